@@ -1,0 +1,156 @@
+// Opening, colouring, typing and undo snapshots in large documents.
+#include "editor/Colouring.h"
+#include "platform/RichEdit.h"
+#include "platform/TextFile.h"
+#include "shell/MainWindow.h"
+#include "shell/Startup.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QKeyEvent>
+#include <QTemporaryDir>
+#include <benchmark/benchmark.h>
+
+namespace {
+
+QString htmlOfSize(qsizetype bytes)
+{
+    const QString line = QStringLiteral("<P class=\"note\">日本語のテキストと English text, 番号 %1</P>\r\n");
+    QString text = QStringLiteral("<HTML><HEAD><TITLE>大きな文書</TITLE></HEAD><BODY>\r\n");
+    qsizetype size = 0;
+    for (int i = 0; size < bytes; ++i) {
+        const QString l = line.arg(i);
+        size += l.toUtf8().size();
+        text += l;
+    }
+    text += QStringLiteral("</BODY></HTML>\r\n");
+    return text;
+}
+
+struct Session {
+    QTemporaryDir dir;
+    std::unique_ptr<Application> app;
+    Session()
+    {
+        StartupOptions options;
+        options.programFolder = dir.path();
+        options.show = false;
+        app = Main(options);
+    }
+    fomPelmor& w() { return *app->window; }
+};
+
+Session& session()
+{
+    static Session s;
+    return s;
+}
+
+void BM_DecodeCp932(benchmark::State& state)
+{
+    const QByteArray bytes = encodeText(htmlOfSize(state.range(0)), TextEncoding::Cp932, true).bytes;
+    for (auto _ : state) {
+        const TextEncoding enc = detectEncoding(bytes);
+        QString text = decodeText(bytes, enc);
+        benchmark::DoNotOptimize(text);
+    }
+    state.SetBytesProcessed(state.iterations() * bytes.size());
+}
+BENCHMARK(BM_DecodeCp932)->Arg(5'500'000)->Unit(benchmark::kMillisecond);
+
+void BM_SetText(benchmark::State& state)
+{
+    RichEdit* ed = session().w().HtText(0);
+    const QString text = htmlOfSize(state.range(0));
+    for (auto _ : state)
+        ed->SetText(text);
+}
+BENCHMARK(BM_SetText)->Arg(10'000'000)->Unit(benchmark::kMillisecond);
+
+// One scan and one styling call over the whole text.
+void BM_FullRecolour(benchmark::State& state)
+{
+    fomPelmor& w = session().w();
+    RichEdit* ed = w.HtText(0);
+    ed->SetText(htmlOfSize(state.range(0)));
+    for (auto _ : state)
+        w.colour.Setcolor2(ed);
+}
+BENCHMARK(BM_FullRecolour)->Arg(1'000'000)->Arg(10'000'000)->Unit(benchmark::kMillisecond);
+
+void BM_ColourScanOnly(benchmark::State& state)
+{
+    const QByteArray text = htmlOfSize(state.range(0)).toUtf8();
+    std::vector<char> styles(static_cast<size_t>(text.size()));
+    for (auto _ : state) {
+        colourScan(text.constData(), text.size(), styles.data());
+        benchmark::ClobberMemory();
+    }
+}
+BENCHMARK(BM_ColourScanOnly)->Arg(10'000'000)->Unit(benchmark::kMillisecond);
+
+// A typed character in the middle of a coloured 1 MB document, with the change event.
+void BM_KeystrokeInMiddle(benchmark::State& state)
+{
+    fomPelmor& w = session().w();
+    RichEdit* ed = w.HtText(0);
+    ed->SetText(htmlOfSize(state.range(0)));
+    w.colour.Setcolor2(ed);
+    ed->SetSelStart(ed->TextLength() / 2);
+    for (auto _ : state) {
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_A, Qt::NoModifier, QStringLiteral("a"));
+        QApplication::sendEvent(ed, &press);
+    }
+}
+BENCHMARK(BM_KeystrokeInMiddle)->Arg(1'000'000)->Unit(benchmark::kMicrosecond);
+
+void BM_UndoSnapshot(benchmark::State& state)
+{
+    fomPelmor& w = session().w();
+    RichEdit* ed = w.HtText(0);
+    const QString text = htmlOfSize(state.range(0));
+    int i = 0;
+    for (auto _ : state) {
+        state.PauseTiming();
+        ed->SetText(text + QString::number(i++));
+        state.ResumeTiming();
+        w.undo.Savetx();
+    }
+    // What ten snapshots hold, in copies of the text.
+    qsizetype held = 0;
+    for (const auto& slot : w.doc(0).Undo)
+        held += slot.text.capacity();
+    state.counters["snapshots_in_text_copies"] = static_cast<double>(held) / static_cast<double>(text.size());
+}
+BENCHMARK(BM_UndoSnapshot)->Arg(1'000'000)->Iterations(20)->Unit(benchmark::kMillisecond);
+
+// From start-up to the window shown, for an empty program folder.
+void BM_StartToWindowShown(benchmark::State& state)
+{
+    for (auto _ : state) {
+        QTemporaryDir dir;
+        QElapsedTimer timer;
+        timer.start();
+        StartupOptions options;
+        options.programFolder = dir.path();
+        auto app = Main(options);
+        QApplication::processEvents();
+        state.SetIterationTime(static_cast<double>(timer.nsecsElapsed()) / 1e9);
+        state.counters["browsers_created"] = app->window->doc(0).WebB1 ? 1 : 0;
+    }
+}
+BENCHMARK(BM_StartToWindowShown)->UseManualTime()->Iterations(5)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    setupApplication(app);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

@@ -1,0 +1,97 @@
+#include "editor/Colouring.h"
+
+#include "platform/RichEdit.h"
+#include "shell/MainWindow.h"
+
+#include <QAction>
+#include <memory>
+
+SchemeColours schemeColours(int scheme)
+{
+    const QColor ground(238, 238, 255);
+    switch (scheme) {
+    case 1:
+        return {QColor(0, 0, 0), QColor(0, 0, 200), QColor(100, 0, 100), QColor(180, 0, 0), ground};
+    case 2:
+        return {QColor(0, 0, 0), QColor(0, 0, 255), QColor(0, 0, 128), QColor(180, 0, 0), ground};
+    case 3:
+        return {QColor(0, 0, 0), QColor(180, 0, 180), QColor(0, 0, 100), QColor(200, 0, 0), ground};
+    case 4:
+        // Text in front of the first tag is shown like the text after a tag, readable on black.
+        return {QColor(255, 255, 255), QColor(0, 0, 255), QColor(255, 255, 255), QColor(255, 0, 0), QColor(0, 0, 0)};
+    default:
+        return {QColor(0, 0, 0), QColor(0, 0, 0), QColor(0, 0, 0), QColor(0, 0, 0), QColor()};
+    }
+}
+
+void colourScan(const char* text, qsizetype length, char* styles)
+{
+    bool inTag = false;
+    bool inQuote = false;
+    char current = 0;
+    for (qsizetype i = 0; i < length; ++i) {
+        const char c = text[i];
+        if (c == '<') {
+            current = 1;
+            inTag = true;
+            styles[i] = current;
+        } else if (c == '>') {
+            styles[i] = current;
+            current = 2;
+            inTag = false;
+        } else if (c == '"') {
+            if (inTag && !inQuote) {
+                styles[i] = current;
+                current = 3;
+                inQuote = true;
+            } else if (!inTag && inQuote) {
+                current = 2;
+                styles[i] = current;
+                inQuote = false;
+            } else if (inTag && inQuote) {
+                current = 1;
+                styles[i] = current;
+                inQuote = false;
+            } else {
+                styles[i] = current;
+            }
+        } else {
+            styles[i] = current;
+        }
+    }
+}
+
+int Colouring::CheckedScheme() const
+{
+    for (int i = 1; i <= 4; ++i) {
+        if (w.Mefont1.exists(i) && w.Mefont1(i)->isChecked())
+            return i;
+    }
+    return 0;
+}
+
+void Colouring::Setcolor2(RichEdit* editor)
+{
+    if (!editor)
+        return;
+    const int scheme = CheckedScheme();
+    const SchemeColours c = schemeColours(scheme);
+    editor->SetStyleColours(c.defaultColour, c.tag, c.text, c.value,
+                            scheme == 0 ? editor->BackColor() : c.back);
+    editor->ClearPaint();
+    qsizetype length = 0;
+    const char* text = editor->Utf8Data(&length);
+    auto styles = std::make_unique_for_overwrite<char[]>(static_cast<size_t>(length) + 1);
+    colourScan(text, length, styles.get());
+    editor->SetStyling(styles.get(), length);
+}
+
+void Colouring::ResetColor()
+{
+    RichEdit* ed = w.CurEditor();
+    const int top = ed->FirstVisibleLine();
+    const int caret = ed->SelStart();
+    Setcolor2(ed);
+    ed->SetSelStart(caret);
+    ed->setFirstVisibleLine(top);
+}

@@ -1,0 +1,92 @@
+#include "editor/Insertion.h"
+
+#include "platform/RichEdit.h"
+#include "platform/TextFile.h"
+#include "platform/VbString.h"
+#include "shell/MainWindow.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QTextEdit>
+
+QColor Insertion::markColour()
+{
+    return QColor(255, 0, 0);
+}
+
+bool Insertion::isStylesheetDocument() const
+{
+    return vb::LCaseAscii(vb::Right(w.doc(w.CurDoc).FileName, 4)) == QStringLiteral(".css");
+}
+
+void Insertion::Insert(const QString& str1, const QString& str2)
+{
+    RichEdit* ed = w.CurEditor();
+    const QString sel = ed->SelText();
+    const int ss = ed->SelStart();
+    ed->SetSelText(str1 + sel + str2);
+    ed->PaintRange(ss, static_cast<int>(str1.size()), markColour());
+    ed->PaintRange(ss + static_cast<int>(str1.size() + sel.size()), static_cast<int>(str2.size()), markColour());
+    ed->setFocus();
+    ed->SetSelStart(ss + static_cast<int>(str1.size()));
+}
+
+void Insertion::Insert2(const QString& str1, const QString& str2)
+{
+    RichEdit* ed = w.CurEditor();
+    const QString sel = ed->SelText();
+    ed->SetSelText(str1 + sel + str2);
+}
+
+void Insertion::Insert3(QString& str1)
+{
+    w.undo.Savetx();
+    RichEdit* ed = w.CurEditor();
+    str1 = vb::Trim(str1);
+    const bool stylesheet = isStylesheetDocument();
+    if (stylesheet && str1.contains(QLatin1Char('{'))) {
+        // A whole rule: after a line break at the very end of the document.
+        ed->SetSelStart(ed->TextLength());
+        ed->SetSelText(CrLf);
+        ed->setFocus();
+        ed->SetSelStart(ed->TextLength());
+        ed->SetSelText(str1);
+        return;
+    }
+    if (stylesheet) {
+        // One property line.
+        if (str1.startsWith(CrLf))
+            str1 = str1.mid(2);
+        if (!str1.endsWith(CrLf))
+            str1 += CrLf;
+    }
+    const int ss = ed->SelStart();
+    ed->SetSelStart(ss);
+    ed->setFocus();
+    ed->SetSelText(str1);
+    ed->SetSelStart(ss);
+}
+
+void Insertion::PasteClip()
+{
+    w.undo.Savetx();
+    const QString text = QApplication::clipboard()->text();
+    QWidget* focus = QApplication::focusWidget();
+    if (auto* ed = qobject_cast<RichEdit*>(focus)) {
+        ed->SetSelText(toCrLf(text));
+    } else if (auto* line = qobject_cast<QLineEdit*>(focus)) {
+        line->insert(text);
+    } else if (auto* plain = qobject_cast<QPlainTextEdit*>(focus)) {
+        plain->insertPlainText(text);
+    } else if (auto* rich = qobject_cast<QTextEdit*>(focus)) {
+        rich->insertPlainText(text);
+    }
+}
+
+void Insertion::InsertBrMark()
+{
+    w.undo.Savetx();
+    w.lineBreaks.InsertBr();
+}

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QColor>
+#include <QString>
+
+class fomPelmor;
+
+// The primitives through which commands put text into the current document's editor.
+class Insertion {
+public:
+    explicit Insertion(fomPelmor& window) : w(window) {}
+
+    // Wraps the selection in str1 and str2, paints both red and leaves the caret after str1.
+    void Insert(const QString& str1, const QString& str2);
+    // Wraps the selection in str1 and str2 as plain text.
+    void Insert2(const QString& str1, const QString& str2);
+    // Inserts the trimmed text at the caret (str1 receives the trimmed text); in a stylesheet
+    // document a whole rule goes to the end of the document.
+    void Insert3(QString& str1);
+    // Pastes the clipboard's text into the control that has the focus, after a snapshot.
+    void PasteClip();
+    // Inserts "<BR>" in front of the selection, after a snapshot.
+    void InsertBrMark();
+
+    // The colour of inserted tags.
+    static QColor markColour();
+
+    // True when the current document's file name ends in ".css" (any case).
+    bool isStylesheetDocument() const;
+
+private:
+    fomPelmor& w;
+};

@@ -1,0 +1,80 @@
+#include "editor/UndoRing.h"
+
+#include "platform/RichEdit.h"
+#include "shell/MainWindow.h"
+
+#include <QApplication>
+
+void UndoRing::store(bool marked)
+{
+    Document& d = w.doc(w.CurDoc);
+    RichEdit* ed = d.HtText;
+    const int previous = d.UndoPos;
+    const int k = (previous + 1) % UndoRingSize;
+    d.UndoPos = k;
+    UndoSlot& slot = d.Undo[static_cast<size_t>(k)];
+    slot.text = ed->Text();
+    slot.selStart = ed->SelStart();
+    slot.topLine = ed->FirstVisibleLine();
+    slot.text.squeeze(); // a snapshot holds its text and no spare room
+    // The mark of the slot in front says how the snapshot in this slot was taken.
+    d.Undo[static_cast<size_t>(previous)].mark = marked;
+    slot.mark = false;
+    d.Undo[static_cast<size_t>((k + 1) % UndoRingSize)].text.clear();
+}
+
+void UndoRing::Savetx()
+{
+    if (w.m1.AutoCreating)
+        return;
+    Document& d = w.doc(w.CurDoc);
+    // Compared with this document's own newest snapshot, so that a command right after an undo
+    // still gets its snapshot.
+    if (d.HtText->Text() == d.Undo[static_cast<size_t>(d.UndoPos)].text)
+        return;
+    store(false);
+}
+
+void UndoRing::Savetx3()
+{
+    if (w.m1.AutoCreating)
+        return;
+    store(true);
+}
+
+void UndoRing::Gettx()
+{
+    if (w.m1.AutoCreating)
+        return;
+    Document& d = w.doc(w.CurDoc);
+    RichEdit* ed = d.HtText;
+    const int k = d.UndoPos;
+    const int p = (k + UndoRingSize - 1) % UndoRingSize;
+    const bool schemeD = w.Mefont1.exists(4) && w.Mefont1(4)->isChecked();
+
+    if (!d.Undo[static_cast<size_t>(p)].mark && ed->CanUndo()) {
+        const QString before = ed->Text();
+        ed->Undo();
+        if (ed->Text() != before) {
+            if (schemeD)
+                w.colour.ResetColor();
+            return;
+        }
+    }
+    const UndoSlot& slot = d.Undo[static_cast<size_t>(k)];
+    if (slot.text.isEmpty()) {
+        if (schemeD)
+            w.colour.ResetColor();
+        return;
+    }
+    ed->setUpdatesEnabled(false);
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    ed->SetText(slot.text);
+    w.colour.Setcolor2(ed);
+    ed->SetSelStart(slot.selStart);
+    d.UndoPos = p;
+    // Back to the line that was at the top when the snapshot was taken.
+    ed->setFirstVisibleLine(slot.topLine);
+    ed->setUpdatesEnabled(true);
+    QApplication::restoreOverrideCursor();
+}

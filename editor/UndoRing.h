@@ -1,0 +1,23 @@
+#pragma once
+
+class fomPelmor;
+
+// Undo on two levels: the editor's own undo for what was typed since the last command, and a ring
+// of ten text snapshots per document, one taken right before each command changes the text.
+class UndoRing {
+public:
+    explicit UndoRing(fomPelmor& window) : w(window) {}
+
+    // Snapshot before a command's change; nothing when the text equals the document's newest
+    // snapshot or while automatic creation runs.
+    void Savetx();
+    // Snapshot before a tag-dictionary insertion: always taken, and marked so that the next undo
+    // restores it without trying the editor's own undo first.
+    void Savetx3();
+    // Undo: the editor's own undo first, then one step back round the ring.
+    void Gettx();
+
+private:
+    void store(bool marked);
+    fomPelmor& w;
+};

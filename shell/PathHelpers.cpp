@@ -1,0 +1,85 @@
+#include "shell/PathHelpers.h"
+
+#include "platform/VbString.h"
+
+#include <algorithm>
+
+namespace {
+
+qsizetype lastSeparator(const QString& path)
+{
+    return std::max(path.lastIndexOf(u'/'), path.lastIndexOf(u'\\'));
+}
+
+} // namespace
+
+QString GetHexColor(long colour)
+{
+    // Negative values print as 32-bit two's complement, the way Hex() does.
+    const QString digits = QString::number(static_cast<quint32>(colour), 16).toUpper();
+    const QString h = vb::String(6 - int(digits.size()), u'0') + digits;
+    return vb::Right(h, 2) + vb::Mid(h, 3, 2) + vb::Left(h, 2);
+}
+
+QString RemoveCrLf(const QString& s)
+{
+    QString out = s;
+    out.remove(u'\r');
+    out.remove(u'\n');
+    return out;
+}
+
+QString PadZero3(int n)
+{
+    const QString digits = QString::number(n);
+    return vb::String(3 - int(digits.size()), u'0') + digits;
+}
+
+void SplitPath(const QString& full, QString& name, QString& folder, const QString& currentDocFolder)
+{
+    name.clear();
+    folder.clear();
+    if (full.isEmpty()) {
+        folder = currentDocFolder + u'/';
+        return;
+    }
+    name = GetNamePart(full);
+    folder = full.left(full.size() - name.size());
+}
+
+QString GetFileName(const QString& path)
+{
+    return path.mid(lastSeparator(path) + 1);
+}
+
+QString GetFilePath(const QString& path)
+{
+    const qsizetype at = lastSeparator(path);
+    return at < 0 ? QString() : path.left(at);
+}
+
+QString GetHname(const QString& path)
+{
+    return vb::Left(GetNamePart(path), 8);
+}
+
+QString GetNamePart(const QString& path)
+{
+    return path.mid(path.lastIndexOf(u'/') + 1);
+}
+
+bool isOwnTempPageName(const QString& name)
+{
+    if (name.size() != 11 || !name.startsWith(QLatin1String("$$$")) || !name.endsWith(QLatin1String(".html")))
+        return false;
+    for (qsizetype i = 3; i < 6; ++i) {
+        if (name.at(i) < u'0' || name.at(i) > u'9')
+            return false;
+    }
+    return true;
+}
+
+QString tempPageName(int n)
+{
+    return QStringLiteral("$$$") + PadZero3(n) + QStringLiteral(".html");
+}

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QString>
+
+// Name and colour helpers of the main window. Folders are separated by "/"; GetFileName and
+// GetFilePath also accept "\" so that names written on Windows still split.
+
+// colour = blue * 65536 + green * 256 + red; the result is "RRGGBB" in upper-case hex.
+QString GetHexColor(long colour);
+
+// Drops every CR and LF.
+QString RemoveCrLf(const QString& s);
+
+// n in decimal, padded with "0" in front to three characters (more digits are kept whole).
+QString PadZero3(int n);
+
+// name = the part after the last "/", folder = the rest including that "/". An empty full gives
+// folder = currentDocFolder + "/" and an empty name.
+void SplitPath(const QString& full, QString& name, QString& folder, const QString& currentDocFolder);
+
+// The part after the last "\" or "/" (all of it when there is neither).
+QString GetFileName(const QString& path);
+// The part before the last "\" or "/", without it ("" when there is neither, and for "/x").
+QString GetFilePath(const QString& path);
+
+// The part after the last "/", cut to 8 characters.
+QString GetHname(const QString& path);
+// The part after the last "/".
+QString GetNamePart(const QString& path);
+
+// The program's scratch pages are called "$$$" + three digits + ".html".
+bool isOwnTempPageName(const QString& name);
+QString tempPageName(int n);

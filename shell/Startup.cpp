@@ -1,0 +1,142 @@
+#include "shell/Startup.h"
+
+#include "platform/Dialogs.h"
+#include "platform/VbString.h"
+#include "shell/MainWindow.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QDirIterator>
+#include <QFile>
+#include <QFileInfo>
+#include <QFont>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QStandardPaths>
+#include <QTranslator>
+
+Application::~Application()
+{
+    window.reset();
+}
+
+namespace {
+
+bool folderWritable(const QString& folder)
+{
+    QFile probe(folder + QStringLiteral("/.pelmor-write-test"));
+    if (!probe.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        return false;
+    probe.close();
+    probe.remove();
+    return true;
+}
+
+void copyTree(const QString& from, const QString& to)
+{
+    QDir().mkpath(to);
+    QDirIterator it(from, QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString path = it.next();
+        const QString target = to + QLatin1Char('/') + QDir(from).relativeFilePath(path);
+        if (it.fileInfo().isDir())
+            QDir().mkpath(target);
+        else if (!QFileInfo::exists(target))
+            QFile::copy(path, target);
+    }
+}
+
+} // namespace
+
+QString resolveProgramFolder(const QString& executableFolder)
+{
+    if (QDir(executableFolder + QStringLiteral("/resource")).exists() && folderWritable(executableFolder))
+        return QDir(executableFolder).absolutePath();
+    QString data = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
+    if (data.isEmpty())
+        data = QDir::homePath() + QStringLiteral("/.local/share");
+    const QString folder = data + QStringLiteral("/pelmor");
+    QDir().mkpath(folder);
+    QString installed = QStringLiteral(PELMOR_INSTALLED_RESOURCE);
+    if (!QDir(installed).exists())
+        installed = executableFolder + QStringLiteral("/../share/pelmor/resource");
+    if (QDir(installed).exists())
+        copyTree(installed, folder + QStringLiteral("/resource"));
+    else if (QDir(executableFolder + QStringLiteral("/resource")).exists())
+        copyTree(executableFolder + QStringLiteral("/resource"), folder + QStringLiteral("/resource"));
+    return folder;
+}
+
+void setupApplication(QApplication& app)
+{
+    QApplication::setApplicationName(QStringLiteral("pelmor"));
+    auto* qtTranslator = new QTranslator(&app);
+    if (qtTranslator->load(QLocale(QLocale::Japanese), QStringLiteral("qtbase"), QStringLiteral("_"),
+                           QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(qtTranslator);
+    // The settings name the fonts of the old system; show them with the Japanese fonts at hand.
+    QFont::insertSubstitutions(QStringLiteral("ＭＳ ゴシック"), {QStringLiteral("IPAGothic"), QStringLiteral("Noto Sans Mono CJK JP")});
+    QFont::insertSubstitutions(QStringLiteral("ＭＳ 明朝"), {QStringLiteral("IPAMincho"), QStringLiteral("Noto Serif CJK JP")});
+    QFont::insertSubstitutions(QStringLiteral("ＭＳ Ｐゴシック"), {QStringLiteral("IPAPGothic"), QStringLiteral("Noto Sans CJK JP")});
+    QFont uiFont = QApplication::font();
+    uiFont.setFamilies({uiFont.family(), QStringLiteral("IPAPGothic"), QStringLiteral("IPAGothic"), QStringLiteral("Noto Sans CJK JP")});
+    QApplication::setFont(uiFont);
+}
+
+std::unique_ptr<Application> Main(const StartupOptions& options)
+{
+    auto app = std::make_unique<Application>();
+    Module1& m1 = app->m1;
+    m1.programFolder = options.programFolder.isEmpty()
+        ? resolveProgramFolder(QCoreApplication::applicationDirPath())
+        : QDir(options.programFolder).absolutePath();
+    m1.commandLine = options.commandLine;
+    if (options.dialogs) {
+        app->dialogs = options.dialogs;
+    } else {
+        app->ownDialogs = std::make_unique<QtDialogs>();
+        app->dialogs = app->ownDialogs.get();
+    }
+    Dialogs& dlg = *app->dialogs;
+
+    // Settings. A file that cannot be read whole is kept aside, so that writing the settings at
+    // the end of the run does not lose what it held.
+    const IniReadStatus status = m1.ini.ReadIni(m1.iniPath());
+    if (status == IniReadStatus::Damaged || status == IniReadStatus::Unreadable) {
+        const QString backup = m1.iniPath() + QStringLiteral(".bak");
+        QFile::remove(backup);
+        const bool kept = QFile::rename(m1.iniPath(), backup);
+        QString text = QStringLiteral("設定ファイル Pelmor.ini が壊れているか、読めませんでした。");
+        text += status == IniReadStatus::Damaged ? QStringLiteral("読めた設定だけで起動します。")
+                                                 : QStringLiteral("初期設定で起動します。");
+        if (kept)
+            text += CrLf + QStringLiteral("元のファイルは Pelmor.ini.bak として残しました。");
+        dlg.MsgBox(text);
+    }
+
+    // Data folder: the stored one when it exists and can be written, else the program folder.
+    QString dataPath = m1.ini.GetIniSetting(QStringLiteral("Pelmor"), QStringLiteral("Settings"), QStringLiteral("DataPath"), QString());
+    if (dataPath.isEmpty())
+        dataPath = m1.programFolder;
+    bool failed = false;
+    {
+        QFile test(dataPath + QStringLiteral("/test.$$$"));
+        if (!QDir(dataPath).exists() || !test.open(QIODevice::WriteOnly | QIODevice::Truncate))
+            failed = true;
+    }
+    if (failed)
+        dataPath = m1.programFolder;
+    QFile::remove(dataPath + QStringLiteral("/test.$$$"));
+    QDir::setCurrent(dataPath);
+    m1.dataFolder = dataPath;
+
+    app->window = std::make_unique<fomPelmor>(m1, dlg);
+    if (auto* qt = dynamic_cast<QtDialogs*>(app->dialogs))
+        qt->setParent(app->window.get());
+    app->window->Form_Load();
+    if (options.show)
+        app->window->show();
+
+    QDir::setCurrent(m1.programFolder);
+    return app;
+}

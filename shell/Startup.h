@@ -1,0 +1,36 @@
+#pragma once
+
+#include "shell/Module1.h"
+
+#include <QString>
+#include <memory>
+
+class Dialogs;
+class QApplication;
+class fomPelmor;
+
+struct StartupOptions {
+    QString programFolder;  // empty: chosen from the executable's folder
+    QString commandLine;    // the whole command line after the program's name
+    Dialogs* dialogs = nullptr; // empty: the window system's dialogs
+    bool show = true;
+};
+
+// What a run consists of: the shared module, the dialogs and the main window.
+struct Application {
+    Module1 m1;
+    std::unique_ptr<Dialogs> ownDialogs;
+    Dialogs* dialogs = nullptr;
+    std::unique_ptr<fomPelmor> window;
+    ~Application();
+};
+
+// The folder of the executable when it holds resource/ and can be written; otherwise the user's
+// data folder, whose resource/ is filled from the installed one when it is first used.
+QString resolveProgramFolder(const QString& executableFolder);
+
+// Japanese translations of the standard dialogs and fonts for the names the settings use.
+void setupApplication(QApplication& app);
+
+// Start-up: settings, data folder, the main window, the file named on the command line.
+std::unique_ptr<Application> Main(const StartupOptions& options);

@@ -1,0 +1,116 @@
+#include "editor/Colouring.h"
+#include "platform/RichEdit.h"
+#include "support/AppFixture.h"
+
+#include <QAction>
+#include <gtest/gtest.h>
+#include <string>
+
+namespace {
+
+std::string scan(const std::string& text)
+{
+    std::string styles(text.size(), '?');
+    colourScan(text.data(), static_cast<qsizetype>(text.size()), styles.data());
+    for (char& c : styles)
+        c = static_cast<char>('0' + c);
+    return styles;
+}
+
+} // namespace
+
+TEST(ColourScan, TagsTextAndQuotedValues)
+{
+    struct Case {
+        const char* text;
+        const char* styles;
+    } cases[] = {
+        // Text in front of the first tag keeps the default colour.
+        {"ab<p>cd", "0011122"},
+        // The quotes of a value are in the tag colour, the value between them in colour 3.
+        {"<a href=\"x\">t", "1111111113112"},
+        // A ">" inside a value ends the tag: the closing quote and the rest are text.
+        {"<a t=\"x>y\">z", "111111332222"},
+        // A quote outside any tag changes nothing.
+        {"a\"b<i>\"c", "00011122"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(scan(c.text), c.styles) << c.text;
+    }
+}
+
+TEST(ColourScan, MultiByteTextTakesTheColourOfItsBytes)
+{
+    const std::string text = "<b>日本</b>";
+    const std::string styles = scan(text);
+    ASSERT_EQ(styles.size(), text.size());
+    EXPECT_EQ(styles.substr(3, 6), "222222"); // two characters of three bytes each
+    EXPECT_EQ(styles.substr(9), "1111");
+}
+
+class ColouringWindow : public AppFixture {};
+
+TEST_F(ColouringWindow, SchemesColourWithoutMarkingTheDocumentModified)
+{
+    fomPelmor& win = start();
+    RichEdit* ed = win.HtText(0);
+    ed->SetText(QStringLiteral("前<P align=\"center\">本文</P>"));
+    win.doc(0).Modified = false;
+    struct Expect {
+        int scheme;
+        QColor tag, text, value, back;
+    } expects[] = {
+        {1, QColor(0, 0, 200), QColor(100, 0, 100), QColor(180, 0, 0), QColor(238, 238, 255)},
+        {2, QColor(0, 0, 255), QColor(0, 0, 128), QColor(180, 0, 0), QColor(238, 238, 255)},
+        {3, QColor(180, 0, 180), QColor(0, 0, 100), QColor(200, 0, 0), QColor(238, 238, 255)},
+        {4, QColor(0, 0, 255), QColor(255, 255, 255), QColor(255, 0, 0), QColor(0, 0, 0)},
+    };
+    for (const auto& e : expects) {
+        win.fonts.Mefont1_Click(e.scheme);
+        EXPECT_TRUE(win.Mefont1(e.scheme)->isChecked());
+        EXPECT_EQ(ed->StyleColour(ed->StyleAt(1)), e.tag) << e.scheme;
+        EXPECT_EQ(ed->StyleColour(ed->StyleAt(20)), e.text) << e.scheme;   // 本
+        EXPECT_EQ(ed->StyleColour(ed->StyleAt(11)), e.value) << e.scheme;  // c of center
+        EXPECT_EQ(ed->StyleAt(10), RichEdit::StyleTag);                     // the opening quote
+        EXPECT_EQ(ed->BackColor(), e.back) << e.scheme;
+        EXPECT_FALSE(win.doc(0).Modified) << e.scheme;
+    }
+    // On the black ground the text in front of the first tag can be read.
+    EXPECT_EQ(ed->StyleAt(0), RichEdit::StyleDefault);
+    EXPECT_NE(ed->StyleColour(RichEdit::StyleDefault), ed->BackColor());
+}
+
+TEST_F(ColouringWindow, RedMarkingLastsUntilTheNextRecolour)
+{
+    fomPelmor& win = start();
+    RichEdit* ed = win.HtText(0);
+    ed->SetText(QStringLiteral("0123456789word rest"));
+    ed->Select(10, 4);
+    win.insert.Insert(QStringLiteral("<B>"), QStringLiteral("</B>"));
+    EXPECT_EQ(ed->PaintAt(10), QColor(255, 0, 0));
+    EXPECT_EQ(ed->PaintAt(17), QColor(255, 0, 0));
+    EXPECT_FALSE(ed->PaintAt(14).isValid());
+    ed->SetSelStart(12);
+    win.colour.ResetColor();
+    EXPECT_FALSE(ed->PaintAt(10).isValid());
+    EXPECT_EQ(ed->SelStart(), 12);
+    EXPECT_EQ(ed->SelLength(), 0);
+}
+
+TEST_F(ColouringWindow, ResetColorKeepsCaretAndTopLineButDropsTheSelection)
+{
+    fomPelmor& win = start();
+    RichEdit* ed = win.HtText(0);
+    QString text;
+    for (int i = 0; i < 200; ++i)
+        text += QStringLiteral("<p>line %1</p>\r\n").arg(i);
+    ed->SetText(text);
+    ed->setFirstVisibleLine(50);
+    ed->Select(static_cast<int>(text.indexOf(QStringLiteral("line 60"))), 4);
+    ed->setFirstVisibleLine(50);
+    const int caret = ed->SelStart();
+    win.colour.ResetColor();
+    EXPECT_EQ(ed->FirstVisibleLine(), 50);
+    EXPECT_EQ(ed->SelStart(), caret);
+    EXPECT_EQ(ed->SelLength(), 0);
+}

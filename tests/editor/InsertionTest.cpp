@@ -1,0 +1,119 @@
+#include "platform/RichEdit.h"
+#include "support/AppFixture.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QLineEdit>
+#include <gtest/gtest.h>
+
+class InsertionTest : public AppFixture {
+protected:
+    RichEdit* ed() { return w().CurEditor(); }
+};
+
+TEST_F(InsertionTest, InsertWrapsTheSelectionAndPaintsBothPiecesRed)
+{
+    start();
+    // Positions count characters: ten Japanese characters, then the word.
+    ed()->SetText(QStringLiteral("あいうえおかきくけこabc\r\nxyz"));
+    ed()->Select(10, 3);
+    ASSERT_EQ(ed()->SelText(), QStringLiteral("abc"));
+    w().insert.Insert(QStringLiteral("<B>"), QStringLiteral("</B>"));
+    EXPECT_EQ(ed()->Text(), QStringLiteral("あいうえおかきくけこ<B>abc</B>\r\nxyz"));
+    EXPECT_EQ(ed()->SelStart(), 13);
+    EXPECT_EQ(ed()->SelLength(), 0);
+    EXPECT_TRUE(ed()->hasFocus());
+    for (int p : {10, 12, 16, 19})
+        EXPECT_EQ(ed()->PaintAt(p), QColor(255, 0, 0)) << p;
+    for (int p : {9, 13, 15, 20})
+        EXPECT_FALSE(ed()->PaintAt(p).isValid()) << p;
+}
+
+TEST_F(InsertionTest, InsertWithoutSelectionLeavesTheCaretBetweenThePieces)
+{
+    start();
+    ed()->SetText(QStringLiteral("ab"));
+    ed()->SetSelStart(1);
+    w().insert.Insert(QStringLiteral("<I>"), QStringLiteral("</I>"));
+    EXPECT_EQ(ed()->Text(), QStringLiteral("a<I></I>b"));
+    EXPECT_EQ(ed()->SelStart(), 4);
+}
+
+TEST_F(InsertionTest, Insert2IsAPlainWrap)
+{
+    start();
+    ed()->SetText(QStringLiteral("word"));
+    ed()->Select(0, 4);
+    w().insert.Insert2(QStringLiteral("<BR>"), QString());
+    EXPECT_EQ(ed()->Text(), QStringLiteral("<BR>word"));
+    EXPECT_FALSE(ed()->PaintAt(0).isValid());
+}
+
+TEST_F(InsertionTest, Insert3PlacesTextAndRulesAsTheDocumentNeeds)
+{
+    start();
+    struct Case {
+        QString fileName;
+        QString before;
+        int caret;
+        QString insert;
+        QString after;
+        int caretAfter;
+    } cases[] = {
+        // A property line in a stylesheet: trimmed, with a line break, caret in front of it.
+        {QStringLiteral("a.css"), QStringLiteral("p {\r\n}"), 5, QStringLiteral("  color: red;  "),
+         QStringLiteral("p {\r\ncolor: red;\r\n}"), 5},
+        // The same text in a page: trimmed, no line break.
+        {QStringLiteral("a.html"), QStringLiteral("<p></p>"), 3, QStringLiteral("  color: red;  "),
+         QStringLiteral("<p>color: red;</p>"), 3},
+        // A whole rule goes to the end, after a line break, wherever the caret was.
+        {QStringLiteral("A.CSS"), QStringLiteral("body {}"), 0, QStringLiteral("h1 { color: blue; }"),
+         QStringLiteral("body {}\r\nh1 { color: blue; }"), 28},
+        // One leading line break is dropped, a second one kept.
+        {QStringLiteral("b.css"), QString(), 0, QStringLiteral("\r\n\r\nmargin: 0;"),
+         QStringLiteral("\r\nmargin: 0;\r\n"), 0},
+    };
+    for (const auto& c : cases) {
+        w().doc(0).FileName = c.fileName;
+        ed()->SetText(c.before);
+        ed()->SetSelStart(c.caret);
+        QString text = c.insert;
+        w().insert.Insert3(text);
+        EXPECT_EQ(ed()->Text(), c.after) << c.fileName.toStdString();
+        EXPECT_EQ(ed()->SelStart(), c.caretAfter) << c.fileName.toStdString();
+    }
+}
+
+TEST_F(InsertionTest, PasteGoesToTheFocusedControlButTheSnapshotIsOfTheDocument)
+{
+    start();
+    ed()->SetText(QStringLiteral("document"));
+    auto* box = new QLineEdit(&w());
+    box->show();
+    box->setFocus();
+    QApplication::clipboard()->setText(QStringLiteral("pasted"));
+    w().insert.PasteClip();
+    EXPECT_EQ(box->text(), QStringLiteral("pasted"));
+    EXPECT_EQ(ed()->Text(), QStringLiteral("document"));
+    EXPECT_EQ(w().doc(0).Undo[1].text, QStringLiteral("document"));
+
+    ed()->setFocus();
+    ed()->SetSelStart(0);
+    QApplication::clipboard()->setText(QStringLiteral("a\nb"));
+    w().insert.PasteClip();
+    EXPECT_EQ(ed()->Text(), QStringLiteral("a\r\nbdocument"));
+}
+
+TEST_F(InsertionTest, LineBreakMarkGoesInFrontOfTheSelection)
+{
+    start();
+    ed()->SetText(QStringLiteral("abc def"));
+    ed()->SetSelStart(0);
+    w().insert.InsertBrMark();
+    EXPECT_EQ(ed()->Text(), QStringLiteral("abc def")); // nothing at the very start
+    ed()->Select(4, 3);
+    w().insert.InsertBrMark();
+    EXPECT_EQ(ed()->Text(), QStringLiteral("abc <BR>def"));
+    EXPECT_EQ(ed()->SelStart(), 8);
+    EXPECT_EQ(ed()->SelLength(), 0);
+}

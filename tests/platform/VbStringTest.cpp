@@ -1,0 +1,213 @@
+#include "platform/VbString.h"
+
+#include <gtest/gtest.h>
+
+#include <climits>
+#include <cmath>
+#include <ostream>
+
+static void PrintTo(const QString& s, std::ostream* os)
+{
+    *os << '"' << s.toStdString() << '"';
+}
+
+namespace {
+
+TEST(VbStringTrim, RemovesOnlyAsciiBlanks)
+{
+    struct Case { QString in, trim, ltrim, rtrim; };
+    const Case cases[] = {
+        {"", "", "", ""},
+        {"   ", "", "", ""},
+        {"  a b  ", "a b", "a b  ", "  a b"},
+        {"\tx\t", "\tx\t", "\tx\t", "\tx\t"},
+        {QStringLiteral("\u3000全角\u3000"), QStringLiteral("\u3000全角\u3000"),
+         QStringLiteral("\u3000全角\u3000"), QStringLiteral("\u3000全角\u3000")},
+        {" line\r\n", "line\r\n", "line\r\n", " line\r\n"},
+        {"\n a \n", "\n a \n", "\n a \n", "\n a \n"},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(vb::Trim(c.in), c.trim) << c.in.toStdString();
+        EXPECT_EQ(vb::LTrim(c.in), c.ltrim) << c.in.toStdString();
+        EXPECT_EQ(vb::RTrim(c.in), c.rtrim) << c.in.toStdString();
+    }
+}
+
+TEST(VbStringVal, ReadsTheLeadingNumber)
+{
+    struct Case { const char* in; double expected; };
+    const Case cases[] = {
+        {"", 0},
+        {"abc", 0},
+        {" 12", 12},
+        {" 3", 3},
+        {"12abc", 12},
+        {"1 2", 12},
+        {"\t\n 1\t2 3", 123},
+        {"-1.5e2", -150},
+        {"1.5E+2", 150},
+        {"25e-1", 2.5},
+        {"1D3", 1000},
+        {"1d-1", 0.1},
+        {"1 e 2", 100},
+        {"1e", 1},
+        {"1e+", 1},
+        {"2ex", 2},
+        {"1.2.3", 1.2},
+        {".5", 0.5},
+        {"-.5", -0.5},
+        {"5.", 5},
+        {"+7", 7},
+        {"- 3", -3},
+        {"--3", 0},
+        {"-", 0},
+        {".", 0},
+        {"3-4", 3},
+        {"1,000", 1},
+        {"\r5", 0},
+        {"5\r6", 5},
+        {"&HFF", 255},
+        {"&hff", 255},
+        {" &H1 0", 16},
+        {"&HFFG", 255},
+        {"&H", 0},
+        {"&O17", 15},
+        {"&o78", 7},
+        {"&X1", 0},
+        {"-&H10", 0},
+        {QByteArray("\xef\xbc\x91").constData(), 0}, // full-width digit one
+    };
+    for (const Case& c : cases)
+        EXPECT_DOUBLE_EQ(vb::Val(QString::fromUtf8(c.in)), c.expected) << '"' << c.in << '"';
+}
+
+TEST(VbStringVal, OutOfRangeExponents)
+{
+    EXPECT_TRUE(std::isinf(vb::Val("1e999")));
+    EXPECT_GT(vb::Val("1e999"), 0);
+    EXPECT_LT(vb::Val("-1e999"), 0);
+    EXPECT_EQ(vb::Val("1e-999"), 0);
+}
+
+TEST(VbStringStr, LeadingBlankForNonNegative)
+{
+    EXPECT_EQ(vb::Str(2), " 2");
+    EXPECT_EQ(vb::Str(-3), "-3");
+    EXPECT_EQ(vb::Str(0), " 0");
+    EXPECT_EQ(vb::Str(500L), " 500");
+    EXPECT_EQ(vb::Str(LLONG_MIN), "-9223372036854775808");
+    EXPECT_EQ(vb::Str(LLONG_MAX), " 9223372036854775807");
+
+    struct Case { double in; const char* expected; };
+    const Case cases[] = {
+        {1.5, " 1.5"},
+        {2.0, " 2"},
+        {0.0, " 0"},
+        {-0.0, " 0"},
+        {-2.25, "-2.25"},
+        {0.5, " .5"},
+        {-0.5, "-.5"},
+        {0.1 + 0.2, " .3"},
+        {1.0 / 3, " .333333333333333"},
+        {123456789012345.0, " 123456789012345"},
+        {1e15, " 1E+15"},
+        {-1e16, "-1E+16"},
+        {0.0001, " .0001"},
+        {0.00001, " 1E-05"},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(vb::Str(c.in), QString::fromLatin1(c.expected)) << c.in;
+}
+
+TEST(VbStringInStr, OneBasedPositions)
+{
+    struct Case { int start; const char* s; const char* find; int expected; };
+    const Case cases[] = {
+        {1, "abcabc", "c", 3},
+        {4, "abcabc", "c", 6},
+        {3, "abcabc", "c", 3},
+        {7, "abcabc", "c", 0},
+        {1, "abcabc", "x", 0},
+        {1, "abc", "ABC", 0},
+        {1, "abc", "abcd", 0},
+        {1, "", "a", 0},
+        {1, "abc", "", 1},
+        {3, "abc", "", 3},
+        {4, "abc", "", 4},
+        {5, "abc", "", 0},
+        {1, "", "", 1},
+        {2, "", "", 0},
+        {0, "abc", "a", 1},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(vb::InStr(c.start, c.s, c.find), c.expected)
+            << "InStr(" << c.start << ", \"" << c.s << "\", \"" << c.find << "\")";
+    EXPECT_EQ(vb::InStr("abcabc", "bc"), 2);
+    EXPECT_EQ(vb::InStr(QStringLiteral("日本語のテキスト"), QStringLiteral("テ")), 5);
+}
+
+TEST(VbStringMid, ClampsToTheString)
+{
+    const QString s = "abcdef";
+    EXPECT_EQ(vb::Mid(s, 1), "abcdef");
+    EXPECT_EQ(vb::Mid(s, 3), "cdef");
+    EXPECT_EQ(vb::Mid(s, 3, 2), "cd");
+    EXPECT_EQ(vb::Mid(s, 5, 10), "ef");
+    EXPECT_EQ(vb::Mid(s, 6, 1), "f");
+    EXPECT_EQ(vb::Mid(s, 7), "");
+    EXPECT_EQ(vb::Mid(s, 100, 2), "");
+    EXPECT_EQ(vb::Mid(s, 2, 0), "");
+    EXPECT_EQ(vb::Mid("", 1), "");
+
+    EXPECT_EQ(vb::Left(s, 2), "ab");
+    EXPECT_EQ(vb::Left(s, 0), "");
+    EXPECT_EQ(vb::Left(s, 99), "abcdef");
+    EXPECT_EQ(vb::Left(s, -1), "");
+    EXPECT_EQ(vb::Right(s, 2), "ef");
+    EXPECT_EQ(vb::Right(s, 0), "");
+    EXPECT_EQ(vb::Right(s, 99), "abcdef");
+    EXPECT_EQ(vb::Right(s, -1), "");
+}
+
+TEST(VbStringCase, ChangesAsciiLettersOnly)
+{
+    const QString mixed = QStringLiteral("Abc-Zz09 ＡｂＣ ß é ÄÖ 日本語 ǅ");
+    EXPECT_EQ(vb::UCaseAscii(mixed), QStringLiteral("ABC-ZZ09 ＡｂＣ ß é ÄÖ 日本語 ǅ"));
+    EXPECT_EQ(vb::LCaseAscii(mixed), QStringLiteral("abc-zz09 ＡｂＣ ß é ÄÖ 日本語 ǅ"));
+    EXPECT_EQ(vb::UCaseAscii(mixed).size(), mixed.size());
+    EXPECT_EQ(vb::UCaseAscii("@[`{"), "@[`{");
+    EXPECT_EQ(vb::LCaseAscii("@[`{"), "@[`{");
+
+    EXPECT_TRUE(vb::EqualsNoCaseAscii("Index.HTML", "index.html"));
+    EXPECT_TRUE(vb::EqualsNoCaseAscii("", ""));
+    EXPECT_FALSE(vb::EqualsNoCaseAscii("index.htm", "index.html"));
+    EXPECT_FALSE(vb::EqualsNoCaseAscii(QStringLiteral("ＡＢ"), QStringLiteral("ａｂ")));
+    EXPECT_FALSE(vb::EqualsNoCaseAscii(QStringLiteral("é"), QStringLiteral("É")));
+    EXPECT_FALSE(vb::EqualsNoCaseAscii("@", "`")); // 0x40 and 0x60 differ by the case bit only
+    EXPECT_FALSE(vb::EqualsNoCaseAscii("[", "{"));
+}
+
+TEST(VbStringRound, HalvesGoToEven)
+{
+    struct Case { double in; long long expected; };
+    const Case cases[] = {
+        {0.5, 0}, {1.5, 2}, {2.5, 2}, {3.5, 4}, {-0.5, 0}, {-1.5, -2}, {-2.5, -2},
+        {0.49999999999999994, 0}, {2.5000000001, 3}, {-2.5000000001, -3}, {1.4, 1}, {-1.6, -2},
+        {0.0, 0}, {7.0, 7}, {4503599627370497.0, 4503599627370497LL},
+        {1e300, LLONG_MAX}, {-1e300, LLONG_MIN}, {NAN, 0},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(vb::RoundHalfEven(c.in), c.expected) << c.in;
+}
+
+TEST(VbStringFill, SpaceAndString)
+{
+    EXPECT_EQ(vb::Space(3), "   ");
+    EXPECT_EQ(vb::Space(0), "");
+    EXPECT_EQ(vb::Space(-2), "");
+    EXPECT_EQ(vb::String(3, u'0'), "000");
+    EXPECT_EQ(vb::String(2, QChar(0x3042)), QStringLiteral("ああ"));
+    EXPECT_EQ(vb::String(-1, u'x'), "");
+}
+
+} // namespace

@@ -1,0 +1,78 @@
+#include "platform/RichEdit.h"
+#include "support/AppFixture.h"
+
+#include <QAction>
+#include <QLineEdit>
+#include <QTest>
+#include <gtest/gtest.h>
+
+class KeysTest : public AppFixture {};
+
+TEST_F(KeysTest, TabIndentsAndShiftTabOutdentsTheSelectedLines)
+{
+    fomPelmor& win = start();
+    RichEdit* ed = win.HtText(0);
+    ed->setFocus();
+    ed->SetText(QStringLiteral("one\r\n\ttwo\r\nthree"));
+    ed->Select(0, 10); // "one\r\n\ttwo\r\n"
+    QTest::keyClick(ed, Qt::Key_Tab);
+    EXPECT_EQ(ed->Text(), QStringLiteral("\tone\r\n\t\ttwo\r\nthree"));
+
+    ed->Select(0, 12);
+    QTest::keyClick(ed, Qt::Key_Backtab, Qt::ShiftModifier);
+    EXPECT_EQ(ed->Text(), QStringLiteral("one\r\n\ttwo\r\nthree"));
+    ed->Select(0, 5); // a line without a leading tab stays
+    QTest::keyClick(ed, Qt::Key_Backtab, Qt::ShiftModifier);
+    EXPECT_EQ(ed->Text(), QStringLiteral("one\r\n\ttwo\r\nthree"));
+}
+
+TEST_F(KeysTest, TabWithoutSelectionOrOutsideTheEditorIsPassedOn)
+{
+    fomPelmor& win = start();
+    RichEdit* ed = win.HtText(0);
+    ed->setFocus();
+    ed->SetText(QStringLiteral("ab"));
+    ed->SetSelStart(1);
+    QTest::keyClick(ed, Qt::Key_Tab);
+    EXPECT_EQ(ed->Text(), QStringLiteral("a\tb"));
+
+    // With the focus in another control the editor's selection is left alone.
+    ed->Select(0, 3);
+    auto* box = new QLineEdit(&win);
+    box->show();
+    box->setFocus();
+    QTest::keyClick(box, Qt::Key_Tab);
+    EXPECT_EQ(ed->Text(), QStringLiteral("a\tb"));
+}
+
+TEST_F(KeysTest, EnterInsertsCrLfAndTheMenusOwnTheEditingKeys)
+{
+    fomPelmor& win = start();
+    RichEdit* ed = win.HtText(0);
+    ed->setFocus();
+    QTest::keyClicks(ed, QStringLiteral("ab"));
+    QTest::keyClick(ed, Qt::Key_Return);
+    QTest::keyClicks(ed, QStringLiteral("cd"));
+    EXPECT_EQ(ed->Text(), QStringLiteral("ab\r\ncd"));
+    // The editor's own bindings are gone: Ctrl+Z and Ctrl+T change nothing by themselves.
+    QTest::keyClick(ed, Qt::Key_Z, Qt::ControlModifier);
+    QTest::keyClick(ed, Qt::Key_T, Qt::ControlModifier);
+    EXPECT_EQ(ed->Text(), QStringLiteral("ab\r\ncd"));
+
+    // A menu item's shortcut gets them instead.
+    int triggered = 0;
+    auto* undoItem = new QAction(&win);
+    undoItem->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
+    win.addAction(undoItem);
+    QObject::connect(undoItem, &QAction::triggered, [&] { ++triggered; });
+    win.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&win));
+    ed->setFocus();
+    QTest::keyClick(ed, Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(triggered, 1);
+
+    QTest::keyPress(ed, Qt::Key_Control, Qt::ControlModifier);
+    EXPECT_TRUE(win.CtrlDown);
+    QTest::keyRelease(ed, Qt::Key_Control);
+    EXPECT_FALSE(win.CtrlDown);
+}

@@ -1,0 +1,271 @@
+#include "platform/RichEdit.h"
+#include "platform/TabStrip.h"
+#include "platform/Twips.h"
+#include "support/AppFixture.h"
+
+#include <QAction>
+#include <QDir>
+#include <QFile>
+#include <QLineEdit>
+#include <QGroupBox>
+#include <QLabel>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <gtest/gtest.h>
+
+class StartupTest : public AppFixture {
+protected:
+    QStringList menuCaptions(QMenu* menu)
+    {
+        QStringList captions;
+        for (QAction* a : menu->actions())
+            captions << (a->isSeparator() ? QStringLiteral("-") : a->text());
+        return captions;
+    }
+};
+
+TEST_F(StartupTest, FirstStartUsesTheDefaultsAndQuittingWritesTheSettings)
+{
+    fomPelmor& win = start();
+    EXPECT_EQ(twips::WindowLeft(&win), 500);
+    EXPECT_EQ(twips::WindowTop(&win), 500);
+    EXPECT_EQ(twips::WindowWidth(&win), 12000);
+    EXPECT_EQ(twips::WindowHeight(&win), 9000);
+    EXPECT_EQ(win.DocCount(), 1);
+    EXPECT_EQ(win.TabCount(), 2);
+    EXPECT_EQ(win.TabStrip1->Caption(1), QStringLiteral("$$$000.h"));
+    EXPECT_EQ(win.doc(0).DataPath, programFolder);
+    EXPECT_EQ(menuCaptions(win.mnuFile), QStringList{QStringLiteral("終了")});
+    EXPECT_TRUE(win.mjidou(0)->isChecked());
+    EXPECT_FALSE(win.mhelp(2)->isChecked());
+    EXPECT_TRUE(win.Mefont1(1)->isChecked());
+    EXPECT_FALSE(win.Mefont1(4)->isChecked());
+    EXPECT_EQ(win.Text45->text(), QStringLiteral("50"));
+    EXPECT_EQ(QDir::currentPath(), programFolder);
+    EXPECT_FALSE(QFile::exists(path(QStringLiteral("test.$$$"))));
+
+    win.fonts.Mefont1_Click(3);
+    win.mhelp_Click(2);
+    ASSERT_TRUE(quit());
+    const QByteArray ini = readFile(path(QStringLiteral("Pelmor.ini")));
+    EXPECT_EQ(ini,
+              QByteArray("FontColor, 3\r\nie,ON\r\nMainLeft,500\r\nMainTop,500\r\nMainWidth,12000\r\nMainHeight,9000\r\nDataPath,")
+                  + programFolder.toUtf8() + "\r\n");
+
+    fomPelmor& again = start();
+    EXPECT_TRUE(again.Mefont1(3)->isChecked());
+    EXPECT_FALSE(again.Mefont1(1)->isChecked());
+    EXPECT_TRUE(again.mhelp(2)->isChecked());
+}
+
+TEST_F(StartupTest, RecentFilesBecomeItemsOfTheFileMenu)
+{
+    writeFile(path(QStringLiteral("Pelmor.ini")),
+              "RemFile0,/web/a.html\r\nRemFile1,/web,old/b.html\r\nFontColor, 2\r\n");
+    fomPelmor& win = start();
+    EXPECT_EQ(menuCaptions(win.mnuFile),
+              (QStringList{QStringLiteral("0:a.html"), QStringLiteral("1:b.html"), QStringLiteral("-"), QStringLiteral("終了")}));
+    EXPECT_EQ(win.RemFile[1], QStringLiteral("/web,old/b.html")); // a comma in a path is kept
+    EXPECT_TRUE(win.Mefont1(2)->isChecked());
+}
+
+TEST_F(StartupTest, AMissingOrUnwritableDataFolderFallsBackToTheProgramFolder)
+{
+    const QString notAFolder = path(QStringLiteral("plain-file"));
+    writeFile(notAFolder, "x");
+    for (const QString& stored : {temp.path() + QStringLiteral("/gone"), notAFolder}) {
+        writeFile(path(QStringLiteral("Pelmor.ini")), "DataPath," + stored.toUtf8() + "\r\n");
+        fomPelmor& win = start();
+        EXPECT_EQ(win.doc(0).DataPath, programFolder) << stored.toStdString();
+        ASSERT_TRUE(quit());
+        EXPECT_TRUE(readFile(path(QStringLiteral("Pelmor.ini"))).contains("DataPath," + programFolder.toUtf8() + "\r\n"));
+    }
+}
+
+TEST_F(StartupTest, AStoredDataFolderIsTheFirstDocumentsFolder)
+{
+    const QString data = temp.path() + QStringLiteral("/data");
+    QDir().mkpath(data);
+    writeFile(path(QStringLiteral("Pelmor.ini")), "DataPath," + data.toUtf8() + "\r\n");
+    fomPelmor& win = start();
+    EXPECT_EQ(win.doc(0).DataPath, data);
+    EXPECT_FALSE(QFile::exists(data + QStringLiteral("/test.$$$")));
+    // After start-up the current folder is the program folder, whatever the data folder is.
+    EXPECT_EQ(QDir::currentPath(), programFolder);
+}
+
+TEST_F(StartupTest, ADamagedSettingsFileIsKeptAsideAndItsGoodLinesAreUsed)
+{
+    writeFile(path(QStringLiteral("Pelmor.ini")), QByteArray("FontColor, 4\r\nMainLeft,900\r\n\x00\x01\xff garbage\r\n", 42));
+    dialogs.expectMsg(QStringLiteral("Pelmor.ini が壊れているか、読めませんでした。"));
+    fomPelmor& win = start();
+    EXPECT_TRUE(win.Mefont1(4)->isChecked());
+    EXPECT_EQ(twips::WindowLeft(&win), 900);
+    EXPECT_TRUE(QFile::exists(path(QStringLiteral("Pelmor.ini.bak"))));
+    EXPECT_TRUE(readFile(path(QStringLiteral("Pelmor.ini.bak"))).contains("garbage"));
+}
+
+TEST_F(StartupTest, QuittingAsksForTheUnsavedWindowAndEveryModifiedDocument)
+{
+    fomPelmor& win = start();
+    win.HtText(0)->SetText(QStringLiteral("text"));
+    ASSERT_TRUE(win.tabs.AddTab());
+    win.HtText(1)->SetText(QStringLiteral("   "));
+    ASSERT_TRUE(win.tabs.AddTab());
+    win.HtText(2)->SetText(QStringLiteral("more"));
+    win.Unsaved = true;
+
+    // No to the first question: nothing is asked further, nothing written.
+    dialogs.expectMsg(QStringLiteral("保存されていないデータｰが有ります、終了しますか?"), MsgResult::No);
+    EXPECT_FALSE(quit());
+    EXPECT_FALSE(QFile::exists(path(QStringLiteral("Pelmor.ini"))));
+
+    // The blank second document is not asked about.
+    dialogs.expectMsg(QStringLiteral("保存されていないデータｰが有ります、終了しますか?"), MsgResult::Yes);
+    dialogs.expectMsg(QStringLiteral(" 1番目のファイルが保存されていません、保存せずに終了しますか？"), MsgResult::Yes);
+    dialogs.expectMsg(QStringLiteral(" 3番目のファイルが保存されていません、保存せずに終了しますか？"), MsgResult::No);
+    EXPECT_FALSE(quit());
+    EXPECT_FALSE(QFile::exists(path(QStringLiteral("Pelmor.ini"))));
+    EXPECT_TRUE(win.isVisible());
+    EXPECT_EQ(win.HtText(2)->Text(), QStringLiteral("more"));
+}
+
+TEST_F(StartupTest, OnlyTheProgramsOwnTemporaryFilesAreDeletedAtTheEnd)
+{
+    const QString data = temp.path() + QStringLiteral("/data");
+    QDir().mkpath(data);
+    writeFile(path(QStringLiteral("Pelmor.ini")), "DataPath," + data.toUtf8() + "\r\n");
+    for (const QString& name : {QStringLiteral("$$$000.html"), QStringLiteral("$$$notes.txt"), QStringLiteral("test.$$$")}) {
+        writeFile(data + QLatin1Char('/') + name, "x");
+        writeFile(path(name), "x");
+    }
+    dialogs.expectMsg(QStringLiteral("前のデータｰが残っています"), MsgResult::No);
+    start();
+    ASSERT_TRUE(quit());
+    for (const QString& folder : {data, programFolder}) {
+        EXPECT_FALSE(QFile::exists(folder + QStringLiteral("/$$$000.html"))) << folder.toStdString();
+        EXPECT_FALSE(QFile::exists(folder + QStringLiteral("/test.$$$"))) << folder.toStdString();
+        EXPECT_TRUE(QFile::exists(folder + QStringLiteral("/$$$notes.txt"))) << folder.toStdString();
+    }
+}
+
+TEST_F(StartupTest, LeftoverPagesCanBeRestoredOneDocumentEach)
+{
+    writeFile(path(QStringLiteral("$$$000.html")), "<p>zero</p>\r\n");
+    writeFile(path(QStringLiteral("$$$003.html")), "<p>three</p>\r\n");
+    dialogs.expectMsg(QStringLiteral("前のデータｰが残っています、データｰを復活しますか?"), MsgResult::Yes);
+    fomPelmor& win = start();
+    ASSERT_EQ(win.DocCount(), 2);
+    EXPECT_EQ(win.HtText(0)->Text(), QStringLiteral("<p>zero</p>\r\n"));
+    EXPECT_EQ(win.HtText(1)->Text(), QStringLiteral("<p>three</p>\r\n"));
+    EXPECT_EQ(win.doc(1).FileName, QStringLiteral("$$$001.html"));
+    stop();
+
+    dialogs.expectMsg(QStringLiteral("前のデータｰが残っています"), MsgResult::No);
+    fomPelmor& again = start();
+    EXPECT_EQ(again.DocCount(), 1);
+    EXPECT_TRUE(again.HtText(0)->Text().isEmpty());
+    EXPECT_TRUE(QFile::exists(path(QStringLiteral("$$$003.html"))));
+    stop();
+
+    // A command line, even of blanks only, means no question.
+    start(QStringLiteral("   "));
+    EXPECT_EQ(w().DocCount(), 1);
+}
+
+TEST_F(StartupTest, AddingDocumentsGrowsTheTabStrip)
+{
+    fomPelmor& win = start();
+    for (int i = 0; i < 3; ++i)
+        ASSERT_TRUE(win.tabs.AddTab());
+    ASSERT_EQ(win.TabCount(), 8);
+    std::vector<int> images;
+    for (int i = 1; i <= 8; ++i)
+        images.push_back(win.TabStrip1->Image(i));
+    EXPECT_EQ(images, (std::vector<int>{11, 13, 11, 13, 11, 13, 12, 13}));
+    EXPECT_EQ(win.CurDoc, 3);
+    EXPECT_EQ(win.TabStrip1->SelectedIndex(), 7);
+    EXPECT_EQ(win.TabStrip1->Caption(7), QStringLiteral("$$$003.html"));
+    EXPECT_EQ(win.doc(3).FileName, QStringLiteral("$$$003.html"));
+    EXPECT_EQ(win.doc(3).DataPath, win.doc(0).DataPath);
+    EXPECT_TRUE(win.HtText(3)->isVisible());
+    EXPECT_FALSE(win.HtText(0)->isVisible());
+}
+
+TEST_F(StartupTest, TheFiftySecondDocumentIsRefused)
+{
+    fomPelmor& win = start();
+    while (win.DocCount() < MaxDocuments)
+        ASSERT_TRUE(win.tabs.AddTab());
+    dialogs.expectMsg(QStringLiteral("これ以上タブを開けません"));
+    EXPECT_FALSE(win.tabs.AddTab());
+    EXPECT_EQ(win.DocCount(), MaxDocuments);
+    EXPECT_EQ(win.TabCount(), 2 * MaxDocuments);
+}
+
+TEST_F(StartupTest, TheTemporaryPageHoldsTheWholeTextOfPagesOnly)
+{
+    fomPelmor& win = start();
+    const QString page = path(QStringLiteral("$$$000.html"));
+    struct Case {
+        QString fileName;
+        QString text;
+        bool written;
+    } cases[] = {
+        {QStringLiteral("$$$000.html"), QString(), false},
+        {QStringLiteral("$$$000.html"), QStringLiteral("  "), false},
+        {QStringLiteral("style.css"), QStringLiteral("p {}"), false},
+        {QStringLiteral("STYLE.CSS"), QStringLiteral("p {}"), true},
+        {QStringLiteral("page.html"), QStringLiteral("日本語"), true},
+    };
+    for (const auto& c : cases) {
+        QFile::remove(page);
+        win.doc(0).FileName = c.fileName;
+        win.HtText(0)->SetText(c.text);
+        win.tabs.WriteTemp();
+        EXPECT_EQ(QFile::exists(page), c.written) << c.fileName.toStdString();
+    }
+    // A new document's page is in code page 932, followed by CR LF.
+    EXPECT_EQ(readFile(page), QByteArray("\x93\xfa\x96\x7b\x8c\xea\r\n"));
+
+    win.doc(0).Header = QStringLiteral("<HTML><BODY>\r\n");
+    win.doc(0).Footer = QStringLiteral("</BODY></HTML>");
+    win.HtText(0)->SetText(QStringLiteral("body"));
+    win.tabs.WriteTemp();
+    EXPECT_EQ(readFile(page), QByteArray("<HTML><BODY>\r\nbody</BODY></HTML>\r\n"));
+}
+
+TEST_F(StartupTest, TheEditorsEventsMarkModifiedAndKeepTheRightClick)
+{
+    fomPelmor& win = start();
+    EXPECT_FALSE(win.doc(0).Modified);
+    win.HtText(0)->SetText(QStringLiteral("x"));
+    EXPECT_TRUE(win.doc(0).Modified);
+    win.tabs.HtText_MouseDown(0, 2, 0, 1000, 500);
+    EXPECT_EQ(win.PopupX, 1200);
+    EXPECT_EQ(win.PopupY, 1300);
+}
+
+TEST_F(StartupTest, PanelLayout)
+{
+    fomPelmor& win = start();
+    auto* frame = new QGroupBox(&win);
+    win.Frame.set(6, frame);
+    win.Label.set(6, new QLabel(frame));
+    win.Cmdcmd.set(19, new QPushButton(frame));
+    win.Text.set(7, new QPlainTextEdit(frame));
+    twips::SetGeometry(frame, 100, 100, 5000, 3155);
+    for (int pass = 0; pass < 2; ++pass) {
+        win.LayoutPanel(6, 6, 19, 7);
+        QWidget* l = win.Label(6);
+        QWidget* b = win.Cmdcmd(19);
+        QWidget* t = win.Text(7);
+        EXPECT_EQ((std::vector<int>{twips::Left(l), twips::Top(l), twips::Width(l), twips::Height(l)}),
+                  (std::vector<int>{50, 180, 4900, 285}));
+        EXPECT_EQ((std::vector<int>{twips::Left(b), twips::Top(b), twips::Width(b), twips::Height(b)}),
+                  (std::vector<int>{4620, 180, 330, 285}));
+        EXPECT_EQ((std::vector<int>{twips::Left(t), twips::Top(t), twips::Width(t), twips::Height(t)}),
+                  (std::vector<int>{50, 850, 4900, 2205}));
+    }
+}
