@@ -75,7 +75,7 @@ TEST(VbStringVal, ReadsTheLeadingNumber)
         {"&o78", 7},
         {"&X1", 0},
         {"-&H10", 0},
-        {QByteArray("\xef\xbc\x91").constData(), 0}, // full-width digit one
+        {"\xef\xbc\x91", 0}, // full-width digit one
     };
     for (const Case& c : cases)
         EXPECT_DOUBLE_EQ(vb::Val(QString::fromUtf8(c.in)), c.expected) << '"' << c.in << '"';
