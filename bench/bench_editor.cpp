@@ -1,12 +1,14 @@
 // Opening, colouring, typing and undo snapshots in large documents.
 #include "editor/Colouring.h"
 #include "platform/RichEdit.h"
+#include "platform/TabStrip.h"
 #include "platform/TextFile.h"
 #include "shell/MainWindow.h"
 #include "shell/Startup.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QKeyEvent>
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
@@ -66,6 +68,26 @@ void BM_SetText(benchmark::State& state)
         ed->SetText(text);
 }
 BENCHMARK(BM_SetText)->Arg(10'000'000)->Unit(benchmark::kMillisecond);
+
+// Opening a large code page 932 file: reading, decoding, setting and colouring it.
+void BM_OpenLargeFile(benchmark::State& state)
+{
+    fomPelmor& w = session().w();
+    QTemporaryDir dir;
+    const QString name = QStringLiteral("large.html");
+    {
+        const QByteArray bytes = encodeText(htmlOfSize(state.range(0)), TextEncoding::Cp932, true).bytes;
+        QFile f(dir.path() + QLatin1Char('/') + name);
+        f.open(QIODevice::WriteOnly);
+        f.write(bytes);
+    }
+    w.TabStrip1->Select(1);
+    for (auto _ : state) {
+        if (!w.files.ReadData(dir.path(), name))
+            state.SkipWithError("the file could not be read");
+    }
+}
+BENCHMARK(BM_OpenLargeFile)->Arg(10'000'000)->Unit(benchmark::kMillisecond);
 
 // One scan and one styling call over the whole text.
 void BM_FullRecolour(benchmark::State& state)
@@ -147,6 +169,7 @@ int main(int argc, char** argv)
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     QApplication app(argc, argv);
     setupApplication(app);
     benchmark::Initialize(&argc, argv);

@@ -2,6 +2,7 @@
 
 #include "platform/RichEdit.h"
 #include "platform/TabStrip.h"
+#include "platform/WebBrowser.h"
 #include "shell/MainWindow.h"
 #include "shell/PathHelpers.h"
 

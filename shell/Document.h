@@ -8,6 +8,7 @@
 class RichEdit;
 class QListWidget;
 class QWidget;
+class WebBrowser;
 
 // One snapshot of the undo ring.
 struct UndoSlot {
@@ -35,8 +36,9 @@ struct Document {
     std::array<QString, MaxRegions + 1> Regions{}; // 1 to 100 are used
     QString Header;
     QString Footer;
+    QString LastPreviewText; // the editor's text when its preview was last shown
 
     RichEdit* HtText = nullptr;
-    QWidget* WebB1 = nullptr;       // created when the preview is first shown
+    WebBrowser* WebB1 = nullptr;    // created when the preview is first shown
     QListWidget* LstBrowse = nullptr;
 };

@@ -4,6 +4,7 @@
 #include "platform/RichEdit.h"
 #include "platform/TabStrip.h"
 #include "platform/VbString.h"
+#include "platform/WebBrowser.h"
 #include "shell/MainWindow.h"
 #include "shell/PathHelpers.h"
 
@@ -29,6 +30,18 @@ RichEdit* DocumentTabs::createEditor()
         HtText_OLEDragDrop(indexOf(ed), files);
     });
     return ed;
+}
+
+void DocumentTabs::disposeDocument(std::unique_ptr<Document> gone)
+{
+    if (!gone)
+        return;
+    gone->HtText->hide();
+    gone->HtText->deleteLater();
+    if (gone->WebB1)
+        gone->WebB1->deleteLater();
+    if (gone->LstBrowse)
+        gone->LstBrowse->deleteLater();
 }
 
 int DocumentTabs::indexOf(const RichEdit* editor) const

@@ -4,9 +4,11 @@
 
 #include <QString>
 #include <QStringList>
+#include <memory>
 
 class fomPelmor;
 class RichEdit;
+struct Document;
 
 // The documents of the main window: the first one, adding one, the temporary page that the
 // preview shows, and the events of the editors.
@@ -25,6 +27,9 @@ public:
     void HtText_LostFocus(int index);
     void HtText_MouseDown(int index, int button, int shift, int x, int y);
     void HtText_OLEDragDrop(int index, const QStringList& files);
+
+    // Removes the controls of a document that has been taken out of the window.
+    void disposeDocument(std::unique_ptr<Document> gone);
 
     // A new editor in the tab strip's display area with its events connected.
     RichEdit* createEditor();

@@ -5,6 +5,7 @@
 #include "platform/TabStrip.h"
 #include "platform/Twips.h"
 #include "platform/VbString.h"
+#include "platform/WebBrowser.h"
 #include "shell/PathHelpers.h"
 
 #include <QAction>
@@ -32,6 +33,8 @@ fomPelmor::fomPelmor(Module1& module, Dialogs& dialogs, QWidget* parent)
     , m1(module)
     , dlg(dialogs)
     , tabs(*this)
+    , files(*this)
+    , projects(*this)
     , colour(*this)
     , undo(*this)
     , insert(*this)
@@ -135,30 +138,6 @@ QString fomPelmor::StatusText() const
     return statusPanel1->text();
 }
 
-void fomPelmor::buildRecentItems()
-{
-    bool any = false;
-    int index = 20;
-    for (int i = 0; i < 6; ++i) {
-        RemFile[i] = m1.ini.GetIniSetting(SettingsApp, SettingsSection, QStringLiteral("RemFile") + QString::number(i), QString());
-        if (RemFile[i].isEmpty())
-            continue;
-        QAction* a = mnuFile->addAction(QString::number(i) + QLatin1Char(':') + GetFileName(RemFile[i]));
-        a->setData(i);
-        mfile.set(index, a);
-        connect(a, &QAction::triggered, this, [this, index] { mfile_Click(index); });
-        ++index;
-        any = true;
-    }
-    if (any) {
-        mfile.set(index, mnuFile->addSeparator());
-        ++index;
-    }
-    QAction* exitItem = mnuFile->addAction(QStringLiteral("終了"));
-    mfile.set(index, exitItem);
-    connect(exitItem, &QAction::triggered, this, [this, index] { mfile_Click(index); });
-}
-
 void fomPelmor::Form_Load()
 {
     m1.ini.ReadIni(m1.iniPath());
@@ -170,7 +149,7 @@ void fomPelmor::Form_Load()
                              static_cast<int>(vb::Val(setting(QStringLiteral("MainWidth"), QStringLiteral("12000")))),
                              static_cast<int>(vb::Val(setting(QStringLiteral("MainHeight"), QStringLiteral("9000")))));
     mhelp(2)->setChecked(setting(QStringLiteral("ie"), QStringLiteral("OFF")) == QStringLiteral("ON"));
-    buildRecentItems();
+    files.buildFileMenu();
     Text45->setText(setting(QStringLiteral("Indent"), QStringLiteral("50")));
 
     for (int i = 1; i <= 3; ++i)
@@ -370,20 +349,9 @@ void fomPelmor::Pend()
     close();
 }
 
-void fomPelmor::mfile_Click(int index)
+void fomPelmor::OpenDroppedFile(const QString& path)
 {
-    QAction* item = mfile.get(index);
-    if (!item)
-        return;
-    const QString caption = item->text();
-    if (caption.startsWith(QStringLiteral("終了"))) {
-        Pend();
-        return;
-    }
-}
-
-void fomPelmor::OpenDroppedFile(const QString&)
-{
+    files.OpenPath(path);
 }
 
 void fomPelmor::mjidou_Click(int index)

@@ -10,7 +10,9 @@
 #include "preview/PreviewTab.h"
 #include "shell/Document.h"
 #include "shell/DocumentTabs.h"
+#include "shell/FileCommands.h"
 #include "shell/Module1.h"
+#include "shell/Projects.h"
 #include "wizards/LineBreakGenerators.h"
 
 #include <QMainWindow>
@@ -46,6 +48,8 @@ public:
 
     // ---- subsystems ----
     DocumentTabs tabs;
+    FileCommands files;
+    Projects projects;
     Colouring colour;
     UndoRing undo;
     Insertion insert;
@@ -76,6 +80,7 @@ public:
     ControlArray<QWidget> List3;
     QLineEdit* Text45 = nullptr; // the line-length box of the indent panel
     QTextEdit* Rtxt = nullptr;   // the explanation box of the lesson panel
+    QWidget* FomRemote = nullptr; // the lesson window, while one exists
 
     // ---- documents ----
     std::vector<std::unique_ptr<Document>> docs;
@@ -109,7 +114,6 @@ public:
 
     void mjidou_Click(int index);
     void mhelp_Click(int index);
-    void mfile_Click(int index);
     // A file dropped on an editor.
     void OpenDroppedFile(const QString& path);
 
@@ -121,7 +125,6 @@ protected:
 private:
     void createControls();
     void createMenus();
-    void buildRecentItems();
     void deleteOwnTempFiles(const QString& folder);
     bool Form_KeyDown(int key, Qt::KeyboardModifiers modifiers);
 

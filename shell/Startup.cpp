@@ -137,6 +137,23 @@ std::unique_ptr<Application> Main(const StartupOptions& options)
     if (options.show)
         app->window->show();
 
+    // The file or project named on the command line: one quote at each end is dropped.
+    QString name = options.commandLine;
+    if (name.startsWith(QLatin1Char('"')))
+        name.remove(0, 1);
+    if (name.endsWith(QLatin1Char('"')))
+        name.chop(1);
+    if (!vb::Trim(name).isEmpty()) {
+        // A relative name is taken from where the program was started when it is there.
+        if (QFileInfo(name).isRelative() && !options.startFolder.isEmpty()
+            && QFileInfo::exists(options.startFolder + QLatin1Char('/') + name))
+            name = QDir(options.startFolder).absoluteFilePath(name);
+        if (vb::LCaseAscii(vb::Right(name, 3)) == QStringLiteral("tur"))
+            app->window->projects.OpenProject(name);
+        else
+            app->window->files.OpenCommandLineFile(name);
+    }
+
     QDir::setCurrent(m1.programFolder);
     return app;
 }

@@ -12,6 +12,7 @@ class fomPelmor;
 struct StartupOptions {
     QString programFolder;  // empty: chosen from the executable's folder
     QString commandLine;    // the whole command line after the program's name
+    QString startFolder;    // the working folder the program was started in
     Dialogs* dialogs = nullptr; // empty: the window system's dialogs
     bool show = true;
 };

@@ -36,7 +36,9 @@ TEST_F(StartupTest, FirstStartUsesTheDefaultsAndQuittingWritesTheSettings)
     EXPECT_EQ(win.TabCount(), 2);
     EXPECT_EQ(win.TabStrip1->Caption(1), QStringLiteral("$$$000.h"));
     EXPECT_EQ(win.doc(0).DataPath, programFolder);
-    EXPECT_EQ(menuCaptions(win.mnuFile), QStringList{QStringLiteral("終了")});
+    // The fixed items, then no recent items and no separator of theirs: only the exit item.
+    EXPECT_EQ(menuCaptions(win.mnuFile).size(), 21);
+    EXPECT_EQ(menuCaptions(win.mnuFile).mid(20), QStringList{QStringLiteral("終了")});
     EXPECT_TRUE(win.mjidou(0)->isChecked());
     EXPECT_FALSE(win.mhelp(2)->isChecked());
     EXPECT_TRUE(win.Mefont1(1)->isChecked());
@@ -64,7 +66,7 @@ TEST_F(StartupTest, RecentFilesBecomeItemsOfTheFileMenu)
     writeFile(path(QStringLiteral("Pelmor.ini")),
               "RemFile0,/web/a.html\r\nRemFile1,/web,old/b.html\r\nFontColor, 2\r\n");
     fomPelmor& win = start();
-    EXPECT_EQ(menuCaptions(win.mnuFile),
+    EXPECT_EQ(menuCaptions(win.mnuFile).mid(20),
               (QStringList{QStringLiteral("0:a.html"), QStringLiteral("1:b.html"), QStringLiteral("-"), QStringLiteral("終了")}));
     EXPECT_EQ(win.RemFile[1], QStringLiteral("/web,old/b.html")); // a comma in a path is kept
     EXPECT_TRUE(win.Mefont1(2)->isChecked());

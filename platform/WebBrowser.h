@@ -1,0 +1,50 @@
+#pragma once
+
+#include <QString>
+#include <QUrl>
+#include <QWidget>
+#include <functional>
+
+class QWebEngineView;
+class QWebEngineProfile;
+
+// A document's browser, over Qt WebEngine. The engine's view is created when the browser is
+// first used; every browser shares one profile.
+class WebBrowser : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit WebBrowser(QWidget* parent = nullptr);
+    ~WebBrowser() override;
+
+    // Shows a file or an address. The text encoding is used for pages that do not declare one
+    // ("Shift_JIS", "UTF-8").
+    void Navigate(const QString& pathOrUrl, const QString& defaultEncoding = QString());
+    void GoBack();
+    void GoForward();
+    void Refresh();
+    QString LocationURL() const;
+    // The title of the page shown, or its address when it has none.
+    QString LocationName() const;
+    bool isLoading() const { return loading_; }
+    bool hasView() const { return view_ != nullptr; }
+    QWebEngineView* view();
+
+    // Results that arrive later go to the callback; it is not called when the browser is gone.
+    void PageSource(std::function<void(const QString&)> done);
+    void PageText(std::function<void(const QString&)> done);
+    void PageLinks(std::function<void(const QStringList&)> done);
+
+    static QWebEngineProfile* sharedProfile();
+
+Q_SIGNALS:
+    void DocumentComplete(const QUrl& url, bool ok);
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    void ensureView();
+    QWebEngineView* view_ = nullptr;
+    bool loading_ = false;
+};

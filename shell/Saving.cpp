@@ -1,0 +1,171 @@
+#include "shell/FileCommands.h"
+
+#include "platform/Dialogs.h"
+#include "platform/RichEdit.h"
+#include "platform/TabStrip.h"
+#include "platform/VbString.h"
+#include "shell/MainWindow.h"
+#include "shell/PathHelpers.h"
+
+#include <Qsci/qsciprinter.h>
+#include <QDir>
+#include <QFileInfo>
+#include <QPrinter>
+
+namespace {
+
+const QString NotSaved = QStringLiteral("データーは保存されませんでした。");
+const QString NotSavedAs = QStringLiteral("データｰは保存されませんでした");
+
+} // namespace
+
+QString FileCommands::savedText(int n)
+{
+    QString text = w.regions.ExpandRegions(n);
+    if (!text.endsWith(CrLf))
+        text += CrLf;
+    return text;
+}
+
+bool FileCommands::writeDocument(int n, const QString& path, const QString& failureMessage)
+{
+    const TextWriteResult r = writeTextFile(path, savedText(n), w.doc(n).encoding, isHtmlFileName(path));
+    if (r.ok)
+        return true;
+    QString detail;
+    if (!r.unencodable.isEmpty())
+        detail = QStringLiteral("「") + r.unencodable + QStringLiteral("」は Shift_JIS で保存できない文字です。");
+    else
+        detail = QStringLiteral("フォルダーがあるか、書き込めるか、ほかのプログラムが使っていないかを確かめてください。");
+    w.dlg.MsgBox(failureMessage + CrLf + detail + CrLf + path);
+    return false;
+}
+
+bool FileCommands::SaveFile()
+{
+    const int n = w.CurDoc;
+    Document& d = w.doc(n);
+    if (vb::Trim(d.FileName).isEmpty()) {
+        const auto answer = w.dlg.InputBox(QStringLiteral("ファイル名を入れてください。"));
+        const QString name = answer ? vb::Trim(*answer) : QString();
+        if (name.isEmpty())
+            return false;
+        d.FileName = name;
+        if (vb::UCaseAscii(vb::Right(d.FileName, 5)) != QStringLiteral(".HTML"))
+            d.FileName += QStringLiteral(".HTML");
+    }
+    // A document that was never named would be written under the name of its temporary page.
+    if (isOwnTempPageName(GetFileName(d.FileName)))
+        return SaveAs();
+    d.FileName = GetFileName(d.FileName);
+    if (!writeDocument(n, d.DataPath + QLatin1Char('/') + d.FileName, NotSaved))
+        return false;
+    ChangeDir(d.DataPath);
+    d.Modified = false;
+    return true;
+}
+
+bool FileCommands::SaveAs()
+{
+    return SaveAsDocument(w.CurDoc);
+}
+
+bool FileCommands::SaveAsDocument(int n)
+{
+    Document& d = w.doc(n);
+    FileDialogRequest request;
+    request.title = QStringLiteral("名前を付けて保存");
+    request.filter = QStringLiteral("HTMLファイル (*.html)|*.html|&CSSファイル (*.css)|*.css|テキストファイル(*.txt)|*.txt|")
+        + QStringLiteral("全てのファイル (*.*)|*.*|");
+    request.fileName = GetFileName(d.FileName);
+    request.directory = d.DataPath;
+    const auto chosen = w.dlg.ShowSave(request);
+    if (!chosen) {
+        w.dlg.MsgBox(NotSavedAs);
+        return false;
+    }
+    QString name = vb::Trim(*chosen);
+    if (name.isEmpty())
+        return false;
+    const QString low = vb::LCaseAscii(name);
+    if (vb::Right(low, 4) != QStringLiteral("html") && vb::Right(low, 3) != QStringLiteral("htm")
+        && vb::Right(low, 3) != QStringLiteral("css"))
+        name += QStringLiteral(".html");
+    if (QFileInfo(name).isFile()
+        && w.dlg.MsgBox(QStringLiteral("同じ名前のファイルが既にあります、上書きしますか？"), MsgButtons::YesNo) != MsgResult::Yes)
+        return false;
+    // The document takes the new name only once it has been written there.
+    if (!writeDocument(n, name, NotSavedAs))
+        return false;
+    w.Unsaved = true;
+    d.FileName = GetFileName(name);
+    d.DataPath = GetFilePath(name);
+    const int current = w.CurDoc;
+    w.CurDoc = n;
+    KillTempFiles(name);
+    w.CurDoc = current;
+    ChangeDir(d.DataPath);
+    d.Modified = false;
+    w.TabStrip1->SetCaption(2 * n + 1, d.FileName);
+    w.SetStatusText(d.DataPath + QLatin1Char('/') + d.FileName);
+    return true;
+}
+
+void FileCommands::KillTempFiles(const QString& keep)
+{
+    const QString folder = w.doc(w.CurDoc).DataPath;
+    QDir dir(folder);
+    const QStringList names = dir.entryList(QDir::Files);
+    for (const QString& name : names) {
+        if (!isOwnTempPageName(name))
+            continue;
+        const QString full = folder + QLatin1Char('/') + name;
+        if (!keep.isEmpty() && QFileInfo(full) == QFileInfo(keep))
+            continue;
+        dir.remove(name);
+    }
+}
+
+void FileCommands::SaveAllFiles()
+{
+    for (int i = 0; i < w.DocCount(); ++i) {
+        Document& d = w.doc(i);
+        if (!d.Modified)
+            continue;
+        if (isOwnTempPageName(GetFileName(d.FileName))) {
+            if (!SaveAsDocument(i))
+                return;
+            continue;
+        }
+        d.FileName = GetFileName(d.FileName);
+        const QString path = d.DataPath + QLatin1Char('/') + d.FileName;
+        if (!writeDocument(i, path, NotSaved))
+            return;
+        ChangeDir(d.DataPath);
+        d.Modified = false;
+        if (!NoRecent)
+            AddRecentFile(path);
+    }
+}
+
+void FileCommands::PrintText()
+{
+    RichEdit* ed = w.CurEditor();
+    QsciPrinter printer(QPrinter::HighResolution);
+    PrinterRequest request;
+    request.title = QStringLiteral("印刷");
+    request.selectionOption = ed->SelLength() != 0;
+    if (!w.dlg.ShowPrinter(printer, request))
+        return;
+    printer.setMagnification(0);
+    if (request.selectionOption && static_cast<QPrinter&>(printer).printRange() == QPrinter::Selection) {
+        // Only the selected text, coloured as the document is.
+        RichEdit part;
+        part.SetEditorFont(ed->EditorFont());
+        part.SetText(ed->SelText());
+        w.colour.Setcolor2(&part);
+        printer.printRange(&part);
+    } else {
+        printer.printRange(ed);
+    }
+}
