@@ -89,6 +89,24 @@ void BM_OpenLargeFile(benchmark::State& state)
 }
 BENCHMARK(BM_OpenLargeFile)->Arg(10'000'000)->Unit(benchmark::kMillisecond);
 
+// Reading and decoding alone, with the check that saving gives the same bytes back.
+void BM_ReadTextFile(benchmark::State& state)
+{
+    QTemporaryDir dir;
+    const QString file = dir.path() + QStringLiteral("/large.html");
+    {
+        const QByteArray bytes = encodeText(htmlOfSize(state.range(0)), TextEncoding::Cp932, true).bytes;
+        QFile f(file);
+        f.open(QIODevice::WriteOnly);
+        f.write(bytes);
+    }
+    for (auto _ : state) {
+        TextReadResult r = readTextFile(file);
+        benchmark::DoNotOptimize(r);
+    }
+}
+BENCHMARK(BM_ReadTextFile)->Arg(10'000'000)->Unit(benchmark::kMillisecond);
+
 // One scan and one styling call over the whole text.
 void BM_FullRecolour(benchmark::State& state)
 {

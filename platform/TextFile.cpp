@@ -219,6 +219,18 @@ TextReadResult readTextFile(const QString& path)
 
 QString toCrLf(const QString& text)
 {
+    // Most files already use CR LF throughout: then the text is returned as it is, uncopied.
+    const QChar* data = text.constData();
+    const qsizetype n = text.size();
+    bool lone = false;
+    for (qsizetype i = 0; i < n; ++i) {
+        if (data[i] == u'\n' && (i == 0 || data[i - 1] != u'\r')) {
+            lone = true;
+            break;
+        }
+    }
+    if (!lone)
+        return text;
     QString out;
     out.reserve(text.size() + text.size() / 16 + 16);
     QChar previous;

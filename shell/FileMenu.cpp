@@ -210,8 +210,8 @@ bool FileCommands::ReadData(const QString& folder, const QString& name)
     d.Header.clear();
     d.Footer.clear();
     RichEdit* ed = d.HtText;
-    ed->SetText(toCrLf(r.text));
-    w.prep.RemoveDoubleCr();
+    // Doubled carriage returns are cleaned out before the text goes into the editor.
+    ed->SetText(removeDoubleCr(toCrLf(r.text)));
     w.colour.Setcolor2(ed);
     ed->show();
     ChangeDir(folder);
