@@ -63,6 +63,13 @@ fomPelmor::fomPelmor(Module1& module, Dialogs& dialogs, QWidget* parent)
 fomPelmor::~fomPelmor()
 {
     qApp->removeEventFilter(this);
+    // The editors' handlers reach the subsystems, which go before the window's children do.
+    for (auto& d : docs) {
+        delete d->HtText;
+        d->HtText = nullptr;
+        delete d->WebB1;
+        d->WebB1 = nullptr;
+    }
 }
 
 void fomPelmor::createControls()
