@@ -4,6 +4,7 @@
 #include "support/AppFixture.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
@@ -59,6 +60,19 @@ TEST_F(StartupTest, FirstStartUsesTheDefaultsAndQuittingWritesTheSettings)
     EXPECT_TRUE(again.Mefont1(3)->isChecked());
     EXPECT_FALSE(again.Mefont1(1)->isChecked());
     EXPECT_TRUE(again.mhelp(2)->isChecked());
+}
+
+TEST_F(StartupTest, QuittingWhileMinimizedKeepsThePlacementOfTheRunBefore)
+{
+    writeFile(path(QStringLiteral("Pelmor.ini")), "MainLeft,700\r\nDataPath,/nowhere\r\n");
+    fomPelmor& win = start();
+    twips::SetWindowGeometry(&win, 1500, 1500, 9000, 6000);
+    win.showMinimized();
+    QApplication::processEvents();
+    if (!win.isMinimized())
+        GTEST_SKIP() << "this window system does not minimize";
+    ASSERT_TRUE(quit());
+    EXPECT_EQ(readFile(path(QStringLiteral("Pelmor.ini"))), QByteArray("MainLeft,700\r\nDataPath,/nowhere\r\n"));
 }
 
 TEST_F(StartupTest, RecentFilesBecomeItemsOfTheFileMenu)
