@@ -7,6 +7,7 @@
 
 class QWebEngineView;
 class QWebEngineProfile;
+class QVariant;
 
 // A document's browser, over Qt WebEngine. The engine's view is created when the browser is
 // first used; every browser shares one profile.
@@ -45,6 +46,9 @@ protected:
 
 private:
     void ensureView();
+    // Runs a script in the page; the result reaches done only while this browser is alive.
+    void runScript(const QString& script, std::function<void(const QVariant&)> done);
     QWebEngineView* view_ = nullptr;
     bool loading_ = false;
+    bool dying_ = false;
 };

@@ -1,14 +1,30 @@
 #pragma once
 
-class fomPelmor;
+#include <QString>
+#include <QTimer>
 
-// Switching between a document's source tab and its preview tab.
+class fomPelmor;
+class WebBrowser;
+
+// Switching between a document's source tab and its preview tab. The preview is shown a moment
+// after the tab is selected (TimerBrowser), so that the tab strip repaints first.
 class PreviewTab {
 public:
-    explicit PreviewTab(fomPelmor& window) : w(window) {}
+    explicit PreviewTab(fomPelmor& window);
 
+    // The tab strip's click; also runs when code selects a tab.
     void TabStrip1_Click();
+    // Shows the current document's temporary page in its browser.
+    void TimerBrowser_Timer();
+    // The browser of document n, created hidden in the display area when it has none.
+    WebBrowser* ensureBrowser(int n);
+
+    QTimer TimerBrowser;
 
 private:
+    // A page that uses a stylesheet shows the open stylesheet document's current text: that text
+    // is written beside the first document.
+    void writeOpenStylesheet(const QString& pageText);
+    void hideAllViews();
     fomPelmor& w;
 };

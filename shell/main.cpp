@@ -3,9 +3,13 @@
 #include <QApplication>
 #include <QDir>
 #include <QStringList>
+#include <unistd.h>
 
 int main(int argc, char** argv)
 {
+    // The browser engine's sandbox cannot run for the root user.
+    if (geteuid() == 0 && qEnvironmentVariableIsEmpty("QTWEBENGINE_DISABLE_SANDBOX"))
+        qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     QApplication app(argc, argv);
     setupApplication(app);

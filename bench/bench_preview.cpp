@@ -1,0 +1,211 @@
+// The preview tab: the first preview of a document, a preview after an edit, and a switch back to
+// a preview whose text did not change.
+#include "platform/RichEdit.h"
+#include "platform/TabStrip.h"
+#include "platform/WebBrowser.h"
+#include "shell/MainWindow.h"
+#include "shell/Startup.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QTemporaryDir>
+#include <benchmark/benchmark.h>
+
+namespace {
+
+QString htmlOfSize(qsizetype bytes)
+{
+    const QString line = QStringLiteral("<P class=\"note\">日本語のテキストと English text, 番号 %1</P>\r\n");
+    QString text = QStringLiteral("<HTML><HEAD><TITLE>プレビュー</TITLE></HEAD><BODY>\r\n");
+    qsizetype size = 0;
+    for (int i = 0; size < bytes; ++i) {
+        const QString l = line.arg(i);
+        size += l.toUtf8().size();
+        text += l;
+    }
+    text += QStringLiteral("</BODY></HTML>\r\n");
+    return text;
+}
+
+struct Session {
+    QTemporaryDir dir;
+    std::unique_ptr<Application> app;
+    double engineStartMs = 0;
+    Session()
+    {
+        StartupOptions options;
+        options.programFolder = dir.path();
+        options.show = true;
+        app = Main(options);
+        QApplication::processEvents();
+    }
+    fomPelmor& w() { return *app->window; }
+};
+
+// Ended before the application object: the browsers must go before the engine's profile.
+std::unique_ptr<Session> current;
+
+Session& session()
+{
+    if (!current)
+        current = std::make_unique<Session>();
+    return *current;
+}
+
+// Runs the event loop until done() holds or a minute has passed; false then.
+template <typename Done>
+bool runUntil(Done done)
+{
+    QElapsedTimer t;
+    t.start();
+    while (!done()) {
+        if (t.elapsed() > 60000)
+            return false;
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
+    }
+    return true;
+}
+
+// Selects the preview tab of document n and returns the nanoseconds until its browser reported
+// the temporary page complete; -1 when it did not.
+qint64 timePreview(fomPelmor& w, int n)
+{
+    Document& d = w.doc(n);
+    const QUrl page = QUrl::fromLocalFile(w.tabs.TempPagePath(n));
+    qint64 completeAt = -1;
+    QElapsedTimer timer;
+    QMetaObject::Connection connection;
+    auto watch = [&](WebBrowser* b) {
+        connection = QObject::connect(b, &WebBrowser::DocumentComplete, b, [&](const QUrl& url, bool) {
+            if (url == page && completeAt < 0)
+                completeAt = timer.nsecsElapsed();
+        });
+    };
+    if (d.WebB1)
+        watch(d.WebB1);
+    timer.start();
+    w.TabStrip1->Select(2 * n + 2);
+    const bool ok = runUntil([&] {
+        if (!connection && d.WebB1) {
+            watch(d.WebB1);
+            // Already done before the first look: count it from here.
+            if (!d.WebB1->isLoading() && QUrl(d.WebB1->LocationURL()) == page)
+                completeAt = timer.nsecsElapsed();
+        }
+        return completeAt >= 0;
+    });
+    QObject::disconnect(connection);
+    return ok ? completeAt : -1;
+}
+
+// The first document's first preview also starts the engine; it is timed once, before the rest.
+void warmUp()
+{
+    Session& s = session();
+    static bool done = false;
+    if (done)
+        return;
+    done = true;
+    s.w().HtText(0)->SetText(htmlOfSize(20'000));
+    s.engineStartMs = static_cast<double>(timePreview(s.w(), 0)) / 1e6;
+}
+
+// A new document each time: its browser is created, the engine loads the page for the first time.
+void BM_FirstPreviewOfADocument(benchmark::State& state)
+{
+    warmUp();
+    fomPelmor& w = session().w();
+    const QString text = htmlOfSize(state.range(0));
+    for (auto _ : state) {
+        if (w.DocCount() >= MaxDocuments - 1) {
+            state.SkipWithError("no room for another document");
+            break;
+        }
+        w.tabs.AddTab();
+        const int n = w.DocCount() - 1;
+        w.HtText(n)->SetText(text);
+        const qint64 ns = timePreview(w, n);
+        if (ns < 0) {
+            state.SkipWithError("the preview did not complete");
+            break;
+        }
+        state.SetIterationTime(static_cast<double>(ns) / 1e9);
+    }
+    state.counters["first_preview_with_engine_start_ms"] = session().engineStartMs;
+}
+BENCHMARK(BM_FirstPreviewOfADocument)->Arg(20'000)->UseManualTime()->Iterations(20)->Unit(benchmark::kMillisecond);
+
+// Back to the source, one more character, and the preview again: the page is written and loaded.
+void BM_PreviewAfterAnEdit(benchmark::State& state)
+{
+    warmUp();
+    fomPelmor& w = session().w();
+    w.TabStrip1->Select(1);
+    // Unlike every text shown before, so that this preview loads.
+    w.HtText(0)->SetText(htmlOfSize(state.range(0)) + QStringLiteral("<!-- after an edit -->"));
+    if (timePreview(w, 0) < 0) {
+        state.SkipWithError("the preview did not complete");
+        return;
+    }
+    int i = 0;
+    for (auto _ : state) {
+        w.TabStrip1->Select(1);
+        RichEdit* ed = w.HtText(0);
+        ed->SetSelStart(ed->TextLength());
+        ed->SetSelText(QString::number(i++ % 10));
+        const qint64 ns = timePreview(w, 0);
+        if (ns < 0) {
+            state.SkipWithError("the preview did not complete");
+            break;
+        }
+        state.SetIterationTime(static_cast<double>(ns) / 1e9);
+    }
+}
+BENCHMARK(BM_PreviewAfterAnEdit)->Arg(20'000)->Arg(1'000'000)->UseManualTime()->Iterations(20)->Unit(benchmark::kMillisecond);
+
+// Back to the source and to the preview without a change: the shown page stays, only the tick
+// runs (it waits for the timer's 5 ms).
+void BM_SwitchWithoutChange(benchmark::State& state)
+{
+    warmUp();
+    fomPelmor& w = session().w();
+    w.TabStrip1->Select(1);
+    w.HtText(0)->SetText(htmlOfSize(state.range(0)) + QStringLiteral("<!-- unchanged -->"));
+    if (timePreview(w, 0) < 0) {
+        state.SkipWithError("the preview did not complete");
+        return;
+    }
+    int navigations = 0;
+    QObject::connect(w.doc(0).WebB1, &WebBrowser::DocumentComplete, w.doc(0).WebB1, [&] { ++navigations; });
+    for (auto _ : state) {
+        w.TabStrip1->Select(1);
+        QApplication::processEvents();
+        QElapsedTimer timer;
+        timer.start();
+        w.TabStrip1->Select(2);
+        runUntil([&] { return !w.preview.TimerBrowser.isActive(); });
+        state.SetIterationTime(static_cast<double>(timer.nsecsElapsed()) / 1e9);
+    }
+    QApplication::processEvents();
+    state.counters["pages_loaded"] = navigations;
+}
+BENCHMARK(BM_SwitchWithoutChange)->Arg(20'000)->Arg(1'000'000)->UseManualTime()->Iterations(50)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    // The engine's sandbox cannot start for root, as on the build machines.
+    if (qEnvironmentVariableIsEmpty("QTWEBENGINE_DISABLE_SANDBOX"))
+        qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
+    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    QApplication app(argc, argv);
+    setupApplication(app);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    current.reset();
+    return 0;
+}
