@@ -3,8 +3,7 @@
 #include "platform/RichEdit.h"
 #include "platform/TabStrip.h"
 #include "platform/TextFile.h"
-#include "shell/MainWindow.h"
-#include "shell/Startup.h"
+#include "bench/BenchSupport.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -15,36 +14,11 @@
 
 namespace {
 
-QString htmlOfSize(qsizetype bytes)
-{
-    const QString line = QStringLiteral("<P class=\"note\">日本語のテキストと English text, 番号 %1</P>\r\n");
-    QString text = QStringLiteral("<HTML><HEAD><TITLE>大きな文書</TITLE></HEAD><BODY>\r\n");
-    qsizetype size = 0;
-    for (int i = 0; size < bytes; ++i) {
-        const QString l = line.arg(i);
-        size += l.toUtf8().size();
-        text += l;
-    }
-    text += QStringLiteral("</BODY></HTML>\r\n");
-    return text;
-}
+using bench::htmlOfSize;
 
-struct Session {
-    QTemporaryDir dir;
-    std::unique_ptr<Application> app;
-    Session()
-    {
-        StartupOptions options;
-        options.programFolder = dir.path();
-        options.show = false;
-        app = Main(options);
-    }
-    fomPelmor& w() { return *app->window; }
-};
-
-Session& session()
+bench::Session& session()
 {
-    static Session s;
+    static bench::Session s(false);
     return s;
 }
 
@@ -185,13 +159,5 @@ BENCHMARK(BM_StartToWindowShown)->UseManualTime()->Iterations(5)->Unit(benchmark
 
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
-    QApplication app(argc, argv);
-    setupApplication(app);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return bench::runBenchmarks(argc, argv);
 }

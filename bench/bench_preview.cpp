@@ -3,8 +3,7 @@
 #include "platform/RichEdit.h"
 #include "platform/TabStrip.h"
 #include "platform/WebBrowser.h"
-#include "shell/MainWindow.h"
-#include "shell/Startup.h"
+#include "bench/BenchSupport.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -13,33 +12,11 @@
 
 namespace {
 
-QString htmlOfSize(qsizetype bytes)
-{
-    const QString line = QStringLiteral("<P class=\"note\">日本語のテキストと English text, 番号 %1</P>\r\n");
-    QString text = QStringLiteral("<HTML><HEAD><TITLE>プレビュー</TITLE></HEAD><BODY>\r\n");
-    qsizetype size = 0;
-    for (int i = 0; size < bytes; ++i) {
-        const QString l = line.arg(i);
-        size += l.toUtf8().size();
-        text += l;
-    }
-    text += QStringLiteral("</BODY></HTML>\r\n");
-    return text;
-}
+using bench::htmlOfSize;
 
-struct Session {
-    QTemporaryDir dir;
-    std::unique_ptr<Application> app;
+struct Session : bench::Session {
+    Session() : bench::Session(true) {}
     double engineStartMs = 0;
-    Session()
-    {
-        StartupOptions options;
-        options.programFolder = dir.path();
-        options.show = true;
-        app = Main(options);
-        QApplication::processEvents();
-    }
-    fomPelmor& w() { return *app->window; }
 };
 
 // Ended before the application object: the browsers must go before the engine's profile.
@@ -195,17 +172,5 @@ BENCHMARK(BM_SwitchWithoutChange)->Arg(20'000)->Arg(1'000'000)->UseManualTime()-
 
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    // The engine's sandbox cannot start for root, as on the build machines.
-    if (qEnvironmentVariableIsEmpty("QTWEBENGINE_DISABLE_SANDBOX"))
-        qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
-    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
-    QApplication app(argc, argv);
-    setupApplication(app);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    current.reset();
-    return 0;
+    return bench::runBenchmarks(argc, argv, [] { current.reset(); });
 }
