@@ -221,5 +221,5 @@ void DocumentTabs::HtText_OLEDragDrop(int index, const QStringList& files)
 {
     if (index < 0 || files.isEmpty())
         return;
-    w.OpenDroppedFile(files.first());
+    w.files.OpenPath(files.first());
 }

@@ -40,7 +40,8 @@ public:
     bool SaveFile();
     bool SaveAs();
     void SaveAllFiles();
-    void KillTempFiles(const QString& keep = QString());
+    // Deletes the program's own temporary pages in a folder, except the file `keep`.
+    void KillTempFiles(const QString& folder, const QString& keep = QString());
     void PrintText();
     bool NoRecent = false;
 

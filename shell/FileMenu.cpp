@@ -14,8 +14,6 @@
 
 namespace {
 
-const QString SettingsApp = QStringLiteral("Pelmor");
-const QString SettingsSection = QStringLiteral("Settings");
 constexpr int FirstRecentItem = 20;
 
 const QString SaveFailedBeforeOpen = QStringLiteral("ファイルが正常に書き込まれなかったためにファイルの読み込みを中断しました。")

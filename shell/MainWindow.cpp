@@ -23,11 +23,6 @@
 #include <QTextEdit>
 #include <QToolBar>
 
-namespace {
-const QString SettingsApp = QStringLiteral("Pelmor");
-const QString SettingsSection = QStringLiteral("Settings");
-} // namespace
-
 fomPelmor::fomPelmor(Module1& module, Dialogs& dialogs, QWidget* parent)
     : QMainWindow(parent)
     , m1(module)
@@ -349,16 +344,6 @@ void fomPelmor::closeEvent(QCloseEvent* event)
     }
     unloaded_ = true;
     event->accept();
-}
-
-void fomPelmor::Pend()
-{
-    close();
-}
-
-void fomPelmor::OpenDroppedFile(const QString& path)
-{
-    files.OpenPath(path);
 }
 
 void fomPelmor::mjidou_Click(int index)

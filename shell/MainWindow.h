@@ -103,7 +103,6 @@ public:
     void Form_Load();
     void LayoutMain();
     void LayoutPanel(int frameIndex, int labelIndex, int buttonIndex, int textIndex);
-    void Pend();
     void SetStatusText(const QString& text);
     QString StatusText() const;
     // The questions of quitting; false when the user said No to one of them.
@@ -114,8 +113,6 @@ public:
 
     void mjidou_Click(int index);
     void mhelp_Click(int index);
-    // A file dropped on an editor.
-    void OpenDroppedFile(const QString& path);
 
 protected:
     void resizeEvent(QResizeEvent* event) override;

@@ -10,6 +10,10 @@ inline const QString Quote = QStringLiteral("\"");
 inline const QString FaceSweat = QStringLiteral("^_^;");
 inline const QString FaceSmile = QStringLiteral("^_^");
 
+// The application name and section that settings calls pass; the store ignores both.
+inline const QString SettingsApp = QStringLiteral("Pelmor");
+inline const QString SettingsSection = QStringLiteral("Settings");
+
 // The most documents the window holds (indexes 0 to 50).
 inline constexpr int MaxDocuments = 51;
 

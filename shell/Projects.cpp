@@ -14,8 +14,6 @@
 
 namespace {
 
-const QString SettingsApp = QStringLiteral("Pelmor");
-const QString SettingsSection = QStringLiteral("Settings");
 constexpr int MaxProjectLines = 101;
 
 } // namespace

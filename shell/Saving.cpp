@@ -100,10 +100,7 @@ bool FileCommands::SaveAsDocument(int n)
     w.Unsaved = true;
     d.FileName = GetFileName(name);
     d.DataPath = GetFilePath(name);
-    const int current = w.CurDoc;
-    w.CurDoc = n;
-    KillTempFiles(name);
-    w.CurDoc = current;
+    KillTempFiles(d.DataPath, name);
     ChangeDir(d.DataPath);
     d.Modified = false;
     w.TabStrip1->SetCaption(2 * n + 1, d.FileName);
@@ -111,9 +108,8 @@ bool FileCommands::SaveAsDocument(int n)
     return true;
 }
 
-void FileCommands::KillTempFiles(const QString& keep)
+void FileCommands::KillTempFiles(const QString& folder, const QString& keep)
 {
-    const QString folder = w.doc(w.CurDoc).DataPath;
     QDir dir(folder);
     const QStringList names = dir.entryList(QDir::Files);
     for (const QString& name : names) {

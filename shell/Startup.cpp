@@ -115,7 +115,7 @@ std::unique_ptr<Application> Main(const StartupOptions& options)
     }
 
     // Data folder: the stored one when it exists and can be written, else the program folder.
-    QString dataPath = m1.ini.GetIniSetting(QStringLiteral("Pelmor"), QStringLiteral("Settings"), QStringLiteral("DataPath"), QString());
+    QString dataPath = m1.ini.GetIniSetting(SettingsApp, SettingsSection, QStringLiteral("DataPath"), QString());
     if (dataPath.isEmpty())
         dataPath = m1.programFolder;
     bool failed = false;
