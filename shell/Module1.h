@@ -1,14 +1,9 @@
 #pragma once
 
+#include "platform/SharedConstants.h"
 #include "shell/SettingsStore.h"
 
 #include <QString>
-
-// Values shared by every window for the whole run.
-inline const QString CrLf = QStringLiteral("\r\n");
-inline const QString Quote = QStringLiteral("\"");
-inline const QString FaceSweat = QStringLiteral("^_^;");
-inline const QString FaceSmile = QStringLiteral("^_^");
 
 // The application name and section that settings calls pass; the store ignores both.
 inline const QString SettingsApp = QStringLiteral("Pelmor");
