@@ -1,20 +1,15 @@
 #pragma once
 
-#include <QString>
-
-class fomPelmor;
-
-// The text without every carriage return that is directly followed by another one.
-QString removeDoubleCr(const QString& text);
+class Workspace;
 
 // Steps that prepare a document's text.
 class TextPreparation {
 public:
-    explicit TextPreparation(fomPelmor& window) : w(window) {}
+    explicit TextPreparation(Workspace& workspace) : ws(workspace) {}
 
     // Cleans doubled carriage returns out of the current editor; a text without them is not touched.
     void RemoveDoubleCr();
 
 private:
-    fomPelmor& w;
+    Workspace& ws;
 };

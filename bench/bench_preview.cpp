@@ -47,8 +47,8 @@ bool runUntil(Done done)
 // the temporary page complete; -1 when it did not.
 qint64 timePreview(fomPelmor& w, int n)
 {
-    Document& d = w.doc(n);
-    const QUrl page = QUrl::fromLocalFile(w.tabs.TempPagePath(n));
+    Document& d = w.ws.doc(n);
+    const QUrl page = QUrl::fromLocalFile(w.ws.TempPagePath(n));
     qint64 completeAt = -1;
     QElapsedTimer timer;
     QMetaObject::Connection connection;
@@ -61,7 +61,7 @@ qint64 timePreview(fomPelmor& w, int n)
     if (d.WebB1)
         watch(d.WebB1);
     timer.start();
-    w.TabStrip1->Select(2 * n + 2);
+    w.ws.tabStrip().Select(2 * n + 2);
     const bool ok = runUntil([&] {
         if (!connection && d.WebB1) {
             watch(d.WebB1);
@@ -83,7 +83,7 @@ void warmUp()
     if (done)
         return;
     done = true;
-    s.w().HtText(0)->SetText(htmlOfSize(20'000));
+    s.w().ws.HtText(0)->SetText(htmlOfSize(20'000));
     s.engineStartMs = static_cast<double>(timePreview(s.w(), 0)) / 1e6;
 }
 
@@ -94,13 +94,13 @@ void BM_FirstPreviewOfADocument(benchmark::State& state)
     fomPelmor& w = session().w();
     const QString text = htmlOfSize(state.range(0));
     for (auto _ : state) {
-        if (w.DocCount() >= MaxDocuments - 1) {
+        if (w.ws.DocCount() >= MaxDocuments - 1) {
             state.SkipWithError("no room for another document");
             break;
         }
-        w.tabs.AddTab();
-        const int n = w.DocCount() - 1;
-        w.HtText(n)->SetText(text);
+        w.ws.AddTab();
+        const int n = w.ws.DocCount() - 1;
+        w.ws.HtText(n)->SetText(text);
         const qint64 ns = timePreview(w, n);
         if (ns < 0) {
             state.SkipWithError("the preview did not complete");
@@ -117,17 +117,17 @@ void BM_PreviewAfterAnEdit(benchmark::State& state)
 {
     warmUp();
     fomPelmor& w = session().w();
-    w.TabStrip1->Select(1);
+    w.ws.tabStrip().Select(1);
     // Unlike every text shown before, so that this preview loads.
-    w.HtText(0)->SetText(htmlOfSize(state.range(0)) + QStringLiteral("<!-- after an edit -->"));
+    w.ws.HtText(0)->SetText(htmlOfSize(state.range(0)) + QStringLiteral("<!-- after an edit -->"));
     if (timePreview(w, 0) < 0) {
         state.SkipWithError("the preview did not complete");
         return;
     }
     int i = 0;
     for (auto _ : state) {
-        w.TabStrip1->Select(1);
-        RichEdit* ed = w.HtText(0);
+        w.ws.tabStrip().Select(1);
+        RichEdit* ed = w.ws.HtText(0);
         ed->SetSelStart(ed->TextLength());
         ed->SetSelText(QString::number(i++ % 10));
         const qint64 ns = timePreview(w, 0);
@@ -146,20 +146,20 @@ void BM_SwitchWithoutChange(benchmark::State& state)
 {
     warmUp();
     fomPelmor& w = session().w();
-    w.TabStrip1->Select(1);
-    w.HtText(0)->SetText(htmlOfSize(state.range(0)) + QStringLiteral("<!-- unchanged -->"));
+    w.ws.tabStrip().Select(1);
+    w.ws.HtText(0)->SetText(htmlOfSize(state.range(0)) + QStringLiteral("<!-- unchanged -->"));
     if (timePreview(w, 0) < 0) {
         state.SkipWithError("the preview did not complete");
         return;
     }
     int navigations = 0;
-    QObject::connect(w.doc(0).WebB1, &WebBrowser::DocumentComplete, w.doc(0).WebB1, [&] { ++navigations; });
+    QObject::connect(w.ws.doc(0).WebB1, &WebBrowser::DocumentComplete, w.ws.doc(0).WebB1, [&] { ++navigations; });
     for (auto _ : state) {
-        w.TabStrip1->Select(1);
+        w.ws.tabStrip().Select(1);
         QApplication::processEvents();
         QElapsedTimer timer;
         timer.start();
-        w.TabStrip1->Select(2);
+        w.ws.tabStrip().Select(2);
         runUntil([&] { return !w.preview.TimerBrowser.isActive(); });
         state.SetIterationTime(static_cast<double>(timer.nsecsElapsed()) / 1e9);
     }

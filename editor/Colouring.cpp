@@ -1,10 +1,7 @@
 #include "editor/Colouring.h"
 
 #include "platform/RichEdit.h"
-#include "shell/MainWindow.h"
-
-#include <QAction>
-#include <memory>
+#include "workspace/Workspace.h"
 
 SchemeColours schemeColours(int scheme)
 {
@@ -61,13 +58,11 @@ void colourScan(const char* text, qsizetype length, char* styles)
     }
 }
 
-int Colouring::CheckedScheme() const
+Colouring::Colouring(Workspace& workspace)
+    : ws(workspace)
 {
-    for (int i = 1; i <= 4; ++i) {
-        if (w.Mefont1.exists(i) && w.Mefont1(i)->isChecked())
-            return i;
-    }
-    return 0;
+    // A file's text is coloured as soon as it is in its editor.
+    QObject::connect(&ws, &Workspace::textLoaded, &Scheme, [this](int n) { Setcolor2(ws.HtText(n)); });
 }
 
 void Colouring::Setcolor2(RichEdit* editor)
@@ -79,19 +74,15 @@ void Colouring::Setcolor2(RichEdit* editor)
     editor->SetStyleColours(c.defaultColour, c.tag, c.text, c.value,
                             scheme == 0 ? editor->BackColor() : c.back);
     editor->ClearPaint();
-    qsizetype length = 0;
-    const char* text = editor->Utf8Data(&length);
-    auto styles = std::make_unique_for_overwrite<char[]>(static_cast<size_t>(length) + 1);
-    colourScan(text, length, styles.get());
-    editor->SetStyling(styles.get(), length);
+    editor->RestyleAll(colourScan);
 }
 
 void Colouring::ResetColor()
 {
-    RichEdit* ed = w.CurEditor();
+    RichEdit* ed = ws.CurEditor();
     const int top = ed->FirstVisibleLine();
     const int caret = ed->SelStart();
     Setcolor2(ed);
     ed->SetSelStart(caret);
-    ed->setFirstVisibleLine(top);
+    ed->SetFirstVisibleLine(top);
 }

@@ -1,10 +1,12 @@
 #pragma once
 
+#include "platform/StateValue.h"
+
 #include <QColor>
 #include <QtGlobal>
 
-class fomPelmor;
 class RichEdit;
+class Workspace;
 
 // The colours of one scheme: the text before the first tag, tags, text after a tag, quoted
 // attribute values, and the editor's ground.
@@ -23,13 +25,15 @@ SchemeColours schemeColours(int scheme);
 // and the double quote change the colour, so the scan works on UTF-8 bytes as they are.
 void colourScan(const char* text, qsizetype length, char* styles);
 
-// Syntax colouring of the editors.
+// Syntax colouring of the editors. It holds the colour scheme that the font menu chooses; every
+// rebuild reads it.
 class Colouring {
 public:
-    explicit Colouring(fomPelmor& window) : w(window) {}
+    explicit Colouring(Workspace& workspace);
 
-    // The first checked scheme item, 1 to 4, or 0 when none is checked.
-    int CheckedScheme() const;
+    // The colour scheme, 1 to 4 (Ａ to Ｄ).
+    IntState Scheme{1};
+    int CheckedScheme() const { return Scheme.value(); }
     // Recolours the whole text of an editor in the checked scheme and sets its ground; the red
     // paint of inserted tags is cleared. The text and its modified flag are not touched.
     void Setcolor2(RichEdit* editor);
@@ -37,5 +41,5 @@ public:
     void ResetColor();
 
 private:
-    fomPelmor& w;
+    Workspace& ws;
 };

@@ -1,22 +1,75 @@
 #include "editor/EditorFonts.h"
 
+#include "editor/Colouring.h"
+#include "platform/CommandRegistry.h"
+#include "platform/ControlRegistry.h"
 #include "platform/Dialogs.h"
 #include "platform/RichEdit.h"
 #include "platform/VbString.h"
-#include "shell/MainWindow.h"
+#include "workspace/Workspace.h"
 
-#include <QAction>
 #include <QTextEdit>
 
 namespace {
-const QString FontApp = QStringLiteral("REZODuded");
-const QString FontSection = QStringLiteral("StartUp");
+// The font the font dialog starts with when none is stored.
 const QString DefaultFontName = QStringLiteral("ＭＳ ゴシック");
 } // namespace
 
+EditorFonts::EditorFonts(Workspace& workspace, Colouring& colouring, ControlRegistry& controlRegistry)
+    : ws(workspace)
+    , colour(colouring)
+    , controls(controlRegistry)
+{
+    QObject::connect(&ws, &Workspace::documentAdded, &colour.Scheme, [this](int n) { prepareNewDocument(n); });
+}
+
+void EditorFonts::declareMenu(CommandRegistry& commands)
+{
+    std::vector<CommandItem> items = {
+        {0, QStringLiteral("エディターフォントの設定")},
+        {1, QStringLiteral("フォントカラーＡ")},
+        {2, QStringLiteral("フォントカラーＢ")},
+        {3, QStringLiteral("フォントカラーＣ")},
+        {4, QStringLiteral("フォントカラーＤ")},
+        {5, QStringLiteral("-")},
+        {6, QStringLiteral("解説窓のフォントの設定")},
+    };
+    for (int i = 1; i <= 4; ++i) {
+        items[static_cast<size_t>(i)].choice = &colour.Scheme;
+        items[static_cast<size_t>(i)].choiceValue = i;
+    }
+    commands.define(QStringLiteral("Mefont1"), items);
+}
+
+void EditorFonts::applyStoredFont()
+{
+    const Settings& settings = ws.m1.settings;
+    QString fontName = settings.get(setting::FontName);
+    if (fontName.isEmpty())
+        fontName = QStringLiteral("IPAGothic");
+    QFont font(fontName);
+    const double size = settings.get(setting::FontSize);
+    font.setPointSizeF(size > 0 ? size : 12);
+    font.setBold(settings.get(setting::FontBold));
+    font.setItalic(settings.get(setting::FontItalic));
+    font.setUnderline(settings.get(setting::FontUnderLine));
+    ws.HtText(0)->SetEditorFont(font);
+    colour.Setcolor2(ws.HtText(0));
+}
+
+void EditorFonts::prepareNewDocument(int n)
+{
+    RichEdit* ed = ws.HtText(n);
+    if (n > 0)
+        ed->SetEditorFont(ws.HtText(0)->EditorFont());
+    colour.Setcolor2(ed);
+    if (colour.CheckedScheme() == 4 && n == ws.CurDoc())
+        Mefont1_Click(4);
+}
+
 void EditorFonts::Mefont1_Click(int index)
 {
-    RichEdit* ed = w.CurEditor();
+    RichEdit* ed = ws.CurEditor();
     const int top = ed->FirstVisibleLine();
     const int caret = ed->SelStart();
     if (index == 0) {
@@ -29,68 +82,69 @@ void EditorFonts::Mefont1_Click(int index)
     }
     if (index < 1 || index > 4)
         return;
-    for (int i = 1; i <= 4; ++i)
-        w.Mefont1(i)->setChecked(i == index);
+    colour.Scheme.set(index);
     if (index == 4) {
         ed->SetBackColor(QColor(255, 255, 255));
-        w.colour.Setcolor2(ed);
+        colour.Setcolor2(ed);
         if (ed->IsEmpty()) {
             // Typing starts in white on black.
             ed->SetText(QStringLiteral(" "));
-            w.colour.Setcolor2(ed);
+            colour.Setcolor2(ed);
             ed->PaintRange(0, 1, QColor(255, 255, 255));
             ed->SetSelStart(0);
         }
     } else {
-        w.colour.Setcolor2(ed);
+        colour.Setcolor2(ed);
     }
-    w.m1.ini.SaveIniSetting(FontApp, FontSection, QStringLiteral("FontColor"), vb::Str(static_cast<long long>(index)));
-    ed->setFirstVisibleLine(top);
+    ws.m1.settings.set(setting::FontColor, index);
+    ed->SetFirstVisibleLine(top);
     ed->SetSelStart(caret);
-    ed->setFirstVisibleLine(top);
+    ed->SetFirstVisibleLine(top);
 }
 
 void EditorFonts::ReapplyColorScheme()
 {
-    const int scheme = w.colour.CheckedScheme();
-    if (scheme != 0)
-        Mefont1_Click(scheme);
+    Mefont1_Click(colour.CheckedScheme());
 }
 
 void EditorFonts::SetEditorFont()
 {
+    Settings& settings = ws.m1.settings;
     FontChoice initial;
-    initial.name = w.m1.ini.GetIniSetting(FontApp, FontSection, QStringLiteral("FontName"), DefaultFontName);
-    initial.size = vb::Val(w.m1.ini.GetIniSetting(FontApp, FontSection, QStringLiteral("FontSize"), QStringLiteral("12")));
-    const auto chosen = w.dlg.ShowFont(initial, true);
+    initial.name = settings.get(setting::FontName);
+    if (initial.name.isEmpty())
+        initial.name = DefaultFontName;
+    initial.size = settings.get(setting::FontSize);
+    const auto chosen = ws.dlg.ShowFont(initial, true);
     if (!chosen)
         return;
-    RichEdit* ed = w.CurEditor();
+    RichEdit* ed = ws.CurEditor();
     QFont font(chosen->name);
     font.setPointSizeF(chosen->size > 0 ? chosen->size : 12);
     font.setItalic(chosen->italic);
     font.setBold(chosen->bold);
     font.setUnderline(ed->EditorFont().underline());
     ed->SetEditorFont(font);
-    if (w.CurDoc == 0) {
-        auto& ini = w.m1.ini;
-        ini.SaveIniSetting(FontApp, FontSection, QStringLiteral("FontName"), chosen->name);
-        ini.SaveIniSetting(FontApp, FontSection, QStringLiteral("FontSize"), vb::Str(chosen->size));
-        ini.SaveIniSetting(FontApp, FontSection, QStringLiteral("FontItalic"), chosen->italic ? QStringLiteral("1") : QStringLiteral("0"));
-        ini.SaveIniSetting(FontApp, FontSection, QStringLiteral("FontBold"), chosen->bold ? QStringLiteral("1") : QStringLiteral("0"));
+    if (ws.CurDoc() == 0) {
+        settings.set(setting::FontName, chosen->name);
+        settings.set(setting::FontSize, chosen->size);
+        settings.set(setting::FontItalic, chosen->italic);
+        settings.set(setting::FontBold, chosen->bold);
     }
-    w.colour.Setcolor2(ed);
+    colour.Setcolor2(ed);
 }
 
 void EditorFonts::SetSetumeiFont()
 {
     FontChoice initial;
     initial.name = DefaultFontName;
-    const auto chosen = w.dlg.ShowFont(initial, true);
-    if (!chosen || !w.Rtxt)
+    const auto chosen = ws.dlg.ShowFont(initial, true);
+    // The lesson panel's explanation box exists once the lesson player is built.
+    auto* box = qobject_cast<QTextEdit*>(controls.find(QStringLiteral("Rtxt")));
+    if (!chosen || !box)
         return;
     QFont font(chosen->name);
     font.setPointSizeF(chosen->size > 0 ? chosen->size : 12);
     font.setItalic(chosen->italic);
-    w.Rtxt->setFont(font);
+    box->setFont(font);
 }

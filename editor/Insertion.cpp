@@ -1,9 +1,11 @@
 #include "editor/Insertion.h"
 
+#include "editor/UndoRing.h"
+#include "platform/Procedures.h"
 #include "platform/RichEdit.h"
 #include "platform/TextFile.h"
 #include "platform/VbString.h"
-#include "shell/MainWindow.h"
+#include "workspace/Workspace.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -18,12 +20,12 @@ QColor Insertion::markColour()
 
 bool Insertion::isStylesheetDocument() const
 {
-    return vb::LCaseAscii(vb::Right(w.doc(w.CurDoc).FileName, 4)) == QStringLiteral(".css");
+    return vb::LCaseAscii(vb::Right(ws.current().FileName, 4)) == QStringLiteral(".css");
 }
 
 void Insertion::Insert(const QString& str1, const QString& str2)
 {
-    RichEdit* ed = w.CurEditor();
+    RichEdit* ed = ws.CurEditor();
     const QString sel = ed->SelText();
     const int ss = ed->SelStart();
     ed->SetSelText(str1 + sel + str2);
@@ -35,15 +37,15 @@ void Insertion::Insert(const QString& str1, const QString& str2)
 
 void Insertion::Insert2(const QString& str1, const QString& str2)
 {
-    RichEdit* ed = w.CurEditor();
+    RichEdit* ed = ws.CurEditor();
     const QString sel = ed->SelText();
     ed->SetSelText(str1 + sel + str2);
 }
 
 void Insertion::Insert3(QString& str1)
 {
-    w.undo.Savetx();
-    RichEdit* ed = w.CurEditor();
+    undo.Savetx();
+    RichEdit* ed = ws.CurEditor();
     str1 = vb::Trim(str1);
     const bool stylesheet = isStylesheetDocument();
     if (stylesheet && str1.contains(QLatin1Char('{'))) {
@@ -71,10 +73,10 @@ void Insertion::Insert3(QString& str1)
 
 void Insertion::PasteClip()
 {
-    w.undo.Savetx();
+    undo.Savetx();
     const QString text = QApplication::clipboard()->text();
     QWidget* focus = QApplication::focusWidget();
-    if (auto* ed = qobject_cast<RichEdit*>(focus)) {
+    if (auto* ed = RichEdit::containing(focus)) {
         ed->SetSelText(toCrLf(text));
     } else if (auto* line = qobject_cast<QLineEdit*>(focus)) {
         line->insert(text);
@@ -87,6 +89,6 @@ void Insertion::PasteClip()
 
 void Insertion::InsertBrMark()
 {
-    w.undo.Savetx();
-    w.lineBreaks.InsertBr();
+    undo.Savetx();
+    procs.call(QStringLiteral("InsertBr"));
 }

@@ -3,12 +3,19 @@
 #include <QColor>
 #include <QString>
 
-class fomPelmor;
+class Procedures;
+class UndoRing;
+class Workspace;
 
 // The primitives through which commands put text into the current document's editor.
 class Insertion {
 public:
-    explicit Insertion(fomPelmor& window) : w(window) {}
+    Insertion(Workspace& workspace, UndoRing& undoRing, Procedures& procedures)
+        : ws(workspace)
+        , undo(undoRing)
+        , procs(procedures)
+    {
+    }
 
     // Wraps the selection in str1 and str2, paints both red and leaves the caret after str1.
     void Insert(const QString& str1, const QString& str2);
@@ -19,7 +26,7 @@ public:
     void Insert3(QString& str1);
     // Pastes the clipboard's text into the control that has the focus, after a snapshot.
     void PasteClip();
-    // Inserts "<BR>" in front of the selection, after a snapshot.
+    // Inserts "<BR>" in front of the selection, after a snapshot (the generator "InsertBr").
     void InsertBrMark();
 
     // The colour of inserted tags.
@@ -29,5 +36,7 @@ public:
     bool isStylesheetDocument() const;
 
 private:
-    fomPelmor& w;
+    Workspace& ws;
+    UndoRing& undo;
+    Procedures& procs;
 };

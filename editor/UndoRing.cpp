@@ -1,13 +1,14 @@
 #include "editor/UndoRing.h"
 
+#include "editor/Colouring.h"
 #include "platform/RichEdit.h"
-#include "shell/MainWindow.h"
+#include "workspace/Workspace.h"
 
 #include <QApplication>
 
 void UndoRing::store(bool marked)
 {
-    Document& d = w.doc(w.CurDoc);
+    Document& d = ws.current();
     RichEdit* ed = d.HtText;
     const int previous = d.UndoPos;
     const int k = (previous + 1) % UndoRingSize;
@@ -25,9 +26,9 @@ void UndoRing::store(bool marked)
 
 void UndoRing::Savetx()
 {
-    if (w.m1.AutoCreating)
+    if (ws.m1.AutoCreating)
         return;
-    Document& d = w.doc(w.CurDoc);
+    Document& d = ws.current();
     // Compared with this document's own newest snapshot, so that a command right after an undo
     // still gets its snapshot.
     if (d.HtText->Text() == d.Undo[static_cast<size_t>(d.UndoPos)].text)
@@ -37,44 +38,44 @@ void UndoRing::Savetx()
 
 void UndoRing::Savetx3()
 {
-    if (w.m1.AutoCreating)
+    if (ws.m1.AutoCreating)
         return;
     store(true);
 }
 
 void UndoRing::Gettx()
 {
-    if (w.m1.AutoCreating)
+    if (ws.m1.AutoCreating)
         return;
-    Document& d = w.doc(w.CurDoc);
+    Document& d = ws.current();
     RichEdit* ed = d.HtText;
     const int k = d.UndoPos;
     const int p = (k + UndoRingSize - 1) % UndoRingSize;
-    const bool schemeD = w.Mefont1.exists(4) && w.Mefont1(4)->isChecked();
+    const bool schemeD = colour.CheckedScheme() == 4;
 
     if (!d.Undo[static_cast<size_t>(p)].mark && ed->CanUndo()) {
         const QString before = ed->Text();
         ed->Undo();
         if (ed->Text() != before) {
             if (schemeD)
-                w.colour.ResetColor();
+                colour.ResetColor();
             return;
         }
     }
     const UndoSlot& slot = d.Undo[static_cast<size_t>(k)];
     if (slot.text.isEmpty()) {
         if (schemeD)
-            w.colour.ResetColor();
+            colour.ResetColor();
         return;
     }
     ed->setUpdatesEnabled(false);
     QApplication::setOverrideCursor(Qt::WaitCursor);
     ed->SetText(slot.text);
-    w.colour.Setcolor2(ed);
+    colour.Setcolor2(ed);
     ed->SetSelStart(slot.selStart);
     d.UndoPos = p;
     // Back to the line that was at the top when the snapshot was taken.
-    ed->setFirstVisibleLine(slot.topLine);
+    ed->SetFirstVisibleLine(slot.topLine);
     ed->setUpdatesEnabled(true);
     QApplication::restoreOverrideCursor();
 }

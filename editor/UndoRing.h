@@ -1,12 +1,17 @@
 #pragma once
 
-class fomPelmor;
+class Colouring;
+class Workspace;
 
 // Undo on two levels: the editor's own undo for what was typed since the last command, and a ring
 // of ten text snapshots per document, one taken right before each command changes the text.
 class UndoRing {
 public:
-    explicit UndoRing(fomPelmor& window) : w(window) {}
+    UndoRing(Workspace& workspace, Colouring& colouring)
+        : ws(workspace)
+        , colour(colouring)
+    {
+    }
 
     // Snapshot before a command's change; nothing when the text equals the document's newest
     // snapshot or while automatic creation runs.
@@ -19,5 +24,6 @@ public:
 
 private:
     void store(bool marked);
-    fomPelmor& w;
+    Workspace& ws;
+    Colouring& colour;
 };

@@ -4,7 +4,10 @@
 
 #include <Qsci/qscicommand.h>
 #include <Qsci/qscicommandset.h>
+#include <Qsci/qsciprinter.h>
+#include <Qsci/qsciscintilla.h>
 #include <QContextMenuEvent>
+#include <QCoreApplication>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFocusEvent>
@@ -12,6 +15,8 @@
 #include <QMimeData>
 #include <QMouseEvent>
 #include <QUrl>
+#include <QVBoxLayout>
+#include <memory>
 
 namespace {
 
@@ -33,31 +38,139 @@ int utf8Width(unsigned char lead)
     return 1; // a continuation byte; not reached at a character boundary
 }
 
+constexpr int PaintIndicator = 8;
+
+QStringList localFiles(const QMimeData* data)
+{
+    QStringList files;
+    if (!data || !data->hasUrls())
+        return files;
+    for (const QUrl& url : data->urls()) {
+        if (url.isLocalFile())
+            files << url.toLocalFile();
+    }
+    return files;
+}
+
 } // namespace
 
+namespace richedit_detail {
+
+// The QScintilla widget inside a RichEdit: its events go to the RichEdit's signals.
+class Scintilla : public QsciScintilla {
+public:
+    Scintilla(RichEdit* owner)
+        : QsciScintilla(owner)
+        , owner_(owner)
+    {
+    }
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override
+    {
+        if (event->key() == Qt::Key_Tab && event->modifiers() == Qt::NoModifier) {
+            owner_->SetSelText(QStringLiteral("\t"));
+            event->accept();
+            return;
+        }
+        if (event->key() == Qt::Key_Backtab) {
+            event->accept();
+            return;
+        }
+        QsciScintilla::keyPressEvent(event);
+    }
+
+    void focusOutEvent(QFocusEvent* event) override
+    {
+        QsciScintilla::focusOutEvent(event);
+        if (event->reason() != Qt::PopupFocusReason && event->reason() != Qt::ActiveWindowFocusReason)
+            Q_EMIT owner_->LostFocus();
+    }
+
+    void mousePressEvent(QMouseEvent* event) override
+    {
+        int button = 0;
+        switch (event->button()) {
+        case Qt::LeftButton: button = 1; break;
+        case Qt::RightButton: button = 2; break;
+        case Qt::MiddleButton: button = 4; break;
+        default: break;
+        }
+        int shift = 0;
+        if (event->modifiers() & Qt::ShiftModifier) shift |= 1;
+        if (event->modifiers() & Qt::ControlModifier) shift |= 2;
+        if (event->modifiers() & Qt::AltModifier) shift |= 4;
+        const QPoint p = event->position().toPoint();
+        if (button != 2)
+            QsciScintilla::mousePressEvent(event);
+        else
+            event->accept();
+        Q_EMIT owner_->MouseDown(button, shift, twips::fromPixels(p.x()), twips::fromPixels(p.y()));
+    }
+
+    // The main window shows its own popup on the right button.
+    void contextMenuEvent(QContextMenuEvent* event) override { event->accept(); }
+
+    void dragEnterEvent(QDragEnterEvent* event) override { acceptFiles(event); }
+    void dragMoveEvent(QDragMoveEvent* event) override { acceptFiles(event); }
+
+    void dropEvent(QDropEvent* event) override
+    {
+        // Only a list of files is taken; dropped text is not inserted.
+        const QStringList files = localFiles(event->mimeData());
+        if (files.isEmpty()) {
+            event->ignore();
+            return;
+        }
+        event->acceptProposedAction();
+        Q_EMIT owner_->FilesDropped(files);
+    }
+
+private:
+    void acceptFiles(QDropEvent* event)
+    {
+        if (!localFiles(event->mimeData()).isEmpty())
+            event->acceptProposedAction();
+        else
+            event->ignore();
+    }
+
+    RichEdit* owner_;
+};
+
+} // namespace richedit_detail
+
+using richedit_detail::Scintilla;
+
 RichEdit::RichEdit(QWidget* parent)
-    : QsciScintilla(parent)
+    : QWidget(parent)
+    , sci_(new Scintilla(this))
 {
-    setUtf8(true);
-    setEolMode(QsciScintilla::EolWindows);
-    setEolVisibility(false);
-    setWrapMode(QsciScintilla::WrapNone);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(sci_);
+    setFocusProxy(sci_);
+
+    sci_->setUtf8(true);
+    sci_->setEolMode(QsciScintilla::EolWindows);
+    sci_->setEolVisibility(false);
+    sci_->setWrapMode(QsciScintilla::WrapNone);
     for (int m = 0; m < 5; ++m)
-        setMarginWidth(m, 0);
-    setTabWidth(4);
-    setIndentationsUseTabs(true);
-    setAutoIndent(false);
-    setBraceMatching(QsciScintilla::NoBraceMatch);
-    setCaretLineVisible(false);
-    setContextMenuPolicy(Qt::DefaultContextMenu);
-    setAcceptDrops(true);
-    send(SCI_SETLEXER, SCLEX_CONTAINER);
-    send(SCI_SETMODEVENTMASK, SC_MOD_INSERTTEXT | SC_MOD_DELETETEXT);
-    send(SCI_ALLOCATELINECHARACTERINDEX, SC_LINECHARACTERINDEX_UTF16);
-    send(SCI_SETPASTECONVERTENDINGS, 1);
-    send(SCI_INDICSETSTYLE, PaintIndicator, INDIC_TEXTFORE);
-    send(SCI_INDICSETFLAGS, PaintIndicator, SC_INDICFLAG_VALUEBEFORE);
-    send(SCI_INDICSETUNDER, PaintIndicator, 0);
+        sci_->setMarginWidth(m, 0);
+    sci_->setTabWidth(4);
+    sci_->setIndentationsUseTabs(true);
+    sci_->setAutoIndent(false);
+    sci_->setBraceMatching(QsciScintilla::NoBraceMatch);
+    sci_->setCaretLineVisible(false);
+    sci_->setContextMenuPolicy(Qt::DefaultContextMenu);
+    sci_->setAcceptDrops(true);
+    send(QsciScintillaBase::SCI_SETLEXER, QsciScintillaBase::SCLEX_CONTAINER);
+    send(QsciScintillaBase::SCI_SETMODEVENTMASK, QsciScintillaBase::SC_MOD_INSERTTEXT | QsciScintillaBase::SC_MOD_DELETETEXT);
+    send(QsciScintillaBase::SCI_ALLOCATELINECHARACTERINDEX, QsciScintillaBase::SC_LINECHARACTERINDEX_UTF16);
+    send(QsciScintillaBase::SCI_SETPASTECONVERTENDINGS, 1);
+    send(QsciScintillaBase::SCI_INDICSETSTYLE, PaintIndicator, QsciScintillaBase::INDIC_TEXTFORE);
+    send(QsciScintillaBase::SCI_INDICSETFLAGS, PaintIndicator, QsciScintillaBase::SC_INDICFLAG_VALUEBEFORE);
+    send(QsciScintillaBase::SCI_INDICSETUNDER, PaintIndicator, 0);
 
     back_ = QColor(255, 255, 255);
     for (auto& c : styleColours_)
@@ -66,24 +179,11 @@ RichEdit::RichEdit(QWidget* parent)
     SetEditorFont(font_);
     SetStyleColours(styleColours_[0], styleColours_[1], styleColours_[2], styleColours_[3], back_);
 
-    connect(this, &QsciScintillaBase::SCN_MODIFIED, this, &RichEdit::onModified);
-    removeKeyBindings();
-}
+    connect(sci_, &QsciScintillaBase::SCN_MODIFIED, this,
+            [this](int position, int type, const char*, int length, int, int, int, int, int, int) {
+                onModified(position, type, length);
+            });
 
-RichEdit::~RichEdit() = default;
-
-long RichEdit::send(unsigned int msg, unsigned long wParam, long lParam) const
-{
-    return SendScintilla(msg, wParam, lParam);
-}
-
-long RichEdit::sendPtr(unsigned int msg, unsigned long wParam, const char* lParam) const
-{
-    return SendScintilla(msg, wParam, lParam);
-}
-
-void RichEdit::removeKeyBindings()
-{
     // The menus own these keys; the editor's own bindings would bypass the undo ring.
     const QsciCommand::Command commands[] = {
         QsciCommand::Undo, QsciCommand::Redo, QsciCommand::SelectionCut, QsciCommand::SelectionCopy,
@@ -91,7 +191,7 @@ void RichEdit::removeKeyBindings()
         QsciCommand::LineCut, QsciCommand::LineCopy, QsciCommand::LineDelete, QsciCommand::LineDuplicate,
         QsciCommand::SelectionDuplicate, QsciCommand::SelectionLowerCase, QsciCommand::SelectionUpperCase,
     };
-    QsciCommandSet* set = standardCommands();
+    QsciCommandSet* set = sci_->standardCommands();
     for (auto c : commands) {
         if (QsciCommand* cmd = set->find(c)) {
             cmd->setKey(0);
@@ -100,22 +200,65 @@ void RichEdit::removeKeyBindings()
     }
 }
 
+RichEdit::~RichEdit() = default;
+
+void RichEdit::keyPressEvent(QKeyEvent* event)
+{
+    forwardKey(event);
+}
+
+void RichEdit::keyReleaseEvent(QKeyEvent* event)
+{
+    forwardKey(event);
+}
+
+void RichEdit::forwardKey(QKeyEvent* event)
+{
+    // A key the text ignores comes back up to this widget; it goes on to the parents from here.
+    if (forwardingKey_) {
+        event->ignore();
+        return;
+    }
+    forwardingKey_ = true;
+    QCoreApplication::sendEvent(sci_, event);
+    forwardingKey_ = false;
+}
+
+RichEdit* RichEdit::containing(QWidget* widget)
+{
+    for (QWidget* w = widget; w; w = w->parentWidget()) {
+        if (auto* ed = qobject_cast<RichEdit*>(w))
+            return ed;
+    }
+    return nullptr;
+}
+
+long RichEdit::send(unsigned int msg, unsigned long wParam, long lParam) const
+{
+    return sci_->SendScintilla(msg, wParam, lParam);
+}
+
+long RichEdit::sendPtr(unsigned int msg, unsigned long wParam, const char* lParam) const
+{
+    return sci_->SendScintilla(msg, wParam, lParam);
+}
+
 // ---- positions -------------------------------------------------------------------------------
 
 int RichEdit::toByte(int pos) const
 {
     if (pos <= 0)
         return 0;
-    const long bytes = send(SCI_GETLENGTH);
-    const long line = send(SCI_LINEFROMINDEXPOSITION, static_cast<unsigned long>(pos), SC_LINECHARACTERINDEX_UTF16);
-    long units = send(SCI_INDEXPOSITIONFROMLINE, static_cast<unsigned long>(line), SC_LINECHARACTERINDEX_UTF16);
-    long b = send(SCI_POSITIONFROMLINE, static_cast<unsigned long>(line));
-    long lineEnd = send(SCI_POSITIONFROMLINE, static_cast<unsigned long>(line + 1));
+    const long bytes = send(QsciScintillaBase::SCI_GETLENGTH);
+    const long line = send(QsciScintillaBase::SCI_LINEFROMINDEXPOSITION, static_cast<unsigned long>(pos), QsciScintillaBase::SC_LINECHARACTERINDEX_UTF16);
+    long units = send(QsciScintillaBase::SCI_INDEXPOSITIONFROMLINE, static_cast<unsigned long>(line), QsciScintillaBase::SC_LINECHARACTERINDEX_UTF16);
+    long b = send(QsciScintillaBase::SCI_POSITIONFROMLINE, static_cast<unsigned long>(line));
+    long lineEnd = send(QsciScintillaBase::SCI_POSITIONFROMLINE, static_cast<unsigned long>(line + 1));
     if (lineEnd < 0 || lineEnd > bytes)
         lineEnd = bytes;
     if (b < lineEnd && units < pos) {
         const auto* p = reinterpret_cast<const unsigned char*>(
-            SendScintilla(SCI_GETRANGEPOINTER, static_cast<unsigned long>(b), lineEnd - b));
+            sci_->SendScintilla(QsciScintillaBase::SCI_GETRANGEPOINTER, static_cast<unsigned long>(b), lineEnd - b));
         const long start = b;
         while (units < pos && b < lineEnd) {
             const int w = utf8Width(p[b - start]);
@@ -126,8 +269,8 @@ int RichEdit::toByte(int pos) const
     if (b > bytes)
         b = bytes;
     // Never between CR and LF.
-    if (b > 0 && b < bytes && send(SCI_GETCHARAT, static_cast<unsigned long>(b - 1)) == '\r'
-        && send(SCI_GETCHARAT, static_cast<unsigned long>(b)) == '\n')
+    if (b > 0 && b < bytes && send(QsciScintillaBase::SCI_GETCHARAT, static_cast<unsigned long>(b - 1)) == '\r'
+        && send(QsciScintillaBase::SCI_GETCHARAT, static_cast<unsigned long>(b)) == '\n')
         ++b;
     return static_cast<int>(b);
 }
@@ -136,58 +279,65 @@ int RichEdit::fromByte(int byte) const
 {
     if (byte <= 0)
         return 0;
-    const long line = send(SCI_LINEFROMPOSITION, static_cast<unsigned long>(byte));
-    const long lineStart = send(SCI_POSITIONFROMLINE, static_cast<unsigned long>(line));
-    const long base = send(SCI_INDEXPOSITIONFROMLINE, static_cast<unsigned long>(line), SC_LINECHARACTERINDEX_UTF16);
-    return static_cast<int>(base + send(SCI_COUNTCODEUNITS, static_cast<unsigned long>(lineStart), byte));
+    const long line = send(QsciScintillaBase::SCI_LINEFROMPOSITION, static_cast<unsigned long>(byte));
+    const long lineStart = send(QsciScintillaBase::SCI_POSITIONFROMLINE, static_cast<unsigned long>(line));
+    const long base = send(QsciScintillaBase::SCI_INDEXPOSITIONFROMLINE, static_cast<unsigned long>(line), QsciScintillaBase::SC_LINECHARACTERINDEX_UTF16);
+    return static_cast<int>(base + send(QsciScintillaBase::SCI_COUNTCODEUNITS, static_cast<unsigned long>(lineStart), byte));
 }
 
 // ---- text ------------------------------------------------------------------------------------
 
 QString RichEdit::Text() const
 {
-    const long length = send(SCI_GETLENGTH);
+    const long length = send(QsciScintillaBase::SCI_GETLENGTH);
     if (length == 0)
         return QString();
-    const char* p = reinterpret_cast<const char*>(SendScintilla(SCI_GETCHARACTERPOINTER));
+    const char* p = reinterpret_cast<const char*>(sci_->SendScintilla(QsciScintillaBase::SCI_GETCHARACTERPOINTER));
     return QString::fromUtf8(p, length);
+}
+
+void RichEdit::replaceRange(long from, long to, const QByteArray& utf8)
+{
+    // Through the target, which takes a length: a NUL in the text is kept.
+    send(QsciScintillaBase::SCI_SETTARGETRANGE, static_cast<unsigned long>(from), to);
+    sendPtr(QsciScintillaBase::SCI_REPLACETARGET, static_cast<unsigned long>(utf8.size()), utf8.constData());
 }
 
 void RichEdit::SetText(const QString& text)
 {
-    const QByteArray utf8 = text.toUtf8();
     settingText_ = true;
-    sendPtr(SCI_SETTEXT, 0, utf8.constData());
+    replaceRange(0, send(QsciScintillaBase::SCI_GETLENGTH), text.toUtf8());
     settingText_ = false;
-    send(SCI_EMPTYUNDOBUFFER);
+    send(QsciScintillaBase::SCI_EMPTYUNDOBUFFER);
+    send(QsciScintillaBase::SCI_GOTOPOS, 0);
 }
 
 int RichEdit::TextLength() const
 {
-    const long bytes = send(SCI_GETLENGTH);
+    const long bytes = send(QsciScintillaBase::SCI_GETLENGTH);
     return fromByte(static_cast<int>(bytes));
 }
 
 bool RichEdit::IsEmpty() const
 {
-    return send(SCI_GETLENGTH) == 0;
+    return send(QsciScintillaBase::SCI_GETLENGTH) == 0;
 }
 
 int RichEdit::SelStart() const
 {
-    return fromByte(static_cast<int>(send(SCI_GETSELECTIONSTART)));
+    return fromByte(static_cast<int>(send(QsciScintillaBase::SCI_GETSELECTIONSTART)));
 }
 
 void RichEdit::SetSelStart(int pos)
 {
     const long b = toByte(pos);
-    send(SCI_SETSEL, static_cast<unsigned long>(b), b);
+    send(QsciScintillaBase::SCI_SETSEL, static_cast<unsigned long>(b), b);
 }
 
 int RichEdit::SelLength() const
 {
-    const long s = send(SCI_GETSELECTIONSTART);
-    const long e = send(SCI_GETSELECTIONEND);
+    const long s = send(QsciScintillaBase::SCI_GETSELECTIONSTART);
+    const long e = send(QsciScintillaBase::SCI_GETSELECTIONEND);
     if (e <= s)
         return 0;
     return fromByte(static_cast<int>(e)) - fromByte(static_cast<int>(s));
@@ -195,33 +345,38 @@ int RichEdit::SelLength() const
 
 void RichEdit::SetSelLength(int length)
 {
-    const long s = send(SCI_GETSELECTIONSTART);
+    const long s = send(QsciScintillaBase::SCI_GETSELECTIONSTART);
     const int start = fromByte(static_cast<int>(s));
     const long e = toByte(start + std::max(0, length));
-    send(SCI_SETSEL, static_cast<unsigned long>(s), e);
+    send(QsciScintillaBase::SCI_SETSEL, static_cast<unsigned long>(s), e);
 }
 
 void RichEdit::Select(int start, int length)
 {
     const long s = toByte(start);
     const long e = toByte(start + std::max(0, length));
-    send(SCI_SETSEL, static_cast<unsigned long>(s), e);
+    send(QsciScintillaBase::SCI_SETSEL, static_cast<unsigned long>(s), e);
 }
 
 QString RichEdit::SelText() const
 {
-    const long s = send(SCI_GETSELECTIONSTART);
-    const long e = send(SCI_GETSELECTIONEND);
+    const long s = send(QsciScintillaBase::SCI_GETSELECTIONSTART);
+    const long e = send(QsciScintillaBase::SCI_GETSELECTIONEND);
     if (e <= s)
         return QString();
-    const char* p = reinterpret_cast<const char*>(SendScintilla(SCI_GETRANGEPOINTER, static_cast<unsigned long>(s), e - s));
+    const char* p = reinterpret_cast<const char*>(
+        sci_->SendScintilla(QsciScintillaBase::SCI_GETRANGEPOINTER, static_cast<unsigned long>(s), e - s));
     return QString::fromUtf8(p, e - s);
 }
 
 void RichEdit::SetSelText(const QString& text)
 {
     const QByteArray utf8 = text.toUtf8();
-    sendPtr(SCI_REPLACESEL, 0, utf8.constData());
+    const long s = send(QsciScintillaBase::SCI_GETSELECTIONSTART);
+    replaceRange(s, send(QsciScintillaBase::SCI_GETSELECTIONEND), utf8);
+    const long caret = s + utf8.size();
+    send(QsciScintillaBase::SCI_SETSEL, static_cast<unsigned long>(caret), caret);
+    send(QsciScintillaBase::SCI_SCROLLCARET);
 }
 
 // ---- painting and colouring ------------------------------------------------------------------
@@ -234,41 +389,40 @@ void RichEdit::PaintRange(int start, int length, const QColor& colour)
     const long e = toByte(start + length);
     if (e <= s)
         return;
-    send(SCI_SETINDICATORCURRENT, PaintIndicator);
-    send(SCI_SETINDICATORVALUE, static_cast<unsigned long>(bgr(colour) | SC_INDICVALUEBIT));
-    send(SCI_INDICATORFILLRANGE, static_cast<unsigned long>(s), e - s);
+    send(QsciScintillaBase::SCI_SETINDICATORCURRENT, PaintIndicator);
+    send(QsciScintillaBase::SCI_SETINDICATORVALUE, static_cast<unsigned long>(bgr(colour) | QsciScintillaBase::SC_INDICVALUEBIT));
+    send(QsciScintillaBase::SCI_INDICATORFILLRANGE, static_cast<unsigned long>(s), e - s);
 }
 
 void RichEdit::ClearPaint()
 {
-    send(SCI_SETINDICATORCURRENT, PaintIndicator);
-    send(SCI_INDICATORCLEARRANGE, 0, send(SCI_GETLENGTH));
+    send(QsciScintillaBase::SCI_SETINDICATORCURRENT, PaintIndicator);
+    send(QsciScintillaBase::SCI_INDICATORCLEARRANGE, 0, send(QsciScintillaBase::SCI_GETLENGTH));
 }
 
 QColor RichEdit::PaintAt(int pos) const
 {
     const long b = toByte(pos);
-    if (!(send(SCI_INDICATORALLONFOR, static_cast<unsigned long>(b)) & (1 << PaintIndicator)))
+    if (!(send(QsciScintillaBase::SCI_INDICATORALLONFOR, static_cast<unsigned long>(b)) & (1 << PaintIndicator)))
         return QColor();
-    const long v = send(SCI_INDICATORVALUEAT, PaintIndicator, b) & SC_INDICVALUEMASK;
+    const long v = send(QsciScintillaBase::SCI_INDICATORVALUEAT, PaintIndicator, b) & QsciScintillaBase::SC_INDICVALUEMASK;
     return QColor(v & 0xFF, (v >> 8) & 0xFF, (v >> 16) & 0xFF);
 }
 
-const char* RichEdit::Utf8Data(qsizetype* length)
+void RichEdit::RestyleAll(StyleScan scan)
 {
-    *length = send(SCI_GETLENGTH);
-    return reinterpret_cast<const char*>(SendScintilla(SCI_GETCHARACTERPOINTER));
-}
-
-void RichEdit::SetStyling(const char* styles, qsizetype length)
-{
-    send(SCI_STARTSTYLING, 0, 0);
-    sendPtr(SCI_SETSTYLINGEX, static_cast<unsigned long>(length), styles);
+    const qsizetype length = send(QsciScintillaBase::SCI_GETLENGTH);
+    // The text as the editor holds it, without a copy; valid until the next change.
+    const char* text = reinterpret_cast<const char*>(sci_->SendScintilla(QsciScintillaBase::SCI_GETCHARACTERPOINTER));
+    auto styles = std::make_unique_for_overwrite<char[]>(static_cast<size_t>(length) + 1);
+    scan(text, length, styles.get());
+    send(QsciScintillaBase::SCI_STARTSTYLING, 0, 0);
+    sendPtr(QsciScintillaBase::SCI_SETSTYLINGEX, static_cast<unsigned long>(length), styles.get());
 }
 
 int RichEdit::StyleAt(int pos) const
 {
-    return static_cast<int>(send(SCI_GETSTYLEAT, static_cast<unsigned long>(toByte(pos))));
+    return static_cast<int>(send(QsciScintillaBase::SCI_GETSTYLEAT, static_cast<unsigned long>(toByte(pos))));
 }
 
 void RichEdit::SetStyleColours(const QColor& defaultColour, const QColor& tag, const QColor& text,
@@ -278,9 +432,9 @@ void RichEdit::SetStyleColours(const QColor& defaultColour, const QColor& tag, c
     styleColours_[1] = tag;
     styleColours_[2] = text;
     styleColours_[3] = value;
-    send(SCI_STYLESETFORE, STYLE_DEFAULT, bgr(defaultColour));
+    send(QsciScintillaBase::SCI_STYLESETFORE, QsciScintillaBase::STYLE_DEFAULT, bgr(defaultColour));
     for (int s = 0; s < 4; ++s)
-        send(SCI_STYLESETFORE, static_cast<unsigned long>(s), bgr(styleColours_[s]));
+        send(QsciScintillaBase::SCI_STYLESETFORE, static_cast<unsigned long>(s), bgr(styleColours_[s]));
     SetBackColor(back);
 }
 
@@ -299,12 +453,12 @@ QColor RichEdit::BackColor() const
 void RichEdit::SetBackColor(const QColor& colour)
 {
     back_ = colour;
-    send(SCI_STYLESETBACK, STYLE_DEFAULT, bgr(colour));
+    send(QsciScintillaBase::SCI_STYLESETBACK, QsciScintillaBase::STYLE_DEFAULT, bgr(colour));
     for (int s = 0; s < 4; ++s)
-        send(SCI_STYLESETBACK, static_cast<unsigned long>(s), bgr(colour));
+        send(QsciScintillaBase::SCI_STYLESETBACK, static_cast<unsigned long>(s), bgr(colour));
     // Keep the caret visible on a dark ground.
     const bool dark = colour.lightness() < 128;
-    send(SCI_SETCARETFORE, static_cast<unsigned long>(dark ? 0xFFFFFF : 0x000000));
+    send(QsciScintillaBase::SCI_SETCARETFORE, static_cast<unsigned long>(dark ? 0xFFFFFF : 0x000000));
 }
 
 void RichEdit::SetEditorFont(const QFont& font)
@@ -313,13 +467,13 @@ void RichEdit::SetEditorFont(const QFont& font)
     const QByteArray family = font.family().toUtf8();
     const int sizeHundredths = static_cast<int>((font.pointSizeF() > 0 ? font.pointSizeF() : 12) * 100);
     auto applyTo = [&](unsigned long style) {
-        sendPtr(SCI_STYLESETFONT, style, family.constData());
-        send(SCI_STYLESETSIZEFRACTIONAL, style, sizeHundredths);
-        send(SCI_STYLESETBOLD, style, font.bold() ? 1 : 0);
-        send(SCI_STYLESETITALIC, style, font.italic() ? 1 : 0);
-        send(SCI_STYLESETUNDERLINE, style, font.underline() ? 1 : 0);
+        sendPtr(QsciScintillaBase::SCI_STYLESETFONT, style, family.constData());
+        send(QsciScintillaBase::SCI_STYLESETSIZEFRACTIONAL, style, sizeHundredths);
+        send(QsciScintillaBase::SCI_STYLESETBOLD, style, font.bold() ? 1 : 0);
+        send(QsciScintillaBase::SCI_STYLESETITALIC, style, font.italic() ? 1 : 0);
+        send(QsciScintillaBase::SCI_STYLESETUNDERLINE, style, font.underline() ? 1 : 0);
     };
-    applyTo(STYLE_DEFAULT);
+    applyTo(QsciScintillaBase::STYLE_DEFAULT);
     for (unsigned long s = 0; s < 4; ++s)
         applyTo(s);
 }
@@ -331,146 +485,67 @@ QFont RichEdit::EditorFont() const
 
 // ---- undo and view ---------------------------------------------------------------------------
 
-bool RichEdit::CanUndo()
+bool RichEdit::CanUndo() const
 {
-    return send(SCI_CANUNDO) != 0;
+    return send(QsciScintillaBase::SCI_CANUNDO) != 0;
 }
 
 void RichEdit::Undo()
 {
-    send(SCI_UNDO);
+    send(QsciScintillaBase::SCI_UNDO);
 }
 
 void RichEdit::EmptyUndoBuffer()
 {
-    send(SCI_EMPTYUNDOBUFFER);
+    send(QsciScintillaBase::SCI_EMPTYUNDOBUFFER);
 }
 
 int RichEdit::FirstVisibleLine() const
 {
-    return static_cast<int>(send(SCI_GETFIRSTVISIBLELINE));
+    return static_cast<int>(send(QsciScintillaBase::SCI_GETFIRSTVISIBLELINE));
+}
+
+void RichEdit::SetFirstVisibleLine(int line)
+{
+    sci_->setFirstVisibleLine(line);
 }
 
 void RichEdit::LineScroll(int lines)
 {
-    send(SCI_LINESCROLL, 0, lines);
+    send(QsciScintillaBase::SCI_LINESCROLL, 0, lines);
 }
 
 void RichEdit::HideSelection(bool hide)
 {
-    send(SCI_HIDESELECTION, hide ? 1 : 0);
+    send(QsciScintillaBase::SCI_HIDESELECTION, hide ? 1 : 0);
 }
 
-// ---- events ----------------------------------------------------------------------------------
-
-void RichEdit::onModified(int position, int modificationType, const char*, int length, int, int, int, int, int, int)
+bool RichEdit::HasFocus() const
 {
-    if (!(modificationType & (SC_MOD_INSERTTEXT | SC_MOD_DELETETEXT)))
+    return sci_->hasFocus();
+}
+
+void RichEdit::PrintAll(QsciPrinter& printer)
+{
+    printer.printRange(sci_);
+}
+
+void RichEdit::onModified(int position, int modificationType, int length)
+{
+    if (!(modificationType & (QsciScintillaBase::SC_MOD_INSERTTEXT | QsciScintillaBase::SC_MOD_DELETETEXT)))
         return;
-    if ((modificationType & SC_MOD_INSERTTEXT) && !settingText_ && length > 0) {
+    if ((modificationType & QsciScintillaBase::SC_MOD_INSERTTEXT) && !settingText_ && length > 0) {
         // Typed or inserted text takes the colour of the text in front of it, as it would in a
         // rich-text box, until the next full recolour.
         long style = 0;
         if (position > 0)
-            style = send(SCI_GETSTYLEAT, static_cast<unsigned long>(position - 1));
-        else if (position + length < send(SCI_GETLENGTH))
-            style = send(SCI_GETSTYLEAT, static_cast<unsigned long>(position + length));
+            style = send(QsciScintillaBase::SCI_GETSTYLEAT, static_cast<unsigned long>(position - 1));
+        else if (position + length < send(QsciScintillaBase::SCI_GETLENGTH))
+            style = send(QsciScintillaBase::SCI_GETSTYLEAT, static_cast<unsigned long>(position + length));
         if (style != 0) {
-            send(SCI_STARTSTYLING, static_cast<unsigned long>(position), 0);
-            send(SCI_SETSTYLING, static_cast<unsigned long>(length), style);
+            send(QsciScintillaBase::SCI_STARTSTYLING, static_cast<unsigned long>(position), 0);
+            send(QsciScintillaBase::SCI_SETSTYLING, static_cast<unsigned long>(length), style);
         }
     }
     Q_EMIT Changed();
-}
-
-void RichEdit::keyPressEvent(QKeyEvent* event)
-{
-    if (event->key() == Qt::Key_Tab && event->modifiers() == Qt::NoModifier) {
-        SetSelText(QStringLiteral("\t"));
-        event->accept();
-        return;
-    }
-    if (event->key() == Qt::Key_Backtab) {
-        event->accept();
-        return;
-    }
-    QsciScintilla::keyPressEvent(event);
-}
-
-void RichEdit::focusOutEvent(QFocusEvent* event)
-{
-    QsciScintilla::focusOutEvent(event);
-    if (event->reason() != Qt::PopupFocusReason && event->reason() != Qt::ActiveWindowFocusReason)
-        Q_EMIT LostFocus();
-}
-
-void RichEdit::mousePressEvent(QMouseEvent* event)
-{
-    int button = 0;
-    switch (event->button()) {
-    case Qt::LeftButton: button = 1; break;
-    case Qt::RightButton: button = 2; break;
-    case Qt::MiddleButton: button = 4; break;
-    default: break;
-    }
-    int shift = 0;
-    if (event->modifiers() & Qt::ShiftModifier) shift |= 1;
-    if (event->modifiers() & Qt::ControlModifier) shift |= 2;
-    if (event->modifiers() & Qt::AltModifier) shift |= 4;
-    const QPoint p = event->position().toPoint();
-    if (button != 2)
-        QsciScintilla::mousePressEvent(event);
-    else
-        event->accept();
-    Q_EMIT MouseDown(button, shift, twips::fromPixels(p.x()), twips::fromPixels(p.y()));
-}
-
-void RichEdit::contextMenuEvent(QContextMenuEvent* event)
-{
-    // The main window shows its own popup on the right button.
-    event->accept();
-}
-
-namespace {
-
-QStringList localFiles(const QMimeData* data)
-{
-    QStringList files;
-    if (!data || !data->hasUrls())
-        return files;
-    for (const QUrl& url : data->urls()) {
-        if (url.isLocalFile())
-            files << url.toLocalFile();
-    }
-    return files;
-}
-
-} // namespace
-
-void RichEdit::dragEnterEvent(QDragEnterEvent* event)
-{
-    if (!localFiles(event->mimeData()).isEmpty())
-        event->acceptProposedAction();
-    else
-        event->ignore();
-}
-
-void RichEdit::dragMoveEvent(QDragMoveEvent* event)
-{
-    if (!localFiles(event->mimeData()).isEmpty())
-        event->acceptProposedAction();
-    else
-        event->ignore();
-}
-
-void RichEdit::dropEvent(QDropEvent* event)
-{
-    // Only a list of files is taken; dropped text is not inserted.
-    const QStringList files = localFiles(event->mimeData());
-    if (files.isEmpty()) {
-        event->ignore();
-        return;
-    }
-    event->acceptProposedAction();
-    Q_EMIT FilesDropped(files);
 }

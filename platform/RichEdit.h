@@ -1,30 +1,42 @@
 #pragma once
 
-#include <Qsci/qsciscintilla.h>
 #include <QColor>
 #include <QFont>
 #include <QStringList>
+#include <QWidget>
 
+class QsciPrinter;
 class QKeyEvent;
+
+namespace richedit_detail {
+class Scintilla;
+}
 
 // The editor of one document, over QScintilla.
 //
 // Positions are counted as the rest of the program counts them: characters of the text as a
-// string (UTF-16 code units), a line break being the two characters CR LF. Conversion to the
-// editor's UTF-8 byte positions happens only in this class, and a position never lands between CR
-// and LF or inside a character: such a position moves forward to the next boundary.
-class RichEdit : public QsciScintilla {
+// string (UTF-16 code units), a line break being the two characters CR LF. The editor's own
+// positions are UTF-8 bytes; the conversion happens only inside this class, and a position never
+// lands between CR and LF or inside a character: such a position moves forward to the next
+// boundary. The QScintilla widget itself is not reachable from outside.
+class RichEdit : public QWidget {
     Q_OBJECT
 
 public:
     // Style numbers of the colouring: 0 text before the first tag, 1 tags, 2 text, 3 quoted values.
     enum Style { StyleDefault = 0, StyleTag = 1, StyleText = 2, StyleValue = 3 };
-    static constexpr int PaintIndicator = 8;
+
+    // Works out the style (0 to 3) of every byte of the UTF-8 text in one pass.
+    using StyleScan = void (*)(const char* text, qsizetype length, char* styles);
 
     explicit RichEdit(QWidget* parent = nullptr);
     ~RichEdit() override;
 
-    // Whole text. Setting it replaces everything and empties the editor's own undo buffer.
+    // The editor that holds a widget (the widget itself or one of its parents), or nullptr.
+    static RichEdit* containing(QWidget* widget);
+
+    // Whole text. Setting it replaces everything and empties the editor's own undo buffer. Every
+    // character is kept, a NUL among them.
     QString Text() const;
     void SetText(const QString& text);
     int TextLength() const;
@@ -46,10 +58,8 @@ public:
     void ClearPaint();
     QColor PaintAt(int pos) const; // invalid when the position is not painted
 
-    // Colouring: the UTF-8 text as the editor holds it, without a copy (valid until the next
-    // change), and one styling call over the whole text.
-    const char* Utf8Data(qsizetype* length);
-    void SetStyling(const char* styles, qsizetype length);
+    // Colouring: styles the whole text with one scan of the text as the editor holds it.
+    void RestyleAll(StyleScan scan);
     int StyleAt(int pos) const;
     void SetStyleColours(const QColor& defaultColour, const QColor& tag, const QColor& text,
                          const QColor& value, const QColor& back);
@@ -60,17 +70,19 @@ public:
     QFont EditorFont() const;
 
     // The editor's own undo.
-    bool CanUndo();
+    bool CanUndo() const;
     void Undo();
     void EmptyUndoBuffer();
 
     int FirstVisibleLine() const;
+    void SetFirstVisibleLine(int line);
     void LineScroll(int lines);
     // Keeps the selection visible while another control has the focus.
     void HideSelection(bool hide);
+    bool HasFocus() const;
 
-    int toByte(int pos) const;
-    int fromByte(int byte) const;
+    // Prints the whole text, coloured as it is shown.
+    void PrintAll(QsciPrinter& printer);
 
 Q_SIGNALS:
     void Changed();
@@ -78,27 +90,26 @@ Q_SIGNALS:
     // Button 1 left, 2 right, 4 middle; shift 1 Shift, 2 Ctrl, 4 Alt; X and Y in twips.
     void MouseDown(int button, int shift, int x, int y);
     void FilesDropped(const QStringList& paths);
-    // Seen before the editor handles the key; setting *handled swallows it.
-    void KeyDown(QKeyEvent* event, bool* handled);
 
 protected:
+    // Keys sent to the editor go to the text inside it.
     void keyPressEvent(QKeyEvent* event) override;
-    void focusOutEvent(QFocusEvent* event) override;
-    void mousePressEvent(QMouseEvent* event) override;
-    void contextMenuEvent(QContextMenuEvent* event) override;
-    void dragEnterEvent(QDragEnterEvent* event) override;
-    void dragMoveEvent(QDragMoveEvent* event) override;
-    void dropEvent(QDropEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
 
 private:
-    void onModified(int position, int modificationType, const char* text, int length, int linesAdded,
-                    int line, int foldNow, int foldPrev, int token, int annotationLines);
-    void removeKeyBindings();
+    friend class richedit_detail::Scintilla;
+    int toByte(int pos) const;
+    int fromByte(int byte) const;
     long send(unsigned int msg, unsigned long wParam = 0, long lParam = 0) const;
     long sendPtr(unsigned int msg, unsigned long wParam, const char* lParam) const;
+    void onModified(int position, int modificationType, int length);
+    void replaceRange(long from, long to, const QByteArray& utf8);
+    void forwardKey(QKeyEvent* event);
 
+    richedit_detail::Scintilla* sci_;
     QColor styleColours_[4];
     QColor back_;
     QFont font_;
     bool settingText_ = false;
+    bool forwardingKey_ = false;
 };

@@ -3,14 +3,14 @@
 #include <QString>
 #include <QTimer>
 
-class fomPelmor;
 class WebBrowser;
+class Workspace;
 
 // Switching between a document's source tab and its preview tab. The preview is shown a moment
 // after the tab is selected (TimerBrowser), so that the tab strip repaints first.
 class PreviewTab {
 public:
-    explicit PreviewTab(fomPelmor& window);
+    explicit PreviewTab(Workspace& workspace);
 
     // The tab strip's click; also runs when code selects a tab.
     void TabStrip1_Click();
@@ -26,5 +26,5 @@ private:
     // is written beside the first document.
     void writeOpenStylesheet(const QString& pageText);
     void hideAllViews();
-    fomPelmor& w;
+    Workspace& ws;
 };

@@ -1,307 +1,234 @@
-#include "shell/FileCommands.h"
+#include "shell/FileMenu.h"
 
+#include "autocreate/AutoCreateMenu.h"
+#include "editor/Colouring.h"
+#include "platform/CommandRegistry.h"
 #include "platform/Dialogs.h"
 #include "platform/RichEdit.h"
-#include "platform/TabStrip.h"
 #include "platform/VbString.h"
-#include "shell/MainWindow.h"
-#include "shell/PathHelpers.h"
+#include "shell/Projects.h"
+#include "workspace/DocumentFiles.h"
+#include "workspace/PathHelpers.h"
+#include "workspace/Workspace.h"
 
+#include <Qsci/qsciprinter.h>
 #include <QAction>
 #include <QDir>
 #include <QFileInfo>
-#include <QMenu>
+#include <QPrinter>
 
 namespace {
 
+const QString Menu = QStringLiteral("mfile");
 constexpr int FirstRecentItem = 20;
-
-const QString SaveFailedBeforeOpen = QStringLiteral("ファイルが正常に書き込まれなかったためにファイルの読み込みを中断しました。")
-    + CrLf + QStringLiteral("もう一度やり直して下さい。");
-
-struct FixedItem {
-    int index;
-    const char* caption;
-};
 
 } // namespace
 
-void FileCommands::buildFileMenu()
+FileMenu::FileMenu(Workspace& workspace, DocumentFiles& documentFiles, Projects& projectCommands,
+                   AutoCreateMenu& autoCreateMenu, Colouring& colouring, CommandRegistry& commandRegistry)
+    : ws(workspace)
+    , files(documentFiles)
+    , projects(projectCommands)
+    , autoCreate(autoCreateMenu)
+    , colour(colouring)
+    , commands(commandRegistry)
 {
-    static const FixedItem items[] = {
-        {0, "現在のタブにファイルを開く(&O)"},
-        {1, "プロジェクトを開く"},
-        {2, "-"},
-        {3, "新しいタブを挿入(&N)"},
-        {4, "新しいタブを挿入してファイルを開く"},
-        {5, "-"},
-        {6, "ファイル名の変更"},
-        {7, "-"},
-        {8, "上書き保存(&S)"},
-        {9, "名前を付けて保存(&A)..."},
-        {10, "全てのファイルの保存"},
-        {11, "プロジェクトの保存"},
-        {12, "-"},
-        {13, "全て初期化"},
-        {14, "-"},
-        {15, "テンプレートの保存"},
-        {16, "テンプレートの呼び出し"},
-        {17, "-"},
-        {18, "印刷(&P)..."},
-        {19, "-"},
+    QObject::connect(&files, &DocumentFiles::recentFilesChanged, &files, [this] { RebuildRecentItems(); });
+}
+
+void FileMenu::declareMenu()
+{
+    std::vector<CommandItem> items = {
+        {0, QStringLiteral("現在のタブにファイルを開く(&O)")},
+        {1, QStringLiteral("プロジェクトを開く")},
+        {2, QStringLiteral("-")},
+        {3, QStringLiteral("新しいタブを挿入(&N)"), QKeySequence(Qt::CTRL | Qt::Key_N)},
+        {4, QStringLiteral("新しいタブを挿入してファイルを開く")},
+        {5, QStringLiteral("-")},
+        {6, QStringLiteral("ファイル名の変更")},
+        {7, QStringLiteral("-")},
+        {8, QStringLiteral("上書き保存(&S)")},
+        {9, QStringLiteral("名前を付けて保存(&A)...")},
+        {10, QStringLiteral("全てのファイルの保存")},
+        {11, QStringLiteral("プロジェクトの保存")},
+        {12, QStringLiteral("-")},
+        {13, QStringLiteral("全て初期化")},
+        {14, QStringLiteral("-")},
+        {15, QStringLiteral("テンプレートの保存")},
+        {16, QStringLiteral("テンプレートの呼び出し")},
+        {17, QStringLiteral("-")},
+        {18, QStringLiteral("印刷(&P)...")},
+        {19, QStringLiteral("-")},
     };
-    for (const auto& item : items) {
-        const QString caption = QString::fromUtf8(item.caption);
-        QAction* a = caption == QStringLiteral("-") ? w.mnuFile->addSeparator() : w.mnuFile->addAction(caption);
-        w.mfile.set(item.index, a);
-        if (!a->isSeparator()) {
-            const int index = item.index;
-            QObject::connect(a, &QAction::triggered, &w, [this, index] { mfile_Click(index); });
-        }
-    }
-    w.mfile(3)->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
     // The rename and template panels come with their own commands.
     for (int i : {6, 15, 16})
-        w.mfile(i)->setEnabled(false);
+        items[static_cast<size_t>(i)].enabled = false;
+    commands.define(Menu, items);
     RebuildRecentItems();
 }
 
-void FileCommands::RebuildRecentItems()
+void FileMenu::RebuildRecentItems()
 {
-    for (int i = FirstRecentItem; w.mfile.exists(i); ++i) {
-        QAction* a = w.mfile(i);
-        w.mfile.remove(i);
-        w.mnuFile->removeAction(a);
-        a->deleteLater();
+    for (int index : commands.indexes(Menu)) {
+        if (index >= FirstRecentItem)
+            commands.remove(Menu, index);
     }
     int index = FirstRecentItem;
     bool any = false;
     for (int i = 0; i < 6; ++i) {
-        w.RemFile[i] = w.m1.ini.GetIniSetting(SettingsApp, SettingsSection, QStringLiteral("RemFile") + QString::number(i), QString());
-        if (w.RemFile[i].isEmpty())
+        if (files.RemFile[i].isEmpty())
             continue;
-        QAction* a = w.mnuFile->addAction(QString::number(i) + QLatin1Char(':') + GetFileName(w.RemFile[i]));
-        w.mfile.set(index, a);
-        QObject::connect(a, &QAction::triggered, &w, [this, index] { mfile_Click(index); });
-        ++index;
+        commands.add(Menu, {index++, QString::number(i) + QLatin1Char(':') + GetFileName(files.RemFile[i]), {},
+                            [this, i] { OpenRecent(i); }});
         any = true;
     }
     if (any)
-        w.mfile.set(index++, w.mnuFile->addSeparator());
-    QAction* exitItem = w.mnuFile->addAction(QStringLiteral("終了"));
-    w.mfile.set(index, exitItem);
-    QObject::connect(exitItem, &QAction::triggered, &w, [this, index] { mfile_Click(index); });
+        commands.add(Menu, {index++, QStringLiteral("-")});
+    commands.add(Menu, {index, QStringLiteral("終了"), {}, [this] { Pend(); }});
 }
 
-void FileCommands::mfile_Click(int index)
+void FileMenu::mfile_Click(int index)
 {
-    QAction* item = w.mfile.get(index);
-    if (!item)
+    if (!commands.has(Menu, index))
         return;
-    const auto blank = [this] { return vb::Trim(w.CurEditor()->Text()).isEmpty(); };
+    const auto blank = [this] { return vb::Trim(ws.CurEditor()->Text()).isEmpty(); };
     switch (index) {
     case 0: OpenFileCmd(); break;
-    case 1: w.projects.OpenProject(QString()); break;
-    case 3: w.tabs.AddTab(); break;
+    case 1: projects.OpenProject(QString()); break;
+    case 3: ws.AddTab(); break;
     case 4:
-        if (w.tabs.AddTab())
+        if (ws.AddTab())
             OpenFileCmd();
         break;
     case 8:
-        if (blank())
-            return;
-        SaveFile();
+        if (!blank())
+            files.SaveFile();
         break;
-    case 9: SaveAs(); break;
-    case 10: SaveAllFiles(); break;
-    case 11: w.projects.SaveProject(); break;
-    case 13: w.projects.Allclear(); break;
+    case 9: files.SaveAs(); break;
+    case 10: files.SaveAllFiles(); break;
+    case 11: projects.SaveProject(); break;
+    case 13: files.Allclear(); break;
     case 18:
-        if (blank())
-            return;
-        PrintText();
+        if (!blank())
+            PrintText();
         break;
-    default: break;
+    default:
+        // The recent files and the exit item behind the fixed ones.
+        if (index >= FirstRecentItem)
+            commands.invoke(Menu, index);
+        break;
     }
-    if (index < FirstRecentItem)
-        return;
-    const QString caption = item->text();
-    if (caption.startsWith(QStringLiteral("終了"))) {
-        Pend();
-        return;
-    }
-    if (caption.size() >= 2 && caption[1] == QLatin1Char(':') && caption[0] >= QLatin1Char('0') && caption[0] <= QLatin1Char('5'))
-        OpenRecent(caption[0].unicode() - '0');
 }
 
-void FileCommands::Pend()
+void FileMenu::Pend()
 {
-    w.close();
+    if (closeWindow)
+        closeWindow();
 }
 
-bool FileCommands::askSaveFirst()
+void FileMenu::OpenFileCmd()
 {
-    const MsgResult answer = w.dlg.MsgBox(QStringLiteral("現在のファイルを保存しますか？"), MsgButtons::YesNoCancel);
-    if (answer == MsgResult::Cancel)
-        return false;
-    if (answer == MsgResult::Yes && !SaveAs()) {
-        w.dlg.MsgBox(SaveFailedBeforeOpen);
-        return false;
-    }
-    return true;
-}
-
-void FileCommands::OpenFileCmd()
-{
-    const int n = w.CurDoc;
-    if (!w.CurEditor()->Text().isEmpty() && !askSaveFirst())
+    const int n = ws.CurDoc();
+    if (!ws.CurEditor()->Text().isEmpty() && !files.askSaveFirst())
         return;
 
     FileDialogRequest request;
     request.title = QStringLiteral("開く");
     request.filter = QStringLiteral("HTML(*.html;*.css;*.htm;*.txt)|*.html;*.css;*.htm;*.txt|(*.*)|*.*");
-    const QString lastFile = w.m1.ini.GetIniSetting(SettingsApp, SettingsSection, QStringLiteral("LastFile"), QString());
+    const QString lastFile = ws.m1.settings.get(setting::LastFile);
     if (!lastFile.isEmpty() && QFileInfo::exists(lastFile))
         request.fileName = lastFile;
     request.directory = QDir::currentPath();
-    const auto chosen = w.dlg.ShowOpen(request);
+    const auto chosen = ws.dlg.ShowOpen(request);
     if (!chosen || chosen->isEmpty())
         return; // cancelled: the document stays as it was
 
     const QString path = *chosen;
     const QString name = GetFileName(path);
-    const bool textFile = vb::LCaseAscii(vb::Right(name, 3)) == QStringLiteral("txt") && w.mjidou(0)->isChecked();
-    if (textFile && w.TabCount() != 2) {
-        w.dlg.MsgBox(QStringLiteral("メニューの") + Quote + QStringLiteral("自動作成自動実行") + Quote
-                         + QStringLiteral("がONの場合で") + CrLf
-                         + QStringLiteral("テキストファイルを読み込む場合は、開いているテキストのタブは") + CrLf
-                         + QStringLiteral("一つでなければなりません。") + CrLf + QStringLiteral("読み込む以外のタブは閉じてください｡"),
-                     MsgButtons::OK, QStringLiteral("開いているタブの数が多すぎます。"), MsgIcon::Critical);
+    const bool textFile = vb::LCaseAscii(vb::Right(name, 3)) == QStringLiteral("txt") && autoCreate.AutoRun.value();
+    if (textFile && ws.TabCount() != 2) {
+        ws.dlg.MsgBox(QStringLiteral("メニューの") + Quote + QStringLiteral("自動作成自動実行") + Quote
+                          + QStringLiteral("がONの場合で") + CrLf
+                          + QStringLiteral("テキストファイルを読み込む場合は、開いているテキストのタブは") + CrLf
+                          + QStringLiteral("一つでなければなりません。") + CrLf + QStringLiteral("読み込む以外のタブは閉じてください｡"),
+                      MsgButtons::OK, QStringLiteral("開いているタブの数が多すぎます。"), MsgIcon::Critical);
         return;
     }
-    w.m1.LastPath = path;
-    if (!ReadData(GetFilePath(path), name))
+    ws.m1.LastPath = path;
+    if (!files.ReadData(GetFilePath(path), name))
         return;
-    w.Unsaved = false;
-    w.SetStatusText(path);
-    OpenFileSub();
-    Document& d = w.doc(n);
-    AddRecentFile(d.DataPath + QLatin1Char('/') + d.FileName);
+    ws.Unsaved = false;
+    ws.SetStatusText(path);
+    files.OpenFileSub();
+    Document& d = ws.doc(n);
+    files.AddRecentFile(d.DataPath + QLatin1Char('/') + d.FileName);
 }
 
-bool FileCommands::ReadData(const QString& folder, const QString& name)
-{
-    const int n = w.CurDoc;
-    const QString full = folder + QLatin1Char('/') + name;
-    const TextReadResult r = readTextFile(full);
-    if (!r.ok) {
-        w.dlg.MsgBox(QStringLiteral("データｰが読み込めませんでした。ファイルが存在していないか、ほかのプログラムによって")
-                     + QStringLiteral("オープンされていませんか?　データ-") + CrLf + full);
-        return false;
-    }
-    Document& d = w.doc(n);
-    d.FileName = name;
-    d.DataPath = folder;
-    d.encoding = r.encoding;
-    // Folded regions and a hidden header of the text that was there belong to it alone.
-    d.Regions.fill(QString());
-    d.Header.clear();
-    d.Footer.clear();
-    RichEdit* ed = d.HtText;
-    // Doubled carriage returns are cleaned out before the text goes into the editor.
-    ed->SetText(removeDoubleCr(toCrLf(r.text)));
-    w.colour.Setcolor2(ed);
-    ed->show();
-    ChangeDir(folder);
-    d.Modified = false;
-    if (!r.exactRoundTrip) {
-        w.dlg.MsgBox(QStringLiteral("このファイルには Shift_JIS として正しく読めない文字が含まれています。") + CrLf
-                     + QStringLiteral("保存すると、その部分は元のファイルと同じにはなりません。") + CrLf + full);
-    }
-    return true;
-}
-
-void FileCommands::ChangeDir(const QString& path)
-{
-    if (QDir::setCurrent(path))
-        return;
-    const QString home = QDir::homePath();
-    if (w.dlg.MsgBox(QStringLiteral("ファイルのパスが設定できません　") + home + QStringLiteral("に書き込みますか？"), MsgButtons::YesNo)
-        == MsgResult::Yes)
-        QDir::setCurrent(home);
-}
-
-void FileCommands::OpenFileSub()
-{
-    const int n = w.CurDoc;
-    Document& d = w.doc(n);
-    w.m1.ini.SaveIniSetting(SettingsApp, SettingsSection, QStringLiteral("LastFile"), d.FileName);
-    d.Modified = false;
-    w.TabStrip1->SetCaption(2 * n + 1, GetHname(d.FileName));
-    w.tabs.writePage(w.tabs.TempPagePath(n), d.HtText->Text(), d.encoding);
-}
-
-void FileCommands::OpenPath(const QString& path)
+void FileMenu::OpenPath(const QString& path)
 {
     if (vb::Right(path, 4) == QStringLiteral(".tur")) {
-        w.projects.OpenProject(path);
+        projects.OpenProject(path);
         return;
     }
-    Document& d = w.doc(w.CurDoc);
-    if (d.Modified && !vb::Trim(d.HtText->Text()).isEmpty() && !askSaveFirst())
+    Document& d = ws.current();
+    if (d.Modified && !vb::Trim(d.HtText->Text()).isEmpty() && !files.askSaveFirst())
         return;
     QString folder = GetFilePath(path);
     if (folder.isEmpty())
         folder = QDir::currentPath();
-    if (!ReadData(folder, GetFileName(path)))
+    if (!files.ReadData(folder, GetFileName(path)))
         return;
-    w.Unsaved = false;
-    OpenFileSub();
+    ws.Unsaved = false;
+    files.OpenFileSub();
 }
 
-void FileCommands::OpenRecent(int i)
+void FileMenu::OpenRecent(int i)
 {
-    if (i < 0 || i > 5 || w.RemFile[i].isEmpty())
+    if (i < 0 || i > 5 || files.RemFile[i].isEmpty())
         return;
-    const QString path = w.RemFile[i];
+    const QString path = files.RemFile[i];
     if (vb::Right(path, 3) == QStringLiteral("tur")) {
-        w.projects.OpenProject(path);
+        projects.OpenProject(path);
         return;
     }
     // A document that holds text is never replaced: the file goes into a new tab.
-    if (!w.CurEditor()->Text().isEmpty() && !w.tabs.AddTab())
+    if (!ws.CurEditor()->Text().isEmpty() && !ws.AddTab())
         return;
-    if (!ReadData(GetFilePath(path), GetNamePart(path)))
+    if (!files.ReadData(GetFilePath(path), GetNamePart(path)))
         return;
-    w.TabStrip1->SetCaption(2 * w.CurDoc + 1, GetHname(w.doc(w.CurDoc).FileName));
-    w.Unsaved = false;
-    w.SetStatusText(path);
+    ws.setSourceCaption(ws.CurDoc(), GetHname(ws.current().FileName));
+    ws.Unsaved = false;
+    ws.SetStatusText(path);
 }
 
-void FileCommands::AddRecentFile(const QString& path)
-{
-    for (const QString& entry : w.RemFile) {
-        if (entry == path)
-            return;
-    }
-    for (int i = 4; i >= 0; --i)
-        w.RemFile[i + 1] = w.RemFile[i];
-    w.RemFile[0] = path;
-    for (int i = 0; i < 6; ++i) {
-        if (!w.RemFile[i].isEmpty())
-            w.m1.ini.SaveIniSetting(SettingsApp, SettingsSection, QStringLiteral("RemFile") + QString::number(i), w.RemFile[i]);
-    }
-    if (!w.m1.ini.WriteIni(w.m1.iniPath()))
-        w.dlg.MsgBox(QStringLiteral("設定ファイルが書き込めませんでした。最近使ったファイルの一覧は保存されません。") + CrLf + w.m1.iniPath());
-    RebuildRecentItems();
-}
-
-void FileCommands::OpenCommandLineFile(const QString& path)
+void FileMenu::OpenCommandLineFile(const QString& path)
 {
     QString folder = GetFilePath(path);
     if (folder.isEmpty())
-        folder = w.m1.programFolder;
-    if (!ReadData(folder, GetFileName(path)))
+        folder = ws.m1.programFolder;
+    if (!files.ReadData(folder, GetFileName(path)))
         return;
-    OpenFileSub();
+    files.OpenFileSub();
+}
+
+void FileMenu::PrintText()
+{
+    RichEdit* ed = ws.CurEditor();
+    QsciPrinter printer(QPrinter::HighResolution);
+    PrinterRequest request;
+    request.title = QStringLiteral("印刷");
+    request.selectionOption = ed->SelLength() != 0;
+    if (!ws.dlg.ShowPrinter(printer, request))
+        return;
+    printer.setMagnification(0);
+    if (request.selectionOption && static_cast<QPrinter&>(printer).printRange() == QPrinter::Selection) {
+        // Only the selected text, coloured as the document is.
+        RichEdit part;
+        part.SetEditorFont(ed->EditorFont());
+        part.SetText(ed->SelText());
+        colour.Setcolor2(&part);
+        part.PrintAll(printer);
+    } else {
+        ed->PrintAll(printer);
+    }
 }

@@ -6,51 +6,56 @@
 #include "platform/Twips.h"
 #include "platform/VbString.h"
 #include "platform/WebBrowser.h"
-#include "shell/PathHelpers.h"
+#include "workspace/PathHelpers.h"
 
-#include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDir>
-#include <QGroupBox>
+#include <QFile>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
-#include <QPlainTextEdit>
-#include <QPushButton>
 #include <QStatusBar>
-#include <QTextEdit>
 #include <QToolBar>
 
 fomPelmor::fomPelmor(Module1& module, Dialogs& dialogs, QWidget* parent)
     : QMainWindow(parent)
     , m1(module)
     , dlg(dialogs)
-    , tabs(*this)
-    , files(*this)
-    , projects(*this)
-    , colour(*this)
-    , undo(*this)
-    , insert(*this)
-    , regions(*this)
-    , fonts(*this)
-    , preview(*this)
-    , lineBreaks(*this)
-    , prep(*this)
+    , central_(new QWidget(this))
+    , Toolbar(new QToolBar(central_))
+    , TabStrip1(new TabStrip(central_))
+    , sbStatusBar(new QStatusBar(central_))
+    , statusPanel1(new QLabel(sbStatusBar))
+    , ws(m1, dlg, *TabStrip1)
+    , files(ws)
+    , colour(ws)
+    , undo(ws, colour)
+    , insert(ws, undo, procs)
+    , regions(ws, colour)
+    , fonts(ws, colour, controls)
+    , lineBreaks(ws, insert, controls, procs)
+    , lineLength(controls, central_)
+    , preview(ws)
+    , help(m1.settings)
+    , prep(ws)
+    , autoCreate(m1.settings)
+    , projects(ws, files)
+    , fileMenu(ws, files, projects, autoCreate, colour, commands)
 {
     setWindowTitle(QStringLiteral("HTMLペルモア"));
-    createControls();
+    setCentralWidget(central_);
+    Toolbar->setMovable(false);
+    sbStatusBar->setSizeGripEnabled(false);
+    sbStatusBar->addWidget(statusPanel1, 1);
+    connect(&ws, &Workspace::statusTextChanged, statusPanel1, &QLabel::setText);
     createMenus();
 
-    // The window's design holds one document.
-    auto first = std::make_unique<Document>();
-    first->DataPath = m1.dataFolder;
-    docs.push_back(std::move(first));
-    docs.front()->HtText = tabs.createEditor();
-    TabStrip1->Add(QString());
-    TabStrip1->Add(QString());
     connect(TabStrip1, &TabStrip::Click, this, [this] { preview.TabStrip1_Click(); });
+    connect(&ws, &Workspace::filesDropped, this, [this](int, const QStringList& paths) { fileMenu.OpenPath(paths.first()); });
+    files.quietClear = [] { return false; };
+    fileMenu.closeWindow = [this] { close(); };
 
     qApp->installEventFilter(this);
 }
@@ -58,126 +63,45 @@ fomPelmor::fomPelmor(Module1& module, Dialogs& dialogs, QWidget* parent)
 fomPelmor::~fomPelmor()
 {
     qApp->removeEventFilter(this);
-    // The editors' handlers reach the subsystems, which go before the window's children do.
-    for (auto& d : docs) {
-        delete d->HtText;
-        d->HtText = nullptr;
-        delete d->WebB1;
-        d->WebB1 = nullptr;
-    }
-}
-
-void fomPelmor::createControls()
-{
-    central_ = new QWidget(this);
-    setCentralWidget(central_);
-    Toolbar = new QToolBar(central_);
-    Toolbar->setMovable(false);
-    TabStrip1 = new TabStrip(central_);
-    sbStatusBar = new QStatusBar(central_);
-    sbStatusBar->setSizeGripEnabled(false);
-    statusPanel1 = new QLabel(sbStatusBar);
-    sbStatusBar->addWidget(statusPanel1, 1);
-    Text45 = new QLineEdit(central_);
-    Text45->hide();
 }
 
 void fomPelmor::createMenus()
 {
     QMenuBar* bar = menuBar();
-    mnuFile = bar->addMenu(QStringLiteral("ﾌｧｲﾙ(&F)"));
-
-    mj = bar->addMenu(QStringLiteral("自動作成"));
-    auto* autoRun = mj->addAction(QStringLiteral("自動作成自動実行"));
-    autoRun->setCheckable(true);
-    mjidou.set(0, autoRun);
-    connect(autoRun, &QAction::triggered, this, [this, autoRun] {
-        autoRun->setChecked(!autoRun->isChecked()); // the handler sets the mark
-        mjidou_Click(0);
-    });
-
-    mFontSet = bar->addMenu(QStringLiteral("フォントの設定"));
-    const QString captions[] = {
-        QStringLiteral("エディターフォントの設定"), QStringLiteral("フォントカラーＡ"), QStringLiteral("フォントカラーＢ"),
-        QStringLiteral("フォントカラーＣ"), QStringLiteral("フォントカラーＤ"), QStringLiteral("-"),
-        QStringLiteral("解説窓のフォントの設定"),
-    };
-    for (int i = 0; i < 7; ++i) {
-        QAction* a = captions[i] == QStringLiteral("-") ? mFontSet->addSeparator() : mFontSet->addAction(captions[i]);
-        if (i >= 1 && i <= 4)
-            a->setCheckable(true);
-        Mefont1.set(i, a);
-        // The check mark is set by the handler alone.
-        connect(a, &QAction::triggered, this, [this, i, a] {
-            if (i >= 1 && i <= 4)
-                a->setChecked(!a->isChecked());
-            fonts.Mefont1_Click(i);
-        });
-    }
-
-    mnuHelp = bar->addMenu(QStringLiteral("ヘルプ(&H)"));
-    auto* ie = mnuHelp->addAction(QStringLiteral("ヘルプをie(エクスプローラー）で表示"));
-    ie->setCheckable(true);
-    mhelp.set(2, ie);
-    connect(ie, &QAction::triggered, this, [this, ie] {
-        ie->setChecked(!ie->isChecked());
-        mhelp_Click(2);
-    });
-}
-
-int fomPelmor::TabCount() const
-{
-    return TabStrip1->Count();
-}
-
-void fomPelmor::SetStatusText(const QString& text)
-{
-    statusPanel1->setText(text);
-}
-
-QString fomPelmor::StatusText() const
-{
-    return statusPanel1->text();
+    commands.addMenu(QStringLiteral("mfile"), bar->addMenu(QStringLiteral("ﾌｧｲﾙ(&F)")),
+                     [this](int i) { fileMenu.mfile_Click(i); });
+    commands.addMenu(QStringLiteral("mjidou"), bar->addMenu(QStringLiteral("自動作成")));
+    commands.addMenu(QStringLiteral("Mefont1"), bar->addMenu(QStringLiteral("フォントの設定")),
+                     [this](int i) { fonts.Mefont1_Click(i); });
+    commands.addMenu(QStringLiteral("mhelp"), bar->addMenu(QStringLiteral("ヘルプ(&H)")));
+    fileMenu.declareMenu();
+    autoCreate.declareMenu(commands);
+    fonts.declareMenu(commands);
+    help.declareMenu(commands);
 }
 
 void fomPelmor::Form_Load()
 {
     m1.ini.ReadIni(m1.iniPath());
-    auto setting = [this](const QString& key, const QString& def) {
-        return m1.ini.GetIniSetting(SettingsApp, SettingsSection, key, def);
-    };
-    twips::SetWindowGeometry(this, static_cast<int>(vb::Val(setting(QStringLiteral("MainLeft"), QStringLiteral("500")))),
-                             static_cast<int>(vb::Val(setting(QStringLiteral("MainTop"), QStringLiteral("500")))),
-                             static_cast<int>(vb::Val(setting(QStringLiteral("MainWidth"), QStringLiteral("12000")))),
-                             static_cast<int>(vb::Val(setting(QStringLiteral("MainHeight"), QStringLiteral("9000")))));
-    mhelp(2)->setChecked(setting(QStringLiteral("ie"), QStringLiteral("OFF")) == QStringLiteral("ON"));
-    files.buildFileMenu();
-    Text45->setText(setting(QStringLiteral("Indent"), QStringLiteral("50")));
+    const Settings& settings = m1.settings;
+    twips::SetWindowGeometry(this, static_cast<int>(settings.get(setting::MainLeft)),
+                             static_cast<int>(settings.get(setting::MainTop)),
+                             static_cast<int>(settings.get(setting::MainWidth)),
+                             static_cast<int>(settings.get(setting::MainHeight)));
+    help.HelpInBrowserWindow.load();
+    files.loadRecentFiles();
+    controls.get<QLineEdit>(QStringLiteral("Text"), 45)->setText(settings.get(setting::Indent));
 
-    for (int i = 1; i <= 3; ++i)
-        Mefont1(i)->setChecked(false);
-    int scheme = static_cast<int>(vb::Val(setting(QStringLiteral("FontColor"), QStringLiteral("1"))));
+    int scheme = static_cast<int>(settings.get(setting::FontColor));
     if (scheme < 1 || scheme > 4)
         scheme = 1;
-    Mefont1(scheme)->setChecked(true);
-
-    mjidou(0)->setChecked(setting(QStringLiteral("Auto"), QStringLiteral("1")) == QStringLiteral("1"));
-
-    QString fontName = setting(QStringLiteral("FontName"), QString());
-    if (fontName.isEmpty())
-        fontName = QStringLiteral("IPAGothic");
-    QFont font(fontName);
-    double size = vb::Val(setting(QStringLiteral("FontSize"), QStringLiteral("12")));
-    font.setPointSizeF(size > 0 ? size : 12);
-    font.setBold(setting(QStringLiteral("FontBold"), QStringLiteral("0")) != QStringLiteral("0"));
-    font.setItalic(setting(QStringLiteral("FontItalic"), QStringLiteral("0")) != QStringLiteral("0"));
-    font.setUnderline(setting(QStringLiteral("FontUnderLine"), QStringLiteral("0")) != QStringLiteral("0"));
-    HtText(0)->SetEditorFont(font);
-    colour.Setcolor2(HtText(0));
+    colour.Scheme.set(scheme);
+    autoCreate.AutoRun.load();
+    fonts.applyStoredFont();
 
     LayoutMain();
-    tabs.InitFirstTab();
-    if (Mefont1(4)->isChecked())
+    ws.InitFirstTab();
+    if (colour.CheckedScheme() == 4)
         fonts.Mefont1_Click(4);
 }
 
@@ -193,32 +117,13 @@ void fomPelmor::LayoutMain()
     twips::SetGeometry(sbStatusBar, 0, std::max(0, height - 300), width, 300);
     TabStrip1->layoutChildren();
     const QRect area = TabStrip1->DisplayArea()->rect();
-    for (auto& d : docs) {
-        d->HtText->setGeometry(area);
-        if (d->WebB1)
-            d->WebB1->setGeometry(area);
+    for (int i = 0; i < ws.DocCount(); ++i) {
+        Document& d = ws.doc(i);
+        d.HtText->setGeometry(area);
+        if (d.WebB1)
+            d.WebB1->setGeometry(area);
     }
     layoutBusy_ = false;
-}
-
-void fomPelmor::LayoutPanel(int frameIndex, int labelIndex, int buttonIndex, int textIndex)
-{
-    QWidget* f = Frame(frameIndex);
-    QWidget* l = Label(labelIndex);
-    QWidget* b = Cmdcmd(buttonIndex);
-    QWidget* t = Text(textIndex);
-    twips::SetLeft(l, 50);
-    twips::SetTop(l, 180);
-    twips::SetHeight(l, 285);
-    twips::SetWidth(l, twips::Width(f) - 100);
-    twips::SetTop(b, twips::Top(l));
-    twips::SetWidth(b, 330);
-    twips::SetLeft(b, twips::Left(l) + twips::Width(l) - twips::Width(b));
-    twips::SetHeight(b, twips::Height(l));
-    twips::SetTop(t, twips::Top(l) + twips::Height(l) + 285 + 100);
-    twips::SetLeft(t, twips::Left(l));
-    twips::SetWidth(t, twips::Width(l));
-    twips::SetHeight(t, twips::Height(f) - (twips::Top(l) + twips::Height(l) + 285 + 200));
 }
 
 void fomPelmor::resizeEvent(QResizeEvent* event)
@@ -253,17 +158,17 @@ bool fomPelmor::Form_KeyDown(int key, Qt::KeyboardModifiers modifiers)
         CtrlDown = true;
     if (key != Qt::Key_Tab && key != Qt::Key_Backtab)
         return false;
-    if (CurDoc >= DocCount())
-        return false;
-    RichEdit* ed = CurEditor();
+    RichEdit* ed = ws.CurEditor();
     // Only while the editor itself has the focus: Tab elsewhere moves between controls.
-    if (QApplication::focusWidget() != ed || ed->SelLength() == 0)
+    if (!ed->HasFocus() || ed->SelLength() == 0)
         return false;
     const QString tab = QStringLiteral("\t");
     if (key == Qt::Key_Tab && mods == Qt::NoModifier) {
         QString s = tab + ed->SelText();
         s.replace(CrLf, CrLf + tab);
-        if (s.endsWith(tab))
+        // Only the tab that the indent itself put after a final line break is dropped; a tab
+        // the user typed at the end of the selection stays.
+        if (s.endsWith(CrLf + tab))
             s.chop(1);
         ed->SetSelText(s);
         return true;
@@ -281,7 +186,7 @@ bool fomPelmor::Form_KeyDown(int key, Qt::KeyboardModifiers modifiers)
 
 bool fomPelmor::Form_QueryUnload()
 {
-    if (Unsaved
+    if (ws.Unsaved
         && dlg.MsgBox(QStringLiteral("保存されていないデータｰが有ります、終了しますか?"), MsgButtons::YesNo) != MsgResult::Yes)
         return false;
     return true;
@@ -291,18 +196,14 @@ void fomPelmor::deleteOwnTempFiles(const QString& folder)
 {
     if (folder.isEmpty())
         return;
-    QDir dir(folder);
-    const QStringList names = dir.entryList(QDir::Files | QDir::Hidden);
-    for (const QString& name : names) {
-        if (isOwnTempPageName(name) || name == QStringLiteral("test.$$$"))
-            dir.remove(name);
-    }
+    files.KillTempFiles(folder);
+    QFile::remove(folder + QStringLiteral("/test.$$$"));
 }
 
 bool fomPelmor::Form_Unload()
 {
-    for (int i = 0; i < DocCount(); ++i) {
-        Document& d = doc(i);
+    for (int i = 0; i < ws.DocCount(); ++i) {
+        Document& d = ws.doc(i);
         if (!d.Modified || vb::Trim(d.HtText->Text()).isEmpty())
             continue;
         const QString question = vb::Str(static_cast<long long>(i + 1))
@@ -311,18 +212,17 @@ bool fomPelmor::Form_Unload()
             return false;
     }
     const bool written = m1.ini.WriteIni(m1.iniPath());
-    deleteOwnTempFiles(doc(CurDoc).DataPath);
-    if (QDir(doc(CurDoc).DataPath).absolutePath() != QDir(m1.programFolder).absolutePath())
+    const QString currentFolder = ws.current().DataPath;
+    deleteOwnTempFiles(currentFolder);
+    if (QDir(currentFolder).absolutePath() != QDir(m1.programFolder).absolutePath())
         deleteOwnTempFiles(m1.programFolder);
     if (!isMinimized()) {
-        auto store = [this](const QString& key, const QString& value) {
-            m1.ini.SaveIniSetting(SettingsApp, SettingsSection, key, value);
-        };
-        store(QStringLiteral("MainLeft"), QString::number(twips::WindowLeft(this)));
-        store(QStringLiteral("MainTop"), QString::number(twips::WindowTop(this)));
-        store(QStringLiteral("MainWidth"), QString::number(twips::WindowWidth(this)));
-        store(QStringLiteral("MainHeight"), QString::number(twips::WindowHeight(this)));
-        store(QStringLiteral("DataPath"), doc(CurDoc).DataPath);
+        Settings& settings = m1.settings;
+        settings.set(setting::MainLeft, twips::WindowLeft(this));
+        settings.set(setting::MainTop, twips::WindowTop(this));
+        settings.set(setting::MainWidth, twips::WindowWidth(this));
+        settings.set(setting::MainHeight, twips::WindowHeight(this));
+        settings.set(setting::DataPath, currentFolder);
     }
     if (!m1.ini.WriteIni(m1.iniPath()) && !written)
         dlg.MsgBox(QStringLiteral("設定ファイルが書き込めませんでした。設定は保存されません。") + CrLf + m1.iniPath());
@@ -344,24 +244,4 @@ void fomPelmor::closeEvent(QCloseEvent* event)
     }
     unloaded_ = true;
     event->accept();
-}
-
-void fomPelmor::mjidou_Click(int index)
-{
-    if (index != 0)
-        return;
-    QAction* item = mjidou(0);
-    item->setChecked(!item->isChecked());
-    m1.ini.SaveIniSetting(SettingsApp, SettingsSection, QStringLiteral("Auto"),
-                          item->isChecked() ? QStringLiteral("1") : QStringLiteral("0"));
-}
-
-void fomPelmor::mhelp_Click(int index)
-{
-    if (index != 2)
-        return;
-    QAction* item = mhelp(2);
-    item->setChecked(!item->isChecked());
-    m1.ini.SaveIniSetting(SettingsApp, SettingsSection, QStringLiteral("ie"),
-                          item->isChecked() ? QStringLiteral("ON") : QStringLiteral("OFF"));
 }

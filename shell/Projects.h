@@ -2,18 +2,17 @@
 
 #include <QString>
 
-class fomPelmor;
+class DocumentFiles;
+class Workspace;
 
-// Projects: a list of document files saved from and reopened into the tabs; and initialising
-// the window to a single empty document.
+// Projects: a list of document files saved from and reopened into the tabs.
 class Projects {
 public:
-    explicit Projects(fomPelmor& window) : w(window) {}
+    Projects(Workspace& workspace, DocumentFiles& files);
 
     // Reads a project file into the documents; an empty path asks for one.
     void OpenProject(const QString& fil);
     void SaveProject();
-    void Allclear();
 
     QString ProjectFile;
 
@@ -21,5 +20,6 @@ public:
     static QString defaultProjectName();
 
 private:
-    fomPelmor& w;
+    Workspace& ws;
+    DocumentFiles& files;
 };

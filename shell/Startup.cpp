@@ -115,7 +115,7 @@ std::unique_ptr<Application> Main(const StartupOptions& options)
     }
 
     // Data folder: the stored one when it exists and can be written, else the program folder.
-    QString dataPath = m1.ini.GetIniSetting(SettingsApp, SettingsSection, QStringLiteral("DataPath"), QString());
+    QString dataPath = m1.settings.get(setting::DataPath);
     if (dataPath.isEmpty())
         dataPath = m1.programFolder;
     bool failed = false;
@@ -151,7 +151,7 @@ std::unique_ptr<Application> Main(const StartupOptions& options)
         if (vb::LCaseAscii(vb::Right(name, 3)) == QStringLiteral("tur"))
             app->window->projects.OpenProject(name);
         else
-            app->window->files.OpenCommandLineFile(name);
+            app->window->fileMenu.OpenCommandLineFile(name);
     }
 
     QDir::setCurrent(m1.programFolder);

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shell/Module1.h"
+#include "workspace/Module1.h"
 
 #include <QString>
 #include <memory>

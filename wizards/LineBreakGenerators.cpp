@@ -1,19 +1,32 @@
 #include "wizards/LineBreakGenerators.h"
 
+#include "editor/Insertion.h"
+#include "platform/ControlRegistry.h"
+#include "platform/Procedures.h"
 #include "platform/RichEdit.h"
-#include "shell/MainWindow.h"
+#include "workspace/Workspace.h"
 
-#include <QGroupBox>
+#include <QWidget>
+
+LineBreakGenerators::LineBreakGenerators(Workspace& workspace, Insertion& insertion, ControlRegistry& controlRegistry,
+                                         Procedures& procs)
+    : ws(workspace)
+    , insert(insertion)
+    , controls(controlRegistry)
+{
+    procs.define(QStringLiteral("InsertBr"), [this] { InsertBr(); });
+}
 
 void LineBreakGenerators::InsertBr()
 {
-    RichEdit* ed = w.CurEditor();
+    RichEdit* ed = ws.CurEditor();
     const int p = ed->SelStart();
     if (p == 0)
         return;
-    w.insert.Insert2(QStringLiteral("<BR>"), QString());
+    insert.Insert2(QStringLiteral("<BR>"), QString());
     ed->SetSelStart(p + 4);
-    if (w.Frame.exists(17))
-        w.Frame(17)->hide();
+    // The line-length panel, once the panels are built.
+    if (auto* panel = qobject_cast<QWidget*>(controls.find(QStringLiteral("Frame"), 17)))
+        panel->hide();
     ed->setFocus();
 }

@@ -1,15 +1,20 @@
 #pragma once
 
-class fomPelmor;
+class ControlRegistry;
+class Insertion;
+class Procedures;
+class Workspace;
 
 // Block-level generators: the line-break tag.
 class LineBreakGenerators {
 public:
-    explicit LineBreakGenerators(fomPelmor& window) : w(window) {}
+    LineBreakGenerators(Workspace& workspace, Insertion& insertion, ControlRegistry& controls, Procedures& procs);
 
     // Puts "<BR>" in front of the selection, the caret right behind it; nothing at position 0.
     void InsertBr();
 
 private:
-    fomPelmor& w;
+    Workspace& ws;
+    Insertion& insert;
+    ControlRegistry& controls;
 };

@@ -53,9 +53,9 @@ class ColouringWindow : public AppFixture {};
 TEST_F(ColouringWindow, SchemesColourWithoutMarkingTheDocumentModified)
 {
     fomPelmor& win = start();
-    RichEdit* ed = win.HtText(0);
+    RichEdit* ed = win.ws.HtText(0);
     ed->SetText(QStringLiteral("前<P align=\"center\">本文</P>"));
-    win.doc(0).Modified = false;
+    win.ws.doc(0).Modified = false;
     struct Expect {
         int scheme;
         QColor tag, text, value, back;
@@ -67,13 +67,13 @@ TEST_F(ColouringWindow, SchemesColourWithoutMarkingTheDocumentModified)
     };
     for (const auto& e : expects) {
         win.fonts.Mefont1_Click(e.scheme);
-        EXPECT_TRUE(win.Mefont1(e.scheme)->isChecked());
+        EXPECT_TRUE(win.commands.action(QStringLiteral("Mefont1"), e.scheme)->isChecked());
         EXPECT_EQ(ed->StyleColour(ed->StyleAt(1)), e.tag) << e.scheme;
         EXPECT_EQ(ed->StyleColour(ed->StyleAt(20)), e.text) << e.scheme;   // 本
         EXPECT_EQ(ed->StyleColour(ed->StyleAt(11)), e.value) << e.scheme;  // c of center
         EXPECT_EQ(ed->StyleAt(10), RichEdit::StyleTag);                     // the opening quote
         EXPECT_EQ(ed->BackColor(), e.back) << e.scheme;
-        EXPECT_FALSE(win.doc(0).Modified) << e.scheme;
+        EXPECT_FALSE(win.ws.doc(0).Modified) << e.scheme;
     }
     // On the black ground the text in front of the first tag can be read.
     EXPECT_EQ(ed->StyleAt(0), RichEdit::StyleDefault);
@@ -83,7 +83,7 @@ TEST_F(ColouringWindow, SchemesColourWithoutMarkingTheDocumentModified)
 TEST_F(ColouringWindow, RedMarkingLastsUntilTheNextRecolour)
 {
     fomPelmor& win = start();
-    RichEdit* ed = win.HtText(0);
+    RichEdit* ed = win.ws.HtText(0);
     ed->SetText(QStringLiteral("0123456789word rest"));
     ed->Select(10, 4);
     win.insert.Insert(QStringLiteral("<B>"), QStringLiteral("</B>"));
@@ -100,14 +100,14 @@ TEST_F(ColouringWindow, RedMarkingLastsUntilTheNextRecolour)
 TEST_F(ColouringWindow, ResetColorKeepsCaretAndTopLineButDropsTheSelection)
 {
     fomPelmor& win = start();
-    RichEdit* ed = win.HtText(0);
+    RichEdit* ed = win.ws.HtText(0);
     QString text;
     for (int i = 0; i < 200; ++i)
         text += QStringLiteral("<p>line %1</p>\r\n").arg(i);
     ed->SetText(text);
-    ed->setFirstVisibleLine(50);
+    ed->SetFirstVisibleLine(50);
     ed->Select(static_cast<int>(text.indexOf(QStringLiteral("line 60"))), 4);
-    ed->setFirstVisibleLine(50);
+    ed->SetFirstVisibleLine(50);
     const int caret = ed->SelStart();
     win.colour.ResetColor();
     EXPECT_EQ(ed->FirstVisibleLine(), 50);

@@ -9,26 +9,26 @@ class EditorFontsTest : public AppFixture {};
 TEST_F(EditorFontsTest, ASchemeKeepsCaretAndScrollAndIsStored)
 {
     fomPelmor& win = start();
-    RichEdit* ed = win.HtText(0);
+    RichEdit* ed = win.ws.HtText(0);
     ed->resize(400, 200);
     QString text;
     for (int i = 0; i < 100; ++i)
         text += QStringLiteral("<p>%1</p>\r\n").arg(i);
     ed->SetText(text);
     ed->SetSelStart(500);
-    ed->setFirstVisibleLine(30);
+    ed->SetFirstVisibleLine(30);
     win.fonts.Mefont1_Click(2);
     EXPECT_EQ(ed->SelStart(), 500);
     EXPECT_EQ(ed->FirstVisibleLine(), 30);
     EXPECT_EQ(win.m1.ini.GetIniSetting(QString(), QString(), QStringLiteral("FontColor"), QString()), QStringLiteral(" 2"));
     for (int i = 1; i <= 4; ++i)
-        EXPECT_EQ(win.Mefont1(i)->isChecked(), i == 2);
+        EXPECT_EQ(win.commands.action(QStringLiteral("Mefont1"), i)->isChecked(), i == 2);
 }
 
 TEST_F(EditorFontsTest, SchemeDOnAnEmptyDocumentLeavesOneWhiteBlank)
 {
     fomPelmor& win = start();
-    RichEdit* ed = win.HtText(0);
+    RichEdit* ed = win.ws.HtText(0);
     win.fonts.Mefont1_Click(4);
     EXPECT_EQ(ed->Text(), QStringLiteral(" "));
     EXPECT_EQ(ed->SelStart(), 0);
@@ -36,8 +36,8 @@ TEST_F(EditorFontsTest, SchemeDOnAnEmptyDocumentLeavesOneWhiteBlank)
     EXPECT_EQ(ed->BackColor(), QColor(0, 0, 0));
     EXPECT_EQ(ed->PaintAt(0), QColor(255, 255, 255));
     // A new document is painted black too.
-    ASSERT_TRUE(win.tabs.AddTab());
-    EXPECT_EQ(win.HtText(1)->BackColor(), QColor(0, 0, 0));
+    ASSERT_TRUE(win.ws.AddTab());
+    EXPECT_EQ(win.ws.HtText(1)->BackColor(), QColor(0, 0, 0));
 }
 
 TEST_F(EditorFontsTest, TheEditorFontOfTheFirstDocumentIsRemembered)
@@ -51,23 +51,23 @@ TEST_F(EditorFontsTest, TheEditorFontOfTheFirstDocumentIsRemembered)
     win.fonts.Mefont1_Click(0);
     EXPECT_TRUE(dialogs.lastFontFixedPitch);
     EXPECT_EQ(dialogs.lastFontInitial->name, QStringLiteral("ＭＳ ゴシック"));
-    EXPECT_EQ(win.HtText(0)->EditorFont().family(), QStringLiteral("IPAMincho"));
+    EXPECT_EQ(win.ws.HtText(0)->EditorFont().family(), QStringLiteral("IPAMincho"));
 
     // Cancelling changes nothing; a later document's font is not stored.
     dialogs.expectFont(std::nullopt);
     win.fonts.Mefont1_Click(0);
-    EXPECT_EQ(win.HtText(0)->EditorFont().family(), QStringLiteral("IPAMincho"));
-    ASSERT_TRUE(win.tabs.AddTab());
+    EXPECT_EQ(win.ws.HtText(0)->EditorFont().family(), QStringLiteral("IPAMincho"));
+    ASSERT_TRUE(win.ws.AddTab());
     FontChoice other;
     other.name = QStringLiteral("IPAGothic");
     other.size = 20;
     dialogs.expectFont(other);
     win.fonts.Mefont1_Click(0);
-    EXPECT_EQ(win.HtText(1)->EditorFont().pointSizeF(), 20);
+    EXPECT_EQ(win.ws.HtText(1)->EditorFont().pointSizeF(), 20);
     ASSERT_TRUE(quit());
 
     fomPelmor& again = start();
-    const QFont font = again.HtText(0)->EditorFont();
+    const QFont font = again.ws.HtText(0)->EditorFont();
     EXPECT_EQ(font.family(), QStringLiteral("IPAMincho"));
     EXPECT_EQ(font.pointSizeF(), 14);
     EXPECT_TRUE(font.bold());

@@ -39,7 +39,7 @@ TEST(HeadTag, HeaderElementIsNotTheHead)
 
 class RegionsTest : public AppFixture {
 protected:
-    RichEdit* ed() { return w().CurEditor(); }
+    RichEdit* ed() { return w().ws.CurEditor(); }
 };
 
 TEST_F(RegionsTest, FoldingALineKeepsItsLineBreakAndExpandingRestoresTheText)
@@ -50,7 +50,7 @@ TEST_F(RegionsTest, FoldingALineKeepsItsLineBreakAndExpandingRestoresTheText)
     ed()->Select(7, 13); // "second line\r\n"
     w().regions.RegionHide();
     EXPECT_EQ(ed()->Text(), QStringLiteral("first\r\n<!--Reg001-->\r\nthird"));
-    EXPECT_EQ(w().doc(0).Regions[1], QStringLiteral("second line"));
+    EXPECT_EQ(w().ws.doc(0).Regions[1], QStringLiteral("second line"));
     EXPECT_EQ(ed()->SelStart(), 0);
     EXPECT_EQ(w().regions.ExpandRegions(0), text);
 }
@@ -81,7 +81,7 @@ TEST_F(RegionsTest, ShowSelectedOnlyFoldsWhatIsAroundTheSelection)
     ed()->Select(static_cast<int>(text.indexOf(QStringLiteral("KEEP"))), 4);
     w().regions.RegionOnlySelected();
     EXPECT_EQ(ed()->Text(), QStringLiteral("<!--Reg001-->KEEP<!--Reg002-->\r\n"));
-    EXPECT_EQ(w().doc(0).Header, QStringLiteral("<HTML><BODY>\r\n"));
+    EXPECT_EQ(w().ws.doc(0).Header, QStringLiteral("<HTML><BODY>\r\n"));
     EXPECT_EQ(w().regions.ExpandRegions(0), text);
 }
 
@@ -92,14 +92,14 @@ TEST_F(RegionsTest, HidingHeaderAndFooter)
     ed()->SetText(page);
     w().regions.HideHeadFoot();
     EXPECT_EQ(ed()->Text(), QStringLiteral("<header>top</header>\r\n"));
-    EXPECT_TRUE(w().doc(0).Header.endsWith(QStringLiteral("<body bgcolor=\"white\">\r\n")));
-    EXPECT_EQ(w().doc(0).Footer, QStringLiteral("</BODY>\r\n</HTML>"));
+    EXPECT_TRUE(w().ws.doc(0).Header.endsWith(QStringLiteral("<body bgcolor=\"white\">\r\n")));
+    EXPECT_EQ(w().ws.doc(0).Footer, QStringLiteral("</BODY>\r\n</HTML>"));
 
     // A second hide does nothing; a <header> element in the body is not taken for the head.
     w().regions.HideHeadFoot();
     w().regions.ShowHeadFoot(0);
     EXPECT_EQ(ed()->Text(), page);
-    EXPECT_TRUE(w().doc(0).Header.isEmpty());
+    EXPECT_TRUE(w().ws.doc(0).Header.isEmpty());
 
     // A head typed into the body drops the stored header instead of doubling it.
     w().regions.HideHeadFoot();
@@ -115,7 +115,7 @@ TEST_F(RegionsTest, HidingNeedsBothBodyTagsInOrder)
         ed()->SetText(text);
         w().regions.HideHeadFoot();
         EXPECT_EQ(ed()->Text(), text);
-        EXPECT_TRUE(w().doc(0).Header.isEmpty());
+        EXPECT_TRUE(w().ws.doc(0).Header.isEmpty());
     }
 }
 
@@ -128,7 +128,7 @@ TEST_F(RegionsTest, TheTemporaryPageAndTheSavedTextAreWhole)
     ed()->Select(0, 12); // "<P>one</P>\r\n"
     w().regions.RegionHide();
     ASSERT_EQ(ed()->Text(), QStringLiteral("<!--Reg001-->\r\n<P>two</P>\r\n"));
-    w().tabs.WriteTemp();
+    w().ws.WriteTemp();
     // The page has the header and footer back; the region stays folded there.
     EXPECT_EQ(QString::fromLatin1(readFile(path(QStringLiteral("$$$000.html")))),
               QStringLiteral("<HTML><BODY>\r\n<!--Reg001-->\r\n<P>two</P>\r\n</BODY></HTML>\r\n"));

@@ -13,11 +13,11 @@ protected:
         ed()->SetText(newText);
         ed()->EmptyUndoBuffer();
     }
-    RichEdit* ed() { return w().HtText(w().CurDoc); }
+    RichEdit* ed() { return w().ws.HtText(w().ws.CurDoc()); }
     int filledSlots()
     {
         int n = 0;
-        for (const auto& slot : w().doc(w().CurDoc).Undo)
+        for (const auto& slot : w().ws.doc(w().ws.CurDoc()).Undo)
             n += slot.text.isEmpty() ? 0 : 1;
         return n;
     }
@@ -123,7 +123,7 @@ TEST_F(UndoRingTest, UndoRestoresTheCaretAndTheTopLine)
     ed()->resize(400, 200);
     ed()->SetText(text);
     ed()->SetSelStart(static_cast<int>(text.indexOf(QStringLiteral("line 120"))));
-    ed()->setFirstVisibleLine(110);
+    ed()->SetFirstVisibleLine(110);
     const int caret = ed()->SelStart();
     command(QStringLiteral("short"));
     w().undo.Gettx();

@@ -46,8 +46,10 @@ TEST(RichEditText, SetTextEmptiesTheUndoBufferAndStylingIsNoChange)
     EXPECT_FALSE(ed.CanUndo());
     const int changes = changed.count();
     EXPECT_GT(changes, 0);
-    const char styles[] = {1, 1, 1, 2, 2, 2, 2, 1, 1, 1, 1};
-    ed.SetStyling(styles, 11);
+    ed.RestyleAll([](const char*, qsizetype length, char* styles) {
+        const char fixed[] = {1, 1, 1, 2, 2, 2, 2, 1, 1, 1, 1};
+        std::copy(fixed, fixed + std::min<qsizetype>(length, 11), styles);
+    });
     ed.PaintRange(0, 3, Qt::red);
     EXPECT_EQ(changed.count(), changes);
     EXPECT_EQ(ed.StyleAt(4), 2);

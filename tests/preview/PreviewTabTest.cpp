@@ -37,17 +37,17 @@ protected:
         return start();
     }
 
-    QUrl tempUrl(int n) { return QUrl::fromLocalFile(w().tabs.TempPagePath(n)); }
+    QUrl tempUrl(int n) { return QUrl::fromLocalFile(w().ws.TempPagePath(n)); }
 
     // Selects the preview tab of document n and waits until its browser has loaded a page after
     // the tick. Null when no browser was created.
     WebBrowser* showPreview(int n)
     {
-        Document& d = w().doc(n);
+        Document& d = w().ws.doc(n);
         std::unique_ptr<QSignalSpy> complete;
         if (d.WebB1)
             complete = std::make_unique<QSignalSpy>(d.WebB1, &WebBrowser::DocumentComplete);
-        w().TabStrip1->Select(2 * n + 2);
+        w().ws.tabStrip().Select(2 * n + 2);
         EXPECT_TRUE(waitUntil([this] { return !w().preview.TimerBrowser.isActive(); }));
         WebBrowser* b = d.WebB1;
         if (!b)
@@ -68,12 +68,12 @@ protected:
     // Selects the preview tab and lets its tick run; for previews that load nothing.
     void selectPreviewAndTick(int n)
     {
-        w().TabStrip1->Select(2 * n + 2);
+        w().ws.tabStrip().Select(2 * n + 2);
         EXPECT_TRUE(waitUntil([this] { return !w().preview.TimerBrowser.isActive(); }));
         QApplication::processEvents();
     }
 
-    bool browserShown(int n) { return w().doc(n).WebB1 && w().doc(n).WebB1->isVisible(); }
+    bool browserShown(int n) { return w().ws.doc(n).WebB1 && w().ws.doc(n).WebB1->isVisible(); }
 };
 
 // Japanese text in pages that do not declare their encoding: the preview reads each in the
@@ -92,25 +92,25 @@ TEST_F(PreviewTabTest, ThePreviewShowsTheTemporaryPageInTheDocumentsEncoding)
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         fomPelmor& win = restart();
-        EXPECT_EQ(win.doc(0).WebB1, nullptr) << "no browser before the first preview";
-        win.doc(0).encoding = c.encoding;
+        EXPECT_EQ(win.ws.doc(0).WebB1, nullptr) << "no browser before the first preview";
+        win.ws.doc(0).encoding = c.encoding;
         // Short texts that the engine's own guess reads wrongly.
-        win.HtText(0)->SetText(QStringLiteral("<HTML><BODY><P>漢字</P></BODY></HTML>"));
+        win.ws.HtText(0)->SetText(QStringLiteral("<HTML><BODY><P>漢字</P></BODY></HTML>"));
 
         WebBrowser* b = showPreview(0);
         ASSERT_NE(b, nullptr);
-        EXPECT_EQ(readFile(win.tabs.TempPagePath(0)), c.firstBytes);
+        EXPECT_EQ(readFile(win.ws.TempPagePath(0)), c.firstBytes);
         EXPECT_TRUE(b->isVisible());
-        EXPECT_FALSE(win.HtText(0)->isVisible());
-        EXPECT_EQ(b->parentWidget(), win.TabStrip1->DisplayArea());
-        EXPECT_EQ(b->geometry(), win.TabStrip1->DisplayArea()->rect());
+        EXPECT_FALSE(win.ws.HtText(0)->isVisible());
+        EXPECT_EQ(b->parentWidget(), win.ws.tabStrip().DisplayArea());
+        EXPECT_EQ(b->geometry(), win.ws.tabStrip().DisplayArea()->rect());
         EXPECT_EQ(pageText(b), QStringLiteral("漢字"));
 
         // An edit in the source shows on the next preview, also when the editor does not have
         // the focus to lose (clicking a tab leaves the focus where it is).
-        win.TabStrip1->Select(1);
-        win.HtText(0)->clearFocus();
-        win.HtText(0)->SetText(QStringLiteral("<HTML><BODY><P>ﾃﾞｰﾀ</P></BODY></HTML>"));
+        win.ws.tabStrip().Select(1);
+        win.ws.HtText(0)->clearFocus();
+        win.ws.HtText(0)->SetText(QStringLiteral("<HTML><BODY><P>ﾃﾞｰﾀ</P></BODY></HTML>"));
         EXPECT_EQ(showPreview(0), b) << "the document keeps its browser";
         EXPECT_TRUE(b->isVisible());
         EXPECT_EQ(pageText(b), QStringLiteral("ﾃﾞｰﾀ"));
@@ -121,12 +121,12 @@ TEST_F(PreviewTabTest, ThePreviewShowsTheTemporaryPageInTheDocumentsEncoding)
 TEST_F(PreviewTabTest, AnUnchangedDocumentIsNotLoadedAgainUnlessTheBrowserLeftItsPage)
 {
     fomPelmor& win = start();
-    win.HtText(0)->SetText(QStringLiteral("<P>first</P>"));
+    win.ws.HtText(0)->SetText(QStringLiteral("<P>first</P>"));
     WebBrowser* b = showPreview(0);
     ASSERT_NE(b, nullptr);
 
     QSignalSpy complete(b, &WebBrowser::DocumentComplete);
-    win.TabStrip1->Select(1);
+    win.ws.tabStrip().Select(1);
     selectPreviewAndTick(0);
     EXPECT_FALSE(b->isLoading());
     EXPECT_TRUE(b->isVisible());
@@ -138,7 +138,7 @@ TEST_F(PreviewTabTest, AnUnchangedDocumentIsNotLoadedAgainUnlessTheBrowserLeftIt
     b->Navigate(other);
     ASSERT_TRUE(complete.wait(BrowserTimeout));
     EXPECT_EQ(pageText(b), QStringLiteral("elsewhere"));
-    win.TabStrip1->Select(1);
+    win.ws.tabStrip().Select(1);
     EXPECT_EQ(showPreview(0), b);
     EXPECT_EQ(QUrl(b->LocationURL()), tempUrl(0));
     EXPECT_EQ(pageText(b), QStringLiteral("first"));
@@ -148,21 +148,21 @@ TEST_F(PreviewTabTest, ABlankDocumentShowsNoPreview)
 {
     fomPelmor& win = start();
     // Never written: there is no page to show.
-    win.HtText(0)->SetText(QStringLiteral("  "));
+    win.ws.HtText(0)->SetText(QStringLiteral("  "));
     selectPreviewAndTick(0);
     EXPECT_FALSE(browserShown(0));
-    EXPECT_FALSE(QFile::exists(win.tabs.TempPagePath(0)));
+    EXPECT_FALSE(QFile::exists(win.ws.TempPagePath(0)));
 
     // Emptied after a preview: the old page is not shown either.
-    win.TabStrip1->Select(1);
-    win.HtText(0)->SetText(QStringLiteral("<P>text</P>"));
+    win.ws.tabStrip().Select(1);
+    win.ws.HtText(0)->SetText(QStringLiteral("<P>text</P>"));
     ASSERT_NE(showPreview(0), nullptr);
     EXPECT_TRUE(browserShown(0));
-    win.TabStrip1->Select(1);
-    win.HtText(0)->SetText(QString());
+    win.ws.tabStrip().Select(1);
+    win.ws.HtText(0)->SetText(QString());
     showPreview(0);
     EXPECT_FALSE(browserShown(0));
-    EXPECT_FALSE(win.HtText(0)->isVisible());
+    EXPECT_FALSE(win.ws.HtText(0)->isVisible());
 }
 
 TEST_F(PreviewTabTest, AStylesheetDocumentHasNoPreview)
@@ -171,13 +171,13 @@ TEST_F(PreviewTabTest, AStylesheetDocumentHasNoPreview)
     for (const QString& name : {QStringLiteral("style.css"), QStringLiteral("Style.CSS ")}) {
         SCOPED_TRACE(name.toStdString());
         fomPelmor& win = restart();
-        ASSERT_TRUE(win.tabs.AddTab());
-        win.doc(1).FileName = name;
-        win.HtText(1)->SetText(QStringLiteral("P { color: red; }"));
+        ASSERT_TRUE(win.ws.AddTab());
+        win.ws.doc(1).FileName = name;
+        win.ws.HtText(1)->SetText(QStringLiteral("P { color: red; }"));
         selectPreviewAndTick(1);
         EXPECT_FALSE(browserShown(1));
-        EXPECT_EQ(win.CurDoc, 1);
-        EXPECT_EQ(win.TabStrip1->Image(4), 14);
+        EXPECT_EQ(win.ws.CurDoc(), 1);
+        EXPECT_EQ(win.ws.tabStrip().Image(4), 14);
         stop();
     }
 }
@@ -185,10 +185,10 @@ TEST_F(PreviewTabTest, AStylesheetDocumentHasNoPreview)
 TEST_F(PreviewTabTest, ThePreviewUsesTheStylesheetBeingEdited)
 {
     fomPelmor& win = start();
-    ASSERT_TRUE(win.tabs.AddTab());
-    win.doc(1).FileName = QStringLiteral("look.css");
-    win.HtText(1)->SetText(QStringLiteral(".gone { display: none; }"));
-    win.HtText(0)->SetText(QStringLiteral("<HTML><HEAD><LINK rel=\"stylesheet\" href=\"look.css\"></HEAD>"
+    ASSERT_TRUE(win.ws.AddTab());
+    win.ws.doc(1).FileName = QStringLiteral("look.css");
+    win.ws.HtText(1)->SetText(QStringLiteral(".gone { display: none; }"));
+    win.ws.HtText(0)->SetText(QStringLiteral("<HTML><HEAD><LINK rel=\"stylesheet\" href=\"look.css\"></HEAD>"
                                           "<BODY><P>shown</P><P class=\"gone\">hidden</P></BODY></HTML>"));
     WebBrowser* b = showPreview(0);
     ASSERT_NE(b, nullptr);
@@ -233,19 +233,19 @@ TEST_F(PreviewTabTest, TheOpenStylesheetIsWrittenBesideThePageBeforeThePreview)
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         fomPelmor& win = restart();
-        const QString target = win.doc(0).DataPath + QLatin1Char('/') + c.sheetName;
+        const QString target = win.ws.doc(0).DataPath + QLatin1Char('/') + c.sheetName;
         QFile::remove(target);
         if (c.before)
             writeFile(target, *c.before);
-        ASSERT_TRUE(win.tabs.AddTab());
-        win.doc(1).FileName = c.sheetName;
+        ASSERT_TRUE(win.ws.AddTab());
+        win.ws.doc(1).FileName = c.sheetName;
         if (c.sheetFromOtherFolder)
-            win.doc(1).DataPath = elsewhere;
-        win.doc(1).encoding = c.sheetEncoding;
-        win.HtText(1)->SetText(c.sheetText);
-        win.HtText(0)->SetText(c.page);
+            win.ws.doc(1).DataPath = elsewhere;
+        win.ws.doc(1).encoding = c.sheetEncoding;
+        win.ws.HtText(1)->SetText(c.sheetText);
+        win.ws.HtText(0)->SetText(c.page);
 
-        win.TabStrip1->Select(2);
+        win.ws.tabStrip().Select(2);
         if (c.after)
             EXPECT_EQ(readFile(target), *c.after);
         else
@@ -258,35 +258,35 @@ TEST_F(PreviewTabTest, TheOpenStylesheetIsWrittenBesideThePageBeforeThePreview)
 TEST_F(PreviewTabTest, ASourceTabShowsTheFocusedEditorAndNamesTheFileInTheStatusBar)
 {
     fomPelmor& win = start();
-    ASSERT_TRUE(win.tabs.AddTab());
+    ASSERT_TRUE(win.ws.AddTab());
     const QString site = temp.path() + QStringLiteral("/site");
     QDir().mkpath(site);
-    win.doc(1).FileName = QStringLiteral("page.html");
-    win.doc(1).DataPath = site;
-    win.HtText(1)->SetText(QStringLiteral("<P>one</P>"));
+    win.ws.doc(1).FileName = QStringLiteral("page.html");
+    win.ws.doc(1).DataPath = site;
+    win.ws.HtText(1)->SetText(QStringLiteral("<P>one</P>"));
     ASSERT_NE(showPreview(1), nullptr);
     EXPECT_TRUE(browserShown(1));
 
-    win.TabStrip1->Select(3);
+    win.ws.tabStrip().Select(3);
     EXPECT_FALSE(win.preview.TimerBrowser.isActive());
-    EXPECT_EQ(win.StatusText(), site + QStringLiteral("/page.html"));
-    EXPECT_TRUE(win.HtText(1)->isVisible());
-    EXPECT_FALSE(win.HtText(0)->isVisible());
+    EXPECT_EQ(win.ws.StatusText(), site + QStringLiteral("/page.html"));
+    EXPECT_TRUE(win.ws.HtText(1)->isVisible());
+    EXPECT_FALSE(win.ws.HtText(0)->isVisible());
     EXPECT_FALSE(browserShown(1));
-    EXPECT_EQ(win.focusWidget(), win.HtText(1));
+    EXPECT_TRUE(win.ws.HtText(1)->HasFocus());
 
-    win.TabStrip1->Select(1);
-    EXPECT_EQ(win.CurDoc, 0);
-    EXPECT_EQ(win.StatusText(), win.doc(0).DataPath + QStringLiteral("/$$$000.html"));
-    EXPECT_TRUE(win.HtText(0)->isVisible());
-    EXPECT_FALSE(win.HtText(1)->isVisible());
-    EXPECT_EQ(win.focusWidget(), win.HtText(0));
+    win.ws.tabStrip().Select(1);
+    EXPECT_EQ(win.ws.CurDoc(), 0);
+    EXPECT_EQ(win.ws.StatusText(), win.ws.doc(0).DataPath + QStringLiteral("/$$$000.html"));
+    EXPECT_TRUE(win.ws.HtText(0)->isVisible());
+    EXPECT_FALSE(win.ws.HtText(1)->isVisible());
+    EXPECT_TRUE(win.ws.HtText(0)->HasFocus());
 }
 
 TEST_F(PreviewTabTest, TabImagesMarkTheSelectedTab)
 {
     fomPelmor& win = start();
-    ASSERT_TRUE(win.tabs.AddTab());
+    ASSERT_TRUE(win.ws.AddTab());
     const struct {
         int select;
         QList<int> images;
@@ -297,19 +297,19 @@ TEST_F(PreviewTabTest, TabImagesMarkTheSelectedTab)
         {1, {12, 13, 11, 13}},
     };
     for (const auto& c : cases) {
-        win.TabStrip1->Select(c.select);
-        EXPECT_EQ(tabImages(win.TabStrip1), c.images) << "tab " << c.select;
-        EXPECT_EQ(win.CurDoc, (c.select - 1) / 2);
+        win.ws.tabStrip().Select(c.select);
+        EXPECT_EQ(tabImages(&win.ws.tabStrip()), c.images) << "tab " << c.select;
+        EXPECT_EQ(win.ws.CurDoc(), (c.select - 1) / 2);
     }
 }
 
 TEST_F(PreviewTabTest, ADocumentInBrowserModeShowsItsBrowserAtOnce)
 {
     fomPelmor& win = start();
-    win.doc(0).BrowserMode = true;
-    win.HtText(0)->SetText(QStringLiteral("<P>source of a live page</P>"));
-    win.TabStrip1->Select(2);
+    win.ws.doc(0).BrowserMode = true;
+    win.ws.HtText(0)->SetText(QStringLiteral("<P>source of a live page</P>"));
+    win.ws.tabStrip().Select(2);
     EXPECT_TRUE(browserShown(0));
-    EXPECT_FALSE(win.HtText(0)->isVisible());
+    EXPECT_FALSE(win.ws.HtText(0)->isVisible());
     EXPECT_FALSE(win.preview.TimerBrowser.isActive());
 }

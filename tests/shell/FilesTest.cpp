@@ -25,11 +25,11 @@ protected:
         QFile::copy(QStringLiteral(PELMOR_FIXTURES "/") + name, target);
         return target;
     }
-    RichEdit* ed() { return w().CurEditor(); }
+    RichEdit* ed() { return w().ws.CurEditor(); }
     QStringList fileMenu()
     {
         QStringList captions;
-        for (QAction* a : w().mnuFile->actions())
+        for (QAction* a : w().commands.menu(QStringLiteral("mfile"))->actions())
             captions << (a->isSeparator() ? QStringLiteral("-") : a->text());
         return captions;
     }
@@ -45,12 +45,12 @@ TEST_F(FilesTest, OpeningAndSavingAnUnchangedFileGivesBackItsBytes)
         if (!ed()->Text().isEmpty())
             dialogs.expectMsg(QStringLiteral("現在のファイルを保存しますか？"), MsgResult::No);
         dialogs.expectOpen(file);
-        w().files.OpenFileCmd();
-        EXPECT_EQ(w().doc(0).FileName, name);
-        EXPECT_EQ(w().doc(0).DataPath, web);
-        EXPECT_FALSE(w().doc(0).Modified);
-        EXPECT_EQ(w().TabStrip1->Caption(1), name.left(8));
-        EXPECT_EQ(w().RemFile[0], file);
+        w().fileMenu.OpenFileCmd();
+        EXPECT_EQ(w().ws.doc(0).FileName, name);
+        EXPECT_EQ(w().ws.doc(0).DataPath, web);
+        EXPECT_FALSE(w().ws.doc(0).Modified);
+        EXPECT_EQ(w().ws.tabStrip().Caption(1), name.left(8));
+        EXPECT_EQ(w().files.RemFile[0], file);
         EXPECT_EQ(QDir::currentPath(), web);
         ASSERT_TRUE(w().files.SaveFile());
         EXPECT_EQ(readFile(file), before) << name.toStdString();
@@ -74,9 +74,9 @@ TEST_F(FilesTest, ANewDocumentIsSavedInCodePage932WithFoldedAndHiddenPartsBack)
     dialogs.expectSave(target);
     ASSERT_TRUE(w().files.SaveFile());
     EXPECT_EQ(readFile(target), QByteArray("<HTML><BODY>\r\n<P>\x93\xfa\x96\x7b\x8c\xea</P>\r\n<P>two</P>\r\n</BODY></HTML>\r\n"));
-    EXPECT_EQ(w().doc(0).FileName, QStringLiteral("new.html"));
-    EXPECT_EQ(w().TabStrip1->Caption(1), QStringLiteral("new.html"));
-    EXPECT_TRUE(w().Unsaved);
+    EXPECT_EQ(w().ws.doc(0).FileName, QStringLiteral("new.html"));
+    EXPECT_EQ(w().ws.tabStrip().Caption(1), QStringLiteral("new.html"));
+    EXPECT_TRUE(w().ws.Unsaved);
     // Saving again does not add another line break.
     ASSERT_TRUE(w().files.SaveFile());
     EXPECT_TRUE(readFile(target).endsWith("</HTML>\r\n"));
@@ -100,7 +100,7 @@ TEST_F(FilesTest, SaveAsNamesAndTheOverwriteQuestion)
         dialogs.expectSave(web + QLatin1Char('/') + c.chosen);
         ASSERT_TRUE(w().files.SaveAs());
         EXPECT_TRUE(QFile::exists(web + QLatin1Char('/') + c.written)) << c.written.toStdString();
-        EXPECT_EQ(w().TabStrip1->Caption(1), c.written);
+        EXPECT_EQ(w().ws.tabStrip().Caption(1), c.written);
     }
     // No to the overwrite question writes nothing and keeps the document's name.
     const QString other = web + QStringLiteral("/other.html");
@@ -109,7 +109,7 @@ TEST_F(FilesTest, SaveAsNamesAndTheOverwriteQuestion)
     dialogs.expectMsg(QStringLiteral("同じ名前のファイルが既にあります、上書きしますか？"), MsgResult::No);
     EXPECT_FALSE(w().files.SaveAs());
     EXPECT_EQ(readFile(other), QByteArray("keep me"));
-    EXPECT_EQ(w().doc(0).FileName, QStringLiteral("a-very-long-name.html"));
+    EXPECT_EQ(w().ws.doc(0).FileName, QStringLiteral("a-very-long-name.html"));
     // Cancel says it was not saved.
     dialogs.expectSave(std::nullopt);
     dialogs.expectMsg(QStringLiteral("データｰは保存されませんでした"));
@@ -120,8 +120,8 @@ TEST_F(FilesTest, PlainSaveWithoutANameAsksForOne)
 {
     start();
     ed()->SetText(QStringLiteral("text"));
-    w().doc(0).FileName.clear();
-    w().doc(0).DataPath = web;
+    w().ws.doc(0).FileName.clear();
+    w().ws.doc(0).DataPath = web;
     dialogs.expectInput(QStringLiteral("ファイル名を入れてください。"), QStringLiteral(""));
     EXPECT_FALSE(w().files.SaveFile()); // an empty answer cancels
     EXPECT_TRUE(QDir(web).entryList(QDir::Files).isEmpty());
@@ -135,8 +135,8 @@ TEST_F(FilesTest, AFailedSaveLeavesTheOldFileWhole)
     start();
     const QString target = web + QStringLiteral("/big.html");
     writeFile(target, "old contents\r\n");
-    w().doc(0).FileName = QStringLiteral("big.html");
-    w().doc(0).DataPath = web;
+    w().ws.doc(0).FileName = QStringLiteral("big.html");
+    w().ws.doc(0).DataPath = web;
     ed()->SetText(QString(200000, QLatin1Char('x')));
     // Files may not grow past 64 KiB while saving: the write stops half-way.
     struct rlimit old {};
@@ -151,10 +151,10 @@ TEST_F(FilesTest, AFailedSaveLeavesTheOldFileWhole)
     std::signal(SIGXFSZ, previous);
     EXPECT_FALSE(saved);
     EXPECT_EQ(readFile(target), QByteArray("old contents\r\n"));
-    EXPECT_TRUE(w().doc(0).Modified);
+    EXPECT_TRUE(w().ws.doc(0).Modified);
 
     // A folder that is gone.
-    w().doc(0).DataPath = temp.path() + QStringLiteral("/gone");
+    w().ws.doc(0).DataPath = temp.path() + QStringLiteral("/gone");
     dialogs.expectMsg(QStringLiteral("データーは保存されませんでした。"));
     EXPECT_FALSE(w().files.SaveFile());
 }
@@ -163,28 +163,28 @@ TEST_F(FilesTest, AFailedOrRefusedOpenChangesNothing)
 {
     start();
     ed()->SetText(QStringLiteral("my text"));
-    w().doc(0).FileName = QStringLiteral("mine.html");
-    w().doc(0).DataPath = web;
+    w().ws.doc(0).FileName = QStringLiteral("mine.html");
+    w().ws.doc(0).DataPath = web;
     // Cancel in the dialog.
     dialogs.expectMsg(QStringLiteral("現在のファイルを保存しますか？"), MsgResult::No);
     dialogs.expectOpen(std::nullopt);
-    w().files.OpenFileCmd();
+    w().fileMenu.OpenFileCmd();
     // A file that is not there.
     dialogs.expectMsg(QStringLiteral("現在のファイルを保存しますか？"), MsgResult::No);
     dialogs.expectOpen(web + QStringLiteral("/missing.html"));
     dialogs.expectMsg(QStringLiteral("データｰが読み込めませんでした。"));
-    w().files.OpenFileCmd();
+    w().fileMenu.OpenFileCmd();
     // A text file while the automatic run is on and two documents are open.
     writeFile(web + QStringLiteral("/plain.txt"), "text");
-    ASSERT_TRUE(w().tabs.AddTab());
-    w().TabStrip1->Select(1);
+    ASSERT_TRUE(w().ws.AddTab());
+    w().ws.tabStrip().Select(1);
     dialogs.expectMsg(QStringLiteral("現在のファイルを保存しますか？"), MsgResult::No);
     dialogs.expectOpen(web + QStringLiteral("/plain.txt"));
     dialogs.expectMsg(QStringLiteral("開いているタブの数が多すぎます。"));
-    w().files.OpenFileCmd();
+    w().fileMenu.OpenFileCmd();
     EXPECT_EQ(ed()->Text(), QStringLiteral("my text"));
-    EXPECT_EQ(w().doc(0).FileName, QStringLiteral("mine.html"));
-    EXPECT_EQ(w().doc(0).DataPath, web);
+    EXPECT_EQ(w().ws.doc(0).FileName, QStringLiteral("mine.html"));
+    EXPECT_EQ(w().ws.doc(0).DataPath, web);
 }
 
 TEST_F(FilesTest, DroppedFilesAndRecentItems)
@@ -192,28 +192,28 @@ TEST_F(FilesTest, DroppedFilesAndRecentItems)
     start();
     const QString sjis = copyFixture(QStringLiteral("sjis.html"));
     const QString utf8 = copyFixture(QStringLiteral("utf8.html"));
-    w().HtText(0)->FilesDropped({sjis, utf8}); // only the first is opened
-    EXPECT_EQ(w().doc(0).FileName, QStringLiteral("sjis.html"));
+    w().ws.HtText(0)->FilesDropped({sjis, utf8}); // only the first is opened
+    EXPECT_EQ(w().ws.doc(0).FileName, QStringLiteral("sjis.html"));
     EXPECT_TRUE(ed()->Text().contains(QStringLiteral("こんにちは")));
-    EXPECT_EQ(w().DocCount(), 1);
+    EXPECT_EQ(w().ws.DocCount(), 1);
 
     // A recent item opens in a new tab when the current one holds text.
     w().m1.ini.SaveIniSetting(QString(), QString(), QStringLiteral("RemFile0"), utf8);
-    w().files.RebuildRecentItems();
+    w().files.loadRecentFiles();
     ASSERT_EQ(fileMenu().last(2).first(), QStringLiteral("-"));
-    w().files.OpenRecent(0);
-    ASSERT_EQ(w().DocCount(), 2);
-    EXPECT_EQ(w().CurDoc, 1);
-    EXPECT_EQ(w().doc(1).FileName, QStringLiteral("utf8.html"));
-    EXPECT_EQ(w().doc(1).encoding, TextEncoding::Utf8);
-    EXPECT_EQ(w().TabStrip1->Caption(3), QStringLiteral("utf8.htm"));
+    w().fileMenu.OpenRecent(0);
+    ASSERT_EQ(w().ws.DocCount(), 2);
+    EXPECT_EQ(w().ws.CurDoc(), 1);
+    EXPECT_EQ(w().ws.doc(1).FileName, QStringLiteral("utf8.html"));
+    EXPECT_EQ(w().ws.doc(1).encoding, TextEncoding::Utf8);
+    EXPECT_EQ(w().ws.tabStrip().Caption(3), QStringLiteral("utf8.htm"));
 
     // Opening the same path twice keeps the list; a seventh path drops the oldest.
     for (int i = 0; i < 7; ++i)
         w().files.AddRecentFile(web + QStringLiteral("/f%1.html").arg(i));
     w().files.AddRecentFile(web + QStringLiteral("/f6.html"));
-    EXPECT_EQ(w().RemFile[0], web + QStringLiteral("/f6.html"));
-    EXPECT_EQ(w().RemFile[5], web + QStringLiteral("/f1.html"));
+    EXPECT_EQ(w().files.RemFile[0], web + QStringLiteral("/f6.html"));
+    EXPECT_EQ(w().files.RemFile[5], web + QStringLiteral("/f1.html"));
     // The menu always names the files of the current list.
     EXPECT_EQ(fileMenu().at(20), QStringLiteral("0:f6.html"));
     EXPECT_TRUE(readFile(path(QStringLiteral("Pelmor.ini"))).contains("RemFile0," + web.toUtf8() + "/f6.html\r\n"));
@@ -223,101 +223,101 @@ TEST_F(FilesTest, ClosingAMiddleDocumentMovesTheLaterOnesDown)
 {
     start();
     for (int i = 1; i < 5; ++i)
-        ASSERT_TRUE(w().tabs.AddTab());
+        ASSERT_TRUE(w().ws.AddTab());
     for (int i = 0; i < 5; ++i) {
-        w().HtText(i)->SetText(QStringLiteral("text %1").arg(i));
-        w().doc(i).FileName = QStringLiteral("doc%1.html").arg(i);
-        w().doc(i).DataPath = web + QString::number(i);
-        QDir().mkpath(w().doc(i).DataPath);
-        w().doc(i).Regions[1] = QStringLiteral("region %1").arg(i);
-        w().doc(i).Modified = false;
-        w().TabStrip1->SetCaption(2 * i + 1, QStringLiteral("doc%1.ht").arg(i));
+        w().ws.HtText(i)->SetText(QStringLiteral("text %1").arg(i));
+        w().ws.doc(i).FileName = QStringLiteral("doc%1.html").arg(i);
+        w().ws.doc(i).DataPath = web + QString::number(i);
+        QDir().mkpath(w().ws.doc(i).DataPath);
+        w().ws.doc(i).Regions[1] = QStringLiteral("region %1").arg(i);
+        w().ws.doc(i).Modified = false;
+        w().ws.tabStrip().SetCaption(2 * i + 1, QStringLiteral("doc%1.ht").arg(i));
     }
-    w().TabStrip1->Select(5); // document 2's source tab
+    w().ws.tabStrip().Select(5); // document 2's source tab
     dialogs.expectMsg(QStringLiteral("現在のファイルを保存しますか？"), MsgResult::No);
-    w().doc(2).Modified = true;
+    w().ws.doc(2).Modified = true;
     w().files.Fclose();
-    ASSERT_EQ(w().DocCount(), 4);
-    ASSERT_EQ(w().TabCount(), 8);
+    ASSERT_EQ(w().ws.DocCount(), 4);
+    ASSERT_EQ(w().ws.TabCount(), 8);
     const int expected[] = {0, 1, 3, 4};
     for (int i = 0; i < 4; ++i) {
         const int was = expected[i];
-        EXPECT_EQ(w().HtText(i)->Text(), QStringLiteral("text %1").arg(was));
-        EXPECT_EQ(w().doc(i).FileName, QStringLiteral("doc%1.html").arg(was));
-        EXPECT_EQ(w().doc(i).DataPath, web + QString::number(was));
-        EXPECT_EQ(w().doc(i).Regions[1], QStringLiteral("region %1").arg(was));
-        EXPECT_EQ(w().TabStrip1->Caption(2 * i + 1), QStringLiteral("doc%1.ht").arg(was));
-        EXPECT_TRUE(w().TabStrip1->Caption(2 * i + 2).isEmpty());
-        EXPECT_EQ(w().doc(i).Modified, i >= 2); // a moved document counts as changed
+        EXPECT_EQ(w().ws.HtText(i)->Text(), QStringLiteral("text %1").arg(was));
+        EXPECT_EQ(w().ws.doc(i).FileName, QStringLiteral("doc%1.html").arg(was));
+        EXPECT_EQ(w().ws.doc(i).DataPath, web + QString::number(was));
+        EXPECT_EQ(w().ws.doc(i).Regions[1], QStringLiteral("region %1").arg(was));
+        EXPECT_EQ(w().ws.tabStrip().Caption(2 * i + 1), QStringLiteral("doc%1.ht").arg(was));
+        EXPECT_TRUE(w().ws.tabStrip().Caption(2 * i + 2).isEmpty());
+        EXPECT_EQ(w().ws.doc(i).Modified, i >= 2); // a moved document counts as changed
     }
-    EXPECT_EQ(w().TabStrip1->SelectedIndex(), 8);
+    EXPECT_EQ(w().ws.tabStrip().SelectedIndex(), 8);
 
     // The slot left free keeps the folder of the document that was last there; a new document
     // there starts with no regions, header or footer.
-    ASSERT_TRUE(w().tabs.AddTab());
-    EXPECT_EQ(w().doc(4).DataPath, web + QStringLiteral("4"));
-    EXPECT_TRUE(w().doc(4).Regions[1].isEmpty());
-    EXPECT_TRUE(w().doc(4).Header.isEmpty());
+    ASSERT_TRUE(w().ws.AddTab());
+    EXPECT_EQ(w().ws.doc(4).DataPath, web + QStringLiteral("4"));
+    EXPECT_TRUE(w().ws.doc(4).Regions[1].isEmpty());
+    EXPECT_TRUE(w().ws.doc(4).Header.isEmpty());
 }
 
 TEST_F(FilesTest, ClosingIsRefusedOrAskedAsTheDocumentsNeed)
 {
     start();
     w().files.Fclose(); // one document: nothing happens
-    EXPECT_EQ(w().DocCount(), 1);
-    ASSERT_TRUE(w().tabs.AddTab());
-    w().HtText(1)->SetText(QStringLiteral("   ")); // modified, but only blanks: no question
+    EXPECT_EQ(w().ws.DocCount(), 1);
+    ASSERT_TRUE(w().ws.AddTab());
+    w().ws.HtText(1)->SetText(QStringLiteral("   ")); // modified, but only blanks: no question
     w().files.Fclose();
-    EXPECT_EQ(w().DocCount(), 1);
+    EXPECT_EQ(w().ws.DocCount(), 1);
 
-    ASSERT_TRUE(w().tabs.AddTab());
-    w().doc(0).BrowserMode = true;
+    ASSERT_TRUE(w().ws.AddTab());
+    w().ws.doc(0).BrowserMode = true;
     dialogs.expectMsg(QStringLiteral("プリビュアーが一つでもブラウザーに設定されているとタブは閉じることが出来ません。"));
     w().files.Fclose();
-    EXPECT_EQ(w().DocCount(), 2);
-    w().doc(0).BrowserMode = false;
+    EXPECT_EQ(w().ws.DocCount(), 2);
+    w().ws.doc(0).BrowserMode = false;
 
-    w().HtText(1)->SetText(QStringLiteral("text"));
+    w().ws.HtText(1)->SetText(QStringLiteral("text"));
     dialogs.expectMsg(QStringLiteral("現在のファイルを保存しますか？"), MsgResult::Cancel);
     w().files.Fclose();
-    EXPECT_EQ(w().DocCount(), 2);
+    EXPECT_EQ(w().ws.DocCount(), 2);
     dialogs.expectMsg(QStringLiteral("現在のファイルを保存しますか？"), MsgResult::Yes);
     dialogs.expectSave(std::nullopt);
     dialogs.expectMsg(QStringLiteral("データｰは保存されませんでした"));
     dialogs.expectMsg(QStringLiteral("ファイルが正常に書き込まれなかったためにファイルの読み込みを中断しました。"));
     w().files.Fclose();
-    EXPECT_EQ(w().DocCount(), 2);
+    EXPECT_EQ(w().ws.DocCount(), 2);
 }
 
 TEST_F(FilesTest, FileMenuSaveAndPrintNeedText)
 {
     start();
     ed()->SetText(QStringLiteral("   "));
-    w().files.mfile_Click(8);
-    w().files.mfile_Click(18);
+    w().fileMenu.mfile_Click(8);
+    w().fileMenu.mfile_Click(18);
     EXPECT_TRUE(dialogs.shown().isEmpty());
 }
 
 TEST_F(FilesTest, SaveAllWritesOnlyModifiedDocumentsIntoTheirOwnFolders)
 {
     start();
-    ASSERT_TRUE(w().tabs.AddTab());
-    ASSERT_TRUE(w().tabs.AddTab());
+    ASSERT_TRUE(w().ws.AddTab());
+    ASSERT_TRUE(w().ws.AddTab());
     const QString other = temp.path() + QStringLiteral("/other");
     QDir().mkpath(other);
     const QString folders[] = {web, other, web};
     for (int i = 0; i < 3; ++i) {
-        w().HtText(i)->SetText(QStringLiteral("doc %1").arg(i));
-        w().doc(i).FileName = QStringLiteral("d%1.html").arg(i);
-        w().doc(i).DataPath = folders[i];
+        w().ws.HtText(i)->SetText(QStringLiteral("doc %1").arg(i));
+        w().ws.doc(i).FileName = QStringLiteral("d%1.html").arg(i);
+        w().ws.doc(i).DataPath = folders[i];
     }
-    w().doc(2).Modified = false;
+    w().ws.doc(2).Modified = false;
     w().files.SaveAllFiles();
     EXPECT_EQ(readFile(web + QStringLiteral("/d0.html")), QByteArray("doc 0\r\n"));
     EXPECT_EQ(readFile(other + QStringLiteral("/d1.html")), QByteArray("doc 1\r\n"));
     EXPECT_FALSE(QFile::exists(web + QStringLiteral("/d2.html")));
-    EXPECT_EQ(w().RemFile[0], other + QStringLiteral("/d1.html"));
-    EXPECT_EQ(w().RemFile[1], web + QStringLiteral("/d0.html"));
+    EXPECT_EQ(w().files.RemFile[0], other + QStringLiteral("/d1.html"));
+    EXPECT_EQ(w().files.RemFile[1], web + QStringLiteral("/d0.html"));
 }
 
 TEST_F(FilesTest, PrintingGoesToTheChosenPrinter)
@@ -326,7 +326,7 @@ TEST_F(FilesTest, PrintingGoesToTheChosenPrinter)
     ed()->SetText(QStringLiteral("<P>Printed page text</P>\r\n<P>Second line</P>"));
     const QString pdf = temp.path() + QStringLiteral("/out.pdf");
     dialogs.expectPrinter(pdf);
-    w().files.PrintText();
+    w().fileMenu.PrintText();
     ASSERT_FALSE(dialogs.printerRequests().back().selectionOption);
     auto textOf = [](const QString& file) {
         QProcess p;
@@ -341,7 +341,7 @@ TEST_F(FilesTest, PrintingGoesToTheChosenPrinter)
     ed()->Select(3, 12);
     const QString part = temp.path() + QStringLiteral("/part.pdf");
     dialogs.expectPrinter(part);
-    w().files.PrintText();
+    w().fileMenu.PrintText();
     EXPECT_TRUE(dialogs.printerRequests().back().selectionOption);
     EXPECT_TRUE(textOf(part).contains(QStringLiteral("Printed page")));
     EXPECT_FALSE(textOf(part).contains(QStringLiteral("Second line")));

@@ -11,7 +11,7 @@ class KeysTest : public AppFixture {};
 TEST_F(KeysTest, TabIndentsAndShiftTabOutdentsTheSelectedLines)
 {
     fomPelmor& win = start();
-    RichEdit* ed = win.HtText(0);
+    RichEdit* ed = win.ws.HtText(0);
     ed->setFocus();
     ed->SetText(QStringLiteral("one\r\n\ttwo\r\nthree"));
     ed->Select(0, 10); // "one\r\n\ttwo\r\n"
@@ -29,7 +29,7 @@ TEST_F(KeysTest, TabIndentsAndShiftTabOutdentsTheSelectedLines)
 TEST_F(KeysTest, TabWithoutSelectionOrOutsideTheEditorIsPassedOn)
 {
     fomPelmor& win = start();
-    RichEdit* ed = win.HtText(0);
+    RichEdit* ed = win.ws.HtText(0);
     ed->setFocus();
     ed->SetText(QStringLiteral("ab"));
     ed->SetSelStart(1);
@@ -48,7 +48,7 @@ TEST_F(KeysTest, TabWithoutSelectionOrOutsideTheEditorIsPassedOn)
 TEST_F(KeysTest, EnterInsertsCrLfAndTheMenusOwnTheEditingKeys)
 {
     fomPelmor& win = start();
-    RichEdit* ed = win.HtText(0);
+    RichEdit* ed = win.ws.HtText(0);
     ed->setFocus();
     QTest::keyClicks(ed, QStringLiteral("ab"));
     QTest::keyClick(ed, Qt::Key_Return);

@@ -21,13 +21,13 @@ protected:
 TEST_F(ProjectsTest, ASavedProjectReopensItsDocumentsInTabOrder)
 {
     fomPelmor& win = start();
-    ASSERT_TRUE(win.tabs.AddTab());
-    ASSERT_TRUE(win.tabs.AddTab());
-    win.HtText(0)->SetText(QStringLiteral("<P>zero</P>"));
-    win.HtText(1)->SetText(QStringLiteral("p { color: red; }"));
-    win.doc(1).FileName = QStringLiteral("style.css");
-    win.doc(1).DataPath = web;
-    win.HtText(2)->SetText(QStringLiteral("<P>two</P>"));
+    ASSERT_TRUE(win.ws.AddTab());
+    ASSERT_TRUE(win.ws.AddTab());
+    win.ws.HtText(0)->SetText(QStringLiteral("<P>zero</P>"));
+    win.ws.HtText(1)->SetText(QStringLiteral("p { color: red; }"));
+    win.ws.doc(1).FileName = QStringLiteral("style.css");
+    win.ws.doc(1).DataPath = web;
+    win.ws.HtText(2)->SetText(QStringLiteral("<P>two</P>"));
     // The extension in capitals is replaced by the one of the program.
     dialogs.expectSave(web + QStringLiteral("/proj.TUR"), QStringLiteral("プロジェクトの保存"));
     win.projects.SaveProject();
@@ -36,23 +36,23 @@ TEST_F(ProjectsTest, ASavedProjectReopensItsDocumentsInTabOrder)
                + QStringLiteral("/proj002.html\r\n")).toUtf8());
     EXPECT_EQ(readFile(web + QStringLiteral("/proj000.html")), QByteArray("<P>zero</P>\r\n"));
     EXPECT_EQ(readFile(web + QStringLiteral("/style.css")), QByteArray("p { color: red; }\r\n"));
-    EXPECT_EQ(win.TabStrip1->Caption(5), QStringLiteral("proj002."));
+    EXPECT_EQ(win.ws.tabStrip().Caption(5), QStringLiteral("proj002."));
     // Saved documents stay out of the recent list; the project itself is in it, with its extension.
-    EXPECT_EQ(win.RemFile[0], web + QStringLiteral("/proj.tur"));
-    EXPECT_TRUE(win.RemFile[1].isEmpty());
+    EXPECT_EQ(win.files.RemFile[0], web + QStringLiteral("/proj.tur"));
+    EXPECT_TRUE(win.files.RemFile[1].isEmpty());
     EXPECT_EQ(win.m1.ini.GetIniSetting(QString(), QString(), QStringLiteral("ProJectName"), QString()),
               web + QStringLiteral("/proj.tur"));
     stop();
 
     fomPelmor& again = start(web + QStringLiteral("/proj.tur"));
-    ASSERT_EQ(again.DocCount(), 3);
-    EXPECT_EQ(again.HtText(0)->Text(), QStringLiteral("<P>zero</P>\r\n"));
-    EXPECT_EQ(again.doc(1).FileName, QStringLiteral("style.css"));
-    EXPECT_EQ(again.HtText(2)->Text(), QStringLiteral("<P>two</P>\r\n"));
-    EXPECT_EQ(again.TabStrip1->Caption(3), QStringLiteral("style.cs"));
-    EXPECT_EQ(again.TabStrip1->SelectedIndex(), 1);
+    ASSERT_EQ(again.ws.DocCount(), 3);
+    EXPECT_EQ(again.ws.HtText(0)->Text(), QStringLiteral("<P>zero</P>\r\n"));
+    EXPECT_EQ(again.ws.doc(1).FileName, QStringLiteral("style.css"));
+    EXPECT_EQ(again.ws.HtText(2)->Text(), QStringLiteral("<P>two</P>\r\n"));
+    EXPECT_EQ(again.ws.tabStrip().Caption(3), QStringLiteral("style.cs"));
+    EXPECT_EQ(again.ws.tabStrip().SelectedIndex(), 1);
     for (int i = 0; i < 3; ++i)
-        EXPECT_FALSE(again.doc(i).Modified) << i;
+        EXPECT_FALSE(again.ws.doc(i).Modified) << i;
 }
 
 TEST_F(ProjectsTest, AProjectOfMoreThan101LinesOpensNothing)
@@ -64,8 +64,8 @@ TEST_F(ProjectsTest, AProjectOfMoreThan101LinesOpensNothing)
     writeFile(web + QStringLiteral("/long.tur"), lines);
     dialogs.expectMsg(QStringLiteral("プロジェクトファイルの行が多すぎます。"));
     win.projects.OpenProject(web + QStringLiteral("/long.tur"));
-    EXPECT_EQ(win.DocCount(), 1);
-    EXPECT_TRUE(win.HtText(0)->Text().isEmpty());
+    EXPECT_EQ(win.ws.DocCount(), 1);
+    EXPECT_TRUE(win.ws.HtText(0)->Text().isEmpty());
 }
 
 TEST_F(ProjectsTest, OpeningAProjectAsksBeforeUnsavedTextIsReplaced)
@@ -73,19 +73,19 @@ TEST_F(ProjectsTest, OpeningAProjectAsksBeforeUnsavedTextIsReplaced)
     fomPelmor& win = start();
     writeFile(web + QStringLiteral("/a.html"), "<P>a</P>\r\n");
     writeFile(web + QStringLiteral("/p.tur"), (web + QStringLiteral("/a.html\r\n") + web + QStringLiteral("/missing.html\r\n")).toUtf8());
-    win.HtText(0)->SetText(QStringLiteral("unsaved work"));
+    win.ws.HtText(0)->SetText(QStringLiteral("unsaved work"));
     dialogs.expectMsg(QStringLiteral("保存されていないファイルがあります。"), MsgResult::No);
     win.projects.OpenProject(web + QStringLiteral("/p.tur"));
-    EXPECT_EQ(win.HtText(0)->Text(), QStringLiteral("unsaved work"));
+    EXPECT_EQ(win.ws.HtText(0)->Text(), QStringLiteral("unsaved work"));
 
     // Yes replaces it; a missing file is reported and the other lines still load.
     dialogs.expectMsg(QStringLiteral("保存されていないファイルがあります。"), MsgResult::Yes);
     dialogs.expectMsg(QStringLiteral("データｰが読み込めませんでした。"));
     win.projects.OpenProject(web + QStringLiteral("/p.tur"));
-    EXPECT_EQ(win.HtText(0)->Text(), QStringLiteral("<P>a</P>\r\n"));
+    EXPECT_EQ(win.ws.HtText(0)->Text(), QStringLiteral("<P>a</P>\r\n"));
     // The document for the missing file stays as it was.
-    EXPECT_EQ(win.DocCount(), 2);
-    EXPECT_EQ(win.TabStrip1->Caption(3), QStringLiteral("$$$001.html"));
+    EXPECT_EQ(win.ws.DocCount(), 2);
+    EXPECT_EQ(win.ws.tabStrip().Caption(3), QStringLiteral("$$$001.html"));
 
     dialogs.expectMsg(QStringLiteral("指定されたファイルが存在しません"));
     win.projects.OpenProject(web + QStringLiteral("/none.tur"));
@@ -94,23 +94,23 @@ TEST_F(ProjectsTest, OpeningAProjectAsksBeforeUnsavedTextIsReplaced)
 TEST_F(ProjectsTest, InitialisingAllLeavesOneEmptyDocument)
 {
     fomPelmor& win = start();
-    win.projects.Allclear(); // nothing holds text: no question
+    win.files.Allclear(); // nothing holds text: no question
     EXPECT_TRUE(dialogs.shown().isEmpty());
-    ASSERT_TRUE(win.tabs.AddTab());
-    ASSERT_TRUE(win.tabs.AddTab());
-    win.HtText(1)->SetText(QStringLiteral("x"));
-    win.doc(0).Regions[3] = QStringLiteral("r");
+    ASSERT_TRUE(win.ws.AddTab());
+    ASSERT_TRUE(win.ws.AddTab());
+    win.ws.HtText(1)->SetText(QStringLiteral("x"));
+    win.ws.doc(0).Regions[3] = QStringLiteral("r");
     dialogs.expectMsg(QStringLiteral("全て初期化していいですか？"), MsgResult::No);
-    win.projects.Allclear();
-    EXPECT_EQ(win.DocCount(), 3);
+    win.files.Allclear();
+    EXPECT_EQ(win.ws.DocCount(), 3);
     dialogs.expectMsg(QStringLiteral("全て初期化していいですか？"), MsgResult::Yes);
-    win.projects.Allclear();
-    EXPECT_EQ(win.DocCount(), 1);
-    EXPECT_EQ(win.TabCount(), 2);
-    EXPECT_EQ(win.TabStrip1->Caption(1), QStringLiteral("$$$000.html"));
-    EXPECT_TRUE(win.TabStrip1->Caption(2).isEmpty());
-    EXPECT_EQ(win.TabStrip1->SelectedIndex(), 1);
-    EXPECT_TRUE(win.doc(0).Regions[3].isEmpty());
+    win.files.Allclear();
+    EXPECT_EQ(win.ws.DocCount(), 1);
+    EXPECT_EQ(win.ws.TabCount(), 2);
+    EXPECT_EQ(win.ws.tabStrip().Caption(1), QStringLiteral("$$$000.html"));
+    EXPECT_TRUE(win.ws.tabStrip().Caption(2).isEmpty());
+    EXPECT_EQ(win.ws.tabStrip().SelectedIndex(), 1);
+    EXPECT_TRUE(win.ws.doc(0).Regions[3].isEmpty());
     EXPECT_TRUE(win.projects.ProjectFile.isEmpty());
 }
 

@@ -33,23 +33,23 @@ TEST_F(StartupTest, FirstStartUsesTheDefaultsAndQuittingWritesTheSettings)
     EXPECT_EQ(twips::WindowTop(&win), 500);
     EXPECT_EQ(twips::WindowWidth(&win), 12000);
     EXPECT_EQ(twips::WindowHeight(&win), 9000);
-    EXPECT_EQ(win.DocCount(), 1);
-    EXPECT_EQ(win.TabCount(), 2);
-    EXPECT_EQ(win.TabStrip1->Caption(1), QStringLiteral("$$$000.h"));
-    EXPECT_EQ(win.doc(0).DataPath, programFolder);
+    EXPECT_EQ(win.ws.DocCount(), 1);
+    EXPECT_EQ(win.ws.TabCount(), 2);
+    EXPECT_EQ(win.ws.tabStrip().Caption(1), QStringLiteral("$$$000.h"));
+    EXPECT_EQ(win.ws.doc(0).DataPath, programFolder);
     // The fixed items, then no recent items and no separator of theirs: only the exit item.
-    EXPECT_EQ(menuCaptions(win.mnuFile).size(), 21);
-    EXPECT_EQ(menuCaptions(win.mnuFile).mid(20), QStringList{QStringLiteral("終了")});
-    EXPECT_TRUE(win.mjidou(0)->isChecked());
-    EXPECT_FALSE(win.mhelp(2)->isChecked());
-    EXPECT_TRUE(win.Mefont1(1)->isChecked());
-    EXPECT_FALSE(win.Mefont1(4)->isChecked());
-    EXPECT_EQ(win.Text45->text(), QStringLiteral("50"));
+    EXPECT_EQ(menuCaptions(win.commands.menu(QStringLiteral("mfile"))).size(), 21);
+    EXPECT_EQ(menuCaptions(win.commands.menu(QStringLiteral("mfile"))).mid(20), QStringList{QStringLiteral("終了")});
+    EXPECT_TRUE(win.commands.action(QStringLiteral("mjidou"), 0)->isChecked());
+    EXPECT_FALSE(win.commands.action(QStringLiteral("mhelp"), 2)->isChecked());
+    EXPECT_TRUE(win.commands.action(QStringLiteral("Mefont1"), 1)->isChecked());
+    EXPECT_FALSE(win.commands.action(QStringLiteral("Mefont1"), 4)->isChecked());
+    EXPECT_EQ(win.controls.get<QLineEdit>(QStringLiteral("Text"), 45)->text(), QStringLiteral("50"));
     EXPECT_EQ(QDir::currentPath(), programFolder);
     EXPECT_FALSE(QFile::exists(path(QStringLiteral("test.$$$"))));
 
     win.fonts.Mefont1_Click(3);
-    win.mhelp_Click(2);
+    win.commands.invoke(QStringLiteral("mhelp"), 2);
     ASSERT_TRUE(quit());
     const QByteArray ini = readFile(path(QStringLiteral("Pelmor.ini")));
     EXPECT_EQ(ini,
@@ -57,9 +57,9 @@ TEST_F(StartupTest, FirstStartUsesTheDefaultsAndQuittingWritesTheSettings)
                   + programFolder.toUtf8() + "\r\n");
 
     fomPelmor& again = start();
-    EXPECT_TRUE(again.Mefont1(3)->isChecked());
-    EXPECT_FALSE(again.Mefont1(1)->isChecked());
-    EXPECT_TRUE(again.mhelp(2)->isChecked());
+    EXPECT_TRUE(again.commands.action(QStringLiteral("Mefont1"), 3)->isChecked());
+    EXPECT_FALSE(again.commands.action(QStringLiteral("Mefont1"), 1)->isChecked());
+    EXPECT_TRUE(again.commands.action(QStringLiteral("mhelp"), 2)->isChecked());
 }
 
 TEST_F(StartupTest, QuittingWhileMinimizedKeepsThePlacementOfTheRunBefore)
@@ -80,10 +80,10 @@ TEST_F(StartupTest, RecentFilesBecomeItemsOfTheFileMenu)
     writeFile(path(QStringLiteral("Pelmor.ini")),
               "RemFile0,/web/a.html\r\nRemFile1,/web,old/b.html\r\nFontColor, 2\r\n");
     fomPelmor& win = start();
-    EXPECT_EQ(menuCaptions(win.mnuFile).mid(20),
+    EXPECT_EQ(menuCaptions(win.commands.menu(QStringLiteral("mfile"))).mid(20),
               (QStringList{QStringLiteral("0:a.html"), QStringLiteral("1:b.html"), QStringLiteral("-"), QStringLiteral("終了")}));
-    EXPECT_EQ(win.RemFile[1], QStringLiteral("/web,old/b.html")); // a comma in a path is kept
-    EXPECT_TRUE(win.Mefont1(2)->isChecked());
+    EXPECT_EQ(win.files.RemFile[1], QStringLiteral("/web,old/b.html")); // a comma in a path is kept
+    EXPECT_TRUE(win.commands.action(QStringLiteral("Mefont1"), 2)->isChecked());
 }
 
 TEST_F(StartupTest, AMissingOrUnwritableDataFolderFallsBackToTheProgramFolder)
@@ -93,7 +93,7 @@ TEST_F(StartupTest, AMissingOrUnwritableDataFolderFallsBackToTheProgramFolder)
     for (const QString& stored : {temp.path() + QStringLiteral("/gone"), notAFolder}) {
         writeFile(path(QStringLiteral("Pelmor.ini")), "DataPath," + stored.toUtf8() + "\r\n");
         fomPelmor& win = start();
-        EXPECT_EQ(win.doc(0).DataPath, programFolder) << stored.toStdString();
+        EXPECT_EQ(win.ws.doc(0).DataPath, programFolder) << stored.toStdString();
         ASSERT_TRUE(quit());
         EXPECT_TRUE(readFile(path(QStringLiteral("Pelmor.ini"))).contains("DataPath," + programFolder.toUtf8() + "\r\n"));
     }
@@ -105,7 +105,7 @@ TEST_F(StartupTest, AStoredDataFolderIsTheFirstDocumentsFolder)
     QDir().mkpath(data);
     writeFile(path(QStringLiteral("Pelmor.ini")), "DataPath," + data.toUtf8() + "\r\n");
     fomPelmor& win = start();
-    EXPECT_EQ(win.doc(0).DataPath, data);
+    EXPECT_EQ(win.ws.doc(0).DataPath, data);
     EXPECT_FALSE(QFile::exists(data + QStringLiteral("/test.$$$")));
     // After start-up the current folder is the program folder, whatever the data folder is.
     EXPECT_EQ(QDir::currentPath(), programFolder);
@@ -116,7 +116,7 @@ TEST_F(StartupTest, ADamagedSettingsFileIsKeptAsideAndItsGoodLinesAreUsed)
     writeFile(path(QStringLiteral("Pelmor.ini")), QByteArray("FontColor, 4\r\nMainLeft,900\r\n\x00\x01\xff garbage\r\n", 42));
     dialogs.expectMsg(QStringLiteral("Pelmor.ini が壊れているか、読めませんでした。"));
     fomPelmor& win = start();
-    EXPECT_TRUE(win.Mefont1(4)->isChecked());
+    EXPECT_TRUE(win.commands.action(QStringLiteral("Mefont1"), 4)->isChecked());
     EXPECT_EQ(twips::WindowLeft(&win), 900);
     EXPECT_TRUE(QFile::exists(path(QStringLiteral("Pelmor.ini.bak"))));
     EXPECT_TRUE(readFile(path(QStringLiteral("Pelmor.ini.bak"))).contains("garbage"));
@@ -125,12 +125,12 @@ TEST_F(StartupTest, ADamagedSettingsFileIsKeptAsideAndItsGoodLinesAreUsed)
 TEST_F(StartupTest, QuittingAsksForTheUnsavedWindowAndEveryModifiedDocument)
 {
     fomPelmor& win = start();
-    win.HtText(0)->SetText(QStringLiteral("text"));
-    ASSERT_TRUE(win.tabs.AddTab());
-    win.HtText(1)->SetText(QStringLiteral("   "));
-    ASSERT_TRUE(win.tabs.AddTab());
-    win.HtText(2)->SetText(QStringLiteral("more"));
-    win.Unsaved = true;
+    win.ws.HtText(0)->SetText(QStringLiteral("text"));
+    ASSERT_TRUE(win.ws.AddTab());
+    win.ws.HtText(1)->SetText(QStringLiteral("   "));
+    ASSERT_TRUE(win.ws.AddTab());
+    win.ws.HtText(2)->SetText(QStringLiteral("more"));
+    win.ws.Unsaved = true;
 
     // No to the first question: nothing is asked further, nothing written.
     dialogs.expectMsg(QStringLiteral("保存されていないデータｰが有ります、終了しますか?"), MsgResult::No);
@@ -144,7 +144,7 @@ TEST_F(StartupTest, QuittingAsksForTheUnsavedWindowAndEveryModifiedDocument)
     EXPECT_FALSE(quit());
     EXPECT_FALSE(QFile::exists(path(QStringLiteral("Pelmor.ini"))));
     EXPECT_TRUE(win.isVisible());
-    EXPECT_EQ(win.HtText(2)->Text(), QStringLiteral("more"));
+    EXPECT_EQ(win.ws.HtText(2)->Text(), QStringLiteral("more"));
 }
 
 TEST_F(StartupTest, OnlyTheProgramsOwnTemporaryFilesAreDeletedAtTheEnd)
@@ -172,52 +172,52 @@ TEST_F(StartupTest, LeftoverPagesCanBeRestoredOneDocumentEach)
     writeFile(path(QStringLiteral("$$$003.html")), "<p>three</p>\r\n");
     dialogs.expectMsg(QStringLiteral("前のデータｰが残っています、データｰを復活しますか?"), MsgResult::Yes);
     fomPelmor& win = start();
-    ASSERT_EQ(win.DocCount(), 2);
-    EXPECT_EQ(win.HtText(0)->Text(), QStringLiteral("<p>zero</p>\r\n"));
-    EXPECT_EQ(win.HtText(1)->Text(), QStringLiteral("<p>three</p>\r\n"));
-    EXPECT_EQ(win.doc(1).FileName, QStringLiteral("$$$001.html"));
+    ASSERT_EQ(win.ws.DocCount(), 2);
+    EXPECT_EQ(win.ws.HtText(0)->Text(), QStringLiteral("<p>zero</p>\r\n"));
+    EXPECT_EQ(win.ws.HtText(1)->Text(), QStringLiteral("<p>three</p>\r\n"));
+    EXPECT_EQ(win.ws.doc(1).FileName, QStringLiteral("$$$001.html"));
     stop();
 
     dialogs.expectMsg(QStringLiteral("前のデータｰが残っています"), MsgResult::No);
     fomPelmor& again = start();
-    EXPECT_EQ(again.DocCount(), 1);
-    EXPECT_TRUE(again.HtText(0)->Text().isEmpty());
+    EXPECT_EQ(again.ws.DocCount(), 1);
+    EXPECT_TRUE(again.ws.HtText(0)->Text().isEmpty());
     EXPECT_TRUE(QFile::exists(path(QStringLiteral("$$$003.html"))));
     stop();
 
     // A command line, even of blanks only, means no question.
     start(QStringLiteral("   "));
-    EXPECT_EQ(w().DocCount(), 1);
+    EXPECT_EQ(w().ws.DocCount(), 1);
 }
 
 TEST_F(StartupTest, AddingDocumentsGrowsTheTabStrip)
 {
     fomPelmor& win = start();
     for (int i = 0; i < 3; ++i)
-        ASSERT_TRUE(win.tabs.AddTab());
-    ASSERT_EQ(win.TabCount(), 8);
+        ASSERT_TRUE(win.ws.AddTab());
+    ASSERT_EQ(win.ws.TabCount(), 8);
     std::vector<int> images;
     for (int i = 1; i <= 8; ++i)
-        images.push_back(win.TabStrip1->Image(i));
+        images.push_back(win.ws.tabStrip().Image(i));
     EXPECT_EQ(images, (std::vector<int>{11, 13, 11, 13, 11, 13, 12, 13}));
-    EXPECT_EQ(win.CurDoc, 3);
-    EXPECT_EQ(win.TabStrip1->SelectedIndex(), 7);
-    EXPECT_EQ(win.TabStrip1->Caption(7), QStringLiteral("$$$003.html"));
-    EXPECT_EQ(win.doc(3).FileName, QStringLiteral("$$$003.html"));
-    EXPECT_EQ(win.doc(3).DataPath, win.doc(0).DataPath);
-    EXPECT_TRUE(win.HtText(3)->isVisible());
-    EXPECT_FALSE(win.HtText(0)->isVisible());
+    EXPECT_EQ(win.ws.CurDoc(), 3);
+    EXPECT_EQ(win.ws.tabStrip().SelectedIndex(), 7);
+    EXPECT_EQ(win.ws.tabStrip().Caption(7), QStringLiteral("$$$003.html"));
+    EXPECT_EQ(win.ws.doc(3).FileName, QStringLiteral("$$$003.html"));
+    EXPECT_EQ(win.ws.doc(3).DataPath, win.ws.doc(0).DataPath);
+    EXPECT_TRUE(win.ws.HtText(3)->isVisible());
+    EXPECT_FALSE(win.ws.HtText(0)->isVisible());
 }
 
 TEST_F(StartupTest, TheFiftySecondDocumentIsRefused)
 {
     fomPelmor& win = start();
-    while (win.DocCount() < MaxDocuments)
-        ASSERT_TRUE(win.tabs.AddTab());
+    while (win.ws.DocCount() < MaxDocuments)
+        ASSERT_TRUE(win.ws.AddTab());
     dialogs.expectMsg(QStringLiteral("これ以上タブを開けません"));
-    EXPECT_FALSE(win.tabs.AddTab());
-    EXPECT_EQ(win.DocCount(), MaxDocuments);
-    EXPECT_EQ(win.TabCount(), 2 * MaxDocuments);
+    EXPECT_FALSE(win.ws.AddTab());
+    EXPECT_EQ(win.ws.DocCount(), MaxDocuments);
+    EXPECT_EQ(win.ws.TabCount(), 2 * MaxDocuments);
 }
 
 TEST_F(StartupTest, TheTemporaryPageHoldsTheWholeTextOfPagesOnly)
@@ -237,51 +237,28 @@ TEST_F(StartupTest, TheTemporaryPageHoldsTheWholeTextOfPagesOnly)
     };
     for (const auto& c : cases) {
         QFile::remove(page);
-        win.doc(0).FileName = c.fileName;
-        win.HtText(0)->SetText(c.text);
-        win.tabs.WriteTemp();
+        win.ws.doc(0).FileName = c.fileName;
+        win.ws.HtText(0)->SetText(c.text);
+        win.ws.WriteTemp();
         EXPECT_EQ(QFile::exists(page), c.written) << c.fileName.toStdString();
     }
     // A new document's page is in code page 932, followed by CR LF.
     EXPECT_EQ(readFile(page), QByteArray("\x93\xfa\x96\x7b\x8c\xea\r\n"));
 
-    win.doc(0).Header = QStringLiteral("<HTML><BODY>\r\n");
-    win.doc(0).Footer = QStringLiteral("</BODY></HTML>");
-    win.HtText(0)->SetText(QStringLiteral("body"));
-    win.tabs.WriteTemp();
+    win.ws.doc(0).Header = QStringLiteral("<HTML><BODY>\r\n");
+    win.ws.doc(0).Footer = QStringLiteral("</BODY></HTML>");
+    win.ws.HtText(0)->SetText(QStringLiteral("body"));
+    win.ws.WriteTemp();
     EXPECT_EQ(readFile(page), QByteArray("<HTML><BODY>\r\nbody</BODY></HTML>\r\n"));
 }
 
 TEST_F(StartupTest, TheEditorsEventsMarkModifiedAndKeepTheRightClick)
 {
     fomPelmor& win = start();
-    EXPECT_FALSE(win.doc(0).Modified);
-    win.HtText(0)->SetText(QStringLiteral("x"));
-    EXPECT_TRUE(win.doc(0).Modified);
-    win.tabs.HtText_MouseDown(0, 2, 0, 1000, 500);
-    EXPECT_EQ(win.PopupX, 1200);
-    EXPECT_EQ(win.PopupY, 1300);
-}
-
-TEST_F(StartupTest, PanelLayout)
-{
-    fomPelmor& win = start();
-    auto* frame = new QGroupBox(&win);
-    win.Frame.set(6, frame);
-    win.Label.set(6, new QLabel(frame));
-    win.Cmdcmd.set(19, new QPushButton(frame));
-    win.Text.set(7, new QPlainTextEdit(frame));
-    twips::SetGeometry(frame, 100, 100, 5000, 3155);
-    for (int pass = 0; pass < 2; ++pass) {
-        win.LayoutPanel(6, 6, 19, 7);
-        QWidget* l = win.Label(6);
-        QWidget* b = win.Cmdcmd(19);
-        QWidget* t = win.Text(7);
-        EXPECT_EQ((std::vector<int>{twips::Left(l), twips::Top(l), twips::Width(l), twips::Height(l)}),
-                  (std::vector<int>{50, 180, 4900, 285}));
-        EXPECT_EQ((std::vector<int>{twips::Left(b), twips::Top(b), twips::Width(b), twips::Height(b)}),
-                  (std::vector<int>{4620, 180, 330, 285}));
-        EXPECT_EQ((std::vector<int>{twips::Left(t), twips::Top(t), twips::Width(t), twips::Height(t)}),
-                  (std::vector<int>{50, 850, 4900, 2205}));
-    }
+    EXPECT_FALSE(win.ws.doc(0).Modified);
+    win.ws.HtText(0)->SetText(QStringLiteral("x"));
+    EXPECT_TRUE(win.ws.doc(0).Modified);
+    win.ws.HtText_MouseDown(0, 2, 0, 1000, 500);
+    EXPECT_EQ(win.ws.PopupX, 1200);
+    EXPECT_EQ(win.ws.PopupY, 1300);
 }

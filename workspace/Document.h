@@ -1,13 +1,13 @@
 #pragma once
 
 #include "platform/TextFile.h"
+#include "workspace/DocumentText.h"
 
 #include <QString>
 #include <array>
 
 class RichEdit;
 class QListWidget;
-class QWidget;
 class WebBrowser;
 
 // One snapshot of the undo ring.
@@ -19,11 +19,16 @@ struct UndoSlot {
 };
 
 inline constexpr int UndoRingSize = 10;
-inline constexpr int MaxRegions = 100;
 
 // All that belongs to one document: its file, its flags, its undo ring, its folded regions and
-// hidden header and footer, and its controls. The main window keeps the documents in tab order.
+// hidden header and footer, and its controls. The workspace keeps the documents in tab order and
+// deletes a document's controls with it.
 struct Document {
+    Document() = default;
+    Document(const Document&) = delete;
+    Document& operator=(const Document&) = delete;
+    ~Document();
+
     QString FileName;           // file name without folder; "$$$NNN.html" until saved under a name
     QString DataPath;           // folder of the file and of its temporary page, no trailing "/"
     bool Modified = false;
@@ -33,7 +38,7 @@ struct Document {
     std::array<UndoSlot, UndoRingSize + 1> Undo{}; // slot 10 exists and stays empty
     int UndoPos = 0;
 
-    std::array<QString, MaxRegions + 1> Regions{}; // 1 to 100 are used
+    RegionTable Regions{};
     QString Header;
     QString Footer;
     QString LastPreviewText; // the editor's text when its preview was last shown

@@ -1,4 +1,4 @@
-#include "shell/SettingsStore.h"
+#include "workspace/SettingsStore.h"
 
 #include "platform/TextFile.h"
 
@@ -42,8 +42,6 @@ QString SettingsStore::GetIniSetting(const QString& appName, const QString& sect
     Q_UNUSED(appName);
     Q_UNUSED(section);
     for (const IniEntry& e : entries_) {
-        if (e.Key.isEmpty())
-            break;
         if (e.Key == key)
             return e.Value;
     }
@@ -58,17 +56,13 @@ bool SettingsStore::SaveIniSetting(const QString& appName, const QString& sectio
     if (key.isEmpty())
         return false;
     for (IniEntry& e : entries_) {
-        if (e.Key.isEmpty()) {
-            e.Key = key;
-            e.Value = value;
-            return true;
-        }
         if (e.Key == key) {
             e.Value = value;
             return true;
         }
     }
-    return false;
+    entries_.push_back(IniEntry{key, value});
+    return true;
 }
 
 IniReadStatus SettingsStore::ReadIni(const QString& iniPath)
@@ -79,18 +73,21 @@ IniReadStatus SettingsStore::ReadIni(const QString& iniPath)
     const TextReadResult read = readProgramFile(iniPath);
     if (!read.ok)
         return IniReadStatus::Unreadable;
+    return readText(read.text, read.encoding == TextEncoding::Cp932) ? IniReadStatus::Ok : IniReadStatus::Damaged;
+}
 
+bool SettingsStore::readText(const QString& text, bool fromCodePage932)
+{
     // A file that is not UTF-8 was decoded as code page 932, where U+FFFD marks an unassigned code.
-    const bool cp932 = read.encoding == TextEncoding::Cp932;
     bool damaged = false;
-    int record = 0;
-    const QStringList lines = read.text.split(u'\n');
+    size_t record = 0;
+    const QStringList lines = text.split(u'\n');
     for (QString line : lines) {
         if (line.endsWith(u'\r'))
             line.chop(1);
         if (line.isEmpty())
             continue;
-        if (hasForbiddenControl(line) || (cp932 && line.contains(QChar::ReplacementCharacter))) {
+        if (hasForbiddenControl(line) || (fromCodePage932 && line.contains(QChar::ReplacementCharacter))) {
             damaged = true;
             continue;
         }
@@ -99,46 +96,33 @@ IniReadStatus SettingsStore::ReadIni(const QString& iniPath)
         const QString key = comma < 0 ? line.mid(keyStart) : line.mid(keyStart, comma - keyStart);
         if (key.isEmpty())
             continue;
-        if (record == Capacity) {
-            damaged = true;
-            break;
-        }
         const QString value = comma < 0 ? QString() : line.mid(skipBlanks(line, comma + 1));
-        entries_[record].Key = key;
-        entries_[record].Value = value;
+        if (record < entries_.size())
+            entries_[record] = IniEntry{key, value};
+        else
+            entries_.push_back(IniEntry{key, value});
         ++record;
     }
-    return damaged ? IniReadStatus::Damaged : IniReadStatus::Ok;
+    return !damaged;
+}
+
+QString SettingsStore::toText() const
+{
+    QString text;
+    for (const IniEntry& e : entries_)
+        text += e.Key + u',' + e.Value + QStringLiteral("\r\n");
+    return text;
 }
 
 bool SettingsStore::WriteIni(const QString& iniPath) const
 {
-    QString text;
-    for (const IniEntry& e : entries_) {
-        if (e.Key.isEmpty())
-            break;
-        text += e.Key + u',' + e.Value + QStringLiteral("\r\n");
-    }
-    return writeProgramFile(iniPath, text).ok;
-}
-
-int SettingsStore::count() const
-{
-    int n = 0;
-    while (n < Capacity && !entries_[n].Key.isEmpty())
-        ++n;
-    return n;
+    return writeProgramFile(iniPath, toText()).ok;
 }
 
 const IniEntry& SettingsStore::entry(int i) const
 {
     static const IniEntry empty;
-    if (i < 0 || i >= Capacity)
+    if (i < 0 || i >= count())
         return empty;
-    return entries_[i];
-}
-
-void SettingsStore::clear()
-{
-    entries_.fill(IniEntry());
+    return entries_[static_cast<size_t>(i)];
 }

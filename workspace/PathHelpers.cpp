@@ -1,4 +1,4 @@
-#include "shell/PathHelpers.h"
+#include "workspace/PathHelpers.h"
 
 #include "platform/VbString.h"
 
@@ -6,9 +6,10 @@
 
 namespace {
 
+// A backslash is a legal character of a file name here, not a folder separator.
 qsizetype lastSeparator(const QString& path)
 {
-    return std::max(path.lastIndexOf(u'/'), path.lastIndexOf(u'\\'));
+    return path.lastIndexOf(u'/');
 }
 
 } // namespace

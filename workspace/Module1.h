@@ -1,26 +1,29 @@
 #pragma once
 
 #include "platform/SharedConstants.h"
-#include "shell/SettingsStore.h"
+#include "workspace/Settings.h"
+#include "workspace/SettingsStore.h"
 
 #include <QString>
-
-// The application name and section that settings calls pass; the store ignores both.
-inline const QString SettingsApp = QStringLiteral("Pelmor");
-inline const QString SettingsSection = QStringLiteral("Settings");
 
 // The most documents the window holds (indexes 0 to 50).
 inline constexpr int MaxDocuments = 51;
 
-// State of the shared module: the settings table and the flags and values that several
+// State of the shared module: the settings table and the folders and flags that several
 // subsystems read.
 struct Module1 {
+    Module1() = default;
+    Module1(const Module1&) = delete;
+    Module1& operator=(const Module1&) = delete;
+
     SettingsStore ini;
+    Settings settings{ini};
     QString programFolder;  // holds Pelmor.ini, pelmor.ten and resource/
     QString dataFolder;     // the folder start-up chose for the first document
     QString commandLine;    // as given, before quotes are removed
+    // True only while automatic creation runs: the undo ring takes no snapshots then.
     bool AutoCreating = false;
-    int CmdcMode = 0;
+    // The full path last chosen in the open dialog or of the project opened.
     QString LastPath;
 
     QString iniPath() const { return programFolder + QStringLiteral("/Pelmor.ini"); }

@@ -1,4 +1,4 @@
-#include "shell/PathHelpers.h"
+#include "workspace/PathHelpers.h"
 
 #include <gtest/gtest.h>
 
@@ -73,9 +73,10 @@ TEST(PathHelpersNames, FileNameAndFilePath)
     struct Case { const char* path; const char* fileName; const char* filePath; };
     const Case cases[] = {
         {"/web/index.html", "index.html", "/web"},
-        {"C:\\index.html", "index.html", "C:"},
+        // A backslash is part of a name, not a folder separator.
+        {"C:\\index.html", "C:\\index.html", ""},
         {"C:\\web\\sub/index.html", "index.html", "C:\\web\\sub"},
-        {"/web\\sub\\top.htm", "top.htm", "/web\\sub"},
+        {"/web/a\\b.html", "a\\b.html", "/web"},
         {"index.html", "index.html", ""},
         {"/index.html", "index.html", ""},
         {"/web/", "", "/web"},

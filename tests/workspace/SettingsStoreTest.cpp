@@ -1,4 +1,4 @@
-#include "shell/SettingsStore.h"
+#include "workspace/SettingsStore.h"
 
 #include <gtest/gtest.h>
 
@@ -94,21 +94,20 @@ TEST(SettingsStoreTable, KeysCompareExactly)
     EXPECT_EQ(store.GetIniSetting(App, Section, "FONT", "none"), "none");
 }
 
-TEST(SettingsStoreTable, FullTableDropsNewKeys)
+TEST(SettingsStoreTable, HasNoFixedSize)
 {
     SettingsStore store;
-    for (int i = 0; i < SettingsStore::Capacity; ++i)
+    for (int i = 0; i < 60; ++i)
         ASSERT_TRUE(store.SaveIniSetting(App, Section, QStringLiteral("Key%1").arg(i), QString::number(i)));
-    EXPECT_EQ(store.count(), 51);
-    EXPECT_FALSE(store.SaveIniSetting(App, Section, "OneTooMany", "x"));
-    EXPECT_EQ(store.count(), 51);
-    EXPECT_EQ(store.GetIniSetting(App, Section, "OneTooMany", "none"), "none");
-    // Keys already there can still change, the last slot included.
+    EXPECT_EQ(store.count(), 60);
+    EXPECT_EQ(store.GetIniSetting(App, Section, "Key59", "none"), "59");
+    EXPECT_EQ(store.entry(59).Key, "Key59");
     EXPECT_TRUE(store.SaveIniSetting(App, Section, "Key50", "changed"));
     EXPECT_EQ(store.GetIniSetting(App, Section, "Key50", ""), "changed");
-    EXPECT_EQ(store.entry(50).Key, "Key50");
-    EXPECT_TRUE(store.entry(51).Key.isEmpty());
+    EXPECT_EQ(store.count(), 60);
+    EXPECT_TRUE(store.entry(60).Key.isEmpty());
     EXPECT_TRUE(store.entry(-1).Key.isEmpty());
+    EXPECT_FALSE(store.SaveIniSetting(App, Section, "", "x")) << "an empty key is never stored";
 }
 
 TEST_F(SettingsStoreFile, WriteGivesExactLines)
@@ -208,27 +207,19 @@ TEST_F(SettingsStoreFile, CodePage932AndBomFiles)
     EXPECT_EQ(store_.GetIniSetting(App, Section, "Font", ""), QStringLiteral("メイリオ"));
 }
 
-TEST_F(SettingsStoreFile, TooManyRecordsKeepsTheFirst51)
+TEST_F(SettingsStoreFile, ManyRecordsAreReadWholeInOrder)
 {
     QByteArray file;
     for (int i = 0; i < 60; ++i)
         file += "Key" + QByteArray::number(i) + "," + QByteArray::number(i * 10) + "\r\n";
     writeBytes(iniPath(), file);
-    EXPECT_EQ(store_.ReadIni(iniPath()), IniReadStatus::Damaged);
-    EXPECT_EQ(store_.count(), 51);
+    EXPECT_EQ(store_.ReadIni(iniPath()), IniReadStatus::Ok) << "a long file is not a damaged one";
+    EXPECT_EQ(store_.count(), 60);
     EXPECT_EQ(store_.entry(50).Key, "Key50");
-    EXPECT_EQ(store_.GetIniSetting(App, Section, "Key50", ""), "500");
-    EXPECT_EQ(store_.GetIniSetting(App, Section, "Key51", "none"), "none");
-    EXPECT_FALSE(store_.SaveIniSetting(App, Section, "New", "x"));
-
-    // Exactly 51 records are fine.
-    QByteArray full;
-    for (int i = 0; i < 51; ++i)
-        full += "K" + QByteArray::number(i) + ",v\r\n";
-    writeBytes(iniPath(), full + "\r\n\r\n");
-    SettingsStore fresh;
-    EXPECT_EQ(fresh.ReadIni(iniPath()), IniReadStatus::Ok);
-    EXPECT_EQ(fresh.count(), 51);
+    EXPECT_EQ(store_.GetIniSetting(App, Section, "Key59", ""), "590");
+    EXPECT_TRUE(store_.SaveIniSetting(App, Section, "New", "x"));
+    ASSERT_TRUE(store_.WriteIni(iniPath()));
+    EXPECT_EQ(readBytes(iniPath()), file + "New,x\r\n");
 }
 
 TEST_F(SettingsStoreFile, DamagedFilesKeepTheGoodLines)
@@ -271,16 +262,18 @@ TEST_F(SettingsStoreFile, MissingOrUnreadableLeavesTheTable)
     EXPECT_EQ(store_.GetIniSetting(App, Section, "MainLeft", ""), "500");
 }
 
-TEST_F(SettingsStoreFile, PermissionDenied)
+TEST_F(SettingsStoreFile, UnreadableAndUnwritablePlaces)
 {
-    writeBytes(iniPath(), "MainTop,1\r\n");
-    QFile::setPermissions(iniPath(), QFileDevice::WriteOwner);
-    QFile probe(iniPath());
-    if (probe.open(QIODevice::ReadOnly))
-        GTEST_SKIP() << "file permissions are not enforced for this user";
+    // Places that stop every user, the administrator included.
     store_.SaveIniSetting(App, Section, "MainLeft", "500");
-    EXPECT_EQ(store_.ReadIni(iniPath()), IniReadStatus::Unreadable);
+    ASSERT_TRUE(QDir().mkdir(dir_.filePath("Pelmor.ini")));
+    EXPECT_EQ(store_.ReadIni(iniPath()), IniReadStatus::Unreadable) << "a folder where the file should be";
     EXPECT_EQ(keys(store_), QStringList{"MainLeft"});
+    EXPECT_FALSE(store_.WriteIni(iniPath()));
+
+    writeBytes(dir_.filePath("plain"), "not a folder");
+    EXPECT_FALSE(store_.WriteIni(dir_.filePath("plain/Pelmor.ini"))) << "a file where the folder should be";
+    EXPECT_EQ(readBytes(dir_.filePath("plain")), QByteArray("not a folder"));
 }
 
 TEST_F(SettingsStoreFile, WriteIntoMissingFolderFails)

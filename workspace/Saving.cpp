@@ -1,16 +1,13 @@
-#include "shell/FileCommands.h"
+#include "workspace/DocumentFiles.h"
 
 #include "platform/Dialogs.h"
 #include "platform/RichEdit.h"
-#include "platform/TabStrip.h"
 #include "platform/VbString.h"
-#include "shell/MainWindow.h"
-#include "shell/PathHelpers.h"
+#include "workspace/Workspace.h"
+#include "workspace/PathHelpers.h"
 
-#include <Qsci/qsciprinter.h>
 #include <QDir>
 #include <QFileInfo>
-#include <QPrinter>
 
 namespace {
 
@@ -19,17 +16,17 @@ const QString NotSavedAs = QStringLiteral("データｰは保存されません�
 
 } // namespace
 
-QString FileCommands::savedText(int n)
+QString DocumentFiles::savedText(int n) const
 {
-    QString text = w.regions.ExpandRegions(n);
+    QString text = ExpandRegions(ws.doc(n));
     if (!text.endsWith(CrLf))
         text += CrLf;
     return text;
 }
 
-bool FileCommands::writeDocument(int n, const QString& path, const QString& failureMessage)
+bool DocumentFiles::writeDocument(int n, const QString& path, const QString& failureMessage)
 {
-    const TextWriteResult r = writeTextFile(path, savedText(n), w.doc(n).encoding, isHtmlFileName(path));
+    const TextWriteResult r = writeTextFile(path, savedText(n), ws.doc(n).encoding, isHtmlFileName(path));
     if (r.ok)
         return true;
     QString detail;
@@ -37,16 +34,16 @@ bool FileCommands::writeDocument(int n, const QString& path, const QString& fail
         detail = QStringLiteral("「") + r.unencodable + QStringLiteral("」は Shift_JIS で保存できない文字です。");
     else
         detail = QStringLiteral("フォルダーがあるか、書き込めるか、ほかのプログラムが使っていないかを確かめてください。");
-    w.dlg.MsgBox(failureMessage + CrLf + detail + CrLf + path);
+    ws.dlg.MsgBox(failureMessage + CrLf + detail + CrLf + path);
     return false;
 }
 
-bool FileCommands::SaveFile()
+bool DocumentFiles::SaveFile()
 {
-    const int n = w.CurDoc;
-    Document& d = w.doc(n);
+    const int n = ws.CurDoc();
+    Document& d = ws.doc(n);
     if (vb::Trim(d.FileName).isEmpty()) {
-        const auto answer = w.dlg.InputBox(QStringLiteral("ファイル名を入れてください。"));
+        const auto answer = ws.dlg.InputBox(QStringLiteral("ファイル名を入れてください。"));
         const QString name = answer ? vb::Trim(*answer) : QString();
         if (name.isEmpty())
             return false;
@@ -65,23 +62,23 @@ bool FileCommands::SaveFile()
     return true;
 }
 
-bool FileCommands::SaveAs()
+bool DocumentFiles::SaveAs()
 {
-    return SaveAsDocument(w.CurDoc);
+    return SaveAsDocument(ws.CurDoc());
 }
 
-bool FileCommands::SaveAsDocument(int n)
+bool DocumentFiles::SaveAsDocument(int n)
 {
-    Document& d = w.doc(n);
+    Document& d = ws.doc(n);
     FileDialogRequest request;
     request.title = QStringLiteral("名前を付けて保存");
     request.filter = QStringLiteral("HTMLファイル (*.html)|*.html|&CSSファイル (*.css)|*.css|テキストファイル(*.txt)|*.txt|")
         + QStringLiteral("全てのファイル (*.*)|*.*|");
     request.fileName = GetFileName(d.FileName);
     request.directory = d.DataPath;
-    const auto chosen = w.dlg.ShowSave(request);
+    const auto chosen = ws.dlg.ShowSave(request);
     if (!chosen) {
-        w.dlg.MsgBox(NotSavedAs);
+        ws.dlg.MsgBox(NotSavedAs);
         return false;
     }
     QString name = vb::Trim(*chosen);
@@ -92,23 +89,23 @@ bool FileCommands::SaveAsDocument(int n)
         && vb::Right(low, 3) != QStringLiteral("css"))
         name += QStringLiteral(".html");
     if (QFileInfo(name).isFile()
-        && w.dlg.MsgBox(QStringLiteral("同じ名前のファイルが既にあります、上書きしますか？"), MsgButtons::YesNo) != MsgResult::Yes)
+        && ws.dlg.MsgBox(QStringLiteral("同じ名前のファイルが既にあります、上書きしますか？"), MsgButtons::YesNo) != MsgResult::Yes)
         return false;
     // The document takes the new name only once it has been written there.
     if (!writeDocument(n, name, NotSavedAs))
         return false;
-    w.Unsaved = true;
+    ws.Unsaved = true;
     d.FileName = GetFileName(name);
     d.DataPath = GetFilePath(name);
     KillTempFiles(d.DataPath, name);
     ChangeDir(d.DataPath);
     d.Modified = false;
-    w.TabStrip1->SetCaption(2 * n + 1, d.FileName);
-    w.SetStatusText(d.DataPath + QLatin1Char('/') + d.FileName);
+    ws.setSourceCaption(n, d.FileName);
+    ws.SetStatusText(d.DataPath + QLatin1Char('/') + d.FileName);
     return true;
 }
 
-void FileCommands::KillTempFiles(const QString& folder, const QString& keep)
+void DocumentFiles::KillTempFiles(const QString& folder, const QString& keep)
 {
     QDir dir(folder);
     const QStringList names = dir.entryList(QDir::Files);
@@ -122,10 +119,10 @@ void FileCommands::KillTempFiles(const QString& folder, const QString& keep)
     }
 }
 
-void FileCommands::SaveAllFiles()
+void DocumentFiles::SaveAllFiles()
 {
-    for (int i = 0; i < w.DocCount(); ++i) {
-        Document& d = w.doc(i);
+    for (int i = 0; i < ws.DocCount(); ++i) {
+        Document& d = ws.doc(i);
         if (!d.Modified)
             continue;
         if (isOwnTempPageName(GetFileName(d.FileName))) {
@@ -141,27 +138,5 @@ void FileCommands::SaveAllFiles()
         d.Modified = false;
         if (!NoRecent)
             AddRecentFile(path);
-    }
-}
-
-void FileCommands::PrintText()
-{
-    RichEdit* ed = w.CurEditor();
-    QsciPrinter printer(QPrinter::HighResolution);
-    PrinterRequest request;
-    request.title = QStringLiteral("印刷");
-    request.selectionOption = ed->SelLength() != 0;
-    if (!w.dlg.ShowPrinter(printer, request))
-        return;
-    printer.setMagnification(0);
-    if (request.selectionOption && static_cast<QPrinter&>(printer).printRange() == QPrinter::Selection) {
-        // Only the selected text, coloured as the document is.
-        RichEdit part;
-        part.SetEditorFont(ed->EditorFont());
-        part.SetText(ed->SelText());
-        w.colour.Setcolor2(&part);
-        printer.printRange(&part);
-    } else {
-        printer.printRange(ed);
     }
 }

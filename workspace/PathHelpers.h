@@ -2,8 +2,8 @@
 
 #include <QString>
 
-// Name and colour helpers of the main window. Folders are separated by "/"; GetFileName and
-// GetFilePath also accept "\" so that names written on Windows still split.
+// Name and colour helpers of the main window. Folders are separated by "/" only: a backslash is
+// a character of a file name.
 
 // colour = blue * 65536 + green * 256 + red; the result is "RRGGBB" in upper-case hex.
 QString GetHexColor(long colour);
@@ -18,9 +18,9 @@ QString PadZero3(int n);
 // folder = currentDocFolder + "/" and an empty name.
 void SplitPath(const QString& full, QString& name, QString& folder, const QString& currentDocFolder);
 
-// The part after the last "\" or "/" (all of it when there is neither).
+// The part after the last "/" (all of it when there is none).
 QString GetFileName(const QString& path);
-// The part before the last "\" or "/", without it ("" when there is neither, and for "/x").
+// The part before the last "/", without it ("" when there is none, and for "/x").
 QString GetFilePath(const QString& path);
 
 // The part after the last "/", cut to 8 characters.

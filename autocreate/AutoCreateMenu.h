@@ -1,0 +1,15 @@
+#pragma once
+
+#include "workspace/SettingSwitch.h"
+
+class CommandRegistry;
+
+// The automatic-creation menu `mjidou` and its switch: whether a text file is converted as soon
+// as it is opened.
+class AutoCreateMenu {
+public:
+    explicit AutoCreateMenu(Settings& settings);
+
+    SettingSwitch AutoRun;
+    void declareMenu(CommandRegistry& commands);
+};

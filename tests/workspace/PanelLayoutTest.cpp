@@ -1,0 +1,34 @@
+#include "platform/ControlRegistry.h"
+#include "platform/Twips.h"
+#include "workspace/PanelLayout.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <gtest/gtest.h>
+#include <vector>
+
+TEST(PanelLayout, TitleCloseButtonAndExplanation)
+{
+    QWidget window;
+    ControlRegistry controls;
+    auto* frame = new QGroupBox(&window);
+    controls.add(QStringLiteral("Frame"), 6, frame);
+    controls.add(QStringLiteral("Label"), 6, new QLabel(frame));
+    controls.add(QStringLiteral("Cmdcmd"), 19, new QPushButton(frame));
+    controls.add(QStringLiteral("Text"), 7, new QPlainTextEdit(frame));
+    twips::SetGeometry(frame, 100, 100, 5000, 3155);
+    for (int pass = 0; pass < 2; ++pass) {
+        LayoutPanel(controls, 6, 6, 19, 7);
+        QWidget* l = controls.get<QWidget>(QStringLiteral("Label"), 6);
+        QWidget* b = controls.get<QWidget>(QStringLiteral("Cmdcmd"), 19);
+        QWidget* t = controls.get<QWidget>(QStringLiteral("Text"), 7);
+        EXPECT_EQ((std::vector<int>{twips::Left(l), twips::Top(l), twips::Width(l), twips::Height(l)}),
+                  (std::vector<int>{50, 180, 4900, 285}));
+        EXPECT_EQ((std::vector<int>{twips::Left(b), twips::Top(b), twips::Width(b), twips::Height(b)}),
+                  (std::vector<int>{4620, 180, 330, 285}));
+        EXPECT_EQ((std::vector<int>{twips::Left(t), twips::Top(t), twips::Width(t), twips::Height(t)}),
+                  (std::vector<int>{50, 850, 4900, 2205}));
+    }
+}

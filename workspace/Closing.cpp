@@ -1,0 +1,59 @@
+#include "workspace/DocumentFiles.h"
+
+#include "platform/Dialogs.h"
+#include "platform/RichEdit.h"
+#include "platform/TabStrip.h"
+#include "platform/VbString.h"
+#include "workspace/PathHelpers.h"
+#include "workspace/Workspace.h"
+
+void DocumentFiles::Fclose()
+{
+    if (ws.TabCount() == 2)
+        return;
+    for (int i = 0; i < ws.DocCount(); ++i) {
+        if (ws.doc(i).BrowserMode) {
+            ws.dlg.MsgBox(QStringLiteral("プリビュアーが一つでもブラウザーに設定されているとタブは閉じることが出来ません。"));
+            return;
+        }
+    }
+    const int c = ws.selectedDocument();
+    ws.setCurDoc(c);
+    Document& closing = ws.doc(c);
+    if (closing.Modified && !vb::Trim(closing.HtText->Text()).isEmpty() && !askSaveFirst())
+        return;
+
+    ws.removeDocument(c);
+    // The documents behind it move down one place with everything they hold; a moved document
+    // counts as changed.
+    for (int i = c; i < ws.DocCount(); ++i)
+        ws.doc(i).Modified = true;
+    ws.tabStrip().Select(ws.TabCount());
+}
+
+void DocumentFiles::Allclear()
+{
+    // While a lesson plays, its commands initialise without a question.
+    if (!(quietClear && quietClear())) {
+        for (int i = 0; i < ws.DocCount(); ++i) {
+            if (!ws.HtText(i)->Text().isEmpty()) {
+                if (ws.dlg.MsgBox(QStringLiteral("全て初期化していいですか？"), MsgButtons::YesNo) != MsgResult::Yes)
+                    return;
+                break;
+            }
+        }
+    }
+    ws.removeAllButFirst();
+    Document& d = ws.doc(0);
+    d.FileName = tempPageName(0);
+    ws.setSourceCaption(0, d.FileName);
+    ws.tabStrip().SetCaption(Workspace::previewTab(0), QString());
+    d.HtText->SetText(QString());
+    d.BrowserMode = false;
+    ws.selectSourceTab(0);
+    d.Modified = false;
+    d.Regions.fill(QString());
+    d.Header.clear();
+    d.Footer.clear();
+    Q_EMIT cleared();
+}

@@ -1,0 +1,113 @@
+#include "workspace/DocumentFiles.h"
+
+#include "platform/Dialogs.h"
+#include "platform/RichEdit.h"
+#include "platform/VbString.h"
+#include "workspace/PathHelpers.h"
+#include "workspace/Workspace.h"
+
+#include <QDir>
+
+namespace {
+
+const QString SaveFailedBeforeOpen = QStringLiteral("ファイルが正常に書き込まれなかったためにファイルの読み込みを中断しました。")
+    + CrLf + QStringLiteral("もう一度やり直して下さい。");
+
+} // namespace
+
+DocumentFiles::DocumentFiles(Workspace& workspace)
+    : ws(workspace)
+{
+}
+
+bool DocumentFiles::askSaveFirst()
+{
+    const MsgResult answer = ws.dlg.MsgBox(QStringLiteral("現在のファイルを保存しますか？"), MsgButtons::YesNoCancel);
+    if (answer == MsgResult::Cancel)
+        return false;
+    if (answer == MsgResult::Yes && !SaveAs()) {
+        ws.dlg.MsgBox(SaveFailedBeforeOpen);
+        return false;
+    }
+    return true;
+}
+
+bool DocumentFiles::ReadData(const QString& folder, const QString& name)
+{
+    const int n = ws.CurDoc();
+    const QString full = folder + QLatin1Char('/') + name;
+    const TextReadResult r = readTextFile(full);
+    if (!r.ok) {
+        ws.dlg.MsgBox(QStringLiteral("データｰが読み込めませんでした。ファイルが存在していないか、ほかのプログラムによって")
+                      + QStringLiteral("オープンされていませんか?　データ-") + CrLf + full);
+        return false;
+    }
+    Document& d = ws.doc(n);
+    d.FileName = name;
+    d.DataPath = folder;
+    d.encoding = r.encoding;
+    // Folded regions and a hidden header of the text that was there belong to it alone.
+    d.Regions.fill(QString());
+    d.Header.clear();
+    d.Footer.clear();
+    RichEdit* ed = d.HtText;
+    // Doubled carriage returns are cleaned out before the text goes into the editor.
+    ed->SetText(removeDoubleCr(toCrLf(r.text)));
+    Q_EMIT ws.textLoaded(n);
+    ed->show();
+    ChangeDir(folder);
+    d.Modified = false;
+    if (!r.exactRoundTrip) {
+        ws.dlg.MsgBox(QStringLiteral("このファイルには Shift_JIS として正しく読めない文字が含まれています。") + CrLf
+                      + QStringLiteral("保存すると、その部分は元のファイルと同じにはなりません。") + CrLf + full);
+    }
+    return true;
+}
+
+void DocumentFiles::OpenFileSub()
+{
+    const int n = ws.CurDoc();
+    Document& d = ws.doc(n);
+    ws.m1.settings.set(setting::LastFile, d.FileName);
+    d.Modified = false;
+    ws.setSourceCaption(n, GetHname(d.FileName));
+    ws.writePage(ws.TempPagePath(n), d.HtText->Text(), d.encoding);
+    Q_EMIT fileOpened(n);
+}
+
+void DocumentFiles::ChangeDir(const QString& path)
+{
+    if (QDir::setCurrent(path))
+        return;
+    const QString home = QDir::homePath();
+    if (ws.dlg.MsgBox(QStringLiteral("ファイルのパスが設定できません　") + home + QStringLiteral("に書き込みますか？"),
+                      MsgButtons::YesNo)
+        == MsgResult::Yes)
+        QDir::setCurrent(home);
+}
+
+void DocumentFiles::loadRecentFiles()
+{
+    for (int i = 0; i < setting::RecentFileCount; ++i)
+        RemFile[i] = ws.m1.settings.recentFile(i);
+    Q_EMIT recentFilesChanged();
+}
+
+void DocumentFiles::AddRecentFile(const QString& path)
+{
+    for (const QString& entry : RemFile) {
+        if (entry == path)
+            return;
+    }
+    for (int i = setting::RecentFileCount - 2; i >= 0; --i)
+        RemFile[i + 1] = RemFile[i];
+    RemFile[0] = path;
+    for (int i = 0; i < setting::RecentFileCount; ++i) {
+        if (!RemFile[i].isEmpty())
+            ws.m1.settings.setRecentFile(i, RemFile[i]);
+    }
+    if (!ws.m1.ini.WriteIni(ws.m1.iniPath()))
+        ws.dlg.MsgBox(QStringLiteral("設定ファイルが書き込めませんでした。最近使ったファイルの一覧は保存されません。") + CrLf
+                      + ws.m1.iniPath());
+    Q_EMIT recentFilesChanged();
+}

@@ -1,0 +1,67 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+#include <functional>
+
+class Workspace;
+
+// Everything that brings a document from disk or writes it back, closes it or clears the
+// window: reading, saving, save as, save all, closing, initialising all, and the recent-files
+// list that opening and saving keep.
+class DocumentFiles : public QObject {
+    Q_OBJECT
+
+public:
+    explicit DocumentFiles(Workspace& workspace);
+
+    // ---- reading ----
+    // Reads folder/name into the current document. The document changes only when the file was
+    // read; a failure is reported and leaves it as it was.
+    bool ReadData(const QString& folder, const QString& name);
+    // After a file was read into the current document: its name is remembered, its tab caption
+    // set and its temporary page written.
+    void OpenFileSub();
+    void ChangeDir(const QString& path);
+    // Asks whether to save the current document first; false when the caller must stop.
+    bool askSaveFirst();
+
+    // ---- saving ----
+    bool SaveFile();
+    bool SaveAs();
+    bool SaveAsDocument(int n);
+    void SaveAllFiles();
+    // Deletes the program's own temporary pages in a folder, except the file `keep`.
+    void KillTempFiles(const QString& folder, const QString& keep = QString());
+    // The text a save writes: the whole text with regions expanded, ending in one line break.
+    QString savedText(int n) const;
+    // Save all adds nothing to the recent files while this is set (a project save).
+    bool NoRecent = false;
+
+    // ---- closing ----
+    void Fclose();
+    // Back to a single empty document; asks first when any document holds text, unless
+    // `quietClear` says a lesson is running.
+    void Allclear();
+    std::function<bool()> quietClear;
+
+    // ---- recent files ----
+    // The recent files, newest first: at most six full paths; empty entries are unused.
+    QString RemFile[6];
+    // Loads the list from the settings.
+    void loadRecentFiles();
+    // Puts a path at the front unless it is in the list already; stores the list and writes the
+    // settings file.
+    void AddRecentFile(const QString& path);
+
+Q_SIGNALS:
+    void recentFilesChanged();
+    // A file was read into document n and its page written.
+    void fileOpened(int n);
+    // The window was initialised to one empty document.
+    void cleared();
+
+private:
+    bool writeDocument(int n, const QString& path, const QString& failureMessage);
+    Workspace& ws;
+};

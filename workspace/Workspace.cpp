@@ -1,0 +1,309 @@
+#include "workspace/Workspace.h"
+
+#include "platform/Dialogs.h"
+#include "platform/RichEdit.h"
+#include "platform/TabStrip.h"
+#include "platform/VbString.h"
+#include "platform/WebBrowser.h"
+#include "workspace/PathHelpers.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QListWidget>
+
+Workspace::Workspace(Module1& module, Dialogs& dialogs, TabStrip& tabs)
+    : m1(module)
+    , dlg(dialogs)
+    , tabs_(tabs)
+{
+    // The window's design holds one document.
+    auto first = std::make_unique<Document>();
+    first->DataPath = m1.dataFolder;
+    docs_.push_back(std::move(first));
+    docs_.front()->HtText = createEditor();
+    tabs_.Add(QString());
+    tabs_.Add(QString());
+}
+
+Workspace::~Workspace() = default;
+
+Document& Workspace::doc(int n)
+{
+    return *docs_.at(static_cast<size_t>(n));
+}
+
+const Document& Workspace::doc(int n) const
+{
+    return *docs_.at(static_cast<size_t>(n));
+}
+
+void Workspace::setCurDoc(int n)
+{
+    if (n < 0 || n >= DocCount() || n == curDoc_)
+        return;
+    curDoc_ = n;
+    Q_EMIT currentChanged(n);
+}
+
+int Workspace::indexOf(const RichEdit* editor) const
+{
+    for (int i = 0; i < DocCount(); ++i) {
+        if (docs_[static_cast<size_t>(i)]->HtText == editor)
+            return i;
+    }
+    return -1;
+}
+
+int Workspace::TabCount() const
+{
+    return tabs_.Count();
+}
+
+int Workspace::selectedDocument() const
+{
+    const int t = tabs_.SelectedIndex();
+    return t >= 1 ? documentOfTab(t) : 0;
+}
+
+bool Workspace::previewTabSelected() const
+{
+    const int t = tabs_.SelectedIndex();
+    return t >= 1 && isPreviewTab(t);
+}
+
+void Workspace::selectSourceTab(int n)
+{
+    tabs_.Select(sourceTab(n));
+}
+
+void Workspace::selectPreviewTab(int n)
+{
+    tabs_.Select(previewTab(n));
+}
+
+void Workspace::setSourceCaption(int n, const QString& caption)
+{
+    tabs_.SetCaption(sourceTab(n), caption);
+}
+
+QString Workspace::sourceCaption(int n) const
+{
+    return tabs_.Caption(sourceTab(n));
+}
+
+RichEdit* Workspace::createEditor()
+{
+    auto* ed = new RichEdit(tabs_.DisplayArea());
+    ed->setGeometry(tabs_.DisplayArea()->rect());
+    connect(ed, &RichEdit::Changed, this, [this, ed] { HtText_Change(indexOf(ed)); });
+    connect(ed, &RichEdit::LostFocus, this, [this, ed] { HtText_LostFocus(indexOf(ed)); });
+    connect(ed, &RichEdit::MouseDown, this, [this, ed](int button, int shift, int x, int y) {
+        HtText_MouseDown(indexOf(ed), button, shift, x, y);
+    });
+    connect(ed, &RichEdit::FilesDropped, this, [this, ed](const QStringList& files) {
+        const int n = indexOf(ed);
+        if (n >= 0 && !files.isEmpty())
+            Q_EMIT filesDropped(n, files);
+    });
+    return ed;
+}
+
+QString Workspace::TempPagePath(int n) const
+{
+    return doc(n).DataPath + QLatin1Char('/') + tempPageName(n);
+}
+
+bool Workspace::writePage(const QString& path, const QString& text, TextEncoding encoding, QString* error)
+{
+    const TextWriteResult r = writeTextFile(path, text + CrLf, encoding, true);
+    if (!r.ok && error)
+        *error = r.error;
+    return r.ok;
+}
+
+void Workspace::InitFirstTab()
+{
+    Document& d = doc(0);
+    d.FileName = tempPageName(0);
+    tabs_.SetCaption(sourceTab(0), GetHname(d.FileName));
+    tabs_.SetImage(sourceTab(0), 12);
+    tabs_.SetImage(previewTab(0), 13);
+    d.Modified = false;
+    setCurDoc(0);
+    d.HtText->raise();
+    d.HtText->show();
+
+    QDir folder(d.DataPath);
+    if (d.DataPath.isEmpty() || !folder.exists())
+        return;
+    QStringList pages;
+    const QStringList names = folder.entryList(QDir::Files, QDir::Name);
+    for (const QString& name : names) {
+        if (isOwnTempPageName(name))
+            pages << name;
+    }
+    if (pages.isEmpty() || !m1.commandLine.isEmpty())
+        return;
+    if (dlg.MsgBox(QStringLiteral("前のデータｰが残っています、データｰを復活しますか?"), MsgButtons::YesNo) != MsgResult::Yes)
+        return;
+    restoreLeftoverPages(pages);
+}
+
+void Workspace::restoreLeftoverPages(const QStringList& pages)
+{
+    const QString folder = doc(0).DataPath;
+    bool first = true;
+    for (const QString& name : pages) {
+        if (!first && !AddTab())
+            break;
+        first = false;
+        const QString path = folder + QLatin1Char('/') + name;
+        const TextReadResult r = readTextFile(path);
+        if (!r.ok) {
+            dlg.MsgBox(QStringLiteral("前のデータｰが読み込めませんでした。") + CrLf + path);
+            break;
+        }
+        Document& d = current();
+        d.encoding = r.encoding;
+        d.HtText->SetText(toCrLf(r.text));
+        Q_EMIT textLoaded(curDoc_);
+    }
+}
+
+bool Workspace::AddTab()
+{
+    if (addBusy_)
+        return false;
+    if (DocCount() >= MaxDocuments) {
+        dlg.MsgBox(QStringLiteral("これ以上タブを開けません。開けるファイルは") + QString::number(MaxDocuments)
+                   + QStringLiteral("個までです。") + CrLf + QStringLiteral("使わないタブを閉じてください。") + FaceSweat);
+        return false;
+    }
+    addBusy_ = true;
+    QApplication::setOverrideCursor(Qt::BusyCursor);
+
+    const int n = DocCount();
+    auto d = std::make_unique<Document>();
+    d->LstBrowse = new QListWidget(tabs_.DisplayArea());
+    d->LstBrowse->hide();
+    d->FileName = tempPageName(n);
+    d->Modified = false;
+    d->DataPath = DataPathLeft[static_cast<size_t>(n)];
+    if (d->DataPath.isEmpty())
+        d->DataPath = doc(0).DataPath;
+    d->HtText = createEditor();
+    docs_.push_back(std::move(d));
+
+    tabs_.Add(tempPageName(n));
+    tabs_.Add(QString());
+
+    for (auto& other : docs_) {
+        other->HtText->hide();
+        if (other->WebB1)
+            other->WebB1->hide();
+    }
+    setCurDoc(n);
+    RichEdit* ed = HtText(n);
+    ed->show();
+    ed->raise();
+    const int count = TabCount();
+    for (int i = 1; i <= count; ++i)
+        tabs_.SetImage(i, isPreviewTab(i) ? 13 : 11);
+    tabs_.SetImage(count - 1, 12);
+    Q_EMIT documentAdded(n);
+    tabs_.Select(count - 1);
+
+    QApplication::restoreOverrideCursor();
+    addBusy_ = false;
+    return true;
+}
+
+void Workspace::removeDocument(int n)
+{
+    const int last = DocCount() - 1;
+    // The slot of the last document keeps its folder for the next document added there.
+    DataPathLeft[static_cast<size_t>(last)] = doc(last).DataPath;
+    std::unique_ptr<Document> gone = std::move(docs_[static_cast<size_t>(n)]);
+    docs_.erase(docs_.begin() + n);
+    // Its two tabs go; the captions of the later ones move along.
+    tabs_.Remove(previewTab(n));
+    tabs_.Remove(sourceTab(n));
+    gone.reset();
+    Q_EMIT documentRemoved(n);
+    // The index may now name the document behind the closed one.
+    curDoc_ = std::min(curDoc_, DocCount() - 1);
+    Q_EMIT currentChanged(curDoc_);
+}
+
+void Workspace::removeAllButFirst()
+{
+    for (int i = DocCount() - 1; i >= 1; --i) {
+        DataPathLeft[static_cast<size_t>(i)] = doc(i).DataPath;
+        docs_.pop_back();
+        Q_EMIT documentRemoved(i);
+    }
+    for (int t = TabCount(); t >= 3; --t)
+        tabs_.Remove(t);
+    if (curDoc_ != 0) {
+        curDoc_ = 0;
+        Q_EMIT currentChanged(0);
+    }
+}
+
+void Workspace::WriteTemp()
+{
+    if (tabs_.SelectedIndex() >= 1)
+        setCurDoc(selectedDocument());
+    if (curDoc_ >= DocCount())
+        return;
+    Document& d = current();
+    const QString t = d.Header.isEmpty() ? d.HtText->Text() : GetFullText(d);
+    if (vb::Trim(t).isEmpty())
+        return;
+    if (d.DataPath.isEmpty())
+        d.DataPath = m1.programFolder;
+    if (vb::Right(vb::Trim(d.FileName), 4) == QStringLiteral(".css"))
+        return;
+    const QString path = TempPagePath(curDoc_);
+    QString error;
+    if (writePage(path, t, d.encoding, &error)) {
+        lastTempFailure_.clear();
+        return;
+    }
+    // Tell the user once; the next focus change tries again without another message.
+    if (lastTempFailure_ == path)
+        return;
+    lastTempFailure_ = path;
+    dlg.MsgBox(QStringLiteral("プレビュー用の一時ファイルが書き込めませんでした。フォルダーがあるか、書き込めるかを確かめてください。")
+               + CrLf + path);
+}
+
+void Workspace::SetStatusText(const QString& text)
+{
+    statusText_ = text;
+    Q_EMIT statusTextChanged(text);
+}
+
+void Workspace::HtText_Change(int index)
+{
+    if (index >= 0 && index < DocCount())
+        doc(index).Modified = true;
+}
+
+void Workspace::HtText_MouseDown(int index, int button, int shift, int x, int y)
+{
+    if (index < 0)
+        return;
+    if (button == 2) {
+        // The old program kept these in 16-bit integers.
+        PopupX = static_cast<qint16>(x + 200);
+        PopupY = static_cast<qint16>(y + 800);
+    }
+    Q_EMIT editorMouseDown(index, button, shift, x, y);
+}
+
+void Workspace::HtText_LostFocus(int index)
+{
+    if (index >= 0)
+        WriteTemp();
+}

@@ -1,0 +1,114 @@
+#pragma once
+
+#include "platform/TextFile.h"
+#include "workspace/Document.h"
+#include "workspace/Module1.h"
+
+#include <QObject>
+#include <QString>
+#include <QStringList>
+#include <array>
+#include <memory>
+#include <vector>
+
+class Dialogs;
+class RichEdit;
+class TabStrip;
+
+// The documents of the main window in tab order, the current one, and the tab strip that shows
+// them. Document n is the pair of tabs 2n+1 (source) and 2n+2 (preview), counted from 1 as the
+// tab strip counts; that mapping lives here alone. Nothing else writes the current index.
+class Workspace : public QObject {
+    Q_OBJECT
+
+public:
+    Workspace(Module1& module, Dialogs& dialogs, TabStrip& tabs);
+    ~Workspace() override;
+
+    Module1& m1;
+    Dialogs& dlg;
+
+    // ---- documents ----
+    int DocCount() const { return static_cast<int>(docs_.size()); }
+    Document& doc(int n);
+    const Document& doc(int n) const;
+    RichEdit* HtText(int n) const { return doc(n).HtText; }
+    int CurDoc() const { return curDoc_; }
+    // The one place that changes the current document.
+    void setCurDoc(int n);
+    Document& current() { return doc(curDoc_); }
+    RichEdit* CurEditor() const { return doc(curDoc_).HtText; }
+    // The document of an editor, or -1.
+    int indexOf(const RichEdit* editor) const;
+
+    // ---- tabs ----
+    TabStrip& tabStrip() const { return tabs_; }
+    int TabCount() const;
+    static int sourceTab(int n) { return 2 * n + 1; }
+    static int previewTab(int n) { return 2 * n + 2; }
+    static int documentOfTab(int tab) { return (tab - 1) / 2; }
+    static bool isPreviewTab(int tab) { return tab % 2 == 0; }
+    // The document whose tab is selected (0 when none is).
+    int selectedDocument() const;
+    bool previewTabSelected() const;
+    void selectSourceTab(int n);
+    void selectPreviewTab(int n);
+    void setSourceCaption(int n, const QString& caption);
+    QString sourceCaption(int n) const;
+
+    // ---- adding and removing ----
+    void InitFirstTab();
+    // Adds a document at the end and makes it current. False when the window already holds the
+    // most documents it can (the user is told) or while another add is running.
+    bool AddTab();
+    // Takes document n out with its two tabs; the documents behind it move down one place.
+    void removeDocument(int n);
+    // Takes out every document but the first.
+    void removeAllButFirst();
+    // The folder a closed document left in its slot, for the next document added there.
+    std::array<QString, MaxDocuments> DataPathLeft;
+
+    // ---- temporary pages ----
+    // Writes the current document's temporary page.
+    void WriteTemp();
+    QString TempPagePath(int n) const;
+    // Writes a page of the program's own: the text followed by CR LF, in the given encoding.
+    bool writePage(const QString& path, const QString& text, TextEncoding encoding, QString* error = nullptr);
+
+    // ---- the editors' events ----
+    // A mouse button went down in editor n: a right click keeps where the popup menus appear
+    // (PopupX, PopupY, twips) and the click is passed on to whoever shows the popups.
+    void HtText_MouseDown(int index, int button, int shift, int x, int y);
+    int PopupX = 0;
+    int PopupY = 0;
+
+    // ---- window-level state ----
+    // Quitting asks first while this is set.
+    bool Unsaved = false;
+    void SetStatusText(const QString& text);
+    QString StatusText() const { return statusText_; }
+
+Q_SIGNALS:
+    void documentAdded(int n);
+    void documentRemoved(int n);
+    void currentChanged(int n);
+    // A file's text has been put into document n's editor.
+    void textLoaded(int n);
+    // Button 1 left, 2 right, 4 middle; shift 1 Shift, 2 Ctrl, 4 Alt; X and Y in twips.
+    void editorMouseDown(int n, int button, int shift, int x, int y);
+    void filesDropped(int n, const QStringList& paths);
+    void statusTextChanged(const QString& text);
+
+private:
+    RichEdit* createEditor();
+    void restoreLeftoverPages(const QStringList& pages);
+    void HtText_Change(int index);
+    void HtText_LostFocus(int index);
+
+    TabStrip& tabs_;
+    std::vector<std::unique_ptr<Document>> docs_;
+    int curDoc_ = 0;
+    bool addBusy_ = false;
+    QString lastTempFailure_;
+    QString statusText_;
+};
