@@ -61,6 +61,24 @@ TEST_F(FilesTest, OpeningAndSavingAnUnchangedFileGivesBackItsBytes)
               (QStringList{QStringLiteral("0:utf8.html"), QStringLiteral("1:sjis.html"), QStringLiteral("-"), QStringLiteral("終了")}));
 }
 
+TEST_F(FilesTest, ANameWithABackslashOpensAndSaves)
+{
+    start();
+    // A backslash is an ordinary character of a file name here.
+    const QString file = web + QStringLiteral("/a\\b.html");
+    writeFile(file, QByteArray("<P>back\\slash</P>\r\n"));
+    dialogs.expectOpen(file);
+    w().fileMenu.OpenFileCmd();
+    EXPECT_EQ(w().ws.doc(0).FileName, QStringLiteral("a\\b.html"));
+    EXPECT_EQ(w().ws.doc(0).DataPath, web);
+    ed()->SetSelStart(0);
+    ed()->SetSelText(QStringLiteral("x"));
+    ASSERT_TRUE(w().files.SaveFile());
+    EXPECT_EQ(readFile(file), QByteArray("x<P>back\\slash</P>\r\n"));
+    EXPECT_EQ(QDir(web).entryList(QDir::Files | QDir::NoDotAndDotDot).filter(QStringLiteral("b.html")),
+              QStringList{QStringLiteral("a\\b.html")});
+}
+
 TEST_F(FilesTest, ANewDocumentIsSavedInCodePage932WithFoldedAndHiddenPartsBack)
 {
     start();

@@ -26,6 +26,17 @@ TEST_F(KeysTest, TabIndentsAndShiftTabOutdentsTheSelectedLines)
     EXPECT_EQ(ed->Text(), QStringLiteral("one\r\n\ttwo\r\nthree"));
 }
 
+TEST_F(KeysTest, TabKeepsATabTypedAtTheEndOfTheSelection)
+{
+    fomPelmor& win = start();
+    RichEdit* ed = win.ws.HtText(0);
+    ed->setFocus();
+    ed->SetText(QStringLiteral("a\tb"));
+    ed->Select(0, 2); // "a" and the tab behind it
+    QTest::keyClick(ed, Qt::Key_Tab);
+    EXPECT_EQ(ed->Text(), QStringLiteral("\ta\tb"));
+}
+
 TEST_F(KeysTest, TabWithoutSelectionOrOutsideTheEditorIsPassedOn)
 {
     fomPelmor& win = start();
