@@ -1,0 +1,54 @@
+#pragma once
+
+// Small stand-ins for the construct generators that automatic creation reuses, so that its steps
+// can be run and measured on their own. Their output is short and easy to recognise.
+
+#include <QString>
+#include <QStringList>
+
+namespace standin {
+
+inline QString entities(QString t)
+{
+    t.replace(QChar(u'&'), QStringLiteral("&amp;"));
+    t.replace(QChar(u'"'), QStringLiteral("&quot;"));
+    t.replace(QChar(u'<'), QStringLiteral("&lt;"));
+    t.replace(QChar(u'>'), QStringLiteral("&gt;"));
+    return t;
+}
+
+inline QString image(const QString& file)
+{
+    return file.trimmed().isEmpty() ? QString() : QStringLiteral("<IMG src=\"%1\">").arg(file);
+}
+
+inline QString rule()
+{
+    return QStringLiteral("<HR>\r\n");
+}
+
+inline QString wrapPage(const QString& body)
+{
+    return QStringLiteral("<HTML>\r\n<HEAD>\r\n<TITLE></TITLE>\r\n</HEAD>\r\n<BODY>\r\n") + body +
+           QStringLiteral("\r\n</BODY>\r\n</HTML>");
+}
+
+// Inserts `what` right behind the first `tag`, as the title and body generators do.
+inline QString insertBehind(const QString& page, const QString& tag, const QString& what)
+{
+    const qsizetype at = page.indexOf(tag, 0, Qt::CaseInsensitive);
+    return at < 0 ? page : QString(page).insert(at + tag.size(), what);
+}
+
+inline QString setTitle(const QString& page, const QString& title)
+{
+    return insertBehind(page, QStringLiteral("<TITLE>"), title);
+}
+
+inline QString setBodyColors(const QString& page, const QString& text, const QString& back)
+{
+    return insertBehind(page, QStringLiteral("<BODY"),
+                        QStringLiteral(" text=\"%1\" bgcolor=\"%2\"").arg(text, back));
+}
+
+} // namespace standin
