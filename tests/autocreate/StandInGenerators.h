@@ -51,4 +51,31 @@ inline QString setBodyColors(const QString& page, const QString& text, const QSt
                         QStringLiteral(" text=\"%1\" bgcolor=\"%2\"").arg(text, back));
 }
 
+inline QString backgroundImage(const QString& page, const QString& image)
+{
+    return insertBehind(page, QStringLiteral("<BODY"),
+                        QStringLiteral(" STYLE=\"background:url(%1)\"").arg(image));
+}
+
+// One item per line, the line's text as it stands without its line end.
+inline QString list(const QString& lines)
+{
+    QString html = QStringLiteral("<UL>\r\n");
+    for (const QString& line : lines.split(QStringLiteral("\r\n"), Qt::SkipEmptyParts))
+        html += QStringLiteral("<LI>") + line + QStringLiteral("\r\n");
+    return html + QStringLiteral("</UL>\r\n");
+}
+
+// One row per line, cells separated by "," or "、".
+inline QString table(const QString& lines)
+{
+    QString html = QStringLiteral("<TABLE>\r\n");
+    for (QString line : lines.split(QStringLiteral("\r\n"), Qt::SkipEmptyParts)) {
+        line.replace(u'、', u',');
+        html += QStringLiteral("<TR><TD>") + line.split(u',').join(QStringLiteral("</TD><TD>")) +
+                QStringLiteral("</TD></TR>\r\n");
+    }
+    return html + QStringLiteral("</TABLE>\r\n");
+}
+
 } // namespace standin
