@@ -2,6 +2,7 @@
 
 // Small stand-ins for the construct generators that automatic creation reuses, so that its steps
 // can be run and measured on their own. Their output is short and easy to recognise.
+#include "autocreate/AutoCreatePipeline.h"
 
 #include <QString>
 #include <QStringList>
@@ -76,6 +77,31 @@ inline QString table(const QString& lines)
                 QStringLiteral("</TD></TR>\r\n");
     }
     return html + QStringLiteral("</TABLE>\r\n");
+}
+
+inline autocreate::FramesetPages frameset(const autocreate::FramesetRequest& r)
+{
+    const QString split = r.sideBySide ? QStringLiteral("cols") : QStringLiteral("rows");
+    return {QStringLiteral("<FRAMESET %1=\"20%,*\">\r\n<FRAME SRC =\"%2\">\r\n<FRAME SRC =\"%3\">\r\n"
+                           "</FRAMESET>")
+                .arg(split, r.names.navigation, r.names.body),
+            r.navigationPage};
+}
+
+inline autocreate::AutoCreateGenerators generators()
+{
+    autocreate::AutoCreateGenerators g;
+    g.convertEntities = entities;
+    g.imageTag = image;
+    g.ruleTag = rule;
+    g.wrapPage = wrapPage;
+    g.setTitle = setTitle;
+    g.setBodyColors = setBodyColors;
+    g.makeList = list;
+    g.makeTable = table;
+    g.insertBgImage = backgroundImage;
+    g.makeFrameset = frameset;
+    return g;
 }
 
 } // namespace standin
