@@ -1,0 +1,156 @@
+#include "autocreate/ListTableSteps.h"
+
+#include "autocreate/AutoTextScan.h"
+#include "platform/SharedConstants.h"
+#include "platform/VbString.h"
+
+#include <deque>
+
+namespace autocreate {
+
+namespace {
+
+qsizetype lineStartOf(const QString& text, qsizetype at)
+{
+    return at == 0 ? 0 : text.lastIndexOf(QLatin1Char('\n'), at - 1) + 1;
+}
+
+qsizetype lineEndOf(const QString& text, qsizetype at)
+{
+    const qsizetype lf = text.indexOf(QLatin1Char('\n'), at);
+    return lf < 0 ? text.size() : lf + 1;
+}
+
+// What is left of a pseudo-tag's line counts for nothing when it is blank or only "<BR>".
+bool isLeftover(const QString& s)
+{
+    const QStringView t = trimBlanks(withoutLineEnd(trimBlanks(s)));
+    return t.isEmpty() || t.compare(u"<BR>", Qt::CaseInsensitive) == 0;
+}
+
+struct BlockWalk {
+    QString text;
+    bool closed = true;  // false when an opening pseudo-tag had no closing one
+};
+
+// Replaces every block between `opening` and `closing` (written in capitals) by the generator's
+// HTML for its lines.
+BlockWalk replaceBlocks(const QString& text, const QString& opening, const QString& closing,
+                        const BlockGenerator& generate)
+{
+    const QString upper = vb::UCaseAscii(text);
+    BlockWalk walk;
+    qsizetype done = 0;
+    for (;;) {
+        const qsizetype a = findUnescaped(upper, opening, done);
+        if (a < 0)
+            break;
+        const qsizetype b = findUnescaped(upper, closing, a + opening.size());
+        if (b < 0) {
+            walk.closed = false;
+            break;
+        }
+        const qsizetype openLine = lineStartOf(text, a);
+        const qsizetype closeLine = lineStartOf(text, b);
+        const qsizetype closeLineEnd = lineEndOf(text, b);
+        QString before = text.mid(openLine, a - openLine);
+        QString lines;
+        QString after = text.mid(b + closing.size(), closeLineEnd - b - closing.size());
+        if (openLine == closeLine) {
+            lines = text.mid(a + opening.size(), b - a - opening.size());
+            if (!lines.isEmpty())
+                lines += CrLf;
+        } else {
+            const qsizetype openLineEnd = lineEndOf(text, a);
+            before += QStringView(text).sliced(a + opening.size(),
+                                               openLineEnd - a - opening.size());
+            lines = text.mid(openLineEnd, closeLine - openLineEnd);
+            after.prepend(QStringView(text).sliced(closeLine, b - closeLine));
+        }
+        walk.text += QStringView(text).sliced(done, openLine - done);
+        if (!isLeftover(before))
+            walk.text += before;
+        if (!lines.isEmpty())
+            walk.text += generate(lines);
+        if (!isLeftover(after))
+            walk.text += after;
+        done = closeLineEnd;
+    }
+    walk.text += QStringView(text).sliced(done);
+    return walk;
+}
+
+// Every "<HR" (any case) that follows other text on its line gets a line of its own.
+QString rulesOnOwnLines(const QString& text)
+{
+    const QString upper = vb::UCaseAscii(text);
+    QString out;
+    out.reserve(text.size() + 64);
+    qsizetype done = 0;
+    for (qsizetype at = upper.indexOf(u"<HR", 1); at >= 0; at = upper.indexOf(u"<HR", at + 1)) {
+        if (at >= 2 && QStringView(text).sliced(at - 2, 2) == u"\r\n")
+            continue;
+        out += QStringView(text).sliced(done, at - done);
+        out += CrLf;
+        done = at;
+    }
+    out += QStringView(text).sliced(done);
+    return out;
+}
+
+// A table that starts inside a paragraph closes it first; the paragraph's own "</P>" after the
+// table then goes, and the table's end leaves the text outside any paragraph.
+QString noTableInParagraph(const QString& text)
+{
+    const QString upper = vb::UCaseAscii(text);
+    QString out;
+    out.reserve(text.size() + 64);
+    std::deque<qsizetype> dropped;  // positions of the "</P>" tags to leave out
+    bool inParagraph = false;
+    qsizetype done = 0;
+    for (qsizetype at = upper.indexOf(QLatin1Char('<')); at >= 0;
+         at = upper.indexOf(QLatin1Char('<'), at + 1)) {
+        if (!dropped.empty() && dropped.front() == at) {
+            dropped.pop_front();
+            out += QStringView(text).sliced(done, at - done);
+            done = at + 4;
+            at += 3;
+            continue;
+        }
+        const QStringView tag = QStringView(upper).sliced(at);
+        if (tag.startsWith(u"<P>")) {
+            inParagraph = true;
+        } else if (tag.startsWith(u"</P")) {
+            inParagraph = false;
+        } else if (tag.startsWith(u"<TA") && inParagraph) {
+            out += QStringView(text).sliced(done, at - done);
+            out += QStringLiteral("\r\n</P>\r\n");
+            done = at;
+            const qsizetype from = dropped.empty() ? at : qMax(at, dropped.back() + 4);
+            const qsizetype end = upper.indexOf(u"</P>", from);
+            if (end >= 0)
+                dropped.push_back(end);
+            inParagraph = false;
+        }
+    }
+    out += QStringView(text).sliced(done);
+    return out;
+}
+
+} // namespace
+
+QString autoItems(const QString& text, const BlockGenerator& makeList)
+{
+    const BlockWalk walk = replaceBlocks(text, QStringLiteral("&LT;項目&GT;"),
+                                         QStringLiteral("&LT;/項目&GT;"), makeList);
+    return walk.closed ? rulesOnOwnLines(walk.text) : walk.text;
+}
+
+QString autoTables(const QString& text, const BlockGenerator& makeTable)
+{
+    const BlockWalk walk = replaceBlocks(text, QStringLiteral("&LT;表&GT;"),
+                                         QStringLiteral("&LT;/表&GT;"), makeTable);
+    return walk.closed ? noTableInParagraph(walk.text) : walk.text;
+}
+
+} // namespace autocreate
