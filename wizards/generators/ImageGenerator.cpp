@@ -1,0 +1,66 @@
+#include "wizards/generators/ImageGenerator.h"
+
+#include "platform/SharedConstants.h"
+#include "platform/VbString.h"
+#include "wizards/generators/GeneratorSupport.h"
+#include "wizards/generators/RelativePath.h"
+
+namespace gen {
+
+namespace {
+
+// "name=" + the quoted value + " ": the millimetre box wins over the percent box when filled.
+// False when the millimetre box holds a number too large to write.
+bool appendSize(QString& tag, const char* name, const QString& mm, const QString& percent, const QString& percentSign)
+{
+    if (!vb::Trim(mm).isEmpty()) {
+        const auto pixels = toPixels(mm, MmPerPixel);
+        if (!pixels)
+            return false;
+        tag += QLatin1String(name) + quoted(QString::number(*pixels)) + QStringLiteral(" ");
+    } else if (!vb::Trim(percent).isEmpty()) {
+        tag += QLatin1String(name) + quoted(vb::Trim(percent) + percentSign) + QStringLiteral(" ");
+    }
+    return true;
+}
+
+void appendWhenNotZero(QString& tag, const char* name, const QString& box)
+{
+    if (vb::Val(box) != 0)
+        tag += QLatin1String(name) + quoted(box) + QStringLiteral(" ");
+}
+
+} // namespace
+
+GeneratedEdit makeImage(const ImageInput& in)
+{
+    if (in.cssBuilderVisible) {
+        GeneratedEdit e;
+        QString style = in.styleText;
+        style.replace(QStringLiteral("url;"), QStringLiteral("url(") + in.relativePath + QStringLiteral(");"));
+        e.fields = {{field(QStringLiteral("Text"), 44), style}};
+        e.hide = {frame(3)};
+        return e;
+    }
+    if (vb::Trim(in.chosenFile).isEmpty())
+        return messageOnly(QStringLiteral("画像が選択されていません。") + FaceSweat);
+
+    const QString path = MakeRelativePath(in.chosenFile, in.documentFolder);
+    QString tag = QStringLiteral("<IMG src =") + quoted(path) + QStringLiteral(" ");
+    if (!appendSize(tag, "height=", in.heightMm, in.heightPercent, QStringLiteral("%"))
+        || !appendSize(tag, "width=", in.widthMm, in.widthPercent, QStringLiteral("% ")))
+        return messageOnly(tooLargeMessage());
+    appendWhenNotZero(tag, "border =", in.border);
+    static const char* const aligns[] = {"top", "middle", "bottom", "left", "right"};
+    if (in.align >= 0 && in.align < 5)
+        tag += QStringLiteral("align=") + quoted(QLatin1String(aligns[in.align])) + QStringLiteral(" ");
+    appendWhenNotZero(tag, "vspace=", in.vspace);
+    appendWhenNotZero(tag, "hspace=", in.hspace);
+    tag += QStringLiteral("alt=") + quoted(in.alt) + QStringLiteral(" ") + QStringLiteral(">");
+
+    GeneratedEdit e = insertSelected(in.editor.selStart, tag, {frame(3)});
+    e.fields = {{field(QStringLiteral("TxtSoutai")), path}};
+    return e;
+}
+
+} // namespace gen

@@ -1,0 +1,41 @@
+#include "wizards/generators/LinkGenerators.h"
+
+#include "platform/VbString.h"
+#include "wizards/generators/GeneratorSupport.h"
+#include "wizards/generators/RelativePath.h"
+
+namespace gen {
+
+GeneratedEdit makeLink(const LinkInput& in)
+{
+    QString open = QStringLiteral(" <A href=") + quoted(MakeRelativePath(in.target, in.documentFolder));
+    if (in.newWindow)
+        open += QStringLiteral(" target=") + quoted(QStringLiteral("_blank"));
+    open += QStringLiteral(" >");
+    GeneratedEdit e = selects(open, QStringLiteral(" </A> "), {frame(0)});
+    e.snapshot = true;
+    return e;
+}
+
+GeneratedEdit makeMailLink(const LinkInput& in)
+{
+    if (in.editor.selLength == 0)
+        return messageOnly(QStringLiteral("クリックをする文字又は画像を選択してください。^_^;"), {frmc()});
+    const QString address = vb::Trim(in.target);
+    if (address.isEmpty())
+        return messageOnly(QStringLiteral("メールアドレスを入れて下さい。 ^_^;"), {frmc()});
+    GeneratedEdit e = selects(QStringLiteral(" <A href=") + quoted(QStringLiteral("mailto:") + address) + QStringLiteral(">"),
+                              QStringLiteral(" </A> "), {frmc()});
+    e.snapshot = true;
+    return e;
+}
+
+GeneratedEdit makeLinkButton(const LinkInput& in, bool linkMode)
+{
+    GeneratedEdit e = linkMode ? makeLink(in) : makeMailLink(in);
+    if (!e.hide.contains(frame(0)))
+        e.hide.append(frame(0));
+    return e;
+}
+
+} // namespace gen

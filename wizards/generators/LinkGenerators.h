@@ -1,0 +1,24 @@
+#pragma once
+
+#include "wizards/generators/GeneratedEdit.h"
+
+#include <QString>
+
+// The link panel Frame(0): a link to a file or address, or a mail link.
+namespace gen {
+
+struct LinkInput {
+    EditorState editor;
+    QString target;         // Txtlink: a file, an address, or in mail mode the e-mail address
+    bool newWindow = false; // Check2(0) "別のウィンドウにリンクを表示"
+    QString documentFolder;
+};
+
+GeneratedEdit makeLink(const LinkInput& in);
+GeneratedEdit makeMailLink(const LinkInput& in);
+
+// Cmdcmd(0): a link while Cmdcmd(3) is shown (link mode), else a mail link; Frame(0) closes
+// either way.
+GeneratedEdit makeLinkButton(const LinkInput& in, bool linkMode);
+
+} // namespace gen

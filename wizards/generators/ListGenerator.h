@@ -1,0 +1,17 @@
+#pragma once
+
+#include "wizards/generators/GeneratedEdit.h"
+
+namespace gen {
+
+struct ListInput {
+    EditorState editor;
+    int kind = 1;   // Option8 index: 0 "マークなし", 1 "マーク付き", 2 "番号付き"
+    int bullet = 1; // Option13 index: 0 disk, 1 circle, 2 square
+};
+
+// Frame(2), Cmdcmd(8); also the list step of automatic creation. Each selected line gets an item
+// tag; the list's tags are painted red and the caret ends in front of the end block.
+GeneratedEdit makeList(const ListInput& in);
+
+} // namespace gen

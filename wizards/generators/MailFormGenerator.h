@@ -1,0 +1,20 @@
+#pragma once
+
+#include "wizards/generators/GeneratedEdit.h"
+
+#include <QString>
+
+namespace gen {
+
+struct MailFormInput {
+    EditorState editor;
+    QString address; // Text6(0), used as typed
+};
+
+// The opinion form that mails its contents.
+QString mailFormText(const QString& address);
+
+// Frame(6), Cmdcmd(21): the form in front of the selection, painted red, the caret at its start.
+GeneratedEdit makeMailForm(const MailFormInput& in);
+
+} // namespace gen

@@ -1,0 +1,65 @@
+#include "wizards/generators/MarqueeGenerator.h"
+
+#include "platform/SharedConstants.h"
+#include "platform/VbString.h"
+#include "wizards/generators/GeneratorSupport.h"
+
+namespace gen {
+
+namespace {
+
+// "name=" + the quoted size: pixels from the millimetre box, else the percent box + "%".
+// False when the millimetre box holds a number too large to write.
+bool size(QString& out, const char* name, const QString& mm, const QString& percent)
+{
+    if (!vb::Trim(mm).isEmpty()) {
+        const auto pixels = toPixels(mm, MmPerPixelMarquee);
+        if (!pixels)
+            return false;
+        out = QLatin1String(name) + quoted(vb::Str(*pixels));
+    } else if (!vb::Trim(percent).isEmpty()) {
+        out = QLatin1String(name) + quoted(percent + QStringLiteral("%"));
+    }
+    return true;
+}
+
+void appendWhenNotZero(QString& out, const char* name, const QString& box)
+{
+    if (vb::Val(box) != 0)
+        out += QLatin1String(name) + quoted(box);
+}
+
+} // namespace
+
+GeneratedEdit makeMarquee(const MarqueeInput& in)
+{
+    if (in.editor.selLength == 0)
+        return messageOnly(QStringLiteral("スクロールしたい文字列を選択して下さい。") + FaceSweat, {frmc()});
+
+    QString width, height;
+    if (!size(width, "width=", in.widthMm, in.widthPercent) || !size(height, "height=", in.heightMm, in.heightPercent))
+        return messageOnly(tooLargeMessage());
+    QString attributes = width;
+    if (!height.isEmpty())
+        attributes += (width.isEmpty() ? QString() : QStringLiteral(" ")) + height;
+    appendWhenNotZero(attributes, " hspace=", in.hspace);
+    appendWhenNotZero(attributes, " vspace=", in.vspace);
+    appendWhenNotZero(attributes, " loop=", in.loop);
+    if (vb::Val(in.delay) != 85)
+        attributes += QStringLiteral(" scrolldelay=") + quoted(vb::Str(vb::Val(in.delay)));
+    appendWhenNotZero(attributes, " scrollamount=", in.amount);
+    if (in.behavior == 1 || in.behavior == 2)
+        attributes += QStringLiteral(" behavior=") + quoted(in.behavior == 1 ? QStringLiteral("alternate") : QStringLiteral("slide"));
+    static const char* const directions[] = {"left", "right", "up", "down"};
+    if (in.direction >= 1 && in.direction <= 3)
+        attributes += QStringLiteral(" direction=") + quoted(QLatin1String(directions[in.direction]));
+    if (in.truespeed)
+        attributes += QStringLiteral(" truespeed");
+    if (in.background != QLatin1String("#FFFFFF"))
+        attributes += QStringLiteral(" bgcolor=") + quoted(in.background);
+
+    return wrapSelection(in.editor, QStringLiteral(" <MARQUEE ") + attributes + QStringLiteral(">"), QStringLiteral(" </MARQUEE> "),
+                         {frame(4)});
+}
+
+} // namespace gen

@@ -1,0 +1,132 @@
+#include "wizards/generators/MediaGenerators.h"
+
+#include "platform/SharedConstants.h"
+#include "platform/VbString.h"
+#include "wizards/generators/GeneratorSupport.h"
+#include "wizards/generators/RelativePath.h"
+
+namespace gen {
+
+namespace {
+
+// The position right behind the ">" of the first body start tag, -1 when there is none.
+int behindBodyTag(const QString& text)
+{
+    const int body = findTag(text, QStringLiteral("<BODY"));
+    if (body < 0)
+        return -1;
+    const int close = static_cast<int>(text.indexOf(QLatin1Char('>'), body));
+    return close < 0 ? -1 : close + 1;
+}
+
+// Puts tag on the line under the body start tag, painted red; fileBox receives the path written.
+GeneratedEdit underBodyTag(const EditorState& editor, const ControlRef& fileBox, const QString& file,
+                           const QString& tag, int panel)
+{
+    const int at = behindBodyTag(editor.text);
+    if (at < 0)
+        return messageOnly(noBodyMessage());
+    GeneratedEdit e = selects(tag, QString(), {frame(panel)});
+    e.snapshot = true;
+    e.fields = {{fileBox, file}};
+    e.selectFirst = Range{at, 0};
+    return e;
+}
+
+} // namespace
+
+GeneratedEdit makeSpace(const SpaceInput& in)
+{
+    GeneratedEdit e;
+    if (in.editor.selStart != 0)
+        e = selects(QStringLiteral("&nbsp;"), QString(), {frame(18)});
+    e.snapshot = true;
+    return e;
+}
+
+GeneratedEdit makeFontShape(const FontShapeInput& in)
+{
+    if (in.editor.selLength == 0)
+        return messageOnly(QStringLiteral("形状を変える文字を選択してください。") + FaceSweat);
+    struct Shape { bool on; const char* tag; };
+    const Shape shapes[] = {
+        {in.bold, "B"}, {in.italic, "I"}, {in.strike, "S"}, {in.teletype, "TT"}, {in.underline, "U"},
+        {in.script, in.superscript ? "SUP" : "SUB"},
+    };
+    QString open;
+    QString close;
+    for (const Shape& s : shapes) {
+        if (!s.on)
+            continue;
+        open += QStringLiteral("<%1>").arg(QLatin1String(s.tag));
+        close.prepend(QStringLiteral("</%1>").arg(QLatin1String(s.tag)));
+    }
+    return wrapSelection(in.editor, open, close, {frame(16)}, true);
+}
+
+GeneratedEdit makeFont(const FontInput& in)
+{
+    if (in.fonts.isEmpty())
+        return messageOnly(QStringLiteral("設定するフォントの種類を最低１種類は指定して下さい。"));
+    if (in.editor.selLength == 0)
+        return messageOnly(QStringLiteral("フォントを設定する文字列を選択して下さい。") + FaceSweat);
+    return wrapSelection(in.editor, QStringLiteral("<FONT face = ") + quoted(in.fonts.join(QLatin1Char(','))) + QStringLiteral(">") + CrLf,
+                         QStringLiteral("</FONT>") + CrLf, {frame(10)});
+}
+
+GeneratedEdit makePre(const PreInput& in)
+{
+    if (in.editor.selLength == 0)
+        return messageOnly(QStringLiteral("そのまま表示する文字列を選択してください。") + FaceSweat);
+    return wrapSelection(in.editor, QStringLiteral("<PRE> ") + CrLf, QStringLiteral("</PRE> ") + CrLf, {frame(29)});
+}
+
+GeneratedEdit makePageJump(const PageJumpInput& in)
+{
+    if (in.editor.selLength == 0)
+        return messageOnly(QStringLiteral("文字を選択してください。"));
+    const QString open = in.jumpSource ? QStringLiteral(" <A HREF=") + quoted(in.sourceName) + QStringLiteral(">")
+                                       : QStringLiteral(" <A NAME=") + quoted(in.targetName) + QStringLiteral(">");
+    return wrapSelection(in.editor, open, QStringLiteral(" </A> "), {frame(30)});
+}
+
+GeneratedEdit makeBgsound(const BgsoundInput& in)
+{
+    const QString file = MakeRelativePath(in.file, in.documentFolder);
+    const QString tag = CrLf + QStringLiteral("<BGSOUND SRC =") + quoted(file) + QStringLiteral(" LOOP=") + quoted(in.count)
+                        + QStringLiteral(">") + CrLf;
+    return underBodyTag(in.editor, field(QStringLiteral("Text6"), 1), file, tag, 7);
+}
+
+GeneratedEdit makeDynsrc(const DynsrcInput& in)
+{
+    const QString file = MakeRelativePath(in.file, in.documentFolder);
+    QString tag = CrLf + QStringLiteral("<IMG DYNSRC =") + quoted(file);
+    if (!vb::Trim(in.alt).isEmpty())
+        tag += QStringLiteral(" alt =") + quoted(in.alt);
+    tag += QStringLiteral(">");
+    return underBodyTag(in.editor, field(QStringLiteral("Text6"), 4), file, tag, 8);
+}
+
+GeneratedEdit makeBgImage(const BgImageInput& in)
+{
+    const int body = findTag(in.editor.text, QStringLiteral("<BODY"));
+    if (body < 0)
+        return messageOnly(noBodyMessage());
+    static const char* const keywords[] = {" repeat", " no-repeat", " repeat-x", " repeat-y"};
+    const QString keyword = QLatin1String(keywords[in.repeat >= 0 && in.repeat < 4 ? in.repeat : 0]);
+    const QString file = MakeRelativePath(in.file, in.documentFolder);
+    const QString attribute = QStringLiteral(" STYLE=")
+                              + quoted(QStringLiteral("background:#FFFFFF ; background:url(") + file + QStringLiteral(")") + keyword);
+    GeneratedEdit e;
+    e.snapshot = true;
+    e.fields = {{field(QStringLiteral("Text6"), 5), file}};
+    e.hide = {frame(9)};
+    e.selectFirst = Range{body + 5, 0};
+    e.primitive = Primitive::Insert2;
+    e.before = QStringLiteral(" ") + attribute;
+    e.selectAfter = Range{body + 5, static_cast<int>(attribute.size()) + 1};
+    return e;
+}
+
+} // namespace gen

@@ -1,0 +1,80 @@
+#pragma once
+
+#include "wizards/generators/GeneratedEdit.h"
+
+#include <QString>
+#include <QStringList>
+
+// The space, font shape, font, preformatted text and in-page jump panels, and the three panels
+// that write into the body start tag: background sound, movie and background image.
+namespace gen {
+
+struct SpaceInput {
+    EditorState editor;
+};
+// Frame(18), Cmdcmd(57).
+GeneratedEdit makeSpace(const SpaceInput& in);
+
+struct FontShapeInput {
+    EditorState editor;
+    bool bold = false;        // Check4(0)
+    bool italic = false;      // Check4(1)
+    bool strike = false;      // Check4(2)
+    bool teletype = false;    // Check4(3)
+    bool underline = false;   // Check4(4)
+    bool script = false;      // Check4(5)
+    bool superscript = false; // Option4(0) "上付" selected; else Option4(1) "下付"
+};
+// Frame(16), Cmdcmd(49).
+GeneratedEdit makeFontShape(const FontShapeInput& in);
+
+struct FontInput {
+    EditorState editor;
+    QStringList fonts; // the entries of LstFont, first to last
+};
+// Frame(10), Cmdcmd(32).
+GeneratedEdit makeFont(const FontInput& in);
+
+struct PreInput {
+    EditorState editor;
+};
+// Frame(29), Cmdcmd(95).
+GeneratedEdit makePre(const PreInput& in);
+
+struct PageJumpInput {
+    EditorState editor;
+    bool jumpSource = true; // OptKensaku(4) "ジャンプ元　名前" selected; else OptKensaku(5)
+    QString sourceName;     // Text6(15)
+    QString targetName;     // Text6(16)
+};
+// Frame(30), Cmdcmd(97).
+GeneratedEdit makePageJump(const PageJumpInput& in);
+
+struct BgsoundInput {
+    EditorState editor;
+    QString file;  // Text6(1); receives the path as written
+    QString count; // Text6(2)
+    QString documentFolder;
+};
+// Frame(7), Cmdcmd(23).
+GeneratedEdit makeBgsound(const BgsoundInput& in);
+
+struct DynsrcInput {
+    EditorState editor;
+    QString file; // Text6(4); receives the path as written
+    QString alt;  // Text6(3)
+    QString documentFolder;
+};
+// Frame(8), Cmdcmd(25).
+GeneratedEdit makeDynsrc(const DynsrcInput& in);
+
+struct BgImageInput {
+    EditorState editor;
+    QString file;   // Text6(5); receives the path as written
+    int repeat = 0; // OoptGif index: 0 repeat, 1 no-repeat, 2 repeat-x, 3 repeat-y
+    QString documentFolder;
+};
+// Frame(9), Cmdcmd(29).
+GeneratedEdit makeBgImage(const BgImageInput& in);
+
+} // namespace gen

@@ -1,0 +1,42 @@
+#include "wizards/generators/PageAttributeGenerators.h"
+
+#include "platform/VbString.h"
+#include "wizards/generators/GeneratorSupport.h"
+
+namespace gen {
+
+GeneratedEdit makeTitle(const TitleInput& in)
+{
+    const int p = findTag(in.editor.text, QStringLiteral("<TITLE>"));
+    if (p < 0)
+        return messageOnly(insertSkeletonFirst(QStringLiteral("<TITLE> のタグがありません、タイトルは<TITLE> と</TITLE>の間に入ります。")));
+    return insertSelected(p + 7, in.title, {frame(19)});
+}
+
+GeneratedEdit makeBodyColors(const BodyColorsInput& in)
+{
+    const int p = findTag(in.editor.text, QStringLiteral("<BODY"));
+    if (p < 0)
+        return messageOnly(noBodyMessage(), {frame(21), frmc()});
+    const QString attributes = QStringLiteral(" text=") + quoted(vb::Trim(in.textColour)) + QStringLiteral(" ")
+                               + QStringLiteral(" bgcolor=") + quoted(vb::Trim(in.backgroundColour)) + QStringLiteral(" ");
+    return insertSelected(p + 5, attributes, {frame(21)});
+}
+
+GeneratedEdit makeBodyMargins(const BodyMarginsInput& in)
+{
+    const auto top = toPixels(in.top, MmPerPixel);
+    const auto left = toPixels(in.left, MmPerPixel);
+    if (!top || !left)
+        return messageOnly(tooLargeMessage());
+    // Right-aligned in four characters; a longer number is written whole.
+    const auto padded = [](long long n) { return QString::number(n).rightJustified(4, QLatin1Char(' ')); };
+    const QString attributes = QStringLiteral(" leftmargin=") + quoted(padded(*left)) + QStringLiteral(" ")
+                               + QStringLiteral(" topmargin=") + quoted(padded(*top)) + QStringLiteral(" ");
+    const int p = findTag(in.editor.text, QStringLiteral("<BODY"));
+    if (p < 0)
+        return messageOnly(QStringLiteral("<BODY>が有りませんスケルトンを挿入して下さい。"));
+    return insertSelected(p + 5, attributes, {frame(22)});
+}
+
+} // namespace gen

@@ -1,0 +1,33 @@
+#pragma once
+
+#include "wizards/generators/GeneratedEdit.h"
+
+#include <QString>
+
+// The generators that write into the page's TITLE element and BODY start tag.
+namespace gen {
+
+struct TitleInput {
+    EditorState editor;
+    QString title; // Text6(6)
+};
+// Frame(19), Cmdcmd(60); also the mini panel's execute button.
+GeneratedEdit makeTitle(const TitleInput& in);
+
+struct BodyColorsInput {
+    EditorState editor;
+    QString textColour;       // Text6(9)
+    QString backgroundColour; // Text6(10)
+};
+// Frame(21), Cmdcmd(66).
+GeneratedEdit makeBodyColors(const BodyColorsInput& in);
+
+struct BodyMarginsInput {
+    EditorState editor;
+    QString top;  // Text6(11), millimetres
+    QString left; // Text6(12), millimetres
+};
+// Frame(22), Cmdcmd(68).
+GeneratedEdit makeBodyMargins(const BodyMarginsInput& in);
+
+} // namespace gen

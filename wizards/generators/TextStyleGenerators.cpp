@@ -1,0 +1,72 @@
+#include "wizards/generators/TextStyleGenerators.h"
+
+#include "platform/SharedConstants.h"
+#include "platform/VbString.h"
+#include "wizards/generators/GeneratorSupport.h"
+
+namespace gen {
+
+GeneratedEdit makeHeading(const HeadingInput& in)
+{
+    if (in.editor.selLength == 0)
+        return messageOnly(QStringLiteral("見出しの文字を選択してください。") + FaceSweat);
+    const QString level = vb::Trim(in.level);
+    return wrapSelection(in.editor, QStringLiteral(" <H") + level + QStringLiteral(">"),
+                         QStringLiteral(" </H") + level + QStringLiteral(">"), {frame(20)}, true);
+}
+
+GeneratedEdit makeComment(const CommentInput& in)
+{
+    if (in.editor.selLength == 0)
+        return messageOnly(QStringLiteral("コメントにする文字を選択して下さい。") + FaceSweat, {}, {frmc()});
+    return wrapSelection(in.editor, QStringLiteral(" <!-- "), QStringLiteral(" --> "), {frame(23)}, true);
+}
+
+GeneratedEdit makeFontSize(const FontSizeInput& in)
+{
+    if (in.editor.selLength == 0)
+        return messageOnly(QStringLiteral("大きさを変える文字を選択してください。") + FaceSweat, {frmc()});
+    return wrapSelection(in.editor, QStringLiteral(" <FONT size=") + quoted(in.size) + QStringLiteral(">"),
+                         QStringLiteral(" </FONT> "), {frame(12)});
+}
+
+GeneratedEdit makeFontColor(const FontColorInput& in)
+{
+    if (in.editor.selLength == 0)
+        return messageOnly(QStringLiteral("色を変えたい文字列を選択してください。") + FaceSweat, {frmc()});
+    return wrapSelection(in.editor, QStringLiteral(" <FONT color=") + quoted(in.colour) + QStringLiteral(">"),
+                         QStringLiteral(" </FONT> "), {frame(13)});
+}
+
+GeneratedEdit makeEm(const EmphasisInput& in)
+{
+    GeneratedEdit e;
+    if (in.editor.selLength > 0)
+        e = wrapSelection(in.editor, QStringLiteral(" <EM> "), QStringLiteral(" </EM> "), {frame(14)});
+    e.snapshot = true;
+    return e;
+}
+
+GeneratedEdit makeStrong(const EmphasisInput& in)
+{
+    GeneratedEdit e;
+    if (in.editor.selLength > 0)
+        e = wrapSelection(in.editor, QStringLiteral(" <STRONG> "), QStringLiteral(" </STRONG> "), {frame(15)});
+    else
+        e.hide = {frmc()};
+    e.snapshot = true;
+    return e;
+}
+
+QString fontSizeText(int value, bool relative)
+{
+    const QString text = QString::number(value);
+    return relative && !text.startsWith(QLatin1Char('-')) ? QStringLiteral("+") + text : text;
+}
+
+SpinnerRange fontSizeRange(int option17Index)
+{
+    return option17Index == 1 ? SpinnerRange{-6, 6} : SpinnerRange{1, 7};
+}
+
+} // namespace gen

@@ -1,0 +1,56 @@
+#pragma once
+
+#include "wizards/generators/GeneratedEdit.h"
+
+#include <QString>
+
+// The generators that wrap the selected text in a text-level construct.
+namespace gen {
+
+struct HeadingInput {
+    EditorState editor;
+    QString level; // Text6(8)
+};
+// Frame(20), Cmdcmd(61).
+GeneratedEdit makeHeading(const HeadingInput& in);
+
+struct CommentInput {
+    EditorState editor;
+};
+// Frame(23), Cmdcmd(70).
+GeneratedEdit makeComment(const CommentInput& in);
+
+struct FontSizeInput {
+    EditorState editor;
+    QString size; // TxtFsize
+};
+// Frame(12), Cmdcmd(37).
+GeneratedEdit makeFontSize(const FontSizeInput& in);
+
+struct FontColorInput {
+    EditorState editor;
+    QString colour; // Text6(7)
+};
+// Frame(13), Cmdcmd(40).
+GeneratedEdit makeFontColor(const FontColorInput& in);
+
+struct EmphasisInput {
+    EditorState editor;
+};
+// Frame(14), Cmdcmd(45).
+GeneratedEdit makeEm(const EmphasisInput& in);
+// Frame(15), Cmdcmd(46).
+GeneratedEdit makeStrong(const EmphasisInput& in);
+
+// What the font-size spinner VScroll1 writes into TxtFsize: its value, with "+" in front of a
+// value that is not negative while Option17(1) "相対値で指定" is selected.
+QString fontSizeText(int value, bool relative);
+
+// The range of VScroll1 for the size kind Option17(index): -6 to 6 relative, 1 to 7 absolute.
+struct SpinnerRange {
+    int minimum;
+    int maximum;
+};
+SpinnerRange fontSizeRange(int option17Index);
+
+} // namespace gen
