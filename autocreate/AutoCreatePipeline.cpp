@@ -1,6 +1,6 @@
 #include "autocreate/AutoCreatePipeline.h"
 
-#include "autocreate/TextPreparation.h"
+#include "workspace/DocumentText.h"
 
 namespace autocreate {
 

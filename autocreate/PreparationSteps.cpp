@@ -1,7 +1,7 @@
 #include "autocreate/PreparationSteps.h"
 
 #include "autocreate/AutoTextScan.h"
-#include "autocreate/TextPreparation.h"
+#include "workspace/DocumentText.h"
 #include "platform/SharedConstants.h"
 #include "platform/VbString.h"
 
