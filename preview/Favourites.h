@@ -4,9 +4,9 @@
 #include <QStringList>
 
 // The favourites file resource/duvivurud.izi: one address a line, every line an entry (an empty
-// line too), no heading. The first entry is the live browser's start page. An entry that is not
-// an address with a scheme is a path relative to the program folder (the shipped start page is
-// one of the help pages there).
+// line too), no heading. The first entry is the live browser's start page. An entry may also be
+// a path relative to the program folder: the shipped start page is the help contents page there,
+// "resource/helphelp.html".
 
 inline const QString FavouritesFile = QStringLiteral("duvivurud.izi");
 

@@ -135,8 +135,8 @@ TEST(Favourites, ShippedStartPageIsAHelpPage)
     const QStringList entries = parseFavourites(readResource(FavouritesFile));
     ASSERT_FALSE(entries.isEmpty());
     for (const QString& entry : entries) {
-        // An entry without a scheme is a path below the program folder.
-        const QUrl url = QUrl::fromUserInput(entry, ProgramFolder, QUrl::AssumeLocalFile);
+        // An entry that names a file below the program folder is that file.
+        const QUrl url = QUrl::fromUserInput(entry, ProgramFolder);
         ASSERT_TRUE(url.isLocalFile()) << entry.toStdString();
         EXPECT_TRUE(QFileInfo(url.toLocalFile()).isFile()) << entry.toStdString();
     }
