@@ -1,7 +1,7 @@
 #include "preview/Favourites.h"
 
 #include "platform/SharedConstants.h"
-#include "toolwindows/DataLines.h"
+#include "platform/DataLines.h"
 
 QStringList parseFavourites(const QString& text)
 {

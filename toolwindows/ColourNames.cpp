@@ -2,7 +2,7 @@
 
 #include "platform/VbString.h"
 #include "toolwindows/ColourPalette.h"
-#include "toolwindows/DataLines.h"
+#include "platform/DataLines.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #include "toolwindows/ColourPalette.h"
 
-#include "toolwindows/DataLines.h"
+#include "platform/DataLines.h"
 
 #include <array>
 

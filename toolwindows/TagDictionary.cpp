@@ -2,7 +2,7 @@
 
 #include "platform/SharedConstants.h"
 #include "platform/VbString.h"
-#include "toolwindows/DataLines.h"
+#include "platform/DataLines.h"
 
 namespace {
 

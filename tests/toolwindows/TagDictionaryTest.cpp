@@ -1,6 +1,6 @@
 #include "platform/TextFile.h"
 #include "support/QtPrinters.h"
-#include "toolwindows/DataLines.h"
+#include "platform/DataLines.h"
 #include "toolwindows/TagDictionary.h"
 
 #include <QDir>

@@ -1,4 +1,4 @@
-#include "toolwindows/DataLines.h"
+#include "platform/DataLines.h"
 
 QStringList splitDataLines(const QString& text)
 {
