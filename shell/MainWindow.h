@@ -14,10 +14,12 @@
 #include "preview/PreviewTab.h"
 #include "shell/FileMenu.h"
 #include "shell/Projects.h"
+#include "wizards/Dispatcher.h"
 #include "wizards/LineBreakGenerators.h"
 #include "wizards/LineLengthPanel.h"
 #include "workspace/DocumentFiles.h"
 #include "workspace/Module1.h"
+#include "workspace/PanelKit.h"
 #include "workspace/Workspace.h"
 
 #include <QMainWindow>
@@ -58,11 +60,13 @@ public:
     // ---- subsystems, lowest layer first ----
     Workspace ws;
     DocumentFiles files;
+    PanelKit panels;
     Colouring colour;
     UndoRing undo;
     Insertion insert;
     Regions regions;
     EditorFonts fonts;
+    Dispatcher dispatcher;
     LineBreakGenerators lineBreaks;
     LineLengthPanel lineLength;
     PreviewTab preview;

@@ -1,0 +1,64 @@
+#include "platform/ControlRegistry.h"
+#include "platform/RichEdit.h"
+#include "platform/Twips.h"
+#include "support/AppFixture.h"
+#include "workspace/PanelKit.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTest>
+#include <gtest/gtest.h>
+
+class PanelKitTest : public AppFixture {};
+
+TEST_F(PanelKitTest, PanelsAreRegisteredHiddenAndOpenWhereTheirOpenerSays)
+{
+    fomPelmor& win = start();
+    PanelKit& kit = win.panels;
+    QGroupBox* panel = kit.addFrame(90, QStringLiteral("試し"));
+    kit.addTitle(panel, QStringLiteral("Label"), 90, QStringLiteral("試しの題"));
+    kit.addExplanation(panel, 190);
+    kit.addCmdButton(panel, 144, QStringLiteral("閉じる"));
+    EXPECT_FALSE(panel->isVisible());
+    EXPECT_EQ(win.controls.get<QGroupBox>(QStringLiteral("Frame"), 90), panel);
+
+    kit.open({QStringLiteral("Frame"), 90, 190, QStringLiteral("説明です。\r\n"), 3000, 3500, 5000, 3155, false, 90, 144});
+    EXPECT_TRUE(panel->isVisible());
+    EXPECT_EQ((std::vector<int>{twips::Left(panel), twips::Top(panel), twips::Width(panel), twips::Height(panel)}),
+              (std::vector<int>{3500, 3000, 5000, 3155}));
+    auto* text = win.controls.get<QPlainTextEdit>(QStringLiteral("Text"), 190);
+    EXPECT_EQ(text->toPlainText(), QStringLiteral("説明です。\n"));
+    EXPECT_EQ(text->font().pointSize(), 12);
+    EXPECT_EQ(twips::Top(win.controls.get<QWidget>(QStringLiteral("Label"), 90)), 180) << "laid out";
+}
+
+TEST_F(PanelKitTest, TitleMouseIsReportedAndButtonsPressTheDispatcher)
+{
+    fomPelmor& win = start();
+    PanelKit& kit = win.panels;
+    QGroupBox* panel = kit.addFrame(91, QStringLiteral("試し"));
+    QLabel* title = kit.addTitle(panel, QStringLiteral("Label"), 91, QStringLiteral("題"));
+    QPushButton* button = kit.addCmdButton(panel, 143, QStringLiteral("実行"));
+    QSignalSpy pressed(&kit, &PanelKit::titlePressed);
+    QSignalSpy released(&kit, &PanelKit::titleReleased);
+    panel->show();
+    title->setGeometry(0, 0, 200, 20);
+    QTest::mousePress(title, Qt::LeftButton, {}, QPoint(10, 5));
+    QTest::mouseRelease(title, Qt::LeftButton, {}, QPoint(10, 5));
+    ASSERT_EQ(pressed.count(), 1);
+    EXPECT_EQ(pressed.at(0).at(0).value<QWidget*>(), panel);
+    EXPECT_EQ(pressed.at(0).at(1).toInt(), twips::fromPixels(10));
+    EXPECT_EQ(released.count(), 1);
+
+    // The button goes through the dispatcher: a snapshot and then an empty undo buffer.
+    RichEdit* ed = win.ws.HtText(0);
+    ed->setFocus();
+    QTest::keyClicks(ed, QStringLiteral("abc"));
+    ASSERT_TRUE(ed->CanUndo());
+    button->click();
+    EXPECT_FALSE(ed->CanUndo());
+    EXPECT_EQ(win.ws.doc(0).Undo[static_cast<size_t>(win.ws.doc(0).UndoPos)].text, QStringLiteral("abc"));
+}

@@ -1,0 +1,105 @@
+#include "workspace/PanelKit.h"
+
+#include "platform/Procedures.h"
+#include "platform/Twips.h"
+#include "workspace/PanelLayout.h"
+#include "workspace/Workspace.h"
+
+#include <QEvent>
+#include <QGroupBox>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+namespace {
+
+const char* const PanelProperty = "pelmorPanel";
+
+} // namespace
+
+PanelKit::PanelKit(ControlRegistry& controlRegistry, Procedures& procs, Workspace& workspace, QWidget* host)
+    : controls(controlRegistry)
+    , procs_(procs)
+    , ws_(workspace)
+    , host_(host)
+{
+}
+
+QGroupBox* PanelKit::addPanel(const QString& name, int index, const QString& caption, QWidget* parent)
+{
+    auto* panel = new QGroupBox(caption, parent ? parent : host_);
+    // Panels lie over the editors and hide what is behind them.
+    panel->setAutoFillBackground(true);
+    panel->hide();
+    controls.add(name, index, panel);
+    return panel;
+}
+
+QLabel* PanelKit::addTitle(QWidget* panel, const QString& name, int index, const QString& caption)
+{
+    auto* title = new QLabel(caption, panel);
+    title->setProperty(PanelProperty, QVariant::fromValue(static_cast<QObject*>(panel)));
+    title->setCursor(Qt::SizeAllCursor);
+    title->installEventFilter(this);
+    controls.add(name, index, title);
+    return title;
+}
+
+QPlainTextEdit* PanelKit::addExplanation(QWidget* panel, int index)
+{
+    auto* box = new QPlainTextEdit(panel);
+    box->setReadOnly(true);
+    controls.add(QStringLiteral("Text"), index, box);
+    return box;
+}
+
+QPushButton* PanelKit::addCmdButton(QWidget* parent, int index, const QString& caption)
+{
+    auto* button = new QPushButton(caption, parent);
+    button->setAutoDefault(false);
+    connect(button, &QPushButton::clicked, this, [this, index] { procs_.call(QStringLiteral("Cmdcmd_Click"), index); });
+    controls.add(QStringLiteral("Cmdcmd"), index, button);
+    return button;
+}
+
+void PanelKit::open(const PanelPlace& place)
+{
+    if (place.selectSourceTab)
+        ws_.selectSourceTab(ws_.CurDoc());
+    auto* panel = controls.get<QWidget>(place.panelName, place.frame);
+    if (place.textIndex != ControlRegistry::NoIndex)
+        controls.get<QPlainTextEdit>(QStringLiteral("Text"), place.textIndex)->setPlainText(place.explanation);
+    twips::SetGeometry(panel, place.left, place.top, place.width, place.height);
+    panel->show();
+    panel->raise();
+    if (place.layoutLabel >= 0) {
+        LayoutPanel(controls, place.frame, place.layoutLabel, place.layoutButton, place.textIndex);
+    }
+    if ((place.layoutLabel >= 0 || place.font12) && place.textIndex != ControlRegistry::NoIndex) {
+        auto* box = controls.get<QWidget>(QStringLiteral("Text"), place.textIndex);
+        QFont font = box->font();
+        font.setPointSize(12);
+        box->setFont(font);
+    }
+}
+
+bool PanelKit::eventFilter(QObject* watched, QEvent* event)
+{
+    const QEvent::Type type = event->type();
+    if (type != QEvent::MouseButtonPress && type != QEvent::MouseMove && type != QEvent::MouseButtonRelease)
+        return false;
+    auto* panel = qobject_cast<QWidget*>(watched->property(PanelProperty).value<QObject*>());
+    if (!panel)
+        return false;
+    const QPoint p = static_cast<QMouseEvent*>(event)->position().toPoint();
+    const int x = twips::fromPixels(p.x());
+    const int y = twips::fromPixels(p.y());
+    if (type == QEvent::MouseButtonPress)
+        Q_EMIT titlePressed(panel, x, y);
+    else if (type == QEvent::MouseMove)
+        Q_EMIT titleMoved(panel, x, y);
+    else
+        Q_EMIT titleReleased(panel);
+    return false;
+}

@@ -1,0 +1,87 @@
+#pragma once
+
+#include "platform/ControlRegistry.h"
+
+#include <QObject>
+#include <QString>
+
+class Procedures;
+class QGroupBox;
+class QLabel;
+class QPlainTextEdit;
+class QPushButton;
+class QWidget;
+class Workspace;
+
+// Where and how a guided panel opens: its panel `Frame(frame)`, place and size in twips relative to
+// the main window's client area, the text of its explanation box `Text(textIndex)`, and the
+// optional layout of its title, close button and explanation box.
+struct PanelPlace {
+    QString panelName = QStringLiteral("Frame");
+    int frame = ControlRegistry::NoIndex;
+    int textIndex = ControlRegistry::NoIndex;
+    QString explanation;
+    int top = 0;
+    int left = 0;
+    int width = 0;
+    int height = 0;
+    // Select the current document's source tab first.
+    bool selectSourceTab = false;
+    // LayoutPanel's title label and close button; the layout also sets the explanation's font
+    // to 12 points. -1: no layout.
+    int layoutLabel = -1;
+    int layoutButton = -1;
+    // Only the font size, without the layout.
+    bool font12 = false;
+};
+
+// Builds the guided panels over the editors: every control is registered under its name and
+// index as it is made, so that the dispatcher, automatic creation, the lesson player and the tests
+// reach it while the panel is still hidden. Every subsystem builds its own panels with it.
+//
+// A panel's title label reports the mouse on it, in twips in the label's own coordinates, so that
+// the user can drag the panel by it; the movable panels do the dragging.
+class PanelKit : public QObject {
+    Q_OBJECT
+
+public:
+    PanelKit(ControlRegistry& controls, Procedures& procs, Workspace& workspace, QWidget* host);
+
+    ControlRegistry& controls;
+    QWidget* host() const { return host_; }
+
+    // A panel `Frame(k)` (or another panel name), hidden, with its caption.
+    QGroupBox* addPanel(const QString& name, int index, const QString& caption, QWidget* parent = nullptr);
+    QGroupBox* addFrame(int k, const QString& caption) { return addPanel(QStringLiteral("Frame"), k, caption); }
+    // The title that the user drags the panel by (`Label(k)`, `Label7`, `Lblc`).
+    QLabel* addTitle(QWidget* panel, const QString& name, int index, const QString& caption);
+    // The read-only explanation box `Text(index)`.
+    QPlainTextEdit* addExplanation(QWidget* panel, int index);
+    // A button of the dispatcher's array `Cmdcmd(index)`: a click runs `Cmdcmd_Click(index)`.
+    QPushButton* addCmdButton(QWidget* parent, int index, const QString& caption);
+    // Any other control, registered under its name and index.
+    template <typename T>
+    T* add(QWidget* parent, const QString& name, int index = ControlRegistry::NoIndex)
+    {
+        T* control = new T(parent);
+        controls.add(name, index, control);
+        return control;
+    }
+
+    // The panel opener: source tab, explanation text, place and size, shown in front, layout.
+    void open(const PanelPlace& place);
+
+Q_SIGNALS:
+    // The mouse on a panel's title: pressed, moved, released (x and y in twips).
+    void titlePressed(QWidget* panel, int x, int y);
+    void titleMoved(QWidget* panel, int x, int y);
+    void titleReleased(QWidget* panel);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    Procedures& procs_;
+    Workspace& ws_;
+    QWidget* host_;
+};
