@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QVariant>
 #include <functional>
 #include <map>
 
@@ -11,11 +12,15 @@
 // std::logic_error; `defined` tells a caller whose target may be absent.
 class Procedures {
 public:
+    using Procedure = std::function<void(const QVariant&)>;
+
+    void define(const QString& name, Procedure procedure);
     void define(const QString& name, std::function<void(int)> procedure);
+    void define(const QString& name, std::function<void(const QString&)> procedure);
     void define(const QString& name, std::function<void()> procedure);
     bool defined(const QString& name) const { return procedures_.count(name) != 0; }
-    void call(const QString& name, int argument = 0) const;
+    void call(const QString& name, const QVariant& argument = QVariant()) const;
 
 private:
-    std::map<QString, std::function<void(int)>> procedures_;
+    std::map<QString, Procedure> procedures_;
 };
