@@ -43,6 +43,8 @@ fomPelmor::fomPelmor(Module1& module, Dialogs& dialogs, QWidget* parent)
     , help(m1.settings)
     , prep(ws)
     , autoCreate(m1.settings)
+    , colorPicker(ws, controls, procs, this)
+    , tagDictionary(ws, undo, insert, controls, procs, this)
     , projects(ws, files)
     , fileMenu(ws, files, projects, autoCreate, colour, commands)
 {

@@ -14,6 +14,8 @@
 #include "preview/PreviewTab.h"
 #include "shell/FileMenu.h"
 #include "shell/Projects.h"
+#include "toolwindows/FomColor.h"
+#include "toolwindows/Fomtag.h"
 #include "wizards/Dispatcher.h"
 #include "wizards/LineBreakGenerators.h"
 #include "wizards/LineLengthPanel.h"
@@ -73,6 +75,8 @@ public:
     HelpMenu help;
     TextPreparation prep;
     AutoCreateMenu autoCreate;
+    FomColor colorPicker;
+    Fomtag tagDictionary;
     Projects projects;
     FileMenu fileMenu;
 
