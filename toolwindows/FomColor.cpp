@@ -112,7 +112,8 @@ void FomColor::buildBottomBar()
     Shape1->setFrameShape(QFrame::Box);
     setBackColour(Shape1, QColor(255, 255, 255));
     controls.add(QStringLiteral("Shape1"), Shape1);
-    Label5 = place(new QLabel(QStringLiteral("混合パレット"), Picture1), 1260, 90, 915, 255);
+    Label5 = place(new QLabel(QStringLiteral("混合パレット"), Picture1), 1260, 90, 945, 255);
+    setPointSize(Label5, 8);
     controls.add(QStringLiteral("Label5"), Label5);
 
     Label2[0] = place(new QLabel(QStringLiteral("名前"), Frame4), 1575, 225, 360, 255);

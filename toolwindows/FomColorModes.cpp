@@ -22,13 +22,6 @@
 
 namespace {
 
-void setPointSize(QWidget* w, int points)
-{
-    QFont f = w->font();
-    f.setPointSize(points);
-    w->setFont(f);
-}
-
 // The text of a data file of resource/, or nothing when it cannot be read.
 std::optional<QString> readResource(const Workspace& ws, const QString& name)
 {
@@ -117,6 +110,7 @@ void FomColor::buildBasicFrame()
     Label3->setWordWrap(true);
     Label3->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     Label3->setTextFormat(Qt::PlainText);
+    setPointSize(Label3, 8);
     controls.add(QStringLiteral("Label3"), Label3);
 
     Frame7 = new QGroupBox(Frame6);

@@ -130,3 +130,10 @@ QColor foreColour(const QWidget* control)
 {
     return control->palette().color(foreRole(control));
 }
+
+void setPointSize(QWidget* control, int points)
+{
+    QFont f = control->font();
+    f.setPointSize(points);
+    control->setFont(f);
+}

@@ -44,3 +44,5 @@ QColor backColour(const QWidget* control);
 // The colour of a label's or box's text.
 void setForeColour(QWidget* control, const QColor& colour);
 QColor foreColour(const QWidget* control);
+// The size of a control's font, in points.
+void setPointSize(QWidget* control, int points);
