@@ -11,6 +11,7 @@
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QScrollBar>
+#include <QTest>
 #include <vector>
 
 namespace {
@@ -466,4 +467,22 @@ TEST_F(FomColorTest, ExplanationPageOpensFromTheMenuAndCloses)
     EXPECT_EQ(twips::Width(frame), 5955);
     picker().Command1_Click();
     EXPECT_TRUE(frame->isHidden());
+}
+
+TEST_F(FomColorTest, MouseClicksReachTheSwatchHandlers)
+{
+    startWithColours();
+    QObject* target = box(QStringLiteral("Text6"), 18);
+    w().procs.call(QStringLiteral("OpenColorPicker"), 18);
+    QLineEdit* aqua = pc(QStringLiteral("Text6"), 2);
+    QTest::mouseClick(aqua, Qt::LeftButton);
+    EXPECT_EQ(value(), QStringLiteral("#00ffff"));
+    // A right click is no click.
+    QTest::mouseClick(pc(QStringLiteral("Text6"), 3), Qt::RightButton);
+    EXPECT_EQ(value(), QStringLiteral("#00ffff"));
+    EXPECT_TRUE(picker().isVisible());
+
+    QTest::mouseDClick(pc(QStringLiteral("Text6"), 4), Qt::LeftButton);
+    EXPECT_EQ(boxText(target), QStringLiteral("#00ff00"));
+    EXPECT_FALSE(picker().isVisible());
 }
