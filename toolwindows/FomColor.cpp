@@ -11,13 +11,11 @@
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
-#include <QMimeData>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -25,8 +23,6 @@
 #include <QVBoxLayout>
 
 namespace {
-
-constexpr int NoIndex = ControlRegistry::NoIndex;
 
 // Writes a colour into a box of the main window, whatever kind of text box it is.
 bool setBoxText(QObject* box, const QString& text)
@@ -303,9 +299,8 @@ void FomColor::Option3_Click()
 
 // ---- delivery ----
 
-bool FomColor::deliverTo(const QString& chosen)
+bool FomColor::deliverTo(const picker::Delivery& d, const QString& chosen)
 {
-    const picker::Delivery d = picker::deliveryFor(ColorTarget.value());
     switch (d.kind) {
     case picker::DeliveryKind::Editor:
         if (!procs_.defined(QStringLiteral("Getcolor")))
@@ -340,7 +335,7 @@ void FomColor::InsertC()
 
     const picker::Delivery d = picker::deliveryFor(ColorTarget.value());
     // A code whose destination does not exist delivers nothing and leaves the window as it is.
-    if (!deliverTo(chosen))
+    if (!deliverTo(d, chosen))
         return;
     if (d.lessonToFrontFirst)
         bringLessonToFront();

@@ -2,6 +2,7 @@
 
 #include "platform/ControlRegistry.h"
 #include "platform/StateValue.h"
+#include "toolwindows/ColourDelivery.h"
 #include "toolwindows/ColourNames.h"
 #include "toolwindows/PickerColours.h"
 
@@ -109,7 +110,8 @@ private:
     static SwatchEvents basicSwatch() { return {&FomColor::Text6_Click, &FomColor::Text6_DblClick, nullptr, false}; }
     static SwatchEvents extendedSwatch() { return {&FomColor::Text5_Click, nullptr, &FomColor::Text5_MouseDown, true}; }
     void startSwatchDrag(int index);
-    bool deliverTo(const QString& chosen);
+    // Writes the chosen text where the delivery says; false when that place does not exist.
+    bool deliverTo(const picker::Delivery& d, const QString& chosen);
     void bringLessonToFront();
     void focusMainWindow();
 
