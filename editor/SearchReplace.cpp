@@ -55,7 +55,8 @@ std::optional<Selection> findNext(const QString& text, const Selection& selectio
     if (find.isEmpty())
         return std::nullopt;
     // A selection at 0 is the occurrence found last time: the search moves on past its start.
-    const qsizetype from = (selection.start != 0 || selection.length > 0) ? selection.start + 1 : 0;
+    const Selection sel = clampSelection(text, selection);
+    const qsizetype from = (sel.start != 0 || sel.length > 0) ? sel.start + 1 : 0;
     const qsizetype p = from <= text.size() ? text.indexOf(find, from) : -1;
     if (p < 0)
         return std::nullopt;
