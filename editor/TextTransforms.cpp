@@ -1,7 +1,7 @@
 #include "editor/TextTransforms.h"
 
 #include "editor/EditMessages.h"
-#include "editor/Regions.h"
+#include "workspace/DocumentText.h"
 #include "platform/SharedConstants.h"
 #include "platform/VbString.h"
 
@@ -10,7 +10,6 @@
 namespace {
 
 const QString BrMark = QStringLiteral("<BR>");
-constexpr int RegionMarkerLength = 13;
 
 bool isTagSpace(QChar c)
 {
@@ -115,9 +114,9 @@ std::optional<EditResult> brMarksAtLineEnds(const QString& text, const Selection
 
 int outsideRegionMarker(const QString& text, int pos)
 {
-    for (int m = std::max(0, pos - RegionMarkerLength + 1); m < pos; ++m) {
+    for (int m = std::max(0, pos - static_cast<int>(RegionMarkerLength) + 1); m < pos; ++m) {
         if (markerAt(text, m) > 0)
-            return m + RegionMarkerLength;
+            return m + static_cast<int>(RegionMarkerLength);
     }
     return pos;
 }

@@ -1,4 +1,4 @@
-#include "editor/Regions.h"
+#include "workspace/DocumentText.h"
 #include "editor/Reindent.h"
 #include "EditPrinters.h"
 

@@ -1,5 +1,5 @@
 #include "editor/EditMessages.h"
-#include "editor/Regions.h"
+#include "workspace/DocumentText.h"
 #include "editor/TextTransforms.h"
 #include "EditPrinters.h"
 
