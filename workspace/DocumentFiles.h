@@ -64,4 +64,10 @@ Q_SIGNALS:
 private:
     bool writeDocument(int n, const QString& path, const QString& failureMessage);
     Workspace& ws;
+    // The file last read, and whether its document's text is exactly what the file holds.
+    struct LastRead {
+        const struct Document* document = nullptr;
+        QString path;
+        bool sameAsFile = false;
+    } lastRead_;
 };

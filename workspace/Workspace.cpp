@@ -11,6 +11,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QListWidget>
+#include <QSaveFile>
 
 Workspace::Workspace(Module1& module, Dialogs& dialogs, TabStrip& tabs)
     : m1(module)
@@ -135,11 +136,40 @@ QString Workspace::TempPagePath(int n)
     return d.TempPage;
 }
 
+namespace {
+
+// A temporary page is written only under a name the run owns or that is free.
+bool mayWritePage(const TempPages& pages, const QString& path)
+{
+    const QFileInfo target(path);
+    return !isOwnTempPageName(target.fileName()) || !(target.isSymLink() || (target.exists() && !pages.owns(path)));
+}
+
+} // namespace
+
+bool Workspace::writePageFromFile(const QString& path, const QString& file)
+{
+    if (!mayWritePage(pages, path))
+        return false;
+    QFile source(file);
+    if (!source.open(QIODevice::ReadOnly))
+        return false;
+    QByteArray bytes = source.readAll();
+    if (source.error() != QFileDevice::NoError)
+        return false;
+    bytes += "\r\n";
+    QSaveFile page(path);
+    if (!page.open(QIODevice::WriteOnly) || page.write(bytes) != bytes.size() || !page.commit())
+        return false;
+    if (isOwnTempPageName(QFileInfo(path).fileName()))
+        pages.noteWritten(path);
+    return true;
+}
+
 bool Workspace::writePage(const QString& path, const QString& text, TextEncoding encoding, QString* error)
 {
     const QFileInfo target(path);
-    // A temporary page is written only under a name the run owns or that is free.
-    if (isOwnTempPageName(target.fileName()) && (target.isSymLink() || (target.exists() && !pages.owns(path)))) {
+    if (!mayWritePage(pages, path)) {
         if (error)
             *error = QStringLiteral("not the program's own page");
         return false;

@@ -80,6 +80,9 @@ public:
     QString TempPagePath(int n);
     // Writes a page of the program's own: the text followed by CR LF, in the given encoding.
     bool writePage(const QString& path, const QString& text, TextEncoding encoding, QString* error = nullptr);
+    // A page whose text is exactly a file's: the file's bytes and a final CR LF. False when it
+    // could not be written that way (the caller then writes it from the text).
+    bool writePageFromFile(const QString& path, const QString& file);
     // The pages this run owns; the shell deletes them at the end of the run.
     TempPages pages;
     // How long typing must stop before a modified document's page is written again.
