@@ -9,7 +9,7 @@ packages=(
   qt6-translations-l10n qt6-l10n-tools
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-ipafont-gothic fonts-ipafont-mincho
-  poppler-utils xvfb xauth
+  poppler-utils xvfb xauth xdotool x11-utils
 )
 missing=()
 for p in "${packages[@]}"; do

@@ -196,14 +196,6 @@ bool fomPelmor::Form_QueryUnload()
     return true;
 }
 
-void fomPelmor::deleteOwnTempFiles(const QString& folder)
-{
-    if (folder.isEmpty())
-        return;
-    files.KillTempFiles(folder);
-    QFile::remove(folder + QStringLiteral("/test.$$$"));
-}
-
 bool fomPelmor::Form_Unload()
 {
     for (int i = 0; i < ws.DocCount(); ++i) {
@@ -217,9 +209,8 @@ bool fomPelmor::Form_Unload()
     }
     const bool written = m1.ini.WriteIni(m1.iniPath());
     const QString currentFolder = ws.current().DataPath;
-    deleteOwnTempFiles(currentFolder);
-    if (QDir(currentFolder).absolutePath() != QDir(m1.programFolder).absolutePath())
-        deleteOwnTempFiles(m1.programFolder);
+    // Only the pages this run wrote or took over; another instance's stay.
+    ws.pages.deleteAllOwnPages();
     if (!isMinimized()) {
         Settings& settings = m1.settings;
         settings.set(setting::MainLeft, twips::WindowLeft(this));

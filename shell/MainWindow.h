@@ -98,7 +98,6 @@ protected:
 
 private:
     void createMenus();
-    void deleteOwnTempFiles(const QString& folder);
     bool Form_KeyDown(int key, Qt::KeyboardModifiers modifiers);
 
     bool layoutBusy_ = false;
