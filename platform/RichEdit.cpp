@@ -15,6 +15,7 @@
 #include <QMimeData>
 #include <QMouseEvent>
 #include <QUrl>
+#include <QStringDecoder>
 #include <QVBoxLayout>
 #include <memory>
 
@@ -39,6 +40,15 @@ int utf8Width(unsigned char lead)
 }
 
 constexpr int PaintIndicator = 8;
+
+// The editor's UTF-8 as text: a U+FEFF at the start is a character like any other here, not a
+// byte-order mark to drop.
+QString textOf(const char* utf8, qsizetype length)
+{
+    QStringDecoder decoder(QStringConverter::Utf8,
+                           QStringConverter::Flag::Stateless | QStringConverter::Flag::ConvertInitialBom);
+    return decoder.decode(QByteArrayView(utf8, length));
+}
 
 QStringList localFiles(const QMimeData* data)
 {
@@ -293,7 +303,7 @@ QString RichEdit::Text() const
     if (length == 0)
         return QString();
     const char* p = reinterpret_cast<const char*>(sci_->SendScintilla(QsciScintillaBase::SCI_GETCHARACTERPOINTER));
-    return QString::fromUtf8(p, length);
+    return textOf(p, length);
 }
 
 void RichEdit::replaceRange(long from, long to, const QByteArray& utf8)
@@ -366,7 +376,7 @@ QString RichEdit::SelText() const
         return QString();
     const char* p = reinterpret_cast<const char*>(
         sci_->SendScintilla(QsciScintillaBase::SCI_GETRANGEPOINTER, static_cast<unsigned long>(s), e - s));
-    return QString::fromUtf8(p, e - s);
+    return textOf(p, e - s);
 }
 
 void RichEdit::SetSelText(const QString& text)

@@ -31,7 +31,7 @@ bool sameFolder(const QString& a, const QString& b)
 
 QString browserEncoding(TextEncoding encoding)
 {
-    return encoding == TextEncoding::Cp932 ? QStringLiteral("Shift_JIS") : QStringLiteral("UTF-8");
+    return encodingDisplayName(encoding);
 }
 
 } // namespace

@@ -4,10 +4,13 @@
 #include <QDir>
 #include <QStringList>
 #include <QTimer>
+#include <csignal>
 #include <unistd.h>
 
 int main(int argc, char** argv)
 {
+    // A write beyond the file-size limit fails the save instead of ending the program.
+    std::signal(SIGXFSZ, SIG_IGN);
     // The browser engine's sandbox cannot run for the root user.
     if (geteuid() == 0 && qEnvironmentVariableIsEmpty("QTWEBENGINE_DISABLE_SANDBOX"))
         qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");

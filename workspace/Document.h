@@ -34,6 +34,8 @@ struct Document {
     bool Modified = false;
     bool BrowserMode = false;
     TextEncoding encoding = TextEncoding::Cp932;
+    // The line ends a save writes: LF for a file that had LF alone, CR LF otherwise.
+    LineEnds lineEnds = LineEnds::CrLf;
 
     std::array<UndoSlot, UndoRingSize + 1> Undo{}; // slot 10 exists and stays empty
     int UndoPos = 0;

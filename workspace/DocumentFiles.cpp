@@ -1,6 +1,7 @@
 #include "workspace/DocumentFiles.h"
 
 #include "platform/Dialogs.h"
+#include "platform/FileMessages.h"
 #include "platform/RichEdit.h"
 #include "platform/VbString.h"
 #include "workspace/PathHelpers.h"
@@ -38,14 +39,20 @@ bool DocumentFiles::ReadData(const QString& folder, const QString& name)
     const QString full = folder + QLatin1Char('/') + name;
     const TextReadResult r = readTextFile(full);
     if (!r.ok) {
-        ws.dlg.MsgBox(QStringLiteral("データｰが読み込めませんでした。ファイルが存在していないか、ほかのプログラムによって")
-                      + QStringLiteral("オープンされていませんか?　データ-") + CrLf + full);
+        // What is not a file to edit says so; a file that could not be read gets the old message.
+        const bool refused = r.problem == FileProblem::Folder || r.problem == FileProblem::NotRegularFile
+            || r.problem == FileProblem::TooLarge;
+        ws.dlg.MsgBox(refused ? readProblemMessage(r.problem, full)
+                              : QStringLiteral("データｰが読み込めませんでした。ファイルが存在していないか、ほかのプログラムによって")
+                                    + QStringLiteral("オープンされていませんか?　データ-") + CrLf + full);
         return false;
     }
     Document& d = ws.doc(n);
     d.FileName = name;
     d.DataPath = folder;
     d.encoding = r.encoding;
+    // Mixed line ends are saved as CR LF, as the editor holds them.
+    d.lineEnds = r.lineEnds == LineEnds::Lf ? LineEnds::Lf : LineEnds::CrLf;
     // Folded regions and a hidden header of the text that was there belong to it alone.
     d.Regions.fill(QString());
     d.Header.clear();
@@ -61,10 +68,10 @@ bool DocumentFiles::ReadData(const QString& folder, const QString& name)
     ed->show();
     ChangeDir(folder);
     d.Modified = false;
-    if (!r.exactRoundTrip) {
-        ws.dlg.MsgBox(QStringLiteral("このファイルには Shift_JIS として正しく読めない文字が含まれています。") + CrLf
-                      + QStringLiteral("保存すると、その部分は元のファイルと同じにはなりません。") + CrLf + full);
-    }
+    if (!r.exactRoundTrip)
+        ws.dlg.MsgBox(inexactReadMessage(r.encoding, full));
+    if (r.lineEnds == LineEnds::Mixed)
+        ws.dlg.MsgBox(lineEndsNotice(r.lineEnds) + CrLf + full);
     return true;
 }
 

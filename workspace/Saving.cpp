@@ -1,6 +1,7 @@
 #include "workspace/DocumentFiles.h"
 
 #include "platform/Dialogs.h"
+#include "platform/FileMessages.h"
 #include "platform/RichEdit.h"
 #include "platform/VbString.h"
 #include "workspace/Workspace.h"
@@ -26,12 +27,16 @@ QString DocumentFiles::savedText(int n) const
 
 bool DocumentFiles::writeDocument(int n, const QString& path, const QString& failureMessage)
 {
-    const TextWriteResult r = writeTextFile(path, savedText(n), ws.doc(n).encoding, isHtmlFileName(path));
+    const Document& d = ws.doc(n);
+    const TextWriteResult r = writeTextFile(path, savedText(n), d.encoding, isHtmlFileName(path), d.lineEnds);
     if (r.ok)
         return true;
     QString detail;
     if (!r.unencodable.isEmpty())
-        detail = QStringLiteral("「") + r.unencodable + QStringLiteral("」は Shift_JIS で保存できない文字です。");
+        detail = QStringLiteral("「") + r.unencodable + QStringLiteral("」は ") + encodingDisplayName(d.encoding)
+            + QStringLiteral(" で保存できない文字です。");
+    else if (r.problem != FileProblem::None)
+        detail = writeProblemDetail(r.problem);
     else
         detail = QStringLiteral("フォルダーがあるか、書き込めるか、ほかのプログラムが使っていないかを確かめてください。");
     ws.dlg.MsgBox(failureMessage + CrLf + detail + CrLf + path);

@@ -1,4 +1,4 @@
-#include "FileTestSupport.h"
+#include "support/FileTestSupport.h"
 
 #include "platform/FileMessages.h"
 #include "platform/TextFile.h"

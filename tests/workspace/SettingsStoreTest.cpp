@@ -1,3 +1,4 @@
+#include "support/FileTestSupport.h"
 #include "workspace/SettingsStore.h"
 
 #include <gtest/gtest.h>
@@ -20,20 +21,8 @@ namespace {
 const QString App = QStringLiteral("Pelmor");
 const QString Section = QStringLiteral("Settings");
 
-QByteArray readBytes(const QString& path)
-{
-    QFile f(path);
-    if (!f.open(QIODevice::ReadOnly))
-        return QByteArray("<unreadable>");
-    return f.readAll();
-}
-
-void writeBytes(const QString& path, const QByteArray& bytes)
-{
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    ASSERT_EQ(f.write(bytes), bytes.size());
-}
+using filetest::readBytes;
+using filetest::writeBytes;
 
 QStringList keys(const SettingsStore& store)
 {

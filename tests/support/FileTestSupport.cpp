@@ -1,4 +1,4 @@
-#include "FileTestSupport.h"
+#include "support/FileTestSupport.h"
 
 #include <gtest/gtest.h>
 
