@@ -1,5 +1,7 @@
 #include "shell/Projects.h"
 
+#include "shell/ProjectFile.h"
+
 #include "platform/Dialogs.h"
 #include "platform/RichEdit.h"
 #include "platform/TextFile.h"
@@ -12,12 +14,6 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QLocale>
-
-namespace {
-
-constexpr int MaxProjectLines = 101;
-
-} // namespace
 
 Projects::Projects(Workspace& workspace, DocumentFiles& documentFiles)
     : ws(workspace)
@@ -55,7 +51,7 @@ void Projects::SaveProject()
     if (vb::LCaseAscii(vb::Right(name, 4)) == QStringLiteral(".tur"))
         name.chop(4);
 
-    QString lines;
+    QStringList entries;
     for (int i = 0; i < ws.DocCount(); ++i) {
         Document& d = ws.doc(i);
         d.FileName = vb::Trim(d.FileName);
@@ -67,12 +63,11 @@ void Projects::SaveProject()
             d.Modified = true;
         }
         d.FileName = GetFileName(d.FileName);
-        lines += d.DataPath + QLatin1Char('/') + d.FileName + CrLf;
+        entries << d.DataPath + QLatin1Char('/') + d.FileName;
     }
-    for (const QString& entry : UnopenedEntries)
-        lines += entry + CrLf;
+    entries << UnopenedEntries;
     const QString projectPath = name + QStringLiteral(".tur");
-    const TextWriteResult written = writeProgramFile(projectPath, lines);
+    const TextWriteResult written = writeProgramFile(projectPath, projectFileText(entries));
     if (!written.ok) {
         ws.dlg.MsgBox(QStringLiteral("プロジェクトファイルが保存できませんでした。フォルダーが書き込めるかを確かめてください。") + CrLf
                      + projectPath);
@@ -111,10 +106,9 @@ void Projects::OpenProject(const QString& fil)
         ws.dlg.MsgBox(QStringLiteral("プロジェクトファイルが読めませんでした。") + CrLf + path);
         return;
     }
-    QStringList lines = QString(r.text).replace(CrLf, QStringLiteral("\n")).split(QLatin1Char('\n'));
-    if (!lines.isEmpty() && lines.last().isEmpty())
-        lines.removeLast();
-    if (lines.size() > MaxProjectLines) {
+    const ProjectLines project = parseProjectFile(r.text);
+    QStringList lines = project.lines;
+    if (project.tooMany) {
         ws.dlg.MsgBox(QStringLiteral("プロジェクトファイルの行が多すぎます。開けるのは") + QString::number(MaxProjectLines)
                      + QStringLiteral("行までです。") + CrLf + path);
         return;
