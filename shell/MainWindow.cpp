@@ -41,6 +41,8 @@ fomPelmor::fomPelmor(Module1& module, Dialogs& dialogs, QWidget* parent)
     , lineLength(controls, central_)
     , preview(ws)
     , help(m1.settings)
+    , helpPane(ws, panels, dispatcher, procs, help.HelpInBrowserWindow)
+    , about(dlg, this)
     , prep(ws)
     , autoCreate(m1.settings)
     , projects(ws, files)
@@ -79,7 +81,8 @@ void fomPelmor::createMenus()
     fileMenu.declareMenu();
     autoCreate.declareMenu(commands);
     fonts.declareMenu(commands);
-    help.declareMenu(commands);
+    help.declareMenu(commands, helpPane);
+    about.declareMenu(commands);
 }
 
 void fomPelmor::Form_Load()
@@ -125,6 +128,7 @@ void fomPelmor::LayoutMain()
         if (d.WebB1)
             d.WebB1->setGeometry(area);
     }
+    helpPane.layoutOnResize();
     layoutBusy_ = false;
 }
 

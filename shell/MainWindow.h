@@ -11,9 +11,11 @@
 #include "platform/ControlRegistry.h"
 #include "platform/Procedures.h"
 #include "preview/HelpMenu.h"
+#include "preview/HelpPane.h"
 #include "preview/PreviewTab.h"
 #include "shell/FileMenu.h"
 #include "shell/Projects.h"
+#include "toolwindows/AboutBox.h"
 #include "wizards/Dispatcher.h"
 #include "wizards/LineBreakGenerators.h"
 #include "wizards/LineLengthPanel.h"
@@ -71,6 +73,8 @@ public:
     LineLengthPanel lineLength;
     PreviewTab preview;
     HelpMenu help;
+    HelpPane helpPane;
+    AboutBox about;
     TextPreparation prep;
     AutoCreateMenu autoCreate;
     Projects projects;
