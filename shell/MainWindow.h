@@ -10,8 +10,11 @@
 #include "platform/CommandRegistry.h"
 #include "platform/ControlRegistry.h"
 #include "platform/Procedures.h"
+#include "preview/FavouritesList.h"
 #include "preview/HelpMenu.h"
 #include "preview/HelpPane.h"
+#include "preview/LinkList.h"
+#include "preview/LiveBrowser.h"
 #include "preview/PreviewTab.h"
 #include "shell/FileMenu.h"
 #include "shell/Projects.h"
@@ -73,6 +76,9 @@ public:
     LineLengthPanel lineLength;
     PreviewTab preview;
     HelpMenu help;
+    LiveBrowser live;
+    FavouritesList favourites;
+    LinkList links;
     HelpPane helpPane;
     AboutBox about;
     TextPreparation prep;

@@ -4,7 +4,9 @@
 #include "support/AppFixture.h"
 #include "support/BrowserWaits.h"
 
+#include <QComboBox>
 #include <QDir>
+#include <QGroupBox>
 #include <QFileInfo>
 #include <QUrl>
 
@@ -29,6 +31,7 @@ protected:
     QUrl fileUrl(const QString& relative) const { return QUrl::fromLocalFile(path(relative)); }
 
     WebBrowser* browser(int n) { return w().ws.doc(n).WebB1; }
+    QComboBox* urlBox() { return w().live.Combo1(); }
 
     // Waits until the browser has finished loading the address.
     static bool waitForPage(WebBrowser* b, const QUrl& url)
