@@ -2,12 +2,12 @@
 
 #include "platform/Dialogs.h"
 #include "platform/RichEdit.h"
-#include "platform/SharedConstants.h"
 #include "platform/TabStrip.h"
 #include "platform/Twips.h"
 #include "platform/WebBrowser.h"
 #include "preview/Favourites.h"
 #include "preview/LiveBrowser.h"
+#include "preview/PanelTexts.h"
 #include "preview/PreviewTab.h"
 #include "wizards/Dispatcher.h"
 #include "workspace/PanelKit.h"
@@ -20,18 +20,6 @@
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
-
-namespace {
-
-const QStringList PanelExplanation = {
-    QStringLiteral("ブラウザーで表示されるお気に入りの整理をします。マウスでＵＲＬを選択して、"),
-    QStringLiteral("削除 ---選択したURLを削除します。"),
-    QStringLiteral("戻す ---一旦削除したＵＲＬを戻します."),
-    QStringLiteral("先頭に--る--選択したＵＲＬを先頭にします。先頭のＵＲＬはブラウザーを開い時に、表示されます。"),
-    QStringLiteral("保存---変更を保存します。"),
-};
-
-} // namespace
 
 FavouritesList::FavouritesList(Workspace& workspace, PanelKit& panelKit, Dispatcher& dispatcher, LiveBrowser& liveBrowser,
                                PreviewTab& previewTab)
@@ -115,7 +103,7 @@ void FavouritesList::ShowFavoritesPanel()
     PanelPlace place;
     place.frame = 28;
     place.textIndex = 29;
-    place.explanation = PanelExplanation.join(CrLf);
+    place.explanation = favouritesExplanation();
     place.top = 1500;
     place.left = 1500;
     place.height = 4740;

@@ -162,6 +162,7 @@ void HelpPane::openWindow(const QUrl& page)
     window->move(0, 0);
     window->resize(800, 600);
     window->show();
+    windows_.removeAll(QPointer<QWidget>());
     windows_.append(window);
 }
 
