@@ -99,13 +99,20 @@ TEST_F(HelpPaneTest, WithTheSwitchOnEachPageOpensAWindowOfItsOwn)
     EXPECT_TRUE(ie->isChecked());
     EXPECT_EQ(win.m1.ini.GetIniSetting(QString(), QString(), QStringLiteral("ie"), QString()), QStringLiteral("ON"));
 
-    win.commands.invoke(QStringLiteral("mhelp"), 4);
+    // Every page, from the menu and from the other callers, in a window of its own.
+    std::vector<QString> files = {HelpIndexPage};
+    win.commands.invoke(QStringLiteral("mhelp"), 0);
+    for (const HelpPage& page : helpPages()) {
+        win.commands.invoke(QStringLiteral("mhelp"), page.number);
+        files.push_back(page.file);
+    }
     win.procs.call(QStringLiteral("SetumeiSize"), 18);
+    files.push_back(QStringLiteral("color.html"));
     const QList<QWidget*> windows = win.helpPane.helpWindows();
-    ASSERT_EQ(windows.size(), 2);
-    const QString files[] = {QStringLiteral("helphelp.html"), QStringLiteral("color.html")};
-    for (int i = 0; i < 2; ++i) {
-        QWidget* window = windows[i];
+    ASSERT_EQ(static_cast<size_t>(windows.size()), files.size());
+    for (size_t i = 0; i < files.size(); ++i) {
+        SCOPED_TRACE(files[i].toStdString());
+        QWidget* window = windows[static_cast<int>(i)];
         EXPECT_TRUE(window->isWindow());
         EXPECT_TRUE(window->isVisible());
         EXPECT_EQ(window->pos(), QPoint(0, 0));
@@ -117,7 +124,7 @@ TEST_F(HelpPaneTest, WithTheSwitchOnEachPageOpensAWindowOfItsOwn)
     // A closed window is gone; the switch is kept across runs.
     windows[0]->close();
     QApplication::processEvents();
-    EXPECT_EQ(win.helpPane.helpWindows().size(), 1);
+    EXPECT_EQ(static_cast<size_t>(win.helpPane.helpWindows().size()), files.size() - 1);
     ASSERT_TRUE(quit());
     fomPelmor& again = start();
     EXPECT_TRUE(again.commands.action(QStringLiteral("mhelp"), 2)->isChecked());
