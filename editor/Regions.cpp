@@ -12,9 +12,22 @@ void Regions::RegionHide()
     if (ed->SelLength() == 0)
         return;
     Document& d = ws.current();
+    // A free number whose marker nowhere stands in the document already: a marker written as
+    // text would otherwise be expanded into the region on saving.
+    const QString whole = ::GetFullText(d);
+    const auto markerUsed = [&](int k) {
+        const QString marker = regionMarker(k);
+        if (whole.contains(marker))
+            return true;
+        for (const QString& region : d.Regions) {
+            if (region.contains(marker))
+                return true;
+        }
+        return false;
+    };
     int k = 0;
     for (int i = 1; i <= MaxRegions; ++i) {
-        if (d.Regions[static_cast<size_t>(i)].isEmpty()) {
+        if (d.Regions[static_cast<size_t>(i)].isEmpty() && !markerUsed(i)) {
             k = i;
             break;
         }

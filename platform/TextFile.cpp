@@ -2,8 +2,6 @@
 
 #include "platform/VbString.h"
 
-#include <QFile>
-#include <QSaveFile>
 #include <QStringDecoder>
 #include <QStringEncoder>
 
@@ -16,6 +14,48 @@ const QByteArray& utf8Bom()
 {
     static const QByteArray bom("\xEF\xBB\xBF", 3);
     return bom;
+}
+
+const QByteArray& utf16LeBom()
+{
+    static const QByteArray bom("\xFF\xFE", 2);
+    return bom;
+}
+
+const QByteArray& utf16BeBom()
+{
+    static const QByteArray bom("\xFE\xFF", 2);
+    return bom;
+}
+
+// The mark that starts a file in encoding; empty for encodings without one.
+const QByteArray& markOf(TextEncoding encoding)
+{
+    static const QByteArray none;
+    switch (encoding) {
+    case TextEncoding::Utf8Bom:
+        return utf8Bom();
+    case TextEncoding::Utf16LeBom:
+        return utf16LeBom();
+    case TextEncoding::Utf16BeBom:
+        return utf16BeBom();
+    case TextEncoding::Cp932:
+    case TextEncoding::Utf8:
+        break;
+    }
+    return none;
+}
+
+// The encoding a file's first bytes name by their mark, if they start with one.
+bool markedEncoding(const QByteArray& bytes, TextEncoding& encoding)
+{
+    for (const TextEncoding e : {TextEncoding::Utf8Bom, TextEncoding::Utf16LeBom, TextEncoding::Utf16BeBom}) {
+        if (bytes.startsWith(markOf(e))) {
+            encoding = e;
+            return true;
+        }
+    }
+    return false;
 }
 
 // Strict UTF-8 (no overlong forms, no surrogates, nothing above U+10FFFF, no cut-off sequence).
@@ -67,13 +107,34 @@ bool isValidUtf8(const QByteArray& bytes, bool* nonAscii = nullptr)
     return true;
 }
 
-QString decodeUtf8(QByteArrayView bytes)
+// ConvertInitialBom keeps a U+FEFF at the start as a character: the caller has already taken
+// off the mark it knows of, and what follows it is text.
+QString decodeUnicode(QByteArrayView bytes, QStringConverter::Encoding encoding)
 {
-    // ConvertInitialBom keeps a U+FEFF at the start as a character: the caller has already taken
-    // off the BOM it knows of, and a second one is part of the text.
-    QStringDecoder decoder(QStringConverter::Utf8,
-                           QStringConverter::Flag::Stateless | QStringConverter::Flag::ConvertInitialBom);
+    QStringDecoder decoder(encoding, QStringConverter::Flag::Stateless | QStringConverter::Flag::ConvertInitialBom);
     return decoder.decode(bytes);
+}
+
+// The UTF-16 decoder hands lone surrogates on as they are; they are no characters, and the
+// editor could not hold them.
+void replaceLoneSurrogates(QString& text)
+{
+    const qsizetype n = text.size();
+    for (qsizetype i = 0; i < n; ++i) {
+        const QChar c = text.at(i);
+        if (!c.isSurrogate())
+            continue;
+        if (c.isHighSurrogate() && i + 1 < n && text.at(i + 1).isLowSurrogate())
+            ++i;
+        else
+            text[i] = QChar::ReplacementCharacter;
+    }
+}
+
+QByteArray encodeUtf16(const QString& text, QStringConverter::Encoding encoding)
+{
+    QStringEncoder encoder(encoding, QStringConverter::Flag::Stateless);
+    return encoder.encode(text);
 }
 
 bool isSingleCodePoint(QStringView piece)
@@ -126,58 +187,50 @@ bool roundTrips(const QString& text, TextEncoding encoding, const QByteArray& or
     return again.ok && again.bytes == original;
 }
 
-bool readAllBytes(const QString& path, QByteArray& bytes, QString& error)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        error = file.errorString();
-        return false;
-    }
-    bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError) {
-        error = file.errorString();
-        return false;
-    }
-    return true;
-}
-
 TextWriteResult writeBytes(const QString& path, const QByteArray& bytes)
 {
+    const FileStatus status = writeFileBytes(path, bytes);
     TextWriteResult result;
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        result.error = file.errorString();
-        return result;
-    }
-    if (file.write(bytes) != bytes.size()) {
-        result.error = file.errorString();
-        file.cancelWriting();
-        return result;
-    }
-    if (!file.commit()) {
-        result.error = file.errorString();
-        return result;
-    }
-    result.ok = true;
+    result.ok = status.ok;
+    result.problem = status.problem;
+    result.error = status.error;
     return result;
 }
 
-TextReadResult decodedResult(const QByteArray& bytes, TextEncoding encoding)
+TextReadResult readAndDecode(const QString& path, TextReadResult (*decode)(const QByteArray&))
 {
-    TextReadResult result;
-    result.ok = true;
-    result.encoding = encoding;
-    result.text = decodeText(bytes, encoding);
-    result.exactRoundTrip = roundTrips(result.text, encoding, bytes);
-    return result;
+    QByteArray bytes;
+    const FileStatus status = readFileBytes(path, bytes);
+    if (status.ok)
+        return decode(bytes);
+    TextReadResult failed;
+    failed.problem = status.problem;
+    failed.error = status.error;
+    return failed;
 }
 
 } // namespace
 
+QString encodingDisplayName(TextEncoding encoding)
+{
+    switch (encoding) {
+    case TextEncoding::Cp932:
+        break;
+    case TextEncoding::Utf8:
+    case TextEncoding::Utf8Bom:
+        return QStringLiteral("UTF-8");
+    case TextEncoding::Utf16LeBom:
+    case TextEncoding::Utf16BeBom:
+        return QStringLiteral("UTF-16");
+    }
+    return QStringLiteral("Shift_JIS");
+}
+
 TextEncoding detectEncoding(const QByteArray& bytes)
 {
-    if (bytes.startsWith(utf8Bom()))
-        return TextEncoding::Utf8Bom;
+    TextEncoding marked = TextEncoding::Cp932;
+    if (markedEncoding(bytes, marked))
+        return marked;
     bool nonAscii = false;
     if (isValidUtf8(bytes, &nonAscii) && nonAscii)
         return TextEncoding::Utf8;
@@ -186,10 +239,19 @@ TextEncoding detectEncoding(const QByteArray& bytes)
 
 QString decodeText(const QByteArray& bytes, TextEncoding encoding)
 {
+    const QByteArray& mark = markOf(encoding);
+    const QByteArrayView body = bytes.startsWith(mark) ? QByteArrayView(bytes).sliced(mark.size()) : QByteArrayView(bytes);
     switch (encoding) {
     case TextEncoding::Utf8:
     case TextEncoding::Utf8Bom:
-        return decodeUtf8(bytes.startsWith(utf8Bom()) ? QByteArrayView(bytes).sliced(3) : QByteArrayView(bytes));
+        return decodeUnicode(body, QStringConverter::Utf8);
+    case TextEncoding::Utf16LeBom:
+    case TextEncoding::Utf16BeBom: {
+        QString text = decodeUnicode(body, encoding == TextEncoding::Utf16LeBom ? QStringConverter::Utf16LE
+                                                                                : QStringConverter::Utf16BE);
+        replaceLoneSurrogates(text);
+        return text;
+    }
     case TextEncoding::Cp932:
         break;
     }
@@ -205,42 +267,27 @@ QString decodeText(const QByteArray& bytes, TextEncoding encoding)
     return text;
 }
 
-TextReadResult readTextFile(const QString& path)
+TextReadResult decodeDocument(const QByteArray& bytes, TextEncoding encoding)
 {
-    QByteArray bytes;
-    QString error;
-    if (!readAllBytes(path, bytes, error)) {
-        TextReadResult failed;
-        failed.error = error;
-        return failed;
-    }
-    return decodedResult(bytes, detectEncoding(bytes));
+    TextReadResult result;
+    result.ok = true;
+    result.encoding = encoding;
+    result.text = decodeText(bytes, encoding);
+    result.exactRoundTrip = roundTrips(result.text, encoding, bytes);
+    // In UTF-16 the bytes of CR and LF also occur inside other characters.
+    const bool wide = encoding == TextEncoding::Utf16LeBom || encoding == TextEncoding::Utf16BeBom;
+    result.lineEnds = wide ? scanLineEnds(QStringView(result.text)) : scanLineEnds(QByteArrayView(bytes));
+    return result;
 }
 
-QString toCrLf(const QString& text)
+TextReadResult decodeDocument(const QByteArray& bytes)
 {
-    // Most files already use CR LF throughout: then the text is returned as it is, uncopied.
-    const QChar* data = text.constData();
-    const qsizetype n = text.size();
-    bool lone = false;
-    for (qsizetype i = 0; i < n; ++i) {
-        if (data[i] == u'\n' && (i == 0 || data[i - 1] != u'\r')) {
-            lone = true;
-            break;
-        }
-    }
-    if (!lone)
-        return text;
-    QString out;
-    out.reserve(text.size() + text.size() / 16 + 16);
-    QChar previous;
-    for (const QChar c : text) {
-        if (c == u'\n' && previous != u'\r')
-            out += u'\r';
-        out += c;
-        previous = c;
-    }
-    return out;
+    return decodeDocument(bytes, detectEncoding(bytes));
+}
+
+TextReadResult readTextFile(const QString& path)
+{
+    return readAndDecode(path, [](const QByteArray& bytes) { return decodeDocument(bytes); });
 }
 
 EncodeResult encodeText(const QString& text, TextEncoding encoding, bool htmlReferences)
@@ -252,6 +299,12 @@ EncodeResult encodeText(const QString& text, TextEncoding encoding, bool htmlRef
         return result;
     case TextEncoding::Utf8Bom:
         result.bytes = utf8Bom() + text.toUtf8();
+        return result;
+    case TextEncoding::Utf16LeBom:
+        result.bytes = utf16LeBom() + encodeUtf16(text, QStringConverter::Utf16LE);
+        return result;
+    case TextEncoding::Utf16BeBom:
+        result.bytes = utf16BeBom() + encodeUtf16(text, QStringConverter::Utf16BE);
         return result;
     case TextEncoding::Cp932:
         break;
@@ -267,9 +320,9 @@ EncodeResult encodeText(const QString& text, TextEncoding encoding, bool htmlRef
 }
 
 TextWriteResult writeTextFile(const QString& path, const QString& text, TextEncoding encoding,
-                              bool htmlReferences)
+                              bool htmlReferences, LineEnds lineEnds)
 {
-    const EncodeResult encoded = encodeText(text, encoding, htmlReferences);
+    const EncodeResult encoded = encodeText(lineEnds == LineEnds::Lf ? fromCrLf(text) : text, encoding, htmlReferences);
     if (!encoded.ok) {
         TextWriteResult refused;
         refused.unencodable = encoded.unencodable;
@@ -287,22 +340,24 @@ bool isHtmlFileName(const QString& name)
     return false;
 }
 
+TextReadResult decodeProgramFile(const QByteArray& bytes)
+{
+    TextEncoding encoding = TextEncoding::Cp932;
+    if (!markedEncoding(bytes, encoding) && isValidUtf8(bytes))
+        encoding = TextEncoding::Utf8;
+    // A UTF-8 mark with bytes after it that are no UTF-8 is code page 932 text.
+    if (encoding == TextEncoding::Utf8Bom && !isValidUtf8(bytes))
+        encoding = TextEncoding::Cp932;
+    return decodeDocument(bytes, encoding);
+}
+
 TextReadResult readProgramFile(const QString& path)
 {
-    QByteArray bytes;
-    QString error;
-    if (!readAllBytes(path, bytes, error)) {
-        TextReadResult failed;
-        failed.error = error;
-        return failed;
-    }
-    TextEncoding encoding = TextEncoding::Cp932;
-    if (isValidUtf8(bytes))
-        encoding = bytes.startsWith(utf8Bom()) ? TextEncoding::Utf8Bom : TextEncoding::Utf8;
-    return decodedResult(bytes, encoding);
+    return readAndDecode(path, decodeProgramFile);
 }
 
 TextWriteResult writeProgramFile(const QString& path, const QString& text)
 {
-    return writeBytes(path, text.toUtf8());
+    const QByteArray utf8 = text.toUtf8();
+    return writeBytes(path, text.startsWith(QChar(0xFEFF)) ? utf8Bom() + utf8 : utf8);
 }

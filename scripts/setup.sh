@@ -9,7 +9,8 @@ packages=(
   qt6-translations-l10n qt6-l10n-tools
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-ipafont-gothic fonts-ipafont-mincho
-  poppler-utils xvfb xauth
+  poppler-utils xvfb xauth xdotool x11-utils
+  clang-14 libclang-rt-14-dev
 )
 missing=()
 for p in "${packages[@]}"; do

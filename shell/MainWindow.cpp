@@ -48,6 +48,8 @@ fomPelmor::fomPelmor(Module1& module, Dialogs& dialogs, QWidget* parent)
     , about(dlg, this)
     , prep(ws)
     , autoCreate(m1.settings)
+    , colorPicker(ws, controls, procs, this)
+    , tagDictionary(ws, undo, insert, controls, procs, this)
     , projects(ws, files)
     , fileMenu(ws, files, projects, autoCreate, colour, commands)
 {
@@ -205,14 +207,6 @@ bool fomPelmor::Form_QueryUnload()
     return true;
 }
 
-void fomPelmor::deleteOwnTempFiles(const QString& folder)
-{
-    if (folder.isEmpty())
-        return;
-    files.KillTempFiles(folder);
-    QFile::remove(folder + QStringLiteral("/test.$$$"));
-}
-
 bool fomPelmor::Form_Unload()
 {
     for (int i = 0; i < ws.DocCount(); ++i) {
@@ -226,9 +220,8 @@ bool fomPelmor::Form_Unload()
     }
     const bool written = m1.ini.WriteIni(m1.iniPath());
     const QString currentFolder = ws.current().DataPath;
-    deleteOwnTempFiles(currentFolder);
-    if (QDir(currentFolder).absolutePath() != QDir(m1.programFolder).absolutePath())
-        deleteOwnTempFiles(m1.programFolder);
+    // Only the pages this run wrote or took over; another instance's stay.
+    ws.pages.deleteAllOwnPages();
     if (!isMinimized()) {
         Settings& settings = m1.settings;
         settings.set(setting::MainLeft, twips::WindowLeft(this));

@@ -19,6 +19,8 @@
 #include "shell/FileMenu.h"
 #include "shell/Projects.h"
 #include "toolwindows/AboutBox.h"
+#include "toolwindows/FomColor.h"
+#include "toolwindows/Fomtag.h"
 #include "wizards/Dispatcher.h"
 #include "wizards/LineBreakGenerators.h"
 #include "wizards/LineLengthPanel.h"
@@ -83,6 +85,8 @@ public:
     AboutBox about;
     TextPreparation prep;
     AutoCreateMenu autoCreate;
+    FomColor colorPicker;
+    Fomtag tagDictionary;
     Projects projects;
     FileMenu fileMenu;
 
@@ -104,7 +108,6 @@ protected:
 
 private:
     void createMenus();
-    void deleteOwnTempFiles(const QString& folder);
     bool Form_KeyDown(int key, Qt::KeyboardModifiers modifiers);
 
     bool layoutBusy_ = false;

@@ -9,6 +9,7 @@
 #include "workspace/Workspace.h"
 
 #include <QDate>
+#include <QDir>
 #include <QFileInfo>
 #include <QLocale>
 
@@ -22,7 +23,10 @@ Projects::Projects(Workspace& workspace, DocumentFiles& documentFiles)
     : ws(workspace)
     , files(documentFiles)
 {
-    QObject::connect(&files, &DocumentFiles::cleared, &files, [this] { ProjectFile.clear(); });
+    QObject::connect(&files, &DocumentFiles::cleared, &files, [this] {
+        ProjectFile.clear();
+        UnopenedEntries.clear();
+    });
 }
 
 QString Projects::defaultProjectName()
@@ -65,6 +69,8 @@ void Projects::SaveProject()
         d.FileName = GetFileName(d.FileName);
         lines += d.DataPath + QLatin1Char('/') + d.FileName + CrLf;
     }
+    for (const QString& entry : UnopenedEntries)
+        lines += entry + CrLf;
     const QString projectPath = name + QStringLiteral(".tur");
     const TextWriteResult written = writeProgramFile(projectPath, lines);
     if (!written.ok) {
@@ -124,9 +130,19 @@ void Projects::OpenProject(const QString& fil)
             break;
         }
     }
+    // A relative name stands for a file beside the project file.
+    const QDir projectFolder = QFileInfo(path).absoluteDir();
+    for (QString& line : lines) {
+        if (!line.isEmpty() && QFileInfo(line).isRelative())
+            line = projectFolder.absoluteFilePath(line);
+    }
+    UnopenedEntries.clear();
     for (int i = 0; i < lines.size(); ++i) {
-        if (i >= ws.DocCount() && !ws.AddTab())
+        if (i >= ws.DocCount() && !ws.AddTab()) {
+            // More entries than the window holds: they stay in the project.
+            UnopenedEntries = lines.mid(i);
             break;
+        }
         ws.setCurDoc(i);
         const QString& line = lines[i];
         if (!files.ReadData(GetFilePath(line), GetFileName(line)))

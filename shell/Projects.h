@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 class DocumentFiles;
 class Workspace;
@@ -15,6 +16,8 @@ public:
     void SaveProject();
 
     QString ProjectFile;
+    // Entries of the project file that did not fit into the window; saving writes them back.
+    QStringList UnopenedEntries;
 
     // A name for a new project made of today's date, usable as a file name.
     static QString defaultProjectName();

@@ -13,6 +13,7 @@
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QStandardPaths>
+#include <QTemporaryFile>
 #include <QTranslator>
 
 Application::~Application()
@@ -22,14 +23,14 @@ Application::~Application()
 
 namespace {
 
+// A file of a name of its own that does not exist yet, removed at once: no file of the user's is
+// ever truncated by the test.
 bool folderWritable(const QString& folder)
 {
-    QFile probe(folder + QStringLiteral("/.pelmor-write-test"));
-    if (!probe.open(QIODevice::WriteOnly | QIODevice::Truncate))
+    if (!QDir(folder).exists())
         return false;
-    probe.close();
-    probe.remove();
-    return true;
+    QTemporaryFile probe(folder + QStringLiteral("/.pelmor-write-test-XXXXXX"));
+    return probe.open();
 }
 
 void copyTree(const QString& from, const QString& to)
@@ -118,15 +119,8 @@ std::unique_ptr<Application> Main(const StartupOptions& options)
     QString dataPath = m1.settings.get(setting::DataPath);
     if (dataPath.isEmpty())
         dataPath = m1.programFolder;
-    bool failed = false;
-    {
-        QFile test(dataPath + QStringLiteral("/test.$$$"));
-        if (!QDir(dataPath).exists() || !test.open(QIODevice::WriteOnly | QIODevice::Truncate))
-            failed = true;
-    }
-    if (failed)
+    if (!folderWritable(dataPath))
         dataPath = m1.programFolder;
-    QFile::remove(dataPath + QStringLiteral("/test.$$$"));
     QDir::setCurrent(dataPath);
     m1.dataFolder = dataPath;
 

@@ -42,6 +42,7 @@ struct Document {
     QString Header;
     QString Footer;
     QString LastPreviewText; // the editor's text when its preview was last shown
+    QString TempPage;        // the temporary page chosen for the document, absolute; empty until needed
 
     RichEdit* HtText = nullptr;
     WebBrowser* WebB1 = nullptr;    // created when the preview is first shown

@@ -52,7 +52,11 @@ bool DocumentFiles::ReadData(const QString& folder, const QString& name)
     d.Footer.clear();
     RichEdit* ed = d.HtText;
     // Doubled carriage returns are cleaned out before the text goes into the editor.
-    ed->SetText(removeDoubleCr(toCrLf(r.text)));
+    const QString text = removeDoubleCr(toCrLf(r.text));
+    // When the editor holds exactly what the file says, its page can be made from the file's
+    // bytes instead of encoding the text again.
+    lastRead_ = LastRead{&d, full, r.exactRoundTrip && text.constData() == r.text.constData()};
+    ed->SetText(text);
     Q_EMIT ws.textLoaded(n);
     ed->show();
     ChangeDir(folder);
@@ -71,7 +75,11 @@ void DocumentFiles::OpenFileSub()
     ws.m1.settings.set(setting::LastFile, d.FileName);
     d.Modified = false;
     ws.setSourceCaption(n, GetHname(d.FileName));
-    ws.writePage(ws.TempPagePath(n), d.HtText->Text(), d.encoding);
+    const bool unchanged = lastRead_.document == &d && lastRead_.sameAsFile
+        && lastRead_.path == d.DataPath + QLatin1Char('/') + d.FileName;
+    if (!unchanged || !ws.writePageFromFile(ws.TempPagePath(n), lastRead_.path))
+        ws.writePage(ws.TempPagePath(n), d.HtText->Text(), d.encoding);
+    lastRead_ = {};
     Q_EMIT fileOpened(n);
 }
 

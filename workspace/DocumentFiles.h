@@ -31,7 +31,7 @@ public:
     bool SaveAs();
     bool SaveAsDocument(int n);
     void SaveAllFiles();
-    // Deletes the program's own temporary pages in a folder, except the file `keep`.
+    // Deletes this run's own temporary pages in a folder, except the file `keep`.
     void KillTempFiles(const QString& folder, const QString& keep = QString());
     // The text a save writes: the whole text with regions expanded, ending in one line break.
     QString savedText(int n) const;
@@ -64,4 +64,10 @@ Q_SIGNALS:
 private:
     bool writeDocument(int n, const QString& path, const QString& failureMessage);
     Workspace& ws;
+    // The file last read, and whether its document's text is exactly what the file holds.
+    struct LastRead {
+        const struct Document* document = nullptr;
+        QString path;
+        bool sameAsFile = false;
+    } lastRead_;
 };

@@ -107,16 +107,7 @@ bool DocumentFiles::SaveAsDocument(int n)
 
 void DocumentFiles::KillTempFiles(const QString& folder, const QString& keep)
 {
-    QDir dir(folder);
-    const QStringList names = dir.entryList(QDir::Files);
-    for (const QString& name : names) {
-        if (!isOwnTempPageName(name))
-            continue;
-        const QString full = folder + QLatin1Char('/') + name;
-        if (!keep.isEmpty() && QFileInfo(full) == QFileInfo(keep))
-            continue;
-        dir.remove(name);
-    }
+    ws.pages.deleteOwnPagesIn(folder, keep);
 }
 
 void DocumentFiles::SaveAllFiles()

@@ -26,6 +26,11 @@ void Settings::set(const TextSetting& s, const QString& value)
     store_.SaveIniSetting(SettingsApp, SettingsSection, QString::fromLatin1(s.key), value);
 }
 
+void Settings::remove(const TextSetting& s)
+{
+    store_.RemoveIniSetting(QString::fromLatin1(s.key));
+}
+
 double Settings::get(const NumberSetting& s) const
 {
     // The default goes through the same reading as a stored value.

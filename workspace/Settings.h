@@ -51,6 +51,8 @@ inline constexpr FlagSetting FontItalic{"FontItalic", false, "1", "0", FlagSetti
 inline constexpr FlagSetting FontUnderLine{"FontUnderLine", false, "1", "0", FlagSetting::Reading::AnythingButOffWordMeansOn};
 inline constexpr TextSetting ProjectName{"ProJectName", ""};
 inline constexpr TextSetting LastFile{"LastFile", ""};
+// The folders where the last runs wrote temporary pages, each percent-encoded, joined by "|".
+inline constexpr TextSetting PageFolders{"PageFolders", ""};
 } // namespace setting
 
 class Settings {
@@ -66,6 +68,9 @@ public:
     void set(const NumberSetting& s, double value);
     bool get(const FlagSetting& s) const;
     void set(const FlagSetting& s, bool value);
+
+    // Takes a key out of the settings file.
+    void remove(const TextSetting& s);
 
     // Entry i (0 to 5) of the recent-files list; empty when there is none.
     QString recentFile(int i) const;

@@ -65,6 +65,11 @@ bool SettingsStore::SaveIniSetting(const QString& appName, const QString& sectio
     return true;
 }
 
+void SettingsStore::RemoveIniSetting(const QString& key)
+{
+    std::erase_if(entries_, [&](const IniEntry& e) { return e.Key == key; });
+}
+
 IniReadStatus SettingsStore::ReadIni(const QString& iniPath)
 {
     const QFileInfo info(iniPath);

@@ -22,6 +22,9 @@ public:
     bool SaveIniSetting(const QString& appName, const QString& section, const QString& key,
                         const QString& value);
 
+    // Takes a key out of the table; nothing when it is not there.
+    void RemoveIniSetting(const QString& key);
+
     // Line i of the file (lines with an empty key do not count) goes into entry i; later entries
     // keep what they held. Missing and Unreadable leave the table alone; Damaged keeps the
     // lines that could be read.

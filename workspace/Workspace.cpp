@@ -9,13 +9,26 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QListWidget>
+#include <QSaveFile>
 
 Workspace::Workspace(Module1& module, Dialogs& dialogs, TabStrip& tabs)
     : m1(module)
     , dlg(dialogs)
+    , pages(module.settings)
     , tabs_(tabs)
 {
+    pageTimer_.setSingleShot(true);
+    pageTimer_.setInterval(PageDelayMs);
+    connect(&pageTimer_, &QTimer::timeout, this, [this] { writeDirtyPages(); });
+    pages.persist = [this] {
+        if (!m1.ini.WriteIni(m1.iniPath()) && !persistFailureShown_) {
+            persistFailureShown_ = true;
+            dlg.MsgBox(QStringLiteral("設定ファイルが書き込めませんでした。プログラムが異常終了したときに、入力中のデータｰを復活できないことがあります。")
+                       + CrLf + m1.iniPath());
+        }
+    };
     // The window's design holds one document.
     auto first = std::make_unique<Document>();
     first->DataPath = m1.dataFolder;
@@ -108,16 +121,64 @@ RichEdit* Workspace::createEditor()
     return ed;
 }
 
-QString Workspace::TempPagePath(int n) const
+QString Workspace::TempPagePath(int n)
 {
-    return doc(n).DataPath + QLatin1Char('/') + tempPageName(n);
+    Document& d = doc(n);
+    const QString folder = QFileInfo(d.DataPath.isEmpty() ? m1.programFolder : d.DataPath).absoluteFilePath();
+    if (!d.TempPage.isEmpty() && QFileInfo(d.TempPage).absolutePath() == folder)
+        return d.TempPage;
+    QSet<QString> usedByOthers;
+    for (const auto& other : docs_) {
+        if (other.get() != &d && !other->TempPage.isEmpty())
+            usedByOthers.insert(other->TempPage);
+    }
+    d.TempPage = pages.choosePath(folder, n, usedByOthers);
+    return d.TempPage;
+}
+
+namespace {
+
+// A temporary page is written only under a name the run owns or that is free.
+bool mayWritePage(const TempPages& pages, const QString& path)
+{
+    const QFileInfo target(path);
+    return !isOwnTempPageName(target.fileName()) || !(target.isSymLink() || (target.exists() && !pages.owns(path)));
+}
+
+} // namespace
+
+bool Workspace::writePageFromFile(const QString& path, const QString& file)
+{
+    if (!mayWritePage(pages, path))
+        return false;
+    QFile source(file);
+    if (!source.open(QIODevice::ReadOnly))
+        return false;
+    QByteArray bytes = source.readAll();
+    if (source.error() != QFileDevice::NoError)
+        return false;
+    bytes += "\r\n";
+    QSaveFile page(path);
+    if (!page.open(QIODevice::WriteOnly) || page.write(bytes) != bytes.size() || !page.commit())
+        return false;
+    if (isOwnTempPageName(QFileInfo(path).fileName()))
+        pages.noteWritten(path);
+    return true;
 }
 
 bool Workspace::writePage(const QString& path, const QString& text, TextEncoding encoding, QString* error)
 {
+    const QFileInfo target(path);
+    if (!mayWritePage(pages, path)) {
+        if (error)
+            *error = QStringLiteral("not the program's own page");
+        return false;
+    }
     const TextWriteResult r = writeTextFile(path, text + CrLf, encoding, true);
     if (!r.ok && error)
         *error = r.error;
+    if (r.ok && isOwnTempPageName(target.fileName()))
+        pages.noteWritten(path);
     return r.ok;
 }
 
@@ -133,37 +194,34 @@ void Workspace::InitFirstTab()
     d.HtText->raise();
     d.HtText->show();
 
-    QDir folder(d.DataPath);
-    if (d.DataPath.isEmpty() || !folder.exists())
+    // Pages a run left behind, in the data folder and in every folder where the last runs
+    // wrote pages (a crash leaves them there).
+    if (!m1.commandLine.isEmpty())
         return;
-    QStringList pages;
-    const QStringList names = folder.entryList(QDir::Files, QDir::Name);
-    for (const QString& name : names) {
-        if (isOwnTempPageName(name))
-            pages << name;
-    }
-    if (pages.isEmpty() || !m1.commandLine.isEmpty())
+    const QStringList leftovers = pages.leftoverPages(d.DataPath);
+    if (leftovers.isEmpty())
         return;
+    // Restored or not, they are this run's to replace and to delete at its end.
+    pages.adopt(leftovers);
     if (dlg.MsgBox(QStringLiteral("前のデータｰが残っています、データｰを復活しますか?"), MsgButtons::YesNo) != MsgResult::Yes)
         return;
-    restoreLeftoverPages(pages);
+    restoreLeftoverPages(leftovers);
 }
 
-void Workspace::restoreLeftoverPages(const QStringList& pages)
+void Workspace::restoreLeftoverPages(const QStringList& leftovers)
 {
-    const QString folder = doc(0).DataPath;
     bool first = true;
-    for (const QString& name : pages) {
+    for (const QString& path : leftovers) {
         if (!first && !AddTab())
             break;
         first = false;
-        const QString path = folder + QLatin1Char('/') + name;
         const TextReadResult r = readTextFile(path);
         if (!r.ok) {
             dlg.MsgBox(QStringLiteral("前のデータｰが読み込めませんでした。") + CrLf + path);
             break;
         }
         Document& d = current();
+        d.DataPath = QFileInfo(path).absolutePath();
         d.encoding = r.encoding;
         d.HtText->SetText(toCrLf(r.text));
         Q_EMIT textLoaded(curDoc_);
@@ -224,6 +282,7 @@ void Workspace::removeDocument(int n)
     // The slot of the last document keeps its folder for the next document added there.
     DataPathLeft[static_cast<size_t>(last)] = doc(last).DataPath;
     std::unique_ptr<Document> gone = std::move(docs_[static_cast<size_t>(n)]);
+    dirty_.remove(gone.get());
     docs_.erase(docs_.begin() + n);
     // Its two tabs go; the captions of the later ones move along.
     tabs_.Remove(previewTab(n));
@@ -239,6 +298,7 @@ void Workspace::removeAllButFirst()
 {
     for (int i = DocCount() - 1; i >= 1; --i) {
         DataPathLeft[static_cast<size_t>(i)] = doc(i).DataPath;
+        dirty_.remove(docs_.back().get());
         docs_.pop_back();
         Q_EMIT documentRemoved(i);
     }
@@ -256,7 +316,13 @@ void Workspace::WriteTemp()
         setCurDoc(selectedDocument());
     if (curDoc_ >= DocCount())
         return;
-    Document& d = current();
+    writeTempPage(curDoc_);
+}
+
+void Workspace::writeTempPage(int n)
+{
+    Document& d = doc(n);
+    dirty_.remove(&d);
     const QString t = d.Header.isEmpty() ? d.HtText->Text() : GetFullText(d);
     if (vb::Trim(t).isEmpty())
         return;
@@ -264,7 +330,7 @@ void Workspace::WriteTemp()
         d.DataPath = m1.programFolder;
     if (vb::Right(vb::Trim(d.FileName), 4) == QStringLiteral(".css"))
         return;
-    const QString path = TempPagePath(curDoc_);
+    const QString path = TempPagePath(n);
     QString error;
     if (writePage(path, t, d.encoding, &error)) {
         lastTempFailure_.clear();
@@ -286,8 +352,22 @@ void Workspace::SetStatusText(const QString& text)
 
 void Workspace::HtText_Change(int index)
 {
-    if (index >= 0 && index < DocCount())
-        doc(index).Modified = true;
+    if (index < 0 || index >= DocCount())
+        return;
+    Document& d = doc(index);
+    d.Modified = true;
+    // The page follows a while after typing stops, so that a crash loses only the last moments.
+    dirty_.insert(&d);
+    pageTimer_.start();
+}
+
+void Workspace::writeDirtyPages()
+{
+    for (int i = 0; i < DocCount(); ++i) {
+        if (dirty_.contains(&doc(i)) && doc(i).Modified)
+            writeTempPage(i);
+    }
+    dirty_.clear();
 }
 
 void Workspace::HtText_MouseDown(int index, int button, int shift, int x, int y)

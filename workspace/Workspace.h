@@ -3,10 +3,13 @@
 #include "platform/TextFile.h"
 #include "workspace/Document.h"
 #include "workspace/Module1.h"
+#include "workspace/TempPages.h"
 
 #include <QObject>
 #include <QString>
+#include <QSet>
 #include <QStringList>
+#include <QTimer>
 #include <array>
 #include <memory>
 #include <vector>
@@ -71,9 +74,19 @@ public:
     // ---- temporary pages ----
     // Writes the current document's temporary page.
     void WriteTemp();
-    QString TempPagePath(int n) const;
+    // Writes document n's temporary page (not for a blank document or a stylesheet).
+    void writeTempPage(int n);
+    // The temporary page of document n: chosen when first needed in the document's folder.
+    QString TempPagePath(int n);
     // Writes a page of the program's own: the text followed by CR LF, in the given encoding.
     bool writePage(const QString& path, const QString& text, TextEncoding encoding, QString* error = nullptr);
+    // A page whose text is exactly a file's: the file's bytes and a final CR LF. False when it
+    // could not be written that way (the caller then writes it from the text).
+    bool writePageFromFile(const QString& path, const QString& file);
+    // The pages this run owns; the shell deletes them at the end of the run.
+    TempPages pages;
+    // How long typing must stop before a modified document's page is written again.
+    static constexpr int PageDelayMs = 2000;
 
     // ---- the editors' events ----
     // A mouse button went down in editor n: a right click keeps where the popup menus appear
@@ -106,6 +119,7 @@ private:
     void restoreLeftoverPages(const QStringList& pages);
     void HtText_Change(int index);
     void HtText_LostFocus(int index);
+    void writeDirtyPages();
 
     TabStrip& tabs_;
     std::vector<std::unique_ptr<Document>> docs_;
@@ -113,4 +127,8 @@ private:
     bool addBusy_ = false;
     QString lastTempFailure_;
     QString statusText_;
+    bool persistFailureShown_ = false;
+    // Documents typed into since their page was last written, and the delay before it is.
+    QSet<const Document*> dirty_;
+    QTimer pageTimer_;
 };

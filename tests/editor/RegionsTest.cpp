@@ -73,6 +73,19 @@ TEST_F(RegionsTest, NumbersAreNotReusedAfterUnfolding)
     EXPECT_EQ(ed()->Text(), QStringLiteral("abcdef"));
 }
 
+TEST_F(RegionsTest, ANumberWhoseMarkerIsAlreadyTextIsNotUsed)
+{
+    start();
+    // The page talks about markers: its literal "<!--Reg001-->" must survive a save.
+    const QString text = QStringLiteral("<P>&lt;!--Reg000--&gt; and <!--Reg001--> in the text</P>\r\nfold me");
+    ed()->SetText(text);
+    ed()->Select(static_cast<int>(text.indexOf(QStringLiteral("fold"))), 7);
+    w().regions.RegionHide();
+    EXPECT_TRUE(ed()->Text().endsWith(QStringLiteral("<!--Reg002-->")));
+    EXPECT_TRUE(w().ws.doc(0).Regions[1].isEmpty());
+    EXPECT_EQ(w().regions.ExpandRegions(0), text);
+}
+
 TEST_F(RegionsTest, ShowSelectedOnlyFoldsWhatIsAroundTheSelection)
 {
     start();

@@ -1,3 +1,6 @@
+#include "FileTestSupport.h"
+
+#include "platform/FileMessages.h"
 #include "platform/TextFile.h"
 
 #include <gtest/gtest.h>
@@ -15,54 +18,23 @@ static void PrintTo(const QString& s, std::ostream* os)
     *os << '"' << s.toStdString() << '"';
 }
 
+using filetest::entries;
+using filetest::readBytes;
+using filetest::writeBytes;
+
 namespace {
-
-QByteArray readBytes(const QString& path)
-{
-    QFile f(path);
-    if (!f.open(QIODevice::ReadOnly))
-        return QByteArray("<unreadable>");
-    return f.readAll();
-}
-
-void writeBytes(const QString& path, const QByteArray& bytes)
-{
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate)) << path.toStdString();
-    ASSERT_EQ(f.write(bytes), bytes.size());
-}
 
 QString fixture(const char* name)
 {
     return QStringLiteral(PELMOR_FIXTURES "/") + QLatin1String(name);
 }
 
-// A folder whose write permission has been taken away, given back when the test ends.
-class ReadOnlyFolder {
-public:
-    explicit ReadOnlyFolder(const QString& path) : path_(path)
-    {
-        QFile::setPermissions(path_, QFileDevice::ReadOwner | QFileDevice::ExeOwner);
-    }
-    ~ReadOnlyFolder()
-    {
-        QFile::setPermissions(path_, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
-    }
-    // Root and some file systems ignore the permission; the test cannot show anything then.
-    bool effective() const
-    {
-        QFile probe(path_ + QStringLiteral("/probe"));
-        if (probe.open(QIODevice::WriteOnly)) {
-            probe.close();
-            probe.remove();
-            return false;
-        }
-        return true;
-    }
-
-private:
-    QString path_;
-};
+// Bytes of a literal, NUL bytes included.
+template <qsizetype N>
+QByteArray raw(const char (&bytes)[N])
+{
+    return QByteArray(bytes, N - 1);
+}
 
 TEST(TextFileFixtures, ReadAndWriteBackGiveTheSameBytes)
 {
@@ -70,6 +42,8 @@ TEST(TextFileFixtures, ReadAndWriteBackGiveTheSameBytes)
     const Case cases[] = {
         {"cp932_crlf.html", TextEncoding::Cp932},
         {"utf8_crlf.html", TextEncoding::Utf8},
+        {"utf16le_crlf.html", TextEncoding::Utf16LeBom},
+        {"utf16be_crlf.html", TextEncoding::Utf16BeBom},
     };
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());
@@ -82,6 +56,8 @@ TEST(TextFileFixtures, ReadAndWriteBackGiveTheSameBytes)
         ASSERT_TRUE(read.ok) << read.error.toStdString();
         EXPECT_EQ(read.encoding, c.encoding);
         EXPECT_TRUE(read.exactRoundTrip);
+        EXPECT_EQ(read.lineEnds, LineEnds::CrLf);
+        EXPECT_TRUE(read.text.startsWith(QStringLiteral("<!DOCTYPE html>\r\n")));
         EXPECT_TRUE(read.text.contains(QStringLiteral("<title>はじめてのページ</title>\r\n")));
         EXPECT_TRUE(read.text.contains(QStringLiteral("髙橋さんの①番目の～ページ＆表（テスト）です。半角ｶﾀｶﾅ")));
         EXPECT_FALSE(read.text.contains(QRegularExpression(QStringLiteral("[^\r]\n"))));
@@ -114,6 +90,12 @@ TEST(TextFileDetect, Encodings)
         {QByteArray("\xF5\x80\x80\x80"), TextEncoding::Cp932, "F5 lead byte"},
         {QByteArray("abc\xE3\x81"), TextEncoding::Cp932, "cut-off sequence at the end"},
         {QByteArray("\xE3\x81\x82\x80"), TextEncoding::Cp932, "stray continuation byte"},
+        {QByteArray("\xFF\xFE"), TextEncoding::Utf16LeBom, "UTF-16 LE mark alone"},
+        {raw("\xFF\xFE<\0p\0"), TextEncoding::Utf16LeBom, "UTF-16 LE"},
+        {raw("\xFE\xFF\0<\0p"), TextEncoding::Utf16BeBom, "UTF-16 BE"},
+        {QByteArray("\xFE\xFF\xE3\x81\x82"), TextEncoding::Utf16BeBom, "the mark wins over UTF-8 after it"},
+        {QByteArray("\xFF"), TextEncoding::Cp932, "half a mark"},
+        {QByteArray("\xEF\xBB"), TextEncoding::Cp932, "two thirds of the UTF-8 mark"},
     };
     for (const Case& c : cases)
         EXPECT_EQ(detectEncoding(c.bytes), c.expected) << c.why;
@@ -125,6 +107,10 @@ TEST(TextFileDecode, ByteOrderMarksAndBrokenBytes)
     // Only the first BOM is the mark; a second one is a character of the text.
     EXPECT_EQ(decodeText(QByteArray("\xEF\xBB\xBF\xEF\xBB\xBF" "a"), TextEncoding::Utf8Bom),
               QStringLiteral("\uFEFFa"));
+    // Without a mark in the encoding, EF BB BF is a character like any other.
+    EXPECT_EQ(decodeText(QByteArray("\xEF\xBB\xBF" "a"), TextEncoding::Utf8), QStringLiteral("\uFEFFa"));
+    EXPECT_EQ(decodeText(raw("\xFF\xFE\xFF\xFE" "a\0"), TextEncoding::Utf16LeBom), QStringLiteral("\uFEFFa"));
+    EXPECT_EQ(decodeText(raw("\xFE\xFF\xFE\xFF\0" "a"), TextEncoding::Utf16BeBom), QStringLiteral("\uFEFFa"));
     EXPECT_EQ(decodeText(QByteArray("\x82\xA0\x0D\x0A\x82\xA2"), TextEncoding::Cp932), QStringLiteral("あ\r\nい"));
     EXPECT_EQ(decodeText(QByteArray("a\\b~"), TextEncoding::Cp932), "a\\b~");
 
@@ -149,6 +135,12 @@ TEST(TextFileRead, RoundTripFlag)
         {QByteArray("\xE3\x81\x82\r\n"), TextEncoding::Utf8, true, "UTF-8"},
         {QByteArray("\xEF\xBB\xBF\xE3\x81\x82"), TextEncoding::Utf8Bom, true, "UTF-8 with BOM"},
         {QByteArray("\xEF\xBB\xBF\xFF"), TextEncoding::Utf8Bom, false, "BOM then a bad byte"},
+        {raw("\xFF\xFE" "a\0" "\x3D\xD8\x00\xDE"), TextEncoding::Utf16LeBom, true, "UTF-16 LE surrogate pair"},
+        {raw("\xFE\xFF" "\0a" "\xD8\x3D\xDE\x00"), TextEncoding::Utf16BeBom, true, "UTF-16 BE surrogate pair"},
+        {raw("\xFF\xFE" "a\0" "\x3D\xD8" "b\0"), TextEncoding::Utf16LeBom, false, "lone high surrogate"},
+        {raw("\xFF\xFE" "\x00\xDE" "b\0"), TextEncoding::Utf16LeBom, false, "lone low surrogate"},
+        {raw("\xFF\xFE" "a\0" "\x3D\xD8"), TextEncoding::Utf16LeBom, false, "high surrogate at the end"},
+        {raw("\xFF\xFE" "a\0" "b"), TextEncoding::Utf16LeBom, false, "odd byte at the end"},
     };
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());
@@ -160,6 +152,117 @@ TEST(TextFileRead, RoundTripFlag)
         ASSERT_TRUE(read.ok);
         EXPECT_EQ(read.encoding, c.encoding);
         EXPECT_EQ(read.exactRoundTrip, c.exact);
+        // What reaches the editor is whole characters only.
+        for (qsizetype i = 0; i < read.text.size(); ++i) {
+            if (read.text[i].isHighSurrogate() && i + 1 < read.text.size() && read.text[i + 1].isLowSurrogate())
+                ++i;
+            else
+                EXPECT_FALSE(read.text[i].isSurrogate()) << "at " << i;
+        }
+    }
+}
+
+// Opening a file puts its text into the editor in CR LF form; saving it unchanged, in the
+// encoding and with the line ends the read reported, must give back every byte.
+TEST(TextFileRead, OpeningAndSavingUnchangedGivesTheSameBytes)
+{
+    struct Case {
+        const char* why;
+        QByteArray bytes;
+        TextEncoding encoding;
+        LineEnds lineEnds;
+        QString text;
+    };
+    const Case cases[] = {
+        {"empty file", QByteArray(), TextEncoding::Cp932, LineEnds::CrLf, QString()},
+        {"NUL in code page 932", raw("<p>\x82\xA0\0\x82\xA2</p>\r\n"), TextEncoding::Cp932, LineEnds::CrLf,
+         QStringLiteral("<p>あ") + QChar(0) + QStringLiteral("い</p>\r\n")},
+        {"NUL in UTF-8", raw("\0<p>\xE3\x81\x82\0</p>"), TextEncoding::Utf8, LineEnds::CrLf,
+         QChar(0) + QStringLiteral("<p>あ") + QChar(0) + QStringLiteral("</p>")},
+        {"U+FEFF after the UTF-8 mark", raw("\xEF\xBB\xBF\xEF\xBB\xBF<p>\xE3\x81\x82</p>"), TextEncoding::Utf8Bom,
+         LineEnds::CrLf, QStringLiteral("\uFEFF<p>あ</p>")},
+        {"NUL right after the UTF-8 mark", raw("\xEF\xBB\xBF\0a"), TextEncoding::Utf8Bom, LineEnds::CrLf,
+         QChar(0) + QStringLiteral("a")},
+        {"LF in code page 932", raw("<p>\x82\xA0</p>\n<p>b</p>\n"), TextEncoding::Cp932, LineEnds::Lf,
+         QStringLiteral("<p>あ</p>\n<p>b</p>\n")},
+        {"LF and a lone CR in UTF-8", raw("\xE3\x81\x82\ra\n"), TextEncoding::Utf8, LineEnds::Lf,
+         QStringLiteral("あ\ra\n")},
+        {"lone CR in a CR LF file", raw("a\rb\r\n"), TextEncoding::Cp932, LineEnds::CrLf, QStringLiteral("a\rb\r\n")},
+        // U+0D0A is the bytes of LF and CR: only the decoded text tells the line ends.
+        {"UTF-16 LE with LF", raw("\xFF\xFE" "\x0A\x0D" "\n\0" "b\0" "\n\0"), TextEncoding::Utf16LeBom, LineEnds::Lf,
+         QStringLiteral("\u0D0A\nb\n")},
+        {"UTF-16 BE with NUL, U+FEFF and CR LF", raw("\xFE\xFF" "\xFE\xFF" "\0\0" "\0a" "\0\r\0\n"),
+         TextEncoding::Utf16BeBom, LineEnds::CrLf, QStringLiteral("\uFEFF") + QChar(0) + QStringLiteral("a\r\n")},
+        {"UTF-16 mark alone", raw("\xFF\xFE"), TextEncoding::Utf16LeBom, LineEnds::CrLf, QString()},
+    };
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString path = dir.filePath("page.html");
+    const QString saved = dir.filePath("saved.html");
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.why);
+        writeBytes(path, c.bytes);
+        const TextReadResult read = readTextFile(path);
+        ASSERT_TRUE(read.ok);
+        EXPECT_EQ(read.encoding, c.encoding);
+        EXPECT_TRUE(read.exactRoundTrip);
+        EXPECT_EQ(read.lineEnds, c.lineEnds);
+        EXPECT_EQ(read.text, c.text);
+        const QString inEditor = toCrLf(read.text);
+        const TextWriteResult written = writeTextFile(saved, inEditor, read.encoding, true, read.lineEnds);
+        ASSERT_TRUE(written.ok) << written.error.toStdString();
+        EXPECT_EQ(readBytes(saved).toHex(' '), c.bytes.toHex(' '));
+    }
+}
+
+TEST(TextFileRead, LineEndsThatOpeningChangesAreReported)
+{
+    struct Case { QByteArray bytes; LineEnds lineEnds; };
+    const Case cases[] = {
+        {"a\nb\r\n", LineEnds::Mixed},
+        {"a\r\r\nb\r\n", LineEnds::Mixed},
+        {"a\r\nb\r\n", LineEnds::CrLf},
+        {"a\nb\n", LineEnds::Lf},
+    };
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString path = dir.filePath("page.html");
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.bytes.toStdString());
+        writeBytes(path, c.bytes);
+        const TextReadResult read = readTextFile(path);
+        ASSERT_TRUE(read.ok);
+        EXPECT_EQ(read.lineEnds, c.lineEnds);
+        EXPECT_EQ(read.text, QString::fromLatin1(c.bytes)) << "the text keeps the file's line ends";
+        EXPECT_EQ(lineEndsNotice(read.lineEnds).isEmpty(), c.lineEnds != LineEnds::Mixed);
+    }
+    EXPECT_EQ(lineEndsNotice(LineEnds::Mixed),
+              QStringLiteral("このファイルの改行はそろっていません。保存すると改行が CR LF にそろえられます。"));
+}
+
+TEST(TextFileRead, WarningsNameTheEncodingTheFileWasReadIn)
+{
+    struct Case { QByteArray bytes; const char* name; };
+    const Case cases[] = {
+        {"a\xA0" "b", "Shift_JIS"},
+        {"\xEF\xBB\xBF\xE3\x81\x82\xFF", "UTF-8"},
+        {raw("\xFF\xFE" "a\0" "\x3D\xD8"), "UTF-16"},
+        {raw("\xFE\xFF" "\0a" "b"), "UTF-16"},
+    };
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString path = dir.filePath("page.html");
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        writeBytes(path, c.bytes);
+        const TextReadResult read = readTextFile(path);
+        ASSERT_TRUE(read.ok);
+        EXPECT_FALSE(read.exactRoundTrip);
+        EXPECT_EQ(encodingDisplayName(read.encoding), QLatin1String(c.name));
+        EXPECT_EQ(inexactReadMessage(read.encoding, path),
+                  QStringLiteral("このファイルには ") + QLatin1String(c.name)
+                      + QStringLiteral(" として正しく読めない文字が含まれています。\r\n")
+                      + QStringLiteral("保存すると、その部分は元のファイルと同じにはなりません。\r\n") + path);
     }
 }
 
@@ -186,36 +289,25 @@ TEST(TextFileRead, PermissionDenied)
 {
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());
+    ASSERT_TRUE(QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner
+                                                      | QFileDevice::ExeOther));
     const QString path = dir.filePath("secret.html");
     writeBytes(path, "x");
     QFile::setPermissions(path, QFileDevice::WriteOwner);
-    QFile probe(path);
-    if (probe.open(QIODevice::ReadOnly))
-        GTEST_SKIP() << "file permissions are not enforced for this user";
-    const TextReadResult read = readTextFile(path);
-    EXPECT_FALSE(read.ok);
-    EXPECT_FALSE(read.error.isEmpty());
-}
-
-TEST(TextFileLineEnds, ToCrLf)
-{
-    struct Case { const char* in; const char* expected; };
-    const Case cases[] = {
-        {"", ""},
-        {"a", "a"},
-        {"a\nb", "a\r\nb"},
-        {"a\r\nb", "a\r\nb"},
-        {"a\rb", "a\rb"},
-        {"\n", "\r\n"},
-        {"\n\n", "\r\n\r\n"},
-        {"\r\n\n", "\r\n\r\n"},
-        {"\r\r\n", "\r\r\n"},
-        {"\n\r", "\r\n\r"},
-        {"a\n\rb\n", "a\r\n\rb\r\n"},
-    };
-    for (const Case& c : cases)
-        EXPECT_EQ(toCrLf(QString::fromLatin1(c.in)), QString::fromLatin1(c.expected));
-    EXPECT_EQ(toCrLf(QStringLiteral("日本\n語")), QStringLiteral("日本\r\n語"));
+    TextReadResult read;
+    TextReadResult own;
+    {
+        filetest::AsNobody nobody;
+        ASSERT_TRUE(nobody.ok());
+        read = readTextFile(path);
+        own = readProgramFile(path);
+    }
+    for (const TextReadResult& r : {read, own}) {
+        EXPECT_FALSE(r.ok);
+        EXPECT_EQ(r.problem, FileProblem::AccessDenied);
+        EXPECT_FALSE(r.error.isEmpty());
+    }
+    EXPECT_EQ(readProblemMessage(read.problem, path), "「" + path + "」は読み込む許可がないため開けません。");
 }
 
 // Characters the windows-31j table has no code for, checked against ICU.
@@ -309,6 +401,9 @@ TEST(TextFileEncode, Utf8AlwaysSucceeds)
         EXPECT_EQ(bom.bytes, "\xEF\xBB\xBF" + text.toUtf8());
     }
     EXPECT_EQ(encodeText(QString(), TextEncoding::Utf8Bom, false).bytes, QByteArray("\xEF\xBB\xBF"));
+    EXPECT_EQ(encodeText(QStringLiteral("a😀"), TextEncoding::Utf16LeBom, false).bytes, raw("\xFF\xFE" "a\0" "\x3D\xD8\x00\xDE"));
+    EXPECT_EQ(encodeText(QStringLiteral("a😀"), TextEncoding::Utf16BeBom, false).bytes, raw("\xFE\xFF" "\0a" "\xD8\x3D\xDE\x00"));
+    EXPECT_EQ(encodeText(QString(), TextEncoding::Utf16BeBom, false).bytes, QByteArray("\xFE\xFF"));
 }
 
 TEST(TextFileWrite, RefusedTextLeavesTheFileAlone)
@@ -349,19 +444,26 @@ TEST(TextFileWrite, ReadOnlyFolderKeepsTheOldFile)
 {
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());
+    ASSERT_TRUE(QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner
+                                                      | QFileDevice::ExeOther));
     const QString folder = dir.filePath("site");
     ASSERT_TRUE(QDir().mkdir(folder));
     const QString path = folder + "/index.html";
     writeBytes(path, "<p>old</p>\r\n");
-
-    ReadOnlyFolder locked(folder);
-    if (!locked.effective())
-        GTEST_SKIP() << "folder permissions are not enforced for this user";
-    const TextWriteResult r = writeTextFile(path, "<p>new</p>", TextEncoding::Cp932, true);
+    ASSERT_TRUE(QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::ExeOwner | QFileDevice::ReadOther
+                                                  | QFileDevice::ExeOther));
+    TextWriteResult r;
+    {
+        filetest::AsNobody nobody;
+        ASSERT_TRUE(nobody.ok());
+        r = writeTextFile(path, "<p>new</p>", TextEncoding::Cp932, true);
+    }
     EXPECT_FALSE(r.ok);
+    EXPECT_EQ(r.problem, FileProblem::AccessDenied);
     EXPECT_FALSE(r.error.isEmpty());
     EXPECT_EQ(readBytes(path), QByteArray("<p>old</p>\r\n"));
-    EXPECT_EQ(QDir(folder).entryList(QDir::Files | QDir::Hidden), QStringList{"index.html"});
+    EXPECT_EQ(entries(folder), QStringList{"index.html"});
+    QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
 }
 
 TEST(TextFileNames, HtmlSuffixes)
@@ -385,6 +487,7 @@ TEST(TextFileProgramFiles, Utf8FirstThenCodePage932)
         {QByteArray("\xEF\xBB\xBFKey,1"), QStringLiteral("Key,1"), TextEncoding::Utf8Bom},
         {QByteArray("Key,1"), QStringLiteral("Key,1"), TextEncoding::Utf8},
         {QByteArray("Font,\x82\x6C\x82\x72 \x83\x53\x83\x56\x83\x62\x83\x4E"), QStringLiteral("Font,ＭＳ ゴシック"), TextEncoding::Cp932},
+        {raw("\xFF\xFEK\0e\0y\0,\0" "\x42\x30"), QStringLiteral("Key,あ"), TextEncoding::Utf16LeBom},
     };
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());
@@ -400,6 +503,15 @@ TEST(TextFileProgramFiles, Utf8FirstThenCodePage932)
 
     ASSERT_TRUE(writeProgramFile(path, QStringLiteral("Font,メイリオ😀\r\n")).ok);
     EXPECT_EQ(readBytes(path), QStringLiteral("Font,メイリオ😀\r\n").toUtf8());
+
+    // A text that itself starts with U+FEFF gets a mark in front, or reading would take it as one.
+    for (const QString& text : {QStringLiteral("\uFEFFKey,1"), QStringLiteral("\uFEFF"), QStringLiteral("Key,\uFEFF")}) {
+        ASSERT_TRUE(writeProgramFile(path, text).ok);
+        const TextReadResult back = readProgramFile(path);
+        EXPECT_EQ(back.text, text);
+        EXPECT_TRUE(back.exactRoundTrip);
+    }
+    EXPECT_EQ(readBytes(path), QStringLiteral("Key,\uFEFF").toUtf8());
 }
 
 } // namespace

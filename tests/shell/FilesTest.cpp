@@ -52,6 +52,8 @@ TEST_F(FilesTest, OpeningAndSavingAnUnchangedFileGivesBackItsBytes)
         EXPECT_EQ(w().ws.tabStrip().Caption(1), name.left(8));
         EXPECT_EQ(w().files.RemFile[0], file);
         EXPECT_EQ(QDir::currentPath(), web);
+        // The page the preview shows holds the file as it is, followed by a line break.
+        EXPECT_EQ(readFile(w().ws.TempPagePath(0)), before + "\r\n") << name.toStdString();
         ASSERT_TRUE(w().files.SaveFile());
         EXPECT_EQ(readFile(file), before) << name.toStdString();
     }

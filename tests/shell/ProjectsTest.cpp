@@ -68,6 +68,33 @@ TEST_F(ProjectsTest, AProjectOfMoreThan101LinesOpensNothing)
     EXPECT_TRUE(win.ws.HtText(0)->Text().isEmpty());
 }
 
+TEST_F(ProjectsTest, EntriesThatDoNotFitAreKeptAndRelativeNamesAreBesideTheProject)
+{
+    fomPelmor& win = start();
+    QByteArray lines;
+    for (int i = 0; i < 53; ++i) {
+        writeFile(web + QStringLiteral("/p%1.html").arg(i), QByteArray("<P>") + QByteArray::number(i) + "</P>\r\n");
+        // Every other entry is written relative to the project's folder.
+        lines += (i % 2 ? QStringLiteral("p%1.html\r\n").arg(i) : web + QStringLiteral("/p%1.html\r\n").arg(i)).toUtf8();
+    }
+    writeFile(web + QStringLiteral("/big.tur"), lines);
+    QDir::setCurrent(temp.path()); // not the project's folder
+    dialogs.expectMsg(QStringLiteral("これ以上タブを開けません。"));
+    win.projects.OpenProject(web + QStringLiteral("/big.tur"));
+    ASSERT_EQ(win.ws.DocCount(), 51);
+    EXPECT_EQ(win.ws.HtText(1)->Text(), QStringLiteral("<P>1</P>\r\n"));
+    EXPECT_EQ(win.ws.doc(1).DataPath, web);
+    EXPECT_EQ(win.ws.HtText(50)->Text(), QStringLiteral("<P>50</P>\r\n"));
+
+    dialogs.expectSave(web + QStringLiteral("/big.tur"), QStringLiteral("プロジェクトの保存"));
+    win.projects.SaveProject();
+    const QStringList saved = QString::fromUtf8(readFile(web + QStringLiteral("/big.tur"))).split(QStringLiteral("\r\n"));
+    ASSERT_EQ(saved.size(), 54) << "53 entries and the empty text after the last line break";
+    EXPECT_EQ(saved[1], web + QStringLiteral("/p1.html"));
+    EXPECT_EQ(saved[51], web + QStringLiteral("/p51.html")) << "the entries that were not opened are kept";
+    EXPECT_EQ(saved[52], web + QStringLiteral("/p52.html"));
+}
+
 TEST_F(ProjectsTest, OpeningAProjectAsksBeforeUnsavedTextIsReplaced)
 {
     fomPelmor& win = start();

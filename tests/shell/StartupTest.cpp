@@ -147,7 +147,7 @@ TEST_F(StartupTest, QuittingAsksForTheUnsavedWindowAndEveryModifiedDocument)
     EXPECT_EQ(win.ws.HtText(2)->Text(), QStringLiteral("more"));
 }
 
-TEST_F(StartupTest, OnlyTheProgramsOwnTemporaryFilesAreDeletedAtTheEnd)
+TEST_F(StartupTest, OnlyThePagesOfTheRunAndTheDeclinedLeftoversAreDeletedAtTheEnd)
 {
     const QString data = temp.path() + QStringLiteral("/data");
     QDir().mkpath(data);
@@ -157,13 +157,21 @@ TEST_F(StartupTest, OnlyTheProgramsOwnTemporaryFilesAreDeletedAtTheEnd)
         writeFile(path(name), "x");
     }
     dialogs.expectMsg(QStringLiteral("前のデータｰが残っています"), MsgResult::No);
-    start();
+    fomPelmor& win = start();
+    // A page of the run's own, beside the declined leftover it may now replace.
+    win.ws.HtText(0)->SetText(QStringLiteral("<P>new</P>"));
+    win.ws.WriteTemp();
+    EXPECT_EQ(readFile(data + QStringLiteral("/$$$000.html")), QByteArray("<P>new</P>\r\n"));
+    dialogs.expectMsg(QStringLiteral("番目のファイルが保存されていません"), MsgResult::Yes);
     ASSERT_TRUE(quit());
+    EXPECT_FALSE(QFile::exists(data + QStringLiteral("/$$$000.html")));
+    // Files the run neither wrote nor was offered stay, whatever their names.
+    EXPECT_TRUE(QFile::exists(programFolder + QStringLiteral("/$$$000.html")));
     for (const QString& folder : {data, programFolder}) {
-        EXPECT_FALSE(QFile::exists(folder + QStringLiteral("/$$$000.html"))) << folder.toStdString();
-        EXPECT_FALSE(QFile::exists(folder + QStringLiteral("/test.$$$"))) << folder.toStdString();
+        EXPECT_TRUE(QFile::exists(folder + QStringLiteral("/test.$$$"))) << folder.toStdString();
         EXPECT_TRUE(QFile::exists(folder + QStringLiteral("/$$$notes.txt"))) << folder.toStdString();
     }
+    EXPECT_FALSE(readFile(path(QStringLiteral("Pelmor.ini"))).contains("PageFolders")) << "no page is left anywhere";
 }
 
 TEST_F(StartupTest, LeftoverPagesCanBeRestoredOneDocumentEach)

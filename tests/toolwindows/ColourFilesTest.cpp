@@ -119,3 +119,14 @@ TEST(ColourNames, RecordsPastTheSwatchesAreNotRead)
     EXPECT_TRUE(read.ok);
     EXPECT_EQ(read.records.size(), MaxColourNames);
 }
+
+TEST(ShippedColourNames, FillEveryNameSwatch)
+{
+    const TextReadResult file = readProgramFile(QDir::cleanPath(QStringLiteral(PELMOR_FIXTURES "/../../../resource/color.txt")));
+    ASSERT_TRUE(file.ok) << file.error.toStdString();
+    const ColourNamesReadResult read = parseColourNames(file.text);
+    ASSERT_TRUE(read.ok);
+    ASSERT_EQ(read.records.size(), MaxColourNames);
+    for (const ColourNameRecord& r : read.records)
+        EXPECT_EQ(colourValueText(r), QLatin1Char('#') + r.hex.toUpper()) << r.name.toStdString();
+}

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <span>
+
+// The captions, shortcuts and indexes of the Edit menu, the Edit-2 menu, the editor's two popup
+// menus and the toolbar's buttons. Captions and keys are UTF-8; "-" is a separator, which keeps
+// its index and does nothing. Shortcuts are written as QKeySequence reads them ("" for none).
+struct MenuItemText {
+    int index;
+    const char* caption;
+    const char* shortcut;
+};
+
+// The toolbar's buttons in their order on the bar: the key the handler compares, and the tip.
+struct ToolbarButtonText {
+    const char* key;
+    const char* tip;
+};
+
+std::span<const MenuItemText> editMenuItems();      // edit(0) to edit(31), "編集(&E)"
+std::span<const MenuItemText> edit2MenuItems();     // hen2(1) to hen2(28), "編集2(&G)"
+std::span<const MenuItemText> editorPopupItems();   // pmm, "編集"; 1, 5, 9 and 11 are separators
+std::span<const MenuItemText> stylePopupItems();    // sh1, "スタイルヘルプ"; 1 and 3 are separators
+std::span<const ToolbarButtonText> toolbarButtons();

@@ -1,0 +1,488 @@
+#include "ToolWindowFixture.h"
+
+#include "platform/RichEdit.h"
+#include "platform/Twips.h"
+#include "toolwindows/FomColor.h"
+#include "toolwindows/MouseRelay.h"
+
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QTest>
+#include <vector>
+
+namespace {
+
+constexpr int NoIndex = ControlRegistry::NoIndex;
+
+// Thirteen colours: the eleventh starts the second row; one name is 11 characters long.
+const QString ColourNames = QStringLiteral(
+    "色の名前,コード,赤,緑,青\n"
+    "navy,000080,0,0,128\n"
+    "Red,FF0000,255,0,0\n"
+    "lime,00FF00,0,255,0\n"
+    "blue,0000FF,0,0,255\n"
+    "lightyellow,FFFFE0,255,255,224\n"
+    "darkorange,FF8C00,255,140,0\n"
+    "gold,FFD700,255,215,0\n"
+    "teal,008080,0,128,128\n"
+    "white,FFFFFF,255,255,255\n"
+    "black,000000,0,0,0\n"
+    "tomato,FF6347,255,99,71\n"
+    "indigo,4B0082,75,0,130\n"
+    "salmon,FA8072,250,128,114\n");
+
+class FomColorTest : public ToolWindowTest {
+protected:
+    fomPelmor& startWithColours()
+    {
+        writeResource(QStringLiteral("color.txt"), ColourNames);
+        copyResource(QStringLiteral("color2.txt"));
+        return start();
+    }
+    FomColor& picker() { return w().colorPicker; }
+    template <typename T = QLineEdit>
+    T* pc(const QString& name, int index = NoIndex)
+    {
+        return picker().controls.get<T>(name, index);
+    }
+    QString value() { return pc(QStringLiteral("Text3"))->text(); }
+    QString name() { return pc(QStringLiteral("Text4"))->text(); }
+};
+
+} // namespace
+
+TEST_F(FomColorTest, EveryTargetCodeDeliversIntoItsOwnBoxOnly)
+{
+    startWithColours();
+    std::vector<std::pair<QString, int>> boxes = {
+        {QStringLiteral("txtiro1"), NoIndex}, {QStringLiteral("Txtkeisenc"), NoIndex}, {QStringLiteral("Txttc"), NoIndex},
+        {QStringLiteral("Text5"), 0},         {QStringLiteral("Text5"), 1},            {QStringLiteral("Text5"), 2},
+        {QStringLiteral("Text1"), 8},
+    };
+    for (int k : {7, 9, 10, 18, 20, 21, 23, 26})
+        boxes.emplace_back(QStringLiteral("Text6"), k);
+    for (const auto& [boxName, index] : boxes)
+        box(boxName, index);
+
+    struct Case {
+        int code;
+        std::pair<QString, int> target;
+        std::vector<std::pair<QString, int>> emptied;
+    };
+    std::vector<Case> cases = {
+        {100, {QStringLiteral("txtiro1"), NoIndex}, {}},
+        {101, {QStringLiteral("Txtkeisenc"), NoIndex}, {}},
+        {102, {QStringLiteral("Txttc"), NoIndex}, {}},
+        {110, {QStringLiteral("Text5"), 0}, {{QStringLiteral("Text5"), 1}, {QStringLiteral("Text5"), 2}}},
+        {111, {QStringLiteral("Text5"), 1}, {{QStringLiteral("Text5"), 0}}},
+        {112, {QStringLiteral("Text5"), 2}, {{QStringLiteral("Text5"), 0}}},
+    };
+    for (int code = 120; code <= 129; ++code)
+        cases.push_back({code, {QStringLiteral("Text1"), 8}, {}});
+    for (int k : {7, 9, 10, 18, 20, 21, 23, 26})
+        cases.push_back({k, {QStringLiteral("Text6"), k}, {}});
+
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.code);
+        for (const auto& [boxName, index] : boxes)
+            setBoxText(box(boxName, index), QStringLiteral("old"));
+        w().procs.call(QStringLiteral("OpenColorPicker"), c.code);
+        ASSERT_TRUE(picker().isVisible());
+        picker().Option1_Click();
+        picker().Text1_Click(1);
+        picker().Text1_DblClick(1);
+        for (const auto& [boxName, index] : boxes) {
+            const QString now = boxText(box(boxName, index));
+            if (std::pair(boxName, index) == c.target)
+                EXPECT_EQ(now, QStringLiteral("#FF0000")) << boxName.toStdString() << index;
+            else if (std::find(c.emptied.begin(), c.emptied.end(), std::pair(boxName, index)) != c.emptied.end())
+                EXPECT_EQ(now, QString()) << boxName.toStdString() << index;
+            else
+                EXPECT_EQ(now, QStringLiteral("old")) << boxName.toStdString() << index;
+        }
+        EXPECT_EQ(picker().ColorTarget.value(), 0);
+        EXPECT_FALSE(picker().isVisible());
+        EXPECT_TRUE(pc<QRadioButton>(QStringLiteral("Option2"))->isChecked());
+        EXPECT_FALSE(pc<QGroupBox>(QStringLiteral("Frame6"))->isHidden());
+        EXPECT_TRUE(pc<QGroupBox>(QStringLiteral("Frame1"))->isHidden());
+    }
+
+    // A code without a box of its own delivers nothing and keeps the window and its code.
+    for (const auto& [boxName, index] : boxes)
+        setBoxText(box(boxName, index), QStringLiteral("old"));
+    for (int code : {999, -1}) {
+        w().procs.call(QStringLiteral("OpenColorPicker"), code);
+        picker().Text6_DblClick(3);
+        EXPECT_TRUE(picker().isVisible()) << code;
+        EXPECT_EQ(picker().ColorTarget.value(), code);
+        for (const auto& [boxName, index] : boxes)
+            EXPECT_EQ(boxText(box(boxName, index)), QStringLiteral("old")) << code;
+    }
+}
+
+TEST_F(FomColorTest, TargetZeroColoursTheEditorsSelection)
+{
+    startWithColours();
+    RichEdit* ed = w().ws.CurEditor();
+    ed->SetText(QStringLiteral("abc def"));
+    ed->Select(4, 3);
+    QStringList delivered;
+    if (!w().procs.defined(QStringLiteral("Getcolor"))) {
+        w().procs.define(QStringLiteral("Getcolor"), std::function<void(const QString&)>([&](const QString& colour) {
+                             delivered.append(colour);
+                             w().ws.CurEditor()->SetSelText(colour);
+                         }));
+    }
+    w().procs.call(QStringLiteral("ShowColorForm"));
+    picker().Text6_DblClick(5);
+    EXPECT_TRUE(ed->Text().contains(QStringLiteral("#ffff00"))) << ed->Text().toStdString();
+    if (!delivered.isEmpty())
+        EXPECT_EQ(delivered, QStringList{QStringLiteral("#ffff00")});
+    EXPECT_FALSE(picker().isVisible());
+}
+
+TEST_F(FomColorTest, TargetOfTheStylesheetBuilderGetsValueAndName)
+{
+    startWithColours();
+    QList<QStringList> calls;
+    const bool standIn = !w().procs.defined(QStringLiteral("SetCssColor"));
+    if (standIn)
+        w().procs.define(QStringLiteral("SetCssColor"), Procedures::Procedure([&](const QVariant& v) { calls.append(v.toStringList()); }));
+
+    // The name box counts only for whether anything is sent: the builder gets both boxes.
+    w().procs.call(QStringLiteral("OpenColorPicker"), 130);
+    picker().HScroll1_Change(0);
+    picker().controls.get<QScrollBar>(QStringLiteral("HScroll1"), 1)->setValue(16);
+    picker().Command3_Click();
+    w().procs.call(QStringLiteral("OpenColorPicker"), 130);
+    picker().Option1_Click();
+    picker().Text1_Click(0);
+    pc<QCheckBox>(QStringLiteral("Check1"))->setChecked(true);
+    picker().Command3_Click();
+    if (standIn) {
+        ASSERT_EQ(calls.size(), 2);
+        EXPECT_EQ(calls[0], (QStringList{QStringLiteral("#001000"), QString()}));
+        EXPECT_EQ(calls[1], (QStringList{QStringLiteral("#000080"), QStringLiteral("navy")}));
+    }
+    EXPECT_EQ(picker().ColorTarget.value(), 0);
+    EXPECT_FALSE(picker().isVisible());
+}
+
+TEST_F(FomColorTest, NameOrValueIsDeliveredAsTheCheckBoxSays)
+{
+    startWithColours();
+    QObject* target = box(QStringLiteral("Text6"), 7);
+    struct Case {
+        const char* what;
+        int mode; // 1 names, 2 basic, 3 extended
+        bool byName;
+        const char* expected;
+    } cases[] = {
+        {"names, by name", 1, true, "navy"},
+        {"names, by value", 1, false, "#000080"},
+        {"basic, by name", 2, true, "yellow"},
+        {"basic, by value", 2, false, "#ffff00"},
+        {"extended hides the check box", 3, true, "#003399"},
+    };
+    for (const Case& c : cases) {
+        w().procs.call(QStringLiteral("OpenColorPicker"), 7);
+        pc<QCheckBox>(QStringLiteral("Check1"))->setChecked(c.byName);
+        if (c.mode == 1) {
+            pc<QRadioButton>(QStringLiteral("Option1"))->setChecked(true);
+            picker().Text1_Click(0);
+            picker().Text1_DblClick(0);
+        } else if (c.mode == 2) {
+            picker().Text6_DblClick(5);
+        } else {
+            pc<QRadioButton>(QStringLiteral("Option3"))->setChecked(true);
+            picker().Text5_Click(6 + 3); // second row, fourth column
+
+            ASSERT_EQ(value(), QStringLiteral("#003399"));
+            picker().Command3_Click();
+        }
+        EXPECT_EQ(boxText(target), QLatin1String(c.expected)) << c.what;
+    }
+}
+
+TEST_F(FomColorTest, NothingToDeliverKeepsTheWindowAndItsTarget)
+{
+    startWithColours();
+    QObject* target = box(QStringLiteral("Text6"), 9);
+    setBoxText(target, QStringLiteral("old"));
+    w().procs.call(QStringLiteral("OpenColorPicker"), 9);
+    picker().Command3_Click();
+    // A blank name does not count, even with insertion by name.
+    pc<QCheckBox>(QStringLiteral("Check1"))->setChecked(true);
+    pc(QStringLiteral("Text4"))->setText(QStringLiteral("  "));
+    picker().Command3_Click();
+    EXPECT_TRUE(picker().isVisible());
+    EXPECT_EQ(picker().ColorTarget.value(), 9);
+    EXPECT_EQ(boxText(target), QStringLiteral("old"));
+}
+
+TEST_F(FomColorTest, ClosingKeepsTheTargetForTheNextOpening)
+{
+    startWithColours();
+    QObject* target = box(QStringLiteral("Text6"), 21);
+    w().procs.call(QStringLiteral("OpenColorPicker"), 21);
+    pc<QRadioButton>(QStringLiteral("Option3"))->setChecked(true);
+    picker().Command2_Click();
+    EXPECT_FALSE(picker().isVisible());
+    EXPECT_TRUE(pc<QRadioButton>(QStringLiteral("Option2"))->isChecked());
+    EXPECT_EQ(picker().ColorTarget.value(), 21);
+
+    // The title bar's close box delivers nothing either.
+    w().procs.call(QStringLiteral("ShowColorForm"));
+    EXPECT_TRUE(picker().isVisible());
+    picker().close();
+    EXPECT_FALSE(picker().isVisible());
+    EXPECT_EQ(picker().ColorTarget.value(), 21);
+
+    // The toolbar's colour command writes no target: the colour goes to the wizard's box.
+    w().procs.call(QStringLiteral("ShowColorForm"));
+    picker().Text6_DblClick(0);
+    EXPECT_EQ(boxText(target), QStringLiteral("#000080"));
+    EXPECT_EQ(picker().ColorTarget.value(), 0);
+}
+
+TEST_F(FomColorTest, NamesModeShowsASwatchPerRecord)
+{
+    startWithColours();
+    w().procs.call(QStringLiteral("ShowColorForm"));
+    picker().Option1_Click();
+    EXPECT_EQ(picker().controls.indexes(QStringLiteral("Text1")).size(), 13u);
+    QLineEdit* navy = pc(QStringLiteral("Text1"), 0);
+    EXPECT_EQ(navy->text(), QStringLiteral("navy"));
+    EXPECT_EQ(backColour(navy), QColor(0, 0, 128));
+    // The first swatch grew to 904 x 353, so the rows and columns step by that.
+    EXPECT_EQ(twips::Width(navy), 904);
+    QLineEdit* eleventh = pc(QStringLiteral("Text1"), 10);
+    EXPECT_EQ(twips::Left(eleventh), 0);
+    EXPECT_EQ(twips::Top(eleventh), 353);
+    EXPECT_EQ(twips::Width(eleventh), 908);
+    EXPECT_EQ(twips::Left(pc(QStringLiteral("Text1"), 3)), 3 * 904);
+    EXPECT_EQ(pc(QStringLiteral("Text1"), 4)->font().pointSize(), 8); // lightyellow, 11 characters
+    EXPECT_EQ(pc(QStringLiteral("Text1"), 5)->font().pointSize(), 9); // darkorange, 10 characters
+    EXPECT_EQ(twips::WindowWidth(&picker()), 9150);
+    EXPECT_EQ(twips::WindowHeight(&picker()), 825 + 4900 + 800);
+
+    picker().Text1_Click(1);
+    EXPECT_EQ(value(), QStringLiteral("#FF0000"));
+    EXPECT_EQ(name(), QStringLiteral("Red"));
+    picker().Text1_Click(0);
+    EXPECT_EQ(value(), QStringLiteral("#000080"));
+    EXPECT_EQ(backColour(pc(QStringLiteral("Text4"))), QColor(0, 0, 128));
+
+    // Entering the mode again reads nothing and makes nothing; the first swatch is laid out anew.
+    writeResource(QStringLiteral("color.txt"), QStringLiteral("h,h,h,h,h\nonly,000000,0,0,0\n"));
+    picker().Option2_Click();
+    picker().Option1_Click();
+    EXPECT_EQ(picker().controls.indexes(QStringLiteral("Text1")).size(), 13u);
+    EXPECT_EQ(twips::Width(navy), 900);
+    EXPECT_EQ(navy->text(), QStringLiteral("navy"));
+}
+
+TEST_F(FomColorTest, DamagedOrMissingColourNamesShowWhatWasRead)
+{
+    struct Case {
+        const char* what;
+        std::optional<QString> file;
+        bool message;
+        QStringList swatches;
+        int records;
+    } cases[] = {
+        {"missing file", std::nullopt, true, {QString()}, 0},
+        {"heading only", QStringLiteral("見出し,x,x,x,x\n"), false, {QStringLiteral("見出し")}, 0},
+        {"a short line after two colours",
+         QStringLiteral("h,h,h,h,h\nnavy,000080,0,0,128\nred,FF0000,255,0,0\nbroken,00FF00,0\nblue,0000FF,0,0,255\n"), true,
+         {QStringLiteral("navy"), QStringLiteral("red")}, 2},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        QFile::remove(path(QStringLiteral("resource/color.txt")));
+        if (c.file)
+            writeResource(QStringLiteral("color.txt"), *c.file);
+        start();
+        if (c.message)
+            dialogs.expectMsg(QStringLiteral("color.txtが読めません"));
+        picker().Option1_Click();
+        EXPECT_EQ(dialogs.pending(), 0);
+        QStringList shown;
+        for (int i : picker().controls.indexes(QStringLiteral("Text1")))
+            shown.append(pc(QStringLiteral("Text1"), i)->text());
+        EXPECT_EQ(shown, c.swatches);
+        // A swatch without a colour record shows nothing in the boxes.
+        picker().Text1_Click(c.records);
+        EXPECT_EQ(value(), QString());
+        stop();
+    }
+}
+
+TEST_F(FomColorTest, BasicColoursSlidersAndTheColourDialogAgree)
+{
+    startWithColours();
+    w().procs.call(QStringLiteral("ShowColorForm"));
+    EXPECT_EQ(twips::WindowWidth(&picker()), 6200);
+    EXPECT_EQ(twips::WindowHeight(&picker()), 960 + 4290 + 800);
+    EXPECT_EQ(picker().controls.indexes(QStringLiteral("Text6")).size(), 16u);
+    EXPECT_EQ(pc(QStringLiteral("Text6"), 0)->text(), QStringLiteral("000080 navy"));
+    EXPECT_EQ(backColour(pc(QStringLiteral("Text6"), 10)), QColor(192, 192, 192));
+    EXPECT_EQ(twips::Top(pc(QStringLiteral("Text6"), 15)), 200 + 250 * 15);
+
+    picker().Text6_Click(2);
+    EXPECT_EQ(value(), QStringLiteral("#00ffff"));
+    EXPECT_EQ(name(), QStringLiteral("aqua"));
+
+    auto slider = [&](int i) { return picker().controls.get<QScrollBar>(QStringLiteral("HScroll1"), i); };
+    slider(0)->setValue(5);
+    slider(2)->setValue(255);
+    EXPECT_EQ(pc(QStringLiteral("Text7"), 3)->text(), QStringLiteral("#0500FF"));
+    EXPECT_EQ(value(), QStringLiteral("#0500FF"));
+    EXPECT_EQ(pc(QStringLiteral("Text7"), 0)->text(), QStringLiteral(" 5"));
+    EXPECT_EQ(pc(QStringLiteral("Text7"), 1)->text(), QStringLiteral("0"));
+    EXPECT_EQ(pc(QStringLiteral("Text7"), 2)->text(), QStringLiteral(" 255"));
+    EXPECT_EQ(backColour(pc(QStringLiteral("Text7"), 0)), QColor(5, 0, 0));
+    EXPECT_EQ(backColour(pc(QStringLiteral("Text7"), 3)), QColor(5, 0, 255));
+    EXPECT_EQ(foreColour(pc<QLabel>(QStringLiteral("Label4"), 3)), QColor(5, 0, 255));
+    EXPECT_EQ(name(), QString());
+    EXPECT_EQ(backColour(pc(QStringLiteral("Text4"))), QColor(255, 255, 255));
+
+    // A cancelled dialog changes nothing; a chosen colour moves the sliders.
+    dialogs.expectColour(std::nullopt);
+    picker().Command6_Click();
+    EXPECT_EQ(value(), QStringLiteral("#0500FF"));
+    EXPECT_EQ(slider(0)->value(), 5);
+    dialogs.expectColour(QColor(0x12, 0x34, 0x56));
+    picker().Command6_Click();
+    EXPECT_EQ(slider(0)->value(), 0x12);
+    EXPECT_EQ(slider(1)->value(), 0x34);
+    EXPECT_EQ(slider(2)->value(), 0x56);
+    EXPECT_EQ(value(), QStringLiteral("#123456"));
+
+    // A double click on the composed colour delivers it; the mode comes back as it was.
+    QObject* target = box(QStringLiteral("Text6"), 10);
+    picker().ColorTarget.set(10);
+    picker().Text7_DblClick(1);
+    EXPECT_EQ(boxText(target), QStringLiteral("#123456"));
+    w().procs.call(QStringLiteral("ShowColorForm"));
+    EXPECT_EQ(picker().controls.indexes(QStringLiteral("Text6")).size(), 16u);
+    EXPECT_EQ(slider(1)->value(), 0x34);
+}
+
+TEST_F(FomColorTest, ExtendedPaletteAndTheMixingPalette)
+{
+    startWithColours();
+    w().procs.call(QStringLiteral("ShowColorForm"));
+    picker().Text6_Click(0);
+    pc<QRadioButton>(QStringLiteral("Option3"))->setChecked(true);
+    EXPECT_EQ(value(), QStringLiteral("#000000"));
+    EXPECT_EQ(name(), QString());
+    EXPECT_TRUE(pc<QCheckBox>(QStringLiteral("Check1"))->isHidden());
+    EXPECT_FALSE(pc<QFrame>(QStringLiteral("Picture1"))->isHidden());
+    EXPECT_EQ(twips::WindowWidth(&picker()), 10700);
+    EXPECT_EQ(twips::WindowHeight(&picker()), 825 + 7500 + 900);
+
+    // 216 palette swatches, six a row, then seven graded columns of 33.
+    ASSERT_EQ(picker().controls.indexes(QStringLiteral("Text5")).size(), 216u + 7 * 33);
+    QLineEdit* seventh = pc(QStringLiteral("Text5"), 6);
+    EXPECT_EQ(twips::Left(seventh), 50);
+    EXPECT_EQ(twips::Top(seventh), 300);
+    QLineEdit* greyStep1 = pc(QStringLiteral("Text5"), 216 + 1);
+    EXPECT_EQ(greyStep1->text(), QStringLiteral("#080808"));
+    EXPECT_EQ(backColour(greyStep1), QColor(8, 8, 8));
+    EXPECT_EQ(twips::Left(greyStep1), 4850);
+    QLineEdit* redStep32 = pc(QStringLiteral("Text5"), 216 + 33 + 32);
+    EXPECT_EQ(redStep32->text(), QStringLiteral("#FF0000"));
+    EXPECT_EQ(twips::Top(redStep32), 6500);
+
+    auto swatch = [&](const QString& text) {
+        for (int k : picker().controls.indexes(QStringLiteral("Text5")))
+            if (pc(QStringLiteral("Text5"), k)->text() == text)
+                return pc(QStringLiteral("Text5"), k);
+        ADD_FAILURE() << "no swatch " << text.toStdString();
+        return static_cast<QLineEdit*>(nullptr);
+    };
+    QFrame* shape = pc<QFrame>(QStringLiteral("Shape1"));
+    picker().Picture1_DragDrop(swatch(QStringLiteral("#800000")));
+    picker().Picture1_DragDrop(swatch(QStringLiteral("#900000")));
+    EXPECT_EQ(value(), QStringLiteral("#FF0000"));
+    EXPECT_EQ(backColour(shape), QColor(255, 0, 0));
+    // Reaching white clears the mix; the value box keeps what it showed.
+    picker().Picture1_DragDrop(swatch(QStringLiteral("#00FFFF")));
+    EXPECT_FALSE(picker().mix().hasColor);
+    EXPECT_EQ(backColour(shape), QColor(255, 255, 255));
+    EXPECT_EQ(value(), QStringLiteral("#FF0000"));
+    // A white swatch clears at once.
+    picker().Picture1_DragDrop(swatch(QStringLiteral("#336699")));
+    picker().Picture1_DragDrop(swatch(QStringLiteral("#FFFFFF")));
+    EXPECT_FALSE(picker().mix().hasColor);
+    EXPECT_EQ(value(), QStringLiteral("#336699"));
+    // The mix survives a change of mode; CL clears it.
+    picker().Picture1_DragDrop(swatch(QStringLiteral("#003300")));
+    picker().Option2_Click();
+    picker().Option3_Click();
+    EXPECT_TRUE(picker().mix().hasColor);
+    picker().Command4_Click();
+    EXPECT_FALSE(picker().mix().hasColor);
+    EXPECT_EQ(backColour(shape), QColor(255, 255, 255));
+    EXPECT_EQ(picker().controls.indexes(QStringLiteral("Text5")).size(), 216u + 7 * 33);
+}
+
+TEST_F(FomColorTest, DamagedPaletteShowsTheRowsBeforeTheFault)
+{
+    writeResource(QStringLiteral("color2.txt"),
+                  QStringLiteral("000000 111111 222222 333333 444444 555555 \n666666 777777 8888 999999 AAAAAA BBBBBB \n"));
+    start();
+    dialogs.expectMsg(QStringLiteral("color2.txtが読めません"));
+    picker().Option3_Click();
+    EXPECT_EQ(picker().controls.indexes(QStringLiteral("Text5")).size(), 6u);
+    EXPECT_EQ(pc(QStringLiteral("Text5"), 5)->text(), QStringLiteral("#555555"));
+    EXPECT_EQ(value(), QStringLiteral("#000000"));
+
+    // A missing file: the message, and the mode still switches.
+    stop();
+    QFile::remove(path(QStringLiteral("resource/color2.txt")));
+    start();
+    dialogs.expectMsg(QStringLiteral("color2.txtが読めません"));
+    picker().Option3_Click();
+    EXPECT_EQ(picker().controls.indexes(QStringLiteral("Text5")).size(), 1u);
+    EXPECT_EQ(value(), QStringLiteral("#000000"));
+}
+
+TEST_F(FomColorTest, ExplanationPageOpensFromTheMenuAndCloses)
+{
+    startWithColours();
+    picker().msetumei_Click();
+    QLabel* label = pc<QLabel>(QStringLiteral("Label1"));
+    EXPECT_TRUE(label->text().startsWith(QStringLiteral("色の説明とパレットの使い方。\r\n")));
+    EXPECT_TRUE(label->text().contains(QStringLiteral("０から２５５までの２５６段階")));
+    EXPECT_TRUE(label->text().contains(QStringLiteral("256X256X256=16777216色")));
+    EXPECT_TRUE(label->text().contains(QStringLiteral("\r\nただし設定は")));
+    QGroupBox* frame = pc<QGroupBox>(QStringLiteral("Frame3"));
+    EXPECT_FALSE(frame->isHidden());
+    EXPECT_EQ(twips::Width(frame), 5955);
+    picker().Command1_Click();
+    EXPECT_TRUE(frame->isHidden());
+}
+
+TEST_F(FomColorTest, MouseClicksReachTheSwatchHandlers)
+{
+    startWithColours();
+    QObject* target = box(QStringLiteral("Text6"), 18);
+    w().procs.call(QStringLiteral("OpenColorPicker"), 18);
+    QLineEdit* aqua = pc(QStringLiteral("Text6"), 2);
+    QTest::mouseClick(aqua, Qt::LeftButton);
+    EXPECT_EQ(value(), QStringLiteral("#00ffff"));
+    // A right click is no click.
+    QTest::mouseClick(pc(QStringLiteral("Text6"), 3), Qt::RightButton);
+    EXPECT_EQ(value(), QStringLiteral("#00ffff"));
+    EXPECT_TRUE(picker().isVisible());
+
+    QTest::mouseDClick(pc(QStringLiteral("Text6"), 4), Qt::LeftButton);
+    EXPECT_EQ(boxText(target), QStringLiteral("#00ff00"));
+    EXPECT_FALSE(picker().isVisible());
+}

@@ -1,0 +1,255 @@
+#include "ToolWindowFixture.h"
+
+#include "platform/RichEdit.h"
+#include "platform/TabStrip.h"
+#include "platform/Twips.h"
+#include "toolwindows/Fomtag.h"
+#include "toolwindows/MouseRelay.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QTextBlock>
+#include <QTextCursor>
+
+namespace {
+
+const QString R = QStringLiteral("\r\n");
+
+// A small dictionary: plain pairs, a caption with blanks before its end tag, a single tag, a
+// caption that inserts nothing and one with the colour-code aid.
+const QString Tags = QStringLiteral(
+    "タグ辞書\n"
+    "<B> </B>\n"
+    "太字にします。\n"
+    "\n"
+    "<I>    </I>   \n"
+    "斜体にします。\n"
+    "\n\n"
+    "<BR>\n"
+    "改行します。\n"
+    "\n"
+    "B</B>\n"
+    "形の崩れた見出し\n"
+    "\n"
+    "<FONT COLOR=\"*\"> </FONT>\n"
+    "文字の色です。rrggbb を選ぶと * に色が入ります。\n");
+
+class FomtagTest : public ToolWindowTest {
+protected:
+    fomPelmor& startWithTags(const QString& text = Tags)
+    {
+        writeResource(QStringLiteral("tag.txt"), text);
+        start();
+        w().procs.call(QStringLiteral("ShowTagDictionary"));
+        return w();
+    }
+    Fomtag& dic() { return w().tagDictionary; }
+    QLabel* label(int i) { return dic().controls.get<QLabel>(QStringLiteral("Lbltag"), i); }
+    QPlainTextEdit* box() { return dic().controls.get<QPlainTextEdit>(QStringLiteral("Text1")); }
+    RichEdit* editor() { return w().ws.CurEditor(); }
+    // Selects text in the explanation box.
+    void selectInBox(const QString& text)
+    {
+        const qsizetype at = box()->toPlainText().indexOf(text);
+        ASSERT_GE(at, 0) << text.toStdString();
+        QTextCursor c(box()->document());
+        c.setPosition(int(at));
+        c.setPosition(int(at + text.size()), QTextCursor::KeepAnchor);
+        box()->setTextCursor(c);
+    }
+};
+
+} // namespace
+
+TEST_F(FomtagTest, LabelsShowTheCaptionsInRowsOfFive)
+{
+    copyResource(QStringLiteral("tag.txt"));
+    start();
+    EXPECT_FALSE(dic().isVisible());
+    w().procs.call(QStringLiteral("ShowTagDictionary"));
+    EXPECT_TRUE(dic().isVisible());
+    EXPECT_TRUE(dic().TagDicOpen.value());
+    EXPECT_EQ(dic().windowTitle(), QStringLiteral("タグの貼り付けと意味"));
+    EXPECT_EQ(dic().Text1Text(), QStringLiteral("タグをクリックすると説明が下に出ます。") + R
+                                     + QStringLiteral("ダブルクリックすると編集中のソースに挿入されます。"));
+    for (int i = 0; i <= Fomtag::TagCount; ++i) {
+        EXPECT_FALSE(label(i)->text().isEmpty()) << i;
+        EXPECT_TRUE(label(i)->text().startsWith(u'<')) << i;
+    }
+    EXPECT_EQ(backColour(label(0)), QColor(0, 0, 128));
+    EXPECT_EQ(foreColour(label(0)), QColor(255, 255, 255));
+
+    // Five columns from left 100, rows 20 apart from top 200; the box below the last row.
+    const int w0 = twips::Width(label(0));
+    const int h = twips::Height(label(0));
+    EXPECT_EQ(twips::Left(label(4)), 4 * (w0 + 40) + 100);
+    EXPECT_EQ(twips::Left(label(5)), 100);
+    EXPECT_EQ(twips::Top(label(5)), h + 20 + 200);
+    EXPECT_EQ(twips::Top(label(64)), 12 * (h + 20) + 200);
+    EXPECT_EQ(twips::Top(box()), twips::Top(label(64)) + h + 50);
+    EXPECT_GT(twips::Height(box()), 1000);
+    // Every label and the box lie inside the window.
+    const QRect inside = dic().rect();
+    for (int i = 0; i <= Fomtag::TagCount; ++i)
+        EXPECT_TRUE(inside.contains(QRect(label(i)->mapTo(&dic(), QPoint(0, 0)), label(i)->size()))) << i;
+    EXPECT_TRUE(inside.contains(QRect(box()->mapTo(&dic(), QPoint(0, 0)), box()->size())));
+}
+
+TEST_F(FomtagTest, ClickShowsTheExplanationInBlue)
+{
+    startWithTags();
+    dic().Lbltag_Click(1);
+    EXPECT_EQ(dic().Text1Text(), QStringLiteral("<I>    </I>   ") + R + QStringLiteral("斜体にします。"));
+    const QTextBlock last = box()->document()->lastBlock();
+    EXPECT_EQ(last.begin().fragment().charFormat().foreground().color(), QColor(0, 0, 255));
+    EXPECT_FALSE(box()->textCursor().hasSelection());
+    EXPECT_EQ(box()->textCursor().position(), 0);
+
+    // A label without an entry empties the box; there are explanations up to entry 100.
+    dic().Lbltag_Click(30);
+    EXPECT_EQ(dic().Text1Text(), QString());
+    dic().Lbltag_Click(100);
+    EXPECT_THROW(dic().Lbltag_Click(101), std::out_of_range);
+}
+
+TEST_F(FomtagTest, DoubleClickWrapsTheSelectionAndKeepsItsLineBreakOutside)
+{
+    startWithTags();
+    struct Case {
+        const char* what;
+        int label;
+        QString text;
+        int start;
+        int length;
+        QString result;
+    } cases[] = {
+        {"a word", 0, QStringLiteral("x abc y"), 2, 3, QStringLiteral("x <B>abc</B> y")},
+        {"blanks before the end tag are dropped", 1, QStringLiteral("abc"), 0, 3, QStringLiteral("<I>abc</I>")},
+        {"a final CR LF stays outside", 0, QStringLiteral("abc") + R + QStringLiteral("d"), 0, 5,
+         QStringLiteral("<B>abc</B>") + R + QStringLiteral("d")},
+        {"a final lone LF stays outside", 0, QStringLiteral("abc\nd"), 0, 4, QStringLiteral("<B>abc</B>\nd")},
+        {"a single tag", 2, QStringLiteral("abc"), 3, 0, QStringLiteral("abc<BR>")},
+        {"a caption that is not a tag inserts nothing", 3, QStringLiteral("abc"), 0, 3, QStringLiteral("abc")},
+        {"a label without entry collapses the selection", 20, QStringLiteral("abc"), 1, 2, QStringLiteral("abc")},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        editor()->SetText(c.text);
+        editor()->Select(c.start, c.length);
+        Document& d = w().ws.current();
+        const int before = d.UndoPos;
+        dic().Lbltag_DblClick(c.label);
+        EXPECT_EQ(editor()->Text(), c.result);
+        const bool inserts = c.label != 3;
+        // The tag dictionary's snapshot is always taken, with the text before the change.
+        EXPECT_EQ(d.UndoPos != before, inserts);
+        if (inserts)
+            EXPECT_EQ(d.Undo[size_t(d.UndoPos)].text, c.text);
+    }
+
+    // The inserted tags are painted; the caret stands after the start tag.
+    editor()->SetText(QStringLiteral("abc"));
+    editor()->Select(0, 3);
+    dic().Lbltag_DblClick(0);
+    EXPECT_EQ(editor()->PaintAt(0), QColor(255, 0, 0));
+    EXPECT_EQ(editor()->PaintAt(7), QColor(255, 0, 0));
+    EXPECT_FALSE(editor()->PaintAt(4).isValid());
+    EXPECT_EQ(editor()->SelStart(), 3);
+}
+
+TEST_F(FomtagTest, DoubleClickOnAPreviewTabChangesNothing)
+{
+    startWithTags();
+    editor()->SetText(QStringLiteral("abc"));
+    editor()->Select(0, 3);
+    const int before = w().ws.current().UndoPos;
+    w().ws.selectPreviewTab(0);
+    dic().Lbltag_DblClick(0);
+    EXPECT_EQ(editor()->Text(), QStringLiteral("abc"));
+    EXPECT_EQ(w().ws.current().UndoPos, before);
+}
+
+TEST_F(FomtagTest, WindowHidesOnAPreviewTabWhileItIsOpen)
+{
+    startWithTags();
+    w().ws.selectPreviewTab(0);
+    EXPECT_FALSE(dic().isVisible());
+    w().ws.selectSourceTab(0);
+    EXPECT_TRUE(dic().isVisible());
+
+    // Closed, it stays closed on every tab and reads its file again when it is opened.
+    dic().close();
+    EXPECT_FALSE(dic().TagDicOpen.value());
+    w().ws.selectPreviewTab(0);
+    w().ws.selectSourceTab(0);
+    EXPECT_FALSE(dic().isVisible());
+    writeResource(QStringLiteral("tag.txt"), QStringLiteral("見出し\n<U> </U>\n下線\n"));
+    w().procs.call(QStringLiteral("ShowTagDictionary"));
+    EXPECT_EQ(label(0)->text(), QStringLiteral("<U> </U>"));
+    EXPECT_EQ(label(1)->text(), QString());
+}
+
+TEST_F(FomtagTest, MissingDictionaryGivesItsMessageAndAnEmptyGrid)
+{
+    start();
+    dialogs.expectMsg(QStringLiteral("tag.txtが読めません"));
+    w().procs.call(QStringLiteral("ShowTagDictionary"));
+    EXPECT_EQ(dialogs.pending(), 0);
+    EXPECT_TRUE(dic().isVisible());
+    for (int i = 0; i <= Fomtag::TagCount; ++i)
+        EXPECT_EQ(label(i)->text(), QString()) << i;
+    editor()->SetText(QStringLiteral("abc"));
+    editor()->Select(0, 3);
+    dic().Lbltag_Click(0);
+    dic().Lbltag_DblClick(0);
+    EXPECT_EQ(editor()->Text(), QStringLiteral("abc"));
+}
+
+TEST_F(FomtagTest, PasteAndCopyOfTheExplanationBox)
+{
+    startWithTags();
+    dic().Lbltag_Click(0);
+    QClipboard* clipboard = QApplication::clipboard();
+    clipboard->setText(QStringLiteral("kept"));
+    editor()->SetText(QStringLiteral("one two"));
+    editor()->Select(4, 3);
+
+    // Nothing selected in the box: the editor and the clipboard are left alone.
+    dic().mpaste_Click();
+    EXPECT_EQ(editor()->Text(), QStringLiteral("one two"));
+    EXPECT_EQ(editor()->SelText(), QStringLiteral("two"));
+    dic().mcopy_Click();
+    EXPECT_EQ(clipboard->text(), QStringLiteral("kept"));
+
+    // A selection goes into the editor without passing through the clipboard.
+    selectInBox(QStringLiteral("</B>\n太字"));
+    dic().mpaste_Click();
+    EXPECT_EQ(editor()->Text(), QStringLiteral("one </B>") + R + QStringLiteral("太字"));
+    EXPECT_EQ(clipboard->text(), QStringLiteral("kept"));
+    dic().mcopy_Click();
+    EXPECT_EQ(clipboard->text(), QStringLiteral("</B>") + R + QStringLiteral("太字"));
+}
+
+TEST_F(FomtagTest, ColourCodeAidFillsTheStar)
+{
+    startWithTags();
+    dic().Lbltag_Click(4);
+    const QString before = dic().Text1Text();
+
+    // Another word asks for nothing; a cancelled dialog changes nothing.
+    selectInBox(QStringLiteral("rrggb"));
+    dic().Text1_Click();
+    selectInBox(QStringLiteral("rrggbb"));
+    dialogs.expectColour(std::nullopt);
+    dic().Text1_Click();
+    EXPECT_EQ(dic().Text1Text(), before);
+
+    dialogs.expectColour(QColor(255, 0, 0));
+    dic().Text1_Click();
+    EXPECT_EQ(dic().Text1Text(), QStringLiteral("<FONT COLOR=\"#FF0000\"> </FONT>") + R
+                                     + QStringLiteral("文字の色です。rrggbb を選ぶと * に色が入ります。"));
+    // The text keeps its colour.
+    EXPECT_EQ(box()->document()->firstBlock().begin().fragment().charFormat().foreground().color(), QColor(0, 0, 255));
+}

@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QString>
+
+// The explanation texts of the colour picker and the tag dictionary.
+namespace toolwindow_texts {
+
+// The picker's "説明" page.
+QString colourPickerExplanation();
+// The basic-colours mode's note beside its sliders.
+QString basicColoursExplanation();
+// The tag dictionary's explanation box before a tag is clicked.
+QString tagDictionaryGreeting();
+
+} // namespace toolwindow_texts
