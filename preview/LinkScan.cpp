@@ -46,14 +46,15 @@ QStringList collectLinks(const QString& source)
     QString collected; // a quoted target
     const int n = static_cast<int>(source.size());
     for (int i = 0; i < n; ++i) {
-        if (QStringView(upper).mid(i, Marker.size()) == Marker) {
+        // Inside a quoted target the marker is part of the target.
+        if (!inQuote && QStringView(upper).mid(i, Marker.size()) == Marker) {
             afterHref = true;
             pending.clear();
             i += static_cast<int>(Marker.size()) - 1;
             continue;
         }
         const QChar c = source[i];
-        if (afterHref && !inQuote) {
+        if (afterHref) {
             if (c == u'"' || c == u'>') {
                 const QString value = unquotedValue(pending);
                 afterHref = false;
@@ -64,11 +65,7 @@ QStringList collectLinks(const QString& source)
             } else {
                 pending += c;
             }
-        } else if (c == u'"' && afterHref) {
-            inQuote = true;
-            afterHref = false;
         } else if (c == u'"' && inQuote) {
-            afterHref = false;
             inQuote = false;
             if (!collected.isEmpty())
                 links << collected;

@@ -31,6 +31,8 @@ TEST(LinkScan, CollectsTheTargetsOfAnchorsInOrder)
         {"single quotes", QStringLiteral("<A HREF='i j.html'>i</A>"), {QStringLiteral("i j.html")}},
         {"Japanese targets and text", QStringLiteral("<P>前</P><A HREF=\"日本語.html\">日本</A>"), {QStringLiteral("日本語.html")}},
         {"no anchors", QStringLiteral("<P>A HREF is only text here</P>"), {}},
+        {"the marker inside a target", QStringLiteral("<A HREF=\"DATA HREF.html\">x</A><A HREF=\"k.html\">k</A>"),
+         {QStringLiteral("DATA HREF.html"), QStringLiteral("k.html")}},
     };
     for (const Case& c : cases)
         EXPECT_EQ(collectLinks(c.source), c.links) << c.name;
