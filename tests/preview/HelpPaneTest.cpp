@@ -143,3 +143,20 @@ TEST(HelpPages, PathsJoinTheProgramFolderOnce)
     EXPECT_EQ(helpPageFile(3), QString());
     EXPECT_EQ(helpPageFile(16), QStringLiteral("csshelpindex.html"));
 }
+
+TEST_F(HelpPaneTest, ClosingThePaneLeavesAnOpenColourPickerInFront)
+{
+    fomPelmor& win = start();
+    win.procs.call(QStringLiteral("ShowColorForm"));
+    win.procs.call(QStringLiteral("SetumeiSize"), 18);
+    // The pane finds the picker by its class, among the windows of the program.
+    QWidget* picker = nullptr;
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+        if (w->inherits("FomColor") && w->isVisible())
+            picker = w;
+    }
+    ASSERT_NE(picker, nullptr);
+    win.procs.call(QStringLiteral("Cmdcmd_Click"), 126);
+    EXPECT_FALSE(pane()->isVisible());
+    EXPECT_TRUE(picker->isVisible());
+}
