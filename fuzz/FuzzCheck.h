@@ -27,3 +27,25 @@ inline bool wholeCharacters(QStringView text)
     }
     return true;
 }
+
+#include "platform/FileBytes.h"
+
+#include <QDir>
+#include <QTemporaryDir>
+
+// A scratch file of the given name, on a memory file system where there is one; every input of a
+// run is written to the same file.
+inline QString scratchFile(const QString& name)
+{
+    static QTemporaryDir dir(QDir(QStringLiteral("/dev/shm")).exists() ? QStringLiteral("/dev/shm/pelmor-fuzz-XXXXXX")
+                                                                       : QDir::tempPath() + QStringLiteral("/pelmor-fuzz-XXXXXX"));
+    return dir.filePath(name);
+}
+
+// The bytes of a file that was just written.
+inline QByteArray bytesOf(const QString& path)
+{
+    QByteArray bytes;
+    FUZZ_CHECK(readFileBytes(path, bytes).ok, "a file just written can be read");
+    return bytes;
+}

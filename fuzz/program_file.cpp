@@ -4,30 +4,7 @@
 
 #include "platform/TextFile.h"
 
-#include <QDir>
-#include <QTemporaryDir>
-
 #include <cstdint>
-
-namespace {
-
-// On a memory file system where there is one: every input is written and read.
-const QString& scratchFile()
-{
-    static QTemporaryDir dir(QDir(QStringLiteral("/dev/shm")).exists() ? QStringLiteral("/dev/shm/pelmor-fuzz-XXXXXX")
-                                                                       : QDir::tempPath() + QStringLiteral("/pelmor-fuzz-XXXXXX"));
-    static const QString path = dir.filePath(QStringLiteral("Pelmor.ini"));
-    return path;
-}
-
-QByteArray bytesOf(const QString& path)
-{
-    QByteArray bytes;
-    FUZZ_CHECK(readFileBytes(path, bytes).ok, "a file just written can be read");
-    return bytes;
-}
-
-} // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, size_t size)
 {
@@ -36,7 +13,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, size_t size)
     FUZZ_CHECK(read.ok, "decoding a program file never fails");
     FUZZ_CHECK(wholeCharacters(read.text), "a program file gives whole characters only");
 
-    const QString& path = scratchFile();
+    static const QString path = scratchFile(QStringLiteral("Pelmor.ini"));
     const TextWriteResult written = writeProgramFile(path, read.text);
     FUZZ_CHECK(written.ok, "a program file can be written");
     const QByteArray saved = bytesOf(path);

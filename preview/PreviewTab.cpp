@@ -5,6 +5,8 @@
 #include "platform/TextFile.h"
 #include "platform/VbString.h"
 #include "platform/WebBrowser.h"
+#include "preview/LinkList.h"
+#include "preview/LiveBrowser.h"
 #include "workspace/PathHelpers.h"
 #include "workspace/Workspace.h"
 
@@ -59,6 +61,8 @@ void PreviewTab::TabStrip1_Click()
     TabStrip& strip = ws.tabStrip();
     for (int p = 1; p <= strip.Count(); ++p)
         strip.SetImage(p, Workspace::isPreviewTab(p) ? 13 : 11);
+    if (live_)
+        live_->hideBar();
     const int tab = strip.SelectedIndex();
     if (tab < 1)
         return;
@@ -75,11 +79,14 @@ void PreviewTab::TabStrip1_Click()
             // written the page yet.
             ws.WriteTemp();
             TimerBrowser.start();
+        } else if (live_) {
+            live_->showLivePage(ws.CurDoc());
         } else {
             WebBrowser* b = ensureBrowser(ws.CurDoc());
             b->show();
             b->raise();
         }
+        afterSwitch(true);
         return;
     }
 
@@ -87,9 +94,25 @@ void PreviewTab::TabStrip1_Click()
     ws.SetStatusText(d.DataPath + QLatin1Char('/') + GetFileName(d.FileName));
     strip.SetImage(tab, 12);
     hideAllViews();
+    // The live page's source arrives later; the link list is brought up to date with it.
+    const bool pullSource = d.BrowserMode && live_;
+    if (pullSource)
+        live_->LoadBrowserSource([this] {
+            if (links_)
+                links_->tabSwitched();
+        });
     d.HtText->show();
     d.HtText->raise();
     d.HtText->setFocus();
+    afterSwitch(!pullSource);
+}
+
+void PreviewTab::afterSwitch(bool refreshLinks)
+{
+    if (live_)
+        live_->showEntryOf(ws.CurDoc());
+    if (links_ && refreshLinks)
+        links_->tabSwitched();
 }
 
 void PreviewTab::writeOpenStylesheet(const QString& pageText)
@@ -153,6 +176,8 @@ WebBrowser* PreviewTab::ensureBrowser(int n)
         d.WebB1 = new WebBrowser(area);
         d.WebB1->setGeometry(area->rect());
         d.WebB1->hide();
+        if (live_)
+            live_->attachBrowser(d.WebB1);
     }
     return d.WebB1;
 }

@@ -3,6 +3,8 @@
 #include <QString>
 #include <QTimer>
 
+class LinkList;
+class LiveBrowser;
 class WebBrowser;
 class Workspace;
 
@@ -21,10 +23,18 @@ public:
 
     QTimer TimerBrowser;
 
+    // The live browser and the link list follow the tab switch once they exist.
+    void setLiveBrowser(LiveBrowser* live) { live_ = live; }
+    void setLinkList(LinkList* links) { links_ = links; }
+
 private:
+    // The URL box and the link list after either kind of tab was selected.
+    void afterSwitch(bool refreshLinks);
     // A page that uses a stylesheet shows the open stylesheet document's current text: that text
     // is written beside the first document.
     void writeOpenStylesheet(const QString& pageText);
     void hideAllViews();
     Workspace& ws;
+    LiveBrowser* live_ = nullptr;
+    LinkList* links_ = nullptr;
 };

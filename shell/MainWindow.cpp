@@ -41,6 +41,11 @@ fomPelmor::fomPelmor(Module1& module, Dialogs& dialogs, QWidget* parent)
     , lineLength(controls, central_)
     , preview(ws)
     , help(m1.settings)
+    , live(ws, panels, preview, undo, colour)
+    , favourites(ws, panels, dispatcher, live, preview)
+    , links(ws, panels, dispatcher, procs, live, preview)
+    , helpPane(ws, panels, dispatcher, procs, help.HelpInBrowserWindow)
+    , about(dlg, this)
     , prep(ws)
     , autoCreate(m1.settings)
     , colorPicker(ws, controls, procs, this)
@@ -77,11 +82,15 @@ void fomPelmor::createMenus()
     commands.addMenu(QStringLiteral("mjidou"), bar->addMenu(QStringLiteral("自動作成")));
     commands.addMenu(QStringLiteral("Mefont1"), bar->addMenu(QStringLiteral("フォントの設定")),
                      [this](int i) { fonts.Mefont1_Click(i); });
+    commands.addMenu(QStringLiteral("opm"), bar->addMenu(QStringLiteral("ﾌﾞﾗｳｻﾞｰ(&O)")),
+                     [this](int i) { live.opm_Click(i); });
     commands.addMenu(QStringLiteral("mhelp"), bar->addMenu(QStringLiteral("ヘルプ(&H)")));
     fileMenu.declareMenu();
     autoCreate.declareMenu(commands);
     fonts.declareMenu(commands);
-    help.declareMenu(commands);
+    live.declareMenu(commands, favourites, links);
+    help.declareMenu(commands, helpPane);
+    about.declareMenu(commands);
 }
 
 void fomPelmor::Form_Load()
@@ -127,6 +136,8 @@ void fomPelmor::LayoutMain()
         if (d.WebB1)
             d.WebB1->setGeometry(area);
     }
+    live.layout();
+    helpPane.layoutOnResize();
     layoutBusy_ = false;
 }
 

@@ -10,10 +10,15 @@
 #include "platform/CommandRegistry.h"
 #include "platform/ControlRegistry.h"
 #include "platform/Procedures.h"
+#include "preview/FavouritesList.h"
 #include "preview/HelpMenu.h"
+#include "preview/HelpPane.h"
+#include "preview/LinkList.h"
+#include "preview/LiveBrowser.h"
 #include "preview/PreviewTab.h"
 #include "shell/FileMenu.h"
 #include "shell/Projects.h"
+#include "toolwindows/AboutBox.h"
 #include "toolwindows/FomColor.h"
 #include "toolwindows/Fomtag.h"
 #include "wizards/Dispatcher.h"
@@ -73,6 +78,11 @@ public:
     LineLengthPanel lineLength;
     PreviewTab preview;
     HelpMenu help;
+    LiveBrowser live;
+    FavouritesList favourites;
+    LinkList links;
+    HelpPane helpPane;
+    AboutBox about;
     TextPreparation prep;
     AutoCreateMenu autoCreate;
     FomColor colorPicker;

@@ -98,6 +98,8 @@ public:
     // ---- window-level state ----
     // Quitting asks first while this is set.
     bool Unsaved = false;
+    // The URL box's text for which the link list was last built.
+    QString LinkListUrl;
     void SetStatusText(const QString& text);
     QString StatusText() const { return statusText_; }
 

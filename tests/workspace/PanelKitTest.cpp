@@ -17,22 +17,24 @@ class PanelKitTest : public AppFixture {};
 TEST_F(PanelKitTest, PanelsAreRegisteredHiddenAndOpenWhereTheirOpenerSays)
 {
     fomPelmor& win = start();
-    PanelKit& kit = win.panels;
+    // A registry of its own: every button index of the window has its owner.
+    ControlRegistry controls;
+    PanelKit kit(controls, win.procs, win.ws, win.panels.host());
     QGroupBox* panel = kit.addFrame(90, QStringLiteral("試し"));
     kit.addTitle(panel, QStringLiteral("Label"), 90, QStringLiteral("試しの題"));
     kit.addExplanation(panel, 190);
     kit.addCmdButton(panel, 144, QStringLiteral("閉じる"));
     EXPECT_FALSE(panel->isVisible());
-    EXPECT_EQ(win.controls.get<QGroupBox>(QStringLiteral("Frame"), 90), panel);
+    EXPECT_EQ(controls.get<QGroupBox>(QStringLiteral("Frame"), 90), panel);
 
     kit.open({QStringLiteral("Frame"), 90, 190, QStringLiteral("説明です。\r\n"), 3000, 3500, 5000, 3155, false, 90, 144});
     EXPECT_TRUE(panel->isVisible());
     EXPECT_EQ((std::vector<int>{twips::Left(panel), twips::Top(panel), twips::Width(panel), twips::Height(panel)}),
               (std::vector<int>{3500, 3000, 5000, 3155}));
-    auto* text = win.controls.get<QPlainTextEdit>(QStringLiteral("Text"), 190);
+    auto* text = controls.get<QPlainTextEdit>(QStringLiteral("Text"), 190);
     EXPECT_EQ(text->toPlainText(), QStringLiteral("説明です。\n"));
     EXPECT_EQ(text->font().pointSize(), 12);
-    EXPECT_EQ(twips::Top(win.controls.get<QWidget>(QStringLiteral("Label"), 90)), 180) << "laid out";
+    EXPECT_EQ(twips::Top(controls.get<QWidget>(QStringLiteral("Label"), 90)), 180) << "laid out";
 }
 
 TEST_F(PanelKitTest, TitleMouseIsReportedAndButtonsPressTheDispatcher)

@@ -1,0 +1,202 @@
+#include "preview/FavouritesList.h"
+
+#include "platform/Dialogs.h"
+#include "platform/RichEdit.h"
+#include "platform/TabStrip.h"
+#include "platform/Twips.h"
+#include "platform/WebBrowser.h"
+#include "preview/Favourites.h"
+#include "preview/LiveBrowser.h"
+#include "preview/PanelTexts.h"
+#include "preview/PreviewTab.h"
+#include "wizards/Dispatcher.h"
+#include "workspace/PanelKit.h"
+#include "workspace/Workspace.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+FavouritesList::FavouritesList(Workspace& workspace, PanelKit& panelKit, Dispatcher& dispatcher, LiveBrowser& liveBrowser,
+                               PreviewTab& previewTab)
+    : ws(workspace)
+    , panels(panelKit)
+    , live(liveBrowser)
+    , preview(previewTab)
+{
+    build(panels);
+    wireButtons(dispatcher);
+    PageWait.setInterval(3000);
+    PageWait.setSingleShot(true);
+    connect(&PageWait, &QTimer::timeout, this, [this] { pageDone(); });
+}
+
+FavouritesList::~FavouritesList()
+{
+    if (loading_)
+        QApplication::restoreOverrideCursor();
+}
+
+void FavouritesList::build(PanelKit& kit)
+{
+    QGroupBox* frame = kit.addFrame(28, QStringLiteral("お気に入り"));
+    twips::SetGeometry(kit.addTitle(frame, QStringLiteral("Label"), 28, QStringLiteral("お気に入りの整理")), 50, 180, 4910, 285);
+    twips::SetGeometry(kit.addCmdButton(frame, 93, QStringLiteral("×")), 4960, 180, 330, 285);
+    twips::SetGeometry(kit.addExplanation(frame, 29), 100, 550, 5140, 1300);
+    list_ = kit.add<QListWidget>(frame, QStringLiteral("List2"));
+    twips::SetGeometry(list_, 100, 1950, 3700, 2600);
+    const struct {
+        int index;
+        const char* caption;
+    } buttons[] = {{88, "削除"}, {89, "戻す"}, {90, "先頭に"}, {91, "保存"}, {92, "閉じる"}};
+    int top = 1950;
+    for (const auto& b : buttons) {
+        twips::SetGeometry(kit.addCmdButton(frame, b.index, QString::fromUtf8(b.caption)), 3900, top, 1340, 420);
+        top += 500;
+    }
+}
+
+void FavouritesList::wireButtons(Dispatcher& dispatcher)
+{
+    dispatcher.setAction(88, [this] {
+        const int row = list_->currentRow();
+        if (row < 0)
+            return;
+        DeletedFavorite = list_->item(row)->text();
+        delete list_->takeItem(row);
+    });
+    dispatcher.setAction(89, [this] {
+        if (!DeletedFavorite.isEmpty())
+            list_->addItem(DeletedFavorite);
+    });
+    dispatcher.setAction(90, [this] {
+        const int row = list_->currentRow();
+        if (row < 0)
+            return;
+        list_->insertItem(0, list_->takeItem(row));
+        list_->setCurrentRow(0);
+    });
+    dispatcher.setAction(91, [this] {
+        QStringList entries;
+        for (int i = 0; i < list_->count(); ++i)
+            entries << list_->item(i)->text();
+        const QString error = writeFavourites(favouritesPath(ws.m1.programFolder), entries);
+        if (!error.isEmpty())
+            ws.dlg.MsgBox(error);
+    });
+    dispatcher.setClose(92, QStringLiteral("Frame"), 28);
+    dispatcher.setClose(93, QStringLiteral("Frame"), 28);
+}
+
+void FavouritesList::ShowFavoritesPanel()
+{
+    const FavouritesRead read = readFavourites(favouritesPath(ws.m1.programFolder));
+    // A file that is there but cannot be read is not replaced by an empty list.
+    if (!read.ok && !read.missing) {
+        ws.dlg.MsgBox(read.error);
+        return;
+    }
+    PanelPlace place;
+    place.frame = 28;
+    place.textIndex = 29;
+    place.explanation = favouritesExplanation();
+    place.top = 1500;
+    place.left = 1500;
+    place.height = 4740;
+    place.width = 5340;
+    panels.open(place);
+    list_->clear();
+    list_->addItems(read.entries);
+    if (read.missing)
+        ws.dlg.MsgBox(read.error);
+}
+
+void FavouritesList::LoadAllBrowsers()
+{
+    if (loading_)
+        return;
+    QApplication::setOverrideCursor(Qt::BusyCursor);
+    live.Combo1()->clear();
+    const FavouritesRead read = readFavourites(favouritesPath(ws.m1.programFolder));
+    if (!read.ok) {
+        QApplication::restoreOverrideCursor();
+        ws.dlg.MsgBox(read.missing ? FavouritesFileMissing : read.error);
+        return;
+    }
+    loading_ = true;
+    live.fillUrlBox(read.entries);
+    live.showBar();
+    entries_ = read.entries;
+    next_ = 0;
+    openNext();
+}
+
+void FavouritesList::openNext()
+{
+    if (next_ >= entries_.size()) {
+        finish();
+        return;
+    }
+    url_ = entries_[next_];
+    int target = -1;
+    for (int j = 0; j < ws.DocCount(); ++j) {
+        const Document& d = ws.doc(j);
+        if (d.HtText->Text().isEmpty() && !d.BrowserMode) {
+            target = j;
+            break;
+        }
+    }
+    if (target >= 0) {
+        ws.setCurDoc(target);
+    } else if (!ws.AddTab()) {
+        // The window holds no more documents; the user has been told.
+        finish();
+        return;
+    }
+    const int n = ws.CurDoc();
+    target_ = ws.HtText(n);
+    live.BrowserLoading = true;
+    WebBrowser* b = preview.ensureBrowser(n);
+    live.placeForBrowserMode(b);
+    b->show();
+    b->raise();
+    completion_ = connect(b, &WebBrowser::DocumentComplete, this, [this] { pageDone(); });
+    PageWait.start();
+    live.navigate(b, url_);
+    if (panels.controls.has(QStringLiteral("Label4"), 8))
+        panels.controls.get<QLabel>(QStringLiteral("Label4"), 8)->setText(url_);
+    live.Combo1()->setEditText(url_);
+}
+
+void FavouritesList::pageDone()
+{
+    if (!loading_ || !completion_)
+        return;
+    disconnect(completion_);
+    completion_ = {};
+    PageWait.stop();
+    // The document may have been closed while its page loaded.
+    const int n = ws.indexOf(target_);
+    if (n >= 0) {
+        ws.doc(n).BrowserMode = true;
+        QString url = url_;
+        ws.tabStrip().SetCaption(Workspace::previewTab(n), ShortUrl(url));
+        ws.setSourceCaption(n, QString());
+    }
+    ++next_;
+    // The next page is opened from the event loop, not from inside this page's signal.
+    QTimer::singleShot(0, this, [this] { openNext(); });
+}
+
+void FavouritesList::finish()
+{
+    loading_ = false;
+    const int last = ws.indexOf(target_);
+    live.showBar();
+    ws.selectPreviewTab(last >= 0 ? last : ws.CurDoc());
+    QApplication::restoreOverrideCursor();
+}

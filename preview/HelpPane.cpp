@@ -1,0 +1,187 @@
+#include "preview/HelpPane.h"
+
+#include "platform/Procedures.h"
+#include "platform/StateValue.h"
+#include "platform/TabStrip.h"
+#include "platform/Twips.h"
+#include "platform/WebBrowser.h"
+#include "preview/HelpMenu.h"
+#include "wizards/Dispatcher.h"
+#include "workspace/PanelKit.h"
+#include "workspace/Workspace.h"
+
+#include <QApplication>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace {
+
+// A help page in a window of its own, named after the page it shows.
+class HelpWindow : public QWidget {
+public:
+    explicit HelpWindow(const QUrl& page)
+    {
+        setAttribute(Qt::WA_DeleteOnClose);
+        setWindowTitle(QStringLiteral("HTMLペルモア ヘルプ"));
+        auto* layout = new QVBoxLayout(this);
+        layout->setContentsMargins(0, 0, 0, 0);
+        browser_ = new WebBrowser(this);
+        layout->addWidget(browser_);
+        QObject::connect(browser_, &WebBrowser::DocumentComplete, this, [this] {
+            const QString name = browser_->LocationName();
+            if (!name.isEmpty())
+                setWindowTitle(name);
+        });
+        browser_->Navigate(page.toString());
+    }
+
+private:
+    WebBrowser* browser_;
+};
+
+QWidget* control(PanelKit& panels, const QString& name, int index = ControlRegistry::NoIndex)
+{
+    return panels.controls.get<QWidget>(name, index);
+}
+
+} // namespace
+
+HelpPane::HelpPane(Workspace& workspace, PanelKit& panelKit, Dispatcher& dispatcher, Procedures& procs,
+                   const BoolState& inBrowserWindow)
+    : ws(workspace)
+    , panels(panelKit)
+    , inBrowserWindow_(inBrowserWindow)
+{
+    build();
+    procs.define(QStringLiteral("SetumeiSize"), std::function<void(int)>([this](int n) { SetumeiSize(n); }));
+    dispatcher.setAction(144, [this] { SetumeiSize(4); });
+    dispatcher.setAction(126, [this] {
+        control(panels, QStringLiteral("Frame"), 39)->hide();
+        // The colour picker, when it is open, comes back in front of the main window.
+        for (QWidget* w : QApplication::topLevelWidgets()) {
+            if (w->inherits("FomColor") && w->isVisible())
+                w->raise();
+        }
+    });
+}
+
+HelpPane::~HelpPane()
+{
+    for (const QPointer<QWidget>& w : windows_)
+        delete w.data();
+}
+
+void HelpPane::build()
+{
+    QGroupBox* frame = panels.addFrame(39, QStringLiteral("説明"));
+    panels.addTitle(frame, QStringLiteral("Label"), 39, QStringLiteral("説明"));
+    auto* text = new QPlainTextEdit(frame);
+    text->setReadOnly(true);
+    panels.controls.add(QStringLiteral("Text"), 41, text);
+    auto* browser = new WebBrowser(frame);
+    panels.controls.add(QStringLiteral("BrowserSetumei"), browser);
+    // The buttons lie on the title, in front of it.
+    panels.addCmdButton(frame, 144, QStringLiteral("目次に戻る"))->raise();
+    QPushButton* close = panels.addCmdButton(frame, 126, QStringLiteral("×"));
+    twips::SetWidth(close, 330);
+    close->raise();
+}
+
+void HelpPane::layoutPane()
+{
+    QWidget* frame = control(panels, QStringLiteral("Frame"), 39);
+    QWidget* label = control(panels, QStringLiteral("Label"), 39);
+    QWidget* close = control(panels, QStringLiteral("Cmdcmd"), 126);
+    QWidget* text = control(panels, QStringLiteral("Text"), 41);
+    QWidget* contents = control(panels, QStringLiteral("Cmdcmd"), 144);
+
+    frame->raise();
+    // Over the tab strip's display area, in the coordinates of the panel's own parent.
+    QWidget* area = ws.tabStrip().DisplayArea();
+    frame->setGeometry(QRect(area->mapTo(frame->parentWidget(), QPoint(0, 0)), area->size()));
+
+    twips::SetHeight(label, 285);
+    twips::SetTop(label, 200);
+    twips::SetLeft(label, 50);
+    twips::SetWidth(label, std::abs(twips::Width(frame) - 100));
+    twips::SetLeft(close, twips::Left(label) + twips::Width(label) - twips::Width(close));
+    twips::SetTop(close, twips::Top(label));
+    twips::SetHeight(close, twips::Height(label));
+    twips::SetTop(text, twips::Top(label) + twips::Height(label) + 20);
+    twips::SetWidth(text, twips::Width(label));
+    twips::SetLeft(text, twips::Left(label));
+    twips::SetHeight(text, std::abs(twips::Height(frame) - twips::Height(label) - 300));
+    twips::SetTop(contents, twips::Top(label));
+    twips::SetLeft(contents, twips::Left(label));
+    twips::SetWidth(contents, 1185);
+    twips::SetHeight(contents, twips::Height(label));
+}
+
+void HelpPane::placeBrowser()
+{
+    control(panels, QStringLiteral("BrowserSetumei"))->setGeometry(control(panels, QStringLiteral("Text"), 41)->geometry());
+}
+
+void HelpPane::SetumeiSize(int n)
+{
+    layoutPane();
+    if (n == 0)
+        return;
+    const QString file = helpPageFile(n);
+    if (file.isEmpty())
+        return;
+    showPage(helpPagePath(ws.m1.programFolder, file));
+}
+
+void HelpPane::showHelpIndex()
+{
+    layoutPane();
+    showPage(helpPagePath(ws.m1.programFolder, HelpIndexPage));
+}
+
+void HelpPane::showPage(const QString& path)
+{
+    placeBrowser();
+    const QUrl page = QUrl::fromLocalFile(path);
+    if (inBrowserWindow_.value()) {
+        openWindow(page);
+        return;
+    }
+    panels.controls.get<WebBrowser>(QStringLiteral("BrowserSetumei"))->Navigate(page.toString());
+    QWidget* frame = control(panels, QStringLiteral("Frame"), 39);
+    frame->show();
+    frame->raise();
+}
+
+void HelpPane::openWindow(const QUrl& page)
+{
+    auto* window = new HelpWindow(page);
+    window->move(0, 0);
+    window->resize(800, 600);
+    window->show();
+    windows_.removeAll(QPointer<QWidget>());
+    windows_.append(window);
+}
+
+void HelpPane::layoutOnResize()
+{
+    SetumeiSize(0);
+    QWidget* frame = control(panels, QStringLiteral("Frame"), 39);
+    if (frame->isVisible()) {
+        frame->raise();
+        placeBrowser();
+    }
+}
+
+QList<QWidget*> HelpPane::helpWindows() const
+{
+    QList<QWidget*> open;
+    for (const QPointer<QWidget>& w : windows_) {
+        if (w)
+            open << w.data();
+    }
+    return open;
+}

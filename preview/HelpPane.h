@@ -1,0 +1,48 @@
+#pragma once
+
+#include <QList>
+#include <QPointer>
+#include <QString>
+#include <QUrl>
+#include <QWidget>
+
+class BoolState;
+class Dispatcher;
+class PanelKit;
+class Procedures;
+class WebBrowser;
+class Workspace;
+
+// The help pane `Frame(39)` "説明", laid over the document tabs: its title `Label(39)` with the
+// buttons 目次に戻る `Cmdcmd(144)` and × `Cmdcmd(126)`, the text box `Text(41)` and the browser
+// `BrowserSetumei` over it. While the switch "help in a browser window" is on, every page asked
+// for opens in a browser window of its own instead (800 x 600 at the top left of the screen).
+class HelpPane {
+public:
+    HelpPane(Workspace& workspace, PanelKit& panels, Dispatcher& dispatcher, Procedures& procs,
+             const BoolState& inBrowserWindow);
+    ~HelpPane();
+
+    // 0 lays the pane out and leaves it as it is; a page number of the help menu lays it out and
+    // shows that page.
+    void SetumeiSize(int n);
+    // The page that stands in for the help file, shown as the help pages are.
+    void showHelpIndex();
+    // The main window's layout: the pane follows the tab strip, its browser too while it shows.
+    void layoutOnResize();
+
+    // The browser windows opened so far that are still open.
+    QList<QWidget*> helpWindows() const;
+
+private:
+    void build();
+    void layoutPane();
+    void placeBrowser();
+    void showPage(const QString& path);
+    void openWindow(const QUrl& page);
+
+    Workspace& ws;
+    PanelKit& panels;
+    const BoolState& inBrowserWindow_;
+    QList<QPointer<QWidget>> windows_;
+};

@@ -1,0 +1,184 @@
+#include "preview/LinkList.h"
+
+#include "platform/Procedures.h"
+#include "platform/RichEdit.h"
+#include "platform/TabStrip.h"
+#include "platform/Twips.h"
+#include "platform/WebBrowser.h"
+#include "preview/LinkScan.h"
+#include "preview/LiveBrowser.h"
+#include "preview/PreviewTab.h"
+#include "wizards/Dispatcher.h"
+#include "workspace/PanelKit.h"
+#include "workspace/Workspace.h"
+
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QUrl>
+
+LinkList::LinkList(Workspace& workspace, PanelKit& panelKit, Dispatcher& dispatcher, Procedures& procedures,
+                   LiveBrowser& liveBrowser, PreviewTab& previewTab)
+    : ws(workspace)
+    , panels(panelKit)
+    , procs(procedures)
+    , live(liveBrowser)
+    , preview(previewTab)
+{
+    build(panels);
+    wireButtons(dispatcher);
+    procs.define(QStringLiteral("ShowLinkList"), std::function<void()>([this] { ShowLinkList(); }));
+    preview.setLinkList(this);
+}
+
+void LinkList::build(PanelKit& kit)
+{
+    QGroupBox* frame = kit.addFrame(31, QStringLiteral("リンクの列挙"));
+    frame_ = frame;
+    twips::SetGeometry(frame, 3500, 3000, 5550, 5145);
+    QLabel* title = kit.addTitle(frame, QStringLiteral("Label"), 31, QStringLiteral("リンクを列挙しよう"));
+    twips::SetGeometry(title, 50, 180, 5450, 285);
+    QPushButton* close = kit.addCmdButton(frame, 102, QStringLiteral("×"));
+    twips::SetGeometry(close, 5170, 180, 330, 285);
+    address_ = kit.add<QLabel>(frame, QStringLiteral("Label4"), 8);
+    twips::SetGeometry(address_, 100, 600, 5350, 285);
+    followed_ = kit.add<QLineEdit>(frame, QStringLiteral("Text8"), 0);
+    twips::SetGeometry(followed_, 100, 950, 5350, 330);
+    list_ = kit.add<QListWidget>(frame, QStringLiteral("List3"), 0);
+    twips::SetGeometry(list_, 100, 1350, 5350, 2950);
+    twips::SetGeometry(kit.addCmdButton(frame, 100, QStringLiteral("閉じる")), 100, 4450, 1000, 420);
+    twips::SetGeometry(kit.addCmdButton(frame, 101, QStringLiteral("先頭を表示")), 1200, 4450, 1500, 420);
+    twips::SetGeometry(kit.addCmdButton(frame, 103, QStringLiteral("現在のＵＲＬを先頭に")), 2800, 4450, 2650, 420);
+    // Clicking the entry that is already chosen follows it again.
+    QObject::connect(list_, &QListWidget::itemClicked, list_, [this] { List3_Click(); });
+}
+
+void LinkList::wireButtons(Dispatcher& dispatcher)
+{
+    auto closePanel = [this] {
+        ws.LinkListUrl.clear();
+        followed_->clear();
+        clearList();
+        frame_->hide();
+    };
+    dispatcher.setAction(100, closePanel);
+    dispatcher.setAction(102, closePanel);
+    dispatcher.setAction(101, [this] {
+        live.Combo1()->setEditText(address_->text());
+        live.Combo1_Click();
+    });
+    dispatcher.setAction(103, [this] {
+        address_->setText(live.Combo1()->currentText());
+        ws.LinkListUrl.clear();
+        followed_->clear();
+        clearList();
+        ShowLinkList();
+    });
+}
+
+bool LinkList::listIsStale() const
+{
+    // An empty address stands for a list that was not built (or was emptied), also while the
+    // URL box is empty itself.
+    return ws.LinkListUrl.isEmpty() || live.Combo1()->currentText() != ws.LinkListUrl;
+}
+
+bool LinkList::panelVisible() const
+{
+    return frame_->isVisible();
+}
+
+void LinkList::clearList()
+{
+    list_->clear();
+}
+
+void LinkList::ShowLinkList(std::function<void()> then)
+{
+    const Document& d = ws.current();
+    if (d.BrowserMode && d.WebB1 && d.HtText->Text().isEmpty()) {
+        ws.LinkListUrl.clear();
+        live.LoadBrowserSource([this, then] { listShown(then); });
+        return;
+    }
+    listShown(then);
+}
+
+void LinkList::listShown(std::function<void()> then)
+{
+    if (listIsStale()) {
+        address_->setText(live.Combo1()->currentText());
+        ws.LinkListUrl = address_->text();
+        clearList();
+        CollectLinks();
+    }
+    PanelPlace place;
+    place.frame = 31;
+    place.top = 3000;
+    place.left = 3500;
+    place.width = 5550;
+    place.height = 5145;
+    panels.open(place);
+    if (then)
+        then();
+}
+
+void LinkList::CollectLinks()
+{
+    list_->addItems(collectLinks(ws.CurEditor()->Text()));
+}
+
+void LinkList::tabSwitched()
+{
+    if (!panelVisible())
+        return;
+    if (listIsStale()) {
+        address_->setText(live.Combo1()->currentText());
+        followed_->clear();
+        clearList();
+        ShowLinkList([this] {
+            ws.LinkListUrl = address_->text();
+            frame_->raise();
+        });
+        return;
+    }
+    frame_->raise();
+}
+
+void LinkList::List3_Click()
+{
+    const QListWidgetItem* item = list_->currentItem();
+    if (!item)
+        return;
+    const QString link = item->text();
+    if (ws.tabStrip().SelectedIndex() == Workspace::sourceTab(ws.CurDoc())) {
+        SearchText(link);
+        return;
+    }
+    ws.LinkListUrl.clear();
+    // Listed while the URL box was empty: the links are the document's, from its own folder.
+    QString base = address_->text();
+    if (base.trimmed().isEmpty())
+        base = QUrl::fromLocalFile(ws.TempPagePath(ws.CurDoc())).toString();
+    const QString target = resolveLink(base, link, ws.m1.programFolder).toString();
+    live.navigate(preview.ensureBrowser(ws.CurDoc()), target);
+    frame_->raise();
+    followed_->setText(target);
+    live.Combo1()->setEditText(target);
+}
+
+void LinkList::SearchText(const QString& link)
+{
+    // The search panel marks every occurrence ("全て検索").
+    const ControlRegistry& controls = panels.controls;
+    if (controls.has(QStringLiteral("Txtkensaku")))
+        controls.get<QLineEdit>(QStringLiteral("Txtkensaku"))->setText(link);
+    if (controls.has(QStringLiteral("OptKensaku"), 1))
+        controls.get<QRadioButton>(QStringLiteral("OptKensaku"), 1)->setChecked(true);
+    if (procs.defined(QStringLiteral("SearchText")))
+        procs.call(QStringLiteral("SearchText"));
+}

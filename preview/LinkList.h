@@ -1,0 +1,55 @@
+#pragma once
+
+#include <QString>
+#include <functional>
+
+class Dispatcher;
+class LiveBrowser;
+class PanelKit;
+class PreviewTab;
+class Procedures;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QWidget;
+class Workspace;
+
+// The link list `Frame(31)` "リンクの列挙": the link targets of the current document's source (in
+// browser mode, of the live page) in `List3(0)`, the address they were listed from in
+// `Label4(8)` and the link last followed in `Text8(0)`. A click on a target follows it in the
+// preview, or marks where it stands in the source while the source tab is shown.
+class LinkList {
+public:
+    LinkList(Workspace& workspace, PanelKit& panels, Dispatcher& dispatcher, Procedures& procs,
+             LiveBrowser& live, PreviewTab& preview);
+
+    // Lists the links when the URL box names another page than the list does, and shows the
+    // panel. In browser mode an empty editor first receives the page's source, which arrives
+    // later; `then` runs once the list is shown.
+    void ShowLinkList(std::function<void()> then = {});
+    void CollectLinks();
+    // A click on an entry of List3(0): the current entry is followed.
+    void List3_Click();
+    // The tab switch: the list follows the URL box while the panel is shown.
+    void tabSwitched();
+    bool panelVisible() const;
+
+private:
+    void build(PanelKit& panels);
+    void wireButtons(Dispatcher& dispatcher);
+    void listShown(std::function<void()> then);
+    // The URL box names another page than the list was built for.
+    bool listIsStale() const;
+    void clearList();
+    void SearchText(const QString& link);
+
+    Workspace& ws;
+    PanelKit& panels;
+    Procedures& procs;
+    LiveBrowser& live;
+    PreviewTab& preview;
+    QWidget* frame_ = nullptr;
+    QLabel* address_ = nullptr;    // Label4(8)
+    QLineEdit* followed_ = nullptr; // Text8(0)
+    QListWidget* list_ = nullptr;  // List3(0)
+};

@@ -1,0 +1,355 @@
+#include "preview/LiveBrowser.h"
+
+#include "editor/Colouring.h"
+#include "editor/UndoRing.h"
+#include "platform/CommandRegistry.h"
+#include "platform/Dialogs.h"
+#include "platform/RichEdit.h"
+#include "platform/TabStrip.h"
+#include "platform/TextFile.h"
+#include "platform/Twips.h"
+#include "platform/WebBrowser.h"
+#include "preview/Favourites.h"
+#include "preview/FavouritesList.h"
+#include "preview/LinkList.h"
+#include "preview/PreviewTab.h"
+#include "workspace/PanelKit.h"
+#include "workspace/PathHelpers.h"
+#include "workspace/Workspace.h"
+
+#include <QComboBox>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QPointer>
+#include <QToolBar>
+
+namespace {
+
+// The bar's height, and the gap a live browser leaves below it at the bottom, in twips.
+constexpr int BarHeight = 480;
+constexpr int BottomGap = 50;
+
+struct ToolbarButton {
+    const char* key;
+    const char* tooltip;
+};
+
+const ToolbarButton ToolbarButtons[] = {
+    {"戻る", "前のURLへ"},
+    {"進む", "次のＵＲＬへ"},
+    {"更新", "ブラウザーの更新"},
+    {"登録", "お気に入りに登録"},
+    {"読み込み", "ＨＴＭＬを読み込む"},
+    {"終了", "ブラウザーモードを終了します。"},
+};
+
+} // namespace
+
+LiveBrowser::LiveBrowser(Workspace& workspace, PanelKit& panels, PreviewTab& previewTab, UndoRing& undoRing,
+                         Colouring& colouring)
+    : ws(workspace)
+    , preview(previewTab)
+    , undo(undoRing)
+    , colour(colouring)
+{
+    build(panels);
+    preview.setLiveBrowser(this);
+}
+
+void LiveBrowser::build(PanelKit& panels)
+{
+    QWidget* area = ws.tabStrip().DisplayArea();
+    bar_ = panels.addPanel(QStringLiteral("FrmBrows"), 0, QString(), area);
+    auto* row = new QHBoxLayout(bar_);
+    row->setContentsMargins(2, 1, 2, 1);
+    combo_ = panels.add<QComboBox>(bar_, QStringLiteral("Combo1"));
+    combo_->setEditable(true);
+    combo_->setInsertPolicy(QComboBox::NoInsert);
+    combo_->lineEdit()->installEventFilter(this);
+    connect(combo_, &QComboBox::activated, this, [this] { Combo1_Click(); });
+    row->addWidget(combo_, 1);
+    toolbar_ = panels.add<QToolBar>(bar_, QStringLiteral("Toolbar1"));
+    toolbar_->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    for (const ToolbarButton& b : ToolbarButtons) {
+        const QString key = QString::fromUtf8(b.key);
+        QAction* a = toolbar_->addAction(key);
+        a->setObjectName(key);
+        a->setToolTip(QString::fromUtf8(b.tooltip));
+        connect(a, &QAction::triggered, this, [this, key] { Toolbar1_ButtonClick(key); });
+    }
+    row->addWidget(toolbar_);
+    layout();
+}
+
+void LiveBrowser::declareMenu(CommandRegistry& commands, FavouritesList& favourites, LinkList& links)
+{
+    favourites_ = &favourites;
+    links_ = &links;
+    commands.define(QStringLiteral("opm"), {
+                                               {0, QStringLiteral("プリビュアーをブラウザーに変更")},
+                                               {1, QStringLiteral("ブラウザーの一斉読み込み")},
+                                               {2, QStringLiteral("ブラウザーの一斉解除")},
+                                               {3, QStringLiteral("-")},
+                                               {4, QStringLiteral("お気に入りの整理")},
+                                               {5, QStringLiteral("-")},
+                                               {6, QStringLiteral("リンク先の列記")},
+                                           });
+}
+
+void LiveBrowser::opm_Click(int index)
+{
+    switch (index) {
+    case 0:
+        if (!ws.current().BrowserMode)
+            OpenBrowserMode();
+        break;
+    case 1:
+        if (favourites_)
+            favourites_->LoadAllBrowsers();
+        break;
+    case 2:
+        ReleaseAllBrowsers();
+        break;
+    case 4:
+        if (favourites_)
+            favourites_->ShowFavoritesPanel();
+        break;
+    case 6:
+        if (links_)
+            links_->ShowLinkList();
+        break;
+    default:
+        break;
+    }
+}
+
+// ---- geometry ----
+
+void LiveBrowser::layout()
+{
+    const QWidget* area = ws.tabStrip().DisplayArea();
+    twips::SetGeometry(bar_, 0, 0, twips::fromPixels(area->width()), BarHeight);
+    for (int i = 0; i < ws.DocCount(); ++i) {
+        const Document& d = ws.doc(i);
+        if (d.BrowserMode && d.WebB1)
+            placeForBrowserMode(d.WebB1);
+    }
+}
+
+void LiveBrowser::placeForBrowserMode(WebBrowser* browser)
+{
+    const QWidget* area = ws.tabStrip().DisplayArea();
+    const int height = twips::fromPixels(area->height()) - (BarHeight + BottomGap);
+    twips::SetGeometry(browser, 0, BarHeight, twips::fromPixels(area->width()), std::max(0, height));
+}
+
+void LiveBrowser::placeForPreview(WebBrowser* browser)
+{
+    browser->setGeometry(ws.tabStrip().DisplayArea()->rect());
+}
+
+void LiveBrowser::showBar()
+{
+    layout();
+    bar_->show();
+    bar_->raise();
+}
+
+void LiveBrowser::hideBar()
+{
+    bar_->hide();
+}
+
+void LiveBrowser::showLivePage(int n)
+{
+    WebBrowser* b = preview.ensureBrowser(n);
+    placeForBrowserMode(b);
+    b->show();
+    b->raise();
+    showBar();
+}
+
+// ---- the URL box ----
+
+void LiveBrowser::fillUrlBox(const QStringList& entries)
+{
+    combo_->clear();
+    combo_->addItems(entries);
+    combo_->setEditText(entries.isEmpty() ? QString() : entries.first());
+}
+
+void LiveBrowser::showEntryOf(int n)
+{
+    combo_->setEditText(n >= 0 && n < combo_->count() ? combo_->itemText(n) : QString());
+}
+
+void LiveBrowser::navigate(WebBrowser* browser, const QString& address)
+{
+    browser->Navigate(addressUrl(address, ws.m1.programFolder).toString());
+}
+
+bool LiveBrowser::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == combo_->lineEdit() && event->type() == QEvent::KeyPress) {
+        auto* key = static_cast<QKeyEvent*>(event);
+        if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
+            const Qt::KeyboardModifiers m = key->modifiers();
+            const int shift = (m & Qt::ShiftModifier ? 1 : 0) | (m & Qt::ControlModifier ? 2 : 0) | (m & Qt::AltModifier ? 4 : 0);
+            Combo1_KeyDown(13, shift);
+            return true;
+        }
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+void LiveBrowser::Combo1_KeyDown(int keyCode, int)
+{
+    if (keyCode != 13)
+        return;
+    navigate(preview.ensureBrowser(ws.CurDoc()), combo_->currentText());
+}
+
+void LiveBrowser::Combo1_Click()
+{
+    navigate(preview.ensureBrowser(ws.CurDoc()), combo_->currentText());
+    if (links_ && links_->panelVisible())
+        links_->ShowLinkList();
+}
+
+// ---- the browsers ----
+
+void LiveBrowser::attachBrowser(WebBrowser* browser)
+{
+    connect(browser, &WebBrowser::DocumentComplete, this, [this, browser] {
+        WebB1_DocumentComplete();
+        Q_EMIT pageCompleted(browser);
+    });
+}
+
+void LiveBrowser::WebB1_DocumentComplete()
+{
+    // The box names the page of the current document's browser, whichever browser finished.
+    if (const WebBrowser* b = ws.current().WebB1)
+        combo_->setEditText(b->LocationURL());
+    BrowserLoading = false;
+}
+
+void LiveBrowser::OpenBrowserMode()
+{
+    Document& d = ws.current();
+    const FavouritesRead read = readFavourites(favouritesPath(ws.m1.programFolder));
+    // Without the file the box starts empty; the user can still type an address.
+    if (!read.ok)
+        ws.dlg.MsgBox(read.error);
+    fillUrlBox(read.entries);
+    showBar();
+    WebBrowser* b = preview.ensureBrowser(ws.CurDoc());
+    placeForBrowserMode(b);
+    b->show();
+    b->raise();
+    navigate(b, combo_->currentText());
+    d.BrowserMode = true;
+    ws.selectPreviewTab(ws.CurDoc());
+}
+
+void LiveBrowser::endBrowserMode()
+{
+    Document& d = ws.current();
+    d.BrowserMode = false;
+    hideBar();
+    if (d.WebB1) {
+        placeForPreview(d.WebB1);
+        d.WebB1->show();
+        d.WebB1->raise();
+    }
+    ws.selectSourceTab(ws.CurDoc());
+}
+
+void LiveBrowser::ReleaseAllBrowsers()
+{
+    const int shown = ws.previewTabSelected() ? ws.selectedDocument() : -1;
+    for (int i = 0; i < ws.DocCount(); ++i) {
+        Document& d = ws.doc(i);
+        if (!d.BrowserMode)
+            continue;
+        if (d.WebB1) {
+            placeForPreview(d.WebB1);
+            // Only the page of the tab on show is seen; the others stay behind their tabs.
+            if (i == shown)
+                d.WebB1->show();
+        }
+        d.BrowserMode = false;
+    }
+    hideBar();
+    TabStrip& strip = ws.tabStrip();
+    for (int p = 1; p <= strip.Count(); ++p) {
+        if (Workspace::isPreviewTab(p))
+            strip.SetCaption(p, QString());
+        else if (strip.Caption(p).isEmpty())
+            strip.SetCaption(p, tempPageName(p / 2));
+    }
+}
+
+void LiveBrowser::Toolbar1_ButtonClick(const QString& key)
+{
+    WebBrowser* b = ws.current().WebB1;
+    if (key == QStringLiteral("戻る")) {
+        if (b)
+            b->GoBack();
+    } else if (key == QStringLiteral("進む")) {
+        if (b)
+            b->GoForward();
+    } else if (key == QStringLiteral("更新")) {
+        if (b)
+            b->Refresh();
+    } else if (key == QStringLiteral("登録")) {
+        AddFavorite();
+    } else if (key == QStringLiteral("終了")) {
+        endBrowserMode();
+    }
+    // "読み込み" has nothing to do: the source reaches the editor on the source tab.
+}
+
+void LiveBrowser::AddFavorite()
+{
+    const QString path = favouritesPath(ws.m1.programFolder);
+    const FavouritesRead read = readFavourites(path);
+    if (!read.ok && !read.missing) {
+        ws.dlg.MsgBox(read.error);
+        return;
+    }
+    // The whole list is written again, so that an entry never joins a last line that had no
+    // line end.
+    const QString error = writeFavourites(path, read.entries + QStringList{combo_->currentText()});
+    if (!error.isEmpty())
+        ws.dlg.MsgBox(error);
+}
+
+void LiveBrowser::LoadBrowserSource(std::function<void()> then)
+{
+    Document& d = ws.current();
+    if (!d.WebB1)
+        return;
+    QPointer<RichEdit> editor = d.HtText;
+    QPointer<WebBrowser> browser = d.WebB1;
+    d.WebB1->PageSource([this, editor, browser, then = std::move(then)](const QString& html) {
+        if (!editor || !browser)
+            return;
+        const int n = ws.indexOf(editor);
+        if (n < 0 || n != ws.CurDoc())
+            return;
+        Document& doc = ws.doc(n);
+        if (!doc.BrowserMode || doc.WebB1 != browser)
+            return;
+        // The user's own text can be brought back with undo.
+        if (!editor->Text().isEmpty())
+            undo.Savetx();
+        editor->SetText(toCrLf(html));
+        colour.Setcolor2(editor);
+        ws.setSourceCaption(n, GetHname(doc.FileName));
+        if (then)
+            then();
+    });
+}

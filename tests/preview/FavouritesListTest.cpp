@@ -1,0 +1,204 @@
+#include "BrowsingFixture.h"
+
+#include "platform/RichEdit.h"
+#include "platform/TabStrip.h"
+#include "platform/Twips.h"
+#include "preview/Favourites.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <gtest/gtest.h>
+
+class FavouritesListTest : public BrowsingFixture {
+protected:
+    QListWidget* List2() { return w().controls.get<QListWidget>(QStringLiteral("List2")); }
+    QWidget* panel() { return w().controls.get<QWidget>(QStringLiteral("Frame"), 28); }
+
+    QStringList listed()
+    {
+        QStringList entries;
+        for (int i = 0; i < List2()->count(); ++i)
+            entries << List2()->item(i)->text();
+        return entries;
+    }
+
+    void press(int button) { w().procs.call(QStringLiteral("Cmdcmd_Click"), button); }
+
+    void loadAll()
+    {
+        w().commands.invoke(QStringLiteral("opm"), 1);
+        EXPECT_TRUE(waitUntil([this] { return !w().favourites.loading(); }));
+    }
+};
+
+TEST_F(FavouritesListTest, ThePanelShowsTheFileAndItsButtonsEditTheList)
+{
+    writeFavourites("a\r\nb\r\nc\r\n");
+    fomPelmor& win = start();
+    win.commands.invoke(QStringLiteral("opm"), 4);
+    ASSERT_TRUE(panel()->isVisible());
+    EXPECT_EQ((std::vector<int>{twips::Left(panel()), twips::Top(panel()), twips::Width(panel()), twips::Height(panel())}),
+              (std::vector<int>{1500, 1500, 5340, 4740}));
+    EXPECT_EQ(win.controls.get<QPlainTextEdit>(QStringLiteral("Text"), 29)->toPlainText(),
+              QStringLiteral("ブラウザーで表示されるお気に入りの整理をします。マウスでＵＲＬを選択して、\n"
+                             "削除 ---選択したURLを削除します。\n"
+                             "戻す ---一旦削除したＵＲＬを戻します.\n"
+                             "先頭に--る--選択したＵＲＬを先頭にします。先頭のＵＲＬはブラウザーを開い時に、表示されます。\n"
+                             "保存---変更を保存します。"));
+    EXPECT_EQ(listed(), (QStringList{QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("c")}));
+
+    // Nothing to restore yet, nothing chosen to delete or move.
+    press(89);
+    List2()->setCurrentRow(-1);
+    press(88);
+    press(90);
+    EXPECT_EQ(listed(), (QStringList{QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("c")}));
+
+    const struct {
+        int select; // -1: leave the choice as it is
+        int button;
+        QStringList after;
+    } steps[] = {
+        {1, 88, {QStringLiteral("a"), QStringLiteral("c")}},
+        {-1, 89, {QStringLiteral("a"), QStringLiteral("c"), QStringLiteral("b")}},
+        {-1, 89, {QStringLiteral("a"), QStringLiteral("c"), QStringLiteral("b"), QStringLiteral("b")}},
+        {1, 90, {QStringLiteral("c"), QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("b")}},
+    };
+    for (const auto& s : steps) {
+        if (s.select >= 0)
+            List2()->setCurrentRow(s.select);
+        press(s.button);
+        EXPECT_EQ(listed(), s.after) << "button " << s.button;
+    }
+    EXPECT_EQ(win.favourites.DeletedFavorite, QStringLiteral("b"));
+    // Unsaved, the file is as it was.
+    EXPECT_EQ(readFile(favouritesFile()), QByteArray("a\r\nb\r\nc\r\n"));
+    press(91);
+    EXPECT_EQ(readFile(favouritesFile()), QByteArray("c\r\na\r\nb\r\nb\r\n"));
+
+    for (int close : {92, 93}) {
+        win.commands.invoke(QStringLiteral("opm"), 4);
+        EXPECT_EQ(listed(), (QStringList{QStringLiteral("c"), QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("b")}));
+        press(close);
+        EXPECT_FALSE(panel()->isVisible()) << close;
+    }
+}
+
+TEST_F(FavouritesListTest, SavingThatFailsIsReportedAndKeepsTheList)
+{
+    writeFavourites("a\r\nb\r\n");
+    fomPelmor& win = start();
+    win.commands.invoke(QStringLiteral("opm"), 4);
+    List2()->setCurrentRow(0);
+    press(88);
+    QFile::remove(favouritesFile());
+    QDir().mkpath(favouritesFile());
+    dialogs.expectMsg(QStringLiteral("お気に入りのファイルが書き込めませんでした。"));
+    press(91);
+    EXPECT_EQ(dialogs.pending(), 0);
+    EXPECT_EQ(listed(), QStringList{QStringLiteral("b")});
+    EXPECT_TRUE(panel()->isVisible());
+}
+
+TEST_F(FavouritesListTest, WithoutTheFileThePanelOpensEmptyAndSavingMakesIt)
+{
+    fomPelmor& win = start();
+    dialogs.expectMsg(FavouritesFileMissing);
+    win.commands.invoke(QStringLiteral("opm"), 4);
+    EXPECT_EQ(dialogs.pending(), 0);
+    EXPECT_TRUE(panel()->isVisible());
+    EXPECT_EQ(List2()->count(), 0);
+    List2()->addItem(QStringLiteral("resource/helphelp.html"));
+    press(91);
+    EXPECT_EQ(readFile(favouritesFile()), QByteArray("resource/helphelp.html\r\n"));
+}
+
+TEST_F(FavouritesListTest, LoadingAllOpensOneDocumentPerFavourite)
+{
+    writePage(QStringLiteral("www.abcdefgh.html"), QStringLiteral("w"));
+    writePage(QStringLiteral("site/p2.html"), QStringLiteral("p2"));
+    // The blank line is an entry too: the empty page.
+    writeFavourites("www.abcdefgh.html\r\nsite/p2.html\r\n\r\n");
+    fomPelmor& win = start();
+    // Document 0 is in browser mode already, 1 is empty, 2 holds text.
+    ASSERT_TRUE(win.ws.AddTab());
+    ASSERT_TRUE(win.ws.AddTab());
+    win.ws.HtText(2)->SetText(QStringLiteral("<P>text</P>"));
+    win.ws.doc(0).BrowserMode = true;
+
+    loadAll();
+    ASSERT_EQ(win.ws.DocCount(), 5);
+    const QUrl expected[] = {QUrl(), fileUrl(QStringLiteral("www.abcdefgh.html")), QUrl(),
+                             fileUrl(QStringLiteral("site/p2.html")), QUrl(QStringLiteral("about:blank"))};
+    for (int n : {1, 3, 4}) {
+        SCOPED_TRACE(n);
+        EXPECT_TRUE(win.ws.doc(n).BrowserMode);
+        EXPECT_TRUE(waitForPage(browser(n), expected[n]));
+        EXPECT_EQ(win.ws.sourceCaption(n), QString());
+    }
+    EXPECT_FALSE(win.ws.doc(2).BrowserMode);
+    EXPECT_EQ(win.ws.HtText(2)->Text(), QStringLiteral("<P>text</P>"));
+    TabStrip& strip = win.ws.tabStrip();
+    EXPECT_EQ(strip.Caption(Workspace::previewTab(1)), QStringLiteral("abcde"));
+    EXPECT_EQ(strip.Caption(Workspace::previewTab(3)), QString());
+    EXPECT_EQ(strip.Caption(Workspace::previewTab(4)), QString());
+    EXPECT_EQ(win.ws.sourceCaption(2), QStringLiteral("$$$002.html"));
+
+    // The last page loaded is shown, under the bar; the pointer is back.
+    EXPECT_EQ(strip.SelectedIndex(), Workspace::previewTab(4));
+    EXPECT_TRUE(win.live.FrmBrows()->isVisible());
+    EXPECT_TRUE(browser(4)->isVisible());
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+    EXPECT_EQ(win.live.Combo1()->count(), 3);
+    EXPECT_FALSE(win.live.BrowserLoading);
+}
+
+TEST_F(FavouritesListTest, APageThatTakesTooLongDoesNotHoldUpTheOthers)
+{
+    writePage(QStringLiteral("p1.html"), QStringLiteral("p1"));
+    writePage(QStringLiteral("p2.html"), QStringLiteral("p2"));
+    writeFavourites("p1.html\r\np2.html\r\n");
+    fomPelmor& win = start();
+    // No page can finish loading before the wait is over.
+    win.favourites.PageWait.setInterval(0);
+    loadAll();
+    ASSERT_EQ(win.ws.DocCount(), 2);
+    EXPECT_TRUE(waitForPage(browser(0), fileUrl(QStringLiteral("p1.html"))));
+    EXPECT_TRUE(waitForPage(browser(1), fileUrl(QStringLiteral("p2.html"))));
+    EXPECT_TRUE(win.ws.doc(0).BrowserMode);
+    EXPECT_TRUE(win.ws.doc(1).BrowserMode);
+}
+
+TEST_F(FavouritesListTest, LoadingStopsAtTheMostDocumentsTheWindowHolds)
+{
+    writePage(QStringLiteral("p1.html"), QStringLiteral("p1"));
+    writeFavourites("p1.html\r\np1.html\r\np1.html\r\n");
+    fomPelmor& win = start();
+    win.ws.HtText(0)->SetText(QStringLiteral("x"));
+    while (win.ws.DocCount() < MaxDocuments - 1) {
+        ASSERT_TRUE(win.ws.AddTab());
+        win.ws.current().HtText->SetText(QStringLiteral("x"));
+    }
+    dialogs.expectMsg(QStringLiteral("これ以上タブを開けません。"));
+    loadAll();
+    EXPECT_EQ(dialogs.pending(), 0);
+    EXPECT_EQ(win.ws.DocCount(), MaxDocuments);
+    EXPECT_TRUE(win.ws.doc(MaxDocuments - 1).BrowserMode);
+    EXPECT_EQ(win.ws.tabStrip().SelectedIndex(), Workspace::previewTab(MaxDocuments - 1));
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+}
+
+TEST_F(FavouritesListTest, WithoutTheFileLoadingAllChangesNothing)
+{
+    fomPelmor& win = start();
+    dialogs.expectMsg(FavouritesFileMissing);
+    win.commands.invoke(QStringLiteral("opm"), 1);
+    EXPECT_EQ(dialogs.pending(), 0);
+    EXPECT_FALSE(win.favourites.loading());
+    EXPECT_EQ(win.ws.DocCount(), 1);
+    EXPECT_FALSE(win.ws.doc(0).BrowserMode);
+    EXPECT_FALSE(win.live.FrmBrows()->isVisible());
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+}

@@ -1,0 +1,162 @@
+#include "BrowsingFixture.h"
+
+#include "platform/StateValue.h"
+#include "platform/TabStrip.h"
+#include "platform/Twips.h"
+#include "preview/HelpMenu.h"
+
+#include <QAction>
+#include <QApplication>
+#include <gtest/gtest.h>
+
+class HelpPaneTest : public BrowsingFixture {
+protected:
+    void SetUp() override
+    {
+        BrowsingFixture::SetUp();
+        for (const HelpPage& page : helpPages())
+            writePage(QStringLiteral("resource/") + page.file, page.caption, QStringLiteral("<P>help</P>"));
+    }
+
+    QWidget* pane() { return w().controls.get<QWidget>(QStringLiteral("Frame"), 39); }
+    WebBrowser* paneBrowser() { return w().controls.get<WebBrowser>(QStringLiteral("BrowserSetumei")); }
+    QUrl pageUrl(const QString& file) { return fileUrl(QStringLiteral("resource/") + file); }
+    std::vector<int> twipsOf(const QString& name, int index = ControlRegistry::NoIndex)
+    {
+        const QWidget* c = w().controls.get<QWidget>(name, index);
+        return {twips::Left(c), twips::Top(c), twips::Width(c), twips::Height(c)};
+    }
+
+    // The pane lies over the tab strip's display area, its parts as the layout places them.
+    void expectLaidOut()
+    {
+        QWidget* area = w().ws.tabStrip().DisplayArea();
+        EXPECT_EQ(pane()->geometry(), QRect(area->mapTo(pane()->parentWidget(), QPoint(0, 0)), area->size()));
+        const int width = twips::Width(pane());
+        const int height = twips::Height(pane());
+        EXPECT_EQ(twipsOf(QStringLiteral("Label"), 39), (std::vector<int>{50, 200, width - 100, 285}));
+        EXPECT_EQ(twipsOf(QStringLiteral("Cmdcmd"), 126), (std::vector<int>{50 + width - 100 - 330, 200, 330, 285}));
+        EXPECT_EQ(twipsOf(QStringLiteral("Cmdcmd"), 144), (std::vector<int>{50, 200, 1185, 285}));
+        EXPECT_EQ(twipsOf(QStringLiteral("Text"), 41), (std::vector<int>{50, 505, width - 100, std::abs(height - 585)}));
+    }
+};
+
+TEST_F(HelpPaneTest, EachHelpItemShowsItsPageInThePane)
+{
+    fomPelmor& win = start();
+    std::vector<std::pair<int, QString>> items = {{0, HelpIndexPage}};
+    for (const HelpPage& page : helpPages())
+        items.emplace_back(page.number, page.file);
+    for (const auto& [index, file] : items) {
+        SCOPED_TRACE(file.toStdString());
+        EXPECT_EQ(win.commands.action(QStringLiteral("mhelp"), index)->text(),
+                  index == 0 ? QStringLiteral("ヘルプ") : helpPages()[static_cast<size_t>(index / 2 - 2)].caption);
+        win.commands.invoke(QStringLiteral("mhelp"), index);
+        EXPECT_TRUE(pane()->isVisible());
+        EXPECT_TRUE(waitForPage(paneBrowser(), pageUrl(file)));
+        expectLaidOut();
+        EXPECT_EQ(paneBrowser()->geometry(), win.controls.get<QWidget>(QStringLiteral("Text"), 41)->geometry());
+    }
+    EXPECT_TRUE(win.helpPane.helpWindows().isEmpty());
+
+    // "目次に戻る" goes back to the contents, "×" closes the pane.
+    win.procs.call(QStringLiteral("Cmdcmd_Click"), 144);
+    EXPECT_TRUE(waitForPage(paneBrowser(), pageUrl(QStringLiteral("helphelp.html"))));
+    win.procs.call(QStringLiteral("Cmdcmd_Click"), 126);
+    EXPECT_FALSE(pane()->isVisible());
+}
+
+TEST_F(HelpPaneTest, PageZeroLaysThePaneOutAndLeavesItAsItIs)
+{
+    fomPelmor& win = start();
+    win.procs.call(QStringLiteral("SetumeiSize"), 0);
+    EXPECT_FALSE(pane()->isVisible());
+    expectLaidOut();
+    // The window's layout does the same on every resize, shown or not.
+    win.resize(win.width() + 100, win.height() + 50);
+    QApplication::processEvents();
+    EXPECT_FALSE(pane()->isVisible());
+    expectLaidOut();
+
+    win.procs.call(QStringLiteral("SetumeiSize"), 10);
+    ASSERT_TRUE(waitForPage(paneBrowser(), pageUrl(QStringLiteral("region.html"))));
+    win.resize(win.width() - 120, win.height() - 40);
+    QApplication::processEvents();
+    EXPECT_TRUE(pane()->isVisible());
+    expectLaidOut();
+    EXPECT_EQ(paneBrowser()->geometry(), win.controls.get<QWidget>(QStringLiteral("Text"), 41)->geometry());
+    win.procs.call(QStringLiteral("SetumeiSize"), 0);
+    EXPECT_TRUE(pane()->isVisible());
+    EXPECT_EQ(QUrl(paneBrowser()->LocationURL()), pageUrl(QStringLiteral("region.html")));
+}
+
+TEST_F(HelpPaneTest, WithTheSwitchOnEachPageOpensAWindowOfItsOwn)
+{
+    fomPelmor& win = start();
+    QAction* ie = win.commands.action(QStringLiteral("mhelp"), 2);
+    EXPECT_FALSE(ie->isChecked());
+    win.commands.invoke(QStringLiteral("mhelp"), 2);
+    EXPECT_TRUE(ie->isChecked());
+    EXPECT_EQ(win.m1.ini.GetIniSetting(QString(), QString(), QStringLiteral("ie"), QString()), QStringLiteral("ON"));
+
+    // Every page, from the menu and from the other callers, in a window of its own.
+    std::vector<QString> files = {HelpIndexPage};
+    win.commands.invoke(QStringLiteral("mhelp"), 0);
+    for (const HelpPage& page : helpPages()) {
+        win.commands.invoke(QStringLiteral("mhelp"), page.number);
+        files.push_back(page.file);
+    }
+    win.procs.call(QStringLiteral("SetumeiSize"), 18);
+    files.push_back(QStringLiteral("color.html"));
+    const QList<QWidget*> windows = win.helpPane.helpWindows();
+    ASSERT_EQ(static_cast<size_t>(windows.size()), files.size());
+    for (size_t i = 0; i < files.size(); ++i) {
+        SCOPED_TRACE(files[i].toStdString());
+        QWidget* window = windows[static_cast<int>(i)];
+        EXPECT_TRUE(window->isWindow());
+        EXPECT_TRUE(window->isVisible());
+        EXPECT_EQ(window->pos(), QPoint(0, 0));
+        EXPECT_EQ(window->size(), QSize(800, 600));
+        EXPECT_TRUE(waitForPage(window->findChild<WebBrowser*>(), pageUrl(files[i])));
+    }
+    EXPECT_FALSE(pane()->isVisible());
+
+    // A closed window is gone; the switch is kept across runs.
+    windows[0]->close();
+    QApplication::processEvents();
+    EXPECT_EQ(static_cast<size_t>(win.helpPane.helpWindows().size()), files.size() - 1);
+    ASSERT_TRUE(quit());
+    fomPelmor& again = start();
+    EXPECT_TRUE(again.commands.action(QStringLiteral("mhelp"), 2)->isChecked());
+    again.commands.invoke(QStringLiteral("mhelp"), 2);
+    EXPECT_EQ(again.m1.ini.GetIniSetting(QString(), QString(), QStringLiteral("ie"), QString()), QStringLiteral("OFF"));
+    again.commands.invoke(QStringLiteral("mhelp"), 12);
+    EXPECT_TRUE(pane()->isVisible());
+    EXPECT_TRUE(again.helpPane.helpWindows().isEmpty());
+}
+
+TEST(HelpPages, PathsJoinTheProgramFolderOnce)
+{
+    EXPECT_EQ(helpPagePath(QStringLiteral("/"), QStringLiteral("color.html")), QStringLiteral("/resource/color.html"));
+    EXPECT_EQ(helpPagePath(QStringLiteral("/opt/pelmor/"), QStringLiteral("color.html")), QStringLiteral("/opt/pelmor/resource/color.html"));
+    EXPECT_EQ(helpPagePath(QStringLiteral("/opt/pelmor"), QStringLiteral("color.html")), QStringLiteral("/opt/pelmor/resource/color.html"));
+    EXPECT_EQ(helpPageFile(3), QString());
+    EXPECT_EQ(helpPageFile(16), QStringLiteral("csshelpindex.html"));
+}
+
+TEST_F(HelpPaneTest, ClosingThePaneLeavesAnOpenColourPickerInFront)
+{
+    fomPelmor& win = start();
+    win.procs.call(QStringLiteral("ShowColorForm"));
+    win.procs.call(QStringLiteral("SetumeiSize"), 18);
+    // The pane finds the picker by its class, among the windows of the program.
+    QWidget* picker = nullptr;
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+        if (w->inherits("FomColor") && w->isVisible())
+            picker = w;
+    }
+    ASSERT_NE(picker, nullptr);
+    win.procs.call(QStringLiteral("Cmdcmd_Click"), 126);
+    EXPECT_FALSE(pane()->isVisible());
+    EXPECT_TRUE(picker->isVisible());
+}

@@ -1,0 +1,191 @@
+#include "BrowsingFixture.h"
+
+#include "platform/RichEdit.h"
+#include "platform/TabStrip.h"
+#include "platform/Twips.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QRadioButton>
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace {
+
+const QString Page = QStringLiteral("<HTML><BODY><A NAME=\"top\">上</A>\r\n"
+                                    "<A HREF=\"a.html\">a</A> <a href=\"b.html\" title=\"説明\">b</a>\r\n"
+                                    "<A HREF=c.html><IMG SRC=\"pic.gif\"></A>\r\n"
+                                    "<A HREF=\"a.html\">a again</A> <A HREF=\"#top\">up</A></BODY></HTML>");
+const QStringList PageLinks = {QStringLiteral("a.html"), QStringLiteral("b.html"), QStringLiteral("c.html"),
+                               QStringLiteral("a.html"), QStringLiteral("#top")};
+
+} // namespace
+
+class LinkListTest : public BrowsingFixture {
+protected:
+    QWidget* panel() { return w().controls.get<QWidget>(QStringLiteral("Frame"), 31); }
+    QListWidget* List3() { return w().controls.get<QListWidget>(QStringLiteral("List3"), 0); }
+    QString Label4() { return w().controls.get<QLabel>(QStringLiteral("Label4"), 8)->text(); }
+    QString Text8() { return w().controls.get<QLineEdit>(QStringLiteral("Text8"), 0)->text(); }
+    void press(int button) { w().procs.call(QStringLiteral("Cmdcmd_Click"), button); }
+
+    QStringList listed()
+    {
+        QStringList links;
+        for (int i = 0; i < List3()->count(); ++i)
+            links << List3()->item(i)->text();
+        return links;
+    }
+
+    void clickEntry(int row)
+    {
+        QListWidgetItem* item = List3()->item(row);
+        QTest::mouseClick(List3()->viewport(), Qt::LeftButton, {}, List3()->visualItemRect(item).center());
+    }
+
+    // Document 0 holds the page with links and shows its preview; returns the page's address.
+    QUrl previewPage()
+    {
+        w().ws.HtText(0)->SetText(Page);
+        w().ws.selectPreviewTab(0);
+        const QUrl page = QUrl::fromLocalFile(w().ws.TempPagePath(0));
+        EXPECT_TRUE(waitUntil([&] { return browser(0) && QUrl(urlBox()->currentText()) == page; }));
+        return page;
+    }
+};
+
+TEST_F(LinkListTest, TheListShowsTheTargetsOfThePageInTheUrlBox)
+{
+    fomPelmor& win = start();
+    const QUrl page = previewPage();
+    win.commands.invoke(QStringLiteral("opm"), 6);
+    ASSERT_TRUE(panel()->isVisible());
+    EXPECT_EQ((std::vector<int>{twips::Left(panel()), twips::Top(panel()), twips::Width(panel()), twips::Height(panel())}),
+              (std::vector<int>{3500, 3000, 5550, 5145}));
+    EXPECT_EQ(QUrl(Label4()), page);
+    EXPECT_EQ(QUrl(win.ws.LinkListUrl), page);
+    EXPECT_EQ(listed(), PageLinks);
+
+    // Shown again for the same address, the list is kept as it is.
+    List3()->addItem(QStringLiteral("marker"));
+    win.procs.call(QStringLiteral("ShowLinkList"));
+    EXPECT_EQ(List3()->count(), PageLinks.size() + 1);
+
+    for (int close : {100, 102}) {
+        win.procs.call(QStringLiteral("ShowLinkList"));
+        press(close);
+        EXPECT_FALSE(panel()->isVisible());
+        EXPECT_EQ(List3()->count(), 0);
+        EXPECT_TRUE(win.ws.LinkListUrl.isEmpty());
+        EXPECT_TRUE(Text8().isEmpty());
+    }
+}
+
+TEST_F(LinkListTest, AClickInThePreviewFollowsTheLinkFromThePagesFolder)
+{
+    fomPelmor& win = start();
+    // A folder of its own, away from the program folder.
+    const QString folder = temp.path() + QStringLiteral("/docs");
+    QDir().mkpath(folder);
+    win.ws.doc(0).DataPath = folder;
+    writeFile(folder + QStringLiteral("/a.html"), "<HTML><HEAD><TITLE>A</TITLE></HEAD><BODY><A HREF=\"x.html\">x</A></BODY></HTML>");
+    const QUrl page = previewPage();
+    win.commands.invoke(QStringLiteral("opm"), 6);
+    clickEntry(0);
+    const QUrl a = QUrl::fromLocalFile(folder + QStringLiteral("/a.html"));
+    ASSERT_TRUE(waitForPage(browser(0), a));
+    EXPECT_EQ(QUrl(Text8()), a);
+    EXPECT_EQ(QUrl(urlBox()->currentText()), a);
+    EXPECT_TRUE(win.ws.LinkListUrl.isEmpty());
+    EXPECT_TRUE(panel()->isVisible());
+
+    // "現在のＵＲＬを先頭に": the links of the page now shown; the list still names the source
+    // of the document, which is what it lists outside browser mode.
+    press(103);
+    EXPECT_EQ(QUrl(Label4()), a);
+    EXPECT_EQ(QUrl(win.ws.LinkListUrl), a);
+    EXPECT_TRUE(Text8().isEmpty());
+
+    // "先頭を表示" goes back to the listed page; clicking the entry already chosen follows it again.
+    win.controls.get<QLabel>(QStringLiteral("Label4"), 8)->setText(page.toString());
+    press(101);
+    ASSERT_TRUE(waitForPage(browser(0), page));
+    clickEntry(0);
+    EXPECT_TRUE(waitForPage(browser(0), a));
+
+    // Listed without an address, the links are followed from the document's own folder.
+    win.controls.get<QLabel>(QStringLiteral("Label4"), 8)->setText(QString());
+    browser(0)->Navigate(page.toString());
+    ASSERT_TRUE(waitForPage(browser(0), page));
+    clickEntry(0);
+    EXPECT_TRUE(waitForPage(browser(0), a));
+}
+
+TEST_F(LinkListTest, AClickInTheSourceMarksWhereTheLinkStands)
+{
+    fomPelmor& win = start();
+    // The search panel's box, option and search, as far as the link list uses them.
+    QWidget* host = win.panels.host();
+    if (!win.controls.has(QStringLiteral("Txtkensaku")))
+        win.panels.add<QLineEdit>(host, QStringLiteral("Txtkensaku"));
+    if (!win.controls.has(QStringLiteral("OptKensaku"), 1))
+        win.panels.add<QRadioButton>(host, QStringLiteral("OptKensaku"), 1);
+    int searches = 0;
+    if (!win.procs.defined(QStringLiteral("SearchText")))
+        win.procs.define(QStringLiteral("SearchText"), std::function<void()>([&] { ++searches; }));
+    else
+        searches = -1;
+
+    win.ws.HtText(0)->SetText(Page);
+    win.commands.invoke(QStringLiteral("opm"), 6);
+    ASSERT_EQ(listed(), PageLinks);
+    win.ws.selectSourceTab(0);
+    clickEntry(1);
+    EXPECT_EQ(win.controls.get<QLineEdit>(QStringLiteral("Txtkensaku"))->text(), QStringLiteral("b.html"));
+    EXPECT_TRUE(win.controls.get<QRadioButton>(QStringLiteral("OptKensaku"), 1)->isChecked());
+    if (searches >= 0)
+        EXPECT_EQ(searches, 1);
+    EXPECT_EQ(win.ws.doc(0).WebB1, nullptr) << "nothing is shown in a browser";
+}
+
+TEST_F(LinkListTest, InBrowserModeTheLivePagesLinksAreListed)
+{
+    writePage(QStringLiteral("site/live.html"), QStringLiteral("live"),
+              QStringLiteral("<A HREF=\"one.html\">1</A><A HREF=\"two.html\">2</A>"));
+    writeFavourites("site/live.html\r\n");
+    fomPelmor& win = start();
+    win.commands.invoke(QStringLiteral("opm"), 0);
+    const QUrl live = fileUrl(QStringLiteral("site/live.html"));
+    ASSERT_TRUE(waitForPage(browser(0), live));
+    ASSERT_TRUE(waitUntil([&] { return QUrl(urlBox()->currentText()) == live; }));
+    // The editor is empty: the page's source is taken in first.
+    win.commands.invoke(QStringLiteral("opm"), 6);
+    ASSERT_TRUE(waitUntil([&] { return panel()->isVisible(); }));
+    EXPECT_EQ(listed(), (QStringList{QStringLiteral("one.html"), QStringLiteral("two.html")}));
+    EXPECT_TRUE(win.ws.HtText(0)->Text().contains(QStringLiteral("two.html")));
+    EXPECT_EQ(QUrl(Label4()), live);
+
+    clickEntry(1);
+    const QUrl two = fileUrl(QStringLiteral("site/two.html"));
+    EXPECT_TRUE(waitUntil([&] { return QUrl(browser(0)->LocationURL()) == two; }));
+}
+
+TEST_F(LinkListTest, TheTabSwitchListsThePageOfTheDocumentShown)
+{
+    fomPelmor& win = start();
+    ASSERT_TRUE(win.ws.AddTab());
+    win.ws.HtText(1)->SetText(QStringLiteral("<A HREF=\"other.html\">o</A>"));
+    const QUrl page = previewPage();
+    win.commands.invoke(QStringLiteral("opm"), 6);
+    ASSERT_EQ(listed(), PageLinks);
+
+    // The favourites list is empty, so the source tab of document 1 empties the URL box: another
+    // address than the list's, and the list follows the document now current.
+    win.ws.selectSourceTab(1);
+    EXPECT_TRUE(panel()->isVisible());
+    EXPECT_EQ(listed(), QStringList{QStringLiteral("other.html")});
+    EXPECT_EQ(Label4(), QString());
+    EXPECT_EQ(win.ws.LinkListUrl, QString());
+    Q_UNUSED(page);
+}

@@ -1,0 +1,331 @@
+#include "BrowsingFixture.h"
+
+#include "platform/RichEdit.h"
+#include "platform/TabStrip.h"
+#include "platform/Twips.h"
+#include "preview/Favourites.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QLineEdit>
+#include <QRegularExpression>
+#include <QSignalSpy>
+#include <QTest>
+#include <QToolBar>
+#include <gtest/gtest.h>
+
+class LiveBrowserTest : public BrowsingFixture {
+protected:
+    void SetUp() override
+    {
+        BrowsingFixture::SetUp();
+        writePage(QStringLiteral("site/one.html"), QStringLiteral("一"), QStringLiteral("<P>one</P><A HREF=\"two.html\">2</A>"));
+        writePage(QStringLiteral("site/two.html"), QStringLiteral("二"), QStringLiteral("<P>two</P>"));
+        writeFavourites("site/one.html\r\nsite/two.html\r\n");
+    }
+
+    QStringList urlEntries()
+    {
+        QStringList entries;
+        for (int i = 0; i < urlBox()->count(); ++i)
+            entries << urlBox()->itemText(i);
+        return entries;
+    }
+
+    void pressEnterInUrlBox(const QString& text)
+    {
+        urlBox()->setEditText(text);
+        QTest::keyClick(urlBox()->lineEdit(), Qt::Key_Return);
+    }
+
+    void pressToolbar(const QString& key)
+    {
+        QAction* a = w().live.Toolbar1()->findChild<QAction*>(key);
+        ASSERT_NE(a, nullptr) << key.toStdString();
+        a->trigger();
+    }
+
+    // The current document in browser mode, showing the first favourite.
+    WebBrowser* openBrowserMode()
+    {
+        w().commands.invoke(QStringLiteral("opm"), 0);
+        WebBrowser* b = browser(w().ws.CurDoc());
+        EXPECT_TRUE(waitForPage(b, fileUrl(QStringLiteral("site/one.html"))));
+        return b;
+    }
+
+    // Selects the source tab and waits until the live page's source has arrived.
+    void showSourceOf(int n, const QString& marker)
+    {
+        w().ws.selectSourceTab(n);
+        EXPECT_TRUE(waitUntil([&] { return w().ws.HtText(n)->Text().contains(marker); })) << w().ws.HtText(n)->Text().toStdString();
+    }
+};
+
+TEST_F(LiveBrowserTest, BrowserModeShowsTheStartPageUnderTheBar)
+{
+    fomPelmor& win = start();
+    WebBrowser* b = openBrowserMode();
+    ASSERT_NE(b, nullptr);
+    EXPECT_TRUE(win.ws.doc(0).BrowserMode);
+    EXPECT_EQ(win.ws.tabStrip().SelectedIndex(), 2);
+    EXPECT_EQ(urlEntries(), (QStringList{QStringLiteral("site/one.html"), QStringLiteral("site/two.html")}));
+    // When the page is complete the box names it.
+    EXPECT_EQ(QUrl(urlBox()->currentText()), fileUrl(QStringLiteral("site/one.html")));
+    EXPECT_EQ(b->LocationName(), QStringLiteral("一"));
+
+    QWidget* bar = win.live.FrmBrows();
+    QWidget* area = win.ws.tabStrip().DisplayArea();
+    EXPECT_TRUE(bar->isVisible());
+    EXPECT_TRUE(b->isVisible());
+    EXPECT_FALSE(win.ws.HtText(0)->isVisible());
+    EXPECT_EQ((std::vector<int>{twips::Left(bar), twips::Top(bar), twips::Height(bar)}), (std::vector<int>{0, 0, 480}));
+    EXPECT_EQ(bar->width(), area->width());
+    EXPECT_EQ((std::vector<int>{twips::Left(b), twips::Top(b), twips::Height(b)}),
+              (std::vector<int>{0, 480, twips::fromPixels(area->height()) - 530}));
+    EXPECT_EQ(b->width(), area->width());
+
+    // The bar and the live page follow the window's size.
+    win.resize(win.width() + 80, win.height() + 60);
+    QApplication::processEvents();
+    EXPECT_EQ(bar->width(), area->width());
+    EXPECT_EQ(twips::Height(b), twips::fromPixels(area->height()) - 530);
+
+    // Once in browser mode, the menu item leaves the document alone.
+    urlBox()->setEditText(QStringLiteral("typed"));
+    win.commands.invoke(QStringLiteral("opm"), 0);
+    EXPECT_EQ(urlBox()->currentText(), QStringLiteral("typed"));
+    EXPECT_FALSE(b->isLoading());
+
+    // A preview tab of another document hides the bar, this one's shows it again.
+    ASSERT_TRUE(win.ws.AddTab());
+    win.ws.selectPreviewTab(1);
+    EXPECT_FALSE(bar->isVisible());
+    win.ws.selectPreviewTab(0);
+    EXPECT_TRUE(bar->isVisible());
+    EXPECT_TRUE(b->isVisible());
+}
+
+TEST_F(LiveBrowserTest, TheUrlBoxAndTheToolbarNavigateWithoutAddingEntries)
+{
+    fomPelmor& win = start();
+    WebBrowser* b = openBrowserMode();
+    ASSERT_NE(b, nullptr);
+    const QUrl one = fileUrl(QStringLiteral("site/one.html"));
+    const QUrl two = fileUrl(QStringLiteral("site/two.html"));
+
+    // Enter on the text of an entry and on a text of its own: the list stays as it was.
+    pressEnterInUrlBox(QStringLiteral("site/two.html"));
+    ASSERT_TRUE(waitForPage(b, two));
+    pressEnterInUrlBox(one.toString());
+    ASSERT_TRUE(waitForPage(b, one));
+    EXPECT_EQ(urlEntries(), (QStringList{QStringLiteral("site/one.html"), QStringLiteral("site/two.html")}));
+
+    // Choosing an entry of the list.
+    urlBox()->setCurrentIndex(1);
+    Q_EMIT urlBox()->activated(1);
+    ASSERT_TRUE(waitForPage(b, two));
+    EXPECT_EQ(QUrl(urlBox()->currentText()), two);
+
+    pressToolbar(QStringLiteral("戻る"));
+    ASSERT_TRUE(waitForPage(b, one));
+    EXPECT_EQ(QUrl(urlBox()->currentText()), one);
+    pressToolbar(QStringLiteral("進む"));
+    ASSERT_TRUE(waitForPage(b, two));
+    QSignalSpy complete(b, &WebBrowser::DocumentComplete);
+    pressToolbar(QStringLiteral("更新"));
+    ASSERT_TRUE(complete.wait(BrowserTimeout));
+    EXPECT_EQ(QUrl(b->LocationURL()), two);
+    // Nothing to do for these; going forward at the end of the history changes nothing.
+    pressToolbar(QStringLiteral("読み込み"));
+    pressToolbar(QStringLiteral("進む"));
+    QTest::qWait(50);
+    EXPECT_EQ(QUrl(b->LocationURL()), two);
+    EXPECT_EQ(urlEntries().size(), 2);
+
+    const QStringList tips = {QStringLiteral("前のURLへ"), QStringLiteral("次のＵＲＬへ"), QStringLiteral("ブラウザーの更新"),
+                              QStringLiteral("お気に入りに登録"), QStringLiteral("ＨＴＭＬを読み込む"),
+                              QStringLiteral("ブラウザーモードを終了します。")};
+    QStringList shown;
+    for (QAction* a : win.live.Toolbar1()->actions())
+        shown << a->toolTip();
+    EXPECT_EQ(shown, tips);
+}
+
+TEST_F(LiveBrowserTest, TheSourceTabHoldsTheLivePagesSource)
+{
+    fomPelmor& win = start();
+    WebBrowser* b = openBrowserMode();
+    ASSERT_NE(b, nullptr);
+    pressEnterInUrlBox(QStringLiteral("site/two.html"));
+    ASSERT_TRUE(waitForPage(b, fileUrl(QStringLiteral("site/two.html"))));
+
+    showSourceOf(0, QStringLiteral("<p>two</p>"));
+    const QString text = win.ws.HtText(0)->Text();
+    EXPECT_TRUE(text.startsWith(QStringLiteral("<html>")));
+    EXPECT_TRUE(text.contains(QStringLiteral("<title>二</title>")));
+    EXPECT_FALSE(text.contains(QRegularExpression(QStringLiteral("[^\\r]\\n")))) << "the editor's lines end in CR LF";
+    EXPECT_TRUE(win.ws.HtText(0)->isVisible());
+    EXPECT_FALSE(b->isVisible());
+    EXPECT_FALSE(win.live.FrmBrows()->isVisible());
+    EXPECT_EQ(win.ws.StatusText(), win.ws.doc(0).DataPath + QStringLiteral("/$$$000.html"));
+    EXPECT_EQ(win.ws.sourceCaption(0), QStringLiteral("$$$000.h"));
+    EXPECT_EQ(win.ws.tabStrip().Image(1), 12);
+
+    // "終了" ends browser mode: the preview is the document's own again.
+    win.ws.selectPreviewTab(0);
+    pressToolbar(QStringLiteral("終了"));
+    EXPECT_FALSE(win.ws.doc(0).BrowserMode);
+    EXPECT_FALSE(win.live.FrmBrows()->isVisible());
+    EXPECT_EQ(win.ws.tabStrip().SelectedIndex(), 1);
+    EXPECT_EQ(b->geometry(), win.ws.tabStrip().DisplayArea()->rect());
+}
+
+TEST_F(LiveBrowserTest, PullingASourceOverTheUsersTextCanBeUndone)
+{
+    fomPelmor& win = start();
+    const QString mine = QStringLiteral("<P>私のページ</P>\r\n");
+    win.ws.HtText(0)->SetText(mine);
+    ASSERT_NE(openBrowserMode(), nullptr);
+    showSourceOf(0, QStringLiteral("<p>one</p>"));
+    win.undo.Gettx();
+    EXPECT_EQ(win.ws.HtText(0)->Text(), mine);
+}
+
+TEST_F(LiveBrowserTest, ASourceThatArrivesTooLateIsDropped)
+{
+    fomPelmor& win = start();
+    ASSERT_TRUE(win.ws.AddTab());
+    win.ws.setCurDoc(0);
+    WebBrowser* b = openBrowserMode();
+    ASSERT_NE(b, nullptr);
+    RichEdit* ed = win.ws.HtText(0);
+
+    struct Case {
+        const char* name;
+        std::function<void()> change; // made while the source is on its way
+    } cases[] = {
+        {"browser mode ended", [&] { win.ws.doc(0).BrowserMode = false; }},
+        {"another document became current", [&] { win.ws.setCurDoc(1); }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        win.ws.setCurDoc(0);
+        win.ws.doc(0).BrowserMode = true;
+        ed->SetText(QStringLiteral("kept"));
+        bool applied = false;
+        win.live.LoadBrowserSource([&] { applied = true; });
+        c.change();
+        // The page answers in order: once this answer is in, the first one has been handled.
+        EXPECT_TRUE(pageSource(b).contains(QStringLiteral("one")));
+        EXPECT_FALSE(applied);
+        EXPECT_EQ(ed->Text(), QStringLiteral("kept"));
+    }
+}
+
+TEST_F(LiveBrowserTest, ReleasingAllBrowsersNamesTheTabsAgain)
+{
+    fomPelmor& win = start();
+    ASSERT_TRUE(win.ws.AddTab());
+    ASSERT_TRUE(win.ws.AddTab());
+    TabStrip& strip = win.ws.tabStrip();
+    for (int n : {0, 2}) {
+        win.ws.doc(n).BrowserMode = true;
+        strip.SetCaption(Workspace::previewTab(n), QStringLiteral("abcde"));
+        win.ws.setSourceCaption(n, QString());
+    }
+    win.ws.setSourceCaption(1, QStringLiteral("page.htm"));
+    win.ws.selectPreviewTab(2);
+    EXPECT_TRUE(win.live.FrmBrows()->isVisible());
+
+    win.commands.invoke(QStringLiteral("opm"), 2);
+    EXPECT_FALSE(win.live.FrmBrows()->isVisible());
+    QStringList captions;
+    for (int p = 1; p <= strip.Count(); ++p)
+        captions << strip.Caption(p);
+    EXPECT_EQ(captions, (QStringList{QStringLiteral("$$$000.html"), QString(), QStringLiteral("page.htm"), QString(),
+                                     QStringLiteral("$$$002.html"), QString()}));
+    for (int n = 0; n < 3; ++n)
+        EXPECT_FALSE(win.ws.doc(n).BrowserMode) << n;
+    EXPECT_EQ(browser(2)->geometry(), strip.DisplayArea()->rect());
+}
+
+TEST_F(LiveBrowserTest, WithoutFavouritesTheBoxStartsEmpty)
+{
+    struct Case {
+        const char* name;
+        std::optional<QByteArray> file;
+        bool message;
+    } cases[] = {
+        {"an empty file", QByteArray(), false},
+        {"no file", std::nullopt, true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        QFile::remove(favouritesFile());
+        if (c.file)
+            writeFavourites(*c.file);
+        if (c.message)
+            dialogs.expectMsg(FavouritesFileMissing);
+        fomPelmor& win = start();
+        win.commands.invoke(QStringLiteral("opm"), 0);
+        EXPECT_EQ(dialogs.pending(), 0);
+        EXPECT_TRUE(win.ws.doc(0).BrowserMode);
+        EXPECT_EQ(urlBox()->count(), 0);
+        EXPECT_TRUE(waitForPage(browser(0), QUrl(QStringLiteral("about:blank"))));
+        EXPECT_EQ(urlBox()->currentText(), QStringLiteral("about:blank"));
+        stop();
+    }
+}
+
+TEST_F(LiveBrowserTest, RegisteringAppendsTheAddressToTheFavourites)
+{
+    struct Case {
+        const char* name;
+        std::optional<QByteArray> before;
+        QByteArray after;
+    } cases[] = {
+        {"at the end", QByteArray("a\r\nb\r\n"), QByteArray("a\r\nb\r\nhttp://www.example.com/new\r\n")},
+        {"a last line without its line end stays whole", QByteArray("a"), QByteArray("a\r\nhttp://www.example.com/new\r\n")},
+        {"an empty entry stays", QByteArray("a\r\n\r\n"), QByteArray("a\r\n\r\nhttp://www.example.com/new\r\n")},
+        {"a missing file is made", std::nullopt, QByteArray("http://www.example.com/new\r\n")},
+    };
+    fomPelmor& win = start();
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        QFile::remove(favouritesFile());
+        if (c.before)
+            writeFavourites(*c.before);
+        urlBox()->setEditText(QStringLiteral("http://www.example.com/new"));
+        win.live.Toolbar1_ButtonClick(QStringLiteral("登録"));
+        EXPECT_EQ(readFile(favouritesFile()), c.after);
+    }
+
+    // A folder in the way of the file: the user is told, nothing is lost.
+    QFile::remove(favouritesFile());
+    QDir().mkpath(favouritesFile());
+    dialogs.expectMsg(QStringLiteral("お気に入りのファイルが書き込めませんでした。"));
+    win.live.Toolbar1_ButtonClick(QStringLiteral("登録"));
+    EXPECT_EQ(dialogs.pending(), 0);
+    EXPECT_TRUE(QFileInfo(favouritesFile()).isDir());
+}
+
+TEST_F(LiveBrowserTest, ALivePageWritesNoStylesheetAndStartsNoPreviewTimer)
+{
+    fomPelmor& win = start();
+    ASSERT_TRUE(win.ws.AddTab());
+    win.ws.doc(1).FileName = QStringLiteral("look.css");
+    win.ws.HtText(1)->SetText(QStringLiteral("P { color: red; }"));
+    const QString sheet = win.ws.doc(0).DataPath + QStringLiteral("/look.css");
+    for (int n : {0, 1}) {
+        SCOPED_TRACE(n);
+        win.ws.HtText(0)->SetText(QStringLiteral("<LINK rel=\"stylesheet\" href=\"look.css\"><P>x</P>"));
+        win.ws.setCurDoc(n);
+        win.ws.doc(n).BrowserMode = true;
+        win.ws.selectPreviewTab(n);
+        EXPECT_FALSE(win.preview.TimerBrowser.isActive());
+        EXPECT_FALSE(QFile::exists(sheet));
+        EXPECT_TRUE(win.live.FrmBrows()->isVisible());
+        EXPECT_TRUE(browser(n)->isVisible());
+    }
+}
