@@ -46,6 +46,7 @@ fomPelmor::fomPelmor(Module1& module, Dialogs& dialogs, QWidget* parent)
     , links(ws, panels, dispatcher, procs, live, preview)
     , helpPane(ws, panels, dispatcher, procs, help.HelpInBrowserWindow)
     , about(dlg, this)
+    , stylesheet(ws, panels, dispatcher, undo, insert, colour, procs)
     , prep(ws)
     , autoCreate(m1.settings)
     , colorPicker(ws, controls, procs, this)
@@ -79,6 +80,8 @@ void fomPelmor::createMenus()
     QMenuBar* bar = menuBar();
     commands.addMenu(QStringLiteral("mfile"), bar->addMenu(QStringLiteral("ﾌｧｲﾙ(&F)")),
                      [this](int i) { fileMenu.mfile_Click(i); });
+    commands.addMenu(QStringLiteral("CSS1"), bar->addMenu(QStringLiteral("スタイルシート(&S)")),
+                     [this](int i) { stylesheet.menu.CSS1_Click(i); });
     commands.addMenu(QStringLiteral("mjidou"), bar->addMenu(QStringLiteral("自動作成")));
     commands.addMenu(QStringLiteral("Mefont1"), bar->addMenu(QStringLiteral("フォントの設定")),
                      [this](int i) { fonts.Mefont1_Click(i); });
@@ -86,6 +89,7 @@ void fomPelmor::createMenus()
                      [this](int i) { live.opm_Click(i); });
     commands.addMenu(QStringLiteral("mhelp"), bar->addMenu(QStringLiteral("ヘルプ(&H)")));
     fileMenu.declareMenu();
+    stylesheet.menu.declareMenu(commands);
     autoCreate.declareMenu(commands);
     fonts.declareMenu(commands);
     live.declareMenu(commands, favourites, links);

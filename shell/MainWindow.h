@@ -18,6 +18,7 @@
 #include "preview/PreviewTab.h"
 #include "shell/FileMenu.h"
 #include "shell/Projects.h"
+#include "stylesheet/StylesheetTools.h"
 #include "toolwindows/AboutBox.h"
 #include "toolwindows/FomColor.h"
 #include "toolwindows/Fomtag.h"
@@ -83,6 +84,7 @@ public:
     LinkList links;
     HelpPane helpPane;
     AboutBox about;
+    StylesheetTools stylesheet;
     TextPreparation prep;
     AutoCreateMenu autoCreate;
     FomColor colorPicker;

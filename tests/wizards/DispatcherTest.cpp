@@ -22,9 +22,10 @@ TEST_F(DispatcherTest, SnapshotBranchThenTheEditorsUndoIsEmptied)
 {
     start();
     QString seen;
-    w().dispatcher.setAction(140, [&] { seen = ed()->Text(); });
+    // Buttons that have no branch of their own.
+    w().dispatcher.setAction(105, [&] { seen = ed()->Text(); });
     typeSomething();
-    w().dispatcher.Cmdcmd_Click(140);
+    w().dispatcher.Cmdcmd_Click(105);
     EXPECT_EQ(seen, QStringLiteral("xy"));
     EXPECT_EQ(newestSnapshot(), QStringLiteral("xy")) << "the snapshot comes first";
     EXPECT_FALSE(ed()->CanUndo());
@@ -33,9 +34,9 @@ TEST_F(DispatcherTest, SnapshotBranchThenTheEditorsUndoIsEmptied)
 TEST_F(DispatcherTest, ABranchThatLeavesAtOnceKeepsTheEditorsUndo)
 {
     start();
-    w().dispatcher.setBranch(141, [] { return false; });
+    w().dispatcher.setBranch(123, [] { return false; });
     typeSomething();
-    w().dispatcher.Cmdcmd_Click(141);
+    w().dispatcher.Cmdcmd_Click(123);
     EXPECT_EQ(newestSnapshot(), QStringLiteral("xy"));
     EXPECT_TRUE(ed()->CanUndo());
 }

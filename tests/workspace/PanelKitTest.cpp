@@ -40,10 +40,12 @@ TEST_F(PanelKitTest, PanelsAreRegisteredHiddenAndOpenWhereTheirOpenerSays)
 TEST_F(PanelKitTest, TitleMouseIsReportedAndButtonsPressTheDispatcher)
 {
     fomPelmor& win = start();
-    PanelKit& kit = win.panels;
+    ControlRegistry controls;
+    PanelKit kit(controls, win.procs, win.ws, win.panels.host());
     QGroupBox* panel = kit.addFrame(91, QStringLiteral("試し"));
     QLabel* title = kit.addTitle(panel, QStringLiteral("Label"), 91, QStringLiteral("題"));
-    QPushButton* button = kit.addCmdButton(panel, 143, QStringLiteral("実行"));
+    // A button without a branch of its own.
+    QPushButton* button = kit.addCmdButton(panel, 105, QStringLiteral("実行"));
     QSignalSpy pressed(&kit, &PanelKit::titlePressed);
     QSignalSpy released(&kit, &PanelKit::titleReleased);
     panel->show();

@@ -1,0 +1,100 @@
+#include "stylesheet/ClassList.h"
+
+#include "editor/Insertion.h"
+#include "editor/UndoRing.h"
+#include "platform/Dialogs.h"
+#include "platform/Procedures.h"
+#include "platform/RichEdit.h"
+#include "platform/TextFile.h"
+#include "platform/Twips.h"
+#include "platform/VbString.h"
+#include "stylesheet/StyleClasses.h"
+#include "workspace/PanelKit.h"
+#include "workspace/Workspace.h"
+
+#include <QListWidget>
+#include <QSignalBlocker>
+
+ClassList::ClassList(Workspace& workspace, PanelKit& panels, UndoRing& undoRing, Insertion& insertion, Procedures& procs)
+    : ws(workspace)
+    , undo(undoRing)
+    , insert(insertion)
+{
+    list_ = panels.add<QListWidget>(panels.host(), QStringLiteral("List3"), 12);
+    list_->hide();
+    QObject::connect(list_, &QListWidget::currentRowChanged, list_, [this](int row) {
+        if (row >= 0)
+            List3_Click();
+    });
+    procs.define(QStringLiteral("ListStyleClasses"), std::function<void()>([this] { ListStyleClasses(); }));
+}
+
+void ClassList::ListStyleClasses()
+{
+    const int top = ws.PopupY <= 4000 ? ws.PopupY : ws.PopupY - 3000;
+    const int left = ws.PopupX <= 3000 ? ws.PopupX : ws.PopupX - 3000;
+    twips::SetGeometry(list_, left, top, 2145, 3000);
+    list_->show();
+    list_->raise();
+    const QSignalBlocker quiet(list_);
+    list_->clear();
+    const QString page = ExpandRegions(ws.current());
+    list_->addItems(css::classEntries(stylesheetText(), css::styleBlock(page)));
+    list_->setCurrentRow(-1);
+}
+
+// The first open stylesheet document, or else the stylesheet the page links (not one on
+// another machine); empty when neither can be read.
+QString ClassList::stylesheetText()
+{
+    for (int i = 0; i < ws.DocCount(); ++i) {
+        if (vb::LCaseAscii(vb::Right(vb::Trim(ws.doc(i).FileName), 4)) == QStringLiteral(".css"))
+            return ws.HtText(i)->Text();
+    }
+    const Document& d = ws.current();
+    const std::optional<QString> href = css::linkedStylesheet(ExpandRegions(d));
+    if (!href || css::isRemoteLink(*href))
+        return QString();
+    const QString folder = d.DataPath.isEmpty() ? ws.m1.programFolder : d.DataPath;
+    const TextReadResult read = readTextFile(css::linkedStylesheetPath(*href, folder));
+    return read.ok ? toCrLf(read.text) : QString();
+}
+
+void ClassList::List3_Click()
+{
+    const QListWidgetItem* item = list_->currentItem();
+    if (!item)
+        return;
+    const QString entry = item->text();
+    // The same entry can be chosen again after a message.
+    forgetChoice();
+    RichEdit* ed = ws.CurEditor();
+    const css::ClassEdit edit = css::applyClassEntry(ed->Text(), ed->SelStart(), ed->SelLength(), entry);
+    if (ed->SelLength() == 0) {
+        list_->hide();
+        ws.dlg.MsgBox(edit.message);
+        return;
+    }
+    undo.Savetx();
+    switch (edit.kind) {
+    case css::ClassEdit::Kind::Message:
+        ws.dlg.MsgBox(edit.message);
+        return;
+    case css::ClassEdit::Kind::Insert:
+        ed->SetSelStart(edit.insert.at);
+        ed->SetSelText(edit.insert.text);
+        break;
+    case css::ClassEdit::Kind::Wrap:
+        ed->Select(edit.wrap.start, edit.wrap.length);
+        insert.Insert(edit.wrap.before, edit.wrap.after);
+        break;
+    }
+    ed->setFocus();
+    list_->hide();
+}
+
+void ClassList::forgetChoice()
+{
+    const QSignalBlocker quiet(list_);
+    list_->setCurrentRow(-1);
+}

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QString>
+
+class Insertion;
+class PanelKit;
+class Procedures;
+class QListWidget;
+class UndoRing;
+class Workspace;
+
+// The class and ID list `List3(12)`: the selectors the current page can use, shown where the
+// editor was last right-clicked. Choosing an entry applies it to the editor's selection.
+class ClassList {
+public:
+    ClassList(Workspace& workspace, PanelKit& panels, UndoRing& undo, Insertion& insertion, Procedures& procs);
+
+    void ListStyleClasses();
+    // The chosen entry applied to the current editor's selection.
+    void List3_Click();
+
+private:
+    QString stylesheetText();
+    void forgetChoice();
+
+    Workspace& ws;
+    UndoRing& undo;
+    Insertion& insert;
+    QListWidget* list_ = nullptr;
+};

@@ -1,0 +1,431 @@
+#include "stylesheet/CssBuilder.h"
+#include "stylesheet/PanelGeometry.h"
+
+#include "editor/Insertion.h"
+#include "platform/Dialogs.h"
+#include "platform/Procedures.h"
+#include "platform/SharedConstants.h"
+#include "platform/TabStrip.h"
+#include "platform/TextFile.h"
+#include "platform/Twips.h"
+#include "platform/VbString.h"
+#include "stylesheet/StyleRules.h"
+#include "wizards/Dispatcher.h"
+#include "workspace/PanelKit.h"
+#include "workspace/Workspace.h"
+
+#include <QButtonGroup>
+#include <QComboBox>
+#include <QFontDatabase>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSignalBlocker>
+
+namespace {
+
+const QString DictionaryFile = QStringLiteral("css.txt");
+
+// Multi-line boxes hold LF line breaks; the style text is handled with CR LF.
+QString fromBox(const QString& text)
+{
+    QString s = text;
+    s.replace(QChar::ParagraphSeparator, u'\n');
+    s.replace(QChar::LineSeparator, u'\n');
+    return s.replace(QStringLiteral("\n"), CrLf);
+}
+
+void setBox(QPlainTextEdit* box, const QString& text)
+{
+    QString s = text;
+    box->setPlainText(s.replace(CrLf, QStringLiteral("\n")));
+}
+
+QLabel* caption(QWidget* parent, const QString& text, int left, int top, int width)
+{
+    auto* label = new QLabel(text, parent);
+    twips::SetGeometry(label, left, top, width, 285);
+    return label;
+}
+
+// A list whose click runs whenever its entry changes, by the user or by code that sets it.
+void onEntryChosen(QListWidget* list, std::function<void()> handler)
+{
+    QObject::connect(list, &QListWidget::currentRowChanged, list, [handler = std::move(handler)](int row) {
+        if (row >= 0)
+            handler();
+    });
+}
+
+} // namespace
+
+CssBuilder::CssBuilder(Workspace& workspace, PanelKit& panels, Dispatcher& dispatcher, Insertion& insertion, Procedures& procedures)
+    : ws(workspace)
+    , controls(panels.controls)
+    , insert(insertion)
+    , procs(procedures)
+{
+    build(panels);
+    wireButtons(dispatcher);
+    followTabs();
+    procs.define(QStringLiteral("ShowCssBuilder"), std::function<void()>([this] { ShowCssBuilder(); }));
+    procs.define(QStringLiteral("SetCssColor"), Procedures::Procedure([this](const QVariant& v) {
+                     const QStringList colour = v.toStringList();
+                     SetCssColor(colour.value(0), colour.value(1));
+                 }));
+}
+
+// ---- the panel ----
+
+void CssBuilder::build(PanelKit& panels)
+{
+    frame_ = panels.addFrame(40, QStringLiteral("ＣＳＳ"));
+    twips::SetGeometry(frame_, 1000, 1000, 8775, 7995);
+    placed(panels.addTitle(frame_, QStringLiteral("Label"), 40, QStringLiteral("ＣＳＳ（スタイルシート）ビルダー")), 50, 180, 8675, 285);
+    placed(panels.addCmdButton(frame_, 124, QStringLiteral("×")), 8395, 180, 330, 285);
+
+    caption(frame_, QStringLiteral("項目"), 100, 550, 2000);
+    caption(frame_, QStringLiteral("プロパティ"), 2200, 550, 2000);
+    caption(frame_, QStringLiteral("値（ダブルクリックで入力）"), 4300, 550, 4350);
+    categories_ = placed(panels.add<QListWidget>(frame_, QStringLiteral("List3"), 8), 100, 850, 2000, 2300);
+    properties_ = placed(panels.add<QListWidget>(frame_, QStringLiteral("List3"), 6), 2200, 850, 2000, 2300);
+    values_ = placed(panels.add<QListWidget>(frame_, QStringLiteral("List3"), 7), 4300, 850, 4350, 2300);
+    caption(frame_, QStringLiteral("説明"), 100, 3200, 4150);
+    caption(frame_, QStringLiteral("例"), 4350, 3200, 4300);
+    description_ = placed(panels.addExplanation(frame_, 42), 100, 3500, 4150, 1350);
+    example_ = placed(panels.addExplanation(frame_, 43), 4350, 3500, 4300, 1350);
+
+    buildSelectorPanel(panels, frame_);
+
+    caption(frame_, QStringLiteral("スタイル"), 100, 5950, 2000);
+    style_ = placed(panels.add<QPlainTextEdit>(frame_, QStringLiteral("Text"), 44), 100, 6250, 6500, 1650);
+    style_->setLineWrapMode(QPlainTextEdit::NoWrap);
+    placed(panels.addCmdButton(frame_, 125, QStringLiteral("ｲﾝﾗｲﾝ挿入")), 6700, 6250, 1950, 375);
+    placed(panels.addCmdButton(frame_, 132, QStringLiteral("挿入")), 6700, 6675, 1950, 375);
+    placed(panels.addCmdButton(frame_, 136, QStringLiteral("｛｝付き挿入")), 6700, 7100, 1950, 375);
+    placed(panels.addCmdButton(frame_, 129, QStringLiteral("CL")), 6700, 7525, 950, 375);
+    placed(panels.addCmdButton(frame_, 143, QStringLiteral("説明")), 7700, 7525, 950, 375);
+
+    buildValuePanels(panels, frame_);
+
+    onEntryChosen(categories_, [this] { List3_Click(8); });
+    onEntryChosen(properties_, [this] { List3_Click(6); });
+    onEntryChosen(fonts_, [this] { List3_Click(9); });
+    QObject::connect(values_, &QListWidget::itemDoubleClicked, values_, [this] { List3_DblClick(7); });
+}
+
+void CssBuilder::buildSelectorPanel(PanelKit& panels, QWidget* frame)
+{
+    QGroupBox* sub = panels.addPanel(QStringLiteral("framesub"), 30, QStringLiteral("セレクタ"), frame);
+    twips::SetGeometry(sub, 100, 4900, 8550, 1000);
+    sub->show();
+    kindLabel_ = placed(panels.add<QLabel>(sub, QStringLiteral("Label10"), 27), 100, 280, 1300, 285);
+    selector_ = placed(panels.add<QLineEdit>(sub, QStringLiteral("Text"), 50), 1400, 240, 2600, 330);
+    elements_ = placed(panels.add<QComboBox>(sub, QStringLiteral("Combo2"), 0), 4100, 240, 2000, 330);
+    elements_->setEditable(true);
+    elements_->setInsertPolicy(QComboBox::NoInsert);
+    elements_->setMaxVisibleItems(20);
+    placed(panels.addCmdButton(sub, 127, QStringLiteral("OK")), 6300, 240, 1000, 330);
+    placed(panels.addCmdButton(sub, 137, QStringLiteral("CL")), 7400, 240, 1000, 330);
+
+    auto* group = new QButtonGroup(sub);
+    for (int i = 4; i <= 7; ++i) {
+        auto* option = placed(panels.add<QRadioButton>(sub, QStringLiteral("OoptGif"), i), 100 + (i - 4) * 2000, 620, 1900, 300);
+        option->setText(css::selectorKind(i)->caption);
+        group->addButton(option);
+        QObject::connect(option, &QRadioButton::toggled, option, [this, i](bool on) {
+            if (on)
+                OoptGif_Click(i);
+        });
+    }
+    // Only a choice from the list builds the selector; a program that selects an entry does not.
+    QObject::connect(elements_, &QComboBox::activated, elements_, [this] { Combo2_Click(); });
+    elementKind_ = panels.controls.get<QRadioButton>(QStringLiteral("OoptGif"), 4);
+    elementKind_->setChecked(true);
+}
+
+void CssBuilder::buildValuePanels(PanelKit& panels, QWidget* frame)
+{
+    fontPanel_ = panels.addPanel(QStringLiteral("framesub"), 32, QStringLiteral("フォント選択"), frame);
+    fonts_ = placed(panels.add<QListWidget>(fontPanel_, QStringLiteral("List3"), 9), 100, 250, 3850, 2450);
+    placed(panels.addCmdButton(fontPanel_, 128, QStringLiteral("閉じる")), 2950, 2800, 1000, 330);
+
+    // Nothing opens the colour panel; its buttons work for whoever shows it.
+    colourPanel_ = panels.addPanel(QStringLiteral("framesub"), 33, QStringLiteral("カラーの選択"), frame);
+    twips::SetGeometry(colourPanel_, 4095, 2200, 3000, 1200);
+    colour_ = placed(panels.add<QLineEdit>(colourPanel_, QStringLiteral("Text"), 47), 100, 300, 1500, 330);
+    placed(panels.addCmdButton(colourPanel_, 131, QStringLiteral("挿入")), 100, 750, 1000, 330);
+    placed(panels.addCmdButton(colourPanel_, 130, QStringLiteral("閉じる")), 1200, 750, 1000, 330);
+
+    numberPanel_ = panels.addPanel(QStringLiteral("framesub"), 35, QStringLiteral("値を入れて下さい"), frame);
+    number_ = placed(panels.add<QLineEdit>(numberPanel_, QStringLiteral("Text"), 53), 100, 300, 1000, 330);
+    unitLabel_ = placed(panels.add<QLabel>(numberPanel_, QStringLiteral("Label10"), 36), 1150, 330, 650, 285);
+    placed(panels.addCmdButton(numberPanel_, 139, QStringLiteral("OK")), 100, 700, 1000, 330);
+    // Two buttons lie outside the panel's visible area.
+    panels.addCmdButton(numberPanel_, 138, QStringLiteral("閉じる"))->hide();
+    panels.addCmdButton(numberPanel_, 52, QStringLiteral("挿入"))->hide();
+    QObject::connect(number_, &QLineEdit::returnPressed, number_, [this] { procs.call(QStringLiteral("Cmdcmd_Click"), 139); });
+}
+
+void CssBuilder::wireButtons(Dispatcher& dispatcher)
+{
+    dispatcher.setAction(124, [this] {
+        frame_->hide();
+        CssBuilderWasVisible = false;
+    });
+    dispatcher.setBranch(127, [this] {
+        const css::RuleResult rule = css::frameRule(styleText(), selector_->text());
+        if (rule.message) {
+            ws.dlg.MsgBox(*rule.message);
+            return false;
+        }
+        const bool wasEmpty = vb::Trim(styleText()).isEmpty();
+        setStyleText(rule.text);
+        return !wasEmpty;
+    });
+    dispatcher.setClose(128, QStringLiteral("framesub"), 32);
+    dispatcher.setAction(129, [this] { style_->clear(); });
+    dispatcher.setClose(130, QStringLiteral("framesub"), 33);
+    dispatcher.setAction(125, [this] {
+        QString s = vb::Trim(styleText());
+        insert.Insert2(s.remove(CrLf), QString());
+    });
+    dispatcher.setAction(131, [this] {
+        setStyleText(css::replacePlaceholder(styleText(), CssColorForm, colour_->text()));
+        colourPanel_->hide();
+    });
+    dispatcher.setAction(132, [this] {
+        QString s = vb::Trim(styleText());
+        insert.Insert3(s);
+    });
+    dispatcher.setAction(136, [this] {
+        insert.Insert2(QStringLiteral("{") + CrLf + vb::Trim(styleText()) + CrLf + QStringLiteral("}"), QString());
+    });
+    dispatcher.setAction(137, [this] { selector_->clear(); });
+    dispatcher.setAction(139, [this] { numberTyped(); });
+    dispatcher.setAction(52, [this] { insert.InsertBrMark(); });
+    dispatcher.setAction(143, [this] {
+        if (procs.defined(QStringLiteral("SetumeiSize")))
+            procs.call(QStringLiteral("SetumeiSize"), 14);
+    });
+}
+
+// A preview tab hides the builder; the next source tab shows it again.
+void CssBuilder::followTabs()
+{
+    QObject::connect(&ws.tabStrip(), &TabStrip::Click, frame_, [this] {
+        const int tab = ws.tabStrip().SelectedIndex();
+        if (tab < 1)
+            return;
+        if (Workspace::isPreviewTab(tab)) {
+            if (!frame_->isHidden()) {
+                frame_->hide();
+                CssBuilderWasVisible = true;
+            }
+            return;
+        }
+        if (CssBuilderWasVisible)
+            frame_->show();
+        if (!frame_->isHidden())
+            frame_->raise();
+    });
+}
+
+QString CssBuilder::styleText() const
+{
+    return fromBox(style_->toPlainText());
+}
+
+void CssBuilder::setStyleText(const QString& text)
+{
+    setBox(style_, text);
+}
+
+QString CssBuilder::current(QListWidget* list) const
+{
+    const QListWidgetItem* item = list->currentItem();
+    return item ? item->text() : QString();
+}
+
+std::optional<CssDictionary> CssBuilder::readDictionary()
+{
+    const TextReadResult read = readProgramFile(ws.m1.resourcePath(DictionaryFile));
+    if (!read.ok) {
+        ws.dlg.MsgBox(DictionaryFile + QStringLiteral("が読めません") + CrLf + ws.m1.resourcePath(DictionaryFile));
+        return std::nullopt;
+    }
+    return parseCssDictionary(read.text);
+}
+
+// ---- opening and the lists ----
+
+void CssBuilder::ShowCssBuilder()
+{
+    categories_->clear();
+    twips::SetGeometry(frame_, 1000, 1000, 8775, 7995);
+    frame_->show();
+    frame_->raise();
+    if (const std::optional<CssDictionary> dictionary = readDictionary()) {
+        const QSignalBlocker quiet(categories_);
+        categories_->addItems(dictionary->categoryNames());
+    }
+    const QSignalBlocker quiet(elements_);
+    elements_->clear();
+    elements_->addItems(css::builderElements());
+    elements_->setCurrentIndex(-1);
+}
+
+void CssBuilder::List3_Click(int index)
+{
+    switch (index) {
+    case 8: categoryChosen(); break;
+    case 6: propertyChosen(); break;
+    case 9: fontChosen(); break;
+    default: break;
+    }
+}
+
+void CssBuilder::categoryChosen()
+{
+    properties_->clear();
+    const std::optional<CssDictionary> dictionary = readDictionary();
+    if (!dictionary)
+        return;
+    const CssCategory* category = dictionary->category(current(categories_));
+    if (!category)
+        return;
+    {
+        const QSignalBlocker quiet(properties_);
+        properties_->addItems(dictionary->propertyNames(category->name));
+    }
+    description_->clear();
+    example_->clear();
+    values_->clear();
+}
+
+void CssBuilder::propertyChosen()
+{
+    const std::optional<CssDictionary> dictionary = readDictionary();
+    if (!dictionary)
+        return;
+    const QString name = vb::Trim(current(properties_));
+    // The chosen category's property first: a name may stand in two categories.
+    const CssProperty* property = nullptr;
+    if (const CssCategory* category = dictionary->category(current(categories_))) {
+        for (const CssProperty& p : category->properties) {
+            if (p.name == name) {
+                property = &p;
+                break;
+            }
+        }
+    }
+    if (!property)
+        property = dictionary->property(name);
+    values_->clear();
+    if (!property)
+        return;
+    values_->addItems(property->values);
+    if (property->description)
+        setBox(description_, *property->description);
+    if (property->example)
+        setBox(example_, *property->example);
+}
+
+void CssBuilder::fontChosen()
+{
+    setStyleText(css::addFontName(styleText(), current(fonts_)));
+}
+
+void CssBuilder::Combo2_Click()
+{
+    selector_->setText(css::selectorWithElement(selector_->text(), elements_->currentText(), elementKind_->isChecked()));
+}
+
+void CssBuilder::OoptGif_Click(int index)
+{
+    const std::optional<css::SelectorKind> kind = css::selectorKind(index);
+    if (!kind)
+        return;
+    kindLabel_->setText(kind->caption);
+    elements_->setVisible(kind->elementBox);
+    selector_->setText(kind->selector);
+}
+
+// ---- values ----
+
+void CssBuilder::List3_DblClick(int index)
+{
+    if (index == 7)
+        valueDoubleClicked();
+}
+
+void CssBuilder::valueDoubleClicked()
+{
+    const QListWidgetItem* item = values_->currentItem();
+    if (!item)
+        return;
+    QString word = css::valueWord(item->text());
+    if (css::isFontFamilyValue(word)) {
+        setStyleText(css::addFontFamily(styleText(), word));
+        if (css::valueInput(word) == css::ValueInput::FontName)
+            ShowCssValueInput(word);
+        return;
+    }
+    QString value = vb::Trim(word.section(u'\t', 0, 0));
+    const QString property = current(properties_);
+    setStyleText(css::addDeclaration(styleText(), property, value));
+    numberProperty_ = property;
+    ShowCssValueInput(value);
+}
+
+void CssBuilder::ShowCssValueInput(QString& kind)
+{
+    kind = vb::Trim(kind);
+    switch (css::valueInput(kind)) {
+    case css::ValueInput::FontName: {
+        twips::SetGeometry(fontPanel_, 4095, 2200, 4065, 3255);
+        fontPanel_->show();
+        fontPanel_->raise();
+        const QSignalBlocker quiet(fonts_);
+        fonts_->clear();
+        fonts_->addItems(QFontDatabase::families());
+        break;
+    }
+    case css::ValueInput::Number:
+        twips::SetGeometry(numberPanel_, 3870, 3960, 1875, 1110);
+        numberPanel_->show();
+        numberPanel_->raise();
+        number_->clear();
+        unitLabel_->setText(kind);
+        number_->setFocus();
+        break;
+    case css::ValueInput::Colour:
+        CssColorForm = kind;
+        procs.call(QStringLiteral("OpenColorPicker"), 130);
+        break;
+    case css::ValueInput::Url:
+        if (procs.defined(QStringLiteral("mgazou_Click")))
+            procs.call(QStringLiteral("mgazou_Click"));
+        if (auto* choice = qobject_cast<QWidget*>(controls.find(QStringLiteral("framesub"), 26)))
+            choice->hide();
+        break;
+    case css::ValueInput::None:
+        break;
+    }
+}
+
+void CssBuilder::numberTyped()
+{
+    setStyleText(css::fillNumber(styleText(), numberProperty_, unitLabel_->text(), number_->text()));
+    numberPanel_->hide();
+}
+
+void CssBuilder::SetCssColor(const QString& value, const QString& name)
+{
+    const QString form = vb::Trim(CssColorForm);
+    setStyleText(css::replacePlaceholder(styleText(), form, css::colourInNotation(form, value, name)));
+}

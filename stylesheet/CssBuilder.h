@@ -1,0 +1,94 @@
+#pragma once
+
+#include "stylesheet/CssDictionary.h"
+
+#include <QString>
+#include <optional>
+
+class ControlRegistry;
+class Dispatcher;
+class Insertion;
+class PanelKit;
+class Procedures;
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QPlainTextEdit;
+class QRadioButton;
+class QWidget;
+class Workspace;
+
+// The CSS builder `Frame(40)`: a rule composed from the dictionary resource/css.txt. The
+// categories `List3(8)` give the properties `List3(6)`, a property its values `List3(7)`, its
+// description `Text(42)` and its example `Text(43)`; a double click on a value writes a
+// declaration into the style text `Text(44)`. A value that is a placeholder opens its input: the
+// numeric panel `framesub(35)`, the font panel `framesub(32)`, the colour picker or the image
+// panel. The selector `Text(50)` is built in `framesub(30)` from its kind `OoptGif(4..7)` and the
+// element box `Combo2(0)`. Buttons 52, 124 to 143 are the builder's.
+class CssBuilder {
+public:
+    CssBuilder(Workspace& workspace, PanelKit& panels, Dispatcher& dispatcher, Insertion& insertion, Procedures& procs);
+
+    void ShowCssBuilder();
+    // 8 categories, 6 properties, 9 fonts; other indexes do nothing.
+    void List3_Click(int index);
+    // 7 values; other indexes do nothing.
+    void List3_DblClick(int index);
+    void Combo2_Click();
+    void OoptGif_Click(int index);
+    // Opens the input that a value asks for; kind is trimmed in place.
+    void ShowCssValueInput(QString& kind);
+    // A colour from the picker: value "#" + six hexadecimal digits, and its name.
+    void SetCssColor(const QString& value, const QString& name);
+
+    // The colour notation asked for last; also the placeholder a picked colour replaces.
+    QString CssColorForm;
+    // The builder was open when a preview tab hid it: a source tab shows it again.
+    bool CssBuilderWasVisible = false;
+
+    // The style text with CR LF line breaks.
+    QString styleText() const;
+    void setStyleText(const QString& text);
+
+private:
+    void build(PanelKit& panels);
+    void buildSelectorPanel(PanelKit& panels, QWidget* frame);
+    void buildValuePanels(PanelKit& panels, QWidget* frame);
+    void wireButtons(Dispatcher& dispatcher);
+    void followTabs();
+    std::optional<CssDictionary> readDictionary();
+    void categoryChosen();
+    void propertyChosen();
+    void fontChosen();
+    void valueDoubleClicked();
+    void numberTyped();
+    QString current(QListWidget* list) const;
+
+    Workspace& ws;
+    ControlRegistry& controls;
+    Insertion& insert;
+    Procedures& procs;
+    // The property whose number placeholder the numeric panel fills.
+    QString numberProperty_;
+
+    QGroupBox* frame_ = nullptr;            // Frame(40)
+    QListWidget* categories_ = nullptr;     // List3(8)
+    QListWidget* properties_ = nullptr;     // List3(6)
+    QListWidget* values_ = nullptr;         // List3(7)
+    QListWidget* fonts_ = nullptr;          // List3(9)
+    QPlainTextEdit* description_ = nullptr; // Text(42)
+    QPlainTextEdit* example_ = nullptr;     // Text(43)
+    QPlainTextEdit* style_ = nullptr;       // Text(44)
+    QLineEdit* selector_ = nullptr;         // Text(50)
+    QLineEdit* number_ = nullptr;           // Text(53)
+    QLineEdit* colour_ = nullptr;           // Text(47)
+    QComboBox* elements_ = nullptr;         // Combo2(0)
+    QRadioButton* elementKind_ = nullptr;   // OoptGif(4): the kind "element"
+    QLabel* kindLabel_ = nullptr;           // Label10(27)
+    QLabel* unitLabel_ = nullptr;           // Label10(36)
+    QWidget* fontPanel_ = nullptr;          // framesub(32)
+    QWidget* colourPanel_ = nullptr;        // framesub(33)
+    QWidget* numberPanel_ = nullptr;        // framesub(35)
+};

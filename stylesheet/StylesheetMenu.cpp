@@ -1,0 +1,335 @@
+#include "stylesheet/StylesheetMenu.h"
+
+#include "editor/Colouring.h"
+#include "editor/Insertion.h"
+#include "editor/UndoRing.h"
+#include "platform/CommandRegistry.h"
+#include "platform/Dialogs.h"
+#include "platform/Procedures.h"
+#include "platform/RichEdit.h"
+#include "platform/SharedConstants.h"
+#include "platform/VbString.h"
+#include "stylesheet/CssBuilder.h"
+#include "stylesheet/PanelGeometry.h"
+#include "stylesheet/StyleInsertions.h"
+#include "stylesheet/StyleSamples.h"
+#include "stylesheet/StylesheetTexts.h"
+#include "wizards/Dispatcher.h"
+#include "workspace/PanelKit.h"
+#include "workspace/Workspace.h"
+
+#include <QFileInfo>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+namespace {
+
+const QString SampleStylesheet = QStringLiteral("csssample.css");
+const QString SamplePage = QStringLiteral("htmlsample.html");
+
+bool endsInCss(const QString& name)
+{
+    return vb::LCaseAscii(vb::Right(name, 4)) == QStringLiteral(".css");
+}
+
+// Puts text in at a position of an editor as plain text.
+void insertAt(RichEdit* ed, int at, const QString& text)
+{
+    ed->SetSelStart(at);
+    ed->SetSelText(text);
+}
+
+} // namespace
+
+StylesheetMenu::StylesheetMenu(Workspace& workspace, PanelKit& panelKit, Dispatcher& dispatcher, UndoRing& undoRing,
+                               Insertion& insertion, Colouring& colouring, Procedures& procedures, CssBuilder& cssBuilder)
+    : ws(workspace)
+    , panels(panelKit)
+    , undo(undoRing)
+    , insert(insertion)
+    , colour(colouring)
+    , procs(procedures)
+    , builder(cssBuilder)
+{
+    build(panelKit);
+    wireButtons(dispatcher);
+}
+
+void StylesheetMenu::build(PanelKit& kit)
+{
+    QGroupBox* name = kit.addFrame(42, QStringLiteral("CSSNAME"));
+    namePanel_ = name;
+    placed(kit.addTitle(name, QStringLiteral("Label"), 42, QStringLiteral("スタイルシートの名前")), 50, 180, 4550, 285);
+    placed(kit.addCmdButton(name, 140, QStringLiteral("×")), 4270, 180, 330, 285);
+    placed(kit.addExplanation(name, 55), 50, 550, 4550, 1000);
+    placed(new QLabel(QStringLiteral("ファイル名"), name), 100, 1700, 1000, 285);
+    nameBox_ = placed(kit.add<QLineEdit>(name, QStringLiteral("Text"), 54), 1100, 1650, 2400, 330);
+    nameBox_->setText(QStringLiteral("pelmor.css"));
+    placed(kit.addCmdButton(name, 141, QStringLiteral("OK")), 1100, 2150, 1000, 375);
+    placed(kit.addCmdButton(name, 142, QStringLiteral("閉じる")), 2200, 2150, 1000, 375);
+
+    QGroupBox* link = kit.addFrame(41, QStringLiteral("CSSリンク"));
+    placed(kit.addTitle(link, QStringLiteral("Label"), 41, QStringLiteral("スタイルシートのリンク設定")), 50, 180, 5150, 285);
+    placed(kit.addCmdButton(link, 135, QStringLiteral("×")), 4870, 180, 330, 285);
+    placed(kit.addExplanation(link, 46), 50, 550, 5150, 2350);
+    placed(new QLabel(QStringLiteral("ファイル名"), link), 100, 3050, 1000, 285);
+    linkBox_ = placed(kit.add<QLineEdit>(link, QStringLiteral("Text"), 49), 1100, 3000, 3000, 330);
+    placed(kit.addCmdButton(link, 134, QStringLiteral("実行")), 1100, 3450, 1000, 375);
+    placed(kit.addCmdButton(link, 133, QStringLiteral("閉じる")), 2200, 3450, 1000, 375);
+}
+
+void StylesheetMenu::wireButtons(Dispatcher& dispatcher)
+{
+    dispatcher.setAction(134, [this] {
+        InsertCssLink();
+        panels.controls.get<QWidget>(QStringLiteral("Frame"), 41)->hide();
+    });
+    dispatcher.setClose(133, QStringLiteral("Frame"), 41);
+    dispatcher.setClose(135, QStringLiteral("Frame"), 41);
+    dispatcher.setAction(141, [this] { Insertcss(); });
+    dispatcher.setClose(140, QStringLiteral("Frame"), 42);
+    dispatcher.setClose(142, QStringLiteral("Frame"), 42);
+}
+
+void StylesheetMenu::declareMenu(CommandRegistry& commands)
+{
+    static const char* const captions[] = {
+        "CSS説明",
+        "CSS定義ファイルを挿入する（例文付き)",
+        "CSS定義ファイルを挿入する（例文なし)",
+        "スタイルシート対応の例文を挿入する",
+        "リンクを設定しよう",
+        "CSSビルダー",
+        "ページ単独のスタイル設定",
+        "限定範囲スタイル",
+        "インラインスタイル",
+        "ＣＳＳチュートリアル",
+    };
+    std::vector<CommandItem> items;
+    for (int i = 0; i < 10; ++i)
+        items.push_back({2 * i, QString::fromUtf8(captions[i])});
+    commands.define(QStringLiteral("CSS1"), items);
+}
+
+void StylesheetMenu::CSS1_Click(int index)
+{
+    switch (index) {
+    case 0: callIfDefined(QStringLiteral("SetumeiSize"), 12); break;
+    case 2: insertSampleStylesheet(); break;
+    case 4: showNamePanel(); break;
+    case 6: insertSamplePage(); break;
+    case 8: showLinkPanel(); break;
+    case 10: builder.ShowCssBuilder(); break;
+    case 12: insertPageStyle(); break;
+    case 14: insertScopedSpan(); break;
+    case 16: insertInlineStyle(); break;
+    case 18: callIfDefined(QStringLiteral("ShowLesson")); break;
+    default: break;
+    }
+}
+
+void StylesheetMenu::callIfDefined(const QString& procedure, const QVariant& argument)
+{
+    if (procs.defined(procedure))
+        procs.call(procedure, argument);
+}
+
+// ---- the samples ----
+
+std::optional<QString> StylesheetMenu::readSample(const QString& file)
+{
+    const SampleReadResult read = readSampleFile(ws.m1.resourcePath(file));
+    if (!read.ok) {
+        ws.dlg.MsgBox(read.message + CrLf + ws.m1.resourcePath(file));
+        return std::nullopt;
+    }
+    return read.text;
+}
+
+void StylesheetMenu::placeSample(const QString& fileName)
+{
+    Document& d = ws.current();
+    d.FileName = fileName;
+    if (ws.CurDoc() != 0)
+        d.DataPath = ws.doc(0).DataPath;
+    else
+        d.DataPath = ws.m1.programFolder + QStringLiteral("/resource");
+}
+
+void StylesheetMenu::insertSampleStylesheet()
+{
+    int existing = -1;
+    for (int i = 0; i < ws.DocCount() && existing < 0; ++i) {
+        if (ws.sourceCaption(i) == SampleStylesheet)
+            existing = i;
+    }
+    if (existing >= 0
+        && ws.dlg.MsgBox(QStringLiteral("既にＣＳＳファイルは挿入されています,上書きしますか。"), MsgButtons::YesNo) != MsgResult::Yes)
+        return;
+    // Read first: a sample that cannot be read changes nothing.
+    const std::optional<QString> text = readSample(SampleStylesheetFile);
+    if (!text)
+        return;
+    if (existing >= 0) {
+        ws.selectSourceTab(existing);
+    } else {
+        if (!ws.AddTab())
+            return;
+        ws.setSourceCaption(ws.CurDoc(), SampleStylesheet);
+    }
+    undo.Savetx();
+    ws.CurEditor()->SetText(*text);
+    placeSample(SampleStylesheet);
+}
+
+void StylesheetMenu::insertSamplePage()
+{
+    if (vb::LCaseAscii(vb::Right(ws.current().FileName, 5)) != QStringLiteral(".html")) {
+        ws.dlg.MsgBox(QStringLiteral("HTMLテキストのタブを選択してください。"));
+        return;
+    }
+    if (!vb::Trim(ws.CurEditor()->Text()).isEmpty()
+        && ws.dlg.MsgBox(QStringLiteral("テキストを上書きします。"), MsgButtons::YesNo) != MsgResult::Yes)
+        return;
+    const std::optional<QString> text = readSample(SamplePageFile);
+    if (!text)
+        return;
+    undo.Savetx();
+    ws.CurEditor()->SetText(*text);
+    placeSample(SamplePage);
+    colour.ResetColor();
+}
+
+// ---- the panels ----
+
+void StylesheetMenu::showNamePanel()
+{
+    for (int i = 0; i < ws.DocCount(); ++i) {
+        if (endsInCss(ws.sourceCaption(i)) || endsInCss(vb::Trim(ws.doc(i).FileName))) {
+            ws.dlg.MsgBox(QStringLiteral("既にＣＳＳファイルは挿入されています"));
+            return;
+        }
+    }
+    panels.open(PanelPlace{.frame = 42, .textIndex = 55, .explanation = stylesheetNameExplanation(),
+                           .top = 1755, .left = 2000, .width = 4650, .height = 2715});
+}
+
+void StylesheetMenu::showLinkPanel()
+{
+    panels.open(PanelPlace{.frame = 41, .textIndex = 46, .explanation = stylesheetLinkExplanation(),
+                           .top = 3000, .left = 3000, .width = 5250, .height = 3960});
+    FindCssTab();
+}
+
+void StylesheetMenu::FindCssTab()
+{
+    for (int i = 0; i < ws.DocCount(); ++i) {
+        const QString& name = ws.doc(i).FileName;
+        if (vb::Right(vb::Trim(name), 3) == QStringLiteral("css"))
+            linkBox_->setText(name);
+    }
+}
+
+void StylesheetMenu::Insertcss()
+{
+    const QString name = css::stylesheetName(nameBox_->text());
+    if (name.size() > vb::Trim(nameBox_->text()).size())
+        nameBox_->setText(name);
+    if (css::badStylesheetName(name)) {
+        ws.dlg.MsgBox(QStringLiteral("ファイル名に「/」は使えません。名前だけを入れてください。") + FaceSweat);
+        return;
+    }
+    // The new document lies beside the first one; the current document keeps its own folder.
+    QString folder = ws.doc(0).DataPath;
+    if (folder.isEmpty())
+        folder = ws.m1.programFolder;
+    if (QFileInfo::exists(folder + QLatin1Char('/') + name)
+        && ws.dlg.MsgBox(QStringLiteral("既に同じ名前のファイルがあります。上書きしますか?"), MsgButtons::YesNo) != MsgResult::Yes)
+        return;
+    if (!ws.AddTab())
+        return;
+    ws.setSourceCaption(ws.CurDoc(), name);
+    ws.current().FileName = name;
+    ws.current().DataPath = folder;
+    FindCssTab();
+    if (!lessonVisible())
+        LinkCssAllTabs();
+    namePanel_->hide();
+}
+
+// ---- links ----
+
+void StylesheetMenu::InsertCssLink()
+{
+    RichEdit* ed = ws.CurEditor();
+    const std::optional<css::TextInsert> link = css::linkInsert(ed->Text(), css::linkFile(linkBox_->text()));
+    if (!link) {
+        ws.dlg.MsgBox(QStringLiteral("リンクが挿入できません、現在のファイルには「<HEAD> </HEAD>」がありません。")
+                      + QStringLiteral(" 正式なＨＴＭＬファイルを選んでください."));
+        return;
+    }
+    insertAt(ed, link->at, link->text);
+}
+
+void StylesheetMenu::LinkCssAllTabs()
+{
+    if (!css::linkableInAll(ws.HtText(0)->Text()))
+        return;
+    if (ws.dlg.MsgBox(QStringLiteral("全てのHTMLのテキストにスタイルシートをリンクさせますか？"), MsgButtons::YesNo) != MsgResult::Yes)
+        return;
+    const QString file = linkBox_->text();
+    for (int i = 0; i < ws.DocCount(); ++i) {
+        RichEdit* ed = ws.HtText(i);
+        if (!css::linkableInAll(ed->Text()))
+            break;
+        const std::optional<css::TextInsert> link = css::linkInsert(ed->Text(), file);
+        insertAt(ed, link->at, link->text);
+    }
+}
+
+// ---- styles in the page ----
+
+void StylesheetMenu::insertPageStyle()
+{
+    RichEdit* ed = ws.CurEditor();
+    const std::optional<css::TextInsert> block = css::pageStyleBlock(ed->Text());
+    if (!block)
+        return;
+    undo.Savetx();
+    insertAt(ed, block->at, block->text);
+    const int length = static_cast<int>(block->text.size());
+    ed->Select(block->at, length);
+    ed->PaintRange(block->at, length, Insertion::markColour());
+    ed->EmptyUndoBuffer();
+}
+
+void StylesheetMenu::insertScopedSpan()
+{
+    undo.Savetx();
+    RichEdit* ed = ws.CurEditor();
+    const css::TextWrap span = css::scopedSpan(ed->Text(), ed->SelStart(), ed->SelLength());
+    ed->Select(span.start, span.length);
+    insert.Insert(span.before, span.after);
+    ed->EmptyUndoBuffer();
+}
+
+void StylesheetMenu::insertInlineStyle()
+{
+    undo.Savetx();
+    RichEdit* ed = ws.CurEditor();
+    const std::optional<int> close = css::startTagClose(ed->Text(), ed->SelStart(), ed->SelLength());
+    if (!close) {
+        ws.dlg.MsgBox(QStringLiteral("タグの < から > までを選択して下さい。"));
+        return;
+    }
+    const QString attribute = css::inlineStyleAttribute();
+    insertAt(ed, *close, attribute);
+    // The attribute and the ">" behind it.
+    const int length = static_cast<int>(attribute.size()) + 1;
+    ed->Select(*close, length);
+    ed->PaintRange(*close, length, Insertion::markColour());
+    ed->EmptyUndoBuffer();
+}

@@ -1,0 +1,72 @@
+#pragma once
+
+#include <QString>
+#include <QVariant>
+#include <functional>
+#include <optional>
+
+class Colouring;
+class CommandRegistry;
+class CssBuilder;
+class Dispatcher;
+class Insertion;
+class PanelKit;
+class Procedures;
+class QLineEdit;
+class QWidget;
+class UndoRing;
+class Workspace;
+
+// The stylesheet menu `CSS1`: stylesheet documents (the sample and a named empty one made by
+// `Insertcss` in the name panel `Frame(42)`), the sample page, the link panel `Frame(41)` with its
+// link into one or all pages, the builder, and the page, scoped and inline styles. A stylesheet
+// document is a document whose file name ends in ".css".
+class StylesheetMenu {
+public:
+    StylesheetMenu(Workspace& workspace, PanelKit& panels, Dispatcher& dispatcher, UndoRing& undo, Insertion& insertion,
+                   Colouring& colouring, Procedures& procs, CssBuilder& builder);
+
+    // The items of the menu "CSS1", which the shell has created.
+    void declareMenu(CommandRegistry& commands);
+    // The items carry the even indexes 0 to 18; any other index does nothing.
+    void CSS1_Click(int index);
+
+    // A new, empty stylesheet document named after the name box `Text(54)`.
+    void Insertcss();
+    // The link panel's file box `Text(49)` receives the name of the last stylesheet document.
+    void FindCssTab();
+    // The link into the current document (the link panel's execute button).
+    void InsertCssLink();
+    // Offers to link the link panel's stylesheet into the open pages.
+    void LinkCssAllTabs();
+
+    // True while the lesson window is shown: a new stylesheet is then not offered for linking.
+    std::function<bool()> lessonVisible = [] { return false; };
+
+private:
+    void build(PanelKit& panels);
+    void wireButtons(Dispatcher& dispatcher);
+    void insertSampleStylesheet();
+    void showNamePanel();
+    void insertSamplePage();
+    void showLinkPanel();
+    void insertPageStyle();
+    void insertScopedSpan();
+    void insertInlineStyle();
+    void callIfDefined(const QString& procedure, const QVariant& argument = QVariant());
+    // The sample file's text; a message and nothing when it cannot be read.
+    std::optional<QString> readSample(const QString& file);
+    // A sample document lies beside the first document (the resource folder for that one).
+    void placeSample(const QString& fileName);
+
+    Workspace& ws;
+    PanelKit& panels;
+    UndoRing& undo;
+    Insertion& insert;
+    Colouring& colour;
+    Procedures& procs;
+    CssBuilder& builder;
+    QLineEdit* nameBox_ = nullptr;  // Text(54)
+    QLineEdit* linkBox_ = nullptr;  // Text(49)
+    QWidget* namePanel_ = nullptr;  // Frame(42)
+};

@@ -1,0 +1,67 @@
+#pragma once
+
+#include "StylePrinters.h"
+#include "platform/RichEdit.h"
+#include "support/AppFixture.h"
+
+#include <QDir>
+#include <QFile>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+
+// The real window with the stylesheet tools; the shipped data files are copied into the
+// program's resource folder on request.
+class StylesheetFixture : public AppFixture {
+protected:
+    static QString shipped(const QString& name)
+    {
+        return QDir::cleanPath(QStringLiteral(PELMOR_FIXTURES "/../../../resource/") + name);
+    }
+    void copyResource(const QString& name)
+    {
+        QFile::remove(path(QStringLiteral("resource/") + name));
+        ASSERT_TRUE(QFile::copy(shipped(name), path(QStringLiteral("resource/") + name))) << name.toStdString();
+    }
+    QByteArray shippedBytes(const QString& name) const { return readFile(shipped(name)); }
+
+    RichEdit* ed() { return w().ws.CurEditor(); }
+    void menu(int index) { w().commands.invoke(QStringLiteral("CSS1"), index); }
+    void press(int index) { w().dispatcher.Cmdcmd_Click(index); }
+    template <typename T>
+    T* control(const QString& name, int index = ControlRegistry::NoIndex)
+    {
+        return w().controls.get<T>(name, index);
+    }
+    QWidget* panel(const QString& name, int index) { return control<QWidget>(name, index); }
+    QLineEdit* line(int index) { return control<QLineEdit>(QStringLiteral("Text"), index); }
+    // A multi-line box's text with CR LF line breaks.
+    QString box(int index)
+    {
+        return control<QPlainTextEdit>(QStringLiteral("Text"), index)->toPlainText().replace(u("\n"), u("\r\n"));
+    }
+
+    // Document n holds the text, named as given, in the folder given (made when missing).
+    void setDocument(int n, const QString& fileName, const QString& text, const QString& folder = QString())
+    {
+        Document& d = w().ws.doc(n);
+        d.FileName = fileName;
+        w().ws.setSourceCaption(n, fileName);
+        if (!folder.isEmpty()) {
+            QDir().mkpath(folder);
+            d.DataPath = folder;
+        }
+        d.HtText->SetText(text);
+    }
+    // Adds a document and fills it.
+    void addDocument(const QString& fileName, const QString& text, const QString& folder = QString())
+    {
+        ASSERT_TRUE(w().ws.AddTab());
+        setDocument(w().ws.CurDoc(), fileName, text, folder);
+    }
+};
+
+// A small page with a head.
+inline QString pageWithHead(const QString& body = QString())
+{
+    return u("<HTML>\r\n<HEAD>\r\n<TITLE>t</TITLE>\r\n</HEAD>\r\n<BODY>\r\n") + body + u("</BODY>\r\n</HTML>");
+}

@@ -1,0 +1,299 @@
+#include "StylesheetFixture.h"
+#include "editor/Insertion.h"
+#include "platform/Twips.h"
+#include "stylesheet/StyleInsertions.h"
+
+#include <gtest/gtest.h>
+
+class StylesheetMenuTest : public StylesheetFixture {
+protected:
+    const QString& newestSnapshot() { return w().ws.current().Undo[static_cast<size_t>(w().ws.current().UndoPos)].text; }
+    bool paintedRed(int at) { return ed()->PaintAt(at) == Insertion::markColour(); }
+    std::vector<int> geometry(QWidget* widget)
+    {
+        return {twips::Left(widget), twips::Top(widget), twips::Width(widget), twips::Height(widget)};
+    }
+};
+
+TEST_F(StylesheetMenuTest, SampleStylesheetIsMadeOnceAndReloadedOnlyWhenTheUserSaysSo)
+{
+    start();
+    copyResource(u("csssample.txt"));
+    const QString folder = w().ws.doc(0).DataPath;
+    menu(2);
+    ASSERT_EQ(w().ws.DocCount(), 2);
+    EXPECT_EQ(w().ws.CurDoc(), 1);
+    EXPECT_EQ(w().ws.sourceCaption(1), u("csssample.css")) << "the caption is not shortened";
+    EXPECT_EQ(w().ws.doc(1).FileName, u("csssample.css"));
+    EXPECT_EQ(w().ws.doc(1).DataPath, folder);
+    // The file exactly as it is: its commas, quotes and final line break.
+    EXPECT_EQ(ed()->Text().toUtf8(), shippedBytes(u("csssample.txt")));
+
+    ed()->SetText(u("changed"));
+    w().ws.selectSourceTab(0);
+    dialogs.expectMsg(u("既にＣＳＳファイルは挿入されています,上書きしますか。"), MsgResult::No);
+    menu(2);
+    EXPECT_EQ(w().ws.DocCount(), 2);
+    EXPECT_EQ(w().ws.CurDoc(), 0);
+    EXPECT_EQ(w().ws.HtText(1)->Text(), u("changed"));
+
+    dialogs.expectMsg(u("上書きしますか"), MsgResult::Yes);
+    menu(2);
+    EXPECT_EQ(w().ws.DocCount(), 2);
+    EXPECT_EQ(w().ws.CurDoc(), 1);
+    EXPECT_EQ(ed()->Text().toUtf8(), shippedBytes(u("csssample.txt")));
+    EXPECT_EQ(newestSnapshot(), u("changed")) << "the text it replaced can be undone";
+}
+
+TEST_F(StylesheetMenuTest, SamplePageReplacesAnHtmlDocumentAfterTheQuestion)
+{
+    start();
+    copyResource(u("htmlsample.html"));
+    // Only a document whose name ends in .html, in any case.
+    for (const char* name : {"a.htm", "a.css"}) {
+        setDocument(0, u(name), QString());
+        dialogs.expectMsg(u("HTMLテキストのタブを選択してください。"));
+        menu(6);
+        EXPECT_TRUE(ed()->Text().isEmpty()) << name;
+    }
+    setDocument(0, u("index.HTML"), u("my page"));
+    dialogs.expectMsg(u("テキストを上書きします。"), MsgResult::No);
+    menu(6);
+    EXPECT_EQ(ed()->Text(), u("my page"));
+
+    dialogs.expectMsg(u("テキストを上書きします。"), MsgResult::Yes);
+    menu(6);
+    EXPECT_EQ(ed()->Text().toUtf8(), shippedBytes(u("htmlsample.html")));
+    EXPECT_EQ(w().ws.doc(0).FileName, u("htmlsample.html"));
+    EXPECT_EQ(w().ws.sourceCaption(0), u("index.HTML")) << "the caption stays";
+    EXPECT_EQ(w().ws.doc(0).DataPath, path(u("resource")));
+    EXPECT_EQ(ed()->StyleAt(1), RichEdit::StyleTag) << "recoloured";
+}
+
+TEST_F(StylesheetMenuTest, AMissingSampleIsReportedAndChangesNothing)
+{
+    start();
+    dialogs.expectMsg(u("csssample.txtが読めません"));
+    menu(2);
+    EXPECT_EQ(w().ws.DocCount(), 1);
+    ed()->SetText(QString());
+    dialogs.expectMsg(u("htmlsample.htmlが読めません"));
+    menu(6);
+    EXPECT_EQ(w().ws.doc(0).FileName, u("$$$000.html"));
+}
+
+TEST_F(StylesheetMenuTest, NamePanelOpensOnlyWhileNoStylesheetIsOpen)
+{
+    start();
+    menu(4);
+    QWidget* frame = panel(u("Frame"), 42);
+    EXPECT_TRUE(frame->isVisible());
+    EXPECT_EQ(geometry(frame), (std::vector<int>{2000, 1755, 4650, 2715}));
+    EXPECT_EQ(box(55), u("スタイルシートの名前を入れてください。名前は何でも構いませんが、拡張子は’css’とします。"));
+    EXPECT_EQ(line(54)->text(), u("pelmor.css"));
+    press(142);
+    EXPECT_FALSE(frame->isVisible());
+
+    addDocument(u("Site.CSS"), QString());
+    dialogs.expectMsg(u("既にＣＳＳファイルは挿入されています"));
+    menu(4);
+    EXPECT_FALSE(frame->isVisible());
+}
+
+TEST_F(StylesheetMenuTest, InsertcssMakesTheNewDocumentBesideTheFirstAndLeavesTheCurrentOneWhereItWas)
+{
+    start();
+    setDocument(0, u("index.html"), QString(), path(u("site")));
+    addDocument(u("other.html"), u("text"), path(u("elsewhere")));
+    menu(4);
+    line(54)->setText(u(" main "));
+    press(141);
+    ASSERT_EQ(w().ws.DocCount(), 3);
+    EXPECT_EQ(w().ws.CurDoc(), 2);
+    EXPECT_EQ(w().ws.doc(2).FileName, u("main.css"));
+    EXPECT_EQ(w().ws.sourceCaption(2), u("main.css"));
+    EXPECT_EQ(w().ws.doc(2).DataPath, path(u("site")));
+    EXPECT_EQ(w().ws.doc(1).DataPath, path(u("elsewhere"))) << "its next save goes where it came from";
+    EXPECT_EQ(line(54)->text(), u("main.css"));
+    EXPECT_EQ(line(49)->text(), u("main.css"));
+    EXPECT_FALSE(panel(u("Frame"), 42)->isVisible());
+    EXPECT_TRUE(w().ws.HtText(2)->Text().isEmpty());
+
+    // A name that has its extension in upper case keeps it; an empty box gives ".css".
+    for (const char* name : {"MAIN.CSS", ""}) {
+        line(54)->setText(u(name));
+        w().stylesheet.menu.Insertcss();
+        EXPECT_EQ(w().ws.current().FileName, QString(u(name).isEmpty() ? u(".css") : u(name)));
+    }
+}
+
+TEST_F(StylesheetMenuTest, InsertcssAsksBeforeANameThatAFileHolds)
+{
+    start();
+    setDocument(0, u("index.html"), QString(), path(u("site")));
+    writeFile(path(u("site/main.css")), "P { }\r\n");
+    menu(4);
+    line(54)->setText(u("main.css"));
+    dialogs.expectMsg(u("既に同じ名前のファイルがあります。上書きしますか?"), MsgResult::No);
+    press(141);
+    EXPECT_EQ(w().ws.DocCount(), 1);
+    EXPECT_TRUE(panel(u("Frame"), 42)->isVisible());
+
+    line(54)->setText(u("css/main"));
+    dialogs.expectMsg(u("ファイル名に「/」は使えません。"));
+    press(141);
+    EXPECT_EQ(w().ws.DocCount(), 1);
+
+    line(54)->setText(u("main.css"));
+    dialogs.expectMsg(u("既に同じ名前のファイルがあります。"), MsgResult::Yes);
+    press(141);
+    EXPECT_EQ(w().ws.DocCount(), 2);
+    EXPECT_EQ(readFile(path(u("site/main.css"))), QByteArray("P { }\r\n")) << "nothing is written yet";
+}
+
+TEST_F(StylesheetMenuTest, LinkingAllStopsAtTheFirstDocumentThatCannotTakeTheLink)
+{
+    start();
+    const QString page = pageWithHead();
+    setDocument(0, u("a.html"), page);
+    addDocument(u("b.txt"), u("plain text"));
+    addDocument(u("c.html"), page);
+    line(54)->setText(u("site"));
+    dialogs.expectMsg(u("全てのHTMLのテキストにスタイルシートをリンクさせますか？"), MsgResult::Yes);
+    w().stylesheet.menu.Insertcss();
+    const QString link = u("<LINK REL=stylesheet TYPE=\"text/css\" HREF=\"site.css\">\r\n");
+    QString linked = page;
+    linked.insert(page.indexOf(u("</HEAD>")), link);
+    EXPECT_EQ(w().ws.HtText(0)->Text(), linked);
+    EXPECT_EQ(w().ws.HtText(1)->Text(), u("plain text"));
+    EXPECT_EQ(w().ws.HtText(2)->Text(), page);
+
+    // The first page links a stylesheet now: nothing is asked, nothing changes.
+    line(54)->setText(u("more"));
+    w().stylesheet.menu.Insertcss();
+    EXPECT_EQ(w().ws.HtText(0)->Text(), linked);
+    EXPECT_EQ(w().ws.HtText(2)->Text(), page);
+
+    // No to the question links nothing.
+    setDocument(0, u("a.html"), page);
+    line(54)->setText(u("third"));
+    dialogs.expectMsg(u("リンクさせますか"), MsgResult::No);
+    w().stylesheet.menu.Insertcss();
+    EXPECT_EQ(w().ws.HtText(0)->Text(), page);
+}
+
+TEST_F(StylesheetMenuTest, LinkPanelNamesTheLastStylesheetAndLinksTheCurrentPage)
+{
+    start();
+    setDocument(0, u("a.css"), QString());
+    addDocument(u("b.html"), QString());
+    addDocument(u("c.css"), QString());
+    addDocument(u("D.CSS"), QString());
+    menu(8);
+    QWidget* frame = panel(u("Frame"), 41);
+    EXPECT_TRUE(frame->isVisible());
+    EXPECT_EQ(geometry(frame), (std::vector<int>{3000, 3000, 5250, 3960}));
+    EXPECT_TRUE(box(46).startsWith(u("別ファイルのスタイルシートを作成する場合は、\r\n新しいタブを")));
+    EXPECT_TRUE(box(46).endsWith(u("正式な名前で置き換えます。\r\n")));
+    EXPECT_EQ(line(49)->text(), u("c.css")) << "a name ending in upper-case CSS is not taken";
+
+    struct Case {
+        const char* what;
+        const char* box;
+        const char* page;
+        const char* linked;
+    } cases[] = {
+        {"lower-case head end", "c.css", "<head>\r\n</head>\r\nbody", "<head>\r\n<LINK REL=stylesheet TYPE=\"text/css\" HREF=\"c.css\">\r\n</head>\r\nbody"},
+        {"blank box", "  ", "<HEAD></HEAD>", "<HEAD><LINK REL=stylesheet TYPE=\"text/css\" HREF=\"*.css\">\r\n</HEAD>"},
+        {"blanks kept", " a.css", "</HEAD>", "<LINK REL=stylesheet TYPE=\"text/css\" HREF=\" a.css\">\r\n</HEAD>"},
+        {"a second link", "b.css", "<LINK REL=stylesheet HREF=\"a.css\">\r\n</HEAD>",
+         "<LINK REL=stylesheet HREF=\"a.css\">\r\n<LINK REL=stylesheet TYPE=\"text/css\" HREF=\"b.css\">\r\n</HEAD>"},
+    };
+    for (const Case& c : cases) {
+        setDocument(1, u("b.html"), u(c.page));
+        w().ws.selectSourceTab(1);
+        menu(8);
+        line(49)->setText(u(c.box));
+        press(134);
+        EXPECT_EQ(w().ws.HtText(1)->Text(), u(c.linked)) << c.what;
+        EXPECT_FALSE(frame->isVisible()) << c.what;
+    }
+
+    setDocument(1, u("b.html"), u("<BODY></BODY>"));
+    menu(8);
+    dialogs.expectMsg(u("リンクが挿入できません、現在のファイルには「<HEAD> </HEAD>」がありません。 正式なＨＴＭＬファイルを選んでください."));
+    press(134);
+    EXPECT_EQ(w().ws.HtText(1)->Text(), u("<BODY></BODY>"));
+    EXPECT_FALSE(frame->isVisible());
+}
+
+TEST_F(StylesheetMenuTest, PageStyleBlockIsInsertedOnceSelectedAndPainted)
+{
+    start();
+    const QString page = pageWithHead();
+    setDocument(0, u("index.html"), page);
+    menu(12);
+    const int at = static_cast<int>(page.indexOf(u("</HEAD>")));
+    const QString block = u("<STYLE TYPE=\"text/css\">\r\n<!--\r\n\r\n-->\r\n</STYLE>\r\n");
+    QString expected = page;
+    EXPECT_EQ(ed()->Text(), expected.insert(at, block));
+    EXPECT_EQ(ed()->SelStart(), at);
+    EXPECT_EQ(ed()->SelLength(), block.size());
+    EXPECT_TRUE(paintedRed(at));
+    EXPECT_TRUE(paintedRed(at + static_cast<int>(block.size()) - 3));
+    EXPECT_FALSE(ed()->CanUndo());
+    EXPECT_EQ(newestSnapshot(), page);
+
+    menu(12);
+    EXPECT_EQ(ed()->Text(), expected) << "a page with a style block gets no second one";
+    setDocument(0, u("index.html"), u("<BODY>"));
+    menu(12);
+    EXPECT_EQ(ed()->Text(), u("<BODY>"));
+}
+
+TEST_F(StylesheetMenuTest, ScopedSpanAndInlineStyleAtTheSelection)
+{
+    start();
+    setDocument(0, u("index.html"), u("<P>one</P>\r\ntwo three\r\n"));
+    ed()->Select(12, 3);
+    menu(14);
+    EXPECT_EQ(ed()->Text(), u("<P>one</P>\r\n<SPAN STYLE=\" \">\r\ntwo\r\n</SPAN> three\r\n"));
+    EXPECT_TRUE(paintedRed(12));
+
+    setDocument(0, u("index.html"), u("one two"));
+    ed()->Select(4, 3);
+    menu(14);
+    EXPECT_EQ(ed()->Text(), u("one <SPAN STYLE=\" \">two</SPAN>"));
+
+    setDocument(0, u("index.html"), u("<P>text</P>"));
+    ed()->Select(0, 11);
+    menu(16);
+    EXPECT_EQ(ed()->Text(), u("<P STYLE=\" \">text</P>"));
+    EXPECT_EQ(ed()->SelStart(), 2);
+    EXPECT_EQ(ed()->SelLength(), css::inlineStyleAttribute().size() + 1);
+    EXPECT_TRUE(paintedRed(2));
+
+    for (const char* selection : {"P>", ""}) {
+        setDocument(0, u("index.html"), u(selection));
+        ed()->Select(0, static_cast<int>(u(selection).size()));
+        dialogs.expectMsg(u("タグの < から > までを選択して下さい。"));
+        menu(16);
+        EXPECT_EQ(ed()->Text(), u(selection));
+    }
+}
+
+TEST_F(StylesheetMenuTest, LessonItemOpensTheLessonWhenThereIsOne)
+{
+    start();
+    if (!w().procs.defined(u("ShowLesson"))) {
+        menu(18);
+        int shown = 0;
+        w().procs.define(u("ShowLesson"), std::function<void()>([&] { ++shown; }));
+        menu(18);
+        EXPECT_EQ(shown, 1);
+    }
+    // Indexes without an item do nothing.
+    w().stylesheet.menu.CSS1_Click(3);
+    w().stylesheet.menu.CSS1_Click(20);
+    EXPECT_EQ(w().ws.DocCount(), 1);
+}
