@@ -1,4 +1,5 @@
 #include "stylesheet/ClassList.h"
+#include "stylesheet/ListChoice.h"
 
 #include "editor/Insertion.h"
 #include "editor/UndoRing.h"
@@ -22,10 +23,7 @@ ClassList::ClassList(Workspace& workspace, PanelKit& panels, UndoRing& undoRing,
 {
     list_ = panels.add<QListWidget>(panels.host(), QStringLiteral("List3"), 12);
     list_->hide();
-    QObject::connect(list_, &QListWidget::currentRowChanged, list_, [this](int row) {
-        if (row >= 0)
-            List3_Click();
-    });
+    onEntryChosen(list_, [this] { List3_Click(); });
     procs.define(QStringLiteral("ListStyleClasses"), std::function<void()>([this] { ListStyleClasses(); }));
 }
 
@@ -40,7 +38,6 @@ void ClassList::ListStyleClasses()
     list_->clear();
     const QString page = ExpandRegions(ws.current());
     list_->addItems(css::classEntries(stylesheetText(), css::styleBlock(page)));
-    list_->setCurrentRow(-1);
 }
 
 // The first open stylesheet document, or else the stylesheet the page links (not one on
@@ -62,12 +59,11 @@ QString ClassList::stylesheetText()
 
 void ClassList::List3_Click()
 {
-    const QListWidgetItem* item = list_->currentItem();
-    if (!item)
+    const QString entry = chosenText(list_);
+    if (entry.isEmpty())
         return;
-    const QString entry = item->text();
     // The same entry can be chosen again after a message.
-    forgetChoice();
+    forgetChoice(list_);
     RichEdit* ed = ws.CurEditor();
     const css::ClassEdit edit = css::applyClassEntry(ed->Text(), ed->SelStart(), ed->SelLength(), entry);
     if (ed->SelLength() == 0) {
@@ -91,10 +87,4 @@ void ClassList::List3_Click()
     }
     ed->setFocus();
     list_->hide();
-}
-
-void ClassList::forgetChoice()
-{
-    const QSignalBlocker quiet(list_);
-    list_->setCurrentRow(-1);
 }

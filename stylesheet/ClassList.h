@@ -21,7 +21,6 @@ public:
 
 private:
     QString stylesheetText();
-    void forgetChoice();
 
     Workspace& ws;
     UndoRing& undo;

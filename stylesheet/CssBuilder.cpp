@@ -1,4 +1,5 @@
 #include "stylesheet/CssBuilder.h"
+#include "stylesheet/ListChoice.h"
 #include "stylesheet/PanelGeometry.h"
 
 #include "editor/Insertion.h"
@@ -50,15 +51,6 @@ QLabel* caption(QWidget* parent, const QString& text, int left, int top, int wid
     auto* label = new QLabel(text, parent);
     twips::SetGeometry(label, left, top, width, 285);
     return label;
-}
-
-// A list whose click runs whenever its entry changes, by the user or by code that sets it.
-void onEntryChosen(QListWidget* list, std::function<void()> handler)
-{
-    QObject::connect(list, &QListWidget::currentRowChanged, list, [handler = std::move(handler)](int row) {
-        if (row >= 0)
-            handler();
-    });
 }
 
 } // namespace
@@ -245,12 +237,6 @@ void CssBuilder::setStyleText(const QString& text)
     setBox(style_, text);
 }
 
-QString CssBuilder::current(QListWidget* list) const
-{
-    const QListWidgetItem* item = list->currentItem();
-    return item ? item->text() : QString();
-}
-
 std::optional<CssDictionary> CssBuilder::readDictionary()
 {
     const TextReadResult read = readProgramFile(ws.m1.resourcePath(DictionaryFile));
@@ -295,7 +281,7 @@ void CssBuilder::categoryChosen()
     const std::optional<CssDictionary> dictionary = readDictionary();
     if (!dictionary)
         return;
-    const CssCategory* category = dictionary->category(current(categories_));
+    const CssCategory* category = dictionary->category(chosenText(categories_));
     if (!category)
         return;
     {
@@ -312,10 +298,10 @@ void CssBuilder::propertyChosen()
     const std::optional<CssDictionary> dictionary = readDictionary();
     if (!dictionary)
         return;
-    const QString name = vb::Trim(current(properties_));
+    const QString name = vb::Trim(chosenText(properties_));
     // The chosen category's property first: a name may stand in two categories.
     const CssProperty* property = nullptr;
-    if (const CssCategory* category = dictionary->category(current(categories_))) {
+    if (const CssCategory* category = dictionary->category(chosenText(categories_))) {
         for (const CssProperty& p : category->properties) {
             if (p.name == name) {
                 property = &p;
@@ -337,7 +323,7 @@ void CssBuilder::propertyChosen()
 
 void CssBuilder::fontChosen()
 {
-    setStyleText(css::addFontName(styleText(), current(fonts_)));
+    setStyleText(css::addFontName(styleText(), chosenText(fonts_)));
 }
 
 void CssBuilder::Combo2_Click()
@@ -365,10 +351,10 @@ void CssBuilder::List3_DblClick(int index)
 
 void CssBuilder::valueDoubleClicked()
 {
-    const QListWidgetItem* item = values_->currentItem();
-    if (!item)
+    const QList<QListWidgetItem*> chosen = values_->selectedItems();
+    if (chosen.isEmpty())
         return;
-    QString word = css::valueWord(item->text());
+    QString word = css::valueWord(chosen.first()->text());
     if (css::isFontFamilyValue(word)) {
         setStyleText(css::addFontFamily(styleText(), word));
         if (css::valueInput(word) == css::ValueInput::FontName)
@@ -376,7 +362,7 @@ void CssBuilder::valueDoubleClicked()
         return;
     }
     QString value = vb::Trim(word.section(u'\t', 0, 0));
-    const QString property = current(properties_);
+    const QString property = chosenText(properties_);
     setStyleText(css::addDeclaration(styleText(), property, value));
     numberProperty_ = property;
     ShowCssValueInput(value);

@@ -64,7 +64,6 @@ private:
     void fontChosen();
     void valueDoubleClicked();
     void numberTyped();
-    QString current(QListWidget* list) const;
 
     Workspace& ws;
     ControlRegistry& controls;

@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPlainTextEdit>
 
 // The real window with the stylesheet tools; the shipped data files are copied into the
@@ -59,6 +60,15 @@ protected:
         setDocument(w().ws.CurDoc(), fileName, text, folder);
     }
 };
+
+// The texts of a list's entries.
+inline QStringList entries(const QListWidget* list)
+{
+    QStringList texts;
+    for (int i = 0; i < list->count(); ++i)
+        texts << list->item(i)->text();
+    return texts;
+}
 
 // A small page with a head.
 inline QString pageWithHead(const QString& body = QString())

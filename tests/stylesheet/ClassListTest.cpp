@@ -1,0 +1,188 @@
+#include "StylesheetFixture.h"
+#include "editor/Insertion.h"
+#include "platform/Procedures.h"
+#include "platform/Twips.h"
+#include "stylesheet/ListClicks.h"
+
+#include <QListWidget>
+#include <gtest/gtest.h>
+
+namespace {
+
+const char* const Sheet = "P.note {\r\n  color:red;\r\n}\r\n/* H2 { is a comment } */\r\nH1{color:blue}\r\n";
+
+} // namespace
+
+class ClassListTest : public StylesheetFixture {
+protected:
+    QListWidget* classes() { return control<QListWidget>(u("List3"), 12); }
+    // A page in the folder web/ that links a stylesheet and has a style block of its own.
+    void pageLinking(const QString& href)
+    {
+        setDocument(0, u("index.html"),
+                    u("<HTML>\r\n<HEAD>\r\n<LINK REL=stylesheet TYPE=\"text/css\" HREF=\"") + href
+                        + u("\">\r\n<STYLE type=\"text/css\">\r\n<!--\r\n.red { color:red }\r\n-->\r\n</STYLE>\r\n</HEAD>\r\n<BODY>\r\n<P>text</P>\r\n</BODY>\r\n</HTML>"),
+                    path(u("web")));
+    }
+    void writeSheet()
+    {
+        QDir().mkpath(path(u("web")));
+        writeFile(path(u("web/Site.CSS")), Sheet);
+    }
+    void list() { w().procs.call(u("ListStyleClasses")); }
+    void choose(const QString& entry)
+    {
+        const QList<QListWidgetItem*> found = classes()->findItems(entry, Qt::MatchExactly);
+        ASSERT_FALSE(found.isEmpty()) << entry.toStdString();
+        classes()->setCurrentItem(found.first());
+    }
+};
+
+TEST_F(ClassListTest, ListsTheLinkedStylesheetThenTheStyleBlockAtTheRightClick)
+{
+    start();
+    writeSheet();
+    pageLinking(u("Site.CSS"));
+    w().ws.HtText_MouseDown(0, 2, 0, 3300, 400);
+    list();
+    EXPECT_TRUE(classes()->isVisible());
+    EXPECT_EQ((std::vector<int>{twips::Left(classes()), twips::Top(classes()), twips::Width(classes()), twips::Height(classes())}),
+              (std::vector<int>{500, 1200, 2145, 3000}));
+    EXPECT_EQ(entries(classes()), (QStringList{u("P.note "), u("H1"), u(".red "), u("SPAN style"), u("SPAN class")}));
+
+    // Low on the screen the list opens above the click.
+    w().ws.HtText_MouseDown(0, 2, 0, 100, 4000);
+    list();
+    EXPECT_EQ(twips::Top(classes()), 1800);
+    EXPECT_EQ(twips::Left(classes()), 300);
+}
+
+TEST_F(ClassListTest, WithoutTheLinkedFileTheStyleBlockAndSpansAreStillListed)
+{
+    start();
+    const QStringList rest = {u(".red "), u("SPAN style"), u("SPAN class")};
+    for (const char* href : {"missing.css", "http://example.com/Site.CSS"}) {
+        writeSheet();
+        pageLinking(u(href));
+        list();
+        EXPECT_EQ(entries(classes()), rest) << href;
+    }
+}
+
+TEST_F(ClassListTest, TheFirstOpenStylesheetComesBeforeTheLink)
+{
+    start();
+    writeSheet();
+    pageLinking(u("Site.CSS"));
+    addDocument(u("first.css"), u("DIV.box {\r\n}"));
+    addDocument(u("second.css"), u("EM {\r\n}"));
+    w().ws.selectSourceTab(0);
+    list();
+    EXPECT_EQ(entries(classes()), (QStringList{u("DIV.box "), u(".red "), u("SPAN style"), u("SPAN class")}));
+}
+
+TEST_F(ClassListTest, AnEntryIsAppliedToTheSelection)
+{
+    start();
+    struct Case {
+        const char* what;
+        const char* text;
+        int start;
+        int length;
+        const char* entry;
+        const char* result;
+    } cases[] = {
+        {"class into the tag", "<P>text</P>", 0, 3, ".red ", "<P class=\"red\">text</P>"},
+        {"element with a class around text", "ab cd ef", 3, 2, "P.note ", "ab \r\n<P class=\"note\">\r\ncd\r\n</P>\r\n ef"},
+        {"a span with a class", "ab cd", 3, 2, "SPAN class", "ab <SPAN class=\"\">cd</SPAN>"},
+    };
+    for (const Case& c : cases) {
+        writeSheet();
+        pageLinking(u("Site.CSS"));
+        list();
+        ed()->SetText(u(c.text));
+        ed()->Select(c.start, c.length);
+        choose(u(c.entry));
+        EXPECT_EQ(ed()->Text(), u(c.result)) << c.what;
+        EXPECT_FALSE(classes()->isVisible()) << c.what;
+    }
+    EXPECT_EQ(ed()->PaintAt(3), Insertion::markColour()) << "wrapping tags are painted";
+}
+
+TEST_F(ClassListTest, AClassNeedsATagAndAnEntryNeedsASelection)
+{
+    start();
+    writeSheet();
+    pageLinking(u("Site.CSS"));
+    list();
+    ed()->SetText(u("plain text"));
+    ed()->Select(0, 5);
+    dialogs.expectMsg(u("クラスやＩＤにはタグを選択します"));
+    choose(u(".red "));
+    EXPECT_EQ(ed()->Text(), u("plain text"));
+    EXPECT_TRUE(classes()->isVisible()) << "the list stays for another try";
+
+    // The same entry again, now on a tag.
+    ed()->SetText(u("<B>x</B>"));
+    ed()->Select(0, 3);
+    choose(u(".red "));
+    EXPECT_EQ(ed()->Text(), u("<B class=\"red\">x</B>"));
+
+    list();
+    ed()->SetSelStart(0);
+    dialogs.expectMsg(u("スタイルを設定する範囲を選択してください。"));
+    choose(u("SPAN style"));
+    EXPECT_FALSE(classes()->isVisible());
+    EXPECT_EQ(ed()->Text(), u("<B class=\"red\">x</B>"));
+}
+
+// The lists of other panels, with stand-ins for their controls.
+TEST_F(ClassListTest, ListClicksActOnThePanelsThatExist)
+{
+    start();
+    ControlRegistry controls;
+    Procedures procs;
+    ListClicks clicks(controls, procs, w().stylesheet.builder, w().stylesheet.classes);
+    clicks.List3_Click(3);
+    clicks.List3_Click(5);
+    clicks.List3_Click(11);
+
+    QWidget host;
+    auto* renames = new QListWidget(&host);
+    auto* newName = new QLineEdit(&host);
+    auto* templates = new QListWidget(&host);
+    auto* templateName = new QLineEdit(&host);
+    auto* content = new QPlainTextEdit(&host);
+    auto* lengths = new QListWidget(&host);
+    auto* length = new QLineEdit(&host);
+    controls.add(u("List3"), 3, renames);
+    controls.add(u("Text6"), 29, newName);
+    controls.add(u("List3"), 5, templates);
+    controls.add(u("Text6"), 30, templateName);
+    controls.add(u("Text"), 38, content);
+    controls.add(u("List3"), 11, lengths);
+    controls.add(u("Text"), 45, length);
+
+    renames->addItems({u("a.html"), u(" b b.html ")});
+    renames->setCurrentRow(1);
+    procs.call(u("List3_Click"), 3);
+    EXPECT_EQ(newName->text(), u(" b b.html "));
+
+    content->setPlainText(u("[start template]\nGreetings\nsay Greeting\n[end template]\n\n"
+                            "[start template]\nGreeting\nHello\n[end template]\n"));
+    content->hide();
+    templates->addItems({u("Greetings"), u("Greeting")});
+    templates->setCurrentRow(1);
+    procs.call(u("List3_Click"), 5);
+    EXPECT_EQ(templateName->text(), u("Greeting"));
+    const QTextCursor cursor = content->textCursor();
+    EXPECT_EQ(content->toPlainText().mid(cursor.selectionStart(), cursor.selectionEnd() - cursor.selectionStart()),
+              u("\nHello\n"));
+    EXPECT_FALSE(content->isHidden());
+
+    lengths->addItems({u("40"), u("60")});
+    lengths->setCurrentRow(1);
+    procs.call(u("List3_Click"), 11);
+    EXPECT_EQ(length->text(), u("60"));
+    EXPECT_TRUE(lengths->isHidden());
+}
