@@ -1,0 +1,123 @@
+#include "StylesheetFixture.h"
+#include "platform/WebBrowser.h"
+#include "support/BrowserWaits.h"
+
+#include <QComboBox>
+#include <QFileInfo>
+#include <QRadioButton>
+#include <QUrl>
+#include <QWebEnginePage>
+#include <QWebEngineView>
+#include <gtest/gtest.h>
+#include <memory>
+#include <optional>
+
+// Pages built with the stylesheet tools, shown in the preview: the browser engine's computed
+// style says whether the rules took effect.
+class StyledPreviewTest : public StylesheetFixture {
+protected:
+    void build()
+    {
+        start();
+        copyResource(u("css.txt"));
+        setDocument(0, u("index.html"), pageWithHead(u("<H1>Title</H1>\r\n<P class=\"note\">Text</P>\r\n<P>Other</P>\r\n")),
+                    path(u("web")));
+        menu(10);
+    }
+    void choose(int list, const QString& text)
+    {
+        auto* l = control<QListWidget>(u("List3"), list);
+        const QList<QListWidgetItem*> found = l->findItems(text, Qt::MatchStartsWith);
+        ASSERT_FALSE(found.isEmpty()) << text.toStdString();
+        l->setCurrentItem(found.first());
+    }
+    void value(const QString& category, const QString& property, const QString& entry)
+    {
+        choose(8, category);
+        choose(6, property);
+        choose(7, entry);
+        w().procs.call(u("List3_DblClick"), 7);
+    }
+    void element(const QString& name)
+    {
+        auto* box = control<QComboBox>(u("Combo2"), 0);
+        const int i = box->findText(name);
+        ASSERT_GE(i, 0);
+        box->setCurrentIndex(i);
+        Q_EMIT box->activated(i);
+    }
+
+    // Shows document n's preview and waits for its page.
+    WebBrowser* preview(int n)
+    {
+        w().ws.selectPreviewTab(n);
+        EXPECT_TRUE(waitUntil([this] { return !w().preview.TimerBrowser.isActive(); }));
+        WebBrowser* b = w().ws.doc(n).WebB1;
+        if (!b)
+            return nullptr;
+        const QUrl page = QUrl::fromLocalFile(QFileInfo(w().ws.TempPagePath(n)).absoluteFilePath());
+        EXPECT_TRUE(waitUntil([b, page] { return !b->isLoading() && QUrl(b->LocationURL()) == page; }));
+        return b;
+    }
+    // The computed value of a property of the first element that the selector finds.
+    static QString computed(WebBrowser* b, const QString& selector, const QString& property)
+    {
+        auto result = std::make_shared<std::optional<QString>>();
+        const QString script = QStringLiteral("(function(){var e=document.querySelector('%1');"
+                                              "return e ? getComputedStyle(e).getPropertyValue('%2') : '(no element)';})()")
+                                   .arg(selector, property);
+        b->view()->page()->runJavaScript(script, [result](const QVariant& v) { *result = v.toString(); });
+        waitUntil([&] { return result->has_value(); });
+        return result->value_or(u("(the page did not answer)"));
+    }
+};
+
+TEST_F(StyledPreviewTest, ARuleOfThePagesStyleBlockShowsInThePreview)
+{
+    build();
+    menu(12);
+    const int inside = static_cast<int>(ed()->Text().indexOf(u("<!--\r\n"))) + 6;
+
+    value(u("色と背景"), u("color"), u("#rgb"));
+    w().colorPicker.Text6_DblClick(6);
+    value(u("テキスト"), u("text-align"), u("center"));
+    control<QRadioButton>(u("OoptGif"), 4)->setChecked(true);
+    element(u("H1"));
+    press(127);
+    ASSERT_EQ(w().stylesheet.builder.styleText(), u("H1{\r\ncolor:#F00;\r\ntext-align:center;\r\n}"));
+    ed()->SetSelStart(inside);
+    press(132);
+
+    WebBrowser* b = preview(0);
+    ASSERT_NE(b, nullptr);
+    EXPECT_EQ(computed(b, u("h1"), u("color")), u("rgb(255, 0, 0)"));
+    EXPECT_EQ(computed(b, u("h1"), u("text-align")), u("center"));
+    EXPECT_EQ(computed(b, u("p"), u("color")), u("rgb(0, 0, 0)")) << "only the selector's elements";
+}
+
+TEST_F(StyledPreviewTest, ARuleOfALinkedStylesheetShowsInThePreview)
+{
+    build();
+    control<QLineEdit>(u("Text"), 54)->setText(u("site"));
+    dialogs.expectMsg(u("全てのHTMLのテキストにスタイルシートをリンクさせますか？"), MsgResult::Yes);
+    w().stylesheet.menu.Insertcss();
+    ASSERT_EQ(w().ws.CurDoc(), 1);
+
+    control<QRadioButton>(u("OoptGif"), 6)->setChecked(true);
+    line(50)->setText(line(50)->text() + u("note"));
+    value(u("フォント"), u("font-size"), u("px"));
+    line(53)->setText(u("20"));
+    press(139);
+    value(u("ボックスと余白"), u("margin-left"), u("em"));
+    line(53)->setText(u("3"));
+    press(139);
+    press(127);
+    press(132);
+    EXPECT_EQ(ed()->Text(), u("\r\n.note{\r\nfont-size:20px;\r\nmargin-left:3em;\r\n}"));
+
+    WebBrowser* b = preview(0);
+    ASSERT_NE(b, nullptr);
+    EXPECT_EQ(computed(b, u("p.note"), u("font-size")), u("20px"));
+    EXPECT_EQ(computed(b, u("p.note"), u("margin-left")), u("60px"));
+    EXPECT_NE(computed(b, u("p:not(.note)"), u("font-size")), u("20px"));
+}
