@@ -112,7 +112,7 @@ QStringList classEntries(const QString& stylesheet, const QString& block)
             continue;
         const QString selector = line.left(brace);
         // A brace on a line of its own names nothing.
-        if (!vb::Trim(selector).isEmpty())
+        if (!selector.trimmed().isEmpty())
             entries.append(selector);
     }
     entries << QStringLiteral("SPAN style") << QStringLiteral("SPAN class");
