@@ -1,5 +1,4 @@
 #include "stylesheet/ClassList.h"
-#include "stylesheet/ListChoice.h"
 
 #include "editor/Insertion.h"
 #include "editor/UndoRing.h"
@@ -9,6 +8,7 @@
 #include "platform/TextFile.h"
 #include "platform/Twips.h"
 #include "platform/VbString.h"
+#include "stylesheet/ListChoice.h"
 #include "stylesheet/StyleClasses.h"
 #include "workspace/PanelKit.h"
 #include "workspace/Workspace.h"

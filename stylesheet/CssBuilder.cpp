@@ -1,6 +1,4 @@
 #include "stylesheet/CssBuilder.h"
-#include "stylesheet/ListChoice.h"
-#include "stylesheet/PanelGeometry.h"
 
 #include "editor/Insertion.h"
 #include "platform/Dialogs.h"
@@ -10,6 +8,8 @@
 #include "platform/TextFile.h"
 #include "platform/Twips.h"
 #include "platform/VbString.h"
+#include "stylesheet/ListChoice.h"
+#include "stylesheet/PanelGeometry.h"
 #include "stylesheet/StyleRules.h"
 #include "wizards/Dispatcher.h"
 #include "workspace/PanelKit.h"
