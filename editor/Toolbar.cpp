@@ -24,6 +24,7 @@
 #include <QDesktopServices>
 #include <QIcon>
 #include <QMenu>
+#include <QStandardPaths>
 #include <QToolBar>
 #include <QUrl>
 
@@ -40,6 +41,24 @@ const char* const IconNames[] = {
     "", "", "format-justify-left", "format-justify-center", "format-justify-right",
     "color-select", "insert-image", "audio-x-generic", "web-browser", "",
 };
+
+// Without a desktop theme (a bare session, the offscreen platform) the icons come from the
+// freedesktop theme that the setup installs.
+void useInstalledIconTheme()
+{
+    QStringList paths = QIcon::themeSearchPaths();
+    const QStringList installed =
+        QStandardPaths::locateAll(QStandardPaths::GenericDataLocation, QStringLiteral("icons"), QStandardPaths::LocateDirectory);
+    for (const QString& p : installed) {
+        if (!paths.contains(p))
+            paths.append(p);
+    }
+    QIcon::setThemeSearchPaths(paths);
+    if (QIcon::themeName().isEmpty())
+        QIcon::setThemeName(QStringLiteral("hicolor"));
+    if (QIcon::fallbackThemeName().isEmpty())
+        QIcon::setFallbackThemeName(QStringLiteral("Adwaita"));
+}
 
 QIcon themeIcon(const char* name)
 {
@@ -120,8 +139,7 @@ ToolbarButtons::ToolbarButtons(EditContext& context, QToolBar* bar, PasteMode& p
 
 void ToolbarButtons::declareButtons(QToolBar* bar)
 {
-    if (QIcon::fallbackThemeName().isEmpty() || QIcon::fallbackThemeName() == QStringLiteral("hicolor"))
-        QIcon::setFallbackThemeName(QStringLiteral("Adwaita"));
+    useInstalledIconTheme();
     ctx.commands.addMenu(Menu, buttons_);
     const auto table = toolbarButtons();
     for (int i = 0; i < static_cast<int>(table.size()); ++i) {
