@@ -86,8 +86,9 @@ void Edit2Menu::hen2_Click(int index)
         ctx.undo.Savetx();
         RichEdit* ed = ctx.ws.CurEditor();
         const QString t = ed->Text();
-        const QString out = removeTabs(t);
-        applyEdit(ed, t, {out, clampSelection(out, {ed->SelStart(), 0}), {}});
+        // The caret keeps its place in the text without tabs.
+        const int caret = static_cast<int>(removeTabs(t.left(ed->SelStart())).size());
+        applyEdit(ed, t, {removeTabs(t), {caret, 0}, {}});
         ctx.colour.ResetColor();
         break;
     }
