@@ -129,6 +129,16 @@ TEST_F(SearchPanelsTest, FindNextIsExactAndMovesOnFromAMatchAtTheStart)
     EXPECT_EQ(selectionOf(ed()), (Selection{4, 2})) << "Ab differs in case";
     press(85);
     EXPECT_EQ(selectionOf(ed()), (Selection{4, 2})) << "nothing further";
+
+    // From a caret inside the text, the character at the caret is skipped.
+    setDocument("日本\r\n日本語");
+    replace(QStringLiteral("日本"), QString());
+    select(ed(), {2, 0});
+    press(85);
+    EXPECT_EQ(selectionOf(ed()), (Selection{4, 2}));
+    select(ed(), {4, 0});
+    press(85);
+    EXPECT_EQ(selectionOf(ed()), (Selection{4, 0})) << "the match at the caret is passed over";
 }
 
 TEST_F(SearchPanelsTest, ReplaceOneGoesOnFromTheEndOfTheReplacement)
