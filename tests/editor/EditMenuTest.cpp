@@ -9,6 +9,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QRadioButton>
 #include <QTest>
 
@@ -138,6 +139,21 @@ TEST_F(EditMenuTest, CtrlVPastesOnce)
     EXPECT_EQ(ed()->Text(), QStringLiteral("ab貼"));
     // The paste came through the menu: one undo step takes it back.
     w().commands.invoke(Edit, 0);
+    EXPECT_EQ(ed()->Text(), QStringLiteral("ab"));
+}
+
+TEST_F(EditMenuTest, CtrlVInAPanelsExplanationPastesNothing)
+{
+    w().activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&w()));
+    setDocument("ab«»");
+    w().commands.invoke(Edit, 6);
+    auto* explanation = w().controls.get<QPlainTextEdit>(QStringLiteral("Text"), 27);
+    const QString before = explanation->toPlainText();
+    explanation->setFocus();
+    QApplication::clipboard()->setText(QStringLiteral("貼"));
+    w().commands.invoke(Edit, 4);
+    EXPECT_EQ(explanation->toPlainText(), before);
     EXPECT_EQ(ed()->Text(), QStringLiteral("ab"));
 }
 
