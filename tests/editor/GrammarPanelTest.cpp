@@ -68,6 +68,9 @@ TEST_F(GrammarPanelTest, HalfWidthKatakanaYesReplacesAllAndCanBeUndone)
     w().commands.invoke(Edit2, Check);
     EXPECT_EQ(ed()->Text(), QStringLiteral("アイウと<p>カ゛。</p>"));
     EXPECT_FALSE(panel()->isVisible());
+    // The ring holds the text from before the replacement, for when the editor's own undo is gone.
+    const Document& d = w().ws.current();
+    EXPECT_EQ(d.Undo[static_cast<size_t>(d.UndoPos)].text, QStringLiteral("ｱｲｳと<p>ｶﾞ｡</p>"));
     w().commands.invoke(QStringLiteral("edit"), 0);
     EXPECT_EQ(ed()->Text(), QStringLiteral("ｱｲｳと<p>ｶﾞ｡</p>"));
 }
