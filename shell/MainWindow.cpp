@@ -36,6 +36,15 @@ fomPelmor::fomPelmor(Module1& module, Dialogs& dialogs, QWidget* parent)
     , insert(ws, undo, procs)
     , regions(ws, colour)
     , fonts(ws, colour, controls)
+    , editing{ws, undo, insert, colour, controls, commands, procs}
+    , pasteMode(editing)
+    , colourLookup(editing)
+    , search(editing, panels)
+    , grammar(editing, panels, fonts)
+    , editMenu(editing, pasteMode, search)
+    , toolbar(editing, Toolbar, pasteMode, editMenu, colourLookup, files)
+    , edit2(editing, toolbar, grammar, regions, fonts, panels)
+    , popups(editing, editMenu, regions, central_)
     , dispatcher(ws, undo, controls, procs)
     , lineBreaks(ws, insert, controls, procs)
     , lineLength(controls, central_)
@@ -64,6 +73,15 @@ fomPelmor::fomPelmor(Module1& module, Dialogs& dialogs, QWidget* parent)
     connect(TabStrip1, &TabStrip::Click, this, [this] { preview.TabStrip1_Click(); });
     connect(&ws, &Workspace::filesDropped, this, [this](int, const QStringList& paths) { fileMenu.OpenPath(paths.first()); });
     files.quietClear = [] { return false; };
+    // The editing commands: the file commands of the toolbar, the search and grammar panels'
+    // buttons, and the preview that the direct search leaves.
+    toolbar.openFile = [this] { fileMenu.OpenFileCmd(); };
+    toolbar.printText = [this] { fileMenu.PrintText(); };
+    editMenu.stopPreviewTimer = [this] { preview.TimerBrowser.stop(); };
+    for (auto& [index, branch] : search.dispatcherBranches())
+        dispatcher.setBranch(index, branch);
+    for (auto& [index, branch] : grammar.dispatcherBranches())
+        dispatcher.setBranch(index, branch);
     fileMenu.closeWindow = [this] { close(); };
 
     qApp->installEventFilter(this);
@@ -79,6 +97,10 @@ void fomPelmor::createMenus()
     QMenuBar* bar = menuBar();
     commands.addMenu(QStringLiteral("mfile"), bar->addMenu(QStringLiteral("ﾌｧｲﾙ(&F)")),
                      [this](int i) { fileMenu.mfile_Click(i); });
+    commands.addMenu(QStringLiteral("edit"), bar->addMenu(QStringLiteral("編集(&E)")),
+                     [this](int i) { editMenu.edit_Click(i); });
+    commands.addMenu(QStringLiteral("hen2"), bar->addMenu(QStringLiteral("編集2(&G)")),
+                     [this](int i) { edit2.hen2_Click(i); });
     commands.addMenu(QStringLiteral("mjidou"), bar->addMenu(QStringLiteral("自動作成")));
     commands.addMenu(QStringLiteral("Mefont1"), bar->addMenu(QStringLiteral("フォントの設定")),
                      [this](int i) { fonts.Mefont1_Click(i); });
@@ -86,6 +108,8 @@ void fomPelmor::createMenus()
                      [this](int i) { live.opm_Click(i); });
     commands.addMenu(QStringLiteral("mhelp"), bar->addMenu(QStringLiteral("ヘルプ(&H)")));
     fileMenu.declareMenu();
+    editMenu.declareMenu();
+    edit2.declareMenu();
     autoCreate.declareMenu(commands);
     fonts.declareMenu(commands);
     live.declareMenu(commands, favourites, links);

@@ -3,9 +3,18 @@
 #include "autocreate/AutoCreateMenu.h"
 #include "autocreate/TextPreparation.h"
 #include "editor/Colouring.h"
+#include "editor/ColourLookup.h"
+#include "editor/Edit2Menu.h"
+#include "editor/EditContext.h"
+#include "editor/EditMenu.h"
 #include "editor/EditorFonts.h"
+#include "editor/GrammarPanel.h"
 #include "editor/Insertion.h"
+#include "editor/PasteMode.h"
+#include "editor/PopupMenus.h"
 #include "editor/Regions.h"
+#include "editor/SearchPanels.h"
+#include "editor/Toolbar.h"
 #include "editor/UndoRing.h"
 #include "platform/CommandRegistry.h"
 #include "platform/ControlRegistry.h"
@@ -73,6 +82,15 @@ public:
     Insertion insert;
     Regions regions;
     EditorFonts fonts;
+    EditContext editing;
+    PasteMode pasteMode;
+    ColourLookup colourLookup;
+    SearchPanels search;
+    GrammarPanel grammar;
+    EditMenu editMenu;
+    ToolbarButtons toolbar;
+    Edit2Menu edit2;
+    PopupMenus popups;
     Dispatcher dispatcher;
     LineBreakGenerators lineBreaks;
     LineLengthPanel lineLength;
