@@ -59,6 +59,7 @@ fomPelmor::fomPelmor(Module1& module, Dialogs& dialogs, QWidget* parent)
     , autoCreate(m1.settings)
     , colorPicker(ws, controls, procs, this)
     , tagDictionary(ws, undo, insert, controls, procs, this)
+    , tagBridge(tagDictionary)
     , projects(ws, files)
     , fileMenu(ws, files, projects, autoCreate, colour, commands)
 {
@@ -78,6 +79,7 @@ fomPelmor::fomPelmor(Module1& module, Dialogs& dialogs, QWidget* parent)
     toolbar.openFile = [this] { fileMenu.OpenFileCmd(); };
     toolbar.printText = [this] { fileMenu.PrintText(); };
     editMenu.stopPreviewTimer = [this] { preview.TimerBrowser.stop(); };
+    colourLookup.setTagDictionary(&tagBridge);
     for (auto& [index, branch] : search.dispatcherBranches())
         dispatcher.setBranch(index, branch);
     for (auto& [index, branch] : grammar.dispatcherBranches())

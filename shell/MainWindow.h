@@ -30,6 +30,7 @@
 #include "toolwindows/AboutBox.h"
 #include "toolwindows/FomColor.h"
 #include "toolwindows/Fomtag.h"
+#include "toolwindows/TagDictionaryBridge.h"
 #include "wizards/Dispatcher.h"
 #include "wizards/LineBreakGenerators.h"
 #include "wizards/LineLengthPanel.h"
@@ -105,6 +106,7 @@ public:
     AutoCreateMenu autoCreate;
     FomColor colorPicker;
     Fomtag tagDictionary;
+    TagDictionaryBridge tagBridge;
     Projects projects;
     FileMenu fileMenu;
 

@@ -72,6 +72,8 @@ void EditingFixture::SetUp()
 {
     AppFixture::SetUp();
     QApplication::clipboard()->clear();
+    // The tag button and the Edit-2 menu open the real tag dictionary.
+    useShippedResource(QStringLiteral("tag.txt"));
     start();
 }
 
