@@ -38,7 +38,7 @@ fomPelmor::fomPelmor(Module1& module, Dialogs& dialogs, QWidget* parent)
     , fonts(ws, colour, controls)
     , dispatcher(ws, undo, controls, procs)
     , lineBreaks(ws, insert, controls, procs)
-    , lineLength(controls, central_)
+    , wizards(ws, undo, panels, controls, procs, dispatcher)
     , preview(ws)
     , help(m1.settings)
     , prep(ws)
@@ -72,11 +72,14 @@ void fomPelmor::createMenus()
     QMenuBar* bar = menuBar();
     commands.addMenu(QStringLiteral("mfile"), bar->addMenu(QStringLiteral("ﾌｧｲﾙ(&F)")),
                      [this](int i) { fileMenu.mfile_Click(i); });
+    commands.addMenu(QStringLiteral("mk1"), bar->addMenu(QStringLiteral("簡単作成(&K)")));
+    commands.addMenu(QStringLiteral("mcyotto"), bar->addMenu(QStringLiteral("ちょっと高度に(&L)")));
     commands.addMenu(QStringLiteral("mjidou"), bar->addMenu(QStringLiteral("自動作成")));
     commands.addMenu(QStringLiteral("Mefont1"), bar->addMenu(QStringLiteral("フォントの設定")),
                      [this](int i) { fonts.Mefont1_Click(i); });
     commands.addMenu(QStringLiteral("mhelp"), bar->addMenu(QStringLiteral("ヘルプ(&H)")));
     fileMenu.declareMenu();
+    wizards.declareMenus(commands);
     autoCreate.declareMenu(commands);
     fonts.declareMenu(commands);
     help.declareMenu(commands);

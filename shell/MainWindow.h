@@ -16,7 +16,7 @@
 #include "shell/Projects.h"
 #include "wizards/Dispatcher.h"
 #include "wizards/LineBreakGenerators.h"
-#include "wizards/LineLengthPanel.h"
+#include "wizards/Wizards.h"
 #include "workspace/DocumentFiles.h"
 #include "workspace/Module1.h"
 #include "workspace/PanelKit.h"
@@ -68,7 +68,7 @@ public:
     EditorFonts fonts;
     Dispatcher dispatcher;
     LineBreakGenerators lineBreaks;
-    LineLengthPanel lineLength;
+    Wizards wizards;
     PreviewTab preview;
     HelpMenu help;
     TextPreparation prep;
