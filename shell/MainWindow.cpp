@@ -45,6 +45,8 @@ fomPelmor::fomPelmor(Module1& module, Dialogs& dialogs, QWidget* parent)
     , autoCreate(m1.settings)
     , projects(ws, files)
     , fileMenu(ws, files, projects, autoCreate, colour, commands)
+    , templates(ws, undo, fonts, panels, controls, dispatcher)
+    , renaming(ws, panels, controls, dispatcher)
 {
     setWindowTitle(QStringLiteral("HTMLペルモア"));
     setCentralWidget(central_);
@@ -79,6 +81,8 @@ void fomPelmor::createMenus()
                      [this](int i) { fonts.Mefont1_Click(i); });
     commands.addMenu(QStringLiteral("mhelp"), bar->addMenu(QStringLiteral("ヘルプ(&H)")));
     fileMenu.declareMenu();
+    templates.declareCommands(commands);
+    renaming.declareCommands(commands);
     wizards.declareMenus(commands);
     autoCreate.declareMenu(commands);
     fonts.declareMenu(commands);

@@ -14,6 +14,8 @@
 #include "preview/PreviewTab.h"
 #include "shell/FileMenu.h"
 #include "shell/Projects.h"
+#include "shell/Renaming.h"
+#include "shell/Templates.h"
 #include "wizards/Dispatcher.h"
 #include "wizards/LineBreakGenerators.h"
 #include "wizards/Wizards.h"
@@ -75,6 +77,8 @@ public:
     AutoCreateMenu autoCreate;
     Projects projects;
     FileMenu fileMenu;
+    Templates templates;
+    Renaming renaming;
 
     // ---- procedures of the window ----
     void Form_Load();
