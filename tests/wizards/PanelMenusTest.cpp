@@ -126,11 +126,12 @@ protected:
     }
     void dragTitleBy(QWidget* title, int dx, int dy)
     {
+        // A move of the last drag has had its tick.
+        ASSERT_TRUE(QTest::qWaitFor([this] { return !w().wizards.movable.drag.DragTimerOn; }, 5000));
         const QPoint from(10, 5);
         windowtest::mouse(title, QEvent::MouseButtonPress, from);
         windowtest::mouse(title, QEvent::MouseMove, from + QPoint(dx, dy));
         windowtest::mouse(title, QEvent::MouseButtonRelease, from + QPoint(dx, dy));
-        QTest::qWait(20); // the drag timer's tick
     }
 };
 
