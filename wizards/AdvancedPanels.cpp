@@ -133,6 +133,7 @@ void imagePanel(PanelKit& kit)
     // The picture box lies over the explanation box; mgazou_Click gives it the box's place.
     auto* picture = kit.add<QLabel>(f.container(), QStringLiteral("Picture1"));
     picture->setAlignment(Qt::AlignCenter);
+    picture->setAutoFillBackground(true);
     picture->setGeometry(text->geometry());
     picture->hide();
 }
