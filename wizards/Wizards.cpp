@@ -12,8 +12,8 @@ WizardPanelsBuilt::WizardPanelsBuilt(PanelKit& kit)
     buildFramesPanel(kit);
 }
 
-Wizards::Wizards(Workspace& workspace, UndoRing& undo, PanelKit& panels, ControlRegistry& controls, Procedures& procs,
-                 Dispatcher& dispatcher)
+Wizards::Wizards(Workspace& workspace, UndoRing& undo, Insertion& insertion, Colouring& colouring, PanelKit& panels,
+                 ControlRegistry& controls, Procedures& procs, Dispatcher& dispatcher)
     : built_(panels)
     , mini(workspace, panels, controls)
     , movable(panels)
@@ -22,7 +22,12 @@ Wizards::Wizards(Workspace& workspace, UndoRing& undo, PanelKit& panels, Control
     , buttons(workspace, controls, dispatcher)
     , easy(workspace, undo, panels)
     , advanced(workspace, panels, controls, procs, mini, movable)
+    , views(workspace, controls)
+    , frames(workspace, colouring, controls)
+    , applier(workspace, undo, insertion, colouring, controls)
+    , generators(workspace, controls, applier, insertion, procs)
 {
+    generators.connect(dispatcher, mini, pickers, easy);
 }
 
 void Wizards::declareMenus(CommandRegistry& commands)

@@ -2,15 +2,21 @@
 
 #include "wizards/AdvancedMenu.h"
 #include "wizards/EasyMenu.h"
+#include "wizards/EditApplier.h"
+#include "wizards/FramesWizard.h"
+#include "wizards/Generators.h"
 #include "wizards/MiniPanel.h"
 #include "wizards/MovablePanels.h"
 #include "wizards/PanelButtons.h"
 #include "wizards/PanelOptions.h"
+#include "wizards/PanelViews.h"
 #include "wizards/Pickers.h"
 
+class Colouring;
 class CommandRegistry;
 class ControlRegistry;
 class Dispatcher;
+class Insertion;
 class PanelKit;
 class Procedures;
 class UndoRing;
@@ -23,12 +29,12 @@ struct WizardPanelsBuilt {
 };
 
 // The construct wizards: their panels, the two menus that open them, the buttons beside their
-// boxes, their option handlers, the dragging of panels and the dispatcher's branches of their
-// buttons.
+// boxes, their option handlers, the dragging of panels, the generators behind the execute
+// buttons and the dispatcher's branches of their buttons.
 class Wizards {
 public:
-    Wizards(Workspace& workspace, UndoRing& undo, PanelKit& panels, ControlRegistry& controls, Procedures& procs,
-            Dispatcher& dispatcher);
+    Wizards(Workspace& workspace, UndoRing& undo, Insertion& insertion, Colouring& colouring, PanelKit& panels,
+            ControlRegistry& controls, Procedures& procs, Dispatcher& dispatcher);
 
     // Declares the items of the menus "mk1" and "mcyotto" (the shell creates the menus).
     void declareMenus(CommandRegistry& commands);
@@ -44,4 +50,8 @@ public:
     PanelButtons buttons;
     EasyMenu easy;
     AdvancedMenu advanced;
+    PanelViews views;
+    FramesWizard frames;
+    EditApplier applier;
+    Generators generators;
 };

@@ -109,6 +109,11 @@ TEST_F(DispatcherTableTest, EveryIndexTakesItsSnapshotRunsItsBranchAndEmptiesThe
             continue; // its owner's tests press it
         if (row.kind == Kind::Own)
             continue; // below
+        if (row.kind == Kind::Execute) {
+            // Each generator has its own table of cases, pressed through this button.
+            EXPECT_TRUE(d.hasBranch(index));
+            continue;
+        }
         QWidget* panel = row.kind == Kind::Close ? w().controls.get<QWidget>(QString::fromLatin1(row.panel), row.frame) : nullptr;
         if (panel)
             panel->show();
@@ -127,8 +132,6 @@ TEST_F(DispatcherTableTest, EveryIndexTakesItsSnapshotRunsItsBranchAndEmptiesThe
             EXPECT_EQ(ed()->Text(), typed);
             break;
         case Kind::Execute:
-            // The generators come with their own tests.
-            break;
         case Kind::Own:
             break;
         }
