@@ -68,7 +68,9 @@ void Renaming::build(PanelKit& panels)
     f.label(QStringLiteral("Label10"), 11, QStringLiteral("ファイル名"), 50, 4780, 1000);
     f.box(QStringLiteral("Text6"), 29, QString(), 1100, 4750, PanelWidth - 1150);
     f.executeAndClose(114, 113, PanelWidth - 50, 5150, QStringLiteral("変更"));
+    // A click, and a program that sets the list's row, as the lesson player does.
     QObject::connect(list, &QListWidget::itemClicked, list, [this, list](QListWidgetItem* item) { List3_Click(list->row(item)); });
+    QObject::connect(list, &QListWidget::currentRowChanged, list, [this](int row) { List3_Click(row); });
 }
 
 void Renaming::declareCommands(CommandRegistry& commands)

@@ -223,7 +223,9 @@ void Templates::build(PanelKit& panels)
     auto* content = panels.add<QPlainTextEdit>(panel, QStringLiteral("Text"), 38);
     content->setLineWrapMode(QPlainTextEdit::NoWrap);
     twips::SetGeometry(content, 2050, 2700, PanelWidth - 2100, 3550);
+    // A click, and a program that sets the list's row, as the lesson player does.
     QObject::connect(list, &QListWidget::itemClicked, list, [this, list](QListWidgetItem* item) { List3_Click(list->row(item)); });
+    QObject::connect(list, &QListWidget::currentRowChanged, list, [this](int row) { List3_Click(row); });
 }
 
 void Templates::declareCommands(CommandRegistry& commands)

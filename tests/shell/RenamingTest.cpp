@@ -30,7 +30,6 @@ protected:
     void rename(int n, const QString& typed)
     {
         names()->setCurrentRow(n);
-        w().renaming.List3_Click(n);
         box()->setText(typed);
         w().dispatcher.Cmdcmd_Click(114);
     }

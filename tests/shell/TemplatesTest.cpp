@@ -179,7 +179,6 @@ TEST_F(TemplatesTest, ChoosingAndPastingATemplateInsertsItsBodyAndOneUndoTakesIt
     press(119);
     EXPECT_EQ(ed()->Text(), QStringLiteral("ab"));
     list()->setCurrentRow(1);
-    w().templates.List3_Click(1);
     EXPECT_EQ(name()->text(), QStringLiteral("table"));
     EXPECT_EQ(content()->textCursor().selectedText(), QStringLiteral("\u2029<TR>\u2029<TD>\u2029"));
     press(119);
