@@ -47,7 +47,7 @@ fomPelmor::fomPelmor(Module1& module, Dialogs& dialogs, QWidget* parent)
     , popups(editing, editMenu, regions, central_)
     , dispatcher(ws, undo, controls, procs)
     , lineBreaks(ws, insert, controls, procs)
-    , lineLength(controls, central_)
+    , wizards(ws, undo, insert, colour, panels, controls, procs, dispatcher)
     , preview(ws)
     , help(m1.settings)
     , live(ws, panels, preview, undo, colour)
@@ -62,6 +62,8 @@ fomPelmor::fomPelmor(Module1& module, Dialogs& dialogs, QWidget* parent)
     , tagBridge(tagDictionary)
     , projects(ws, files)
     , fileMenu(ws, files, projects, autoCreate, colour, commands)
+    , templates(ws, undo, fonts, panels, controls, dispatcher)
+    , renaming(ws, panels, controls, dispatcher)
 {
     setWindowTitle(QStringLiteral("HTMLペルモア"));
     setCentralWidget(central_);
@@ -80,6 +82,8 @@ fomPelmor::fomPelmor(Module1& module, Dialogs& dialogs, QWidget* parent)
     toolbar.printText = [this] { fileMenu.PrintText(); };
     editMenu.stopPreviewTimer = [this] { preview.TimerBrowser.stop(); };
     colourLookup.setTagDictionary(&tagBridge);
+    // The mini panel's close box makes the next search start at the top.
+    connect(&wizards.mini, &MiniPanel::closed, this, [this] { search.SearchPos = 0; });
     for (auto& [index, branch] : search.dispatcherBranches())
         dispatcher.setBranch(index, branch);
     for (auto& [index, branch] : grammar.dispatcherBranches())
@@ -103,6 +107,8 @@ void fomPelmor::createMenus()
                      [this](int i) { editMenu.edit_Click(i); });
     commands.addMenu(QStringLiteral("hen2"), bar->addMenu(QStringLiteral("編集2(&G)")),
                      [this](int i) { edit2.hen2_Click(i); });
+    commands.addMenu(QStringLiteral("mk1"), bar->addMenu(QStringLiteral("簡単作成(&K)")));
+    commands.addMenu(QStringLiteral("mcyotto"), bar->addMenu(QStringLiteral("ちょっと高度に(&L)")));
     commands.addMenu(QStringLiteral("mjidou"), bar->addMenu(QStringLiteral("自動作成")));
     commands.addMenu(QStringLiteral("Mefont1"), bar->addMenu(QStringLiteral("フォントの設定")),
                      [this](int i) { fonts.Mefont1_Click(i); });
@@ -112,6 +118,9 @@ void fomPelmor::createMenus()
     fileMenu.declareMenu();
     editMenu.declareMenu();
     edit2.declareMenu();
+    templates.declareCommands(commands);
+    renaming.declareCommands(commands);
+    wizards.declareMenus(commands);
     autoCreate.declareMenu(commands);
     fonts.declareMenu(commands);
     live.declareMenu(commands, favourites, links);

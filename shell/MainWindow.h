@@ -31,9 +31,11 @@
 #include "toolwindows/FomColor.h"
 #include "toolwindows/Fomtag.h"
 #include "toolwindows/TagDictionaryBridge.h"
+#include "shell/Renaming.h"
+#include "shell/Templates.h"
 #include "wizards/Dispatcher.h"
 #include "wizards/LineBreakGenerators.h"
-#include "wizards/LineLengthPanel.h"
+#include "wizards/Wizards.h"
 #include "workspace/DocumentFiles.h"
 #include "workspace/Module1.h"
 #include "workspace/PanelKit.h"
@@ -94,7 +96,7 @@ public:
     PopupMenus popups;
     Dispatcher dispatcher;
     LineBreakGenerators lineBreaks;
-    LineLengthPanel lineLength;
+    Wizards wizards;
     PreviewTab preview;
     HelpMenu help;
     LiveBrowser live;
@@ -109,6 +111,8 @@ public:
     TagDictionaryBridge tagBridge;
     Projects projects;
     FileMenu fileMenu;
+    Templates templates;
+    Renaming renaming;
 
     // ---- procedures of the window ----
     void Form_Load();

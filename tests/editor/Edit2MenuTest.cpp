@@ -17,11 +17,12 @@ class Edit2MenuTest : public EditingFixture {};
 TEST_F(Edit2MenuTest, ItemsByTheirIndex)
 {
     const CommandRow rows[] = {
-        {1, "ab«»", "ab«»"}, // the space generator belongs to the construct panels
+        {1, "ab«»", "ab&nbsp;«»", {{2, 6}}},
         {2, "ab«cd»ef", "ab<BR>«»cdef"},
         {2, "«»ab", "«»ab"},
-        {4, "ab«cd»", "ab«cd»"},
-        {5, "ab«cd»", "ab«cd»"},
+        // Paragraph and position, by their generators: the start tag's line, then the selection.
+        {4, "ab«cd»", "ab<P>\r\n«»cd</P>\r\n", {{2, 5}, {9, 6}}},
+        {5, "ab«cd»", "ab<DIV>\r\n«»cd</DIV>\r\n", {{2, 7}, {11, 8}}},
         {7, "ab«cd»ef", "ab<FONT SIZE=\"+1\">«»cd</FONT>ef", {{2, 16}, {20, 7}}},
         {8, "ab«cd»ef", "ab<FONT SIZE=\"-1\">«»cd</FONT>ef", {{2, 16}, {20, 7}}},
         {9, "ab«cd\r\n»ef", "ab<B>«»cd</B>\r\nef", {{2, 3}, {7, 4}}},
