@@ -37,7 +37,7 @@ TEST_F(EditMenuTest, ItemsOnTheSourceTab)
         {11, "x«»y", "x«»y", {}, nullptr, nullptr, NoSelection},
         {12, "«a\r\nb\r\n»c", "a<BR>\r\nb<BR>\r\n«»c"},
         {12, "a«»b", "a«»b", {}, nullptr, nullptr, NoSelection},
-X
+        {14, "ab«»", "ab&nbsp;«»", {{2, 6}}}, // the space generator
         {15, "a\r\nb\r\n«»c\r\n", "ab«»c"},
         // Tag and attribute names change; quoted values, text and comments keep their letters.
         {17, "«»<a href=\"Page.html\">Text</a><!-- x -->", "«»<A HREF=\"Page.html\">Text</A><!-- x -->"},
