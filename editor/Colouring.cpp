@@ -71,8 +71,12 @@ void Colouring::Setcolor2(RichEdit* editor)
         return;
     const int scheme = CheckedScheme();
     const SchemeColours c = schemeColours(scheme);
-    editor->SetStyleColours(c.defaultColour, c.tag, c.text, c.value,
-                            scheme == 0 ? editor->BackColor() : c.back);
+    QColor back = c.back;
+    if (scheme == 0)
+        back = editor->BackColor();
+    else if (scheme != 4 && tint_.isValid())
+        back = tint_;
+    editor->SetStyleColours(c.defaultColour, c.tag, c.text, c.value, back);
     editor->ClearPaint();
     editor->RestyleAll(colourScan);
 }

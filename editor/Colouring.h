@@ -40,6 +40,13 @@ public:
     // Recolours the current document, keeping its caret and first visible line.
     void ResetColor();
 
+    // While valid, an editor coloured in scheme Ａ, Ｂ or Ｃ gets this ground instead of the
+    // scheme's (paste mode); scheme Ｄ keeps its black ground, so that its white text stays
+    // readable.
+    void setGroundTint(const QColor& tint) { tint_ = tint; }
+    QColor groundTint() const { return tint_; }
+
 private:
     Workspace& ws;
+    QColor tint_;
 };

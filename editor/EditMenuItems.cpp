@@ -139,3 +139,17 @@ std::span<const ToolbarButtonText> toolbarButtons()
 {
     return ToolbarButtons;
 }
+
+std::vector<CommandItem> commandItems(std::span<const MenuItemText> items)
+{
+    std::vector<CommandItem> out;
+    out.reserve(items.size());
+    for (const MenuItemText& item : items) {
+        CommandItem c;
+        c.index = item.index;
+        c.caption = QString::fromUtf8(item.caption);
+        c.shortcut = QKeySequence(QString::fromUtf8(item.shortcut));
+        out.push_back(std::move(c));
+    }
+    return out;
+}

@@ -1,6 +1,9 @@
 #pragma once
 
+#include "platform/CommandRegistry.h"
+
 #include <span>
+#include <vector>
 
 // The captions, shortcuts and indexes of the Edit menu, the Edit-2 menu, the editor's two popup
 // menus and the toolbar's buttons. Captions and keys are UTF-8; "-" is a separator, which keeps
@@ -22,3 +25,7 @@ std::span<const MenuItemText> edit2MenuItems();     // hen2(1) to hen2(28), "編
 std::span<const MenuItemText> editorPopupItems();   // pmm, "編集"; 1, 5, 9 and 11 are separators
 std::span<const MenuItemText> stylePopupItems();    // sh1, "スタイルヘルプ"; 1 and 3 are separators
 std::span<const ToolbarButtonText> toolbarButtons();
+
+// The items of a menu's table as the command registry declares them (no handlers: the menu's own
+// handler runs with the item's index).
+std::vector<CommandItem> commandItems(std::span<const MenuItemText> items);

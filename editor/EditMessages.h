@@ -22,6 +22,10 @@ inline const QString ClearAllQuestion = QStringLiteral("全てのテキストを
 inline const QString DirectSearchNoText = QStringLiteral("文字を選択して、コピーをして下さい。");
 inline const QString DirectSearchNotFound = QStringLiteral("検索文字が見つかりません。") + QStringLiteral(" 検索文字 = ");
 
+// The toolbar's browser button (OK button); the page's path follows on the next line.
+inline const QString BrowserPageNotWritten = QStringLiteral("ブラウザーで表示する一時ファイルが書き込めませんでした。フォルダーがあるか、書き込めるかを確かめてください。");
+inline const QString BrowserNotStarted = QStringLiteral("ブラウザーを起動できませんでした。");
+
 // The tag look-up when no dictionary entry holds the selected name (OK button).
 inline const QString TagNotInDictionary = QStringLiteral("選択された文字はタグ辞典には登録されていません。");
 

@@ -76,14 +76,18 @@ void Insertion::PasteClip()
     undo.Savetx();
     const QString text = QApplication::clipboard()->text();
     QWidget* focus = QApplication::focusWidget();
+    // A read-only box (a panel's explanation) takes nothing.
     if (auto* ed = RichEdit::containing(focus)) {
         ed->SetSelText(toCrLf(text));
     } else if (auto* line = qobject_cast<QLineEdit*>(focus)) {
-        line->insert(text);
+        if (!line->isReadOnly())
+            line->insert(text);
     } else if (auto* plain = qobject_cast<QPlainTextEdit*>(focus)) {
-        plain->insertPlainText(text);
+        if (!plain->isReadOnly())
+            plain->insertPlainText(text);
     } else if (auto* rich = qobject_cast<QTextEdit*>(focus)) {
-        rich->insertPlainText(text);
+        if (!rich->isReadOnly())
+            rich->insertPlainText(text);
     }
 }
 

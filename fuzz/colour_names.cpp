@@ -32,7 +32,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, size_t size)
 
     const ColourFile editor = parseColourFile(text);
     for (const ColourRecord& r : editor.records) {
-        FUZZ_CHECK(!r.name.trimmed().isEmpty(), "a record has a name");
+        FUZZ_CHECK(!r.name.isEmpty() && !r.name.startsWith(u' ') && !r.name.endsWith(u' ')
+                       && !r.name.startsWith(u'\t') && !r.name.endsWith(u'\t'),
+                   "a record has a name without blanks around it");
         FUZZ_CHECK(r.hex.size() == 6, "a code has six digits");
         FUZZ_CHECK(channel(r.red) && channel(r.green) && channel(r.blue), "channels are 0 to 255");
     }

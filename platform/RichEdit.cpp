@@ -210,7 +210,12 @@ RichEdit::RichEdit(QWidget* parent)
     }
 }
 
-RichEdit::~RichEdit() = default;
+RichEdit::~RichEdit()
+{
+    // The inner editor goes first, while this is still a RichEdit: a focus loss that its
+    // destruction causes must not reach a half-destroyed owner.
+    delete sci_;
+}
 
 void RichEdit::keyPressEvent(QKeyEvent* event)
 {

@@ -4,7 +4,7 @@ set -euo pipefail
 packages=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev qt6-base-dev-tools libqt6opengl6-dev
-  libqscintilla2-qt6-dev
+  libqscintilla2-qt6-dev adwaita-icon-theme
   qt6-webengine-dev qt6-webengine-dev-tools
   qt6-translations-l10n qt6-l10n-tools
   libgtest-dev libgmock-dev libbenchmark-dev

@@ -36,9 +36,18 @@ fomPelmor::fomPelmor(Module1& module, Dialogs& dialogs, QWidget* parent)
     , insert(ws, undo, procs)
     , regions(ws, colour)
     , fonts(ws, colour, controls)
+    , editing{ws, undo, insert, colour, controls, commands, procs}
+    , pasteMode(editing)
+    , colourLookup(editing)
+    , search(editing, panels)
+    , grammar(editing, panels, fonts)
+    , editMenu(editing, pasteMode, search)
+    , toolbar(editing, Toolbar, pasteMode, editMenu, colourLookup, files)
+    , edit2(editing, toolbar, grammar, regions, fonts, panels)
+    , popups(editing, editMenu, regions, central_)
     , dispatcher(ws, undo, controls, procs)
     , lineBreaks(ws, insert, controls, procs)
-    , lineLength(controls, central_)
+    , wizards(ws, undo, insert, colour, panels, controls, procs, dispatcher)
     , preview(ws)
     , help(m1.settings)
     , live(ws, panels, preview, undo, colour)
@@ -51,8 +60,11 @@ fomPelmor::fomPelmor(Module1& module, Dialogs& dialogs, QWidget* parent)
     , autoCreate(m1.settings)
     , colorPicker(ws, controls, procs, this)
     , tagDictionary(ws, undo, insert, controls, procs, this)
+    , tagBridge(tagDictionary)
     , projects(ws, files)
     , fileMenu(ws, files, projects, autoCreate, colour, commands)
+    , templates(ws, undo, fonts, panels, controls, dispatcher)
+    , renaming(ws, panels, controls, dispatcher)
 {
     setWindowTitle(QStringLiteral("HTMLペルモア"));
     setCentralWidget(central_);
@@ -65,6 +77,18 @@ fomPelmor::fomPelmor(Module1& module, Dialogs& dialogs, QWidget* parent)
     connect(TabStrip1, &TabStrip::Click, this, [this] { preview.TabStrip1_Click(); });
     connect(&ws, &Workspace::filesDropped, this, [this](int, const QStringList& paths) { fileMenu.OpenPath(paths.first()); });
     files.quietClear = [] { return false; };
+    // The editing commands: the file commands of the toolbar, the search and grammar panels'
+    // buttons, and the preview that the direct search leaves.
+    toolbar.openFile = [this] { fileMenu.OpenFileCmd(); };
+    toolbar.printText = [this] { fileMenu.PrintText(); };
+    editMenu.stopPreviewTimer = [this] { preview.TimerBrowser.stop(); };
+    colourLookup.setTagDictionary(&tagBridge);
+    // The mini panel's close box makes the next search start at the top.
+    connect(&wizards.mini, &MiniPanel::closed, this, [this] { search.SearchPos = 0; });
+    for (auto& [index, branch] : search.dispatcherBranches())
+        dispatcher.setBranch(index, branch);
+    for (auto& [index, branch] : grammar.dispatcherBranches())
+        dispatcher.setBranch(index, branch);
     fileMenu.closeWindow = [this] { close(); };
 
     qApp->installEventFilter(this);
@@ -80,6 +104,12 @@ void fomPelmor::createMenus()
     QMenuBar* bar = menuBar();
     commands.addMenu(QStringLiteral("mfile"), bar->addMenu(QStringLiteral("ﾌｧｲﾙ(&F)")),
                      [this](int i) { fileMenu.mfile_Click(i); });
+    commands.addMenu(QStringLiteral("edit"), bar->addMenu(QStringLiteral("編集(&E)")),
+                     [this](int i) { editMenu.edit_Click(i); });
+    commands.addMenu(QStringLiteral("hen2"), bar->addMenu(QStringLiteral("編集2(&G)")),
+                     [this](int i) { edit2.hen2_Click(i); });
+    commands.addMenu(QStringLiteral("mk1"), bar->addMenu(QStringLiteral("簡単作成(&K)")));
+    commands.addMenu(QStringLiteral("mcyotto"), bar->addMenu(QStringLiteral("ちょっと高度に(&L)")));
     commands.addMenu(QStringLiteral("CSS1"), bar->addMenu(QStringLiteral("スタイルシート(&S)")),
                      [this](int i) { stylesheet.menu.CSS1_Click(i); });
     commands.addMenu(QStringLiteral("mjidou"), bar->addMenu(QStringLiteral("自動作成")));
@@ -89,6 +119,11 @@ void fomPelmor::createMenus()
                      [this](int i) { live.opm_Click(i); });
     commands.addMenu(QStringLiteral("mhelp"), bar->addMenu(QStringLiteral("ヘルプ(&H)")));
     fileMenu.declareMenu();
+    editMenu.declareMenu();
+    edit2.declareMenu();
+    templates.declareCommands(commands);
+    renaming.declareCommands(commands);
+    wizards.declareMenus(commands);
     stylesheet.menu.declareMenu(commands);
     autoCreate.declareMenu(commands);
     fonts.declareMenu(commands);

@@ -3,9 +3,18 @@
 #include "autocreate/AutoCreateMenu.h"
 #include "autocreate/TextPreparation.h"
 #include "editor/Colouring.h"
+#include "editor/ColourLookup.h"
+#include "editor/Edit2Menu.h"
+#include "editor/EditContext.h"
+#include "editor/EditMenu.h"
 #include "editor/EditorFonts.h"
+#include "editor/GrammarPanel.h"
 #include "editor/Insertion.h"
+#include "editor/PasteMode.h"
+#include "editor/PopupMenus.h"
 #include "editor/Regions.h"
+#include "editor/SearchPanels.h"
+#include "editor/Toolbar.h"
 #include "editor/UndoRing.h"
 #include "platform/CommandRegistry.h"
 #include "platform/ControlRegistry.h"
@@ -22,9 +31,12 @@
 #include "toolwindows/AboutBox.h"
 #include "toolwindows/FomColor.h"
 #include "toolwindows/Fomtag.h"
+#include "toolwindows/TagDictionaryBridge.h"
+#include "shell/Renaming.h"
+#include "shell/Templates.h"
 #include "wizards/Dispatcher.h"
 #include "wizards/LineBreakGenerators.h"
-#include "wizards/LineLengthPanel.h"
+#include "wizards/Wizards.h"
 #include "workspace/DocumentFiles.h"
 #include "workspace/Module1.h"
 #include "workspace/PanelKit.h"
@@ -74,9 +86,18 @@ public:
     Insertion insert;
     Regions regions;
     EditorFonts fonts;
+    EditContext editing;
+    PasteMode pasteMode;
+    ColourLookup colourLookup;
+    SearchPanels search;
+    GrammarPanel grammar;
+    EditMenu editMenu;
+    ToolbarButtons toolbar;
+    Edit2Menu edit2;
+    PopupMenus popups;
     Dispatcher dispatcher;
     LineBreakGenerators lineBreaks;
-    LineLengthPanel lineLength;
+    Wizards wizards;
     PreviewTab preview;
     HelpMenu help;
     LiveBrowser live;
@@ -89,8 +110,11 @@ public:
     AutoCreateMenu autoCreate;
     FomColor colorPicker;
     Fomtag tagDictionary;
+    TagDictionaryBridge tagBridge;
     Projects projects;
     FileMenu fileMenu;
+    Templates templates;
+    Renaming renaming;
 
     // ---- procedures of the window ----
     void Form_Load();

@@ -44,6 +44,8 @@ public:
 
     // Shows the window, loading it first when it is not loaded ("ShowTagDictionary").
     void showDictionary();
+    // Loads the window (its labels from tag.txt) without showing it.
+    void ensureLoaded();
 
     // ---- window events and procedures ----
     void Form_Load();
@@ -68,7 +70,6 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
-    void ensureLoaded();
     QLabel* label(int index) const;
     void followTab();
 

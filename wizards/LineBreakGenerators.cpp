@@ -1,6 +1,7 @@
 #include "wizards/LineBreakGenerators.h"
 
 #include "editor/Insertion.h"
+#include "editor/TextTransforms.h"
 #include "platform/ControlRegistry.h"
 #include "platform/Procedures.h"
 #include "platform/RichEdit.h"
@@ -20,9 +21,15 @@ LineBreakGenerators::LineBreakGenerators(Workspace& workspace, Insertion& insert
 void LineBreakGenerators::InsertBr()
 {
     RichEdit* ed = ws.CurEditor();
-    const int p = ed->SelStart();
+    int p = ed->SelStart();
     if (p == 0)
         return;
+    // A caret inside a region marker puts the mark behind it, so that the marker stays whole.
+    const int outside = outsideRegionMarker(ed->Text(), p);
+    if (outside != p) {
+        p = outside;
+        ed->SetSelStart(p);
+    }
     insert.Insert2(QStringLiteral("<BR>"), QString());
     ed->SetSelStart(p + 4);
     // The line-length panel, once the panels are built.

@@ -39,6 +39,13 @@ QGroupBox* PanelKit::addPanel(const QString& name, int index, const QString& cap
 QLabel* PanelKit::addTitle(QWidget* panel, const QString& name, int index, const QString& caption)
 {
     auto* title = new QLabel(caption, panel);
+    // A title bar: the user takes the panel by it.
+    title->setAutoFillBackground(true);
+    QPalette bar = title->palette();
+    bar.setColor(QPalette::Window, QColor(0, 0, 128));
+    bar.setColor(QPalette::WindowText, Qt::white);
+    title->setPalette(bar);
+    title->setIndent(4);
     title->setProperty(PanelProperty, QVariant::fromValue(static_cast<QObject*>(panel)));
     title->setCursor(Qt::SizeAllCursor);
     title->installEventFilter(this);

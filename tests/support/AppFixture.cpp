@@ -59,3 +59,10 @@ QByteArray AppFixture::readFile(const QString& path) const
         return QByteArray();
     return f.readAll();
 }
+
+void AppFixture::useShippedResource(const QString& name) const
+{
+    const QString target = programFolder + QStringLiteral("/resource/") + name;
+    QFile::remove(target);
+    ASSERT_TRUE(QFile::copy(QStringLiteral(PELMOR_SHIPPED_RESOURCE "/") + name, target)) << name.toStdString();
+}

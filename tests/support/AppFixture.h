@@ -26,6 +26,8 @@ protected:
     fomPelmor& w() { return *app->window; }
     QString path(const QString& name) const { return programFolder + QLatin1Char('/') + name; }
     void writeFile(const QString& path, const QByteArray& bytes) const;
+    // Copies a data file the program ships into the program folder's resource/.
+    void useShippedResource(const QString& name) const;
     QByteArray readFile(const QString& path) const;
 
     QTemporaryDir temp;

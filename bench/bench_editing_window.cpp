@@ -1,0 +1,83 @@
+// The editing commands in the real window on a large document: replace all, re-indenting and the
+// grammar check, each through its button or menu item (undo snapshot, new text, recolour).
+#include "bench/BenchSupport.h"
+#include "platform/RichEdit.h"
+
+#include <QLineEdit>
+#include <QRadioButton>
+#include <benchmark/benchmark.h>
+#include <memory>
+
+namespace {
+
+using bench::htmlOfSize;
+
+// Made on first use and gone before the application, whose widgets it holds.
+std::unique_ptr<bench::Session> current;
+bench::Session& session()
+{
+    if (!current)
+        current = std::make_unique<bench::Session>(false);
+    return *current;
+}
+
+// Puts the page back before each run, outside the measured time.
+void resetText(benchmark::State& state, RichEdit* ed, const QString& text)
+{
+    state.PauseTiming();
+    ed->SetText(text);
+    ed->SetSelStart(0);
+    state.ResumeTiming();
+}
+
+// Every "e" of the page replaced by "E" through the replace panel's "一斉置換".
+void BM_ReplaceAllButton(benchmark::State& state)
+{
+    fomPelmor& w = session().w();
+    RichEdit* ed = w.ws.CurEditor();
+    const QString text = htmlOfSize(state.range(0));
+    w.commands.invoke(QStringLiteral("edit"), 8);
+    w.controls.get<QLineEdit>(QStringLiteral("Text6"), 13)->setText(QStringLiteral("e"));
+    w.controls.get<QLineEdit>(QStringLiteral("Text6"), 14)->setText(QStringLiteral("E"));
+    auto* all = w.controls.get<QRadioButton>(QStringLiteral("OptKensaku"), 2);
+    for (auto _ : state) {
+        resetText(state, ed, text);
+        all->setChecked(true);
+        w.dispatcher.Cmdcmd_Click(87);
+    }
+    state.counters["replacements"] = static_cast<double>(text.count(QLatin1Char('e')));
+}
+BENCHMARK(BM_ReplaceAllButton)->Arg(1'000'000)->Unit(benchmark::kMillisecond);
+
+void BM_ReindentItem(benchmark::State& state)
+{
+    fomPelmor& w = session().w();
+    RichEdit* ed = w.ws.CurEditor();
+    const QString text = htmlOfSize(state.range(0));
+    for (auto _ : state) {
+        resetText(state, ed, text);
+        w.commands.invoke(QStringLiteral("hen2"), 26);
+    }
+}
+BENCHMARK(BM_ReindentItem)->Arg(1'000'000)->Unit(benchmark::kMillisecond);
+
+// The three checks find an unclosed DIV at the end: the panel shows it and the marks are painted.
+void BM_GrammarCheckItem(benchmark::State& state)
+{
+    fomPelmor& w = session().w();
+    RichEdit* ed = w.ws.CurEditor();
+    QString text = htmlOfSize(state.range(0));
+    text.replace(QStringLiteral("</BODY>"), QStringLiteral("<DIV></BODY>"));
+    for (auto _ : state) {
+        resetText(state, ed, text);
+        w.commands.invoke(QStringLiteral("hen2"), 14);
+    }
+}
+BENCHMARK(BM_GrammarCheckItem)->Arg(1'000'000)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    return bench::runBenchmarks(argc, argv, [] { current.reset(); });
+}

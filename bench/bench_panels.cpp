@@ -1,0 +1,72 @@
+// The guided panels: a start of the program in this process until its window is shown with every
+// panel built, and opening a panel from its menu until the window has drawn it.
+#include "bench/BenchSupport.h"
+#include "platform/CommandRegistry.h"
+#include "platform/ControlRegistry.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <benchmark/benchmark.h>
+
+namespace {
+
+void BM_StartUpWithAllPanels(benchmark::State& state)
+{
+    for (auto _ : state) {
+        QElapsedTimer timer;
+        timer.start();
+        bench::Session session(true);
+        QApplication::processEvents();
+        const double seconds = static_cast<double>(timer.nsecsElapsed()) / 1e9;
+        if (!session.w().isVisible() || !session.w().controls.has(QStringLiteral("Frame"), 5)
+            || !session.w().controls.has(QStringLiteral("FrmFrame"))) {
+            state.SkipWithError("the window or a panel is missing");
+            return;
+        }
+        state.SetIterationTime(seconds);
+    }
+}
+BENCHMARK(BM_StartUpWithAllPanels)->UseManualTime()->Iterations(10)->Unit(benchmark::kMillisecond);
+
+struct Item {
+    const char* menu;
+    int index;
+    const char* panel;
+    int frame;
+};
+// The table panel (the largest), the image panel, the frames wizard and the font-size panel.
+const Item Items[] = {
+    {"mcyotto", 14, "Frame", 5},
+    {"mcyotto", 2, "Frame", 3},
+    {"mcyotto", 18, "FrmFrame", -1},
+    {"mk1", 21, "Frame", 12},
+};
+
+std::unique_ptr<bench::Session> current;
+
+void BM_OpenPanelFromMenu(benchmark::State& state)
+{
+    if (!current)
+        current = std::make_unique<bench::Session>(true);
+    fomPelmor& w = current->w();
+    const Item& item = Items[state.range(0)];
+    QWidget* panel = w.controls.get<QWidget>(QString::fromLatin1(item.panel), item.frame);
+    for (auto _ : state) {
+        QElapsedTimer timer;
+        timer.start();
+        w.commands.invoke(QString::fromLatin1(item.menu), item.index);
+        QApplication::processEvents();
+        state.SetIterationTime(static_cast<double>(timer.nsecsElapsed()) / 1e9);
+        panel->hide();
+        QApplication::processEvents();
+    }
+    state.SetLabel(std::string(item.menu) + "(" + std::to_string(item.index) + ")");
+}
+BENCHMARK(BM_OpenPanelFromMenu)->DenseRange(0, 3)->UseManualTime()->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    return bench::runBenchmarks(argc, argv, [] { current.reset(); });
+}

@@ -1,0 +1,86 @@
+#include "editor/ColourLookup.h"
+
+#include "editor/ColourNames.h"
+#include "editor/EditApply.h"
+#include "editor/EditContext.h"
+#include "editor/EditMessages.h"
+#include "editor/UndoRing.h"
+#include "platform/ControlRegistry.h"
+#include "platform/Dialogs.h"
+#include "platform/Procedures.h"
+#include "platform/RichEdit.h"
+#include "workspace/Workspace.h"
+
+#include <QLineEdit>
+#include <QWidget>
+
+ColourLookup::ColourLookup(EditContext& context)
+    : ctx(context)
+{
+    ctx.procs.define(QStringLiteral("Getcolor"), std::function<void(const QString&)>([this](const QString& cs) { Getcolor(cs); }));
+}
+
+QColor ColourLookup::plainLabelColour()
+{
+    return QColor(0, 0, 128);
+}
+
+QColor ColourLookup::foundLabelColour()
+{
+    return QColor(255, 128, 0);
+}
+
+const QStringList& ColourLookup::colourNames()
+{
+    if (!names_) {
+        const ColourFile file = readColourFile(ctx.ws.m1.resourcePath(QStringLiteral("color.txt")));
+        names_ = ::colourNames(file);
+        // Told once a run; the good records are used all the same.
+        const QString message = colourFileMessage(file);
+        if (!message.isEmpty())
+            ctx.ws.dlg.MsgBox(message);
+    }
+    return *names_;
+}
+
+void ColourLookup::Getcolor(const QString& cs)
+{
+    RichEdit* ed = ctx.ws.CurEditor();
+    ed->setFocus();
+    const QStringList& names = colourNames();
+    const QString text = ed->Text();
+    const ColourInsertion c = colourInsertion(text, selectionOf(ed), cs, names);
+    ctx.undo.Savetx();
+    if (c.kind == ColourInsertion::Replace) {
+        select(ed, c.selection);
+        ed->SetSelText(c.replacement);
+        if (auto* box = qobject_cast<QLineEdit*>(ctx.controls.find(QStringLiteral("Txt1"))))
+            box->setText(c.replacement);
+    } else {
+        insertWrap(ctx.insert, ed, c.wrap);
+    }
+    if (auto* panel = qobject_cast<QWidget*>(ctx.controls.find(QStringLiteral("Frmc"))))
+        panel->raise();
+}
+
+void ColourLookup::LookupTag()
+{
+    RichEdit* ed = ctx.ws.CurEditor();
+    if (ed->SelLength() == 0)
+        return;
+    if (!tagDictionary_) {
+        // Until the dictionary window is built, its plain opening is all there is.
+        ctx.callIfDefined(QStringLiteral("ShowTagDictionary"));
+        return;
+    }
+    const QStringList captions = tagDictionary_->tagCaptions();
+    for (int i = 0; i < captions.size(); ++i)
+        tagDictionary_->setLabelBackColour(i, plainLabelColour());
+    const int found = findTagCaption(ed->SelText(), captions);
+    if (found < 0) {
+        ctx.ws.dlg.MsgBox(editmsg::TagNotInDictionary);
+        return;
+    }
+    tagDictionary_->showEntry(found);
+    tagDictionary_->setLabelBackColour(found, foundLabelColour());
+}

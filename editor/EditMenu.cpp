@@ -1,0 +1,259 @@
+#include "editor/EditMenu.h"
+
+#include "editor/Colouring.h"
+#include "editor/EditApply.h"
+#include "editor/EditContext.h"
+#include "editor/EditMenuItems.h"
+#include "editor/EditMessages.h"
+#include "editor/Insertion.h"
+#include "editor/PasteMode.h"
+#include "editor/SearchPanels.h"
+#include "editor/TextTransforms.h"
+#include "editor/UndoRing.h"
+#include "platform/CommandRegistry.h"
+#include "platform/ControlRegistry.h"
+#include "platform/Dialogs.h"
+#include "platform/Procedures.h"
+#include "platform/RichEdit.h"
+#include "platform/TabStrip.h"
+#include "workspace/DocumentText.h"
+#include "workspace/Workspace.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QRadioButton>
+
+namespace {
+
+const QString Menu = QStringLiteral("edit");
+
+// The selected text of the text box that has the focus, or of the editor when none has it.
+QString focusedSelection(RichEdit* ed)
+{
+    QWidget* focus = QApplication::focusWidget();
+    if (auto* line = qobject_cast<QLineEdit*>(focus))
+        return line->selectedText();
+    if (auto* plain = qobject_cast<QPlainTextEdit*>(focus))
+        return plain->textCursor().selectedText().replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
+    return ed->SelText();
+}
+
+void deleteFocusedSelection(RichEdit* ed)
+{
+    QWidget* focus = QApplication::focusWidget();
+    if (auto* line = qobject_cast<QLineEdit*>(focus)) {
+        if (!line->isReadOnly() && line->hasSelectedText())
+            line->del();
+    } else if (auto* plain = qobject_cast<QPlainTextEdit*>(focus)) {
+        if (!plain->isReadOnly())
+            plain->textCursor().removeSelectedText();
+    } else {
+        ed->SetSelText(QString());
+    }
+}
+
+} // namespace
+
+EditMenu::EditMenu(EditContext& context, PasteMode& pasteMode, SearchPanels& searchPanels)
+    : ctx(context)
+    , paste(pasteMode)
+    , search(searchPanels)
+{
+    ctx.procs.define(QStringLiteral("SelectBody"), [this] { SelectBody(); });
+}
+
+void EditMenu::declareMenu()
+{
+    ctx.commands.define(Menu, commandItems(editMenuItems()));
+}
+
+void EditMenu::edit_Click(int index)
+{
+    if (!ctx.commands.has(Menu, index))
+        return;
+    if (ctx.ws.tabStrip().SelectedIndex() == Workspace::sourceTab(ctx.ws.CurDoc())) {
+        runItem(index);
+        ctx.emptyUndoBuffer();
+    } else if (index == 29) {
+        DirectSearch();
+    }
+}
+
+void EditMenu::runItem(int index)
+{
+    RichEdit* ed = ctx.ws.CurEditor();
+    switch (index) {
+    case 0: UndoEdit(); break;
+    case 2: CutSel(); break;
+    case 3: CopySel(); break;
+    case 4: ctx.insert.PasteClip(); break;
+    case 6: search.ShowSearchPanel(); break;
+    case 8:
+        ed->HideSelection(false);
+        search.ShowReplacePanel();
+        break;
+    case 10: ctx.insert.InsertBrMark(); break;
+    case 11: DelBrMarks(); break;
+    case 12: BrInSelection(); break;
+    case 14: ctx.callIfDefined(QStringLiteral("InsertSpace")); break;
+    case 15: DeleteAllCrLf(); break;
+    case 17: TagCase(1); break;
+    case 18: TagCase(2); break;
+    case 20: EncodeSpecialChars(); break;
+    case 22: ctx.colour.ResetColor(); break;
+    case 24: ctx.callIfDefined(QStringLiteral("InsertSkeleton")); break;
+    case 26: SelectAll(); break;
+    case 27: ClearAllText(); break;
+    case 31: ctx.callIfDefined(QStringLiteral("SetumeiSize"), 8); break;
+    default: break; // separators, and the direct search, which runs from the preview only
+    }
+}
+
+void EditMenu::UndoEdit()
+{
+    paste.EndPasteMode();
+    ctx.undo.Gettx();
+    RichEdit* ed = ctx.ws.CurEditor();
+    ctx.colour.Setcolor2(ed);
+    ed->setFocus();
+}
+
+void EditMenu::CutSel()
+{
+    paste.EndPasteMode();
+    RichEdit* ed = ctx.ws.CurEditor();
+    if (ed->SelLength() == 0)
+        return;
+    ctx.undo.Savetx();
+    QClipboard* clipboard = QApplication::clipboard();
+    clipboard->clear();
+    clipboard->setText(focusedSelection(ed));
+    deleteFocusedSelection(ed);
+}
+
+void EditMenu::CopySel()
+{
+    paste.EndPasteMode();
+    RichEdit* ed = ctx.ws.CurEditor();
+    if (ed->SelLength() == 0)
+        return;
+    QClipboard* clipboard = QApplication::clipboard();
+    clipboard->clear();
+    clipboard->setText(focusedSelection(ed));
+}
+
+void EditMenu::transformSelection(SelectionTransform transform)
+{
+    RichEdit* ed = ctx.ws.CurEditor();
+    const QString t = ed->Text();
+    const auto r = transform(t, selectionOf(ed));
+    if (!r) {
+        ctx.ws.dlg.MsgBox(editmsg::NoSelection);
+        return;
+    }
+    ctx.undo.Savetx();
+    applyEdit(ed, t, *r);
+}
+
+void EditMenu::DelBrMarks()
+{
+    transformSelection(removeBrMarks);
+}
+
+void EditMenu::BrInSelection()
+{
+    transformSelection(brMarksAtLineEnds);
+}
+
+void EditMenu::TagCase(int mode)
+{
+    ctx.undo.Savetx();
+    RichEdit* ed = ctx.ws.CurEditor();
+    const QString t = ed->Text();
+    // The length does not change, so the selection stays where it was.
+    applyEdit(ed, t, {changeTagCase(t, mode), selectionOf(ed), {}});
+    ctx.colour.Setcolor2(ed);
+    ed->setFocus();
+}
+
+void EditMenu::EncodeSpecialChars()
+{
+    RichEdit* ed = ctx.ws.CurEditor();
+    switch (specialCharsAction(ed->Text(), selectionOf(ed))) {
+    case SpecialCharsAction::ConvertSelection:
+        ConvertEntities(0);
+        break;
+    case SpecialCharsAction::AskFirst:
+        if (ctx.ws.dlg.MsgBox(editmsg::SpecialCharsQuestion, MsgButtons::YesNo) == MsgResult::Yes)
+            ConvertEntities(0);
+        break;
+    case SpecialCharsAction::Nothing:
+        break;
+    }
+}
+
+void EditMenu::ConvertEntities(int mode)
+{
+    ctx.undo.Savetx();
+    RichEdit* ed = ctx.ws.CurEditor();
+    const QString t = ed->Text();
+    applyEdit(ed, t, convertEntities(t, selectionOf(ed), mode));
+    const QString converted = ed->Text();
+    if (converted.contains(QStringLiteral("\r\r"))) {
+        const QString cleaned = removeDoubleCr(converted);
+        applyEdit(ed, converted, {cleaned, clampSelection(cleaned, selectionOf(ed)), {}});
+    }
+}
+
+void EditMenu::ClearAllText()
+{
+    if (ctx.ws.dlg.MsgBox(editmsg::ClearAllQuestion, MsgButtons::YesNo) == MsgResult::No)
+        return;
+    ctx.undo.Savetx();
+    ctx.ws.CurEditor()->SetText(QString());
+}
+
+void EditMenu::DirectSearch()
+{
+    QClipboard* clipboard = QApplication::clipboard();
+    RichEdit* ed = ctx.ws.CurEditor();
+    const DirectSearchStep step = directSearch(clipboard->text(), ed->Text());
+    if (!step.message.isEmpty()) {
+        ctx.ws.dlg.MsgBox(step.message);
+        return;
+    }
+    ctx.ws.selectSourceTab(ctx.ws.CurDoc());
+    if (stopPreviewTimer)
+        stopPreviewTimer();
+    ctx.controls.get<QLineEdit>(QStringLiteral("Txtkensaku"))->setText(step.word);
+    ctx.controls.get<QRadioButton>(QStringLiteral("OptKensaku"), 0)->setChecked(true);
+    if (!ctx.callIfDefined(QStringLiteral("Cmdcmd_Click"), 80))
+        search.SearchText();
+    clipboard->clear();
+}
+
+void EditMenu::DeleteAllCrLf()
+{
+    ctx.undo.Savetx();
+    RichEdit* ed = ctx.ws.CurEditor();
+    const QString t = ed->Text();
+    // The caret keeps its place in the joined text.
+    const int caret = static_cast<int>(removeLineBreaks(t.left(ed->SelStart())).size());
+    applyEdit(ed, t, {removeLineBreaks(t), {caret, 0}, {}});
+}
+
+void EditMenu::SelectBody()
+{
+    RichEdit* ed = ctx.ws.CurEditor();
+    ed->setFocus();
+    select(ed, selectBody(ed->Text()));
+}
+
+void EditMenu::SelectAll()
+{
+    RichEdit* ed = ctx.ws.CurEditor();
+    ed->Select(0, ed->TextLength());
+    ed->setFocus();
+}

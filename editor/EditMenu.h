@@ -1,0 +1,54 @@
+#pragma once
+
+#include "editor/EditResult.h"
+
+#include <functional>
+#include <optional>
+
+struct EditContext;
+class PasteMode;
+class SearchPanels;
+
+// The Edit menu `edit` and the commands behind it that the toolbar and the popup menus share:
+// undo, the clipboard, line-break marks, tag case, entities, clearing, selecting the body and
+// the direct search from the preview.
+class EditMenu {
+public:
+    EditMenu(EditContext& context, PasteMode& pasteMode, SearchPanels& search);
+
+    // Declares the items of the menu "edit" (the shell creates the menu itself).
+    void declareMenu();
+    // An item of the Edit menu. On the current document's source tab the item runs and the
+    // editor's own undo buffer is emptied; on its preview tab only the direct search runs.
+    void edit_Click(int index);
+
+    void UndoEdit();
+    void CutSel();
+    void CopySel();
+    void DelBrMarks();
+    void BrInSelection();
+    // Mode 1 upper case, any other lower case.
+    void TagCase(int mode);
+    void EncodeSpecialChars();
+    // Mode 0 encodes, any other mode decodes: the selection, or the whole text without one.
+    void ConvertEntities(int mode);
+    void ClearAllText();
+    void DirectSearch();
+    void DeleteAllCrLf();
+    // Selects what lies inside the body (the whole text without one). Also the procedure
+    // "SelectBody".
+    void SelectBody();
+    void SelectAll();
+
+    // Stops the pending display of the preview; the shell fills it in.
+    std::function<void()> stopPreviewTimer;
+
+private:
+    void runItem(int index);
+    // Changes the selected text after an undo snapshot; without a selection the user is told.
+    using SelectionTransform = std::optional<EditResult> (*)(const QString& text, const Selection& selection);
+    void transformSelection(SelectionTransform transform);
+    EditContext& ctx;
+    PasteMode& paste;
+    SearchPanels& search;
+};

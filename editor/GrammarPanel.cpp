@@ -1,0 +1,91 @@
+#include "editor/GrammarPanel.h"
+
+#include "editor/Colouring.h"
+#include "editor/EditApply.h"
+#include "editor/EditContext.h"
+#include "editor/EditMessages.h"
+#include "editor/EditPanels.h"
+#include "editor/EditorFonts.h"
+#include "editor/GrammarCheck.h"
+#include "editor/Insertion.h"
+#include "editor/UndoRing.h"
+#include "platform/ControlRegistry.h"
+#include "platform/Dialogs.h"
+#include "platform/RichEdit.h"
+#include "platform/Twips.h"
+#include "workspace/PanelKit.h"
+#include "workspace/Workspace.h"
+
+#include <QApplication>
+#include <QPlainTextEdit>
+
+namespace {
+
+constexpr int CheckFrame = 37;
+constexpr int MessageText = 39;
+const QColor Blue(0, 0, 255);
+
+} // namespace
+
+GrammarPanel::GrammarPanel(EditContext& context, PanelKit& panels, EditorFonts& editorFonts)
+    : ctx(context)
+    , fonts(editorFonts)
+{
+    addEditPanel(panels, {CheckFrame, QStringLiteral("文法チェック"), QStringLiteral("エラーコメント"), 122, MessageText,
+                          2000, 2000, 5202, 2205, 1550});
+}
+
+bool GrammarPanel::CheckKana()
+{
+    RichEdit* ed = ctx.ws.CurEditor();
+    const QString text = ed->Text();
+    const QList<MarkRange> runs = halfWidthKanaRuns(text);
+    if (runs.isEmpty())
+        return false;
+    const bool replace = ctx.ws.dlg.MsgBox(editmsg::KanaQuestion, MsgButtons::YesNo) == MsgResult::Yes;
+    if (replace) {
+        // One character for one: the marks stand where the half-width ones stood.
+        ctx.undo.Savetx();
+        EditResult widened{widenKana(text), selectionOf(ed), {}};
+        applyEdit(ed, text, widened);
+    }
+    ed->PaintRange(0, ed->TextLength(), Blue);
+    paintRanges(ed, runs, Insertion::markColour());
+    return true;
+}
+
+void GrammarPanel::RunCheck()
+{
+    CheckKana();
+    RichEdit* ed = ctx.ws.CurEditor();
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    const std::optional<CheckFinding> shown = grammarCheck(ed->Text()).shown();
+    QApplication::restoreOverrideCursor();
+    if (!shown) {
+        ctx.colour.ResetColor();
+        return;
+    }
+    ctx.controls.get<QPlainTextEdit>(QStringLiteral("Text"), MessageText)->setPlainText(shown->message);
+    ShowCheckError(shown->mark.start, shown->mark.length);
+}
+
+void GrammarPanel::ShowCheckError(int start, int length)
+{
+    QWidget* f = ctx.controls.get<QWidget>(QStringLiteral("Frame"), CheckFrame);
+    twips::SetGeometry(f, 2000, 2000, 5202, 2205);
+    f->raise();
+    f->show();
+    RichEdit* ed = ctx.ws.CurEditor();
+    ed->PaintRange(0, ed->TextLength(), Blue);
+    ed->PaintRange(start, length, Insertion::markColour());
+    ed->Select(start, length);
+}
+
+std::vector<std::pair<int, GrammarPanel::Branch>> GrammarPanel::dispatcherBranches()
+{
+    return {{122, [this] {
+                 ctx.controls.get<QWidget>(QStringLiteral("Frame"), CheckFrame)->hide();
+                 fonts.ReapplyColorScheme();
+                 return true;
+             }}};
+}

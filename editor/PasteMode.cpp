@@ -1,0 +1,74 @@
+#include "editor/PasteMode.h"
+
+#include "editor/Colouring.h"
+#include "editor/EditApply.h"
+#include "editor/EditContext.h"
+#include "editor/ToolbarWraps.h"
+#include "editor/UndoRing.h"
+#include "platform/RichEdit.h"
+#include "platform/VbString.h"
+#include "workspace/Workspace.h"
+
+#include <QApplication>
+#include <QClipboard>
+
+PasteMode::PasteMode(EditContext& context)
+    : ctx(context)
+{
+    TimerHaru.setInterval(100);
+    connect(&TimerHaru, &QTimer::timeout, this, &PasteMode::TimerHaru_Timer);
+    connect(&On, &BoolState::changed, this, [this](bool on) {
+        if (on)
+            TimerHaru.start();
+        else
+            TimerHaru.stop();
+        applyTint(on);
+    });
+    connect(QApplication::clipboard(), &QClipboard::dataChanged, this, [this] { taken_ = false; });
+}
+
+QColor PasteMode::tint()
+{
+    return QColor(255, 255, 223);
+}
+
+void PasteMode::applyTint(bool on)
+{
+    ctx.colour.setGroundTint(on ? tint() : QColor());
+    // Schemes Ａ to Ｃ share one light ground; an editor on black (scheme Ｄ) keeps its ground.
+    const QColor light = schemeColours(1).back;
+    for (int i = 0; i < ctx.ws.DocCount(); ++i) {
+        RichEdit* ed = ctx.ws.HtText(i);
+        const QColor back = ed->BackColor();
+        if (on && back.lightness() >= 128)
+            ed->SetBackColor(tint());
+        else if (!on && back == tint())
+            ed->SetBackColor(light);
+    }
+}
+
+void PasteMode::Switch()
+{
+    On.toggle();
+    QApplication::clipboard()->clear();
+}
+
+void PasteMode::EndPasteMode()
+{
+    On.set(false);
+}
+
+void PasteMode::TimerHaru_Timer()
+{
+    QClipboard* clipboard = QApplication::clipboard();
+    const QString s = clipboard->text();
+    if (taken_ || vb::Trim(s).isEmpty() || ctx.ws.previewTabSelected())
+        return;
+    ctx.undo.Savetx();
+    RichEdit* ed = ctx.ws.CurEditor();
+    const auto wrap = pasteWrap(s, ed->Text(), selectionOf(ed));
+    insertWrap(ctx.insert, ed, *wrap);
+    ed->setFocus();
+    clipboard->clear();
+    taken_ = true;
+}

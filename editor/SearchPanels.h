@@ -1,0 +1,54 @@
+#pragma once
+
+#include <QString>
+#include <functional>
+#include <initializer_list>
+#include <utility>
+#include <vector>
+
+struct EditContext;
+class PanelKit;
+class QLineEdit;
+class QRadioButton;
+class QWidget;
+
+// The search panel `Frame(26)` (one occurrence at a time, letter case ignored, or every
+// occurrence highlighted) and the replace panel `Frame(27)` (find next and replace one, or
+// replace all, letter case exact). Their buttons run through the execute-button dispatcher.
+class SearchPanels {
+public:
+    SearchPanels(EditContext& context, PanelKit& panels);
+
+    // The 1-based position where the next one-at-a-time search starts (0 counts as 1).
+    int SearchPos = 1;
+
+    void ShowSearchPanel();
+    void ShowReplacePanel();
+    // The search panel's button: one search step, or the highlight of every occurrence. Also
+    // the procedure "SearchText".
+    void SearchText();
+    // Paints the whole text blue and every occurrence of st red; the last one stays selected.
+    void Searchst(const QString& st);
+    // Find next; false when there is nothing to find (the press then leaves at once).
+    bool FindNext();
+    // Replace one; false when nothing is selected.
+    bool ReplaceOne();
+    void ReplaceAll();
+    void OptKensaku_Click(int index);
+    void Txtkensaku_Change();
+
+    // The dispatcher's branches of the panels' buttons (79 to 87), for the shell to install.
+    using Branch = std::function<bool()>;
+    std::vector<std::pair<int, Branch>> dispatcherBranches();
+
+private:
+    void buildSearchPanel();
+    void buildReplacePanel();
+    // One option array's buttons side by side, one of them chosen at a time.
+    void addOptions(QWidget* panel, std::initializer_list<std::pair<int, const char*>> options, int top);
+    QRadioButton* option(int index) const;
+    QLineEdit* box(const QString& name, int index = -1) const;
+    QWidget* control(const QString& name, int index) const;
+    EditContext& ctx;
+    PanelKit& panels;
+};

@@ -1,0 +1,220 @@
+#include "editor/Toolbar.h"
+
+#include "editor/ColourLookup.h"
+#include "editor/EditApply.h"
+#include "editor/EditContext.h"
+#include "editor/EditMenu.h"
+#include "editor/EditMenuItems.h"
+#include "editor/EditMessages.h"
+#include "editor/Insertion.h"
+#include "editor/PasteMode.h"
+#include "editor/ToolbarWraps.h"
+#include "editor/UndoRing.h"
+#include "platform/CommandRegistry.h"
+#include "platform/Dialogs.h"
+#include "platform/RichEdit.h"
+#include "platform/StateValue.h"
+#include "platform/TabStrip.h"
+#include "platform/VbString.h"
+#include "workspace/DocumentFiles.h"
+#include "workspace/DocumentText.h"
+#include "workspace/Workspace.h"
+
+#include <QAction>
+#include <QDesktopServices>
+#include <QIcon>
+#include <QMenu>
+#include <QStandardPaths>
+#include <QToolBar>
+#include <QUrl>
+
+namespace {
+
+const QString Menu = QStringLiteral("tbToolBar");
+
+// Icons of the freedesktop naming scheme, in the order of the buttons; "" for a button that
+// shows its key as text because no icon says what it does.
+const char* const IconNames[] = {
+    "document-new", "document-open", "window-close", "document-save", "document-print",
+    "edit-undo", "edit-cut", "edit-copy", "edit-paste", "edit-find",
+    "", "accessories-dictionary", "format-text-bold", "format-text-italic", "format-text-underline",
+    "", "", "format-justify-left", "format-justify-center", "format-justify-right",
+    "color-select", "insert-image", "audio-x-generic", "web-browser", "",
+};
+
+// Without a desktop theme (a bare session, the offscreen platform) the icons come from the
+// freedesktop theme that the setup installs.
+void useInstalledIconTheme()
+{
+    QStringList paths = QIcon::themeSearchPaths();
+    const QStringList installed =
+        QStandardPaths::locateAll(QStandardPaths::GenericDataLocation, QStringLiteral("icons"), QStandardPaths::LocateDirectory);
+    for (const QString& p : installed) {
+        if (!paths.contains(p))
+            paths.append(p);
+    }
+    QIcon::setThemeSearchPaths(paths);
+    if (QIcon::themeName().isEmpty())
+        QIcon::setThemeName(QStringLiteral("hicolor"));
+    if (QIcon::fallbackThemeName().isEmpty())
+        QIcon::setFallbackThemeName(QStringLiteral("Adwaita"));
+}
+
+QIcon themeIcon(const char* name)
+{
+    if (!*name)
+        return QIcon();
+    // The installed theme may carry only the symbolic form of a name.
+    const QString n = QString::fromLatin1(name);
+    return QIcon::fromTheme(n, QIcon::fromTheme(n + QStringLiteral("-symbolic")));
+}
+
+} // namespace
+
+ToolbarButtons::ToolbarButtons(EditContext& context, QToolBar* bar, PasteMode& pasteMode, EditMenu& editMenu, ColourLookup& tagLookup,
+                 DocumentFiles& documentFiles)
+    : ctx(context)
+    , paste(pasteMode)
+    , edit(editMenu)
+    , lookup(tagLookup)
+    , files(documentFiles)
+    , buttons_(new QMenu(bar))
+{
+    // Runs a command between an undo snapshot and the emptying of the editor's undo buffer.
+    const auto framed = [this](std::function<void()> command) {
+        return [this, command = std::move(command)] {
+            ctx.undo.Savetx();
+            command();
+            ctx.emptyUndoBuffer();
+        };
+    };
+    const auto upward = [this](const char* name) { return [this, name] { ctx.callIfDefined(QLatin1String(name)); }; };
+    actions_ = {
+        {QStringLiteral("新規挿入"), [this] { ctx.ws.AddTab(); }},
+        {QStringLiteral("開く"), [this] { if (openFile) openFile(); }},
+        {QStringLiteral("閉じる"), [this] { files.Fclose(); }},
+        {QStringLiteral("上書き保存"), [this] { files.SaveFile(); }},
+        {QStringLiteral("印刷"), [this] { if (printText) printText(); }},
+        {QStringLiteral("元に戻す"), [this] {
+             paste.EndPasteMode();
+             ctx.undo.Gettx();
+         }},
+        {QStringLiteral("切り取り"), [this] { edit.CutSel(); }},
+        {QStringLiteral("ｺﾋﾟｰ"), [this] { edit.CopySel(); }},
+        {QStringLiteral("貼り付け"), [this] {
+             paste.EndPasteMode();
+             ctx.insert.PasteClip();
+         }},
+        {QStringLiteral("検索"), [this] { edit.edit_Click(6); }},
+        {QStringLiteral("改行"), framed([this] { ctx.insert.InsertBrMark(); })},
+        {QStringLiteral("タグ"), [this] {
+             if (ctx.ws.CurEditor()->SelLength() != 0)
+                 lookup.LookupTag();
+             else
+                 ctx.callIfDefined(QStringLiteral("ShowTagDictionary"));
+             if (TagDictionaryAccess* dictionary = lookup.tagDictionary())
+                 dictionary->setOpen();
+         }},
+        {QStringLiteral("太字"), framed([this] { SetTextStyle(1); })},
+        {QStringLiteral("斜体"), framed([this] { SetTextStyle(2); })},
+        {QStringLiteral("下線"), framed([this] { SetTextStyle(3); })},
+        {QStringLiteral("左揃え"), framed([this] { SetAlign(1); })},
+        {QStringLiteral("中央揃え"), framed([this] { SetAlign(2); })},
+        {QStringLiteral("右揃え"), framed([this] { SetAlign(3); })},
+        {QStringLiteral("文字大"), framed([this] { ChangeFontSize(1); })},
+        {QStringLiteral("文字少"), framed([this] { ChangeFontSize(2); })},
+        {QStringLiteral("色の設定"), [this] {
+             // The selection stays in view while the picker has the focus; the colour comes later.
+             ctx.ws.CurEditor()->HideSelection(false);
+             ctx.callIfDefined(QStringLiteral("ShowColorForm"));
+             ctx.emptyUndoBuffer();
+         }},
+        {QStringLiteral("画像"), framed(upward("mgazou_Click"))},
+        {QStringLiteral("音楽"), framed(upward("mwav_Click"))},
+        {QStringLiteral("ブラウザー"), [this] { ShowInBrowser(); }},
+        {QStringLiteral("貼"), [this] { paste.Switch(); }},
+    };
+    declareButtons(bar);
+}
+
+void ToolbarButtons::declareButtons(QToolBar* bar)
+{
+    useInstalledIconTheme();
+    ctx.commands.addMenu(Menu, buttons_);
+    const auto table = toolbarButtons();
+    for (int i = 0; i < static_cast<int>(table.size()); ++i) {
+        const QString key = QString::fromUtf8(table[static_cast<size_t>(i)].key);
+        CommandItem item{i, key};
+        item.handler = [this, key] { tbToolBar_ButtonClick(key); };
+        ctx.commands.add(Menu, item);
+        QAction* a = ctx.commands.action(Menu, i);
+        a->setToolTip(QString::fromUtf8(table[static_cast<size_t>(i)].tip));
+        a->setIcon(themeIcon(IconNames[i]));
+        bar->addAction(a);
+    }
+    // The paste-mode button shows whether paste mode is on.
+    QAction* pasteButton = ctx.commands.action(Menu, static_cast<int>(table.size()) - 1);
+    pasteButton->setCheckable(true);
+    QObject::connect(&paste.On, &BoolState::changed, pasteButton, &QAction::setChecked);
+}
+
+void ToolbarButtons::tbToolBar_ButtonClick(const QString& key)
+{
+    TabStrip& strip = ctx.ws.tabStrip();
+    const int tab = strip.SelectedIndex();
+    if (tab >= 1 && Workspace::isPreviewTab(tab))
+        strip.Select(tab - 1);
+    for (const auto& [k, action] : actions_) {
+        if (k == key) {
+            action();
+            return;
+        }
+    }
+}
+
+void ToolbarButtons::wrapSelection(SelectionWrap wrapOf, int mode)
+{
+    RichEdit* ed = ctx.ws.CurEditor();
+    if (ed->SelLength() == 0)
+        return;
+    ctx.undo.Savetx();
+    if (const auto wrap = wrapOf(mode, ed->Text(), selectionOf(ed)))
+        insertWrap(ctx.insert, ed, *wrap);
+}
+
+void ToolbarButtons::SetTextStyle(int mode)
+{
+    wrapSelection(textStyleWrap, mode);
+}
+
+void ToolbarButtons::ChangeFontSize(int mode)
+{
+    wrapSelection(fontSizeWrap, mode);
+}
+
+void ToolbarButtons::SetAlign(int mode)
+{
+    RichEdit* ed = ctx.ws.CurEditor();
+    if (ed->SelStart() == 0)
+        return;
+    ctx.undo.Savetx();
+    if (const auto wrap = alignWrap(mode, selectionOf(ed)))
+        insertWrap(ctx.insert, ed, *wrap);
+}
+
+void ToolbarButtons::ShowInBrowser()
+{
+    Workspace& ws = ctx.ws;
+    if (vb::Trim(ws.CurEditor()->Text()).isEmpty())
+        return;
+    Document& d = ws.current();
+    if (d.DataPath.isEmpty())
+        d.DataPath = ws.m1.programFolder;
+    const QString path = ws.TempPagePath(ws.CurDoc());
+    if (!ws.writePage(path, GetFullText(d), d.encoding)) {
+        ws.dlg.MsgBox(editmsg::BrowserPageNotWritten + CrLf + path);
+        return;
+    }
+    if (!QDesktopServices::openUrl(QUrl::fromLocalFile(path)))
+        ws.dlg.MsgBox(editmsg::BrowserNotStarted + CrLf + path);
+}

@@ -1,0 +1,121 @@
+#include "EditingFixture.h"
+
+#include "editor/EditApply.h"
+#include "platform/RichEdit.h"
+#include "workspace/DocumentText.h"
+
+#include <QTest>
+
+namespace {
+
+const QString Edit2 = QStringLiteral("hen2");
+
+} // namespace
+
+class Edit2MenuTest : public EditingFixture {};
+
+TEST_F(Edit2MenuTest, ItemsByTheirIndex)
+{
+    const CommandRow rows[] = {
+        {1, "ab«»", "ab&nbsp;«»", {{2, 6}}},
+        {2, "ab«cd»ef", "ab<BR>«»cdef"},
+        {2, "«»ab", "«»ab"},
+        // Paragraph and position, by their generators: the start tag's line, then the selection.
+        {4, "ab«cd»", "ab<P>\r\n«»cd</P>\r\n", {{2, 5}, {9, 6}}},
+        {5, "ab«cd»", "ab<DIV>\r\n«»cd</DIV>\r\n", {{2, 7}, {11, 8}}},
+        {7, "ab«cd»ef", "ab<FONT SIZE=\"+1\">«»cd</FONT>ef", {{2, 16}, {20, 7}}},
+        {8, "ab«cd»ef", "ab<FONT SIZE=\"-1\">«»cd</FONT>ef", {{2, 16}, {20, 7}}},
+        {9, "ab«cd\r\n»ef", "ab<B>«»cd</B>\r\nef", {{2, 3}, {7, 4}}},
+        {9, "ab«»ef", "ab«»ef"},
+        {11, "ab«cd»", "ab«cd»"},
+        {12, "ab«cd»", "ab«cd»"},
+        {16, "ab«cd»", "ab«cd»"},
+        {18, "a«b»c", "«»a<!--Reg001-->c"},
+        {26, "«»<TABLE><TR><TD>セル</TD></TR></TABLE>", "«»\r\n<TABLE>\r\n\t<TR>\r\n\t\t<TD>セル</TD>\r\n\t</TR>\r\n</TABLE>"},
+        {27, "\t<P>\r\n\t\tx\t«»y", "<P>\r\nx«»y"},
+        {28, "ab«»", "ab«»"}, // the line-length panel belongs to the construct panels
+    };
+    runRows(Edit2, rows);
+}
+
+TEST_F(Edit2MenuTest, ReindentingIsExactAndTwiceGivesTheSameTextAndOneUndoTakesItBack)
+{
+    const QString page = QStringLiteral(
+        "<HTML><BODY>\r\n<TABLE><TR><TD>\r\n<TABLE><TR><TD>内</TD></TR></TABLE>\r\n</TD></TR></TABLE>\r\n"
+        "<DIV><UL><LI>一つ<LI><B>二つ</B></UL></DIV>\r\n</BODY></HTML>");
+    const QString expected = QStringLiteral(
+        "\r\n<HTML>\r\n\t<BODY>\r\n\t\t<TABLE>\r\n\t\t\t<TR>\r\n\t\t\t\t<TD>\r\n\t\t\t\t<TABLE>\r\n\t\t\t\t\t<TR>\r\n"
+        "\t\t\t\t\t\t<TD>内</TD>\r\n\t\t\t\t\t</TR>\r\n\t\t\t\t</TABLE>\r\n\t\t\t\t</TD>\r\n\t\t\t</TR>\r\n\t\t</TABLE>\r\n"
+        "\t\t<DIV>\r\n\t\t\t<UL><LI>一つ<LI><B>二つ</B></UL>\r\n\t\t</DIV>\r\n\t</BODY>\r\n</HTML>");
+    setDocument(page, {0, 0});
+    w().commands.invoke(Edit2, 26);
+    EXPECT_EQ(ed()->Text(), expected);
+    w().commands.invoke(Edit2, 26);
+    EXPECT_EQ(ed()->Text(), expected);
+    EXPECT_TRUE(red().isEmpty());
+
+    w().commands.invoke(QStringLiteral("edit"), 0);
+    EXPECT_EQ(ed()->Text(), page) << "the second run changed nothing, so one step goes back to the start";
+
+    // Removing the indentation takes every tab, typed ones too, and can be undone.
+    setDocument("a\tb«»");
+    w().commands.invoke(Edit2, 27);
+    EXPECT_EQ(ed()->Text(), QStringLiteral("ab"));
+    w().commands.invoke(QStringLiteral("edit"), 0);
+    EXPECT_EQ(ed()->Text(), QStringLiteral("a\tb"));
+}
+
+TEST_F(Edit2MenuTest, ReindentingKeepsFoldedRegionsExpandable)
+{
+    Document& d = w().ws.current();
+    d.Regions[1] = QStringLiteral("<TD>一</TD>");
+    setDocument(QStringLiteral("<TABLE><TR>") + regionMarker(1) + QStringLiteral("</TR></TABLE>"), {0, 0});
+    w().commands.invoke(Edit2, 26);
+    EXPECT_EQ(expandRegions(ed()->Text(), d.Regions),
+              QStringLiteral("\r\n<TABLE>\r\n\t<TR>\r\n\t\t<TD>一</TD>\r\n\t</TR>\r\n</TABLE>"));
+}
+
+TEST_F(Edit2MenuTest, RegionAndHeaderItemsFoldAndGiveBack)
+{
+    const QString page = QStringLiteral("<HTML><BODY>\r\n本文\r\n</BODY></HTML>");
+    // Show the selection only (header and footer go first), then everything again.
+    setDocument(page, {14, 2});
+    w().commands.invoke(Edit2, 17);
+    EXPECT_EQ(ed()->Text(), QStringLiteral("本文\r\n"));
+    w().commands.invoke(Edit2, 20);
+    EXPECT_EQ(ed()->Text(), page);
+    // Hide the selection, then unfold that one region by selecting its marker.
+    setDocument(page, {14, 2});
+    w().commands.invoke(Edit2, 18);
+    EXPECT_EQ(ed()->Text(), QStringLiteral("<HTML><BODY>\r\n<!--Reg001-->\r\n</BODY></HTML>"));
+    select(ed(), {14, 13});
+    w().commands.invoke(Edit2, 21);
+    EXPECT_EQ(ed()->Text(), page);
+    // Header and footer away and back.
+    setDocument(page, {0, 0});
+    w().commands.invoke(Edit2, 23);
+    EXPECT_EQ(ed()->Text(), QStringLiteral("本文\r\n"));
+    w().commands.invoke(Edit2, 24);
+    EXPECT_EQ(ed()->Text(), page);
+}
+
+TEST_F(Edit2MenuTest, LineBreakLeavesNothingForTheEditorsOwnUndo)
+{
+    setDocument("ab«»");
+    QTest::keyClicks(ed(), QStringLiteral("c"));
+    w().commands.invoke(Edit2, 2);
+    EXPECT_EQ(ed()->Text(), QStringLiteral("abc<BR>"));
+    EXPECT_FALSE(ed()->CanUndo());
+    w().commands.invoke(QStringLiteral("edit"), 0);
+    EXPECT_EQ(ed()->Text(), QStringLiteral("abc"));
+}
+
+TEST_F(Edit2MenuTest, IndexTenReappliesTheSchemeAndClearsTheMarks)
+{
+    setDocument("ab«cd»");
+    w().commands.invoke(Edit2, 9);
+    ASSERT_FALSE(red().isEmpty());
+    w().edit2.hen2_Click(10);
+    EXPECT_TRUE(red().isEmpty());
+    EXPECT_EQ(ed()->Text(), QStringLiteral("ab<B>cd</B>"));
+}

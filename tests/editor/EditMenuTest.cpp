@@ -1,0 +1,196 @@
+#include "EditingFixture.h"
+
+#include "editor/EditApply.h"
+#include "editor/PasteMode.h"
+#include "platform/RichEdit.h"
+#include "platform/TabStrip.h"
+#include "workspace/DocumentText.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QRadioButton>
+#include <QTest>
+
+namespace {
+
+const QString Edit = QStringLiteral("edit");
+const char* const NoSelection = "範囲が指定されていません";
+
+} // namespace
+
+class EditMenuTest : public EditingFixture {};
+
+TEST_F(EditMenuTest, ItemsOnTheSourceTab)
+{
+    const char* const question = "このモードは　<  や  > を特殊なタグに変換します。";
+    const CommandRow rows[] = {
+        {2, "ab«cd»ef", "ab«»ef", {}, "old", "cd"},
+        {2, "ab«»ef", "ab«»ef", {}, "old", "old"},
+        {3, "ab«日本»ef", "ab«日本»ef", {}, "old", "日本"},
+        {4, "ab«cd»ef", "abXY«»ef", {}, "XY"},
+        {4, "ab«»ef", "ab行\r\n«»ef", {}, "行\n"}, // the clipboard's LF becomes the editor's CR LF
+        {10, "ab«cd»ef", "ab<BR>«»cdef"},
+        {10, "«»ab", "«»ab"},
+        {11, "x«a<BR>b<br>c<Br>»y", "xabc«»y"},
+        {11, "x«»y", "x«»y", {}, nullptr, nullptr, NoSelection},
+        {12, "«a\r\nb\r\n»c", "a<BR>\r\nb<BR>\r\n«»c"},
+        {12, "a«»b", "a«»b", {}, nullptr, nullptr, NoSelection},
+        {14, "ab«»", "ab&nbsp;«»", {{2, 6}}}, // the space generator
+        {15, "a\r\nb\r\n«»c\r\n", "ab«»c"},
+        // Tag and attribute names change; quoted values, text and comments keep their letters.
+        {17, "«»<a href=\"Page.html\">Text</a><!-- x -->", "«»<A HREF=\"Page.html\">Text</A><!-- x -->"},
+        {18, "<P ALIGN=\"Right\">X«»</P>", "<p align=\"Right\">X«»</p>"},
+        {20, "«a<b>»", "a&lt;b&gt;«»"},
+        {20, "«&amp;»", "&amp;amp;«»"},
+        {20, "«»a < b", "«»a < b"}, // no selection and nothing like HTML: nothing
+        {20, "«»<BR>&", "«»&lt;BR&gt;&amp;", {}, nullptr, nullptr, question, MsgResult::Yes},
+        {20, "«»<BR>&", "«»<BR>&", {}, nullptr, nullptr, question, MsgResult::No},
+        {22, "<B>«»x</B>", "<B>«»x</B>"},
+        {24, "ab«»cd", "ab«»cd"}, // the bare skeleton belongs to automatic creation (not built here)
+        {26, "ab«»cd", "«abcd»"},
+        {27, "ab«c»d", "«»", {}, nullptr, nullptr, "全てのテキストを削除します。", MsgResult::Yes},
+        {27, "ab«c»d", "ab«c»d", {}, nullptr, nullptr, "全てのテキストを削除します。", MsgResult::No},
+        {29, "ab«»cd", "ab«»cd", {}, "cd"}, // the direct search runs from the preview only
+        {31, "ab«»cd", "ab«»cd"},
+    };
+    runRows(Edit, rows);
+}
+
+TEST_F(EditMenuTest, EveryItemEmptiesTheEditorsUndoAndThePopupsDoNot)
+{
+    for (int index : {2, 10, 22, 26}) {
+        setDocument("ab«cd»");
+        QTest::keyClicks(ed(), QStringLiteral("x"));
+        select(ed(), {0, 1});
+        w().commands.invoke(Edit, index);
+        EXPECT_FALSE(ed()->CanUndo()) << index;
+    }
+    setDocument("ab«cd»");
+    QTest::keyClicks(ed(), QStringLiteral("x"));
+    select(ed(), {0, 1});
+    w().commands.invoke(QStringLiteral("pm"), 10);
+    EXPECT_TRUE(ed()->CanUndo());
+}
+
+TEST_F(EditMenuTest, OnThePreviewTabOnlyTheDirectSearchActs)
+{
+    setDocument("ab«cd»ef");
+    w().ws.selectPreviewTab(0);
+    for (int index : {2, 10, 15, 26})
+        w().commands.invoke(Edit, index);
+    EXPECT_EQ(ed()->Text(), QStringLiteral("abcdef"));
+    EXPECT_TRUE(w().ws.previewTabSelected());
+}
+
+TEST_F(EditMenuTest, DirectSearchFindsTheCopiedPassageInTheSource)
+{
+    setDocument("<P>一行目\r\n二行目</P>\r\n<P>一行目二行目</P>«»");
+    w().ws.selectPreviewTab(0);
+    QApplication::clipboard()->setText(QStringLiteral("一行目\r\n二行目"));
+    w().commands.invoke(Edit, 29);
+    // Found without its line break: where the source holds it on one line.
+    EXPECT_EQ(w().ws.tabStrip().SelectedIndex(), 1);
+    EXPECT_EQ(selectionOf(ed()), (Selection{20, 6}));
+    EXPECT_EQ(w().controls.get<QLineEdit>(QStringLiteral("Txtkensaku"))->text(), QStringLiteral("一行目二行目"));
+    EXPECT_TRUE(w().controls.get<QRadioButton>(QStringLiteral("OptKensaku"), 0)->isChecked());
+    EXPECT_TRUE(QApplication::clipboard()->text().isEmpty());
+
+    w().ws.selectPreviewTab(0);
+    QApplication::clipboard()->setText(QStringLiteral("ない"));
+    dialogs.expectMsg(QStringLiteral("検索文字が見つかりません。 検索文字 = ない"));
+    w().commands.invoke(Edit, 29);
+    QApplication::clipboard()->clear();
+    dialogs.expectMsg(QStringLiteral("文字を選択して、コピーをして下さい。"));
+    w().commands.invoke(Edit, 29);
+    EXPECT_TRUE(w().ws.previewTabSelected());
+}
+
+TEST_F(EditMenuTest, UndoStepsBackThroughTheCommandsAndEndsPasteMode)
+{
+    setDocument("«<a>»");
+    w().commands.invoke(Edit, 17);
+    ASSERT_EQ(ed()->Text(), QStringLiteral("<A>"));
+    w().pasteMode.On.set(true);
+    w().commands.invoke(Edit, 0);
+    EXPECT_EQ(ed()->Text(), QStringLiteral("<a>")) << "tag case can be undone";
+    EXPECT_FALSE(w().pasteMode.On.value());
+
+    setDocument("«a\r\nb»");
+    w().commands.invoke(Edit, 12);
+    w().commands.invoke(Edit, 0);
+    EXPECT_EQ(ed()->Text(), QStringLiteral("a\r\nb")) << "line-break marks can be undone";
+
+    setDocument("a«»");
+    dialogs.expectMsg(QStringLiteral("全てのテキストを削除します。"), MsgResult::Yes);
+    w().commands.invoke(Edit, 27);
+    w().commands.invoke(Edit, 0);
+    EXPECT_EQ(ed()->Text(), QStringLiteral("a")) << "clearing can be undone";
+}
+
+TEST_F(EditMenuTest, CtrlVPastesOnce)
+{
+    w().activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&w()));
+    setDocument("ab«»");
+    QApplication::clipboard()->setText(QStringLiteral("貼"));
+    QTest::keyClick(ed(), Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(ed()->Text(), QStringLiteral("ab貼"));
+    // The paste came through the menu: one undo step takes it back.
+    w().commands.invoke(Edit, 0);
+    EXPECT_EQ(ed()->Text(), QStringLiteral("ab"));
+}
+
+TEST_F(EditMenuTest, CtrlVInAPanelsExplanationPastesNothing)
+{
+    w().activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&w()));
+    setDocument("ab«»");
+    w().commands.invoke(Edit, 6);
+    auto* explanation = w().controls.get<QPlainTextEdit>(QStringLiteral("Text"), 27);
+    const QString before = explanation->toPlainText();
+    explanation->setFocus();
+    QApplication::clipboard()->setText(QStringLiteral("貼"));
+    w().commands.invoke(Edit, 4);
+    EXPECT_EQ(explanation->toPlainText(), before);
+    EXPECT_EQ(ed()->Text(), QStringLiteral("ab"));
+}
+
+TEST_F(EditMenuTest, CutAndCopyTakeTheSelectionOfTheFocusedTextBox)
+{
+    w().activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&w()));
+    w().commands.invoke(Edit, 6);
+    auto* box = w().controls.get<QLineEdit>(QStringLiteral("Txtkensaku"));
+    setDocument("ab«cd»ef");
+    box->setText(QStringLiteral("検索語"));
+    box->setFocus();
+    box->setSelection(0, 2);
+    ASSERT_EQ(QApplication::focusWidget(), box);
+    w().editMenu.CutSel();
+    EXPECT_EQ(QApplication::clipboard()->text(), QStringLiteral("検索"));
+    EXPECT_EQ(box->text(), QStringLiteral("語"));
+    EXPECT_EQ(ed()->Text(), QStringLiteral("abcdef"));
+}
+
+TEST_F(EditMenuTest, LineBreakMarksKeepRegionMarkersWhole)
+{
+    Document& d = w().ws.current();
+    d.Regions[1] = QStringLiteral("folded");
+    // The caret inside the marker: the mark goes behind it.
+    setDocument(QStringLiteral("a") + regionMarker(1) + QStringLiteral("b"), {5, 0});
+    w().commands.invoke(Edit, 10);
+    EXPECT_EQ(ed()->Text(), QStringLiteral("a") + regionMarker(1) + QStringLiteral("<BR>b"));
+    EXPECT_EQ(expandRegions(ed()->Text(), d.Regions), QStringLiteral("afolded<BR>b"));
+}
+
+TEST_F(EditMenuTest, SelectBodySelectsInsideTheBody)
+{
+    setDocument("<html><body bgcolor=red>\r\nabc\r\n</body></html>«»");
+    w().procs.call(QStringLiteral("SelectBody"));
+    EXPECT_EQ(selectionOf(ed()), (Selection{24, 7}));
+    setDocument("</BODY><BODY>x«»");
+    w().editMenu.SelectBody();
+    EXPECT_EQ(selectionOf(ed()), (Selection{0, 14}));
+}

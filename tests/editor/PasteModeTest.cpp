@@ -1,0 +1,140 @@
+#include "EditingFixture.h"
+
+#include "editor/EditApply.h"
+#include "editor/PasteMode.h"
+#include "platform/RichEdit.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QTest>
+
+namespace {
+
+const QString Bar = QStringLiteral("tbToolBar");
+constexpr int PasteButton = 24;
+constexpr int UndoButton = 5;
+const QColor Light(238, 238, 255);
+
+} // namespace
+
+class PasteModeTest : public EditingFixture {
+protected:
+    PasteMode& paste() { return w().pasteMode; }
+    QClipboard* clipboard() { return QApplication::clipboard(); }
+    // What copying a text in another program and one tick later do.
+    void copyAndTick(const QString& text)
+    {
+        clipboard()->setText(text);
+        paste().TimerHaru_Timer();
+    }
+};
+
+TEST_F(PasteModeTest, TheButtonSwitchesTheModeItsCheckAndTheTimerAndEmptiesTheClipboard)
+{
+    QAction* button = w().commands.action(Bar, PasteButton);
+    clipboard()->setText(QStringLiteral("<B>"));
+    w().commands.invoke(Bar, PasteButton);
+    EXPECT_TRUE(paste().On.value());
+    EXPECT_TRUE(button->isChecked());
+    EXPECT_TRUE(paste().TimerHaru.isActive());
+    EXPECT_EQ(paste().TimerHaru.interval(), 100);
+    EXPECT_TRUE(clipboard()->text().isEmpty()) << "only text copied afterwards is taken";
+
+    clipboard()->setText(QStringLiteral("<B>"));
+    w().commands.invoke(Bar, PasteButton);
+    EXPECT_FALSE(paste().On.value());
+    EXPECT_FALSE(button->isChecked());
+    EXPECT_FALSE(paste().TimerHaru.isActive());
+    EXPECT_TRUE(clipboard()->text().isEmpty());
+}
+
+TEST_F(PasteModeTest, EachCopyWrapsTheSelectionOnceAndRedInTheFirstTwoPieces)
+{
+    w().commands.invoke(Bar, PasteButton);
+    struct Case {
+        const char* before;
+        const char* copied;
+        const char* after;
+        QList<MarkRange> red;
+    } cases[] = {
+        {"ab«cd»ef", "<I></I>", "ab<I>«»cd</I>ef", {{2, 3}, {7, 4}}},
+        {"ab«cd»ef", "  <A HREF=\"x\">リンク</A>  ", "ab<A HREF=\"x\">リンク«»cd</A>ef", {{2, 15}, {19, 4}}},
+        {"ab«cd»ef", "前に", "ab前に«»cdef", {{2, 2}}},
+        // More than three pieces: the first two are used, the rest is dropped.
+        {"«x»", "<B><I><U><S>", "<B>«»x<I>", {{0, 3}, {4, 3}}},
+        // A selection ending in a line break leaves it after the closing piece.
+        {"«x\r\n»y", "<B></B>", "<B>«»x</B>\r\ny", {{0, 3}, {4, 4}}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.copied);
+        setDocument(c.before);
+        copyAndTick(QString::fromUtf8(c.copied));
+        EXPECT_EQ(marked(ed()), QString::fromUtf8(c.after));
+        EXPECT_EQ(red(), c.red);
+        EXPECT_TRUE(clipboard()->text().isEmpty());
+        // The next tick finds nothing to take.
+        paste().TimerHaru_Timer();
+        EXPECT_EQ(marked(ed()), QString::fromUtf8(c.after));
+    }
+    // Copying the same text again wraps again; one undo takes one wrap back.
+    setDocument("ab«cd»ef");
+    copyAndTick(QStringLiteral("<I></I>"));
+    select(ed(), {5, 2});
+    copyAndTick(QStringLiteral("<I></I>"));
+    EXPECT_EQ(ed()->Text(), QStringLiteral("ab<I><I>cd</I></I>ef"));
+}
+
+TEST_F(PasteModeTest, ABlankClipboardOrAPreviewTabLeavesEverythingAsItIs)
+{
+    w().commands.invoke(Bar, PasteButton);
+    setDocument("ab«cd»ef");
+    copyAndTick(QStringLiteral("   "));
+    EXPECT_EQ(marked(ed()), QStringLiteral("ab«cd»ef"));
+    EXPECT_EQ(clipboard()->text(), QStringLiteral("   "));
+
+    w().ws.selectPreviewTab(0);
+    copyAndTick(QStringLiteral("<B></B>"));
+    EXPECT_EQ(ed()->Text(), QStringLiteral("abcdef"));
+    EXPECT_EQ(clipboard()->text(), QStringLiteral("<B></B>"));
+}
+
+TEST_F(PasteModeTest, TheTimerTicksWhilePasteModeIsOn)
+{
+    w().commands.invoke(Bar, PasteButton);
+    setDocument("ab«cd»ef");
+    clipboard()->setText(QStringLiteral("<EM></EM>"));
+    QTest::qWait(350);
+    EXPECT_EQ(ed()->Text(), QStringLiteral("ab<EM>cd</EM>ef")) << "once, however many ticks ran";
+}
+
+TEST_F(PasteModeTest, EveryEditorIsTintedAndGoesBackToItsOwnGround)
+{
+    ASSERT_TRUE(w().ws.AddTab());
+    ASSERT_TRUE(w().ws.AddTab());
+    w().ws.selectSourceTab(1);
+    w().commands.invoke(Bar, PasteButton);
+    for (int i = 0; i < 3; ++i)
+        EXPECT_EQ(w().ws.HtText(i)->BackColor(), PasteMode::tint()) << i;
+    // A recolour while paste mode is on keeps the tint.
+    w().colour.ResetColor();
+    EXPECT_EQ(ed()->BackColor(), PasteMode::tint());
+
+    // Undo, cut and copy end paste mode.
+    w().commands.invoke(Bar, UndoButton);
+    EXPECT_FALSE(w().pasteMode.On.value());
+    for (int i = 0; i < 3; ++i)
+        EXPECT_EQ(w().ws.HtText(i)->BackColor(), Light) << i;
+}
+
+TEST_F(PasteModeTest, SchemeDStaysBlackAndReadable)
+{
+    w().commands.invoke(QStringLiteral("Mefont1"), 4);
+    ASSERT_EQ(ed()->BackColor(), QColor(0, 0, 0));
+    w().commands.invoke(Bar, PasteButton);
+    EXPECT_EQ(ed()->BackColor(), QColor(0, 0, 0));
+    w().colour.ResetColor();
+    EXPECT_EQ(ed()->BackColor(), QColor(0, 0, 0));
+    w().commands.invoke(Bar, PasteButton);
+    EXPECT_EQ(ed()->BackColor(), QColor(0, 0, 0));
+}

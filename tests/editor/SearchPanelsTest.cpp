@@ -1,0 +1,195 @@
+#include "EditingFixture.h"
+
+#include "editor/EditApply.h"
+#include "platform/RichEdit.h"
+
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+
+namespace {
+
+const QString Edit = QStringLiteral("edit");
+// A Japanese text with line breaks; "ｈｔｍｌ" and "HTML" differ in width, "html" and "HTML" only in case.
+const char* const Page = "日本語のHTML\r\nテキストとhtml\r\n最後はHtml";
+
+} // namespace
+
+class SearchPanelsTest : public EditingFixture {
+protected:
+    void press(int button) { w().dispatcher.Cmdcmd_Click(button); }
+    QLineEdit* box(const QString& name, int index = -1) { return w().controls.get<QLineEdit>(name, index); }
+    QRadioButton* option(int index) { return w().controls.get<QRadioButton>(QStringLiteral("OptKensaku"), index); }
+    QWidget* button(int index) { return w().controls.get<QWidget>(QStringLiteral("Cmdcmd"), index); }
+    QWidget* panel(int index) { return w().controls.get<QWidget>(QStringLiteral("Frame"), index); }
+    void searchFor(const QString& word)
+    {
+        w().commands.invoke(Edit, 6);
+        box(QStringLiteral("Txtkensaku"))->setText(word);
+    }
+    void replace(const QString& find, const QString& by)
+    {
+        w().commands.invoke(Edit, 8);
+        box(QStringLiteral("Text6"), 13)->setText(find);
+        box(QStringLiteral("Text6"), 14)->setText(by);
+    }
+};
+
+TEST_F(SearchPanelsTest, OneAtATimeIgnoresCaseFromTheTopAndStartsAgainAfterTheLast)
+{
+    setDocument(Page);
+    searchFor(QStringLiteral("html"));
+    EXPECT_TRUE(panel(26)->isVisible());
+    EXPECT_EQ(w().controls.get<QPlainTextEdit>(QStringLiteral("Text"), 27)->toPlainText(),
+              QStringLiteral("テキストボックスの中の文字を検索します「一つずつ検索」は見つかった文字を一つずつ選択します。\n"
+                             "「全部検索」は見つかった文字を全て赤で表示します。"));
+    const Selection expected[] = {{4, 4}, {15, 4}, {24, 4}};
+    for (const Selection& s : expected) {
+        press(80);
+        EXPECT_EQ(selectionOf(ed()), s);
+    }
+    press(80); // after the last one: nothing changes
+    EXPECT_EQ(selectionOf(ed()), expected[2]);
+    press(80); // and then the top again
+    EXPECT_EQ(selectionOf(ed()), expected[0]);
+    // A changed word starts at the top.
+    box(QStringLiteral("Txtkensaku"))->setText(QStringLiteral("テキスト"));
+    press(80);
+    EXPECT_EQ(selectionOf(ed()), (Selection{10, 4}));
+}
+
+TEST_F(SearchPanelsTest, AWordAtTheVeryEndIsFoundEachTime)
+{
+    setDocument("«»xaa");
+    searchFor(QStringLiteral("a"));
+    press(80);
+    EXPECT_EQ(selectionOf(ed()), (Selection{1, 1}));
+    press(80);
+    EXPECT_EQ(selectionOf(ed()), (Selection{2, 1}));
+}
+
+TEST_F(SearchPanelsTest, HighlightAllPaintsBlueAndEveryOccurrenceRed)
+{
+    setDocument("abcXabcXab«»");
+    searchFor(QStringLiteral("abc"));
+    option(1)->setChecked(true);
+    press(80);
+    EXPECT_FALSE(panel(26)->isVisible());
+    EXPECT_EQ(red(), (QList<MarkRange>{{0, 3}, {4, 3}}));
+    EXPECT_EQ(blue(), (QList<MarkRange>{{3, 1}, {7, 3}}));
+    EXPECT_EQ(selectionOf(ed()), (Selection{4, 3}));
+
+    searchFor(QStringLiteral("  "));
+    press(80);
+    EXPECT_TRUE(red().isEmpty());
+    EXPECT_EQ(blue(), (QList<MarkRange>{{0, 10}}));
+    EXPECT_EQ(selectionOf(ed()), (Selection{0, 10}));
+}
+
+TEST_F(SearchPanelsTest, AnEmptySearchWordDoesNothing)
+{
+    setDocument("ab«»cd");
+    searchFor(QString());
+    press(80);
+    EXPECT_EQ(marked(ed()), QStringLiteral("ab«»cd"));
+}
+
+TEST_F(SearchPanelsTest, ReplacePanelShowsTheOneAtATimeButtonsAndSwitches)
+{
+    setDocument("x«日本»y");
+    w().commands.invoke(Edit, 8);
+    EXPECT_TRUE(panel(27)->isVisible());
+    EXPECT_EQ(box(QStringLiteral("Text6"), 13)->text(), QStringLiteral("日本"));
+    EXPECT_TRUE(box(QStringLiteral("Text6"), 14)->text().isEmpty());
+    EXPECT_TRUE(option(3)->isChecked());
+    const auto shown = [this] {
+        std::vector<int> out;
+        for (int i : {83, 85, 86, 87}) {
+            if (!button(i)->isHidden())
+                out.push_back(i);
+        }
+        return out;
+    };
+    EXPECT_EQ(shown(), (std::vector<int>{85, 86}));
+    option(2)->setChecked(true);
+    EXPECT_EQ(shown(), (std::vector<int>{87}));
+    w().commands.invoke(Edit, 8);
+    EXPECT_EQ(shown(), (std::vector<int>{85, 86}));
+}
+
+TEST_F(SearchPanelsTest, FindNextIsExactAndMovesOnFromAMatchAtTheStart)
+{
+    setDocument("«»abAbab");
+    replace(QStringLiteral("ab"), QStringLiteral("x"));
+    select(ed(), {0, 0});
+    press(85);
+    EXPECT_EQ(selectionOf(ed()), (Selection{0, 2})) << "the caret at the very start finds a match there";
+    press(85);
+    EXPECT_EQ(selectionOf(ed()), (Selection{4, 2})) << "Ab differs in case";
+    press(85);
+    EXPECT_EQ(selectionOf(ed()), (Selection{4, 2})) << "nothing further";
+
+    // From a caret inside the text, the character at the caret is skipped.
+    setDocument("日本\r\n日本語");
+    replace(QStringLiteral("日本"), QString());
+    select(ed(), {2, 0});
+    press(85);
+    EXPECT_EQ(selectionOf(ed()), (Selection{4, 2}));
+    select(ed(), {4, 0});
+    press(85);
+    EXPECT_EQ(selectionOf(ed()), (Selection{4, 0})) << "the match at the caret is passed over";
+}
+
+TEST_F(SearchPanelsTest, ReplaceOneGoesOnFromTheEndOfTheReplacement)
+{
+    setDocument("«»aaaa");
+    replace(QStringLiteral("a"), QStringLiteral("XYZ"));
+    select(ed(), {0, 0});
+    press(85);
+    for (int i = 0; i < 4; ++i)
+        press(86);
+    EXPECT_EQ(ed()->Text(), QStringLiteral("XYZXYZXYZXYZ"));
+    press(86); // nothing selected any more: nothing happens
+    EXPECT_EQ(ed()->Text(), QStringLiteral("XYZXYZXYZXYZ"));
+
+    // A selection that is no occurrence is replaced all the same.
+    setDocument("«bb»ab");
+    replace(QStringLiteral("a"), QStringLiteral("日"));
+    select(ed(), {0, 2});
+    press(86);
+    EXPECT_EQ(marked(ed()), QStringLiteral("日«a»b"));
+}
+
+TEST_F(SearchPanelsTest, ReplaceAllIsExactOneStepAndClosesThePanel)
+{
+    setDocument("日本語と日本\r\nにほん日本«»");
+    replace(QStringLiteral("日本"), QStringLiteral("ニッポン"));
+    press(87);
+    EXPECT_EQ(ed()->Text(), QStringLiteral("日本語と日本\r\nにほん日本")) << "one at a time is chosen";
+    option(2)->setChecked(true);
+    press(87);
+    EXPECT_EQ(ed()->Text(), QStringLiteral("ニッポン語とニッポン\r\nにほんニッポン"));
+    EXPECT_FALSE(panel(27)->isVisible());
+    EXPECT_EQ(ed()->StyleAt(0), 0) << "coloured afresh";
+    w().commands.invoke(Edit, 0);
+    EXPECT_EQ(ed()->Text(), QStringLiteral("日本語と日本\r\nにほん日本"));
+
+    replace(QString(), QStringLiteral("x"));
+    option(2)->setChecked(true);
+    press(87);
+    EXPECT_EQ(ed()->Text(), QStringLiteral("日本語と日本\r\nにほん日本")) << "an empty find text does nothing";
+}
+
+TEST_F(SearchPanelsTest, CloseButtonsHideTheirPanels)
+{
+    for (const auto& [opener, frame, closers] :
+         {std::tuple{6, 26, std::vector<int>{79, 81}}, std::tuple{8, 27, std::vector<int>{82, 84}}}) {
+        for (int closer : closers) {
+            w().commands.invoke(Edit, opener);
+            ASSERT_TRUE(panel(frame)->isVisible());
+            press(closer);
+            EXPECT_FALSE(panel(frame)->isVisible()) << closer;
+        }
+    }
+}

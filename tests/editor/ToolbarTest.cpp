@@ -1,0 +1,204 @@
+#include "EditingFixture.h"
+
+#include "editor/ColourLookup.h"
+#include "editor/EditApply.h"
+#include "editor/PasteMode.h"
+#include "platform/RichEdit.h"
+#include "platform/TabStrip.h"
+#include "platform/TextFile.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QDesktopServices>
+#include <QFile>
+#include <QLineEdit>
+#include <QTest>
+#include <QToolBar>
+#include <QUrl>
+
+namespace {
+
+const QString Bar = QStringLiteral("tbToolBar");
+
+// Indexes of the toolbar's buttons, in their order on the bar.
+enum Button {
+    NewTab, Open, Close, Save, Print, Undo, Cut, Copy, Paste, Search, LineBreak, Tag, Bold, Italic, Underline,
+    Bigger, Smaller, Left, Centre, Right, Colour, Image, Music, Browser, PasteSwitch,
+};
+
+// A tag dictionary with a few entries.
+class FakeDictionary : public TagDictionaryAccess {
+public:
+    QStringList captions{QStringLiteral("<HTML>"), QStringLiteral("<TABLE>"), QStringLiteral("<TD>")};
+    QList<QColor> colours = QList<QColor>(3);
+    int shown = -1;
+    bool open = false;
+    QStringList tagCaptions() const override { return captions; }
+    void setLabelBackColour(int index, const QColor& colour) override { colours[index] = colour; }
+    void showEntry(int index) override { shown = index; }
+    void setOpen() override { open = true; }
+};
+
+} // namespace
+
+class ToolbarTest : public EditingFixture {};
+
+TEST_F(ToolbarTest, ButtonsChangeTheTextAsTheirTagsSay)
+{
+    const CommandRow rows[] = {
+        {Cut, "ab«cd»ef", "ab«»ef", {}, "old", "cd"},
+        {Copy, "ab«cd»ef", "ab«cd»ef", {}, "old", "cd"},
+        {Paste, "ab«cd»ef", "abXY«»ef", {}, "XY"},
+        {LineBreak, "ab«cd»ef", "ab<BR>«»cdef"},
+        {LineBreak, "«»abc", "«»abc"}, // nothing at the very start
+        {Bold, "ab«cd»ef", "ab<B>«»cd</B>ef", {{2, 3}, {7, 4}}},
+        {Italic, "日本«語»です", "日本<I>«»語</I>です", {{2, 3}, {6, 4}}},
+        {Underline, "ab«cd»ef", "ab<U>«»cd</U>ef", {{2, 3}, {7, 4}}},
+        // The line break at the end of the selection stays outside the closing tag, whole.
+        {Bold, "a«bc\r\n»d", "a<B>«»bc</B>\r\nd", {{1, 3}, {6, 4}}},
+        {Bold, "«x\r\n\r\n»", "<B>«»x</B>\r\n\r\n", {{0, 3}, {4, 4}}},
+        {Bold, "ab«»cd", "ab«»cd"},
+        {Bigger, "ab«cd»ef", "ab<FONT SIZE=\"+1\">«»cd</FONT>ef", {{2, 16}, {20, 7}}},
+        {Smaller, "a«b\r\n»", "a<FONT SIZE=\"-1\">«»b</FONT>\r\n", {{1, 16}, {18, 7}}},
+        {Left, "<P«»>x", "<P align=\"left\"«»>x", {{2, 13}}},
+        {Centre, "<P«x»>", "<P align=\"center\"«»x>", {{2, 15}}},
+        {Right, "<P«»>", "<P align=\"right\"«»>", {{2, 14}}},
+        {Left, "«»<P>", "«»<P>"}, // nothing with the caret at the very start
+        {Colour, "ab«cd»ef", "ab«cd»ef"},
+        {Image, "ab«cd»ef", "ab«cd»ef"},
+        {Music, "ab«cd»ef", "ab«cd»ef"},
+    };
+    runRows(Bar, rows);
+}
+
+TEST_F(ToolbarTest, TagButtonsEmptyTheEditorsUndoEvenWhenTheyInsertNothing)
+{
+    for (int button : {Bold, LineBreak, Left, Bigger, Colour}) {
+        setDocument("ab«»cd");
+        QTest::keyClicks(ed(), QStringLiteral("x"));
+        ASSERT_TRUE(ed()->CanUndo());
+        w().commands.invoke(Bar, button);
+        EXPECT_FALSE(ed()->CanUndo()) << button;
+        // The snapshot of the typed text is in the ring: undo brings it back after a wrap.
+    }
+    setDocument("ab«cd»ef");
+    w().commands.invoke(Bar, Bold);
+    w().commands.invoke(Bar, Undo);
+    EXPECT_EQ(ed()->Text(), QStringLiteral("abcdef"));
+}
+
+TEST_F(ToolbarTest, AButtonOnAPreviewTabActsOnThatDocumentsSourceTab)
+{
+    setDocument("ab«cd»ef");
+    TabStrip& tabs = w().ws.tabStrip();
+    w().ws.selectPreviewTab(0);
+    ASSERT_EQ(tabs.SelectedIndex(), 2);
+    select(ed(), {2, 2});
+    w().commands.invoke(Bar, Bold);
+    EXPECT_EQ(tabs.SelectedIndex(), 1);
+    EXPECT_EQ(ed()->Text(), QStringLiteral("ab<B>cd</B>ef"));
+}
+
+TEST_F(ToolbarTest, DocumentButtonsReachTheFileCommands)
+{
+    w().commands.invoke(Bar, NewTab);
+    EXPECT_EQ(w().ws.DocCount(), 2);
+    w().commands.invoke(Bar, Close);
+    EXPECT_EQ(w().ws.DocCount(), 1);
+
+    setDocument("text«»");
+    dialogs.expectMsg(QStringLiteral("現在のファイルを保存しますか？"), MsgResult::No);
+    dialogs.expectOpen(std::nullopt);
+    w().commands.invoke(Bar, Open);
+    dialogs.expectSave(std::nullopt);
+    dialogs.expectMsg(QStringLiteral("データｰは保存されませんでした"));
+    w().commands.invoke(Bar, Save);
+    dialogs.expectPrinter(std::nullopt);
+    w().commands.invoke(Bar, Print);
+    EXPECT_EQ(dialogs.pending(), 0);
+    EXPECT_EQ(ed()->Text(), QStringLiteral("text"));
+}
+
+TEST_F(ToolbarTest, SearchButtonOpensTheSearchPanelWithTheSelection)
+{
+    setDocument("ab«検索»ef");
+    w().commands.invoke(Bar, Search);
+    EXPECT_TRUE(w().controls.get<QWidget>(QStringLiteral("Frame"), 26)->isVisible());
+    EXPECT_EQ(w().controls.get<QLineEdit>(QStringLiteral("Txtkensaku"))->text(), QStringLiteral("検索"));
+}
+
+TEST_F(ToolbarTest, TagButtonLooksTheSelectionUpAndCountsTheDictionaryOpen)
+{
+    FakeDictionary dictionary;
+    w().colourLookup.setTagDictionary(&dictionary);
+    setDocument("x «<td>» y");
+    w().commands.invoke(Bar, Tag);
+    EXPECT_EQ(dictionary.shown, 2);
+    EXPECT_EQ(dictionary.colours, (QList<QColor>{ColourLookup::plainLabelColour(), ColourLookup::plainLabelColour(),
+                                                 ColourLookup::foundLabelColour()}));
+    EXPECT_TRUE(dictionary.open);
+
+    // A name no caption holds: the message, and the window stays hidden.
+    dictionary = FakeDictionary();
+    setDocument("«<blink>»");
+    dialogs.expectMsg(QStringLiteral("選択された文字はタグ辞典には登録されていません。"));
+    w().commands.invoke(Bar, Tag);
+    EXPECT_EQ(dictionary.shown, -1);
+    EXPECT_TRUE(dictionary.open);
+
+    // Without a selection only the window's own opening runs.
+    dictionary = FakeDictionary();
+    setDocument("ab«»");
+    w().commands.invoke(Bar, Tag);
+    EXPECT_EQ(dictionary.shown, -1);
+    EXPECT_TRUE(dictionary.open);
+    w().colourLookup.setTagDictionary(nullptr);
+}
+
+TEST_F(ToolbarTest, BrowserButtonWritesTheWholePageAndOpensIt)
+{
+    UrlCatcher catcher;
+    setDocument("«»   ");
+    w().commands.invoke(Bar, Browser);
+    EXPECT_TRUE(catcher.opened.isEmpty()) << "a blank document shows nothing";
+
+    Document& d = w().ws.current();
+    d.DataPath = path(QStringLiteral("pages"));
+    QDir().mkpath(d.DataPath);
+    d.Header = QStringLiteral("<HTML><BODY>\r\n");
+    d.Footer = QStringLiteral("</BODY></HTML>");
+    setDocument("本文«»");
+    w().commands.invoke(Bar, Browser);
+    const QString page = d.DataPath + QStringLiteral("/$$$000.html");
+    ASSERT_EQ(catcher.opened, (QList<QUrl>{QUrl::fromLocalFile(page)}));
+    const TextReadResult written = readTextFile(page);
+    EXPECT_EQ(written.text, QStringLiteral("<HTML><BODY>\r\n本文</BODY></HTML>\r\n"));
+}
+
+TEST_F(ToolbarTest, BrowserButtonTellsWhenThePageCannotBeWritten)
+{
+    UrlCatcher catcher;
+    w().ws.current().DataPath = path(QStringLiteral("no/such/folder"));
+    setDocument("<P>x«»");
+    dialogs.expectMsg(QStringLiteral("ブラウザーで表示する一時ファイルが書き込めませんでした。"));
+    w().commands.invoke(Bar, Browser);
+    EXPECT_TRUE(catcher.opened.isEmpty());
+}
+
+TEST_F(ToolbarTest, ButtonsCarryTheirTipsAndAnIconOrTheirKey)
+{
+    QToolBar* bar = w().findChild<QToolBar*>();
+    ASSERT_TRUE(bar);
+    ASSERT_EQ(bar->actions().size(), 25);
+    for (int i = 0; i < 25; ++i) {
+        QAction* a = w().commands.action(Bar, i);
+        EXPECT_EQ(bar->actions()[i], a);
+        EXPECT_FALSE(a->toolTip().isEmpty());
+    }
+    EXPECT_EQ(w().commands.action(Bar, Bold)->toolTip(), QStringLiteral("太字"));
+    EXPECT_EQ(w().commands.action(Bar, Colour)->toolTip(), QStringLiteral("「カラーペルモア」の起動"));
+    EXPECT_FALSE(w().commands.action(Bar, Bold)->icon().isNull()) << "the icon theme is installed";
+    EXPECT_TRUE(w().commands.action(Bar, PasteSwitch)->icon().isNull());
+    EXPECT_EQ(w().commands.action(Bar, PasteSwitch)->text(), QStringLiteral("貼"));
+}

@@ -1,0 +1,96 @@
+#include "platform/RichEdit.h"
+#include "platform/TabStrip.h"
+#include "shell/Renaming.h"
+#include "support/AppFixture.h"
+
+#include <QAction>
+#include <QFile>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <gtest/gtest.h>
+
+TEST(RenamedFileName, FollowsTheNameRules)
+{
+    const std::pair<const char*, const char*> cases[] = {
+        {"Index.HTM", "index.html"}, {"Style.CSS", "style.css"}, {"my.page.html", "my.html"}, {"mycss", "mycss.css"},
+        {"a.txt", "a.html"}, {"  page  ", "page.html"}, {"ページ.htm", "ページ.html"}, {"", ""}, {"   ", ""},
+        {".html", ""},
+    };
+    for (const auto& [typed, renamed] : cases)
+        EXPECT_EQ(renamedFileName(QString::fromUtf8(typed)), QString::fromUtf8(renamed)) << typed;
+    EXPECT_TRUE(renameProblem(QStringLiteral("index.html")).isEmpty());
+    EXPECT_FALSE(renameProblem(QStringLiteral("sub/index.html")).isEmpty());
+}
+
+class RenamingTest : public AppFixture {
+protected:
+    QListWidget* names() { return w().controls.get<QListWidget>(QStringLiteral("List3"), 3); }
+    QLineEdit* box() { return w().controls.get<QLineEdit>(QStringLiteral("Text6"), 29); }
+    void rename(int n, const QString& typed)
+    {
+        names()->setCurrentRow(n);
+        box()->setText(typed);
+        w().dispatcher.Cmdcmd_Click(114);
+    }
+};
+
+TEST_F(RenamingTest, RenamingChangesOnlyTheSaveNameAndTheTabAndLeavesTheDocumentChanged)
+{
+    start();
+    ASSERT_TRUE(w().commands.action(QStringLiteral("mfile"), 6)->isEnabled());
+    ASSERT_TRUE(w().ws.AddTab());
+    ASSERT_TRUE(w().ws.AddTab());
+    w().ws.HtText(2)->SetText(QStringLiteral("<P>本文</P>"));
+    w().ws.doc(2).Modified = false;
+    const QString temp2 = w().ws.TempPagePath(2);
+    const QString caption1 = w().ws.tabStrip().Caption(3);
+    w().commands.invoke(QStringLiteral("mfile"), 6);
+    EXPECT_TRUE(w().controls.get<QWidget>(QStringLiteral("Frame"), 35)->isVisible());
+    EXPECT_TRUE(w().controls.get<QPlainTextEdit>(QStringLiteral("Text"), 36)->toPlainText().startsWith(
+        QStringLiteral("現在表示されているファイル名を変更します。既にファイルが保存されている場合は")));
+    ASSERT_EQ(names()->count(), 3);
+    EXPECT_EQ(names()->item(2)->text(), QStringLiteral("$$$002.html"));
+
+    rename(2, QStringLiteral("LongName.HTML"));
+    EXPECT_EQ(w().ws.doc(2).FileName, QStringLiteral("longname.html"));
+    EXPECT_EQ(w().ws.tabStrip().Caption(5), QStringLiteral("longname"));
+    EXPECT_EQ(names()->item(2)->text(), QStringLiteral("longname.html"));
+    EXPECT_EQ(w().ws.tabStrip().Caption(3), caption1) << "only the renamed document's tab";
+    EXPECT_TRUE(w().ws.doc(2).Modified) << "its edits are still to be saved";
+    EXPECT_EQ(w().ws.HtText(2)->Text(), QStringLiteral("<P>本文</P>"));
+    EXPECT_EQ(w().ws.TempPagePath(2), temp2);
+    EXPECT_TRUE(box()->text().isEmpty());
+}
+
+TEST_F(RenamingTest, AnExistingFileIsOnlyAQuestionAndNoEndsWithoutRenaming)
+{
+    start();
+    writeFile(w().ws.doc(0).DataPath + QStringLiteral("/taken.html"), "x");
+    w().commands.invoke(QStringLiteral("mfile"), 6);
+    dialogs.expectMsg(QStringLiteral("既に同じ名前のファイルがあります、同じ名前にしますか？"), MsgResult::No);
+    rename(0, QStringLiteral("taken"));
+    EXPECT_EQ(w().ws.doc(0).FileName, QStringLiteral("$$$000.html"));
+    EXPECT_TRUE(box()->text().isEmpty());
+    dialogs.expectMsg(QStringLiteral("既に同じ名前のファイルがあります"), MsgResult::Yes);
+    rename(0, QStringLiteral("taken"));
+    EXPECT_EQ(w().ws.doc(0).FileName, QStringLiteral("taken.html"));
+    EXPECT_EQ(readFile(w().ws.doc(0).DataPath + QStringLiteral("/taken.html")), QByteArray("x")) << "no file is touched";
+}
+
+TEST_F(RenamingTest, NothingSelectedABlankNameOrAFolderRenamesNothing)
+{
+    start();
+    w().commands.invoke(QStringLiteral("mfile"), 6);
+    names()->clearSelection();
+    names()->setCurrentRow(-1);
+    box()->setText(QStringLiteral("new"));
+    w().dispatcher.Cmdcmd_Click(114);
+    EXPECT_EQ(w().ws.doc(0).FileName, QStringLiteral("$$$000.html"));
+    EXPECT_TRUE(box()->text().isEmpty());
+    rename(0, QStringLiteral("   "));
+    EXPECT_EQ(w().ws.doc(0).FileName, QStringLiteral("$$$000.html"));
+    dialogs.expectMsg(QStringLiteral("ファイル名に「/」は使えません。"));
+    rename(0, QStringLiteral("sub/page"));
+    EXPECT_EQ(w().ws.doc(0).FileName, QStringLiteral("$$$000.html"));
+}

@@ -1,0 +1,35 @@
+#include "editor/ColourLookup.h"
+#include "platform/RichEdit.h"
+#include "support/AppFixture.h"
+#include "toolwindows/Fomtag.h"
+
+#include <QLabel>
+#include <QPalette>
+#include <gtest/gtest.h>
+
+class TagLookupTest : public AppFixture {};
+
+// The toolbar's tag button with a tag name selected finds it in the real dictionary window.
+TEST_F(TagLookupTest, TheSelectedTagIsFoundAndShownInTheDictionary)
+{
+    useShippedResource(QStringLiteral("tag.txt"));
+    fomPelmor& win = start();
+    RichEdit* ed = win.ws.HtText(0);
+    ed->SetText(QStringLiteral("x <td> y"));
+    ed->Select(2, 4);
+    win.commands.invoke(QStringLiteral("tbToolBar"), 11);
+    Fomtag& dictionary = win.tagDictionary;
+    EXPECT_TRUE(dictionary.isVisible());
+    EXPECT_TRUE(dictionary.TagDicOpen.value());
+    int found = -1;
+    for (int i = 0; i <= Fomtag::TagCount; ++i) {
+        auto* label = dictionary.controls.get<QLabel>(QStringLiteral("Lbltag"), i);
+        if (label->palette().color(QPalette::Window) == ColourLookup::foundLabelColour()) {
+            EXPECT_EQ(found, -1) << "one label is marked";
+            found = i;
+        }
+    }
+    ASSERT_GE(found, 0);
+    EXPECT_TRUE(dictionary.controls.get<QLabel>(QStringLiteral("Lbltag"), found)->text().contains(QStringLiteral("TD")));
+    EXPECT_EQ(dictionary.Text1Text(), dictionary.TagText[static_cast<size_t>(found)]);
+}

@@ -1,0 +1,197 @@
+#include "platform/RichEdit.h"
+#include "support/AppFixture.h"
+#include "wizards/Dispatcher.h"
+#include "wizards/MiniPanel.h"
+
+#include <QLineEdit>
+#include <QTest>
+#include <gtest/gtest.h>
+#include <map>
+
+namespace {
+
+enum class Kind {
+    Close,     // hides its own panel
+    None,      // no branch: only the undo state changes
+    Execute,   // runs its panel's generator
+    Own,       // a branch of this subsystem with checks of its own below
+    Foreign,   // another subsystem's button: only the frame is checked while it has no branch
+};
+
+struct Row {
+    Kind kind;
+    const char* panel = "Frame";
+    int frame = -1;
+};
+
+// Every index of the button array: what its press does.
+std::map<int, Row> table()
+{
+    std::map<int, Row> t;
+    const auto close = [&](int frame, std::initializer_list<int> buttons) {
+        for (int b : buttons)
+            t[b] = {Kind::Close, "Frame", frame};
+    };
+    close(0, {1, 2});
+    close(1, {5, 6});
+    close(2, {4, 9});
+    close(3, {10, 12});
+    close(4, {13, 15});
+    close(5, {16, 18});
+    close(6, {19, 20});
+    close(7, {22, 24});
+    close(8, {26, 27});
+    close(9, {28, 30});
+    close(10, {31, 33});
+    close(11, {34, 35});
+    close(12, {38, 39});
+    close(13, {41, 42});
+    close(14, {43, 44});
+    close(15, {47, 48});
+    close(16, {50, 51});
+    close(17, {54});
+    close(18, {55, 56});
+    close(19, {58, 59});
+    close(20, {62, 63});
+    close(21, {64, 65});
+    close(22, {67, 69});
+    close(23, {71, 72});
+    close(24, {73, 75});
+    close(25, {76, 78});
+    close(29, {94, 96});
+    close(30, {98, 99});
+    close(32, {104, 106});
+    close(34, {108, 111});
+    close(35, {112, 113});
+    close(36, {116, 117});
+    for (int b : {0, 7, 8, 11, 14, 17, 21, 23, 25, 29, 32, 36, 37, 40, 45, 46, 49, 57, 60, 61, 66, 68, 70, 74, 77, 95, 97, 110})
+        t[b] = {Kind::Execute};
+    for (int b : {105, 120, 121, 123})
+        t[b] = {Kind::None};
+    for (int b : {3, 53, 114, 115, 118, 119})
+        t[b] = {Kind::Own};
+    // The search, replace and grammar panels (79 to 87, 122), the favourites, link list and
+    // help pane (88 to 93, 100 to 103, 126, 144), automatic creation's settings (107, 109) and
+    // the stylesheet tools (52, 124 to 143).
+    for (int b : {52, 79, 80, 81, 82, 83, 84, 85, 86, 87, 88, 89, 90, 91, 92, 93, 100, 101, 102, 103, 107, 109, 122})
+        t[b] = {Kind::Foreign};
+    for (int b = 124; b <= 144; ++b)
+        t[b] = {Kind::Foreign};
+    return t;
+}
+
+} // namespace
+
+class DispatcherTableTest : public AppFixture {
+protected:
+    RichEdit* ed() { return w().ws.CurEditor(); }
+    const QString& newestSnapshot() { return w().ws.current().Undo[static_cast<size_t>(w().ws.current().UndoPos)].text; }
+    // Typing leaves something for the editor's own undo, and a text the ring does not hold yet.
+    QString typeSomething()
+    {
+        ed()->setFocus();
+        ed()->SetSelStart(ed()->TextLength());
+        QTest::keyClicks(ed(), QStringLiteral("x"));
+        EXPECT_TRUE(ed()->CanUndo());
+        return ed()->Text();
+    }
+};
+
+TEST_F(DispatcherTableTest, EveryIndexTakesItsSnapshotRunsItsBranchAndEmptiesTheEditorsUndo)
+{
+    start();
+    const std::map<int, Row> rows = table();
+    ASSERT_EQ(rows.size(), 145u) << "every index has its row";
+    for (const auto& [index, row] : rows) {
+        SCOPED_TRACE(index);
+        Dispatcher& d = w().dispatcher;
+        if (row.kind == Kind::Foreign && d.hasBranch(index))
+            continue; // its owner's tests press it
+        if (row.kind == Kind::Own)
+            continue; // below
+        if (row.kind == Kind::Execute) {
+            // Each generator has its own table of cases, pressed through this button.
+            EXPECT_TRUE(d.hasBranch(index));
+            continue;
+        }
+        QWidget* panel = row.kind == Kind::Close ? w().controls.get<QWidget>(QString::fromLatin1(row.panel), row.frame) : nullptr;
+        if (panel)
+            panel->show();
+        const QString typed = typeSomething();
+        d.Cmdcmd_Click(index);
+        EXPECT_EQ(newestSnapshot(), typed) << "the snapshot comes first";
+        EXPECT_FALSE(ed()->CanUndo());
+        switch (row.kind) {
+        case Kind::Close:
+            EXPECT_TRUE(panel->isHidden());
+            EXPECT_EQ(ed()->Text(), typed);
+            break;
+        case Kind::None:
+        case Kind::Foreign:
+            EXPECT_FALSE(d.hasBranch(index));
+            EXPECT_EQ(ed()->Text(), typed);
+            break;
+        case Kind::Execute:
+        case Kind::Own:
+            break;
+        }
+    }
+}
+
+TEST_F(DispatcherTableTest, LinkTargetWithoutASelectionLeavesAtOnce)
+{
+    start();
+    ed()->SetText(QStringLiteral("abc"));
+    w().controls.get<QWidget>(QStringLiteral("Frmc"))->show();
+    typeSomething();
+    dialogs.expectMsg(QStringLiteral("クリックをする文字や画像を選択してください。"));
+    w().dispatcher.Cmdcmd_Click(3);
+    EXPECT_EQ(dialogs.fileRequests().size(), 0u) << "no dialog opens";
+    EXPECT_TRUE(ed()->CanUndo()) << "it leaves before the undo buffer is emptied";
+    EXPECT_EQ(newestSnapshot(), QStringLiteral("abcx"));
+    EXPECT_FALSE(w().controls.get<HolderPanel>(QStringLiteral("Frmc"))->shownByProgram());
+}
+
+TEST_F(DispatcherTableTest, LinkTargetChoosesAFileAndInsertsTheLinkAtOnce)
+{
+    start();
+    ed()->SetText(QStringLiteral("abc"));
+    int linkPresses = 0;
+    if (!w().dispatcher.hasBranch(0))
+        w().dispatcher.setAction(0, [&] { ++linkPresses; });
+    // Cancelled: nothing changes and the undo buffer is kept.
+    ed()->setFocus();
+    ed()->Select(0, 3);
+    dialogs.expectOpen(std::nullopt);
+    w().dispatcher.Cmdcmd_Click(3);
+    ASSERT_EQ(dialogs.fileRequests().size(), 1u);
+    EXPECT_EQ(dialogs.fileRequests()[0].title, QStringLiteral("リンク先の設定"));
+    EXPECT_EQ(dialogs.fileRequests()[0].filter, QStringLiteral("すべてのファイル (*.*)|*.*|"));
+    EXPECT_TRUE(w().controls.get<QLineEdit>(QStringLiteral("Txtlink"))->text().isEmpty());
+
+    ed()->Select(0, 3);
+    dialogs.expectOpen(temp.path() + QStringLiteral("/page.html"));
+    w().dispatcher.Cmdcmd_Click(3);
+    EXPECT_EQ(w().controls.get<QLineEdit>(QStringLiteral("Txtlink"))->text(), temp.path() + QStringLiteral("/page.html"));
+    EXPECT_FALSE(ed()->CanUndo());
+    if (linkPresses == 0)
+        EXPECT_NE(ed()->Text(), QStringLiteral("abc")) << "the link is inserted";
+    else
+        EXPECT_EQ(linkPresses, 1);
+}
+
+TEST_F(DispatcherTableTest, LineLengthCloseStoresTheSettingAndTheCloseBoxDoesNot)
+{
+    start();
+    auto* box = w().controls.get<QLineEdit>(QStringLiteral("Text"), 45);
+    QWidget* panel = w().controls.get<QWidget>(QStringLiteral("Frame"), 17);
+    panel->show();
+    box->setText(QStringLiteral("72"));
+    w().dispatcher.Cmdcmd_Click(54);
+    EXPECT_TRUE(panel->isHidden());
+    EXPECT_EQ(w().m1.settings.get(setting::Indent), QStringLiteral("50"));
+    panel->show();
+    w().dispatcher.Cmdcmd_Click(53);
+    EXPECT_TRUE(panel->isHidden());
+    EXPECT_EQ(w().m1.settings.get(setting::Indent), QStringLiteral("72"));
+}

@@ -1,0 +1,104 @@
+#include "platform/RichEdit.h"
+#include "platform/TabStrip.h"
+#include "platform/WebBrowser.h"
+#include "support/AppFixture.h"
+#include "support/BrowserWaits.h"
+
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QSignalSpy>
+#include <QWebEnginePage>
+#include <QWebEngineView>
+#include <gtest/gtest.h>
+#include <memory>
+#include <optional>
+
+class FivePanelPageTest : public AppFixture {
+protected:
+    RichEdit* ed() { return w().ws.CurEditor(); }
+    void set(const char* name, int index, const QString& text)
+    {
+        if (auto* line = qobject_cast<QLineEdit*>(w().controls.find(QString::fromLatin1(name), index)))
+            line->setText(text);
+        else
+            w().controls.get<QPlainTextEdit>(QString::fromLatin1(name), index)->setPlainText(text);
+    }
+    void select(const QString& part)
+    {
+        const int at = static_cast<int>(ed()->Text().indexOf(part));
+        ASSERT_GE(at, 0) << part.toStdString();
+        ed()->Select(at, static_cast<int>(part.size()));
+    }
+    // A script's answer from the page shown in the browser.
+    QVariant evaluate(WebBrowser* b, const QString& script)
+    {
+        auto answer = std::make_shared<std::optional<QVariant>>();
+        b->view()->page()->runJavaScript(script, [answer](const QVariant& v) { *answer = v; });
+        EXPECT_TRUE(waitUntil([&] { return answer->has_value(); }));
+        return answer->value_or(QVariant());
+    }
+};
+
+TEST_F(FivePanelPageTest, APageBuiltWithFivePanelsShowsWhatThePanelsSaid)
+{
+    start();
+    w().commands.invoke(QStringLiteral("mk1"), 1);
+
+    // Title.
+    set("Text6", 6, QStringLiteral("五つのパネルのページ"));
+    w().dispatcher.Cmdcmd_Click(60);
+    // Body colours.
+    set("Text6", 9, QStringLiteral("#000080"));
+    set("Text6", 10, QStringLiteral("#FFFFE0"));
+    w().dispatcher.Cmdcmd_Click(66);
+    // Three lines of text typed into the body.
+    ed()->SetSelStart(static_cast<int>(ed()->Text().indexOf(QStringLiteral("</BODY>"))));
+    ed()->SetSelText(QStringLiteral("ようこそ\r\n赤い文字\r\nかくれた注釈\r\n"));
+    // A heading, a font colour and a comment over them.
+    select(QStringLiteral("ようこそ"));
+    set("Text6", 8, QStringLiteral("1"));
+    w().dispatcher.Cmdcmd_Click(61);
+    select(QStringLiteral("赤い文字"));
+    set("Text6", 7, QStringLiteral("#FF0000"));
+    w().dispatcher.Cmdcmd_Click(40);
+    select(QStringLiteral("かくれた注釈\r\n"));
+    w().dispatcher.Cmdcmd_Click(70);
+    // A table from the table panel's data, in front of the body's end.
+    ed()->SetSelStart(static_cast<int>(ed()->Text().indexOf(QStringLiteral("</BODY>"))));
+    set("Text", 6, QStringLiteral("果物,値段\r\nりんご,100"));
+    w().dispatcher.Cmdcmd_Click(17);
+
+    // The preview of the document.
+    w().ws.tabStrip().Select(2);
+    ASSERT_TRUE(waitUntil([this] { return !w().preview.TimerBrowser.isActive(); }));
+    WebBrowser* b = w().ws.doc(0).WebB1;
+    ASSERT_NE(b, nullptr);
+    ASSERT_TRUE(waitUntil([b] { return !b->isLoading() && b->LocationURL().endsWith(QStringLiteral("$$$000.html")); }));
+    ASSERT_TRUE(waitUntil([&] { return evaluate(b, QStringLiteral("document.readyState")).toString() == QStringLiteral("complete"); }));
+
+    const QString script = QStringLiteral(R"(JSON.stringify({
+        title: document.title,
+        bgcolor: document.body.getAttribute('bgcolor'),
+        text: document.body.getAttribute('text'),
+        heading: document.querySelector('h1') ? document.querySelector('h1').textContent.trim() : null,
+        red: document.querySelector('font[color]') ? document.querySelector('font[color]').getAttribute('color') : null,
+        redText: document.querySelector('font[color]') ? document.querySelector('font[color]').textContent.trim() : null,
+        hidden: document.body.innerText.indexOf('かくれた注釈') >= 0,
+        rows: document.querySelectorAll('table tr').length,
+        headers: Array.from(document.querySelectorAll('table th')).map(c => c.textContent.trim()).join('|'),
+        cells: Array.from(document.querySelectorAll('table td')).map(c => c.textContent.trim()).join('|')
+    }))");
+    const QJsonObject page = QJsonDocument::fromJson(evaluate(b, script).toString().toUtf8()).object();
+    EXPECT_EQ(page.value(QStringLiteral("title")).toString(), QStringLiteral("五つのパネルのページ"));
+    EXPECT_EQ(page.value(QStringLiteral("bgcolor")).toString(), QStringLiteral("#FFFFE0"));
+    EXPECT_EQ(page.value(QStringLiteral("text")).toString(), QStringLiteral("#000080"));
+    EXPECT_EQ(page.value(QStringLiteral("heading")).toString(), QStringLiteral("ようこそ"));
+    EXPECT_EQ(page.value(QStringLiteral("red")).toString(), QStringLiteral("#FF0000"));
+    EXPECT_EQ(page.value(QStringLiteral("redText")).toString(), QStringLiteral("赤い文字"));
+    EXPECT_FALSE(page.value(QStringLiteral("hidden")).toBool()) << "the comment is not shown";
+    EXPECT_EQ(page.value(QStringLiteral("rows")).toInt(), 2);
+    EXPECT_EQ(page.value(QStringLiteral("headers")).toString(), QStringLiteral("果物|値段"));
+    EXPECT_EQ(page.value(QStringLiteral("cells")).toString(), QStringLiteral("りんご|100"));
+}

@@ -1,0 +1,167 @@
+#include "platform/RichEdit.h"
+#include "platform/TabStrip.h"
+#include "platform/TextFile.h"
+#include "support/AppFixture.h"
+#include "wizards/generators/FramesetGenerator.h"
+#include "workspace/DocumentText.h"
+
+#include <QDir>
+#include <QLineEdit>
+#include <QPushButton>
+#include <gtest/gtest.h>
+
+namespace {
+
+const QString LeftText = QStringLiteral("<HTML>\r\n<head>\r\n<TITLE>左</TITLE>\r\n</head>\r\n<BODY>\r\n<A HREF=\"a.html\">目次</A>\r\n</BODY>\r\n</HTML>");
+const QString BaseLine = QStringLiteral("<BASE TARGET=\"right\">\r\n");
+
+QByteArray cp932(const QString& text)
+{
+    return encodeText(text + CrLf, TextEncoding::Cp932, true).bytes;
+}
+
+} // namespace
+
+class FramesWizardTest : public AppFixture {
+protected:
+    void SetUp() override
+    {
+        AppFixture::SetUp();
+        leftFolder = temp.path() + QStringLiteral("/site");
+        rightFolder = temp.path() + QStringLiteral("/site/pages");
+        QDir().mkpath(rightFolder);
+    }
+    // Two saved pages: the left one in the site's folder, the right one, with a folded region
+    // and its header hidden, in a folder below.
+    void twoPages()
+    {
+        start();
+        Document& left = w().ws.doc(0);
+        left.FileName = QStringLiteral("left.html");
+        left.DataPath = leftFolder;
+        left.HtText->SetText(LeftText);
+        ASSERT_TRUE(w().ws.AddTab());
+        Document& right = w().ws.doc(1);
+        right.FileName = QStringLiteral("right.html");
+        right.DataPath = rightFolder;
+        right.Header = QStringLiteral("<HTML><HEAD><TITLE>右</TITLE></HEAD>\r\n<BODY>\r\n");
+        right.Footer = QStringLiteral("</BODY></HTML>");
+        right.Regions[1] = QStringLiteral("<P>たたんだ本文</P>");
+        right.HtText->SetText(QStringLiteral("<P>右のページ</P>\r\n") + regionMarker(1) + CrLf);
+        rightWhole = ExpandRegions(right);
+        set(0, QStringLiteral("left.html"));
+        set(2, QStringLiteral("right.html"));
+    }
+    void set(int box, const QString& text) { w().controls.get<QLineEdit>(QStringLiteral("Text1"), box)->setText(text); }
+    void press(int i) { w().controls.get<QPushButton>(QStringLiteral("Command6"), i)->click(); }
+    QString pageOf(const gen::FramesetInput& in) { return gen::makeFrameset(in).page; }
+
+    QString leftFolder;
+    QString rightFolder;
+    QString rightWhole;
+};
+
+TEST_F(FramesWizardTest, RunWritesTheThreePagesEachIntoItsDocumentsFolder)
+{
+    twoPages();
+    press(1);
+    ASSERT_EQ(w().ws.DocCount(), 3) << "the frameset page goes into a new third document";
+    const Document& frameset = w().ws.doc(2);
+    EXPECT_EQ(frameset.HtText->Text(), pageOf({}));
+    EXPECT_EQ(frameset.FileName, QStringLiteral("index.html"));
+    EXPECT_EQ(w().ws.tabStrip().Caption(5), QStringLiteral("index.ht"));
+    EXPECT_TRUE(w().controls.get<QWidget>(QStringLiteral("FrmFrame"))->isHidden());
+
+    const QString leftWithBase = QStringLiteral("<HTML>\r\n<head>\r\n<TITLE>左</TITLE>\r\n") + BaseLine
+        + QStringLiteral("</head>\r\n<BODY>\r\n<A HREF=\"a.html\">目次</A>\r\n</BODY>\r\n</HTML>");
+    EXPECT_EQ(w().ws.doc(0).HtText->Text(), leftWithBase);
+    EXPECT_EQ(readFile(leftFolder + QStringLiteral("/left.html")), cp932(leftWithBase));
+    EXPECT_EQ(readFile(rightFolder + QStringLiteral("/right.html")), cp932(rightWhole)) << "the whole text, region and header included";
+    EXPECT_EQ(readFile(frameset.DataPath + QStringLiteral("/index.html")), cp932(pageOf({})));
+    EXPECT_FALSE(QFile::exists(rightFolder + QStringLiteral("/index.html")));
+    EXPECT_FALSE(w().ws.doc(0).Modified) << "what is on disk is what the document holds";
+}
+
+TEST_F(FramesWizardTest, UndoClosesExactlyTheDocumentTheRunAdded)
+{
+    twoPages();
+    press(1);
+    ASSERT_EQ(w().ws.DocCount(), 3);
+    press(3);
+    EXPECT_EQ(w().ws.DocCount(), 2);
+    EXPECT_EQ(w().ws.doc(0).HtText->Text(), LeftText);
+    EXPECT_EQ(ExpandRegions(w().ws.doc(1)), rightWhole);
+    EXPECT_EQ(w().ws.tabStrip().SelectedIndex(), 1);
+    // A second undo has nothing left to take back.
+    press(3);
+    EXPECT_EQ(w().ws.DocCount(), 2);
+    EXPECT_EQ(w().ws.doc(0).HtText->Text(), LeftText);
+}
+
+TEST_F(FramesWizardTest, AnEmptyThirdDocumentReceivesThePageAndUndoEmptiesIt)
+{
+    twoPages();
+    ASSERT_TRUE(w().ws.AddTab());
+    ASSERT_TRUE(w().ws.AddTab());
+    w().ws.HtText(3)->SetText(QStringLiteral("<P>四つ目</P>"));
+    press(1);
+    ASSERT_EQ(w().ws.DocCount(), 4) << "no document is added";
+    EXPECT_EQ(w().ws.HtText(2)->Text(), pageOf({}));
+    press(3);
+    EXPECT_EQ(w().ws.DocCount(), 4);
+    EXPECT_TRUE(w().ws.HtText(2)->Text().isEmpty());
+    EXPECT_EQ(w().ws.doc(2).FileName, QStringLiteral("$$$002.html"));
+    EXPECT_EQ(w().ws.HtText(3)->Text(), QStringLiteral("<P>四つ目</P>")) << "nothing else";
+}
+
+TEST_F(FramesWizardTest, PagesWithOnlyTheirTemporaryNamesAreToBeSavedFirst)
+{
+    start();
+    ASSERT_TRUE(w().ws.AddTab());
+    dialogs.expectMsg(gen::framesSaveFirstMessage());
+    press(1);
+    EXPECT_EQ(w().ws.DocCount(), 2);
+    press(3);
+    EXPECT_EQ(w().ws.DocCount(), 2) << "without a run, undo does nothing";
+}
+
+TEST_F(FramesWizardTest, ReplacingAnotherFileAsksTheOverwriteQuestion)
+{
+    twoPages();
+    writeFile(leftFolder + QStringLiteral("/index.html"), "mine");
+    dialogs.expectMsg(QStringLiteral("同じ名前のファイルが既にあります、上書きしますか？"), MsgResult::No);
+    press(1);
+    EXPECT_EQ(readFile(leftFolder + QStringLiteral("/index.html")), QByteArray("mine"));
+    EXPECT_TRUE(QFile::exists(rightFolder + QStringLiteral("/right.html"))) << "the frames' pages are written";
+    press(3);
+    dialogs.expectMsg(QStringLiteral("同じ名前のファイルが既にあります、上書きしますか？"), MsgResult::Yes);
+    press(1);
+    EXPECT_EQ(readFile(leftFolder + QStringLiteral("/index.html")), cp932(pageOf({})));
+}
+
+TEST_F(FramesWizardTest, TheBorderWidthAndAFailedWriteAreReported)
+{
+    twoPages();
+    set(12, QStringLiteral("1"));
+    press(1);
+    gen::FramesetInput in;
+    in.borderWidth = QStringLiteral("1");
+    EXPECT_EQ(w().ws.HtText(2)->Text(), pageOf(in));
+    EXPECT_TRUE(w().ws.HtText(2)->Text().contains(QStringLiteral("BORDER=\"3\"")));
+    press(3);
+
+    QDir(rightFolder).removeRecursively();
+    dialogs.expectMsg(QStringLiteral("設定が違います"));
+    press(1);
+    EXPECT_EQ(readFile(leftFolder + QStringLiteral("/left.html")).isEmpty(), false) << "what was done before stays done";
+}
+
+TEST_F(FramesWizardTest, TheCloseButtonsHideThePanel)
+{
+    start();
+    for (int i : {0, 2}) {
+        w().commands.invoke(QStringLiteral("mcyotto"), 18);
+        press(i);
+        EXPECT_TRUE(w().controls.get<QWidget>(QStringLiteral("FrmFrame"))->isHidden());
+    }
+}

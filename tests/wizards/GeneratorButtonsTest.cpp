@@ -1,0 +1,399 @@
+#include "ApplyEdit.h"
+#include "platform/RichEdit.h"
+#include "support/AppFixture.h"
+#include "wizards/generators/BlockGenerators.h"
+#include "wizards/generators/HeadGenerators.h"
+#include "wizards/generators/ImageGenerator.h"
+#include "wizards/generators/LinkGenerators.h"
+#include "wizards/generators/ListGenerator.h"
+#include "wizards/generators/MailFormGenerator.h"
+#include "wizards/generators/MarqueeGenerator.h"
+#include "wizards/generators/MediaGenerators.h"
+#include "wizards/generators/PageAttributeGenerators.h"
+#include "wizards/generators/RuleGenerator.h"
+#include "wizards/generators/TableGenerator.h"
+#include "wizards/generators/TextStyleGenerators.h"
+
+#include <QAbstractButton>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QTest>
+#include <functional>
+#include <gtest/gtest.h>
+
+namespace {
+
+const QString Page = QStringLiteral("<HTML>\r\n<HEAD>\r\n<TITLE></TITLE>\r\n</HEAD>\r\n<BODY>\r\n見出しと本文\r\n二行目です\r\n</BODY>\r\n</HTML>");
+
+// The runs of red text in an editor, in order.
+QStringList paintedRuns(RichEdit* ed)
+{
+    const QString text = ed->Text();
+    QStringList runs;
+    QString run;
+    for (int i = 0; i < text.size(); ++i) {
+        // A line feed belongs to the line break that its carriage return starts.
+        const int at = (text[i] == QLatin1Char('\n') && i > 0 && text[i - 1] == QLatin1Char('\r')) ? i - 1 : i;
+        if (ed->PaintAt(at) == QColor(255, 0, 0)) {
+            run += text[i];
+        } else if (!run.isEmpty()) {
+            runs << run;
+            run.clear();
+        }
+    }
+    if (!run.isEmpty())
+        runs << run;
+    return runs;
+}
+
+// The same runs of the reference application, adjacent pieces joined.
+QStringList referenceRuns(const AppliedText& a)
+{
+    QList<gen::Range> ranges = a.painted;
+    std::sort(ranges.begin(), ranges.end(), [](const gen::Range& x, const gen::Range& y) { return x.start < y.start; });
+    QStringList runs;
+    int end = -1;
+    for (const gen::Range& r : ranges) {
+        if (r.length == 0)
+            continue;
+        if (!runs.isEmpty() && r.start <= end) {
+            runs.last() += a.text.mid(end, r.start + r.length - end);
+        } else {
+            runs << a.text.mid(r.start, r.length);
+        }
+        end = std::max(end, r.start + r.length);
+    }
+    return runs;
+}
+
+} // namespace
+
+class GeneratorButtonsTest : public AppFixture {
+public:
+    // The cases' set-ups write the panels through these.
+    using AppFixture::w;
+    RichEdit* ed() { return w().ws.CurEditor(); }
+    QString folder() { return w().ws.current().DataPath; }
+    void set(const char* name, int index, const QString& text)
+    {
+        QObject* c = w().controls.find(QString::fromLatin1(name), index);
+        if (auto* line = qobject_cast<QLineEdit*>(c))
+            line->setText(text);
+        else
+            w().controls.get<QPlainTextEdit>(QString::fromLatin1(name), index)->setPlainText(text);
+    }
+    void set(const char* name, const QString& text) { set(name, -1, text); }
+    void tick(const char* name, int index, bool on = true)
+    {
+        w().controls.get<QAbstractButton>(QString::fromLatin1(name), index)->setChecked(on);
+    }
+    void tick(const char* name, bool on) { tick(name, -1, on); }
+
+protected:
+    struct Case {
+        const char* name;
+        int button;
+        QString text;
+        QString selected; // selected at its first occurrence; empty: the caret at caretAt
+        int caretAt = 0;
+        std::function<void(GeneratorButtonsTest&)> setup;
+        // What the button's generator gives for the inputs the setup wrote.
+        std::function<gen::GeneratedEdit(const gen::EditorState&, const QString& folder)> expected;
+    };
+
+    // Presses the button over the case's text and compares the editor with the reference
+    // application of the expected result: text, selection, red runs, messages, snapshot, undo.
+    void check(const Case& c)
+    {
+        SCOPED_TRACE(c.name);
+        // The last character typed: something for the editor's own undo.
+        ASSERT_TRUE(c.text.endsWith(QLatin1Char('>')));
+        ed()->SetText(c.text.chopped(1));
+        ed()->setFocus();
+        ed()->SetSelStart(ed()->TextLength());
+        QTest::keyClicks(ed(), QStringLiteral(">"));
+        ASSERT_EQ(ed()->Text(), c.text);
+        ASSERT_TRUE(ed()->CanUndo());
+        gen::EditorState state = c.selected.isEmpty() ? editorWith(c.text, c.caretAt) : editorSelecting(c.text, c.selected);
+        if (c.setup)
+            c.setup(*this);
+        ed()->setFocus();
+        ed()->Select(state.selStart, state.selLength);
+        state = editorWith(ed()->Text(), ed()->SelStart(), ed()->SelLength());
+        const gen::GeneratedEdit e = c.expected(state, folder());
+        if (e.message)
+            dialogs.expectMsg(e.message->text);
+        w().dispatcher.Cmdcmd_Click(c.button);
+        const AppliedText a = applyEdit(state, e);
+        EXPECT_EQ(ed()->Text(), a.text);
+        EXPECT_EQ(ed()->SelStart(), a.selStart);
+        EXPECT_EQ(ed()->SelLength(), a.selLength);
+        EXPECT_EQ(paintedRuns(ed()), referenceRuns(a));
+        EXPECT_FALSE(ed()->CanUndo());
+        if (e.changesText()) {
+            const Document& d = w().ws.current();
+            EXPECT_EQ(d.Undo[static_cast<size_t>(d.UndoPos)].text, c.text) << "the snapshot holds the text before";
+        }
+        for (const gen::ControlRef& hidden : e.hide)
+            EXPECT_TRUE(w().controls.get<QWidget>(hidden.name, hidden.index)->isHidden()) << hidden.name.toStdString();
+        for (const gen::FieldWrite& f : e.fields)
+            EXPECT_EQ(w().controls.get<QLineEdit>(f.control.name, f.control.index)->text(), f.text);
+    }
+};
+
+TEST_F(GeneratorButtonsTest, EveryExecuteButtonReadsItsPanelAndInsertsWhatItsGeneratorGives)
+{
+    start();
+    using S = gen::EditorState;
+    const Case cases[] = {
+        {"link", 0, Page, "本文", 0,
+         [](auto& t) {
+             t.w().commands.invoke(QStringLiteral("mcyotto"), 6);
+             t.set("Txtlink", QStringLiteral("page2.html"));
+             t.tick("Check2", 0);
+         },
+         [](const S& s, const QString& f) { return gen::makeLinkButton({s, "page2.html", true, f}, true); }},
+        {"mail link", 0, Page, "本文", 0,
+         [](auto& t) {
+             t.w().commands.invoke(QStringLiteral("mcyotto"), 7);
+             t.set("Txtlink", QStringLiteral("me@example.jp"));
+         },
+         [](const S& s, const QString& f) { return gen::makeLinkButton({s, "me@example.jp", false, f}, false); }},
+        {"mail link without a selection", 0, Page, "", 10,
+         [](auto& t) { t.w().commands.invoke(QStringLiteral("mcyotto"), 7); },
+         [](const S& s, const QString& f) { return gen::makeLinkButton({s, "me@example.jp", false, f}, false); }},
+        {"rule", 7, Page, "", 40,
+         [](auto& t) {
+             t.set("Txtfutosa", "2");
+             t.set("Txtnagasa1", "30");
+             t.set("Txtnagasa2", "50");
+             t.tick("Option3", 2);
+             t.tick("Check1", false);
+             t.set("Txtkeisenc", "#00FF00");
+         },
+         [](const S&, const QString&) { return gen::makeRule({"2", "30", "50", 2, false, "#00FF00"}); }},
+        {"list", 8, Page, "見出しと本文\r\n二行目です", 0,
+         [](auto& t) {
+             t.tick("Option8", 2);
+             t.tick("Option13", 0);
+         },
+         [](const S& s, const QString&) { return gen::makeList({s, 2, 0}); }},
+        {"image", 11, Page, "", 40,
+         [](auto& t) {
+             t.set("txtsentaku", t.folder() + "/img/a.gif");
+             t.set("Txttatep", "40");
+             t.set("Txtyokop", "50");
+             t.set("Txtyokopic", "10");
+             t.set("txtwaku", "2");
+             t.tick("Option6", 4);
+             t.set("Txtud", "3");
+             t.set("Txtlr", "4");
+             t.set("txtgazou", "写真");
+         },
+         [](const S& s, const QString& f) {
+             gen::ImageInput in;
+             in.editor = s;
+             in.documentFolder = f;
+             in.chosenFile = f + "/img/a.gif";
+             in.heightPercent = "40";
+             in.widthPercent = "50";
+             in.widthMm = "10";
+             in.border = "2";
+             in.align = 4;
+             in.vspace = "3";
+             in.hspace = "4";
+             in.alt = "写真";
+             return gen::makeImage(in);
+         }},
+        {"image without a file", 11, Page, "", 40, [](auto& t) { t.set("txtsentaku", " "); },
+         [](const S& s, const QString& f) {
+             gen::ImageInput in;
+             in.editor = s;
+             in.documentFolder = f;
+             in.chosenFile = " ";
+             return gen::makeImage(in);
+         }},
+        {"marquee", 14, Page, "本文", 0,
+         [](auto& t) {
+             t.set("Txthaba", 1, "50");
+             t.set("Txttakasa", 0, "10");
+             t.set("Txtsayu", 0, "5");
+             t.set("Txtjyouge", 0, "6");
+             t.set("TxtKaisu", "3");
+             t.set("Txtjikan", "100");
+             t.set("Txtkyori", "8");
+             t.tick("Option14", 1);
+             t.tick("Option15", 2);
+             t.tick("Check3", true);
+             t.set("txtiro1", "#FF0000");
+         },
+         [](const S& s, const QString&) {
+             gen::MarqueeInput in;
+             in.editor = s;
+             in.widthPercent = "50";
+             in.heightMm = "10";
+             in.hspace = "5";
+             in.vspace = "6";
+             in.loop = "3";
+             in.delay = "100";
+             in.amount = "8";
+             in.behavior = 1;
+             in.direction = 2;
+             in.truespeed = true;
+             in.background = "#FF0000";
+             return gen::makeMarquee(in);
+         }},
+        {"table from its data box", 17, Page, "", 60,
+         [](auto& t) {
+             t.set("Text", 6, "a,b\r\nc、d");
+             t.tick("Option10", 3);
+             t.tick("Option7", 2);
+             t.tick("Option9", 0);
+             t.tick("Optionichi2", 0);
+             t.set("txtwaku2", 1, "2");
+             t.set("Text5", 0, "#111111");
+             t.set("Text5", 1, "#222222");
+             t.set("Text5", 2, "#333333");
+             t.tick("Option11", 3);
+             t.tick("Option12", 2);
+             t.set("Txtyokok", "5");
+             t.set("Txttatek", "6");
+             t.set("Txttc", "#EEEEEE");
+             t.set("Txttheight", "20");
+             t.set("Txttwidth", "40");
+             t.set("Txttit", "表題");
+             t.tick("Option16", 0);
+         },
+         [](const S& s, const QString&) {
+             gen::TableInput in{s, "a,b\r\nc、d", 3, 2, 0, 0, "2", "#111111", "#222222", "#333333", 3, 2, "5", "6",
+                                "#EEEEEE", "20", "40", "表題", 0};
+             return gen::makeTable(in);
+         }},
+        {"mail form", 21, Page, "", 60, [](auto& t) { t.set("Text6", 0, "me@example.jp"); },
+         [](const S& s, const QString&) { return gen::makeMailForm({s, "me@example.jp"}); }},
+        {"background sound", 23, Page, "", 0,
+         [](auto& t) {
+             t.set("Text6", 1, t.folder() + "/snd/a.wav");
+             t.set("Text6", 2, "3");
+         },
+         [](const S& s, const QString& f) { return gen::makeBgsound({s, f + "/snd/a.wav", "3", f}); }},
+        {"movie", 25, Page, "", 0,
+         [](auto& t) {
+             t.set("Text6", 4, t.folder() + "/m.avi");
+             t.set("Text6", 3, "動画");
+         },
+         [](const S& s, const QString& f) { return gen::makeDynsrc({s, f + "/m.avi", "動画", f}); }},
+        {"background image", 29, Page, "", 0,
+         [](auto& t) {
+             t.set("Text6", 5, t.folder() + "/bg.gif");
+             t.tick("OoptGif", 2);
+         },
+         [](const S& s, const QString& f) { return gen::makeBgImage({s, f + "/bg.gif", 2, f}); }},
+        {"background image without a body", 29, QStringLiteral("<P>ただの文</P>"), "", 0,
+         [](auto& t) { t.set("Text6", 5, "bg.gif"); },
+         [](const S& s, const QString& f) { return gen::makeBgImage({s, "bg.gif", 0, f}); }},
+        {"font", 32, Page, "本文", 0,
+         [](auto& t) {
+             auto* list = t.w().controls.template get<QListWidget>(QStringLiteral("LstFont"));
+             list->addItems({"IPAGothic", "Sans"});
+         },
+         [](const S& s, const QString&) { return gen::makeFont({s, {"IPAGothic", "Sans"}}); }},
+        {"document type", 36, Page, "", 0, [](auto& t) { t.tick("Option1", 2); },
+         [](const S& s, const QString&) { return gen::makeDoctype({s, 2}); }},
+        {"font size", 37, Page, "本文", 0, [](auto& t) { t.set("TxtFsize", "+2"); },
+         [](const S& s, const QString&) { return gen::makeFontSize({s, "+2"}); }},
+        {"font colour", 40, Page, "本文", 0, [](auto& t) { t.set("Text6", 7, "#123456"); },
+         [](const S& s, const QString&) { return gen::makeFontColor({s, "#123456"}); }},
+        {"emphasis", 45, Page, "本文", 0, {}, [](const S& s, const QString&) { return gen::makeEm({s}); }},
+        {"strong emphasis", 46, Page, "本文", 0, {}, [](const S& s, const QString&) { return gen::makeStrong({s}); }},
+        {"font shape", 49, Page, "本文\r\n", 0,
+         [](auto& t) {
+             t.tick("Check4", 0);
+             t.tick("Check4", 3);
+             t.tick("Check4", 5);
+             t.tick("Option4", 0);
+         },
+         [](const S& s, const QString&) {
+             gen::FontShapeInput in;
+             in.editor = s;
+             in.bold = in.teletype = in.script = in.superscript = true;
+             return gen::makeFontShape(in);
+         }},
+        {"space", 57, Page, "", 10, {}, [](const S& s, const QString&) { return gen::makeSpace({s}); }},
+        {"title", 60, Page, "", 0, [](auto& t) { t.set("Text6", 6, "題名"); },
+         [](const S& s, const QString&) { return gen::makeTitle({s, "題名"}); }},
+        {"heading", 61, Page, "見出しと本文\r\n", 0, [](auto& t) { t.set("Text6", 8, "2"); },
+         [](const S& s, const QString&) { return gen::makeHeading({s, "2"}); }},
+        {"heading without a selection", 61, Page, "", 3, {}, [](const S& s, const QString&) { return gen::makeHeading({s, "2"}); }},
+        {"body colours", 66, Page, "", 0,
+         [](auto& t) {
+             t.set("Text6", 9, "#111111");
+             t.set("Text6", 10, "#EEEEEE");
+         },
+         [](const S& s, const QString&) { return gen::makeBodyColors({s, "#111111", "#EEEEEE"}); }},
+        {"margins", 68, Page, "", 0,
+         [](auto& t) {
+             t.set("Text6", 11, "7");
+             t.set("Text6", 12, "0.875");
+         },
+         [](const S& s, const QString&) { return gen::makeBodyMargins({s, "7", "0.875"}); }},
+        {"comment", 70, Page, "二行目です\r\n", 0, {}, [](const S& s, const QString&) { return gen::makeComment({s}); }},
+        {"paragraph", 74, Page, "本文", 0, [](auto& t) { t.tick("Option2", 1); },
+         [](const S& s, const QString&) { return gen::makePAlign({s, 1}); }},
+        {"position", 77, Page, "本文", 0, [](auto& t) { t.tick("Option2", 3); },
+         [](const S& s, const QString&) { return gen::makeDivAlign({s, 3}); }},
+        {"preformatted", 95, Page, "本文", 0, {}, [](const S& s, const QString&) { return gen::makePre({s}); }},
+        {"jump target", 97, Page, "本文", 0,
+         [](auto& t) {
+             t.tick("OptKensaku", 5);
+             t.set("Text6", 16, "JMP9");
+         },
+         [](const S& s, const QString&) { return gen::makePageJump({s, false, "JMP1", "JMP9"}); }},
+        {"document information", 110, Page, "", 0,
+         [](auto& t) {
+             t.set("Text6", 22, "山田");
+             t.set("Text6", 27, "a,b");
+             t.set("Text6", 28, "説明");
+         },
+         [](const S& s, const QString&) { return gen::makeMeta({s, "山田", "a,b", "説明"}); }},
+    };
+    for (const Case& c : cases)
+        check(c);
+}
+
+TEST_F(GeneratorButtonsTest, SomeResultsWordForWord)
+{
+    start();
+    using S = gen::EditorState;
+    // 0.875 mm at 0.35 mm a dot is 2.5 dots: halves go to the even neighbour.
+    check({"margins", 68, Page, "", 0,
+           [](auto& t) {
+               t.set("Text6", 11, "0.875");
+               t.set("Text6", 12, "1.225");
+           },
+           [](const S& s, const QString&) { return gen::makeBodyMargins({s, "0.875", "1.225"}); }});
+    EXPECT_TRUE(ed()->Text().contains(QStringLiteral("<BODY leftmargin=\"   4\"  topmargin=\"   2\" >"))) << ed()->Text().toStdString();
+
+    // A comment over a selection that ends in a line break leaves the line break after it.
+    check({"comment", 70, Page, "二行目です\r\n", 0, {}, [](const S& s, const QString&) { return gen::makeComment({s}); }});
+    EXPECT_TRUE(ed()->Text().contains(QStringLiteral(" <!-- 二行目です --> \r\n</BODY>")));
+
+    // The link's target is made relative to the document's folder.
+    check({"link", 0, Page, "本文", 0,
+           [](auto& t) {
+               t.w().commands.invoke(QStringLiteral("mcyotto"), 6);
+               t.set("Txtlink", t.folder() + QStringLiteral("/sub/page2.html"));
+           },
+           [](const S& s, const QString& f) { return gen::makeLinkButton({s, f + "/sub/page2.html", false, f}, true); }});
+    EXPECT_TRUE(ed()->Text().contains(QStringLiteral("見出しと <A href=\"sub/page2.html\" >本文 </A> ")));
+
+    // With the focus in one of the panel's boxes, the title still goes into the document.
+    ed()->SetText(Page);
+    auto* box = w().controls.get<QLineEdit>(QStringLiteral("Text6"), 6);
+    box->setText(QStringLiteral("題名"));
+    box->setFocus();
+    w().dispatcher.Cmdcmd_Click(60);
+    EXPECT_TRUE(ed()->Text().contains(QStringLiteral("<TITLE>題名</TITLE>")));
+    EXPECT_EQ(box->text(), QStringLiteral("題名"));
+}

@@ -1,0 +1,112 @@
+#include "platform/RichEdit.h"
+#include "platform/TextFile.h"
+#include "support/AppFixture.h"
+#include "workspace/DocumentText.h"
+
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace {
+
+// The generator element of this build.
+QString generatorLine()
+{
+    return QStringLiteral("<META name=\"GENERATOR\" content=\"ZUDOzediva %1.%2.%3 for Windows\">")
+        .arg(PELMOR_VERSION_MAJOR)
+        .arg(PELMOR_VERSION_MINOR)
+        .arg(PELMOR_VERSION_PATCH);
+}
+
+QString skeleton()
+{
+    return QStringLiteral("<!DOCTYPE HTML PUBLIC \"-//W3C//DTD HTML 4.01 Transitional//EN\">\r\n"
+                          "<HTML lang=\"ja\">\r\n"
+                          "<HEAD>\r\n")
+        + generatorLine()
+        + QStringLiteral("\r\n<META http-equiv=\"Content-Type\" content=\"text/html; charset=Shift_JIS\" > \r\n"
+                         "<META http-equiv=\"Content-Style-Type\" content=\"text/css\">\r\n"
+                         "<TITLE></TITLE>\r\n"
+                         "</HEAD>\r\n"
+                         "<BODY> \r\n"
+                         "</BODY>\r\n"
+                         "</HTML>");
+}
+
+QString samplePage()
+{
+    return QStringLiteral("<!DOCTYPE HTML PUBLIC \"-//W3C//DTD HTML 4.01 Transitional//EN\">\r\n"
+                          "<HTML lang=\"ja\">\r\n"
+                          "<HEAD>\r\n")
+        + generatorLine()
+        + QStringLiteral("\r\n<META http-equiv=\"Content-Type\" content=\"text/html; charset=Shift_JIS\" >\r\n"
+                         "<META http-equiv=\"Content-Style-Type\" content=\"text/css\">\r\n"
+                         "<TITLE></TITLE>\r\n"
+                         "</HEAD>\r\n"
+                         "<BODY>\r\n"
+                         "<P>\r\n");
+}
+
+} // namespace
+
+class PageSkeletonCommandsTest : public AppFixture {
+protected:
+    RichEdit* ed() { return w().ws.CurEditor(); }
+    QByteArray tempPage() { return readFile(w().ws.TempPagePath(0)); }
+};
+
+TEST_F(PageSkeletonCommandsTest, OnAnEmptyDocumentBothPagesComeWithoutAQuestion)
+{
+    start();
+    w().commands.invoke(QStringLiteral("mk1"), 1);
+    EXPECT_EQ(ed()->Text(), skeleton());
+    EXPECT_EQ(ed()->SelStart(), 0);
+    EXPECT_EQ(ed()->SelLength(), 0);
+    EXPECT_FALSE(ed()->CanUndo());
+    EXPECT_EQ(tempPage(), encodeText(skeleton() + CrLf, TextEncoding::Cp932, true).bytes) << "the preview's page, in code page 932";
+
+    ed()->SetText(QStringLiteral("   "));
+    w().commands.invoke(QStringLiteral("mk1"), 0);
+    EXPECT_TRUE(ed()->Text().startsWith(samplePage()));
+    EXPECT_TRUE(ed()->Text().endsWith(QStringLiteral("編集の効率を飛躍的に高めます。<BR>\r\n</P>\r\n</BODY>\r\n</HTML>")));
+    EXPECT_EQ(tempPage(), encodeText(ed()->Text() + CrLf, TextEncoding::Cp932, true).bytes);
+}
+
+TEST_F(PageSkeletonCommandsTest, OverAnExistingTextItAsksAndNoChangesNothing)
+{
+    start();
+    ed()->SetText(QStringLiteral("\r\n"));
+    ed()->SetSelStart(2);
+    QFile::remove(w().ws.TempPagePath(0));
+    dialogs.expectMsg(QStringLiteral("ソースが存在しますが上書きしますか?"), MsgResult::No);
+    w().commands.invoke(QStringLiteral("mk1"), 1);
+    EXPECT_EQ(ed()->Text(), QStringLiteral("\r\n"));
+    EXPECT_EQ(ed()->SelStart(), 2);
+    EXPECT_FALSE(QFile::exists(w().ws.TempPagePath(0))) << "no file is written";
+}
+
+TEST_F(PageSkeletonCommandsTest, TheNewPageReplacesTheWholeDocumentAndOneUndoGivesItBack)
+{
+    start();
+    // A page whose header and footer are hidden and which holds a folded region.
+    Document& d = w().ws.current();
+    d.Header = QStringLiteral("<HTML><HEAD><TITLE>古い</TITLE></HEAD>\r\n<BODY>\r\n");
+    d.Footer = QStringLiteral("</BODY></HTML>");
+    d.Regions[1] = QStringLiteral("<P>たたんだ段落</P>");
+    ed()->SetText(QStringLiteral("<P>本文</P>\r\n") + regionMarker(1) + CrLf);
+    const QString whole = ExpandRegions(d);
+
+    for (int item : {1, 0}) {
+        SCOPED_TRACE(item);
+        dialogs.expectMsg(QStringLiteral("ソースが存在しますが上書きしますか?"), MsgResult::Yes);
+        w().commands.invoke(QStringLiteral("mk1"), item);
+        EXPECT_TRUE(d.Header.isEmpty());
+        EXPECT_TRUE(d.Footer.isEmpty());
+        EXPECT_TRUE(d.Regions[1].isEmpty());
+        EXPECT_FALSE(ed()->Text().contains(QStringLiteral("古い")));
+        EXPECT_EQ(GetFullText(d), ed()->Text()) << "nothing of the old page wraps the new one";
+        // The temporary page is the new page alone.
+        EXPECT_EQ(tempPage(), encodeText(ed()->Text() + CrLf, TextEncoding::Cp932, true).bytes);
+        w().undo.Gettx();
+        EXPECT_EQ(ed()->Text(), whole) << "the whole old text, header, footer and region included";
+    }
+}

@@ -1,0 +1,245 @@
+#include "platform/RichEdit.h"
+#include "support/AppFixture.h"
+#include "toolwindows/FomColor.h"
+#include "wizards/MiniPanel.h"
+
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QSignalSpy>
+#include <gtest/gtest.h>
+
+class PanelControlsTest : public AppFixture {
+protected:
+    template <typename T>
+    T* get(const char* name, int index = ControlRegistry::NoIndex)
+    {
+        return w().controls.get<T>(QString::fromUtf8(name), index);
+    }
+    void click(const char* name, int index = ControlRegistry::NoIndex) { get<QPushButton>(name, index)->click(); }
+    // The codes the colour buttons hand to the picker.
+    std::vector<int> codes;
+    void recordPickerCodes()
+    {
+        w().wizards.pickers.OpenColorPicker = [this](int code) { codes.push_back(code); };
+    }
+};
+
+TEST_F(PanelControlsTest, ColourButtonsOpenThePickerWithTheCodeOfTheirBox)
+{
+    start();
+    recordPickerCodes();
+    click("cmdwav", 3);
+    click("cmdwav", 4);
+    click("cmdwav", 5);
+    click("Command3");
+    click("Command11");
+    click("Command25");
+    for (int i = 0; i < 3; ++i)
+        click("Command30", i);
+    click("Command7", 0);
+    for (int i = 6; i <= 10; ++i)
+        w().wizards.pickers.cmdwav_Click(i); // buttons of automatic creation's settings panel
+    EXPECT_EQ(codes, (std::vector<int>{7, 9, 10, 100, 101, 102, 110, 111, 112, 120, 18, 21, 20, 26, 23}));
+}
+
+TEST_F(PanelControlsTest, FontColourButtonEmptiesItsBoxAndTheRuleColourShowsTheMiniPanelHolder)
+{
+    start();
+    recordPickerCodes();
+    get<QLineEdit>("Text6", 7)->setText(QStringLiteral("#123456"));
+    click("cmdwav", 3);
+    EXPECT_TRUE(get<QLineEdit>("Text6", 7)->text().isEmpty()) << "empty even when no colour is picked";
+
+    auto* mini = get<HolderPanel>("Frmc");
+    click("Command11");
+    EXPECT_TRUE(mini->shownByProgram());
+    EXPECT_FALSE(mini->isVisible()) << "the holder never shows its half-empty frame";
+    mini->raise();
+    mini->hide();
+    EXPECT_FALSE(mini->shownByProgram());
+}
+
+TEST_F(PanelControlsTest, AColourButtonSendsThePickedColourToItsOwnBox)
+{
+    start();
+    click("Command3"); // the marquee's background colour
+    FomColor& picker = w().colorPicker;
+    EXPECT_TRUE(picker.isVisible());
+    EXPECT_EQ(picker.ColorTarget.value(), 100);
+    picker.controls.get<QLineEdit>(QStringLiteral("Text3"))->setText(QStringLiteral("#123456")); // the value box
+    picker.InsertC();
+    EXPECT_EQ(get<QLineEdit>("txtiro1")->text(), QStringLiteral("#123456"));
+    EXPECT_FALSE(picker.isVisible());
+    EXPECT_EQ(picker.ColorTarget.value(), 0);
+}
+
+TEST_F(PanelControlsTest, FileButtonsFillTheirBoxesAndCancellingLeavesThem)
+{
+    start();
+    struct Case {
+        int index;
+        int box;
+        const char* title;
+        const char* filter;
+    };
+    const Case cases[] = {
+        {0, 1, "音楽ファイルの設定", "WAVファイル (*.wav)|*.wav|"},
+        {1, 4, "ムービーファイルの設定", "AVIファイル (*.avi)|*.avi|"},
+        {2, 5, "画像ファイルの設定", "画像ファイル (*.gif;*.jpg;*.tif;*.bmp)|*.gif;*.jpg;*.tif;*.bmp|(*.*)|*.*"},
+    };
+    int inserted = 0;
+    w().wizards.pickers.InsertBgImage = [&] { ++inserted; };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.index);
+        const QString path = temp.path() + QStringLiteral("/file") + QString::number(c.index);
+        dialogs.expectOpen(path);
+        click("cmdwav", c.index);
+        EXPECT_EQ(dialogs.fileRequests().back().title, QString::fromUtf8(c.title));
+        EXPECT_EQ(dialogs.fileRequests().back().filter, QString::fromUtf8(c.filter));
+        EXPECT_EQ(get<QLineEdit>("Text6", c.box)->text(), path);
+        dialogs.expectOpen(std::nullopt);
+        click("cmdwav", c.index);
+        EXPECT_EQ(get<QLineEdit>("Text6", c.box)->text(), path);
+    }
+    EXPECT_EQ(inserted, 1) << "choosing the background image inserts it; cancelling does not";
+}
+
+TEST_F(PanelControlsTest, FontButtonsAddAndRemoveFontNames)
+{
+    start();
+    auto* list = get<QListWidget>("LstFont");
+    FontChoice chosen;
+    chosen.name = QStringLiteral("IPAGothic");
+    dialogs.expectFont(chosen);
+    click("Command4");
+    EXPECT_TRUE(dialogs.lastFontFixedPitch);
+    dialogs.expectFont(chosen);
+    click("Command4");
+    dialogs.expectFont(std::nullopt);
+    click("Command4");
+    ASSERT_EQ(list->count(), 2) << "the same name twice; cancelled adds nothing";
+    list->clearSelection();
+    click("Command5");
+    EXPECT_EQ(list->count(), 2) << "nothing selected, nothing removed";
+    list->setCurrentRow(1);
+    click("Command5");
+    EXPECT_EQ(list->count(), 1);
+}
+
+TEST_F(PanelControlsTest, FontSizeSpinnerFollowsTheSizeKind)
+{
+    start();
+    auto* spinner = get<QScrollBar>("VScroll1");
+    auto* size = get<QLineEdit>("TxtFsize");
+    get<QRadioButton>("Option17", 1)->setChecked(true);
+    EXPECT_EQ(spinner->minimum(), -6);
+    EXPECT_EQ(spinner->maximum(), 6);
+    spinner->setValue(2);
+    EXPECT_EQ(size->text(), QStringLiteral("+2"));
+    spinner->setValue(-3);
+    EXPECT_EQ(size->text(), QStringLiteral("-3"));
+    get<QRadioButton>("Option17", 0)->setChecked(true);
+    EXPECT_EQ(spinner->minimum(), 1);
+    EXPECT_EQ(spinner->maximum(), 7);
+    spinner->setValue(5);
+    EXPECT_EQ(size->text(), QStringLiteral("5"));
+}
+
+TEST_F(PanelControlsTest, HeadingSpinnerWritesTheLevel)
+{
+    start();
+    get<QScrollBar>("VScroll4", 1)->setValue(5);
+    EXPECT_EQ(get<QLineEdit>("Text6", 8)->text(), QStringLiteral("5"));
+}
+
+TEST_F(PanelControlsTest, SubscriptChoiceIsShownExactlyWhileItsBoxIsTicked)
+{
+    start();
+    QWidget* tuki = get<QWidget>("Frmtuki");
+    get<QCheckBox>("Check4", 5)->setChecked(true);
+    EXPECT_FALSE(tuki->isHidden());
+    get<QCheckBox>("Check4", 0)->setChecked(true);
+    EXPECT_FALSE(tuki->isHidden()) << "another box leaves it as it is";
+    get<QCheckBox>("Check4", 5)->setChecked(false);
+    EXPECT_TRUE(tuki->isHidden());
+    get<QCheckBox>("Check4", 1)->setChecked(true);
+    EXPECT_TRUE(tuki->isHidden());
+}
+
+TEST_F(PanelControlsTest, SplitDirectionRenamesTheFramesWhateverWasTyped)
+{
+    start();
+    get<QLineEdit>("Text1", 1)->setText(QStringLiteral("typed"));
+    get<QLineEdit>("Text1", 11)->setText(QStringLiteral("typed"));
+    get<QRadioButton>("Option5", 1)->setChecked(true);
+    EXPECT_EQ(get<QLineEdit>("Text1", 1)->text(), QStringLiteral("top"));
+    EXPECT_EQ(get<QLineEdit>("Text1", 3)->text(), QStringLiteral("down"));
+    EXPECT_EQ(get<QLineEdit>("Text1", 11)->text(), QStringLiteral("down"));
+    get<QRadioButton>("Option5", 0)->setChecked(true);
+    EXPECT_EQ(get<QLineEdit>("Text1", 1)->text(), QStringLiteral("left"));
+    EXPECT_EQ(get<QLineEdit>("Text1", 3)->text(), QStringLiteral("right"));
+    EXPECT_EQ(get<QLineEdit>("Text1", 11)->text(), QStringLiteral("right"));
+}
+
+TEST_F(PanelControlsTest, FramesWizardOptionsHideAutomaticCreationsHeadingSettings)
+{
+    start();
+    auto* headings = qobject_cast<QWidget*>(w().controls.find(QStringLiteral("framesub"), 12));
+    if (!headings) {
+        headings = new QGroupBox(w().centralWidget());
+        w().controls.add(QStringLiteral("framesub"), 12, headings);
+    }
+    for (int i : {0, 4, 8, 10}) {
+        headings->show();
+        get<QRadioButton>("Option18", i)->setChecked(true);
+        EXPECT_TRUE(headings->isHidden()) << i;
+    }
+}
+
+TEST_F(PanelControlsTest, JumpEndChoosesWhichNameBoxIsEnabled)
+{
+    start();
+    get<QRadioButton>("OptKensaku", 5)->setChecked(true);
+    EXPECT_FALSE(get<QWidget>("Text6", 15)->isEnabled());
+    EXPECT_TRUE(get<QWidget>("Text6", 16)->isEnabled());
+    get<QRadioButton>("OptKensaku", 4)->setChecked(true);
+    EXPECT_TRUE(get<QWidget>("Text6", 15)->isEnabled());
+    EXPECT_FALSE(get<QWidget>("Text6", 16)->isEnabled());
+}
+
+TEST_F(PanelControlsTest, MiniPanelRunsTheGeneratorOfItsModeAndItsCloseBoxRestartsTheSearch)
+{
+    start();
+    MiniPanel& mini = w().wizards.mini;
+    std::vector<int> ran;
+    mini.setMode(0, [&] { ran.push_back(0); });
+    mini.setMode(31, {});
+    EXPECT_EQ(mini.CmdcMode, 0);
+    click("Cmdc");
+    EXPECT_EQ(ran, std::vector<int>{0});
+    w().commands.invoke(QStringLiteral("mcyotto"), 18); // the frames wizard
+    click("Cmdc");
+    EXPECT_EQ(ran, std::vector<int>{0}) << "mode 31 does nothing";
+
+    // Its colour buttons act only in modes 4 and 8; here they ask for no colour.
+    click("Cmd1");
+    click("Cmd2");
+    mini.CmdcMode = 4;
+    dialogs.expectColour(QColor(0x12, 0x34, 0x56));
+    click("Cmd1");
+    EXPECT_EQ(get<QLineEdit>("Txt1")->text(), QStringLiteral("#123456"));
+    dialogs.expectColour(std::nullopt);
+    click("Cmd2");
+    EXPECT_TRUE(get<QLineEdit>("Txt2")->text().isEmpty());
+
+    QSignalSpy closed(&mini, &MiniPanel::closed);
+    get<QWidget>("Frmc")->show();
+    click("CmdBatu");
+    EXPECT_FALSE(get<HolderPanel>("Frmc")->shownByProgram());
+    EXPECT_EQ(closed.count(), 1);
+}

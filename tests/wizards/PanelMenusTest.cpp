@@ -1,0 +1,413 @@
+#include "WindowHelpers.h"
+#include "platform/RichEdit.h"
+#include "support/AppFixture.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QRadioButton>
+#include <QTest>
+#include <gtest/gtest.h>
+
+using windowtest::place;
+
+namespace {
+
+struct PanelCase {
+    const char* menu;
+    int item;
+    const char* panel;    // "Frame" or "FrmFrame"
+    int frame;
+    std::vector<int> where; // left, top, width, height
+    const char* caption;
+    const char* titleName; // "Label" (index frame) or "Label7"
+    const char* title;
+    const char* textName;
+    int text;
+    const char* begins;   // the explanation's first words, with text selected
+    bool font12;
+};
+
+const PanelCase Panels[] = {
+    {"mk1", 3, "Frame", 17, {1500, 1500, 5310, 3000}, "インデント", "Label", "インデントの文字数", "Text", 18, "改行マークは<BR>です", true},
+    {"mk1", 4, "Frame", 18, {3000, 2000, 5000, 3500}, "スペース", "Label", "スペースをいれよう", "Text", 19,
+     "半角のスペースを挿入します。スペースをたくさん挿入するとソースがみにくくなります。", true},
+    {"mk1", 6, "Frame", 19, {3500, 3000, 6135, 3000}, "タイトル", "Label", "タイトルをいれよう", "Text", 20,
+     "  タイトルはブラウザーのタイトルバーに表示される文字です。", true},
+    {"mk1", 8, "Frame", 20, {3500, 3000, 5325, 4365}, "見出し", "Label", "見出しの文を設定しよう", "Text", 21,
+     "まず見出しにしたい文字をソースに書き込んで選択します。", true},
+    {"mk1", 10, "Frame", 21, {3500, 3000, 5500, 3025}, "背景色", "Label", "背景色と文字の色を決めよう", "Text", 22,
+     "基本の背景色、テキストの色を決めます。", true},
+    {"mk1", 12, "Frame", 22, {3500, 3000, 5500, 3000}, "余白", "Label", "余白を設定", "Text", 23, "  ページの上の余白と、", true},
+    {"mk1", 14, "Frame", 23, {3500, 3000, 5000, 3000}, "コメント", "Label", "コメントをいれよう", "Text", 24,
+     "コメントを入れると後から見易くなります｡", true},
+    {"mk1", 16, "Frame", 24, {3500, 2000, 5610, 5415}, "段落", "Label", "段落を設定しよう", "Text", 25,
+     "  段落を設定します。選択された部分は段落に設定され、後ろに一行挿入されます", true},
+    {"mk1", 17, "Frame", 25, {3500, 3500, 5005, 3000}, "位置", "Label", "まとめ位置を設定しよう", "Text", 26,
+     "段落と同じように位置を設定しますが、後ろに一行空白を挿入しません。", true},
+    {"mk1", 18, "Frame", 29, {3500, 3000, 5000, 3000}, "ソース", "Label", "ソースの並びをそのまま表示しよう", "Text", 30,
+     "選択された部分は、HTMLソースの文字の並びがそのまま表示されます。", true},
+    {"mk1", 20, "Frame", 10, {3500, 3000, 6270, 4830}, "フォントの選択", "Label", "フォントを選択しよう", "Text", 11,
+     "選択された文字列のフォントを設定します。", false},
+    {"mk1", 21, "Frame", 12, {3400, 3000, 6000, 4290}, "フォントの大きさ", "Label", "フォントの大きさを変えよう", "Text", 13,
+     "選択された文字の大きさを変えます。", false},
+    {"mk1", 22, "Frame", 13, {3500, 3500, 5000, 3155}, "文字の色", "Label", "文字の色を部分的に変えよう", "Text", 14,
+     "変えたい色を入力してください。", true},
+    {"mk1", 23, "Frame", 14, {3400, 3000, 5000, 3155}, "文字の強調（普通）", "Label", "文字を強調しよう（普通の強調）", "Text", 15,
+     "選択された文字を強調します。", true},
+    {"mk1", 24, "Frame", 15, {3400, 3000, 5000, 3155}, "文字の強調（強い）", "Label", "文字を強調しよう（強いの強調）", "Text", 16,
+     "選択された文字を強調します。", true},
+    {"mk1", 25, "Frame", 16, {3500, 3000, 5000, 4000}, "フォントの形状", "Label", "フォントの形状を変えよう", "Text", 17,
+     "フォントの形状を変えます。", false},
+    {"mcyotto", 0, "Frame", 1, {3000, 3400, 6120, 4410}, "罫線", "Label", "罫線を入れよう", "Text", 1,
+     "罫線を挿入します、長さの単位は全てｍｍですが", false},
+    {"mcyotto", 2, "Frame", 3, {3500, 1000, 7185, 7710}, "画像", "Label", "画像を挿入しよう", "Text", 3,
+     "画像ファイルを貼り付ける為には、貼り付ける画像ファイルが必要です。", false},
+    {"mcyotto", 4, "Frame", 2, {3000, 3000, 5325, 5145}, "リスト", "Label", "項目をリストにしよう", "Text", 2, "リストとは", false},
+    {"mcyotto", 6, "Frame", 0, {3400, 3000, 7050, 4755}, "リンク", "Label", "リンクの設定", "Text", 0,
+     "文字や、画像をクリックした時、別のページや別のサイトにｼﾞｬﾝﾌﾟするのが", false},
+    {"mcyotto", 7, "Frame", 0, {3400, 3000, 7050, 4755}, "リンク", "Label", "リンクの設定", "Text", 0,
+     "リンク設定を使用してメールの宛先を指定します、実行をクリックすると", false},
+    {"mcyotto", 9, "Frame", 30, {3500, 3500, 5955, 3465}, "ページの中にジャンプ", "Label", "ページの中にジャンプさせよう", "Text", 31,
+     "同じページの中の指定個所にジャンプします。", true},
+    {"mcyotto", 10, "Frame", 30, {3500, 3500, 5955, 3465}, "ページの中にジャンプ", "Label", "ページの中にジャンプさせよう", "Text", 31,
+     "他のページの中の指定個所にジャンプします。", true},
+    {"mcyotto", 12, "Frame", 4, {3000, 1000, 4605, 7800}, "スクロール", "Label", "テキストをスクロールさせよう", "Text", 4,
+     "テキストをスクロールすることをマーキーと言います。 ", false},
+    {"mcyotto", 14, "Frame", 5, {500, 1000, 10530, 8190}, "テーブル", "Label", "テーブルの設定", "Text", 5,
+     "ペルモアを使えばテーブルを簡単に作ることが出来ます｡", false},
+    {"mcyotto", 16, "Frame", 6, {1500, 1500, 6180, 4605}, "フォーム", "Label", "入力フォームを作ろう", "Text", 7,
+     "ホームページなどのアンケート欄で、見ている人が", true},
+    {"mcyotto", 18, "FrmFrame", -1, {1000, 1000, 7290, 8130}, "フレーム", "Label7", "フレームの設定", "Text1", 13,
+     "ホームページなどでページが左右に分かれているものがあります､これがフレームです｡", false},
+    {"mcyotto", 20, "Frame", 7, {3500, 3000, 6135, 4215}, "BGM", "Label", "BGMを鳴らそう", "Text", 8,
+     "ホームページを開いたときに鳴る音楽を設定することが出来ます｡", false},
+    {"mcyotto", 22, "Frame", 8, {3400, 3000, 6285, 4290}, "ムービー", "Label", "ムービーを再生させよう", "Text", 9,
+     "ホームページを開いたときに再生するムービーを設定することが出来ます｡", false},
+    {"mcyotto", 24, "Frame", 9, {3500, 3000, 6780, 3855}, "バックグランドの画像", "Label", "バックグランドの画像を指定しよう", "Text", 10,
+     "バックグラウンドに画像を設定します。", false},
+    {"mcyotto", 26, "Frame", 34, {3400, 3000, 5760, 6315}, "文書情報", "Label", "文書情報を記述しよう", "Text", 35,
+     "メタタグはいろいろな付加情報を追加します。", false},
+    {"mcyotto", 28, "Frame", 11, {3400, 3000, 5625, 4560}, "ドキュメントタイプ", "Label", "ドキュメントタイプを記述しよう", "Text", 12,
+     "これは文書型宣言と言います。", false},
+};
+
+QString u(const char* s)
+{
+    return QString::fromUtf8(s);
+}
+
+} // namespace
+
+class PanelMenusTest : public AppFixture {
+protected:
+    RichEdit* ed() { return w().ws.CurEditor(); }
+    QWidget* panelOf(const PanelCase& c)
+    {
+        return w().controls.get<QWidget>(u(c.panel), c.frame);
+    }
+    QWidget* titleOf(const PanelCase& c)
+    {
+        return w().controls.get<QWidget>(u(c.titleName), std::string(c.titleName) == "Label" ? c.frame : -1);
+    }
+    QString explanation(const PanelCase& c)
+    {
+        return w().controls.get<QPlainTextEdit>(u(c.textName), c.text)->toPlainText();
+    }
+    template <typename T>
+    T* get(const char* name, int index = ControlRegistry::NoIndex)
+    {
+        return w().controls.get<T>(u(name), index);
+    }
+    void dragTitleBy(QWidget* title, int dx, int dy)
+    {
+        // A move of the last drag has had its tick.
+        ASSERT_TRUE(QTest::qWaitFor([this] { return !w().wizards.movable.drag.DragTimerOn; }, 5000));
+        const QPoint from(10, 5);
+        windowtest::mouse(title, QEvent::MouseButtonPress, from);
+        windowtest::mouse(title, QEvent::MouseMove, from + QPoint(dx, dy));
+        windowtest::mouse(title, QEvent::MouseButtonRelease, from + QPoint(dx, dy));
+    }
+};
+
+TEST_F(PanelMenusTest, EveryPanelOpensAtItsPlaceWithItsCaptionsAndExplanationAndAgainAfterADrag)
+{
+    start();
+    ed()->SetText(QStringLiteral("abc\r\n"));
+    for (const PanelCase& c : Panels) {
+        SCOPED_TRACE(std::string(c.menu) + " " + std::to_string(c.item));
+        ed()->Select(0, 3);
+        QWidget* panel = panelOf(c);
+        ASSERT_FALSE(panel->isVisible());
+        w().commands.invoke(u(c.menu), c.item);
+        EXPECT_TRUE(panel->isVisible());
+        EXPECT_EQ(place(panel), c.where);
+        EXPECT_EQ(qobject_cast<QGroupBox*>(panel)->title(), u(c.caption));
+        EXPECT_EQ(qobject_cast<QLabel*>(titleOf(c))->text(), u(c.title));
+        EXPECT_TRUE(explanation(c).startsWith(u(c.begins))) << explanation(c).toStdString();
+        if (c.font12)
+            EXPECT_EQ(w().controls.get<QWidget>(u(c.textName), c.text)->font().pointSize(), 12);
+        // In front of every other panel.
+        const QObjectList& siblings = panel->parentWidget()->children();
+        for (auto it = siblings.rbegin(); it != siblings.rend(); ++it) {
+            auto* sibling = qobject_cast<QWidget*>(*it);
+            if (sibling && sibling->isVisible()) {
+                EXPECT_EQ(sibling, panel);
+                break;
+            }
+        }
+
+        dragTitleBy(titleOf(c), 30, 20);
+        EXPECT_NE(place(panel), c.where) << "the drag moved it";
+        panel->hide();
+        w().commands.invoke(u(c.menu), c.item);
+        EXPECT_EQ(place(panel), c.where) << "back at its place";
+        panel->hide();
+    }
+}
+
+TEST_F(PanelMenusTest, PanelsWithALayoutPlaceTitleCloseBoxAndExplanationAsTheLayoutDoes)
+{
+    start();
+    // The strong-emphasis panel is 5000 by 3155 twips.
+    w().commands.invoke(QStringLiteral("mk1"), 24);
+    EXPECT_EQ(place(get<QWidget>("Label", 15)), (std::vector<int>{50, 180, 4900, 285}));
+    EXPECT_EQ(place(get<QWidget>("Cmdcmd", 48)), (std::vector<int>{4620, 180, 330, 285}));
+    EXPECT_EQ(place(get<QWidget>("Text", 16)), (std::vector<int>{50, 850, 4900, 2205}));
+}
+
+TEST_F(PanelMenusTest, SelectFirstPromptsComeFirstOnlyWhileNothingIsSelected)
+{
+    start();
+    struct Prompt {
+        const char* menu;
+        int item;
+        int text;
+        const char* prompt;
+        const char* first;
+    };
+    const Prompt prompts[] = {
+        {"mk1", 21, 13, "まずフォントを変えたい文章をマウスで選択\nマウスで選択下さい 。 ^_^;\n", "選択された文字の大きさを変えます。"},
+        {"mk1", 17, 26, "位置指定する文字を選択してください。\n", "段落と同じように位置を設定しますが、後ろに一行空白を挿入しません。"},
+        {"mk1", 18, 30, "文字列を選択して下さい。 \n", "選択された部分は、HTMLソースの文字の並びがそのまま表示されます。"},
+        {"mk1", 23, 15, "強調する文字を選択してください^-^;。\n", "選択された文字を強調します。"},
+        {"mk1", 24, 16, "強調する文字を選択してください^_^;。\n", "選択された文字を強調します。"},
+        {"mcyotto", 12, 4, "スクロールさせたい文字列を選択してください。 \n", "テキストをスクロールすることをマーキーと言います。 "},
+    };
+    ed()->SetText(QStringLiteral("abc"));
+    for (const Prompt& p : prompts) {
+        SCOPED_TRACE(p.prompt);
+        ed()->SetSelStart(1);
+        w().commands.invoke(u(p.menu), p.item);
+        const QString shown = get<QPlainTextEdit>("Text", p.text)->toPlainText();
+        EXPECT_TRUE(shown.startsWith(u(p.prompt) + u(p.first))) << shown.toStdString();
+        // A selection from the very start of the text: no prompt.
+        ed()->Select(0, 1);
+        w().commands.invoke(u(p.menu), p.item);
+        EXPECT_TRUE(get<QPlainTextEdit>("Text", p.text)->toPlainText().startsWith(u(p.first)));
+    }
+}
+
+TEST_F(PanelMenusTest, InputsHoldTheirDefaultsFromStartUpWhileTheirPanelsAreHidden)
+{
+    start();
+    struct Text {
+        const char* name;
+        int index;
+        const char* text;
+    };
+    const Text texts[] = {
+        {"Txtlink", -1, ""}, {"Txtfutosa", -1, "1"}, {"Txtnagasa1", -1, ""}, {"Txtnagasa2", -1, "80"},
+        {"Txtkeisenc", -1, "#FF6FB7"}, {"txtsentaku", -1, ""}, {"TxtSoutai", -1, ""}, {"Txtyokop", -1, ""},
+        {"Txttatep", -1, ""}, {"Txttatepic", -1, ""}, {"Txtyokopic", -1, ""}, {"Txtud", -1, ""}, {"Txtlr", -1, ""},
+        {"txtwaku", -1, ""}, {"txtgazou", -1, "画像ファイル"}, {"TxtKaisu", -1, "0"}, {"Txtjikan", -1, "85"},
+        {"Txtkyori", -1, "6"}, {"txtiro1", -1, "#FFFFFF"}, {"Txthaba", 0, ""}, {"Txthaba", 1, ""}, {"Txttakasa", 0, ""},
+        {"Txttakasa", 1, ""}, {"Txtsayu", 0, ""}, {"Txtjyouge", 0, ""}, {"Txttit", -1, ""}, {"Txttatek", -1, ""},
+        {"Txtyokok", -1, ""}, {"txtwaku2", 1, "1"}, {"Text5", 0, "#008040"}, {"Text5", 1, "#0000FF"},
+        {"Text5", 2, "#0000A0"}, {"Txttc", -1, "#CEFFCE"}, {"Txttwidth", -1, ""}, {"Txttheight", -1, ""},
+        {"Text6", 0, ""}, {"Text6", 1, ""}, {"Text6", 2, "1"}, {"Text6", 4, ""}, {"Text6", 3, "ムービーです"},
+        {"Text6", 5, ""}, {"Text6", 15, "JMP1"}, {"Text6", 16, "JMP1"}, {"Text6", 22, ""}, {"Text6", 27, ""},
+        {"Text6", 28, ""}, {"Text1", 9, "index.html"}, {"Text1", 0, "left.html"}, {"Text1", 1, "left"},
+        {"Text1", 2, "right.html"}, {"Text1", 3, "right"}, {"Text7", 0, "20"}, {"Text1", 5, "0"}, {"Text1", 4, "0"},
+        {"Text1", 6, "0"}, {"Text1", 7, "0"}, {"Text1", 11, "right"}, {"Text1", 8, "#000000"}, {"Text1", 12, ""},
+        {"Text", 45, "50"}, {"Text6", 6, ""}, {"Text6", 8, "3"}, {"Text6", 9, "#000000"}, {"Text6", 10, "#FFFFFF"},
+        {"Text6", 11, "10"}, {"Text6", 12, "10"}, {"TxtFsize", -1, "3"}, {"Text6", 7, "#000000"},
+    };
+    for (const Text& t : texts)
+        EXPECT_EQ(get<QLineEdit>(t.name, t.index)->text(), u(t.text)) << t.name << "(" << t.index << ")";
+
+    struct Choice {
+        const char* name;
+        int index;
+        bool on;
+    };
+    const Choice choices[] = {
+        {"Check2", 0, false}, {"Check1", -1, true}, {"Check3", -1, false}, {"Check5", 0, true}, {"Check5", 1, true},
+        {"Check4", 0, false}, {"Check4", 1, false}, {"Check4", 2, false}, {"Check4", 3, false}, {"Check4", 4, false},
+        {"Check4", 5, false},
+    };
+    for (const Choice& c : choices)
+        EXPECT_EQ(get<QCheckBox>(c.name, c.index)->isChecked(), c.on) << c.name << "(" << c.index << ")";
+
+    // The selected option of each group; the others of the group are clear.
+    const std::vector<std::pair<const char*, std::vector<std::pair<int, bool>>>> groups = {
+        {"Option3", {{0, false}, {1, true}, {2, false}}},
+        {"Option8", {{0, false}, {1, true}, {2, false}}},
+        {"Option13", {{0, false}, {1, true}, {2, false}}},
+        {"Option6", {{0, false}, {1, true}, {2, false}, {3, false}, {4, false}}},
+        {"Option15", {{0, true}, {1, false}, {2, false}, {3, false}}},
+        {"Option14", {{0, true}, {1, false}, {2, false}}},
+        {"Option16", {{1, true}, {0, false}}},
+        {"Option10", {{0, false}, {1, true}, {2, false}, {3, false}}},
+        {"Optionichi2", {{0, false}, {1, true}, {2, false}}},
+        {"Option11", {{0, false}, {6, false}, {7, true}, {8, false}}},
+        {"Option7", {{0, false}, {1, true}, {2, false}}},
+        {"Option9", {{0, false}, {1, true}, {2, false}}},
+        {"Option12", {{0, true}, {1, false}, {2, false}, {3, false}}},
+        {"OoptGif", {{0, true}, {1, false}, {2, false}, {3, false}}},
+        {"Option1", {{0, false}, {1, true}, {2, false}}},
+        {"OptKensaku", {{4, true}, {5, false}}},
+        {"Option5", {{0, true}, {1, false}}},
+        {"Option18", {{0, false}, {1, false}, {2, true}, {5, false}, {4, false}, {3, true}, {8, false}, {7, true},
+                      {6, false}, {9, true}, {10, false}, {11, true}}},
+        {"Option2", {{0, true}, {1, false}, {2, false}, {5, true}, {4, false}, {3, false}}},
+        {"Option17", {{0, true}, {1, false}}},
+        {"Option4", {{0, false}, {1, true}}},
+    };
+    for (const auto& [name, options] : groups) {
+        for (const auto& [index, on] : options)
+            EXPECT_EQ(get<QRadioButton>(name, index)->isChecked(), on) << name << "(" << index << ")";
+    }
+
+    EXPECT_EQ(get<QListWidget>("LstFont")->count(), 0);
+    EXPECT_TRUE(get<QWidget>("Frmtuki")->isHidden());
+    EXPECT_TRUE(get<QWidget>("Text", 6)->isHidden()) << "the table panel opens in its explanation view";
+    EXPECT_TRUE(get<QWidget>("Picture1")->isHidden());
+}
+
+TEST_F(PanelMenusTest, ModeItemsAndOpenerSideEffects)
+{
+    start();
+    // The link panel: its mode is whether "リンク先" is shown.
+    w().commands.invoke(QStringLiteral("mcyotto"), 7);
+    EXPECT_TRUE(get<QWidget>("Cmdcmd", 3)->isHidden());
+    EXPECT_TRUE(get<QWidget>("Check2", 0)->isHidden());
+    EXPECT_EQ(get<QLabel>("Labelf", 0)->text(), QStringLiteral("メールアドレス"));
+    w().commands.invoke(QStringLiteral("mcyotto"), 6);
+    EXPECT_FALSE(get<QWidget>("Cmdcmd", 3)->isHidden());
+    EXPECT_FALSE(get<QWidget>("Check2", 0)->isHidden());
+    EXPECT_EQ(get<QLabel>("Labelf", 0)->text(), QStringLiteral("リンク先"));
+
+    // The jump panel resets both names, whatever was typed.
+    get<QLineEdit>("Text6", 15)->setText(QStringLiteral("mine"));
+    get<QLineEdit>("Text6", 16)->setText(QStringLiteral("mine"));
+    w().commands.invoke(QStringLiteral("mcyotto"), 10);
+    EXPECT_EQ(get<QLineEdit>("Text6", 15)->text(), QStringLiteral("URL#JMP1"));
+    EXPECT_EQ(get<QLineEdit>("Text6", 16)->text(), QStringLiteral("JMP1"));
+    w().commands.invoke(QStringLiteral("mcyotto"), 9);
+    EXPECT_EQ(get<QLineEdit>("Text6", 15)->text(), QStringLiteral("#JMP1"));
+
+    // The image panel shows the document's path and its explanation view.
+    get<QWidget>("Picture1")->show();
+    get<QWidget>("framesub", 26)->hide();
+    w().commands.invoke(QStringLiteral("mcyotto"), 2);
+    EXPECT_EQ(get<QLabel>("Label16", 1)->text(), w().ws.doc(0).DataPath + QStringLiteral("/$$$000.html"));
+    EXPECT_TRUE(get<QWidget>("Picture1")->isHidden());
+    EXPECT_FALSE(get<QWidget>("framesub", 26)->isHidden());
+    EXPECT_EQ(get<QWidget>("Picture1")->geometry(), get<QWidget>("Text", 3)->geometry());
+
+    // The frames wizard: the page names of documents 0 and 1; with one document the right page
+    // keeps its name.
+    get<QLineEdit>("Text1", 2)->setText(QStringLiteral("keep.html"));
+    w().commands.invoke(QStringLiteral("mcyotto"), 18);
+    EXPECT_EQ(get<QLineEdit>("Text1", 0)->text(), QStringLiteral("$$$000.html"));
+    EXPECT_EQ(get<QLineEdit>("Text1", 2)->text(), QStringLiteral("keep.html"));
+    EXPECT_EQ(w().wizards.mini.CmdcMode, 31);
+    ASSERT_TRUE(w().ws.AddTab());
+    w().commands.invoke(QStringLiteral("mcyotto"), 18);
+    EXPECT_EQ(get<QLineEdit>("Text1", 2)->text(), QStringLiteral("$$$001.html"));
+}
+
+TEST_F(PanelMenusTest, ParagraphOpenerKeepsTheSelectionAndFocusesTheEditor)
+{
+    start();
+    ed()->SetText(QStringLiteral("one two three"));
+    ed()->Select(4, 3);
+    get<QLineEdit>("Text6", 6)->setFocus();
+    w().commands.invoke(QStringLiteral("mk1"), 16);
+    EXPECT_EQ(ed()->SelStart(), 4);
+    EXPECT_EQ(ed()->SelLength(), 3);
+    EXPECT_TRUE(ed()->HasFocus());
+}
+
+TEST_F(PanelMenusTest, MenusKeepTheirIndexesAndSeparators)
+{
+    start();
+    QStringList easy;
+    for (QAction* a : w().commands.menu(QStringLiteral("mk1"))->actions())
+        easy << (a->isSeparator() ? QStringLiteral("-") : a->text());
+    ASSERT_EQ(easy.size(), 26);
+    for (int i : {2, 5, 7, 9, 11, 13, 15, 19})
+        EXPECT_EQ(easy[i], QStringLiteral("-")) << i;
+    EXPECT_EQ(easy[0], QStringLiteral("初期化及び基本スケルトンの挿入（例文入り)"));
+    EXPECT_EQ(easy[25], QStringLiteral("フォントの形状を変えよう"));
+
+    QStringList advanced;
+    for (QAction* a : w().commands.menu(QStringLiteral("mcyotto"))->actions())
+        advanced << (a->isSeparator() ? QStringLiteral("-") : a->text());
+    const QStringList expected = {
+        "罫線を入れよう", "-", "画像を挿入しよう", "-", "項目をリストにしよう", "-", "ﾘﾝｸを設定しよう",
+        "リンクを使ってメールを送ろう", "-", "同じページの中にジャンプさせたい", "他のページの中にジャンプさせたい", "-",
+        "テキストをスクロールさせよう", "-", "テーブルを作ろう", "-", "入力フォームを作ろう", "-", "フレームを作ろう", "-",
+        "BGMを鳴らそう", "-", "ムービーを再生させよう", "-", "バックグラウンドの画像を設定しよう", "-", "文書情報を記述しよう", "-",
+        "ドキュメントﾀｲﾌﾟを記述しよう"};
+    EXPECT_EQ(advanced, expected);
+}
+
+TEST_F(PanelMenusTest, EveryEasyItemTakesItsSnapshotAndEmptiesTheEditorsUndo)
+{
+    start();
+    const QList<int> separators = {2, 5, 7, 9, 11, 13, 15, 19};
+    for (int i = 0; i < 26; ++i) {
+        SCOPED_TRACE(i);
+        ed()->setFocus();
+        QTest::keyClicks(ed(), QStringLiteral("x"));
+        ASSERT_TRUE(ed()->CanUndo());
+        const QString typed = ed()->Text();
+        if (i < 2)
+            dialogs.expectMsg(QStringLiteral("ソースが存在しますが上書きしますか?"), MsgResult::No);
+        w().commands.invoke(QStringLiteral("mk1"), i);
+        if (separators.contains(i)) {
+            // A separator of the menu does nothing at all.
+            EXPECT_TRUE(ed()->CanUndo());
+            // The lesson player's direct call takes the snapshot and empties the undo buffer.
+            w().wizards.easy.mk1_Click(i);
+        }
+        EXPECT_FALSE(ed()->CanUndo());
+        const Document& d = w().ws.doc(0);
+        EXPECT_EQ(d.Undo[static_cast<size_t>(d.UndoPos)].text, typed);
+        EXPECT_EQ(ed()->Text(), typed) << "opening a panel, or No to the question, never changes the document";
+        ed()->SetSelStart(ed()->TextLength());
+    }
+    // Outside 0 to 25: the same as a separator.
+    QTest::keyClicks(ed(), QStringLiteral("y"));
+    w().wizards.easy.mk1_Click(26);
+    EXPECT_FALSE(ed()->CanUndo());
+}
+
+TEST_F(PanelMenusTest, OpeningFromTheMenuSelectsTheSourceTab)
+{
+    start();
+    w().ws.selectPreviewTab(0);
+    ASSERT_TRUE(w().ws.previewTabSelected());
+    w().commands.invoke(QStringLiteral("mcyotto"), 0);
+    EXPECT_FALSE(w().ws.previewTabSelected());
+    w().ws.selectPreviewTab(0);
+    w().commands.invoke(QStringLiteral("mk1"), 23);
+    EXPECT_FALSE(w().ws.previewTabSelected());
+}

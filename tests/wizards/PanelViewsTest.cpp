@@ -1,0 +1,115 @@
+#include "platform/RichEdit.h"
+#include "support/AppFixture.h"
+#include "wizards/generators/TableGenerator.h"
+
+#include <QDir>
+#include <QImage>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <gtest/gtest.h>
+
+class PanelViewsTest : public AppFixture {
+protected:
+    template <typename T>
+    T* get(const char* name, int index = ControlRegistry::NoIndex)
+    {
+        return w().controls.get<T>(QString::fromLatin1(name), index);
+    }
+    QLabel* picture() { return get<QLabel>("Picture1"); }
+    bool showsPicture() { return !picture()->isHidden() && !picture()->pixmap().isNull(); }
+    QString picturePath()
+    {
+        const QString folder = w().ws.current().DataPath + QStringLiteral("/img");
+        QDir().mkpath(folder);
+        QImage image(40, 30, QImage::Format_RGB32);
+        image.fill(Qt::red);
+        image.save(folder + QStringLiteral("/a.png"));
+        return folder + QStringLiteral("/a.png");
+    }
+};
+
+TEST_F(PanelViewsTest, TheImageChooserShowsThePictureChosenInIt)
+{
+    start();
+    w().commands.invoke(QStringLiteral("mcyotto"), 2);
+    const QString file = picturePath();
+    dialogs.expectOpen(file);
+    get<QPushButton>("Cmdsentaku", 0)->click();
+    ASSERT_EQ(dialogs.fileRequests().size(), 1u);
+    EXPECT_EQ(dialogs.fileRequests()[0].title, QStringLiteral("画像ファイルの設定"));
+    EXPECT_EQ(get<QLineEdit>("txtsentaku")->text(), file);
+    EXPECT_EQ(get<QLineEdit>("TxtSoutai")->text(), QStringLiteral("img/a.png"));
+    EXPECT_TRUE(showsPicture());
+
+    // Hiding and showing again shows the file of this panel, whatever another dialog chose since.
+    get<QPushButton>("Cmdsentaku", 1)->click();
+    EXPECT_TRUE(picture()->isHidden());
+    EXPECT_EQ(get<QPushButton>("Cmdsentaku", 1)->text(), QStringLiteral("画像表示"));
+    dialogs.expectOpen(temp.path() + QStringLiteral("/music.wav"));
+    w().wizards.pickers.cmdwav_Click(0);
+    get<QPushButton>("Cmdsentaku", 1)->click();
+    EXPECT_TRUE(showsPicture());
+    EXPECT_EQ(get<QPushButton>("Cmdsentaku", 1)->text(), QStringLiteral("画像非表示"));
+
+    // Cancelling the chooser leaves the boxes as they were.
+    dialogs.expectOpen(std::nullopt);
+    get<QPushButton>("Cmdsentaku", 0)->click();
+    EXPECT_EQ(get<QLineEdit>("txtsentaku")->text(), file);
+    EXPECT_EQ(get<QLineEdit>("TxtSoutai")->text(), QStringLiteral("img/a.png"));
+
+    // The menu opens the panel in its explanation view again.
+    w().commands.invoke(QStringLiteral("mcyotto"), 2);
+    EXPECT_TRUE(picture()->isHidden());
+}
+
+TEST_F(PanelViewsTest, AFileThatIsNoPictureShowsNothing)
+{
+    start();
+    w().commands.invoke(QStringLiteral("mcyotto"), 2);
+    const QString file = temp.path() + QStringLiteral("/broken.gif");
+    writeFile(file, "no picture here");
+    dialogs.expectOpen(file);
+    get<QPushButton>("Cmdsentaku", 0)->click();
+    EXPECT_EQ(get<QLineEdit>("txtsentaku")->text(), file);
+    EXPECT_TRUE(get<QLineEdit>("TxtSoutai")->text().isEmpty());
+    EXPECT_FALSE(showsPicture());
+    get<QPushButton>("Cmdsentaku", 1)->click();
+    EXPECT_FALSE(picture()->isHidden());
+    EXPECT_TRUE(picture()->pixmap().isNull()) << "an empty preview, not an old picture";
+}
+
+TEST_F(PanelViewsTest, TheTablePanelSwitchesBetweenItsExplanationAndItsData)
+{
+    start();
+    w().commands.invoke(QStringLiteral("mcyotto"), 14);
+    QWidget* explanation = get<QWidget>("Text", 5);
+    auto* data = get<QPlainTextEdit>("Text", 6);
+    data->setPlainText(QStringLiteral("古い表"));
+    get<QPushButton>("Cmdsub", 2)->click();
+    EXPECT_FALSE(data->isHidden());
+    EXPECT_TRUE(explanation->isHidden());
+    EXPECT_EQ(data->toPlainText(), QStringLiteral("古い表"));
+    get<QPushButton>("Cmdsub", 1)->click();
+    EXPECT_TRUE(data->isHidden());
+    EXPECT_FALSE(explanation->isHidden());
+    get<QPushButton>("Cmdsub", 3)->click();
+    EXPECT_FALSE(data->isHidden());
+    EXPECT_EQ(toCrLf(data->toPlainText()), gen::sampleTableText()) << "the sample replaces what the box held";
+    get<QPushButton>("Cmdsub", 0)->click();
+    EXPECT_TRUE(data->toPlainText().isEmpty());
+    EXPECT_FALSE(data->isHidden());
+}
+
+TEST_F(PanelViewsTest, TheMiniPanelsButtonInsertsATitleUntilTheFramesWizardIsOpened)
+{
+    start();
+    w().ws.CurEditor()->SetText(QStringLiteral("<HTML><HEAD><TITLE></TITLE></HEAD></HTML>"));
+    get<QLineEdit>("Text6", 6)->setText(QStringLiteral("題"));
+    get<QPushButton>("Cmdc")->click();
+    EXPECT_EQ(w().ws.CurEditor()->Text(), QStringLiteral("<HTML><HEAD><TITLE>題</TITLE></HEAD></HTML>"));
+    w().commands.invoke(QStringLiteral("mcyotto"), 18);
+    get<QPushButton>("Cmdc")->click();
+    EXPECT_EQ(w().ws.CurEditor()->Text(), QStringLiteral("<HTML><HEAD><TITLE>題</TITLE></HEAD></HTML>"));
+}

@@ -1,0 +1,130 @@
+#include "wizards/EasyMenu.h"
+
+#include "editor/UndoRing.h"
+#include "platform/CommandRegistry.h"
+#include "platform/RichEdit.h"
+#include "wizards/PanelPlaces.h"
+#include "wizards/PanelTexts.h"
+#include "workspace/PanelKit.h"
+#include "workspace/Workspace.h"
+
+EasyMenu::EasyMenu(Workspace& workspace, UndoRing& undoRing, PanelKit& panelKit)
+    : ws(workspace)
+    , undo(undoRing)
+    , panels(panelKit)
+{
+}
+
+namespace {
+
+const char* const Captions[26] = {
+    "初期化及び基本スケルトンの挿入（例文入り)",
+    "初期化及び基本スケルトンの挿入（例文無し)",
+    "-",
+    "改行マークについて",
+    "スペースの挿入",
+    "-",
+    "タイトルをいれよう",
+    "-",
+    "見出しの文章を設定したい",
+    "-",
+    "背景色と文字の色を決めよう",
+    "-",
+    "余白を設定しよう",
+    "-",
+    "コメントを入れよう",
+    "-",
+    "段落を設定しよう",
+    "まとめて位置を設定しよう",
+    "ソースの並びをそのまま表示しよう",
+    "-",
+    "フォントを指定しよう",
+    "文字の大きさを変えよう(絶対値の指定)",
+    "文字の色を部分的に変えよう",
+    "文字を強調しよう（普通の強調)",
+    "文字を強調しよう(より強い強調)",
+    "フォントの形状を変えよう",
+};
+
+} // namespace
+
+void EasyMenu::declareMenu(CommandRegistry& commands)
+{
+    std::vector<CommandItem> items;
+    for (int i = 0; i < 26; ++i)
+        items.push_back({i, QString::fromUtf8(Captions[i]), {}, [this, i] { mk1_Click(i); }});
+    commands.define(QStringLiteral("mk1"), items);
+}
+
+void EasyMenu::mk1_Click(int index)
+{
+    ws.selectSourceTab(ws.CurDoc());
+    undo.Savetx();
+    const std::function<void()> item = [this, index]() -> std::function<void()> {
+        switch (index) {
+        case 0: return InsertSamplePage;
+        case 1: return InsertPageSkeleton;
+        case 3: return [this] { ShowBrPanel(); };
+        case 6: return [this] { ShowTitlePanel(); };
+        case 8: return [this] { ShowHeadingPanel(); };
+        case 10: return [this] { ShowBodyColourPanel(); };
+        case 12: return [this] { ShowMarginPanel(); };
+        case 14: return [this] { ShowCommentPanel(); };
+        case 16: return [this] { ShowParagraphPanel(); };
+        case 17: return [this] { ShowPositionPanel(); };
+        case 18: return [this] { ShowRawTextPanel(); };
+        case 20: return [this] { ShowFontPanel(); };
+        case 21: return [this] { ShowFontSizePanel(); };
+        case 22: return [this] { ShowFontColorPanel(); };
+        case 23: return [this] { ShowEmPanel(); };
+        case 24: return [this] { ShowStrongPanel(); };
+        case 25: return [this] { ShowFontStylePanel(); };
+        default: return {};
+        }
+    }();
+    if (index == 4) {
+        ShowSpacePanel();
+    } else if (item) {
+        undo.Savetx();
+        item();
+    }
+    ws.CurEditor()->EmptyUndoBuffer();
+}
+
+void EasyMenu::open(int frame, const QString& explanation)
+{
+    panels.open(placeOf(panelRow(frame), explanation));
+}
+
+QString EasyMenu::selectFirst(const QString& prompt, const QString& explanation) const
+{
+    return ws.CurEditor()->SelLength() == 0 ? prompt + explanation : explanation;
+}
+
+void EasyMenu::ShowBrPanel() { open(17, paneltext::lineBreak()); }
+void EasyMenu::ShowSpacePanel() { open(18, paneltext::space()); }
+void EasyMenu::ShowTitlePanel() { open(19, paneltext::title()); }
+void EasyMenu::ShowHeadingPanel() { open(20, paneltext::heading()); }
+void EasyMenu::ShowBodyColourPanel() { open(21, paneltext::bodyColours()); }
+void EasyMenu::ShowMarginPanel() { open(22, paneltext::margins()); }
+void EasyMenu::ShowCommentPanel() { open(23, paneltext::comment()); }
+
+void EasyMenu::ShowParagraphPanel()
+{
+    RichEdit* ed = ws.CurEditor();
+    const int start = ed->SelStart();
+    const int length = ed->SelLength();
+    open(24, paneltext::paragraph());
+    // The selection that the paragraph is for survives the opening.
+    ed->setFocus();
+    ed->Select(start, length);
+}
+
+void EasyMenu::ShowPositionPanel() { open(25, selectFirst(paneltext::positionPrompt(), paneltext::position())); }
+void EasyMenu::ShowRawTextPanel() { open(29, selectFirst(paneltext::rawTextPrompt(), paneltext::rawText())); }
+void EasyMenu::ShowFontPanel() { open(10, paneltext::font()); }
+void EasyMenu::ShowFontSizePanel() { open(12, selectFirst(paneltext::fontSizePrompt(), paneltext::fontSize())); }
+void EasyMenu::ShowFontColorPanel() { open(13, paneltext::fontColour()); }
+void EasyMenu::ShowEmPanel() { open(14, selectFirst(paneltext::emphasisPrompt(), paneltext::emphasis())); }
+void EasyMenu::ShowStrongPanel() { open(15, selectFirst(paneltext::strongEmphasisPrompt(), paneltext::strongEmphasis())); }
+void EasyMenu::ShowFontStylePanel() { open(16, paneltext::fontShape()); }

@@ -1,0 +1,113 @@
+#include "wizards/EditApplier.h"
+
+#include "editor/Colouring.h"
+#include "editor/Insertion.h"
+#include "editor/UndoRing.h"
+#include "platform/ControlRegistry.h"
+#include "platform/Dialogs.h"
+#include "platform/RichEdit.h"
+#include "workspace/DocumentText.h"
+#include "workspace/Workspace.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <stdexcept>
+
+EditApplier::EditApplier(Workspace& workspace, UndoRing& undoRing, Insertion& insertion, Colouring& colouring,
+                         ControlRegistry& controlRegistry)
+    : ws(workspace)
+    , undo(undoRing)
+    , insert(insertion)
+    , colour(colouring)
+    , controls(controlRegistry)
+{
+}
+
+gen::EditorState EditApplier::editorState() const
+{
+    const RichEdit* ed = ws.CurEditor();
+    return gen::EditorState{ed->Text(), ed->SelStart(), ed->SelLength()};
+}
+
+void EditApplier::write(const gen::FieldWrite& field)
+{
+    QObject* control = controls.find(field.control.name, field.control.index);
+    if (auto* line = qobject_cast<QLineEdit*>(control))
+        line->setText(field.text);
+    else if (auto* box = qobject_cast<QPlainTextEdit*>(control))
+        box->setPlainText(field.text);
+    else if (auto* label = qobject_cast<QLabel*>(control))
+        label->setText(field.text);
+    else if (control)
+        throw std::logic_error(field.control.name.toStdString() + " takes no text");
+    // A box of a subsystem that is not built has nobody to read it.
+}
+
+void EditApplier::setVisible(const QList<gen::ControlRef>& refs, bool visible)
+{
+    for (const gen::ControlRef& r : refs) {
+        if (auto* w = qobject_cast<QWidget*>(controls.find(r.name, r.index)))
+            w->setVisible(visible);
+    }
+}
+
+bool EditApplier::apply(const gen::GeneratedEdit& e)
+{
+    const auto ask = [this](const gen::Prompt& p) {
+        return ws.dlg.MsgBox(p.text, p.buttons == gen::Buttons::YesNo ? MsgButtons::YesNo : MsgButtons::OK);
+    };
+    if (e.confirm && ask(*e.confirm) != MsgResult::Yes)
+        return false;
+    Document& d = ws.current();
+    RichEdit* ed = d.HtText;
+    if (e.replacesDocument) {
+        // The whole text goes into the editor first, so that the snapshot holds all of it.
+        const QString whole = ExpandRegions(d);
+        d.Header.clear();
+        d.Footer.clear();
+        d.Regions = RegionTable{};
+        if (whole != ed->Text())
+            ed->SetText(whole);
+    }
+    if (e.snapshot)
+        undo.Savetx();
+    for (const gen::FieldWrite& f : e.fields)
+        write(f);
+    setVisible(e.hide, false);
+    if (e.message)
+        ask(*e.message);
+    setVisible(e.show, true);
+
+    if (e.selectFirst)
+        ed->Select(e.selectFirst->start, e.selectFirst->length);
+    switch (e.primitive) {
+    case gen::Primitive::None:
+        break;
+    case gen::Primitive::Selects:
+        insert.Insert(e.before, e.after);
+        break;
+    case gen::Primitive::Insert2:
+        insert.Insert2(e.before, e.after);
+        break;
+    case gen::Primitive::ReplaceSelection:
+        ed->SetSelText(e.before);
+        break;
+    case gen::Primitive::SetText:
+        ed->SetText(e.before);
+        colour.Setcolor2(ed);
+        ed->SetSelStart(0);
+        break;
+    }
+    for (const gen::Range& r : e.paint)
+        ed->PaintRange(r.start, r.length, Insertion::markColour());
+    if (e.selectAfter)
+        ed->Select(e.selectAfter->start, e.selectAfter->length);
+    if (e.primitive != gen::Primitive::None)
+        ed->setFocus();
+
+    // The preview shows the new page at once.
+    if (e.writeTempPage)
+        ws.WriteTemp();
+    return true;
+}

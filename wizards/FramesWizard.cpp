@@ -1,0 +1,202 @@
+#include "wizards/FramesWizard.h"
+
+#include "editor/Colouring.h"
+#include "platform/ControlRegistry.h"
+#include "platform/Dialogs.h"
+#include "platform/RichEdit.h"
+#include "platform/VbString.h"
+#include "workspace/DocumentText.h"
+#include "workspace/PathHelpers.h"
+#include "workspace/Workspace.h"
+
+#include <QAbstractButton>
+#include <QFileInfo>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace {
+
+const QString WrongSettings = QStringLiteral("設定が違います");
+
+} // namespace
+
+FramesWizard::FramesWizard(Workspace& workspace, Colouring& colouring, ControlRegistry& controlRegistry)
+    : ws(workspace)
+    , colour(colouring)
+    , controls(controlRegistry)
+{
+    for (int i = 0; i < 4; ++i)
+        connect(controls.get<QPushButton>(QStringLiteral("Command6"), i), &QPushButton::clicked, this, [this, i] { Command6_Click(i); });
+}
+
+gen::FramesetInput FramesWizard::input() const
+{
+    const auto text = [this](int i) { return controls.get<QLineEdit>(QStringLiteral("Text1"), i)->text(); };
+    const auto on = [this](const QString& name, int i) { return controls.get<QAbstractButton>(name, i)->isChecked(); };
+    const QString option = QStringLiteral("Option18");
+    gen::FramesetInput in;
+    in.pageName = text(9);
+    in.firstPage = text(0);
+    in.firstName = text(1);
+    in.secondPage = text(2);
+    in.secondName = text(3);
+    in.columns = on(QStringLiteral("Option5"), 0);
+    in.firstSize = controls.get<QLineEdit>(QStringLiteral("Text7"), 0)->text();
+    in.firstScrolling = on(option, 0) ? 0 : on(option, 1) ? 1 : 2;
+    in.secondScrolling = on(option, 5) ? 0 : on(option, 4) ? 1 : 2;
+    in.setTarget = on(QStringLiteral("Check5"), 0);
+    in.target = text(11);
+    in.borders = on(QStringLiteral("Check5"), 1);
+    in.borderColour = text(8);
+    in.borderWidth = text(12);
+    return in;
+}
+
+void FramesWizard::Command6_Click(int index)
+{
+    switch (index) {
+    case 0:
+    case 2:
+        controls.get<QWidget>(QStringLiteral("FrmFrame"))->hide();
+        break;
+    case 1: run(); break;
+    case 3: undo(); break;
+    default: break;
+    }
+}
+
+FramesWizard::Kept FramesWizard::keep(int n) const
+{
+    const Document& d = ws.doc(n);
+    return {d.HtText, d.HtText->Text(), d.Header, d.Footer, d.Modified};
+}
+
+void FramesWizard::run()
+{
+    // The frames' pages are written under their own names, which they need first.
+    for (int n : {0, 1}) {
+        if (n >= ws.DocCount() || isOwnTempPageName(GetNamePart(ws.doc(n).FileName))) {
+            ws.dlg.MsgBox(gen::framesSaveFirstMessage());
+            return;
+        }
+    }
+    LastRun run;
+    run.pages[0] = keep(0);
+    run.pages[1] = keep(1);
+    if (!MakeFrameset())
+        return;
+    run.valid = true;
+    run.frameset = framesetEditor_;
+    run.added = framesetAdded_;
+    run.filledName = framesetOldName_;
+    last_ = run;
+}
+
+bool FramesWizard::MakeFrameset()
+{
+    const gen::FramesetInput in = input();
+    const gen::FramesetPage page = gen::makeFrameset(in);
+    if (page.message) {
+        ws.dlg.MsgBox(*page.message);
+        return false;
+    }
+    controls.get<QWidget>(QStringLiteral("FrmFrame"))->hide();
+
+    QStringList texts;
+    for (int i = 0; i < ws.DocCount(); ++i)
+        texts << ExpandRegions(ws.doc(i));
+    int f = gen::framesetDocument(texts);
+    framesetAdded_ = f < 0;
+    if (framesetAdded_) {
+        if (!ws.AddTab())
+            return false;
+        f = ws.CurDoc();
+    }
+    Document& fd = ws.doc(f);
+    framesetOldName_ = fd.FileName;
+    framesetEditor_ = fd.HtText;
+    fd.FileName = in.pageName;
+    ws.setSourceCaption(f, GetHname(fd.FileName));
+    fd.HtText->SetText(page.page);
+    colour.Setcolor2(fd.HtText);
+
+    addBaseTarget(page.baseLine);
+
+    for (int i = 0; i < ws.DocCount(); ++i) {
+        if (gen::isFramesPage(GetNamePart(ws.doc(i).FileName), in) && !writePage(i, i == f))
+            break;
+    }
+    return true;
+}
+
+void FramesWizard::addBaseTarget(const QString& baseLine)
+{
+    if (baseLine.isEmpty())
+        return;
+    Document& d = ws.doc(0);
+    // A hidden header holds the head end tag.
+    if (vb::UCaseAscii(d.Header).contains(QStringLiteral("</HEAD>"))) {
+        d.Header = gen::insertBaseTarget(d.Header, baseLine);
+        return;
+    }
+    const QString text = d.HtText->Text();
+    const QString withBase = gen::insertBaseTarget(text, baseLine);
+    if (withBase == text)
+        return;
+    const int caret = d.HtText->SelStart();
+    d.HtText->SetText(withBase);
+    colour.Setcolor2(d.HtText);
+    d.HtText->SetSelStart(caret);
+}
+
+bool FramesWizard::writePage(int i, bool framesetPage)
+{
+    Document& d = ws.doc(i);
+    const QString path = d.DataPath + QLatin1Char('/') + GetNamePart(d.FileName);
+    // The frameset page's document has no file of its own yet: a file of its name is another's.
+    if (framesetPage && QFileInfo::exists(path)
+        && ws.dlg.MsgBox(QStringLiteral("同じ名前のファイルが既にあります、上書きしますか？") + CrLf + path, MsgButtons::YesNo)
+               != MsgResult::Yes)
+        return true;
+    QString error;
+    if (!ws.writePage(path, ExpandRegions(d), d.encoding, &error)) {
+        ws.dlg.MsgBox(WrongSettings + CrLf + QStringLiteral("ファイルが書き込めませんでした。") + CrLf + path
+                      + (error.isEmpty() ? QString() : CrLf + error));
+        return false;
+    }
+    d.Modified = false;
+    return true;
+}
+
+void FramesWizard::undo()
+{
+    if (!last_.valid)
+        return;
+    const LastRun run = last_;
+    last_ = LastRun{};
+    for (int n : {0, 1}) {
+        const Kept& k = run.pages[n];
+        if (ws.indexOf(k.editor) != n)
+            continue; // the document is not the one the wizard changed
+        Document& d = ws.doc(n);
+        d.HtText->SetText(k.text);
+        colour.Setcolor2(d.HtText);
+        d.Header = k.header;
+        d.Footer = k.footer;
+        d.Modified = k.modified;
+    }
+    const int f = ws.indexOf(run.frameset);
+    if (f >= 0) {
+        if (run.added) {
+            ws.removeDocument(f);
+        } else {
+            Document& d = ws.doc(f);
+            d.HtText->SetText(QString());
+            d.FileName = run.filledName;
+            ws.setSourceCaption(f, GetHname(d.FileName));
+            d.Modified = false;
+        }
+    }
+    ws.selectSourceTab(0);
+    controls.get<QWidget>(QStringLiteral("FrmFrame"))->hide();
+}

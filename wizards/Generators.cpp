@@ -1,0 +1,351 @@
+#include "wizards/Generators.h"
+
+#include "editor/Insertion.h"
+#include "platform/ControlRegistry.h"
+#include "platform/Procedures.h"
+#include "platform/TextFile.h"
+#include "wizards/Dispatcher.h"
+#include "wizards/EasyMenu.h"
+#include "wizards/MiniPanel.h"
+#include "wizards/Pickers.h"
+#include "wizards/generators/BlockGenerators.h"
+#include "wizards/generators/HeadGenerators.h"
+#include "wizards/generators/ImageGenerator.h"
+#include "wizards/generators/LinkGenerators.h"
+#include "wizards/generators/ListGenerator.h"
+#include "wizards/generators/MailFormGenerator.h"
+#include "wizards/generators/MarqueeGenerator.h"
+#include "wizards/generators/MediaGenerators.h"
+#include "wizards/generators/PageAttributeGenerators.h"
+#include "wizards/generators/PageSkeletons.h"
+#include "wizards/generators/RuleGenerator.h"
+#include "wizards/generators/TableGenerator.h"
+#include "wizards/generators/TextStyleGenerators.h"
+#include "workspace/DocumentText.h"
+#include "workspace/Workspace.h"
+
+#include <QAbstractButton>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+
+Generators::Generators(Workspace& workspace, ControlRegistry& controlRegistry, EditApplier& editApplier,
+                       Insertion& insertion, Procedures& procs)
+    : ws(workspace)
+    , controls(controlRegistry)
+    , applier(editApplier)
+    , insert(insertion)
+{
+    // The Edit-2 menu's space, paragraph and position commands, and the lesson player's image.
+    procs.define(QStringLiteral("InsertSpace"), [this] { InsertSpace(); });
+    procs.define(QStringLiteral("InsertPAlign"), [this] { InsertPAlign(); });
+    procs.define(QStringLiteral("InsertDivAlign"), [this] { InsertDivAlign(); });
+    procs.define(QStringLiteral("Gazou"), [this] { Gazou(); });
+}
+
+void Generators::connect(Dispatcher& dispatcher, MiniPanel& mini, Pickers& pickers, EasyMenu& easy)
+{
+    using Method = void (Generators::*)();
+    struct Button {
+        int index;
+        Method run;
+    };
+    const Button buttons[] = {
+        {0, &Generators::InsertLinkButton}, {7, &Generators::InsertRule},       {8, &Generators::MakeList},
+        {11, &Generators::Gazou},           {14, &Generators::InsertMarquee},   {17, &Generators::MakeTable},
+        {21, &Generators::InsertMailForm},  {23, &Generators::InsertBgsound},   {25, &Generators::InsertDynsrc},
+        {29, &Generators::InsertBgImage},   {32, &Generators::InsertFont},      {36, &Generators::InsertDoctype},
+        {37, &Generators::InsertFontSize},  {40, &Generators::InsertFontColor}, {45, &Generators::InsertEm},
+        {46, &Generators::InsertStrong},    {49, &Generators::InsertFontShape}, {57, &Generators::InsertSpace},
+        {60, &Generators::SetTitle},        {61, &Generators::InsertHeading},   {66, &Generators::SetBodyColors},
+        {68, &Generators::SetBodyMargins},  {70, &Generators::InsertComment},   {74, &Generators::InsertPAlign},
+        {77, &Generators::InsertDivAlign},  {95, &Generators::InsertPre},       {97, &Generators::InsertPageJump},
+        {110, &Generators::InsertMeta},
+    };
+    for (const Button& b : buttons)
+        dispatcher.setAction(b.index, [this, run = b.run] { (this->*run)(); });
+
+    // The mini panel's execute button by its mode; 2 is the line-break mark of the insertion
+    // primitives.
+    const Button modes[] = {
+        {0, &Generators::SetTitle},         {3, &Generators::InsertHeading},   {4, &Generators::SetBodyColors},
+        {5, &Generators::SetBodyMargins},   {6, &Generators::InsertComment},   {7, &Generators::InsertFontSize},
+        {8, &Generators::InsertFontColor},  {9, &Generators::InsertEm},        {10, &Generators::InsertStrong},
+        {11, &Generators::InsertDivAlign},  {12, &Generators::InsertRule},     {13, &Generators::Gazou},
+        {14, &Generators::MakeList},        {15, &Generators::InsertLink},     {16, &Generators::InsertMailLink},
+        {17, &Generators::MakeTable},       {18, &Generators::InsertMailForm}, {19, &Generators::InsertDoctype},
+        {20, &Generators::InsertMarquee},   {22, &Generators::InsertPAlign},   {23, &Generators::InsertPre},
+        {24, &Generators::InsertFont},      {25, &Generators::InsertBgsound},  {26, &Generators::InsertDynsrc},
+        {27, &Generators::InsertBgImage},   {28, &Generators::InsertFontShape}, {29, &Generators::InsertSpace},
+    };
+    for (const Button& m : modes)
+        mini.setMode(m.index, [this, run = m.run] { (this->*run)(); });
+    mini.setMode(2, [this] { insert.InsertBrMark(); });
+
+    pickers.InsertBgImage = [this] { InsertBgImage(); };
+    easy.InsertSamplePage = [this] { InsertSamplePage(); };
+    easy.InsertPageSkeleton = [this] { InsertPageSkeleton(); };
+}
+
+QString Generators::text(const char* name, int index) const
+{
+    QObject* control = controls.find(QString::fromLatin1(name), index);
+    if (auto* line = qobject_cast<QLineEdit*>(control))
+        return line->text();
+    // A multi-line box counts its line breaks as the editor does.
+    return toCrLf(controls.get<QPlainTextEdit>(QString::fromLatin1(name), index)->toPlainText());
+}
+
+bool Generators::checked(const char* name, int index) const
+{
+    return controls.get<QAbstractButton>(QString::fromLatin1(name), index)->isChecked();
+}
+
+int Generators::selected(const char* name, std::initializer_list<int> indexes, int none) const
+{
+    for (int i : indexes) {
+        if (checked(name, i))
+            return i;
+    }
+    return none;
+}
+
+QString Generators::documentFolder() const
+{
+    return ws.doc(ws.CurDoc()).DataPath;
+}
+
+void Generators::InsertLinkButton()
+{
+    const bool linkMode = !controls.get<QWidget>(QStringLiteral("Cmdcmd"), 3)->isHidden();
+    applier.apply(gen::makeLinkButton({applier.editorState(), text("Txtlink"), checked("Check2", 0), documentFolder()}, linkMode));
+}
+
+void Generators::InsertLink()
+{
+    applier.apply(gen::makeLink({applier.editorState(), text("Txtlink"), checked("Check2", 0), documentFolder()}));
+}
+
+void Generators::InsertMailLink()
+{
+    applier.apply(gen::makeMailLink({applier.editorState(), text("Txtlink"), checked("Check2", 0), documentFolder()}));
+}
+
+void Generators::InsertRule()
+{
+    gen::RuleInput in;
+    in.thickness = text("Txtfutosa");
+    in.lengthMm = text("Txtnagasa1");
+    in.lengthPercent = text("Txtnagasa2");
+    in.align = selected("Option3", {0, 1, 2}, 1);
+    in.shaded = checked("Check1");
+    in.colour = text("Txtkeisenc");
+    applier.apply(gen::makeRule(in));
+}
+
+void Generators::MakeList()
+{
+    applier.apply(gen::makeList({applier.editorState(), selected("Option8", {0, 1, 2}, 1), selected("Option13", {0, 1, 2}, 1)}));
+}
+
+void Generators::Gazou()
+{
+    gen::ImageInput in;
+    in.editor = applier.editorState();
+    in.documentFolder = documentFolder();
+    // While the stylesheet builder is shown, the picture goes into its style text.
+    auto* builder = qobject_cast<QWidget*>(controls.find(QStringLiteral("Frame"), 40));
+    in.cssBuilderVisible = builder && !builder->isHidden();
+    if (in.cssBuilderVisible && controls.has(QStringLiteral("Text"), 44))
+        in.styleText = text("Text", 44);
+    in.chosenFile = text("txtsentaku");
+    in.relativePath = text("TxtSoutai");
+    in.heightPercent = text("Txttatep");
+    in.widthPercent = text("Txtyokop");
+    in.heightMm = text("Txttatepic");
+    in.widthMm = text("Txtyokopic");
+    in.border = text("txtwaku");
+    in.align = selected("Option6", {0, 1, 2, 3, 4});
+    in.vspace = text("Txtud");
+    in.hspace = text("Txtlr");
+    in.alt = text("txtgazou");
+    applier.apply(gen::makeImage(in));
+}
+
+void Generators::InsertMarquee()
+{
+    gen::MarqueeInput in;
+    in.editor = applier.editorState();
+    in.widthMm = text("Txthaba", 0);
+    in.widthPercent = text("Txthaba", 1);
+    in.heightMm = text("Txttakasa", 0);
+    in.heightPercent = text("Txttakasa", 1);
+    in.hspace = text("Txtsayu", 0);
+    in.vspace = text("Txtjyouge", 0);
+    in.loop = text("TxtKaisu");
+    in.delay = text("Txtjikan");
+    in.amount = text("Txtkyori");
+    in.behavior = selected("Option14", {0, 1, 2}, 0);
+    in.direction = selected("Option15", {0, 1, 2, 3}, 0);
+    in.truespeed = checked("Check3");
+    in.background = text("txtiro1");
+    applier.apply(gen::makeMarquee(in));
+}
+
+void Generators::MakeTable()
+{
+    gen::TableInput in;
+    in.editor = applier.editorState();
+    in.source = text("Text", 6);
+    in.headers = selected("Option10", {0, 1, 2, 3}, 0);
+    in.cellAlign = selected("Option7", {0, 1, 2});
+    in.cellValign = selected("Option9", {0, 1, 2});
+    in.tableAlign = selected("Optionichi2", {0, 1, 2});
+    in.border = text("txtwaku2", 1);
+    in.borderColour = text("Text5", 0);
+    in.lightColour = text("Text5", 1);
+    in.darkColour = text("Text5", 2);
+    in.frame = selected("Option11", {0, 1, 2, 3, 4, 5, 6, 7, 8});
+    in.rules = selected("Option12", {0, 1, 2, 3});
+    in.horizontalSpacing = text("Txtyokok");
+    in.verticalSpacing = text("Txttatek");
+    in.background = text("Txttc");
+    in.height = text("Txttheight");
+    in.width = text("Txttwidth");
+    in.title = text("Txttit");
+    in.captionPosition = selected("Option16", {1, 0}, 1);
+    applier.apply(gen::makeTable(in));
+}
+
+void Generators::InsertMailForm()
+{
+    applier.apply(gen::makeMailForm({applier.editorState(), text("Text6", 0)}));
+}
+
+void Generators::InsertBgsound()
+{
+    applier.apply(gen::makeBgsound({applier.editorState(), text("Text6", 1), text("Text6", 2), documentFolder()}));
+}
+
+void Generators::InsertDynsrc()
+{
+    applier.apply(gen::makeDynsrc({applier.editorState(), text("Text6", 4), text("Text6", 3), documentFolder()}));
+}
+
+void Generators::InsertBgImage()
+{
+    applier.apply(gen::makeBgImage({applier.editorState(), text("Text6", 5), selected("OoptGif", {0, 1, 2, 3}, 0), documentFolder()}));
+}
+
+void Generators::InsertFont()
+{
+    QStringList fonts;
+    auto* list = controls.get<QListWidget>(QStringLiteral("LstFont"));
+    for (int i = 0; i < list->count(); ++i)
+        fonts << list->item(i)->text();
+    applier.apply(gen::makeFont({applier.editorState(), fonts}));
+}
+
+void Generators::InsertDoctype()
+{
+    applier.apply(gen::makeDoctype({applier.editorState(), selected("Option1", {0, 1, 2}, 1)}));
+}
+
+void Generators::InsertFontSize()
+{
+    applier.apply(gen::makeFontSize({applier.editorState(), text("TxtFsize")}));
+}
+
+void Generators::InsertFontColor()
+{
+    applier.apply(gen::makeFontColor({applier.editorState(), text("Text6", 7)}));
+}
+
+void Generators::InsertEm()
+{
+    applier.apply(gen::makeEm({applier.editorState()}));
+}
+
+void Generators::InsertStrong()
+{
+    applier.apply(gen::makeStrong({applier.editorState()}));
+}
+
+void Generators::InsertFontShape()
+{
+    gen::FontShapeInput in;
+    in.editor = applier.editorState();
+    in.bold = checked("Check4", 0);
+    in.italic = checked("Check4", 1);
+    in.strike = checked("Check4", 2);
+    in.teletype = checked("Check4", 3);
+    in.underline = checked("Check4", 4);
+    in.script = checked("Check4", 5);
+    in.superscript = checked("Option4", 0);
+    applier.apply(gen::makeFontShape(in));
+}
+
+void Generators::InsertSpace()
+{
+    applier.apply(gen::makeSpace({applier.editorState()}));
+}
+
+void Generators::SetTitle()
+{
+    applier.apply(gen::makeTitle({applier.editorState(), text("Text6", 6)}));
+}
+
+void Generators::InsertHeading()
+{
+    applier.apply(gen::makeHeading({applier.editorState(), text("Text6", 8)}));
+}
+
+void Generators::SetBodyColors()
+{
+    applier.apply(gen::makeBodyColors({applier.editorState(), text("Text6", 9), text("Text6", 10)}));
+}
+
+void Generators::SetBodyMargins()
+{
+    applier.apply(gen::makeBodyMargins({applier.editorState(), text("Text6", 11), text("Text6", 12)}));
+}
+
+void Generators::InsertComment()
+{
+    applier.apply(gen::makeComment({applier.editorState()}));
+}
+
+void Generators::InsertPAlign()
+{
+    applier.apply(gen::makePAlign({applier.editorState(), selected("Option2", {0, 1, 2}, 0)}));
+}
+
+void Generators::InsertDivAlign()
+{
+    applier.apply(gen::makeDivAlign({applier.editorState(), selected("Option2", {5, 4, 3}, 5)}));
+}
+
+void Generators::InsertPre()
+{
+    applier.apply(gen::makePre({applier.editorState()}));
+}
+
+void Generators::InsertPageJump()
+{
+    applier.apply(gen::makePageJump({applier.editorState(), checked("OptKensaku", 4), text("Text6", 15), text("Text6", 16)}));
+}
+
+void Generators::InsertMeta()
+{
+    applier.apply(gen::makeMeta({applier.editorState(), text("Text6", 22), text("Text6", 27), text("Text6", 28)}));
+}
+
+void Generators::InsertSamplePage()
+{
+    applier.apply(gen::makeSamplePage({ExpandRegions(ws.current())}));
+}
+
+void Generators::InsertPageSkeleton()
+{
+    applier.apply(gen::makePageSkeleton({ExpandRegions(ws.current())}));
+}

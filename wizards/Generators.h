@@ -1,0 +1,72 @@
+#pragma once
+
+#include "wizards/EditApplier.h"
+
+#include <QString>
+#include <initializer_list>
+
+class ControlRegistry;
+class Dispatcher;
+class EasyMenu;
+class Insertion;
+class MiniPanel;
+class Pickers;
+class Procedures;
+class Workspace;
+
+// The generators behind the panels' execute buttons: each reads its panel's inputs from the
+// control registry, asks its generator for the text and applies the result to the current
+// document.
+class Generators {
+public:
+    Generators(Workspace& workspace, ControlRegistry& controls, EditApplier& applier, Insertion& insertion,
+               Procedures& procs);
+
+    // Fills the dispatcher's execute branches, the mini panel's modes, the background-image
+    // button's insertion and the easy-creation menu's page skeletons.
+    void connect(Dispatcher& dispatcher, MiniPanel& mini, Pickers& pickers, EasyMenu& easy);
+
+    void InsertLinkButton(); // Cmdcmd(0): a link or, while "リンク先" is hidden, a mail link
+    void InsertLink();
+    void InsertMailLink();
+    void InsertRule();
+    void MakeList();
+    void Gazou();
+    void InsertMarquee();
+    void MakeTable();
+    void InsertMailForm();
+    void InsertBgsound();
+    void InsertDynsrc();
+    void InsertBgImage();
+    void InsertFont();
+    void InsertDoctype();
+    void InsertFontSize();
+    void InsertFontColor();
+    void InsertEm();
+    void InsertStrong();
+    void InsertFontShape();
+    void InsertSpace();
+    void SetTitle();
+    void InsertHeading();
+    void SetBodyColors();
+    void SetBodyMargins();
+    void InsertComment();
+    void InsertPAlign();
+    void InsertDivAlign();
+    void InsertPre();
+    void InsertPageJump();
+    void InsertMeta();
+    void InsertSamplePage();
+    void InsertPageSkeleton();
+
+private:
+    QString text(const char* name, int index = -1) const;
+    bool checked(const char* name, int index = -1) const;
+    // The index of the selected option among the given ones; `none` when none is selected.
+    int selected(const char* name, std::initializer_list<int> indexes, int none = -1) const;
+    QString documentFolder() const;
+    Workspace& ws;
+    ControlRegistry& controls;
+    EditApplier& applier;
+    Insertion& insert;
+};

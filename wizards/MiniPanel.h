@@ -1,0 +1,55 @@
+#pragma once
+
+#include <QGroupBox>
+#include <QObject>
+#include <functional>
+#include <map>
+
+class ControlRegistry;
+class PanelKit;
+class Workspace;
+
+// A panel that holds controls which lie outside its own small area: it takes show, hide and
+// raise like any panel, but never shows itself, so that no half-empty frame appears. What the
+// program last asked of it is kept.
+class HolderPanel : public QGroupBox {
+    Q_OBJECT
+
+public:
+    explicit HolderPanel(QWidget* parent = nullptr);
+    void setVisible(bool visible) override;
+    // True after show() until the next hide().
+    bool shownByProgram() const { return shown_; }
+
+private:
+    bool shown_ = false;
+};
+
+// The floating mini panel Frmc: its execute button runs the generator of the mode `CmdcMode`,
+// its two colour buttons fill its two boxes, and its "×" hides it.
+class MiniPanel : public QObject {
+    Q_OBJECT
+
+public:
+    MiniPanel(Workspace& workspace, PanelKit& kit, ControlRegistry& controls);
+
+    // 0 from the start until the frames wizard's menu command sets 31.
+    int CmdcMode = 0;
+    // The generator of a mode; modes without one do nothing.
+    void setMode(int mode, std::function<void()> generator);
+
+    void Cmdc_Click();
+    void Cmd1_Click();
+    void Cmd2_Click();
+    void CmdBatu_Click();
+
+Q_SIGNALS:
+    // The "×" was pressed: the next search starts at the top of the text.
+    void closed();
+
+private:
+    void build(PanelKit& kit);
+    Workspace& ws;
+    ControlRegistry& controls;
+    std::map<int, std::function<void()>> modes_;
+};

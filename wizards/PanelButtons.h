@@ -1,0 +1,23 @@
+#pragma once
+
+class ControlRegistry;
+class Dispatcher;
+class Workspace;
+
+// The dispatcher's branches of the construct panels' close buttons, the link panel's target
+// button (3) and the line-length panel's close button (53), which stores the "Indent" setting.
+// The execute buttons get their branches from the generators.
+class PanelButtons {
+public:
+    PanelButtons(Workspace& workspace, ControlRegistry& controls, Dispatcher& dispatcher);
+
+    // 3: choose the link target; the link is inserted at once. False when it leaves at once.
+    bool ChooseLinkTarget();
+    // 53: the line length of Text(45) is kept in the settings.
+    void StoreLineLength();
+
+private:
+    Workspace& ws;
+    ControlRegistry& controls;
+    Dispatcher& dispatcher;
+};

@@ -1,0 +1,150 @@
+#include "wizards/PanelForm.h"
+
+#include "platform/Twips.h"
+#include "wizards/PanelPlaces.h"
+#include "workspace/PanelLayout.h"
+#include "workspace/PanelKit.h"
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+
+namespace {
+
+template <typename T>
+T* placed(T* control, int left, int top, int width, int height)
+{
+    twips::SetGeometry(control, left, top, width, height);
+    return control;
+}
+
+} // namespace
+
+PanelForm::PanelForm(PanelKit& kit, QWidget* container)
+    : kit_(kit)
+    , container_(container)
+{
+}
+
+QLabel* PanelForm::titleBar(const QString& name, int index, const QString& caption, int width, int closeIndex)
+{
+    QLabel* title = placed(kit_.addTitle(container_, name, index, caption), 50, 180, width - 100, 285);
+    if (closeIndex >= 0)
+        cmd(closeIndex, QStringLiteral("×"), 50 + width - 100 - 330, 180, 330, 285);
+    return title;
+}
+
+QLabel* PanelForm::label(const QString& caption, int left, int top, int width, int height)
+{
+    return placed(new QLabel(caption, container_), left, top, width, height);
+}
+
+QLabel* PanelForm::label(const QString& name, int index, const QString& caption, int left, int top, int width, int height)
+{
+    QLabel* l = kit_.add<QLabel>(container_, name, index);
+    l->setText(caption);
+    return placed(l, left, top, width, height);
+}
+
+QLineEdit* PanelForm::box(const QString& name, int index, const QString& text, int left, int top, int width, int height)
+{
+    QLineEdit* b = kit_.add<QLineEdit>(container_, name, index);
+    b->setText(text);
+    return placed(b, left, top, width, height);
+}
+
+QPushButton* PanelForm::cmd(int index, const QString& caption, int left, int top, int width, int height)
+{
+    return placed(kit_.addCmdButton(container_, index, caption), left, top, width, height);
+}
+
+QPushButton* PanelForm::button(const QString& name, int index, const QString& caption, int left, int top, int width, int height)
+{
+    QPushButton* b = kit_.add<QPushButton>(container_, name, index);
+    b->setText(caption);
+    b->setAutoDefault(false);
+    return placed(b, left, top, width, height);
+}
+
+QCheckBox* PanelForm::check(const QString& name, int index, const QString& caption, bool checked, int left, int top,
+                            int width, int height)
+{
+    QCheckBox* c = kit_.add<QCheckBox>(container_, name, index);
+    c->setText(caption);
+    c->setChecked(checked);
+    return placed(c, left, top, width, height);
+}
+
+QRadioButton* PanelForm::option(QButtonGroup* group, const QString& name, int index, const QString& caption,
+                                bool selected, int left, int top, int width, int height)
+{
+    QRadioButton* o = kit_.add<QRadioButton>(container_, name, index);
+    o->setText(caption);
+    group->addButton(o);
+    o->setChecked(selected);
+    return placed(o, left, top, width, height);
+}
+
+QButtonGroup* PanelForm::group()
+{
+    auto* g = new QButtonGroup(container_);
+    g->setExclusive(true);
+    return g;
+}
+
+QScrollBar* PanelForm::spinner(const QString& name, int index, int minimum, int maximum, int value, int left, int top,
+                               int height)
+{
+    QScrollBar* s = kit_.add<QScrollBar>(container_, name, index);
+    s->setOrientation(Qt::Vertical);
+    s->setRange(minimum, maximum);
+    s->setValue(value);
+    return placed(s, left, top, 255, height);
+}
+
+QPlainTextEdit* PanelForm::explanation(int index, int left, int top, int width, int height)
+{
+    return placed(kit_.addExplanation(container_, index), left, top, width, height);
+}
+
+QGroupBox* PanelForm::group(const QString& name, int index, const QString& caption, int left, int top, int width, int height)
+{
+    QGroupBox* g = kit_.addPanel(name, index, caption, container_);
+    g->show();
+    return placed(g, left, top, width, height);
+}
+
+QGroupBox* PanelForm::group(const QString& caption, int left, int top, int width, int height)
+{
+    auto* g = new QGroupBox(caption, container_);
+    return placed(g, left, top, width, height);
+}
+
+void PanelForm::executeAndClose(int execute, int close, int right, int top, const QString& executeCaption)
+{
+    constexpr int Width = 750;
+    constexpr int Gap = 80;
+    cmd(close, QStringLiteral("閉じる"), right - Width, top, Width);
+    if (execute >= 0)
+        cmd(execute, executeCaption, right - 2 * Width - Gap, top, Width);
+}
+
+QGroupBox* newConstructPanel(PanelKit& kit, int k, const QString& caption, const QString& title, int closeBox)
+{
+    const PanelRow& row = panelRow(k);
+    QGroupBox* panel = kit.addFrame(k, caption);
+    twips::SetGeometry(panel, row.left, row.top, row.width, row.height);
+    PanelForm form(kit, panel);
+    form.titleBar(QStringLiteral("Label"), k, title, row.width, closeBox);
+    if (row.layoutButton >= 0) {
+        kit.addExplanation(panel, row.text);
+        LayoutPanel(kit.controls, k, k, row.layoutButton, row.text);
+    }
+    return panel;
+}

@@ -1,0 +1,66 @@
+#pragma once
+
+#include "platform/ControlRegistry.h"
+
+#include <QString>
+
+class PanelKit;
+class QButtonGroup;
+class QCheckBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
+class QPushButton;
+class QRadioButton;
+class QScrollBar;
+class QWidget;
+
+// Puts the controls of one panel (or of a group inside it) at their places in twips, registering
+// each named control under its name and index as it is made.
+class PanelForm {
+public:
+    PanelForm(PanelKit& kit, QWidget* container);
+
+    QWidget* container() const { return container_; }
+    PanelKit& kit() const { return kit_; }
+
+    // The panel's title across its top and its "×" button Cmdcmd(closeIndex) at the title's right
+    // end, where LayoutPanel puts them for a panel `width` twips wide.
+    QLabel* titleBar(const QString& name, int index, const QString& caption, int width, int closeIndex);
+
+    // A caption that no procedure reads.
+    QLabel* label(const QString& caption, int left, int top, int width, int height = 285);
+    // A caption that procedures read or change.
+    QLabel* label(const QString& name, int index, const QString& caption, int left, int top, int width, int height = 285);
+    QLineEdit* box(const QString& name, int index, const QString& text, int left, int top, int width, int height = 330);
+    // A button of the dispatcher's array: a click runs Cmdcmd_Click(index).
+    QPushButton* cmd(int index, const QString& caption, int left, int top, int width = 645, int height = 330);
+    QPushButton* button(const QString& name, int index, const QString& caption, int left, int top, int width, int height = 330);
+    QCheckBox* check(const QString& name, int index, const QString& caption, bool checked, int left, int top, int width,
+                     int height = 285);
+    // An option button of a group of options that exclude each other.
+    QRadioButton* option(QButtonGroup* group, const QString& name, int index, const QString& caption, bool selected,
+                         int left, int top, int width, int height = 285);
+    QButtonGroup* group();
+    QScrollBar* spinner(const QString& name, int index, int minimum, int maximum, int value, int left, int top,
+                        int height = 330);
+    // A read-only explanation box `Text(index)`.
+    QPlainTextEdit* explanation(int index, int left, int top, int width, int height);
+    // A group of controls inside the panel, registered as name(index).
+    QGroupBox* group(const QString& name, int index, const QString& caption, int left, int top, int width, int height);
+    // A group that no procedure names.
+    QGroupBox* group(const QString& caption, int left, int top, int width, int height);
+    // The buttons "実行" Cmdcmd(execute) and "閉じる" Cmdcmd(close) side by side, ending at `right`;
+    // execute -1: a panel without an execute button.
+    void executeAndClose(int execute, int close, int right, int top, const QString& executeCaption = QStringLiteral("実行"));
+
+private:
+    PanelKit& kit_;
+    QWidget* container_;
+};
+
+// A construct panel Frame(k), hidden, at the place and size its opener gives it (PanelPlaces),
+// with its title Label(k) and its "×" Cmdcmd(closeBox). With a layout, the title, the "×" and the
+// explanation box are placed as LayoutPanel places them.
+QGroupBox* newConstructPanel(PanelKit& kit, int k, const QString& caption, const QString& title, int closeBox);

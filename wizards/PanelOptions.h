@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QObject>
+
+class ControlRegistry;
+
+// The panels' own reactions to their options, check boxes and spinners: they change the panel's
+// controls only, never the document. Each runs when its control changes, by the user or by a
+// program that sets it.
+class PanelOptions : public QObject {
+    Q_OBJECT
+
+public:
+    explicit PanelOptions(ControlRegistry& controls);
+
+    // Font-size panel: the spinner's range for absolute (0) or relative (1) sizes.
+    void Option17_Click(int index);
+    void VScroll1_Change();
+    // Heading panel: the spinner VScroll4(1) writes the heading level.
+    void VScroll4_Change(int index);
+    // Font-shape panel: 上付 / 下付 shown exactly while "添字にする" is ticked.
+    void Check4_Click(int index);
+    // Frames wizard: the frame names and the link target follow the split direction.
+    void Option5_Click(int index);
+    // Frames wizard's options 0 to 11: automatic creation's heading settings are shown only for
+    // its left-and-right layout (13), so any of these hides them.
+    void Option18_Click(int index);
+    // Jump panel: the name box of the chosen end of the jump is the one enabled.
+    void OptKensaku_Click(int index);
+
+private:
+    ControlRegistry& controls;
+};

@@ -1,0 +1,32 @@
+#pragma once
+
+#include "workspace/PanelKit.h"
+
+#include <QString>
+
+// Where each guided panel of the easy-creation and advanced menus opens, in twips relative to the
+// main window's client area, with its explanation box and its layout. The panels are built at
+// this size, so that their inputs lie where the opener shows them.
+struct PanelRow {
+    int frame;        // Frame(frame)
+    int text;         // its explanation box Text(text)
+    int top;
+    int left;
+    int width;
+    int height;
+    int layoutButton; // the "×" that LayoutPanel places; -1: no layout
+    bool font12;      // the explanation in 12 points (always with a layout)
+    bool selectTab;   // the opener selects the current document's source tab itself
+};
+
+// The row of a panel; a frame without one is a programming error.
+const PanelRow& panelRow(int frame);
+
+// The opener's arguments for the row with its explanation.
+PanelPlace placeOf(const PanelRow& row, const QString& explanation);
+
+// The frames wizard FrmFrame.
+inline constexpr int FrmFrameLeft = 1000;
+inline constexpr int FrmFrameTop = 1000;
+inline constexpr int FrmFrameWidth = 7290;
+inline constexpr int FrmFrameHeight = 8130;

@@ -1,0 +1,99 @@
+#include "wizards/PanelViews.h"
+
+#include "platform/ControlRegistry.h"
+#include "platform/Dialogs.h"
+#include "wizards/generators/RelativePath.h"
+#include "wizards/generators/TableGenerator.h"
+#include "workspace/Workspace.h"
+
+#include <QImageReader>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPixmap>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+PanelViews::PanelViews(Workspace& workspace, ControlRegistry& controlRegistry)
+    : ws(workspace)
+    , controls(controlRegistry)
+{
+    for (int i : {0, 1}) {
+        connect(controls.get<QPushButton>(QStringLiteral("Cmdsentaku"), i), &QPushButton::clicked, this,
+                [this, i] { Cmdsentaku_Click(i); });
+    }
+    for (int i = 0; i < 4; ++i)
+        connect(controls.get<QPushButton>(QStringLiteral("Cmdsub"), i), &QPushButton::clicked, this, [this, i] { Cmdsub_Click(i); });
+}
+
+bool PanelViews::showPicture(const QString& file)
+{
+    auto* picture = controls.get<QLabel>(QStringLiteral("Picture1"));
+    QImageReader reader(file);
+    const QImage image = reader.read();
+    if (image.isNull()) {
+        picture->clear();
+        return false;
+    }
+    QPixmap pixmap = QPixmap::fromImage(image);
+    // A large picture is shown whole, made smaller.
+    if (pixmap.width() > picture->width() || pixmap.height() > picture->height())
+        pixmap = pixmap.scaled(picture->size(), Qt::KeepAspectRatio, Qt::SmoothTransformation);
+    picture->setPixmap(pixmap);
+    return true;
+}
+
+bool PanelViews::ChooseImageFile()
+{
+    FileDialogRequest request;
+    request.title = QStringLiteral("画像ファイルの設定");
+    request.filter = QStringLiteral("画像ファイル (*.gif;*.jpg;*.tif;*.bmp)|*.gif;*.jpg;*.tif;*.bmp|(*.*)|*.*");
+    const auto chosen = ws.dlg.ShowOpen(request);
+    if (!chosen || chosen->isEmpty())
+        return false;
+    controls.get<QLineEdit>(QStringLiteral("txtsentaku"))->setText(*chosen);
+    auto* relative = controls.get<QLineEdit>(QStringLiteral("TxtSoutai"));
+    auto* picture = controls.get<QWidget>(QStringLiteral("Picture1"));
+    auto* toggle = controls.get<QPushButton>(QStringLiteral("Cmdsentaku"), 1);
+    if (!showPicture(*chosen)) {
+        relative->clear();
+        return true;
+    }
+    picture->show();
+    picture->raise();
+    toggle->setText(QStringLiteral("画像非表示"));
+    relative->setText(gen::MakeRelativePath(*chosen, ws.current().DataPath));
+    return true;
+}
+
+void PanelViews::Cmdsentaku_Click(int index)
+{
+    if (index == 0) {
+        ChooseImageFile();
+        return;
+    }
+    auto* picture = controls.get<QWidget>(QStringLiteral("Picture1"));
+    auto* toggle = controls.get<QPushButton>(QStringLiteral("Cmdsentaku"), 1);
+    if (picture->isHidden()) {
+        toggle->setText(QStringLiteral("画像非表示"));
+        // The picture of the file chosen in this panel; nothing when it cannot be read.
+        showPicture(controls.get<QLineEdit>(QStringLiteral("txtsentaku"))->text());
+        picture->show();
+        picture->raise();
+    } else {
+        picture->hide();
+        toggle->setText(QStringLiteral("画像表示"));
+    }
+}
+
+void PanelViews::Cmdsub_Click(int index)
+{
+    auto* explanation = controls.get<QWidget>(QStringLiteral("Text"), 5);
+    auto* data = controls.get<QPlainTextEdit>(QStringLiteral("Text"), 6);
+    const bool showData = index != 1;
+    data->setVisible(showData);
+    explanation->setVisible(!showData);
+    if (index == 0)
+        data->clear();
+    else if (index == 3)
+        data->setPlainText(gen::sampleTableText());
+}

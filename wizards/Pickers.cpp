@@ -1,0 +1,136 @@
+#include "wizards/Pickers.h"
+
+#include "platform/ControlRegistry.h"
+#include "platform/Dialogs.h"
+#include "platform/Procedures.h"
+#include "workspace/Workspace.h"
+
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+
+namespace {
+
+// The colour codes of the colour buttons cmdwav(3) to cmdwav(10).
+constexpr int CmdwavColourCodes[] = {7, 9, 10, 18, 21, 20, 26, 23};
+
+} // namespace
+
+Pickers::Pickers(Workspace& workspace, ControlRegistry& controlRegistry, Procedures& procedures)
+    : ws(workspace)
+    , controls(controlRegistry)
+    , procs(procedures)
+{
+    OpenColorPicker = [this](int code) {
+        if (procs.defined(QStringLiteral("OpenColorPicker")))
+            procs.call(QStringLiteral("OpenColorPicker"), code);
+    };
+    connectButtons();
+}
+
+void Pickers::connectButtons()
+{
+    const auto onClick = [this](const QString& name, int index, std::function<void()> handler) {
+        if (auto* b = qobject_cast<QPushButton*>(controls.find(name, index)))
+            connect(b, &QPushButton::clicked, this, std::move(handler));
+    };
+    // The buttons of panels built so far; cmdwav(6) to cmdwav(10) lie on automatic creation's
+    // settings panel, whose owner connects them to cmdwav_Click.
+    for (int i = 0; i <= 10; ++i)
+        onClick(QStringLiteral("cmdwav"), i, [this, i] { cmdwav_Click(i); });
+    onClick(QStringLiteral("Command3"), ControlRegistry::NoIndex, [this] { Command3_Click(); });
+    onClick(QStringLiteral("Command11"), ControlRegistry::NoIndex, [this] { Command11_Click(); });
+    onClick(QStringLiteral("Command25"), ControlRegistry::NoIndex, [this] { Command25_Click(); });
+    for (int i = 0; i < 3; ++i)
+        onClick(QStringLiteral("Command30"), i, [this, i] { Command30_Click(i); });
+    onClick(QStringLiteral("Command7"), 0, [this] { Command7_Click(0); });
+    onClick(QStringLiteral("Command4"), ControlRegistry::NoIndex, [this] { Command4_Click(); });
+    onClick(QStringLiteral("Command5"), ControlRegistry::NoIndex, [this] { Command5_Click(); });
+}
+
+void Pickers::openPicker(int code)
+{
+    if (OpenColorPicker)
+        OpenColorPicker(code);
+}
+
+void Pickers::cmdwav_Click(int index)
+{
+    if (index >= 3 && index <= 10) {
+        openPicker(CmdwavColourCodes[index - 3]);
+        // The font colour stays empty until a colour is picked.
+        if (index == 3)
+            controls.get<QLineEdit>(QStringLiteral("Text6"), 7)->clear();
+        return;
+    }
+    struct FileButton {
+        const char* title;
+        const char* filter;
+        int box;
+    };
+    static const FileButton buttons[] = {
+        {"音楽ファイルの設定", "WAVファイル (*.wav)|*.wav|", 1},
+        {"ムービーファイルの設定", "AVIファイル (*.avi)|*.avi|", 4},
+        {"画像ファイルの設定", "画像ファイル (*.gif;*.jpg;*.tif;*.bmp)|*.gif;*.jpg;*.tif;*.bmp|(*.*)|*.*", 5},
+    };
+    if (index < 0 || index > 2)
+        return;
+    const FileButton& b = buttons[index];
+    FileDialogRequest request;
+    request.title = QString::fromUtf8(b.title);
+    request.filter = QString::fromUtf8(b.filter);
+    const auto chosen = ws.dlg.ShowOpen(request);
+    if (!chosen || chosen->isEmpty())
+        return;
+    controls.get<QLineEdit>(QStringLiteral("Text6"), b.box)->setText(*chosen);
+    if (index == 2 && InsertBgImage)
+        InsertBgImage();
+}
+
+void Pickers::Command3_Click()
+{
+    openPicker(100);
+}
+
+void Pickers::Command11_Click()
+{
+    QWidget* mini = controls.get<QWidget>(QStringLiteral("Frmc"));
+    mini->hide();
+    openPicker(101);
+    mini->show();
+}
+
+void Pickers::Command25_Click()
+{
+    openPicker(102);
+    if (procs.defined(QStringLiteral("ShowColorForm")))
+        procs.call(QStringLiteral("ShowColorForm"));
+}
+
+void Pickers::Command30_Click(int index)
+{
+    openPicker(110 + index);
+}
+
+void Pickers::Command7_Click(int index)
+{
+    openPicker(120 + index);
+}
+
+void Pickers::Command4_Click()
+{
+    // Screen and printer fonts of fixed pitch, as the font panel has always offered.
+    const auto font = ws.dlg.ShowFont(FontChoice{}, true);
+    if (!font || font->name.isEmpty())
+        return;
+    controls.get<QListWidget>(QStringLiteral("LstFont"))->addItem(font->name);
+}
+
+void Pickers::Command5_Click()
+{
+    auto* list = controls.get<QListWidget>(QStringLiteral("LstFont"));
+    const int row = list->currentRow();
+    if (row < 0 || !list->item(row)->isSelected())
+        return;
+    delete list->takeItem(row);
+}

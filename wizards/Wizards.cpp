@@ -1,0 +1,37 @@
+#include "wizards/Wizards.h"
+
+#include "wizards/AdvancedPanels.h"
+#include "wizards/EasyPanels.h"
+#include "wizards/FramesPanel.h"
+
+WizardPanelsBuilt::WizardPanelsBuilt(PanelKit& kit)
+{
+    buildEasyPanels(kit);
+    buildAdvancedPanels(kit);
+    buildTablePanel(kit);
+    buildFramesPanel(kit);
+}
+
+Wizards::Wizards(Workspace& workspace, UndoRing& undo, Insertion& insertion, Colouring& colouring, PanelKit& panels,
+                 ControlRegistry& controls, Procedures& procs, Dispatcher& dispatcher)
+    : built_(panels)
+    , mini(workspace, panels, controls)
+    , movable(panels)
+    , pickers(workspace, controls, procs)
+    , options(controls)
+    , buttons(workspace, controls, dispatcher)
+    , easy(workspace, undo, panels)
+    , advanced(workspace, panels, controls, procs, mini, movable)
+    , views(workspace, controls)
+    , frames(workspace, colouring, controls)
+    , applier(workspace, undo, insertion, colouring, controls)
+    , generators(workspace, controls, applier, insertion, procs)
+{
+    generators.connect(dispatcher, mini, pickers, easy);
+}
+
+void Wizards::declareMenus(CommandRegistry& commands)
+{
+    easy.declareMenu(commands);
+    advanced.declareMenu(commands);
+}
