@@ -43,6 +43,8 @@ fomPelmor::fomPelmor(Module1& module, Dialogs& dialogs, QWidget* parent)
     , help(m1.settings)
     , prep(ws)
     , autoCreate(m1.settings)
+    , autoSettings(panels, dispatcher, procs)
+    , autoRunner(ws, files, controls, procs, undo, colour, autoCreate, autoSettings)
     , colorPicker(ws, controls, procs, this)
     , tagDictionary(ws, undo, insert, controls, procs, this)
     , projects(ws, files)
@@ -79,7 +81,7 @@ void fomPelmor::createMenus()
                      [this](int i) { fonts.Mefont1_Click(i); });
     commands.addMenu(QStringLiteral("mhelp"), bar->addMenu(QStringLiteral("ヘルプ(&H)")));
     fileMenu.declareMenu();
-    autoCreate.declareMenu(commands);
+    autoCreate.declareMenu(commands, autoRunner, autoSettings);
     fonts.declareMenu(commands);
     help.declareMenu(commands);
 }

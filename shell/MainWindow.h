@@ -1,6 +1,8 @@
 #pragma once
 
 #include "autocreate/AutoCreateMenu.h"
+#include "autocreate/AutoCreateRunner.h"
+#include "autocreate/AutoSettingsPanel.h"
 #include "autocreate/TextPreparation.h"
 #include "editor/Colouring.h"
 #include "editor/EditorFonts.h"
@@ -75,6 +77,8 @@ public:
     HelpMenu help;
     TextPreparation prep;
     AutoCreateMenu autoCreate;
+    AutoSettingsPanel autoSettings;
+    AutoCreateRunner autoRunner;
     FomColor colorPicker;
     Fomtag tagDictionary;
     Projects projects;
