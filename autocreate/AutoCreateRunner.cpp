@@ -114,10 +114,19 @@ void AutoCreateRunner::RunAutoCreate()
         } else {
             const autocreate::FrameOutput& pages = *outcome.frames;
             const QString base = folder + QLatin1Char('/');
-            if (ws.AddTab())
+            // A hidden header and footer belong round the converted text, which is the body
+            // page now; the navigation page is a whole page of its own.
+            const QString bodyFile = d.Header + pages.body + d.Footer;
+            if (ws.AddTab()) {
+                Document& body = ws.current();
+                body.Header = d.Header;
+                body.Footer = d.Footer;
                 putPage(ws.CurDoc(), outcome.names.body, folder, pages.body);
+            }
+            d.Header.clear();
+            d.Footer.clear();
             putPage(n, outcome.names.navigation, folder, pages.navigation);
-            writePageFile(base + outcome.names.body, pages.body);
+            writePageFile(base + outcome.names.body, bodyFile);
             writePageFile(base + outcome.names.navigation, pages.navigation);
             if (!pages.frameset.isEmpty() && ws.AddTab()) {
                 putPage(ws.CurDoc(), outcome.names.frameset, folder, pages.frameset);

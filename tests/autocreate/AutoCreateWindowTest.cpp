@@ -229,6 +229,30 @@ TEST_F(AutoCreateWindowTest, WithoutFramesThePageTakesTheTextsPlaceInOneChange)
     EXPECT_EQ(d.HtText->Text(), wholerun::Text);
 }
 
+// A hidden header and footer stay round the converted text, which the body page holds.
+TEST_F(AutoCreateWindowTest, AHiddenHeaderGoesWithTheBodyPage)
+{
+    start();
+    const QString header = QStringLiteral("<HTML><HEAD><TITLE>t</TITLE></HEAD><BODY>\r\n");
+    const QString footer = QStringLiteral("</BODY></HTML>");
+    documentWith(QStringLiteral("Heading\r\ntext\r\n"), QStringLiteral("memo.txt"));
+    w().ws.doc(0).Header = header;
+    w().ws.doc(0).Footer = footer;
+    // The text has no page of its own to take the title and the colours.
+    dialogs.expectMsg(QStringLiteral("<TITLE> のタグがありません"));
+    dialogs.expectMsg(QStringLiteral("<BODY>が有りません。"));
+    run();
+    ASSERT_EQ(w().ws.DocCount(), 3);
+    const Document& body = w().ws.doc(1);
+    EXPECT_EQ(body.Header, header);
+    EXPECT_EQ(body.Footer, footer);
+    EXPECT_EQ(readFile(web + QStringLiteral("/memoright.html")), cp932(GetFullText(body) + CrLf));
+    EXPECT_TRUE(body.HtText->Text().contains(QStringLiteral("<A name=\"Pelmor1\">Heading</A>")));
+    const Document& navigation = w().ws.doc(0);
+    EXPECT_TRUE(navigation.Header.isEmpty() && navigation.Footer.isEmpty());
+    EXPECT_EQ(readFile(web + QStringLiteral("/memoleft.html")), cp932(navigation.HtText->Text() + CrLf));
+}
+
 TEST_F(AutoCreateWindowTest, WithTwoDocumentsOpenTheRunIsRefusedAndChangesNothing)
 {
     start();
