@@ -308,6 +308,32 @@ TEST_F(AutoCreateWindowTest, TheSwitchDecidesWhetherAnOpenedTextFileIsConverted)
     EXPECT_TRUE(w().ws.CurEditor()->Text().contains(QStringLiteral("<TITLE>My Page</TITLE>")));
 }
 
+TEST_F(AutoCreateWindowTest, ATextFileNamedOnTheCommandLineIsConvertedAtStart)
+{
+    const QString file = web + QStringLiteral("/memo.txt");
+    writeFile(file, "My Page\r\n\r\nHeading\r\ntext\r\n");
+    start(QLatin1Char('"') + file + QLatin1Char('"'));
+    ASSERT_EQ(w().ws.DocCount(), 3);
+    EXPECT_EQ(w().ws.doc(0).FileName, QStringLiteral("memoleft.html"));
+    for (const char* page : {"memoleft.html", "memoright.html", "memoindex.html"})
+        EXPECT_TRUE(QFileInfo::exists(web + QLatin1Char('/') + QLatin1String(page))) << page;
+}
+
+TEST_F(AutoCreateWindowTest, APageThatCannotBeWrittenIsReportedAndStaysInItsTab)
+{
+    start();
+    // A folder stands where the body page's file would go.
+    QDir().mkpath(web + QStringLiteral("/memoright.html"));
+    documentWith(QStringLiteral("Heading\r\ntext\r\n"), QStringLiteral("memo.txt"));
+    dialogs.expectMsg(QStringLiteral("自動作成したページが書き込めませんでした。ページはタブに残っています。"));
+    run();
+    ASSERT_EQ(w().ws.DocCount(), 3);
+    EXPECT_TRUE(w().ws.HtText(1)->Text().contains(QStringLiteral("<A name=\"Pelmor1\">Heading</A>")));
+    EXPECT_TRUE(QFileInfo(web + QStringLiteral("/memoright.html")).isDir());
+    EXPECT_TRUE(QFileInfo::exists(web + QStringLiteral("/memoleft.html")));
+    EXPECT_TRUE(QFileInfo::exists(web + QStringLiteral("/memoindex.html")));
+}
+
 TEST_F(AutoCreateWindowTest, FramesAreRefusedForADocumentThatWasNeverSaved)
 {
     start();
