@@ -57,6 +57,8 @@ fomPelmor::fomPelmor(Module1& module, Dialogs& dialogs, QWidget* parent)
     , about(dlg, this)
     , prep(ws)
     , autoCreate(m1.settings)
+    , autoSettings(panels, dispatcher, procs)
+    , autoRunner(ws, files, controls, procs, undo, colour, autoCreate, autoSettings)
     , colorPicker(ws, controls, procs, this)
     , tagDictionary(ws, undo, insert, controls, procs, this)
     , tagBridge(tagDictionary)
@@ -121,7 +123,7 @@ void fomPelmor::createMenus()
     templates.declareCommands(commands);
     renaming.declareCommands(commands);
     wizards.declareMenus(commands);
-    autoCreate.declareMenu(commands);
+    autoCreate.declareMenu(commands, autoRunner, autoSettings);
     fonts.declareMenu(commands);
     live.declareMenu(commands, favourites, links);
     help.declareMenu(commands, helpPane);
