@@ -102,8 +102,11 @@ void AutoCreateRunner::RunAutoCreate()
         auto effects = std::make_shared<autocreate::GeneratorEffects>();
         // Folded regions are part of the text; their markers would not survive the conversion.
         const QString text = expandRegions(d.HtText->Text(), d.Regions);
+        const QString textFileName = d.FileName;
         const autocreate::AutoCreateOutcome outcome = autocreate::runAutoCreateSteps(
-            text, d.FileName, settings, makeGenerators(autocreate::readPanelInputs(controls), folder, effects));
+            text, textFileName, settings, makeGenerators(autocreate::readPanelInputs(controls), folder, effects));
+        // The heading anchors leave the link listing at the text document's own name.
+        ws.LinkListUrl = GetFileName(textFileName);
         for (const QString& message : std::as_const(effects->messages))
             ws.dlg.MsgBox(message);
 
