@@ -2,6 +2,8 @@
 
 #include "workspace/SettingSwitch.h"
 
+class AutoCreateRunner;
+class AutoSettingsPanel;
 class CommandRegistry;
 
 // The automatic-creation menu `mjidou` and its switch: whether a text file is converted as soon
@@ -11,5 +13,5 @@ public:
     explicit AutoCreateMenu(Settings& settings);
 
     SettingSwitch AutoRun;
-    void declareMenu(CommandRegistry& commands);
+    void declareMenu(CommandRegistry& commands, AutoCreateRunner& runner, AutoSettingsPanel& panel);
 };

@@ -10,6 +10,13 @@ AutoCreateOutcome runAutoCreateSteps(const QString& text, const QString& textFil
 {
     AutoCreateOutcome out;
     out.names = autoPageNames(textFileName);
+    const auto note = [&](const QString& message) {
+        if (message.isEmpty())
+            return;
+        out.messages.append(message);
+        if (generators.report)
+            generators.report(message);
+    };
 
     QString t = removeDoubleCr(text);
     out.title = getAutoTitle(t);
@@ -29,12 +36,10 @@ AutoCreateOutcome runAutoCreateSteps(const QString& text, const QString& textFil
     out.backgrounds = {body.content, navigation.content};
 
     const StepResult paragraphs = autoParagraphs(t);
-    if (!paragraphs.message.isEmpty())
-        out.messages.append(paragraphs.message);
+    note(paragraphs.message);
     AnchorResult anchors = autoHeadingAnchors(removeDoubleCr(paragraphs.text),
                                               settings.headingStyle);
-    if (!anchors.message.isEmpty())
-        out.messages.append(anchors.message);
+    note(anchors.message);
     out.headings = std::move(anchors.headings);
 
     t = removeDoubleCr(generators.setBodyColors(anchors.text, settings.textColour,
@@ -42,13 +47,9 @@ AutoCreateOutcome runAutoCreateSteps(const QString& text, const QString& textFil
     t = removeDoubleCr(autoItems(t, generators.makeList));
     t = removeDoubleCr(autoTables(t, generators.makeTable));
 
-    if (settings.frames == FrameLayout::None) {
-        // The escapes have done their work once the pseudo-tags are converted; the reader sees
-        // the pseudo-tag without its backslash.
-        out.page = removeLtEscapes(t);
-        return out;
-    }
     out.page = t;
+    if (settings.frames == FrameLayout::None)
+        return out;
     const FramePageTexts pages = autoFramePages(t, out.names, out.headings, out.backgrounds,
                                                 settings.navigationFontSize,
                                                 generators.insertBgImage);

@@ -54,7 +54,10 @@ struct AutoCreateGenerators {
     BlockGenerator makeList;
     BlockGenerator makeTable;
     BackgroundImageSetter insertBgImage;
+    // An empty frameset page means the generator refused (it reports why).
     std::function<FramesetPages(const FramesetRequest& request)> makeFrameset;
+    // Where the steps' own messages go as they arise, besides the outcome's list; optional.
+    std::function<void(const QString& message)> report;
 };
 
 struct FrameOutput {
@@ -65,12 +68,13 @@ struct FrameOutput {
 
 struct AutoCreateOutcome {
     QString title;                    // goes into the title box
-    QString page;                     // the converted page, before any frames split
+    QString page;                     // the converted page, before any frames split; without
+                                      // frames the escape backslashes stay in it
     QStringList headings;             // the paragraph headings, in text order
     BackgroundEntries backgrounds;    // this run's background pseudo-tags (empty when absent)
     AutoPageNames names;              // the page names made from the text file's name
     std::optional<FrameOutput> frames;  // only when frames were asked for
-    QStringList messages;             // what the steps report, in order
+    QStringList messages;             // what the steps themselves report, in order
 };
 
 // Runs every step on `text`, the document's CR LF text; `textFileName` names the pages.

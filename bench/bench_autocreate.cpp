@@ -1,7 +1,14 @@
-// Automatic creation of a large text: every step of the run, with small stand-ins for the
-// construct generators (the ones the unit tests use), without the program session.
+// Automatic creation of a large text: every step of the run, with the real construct generators
+// and with the small stand-ins of the unit tests, without the program session; and the whole
+// run on the window, documents, files and temporary pages included.
 #include "autocreate/AutoCreatePipeline.h"
+#include "autocreate/GeneratorAdapters.h"
+#include "bench/BenchSupport.h"
+#include "platform/RichEdit.h"
 #include "tests/autocreate/StandInGenerators.h"
+
+#include <QRadioButton>
+#include <memory>
 
 #include <benchmark/benchmark.h>
 
@@ -49,7 +56,10 @@ void BM_AutoCreate(benchmark::State& state)
     autocreate::AutoCreateSettings settings;
     settings.frames = state.range(1) ? autocreate::FrameLayout::SideBySide
                                      : autocreate::FrameLayout::None;
-    const autocreate::AutoCreateGenerators generators = standin::generators();
+    auto effects = std::make_shared<autocreate::GeneratorEffects>();
+    const autocreate::AutoCreateGenerators generators =
+        state.range(2) ? autocreate::realGenerators(autocreate::PanelInputs(), QStringLiteral("/home/user/web"), effects)
+                       : standin::generators();
     for (auto _ : state) {
         autocreate::AutoCreateOutcome out =
             autocreate::runAutoCreateSteps(text, QStringLiteral("memo.txt"), settings, generators);
@@ -59,10 +69,44 @@ void BM_AutoCreate(benchmark::State& state)
     state.SetBytesProcessed(state.iterations() * state.range(0));
 }
 BENCHMARK(BM_AutoCreate)
+    ->ArgsProduct({{1'000'000, 4'000'000}, {0, 1}, {1, 0}})
+    ->ArgNames({"bytes", "frames", "real"})
+    ->Unit(benchmark::kMillisecond);
+
+// The menu's run on the window's single document, until the last page's preview is asked for.
+void BM_AutoCreateInWindow(benchmark::State& state)
+{
+    int paragraphs = 0;
+    const QString text = textOfSize(state.range(0), &paragraphs);
+    bench::Session session(false);
+    fomPelmor& w = session.w();
+    w.controls.get<QRadioButton>(QStringLiteral("Option18"), state.range(1) ? 13 : 12)->setChecked(true);
+    for (auto _ : state) {
+        state.PauseTiming();
+        w.ws.removeAllButFirst();
+        w.ws.selectSourceTab(0);
+        Document& d = w.ws.doc(0);
+        d.HtText->SetText(text);
+        d.FileName = QStringLiteral("memo.txt");
+        d.DataPath = session.dir.path();
+        state.ResumeTiming();
+        w.commands.invoke(QStringLiteral("mjidou"), 1);
+        state.PauseTiming();
+        // The preview would start the browser engine; it is not part of the run.
+        w.preview.TimerBrowser.stop();
+        state.ResumeTiming();
+    }
+    state.counters["paragraphs"] = paragraphs;
+    state.SetBytesProcessed(state.iterations() * state.range(0));
+}
+BENCHMARK(BM_AutoCreateInWindow)
     ->ArgsProduct({{1'000'000, 4'000'000}, {0, 1}})
     ->ArgNames({"bytes", "frames"})
     ->Unit(benchmark::kMillisecond);
 
 } // namespace
 
-BENCHMARK_MAIN();
+int main(int argc, char** argv)
+{
+    return bench::runBenchmarks(argc, argv);
+}

@@ -58,6 +58,8 @@ fomPelmor::fomPelmor(Module1& module, Dialogs& dialogs, QWidget* parent)
     , stylesheet(ws, panels, dispatcher, undo, insert, colour, procs)
     , prep(ws)
     , autoCreate(m1.settings)
+    , autoSettings(panels, dispatcher, procs)
+    , autoRunner(ws, files, controls, procs, undo, colour, autoCreate, autoSettings)
     , colorPicker(ws, controls, procs, this)
     , tagDictionary(ws, undo, insert, controls, procs, this)
     , tagBridge(tagDictionary)
@@ -125,7 +127,7 @@ void fomPelmor::createMenus()
     renaming.declareCommands(commands);
     wizards.declareMenus(commands);
     stylesheet.menu.declareMenu(commands);
-    autoCreate.declareMenu(commands);
+    autoCreate.declareMenu(commands, autoRunner, autoSettings);
     fonts.declareMenu(commands);
     live.declareMenu(commands, favourites, links);
     help.declareMenu(commands, helpPane);

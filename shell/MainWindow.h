@@ -1,6 +1,8 @@
 #pragma once
 
 #include "autocreate/AutoCreateMenu.h"
+#include "autocreate/AutoCreateRunner.h"
+#include "autocreate/AutoSettingsPanel.h"
 #include "autocreate/TextPreparation.h"
 #include "editor/Colouring.h"
 #include "editor/ColourLookup.h"
@@ -108,6 +110,8 @@ public:
     StylesheetTools stylesheet;
     TextPreparation prep;
     AutoCreateMenu autoCreate;
+    AutoSettingsPanel autoSettings;
+    AutoCreateRunner autoRunner;
     FomColor colorPicker;
     Fomtag tagDictionary;
     TagDictionaryBridge tagBridge;

@@ -60,10 +60,11 @@ QList<Record> records(const QString& content)
             continue;
         Record r{ls[i], {}};
         qsizetype j = i + 1;
-        while (j < ls.size() && ls[j] != EndMarker)
+        // A record without its end line ends where the next one starts, as the list shows it.
+        while (j < ls.size() && ls[j] != EndMarker && !ls[j].startsWith(StartMarker))
             r.body.append(ls[j++]);
         out.append(r);
-        i = j;
+        i = (j < ls.size() && ls[j].startsWith(StartMarker)) ? j - 1 : j;
     }
     return out;
 }

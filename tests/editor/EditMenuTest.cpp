@@ -48,7 +48,6 @@ TEST_F(EditMenuTest, ItemsOnTheSourceTab)
         {20, "«»<BR>&", "«»&lt;BR&gt;&amp;", {}, nullptr, nullptr, question, MsgResult::Yes},
         {20, "«»<BR>&", "«»<BR>&", {}, nullptr, nullptr, question, MsgResult::No},
         {22, "<B>«»x</B>", "<B>«»x</B>"},
-        {24, "ab«»cd", "ab«»cd"}, // the bare skeleton belongs to automatic creation (not built here)
         {26, "ab«»cd", "«abcd»"},
         {27, "ab«c»d", "«»", {}, nullptr, nullptr, "全てのテキストを削除します。", MsgResult::Yes},
         {27, "ab«c»d", "ab«c»d", {}, nullptr, nullptr, "全てのテキストを削除します。", MsgResult::No},
@@ -56,6 +55,20 @@ TEST_F(EditMenuTest, ItemsOnTheSourceTab)
         {31, "ab«»cd", "ab«»cd"},
     };
     runRows(Edit, rows);
+
+    // The header and footer item wraps a text that has no page around it in one.
+    setDocument("ab«»cd");
+    w().commands.invoke(Edit, 24);
+    const QString version = QStringLiteral("%1.%2.%3").arg(PELMOR_VERSION_MAJOR).arg(PELMOR_VERSION_MINOR).arg(PELMOR_VERSION_PATCH);
+    EXPECT_EQ(ed()->Text(), QStringLiteral("<!DOCTYPE HTML PUBLIC \"-//W3C//DTD HTML 4.01 Transitional//EN\">\r\n<HTML lang=\"ja\">\r\n"
+                                          "<HEAD>\r\n<META name=\"GENERATOR\" content=\"ZUDOzediva ")
+                                + version
+                                + QStringLiteral(" for Windows\">\r\n<META http-equiv=\"Content-Type\" content=\"text/html; charset=Shift_JIS\" >\r\n"
+                                                 "<META http-equiv=\"Content-Style-Type\" content=\"text/css\">\r\n<TITLE></TITLE>\r\n"
+                                                 "</HEAD>\r\n<BODY>\r\nabcd\r\n</BODY>\r\n</HTML>"));
+    setDocument("<HTML><BODY>x«»</BODY></HTML>");
+    w().commands.invoke(Edit, 24);
+    EXPECT_EQ(ed()->Text(), QStringLiteral("<HTML><BODY>x</BODY></HTML>")) << "a page stays as it is";
 }
 
 TEST_F(EditMenuTest, EveryItemEmptiesTheEditorsUndoAndThePopupsDoNot)

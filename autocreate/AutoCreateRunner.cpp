@@ -1,0 +1,232 @@
+#include "autocreate/AutoCreateRunner.h"
+
+#include "autocreate/AnchorLinks.h"
+#include "autocreate/AutoCreateMenu.h"
+#include "autocreate/AutoCreateTexts.h"
+#include "autocreate/AutoSettingsPanel.h"
+#include "autocreate/PanelFields.h"
+#include "editor/Colouring.h"
+#include "editor/UndoRing.h"
+#include "platform/ControlRegistry.h"
+#include "platform/Dialogs.h"
+#include "platform/FileMessages.h"
+#include "platform/Procedures.h"
+#include "platform/RichEdit.h"
+#include "platform/VbString.h"
+#include "wizards/generators/PageSkeletons.h"
+#include "workspace/DocumentFiles.h"
+#include "workspace/PathHelpers.h"
+#include "workspace/Workspace.h"
+
+#include <new>
+#include <optional>
+#include <stdexcept>
+
+using autocreate::FrameLayout;
+
+namespace {
+
+// AutoCreating is set for as long as a run lasts, however it ends.
+class AutoCreatingScope {
+public:
+    explicit AutoCreatingScope(Module1& module)
+        : m1(module)
+    {
+        m1.AutoCreating = true;
+    }
+    ~AutoCreatingScope() { m1.AutoCreating = false; }
+    AutoCreatingScope(const AutoCreatingScope&) = delete;
+    AutoCreatingScope& operator=(const AutoCreatingScope&) = delete;
+
+private:
+    Module1& m1;
+};
+
+QString failureDetail(const std::exception& e)
+{
+    if (dynamic_cast<const std::bad_alloc*>(&e))
+        return QStringLiteral("メモリーが足りません。");
+    return QString::fromLocal8Bit(e.what());
+}
+
+} // namespace
+
+AutoCreateRunner::AutoCreateRunner(Workspace& workspace, DocumentFiles& files, ControlRegistry& controlRegistry,
+                                   Procedures& procs, UndoRing& undoRing, Colouring& colouring, AutoCreateMenu& autoMenu,
+                                   AutoSettingsPanel& settingsPanel)
+    : ws(workspace)
+    , controls(controlRegistry)
+    , undo(undoRing)
+    , colour(colouring)
+    , menu(autoMenu)
+    , panel(settingsPanel)
+{
+    procs.define(QStringLiteral("RunAutoCreate"), [this] { RunAutoCreate(); });
+    procs.define(QStringLiteral("InsertSkeleton"), [this] { InsertSkeleton(); });
+    // After the whole open has finished, so that it records the text file and not the page.
+    connect(&files, &DocumentFiles::fileOpened, this, [this](int n) { textFileOpened(n); }, Qt::QueuedConnection);
+}
+
+void AutoCreateRunner::textFileOpened(int n)
+{
+    if (n < 0 || n >= ws.DocCount() || !menu.AutoRun.value())
+        return;
+    if (vb::LCaseAscii(vb::Right(ws.doc(n).FileName, 3)) != QStringLiteral("txt"))
+        return;
+    RunAutoCreate();
+}
+
+void AutoCreateRunner::RunAutoCreate()
+{
+    if (ws.DocCount() > 1) {
+        ws.dlg.MsgBox(autotext::tooManyDocuments());
+        return;
+    }
+    const int n = ws.CurDoc();
+    Document& d = ws.doc(n);
+    autocreate::AutoCreateSettings settings = panel.settings();
+    settings.headerHidden = !d.Header.isEmpty();
+    const bool frames = settings.frames != FrameLayout::None;
+    // The pages are named after the text file; a document that was never saved has no name yet.
+    if (frames && isOwnTempPageName(GetFileName(d.FileName))) {
+        ws.dlg.MsgBox(autotext::saveBeforeFrames());
+        return;
+    }
+    const QString folder = d.DataPath.isEmpty() ? ws.m1.programFolder : d.DataPath;
+
+    AutoCreatingScope running(ws.m1);
+    ws.selectSourceTab(n);
+    panel.hide();
+    bool changed = false;
+    try {
+        auto effects = std::make_shared<autocreate::GeneratorEffects>();
+        // Folded regions are part of the text; their markers would not survive the conversion.
+        const QString text = expandRegions(d.HtText->Text(), d.Regions);
+        const QString textFileName = d.FileName;
+        const autocreate::AutoCreateOutcome outcome = autocreate::runAutoCreateSteps(
+            text, textFileName, settings, makeGenerators(autocreate::readPanelInputs(controls), folder, effects));
+        // The heading anchors leave the link listing at the text document's own name.
+        ws.LinkListUrl = GetFileName(textFileName);
+        for (const QString& message : std::as_const(effects->messages))
+            ws.dlg.MsgBox(message);
+
+        changed = true;
+        d.Regions.fill(QString());
+        if (!outcome.frames) {
+            putPage(n, outcome.names.page, folder, outcome.page);
+        } else {
+            const autocreate::FrameOutput& pages = *outcome.frames;
+            const QString base = folder + QLatin1Char('/');
+            // A hidden header and footer belong round the converted text, which is the body
+            // page now; the navigation page is a whole page of its own.
+            const QString bodyFile = d.Header + pages.body + d.Footer;
+            if (ws.AddTab()) {
+                Document& body = ws.current();
+                body.Header = d.Header;
+                body.Footer = d.Footer;
+                putPage(ws.CurDoc(), outcome.names.body, folder, pages.body);
+            }
+            d.Header.clear();
+            d.Footer.clear();
+            putPage(n, outcome.names.navigation, folder, pages.navigation);
+            writePageFile(base + outcome.names.body, bodyFile);
+            writePageFile(base + outcome.names.navigation, pages.navigation);
+            if (!pages.frameset.isEmpty() && ws.AddTab()) {
+                putPage(ws.CurDoc(), outcome.names.frameset, folder, pages.frameset);
+                writePageFile(base + outcome.names.frameset, pages.frameset);
+            }
+        }
+        writePanelFields(outcome, settings, *effects);
+    } catch (const std::logic_error&) {
+        throw;
+    } catch (const std::exception& e) {
+        ws.dlg.MsgBox(autotext::runFailed(failureDetail(e), !changed));
+        return;
+    }
+    const int last = ws.DocCount() - 1;
+    ws.selectSourceTab(last);
+    ws.selectPreviewTab(last);
+}
+
+void AutoCreateRunner::putPage(int n, const QString& name, const QString& folder, const QString& text)
+{
+    Document& d = ws.doc(n);
+    RichEdit* ed = d.HtText;
+    // One change, which the editor's own undo takes back whole.
+    if (ed->IsEmpty()) {
+        ed->SetText(text);
+    } else {
+        ed->Select(0, ed->TextLength());
+        ed->SetSelText(text);
+    }
+    d.FileName = name;
+    d.DataPath = folder;
+    // The pages declare Shift_JIS.
+    d.encoding = TextEncoding::Cp932;
+    d.lineEnds = LineEnds::CrLf;
+    ws.setSourceCaption(n, GetHname(name));
+    colour.Setcolor2(ed);
+    ws.writeTempPage(n);
+}
+
+void AutoCreateRunner::writePageFile(const QString& path, const QString& text)
+{
+    const TextWriteResult r = writeTextFile(path, text + CrLf, TextEncoding::Cp932, true);
+    if (!r.ok)
+        ws.dlg.MsgBox(autotext::pageNotWritten(path, writeProblemDetail(r.problem)));
+}
+
+void AutoCreateRunner::writePanelFields(const autocreate::AutoCreateOutcome& outcome,
+                                        const autocreate::AutoCreateSettings& settings,
+                                        const autocreate::GeneratorEffects& effects)
+{
+    using autocreate::writeBox;
+    const QString text6 = QStringLiteral("Text6");
+    for (const gen::ControlRef& option : effects.options)
+        autocreate::selectOption(controls, option.name, option.index);
+    for (const gen::FieldWrite& field : effects.fields)
+        writeBox(controls, field.control, field.text);
+    writeBox(controls, {text6, 6}, outcome.title);
+    writeBox(controls, {text6, 9}, settings.textColour);
+    const bool frames = settings.frames != FrameLayout::None;
+    writeBox(controls, {text6, 10}, frames ? settings.navigationBackColour : settings.backColour);
+    if (frames) {
+        const QString text1 = QStringLiteral("Text1");
+        writeBox(controls, {text1, 2}, outcome.names.body);
+        writeBox(controls, {text1, 0}, outcome.names.navigation);
+        writeBox(controls, {text1, 9}, outcome.names.frameset);
+    }
+    if (settings.frames == FrameLayout::SideBySide)
+        autocreate::selectOption(controls, QStringLiteral("Option5"), 0);
+    else if (settings.frames == FrameLayout::TopBottom)
+        autocreate::selectOption(controls, QStringLiteral("Option5"), 1);
+}
+
+void AutoCreateRunner::InsertSkeleton()
+{
+    Document& d = ws.current();
+    RichEdit* ed = d.HtText;
+    const QString text = ed->Text();
+    const QString page = autocreate::insertSkeleton(text, !d.Header.isEmpty(), gen::WrapPage);
+    // A wrapped text is always longer: the same size means it had its page already.
+    if (page.size() == text.size())
+        return;
+    undo.Savetx();
+    ed->SetText(page);
+    colour.Setcolor2(ed);
+}
+
+void AutoCreateRunner::MakeAnchorLinks()
+{
+    if (ws.DocCount() < 2)
+        return;
+    const std::optional<autocreate::AnchorLinkList> list = autocreate::anchorLinkList(ws.HtText(1)->Text());
+    if (!list)
+        return;
+    // The body page becomes the current document, so that the snapshot is its own.
+    ws.selectSourceTab(1);
+    undo.Savetx();
+    RichEdit* ed = ws.HtText(1);
+    ed->Select(static_cast<int>(list->at), 0);
+    ed->SetSelText(list->links);
+}

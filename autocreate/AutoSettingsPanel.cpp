@@ -1,0 +1,187 @@
+#include "autocreate/AutoSettingsPanel.h"
+
+#include "autocreate/AutoCreateTexts.h"
+#include "platform/ControlRegistry.h"
+#include "platform/Procedures.h"
+#include "platform/Twips.h"
+#include "wizards/Dispatcher.h"
+#include "workspace/PanelKit.h"
+
+#include <QButtonGroup>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+
+using autocreate::FrameLayout;
+
+namespace {
+
+const QString Text6 = QStringLiteral("Text6");
+const QString Option18 = QStringLiteral("Option18");
+constexpr int Panel = 33;
+
+// Columns of a row inside a group, in twips.
+constexpr int LabelLeft = 120;
+constexpr int LabelWidth = 1700;
+constexpr int BoxLeft = 1850;
+constexpr int BoxWidth = 1000;
+constexpr int ButtonLeft = 2900;
+constexpr int RowHeight = 330;
+
+// The box that each colour button `cmdwav(i)` fills; the picker's target code is the box's index.
+int colourBoxOf(int button)
+{
+    switch (button) {
+    case 6: return 18;
+    case 7: return 21;
+    case 8: return 20;
+    case 9: return 26;
+    case 10: return 23;
+    default: return -1;
+    }
+}
+
+} // namespace
+
+AutoSettingsPanel::AutoSettingsPanel(PanelKit& panelKit, Dispatcher& dispatcher, Procedures& procedures)
+    : panels(panelKit)
+    , controls(panelKit.controls)
+    , procs(procedures)
+{
+    QGroupBox* panel = panels.addFrame(Panel, QString());
+    twips::SetGeometry(panel, 3500, 3000, 7155, 5895);
+    twips::SetGeometry(panels.addTitle(panel, QStringLiteral("Label"), Panel, QStringLiteral("お任せの設定")), 50, 180, 6700, 285);
+    twips::SetGeometry(panels.addCmdButton(panel, 109, QStringLiteral("×")), 6775, 180, 330, 285);
+    twips::SetGeometry(panels.addExplanation(panel, 34), 50, 550, 5500, 450);
+    twips::SetGeometry(panels.addCmdButton(panel, 107, QStringLiteral("閉じる")), 5700, 550, 1300, 400);
+    dispatcher.setClose(107, QStringLiteral("Frame"), Panel);
+    dispatcher.setClose(109, QStringLiteral("Frame"), Panel);
+
+    QGroupBox* rule = panels.addPanel(QStringLiteral("framesub"), 25, QStringLiteral("タイトルを囲む罫線の色"), panel);
+    twips::SetGeometry(rule, 50, 1100, 3450, 750);
+    colourRow(rule, QStringLiteral("罫線の色"), 26, 9, 300)->setText(QStringLiteral("#BBDDFF"));
+
+    QGroupBox* navigation = panels.addPanel(QStringLiteral("framesub"), 12, QStringLiteral("見出し文全体の設定"), panel);
+    twips::SetGeometry(navigation, 3600, 1100, 3450, 1150);
+    box(navigation, QStringLiteral("文字の大きさ(絶対値)"), 25, QStringLiteral("2"), 300);
+    colourRow(navigation, QStringLiteral("背景色"), 23, 10, 700)->setText(QStringLiteral("#BBDDFF"));
+
+    auto* frames = new QGroupBox(QStringLiteral("フレーム"), panel);
+    twips::SetGeometry(frames, 50, 1950, 3450, 700);
+    auto* layouts = new QButtonGroup(this);
+    const char* const captions[] = {"なし", "左右", "上下"};
+    for (int i = 0; i < 3; ++i) {
+        auto* option = panels.add<QRadioButton>(frames, Option18, 12 + i);
+        option->setText(QString::fromUtf8(captions[i]));
+        twips::SetGeometry(option, 150 + i * 1050, 300, 950, RowHeight);
+        layouts->addButton(option);
+        connect(option, &QRadioButton::toggled, this, [this, i](bool on) {
+            if (on)
+                Option18_Click(12 + i);
+        });
+    }
+    controls.get<QRadioButton>(Option18, 13)->setChecked(true);
+
+    QGroupBox* body = panels.addPanel(QStringLiteral("framesub"), 3, QStringLiteral("本文全体の設定"), panel);
+    twips::SetGeometry(body, 50, 2750, 3450, 1550);
+    box(body, QStringLiteral("大きさ(絶対値)"), 24, QStringLiteral("3"), 300);
+    colourRow(body, QStringLiteral("文字色"), 20, 8, 700)->setText(QStringLiteral("#0000A0"));
+    colourRow(body, QStringLiteral("背景色"), 21, 7, 1100)->setText(QStringLiteral("#FFE8D0"));
+
+    QGroupBox* headings = panels.addPanel(QStringLiteral("framesub"), 2, QStringLiteral("段落見出し文字の設定"), panel);
+    twips::SetGeometry(headings, 3600, 2350, 3450, 1150);
+    box(headings, QStringLiteral("大きさ(絶対値)"), 19, QStringLiteral("3"), 300);
+    colourRow(headings, QString(), 18, 6, 700)->setText(QStringLiteral("#0000BD"));
+
+    // The work list of the steps; the run keeps its lines elsewhere, so it stays empty and hidden.
+    panels.add<QListWidget>(panel, QStringLiteral("List3"), 1)->hide();
+
+    // The groups are shown with the panel; the panel itself starts hidden.
+    for (QGroupBox* group : {rule, navigation, body, headings})
+        group->show();
+}
+
+QLineEdit* AutoSettingsPanel::box(QGroupBox* group, const QString& label, int index, const QString& text, int top)
+{
+    if (!label.isEmpty())
+        twips::SetGeometry(new QLabel(label, group), LabelLeft, top, LabelWidth, RowHeight);
+    auto* edit = panels.add<QLineEdit>(group, Text6, index);
+    edit->setText(text);
+    twips::SetGeometry(edit, BoxLeft, top, BoxWidth, RowHeight);
+    return edit;
+}
+
+QLineEdit* AutoSettingsPanel::colourRow(QGroupBox* group, const QString& label, int boxIndex, int button, int top)
+{
+    QLineEdit* edit = box(group, label, boxIndex, QString(), top);
+    auto* pick = panels.add<QPushButton>(group, QStringLiteral("cmdwav"), button);
+    pick->setText(QStringLiteral("色"));
+    pick->setAutoDefault(false);
+    twips::SetGeometry(pick, ButtonLeft, top, 450, RowHeight);
+    connect(pick, &QPushButton::clicked, this, [this, button] { cmdwav_Click(button); });
+    return edit;
+}
+
+void AutoSettingsPanel::ShowAutoSettings()
+{
+    PanelPlace place;
+    place.frame = Panel;
+    place.textIndex = 34;
+    place.explanation = autotext::settingsExplanation();
+    place.top = 3000;
+    place.left = 3500;
+    place.width = 7155;
+    place.height = 5895;
+    panels.open(place);
+}
+
+void AutoSettingsPanel::Option18_Click(int index)
+{
+    controls.get<QWidget>(QStringLiteral("framesub"), 12)->setVisible(index == 13);
+}
+
+void AutoSettingsPanel::cmdwav_Click(int index)
+{
+    const int code = colourBoxOf(index);
+    if (code < 0)
+        return;
+    procs.call(QStringLiteral("OpenColorPicker"), code);
+}
+
+QString AutoSettingsPanel::text(int index) const
+{
+    return controls.get<QLineEdit>(Text6, index)->text();
+}
+
+autocreate::FrameLayout AutoSettingsPanel::frameLayout() const
+{
+    if (controls.get<QRadioButton>(Option18, 12)->isChecked())
+        return FrameLayout::None;
+    if (controls.get<QRadioButton>(Option18, 13)->isChecked())
+        return FrameLayout::SideBySide;
+    if (controls.get<QRadioButton>(Option18, 14)->isChecked())
+        return FrameLayout::TopBottom;
+    return FrameLayout::None;
+}
+
+autocreate::AutoCreateSettings AutoSettingsPanel::settings() const
+{
+    autocreate::AutoCreateSettings s;
+    s.textColour = text(20);
+    s.backColour = text(21);
+    s.navigationBackColour = text(23);
+    s.navigationFontSize = text(25);
+    s.headingStyle.size = text(19);
+    s.headingStyle.colour = text(18);
+    s.frames = frameLayout();
+    return s;
+}
+
+void AutoSettingsPanel::hide()
+{
+    controls.get<QWidget>(QStringLiteral("Frame"), Panel)->hide();
+}

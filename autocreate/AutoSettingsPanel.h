@@ -1,0 +1,44 @@
+#pragma once
+
+#include "autocreate/AutoCreatePipeline.h"
+
+#include <QObject>
+
+class ControlRegistry;
+class Dispatcher;
+class PanelKit;
+class Procedures;
+class QGroupBox;
+class QLineEdit;
+class QRadioButton;
+
+// The settings panel of automatic creation, `Frame(33)` "お任せの設定": the colours and sizes of
+// the page, its headings and its navigation page, and whether frames are made. Its fields are
+// plain boxes that keep what the user types while the program runs; a run reads them.
+class AutoSettingsPanel : public QObject {
+    Q_OBJECT
+
+public:
+    AutoSettingsPanel(PanelKit& panels, Dispatcher& dispatcher, Procedures& procs);
+
+    // The menu item "自動作成設定": the panel at its place, in front, with its explanation.
+    void ShowAutoSettings();
+    // The frame layout: the navigation page's settings matter only for frames side by side.
+    void Option18_Click(int index);
+    // The colour buttons `cmdwav(6)` to `cmdwav(10)`: the colour picker for their boxes.
+    void cmdwav_Click(int index);
+
+    // What a run reads from the panel.
+    autocreate::AutoCreateSettings settings() const;
+    autocreate::FrameLayout frameLayout() const;
+    void hide();
+
+private:
+    QLineEdit* colourRow(QGroupBox* group, const QString& label, int box, int button, int top);
+    QLineEdit* box(QGroupBox* group, const QString& label, int index, const QString& text, int top);
+    QString text(int index) const;
+
+    PanelKit& panels;
+    ControlRegistry& controls;
+    Procedures& procs;
+};

@@ -1,0 +1,469 @@
+// Automatic creation on the real window: the run, its menu, the automatic run of a text file
+// that is opened, the settings panel, the in-page links and the Edit menu's skeleton.
+#include "autocreate/AutoCreateTexts.h"
+#include "autocreate/WholeRunCases.h"
+#include "platform/RichEdit.h"
+#include "platform/TabStrip.h"
+#include "platform/TextFile.h"
+#include "platform/Twips.h"
+#include "platform/WebBrowser.h"
+#include "support/AppFixture.h"
+#include "support/BrowserWaits.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSignalSpy>
+#include <QWebEnginePage>
+#include <QWebEngineProfile>
+#include <QWebEngineScript>
+#include <QWebEngineScriptCollection>
+#include <QWebEngineView>
+#include <map>
+#include <new>
+
+namespace {
+
+QByteArray cp932(const QString& text)
+{
+    return encodeText(text, TextEncoding::Cp932, true).bytes;
+}
+
+} // namespace
+
+class AutoCreateWindowTest : public AppFixture {
+protected:
+    void SetUp() override
+    {
+        AppFixture::SetUp();
+        web = temp.path() + QStringLiteral("/web");
+        QDir().mkpath(web);
+    }
+
+    // The control, or a stand-in registered under its name while its panel is not built. The
+    // stand-ins of one array share a parent, so that option buttons exclude each other.
+    template <typename T>
+    T* control(const QString& name, int index = ControlRegistry::NoIndex)
+    {
+        if (!w().controls.has(name, index)) {
+            QWidget*& holder = standInHolders_[name];
+            if (!holder)
+                holder = new QWidget(&w());
+            w().controls.add(name, index, new T(holder));
+        }
+        return w().controls.get<T>(name, index);
+    }
+    std::map<QString, QWidget*> standInHolders_;
+    QString box(const QString& name, int index = ControlRegistry::NoIndex) { return control<QLineEdit>(name, index)->text(); }
+
+    // Opens a file through the File menu and lets the automatic run that follows happen.
+    void openThroughMenu(const QString& file)
+    {
+        dialogs.expectOpen(file);
+        w().fileMenu.OpenFileCmd();
+        QApplication::processEvents();
+    }
+
+    // The current document holds the text under a name in the web folder.
+    void documentWith(const QString& text, const QString& name)
+    {
+        Document& d = w().ws.current();
+        d.HtText->SetText(text);
+        d.FileName = name;
+        d.DataPath = web;
+    }
+
+    void run() { w().commands.invoke(QStringLiteral("mjidou"), 1); }
+
+    QVariant script(WebBrowser* b, const QString& js)
+    {
+        auto result = std::make_shared<std::optional<QVariant>>();
+        b->view()->page()->runJavaScript(js, QWebEngineScript::ApplicationWorld,
+                                         [result](const QVariant& v) { *result = v; });
+        EXPECT_TRUE(waitUntil([&] { return result->has_value(); }));
+        return result->value_or(QVariant());
+    }
+
+    // Every page of the browsers: a frame tells the page around it what it loaded, its links and
+    // where it jumped to, and follows its second link when asked; the page keeps what it hears.
+    void reportFrames()
+    {
+        QWebEngineScript listen;
+        listen.setName(QStringLiteral("listen"));
+        listen.setInjectionPoint(QWebEngineScript::DocumentCreation);
+        listen.setWorldId(QWebEngineScript::ApplicationWorld);
+        listen.setSourceCode(QStringLiteral(
+            "window.framesReports = [];"
+            "window.addEventListener('message', function (e) { window.framesReports.push(String(e.data)); });"));
+        QWebEngineScript report;
+        report.setName(QStringLiteral("report"));
+        report.setInjectionPoint(QWebEngineScript::DocumentReady);
+        report.setWorldId(QWebEngineScript::ApplicationWorld);
+        report.setRunsOnSubFrames(true);
+        report.setSourceCode(QStringLiteral(
+            "if (window !== window.top) {"
+            "  var tell = function (what) { window.top.postMessage(window.name + ' ' + what, '*'); };"
+            "  tell('loaded ' + location.href.split('/').pop() + ' '"
+            "       + Array.from(document.links).map(function (a) { return a.getAttribute('href'); }).join(','));"
+            "  window.addEventListener('hashchange', function () {"
+            "    var a = document.getElementsByName(location.hash.substring(1))[0];"
+            "    tell('hash ' + location.hash + ' ' + (a ? a.textContent : '(no anchor)'));"
+            "  });"
+            "  window.addEventListener('message', function (e) { if (e.data === 'click 1') document.links[1].click(); });"
+            "}"));
+        scripts_ = {listen, report};
+        for (const QWebEngineScript& s : scripts_)
+            WebBrowser::sharedProfile()->scripts()->insert(s);
+    }
+    QStringList frameReports(WebBrowser* b)
+    {
+        return script(b, QStringLiteral("(window.framesReports || []).join('\\n')")).toString().split('\n');
+    }
+    void TearDown() override
+    {
+        for (const QWebEngineScript& s : scripts_)
+            WebBrowser::sharedProfile()->scripts()->remove(s);
+        AppFixture::TearDown();
+    }
+    QList<QWebEngineScript> scripts_;
+
+    QString web;
+};
+
+TEST_F(AutoCreateWindowTest, OpeningATextFileMakesTheThreeFramePagesBesideIt)
+{
+    start();
+    reportFrames();
+    // The frames panel shows what the run used; the split follows the frame choice.
+    control<QRadioButton>(QStringLiteral("Option5"), 0);
+    control<QRadioButton>(QStringLiteral("Option5"), 1)->setChecked(true);
+    for (int i : {0, 2, 9})
+        control<QLineEdit>(QStringLiteral("Text1"), i);
+    control<QLineEdit>(QStringLiteral("Text6"), 10);
+    const QString file = web + QStringLiteral("/memo.txt");
+    writeFile(file, cp932(wholerun::Text));
+    dialogs.expectOpen(file);
+    w().fileMenu.OpenFileCmd();
+    // The pages go beside the text file, whatever the current folder is by then.
+    const QString elsewhere = temp.path() + QStringLiteral("/elsewhere");
+    QDir().mkpath(elsewhere);
+    QDir::setCurrent(elsewhere);
+    QApplication::processEvents();
+
+    ASSERT_EQ(w().ws.DocCount(), 3);
+    EXPECT_FALSE(w().m1.AutoCreating);
+    const QStringList names = {"memoleft.html", "memoright.html", "memoindex.html"};
+    const QStringList captions = {"memoleft", "memorigh", "memoinde"};
+    const QStringList texts = {wholerun::navigationPage(), wholerun::bodyPage(), wholerun::framesetPage()};
+    for (int n = 0; n < 3; ++n) {
+        SCOPED_TRACE(names[n].toStdString());
+        const Document& d = w().ws.doc(n);
+        EXPECT_EQ(d.FileName, names[n]);
+        EXPECT_EQ(d.DataPath, web);
+        EXPECT_EQ(w().ws.sourceCaption(n), captions[n]);
+        EXPECT_EQ(d.HtText->Text(), texts[n]);
+        EXPECT_EQ(readFile(web + QLatin1Char('/') + names[n]), cp932(texts[n] + CrLf));
+    }
+    EXPECT_TRUE(QDir(elsewhere).isEmpty());
+    // The open recorded the text file, not a page made from it.
+    EXPECT_EQ(w().files.RemFile[0], file);
+    EXPECT_TRUE(control<QRadioButton>(QStringLiteral("Option5"), 0)->isChecked());
+    EXPECT_EQ(box(QStringLiteral("Text1"), 0), names[0]);
+    EXPECT_EQ(box(QStringLiteral("Text1"), 2), names[1]);
+    EXPECT_EQ(box(QStringLiteral("Text1"), 9), names[2]);
+    EXPECT_EQ(box(QStringLiteral("Text6"), 10), QStringLiteral("#BBDDFF"));
+
+    // The run ends on the frameset's preview. The frames' pages come from files, which the page
+    // around them may not look into: they report to it, and a navigation link is followed in
+    // the navigation frame itself.
+    EXPECT_EQ(w().ws.tabStrip().SelectedIndex(), 6);
+    ASSERT_TRUE(waitUntil([this] { return !w().preview.TimerBrowser.isActive(); }));
+    WebBrowser* b = w().ws.doc(2).WebB1;
+    ASSERT_NE(b, nullptr);
+    const QString loaded = QStringLiteral(
+        "left loaded memoleft.html memoright.html#Pelmor1,memoright.html#Pelmor2,memoright.html#Pelmor3");
+    ASSERT_TRUE(waitUntil([&] { return frameReports(b).contains(QStringLiteral("right loaded memoright.html ")); }))
+        << frameReports(b).join('|').toStdString();
+    ASSERT_TRUE(waitUntil([&] { return frameReports(b).contains(loaded); })) << frameReports(b).join('|').toStdString();
+    script(b, QStringLiteral("window.frames[0].postMessage('click 1', '*')"));
+    EXPECT_TRUE(waitUntil([&] { return frameReports(b).contains(QStringLiteral("right hash #Pelmor2 Fruits")); }))
+        << frameReports(b).join('|').toStdString();
+}
+
+TEST_F(AutoCreateWindowTest, WithoutFramesThePageTakesTheTextsPlaceInOneChange)
+{
+    start();
+    for (int i : {6, 9, 10})
+        control<QLineEdit>(QStringLiteral("Text6"), i);
+    control<QLineEdit>(QStringLiteral("txtsentaku"));
+    control<QRadioButton>(QStringLiteral("Option6"), 1);
+    control<QRadioButton>(QStringLiteral("Option18"), 12)->click();
+    documentWith(wholerun::Text, QStringLiteral("memo.txt"));
+    w().ws.doc(0).encoding = TextEncoding::Utf8;
+    run();
+
+    ASSERT_EQ(w().ws.DocCount(), 1);
+    const Document& d = w().ws.doc(0);
+    EXPECT_EQ(d.HtText->Text(), wholerun::page());
+    // Saving writes the page beside the text file, never over it.
+    EXPECT_EQ(d.FileName, QStringLiteral("memo.html"));
+    EXPECT_EQ(w().ws.sourceCaption(0), QStringLiteral("memo.htm"));
+    EXPECT_EQ(d.encoding, TextEncoding::Cp932);
+    EXPECT_TRUE(d.Modified);
+    EXPECT_FALSE(QFileInfo::exists(web + QStringLiteral("/memo.html")));
+    EXPECT_EQ(w().ws.tabStrip().SelectedIndex(), 2);
+    EXPECT_FALSE(w().m1.AutoCreating);
+    EXPECT_EQ(box(QStringLiteral("Text6"), 6), QStringLiteral("My Page"));
+    EXPECT_EQ(box(QStringLiteral("Text6"), 9), QStringLiteral("#0000A0"));
+    EXPECT_EQ(box(QStringLiteral("Text6"), 10), QStringLiteral("#FFE8D0"));
+    EXPECT_EQ(box(QStringLiteral("txtsentaku")), QStringLiteral(" cat.gif"));
+    EXPECT_TRUE(control<QRadioButton>(QStringLiteral("Option6"), 1)->isChecked());
+
+    // One undo gives the text back.
+    w().ws.selectSourceTab(0);
+    w().undo.Gettx();
+    EXPECT_EQ(d.HtText->Text(), wholerun::Text);
+}
+
+// A hidden header and footer stay round the converted text, which the body page holds.
+TEST_F(AutoCreateWindowTest, AHiddenHeaderGoesWithTheBodyPage)
+{
+    start();
+    const QString header = QStringLiteral("<HTML><HEAD><TITLE>t</TITLE></HEAD><BODY>\r\n");
+    const QString footer = QStringLiteral("</BODY></HTML>");
+    documentWith(QStringLiteral("Heading\r\ntext\r\n"), QStringLiteral("memo.txt"));
+    w().ws.doc(0).Header = header;
+    w().ws.doc(0).Footer = footer;
+    // The text has no page of its own to take the title and the colours.
+    dialogs.expectMsg(QStringLiteral("<TITLE> のタグがありません"));
+    dialogs.expectMsg(QStringLiteral("<BODY>が有りません。"));
+    run();
+    ASSERT_EQ(w().ws.DocCount(), 3);
+    const Document& body = w().ws.doc(1);
+    EXPECT_EQ(body.Header, header);
+    EXPECT_EQ(body.Footer, footer);
+    EXPECT_EQ(readFile(web + QStringLiteral("/memoright.html")), cp932(GetFullText(body) + CrLf));
+    EXPECT_TRUE(body.HtText->Text().contains(QStringLiteral("<A name=\"Pelmor1\">Heading</A>")));
+    const Document& navigation = w().ws.doc(0);
+    EXPECT_TRUE(navigation.Header.isEmpty() && navigation.Footer.isEmpty());
+    EXPECT_EQ(readFile(web + QStringLiteral("/memoleft.html")), cp932(navigation.HtText->Text() + CrLf));
+}
+
+TEST_F(AutoCreateWindowTest, WithTwoDocumentsOpenTheRunIsRefusedAndChangesNothing)
+{
+    start();
+    bool built = false;
+    w().autoRunner.makeGenerators = [&built](const autocreate::PanelInputs& p, const QString& f,
+                                             const std::shared_ptr<autocreate::GeneratorEffects>& e) {
+        built = true;
+        return autocreate::realGenerators(p, f, e);
+    };
+    documentWith(QStringLiteral("first\r\n"), QStringLiteral("a.txt"));
+    ASSERT_TRUE(w().ws.AddTab());
+    documentWith(QStringLiteral("second\r\n"), QStringLiteral("b.txt"));
+    dialogs.expectMsg(autotext::tooManyDocuments());
+    run();
+    EXPECT_EQ(w().ws.DocCount(), 2);
+    EXPECT_EQ(w().ws.HtText(0)->Text(), QStringLiteral("first\r\n"));
+    EXPECT_EQ(w().ws.HtText(1)->Text(), QStringLiteral("second\r\n"));
+    EXPECT_FALSE(built);
+
+    // A text file dropped while two documents are open is read, and stays as it was read.
+    const QString file = web + QStringLiteral("/dropped.txt");
+    writeFile(file, "Title\r\n\r\nbody\r\n");
+    w().ws.HtText(1)->SetText(QString());
+    dialogs.expectMsg(autotext::tooManyDocuments());
+    w().fileMenu.OpenPath(file);
+    QApplication::processEvents();
+    EXPECT_EQ(w().ws.DocCount(), 2);
+    EXPECT_EQ(w().ws.HtText(1)->Text(), QStringLiteral("Title\r\n\r\nbody\r\n"));
+    EXPECT_EQ(w().ws.doc(1).FileName, QStringLiteral("dropped.txt"));
+    EXPECT_FALSE(built);
+}
+
+TEST_F(AutoCreateWindowTest, TheSwitchDecidesWhetherAnOpenedTextFileIsConverted)
+{
+    start();
+    control<QRadioButton>(QStringLiteral("Option18"), 12)->click();
+    w().commands.invoke(QStringLiteral("mjidou"), 0);
+    EXPECT_FALSE(w().autoCreate.AutoRun.value());
+    const QString file = web + QStringLiteral("/memo.txt");
+    writeFile(file, "My Page\r\n\r\ntext\r\n");
+    openThroughMenu(file);
+    EXPECT_EQ(w().ws.CurEditor()->Text(), QStringLiteral("My Page\r\n\r\ntext\r\n"));
+    EXPECT_EQ(w().ws.doc(0).FileName, QStringLiteral("memo.txt"));
+
+    // Switched on again it is stored, and an extension in capitals counts too.
+    w().commands.invoke(QStringLiteral("mjidou"), 0);
+    EXPECT_EQ(w().m1.ini.GetIniSetting(QString(), QString(), QStringLiteral("Auto"), QString()), QStringLiteral("1"));
+    const QString capitals = web + QStringLiteral("/NOTE.TXT");
+    writeFile(capitals, "My Page\r\n\r\ntext\r\n");
+    dialogs.expectMsg(QStringLiteral("現在のファイルを保存しますか？"), MsgResult::No);
+    openThroughMenu(capitals);
+    EXPECT_EQ(w().ws.doc(0).FileName, QStringLiteral("NOTE.html"));
+    EXPECT_TRUE(w().ws.CurEditor()->Text().contains(QStringLiteral("<TITLE>My Page</TITLE>")));
+}
+
+TEST_F(AutoCreateWindowTest, ATextFileNamedOnTheCommandLineIsConvertedAtStart)
+{
+    const QString file = web + QStringLiteral("/memo.txt");
+    writeFile(file, "My Page\r\n\r\nHeading\r\ntext\r\n");
+    start(QLatin1Char('"') + file + QLatin1Char('"'));
+    ASSERT_EQ(w().ws.DocCount(), 3);
+    EXPECT_EQ(w().ws.doc(0).FileName, QStringLiteral("memoleft.html"));
+    for (const char* page : {"memoleft.html", "memoright.html", "memoindex.html"})
+        EXPECT_TRUE(QFileInfo::exists(web + QLatin1Char('/') + QLatin1String(page))) << page;
+}
+
+TEST_F(AutoCreateWindowTest, APageThatCannotBeWrittenIsReportedAndStaysInItsTab)
+{
+    start();
+    // A folder stands where the body page's file would go.
+    QDir().mkpath(web + QStringLiteral("/memoright.html"));
+    documentWith(QStringLiteral("Heading\r\ntext\r\n"), QStringLiteral("memo.txt"));
+    dialogs.expectMsg(QStringLiteral("自動作成したページが書き込めませんでした。ページはタブに残っています。"));
+    run();
+    ASSERT_EQ(w().ws.DocCount(), 3);
+    EXPECT_TRUE(w().ws.HtText(1)->Text().contains(QStringLiteral("<A name=\"Pelmor1\">Heading</A>")));
+    EXPECT_TRUE(QFileInfo(web + QStringLiteral("/memoright.html")).isDir());
+    EXPECT_TRUE(QFileInfo::exists(web + QStringLiteral("/memoleft.html")));
+    EXPECT_TRUE(QFileInfo::exists(web + QStringLiteral("/memoindex.html")));
+}
+
+TEST_F(AutoCreateWindowTest, FramesAreRefusedForADocumentThatWasNeverSaved)
+{
+    start();
+    Document& d = w().ws.doc(0);
+    d.HtText->SetText(QStringLiteral("My Page\r\n\r\ntext\r\n"));
+    dialogs.expectMsg(autotext::saveBeforeFrames());
+    run();
+    EXPECT_EQ(w().ws.DocCount(), 1);
+    EXPECT_EQ(d.HtText->Text(), QStringLiteral("My Page\r\n\r\ntext\r\n"));
+    EXPECT_EQ(d.FileName, QStringLiteral("$$$000.html"));
+}
+
+TEST_F(AutoCreateWindowTest, AFailedRunTellsTheUserAndLeavesUndoWorking)
+{
+    start();
+    w().autoRunner.makeGenerators = [](const autocreate::PanelInputs& p, const QString& f,
+                                       const std::shared_ptr<autocreate::GeneratorEffects>& e) {
+        autocreate::AutoCreateGenerators g = autocreate::realGenerators(p, f, e);
+        g.makeList = [](const QString&) -> QString { throw std::bad_alloc(); };
+        return g;
+    };
+    documentWith(wholerun::Text, QStringLiteral("memo.txt"));
+    dialogs.expectMsg(autotext::runFailed(QStringLiteral("メモリーが足りません。"), true));
+    run();
+    EXPECT_FALSE(w().m1.AutoCreating);
+    EXPECT_EQ(w().ws.DocCount(), 1);
+    Document& d = w().ws.doc(0);
+    EXPECT_EQ(d.HtText->Text(), wholerun::Text);
+    EXPECT_EQ(d.FileName, QStringLiteral("memo.txt"));
+    // Snapshots are taken again.
+    const int before = d.UndoPos;
+    w().undo.Savetx();
+    EXPECT_NE(d.UndoPos, before);
+}
+
+TEST_F(AutoCreateWindowTest, TheSettingsPanelShowsHidesAndKeepsItsValues)
+{
+    start();
+    auto* panel = w().controls.get<QGroupBox>(QStringLiteral("Frame"), 33);
+    const struct {
+        int box;
+        const char* initial;
+    } boxes[] = {{26, "#BBDDFF"}, {25, "2"}, {23, "#BBDDFF"}, {24, "3"}, {20, "#0000A0"}, {21, "#FFE8D0"}, {19, "3"}, {18, "#0000BD"}};
+    for (const auto& b : boxes)
+        EXPECT_EQ(box(QStringLiteral("Text6"), b.box), QString::fromUtf8(b.initial)) << b.box;
+    EXPECT_TRUE(control<QRadioButton>(QStringLiteral("Option18"), 13)->isChecked());
+
+    for (int close : {107, 109}) {
+        w().commands.invoke(QStringLiteral("mjidou"), 2);
+        EXPECT_TRUE(panel->isVisible());
+        EXPECT_EQ(QList<int>({twips::Left(panel), twips::Top(panel), twips::Width(panel), twips::Height(panel)}),
+                  QList<int>({3500, 3000, 7155, 5895}));
+        EXPECT_EQ(w().controls.get<QPlainTextEdit>(QStringLiteral("Text"), 34)->toPlainText(),
+                  QStringLiteral("自動執行の時の各設定を行います。"));
+        control<QLineEdit>(QStringLiteral("Text6"), 19)->setText(QStringLiteral("5"));
+        w().controls.get<QPushButton>(QStringLiteral("Cmdcmd"), close)->click();
+        EXPECT_FALSE(panel->isVisible());
+        EXPECT_EQ(box(QStringLiteral("Text6"), 19), QStringLiteral("5"));
+    }
+
+    // The navigation page's settings show only for frames side by side.
+    w().commands.invoke(QStringLiteral("mjidou"), 2);
+    auto* navigation = w().controls.get<QWidget>(QStringLiteral("framesub"), 12);
+    for (int option : {12, 13, 14, 13}) {
+        control<QRadioButton>(QStringLiteral("Option18"), option)->click();
+        EXPECT_EQ(navigation->isVisible(), option == 13) << option;
+    }
+
+    // Each colour button opens the picker for its own box.
+    const int codes[] = {18, 21, 20, 26, 23};
+    for (int i = 6; i <= 10; ++i) {
+        w().controls.get<QPushButton>(QStringLiteral("cmdwav"), i)->click();
+        EXPECT_TRUE(w().colorPicker.isVisible());
+        EXPECT_EQ(w().colorPicker.ColorTarget.value(), codes[i - 6]) << i;
+    }
+}
+
+TEST_F(AutoCreateWindowTest, InPageLinksGoIntoTheBodyPageAfterASnapshot)
+{
+    start();
+    // With one document the command does nothing.
+    documentWith(QStringLiteral("x\r\n<A name=\"Pelmor1\">One</A>\r\n"), QStringLiteral("a.html"));
+    w().commands.invoke(QStringLiteral("mjidou"), 4);
+    EXPECT_EQ(w().ws.HtText(0)->Text(), QStringLiteral("x\r\n<A name=\"Pelmor1\">One</A>\r\n"));
+
+    const QString body = QStringLiteral("<BODY>\r\n<P>\r\n<B><A name=\"Pelmor1\">One</A></B><BR>\r\ntext\r\n</P>\r\n"
+                                        "<P>\r\n<B><A name=\"Pelmor2\">Two</A></B><BR>\r\n</P>\r\n</BODY>");
+    ASSERT_TRUE(w().ws.AddTab());
+    documentWith(body, QStringLiteral("memoright.html"));
+    w().ws.selectSourceTab(0);
+    w().commands.invoke(QStringLiteral("mjidou"), 4);
+    EXPECT_EQ(w().ws.CurDoc(), 1);
+    EXPECT_EQ(w().ws.HtText(1)->Text(),
+              QStringLiteral("<BODY>\r\n<P>"
+                             "<A href=\"#Pelmor1\">One</A><BR>\r\n<A href=\"#Pelmor2\">Two</A><BR>\r\n"
+                             "\r\n<B><A name=\"Pelmor1\">One</A></B><BR>\r\ntext\r\n</P>\r\n"
+                             "<P>\r\n<B><A name=\"Pelmor2\">Two</A></B><BR>\r\n</P>\r\n</BODY>"));
+    w().ws.HtText(1)->EmptyUndoBuffer();
+    w().undo.Gettx();
+    EXPECT_EQ(w().ws.HtText(1)->Text(), body);
+}
+
+TEST_F(AutoCreateWindowTest, TheSkeletonWrapsOnlyATextWithoutPage)
+{
+    start();
+    const struct {
+        const char* text;
+        bool wrapped;
+    } cases[] = {
+        {"plain text\r\n", true},
+        {"<Body>\r\ntext", true},
+        {"text <body> inside", false},
+        {"<HTML>\r\n", false},
+        {"<BODY>", false},
+    };
+    RichEdit* ed = w().ws.CurEditor();
+    for (const auto& c : cases) {
+        const QString text = QString::fromUtf8(c.text);
+        ed->SetText(text);
+        w().procs.call(QStringLiteral("InsertSkeleton"));
+        EXPECT_EQ(ed->Text(), c.wrapped ? gen::WrapPage(text) : text) << c.text;
+    }
+    // Undo gives the text back.
+    ed->SetText(QStringLiteral("plain"));
+    w().procs.call(QStringLiteral("InsertSkeleton"));
+    w().undo.Gettx();
+    EXPECT_EQ(ed->Text(), QStringLiteral("plain"));
+
+    // Nothing while the header is hidden.
+    w().ws.current().Header = QStringLiteral("<HTML><BODY>\r\n");
+    w().procs.call(QStringLiteral("InsertSkeleton"));
+    EXPECT_EQ(ed->Text(), QStringLiteral("plain"));
+}
