@@ -396,8 +396,12 @@ void CssBuilder::ShowCssValueInput(QString& kind)
     case css::ValueInput::Url:
         if (procs.defined(QStringLiteral("mgazou_Click")))
             procs.call(QStringLiteral("mgazou_Click"));
-        if (auto* choice = qobject_cast<QWidget*>(controls.find(QStringLiteral("framesub"), 26)))
-            choice->hide();
+        // The image panel's own settings do not count for a url; its insert button must stay.
+        if (auto* settings = qobject_cast<QWidget*>(controls.find(QStringLiteral("framesub"), 26))) {
+            auto* insertButton = qobject_cast<QWidget*>(controls.find(QStringLiteral("Cmdcmd"), 11));
+            if (!insertButton || !settings->isAncestorOf(insertButton))
+                settings->hide();
+        }
         break;
     case css::ValueInput::None:
         break;

@@ -201,17 +201,18 @@ TEST_F(CssBuilderTest, ColoursComeFromThePickerInTheChosenNotation)
     }
 }
 
-TEST_F(CssBuilderTest, UrlOpensTheImagePanel)
+TEST_F(CssBuilderTest, UrlTakesItsPictureFromTheImagePanel)
 {
     open();
-    int opened = 0;
-    if (!w().procs.defined(u("mgazou_Click")))
-        w().procs.define(u("mgazou_Click"), std::function<void()>([&] { ++opened; }));
-    else
-        opened = 1;
     doubleClick(u("色と背景"), u("background-image"), u("url"));
     EXPECT_EQ(style(), u("background-image:url;"));
-    EXPECT_EQ(opened, 1);
+    QWidget* image = panel(u("Frame"), 3);
+    ASSERT_TRUE(image->isVisible());
+    EXPECT_TRUE(control<QWidget>(u("Cmdcmd"), 11)->isVisible()) << "the picture can be inserted";
+    control<QLineEdit>(u("TxtSoutai"))->setText(u("kabe.gif"));
+    press(11);
+    EXPECT_EQ(style(), u("background-image:url(kabe.gif);"));
+    EXPECT_FALSE(image->isVisible());
 }
 
 TEST_F(CssBuilderTest, SelectorKindsAndTheRule)
