@@ -4,12 +4,9 @@
 #include "platform/Procedures.h"
 #include "stylesheet/ClassList.h"
 #include "stylesheet/CssBuilder.h"
-#include "stylesheet/ListSelections.h"
 
 #include <QLineEdit>
 #include <QListWidget>
-#include <QPlainTextEdit>
-#include <QTextCursor>
 #include <optional>
 
 namespace {
@@ -37,8 +34,9 @@ ListClicks::ListClicks(ControlRegistry& controlRegistry, Procedures& procs, CssB
 void ListClicks::List3_Click(int index)
 {
     switch (index) {
-    case 3: renameChosen(); break;
-    case 5: templateChosen(); break;
+    case 0:
+    case 3:
+    case 5: ownersClick(index); break;
     case 6:
     case 8:
     case 9: builder.List3_Click(index); break;
@@ -53,31 +51,12 @@ void ListClicks::List3_DblClick(int index)
     builder.List3_DblClick(index);
 }
 
-void ListClicks::renameChosen()
+// The click of a list that another panel owns, as a click on its chosen entry runs it.
+void ListClicks::ownersClick(int index)
 {
-    const std::optional<QString> entry = chosenEntry(controls, 3);
-    auto* box = qobject_cast<QLineEdit*>(controls.find(QStringLiteral("Text6"), 29));
-    if (entry && box)
-        box->setText(*entry);
-}
-
-void ListClicks::templateChosen()
-{
-    const std::optional<QString> name = chosenEntry(controls, 5);
-    auto* nameBox = qobject_cast<QLineEdit*>(controls.find(QStringLiteral("Text6"), 30));
-    auto* content = qobject_cast<QPlainTextEdit*>(controls.find(QStringLiteral("Text"), 38));
-    if (!name || !nameBox || !content)
-        return;
-    nameBox->setText(*name);
-    if (const std::optional<css::TextRange> body = css::templateBody(content->toPlainText(), *name)) {
-        QTextCursor cursor(content->document());
-        cursor.setPosition(body->start);
-        cursor.setPosition(body->start + body->length, QTextCursor::KeepAnchor);
-        content->setTextCursor(cursor);
-    }
-    content->show();
-    content->raise();
-    content->setFocus();
+    auto* list = qobject_cast<QListWidget*>(controls.find(QStringLiteral("List3"), index));
+    if (list && list->currentItem())
+        Q_EMIT list->itemClicked(list->currentItem());
 }
 
 void ListClicks::lineLengthChosen()

@@ -7,8 +7,10 @@ class Procedures;
 
 // The click and double-click of the panels' list array `List3`, by the list's index, offered as
 // the procedures "List3_Click" and "List3_DblClick". The stylesheet lists (6, 8, 9, 12) run their
-// own handlers; the rename list (3), the template list (5) and the list of the line-length box
-// (11) act on their panels' controls when those panels exist. Other indexes do nothing.
+// handlers here; the link list (0), the rename list (3) and the template list (5) run their own
+// panels' click handling on their chosen entry; the list offered for the line-length box (11)
+// puts its entry into `Text(45)` and closes. Lists that do not exist, other indexes and a list
+// without a chosen entry do nothing.
 class ListClicks {
 public:
     ListClicks(ControlRegistry& controls, Procedures& procs, CssBuilder& builder, ClassList& classes);
@@ -17,8 +19,7 @@ public:
     void List3_DblClick(int index);
 
 private:
-    void renameChosen();
-    void templateChosen();
+    void ownersClick(int index);
     void lineLengthChosen();
 
     ControlRegistry& controls;

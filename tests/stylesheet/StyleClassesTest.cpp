@@ -1,5 +1,4 @@
 #include "StylePrinters.h"
-#include "stylesheet/ListSelections.h"
 #include "stylesheet/StyleClasses.h"
 
 #include <gtest/gtest.h>
@@ -108,28 +107,4 @@ TEST(StyleClassApply, ElementsWrapTheSelectionOnLinesOfTheirOwn)
         for (const QString& piece : {e.wrap.before, e.wrap.after})
             EXPECT_EQ(piece.count(u'\r'), piece.count(R)) << c.what;
     }
-}
-
-TEST(TemplateList, SelectsTheBodyOfTheTemplateOfThatName)
-{
-    // "Greeting" stands in an earlier body and starts an earlier, longer name.
-    const QString file = u("[start template]\nGreetings\nsay Greeting\n[end template]\n\n"
-                           "[start template]\nGreeting\nHello\nWorld\n[end template]\n");
-    const qsizetype nameLine = file.indexOf(u("\nGreeting\n"));
-    const std::optional<css::TextRange> body = css::templateBody(file, u("Greeting"));
-    ASSERT_TRUE(body.has_value());
-    EXPECT_EQ(body->start, nameLine + 9);
-    EXPECT_EQ(file.mid(body->start, body->length), u("\nHello\nWorld\n"));
-
-    // The same with CR LF line breaks, and the cases where nothing can be selected.
-    QString crlf = file;
-    crlf.replace(u("\n"), u("\r\n"));
-    const std::optional<css::TextRange> inCrLf = css::templateBody(crlf, u("Greeting"));
-    ASSERT_TRUE(inCrLf.has_value());
-    EXPECT_EQ(crlf.mid(inCrLf->start, inCrLf->length), u("\r\nHello\r\nWorld\r\n"));
-    EXPECT_EQ(css::templateBody(file, u("Missing")), std::nullopt);
-    EXPECT_EQ(css::templateBody(u("[start template]\nOpen\nbody\n"), u("Open")), std::nullopt);
-    const std::optional<css::TextRange> empty = css::templateBody(u("[start template]\nE\n[end template]"), u("E"));
-    ASSERT_TRUE(empty.has_value());
-    EXPECT_EQ(empty->length, 1);
 }

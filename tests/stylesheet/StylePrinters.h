@@ -1,6 +1,5 @@
 #pragma once
 
-#include "stylesheet/ListSelections.h"
 #include "stylesheet/StyleInsertions.h"
 #include "support/QtPrinters.h"
 
@@ -30,11 +29,6 @@ inline void PrintTo(const TextInsert& i, std::ostream* os)
 inline void PrintTo(const TextWrap& w, std::ostream* os)
 {
     *os << "{" << w.start << ", " << w.length << ", " << shown(w.before) << ", " << shown(w.after) << "}";
-}
-
-inline void PrintTo(const TextRange& r, std::ostream* os)
-{
-    *os << "{" << r.start << ", " << r.length << "}";
 }
 
 } // namespace css
