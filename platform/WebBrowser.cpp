@@ -195,11 +195,6 @@ QWebEngineProfile* WebBrowser::sharedProfile()
     return profile;
 }
 
-QWebEngineView* WebBrowser::view()
-{
-    ensureView();
-    return view_;
-}
 
 void WebBrowser::ensureView()
 {
@@ -279,7 +274,7 @@ QString WebBrowser::LocationName() const
     return title;
 }
 
-void WebBrowser::runScript(const QString& script, std::function<void(const QVariant&)> done)
+void WebBrowser::RunScript(const QString& script, std::function<void(const QVariant&)> done)
 {
     ensureView();
     QPointer<WebBrowser> self(this);
@@ -293,19 +288,19 @@ void WebBrowser::runScript(const QString& script, std::function<void(const QVari
 
 void WebBrowser::PageSource(std::function<void(const QString&)> done)
 {
-    runScript(QStringLiteral("document.documentElement ? document.documentElement.outerHTML : ''"),
+    RunScript(QStringLiteral("document.documentElement ? document.documentElement.outerHTML : ''"),
               [done = std::move(done)](const QVariant& v) { done(resultText(v)); });
 }
 
 void WebBrowser::PageText(std::function<void(const QString&)> done)
 {
-    runScript(QStringLiteral("document.body ? document.body.innerText : ''"),
+    RunScript(QStringLiteral("document.body ? document.body.innerText : ''"),
               [done = std::move(done)](const QVariant& v) { done(resultText(v)); });
 }
 
 void WebBrowser::PageLinks(std::function<void(const QStringList&)> done)
 {
-    runScript(QStringLiteral("Array.prototype.map.call(document.getElementsByTagName('a'), function (a) {"
+    RunScript(QStringLiteral("Array.prototype.map.call(document.getElementsByTagName('a'), function (a) {"
                              " return a.getAttribute('href') === null ? null : a.href; })"
                              ".filter(function (h) { return h !== null; })"),
               [done = std::move(done)](const QVariant& v) {

@@ -29,12 +29,14 @@ public:
     QString LocationName() const;
     bool isLoading() const { return loading_; }
     bool hasView() const { return view_ != nullptr; }
-    QWebEngineView* view();
 
     // Results that arrive later go to the callback; it is not called when the browser is gone.
     void PageSource(std::function<void(const QString&)> done);
     void PageText(std::function<void(const QString&)> done);
     void PageLinks(std::function<void(const QStringList&)> done);
+    // Runs a script in the page (in a world of its own, beside the page's scripts); the result
+    // reaches done only while this browser is alive.
+    void RunScript(const QString& script, std::function<void(const QVariant&)> done);
 
     static QWebEngineProfile* sharedProfile();
 
@@ -46,8 +48,6 @@ protected:
 
 private:
     void ensureView();
-    // Runs a script in the page; the result reaches done only while this browser is alive.
-    void runScript(const QString& script, std::function<void(const QVariant&)> done);
     QWebEngineView* view_ = nullptr;
     bool loading_ = false;
     bool dying_ = false;

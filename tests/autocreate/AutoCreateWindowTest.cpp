@@ -82,8 +82,7 @@ protected:
     QVariant script(WebBrowser* b, const QString& js)
     {
         auto result = std::make_shared<std::optional<QVariant>>();
-        b->view()->page()->runJavaScript(js, QWebEngineScript::ApplicationWorld,
-                                         [result](const QVariant& v) { *result = v; });
+        b->RunScript(js, [result](const QVariant& v) { *result = v; });
         EXPECT_TRUE(waitUntil([&] { return result->has_value(); }));
         return result->value_or(QVariant());
     }

@@ -66,7 +66,7 @@ protected:
         const QString script = QStringLiteral("(function(){var e=document.querySelector('%1');"
                                               "return e ? getComputedStyle(e).getPropertyValue('%2') : '(no element)';})()")
                                    .arg(selector, property);
-        b->view()->page()->runJavaScript(script, [result](const QVariant& v) { *result = v.toString(); });
+        b->RunScript(script, [result](const QVariant& v) { *result = v.toString(); });
         waitUntil([&] { return result->has_value(); });
         return result->value_or(u("(the page did not answer)"));
     }

@@ -35,7 +35,7 @@ protected:
     QVariant evaluate(WebBrowser* b, const QString& script)
     {
         auto answer = std::make_shared<std::optional<QVariant>>();
-        b->view()->page()->runJavaScript(script, [answer](const QVariant& v) { *answer = v; });
+        b->RunScript(script, [answer](const QVariant& v) { *answer = v; });
         EXPECT_TRUE(waitUntil([&] { return answer->has_value(); }));
         return answer->value_or(QVariant());
     }
