@@ -27,7 +27,6 @@ public:
     QWidget* DisplayArea() const { return area_; }
     QRect ClientRect() const;
     void layoutChildren();
-    QTabBar* bar() const { return bar_; }
 
 Q_SIGNALS:
     void Click();
