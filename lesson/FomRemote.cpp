@@ -216,6 +216,8 @@ lesson::StepResult FomRemote::StepLesson()
     switch (result.kind) {
     case lesson::StepResult::Kind::Done:
     case lesson::StepResult::Kind::Break:
+    // The last step of the script is shown like the others.
+    case lesson::StepResult::Kind::PastEnd:
         LineNo = result.next;
         showStep(StepMark);
         StepMark = QString::number(LineNo);

@@ -94,7 +94,7 @@ struct StepResult {
         Done,     // a step ran (also one whose line was no command): show it
         Break,    // a break mark: the step ends at the mark, which is passed over
         Failed,   // a command failed: the step ends there and is not shown
-        PastEnd,  // the step ran to the end of the script: it is not shown
+        PastEnd,  // the step ran to the end of the script: it was the last
         Stopped,  // a command stopped the lesson
     } kind = Kind::None;
     int begin = 0;  // the first line that is not blank
