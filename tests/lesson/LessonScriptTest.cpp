@@ -1,3 +1,4 @@
+#include "ScriptLines.h"
 #include "lesson/LessonScript.h"
 #include "platform/SharedConstants.h"
 #include "support/QtPrinters.h"
@@ -11,19 +12,6 @@ using lesson::Word;
 using Kind = lesson::StepResult::Kind;
 
 namespace {
-
-QString u(const char* s)
-{
-    return QString::fromUtf8(s);
-}
-
-QStringList lines(std::initializer_list<const char*> texts)
-{
-    QStringList out;
-    for (const char* t : texts)
-        out << u(t);
-    return out;
-}
 
 // What a step handed to its commands: "word line [arguments] text" for each command.
 struct Recorder {
@@ -86,11 +74,11 @@ TEST(LessonScriptLines, SplitAtEveryLineEnd)
         const char* text;
         QStringList expected;
     } cases[] = {
-        {"a\r\nb\r\n", lines({"a", "b", ""})},
-        {"a\r\nb", lines({"a", "b"})},
-        {"a\nb\n", lines({"a", "b", ""})},
-        {"a\rb", lines({"a\rb"})},
-        {"", lines({""})},
+        {"a\r\nb\r\n", script({"a", "b", ""})},
+        {"a\r\nb", script({"a", "b"})},
+        {"a\nb\n", script({"a", "b", ""})},
+        {"a\rb", script({"a\rb"})},
+        {"", script({""})},
     };
     for (const auto& c : cases)
         EXPECT_EQ(lesson::splitScript(u(c.text)), c.expected) << c.text;
@@ -98,26 +86,26 @@ TEST(LessonScriptLines, SplitAtEveryLineEnd)
 
 TEST(LessonScriptLines, GetCommandTakesTheLineItselfWhenItHoldsAnOpeningBracket)
 {
-    const QStringList script = lines({"<TABSEL>", "本文 <P> の中", "text", ""});
-    EXPECT_EQ(lesson::GetCommand(script, 0), u("<TABSEL>"));
-    EXPECT_EQ(lesson::GetCommand(script, 1), u("本文 <P> の中"));
-    EXPECT_EQ(lesson::GetCommand(script, 2), QString());
-    EXPECT_EQ(lesson::GetCommand(script, 3), QString());
-    EXPECT_EQ(lesson::GetCommand(script, 9), QString());
+    const QStringList lines = script({"<TABSEL>", "本文 <P> の中", "text", ""});
+    EXPECT_EQ(lesson::GetCommand(lines, 0), u("<TABSEL>"));
+    EXPECT_EQ(lesson::GetCommand(lines, 1), u("本文 <P> の中"));
+    EXPECT_EQ(lesson::GetCommand(lines, 2), QString());
+    EXPECT_EQ(lesson::GetCommand(lines, 3), QString());
+    EXPECT_EQ(lesson::GetCommand(lines, 9), QString());
 }
 
 TEST(LessonScriptLines, BlocksEndAtTheirClosingLine)
 {
-    const QStringList script = lines({"<書き込み>", "one", "<BR>two", " <P>three", "<end>", "after"});
-    const lesson::Block write = lesson::writeBlock(script, 1);
+    const QStringList lines = script({"<書き込み>", "one", "<BR>two", " <P>three", "<end>", "after"});
+    const lesson::Block write = lesson::writeBlock(lines, 1);
     EXPECT_EQ(write.text, u("one\r\n<BR>two\r\n <P>three\r\n"));
     EXPECT_EQ(write.end, 4);
-    const lesson::Block explanation = lesson::explanationBlock(script, 1);
+    const lesson::Block explanation = lesson::explanationBlock(lines, 1);
     EXPECT_EQ(explanation.text, u("one\r\n"));
     EXPECT_EQ(explanation.end, 2);
     // A block that runs to the end of the script.
-    EXPECT_EQ(lesson::explanationBlock(script, 5).end, 6);
-    EXPECT_EQ(lesson::explanationBlock(script, 5).text, u("after\r\n"));
+    EXPECT_EQ(lesson::explanationBlock(lines, 5).end, 6);
+    EXPECT_EQ(lesson::explanationBlock(lines, 5).text, u("after\r\n"));
 }
 
 TEST(LessonScriptLines, NumbersAreRoundedHalfToEven)
@@ -144,6 +132,11 @@ struct StepCase {
     int stopAt = -1;
 };
 
+void PrintTo(const StepCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
+
 class LessonStep : public ::testing::TestWithParam<StepCase> {};
 
 TEST_P(LessonStep, CoversItsLinesAndRunsItsCommands)
@@ -162,43 +155,43 @@ TEST_P(LessonStep, CoversItsLinesAndRunsItsCommands)
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Cases, LessonStep,
+    Steps, LessonStep,
     ::testing::Values(
         StepCase{"CommandArgumentAndExplanation",
-                 lines({"<TABSEL>", "2", "<解説>", "first", "", "second", "<TABSEL>", "1"}), 0, Kind::Done, 0, 6,
-                 lines({"<TABSEL> 0 [2] ", "<解説> 2 [] first//second/"})},
-        StepCase{"BlankLinesBeforeTheCommandAreSkipped", lines({"", "  ", "<end>", "<end>"}), 0, Kind::Done, 2, 3,
-                 lines({"<end> 2 [] "})},
-        StepCase{"ACommandFollowedByACommandIsAStepOfItsOwn", lines({"<CSSCLEAR>", "-", "<end>"}), 0, Kind::Done, 0, 2,
-                 lines({"<CSSCLEAR> 0 [] "})},
-        StepCase{"BlankLinesToTheEndEndTheScript", lines({"<end>", "", " ", ""}), 1, Kind::None, 4, 4, {}},
-        StepCase{"PastTheEndNothingRuns", lines({"<end>"}), 1, Kind::None, 1, 1, {}},
-        StepCase{"AnExplanationToTheEndIsShownButTheStepRunsPastTheEnd", lines({"<end>", "<解説>", "last", "words"}), 0,
-                 Kind::PastEnd, 0, 4, lines({"<end> 0 [] ", "<解説> 1 [] last/words/"})},
+                 script({"<TABSEL>", "2", "<解説>", "first", "", "second", "<TABSEL>", "1"}), 0, Kind::Done, 0, 6,
+                 script({"<TABSEL> 0 [2] ", "<解説> 2 [] first//second/"})},
+        StepCase{"BlankLinesBeforeTheCommandAreSkipped", script({"", "  ", "<end>", "<end>"}), 0, Kind::Done, 2, 3,
+                 script({"<end> 2 [] "})},
+        StepCase{"ACommandFollowedByACommandIsAStepOfItsOwn", script({"<CSSCLEAR>", "-", "<end>"}), 0, Kind::Done, 0, 2,
+                 script({"<CSSCLEAR> 0 [] "})},
+        StepCase{"BlankLinesToTheEndEndTheScript", script({"<end>", "", " ", ""}), 1, Kind::None, 4, 4, {}},
+        StepCase{"PastTheEndNothingRuns", script({"<end>"}), 1, Kind::None, 1, 1, {}},
+        StepCase{"AnExplanationToTheEndIsShownButTheStepRunsPastTheEnd", script({"<end>", "<解説>", "last", "words"}), 0,
+                 Kind::PastEnd, 0, 4, script({"<end> 0 [] ", "<解説> 1 [] last/words/"})},
         StepCase{"AnExplanationRightBeforeACommandLineIsEmptyAndPassesItOver",
-                 lines({"<end>", "<解説>", "<TABSEL>", "9", "<end>"}), 0, Kind::Done, 0, 4,
-                 lines({"<end> 0 [] ", "<解説> 1 [] "})},
+                 script({"<end>", "<解説>", "<TABSEL>", "9", "<end>"}), 0, Kind::Done, 0, 4,
+                 script({"<end> 0 [] ", "<解説> 1 [] "})},
         StepCase{"TheWriteBlockAndItsClosingLine",
-                 lines({"<書き込み>", "a", "<BR>b", "c", "<TABSEL>", "<解説>", "x", "<end>"}), 0, Kind::Done, 0, 7,
-                 lines({"<書き込み> 0 [] a/<BR>b/c/", "<解説> 5 [] x/"})},
-        StepCase{"AWriteBlockWithoutItsClosingLineRunsPastTheEnd", lines({"<書き込み>", "a"}), 0, Kind::PastEnd, 0, 2,
-                 lines({"<書き込み> 0 [] a/"})},
-        StepCase{"TwoArguments", lines({"<SELFUKUSU>", "<P>", "</P>", "<end>"}), 0, Kind::Done, 0, 3,
-                 lines({"<SELFUKUSU> 0 [<P>|</P>] "})},
-        StepCase{"SkippedLinesAreNotRead", lines({"<リンク>", "<end>", "<end>"}), 0, Kind::Done, 0, 2,
-                 lines({"<リンク> 0 [] "})},
-        StepCase{"AWordWithABlankOrAnotherCaseIsPassedOver", lines({"<TABSEL> ", "2", "<End>", "<end>"}), 0, Kind::Done, 0,
+                 script({"<書き込み>", "a", "<BR>b", "c", "<TABSEL>", "<解説>", "x", "<end>"}), 0, Kind::Done, 0, 7,
+                 script({"<書き込み> 0 [] a/<BR>b/c/", "<解説> 5 [] x/"})},
+        StepCase{"AWriteBlockWithoutItsClosingLineRunsPastTheEnd", script({"<書き込み>", "a"}), 0, Kind::PastEnd, 0, 2,
+                 script({"<書き込み> 0 [] a/"})},
+        StepCase{"TwoArguments", script({"<SELFUKUSU>", "<P>", "</P>", "<end>"}), 0, Kind::Done, 0, 3,
+                 script({"<SELFUKUSU> 0 [<P>|</P>] "})},
+        StepCase{"SkippedLinesAreNotRead", script({"<リンク>", "<end>", "<end>"}), 0, Kind::Done, 0, 2,
+                 script({"<リンク> 0 [] "})},
+        StepCase{"AWordWithABlankOrAnotherCaseIsPassedOver", script({"<TABSEL> ", "2", "<End>", "<end>"}), 0, Kind::Done, 0,
                  2, {}},
-        StepCase{"AnIndentedExplanationLineIsText", lines({"<end>", " <解説>", "t", "<end>"}), 0, Kind::Done, 0, 3,
-                 lines({"<end> 0 [] "})},
-        StepCase{"ABreakLineEndsTheStepAtItself", lines({"", "/* note", "<end>"}), 0, Kind::Break, 1, 2, {}},
-        StepCase{"StopEndsTheStepAtItself", lines({"<STOP>", "<解説>", "never", "<end>"}), 0, Kind::Break, 0, 1, {}},
-        StepCase{"TextWhereACommandBelongsIsPassedOver", lines({"  <TABSEL>", "2"}), 0, Kind::Done, 0, 1, {}},
-        StepCase{"AFailedCommandLeavesItsArgumentsBehind", lines({"<TABSEL>", "9", "<解説>", "not shown", "<end>"}), 0,
-                 Kind::Failed, 0, 2, lines({"<TABSEL> 0 [9] "}), 0},
-        StepCase{"AFailedCommandLeavesTheLineItSkipsBehind", lines({"<タブの挿入>", "-", "<end>"}), 0, Kind::Failed, 0,
-                 2, lines({"<タブの挿入> 0 [] "}), 0},
-        StepCase{"AMissingArgumentFailsWithoutRunning", lines({"<end>", "<SELFUKUSU>", "<P>"}), 1, Kind::Failed, 1, 3, {}},
-        StepCase{"AStoppedCommandKeepsTheStepWhereItBegan", lines({"", "<初期化>", "TAB 0", "<解説>", "x"}), 0,
-                 Kind::Stopped, 1, 1, lines({"<初期化> 1 [TAB 0] "}), -1, 1}),
+        StepCase{"AnIndentedExplanationLineIsText", script({"<end>", " <解説>", "t", "<end>"}), 0, Kind::Done, 0, 3,
+                 script({"<end> 0 [] "})},
+        StepCase{"ABreakLineEndsTheStepAtItself", script({"", "/* note", "<end>"}), 0, Kind::Break, 1, 2, {}},
+        StepCase{"StopEndsTheStepAtItself", script({"<STOP>", "<解説>", "never", "<end>"}), 0, Kind::Break, 0, 1, {}},
+        StepCase{"TextWhereACommandBelongsIsPassedOver", script({"  <TABSEL>", "2"}), 0, Kind::Done, 0, 1, {}},
+        StepCase{"AFailedCommandLeavesItsArgumentsBehind", script({"<TABSEL>", "9", "<解説>", "not shown", "<end>"}), 0,
+                 Kind::Failed, 0, 2, script({"<TABSEL> 0 [9] "}), 0},
+        StepCase{"AFailedCommandLeavesTheLineItSkipsBehind", script({"<タブの挿入>", "-", "<end>"}), 0, Kind::Failed, 0,
+                 2, script({"<タブの挿入> 0 [] "}), 0},
+        StepCase{"AMissingArgumentFailsWithoutRunning", script({"<end>", "<SELFUKUSU>", "<P>"}), 1, Kind::Failed, 1, 3, {}},
+        StepCase{"AStoppedCommandKeepsTheStepWhereItBegan", script({"", "<初期化>", "TAB 0", "<解説>", "x"}), 0,
+                 Kind::Stopped, 1, 1, script({"<初期化> 1 [TAB 0] "}), -1, 1}),
     [](const ::testing::TestParamInfo<StepCase>& info) { return std::string(info.param.name); });
