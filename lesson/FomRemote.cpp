@@ -90,18 +90,18 @@ void FomRemote::build()
     Text3 = placed(new QLineEdit(this), 60, 1920, 5545, 330);
     Text3->setReadOnly(true);
     controls.add(QStringLiteral("Text3"), Text3);
-    Text6 = placed(new QLineEdit(this), 60, 2400, 880, 330);
+    Text6 = placed(new QLineEdit(this), 60, 2400, 640, 330);
     Text6->setReadOnly(true);
     controls.add(QStringLiteral("Text6"), Text6);
 
-    addButton(QStringLiteral("Command2"), 0, QStringLiteral("<<"), QStringLiteral("最初に戻す"), 1000, 600);
-    addButton(QStringLiteral("Command2"), 3, QStringLiteral("<"), QStringLiteral("１つ戻す"), 1620, 600);
-    addButton(QStringLiteral("Command1"), ControlRegistry::NoIndex, QStringLiteral("▶"), QStringLiteral("ステップ実行"), 2240, 1185);
-    addButton(QStringLiteral("Command2"), 1, QStringLiteral(">>"), QStringLiteral("最後まで実行"), 3485, 600);
+    addButton(QStringLiteral("Command2"), 0, QStringLiteral("<<"), QStringLiteral("最初に戻す"), 760, 500);
+    addButton(QStringLiteral("Command2"), 3, QStringLiteral("<"), QStringLiteral("１つ戻す"), 1300, 500);
+    addButton(QStringLiteral("Command1"), ControlRegistry::NoIndex, QStringLiteral("▶"), QStringLiteral("ステップ実行"), 1840, 900);
+    addButton(QStringLiteral("Command2"), 1, QStringLiteral(">>"), QStringLiteral("最後まで実行"), 2780, 500);
 
-    Label1 = placed(new QLabel(QStringLiteral("ｽﾃｯﾌﾟまで実行"), this), 4140, 2420, 950, 300);
+    Label1 = placed(new QLabel(QStringLiteral("ｽﾃｯﾌﾟまで実行"), this), 3340, 2420, 1500, 300);
     controls.add(QStringLiteral("Label1"), Label1);
-    Text4 = placed(new QLineEdit(QStringLiteral("0"), this), 5110, 2400, 495, 330);
+    Text4 = placed(new QLineEdit(QStringLiteral("0"), this), 4880, 2400, 725, 330);
     controls.add(QStringLiteral("Text4"), Text4);
 }
 
