@@ -88,6 +88,7 @@ TEST_F(LessonScriptCases, WordsAndNamesThatMatchNothingChangeNothing)
     play(script({"<メニュー>", "プロパティ", "<メニュー>", "なにか", "<LISTSEL>", "9", "<LISTSEL>", "1", "<項目選択>",
                  "ない項目", "<バリュー選択>", "none", "<要素プルダウン選択>", "ZZ", "<カラーネーム>", "nocolour",
                  "<COLORNAMEWIDE>", "NoSuchName", "<LIST3SEL>", "none"}));
+    const QString welcome = lesson().explanation();
     step();
     auto* elements = control<QComboBox>(u("Combo2"), 0);
     const int element = elements->currentIndex();
@@ -102,6 +103,8 @@ TEST_F(LessonScriptCases, WordsAndNamesThatMatchNothingChangeNothing)
     EXPECT_EQ(elements->currentIndex(), element);
     EXPECT_EQ(line(50), u("ZZ"));
     EXPECT_FALSE(w().colorPicker.isVisible());
+    // Steps without an explanation leave the one shown.
+    EXPECT_EQ(lesson().explanation(), welcome);
 }
 
 TEST_F(LessonScriptCases, TheElementIsFoundByItsBeginningInAnyCase)
