@@ -9,9 +9,9 @@
 
 namespace lesson {
 
-const std::array<WordSpec, WordCount>& commandWords()
+const std::array<WordEntry, WordCount>& commandWords()
 {
-    static const std::array<WordSpec, WordCount> words{{
+    static const std::array<WordEntry, WordCount> words{{
         {Word::Stop, "<STOP>", 0, 0},
         {Word::Explanation, "<解説>", 0, 0},
         {Word::Init, "<初期化>", 1, 0},
@@ -52,9 +52,9 @@ const std::array<WordSpec, WordCount>& commandWords()
     return words;
 }
 
-const WordSpec& spec(Word word)
+const WordEntry& entryOf(Word word)
 {
-    for (const WordSpec& s : commandWords()) {
+    for (const WordEntry& s : commandWords()) {
         if (s.word == word)
             return s;
     }
@@ -63,7 +63,7 @@ const WordSpec& spec(Word word)
 
 QString wordText(Word word)
 {
-    return QString::fromUtf8(spec(word).text);
+    return QString::fromUtf8(entryOf(word).text);
 }
 
 std::optional<Word> commandWord(const QString& line)
@@ -71,7 +71,7 @@ std::optional<Word> commandWord(const QString& line)
     if (!line.startsWith(u'<'))
         return std::nullopt;
     const QByteArray utf8 = line.toUtf8();
-    for (const WordSpec& s : commandWords()) {
+    for (const WordEntry& s : commandWords()) {
         if (utf8 == s.text)
             return s.word;
     }
@@ -166,7 +166,7 @@ StepResult step(const QStringList& lines, int lineNo, const std::function<Run(co
     // The command and the lines it reads; afterwards `pos` is the last line it read.
     if (const std::optional<Word> word = commandWord(GetCommand(lines, pos))) {
         Command c{*word, pos, {}, {}};
-        const WordSpec& s = spec(*word);
+        const WordEntry& s = entryOf(*word);
         int last = pos + s.arguments + s.skipped;
         if (*word == Word::Explanation) {
             c.text = explanationBlock(lines, pos + 1).text;

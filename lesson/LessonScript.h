@@ -32,15 +32,15 @@ enum class Word {
 // A command word as the script spells it, with the lines after it that the command reads as its
 // arguments and then the lines it passes over unread. The explanation and the write block have
 // blocks of their own instead.
-struct WordSpec {
+struct WordEntry {
     Word word;
     const char* text;
     int arguments;
     int skipped;
 };
 inline constexpr int WordCount = 36;
-const std::array<WordSpec, WordCount>& commandWords();
-const WordSpec& spec(Word word);
+const std::array<WordEntry, WordCount>& commandWords();
+const WordEntry& entryOf(Word word);
 QString wordText(Word word);
 
 // The word a line is, compared exactly: a blank around it or another case makes it no command.

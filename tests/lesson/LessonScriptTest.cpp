@@ -57,8 +57,8 @@ TEST(LessonWords, EveryWordIsRecognisedExactlyAsWritten)
         ASSERT_TRUE(word.has_value());
         EXPECT_FALSE(seen.count(*word));
         seen.insert(*word);
-        EXPECT_EQ(lesson::spec(*word).arguments, w.arguments);
-        EXPECT_EQ(lesson::spec(*word).skipped, w.skipped);
+        EXPECT_EQ(lesson::entryOf(*word).arguments, w.arguments);
+        EXPECT_EQ(lesson::entryOf(*word).skipped, w.skipped);
         // A blank around the word or another case makes it text.
         for (const QString& other : {u(w.text) + u(" "), u(" ") + u(w.text), u(w.text).toLower(), u(w.text).toUpper()}) {
             if (other != u(w.text))
