@@ -9,6 +9,7 @@
 #include "platform/TabStrip.h"
 #include "platform/TextFile.h"
 #include "platform/Twips.h"
+#include "stylesheet/StylesheetTools.h"
 #include "workspace/DocumentFiles.h"
 #include "workspace/Workspace.h"
 
@@ -331,8 +332,10 @@ void FomRemote::backToStart()
     resetToStart();
     StepMark = QStringLiteral("0");
     setWindowTitle(lesson_texts::stepCaption(StepMark));
+    // The builder is closed: a source tab does not bring it back.
     auto* builder = ctx.controls.get<QWidget>(QStringLiteral("Frame"), 40);
     builder->hide();
+    ctx.stylesheet.builder.CssBuilderWasVisible = false;
     Text1->clear();
     ctx.ws.tabStrip().Select(1);
     builder->hide();

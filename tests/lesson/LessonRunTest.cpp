@@ -84,6 +84,18 @@ TEST_F(LessonRun, BackToTheStartResetsTheLessonAndClosesItsStylesheet)
     EXPECT_EQ(stepLine(), u("0"));
 }
 
+TEST_F(LessonRun, TheBuilderAPreviewHidStaysClosedAfterGoingBackToTheStart)
+{
+    play(script({"<初期化>", "TAB 0", "<メニュー>", "プロパティ", "<TABSEL>", "2"}));
+    for (int i = 0; i < 3; ++i)
+        step();
+    ASSERT_FALSE(shown("Frame", 40));
+    press(0);
+    w().ws.tabStrip().Select(2);
+    w().ws.tabStrip().Select(1);
+    EXPECT_FALSE(shown("Frame", 40));
+}
+
 TEST_F(LessonRun, TheRunToALineStopsBeforeTheStepThatBeginsAtOrAfterIt)
 {
     openLesson();
