@@ -67,6 +67,7 @@ fomPelmor::fomPelmor(Module1& module, Dialogs& dialogs, QWidget* parent)
     , fileMenu(ws, files, projects, autoCreate, colour, commands)
     , templates(ws, undo, fonts, panels, controls, dispatcher)
     , renaming(ws, panels, controls, dispatcher)
+    , lesson(LessonContext{ws, files, controls, commands, procs, dispatcher, colour, panels, stylesheet, colorPicker, this})
 {
     setWindowTitle(QStringLiteral("HTMLペルモア"));
     setCentralWidget(central_);
@@ -78,7 +79,9 @@ fomPelmor::fomPelmor(Module1& module, Dialogs& dialogs, QWidget* parent)
 
     connect(TabStrip1, &TabStrip::Click, this, [this] { preview.TabStrip1_Click(); });
     connect(&ws, &Workspace::filesDropped, this, [this](int, const QStringList& paths) { fileMenu.OpenPath(paths.first()); });
-    files.quietClear = [] { return false; };
+    // While the lesson window is shown, its initialising clears the window without asking.
+    files.quietClear = [this] { return lesson.quietClear(); };
+    stylesheet.menu.lessonVisible = [this] { return lesson.isVisible(); };
     // The editing commands: the file commands of the toolbar, the search and grammar panels'
     // buttons, and the preview that the direct search leaves.
     toolbar.openFile = [this] { fileMenu.OpenFileCmd(); };
@@ -260,6 +263,7 @@ bool fomPelmor::Form_Unload()
             return false;
     }
     const bool written = m1.ini.WriteIni(m1.iniPath());
+    lesson.close();
     const QString currentFolder = ws.current().DataPath;
     // Only the pages this run wrote or took over; another instance's stay.
     ws.pages.deleteAllOwnPages();

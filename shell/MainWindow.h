@@ -18,6 +18,7 @@
 #include "editor/SearchPanels.h"
 #include "editor/Toolbar.h"
 #include "editor/UndoRing.h"
+#include "lesson/FomRemote.h"
 #include "platform/CommandRegistry.h"
 #include "platform/ControlRegistry.h"
 #include "platform/Procedures.h"
@@ -119,6 +120,7 @@ public:
     FileMenu fileMenu;
     Templates templates;
     Renaming renaming;
+    FomRemote lesson;
 
     // ---- procedures of the window ----
     void Form_Load();

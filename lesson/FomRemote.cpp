@@ -1,0 +1,378 @@
+#include "lesson/FomRemote.h"
+
+#include "lesson/LessonTexts.h"
+#include "platform/Dialogs.h"
+#include "platform/LineEnds.h"
+#include "platform/Procedures.h"
+#include "platform/RichEdit.h"
+#include "platform/SharedConstants.h"
+#include "platform/TabStrip.h"
+#include "platform/TextFile.h"
+#include "platform/Twips.h"
+#include "stylesheet/StylesheetTools.h"
+#include "workspace/DocumentFiles.h"
+#include "workspace/Workspace.h"
+
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+namespace {
+
+// The window keeps this size, in twips.
+constexpr int WindowWidth = 5665;
+constexpr int WindowHeight = 3075;
+
+template <typename T>
+T* placed(T* widget, int left, int top, int width, int height)
+{
+    twips::SetGeometry(widget, left, top, width, height);
+    return widget;
+}
+
+} // namespace
+
+class FomRemote::Busy {
+public:
+    explicit Busy(FomRemote& window)
+        : window_(window)
+    {
+        ++window_.busy_;
+    }
+    ~Busy()
+    {
+        if (--window_.busy_ == 0)
+            window_.finishBusy();
+    }
+    Busy(const Busy&) = delete;
+    Busy& operator=(const Busy&) = delete;
+
+private:
+    FomRemote& window_;
+};
+
+FomRemote::FomRemote(const LessonContext& context)
+    : QWidget(context.mainWindow, Qt::Tool)
+    , commands(context, *this)
+    , ctx(context)
+{
+    setWindowTitle(lesson_texts::windowCaption());
+    setFixedSize(twips::toPixels(WindowWidth), twips::toPixels(WindowHeight));
+    build();
+
+    Timer1.setInterval(1000);
+    connect(&Timer1, &QTimer::timeout, this, [this] { Timer1_Timer(); });
+    runTimer_.setSingleShot(true);
+    runTimer_.setInterval(0);
+    connect(&runTimer_, &QTimer::timeout, this, [this] { runNext(); });
+    // A tab chosen in the main window leaves the lesson in front of it.
+    connect(&ctx.ws.tabStrip(), &TabStrip::Click, this, [this] {
+        if (isVisible())
+            raise();
+    });
+
+    ctx.controls.add(QStringLiteral("FomRemote"), this);
+    ctx.procs.define(QStringLiteral("ShowLesson"), std::function<void()>([this] { whenFree([this] { ShowLesson(); }); }));
+}
+
+FomRemote::~FomRemote() = default;
+
+// ---- the window ----
+
+void FomRemote::build()
+{
+    Text1 = placed(new QPlainTextEdit(this), 60, 60, 5545, 1800);
+    Text1->setReadOnly(true);
+    Text1->setFont(QFont(QStringLiteral("ＭＳ Ｐゴシック")));
+    controls.add(QStringLiteral("Text1"), Text1);
+    Text3 = placed(new QLineEdit(this), 60, 1920, 5545, 330);
+    Text3->setReadOnly(true);
+    controls.add(QStringLiteral("Text3"), Text3);
+    Text6 = placed(new QLineEdit(this), 60, 2400, 640, 330);
+    Text6->setReadOnly(true);
+    controls.add(QStringLiteral("Text6"), Text6);
+
+    addButton(QStringLiteral("Command2"), 0, QStringLiteral("<<"), QStringLiteral("最初に戻す"), 760, 500);
+    addButton(QStringLiteral("Command2"), 3, QStringLiteral("<"), QStringLiteral("１つ戻す"), 1300, 500);
+    addButton(QStringLiteral("Command1"), ControlRegistry::NoIndex, QStringLiteral("▶"), QStringLiteral("ステップ実行"), 1840, 900);
+    addButton(QStringLiteral("Command2"), 1, QStringLiteral(">>"), QStringLiteral("最後まで実行"), 2780, 500);
+
+    Label1 = placed(new QLabel(QStringLiteral("ｽﾃｯﾌﾟまで実行"), this), 3340, 2420, 1500, 300);
+    controls.add(QStringLiteral("Label1"), Label1);
+    Text4 = placed(new QLineEdit(QStringLiteral("0"), this), 4880, 2400, 725, 330);
+    controls.add(QStringLiteral("Text4"), Text4);
+}
+
+QPushButton* FomRemote::addButton(const QString& name, int index, const QString& caption, const QString& tip, int left, int width)
+{
+    auto* button = placed(new QPushButton(caption, this), left, 2340, width, 450);
+    button->setToolTip(tip);
+    button->setAutoDefault(false);
+    controls.add(name, index, button);
+    if (index == ControlRegistry::NoIndex)
+        connect(button, &QPushButton::clicked, this, [this] { Command1_Click(); });
+    else
+        connect(button, &QPushButton::clicked, this, [this, index] { Command2_Click(index); });
+    return button;
+}
+
+void FomRemote::Form_Load()
+{
+    QWidget* main = ctx.mainWindow;
+    // The lower right corner meets the main window's.
+    const int left = twips::WindowLeft(main) + twips::WindowWidth(main) - WindowWidth;
+    const int top = twips::WindowTop(main) + twips::WindowHeight(main) - WindowHeight;
+    twips::SetWindowGeometry(this, left, top, WindowWidth, WindowHeight);
+    Text4->setText(QStringLiteral("0"));
+    Text6->clear();
+    StepMark.clear();
+    setWindowTitle(lesson_texts::windowCaption());
+    Timer1.start();
+    loaded_ = true;
+}
+
+void FomRemote::Form_Unload()
+{
+    Timer1.stop();
+    endRun();
+    commands.closePopups();
+    commands.setOwnsDocuments(false);
+    loaded_ = false;
+}
+
+void FomRemote::closeEvent(QCloseEvent* event)
+{
+    Form_Unload();
+    QWidget::closeEvent(event);
+}
+
+void FomRemote::Timer1_Timer()
+{
+    if (!isVisible()) {
+        Timer1.stop();
+        return;
+    }
+    raise();
+}
+
+void FomRemote::showExplanation(const QString& text)
+{
+    Text1->setPlainText(fromCrLf(text));
+}
+
+QString FomRemote::explanation() const
+{
+    return toCrLf(Text1->toPlainText());
+}
+
+// ---- opening ----
+
+void FomRemote::ShowLesson()
+{
+    if (!loaded_)
+        Form_Load();
+    endRun();
+    LineNo = 0;
+    // The lesson asks again before it clears documents worked on since it was last shown.
+    commands.setOwnsDocuments(false);
+    show();
+    raise();
+    QString s = lesson_texts::scriptFileName();
+    GetText(s);
+    Timer1.start();
+}
+
+void FomRemote::GetText(QString& s)
+{
+    showExplanation(s);
+    const QString path = ctx.ws.m1.resourcePath(s);
+    const TextReadResult read = readProgramFile(path);
+    if (!read.ok) {
+        Lines.clear();
+        s = lesson_texts::scriptUnreadable(path);
+        showExplanation(s);
+        ctx.ws.dlg.MsgBox(s);
+        return;
+    }
+    Lines = lesson::splitScript(read.text);
+    s = lesson_texts::welcomeText();
+    showExplanation(s);
+}
+
+// ---- stepping ----
+
+lesson::StepResult FomRemote::StepLesson()
+{
+    lesson::StepResult result;
+    result.begin = result.next = LineNo;
+    if (LineNo < 0 || LineNo >= Lines.size())
+        return result;
+    Busy busy(*this);
+    commands.closePopups();
+    Text3->setText(Lines.at(LineNo));
+    result = lesson::step(Lines, LineNo, [this](const lesson::Command& c) { return commands.ExecCommand(c); });
+    switch (result.kind) {
+    case lesson::StepResult::Kind::Done:
+    case lesson::StepResult::Kind::Break:
+    // The last step of the script is shown like the others.
+    case lesson::StepResult::Kind::PastEnd:
+        LineNo = result.next;
+        showStep(StepMark);
+        StepMark = QString::number(LineNo);
+        break;
+    case lesson::StepResult::Kind::Stopped:
+        resetToStart();
+        break;
+    default:
+        LineNo = result.next;
+        break;
+    }
+    return result;
+}
+
+void FomRemote::showStep(const QString& mark)
+{
+    Text6->setText(mark);
+    setWindowTitle(lesson_texts::stepCaption(mark));
+}
+
+bool FomRemote::runGoesOn() const
+{
+    return lesson::numberOf(Text4->text()) > LineNo && LineNo < Lines.size();
+}
+
+void FomRemote::Command1_Click()
+{
+    whenFree([this] {
+        Busy busy(*this);
+        goOn(StepLesson());
+    });
+}
+
+void FomRemote::goOn(const lesson::StepResult& result)
+{
+    const bool failed = result.kind == lesson::StepResult::Kind::Failed || result.kind == lesson::StepResult::Kind::Stopped;
+    if (failed || !runGoesOn() || !isVisible()) {
+        endRun();
+        return;
+    }
+    Running = true;
+    runTimer_.start();
+}
+
+void FomRemote::runNext()
+{
+    whenFree([this] {
+        if (!Running)
+            return;
+        Busy busy(*this);
+        goOn(StepLesson());
+    });
+}
+
+void FomRemote::endRun()
+{
+    Running = false;
+    runTimer_.stop();
+}
+
+// ---- going back ----
+
+void FomRemote::Command2_Click(int index)
+{
+    whenFree([this, index] {
+        Busy busy(*this);
+        switch (index) {
+        case 0:
+            backToStart();
+            break;
+        case 1:
+            backToStart();
+            Text4->setText(QString::number(Lines.size()));
+            goOn(StepLesson());
+            break;
+        case 3:
+            endRun();
+            clearLessonDocuments();
+            Text4->setText(Text6->text());
+            StepMark = QStringLiteral("0");
+            setWindowTitle(lesson_texts::stepCaption(StepMark));
+            LineNo = 0;
+            goOn(StepLesson());
+            break;
+        default:
+            break;
+        }
+    });
+}
+
+// The documents of the lesson emptied and the current one closed. Documents the lesson has not
+// taken over yet are the user's: they stay as they are until its first initialising asks.
+void FomRemote::clearLessonDocuments()
+{
+    if (!commands.ownsDocuments())
+        return;
+    for (int n : {1, 0}) {
+        if (n < ctx.ws.DocCount())
+            ctx.ws.HtText(n)->SetText(QString());
+    }
+    ctx.controls.get<QPlainTextEdit>(QStringLiteral("Text"), 44)->clear();
+    ctx.files.Fclose();
+}
+
+void FomRemote::backToStart()
+{
+    endRun();
+    if (commands.ownsDocuments() && ctx.ws.TabCount() >= 3)
+        ctx.ws.tabStrip().Select(3);
+    clearLessonDocuments();
+    resetToStart();
+    StepMark = QStringLiteral("0");
+    setWindowTitle(lesson_texts::stepCaption(StepMark));
+    // The builder is closed: a source tab does not bring it back.
+    auto* builder = ctx.controls.get<QWidget>(QStringLiteral("Frame"), 40);
+    builder->hide();
+    ctx.stylesheet.builder.CssBuilderWasVisible = false;
+    Text1->clear();
+    ctx.ws.tabStrip().Select(1);
+    builder->hide();
+}
+
+void FomRemote::resetToStart()
+{
+    endRun();
+    LineNo = 0;
+    Text4->setText(QStringLiteral("0"));
+}
+
+// ---- one thing at a time ----
+
+bool FomRemote::busy() const
+{
+    return busy_ > 0 || runTimer_.isActive() || !waiting_.empty();
+}
+
+void FomRemote::whenFree(std::function<void()> action)
+{
+    if (busy_ > 0) {
+        waiting_.push_back(std::move(action));
+        return;
+    }
+    action();
+}
+
+void FomRemote::finishBusy()
+{
+    if (waiting_.empty())
+        return;
+    // Out of the step first: the next action starts from the event loop.
+    QTimer::singleShot(0, this, [this] {
+        std::vector<std::function<void()>> next;
+        next.swap(waiting_);
+        for (std::function<void()>& action : next)
+            whenFree(std::move(action));
+    });
+}

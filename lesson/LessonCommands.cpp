@@ -1,0 +1,487 @@
+#include "lesson/LessonCommands.h"
+
+#include "editor/Colouring.h"
+#include "lesson/FomRemote.h"
+#include "lesson/LessonTexts.h"
+#include "platform/CommandRegistry.h"
+#include "platform/ControlRegistry.h"
+#include "platform/Dialogs.h"
+#include "platform/Procedures.h"
+#include "platform/RichEdit.h"
+#include "platform/SharedConstants.h"
+#include "platform/TabStrip.h"
+#include "platform/Twips.h"
+#include "platform/VbString.h"
+#include "stylesheet/ListChoice.h"
+#include "stylesheet/StylesheetTools.h"
+#include "toolwindows/FomColor.h"
+#include "wizards/Dispatcher.h"
+#include "workspace/DocumentFiles.h"
+#include "workspace/PanelKit.h"
+#include "workspace/PathHelpers.h"
+#include "workspace/Workspace.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QRadioButton>
+
+using lesson::Run;
+using lesson::Word;
+
+namespace {
+
+const QString BuilderStyleMenu = QStringLiteral("CSS1");
+const QString StylePopup = QStringLiteral("sh1");
+
+// A picture the script names is copied only under its bare name.
+bool isBareFileName(const QString& name)
+{
+    return !name.isEmpty() && name != QStringLiteral(".") && name != QStringLiteral("..") && !name.contains(u'/')
+        && !name.contains(u'\\');
+}
+
+} // namespace
+
+QString lessonFolder(const QString& programFolder)
+{
+    return programFolder + QStringLiteral("/lesson");
+}
+
+LessonCommands::LessonCommands(const LessonContext& context, FomRemote& lessonWindow)
+    : ctx(context)
+    , window(lessonWindow)
+{
+}
+
+void LessonCommands::serveEvents()
+{
+    QCoreApplication::processEvents();
+}
+
+Run LessonCommands::ExecCommand(const lesson::Command& c)
+{
+    switch (run(c)) {
+    case Outcome::Front:
+        window.raise();
+        return Run::Ok;
+    case Outcome::EndsAtOnce: return Run::Ok;
+    case Outcome::Failed: return Run::Failed;
+    case Outcome::Stopped: return Run::Stopped;
+    }
+    return Run::Ok;
+}
+
+LessonCommands::Outcome LessonCommands::run(const lesson::Command& c)
+{
+    const QString a = c.arguments.value(0);
+    switch (c.word) {
+    case Word::Stop: return Outcome::EndsAtOnce;
+    case Word::Explanation: window.showExplanation(c.text); return Outcome::Front;
+    case Word::Init: return init(a);
+    case Word::Write: return write(c.text);
+    case Word::InsertTab: return ctx.ws.AddTab() ? Outcome::Front : Outcome::Failed;
+    case Word::RenameTab: return renameTab();
+    case Word::Menu: return menu(vb::Trim(a));
+    case Word::ElementKind: return elementKind(a);
+    case Word::ElementDropDown: return elementDropDown();
+    case Word::ElementPick: return elementPick(a);
+    case Word::Category: return chooseEntry(8, a);
+    case Word::Property: return chooseEntry(6, a);
+    case Word::Value: return chooseValue(a);
+    case Word::ColourName: return basicColour(a);
+    case Word::Image: return image(a);
+    case Word::InsertImage: ctx.procs.call(QStringLiteral("Gazou")); return Outcome::Front;
+    case Word::OkClick: ctx.dispatcher.Cmdcmd_Click(127); return Outcome::Front;
+    case Word::InsertStyle:
+        ctx.dispatcher.Cmdcmd_Click(132);
+        serveEvents();
+        return Outcome::Front;
+    case Word::End:
+    case Word::BuilderOff:
+    case Word::CloseBuilder: showBuilder(false); return Outcome::Front;
+    case Word::BuilderOn: showBuilder(true); return Outcome::Front;
+    case Word::Percent: return fillNumber(a, QStringLiteral("%"));
+    case Word::Point: return fillNumber(a, QStringLiteral("pt"));
+    case Word::Em: return fillNumber(a, QStringLiteral("em"));
+    case Word::TabSel: return tabSel(a);
+    case Word::Link: ctx.dispatcher.Cmdcmd_Click(134); return Outcome::Front;
+    case Word::SelectHtml: return selectInFirst(a, QString(), false);
+    case Word::SelectRange: return selectInFirst(a, c.arguments.value(1), true);
+    case Word::ListShow: return listShow();
+    case Word::ListSel: return listSel(a);
+    case Word::ClassPick: return classPick(a);
+    case Word::StyleClear: setText(QStringLiteral("Text"), 44, QString()); return Outcome::Front;
+    case Word::ColourNameWide: return namedColour(a);
+    case Word::ClassName: setText(QStringLiteral("Text"), 50, QStringLiteral(".") + a); return Outcome::Front;
+    case Word::CaretToStylesheetEnd: return caretToStylesheetEnd();
+    }
+    return Outcome::Front;
+}
+
+void LessonCommands::setText(const QString& name, int index, const QString& text)
+{
+    QObject* box = ctx.controls.find(name, index);
+    if (auto* line = qobject_cast<QLineEdit*>(box))
+        line->setText(text);
+    else
+        ctx.controls.get<QPlainTextEdit>(name, index)->setPlainText(text);
+}
+
+void LessonCommands::showBuilder(bool show)
+{
+    auto* builder = ctx.controls.get<QWidget>(QStringLiteral("Frame"), 40);
+    if (!show) {
+        builder->hide();
+        return;
+    }
+    builder->show();
+    builder->raise();
+}
+
+// ---- the documents ----
+
+bool LessonCommands::mayClearDocuments()
+{
+    if (owns_)
+        return true;
+    for (int i = 0; i < ctx.ws.DocCount(); ++i) {
+        const Document& d = ctx.ws.doc(i);
+        if (d.Modified && !vb::Trim(d.HtText->Text()).isEmpty()) {
+            if (ctx.ws.dlg.MsgBox(QStringLiteral("全て初期化していいですか？"), MsgButtons::YesNo) != MsgResult::Yes)
+                return false;
+            break;
+        }
+    }
+    owns_ = true;
+    return true;
+}
+
+LessonCommands::Outcome LessonCommands::init(const QString& argument)
+{
+    const QString folder = lessonFolder(ctx.ws.m1.programFolder);
+    if (!QDir().mkpath(folder)) {
+        ctx.ws.dlg.MsgBox(lesson_texts::folderUnwritable(folder));
+        return Outcome::Failed;
+    }
+    const QString stylesheet = folder + QLatin1Char('/') + lesson_texts::stylesheetName();
+    if (QFileInfo::exists(stylesheet) && !QFile::remove(stylesheet)) {
+        ctx.ws.dlg.MsgBox(lesson_texts::folderUnwritable(folder));
+        return Outcome::Failed;
+    }
+    if (!mayClearDocuments())
+        return Outcome::Stopped;
+    ctx.files.Allclear();
+    if (argument.size() < 4)
+        return Outcome::Failed;
+    const int n = lesson::numberOf(vb::Mid(argument, 5));
+    if (n < 0 || n >= ctx.ws.DocCount())
+        return Outcome::Failed;
+    ctx.ws.HtText(n)->SetText(QString());
+    ctx.ws.tabStrip().Select(1);
+    ctx.ws.setCurDoc(0);
+    if (ctx.ws.TabCount() < 3)
+        ctx.commands.invoke(QStringLiteral("mk1"), 1);
+    else
+        ctx.ws.HtText(1)->SetText(QString());
+    ctx.ws.doc(0).DataPath = folder;
+    return Outcome::Front;
+}
+
+LessonCommands::Outcome LessonCommands::write(const QString& text)
+{
+    RichEdit* ed = ctx.ws.CurEditor();
+    const int body = vb::InStr(ed->Text(), QStringLiteral("<BODY>"));
+    ed->SetSelStart(std::min(body + 5, ed->TextLength()));
+    ed->SetSelText(text);
+    ctx.colour.ResetColor();
+    return Outcome::Front;
+}
+
+LessonCommands::Outcome LessonCommands::renameTab()
+{
+    setText(QStringLiteral("Text"), 54, lesson_texts::stylesheetName());
+    const int before = ctx.ws.DocCount();
+    ctx.stylesheet.menu.Insertcss();
+    return ctx.ws.DocCount() > before ? Outcome::Front : Outcome::Failed;
+}
+
+LessonCommands::Outcome LessonCommands::tabSel(const QString& argument)
+{
+    serveEvents();
+    const int n = lesson::numberOf(argument);
+    Document& first = ctx.ws.doc(0);
+    const QString folder = first.DataPath.isEmpty() ? ctx.ws.m1.programFolder : first.DataPath;
+    // The first document's page under its own name: its temporary page while it has no other.
+    const QString page = isOwnTempPageName(first.FileName) ? ctx.ws.TempPagePath(0) : folder + QLatin1Char('/') + first.FileName;
+    if (!ctx.ws.writePage(page, first.HtText->Text(), first.encoding)) {
+        ctx.ws.dlg.MsgBox(lesson_texts::pageUnwritable(page));
+        return Outcome::Failed;
+    }
+    serveEvents();
+    if (n < 1 || n > ctx.ws.TabCount())
+        return Outcome::Failed;
+    ctx.ws.tabStrip().Select(n);
+    return Outcome::Front;
+}
+
+LessonCommands::Outcome LessonCommands::caretToStylesheetEnd()
+{
+    if (ctx.ws.DocCount() < 2)
+        return Outcome::Failed;
+    RichEdit* ed = ctx.ws.HtText(1);
+    ed->SetSelStart(ed->TextLength());
+    ed->SetSelText(CrLf);
+    ed->SetSelStart(ed->TextLength() - 2);
+    return Outcome::Front;
+}
+
+LessonCommands::Outcome LessonCommands::selectInFirst(const QString& from, const QString& to, bool range)
+{
+    RichEdit* ed = ctx.ws.HtText(0);
+    const QString text = ed->Text();
+    const int p1 = vb::InStr(text, from);
+    if (p1 == 0)
+        return Outcome::Failed;
+    int length = static_cast<int>(from.size());
+    if (range) {
+        // From the first character of the one text to the last character of the other.
+        const int p2 = vb::InStr(text, to);
+        length = p2 + static_cast<int>(to.size()) - p1;
+        if (p2 == 0 || length < 0)
+            return Outcome::Failed;
+    }
+    ed->Select(p1 - 1, length);
+    ed->HideSelection(false);
+    serveEvents();
+    return Outcome::Front;
+}
+
+// ---- menus and popups ----
+
+void LessonCommands::popUp(QMenu* menu, QWidget* over, int xTwips, int yTwips)
+{
+    closePopups();
+    openMenu_ = menu;
+    menu->popup(over->mapToGlobal(QPoint(twips::toPixels(xTwips), twips::toPixels(yTwips))));
+}
+
+void LessonCommands::closePopups()
+{
+    if (openMenu_ && openMenu_->isVisible())
+        openMenu_->hide();
+    if (openList_)
+        openList_->hidePopup();
+    openMenu_.clear();
+    openList_.clear();
+}
+
+LessonCommands::Outcome LessonCommands::menu(const QString& argument)
+{
+    if (argument == QStringLiteral("css")) {
+        if (!window.Running)
+            popUp(ctx.commands.menu(BuilderStyleMenu), ctx.mainWindow, 6000, 100);
+    } else if (argument == QStringLiteral("プロパティ")) {
+        ctx.commands.invoke(BuilderStyleMenu, 10);
+    } else if (argument == QStringLiteral("リンク")) {
+        ctx.commands.invoke(BuilderStyleMenu, 8);
+    } else if (argument == QStringLiteral("SELMENU")) {
+        markSelMenu();
+    } else if (argument == QStringLiteral("CSS定義ファイルを挿入する（例文なし)")) {
+        ctx.commands.invoke(BuilderStyleMenu, 4);
+    }
+    return Outcome::Front;
+}
+
+// The item shows the mark from then on; a click on it keeps the mark.
+void LessonCommands::markSelMenu()
+{
+    if (!markShown_) {
+        markShown_ = true;
+        QAction* item = ctx.commands.action(BuilderStyleMenu, 2);
+        const auto show = [item](bool on) {
+            item->setCheckable(on);
+            item->setChecked(on);
+        };
+        QObject::connect(&SelMenuMark, &BoolState::changed, item, show);
+        show(SelMenuMark.value());
+    }
+    SelMenuMark.set(true);
+}
+
+LessonCommands::Outcome LessonCommands::listShow()
+{
+    if (!window.Running)
+        popUp(ctx.commands.menu(StylePopup), ctx.panels.host(), ctx.ws.PopupX, ctx.ws.PopupY);
+    return Outcome::Front;
+}
+
+LessonCommands::Outcome LessonCommands::listSel(const QString& argument)
+{
+    const int i = lesson::numberOf(argument);
+    if (ctx.commands.has(StylePopup, i))
+        ctx.commands.invoke(StylePopup, i);
+    return Outcome::Front;
+}
+
+// ---- the builder ----
+
+LessonCommands::Outcome LessonCommands::elementKind(const QString& argument)
+{
+    auto* option = qobject_cast<QRadioButton*>(ctx.controls.find(QStringLiteral("OoptGif"), lesson::numberOf(argument)));
+    if (!option)
+        return Outcome::Failed;
+    option->setChecked(true);
+    return Outcome::Front;
+}
+
+LessonCommands::Outcome LessonCommands::elementDropDown()
+{
+    if (window.Running)
+        return Outcome::Front;
+    auto* elements = ctx.controls.get<QComboBox>(QStringLiteral("Combo2"), 0);
+    closePopups();
+    openList_ = elements;
+    elements->showPopup();
+    return Outcome::Front;
+}
+
+LessonCommands::Outcome LessonCommands::elementPick(const QString& argument)
+{
+    auto* elements = ctx.controls.get<QComboBox>(QStringLiteral("Combo2"), 0);
+    // The first entry that begins with the text, in any case; choosing it in code builds nothing.
+    const int found = elements->findText(argument, Qt::MatchStartsWith);
+    if (found >= 0)
+        elements->setCurrentIndex(found);
+    setText(QStringLiteral("Text"), 50, argument);
+    return Outcome::Front;
+}
+
+namespace {
+
+// Selects an entry as a click on it does: the list's own click handling runs.
+void choose(QListWidget* list, int row)
+{
+    list->setCurrentRow(row, QItemSelectionModel::ClearAndSelect);
+}
+
+template <typename Matches>
+int findEntry(const QListWidget* list, Matches matches)
+{
+    for (int i = 0; i < list->count(); ++i) {
+        if (matches(list->item(i)->text()))
+            return i;
+    }
+    return -1;
+}
+
+} // namespace
+
+LessonCommands::Outcome LessonCommands::chooseEntry(int index, const QString& argument)
+{
+    auto* list = ctx.controls.get<QListWidget>(QStringLiteral("List3"), index);
+    const QString wanted = vb::Trim(argument);
+    const int row = findEntry(list, [&](const QString& entry) { return vb::Trim(entry) == wanted; });
+    if (row >= 0)
+        choose(list, row);
+    return Outcome::Front;
+}
+
+LessonCommands::Outcome LessonCommands::chooseValue(const QString& argument)
+{
+    auto* list = ctx.controls.get<QListWidget>(QStringLiteral("List3"), 7);
+    const QString wanted = vb::Trim(argument);
+    const int row = findEntry(list, [&](const QString& entry) { return vb::Trim(entry).section(u' ', 0, 0) == wanted; });
+    if (row >= 0) {
+        choose(list, row);
+        ctx.procs.call(QStringLiteral("List3_DblClick"), 7);
+    }
+    serveEvents();
+    return Outcome::Front;
+}
+
+LessonCommands::Outcome LessonCommands::fillNumber(const QString& argument, const QString& unit)
+{
+    const QString property = chosenText(ctx.controls.get<QListWidget>(QStringLiteral("List3"), 6));
+    CssBuilder& builder = ctx.stylesheet.builder;
+    QString style = builder.styleText();
+    style.replace(property + QStringLiteral(":") + unit + QStringLiteral(";"),
+                  property + QStringLiteral(":") + argument + unit + QStringLiteral(";"));
+    builder.setStyleText(style);
+    ctx.controls.get<QWidget>(QStringLiteral("framesub"), 35)->hide();
+    return Outcome::Front;
+}
+
+LessonCommands::Outcome LessonCommands::image(const QString& argument)
+{
+    const QString folder = ctx.ws.doc(0).DataPath;
+    setText(QStringLiteral("txtsentaku"), ControlRegistry::NoIndex, folder + QStringLiteral("/0001.html"));
+    setText(QStringLiteral("TxtSoutai"), ControlRegistry::NoIndex, argument);
+    // The picture goes beside the lesson's pages, so that the page shows it.
+    const QString name = vb::Trim(argument);
+    const QString source = ctx.ws.m1.resourcePath(name);
+    if (isBareFileName(name) && QFileInfo(source).isFile() && !folder.isEmpty()) {
+        const QString target = folder + QLatin1Char('/') + name;
+        QFile::remove(target);
+        if (!QFile::copy(source, target)) {
+            ctx.ws.dlg.MsgBox(lesson_texts::pageUnwritable(target));
+            return Outcome::Failed;
+        }
+    }
+    return Outcome::Front;
+}
+
+LessonCommands::Outcome LessonCommands::classPick(const QString& argument)
+{
+    auto* list = ctx.controls.get<QListWidget>(QStringLiteral("List3"), 12);
+    const int row = findEntry(list, [&](const QString& entry) { return entry == argument; });
+    if (row >= 0)
+        choose(list, row);
+    return Outcome::Front;
+}
+
+// ---- the colour picker ----
+
+LessonCommands::Outcome LessonCommands::basicColour(const QString& argument)
+{
+    FomColor& picker = ctx.picker;
+    if (!picker.loaded())
+        picker.Form_Load();
+    const QString wanted = vb::Trim(argument);
+    for (int i = 0; i <= 15; ++i) {
+        auto* box = qobject_cast<QLineEdit*>(picker.controls.find(QStringLiteral("Text6"), i));
+        if (!box)
+            return Outcome::Failed;
+        // The box holds the colour's code, a blank and its name.
+        if (vb::Trim(box->text()).split(u' ').value(1) == wanted) {
+            picker.Text6_DblClick(i);
+            return Outcome::EndsAtOnce;
+        }
+    }
+    return Outcome::Front;
+}
+
+LessonCommands::Outcome LessonCommands::namedColour(const QString& argument)
+{
+    FomColor& picker = ctx.picker;
+    picker.Option1_Click();
+    serveEvents();
+    for (int i = 0; i <= 200; ++i) {
+        auto* box = qobject_cast<QLineEdit*>(picker.controls.find(QStringLiteral("Text1"), i));
+        if (!box)
+            return Outcome::EndsAtOnce;
+        if (box->text() == argument) {
+            picker.Text1_Click(i);
+            picker.Text1_DblClick(i);
+            return Outcome::EndsAtOnce;
+        }
+    }
+    return Outcome::Front;
+}

@@ -1,0 +1,104 @@
+#pragma once
+
+#include "lesson/LessonScript.h"
+#include "platform/StateValue.h"
+
+#include <QPointer>
+#include <QString>
+
+class Colouring;
+class CommandRegistry;
+class ControlRegistry;
+class Dispatcher;
+class DocumentFiles;
+class FomColor;
+class FomRemote;
+class PanelKit;
+class Procedures;
+class QComboBox;
+class QListWidget;
+class QMenu;
+class QWidget;
+class StylesheetTools;
+class Workspace;
+
+// What the lesson drives: the main window's documents, its registries and the named handlers of
+// the subsystems, and the colour picker with its own controls.
+struct LessonContext {
+    Workspace& ws;
+    DocumentFiles& files;
+    ControlRegistry& controls;
+    CommandRegistry& commands;
+    Procedures& procs;
+    Dispatcher& dispatcher;
+    Colouring& colour;
+    PanelKit& panels;
+    StylesheetTools& stylesheet;
+    FomColor& picker;
+    QWidget* mainWindow;
+};
+
+// The folder the lesson's pages, its stylesheet and its pictures are written to: "lesson" in the
+// program folder.
+QString lessonFolder(const QString& programFolder);
+
+// The lesson's commands acting on the main window as a user's clicks would: through the control
+// and command registries, the dispatcher and the named handlers.
+class LessonCommands {
+public:
+    LessonCommands(const LessonContext& context, FomRemote& window);
+
+    // Runs one command of a step.
+    lesson::Run ExecCommand(const lesson::Command& c);
+
+    // The lesson has cleared the main window with the user's consent since it was opened: its
+    // documents are the lesson's own, and a replay clears them without asking again.
+    bool ownsDocuments() const { return owns_; }
+    void setOwnsDocuments(bool owns) { owns_ = owns; }
+
+    // The popup menu or drop-down list a command opened, closed again.
+    void closePopups();
+
+    // The check mark the lesson puts on the stylesheet menu's item 2.
+    BoolState SelMenuMark;
+
+private:
+    enum class Outcome { Front, EndsAtOnce, Failed, Stopped };
+    Outcome run(const lesson::Command& c);
+
+    Outcome init(const QString& argument);
+    Outcome write(const QString& text);
+    Outcome renameTab();
+    Outcome menu(const QString& argument);
+    Outcome elementKind(const QString& argument);
+    Outcome elementDropDown();
+    Outcome elementPick(const QString& argument);
+    Outcome chooseEntry(int list, const QString& argument);
+    Outcome chooseValue(const QString& argument);
+    Outcome basicColour(const QString& argument);
+    Outcome image(const QString& argument);
+    Outcome fillNumber(const QString& argument, const QString& unit);
+    Outcome tabSel(const QString& argument);
+    Outcome selectInFirst(const QString& from, const QString& to, bool range);
+    Outcome listShow();
+    Outcome listSel(const QString& argument);
+    Outcome classPick(const QString& argument);
+    Outcome namedColour(const QString& argument);
+    Outcome caretToStylesheetEnd();
+    void showBuilder(bool show);
+    void setText(const QString& name, int index, const QString& text);
+    // Asks once before the lesson's first clearing when a document holds work that is not saved;
+    // false when the user keeps the documents.
+    bool mayClearDocuments();
+    void popUp(QMenu* menu, QWidget* over, int xTwips, int yTwips);
+    void markSelMenu();
+    // Lets the windows repaint and run what is waiting, as the lesson's pauses do.
+    static void serveEvents();
+
+    LessonContext ctx;
+    FomRemote& window;
+    bool owns_ = false;
+    QPointer<QMenu> openMenu_;
+    QPointer<QComboBox> openList_;
+    bool markShown_ = false;
+};

@@ -1,0 +1,131 @@
+#pragma once
+
+#include "ScriptLines.h"
+#include "lesson/FomRemote.h"
+#include "lesson/LessonScript.h"
+#include "platform/RichEdit.h"
+#include "platform/TabStrip.h"
+#include "support/AppFixture.h"
+
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QTest>
+
+// What a step leaves behind in both windows, for comparing two ways to the same step.
+struct LessonState {
+    QStringList names;
+    QStringList texts;
+    QString style;
+    QString selector;
+    QString caption;
+    QString stepLine;
+    QString explanation;
+    int lineNo = 0;
+    int tab = 0;
+    bool builderShown = false;
+    bool operator==(const LessonState&) const = default;
+};
+
+inline void PrintTo(const LessonState& s, std::ostream* os)
+{
+    *os << "{line " << s.lineNo << ", tab " << s.tab << ", builder " << s.builderShown << ", caption "
+        << s.caption.toStdString() << ", step line " << s.stepLine.toStdString() << ", selector "
+        << s.selector.toStdString() << ", style " << s.style.toStdString() << ", documents "
+        << s.names.join(QStringLiteral(" ")).toStdString() << "}";
+}
+
+// The real window with the data files the lesson uses, and its lesson window.
+class LessonFixture : public AppFixture {
+protected:
+    fomPelmor& startLesson()
+    {
+        for (const char* name : {"CSSDEMO.txt", "css.txt", "color.txt", "kabe.svg"})
+            useShippedResource(u(name));
+        fomPelmor& win = start();
+        return win;
+    }
+    FomRemote& lesson() { return w().lesson; }
+    // Opens the lesson from the stylesheet menu, as the user does.
+    void openLesson() { w().commands.invoke(u("CSS1"), 18); }
+    // The lesson window plays the given lines instead of the shipped script.
+    void play(const QStringList& lines)
+    {
+        if (!lesson().isVisible())
+            openLesson();
+        lesson().Lines = lines;
+        lesson().LineNo = 0;
+    }
+    // Waits until a press has done all its work, runs of several steps included.
+    void waitIdle() { ASSERT_TRUE(QTest::qWaitFor([&] { return !lesson().busy(); }, 120000)); }
+    void press(int index)
+    {
+        if (index < 0)
+            lesson().Command1_Click();
+        else
+            lesson().Command2_Click(index);
+        waitIdle();
+    }
+    void step() { press(-1); }
+
+    template <typename T>
+    T* control(const QString& name, int index = ControlRegistry::NoIndex)
+    {
+        return w().controls.get<T>(name, index);
+    }
+    template <typename T>
+    T* own(const char* name, int index = ControlRegistry::NoIndex)
+    {
+        return lesson().controls.get<T>(u(name), index);
+    }
+    QString text(int n) { return w().ws.HtText(n)->Text(); }
+    QString style() { return w().stylesheet.builder.styleText(); }
+    QString line(int index) { return control<QLineEdit>(u("Text"), index)->text(); }
+    bool shown(const char* name, int index) { return !control<QWidget>(u(name), index)->isHidden(); }
+    QString lessonFolder() const { return programFolder + u("/lesson"); }
+    QString caption() { return lesson().windowTitle(); }
+    QString stepLine() { return own<QLineEdit>("Text6")->text(); }
+    QString runTo() { return own<QLineEdit>("Text4")->text(); }
+    void setRunTo(int line) { own<QLineEdit>("Text4")->setText(QString::number(line)); }
+
+    LessonState state()
+    {
+        LessonState s;
+        for (int i = 0; i < w().ws.DocCount(); ++i) {
+            s.names << w().ws.doc(i).FileName;
+            s.texts << text(i);
+        }
+        s.style = style();
+        s.selector = line(50);
+        s.caption = caption();
+        s.stepLine = stepLine();
+        s.explanation = lesson().explanation();
+        s.lineNo = lesson().LineNo;
+        s.tab = w().ws.tabStrip().SelectedIndex();
+        s.builderShown = shown("Frame", 40);
+        return s;
+    }
+
+    // Steps with ▶ until the step that began on a line equal to `command` has run; the lines of
+    // the shipped lesson begin their steps without blank lines.
+    void stepPast(const char* command)
+    {
+        for (int guard = 0; guard < 400 && lesson().LineNo < lesson().Lines.size(); ++guard) {
+            const QString first = lesson().Lines.at(lesson().LineNo);
+            step();
+            if (first == u(command))
+                return;
+        }
+        FAIL() << "no step begins with " << command;
+    }
+    // Steps with ▶ to the end of the lesson; the number of presses.
+    int stepToTheEnd()
+    {
+        int presses = 0;
+        while (lesson().LineNo < lesson().Lines.size() && presses <= lesson().Lines.size()) {
+            step();
+            ++presses;
+        }
+        return presses;
+    }
+};

@@ -1,0 +1,327 @@
+// Playing the lesson: a whole run with ▶ and with >>, going back one step and to the start, the
+// run to a line, and what the lesson does with documents that are not its own.
+#include "LessonFixture.h"
+
+#include "platform/Twips.h"
+#include "workspace/DocumentFiles.h"
+#include "workspace/Workspace.h"
+
+#include <QTimer>
+
+class LessonRun : public LessonFixture {
+protected:
+    void SetUp() override
+    {
+        LessonFixture::SetUp();
+        startLesson();
+    }
+    // The user's own work in document 0.
+    void typeInFirst(const QString& t)
+    {
+        w().ws.HtText(0)->SetText(t);
+        ASSERT_TRUE(w().ws.doc(0).Modified);
+    }
+};
+
+TEST_F(LessonRun, StepByStepAndToTheEndGiveTheSameDocuments)
+{
+    openLesson();
+    const int presses = stepToTheEnd();
+    EXPECT_LT(presses, lesson().Lines.size());
+    const LessonState stepped = state();
+    ASSERT_EQ(stepped.names, QStringList({u("$$$000.html"), u("Kaisetu.css"), u("$$$002.html")}));
+
+    press(1);
+    EXPECT_EQ(runTo(), QString::number(lesson().Lines.size()));
+    EXPECT_EQ(lesson().LineNo, lesson().Lines.size());
+    EXPECT_FALSE(lesson().Running);
+    const LessonState run = state();
+    EXPECT_EQ(run.names, stepped.names);
+    EXPECT_EQ(run.texts, stepped.texts);
+    EXPECT_EQ(run, stepped);
+}
+
+TEST_F(LessonRun, BackOneGivesTheStateOfTheStepBefore)
+{
+    openLesson();
+    std::vector<LessonState> after;
+    for (int i = 0; i < 30; ++i) {
+        step();
+        after.push_back(state());
+    }
+    // From the middle, twice in a row, and from the first step, which runs again.
+    press(3);
+    EXPECT_EQ(state(), after[28]);
+    press(3);
+    EXPECT_EQ(state(), after[27]);
+
+    press(0);
+    step();
+    const LessonState first = state();
+    EXPECT_EQ(first.texts, after[0].texts);
+    press(3);
+    EXPECT_EQ(state(), first);
+}
+
+TEST_F(LessonRun, BackToTheStartResetsTheLessonAndClosesItsStylesheet)
+{
+    openLesson();
+    stepPast("<挿入>");
+    ASSERT_EQ(w().ws.DocCount(), 2);
+    press(0);
+    EXPECT_EQ(lesson().LineNo, 0);
+    EXPECT_EQ(runTo(), u("0"));
+    EXPECT_EQ(caption(), u("CSSペルモア  実行行 = 0"));
+    EXPECT_EQ(lesson().explanation(), QString());
+    EXPECT_FALSE(shown("Frame", 40));
+    EXPECT_EQ(style(), QString());
+    ASSERT_EQ(w().ws.DocCount(), 1);
+    EXPECT_EQ(text(0), QString());
+    EXPECT_EQ(w().ws.tabStrip().SelectedIndex(), 1);
+
+    // The step after the start shows the line it began on.
+    step();
+    EXPECT_EQ(stepLine(), u("0"));
+}
+
+TEST_F(LessonRun, TheBuilderAPreviewHidStaysClosedAfterGoingBackToTheStart)
+{
+    play(script({"<初期化>", "TAB 0", "<メニュー>", "プロパティ", "<TABSEL>", "2"}));
+    for (int i = 0; i < 3; ++i)
+        step();
+    ASSERT_FALSE(shown("Frame", 40));
+    press(0);
+    w().ws.tabStrip().Select(2);
+    w().ws.tabStrip().Select(1);
+    EXPECT_FALSE(shown("Frame", 40));
+}
+
+TEST_F(LessonRun, TheRunToALineStopsBeforeTheStepThatBeginsAtOrAfterIt)
+{
+    openLesson();
+    setRunTo(40);
+    press(-1);
+    // The steps begin at 0, 8, 18, 23, 28, 33, 38 and 43.
+    EXPECT_EQ(lesson().LineNo, 43);
+    EXPECT_EQ(stepLine(), u("38"));
+    EXPECT_FALSE(lesson().Running);
+
+    // A line already passed: one step.
+    press(-1);
+    EXPECT_EQ(lesson().LineNo, 49);
+}
+
+// ---- the lesson's own documents and the user's ----
+
+TEST_F(LessonRun, TheFirstInitialisingAsksOnceBeforeClearingUnsavedWork)
+{
+    typeInFirst(u("my own page"));
+    openLesson();
+    dialogs.expectMsg(u("全て初期化していいですか？"), MsgResult::No);
+    press(-1);
+    EXPECT_EQ(text(0), u("my own page"));
+    EXPECT_EQ(lesson().LineNo, 0);
+    EXPECT_EQ(caption(), u("ＣＳＳペルモア"));
+
+    // >> before the lesson has cleared anything leaves the documents to that question too.
+    dialogs.expectMsg(u("全て初期化していいですか？"), MsgResult::No);
+    press(1);
+    EXPECT_EQ(text(0), u("my own page"));
+    EXPECT_EQ(lesson().LineNo, 0);
+    EXPECT_FALSE(lesson().Running);
+
+    dialogs.expectMsg(u("全て初期化していいですか？"), MsgResult::Yes);
+    press(-1);
+    EXPECT_TRUE(text(0).startsWith(u("<!DOCTYPE")));
+    // Replays clear the lesson's documents without asking.
+    step();
+    press(3);
+    press(1);
+    EXPECT_EQ(lesson().LineNo, lesson().Lines.size());
+
+    // Shown again, the lesson asks again before clearing what it left.
+    lesson().close();
+    openLesson();
+    dialogs.expectMsg(u("全て初期化していいですか？"), MsgResult::No);
+    press(-1);
+    EXPECT_EQ(w().ws.DocCount(), 3);
+}
+
+TEST_F(LessonRun, SavedOrBlankDocumentsAreClearedWithoutAQuestion)
+{
+    w().ws.HtText(0)->SetText(u("saved text"));
+    w().ws.doc(0).Modified = false;
+    ASSERT_TRUE(w().ws.AddTab());
+    w().ws.HtText(1)->SetText(u("   "));
+    openLesson();
+    press(-1);
+    EXPECT_EQ(w().ws.DocCount(), 1);
+    EXPECT_TRUE(text(0).startsWith(u("<!DOCTYPE")));
+}
+
+TEST_F(LessonRun, GoingBackBeforeTheLessonClearedAnythingLeavesTheDocuments)
+{
+    typeInFirst(u("mine"));
+    ASSERT_TRUE(w().ws.AddTab());
+    w().ws.HtText(1)->SetText(u("mine too"));
+    openLesson();
+    press(0);
+    EXPECT_EQ(w().ws.DocCount(), 2);
+    EXPECT_EQ(text(0), u("mine"));
+    EXPECT_EQ(text(1), u("mine too"));
+    EXPECT_EQ(lesson().LineNo, 0);
+    EXPECT_EQ(caption(), u("CSSペルモア  実行行 = 0"));
+}
+
+TEST_F(LessonRun, InitialisingAllAsksNothingWhileTheLessonIsShownWithItsOwnDocuments)
+{
+    typeInFirst(u("text"));
+    openLesson();
+    // The documents are still the user's: the question comes before they are cleared.
+    dialogs.expectMsg(u("全て初期化していいですか？"), MsgResult::No);
+    w().commands.invoke(u("mfile"), 13);
+    EXPECT_EQ(text(0), u("text"));
+    // Once the lesson has taken them over, its own initialising asks nothing.
+    dialogs.expectMsg(u("全て初期化していいですか？"), MsgResult::Yes);
+    press(-1);
+    w().ws.HtText(0)->SetText(u("lesson text"));
+    w().files.Allclear();
+    EXPECT_EQ(text(0), QString());
+
+    lesson().close();
+    typeInFirst(u("text"));
+    dialogs.expectMsg(u("全て初期化していいですか？"), MsgResult::No);
+    w().commands.invoke(u("mfile"), 13);
+    EXPECT_EQ(text(0), u("text"));
+}
+
+// ---- every step moves on ----
+
+TEST_F(LessonRun, FailedStepsBreakMarksAndStrayTextAreAllPassed)
+{
+    play(script({"/* a note", "<CLASSNAME>", "a", "<SELECTHTML>", "not in the page", "<解説>", "shown by the next step",
+                 "<STOP>", "stray text", "<TABSEL>", "99", "<CLASSNAME>", "b"}));
+    const QString welcome = lesson().explanation();
+    // The failed selection shows nothing and leaves its argument behind.
+    step();
+    step();
+    const QString captionBefore = caption();
+    step();
+    EXPECT_EQ(lesson().LineNo, 5);
+    EXPECT_EQ(caption(), captionBefore);
+    EXPECT_EQ(lesson().explanation(), welcome);
+    while (lesson().LineNo < lesson().Lines.size() && lesson().LineNo < 50)
+        step();
+    EXPECT_EQ(lesson().LineNo, lesson().Lines.size());
+    EXPECT_EQ(line(50), u(".b"));
+
+    // A run stops at the failed step; the next ▶ runs on from there to the end.
+    press(1);
+    EXPECT_EQ(lesson().LineNo, 5);
+    EXPECT_EQ(line(50), u(".a"));
+    press(-1);
+    EXPECT_EQ(lesson().LineNo, 11);
+    press(-1);
+    EXPECT_EQ(lesson().LineNo, lesson().Lines.size());
+    EXPECT_EQ(line(50), u(".b"));
+}
+
+TEST_F(LessonRun, GoingBackWithOneDocumentResetsTheLessonAndReplaysFromTheStart)
+{
+    play(script({"<初期化>", "TAB 0", "<書き込み>", "\tone line", "</書き込み>", "<CLASSNAME>", "x"}));
+    step();
+    step();
+    ASSERT_EQ(w().ws.DocCount(), 1);
+    const QString page = text(0);
+    ASSERT_EQ(page.count(u("one line")), 1);
+
+    press(0);
+    EXPECT_EQ(lesson().LineNo, 0);
+    EXPECT_EQ(text(0), QString());
+    press(1);
+    EXPECT_EQ(text(0), page);
+    EXPECT_EQ(line(50), u(".x"));
+
+    // The last step, which runs to the end of the script, shows its line like any other, so
+    // that < goes back one step from the end.
+    EXPECT_EQ(stepLine(), u("5"));
+    press(3);
+    EXPECT_EQ(text(0), page);
+    EXPECT_EQ(lesson().LineNo, 5);
+}
+
+// ---- one thing at a time ----
+
+TEST_F(LessonRun, APressDuringAStepActsWhenTheStepIsOver)
+{
+    openLesson();
+    stepPast("<書き込み>");
+    // The next step serves the event queue before it selects the preview tab.
+    QTimer::singleShot(0, &lesson(), [this] { lesson().Command2_Click(0); });
+    lesson().Command1_Click();
+    EXPECT_TRUE(lesson().busy());
+    waitIdle();
+    EXPECT_EQ(lesson().LineNo, 0);
+    EXPECT_EQ(caption(), u("CSSペルモア  実行行 = 0"));
+    EXPECT_EQ(w().ws.tabStrip().SelectedIndex(), 1);
+}
+
+TEST_F(LessonRun, ARunGoesOnFromTheEventLoop)
+{
+    openLesson();
+    press(-1);
+    setRunTo(lesson().Lines.size());
+    lesson().Command1_Click();
+    // The first step has run; the rest follow one an event-loop turn.
+    EXPECT_EQ(lesson().LineNo, 18);
+    EXPECT_TRUE(lesson().Running);
+    waitIdle();
+    EXPECT_EQ(lesson().LineNo, lesson().Lines.size());
+    EXPECT_FALSE(lesson().Running);
+}
+
+// ---- the window ----
+
+TEST_F(LessonRun, TheWindowSitsAtTheMainWindowsCornerAndKeepsItsSize)
+{
+    openLesson();
+    QWidget& main = w();
+    FomRemote& win = lesson();
+    EXPECT_TRUE(win.isVisible());
+    EXPECT_EQ(twips::WindowLeft(&win) + 5665, twips::WindowLeft(&main) + twips::WindowWidth(&main));
+    EXPECT_EQ(twips::WindowTop(&win) + 3075, twips::WindowTop(&main) + twips::WindowHeight(&main));
+    EXPECT_EQ(win.size(), QSize(twips::toPixels(5665), twips::toPixels(3075)));
+    win.resize(200, 100);
+    EXPECT_EQ(win.size(), QSize(twips::toPixels(5665), twips::toPixels(3075)));
+    EXPECT_TRUE(win.Timer1.isActive());
+    EXPECT_EQ(win.Timer1.interval(), 1000);
+
+    // Hidden, the timer stops at its next tick; closed, at once.
+    win.hide();
+    win.Timer1_Timer();
+    EXPECT_FALSE(win.Timer1.isActive());
+    openLesson();
+    EXPECT_TRUE(win.Timer1.isActive());
+    win.close();
+    EXPECT_FALSE(win.Timer1.isActive());
+}
+
+TEST_F(LessonRun, QuittingClosesTheLessonWindow)
+{
+    openLesson();
+    EXPECT_TRUE(quit());
+    EXPECT_FALSE(lesson().isVisible());
+    EXPECT_FALSE(lesson().Timer1.isActive());
+}
+
+TEST_F(LessonRun, AScriptThatCannotBeReadIsReportedAndStepsDoNothing)
+{
+    QFile::remove(path(u("resource/CSSDEMO.txt")));
+    dialogs.expectMsg(u("CSSDEMO.txtが読めません"));
+    openLesson();
+    EXPECT_TRUE(lesson().explanation().startsWith(u("CSSDEMO.txtが読めません")));
+    press(-1);
+    press(1);
+    EXPECT_EQ(lesson().LineNo, 0);
+    EXPECT_EQ(w().ws.DocCount(), 1);
+}
