@@ -30,11 +30,12 @@
 #include <QPlainTextEdit>
 
 Generators::Generators(Workspace& workspace, ControlRegistry& controlRegistry, EditApplier& editApplier,
-                       Insertion& insertion, Procedures& procs)
+                       Insertion& insertion, Procedures& procedures)
     : ws(workspace)
     , controls(controlRegistry)
     , applier(editApplier)
     , insert(insertion)
+    , procs(procedures)
 {
     // The Edit-2 menu's space, paragraph and position commands, and the lesson player's image.
     procs.define(QStringLiteral("InsertSpace"), [this] { InsertSpace(); });
@@ -74,13 +75,17 @@ void Generators::connect(Dispatcher& dispatcher, MiniPanel& mini, Pickers& picke
         {11, &Generators::InsertDivAlign},  {12, &Generators::InsertRule},     {13, &Generators::Gazou},
         {14, &Generators::MakeList},        {15, &Generators::InsertLink},     {16, &Generators::InsertMailLink},
         {17, &Generators::MakeTable},       {18, &Generators::InsertMailForm}, {19, &Generators::InsertDoctype},
-        {20, &Generators::InsertMarquee},   {22, &Generators::InsertPAlign},   {23, &Generators::InsertPre},
+        {20, &Generators::InsertMarquee},   {21, &Generators::InsertBlink},    {22, &Generators::InsertPAlign},   {23, &Generators::InsertPre},
         {24, &Generators::InsertFont},      {25, &Generators::InsertBgsound},  {26, &Generators::InsertDynsrc},
         {27, &Generators::InsertBgImage},   {28, &Generators::InsertFontShape}, {29, &Generators::InsertSpace},
     };
     for (const Button& m : modes)
         mini.setMode(m.index, [this, run = m.run] { (this->*run)(); });
     mini.setMode(2, [this] { insert.InsertBrMark(); });
+    mini.setMode(30, [this] {
+        if (procs.defined(QStringLiteral("SearchText")))
+            procs.call(QStringLiteral("SearchText"));
+    });
 
     pickers.InsertBgImage = [this] { InsertBgImage(); };
     easy.InsertSamplePage = [this] { InsertSamplePage(); };
@@ -269,6 +274,11 @@ void Generators::InsertEm()
 void Generators::InsertStrong()
 {
     applier.apply(gen::makeStrong({applier.editorState()}));
+}
+
+void Generators::InsertBlink()
+{
+    applier.apply(gen::makeBlink({applier.editorState()}));
 }
 
 void Generators::InsertFontShape()

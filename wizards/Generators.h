@@ -44,6 +44,7 @@ public:
     void InsertFontColor();
     void InsertEm();
     void InsertStrong();
+    void InsertBlink();
     void InsertFontShape();
     void InsertSpace();
     void SetTitle();
@@ -69,4 +70,5 @@ private:
     ControlRegistry& controls;
     EditApplier& applier;
     Insertion& insert;
+    Procedures& procs;
 };

@@ -243,3 +243,29 @@ TEST_F(PanelControlsTest, MiniPanelRunsTheGeneratorOfItsModeAndItsCloseBoxRestar
     EXPECT_FALSE(get<HolderPanel>("Frmc")->shownByProgram());
     EXPECT_EQ(closed.count(), 1);
 }
+
+TEST_F(PanelControlsTest, MiniPanelBlinkAndSearchModes)
+{
+    start();
+    MiniPanel& mini = w().wizards.mini;
+    RichEdit* ed = w().ws.CurEditor();
+
+    ed->SetText(QStringLiteral("abc"));
+    ed->Select(1, 1);
+    get<QWidget>("Frmc")->show();
+    mini.CmdcMode = 21;
+    click("Cmdc");
+    EXPECT_EQ(ed->Text(), QStringLiteral("a <BLINK>b</BLINK> c"));
+    EXPECT_FALSE(get<HolderPanel>("Frmc")->shownByProgram());
+
+    // Mode 30 is the search panel's one-at-a-time search.
+    ed->SetText(QStringLiteral("ab 検索 cd 検索"));
+    ed->SetSelStart(0);
+    get<QLineEdit>("Txtkensaku")->setText(QStringLiteral("検索"));
+    mini.CmdcMode = 30;
+    click("Cmdc");
+    EXPECT_EQ(ed->SelStart(), 3);
+    EXPECT_EQ(ed->SelLength(), 2);
+    click("Cmdc");
+    EXPECT_EQ(ed->SelStart(), 9);
+}

@@ -64,6 +64,26 @@ TEST(TextStyleGenerators, NothingSelected)
     }
 }
 
+TEST(TextStyleGenerators, BlinkReplacesTheSelectionUnpaintedAndHidesTheMiniPanel)
+{
+    struct Case { const char* text; int selStart; int selLength; const char* expected; int caret; };
+    const Case cases[] = {
+        {"abc", 1, 1, "a <BLINK>b</BLINK> c", 19},
+        {"abc", 3, 0, "abc <BLINK></BLINK> ", 20},
+    };
+    for (const Case& c : cases) {
+        const gen::EditorState ed = editorWith(QString::fromUtf8(c.text), c.selStart, c.selLength);
+        const gen::GeneratedEdit e = gen::makeBlink({ed});
+        EXPECT_TRUE(e.snapshot);
+        EXPECT_EQ(e.hide, QList<gen::ControlRef>{frmc()});
+        const AppliedText a = applyEdit(ed, e);
+        EXPECT_EQ(a.text, QString::fromUtf8(c.expected));
+        EXPECT_EQ(a.selStart, c.caret);
+        EXPECT_EQ(a.selLength, 0);
+        EXPECT_TRUE(a.painted.isEmpty());
+    }
+}
+
 TEST(TextStyleGenerators, ALineBreakEndingTheSelectionStaysBehindTheEndTag)
 {
     struct Case { const char* text; int selLength; bool heading; const char* expected; };

@@ -58,6 +58,16 @@ GeneratedEdit makeStrong(const EmphasisInput& in)
     return e;
 }
 
+GeneratedEdit makeBlink(const EmphasisInput& in)
+{
+    GeneratedEdit e;
+    e.snapshot = true;
+    e.hide = {frmc()};
+    e.primitive = Primitive::ReplaceSelection;
+    e.before = QStringLiteral(" <BLINK>") + in.editor.selText() + QStringLiteral("</BLINK> ");
+    return e;
+}
+
 QString fontSizeText(int value, bool relative)
 {
     const QString text = QString::number(value);

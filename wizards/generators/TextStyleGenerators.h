@@ -41,6 +41,8 @@ struct EmphasisInput {
 GeneratedEdit makeEm(const EmphasisInput& in);
 // Frame(15), Cmdcmd(46).
 GeneratedEdit makeStrong(const EmphasisInput& in);
+// The mini panel's blink mode: the selection between " <BLINK>" and "</BLINK> ", unpainted.
+GeneratedEdit makeBlink(const EmphasisInput& in);
 
 // What the font-size spinner VScroll1 writes into TxtFsize: its value, with "+" in front of a
 // value that is not negative while Option17(1) "相対値で指定" is selected.
