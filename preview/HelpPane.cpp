@@ -5,7 +5,7 @@
 #include "platform/TabStrip.h"
 #include "platform/Twips.h"
 #include "platform/WebBrowser.h"
-#include "preview/HelpMenu.h"
+#include "preview/HelpPages.h"
 #include "wizards/Dispatcher.h"
 #include "workspace/PanelKit.h"
 #include "workspace/Workspace.h"
