@@ -7,8 +7,7 @@
 class ControlRegistry;
 
 // The wizard panels' controls as automatic creation reads and writes them. The panels belong to
-// the wizards; a control that is not registered is left alone, and a panel that is not built
-// counts with its initial values.
+// the wizards, which build them at start-up; a control that is not registered is left alone.
 namespace autocreate {
 
 PanelInputs readPanelInputs(const ControlRegistry& controls);

@@ -5,13 +5,12 @@
 #include "platform/Dialogs.h"
 #include "platform/RichEdit.h"
 #include "platform/VbString.h"
+#include "wizards/PanelSettings.h"
 #include "workspace/DocumentText.h"
 #include "workspace/PathHelpers.h"
 #include "workspace/Workspace.h"
 
-#include <QAbstractButton>
 #include <QFileInfo>
-#include <QLineEdit>
 #include <QPushButton>
 
 namespace {
@@ -31,25 +30,7 @@ FramesWizard::FramesWizard(Workspace& workspace, Colouring& colouring, ControlRe
 
 gen::FramesetInput FramesWizard::input() const
 {
-    const auto text = [this](int i) { return controls.get<QLineEdit>(QStringLiteral("Text1"), i)->text(); };
-    const auto on = [this](const QString& name, int i) { return controls.get<QAbstractButton>(name, i)->isChecked(); };
-    const QString option = QStringLiteral("Option18");
-    gen::FramesetInput in;
-    in.pageName = text(9);
-    in.firstPage = text(0);
-    in.firstName = text(1);
-    in.secondPage = text(2);
-    in.secondName = text(3);
-    in.columns = on(QStringLiteral("Option5"), 0);
-    in.firstSize = controls.get<QLineEdit>(QStringLiteral("Text7"), 0)->text();
-    in.firstScrolling = on(option, 0) ? 0 : on(option, 1) ? 1 : 2;
-    in.secondScrolling = on(option, 5) ? 0 : on(option, 4) ? 1 : 2;
-    in.setTarget = on(QStringLiteral("Check5"), 0);
-    in.target = text(11);
-    in.borders = on(QStringLiteral("Check5"), 1);
-    in.borderColour = text(8);
-    in.borderWidth = text(12);
-    return in;
+    return panel::framesetSettings(controls);
 }
 
 void FramesWizard::Command6_Click(int index)

@@ -3,10 +3,10 @@
 #include "editor/Insertion.h"
 #include "platform/ControlRegistry.h"
 #include "platform/Procedures.h"
-#include "platform/TextFile.h"
 #include "wizards/Dispatcher.h"
 #include "wizards/EasyMenu.h"
 #include "wizards/MiniPanel.h"
+#include "wizards/PanelSettings.h"
 #include "wizards/Pickers.h"
 #include "wizards/generators/BlockGenerators.h"
 #include "wizards/generators/HeadGenerators.h"
@@ -24,10 +24,7 @@
 #include "workspace/DocumentText.h"
 #include "workspace/Workspace.h"
 
-#include <QAbstractButton>
-#include <QLineEdit>
 #include <QListWidget>
-#include <QPlainTextEdit>
 
 Generators::Generators(Workspace& workspace, ControlRegistry& controlRegistry, EditApplier& editApplier,
                        Insertion& insertion, Procedures& procedures)
@@ -94,25 +91,17 @@ void Generators::connect(Dispatcher& dispatcher, MiniPanel& mini, Pickers& picke
 
 QString Generators::text(const char* name, int index) const
 {
-    QObject* control = controls.find(QString::fromLatin1(name), index);
-    if (auto* line = qobject_cast<QLineEdit*>(control))
-        return line->text();
-    // A multi-line box counts its line breaks as the editor does.
-    return toCrLf(controls.get<QPlainTextEdit>(QString::fromLatin1(name), index)->toPlainText());
+    return panel::text(controls, QString::fromLatin1(name), index);
 }
 
 bool Generators::checked(const char* name, int index) const
 {
-    return controls.get<QAbstractButton>(QString::fromLatin1(name), index)->isChecked();
+    return panel::checked(controls, QString::fromLatin1(name), index);
 }
 
 int Generators::selected(const char* name, std::initializer_list<int> indexes, int none) const
 {
-    for (int i : indexes) {
-        if (checked(name, i))
-            return i;
-    }
-    return none;
+    return panel::selected(controls, QString::fromLatin1(name), indexes, none);
 }
 
 QString Generators::documentFolder() const
@@ -138,24 +127,19 @@ void Generators::InsertMailLink()
 
 void Generators::InsertRule()
 {
-    gen::RuleInput in;
-    in.thickness = text("Txtfutosa");
-    in.lengthMm = text("Txtnagasa1");
-    in.lengthPercent = text("Txtnagasa2");
-    in.align = selected("Option3", {0, 1, 2}, 1);
-    in.shaded = checked("Check1");
-    in.colour = text("Txtkeisenc");
-    applier.apply(gen::makeRule(in));
+    applier.apply(gen::makeRule(panel::ruleSettings(controls)));
 }
 
 void Generators::MakeList()
 {
-    applier.apply(gen::makeList({applier.editorState(), selected("Option8", {0, 1, 2}, 1), selected("Option13", {0, 1, 2}, 1)}));
+    gen::ListInput in = panel::listSettings(controls);
+    in.editor = applier.editorState();
+    applier.apply(gen::makeList(in));
 }
 
 void Generators::Gazou()
 {
-    gen::ImageInput in;
+    gen::ImageInput in = panel::imageSettings(controls);
     in.editor = applier.editorState();
     in.documentFolder = documentFolder();
     // While the stylesheet builder is shown, the picture goes into its style text.
@@ -165,15 +149,6 @@ void Generators::Gazou()
         in.styleText = text("Text", 44);
     in.chosenFile = text("txtsentaku");
     in.relativePath = text("TxtSoutai");
-    in.heightPercent = text("Txttatep");
-    in.widthPercent = text("Txtyokop");
-    in.heightMm = text("Txttatepic");
-    in.widthMm = text("Txtyokopic");
-    in.border = text("txtwaku");
-    in.align = selected("Option6", {0, 1, 2, 3, 4});
-    in.vspace = text("Txtud");
-    in.hspace = text("Txtlr");
-    in.alt = text("txtgazou");
     applier.apply(gen::makeImage(in));
 }
 
@@ -199,26 +174,9 @@ void Generators::InsertMarquee()
 
 void Generators::MakeTable()
 {
-    gen::TableInput in;
+    gen::TableInput in = panel::tableSettings(controls);
     in.editor = applier.editorState();
     in.source = text("Text", 6);
-    in.headers = selected("Option10", {0, 1, 2, 3}, 0);
-    in.cellAlign = selected("Option7", {0, 1, 2});
-    in.cellValign = selected("Option9", {0, 1, 2});
-    in.tableAlign = selected("Optionichi2", {0, 1, 2});
-    in.border = text("txtwaku2", 1);
-    in.borderColour = text("Text5", 0);
-    in.lightColour = text("Text5", 1);
-    in.darkColour = text("Text5", 2);
-    in.frame = selected("Option11", {0, 1, 2, 3, 4, 5, 6, 7, 8});
-    in.rules = selected("Option12", {0, 1, 2, 3});
-    in.horizontalSpacing = text("Txtyokok");
-    in.verticalSpacing = text("Txttatek");
-    in.background = text("Txttc");
-    in.height = text("Txttheight");
-    in.width = text("Txttwidth");
-    in.title = text("Txttit");
-    in.captionPosition = selected("Option16", {1, 0}, 1);
     applier.apply(gen::makeTable(in));
 }
 

@@ -1,0 +1,38 @@
+#pragma once
+
+#include "wizards/generators/FramesetGenerator.h"
+#include "wizards/generators/ImageGenerator.h"
+#include "wizards/generators/ListGenerator.h"
+#include "wizards/generators/RuleGenerator.h"
+#include "wizards/generators/TableGenerator.h"
+
+#include <QString>
+
+#include <initializer_list>
+
+class ControlRegistry;
+
+// What the construct panels' boxes and options hold, read from their registered controls. The
+// panels' execute buttons read their generators' inputs here, and automatic creation reuses the
+// settings of the panels whose generators it runs.
+namespace panel {
+
+// A box's text; a multi-line box counts its line breaks as the editor does.
+QString text(const ControlRegistry& controls, const QString& name, int index = -1);
+bool checked(const ControlRegistry& controls, const QString& name, int index = -1);
+// The index of the selected option among the given ones; `none` when none is selected.
+int selected(const ControlRegistry& controls, const QString& name, std::initializer_list<int> indexes, int none = -1);
+
+// Frame(1): every setting of the rule.
+gen::RuleInput ruleSettings(const ControlRegistry& controls);
+// Frame(2): the list's kind and bullet.
+gen::ListInput listSettings(const ControlRegistry& controls);
+// Frame(5): everything but the editor and the data box.
+gen::TableInput tableSettings(const ControlRegistry& controls);
+// Frame(3): the sizes, the border, the alignment, the spaces and the alternative text; not the
+// file, its path or the editor.
+gen::ImageInput imageSettings(const ControlRegistry& controls);
+// FrmFrame: every box and option of the frames wizard.
+gen::FramesetInput framesetSettings(const ControlRegistry& controls);
+
+} // namespace panel
