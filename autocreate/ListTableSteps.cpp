@@ -203,7 +203,8 @@ QList<BlockLine> typedBlockLines(const QString& typedText)
         return std::upper_bound(lineStarts.cbegin(), lineStarts.cend(), at) - lineStarts.cbegin() - 1;
     };
     QList<BlockLine> roles(lineStarts.size(), BlockLine::Outside);
-    const QString upper = vb::UCaseAscii(typedText);
+    // The typed pseudo-tags hold no ASCII letter: the text needs no capitals to be searched.
+    const QString& upper = typedText;
     for (const QString& word : {ListWord, TableWord}) {
         const PseudoTags tags = typedTags(word);
         // A pseudo-tag's line counts as one whether or not the step will pair it.
