@@ -4,6 +4,7 @@
 #include "platform/SharedConstants.h"
 #include "platform/VbString.h"
 
+#include <algorithm>
 #include <deque>
 
 namespace autocreate {
@@ -28,24 +29,64 @@ bool isLeftover(const QString& s)
     return t.isEmpty() || t.compare(u"<BR>", Qt::CaseInsensitive) == 0;
 }
 
+// The pseudo-tags of one kind of block, written in capitals.
+struct PseudoTags {
+    QString opening;
+    QString closing;
+};
+
+const QString ListWord = QStringLiteral("項目");
+const QString TableWord = QStringLiteral("表");
+
+// As the steps find them: "<" and ">" already entities.
+PseudoTags entityTags(const QString& word)
+{
+    return {QStringLiteral("&LT;") + word + QStringLiteral("&GT;"),
+            QStringLiteral("&LT;/") + word + QStringLiteral("&GT;")};
+}
+
+// As the user types them.
+PseudoTags typedTags(const QString& word)
+{
+    return {QLatin1Char('<') + word + QLatin1Char('>'), QStringLiteral("</") + word + QLatin1Char('>')};
+}
+
+// Where one block's pseudo-tags stand; `closing` is -1 when the opening has none after it.
+struct BlockSpan {
+    qsizetype opening = -1;
+    qsizetype closing = -1;
+};
+
+// The first block that opens at or after `from`: the first unescaped opening pseudo-tag and the
+// first unescaped closing one behind it. Without an opening, `opening` is -1.
+BlockSpan nextBlock(const QString& upper, const PseudoTags& tags, qsizetype from)
+{
+    BlockSpan span;
+    span.opening = findUnescaped(upper, tags.opening, from);
+    if (span.opening >= 0)
+        span.closing = findUnescaped(upper, tags.closing, span.opening + tags.opening.size());
+    return span;
+}
+
 struct BlockWalk {
     QString text;
     bool closed = true;  // false when an opening pseudo-tag had no closing one
 };
 
-// Replaces every block between `opening` and `closing` (written in capitals) by the generator's
-// HTML for its lines.
-BlockWalk replaceBlocks(const QString& text, const QString& opening, const QString& closing,
-                        const BlockGenerator& generate)
+// Replaces every block between the pseudo-tags by the generator's HTML for its lines.
+BlockWalk replaceBlocks(const QString& text, const PseudoTags& tags, const BlockGenerator& generate)
 {
+    const QString& opening = tags.opening;
+    const QString& closing = tags.closing;
     const QString upper = vb::UCaseAscii(text);
     BlockWalk walk;
     qsizetype done = 0;
     for (;;) {
-        const qsizetype a = findUnescaped(upper, opening, done);
+        const BlockSpan span = nextBlock(upper, tags, done);
+        const qsizetype a = span.opening;
+        const qsizetype b = span.closing;
         if (a < 0)
             break;
-        const qsizetype b = findUnescaped(upper, closing, a + opening.size());
         if (b < 0) {
             walk.closed = false;
             break;
@@ -141,16 +182,49 @@ QString noTableInParagraph(const QString& text)
 
 QString autoItems(const QString& text, const BlockGenerator& makeList)
 {
-    const BlockWalk walk = replaceBlocks(text, QStringLiteral("&LT;項目&GT;"),
-                                         QStringLiteral("&LT;/項目&GT;"), makeList);
+    const BlockWalk walk = replaceBlocks(text, entityTags(ListWord), makeList);
     return walk.closed ? rulesOnOwnLines(walk.text) : walk.text;
 }
 
 QString autoTables(const QString& text, const BlockGenerator& makeTable)
 {
-    const BlockWalk walk = replaceBlocks(text, QStringLiteral("&LT;表&GT;"),
-                                         QStringLiteral("&LT;/表&GT;"), makeTable);
+    const BlockWalk walk = replaceBlocks(text, entityTags(TableWord), makeTable);
     return walk.closed ? noTableInParagraph(walk.text) : walk.text;
+}
+
+QList<BlockLine> typedBlockLines(const QString& typedText)
+{
+    QList<qsizetype> lineStarts{0};
+    for (qsizetype i = 0; i < typedText.size(); ++i) {
+        if (typedText[i] == QLatin1Char('\n'))
+            lineStarts.append(i + 1);
+    }
+    const auto lineOf = [&lineStarts](qsizetype at) {
+        return std::upper_bound(lineStarts.cbegin(), lineStarts.cend(), at) - lineStarts.cbegin() - 1;
+    };
+    QList<BlockLine> roles(lineStarts.size(), BlockLine::Outside);
+    // The typed pseudo-tags hold no ASCII letter: the text needs no capitals to be searched.
+    const QString& upper = typedText;
+    for (const QString& word : {ListWord, TableWord}) {
+        const PseudoTags tags = typedTags(word);
+        // A pseudo-tag's line counts as one whether or not the step will pair it.
+        for (const QString& tag : {tags.opening, tags.closing}) {
+            for (qsizetype at = findUnescaped(upper, tag, 0); at >= 0; at = findUnescaped(upper, tag, at + 1))
+                roles[lineOf(at)] = BlockLine::PseudoTag;
+        }
+        qsizetype done = 0;
+        for (;;) {
+            const BlockSpan span = nextBlock(upper, tags, done);
+            if (span.opening < 0 || span.closing < 0)
+                break;
+            for (qsizetype line = lineOf(span.opening) + 1; line < lineOf(span.closing); ++line) {
+                if (roles[line] == BlockLine::Outside)
+                    roles[line] = BlockLine::Inside;
+            }
+            done = lineEndOf(typedText, span.closing);
+        }
+    }
+    return roles;
 }
 
 } // namespace autocreate

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QList>
 #include <QString>
 #include <functional>
 
@@ -22,5 +23,17 @@ QString autoItems(const QString& text, const BlockGenerator& makeList);
 // The same with tables, then closes a paragraph that is open where a table starts in front of
 // the table and drops that paragraph's own end tag behind it.
 QString autoTables(const QString& text, const BlockGenerator& makeTable);
+
+// What a line of a text as typed (its pseudo-tags still written with "<" and ">") is to the list
+// and table blocks that the steps above will make of it.
+enum class BlockLine {
+    Outside,    // no part of a block
+    PseudoTag,  // holds a list or table pseudo-tag, opening or closing
+    Inside,     // between an opening pseudo-tag's line and its closing one's
+};
+
+// One role per line of the typed text, the lines cut after each line feed (the piece after the
+// last line feed is a line too). Openings and closings pair up as the steps pair them.
+QList<BlockLine> typedBlockLines(const QString& typedText);
 
 } // namespace autocreate

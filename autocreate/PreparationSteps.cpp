@@ -1,6 +1,7 @@
 #include "autocreate/PreparationSteps.h"
 
 #include "autocreate/AutoTextScan.h"
+#include "autocreate/ListTableSteps.h"
 #include "workspace/DocumentText.h"
 #include "platform/SharedConstants.h"
 #include "platform/VbString.h"
@@ -48,6 +49,9 @@ QString joinWrappedLines(const QString& text)
     QString paragraph;
     int linesInParagraph = 0;
     const QList<QStringView> pieces = splitAfterLineFeeds(text);
+    // A list or table is written one item or row a line: those lines, and the pseudo-tags' lines
+    // with the lines next to them, keep their line breaks.
+    const QList<BlockLine> blocks = typedBlockLines(text);
     for (qsizetype i = 0; i < pieces.size(); ++i) {
         QString line = pieces[i].toString();
         if (i == pieces.size() - 1)
@@ -59,7 +63,9 @@ QString joinWrappedLines(const QString& text)
             linesInParagraph = 0;
             continue;
         }
-        if (linesInParagraph < 2 || line.startsWith(QLatin1Char(' ')) ||
+        const bool blockLine = blocks[i] != BlockLine::Outside ||
+                               (i > 0 && blocks[i - 1] == BlockLine::PseudoTag);
+        if (linesInParagraph < 2 || blockLine || line.startsWith(QLatin1Char(' ')) ||
             line.startsWith(QChar(0x3000))) {
             paragraph += line;
         } else {

@@ -17,8 +17,10 @@ using PageWrapper = std::function<QString(const QString& body)>;
 
 // Joins hard-wrapped lines: a paragraph's first two lines stay lines of their own, a later line
 // that begins with a half-width or ideographic space keeps its line break, every other later line
-// is joined to the one before it. Paragraphs come out separated by one empty line; doubled
-// carriage returns are cleaned out of the result.
+// is joined to the one before it. The lines of a list or table, from its opening pseudo-tag to its
+// closing one, stay lines, and a pseudo-tag's line is joined neither to the line before it nor to
+// the one after it. Paragraphs come out separated by one empty line; doubled carriage returns are
+// cleaned out of the result.
 QString joinWrappedLines(const QString& text);
 
 // Replaces each unescaped "&lt;画像" file "&gt;" by the generator's element. The file name ends at

@@ -216,7 +216,11 @@ SpecialCharsAction specialCharsAction(const QString& text, const Selection& sele
 DirectSearchStep directSearch(const QString& clipboardText, const QString& text)
 {
     DirectSearchStep step;
-    const QString s = removeLineBreaks(clipboardText);
+    // Copied text carries its line breaks as CR LF, LF alone or CR alone, whichever program
+    // copied it; none of them is part of what is looked for.
+    QString s = clipboardText;
+    s.remove(QLatin1Char('\r'));
+    s.remove(QLatin1Char('\n'));
     if (s.isEmpty()) {
         step.message = editmsg::DirectSearchNoText;
         return step;

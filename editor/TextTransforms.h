@@ -45,8 +45,8 @@ enum class SpecialCharsAction {
 };
 SpecialCharsAction specialCharsAction(const QString& text, const Selection& selection);
 
-// The direct search from the preview: the clipboard's text without its line breaks, looked up in
-// the source exactly. Found: `word` is what the search panel searches for. Otherwise `message`
+// The direct search from the preview: the clipboard's text without any CR or LF, looked up in the
+// source exactly. Found: `word` is what the search panel searches for. Otherwise `message`
 // says why.
 struct DirectSearchStep {
     QString word;

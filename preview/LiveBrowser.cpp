@@ -67,7 +67,10 @@ void LiveBrowser::build(PanelKit& panels)
     combo_ = panels.add<QComboBox>(bar_, QStringLiteral("Combo1"));
     combo_->setEditable(true);
     combo_->setInsertPolicy(QComboBox::NoInsert);
+    // The box itself has the focus and hands its keys to its line edit directly, past any filter
+    // of the line edit's: Enter is caught on both.
     combo_->lineEdit()->installEventFilter(this);
+    combo_->installEventFilter(this);
     connect(combo_, &QComboBox::activated, this, [this] { Combo1_Click(); });
     row->addWidget(combo_, 1);
     toolbar_ = panels.add<QToolBar>(bar_, QStringLiteral("Toolbar1"));
@@ -192,7 +195,7 @@ void LiveBrowser::navigate(WebBrowser* browser, const QString& address)
 
 bool LiveBrowser::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == combo_->lineEdit() && event->type() == QEvent::KeyPress) {
+    if ((watched == combo_->lineEdit() || watched == combo_) && event->type() == QEvent::KeyPress) {
         auto* key = static_cast<QKeyEvent*>(event);
         if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
             const Qt::KeyboardModifiers m = key->modifiers();

@@ -228,6 +228,34 @@ TEST_F(AutoCreateWindowTest, WithoutFramesThePageTakesTheTextsPlaceInOneChange)
     EXPECT_EQ(d.HtText->Text(), wholerun::Text);
 }
 
+// A text file's line ends, CR LF or LF alone, are CR LF by the time the steps see its lines;
+// either way each item and row of its lists and tables is a line of its own.
+TEST_F(AutoCreateWindowTest, AnOpenedTextFilesListsAndTablesGetAnItemOrRowForEachLine)
+{
+    start();
+    control<QRadioButton>(QStringLiteral("Option18"), 12)->click();
+    const struct {
+        const char* name;
+        QString text;
+    } files[] = {
+        {"crlf.txt", wholerun::BlocksText},
+        {"lf.txt", QString(wholerun::BlocksText).replace(QStringLiteral("\r\n"), QStringLiteral("\n"))},
+    };
+    bool first = true;
+    for (const auto& f : files) {
+        SCOPED_TRACE(f.name);
+        const QString file = web + QLatin1Char('/') + QLatin1String(f.name);
+        writeFile(file, cp932(f.text));
+        // The page of the file before is not saved.
+        if (!first)
+            dialogs.expectMsg(QStringLiteral("現在のファイルを保存しますか？"), MsgResult::No);
+        first = false;
+        openThroughMenu(file);
+        ASSERT_EQ(w().ws.DocCount(), 1);
+        EXPECT_EQ(w().ws.CurEditor()->Text(), wholerun::blocksPage());
+    }
+}
+
 // A hidden header and footer stay round the converted text, which the body page holds.
 TEST_F(AutoCreateWindowTest, AHiddenHeaderGoesWithTheBodyPage)
 {

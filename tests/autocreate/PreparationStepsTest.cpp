@@ -39,6 +39,53 @@ TEST(JoinWrappedLines, JoinsLaterLinesOfEachParagraph)
         EXPECT_EQ(joinWrappedLines(c.in), c.out) << c.name;
 }
 
+// A list or a table is written one item or row a line, the items plain or indented with an
+// ideographic space, and the pseudo-tags on lines of their own.
+TEST(JoinWrappedLines, KeepsTheLinesOfListsAndTables)
+{
+    const Case cases[] = {
+        {"a list of plain lines",
+         "好きな食べ物\r\n<項目>\r\nおにぎり\r\nラーメン\r\nいちごのケーキ\r\n</項目>\r\n",
+         "好きな食べ物\r\n<項目>\r\nおにぎり\r\nラーメン\r\nいちごのケーキ\r\n</項目>\r\n\r\n\r\n"},
+        {"a list of indented lines: the closing line is not joined to the last item",
+         "飲み物\r\n<項目>\r\n　お茶\r\n　牛乳\r\n</項目>",
+         "飲み物\r\n<項目>\r\n　お茶\r\n　牛乳\r\n</項目>\r\n\r\n"},
+        {"a table of plain lines",
+         "一週間\r\n<表>\r\n月曜日,仕事\r\n火曜日,買い物\r\n水曜日,休み\r\n</表>\r\n",
+         "一週間\r\n<表>\r\n月曜日,仕事\r\n火曜日,買い物\r\n水曜日,休み\r\n</表>\r\n\r\n\r\n"},
+        {"a table of indented lines",
+         "時間割\r\n<表>\r\n　一,国語\r\n　二,算数\r\n</表>\r\n",
+         "時間割\r\n<表>\r\n　一,国語\r\n　二,算数\r\n</表>\r\n\r\n\r\n"},
+        {"wrapped lines before and after a block still join; the pseudo-tags' lines join to neither side",
+         "見出し\r\n一\r\n二\r\n<項目>\r\na\r\n</項目>\r\n三\r\n四",
+         "見出し\r\n一二\r\n<項目>\r\na\r\n</項目>\r\n三四\r\n\r\n"},
+        {"a block in a paragraph of its own, and two blocks of both kinds in a row",
+         "h\r\n\r\n<表>\r\na,b\r\n</表>\r\n<項目>\r\nc\r\nd\r\n</項目>\r\n",
+         "h\r\n\r\n<表>\r\na,b\r\n</表>\r\n<項目>\r\nc\r\nd\r\n</項目>\r\n\r\n\r\n"},
+        {"pseudo-tags with text on their lines",
+         "h\r\nx\r\n果物<項目>\r\na\r\nb</項目>\r\ny\r\nz",
+         "h\r\nx\r\n果物<項目>\r\na\r\nb</項目>\r\nyz\r\n\r\n"},
+        {"both pseudo-tags on one line", "h\r\nx\r\n<項目>a</項目>\r\ny\r\nz",
+         "h\r\nx\r\n<項目>a</項目>\r\nyz\r\n\r\n"},
+        {"an opening without a closing: its line stays, the lines after it join as ever",
+         "h\r\nx\r\n<表>\r\na\r\nb", "h\r\nx\r\n<表>\r\nab\r\n\r\n"},
+        {"an escaped pseudo-tag is text", "h\r\nx\r\n\\<項目>\r\na\r\n\\</項目>",
+         "h\r\nx\\<項目>a\\</項目>\r\n\r\n"},
+        {"an escaped closing does not close: the block runs to the real one",
+         "h\r\n<項目>\r\na\r\n\\</項目>\r\nb\r\n</項目>",
+         "h\r\n<項目>\r\na\r\n\\</項目>\r\nb\r\n</項目>\r\n\r\n"},
+        {"full-width brackets make no pseudo-tag", "h\r\nx\r\n＜項目＞\r\na\r\n＜／項目＞",
+         "h\r\nx＜項目＞a＜／項目＞\r\n\r\n"},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(joinWrappedLines(c.in), c.out) << c.name;
+        // Lines ended by a line feed alone are the same lines.
+        const QString lf = QString(c.in).replace("\r\n", "\n");
+        EXPECT_EQ(joinWrappedLines(lf).replace("\r\n", "\n"), QString(c.out).replace("\r\n", "\n"))
+            << c.name << " (LF)";
+    }
+}
+
 TEST(ExpandImageTags, ReplacesUnescapedTagsByTheGeneratorsElement)
 {
     const Case cases[] = {

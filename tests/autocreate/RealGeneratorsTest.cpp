@@ -62,6 +62,13 @@ TEST(RealGenerators, MakeTheThreeFramePages)
     EXPECT_TRUE(boxWrites(*r.effects).contains("Text6(5)=side.gif"));
 }
 
+TEST(RealGenerators, ListsAndTablesGetAnItemOrRowForEachLine)
+{
+    const RunResult r = run(wholerun::BlocksText, FrameLayout::None);
+    EXPECT_EQ(r.outcome.page, wholerun::blocksPage());
+    EXPECT_TRUE(r.effects->messages.isEmpty()) << r.effects->messages.join('|').toStdString();
+}
+
 // The panels' settings as they stand when the run starts shape what the generators make.
 TEST(RealGenerators, ThePanelsSettingsReachTheGenerators)
 {

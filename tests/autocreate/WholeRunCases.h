@@ -34,7 +34,7 @@ inline const QString Text = QStringLiteral(
     " </表>\r\n"
     " \\<画像 literal.gif>\r\n");
 
-inline QString pageHead()
+inline QString pageHead(const QString& title = QStringLiteral("My Page"))
 {
     return QStringLiteral("<!DOCTYPE HTML PUBLIC \"-//W3C//DTD HTML 4.01 Transitional//EN\">\r\n"
                           "<HTML lang=\"ja\">\r\n"
@@ -44,8 +44,8 @@ inline QString pageHead()
            QStringLiteral("\">\r\n"
                           "<META http-equiv=\"Content-Type\" content=\"text/html; charset=Shift_JIS\" >\r\n"
                           "<META http-equiv=\"Content-Style-Type\" content=\"text/css\">\r\n"
-                          "<TITLE>My Page</TITLE>\r\n"
-                          "</HEAD>\r\n");
+                          "<TITLE>") +
+           title + QStringLiteral("</TITLE>\r\n</HEAD>\r\n");
 }
 
 // Everything behind "<BODY" of the page.
@@ -126,6 +126,112 @@ inline QString framesetPage()
                           "       <FRAME SRC =\"memoright.html\" SCROLLING=\"auto\" NAME=\"right\">\r\n"
                           "</FRAMESET>\r\n"
                           "</HTML>");
+}
+
+// Lists and tables as a beginner writes them, each in a paragraph under its heading: one item or
+// row a line, first plain, then every line indented with an ideographic space and the closing
+// pseudo-tag not; and the page they must give, one item or row for each of those lines.
+inline const QString BlocksText = QStringLiteral(
+    "わたしのページ\r\n"
+    "\r\n"
+    "好きな食べ物\r\n"
+    "<項目>\r\n"
+    "おにぎり\r\n"
+    "ラーメン\r\n"
+    "いちごのケーキ\r\n"
+    "</項目>\r\n"
+    "どれもおいしいです。\r\n"
+    "\r\n"
+    "一週間\r\n"
+    "<表>\r\n"
+    "月曜日,仕事\r\n"
+    "火曜日,買い物\r\n"
+    "水曜日,休み\r\n"
+    "</表>\r\n"
+    "\r\n"
+    "好きな飲み物\r\n"
+    "<項目>\r\n"
+    "　お茶\r\n"
+    "　牛乳\r\n"
+    "　ジュース\r\n"
+    "</項目>\r\n"
+    "\r\n"
+    "時間割\r\n"
+    "<表>\r\n"
+    "　一時間目,国語\r\n"
+    "　二時間目,算数\r\n"
+    "</表>\r\n");
+
+inline QString blocksPage()
+{
+    const QString table = QStringLiteral(
+        "<TABLE  border=\"3\" align=\"center\" bgcolor=\"#CEFFCE\" bordercolor=\"#008040\" frame=\"box\" rules=\"all\">\r\n");
+    const QString rule = QStringLiteral("<HR size=\" 3\" width=\"80%\" align=\"center\" color=\"#FF6FB7\">\r\n");
+    return pageHead(QStringLiteral("わたしのページ")) +
+           QStringLiteral("<BODY text=\"#0000A0\"  bgcolor=\"#FFE8D0\" >\r\n") + rule +
+           QStringLiteral("<CENTER><FONT size =\"+2\">わたしのページ</FONT></CENTER>\r\n") + rule +
+           QStringLiteral(
+               "<P>\r\n"
+               "<Font color=\"#0000BD\"><B><A name=\"Pelmor1\">好きな食べ物</A></B></FONT><BR>\r\n"
+               "\r\n"
+               "\r\n"
+               "<UL>\r\n"
+               "<LI type=\"circle\">おにぎり<BR>\r\n"
+               "<LI type=\"circle\">ラーメン<BR>\r\n"
+               "<LI type=\"circle\">いちごのケーキ<BR>\r\n"
+               "\r\n"
+               "</UL>\r\n"
+               "どれもおいしいです。<BR>\r\n"
+               "</P>\r\n"
+               "<P>\r\n"
+               "<Font color=\"#0000BD\"><B><A name=\"Pelmor2\">一週間</A></B></FONT><BR>\r\n"
+               "\r\n"
+               "</P>\r\n") +
+           table +
+           QStringLiteral(
+               "<TR>\r\n"
+               "<TH  align=\"center\">月曜日</TH>\r\n"
+               "<TH  align=\"center\">仕事<BR></TH>\r\n"
+               "</TR>\r\n"
+               "<TR>\r\n"
+               "<TD  align=\"center\">火曜日</TD>\r\n"
+               "<TD  align=\"center\">買い物<BR></TD>\r\n"
+               "</TR>\r\n"
+               "<TR>\r\n"
+               "<TD  align=\"center\">水曜日</TD>\r\n"
+               "<TD  align=\"center\">休み<BR></TD>\r\n"
+               "</TR>\r\n"
+               "</TABLE>\r\n"
+               "\r\n"
+               "<P>\r\n"
+               "<Font color=\"#0000BD\"><B><A name=\"Pelmor3\">好きな飲み物</A></B></FONT><BR>\r\n"
+               "\r\n"
+               "\r\n"
+               "<UL>\r\n"
+               "<LI type=\"circle\">　お茶<BR>\r\n"
+               "<LI type=\"circle\">　牛乳<BR>\r\n"
+               "<LI type=\"circle\">　ジュース<BR>\r\n"
+               "\r\n"
+               "</UL>\r\n"
+               "</P>\r\n"
+               "<P>\r\n"
+               "<Font color=\"#0000BD\"><B><A name=\"Pelmor4\">時間割</A></B></FONT><BR>\r\n"
+               "\r\n"
+               "</P>\r\n") +
+           table +
+           QStringLiteral(
+               "<TR>\r\n"
+               "<TH  align=\"center\">　一時間目</TH>\r\n"
+               "<TH  align=\"center\">国語<BR></TH>\r\n"
+               "</TR>\r\n"
+               "<TR>\r\n"
+               "<TD  align=\"center\">　二時間目</TD>\r\n"
+               "<TD  align=\"center\">算数<BR></TD>\r\n"
+               "</TR>\r\n"
+               "</TABLE>\r\n"
+               "\r\n"
+               "</BODY>\r\n"
+               "</HTML>");
 }
 
 // True when every line of the text ends with CR LF: no CR or LF stands alone.

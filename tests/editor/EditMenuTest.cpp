@@ -110,6 +110,7 @@ TEST_F(EditMenuTest, DirectSearchFindsTheCopiedPassageInTheSource)
     EXPECT_TRUE(w().controls.get<QRadioButton>(QStringLiteral("OptKensaku"), 0)->isChecked());
     EXPECT_TRUE(QApplication::clipboard()->text().isEmpty());
 
+
     w().ws.selectPreviewTab(0);
     QApplication::clipboard()->setText(QStringLiteral("ない"));
     dialogs.expectMsg(QStringLiteral("検索文字が見つかりません。 検索文字 = ない"));
@@ -118,6 +119,18 @@ TEST_F(EditMenuTest, DirectSearchFindsTheCopiedPassageInTheSource)
     dialogs.expectMsg(QStringLiteral("文字を選択して、コピーをして下さい。"));
     w().commands.invoke(Edit, 29);
     EXPECT_TRUE(w().ws.previewTabSelected());
+}
+
+// The desktop's clipboard carries a line break copied out of the preview as LF alone.
+TEST_F(EditMenuTest, DirectSearchFindsAPassageCopiedWithALineFeed)
+{
+    setDocument("<P>一行目\r\n二行目</P>\r\n<P>一行目二行目</P>«»");
+    w().ws.selectPreviewTab(0);
+    QApplication::clipboard()->setText(QStringLiteral("一行目\n二行目"));
+    w().commands.invoke(Edit, 29);
+    EXPECT_EQ(w().ws.tabStrip().SelectedIndex(), 1);
+    EXPECT_EQ(selectionOf(ed()), (Selection{20, 6}));
+    EXPECT_EQ(w().controls.get<QLineEdit>(QStringLiteral("Txtkensaku"))->text(), QStringLiteral("一行目二行目"));
 }
 
 TEST_F(EditMenuTest, UndoStepsBackThroughTheCommandsAndEndsPasteMode)

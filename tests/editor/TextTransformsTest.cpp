@@ -151,6 +151,13 @@ TEST(DirectSearch, ClipboardTextIsLookedUpWithoutItsLineBreaks)
         {"ABC", "abc", "", u("検索文字が見つかりません。 検索文字 = ABC")}, // exact case
         {"", "abc", "", u("文字を選択して、コピーをして下さい。")},
         {"\r\n", "a\r\nb", "", u("文字を選択して、コピーをして下さい。")},
+        // Every CR and LF goes, however the copying program ended its lines.
+        {"a\nb", "xaby", "ab", QString()},
+        {"a\rb", "xaby", "ab", QString()},
+        {"\na\r\n\nb\r\r\nc\n\r", "abc", "abc", QString()},
+        {"\r\n一行目\n二行目\r", "<P>一行目二行目</P>", "一行目二行目", QString()},
+        {"a\n\nb", "a\n\nb", "", editmsg::DirectSearchNotFound + u("ab")},
+        {"\n\r\n\r", "a\r\nb", "", u("文字を選択して、コピーをして下さい。")},
     };
     for (const auto& c : cases) {
         const DirectSearchStep step = directSearch(u(c.clipboard), u(c.source));

@@ -152,6 +152,44 @@ TEST_F(LiveBrowserTest, TheUrlBoxAndTheToolbarNavigateWithoutAddingEntries)
     EXPECT_EQ(shown, tips);
 }
 
+// Typed as a user types, the keys going to the widget that has the focus: Enter and keypad Enter
+// take the browser to the typed address, and the list of the box stays as it was.
+TEST_F(LiveBrowserTest, EnterTypedInTheUrlBoxGoesToTheAddress)
+{
+    fomPelmor& win = start();
+    WebBrowser* b = openBrowserMode();
+    ASSERT_NE(b, nullptr);
+    writePage(QStringLiteral("site/three.html"), QStringLiteral("三"));
+    const QStringList entries = urlEntries();
+    win.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&win));
+    const struct {
+        const char* page;
+        Qt::Key key;
+        Qt::KeyboardModifiers modifiers;
+    } presses[] = {
+        {"site/two.html", Qt::Key_Return, Qt::NoModifier},
+        {"site/three.html", Qt::Key_Enter, Qt::KeypadModifier},
+    };
+    for (const auto& press : presses) {
+        SCOPED_TRACE(press.page);
+        const QUrl url = fileUrl(QString::fromUtf8(press.page));
+        urlBox()->setFocus();
+        QWidget* focused = QApplication::focusWidget();
+        ASSERT_NE(focused, nullptr);
+        urlBox()->lineEdit()->selectAll();
+        QTest::keyClick(focused, Qt::Key_Backspace);
+        QTest::keyClicks(focused, url.toString());
+        ASSERT_EQ(urlBox()->currentText(), url.toString());
+        QSignalSpy complete(b, &WebBrowser::DocumentComplete);
+        QTest::keyClick(focused, press.key, press.modifiers);
+        EXPECT_TRUE(waitUntil([&] { return !complete.isEmpty() && !b->isLoading() && QUrl(b->LocationURL()) == url; }))
+            << b->LocationURL().toStdString();
+        EXPECT_EQ(QUrl(urlBox()->currentText()), url);
+        EXPECT_EQ(urlEntries(), entries);
+    }
+}
+
 TEST_F(LiveBrowserTest, TheSourceTabHoldsTheLivePagesSource)
 {
     fomPelmor& win = start();
