@@ -26,9 +26,14 @@ struct Application {
     ~Application();
 };
 
-// The folder of the executable when it holds resource/ and can be written; otherwise the user's
-// data folder, whose resource/ is filled from the installed one when it is first used.
-QString resolveProgramFolder(const QString& executableFolder);
+// The folder of the executable when it holds resource/ and can be written (a build tree);
+// otherwise the user's data folder, whose resource/ holds the user's copies of the installed data
+// files, brought up to date here (shell/ResourceCopies.h).
+struct ProgramFolder {
+    QString path;
+    QString message; // what went wrong with the copies, for the user; empty when nothing did
+};
+ProgramFolder resolveProgramFolder(const QString& executableFolder);
 
 // Japanese translations of the standard dialogs and fonts for the names the settings use.
 void setupApplication(QApplication& app);
