@@ -10,6 +10,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QFont>
+#include <QIcon>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QStandardPaths>
@@ -50,9 +51,17 @@ ProgramFolder resolveProgramFolder(const QString& executableFolder)
     return result;
 }
 
+QIcon applicationIcon()
+{
+    return QIcon(QStringLiteral(":/icons/pelmor.svg"));
+}
+
 void setupApplication(QApplication& app)
 {
     QApplication::setApplicationName(QStringLiteral("pelmor"));
+    // Every window shows the program's icon; the desktop finds the entry of that name.
+    QApplication::setWindowIcon(applicationIcon());
+    QGuiApplication::setDesktopFileName(QStringLiteral("pelmor"));
     auto* qtTranslator = new QTranslator(&app);
     if (qtTranslator->load(QLocale(QLocale::Japanese), QStringLiteral("qtbase"), QStringLiteral("_"),
                            QLibraryInfo::path(QLibraryInfo::TranslationsPath)))

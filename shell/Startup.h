@@ -7,6 +7,7 @@
 
 class Dialogs;
 class QApplication;
+class QIcon;
 class fomPelmor;
 
 struct StartupOptions {
@@ -35,7 +36,11 @@ struct ProgramFolder {
 };
 ProgramFolder resolveProgramFolder(const QString& executableFolder);
 
-// Japanese translations of the standard dialogs and fonts for the names the settings use.
+// The program's icon (desktop/pelmor.svg, built into the program).
+QIcon applicationIcon();
+
+// Japanese translations of the standard dialogs, fonts for the names the settings use, and the
+// icon of every window.
 void setupApplication(QApplication& app);
 
 // Start-up: settings, data folder, the main window, the file named on the command line.
