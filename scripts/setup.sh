@@ -9,6 +9,7 @@ packages=(
   qt6-translations-l10n qt6-l10n-tools
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-ipafont-gothic fonts-ipafont-mincho
+  libqt6svg6 desktop-file-utils shared-mime-info
   poppler-utils xvfb xauth xdotool x11-utils
   clang-14 libclang-rt-14-dev
 )

@@ -3,13 +3,14 @@
 #include "platform/Dialogs.h"
 #include "platform/VbString.h"
 #include "shell/MainWindow.h"
+#include "shell/ResourceCopies.h"
 
 #include <QApplication>
 #include <QDir>
-#include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
 #include <QFont>
+#include <QIcon>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QStandardPaths>
@@ -33,44 +34,34 @@ bool folderWritable(const QString& folder)
     return probe.open();
 }
 
-void copyTree(const QString& from, const QString& to)
-{
-    QDir().mkpath(to);
-    QDirIterator it(from, QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot, QDirIterator::Subdirectories);
-    while (it.hasNext()) {
-        const QString path = it.next();
-        const QString target = to + QLatin1Char('/') + QDir(from).relativeFilePath(path);
-        if (it.fileInfo().isDir())
-            QDir().mkpath(target);
-        else if (!QFileInfo::exists(target))
-            QFile::copy(path, target);
-    }
-}
-
 } // namespace
 
-QString resolveProgramFolder(const QString& executableFolder)
+ProgramFolder resolveProgramFolder(const QString& executableFolder)
 {
     if (QDir(executableFolder + QStringLiteral("/resource")).exists() && folderWritable(executableFolder))
-        return QDir(executableFolder).absolutePath();
+        return {QDir(executableFolder).absolutePath(), QString()};
     QString data = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
     if (data.isEmpty())
         data = QDir::homePath() + QStringLiteral("/.local/share");
-    const QString folder = data + QStringLiteral("/pelmor");
-    QDir().mkpath(folder);
-    QString installed = QStringLiteral(PELMOR_INSTALLED_RESOURCE);
-    if (!QDir(installed).exists())
-        installed = executableFolder + QStringLiteral("/../share/pelmor/resource");
-    if (QDir(installed).exists())
-        copyTree(installed, folder + QStringLiteral("/resource"));
-    else if (QDir(executableFolder + QStringLiteral("/resource")).exists())
-        copyTree(executableFolder + QStringLiteral("/resource"), folder + QStringLiteral("/resource"));
-    return folder;
+    ProgramFolder result{data + QStringLiteral("/pelmor"), QString()};
+    QDir().mkpath(result.path);
+    const QString installed = findInstalledResource(executableFolder);
+    if (!installed.isEmpty())
+        result.message = refreshResourceCopies(installed, result.path + QStringLiteral("/resource"));
+    return result;
+}
+
+QIcon applicationIcon()
+{
+    return QIcon(QStringLiteral(":/icons/pelmor.svg"));
 }
 
 void setupApplication(QApplication& app)
 {
     QApplication::setApplicationName(QStringLiteral("pelmor"));
+    // Every window shows the program's icon; the desktop finds the entry of that name.
+    QApplication::setWindowIcon(applicationIcon());
+    QGuiApplication::setDesktopFileName(QStringLiteral("pelmor"));
     auto* qtTranslator = new QTranslator(&app);
     if (qtTranslator->load(QLocale(QLocale::Japanese), QStringLiteral("qtbase"), QStringLiteral("_"),
                            QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
@@ -88,10 +79,6 @@ std::unique_ptr<Application> Main(const StartupOptions& options)
 {
     auto app = std::make_unique<Application>();
     Module1& m1 = app->m1;
-    m1.programFolder = options.programFolder.isEmpty()
-        ? resolveProgramFolder(QCoreApplication::applicationDirPath())
-        : QDir(options.programFolder).absolutePath();
-    m1.commandLine = options.commandLine;
     if (options.dialogs) {
         app->dialogs = options.dialogs;
     } else {
@@ -99,6 +86,15 @@ std::unique_ptr<Application> Main(const StartupOptions& options)
         app->dialogs = app->ownDialogs.get();
     }
     Dialogs& dlg = *app->dialogs;
+    if (options.programFolder.isEmpty()) {
+        const ProgramFolder folder = resolveProgramFolder(QCoreApplication::applicationDirPath());
+        m1.programFolder = folder.path;
+        if (!folder.message.isEmpty())
+            dlg.MsgBox(folder.message);
+    } else {
+        m1.programFolder = QDir(options.programFolder).absolutePath();
+    }
+    m1.commandLine = options.commandLine;
 
     // Settings. A file that cannot be read whole is kept aside, so that writing the settings at
     // the end of the run does not lose what it held.

@@ -7,6 +7,7 @@
 
 class Dialogs;
 class QApplication;
+class QIcon;
 class fomPelmor;
 
 struct StartupOptions {
@@ -26,11 +27,20 @@ struct Application {
     ~Application();
 };
 
-// The folder of the executable when it holds resource/ and can be written; otherwise the user's
-// data folder, whose resource/ is filled from the installed one when it is first used.
-QString resolveProgramFolder(const QString& executableFolder);
+// The folder of the executable when it holds resource/ and can be written (a build tree);
+// otherwise the user's data folder, whose resource/ holds the user's copies of the installed data
+// files, brought up to date here (shell/ResourceCopies.h).
+struct ProgramFolder {
+    QString path;
+    QString message; // what went wrong with the copies, for the user; empty when nothing did
+};
+ProgramFolder resolveProgramFolder(const QString& executableFolder);
 
-// Japanese translations of the standard dialogs and fonts for the names the settings use.
+// The program's icon (desktop/pelmor.svg, built into the program).
+QIcon applicationIcon();
+
+// Japanese translations of the standard dialogs, fonts for the names the settings use, and the
+// icon of every window.
 void setupApplication(QApplication& app);
 
 // Start-up: settings, data folder, the main window, the file named on the command line.
