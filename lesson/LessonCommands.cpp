@@ -32,6 +32,7 @@
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QRadioButton>
+#include <algorithm>
 
 using lesson::Run;
 using lesson::Word;
@@ -59,6 +60,10 @@ LessonCommands::LessonCommands(const LessonContext& context, FomRemote& lessonWi
     : ctx(context)
     , window(lessonWindow)
 {
+    QObject::connect(&ctx.ws, &Workspace::documentAdded, &window, [this](int n) {
+        if (inCommand_)
+            own_.emplace_back(ctx.ws.HtText(n));
+    });
 }
 
 void LessonCommands::serveEvents()
@@ -68,7 +73,10 @@ void LessonCommands::serveEvents()
 
 Run LessonCommands::ExecCommand(const lesson::Command& c)
 {
-    switch (run(c)) {
+    inCommand_ = true;
+    const Outcome outcome = run(c);
+    inCommand_ = false;
+    switch (outcome) {
     case Outcome::Front:
         window.raise();
         return Run::Ok;
@@ -148,19 +156,46 @@ void LessonCommands::showBuilder(bool show)
 
 // ---- the documents ----
 
-bool LessonCommands::mayClearDocuments()
+bool LessonCommands::isOwn(int n) const
 {
-    if (owns_)
-        return true;
+    const RichEdit* editor = ctx.ws.HtText(n);
+    return std::any_of(own_.begin(), own_.end(), [editor](const QPointer<RichEdit>& e) { return e == editor; });
+}
+
+bool LessonCommands::ownsDocuments() const
+{
+    return std::any_of(own_.begin(), own_.end(), [](const QPointer<RichEdit>& e) { return !e.isNull(); });
+}
+
+std::vector<int> LessonCommands::usersUnsavedWork() const
+{
+    std::vector<int> unsaved;
     for (int i = 0; i < ctx.ws.DocCount(); ++i) {
-        const Document& d = ctx.ws.doc(i);
-        if (d.Modified && !vb::Trim(d.HtText->Text()).isEmpty()) {
-            if (ctx.ws.dlg.MsgBox(QStringLiteral("全て初期化していいですか？"), MsgButtons::YesNo) != MsgResult::Yes)
+        if (ctx.files.needsSaveQuestion(i) && !isOwn(i))
+            unsaved.push_back(i);
+    }
+    return unsaved;
+}
+
+bool LessonCommands::takeOverDocuments()
+{
+    const std::vector<int> unsaved = usersUnsavedWork();
+    if (!unsaved.empty()) {
+        if (ctx.ws.dlg.MsgBox(QStringLiteral("全て初期化していいですか？"), MsgButtons::YesNo) != MsgResult::Yes)
+            return false;
+        // Each document is shown while it is asked about; a cancel leaves the tab that was shown.
+        const int shown = ctx.ws.tabStrip().SelectedIndex();
+        for (int n : unsaved) {
+            ctx.ws.selectSourceTab(n);
+            if (!ctx.files.askSaveFirst(n)) {
+                ctx.ws.tabStrip().Select(shown);
                 return false;
-            break;
+            }
         }
     }
-    owns_ = true;
+    own_.clear();
+    for (int i = 0; i < ctx.ws.DocCount(); ++i)
+        own_.emplace_back(ctx.ws.HtText(i));
     return true;
 }
 
@@ -176,9 +211,11 @@ LessonCommands::Outcome LessonCommands::init(const QString& argument)
         ctx.ws.dlg.MsgBox(lesson_texts::folderUnwritable(folder));
         return Outcome::Failed;
     }
-    if (!mayClearDocuments())
+    if (!takeOverDocuments())
         return Outcome::Stopped;
     ctx.files.Allclear();
+    // What is left is the first document, cleared: the lesson's page.
+    own_.assign(1, ctx.ws.HtText(0));
     if (argument.size() < 4)
         return Outcome::Failed;
     const int n = lesson::numberOf(vb::Mid(argument, 5));

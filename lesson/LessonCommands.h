@@ -5,6 +5,7 @@
 
 #include <QPointer>
 #include <QString>
+#include <vector>
 
 class Colouring;
 class CommandRegistry;
@@ -19,6 +20,7 @@ class QComboBox;
 class QListWidget;
 class QMenu;
 class QWidget;
+class RichEdit;
 class StylesheetTools;
 class Workspace;
 
@@ -51,10 +53,14 @@ public:
     // Runs one command of a step.
     lesson::Run ExecCommand(const lesson::Command& c);
 
-    // The lesson has cleared the main window with the user's consent since it was opened: its
-    // documents are the lesson's own, and a replay clears them without asking again.
-    bool ownsDocuments() const { return owns_; }
-    void setOwnsDocuments(bool owns) { owns_ = owns; }
+    // The lesson's own documents: the ones it made or cleared with the user's consent since it was
+    // shown. It clears them again without asking; every other document is the user's.
+    bool ownsDocuments() const;
+    bool isOwn(int n) const;
+    void forgetDocuments() { own_.clear(); }
+    // The user's documents that clearing the window would lose: changed, not blank and not the
+    // lesson's own.
+    std::vector<int> usersUnsavedWork() const;
 
     // The popup menu or drop-down list a command opened, closed again.
     void closePopups();
@@ -87,9 +93,10 @@ private:
     Outcome caretToStylesheetEnd();
     void showBuilder(bool show);
     void setText(const QString& name, int index, const QString& text);
-    // Asks once before the lesson's first clearing when a document holds work that is not saved;
-    // false when the user keeps the documents.
-    bool mayClearDocuments();
+    // Before the lesson clears the window: when a document of the user's holds unsaved work, asks
+    // once whether to initialise all and then about each such document as closing it would.
+    // Then every document is the lesson's to clear; false when the user keeps them.
+    bool takeOverDocuments();
     void popUp(QMenu* menu, QWidget* over, int xTwips, int yTwips);
     void markSelMenu();
     // Lets the windows repaint and run what is waiting, as the lesson's pauses do.
@@ -97,7 +104,9 @@ private:
 
     LessonContext ctx;
     FomRemote& window;
-    bool owns_ = false;
+    std::vector<QPointer<RichEdit>> own_;
+    // A command is running: the documents it adds are the lesson's.
+    bool inCommand_ = false;
     QPointer<QMenu> openMenu_;
     QPointer<QComboBox> openList_;
     bool markShown_ = false;
