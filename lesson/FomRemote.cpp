@@ -17,7 +17,9 @@
 #include <QCoreApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QPlainTextEdit>
+#include <QPointer>
 #include <QPushButton>
 
 namespace {
@@ -147,6 +149,35 @@ void FomRemote::closeEvent(QCloseEvent* event)
 {
     Form_Unload();
     QWidget::closeEvent(event);
+}
+
+bool FomRemote::eventFilter(QObject* watched, QEvent* event)
+{
+    QWidget* popup = commands.openPopup();
+    if (event->type() != QEvent::MouseButtonPress || !popup || watched != popup)
+        return QWidget::eventFilter(watched, event);
+    const QPoint at = static_cast<QMouseEvent*>(event)->globalPosition().toPoint();
+    QPushButton* button = popup->rect().contains(popup->mapFromGlobal(at)) ? nullptr : buttonAt(at);
+    if (!button)
+        return QWidget::eventFilter(watched, event);
+    // Once the press is over: the popup closes and the button does its work.
+    QTimer::singleShot(0, this, [this, button = QPointer<QPushButton>(button)] {
+        commands.closePopups();
+        if (button)
+            button->click();
+    });
+    return true;
+}
+
+QPushButton* FomRemote::buttonAt(const QPoint& global) const
+{
+    if (!isVisible())
+        return nullptr;
+    for (QPushButton* button : findChildren<QPushButton*>()) {
+        if (button->isVisible() && button->isEnabled() && button->rect().contains(button->mapFromGlobal(global)))
+            return button;
+    }
+    return nullptr;
 }
 
 void FomRemote::Timer1_Timer()

@@ -69,6 +69,9 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    // A press on one of the buttons while a popup the lesson opened shows: the popup would take
+    // the press only to close itself, so it is closed and the button pressed.
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void build();
@@ -85,6 +88,7 @@ private:
     void finishBusy();
     bool runGoesOn() const;
     void showStep(const QString& mark);
+    QPushButton* buttonAt(const QPoint& global) const;
 
     LessonContext ctx;
     QPlainTextEdit* Text1 = nullptr;

@@ -21,6 +21,7 @@
 #include "workspace/PathHelpers.h"
 #include "workspace/Workspace.h"
 
+#include <QAbstractItemView>
 #include <QAction>
 #include <QComboBox>
 #include <QCoreApplication>
@@ -30,6 +31,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
+#include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QRadioButton>
 #include <algorithm>
@@ -308,14 +310,47 @@ void LessonCommands::popUp(QMenu* menu, QWidget* over, int xTwips, int yTwips)
     closePopups();
     openMenu_ = menu;
     menu->popup(over->mapToGlobal(QPoint(twips::toPixels(xTwips), twips::toPixels(yTwips))));
+    menu->installEventFilter(&window);
+}
+
+// The menu opens below its title, as a click on the title in the menu bar opens it.
+void LessonCommands::dropDown(QMenu* menu)
+{
+    QMenuBar* bar = nullptr;
+    for (QObject* holder : menu->menuAction()->associatedObjects()) {
+        if ((bar = qobject_cast<QMenuBar*>(holder)))
+            break;
+    }
+    if (!bar || !bar->isVisible()) {
+        popUp(menu, ctx.mainWindow, 6000, 100);
+        return;
+    }
+    closePopups();
+    openMenu_ = menu;
+    bar->setActiveAction(menu->menuAction());
+    menu->installEventFilter(&window);
+}
+
+QWidget* LessonCommands::openPopup() const
+{
+    if (openMenu_ && openMenu_->isVisible())
+        return openMenu_;
+    if (openList_ && openList_->view()->window()->isVisible())
+        return openList_->view()->window();
+    return nullptr;
 }
 
 void LessonCommands::closePopups()
 {
-    if (openMenu_ && openMenu_->isVisible())
-        openMenu_->hide();
-    if (openList_)
+    if (openMenu_) {
+        openMenu_->removeEventFilter(&window);
+        if (openMenu_->isVisible())
+            openMenu_->hide();
+    }
+    if (openList_) {
+        openList_->view()->window()->removeEventFilter(&window);
         openList_->hidePopup();
+    }
     openMenu_.clear();
     openList_.clear();
 }
@@ -324,7 +359,7 @@ LessonCommands::Outcome LessonCommands::menu(const QString& argument)
 {
     if (argument == QStringLiteral("css")) {
         if (!window.Running)
-            popUp(ctx.commands.menu(BuilderStyleMenu), ctx.mainWindow, 6000, 100);
+            dropDown(ctx.commands.menu(BuilderStyleMenu));
     } else if (argument == QStringLiteral("プロパティ")) {
         ctx.commands.invoke(BuilderStyleMenu, 10);
     } else if (argument == QStringLiteral("リンク")) {
@@ -387,6 +422,7 @@ LessonCommands::Outcome LessonCommands::elementDropDown()
     closePopups();
     openList_ = elements;
     elements->showPopup();
+    elements->view()->window()->installEventFilter(&window);
     return Outcome::Front;
 }
 

@@ -64,6 +64,9 @@ public:
 
     // The popup menu or drop-down list a command opened, closed again.
     void closePopups();
+    // The popup menu or drop-down list a command opened, while it shows; the lesson window
+    // watches its events.
+    QWidget* openPopup() const;
 
     // The check mark the lesson puts on the stylesheet menu's item 2.
     BoolState SelMenuMark;
@@ -98,6 +101,7 @@ private:
     // Then every document is the lesson's to clear; false when the user keeps them.
     bool takeOverDocuments();
     void popUp(QMenu* menu, QWidget* over, int xTwips, int yTwips);
+    void dropDown(QMenu* menu);
     void markSelMenu();
     // Lets the windows repaint and run what is waiting, as the lesson's pauses do.
     static void serveEvents();
