@@ -13,6 +13,7 @@
 #include "workspace/DocumentFiles.h"
 #include "workspace/Workspace.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QLabel>
@@ -73,7 +74,7 @@ FomRemote::FomRemote(const LessonContext& context)
     // A tab chosen in the main window leaves the lesson in front of it.
     connect(&ctx.ws.tabStrip(), &TabStrip::Click, this, [this] {
         if (isVisible())
-            raise();
+            bringToFront();
     });
 
     ctx.controls.add(QStringLiteral("FomRemote"), this);
@@ -186,7 +187,15 @@ void FomRemote::Timer1_Timer()
         Timer1.stop();
         return;
     }
+    bringToFront();
+}
+
+void FomRemote::bringToFront()
+{
     raise();
+    // An open popup menu or list stays in front of the window.
+    if (QWidget* popup = QApplication::activePopupWidget())
+        popup->raise();
 }
 
 void FomRemote::showExplanation(const QString& text)

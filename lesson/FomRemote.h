@@ -57,6 +57,8 @@ public:
     void Form_Unload();
     void Timer1_Timer();
     QTimer Timer1;
+    // The window comes to the front of the window order, below a popup that shows.
+    void bringToFront();
 
     void showExplanation(const QString& text);
     QString explanation() const;

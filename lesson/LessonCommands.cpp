@@ -80,7 +80,7 @@ Run LessonCommands::ExecCommand(const lesson::Command& c)
     inCommand_ = false;
     switch (outcome) {
     case Outcome::Front:
-        window.raise();
+        window.bringToFront();
         return Run::Ok;
     case Outcome::EndsAtOnce: return Run::Ok;
     case Outcome::Failed: return Run::Failed;
