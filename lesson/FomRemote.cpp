@@ -13,14 +13,11 @@
 #include "workspace/DocumentFiles.h"
 #include "workspace/Workspace.h"
 
-#include <QApplication>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMouseEvent>
 #include <QPlainTextEdit>
-#include <QPointer>
 #include <QPushButton>
 
 namespace {
@@ -74,7 +71,7 @@ FomRemote::FomRemote(const LessonContext& context)
     // A tab chosen in the main window leaves the lesson in front of it.
     connect(&ctx.ws.tabStrip(), &TabStrip::Click, this, [this] {
         if (isVisible())
-            bringToFront();
+            commands.bringWindowToFront();
     });
 
     ctx.controls.add(QStringLiteral("FomRemote"), this);
@@ -152,50 +149,13 @@ void FomRemote::closeEvent(QCloseEvent* event)
     QWidget::closeEvent(event);
 }
 
-bool FomRemote::eventFilter(QObject* watched, QEvent* event)
-{
-    QWidget* popup = commands.openPopup();
-    if (event->type() != QEvent::MouseButtonPress || !popup || watched != popup)
-        return QWidget::eventFilter(watched, event);
-    const QPoint at = static_cast<QMouseEvent*>(event)->globalPosition().toPoint();
-    QPushButton* button = popup->rect().contains(popup->mapFromGlobal(at)) ? nullptr : buttonAt(at);
-    if (!button)
-        return QWidget::eventFilter(watched, event);
-    // Once the press is over: the popup closes and the button does its work.
-    QTimer::singleShot(0, this, [this, button = QPointer<QPushButton>(button)] {
-        commands.closePopups();
-        if (button)
-            button->click();
-    });
-    return true;
-}
-
-QPushButton* FomRemote::buttonAt(const QPoint& global) const
-{
-    if (!isVisible())
-        return nullptr;
-    for (QPushButton* button : findChildren<QPushButton*>()) {
-        if (button->isVisible() && button->isEnabled() && button->rect().contains(button->mapFromGlobal(global)))
-            return button;
-    }
-    return nullptr;
-}
-
 void FomRemote::Timer1_Timer()
 {
     if (!isVisible()) {
         Timer1.stop();
         return;
     }
-    bringToFront();
-}
-
-void FomRemote::bringToFront()
-{
-    raise();
-    // An open popup menu or list stays in front of the window.
-    if (QWidget* popup = QApplication::activePopupWidget())
-        popup->raise();
+    commands.bringWindowToFront();
 }
 
 void FomRemote::showExplanation(const QString& text)

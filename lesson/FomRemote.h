@@ -57,8 +57,6 @@ public:
     void Form_Unload();
     void Timer1_Timer();
     QTimer Timer1;
-    // The window comes to the front of the window order, below a popup that shows.
-    void bringToFront();
 
     void showExplanation(const QString& text);
     QString explanation() const;
@@ -71,9 +69,6 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
-    // A press on one of the buttons while a popup the lesson opened shows: the popup would take
-    // the press only to close itself, so it is closed and the button pressed.
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void build();
@@ -90,7 +85,6 @@ private:
     void finishBusy();
     bool runGoesOn() const;
     void showStep(const QString& mark);
-    QPushButton* buttonAt(const QPoint& global) const;
 
     LessonContext ctx;
     QPlainTextEdit* Text1 = nullptr;

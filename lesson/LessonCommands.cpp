@@ -23,6 +23,7 @@
 
 #include <QAbstractItemView>
 #include <QAction>
+#include <QApplication>
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QDir>
@@ -32,8 +33,12 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMouseEvent>
 #include <QPlainTextEdit>
+#include <QPointer>
+#include <QPushButton>
 #include <QRadioButton>
+#include <QTimer>
 #include <algorithm>
 
 using lesson::Run;
@@ -51,6 +56,12 @@ bool isBareFileName(const QString& name)
         && !name.contains(u'\\');
 }
 
+// The lesson knows a document by its editor, which stays the same while the document is open.
+const RichEdit* editorOf(const Workspace& ws, int n)
+{
+    return ws.HtText(n);
+}
+
 } // namespace
 
 QString lessonFolder(const QString& programFolder)
@@ -58,13 +69,58 @@ QString lessonFolder(const QString& programFolder)
     return programFolder + QStringLiteral("/lesson");
 }
 
+class LessonCommands::PopupPresses : public QObject {
+public:
+    PopupPresses(LessonCommands& commands, QWidget& window)
+        : QObject(&window)
+        , commands_(commands)
+        , window_(window)
+    {
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        QWidget* popup = commands_.openPopup();
+        if (event->type() != QEvent::MouseButtonPress || !popup || watched != popup)
+            return false;
+        const QPoint at = static_cast<QMouseEvent*>(event)->globalPosition().toPoint();
+        QPushButton* button = popup->rect().contains(popup->mapFromGlobal(at)) ? nullptr : buttonAt(at);
+        if (!button)
+            return false;
+        // Once the press is over: the popup closes and the button does its work.
+        QTimer::singleShot(0, this, [this, button = QPointer<QPushButton>(button)] {
+            commands_.closePopups();
+            if (button)
+                button->click();
+        });
+        return true;
+    }
+
+private:
+    QPushButton* buttonAt(const QPoint& global) const
+    {
+        if (!window_.isVisible())
+            return nullptr;
+        for (QPushButton* button : window_.findChildren<QPushButton*>()) {
+            if (button->isVisible() && button->isEnabled() && button->rect().contains(button->mapFromGlobal(global)))
+                return button;
+        }
+        return nullptr;
+    }
+
+    LessonCommands& commands_;
+    QWidget& window_;
+};
+
 LessonCommands::LessonCommands(const LessonContext& context, FomRemote& lessonWindow)
     : ctx(context)
     , window(lessonWindow)
+    , presses_(new PopupPresses(*this, lessonWindow))
 {
     QObject::connect(&ctx.ws, &Workspace::documentAdded, &window, [this](int n) {
         if (inCommand_)
-            own_.emplace_back(ctx.ws.HtText(n));
+            own_.emplace_back(editorOf(ctx.ws, n));
     });
 }
 
@@ -80,7 +136,7 @@ Run LessonCommands::ExecCommand(const lesson::Command& c)
     inCommand_ = false;
     switch (outcome) {
     case Outcome::Front:
-        window.bringToFront();
+        bringWindowToFront();
         return Run::Ok;
     case Outcome::EndsAtOnce: return Run::Ok;
     case Outcome::Failed: return Run::Failed;
@@ -160,13 +216,13 @@ void LessonCommands::showBuilder(bool show)
 
 bool LessonCommands::isOwn(int n) const
 {
-    const RichEdit* editor = ctx.ws.HtText(n);
-    return std::any_of(own_.begin(), own_.end(), [editor](const QPointer<RichEdit>& e) { return e == editor; });
+    const RichEdit* editor = editorOf(ctx.ws, n);
+    return std::any_of(own_.begin(), own_.end(), [editor](const QPointer<const RichEdit>& e) { return e == editor; });
 }
 
 bool LessonCommands::ownsDocuments() const
 {
-    return std::any_of(own_.begin(), own_.end(), [](const QPointer<RichEdit>& e) { return !e.isNull(); });
+    return std::any_of(own_.begin(), own_.end(), [](const QPointer<const RichEdit>& e) { return !e.isNull(); });
 }
 
 std::vector<int> LessonCommands::usersUnsavedWork() const
@@ -197,7 +253,7 @@ bool LessonCommands::takeOverDocuments()
     }
     own_.clear();
     for (int i = 0; i < ctx.ws.DocCount(); ++i)
-        own_.emplace_back(ctx.ws.HtText(i));
+        own_.emplace_back(editorOf(ctx.ws, i));
     return true;
 }
 
@@ -217,7 +273,7 @@ LessonCommands::Outcome LessonCommands::init(const QString& argument)
         return Outcome::Stopped;
     ctx.files.Allclear();
     // What is left is the first document, cleared: the lesson's page.
-    own_.assign(1, ctx.ws.HtText(0));
+    own_.assign(1, editorOf(ctx.ws, 0));
     if (argument.size() < 4)
         return Outcome::Failed;
     const int n = lesson::numberOf(vb::Mid(argument, 5));
@@ -310,7 +366,7 @@ void LessonCommands::popUp(QMenu* menu, QWidget* over, int xTwips, int yTwips)
     closePopups();
     openMenu_ = menu;
     menu->popup(over->mapToGlobal(QPoint(twips::toPixels(xTwips), twips::toPixels(yTwips))));
-    menu->installEventFilter(&window);
+    menu->installEventFilter(presses_);
 }
 
 // The menu opens below its title, as a click on the title in the menu bar opens it.
@@ -328,7 +384,7 @@ void LessonCommands::dropDown(QMenu* menu)
     closePopups();
     openMenu_ = menu;
     bar->setActiveAction(menu->menuAction());
-    menu->installEventFilter(&window);
+    menu->installEventFilter(presses_);
 }
 
 QWidget* LessonCommands::openPopup() const
@@ -340,15 +396,23 @@ QWidget* LessonCommands::openPopup() const
     return nullptr;
 }
 
+void LessonCommands::bringWindowToFront()
+{
+    window.raise();
+    // An open popup menu or list stays in front of the window.
+    if (QWidget* popup = QApplication::activePopupWidget())
+        popup->raise();
+}
+
 void LessonCommands::closePopups()
 {
     if (openMenu_) {
-        openMenu_->removeEventFilter(&window);
+        openMenu_->removeEventFilter(presses_);
         if (openMenu_->isVisible())
             openMenu_->hide();
     }
     if (openList_) {
-        openList_->view()->window()->removeEventFilter(&window);
+        openList_->view()->window()->removeEventFilter(presses_);
         openList_->hidePopup();
     }
     openMenu_.clear();
@@ -422,7 +486,7 @@ LessonCommands::Outcome LessonCommands::elementDropDown()
     closePopups();
     openList_ = elements;
     elements->showPopup();
-    elements->view()->window()->installEventFilter(&window);
+    elements->view()->window()->installEventFilter(presses_);
     return Outcome::Front;
 }
 

@@ -64,9 +64,10 @@ public:
 
     // The popup menu or drop-down list a command opened, closed again.
     void closePopups();
-    // The popup menu or drop-down list a command opened, while it shows; the lesson window
-    // watches its events.
+    // The popup menu or drop-down list a command opened, while it shows.
     QWidget* openPopup() const;
+    // The lesson window comes to the front of the window order, below a popup that shows.
+    void bringWindowToFront();
 
     // The check mark the lesson puts on the stylesheet menu's item 2.
     BoolState SelMenuMark;
@@ -102,13 +103,17 @@ private:
     bool takeOverDocuments();
     void popUp(QMenu* menu, QWidget* over, int xTwips, int yTwips);
     void dropDown(QMenu* menu);
+    // A popup takes every press while it shows, one on the lesson window's buttons only to close
+    // itself: this watcher closes the popup and presses the button instead.
+    class PopupPresses;
     void markSelMenu();
     // Lets the windows repaint and run what is waiting, as the lesson's pauses do.
     static void serveEvents();
 
     LessonContext ctx;
     FomRemote& window;
-    std::vector<QPointer<RichEdit>> own_;
+    PopupPresses* presses_ = nullptr;
+    std::vector<QPointer<const RichEdit>> own_;
     // A command is running: the documents it adds are the lesson's.
     bool inCommand_ = false;
     QPointer<QMenu> openMenu_;
