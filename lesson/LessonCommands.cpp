@@ -118,10 +118,6 @@ LessonCommands::LessonCommands(const LessonContext& context, FomRemote& lessonWi
     , window(lessonWindow)
     , presses_(new PopupPresses(*this, lessonWindow))
 {
-    QObject::connect(&ctx.ws, &Workspace::documentAdded, &window, [this](int n) {
-        if (inCommand_)
-            own_.emplace_back(editorOf(ctx.ws, n));
-    });
 }
 
 void LessonCommands::serveEvents()
@@ -131,10 +127,7 @@ void LessonCommands::serveEvents()
 
 Run LessonCommands::ExecCommand(const lesson::Command& c)
 {
-    inCommand_ = true;
-    const Outcome outcome = run(c);
-    inCommand_ = false;
-    switch (outcome) {
+    switch (run(c)) {
     case Outcome::Front:
         bringWindowToFront();
         return Run::Ok;
@@ -153,7 +146,7 @@ LessonCommands::Outcome LessonCommands::run(const lesson::Command& c)
     case Word::Explanation: window.showExplanation(c.text); return Outcome::Front;
     case Word::Init: return init(a);
     case Word::Write: return write(c.text);
-    case Word::InsertTab: return ctx.ws.AddTab() ? Outcome::Front : Outcome::Failed;
+    case Word::InsertTab: return addOwnDocument([this] { ctx.ws.AddTab(); });
     case Word::RenameTab: return renameTab();
     case Word::Menu: return menu(vb::Trim(a));
     case Word::ElementKind: return elementKind(a);
@@ -303,9 +296,17 @@ LessonCommands::Outcome LessonCommands::write(const QString& text)
 LessonCommands::Outcome LessonCommands::renameTab()
 {
     setText(QStringLiteral("Text"), 54, lesson_texts::stylesheetName());
+    return addOwnDocument([this] { ctx.stylesheet.menu.Insertcss(); });
+}
+
+LessonCommands::Outcome LessonCommands::addOwnDocument(const std::function<void()>& add)
+{
     const int before = ctx.ws.DocCount();
-    ctx.stylesheet.menu.Insertcss();
-    return ctx.ws.DocCount() > before ? Outcome::Front : Outcome::Failed;
+    add();
+    if (ctx.ws.DocCount() <= before)
+        return Outcome::Failed;
+    own_.emplace_back(editorOf(ctx.ws, ctx.ws.DocCount() - 1));
+    return Outcome::Front;
 }
 
 LessonCommands::Outcome LessonCommands::tabSel(const QString& argument)
@@ -398,6 +399,9 @@ QWidget* LessonCommands::openPopup() const
 
 void LessonCommands::bringWindowToFront()
 {
+    // A question or a file dialog keeps the front until it is answered.
+    if (QApplication::activeModalWidget())
+        return;
     window.raise();
     // An open popup menu or list stays in front of the window.
     if (QWidget* popup = QApplication::activePopupWidget())

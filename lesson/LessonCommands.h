@@ -5,6 +5,7 @@
 
 #include <QPointer>
 #include <QString>
+#include <functional>
 #include <vector>
 
 class Colouring;
@@ -66,7 +67,8 @@ public:
     void closePopups();
     // The popup menu or drop-down list a command opened, while it shows.
     QWidget* openPopup() const;
-    // The lesson window comes to the front of the window order, below a popup that shows.
+    // The lesson window comes to the front of the window order, below a popup that shows; not
+    // over a dialog that waits for an answer.
     void bringWindowToFront();
 
     // The check mark the lesson puts on the stylesheet menu's item 2.
@@ -79,6 +81,8 @@ private:
     Outcome init(const QString& argument);
     Outcome write(const QString& text);
     Outcome renameTab();
+    // Runs what adds a document at the end; the document is the lesson's own.
+    Outcome addOwnDocument(const std::function<void()>& add);
     Outcome menu(const QString& argument);
     Outcome elementKind(const QString& argument);
     Outcome elementDropDown();
@@ -114,8 +118,6 @@ private:
     FomRemote& window;
     PopupPresses* presses_ = nullptr;
     std::vector<QPointer<const RichEdit>> own_;
-    // A command is running: the documents it adds are the lesson's.
-    bool inCommand_ = false;
     QPointer<QMenu> openMenu_;
     QPointer<QComboBox> openList_;
     bool markShown_ = false;
