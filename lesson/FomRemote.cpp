@@ -71,7 +71,7 @@ FomRemote::FomRemote(const LessonContext& context)
     // A tab chosen in the main window leaves the lesson in front of it.
     connect(&ctx.ws.tabStrip(), &TabStrip::Click, this, [this] {
         if (isVisible())
-            raise();
+            commands.bringWindowToFront();
     });
 
     ctx.controls.add(QStringLiteral("FomRemote"), this);
@@ -139,7 +139,7 @@ void FomRemote::Form_Unload()
     Timer1.stop();
     endRun();
     commands.closePopups();
-    commands.setOwnsDocuments(false);
+    commands.forgetDocuments();
     loaded_ = false;
 }
 
@@ -155,7 +155,7 @@ void FomRemote::Timer1_Timer()
         Timer1.stop();
         return;
     }
-    raise();
+    commands.bringWindowToFront();
 }
 
 void FomRemote::showExplanation(const QString& text)
@@ -177,7 +177,7 @@ void FomRemote::ShowLesson()
     endRun();
     LineNo = 0;
     // The lesson asks again before it clears documents worked on since it was last shown.
-    commands.setOwnsDocuments(false);
+    commands.forgetDocuments();
     show();
     raise();
     QString s = lesson_texts::scriptFileName();
@@ -309,18 +309,19 @@ void FomRemote::Command2_Click(int index)
     });
 }
 
-// The documents of the lesson emptied and the current one closed. Documents the lesson has not
-// taken over yet are the user's: they stay as they are until its first initialising asks.
+// The documents of the lesson emptied and the current one closed. The user's documents stay as
+// they are: the lesson's next initialising asks about them.
 void FomRemote::clearLessonDocuments()
 {
     if (!commands.ownsDocuments())
         return;
     for (int n : {1, 0}) {
-        if (n < ctx.ws.DocCount())
+        if (n < ctx.ws.DocCount() && commands.isOwn(n))
             ctx.ws.HtText(n)->SetText(QString());
     }
     ctx.controls.get<QPlainTextEdit>(QStringLiteral("Text"), 44)->clear();
-    ctx.files.Fclose();
+    if (commands.isOwn(ctx.ws.selectedDocument()))
+        ctx.files.Fclose();
 }
 
 void FomRemote::backToStart()

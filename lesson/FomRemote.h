@@ -62,11 +62,10 @@ public:
     QString explanation() const;
     // A run or a step is under way, or a button pressed during one still waits.
     bool busy() const;
-    // What the lesson's clearing of the main window may do without asking: while the window is
-    // shown, initialising all asks nothing.
-    // Initialising all asks nothing while the lesson is shown and the documents are its own (its
-    // first 初期化 has asked about the user's); before that the user's documents are asked about.
-    bool quietClear() const { return isVisible() && commands.ownsDocuments(); }
+    // Initialising all asks nothing while the lesson is shown and no document of the user's holds
+    // unsaved work: the lesson's first 初期化 has asked about the user's documents, and the ones
+    // the lesson made are its own.
+    bool quietClear() const { return isVisible() && commands.ownsDocuments() && commands.usersUnsavedWork().empty(); }
 
 protected:
     void closeEvent(QCloseEvent* event) override;

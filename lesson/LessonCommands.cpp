@@ -21,7 +21,9 @@
 #include "workspace/PathHelpers.h"
 #include "workspace/Workspace.h"
 
+#include <QAbstractItemView>
 #include <QAction>
+#include <QApplication>
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QDir>
@@ -30,8 +32,14 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
+#include <QMenuBar>
+#include <QMouseEvent>
 #include <QPlainTextEdit>
+#include <QPointer>
+#include <QPushButton>
 #include <QRadioButton>
+#include <QTimer>
+#include <algorithm>
 
 using lesson::Run;
 using lesson::Word;
@@ -48,6 +56,12 @@ bool isBareFileName(const QString& name)
         && !name.contains(u'\\');
 }
 
+// The lesson knows a document by its editor, which stays the same while the document is open.
+const RichEdit* editorOf(const Workspace& ws, int n)
+{
+    return ws.HtText(n);
+}
+
 } // namespace
 
 QString lessonFolder(const QString& programFolder)
@@ -55,9 +69,54 @@ QString lessonFolder(const QString& programFolder)
     return programFolder + QStringLiteral("/lesson");
 }
 
+class LessonCommands::PopupPresses : public QObject {
+public:
+    PopupPresses(LessonCommands& commands, QWidget& window)
+        : QObject(&window)
+        , commands_(commands)
+        , window_(window)
+    {
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        QWidget* popup = commands_.openPopup();
+        if (event->type() != QEvent::MouseButtonPress || !popup || watched != popup)
+            return false;
+        const QPoint at = static_cast<QMouseEvent*>(event)->globalPosition().toPoint();
+        QPushButton* button = popup->rect().contains(popup->mapFromGlobal(at)) ? nullptr : buttonAt(at);
+        if (!button)
+            return false;
+        // Once the press is over: the popup closes and the button does its work.
+        QTimer::singleShot(0, this, [this, button = QPointer<QPushButton>(button)] {
+            commands_.closePopups();
+            if (button)
+                button->click();
+        });
+        return true;
+    }
+
+private:
+    QPushButton* buttonAt(const QPoint& global) const
+    {
+        if (!window_.isVisible())
+            return nullptr;
+        for (QPushButton* button : window_.findChildren<QPushButton*>()) {
+            if (button->isVisible() && button->isEnabled() && button->rect().contains(button->mapFromGlobal(global)))
+                return button;
+        }
+        return nullptr;
+    }
+
+    LessonCommands& commands_;
+    QWidget& window_;
+};
+
 LessonCommands::LessonCommands(const LessonContext& context, FomRemote& lessonWindow)
     : ctx(context)
     , window(lessonWindow)
+    , presses_(new PopupPresses(*this, lessonWindow))
 {
 }
 
@@ -70,7 +129,7 @@ Run LessonCommands::ExecCommand(const lesson::Command& c)
 {
     switch (run(c)) {
     case Outcome::Front:
-        window.raise();
+        bringWindowToFront();
         return Run::Ok;
     case Outcome::EndsAtOnce: return Run::Ok;
     case Outcome::Failed: return Run::Failed;
@@ -87,7 +146,7 @@ LessonCommands::Outcome LessonCommands::run(const lesson::Command& c)
     case Word::Explanation: window.showExplanation(c.text); return Outcome::Front;
     case Word::Init: return init(a);
     case Word::Write: return write(c.text);
-    case Word::InsertTab: return ctx.ws.AddTab() ? Outcome::Front : Outcome::Failed;
+    case Word::InsertTab: return addOwnDocument([this] { ctx.ws.AddTab(); });
     case Word::RenameTab: return renameTab();
     case Word::Menu: return menu(vb::Trim(a));
     case Word::ElementKind: return elementKind(a);
@@ -148,19 +207,46 @@ void LessonCommands::showBuilder(bool show)
 
 // ---- the documents ----
 
-bool LessonCommands::mayClearDocuments()
+bool LessonCommands::isOwn(int n) const
 {
-    if (owns_)
-        return true;
+    const RichEdit* editor = editorOf(ctx.ws, n);
+    return std::any_of(own_.begin(), own_.end(), [editor](const QPointer<const RichEdit>& e) { return e == editor; });
+}
+
+bool LessonCommands::ownsDocuments() const
+{
+    return std::any_of(own_.begin(), own_.end(), [](const QPointer<const RichEdit>& e) { return !e.isNull(); });
+}
+
+std::vector<int> LessonCommands::usersUnsavedWork() const
+{
+    std::vector<int> unsaved;
     for (int i = 0; i < ctx.ws.DocCount(); ++i) {
-        const Document& d = ctx.ws.doc(i);
-        if (d.Modified && !vb::Trim(d.HtText->Text()).isEmpty()) {
-            if (ctx.ws.dlg.MsgBox(QStringLiteral("全て初期化していいですか？"), MsgButtons::YesNo) != MsgResult::Yes)
+        if (ctx.files.needsSaveQuestion(i) && !isOwn(i))
+            unsaved.push_back(i);
+    }
+    return unsaved;
+}
+
+bool LessonCommands::takeOverDocuments()
+{
+    const std::vector<int> unsaved = usersUnsavedWork();
+    if (!unsaved.empty()) {
+        if (ctx.ws.dlg.MsgBox(QStringLiteral("全て初期化していいですか？"), MsgButtons::YesNo) != MsgResult::Yes)
+            return false;
+        // Each document is shown while it is asked about; a cancel leaves the tab that was shown.
+        const int shown = ctx.ws.tabStrip().SelectedIndex();
+        for (int n : unsaved) {
+            ctx.ws.selectSourceTab(n);
+            if (!ctx.files.askSaveFirst(n)) {
+                ctx.ws.tabStrip().Select(shown);
                 return false;
-            break;
+            }
         }
     }
-    owns_ = true;
+    own_.clear();
+    for (int i = 0; i < ctx.ws.DocCount(); ++i)
+        own_.emplace_back(editorOf(ctx.ws, i));
     return true;
 }
 
@@ -176,9 +262,11 @@ LessonCommands::Outcome LessonCommands::init(const QString& argument)
         ctx.ws.dlg.MsgBox(lesson_texts::folderUnwritable(folder));
         return Outcome::Failed;
     }
-    if (!mayClearDocuments())
+    if (!takeOverDocuments())
         return Outcome::Stopped;
     ctx.files.Allclear();
+    // What is left is the first document, cleared: the lesson's page.
+    own_.assign(1, editorOf(ctx.ws, 0));
     if (argument.size() < 4)
         return Outcome::Failed;
     const int n = lesson::numberOf(vb::Mid(argument, 5));
@@ -208,9 +296,17 @@ LessonCommands::Outcome LessonCommands::write(const QString& text)
 LessonCommands::Outcome LessonCommands::renameTab()
 {
     setText(QStringLiteral("Text"), 54, lesson_texts::stylesheetName());
+    return addOwnDocument([this] { ctx.stylesheet.menu.Insertcss(); });
+}
+
+LessonCommands::Outcome LessonCommands::addOwnDocument(const std::function<void()>& add)
+{
     const int before = ctx.ws.DocCount();
-    ctx.stylesheet.menu.Insertcss();
-    return ctx.ws.DocCount() > before ? Outcome::Front : Outcome::Failed;
+    add();
+    if (ctx.ws.DocCount() <= before)
+        return Outcome::Failed;
+    own_.emplace_back(editorOf(ctx.ws, ctx.ws.DocCount() - 1));
+    return Outcome::Front;
 }
 
 LessonCommands::Outcome LessonCommands::tabSel(const QString& argument)
@@ -271,14 +367,58 @@ void LessonCommands::popUp(QMenu* menu, QWidget* over, int xTwips, int yTwips)
     closePopups();
     openMenu_ = menu;
     menu->popup(over->mapToGlobal(QPoint(twips::toPixels(xTwips), twips::toPixels(yTwips))));
+    menu->installEventFilter(presses_);
+}
+
+// The menu opens below its title, as a click on the title in the menu bar opens it.
+void LessonCommands::dropDown(QMenu* menu)
+{
+    QMenuBar* bar = nullptr;
+    for (QObject* holder : menu->menuAction()->associatedObjects()) {
+        if ((bar = qobject_cast<QMenuBar*>(holder)))
+            break;
+    }
+    if (!bar || !bar->isVisible()) {
+        popUp(menu, ctx.mainWindow, 6000, 100);
+        return;
+    }
+    closePopups();
+    openMenu_ = menu;
+    bar->setActiveAction(menu->menuAction());
+    menu->installEventFilter(presses_);
+}
+
+QWidget* LessonCommands::openPopup() const
+{
+    if (openMenu_ && openMenu_->isVisible())
+        return openMenu_;
+    if (openList_ && openList_->view()->window()->isVisible())
+        return openList_->view()->window();
+    return nullptr;
+}
+
+void LessonCommands::bringWindowToFront()
+{
+    // A question or a file dialog keeps the front until it is answered.
+    if (QApplication::activeModalWidget())
+        return;
+    window.raise();
+    // An open popup menu or list stays in front of the window.
+    if (QWidget* popup = QApplication::activePopupWidget())
+        popup->raise();
 }
 
 void LessonCommands::closePopups()
 {
-    if (openMenu_ && openMenu_->isVisible())
-        openMenu_->hide();
-    if (openList_)
+    if (openMenu_) {
+        openMenu_->removeEventFilter(presses_);
+        if (openMenu_->isVisible())
+            openMenu_->hide();
+    }
+    if (openList_) {
+        openList_->view()->window()->removeEventFilter(presses_);
         openList_->hidePopup();
+    }
     openMenu_.clear();
     openList_.clear();
 }
@@ -287,7 +427,7 @@ LessonCommands::Outcome LessonCommands::menu(const QString& argument)
 {
     if (argument == QStringLiteral("css")) {
         if (!window.Running)
-            popUp(ctx.commands.menu(BuilderStyleMenu), ctx.mainWindow, 6000, 100);
+            dropDown(ctx.commands.menu(BuilderStyleMenu));
     } else if (argument == QStringLiteral("プロパティ")) {
         ctx.commands.invoke(BuilderStyleMenu, 10);
     } else if (argument == QStringLiteral("リンク")) {
@@ -350,6 +490,7 @@ LessonCommands::Outcome LessonCommands::elementDropDown()
     closePopups();
     openList_ = elements;
     elements->showPopup();
+    elements->view()->window()->installEventFilter(presses_);
     return Outcome::Front;
 }
 

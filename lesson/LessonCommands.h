@@ -5,6 +5,8 @@
 
 #include <QPointer>
 #include <QString>
+#include <functional>
+#include <vector>
 
 class Colouring;
 class CommandRegistry;
@@ -19,6 +21,7 @@ class QComboBox;
 class QListWidget;
 class QMenu;
 class QWidget;
+class RichEdit;
 class StylesheetTools;
 class Workspace;
 
@@ -51,13 +54,22 @@ public:
     // Runs one command of a step.
     lesson::Run ExecCommand(const lesson::Command& c);
 
-    // The lesson has cleared the main window with the user's consent since it was opened: its
-    // documents are the lesson's own, and a replay clears them without asking again.
-    bool ownsDocuments() const { return owns_; }
-    void setOwnsDocuments(bool owns) { owns_ = owns; }
+    // The lesson's own documents: the ones it made or cleared with the user's consent since it was
+    // shown. It clears them again without asking; every other document is the user's.
+    bool ownsDocuments() const;
+    bool isOwn(int n) const;
+    void forgetDocuments() { own_.clear(); }
+    // The user's documents that clearing the window would lose: changed, not blank and not the
+    // lesson's own.
+    std::vector<int> usersUnsavedWork() const;
 
     // The popup menu or drop-down list a command opened, closed again.
     void closePopups();
+    // The popup menu or drop-down list a command opened, while it shows.
+    QWidget* openPopup() const;
+    // The lesson window comes to the front of the window order, below a popup that shows; not
+    // over a dialog that waits for an answer.
+    void bringWindowToFront();
 
     // The check mark the lesson puts on the stylesheet menu's item 2.
     BoolState SelMenuMark;
@@ -69,6 +81,8 @@ private:
     Outcome init(const QString& argument);
     Outcome write(const QString& text);
     Outcome renameTab();
+    // Runs what adds a document at the end; the document is the lesson's own.
+    Outcome addOwnDocument(const std::function<void()>& add);
     Outcome menu(const QString& argument);
     Outcome elementKind(const QString& argument);
     Outcome elementDropDown();
@@ -87,17 +101,23 @@ private:
     Outcome caretToStylesheetEnd();
     void showBuilder(bool show);
     void setText(const QString& name, int index, const QString& text);
-    // Asks once before the lesson's first clearing when a document holds work that is not saved;
-    // false when the user keeps the documents.
-    bool mayClearDocuments();
+    // Before the lesson clears the window: when a document of the user's holds unsaved work, asks
+    // once whether to initialise all and then about each such document as closing it would.
+    // Then every document is the lesson's to clear; false when the user keeps them.
+    bool takeOverDocuments();
     void popUp(QMenu* menu, QWidget* over, int xTwips, int yTwips);
+    void dropDown(QMenu* menu);
+    // A popup takes every press while it shows, one on the lesson window's buttons only to close
+    // itself: this watcher closes the popup and presses the button instead.
+    class PopupPresses;
     void markSelMenu();
     // Lets the windows repaint and run what is waiting, as the lesson's pauses do.
     static void serveEvents();
 
     LessonContext ctx;
     FomRemote& window;
-    bool owns_ = false;
+    PopupPresses* presses_ = nullptr;
+    std::vector<QPointer<const RichEdit>> own_;
     QPointer<QMenu> openMenu_;
     QPointer<QComboBox> openList_;
     bool markShown_ = false;

@@ -19,8 +19,7 @@ void DocumentFiles::Fclose()
     }
     const int c = ws.selectedDocument();
     ws.setCurDoc(c);
-    Document& closing = ws.doc(c);
-    if (closing.Modified && !vb::Trim(closing.HtText->Text()).isEmpty() && !askSaveFirst())
+    if (needsSaveQuestion(c) && !askSaveFirst(c))
         return;
 
     ws.removeDocument(c);
@@ -29,6 +28,12 @@ void DocumentFiles::Fclose()
     for (int i = c; i < ws.DocCount(); ++i)
         ws.doc(i).Modified = true;
     ws.tabStrip().Select(ws.TabCount());
+}
+
+bool DocumentFiles::needsSaveQuestion(int n) const
+{
+    const Document& d = ws.doc(n);
+    return d.Modified && !vb::Trim(d.HtText->Text()).isEmpty();
 }
 
 void DocumentFiles::Allclear()

@@ -23,10 +23,15 @@ DocumentFiles::DocumentFiles(Workspace& workspace)
 
 bool DocumentFiles::askSaveFirst()
 {
+    return askSaveFirst(ws.CurDoc());
+}
+
+bool DocumentFiles::askSaveFirst(int n)
+{
     const MsgResult answer = ws.dlg.MsgBox(QStringLiteral("現在のファイルを保存しますか？"), MsgButtons::YesNoCancel);
     if (answer == MsgResult::Cancel)
         return false;
-    if (answer == MsgResult::Yes && !SaveAs()) {
+    if (answer == MsgResult::Yes && !SaveAsDocument(n)) {
         ws.dlg.MsgBox(SaveFailedBeforeOpen);
         return false;
     }

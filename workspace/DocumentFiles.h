@@ -23,8 +23,13 @@ public:
     // set and its temporary page written.
     void OpenFileSub();
     void ChangeDir(const QString& path);
-    // Asks whether to save the current document first; false when the caller must stop.
+    // Asks whether to save document n first, as closing it does: yes saves it under a name the
+    // user chooses, no goes on without saving, cancel stops. False when the caller must stop.
+    bool askSaveFirst(int n);
+    // The same for the current document.
     bool askSaveFirst();
+    // Whether closing document n asks first: it has changes and holds more than blanks.
+    bool needsSaveQuestion(int n) const;
 
     // ---- saving ----
     bool SaveFile();

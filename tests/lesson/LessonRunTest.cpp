@@ -7,6 +7,8 @@
 #include "workspace/Workspace.h"
 
 #include <QTimer>
+#include <optional>
+#include <vector>
 
 class LessonRun : public LessonFixture {
 protected:
@@ -131,6 +133,7 @@ TEST_F(LessonRun, TheFirstInitialisingAsksOnceBeforeClearingUnsavedWork)
     EXPECT_FALSE(lesson().Running);
 
     dialogs.expectMsg(u("全て初期化していいですか？"), MsgResult::Yes);
+    dialogs.expectMsg(u("現在のファイルを保存しますか？"), MsgResult::No);
     press(-1);
     EXPECT_TRUE(text(0).startsWith(u("<!DOCTYPE")));
     // Replays clear the lesson's documents without asking.
@@ -145,6 +148,109 @@ TEST_F(LessonRun, TheFirstInitialisingAsksOnceBeforeClearingUnsavedWork)
     dialogs.expectMsg(u("全て初期化していいですか？"), MsgResult::No);
     press(-1);
     EXPECT_EQ(w().ws.DocCount(), 3);
+}
+
+TEST_F(LessonRun, EachUnsavedDocumentGetsTheCloseQuestionBeforeTheLessonClearsIt)
+{
+    // The answers to "save?" for document 0, then document 1; a save under a name, or its
+    // dialog cancelled.
+    struct Answer {
+        MsgResult reply;
+        std::optional<QString> saveAs = std::nullopt;
+    };
+    const struct {
+        const char* name;
+        std::vector<Answer> answers;
+        bool cleared;
+    } cases[] = {
+        {"cancel at the first", {{MsgResult::Cancel}}, false},
+        {"not the first, cancel at the second", {{MsgResult::No}, {MsgResult::Cancel}}, false},
+        {"the save dialog cancelled", {{MsgResult::Yes}}, false},
+        {"neither saved", {{MsgResult::No}, {MsgResult::No}}, true},
+        {"the second saved", {{MsgResult::No}, {MsgResult::Yes, u("second.html")}}, true},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        // From one empty document, the lesson closed.
+        lesson().close();
+        for (int i = 0; i < w().ws.DocCount(); ++i)
+            w().ws.HtText(i)->SetText(QString());
+        w().files.Allclear();
+        typeInFirst(u("mine"));
+        ASSERT_TRUE(w().ws.AddTab());
+        w().ws.HtText(1)->SetText(u("mine too"));
+        w().ws.tabStrip().Select(1);
+        openLesson();
+
+        dialogs.expectMsg(u("全て初期化していいですか？"), MsgResult::Yes);
+        QString saved;
+        for (const Answer& a : c.answers) {
+            dialogs.expectMsg(u("現在のファイルを保存しますか？"), a.reply);
+            if (a.reply != MsgResult::Yes)
+                continue;
+            if (a.saveAs) {
+                saved = path(*a.saveAs);
+                dialogs.expectSave(saved);
+            } else {
+                dialogs.expectSave(std::nullopt);
+                dialogs.expectMsg(u("データｰは保存されませんでした"));
+                dialogs.expectMsg(u("ファイルが正常に書き込まれなかった"));
+            }
+        }
+        press(-1);
+        EXPECT_EQ(dialogs.pending(), 0);
+
+        if (!c.cleared) {
+            ASSERT_EQ(w().ws.DocCount(), 2);
+            EXPECT_EQ(text(0), u("mine"));
+            EXPECT_EQ(text(1), u("mine too"));
+            EXPECT_TRUE(w().ws.doc(0).Modified);
+            EXPECT_TRUE(w().ws.doc(1).Modified);
+            EXPECT_EQ(w().ws.tabStrip().SelectedIndex(), 1);
+            // The lesson has not moved: ▶ asks again.
+            EXPECT_EQ(lesson().LineNo, 0);
+            EXPECT_EQ(caption(), u("ＣＳＳペルモア"));
+            continue;
+        }
+        EXPECT_EQ(w().ws.DocCount(), 1);
+        EXPECT_TRUE(text(0).startsWith(u("<!DOCTYPE")));
+        EXPECT_EQ(lesson().LineNo, 8);
+        if (!saved.isEmpty())
+            EXPECT_EQ(readFile(saved), QByteArray("mine too\r\n"));
+    }
+}
+
+TEST_F(LessonRun, AReplayAsksAboutTheUsersDocumentsButNotAboutTheLessonsOwn)
+{
+    openLesson();
+    dialogs.expectMsg(u("全て初期化していいですか？"), MsgResult::Yes);
+    dialogs.expectMsg(u("現在のファイルを保存しますか？"), MsgResult::No);
+    typeInFirst(u("before the lesson"));
+    stepPast("<タブ名変更>");
+    ASSERT_EQ(w().ws.DocCount(), 2);
+    // The user types into the lesson's page and opens a document of their own.
+    w().ws.HtText(0)->SetText(text(0) + u("typed"));
+    ASSERT_TRUE(w().ws.AddTab());
+    w().ws.HtText(2)->SetText(u("mine"));
+
+    // Initialising all from the File menu asks about it too.
+    dialogs.expectMsg(u("全て初期化していいですか？"), MsgResult::No);
+    w().commands.invoke(u("mfile"), 13);
+    ASSERT_EQ(w().ws.DocCount(), 3);
+
+    // Back one replays from the start: only the user's document is asked about.
+    dialogs.expectMsg(u("全て初期化していいですか？"), MsgResult::Yes);
+    dialogs.expectMsg(u("現在のファイルを保存しますか？"), MsgResult::Cancel);
+    press(3);
+    EXPECT_EQ(lesson().LineNo, 0);
+    ASSERT_GE(w().ws.DocCount(), 1);
+    EXPECT_EQ(text(w().ws.DocCount() - 1), u("mine"));
+
+    dialogs.expectMsg(u("全て初期化していいですか？"), MsgResult::Yes);
+    dialogs.expectMsg(u("現在のファイルを保存しますか？"), MsgResult::No);
+    press(-1);
+    EXPECT_EQ(w().ws.DocCount(), 1);
+    EXPECT_EQ(lesson().LineNo, 8);
 }
 
 TEST_F(LessonRun, SavedOrBlankDocumentsAreClearedWithoutAQuestion)
@@ -183,6 +289,7 @@ TEST_F(LessonRun, InitialisingAllAsksNothingWhileTheLessonIsShownWithItsOwnDocum
     EXPECT_EQ(text(0), u("text"));
     // Once the lesson has taken them over, its own initialising asks nothing.
     dialogs.expectMsg(u("全て初期化していいですか？"), MsgResult::Yes);
+    dialogs.expectMsg(u("現在のファイルを保存しますか？"), MsgResult::No);
     press(-1);
     w().ws.HtText(0)->SetText(u("lesson text"));
     w().files.Allclear();
