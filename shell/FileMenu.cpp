@@ -196,9 +196,8 @@ void FileMenu::OpenRecent(int i)
         return;
     if (!files.ReadData(GetFilePath(path), GetNamePart(path)))
         return;
-    ws.setSourceCaption(ws.CurDoc(), GetHname(ws.current().FileName));
+    ws.showDocumentName(ws.CurDoc());
     ws.Unsaved = false;
-    ws.SetStatusText(path);
 }
 
 void FileMenu::OpenCommandLineFile(const QString& path)

@@ -23,12 +23,12 @@ void DocumentFiles::Fclose()
     if (closing.Modified && !vb::Trim(closing.HtText->Text()).isEmpty() && !askSaveFirst())
         return;
 
+    // The last document's source is put on show.
     ws.removeDocument(c);
     // The documents behind it move down one place with everything they hold; a moved document
     // counts as changed.
     for (int i = c; i < ws.DocCount(); ++i)
         ws.doc(i).Modified = true;
-    ws.tabStrip().Select(ws.TabCount());
 }
 
 void DocumentFiles::Allclear()
