@@ -359,6 +359,17 @@ void Workspace::removeAllButFirst()
     }
 }
 
+void Workspace::fileSavedByUser(const QString& path)
+{
+    const QString saved = QFileInfo(path).absoluteFilePath();
+    pages.release(saved);
+    // A document whose page had that name takes another one when its page is next written.
+    for (auto& d : docs_) {
+        if (d->TempPage == saved)
+            d->TempPage.clear();
+    }
+}
+
 void Workspace::WriteTemp()
 {
     if (tabs_.SelectedIndex() >= 1)

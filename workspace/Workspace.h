@@ -96,6 +96,9 @@ public:
     bool writePageFromFile(const QString& path, const QString& file);
     // The pages this run owns; the shell deletes them at the end of the run.
     TempPages pages;
+    // A document was saved at path: a file of the user's, which is never written over or deleted
+    // as a temporary page, even when it has a page's name.
+    void fileSavedByUser(const QString& path);
     // How long typing must stop before a modified document's page is written again.
     static constexpr int PageDelayMs = 2000;
 
