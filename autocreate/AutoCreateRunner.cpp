@@ -164,7 +164,7 @@ void AutoCreateRunner::putPage(int n, const QString& name, const QString& folder
     // The pages declare Shift_JIS.
     d.encoding = TextEncoding::Cp932;
     d.lineEnds = LineEnds::CrLf;
-    ws.setSourceCaption(n, GetHname(name));
+    ws.showDocumentName(n);
     colour.Setcolor2(ed);
     ws.writeTempPage(n);
 }

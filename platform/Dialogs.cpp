@@ -23,11 +23,22 @@ QString qtFilterFromOld(const QString& oldFilter)
     for (int i = 0; i + 1 < parts.size(); i += 2) {
         QString description = parts[i];
         description.remove(QLatin1Char('&'));
-        QString patterns = parts[i + 1];
-        patterns.replace(QLatin1Char(';'), QLatin1Char(' '));
-        if (description.isEmpty())
-            description = patterns;
-        filters << description + QStringLiteral(" (") + patterns + QLatin1Char(')');
+        // Qt separates the patterns of one entry by blanks; "*.*" meant every file.
+        QStringList patterns = parts[i + 1].split(QLatin1Char(';'), Qt::SkipEmptyParts);
+        for (QString& pattern : patterns) {
+            pattern = pattern.trimmed();
+            if (pattern == QStringLiteral("*.*"))
+                pattern = QStringLiteral("*");
+        }
+        const QString list = patterns.join(QLatin1Char(' '));
+        // The patterns a description shows in brackets at its end are the ones Qt reads: they
+        // are the entry's own, written Qt's way.
+        const qsizetype open = description.lastIndexOf(QLatin1Char('('));
+        if (description.endsWith(QLatin1Char(')')) && open >= 0)
+            description = description.left(open);
+        else if (!description.isEmpty())
+            description += QLatin1Char(' ');
+        filters << description + QLatin1Char('(') + list + QLatin1Char(')');
     }
     if (parts.size() % 2 == 1 && !parts.last().isEmpty() && filters.isEmpty())
         filters << parts.last();

@@ -73,5 +73,7 @@ private:
     QWidget* parent_;
 };
 
-// "HTML(*.html;*.htm)|*.html;*.htm|(*.*)|*.*" -> the name filters of a Qt file dialog.
+// "HTML(*.html;*.htm)|*.html;*.htm|(*.*)|*.*" -> the name filters of a Qt file dialog,
+// "HTML(*.html *.htm);;(*)": each entry's patterns separated by blanks and shown once, "*.*" as
+// every file.
 QString qtFilterFromOld(const QString& oldFilter);

@@ -1,10 +1,13 @@
 #include "platform/TabStrip.h"
 
 #include <QHash>
+#include <algorithm>
+#include <QHelpEvent>
 #include <QIcon>
 #include <QPainter>
 #include <QPixmap>
 #include <QTabBar>
+#include <QToolTip>
 #include <QVariant>
 
 namespace {
@@ -42,18 +45,38 @@ QIcon tabIcon(int image)
     return icon;
 }
 
+// A crowded strip shortens its captions only so far; past that it scrolls, so that every tab
+// still shows enough of its name to tell it from the others.
+class DocumentTabBar : public QTabBar {
+public:
+    using QTabBar::QTabBar;
+
+    static constexpr int ReadableCharacters = 12;
+
+protected:
+    QSize minimumTabSizeHint(int index) const override
+    {
+        QSize least = QTabBar::minimumTabSizeHint(index);
+        const int whole = tabSizeHint(index).width();
+        const int readable = least.width() + fontMetrics().averageCharWidth() * (ReadableCharacters - 3);
+        least.setWidth(std::min(whole, std::max(least.width(), readable)));
+        return least;
+    }
+};
+
 } // namespace
 
 TabStrip::TabStrip(QWidget* parent)
     : QWidget(parent)
-    , bar_(new QTabBar(this))
+    , bar_(new DocumentTabBar(this))
     , area_(new QWidget(this))
 {
     bar_->setFocusPolicy(Qt::NoFocus);
     bar_->setExpanding(false);
     bar_->setDrawBase(true);
     bar_->setUsesScrollButtons(true);
-    bar_->setElideMode(Qt::ElideNone);
+    bar_->setElideMode(Qt::ElideMiddle);
+    bar_->installEventFilter(this);
     connect(bar_, &QTabBar::currentChanged, this, [this](int) {
         if (!programmatic_)
             Q_EMIT Click();
@@ -106,6 +129,26 @@ void TabStrip::SetCaption(int index, const QString& caption)
 {
     if (index >= 1 && index <= bar_->count())
         bar_->setTabText(index - 1, caption);
+}
+
+QString TabStrip::ToolTip(int index) const
+{
+    if (index < 1 || index > bar_->count() || !toolTipSource_)
+        return QString();
+    return toolTipSource_(index);
+}
+
+bool TabStrip::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched != bar_ || event->type() != QEvent::ToolTip)
+        return QWidget::eventFilter(watched, event);
+    auto* help = static_cast<QHelpEvent*>(event);
+    const QString text = ToolTip(bar_->tabAt(help->pos()) + 1);
+    if (text.isEmpty())
+        QToolTip::hideText();
+    else
+        QToolTip::showText(help->globalPos(), text, bar_, bar_->tabRect(bar_->tabAt(help->pos())));
+    return true;
 }
 
 int TabStrip::Image(int index) const

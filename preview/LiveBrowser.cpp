@@ -351,7 +351,7 @@ void LiveBrowser::LoadBrowserSource(std::function<void()> then)
             undo.Savetx();
         editor->SetText(toCrLf(html));
         colour.Setcolor2(editor);
-        ws.setSourceCaption(n, GetHname(doc.FileName));
+        ws.showDocumentName(n);
         if (then)
             then();
     });

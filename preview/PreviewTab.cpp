@@ -68,6 +68,8 @@ void PreviewTab::TabStrip1_Click()
         return;
     ws.setCurDoc(Workspace::documentOfTab(tab));
     Document& d = ws.current();
+    // Whichever view is put on show, the status bar names its document.
+    ws.refreshStatus();
 
     if (Workspace::isPreviewTab(tab)) {
         strip.SetImage(tab, 14);
@@ -91,7 +93,6 @@ void PreviewTab::TabStrip1_Click()
     }
 
     TimerBrowser.stop();
-    ws.SetStatusText(d.DataPath + QLatin1Char('/') + GetFileName(d.FileName));
     strip.SetImage(tab, 12);
     hideAllViews();
     // The live page's source arrives later; the link list is brought up to date with it.

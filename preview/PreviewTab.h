@@ -14,7 +14,8 @@ class PreviewTab {
 public:
     explicit PreviewTab(Workspace& workspace);
 
-    // The tab strip's click; also runs when code selects a tab.
+    // The tab strip's click; also runs when code selects a tab. The one place that puts a
+    // document's view on show and names it in the status bar.
     void TabStrip1_Click();
     // Shows the current document's temporary page in its browser.
     void TimerBrowser_Timer();

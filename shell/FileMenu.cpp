@@ -5,6 +5,7 @@
 #include "platform/CommandRegistry.h"
 #include "platform/Dialogs.h"
 #include "platform/RichEdit.h"
+#include "platform/TabStrip.h"
 #include "platform/VbString.h"
 #include "shell/Projects.h"
 #include "workspace/DocumentFiles.h"
@@ -96,10 +97,7 @@ void FileMenu::mfile_Click(int index)
     case 0: OpenFileCmd(); break;
     case 1: projects.OpenProject(QString()); break;
     case 3: ws.AddTab(); break;
-    case 4:
-        if (ws.AddTab())
-            OpenFileCmd();
-        break;
+    case 4: OpenFileInNewTab(); break;
     case 8:
         if (!blank())
             files.SaveFile();
@@ -126,11 +124,24 @@ void FileMenu::Pend()
         closeWindow();
 }
 
-void FileMenu::OpenFileCmd()
+void FileMenu::OpenFileInNewTab()
+{
+    const int shownTab = ws.tabStrip().SelectedIndex();
+    if (!ws.AddTab())
+        return;
+    if (OpenFileCmd())
+        return;
+    // Cancelled, refused or unreadable: the window is as it was before.
+    ws.removeDocument(ws.CurDoc());
+    ws.tabStrip().Select(shownTab);
+}
+
+bool FileMenu::OpenFileCmd()
 {
     const int n = ws.CurDoc();
-    if (!ws.CurEditor()->Text().isEmpty() && !files.askSaveFirst())
-        return;
+    // Only changes that are not on disk are asked about.
+    if (ws.hasUnsavedChanges(n) && !files.askSaveFirst())
+        return false;
 
     FileDialogRequest request;
     request.title = QStringLiteral("開く");
@@ -141,7 +152,7 @@ void FileMenu::OpenFileCmd()
     request.directory = QDir::currentPath();
     const auto chosen = ws.dlg.ShowOpen(request);
     if (!chosen || chosen->isEmpty())
-        return; // cancelled: the document stays as it was
+        return false; // cancelled: the document stays as it was
 
     const QString path = *chosen;
     const QString name = GetFileName(path);
@@ -152,16 +163,16 @@ void FileMenu::OpenFileCmd()
                           + QStringLiteral("テキストファイルを読み込む場合は、開いているテキストのタブは") + CrLf
                           + QStringLiteral("一つでなければなりません。") + CrLf + QStringLiteral("読み込む以外のタブは閉じてください｡"),
                       MsgButtons::OK, QStringLiteral("開いているタブの数が多すぎます。"), MsgIcon::Critical);
-        return;
+        return false;
     }
     ws.m1.LastPath = path;
     if (!files.ReadData(GetFilePath(path), name))
-        return;
+        return false;
     ws.Unsaved = false;
-    ws.SetStatusText(path);
     files.OpenFileSub();
     Document& d = ws.doc(n);
     files.AddRecentFile(d.DataPath + QLatin1Char('/') + d.FileName);
+    return true;
 }
 
 void FileMenu::OpenPath(const QString& path)
@@ -170,8 +181,7 @@ void FileMenu::OpenPath(const QString& path)
         projects.OpenProject(path);
         return;
     }
-    Document& d = ws.current();
-    if (d.Modified && !vb::Trim(d.HtText->Text()).isEmpty() && !files.askSaveFirst())
+    if (ws.hasUnsavedChanges(ws.CurDoc()) && !files.askSaveFirst())
         return;
     QString folder = GetFilePath(path);
     if (folder.isEmpty())
@@ -196,9 +206,8 @@ void FileMenu::OpenRecent(int i)
         return;
     if (!files.ReadData(GetFilePath(path), GetNamePart(path)))
         return;
-    ws.setSourceCaption(ws.CurDoc(), GetHname(ws.current().FileName));
+    ws.showDocumentName(ws.CurDoc());
     ws.Unsaved = false;
-    ws.SetStatusText(path);
 }
 
 void FileMenu::OpenCommandLineFile(const QString& path)

@@ -26,7 +26,11 @@ public:
     // What Pend closes; the shell sets it.
     std::function<void()> closeWindow;
 
-    void OpenFileCmd();
+    // True when a file was read into the current document.
+    bool OpenFileCmd();
+    // 新しいタブを挿入してファイルを開く: a new tab for the file, which goes again when nothing
+    // was opened into it.
+    void OpenFileInNewTab();
     // A file dropped on an editor.
     void OpenPath(const QString& path);
     void OpenRecent(int i);

@@ -245,7 +245,11 @@ bool fomPelmor::Form_KeyDown(int key, Qt::KeyboardModifiers modifiers)
 
 bool fomPelmor::Form_QueryUnload()
 {
-    if (ws.Unsaved
+    // Asked only while some document holds changes that are not on disk.
+    bool unsavedChanges = false;
+    for (int i = 0; i < ws.DocCount() && !unsavedChanges; ++i)
+        unsavedChanges = ws.hasUnsavedChanges(i);
+    if (ws.Unsaved && unsavedChanges
         && dlg.MsgBox(QStringLiteral("保存されていないデータｰが有ります、終了しますか?"), MsgButtons::YesNo) != MsgResult::Yes)
         return false;
     return true;
@@ -254,8 +258,7 @@ bool fomPelmor::Form_QueryUnload()
 bool fomPelmor::Form_Unload()
 {
     for (int i = 0; i < ws.DocCount(); ++i) {
-        Document& d = ws.doc(i);
-        if (!d.Modified || vb::Trim(d.HtText->Text()).isEmpty())
+        if (!ws.hasUnsavedChanges(i))
             continue;
         const QString question = vb::Str(static_cast<long long>(i + 1))
             + QStringLiteral("番目のファイルが保存されていません、保存せずに終了しますか？");

@@ -74,7 +74,7 @@ void Projects::SaveProject()
         return;
     }
     for (int i = 0; i < ws.DocCount(); ++i)
-        ws.setSourceCaption(i, GetHname(ws.doc(i).FileName));
+        ws.showDocumentName(i);
     files.NoRecent = true;
     files.SaveAllFiles();
     files.NoRecent = false;
@@ -143,7 +143,7 @@ void Projects::OpenProject(const QString& fil)
             continue;
         Document& d = ws.doc(i);
         d.Modified = false;
-        ws.setSourceCaption(i, GetHname(line));
+        ws.showDocumentName(i);
         ws.writePage(ws.TempPagePath(i), d.HtText->Text(), d.encoding);
     }
     ws.m1.settings.set(setting::ProjectName, path);

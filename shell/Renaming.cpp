@@ -125,7 +125,7 @@ void Renaming::RenameFile()
             names->item(n)->setText(newName);
             stored->item(n)->setText(newStored);
             d.FileName = newStored;
-            ws.setSourceCaption(n, GetHname(newStored));
+            ws.showDocumentName(n);
             // No file of the new name exists yet: the document counts as changed, so that
             // closing it or quitting asks to save it.
             d.Modified = true;

@@ -97,7 +97,7 @@ bool FramesWizard::MakeFrameset()
     framesetOldName_ = fd.FileName;
     framesetEditor_ = fd.HtText;
     fd.FileName = in.pageName;
-    ws.setSourceCaption(f, GetHname(fd.FileName));
+    ws.showDocumentName(f);
     fd.HtText->SetText(page.page);
     colour.Setcolor2(fd.HtText);
 
@@ -174,7 +174,7 @@ void FramesWizard::undo()
             Document& d = ws.doc(f);
             d.HtText->SetText(QString());
             d.FileName = run.filledName;
-            ws.setSourceCaption(f, GetHname(d.FileName));
+            ws.showDocumentName(f);
             d.Modified = false;
         }
     }

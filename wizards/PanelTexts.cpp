@@ -6,6 +6,12 @@
 
 namespace paneltext {
 
+QString imageFilesFilter()
+{
+    return QStringLiteral("画像ファイル (*.png *.jpg *.jpeg *.gif *.webp *.svg *.bmp)|*.png;*.jpg;*.jpeg;*.gif;*.webp;*.svg;*.bmp|")
+        + QStringLiteral("すべてのファイル (*)|*");
+}
+
 namespace {
 
 // Every line followed by CR LF.

@@ -7,6 +7,9 @@
 // line followed by CR LF, unless it says otherwise.
 namespace paneltext {
 
+// The open dialog's filter for pictures: the formats that browsers show, then every file.
+QString imageFilesFilter();
+
 // ---- easy-creation menu ----
 QString lineBreak();       // Frame(17), Text(18)
 QString space();           // Frame(18), Text(19)

@@ -2,6 +2,7 @@
 
 #include "platform/ControlRegistry.h"
 #include "platform/Dialogs.h"
+#include "wizards/PanelTexts.h"
 #include "wizards/generators/RelativePath.h"
 #include "wizards/generators/TableGenerator.h"
 #include "workspace/Workspace.h"
@@ -46,7 +47,7 @@ bool PanelViews::ChooseImageFile()
 {
     FileDialogRequest request;
     request.title = QStringLiteral("画像ファイルの設定");
-    request.filter = QStringLiteral("画像ファイル (*.gif;*.jpg;*.tif;*.bmp)|*.gif;*.jpg;*.tif;*.bmp|(*.*)|*.*");
+    request.filter = paneltext::imageFilesFilter();
     const auto chosen = ws.dlg.ShowOpen(request);
     if (!chosen || chosen->isEmpty())
         return false;

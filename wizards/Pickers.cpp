@@ -3,6 +3,7 @@
 #include "platform/ControlRegistry.h"
 #include "platform/Dialogs.h"
 #include "platform/Procedures.h"
+#include "wizards/PanelTexts.h"
 #include "workspace/Workspace.h"
 
 #include <QLineEdit>
@@ -64,21 +65,21 @@ void Pickers::cmdwav_Click(int index)
         return;
     }
     struct FileButton {
-        const char* title;
-        const char* filter;
+        QString title;
+        QString filter;
         int box;
     };
     static const FileButton buttons[] = {
-        {"音楽ファイルの設定", "WAVファイル (*.wav)|*.wav|", 1},
-        {"ムービーファイルの設定", "AVIファイル (*.avi)|*.avi|", 4},
-        {"画像ファイルの設定", "画像ファイル (*.gif;*.jpg;*.tif;*.bmp)|*.gif;*.jpg;*.tif;*.bmp|(*.*)|*.*", 5},
+        {QStringLiteral("音楽ファイルの設定"), QStringLiteral("WAVファイル (*.wav)|*.wav|"), 1},
+        {QStringLiteral("ムービーファイルの設定"), QStringLiteral("AVIファイル (*.avi)|*.avi|"), 4},
+        {QStringLiteral("画像ファイルの設定"), paneltext::imageFilesFilter(), 5},
     };
     if (index < 0 || index > 2)
         return;
     const FileButton& b = buttons[index];
     FileDialogRequest request;
-    request.title = QString::fromUtf8(b.title);
-    request.filter = QString::fromUtf8(b.filter);
+    request.title = b.title;
+    request.filter = b.filter;
     const auto chosen = ws.dlg.ShowOpen(request);
     if (!chosen || chosen->isEmpty())
         return;

@@ -22,12 +22,12 @@ void DocumentFiles::Fclose()
     if (needsSaveQuestion(c) && !askSaveFirst(c))
         return;
 
+    // The last document's source is put on show.
     ws.removeDocument(c);
     // The documents behind it move down one place with everything they hold; a moved document
     // counts as changed.
     for (int i = c; i < ws.DocCount(); ++i)
         ws.doc(i).Modified = true;
-    ws.tabStrip().Select(ws.TabCount());
 }
 
 bool DocumentFiles::needsSaveQuestion(int n) const

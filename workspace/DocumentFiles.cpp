@@ -3,6 +3,7 @@
 #include "platform/Dialogs.h"
 #include "platform/FileMessages.h"
 #include "platform/RichEdit.h"
+#include "platform/TabStrip.h"
 #include "platform/VbString.h"
 #include "workspace/PathHelpers.h"
 #include "workspace/Workspace.h"
@@ -70,7 +71,14 @@ bool DocumentFiles::ReadData(const QString& folder, const QString& name)
     lastRead_ = LastRead{&d, full, r.exactRoundTrip && text.constData() == r.text.constData()};
     ed->SetText(text);
     Q_EMIT ws.textLoaded(n);
-    ed->show();
+    // The file is seen in its editor: the document's source is put on show, and the status bar
+    // names the file.
+    if (ws.tabStrip().SelectedIndex() != Workspace::sourceTab(n)) {
+        ws.selectSourceTab(n);
+    } else {
+        ed->show();
+        ws.refreshStatus();
+    }
     ChangeDir(folder);
     d.Modified = false;
     if (!r.exactRoundTrip)
@@ -86,7 +94,7 @@ void DocumentFiles::OpenFileSub()
     Document& d = ws.doc(n);
     ws.m1.settings.set(setting::LastFile, d.FileName);
     d.Modified = false;
-    ws.setSourceCaption(n, GetHname(d.FileName));
+    ws.showDocumentName(n);
     const bool unchanged = lastRead_.document == &d && lastRead_.sameAsFile
         && lastRead_.path == d.DataPath + QLatin1Char('/') + d.FileName;
     if (!unchanged || !ws.writePageFromFile(ws.TempPagePath(n), lastRead_.path))

@@ -59,11 +59,6 @@ QString GetFilePath(const QString& path)
     return at < 0 ? QString() : path.left(at);
 }
 
-QString GetHname(const QString& path)
-{
-    return vb::Left(GetNamePart(path), 8);
-}
-
 QString GetNamePart(const QString& path)
 {
     return path.mid(path.lastIndexOf(u'/') + 1);

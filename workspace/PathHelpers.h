@@ -23,8 +23,6 @@ QString GetFileName(const QString& path);
 // The part before the last "/", without it ("" when there is none, and for "/x").
 QString GetFilePath(const QString& path);
 
-// The part after the last "/", cut to 8 characters.
-QString GetHname(const QString& path);
 // The part after the last "/".
 QString GetNamePart(const QString& path);
 

@@ -9,11 +9,73 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QStandardPaths>
 
 namespace {
 
 const QString NotSaved = QStringLiteral("データーは保存されませんでした。");
 const QString NotSavedAs = QStringLiteral("データｰは保存されませんでした");
+
+// What a document holds, by its file name.
+enum class DocumentKind { Page, Stylesheet, Text };
+
+DocumentKind kindOf(const QString& fileName)
+{
+    const QString low = vb::LCaseAscii(vb::Trim(fileName));
+    if (low.endsWith(QLatin1String(".css")))
+        return DocumentKind::Stylesheet;
+    if (low.endsWith(QLatin1String(".txt")))
+        return DocumentKind::Text;
+    return DocumentKind::Page;
+}
+
+// The save dialog's filter: the document's own kind first, every file last.
+QString saveFilter(DocumentKind kind)
+{
+    const QString html = QStringLiteral("HTMLファイル (*.html)|*.html|");
+    const QString css = QStringLiteral("&CSSファイル (*.css)|*.css|");
+    const QString text = QStringLiteral("テキストファイル(*.txt)|*.txt|");
+    const QString all = QStringLiteral("全てのファイル (*.*)|*.*|");
+    switch (kind) {
+    case DocumentKind::Stylesheet: return css + html + text + all;
+    case DocumentKind::Text: return text + html + css + all;
+    case DocumentKind::Page: break;
+    }
+    return html + css + text + all;
+}
+
+// The chosen name with the extension of the document's kind added, unless it ends in one that
+// stays: html, htm and css always, txt for a text.
+QString withExtension(const QString& name, DocumentKind kind)
+{
+    const QString low = vb::LCaseAscii(name);
+    if (vb::Right(low, 4) == QStringLiteral("html") || vb::Right(low, 3) == QStringLiteral("htm")
+        || vb::Right(low, 3) == QStringLiteral("css"))
+        return name;
+    switch (kind) {
+    case DocumentKind::Stylesheet: return name + QStringLiteral(".css");
+    case DocumentKind::Text:
+        return vb::Right(low, 4) == QStringLiteral(".txt") ? name : name + QStringLiteral(".txt");
+    case DocumentKind::Page: break;
+    }
+    return name + QStringLiteral(".html");
+}
+
+// The user's documents folder, or the home folder when there is none.
+QString documentsFolder()
+{
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (!documents.isEmpty() && QFileInfo(documents).isDir())
+        return documents;
+    return QDir::homePath();
+}
+
+bool isInside(const QString& folder, const QString& outer)
+{
+    const QString f = QDir::cleanPath(QDir(folder).absolutePath());
+    const QString o = QDir::cleanPath(QDir(outer).absolutePath());
+    return f == o || f.startsWith(o + QLatin1Char('/'));
+}
 
 } // namespace
 
@@ -29,8 +91,10 @@ bool DocumentFiles::writeDocument(int n, const QString& path, const QString& fai
 {
     const Document& d = ws.doc(n);
     const TextWriteResult r = writeTextFile(path, savedText(n), d.encoding, isHtmlFileName(path), d.lineEnds);
-    if (r.ok)
+    if (r.ok) {
+        ws.fileSavedByUser(path);
         return true;
+    }
     QString detail;
     if (!r.unencodable.isEmpty())
         detail = QStringLiteral("「") + r.unencodable + QStringLiteral("」は ") + encodingDisplayName(d.encoding)
@@ -75,12 +139,19 @@ bool DocumentFiles::SaveAs()
 bool DocumentFiles::SaveAsDocument(int n)
 {
     Document& d = ws.doc(n);
+    const DocumentKind kind = kindOf(d.FileName);
     FileDialogRequest request;
     request.title = QStringLiteral("名前を付けて保存");
-    request.filter = QStringLiteral("HTMLファイル (*.html)|*.html|&CSSファイル (*.css)|*.css|テキストファイル(*.txt)|*.txt|")
-        + QStringLiteral("全てのファイル (*.*)|*.*|");
-    request.fileName = GetFileName(d.FileName);
-    request.directory = d.DataPath;
+    request.filter = saveFilter(kind);
+    // A document that was never named is offered no temporary page's name, and no place in the
+    // program's own folder.
+    if (isOwnTempPageName(GetFileName(d.FileName))) {
+        const bool usersFolder = !d.DataPath.isEmpty() && !isInside(d.DataPath, ws.m1.programFolder);
+        request.directory = usersFolder ? d.DataPath : documentsFolder();
+    } else {
+        request.fileName = GetFileName(d.FileName);
+        request.directory = d.DataPath;
+    }
     const auto chosen = ws.dlg.ShowSave(request);
     if (!chosen) {
         ws.dlg.MsgBox(NotSavedAs);
@@ -89,10 +160,7 @@ bool DocumentFiles::SaveAsDocument(int n)
     QString name = vb::Trim(*chosen);
     if (name.isEmpty())
         return false;
-    const QString low = vb::LCaseAscii(name);
-    if (vb::Right(low, 4) != QStringLiteral("html") && vb::Right(low, 3) != QStringLiteral("htm")
-        && vb::Right(low, 3) != QStringLiteral("css"))
-        name += QStringLiteral(".html");
+    name = withExtension(name, kind);
     if (QFileInfo(name).isFile()
         && ws.dlg.MsgBox(QStringLiteral("同じ名前のファイルが既にあります、上書きしますか？"), MsgButtons::YesNo) != MsgResult::Yes)
         return false;
@@ -105,8 +173,7 @@ bool DocumentFiles::SaveAsDocument(int n)
     KillTempFiles(d.DataPath, name);
     ChangeDir(d.DataPath);
     d.Modified = false;
-    ws.setSourceCaption(n, d.FileName);
-    ws.SetStatusText(d.DataPath + QLatin1Char('/') + d.FileName);
+    ws.showDocumentName(n);
     return true;
 }
 

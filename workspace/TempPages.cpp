@@ -112,6 +112,16 @@ void TempPages::adopt(const QStringList& paths)
         own_.insert(absolute(path));
 }
 
+void TempPages::release(const QString& path)
+{
+    const QString full = absolute(path);
+    if (!own_.remove(full))
+        return;
+    const QString folder = QFileInfo(full).absolutePath();
+    if (folders_.contains(folder))
+        writePageList(folder);
+}
+
 QStringList TempPages::leftoverPages(const QString& alsoIn) const
 {
     QStringList searched = rememberedFolders();

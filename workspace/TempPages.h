@@ -33,6 +33,8 @@ public:
     bool owns(const QString& path) const;
     // Leftover pages that the run takes over (restored or declined).
     void adopt(const QStringList& paths);
+    // The user saved a document at path: whatever its name, it is no page of the run's any more.
+    void release(const QString& path);
 
     // The leftover pages in the folders the last runs wrote pages in (and `alsoIn`), by folder
     // and then by name; pages of instances that are still running are left out.

@@ -36,9 +36,17 @@ Workspace::Workspace(Module1& module, Dialogs& dialogs, TabStrip& tabs)
     docs_.front()->HtText = createEditor();
     tabs_.Add(QString());
     tabs_.Add(QString());
+    // Both tabs of a document tell where its file is.
+    tabs_.setToolTipSource([this](int tab) {
+        const int n = documentOfTab(tab);
+        return n >= 0 && n < DocCount() ? documentPath(n) : QString();
+    });
 }
 
-Workspace::~Workspace() = default;
+Workspace::~Workspace()
+{
+    tabs_.setToolTipSource({});
+}
 
 Document& Workspace::doc(int n)
 {
@@ -52,10 +60,20 @@ const Document& Workspace::doc(int n) const
 
 void Workspace::setCurDoc(int n)
 {
-    if (n < 0 || n >= DocCount() || n == curDoc_)
+    if (n < 0 || n >= DocCount())
         return;
+    const bool changed = n != curDoc_;
     curDoc_ = n;
-    Q_EMIT currentChanged(n);
+    if (tabs_.SelectedIndex() >= 1 && selectedDocument() != n)
+        tabs_.Select(sourceTab(n));
+    if (changed)
+        Q_EMIT currentChanged(n);
+}
+
+bool Workspace::hasUnsavedChanges(int n) const
+{
+    const Document& d = doc(n);
+    return d.Modified && !vb::Trim(d.HtText->Text()).isEmpty();
 }
 
 int Workspace::indexOf(const RichEdit* editor) const
@@ -97,6 +115,25 @@ void Workspace::selectPreviewTab(int n)
 void Workspace::setSourceCaption(int n, const QString& caption)
 {
     tabs_.SetCaption(sourceTab(n), caption);
+}
+
+QString Workspace::documentPath(int n) const
+{
+    const Document& d = doc(n);
+    return d.DataPath + QLatin1Char('/') + GetFileName(d.FileName);
+}
+
+void Workspace::showDocumentName(int n)
+{
+    setSourceCaption(n, GetNamePart(doc(n).FileName));
+    if (n == curDoc_)
+        refreshStatus();
+}
+
+void Workspace::refreshStatus()
+{
+    if (curDoc_ >= 0 && curDoc_ < DocCount())
+        SetStatusText(documentPath(curDoc_));
 }
 
 QString Workspace::sourceCaption(int n) const
@@ -186,7 +223,7 @@ void Workspace::InitFirstTab()
 {
     Document& d = doc(0);
     d.FileName = tempPageName(0);
-    tabs_.SetCaption(sourceTab(0), GetHname(d.FileName));
+    tabs_.SetCaption(sourceTab(0), d.FileName);
     tabs_.SetImage(sourceTab(0), 12);
     tabs_.SetImage(previewTab(0), 13);
     d.Modified = false;
@@ -260,7 +297,9 @@ bool Workspace::AddTab()
         if (other->WebB1)
             other->WebB1->hide();
     }
-    setCurDoc(n);
+    // The new document is current for those who prepare it; its source tab is selected once
+    // it is ready.
+    curDoc_ = n;
     RichEdit* ed = HtText(n);
     ed->show();
     ed->raise();
@@ -269,7 +308,8 @@ bool Workspace::AddTab()
         tabs_.SetImage(i, isPreviewTab(i) ? 13 : 11);
     tabs_.SetImage(count - 1, 12);
     Q_EMIT documentAdded(n);
-    tabs_.Select(count - 1);
+    tabs_.Select(sourceTab(n));
+    Q_EMIT currentChanged(n);
 
     QApplication::restoreOverrideCursor();
     addBusy_ = false;
@@ -278,6 +318,7 @@ bool Workspace::AddTab()
 
 void Workspace::removeDocument(int n)
 {
+    const bool wasOnShow = n == curDoc_;
     const int last = DocCount() - 1;
     // The slot of the last document keeps its folder for the next document added there.
     DataPathLeft[static_cast<size_t>(last)] = doc(last).DataPath;
@@ -289,8 +330,14 @@ void Workspace::removeDocument(int n)
     tabs_.Remove(sourceTab(n));
     gone.reset();
     Q_EMIT documentRemoved(n);
-    // The index may now name the document behind the closed one.
-    curDoc_ = std::min(curDoc_, DocCount() - 1);
+    if (wasOnShow) {
+        // Its tabs went without a switch: the last document's source is put on show.
+        curDoc_ = DocCount() - 1;
+        tabs_.Select(sourceTab(curDoc_));
+    } else if (n < curDoc_) {
+        // The document on show moved down one place with its tabs, which stay selected.
+        --curDoc_;
+    }
     Q_EMIT currentChanged(curDoc_);
 }
 
@@ -305,8 +352,21 @@ void Workspace::removeAllButFirst()
     for (int t = TabCount(); t >= 3; --t)
         tabs_.Remove(t);
     if (curDoc_ != 0) {
+        // The document on show is gone: the first one's source is shown.
         curDoc_ = 0;
+        tabs_.Select(sourceTab(0));
         Q_EMIT currentChanged(0);
+    }
+}
+
+void Workspace::fileSavedByUser(const QString& path)
+{
+    const QString saved = QFileInfo(path).absoluteFilePath();
+    pages.release(saved);
+    // A document whose page had that name takes another one when its page is next written.
+    for (auto& d : docs_) {
+        if (d->TempPage == saved)
+            d->TempPage.clear();
     }
 }
 

@@ -37,10 +37,14 @@ public:
     const Document& doc(int n) const;
     RichEdit* HtText(int n) const { return doc(n).HtText; }
     int CurDoc() const { return curDoc_; }
-    // The one place that changes the current document.
+    // The one place that changes the current document. A document made current while another
+    // one's tab is selected gets its source tab selected, so that the tab strip, the pane on show
+    // and the status bar follow it.
     void setCurDoc(int n);
     Document& current() { return doc(curDoc_); }
     RichEdit* CurEditor() const { return doc(curDoc_).HtText; }
+    // Document n has changes that are not on disk: it is modified and holds more than blanks.
+    bool hasUnsavedChanges(int n) const;
     // The document of an editor, or -1.
     int indexOf(const RichEdit* editor) const;
 
@@ -58,13 +62,20 @@ public:
     void selectPreviewTab(int n);
     void setSourceCaption(int n, const QString& caption);
     QString sourceCaption(int n) const;
+    // The document's file as the window names it: its folder and file name.
+    QString documentPath(int n) const;
+    // After document n got its name: its source tab shows the file name whole, and the status bar
+    // follows when the document is on show. The tabs' tooltips always give documentPath.
+    void showDocumentName(int n);
 
     // ---- adding and removing ----
     void InitFirstTab();
     // Adds a document at the end and makes it current. False when the window already holds the
     // most documents it can (the user is told) or while another add is running.
     bool AddTab();
-    // Takes document n out with its two tabs; the documents behind it move down one place.
+    // Takes document n out with its two tabs; the documents behind it move down one place. When
+    // n was on show, the last document's source is shown; otherwise the same document stays on
+    // show in the same view.
     void removeDocument(int n);
     // Takes out every document but the first.
     void removeAllButFirst();
@@ -85,6 +96,9 @@ public:
     bool writePageFromFile(const QString& path, const QString& file);
     // The pages this run owns; the shell deletes them at the end of the run.
     TempPages pages;
+    // A document was saved at path: a file of the user's, which is never written over or deleted
+    // as a temporary page, even when it has a page's name.
+    void fileSavedByUser(const QString& path);
     // How long typing must stop before a modified document's page is written again.
     static constexpr int PageDelayMs = 2000;
 
@@ -102,6 +116,8 @@ public:
     QString LinkListUrl;
     void SetStatusText(const QString& text);
     QString StatusText() const { return statusText_; }
+    // The status bar names the current document.
+    void refreshStatus();
 
 Q_SIGNALS:
     void documentAdded(int n);

@@ -156,14 +156,15 @@ TEST_F(AutoCreateWindowTest, OpeningATextFileMakesTheThreeFramePagesBesideIt)
     ASSERT_EQ(w().ws.DocCount(), 3);
     EXPECT_FALSE(w().m1.AutoCreating);
     const QStringList names = {"memoleft.html", "memoright.html", "memoindex.html"};
-    const QStringList captions = {"memoleft", "memorigh", "memoinde"};
     const QStringList texts = {wholerun::navigationPage(), wholerun::bodyPage(), wholerun::framesetPage()};
     for (int n = 0; n < 3; ++n) {
         SCOPED_TRACE(names[n].toStdString());
         const Document& d = w().ws.doc(n);
         EXPECT_EQ(d.FileName, names[n]);
         EXPECT_EQ(d.DataPath, web);
-        EXPECT_EQ(w().ws.sourceCaption(n), captions[n]);
+        // Each tab names its page whole, and its tooltip says where the page is.
+        EXPECT_EQ(w().ws.sourceCaption(n), names[n]);
+        EXPECT_EQ(w().ws.tabStrip().ToolTip(Workspace::sourceTab(n)), web + QLatin1Char('/') + names[n]);
         EXPECT_EQ(d.HtText->Text(), texts[n]);
         EXPECT_EQ(readFile(web + QLatin1Char('/') + names[n]), cp932(texts[n] + CrLf));
     }
@@ -210,7 +211,7 @@ TEST_F(AutoCreateWindowTest, WithoutFramesThePageTakesTheTextsPlaceInOneChange)
     EXPECT_EQ(d.HtText->Text(), wholerun::page());
     // Saving writes the page beside the text file, never over it.
     EXPECT_EQ(d.FileName, QStringLiteral("memo.html"));
-    EXPECT_EQ(w().ws.sourceCaption(0), QStringLiteral("memo.htm"));
+    EXPECT_EQ(w().ws.sourceCaption(0), QStringLiteral("memo.html"));
     EXPECT_EQ(d.encoding, TextEncoding::Cp932);
     EXPECT_TRUE(d.Modified);
     EXPECT_FALSE(QFileInfo::exists(web + QStringLiteral("/memo.html")));
@@ -329,7 +330,7 @@ TEST_F(AutoCreateWindowTest, TheSwitchDecidesWhetherAnOpenedTextFileIsConverted)
     EXPECT_EQ(w().m1.ini.GetIniSetting(QString(), QString(), QStringLiteral("Auto"), QString()), QStringLiteral("1"));
     const QString capitals = web + QStringLiteral("/NOTE.TXT");
     writeFile(capitals, "My Page\r\n\r\ntext\r\n");
-    dialogs.expectMsg(QStringLiteral("現在のファイルを保存しますか？"), MsgResult::No);
+    // The text just read is on disk: nothing is asked before it is replaced.
     openThroughMenu(capitals);
     EXPECT_EQ(w().ws.doc(0).FileName, QStringLiteral("NOTE.html"));
     EXPECT_TRUE(w().ws.CurEditor()->Text().contains(QStringLiteral("<TITLE>My Page</TITLE>")));

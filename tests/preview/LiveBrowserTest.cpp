@@ -207,7 +207,7 @@ TEST_F(LiveBrowserTest, TheSourceTabHoldsTheLivePagesSource)
     EXPECT_FALSE(b->isVisible());
     EXPECT_FALSE(win.live.FrmBrows()->isVisible());
     EXPECT_EQ(win.ws.StatusText(), win.ws.doc(0).DataPath + QStringLiteral("/$$$000.html"));
-    EXPECT_EQ(win.ws.sourceCaption(0), QStringLiteral("$$$000.h"));
+    EXPECT_EQ(win.ws.sourceCaption(0), QStringLiteral("$$$000.html"));
     EXPECT_EQ(win.ws.tabStrip().Image(1), 12);
 
     // "終了" ends browser mode: the preview is the document's own again.

@@ -1,6 +1,7 @@
 #include "platform/RichEdit.h"
 #include "platform/TabStrip.h"
 #include "support/AppFixture.h"
+#include "workspace/PathHelpers.h"
 
 #include <QAction>
 #include <QDir>
@@ -42,14 +43,13 @@ TEST_F(FilesTest, OpeningAndSavingAnUnchangedFileGivesBackItsBytes)
     for (const QString& name : {QStringLiteral("sjis.html"), QStringLiteral("utf8.html")}) {
         const QString file = copyFixture(name);
         const QByteArray before = readFile(file);
-        if (!ed()->Text().isEmpty())
-            dialogs.expectMsg(QStringLiteral("現在のファイルを保存しますか？"), MsgResult::No);
+        // The document holds the last file unchanged: nothing to save first.
         dialogs.expectOpen(file);
         w().fileMenu.OpenFileCmd();
         EXPECT_EQ(w().ws.doc(0).FileName, name);
         EXPECT_EQ(w().ws.doc(0).DataPath, web);
         EXPECT_FALSE(w().ws.doc(0).Modified);
-        EXPECT_EQ(w().ws.tabStrip().Caption(1), name.left(8));
+        EXPECT_EQ(w().ws.tabStrip().Caption(1), name);
         EXPECT_EQ(w().files.RemFile[0], file);
         EXPECT_EQ(QDir::currentPath(), web);
         // The page the preview shows holds the file as it is, followed by a line break.
@@ -226,7 +226,7 @@ TEST_F(FilesTest, DroppedFilesAndRecentItems)
     EXPECT_EQ(w().ws.CurDoc(), 1);
     EXPECT_EQ(w().ws.doc(1).FileName, QStringLiteral("utf8.html"));
     EXPECT_EQ(w().ws.doc(1).encoding, TextEncoding::Utf8);
-    EXPECT_EQ(w().ws.tabStrip().Caption(3), QStringLiteral("utf8.htm"));
+    EXPECT_EQ(w().ws.tabStrip().Caption(3), QStringLiteral("utf8.html"));
 
     // Opening the same path twice keeps the list; a seventh path drops the oldest.
     for (int i = 0; i < 7; ++i)
@@ -270,7 +270,8 @@ TEST_F(FilesTest, ClosingAMiddleDocumentMovesTheLaterOnesDown)
         EXPECT_TRUE(w().ws.tabStrip().Caption(2 * i + 2).isEmpty());
         EXPECT_EQ(w().ws.doc(i).Modified, i >= 2); // a moved document counts as changed
     }
-    EXPECT_EQ(w().ws.tabStrip().SelectedIndex(), 8);
+    // The last document's source is on show.
+    EXPECT_EQ(w().ws.tabStrip().SelectedIndex(), 7);
 
     // The slot left free keeps the folder of the document that was last there; a new document
     // there starts with no regions, header or footer.
@@ -366,4 +367,213 @@ TEST_F(FilesTest, PrintingGoesToTheChosenPrinter)
     EXPECT_TRUE(textOf(part).contains(QStringLiteral("Printed page")));
     EXPECT_FALSE(textOf(part).contains(QStringLiteral("Second line")));
     EXPECT_EQ(dialogs.printerRequests().back().title, QStringLiteral("印刷"));
+}
+
+namespace {
+
+// While it lives, the home folder is `home` and the user's folders are its standard ones.
+class HomeFolder {
+public:
+    explicit HomeFolder(const QString& home)
+        : oldHome_(qgetenv("HOME"))
+        , oldConfig_(qgetenv("XDG_CONFIG_HOME"))
+        , hadConfig_(qEnvironmentVariableIsSet("XDG_CONFIG_HOME"))
+    {
+        qputenv("HOME", home.toLocal8Bit());
+        qunsetenv("XDG_CONFIG_HOME");
+    }
+    ~HomeFolder()
+    {
+        qputenv("HOME", oldHome_);
+        if (hadConfig_)
+            qputenv("XDG_CONFIG_HOME", oldConfig_);
+    }
+    HomeFolder(const HomeFolder&) = delete;
+    HomeFolder& operator=(const HomeFolder&) = delete;
+
+private:
+    QByteArray oldHome_;
+    QByteArray oldConfig_;
+    bool hadConfig_;
+};
+
+} // namespace
+
+TEST_F(FilesTest, SaveAsProposesARealNameNeverATemporaryPagesOne)
+{
+    start();
+    const QString home = temp.path() + QStringLiteral("/home");
+    QDir().mkpath(home);
+    HomeFolder homeFolder(home);
+    const auto proposal = [this] {
+        dialogs.expectSave(std::nullopt);
+        dialogs.expectMsg(QStringLiteral("データｰは保存されませんでした"));
+        EXPECT_FALSE(w().files.SaveAs());
+        const FileDialogRequest& r = dialogs.fileRequests().back();
+        return std::pair{r.fileName, r.directory};
+    };
+    // A new document in the program folder: an empty name in the user's documents folder, or
+    // in the home folder while there is none.
+    ed()->SetText(QStringLiteral("<P>new</P>"));
+    ASSERT_TRUE(isOwnTempPageName(w().ws.current().FileName));
+    ASSERT_EQ(w().ws.current().DataPath, programFolder);
+    EXPECT_EQ(proposal(), std::pair(QString(), home));
+    QDir().mkpath(home + QStringLiteral("/Documents"));
+    EXPECT_EQ(proposal(), std::pair(QString(), home + QStringLiteral("/Documents")));
+
+    // A document with a name of its own: that name in its folder.
+    const QString page = web + QStringLiteral("/index.html");
+    writeFile(page, "<P>index</P>\r\n");
+    dialogs.expectMsg(QStringLiteral("現在のファイルを保存しますか？"), MsgResult::No);
+    dialogs.expectOpen(page);
+    w().fileMenu.OpenFileCmd();
+    EXPECT_EQ(proposal(), std::pair(QStringLiteral("index.html"), web));
+
+    // A new document beside the user's files: an empty name in that folder.
+    ASSERT_TRUE(w().ws.AddTab());
+    ASSERT_EQ(w().ws.current().DataPath, web);
+    EXPECT_EQ(proposal(), std::pair(QString(), web));
+}
+
+TEST_F(FilesTest, AFileTheUserSavedUnderAPagesNameIsTheUsersToKeep)
+{
+    start();
+    ed()->SetText(QStringLiteral("<P>mine</P>"));
+    w().ws.WriteTemp();
+    const QString page = path(QStringLiteral("$$$000.html"));
+    ASSERT_TRUE(QFile::exists(page));
+    // The user types the page's very name.
+    dialogs.expectSave(page);
+    dialogs.expectMsg(QStringLiteral("同じ名前のファイルが既にあります、上書きしますか？"), MsgResult::Yes);
+    ASSERT_TRUE(w().files.SaveAs());
+    EXPECT_EQ(readFile(page), QByteArray("<P>mine</P>\r\n"));
+
+    // The preview's page goes elsewhere from now on, and the end of the run takes only that.
+    ed()->SetText(QStringLiteral("<P>changed</P>"));
+    w().ws.WriteTemp();
+    const QString newPage = w().ws.TempPagePath(0);
+    EXPECT_NE(newPage, page);
+    EXPECT_EQ(readFile(newPage), QByteArray("<P>changed</P>\r\n"));
+    EXPECT_EQ(readFile(page), QByteArray("<P>mine</P>\r\n"));
+    // A save as of another document into the same folder deletes the run's pages there, not it.
+    ASSERT_TRUE(w().ws.AddTab());
+    ed()->SetText(QStringLiteral("<P>other</P>"));
+    dialogs.expectSave(path(QStringLiteral("other.html")));
+    ASSERT_TRUE(w().files.SaveAs());
+    EXPECT_EQ(readFile(page), QByteArray("<P>mine</P>\r\n"));
+
+    dialogs.expectMsg(QStringLiteral("保存されていないデータｰが有ります、終了しますか?"), MsgResult::Yes);
+    dialogs.expectMsg(QStringLiteral(" 1番目のファイルが保存されていません"), MsgResult::Yes);
+    ASSERT_TRUE(quit());
+    EXPECT_EQ(readFile(page), QByteArray("<P>mine</P>\r\n"));
+    EXPECT_FALSE(QFile::exists(newPage));
+}
+
+TEST_F(FilesTest, SaveAsOffersTheDocumentsOwnKindFirst)
+{
+    start();
+    const QString html = QStringLiteral("HTMLファイル (*.html)|*.html|");
+    const QString css = QStringLiteral("&CSSファイル (*.css)|*.css|");
+    const QString text = QStringLiteral("テキストファイル(*.txt)|*.txt|");
+    const QString all = QStringLiteral("全てのファイル (*.*)|*.*|");
+    struct Case {
+        QString document; // the document's file name
+        QString filter;
+        QString chosen;   // the name typed in the dialog
+        QString written;
+    } cases[] = {
+        {QStringLiteral("page.html"), html + css + text + all, QStringLiteral("plain"), QStringLiteral("plain.html")},
+        {QStringLiteral("page.html"), html + css + text + all, QStringLiteral("notes.txt"), QStringLiteral("notes.txt.html")},
+        {QStringLiteral("style.css"), css + html + text + all, QStringLiteral("main"), QStringLiteral("main.css")},
+        {QStringLiteral("style.css"), css + html + text + all, QStringLiteral("Other.CSS"), QStringLiteral("Other.CSS")},
+        {QStringLiteral("memo.txt"), text + html + css + all, QStringLiteral("memo2"), QStringLiteral("memo2.txt")},
+        {QStringLiteral("memo.txt"), text + html + css + all, QStringLiteral("memo3.txt"), QStringLiteral("memo3.txt")},
+        {QStringLiteral("memo.txt"), text + html + css + all, QStringLiteral("memo.html"), QStringLiteral("memo.html")},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.chosen.toStdString());
+        Document& d = w().ws.current();
+        d.FileName = c.document;
+        d.DataPath = web;
+        ed()->SetText(QStringLiteral("text"));
+        dialogs.expectSave(web + QLatin1Char('/') + c.chosen);
+        ASSERT_TRUE(w().files.SaveAs());
+        EXPECT_EQ(dialogs.fileRequests().back().filter, c.filter);
+        EXPECT_EQ(d.FileName, c.written);
+        EXPECT_TRUE(QFile::exists(web + QLatin1Char('/') + c.written));
+    }
+}
+
+TEST_F(FilesTest, ARefusedOpenIntoANewTabLeavesTheWindowAsItWas)
+{
+    start();
+    ASSERT_TRUE(w().autoCreate.AutoRun.value());
+    ed()->SetText(QStringLiteral("my text"));
+    const QString memo = web + QStringLiteral("/memo.txt");
+    writeFile(memo, "a text\r\n");
+    for (int tab : {1, 2}) {
+        SCOPED_TRACE(tab);
+        w().ws.tabStrip().Select(tab);
+        // 新しいタブを挿入してファイルを開く with a text file while the automatic run is on.
+        dialogs.expectOpen(memo);
+        dialogs.expectMsg(QStringLiteral("開いているタブの数が多すぎます。"));
+        w().fileMenu.mfile_Click(4);
+        EXPECT_EQ(w().ws.DocCount(), 1);
+        EXPECT_EQ(w().ws.TabCount(), 2);
+        EXPECT_EQ(w().ws.tabStrip().SelectedIndex(), tab);
+        EXPECT_EQ(w().ws.CurDoc(), 0);
+        EXPECT_EQ(ed()->Text(), QStringLiteral("my text"));
+        // Cancelling the dialog too.
+        dialogs.expectOpen(std::nullopt);
+        w().fileMenu.mfile_Click(4);
+        EXPECT_EQ(w().ws.DocCount(), 1);
+        EXPECT_EQ(w().ws.tabStrip().SelectedIndex(), tab);
+    }
+    // An open that succeeds keeps its new tab.
+    const QString page = web + QStringLiteral("/page.html");
+    writeFile(page, "<P>page</P>\r\n");
+    dialogs.expectOpen(page);
+    w().fileMenu.mfile_Click(4);
+    ASSERT_EQ(w().ws.DocCount(), 2);
+    EXPECT_EQ(w().ws.doc(1).FileName, QStringLiteral("page.html"));
+    EXPECT_EQ(w().ws.tabStrip().SelectedIndex(), 3);
+}
+
+TEST_F(FilesTest, QuittingAsksOnlyWhileChangesAreNotOnDisk)
+{
+    start();
+    ed()->SetText(QStringLiteral("<P>page</P>"));
+    dialogs.expectSave(web + QStringLiteral("/page.html"));
+    ASSERT_TRUE(w().files.SaveAs());
+    // Changed again and saved again: nothing is unsaved, nothing is asked.
+    ed()->SetText(QStringLiteral("<P>page 2</P>"));
+    ASSERT_TRUE(w().files.SaveFile());
+    EXPECT_TRUE(quit());
+    EXPECT_TRUE(dialogs.shown().filter(QStringLiteral("終了しますか")).isEmpty()) << dialogs.shown().join('|').toStdString();
+}
+
+TEST_F(FilesTest, OpeningIntoTheCurrentTabAsksOnlyWhenThereIsSomethingToSave)
+{
+    start();
+    const QString a = web + QStringLiteral("/a.html");
+    const QString b = web + QStringLiteral("/b.html");
+    writeFile(a, "<P>a</P>\r\n");
+    writeFile(b, "<P>b</P>\r\n");
+    // A document just read from its file, and one holding nothing but blanks, have nothing to lose.
+    dialogs.expectOpen(a);
+    w().fileMenu.mfile_Click(0);
+    dialogs.expectOpen(b);
+    w().fileMenu.mfile_Click(0);
+    EXPECT_EQ(w().ws.current().FileName, QStringLiteral("b.html"));
+    ed()->SetText(QStringLiteral("   "));
+    dialogs.expectOpen(a);
+    w().fileMenu.mfile_Click(0);
+    EXPECT_EQ(w().ws.current().FileName, QStringLiteral("a.html"));
+    EXPECT_TRUE(dialogs.shown().filter(QStringLiteral("保存しますか")).isEmpty());
+    // Changed text is asked about.
+    ed()->SetText(QStringLiteral("<P>changed</P>"));
+    dialogs.expectMsg(QStringLiteral("現在のファイルを保存しますか？"), MsgResult::No);
+    dialogs.expectOpen(b);
+    w().fileMenu.mfile_Click(0);
+    EXPECT_EQ(w().ws.current().FileName, QStringLiteral("b.html"));
 }

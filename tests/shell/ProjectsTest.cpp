@@ -36,7 +36,7 @@ TEST_F(ProjectsTest, ASavedProjectReopensItsDocumentsInTabOrder)
                + QStringLiteral("/proj002.html\r\n")).toUtf8());
     EXPECT_EQ(readFile(web + QStringLiteral("/proj000.html")), QByteArray("<P>zero</P>\r\n"));
     EXPECT_EQ(readFile(web + QStringLiteral("/style.css")), QByteArray("p { color: red; }\r\n"));
-    EXPECT_EQ(win.ws.tabStrip().Caption(5), QStringLiteral("proj002."));
+    EXPECT_EQ(win.ws.tabStrip().Caption(5), QStringLiteral("proj002.html"));
     // Saved documents stay out of the recent list; the project itself is in it, with its extension.
     EXPECT_EQ(win.files.RemFile[0], web + QStringLiteral("/proj.tur"));
     EXPECT_TRUE(win.files.RemFile[1].isEmpty());
@@ -49,7 +49,7 @@ TEST_F(ProjectsTest, ASavedProjectReopensItsDocumentsInTabOrder)
     EXPECT_EQ(again.ws.HtText(0)->Text(), QStringLiteral("<P>zero</P>\r\n"));
     EXPECT_EQ(again.ws.doc(1).FileName, QStringLiteral("style.css"));
     EXPECT_EQ(again.ws.HtText(2)->Text(), QStringLiteral("<P>two</P>\r\n"));
-    EXPECT_EQ(again.ws.tabStrip().Caption(3), QStringLiteral("style.cs"));
+    EXPECT_EQ(again.ws.tabStrip().Caption(3), QStringLiteral("style.css"));
     EXPECT_EQ(again.ws.tabStrip().SelectedIndex(), 1);
     for (int i = 0; i < 3; ++i)
         EXPECT_FALSE(again.ws.doc(i).Modified) << i;

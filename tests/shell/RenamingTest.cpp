@@ -54,7 +54,7 @@ TEST_F(RenamingTest, RenamingChangesOnlyTheSaveNameAndTheTabAndLeavesTheDocument
 
     rename(2, QStringLiteral("LongName.HTML"));
     EXPECT_EQ(w().ws.doc(2).FileName, QStringLiteral("longname.html"));
-    EXPECT_EQ(w().ws.tabStrip().Caption(5), QStringLiteral("longname"));
+    EXPECT_EQ(w().ws.tabStrip().Caption(5), QStringLiteral("longname.html"));
     EXPECT_EQ(names()->item(2)->text(), QStringLiteral("longname.html"));
     EXPECT_EQ(w().ws.tabStrip().Caption(3), caption1) << "only the renamed document's tab";
     EXPECT_TRUE(w().ws.doc(2).Modified) << "its edits are still to be saved";

@@ -35,7 +35,7 @@ TEST_F(StartupTest, FirstStartUsesTheDefaultsAndQuittingWritesTheSettings)
     EXPECT_EQ(twips::WindowHeight(&win), 9000);
     EXPECT_EQ(win.ws.DocCount(), 1);
     EXPECT_EQ(win.ws.TabCount(), 2);
-    EXPECT_EQ(win.ws.tabStrip().Caption(1), QStringLiteral("$$$000.h"));
+    EXPECT_EQ(win.ws.tabStrip().Caption(1), QStringLiteral("$$$000.html"));
     EXPECT_EQ(win.ws.doc(0).DataPath, programFolder);
     // The fixed items, then no recent items and no separator of theirs: only the exit item.
     EXPECT_EQ(menuCaptions(win.commands.menu(QStringLiteral("mfile"))).size(), 21);

@@ -69,7 +69,7 @@ TEST_F(FramesWizardTest, RunWritesTheThreePagesEachIntoItsDocumentsFolder)
     const Document& frameset = w().ws.doc(2);
     EXPECT_EQ(frameset.HtText->Text(), pageOf({}));
     EXPECT_EQ(frameset.FileName, QStringLiteral("index.html"));
-    EXPECT_EQ(w().ws.tabStrip().Caption(5), QStringLiteral("index.ht"));
+    EXPECT_EQ(w().ws.tabStrip().Caption(5), QStringLiteral("index.html"));
     EXPECT_TRUE(w().controls.get<QWidget>(QStringLiteral("FrmFrame"))->isHidden());
 
     const QString leftWithBase = QStringLiteral("<HTML>\r\n<head>\r\n<TITLE>左</TITLE>\r\n") + BaseLine

@@ -90,7 +90,7 @@ TEST_F(PanelControlsTest, FileButtonsFillTheirBoxesAndCancellingLeavesThem)
     const Case cases[] = {
         {0, 1, "音楽ファイルの設定", "WAVファイル (*.wav)|*.wav|"},
         {1, 4, "ムービーファイルの設定", "AVIファイル (*.avi)|*.avi|"},
-        {2, 5, "画像ファイルの設定", "画像ファイル (*.gif;*.jpg;*.tif;*.bmp)|*.gif;*.jpg;*.tif;*.bmp|(*.*)|*.*"},
+        {2, 5, "画像ファイルの設定", "画像ファイル (*.png *.jpg *.jpeg *.gif *.webp *.svg *.bmp)|*.png;*.jpg;*.jpeg;*.gif;*.webp;*.svg;*.bmp|すべてのファイル (*)|*"},
     };
     int inserted = 0;
     w().wizards.pickers.InsertBgImage = [&] { ++inserted; };

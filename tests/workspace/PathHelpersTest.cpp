@@ -88,24 +88,22 @@ TEST(PathHelpersNames, FileNameAndFilePath)
     }
 }
 
-TEST(PathHelpersNames, HnameAndNamePart)
+TEST(PathHelpersNames, NamePart)
 {
-    struct Case { const char* path; const char* hname; const char* namePart; };
+    struct Case { const char* path; const char* namePart; };
     const Case cases[] = {
-        {"$$$000.html", "$$$000.h", "$$$000.html"},
-        {"index.html", "index.ht", "index.html"},
-        {"top.html", "top.html", "top.html"},
-        {"/web/site/index.html", "index.ht", "index.html"},
-        {"a/b\\c.html", "b\\c.html", "b\\c.html"},
-        {"C:\\web\\index.html", "C:\\web\\i", "C:\\web\\index.html"},
-        {"/web/", "", ""},
-        {"", "", ""},
+        {"$$$000.html", "$$$000.html"},
+        {"index.html", "index.html"},
+        {"top.html", "top.html"},
+        {"/web/site/index.html", "index.html"},
+        {"a/b\\c.html", "b\\c.html"},
+        {"C:\\web\\index.html", "C:\\web\\index.html"},
+        {"/web/", ""},
+        {"", ""},
     };
-    for (const Case& c : cases) {
-        EXPECT_EQ(GetHname(QString::fromLatin1(c.path)), QLatin1String(c.hname)) << c.path;
+    for (const Case& c : cases)
         EXPECT_EQ(GetNamePart(QString::fromLatin1(c.path)), QLatin1String(c.namePart)) << c.path;
-    }
-    EXPECT_EQ(GetHname(QStringLiteral("/サイト/はじめてのページ.html")), QStringLiteral("はじめてのページ"));
+    EXPECT_EQ(GetNamePart(QStringLiteral("/サイト/はじめてのページ.html")), QStringLiteral("はじめてのページ.html"));
 }
 
 TEST(PathHelpersTemp, OwnTempPageNames)
