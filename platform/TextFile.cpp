@@ -144,6 +144,9 @@ bool isSingleCodePoint(QStringView piece)
 }
 
 // One encoder call for the whole of text; false when some character could not be encoded.
+// The encoder also takes a few characters without complaint that it writes as the code of
+// another character (a fallback mapping): those are not held by code page 932 either, so
+// what it wrote counts only when it reads back as the text itself.
 bool encodeCp932Cleanly(QStringView text, QByteArray& bytes)
 {
     // The encoder holds a high surrogate at the end back, waiting for its other half, and
@@ -152,11 +155,15 @@ bool encodeCp932Cleanly(QStringView text, QByteArray& bytes)
         return false;
     QStringEncoder encoder(Cp932Name);
     bytes = encoder.encode(text);
-    return encoder.isValid() && !encoder.hasError();
+    if (!encoder.isValid() || encoder.hasError())
+        return false;
+    QStringDecoder decoder(Cp932Name, QStringConverter::Flag::Stateless);
+    const QString back = decoder.decode(bytes);
+    return !decoder.hasError() && back == text;
 }
 
-// Encodes piece to code page 932, halving it around characters the encoder refuses until each
-// such character stands alone. Returns false when it stops at one (plain mode).
+// Encodes piece to code page 932, halving it around characters the encoder refuses (or writes
+// as another character) until each such character stands alone. Returns false when it stops at one (plain mode).
 bool encodeCp932Piece(QStringView piece, bool htmlReferences, QByteArray& out, QString& unencodable)
 {
     QByteArray bytes;

@@ -54,8 +54,9 @@ struct EncodeResult {
 };
 
 // UTF-8 and UTF-16 always succeed (Utf8Bom and the UTF-16 encodings write their mark). For code
-// page 932 a character it cannot hold is written as "&#NNNN;" (decimal code point) when
-// htmlReferences is true; otherwise the result is ok == false with the character in unencodable.
+// page 932 a character it cannot hold (one whose code would not read back as that character) is
+// written as "&#NNNN;" (decimal code point) when htmlReferences is true; otherwise the result is
+// ok == false with the character in unencodable.
 EncodeResult encodeText(const QString& text, TextEncoding encoding, bool htmlReferences);
 
 struct TextWriteResult {

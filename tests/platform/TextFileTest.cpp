@@ -337,6 +337,38 @@ TEST(TextFileEncode, CharactersOutsideCodePage932)
     }
 }
 
+// The converter takes a few characters without an error and writes the code of another one
+// (U+F86F, a private-use character, comes out as the code of U+2116): saved, the page would read
+// back with a different character. Such a character is one code page 932 does not hold.
+TEST(TextFileEncode, CharactersWrittenAsAnotherAreNotHeld)
+{
+    const EncodeResult html = encodeText(QStringLiteral("a\uF86Fb\u2116"), TextEncoding::Cp932, true);
+    ASSERT_TRUE(html.ok);
+    EXPECT_EQ(html.bytes, QByteArray("a&#63599;b\x87\x82"));
+    const EncodeResult plain = encodeText(QStringLiteral("a\u2116\uF86Fb"), TextEncoding::Cp932, false);
+    EXPECT_FALSE(plain.ok);
+    EXPECT_EQ(plain.unencodable, QStringLiteral("\uF86F"));
+    EXPECT_TRUE(plain.bytes.isEmpty());
+
+    // Whatever the converter maps one way: every character written reads back as itself, alone
+    // and inside a text.
+    QString accepted;
+    for (char32_t cp = 1; cp <= 0xFFFF; ++cp) {
+        if (QChar::isSurrogate(cp))
+            continue;
+        const QString ch = QChar(char16_t(cp));
+        const EncodeResult one = encodeText(ch, TextEncoding::Cp932, false);
+        if (!one.ok)
+            continue;
+        ASSERT_EQ(decodeText(one.bytes, TextEncoding::Cp932), ch) << "U+" << std::hex << quint32(cp);
+        accepted += ch;
+    }
+    EXPECT_GT(accepted.size(), 7000);
+    const EncodeResult all = encodeText(accepted, TextEncoding::Cp932, false);
+    ASSERT_TRUE(all.ok);
+    EXPECT_EQ(decodeText(all.bytes, TextEncoding::Cp932), accepted);
+}
+
 TEST(TextFileEncode, MixedTextKeepsEverythingElse)
 {
     const QString text = QStringLiteral("<p>髙①～\\~</p>😀\r\n€€ｶﾅ𠮷");
