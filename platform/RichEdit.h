@@ -110,6 +110,5 @@ private:
     QColor styleColours_[4];
     QColor back_;
     QFont font_;
-    bool settingText_ = false;
     bool forwardingKey_ = false;
 };
