@@ -8,6 +8,7 @@
 #include "workspace/Workspace.h"
 
 #include <QDir>
+#include <QFileInfo>
 
 namespace {
 
@@ -62,7 +63,9 @@ bool DocumentFiles::ReadData(const QString& folder, const QString& name)
     const QString text = removeDoubleCr(toCrLf(r.text));
     // When the editor holds exactly what the file says, its page can be made from the file's
     // bytes instead of encoding the text again.
-    lastRead_ = LastRead{&d, full, r.exactRoundTrip && text.constData() == r.text.constData()};
+    const QFileInfo read(full);
+    lastRead_ = LastRead{&d, full, r.exactRoundTrip && text.constData() == r.text.constData(), read.size(),
+                         read.lastModified()};
     ed->SetText(text);
     Q_EMIT ws.textLoaded(n);
     ed->show();
@@ -84,7 +87,9 @@ void DocumentFiles::OpenFileSub()
     ws.setSourceCaption(n, GetHname(d.FileName));
     const bool unchanged = lastRead_.document == &d && lastRead_.sameAsFile
         && lastRead_.path == d.DataPath + QLatin1Char('/') + d.FileName;
-    if (!unchanged || !ws.writePageFromFile(ws.TempPagePath(n), lastRead_.path))
+    if (unchanged)
+        ws.pageFromFileWhenNeeded(n, lastRead_.path, lastRead_.size, lastRead_.modified);
+    else
         ws.writePage(ws.TempPagePath(n), d.HtText->Text(), d.encoding);
     lastRead_ = {};
     Q_EMIT fileOpened(n);
