@@ -5,6 +5,9 @@
 #include <QStringDecoder>
 #include <QStringEncoder>
 
+#include <array>
+#include <memory>
+
 namespace {
 
 // ICU's name for Microsoft's code page 932 (with the NEC and IBM extensions).
@@ -143,10 +146,120 @@ bool isSingleCodePoint(QStringView piece)
         || (piece.size() == 2 && piece[0].isHighSurrogate() && piece[1].isLowSurrogate());
 }
 
-// One encoder call for the whole of text; false when some character could not be encoded.
-// The encoder also takes a few characters without complaint that it writes as the code of
-// another character (a fallback mapping): those are not held by code page 932 either, so
-// what it wrote counts only when it reads back as the text itself.
+// The code of every character of the Basic Multilingual Plane that code page 932 holds: one or
+// two bytes that the converter writes for it and that read back as that character. The
+// converter also takes a few characters without complaint and writes the code of another
+// character for them (a fallback mapping, such as U+F86F written as U+2116): those are not held.
+// Made from the converter itself, once, in one encoding and one decoding call.
+struct Cp932Codes {
+    std::array<quint16, 0x10000> code{};
+    // 0 for a character that is not held.
+    std::array<quint8, 0x10000> length{};
+};
+
+std::unique_ptr<Cp932Codes> makeCp932Codes()
+{
+    // Every character but the surrogates and LF, each followed by LF: no code of another
+    // character holds the byte 0A, so the output falls apart at it into the characters' codes.
+    QString all;
+    all.reserve(2 * 0x10000);
+    for (char32_t c = 0; c <= 0xFFFF; ++c) {
+        if (c != u'\n' && !QChar::isSurrogate(c)) {
+            all += QChar(char16_t(c));
+            all += u'\n';
+        }
+    }
+    QStringEncoder encoder(Cp932Name, QStringConverter::Flag::Stateless);
+    const QByteArray encoded = encoder.encode(all);
+    QStringDecoder decoder(Cp932Name, QStringConverter::Flag::Stateless);
+    const QString decoded = decoder.decode(encoded);
+    if (!encoder.isValid() || !decoder.isValid() || encoded.count('\n') != all.size() / 2
+        || decoded.count(u'\n') != all.size() / 2)
+        return nullptr;
+    auto table = std::make_unique<Cp932Codes>();
+    qsizetype codeAt = 0;
+    qsizetype backAt = 0;
+    for (char32_t c = 0; c <= 0xFFFF; ++c) {
+        if (c == u'\n' || QChar::isSurrogate(c))
+            continue;
+        const qsizetype codeEnd = encoded.indexOf('\n', codeAt);
+        const qsizetype backEnd = decoded.indexOf(u'\n', backAt);
+        const QByteArrayView code = QByteArrayView(encoded).sliced(codeAt, codeEnd - codeAt);
+        const QStringView back = QStringView(decoded).sliced(backAt, backEnd - backAt);
+        codeAt = codeEnd + 1;
+        backAt = backEnd + 1;
+        if (code.isEmpty() || code.size() > 2 || back.size() != 1 || back[0] != QChar(char16_t(c)))
+            continue;
+        const auto* b = reinterpret_cast<const uchar*>(code.data());
+        table->code[c] = code.size() == 1 ? b[0] : quint16(b[0] << 8 | b[1]);
+        table->length[c] = quint8(code.size());
+    }
+    // The encoder writes a substitute for a character it cannot encode and reports an error,
+    // which this one call cannot tell apart by character. A substitute that reads back as a
+    // character (FC FC is U+FFFD) would make that character look held: such characters are
+    // asked alone.
+    const auto heldAlone = [](QStringView c) {
+        QStringEncoder one(Cp932Name, QStringConverter::Flag::Stateless);
+        const QByteArray code = one.encode(c);
+        return !one.hasError() && QString(QStringDecoder(Cp932Name).decode(code)) == c;
+    };
+    for (const char16_t unencodable : {u'\uFFFF', u'\u0100', u'\u20AC', u'\uFFFD'}) {
+        QStringEncoder one(Cp932Name, QStringConverter::Flag::Stateless);
+        const QByteArray substitute = one.encode(QStringView(&unencodable, 1));
+        const QString back = QStringDecoder(Cp932Name).decode(substitute);
+        for (const QChar c : back + QChar(unencodable)) {
+            if (table->length[c.unicode()] != 0 && !heldAlone(QStringView(&c, 1)))
+                table->length[c.unicode()] = 0;
+        }
+    }
+    // LF itself, alone.
+    const QByteArray lf = QStringEncoder(Cp932Name).encode(QStringView(u"\n"));
+    if (lf == QByteArray("\n") && QStringDecoder(Cp932Name).decode(lf) == QStringLiteral("\n")) {
+        table->code[u'\n'] = '\n';
+        table->length[u'\n'] = 1;
+    }
+    return table;
+}
+
+// nullptr when the converter is missing or behaved in a way the table cannot be made from.
+const Cp932Codes* cp932Codes()
+{
+    static const std::unique_ptr<Cp932Codes> codes = makeCp932Codes();
+    return codes.get();
+}
+
+// Whether every character of text is one code page 932 holds (needs the table).
+bool allHeld(const Cp932Codes& codes, QStringView text)
+{
+    for (const QChar c : text) {
+        if (codes.length[c.unicode()] == 0)
+            return false;
+    }
+    return true;
+}
+
+// Whether text, decoded from bytes, encodes back to exactly those bytes: each character in turn
+// must be held and its code must be the next bytes. The encoder writes a text character by
+// character, so this gives what encoding the whole text and comparing would give.
+bool encodesBackTo(const Cp932Codes& codes, QStringView text, QByteArrayView bytes)
+{
+    const auto* p = reinterpret_cast<const uchar*>(bytes.data());
+    const qsizetype n = bytes.size();
+    qsizetype i = 0;
+    for (const QChar c : text) {
+        const int length = codes.length[c.unicode()];
+        const quint16 code = codes.code[c.unicode()];
+        if (length == 0 || i + length > n)
+            return false;
+        if (length == 1 ? p[i] != code : (p[i] != code >> 8 || p[i + 1] != (code & 0xFF)))
+            return false;
+        i += length;
+    }
+    return i == n;
+}
+
+// One encoder call for the whole of text; false when some character could not be encoded or is
+// not held (its code would read back as another character).
 bool encodeCp932Cleanly(QStringView text, QByteArray& bytes)
 {
     // The encoder holds a high surrogate at the end back, waiting for its other half, and
@@ -157,6 +270,9 @@ bool encodeCp932Cleanly(QStringView text, QByteArray& bytes)
     bytes = encoder.encode(text);
     if (!encoder.isValid() || encoder.hasError())
         return false;
+    if (const Cp932Codes* codes = cp932Codes())
+        return allHeld(*codes, text);
+    // Without the table: what was written must read back as the text itself.
     QStringDecoder decoder(Cp932Name, QStringConverter::Flag::Stateless);
     const QString back = decoder.decode(bytes);
     return !decoder.hasError() && back == text;
@@ -190,6 +306,11 @@ bool encodeCp932Piece(QStringView piece, bool htmlReferences, QByteArray& out, Q
 
 bool roundTrips(const QString& text, TextEncoding encoding, const QByteArray& original)
 {
+    // Code page 932 is checked from the bytes themselves, without encoding the text again.
+    if (encoding == TextEncoding::Cp932) {
+        if (const Cp932Codes* codes = cp932Codes())
+            return encodesBackTo(*codes, text, original);
+    }
     const EncodeResult again = encodeText(text, encoding, false);
     return again.ok && again.bytes == original;
 }

@@ -162,6 +162,32 @@ TEST(TextFileRead, RoundTripFlag)
     }
 }
 
+// Whether a code page 932 file reads back exactly is decided from its bytes and a table of the
+// converter's codes; encoding the text again must always agree. Every code of one and two bytes,
+// alone and between other characters.
+TEST(TextFileRead, ExactnessFromTheBytesAgreesWithEncodingAgain)
+{
+    const auto agree = [](const QByteArray& bytes) {
+        const TextReadResult read = decodeDocument(bytes, TextEncoding::Cp932);
+        const EncodeResult again = encodeText(read.text, TextEncoding::Cp932, false);
+        return read.exactRoundTrip == (again.ok && again.bytes == bytes);
+    };
+    int exact = 0;
+    for (int lead = 0; lead <= 0xFF; ++lead) {
+        const QByteArray single(1, char(lead));
+        ASSERT_TRUE(agree(single)) << std::hex << lead;
+        ASSERT_TRUE(agree("a" + single + "\x82\xA0")) << std::hex << lead;
+        for (int trail = 0x40; trail <= 0xFC; ++trail) {
+            const QByteArray pair = single + char(trail);
+            ASSERT_TRUE(agree(pair)) << std::hex << lead << ' ' << trail;
+            ASSERT_TRUE(agree("<" + pair + "\x82\xA0\r\n")) << std::hex << lead << ' ' << trail;
+            exact += decodeDocument(pair, TextEncoding::Cp932).exactRoundTrip ? 1 : 0;
+        }
+    }
+    // Most pairs are characters of their own: the check does not just say no.
+    EXPECT_GT(exact, 7000);
+}
+
 // Opening a file puts its text into the editor in CR LF form; saving it unchanged, in the
 // encoding and with the line ends the read reported, must give back every byte.
 TEST(TextFileRead, OpeningAndSavingUnchangedGivesTheSameBytes)
