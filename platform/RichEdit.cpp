@@ -322,13 +322,18 @@ void RichEdit::replaceRange(long from, long to, const QByteArray& utf8)
 
 void RichEdit::SetText(const QString& text)
 {
+    SetTextUtf8(text.toUtf8());
+}
+
+void RichEdit::SetTextUtf8(const QByteArray& text)
+{
     const bool hadText = send(QsciScintillaBase::SCI_GETLENGTH) > 0;
     // Replacing everything is no edit to undo, and nobody needs the editor's notifications of
     // it: with them QScintilla would copy the whole text once more and convert it to UTF-16
     // for accessibility. Changed is sent once at the end instead.
     send(QsciScintillaBase::SCI_SETUNDOCOLLECTION, 0);
     send(QsciScintillaBase::SCI_SETMODEVENTMASK, 0);
-    replaceRange(0, send(QsciScintillaBase::SCI_GETLENGTH), text.toUtf8());
+    replaceRange(0, send(QsciScintillaBase::SCI_GETLENGTH), text);
     send(QsciScintillaBase::SCI_SETMODEVENTMASK, ModificationEvents);
     send(QsciScintillaBase::SCI_SETUNDOCOLLECTION, 1);
     send(QsciScintillaBase::SCI_EMPTYUNDOBUFFER);

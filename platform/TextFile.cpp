@@ -155,6 +155,14 @@ struct Cp932Codes {
     std::array<quint16, 0x10000> code{};
     // 0 for a character that is not held.
     std::array<quint8, 0x10000> length{};
+    // The other way, for the codes of held characters only: the character of each byte and
+    // each pair of bytes (NoCharacter where no held character has that code).
+    static constexpr char16_t NoCharacter = 0xFFFF;
+    std::array<char16_t, 0x100> ofByte{};
+    std::array<char16_t, 0x10000> ofPair{};
+    // False when a byte is both a code of its own and the first byte of a pair: then bytes are
+    // not cut into codes by looking at them, and the converter decodes every text.
+    bool cutsByFirstByte = false;
 };
 
 std::unique_ptr<Cp932Codes> makeCp932Codes()
@@ -218,6 +226,22 @@ std::unique_ptr<Cp932Codes> makeCp932Codes()
         table->code[u'\n'] = '\n';
         table->length[u'\n'] = 1;
     }
+    table->ofByte.fill(Cp932Codes::NoCharacter);
+    table->ofPair.fill(Cp932Codes::NoCharacter);
+    std::array<bool, 0x100> leads{};
+    for (char32_t c = 0; c < 0xFFFF; ++c) {
+        if (table->length[c] == 1)
+            table->ofByte[table->code[c]] = char16_t(c);
+        else if (table->length[c] == 2) {
+            table->ofPair[table->code[c]] = char16_t(c);
+            leads[table->code[c] >> 8] = true;
+        }
+    }
+    table->cutsByFirstByte = true;
+    for (int b = 0; b < 0x100; ++b) {
+        if (leads[b] && table->ofByte[b] != Cp932Codes::NoCharacter)
+            table->cutsByFirstByte = false;
+    }
     return table;
 }
 
@@ -256,6 +280,78 @@ bool encodesBackTo(const Cp932Codes& codes, QStringView text, QByteArrayView byt
         i += length;
     }
     return i == n;
+}
+
+// Decodes bytes that are made only of the codes of held characters, handing each character to
+// put; false at the first byte that does not start such a code (the converter must decode
+// those bytes). Each character's code is then what encoding writes for it, so such bytes read
+// back exactly. Cutting the bytes into codes by their first bytes is what the converter does
+// too, since no byte is both a code of its own and the start of a pair.
+template <typename Put>
+bool decodeHeldCodes(const Cp932Codes& codes, QByteArrayView bytes, Put&& put)
+{
+    if (!codes.cutsByFirstByte)
+        return false;
+    const auto* p = reinterpret_cast<const uchar*>(bytes.data());
+    const qsizetype n = bytes.size();
+    qsizetype i = 0;
+    while (i < n) {
+        char16_t c = codes.ofByte[p[i]];
+        if (c != Cp932Codes::NoCharacter) {
+            put(c);
+            ++i;
+            continue;
+        }
+        if (i + 1 == n)
+            return false;
+        c = codes.ofPair[p[i] << 8 | p[i + 1]];
+        if (c == Cp932Codes::NoCharacter)
+            return false;
+        put(c);
+        i += 2;
+    }
+    return true;
+}
+
+// The text of code page 932 bytes made only of codes of held characters, or a null string.
+QString decodeHeldCodesToText(const Cp932Codes& codes, QByteArrayView bytes)
+{
+    qsizetype length = 0;
+    if (!decodeHeldCodes(codes, bytes, [&](char16_t) { ++length; }))
+        return QString();
+    QString text(length, Qt::Uninitialized);
+    char16_t* out = reinterpret_cast<char16_t*>(text.data());
+    decodeHeldCodes(codes, bytes, [&](char16_t c) { *out++ = c; });
+    return text;
+}
+
+int utf8Length(char16_t c)
+{
+    return c < 0x80 ? 1 : c < 0x800 ? 2 : 3;
+}
+
+// The same as UTF-8; the characters are never surrogates. A null array when the converter must
+// decode the bytes.
+QByteArray decodeHeldCodesToUtf8(const Cp932Codes& codes, QByteArrayView bytes)
+{
+    qsizetype length = 0;
+    if (!decodeHeldCodes(codes, bytes, [&](char16_t c) { length += utf8Length(c); }))
+        return QByteArray();
+    QByteArray utf8(length, Qt::Uninitialized);
+    auto* out = reinterpret_cast<uchar*>(utf8.data());
+    decodeHeldCodes(codes, bytes, [&](char16_t c) {
+        if (c < 0x80) {
+            *out++ = uchar(c);
+        } else if (c < 0x800) {
+            *out++ = uchar(0xC0 | c >> 6);
+            *out++ = uchar(0x80 | (c & 0x3F));
+        } else {
+            *out++ = uchar(0xE0 | c >> 12);
+            *out++ = uchar(0x80 | (c >> 6 & 0x3F));
+            *out++ = uchar(0x80 | (c & 0x3F));
+        }
+    });
+    return utf8;
 }
 
 // One encoder call for the whole of text; false when some character could not be encoded or is
@@ -400,8 +496,15 @@ TextReadResult decodeDocument(const QByteArray& bytes, TextEncoding encoding)
     TextReadResult result;
     result.ok = true;
     result.encoding = encoding;
-    result.text = decodeText(bytes, encoding);
-    result.exactRoundTrip = roundTrips(result.text, encoding, bytes);
+    // Code page 932 made of the codes of held characters only is decoded with the table and
+    // reads back exactly; anything else goes through the converter and is checked.
+    const Cp932Codes* codes = encoding == TextEncoding::Cp932 ? cp932Codes() : nullptr;
+    if (codes && !bytes.isEmpty())
+        result.text = decodeHeldCodesToText(*codes, bytes);
+    if (result.text.isNull()) {
+        result.text = decodeText(bytes, encoding);
+        result.exactRoundTrip = roundTrips(result.text, encoding, bytes);
+    }
     // In UTF-16 the bytes of CR and LF also occur inside other characters.
     const bool wide = encoding == TextEncoding::Utf16LeBom || encoding == TextEncoding::Utf16BeBom;
     result.lineEnds = wide ? scanLineEnds(QStringView(result.text)) : scanLineEnds(QByteArrayView(bytes));
@@ -411,6 +514,53 @@ TextReadResult decodeDocument(const QByteArray& bytes, TextEncoding encoding)
 TextReadResult decodeDocument(const QByteArray& bytes)
 {
     return decodeDocument(bytes, detectEncoding(bytes));
+}
+
+Utf8ReadResult decodeDocumentAsUtf8(const QByteArray& bytes)
+{
+    const TextEncoding encoding = detectEncoding(bytes);
+    Utf8ReadResult result;
+    result.ok = true;
+    result.encoding = encoding;
+    result.lineEnds = scanLineEnds(QByteArrayView(bytes));
+    switch (encoding) {
+    case TextEncoding::Cp932:
+        if (const Cp932Codes* codes = cp932Codes(); codes && !bytes.isEmpty())
+            result.utf8 = decodeHeldCodesToUtf8(*codes, bytes);
+        if (!result.utf8.isNull())
+            return result;
+        break;
+    case TextEncoding::Utf8:
+        // Detected as UTF-8 only when it is valid UTF-8, which is its own text and reads back.
+        result.utf8 = bytes;
+        return result;
+    case TextEncoding::Utf8Bom:
+        if (isValidUtf8(bytes)) {
+            result.utf8 = bytes.sliced(utf8Bom().size());
+            return result;
+        }
+        break;
+    case TextEncoding::Utf16LeBom:
+    case TextEncoding::Utf16BeBom:
+        break;
+    }
+    TextReadResult decoded = decodeDocument(bytes, encoding);
+    static_cast<TextReadResult&>(result) = decoded;
+    result.utf8 = decoded.text.toUtf8();
+    result.text.clear();
+    return result;
+}
+
+Utf8ReadResult readTextFileAsUtf8(const QString& path)
+{
+    QByteArray bytes;
+    const FileStatus status = readFileBytes(path, bytes);
+    if (status.ok)
+        return decodeDocumentAsUtf8(bytes);
+    Utf8ReadResult failed;
+    failed.problem = status.problem;
+    failed.error = status.error;
+    return failed;
 }
 
 TextReadResult readTextFile(const QString& path)

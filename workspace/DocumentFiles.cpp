@@ -38,7 +38,7 @@ bool DocumentFiles::ReadData(const QString& folder, const QString& name)
 {
     const int n = ws.CurDoc();
     const QString full = folder + QLatin1Char('/') + name;
-    const TextReadResult r = readTextFile(full);
+    const Utf8ReadResult r = readTextFileAsUtf8(full);
     if (!r.ok) {
         // What is not a file to edit says so; a file that could not be read gets the old message.
         const bool refused = r.problem == FileProblem::Folder || r.problem == FileProblem::NotRegularFile
@@ -59,14 +59,15 @@ bool DocumentFiles::ReadData(const QString& folder, const QString& name)
     d.Header.clear();
     d.Footer.clear();
     RichEdit* ed = d.HtText;
-    // Doubled carriage returns are cleaned out before the text goes into the editor.
-    const QString text = removeDoubleCr(toCrLf(r.text));
+    // The text goes into the editor as UTF-8, in CR LF form with doubled carriage returns
+    // cleaned out.
+    const QByteArray text = editorForm(r.utf8);
     // When the editor holds exactly what the file says, its page can be made from the file's
     // bytes instead of encoding the text again.
     const QFileInfo read(full);
-    lastRead_ = LastRead{&d, full, r.exactRoundTrip && text.constData() == r.text.constData(), read.size(),
+    lastRead_ = LastRead{&d, full, r.exactRoundTrip && text.constData() == r.utf8.constData(), read.size(),
                          read.lastModified()};
-    ed->SetText(text);
+    ed->SetTextUtf8(text);
     Q_EMIT ws.textLoaded(n);
     ed->show();
     ChangeDir(folder);
