@@ -1,5 +1,7 @@
 #include "platform/LineEnds.h"
 
+#include "platform/HugePages.h"
+
 #include <cstdint>
 #include <cstring>
 
@@ -122,6 +124,7 @@ QByteArray editorForm(const QByteArray& bytes)
     if (!changes)
         return bytes;
     QByteArray out(n + grow, Qt::Uninitialized);
+    adviseHugePages(out.data(), out.size());
     char* o = out.data();
     for (qsizetype i = 0; i < n; ++i) {
         if (p[i] == '\r' && i + 1 < n && p[i + 1] == '\r')

@@ -1,5 +1,6 @@
 #include "platform/RichEdit.h"
 
+#include "platform/HugePages.h"
 #include "platform/Twips.h"
 
 #include <Qsci/qscicommand.h>
@@ -445,6 +446,7 @@ void RichEdit::RestyleAll(StyleScan scan)
     // The text as the editor holds it, without a copy; valid until the next change.
     const char* text = reinterpret_cast<const char*>(sci_->SendScintilla(QsciScintillaBase::SCI_GETCHARACTERPOINTER));
     auto styles = std::make_unique_for_overwrite<char[]>(static_cast<size_t>(length) + 1);
+    adviseHugePages(styles.get(), length + 1);
     scan(text, length, styles.get());
     send(QsciScintillaBase::SCI_STARTSTYLING, 0, 0);
     sendPtr(QsciScintillaBase::SCI_SETSTYLINGEX, static_cast<unsigned long>(length), styles.get());

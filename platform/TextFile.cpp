@@ -1,5 +1,6 @@
 #include "platform/TextFile.h"
 
+#include "platform/HugePages.h"
 #include "platform/VbString.h"
 
 #include <QStringDecoder>
@@ -320,6 +321,7 @@ QString decodeHeldCodesToText(const Cp932Codes& codes, QByteArrayView bytes)
     if (!decodeHeldCodes(codes, bytes, [&](char16_t) { ++length; }))
         return QString();
     QString text(length, Qt::Uninitialized);
+    adviseHugePages(text.data(), text.size() * qsizetype(sizeof(QChar)));
     char16_t* out = reinterpret_cast<char16_t*>(text.data());
     decodeHeldCodes(codes, bytes, [&](char16_t c) { *out++ = c; });
     return text;
@@ -338,6 +340,7 @@ QByteArray decodeHeldCodesToUtf8(const Cp932Codes& codes, QByteArrayView bytes)
     if (!decodeHeldCodes(codes, bytes, [&](char16_t c) { length += utf8Length(c); }))
         return QByteArray();
     QByteArray utf8(length, Qt::Uninitialized);
+    adviseHugePages(utf8.data(), utf8.size());
     auto* out = reinterpret_cast<uchar*>(utf8.data());
     decodeHeldCodes(codes, bytes, [&](char16_t c) {
         if (c < 0x80) {
