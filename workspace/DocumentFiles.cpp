@@ -87,7 +87,7 @@ void DocumentFiles::OpenFileSub()
     d.Modified = false;
     ws.setSourceCaption(n, GetHname(d.FileName));
     const bool unchanged = lastRead_.document == &d && lastRead_.sameAsFile
-        && lastRead_.path == d.DataPath + QLatin1Char('/') + d.FileName;
+        && lastRead_.path == filePathOf(d);
     if (unchanged)
         ws.pageFromFileWhenNeeded(n, lastRead_.path, lastRead_.size, lastRead_.modified);
     else

@@ -159,11 +159,16 @@ bool Workspace::writeWaitingPage(int n, const QString& path)
     // it was read; otherwise from the text, as it would have been written on opening.
     const Document& d = doc(n);
     const QFileInfo info(source.file);
-    const bool fileAsRead = source.file == d.DataPath + QLatin1Char('/') + d.FileName
+    const bool fileAsRead = source.file == filePathOf(d)
         && info.size() == source.size && info.lastModified() == source.modified;
     if (fileAsRead && writePageFromFile(path, source.file))
         return true;
-    return writePage(path, d.Header.isEmpty() ? d.HtText->Text() : GetFullText(d), d.encoding);
+    return writePage(path, pageText(d), d.encoding);
+}
+
+QString Workspace::pageText(const Document& d)
+{
+    return d.Header.isEmpty() ? d.HtText->Text() : GetFullText(d);
 }
 
 namespace {
@@ -355,18 +360,19 @@ void Workspace::writeTempPage(int n)
 {
     Document& d = doc(n);
     dirty_.remove(&d);
+    // A stylesheet has no page.
+    const bool stylesheet = vb::Right(vb::Trim(d.FileName), 4) == QStringLiteral(".css");
     // A page still to be made from its file is made from it, without encoding the text again.
-    if (waitingPages_.contains(&d) && vb::Right(vb::Trim(d.FileName), 4) != QStringLiteral(".css")
-        && writeWaitingPage(n, pagePathOf(n))) {
+    if (waitingPages_.contains(&d) && !stylesheet && writeWaitingPage(n, pagePathOf(n))) {
         lastTempFailure_.clear();
         return;
     }
-    const QString t = d.Header.isEmpty() ? d.HtText->Text() : GetFullText(d);
+    const QString t = pageText(d);
     if (vb::Trim(t).isEmpty())
         return;
     if (d.DataPath.isEmpty())
         d.DataPath = m1.programFolder;
-    if (vb::Right(vb::Trim(d.FileName), 4) == QStringLiteral(".css"))
+    if (stylesheet)
         return;
     const QString path = TempPagePath(n);
     QString error;

@@ -128,6 +128,8 @@ private:
     void HtText_Change(int index);
     void HtText_LostFocus(int index);
     void writeDirtyPages();
+    // What a document's page holds: its text, with the hidden header and footer.
+    static QString pageText(const Document& d);
     // The page name of document n, chosen in its folder when first needed.
     QString pagePathOf(int n);
     // Writes document n's page if it is still waiting to be made from its file: from the file

@@ -31,8 +31,11 @@ TEST_F(BrowserEngineLoadingTest, TheFirstPreviewLoadsTheEngine)
     EXPECT_FALSE(mapped("libpelmor_browser"));
 
     win.ws.tabStrip().Select(2);
-    ASSERT_TRUE(waitUntil([&] { return win.ws.doc(0).WebB1 && win.ws.doc(0).WebB1->hasView(); }));
-    WebBrowser* browser = win.ws.doc(0).WebB1;
+    WebBrowser* browser = nullptr;
+    ASSERT_TRUE(waitUntil([&] {
+        browser = win.findChild<WebBrowser*>();
+        return browser && browser->hasView();
+    }));
     ASSERT_TRUE(waitUntil([&] { return !browser->isLoading(); }));
     EXPECT_TRUE(mapped("libpelmor_browser"));
     EXPECT_TRUE(mapped("libQt6WebEngineCore"));

@@ -34,7 +34,7 @@ protected:
 TEST_F(WaitingPageTest, TheFilesBytesMakeThePageWhenItIsFirstNeeded)
 {
     fomPelmor& win = start(file);
-    EXPECT_EQ(win.ws.HtText(0)->Text(), QStringLiteral("<P>日本語</P>\r\n<P>two</P>"));
+    EXPECT_EQ(win.ws.CurEditor()->Text(), QStringLiteral("<P>日本語</P>\r\n<P>two</P>"));
     EXPECT_FALSE(win.ws.doc(0).Modified);
     EXPECT_EQ(pagesAndLocks(), QStringList()) << "no page and no lock of the run yet";
     EXPECT_TRUE(win.m1.settings.get(setting::PageFolders).isEmpty()) << "no folder to search after a crash";
@@ -54,14 +54,14 @@ TEST_F(WaitingPageTest, TheFilesBytesMakeThePageWhenItIsFirstNeeded)
 TEST_F(WaitingPageTest, AChangedTextOrFileGetsThePageFromTheText)
 {
     fomPelmor& win = start(file);
-    win.ws.HtText(0)->SetSelStart(0);
-    win.ws.HtText(0)->SetSelText(QStringLiteral("<H1>new</H1>"));
+    win.ws.CurEditor()->SetSelStart(0);
+    win.ws.CurEditor()->SetSelText(QStringLiteral("<H1>new</H1>"));
     win.ws.WriteTemp();
     EXPECT_EQ(readFile(win.ws.TempPagePath(0)), QByteArray("<H1>new</H1><P>\x93\xfa\x96\x7b\x8c\xea</P>\r\n<P>two</P>\r\n"));
 
     // The file changes on the disk after it was read: the page shows what the editor holds.
     fomPelmor& again = start(file);
-    ASSERT_EQ(again.ws.HtText(0)->Text(), QStringLiteral("<P>日本語</P>\r\n<P>two</P>"));
+    ASSERT_EQ(again.ws.CurEditor()->Text(), QStringLiteral("<P>日本語</P>\r\n<P>two</P>"));
     writeFile(file, "<P>changed elsewhere</P>");
     again.ws.WriteTemp();
     EXPECT_EQ(readFile(again.ws.TempPagePath(0)), Bytes + "\r\n");
