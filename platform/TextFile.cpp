@@ -424,13 +424,14 @@ TextWriteResult writeBytes(const QString& path, const QByteArray& bytes)
     return result;
 }
 
-TextReadResult readAndDecode(const QString& path, TextReadResult (*decode)(const QByteArray&))
+template <typename Decode>
+auto readAndDecode(const QString& path, Decode decode) -> decltype(decode(QByteArray()))
 {
     QByteArray bytes;
     const FileStatus status = readFileBytes(path, bytes);
     if (status.ok)
         return decode(bytes);
-    TextReadResult failed;
+    decltype(decode(QByteArray())) failed;
     failed.problem = status.problem;
     failed.error = status.error;
     return failed;
@@ -556,14 +557,7 @@ Utf8ReadResult decodeDocumentAsUtf8(const QByteArray& bytes)
 
 Utf8ReadResult readTextFileAsUtf8(const QString& path)
 {
-    QByteArray bytes;
-    const FileStatus status = readFileBytes(path, bytes);
-    if (status.ok)
-        return decodeDocumentAsUtf8(bytes);
-    Utf8ReadResult failed;
-    failed.problem = status.problem;
-    failed.error = status.error;
-    return failed;
+    return readAndDecode(path, decodeDocumentAsUtf8);
 }
 
 TextReadResult readTextFile(const QString& path)
