@@ -2,6 +2,7 @@
 
 // What the benchmark programs share: a large page, a running program in a temporary program
 // folder, and the start of the Qt application around the benchmarks.
+#include "platform/WebBrowser.h"
 #include "shell/MainWindow.h"
 #include "shell/Startup.h"
 
@@ -51,7 +52,7 @@ inline int runBenchmarks(int argc, char** argv, const std::function<void()>& bef
     // The engine's sandbox cannot start for root, as on the build machines.
     if (qEnvironmentVariableIsEmpty("QTWEBENGINE_DISABLE_SANDBOX"))
         qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
-    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    WebBrowser::prepareApplication();
     QApplication app(argc, argv);
     setupApplication(app);
     benchmark::Initialize(&argc, argv);

@@ -148,6 +148,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, size_t size)
     const TextReadResult detected = decodeDocument(bytes);
     FUZZ_CHECK(detected.encoding == detectEncoding(bytes), "a read reports the detected encoding");
     checkRead(bytes, detected);
+    // What the editor gets on opening, straight from the bytes where it can be.
+    const Utf8ReadResult utf8 = decodeDocumentAsUtf8(bytes);
+    FUZZ_CHECK(utf8.encoding == detected.encoding && utf8.exactRoundTrip == detected.exactRoundTrip
+                   && utf8.lineEnds == detected.lineEnds,
+               "the editor's read reports what the text's read reports");
+    FUZZ_CHECK(utf8.utf8 == detected.text.toUtf8(), "the editor's UTF-8 is the decoded text");
+    FUZZ_CHECK(editorForm(utf8.utf8) == editorForm(detected.text).toUtf8(), "the editor's form of the bytes is the text's");
+    for (const TextEncoding e : Encodings)
+        FUZZ_CHECK(decodeDocument(bytes, e).text == decodeText(bytes, e), "a document's text is the converter's");
     for (const TextEncoding e : Encodings)
         checkRead(bytes, decodeDocument(bytes, e));
 

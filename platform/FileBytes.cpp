@@ -1,5 +1,7 @@
 #include "platform/FileBytes.h"
 
+#include "platform/HugePages.h"
+
 #include <QFile>
 #include <QFileInfo>
 #include <QRandomGenerator>
@@ -166,6 +168,7 @@ FileStatus readFileBytes(const QString& path, QByteArray& bytes, qint64 maxBytes
     // One byte more than the size, so that the end is seen without growing; a file that grows
     // while it is read is followed up to the limit.
     QByteArray data(qsizetype(st.st_size) + 1, Qt::Uninitialized);
+    adviseHugePages(data.data(), data.size());
     qsizetype used = 0;
     for (;;) {
         if (used == data.size()) {

@@ -1,5 +1,7 @@
 #include "platform/LineEnds.h"
 
+#include "platform/HugePages.h"
+
 #include <cstdint>
 #include <cstring>
 
@@ -96,6 +98,42 @@ LineEnds scanLineEnds(QStringView text)
     Seen seen;
     scanUnits(text.utf16(), 0, text.size(), seen);
     return seen.verdict();
+}
+
+QByteArray editorForm(const QByteArray& bytes)
+{
+    const char* p = bytes.constData();
+    const qsizetype n = bytes.size();
+    // How much longer the form is: one byte for each lone LF, one less for each doubled CR.
+    qsizetype grow = 0;
+    bool changes = false;
+    for (const char* c = static_cast<const char*>(std::memchr(p, '\n', size_t(n))); c;
+         c = static_cast<const char*>(std::memchr(c + 1, '\n', size_t(p + n - c - 1)))) {
+        if (c == p || c[-1] != '\r') {
+            ++grow;
+            changes = true;
+        }
+    }
+    for (const char* c = static_cast<const char*>(std::memchr(p, '\r', size_t(n))); c;
+         c = static_cast<const char*>(std::memchr(c + 1, '\r', size_t(p + n - c - 1)))) {
+        if (c + 1 < p + n && c[1] == '\r') {
+            --grow;
+            changes = true;
+        }
+    }
+    if (!changes)
+        return bytes;
+    QByteArray out(n + grow, Qt::Uninitialized);
+    adviseHugePages(out.data(), out.size());
+    char* o = out.data();
+    for (qsizetype i = 0; i < n; ++i) {
+        if (p[i] == '\r' && i + 1 < n && p[i + 1] == '\r')
+            continue;
+        if (p[i] == '\n' && (i == 0 || p[i - 1] != '\r'))
+            *o++ = '\r';
+        *o++ = p[i];
+    }
+    return out;
 }
 
 QString toCrLf(const QString& text)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QByteArrayView>
 #include <QString>
 #include <QStringView>
@@ -21,6 +22,12 @@ enum class LineEnds {
 LineEnds scanLineEnds(QByteArrayView bytes);
 // The same for decoded text.
 LineEnds scanLineEnds(QStringView text);
+
+// The editor's form of the bytes of a text in UTF-8 (or code page 932, whose other characters
+// never hold the bytes of CR or LF): every LF without a CR in front becomes CR LF and every CR
+// right before another CR is taken out. The bytes themselves, not copied, when they are in that
+// form already.
+QByteArray editorForm(const QByteArray& bytes);
 
 // Every LF without a CR in front becomes CR LF; CR LF pairs and lone CRs are left alone.
 QString toCrLf(const QString& text);

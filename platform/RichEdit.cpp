@@ -1,5 +1,6 @@
 #include "platform/RichEdit.h"
 
+#include "platform/HugePages.h"
 #include "platform/Twips.h"
 
 #include <Qsci/qscicommand.h>
@@ -40,6 +41,8 @@ int utf8Width(unsigned char lead)
 }
 
 constexpr int PaintIndicator = 8;
+// The editor's notifications that RichEdit listens to.
+constexpr long ModificationEvents = QsciScintillaBase::SC_MOD_INSERTTEXT | QsciScintillaBase::SC_MOD_DELETETEXT;
 
 // The editor's UTF-8 as text: a U+FEFF at the start is a character like any other here, not a
 // byte-order mark to drop.
@@ -175,7 +178,7 @@ RichEdit::RichEdit(QWidget* parent)
     sci_->setContextMenuPolicy(Qt::DefaultContextMenu);
     sci_->setAcceptDrops(true);
     send(QsciScintillaBase::SCI_SETLEXER, QsciScintillaBase::SCLEX_CONTAINER);
-    send(QsciScintillaBase::SCI_SETMODEVENTMASK, QsciScintillaBase::SC_MOD_INSERTTEXT | QsciScintillaBase::SC_MOD_DELETETEXT);
+    send(QsciScintillaBase::SCI_SETMODEVENTMASK, ModificationEvents);
     send(QsciScintillaBase::SCI_ALLOCATELINECHARACTERINDEX, QsciScintillaBase::SC_LINECHARACTERINDEX_UTF16);
     send(QsciScintillaBase::SCI_SETPASTECONVERTENDINGS, 1);
     send(QsciScintillaBase::SCI_INDICSETSTYLE, PaintIndicator, QsciScintillaBase::INDIC_TEXTFORE);
@@ -320,11 +323,24 @@ void RichEdit::replaceRange(long from, long to, const QByteArray& utf8)
 
 void RichEdit::SetText(const QString& text)
 {
-    settingText_ = true;
-    replaceRange(0, send(QsciScintillaBase::SCI_GETLENGTH), text.toUtf8());
-    settingText_ = false;
+    SetTextUtf8(text.toUtf8());
+}
+
+void RichEdit::SetTextUtf8(const QByteArray& text)
+{
+    const bool hadText = send(QsciScintillaBase::SCI_GETLENGTH) > 0;
+    // Replacing everything is no edit to undo, and nobody needs the editor's notifications of
+    // it: with them QScintilla would copy the whole text once more and convert it to UTF-16
+    // for accessibility. Changed is sent once at the end instead.
+    send(QsciScintillaBase::SCI_SETUNDOCOLLECTION, 0);
+    send(QsciScintillaBase::SCI_SETMODEVENTMASK, 0);
+    replaceRange(0, send(QsciScintillaBase::SCI_GETLENGTH), text);
+    send(QsciScintillaBase::SCI_SETMODEVENTMASK, ModificationEvents);
+    send(QsciScintillaBase::SCI_SETUNDOCOLLECTION, 1);
     send(QsciScintillaBase::SCI_EMPTYUNDOBUFFER);
     send(QsciScintillaBase::SCI_GOTOPOS, 0);
+    if (hadText || !text.isEmpty())
+        Q_EMIT Changed();
 }
 
 int RichEdit::TextLength() const
@@ -430,6 +446,7 @@ void RichEdit::RestyleAll(StyleScan scan)
     // The text as the editor holds it, without a copy; valid until the next change.
     const char* text = reinterpret_cast<const char*>(sci_->SendScintilla(QsciScintillaBase::SCI_GETCHARACTERPOINTER));
     auto styles = std::make_unique_for_overwrite<char[]>(static_cast<size_t>(length) + 1);
+    adviseHugePages(styles.get(), length + 1);
     scan(text, length, styles.get());
     send(QsciScintillaBase::SCI_STARTSTYLING, 0, 0);
     sendPtr(QsciScintillaBase::SCI_SETSTYLINGEX, static_cast<unsigned long>(length), styles.get());
@@ -549,7 +566,7 @@ void RichEdit::onModified(int position, int modificationType, int length)
 {
     if (!(modificationType & (QsciScintillaBase::SC_MOD_INSERTTEXT | QsciScintillaBase::SC_MOD_DELETETEXT)))
         return;
-    if ((modificationType & QsciScintillaBase::SC_MOD_INSERTTEXT) && !settingText_ && length > 0) {
+    if ((modificationType & QsciScintillaBase::SC_MOD_INSERTTEXT) && length > 0) {
         // Typed or inserted text takes the colour of the text in front of it, as it would in a
         // rich-text box, until the next full recolour.
         long style = 0;

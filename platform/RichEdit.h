@@ -39,6 +39,8 @@ public:
     // character is kept, a NUL among them.
     QString Text() const;
     void SetText(const QString& text);
+    // The same for the text in UTF-8, which is how the editor holds it (valid UTF-8 only).
+    void SetTextUtf8(const QByteArray& utf8);
     int TextLength() const;
     bool IsEmpty() const;
 
@@ -110,6 +112,5 @@ private:
     QColor styleColours_[4];
     QColor back_;
     QFont font_;
-    bool settingText_ = false;
     bool forwardingKey_ = false;
 };

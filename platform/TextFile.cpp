@@ -1,9 +1,13 @@
 #include "platform/TextFile.h"
 
+#include "platform/HugePages.h"
 #include "platform/VbString.h"
 
 #include <QStringDecoder>
 #include <QStringEncoder>
+
+#include <array>
+#include <memory>
 
 namespace {
 
@@ -143,7 +147,218 @@ bool isSingleCodePoint(QStringView piece)
         || (piece.size() == 2 && piece[0].isHighSurrogate() && piece[1].isLowSurrogate());
 }
 
-// One encoder call for the whole of text; false when some character could not be encoded.
+// The code of every character of the Basic Multilingual Plane that code page 932 holds: one or
+// two bytes that the converter writes for it and that read back as that character. The
+// converter also takes a few characters without complaint and writes the code of another
+// character for them (a fallback mapping, such as U+F86F written as U+2116): those are not held.
+// Made from the converter itself, once, in one encoding and one decoding call.
+struct Cp932Codes {
+    std::array<quint16, 0x10000> code{};
+    // 0 for a character that is not held.
+    std::array<quint8, 0x10000> length{};
+    // The other way, for the codes of held characters only: the character of each byte and
+    // each pair of bytes (NoCharacter where no held character has that code).
+    static constexpr char16_t NoCharacter = 0xFFFF;
+    std::array<char16_t, 0x100> ofByte{};
+    std::array<char16_t, 0x10000> ofPair{};
+    // False when a byte is both a code of its own and the first byte of a pair: then bytes are
+    // not cut into codes by looking at them, and the converter decodes every text.
+    bool cutsByFirstByte = false;
+};
+
+std::unique_ptr<Cp932Codes> makeCp932Codes()
+{
+    // Every character but the surrogates and LF, each followed by LF: no code of another
+    // character holds the byte 0A, so the output falls apart at it into the characters' codes.
+    QString all;
+    all.reserve(2 * 0x10000);
+    for (char32_t c = 0; c <= 0xFFFF; ++c) {
+        if (c != u'\n' && !QChar::isSurrogate(c)) {
+            all += QChar(char16_t(c));
+            all += u'\n';
+        }
+    }
+    QStringEncoder encoder(Cp932Name, QStringConverter::Flag::Stateless);
+    const QByteArray encoded = encoder.encode(all);
+    QStringDecoder decoder(Cp932Name, QStringConverter::Flag::Stateless);
+    const QString decoded = decoder.decode(encoded);
+    if (!encoder.isValid() || !decoder.isValid() || encoded.count('\n') != all.size() / 2
+        || decoded.count(u'\n') != all.size() / 2)
+        return nullptr;
+    auto table = std::make_unique<Cp932Codes>();
+    qsizetype codeAt = 0;
+    qsizetype backAt = 0;
+    for (char32_t c = 0; c <= 0xFFFF; ++c) {
+        if (c == u'\n' || QChar::isSurrogate(c))
+            continue;
+        const qsizetype codeEnd = encoded.indexOf('\n', codeAt);
+        const qsizetype backEnd = decoded.indexOf(u'\n', backAt);
+        const QByteArrayView code = QByteArrayView(encoded).sliced(codeAt, codeEnd - codeAt);
+        const QStringView back = QStringView(decoded).sliced(backAt, backEnd - backAt);
+        codeAt = codeEnd + 1;
+        backAt = backEnd + 1;
+        if (code.isEmpty() || code.size() > 2 || back.size() != 1 || back[0] != QChar(char16_t(c)))
+            continue;
+        const auto* b = reinterpret_cast<const uchar*>(code.data());
+        table->code[c] = code.size() == 1 ? b[0] : quint16(b[0] << 8 | b[1]);
+        table->length[c] = quint8(code.size());
+    }
+    // The encoder writes a substitute for a character it cannot encode and reports an error,
+    // which this one call cannot tell apart by character. A substitute that reads back as a
+    // character (FC FC is U+FFFD) would make that character look held: such characters are
+    // asked alone.
+    const auto heldAlone = [](QStringView c) {
+        QStringEncoder one(Cp932Name, QStringConverter::Flag::Stateless);
+        const QByteArray code = one.encode(c);
+        return !one.hasError() && QString(QStringDecoder(Cp932Name).decode(code)) == c;
+    };
+    for (const char16_t unencodable : {u'\uFFFF', u'\u0100', u'\u20AC', u'\uFFFD'}) {
+        QStringEncoder one(Cp932Name, QStringConverter::Flag::Stateless);
+        const QByteArray substitute = one.encode(QStringView(&unencodable, 1));
+        const QString back = QStringDecoder(Cp932Name).decode(substitute);
+        for (const QChar c : back + QChar(unencodable)) {
+            if (table->length[c.unicode()] != 0 && !heldAlone(QStringView(&c, 1)))
+                table->length[c.unicode()] = 0;
+        }
+    }
+    // LF itself, alone.
+    const QByteArray lf = QStringEncoder(Cp932Name).encode(QStringView(u"\n"));
+    if (lf == QByteArray("\n") && QStringDecoder(Cp932Name).decode(lf) == QStringLiteral("\n")) {
+        table->code[u'\n'] = '\n';
+        table->length[u'\n'] = 1;
+    }
+    table->ofByte.fill(Cp932Codes::NoCharacter);
+    table->ofPair.fill(Cp932Codes::NoCharacter);
+    std::array<bool, 0x100> leads{};
+    for (char32_t c = 0; c < 0xFFFF; ++c) {
+        if (table->length[c] == 1)
+            table->ofByte[table->code[c]] = char16_t(c);
+        else if (table->length[c] == 2) {
+            table->ofPair[table->code[c]] = char16_t(c);
+            leads[table->code[c] >> 8] = true;
+        }
+    }
+    table->cutsByFirstByte = true;
+    for (int b = 0; b < 0x100; ++b) {
+        if (leads[b] && table->ofByte[b] != Cp932Codes::NoCharacter)
+            table->cutsByFirstByte = false;
+    }
+    return table;
+}
+
+// nullptr when the converter is missing or behaved in a way the table cannot be made from.
+const Cp932Codes* cp932Codes()
+{
+    static const std::unique_ptr<Cp932Codes> codes = makeCp932Codes();
+    return codes.get();
+}
+
+// Whether every character of text is one code page 932 holds (needs the table).
+bool allHeld(const Cp932Codes& codes, QStringView text)
+{
+    for (const QChar c : text) {
+        if (codes.length[c.unicode()] == 0)
+            return false;
+    }
+    return true;
+}
+
+// Whether text, decoded from bytes, encodes back to exactly those bytes: each character in turn
+// must be held and its code must be the next bytes. The encoder writes a text character by
+// character, so this gives what encoding the whole text and comparing would give.
+bool encodesBackTo(const Cp932Codes& codes, QStringView text, QByteArrayView bytes)
+{
+    const auto* p = reinterpret_cast<const uchar*>(bytes.data());
+    const qsizetype n = bytes.size();
+    qsizetype i = 0;
+    for (const QChar c : text) {
+        const int length = codes.length[c.unicode()];
+        const quint16 code = codes.code[c.unicode()];
+        if (length == 0 || i + length > n)
+            return false;
+        if (length == 1 ? p[i] != code : (p[i] != code >> 8 || p[i + 1] != (code & 0xFF)))
+            return false;
+        i += length;
+    }
+    return i == n;
+}
+
+// Decodes bytes that are made only of the codes of held characters, handing each character to
+// put; false at the first byte that does not start such a code (the converter must decode
+// those bytes). Each character's code is then what encoding writes for it, so such bytes read
+// back exactly. Cutting the bytes into codes by their first bytes is what the converter does
+// too, since no byte is both a code of its own and the start of a pair.
+template <typename Put>
+bool decodeHeldCodes(const Cp932Codes& codes, QByteArrayView bytes, Put&& put)
+{
+    if (!codes.cutsByFirstByte)
+        return false;
+    const auto* p = reinterpret_cast<const uchar*>(bytes.data());
+    const qsizetype n = bytes.size();
+    qsizetype i = 0;
+    while (i < n) {
+        char16_t c = codes.ofByte[p[i]];
+        if (c != Cp932Codes::NoCharacter) {
+            put(c);
+            ++i;
+            continue;
+        }
+        if (i + 1 == n)
+            return false;
+        c = codes.ofPair[p[i] << 8 | p[i + 1]];
+        if (c == Cp932Codes::NoCharacter)
+            return false;
+        put(c);
+        i += 2;
+    }
+    return true;
+}
+
+// The text of code page 932 bytes made only of codes of held characters, or a null string.
+QString decodeHeldCodesToText(const Cp932Codes& codes, QByteArrayView bytes)
+{
+    qsizetype length = 0;
+    if (!decodeHeldCodes(codes, bytes, [&](char16_t) { ++length; }))
+        return QString();
+    QString text(length, Qt::Uninitialized);
+    adviseHugePages(text.data(), text.size() * qsizetype(sizeof(QChar)));
+    char16_t* out = reinterpret_cast<char16_t*>(text.data());
+    decodeHeldCodes(codes, bytes, [&](char16_t c) { *out++ = c; });
+    return text;
+}
+
+int utf8Length(char16_t c)
+{
+    return c < 0x80 ? 1 : c < 0x800 ? 2 : 3;
+}
+
+// The same as UTF-8; the characters are never surrogates. A null array when the converter must
+// decode the bytes.
+QByteArray decodeHeldCodesToUtf8(const Cp932Codes& codes, QByteArrayView bytes)
+{
+    qsizetype length = 0;
+    if (!decodeHeldCodes(codes, bytes, [&](char16_t c) { length += utf8Length(c); }))
+        return QByteArray();
+    QByteArray utf8(length, Qt::Uninitialized);
+    adviseHugePages(utf8.data(), utf8.size());
+    auto* out = reinterpret_cast<uchar*>(utf8.data());
+    decodeHeldCodes(codes, bytes, [&](char16_t c) {
+        if (c < 0x80) {
+            *out++ = uchar(c);
+        } else if (c < 0x800) {
+            *out++ = uchar(0xC0 | c >> 6);
+            *out++ = uchar(0x80 | (c & 0x3F));
+        } else {
+            *out++ = uchar(0xE0 | c >> 12);
+            *out++ = uchar(0x80 | (c >> 6 & 0x3F));
+            *out++ = uchar(0x80 | (c & 0x3F));
+        }
+    });
+    return utf8;
+}
+
+// One encoder call for the whole of text; false when some character could not be encoded or is
+// not held (its code would read back as another character).
 bool encodeCp932Cleanly(QStringView text, QByteArray& bytes)
 {
     // The encoder holds a high surrogate at the end back, waiting for its other half, and
@@ -152,11 +367,18 @@ bool encodeCp932Cleanly(QStringView text, QByteArray& bytes)
         return false;
     QStringEncoder encoder(Cp932Name);
     bytes = encoder.encode(text);
-    return encoder.isValid() && !encoder.hasError();
+    if (!encoder.isValid() || encoder.hasError())
+        return false;
+    if (const Cp932Codes* codes = cp932Codes())
+        return allHeld(*codes, text);
+    // Without the table: what was written must read back as the text itself.
+    QStringDecoder decoder(Cp932Name, QStringConverter::Flag::Stateless);
+    const QString back = decoder.decode(bytes);
+    return !decoder.hasError() && back == text;
 }
 
-// Encodes piece to code page 932, halving it around characters the encoder refuses until each
-// such character stands alone. Returns false when it stops at one (plain mode).
+// Encodes piece to code page 932, halving it around characters the encoder refuses (or writes
+// as another character) until each such character stands alone. Returns false when it stops at one (plain mode).
 bool encodeCp932Piece(QStringView piece, bool htmlReferences, QByteArray& out, QString& unencodable)
 {
     QByteArray bytes;
@@ -183,6 +405,11 @@ bool encodeCp932Piece(QStringView piece, bool htmlReferences, QByteArray& out, Q
 
 bool roundTrips(const QString& text, TextEncoding encoding, const QByteArray& original)
 {
+    // Code page 932 is checked from the bytes themselves, without encoding the text again.
+    if (encoding == TextEncoding::Cp932) {
+        if (const Cp932Codes* codes = cp932Codes())
+            return encodesBackTo(*codes, text, original);
+    }
     const EncodeResult again = encodeText(text, encoding, false);
     return again.ok && again.bytes == original;
 }
@@ -197,13 +424,14 @@ TextWriteResult writeBytes(const QString& path, const QByteArray& bytes)
     return result;
 }
 
-TextReadResult readAndDecode(const QString& path, TextReadResult (*decode)(const QByteArray&))
+template <typename Decode>
+auto readAndDecode(const QString& path, Decode decode) -> decltype(decode(QByteArray()))
 {
     QByteArray bytes;
     const FileStatus status = readFileBytes(path, bytes);
     if (status.ok)
         return decode(bytes);
-    TextReadResult failed;
+    decltype(decode(QByteArray())) failed;
     failed.problem = status.problem;
     failed.error = status.error;
     return failed;
@@ -272,8 +500,15 @@ TextReadResult decodeDocument(const QByteArray& bytes, TextEncoding encoding)
     TextReadResult result;
     result.ok = true;
     result.encoding = encoding;
-    result.text = decodeText(bytes, encoding);
-    result.exactRoundTrip = roundTrips(result.text, encoding, bytes);
+    // Code page 932 made of the codes of held characters only is decoded with the table and
+    // reads back exactly; anything else goes through the converter and is checked.
+    const Cp932Codes* codes = encoding == TextEncoding::Cp932 ? cp932Codes() : nullptr;
+    if (codes && !bytes.isEmpty())
+        result.text = decodeHeldCodesToText(*codes, bytes);
+    if (result.text.isNull()) {
+        result.text = decodeText(bytes, encoding);
+        result.exactRoundTrip = roundTrips(result.text, encoding, bytes);
+    }
     // In UTF-16 the bytes of CR and LF also occur inside other characters.
     const bool wide = encoding == TextEncoding::Utf16LeBom || encoding == TextEncoding::Utf16BeBom;
     result.lineEnds = wide ? scanLineEnds(QStringView(result.text)) : scanLineEnds(QByteArrayView(bytes));
@@ -283,6 +518,46 @@ TextReadResult decodeDocument(const QByteArray& bytes, TextEncoding encoding)
 TextReadResult decodeDocument(const QByteArray& bytes)
 {
     return decodeDocument(bytes, detectEncoding(bytes));
+}
+
+Utf8ReadResult decodeDocumentAsUtf8(const QByteArray& bytes)
+{
+    const TextEncoding encoding = detectEncoding(bytes);
+    Utf8ReadResult result;
+    result.ok = true;
+    result.encoding = encoding;
+    result.lineEnds = scanLineEnds(QByteArrayView(bytes));
+    switch (encoding) {
+    case TextEncoding::Cp932:
+        if (const Cp932Codes* codes = cp932Codes(); codes && !bytes.isEmpty())
+            result.utf8 = decodeHeldCodesToUtf8(*codes, bytes);
+        if (!result.utf8.isNull())
+            return result;
+        break;
+    case TextEncoding::Utf8:
+        // Detected as UTF-8 only when it is valid UTF-8, which is its own text and reads back.
+        result.utf8 = bytes;
+        return result;
+    case TextEncoding::Utf8Bom:
+        if (isValidUtf8(bytes)) {
+            result.utf8 = bytes.sliced(utf8Bom().size());
+            return result;
+        }
+        break;
+    case TextEncoding::Utf16LeBom:
+    case TextEncoding::Utf16BeBom:
+        break;
+    }
+    TextReadResult decoded = decodeDocument(bytes, encoding);
+    static_cast<TextReadResult&>(result) = decoded;
+    result.utf8 = decoded.text.toUtf8();
+    result.text.clear();
+    return result;
+}
+
+Utf8ReadResult readTextFileAsUtf8(const QString& path)
+{
+    return readAndDecode(path, decodeDocumentAsUtf8);
 }
 
 TextReadResult readTextFile(const QString& path)

@@ -46,6 +46,15 @@ TextReadResult decodeDocument(const QByteArray& bytes, TextEncoding encoding);
 // Reads a regular file of at most MaxTextFileBytes, detects and decodes.
 TextReadResult readTextFile(const QString& path);
 
+// The same with the text as UTF-8 in utf8 (text stays empty), for the editor, which holds UTF-8:
+// code page 932 made only of the codes of characters it holds, and valid UTF-8, come without a
+// conversion through UTF-16; everything else is decoded as decodeDocument decodes it.
+struct Utf8ReadResult : TextReadResult {
+    QByteArray utf8;
+};
+Utf8ReadResult decodeDocumentAsUtf8(const QByteArray& bytes);
+Utf8ReadResult readTextFileAsUtf8(const QString& path);
+
 struct EncodeResult {
     bool ok = true;
     QByteArray bytes;
@@ -54,8 +63,9 @@ struct EncodeResult {
 };
 
 // UTF-8 and UTF-16 always succeed (Utf8Bom and the UTF-16 encodings write their mark). For code
-// page 932 a character it cannot hold is written as "&#NNNN;" (decimal code point) when
-// htmlReferences is true; otherwise the result is ok == false with the character in unencodable.
+// page 932 a character it cannot hold (one whose code would not read back as that character) is
+// written as "&#NNNN;" (decimal code point) when htmlReferences is true; otherwise the result is
+// ok == false with the character in unencodable.
 EncodeResult encodeText(const QString& text, TextEncoding encoding, bool htmlReferences);
 
 struct TextWriteResult {

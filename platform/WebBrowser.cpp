@@ -1,169 +1,114 @@
 #include "platform/WebBrowser.h"
 
+#include "platform/BrowserEngine.h"
+
 #include <QCoreApplication>
 #include <QDir>
-#include <QDragEnterEvent>
-#include <QEvent>
-#include <QFile>
 #include <QFileInfo>
-#include <QHash>
-#include <QMimeData>
-#include <QMimeDatabase>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLibrary>
+#include <QOpenGLContext>
 #include <QPointer>
 #include <QResizeEvent>
+#include <QStringList>
 #include <QVariant>
-#include <QWebEnginePage>
-#include <QWebEngineProfile>
-#include <QWebEngineScript>
-#include <QWebEngineSettings>
-#include <QWebEngineUrlRequestJob>
-#include <QWebEngineUrlScheme>
-#include <QWebEngineUrlSchemeHandler>
-#include <QWebEngineView>
+
+#if QT_CONFIG(opengl)
+QT_BEGIN_NAMESPACE
+// QtGui's functions for the context that all OpenGL contexts of the application share with;
+// not in its public headers, declared here as Qt WebEngine declares them for itself.
+Q_GUI_EXPORT void qt_gl_set_global_share_context(QOpenGLContext* context);
+Q_GUI_EXPORT QOpenGLContext* qt_gl_global_share_context();
+QT_END_NAMESPACE
+#endif
 
 namespace {
 
-// Local files are shown through a scheme of our own rather than file:, so that a page can be
-// served with the encoding its document is written in. The engine guesses the encoding of a
-// file: page that does not declare one from its bytes, and its default encoding only counts for
-// pages without any byte above 7F: a short code page 932 text easily comes out as Latin-1.
-const QByteArray LocalScheme = QByteArrayLiteral("pelmor-local");
+#if QT_CONFIG(opengl)
+// The context the engine's OpenGL contexts share with, when it is ours (see prepareApplication).
+QOpenGLContext* ownShareContext = nullptr;
+bool shareContextMade = false;
 
-// Schemes can only be added before the engine starts; our first profile starts it. When something
-// else started it earlier, local pages are shown as plain files.
-bool localSchemeRegistered = false;
-
-void registerLocalScheme()
+void deleteShareContext()
 {
-    static bool done = false;
-    if (done)
-        return;
-    done = true;
-    QWebEngineUrlScheme scheme(LocalScheme);
-    scheme.setSyntax(QWebEngineUrlScheme::Syntax::Path);
-    scheme.setFlags(QWebEngineUrlScheme::LocalScheme | QWebEngineUrlScheme::LocalAccessAllowed);
-    QWebEngineUrlScheme::registerScheme(scheme);
-    localSchemeRegistered = QWebEngineUrlScheme::schemeByName(LocalScheme).name() == LocalScheme;
+    if (qt_gl_global_share_context() == ownShareContext)
+        qt_gl_set_global_share_context(nullptr);
+    delete ownShareContext;
+    ownShareContext = nullptr;
+}
+#endif
+
+// The engine renders through OpenGL contexts shared with one global context, which must exist
+// before its libraries are loaded. prepareApplication set it up without making it; it is made
+// here, as Qt itself would have made it at start, just before the engine is loaded.
+void ensureShareContext()
+{
+#if QT_CONFIG(opengl)
+    if (!qt_gl_global_share_context()) {
+        // The application was made without prepareApplication: Qt then says that the
+        // attribute comes late, and the engine works all the same.
+        ownShareContext = new QOpenGLContext;
+        qt_gl_set_global_share_context(ownShareContext);
+        qAddPostRoutine(deleteShareContext);
+        QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    }
+    if (ownShareContext && !shareContextMade) {
+        shareContextMade = true;
+        ownShareContext->setScreen(QGuiApplication::primaryScreen());
+        ownShareContext->setFormat(QSurfaceFormat::defaultFormat());
+        ownShareContext->create();
+    }
+#endif
 }
 
-QUrl localPageUrl(const QString& absolutePath)
+// Where the engine module may be, most likely first: beside the program (a build tree, a copied
+// program folder), the installation's library folder when the program is the installed one, and
+// the build the program was made in (tests, benchmarks and copies of the program elsewhere).
+QStringList browserModuleCandidates()
 {
-    QUrl url;
-    url.setScheme(QString::fromLatin1(LocalScheme));
-    url.setPath(absolutePath);
-    return url;
+    const QString name = QStringLiteral(PELMOR_BROWSER_MODULE_NAME);
+    const QString programFolder = QCoreApplication::applicationDirPath();
+    QStringList candidates{programFolder + QLatin1Char('/') + name};
+    const QString installed = programFolder + QStringLiteral("/" PELMOR_BROWSER_MODULE_FROM_BINDIR "/") + name;
+    const QString built = QStringLiteral(PELMOR_BUILT_BROWSER_MODULE);
+    const bool isInstalledProgram = QDir(programFolder) == QDir(QStringLiteral(PELMOR_INSTALLED_BINDIR));
+    if (isInstalledProgram)
+        candidates << installed << built;
+    else
+        candidates << built << installed;
+    return candidates;
 }
 
-// The address as the rest of the program knows it: local pages as file: URLs.
-QUrl outsideUrl(const QUrl& url)
+// The engine, loaded on first use; nullptr when no module could be loaded (said once, with why).
+BrowserEngine* browserEngine()
 {
-    if (url.scheme() != QLatin1String(LocalScheme))
-        return url;
-    QUrl file = QUrl::fromLocalFile(url.path(QUrl::FullyDecoded));
-    file.setQuery(url.query(QUrl::FullyEncoded), QUrl::StrictMode);
-    file.setFragment(url.fragment(QUrl::FullyEncoded), QUrl::StrictMode);
-    return file;
-}
-
-QString outsideUrlText(const QString& url)
-{
-    return url.startsWith(QLatin1String(LocalScheme) + QLatin1Char(':')) ? outsideUrl(QUrl(url)).toString() : url;
-}
-
-// Serves the pages that were navigated to with an encoding, declaring it. Anything else under
-// the scheme (a linked page, a picture) goes on as a plain file: address.
-class LocalPageHandler : public QWebEngineUrlSchemeHandler {
-public:
-    using QWebEngineUrlSchemeHandler::QWebEngineUrlSchemeHandler;
-
-    void setEncoding(const QString& absolutePath, const QString& encoding)
-    {
-        encodings_.insert(absolutePath, encoding.toLatin1());
+    static BrowserEngine* engine = nullptr;
+    static bool tried = false;
+    if (tried)
+        return engine;
+    tried = true;
+    ensureShareContext();
+    QStringList problems;
+    for (const QString& path : browserModuleCandidates()) {
+        if (!QFileInfo::exists(path))
+            continue;
+        // Never unloaded: the engine's objects live until the program ends.
+        QLibrary module(path);
+        const auto entry = reinterpret_cast<BrowserEngineEntryFunction>(module.resolve(BrowserEngineEntry));
+        if (!entry) {
+            problems << module.errorString();
+            continue;
+        }
+        engine = entry(BrowserEngineVersion);
+        if (engine)
+            return engine;
+        problems << path + QStringLiteral(": a module of another build");
     }
-
-    void requestStarted(QWebEngineUrlRequestJob* job) override
-    {
-        const QString path = job->requestUrl().path(QUrl::FullyDecoded);
-        const QByteArray encoding = encodings_.value(path);
-        if (encoding.isEmpty()) {
-            job->redirect(outsideUrl(job->requestUrl()));
-            return;
-        }
-        const QFileInfo info(path);
-        auto* file = new QFile(path, job);
-        if (!info.isFile() || !file->open(QIODevice::ReadOnly)) {
-            delete file;
-            job->fail(QWebEngineUrlRequestJob::UrlNotFound);
-            return;
-        }
-        static const QMimeDatabase mimes;
-        const QByteArray type = mimes.mimeTypeForFile(info, QMimeDatabase::MatchExtension).name().toLatin1();
-        job->reply(type + QByteArrayLiteral(";charset=") + encoding, file);
-    }
-
-private:
-    // Requests start on the main thread, as Navigate does.
-    QHash<QString, QByteArray> encodings_;
-};
-
-LocalPageHandler* localPageHandler()
-{
-    static QPointer<LocalPageHandler> handler;
-    if (!handler) {
-        QWebEngineProfile* profile = WebBrowser::sharedProfile();
-        handler = new LocalPageHandler(profile);
-        profile->installUrlSchemeHandler(LocalScheme, handler);
-    }
-    return handler;
-}
-
-// Keeps files dropped on a page from opening in it: the engine would otherwise navigate to
-// whatever file is dropped. Watches the view and every widget the engine puts inside it.
-class DropBlocker : public QObject {
-public:
-    explicit DropBlocker(QObject* parent) : QObject(parent) {}
-
-    void watch(QObject* o)
-    {
-        o->installEventFilter(this);
-        for (QObject* child : o->children()) {
-            if (child->isWidgetType())
-                watch(child);
-        }
-    }
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override
-    {
-        switch (event->type()) {
-        case QEvent::ChildAdded: {
-            QObject* child = static_cast<QChildEvent*>(event)->child();
-            if (child && child->isWidgetType())
-                watch(child);
-            break;
-        }
-        case QEvent::DragEnter:
-        case QEvent::DragMove:
-        case QEvent::Drop: {
-            auto* drop = static_cast<QDropEvent*>(event);
-            if (drop->mimeData() && drop->mimeData()->hasUrls()) {
-                drop->setDropAction(Qt::IgnoreAction);
-                drop->ignore();
-                return true;
-            }
-            break;
-        }
-        default:
-            break;
-        }
-        return QObject::eventFilter(watched, event);
-    }
-};
-
-// What the scripts hand back, as text.
-QString resultText(const QVariant& v)
-{
-    return v.isValid() && !v.isNull() ? v.toString() : QString();
+    if (problems.isEmpty())
+        problems << QStringLiteral("not found: ") + browserModuleCandidates().join(QStringLiteral(", "));
+    qWarning("The browser engine module could not be loaded: %s", qPrintable(problems.join(QStringLiteral("; "))));
+    return nullptr;
 }
 
 } // namespace
@@ -182,61 +127,58 @@ WebBrowser::~WebBrowser()
     view_ = nullptr;
 }
 
-QWebEngineProfile* WebBrowser::sharedProfile()
+void WebBrowser::prepareApplication()
 {
-    static QPointer<QWebEngineProfile> profile;
-    if (!profile) {
-        registerLocalScheme();
-        // No storage name: nothing is kept on disk between runs.
-        profile = new QWebEngineProfile(QCoreApplication::instance());
-        profile->setHttpCacheType(QWebEngineProfile::MemoryHttpCache);
-        profile->setPersistentCookiesPolicy(QWebEngineProfile::NoPersistentCookies);
+    Q_ASSERT(!QCoreApplication::instance());
+    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+#if QT_CONFIG(opengl)
+    // Qt makes a global share context at start when the attribute is set, unless there is one
+    // already; this one is made only when the engine is loaded.
+    if (!qt_gl_global_share_context()) {
+        ownShareContext = new QOpenGLContext;
+        qt_gl_set_global_share_context(ownShareContext);
+        qAddPostRoutine(deleteShareContext);
     }
-    return profile;
+#endif
 }
 
+QWebEngineProfile* WebBrowser::sharedProfile()
+{
+    BrowserEngine* engine = browserEngine();
+    return engine ? engine->sharedProfile() : nullptr;
+}
 
-void WebBrowser::ensureView()
+bool WebBrowser::ensureView()
 {
     if (view_)
-        return;
-    view_ = new QWebEngineView(this);
-    view_->setAcceptDrops(false);
-    auto* blocker = new DropBlocker(view_);
-    blocker->watch(view_);
-    auto* page = new QWebEnginePage(sharedProfile(), view_);
-    view_->setPage(page);
-    view_->setGeometry(rect());
-    view_->show();
-
-    connect(view_, &QWebEngineView::loadStarted, this, [this] { loading_ = true; });
-    connect(view_, &QWebEngineView::loadFinished, this, [this](bool ok) {
+        return true;
+    BrowserEngine* engine = browserEngine();
+    if (!engine) {
+        if (!findChild<QLabel*>()) {
+            auto* notice = new QLabel(QStringLiteral("ブラウザーの部品が読み込めなかったため、ページを表示できません。"), this);
+            notice->setAlignment(Qt::AlignCenter);
+            notice->setWordWrap(true);
+            notice->setGeometry(rect());
+            notice->show();
+        }
+        return false;
+    }
+    BrowserViewEvents events;
+    events.loadStarted = [this] { loading_ = true; };
+    events.loadFinished = [this](const QUrl& location, bool ok) {
         loading_ = false;
-        Q_EMIT DocumentComplete(view_ ? outsideUrl(view_->url()) : QUrl(), ok);
-    });
+        Q_EMIT DocumentComplete(location, ok);
+    };
+    view_ = engine->createView(this, std::move(events));
+    return true;
 }
 
 void WebBrowser::Navigate(const QString& pathOrUrl, const QString& defaultEncoding)
 {
-    ensureView();
-    if (!defaultEncoding.isEmpty())
-        view_->page()->settings()->setDefaultTextEncoding(defaultEncoding);
-    QString localPath;
-    const QUrl given(pathOrUrl);
-    // A path that exists is a file even when it looks like an address ("C:/x" has a scheme).
-    if (QFileInfo::exists(pathOrUrl) || given.scheme().isEmpty() || given.scheme().size() == 1)
-        localPath = QDir::cleanPath(QFileInfo(pathOrUrl).absoluteFilePath());
-    else if (given.isLocalFile())
-        localPath = QDir::cleanPath(QFileInfo(given.toLocalFile()).absoluteFilePath());
+    if (!ensureView())
+        return;
     loading_ = true;
-    if (localPath.isEmpty()) {
-        view_->load(given);
-    } else if (defaultEncoding.isEmpty() || !localSchemeRegistered) {
-        view_->load(QUrl::fromLocalFile(localPath));
-    } else {
-        localPageHandler()->setEncoding(localPath, defaultEncoding);
-        view_->load(localPageUrl(localPath));
-    }
+    view_->navigate(pathOrUrl, defaultEncoding);
 }
 
 void WebBrowser::GoBack()
@@ -259,32 +201,35 @@ void WebBrowser::Refresh()
 
 QString WebBrowser::LocationURL() const
 {
-    return view_ ? outsideUrl(view_->url()).toString() : QString();
+    return view_ ? view_->location().toString() : QString();
 }
 
 QString WebBrowser::LocationName() const
 {
-    if (!view_)
-        return QString();
-    // A page without a title is named after its address, which for our own scheme is not the
-    // one the rest of the program knows.
-    const QString title = view_->title();
-    if (title.isEmpty() || title.startsWith(QLatin1String(LocalScheme) + QLatin1Char(':')))
-        return LocationURL();
-    return title;
+    return view_ ? view_->locationName() : QString();
 }
 
 void WebBrowser::RunScript(const QString& script, std::function<void(const QVariant&)> done)
 {
-    ensureView();
+    if (!ensureView())
+        return;
     QPointer<WebBrowser> self(this);
-    view_->page()->runJavaScript(script, QWebEngineScript::ApplicationWorld,
-                                 [self, done = std::move(done)](const QVariant& result) {
-                                     if (!self || self->dying_)
-                                         return;
-                                     done(result);
-                                 });
+    view_->runScript(script, [self, done = std::move(done)](const QVariant& result) {
+        if (!self || self->dying_)
+            return;
+        done(result);
+    });
 }
+
+namespace {
+
+// What the scripts hand back, as text.
+QString resultText(const QVariant& v)
+{
+    return v.isValid() && !v.isNull() ? v.toString() : QString();
+}
+
+} // namespace
 
 void WebBrowser::PageSource(std::function<void(const QString&)> done)
 {
@@ -300,14 +245,15 @@ void WebBrowser::PageText(std::function<void(const QString&)> done)
 
 void WebBrowser::PageLinks(std::function<void(const QStringList&)> done)
 {
+    QPointer<WebBrowser> self(this);
     RunScript(QStringLiteral("Array.prototype.map.call(document.getElementsByTagName('a'), function (a) {"
                              " return a.getAttribute('href') === null ? null : a.href; })"
                              ".filter(function (h) { return h !== null; })"),
-              [done = std::move(done)](const QVariant& v) {
+              [self, done = std::move(done)](const QVariant& v) {
                   QStringList links;
                   const QVariantList list = v.toList();
                   for (const QVariant& item : list)
-                      links << outsideUrlText(item.toString());
+                      links << (self && self->view_ ? self->view_->outsideAddress(item.toString()) : item.toString());
                   done(links);
               });
 }
@@ -316,5 +262,7 @@ void WebBrowser::resizeEvent(QResizeEvent* event)
 {
     QWidget::resizeEvent(event);
     if (view_)
-        view_->setGeometry(rect());
+        view_->widget()->setGeometry(rect());
+    else if (auto* notice = findChild<QLabel*>())
+        notice->setGeometry(rect());
 }

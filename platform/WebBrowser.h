@@ -5,12 +5,14 @@
 #include <QWidget>
 #include <functional>
 
-class QWebEngineView;
+class BrowserView;
 class QWebEngineProfile;
 class QVariant;
 
 // A document's browser, over Qt WebEngine. The engine's view is created when the browser is
-// first used; every browser shares one profile.
+// first used; every browser shares one profile. The engine itself is loaded with the first view
+// (platform/BrowserEngine.h); when it cannot be, the browser says so in its area and shows
+// nothing else.
 class WebBrowser : public QWidget {
     Q_OBJECT
 
@@ -38,6 +40,12 @@ public:
     // reaches done only while this browser is alive.
     void RunScript(const QString& script, std::function<void(const QVariant&)> done);
 
+    // To be called before the application object is made. The engine needs
+    // Qt::AA_ShareOpenGLContexts, with which Qt would load the OpenGL driver at start; this sets
+    // the attribute and leaves the loading to the first browser.
+    static void prepareApplication();
+
+    // Loads the engine when it is not loaded yet; nullptr when it cannot be.
     static QWebEngineProfile* sharedProfile();
 
 Q_SIGNALS:
@@ -47,8 +55,9 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
-    void ensureView();
-    QWebEngineView* view_ = nullptr;
+    // False when the engine could not be loaded.
+    bool ensureView();
+    BrowserView* view_ = nullptr;
     bool loading_ = false;
     bool dying_ = false;
 };

@@ -1,3 +1,4 @@
+#include "platform/WebBrowser.h"
 #include "shell/Startup.h"
 
 #include <QApplication>
@@ -14,7 +15,7 @@ int main(int argc, char** argv)
     // The browser engine's sandbox cannot run for the root user.
     if (geteuid() == 0 && qEnvironmentVariableIsEmpty("QTWEBENGINE_DISABLE_SANDBOX"))
         qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
-    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    WebBrowser::prepareApplication();
     QApplication app(argc, argv);
     setupApplication(app);
     QStringList args = QCoreApplication::arguments();

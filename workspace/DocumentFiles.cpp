@@ -9,6 +9,7 @@
 #include "workspace/Workspace.h"
 
 #include <QDir>
+#include <QFileInfo>
 
 namespace {
 
@@ -43,7 +44,7 @@ bool DocumentFiles::ReadData(const QString& folder, const QString& name)
 {
     const int n = ws.CurDoc();
     const QString full = folder + QLatin1Char('/') + name;
-    const TextReadResult r = readTextFile(full);
+    const Utf8ReadResult r = readTextFileAsUtf8(full);
     if (!r.ok) {
         // What is not a file to edit says so; a file that could not be read gets the old message.
         const bool refused = r.problem == FileProblem::Folder || r.problem == FileProblem::NotRegularFile
@@ -64,12 +65,15 @@ bool DocumentFiles::ReadData(const QString& folder, const QString& name)
     d.Header.clear();
     d.Footer.clear();
     RichEdit* ed = d.HtText;
-    // Doubled carriage returns are cleaned out before the text goes into the editor.
-    const QString text = removeDoubleCr(toCrLf(r.text));
+    // The text goes into the editor as UTF-8, in CR LF form with doubled carriage returns
+    // cleaned out.
+    const QByteArray text = editorForm(r.utf8);
     // When the editor holds exactly what the file says, its page can be made from the file's
     // bytes instead of encoding the text again.
-    lastRead_ = LastRead{&d, full, r.exactRoundTrip && text.constData() == r.text.constData()};
-    ed->SetText(text);
+    const QFileInfo read(full);
+    lastRead_ = LastRead{&d, full, r.exactRoundTrip && text.constData() == r.utf8.constData(), read.size(),
+                         read.lastModified()};
+    ed->SetTextUtf8(text);
     Q_EMIT ws.textLoaded(n);
     // The file is seen in its editor: the document's source is put on show, and the status bar
     // names the file.
@@ -96,8 +100,10 @@ void DocumentFiles::OpenFileSub()
     d.Modified = false;
     ws.showDocumentName(n);
     const bool unchanged = lastRead_.document == &d && lastRead_.sameAsFile
-        && lastRead_.path == d.DataPath + QLatin1Char('/') + d.FileName;
-    if (!unchanged || !ws.writePageFromFile(ws.TempPagePath(n), lastRead_.path))
+        && lastRead_.path == filePathOf(d);
+    if (unchanged)
+        ws.pageFromFileWhenNeeded(n, lastRead_.path, lastRead_.size, lastRead_.modified);
+    else
         ws.writePage(ws.TempPagePath(n), d.HtText->Text(), d.encoding);
     lastRead_ = {};
     Q_EMIT fileOpened(n);

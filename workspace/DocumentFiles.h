@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QDateTime>
 #include <QObject>
 #include <QString>
 #include <functional>
@@ -19,8 +20,9 @@ public:
     // Reads folder/name into the current document. The document changes only when the file was
     // read; a failure is reported and leaves it as it was.
     bool ReadData(const QString& folder, const QString& name);
-    // After a file was read into the current document: its name is remembered, its tab caption
-    // set and its temporary page written.
+    // After a file was read into the current document: its name is remembered and its tab
+    // caption set. Its temporary page is written now when the editor holds other text than the
+    // file; otherwise it is made from the file when it is first needed.
     void OpenFileSub();
     void ChangeDir(const QString& path);
     // Asks whether to save document n first, as closing it does: yes saves it under a name the
@@ -61,7 +63,7 @@ public:
 
 Q_SIGNALS:
     void recentFilesChanged();
-    // A file was read into document n and its page written.
+    // A file was read into document n (its page is written, or made when first needed).
     void fileOpened(int n);
     // The window was initialised to one empty document.
     void cleared();
@@ -74,5 +76,7 @@ private:
         const struct Document* document = nullptr;
         QString path;
         bool sameAsFile = false;
+        qint64 size = -1;
+        QDateTime modified;
     } lastRead_;
 };

@@ -129,6 +129,11 @@ QString removeDoubleCr(const QString& text)
     return out;
 }
 
+QString filePathOf(const Document& d)
+{
+    return d.DataPath + QLatin1Char('/') + d.FileName;
+}
+
 QString GetFullText(const Document& d)
 {
     return d.Header + d.HtText->Text() + d.Footer;

@@ -160,6 +160,13 @@ RichEdit* Workspace::createEditor()
 
 QString Workspace::TempPagePath(int n)
 {
+    const QString path = pagePathOf(n);
+    writeWaitingPage(n, path);
+    return path;
+}
+
+QString Workspace::pagePathOf(int n)
+{
     Document& d = doc(n);
     const QString folder = QFileInfo(d.DataPath.isEmpty() ? m1.programFolder : d.DataPath).absoluteFilePath();
     if (!d.TempPage.isEmpty() && QFileInfo(d.TempPage).absolutePath() == folder)
@@ -171,6 +178,34 @@ QString Workspace::TempPagePath(int n)
     }
     d.TempPage = pages.choosePath(folder, n, usedByOthers);
     return d.TempPage;
+}
+
+void Workspace::pageFromFileWhenNeeded(int n, const QString& file, qint64 size, const QDateTime& modified)
+{
+    waitingPages_.insert(&doc(n), PageSource{file, size, modified});
+}
+
+bool Workspace::writeWaitingPage(int n, const QString& path)
+{
+    const auto waiting = waitingPages_.find(&doc(n));
+    if (waiting == waitingPages_.end())
+        return false;
+    const PageSource source = waiting.value();
+    waitingPages_.erase(waiting);
+    // From the file only while the document is still that file and the file is as it was when
+    // it was read; otherwise from the text, as it would have been written on opening.
+    const Document& d = doc(n);
+    const QFileInfo info(source.file);
+    const bool fileAsRead = source.file == filePathOf(d)
+        && info.size() == source.size && info.lastModified() == source.modified;
+    if (fileAsRead && writePageFromFile(path, source.file))
+        return true;
+    return writePage(path, pageText(d), d.encoding);
+}
+
+QString Workspace::pageText(const Document& d)
+{
+    return d.Header.isEmpty() ? d.HtText->Text() : GetFullText(d);
 }
 
 namespace {
@@ -324,6 +359,7 @@ void Workspace::removeDocument(int n)
     DataPathLeft[static_cast<size_t>(last)] = doc(last).DataPath;
     std::unique_ptr<Document> gone = std::move(docs_[static_cast<size_t>(n)]);
     dirty_.remove(gone.get());
+    waitingPages_.remove(gone.get());
     docs_.erase(docs_.begin() + n);
     // Its two tabs go; the captions of the later ones move along.
     tabs_.Remove(previewTab(n));
@@ -346,6 +382,7 @@ void Workspace::removeAllButFirst()
     for (int i = DocCount() - 1; i >= 1; --i) {
         DataPathLeft[static_cast<size_t>(i)] = doc(i).DataPath;
         dirty_.remove(docs_.back().get());
+        waitingPages_.remove(docs_.back().get());
         docs_.pop_back();
         Q_EMIT documentRemoved(i);
     }
@@ -383,12 +420,19 @@ void Workspace::writeTempPage(int n)
 {
     Document& d = doc(n);
     dirty_.remove(&d);
-    const QString t = d.Header.isEmpty() ? d.HtText->Text() : GetFullText(d);
+    // A stylesheet has no page.
+    const bool stylesheet = vb::Right(vb::Trim(d.FileName), 4) == QStringLiteral(".css");
+    // A page still to be made from its file is made from it, without encoding the text again.
+    if (waitingPages_.contains(&d) && !stylesheet && writeWaitingPage(n, pagePathOf(n))) {
+        lastTempFailure_.clear();
+        return;
+    }
+    const QString t = pageText(d);
     if (vb::Trim(t).isEmpty())
         return;
     if (d.DataPath.isEmpty())
         d.DataPath = m1.programFolder;
-    if (vb::Right(vb::Trim(d.FileName), 4) == QStringLiteral(".css"))
+    if (stylesheet)
         return;
     const QString path = TempPagePath(n);
     QString error;
@@ -416,6 +460,7 @@ void Workspace::HtText_Change(int index)
         return;
     Document& d = doc(index);
     d.Modified = true;
+    waitingPages_.remove(&d);
     // The page follows a while after typing stops, so that a crash loses only the last moments.
     dirty_.insert(&d);
     pageTimer_.start();

@@ -5,6 +5,8 @@
 #include "workspace/Module1.h"
 #include "workspace/TempPages.h"
 
+#include <QDateTime>
+#include <QHash>
 #include <QObject>
 #include <QString>
 #include <QSet>
@@ -87,13 +89,19 @@ public:
     void WriteTemp();
     // Writes document n's temporary page (not for a blank document or a stylesheet).
     void writeTempPage(int n);
-    // The temporary page of document n: chosen when first needed in the document's folder.
+    // The temporary page of document n: chosen when first needed in the document's folder. A page
+    // still waiting to be made from the document's file is written first.
     QString TempPagePath(int n);
     // Writes a page of the program's own: the text followed by CR LF, in the given encoding.
     bool writePage(const QString& path, const QString& text, TextEncoding encoding, QString* error = nullptr);
     // A page whose text is exactly a file's: the file's bytes and a final CR LF. False when it
     // could not be written that way (the caller then writes it from the text).
     bool writePageFromFile(const QString& path, const QString& file);
+    // Document n holds exactly what `file` held when it was read (its size and time of last
+    // change then). Its page is written from the file's bytes when it is first needed: when its
+    // path is asked for or the page is written, unless the text changes before. An unchanged
+    // document needs no page for crash recovery, so opening a file writes none.
+    void pageFromFileWhenNeeded(int n, const QString& file, qint64 size, const QDateTime& modified);
     // The pages this run owns; the shell deletes them at the end of the run.
     TempPages pages;
     // A document was saved at path: a file of the user's, which is never written over or deleted
@@ -136,6 +144,13 @@ private:
     void HtText_Change(int index);
     void HtText_LostFocus(int index);
     void writeDirtyPages();
+    // What a document's page holds: its text, with the hidden header and footer.
+    static QString pageText(const Document& d);
+    // The page name of document n, chosen in its folder when first needed.
+    QString pagePathOf(int n);
+    // Writes document n's page if it is still waiting to be made from its file: from the file
+    // when it is unchanged, else from the text. True when a page was written.
+    bool writeWaitingPage(int n, const QString& path);
 
     TabStrip& tabs_;
     std::vector<std::unique_ptr<Document>> docs_;
@@ -147,4 +162,11 @@ private:
     // Documents typed into since their page was last written, and the delay before it is.
     QSet<const Document*> dirty_;
     QTimer pageTimer_;
+    // Documents whose page is still to be written from the file they were read from.
+    struct PageSource {
+        QString file;
+        qint64 size = -1;
+        QDateTime modified;
+    };
+    QHash<const Document*, PageSource> waitingPages_;
 };

@@ -2,6 +2,7 @@
 
 #include "platform/FileMessages.h"
 #include "platform/TextFile.h"
+#include "workspace/DocumentText.h"
 
 #include <gtest/gtest.h>
 
@@ -160,6 +161,91 @@ TEST(TextFileRead, RoundTripFlag)
                 EXPECT_FALSE(read.text[i].isSurrogate()) << "at " << i;
         }
     }
+}
+
+// Whether a code page 932 file reads back exactly is decided from its bytes and a table of the
+// converter's codes; encoding the text again must always agree. Every code of one and two bytes,
+// alone and between other characters.
+TEST(TextFileRead, ExactnessFromTheBytesAgreesWithEncodingAgain)
+{
+    const auto agree = [](const QByteArray& bytes) {
+        const TextReadResult read = decodeDocument(bytes, TextEncoding::Cp932);
+        const EncodeResult again = encodeText(read.text, TextEncoding::Cp932, false);
+        // The text is the converter's, also where the table decoded it, and so is the UTF-8
+        // that the editor gets.
+        const Utf8ReadResult utf8 = decodeDocumentAsUtf8(bytes);
+        const TextReadResult detected = decodeDocument(bytes);
+        return read.exactRoundTrip == (again.ok && again.bytes == bytes)
+            && read.text == decodeText(bytes, TextEncoding::Cp932) && utf8.encoding == detected.encoding
+            && utf8.exactRoundTrip == detected.exactRoundTrip && utf8.utf8 == detected.text.toUtf8()
+            && utf8.text.isEmpty();
+    };
+    int exact = 0;
+    for (int lead = 0; lead <= 0xFF; ++lead) {
+        const QByteArray single(1, char(lead));
+        ASSERT_TRUE(agree(single)) << std::hex << lead;
+        ASSERT_TRUE(agree("a" + single + "\x82\xA0")) << std::hex << lead;
+        for (int trail = 0x40; trail <= 0xFC; ++trail) {
+            const QByteArray pair = single + char(trail);
+            ASSERT_TRUE(agree(pair)) << std::hex << lead << ' ' << trail;
+            ASSERT_TRUE(agree("<" + pair + "\x82\xA0\r\n")) << std::hex << lead << ' ' << trail;
+            exact += decodeDocument(pair, TextEncoding::Cp932).exactRoundTrip ? 1 : 0;
+        }
+    }
+    // Most pairs are characters of their own: the check does not just say no.
+    EXPECT_GT(exact, 7000);
+}
+
+// The editor's UTF-8 comes straight from the bytes where it can; it must be what decoding to text
+// and converting would give, for every encoding.
+TEST(TextFileRead, Utf8ForTheEditorIsTheDecodedText)
+{
+    const QByteArray cases[] = {
+        QByteArray(),
+        QByteArray("<p>ASCII</p>\r\n"),
+        QByteArray("\x82\xA0\r\n\xB6\xC5\x87\x40\xFA\x5C"),
+        QByteArray("\x87\x90 NEC copy"),
+        QByteArray("cut \x82"),
+        QByteArray("\xE3\x81\x82\xEF\xBB\xBF\n"),
+        QByteArray("\xEF\xBB\xBF\xEF\xBB\xBF\xE3\x81\x82"),
+        QByteArray("\xEF\xBB\xBF\x82\xA0"),
+        raw("\xFF\xFE" "a\0\r\0\n\0" "\x3D\xD8\x00\xDE"),
+        raw("\xFE\xFF" "\0a\xD8\x3D"),
+        raw("a\0b\r\r\n"),
+    };
+    for (const QByteArray& bytes : cases) {
+        SCOPED_TRACE(bytes.toHex().toStdString());
+        const Utf8ReadResult fast = decodeDocumentAsUtf8(bytes);
+        const TextReadResult text = decodeDocument(bytes);
+        EXPECT_TRUE(fast.ok);
+        EXPECT_EQ(fast.encoding, text.encoding);
+        EXPECT_EQ(fast.exactRoundTrip, text.exactRoundTrip);
+        EXPECT_EQ(fast.lineEnds, text.lineEnds);
+        EXPECT_EQ(fast.utf8, text.text.toUtf8());
+    }
+}
+
+TEST(TextFileLineEnds, EditorFormOfBytes)
+{
+    struct Case { QByteArray bytes; QByteArray form; };
+    const Case cases[] = {
+        {"", ""},
+        {"a\r\nb", "a\r\nb"},
+        {"a\nb\n", "a\r\nb\r\n"},
+        {"\n", "\r\n"},
+        {"a\r\r\nb", "a\r\nb"},
+        {"\r\r\r", "\r"},
+        {"a\rb", "a\rb"},
+        {"\xE3\x81\x82\n\r\n", "\xE3\x81\x82\r\n\r\n"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.bytes.toHex().toStdString());
+        EXPECT_EQ(editorForm(c.bytes), c.form);
+        // The same as the text's form.
+        EXPECT_EQ(editorForm(c.bytes), removeDoubleCr(toCrLf(QString::fromUtf8(c.bytes))).toUtf8());
+    }
+    const QByteArray unchanged("<p>\r\n</p>");
+    EXPECT_EQ(editorForm(unchanged).constData(), unchanged.constData()) << "not copied";
 }
 
 // Opening a file puts its text into the editor in CR LF form; saving it unchanged, in the
@@ -335,6 +421,38 @@ TEST(TextFileEncode, CharactersOutsideCodePage932)
         EXPECT_EQ(plain.unencodable, c.ch);
         EXPECT_TRUE(plain.bytes.isEmpty());
     }
+}
+
+// The converter takes a few characters without an error and writes the code of another one
+// (U+F86F, a private-use character, comes out as the code of U+2116): saved, the page would read
+// back with a different character. Such a character is one code page 932 does not hold.
+TEST(TextFileEncode, CharactersWrittenAsAnotherAreNotHeld)
+{
+    const EncodeResult html = encodeText(QStringLiteral("a\uF86Fb\u2116"), TextEncoding::Cp932, true);
+    ASSERT_TRUE(html.ok);
+    EXPECT_EQ(html.bytes, QByteArray("a&#63599;b\x87\x82"));
+    const EncodeResult plain = encodeText(QStringLiteral("a\u2116\uF86Fb"), TextEncoding::Cp932, false);
+    EXPECT_FALSE(plain.ok);
+    EXPECT_EQ(plain.unencodable, QStringLiteral("\uF86F"));
+    EXPECT_TRUE(plain.bytes.isEmpty());
+
+    // Whatever the converter maps one way: every character written reads back as itself, alone
+    // and inside a text.
+    QString accepted;
+    for (char32_t cp = 1; cp <= 0xFFFF; ++cp) {
+        if (QChar::isSurrogate(cp))
+            continue;
+        const QString ch = QChar(char16_t(cp));
+        const EncodeResult one = encodeText(ch, TextEncoding::Cp932, false);
+        if (!one.ok)
+            continue;
+        ASSERT_EQ(decodeText(one.bytes, TextEncoding::Cp932), ch) << "U+" << std::hex << quint32(cp);
+        accepted += ch;
+    }
+    EXPECT_GT(accepted.size(), 7000);
+    const EncodeResult all = encodeText(accepted, TextEncoding::Cp932, false);
+    ASSERT_TRUE(all.ok);
+    EXPECT_EQ(decodeText(all.bytes, TextEncoding::Cp932), accepted);
 }
 
 TEST(TextFileEncode, MixedTextKeepsEverythingElse)

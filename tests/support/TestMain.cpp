@@ -1,3 +1,5 @@
+#include "platform/WebBrowser.h"
+
 #include <QApplication>
 #include <gtest/gtest.h>
 
@@ -17,7 +19,7 @@ int main(int argc, char** argv)
     if (qEnvironmentVariableIsEmpty("QTWEBENGINE_DISABLE_SANDBOX"))
         qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
     ::testing::InitGoogleTest(&argc, argv);
-    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    WebBrowser::prepareApplication();
     QApplication app(argc, argv);
     return RUN_ALL_TESTS();
 }
