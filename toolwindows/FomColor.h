@@ -97,6 +97,10 @@ private:
     void placeBarBelow(QWidget* frame, int height, int width);
     void setWindowSize(int width, int height);
     void showOnly(const QList<QWidget*>& hide, const QList<QWidget*>& show);
+    // The names mode's column in twips: 900, or what the widest name needs in its size.
+    int nameColumnWidth() const;
+    // The names frame for that column, the bottom bar under it and the window around them.
+    void layOutNameFrame(int column);
     // The handlers a swatch array's mouse events run (null for none).
     struct SwatchEvents {
         void (FomColor::*click)(int) = nullptr;

@@ -8,6 +8,7 @@
 #include "platform/VbString.h"
 #include "toolwindows/ColourPalette.h"
 #include "toolwindows/MouseRelay.h"
+#include "toolwindows/TextRoom.h"
 #include "toolwindows/ToolWindowTexts.h"
 #include "workspace/PathHelpers.h"
 #include "workspace/Workspace.h"
@@ -19,6 +20,7 @@
 #include <QMimeData>
 #include <QPushButton>
 #include <QScrollBar>
+#include <algorithm>
 
 namespace {
 
@@ -43,15 +45,52 @@ void FomColor::buildNamesFrame()
     addSwatch(Frame1, Text1, QStringLiteral("Text1"), nameSwatch());
 }
 
+namespace {
+
+// The names of ten characters or fewer in 9 points, longer ones in 8.
+int namePointSize(const QString& name)
+{
+    return name.size() > 10 ? 8 : 9;
+}
+
+} // namespace
+
+int FomColor::nameColumnWidth() const
+{
+    // The first swatch grows by 4 twips once it is filled, and every swatch is that large.
+    int widest = 0;
+    const QLineEdit* first = Text1.first();
+    for (const ColourNameRecord& record : List1) {
+        QFont font = first->font();
+        font.setPointSize(namePointSize(record.name));
+        widest = std::max(widest, lineEditWidthFor(first, record.name, font));
+    }
+    return std::max(900, twips::fromPixels(widest) + 15 - 4);
+}
+
+void FomColor::layOutNameFrame(int column)
+{
+    // Fourteen rows of ten; the frame grows to hold every swatch when the names need wide
+    // columns or the rows step by the grown first swatch.
+    int right = 0;
+    int bottom = 0;
+    for (const QLineEdit* swatch : Text1) {
+        right = std::max(right, swatch->geometry().right() + 1);
+        bottom = std::max(bottom, swatch->geometry().bottom() + 1);
+    }
+    twips::SetGeometry(Frame1, 0, 0, std::max(11 * column - column / 2 - 500, twips::fromPixels(right + 2)),
+                       std::max(14 * 350, twips::fromPixels(bottom + 1)));
+    Frame1->show();
+    twips::SetGeometry(Frame4, twips::Left(Frame1), twips::Top(Frame1) + twips::Height(Frame1), twips::Width(Frame1), 825);
+    setWindowSize(twips::Width(Frame1) + 200, twips::Height(Frame4) + twips::Height(Frame1) + 800);
+}
+
 void FomColor::LoadColorNames()
 {
     ensureLoaded();
     QLineEdit* first = Text1.first();
-    twips::SetGeometry(first, 0, 0, 900, 350);
-    twips::SetGeometry(Frame1, 0, 0, 11 * 900 - 450 - 500, 14 * 350);
-    Frame1->show();
-    twips::SetGeometry(Frame4, twips::Left(Frame1), twips::Top(Frame1) + twips::Height(Frame1), twips::Width(Frame1), 825);
-    setWindowSize(twips::Width(Frame1) + 200, twips::Height(Frame4) + twips::Height(Frame1) + 800);
+    twips::SetGeometry(first, 0, 0, nameColumnWidth(), 350);
+    layOutNameFrame(nameColumnWidth());
     if (Text1.size() != 1)
         return;
 
@@ -63,18 +102,24 @@ void FomColor::LoadColorNames()
     const ColourNamesReadResult read = parseColourNames(*text);
     first->setText(read.heading);
     List1 = read.records;
+    const int column = nameColumnWidth();
+    // The first swatch grows first, so the rows step by its new size; every swatch is as large
+    // as that step, so that none covers its neighbour.
+    if (!List1.isEmpty())
+        twips::SetGeometry(first, 0, 0, column + 4, 353);
+    const int w = twips::Width(first);
+    const int h = twips::Height(first);
     for (int i = 0; i < List1.size(); ++i) {
         QLineEdit* swatch = i == 0 ? first : addSwatch(Frame1, Text1, QStringLiteral("Text1"), nameSwatch());
         const ColourNameRecord& record = List1.at(i);
         swatch->setText(record.name);
         setBackColour(swatch, picker::codeColour(record.hex));
-        // The first swatch grows first, so the rows step by its new size.
-        const int w = twips::Width(first);
-        const int h = twips::Height(first);
-        twips::SetGeometry(swatch, w * (i % 10) + twips::Left(first), h * (i / 10) + twips::Top(first), w + 4, h + 3);
-        setPointSize(swatch, record.name.size() > 10 ? 8 : 9);
+        if (i > 0)
+            twips::SetGeometry(swatch, w * (i % 10) + twips::Left(first), h * (i / 10) + twips::Top(first), w, h);
+        setPointSize(swatch, namePointSize(record.name));
         swatch->setCursorPosition(0);
     }
+    layOutNameFrame(column);
     if (!read.ok)
         ws.dlg.MsgBox(ColourNamesUnreadable);
 }
@@ -124,10 +169,14 @@ void FomColor::buildBasicFrame()
         twips::SetGeometry(Label4[i], 45, top, 660, 240);
         setForeColour(Label4[i], channelColours[i]);
         controls.add(QStringLiteral("Label4"), i, Label4[i]);
+        // A box painted in its channel, like the swatches, and as wide as " 255" needs; its
+        // slider starts where it ends and keeps its right edge.
         Text7[i] = new QLineEdit(QStringLiteral("0"), Frame7);
-        twips::SetGeometry(Text7[i], 720, top, 780, 240);
+        Text7[i]->setFrame(false);
+        const int boxWidth = std::max(780, twips::fromPixels(lineEditWidthFor(Text7[i], QStringLiteral(" 255"), Text7[i]->font())));
+        twips::SetGeometry(Text7[i], 720, top, boxWidth, 240);
         HScroll1[i] = new QScrollBar(Qt::Horizontal, Frame7);
-        twips::SetGeometry(HScroll1[i], 1485, top, 2130, 240);
+        twips::SetGeometry(HScroll1[i], 720 + boxWidth + 15, top, 1485 + 2130 - (720 + boxWidth + 15), 240);
         HScroll1[i]->setRange(0, 255);
         controls.add(QStringLiteral("HScroll1"), i, HScroll1[i]);
         connect(HScroll1[i], &QScrollBar::valueChanged, this, [this, i] { HScroll1_Change(i); });
@@ -136,7 +185,15 @@ void FomColor::buildBasicFrame()
     twips::SetGeometry(Label4[3], 45, 990, 1050, 240);
     controls.add(QStringLiteral("Label4"), 3, Label4[3]);
     Text7[3] = new QLineEdit(Frame7);
-    twips::SetGeometry(Text7[3], 1125, 990, 960, 330);
+    // Room for "#" and six of the widest hexadecimal digit.
+    QChar widestDigit = u'0';
+    for (const QChar digit : QStringLiteral("0123456789ABCDEF")) {
+        if (Text7[3]->fontMetrics().horizontalAdvance(digit) > Text7[3]->fontMetrics().horizontalAdvance(widestDigit))
+            widestDigit = digit;
+    }
+    const QString widestValue = QLatin1Char('#') + QString(6, widestDigit);
+    const int resultWidth = std::max(960, twips::fromPixels(lineEditWidthFor(Text7[3], widestValue, Text7[3]->font())));
+    twips::SetGeometry(Text7[3], 1125, 990, resultWidth, 330);
     for (int i = 0; i < 4; ++i) {
         Text7[i]->setReadOnly(true);
         Text7[i]->setContextMenuPolicy(Qt::NoContextMenu);
@@ -145,7 +202,8 @@ void FomColor::buildBasicFrame()
         MouseRelay::watch(Text7[i])->doubleClick = [this, i] { Text7_DblClick(i); };
     }
     Command6 = new QPushButton(QStringLiteral("Windows指定"), Frame7);
-    twips::SetGeometry(Command6, 2250, 945, 1380, 375);
+    const int commandLeft = std::max(2250, 1125 + resultWidth + 60);
+    twips::SetGeometry(Command6, commandLeft, 945, 2250 + 1380 - commandLeft, 375);
     Command6->setAutoDefault(false);
     connect(Command6, &QPushButton::clicked, this, [this] { Command6_Click(); });
     controls.add(QStringLiteral("Command6"), Command6);
