@@ -10,11 +10,8 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QFont>
-#include <QLibraryInfo>
-#include <QLocale>
 #include <QStandardPaths>
 #include <QTemporaryFile>
-#include <QTranslator>
 
 Application::~Application()
 {
@@ -68,13 +65,10 @@ QString resolveProgramFolder(const QString& executableFolder)
     return folder;
 }
 
-void setupApplication(QApplication& app)
+void setupApplication(QApplication&)
 {
     QApplication::setApplicationName(QStringLiteral("pelmor"));
-    auto* qtTranslator = new QTranslator(&app);
-    if (qtTranslator->load(QLocale(QLocale::Japanese), QStringLiteral("qtbase"), QStringLiteral("_"),
-                           QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QApplication::installTranslator(qtTranslator);
+    useJapaneseStandardDialogs();
     // The settings name the fonts of the old system; show them with the Japanese fonts at hand.
     QFont::insertSubstitutions(QStringLiteral("ＭＳ ゴシック"), {QStringLiteral("IPAGothic"), QStringLiteral("Noto Sans Mono CJK JP")});
     QFont::insertSubstitutions(QStringLiteral("ＭＳ 明朝"), {QStringLiteral("IPAMincho"), QStringLiteral("Noto Serif CJK JP")});
