@@ -19,6 +19,7 @@
 #include <QLineEdit>
 #include <QMimeData>
 #include <QPushButton>
+#include <QScreen>
 #include <QScrollBar>
 #include <algorithm>
 
@@ -45,15 +46,25 @@ void FomColor::buildNamesFrame()
     addSwatch(Frame1, Text1, QStringLiteral("Text1"), nameSwatch());
 }
 
-namespace {
-
-// The names of ten characters or fewer in 9 points, longer ones in 8.
-int namePointSize(const QString& name)
+int FomColor::namePointSize(const QString& name) const
 {
-    return name.size() > 10 ? 8 : 9;
+    return name.size() > 10 ? longNamePoints_ : 9;
 }
 
-} // namespace
+int FomColor::nameFrameWidth(int column)
+{
+    // Eleven columns less a half less 500, or what holds the ten columns of swatches.
+    return std::max(11 * column - column / 2 - 500, 10 * (column + 4) + 50);
+}
+
+bool FomColor::namesFitScreen(int column) const
+{
+    const QScreen* s = screen();
+    if (!s)
+        return true;
+    const int frame = frameGeometry().width() - width();
+    return twips::toPixels(nameFrameWidth(column) + 200) + frame <= s->availableGeometry().width();
+}
 
 int FomColor::nameColumnWidth() const
 {
@@ -78,7 +89,7 @@ void FomColor::layOutNameFrame(int column)
         right = std::max(right, swatch->geometry().right() + 1);
         bottom = std::max(bottom, swatch->geometry().bottom() + 1);
     }
-    twips::SetGeometry(Frame1, 0, 0, std::max(11 * column - column / 2 - 500, twips::fromPixels(right + 2)),
+    twips::SetGeometry(Frame1, 0, 0, std::max(nameFrameWidth(column), twips::fromPixels(right + 2)),
                        std::max(14 * 350, twips::fromPixels(bottom + 1)));
     Frame1->show();
     twips::SetGeometry(Frame4, twips::Left(Frame1), twips::Top(Frame1) + twips::Height(Frame1), twips::Width(Frame1), 825);
@@ -102,6 +113,11 @@ void FomColor::LoadColorNames()
     const ColourNamesReadResult read = parseColourNames(*text);
     first->setText(read.heading);
     List1 = read.records;
+    // The names longer than ten characters in 8 points, or smaller, down to 6, while the window
+    // that holds them whole would be wider than the screen.
+    longNamePoints_ = 8;
+    while (longNamePoints_ > 6 && !namesFitScreen(nameColumnWidth()))
+        --longNamePoints_;
     const int column = nameColumnWidth();
     // The first swatch grows first, so the rows step by its new size; every swatch is as large
     // as that step, so that none covers its neighbour.

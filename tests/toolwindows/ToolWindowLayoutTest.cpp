@@ -10,6 +10,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QScrollBar>
 #include <QStyle>
 #include <QStyleOptionFrame>
@@ -144,6 +145,7 @@ TEST_F(ToolWindowLayout, EveryNameAndValueIsWholeInItsBoxAndNoBoxCoversItsNeighb
     picker.Option1_Click();
     const auto* names = picker.controls.get<QWidget>(QStringLiteral("Frame1"));
     EXPECT_TRUE(picker.rect().contains(inWindow(names, &picker)));
+    EXPECT_TRUE(picker.screen()->availableGeometry().contains(picker.frameGeometry())) << "the wider window stays on the screen";
     const std::vector<int> swatches = picker.controls.indexes(QStringLiteral("Text1"));
     ASSERT_GT(swatches.size(), 100u);
     for (int i : swatches) {
