@@ -16,7 +16,9 @@
 #include <QPushButton>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QScreen>
 #include <QStringList>
+#include <QTimer>
 #include <QTranslator>
 #include <QTreeView>
 #include <algorithm>
@@ -198,6 +200,16 @@ void prepareFileDialog(QFileDialog& dialog, const QString& startPath)
         widenColumn(view, JapaneseFileDetails::Size, japanese.formattedDataSize(1023LL * 1024 * 1024, 1, QLocale::DataSizeTraditionalFormat));
         widenColumn(view, JapaneseFileDetails::Kind, QStringLiteral("フォルダー HTML 文書"));
         widenColumn(view, JapaneseFileDetails::Modified, japanese.toString(QDateTime(QDate(2000, 12, 31), QTime(23, 59)), QLocale::ShortFormat));
+        // Once shown, the dialog widens, within its screen, until the list shows every column.
+        QTimer::singleShot(0, &dialog, [&dialog, view] {
+            const int missing = view->header()->length() - view->viewport()->width();
+            if (missing <= 0)
+                return;
+            int width = dialog.width() + missing + 4;
+            if (const QScreen* screen = dialog.screen())
+                width = std::min(width, screen->availableGeometry().width());
+            dialog.resize(width, dialog.height());
+        });
     }
 }
 

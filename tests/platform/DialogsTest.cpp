@@ -76,6 +76,9 @@ TEST(QtFileDialogs, TheOpenDialogSpeaksJapaneseWithItsSizesKindsAndDatesWhole)
         }
         if (pageRow < 0 || folderRow < 0 || cell(model, root, pageRow, 3).isEmpty() || cell(model, root, folderRow, 2).isEmpty())
             return;
+        // The list shows every column once the dialog has widened.
+        if (view->header()->length() > view->viewport()->width())
+            return;
         shown.found = true;
         shown.cancel = dialog->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Cancel)->text();
         for (int c = 0; c < 4; ++c)
