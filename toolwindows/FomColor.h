@@ -97,15 +97,6 @@ private:
     void placeBarBelow(QWidget* frame, int height, int width);
     void setWindowSize(int width, int height);
     void showOnly(const QList<QWidget*>& hide, const QList<QWidget*>& show);
-    // The names mode's column in twips: 900, or what the widest name needs in its size.
-    int nameColumnWidth() const;
-    // The point size of a colour name: 9 up to ten characters, longNamePoints_ above.
-    int namePointSize(const QString& name) const;
-    static int nameFrameWidth(int column);
-    // The window of the names mode with this column fits the screen's width.
-    bool namesFitScreen(int column) const;
-    // The names frame for that column, the bottom bar under it and the window around them.
-    void layOutNameFrame(int column);
     // The handlers a swatch array's mouse events run (null for none).
     struct SwatchEvents {
         void (FomColor::*click)(int) = nullptr;
@@ -157,6 +148,7 @@ private:
     QGroupBox* Frame1 = nullptr;
     QList<QLineEdit*> Text1;
     QList<ColourNameRecord> List1;
+    // The point size of the colour names longer than ten characters.
     int longNamePoints_ = 8;
 
     // Basic colours.
