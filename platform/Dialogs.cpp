@@ -1,19 +1,53 @@
 #include "platform/Dialogs.h"
 
+#include <QCoreApplication>
+#include <QDateTime>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QFileSystemModel>
 #include <QFontDialog>
 #include <QColorDialog>
+#include <QHeaderView>
+#include <QIdentityProxyModel>
 #include <QInputDialog>
+#include <QLibraryInfo>
+#include <QLocale>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QScreen>
 #include <QStringList>
+#include <QTimer>
+#include <QTranslator>
+#include <QTreeView>
+#include <algorithm>
 
 QString applicationTitle()
 {
     return QStringLiteral("Pelmor");
+}
+
+QLocale dialogLocale()
+{
+    return QLocale(QLocale::Japanese, QLocale::Japan);
+}
+
+bool useJapaneseStandardDialogs()
+{
+    static QTranslator* installed = nullptr;
+    QLocale::setDefault(dialogLocale());
+    if (installed)
+        return true;
+    auto* translator = new QTranslator(QCoreApplication::instance());
+    if (!translator->load(dialogLocale(), QStringLiteral("qtbase"), QStringLiteral("_"),
+                          QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        delete translator;
+        return false;
+    }
+    QCoreApplication::installTranslator(translator);
+    installed = translator;
+    return true;
 }
 
 QString qtFilterFromOld(const QString& oldFilter)
@@ -116,24 +150,107 @@ QString startPath(const FileDialogRequest& request)
 
 } // namespace
 
+namespace {
+
+// The file list of Qt's own file dialog with its sizes, kinds and dates in Japanese: the model
+// behind it writes them in the system's locale, and Qt's Japanese translations have no word for
+// a folder.
+class JapaneseFileDetails : public QIdentityProxyModel {
+public:
+    using QIdentityProxyModel::QIdentityProxyModel;
+
+    enum Column { Name, Size, Kind, Modified };
+
+    QVariant data(const QModelIndex& index, int role) const override
+    {
+        if (role != Qt::DisplayRole || index.column() == Name)
+            return QIdentityProxyModel::data(index, role);
+        const auto* files = qobject_cast<const QFileSystemModel*>(sourceModel());
+        if (!files)
+            return QIdentityProxyModel::data(index, role);
+        const QFileInfo info = files->fileInfo(mapToSource(index));
+        switch (index.column()) {
+        case Size:
+            return info.isDir() ? QString() : dialogLocale().formattedDataSize(info.size(), 1, QLocale::DataSizeTraditionalFormat);
+        case Kind:
+            if (info.isDir())
+                return QStringLiteral("フォルダー");
+            return QIdentityProxyModel::data(index, role);
+        case Modified:
+            return dialogLocale().toString(info.lastModified(), QLocale::ShortFormat);
+        default:
+            return QIdentityProxyModel::data(index, role);
+        }
+    }
+};
+
+// Wide enough for a header or a sample entry, whichever is wider, and never narrower than now.
+void widenColumn(QTreeView* view, int column, const QString& sample)
+{
+    QHeaderView* header = view->header();
+    const QString title = view->model()->headerData(column, Qt::Horizontal).toString();
+    // Room for the sort arrow beside a title and the margins of an entry.
+    const int wanted = std::max(header->fontMetrics().horizontalAdvance(title) + 24, view->fontMetrics().horizontalAdvance(sample) + 16);
+    header->resizeSection(column, std::max(header->sectionSize(column), wanted));
+}
+
+// Qt's own file dialog, in Japanese throughout; a native dialog speaks the desktop's language.
+void prepareFileDialog(QFileDialog& dialog, const QString& startPath)
+{
+    dialog.setLocale(dialogLocale());
+    const QFileInfo start(startPath);
+    if (!startPath.isEmpty() && !start.isDir()) {
+        dialog.setDirectory(start.absolutePath());
+        dialog.selectFile(start.fileName());
+    } else if (!startPath.isEmpty()) {
+        dialog.setDirectory(startPath);
+    }
+    dialog.setProxyModel(new JapaneseFileDetails(&dialog));
+    if (auto* view = dialog.findChild<QTreeView*>(QStringLiteral("treeView"))) {
+        const QLocale japanese = dialogLocale();
+        widenColumn(view, JapaneseFileDetails::Size, japanese.formattedDataSize(1023LL * 1024 * 1024, 1, QLocale::DataSizeTraditionalFormat));
+        widenColumn(view, JapaneseFileDetails::Kind, QStringLiteral("フォルダー HTML 文書"));
+        widenColumn(view, JapaneseFileDetails::Modified, japanese.toString(QDateTime(QDate(2000, 12, 31), QTime(23, 59)), QLocale::ShortFormat));
+        // Once shown, the dialog widens, within its screen, until the list shows every column.
+        QTimer::singleShot(0, &dialog, [&dialog, view] {
+            const int missing = view->header()->length() - view->viewport()->width();
+            if (missing <= 0)
+                return;
+            int width = dialog.width() + missing + 4;
+            if (const QScreen* screen = dialog.screen())
+                width = std::min(width, screen->availableGeometry().width());
+            dialog.resize(width, dialog.height());
+        });
+    }
+}
+
+std::optional<QString> chosenFile(QFileDialog& dialog)
+{
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty() || dialog.selectedFiles().first().isEmpty())
+        return std::nullopt;
+    return dialog.selectedFiles().first();
+}
+
+} // namespace
+
 std::optional<QString> QtDialogs::ShowOpen(const FileDialogRequest& request)
 {
-    const QString path = QFileDialog::getOpenFileName(parent_, request.title, startPath(request),
-                                                      qtFilterFromOld(request.filter));
-    if (path.isEmpty())
-        return std::nullopt;
-    return path;
+    QFileDialog dialog(parent_, request.title, QString(), qtFilterFromOld(request.filter));
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    prepareFileDialog(dialog, startPath(request));
+    return chosenFile(dialog);
 }
 
 std::optional<QString> QtDialogs::ShowSave(const FileDialogRequest& request)
 {
     // The caller asks its own overwrite question.
-    const QString path = QFileDialog::getSaveFileName(parent_, request.title, startPath(request),
-                                                      qtFilterFromOld(request.filter), nullptr,
-                                                      QFileDialog::DontConfirmOverwrite);
-    if (path.isEmpty())
-        return std::nullopt;
-    return path;
+    QFileDialog dialog(parent_, request.title, QString(), qtFilterFromOld(request.filter));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setOption(QFileDialog::DontConfirmOverwrite);
+    prepareFileDialog(dialog, startPath(request));
+    return chosenFile(dialog);
 }
 
 std::optional<FontChoice> QtDialogs::ShowFont(const FontChoice& initial, bool fixedPitchOnly)

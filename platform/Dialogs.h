@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QColor>
+#include <QLocale>
 #include <QString>
 #include <optional>
 
@@ -36,6 +37,12 @@ struct PrinterRequest {
 
 // The title that message boxes show when the caller gives none.
 QString applicationTitle();
+
+// Japan's Japanese, the locale the standard dialogs write sizes, dates and numbers in.
+QLocale dialogLocale();
+// Makes that the default locale and installs Qt's own Japanese translations (qtbase_ja), once
+// per run; false when the translations cannot be read.
+bool useJapaneseStandardDialogs();
 
 class Dialogs {
 public:

@@ -6,6 +6,8 @@
 #include "platform/Twips.h"
 #include "platform/VbString.h"
 #include "platform/WebBrowser.h"
+#include "shell/WindowPlacement.h"
+#include "workspace/PanelFitting.h"
 #include "workspace/PathHelpers.h"
 
 #include <QApplication>
@@ -13,9 +15,12 @@
 #include <QDir>
 #include <QFile>
 #include <QKeyEvent>
+#include <QGroupBox>
 #include <QLabel>
+#include <QLayout>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QScreen>
 #include <QStatusBar>
 #include <QToolBar>
 
@@ -141,10 +146,7 @@ void fomPelmor::Form_Load()
 {
     m1.ini.ReadIni(m1.iniPath());
     const Settings& settings = m1.settings;
-    twips::SetWindowGeometry(this, static_cast<int>(settings.get(setting::MainLeft)),
-                             static_cast<int>(settings.get(setting::MainTop)),
-                             static_cast<int>(settings.get(setting::MainWidth)),
-                             static_cast<int>(settings.get(setting::MainHeight)));
+    placeWindow();
     help.HelpInBrowserWindow.load();
     files.loadRecentFiles();
     controls.get<QLineEdit>(QStringLiteral("Text"), 45)->setText(settings.get(setting::Indent));
@@ -160,6 +162,60 @@ void fomPelmor::Form_Load()
     ws.InitFirstTab();
     if (colour.CheckedScheme() == 4)
         fonts.Mefont1_Click(4);
+}
+
+void fomPelmor::placeWindow()
+{
+    const Settings& settings = m1.settings;
+    const int left = static_cast<int>(settings.get(setting::MainLeft));
+    const int top = static_cast<int>(settings.get(setting::MainTop));
+    const int width = static_cast<int>(settings.get(setting::MainWidth));
+    const int height = static_cast<int>(settings.get(setting::MainHeight));
+    twips::SetWindowGeometry(this, left, top, width, height);
+    const bool leftStored = settings.stored(setting::MainLeft);
+    const bool topStored = settings.stored(setting::MainTop);
+    const bool widthStored = settings.stored(setting::MainWidth);
+    const bool heightStored = settings.stored(setting::MainHeight);
+    if (leftStored && topStored && widthStored && heightStored)
+        return;
+    MainWindowPlacement placement;
+    if (leftStored)
+        placement.left = pos().x();
+    if (topStored)
+        placement.top = pos().y();
+    if (widthStored)
+        placement.width = size().width();
+    if (heightStored)
+        placement.height = size().height();
+    placement.designed = size();
+    placement.needed = sizeShowingAll();
+    if (QScreen* s = screen())
+        placement.available = s->availableGeometry();
+    const QRect g = mainWindowGeometry(placement);
+    // What was stored stays exactly as it was stored.
+    twips::SetWindowGeometry(this, leftStored ? left : twips::fromPixels(g.x()), topStored ? top : twips::fromPixels(g.y()),
+                             widthStored ? width : twips::fromPixels(g.width()), heightStored ? height : twips::fromPixels(g.height()));
+}
+
+QSize fomPelmor::sizeShowingAll()
+{
+    // The window as it is now, laid out, tells how much room lies around the editor area.
+    if (layout())
+        layout()->activate();
+    LayoutMain();
+    const QRect area = panels.fitting().area();
+    const int rightOfArea = central_->width() - (area.x() + area.width());
+    const int belowArea = central_->height() - (area.y() + area.height());
+    int width = Toolbar->sizeHint().width();
+    int height = 0;
+    for (const QGroupBox* panel : panels.panelsOverEditors()) {
+        const QRect r = panel->geometry();
+        if (r.isEmpty())
+            continue;
+        width = std::max(width, std::max(r.x(), area.x()) + r.width() + rightOfArea);
+        height = std::max(height, std::max(r.y(), area.y()) + r.height() + belowArea);
+    }
+    return QSize(width, height) + (size() - central_->size());
 }
 
 void fomPelmor::LayoutMain()

@@ -140,6 +140,10 @@ protected:
 
 private:
     void createMenus();
+    // The stored placement; without one, a window that shows the toolbar and every panel whole.
+    void placeWindow();
+    // The size at which the whole toolbar and every panel, where it opens, fit in the window.
+    QSize sizeShowingAll();
     bool Form_KeyDown(int key, Qt::KeyboardModifiers modifiers);
 
     bool layoutBusy_ = false;

@@ -11,11 +11,8 @@
 #include <QFileInfo>
 #include <QFont>
 #include <QIcon>
-#include <QLibraryInfo>
-#include <QLocale>
 #include <QStandardPaths>
 #include <QTemporaryFile>
-#include <QTranslator>
 
 Application::~Application()
 {
@@ -56,16 +53,13 @@ QIcon applicationIcon()
     return QIcon(QStringLiteral(":/icons/pelmor.svg"));
 }
 
-void setupApplication(QApplication& app)
+void setupApplication(QApplication&)
 {
     QApplication::setApplicationName(QStringLiteral("pelmor"));
     // Every window shows the program's icon; the desktop finds the entry of that name.
     QApplication::setWindowIcon(applicationIcon());
     QGuiApplication::setDesktopFileName(QStringLiteral("pelmor"));
-    auto* qtTranslator = new QTranslator(&app);
-    if (qtTranslator->load(QLocale(QLocale::Japanese), QStringLiteral("qtbase"), QStringLiteral("_"),
-                           QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QApplication::installTranslator(qtTranslator);
+    useJapaneseStandardDialogs();
     // The settings name the fonts of the old system; show them with the Japanese fonts at hand.
     QFont::insertSubstitutions(QStringLiteral("ＭＳ ゴシック"), {QStringLiteral("IPAGothic"), QStringLiteral("Noto Sans Mono CJK JP")});
     QFont::insertSubstitutions(QStringLiteral("ＭＳ 明朝"), {QStringLiteral("IPAMincho"), QStringLiteral("Noto Serif CJK JP")});

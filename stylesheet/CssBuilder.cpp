@@ -26,6 +26,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalBlocker>
+#include <QStyle>
+#include <algorithm>
 
 namespace {
 
@@ -51,6 +53,21 @@ QLabel* caption(QWidget* parent, const QString& text, int left, int top, int wid
     auto* label = new QLabel(text, parent);
     twips::SetGeometry(label, left, top, width, 285);
     return label;
+}
+
+// The width in twips at which a list shows each of the entries whole beside its scroll bar.
+int widthShowingWhole(const QListWidget* list, const QStringList& entries)
+{
+    const QFontMetrics metrics(list->font());
+    int widest = 0;
+    for (const QString& entry : entries)
+        widest = std::max(widest, metrics.horizontalAdvance(entry));
+    const QStyle* style = list->style();
+    const int itemMargins = 2 * (style->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, list) + 1);
+    const int frame = 2 * list->frameWidth();
+    const int bar = style->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, list);
+    // A pixel of slack on each side, for rounding to twips.
+    return twips::fromPixels(widest + itemMargins + frame + bar + 2);
 }
 
 } // namespace
@@ -81,8 +98,8 @@ void CssBuilder::build(PanelKit& panels)
     placed(panels.addCmdButton(frame_, 124, QStringLiteral("×")), 8395, 180, 330, 285);
 
     caption(frame_, QStringLiteral("項目"), 100, 550, 2000);
-    caption(frame_, QStringLiteral("プロパティ"), 2200, 550, 2000);
-    caption(frame_, QStringLiteral("値（ダブルクリックで入力）"), 4300, 550, 4350);
+    propertiesCaption_ = caption(frame_, QStringLiteral("プロパティ"), 2200, 550, 2000);
+    valuesCaption_ = caption(frame_, QStringLiteral("値（ダブルクリックで入力）"), 4300, 550, 4350);
     categories_ = placed(panels.add<QListWidget>(frame_, QStringLiteral("List3"), 8), 100, 850, 2000, 2300);
     properties_ = placed(panels.add<QListWidget>(frame_, QStringLiteral("List3"), 6), 2200, 850, 2000, 2300);
     values_ = placed(panels.add<QListWidget>(frame_, QStringLiteral("List3"), 7), 4300, 850, 4350, 2300);
@@ -258,11 +275,33 @@ void CssBuilder::ShowCssBuilder()
     if (const std::optional<CssDictionary> dictionary = readDictionary()) {
         const QSignalBlocker quiet(categories_);
         categories_->addItems(dictionary->categoryNames());
+        fitLists(*dictionary);
     }
     const QSignalBlocker quiet(elements_);
     elements_->clear();
     elements_->addItems(css::builderElements());
     elements_->setCurrentIndex(-1);
+}
+
+void CssBuilder::fitLists(const CssDictionary& dictionary)
+{
+    // The lists keep their places in twips unless the font needs more room: then the category
+    // and property lists widen, each pushing the lists right of it, and the value list, whose
+    // right edge stays, narrows.
+    constexpr int Gap = 100;
+    constexpr int ValuesRight = 4300 + 4350;
+    QStringList properties;
+    for (const QString& category : dictionary.categoryNames())
+        properties += dictionary.propertyNames(category);
+    const int categoriesWidth = std::max(2000, widthShowingWhole(categories_, dictionary.categoryNames()));
+    const int propertiesWidth = std::max(2000, widthShowingWhole(properties_, properties));
+    twips::SetGeometry(categories_, 100, 850, categoriesWidth, 2300);
+    const int propertiesLeft = 100 + categoriesWidth + Gap;
+    twips::SetGeometry(properties_, propertiesLeft, 850, propertiesWidth, 2300);
+    twips::SetGeometry(propertiesCaption_, propertiesLeft, 550, propertiesWidth, 285);
+    const int valuesLeft = propertiesLeft + propertiesWidth + Gap;
+    twips::SetGeometry(values_, valuesLeft, 850, ValuesRight - valuesLeft, 2300);
+    twips::SetGeometry(valuesCaption_, valuesLeft, 550, ValuesRight - valuesLeft, 285);
 }
 
 void CssBuilder::List3_Click(int index)

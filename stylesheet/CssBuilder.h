@@ -59,6 +59,8 @@ private:
     void wireButtons(Dispatcher& dispatcher);
     void followTabs();
     std::optional<CssDictionary> readDictionary();
+    // Widens the category and property lists where the font needs more room than their twips.
+    void fitLists(const CssDictionary& dictionary);
     void categoryChosen();
     void propertyChosen();
     void fontChosen();
@@ -76,6 +78,8 @@ private:
     QListWidget* categories_ = nullptr;     // List3(8)
     QListWidget* properties_ = nullptr;     // List3(6)
     QListWidget* values_ = nullptr;         // List3(7)
+    QLabel* propertiesCaption_ = nullptr;
+    QLabel* valuesCaption_ = nullptr;
     QListWidget* fonts_ = nullptr;          // List3(9)
     QPlainTextEdit* description_ = nullptr; // Text(42)
     QPlainTextEdit* example_ = nullptr;     // Text(43)

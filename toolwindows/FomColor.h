@@ -148,6 +148,8 @@ private:
     QGroupBox* Frame1 = nullptr;
     QList<QLineEdit*> Text1;
     QList<ColourNameRecord> List1;
+    // The point size of the colour names longer than ten characters.
+    int longNamePoints_ = 8;
 
     // Basic colours.
     QGroupBox* Frame6 = nullptr;

@@ -8,6 +8,7 @@
 #include "platform/VbString.h"
 #include "toolwindows/ColourPalette.h"
 #include "toolwindows/MouseRelay.h"
+#include "toolwindows/TextRoom.h"
 #include "toolwindows/ToolWindowTexts.h"
 #include "workspace/PathHelpers.h"
 #include "workspace/Workspace.h"
@@ -18,7 +19,9 @@
 #include <QLineEdit>
 #include <QMimeData>
 #include <QPushButton>
+#include <QScreen>
 #include <QScrollBar>
+#include <algorithm>
 
 namespace {
 
@@ -43,15 +46,66 @@ void FomColor::buildNamesFrame()
     addSwatch(Frame1, Text1, QStringLiteral("Text1"), nameSwatch());
 }
 
+namespace {
+
+// The names of ten characters or fewer in 9 points, longer ones in `longPoints`.
+int namePointSize(const QString& name, int longPoints)
+{
+    return name.size() > 10 ? longPoints : 9;
+}
+
+// The names mode's column in twips: 900, or what the widest name needs in its size; the first
+// swatch grows by 4 twips once it is filled, and every swatch is that large.
+int nameColumnWidth(const QLineEdit* swatch, const QList<ColourNameRecord>& records, int longPoints)
+{
+    int widest = 0;
+    for (const ColourNameRecord& record : records) {
+        QFont font = swatch->font();
+        font.setPointSize(namePointSize(record.name, longPoints));
+        widest = std::max(widest, lineEditWidthFor(swatch, record.name, font));
+    }
+    return std::max(900, twips::fromPixels(widest) + 15 - 4);
+}
+
+// The names frame: eleven columns less a half less 500, or what holds the ten columns of
+// swatches; fourteen rows, or what holds the rows as they step by the grown first swatch.
+QSize nameFrameSize(int column, int rowHeight, int count)
+{
+    const int step = column + 4;
+    const int rows = std::max(1, (count + 9) / 10);
+    // In pixels as the swatches are placed, with a pixel to spare.
+    const int right = twips::toPixels(9 * step) + twips::toPixels(step) + 2;
+    const int bottom = twips::toPixels((rows - 1) * rowHeight) + twips::toPixels(rowHeight) + 1;
+    return QSize(std::max({11 * column - column / 2 - 500, 10 * step + 50, twips::fromPixels(right)}),
+                 std::max(14 * 350, twips::fromPixels(bottom)));
+}
+
+// The names mode's window with that frame fits the screen's width.
+bool namesFitScreen(const QWidget* window, int frameWidth)
+{
+    const QScreen* s = window->screen();
+    if (!s)
+        return true;
+    const int frame = window->frameGeometry().width() - window->width();
+    return twips::toPixels(frameWidth + 200) + frame <= s->availableGeometry().width();
+}
+
+} // namespace
+
 void FomColor::LoadColorNames()
 {
     ensureLoaded();
     QLineEdit* first = Text1.first();
-    twips::SetGeometry(first, 0, 0, 900, 350);
-    twips::SetGeometry(Frame1, 0, 0, 11 * 900 - 450 - 500, 14 * 350);
-    Frame1->show();
-    twips::SetGeometry(Frame4, twips::Left(Frame1), twips::Top(Frame1) + twips::Height(Frame1), twips::Width(Frame1), 825);
-    setWindowSize(twips::Width(Frame1) + 200, twips::Height(Frame4) + twips::Height(Frame1) + 800);
+    // The frame, the bottom bar under it and the window around them.
+    const auto layOut = [this](const QSize& frame) {
+        twips::SetGeometry(Frame1, 0, 0, frame.width(), frame.height());
+        Frame1->show();
+        twips::SetGeometry(Frame4, twips::Left(Frame1), twips::Top(Frame1) + twips::Height(Frame1), twips::Width(Frame1), 825);
+        setWindowSize(twips::Width(Frame1) + 200, twips::Height(Frame4) + twips::Height(Frame1) + 800);
+    };
+    const int shownColumn = nameColumnWidth(first, List1, longNamePoints_);
+    twips::SetGeometry(first, 0, 0, shownColumn, 350);
+    layOut(nameFrameSize(shownColumn, List1.isEmpty() ? 350 : 353, int(List1.size())));
     if (Text1.size() != 1)
         return;
 
@@ -63,18 +117,31 @@ void FomColor::LoadColorNames()
     const ColourNamesReadResult read = parseColourNames(*text);
     first->setText(read.heading);
     List1 = read.records;
+    // The names longer than ten characters in 8 points, or smaller, down to 6, while the window
+    // that holds them whole would be wider than the screen.
+    const int count = int(List1.size());
+    longNamePoints_ = 8;
+    while (longNamePoints_ > 6
+           && !namesFitScreen(this, nameFrameSize(nameColumnWidth(first, List1, longNamePoints_), 353, count).width()))
+        --longNamePoints_;
+    const int column = nameColumnWidth(first, List1, longNamePoints_);
+    // The first swatch grows first, so the rows step by its new size; every swatch is as large
+    // as that step, so that none covers its neighbour.
+    if (!List1.isEmpty())
+        twips::SetGeometry(first, 0, 0, column + 4, 353);
+    const int w = twips::Width(first);
+    const int h = twips::Height(first);
     for (int i = 0; i < List1.size(); ++i) {
         QLineEdit* swatch = i == 0 ? first : addSwatch(Frame1, Text1, QStringLiteral("Text1"), nameSwatch());
         const ColourNameRecord& record = List1.at(i);
         swatch->setText(record.name);
         setBackColour(swatch, picker::codeColour(record.hex));
-        // The first swatch grows first, so the rows step by its new size.
-        const int w = twips::Width(first);
-        const int h = twips::Height(first);
-        twips::SetGeometry(swatch, w * (i % 10) + twips::Left(first), h * (i / 10) + twips::Top(first), w + 4, h + 3);
-        setPointSize(swatch, record.name.size() > 10 ? 8 : 9);
+        if (i > 0)
+            twips::SetGeometry(swatch, w * (i % 10) + twips::Left(first), h * (i / 10) + twips::Top(first), w, h);
+        setPointSize(swatch, namePointSize(record.name, longNamePoints_));
         swatch->setCursorPosition(0);
     }
+    layOut(nameFrameSize(column, h, count));
     if (!read.ok)
         ws.dlg.MsgBox(ColourNamesUnreadable);
 }
@@ -124,10 +191,15 @@ void FomColor::buildBasicFrame()
         twips::SetGeometry(Label4[i], 45, top, 660, 240);
         setForeColour(Label4[i], channelColours[i]);
         controls.add(QStringLiteral("Label4"), i, Label4[i]);
-        Text7[i] = new QLineEdit(QStringLiteral("0"), Frame7);
-        twips::SetGeometry(Text7[i], 720, top, 780, 240);
+        // A box painted in its channel, like the swatches, and as wide as " 255" needs; its
+        // slider starts where it ends and keeps its right edge.
+        auto* channel = new QLineEdit(QStringLiteral("0"), Frame7);
+        Text7[i] = channel;
+        channel->setFrame(false);
+        const int boxWidth = std::max(780, twips::fromPixels(lineEditWidthFor(channel, QStringLiteral(" 255"), channel->font())));
+        twips::SetGeometry(channel, 720, top, boxWidth, 240);
         HScroll1[i] = new QScrollBar(Qt::Horizontal, Frame7);
-        twips::SetGeometry(HScroll1[i], 1485, top, 2130, 240);
+        twips::SetGeometry(HScroll1[i], 720 + boxWidth + 15, top, 1485 + 2130 - (720 + boxWidth + 15), 240);
         HScroll1[i]->setRange(0, 255);
         controls.add(QStringLiteral("HScroll1"), i, HScroll1[i]);
         connect(HScroll1[i], &QScrollBar::valueChanged, this, [this, i] { HScroll1_Change(i); });
@@ -135,8 +207,17 @@ void FomColor::buildBasicFrame()
     Label4[3] = new QLabel(QStringLiteral("合成色"), Frame7);
     twips::SetGeometry(Label4[3], 45, 990, 1050, 240);
     controls.add(QStringLiteral("Label4"), 3, Label4[3]);
-    Text7[3] = new QLineEdit(Frame7);
-    twips::SetGeometry(Text7[3], 1125, 990, 960, 330);
+    auto* composed = new QLineEdit(Frame7);
+    Text7[3] = composed;
+    // Room for "#" and six of the widest hexadecimal digit.
+    QChar widestDigit = u'0';
+    for (const QChar digit : QStringLiteral("0123456789ABCDEF")) {
+        if (composed->fontMetrics().horizontalAdvance(digit) > composed->fontMetrics().horizontalAdvance(widestDigit))
+            widestDigit = digit;
+    }
+    const QString widestValue = QLatin1Char('#') + QString(6, widestDigit);
+    const int resultWidth = std::max(960, twips::fromPixels(lineEditWidthFor(composed, widestValue, composed->font())));
+    twips::SetGeometry(composed, 1125, 990, resultWidth, 330);
     for (int i = 0; i < 4; ++i) {
         Text7[i]->setReadOnly(true);
         Text7[i]->setContextMenuPolicy(Qt::NoContextMenu);
@@ -145,7 +226,8 @@ void FomColor::buildBasicFrame()
         MouseRelay::watch(Text7[i])->doubleClick = [this, i] { Text7_DblClick(i); };
     }
     Command6 = new QPushButton(QStringLiteral("Windows指定"), Frame7);
-    twips::SetGeometry(Command6, 2250, 945, 1380, 375);
+    const int commandLeft = std::max(2250, 1125 + resultWidth + 60);
+    twips::SetGeometry(Command6, commandLeft, 945, 2250 + 1380 - commandLeft, 375);
     Command6->setAutoDefault(false);
     connect(Command6, &QPushButton::clicked, this, [this] { Command6_Click(); });
     controls.add(QStringLiteral("Command6"), Command6);

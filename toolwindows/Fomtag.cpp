@@ -194,7 +194,9 @@ void Fomtag::followTab()
 void Fomtag::LayoutTags()
 {
     twips::SetGeometry(Frame1, 100, 50, absTwips(twips::WindowWidth(this) - 300.0), absTwips(twips::WindowHeight(this) - 900.0));
-    const int w = absTwips((twips::Width(Frame1) - 300.0) / 5);
+    // Five columns 40 apart, as far from the frame's right edge as the first is from its left,
+    // so that the last column stays inside the frame.
+    const int w = absTwips((twips::Width(Frame1) - 2 * 100 - 4 * 40.0) / 5);
     twips::SetWidth(Lbltag.first(), w);
     const int h = twips::Height(Lbltag.first());
     for (int i = 0; i <= TagCount; ++i) {

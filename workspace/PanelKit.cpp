@@ -1,7 +1,9 @@
 #include "workspace/PanelKit.h"
 
 #include "platform/Procedures.h"
+#include "platform/TabStrip.h"
 #include "platform/Twips.h"
+#include "workspace/PanelFitting.h"
 #include "workspace/PanelLayout.h"
 #include "workspace/Workspace.h"
 
@@ -11,10 +13,29 @@
 #include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QStyleOptionGroupBox>
+#include <QStylePainter>
 
 namespace {
 
 const char* const PanelProperty = "pelmorPanel";
+
+// A panel over the editors: its frame without the caption, which only names the panel.
+class PanelOverEditors : public QGroupBox {
+public:
+    using QGroupBox::QGroupBox;
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        QStylePainter painter(this);
+        QStyleOptionGroupBox frame;
+        initStyleOption(&frame);
+        frame.text.clear();
+        frame.subControls &= ~(QStyle::SC_GroupBoxLabel | QStyle::SC_GroupBoxCheckBox);
+        painter.drawComplexControl(QStyle::CC_GroupBox, frame);
+    }
+};
 
 } // namespace
 
@@ -23,16 +44,24 @@ PanelKit::PanelKit(ControlRegistry& controlRegistry, Procedures& procs, Workspac
     , procs_(procs)
     , ws_(workspace)
     , host_(host)
+    , fitting_(new PanelFitting(host, workspace.tabStrip().DisplayArea(), this))
 {
 }
 
+PanelKit::~PanelKit() = default;
+
 QGroupBox* PanelKit::addPanel(const QString& name, int index, const QString& caption, QWidget* parent)
 {
-    auto* panel = new QGroupBox(caption, parent ? parent : host_);
+    QGroupBox* panel = parent ? new QGroupBox(caption, parent) : new PanelOverEditors(caption, host_);
     // Panels lie over the editors and hide what is behind them.
     panel->setAutoFillBackground(true);
     panel->hide();
     controls.add(name, index, panel);
+    if (!parent) {
+        overEditors_.append(panel);
+        fitting_->watch(panel);
+        connect(panel, &QObject::destroyed, this, [this, panel] { overEditors_.removeAll(panel); });
+    }
     return panel;
 }
 
@@ -83,12 +112,29 @@ void PanelKit::open(const PanelPlace& place)
     if (place.layoutLabel >= 0) {
         LayoutPanel(controls, place.frame, place.layoutLabel, place.layoutButton, place.textIndex);
     }
+    holdControls(panel);
     if ((place.layoutLabel >= 0 || place.font12) && place.textIndex != ControlRegistry::NoIndex) {
         auto* box = controls.get<QWidget>(QStringLiteral("Text"), place.textIndex);
         QFont font = box->font();
         font.setPointSize(12);
         box->setFont(font);
     }
+}
+
+void PanelKit::holdControls(QWidget* panel)
+{
+    QRect extent;
+    for (QWidget* child : panel->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        if (child->isVisibleTo(panel))
+            extent |= child->geometry();
+    }
+    const int margin = twips::toPixels(50);
+    const int width = extent.right() + 1 > panel->width() ? extent.right() + 1 + margin : panel->width();
+    const int height = extent.bottom() + 1 > panel->height() ? extent.bottom() + 1 + margin : panel->height();
+    if (width != panel->width())
+        twips::SetWidth(panel, twips::fromPixels(width));
+    if (height != panel->height())
+        twips::SetHeight(panel, twips::fromPixels(height));
 }
 
 bool PanelKit::eventFilter(QObject* watched, QEvent* event)
@@ -102,11 +148,14 @@ bool PanelKit::eventFilter(QObject* watched, QEvent* event)
     const QPoint p = static_cast<QMouseEvent*>(event)->position().toPoint();
     const int x = twips::fromPixels(p.x());
     const int y = twips::fromPixels(p.y());
-    if (type == QEvent::MouseButtonPress)
+    if (type == QEvent::MouseButtonPress) {
+        fitting_->dragStarted(panel);
         Q_EMIT titlePressed(panel, x, y);
-    else if (type == QEvent::MouseMove)
+    } else if (type == QEvent::MouseMove) {
         Q_EMIT titleMoved(panel, x, y);
-    else
+    } else {
+        fitting_->dragEnded(panel);
         Q_EMIT titleReleased(panel);
+    }
     return false;
 }

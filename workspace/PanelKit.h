@@ -2,9 +2,11 @@
 
 #include "platform/ControlRegistry.h"
 
+#include <QList>
 #include <QObject>
 #include <QString>
 
+class PanelFitting;
 class Procedures;
 class QGroupBox;
 class QLabel;
@@ -41,16 +43,22 @@ struct PanelPlace {
 //
 // A panel's title label reports the mouse on it, in twips in the label's own coordinates, so that
 // the user can drag the panel by it; the movable panels do the dragging.
+//
+// A panel over the editors shows its title bar and its controls only: the caption it carries
+// names the construct for the program and is not drawn. Such a panel is kept inside the editor
+// area (PanelFitting), scrolled when the window is too small for it.
 class PanelKit : public QObject {
     Q_OBJECT
 
 public:
     PanelKit(ControlRegistry& controls, Procedures& procs, Workspace& workspace, QWidget* host);
+    ~PanelKit() override;
 
     ControlRegistry& controls;
     QWidget* host() const { return host_; }
 
-    // A panel `Frame(k)` (or another panel name), hidden, with its caption.
+    // A panel `Frame(k)` (or another panel name), hidden, with its caption. Without a parent it
+    // lies over the editors; with one it is a group inside that parent, its caption drawn.
     QGroupBox* addPanel(const QString& name, int index, const QString& caption, QWidget* parent = nullptr);
     QGroupBox* addFrame(int k, const QString& caption) { return addPanel(QStringLiteral("Frame"), k, caption); }
     // The title that the user drags the panel by (`Label(k)`, `Label7`, `Lblc`).
@@ -68,8 +76,13 @@ public:
         return control;
     }
 
-    // The panel opener: source tab, explanation text, place and size, shown in front, layout.
+    // The panel opener: source tab, explanation text, place and size, shown in front, layout. A
+    // panel opened smaller than its controls were placed for grows to hold them whole.
     void open(const PanelPlace& place);
+
+    // The panels over the editors, in the order they were made.
+    const QList<QGroupBox*>& panelsOverEditors() const { return overEditors_; }
+    PanelFitting& fitting() { return *fitting_; }
 
 Q_SIGNALS:
     // The mouse on a panel's title: pressed, moved, released (x and y in twips).
@@ -81,7 +94,11 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void holdControls(QWidget* panel);
+
     Procedures& procs_;
     Workspace& ws_;
     QWidget* host_;
+    PanelFitting* fitting_;
+    QList<QGroupBox*> overEditors_;
 };

@@ -31,6 +31,16 @@ void Settings::remove(const TextSetting& s)
     store_.RemoveIniSetting(QString::fromLatin1(s.key));
 }
 
+bool Settings::stored(const NumberSetting& s) const
+{
+    const QString key = QString::fromLatin1(s.key);
+    for (int i = 0; i < store_.count(); ++i) {
+        if (store_.entry(i).Key == key)
+            return true;
+    }
+    return false;
+}
+
 double Settings::get(const NumberSetting& s) const
 {
     // The default goes through the same reading as a stored value.

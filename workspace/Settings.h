@@ -71,6 +71,8 @@ public:
 
     // Takes a key out of the settings file.
     void remove(const TextSetting& s);
+    // The settings file holds the key (its default is not what is read).
+    bool stored(const NumberSetting& s) const;
 
     // Entry i (0 to 5) of the recent-files list; empty when there is none.
     QString recentFile(int i) const;

@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QRadioButton>
+#include <QScrollBar>
 #include <gtest/gtest.h>
 
 namespace {
@@ -304,4 +305,35 @@ TEST_F(CssBuilderTest, AMissingDictionaryIsReported)
     menu(10);
     EXPECT_TRUE(panel(u("Frame"), 40)->isVisible());
     EXPECT_EQ(list(8)->count(), 0);
+}
+
+TEST_F(CssBuilderTest, EveryEntryOfTheShippedDictionaryIsShownWholeAndTheListsStaySideBySideInThePanel)
+{
+    start();
+    copyResource(u("css.txt"));
+    menu(10);
+    QWidget* frame = panel(u("Frame"), 40);
+    const auto whole = [](QListWidget* l) {
+        for (int i = 0; i < l->count(); ++i) {
+            const QRect item = l->visualItemRect(l->item(i));
+            const int text = l->fontMetrics().horizontalAdvance(l->item(i)->text());
+            EXPECT_LE(text, item.width()) << l->item(i)->text().toStdString();
+            EXPECT_LE(item.right(), l->viewport()->rect().right()) << l->item(i)->text().toStdString() << " is cut";
+        }
+        EXPECT_EQ(l->horizontalScrollBar()->maximum(), 0);
+    };
+    whole(list(8));
+    ASSERT_GT(list(8)->count(), 3);
+    for (int c = 0; c < list(8)->count(); ++c) {
+        SCOPED_TRACE(list(8)->item(c)->text().toStdString());
+        list(8)->setCurrentRow(c);
+        ASSERT_GT(list(6)->count(), 0);
+        whole(list(6));
+    }
+    // Categories, properties and values from left to right, apart, inside the panel.
+    EXPECT_LT(list(8)->geometry().right(), list(6)->geometry().left());
+    EXPECT_LT(list(6)->geometry().right(), list(7)->geometry().left());
+    for (int i : {8, 6, 7})
+        EXPECT_TRUE(frame->rect().contains(list(i)->geometry())) << i;
+    EXPECT_GE(list(7)->width(), twips::toPixels(2000)) << "the value list keeps room for its values";
 }

@@ -12,6 +12,7 @@
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QTest>
+#include <algorithm>
 #include <vector>
 
 namespace {
@@ -258,17 +259,24 @@ TEST_F(FomColorTest, NamesModeShowsASwatchPerRecord)
     QLineEdit* navy = pc(QStringLiteral("Text1"), 0);
     EXPECT_EQ(navy->text(), QStringLiteral("navy"));
     EXPECT_EQ(backColour(navy), QColor(0, 0, 128));
-    // The first swatch grew to 904 x 353, so the rows and columns step by that.
-    EXPECT_EQ(twips::Width(navy), 904);
+    // The column is 900 twips or what the widest name needs in its size; the first swatch grew
+    // by 4 x 3 once filled, and the rows and columns step by its size, every swatch as large.
+    const int column = twips::Width(navy) - 4;
+    EXPECT_GE(column, 900);
+    EXPECT_EQ(twips::Height(navy), 353);
     QLineEdit* eleventh = pc(QStringLiteral("Text1"), 10);
     EXPECT_EQ(twips::Left(eleventh), 0);
     EXPECT_EQ(twips::Top(eleventh), 353);
-    EXPECT_EQ(twips::Width(eleventh), 908);
-    EXPECT_EQ(twips::Left(pc(QStringLiteral("Text1"), 3)), 3 * 904);
+    EXPECT_EQ(twips::Width(eleventh), column + 4);
+    EXPECT_EQ(twips::Left(pc(QStringLiteral("Text1"), 3)), 3 * (column + 4));
     EXPECT_EQ(pc(QStringLiteral("Text1"), 4)->font().pointSize(), 8); // lightyellow, 11 characters
     EXPECT_EQ(pc(QStringLiteral("Text1"), 5)->font().pointSize(), 9); // darkorange, 10 characters
-    EXPECT_EQ(twips::WindowWidth(&picker()), 9150);
-    EXPECT_EQ(twips::WindowHeight(&picker()), 825 + 4900 + 800);
+    // 11 columns less a half less 500, or the ten columns when they need more; 200 around.
+    // The frame: 11 columns less a half less 500, or more to hold the swatches; 200 around.
+    const QWidget* frame = pc<QWidget>(QStringLiteral("Frame1"));
+    EXPECT_GE(twips::Width(frame), 11 * column - column / 2 - 500);
+    EXPECT_EQ(twips::WindowWidth(&picker()), twips::Width(frame) + 200);
+    EXPECT_EQ(twips::WindowHeight(&picker()), 825 + 4900 + 800) << "two rows need no more than fourteen";
 
     picker().Text1_Click(1);
     EXPECT_EQ(value(), QStringLiteral("#FF0000"));
@@ -282,7 +290,7 @@ TEST_F(FomColorTest, NamesModeShowsASwatchPerRecord)
     picker().Option2_Click();
     picker().Option1_Click();
     EXPECT_EQ(picker().controls.indexes(QStringLiteral("Text1")).size(), 13u);
-    EXPECT_EQ(twips::Width(navy), 900);
+    EXPECT_EQ(twips::Width(navy), column);
     EXPECT_EQ(navy->text(), QStringLiteral("navy"));
 }
 

@@ -7,7 +7,13 @@
 #include <QFile>
 #include <QGroupBox>
 #include <QLineEdit>
+#include <QLabel>
+#include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
+#include <QScrollBar>
+#include <QStyle>
+#include <QStyleOptionFrame>
 
 namespace {
 
@@ -32,6 +38,30 @@ void expectInside(const FomColor& picker, const QString& array, const QString& f
         const auto* swatch = picker.controls.get<QLineEdit>(array, i);
         EXPECT_TRUE(frame->rect().contains(swatch->geometry().center())) << array.toStdString() << i;
     }
+}
+
+// The room a line edit gives its text, as the style draws the box.
+QSize textRoom(const QLineEdit* box)
+{
+    QStyleOptionFrame frame;
+    frame.initFrom(box);
+    frame.rect = box->rect();
+    frame.lineWidth = box->hasFrame() ? box->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &frame, box) : 0;
+    QRect r = box->style()->subElementRect(QStyle::SE_LineEditContents, &frame, box).marginsRemoved(box->textMargins());
+    // The box's own margin around its text.
+    return r.adjusted(2, 1, -2, -1).size();
+}
+
+void expectTextFits(const QLineEdit* box, const std::string& what)
+{
+    const QSize room = textRoom(box);
+    EXPECT_LE(box->fontMetrics().horizontalAdvance(box->text()), room.width()) << what << " \"" << box->text().toStdString() << "\"";
+    EXPECT_LE(box->fontMetrics().height(), room.height()) << what << " \"" << box->text().toStdString() << "\"";
+}
+
+QRect inWindow(const QWidget* w, const QWidget* window)
+{
+    return QRect(w->mapTo(window, QPoint(0, 0)), w->size());
 }
 
 } // namespace
@@ -83,4 +113,61 @@ TEST_F(ToolWindowLayout, EverySwatchOfEveryModeIsInsideTheWindow)
     w().procs.call(QStringLiteral("ShowTagDictionary"));
     w().tagDictionary.Lbltag_Click(7);
     saveShot(&w().tagDictionary, QStringLiteral("tag-dictionary"));
+}
+
+TEST_F(ToolWindowLayout, EveryNameAndValueIsWholeInItsBoxAndNoBoxCoversItsNeighbour)
+{
+    copyResource(QStringLiteral("color.txt"));
+    copyResource(QStringLiteral("color2.txt"));
+    copyResource(QStringLiteral("tag.txt"));
+    start();
+    FomColor& picker = w().colorPicker;
+    w().procs.call(QStringLiteral("ShowColorForm"));
+
+    // The channel boxes at their widest values, beside their sliders, in their frame.
+    for (int i = 0; i < 3; ++i)
+        picker.controls.get<QScrollBar>(QStringLiteral("HScroll1"), i)->setValue(255);
+    const auto* sliders = picker.controls.get<QWidget>(QStringLiteral("Frame7"));
+    for (int i = 0; i < 4; ++i) {
+        const auto* box = picker.controls.get<QLineEdit>(QStringLiteral("Text7"), i);
+        expectTextFits(box, "Text7(" + std::to_string(i) + ")");
+        EXPECT_TRUE(sliders->rect().contains(box->geometry())) << i;
+        if (i < 3) {
+            const auto* slider = picker.controls.get<QWidget>(QStringLiteral("HScroll1"), i);
+            EXPECT_FALSE(box->geometry().intersects(slider->geometry())) << "slider " << i << " covers its box";
+            EXPECT_TRUE(sliders->rect().contains(slider->geometry())) << i;
+        }
+    }
+    EXPECT_FALSE(picker.controls.get<QWidget>(QStringLiteral("Text7"), 3)->geometry().intersects(
+        picker.controls.get<QWidget>(QStringLiteral("Command6"))->geometry()));
+
+    // Every colour name whole in its swatch, ten to a row, none over the next, all in the frame.
+    picker.Option1_Click();
+    const auto* names = picker.controls.get<QWidget>(QStringLiteral("Frame1"));
+    EXPECT_TRUE(picker.rect().contains(inWindow(names, &picker)));
+    EXPECT_TRUE(picker.screen()->availableGeometry().contains(picker.frameGeometry())) << "the wider window stays on the screen";
+    const std::vector<int> swatches = picker.controls.indexes(QStringLiteral("Text1"));
+    ASSERT_GT(swatches.size(), 100u);
+    for (int i : swatches) {
+        const auto* swatch = picker.controls.get<QLineEdit>(QStringLiteral("Text1"), i);
+        expectTextFits(swatch, "Text1(" + std::to_string(i) + ")");
+        EXPECT_TRUE(names->rect().contains(swatch->geometry())) << swatch->text().toStdString();
+        if (i % 10 != 9 && picker.controls.has(QStringLiteral("Text1"), i + 1)) {
+            const auto* next = picker.controls.get<QWidget>(QStringLiteral("Text1"), i + 1);
+            EXPECT_FALSE(swatch->geometry().intersects(next->geometry())) << swatch->text().toStdString();
+            EXPECT_EQ(swatch->y(), next->y());
+        }
+    }
+
+    // The tag dictionary's five columns keep clear of its grid's frame on both sides, as far
+    // from the right edge as the first column is from the left.
+    w().procs.call(QStringLiteral("ShowTagDictionary"));
+    Fomtag& tags = w().tagDictionary;
+    const auto* grid = tags.controls.get<QWidget>(QStringLiteral("Frame1"));
+    const int margin = tags.controls.get<QWidget>(QStringLiteral("Lbltag"), 0)->x();
+    const QRect inside = grid->rect().adjusted(margin, 0, -margin, 0);
+    for (int i = 0; i <= Fomtag::TagCount; ++i) {
+        const auto* tag = tags.controls.get<QWidget>(QStringLiteral("Lbltag"), i);
+        EXPECT_TRUE(inside.contains(tag->geometry())) << "column " << i % 5 + 1 << " runs into the frame";
+    }
 }

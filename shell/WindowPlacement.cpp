@@ -1,0 +1,32 @@
+#include "shell/WindowPlacement.h"
+
+#include <algorithm>
+
+namespace {
+
+int length(std::optional<int> stored, int designed, int needed, int available)
+{
+    if (stored)
+        return *stored;
+    const int wanted = std::max(designed, needed);
+    return available > 0 ? std::min(wanted, available) : wanted;
+}
+
+int start(std::optional<int> stored, int length, int availableStart, int available)
+{
+    if (stored)
+        return *stored;
+    return available > 0 ? availableStart + std::max(0, (available - length) / 2) : 0;
+}
+
+} // namespace
+
+QRect mainWindowGeometry(const MainWindowPlacement& p)
+{
+    const int availableWidth = p.available.isValid() ? p.available.width() : 0;
+    const int availableHeight = p.available.isValid() ? p.available.height() : 0;
+    const int width = length(p.width, p.designed.width(), p.needed.width(), availableWidth);
+    const int height = length(p.height, p.designed.height(), p.needed.height(), availableHeight);
+    return QRect(start(p.left, width, p.available.x(), availableWidth), start(p.top, height, p.available.y(), availableHeight), width,
+                 height);
+}
