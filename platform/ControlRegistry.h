@@ -19,6 +19,20 @@
 //
 // Looking up a name and index that nobody registered is a programming error: `get` throws
 // std::logic_error, which fails the test that did it.
+// The name of one control in the registry, declared once by the subsystem that owns the control:
+//     inline constexpr ControlId RuleBox{"css-builder.rule-box"};
+struct ControlId {
+    const char* key = nullptr;
+    constexpr bool valid() const { return key != nullptr; }
+};
+
+// The name of an array of like controls (the sixteen basic swatches), addressed with an index
+// from 0.
+struct ControlArrayId {
+    const char* key = nullptr;
+    constexpr bool valid() const { return key != nullptr; }
+};
+
 class ControlRegistry {
 public:
     static constexpr int NoIndex = -1;
@@ -54,7 +68,22 @@ public:
     // The indexes registered under a name, in order.
     std::vector<int> indexes(const QString& name) const;
 
+    // The same by typed ids.
+    void add(ControlId id, QObject* control) { add(keyOf(id), NoIndex, control); }
+    void add(ControlArrayId id, int index, QObject* control) { add(keyOf(id), index, control); }
+    QObject* find(ControlId id) const { return find(keyOf(id), NoIndex); }
+    QObject* find(ControlArrayId id, int index) const { return find(keyOf(id), index); }
+    bool has(ControlId id) const { return find(id) != nullptr; }
+    bool has(ControlArrayId id, int index) const { return find(id, index) != nullptr; }
+    template <typename T>
+    T* get(ControlId id) const { return get<T>(keyOf(id), NoIndex); }
+    template <typename T>
+    T* get(ControlArrayId id, int index) const { return get<T>(keyOf(id), index); }
+    std::vector<int> indexes(ControlArrayId id) const { return indexes(keyOf(id)); }
+
 private:
+    static QString keyOf(ControlId id) { return QString::fromLatin1(id.key); }
+    static QString keyOf(ControlArrayId id) { return QString::fromLatin1(id.key); }
     using Key = std::pair<QString, int>;
     static std::string describe(const QString& name, int index);
     void runBuilderFor(const QString& name) const;
