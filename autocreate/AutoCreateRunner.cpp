@@ -26,20 +26,20 @@ using autocreate::FrameLayout;
 
 namespace {
 
-// AutoCreating is set for as long as a run lasts, however it ends.
+// The flag autoCreating is set for as long as a run lasts, however it ends.
 class AutoCreatingScope {
 public:
-    explicit AutoCreatingScope(Module1& module)
-        : m1(module)
+    explicit AutoCreatingScope(ProgramState& programState)
+        : state(programState)
     {
-        m1.AutoCreating = true;
+        state.autoCreating = true;
     }
-    ~AutoCreatingScope() { m1.AutoCreating = false; }
+    ~AutoCreatingScope() { state.autoCreating = false; }
     AutoCreatingScope(const AutoCreatingScope&) = delete;
     AutoCreatingScope& operator=(const AutoCreatingScope&) = delete;
 
 private:
-    Module1& m1;
+    ProgramState& state;
 };
 
 QString failureDetail(const std::exception& e)
@@ -92,9 +92,9 @@ void AutoCreateRunner::RunAutoCreate()
         ws.dlg.MsgBox(autotext::saveBeforeFrames());
         return;
     }
-    const QString folder = d.DataPath.isEmpty() ? ws.m1.programFolder : d.DataPath;
+    const QString folder = d.DataPath.isEmpty() ? ws.state.programFolder : d.DataPath;
 
-    AutoCreatingScope running(ws.m1);
+    AutoCreatingScope running(ws.state);
     ws.selectSourceTab(n);
     panel.hide();
     bool changed = false;

@@ -33,7 +33,7 @@ QColor ColourLookup::foundLabelColour()
 const QStringList& ColourLookup::colourNames()
 {
     if (!names_) {
-        const ColourFile file = readColourFile(ctx.ws.m1.resourcePath(QStringLiteral("color.txt")));
+        const ColourFile file = readColourFile(ctx.ws.state.resourcePath(QStringLiteral("color.txt")));
         names_ = ::colourNames(file);
         // Told once a run; the good records are used all the same.
         const QString message = colourFileMessage(file);

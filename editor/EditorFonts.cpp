@@ -43,7 +43,7 @@ void EditorFonts::declareMenu(CommandRegistry& commands)
 
 void EditorFonts::applyStoredFont()
 {
-    const Settings& settings = ws.m1.settings;
+    const Settings& settings = ws.state.settings;
     QString fontName = settings.get(setting::FontName);
     if (fontName.isEmpty())
         fontName = QStringLiteral("IPAGothic");
@@ -96,7 +96,7 @@ void EditorFonts::Mefont1_Click(int index)
     } else {
         colour.Setcolor2(ed);
     }
-    ws.m1.settings.set(setting::FontColor, index);
+    ws.state.settings.set(setting::FontColor, index);
     ed->SetFirstVisibleLine(top);
     ed->SetSelStart(caret);
     ed->SetFirstVisibleLine(top);
@@ -109,7 +109,7 @@ void EditorFonts::ReapplyColorScheme()
 
 void EditorFonts::SetEditorFont()
 {
-    Settings& settings = ws.m1.settings;
+    Settings& settings = ws.state.settings;
     FontChoice initial;
     initial.name = settings.get(setting::FontName);
     if (initial.name.isEmpty())

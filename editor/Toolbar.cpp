@@ -209,7 +209,7 @@ void ToolbarButtons::ShowInBrowser()
         return;
     Document& d = ws.current();
     if (d.DataPath.isEmpty())
-        d.DataPath = ws.m1.programFolder;
+        d.DataPath = ws.state.programFolder;
     const QString path = ws.TempPagePath(ws.CurDoc());
     if (!ws.writePage(path, GetFullText(d), d.encoding)) {
         ws.dlg.MsgBox(editmsg::BrowserPageNotWritten + CrLf + path);

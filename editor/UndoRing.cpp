@@ -26,7 +26,7 @@ void UndoRing::store(bool marked)
 
 void UndoRing::Savetx()
 {
-    if (ws.m1.AutoCreating)
+    if (ws.state.autoCreating)
         return;
     Document& d = ws.current();
     // Compared with this document's own newest snapshot, so that a command right after an undo
@@ -38,14 +38,14 @@ void UndoRing::Savetx()
 
 void UndoRing::Savetx3()
 {
-    if (ws.m1.AutoCreating)
+    if (ws.state.autoCreating)
         return;
     store(true);
 }
 
 void UndoRing::Gettx()
 {
-    if (ws.m1.AutoCreating)
+    if (ws.state.autoCreating)
         return;
     Document& d = ws.current();
     RichEdit* ed = d.HtText;

@@ -188,7 +188,7 @@ void FomRemote::ShowLesson()
 void FomRemote::GetText(QString& s)
 {
     showExplanation(s);
-    const QString path = ctx.ws.m1.resourcePath(s);
+    const QString path = ctx.ws.state.resourcePath(s);
     const TextReadResult read = readProgramFile(path);
     if (!read.ok) {
         Lines.clear();

@@ -252,7 +252,7 @@ bool LessonCommands::takeOverDocuments()
 
 LessonCommands::Outcome LessonCommands::init(const QString& argument)
 {
-    const QString folder = lessonFolder(ctx.ws.m1.programFolder);
+    const QString folder = lessonFolder(ctx.ws.state.programFolder);
     if (!QDir().mkpath(folder)) {
         ctx.ws.dlg.MsgBox(lesson_texts::folderUnwritable(folder));
         return Outcome::Failed;
@@ -314,7 +314,7 @@ LessonCommands::Outcome LessonCommands::tabSel(const QString& argument)
     serveEvents();
     const int n = lesson::numberOf(argument);
     Document& first = ctx.ws.doc(0);
-    const QString folder = first.DataPath.isEmpty() ? ctx.ws.m1.programFolder : first.DataPath;
+    const QString folder = first.DataPath.isEmpty() ? ctx.ws.state.programFolder : first.DataPath;
     // The first document's page under its own name: its temporary page while it has no other.
     const QString page = isOwnTempPageName(first.FileName) ? ctx.ws.TempPagePath(0) : folder + QLatin1Char('/') + first.FileName;
     if (!ctx.ws.writePage(page, first.HtText->Text(), first.encoding)) {
@@ -567,7 +567,7 @@ LessonCommands::Outcome LessonCommands::image(const QString& argument)
     setText(QStringLiteral("TxtSoutai"), ControlRegistry::NoIndex, argument);
     // The picture goes beside the lesson's pages, so that the page shows it.
     const QString name = vb::Trim(argument);
-    const QString source = ctx.ws.m1.resourcePath(name);
+    const QString source = ctx.ws.state.resourcePath(name);
     if (isBareFileName(name) && QFileInfo(source).isFile() && !folder.isEmpty()) {
         const QString target = folder + QLatin1Char('/') + name;
         QFile::remove(target);

@@ -84,7 +84,7 @@ void FavouritesList::wireButtons(Dispatcher& dispatcher)
         QStringList entries;
         for (int i = 0; i < list_->count(); ++i)
             entries << list_->item(i)->text();
-        const QString error = writeFavourites(favouritesPath(ws.m1.programFolder), entries);
+        const QString error = writeFavourites(favouritesPath(ws.state.programFolder), entries);
         if (!error.isEmpty())
             ws.dlg.MsgBox(error);
     });
@@ -94,7 +94,7 @@ void FavouritesList::wireButtons(Dispatcher& dispatcher)
 
 void FavouritesList::ShowFavoritesPanel()
 {
-    const FavouritesRead read = readFavourites(favouritesPath(ws.m1.programFolder));
+    const FavouritesRead read = readFavourites(favouritesPath(ws.state.programFolder));
     // A file that is there but cannot be read is not replaced by an empty list.
     if (!read.ok && !read.missing) {
         ws.dlg.MsgBox(read.error);
@@ -121,7 +121,7 @@ void FavouritesList::LoadAllBrowsers()
         return;
     QApplication::setOverrideCursor(Qt::BusyCursor);
     live.Combo1()->clear();
-    const FavouritesRead read = readFavourites(favouritesPath(ws.m1.programFolder));
+    const FavouritesRead read = readFavourites(favouritesPath(ws.state.programFolder));
     if (!read.ok) {
         QApplication::restoreOverrideCursor();
         ws.dlg.MsgBox(read.missing ? FavouritesFileMissing : read.error);

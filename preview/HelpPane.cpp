@@ -133,13 +133,13 @@ void HelpPane::SetumeiSize(int n)
     const QString file = helpPageFile(n);
     if (file.isEmpty())
         return;
-    showPage(helpPagePath(ws.m1.programFolder, file));
+    showPage(helpPagePath(ws.state.programFolder, file));
 }
 
 void HelpPane::showHelpIndex()
 {
     layoutPane();
-    showPage(helpPagePath(ws.m1.programFolder, HelpIndexPage));
+    showPage(helpPagePath(ws.state.programFolder, HelpIndexPage));
 }
 
 void HelpPane::showPage(const QString& path)

@@ -164,7 +164,7 @@ void LinkList::List3_Click()
     QString base = address_->text();
     if (base.trimmed().isEmpty())
         base = QUrl::fromLocalFile(ws.TempPagePath(ws.CurDoc())).toString();
-    const QString target = resolveLink(base, link, ws.m1.programFolder).toString();
+    const QString target = resolveLink(base, link, ws.state.programFolder).toString();
     live.navigate(preview.ensureBrowser(ws.CurDoc()), target);
     frame_->raise();
     followed_->setText(target);

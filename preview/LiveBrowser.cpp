@@ -190,7 +190,7 @@ void LiveBrowser::showEntryOf(int n)
 
 void LiveBrowser::navigate(WebBrowser* browser, const QString& address)
 {
-    browser->Navigate(addressUrl(address, ws.m1.programFolder).toString());
+    browser->Navigate(addressUrl(address, ws.state.programFolder).toString());
 }
 
 bool LiveBrowser::eventFilter(QObject* watched, QEvent* event)
@@ -242,7 +242,7 @@ void LiveBrowser::WebB1_DocumentComplete()
 void LiveBrowser::OpenBrowserMode()
 {
     Document& d = ws.current();
-    const FavouritesRead read = readFavourites(favouritesPath(ws.m1.programFolder));
+    const FavouritesRead read = readFavourites(favouritesPath(ws.state.programFolder));
     // Without the file the box starts empty; the user can still type an address.
     if (!read.ok)
         ws.dlg.MsgBox(read.error);
@@ -317,7 +317,7 @@ void LiveBrowser::Toolbar1_ButtonClick(const QString& key)
 
 void LiveBrowser::AddFavorite()
 {
-    const QString path = favouritesPath(ws.m1.programFolder);
+    const QString path = favouritesPath(ws.state.programFolder);
     const FavouritesRead read = readFavourites(path);
     if (!read.ok && !read.missing) {
         ws.dlg.MsgBox(read.error);

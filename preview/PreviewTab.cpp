@@ -135,8 +135,8 @@ void PreviewTab::writeOpenStylesheet(const QString& pageText)
         return;
     QString folder = ws.doc(0).DataPath;
     if (folder.isEmpty())
-        folder = ws.m1.programFolder;
-    const QString ownFolder = s.DataPath.isEmpty() ? ws.m1.programFolder : s.DataPath;
+        folder = ws.state.programFolder;
+    const QString ownFolder = s.DataPath.isEmpty() ? ws.state.programFolder : s.DataPath;
     const QString target = folder + QLatin1Char('/') + s.FileName;
     // Another file of the same name that the stylesheet document did not come from stays.
     if (QFileInfo::exists(target) && !sameFolder(folder, ownFolder))

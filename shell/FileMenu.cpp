@@ -146,7 +146,7 @@ bool FileMenu::OpenFileCmd()
     FileDialogRequest request;
     request.title = QStringLiteral("開く");
     request.filter = QStringLiteral("HTML(*.html;*.css;*.htm;*.txt)|*.html;*.css;*.htm;*.txt|(*.*)|*.*");
-    const QString lastFile = ws.m1.settings.get(setting::LastFile);
+    const QString lastFile = ws.state.settings.get(setting::LastFile);
     if (!lastFile.isEmpty() && QFileInfo::exists(lastFile))
         request.fileName = lastFile;
     request.directory = QDir::currentPath();
@@ -165,7 +165,7 @@ bool FileMenu::OpenFileCmd()
                       MsgButtons::OK, QStringLiteral("開いているタブの数が多すぎます。"), MsgIcon::Critical);
         return false;
     }
-    ws.m1.LastPath = path;
+    ws.state.lastPath = path;
     if (!files.ReadData(GetFilePath(path), name))
         return false;
     ws.Unsaved = false;
@@ -214,7 +214,7 @@ void FileMenu::OpenCommandLineFile(const QString& path)
 {
     QString folder = GetFilePath(path);
     if (folder.isEmpty())
-        folder = ws.m1.programFolder;
+        folder = ws.state.programFolder;
     if (!files.ReadData(folder, GetFileName(path)))
         return;
     files.OpenFileSub();

@@ -24,16 +24,16 @@
 #include <QStatusBar>
 #include <QToolBar>
 
-fomPelmor::fomPelmor(Module1& module, Dialogs& dialogs, QWidget* parent)
+fomPelmor::fomPelmor(ProgramState& programState, Dialogs& dialogs, QWidget* parent)
     : QMainWindow(parent)
-    , m1(module)
+    , state(programState)
     , dlg(dialogs)
     , central_(new QWidget(this))
     , Toolbar(new QToolBar(central_))
     , TabStrip1(new TabStrip(central_))
     , sbStatusBar(new QStatusBar(central_))
     , statusPanel1(new QLabel(sbStatusBar))
-    , ws(m1, dlg, *TabStrip1)
+    , ws(state, dlg, *TabStrip1)
     , files(ws)
     , panels(controls, procs, ws, central_)
     , colour(ws)
@@ -54,7 +54,7 @@ fomPelmor::fomPelmor(Module1& module, Dialogs& dialogs, QWidget* parent)
     , lineBreaks(ws, insert, controls, procs)
     , wizards(ws, undo, insert, colour, panels, controls, procs, dispatcher)
     , preview(ws)
-    , help(m1.settings)
+    , help(state.settings)
     , live(ws, panels, preview, undo, colour)
     , favourites(ws, panels, dispatcher, live, preview)
     , links(ws, panels, dispatcher, procs, live, preview)
@@ -62,7 +62,7 @@ fomPelmor::fomPelmor(Module1& module, Dialogs& dialogs, QWidget* parent)
     , about(dlg, this)
     , stylesheet(ws, panels, dispatcher, undo, insert, colour, procs)
     , prep(ws)
-    , autoCreate(m1.settings)
+    , autoCreate(state.settings)
     , autoSettings(panels, dispatcher, procs)
     , autoRunner(ws, files, controls, procs, undo, colour, autoCreate, autoSettings)
     , colorPicker(ws, controls, procs, this)
@@ -144,8 +144,8 @@ void fomPelmor::createMenus()
 
 void fomPelmor::Form_Load()
 {
-    m1.ini.ReadIni(m1.iniPath());
-    const Settings& settings = m1.settings;
+    state.ini.ReadIni(state.iniPath());
+    const Settings& settings = state.settings;
     placeWindow();
     help.HelpInBrowserWindow.load();
     files.loadRecentFiles();
@@ -166,7 +166,7 @@ void fomPelmor::Form_Load()
 
 void fomPelmor::placeWindow()
 {
-    const Settings& settings = m1.settings;
+    const Settings& settings = state.settings;
     const int left = static_cast<int>(settings.get(setting::MainLeft));
     const int top = static_cast<int>(settings.get(setting::MainTop));
     const int width = static_cast<int>(settings.get(setting::MainWidth));
@@ -321,21 +321,21 @@ bool fomPelmor::Form_Unload()
         if (dlg.MsgBox(question, MsgButtons::YesNo) != MsgResult::Yes)
             return false;
     }
-    const bool written = m1.ini.WriteIni(m1.iniPath());
+    const bool written = state.ini.WriteIni(state.iniPath());
     lesson.close();
     const QString currentFolder = ws.current().DataPath;
     // Only the pages this run wrote or took over; another instance's stay.
     ws.pages.deleteAllOwnPages();
     if (!isMinimized()) {
-        Settings& settings = m1.settings;
+        Settings& settings = state.settings;
         settings.set(setting::MainLeft, twips::WindowLeft(this));
         settings.set(setting::MainTop, twips::WindowTop(this));
         settings.set(setting::MainWidth, twips::WindowWidth(this));
         settings.set(setting::MainHeight, twips::WindowHeight(this));
         settings.set(setting::DataPath, currentFolder);
     }
-    if (!m1.ini.WriteIni(m1.iniPath()) && !written)
-        dlg.MsgBox(QStringLiteral("設定ファイルが書き込めませんでした。設定は保存されません。") + CrLf + m1.iniPath());
+    if (!state.ini.WriteIni(state.iniPath()) && !written)
+        dlg.MsgBox(QStringLiteral("設定ファイルが書き込めませんでした。設定は保存されません。") + CrLf + state.iniPath());
     return true;
 }
 

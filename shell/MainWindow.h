@@ -41,7 +41,7 @@
 #include "wizards/LineBreakGenerators.h"
 #include "wizards/Wizards.h"
 #include "workspace/DocumentFiles.h"
-#include "workspace/Module1.h"
+#include "workspace/ProgramState.h"
 #include "workspace/PanelKit.h"
 #include "workspace/Workspace.h"
 
@@ -60,10 +60,10 @@ class fomPelmor : public QMainWindow {
     Q_OBJECT
 
 public:
-    fomPelmor(Module1& module, Dialogs& dialogs, QWidget* parent = nullptr);
+    fomPelmor(ProgramState& programState, Dialogs& dialogs, QWidget* parent = nullptr);
     ~fomPelmor() override;
 
-    Module1& m1;
+    ProgramState& state;
     Dialogs& dlg;
 
 private:

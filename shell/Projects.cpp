@@ -79,7 +79,7 @@ void Projects::SaveProject()
     files.SaveAllFiles();
     files.NoRecent = false;
     ProjectFile = projectPath;
-    ws.m1.settings.set(setting::ProjectName, projectPath);
+    ws.state.settings.set(setting::ProjectName, projectPath);
     files.AddRecentFile(projectPath);
 }
 
@@ -90,13 +90,13 @@ void Projects::OpenProject(const QString& fil)
         FileDialogRequest request;
         request.title = QStringLiteral("プロジェクトを開く");
         request.filter = QStringLiteral("プロジェクト(*.tur)|*.tur");
-        request.fileName = ws.m1.settings.get(setting::ProjectName);
+        request.fileName = ws.state.settings.get(setting::ProjectName);
         const auto chosen = ws.dlg.ShowOpen(request);
         if (!chosen || chosen->isEmpty())
             return;
         path = *chosen;
     }
-    ws.m1.LastPath = path;
+    ws.state.lastPath = path;
     if (!QFileInfo(path).isFile()) {
         ws.dlg.MsgBox(QStringLiteral("指定されたファイルが存在しません") + CrLf + path);
         return;
@@ -146,7 +146,7 @@ void Projects::OpenProject(const QString& fil)
         ws.showDocumentName(i);
         ws.writePage(ws.TempPagePath(i), d.HtText->Text(), d.encoding);
     }
-    ws.m1.settings.set(setting::ProjectName, path);
+    ws.state.settings.set(setting::ProjectName, path);
     ProjectFile = path;
     ws.selectSourceTab(0);
     files.AddRecentFile(path);

@@ -72,7 +72,7 @@ void setupApplication(QApplication&)
 std::unique_ptr<Application> Main(const StartupOptions& options)
 {
     auto app = std::make_unique<Application>();
-    Module1& m1 = app->m1;
+    ProgramState& state = app->state;
     if (options.dialogs) {
         app->dialogs = options.dialogs;
     } else {
@@ -82,21 +82,21 @@ std::unique_ptr<Application> Main(const StartupOptions& options)
     Dialogs& dlg = *app->dialogs;
     if (options.programFolder.isEmpty()) {
         const ProgramFolder folder = resolveProgramFolder(QCoreApplication::applicationDirPath());
-        m1.programFolder = folder.path;
+        state.programFolder = folder.path;
         if (!folder.message.isEmpty())
             dlg.MsgBox(folder.message);
     } else {
-        m1.programFolder = QDir(options.programFolder).absolutePath();
+        state.programFolder = QDir(options.programFolder).absolutePath();
     }
-    m1.commandLine = options.commandLine;
+    state.commandLine = options.commandLine;
 
     // Settings. A file that cannot be read whole is kept aside, so that writing the settings at
     // the end of the run does not lose what it held.
-    const IniReadStatus status = m1.ini.ReadIni(m1.iniPath());
+    const IniReadStatus status = state.ini.ReadIni(state.iniPath());
     if (status == IniReadStatus::Damaged || status == IniReadStatus::Unreadable) {
-        const QString backup = m1.iniPath() + QStringLiteral(".bak");
+        const QString backup = state.iniPath() + QStringLiteral(".bak");
         QFile::remove(backup);
-        const bool kept = QFile::rename(m1.iniPath(), backup);
+        const bool kept = QFile::rename(state.iniPath(), backup);
         QString text = QStringLiteral("設定ファイル Pelmor.ini が壊れているか、読めませんでした。");
         text += status == IniReadStatus::Damaged ? QStringLiteral("読めた設定だけで起動します。")
                                                  : QStringLiteral("初期設定で起動します。");
@@ -106,15 +106,15 @@ std::unique_ptr<Application> Main(const StartupOptions& options)
     }
 
     // Data folder: the stored one when it exists and can be written, else the program folder.
-    QString dataPath = m1.settings.get(setting::DataPath);
+    QString dataPath = state.settings.get(setting::DataPath);
     if (dataPath.isEmpty())
-        dataPath = m1.programFolder;
+        dataPath = state.programFolder;
     if (!folderWritable(dataPath))
-        dataPath = m1.programFolder;
+        dataPath = state.programFolder;
     QDir::setCurrent(dataPath);
-    m1.dataFolder = dataPath;
+    state.dataFolder = dataPath;
 
-    app->window = std::make_unique<fomPelmor>(m1, dlg);
+    app->window = std::make_unique<fomPelmor>(state, dlg);
     if (auto* qt = dynamic_cast<QtDialogs*>(app->dialogs))
         qt->setParent(app->window.get());
     app->window->Form_Load();
@@ -138,6 +138,6 @@ std::unique_ptr<Application> Main(const StartupOptions& options)
             app->window->fileMenu.OpenCommandLineFile(name);
     }
 
-    QDir::setCurrent(m1.programFolder);
+    QDir::setCurrent(state.programFolder);
     return app;
 }

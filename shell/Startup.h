@@ -1,6 +1,6 @@
 #pragma once
 
-#include "workspace/Module1.h"
+#include "workspace/ProgramState.h"
 
 #include <QString>
 #include <memory>
@@ -20,7 +20,7 @@ struct StartupOptions {
 
 // What a run consists of: the shared module, the dialogs and the main window.
 struct Application {
-    Module1 m1;
+    ProgramState state;
     std::unique_ptr<Dialogs> ownDialogs;
     Dialogs* dialogs = nullptr;
     std::unique_ptr<fomPelmor> window;

@@ -239,7 +239,7 @@ void Templates::declareCommands(CommandRegistry& commands)
 
 QString Templates::filePath() const
 {
-    return ws.m1.programFolder + QStringLiteral("/pelmor.ten");
+    return ws.state.programFolder + QStringLiteral("/pelmor.ten");
 }
 
 std::optional<QString> Templates::readFile()

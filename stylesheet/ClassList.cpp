@@ -52,7 +52,7 @@ QString ClassList::stylesheetText()
     const std::optional<QString> href = css::linkedStylesheet(ExpandRegions(d));
     if (!href || css::isRemoteLink(*href))
         return QString();
-    const QString folder = d.DataPath.isEmpty() ? ws.m1.programFolder : d.DataPath;
+    const QString folder = d.DataPath.isEmpty() ? ws.state.programFolder : d.DataPath;
     const TextReadResult read = readTextFile(css::linkedStylesheetPath(*href, folder));
     return read.ok ? toCrLf(read.text) : QString();
 }

@@ -256,9 +256,9 @@ void CssBuilder::setStyleText(const QString& text)
 
 std::optional<CssDictionary> CssBuilder::readDictionary()
 {
-    const TextReadResult read = readProgramFile(ws.m1.resourcePath(DictionaryFile));
+    const TextReadResult read = readProgramFile(ws.state.resourcePath(DictionaryFile));
     if (!read.ok) {
-        ws.dlg.MsgBox(DictionaryFile + QStringLiteral("が読めません") + CrLf + ws.m1.resourcePath(DictionaryFile));
+        ws.dlg.MsgBox(DictionaryFile + QStringLiteral("が読めません") + CrLf + ws.state.resourcePath(DictionaryFile));
         return std::nullopt;
     }
     return parseCssDictionary(read.text);

@@ -141,9 +141,9 @@ void StylesheetMenu::callIfDefined(const QString& procedure, const QVariant& arg
 
 std::optional<QString> StylesheetMenu::readSample(const QString& file)
 {
-    const SampleReadResult read = readSampleFile(ws.m1.resourcePath(file));
+    const SampleReadResult read = readSampleFile(ws.state.resourcePath(file));
     if (!read.ok) {
-        ws.dlg.MsgBox(read.message + CrLf + ws.m1.resourcePath(file));
+        ws.dlg.MsgBox(read.message + CrLf + ws.state.resourcePath(file));
         return std::nullopt;
     }
     return read.text;
@@ -156,7 +156,7 @@ void StylesheetMenu::placeSample(const QString& fileName)
     if (ws.CurDoc() != 0)
         d.DataPath = ws.doc(0).DataPath;
     else
-        d.DataPath = ws.m1.programFolder + QStringLiteral("/resource");
+        d.DataPath = ws.state.programFolder + QStringLiteral("/resource");
 }
 
 void StylesheetMenu::insertSampleStylesheet()
@@ -245,7 +245,7 @@ void StylesheetMenu::Insertcss()
     // The new document lies beside the first one; the current document keeps its own folder.
     QString folder = ws.doc(0).DataPath;
     if (folder.isEmpty())
-        folder = ws.m1.programFolder;
+        folder = ws.state.programFolder;
     if (QFileInfo::exists(folder + QLatin1Char('/') + name)
         && ws.dlg.MsgBox(QStringLiteral("既に同じ名前のファイルがあります。上書きしますか?"), MsgButtons::YesNo) != MsgResult::Yes)
         return;

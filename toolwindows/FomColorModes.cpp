@@ -28,7 +28,7 @@ namespace {
 // The text of a data file of resource/, or nothing when it cannot be read.
 std::optional<QString> readResource(const Workspace& ws, const QString& name)
 {
-    const TextReadResult read = readProgramFile(ws.m1.resourcePath(name));
+    const TextReadResult read = readProgramFile(ws.state.resourcePath(name));
     if (!read.ok)
         return std::nullopt;
     return read.text;

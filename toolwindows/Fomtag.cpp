@@ -216,7 +216,7 @@ void Fomtag::LoadTags()
     for (QLabel* l : Lbltag)
         l->clear();
     TagText.fill(QString());
-    const TextReadResult read = readProgramFile(ws.m1.resourcePath(QStringLiteral("tag.txt")));
+    const TextReadResult read = readProgramFile(ws.state.resourcePath(QStringLiteral("tag.txt")));
     if (!read.ok) {
         ws.dlg.MsgBox(TagFileUnreadable);
         return;

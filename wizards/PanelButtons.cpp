@@ -58,5 +58,5 @@ bool PanelButtons::ChooseLinkTarget()
 
 void PanelButtons::StoreLineLength()
 {
-    ws.m1.settings.set(setting::Indent, controls.get<QLineEdit>(QStringLiteral("Text"), 45)->text());
+    ws.state.settings.set(setting::Indent, controls.get<QLineEdit>(QStringLiteral("Text"), 45)->text());
 }

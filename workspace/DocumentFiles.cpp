@@ -96,7 +96,7 @@ void DocumentFiles::OpenFileSub()
 {
     const int n = ws.CurDoc();
     Document& d = ws.doc(n);
-    ws.m1.settings.set(setting::LastFile, d.FileName);
+    ws.state.settings.set(setting::LastFile, d.FileName);
     d.Modified = false;
     ws.showDocumentName(n);
     const bool unchanged = lastRead_.document == &d && lastRead_.sameAsFile
@@ -123,7 +123,7 @@ void DocumentFiles::ChangeDir(const QString& path)
 void DocumentFiles::loadRecentFiles()
 {
     for (int i = 0; i < setting::RecentFileCount; ++i)
-        RemFile[i] = ws.m1.settings.recentFile(i);
+        RemFile[i] = ws.state.settings.recentFile(i);
     Q_EMIT recentFilesChanged();
 }
 
@@ -138,10 +138,10 @@ void DocumentFiles::AddRecentFile(const QString& path)
     RemFile[0] = path;
     for (int i = 0; i < setting::RecentFileCount; ++i) {
         if (!RemFile[i].isEmpty())
-            ws.m1.settings.setRecentFile(i, RemFile[i]);
+            ws.state.settings.setRecentFile(i, RemFile[i]);
     }
-    if (!ws.m1.ini.WriteIni(ws.m1.iniPath()))
+    if (!ws.state.ini.WriteIni(ws.state.iniPath()))
         ws.dlg.MsgBox(QStringLiteral("設定ファイルが書き込めませんでした。最近使ったファイルの一覧は保存されません。") + CrLf
-                      + ws.m1.iniPath());
+                      + ws.state.iniPath());
     Q_EMIT recentFilesChanged();
 }

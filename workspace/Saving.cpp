@@ -146,7 +146,7 @@ bool DocumentFiles::SaveAsDocument(int n)
     // A document that was never named is offered no temporary page's name, and no place in the
     // program's own folder.
     if (isOwnTempPageName(GetFileName(d.FileName))) {
-        const bool usersFolder = !d.DataPath.isEmpty() && !isInside(d.DataPath, ws.m1.programFolder);
+        const bool usersFolder = !d.DataPath.isEmpty() && !isInside(d.DataPath, ws.state.programFolder);
         request.directory = usersFolder ? d.DataPath : documentsFolder();
     } else {
         request.fileName = GetFileName(d.FileName);

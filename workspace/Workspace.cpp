@@ -13,25 +13,25 @@
 #include <QListWidget>
 #include <QSaveFile>
 
-Workspace::Workspace(Module1& module, Dialogs& dialogs, TabStrip& tabs)
-    : m1(module)
+Workspace::Workspace(ProgramState& programState, Dialogs& dialogs, TabStrip& tabs)
+    : state(programState)
     , dlg(dialogs)
-    , pages(module.settings)
+    , pages(programState.settings)
     , tabs_(tabs)
 {
     pageTimer_.setSingleShot(true);
     pageTimer_.setInterval(PageDelayMs);
     connect(&pageTimer_, &QTimer::timeout, this, [this] { writeDirtyPages(); });
     pages.persist = [this] {
-        if (!m1.ini.WriteIni(m1.iniPath()) && !persistFailureShown_) {
+        if (!state.ini.WriteIni(state.iniPath()) && !persistFailureShown_) {
             persistFailureShown_ = true;
             dlg.MsgBox(QStringLiteral("設定ファイルが書き込めませんでした。プログラムが異常終了したときに、入力中のデータｰを復活できないことがあります。")
-                       + CrLf + m1.iniPath());
+                       + CrLf + state.iniPath());
         }
     };
     // The window's design holds one document.
     auto first = std::make_unique<Document>();
-    first->DataPath = m1.dataFolder;
+    first->DataPath = state.dataFolder;
     docs_.push_back(std::move(first));
     docs_.front()->HtText = createEditor();
     tabs_.Add(QString());
@@ -168,7 +168,7 @@ QString Workspace::TempPagePath(int n)
 QString Workspace::pagePathOf(int n)
 {
     Document& d = doc(n);
-    const QString folder = QFileInfo(d.DataPath.isEmpty() ? m1.programFolder : d.DataPath).absoluteFilePath();
+    const QString folder = QFileInfo(d.DataPath.isEmpty() ? state.programFolder : d.DataPath).absoluteFilePath();
     if (!d.TempPage.isEmpty() && QFileInfo(d.TempPage).absolutePath() == folder)
         return d.TempPage;
     QSet<QString> usedByOthers;
@@ -268,7 +268,7 @@ void Workspace::InitFirstTab()
 
     // Pages a run left behind, in the data folder and in every folder where the last runs
     // wrote pages (a crash leaves them there).
-    if (!m1.commandLine.isEmpty())
+    if (!state.commandLine.isEmpty())
         return;
     const QStringList leftovers = pages.leftoverPages(d.DataPath);
     if (leftovers.isEmpty())
@@ -431,7 +431,7 @@ void Workspace::writeTempPage(int n)
     if (vb::Trim(t).isEmpty())
         return;
     if (d.DataPath.isEmpty())
-        d.DataPath = m1.programFolder;
+        d.DataPath = state.programFolder;
     if (stylesheet)
         return;
     const QString path = TempPagePath(n);

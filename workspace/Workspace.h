@@ -2,7 +2,7 @@
 
 #include "platform/TextFile.h"
 #include "workspace/Document.h"
-#include "workspace/Module1.h"
+#include "workspace/ProgramState.h"
 #include "workspace/TempPages.h"
 
 #include <QDateTime>
@@ -27,10 +27,10 @@ class Workspace : public QObject {
     Q_OBJECT
 
 public:
-    Workspace(Module1& module, Dialogs& dialogs, TabStrip& tabs);
+    Workspace(ProgramState& programState, Dialogs& dialogs, TabStrip& tabs);
     ~Workspace() override;
 
-    Module1& m1;
+    ProgramState& state;
     Dialogs& dlg;
 
     // ---- documents ----

@@ -154,7 +154,7 @@ TEST_F(AutoCreateWindowTest, OpeningATextFileMakesTheThreeFramePagesBesideIt)
     QApplication::processEvents();
 
     ASSERT_EQ(w().ws.DocCount(), 3);
-    EXPECT_FALSE(w().m1.AutoCreating);
+    EXPECT_FALSE(w().state.autoCreating);
     const QStringList names = {"memoleft.html", "memoright.html", "memoindex.html"};
     const QStringList texts = {wholerun::navigationPage(), wholerun::bodyPage(), wholerun::framesetPage()};
     for (int n = 0; n < 3; ++n) {
@@ -216,7 +216,7 @@ TEST_F(AutoCreateWindowTest, WithoutFramesThePageTakesTheTextsPlaceInOneChange)
     EXPECT_TRUE(d.Modified);
     EXPECT_FALSE(QFileInfo::exists(web + QStringLiteral("/memo.html")));
     EXPECT_EQ(w().ws.tabStrip().SelectedIndex(), 2);
-    EXPECT_FALSE(w().m1.AutoCreating);
+    EXPECT_FALSE(w().state.autoCreating);
     EXPECT_EQ(box(QStringLiteral("Text6"), 6), QStringLiteral("My Page"));
     EXPECT_EQ(box(QStringLiteral("Text6"), 9), QStringLiteral("#0000A0"));
     EXPECT_EQ(box(QStringLiteral("Text6"), 10), QStringLiteral("#FFE8D0"));
@@ -327,7 +327,7 @@ TEST_F(AutoCreateWindowTest, TheSwitchDecidesWhetherAnOpenedTextFileIsConverted)
 
     // Switched on again it is stored, and an extension in capitals counts too.
     w().commands.invoke(QStringLiteral("mjidou"), 0);
-    EXPECT_EQ(w().m1.ini.GetIniSetting(QString(), QString(), QStringLiteral("Auto"), QString()), QStringLiteral("1"));
+    EXPECT_EQ(w().state.ini.GetIniSetting(QString(), QString(), QStringLiteral("Auto"), QString()), QStringLiteral("1"));
     const QString capitals = web + QStringLiteral("/NOTE.TXT");
     writeFile(capitals, "My Page\r\n\r\ntext\r\n");
     // The text just read is on disk: nothing is asked before it is replaced.
@@ -386,7 +386,7 @@ TEST_F(AutoCreateWindowTest, AFailedRunTellsTheUserAndLeavesUndoWorking)
     documentWith(wholerun::Text, QStringLiteral("memo.txt"));
     dialogs.expectMsg(autotext::runFailed(QStringLiteral("メモリーが足りません。"), true));
     run();
-    EXPECT_FALSE(w().m1.AutoCreating);
+    EXPECT_FALSE(w().state.autoCreating);
     EXPECT_EQ(w().ws.DocCount(), 1);
     Document& d = w().ws.doc(0);
     EXPECT_EQ(d.HtText->Text(), wholerun::Text);

@@ -136,13 +136,13 @@ TEST_F(UndoRingTest, NoSnapshotsAndNoUndoWhileAutomaticCreationRuns)
 {
     start();
     ed()->SetText(QStringLiteral("a"));
-    w().m1.AutoCreating = true;
+    w().state.autoCreating = true;
     w().undo.Savetx();
     w().undo.Savetx3();
     EXPECT_EQ(filledSlots(), 0);
-    w().m1.AutoCreating = false;
+    w().state.autoCreating = false;
     command(QStringLiteral("b"));
-    w().m1.AutoCreating = true;
+    w().state.autoCreating = true;
     w().undo.Gettx();
     EXPECT_EQ(ed()->Text(), QStringLiteral("b"));
 }

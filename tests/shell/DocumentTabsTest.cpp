@@ -151,7 +151,7 @@ TEST_F(DocumentTabsTest, ARecentFileOpenedFromThePreviewShowsItsSource)
     start();
     const QString page = web + QStringLiteral("/recent.html");
     writeFile(page, "<P>recent</P>\r\n");
-    w().m1.ini.SaveIniSetting(QString(), QString(), QStringLiteral("RemFile0"), page);
+    w().state.ini.SaveIniSetting(QString(), QString(), QStringLiteral("RemFile0"), page);
     w().files.loadRecentFiles();
     // The empty document's preview is on show; the file goes into that document.
     strip().Select(2);

@@ -218,7 +218,7 @@ TEST_F(FilesTest, DroppedFilesAndRecentItems)
     EXPECT_EQ(w().ws.DocCount(), 1);
 
     // A recent item opens in a new tab when the current one holds text.
-    w().m1.ini.SaveIniSetting(QString(), QString(), QStringLiteral("RemFile0"), utf8);
+    w().state.ini.SaveIniSetting(QString(), QString(), QStringLiteral("RemFile0"), utf8);
     w().files.loadRecentFiles();
     ASSERT_EQ(fileMenu().last(2).first(), QStringLiteral("-"));
     w().fileMenu.OpenRecent(0);

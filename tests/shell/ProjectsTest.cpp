@@ -40,7 +40,7 @@ TEST_F(ProjectsTest, ASavedProjectReopensItsDocumentsInTabOrder)
     // Saved documents stay out of the recent list; the project itself is in it, with its extension.
     EXPECT_EQ(win.files.RemFile[0], web + QStringLiteral("/proj.tur"));
     EXPECT_TRUE(win.files.RemFile[1].isEmpty());
-    EXPECT_EQ(win.m1.ini.GetIniSetting(QString(), QString(), QStringLiteral("ProJectName"), QString()),
+    EXPECT_EQ(win.state.ini.GetIniSetting(QString(), QString(), QStringLiteral("ProJectName"), QString()),
               web + QStringLiteral("/proj.tur"));
     stop();
 

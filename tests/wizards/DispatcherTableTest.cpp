@@ -189,9 +189,9 @@ TEST_F(DispatcherTableTest, LineLengthCloseStoresTheSettingAndTheCloseBoxDoesNot
     box->setText(QStringLiteral("72"));
     w().dispatcher.Cmdcmd_Click(54);
     EXPECT_TRUE(panel->isHidden());
-    EXPECT_EQ(w().m1.settings.get(setting::Indent), QStringLiteral("50"));
+    EXPECT_EQ(w().state.settings.get(setting::Indent), QStringLiteral("50"));
     panel->show();
     w().dispatcher.Cmdcmd_Click(53);
     EXPECT_TRUE(panel->isHidden());
-    EXPECT_EQ(w().m1.settings.get(setting::Indent), QStringLiteral("72"));
+    EXPECT_EQ(w().state.settings.get(setting::Indent), QStringLiteral("72"));
 }

@@ -37,13 +37,13 @@ TEST_F(WaitingPageTest, TheFilesBytesMakeThePageWhenItIsFirstNeeded)
     EXPECT_EQ(win.ws.CurEditor()->Text(), QStringLiteral("<P>日本語</P>\r\n<P>two</P>"));
     EXPECT_FALSE(win.ws.doc(0).Modified);
     EXPECT_EQ(pagesAndLocks(), QStringList()) << "no page and no lock of the run yet";
-    EXPECT_TRUE(win.m1.settings.get(setting::PageFolders).isEmpty()) << "no folder to search after a crash";
+    EXPECT_TRUE(win.state.settings.get(setting::PageFolders).isEmpty()) << "no folder to search after a crash";
 
     // The preview writes the page (as a click on its tab does) from the file's bytes.
     win.ws.WriteTemp();
     EXPECT_EQ(readFile(page()), Bytes + "\r\n");
     EXPECT_TRUE(win.ws.pages.owns(page()));
-    EXPECT_FALSE(win.m1.settings.get(setting::PageFolders).isEmpty());
+    EXPECT_FALSE(win.state.settings.get(setting::PageFolders).isEmpty());
 
     // Asking for the page's name is enough, too.
     fomPelmor& again = start(file);

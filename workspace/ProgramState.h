@@ -9,12 +9,12 @@
 // The most documents the window holds (indexes 0 to 50).
 inline constexpr int MaxDocuments = 51;
 
-// State of the shared module: the settings table and the folders and flags that several
+// The program's shared state: the settings table and the folders and flags that several
 // subsystems read.
-struct Module1 {
-    Module1() = default;
-    Module1(const Module1&) = delete;
-    Module1& operator=(const Module1&) = delete;
+struct ProgramState {
+    ProgramState() = default;
+    ProgramState(const ProgramState&) = delete;
+    ProgramState& operator=(const ProgramState&) = delete;
 
     SettingsStore ini;
     Settings settings{ini};
@@ -22,9 +22,9 @@ struct Module1 {
     QString dataFolder;     // the folder start-up chose for the first document
     QString commandLine;    // as given, before quotes are removed
     // True only while automatic creation runs: the undo ring takes no snapshots then.
-    bool AutoCreating = false;
+    bool autoCreating = false;
     // The full path last chosen in the open dialog or of the project opened.
-    QString LastPath;
+    QString lastPath;
 
     QString iniPath() const { return programFolder + QStringLiteral("/Pelmor.ini"); }
     QString resourcePath(const QString& name) const { return programFolder + QStringLiteral("/resource/") + name; }
