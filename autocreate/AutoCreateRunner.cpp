@@ -71,7 +71,7 @@ void AutoCreateRunner::textFileOpened(int n)
 {
     if (n < 0 || n >= ws.DocCount() || !menu.AutoRun.value())
         return;
-    if (vb::LCaseAscii(vb::Right(ws.doc(n).FileName, 3)) != QStringLiteral("txt"))
+    if (vb::LCaseAscii(vb::Right(ws.doc(n).fileName, 3)) != QStringLiteral("txt"))
         return;
     RunAutoCreate();
 }
@@ -85,14 +85,14 @@ void AutoCreateRunner::RunAutoCreate()
     const int n = ws.CurDoc();
     Document& d = ws.doc(n);
     autocreate::AutoCreateSettings settings = panel.settings();
-    settings.headerHidden = !d.Header.isEmpty();
+    settings.headerHidden = !d.header.isEmpty();
     const bool frames = settings.frames != FrameLayout::None;
     // The pages are named after the text file; a document that was never saved has no name yet.
-    if (frames && isOwnTempPageName(GetFileName(d.FileName))) {
+    if (frames && isOwnTempPageName(GetFileName(d.fileName))) {
         ws.dlg.MsgBox(autotext::saveBeforeFrames());
         return;
     }
-    const QString folder = d.DataPath.isEmpty() ? ws.state.programFolder : d.DataPath;
+    const QString folder = d.folder.isEmpty() ? ws.state.programFolder : d.folder;
 
     AutoCreatingScope running(ws.state);
     ws.selectSourceTab(n);
@@ -101,8 +101,8 @@ void AutoCreateRunner::RunAutoCreate()
     try {
         auto effects = std::make_shared<autocreate::GeneratorEffects>();
         // Folded regions are part of the text; their markers would not survive the conversion.
-        const QString text = expandRegions(d.HtText->Text(), d.Regions);
-        const QString textFileName = d.FileName;
+        const QString text = expandRegions(d.sourceEditor->Text(), d.regions);
+        const QString textFileName = d.fileName;
         const autocreate::AutoCreateOutcome outcome = autocreate::runAutoCreateSteps(
             text, textFileName, settings, makeGenerators(autocreate::readPanelInputs(controls), folder, effects));
         // The heading anchors leave the link listing at the text document's own name.
@@ -111,7 +111,7 @@ void AutoCreateRunner::RunAutoCreate()
             ws.dlg.MsgBox(message);
 
         changed = true;
-        d.Regions.fill(QString());
+        d.regions.fill(QString());
         if (!outcome.frames) {
             putPage(n, outcome.names.page, folder, outcome.page);
         } else {
@@ -119,15 +119,15 @@ void AutoCreateRunner::RunAutoCreate()
             const QString base = folder + QLatin1Char('/');
             // A hidden header and footer belong round the converted text, which is the body
             // page now; the navigation page is a whole page of its own.
-            const QString bodyFile = d.Header + pages.body + d.Footer;
+            const QString bodyFile = d.header + pages.body + d.footer;
             if (ws.AddTab()) {
                 Document& body = ws.current();
-                body.Header = d.Header;
-                body.Footer = d.Footer;
+                body.header = d.header;
+                body.footer = d.footer;
                 putPage(ws.CurDoc(), outcome.names.body, folder, pages.body);
             }
-            d.Header.clear();
-            d.Footer.clear();
+            d.header.clear();
+            d.footer.clear();
             putPage(n, outcome.names.navigation, folder, pages.navigation);
             writePageFile(base + outcome.names.body, bodyFile);
             writePageFile(base + outcome.names.navigation, pages.navigation);
@@ -151,7 +151,7 @@ void AutoCreateRunner::RunAutoCreate()
 void AutoCreateRunner::putPage(int n, const QString& name, const QString& folder, const QString& text)
 {
     Document& d = ws.doc(n);
-    RichEdit* ed = d.HtText;
+    RichEdit* ed = d.sourceEditor;
     // One change, which the editor's own undo takes back whole.
     if (ed->IsEmpty()) {
         ed->SetText(text);
@@ -159,8 +159,8 @@ void AutoCreateRunner::putPage(int n, const QString& name, const QString& folder
         ed->Select(0, ed->TextLength());
         ed->SetSelText(text);
     }
-    d.FileName = name;
-    d.DataPath = folder;
+    d.fileName = name;
+    d.folder = folder;
     // The pages declare Shift_JIS.
     d.encoding = TextEncoding::Cp932;
     d.lineEnds = LineEnds::CrLf;
@@ -205,9 +205,9 @@ void AutoCreateRunner::writePanelFields(const autocreate::AutoCreateOutcome& out
 void AutoCreateRunner::InsertSkeleton()
 {
     Document& d = ws.current();
-    RichEdit* ed = d.HtText;
+    RichEdit* ed = d.sourceEditor;
     const QString text = ed->Text();
-    const QString page = autocreate::insertSkeleton(text, !d.Header.isEmpty(), gen::WrapPage);
+    const QString page = autocreate::insertSkeleton(text, !d.header.isEmpty(), gen::WrapPage);
     // A wrapped text is always longer: the same size means it had its page already.
     if (page.size() == text.size())
         return;
@@ -220,13 +220,13 @@ void AutoCreateRunner::MakeAnchorLinks()
 {
     if (ws.DocCount() < 2)
         return;
-    const std::optional<autocreate::AnchorLinkList> list = autocreate::anchorLinkList(ws.HtText(1)->Text());
+    const std::optional<autocreate::AnchorLinkList> list = autocreate::anchorLinkList(ws.sourceEditor(1)->Text());
     if (!list)
         return;
     // The body page becomes the current document, so that the snapshot is its own.
     ws.selectSourceTab(1);
     undo.Savetx();
-    RichEdit* ed = ws.HtText(1);
+    RichEdit* ed = ws.sourceEditor(1);
     ed->Select(static_cast<int>(list->at), 0);
     ed->SetSelText(list->links);
 }

@@ -86,9 +86,9 @@ void BM_AutoCreateInWindow(benchmark::State& state)
         w.ws.removeAllButFirst();
         w.ws.selectSourceTab(0);
         Document& d = w.ws.doc(0);
-        d.HtText->SetText(text);
-        d.FileName = QStringLiteral("memo.txt");
-        d.DataPath = session.dir.path();
+        d.sourceEditor->SetText(text);
+        d.fileName = QStringLiteral("memo.txt");
+        d.folder = session.dir.path();
         state.ResumeTiming();
         w.commands.invoke(QStringLiteral("mjidou"), 1);
         state.PauseTiming();

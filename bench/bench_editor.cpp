@@ -36,7 +36,7 @@ BENCHMARK(BM_DecodeCp932)->Arg(5'500'000)->Unit(benchmark::kMillisecond);
 
 void BM_SetText(benchmark::State& state)
 {
-    RichEdit* ed = session().w().ws.HtText(0);
+    RichEdit* ed = session().w().ws.sourceEditor(0);
     const QString text = htmlOfSize(state.range(0));
     for (auto _ : state)
         ed->SetText(text);
@@ -85,7 +85,7 @@ BENCHMARK(BM_ReadTextFile)->Arg(10'000'000)->Unit(benchmark::kMillisecond);
 void BM_FullRecolour(benchmark::State& state)
 {
     fomPelmor& w = session().w();
-    RichEdit* ed = w.ws.HtText(0);
+    RichEdit* ed = w.ws.sourceEditor(0);
     ed->SetText(htmlOfSize(state.range(0)));
     for (auto _ : state)
         w.colour.Setcolor2(ed);
@@ -107,7 +107,7 @@ BENCHMARK(BM_ColourScanOnly)->Arg(10'000'000)->Unit(benchmark::kMillisecond);
 void BM_KeystrokeInMiddle(benchmark::State& state)
 {
     fomPelmor& w = session().w();
-    RichEdit* ed = w.ws.HtText(0);
+    RichEdit* ed = w.ws.sourceEditor(0);
     ed->SetText(htmlOfSize(state.range(0)));
     w.colour.Setcolor2(ed);
     ed->SetSelStart(ed->TextLength() / 2);
@@ -121,7 +121,7 @@ BENCHMARK(BM_KeystrokeInMiddle)->Arg(1'000'000)->Unit(benchmark::kMicrosecond);
 void BM_UndoSnapshot(benchmark::State& state)
 {
     fomPelmor& w = session().w();
-    RichEdit* ed = w.ws.HtText(0);
+    RichEdit* ed = w.ws.sourceEditor(0);
     const QString text = htmlOfSize(state.range(0));
     int i = 0;
     for (auto _ : state) {
@@ -132,7 +132,7 @@ void BM_UndoSnapshot(benchmark::State& state)
     }
     // What ten snapshots hold, in copies of the text.
     qsizetype held = 0;
-    for (const auto& slot : w.ws.doc(0).Undo)
+    for (const auto& slot : w.ws.doc(0).undoRing)
         held += slot.text.capacity();
     state.counters["snapshots_in_text_copies"] = static_cast<double>(held) / static_cast<double>(text.size());
 }
@@ -150,7 +150,7 @@ void BM_StartToWindowShown(benchmark::State& state)
         auto app = Main(options);
         QApplication::processEvents();
         state.SetIterationTime(static_cast<double>(timer.nsecsElapsed()) / 1e9);
-        state.counters["browsers_created"] = app->window->ws.doc(0).WebB1 ? 1 : 0;
+        state.counters["browsers_created"] = app->window->ws.doc(0).browser ? 1 : 0;
     }
 }
 BENCHMARK(BM_StartToWindowShown)->UseManualTime()->Iterations(5)->Unit(benchmark::kMillisecond);

@@ -58,15 +58,15 @@ qint64 timePreview(fomPelmor& w, int n)
                 completeAt = timer.nsecsElapsed();
         });
     };
-    if (d.WebB1)
-        watch(d.WebB1);
+    if (d.browser)
+        watch(d.browser);
     timer.start();
     w.ws.tabStrip().Select(2 * n + 2);
     const bool ok = runUntil([&] {
-        if (!connection && d.WebB1) {
-            watch(d.WebB1);
+        if (!connection && d.browser) {
+            watch(d.browser);
             // Already done before the first look: count it from here.
-            if (!d.WebB1->isLoading() && QUrl(d.WebB1->LocationURL()) == page)
+            if (!d.browser->isLoading() && QUrl(d.browser->LocationURL()) == page)
                 completeAt = timer.nsecsElapsed();
         }
         return completeAt >= 0;
@@ -83,7 +83,7 @@ void warmUp()
     if (done)
         return;
     done = true;
-    s.w().ws.HtText(0)->SetText(htmlOfSize(20'000));
+    s.w().ws.sourceEditor(0)->SetText(htmlOfSize(20'000));
     s.engineStartMs = static_cast<double>(timePreview(s.w(), 0)) / 1e6;
 }
 
@@ -100,7 +100,7 @@ void BM_FirstPreviewOfADocument(benchmark::State& state)
         }
         w.ws.AddTab();
         const int n = w.ws.DocCount() - 1;
-        w.ws.HtText(n)->SetText(text);
+        w.ws.sourceEditor(n)->SetText(text);
         const qint64 ns = timePreview(w, n);
         if (ns < 0) {
             state.SkipWithError("the preview did not complete");
@@ -119,7 +119,7 @@ void BM_PreviewAfterAnEdit(benchmark::State& state)
     fomPelmor& w = session().w();
     w.ws.tabStrip().Select(1);
     // Unlike every text shown before, so that this preview loads.
-    w.ws.HtText(0)->SetText(htmlOfSize(state.range(0)) + QStringLiteral("<!-- after an edit -->"));
+    w.ws.sourceEditor(0)->SetText(htmlOfSize(state.range(0)) + QStringLiteral("<!-- after an edit -->"));
     if (timePreview(w, 0) < 0) {
         state.SkipWithError("the preview did not complete");
         return;
@@ -127,7 +127,7 @@ void BM_PreviewAfterAnEdit(benchmark::State& state)
     int i = 0;
     for (auto _ : state) {
         w.ws.tabStrip().Select(1);
-        RichEdit* ed = w.ws.HtText(0);
+        RichEdit* ed = w.ws.sourceEditor(0);
         ed->SetSelStart(ed->TextLength());
         ed->SetSelText(QString::number(i++ % 10));
         const qint64 ns = timePreview(w, 0);
@@ -147,13 +147,13 @@ void BM_SwitchWithoutChange(benchmark::State& state)
     warmUp();
     fomPelmor& w = session().w();
     w.ws.tabStrip().Select(1);
-    w.ws.HtText(0)->SetText(htmlOfSize(state.range(0)) + QStringLiteral("<!-- unchanged -->"));
+    w.ws.sourceEditor(0)->SetText(htmlOfSize(state.range(0)) + QStringLiteral("<!-- unchanged -->"));
     if (timePreview(w, 0) < 0) {
         state.SkipWithError("the preview did not complete");
         return;
     }
     int navigations = 0;
-    QObject::connect(w.ws.doc(0).WebB1, &WebBrowser::DocumentComplete, w.ws.doc(0).WebB1, [&] { ++navigations; });
+    QObject::connect(w.ws.doc(0).browser, &WebBrowser::DocumentComplete, w.ws.doc(0).browser, [&] { ++navigations; });
     for (auto _ : state) {
         w.ws.tabStrip().Select(1);
         QApplication::processEvents();

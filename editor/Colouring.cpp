@@ -62,7 +62,7 @@ Colouring::Colouring(Workspace& workspace)
     : ws(workspace)
 {
     // A file's text is coloured as soon as it is in its editor.
-    QObject::connect(&ws, &Workspace::textLoaded, &Scheme, [this](int n) { Setcolor2(ws.HtText(n)); });
+    QObject::connect(&ws, &Workspace::textLoaded, &Scheme, [this](int n) { Setcolor2(ws.sourceEditor(n)); });
 }
 
 void Colouring::Setcolor2(RichEdit* editor)

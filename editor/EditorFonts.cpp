@@ -53,15 +53,15 @@ void EditorFonts::applyStoredFont()
     font.setBold(settings.get(setting::FontBold));
     font.setItalic(settings.get(setting::FontItalic));
     font.setUnderline(settings.get(setting::FontUnderLine));
-    ws.HtText(0)->SetEditorFont(font);
-    colour.Setcolor2(ws.HtText(0));
+    ws.sourceEditor(0)->SetEditorFont(font);
+    colour.Setcolor2(ws.sourceEditor(0));
 }
 
 void EditorFonts::prepareNewDocument(int n)
 {
-    RichEdit* ed = ws.HtText(n);
+    RichEdit* ed = ws.sourceEditor(n);
     if (n > 0)
-        ed->SetEditorFont(ws.HtText(0)->EditorFont());
+        ed->SetEditorFont(ws.sourceEditor(0)->EditorFont());
     colour.Setcolor2(ed);
     if (colour.CheckedScheme() == 4 && n == ws.CurDoc())
         Mefont1_Click(4);

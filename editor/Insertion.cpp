@@ -20,7 +20,7 @@ QColor Insertion::markColour()
 
 bool Insertion::isStylesheetDocument() const
 {
-    return vb::LCaseAscii(vb::Right(ws.current().FileName, 4)) == QStringLiteral(".css");
+    return vb::LCaseAscii(vb::Right(ws.current().fileName, 4)) == QStringLiteral(".css");
 }
 
 void Insertion::Insert(const QString& str1, const QString& str2)

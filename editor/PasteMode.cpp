@@ -38,7 +38,7 @@ void PasteMode::applyTint(bool on)
     // Schemes Ａ to Ｃ share one light ground; an editor on black (scheme Ｄ) keeps its ground.
     const QColor light = schemeColours(1).back;
     for (int i = 0; i < ctx.ws.DocCount(); ++i) {
-        RichEdit* ed = ctx.ws.HtText(i);
+        RichEdit* ed = ctx.ws.sourceEditor(i);
         const QColor back = ed->BackColor();
         if (on && back.lightness() >= 128)
             ed->SetBackColor(tint());

@@ -19,7 +19,7 @@ void Regions::RegionHide()
         const QString marker = regionMarker(k);
         if (whole.contains(marker))
             return true;
-        for (const QString& region : d.Regions) {
+        for (const QString& region : d.regions) {
             if (region.contains(marker))
                 return true;
         }
@@ -27,7 +27,7 @@ void Regions::RegionHide()
     };
     int k = 0;
     for (int i = 1; i <= MaxRegions; ++i) {
-        if (d.Regions[static_cast<size_t>(i)].isEmpty() && !markerUsed(i)) {
+        if (d.regions[static_cast<size_t>(i)].isEmpty() && !markerUsed(i)) {
             k = i;
             break;
         }
@@ -41,10 +41,10 @@ void Regions::RegionHide()
         // A selection of only a line break is not folded: it would leave an empty region behind.
         if (s.size() == 2)
             return;
-        d.Regions[static_cast<size_t>(k)] = s.left(s.size() - 2);
+        d.regions[static_cast<size_t>(k)] = s.left(s.size() - 2);
         ed->SetSelText(regionMarker(k) + CrLf);
     } else {
-        d.Regions[static_cast<size_t>(k)] = s;
+        d.regions[static_cast<size_t>(k)] = s;
         ed->SetSelText(regionMarker(k));
     }
     ed->SetSelStart(0);
@@ -82,10 +82,10 @@ void Regions::RegionShowPart()
     ed->Select(start, static_cast<int>(s.size()));
     const int k = markerAt(s, 0);
     Document& d = ws.current();
-    if (k > 0 && !d.Regions[static_cast<size_t>(k)].isEmpty()) {
+    if (k > 0 && !d.regions[static_cast<size_t>(k)].isEmpty()) {
         // Only the marker itself is replaced; text selected behind it stays.
         ed->Select(start, static_cast<int>(RegionMarkerLength));
-        ed->SetSelText(d.Regions[static_cast<size_t>(k)]);
+        ed->SetSelText(d.regions[static_cast<size_t>(k)]);
     }
     colour.ResetColor();
 }
@@ -94,18 +94,18 @@ void Regions::RegionShowAll(int n)
 {
     Document& d = ws.doc(n);
     const QString full = ExpandRegions(n);
-    d.HtText->SetText(full);
-    d.Header.clear();
-    d.Footer.clear();
+    d.sourceEditor->SetText(full);
+    d.header.clear();
+    d.footer.clear();
     colour.ResetColor();
 }
 
 void Regions::HideHeadFoot()
 {
     Document& d = ws.current();
-    if (!d.Header.isEmpty() || !d.Footer.isEmpty())
+    if (!d.header.isEmpty() || !d.footer.isEmpty())
         return;
-    RichEdit* ed = d.HtText;
+    RichEdit* ed = d.sourceEditor;
     const QString text = removeDoubleCr(ed->Text());
     const HeadFootCut cut = findHeadFootCut(text);
     if (!cut.ok)
@@ -114,25 +114,25 @@ void Regions::HideHeadFoot()
     const QString header = text.left(cut.headerLength);
     const QString footer = text.mid(cut.footerStart);
     const QString body = text.mid(cut.headerLength, cut.footerStart - cut.headerLength);
-    d.Header = header;
-    d.Footer = footer;
+    d.header = header;
+    d.footer = footer;
     ed->SetText(body);
 }
 
 void Regions::ShowHeadFoot(int n)
 {
     Document& d = ws.doc(n);
-    RichEdit* ed = d.HtText;
+    RichEdit* ed = d.sourceEditor;
     const QString text = ed->Text();
     const QString u = vb::UCaseAscii(text);
     if (hasHeadTag(u))
-        d.Header.clear();
+        d.header.clear();
     if (u.contains(QStringLiteral("</BODY")))
-        d.Footer.clear();
-    if (!d.Header.isEmpty() || !d.Footer.isEmpty())
-        ed->SetText(d.Header + text + d.Footer);
-    d.Header.clear();
-    d.Footer.clear();
+        d.footer.clear();
+    if (!d.header.isEmpty() || !d.footer.isEmpty())
+        ed->SetText(d.header + text + d.footer);
+    d.header.clear();
+    d.footer.clear();
 }
 
 QString Regions::GetFullText(int n) const

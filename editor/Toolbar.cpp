@@ -208,8 +208,8 @@ void ToolbarButtons::ShowInBrowser()
     if (vb::Trim(ws.CurEditor()->Text()).isEmpty())
         return;
     Document& d = ws.current();
-    if (d.DataPath.isEmpty())
-        d.DataPath = ws.state.programFolder;
+    if (d.folder.isEmpty())
+        d.folder = ws.state.programFolder;
     const QString path = ws.TempPagePath(ws.CurDoc());
     if (!ws.writePage(path, GetFullText(d), d.encoding)) {
         ws.dlg.MsgBox(editmsg::BrowserPageNotWritten + CrLf + path);

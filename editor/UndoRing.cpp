@@ -9,19 +9,19 @@
 void UndoRing::store(bool marked)
 {
     Document& d = ws.current();
-    RichEdit* ed = d.HtText;
-    const int previous = d.UndoPos;
+    RichEdit* ed = d.sourceEditor;
+    const int previous = d.undoPosition;
     const int k = (previous + 1) % UndoRingSize;
-    d.UndoPos = k;
-    UndoSlot& slot = d.Undo[static_cast<size_t>(k)];
+    d.undoPosition = k;
+    Snapshot& slot = d.undoRing[static_cast<size_t>(k)];
     slot.text = ed->Text();
     slot.selStart = ed->SelStart();
     slot.topLine = ed->FirstVisibleLine();
     slot.text.squeeze(); // a snapshot holds its text and no spare room
     // The mark of the slot in front says how the snapshot in this slot was taken.
-    d.Undo[static_cast<size_t>(previous)].mark = marked;
+    d.undoRing[static_cast<size_t>(previous)].mark = marked;
     slot.mark = false;
-    d.Undo[static_cast<size_t>((k + 1) % UndoRingSize)].text.clear();
+    d.undoRing[static_cast<size_t>((k + 1) % UndoRingSize)].text.clear();
 }
 
 void UndoRing::Savetx()
@@ -31,7 +31,7 @@ void UndoRing::Savetx()
     Document& d = ws.current();
     // Compared with this document's own newest snapshot, so that a command right after an undo
     // still gets its snapshot.
-    if (d.HtText->Text() == d.Undo[static_cast<size_t>(d.UndoPos)].text)
+    if (d.sourceEditor->Text() == d.undoRing[static_cast<size_t>(d.undoPosition)].text)
         return;
     store(false);
 }
@@ -48,12 +48,12 @@ void UndoRing::Gettx()
     if (ws.state.autoCreating)
         return;
     Document& d = ws.current();
-    RichEdit* ed = d.HtText;
-    const int k = d.UndoPos;
+    RichEdit* ed = d.sourceEditor;
+    const int k = d.undoPosition;
     const int p = (k + UndoRingSize - 1) % UndoRingSize;
     const bool schemeD = colour.CheckedScheme() == 4;
 
-    if (!d.Undo[static_cast<size_t>(p)].mark && ed->CanUndo()) {
+    if (!d.undoRing[static_cast<size_t>(p)].mark && ed->CanUndo()) {
         const QString before = ed->Text();
         ed->Undo();
         if (ed->Text() != before) {
@@ -62,7 +62,7 @@ void UndoRing::Gettx()
             return;
         }
     }
-    const UndoSlot& slot = d.Undo[static_cast<size_t>(k)];
+    const Snapshot& slot = d.undoRing[static_cast<size_t>(k)];
     if (slot.text.isEmpty()) {
         if (schemeD)
             colour.ResetColor();
@@ -73,7 +73,7 @@ void UndoRing::Gettx()
     ed->SetText(slot.text);
     colour.Setcolor2(ed);
     ed->SetSelStart(slot.selStart);
-    d.UndoPos = p;
+    d.undoPosition = p;
     // Back to the line that was at the top when the snapshot was taken.
     ed->SetFirstVisibleLine(slot.topLine);
     ed->setUpdatesEnabled(true);

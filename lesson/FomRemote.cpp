@@ -317,7 +317,7 @@ void FomRemote::clearLessonDocuments()
         return;
     for (int n : {1, 0}) {
         if (n < ctx.ws.DocCount() && commands.isOwn(n))
-            ctx.ws.HtText(n)->SetText(QString());
+            ctx.ws.sourceEditor(n)->SetText(QString());
     }
     ctx.controls.get<QPlainTextEdit>(QStringLiteral("Text"), 44)->clear();
     if (commands.isOwn(ctx.ws.selectedDocument()))

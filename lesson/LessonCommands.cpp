@@ -59,7 +59,7 @@ bool isBareFileName(const QString& name)
 // The lesson knows a document by its editor, which stays the same while the document is open.
 const RichEdit* editorOf(const Workspace& ws, int n)
 {
-    return ws.HtText(n);
+    return ws.sourceEditor(n);
 }
 
 } // namespace
@@ -272,14 +272,14 @@ LessonCommands::Outcome LessonCommands::init(const QString& argument)
     const int n = lesson::numberOf(vb::Mid(argument, 5));
     if (n < 0 || n >= ctx.ws.DocCount())
         return Outcome::Failed;
-    ctx.ws.HtText(n)->SetText(QString());
+    ctx.ws.sourceEditor(n)->SetText(QString());
     ctx.ws.tabStrip().Select(1);
     ctx.ws.setCurDoc(0);
     if (ctx.ws.TabCount() < 3)
         ctx.commands.invoke(QStringLiteral("mk1"), 1);
     else
-        ctx.ws.HtText(1)->SetText(QString());
-    ctx.ws.doc(0).DataPath = folder;
+        ctx.ws.sourceEditor(1)->SetText(QString());
+    ctx.ws.doc(0).folder = folder;
     return Outcome::Front;
 }
 
@@ -314,10 +314,10 @@ LessonCommands::Outcome LessonCommands::tabSel(const QString& argument)
     serveEvents();
     const int n = lesson::numberOf(argument);
     Document& first = ctx.ws.doc(0);
-    const QString folder = first.DataPath.isEmpty() ? ctx.ws.state.programFolder : first.DataPath;
+    const QString folder = first.folder.isEmpty() ? ctx.ws.state.programFolder : first.folder;
     // The first document's page under its own name: its temporary page while it has no other.
-    const QString page = isOwnTempPageName(first.FileName) ? ctx.ws.TempPagePath(0) : folder + QLatin1Char('/') + first.FileName;
-    if (!ctx.ws.writePage(page, first.HtText->Text(), first.encoding)) {
+    const QString page = isOwnTempPageName(first.fileName) ? ctx.ws.TempPagePath(0) : folder + QLatin1Char('/') + first.fileName;
+    if (!ctx.ws.writePage(page, first.sourceEditor->Text(), first.encoding)) {
         ctx.ws.dlg.MsgBox(lesson_texts::pageUnwritable(page));
         return Outcome::Failed;
     }
@@ -332,7 +332,7 @@ LessonCommands::Outcome LessonCommands::caretToStylesheetEnd()
 {
     if (ctx.ws.DocCount() < 2)
         return Outcome::Failed;
-    RichEdit* ed = ctx.ws.HtText(1);
+    RichEdit* ed = ctx.ws.sourceEditor(1);
     ed->SetSelStart(ed->TextLength());
     ed->SetSelText(CrLf);
     ed->SetSelStart(ed->TextLength() - 2);
@@ -341,7 +341,7 @@ LessonCommands::Outcome LessonCommands::caretToStylesheetEnd()
 
 LessonCommands::Outcome LessonCommands::selectInFirst(const QString& from, const QString& to, bool range)
 {
-    RichEdit* ed = ctx.ws.HtText(0);
+    RichEdit* ed = ctx.ws.sourceEditor(0);
     const QString text = ed->Text();
     const int p1 = vb::InStr(text, from);
     if (p1 == 0)
@@ -562,7 +562,7 @@ LessonCommands::Outcome LessonCommands::fillNumber(const QString& argument, cons
 
 LessonCommands::Outcome LessonCommands::image(const QString& argument)
 {
-    const QString folder = ctx.ws.doc(0).DataPath;
+    const QString folder = ctx.ws.doc(0).folder;
     setText(QStringLiteral("txtsentaku"), ControlRegistry::NoIndex, folder + QStringLiteral("/0001.html"));
     setText(QStringLiteral("TxtSoutai"), ControlRegistry::NoIndex, argument);
     // The picture goes beside the lesson's pages, so that the page shows it.

@@ -145,7 +145,7 @@ void FavouritesList::openNext()
     int target = -1;
     for (int j = 0; j < ws.DocCount(); ++j) {
         const Document& d = ws.doc(j);
-        if (d.HtText->Text().isEmpty() && !d.BrowserMode) {
+        if (d.sourceEditor->Text().isEmpty() && !d.browserMode) {
             target = j;
             break;
         }
@@ -158,7 +158,7 @@ void FavouritesList::openNext()
         return;
     }
     const int n = ws.CurDoc();
-    target_ = ws.HtText(n);
+    target_ = ws.sourceEditor(n);
     live.BrowserLoading = true;
     WebBrowser* b = preview.ensureBrowser(n);
     live.placeForBrowserMode(b);
@@ -182,7 +182,7 @@ void FavouritesList::pageDone()
     // The document may have been closed while its page loaded.
     const int n = ws.indexOf(target_);
     if (n >= 0) {
-        ws.doc(n).BrowserMode = true;
+        ws.doc(n).browserMode = true;
         QString url = url_;
         ws.tabStrip().SetCaption(Workspace::previewTab(n), ShortUrl(url));
         ws.setSourceCaption(n, QString());

@@ -100,7 +100,7 @@ void LinkList::clearList()
 void LinkList::ShowLinkList(std::function<void()> then)
 {
     const Document& d = ws.current();
-    if (d.BrowserMode && d.WebB1 && d.HtText->Text().isEmpty()) {
+    if (d.browserMode && d.browser && d.sourceEditor->Text().isEmpty()) {
         ws.LinkListUrl.clear();
         live.LoadBrowserSource([this, then] { listShown(then); });
         return;

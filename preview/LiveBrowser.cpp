@@ -105,7 +105,7 @@ void LiveBrowser::opm_Click(int index)
 {
     switch (index) {
     case 0:
-        if (!ws.current().BrowserMode)
+        if (!ws.current().browserMode)
             OpenBrowserMode();
         break;
     case 1:
@@ -136,8 +136,8 @@ void LiveBrowser::layout()
     twips::SetGeometry(bar_, 0, 0, twips::fromPixels(area->width()), BarHeight);
     for (int i = 0; i < ws.DocCount(); ++i) {
         const Document& d = ws.doc(i);
-        if (d.BrowserMode && d.WebB1)
-            placeForBrowserMode(d.WebB1);
+        if (d.browserMode && d.browser)
+            placeForBrowserMode(d.browser);
     }
 }
 
@@ -234,7 +234,7 @@ void LiveBrowser::attachBrowser(WebBrowser* browser)
 void LiveBrowser::WebB1_DocumentComplete()
 {
     // The box names the page of the current document's browser, whichever browser finished.
-    if (const WebBrowser* b = ws.current().WebB1)
+    if (const WebBrowser* b = ws.current().browser)
         combo_->setEditText(b->LocationURL());
     BrowserLoading = false;
 }
@@ -253,19 +253,19 @@ void LiveBrowser::OpenBrowserMode()
     b->show();
     b->raise();
     navigate(b, combo_->currentText());
-    d.BrowserMode = true;
+    d.browserMode = true;
     ws.selectPreviewTab(ws.CurDoc());
 }
 
 void LiveBrowser::endBrowserMode()
 {
     Document& d = ws.current();
-    d.BrowserMode = false;
+    d.browserMode = false;
     hideBar();
-    if (d.WebB1) {
-        placeForPreview(d.WebB1);
-        d.WebB1->show();
-        d.WebB1->raise();
+    if (d.browser) {
+        placeForPreview(d.browser);
+        d.browser->show();
+        d.browser->raise();
     }
     ws.selectSourceTab(ws.CurDoc());
 }
@@ -275,15 +275,15 @@ void LiveBrowser::ReleaseAllBrowsers()
     const int shown = ws.previewTabSelected() ? ws.selectedDocument() : -1;
     for (int i = 0; i < ws.DocCount(); ++i) {
         Document& d = ws.doc(i);
-        if (!d.BrowserMode)
+        if (!d.browserMode)
             continue;
-        if (d.WebB1) {
-            placeForPreview(d.WebB1);
+        if (d.browser) {
+            placeForPreview(d.browser);
             // Only the page of the tab on show is seen; the others stay behind their tabs.
             if (i == shown)
-                d.WebB1->show();
+                d.browser->show();
         }
-        d.BrowserMode = false;
+        d.browserMode = false;
     }
     hideBar();
     TabStrip& strip = ws.tabStrip();
@@ -297,7 +297,7 @@ void LiveBrowser::ReleaseAllBrowsers()
 
 void LiveBrowser::Toolbar1_ButtonClick(const QString& key)
 {
-    WebBrowser* b = ws.current().WebB1;
+    WebBrowser* b = ws.current().browser;
     if (key == QStringLiteral("戻る")) {
         if (b)
             b->GoBack();
@@ -333,18 +333,18 @@ void LiveBrowser::AddFavorite()
 void LiveBrowser::LoadBrowserSource(std::function<void()> then)
 {
     Document& d = ws.current();
-    if (!d.WebB1)
+    if (!d.browser)
         return;
-    QPointer<RichEdit> editor = d.HtText;
-    QPointer<WebBrowser> browser = d.WebB1;
-    d.WebB1->PageSource([this, editor, browser, then = std::move(then)](const QString& html) {
+    QPointer<RichEdit> editor = d.sourceEditor;
+    QPointer<WebBrowser> browser = d.browser;
+    d.browser->PageSource([this, editor, browser, then = std::move(then)](const QString& html) {
         if (!editor || !browser)
             return;
         const int n = ws.indexOf(editor);
         if (n < 0 || n != ws.CurDoc())
             return;
         Document& doc = ws.doc(n);
-        if (!doc.BrowserMode || doc.WebB1 != browser)
+        if (!doc.browserMode || doc.browser != browser)
             return;
         // The user's own text can be brought back with undo.
         if (!editor->Text().isEmpty())

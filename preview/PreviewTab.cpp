@@ -50,9 +50,9 @@ void PreviewTab::hideAllViews()
 {
     for (int i = 0; i < ws.DocCount(); ++i) {
         Document& d = ws.doc(i);
-        d.HtText->hide();
-        if (d.WebB1)
-            d.WebB1->hide();
+        d.sourceEditor->hide();
+        if (d.browser)
+            d.browser->hide();
     }
 }
 
@@ -74,8 +74,8 @@ void PreviewTab::TabStrip1_Click()
     if (Workspace::isPreviewTab(tab)) {
         strip.SetImage(tab, 14);
         hideAllViews();
-        if (!d.BrowserMode) {
-            const QString text = d.Header.isEmpty() ? d.HtText->Text() : GetFullText(d);
+        if (!d.browserMode) {
+            const QString text = d.header.isEmpty() ? d.sourceEditor->Text() : GetFullText(d);
             writeOpenStylesheet(text);
             // Clicking a tab leaves the focus in the editor, so its focus loss has not
             // written the page yet.
@@ -96,15 +96,15 @@ void PreviewTab::TabStrip1_Click()
     strip.SetImage(tab, 12);
     hideAllViews();
     // The live page's source arrives later; the link list is brought up to date with it.
-    const bool pullSource = d.BrowserMode && live_;
+    const bool pullSource = d.browserMode && live_;
     if (pullSource)
         live_->LoadBrowserSource([this] {
             if (links_)
                 links_->tabSwitched();
         });
-    d.HtText->show();
-    d.HtText->raise();
-    d.HtText->setFocus();
+    d.sourceEditor->show();
+    d.sourceEditor->raise();
+    d.sourceEditor->setFocus();
     afterSwitch(!pullSource);
 }
 
@@ -122,7 +122,7 @@ void PreviewTab::writeOpenStylesheet(const QString& pageText)
         return;
     int sheet = -1;
     for (int i = 0; i < ws.DocCount(); ++i) {
-        if (isStylesheetName(ws.doc(i).FileName)) {
+        if (isStylesheetName(ws.doc(i).fileName)) {
             sheet = i;
             break;
         }
@@ -130,14 +130,14 @@ void PreviewTab::writeOpenStylesheet(const QString& pageText)
     if (sheet < 0)
         return;
     const Document& s = ws.doc(sheet);
-    const QString text = s.HtText->Text();
+    const QString text = s.sourceEditor->Text();
     if (vb::Trim(text).isEmpty())
         return;
-    QString folder = ws.doc(0).DataPath;
+    QString folder = ws.doc(0).folder;
     if (folder.isEmpty())
         folder = ws.state.programFolder;
-    const QString ownFolder = s.DataPath.isEmpty() ? ws.state.programFolder : s.DataPath;
-    const QString target = folder + QLatin1Char('/') + s.FileName;
+    const QString ownFolder = s.folder.isEmpty() ? ws.state.programFolder : s.folder;
+    const QString target = folder + QLatin1Char('/') + s.fileName;
     // Another file of the same name that the stylesheet document did not come from stays.
     if (QFileInfo::exists(target) && !sameFolder(folder, ownFolder))
         return;
@@ -149,36 +149,36 @@ void PreviewTab::TimerBrowser_Timer()
 {
     Document& d = ws.current();
     // A stylesheet has no preview of its own.
-    if (vb::LCaseAscii(vb::Right(vb::Trim(d.FileName), 4)) == QStringLiteral(".css"))
+    if (vb::LCaseAscii(vb::Right(vb::Trim(d.fileName), 4)) == QStringLiteral(".css"))
         return;
     TimerBrowser.stop();
-    const QString text = d.HtText->Text();
+    const QString text = d.sourceEditor->Text();
     const QString path = ws.TempPagePath(ws.CurDoc());
     const QUrl page = QUrl::fromLocalFile(QFileInfo(path).absoluteFilePath());
-    const bool showsPage = d.WebB1 && d.WebB1->hasView()
-        && QUrl(d.WebB1->LocationURL()).adjusted(QUrl::RemoveFragment) == page;
-    if (text != d.LastPreviewText || !showsPage) {
+    const bool showsPage = d.browser && d.browser->hasView()
+        && QUrl(d.browser->LocationURL()).adjusted(QUrl::RemoveFragment) == page;
+    if (text != d.lastPreviewText || !showsPage) {
         if (!QFileInfo::exists(path))
             return;
         ensureBrowser(ws.CurDoc())->Navigate(path, browserEncoding(d.encoding));
     }
-    if (!vb::Trim(text).isEmpty() && d.WebB1) {
-        d.WebB1->show();
-        d.WebB1->raise();
+    if (!vb::Trim(text).isEmpty() && d.browser) {
+        d.browser->show();
+        d.browser->raise();
     }
-    d.LastPreviewText = text;
+    d.lastPreviewText = text;
 }
 
 WebBrowser* PreviewTab::ensureBrowser(int n)
 {
     Document& d = ws.doc(n);
-    if (!d.WebB1) {
+    if (!d.browser) {
         QWidget* area = ws.tabStrip().DisplayArea();
-        d.WebB1 = new WebBrowser(area);
-        d.WebB1->setGeometry(area->rect());
-        d.WebB1->hide();
+        d.browser = new WebBrowser(area);
+        d.browser->setGeometry(area->rect());
+        d.browser->hide();
         if (live_)
-            live_->attachBrowser(d.WebB1);
+            live_->attachBrowser(d.browser);
     }
-    return d.WebB1;
+    return d.browser;
 }

@@ -171,7 +171,7 @@ bool FileMenu::OpenFileCmd()
     ws.Unsaved = false;
     files.OpenFileSub();
     Document& d = ws.doc(n);
-    files.AddRecentFile(d.DataPath + QLatin1Char('/') + d.FileName);
+    files.AddRecentFile(d.folder + QLatin1Char('/') + d.fileName);
     return true;
 }
 

@@ -232,9 +232,9 @@ void fomPelmor::LayoutMain()
     const QRect area = TabStrip1->DisplayArea()->rect();
     for (int i = 0; i < ws.DocCount(); ++i) {
         Document& d = ws.doc(i);
-        d.HtText->setGeometry(area);
-        if (d.WebB1)
-            d.WebB1->setGeometry(area);
+        d.sourceEditor->setGeometry(area);
+        if (d.browser)
+            d.browser->setGeometry(area);
     }
     live.layout();
     helpPane.layoutOnResize();
@@ -323,7 +323,7 @@ bool fomPelmor::Form_Unload()
     }
     const bool written = state.ini.WriteIni(state.iniPath());
     lesson.close();
-    const QString currentFolder = ws.current().DataPath;
+    const QString currentFolder = ws.current().folder;
     // Only the pages this run wrote or took over; another instance's stay.
     ws.pages.deleteAllOwnPages();
     if (!isMinimized()) {

@@ -41,7 +41,7 @@ void Projects::SaveProject()
     request.title = QStringLiteral("プロジェクトの保存");
     request.filter = QStringLiteral("プロジェクトファイル (*.tur)|*.tur|*.*");
     request.fileName = ProjectFile.isEmpty() ? defaultProjectName() : ProjectFile;
-    request.directory = ws.doc(0).DataPath;
+    request.directory = ws.doc(0).folder;
     const auto chosen = ws.dlg.ShowSave(request);
     if (!chosen)
         return;
@@ -54,16 +54,16 @@ void Projects::SaveProject()
     QStringList entries;
     for (int i = 0; i < ws.DocCount(); ++i) {
         Document& d = ws.doc(i);
-        d.FileName = vb::Trim(d.FileName);
-        if (d.FileName.startsWith(QStringLiteral("$$$"))) {
-            const bool css = vb::LCaseAscii(vb::Right(d.FileName, 3)) == QStringLiteral("css");
-            d.DataPath = GetFilePath(name);
-            d.FileName = GetFileName(name) + PadZero3(i) + (css ? QStringLiteral(".css") : QStringLiteral(".html"));
+        d.fileName = vb::Trim(d.fileName);
+        if (d.fileName.startsWith(QStringLiteral("$$$"))) {
+            const bool css = vb::LCaseAscii(vb::Right(d.fileName, 3)) == QStringLiteral("css");
+            d.folder = GetFilePath(name);
+            d.fileName = GetFileName(name) + PadZero3(i) + (css ? QStringLiteral(".css") : QStringLiteral(".html"));
             // A newly named document has no file yet: save it with the others.
-            d.Modified = true;
+            d.modified = true;
         }
-        d.FileName = GetFileName(d.FileName);
-        entries << d.DataPath + QLatin1Char('/') + d.FileName;
+        d.fileName = GetFileName(d.fileName);
+        entries << d.folder + QLatin1Char('/') + d.fileName;
     }
     entries << UnopenedEntries;
     const QString projectPath = name + QStringLiteral(".tur");
@@ -116,7 +116,7 @@ void Projects::OpenProject(const QString& fil)
     // Line i goes into document i; ask before documents with unsaved text are replaced.
     for (int i = 0; i < std::min<int>(static_cast<int>(lines.size()), ws.DocCount()); ++i) {
         const Document& d = ws.doc(i);
-        if (d.Modified && !vb::Trim(d.HtText->Text()).isEmpty()) {
+        if (d.modified && !vb::Trim(d.sourceEditor->Text()).isEmpty()) {
             if (ws.dlg.MsgBox(QStringLiteral("保存されていないファイルがあります。プロジェクトのファイルで置き換えますか？"),
                              MsgButtons::YesNo)
                 != MsgResult::Yes)
@@ -142,9 +142,9 @@ void Projects::OpenProject(const QString& fil)
         if (!files.ReadData(GetFilePath(line), GetFileName(line)))
             continue;
         Document& d = ws.doc(i);
-        d.Modified = false;
+        d.modified = false;
         ws.showDocumentName(i);
-        ws.writePage(ws.TempPagePath(i), d.HtText->Text(), d.encoding);
+        ws.writePage(ws.TempPagePath(i), d.sourceEditor->Text(), d.encoding);
     }
     ws.state.settings.set(setting::ProjectName, path);
     ProjectFile = path;

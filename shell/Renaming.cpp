@@ -96,7 +96,7 @@ void Renaming::ShowRenamePanel()
     names->clear();
     stored->clear();
     for (int n = 0; n < ws.DocCount(); ++n)
-        stored->addItem(ws.doc(n).FileName);
+        stored->addItem(ws.doc(n).fileName);
     for (int i = 0; i < stored->count(); ++i)
         names->addItem(GetNamePart(stored->item(i)->text()));
 }
@@ -119,16 +119,16 @@ void Renaming::RenameFile()
         const QString folderPart = old.left(old.size() - names->item(n)->text().size());
         const QString newStored = folderPart + newName;
         Document& d = ws.doc(n);
-        const QString onDisk = newStored.startsWith(QLatin1Char('/')) ? newStored : d.DataPath + QLatin1Char('/') + newStored;
+        const QString onDisk = newStored.startsWith(QLatin1Char('/')) ? newStored : d.folder + QLatin1Char('/') + newStored;
         if (!QFileInfo::exists(onDisk)
             || ws.dlg.MsgBox(QStringLiteral("既に同じ名前のファイルがあります、同じ名前にしますか？"), MsgButtons::YesNo) == MsgResult::Yes) {
             names->item(n)->setText(newName);
             stored->item(n)->setText(newStored);
-            d.FileName = newStored;
+            d.fileName = newStored;
             ws.showDocumentName(n);
             // No file of the new name exists yet: the document counts as changed, so that
             // closing it or quitting asks to save it.
-            d.Modified = true;
+            d.modified = true;
         }
     }
     box->clear();

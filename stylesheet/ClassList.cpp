@@ -45,14 +45,14 @@ void ClassList::ListStyleClasses()
 QString ClassList::stylesheetText()
 {
     for (int i = 0; i < ws.DocCount(); ++i) {
-        if (vb::LCaseAscii(vb::Right(vb::Trim(ws.doc(i).FileName), 4)) == QStringLiteral(".css"))
-            return ws.HtText(i)->Text();
+        if (vb::LCaseAscii(vb::Right(vb::Trim(ws.doc(i).fileName), 4)) == QStringLiteral(".css"))
+            return ws.sourceEditor(i)->Text();
     }
     const Document& d = ws.current();
     const std::optional<QString> href = css::linkedStylesheet(ExpandRegions(d));
     if (!href || css::isRemoteLink(*href))
         return QString();
-    const QString folder = d.DataPath.isEmpty() ? ws.state.programFolder : d.DataPath;
+    const QString folder = d.folder.isEmpty() ? ws.state.programFolder : d.folder;
     const TextReadResult read = readTextFile(css::linkedStylesheetPath(*href, folder));
     return read.ok ? toCrLf(read.text) : QString();
 }

@@ -152,11 +152,11 @@ std::optional<QString> StylesheetMenu::readSample(const QString& file)
 void StylesheetMenu::placeSample(const QString& fileName)
 {
     Document& d = ws.current();
-    d.FileName = fileName;
+    d.fileName = fileName;
     if (ws.CurDoc() != 0)
-        d.DataPath = ws.doc(0).DataPath;
+        d.folder = ws.doc(0).folder;
     else
-        d.DataPath = ws.state.programFolder + QStringLiteral("/resource");
+        d.folder = ws.state.programFolder + QStringLiteral("/resource");
 }
 
 void StylesheetMenu::insertSampleStylesheet()
@@ -187,7 +187,7 @@ void StylesheetMenu::insertSampleStylesheet()
 
 void StylesheetMenu::insertSamplePage()
 {
-    if (vb::LCaseAscii(vb::Right(ws.current().FileName, 5)) != QStringLiteral(".html")) {
+    if (vb::LCaseAscii(vb::Right(ws.current().fileName, 5)) != QStringLiteral(".html")) {
         ws.dlg.MsgBox(QStringLiteral("HTMLテキストのタブを選択してください。"));
         return;
     }
@@ -208,7 +208,7 @@ void StylesheetMenu::insertSamplePage()
 void StylesheetMenu::showNamePanel()
 {
     for (int i = 0; i < ws.DocCount(); ++i) {
-        if (endsInCss(ws.sourceCaption(i)) || endsInCss(vb::Trim(ws.doc(i).FileName))) {
+        if (endsInCss(ws.sourceCaption(i)) || endsInCss(vb::Trim(ws.doc(i).fileName))) {
             ws.dlg.MsgBox(QStringLiteral("既にＣＳＳファイルは挿入されています"));
             return;
         }
@@ -227,7 +227,7 @@ void StylesheetMenu::showLinkPanel()
 void StylesheetMenu::FindCssTab()
 {
     for (int i = 0; i < ws.DocCount(); ++i) {
-        const QString& name = ws.doc(i).FileName;
+        const QString& name = ws.doc(i).fileName;
         if (vb::Right(vb::Trim(name), 3) == QStringLiteral("css"))
             linkBox_->setText(name);
     }
@@ -243,7 +243,7 @@ void StylesheetMenu::Insertcss()
         return;
     }
     // The new document lies beside the first one; the current document keeps its own folder.
-    QString folder = ws.doc(0).DataPath;
+    QString folder = ws.doc(0).folder;
     if (folder.isEmpty())
         folder = ws.state.programFolder;
     if (QFileInfo::exists(folder + QLatin1Char('/') + name)
@@ -252,8 +252,8 @@ void StylesheetMenu::Insertcss()
     if (!ws.AddTab())
         return;
     ws.setSourceCaption(ws.CurDoc(), name);
-    ws.current().FileName = name;
-    ws.current().DataPath = folder;
+    ws.current().fileName = name;
+    ws.current().folder = folder;
     FindCssTab();
     if (!lessonVisible())
         LinkCssAllTabs();
@@ -276,13 +276,13 @@ void StylesheetMenu::InsertCssLink()
 
 void StylesheetMenu::LinkCssAllTabs()
 {
-    if (!css::linkableInAll(ws.HtText(0)->Text()))
+    if (!css::linkableInAll(ws.sourceEditor(0)->Text()))
         return;
     if (ws.dlg.MsgBox(QStringLiteral("全てのHTMLのテキストにスタイルシートをリンクさせますか？"), MsgButtons::YesNo) != MsgResult::Yes)
         return;
     const QString file = linkBox_->text();
     for (int i = 0; i < ws.DocCount(); ++i) {
-        RichEdit* ed = ws.HtText(i);
+        RichEdit* ed = ws.sourceEditor(i);
         if (!css::linkableInAll(ed->Text()))
             break;
         const std::optional<css::TextInsert> link = css::linkInsert(ed->Text(), file);

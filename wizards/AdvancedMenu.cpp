@@ -89,7 +89,7 @@ void AdvancedMenu::mgazou_Click()
     controls.get<QWidget>(QStringLiteral("framesub"), 26)->show();
     text->setPlainText(paneltext::image());
     const Document& d = ws.current();
-    const QString path = d.FileName.startsWith(QLatin1Char('/')) ? d.FileName : d.DataPath + QLatin1Char('/') + d.FileName;
+    const QString path = d.fileName.startsWith(QLatin1Char('/')) ? d.fileName : d.folder + QLatin1Char('/') + d.fileName;
     controls.get<QLabel>(QStringLiteral("Label16"), 1)->setText(path);
 }
 
@@ -153,10 +153,10 @@ void AdvancedMenu::mframe_Click()
     controls.get<QWidget>(QStringLiteral("Frmc"))->hide();
     drag.clear();
     mini.CmdcMode = 31;
-    controls.get<QLineEdit>(QStringLiteral("Text1"), 0)->setText(GetNamePart(ws.doc(0).FileName));
+    controls.get<QLineEdit>(QStringLiteral("Text1"), 0)->setText(GetNamePart(ws.doc(0).fileName));
     // With one document open the right page keeps its name.
     if (ws.DocCount() > 1)
-        controls.get<QLineEdit>(QStringLiteral("Text1"), 2)->setText(GetNamePart(ws.doc(1).FileName));
+        controls.get<QLineEdit>(QStringLiteral("Text1"), 2)->setText(GetNamePart(ws.doc(1).fileName));
 }
 
 void AdvancedMenu::mwav_Click() { open(7, paneltext::sound()); }

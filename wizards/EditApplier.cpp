@@ -60,13 +60,13 @@ bool EditApplier::apply(const gen::GeneratedEdit& e)
     if (e.confirm && ask(*e.confirm) != MsgResult::Yes)
         return false;
     Document& d = ws.current();
-    RichEdit* ed = d.HtText;
+    RichEdit* ed = d.sourceEditor;
     if (e.replacesDocument) {
         // The whole text goes into the editor first, so that the snapshot holds all of it.
         const QString whole = ExpandRegions(d);
-        d.Header.clear();
-        d.Footer.clear();
-        d.Regions = RegionTable{};
+        d.header.clear();
+        d.footer.clear();
+        d.regions = RegionTable{};
         if (whole != ed->Text())
             ed->SetText(whole);
     }

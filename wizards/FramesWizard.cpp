@@ -49,14 +49,14 @@ void FramesWizard::Command6_Click(int index)
 FramesWizard::Kept FramesWizard::keep(int n) const
 {
     const Document& d = ws.doc(n);
-    return {d.HtText, d.HtText->Text(), d.Header, d.Footer, d.Modified};
+    return {d.sourceEditor, d.sourceEditor->Text(), d.header, d.footer, d.modified};
 }
 
 void FramesWizard::run()
 {
     // The frames' pages are written under their own names, which they need first.
     for (int n : {0, 1}) {
-        if (n >= ws.DocCount() || isOwnTempPageName(GetNamePart(ws.doc(n).FileName))) {
+        if (n >= ws.DocCount() || isOwnTempPageName(GetNamePart(ws.doc(n).fileName))) {
             ws.dlg.MsgBox(gen::framesSaveFirstMessage());
             return;
         }
@@ -94,17 +94,17 @@ bool FramesWizard::MakeFrameset()
         f = ws.CurDoc();
     }
     Document& fd = ws.doc(f);
-    framesetOldName_ = fd.FileName;
-    framesetEditor_ = fd.HtText;
-    fd.FileName = in.pageName;
+    framesetOldName_ = fd.fileName;
+    framesetEditor_ = fd.sourceEditor;
+    fd.fileName = in.pageName;
     ws.showDocumentName(f);
-    fd.HtText->SetText(page.page);
-    colour.Setcolor2(fd.HtText);
+    fd.sourceEditor->SetText(page.page);
+    colour.Setcolor2(fd.sourceEditor);
 
     addBaseTarget(page.baseLine);
 
     for (int i = 0; i < ws.DocCount(); ++i) {
-        if (gen::isFramesPage(GetNamePart(ws.doc(i).FileName), in) && !writePage(i, i == f))
+        if (gen::isFramesPage(GetNamePart(ws.doc(i).fileName), in) && !writePage(i, i == f))
             break;
     }
     return true;
@@ -116,24 +116,24 @@ void FramesWizard::addBaseTarget(const QString& baseLine)
         return;
     Document& d = ws.doc(0);
     // A hidden header holds the head end tag.
-    if (vb::UCaseAscii(d.Header).contains(QStringLiteral("</HEAD>"))) {
-        d.Header = gen::insertBaseTarget(d.Header, baseLine);
+    if (vb::UCaseAscii(d.header).contains(QStringLiteral("</HEAD>"))) {
+        d.header = gen::insertBaseTarget(d.header, baseLine);
         return;
     }
-    const QString text = d.HtText->Text();
+    const QString text = d.sourceEditor->Text();
     const QString withBase = gen::insertBaseTarget(text, baseLine);
     if (withBase == text)
         return;
-    const int caret = d.HtText->SelStart();
-    d.HtText->SetText(withBase);
-    colour.Setcolor2(d.HtText);
-    d.HtText->SetSelStart(caret);
+    const int caret = d.sourceEditor->SelStart();
+    d.sourceEditor->SetText(withBase);
+    colour.Setcolor2(d.sourceEditor);
+    d.sourceEditor->SetSelStart(caret);
 }
 
 bool FramesWizard::writePage(int i, bool framesetPage)
 {
     Document& d = ws.doc(i);
-    const QString path = d.DataPath + QLatin1Char('/') + GetNamePart(d.FileName);
+    const QString path = d.folder + QLatin1Char('/') + GetNamePart(d.fileName);
     // The frameset page's document has no file of its own yet: a file of its name is another's.
     if (framesetPage && QFileInfo::exists(path)
         && ws.dlg.MsgBox(QStringLiteral("同じ名前のファイルが既にあります、上書きしますか？") + CrLf + path, MsgButtons::YesNo)
@@ -145,7 +145,7 @@ bool FramesWizard::writePage(int i, bool framesetPage)
                       + (error.isEmpty() ? QString() : CrLf + error));
         return false;
     }
-    d.Modified = false;
+    d.modified = false;
     return true;
 }
 
@@ -160,11 +160,11 @@ void FramesWizard::undo()
         if (ws.indexOf(k.editor) != n)
             continue; // the document is not the one the wizard changed
         Document& d = ws.doc(n);
-        d.HtText->SetText(k.text);
-        colour.Setcolor2(d.HtText);
-        d.Header = k.header;
-        d.Footer = k.footer;
-        d.Modified = k.modified;
+        d.sourceEditor->SetText(k.text);
+        colour.Setcolor2(d.sourceEditor);
+        d.header = k.header;
+        d.footer = k.footer;
+        d.modified = k.modified;
     }
     const int f = ws.indexOf(run.frameset);
     if (f >= 0) {
@@ -172,10 +172,10 @@ void FramesWizard::undo()
             ws.removeDocument(f);
         } else {
             Document& d = ws.doc(f);
-            d.HtText->SetText(QString());
-            d.FileName = run.filledName;
+            d.sourceEditor->SetText(QString());
+            d.fileName = run.filledName;
             ws.showDocumentName(f);
-            d.Modified = false;
+            d.modified = false;
         }
     }
     ws.selectSourceTab(0);

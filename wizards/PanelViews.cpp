@@ -62,7 +62,7 @@ bool PanelViews::ChooseImageFile()
     picture->show();
     picture->raise();
     toggle->setText(QStringLiteral("画像非表示"));
-    relative->setText(gen::MakeRelativePath(*chosen, ws.current().DataPath));
+    relative->setText(gen::MakeRelativePath(*chosen, ws.current().folder));
     return true;
 }
 

@@ -12,7 +12,7 @@ void DocumentFiles::Fclose()
     if (ws.TabCount() == 2)
         return;
     for (int i = 0; i < ws.DocCount(); ++i) {
-        if (ws.doc(i).BrowserMode) {
+        if (ws.doc(i).browserMode) {
             ws.dlg.MsgBox(QStringLiteral("プリビュアーが一つでもブラウザーに設定されているとタブは閉じることが出来ません。"));
             return;
         }
@@ -27,13 +27,13 @@ void DocumentFiles::Fclose()
     // The documents behind it move down one place with everything they hold; a moved document
     // counts as changed.
     for (int i = c; i < ws.DocCount(); ++i)
-        ws.doc(i).Modified = true;
+        ws.doc(i).modified = true;
 }
 
 bool DocumentFiles::needsSaveQuestion(int n) const
 {
     const Document& d = ws.doc(n);
-    return d.Modified && !vb::Trim(d.HtText->Text()).isEmpty();
+    return d.modified && !vb::Trim(d.sourceEditor->Text()).isEmpty();
 }
 
 void DocumentFiles::Allclear()
@@ -41,7 +41,7 @@ void DocumentFiles::Allclear()
     // While a lesson plays, its commands initialise without a question.
     if (!(quietClear && quietClear())) {
         for (int i = 0; i < ws.DocCount(); ++i) {
-            if (!ws.HtText(i)->Text().isEmpty()) {
+            if (!ws.sourceEditor(i)->Text().isEmpty()) {
                 if (ws.dlg.MsgBox(QStringLiteral("全て初期化していいですか？"), MsgButtons::YesNo) != MsgResult::Yes)
                     return;
                 break;
@@ -50,15 +50,15 @@ void DocumentFiles::Allclear()
     }
     ws.removeAllButFirst();
     Document& d = ws.doc(0);
-    d.FileName = tempPageName(0);
-    ws.setSourceCaption(0, d.FileName);
+    d.fileName = tempPageName(0);
+    ws.setSourceCaption(0, d.fileName);
     ws.tabStrip().SetCaption(Workspace::previewTab(0), QString());
-    d.HtText->SetText(QString());
-    d.BrowserMode = false;
+    d.sourceEditor->SetText(QString());
+    d.browserMode = false;
     ws.selectSourceTab(0);
-    d.Modified = false;
-    d.Regions.fill(QString());
-    d.Header.clear();
-    d.Footer.clear();
+    d.modified = false;
+    d.regions.fill(QString());
+    d.header.clear();
+    d.footer.clear();
     Q_EMIT cleared();
 }

@@ -9,8 +9,8 @@ Document::~Document()
 {
     // The controls go with the record. Their events reach nothing any more: a hidden editor that
     // had the focus would otherwise report its focus loss to documents that are going.
-    for (QWidget* control : {static_cast<QWidget*>(HtText), static_cast<QWidget*>(WebB1),
-                             static_cast<QWidget*>(LstBrowse)}) {
+    for (QWidget* control : {static_cast<QWidget*>(sourceEditor), static_cast<QWidget*>(browser),
+                             static_cast<QWidget*>(linkList)}) {
         if (!control)
             continue;
         control->blockSignals(true); // destroyed() still reaches whoever watches the control

@@ -10,12 +10,12 @@ class RichEdit;
 class QListWidget;
 class WebBrowser;
 
-// One snapshot of the undo ring.
-struct UndoSlot {
+// One snapshot of the undo ring: a document's text, its caret and its first visible line.
+struct Snapshot {
     QString text;
     int selStart = 0;
     int topLine = 0;
-    bool mark = false; // the snapshot in the slot after this one was taken before a tag-dictionary insertion
+    bool mark = false; // the snapshot after this one was taken before a tag-dictionary insertion
 };
 
 inline constexpr int UndoRingSize = 10;
@@ -29,24 +29,27 @@ struct Document {
     Document& operator=(const Document&) = delete;
     ~Document();
 
-    QString FileName;           // file name without folder; "$$$NNN.html" until saved under a name
-    QString DataPath;           // folder of the file and of its temporary page, no trailing "/"
-    bool Modified = false;
-    bool BrowserMode = false;
+    QString fileName;           // file name without folder; "$$$NNN.html" until saved under a name
+    QString folder;             // folder of the file and of its temporary page, no trailing "/"
+    bool modified = false;
+    // The preview tab shows a live browser instead of the document's page.
+    bool browserMode = false;
     TextEncoding encoding = TextEncoding::Cp932;
     // The line ends a save writes: LF for a file that had LF alone, CR LF otherwise.
     LineEnds lineEnds = LineEnds::CrLf;
 
-    std::array<UndoSlot, UndoRingSize + 1> Undo{}; // slot 10 exists and stays empty
-    int UndoPos = 0;
+    std::array<Snapshot, UndoRingSize + 1> undoRing{}; // slot 10 exists and stays empty
+    // The slot of the snapshot the next step back restores.
+    int undoPosition = 0;
 
-    RegionTable Regions{};
-    QString Header;
-    QString Footer;
-    QString LastPreviewText; // the editor's text when its preview was last shown
-    QString TempPage;        // the temporary page chosen for the document, absolute; empty until needed
+    RegionTable regions{};
+    // The hidden header and footer of the page.
+    QString header;
+    QString footer;
+    QString lastPreviewText; // the editor's text when its preview was last shown
+    QString tempPage;        // the temporary page chosen for the document, absolute; empty until needed
 
-    RichEdit* HtText = nullptr;
-    WebBrowser* WebB1 = nullptr;    // created when the preview is first shown
-    QListWidget* LstBrowse = nullptr;
+    RichEdit* sourceEditor = nullptr;
+    WebBrowser* browser = nullptr;  // created when the preview is first shown
+    QListWidget* linkList = nullptr;
 };

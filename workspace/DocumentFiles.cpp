@@ -55,16 +55,16 @@ bool DocumentFiles::ReadData(const QString& folder, const QString& name)
         return false;
     }
     Document& d = ws.doc(n);
-    d.FileName = name;
-    d.DataPath = folder;
+    d.fileName = name;
+    d.folder = folder;
     d.encoding = r.encoding;
     // Mixed line ends are saved as CR LF, as the editor holds them.
     d.lineEnds = r.lineEnds == LineEnds::Lf ? LineEnds::Lf : LineEnds::CrLf;
     // Folded regions and a hidden header of the text that was there belong to it alone.
-    d.Regions.fill(QString());
-    d.Header.clear();
-    d.Footer.clear();
-    RichEdit* ed = d.HtText;
+    d.regions.fill(QString());
+    d.header.clear();
+    d.footer.clear();
+    RichEdit* ed = d.sourceEditor;
     // The text goes into the editor as UTF-8, in CR LF form with doubled carriage returns
     // cleaned out.
     const QByteArray text = editorForm(r.utf8);
@@ -84,7 +84,7 @@ bool DocumentFiles::ReadData(const QString& folder, const QString& name)
         ws.refreshStatus();
     }
     ChangeDir(folder);
-    d.Modified = false;
+    d.modified = false;
     if (!r.exactRoundTrip)
         ws.dlg.MsgBox(inexactReadMessage(r.encoding, full));
     if (r.lineEnds == LineEnds::Mixed)
@@ -96,15 +96,15 @@ void DocumentFiles::OpenFileSub()
 {
     const int n = ws.CurDoc();
     Document& d = ws.doc(n);
-    ws.state.settings.set(setting::LastFile, d.FileName);
-    d.Modified = false;
+    ws.state.settings.set(setting::LastFile, d.fileName);
+    d.modified = false;
     ws.showDocumentName(n);
     const bool unchanged = lastRead_.document == &d && lastRead_.sameAsFile
         && lastRead_.path == filePathOf(d);
     if (unchanged)
         ws.pageFromFileWhenNeeded(n, lastRead_.path, lastRead_.size, lastRead_.modified);
     else
-        ws.writePage(ws.TempPagePath(n), d.HtText->Text(), d.encoding);
+        ws.writePage(ws.TempPagePath(n), d.sourceEditor->Text(), d.encoding);
     lastRead_ = {};
     Q_EMIT fileOpened(n);
 }

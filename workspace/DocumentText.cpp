@@ -131,15 +131,15 @@ QString removeDoubleCr(const QString& text)
 
 QString filePathOf(const Document& d)
 {
-    return d.DataPath + QLatin1Char('/') + d.FileName;
+    return d.folder + QLatin1Char('/') + d.fileName;
 }
 
 QString GetFullText(const Document& d)
 {
-    return d.Header + d.HtText->Text() + d.Footer;
+    return d.header + d.sourceEditor->Text() + d.footer;
 }
 
 QString ExpandRegions(const Document& d)
 {
-    return expandRegions(GetFullText(d), d.Regions);
+    return expandRegions(GetFullText(d), d.regions);
 }

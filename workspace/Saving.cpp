@@ -111,23 +111,23 @@ bool DocumentFiles::SaveFile()
 {
     const int n = ws.CurDoc();
     Document& d = ws.doc(n);
-    if (vb::Trim(d.FileName).isEmpty()) {
+    if (vb::Trim(d.fileName).isEmpty()) {
         const auto answer = ws.dlg.InputBox(QStringLiteral("ファイル名を入れてください。"));
         const QString name = answer ? vb::Trim(*answer) : QString();
         if (name.isEmpty())
             return false;
-        d.FileName = name;
-        if (vb::UCaseAscii(vb::Right(d.FileName, 5)) != QStringLiteral(".HTML"))
-            d.FileName += QStringLiteral(".HTML");
+        d.fileName = name;
+        if (vb::UCaseAscii(vb::Right(d.fileName, 5)) != QStringLiteral(".HTML"))
+            d.fileName += QStringLiteral(".HTML");
     }
     // A document that was never named would be written under the name of its temporary page.
-    if (isOwnTempPageName(GetFileName(d.FileName)))
+    if (isOwnTempPageName(GetFileName(d.fileName)))
         return SaveAs();
-    d.FileName = GetFileName(d.FileName);
-    if (!writeDocument(n, d.DataPath + QLatin1Char('/') + d.FileName, NotSaved))
+    d.fileName = GetFileName(d.fileName);
+    if (!writeDocument(n, d.folder + QLatin1Char('/') + d.fileName, NotSaved))
         return false;
-    ChangeDir(d.DataPath);
-    d.Modified = false;
+    ChangeDir(d.folder);
+    d.modified = false;
     return true;
 }
 
@@ -139,18 +139,18 @@ bool DocumentFiles::SaveAs()
 bool DocumentFiles::SaveAsDocument(int n)
 {
     Document& d = ws.doc(n);
-    const DocumentKind kind = kindOf(d.FileName);
+    const DocumentKind kind = kindOf(d.fileName);
     FileDialogRequest request;
     request.title = QStringLiteral("名前を付けて保存");
     request.filter = saveFilter(kind);
     // A document that was never named is offered no temporary page's name, and no place in the
     // program's own folder.
-    if (isOwnTempPageName(GetFileName(d.FileName))) {
-        const bool usersFolder = !d.DataPath.isEmpty() && !isInside(d.DataPath, ws.state.programFolder);
-        request.directory = usersFolder ? d.DataPath : documentsFolder();
+    if (isOwnTempPageName(GetFileName(d.fileName))) {
+        const bool usersFolder = !d.folder.isEmpty() && !isInside(d.folder, ws.state.programFolder);
+        request.directory = usersFolder ? d.folder : documentsFolder();
     } else {
-        request.fileName = GetFileName(d.FileName);
-        request.directory = d.DataPath;
+        request.fileName = GetFileName(d.fileName);
+        request.directory = d.folder;
     }
     const auto chosen = ws.dlg.ShowSave(request);
     if (!chosen) {
@@ -168,11 +168,11 @@ bool DocumentFiles::SaveAsDocument(int n)
     if (!writeDocument(n, name, NotSavedAs))
         return false;
     ws.Unsaved = true;
-    d.FileName = GetFileName(name);
-    d.DataPath = GetFilePath(name);
-    KillTempFiles(d.DataPath, name);
-    ChangeDir(d.DataPath);
-    d.Modified = false;
+    d.fileName = GetFileName(name);
+    d.folder = GetFilePath(name);
+    KillTempFiles(d.folder, name);
+    ChangeDir(d.folder);
+    d.modified = false;
     ws.showDocumentName(n);
     return true;
 }
@@ -186,19 +186,19 @@ void DocumentFiles::SaveAllFiles()
 {
     for (int i = 0; i < ws.DocCount(); ++i) {
         Document& d = ws.doc(i);
-        if (!d.Modified)
+        if (!d.modified)
             continue;
-        if (isOwnTempPageName(GetFileName(d.FileName))) {
+        if (isOwnTempPageName(GetFileName(d.fileName))) {
             if (!SaveAsDocument(i))
                 return;
             continue;
         }
-        d.FileName = GetFileName(d.FileName);
-        const QString path = d.DataPath + QLatin1Char('/') + d.FileName;
+        d.fileName = GetFileName(d.fileName);
+        const QString path = d.folder + QLatin1Char('/') + d.fileName;
         if (!writeDocument(i, path, NotSaved))
             return;
-        ChangeDir(d.DataPath);
-        d.Modified = false;
+        ChangeDir(d.folder);
+        d.modified = false;
         if (!NoRecent)
             AddRecentFile(path);
     }

@@ -31,9 +31,9 @@ Workspace::Workspace(ProgramState& programState, Dialogs& dialogs, TabStrip& tab
     };
     // The window's design holds one document.
     auto first = std::make_unique<Document>();
-    first->DataPath = state.dataFolder;
+    first->folder = state.dataFolder;
     docs_.push_back(std::move(first));
-    docs_.front()->HtText = createEditor();
+    docs_.front()->sourceEditor = createEditor();
     tabs_.Add(QString());
     tabs_.Add(QString());
     // Both tabs of a document tell where its file is.
@@ -73,13 +73,13 @@ void Workspace::setCurDoc(int n)
 bool Workspace::hasUnsavedChanges(int n) const
 {
     const Document& d = doc(n);
-    return d.Modified && !vb::Trim(d.HtText->Text()).isEmpty();
+    return d.modified && !vb::Trim(d.sourceEditor->Text()).isEmpty();
 }
 
 int Workspace::indexOf(const RichEdit* editor) const
 {
     for (int i = 0; i < DocCount(); ++i) {
-        if (docs_[static_cast<size_t>(i)]->HtText == editor)
+        if (docs_[static_cast<size_t>(i)]->sourceEditor == editor)
             return i;
     }
     return -1;
@@ -120,12 +120,12 @@ void Workspace::setSourceCaption(int n, const QString& caption)
 QString Workspace::documentPath(int n) const
 {
     const Document& d = doc(n);
-    return d.DataPath + QLatin1Char('/') + GetFileName(d.FileName);
+    return d.folder + QLatin1Char('/') + GetFileName(d.fileName);
 }
 
 void Workspace::showDocumentName(int n)
 {
-    setSourceCaption(n, GetNamePart(doc(n).FileName));
+    setSourceCaption(n, GetNamePart(doc(n).fileName));
     if (n == curDoc_)
         refreshStatus();
 }
@@ -168,16 +168,16 @@ QString Workspace::TempPagePath(int n)
 QString Workspace::pagePathOf(int n)
 {
     Document& d = doc(n);
-    const QString folder = QFileInfo(d.DataPath.isEmpty() ? state.programFolder : d.DataPath).absoluteFilePath();
-    if (!d.TempPage.isEmpty() && QFileInfo(d.TempPage).absolutePath() == folder)
-        return d.TempPage;
+    const QString folder = QFileInfo(d.folder.isEmpty() ? state.programFolder : d.folder).absoluteFilePath();
+    if (!d.tempPage.isEmpty() && QFileInfo(d.tempPage).absolutePath() == folder)
+        return d.tempPage;
     QSet<QString> usedByOthers;
     for (const auto& other : docs_) {
-        if (other.get() != &d && !other->TempPage.isEmpty())
-            usedByOthers.insert(other->TempPage);
+        if (other.get() != &d && !other->tempPage.isEmpty())
+            usedByOthers.insert(other->tempPage);
     }
-    d.TempPage = pages.choosePath(folder, n, usedByOthers);
-    return d.TempPage;
+    d.tempPage = pages.choosePath(folder, n, usedByOthers);
+    return d.tempPage;
 }
 
 void Workspace::pageFromFileWhenNeeded(int n, const QString& file, qint64 size, const QDateTime& modified)
@@ -205,7 +205,7 @@ bool Workspace::writeWaitingPage(int n, const QString& path)
 
 QString Workspace::pageText(const Document& d)
 {
-    return d.Header.isEmpty() ? d.HtText->Text() : GetFullText(d);
+    return d.header.isEmpty() ? d.sourceEditor->Text() : GetFullText(d);
 }
 
 namespace {
@@ -257,20 +257,20 @@ bool Workspace::writePage(const QString& path, const QString& text, TextEncoding
 void Workspace::InitFirstTab()
 {
     Document& d = doc(0);
-    d.FileName = tempPageName(0);
-    tabs_.SetCaption(sourceTab(0), d.FileName);
+    d.fileName = tempPageName(0);
+    tabs_.SetCaption(sourceTab(0), d.fileName);
     tabs_.SetImage(sourceTab(0), 12);
     tabs_.SetImage(previewTab(0), 13);
-    d.Modified = false;
+    d.modified = false;
     setCurDoc(0);
-    d.HtText->raise();
-    d.HtText->show();
+    d.sourceEditor->raise();
+    d.sourceEditor->show();
 
     // Pages a run left behind, in the data folder and in every folder where the last runs
     // wrote pages (a crash leaves them there).
     if (!state.commandLine.isEmpty())
         return;
-    const QStringList leftovers = pages.leftoverPages(d.DataPath);
+    const QStringList leftovers = pages.leftoverPages(d.folder);
     if (leftovers.isEmpty())
         return;
     // Restored or not, they are this run's to replace and to delete at its end.
@@ -293,9 +293,9 @@ void Workspace::restoreLeftoverPages(const QStringList& leftovers)
             break;
         }
         Document& d = current();
-        d.DataPath = QFileInfo(path).absolutePath();
+        d.folder = QFileInfo(path).absolutePath();
         d.encoding = r.encoding;
-        d.HtText->SetText(toCrLf(r.text));
+        d.sourceEditor->SetText(toCrLf(r.text));
         Q_EMIT textLoaded(curDoc_);
     }
 }
@@ -314,28 +314,28 @@ bool Workspace::AddTab()
 
     const int n = DocCount();
     auto d = std::make_unique<Document>();
-    d->LstBrowse = new QListWidget(tabs_.DisplayArea());
-    d->LstBrowse->hide();
-    d->FileName = tempPageName(n);
-    d->Modified = false;
-    d->DataPath = DataPathLeft[static_cast<size_t>(n)];
-    if (d->DataPath.isEmpty())
-        d->DataPath = doc(0).DataPath;
-    d->HtText = createEditor();
+    d->linkList = new QListWidget(tabs_.DisplayArea());
+    d->linkList->hide();
+    d->fileName = tempPageName(n);
+    d->modified = false;
+    d->folder = DataPathLeft[static_cast<size_t>(n)];
+    if (d->folder.isEmpty())
+        d->folder = doc(0).folder;
+    d->sourceEditor = createEditor();
     docs_.push_back(std::move(d));
 
     tabs_.Add(tempPageName(n));
     tabs_.Add(QString());
 
     for (auto& other : docs_) {
-        other->HtText->hide();
-        if (other->WebB1)
-            other->WebB1->hide();
+        other->sourceEditor->hide();
+        if (other->browser)
+            other->browser->hide();
     }
     // The new document is current for those who prepare it; its source tab is selected once
     // it is ready.
     curDoc_ = n;
-    RichEdit* ed = HtText(n);
+    RichEdit* ed = sourceEditor(n);
     ed->show();
     ed->raise();
     const int count = TabCount();
@@ -356,7 +356,7 @@ void Workspace::removeDocument(int n)
     const bool wasOnShow = n == curDoc_;
     const int last = DocCount() - 1;
     // The slot of the last document keeps its folder for the next document added there.
-    DataPathLeft[static_cast<size_t>(last)] = doc(last).DataPath;
+    DataPathLeft[static_cast<size_t>(last)] = doc(last).folder;
     std::unique_ptr<Document> gone = std::move(docs_[static_cast<size_t>(n)]);
     dirty_.remove(gone.get());
     waitingPages_.remove(gone.get());
@@ -380,7 +380,7 @@ void Workspace::removeDocument(int n)
 void Workspace::removeAllButFirst()
 {
     for (int i = DocCount() - 1; i >= 1; --i) {
-        DataPathLeft[static_cast<size_t>(i)] = doc(i).DataPath;
+        DataPathLeft[static_cast<size_t>(i)] = doc(i).folder;
         dirty_.remove(docs_.back().get());
         waitingPages_.remove(docs_.back().get());
         docs_.pop_back();
@@ -402,8 +402,8 @@ void Workspace::fileSavedByUser(const QString& path)
     pages.release(saved);
     // A document whose page had that name takes another one when its page is next written.
     for (auto& d : docs_) {
-        if (d->TempPage == saved)
-            d->TempPage.clear();
+        if (d->tempPage == saved)
+            d->tempPage.clear();
     }
 }
 
@@ -421,7 +421,7 @@ void Workspace::writeTempPage(int n)
     Document& d = doc(n);
     dirty_.remove(&d);
     // A stylesheet has no page.
-    const bool stylesheet = vb::Right(vb::Trim(d.FileName), 4) == QStringLiteral(".css");
+    const bool stylesheet = vb::Right(vb::Trim(d.fileName), 4) == QStringLiteral(".css");
     // A page still to be made from its file is made from it, without encoding the text again.
     if (waitingPages_.contains(&d) && !stylesheet && writeWaitingPage(n, pagePathOf(n))) {
         lastTempFailure_.clear();
@@ -430,8 +430,8 @@ void Workspace::writeTempPage(int n)
     const QString t = pageText(d);
     if (vb::Trim(t).isEmpty())
         return;
-    if (d.DataPath.isEmpty())
-        d.DataPath = state.programFolder;
+    if (d.folder.isEmpty())
+        d.folder = state.programFolder;
     if (stylesheet)
         return;
     const QString path = TempPagePath(n);
@@ -459,7 +459,7 @@ void Workspace::HtText_Change(int index)
     if (index < 0 || index >= DocCount())
         return;
     Document& d = doc(index);
-    d.Modified = true;
+    d.modified = true;
     waitingPages_.remove(&d);
     // The page follows a while after typing stops, so that a crash loses only the last moments.
     dirty_.insert(&d);
@@ -469,7 +469,7 @@ void Workspace::HtText_Change(int index)
 void Workspace::writeDirtyPages()
 {
     for (int i = 0; i < DocCount(); ++i) {
-        if (dirty_.contains(&doc(i)) && doc(i).Modified)
+        if (dirty_.contains(&doc(i)) && doc(i).modified)
             writeTempPage(i);
     }
     dirty_.clear();

@@ -37,14 +37,14 @@ public:
     int DocCount() const { return static_cast<int>(docs_.size()); }
     Document& doc(int n);
     const Document& doc(int n) const;
-    RichEdit* HtText(int n) const { return doc(n).HtText; }
+    RichEdit* sourceEditor(int n) const { return doc(n).sourceEditor; }
     int CurDoc() const { return curDoc_; }
     // The one place that changes the current document. A document made current while another
     // one's tab is selected gets its source tab selected, so that the tab strip, the pane on show
     // and the status bar follow it.
     void setCurDoc(int n);
     Document& current() { return doc(curDoc_); }
-    RichEdit* CurEditor() const { return doc(curDoc_).HtText; }
+    RichEdit* CurEditor() const { return doc(curDoc_).sourceEditor; }
     // Document n has changes that are not on disk: it is modified and holds more than blanks.
     bool hasUnsavedChanges(int n) const;
     // The document of an editor, or -1.

@@ -72,9 +72,9 @@ protected:
     void documentWith(const QString& text, const QString& name)
     {
         Document& d = w().ws.current();
-        d.HtText->SetText(text);
-        d.FileName = name;
-        d.DataPath = web;
+        d.sourceEditor->SetText(text);
+        d.fileName = name;
+        d.folder = web;
     }
 
     void run() { w().commands.invoke(QStringLiteral("mjidou"), 1); }
@@ -160,12 +160,12 @@ TEST_F(AutoCreateWindowTest, OpeningATextFileMakesTheThreeFramePagesBesideIt)
     for (int n = 0; n < 3; ++n) {
         SCOPED_TRACE(names[n].toStdString());
         const Document& d = w().ws.doc(n);
-        EXPECT_EQ(d.FileName, names[n]);
-        EXPECT_EQ(d.DataPath, web);
+        EXPECT_EQ(d.fileName, names[n]);
+        EXPECT_EQ(d.folder, web);
         // Each tab names its page whole, and its tooltip says where the page is.
         EXPECT_EQ(w().ws.sourceCaption(n), names[n]);
         EXPECT_EQ(w().ws.tabStrip().ToolTip(Workspace::sourceTab(n)), web + QLatin1Char('/') + names[n]);
-        EXPECT_EQ(d.HtText->Text(), texts[n]);
+        EXPECT_EQ(d.sourceEditor->Text(), texts[n]);
         EXPECT_EQ(readFile(web + QLatin1Char('/') + names[n]), cp932(texts[n] + CrLf));
     }
     EXPECT_TRUE(QDir(elsewhere).isEmpty());
@@ -182,7 +182,7 @@ TEST_F(AutoCreateWindowTest, OpeningATextFileMakesTheThreeFramePagesBesideIt)
     // the navigation frame itself.
     EXPECT_EQ(w().ws.tabStrip().SelectedIndex(), 6);
     ASSERT_TRUE(waitUntil([this] { return !w().preview.TimerBrowser.isActive(); }));
-    WebBrowser* b = w().ws.doc(2).WebB1;
+    WebBrowser* b = w().ws.doc(2).browser;
     ASSERT_NE(b, nullptr);
     const QString loaded = QStringLiteral(
         "left loaded memoleft.html memoright.html#Pelmor1,memoright.html#Pelmor2,memoright.html#Pelmor3");
@@ -208,12 +208,12 @@ TEST_F(AutoCreateWindowTest, WithoutFramesThePageTakesTheTextsPlaceInOneChange)
 
     ASSERT_EQ(w().ws.DocCount(), 1);
     const Document& d = w().ws.doc(0);
-    EXPECT_EQ(d.HtText->Text(), wholerun::page());
+    EXPECT_EQ(d.sourceEditor->Text(), wholerun::page());
     // Saving writes the page beside the text file, never over it.
-    EXPECT_EQ(d.FileName, QStringLiteral("memo.html"));
+    EXPECT_EQ(d.fileName, QStringLiteral("memo.html"));
     EXPECT_EQ(w().ws.sourceCaption(0), QStringLiteral("memo.html"));
     EXPECT_EQ(d.encoding, TextEncoding::Cp932);
-    EXPECT_TRUE(d.Modified);
+    EXPECT_TRUE(d.modified);
     EXPECT_FALSE(QFileInfo::exists(web + QStringLiteral("/memo.html")));
     EXPECT_EQ(w().ws.tabStrip().SelectedIndex(), 2);
     EXPECT_FALSE(w().state.autoCreating);
@@ -226,7 +226,7 @@ TEST_F(AutoCreateWindowTest, WithoutFramesThePageTakesTheTextsPlaceInOneChange)
     // One undo gives the text back.
     w().ws.selectSourceTab(0);
     w().undo.Gettx();
-    EXPECT_EQ(d.HtText->Text(), wholerun::Text);
+    EXPECT_EQ(d.sourceEditor->Text(), wholerun::Text);
 }
 
 // A text file's line ends, CR LF or LF alone, are CR LF by the time the steps see its lines;
@@ -264,21 +264,21 @@ TEST_F(AutoCreateWindowTest, AHiddenHeaderGoesWithTheBodyPage)
     const QString header = QStringLiteral("<HTML><HEAD><TITLE>t</TITLE></HEAD><BODY>\r\n");
     const QString footer = QStringLiteral("</BODY></HTML>");
     documentWith(QStringLiteral("Heading\r\ntext\r\n"), QStringLiteral("memo.txt"));
-    w().ws.doc(0).Header = header;
-    w().ws.doc(0).Footer = footer;
+    w().ws.doc(0).header = header;
+    w().ws.doc(0).footer = footer;
     // The text has no page of its own to take the title and the colours.
     dialogs.expectMsg(QStringLiteral("<TITLE> のタグがありません"));
     dialogs.expectMsg(QStringLiteral("<BODY>が有りません。"));
     run();
     ASSERT_EQ(w().ws.DocCount(), 3);
     const Document& body = w().ws.doc(1);
-    EXPECT_EQ(body.Header, header);
-    EXPECT_EQ(body.Footer, footer);
+    EXPECT_EQ(body.header, header);
+    EXPECT_EQ(body.footer, footer);
     EXPECT_EQ(readFile(web + QStringLiteral("/memoright.html")), cp932(GetFullText(body) + CrLf));
-    EXPECT_TRUE(body.HtText->Text().contains(QStringLiteral("<A name=\"Pelmor1\">Heading</A>")));
+    EXPECT_TRUE(body.sourceEditor->Text().contains(QStringLiteral("<A name=\"Pelmor1\">Heading</A>")));
     const Document& navigation = w().ws.doc(0);
-    EXPECT_TRUE(navigation.Header.isEmpty() && navigation.Footer.isEmpty());
-    EXPECT_EQ(readFile(web + QStringLiteral("/memoleft.html")), cp932(navigation.HtText->Text() + CrLf));
+    EXPECT_TRUE(navigation.header.isEmpty() && navigation.footer.isEmpty());
+    EXPECT_EQ(readFile(web + QStringLiteral("/memoleft.html")), cp932(navigation.sourceEditor->Text() + CrLf));
 }
 
 TEST_F(AutoCreateWindowTest, WithTwoDocumentsOpenTheRunIsRefusedAndChangesNothing)
@@ -296,20 +296,20 @@ TEST_F(AutoCreateWindowTest, WithTwoDocumentsOpenTheRunIsRefusedAndChangesNothin
     dialogs.expectMsg(autotext::tooManyDocuments());
     run();
     EXPECT_EQ(w().ws.DocCount(), 2);
-    EXPECT_EQ(w().ws.HtText(0)->Text(), QStringLiteral("first\r\n"));
-    EXPECT_EQ(w().ws.HtText(1)->Text(), QStringLiteral("second\r\n"));
+    EXPECT_EQ(w().ws.sourceEditor(0)->Text(), QStringLiteral("first\r\n"));
+    EXPECT_EQ(w().ws.sourceEditor(1)->Text(), QStringLiteral("second\r\n"));
     EXPECT_FALSE(built);
 
     // A text file dropped while two documents are open is read, and stays as it was read.
     const QString file = web + QStringLiteral("/dropped.txt");
     writeFile(file, "Title\r\n\r\nbody\r\n");
-    w().ws.HtText(1)->SetText(QString());
+    w().ws.sourceEditor(1)->SetText(QString());
     dialogs.expectMsg(autotext::tooManyDocuments());
     w().fileMenu.OpenPath(file);
     QApplication::processEvents();
     EXPECT_EQ(w().ws.DocCount(), 2);
-    EXPECT_EQ(w().ws.HtText(1)->Text(), QStringLiteral("Title\r\n\r\nbody\r\n"));
-    EXPECT_EQ(w().ws.doc(1).FileName, QStringLiteral("dropped.txt"));
+    EXPECT_EQ(w().ws.sourceEditor(1)->Text(), QStringLiteral("Title\r\n\r\nbody\r\n"));
+    EXPECT_EQ(w().ws.doc(1).fileName, QStringLiteral("dropped.txt"));
     EXPECT_FALSE(built);
 }
 
@@ -323,7 +323,7 @@ TEST_F(AutoCreateWindowTest, TheSwitchDecidesWhetherAnOpenedTextFileIsConverted)
     writeFile(file, "My Page\r\n\r\ntext\r\n");
     openThroughMenu(file);
     EXPECT_EQ(w().ws.CurEditor()->Text(), QStringLiteral("My Page\r\n\r\ntext\r\n"));
-    EXPECT_EQ(w().ws.doc(0).FileName, QStringLiteral("memo.txt"));
+    EXPECT_EQ(w().ws.doc(0).fileName, QStringLiteral("memo.txt"));
 
     // Switched on again it is stored, and an extension in capitals counts too.
     w().commands.invoke(QStringLiteral("mjidou"), 0);
@@ -332,7 +332,7 @@ TEST_F(AutoCreateWindowTest, TheSwitchDecidesWhetherAnOpenedTextFileIsConverted)
     writeFile(capitals, "My Page\r\n\r\ntext\r\n");
     // The text just read is on disk: nothing is asked before it is replaced.
     openThroughMenu(capitals);
-    EXPECT_EQ(w().ws.doc(0).FileName, QStringLiteral("NOTE.html"));
+    EXPECT_EQ(w().ws.doc(0).fileName, QStringLiteral("NOTE.html"));
     EXPECT_TRUE(w().ws.CurEditor()->Text().contains(QStringLiteral("<TITLE>My Page</TITLE>")));
 }
 
@@ -342,7 +342,7 @@ TEST_F(AutoCreateWindowTest, ATextFileNamedOnTheCommandLineIsConvertedAtStart)
     writeFile(file, "My Page\r\n\r\nHeading\r\ntext\r\n");
     start(QLatin1Char('"') + file + QLatin1Char('"'));
     ASSERT_EQ(w().ws.DocCount(), 3);
-    EXPECT_EQ(w().ws.doc(0).FileName, QStringLiteral("memoleft.html"));
+    EXPECT_EQ(w().ws.doc(0).fileName, QStringLiteral("memoleft.html"));
     for (const char* page : {"memoleft.html", "memoright.html", "memoindex.html"})
         EXPECT_TRUE(QFileInfo::exists(web + QLatin1Char('/') + QLatin1String(page))) << page;
 }
@@ -356,7 +356,7 @@ TEST_F(AutoCreateWindowTest, APageThatCannotBeWrittenIsReportedAndStaysInItsTab)
     dialogs.expectMsg(QStringLiteral("自動作成したページが書き込めませんでした。ページはタブに残っています。"));
     run();
     ASSERT_EQ(w().ws.DocCount(), 3);
-    EXPECT_TRUE(w().ws.HtText(1)->Text().contains(QStringLiteral("<A name=\"Pelmor1\">Heading</A>")));
+    EXPECT_TRUE(w().ws.sourceEditor(1)->Text().contains(QStringLiteral("<A name=\"Pelmor1\">Heading</A>")));
     EXPECT_TRUE(QFileInfo(web + QStringLiteral("/memoright.html")).isDir());
     EXPECT_TRUE(QFileInfo::exists(web + QStringLiteral("/memoleft.html")));
     EXPECT_TRUE(QFileInfo::exists(web + QStringLiteral("/memoindex.html")));
@@ -366,12 +366,12 @@ TEST_F(AutoCreateWindowTest, FramesAreRefusedForADocumentThatWasNeverSaved)
 {
     start();
     Document& d = w().ws.doc(0);
-    d.HtText->SetText(QStringLiteral("My Page\r\n\r\ntext\r\n"));
+    d.sourceEditor->SetText(QStringLiteral("My Page\r\n\r\ntext\r\n"));
     dialogs.expectMsg(autotext::saveBeforeFrames());
     run();
     EXPECT_EQ(w().ws.DocCount(), 1);
-    EXPECT_EQ(d.HtText->Text(), QStringLiteral("My Page\r\n\r\ntext\r\n"));
-    EXPECT_EQ(d.FileName, QStringLiteral("$$$000.html"));
+    EXPECT_EQ(d.sourceEditor->Text(), QStringLiteral("My Page\r\n\r\ntext\r\n"));
+    EXPECT_EQ(d.fileName, QStringLiteral("$$$000.html"));
 }
 
 TEST_F(AutoCreateWindowTest, AFailedRunTellsTheUserAndLeavesUndoWorking)
@@ -389,12 +389,12 @@ TEST_F(AutoCreateWindowTest, AFailedRunTellsTheUserAndLeavesUndoWorking)
     EXPECT_FALSE(w().state.autoCreating);
     EXPECT_EQ(w().ws.DocCount(), 1);
     Document& d = w().ws.doc(0);
-    EXPECT_EQ(d.HtText->Text(), wholerun::Text);
-    EXPECT_EQ(d.FileName, QStringLiteral("memo.txt"));
+    EXPECT_EQ(d.sourceEditor->Text(), wholerun::Text);
+    EXPECT_EQ(d.fileName, QStringLiteral("memo.txt"));
     // Snapshots are taken again.
-    const int before = d.UndoPos;
+    const int before = d.undoPosition;
     w().undo.Savetx();
-    EXPECT_NE(d.UndoPos, before);
+    EXPECT_NE(d.undoPosition, before);
 }
 
 TEST_F(AutoCreateWindowTest, TheSettingsPanelShowsHidesAndKeepsItsValues)
@@ -445,7 +445,7 @@ TEST_F(AutoCreateWindowTest, InPageLinksGoIntoTheBodyPageAfterASnapshot)
     // With one document the command does nothing.
     documentWith(QStringLiteral("x\r\n<A name=\"Pelmor1\">One</A>\r\n"), QStringLiteral("a.html"));
     w().commands.invoke(QStringLiteral("mjidou"), 4);
-    EXPECT_EQ(w().ws.HtText(0)->Text(), QStringLiteral("x\r\n<A name=\"Pelmor1\">One</A>\r\n"));
+    EXPECT_EQ(w().ws.sourceEditor(0)->Text(), QStringLiteral("x\r\n<A name=\"Pelmor1\">One</A>\r\n"));
 
     const QString body = QStringLiteral("<BODY>\r\n<P>\r\n<B><A name=\"Pelmor1\">One</A></B><BR>\r\ntext\r\n</P>\r\n"
                                         "<P>\r\n<B><A name=\"Pelmor2\">Two</A></B><BR>\r\n</P>\r\n</BODY>");
@@ -454,14 +454,14 @@ TEST_F(AutoCreateWindowTest, InPageLinksGoIntoTheBodyPageAfterASnapshot)
     w().ws.selectSourceTab(0);
     w().commands.invoke(QStringLiteral("mjidou"), 4);
     EXPECT_EQ(w().ws.CurDoc(), 1);
-    EXPECT_EQ(w().ws.HtText(1)->Text(),
+    EXPECT_EQ(w().ws.sourceEditor(1)->Text(),
               QStringLiteral("<BODY>\r\n<P>"
                              "<A href=\"#Pelmor1\">One</A><BR>\r\n<A href=\"#Pelmor2\">Two</A><BR>\r\n"
                              "\r\n<B><A name=\"Pelmor1\">One</A></B><BR>\r\ntext\r\n</P>\r\n"
                              "<P>\r\n<B><A name=\"Pelmor2\">Two</A></B><BR>\r\n</P>\r\n</BODY>"));
-    w().ws.HtText(1)->EmptyUndoBuffer();
+    w().ws.sourceEditor(1)->EmptyUndoBuffer();
     w().undo.Gettx();
-    EXPECT_EQ(w().ws.HtText(1)->Text(), body);
+    EXPECT_EQ(w().ws.sourceEditor(1)->Text(), body);
 }
 
 TEST_F(AutoCreateWindowTest, TheSkeletonWrapsOnlyATextWithoutPage)
@@ -491,7 +491,7 @@ TEST_F(AutoCreateWindowTest, TheSkeletonWrapsOnlyATextWithoutPage)
     EXPECT_EQ(ed->Text(), QStringLiteral("plain"));
 
     // Nothing while the header is hidden.
-    w().ws.current().Header = QStringLiteral("<HTML><BODY>\r\n");
+    w().ws.current().header = QStringLiteral("<HTML><BODY>\r\n");
     w().procs.call(QStringLiteral("InsertSkeleton"));
     EXPECT_EQ(ed->Text(), QStringLiteral("plain"));
 }

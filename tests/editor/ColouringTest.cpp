@@ -53,9 +53,9 @@ class ColouringWindow : public AppFixture {};
 TEST_F(ColouringWindow, SchemesColourWithoutMarkingTheDocumentModified)
 {
     fomPelmor& win = start();
-    RichEdit* ed = win.ws.HtText(0);
+    RichEdit* ed = win.ws.sourceEditor(0);
     ed->SetText(QStringLiteral("前<P align=\"center\">本文</P>"));
-    win.ws.doc(0).Modified = false;
+    win.ws.doc(0).modified = false;
     struct Expect {
         int scheme;
         QColor tag, text, value, back;
@@ -73,7 +73,7 @@ TEST_F(ColouringWindow, SchemesColourWithoutMarkingTheDocumentModified)
         EXPECT_EQ(ed->StyleColour(ed->StyleAt(11)), e.value) << e.scheme;  // c of center
         EXPECT_EQ(ed->StyleAt(10), RichEdit::StyleTag);                     // the opening quote
         EXPECT_EQ(ed->BackColor(), e.back) << e.scheme;
-        EXPECT_FALSE(win.ws.doc(0).Modified) << e.scheme;
+        EXPECT_FALSE(win.ws.doc(0).modified) << e.scheme;
     }
     // On the black ground the text in front of the first tag can be read.
     EXPECT_EQ(ed->StyleAt(0), RichEdit::StyleDefault);
@@ -83,7 +83,7 @@ TEST_F(ColouringWindow, SchemesColourWithoutMarkingTheDocumentModified)
 TEST_F(ColouringWindow, RedMarkingLastsUntilTheNextRecolour)
 {
     fomPelmor& win = start();
-    RichEdit* ed = win.ws.HtText(0);
+    RichEdit* ed = win.ws.sourceEditor(0);
     ed->SetText(QStringLiteral("0123456789word rest"));
     ed->Select(10, 4);
     win.insert.Insert(QStringLiteral("<B>"), QStringLiteral("</B>"));
@@ -100,7 +100,7 @@ TEST_F(ColouringWindow, RedMarkingLastsUntilTheNextRecolour)
 TEST_F(ColouringWindow, ResetColorKeepsCaretAndTopLineButDropsTheSelection)
 {
     fomPelmor& win = start();
-    RichEdit* ed = win.ws.HtText(0);
+    RichEdit* ed = win.ws.sourceEditor(0);
     QString text;
     for (int i = 0; i < 200; ++i)
         text += QStringLiteral("<p>line %1</p>\r\n").arg(i);

@@ -68,10 +68,10 @@ TEST_F(Edit2MenuTest, ReindentingIsExactAndTwiceGivesTheSameTextAndOneUndoTakesI
 TEST_F(Edit2MenuTest, ReindentingKeepsFoldedRegionsExpandable)
 {
     Document& d = w().ws.current();
-    d.Regions[1] = QStringLiteral("<TD>一</TD>");
+    d.regions[1] = QStringLiteral("<TD>一</TD>");
     setDocument(QStringLiteral("<TABLE><TR>") + regionMarker(1) + QStringLiteral("</TR></TABLE>"), {0, 0});
     w().commands.invoke(Edit2, 26);
-    EXPECT_EQ(expandRegions(ed()->Text(), d.Regions),
+    EXPECT_EQ(expandRegions(ed()->Text(), d.regions),
               QStringLiteral("\r\n<TABLE>\r\n\t<TR>\r\n\t\t<TD>一</TD>\r\n\t</TR>\r\n</TABLE>"));
 }
 

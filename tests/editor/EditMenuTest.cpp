@@ -203,12 +203,12 @@ TEST_F(EditMenuTest, CutAndCopyTakeTheSelectionOfTheFocusedTextBox)
 TEST_F(EditMenuTest, LineBreakMarksKeepRegionMarkersWhole)
 {
     Document& d = w().ws.current();
-    d.Regions[1] = QStringLiteral("folded");
+    d.regions[1] = QStringLiteral("folded");
     // The caret inside the marker: the mark goes behind it.
     setDocument(QStringLiteral("a") + regionMarker(1) + QStringLiteral("b"), {5, 0});
     w().commands.invoke(Edit, 10);
     EXPECT_EQ(ed()->Text(), QStringLiteral("a") + regionMarker(1) + QStringLiteral("<BR>b"));
-    EXPECT_EQ(expandRegions(ed()->Text(), d.Regions), QStringLiteral("afolded<BR>b"));
+    EXPECT_EQ(expandRegions(ed()->Text(), d.regions), QStringLiteral("afolded<BR>b"));
 }
 
 TEST_F(EditMenuTest, SelectBodySelectsInsideTheBody)

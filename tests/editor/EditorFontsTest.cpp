@@ -9,7 +9,7 @@ class EditorFontsTest : public AppFixture {};
 TEST_F(EditorFontsTest, ASchemeKeepsCaretAndScrollAndIsStored)
 {
     fomPelmor& win = start();
-    RichEdit* ed = win.ws.HtText(0);
+    RichEdit* ed = win.ws.sourceEditor(0);
     ed->resize(400, 200);
     QString text;
     for (int i = 0; i < 100; ++i)
@@ -28,7 +28,7 @@ TEST_F(EditorFontsTest, ASchemeKeepsCaretAndScrollAndIsStored)
 TEST_F(EditorFontsTest, SchemeDOnAnEmptyDocumentLeavesOneWhiteBlank)
 {
     fomPelmor& win = start();
-    RichEdit* ed = win.ws.HtText(0);
+    RichEdit* ed = win.ws.sourceEditor(0);
     win.fonts.Mefont1_Click(4);
     EXPECT_EQ(ed->Text(), QStringLiteral(" "));
     EXPECT_EQ(ed->SelStart(), 0);
@@ -37,7 +37,7 @@ TEST_F(EditorFontsTest, SchemeDOnAnEmptyDocumentLeavesOneWhiteBlank)
     EXPECT_EQ(ed->PaintAt(0), QColor(255, 255, 255));
     // A new document is painted black too.
     ASSERT_TRUE(win.ws.AddTab());
-    EXPECT_EQ(win.ws.HtText(1)->BackColor(), QColor(0, 0, 0));
+    EXPECT_EQ(win.ws.sourceEditor(1)->BackColor(), QColor(0, 0, 0));
 }
 
 TEST_F(EditorFontsTest, TheEditorFontOfTheFirstDocumentIsRemembered)
@@ -51,23 +51,23 @@ TEST_F(EditorFontsTest, TheEditorFontOfTheFirstDocumentIsRemembered)
     win.fonts.Mefont1_Click(0);
     EXPECT_TRUE(dialogs.lastFontFixedPitch);
     EXPECT_EQ(dialogs.lastFontInitial->name, QStringLiteral("ＭＳ ゴシック"));
-    EXPECT_EQ(win.ws.HtText(0)->EditorFont().family(), QStringLiteral("IPAMincho"));
+    EXPECT_EQ(win.ws.sourceEditor(0)->EditorFont().family(), QStringLiteral("IPAMincho"));
 
     // Cancelling changes nothing; a later document's font is not stored.
     dialogs.expectFont(std::nullopt);
     win.fonts.Mefont1_Click(0);
-    EXPECT_EQ(win.ws.HtText(0)->EditorFont().family(), QStringLiteral("IPAMincho"));
+    EXPECT_EQ(win.ws.sourceEditor(0)->EditorFont().family(), QStringLiteral("IPAMincho"));
     ASSERT_TRUE(win.ws.AddTab());
     FontChoice other;
     other.name = QStringLiteral("IPAGothic");
     other.size = 20;
     dialogs.expectFont(other);
     win.fonts.Mefont1_Click(0);
-    EXPECT_EQ(win.ws.HtText(1)->EditorFont().pointSizeF(), 20);
+    EXPECT_EQ(win.ws.sourceEditor(1)->EditorFont().pointSizeF(), 20);
     ASSERT_TRUE(quit());
 
     fomPelmor& again = start();
-    const QFont font = again.ws.HtText(0)->EditorFont();
+    const QFont font = again.ws.sourceEditor(0)->EditorFont();
     EXPECT_EQ(font.family(), QStringLiteral("IPAMincho"));
     EXPECT_EQ(font.pointSizeF(), 14);
     EXPECT_TRUE(font.bold());

@@ -70,7 +70,7 @@ TEST_F(GrammarPanelTest, HalfWidthKatakanaYesReplacesAllAndCanBeUndone)
     EXPECT_FALSE(panel()->isVisible());
     // The ring holds the text from before the replacement, for when the editor's own undo is gone.
     const Document& d = w().ws.current();
-    EXPECT_EQ(d.Undo[static_cast<size_t>(d.UndoPos)].text, QStringLiteral("ｱｲｳと<p>ｶﾞ｡</p>"));
+    EXPECT_EQ(d.undoRing[static_cast<size_t>(d.undoPosition)].text, QStringLiteral("ｱｲｳと<p>ｶﾞ｡</p>"));
     w().commands.invoke(QStringLiteral("edit"), 0);
     EXPECT_EQ(ed()->Text(), QStringLiteral("ｱｲｳと<p>ｶﾞ｡</p>"));
 }

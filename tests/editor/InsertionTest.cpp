@@ -74,7 +74,7 @@ TEST_F(InsertionTest, Insert3PlacesTextAndRulesAsTheDocumentNeeds)
          QStringLiteral("\r\nmargin: 0;\r\n"), 0},
     };
     for (const auto& c : cases) {
-        w().ws.doc(0).FileName = c.fileName;
+        w().ws.doc(0).fileName = c.fileName;
         ed()->SetText(c.before);
         ed()->SetSelStart(c.caret);
         QString text = c.insert;
@@ -95,7 +95,7 @@ TEST_F(InsertionTest, PasteGoesToTheFocusedControlButTheSnapshotIsOfTheDocument)
     w().insert.PasteClip();
     EXPECT_EQ(box->text(), QStringLiteral("pasted"));
     EXPECT_EQ(ed()->Text(), QStringLiteral("document"));
-    EXPECT_EQ(w().ws.doc(0).Undo[1].text, QStringLiteral("document"));
+    EXPECT_EQ(w().ws.doc(0).undoRing[1].text, QStringLiteral("document"));
 
     ed()->setFocus();
     ed()->SetSelStart(0);

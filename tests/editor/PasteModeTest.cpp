@@ -115,7 +115,7 @@ TEST_F(PasteModeTest, EveryEditorIsTintedAndGoesBackToItsOwnGround)
     w().ws.selectSourceTab(1);
     w().commands.invoke(Bar, PasteButton);
     for (int i = 0; i < 3; ++i)
-        EXPECT_EQ(w().ws.HtText(i)->BackColor(), PasteMode::tint()) << i;
+        EXPECT_EQ(w().ws.sourceEditor(i)->BackColor(), PasteMode::tint()) << i;
     // A recolour while paste mode is on keeps the tint.
     w().colour.ResetColor();
     EXPECT_EQ(ed()->BackColor(), PasteMode::tint());
@@ -124,7 +124,7 @@ TEST_F(PasteModeTest, EveryEditorIsTintedAndGoesBackToItsOwnGround)
     w().commands.invoke(Bar, UndoButton);
     EXPECT_FALSE(w().pasteMode.On.value());
     for (int i = 0; i < 3; ++i)
-        EXPECT_EQ(w().ws.HtText(i)->BackColor(), Light) << i;
+        EXPECT_EQ(w().ws.sourceEditor(i)->BackColor(), Light) << i;
 }
 
 TEST_F(PasteModeTest, SchemeDStaysBlackAndReadable)

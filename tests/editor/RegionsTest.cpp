@@ -50,7 +50,7 @@ TEST_F(RegionsTest, FoldingALineKeepsItsLineBreakAndExpandingRestoresTheText)
     ed()->Select(7, 13); // "second line\r\n"
     w().regions.RegionHide();
     EXPECT_EQ(ed()->Text(), QStringLiteral("first\r\n<!--Reg001-->\r\nthird"));
-    EXPECT_EQ(w().ws.doc(0).Regions[1], QStringLiteral("second line"));
+    EXPECT_EQ(w().ws.doc(0).regions[1], QStringLiteral("second line"));
     EXPECT_EQ(ed()->SelStart(), 0);
     EXPECT_EQ(w().regions.ExpandRegions(0), text);
 }
@@ -82,7 +82,7 @@ TEST_F(RegionsTest, ANumberWhoseMarkerIsAlreadyTextIsNotUsed)
     ed()->Select(static_cast<int>(text.indexOf(QStringLiteral("fold"))), 7);
     w().regions.RegionHide();
     EXPECT_TRUE(ed()->Text().endsWith(QStringLiteral("<!--Reg002-->")));
-    EXPECT_TRUE(w().ws.doc(0).Regions[1].isEmpty());
+    EXPECT_TRUE(w().ws.doc(0).regions[1].isEmpty());
     EXPECT_EQ(w().regions.ExpandRegions(0), text);
 }
 
@@ -94,7 +94,7 @@ TEST_F(RegionsTest, ShowSelectedOnlyFoldsWhatIsAroundTheSelection)
     ed()->Select(static_cast<int>(text.indexOf(QStringLiteral("KEEP"))), 4);
     w().regions.RegionOnlySelected();
     EXPECT_EQ(ed()->Text(), QStringLiteral("<!--Reg001-->KEEP<!--Reg002-->\r\n"));
-    EXPECT_EQ(w().ws.doc(0).Header, QStringLiteral("<HTML><BODY>\r\n"));
+    EXPECT_EQ(w().ws.doc(0).header, QStringLiteral("<HTML><BODY>\r\n"));
     EXPECT_EQ(w().regions.ExpandRegions(0), text);
 }
 
@@ -105,14 +105,14 @@ TEST_F(RegionsTest, HidingHeaderAndFooter)
     ed()->SetText(page);
     w().regions.HideHeadFoot();
     EXPECT_EQ(ed()->Text(), QStringLiteral("<header>top</header>\r\n"));
-    EXPECT_TRUE(w().ws.doc(0).Header.endsWith(QStringLiteral("<body bgcolor=\"white\">\r\n")));
-    EXPECT_EQ(w().ws.doc(0).Footer, QStringLiteral("</BODY>\r\n</HTML>"));
+    EXPECT_TRUE(w().ws.doc(0).header.endsWith(QStringLiteral("<body bgcolor=\"white\">\r\n")));
+    EXPECT_EQ(w().ws.doc(0).footer, QStringLiteral("</BODY>\r\n</HTML>"));
 
     // A second hide does nothing; a <header> element in the body is not taken for the head.
     w().regions.HideHeadFoot();
     w().regions.ShowHeadFoot(0);
     EXPECT_EQ(ed()->Text(), page);
-    EXPECT_TRUE(w().ws.doc(0).Header.isEmpty());
+    EXPECT_TRUE(w().ws.doc(0).header.isEmpty());
 
     // A head typed into the body drops the stored header instead of doubling it.
     w().regions.HideHeadFoot();
@@ -128,7 +128,7 @@ TEST_F(RegionsTest, HidingNeedsBothBodyTagsInOrder)
         ed()->SetText(text);
         w().regions.HideHeadFoot();
         EXPECT_EQ(ed()->Text(), text);
-        EXPECT_TRUE(w().ws.doc(0).Header.isEmpty());
+        EXPECT_TRUE(w().ws.doc(0).header.isEmpty());
     }
 }
 

@@ -164,13 +164,13 @@ TEST_F(ToolbarTest, BrowserButtonWritesTheWholePageAndOpensIt)
     EXPECT_TRUE(catcher.opened.isEmpty()) << "a blank document shows nothing";
 
     Document& d = w().ws.current();
-    d.DataPath = path(QStringLiteral("pages"));
-    QDir().mkpath(d.DataPath);
-    d.Header = QStringLiteral("<HTML><BODY>\r\n");
-    d.Footer = QStringLiteral("</BODY></HTML>");
+    d.folder = path(QStringLiteral("pages"));
+    QDir().mkpath(d.folder);
+    d.header = QStringLiteral("<HTML><BODY>\r\n");
+    d.footer = QStringLiteral("</BODY></HTML>");
     setDocument("本文«»");
     w().commands.invoke(Bar, Browser);
-    const QString page = d.DataPath + QStringLiteral("/$$$000.html");
+    const QString page = d.folder + QStringLiteral("/$$$000.html");
     ASSERT_EQ(catcher.opened, (QList<QUrl>{QUrl::fromLocalFile(page)}));
     const TextReadResult written = readTextFile(page);
     EXPECT_EQ(written.text, QStringLiteral("<HTML><BODY>\r\n本文</BODY></HTML>\r\n"));
@@ -179,7 +179,7 @@ TEST_F(ToolbarTest, BrowserButtonWritesTheWholePageAndOpensIt)
 TEST_F(ToolbarTest, BrowserButtonTellsWhenThePageCannotBeWritten)
 {
     UrlCatcher catcher;
-    w().ws.current().DataPath = path(QStringLiteral("no/such/folder"));
+    w().ws.current().folder = path(QStringLiteral("no/such/folder"));
     setDocument("<P>x«»");
     dialogs.expectMsg(QStringLiteral("ブラウザーで表示する一時ファイルが書き込めませんでした。"));
     w().commands.invoke(Bar, Browser);

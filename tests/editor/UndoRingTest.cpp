@@ -13,11 +13,11 @@ protected:
         ed()->SetText(newText);
         ed()->EmptyUndoBuffer();
     }
-    RichEdit* ed() { return w().ws.HtText(w().ws.CurDoc()); }
+    RichEdit* ed() { return w().ws.sourceEditor(w().ws.CurDoc()); }
     int filledSlots()
     {
         int n = 0;
-        for (const auto& slot : w().ws.doc(w().ws.CurDoc()).Undo)
+        for (const auto& slot : w().ws.doc(w().ws.CurDoc()).undoRing)
             n += slot.text.isEmpty() ? 0 : 1;
         return n;
     }

@@ -78,7 +78,7 @@ protected:
     {
         return lesson().controls.get<T>(u(name), index);
     }
-    QString text(int n) { return w().ws.HtText(n)->Text(); }
+    QString text(int n) { return w().ws.sourceEditor(n)->Text(); }
     QString style() { return w().stylesheet.builder.styleText(); }
     QString line(int index) { return control<QLineEdit>(u("Text"), index)->text(); }
     bool shown(const char* name, int index) { return !control<QWidget>(u(name), index)->isHidden(); }
@@ -92,7 +92,7 @@ protected:
     {
         LessonState s;
         for (int i = 0; i < w().ws.DocCount(); ++i) {
-            s.names << w().ws.doc(i).FileName;
+            s.names << w().ws.doc(i).fileName;
             s.texts << text(i);
         }
         s.style = style();

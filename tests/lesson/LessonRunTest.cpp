@@ -20,8 +20,8 @@ protected:
     // The user's own work in document 0.
     void typeInFirst(const QString& t)
     {
-        w().ws.HtText(0)->SetText(t);
-        ASSERT_TRUE(w().ws.doc(0).Modified);
+        w().ws.sourceEditor(0)->SetText(t);
+        ASSERT_TRUE(w().ws.doc(0).modified);
     }
 };
 
@@ -174,11 +174,11 @@ TEST_F(LessonRun, EachUnsavedDocumentGetsTheCloseQuestionBeforeTheLessonClearsIt
         // From one empty document, the lesson closed.
         lesson().close();
         for (int i = 0; i < w().ws.DocCount(); ++i)
-            w().ws.HtText(i)->SetText(QString());
+            w().ws.sourceEditor(i)->SetText(QString());
         w().files.Allclear();
         typeInFirst(u("mine"));
         ASSERT_TRUE(w().ws.AddTab());
-        w().ws.HtText(1)->SetText(u("mine too"));
+        w().ws.sourceEditor(1)->SetText(u("mine too"));
         w().ws.tabStrip().Select(1);
         openLesson();
 
@@ -204,8 +204,8 @@ TEST_F(LessonRun, EachUnsavedDocumentGetsTheCloseQuestionBeforeTheLessonClearsIt
             ASSERT_EQ(w().ws.DocCount(), 2);
             EXPECT_EQ(text(0), u("mine"));
             EXPECT_EQ(text(1), u("mine too"));
-            EXPECT_TRUE(w().ws.doc(0).Modified);
-            EXPECT_TRUE(w().ws.doc(1).Modified);
+            EXPECT_TRUE(w().ws.doc(0).modified);
+            EXPECT_TRUE(w().ws.doc(1).modified);
             EXPECT_EQ(w().ws.tabStrip().SelectedIndex(), 1);
             // The lesson has not moved: ▶ asks again.
             EXPECT_EQ(lesson().LineNo, 0);
@@ -229,9 +229,9 @@ TEST_F(LessonRun, AReplayAsksAboutTheUsersDocumentsButNotAboutTheLessonsOwn)
     stepPast("<タブ名変更>");
     ASSERT_EQ(w().ws.DocCount(), 2);
     // The user types into the lesson's page and opens a document of their own.
-    w().ws.HtText(0)->SetText(text(0) + u("typed"));
+    w().ws.sourceEditor(0)->SetText(text(0) + u("typed"));
     ASSERT_TRUE(w().ws.AddTab());
-    w().ws.HtText(2)->SetText(u("mine"));
+    w().ws.sourceEditor(2)->SetText(u("mine"));
 
     // Initialising all from the File menu asks about it too.
     dialogs.expectMsg(u("全て初期化していいですか？"), MsgResult::No);
@@ -255,10 +255,10 @@ TEST_F(LessonRun, AReplayAsksAboutTheUsersDocumentsButNotAboutTheLessonsOwn)
 
 TEST_F(LessonRun, SavedOrBlankDocumentsAreClearedWithoutAQuestion)
 {
-    w().ws.HtText(0)->SetText(u("saved text"));
-    w().ws.doc(0).Modified = false;
+    w().ws.sourceEditor(0)->SetText(u("saved text"));
+    w().ws.doc(0).modified = false;
     ASSERT_TRUE(w().ws.AddTab());
-    w().ws.HtText(1)->SetText(u("   "));
+    w().ws.sourceEditor(1)->SetText(u("   "));
     openLesson();
     press(-1);
     EXPECT_EQ(w().ws.DocCount(), 1);
@@ -269,7 +269,7 @@ TEST_F(LessonRun, GoingBackBeforeTheLessonClearedAnythingLeavesTheDocuments)
 {
     typeInFirst(u("mine"));
     ASSERT_TRUE(w().ws.AddTab());
-    w().ws.HtText(1)->SetText(u("mine too"));
+    w().ws.sourceEditor(1)->SetText(u("mine too"));
     openLesson();
     press(0);
     EXPECT_EQ(w().ws.DocCount(), 2);
@@ -291,7 +291,7 @@ TEST_F(LessonRun, InitialisingAllAsksNothingWhileTheLessonIsShownWithItsOwnDocum
     dialogs.expectMsg(u("全て初期化していいですか？"), MsgResult::Yes);
     dialogs.expectMsg(u("現在のファイルを保存しますか？"), MsgResult::No);
     press(-1);
-    w().ws.HtText(0)->SetText(u("lesson text"));
+    w().ws.sourceEditor(0)->SetText(u("lesson text"));
     w().files.Allclear();
     EXPECT_EQ(text(0), QString());
 

@@ -41,8 +41,8 @@ TEST_F(LessonScriptCases, AFailingCommandEndsItsStepWithoutShowingIt)
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
-        w().ws.HtText(0)->SetText(u(c.page));
-        w().ws.doc(0).Modified = false;
+        w().ws.sourceEditor(0)->SetText(u(c.page));
+        w().ws.doc(0).modified = false;
         play(c.lines);
         const QString captionBefore = caption();
         const QString explanationBefore = lesson().explanation();
@@ -56,7 +56,7 @@ TEST_F(LessonScriptCases, AFailingCommandEndsItsStepWithoutShowingIt)
 TEST_F(LessonScriptCases, WritingGoesAfterTheBodyTagAndConsumesItsClosingLine)
 {
     play(script({"<書き込み>", "one", "<BR>two", "\t<P>three</P>", "<タブの挿入>", "-", "<CLASSNAME>", "next"}));
-    w().ws.HtText(0)->SetText(u("<HTML><BODY></BODY></HTML>"));
+    w().ws.sourceEditor(0)->SetText(u("<HTML><BODY></BODY></HTML>"));
     step();
     EXPECT_EQ(text(0), u("<HTML><BODY>one\r\n<BR>two\r\n\t<P>three</P>\r\n</BODY></HTML>"));
     EXPECT_EQ(w().ws.DocCount(), 1) << "the closing line is not run";
@@ -64,7 +64,7 @@ TEST_F(LessonScriptCases, WritingGoesAfterTheBodyTagAndConsumesItsClosingLine)
 
     // Without "<BODY>" in its own case the text goes after the fifth character.
     play(script({"<書き込み>", "X", "<end>"}));
-    w().ws.HtText(0)->SetText(u("abcdefgh <body>"));
+    w().ws.sourceEditor(0)->SetText(u("abcdefgh <body>"));
     step();
     EXPECT_EQ(text(0), u("abcdeX\r\nfgh <body>"));
 }
@@ -134,7 +134,7 @@ TEST_F(LessonScriptCases, AFolderThatCannotBeMadeIsReportedAndNothingIsCleared)
 {
     // A file where the lesson folder belongs.
     writeFile(lessonFolder(), "not a folder");
-    w().ws.HtText(0)->SetText(u("kept"));
+    w().ws.sourceEditor(0)->SetText(u("kept"));
     play(script({"<初期化>", "TAB 0", "<end>"}));
     dialogs.expectMsg(u("レッスン用のフォルダーが作れません"));
     step();

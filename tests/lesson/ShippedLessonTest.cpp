@@ -41,7 +41,7 @@ protected:
         openLesson();
     }
     QListWidget* list(int index) { return control<QListWidget>(u("List3"), index); }
-    QString selected(int n) { return w().ws.HtText(n)->SelText(); }
+    QString selected(int n) { return w().ws.sourceEditor(n)->SelText(); }
     QByteArray lessonFile(const char* name) { return readFile(lessonFolder() + u("/") + u(name)); }
 };
 
@@ -60,8 +60,8 @@ TEST_F(ShippedLesson, OpeningShowsTheWelcomeAndTheFirstStepPreparesThePage)
     EXPECT_FALSE(QFile::exists(lessonFolder() + u("/Kaisetu.css")));
     ASSERT_EQ(w().ws.DocCount(), 1);
     EXPECT_TRUE(text(0).startsWith(u("<!DOCTYPE HTML PUBLIC")));
-    EXPECT_EQ(w().ws.doc(0).FileName, u("$$$000.html"));
-    EXPECT_EQ(w().ws.doc(0).DataPath, lessonFolder());
+    EXPECT_EQ(w().ws.doc(0).fileName, u("$$$000.html"));
+    EXPECT_EQ(w().ws.doc(0).folder, lessonFolder());
     EXPECT_EQ(w().ws.tabStrip().SelectedIndex(), 1);
     EXPECT_TRUE(lesson().explanation().startsWith(u("スタイルシート（CSS）のレッスンへようこそ。\r\n")));
     // The first step shows no line yet: none had begun before it.
@@ -95,8 +95,8 @@ TEST_F(ShippedLesson, TheStylesheetIsMadeAndLinked)
 
     stepPast("<タブ名変更>");
     ASSERT_EQ(w().ws.DocCount(), 2);
-    EXPECT_EQ(w().ws.doc(1).FileName, u("Kaisetu.css"));
-    EXPECT_EQ(w().ws.doc(1).DataPath, lessonFolder());
+    EXPECT_EQ(w().ws.doc(1).fileName, u("Kaisetu.css"));
+    EXPECT_EQ(w().ws.doc(1).folder, lessonFolder());
     EXPECT_EQ(w().ws.CurDoc(), 1);
     EXPECT_FALSE(shown("Frame", 42));
 
@@ -120,7 +120,7 @@ TEST_F(ShippedLesson, TheStylesheetIsMadeAndLinked)
     // A click on the marked item runs it and leaves the mark.
     useShippedResource(u("csssample.txt"));
     item->trigger();
-    EXPECT_EQ(w().ws.current().FileName, u("csssample.css"));
+    EXPECT_EQ(w().ws.current().fileName, u("csssample.css"));
     EXPECT_TRUE(item->isChecked());
 }
 

@@ -30,7 +30,7 @@ protected:
     void writeFavourites(const QByteArray& bytes) { writeFile(favouritesFile(), bytes); }
     QUrl fileUrl(const QString& relative) const { return QUrl::fromLocalFile(path(relative)); }
 
-    WebBrowser* browser(int n) { return w().ws.doc(n).WebB1; }
+    WebBrowser* browser(int n) { return w().ws.doc(n).browser; }
     QComboBox* urlBox() { return w().live.Combo1(); }
 
     // Waits until the browser has finished loading the address.

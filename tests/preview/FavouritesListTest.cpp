@@ -125,8 +125,8 @@ TEST_F(FavouritesListTest, LoadingAllOpensOneDocumentPerFavourite)
     // Document 0 is in browser mode already, 1 is empty, 2 holds text.
     ASSERT_TRUE(win.ws.AddTab());
     ASSERT_TRUE(win.ws.AddTab());
-    win.ws.HtText(2)->SetText(QStringLiteral("<P>text</P>"));
-    win.ws.doc(0).BrowserMode = true;
+    win.ws.sourceEditor(2)->SetText(QStringLiteral("<P>text</P>"));
+    win.ws.doc(0).browserMode = true;
 
     loadAll();
     ASSERT_EQ(win.ws.DocCount(), 5);
@@ -134,12 +134,12 @@ TEST_F(FavouritesListTest, LoadingAllOpensOneDocumentPerFavourite)
                              fileUrl(QStringLiteral("site/p2.html")), QUrl(QStringLiteral("about:blank"))};
     for (int n : {1, 3, 4}) {
         SCOPED_TRACE(n);
-        EXPECT_TRUE(win.ws.doc(n).BrowserMode);
+        EXPECT_TRUE(win.ws.doc(n).browserMode);
         EXPECT_TRUE(waitForPage(browser(n), expected[n]));
         EXPECT_EQ(win.ws.sourceCaption(n), QString());
     }
-    EXPECT_FALSE(win.ws.doc(2).BrowserMode);
-    EXPECT_EQ(win.ws.HtText(2)->Text(), QStringLiteral("<P>text</P>"));
+    EXPECT_FALSE(win.ws.doc(2).browserMode);
+    EXPECT_EQ(win.ws.sourceEditor(2)->Text(), QStringLiteral("<P>text</P>"));
     TabStrip& strip = win.ws.tabStrip();
     EXPECT_EQ(strip.Caption(Workspace::previewTab(1)), QStringLiteral("abcde"));
     EXPECT_EQ(strip.Caption(Workspace::previewTab(3)), QString());
@@ -167,8 +167,8 @@ TEST_F(FavouritesListTest, APageThatTakesTooLongDoesNotHoldUpTheOthers)
     ASSERT_EQ(win.ws.DocCount(), 2);
     EXPECT_TRUE(waitForPage(browser(0), fileUrl(QStringLiteral("p1.html"))));
     EXPECT_TRUE(waitForPage(browser(1), fileUrl(QStringLiteral("p2.html"))));
-    EXPECT_TRUE(win.ws.doc(0).BrowserMode);
-    EXPECT_TRUE(win.ws.doc(1).BrowserMode);
+    EXPECT_TRUE(win.ws.doc(0).browserMode);
+    EXPECT_TRUE(win.ws.doc(1).browserMode);
 }
 
 TEST_F(FavouritesListTest, LoadingStopsAtTheMostDocumentsTheWindowHolds)
@@ -176,16 +176,16 @@ TEST_F(FavouritesListTest, LoadingStopsAtTheMostDocumentsTheWindowHolds)
     writePage(QStringLiteral("p1.html"), QStringLiteral("p1"));
     writeFavourites("p1.html\r\np1.html\r\np1.html\r\n");
     fomPelmor& win = start();
-    win.ws.HtText(0)->SetText(QStringLiteral("x"));
+    win.ws.sourceEditor(0)->SetText(QStringLiteral("x"));
     while (win.ws.DocCount() < MaxDocuments - 1) {
         ASSERT_TRUE(win.ws.AddTab());
-        win.ws.current().HtText->SetText(QStringLiteral("x"));
+        win.ws.current().sourceEditor->SetText(QStringLiteral("x"));
     }
     dialogs.expectMsg(QStringLiteral("これ以上タブを開けません。"));
     loadAll();
     EXPECT_EQ(dialogs.pending(), 0);
     EXPECT_EQ(win.ws.DocCount(), MaxDocuments);
-    EXPECT_TRUE(win.ws.doc(MaxDocuments - 1).BrowserMode);
+    EXPECT_TRUE(win.ws.doc(MaxDocuments - 1).browserMode);
     EXPECT_EQ(win.ws.tabStrip().SelectedIndex(), Workspace::previewTab(MaxDocuments - 1));
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
 }
@@ -198,7 +198,7 @@ TEST_F(FavouritesListTest, WithoutTheFileLoadingAllChangesNothing)
     EXPECT_EQ(dialogs.pending(), 0);
     EXPECT_FALSE(win.favourites.loading());
     EXPECT_EQ(win.ws.DocCount(), 1);
-    EXPECT_FALSE(win.ws.doc(0).BrowserMode);
+    EXPECT_FALSE(win.ws.doc(0).browserMode);
     EXPECT_FALSE(win.live.FrmBrows()->isVisible());
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
 }

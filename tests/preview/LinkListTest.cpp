@@ -47,7 +47,7 @@ protected:
     // Document 0 holds the page with links and shows its preview; returns the page's address.
     QUrl previewPage()
     {
-        w().ws.HtText(0)->SetText(Page);
+        w().ws.sourceEditor(0)->SetText(Page);
         w().ws.selectPreviewTab(0);
         const QUrl page = QUrl::fromLocalFile(w().ws.TempPagePath(0));
         EXPECT_TRUE(waitUntil([&] { return browser(0) && QUrl(urlBox()->currentText()) == page; }));
@@ -88,7 +88,7 @@ TEST_F(LinkListTest, AClickInThePreviewFollowsTheLinkFromThePagesFolder)
     // A folder of its own, away from the program folder.
     const QString folder = temp.path() + QStringLiteral("/docs");
     QDir().mkpath(folder);
-    win.ws.doc(0).DataPath = folder;
+    win.ws.doc(0).folder = folder;
     writeFile(folder + QStringLiteral("/a.html"), "<HTML><HEAD><TITLE>A</TITLE></HEAD><BODY><A HREF=\"x.html\">x</A></BODY></HTML>");
     const QUrl page = previewPage();
     win.commands.invoke(QStringLiteral("opm"), 6);
@@ -137,7 +137,7 @@ TEST_F(LinkListTest, AClickInTheSourceMarksWhereTheLinkStands)
     else
         searches = -1;
 
-    win.ws.HtText(0)->SetText(Page);
+    win.ws.sourceEditor(0)->SetText(Page);
     win.commands.invoke(QStringLiteral("opm"), 6);
     ASSERT_EQ(listed(), PageLinks);
     win.ws.selectSourceTab(0);
@@ -146,7 +146,7 @@ TEST_F(LinkListTest, AClickInTheSourceMarksWhereTheLinkStands)
     EXPECT_TRUE(win.controls.get<QRadioButton>(QStringLiteral("OptKensaku"), 1)->isChecked());
     if (searches >= 0)
         EXPECT_EQ(searches, 1);
-    EXPECT_EQ(win.ws.doc(0).WebB1, nullptr) << "nothing is shown in a browser";
+    EXPECT_EQ(win.ws.doc(0).browser, nullptr) << "nothing is shown in a browser";
 }
 
 TEST_F(LinkListTest, InBrowserModeTheLivePagesLinksAreListed)
@@ -163,7 +163,7 @@ TEST_F(LinkListTest, InBrowserModeTheLivePagesLinksAreListed)
     win.commands.invoke(QStringLiteral("opm"), 6);
     ASSERT_TRUE(waitUntil([&] { return panel()->isVisible(); }));
     EXPECT_EQ(listed(), (QStringList{QStringLiteral("one.html"), QStringLiteral("two.html")}));
-    EXPECT_TRUE(win.ws.HtText(0)->Text().contains(QStringLiteral("two.html")));
+    EXPECT_TRUE(win.ws.sourceEditor(0)->Text().contains(QStringLiteral("two.html")));
     EXPECT_EQ(QUrl(Label4()), live);
 
     clickEntry(1);
@@ -175,7 +175,7 @@ TEST_F(LinkListTest, TheTabSwitchListsThePageOfTheDocumentShown)
 {
     fomPelmor& win = start();
     ASSERT_TRUE(win.ws.AddTab());
-    win.ws.HtText(1)->SetText(QStringLiteral("<A HREF=\"other.html\">o</A>"));
+    win.ws.sourceEditor(1)->SetText(QStringLiteral("<A HREF=\"other.html\">o</A>"));
     const QUrl page = previewPage();
     win.commands.invoke(QStringLiteral("opm"), 6);
     ASSERT_EQ(listed(), PageLinks);

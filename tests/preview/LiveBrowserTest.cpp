@@ -58,7 +58,7 @@ protected:
     void showSourceOf(int n, const QString& marker)
     {
         w().ws.selectSourceTab(n);
-        EXPECT_TRUE(waitUntil([&] { return w().ws.HtText(n)->Text().contains(marker); })) << w().ws.HtText(n)->Text().toStdString();
+        EXPECT_TRUE(waitUntil([&] { return w().ws.sourceEditor(n)->Text().contains(marker); })) << w().ws.sourceEditor(n)->Text().toStdString();
     }
 };
 
@@ -67,7 +67,7 @@ TEST_F(LiveBrowserTest, BrowserModeShowsTheStartPageUnderTheBar)
     fomPelmor& win = start();
     WebBrowser* b = openBrowserMode();
     ASSERT_NE(b, nullptr);
-    EXPECT_TRUE(win.ws.doc(0).BrowserMode);
+    EXPECT_TRUE(win.ws.doc(0).browserMode);
     EXPECT_EQ(win.ws.tabStrip().SelectedIndex(), 2);
     EXPECT_EQ(urlEntries(), (QStringList{QStringLiteral("site/one.html"), QStringLiteral("site/two.html")}));
     // When the page is complete the box names it.
@@ -78,7 +78,7 @@ TEST_F(LiveBrowserTest, BrowserModeShowsTheStartPageUnderTheBar)
     QWidget* area = win.ws.tabStrip().DisplayArea();
     EXPECT_TRUE(bar->isVisible());
     EXPECT_TRUE(b->isVisible());
-    EXPECT_FALSE(win.ws.HtText(0)->isVisible());
+    EXPECT_FALSE(win.ws.sourceEditor(0)->isVisible());
     EXPECT_EQ((std::vector<int>{twips::Left(bar), twips::Top(bar), twips::Height(bar)}), (std::vector<int>{0, 0, 480}));
     EXPECT_EQ(bar->width(), area->width());
     EXPECT_EQ((std::vector<int>{twips::Left(b), twips::Top(b), twips::Height(b)}),
@@ -199,21 +199,21 @@ TEST_F(LiveBrowserTest, TheSourceTabHoldsTheLivePagesSource)
     ASSERT_TRUE(waitForPage(b, fileUrl(QStringLiteral("site/two.html"))));
 
     showSourceOf(0, QStringLiteral("<p>two</p>"));
-    const QString text = win.ws.HtText(0)->Text();
+    const QString text = win.ws.sourceEditor(0)->Text();
     EXPECT_TRUE(text.startsWith(QStringLiteral("<html>")));
     EXPECT_TRUE(text.contains(QStringLiteral("<title>二</title>")));
     EXPECT_FALSE(text.contains(QRegularExpression(QStringLiteral("[^\\r]\\n")))) << "the editor's lines end in CR LF";
-    EXPECT_TRUE(win.ws.HtText(0)->isVisible());
+    EXPECT_TRUE(win.ws.sourceEditor(0)->isVisible());
     EXPECT_FALSE(b->isVisible());
     EXPECT_FALSE(win.live.FrmBrows()->isVisible());
-    EXPECT_EQ(win.ws.StatusText(), win.ws.doc(0).DataPath + QStringLiteral("/$$$000.html"));
+    EXPECT_EQ(win.ws.StatusText(), win.ws.doc(0).folder + QStringLiteral("/$$$000.html"));
     EXPECT_EQ(win.ws.sourceCaption(0), QStringLiteral("$$$000.html"));
     EXPECT_EQ(win.ws.tabStrip().Image(1), 12);
 
     // "終了" ends browser mode: the preview is the document's own again.
     win.ws.selectPreviewTab(0);
     pressToolbar(QStringLiteral("終了"));
-    EXPECT_FALSE(win.ws.doc(0).BrowserMode);
+    EXPECT_FALSE(win.ws.doc(0).browserMode);
     EXPECT_FALSE(win.live.FrmBrows()->isVisible());
     EXPECT_EQ(win.ws.tabStrip().SelectedIndex(), 1);
     EXPECT_EQ(b->geometry(), win.ws.tabStrip().DisplayArea()->rect());
@@ -223,11 +223,11 @@ TEST_F(LiveBrowserTest, PullingASourceOverTheUsersTextCanBeUndone)
 {
     fomPelmor& win = start();
     const QString mine = QStringLiteral("<P>私のページ</P>\r\n");
-    win.ws.HtText(0)->SetText(mine);
+    win.ws.sourceEditor(0)->SetText(mine);
     ASSERT_NE(openBrowserMode(), nullptr);
     showSourceOf(0, QStringLiteral("<p>one</p>"));
     win.undo.Gettx();
-    EXPECT_EQ(win.ws.HtText(0)->Text(), mine);
+    EXPECT_EQ(win.ws.sourceEditor(0)->Text(), mine);
 }
 
 TEST_F(LiveBrowserTest, ASourceThatArrivesTooLateIsDropped)
@@ -237,19 +237,19 @@ TEST_F(LiveBrowserTest, ASourceThatArrivesTooLateIsDropped)
     win.ws.setCurDoc(0);
     WebBrowser* b = openBrowserMode();
     ASSERT_NE(b, nullptr);
-    RichEdit* ed = win.ws.HtText(0);
+    RichEdit* ed = win.ws.sourceEditor(0);
 
     struct Case {
         const char* name;
         std::function<void()> change; // made while the source is on its way
     } cases[] = {
-        {"browser mode ended", [&] { win.ws.doc(0).BrowserMode = false; }},
+        {"browser mode ended", [&] { win.ws.doc(0).browserMode = false; }},
         {"another document became current", [&] { win.ws.setCurDoc(1); }},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         win.ws.setCurDoc(0);
-        win.ws.doc(0).BrowserMode = true;
+        win.ws.doc(0).browserMode = true;
         ed->SetText(QStringLiteral("kept"));
         bool applied = false;
         win.live.LoadBrowserSource([&] { applied = true; });
@@ -268,7 +268,7 @@ TEST_F(LiveBrowserTest, ReleasingAllBrowsersNamesTheTabsAgain)
     ASSERT_TRUE(win.ws.AddTab());
     TabStrip& strip = win.ws.tabStrip();
     for (int n : {0, 2}) {
-        win.ws.doc(n).BrowserMode = true;
+        win.ws.doc(n).browserMode = true;
         strip.SetCaption(Workspace::previewTab(n), QStringLiteral("abcde"));
         win.ws.setSourceCaption(n, QString());
     }
@@ -284,7 +284,7 @@ TEST_F(LiveBrowserTest, ReleasingAllBrowsersNamesTheTabsAgain)
     EXPECT_EQ(captions, (QStringList{QStringLiteral("$$$000.html"), QString(), QStringLiteral("page.htm"), QString(),
                                      QStringLiteral("$$$002.html"), QString()}));
     for (int n = 0; n < 3; ++n)
-        EXPECT_FALSE(win.ws.doc(n).BrowserMode) << n;
+        EXPECT_FALSE(win.ws.doc(n).browserMode) << n;
     EXPECT_EQ(browser(2)->geometry(), strip.DisplayArea()->rect());
 }
 
@@ -308,7 +308,7 @@ TEST_F(LiveBrowserTest, WithoutFavouritesTheBoxStartsEmpty)
         fomPelmor& win = start();
         win.commands.invoke(QStringLiteral("opm"), 0);
         EXPECT_EQ(dialogs.pending(), 0);
-        EXPECT_TRUE(win.ws.doc(0).BrowserMode);
+        EXPECT_TRUE(win.ws.doc(0).browserMode);
         EXPECT_EQ(urlBox()->count(), 0);
         EXPECT_TRUE(waitForPage(browser(0), QUrl(QStringLiteral("about:blank"))));
         EXPECT_EQ(urlBox()->currentText(), QStringLiteral("about:blank"));
@@ -352,14 +352,14 @@ TEST_F(LiveBrowserTest, ALivePageWritesNoStylesheetAndStartsNoPreviewTimer)
 {
     fomPelmor& win = start();
     ASSERT_TRUE(win.ws.AddTab());
-    win.ws.doc(1).FileName = QStringLiteral("look.css");
-    win.ws.HtText(1)->SetText(QStringLiteral("P { color: red; }"));
-    const QString sheet = win.ws.doc(0).DataPath + QStringLiteral("/look.css");
+    win.ws.doc(1).fileName = QStringLiteral("look.css");
+    win.ws.sourceEditor(1)->SetText(QStringLiteral("P { color: red; }"));
+    const QString sheet = win.ws.doc(0).folder + QStringLiteral("/look.css");
     for (int n : {0, 1}) {
         SCOPED_TRACE(n);
-        win.ws.HtText(0)->SetText(QStringLiteral("<LINK rel=\"stylesheet\" href=\"look.css\"><P>x</P>"));
+        win.ws.sourceEditor(0)->SetText(QStringLiteral("<LINK rel=\"stylesheet\" href=\"look.css\"><P>x</P>"));
         win.ws.setCurDoc(n);
-        win.ws.doc(n).BrowserMode = true;
+        win.ws.doc(n).browserMode = true;
         win.ws.selectPreviewTab(n);
         EXPECT_FALSE(win.preview.TimerBrowser.isActive());
         EXPECT_FALSE(QFile::exists(sheet));

@@ -45,11 +45,11 @@ protected:
     {
         Document& d = w().ws.doc(n);
         std::unique_ptr<QSignalSpy> complete;
-        if (d.WebB1)
-            complete = std::make_unique<QSignalSpy>(d.WebB1, &WebBrowser::DocumentComplete);
+        if (d.browser)
+            complete = std::make_unique<QSignalSpy>(d.browser, &WebBrowser::DocumentComplete);
         w().ws.tabStrip().Select(2 * n + 2);
         EXPECT_TRUE(waitUntil([this] { return !w().preview.TimerBrowser.isActive(); }));
-        WebBrowser* b = d.WebB1;
+        WebBrowser* b = d.browser;
         if (!b)
             return nullptr;
         if (!complete)
@@ -73,7 +73,7 @@ protected:
         QApplication::processEvents();
     }
 
-    bool browserShown(int n) { return w().ws.doc(n).WebB1 && w().ws.doc(n).WebB1->isVisible(); }
+    bool browserShown(int n) { return w().ws.doc(n).browser && w().ws.doc(n).browser->isVisible(); }
 };
 
 // Japanese text in pages that do not declare their encoding: the preview reads each in the
@@ -92,16 +92,16 @@ TEST_F(PreviewTabTest, ThePreviewShowsTheTemporaryPageInTheDocumentsEncoding)
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         fomPelmor& win = restart();
-        EXPECT_EQ(win.ws.doc(0).WebB1, nullptr) << "no browser before the first preview";
+        EXPECT_EQ(win.ws.doc(0).browser, nullptr) << "no browser before the first preview";
         win.ws.doc(0).encoding = c.encoding;
         // Short texts that the engine's own guess reads wrongly.
-        win.ws.HtText(0)->SetText(QStringLiteral("<HTML><BODY><P>漢字</P></BODY></HTML>"));
+        win.ws.sourceEditor(0)->SetText(QStringLiteral("<HTML><BODY><P>漢字</P></BODY></HTML>"));
 
         WebBrowser* b = showPreview(0);
         ASSERT_NE(b, nullptr);
         EXPECT_EQ(readFile(win.ws.TempPagePath(0)), c.firstBytes);
         EXPECT_TRUE(b->isVisible());
-        EXPECT_FALSE(win.ws.HtText(0)->isVisible());
+        EXPECT_FALSE(win.ws.sourceEditor(0)->isVisible());
         EXPECT_EQ(b->parentWidget(), win.ws.tabStrip().DisplayArea());
         EXPECT_EQ(b->geometry(), win.ws.tabStrip().DisplayArea()->rect());
         EXPECT_EQ(pageText(b), QStringLiteral("漢字"));
@@ -109,8 +109,8 @@ TEST_F(PreviewTabTest, ThePreviewShowsTheTemporaryPageInTheDocumentsEncoding)
         // An edit in the source shows on the next preview, also when the editor does not have
         // the focus to lose (clicking a tab leaves the focus where it is).
         win.ws.tabStrip().Select(1);
-        win.ws.HtText(0)->clearFocus();
-        win.ws.HtText(0)->SetText(QStringLiteral("<HTML><BODY><P>ﾃﾞｰﾀ</P></BODY></HTML>"));
+        win.ws.sourceEditor(0)->clearFocus();
+        win.ws.sourceEditor(0)->SetText(QStringLiteral("<HTML><BODY><P>ﾃﾞｰﾀ</P></BODY></HTML>"));
         EXPECT_EQ(showPreview(0), b) << "the document keeps its browser";
         EXPECT_TRUE(b->isVisible());
         EXPECT_EQ(pageText(b), QStringLiteral("ﾃﾞｰﾀ"));
@@ -121,7 +121,7 @@ TEST_F(PreviewTabTest, ThePreviewShowsTheTemporaryPageInTheDocumentsEncoding)
 TEST_F(PreviewTabTest, AnUnchangedDocumentIsNotLoadedAgainUnlessTheBrowserLeftItsPage)
 {
     fomPelmor& win = start();
-    win.ws.HtText(0)->SetText(QStringLiteral("<P>first</P>"));
+    win.ws.sourceEditor(0)->SetText(QStringLiteral("<P>first</P>"));
     WebBrowser* b = showPreview(0);
     ASSERT_NE(b, nullptr);
 
@@ -148,21 +148,21 @@ TEST_F(PreviewTabTest, ABlankDocumentShowsNoPreview)
 {
     fomPelmor& win = start();
     // Never written: there is no page to show.
-    win.ws.HtText(0)->SetText(QStringLiteral("  "));
+    win.ws.sourceEditor(0)->SetText(QStringLiteral("  "));
     selectPreviewAndTick(0);
     EXPECT_FALSE(browserShown(0));
     EXPECT_FALSE(QFile::exists(win.ws.TempPagePath(0)));
 
     // Emptied after a preview: the old page is not shown either.
     win.ws.tabStrip().Select(1);
-    win.ws.HtText(0)->SetText(QStringLiteral("<P>text</P>"));
+    win.ws.sourceEditor(0)->SetText(QStringLiteral("<P>text</P>"));
     ASSERT_NE(showPreview(0), nullptr);
     EXPECT_TRUE(browserShown(0));
     win.ws.tabStrip().Select(1);
-    win.ws.HtText(0)->SetText(QString());
+    win.ws.sourceEditor(0)->SetText(QString());
     showPreview(0);
     EXPECT_FALSE(browserShown(0));
-    EXPECT_FALSE(win.ws.HtText(0)->isVisible());
+    EXPECT_FALSE(win.ws.sourceEditor(0)->isVisible());
 }
 
 TEST_F(PreviewTabTest, AStylesheetDocumentHasNoPreview)
@@ -172,8 +172,8 @@ TEST_F(PreviewTabTest, AStylesheetDocumentHasNoPreview)
         SCOPED_TRACE(name.toStdString());
         fomPelmor& win = restart();
         ASSERT_TRUE(win.ws.AddTab());
-        win.ws.doc(1).FileName = name;
-        win.ws.HtText(1)->SetText(QStringLiteral("P { color: red; }"));
+        win.ws.doc(1).fileName = name;
+        win.ws.sourceEditor(1)->SetText(QStringLiteral("P { color: red; }"));
         selectPreviewAndTick(1);
         EXPECT_FALSE(browserShown(1));
         EXPECT_EQ(win.ws.CurDoc(), 1);
@@ -186,9 +186,9 @@ TEST_F(PreviewTabTest, ThePreviewUsesTheStylesheetBeingEdited)
 {
     fomPelmor& win = start();
     ASSERT_TRUE(win.ws.AddTab());
-    win.ws.doc(1).FileName = QStringLiteral("look.css");
-    win.ws.HtText(1)->SetText(QStringLiteral(".gone { display: none; }"));
-    win.ws.HtText(0)->SetText(QStringLiteral("<HTML><HEAD><LINK rel=\"stylesheet\" href=\"look.css\"></HEAD>"
+    win.ws.doc(1).fileName = QStringLiteral("look.css");
+    win.ws.sourceEditor(1)->SetText(QStringLiteral(".gone { display: none; }"));
+    win.ws.sourceEditor(0)->SetText(QStringLiteral("<HTML><HEAD><LINK rel=\"stylesheet\" href=\"look.css\"></HEAD>"
                                           "<BODY><P>shown</P><P class=\"gone\">hidden</P></BODY></HTML>"));
     WebBrowser* b = showPreview(0);
     ASSERT_NE(b, nullptr);
@@ -233,17 +233,17 @@ TEST_F(PreviewTabTest, TheOpenStylesheetIsWrittenBesideThePageBeforeThePreview)
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         fomPelmor& win = restart();
-        const QString target = win.ws.doc(0).DataPath + QLatin1Char('/') + c.sheetName;
+        const QString target = win.ws.doc(0).folder + QLatin1Char('/') + c.sheetName;
         QFile::remove(target);
         if (c.before)
             writeFile(target, *c.before);
         ASSERT_TRUE(win.ws.AddTab());
-        win.ws.doc(1).FileName = c.sheetName;
+        win.ws.doc(1).fileName = c.sheetName;
         if (c.sheetFromOtherFolder)
-            win.ws.doc(1).DataPath = elsewhere;
+            win.ws.doc(1).folder = elsewhere;
         win.ws.doc(1).encoding = c.sheetEncoding;
-        win.ws.HtText(1)->SetText(c.sheetText);
-        win.ws.HtText(0)->SetText(c.page);
+        win.ws.sourceEditor(1)->SetText(c.sheetText);
+        win.ws.sourceEditor(0)->SetText(c.page);
 
         win.ws.tabStrip().Select(2);
         if (c.after)
@@ -261,26 +261,26 @@ TEST_F(PreviewTabTest, ASourceTabShowsTheFocusedEditorAndNamesTheFileInTheStatus
     ASSERT_TRUE(win.ws.AddTab());
     const QString site = temp.path() + QStringLiteral("/site");
     QDir().mkpath(site);
-    win.ws.doc(1).FileName = QStringLiteral("page.html");
-    win.ws.doc(1).DataPath = site;
-    win.ws.HtText(1)->SetText(QStringLiteral("<P>one</P>"));
+    win.ws.doc(1).fileName = QStringLiteral("page.html");
+    win.ws.doc(1).folder = site;
+    win.ws.sourceEditor(1)->SetText(QStringLiteral("<P>one</P>"));
     ASSERT_NE(showPreview(1), nullptr);
     EXPECT_TRUE(browserShown(1));
 
     win.ws.tabStrip().Select(3);
     EXPECT_FALSE(win.preview.TimerBrowser.isActive());
     EXPECT_EQ(win.ws.StatusText(), site + QStringLiteral("/page.html"));
-    EXPECT_TRUE(win.ws.HtText(1)->isVisible());
-    EXPECT_FALSE(win.ws.HtText(0)->isVisible());
+    EXPECT_TRUE(win.ws.sourceEditor(1)->isVisible());
+    EXPECT_FALSE(win.ws.sourceEditor(0)->isVisible());
     EXPECT_FALSE(browserShown(1));
-    EXPECT_TRUE(win.ws.HtText(1)->HasFocus());
+    EXPECT_TRUE(win.ws.sourceEditor(1)->HasFocus());
 
     win.ws.tabStrip().Select(1);
     EXPECT_EQ(win.ws.CurDoc(), 0);
-    EXPECT_EQ(win.ws.StatusText(), win.ws.doc(0).DataPath + QStringLiteral("/$$$000.html"));
-    EXPECT_TRUE(win.ws.HtText(0)->isVisible());
-    EXPECT_FALSE(win.ws.HtText(1)->isVisible());
-    EXPECT_TRUE(win.ws.HtText(0)->HasFocus());
+    EXPECT_EQ(win.ws.StatusText(), win.ws.doc(0).folder + QStringLiteral("/$$$000.html"));
+    EXPECT_TRUE(win.ws.sourceEditor(0)->isVisible());
+    EXPECT_FALSE(win.ws.sourceEditor(1)->isVisible());
+    EXPECT_TRUE(win.ws.sourceEditor(0)->HasFocus());
 }
 
 TEST_F(PreviewTabTest, TabImagesMarkTheSelectedTab)
@@ -306,10 +306,10 @@ TEST_F(PreviewTabTest, TabImagesMarkTheSelectedTab)
 TEST_F(PreviewTabTest, ADocumentInBrowserModeShowsItsBrowserAtOnce)
 {
     fomPelmor& win = start();
-    win.ws.doc(0).BrowserMode = true;
-    win.ws.HtText(0)->SetText(QStringLiteral("<P>source of a live page</P>"));
+    win.ws.doc(0).browserMode = true;
+    win.ws.sourceEditor(0)->SetText(QStringLiteral("<P>source of a live page</P>"));
     win.ws.tabStrip().Select(2);
     EXPECT_TRUE(browserShown(0));
-    EXPECT_FALSE(win.ws.HtText(0)->isVisible());
+    EXPECT_FALSE(win.ws.sourceEditor(0)->isVisible());
     EXPECT_FALSE(win.preview.TimerBrowser.isActive());
 }

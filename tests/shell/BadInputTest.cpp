@@ -81,7 +81,7 @@ TEST_F(BadInputTest, EachFileIsToldAboutAndLeftAsItWas)
         w().fileMenu.OpenFileCmd();
         EXPECT_EQ(dialogs.pending(), 0);
         dialogs.clear();
-        EXPECT_EQ(w().ws.doc(0).FileName, QString::fromLatin1(c.name));
+        EXPECT_EQ(w().ws.doc(0).fileName, QString::fromLatin1(c.name));
         EXPECT_EQ(readFile(file), c.bytes) << "opening leaves the file alone";
         if (c.saveGivesItBack) {
             ASSERT_TRUE(w().files.SaveFile());
@@ -126,7 +126,7 @@ TEST_F(BadInputTest, WhatIsNotAFileToEditIsRefusedAndTheDocumentKeepsItsText)
         dialogs.expectMsg(QString::fromUtf8(c.told));
         w().fileMenu.OpenFileCmd();
         EXPECT_EQ(ed()->Text(), QStringLiteral("<P>mine</P>"));
-        EXPECT_EQ(w().ws.doc(0).FileName, QStringLiteral("$$$000.html"));
+        EXPECT_EQ(w().ws.doc(0).fileName, QStringLiteral("$$$000.html"));
     }
 }
 
@@ -150,7 +150,7 @@ TEST_F(BadInputTest, ASaveOntoAFullDiskSaysSoKeepsTheOldFileAndTheDocumentModifi
     dialogs.expectMsg(QStringLiteral("ディスクの空きが足りない"));
     EXPECT_FALSE(w().files.SaveFile());
     EXPECT_EQ(readFile(target), QByteArray("<P>old</P>\r\n"));
-    EXPECT_TRUE(w().ws.doc(0).Modified);
+    EXPECT_TRUE(w().ws.doc(0).modified);
     // With the disk filled up to the last byte, a save smaller than any buffer fails as well.
     {
         QFile rest(disk + QStringLiteral("/rest"));
@@ -163,5 +163,5 @@ TEST_F(BadInputTest, ASaveOntoAFullDiskSaysSoKeepsTheOldFileAndTheDocumentModifi
     dialogs.expectMsg(QStringLiteral("ディスクの空きが足りない"));
     EXPECT_FALSE(w().files.SaveFile());
     EXPECT_EQ(readFile(target), QByteArray("<P>old</P>\r\n"));
-    EXPECT_TRUE(w().ws.doc(0).Modified);
+    EXPECT_TRUE(w().ws.doc(0).modified);
 }

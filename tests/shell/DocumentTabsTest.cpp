@@ -27,7 +27,7 @@ protected:
 
     TabStrip& strip() { return w().ws.tabStrip(); }
     QString status() { return w().findChild<QStatusBar*>()->findChild<QLabel*>()->text(); }
-    QString pathOf(int n) { return w().ws.doc(n).DataPath + QLatin1Char('/') + w().ws.doc(n).FileName; }
+    QString pathOf(int n) { return w().ws.doc(n).folder + QLatin1Char('/') + w().ws.doc(n).fileName; }
 
     // Every source tab shows its document's file name whole; both tabs of a document give its
     // path as their tooltip.
@@ -35,7 +35,7 @@ protected:
     {
         for (int n = 0; n < w().ws.DocCount(); ++n) {
             SCOPED_TRACE(n);
-            EXPECT_EQ(w().ws.sourceCaption(n), w().ws.doc(n).FileName);
+            EXPECT_EQ(w().ws.sourceCaption(n), w().ws.doc(n).fileName);
             EXPECT_EQ(strip().ToolTip(Workspace::sourceTab(n)), pathOf(n));
             EXPECT_EQ(strip().ToolTip(Workspace::previewTab(n)), pathOf(n));
         }
@@ -52,9 +52,9 @@ protected:
         EXPECT_EQ(w().ws.CurDoc(), n) << "tab " << tab;
         for (int i = 0; i < w().ws.DocCount(); ++i) {
             const Document& d = w().ws.doc(i);
-            EXPECT_EQ(d.HtText->isVisible(), !preview && i == n) << "editor of document " << i << ", tab " << tab;
-            if (d.WebB1 && i != n)
-                EXPECT_FALSE(d.WebB1->isVisible()) << "browser of document " << i << ", tab " << tab;
+            EXPECT_EQ(d.sourceEditor->isVisible(), !preview && i == n) << "editor of document " << i << ", tab " << tab;
+            if (d.browser && i != n)
+                EXPECT_FALSE(d.browser->isVisible()) << "browser of document " << i << ", tab " << tab;
         }
         EXPECT_EQ(status(), pathOf(n)) << "tab " << tab;
     }
@@ -66,10 +66,10 @@ protected:
             if (i > 0)
                 ASSERT_TRUE(w().ws.AddTab());
             Document& d = w().ws.doc(i);
-            d.HtText->SetText(QStringLiteral("<P>document %1</P>").arg(i));
-            d.FileName = QStringLiteral("document-number-%1.html").arg(i);
-            d.DataPath = web;
-            d.Modified = false;
+            d.sourceEditor->SetText(QStringLiteral("<P>document %1</P>").arg(i));
+            d.fileName = QStringLiteral("document-number-%1.html").arg(i);
+            d.folder = web;
+            d.modified = false;
             w().ws.showDocumentName(i);
         }
     }
@@ -97,7 +97,7 @@ TEST_F(DocumentTabsTest, TabsShowWholeFileNamesAndThePathsInTheirTooltips)
     ASSERT_TRUE(w().ws.AddTab());
     EXPECT_EQ(w().ws.sourceCaption(1), QStringLiteral("$$$001.html"));
     expectTabsNameTheirDocuments();
-    w().ws.HtText(1)->SetText(QStringLiteral("<P>second</P>"));
+    w().ws.sourceEditor(1)->SetText(QStringLiteral("<P>second</P>"));
     dialogs.expectSave(web + QStringLiteral("/the-second-page.html"));
     ASSERT_TRUE(w().files.SaveFile());
     EXPECT_EQ(w().ws.sourceCaption(1), QStringLiteral("the-second-page.html"));
@@ -158,7 +158,7 @@ TEST_F(DocumentTabsTest, ARecentFileOpenedFromThePreviewShowsItsSource)
     ASSERT_TRUE(waitUntil([this] { return !w().preview.TimerBrowser.isActive(); }));
     w().fileMenu.OpenRecent(0);
     ASSERT_EQ(w().ws.DocCount(), 1);
-    EXPECT_EQ(w().ws.HtText(0)->Text(), QStringLiteral("<P>recent</P>\r\n"));
+    EXPECT_EQ(w().ws.sourceEditor(0)->Text(), QStringLiteral("<P>recent</P>\r\n"));
     EXPECT_EQ(strip().SelectedIndex(), 1);
     expectOneDocumentOnShow();
     EXPECT_EQ(status(), page);
@@ -183,7 +183,7 @@ TEST_F(DocumentTabsTest, AfterAClosingTheViewAndTheStatusBarAreOfADocumentThatIs
         SCOPED_TRACE(c.what);
         // The documents a close moved count as changed; none has anything to save here.
         for (int i = 0; i < w().ws.DocCount(); ++i)
-            w().ws.doc(i).Modified = false;
+            w().ws.doc(i).modified = false;
         strip().Select(c.shownTab);
         const QString closedPath = pathOf(c.closed);
         RichEdit* shown = w().ws.CurEditor();

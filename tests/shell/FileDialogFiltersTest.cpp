@@ -50,7 +50,7 @@ TEST_F(FileDialogFiltersTest, EveryDialogsEntriesAreReadAsTheySay)
     dialogs.expectOpen(std::nullopt);
     w().fileMenu.OpenFileCmd();
     for (const char* name : {"page.html", "style.css", "memo.txt"}) {
-        w().ws.current().FileName = QString::fromLatin1(name);
+        w().ws.current().fileName = QString::fromLatin1(name);
         dialogs.expectSave(std::nullopt);
         dialogs.expectMsg(QStringLiteral("データｰは保存されませんでした"));
         w().files.SaveAs();

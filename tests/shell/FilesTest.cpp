@@ -46,9 +46,9 @@ TEST_F(FilesTest, OpeningAndSavingAnUnchangedFileGivesBackItsBytes)
         // The document holds the last file unchanged: nothing to save first.
         dialogs.expectOpen(file);
         w().fileMenu.OpenFileCmd();
-        EXPECT_EQ(w().ws.doc(0).FileName, name);
-        EXPECT_EQ(w().ws.doc(0).DataPath, web);
-        EXPECT_FALSE(w().ws.doc(0).Modified);
+        EXPECT_EQ(w().ws.doc(0).fileName, name);
+        EXPECT_EQ(w().ws.doc(0).folder, web);
+        EXPECT_FALSE(w().ws.doc(0).modified);
         EXPECT_EQ(w().ws.tabStrip().Caption(1), name);
         EXPECT_EQ(w().files.RemFile[0], file);
         EXPECT_EQ(QDir::currentPath(), web);
@@ -71,8 +71,8 @@ TEST_F(FilesTest, ANameWithABackslashOpensAndSaves)
     writeFile(file, QByteArray("<P>back\\slash</P>\r\n"));
     dialogs.expectOpen(file);
     w().fileMenu.OpenFileCmd();
-    EXPECT_EQ(w().ws.doc(0).FileName, QStringLiteral("a\\b.html"));
-    EXPECT_EQ(w().ws.doc(0).DataPath, web);
+    EXPECT_EQ(w().ws.doc(0).fileName, QStringLiteral("a\\b.html"));
+    EXPECT_EQ(w().ws.doc(0).folder, web);
     ed()->SetSelStart(0);
     ed()->SetSelText(QStringLiteral("x"));
     ASSERT_TRUE(w().files.SaveFile());
@@ -94,7 +94,7 @@ TEST_F(FilesTest, ANewDocumentIsSavedInCodePage932WithFoldedAndHiddenPartsBack)
     dialogs.expectSave(target);
     ASSERT_TRUE(w().files.SaveFile());
     EXPECT_EQ(readFile(target), QByteArray("<HTML><BODY>\r\n<P>\x93\xfa\x96\x7b\x8c\xea</P>\r\n<P>two</P>\r\n</BODY></HTML>\r\n"));
-    EXPECT_EQ(w().ws.doc(0).FileName, QStringLiteral("new.html"));
+    EXPECT_EQ(w().ws.doc(0).fileName, QStringLiteral("new.html"));
     EXPECT_EQ(w().ws.tabStrip().Caption(1), QStringLiteral("new.html"));
     EXPECT_TRUE(w().ws.Unsaved);
     // Saving again does not add another line break.
@@ -129,7 +129,7 @@ TEST_F(FilesTest, SaveAsNamesAndTheOverwriteQuestion)
     dialogs.expectMsg(QStringLiteral("同じ名前のファイルが既にあります、上書きしますか？"), MsgResult::No);
     EXPECT_FALSE(w().files.SaveAs());
     EXPECT_EQ(readFile(other), QByteArray("keep me"));
-    EXPECT_EQ(w().ws.doc(0).FileName, QStringLiteral("a-very-long-name.html"));
+    EXPECT_EQ(w().ws.doc(0).fileName, QStringLiteral("a-very-long-name.html"));
     // Cancel says it was not saved.
     dialogs.expectSave(std::nullopt);
     dialogs.expectMsg(QStringLiteral("データｰは保存されませんでした"));
@@ -140,8 +140,8 @@ TEST_F(FilesTest, PlainSaveWithoutANameAsksForOne)
 {
     start();
     ed()->SetText(QStringLiteral("text"));
-    w().ws.doc(0).FileName.clear();
-    w().ws.doc(0).DataPath = web;
+    w().ws.doc(0).fileName.clear();
+    w().ws.doc(0).folder = web;
     dialogs.expectInput(QStringLiteral("ファイル名を入れてください。"), QStringLiteral(""));
     EXPECT_FALSE(w().files.SaveFile()); // an empty answer cancels
     EXPECT_TRUE(QDir(web).entryList(QDir::Files).isEmpty());
@@ -155,8 +155,8 @@ TEST_F(FilesTest, AFailedSaveLeavesTheOldFileWhole)
     start();
     const QString target = web + QStringLiteral("/big.html");
     writeFile(target, "old contents\r\n");
-    w().ws.doc(0).FileName = QStringLiteral("big.html");
-    w().ws.doc(0).DataPath = web;
+    w().ws.doc(0).fileName = QStringLiteral("big.html");
+    w().ws.doc(0).folder = web;
     ed()->SetText(QString(200000, QLatin1Char('x')));
     // Files may not grow past 64 KiB while saving: the write stops half-way.
     struct rlimit old {};
@@ -171,10 +171,10 @@ TEST_F(FilesTest, AFailedSaveLeavesTheOldFileWhole)
     std::signal(SIGXFSZ, previous);
     EXPECT_FALSE(saved);
     EXPECT_EQ(readFile(target), QByteArray("old contents\r\n"));
-    EXPECT_TRUE(w().ws.doc(0).Modified);
+    EXPECT_TRUE(w().ws.doc(0).modified);
 
     // A folder that is gone.
-    w().ws.doc(0).DataPath = temp.path() + QStringLiteral("/gone");
+    w().ws.doc(0).folder = temp.path() + QStringLiteral("/gone");
     dialogs.expectMsg(QStringLiteral("データーは保存されませんでした。"));
     EXPECT_FALSE(w().files.SaveFile());
 }
@@ -183,8 +183,8 @@ TEST_F(FilesTest, AFailedOrRefusedOpenChangesNothing)
 {
     start();
     ed()->SetText(QStringLiteral("my text"));
-    w().ws.doc(0).FileName = QStringLiteral("mine.html");
-    w().ws.doc(0).DataPath = web;
+    w().ws.doc(0).fileName = QStringLiteral("mine.html");
+    w().ws.doc(0).folder = web;
     // Cancel in the dialog.
     dialogs.expectMsg(QStringLiteral("現在のファイルを保存しますか？"), MsgResult::No);
     dialogs.expectOpen(std::nullopt);
@@ -203,8 +203,8 @@ TEST_F(FilesTest, AFailedOrRefusedOpenChangesNothing)
     dialogs.expectMsg(QStringLiteral("開いているタブの数が多すぎます。"));
     w().fileMenu.OpenFileCmd();
     EXPECT_EQ(ed()->Text(), QStringLiteral("my text"));
-    EXPECT_EQ(w().ws.doc(0).FileName, QStringLiteral("mine.html"));
-    EXPECT_EQ(w().ws.doc(0).DataPath, web);
+    EXPECT_EQ(w().ws.doc(0).fileName, QStringLiteral("mine.html"));
+    EXPECT_EQ(w().ws.doc(0).folder, web);
 }
 
 TEST_F(FilesTest, DroppedFilesAndRecentItems)
@@ -212,8 +212,8 @@ TEST_F(FilesTest, DroppedFilesAndRecentItems)
     start();
     const QString sjis = copyFixture(QStringLiteral("sjis.html"));
     const QString utf8 = copyFixture(QStringLiteral("utf8.html"));
-    w().ws.HtText(0)->FilesDropped({sjis, utf8}); // only the first is opened
-    EXPECT_EQ(w().ws.doc(0).FileName, QStringLiteral("sjis.html"));
+    w().ws.sourceEditor(0)->FilesDropped({sjis, utf8}); // only the first is opened
+    EXPECT_EQ(w().ws.doc(0).fileName, QStringLiteral("sjis.html"));
     EXPECT_TRUE(ed()->Text().contains(QStringLiteral("こんにちは")));
     EXPECT_EQ(w().ws.DocCount(), 1);
 
@@ -224,7 +224,7 @@ TEST_F(FilesTest, DroppedFilesAndRecentItems)
     w().fileMenu.OpenRecent(0);
     ASSERT_EQ(w().ws.DocCount(), 2);
     EXPECT_EQ(w().ws.CurDoc(), 1);
-    EXPECT_EQ(w().ws.doc(1).FileName, QStringLiteral("utf8.html"));
+    EXPECT_EQ(w().ws.doc(1).fileName, QStringLiteral("utf8.html"));
     EXPECT_EQ(w().ws.doc(1).encoding, TextEncoding::Utf8);
     EXPECT_EQ(w().ws.tabStrip().Caption(3), QStringLiteral("utf8.html"));
 
@@ -245,30 +245,30 @@ TEST_F(FilesTest, ClosingAMiddleDocumentMovesTheLaterOnesDown)
     for (int i = 1; i < 5; ++i)
         ASSERT_TRUE(w().ws.AddTab());
     for (int i = 0; i < 5; ++i) {
-        w().ws.HtText(i)->SetText(QStringLiteral("text %1").arg(i));
-        w().ws.doc(i).FileName = QStringLiteral("doc%1.html").arg(i);
-        w().ws.doc(i).DataPath = web + QString::number(i);
-        QDir().mkpath(w().ws.doc(i).DataPath);
-        w().ws.doc(i).Regions[1] = QStringLiteral("region %1").arg(i);
-        w().ws.doc(i).Modified = false;
+        w().ws.sourceEditor(i)->SetText(QStringLiteral("text %1").arg(i));
+        w().ws.doc(i).fileName = QStringLiteral("doc%1.html").arg(i);
+        w().ws.doc(i).folder = web + QString::number(i);
+        QDir().mkpath(w().ws.doc(i).folder);
+        w().ws.doc(i).regions[1] = QStringLiteral("region %1").arg(i);
+        w().ws.doc(i).modified = false;
         w().ws.tabStrip().SetCaption(2 * i + 1, QStringLiteral("doc%1.ht").arg(i));
     }
     w().ws.tabStrip().Select(5); // document 2's source tab
     dialogs.expectMsg(QStringLiteral("現在のファイルを保存しますか？"), MsgResult::No);
-    w().ws.doc(2).Modified = true;
+    w().ws.doc(2).modified = true;
     w().files.Fclose();
     ASSERT_EQ(w().ws.DocCount(), 4);
     ASSERT_EQ(w().ws.TabCount(), 8);
     const int expected[] = {0, 1, 3, 4};
     for (int i = 0; i < 4; ++i) {
         const int was = expected[i];
-        EXPECT_EQ(w().ws.HtText(i)->Text(), QStringLiteral("text %1").arg(was));
-        EXPECT_EQ(w().ws.doc(i).FileName, QStringLiteral("doc%1.html").arg(was));
-        EXPECT_EQ(w().ws.doc(i).DataPath, web + QString::number(was));
-        EXPECT_EQ(w().ws.doc(i).Regions[1], QStringLiteral("region %1").arg(was));
+        EXPECT_EQ(w().ws.sourceEditor(i)->Text(), QStringLiteral("text %1").arg(was));
+        EXPECT_EQ(w().ws.doc(i).fileName, QStringLiteral("doc%1.html").arg(was));
+        EXPECT_EQ(w().ws.doc(i).folder, web + QString::number(was));
+        EXPECT_EQ(w().ws.doc(i).regions[1], QStringLiteral("region %1").arg(was));
         EXPECT_EQ(w().ws.tabStrip().Caption(2 * i + 1), QStringLiteral("doc%1.ht").arg(was));
         EXPECT_TRUE(w().ws.tabStrip().Caption(2 * i + 2).isEmpty());
-        EXPECT_EQ(w().ws.doc(i).Modified, i >= 2); // a moved document counts as changed
+        EXPECT_EQ(w().ws.doc(i).modified, i >= 2); // a moved document counts as changed
     }
     // The last document's source is on show.
     EXPECT_EQ(w().ws.tabStrip().SelectedIndex(), 7);
@@ -276,9 +276,9 @@ TEST_F(FilesTest, ClosingAMiddleDocumentMovesTheLaterOnesDown)
     // The slot left free keeps the folder of the document that was last there; a new document
     // there starts with no regions, header or footer.
     ASSERT_TRUE(w().ws.AddTab());
-    EXPECT_EQ(w().ws.doc(4).DataPath, web + QStringLiteral("4"));
-    EXPECT_TRUE(w().ws.doc(4).Regions[1].isEmpty());
-    EXPECT_TRUE(w().ws.doc(4).Header.isEmpty());
+    EXPECT_EQ(w().ws.doc(4).folder, web + QStringLiteral("4"));
+    EXPECT_TRUE(w().ws.doc(4).regions[1].isEmpty());
+    EXPECT_TRUE(w().ws.doc(4).header.isEmpty());
 }
 
 TEST_F(FilesTest, ClosingIsRefusedOrAskedAsTheDocumentsNeed)
@@ -287,18 +287,18 @@ TEST_F(FilesTest, ClosingIsRefusedOrAskedAsTheDocumentsNeed)
     w().files.Fclose(); // one document: nothing happens
     EXPECT_EQ(w().ws.DocCount(), 1);
     ASSERT_TRUE(w().ws.AddTab());
-    w().ws.HtText(1)->SetText(QStringLiteral("   ")); // modified, but only blanks: no question
+    w().ws.sourceEditor(1)->SetText(QStringLiteral("   ")); // modified, but only blanks: no question
     w().files.Fclose();
     EXPECT_EQ(w().ws.DocCount(), 1);
 
     ASSERT_TRUE(w().ws.AddTab());
-    w().ws.doc(0).BrowserMode = true;
+    w().ws.doc(0).browserMode = true;
     dialogs.expectMsg(QStringLiteral("プリビュアーが一つでもブラウザーに設定されているとタブは閉じることが出来ません。"));
     w().files.Fclose();
     EXPECT_EQ(w().ws.DocCount(), 2);
-    w().ws.doc(0).BrowserMode = false;
+    w().ws.doc(0).browserMode = false;
 
-    w().ws.HtText(1)->SetText(QStringLiteral("text"));
+    w().ws.sourceEditor(1)->SetText(QStringLiteral("text"));
     dialogs.expectMsg(QStringLiteral("現在のファイルを保存しますか？"), MsgResult::Cancel);
     w().files.Fclose();
     EXPECT_EQ(w().ws.DocCount(), 2);
@@ -328,11 +328,11 @@ TEST_F(FilesTest, SaveAllWritesOnlyModifiedDocumentsIntoTheirOwnFolders)
     QDir().mkpath(other);
     const QString folders[] = {web, other, web};
     for (int i = 0; i < 3; ++i) {
-        w().ws.HtText(i)->SetText(QStringLiteral("doc %1").arg(i));
-        w().ws.doc(i).FileName = QStringLiteral("d%1.html").arg(i);
-        w().ws.doc(i).DataPath = folders[i];
+        w().ws.sourceEditor(i)->SetText(QStringLiteral("doc %1").arg(i));
+        w().ws.doc(i).fileName = QStringLiteral("d%1.html").arg(i);
+        w().ws.doc(i).folder = folders[i];
     }
-    w().ws.doc(2).Modified = false;
+    w().ws.doc(2).modified = false;
     w().files.SaveAllFiles();
     EXPECT_EQ(readFile(web + QStringLiteral("/d0.html")), QByteArray("doc 0\r\n"));
     EXPECT_EQ(readFile(other + QStringLiteral("/d1.html")), QByteArray("doc 1\r\n"));
@@ -415,8 +415,8 @@ TEST_F(FilesTest, SaveAsProposesARealNameNeverATemporaryPagesOne)
     // A new document in the program folder: an empty name in the user's documents folder, or
     // in the home folder while there is none.
     ed()->SetText(QStringLiteral("<P>new</P>"));
-    ASSERT_TRUE(isOwnTempPageName(w().ws.current().FileName));
-    ASSERT_EQ(w().ws.current().DataPath, programFolder);
+    ASSERT_TRUE(isOwnTempPageName(w().ws.current().fileName));
+    ASSERT_EQ(w().ws.current().folder, programFolder);
     EXPECT_EQ(proposal(), std::pair(QString(), home));
     QDir().mkpath(home + QStringLiteral("/Documents"));
     EXPECT_EQ(proposal(), std::pair(QString(), home + QStringLiteral("/Documents")));
@@ -431,7 +431,7 @@ TEST_F(FilesTest, SaveAsProposesARealNameNeverATemporaryPagesOne)
 
     // A new document beside the user's files: an empty name in that folder.
     ASSERT_TRUE(w().ws.AddTab());
-    ASSERT_EQ(w().ws.current().DataPath, web);
+    ASSERT_EQ(w().ws.current().folder, web);
     EXPECT_EQ(proposal(), std::pair(QString(), web));
 }
 
@@ -493,13 +493,13 @@ TEST_F(FilesTest, SaveAsOffersTheDocumentsOwnKindFirst)
     for (const Case& c : cases) {
         SCOPED_TRACE(c.chosen.toStdString());
         Document& d = w().ws.current();
-        d.FileName = c.document;
-        d.DataPath = web;
+        d.fileName = c.document;
+        d.folder = web;
         ed()->SetText(QStringLiteral("text"));
         dialogs.expectSave(web + QLatin1Char('/') + c.chosen);
         ASSERT_TRUE(w().files.SaveAs());
         EXPECT_EQ(dialogs.fileRequests().back().filter, c.filter);
-        EXPECT_EQ(d.FileName, c.written);
+        EXPECT_EQ(d.fileName, c.written);
         EXPECT_TRUE(QFile::exists(web + QLatin1Char('/') + c.written));
     }
 }
@@ -535,7 +535,7 @@ TEST_F(FilesTest, ARefusedOpenIntoANewTabLeavesTheWindowAsItWas)
     dialogs.expectOpen(page);
     w().fileMenu.mfile_Click(4);
     ASSERT_EQ(w().ws.DocCount(), 2);
-    EXPECT_EQ(w().ws.doc(1).FileName, QStringLiteral("page.html"));
+    EXPECT_EQ(w().ws.doc(1).fileName, QStringLiteral("page.html"));
     EXPECT_EQ(w().ws.tabStrip().SelectedIndex(), 3);
 }
 
@@ -564,16 +564,16 @@ TEST_F(FilesTest, OpeningIntoTheCurrentTabAsksOnlyWhenThereIsSomethingToSave)
     w().fileMenu.mfile_Click(0);
     dialogs.expectOpen(b);
     w().fileMenu.mfile_Click(0);
-    EXPECT_EQ(w().ws.current().FileName, QStringLiteral("b.html"));
+    EXPECT_EQ(w().ws.current().fileName, QStringLiteral("b.html"));
     ed()->SetText(QStringLiteral("   "));
     dialogs.expectOpen(a);
     w().fileMenu.mfile_Click(0);
-    EXPECT_EQ(w().ws.current().FileName, QStringLiteral("a.html"));
+    EXPECT_EQ(w().ws.current().fileName, QStringLiteral("a.html"));
     EXPECT_TRUE(dialogs.shown().filter(QStringLiteral("保存しますか")).isEmpty());
     // Changed text is asked about.
     ed()->SetText(QStringLiteral("<P>changed</P>"));
     dialogs.expectMsg(QStringLiteral("現在のファイルを保存しますか？"), MsgResult::No);
     dialogs.expectOpen(b);
     w().fileMenu.mfile_Click(0);
-    EXPECT_EQ(w().ws.current().FileName, QStringLiteral("b.html"));
+    EXPECT_EQ(w().ws.current().fileName, QStringLiteral("b.html"));
 }

@@ -12,7 +12,7 @@ class KeysTest : public AppFixture {};
 TEST_F(KeysTest, TabIndentsAndShiftTabOutdentsTheSelectedLines)
 {
     fomPelmor& win = start();
-    RichEdit* ed = win.ws.HtText(0);
+    RichEdit* ed = win.ws.sourceEditor(0);
     ed->setFocus();
     ed->SetText(QStringLiteral("one\r\n\ttwo\r\nthree"));
     ed->Select(0, 10); // "one\r\n\ttwo\r\n"
@@ -30,7 +30,7 @@ TEST_F(KeysTest, TabIndentsAndShiftTabOutdentsTheSelectedLines)
 TEST_F(KeysTest, TabKeepsATabTypedAtTheEndOfTheSelection)
 {
     fomPelmor& win = start();
-    RichEdit* ed = win.ws.HtText(0);
+    RichEdit* ed = win.ws.sourceEditor(0);
     ed->setFocus();
     ed->SetText(QStringLiteral("a\tb"));
     ed->Select(0, 2); // "a" and the tab behind it
@@ -41,7 +41,7 @@ TEST_F(KeysTest, TabKeepsATabTypedAtTheEndOfTheSelection)
 TEST_F(KeysTest, TabWithoutSelectionOrOutsideTheEditorIsPassedOn)
 {
     fomPelmor& win = start();
-    RichEdit* ed = win.ws.HtText(0);
+    RichEdit* ed = win.ws.sourceEditor(0);
     ed->setFocus();
     ed->SetText(QStringLiteral("ab"));
     ed->SetSelStart(1);
@@ -60,7 +60,7 @@ TEST_F(KeysTest, TabWithoutSelectionOrOutsideTheEditorIsPassedOn)
 TEST_F(KeysTest, EnterInsertsCrLfAndTheMenusOwnTheEditingKeys)
 {
     fomPelmor& win = start();
-    RichEdit* ed = win.ws.HtText(0);
+    RichEdit* ed = win.ws.sourceEditor(0);
     ed->setFocus();
     QTest::keyClicks(ed, QStringLiteral("ab"));
     QTest::keyClick(ed, Qt::Key_Return);

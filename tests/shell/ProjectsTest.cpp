@@ -23,11 +23,11 @@ TEST_F(ProjectsTest, ASavedProjectReopensItsDocumentsInTabOrder)
     fomPelmor& win = start();
     ASSERT_TRUE(win.ws.AddTab());
     ASSERT_TRUE(win.ws.AddTab());
-    win.ws.HtText(0)->SetText(QStringLiteral("<P>zero</P>"));
-    win.ws.HtText(1)->SetText(QStringLiteral("p { color: red; }"));
-    win.ws.doc(1).FileName = QStringLiteral("style.css");
-    win.ws.doc(1).DataPath = web;
-    win.ws.HtText(2)->SetText(QStringLiteral("<P>two</P>"));
+    win.ws.sourceEditor(0)->SetText(QStringLiteral("<P>zero</P>"));
+    win.ws.sourceEditor(1)->SetText(QStringLiteral("p { color: red; }"));
+    win.ws.doc(1).fileName = QStringLiteral("style.css");
+    win.ws.doc(1).folder = web;
+    win.ws.sourceEditor(2)->SetText(QStringLiteral("<P>two</P>"));
     // The extension in capitals is replaced by the one of the program.
     dialogs.expectSave(web + QStringLiteral("/proj.TUR"), QStringLiteral("プロジェクトの保存"));
     win.projects.SaveProject();
@@ -46,13 +46,13 @@ TEST_F(ProjectsTest, ASavedProjectReopensItsDocumentsInTabOrder)
 
     fomPelmor& again = start(web + QStringLiteral("/proj.tur"));
     ASSERT_EQ(again.ws.DocCount(), 3);
-    EXPECT_EQ(again.ws.HtText(0)->Text(), QStringLiteral("<P>zero</P>\r\n"));
-    EXPECT_EQ(again.ws.doc(1).FileName, QStringLiteral("style.css"));
-    EXPECT_EQ(again.ws.HtText(2)->Text(), QStringLiteral("<P>two</P>\r\n"));
+    EXPECT_EQ(again.ws.sourceEditor(0)->Text(), QStringLiteral("<P>zero</P>\r\n"));
+    EXPECT_EQ(again.ws.doc(1).fileName, QStringLiteral("style.css"));
+    EXPECT_EQ(again.ws.sourceEditor(2)->Text(), QStringLiteral("<P>two</P>\r\n"));
     EXPECT_EQ(again.ws.tabStrip().Caption(3), QStringLiteral("style.css"));
     EXPECT_EQ(again.ws.tabStrip().SelectedIndex(), 1);
     for (int i = 0; i < 3; ++i)
-        EXPECT_FALSE(again.ws.doc(i).Modified) << i;
+        EXPECT_FALSE(again.ws.doc(i).modified) << i;
 }
 
 TEST_F(ProjectsTest, AProjectOfMoreThan101LinesOpensNothing)
@@ -65,7 +65,7 @@ TEST_F(ProjectsTest, AProjectOfMoreThan101LinesOpensNothing)
     dialogs.expectMsg(QStringLiteral("プロジェクトファイルの行が多すぎます。"));
     win.projects.OpenProject(web + QStringLiteral("/long.tur"));
     EXPECT_EQ(win.ws.DocCount(), 1);
-    EXPECT_TRUE(win.ws.HtText(0)->Text().isEmpty());
+    EXPECT_TRUE(win.ws.sourceEditor(0)->Text().isEmpty());
 }
 
 TEST_F(ProjectsTest, EntriesThatDoNotFitAreKeptAndRelativeNamesAreBesideTheProject)
@@ -82,9 +82,9 @@ TEST_F(ProjectsTest, EntriesThatDoNotFitAreKeptAndRelativeNamesAreBesideTheProje
     dialogs.expectMsg(QStringLiteral("これ以上タブを開けません。"));
     win.projects.OpenProject(web + QStringLiteral("/big.tur"));
     ASSERT_EQ(win.ws.DocCount(), 51);
-    EXPECT_EQ(win.ws.HtText(1)->Text(), QStringLiteral("<P>1</P>\r\n"));
-    EXPECT_EQ(win.ws.doc(1).DataPath, web);
-    EXPECT_EQ(win.ws.HtText(50)->Text(), QStringLiteral("<P>50</P>\r\n"));
+    EXPECT_EQ(win.ws.sourceEditor(1)->Text(), QStringLiteral("<P>1</P>\r\n"));
+    EXPECT_EQ(win.ws.doc(1).folder, web);
+    EXPECT_EQ(win.ws.sourceEditor(50)->Text(), QStringLiteral("<P>50</P>\r\n"));
 
     dialogs.expectSave(web + QStringLiteral("/big.tur"), QStringLiteral("プロジェクトの保存"));
     win.projects.SaveProject();
@@ -100,16 +100,16 @@ TEST_F(ProjectsTest, OpeningAProjectAsksBeforeUnsavedTextIsReplaced)
     fomPelmor& win = start();
     writeFile(web + QStringLiteral("/a.html"), "<P>a</P>\r\n");
     writeFile(web + QStringLiteral("/p.tur"), (web + QStringLiteral("/a.html\r\n") + web + QStringLiteral("/missing.html\r\n")).toUtf8());
-    win.ws.HtText(0)->SetText(QStringLiteral("unsaved work"));
+    win.ws.sourceEditor(0)->SetText(QStringLiteral("unsaved work"));
     dialogs.expectMsg(QStringLiteral("保存されていないファイルがあります。"), MsgResult::No);
     win.projects.OpenProject(web + QStringLiteral("/p.tur"));
-    EXPECT_EQ(win.ws.HtText(0)->Text(), QStringLiteral("unsaved work"));
+    EXPECT_EQ(win.ws.sourceEditor(0)->Text(), QStringLiteral("unsaved work"));
 
     // Yes replaces it; a missing file is reported and the other lines still load.
     dialogs.expectMsg(QStringLiteral("保存されていないファイルがあります。"), MsgResult::Yes);
     dialogs.expectMsg(QStringLiteral("データｰが読み込めませんでした。"));
     win.projects.OpenProject(web + QStringLiteral("/p.tur"));
-    EXPECT_EQ(win.ws.HtText(0)->Text(), QStringLiteral("<P>a</P>\r\n"));
+    EXPECT_EQ(win.ws.sourceEditor(0)->Text(), QStringLiteral("<P>a</P>\r\n"));
     // The document for the missing file stays as it was.
     EXPECT_EQ(win.ws.DocCount(), 2);
     EXPECT_EQ(win.ws.tabStrip().Caption(3), QStringLiteral("$$$001.html"));
@@ -125,8 +125,8 @@ TEST_F(ProjectsTest, InitialisingAllLeavesOneEmptyDocument)
     EXPECT_TRUE(dialogs.shown().isEmpty());
     ASSERT_TRUE(win.ws.AddTab());
     ASSERT_TRUE(win.ws.AddTab());
-    win.ws.HtText(1)->SetText(QStringLiteral("x"));
-    win.ws.doc(0).Regions[3] = QStringLiteral("r");
+    win.ws.sourceEditor(1)->SetText(QStringLiteral("x"));
+    win.ws.doc(0).regions[3] = QStringLiteral("r");
     dialogs.expectMsg(QStringLiteral("全て初期化していいですか？"), MsgResult::No);
     win.files.Allclear();
     EXPECT_EQ(win.ws.DocCount(), 3);
@@ -137,7 +137,7 @@ TEST_F(ProjectsTest, InitialisingAllLeavesOneEmptyDocument)
     EXPECT_EQ(win.ws.tabStrip().Caption(1), QStringLiteral("$$$000.html"));
     EXPECT_TRUE(win.ws.tabStrip().Caption(2).isEmpty());
     EXPECT_EQ(win.ws.tabStrip().SelectedIndex(), 1);
-    EXPECT_TRUE(win.ws.doc(0).Regions[3].isEmpty());
+    EXPECT_TRUE(win.ws.doc(0).regions[3].isEmpty());
     EXPECT_TRUE(win.projects.ProjectFile.isEmpty());
 }
 

@@ -41,8 +41,8 @@ TEST_F(RenamingTest, RenamingChangesOnlyTheSaveNameAndTheTabAndLeavesTheDocument
     ASSERT_TRUE(w().commands.action(QStringLiteral("mfile"), 6)->isEnabled());
     ASSERT_TRUE(w().ws.AddTab());
     ASSERT_TRUE(w().ws.AddTab());
-    w().ws.HtText(2)->SetText(QStringLiteral("<P>本文</P>"));
-    w().ws.doc(2).Modified = false;
+    w().ws.sourceEditor(2)->SetText(QStringLiteral("<P>本文</P>"));
+    w().ws.doc(2).modified = false;
     const QString temp2 = w().ws.TempPagePath(2);
     const QString caption1 = w().ws.tabStrip().Caption(3);
     w().commands.invoke(QStringLiteral("mfile"), 6);
@@ -53,12 +53,12 @@ TEST_F(RenamingTest, RenamingChangesOnlyTheSaveNameAndTheTabAndLeavesTheDocument
     EXPECT_EQ(names()->item(2)->text(), QStringLiteral("$$$002.html"));
 
     rename(2, QStringLiteral("LongName.HTML"));
-    EXPECT_EQ(w().ws.doc(2).FileName, QStringLiteral("longname.html"));
+    EXPECT_EQ(w().ws.doc(2).fileName, QStringLiteral("longname.html"));
     EXPECT_EQ(w().ws.tabStrip().Caption(5), QStringLiteral("longname.html"));
     EXPECT_EQ(names()->item(2)->text(), QStringLiteral("longname.html"));
     EXPECT_EQ(w().ws.tabStrip().Caption(3), caption1) << "only the renamed document's tab";
-    EXPECT_TRUE(w().ws.doc(2).Modified) << "its edits are still to be saved";
-    EXPECT_EQ(w().ws.HtText(2)->Text(), QStringLiteral("<P>本文</P>"));
+    EXPECT_TRUE(w().ws.doc(2).modified) << "its edits are still to be saved";
+    EXPECT_EQ(w().ws.sourceEditor(2)->Text(), QStringLiteral("<P>本文</P>"));
     EXPECT_EQ(w().ws.TempPagePath(2), temp2);
     EXPECT_TRUE(box()->text().isEmpty());
 }
@@ -66,16 +66,16 @@ TEST_F(RenamingTest, RenamingChangesOnlyTheSaveNameAndTheTabAndLeavesTheDocument
 TEST_F(RenamingTest, AnExistingFileIsOnlyAQuestionAndNoEndsWithoutRenaming)
 {
     start();
-    writeFile(w().ws.doc(0).DataPath + QStringLiteral("/taken.html"), "x");
+    writeFile(w().ws.doc(0).folder + QStringLiteral("/taken.html"), "x");
     w().commands.invoke(QStringLiteral("mfile"), 6);
     dialogs.expectMsg(QStringLiteral("既に同じ名前のファイルがあります、同じ名前にしますか？"), MsgResult::No);
     rename(0, QStringLiteral("taken"));
-    EXPECT_EQ(w().ws.doc(0).FileName, QStringLiteral("$$$000.html"));
+    EXPECT_EQ(w().ws.doc(0).fileName, QStringLiteral("$$$000.html"));
     EXPECT_TRUE(box()->text().isEmpty());
     dialogs.expectMsg(QStringLiteral("既に同じ名前のファイルがあります"), MsgResult::Yes);
     rename(0, QStringLiteral("taken"));
-    EXPECT_EQ(w().ws.doc(0).FileName, QStringLiteral("taken.html"));
-    EXPECT_EQ(readFile(w().ws.doc(0).DataPath + QStringLiteral("/taken.html")), QByteArray("x")) << "no file is touched";
+    EXPECT_EQ(w().ws.doc(0).fileName, QStringLiteral("taken.html"));
+    EXPECT_EQ(readFile(w().ws.doc(0).folder + QStringLiteral("/taken.html")), QByteArray("x")) << "no file is touched";
 }
 
 TEST_F(RenamingTest, NothingSelectedABlankNameOrAFolderRenamesNothing)
@@ -86,11 +86,11 @@ TEST_F(RenamingTest, NothingSelectedABlankNameOrAFolderRenamesNothing)
     names()->setCurrentRow(-1);
     box()->setText(QStringLiteral("new"));
     w().dispatcher.Cmdcmd_Click(114);
-    EXPECT_EQ(w().ws.doc(0).FileName, QStringLiteral("$$$000.html"));
+    EXPECT_EQ(w().ws.doc(0).fileName, QStringLiteral("$$$000.html"));
     EXPECT_TRUE(box()->text().isEmpty());
     rename(0, QStringLiteral("   "));
-    EXPECT_EQ(w().ws.doc(0).FileName, QStringLiteral("$$$000.html"));
+    EXPECT_EQ(w().ws.doc(0).fileName, QStringLiteral("$$$000.html"));
     dialogs.expectMsg(QStringLiteral("ファイル名に「/」は使えません。"));
     rename(0, QStringLiteral("sub/page"));
-    EXPECT_EQ(w().ws.doc(0).FileName, QStringLiteral("$$$000.html"));
+    EXPECT_EQ(w().ws.doc(0).fileName, QStringLiteral("$$$000.html"));
 }

@@ -36,7 +36,7 @@ TEST_F(StartupTest, FirstStartUsesTheDefaultsAndQuittingWritesTheSettings)
     EXPECT_EQ(win.ws.DocCount(), 1);
     EXPECT_EQ(win.ws.TabCount(), 2);
     EXPECT_EQ(win.ws.tabStrip().Caption(1), QStringLiteral("$$$000.html"));
-    EXPECT_EQ(win.ws.doc(0).DataPath, programFolder);
+    EXPECT_EQ(win.ws.doc(0).folder, programFolder);
     // The fixed items, then no recent items and no separator of theirs: only the exit item.
     EXPECT_EQ(menuCaptions(win.commands.menu(QStringLiteral("mfile"))).size(), 21);
     EXPECT_EQ(menuCaptions(win.commands.menu(QStringLiteral("mfile"))).mid(20), QStringList{QStringLiteral("終了")});
@@ -96,7 +96,7 @@ TEST_F(StartupTest, AMissingOrUnwritableDataFolderFallsBackToTheProgramFolder)
     for (const QString& stored : {temp.path() + QStringLiteral("/gone"), notAFolder}) {
         writeFile(path(QStringLiteral("Pelmor.ini")), "DataPath," + stored.toUtf8() + "\r\n");
         fomPelmor& win = start();
-        EXPECT_EQ(win.ws.doc(0).DataPath, programFolder) << stored.toStdString();
+        EXPECT_EQ(win.ws.doc(0).folder, programFolder) << stored.toStdString();
         ASSERT_TRUE(quit());
         EXPECT_TRUE(readFile(path(QStringLiteral("Pelmor.ini"))).contains("DataPath," + programFolder.toUtf8() + "\r\n"));
     }
@@ -108,7 +108,7 @@ TEST_F(StartupTest, AStoredDataFolderIsTheFirstDocumentsFolder)
     QDir().mkpath(data);
     writeFile(path(QStringLiteral("Pelmor.ini")), "DataPath," + data.toUtf8() + "\r\n");
     fomPelmor& win = start();
-    EXPECT_EQ(win.ws.doc(0).DataPath, data);
+    EXPECT_EQ(win.ws.doc(0).folder, data);
     EXPECT_FALSE(QFile::exists(data + QStringLiteral("/test.$$$")));
     // After start-up the current folder is the program folder, whatever the data folder is.
     EXPECT_EQ(QDir::currentPath(), programFolder);
@@ -128,11 +128,11 @@ TEST_F(StartupTest, ADamagedSettingsFileIsKeptAsideAndItsGoodLinesAreUsed)
 TEST_F(StartupTest, QuittingAsksForTheUnsavedWindowAndEveryModifiedDocument)
 {
     fomPelmor& win = start();
-    win.ws.HtText(0)->SetText(QStringLiteral("text"));
+    win.ws.sourceEditor(0)->SetText(QStringLiteral("text"));
     ASSERT_TRUE(win.ws.AddTab());
-    win.ws.HtText(1)->SetText(QStringLiteral("   "));
+    win.ws.sourceEditor(1)->SetText(QStringLiteral("   "));
     ASSERT_TRUE(win.ws.AddTab());
-    win.ws.HtText(2)->SetText(QStringLiteral("more"));
+    win.ws.sourceEditor(2)->SetText(QStringLiteral("more"));
     win.ws.Unsaved = true;
 
     // No to the first question: nothing is asked further, nothing written.
@@ -147,7 +147,7 @@ TEST_F(StartupTest, QuittingAsksForTheUnsavedWindowAndEveryModifiedDocument)
     EXPECT_FALSE(quit());
     EXPECT_FALSE(QFile::exists(path(QStringLiteral("Pelmor.ini"))));
     EXPECT_TRUE(win.isVisible());
-    EXPECT_EQ(win.ws.HtText(2)->Text(), QStringLiteral("more"));
+    EXPECT_EQ(win.ws.sourceEditor(2)->Text(), QStringLiteral("more"));
 }
 
 TEST_F(StartupTest, OnlyThePagesOfTheRunAndTheDeclinedLeftoversAreDeletedAtTheEnd)
@@ -162,7 +162,7 @@ TEST_F(StartupTest, OnlyThePagesOfTheRunAndTheDeclinedLeftoversAreDeletedAtTheEn
     dialogs.expectMsg(QStringLiteral("前のデータｰが残っています"), MsgResult::No);
     fomPelmor& win = start();
     // A page of the run's own, beside the declined leftover it may now replace.
-    win.ws.HtText(0)->SetText(QStringLiteral("<P>new</P>"));
+    win.ws.sourceEditor(0)->SetText(QStringLiteral("<P>new</P>"));
     win.ws.WriteTemp();
     EXPECT_EQ(readFile(data + QStringLiteral("/$$$000.html")), QByteArray("<P>new</P>\r\n"));
     dialogs.expectMsg(QStringLiteral("番目のファイルが保存されていません"), MsgResult::Yes);
@@ -184,15 +184,15 @@ TEST_F(StartupTest, LeftoverPagesCanBeRestoredOneDocumentEach)
     dialogs.expectMsg(QStringLiteral("前のデータｰが残っています、データｰを復活しますか?"), MsgResult::Yes);
     fomPelmor& win = start();
     ASSERT_EQ(win.ws.DocCount(), 2);
-    EXPECT_EQ(win.ws.HtText(0)->Text(), QStringLiteral("<p>zero</p>\r\n"));
-    EXPECT_EQ(win.ws.HtText(1)->Text(), QStringLiteral("<p>three</p>\r\n"));
-    EXPECT_EQ(win.ws.doc(1).FileName, QStringLiteral("$$$001.html"));
+    EXPECT_EQ(win.ws.sourceEditor(0)->Text(), QStringLiteral("<p>zero</p>\r\n"));
+    EXPECT_EQ(win.ws.sourceEditor(1)->Text(), QStringLiteral("<p>three</p>\r\n"));
+    EXPECT_EQ(win.ws.doc(1).fileName, QStringLiteral("$$$001.html"));
     stop();
 
     dialogs.expectMsg(QStringLiteral("前のデータｰが残っています"), MsgResult::No);
     fomPelmor& again = start();
     EXPECT_EQ(again.ws.DocCount(), 1);
-    EXPECT_TRUE(again.ws.HtText(0)->Text().isEmpty());
+    EXPECT_TRUE(again.ws.sourceEditor(0)->Text().isEmpty());
     EXPECT_TRUE(QFile::exists(path(QStringLiteral("$$$003.html"))));
     stop();
 
@@ -214,10 +214,10 @@ TEST_F(StartupTest, AddingDocumentsGrowsTheTabStrip)
     EXPECT_EQ(win.ws.CurDoc(), 3);
     EXPECT_EQ(win.ws.tabStrip().SelectedIndex(), 7);
     EXPECT_EQ(win.ws.tabStrip().Caption(7), QStringLiteral("$$$003.html"));
-    EXPECT_EQ(win.ws.doc(3).FileName, QStringLiteral("$$$003.html"));
-    EXPECT_EQ(win.ws.doc(3).DataPath, win.ws.doc(0).DataPath);
-    EXPECT_TRUE(win.ws.HtText(3)->isVisible());
-    EXPECT_FALSE(win.ws.HtText(0)->isVisible());
+    EXPECT_EQ(win.ws.doc(3).fileName, QStringLiteral("$$$003.html"));
+    EXPECT_EQ(win.ws.doc(3).folder, win.ws.doc(0).folder);
+    EXPECT_TRUE(win.ws.sourceEditor(3)->isVisible());
+    EXPECT_FALSE(win.ws.sourceEditor(0)->isVisible());
 }
 
 TEST_F(StartupTest, TheFiftySecondDocumentIsRefused)
@@ -248,17 +248,17 @@ TEST_F(StartupTest, TheTemporaryPageHoldsTheWholeTextOfPagesOnly)
     };
     for (const auto& c : cases) {
         QFile::remove(page);
-        win.ws.doc(0).FileName = c.fileName;
-        win.ws.HtText(0)->SetText(c.text);
+        win.ws.doc(0).fileName = c.fileName;
+        win.ws.sourceEditor(0)->SetText(c.text);
         win.ws.WriteTemp();
         EXPECT_EQ(QFile::exists(page), c.written) << c.fileName.toStdString();
     }
     // A new document's page is in code page 932, followed by CR LF.
     EXPECT_EQ(readFile(page), QByteArray("\x93\xfa\x96\x7b\x8c\xea\r\n"));
 
-    win.ws.doc(0).Header = QStringLiteral("<HTML><BODY>\r\n");
-    win.ws.doc(0).Footer = QStringLiteral("</BODY></HTML>");
-    win.ws.HtText(0)->SetText(QStringLiteral("body"));
+    win.ws.doc(0).header = QStringLiteral("<HTML><BODY>\r\n");
+    win.ws.doc(0).footer = QStringLiteral("</BODY></HTML>");
+    win.ws.sourceEditor(0)->SetText(QStringLiteral("body"));
     win.ws.WriteTemp();
     EXPECT_EQ(readFile(page), QByteArray("<HTML><BODY>\r\nbody</BODY></HTML>\r\n"));
 }
@@ -266,9 +266,9 @@ TEST_F(StartupTest, TheTemporaryPageHoldsTheWholeTextOfPagesOnly)
 TEST_F(StartupTest, TheEditorsEventsMarkModifiedAndKeepTheRightClick)
 {
     fomPelmor& win = start();
-    EXPECT_FALSE(win.ws.doc(0).Modified);
-    win.ws.HtText(0)->SetText(QStringLiteral("x"));
-    EXPECT_TRUE(win.ws.doc(0).Modified);
+    EXPECT_FALSE(win.ws.doc(0).modified);
+    win.ws.sourceEditor(0)->SetText(QStringLiteral("x"));
+    EXPECT_TRUE(win.ws.doc(0).modified);
     win.ws.HtText_MouseDown(0, 2, 0, 1000, 500);
     EXPECT_EQ(win.ws.PopupX, 1200);
     EXPECT_EQ(win.ws.PopupY, 1300);

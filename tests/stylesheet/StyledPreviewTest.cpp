@@ -52,7 +52,7 @@ protected:
     {
         w().ws.selectPreviewTab(n);
         EXPECT_TRUE(waitUntil([this] { return !w().preview.TimerBrowser.isActive(); }));
-        WebBrowser* b = w().ws.doc(n).WebB1;
+        WebBrowser* b = w().ws.doc(n).browser;
         if (!b)
             return nullptr;
         const QUrl page = QUrl::fromLocalFile(QFileInfo(w().ws.TempPagePath(n)).absoluteFilePath());

@@ -45,13 +45,13 @@ protected:
     void setDocument(int n, const QString& fileName, const QString& text, const QString& folder = QString())
     {
         Document& d = w().ws.doc(n);
-        d.FileName = fileName;
+        d.fileName = fileName;
         w().ws.setSourceCaption(n, fileName);
         if (!folder.isEmpty()) {
             QDir().mkpath(folder);
-            d.DataPath = folder;
+            d.folder = folder;
         }
-        d.HtText->SetText(text);
+        d.sourceEditor->SetText(text);
     }
     // Adds a document and fills it.
     void addDocument(const QString& fileName, const QString& text, const QString& folder = QString())

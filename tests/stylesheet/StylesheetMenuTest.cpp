@@ -7,7 +7,7 @@
 
 class StylesheetMenuTest : public StylesheetFixture {
 protected:
-    const QString& newestSnapshot() { return w().ws.current().Undo[static_cast<size_t>(w().ws.current().UndoPos)].text; }
+    const QString& newestSnapshot() { return w().ws.current().undoRing[static_cast<size_t>(w().ws.current().undoPosition)].text; }
     bool paintedRed(int at) { return ed()->PaintAt(at) == Insertion::markColour(); }
     std::vector<int> geometry(QWidget* widget)
     {
@@ -19,13 +19,13 @@ TEST_F(StylesheetMenuTest, SampleStylesheetIsMadeOnceAndReloadedOnlyWhenTheUserS
 {
     start();
     copyResource(u("csssample.txt"));
-    const QString folder = w().ws.doc(0).DataPath;
+    const QString folder = w().ws.doc(0).folder;
     menu(2);
     ASSERT_EQ(w().ws.DocCount(), 2);
     EXPECT_EQ(w().ws.CurDoc(), 1);
     EXPECT_EQ(w().ws.sourceCaption(1), u("csssample.css")) << "the caption is not shortened";
-    EXPECT_EQ(w().ws.doc(1).FileName, u("csssample.css"));
-    EXPECT_EQ(w().ws.doc(1).DataPath, folder);
+    EXPECT_EQ(w().ws.doc(1).fileName, u("csssample.css"));
+    EXPECT_EQ(w().ws.doc(1).folder, folder);
     // The file exactly as it is: its commas, quotes and final line break.
     EXPECT_EQ(ed()->Text().toUtf8(), shippedBytes(u("csssample.txt")));
 
@@ -35,7 +35,7 @@ TEST_F(StylesheetMenuTest, SampleStylesheetIsMadeOnceAndReloadedOnlyWhenTheUserS
     menu(2);
     EXPECT_EQ(w().ws.DocCount(), 2);
     EXPECT_EQ(w().ws.CurDoc(), 0);
-    EXPECT_EQ(w().ws.HtText(1)->Text(), u("changed"));
+    EXPECT_EQ(w().ws.sourceEditor(1)->Text(), u("changed"));
 
     dialogs.expectMsg(u("上書きしますか"), MsgResult::Yes);
     menu(2);
@@ -64,9 +64,9 @@ TEST_F(StylesheetMenuTest, SamplePageReplacesAnHtmlDocumentAfterTheQuestion)
     dialogs.expectMsg(u("テキストを上書きします。"), MsgResult::Yes);
     menu(6);
     EXPECT_EQ(ed()->Text().toUtf8(), shippedBytes(u("htmlsample.html")));
-    EXPECT_EQ(w().ws.doc(0).FileName, u("htmlsample.html"));
+    EXPECT_EQ(w().ws.doc(0).fileName, u("htmlsample.html"));
     EXPECT_EQ(w().ws.sourceCaption(0), u("index.HTML")) << "the caption stays";
-    EXPECT_EQ(w().ws.doc(0).DataPath, path(u("resource")));
+    EXPECT_EQ(w().ws.doc(0).folder, path(u("resource")));
     EXPECT_EQ(ed()->StyleAt(1), RichEdit::StyleTag) << "recoloured";
 }
 
@@ -79,7 +79,7 @@ TEST_F(StylesheetMenuTest, AMissingSampleIsReportedAndChangesNothing)
     ed()->SetText(QString());
     dialogs.expectMsg(u("htmlsample.htmlが読めません"));
     menu(6);
-    EXPECT_EQ(w().ws.doc(0).FileName, u("$$$000.html"));
+    EXPECT_EQ(w().ws.doc(0).fileName, u("$$$000.html"));
 }
 
 TEST_F(StylesheetMenuTest, NamePanelOpensOnlyWhileNoStylesheetIsOpen)
@@ -110,20 +110,20 @@ TEST_F(StylesheetMenuTest, InsertcssMakesTheNewDocumentBesideTheFirstAndLeavesTh
     press(141);
     ASSERT_EQ(w().ws.DocCount(), 3);
     EXPECT_EQ(w().ws.CurDoc(), 2);
-    EXPECT_EQ(w().ws.doc(2).FileName, u("main.css"));
+    EXPECT_EQ(w().ws.doc(2).fileName, u("main.css"));
     EXPECT_EQ(w().ws.sourceCaption(2), u("main.css"));
-    EXPECT_EQ(w().ws.doc(2).DataPath, path(u("site")));
-    EXPECT_EQ(w().ws.doc(1).DataPath, path(u("elsewhere"))) << "its next save goes where it came from";
+    EXPECT_EQ(w().ws.doc(2).folder, path(u("site")));
+    EXPECT_EQ(w().ws.doc(1).folder, path(u("elsewhere"))) << "its next save goes where it came from";
     EXPECT_EQ(line(54)->text(), u("main.css"));
     EXPECT_EQ(line(49)->text(), u("main.css"));
     EXPECT_FALSE(panel(u("Frame"), 42)->isVisible());
-    EXPECT_TRUE(w().ws.HtText(2)->Text().isEmpty());
+    EXPECT_TRUE(w().ws.sourceEditor(2)->Text().isEmpty());
 
     // A name that has its extension in upper case keeps it; an empty box gives ".css".
     for (const char* name : {"MAIN.CSS", ""}) {
         line(54)->setText(u(name));
         w().stylesheet.menu.Insertcss();
-        EXPECT_EQ(w().ws.current().FileName, QString(u(name).isEmpty() ? u(".css") : u(name)));
+        EXPECT_EQ(w().ws.current().fileName, QString(u(name).isEmpty() ? u(".css") : u(name)));
     }
 }
 
@@ -164,22 +164,22 @@ TEST_F(StylesheetMenuTest, LinkingAllStopsAtTheFirstDocumentThatCannotTakeTheLin
     const QString link = u("<LINK REL=stylesheet TYPE=\"text/css\" HREF=\"site.css\">\r\n");
     QString linked = page;
     linked.insert(page.indexOf(u("</HEAD>")), link);
-    EXPECT_EQ(w().ws.HtText(0)->Text(), linked);
-    EXPECT_EQ(w().ws.HtText(1)->Text(), u("plain text"));
-    EXPECT_EQ(w().ws.HtText(2)->Text(), page);
+    EXPECT_EQ(w().ws.sourceEditor(0)->Text(), linked);
+    EXPECT_EQ(w().ws.sourceEditor(1)->Text(), u("plain text"));
+    EXPECT_EQ(w().ws.sourceEditor(2)->Text(), page);
 
     // The first page links a stylesheet now: nothing is asked, nothing changes.
     line(54)->setText(u("more"));
     w().stylesheet.menu.Insertcss();
-    EXPECT_EQ(w().ws.HtText(0)->Text(), linked);
-    EXPECT_EQ(w().ws.HtText(2)->Text(), page);
+    EXPECT_EQ(w().ws.sourceEditor(0)->Text(), linked);
+    EXPECT_EQ(w().ws.sourceEditor(2)->Text(), page);
 
     // No to the question links nothing.
     setDocument(0, u("a.html"), page);
     line(54)->setText(u("third"));
     dialogs.expectMsg(u("リンクさせますか"), MsgResult::No);
     w().stylesheet.menu.Insertcss();
-    EXPECT_EQ(w().ws.HtText(0)->Text(), page);
+    EXPECT_EQ(w().ws.sourceEditor(0)->Text(), page);
 }
 
 TEST_F(StylesheetMenuTest, LinkPanelNamesTheLastStylesheetAndLinksTheCurrentPage)
@@ -215,7 +215,7 @@ TEST_F(StylesheetMenuTest, LinkPanelNamesTheLastStylesheetAndLinksTheCurrentPage
         menu(8);
         line(49)->setText(u(c.box));
         press(134);
-        EXPECT_EQ(w().ws.HtText(1)->Text(), u(c.linked)) << c.what;
+        EXPECT_EQ(w().ws.sourceEditor(1)->Text(), u(c.linked)) << c.what;
         EXPECT_FALSE(frame->isVisible()) << c.what;
     }
 
@@ -223,7 +223,7 @@ TEST_F(StylesheetMenuTest, LinkPanelNamesTheLastStylesheetAndLinksTheCurrentPage
     menu(8);
     dialogs.expectMsg(u("リンクが挿入できません、現在のファイルには「<HEAD> </HEAD>」がありません。 正式なＨＴＭＬファイルを選んでください."));
     press(134);
-    EXPECT_EQ(w().ws.HtText(1)->Text(), u("<BODY></BODY>"));
+    EXPECT_EQ(w().ws.sourceEditor(1)->Text(), u("<BODY></BODY>"));
     EXPECT_FALSE(frame->isVisible());
 }
 

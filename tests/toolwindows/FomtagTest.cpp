@@ -139,14 +139,14 @@ TEST_F(FomtagTest, DoubleClickWrapsTheSelectionAndKeepsItsLineBreakOutside)
         editor()->SetText(c.text);
         editor()->Select(c.start, c.length);
         Document& d = w().ws.current();
-        const int before = d.UndoPos;
+        const int before = d.undoPosition;
         dic().Lbltag_DblClick(c.label);
         EXPECT_EQ(editor()->Text(), c.result);
         const bool inserts = c.label != 3;
         // The tag dictionary's snapshot is always taken, with the text before the change.
-        EXPECT_EQ(d.UndoPos != before, inserts);
+        EXPECT_EQ(d.undoPosition != before, inserts);
         if (inserts)
-            EXPECT_EQ(d.Undo[size_t(d.UndoPos)].text, c.text);
+            EXPECT_EQ(d.undoRing[size_t(d.undoPosition)].text, c.text);
     }
 
     // The inserted tags are painted; the caret stands after the start tag.
@@ -164,11 +164,11 @@ TEST_F(FomtagTest, DoubleClickOnAPreviewTabChangesNothing)
     startWithTags();
     editor()->SetText(QStringLiteral("abc"));
     editor()->Select(0, 3);
-    const int before = w().ws.current().UndoPos;
+    const int before = w().ws.current().undoPosition;
     w().ws.selectPreviewTab(0);
     dic().Lbltag_DblClick(0);
     EXPECT_EQ(editor()->Text(), QStringLiteral("abc"));
-    EXPECT_EQ(w().ws.current().UndoPos, before);
+    EXPECT_EQ(w().ws.current().undoPosition, before);
 }
 
 TEST_F(FomtagTest, WindowHidesOnAPreviewTabWhileItIsOpen)

@@ -14,7 +14,7 @@ TEST_F(TagLookupTest, TheSelectedTagIsFoundAndShownInTheDictionary)
 {
     useShippedResource(QStringLiteral("tag.txt"));
     fomPelmor& win = start();
-    RichEdit* ed = win.ws.HtText(0);
+    RichEdit* ed = win.ws.sourceEditor(0);
     ed->SetText(QStringLiteral("x <td> y"));
     ed->Select(2, 4);
     win.commands.invoke(QStringLiteral("tbToolBar"), 11);

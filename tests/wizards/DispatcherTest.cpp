@@ -15,7 +15,7 @@ protected:
         QTest::keyClicks(ed(), QStringLiteral("xy"));
         ASSERT_TRUE(ed()->CanUndo());
     }
-    const QString& newestSnapshot() { return w().ws.current().Undo[static_cast<size_t>(w().ws.current().UndoPos)].text; }
+    const QString& newestSnapshot() { return w().ws.current().undoRing[static_cast<size_t>(w().ws.current().undoPosition)].text; }
 };
 
 TEST_F(DispatcherTest, SnapshotBranchThenTheEditorsUndoIsEmptied)

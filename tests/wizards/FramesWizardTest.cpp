@@ -37,17 +37,17 @@ protected:
     {
         start();
         Document& left = w().ws.doc(0);
-        left.FileName = QStringLiteral("left.html");
-        left.DataPath = leftFolder;
-        left.HtText->SetText(LeftText);
+        left.fileName = QStringLiteral("left.html");
+        left.folder = leftFolder;
+        left.sourceEditor->SetText(LeftText);
         ASSERT_TRUE(w().ws.AddTab());
         Document& right = w().ws.doc(1);
-        right.FileName = QStringLiteral("right.html");
-        right.DataPath = rightFolder;
-        right.Header = QStringLiteral("<HTML><HEAD><TITLE>右</TITLE></HEAD>\r\n<BODY>\r\n");
-        right.Footer = QStringLiteral("</BODY></HTML>");
-        right.Regions[1] = QStringLiteral("<P>たたんだ本文</P>");
-        right.HtText->SetText(QStringLiteral("<P>右のページ</P>\r\n") + regionMarker(1) + CrLf);
+        right.fileName = QStringLiteral("right.html");
+        right.folder = rightFolder;
+        right.header = QStringLiteral("<HTML><HEAD><TITLE>右</TITLE></HEAD>\r\n<BODY>\r\n");
+        right.footer = QStringLiteral("</BODY></HTML>");
+        right.regions[1] = QStringLiteral("<P>たたんだ本文</P>");
+        right.sourceEditor->SetText(QStringLiteral("<P>右のページ</P>\r\n") + regionMarker(1) + CrLf);
         rightWhole = ExpandRegions(right);
         set(0, QStringLiteral("left.html"));
         set(2, QStringLiteral("right.html"));
@@ -67,19 +67,19 @@ TEST_F(FramesWizardTest, RunWritesTheThreePagesEachIntoItsDocumentsFolder)
     press(1);
     ASSERT_EQ(w().ws.DocCount(), 3) << "the frameset page goes into a new third document";
     const Document& frameset = w().ws.doc(2);
-    EXPECT_EQ(frameset.HtText->Text(), pageOf({}));
-    EXPECT_EQ(frameset.FileName, QStringLiteral("index.html"));
+    EXPECT_EQ(frameset.sourceEditor->Text(), pageOf({}));
+    EXPECT_EQ(frameset.fileName, QStringLiteral("index.html"));
     EXPECT_EQ(w().ws.tabStrip().Caption(5), QStringLiteral("index.html"));
     EXPECT_TRUE(w().controls.get<QWidget>(QStringLiteral("FrmFrame"))->isHidden());
 
     const QString leftWithBase = QStringLiteral("<HTML>\r\n<head>\r\n<TITLE>左</TITLE>\r\n") + BaseLine
         + QStringLiteral("</head>\r\n<BODY>\r\n<A HREF=\"a.html\">目次</A>\r\n</BODY>\r\n</HTML>");
-    EXPECT_EQ(w().ws.doc(0).HtText->Text(), leftWithBase);
+    EXPECT_EQ(w().ws.doc(0).sourceEditor->Text(), leftWithBase);
     EXPECT_EQ(readFile(leftFolder + QStringLiteral("/left.html")), cp932(leftWithBase));
     EXPECT_EQ(readFile(rightFolder + QStringLiteral("/right.html")), cp932(rightWhole)) << "the whole text, region and header included";
-    EXPECT_EQ(readFile(frameset.DataPath + QStringLiteral("/index.html")), cp932(pageOf({})));
+    EXPECT_EQ(readFile(frameset.folder + QStringLiteral("/index.html")), cp932(pageOf({})));
     EXPECT_FALSE(QFile::exists(rightFolder + QStringLiteral("/index.html")));
-    EXPECT_FALSE(w().ws.doc(0).Modified) << "what is on disk is what the document holds";
+    EXPECT_FALSE(w().ws.doc(0).modified) << "what is on disk is what the document holds";
 }
 
 TEST_F(FramesWizardTest, UndoClosesExactlyTheDocumentTheRunAdded)
@@ -89,13 +89,13 @@ TEST_F(FramesWizardTest, UndoClosesExactlyTheDocumentTheRunAdded)
     ASSERT_EQ(w().ws.DocCount(), 3);
     press(3);
     EXPECT_EQ(w().ws.DocCount(), 2);
-    EXPECT_EQ(w().ws.doc(0).HtText->Text(), LeftText);
+    EXPECT_EQ(w().ws.doc(0).sourceEditor->Text(), LeftText);
     EXPECT_EQ(ExpandRegions(w().ws.doc(1)), rightWhole);
     EXPECT_EQ(w().ws.tabStrip().SelectedIndex(), 1);
     // A second undo has nothing left to take back.
     press(3);
     EXPECT_EQ(w().ws.DocCount(), 2);
-    EXPECT_EQ(w().ws.doc(0).HtText->Text(), LeftText);
+    EXPECT_EQ(w().ws.doc(0).sourceEditor->Text(), LeftText);
 }
 
 TEST_F(FramesWizardTest, AnEmptyThirdDocumentReceivesThePageAndUndoEmptiesIt)
@@ -103,15 +103,15 @@ TEST_F(FramesWizardTest, AnEmptyThirdDocumentReceivesThePageAndUndoEmptiesIt)
     twoPages();
     ASSERT_TRUE(w().ws.AddTab());
     ASSERT_TRUE(w().ws.AddTab());
-    w().ws.HtText(3)->SetText(QStringLiteral("<P>四つ目</P>"));
+    w().ws.sourceEditor(3)->SetText(QStringLiteral("<P>四つ目</P>"));
     press(1);
     ASSERT_EQ(w().ws.DocCount(), 4) << "no document is added";
-    EXPECT_EQ(w().ws.HtText(2)->Text(), pageOf({}));
+    EXPECT_EQ(w().ws.sourceEditor(2)->Text(), pageOf({}));
     press(3);
     EXPECT_EQ(w().ws.DocCount(), 4);
-    EXPECT_TRUE(w().ws.HtText(2)->Text().isEmpty());
-    EXPECT_EQ(w().ws.doc(2).FileName, QStringLiteral("$$$002.html"));
-    EXPECT_EQ(w().ws.HtText(3)->Text(), QStringLiteral("<P>四つ目</P>")) << "nothing else";
+    EXPECT_TRUE(w().ws.sourceEditor(2)->Text().isEmpty());
+    EXPECT_EQ(w().ws.doc(2).fileName, QStringLiteral("$$$002.html"));
+    EXPECT_EQ(w().ws.sourceEditor(3)->Text(), QStringLiteral("<P>四つ目</P>")) << "nothing else";
 }
 
 TEST_F(FramesWizardTest, PagesWithOnlyTheirTemporaryNamesAreToBeSavedFirst)
@@ -146,8 +146,8 @@ TEST_F(FramesWizardTest, TheBorderWidthAndAFailedWriteAreReported)
     press(1);
     gen::FramesetInput in;
     in.borderWidth = QStringLiteral("1");
-    EXPECT_EQ(w().ws.HtText(2)->Text(), pageOf(in));
-    EXPECT_TRUE(w().ws.HtText(2)->Text().contains(QStringLiteral("BORDER=\"3\"")));
+    EXPECT_EQ(w().ws.sourceEditor(2)->Text(), pageOf(in));
+    EXPECT_TRUE(w().ws.sourceEditor(2)->Text().contains(QStringLiteral("BORDER=\"3\"")));
     press(3);
 
     QDir(rightFolder).removeRecursively();

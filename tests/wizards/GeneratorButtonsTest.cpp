@@ -74,7 +74,7 @@ public:
     // The cases' set-ups write the panels through these.
     using AppFixture::w;
     RichEdit* ed() { return w().ws.CurEditor(); }
-    QString folder() { return w().ws.current().DataPath; }
+    QString folder() { return w().ws.current().folder; }
     void set(const char* name, int index, const QString& text)
     {
         QObject* c = w().controls.find(QString::fromLatin1(name), index);
@@ -133,7 +133,7 @@ protected:
         EXPECT_FALSE(ed()->CanUndo());
         if (e.changesText()) {
             const Document& d = w().ws.current();
-            EXPECT_EQ(d.Undo[static_cast<size_t>(d.UndoPos)].text, c.text) << "the snapshot holds the text before";
+            EXPECT_EQ(d.undoRing[static_cast<size_t>(d.undoPosition)].text, c.text) << "the snapshot holds the text before";
         }
         for (const gen::ControlRef& hidden : e.hide)
             EXPECT_TRUE(w().controls.get<QWidget>(hidden.name, hidden.index)->isHidden()) << hidden.name.toStdString();

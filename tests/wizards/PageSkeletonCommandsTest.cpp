@@ -89,9 +89,9 @@ TEST_F(PageSkeletonCommandsTest, TheNewPageReplacesTheWholeDocumentAndOneUndoGiv
     start();
     // A page whose header and footer are hidden and which holds a folded region.
     Document& d = w().ws.current();
-    d.Header = QStringLiteral("<HTML><HEAD><TITLE>古い</TITLE></HEAD>\r\n<BODY>\r\n");
-    d.Footer = QStringLiteral("</BODY></HTML>");
-    d.Regions[1] = QStringLiteral("<P>たたんだ段落</P>");
+    d.header = QStringLiteral("<HTML><HEAD><TITLE>古い</TITLE></HEAD>\r\n<BODY>\r\n");
+    d.footer = QStringLiteral("</BODY></HTML>");
+    d.regions[1] = QStringLiteral("<P>たたんだ段落</P>");
     ed()->SetText(QStringLiteral("<P>本文</P>\r\n") + regionMarker(1) + CrLf);
     const QString whole = ExpandRegions(d);
 
@@ -99,9 +99,9 @@ TEST_F(PageSkeletonCommandsTest, TheNewPageReplacesTheWholeDocumentAndOneUndoGiv
         SCOPED_TRACE(item);
         dialogs.expectMsg(QStringLiteral("ソースが存在しますが上書きしますか?"), MsgResult::Yes);
         w().commands.invoke(QStringLiteral("mk1"), item);
-        EXPECT_TRUE(d.Header.isEmpty());
-        EXPECT_TRUE(d.Footer.isEmpty());
-        EXPECT_TRUE(d.Regions[1].isEmpty());
+        EXPECT_TRUE(d.header.isEmpty());
+        EXPECT_TRUE(d.footer.isEmpty());
+        EXPECT_TRUE(d.regions[1].isEmpty());
         EXPECT_FALSE(ed()->Text().contains(QStringLiteral("古い")));
         EXPECT_EQ(GetFullText(d), ed()->Text()) << "nothing of the old page wraps the new one";
         // The temporary page is the new page alone.

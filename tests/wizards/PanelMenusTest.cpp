@@ -316,7 +316,7 @@ TEST_F(PanelMenusTest, ModeItemsAndOpenerSideEffects)
     get<QWidget>("Picture1")->show();
     get<QWidget>("framesub", 26)->hide();
     w().commands.invoke(QStringLiteral("mcyotto"), 2);
-    EXPECT_EQ(get<QLabel>("Label16", 1)->text(), w().ws.doc(0).DataPath + QStringLiteral("/$$$000.html"));
+    EXPECT_EQ(get<QLabel>("Label16", 1)->text(), w().ws.doc(0).folder + QStringLiteral("/$$$000.html"));
     EXPECT_TRUE(get<QWidget>("Picture1")->isHidden());
     EXPECT_FALSE(get<QWidget>("framesub", 26)->isHidden());
     EXPECT_EQ(get<QWidget>("Picture1")->geometry(), get<QWidget>("Text", 3)->geometry());
@@ -390,7 +390,7 @@ TEST_F(PanelMenusTest, EveryEasyItemTakesItsSnapshotAndEmptiesTheEditorsUndo)
         }
         EXPECT_FALSE(ed()->CanUndo());
         const Document& d = w().ws.doc(0);
-        EXPECT_EQ(d.Undo[static_cast<size_t>(d.UndoPos)].text, typed);
+        EXPECT_EQ(d.undoRing[static_cast<size_t>(d.undoPosition)].text, typed);
         EXPECT_EQ(ed()->Text(), typed) << "opening a panel, or No to the question, never changes the document";
         ed()->SetSelStart(ed()->TextLength());
     }

@@ -21,7 +21,7 @@ protected:
     bool showsPicture() { return !picture()->isHidden() && !picture()->pixmap().isNull(); }
     QString picturePath()
     {
-        const QString folder = w().ws.current().DataPath + QStringLiteral("/img");
+        const QString folder = w().ws.current().folder + QStringLiteral("/img");
         QDir().mkpath(folder);
         QImage image(40, 30, QImage::Format_RGB32);
         image.fill(Qt::red);

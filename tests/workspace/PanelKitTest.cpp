@@ -58,11 +58,11 @@ TEST_F(PanelKitTest, TitleMouseIsReportedAndButtonsPressTheDispatcher)
     EXPECT_EQ(released.count(), 1);
 
     // The button goes through the dispatcher: a snapshot and then an empty undo buffer.
-    RichEdit* ed = win.ws.HtText(0);
+    RichEdit* ed = win.ws.sourceEditor(0);
     ed->setFocus();
     QTest::keyClicks(ed, QStringLiteral("abc"));
     ASSERT_TRUE(ed->CanUndo());
     button->click();
     EXPECT_FALSE(ed->CanUndo());
-    EXPECT_EQ(win.ws.doc(0).Undo[static_cast<size_t>(win.ws.doc(0).UndoPos)].text, QStringLiteral("abc"));
+    EXPECT_EQ(win.ws.doc(0).undoRing[static_cast<size_t>(win.ws.doc(0).undoPosition)].text, QStringLiteral("abc"));
 }

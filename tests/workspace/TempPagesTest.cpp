@@ -34,7 +34,7 @@ TEST_F(TempPagesTest, ALinkOrAFileOfSomeoneElsesIsNeverWrittenThrough)
     // A file named on the command line: the leftovers are not offered, so they stay someone else's.
     writeFile(data + QStringLiteral("/a.html"), "<P>a</P>\r\n");
     fomPelmor& win = start(data + QStringLiteral("/a.html"));
-    win.ws.HtText(0)->SetText(QStringLiteral("<P>typed</P>"));
+    win.ws.sourceEditor(0)->SetText(QStringLiteral("<P>typed</P>"));
     win.ws.WriteTemp();
     EXPECT_EQ(readFile(temp.path() + QStringLiteral("/precious.html")), QByteArray("keep me"));
     EXPECT_EQ(readFile(page(1)), QByteArray("not the program's"));
@@ -70,15 +70,15 @@ TEST_F(TempPagesTest, APageFollowsTypingAndAStopWithoutQuittingLeavesItToRestore
     QDir().mkpath(elsewhere);
     writeFile(elsewhere + QStringLiteral("/b.html"), "<P>b</P>\r\n");
     fomPelmor& win = start();
-    RichEdit* ed = win.ws.HtText(0);
+    RichEdit* ed = win.ws.sourceEditor(0);
     ed->setFocus();
     QTest::keyClicks(ed, QStringLiteral("first"));
     // A second document in another folder.
     ASSERT_TRUE(win.ws.AddTab());
     win.ws.setCurDoc(1);
     ASSERT_TRUE(win.files.ReadData(elsewhere, QStringLiteral("b.html")));
-    win.ws.HtText(1)->setFocus();
-    QTest::keyClicks(win.ws.HtText(1), QStringLiteral("second"));
+    win.ws.sourceEditor(1)->setFocus();
+    QTest::keyClicks(win.ws.sourceEditor(1), QStringLiteral("second"));
     EXPECT_FALSE(QFile::exists(page(0))) << "not on the keystroke";
     ASSERT_TRUE(waitUntilWritten(win));
     const QString secondPage = win.ws.TempPagePath(1);
@@ -91,7 +91,7 @@ TEST_F(TempPagesTest, APageFollowsTypingAndAStopWithoutQuittingLeavesItToRestore
     dialogs.expectMsg(QStringLiteral("前のデータｰが残っています、データｰを復活しますか?"), MsgResult::Yes);
     fomPelmor& again = start();
     ASSERT_EQ(again.ws.DocCount(), 2);
-    EXPECT_EQ(again.ws.HtText(0)->Text(), QStringLiteral("first\r\n"));
-    EXPECT_TRUE(again.ws.HtText(1)->Text().startsWith(QStringLiteral("second")));
-    EXPECT_EQ(again.ws.doc(1).DataPath, elsewhere);
+    EXPECT_EQ(again.ws.sourceEditor(0)->Text(), QStringLiteral("first\r\n"));
+    EXPECT_TRUE(again.ws.sourceEditor(1)->Text().startsWith(QStringLiteral("second")));
+    EXPECT_EQ(again.ws.doc(1).folder, elsewhere);
 }

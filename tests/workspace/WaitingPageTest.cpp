@@ -35,7 +35,7 @@ TEST_F(WaitingPageTest, TheFilesBytesMakeThePageWhenItIsFirstNeeded)
 {
     fomPelmor& win = start(file);
     EXPECT_EQ(win.ws.CurEditor()->Text(), QStringLiteral("<P>日本語</P>\r\n<P>two</P>"));
-    EXPECT_FALSE(win.ws.doc(0).Modified);
+    EXPECT_FALSE(win.ws.doc(0).modified);
     EXPECT_EQ(pagesAndLocks(), QStringList()) << "no page and no lock of the run yet";
     EXPECT_TRUE(win.state.settings.get(setting::PageFolders).isEmpty()) << "no folder to search after a crash";
 
@@ -69,7 +69,7 @@ TEST_F(WaitingPageTest, AChangedTextOrFileGetsThePageFromTheText)
 
     // A document saved under another name is no longer that file.
     fomPelmor& third = start(file);
-    third.ws.doc(0).FileName = QStringLiteral("other.html");
+    third.ws.doc(0).fileName = QStringLiteral("other.html");
     writeFile(file, "<P>changed elsewhere</P>");
     EXPECT_EQ(readFile(third.ws.TempPagePath(0)), Bytes + "\r\n");
 }
