@@ -69,7 +69,7 @@ AutoCreateRunner::AutoCreateRunner(Workspace& workspace, DocumentFiles& files, C
 
 void AutoCreateRunner::textFileOpened(int n)
 {
-    if (n < 0 || n >= ws.DocCount() || !menu.AutoRun.value())
+    if (n < 0 || n >= ws.documentCount() || !menu.AutoRun.value())
         return;
     if (vb::LCaseAscii(vb::Right(ws.doc(n).fileName, 3)) != QStringLiteral("txt"))
         return;
@@ -78,11 +78,11 @@ void AutoCreateRunner::textFileOpened(int n)
 
 void AutoCreateRunner::RunAutoCreate()
 {
-    if (ws.DocCount() > 1) {
+    if (ws.documentCount() > 1) {
         ws.dlg.MsgBox(autotext::tooManyDocuments());
         return;
     }
-    const int n = ws.CurDoc();
+    const int n = ws.currentIndex();
     Document& d = ws.doc(n);
     autocreate::AutoCreateSettings settings = panel.settings();
     settings.headerHidden = !d.header.isEmpty();
@@ -106,7 +106,7 @@ void AutoCreateRunner::RunAutoCreate()
         const autocreate::AutoCreateOutcome outcome = autocreate::runAutoCreateSteps(
             text, textFileName, settings, makeGenerators(autocreate::readPanelInputs(controls), folder, effects));
         // The heading anchors leave the link listing at the text document's own name.
-        ws.LinkListUrl = GetFileName(textFileName);
+        ws.linkListUrl = GetFileName(textFileName);
         for (const QString& message : std::as_const(effects->messages))
             ws.dlg.MsgBox(message);
 
@@ -120,19 +120,19 @@ void AutoCreateRunner::RunAutoCreate()
             // A hidden header and footer belong round the converted text, which is the body
             // page now; the navigation page is a whole page of its own.
             const QString bodyFile = d.header + pages.body + d.footer;
-            if (ws.AddTab()) {
+            if (ws.addDocument()) {
                 Document& body = ws.current();
                 body.header = d.header;
                 body.footer = d.footer;
-                putPage(ws.CurDoc(), outcome.names.body, folder, pages.body);
+                putPage(ws.currentIndex(), outcome.names.body, folder, pages.body);
             }
             d.header.clear();
             d.footer.clear();
             putPage(n, outcome.names.navigation, folder, pages.navigation);
             writePageFile(base + outcome.names.body, bodyFile);
             writePageFile(base + outcome.names.navigation, pages.navigation);
-            if (!pages.frameset.isEmpty() && ws.AddTab()) {
-                putPage(ws.CurDoc(), outcome.names.frameset, folder, pages.frameset);
+            if (!pages.frameset.isEmpty() && ws.addDocument()) {
+                putPage(ws.currentIndex(), outcome.names.frameset, folder, pages.frameset);
                 writePageFile(base + outcome.names.frameset, pages.frameset);
             }
         }
@@ -143,7 +143,7 @@ void AutoCreateRunner::RunAutoCreate()
         ws.dlg.MsgBox(autotext::runFailed(failureDetail(e), !changed));
         return;
     }
-    const int last = ws.DocCount() - 1;
+    const int last = ws.documentCount() - 1;
     ws.selectSourceTab(last);
     ws.selectPreviewTab(last);
 }
@@ -218,7 +218,7 @@ void AutoCreateRunner::InsertSkeleton()
 
 void AutoCreateRunner::MakeAnchorLinks()
 {
-    if (ws.DocCount() < 2)
+    if (ws.documentCount() < 2)
         return;
     const std::optional<autocreate::AnchorLinkList> list = autocreate::anchorLinkList(ws.sourceEditor(1)->Text());
     if (!list)

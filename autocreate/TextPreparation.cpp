@@ -6,7 +6,7 @@
 
 void TextPreparation::RemoveDoubleCr()
 {
-    RichEdit* ed = ws.CurEditor();
+    RichEdit* ed = ws.currentEditor();
     const QString text = ed->Text();
     if (!text.contains(QStringLiteral("\r\r")))
         return;

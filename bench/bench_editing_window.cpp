@@ -34,7 +34,7 @@ void resetText(benchmark::State& state, RichEdit* ed, const QString& text)
 void BM_ReplaceAllButton(benchmark::State& state)
 {
     fomPelmor& w = session().w();
-    RichEdit* ed = w.ws.CurEditor();
+    RichEdit* ed = w.ws.currentEditor();
     const QString text = htmlOfSize(state.range(0));
     w.commands.invoke(QStringLiteral("edit"), 8);
     w.controls.get<QLineEdit>(QStringLiteral("Text6"), 13)->setText(QStringLiteral("e"));
@@ -52,7 +52,7 @@ BENCHMARK(BM_ReplaceAllButton)->Arg(1'000'000)->Unit(benchmark::kMillisecond);
 void BM_ReindentItem(benchmark::State& state)
 {
     fomPelmor& w = session().w();
-    RichEdit* ed = w.ws.CurEditor();
+    RichEdit* ed = w.ws.currentEditor();
     const QString text = htmlOfSize(state.range(0));
     for (auto _ : state) {
         resetText(state, ed, text);
@@ -65,7 +65,7 @@ BENCHMARK(BM_ReindentItem)->Arg(1'000'000)->Unit(benchmark::kMillisecond);
 void BM_GrammarCheckItem(benchmark::State& state)
 {
     fomPelmor& w = session().w();
-    RichEdit* ed = w.ws.CurEditor();
+    RichEdit* ed = w.ws.currentEditor();
     QString text = htmlOfSize(state.range(0));
     text.replace(QStringLiteral("</BODY>"), QStringLiteral("<DIV></BODY>"));
     for (auto _ : state) {

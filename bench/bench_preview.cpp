@@ -48,7 +48,7 @@ bool runUntil(Done done)
 qint64 timePreview(fomPelmor& w, int n)
 {
     Document& d = w.ws.doc(n);
-    const QUrl page = QUrl::fromLocalFile(w.ws.TempPagePath(n));
+    const QUrl page = QUrl::fromLocalFile(w.ws.tempPagePath(n));
     qint64 completeAt = -1;
     QElapsedTimer timer;
     QMetaObject::Connection connection;
@@ -94,12 +94,12 @@ void BM_FirstPreviewOfADocument(benchmark::State& state)
     fomPelmor& w = session().w();
     const QString text = htmlOfSize(state.range(0));
     for (auto _ : state) {
-        if (w.ws.DocCount() >= MaxDocuments - 1) {
+        if (w.ws.documentCount() >= MaxDocuments - 1) {
             state.SkipWithError("no room for another document");
             break;
         }
-        w.ws.AddTab();
-        const int n = w.ws.DocCount() - 1;
+        w.ws.addDocument();
+        const int n = w.ws.documentCount() - 1;
         w.ws.sourceEditor(n)->SetText(text);
         const qint64 ns = timePreview(w, n);
         if (ns < 0) {

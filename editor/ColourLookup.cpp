@@ -45,7 +45,7 @@ const QStringList& ColourLookup::colourNames()
 
 void ColourLookup::Getcolor(const QString& cs)
 {
-    RichEdit* ed = ctx.ws.CurEditor();
+    RichEdit* ed = ctx.ws.currentEditor();
     ed->setFocus();
     const QStringList& names = colourNames();
     const QString text = ed->Text();
@@ -65,7 +65,7 @@ void ColourLookup::Getcolor(const QString& cs)
 
 void ColourLookup::LookupTag()
 {
-    RichEdit* ed = ctx.ws.CurEditor();
+    RichEdit* ed = ctx.ws.currentEditor();
     if (ed->SelLength() == 0)
         return;
     if (!tagDictionary_) {

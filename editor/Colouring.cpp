@@ -83,7 +83,7 @@ void Colouring::Setcolor2(RichEdit* editor)
 
 void Colouring::ResetColor()
 {
-    RichEdit* ed = ws.CurEditor();
+    RichEdit* ed = ws.currentEditor();
     const int top = ed->FirstVisibleLine();
     const int caret = ed->SelStart();
     Setcolor2(ed);

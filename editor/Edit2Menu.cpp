@@ -67,14 +67,14 @@ void Edit2Menu::hen2_Click(int index)
     case 16: ctx.callIfDefined(QStringLiteral("SetumeiSize"), 10); break;
     case 17: regions.RegionOnlySelected(); break;
     case 18: regions.RegionHide(); break;
-    case 20: regions.RegionShowAll(ctx.ws.CurDoc()); break;
+    case 20: regions.RegionShowAll(ctx.ws.currentIndex()); break;
     case 21: regions.RegionShowPart(); break;
     case 23:
         regions.HideHeadFoot();
         ctx.colour.ResetColor();
         break;
     case 24:
-        regions.ShowHeadFoot(ctx.ws.CurDoc());
+        regions.ShowHeadFoot(ctx.ws.currentIndex());
         ctx.colour.ResetColor();
         break;
     case 26:
@@ -84,7 +84,7 @@ void Edit2Menu::hen2_Click(int index)
         break;
     case 27: {
         ctx.undo.Savetx();
-        RichEdit* ed = ctx.ws.CurEditor();
+        RichEdit* ed = ctx.ws.currentEditor();
         const QString t = ed->Text();
         // The caret keeps its place in the text without tabs.
         const int caret = static_cast<int>(removeTabs(t.left(ed->SelStart())).size());
@@ -99,7 +99,7 @@ void Edit2Menu::hen2_Click(int index)
 
 void Edit2Menu::IndentHtml()
 {
-    RichEdit* ed = ctx.ws.CurEditor();
+    RichEdit* ed = ctx.ws.currentEditor();
     const QString t = ed->Text();
     const QString out = indentHtml(t);
     applyEdit(ed, t, {out, clampSelection(out, {ed->SelStart(), 0}), {}});

@@ -14,5 +14,5 @@ bool EditContext::callIfDefined(const QString& name, const QVariant& argument) c
 
 void EditContext::emptyUndoBuffer() const
 {
-    ws.CurEditor()->EmptyUndoBuffer();
+    ws.currentEditor()->EmptyUndoBuffer();
 }

@@ -73,7 +73,7 @@ void EditMenu::edit_Click(int index)
 {
     if (!ctx.commands.has(Menu, index))
         return;
-    if (ctx.ws.tabStrip().SelectedIndex() == Workspace::sourceTab(ctx.ws.CurDoc())) {
+    if (ctx.ws.tabStrip().SelectedIndex() == Workspace::sourceTab(ctx.ws.currentIndex())) {
         runItem(index);
         ctx.emptyUndoBuffer();
     } else if (index == 29) {
@@ -83,7 +83,7 @@ void EditMenu::edit_Click(int index)
 
 void EditMenu::runItem(int index)
 {
-    RichEdit* ed = ctx.ws.CurEditor();
+    RichEdit* ed = ctx.ws.currentEditor();
     switch (index) {
     case 0: UndoEdit(); break;
     case 2: CutSel(); break;
@@ -115,7 +115,7 @@ void EditMenu::UndoEdit()
 {
     paste.EndPasteMode();
     ctx.undo.Gettx();
-    RichEdit* ed = ctx.ws.CurEditor();
+    RichEdit* ed = ctx.ws.currentEditor();
     ctx.colour.Setcolor2(ed);
     ed->setFocus();
 }
@@ -123,7 +123,7 @@ void EditMenu::UndoEdit()
 void EditMenu::CutSel()
 {
     paste.EndPasteMode();
-    RichEdit* ed = ctx.ws.CurEditor();
+    RichEdit* ed = ctx.ws.currentEditor();
     if (ed->SelLength() == 0)
         return;
     ctx.undo.Savetx();
@@ -136,7 +136,7 @@ void EditMenu::CutSel()
 void EditMenu::CopySel()
 {
     paste.EndPasteMode();
-    RichEdit* ed = ctx.ws.CurEditor();
+    RichEdit* ed = ctx.ws.currentEditor();
     if (ed->SelLength() == 0)
         return;
     QClipboard* clipboard = QApplication::clipboard();
@@ -146,7 +146,7 @@ void EditMenu::CopySel()
 
 void EditMenu::transformSelection(SelectionTransform transform)
 {
-    RichEdit* ed = ctx.ws.CurEditor();
+    RichEdit* ed = ctx.ws.currentEditor();
     const QString t = ed->Text();
     const auto r = transform(t, selectionOf(ed));
     if (!r) {
@@ -170,7 +170,7 @@ void EditMenu::BrInSelection()
 void EditMenu::TagCase(int mode)
 {
     ctx.undo.Savetx();
-    RichEdit* ed = ctx.ws.CurEditor();
+    RichEdit* ed = ctx.ws.currentEditor();
     const QString t = ed->Text();
     // The length does not change, so the selection stays where it was.
     applyEdit(ed, t, {changeTagCase(t, mode), selectionOf(ed), {}});
@@ -180,7 +180,7 @@ void EditMenu::TagCase(int mode)
 
 void EditMenu::EncodeSpecialChars()
 {
-    RichEdit* ed = ctx.ws.CurEditor();
+    RichEdit* ed = ctx.ws.currentEditor();
     switch (specialCharsAction(ed->Text(), selectionOf(ed))) {
     case SpecialCharsAction::ConvertSelection:
         ConvertEntities(0);
@@ -197,7 +197,7 @@ void EditMenu::EncodeSpecialChars()
 void EditMenu::ConvertEntities(int mode)
 {
     ctx.undo.Savetx();
-    RichEdit* ed = ctx.ws.CurEditor();
+    RichEdit* ed = ctx.ws.currentEditor();
     const QString t = ed->Text();
     applyEdit(ed, t, convertEntities(t, selectionOf(ed), mode));
     const QString converted = ed->Text();
@@ -212,19 +212,19 @@ void EditMenu::ClearAllText()
     if (ctx.ws.dlg.MsgBox(editmsg::ClearAllQuestion, MsgButtons::YesNo) == MsgResult::No)
         return;
     ctx.undo.Savetx();
-    ctx.ws.CurEditor()->SetText(QString());
+    ctx.ws.currentEditor()->SetText(QString());
 }
 
 void EditMenu::DirectSearch()
 {
     QClipboard* clipboard = QApplication::clipboard();
-    RichEdit* ed = ctx.ws.CurEditor();
+    RichEdit* ed = ctx.ws.currentEditor();
     const DirectSearchStep step = directSearch(clipboard->text(), ed->Text());
     if (!step.message.isEmpty()) {
         ctx.ws.dlg.MsgBox(step.message);
         return;
     }
-    ctx.ws.selectSourceTab(ctx.ws.CurDoc());
+    ctx.ws.selectSourceTab(ctx.ws.currentIndex());
     if (stopPreviewTimer)
         stopPreviewTimer();
     ctx.controls.get<QLineEdit>(QStringLiteral("Txtkensaku"))->setText(step.word);
@@ -237,7 +237,7 @@ void EditMenu::DirectSearch()
 void EditMenu::DeleteAllCrLf()
 {
     ctx.undo.Savetx();
-    RichEdit* ed = ctx.ws.CurEditor();
+    RichEdit* ed = ctx.ws.currentEditor();
     const QString t = ed->Text();
     // The caret keeps its place in the joined text.
     const int caret = static_cast<int>(removeLineBreaks(t.left(ed->SelStart())).size());
@@ -246,14 +246,14 @@ void EditMenu::DeleteAllCrLf()
 
 void EditMenu::SelectBody()
 {
-    RichEdit* ed = ctx.ws.CurEditor();
+    RichEdit* ed = ctx.ws.currentEditor();
     ed->setFocus();
     select(ed, selectBody(ed->Text()));
 }
 
 void EditMenu::SelectAll()
 {
-    RichEdit* ed = ctx.ws.CurEditor();
+    RichEdit* ed = ctx.ws.currentEditor();
     ed->Select(0, ed->TextLength());
     ed->setFocus();
 }

@@ -63,13 +63,13 @@ void EditorFonts::prepareNewDocument(int n)
     if (n > 0)
         ed->SetEditorFont(ws.sourceEditor(0)->EditorFont());
     colour.Setcolor2(ed);
-    if (colour.CheckedScheme() == 4 && n == ws.CurDoc())
+    if (colour.CheckedScheme() == 4 && n == ws.currentIndex())
         Mefont1_Click(4);
 }
 
 void EditorFonts::Mefont1_Click(int index)
 {
-    RichEdit* ed = ws.CurEditor();
+    RichEdit* ed = ws.currentEditor();
     const int top = ed->FirstVisibleLine();
     const int caret = ed->SelStart();
     if (index == 0) {
@@ -118,14 +118,14 @@ void EditorFonts::SetEditorFont()
     const auto chosen = ws.dlg.ShowFont(initial, true);
     if (!chosen)
         return;
-    RichEdit* ed = ws.CurEditor();
+    RichEdit* ed = ws.currentEditor();
     QFont font(chosen->name);
     font.setPointSizeF(chosen->size > 0 ? chosen->size : 12);
     font.setItalic(chosen->italic);
     font.setBold(chosen->bold);
     font.setUnderline(ed->EditorFont().underline());
     ed->SetEditorFont(font);
-    if (ws.CurDoc() == 0) {
+    if (ws.currentIndex() == 0) {
         settings.set(setting::FontName, chosen->name);
         settings.set(setting::FontSize, chosen->size);
         settings.set(setting::FontItalic, chosen->italic);

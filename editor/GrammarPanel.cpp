@@ -37,7 +37,7 @@ GrammarPanel::GrammarPanel(EditContext& context, PanelKit& panels, EditorFonts& 
 
 bool GrammarPanel::CheckKana()
 {
-    RichEdit* ed = ctx.ws.CurEditor();
+    RichEdit* ed = ctx.ws.currentEditor();
     const QString text = ed->Text();
     const QList<MarkRange> runs = halfWidthKanaRuns(text);
     if (runs.isEmpty())
@@ -57,7 +57,7 @@ bool GrammarPanel::CheckKana()
 void GrammarPanel::RunCheck()
 {
     CheckKana();
-    RichEdit* ed = ctx.ws.CurEditor();
+    RichEdit* ed = ctx.ws.currentEditor();
     QApplication::setOverrideCursor(Qt::WaitCursor);
     const std::optional<CheckFinding> shown = grammarCheck(ed->Text()).shown();
     QApplication::restoreOverrideCursor();
@@ -75,7 +75,7 @@ void GrammarPanel::ShowCheckError(int start, int length)
     twips::SetGeometry(f, 2000, 2000, 5202, 2205);
     f->raise();
     f->show();
-    RichEdit* ed = ctx.ws.CurEditor();
+    RichEdit* ed = ctx.ws.currentEditor();
     ed->PaintRange(0, ed->TextLength(), Blue);
     ed->PaintRange(start, length, Insertion::markColour());
     ed->Select(start, length);

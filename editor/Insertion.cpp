@@ -25,7 +25,7 @@ bool Insertion::isStylesheetDocument() const
 
 void Insertion::Insert(const QString& str1, const QString& str2)
 {
-    RichEdit* ed = ws.CurEditor();
+    RichEdit* ed = ws.currentEditor();
     const QString sel = ed->SelText();
     const int ss = ed->SelStart();
     ed->SetSelText(str1 + sel + str2);
@@ -37,7 +37,7 @@ void Insertion::Insert(const QString& str1, const QString& str2)
 
 void Insertion::Insert2(const QString& str1, const QString& str2)
 {
-    RichEdit* ed = ws.CurEditor();
+    RichEdit* ed = ws.currentEditor();
     const QString sel = ed->SelText();
     ed->SetSelText(str1 + sel + str2);
 }
@@ -45,7 +45,7 @@ void Insertion::Insert2(const QString& str1, const QString& str2)
 void Insertion::Insert3(QString& str1)
 {
     undo.Savetx();
-    RichEdit* ed = ws.CurEditor();
+    RichEdit* ed = ws.currentEditor();
     str1 = vb::Trim(str1);
     const bool stylesheet = isStylesheetDocument();
     if (stylesheet && str1.contains(QLatin1Char('{'))) {

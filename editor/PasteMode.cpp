@@ -37,7 +37,7 @@ void PasteMode::applyTint(bool on)
     ctx.colour.setGroundTint(on ? tint() : QColor());
     // Schemes Ａ to Ｃ share one light ground; an editor on black (scheme Ｄ) keeps its ground.
     const QColor light = schemeColours(1).back;
-    for (int i = 0; i < ctx.ws.DocCount(); ++i) {
+    for (int i = 0; i < ctx.ws.documentCount(); ++i) {
         RichEdit* ed = ctx.ws.sourceEditor(i);
         const QColor back = ed->BackColor();
         if (on && back.lightness() >= 128)
@@ -65,7 +65,7 @@ void PasteMode::TimerHaru_Timer()
     if (taken_ || vb::Trim(s).isEmpty() || ctx.ws.previewTabSelected())
         return;
     ctx.undo.Savetx();
-    RichEdit* ed = ctx.ws.CurEditor();
+    RichEdit* ed = ctx.ws.currentEditor();
     const auto wrap = pasteWrap(s, ed->Text(), selectionOf(ed));
     insertWrap(ctx.insert, ed, *wrap);
     ed->setFocus();

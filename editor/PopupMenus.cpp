@@ -53,7 +53,7 @@ void PopupMenus::pmm_Click(int index)
     case 4: ctx.insert.PasteClip(); break;
     case 6: regions.RegionOnlySelected(); break;
     case 7: regions.RegionHide(); break;
-    case 8: regions.RegionShowAll(ctx.ws.CurDoc()); break;
+    case 8: regions.RegionShowAll(ctx.ws.currentIndex()); break;
     case 10: ctx.colour.ResetColor(); break;
     case 12: ctx.callIfDefined(QStringLiteral("ShowCssBuilder")); break;
     case 13: ctx.callIfDefined(QStringLiteral("ListStyleClasses")); break;

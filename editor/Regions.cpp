@@ -8,7 +8,7 @@
 
 void Regions::RegionHide()
 {
-    RichEdit* ed = ws.CurEditor();
+    RichEdit* ed = ws.currentEditor();
     if (ed->SelLength() == 0)
         return;
     Document& d = ws.current();
@@ -52,7 +52,7 @@ void Regions::RegionHide()
 
 void Regions::RegionOnlySelected()
 {
-    RichEdit* ed = ws.CurEditor();
+    RichEdit* ed = ws.currentEditor();
     if (ed->SelLength() == 0)
         return;
     const QString s = ed->SelText();
@@ -75,7 +75,7 @@ void Regions::RegionOnlySelected()
 
 void Regions::RegionShowPart()
 {
-    RichEdit* ed = ws.CurEditor();
+    RichEdit* ed = ws.currentEditor();
     const QString raw = ed->SelText();
     const QString s = vb::Trim(raw);
     const int start = ed->SelStart() + static_cast<int>(raw.size() - vb::LTrim(raw).size());

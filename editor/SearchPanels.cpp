@@ -117,7 +117,7 @@ QWidget* SearchPanels::control(const QString& name, int index) const
 
 void SearchPanels::ShowSearchPanel()
 {
-    RichEdit* ed = ctx.ws.CurEditor();
+    RichEdit* ed = ctx.ws.currentEditor();
     if (ed->SelLength() != 0)
         box(QStringLiteral("Txtkensaku"))->setText(ed->SelText());
     panels.open({Frame, SearchFrame, 27, editmsg::SearchPanelExplanation, 1500, 1500, 5400, 4365});
@@ -125,7 +125,7 @@ void SearchPanels::ShowSearchPanel()
 
 void SearchPanels::ShowReplacePanel()
 {
-    RichEdit* ed = ctx.ws.CurEditor();
+    RichEdit* ed = ctx.ws.currentEditor();
     QLineEdit* find = box(QStringLiteral("Text6"), 13);
     find->clear();
     box(QStringLiteral("Text6"), 14)->clear();
@@ -155,7 +155,7 @@ void SearchPanels::Txtkensaku_Change()
 void SearchPanels::SearchText()
 {
     const QString w = box(QStringLiteral("Txtkensaku"))->text();
-    RichEdit* ed = ctx.ws.CurEditor();
+    RichEdit* ed = ctx.ws.currentEditor();
     const QString t = ed->Text();
     // A search may start at the very last character, so that a word there is found too.
     if (SearchPos > t.size() || SearchPos <= 0)
@@ -175,7 +175,7 @@ void SearchPanels::SearchText()
 
 void SearchPanels::Searchst(const QString& st)
 {
-    RichEdit* ed = ctx.ws.CurEditor();
+    RichEdit* ed = ctx.ws.currentEditor();
     const QString t = ed->Text();
     const Highlight h = highlightAll(t, st);
     ed->PaintRange(0, static_cast<int>(t.size()), QColor(0, 0, 255));
@@ -186,7 +186,7 @@ void SearchPanels::Searchst(const QString& st)
 
 bool SearchPanels::FindNext()
 {
-    RichEdit* ed = ctx.ws.CurEditor();
+    RichEdit* ed = ctx.ws.currentEditor();
     const auto found = findNext(ed->Text(), selectionOf(ed), box(QStringLiteral("Text6"), 13)->text());
     if (!found)
         return false;
@@ -196,7 +196,7 @@ bool SearchPanels::FindNext()
 
 bool SearchPanels::ReplaceOne()
 {
-    RichEdit* ed = ctx.ws.CurEditor();
+    RichEdit* ed = ctx.ws.currentEditor();
     const QString t = ed->Text();
     const auto r = replaceOne(t, selectionOf(ed), box(QStringLiteral("Text6"), 13)->text(),
                               box(QStringLiteral("Text6"), 14)->text());
@@ -211,7 +211,7 @@ void SearchPanels::ReplaceAll()
     const QString find = box(QStringLiteral("Text6"), 13)->text();
     if (find.isEmpty() || !option(2)->isChecked())
         return;
-    RichEdit* ed = ctx.ws.CurEditor();
+    RichEdit* ed = ctx.ws.currentEditor();
     const auto r = replaceAll(ed->Text(), selectionOf(ed), find, box(QStringLiteral("Text6"), 14)->text());
     if (!r)
         return;

@@ -90,7 +90,7 @@ ToolbarButtons::ToolbarButtons(EditContext& context, QToolBar* bar, PasteMode& p
     };
     const auto upward = [this](const char* name) { return [this, name] { ctx.callIfDefined(QLatin1String(name)); }; };
     actions_ = {
-        {QStringLiteral("新規挿入"), [this] { ctx.ws.AddTab(); }},
+        {QStringLiteral("新規挿入"), [this] { ctx.ws.addDocument(); }},
         {QStringLiteral("開く"), [this] { if (openFile) openFile(); }},
         {QStringLiteral("閉じる"), [this] { files.Fclose(); }},
         {QStringLiteral("上書き保存"), [this] { files.SaveFile(); }},
@@ -108,7 +108,7 @@ ToolbarButtons::ToolbarButtons(EditContext& context, QToolBar* bar, PasteMode& p
         {QStringLiteral("検索"), [this] { edit.edit_Click(6); }},
         {QStringLiteral("改行"), framed([this] { ctx.insert.InsertBrMark(); })},
         {QStringLiteral("タグ"), [this] {
-             if (ctx.ws.CurEditor()->SelLength() != 0)
+             if (ctx.ws.currentEditor()->SelLength() != 0)
                  lookup.LookupTag();
              else
                  ctx.callIfDefined(QStringLiteral("ShowTagDictionary"));
@@ -125,7 +125,7 @@ ToolbarButtons::ToolbarButtons(EditContext& context, QToolBar* bar, PasteMode& p
         {QStringLiteral("文字少"), framed([this] { ChangeFontSize(2); })},
         {QStringLiteral("色の設定"), [this] {
              // The selection stays in view while the picker has the focus; the colour comes later.
-             ctx.ws.CurEditor()->HideSelection(false);
+             ctx.ws.currentEditor()->HideSelection(false);
              ctx.callIfDefined(QStringLiteral("ShowColorForm"));
              ctx.emptyUndoBuffer();
          }},
@@ -174,7 +174,7 @@ void ToolbarButtons::tbToolBar_ButtonClick(const QString& key)
 
 void ToolbarButtons::wrapSelection(SelectionWrap wrapOf, int mode)
 {
-    RichEdit* ed = ctx.ws.CurEditor();
+    RichEdit* ed = ctx.ws.currentEditor();
     if (ed->SelLength() == 0)
         return;
     ctx.undo.Savetx();
@@ -194,7 +194,7 @@ void ToolbarButtons::ChangeFontSize(int mode)
 
 void ToolbarButtons::SetAlign(int mode)
 {
-    RichEdit* ed = ctx.ws.CurEditor();
+    RichEdit* ed = ctx.ws.currentEditor();
     if (ed->SelStart() == 0)
         return;
     ctx.undo.Savetx();
@@ -205,12 +205,12 @@ void ToolbarButtons::SetAlign(int mode)
 void ToolbarButtons::ShowInBrowser()
 {
     Workspace& ws = ctx.ws;
-    if (vb::Trim(ws.CurEditor()->Text()).isEmpty())
+    if (vb::Trim(ws.currentEditor()->Text()).isEmpty())
         return;
     Document& d = ws.current();
     if (d.folder.isEmpty())
         d.folder = ws.state.programFolder;
-    const QString path = ws.TempPagePath(ws.CurDoc());
+    const QString path = ws.tempPagePath(ws.currentIndex());
     if (!ws.writePage(path, GetFullText(d), d.encoding)) {
         ws.dlg.MsgBox(editmsg::BrowserPageNotWritten + CrLf + path);
         return;

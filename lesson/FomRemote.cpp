@@ -316,7 +316,7 @@ void FomRemote::clearLessonDocuments()
     if (!commands.ownsDocuments())
         return;
     for (int n : {1, 0}) {
-        if (n < ctx.ws.DocCount() && commands.isOwn(n))
+        if (n < ctx.ws.documentCount() && commands.isOwn(n))
             ctx.ws.sourceEditor(n)->SetText(QString());
     }
     ctx.controls.get<QPlainTextEdit>(QStringLiteral("Text"), 44)->clear();
@@ -327,7 +327,7 @@ void FomRemote::clearLessonDocuments()
 void FomRemote::backToStart()
 {
     endRun();
-    if (commands.ownsDocuments() && ctx.ws.TabCount() >= 3)
+    if (commands.ownsDocuments() && ctx.ws.tabCount() >= 3)
         ctx.ws.tabStrip().Select(3);
     clearLessonDocuments();
     resetToStart();

@@ -146,7 +146,7 @@ LessonCommands::Outcome LessonCommands::run(const lesson::Command& c)
     case Word::Explanation: window.showExplanation(c.text); return Outcome::Front;
     case Word::Init: return init(a);
     case Word::Write: return write(c.text);
-    case Word::InsertTab: return addOwnDocument([this] { ctx.ws.AddTab(); });
+    case Word::InsertTab: return addOwnDocument([this] { ctx.ws.addDocument(); });
     case Word::RenameTab: return renameTab();
     case Word::Menu: return menu(vb::Trim(a));
     case Word::ElementKind: return elementKind(a);
@@ -221,7 +221,7 @@ bool LessonCommands::ownsDocuments() const
 std::vector<int> LessonCommands::usersUnsavedWork() const
 {
     std::vector<int> unsaved;
-    for (int i = 0; i < ctx.ws.DocCount(); ++i) {
+    for (int i = 0; i < ctx.ws.documentCount(); ++i) {
         if (ctx.files.needsSaveQuestion(i) && !isOwn(i))
             unsaved.push_back(i);
     }
@@ -245,7 +245,7 @@ bool LessonCommands::takeOverDocuments()
         }
     }
     own_.clear();
-    for (int i = 0; i < ctx.ws.DocCount(); ++i)
+    for (int i = 0; i < ctx.ws.documentCount(); ++i)
         own_.emplace_back(editorOf(ctx.ws, i));
     return true;
 }
@@ -270,12 +270,12 @@ LessonCommands::Outcome LessonCommands::init(const QString& argument)
     if (argument.size() < 4)
         return Outcome::Failed;
     const int n = lesson::numberOf(vb::Mid(argument, 5));
-    if (n < 0 || n >= ctx.ws.DocCount())
+    if (n < 0 || n >= ctx.ws.documentCount())
         return Outcome::Failed;
     ctx.ws.sourceEditor(n)->SetText(QString());
     ctx.ws.tabStrip().Select(1);
-    ctx.ws.setCurDoc(0);
-    if (ctx.ws.TabCount() < 3)
+    ctx.ws.setCurrentIndex(0);
+    if (ctx.ws.tabCount() < 3)
         ctx.commands.invoke(QStringLiteral("mk1"), 1);
     else
         ctx.ws.sourceEditor(1)->SetText(QString());
@@ -285,7 +285,7 @@ LessonCommands::Outcome LessonCommands::init(const QString& argument)
 
 LessonCommands::Outcome LessonCommands::write(const QString& text)
 {
-    RichEdit* ed = ctx.ws.CurEditor();
+    RichEdit* ed = ctx.ws.currentEditor();
     const int body = vb::InStr(ed->Text(), QStringLiteral("<BODY>"));
     ed->SetSelStart(std::min(body + 5, ed->TextLength()));
     ed->SetSelText(text);
@@ -301,11 +301,11 @@ LessonCommands::Outcome LessonCommands::renameTab()
 
 LessonCommands::Outcome LessonCommands::addOwnDocument(const std::function<void()>& add)
 {
-    const int before = ctx.ws.DocCount();
+    const int before = ctx.ws.documentCount();
     add();
-    if (ctx.ws.DocCount() <= before)
+    if (ctx.ws.documentCount() <= before)
         return Outcome::Failed;
-    own_.emplace_back(editorOf(ctx.ws, ctx.ws.DocCount() - 1));
+    own_.emplace_back(editorOf(ctx.ws, ctx.ws.documentCount() - 1));
     return Outcome::Front;
 }
 
@@ -316,13 +316,13 @@ LessonCommands::Outcome LessonCommands::tabSel(const QString& argument)
     Document& first = ctx.ws.doc(0);
     const QString folder = first.folder.isEmpty() ? ctx.ws.state.programFolder : first.folder;
     // The first document's page under its own name: its temporary page while it has no other.
-    const QString page = isOwnTempPageName(first.fileName) ? ctx.ws.TempPagePath(0) : folder + QLatin1Char('/') + first.fileName;
+    const QString page = isOwnTempPageName(first.fileName) ? ctx.ws.tempPagePath(0) : folder + QLatin1Char('/') + first.fileName;
     if (!ctx.ws.writePage(page, first.sourceEditor->Text(), first.encoding)) {
         ctx.ws.dlg.MsgBox(lesson_texts::pageUnwritable(page));
         return Outcome::Failed;
     }
     serveEvents();
-    if (n < 1 || n > ctx.ws.TabCount())
+    if (n < 1 || n > ctx.ws.tabCount())
         return Outcome::Failed;
     ctx.ws.tabStrip().Select(n);
     return Outcome::Front;
@@ -330,7 +330,7 @@ LessonCommands::Outcome LessonCommands::tabSel(const QString& argument)
 
 LessonCommands::Outcome LessonCommands::caretToStylesheetEnd()
 {
-    if (ctx.ws.DocCount() < 2)
+    if (ctx.ws.documentCount() < 2)
         return Outcome::Failed;
     RichEdit* ed = ctx.ws.sourceEditor(1);
     ed->SetSelStart(ed->TextLength());
@@ -459,7 +459,7 @@ void LessonCommands::markSelMenu()
 LessonCommands::Outcome LessonCommands::listShow()
 {
     if (!window.Running)
-        popUp(ctx.commands.menu(StylePopup), ctx.panels.host(), ctx.ws.PopupX, ctx.ws.PopupY);
+        popUp(ctx.commands.menu(StylePopup), ctx.panels.host(), ctx.ws.popupX, ctx.ws.popupY);
     return Outcome::Front;
 }
 

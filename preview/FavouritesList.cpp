@@ -143,7 +143,7 @@ void FavouritesList::openNext()
     }
     url_ = entries_[next_];
     int target = -1;
-    for (int j = 0; j < ws.DocCount(); ++j) {
+    for (int j = 0; j < ws.documentCount(); ++j) {
         const Document& d = ws.doc(j);
         if (d.sourceEditor->Text().isEmpty() && !d.browserMode) {
             target = j;
@@ -151,13 +151,13 @@ void FavouritesList::openNext()
         }
     }
     if (target >= 0) {
-        ws.setCurDoc(target);
-    } else if (!ws.AddTab()) {
+        ws.setCurrentIndex(target);
+    } else if (!ws.addDocument()) {
         // The window holds no more documents; the user has been told.
         finish();
         return;
     }
-    const int n = ws.CurDoc();
+    const int n = ws.currentIndex();
     target_ = ws.sourceEditor(n);
     live.BrowserLoading = true;
     WebBrowser* b = preview.ensureBrowser(n);
@@ -197,6 +197,6 @@ void FavouritesList::finish()
     loading_ = false;
     const int last = ws.indexOf(target_);
     live.showBar();
-    ws.selectPreviewTab(last >= 0 ? last : ws.CurDoc());
+    ws.selectPreviewTab(last >= 0 ? last : ws.currentIndex());
     QApplication::restoreOverrideCursor();
 }

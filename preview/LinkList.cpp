@@ -60,7 +60,7 @@ void LinkList::build(PanelKit& kit)
 void LinkList::wireButtons(Dispatcher& dispatcher)
 {
     auto closePanel = [this] {
-        ws.LinkListUrl.clear();
+        ws.linkListUrl.clear();
         followed_->clear();
         clearList();
         frame_->hide();
@@ -73,7 +73,7 @@ void LinkList::wireButtons(Dispatcher& dispatcher)
     });
     dispatcher.setAction(103, [this] {
         address_->setText(live.Combo1()->currentText());
-        ws.LinkListUrl.clear();
+        ws.linkListUrl.clear();
         followed_->clear();
         clearList();
         ShowLinkList();
@@ -84,7 +84,7 @@ bool LinkList::listIsStale() const
 {
     // An empty address stands for a list that was not built (or was emptied), also while the
     // URL box is empty itself.
-    return ws.LinkListUrl.isEmpty() || live.Combo1()->currentText() != ws.LinkListUrl;
+    return ws.linkListUrl.isEmpty() || live.Combo1()->currentText() != ws.linkListUrl;
 }
 
 bool LinkList::panelVisible() const
@@ -101,7 +101,7 @@ void LinkList::ShowLinkList(std::function<void()> then)
 {
     const Document& d = ws.current();
     if (d.browserMode && d.browser && d.sourceEditor->Text().isEmpty()) {
-        ws.LinkListUrl.clear();
+        ws.linkListUrl.clear();
         live.LoadBrowserSource([this, then] { listShown(then); });
         return;
     }
@@ -112,7 +112,7 @@ void LinkList::listShown(std::function<void()> then)
 {
     if (listIsStale()) {
         address_->setText(live.Combo1()->currentText());
-        ws.LinkListUrl = address_->text();
+        ws.linkListUrl = address_->text();
         clearList();
         CollectLinks();
     }
@@ -129,7 +129,7 @@ void LinkList::listShown(std::function<void()> then)
 
 void LinkList::CollectLinks()
 {
-    list_->addItems(collectLinks(ws.CurEditor()->Text()));
+    list_->addItems(collectLinks(ws.currentEditor()->Text()));
 }
 
 void LinkList::tabSwitched()
@@ -141,7 +141,7 @@ void LinkList::tabSwitched()
         followed_->clear();
         clearList();
         ShowLinkList([this] {
-            ws.LinkListUrl = address_->text();
+            ws.linkListUrl = address_->text();
             frame_->raise();
         });
         return;
@@ -155,17 +155,17 @@ void LinkList::List3_Click()
     if (!item)
         return;
     const QString link = item->text();
-    if (ws.tabStrip().SelectedIndex() == Workspace::sourceTab(ws.CurDoc())) {
+    if (ws.tabStrip().SelectedIndex() == Workspace::sourceTab(ws.currentIndex())) {
         SearchText(link);
         return;
     }
-    ws.LinkListUrl.clear();
+    ws.linkListUrl.clear();
     // Listed while the URL box was empty: the links are the document's, from its own folder.
     QString base = address_->text();
     if (base.trimmed().isEmpty())
-        base = QUrl::fromLocalFile(ws.TempPagePath(ws.CurDoc())).toString();
+        base = QUrl::fromLocalFile(ws.tempPagePath(ws.currentIndex())).toString();
     const QString target = resolveLink(base, link, ws.state.programFolder).toString();
-    live.navigate(preview.ensureBrowser(ws.CurDoc()), target);
+    live.navigate(preview.ensureBrowser(ws.currentIndex()), target);
     frame_->raise();
     followed_->setText(target);
     live.Combo1()->setEditText(target);

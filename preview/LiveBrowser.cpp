@@ -134,7 +134,7 @@ void LiveBrowser::layout()
 {
     const QWidget* area = ws.tabStrip().DisplayArea();
     twips::SetGeometry(bar_, 0, 0, twips::fromPixels(area->width()), BarHeight);
-    for (int i = 0; i < ws.DocCount(); ++i) {
+    for (int i = 0; i < ws.documentCount(); ++i) {
         const Document& d = ws.doc(i);
         if (d.browserMode && d.browser)
             placeForBrowserMode(d.browser);
@@ -211,12 +211,12 @@ void LiveBrowser::Combo1_KeyDown(int keyCode, int)
 {
     if (keyCode != 13)
         return;
-    navigate(preview.ensureBrowser(ws.CurDoc()), combo_->currentText());
+    navigate(preview.ensureBrowser(ws.currentIndex()), combo_->currentText());
 }
 
 void LiveBrowser::Combo1_Click()
 {
-    navigate(preview.ensureBrowser(ws.CurDoc()), combo_->currentText());
+    navigate(preview.ensureBrowser(ws.currentIndex()), combo_->currentText());
     if (links_ && links_->panelVisible())
         links_->ShowLinkList();
 }
@@ -248,13 +248,13 @@ void LiveBrowser::OpenBrowserMode()
         ws.dlg.MsgBox(read.error);
     fillUrlBox(read.entries);
     showBar();
-    WebBrowser* b = preview.ensureBrowser(ws.CurDoc());
+    WebBrowser* b = preview.ensureBrowser(ws.currentIndex());
     placeForBrowserMode(b);
     b->show();
     b->raise();
     navigate(b, combo_->currentText());
     d.browserMode = true;
-    ws.selectPreviewTab(ws.CurDoc());
+    ws.selectPreviewTab(ws.currentIndex());
 }
 
 void LiveBrowser::endBrowserMode()
@@ -267,13 +267,13 @@ void LiveBrowser::endBrowserMode()
         d.browser->show();
         d.browser->raise();
     }
-    ws.selectSourceTab(ws.CurDoc());
+    ws.selectSourceTab(ws.currentIndex());
 }
 
 void LiveBrowser::ReleaseAllBrowsers()
 {
     const int shown = ws.previewTabSelected() ? ws.selectedDocument() : -1;
-    for (int i = 0; i < ws.DocCount(); ++i) {
+    for (int i = 0; i < ws.documentCount(); ++i) {
         Document& d = ws.doc(i);
         if (!d.browserMode)
             continue;
@@ -341,7 +341,7 @@ void LiveBrowser::LoadBrowserSource(std::function<void()> then)
         if (!editor || !browser)
             return;
         const int n = ws.indexOf(editor);
-        if (n < 0 || n != ws.CurDoc())
+        if (n < 0 || n != ws.currentIndex())
             return;
         Document& doc = ws.doc(n);
         if (!doc.browserMode || doc.browser != browser)

@@ -48,7 +48,7 @@ PreviewTab::PreviewTab(Workspace& workspace)
 
 void PreviewTab::hideAllViews()
 {
-    for (int i = 0; i < ws.DocCount(); ++i) {
+    for (int i = 0; i < ws.documentCount(); ++i) {
         Document& d = ws.doc(i);
         d.sourceEditor->hide();
         if (d.browser)
@@ -66,7 +66,7 @@ void PreviewTab::TabStrip1_Click()
     const int tab = strip.SelectedIndex();
     if (tab < 1)
         return;
-    ws.setCurDoc(Workspace::documentOfTab(tab));
+    ws.setCurrentIndex(Workspace::documentOfTab(tab));
     Document& d = ws.current();
     // Whichever view is put on show, the status bar names its document.
     ws.refreshStatus();
@@ -79,12 +79,12 @@ void PreviewTab::TabStrip1_Click()
             writeOpenStylesheet(text);
             // Clicking a tab leaves the focus in the editor, so its focus loss has not
             // written the page yet.
-            ws.WriteTemp();
+            ws.writeCurrentTempPage();
             TimerBrowser.start();
         } else if (live_) {
-            live_->showLivePage(ws.CurDoc());
+            live_->showLivePage(ws.currentIndex());
         } else {
-            WebBrowser* b = ensureBrowser(ws.CurDoc());
+            WebBrowser* b = ensureBrowser(ws.currentIndex());
             b->show();
             b->raise();
         }
@@ -111,7 +111,7 @@ void PreviewTab::TabStrip1_Click()
 void PreviewTab::afterSwitch(bool refreshLinks)
 {
     if (live_)
-        live_->showEntryOf(ws.CurDoc());
+        live_->showEntryOf(ws.currentIndex());
     if (links_ && refreshLinks)
         links_->tabSwitched();
 }
@@ -121,7 +121,7 @@ void PreviewTab::writeOpenStylesheet(const QString& pageText)
     if (!vb::LCaseAscii(pageText).contains(QStringLiteral("stylesheet")))
         return;
     int sheet = -1;
-    for (int i = 0; i < ws.DocCount(); ++i) {
+    for (int i = 0; i < ws.documentCount(); ++i) {
         if (isStylesheetName(ws.doc(i).fileName)) {
             sheet = i;
             break;
@@ -153,14 +153,14 @@ void PreviewTab::TimerBrowser_Timer()
         return;
     TimerBrowser.stop();
     const QString text = d.sourceEditor->Text();
-    const QString path = ws.TempPagePath(ws.CurDoc());
+    const QString path = ws.tempPagePath(ws.currentIndex());
     const QUrl page = QUrl::fromLocalFile(QFileInfo(path).absoluteFilePath());
     const bool showsPage = d.browser && d.browser->hasView()
         && QUrl(d.browser->LocationURL()).adjusted(QUrl::RemoveFragment) == page;
     if (text != d.lastPreviewText || !showsPage) {
         if (!QFileInfo::exists(path))
             return;
-        ensureBrowser(ws.CurDoc())->Navigate(path, browserEncoding(d.encoding));
+        ensureBrowser(ws.currentIndex())->Navigate(path, browserEncoding(d.encoding));
     }
     if (!vb::Trim(text).isEmpty() && d.browser) {
         d.browser->show();

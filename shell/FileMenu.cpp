@@ -92,11 +92,11 @@ void FileMenu::mfile_Click(int index)
 {
     if (!commands.has(Menu, index))
         return;
-    const auto blank = [this] { return vb::Trim(ws.CurEditor()->Text()).isEmpty(); };
+    const auto blank = [this] { return vb::Trim(ws.currentEditor()->Text()).isEmpty(); };
     switch (index) {
     case 0: OpenFileCmd(); break;
     case 1: projects.OpenProject(QString()); break;
-    case 3: ws.AddTab(); break;
+    case 3: ws.addDocument(); break;
     case 4: OpenFileInNewTab(); break;
     case 8:
         if (!blank())
@@ -127,18 +127,18 @@ void FileMenu::Pend()
 void FileMenu::OpenFileInNewTab()
 {
     const int shownTab = ws.tabStrip().SelectedIndex();
-    if (!ws.AddTab())
+    if (!ws.addDocument())
         return;
     if (OpenFileCmd())
         return;
     // Cancelled, refused or unreadable: the window is as it was before.
-    ws.removeDocument(ws.CurDoc());
+    ws.removeDocument(ws.currentIndex());
     ws.tabStrip().Select(shownTab);
 }
 
 bool FileMenu::OpenFileCmd()
 {
-    const int n = ws.CurDoc();
+    const int n = ws.currentIndex();
     // Only changes that are not on disk are asked about.
     if (ws.hasUnsavedChanges(n) && !files.askSaveFirst())
         return false;
@@ -157,7 +157,7 @@ bool FileMenu::OpenFileCmd()
     const QString path = *chosen;
     const QString name = GetFileName(path);
     const bool textFile = vb::LCaseAscii(vb::Right(name, 3)) == QStringLiteral("txt") && autoCreate.AutoRun.value();
-    if (textFile && ws.TabCount() != 2) {
+    if (textFile && ws.tabCount() != 2) {
         ws.dlg.MsgBox(QStringLiteral("メニューの") + Quote + QStringLiteral("自動作成自動実行") + Quote
                           + QStringLiteral("がONの場合で") + CrLf
                           + QStringLiteral("テキストファイルを読み込む場合は、開いているテキストのタブは") + CrLf
@@ -168,7 +168,7 @@ bool FileMenu::OpenFileCmd()
     ws.state.lastPath = path;
     if (!files.ReadData(GetFilePath(path), name))
         return false;
-    ws.Unsaved = false;
+    ws.askBeforeQuitting = false;
     files.OpenFileSub();
     Document& d = ws.doc(n);
     files.AddRecentFile(d.folder + QLatin1Char('/') + d.fileName);
@@ -181,14 +181,14 @@ void FileMenu::OpenPath(const QString& path)
         projects.OpenProject(path);
         return;
     }
-    if (ws.hasUnsavedChanges(ws.CurDoc()) && !files.askSaveFirst())
+    if (ws.hasUnsavedChanges(ws.currentIndex()) && !files.askSaveFirst())
         return;
     QString folder = GetFilePath(path);
     if (folder.isEmpty())
         folder = QDir::currentPath();
     if (!files.ReadData(folder, GetFileName(path)))
         return;
-    ws.Unsaved = false;
+    ws.askBeforeQuitting = false;
     files.OpenFileSub();
 }
 
@@ -202,12 +202,12 @@ void FileMenu::OpenRecent(int i)
         return;
     }
     // A document that holds text is never replaced: the file goes into a new tab.
-    if (!ws.CurEditor()->Text().isEmpty() && !ws.AddTab())
+    if (!ws.currentEditor()->Text().isEmpty() && !ws.addDocument())
         return;
     if (!files.ReadData(GetFilePath(path), GetNamePart(path)))
         return;
-    ws.showDocumentName(ws.CurDoc());
-    ws.Unsaved = false;
+    ws.showDocumentName(ws.currentIndex());
+    ws.askBeforeQuitting = false;
 }
 
 void FileMenu::OpenCommandLineFile(const QString& path)
@@ -222,7 +222,7 @@ void FileMenu::OpenCommandLineFile(const QString& path)
 
 void FileMenu::PrintText()
 {
-    RichEdit* ed = ws.CurEditor();
+    RichEdit* ed = ws.currentEditor();
     QsciPrinter printer(QPrinter::HighResolution);
     PrinterRequest request;
     request.title = QStringLiteral("印刷");

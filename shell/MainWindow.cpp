@@ -159,7 +159,7 @@ void fomPelmor::Form_Load()
     fonts.applyStoredFont();
 
     LayoutMain();
-    ws.InitFirstTab();
+    ws.prepareFirstDocument();
     if (colour.CheckedScheme() == 4)
         fonts.Mefont1_Click(4);
 }
@@ -230,7 +230,7 @@ void fomPelmor::LayoutMain()
     twips::SetGeometry(sbStatusBar, 0, std::max(0, height - 300), width, 300);
     TabStrip1->layoutChildren();
     const QRect area = TabStrip1->DisplayArea()->rect();
-    for (int i = 0; i < ws.DocCount(); ++i) {
+    for (int i = 0; i < ws.documentCount(); ++i) {
         Document& d = ws.doc(i);
         d.sourceEditor->setGeometry(area);
         if (d.browser)
@@ -273,7 +273,7 @@ bool fomPelmor::Form_KeyDown(int key, Qt::KeyboardModifiers modifiers)
         CtrlDown = true;
     if (key != Qt::Key_Tab && key != Qt::Key_Backtab)
         return false;
-    RichEdit* ed = ws.CurEditor();
+    RichEdit* ed = ws.currentEditor();
     // Only while the editor itself has the focus: Tab elsewhere moves between controls.
     if (!ed->HasFocus() || ed->SelLength() == 0)
         return false;
@@ -303,9 +303,9 @@ bool fomPelmor::Form_QueryUnload()
 {
     // Asked only while some document holds changes that are not on disk.
     bool unsavedChanges = false;
-    for (int i = 0; i < ws.DocCount() && !unsavedChanges; ++i)
+    for (int i = 0; i < ws.documentCount() && !unsavedChanges; ++i)
         unsavedChanges = ws.hasUnsavedChanges(i);
-    if (ws.Unsaved && unsavedChanges
+    if (ws.askBeforeQuitting && unsavedChanges
         && dlg.MsgBox(QStringLiteral("保存されていないデータｰが有ります、終了しますか?"), MsgButtons::YesNo) != MsgResult::Yes)
         return false;
     return true;
@@ -313,7 +313,7 @@ bool fomPelmor::Form_QueryUnload()
 
 bool fomPelmor::Form_Unload()
 {
-    for (int i = 0; i < ws.DocCount(); ++i) {
+    for (int i = 0; i < ws.documentCount(); ++i) {
         if (!ws.hasUnsavedChanges(i))
             continue;
         const QString question = vb::Str(static_cast<long long>(i + 1))

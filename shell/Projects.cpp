@@ -52,7 +52,7 @@ void Projects::SaveProject()
         name.chop(4);
 
     QStringList entries;
-    for (int i = 0; i < ws.DocCount(); ++i) {
+    for (int i = 0; i < ws.documentCount(); ++i) {
         Document& d = ws.doc(i);
         d.fileName = vb::Trim(d.fileName);
         if (d.fileName.startsWith(QStringLiteral("$$$"))) {
@@ -73,7 +73,7 @@ void Projects::SaveProject()
                      + projectPath);
         return;
     }
-    for (int i = 0; i < ws.DocCount(); ++i)
+    for (int i = 0; i < ws.documentCount(); ++i)
         ws.showDocumentName(i);
     files.NoRecent = true;
     files.SaveAllFiles();
@@ -114,7 +114,7 @@ void Projects::OpenProject(const QString& fil)
         return;
     }
     // Line i goes into document i; ask before documents with unsaved text are replaced.
-    for (int i = 0; i < std::min<int>(static_cast<int>(lines.size()), ws.DocCount()); ++i) {
+    for (int i = 0; i < std::min<int>(static_cast<int>(lines.size()), ws.documentCount()); ++i) {
         const Document& d = ws.doc(i);
         if (d.modified && !vb::Trim(d.sourceEditor->Text()).isEmpty()) {
             if (ws.dlg.MsgBox(QStringLiteral("保存されていないファイルがあります。プロジェクトのファイルで置き換えますか？"),
@@ -132,19 +132,19 @@ void Projects::OpenProject(const QString& fil)
     }
     UnopenedEntries.clear();
     for (int i = 0; i < lines.size(); ++i) {
-        if (i >= ws.DocCount() && !ws.AddTab()) {
+        if (i >= ws.documentCount() && !ws.addDocument()) {
             // More entries than the window holds: they stay in the project.
             UnopenedEntries = lines.mid(i);
             break;
         }
-        ws.setCurDoc(i);
+        ws.setCurrentIndex(i);
         const QString& line = lines[i];
         if (!files.ReadData(GetFilePath(line), GetFileName(line)))
             continue;
         Document& d = ws.doc(i);
         d.modified = false;
         ws.showDocumentName(i);
-        ws.writePage(ws.TempPagePath(i), d.sourceEditor->Text(), d.encoding);
+        ws.writePage(ws.tempPagePath(i), d.sourceEditor->Text(), d.encoding);
     }
     ws.state.settings.set(setting::ProjectName, path);
     ProjectFile = path;

@@ -95,7 +95,7 @@ void Renaming::ShowRenamePanel()
     auto* stored = controls.get<QListWidget>(QStringLiteral("List3"), 4);
     names->clear();
     stored->clear();
-    for (int n = 0; n < ws.DocCount(); ++n)
+    for (int n = 0; n < ws.documentCount(); ++n)
         stored->addItem(ws.doc(n).fileName);
     for (int i = 0; i < stored->count(); ++i)
         names->addItem(GetNamePart(stored->item(i)->text()));
@@ -114,7 +114,7 @@ void Renaming::RenameFile()
     const int n = names->currentRow();
     if (!problem.isEmpty()) {
         ws.dlg.MsgBox(problem);
-    } else if (n >= 0 && names->item(n)->isSelected() && n < ws.DocCount() && n < stored->count()) {
+    } else if (n >= 0 && names->item(n)->isSelected() && n < ws.documentCount() && n < stored->count()) {
         const QString old = stored->item(n)->text();
         const QString folderPart = old.left(old.size() - names->item(n)->text().size());
         const QString newStored = folderPart + newName;

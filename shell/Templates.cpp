@@ -317,7 +317,7 @@ void Templates::TemplateSave()
         ws.dlg.MsgBox(problem);
         return;
     }
-    RichEdit* ed = ws.CurEditor();
+    RichEdit* ed = ws.currentEditor();
     if (vb::Trim(ed->Text()).isEmpty())
         return;
     const QString body = ed->SelLength() > 0 ? ed->SelText() : ed->Text();
@@ -347,7 +347,7 @@ void Templates::TemplatePaste()
     if (!content->textCursor().hasSelection())
         return;
     undo.Savetx();
-    RichEdit* ed = ws.CurEditor();
+    RichEdit* ed = ws.currentEditor();
     ed->SetSelText(plainToCrLf(content->textCursor().selectedText()));
     ed->SetSelLength(0);
     ed->setFocus();

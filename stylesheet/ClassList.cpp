@@ -29,8 +29,8 @@ ClassList::ClassList(Workspace& workspace, PanelKit& panels, UndoRing& undoRing,
 
 void ClassList::ListStyleClasses()
 {
-    const int top = ws.PopupY <= 4000 ? ws.PopupY : ws.PopupY - 3000;
-    const int left = ws.PopupX <= 3000 ? ws.PopupX : ws.PopupX - 3000;
+    const int top = ws.popupY <= 4000 ? ws.popupY : ws.popupY - 3000;
+    const int left = ws.popupX <= 3000 ? ws.popupX : ws.popupX - 3000;
     twips::SetGeometry(list_, left, top, 2145, 3000);
     list_->show();
     list_->raise();
@@ -44,7 +44,7 @@ void ClassList::ListStyleClasses()
 // another machine); empty when neither can be read.
 QString ClassList::stylesheetText()
 {
-    for (int i = 0; i < ws.DocCount(); ++i) {
+    for (int i = 0; i < ws.documentCount(); ++i) {
         if (vb::LCaseAscii(vb::Right(vb::Trim(ws.doc(i).fileName), 4)) == QStringLiteral(".css"))
             return ws.sourceEditor(i)->Text();
     }
@@ -64,7 +64,7 @@ void ClassList::List3_Click()
         return;
     // The same entry can be chosen again after a message.
     forgetChoice(list_);
-    RichEdit* ed = ws.CurEditor();
+    RichEdit* ed = ws.currentEditor();
     const css::ClassEdit edit = css::applyClassEntry(ed->Text(), ed->SelStart(), ed->SelLength(), entry);
     if (ed->SelLength() == 0) {
         list_->hide();

@@ -153,7 +153,7 @@ void StylesheetMenu::placeSample(const QString& fileName)
 {
     Document& d = ws.current();
     d.fileName = fileName;
-    if (ws.CurDoc() != 0)
+    if (ws.currentIndex() != 0)
         d.folder = ws.doc(0).folder;
     else
         d.folder = ws.state.programFolder + QStringLiteral("/resource");
@@ -162,7 +162,7 @@ void StylesheetMenu::placeSample(const QString& fileName)
 void StylesheetMenu::insertSampleStylesheet()
 {
     int existing = -1;
-    for (int i = 0; i < ws.DocCount() && existing < 0; ++i) {
+    for (int i = 0; i < ws.documentCount() && existing < 0; ++i) {
         if (ws.sourceCaption(i) == SampleStylesheet)
             existing = i;
     }
@@ -176,12 +176,12 @@ void StylesheetMenu::insertSampleStylesheet()
     if (existing >= 0) {
         ws.selectSourceTab(existing);
     } else {
-        if (!ws.AddTab())
+        if (!ws.addDocument())
             return;
-        ws.setSourceCaption(ws.CurDoc(), SampleStylesheet);
+        ws.setSourceCaption(ws.currentIndex(), SampleStylesheet);
     }
     undo.Savetx();
-    ws.CurEditor()->SetText(*text);
+    ws.currentEditor()->SetText(*text);
     placeSample(SampleStylesheet);
 }
 
@@ -191,14 +191,14 @@ void StylesheetMenu::insertSamplePage()
         ws.dlg.MsgBox(QStringLiteral("HTMLテキストのタブを選択してください。"));
         return;
     }
-    if (!vb::Trim(ws.CurEditor()->Text()).isEmpty()
+    if (!vb::Trim(ws.currentEditor()->Text()).isEmpty()
         && ws.dlg.MsgBox(QStringLiteral("テキストを上書きします。"), MsgButtons::YesNo) != MsgResult::Yes)
         return;
     const std::optional<QString> text = readSample(SamplePageFile);
     if (!text)
         return;
     undo.Savetx();
-    ws.CurEditor()->SetText(*text);
+    ws.currentEditor()->SetText(*text);
     placeSample(SamplePage);
     colour.ResetColor();
 }
@@ -207,7 +207,7 @@ void StylesheetMenu::insertSamplePage()
 
 void StylesheetMenu::showNamePanel()
 {
-    for (int i = 0; i < ws.DocCount(); ++i) {
+    for (int i = 0; i < ws.documentCount(); ++i) {
         if (endsInCss(ws.sourceCaption(i)) || endsInCss(vb::Trim(ws.doc(i).fileName))) {
             ws.dlg.MsgBox(QStringLiteral("既にＣＳＳファイルは挿入されています"));
             return;
@@ -226,7 +226,7 @@ void StylesheetMenu::showLinkPanel()
 
 void StylesheetMenu::FindCssTab()
 {
-    for (int i = 0; i < ws.DocCount(); ++i) {
+    for (int i = 0; i < ws.documentCount(); ++i) {
         const QString& name = ws.doc(i).fileName;
         if (vb::Right(vb::Trim(name), 3) == QStringLiteral("css"))
             linkBox_->setText(name);
@@ -249,9 +249,9 @@ void StylesheetMenu::Insertcss()
     if (QFileInfo::exists(folder + QLatin1Char('/') + name)
         && ws.dlg.MsgBox(QStringLiteral("既に同じ名前のファイルがあります。上書きしますか?"), MsgButtons::YesNo) != MsgResult::Yes)
         return;
-    if (!ws.AddTab())
+    if (!ws.addDocument())
         return;
-    ws.setSourceCaption(ws.CurDoc(), name);
+    ws.setSourceCaption(ws.currentIndex(), name);
     ws.current().fileName = name;
     ws.current().folder = folder;
     FindCssTab();
@@ -264,7 +264,7 @@ void StylesheetMenu::Insertcss()
 
 void StylesheetMenu::InsertCssLink()
 {
-    RichEdit* ed = ws.CurEditor();
+    RichEdit* ed = ws.currentEditor();
     const std::optional<css::TextInsert> link = css::linkInsert(ed->Text(), css::linkFile(linkBox_->text()));
     if (!link) {
         ws.dlg.MsgBox(QStringLiteral("リンクが挿入できません、現在のファイルには「<HEAD> </HEAD>」がありません。")
@@ -281,7 +281,7 @@ void StylesheetMenu::LinkCssAllTabs()
     if (ws.dlg.MsgBox(QStringLiteral("全てのHTMLのテキストにスタイルシートをリンクさせますか？"), MsgButtons::YesNo) != MsgResult::Yes)
         return;
     const QString file = linkBox_->text();
-    for (int i = 0; i < ws.DocCount(); ++i) {
+    for (int i = 0; i < ws.documentCount(); ++i) {
         RichEdit* ed = ws.sourceEditor(i);
         if (!css::linkableInAll(ed->Text()))
             break;
@@ -294,7 +294,7 @@ void StylesheetMenu::LinkCssAllTabs()
 
 void StylesheetMenu::insertPageStyle()
 {
-    RichEdit* ed = ws.CurEditor();
+    RichEdit* ed = ws.currentEditor();
     const std::optional<css::TextInsert> block = css::pageStyleBlock(ed->Text());
     if (!block)
         return;
@@ -309,7 +309,7 @@ void StylesheetMenu::insertPageStyle()
 void StylesheetMenu::insertScopedSpan()
 {
     undo.Savetx();
-    RichEdit* ed = ws.CurEditor();
+    RichEdit* ed = ws.currentEditor();
     const css::TextWrap span = css::scopedSpan(ed->Text(), ed->SelStart(), ed->SelLength());
     ed->Select(span.start, span.length);
     insert.Insert(span.before, span.after);
@@ -319,7 +319,7 @@ void StylesheetMenu::insertScopedSpan()
 void StylesheetMenu::insertInlineStyle()
 {
     undo.Savetx();
-    RichEdit* ed = ws.CurEditor();
+    RichEdit* ed = ws.currentEditor();
     const std::optional<int> close = css::startTagClose(ed->Text(), ed->SelStart(), ed->SelLength());
     if (!close) {
         ws.dlg.MsgBox(QStringLiteral("タグの < から > までを選択して下さい。"));

@@ -256,7 +256,7 @@ void Fomtag::Lbltag_DblClick(int index)
     const std::optional<TagPieces> pieces = splitTagCaption(caption);
     if (!pieces)
         return;
-    RichEdit* ed = ws.CurEditor();
+    RichEdit* ed = ws.currentEditor();
     const int start = ed->SelStart();
     int length = ed->SelLength();
     // The selection's last line break stays outside the end tag.
@@ -303,7 +303,7 @@ void Fomtag::mpaste_Click()
     const QString selected = Text1SelText();
     if (selected.isEmpty())
         return;
-    RichEdit* ed = ws.CurEditor();
+    RichEdit* ed = ws.currentEditor();
     ed->setFocus();
     ed->SetSelText(selected);
 }

@@ -75,7 +75,7 @@ void AdvancedMenu::mkeisen_Click() { open(1, paneltext::rule()); }
 
 void AdvancedMenu::mgazou_Click()
 {
-    ws.selectSourceTab(ws.CurDoc());
+    ws.selectSourceTab(ws.currentIndex());
     const PanelRow& row = panelRow(3);
     PanelPlace place = placeOf(row, QString());
     place.textIndex = ControlRegistry::NoIndex;
@@ -135,7 +135,7 @@ void AdvancedMenu::MJMPTA_Click()
 
 void AdvancedMenu::Mscl_Click()
 {
-    const QString prompt = ws.CurEditor()->SelLength() == 0 ? paneltext::marqueePrompt() : QString();
+    const QString prompt = ws.currentEditor()->SelLength() == 0 ? paneltext::marqueePrompt() : QString();
     open(4, prompt + paneltext::marquee());
 }
 
@@ -144,7 +144,7 @@ void AdvancedMenu::mform_Click() { open(6, paneltext::mailForm()); }
 
 void AdvancedMenu::mframe_Click()
 {
-    ws.selectSourceTab(ws.CurDoc());
+    ws.selectSourceTab(ws.currentIndex());
     controls.get<QPlainTextEdit>(QStringLiteral("Text1"), 13)->setPlainText(paneltext::frames());
     QWidget* panel = controls.get<QWidget>(QStringLiteral("FrmFrame"));
     twips::SetGeometry(panel, FrmFrameLeft, FrmFrameTop, FrmFrameWidth, FrmFrameHeight);
@@ -155,7 +155,7 @@ void AdvancedMenu::mframe_Click()
     mini.CmdcMode = 31;
     controls.get<QLineEdit>(QStringLiteral("Text1"), 0)->setText(GetNamePart(ws.doc(0).fileName));
     // With one document open the right page keeps its name.
-    if (ws.DocCount() > 1)
+    if (ws.documentCount() > 1)
         controls.get<QLineEdit>(QStringLiteral("Text1"), 2)->setText(GetNamePart(ws.doc(1).fileName));
 }
 

@@ -27,7 +27,7 @@ void Dispatcher::Cmdcmd_Click(int index)
         if (!branch())
             return;
     }
-    ws.CurEditor()->EmptyUndoBuffer();
+    ws.currentEditor()->EmptyUndoBuffer();
 }
 
 void Dispatcher::setBranch(int index, Branch branch)

@@ -58,7 +58,7 @@ void EasyMenu::declareMenu(CommandRegistry& commands)
 
 void EasyMenu::mk1_Click(int index)
 {
-    ws.selectSourceTab(ws.CurDoc());
+    ws.selectSourceTab(ws.currentIndex());
     undo.Savetx();
     const std::function<void()> item = [this, index]() -> std::function<void()> {
         switch (index) {
@@ -88,7 +88,7 @@ void EasyMenu::mk1_Click(int index)
         undo.Savetx();
         item();
     }
-    ws.CurEditor()->EmptyUndoBuffer();
+    ws.currentEditor()->EmptyUndoBuffer();
 }
 
 void EasyMenu::open(int frame, const QString& explanation)
@@ -98,7 +98,7 @@ void EasyMenu::open(int frame, const QString& explanation)
 
 QString EasyMenu::selectFirst(const QString& prompt, const QString& explanation) const
 {
-    return ws.CurEditor()->SelLength() == 0 ? prompt + explanation : explanation;
+    return ws.currentEditor()->SelLength() == 0 ? prompt + explanation : explanation;
 }
 
 void EasyMenu::ShowBrPanel() { open(17, paneltext::lineBreak()); }
@@ -111,7 +111,7 @@ void EasyMenu::ShowCommentPanel() { open(23, paneltext::comment()); }
 
 void EasyMenu::ShowParagraphPanel()
 {
-    RichEdit* ed = ws.CurEditor();
+    RichEdit* ed = ws.currentEditor();
     const int start = ed->SelStart();
     const int length = ed->SelLength();
     open(24, paneltext::paragraph());

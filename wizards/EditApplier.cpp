@@ -26,7 +26,7 @@ EditApplier::EditApplier(Workspace& workspace, UndoRing& undoRing, Insertion& in
 
 gen::EditorState EditApplier::editorState() const
 {
-    const RichEdit* ed = ws.CurEditor();
+    const RichEdit* ed = ws.currentEditor();
     return gen::EditorState{ed->Text(), ed->SelStart(), ed->SelLength()};
 }
 
@@ -108,6 +108,6 @@ bool EditApplier::apply(const gen::GeneratedEdit& e)
 
     // The preview shows the new page at once.
     if (e.writeTempPage)
-        ws.WriteTemp();
+        ws.writeCurrentTempPage();
     return true;
 }

@@ -56,7 +56,7 @@ void FramesWizard::run()
 {
     // The frames' pages are written under their own names, which they need first.
     for (int n : {0, 1}) {
-        if (n >= ws.DocCount() || isOwnTempPageName(GetNamePart(ws.doc(n).fileName))) {
+        if (n >= ws.documentCount() || isOwnTempPageName(GetNamePart(ws.doc(n).fileName))) {
             ws.dlg.MsgBox(gen::framesSaveFirstMessage());
             return;
         }
@@ -84,14 +84,14 @@ bool FramesWizard::MakeFrameset()
     controls.get<QWidget>(QStringLiteral("FrmFrame"))->hide();
 
     QStringList texts;
-    for (int i = 0; i < ws.DocCount(); ++i)
+    for (int i = 0; i < ws.documentCount(); ++i)
         texts << ExpandRegions(ws.doc(i));
     int f = gen::framesetDocument(texts);
     framesetAdded_ = f < 0;
     if (framesetAdded_) {
-        if (!ws.AddTab())
+        if (!ws.addDocument())
             return false;
-        f = ws.CurDoc();
+        f = ws.currentIndex();
     }
     Document& fd = ws.doc(f);
     framesetOldName_ = fd.fileName;
@@ -103,7 +103,7 @@ bool FramesWizard::MakeFrameset()
 
     addBaseTarget(page.baseLine);
 
-    for (int i = 0; i < ws.DocCount(); ++i) {
+    for (int i = 0; i < ws.documentCount(); ++i) {
         if (gen::isFramesPage(GetNamePart(ws.doc(i).fileName), in) && !writePage(i, i == f))
             break;
     }

@@ -106,7 +106,7 @@ int Generators::selected(const char* name, std::initializer_list<int> indexes, i
 
 QString Generators::documentFolder() const
 {
-    return ws.doc(ws.CurDoc()).folder;
+    return ws.doc(ws.currentIndex()).folder;
 }
 
 void Generators::InsertLinkButton()

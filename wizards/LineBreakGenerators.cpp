@@ -20,7 +20,7 @@ LineBreakGenerators::LineBreakGenerators(Workspace& workspace, Insertion& insert
 
 void LineBreakGenerators::InsertBr()
 {
-    RichEdit* ed = ws.CurEditor();
+    RichEdit* ed = ws.currentEditor();
     int p = ed->SelStart();
     if (p == 0)
         return;

@@ -38,7 +38,7 @@ PanelButtons::PanelButtons(Workspace& workspace, ControlRegistry& controlRegistr
 
 bool PanelButtons::ChooseLinkTarget()
 {
-    if (ws.CurEditor()->SelLength() == 0) {
+    if (ws.currentEditor()->SelLength() == 0) {
         controls.get<QWidget>(QStringLiteral("Frmc"))->hide();
         ws.dlg.MsgBox(QStringLiteral("クリックをする文字や画像を選択してください。"));
         return false;

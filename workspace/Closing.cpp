@@ -9,16 +9,16 @@
 
 void DocumentFiles::Fclose()
 {
-    if (ws.TabCount() == 2)
+    if (ws.tabCount() == 2)
         return;
-    for (int i = 0; i < ws.DocCount(); ++i) {
+    for (int i = 0; i < ws.documentCount(); ++i) {
         if (ws.doc(i).browserMode) {
             ws.dlg.MsgBox(QStringLiteral("プリビュアーが一つでもブラウザーに設定されているとタブは閉じることが出来ません。"));
             return;
         }
     }
     const int c = ws.selectedDocument();
-    ws.setCurDoc(c);
+    ws.setCurrentIndex(c);
     if (needsSaveQuestion(c) && !askSaveFirst(c))
         return;
 
@@ -26,7 +26,7 @@ void DocumentFiles::Fclose()
     ws.removeDocument(c);
     // The documents behind it move down one place with everything they hold; a moved document
     // counts as changed.
-    for (int i = c; i < ws.DocCount(); ++i)
+    for (int i = c; i < ws.documentCount(); ++i)
         ws.doc(i).modified = true;
 }
 
@@ -40,7 +40,7 @@ void DocumentFiles::Allclear()
 {
     // While a lesson plays, its commands initialise without a question.
     if (!(quietClear && quietClear())) {
-        for (int i = 0; i < ws.DocCount(); ++i) {
+        for (int i = 0; i < ws.documentCount(); ++i) {
             if (!ws.sourceEditor(i)->Text().isEmpty()) {
                 if (ws.dlg.MsgBox(QStringLiteral("全て初期化していいですか？"), MsgButtons::YesNo) != MsgResult::Yes)
                     return;

@@ -25,7 +25,7 @@ DocumentFiles::DocumentFiles(Workspace& workspace)
 
 bool DocumentFiles::askSaveFirst()
 {
-    return askSaveFirst(ws.CurDoc());
+    return askSaveFirst(ws.currentIndex());
 }
 
 bool DocumentFiles::askSaveFirst(int n)
@@ -42,7 +42,7 @@ bool DocumentFiles::askSaveFirst(int n)
 
 bool DocumentFiles::ReadData(const QString& folder, const QString& name)
 {
-    const int n = ws.CurDoc();
+    const int n = ws.currentIndex();
     const QString full = folder + QLatin1Char('/') + name;
     const Utf8ReadResult r = readTextFileAsUtf8(full);
     if (!r.ok) {
@@ -94,7 +94,7 @@ bool DocumentFiles::ReadData(const QString& folder, const QString& name)
 
 void DocumentFiles::OpenFileSub()
 {
-    const int n = ws.CurDoc();
+    const int n = ws.currentIndex();
     Document& d = ws.doc(n);
     ws.state.settings.set(setting::LastFile, d.fileName);
     d.modified = false;
@@ -104,7 +104,7 @@ void DocumentFiles::OpenFileSub()
     if (unchanged)
         ws.pageFromFileWhenNeeded(n, lastRead_.path, lastRead_.size, lastRead_.modified);
     else
-        ws.writePage(ws.TempPagePath(n), d.sourceEditor->Text(), d.encoding);
+        ws.writePage(ws.tempPagePath(n), d.sourceEditor->Text(), d.encoding);
     lastRead_ = {};
     Q_EMIT fileOpened(n);
 }

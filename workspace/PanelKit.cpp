@@ -102,7 +102,7 @@ QPushButton* PanelKit::addCmdButton(QWidget* parent, int index, const QString& c
 void PanelKit::open(const PanelPlace& place)
 {
     if (place.selectSourceTab)
-        ws_.selectSourceTab(ws_.CurDoc());
+        ws_.selectSourceTab(ws_.currentIndex());
     auto* panel = controls.get<QWidget>(place.panelName, place.frame);
     if (place.textIndex != ControlRegistry::NoIndex)
         controls.get<QPlainTextEdit>(QStringLiteral("Text"), place.textIndex)->setPlainText(place.explanation);

@@ -109,7 +109,7 @@ bool DocumentFiles::writeDocument(int n, const QString& path, const QString& fai
 
 bool DocumentFiles::SaveFile()
 {
-    const int n = ws.CurDoc();
+    const int n = ws.currentIndex();
     Document& d = ws.doc(n);
     if (vb::Trim(d.fileName).isEmpty()) {
         const auto answer = ws.dlg.InputBox(QStringLiteral("ファイル名を入れてください。"));
@@ -133,7 +133,7 @@ bool DocumentFiles::SaveFile()
 
 bool DocumentFiles::SaveAs()
 {
-    return SaveAsDocument(ws.CurDoc());
+    return SaveAsDocument(ws.currentIndex());
 }
 
 bool DocumentFiles::SaveAsDocument(int n)
@@ -167,7 +167,7 @@ bool DocumentFiles::SaveAsDocument(int n)
     // The document takes the new name only once it has been written there.
     if (!writeDocument(n, name, NotSavedAs))
         return false;
-    ws.Unsaved = true;
+    ws.askBeforeQuitting = true;
     d.fileName = GetFileName(name);
     d.folder = GetFilePath(name);
     KillTempFiles(d.folder, name);
@@ -184,7 +184,7 @@ void DocumentFiles::KillTempFiles(const QString& folder, const QString& keep)
 
 void DocumentFiles::SaveAllFiles()
 {
-    for (int i = 0; i < ws.DocCount(); ++i) {
+    for (int i = 0; i < ws.documentCount(); ++i) {
         Document& d = ws.doc(i);
         if (!d.modified)
             continue;

@@ -39,7 +39,7 @@ Workspace::Workspace(ProgramState& programState, Dialogs& dialogs, TabStrip& tab
     // Both tabs of a document tell where its file is.
     tabs_.setToolTipSource([this](int tab) {
         const int n = documentOfTab(tab);
-        return n >= 0 && n < DocCount() ? documentPath(n) : QString();
+        return n >= 0 && n < documentCount() ? documentPath(n) : QString();
     });
 }
 
@@ -58,12 +58,12 @@ const Document& Workspace::doc(int n) const
     return *docs_.at(static_cast<size_t>(n));
 }
 
-void Workspace::setCurDoc(int n)
+void Workspace::setCurrentIndex(int n)
 {
-    if (n < 0 || n >= DocCount())
+    if (n < 0 || n >= documentCount())
         return;
-    const bool changed = n != curDoc_;
-    curDoc_ = n;
+    const bool changed = n != currentIndex_;
+    currentIndex_ = n;
     if (tabs_.SelectedIndex() >= 1 && selectedDocument() != n)
         tabs_.Select(sourceTab(n));
     if (changed)
@@ -78,14 +78,14 @@ bool Workspace::hasUnsavedChanges(int n) const
 
 int Workspace::indexOf(const RichEdit* editor) const
 {
-    for (int i = 0; i < DocCount(); ++i) {
+    for (int i = 0; i < documentCount(); ++i) {
         if (docs_[static_cast<size_t>(i)]->sourceEditor == editor)
             return i;
     }
     return -1;
 }
 
-int Workspace::TabCount() const
+int Workspace::tabCount() const
 {
     return tabs_.Count();
 }
@@ -126,14 +126,14 @@ QString Workspace::documentPath(int n) const
 void Workspace::showDocumentName(int n)
 {
     setSourceCaption(n, GetNamePart(doc(n).fileName));
-    if (n == curDoc_)
+    if (n == currentIndex_)
         refreshStatus();
 }
 
 void Workspace::refreshStatus()
 {
-    if (curDoc_ >= 0 && curDoc_ < DocCount())
-        SetStatusText(documentPath(curDoc_));
+    if (currentIndex_ >= 0 && currentIndex_ < documentCount())
+        setStatusText(documentPath(currentIndex_));
 }
 
 QString Workspace::sourceCaption(int n) const
@@ -145,10 +145,10 @@ RichEdit* Workspace::createEditor()
 {
     auto* ed = new RichEdit(tabs_.DisplayArea());
     ed->setGeometry(tabs_.DisplayArea()->rect());
-    connect(ed, &RichEdit::Changed, this, [this, ed] { HtText_Change(indexOf(ed)); });
-    connect(ed, &RichEdit::LostFocus, this, [this, ed] { HtText_LostFocus(indexOf(ed)); });
+    connect(ed, &RichEdit::Changed, this, [this, ed] { markChanged(indexOf(ed)); });
+    connect(ed, &RichEdit::LostFocus, this, [this, ed] { writePageOnFocusLoss(indexOf(ed)); });
     connect(ed, &RichEdit::MouseDown, this, [this, ed](int button, int shift, int x, int y) {
-        HtText_MouseDown(indexOf(ed), button, shift, x, y);
+        passOnEditorMouseDown(indexOf(ed), button, shift, x, y);
     });
     connect(ed, &RichEdit::FilesDropped, this, [this, ed](const QStringList& files) {
         const int n = indexOf(ed);
@@ -158,7 +158,7 @@ RichEdit* Workspace::createEditor()
     return ed;
 }
 
-QString Workspace::TempPagePath(int n)
+QString Workspace::tempPagePath(int n)
 {
     const QString path = pagePathOf(n);
     writeWaitingPage(n, path);
@@ -254,7 +254,7 @@ bool Workspace::writePage(const QString& path, const QString& text, TextEncoding
     return r.ok;
 }
 
-void Workspace::InitFirstTab()
+void Workspace::prepareFirstDocument()
 {
     Document& d = doc(0);
     d.fileName = tempPageName(0);
@@ -262,7 +262,7 @@ void Workspace::InitFirstTab()
     tabs_.SetImage(sourceTab(0), 12);
     tabs_.SetImage(previewTab(0), 13);
     d.modified = false;
-    setCurDoc(0);
+    setCurrentIndex(0);
     d.sourceEditor->raise();
     d.sourceEditor->show();
 
@@ -284,7 +284,7 @@ void Workspace::restoreLeftoverPages(const QStringList& leftovers)
 {
     bool first = true;
     for (const QString& path : leftovers) {
-        if (!first && !AddTab())
+        if (!first && !addDocument())
             break;
         first = false;
         const TextReadResult r = readTextFile(path);
@@ -296,15 +296,15 @@ void Workspace::restoreLeftoverPages(const QStringList& leftovers)
         d.folder = QFileInfo(path).absolutePath();
         d.encoding = r.encoding;
         d.sourceEditor->SetText(toCrLf(r.text));
-        Q_EMIT textLoaded(curDoc_);
+        Q_EMIT textLoaded(currentIndex_);
     }
 }
 
-bool Workspace::AddTab()
+bool Workspace::addDocument()
 {
     if (addBusy_)
         return false;
-    if (DocCount() >= MaxDocuments) {
+    if (documentCount() >= MaxDocuments) {
         dlg.MsgBox(QStringLiteral("これ以上タブを開けません。開けるファイルは") + QString::number(MaxDocuments)
                    + QStringLiteral("個までです。") + CrLf + QStringLiteral("使わないタブを閉じてください。") + FaceSweat);
         return false;
@@ -312,13 +312,13 @@ bool Workspace::AddTab()
     addBusy_ = true;
     QApplication::setOverrideCursor(Qt::BusyCursor);
 
-    const int n = DocCount();
+    const int n = documentCount();
     auto d = std::make_unique<Document>();
     d->linkList = new QListWidget(tabs_.DisplayArea());
     d->linkList->hide();
     d->fileName = tempPageName(n);
     d->modified = false;
-    d->folder = DataPathLeft[static_cast<size_t>(n)];
+    d->folder = folderLeftInSlot[static_cast<size_t>(n)];
     if (d->folder.isEmpty())
         d->folder = doc(0).folder;
     d->sourceEditor = createEditor();
@@ -334,11 +334,11 @@ bool Workspace::AddTab()
     }
     // The new document is current for those who prepare it; its source tab is selected once
     // it is ready.
-    curDoc_ = n;
+    currentIndex_ = n;
     RichEdit* ed = sourceEditor(n);
     ed->show();
     ed->raise();
-    const int count = TabCount();
+    const int count = tabCount();
     for (int i = 1; i <= count; ++i)
         tabs_.SetImage(i, isPreviewTab(i) ? 13 : 11);
     tabs_.SetImage(count - 1, 12);
@@ -353,10 +353,10 @@ bool Workspace::AddTab()
 
 void Workspace::removeDocument(int n)
 {
-    const bool wasOnShow = n == curDoc_;
-    const int last = DocCount() - 1;
+    const bool wasOnShow = n == currentIndex_;
+    const int last = documentCount() - 1;
     // The slot of the last document keeps its folder for the next document added there.
-    DataPathLeft[static_cast<size_t>(last)] = doc(last).folder;
+    folderLeftInSlot[static_cast<size_t>(last)] = doc(last).folder;
     std::unique_ptr<Document> gone = std::move(docs_[static_cast<size_t>(n)]);
     dirty_.remove(gone.get());
     waitingPages_.remove(gone.get());
@@ -368,29 +368,29 @@ void Workspace::removeDocument(int n)
     Q_EMIT documentRemoved(n);
     if (wasOnShow) {
         // Its tabs went without a switch: the last document's source is put on show.
-        curDoc_ = DocCount() - 1;
-        tabs_.Select(sourceTab(curDoc_));
-    } else if (n < curDoc_) {
+        currentIndex_ = documentCount() - 1;
+        tabs_.Select(sourceTab(currentIndex_));
+    } else if (n < currentIndex_) {
         // The document on show moved down one place with its tabs, which stay selected.
-        --curDoc_;
+        --currentIndex_;
     }
-    Q_EMIT currentChanged(curDoc_);
+    Q_EMIT currentChanged(currentIndex_);
 }
 
 void Workspace::removeAllButFirst()
 {
-    for (int i = DocCount() - 1; i >= 1; --i) {
-        DataPathLeft[static_cast<size_t>(i)] = doc(i).folder;
+    for (int i = documentCount() - 1; i >= 1; --i) {
+        folderLeftInSlot[static_cast<size_t>(i)] = doc(i).folder;
         dirty_.remove(docs_.back().get());
         waitingPages_.remove(docs_.back().get());
         docs_.pop_back();
         Q_EMIT documentRemoved(i);
     }
-    for (int t = TabCount(); t >= 3; --t)
+    for (int t = tabCount(); t >= 3; --t)
         tabs_.Remove(t);
-    if (curDoc_ != 0) {
+    if (currentIndex_ != 0) {
         // The document on show is gone: the first one's source is shown.
-        curDoc_ = 0;
+        currentIndex_ = 0;
         tabs_.Select(sourceTab(0));
         Q_EMIT currentChanged(0);
     }
@@ -407,13 +407,13 @@ void Workspace::fileSavedByUser(const QString& path)
     }
 }
 
-void Workspace::WriteTemp()
+void Workspace::writeCurrentTempPage()
 {
     if (tabs_.SelectedIndex() >= 1)
-        setCurDoc(selectedDocument());
-    if (curDoc_ >= DocCount())
+        setCurrentIndex(selectedDocument());
+    if (currentIndex_ >= documentCount())
         return;
-    writeTempPage(curDoc_);
+    writeTempPage(currentIndex_);
 }
 
 void Workspace::writeTempPage(int n)
@@ -434,7 +434,7 @@ void Workspace::writeTempPage(int n)
         d.folder = state.programFolder;
     if (stylesheet)
         return;
-    const QString path = TempPagePath(n);
+    const QString path = tempPagePath(n);
     QString error;
     if (writePage(path, t, d.encoding, &error)) {
         lastTempFailure_.clear();
@@ -448,15 +448,15 @@ void Workspace::writeTempPage(int n)
                + CrLf + path);
 }
 
-void Workspace::SetStatusText(const QString& text)
+void Workspace::setStatusText(const QString& text)
 {
     statusText_ = text;
     Q_EMIT statusTextChanged(text);
 }
 
-void Workspace::HtText_Change(int index)
+void Workspace::markChanged(int index)
 {
-    if (index < 0 || index >= DocCount())
+    if (index < 0 || index >= documentCount())
         return;
     Document& d = doc(index);
     d.modified = true;
@@ -468,27 +468,27 @@ void Workspace::HtText_Change(int index)
 
 void Workspace::writeDirtyPages()
 {
-    for (int i = 0; i < DocCount(); ++i) {
+    for (int i = 0; i < documentCount(); ++i) {
         if (dirty_.contains(&doc(i)) && doc(i).modified)
             writeTempPage(i);
     }
     dirty_.clear();
 }
 
-void Workspace::HtText_MouseDown(int index, int button, int shift, int x, int y)
+void Workspace::passOnEditorMouseDown(int index, int button, int shift, int x, int y)
 {
     if (index < 0)
         return;
     if (button == 2) {
         // The old program kept these in 16-bit integers.
-        PopupX = static_cast<qint16>(x + 200);
-        PopupY = static_cast<qint16>(y + 800);
+        popupX = static_cast<qint16>(x + 200);
+        popupY = static_cast<qint16>(y + 800);
     }
     Q_EMIT editorMouseDown(index, button, shift, x, y);
 }
 
-void Workspace::HtText_LostFocus(int index)
+void Workspace::writePageOnFocusLoss(int index)
 {
     if (index >= 0)
-        WriteTemp();
+        writeCurrentTempPage();
 }

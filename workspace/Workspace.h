@@ -34,17 +34,17 @@ public:
     Dialogs& dlg;
 
     // ---- documents ----
-    int DocCount() const { return static_cast<int>(docs_.size()); }
+    int documentCount() const { return static_cast<int>(docs_.size()); }
     Document& doc(int n);
     const Document& doc(int n) const;
     RichEdit* sourceEditor(int n) const { return doc(n).sourceEditor; }
-    int CurDoc() const { return curDoc_; }
+    int currentIndex() const { return currentIndex_; }
     // The one place that changes the current document. A document made current while another
     // one's tab is selected gets its source tab selected, so that the tab strip, the pane on show
     // and the status bar follow it.
-    void setCurDoc(int n);
-    Document& current() { return doc(curDoc_); }
-    RichEdit* CurEditor() const { return doc(curDoc_).sourceEditor; }
+    void setCurrentIndex(int n);
+    Document& current() { return doc(currentIndex_); }
+    RichEdit* currentEditor() const { return doc(currentIndex_).sourceEditor; }
     // Document n has changes that are not on disk: it is modified and holds more than blanks.
     bool hasUnsavedChanges(int n) const;
     // The document of an editor, or -1.
@@ -52,7 +52,7 @@ public:
 
     // ---- tabs ----
     TabStrip& tabStrip() const { return tabs_; }
-    int TabCount() const;
+    int tabCount() const;
     static int sourceTab(int n) { return 2 * n + 1; }
     static int previewTab(int n) { return 2 * n + 2; }
     static int documentOfTab(int tab) { return (tab - 1) / 2; }
@@ -71,10 +71,12 @@ public:
     void showDocumentName(int n);
 
     // ---- adding and removing ----
-    void InitFirstTab();
+    // Names the first document, shows its editor and, unless a file was given on the command
+    // line, offers back the pages a run left behind.
+    void prepareFirstDocument();
     // Adds a document at the end and makes it current. False when the window already holds the
     // most documents it can (the user is told) or while another add is running.
-    bool AddTab();
+    bool addDocument();
     // Takes document n out with its two tabs; the documents behind it move down one place. When
     // n was on show, the last document's source is shown; otherwise the same document stays on
     // show in the same view.
@@ -82,16 +84,16 @@ public:
     // Takes out every document but the first.
     void removeAllButFirst();
     // The folder a closed document left in its slot, for the next document added there.
-    std::array<QString, MaxDocuments> DataPathLeft;
+    std::array<QString, MaxDocuments> folderLeftInSlot;
 
     // ---- temporary pages ----
-    // Writes the current document's temporary page.
-    void WriteTemp();
+    // Makes the document whose tab is selected current and writes its temporary page.
+    void writeCurrentTempPage();
     // Writes document n's temporary page (not for a blank document or a stylesheet).
     void writeTempPage(int n);
     // The temporary page of document n: chosen when first needed in the document's folder. A page
     // still waiting to be made from the document's file is written first.
-    QString TempPagePath(int n);
+    QString tempPagePath(int n);
     // Writes a page of the program's own: the text followed by CR LF, in the given encoding.
     bool writePage(const QString& path, const QString& text, TextEncoding encoding, QString* error = nullptr);
     // A page whose text is exactly a file's: the file's bytes and a final CR LF. False when it
@@ -112,18 +114,18 @@ public:
 
     // ---- the editors' events ----
     // A mouse button went down in editor n: a right click keeps where the popup menus appear
-    // (PopupX, PopupY, twips) and the click is passed on to whoever shows the popups.
-    void HtText_MouseDown(int index, int button, int shift, int x, int y);
-    int PopupX = 0;
-    int PopupY = 0;
+    // (popupX, popupY, twips) and the click is passed on to whoever shows the popups.
+    void passOnEditorMouseDown(int index, int button, int shift, int x, int y);
+    int popupX = 0;
+    int popupY = 0;
 
     // ---- window-level state ----
     // Quitting asks first while this is set.
-    bool Unsaved = false;
+    bool askBeforeQuitting = false;
     // The URL box's text for which the link list was last built.
-    QString LinkListUrl;
-    void SetStatusText(const QString& text);
-    QString StatusText() const { return statusText_; }
+    QString linkListUrl;
+    void setStatusText(const QString& text);
+    QString statusText() const { return statusText_; }
     // The status bar names the current document.
     void refreshStatus();
 
@@ -141,8 +143,8 @@ Q_SIGNALS:
 private:
     RichEdit* createEditor();
     void restoreLeftoverPages(const QStringList& pages);
-    void HtText_Change(int index);
-    void HtText_LostFocus(int index);
+    void markChanged(int index);
+    void writePageOnFocusLoss(int index);
     void writeDirtyPages();
     // What a document's page holds: its text, with the hidden header and footer.
     static QString pageText(const Document& d);
@@ -154,7 +156,7 @@ private:
 
     TabStrip& tabs_;
     std::vector<std::unique_ptr<Document>> docs_;
-    int curDoc_ = 0;
+    int currentIndex_ = 0;
     bool addBusy_ = false;
     QString lastTempFailure_;
     QString statusText_;

@@ -153,7 +153,7 @@ TEST_F(AutoCreateWindowTest, OpeningATextFileMakesTheThreeFramePagesBesideIt)
     QDir::setCurrent(elsewhere);
     QApplication::processEvents();
 
-    ASSERT_EQ(w().ws.DocCount(), 3);
+    ASSERT_EQ(w().ws.documentCount(), 3);
     EXPECT_FALSE(w().state.autoCreating);
     const QStringList names = {"memoleft.html", "memoright.html", "memoindex.html"};
     const QStringList texts = {wholerun::navigationPage(), wholerun::bodyPage(), wholerun::framesetPage()};
@@ -206,7 +206,7 @@ TEST_F(AutoCreateWindowTest, WithoutFramesThePageTakesTheTextsPlaceInOneChange)
     w().ws.doc(0).encoding = TextEncoding::Utf8;
     run();
 
-    ASSERT_EQ(w().ws.DocCount(), 1);
+    ASSERT_EQ(w().ws.documentCount(), 1);
     const Document& d = w().ws.doc(0);
     EXPECT_EQ(d.sourceEditor->Text(), wholerun::page());
     // Saving writes the page beside the text file, never over it.
@@ -252,8 +252,8 @@ TEST_F(AutoCreateWindowTest, AnOpenedTextFilesListsAndTablesGetAnItemOrRowForEac
             dialogs.expectMsg(QStringLiteral("現在のファイルを保存しますか？"), MsgResult::No);
         first = false;
         openThroughMenu(file);
-        ASSERT_EQ(w().ws.DocCount(), 1);
-        EXPECT_EQ(w().ws.CurEditor()->Text(), wholerun::blocksPage());
+        ASSERT_EQ(w().ws.documentCount(), 1);
+        EXPECT_EQ(w().ws.currentEditor()->Text(), wholerun::blocksPage());
     }
 }
 
@@ -270,7 +270,7 @@ TEST_F(AutoCreateWindowTest, AHiddenHeaderGoesWithTheBodyPage)
     dialogs.expectMsg(QStringLiteral("<TITLE> のタグがありません"));
     dialogs.expectMsg(QStringLiteral("<BODY>が有りません。"));
     run();
-    ASSERT_EQ(w().ws.DocCount(), 3);
+    ASSERT_EQ(w().ws.documentCount(), 3);
     const Document& body = w().ws.doc(1);
     EXPECT_EQ(body.header, header);
     EXPECT_EQ(body.footer, footer);
@@ -291,11 +291,11 @@ TEST_F(AutoCreateWindowTest, WithTwoDocumentsOpenTheRunIsRefusedAndChangesNothin
         return autocreate::realGenerators(p, f, e);
     };
     documentWith(QStringLiteral("first\r\n"), QStringLiteral("a.txt"));
-    ASSERT_TRUE(w().ws.AddTab());
+    ASSERT_TRUE(w().ws.addDocument());
     documentWith(QStringLiteral("second\r\n"), QStringLiteral("b.txt"));
     dialogs.expectMsg(autotext::tooManyDocuments());
     run();
-    EXPECT_EQ(w().ws.DocCount(), 2);
+    EXPECT_EQ(w().ws.documentCount(), 2);
     EXPECT_EQ(w().ws.sourceEditor(0)->Text(), QStringLiteral("first\r\n"));
     EXPECT_EQ(w().ws.sourceEditor(1)->Text(), QStringLiteral("second\r\n"));
     EXPECT_FALSE(built);
@@ -307,7 +307,7 @@ TEST_F(AutoCreateWindowTest, WithTwoDocumentsOpenTheRunIsRefusedAndChangesNothin
     dialogs.expectMsg(autotext::tooManyDocuments());
     w().fileMenu.OpenPath(file);
     QApplication::processEvents();
-    EXPECT_EQ(w().ws.DocCount(), 2);
+    EXPECT_EQ(w().ws.documentCount(), 2);
     EXPECT_EQ(w().ws.sourceEditor(1)->Text(), QStringLiteral("Title\r\n\r\nbody\r\n"));
     EXPECT_EQ(w().ws.doc(1).fileName, QStringLiteral("dropped.txt"));
     EXPECT_FALSE(built);
@@ -322,7 +322,7 @@ TEST_F(AutoCreateWindowTest, TheSwitchDecidesWhetherAnOpenedTextFileIsConverted)
     const QString file = web + QStringLiteral("/memo.txt");
     writeFile(file, "My Page\r\n\r\ntext\r\n");
     openThroughMenu(file);
-    EXPECT_EQ(w().ws.CurEditor()->Text(), QStringLiteral("My Page\r\n\r\ntext\r\n"));
+    EXPECT_EQ(w().ws.currentEditor()->Text(), QStringLiteral("My Page\r\n\r\ntext\r\n"));
     EXPECT_EQ(w().ws.doc(0).fileName, QStringLiteral("memo.txt"));
 
     // Switched on again it is stored, and an extension in capitals counts too.
@@ -333,7 +333,7 @@ TEST_F(AutoCreateWindowTest, TheSwitchDecidesWhetherAnOpenedTextFileIsConverted)
     // The text just read is on disk: nothing is asked before it is replaced.
     openThroughMenu(capitals);
     EXPECT_EQ(w().ws.doc(0).fileName, QStringLiteral("NOTE.html"));
-    EXPECT_TRUE(w().ws.CurEditor()->Text().contains(QStringLiteral("<TITLE>My Page</TITLE>")));
+    EXPECT_TRUE(w().ws.currentEditor()->Text().contains(QStringLiteral("<TITLE>My Page</TITLE>")));
 }
 
 TEST_F(AutoCreateWindowTest, ATextFileNamedOnTheCommandLineIsConvertedAtStart)
@@ -341,7 +341,7 @@ TEST_F(AutoCreateWindowTest, ATextFileNamedOnTheCommandLineIsConvertedAtStart)
     const QString file = web + QStringLiteral("/memo.txt");
     writeFile(file, "My Page\r\n\r\nHeading\r\ntext\r\n");
     start(QLatin1Char('"') + file + QLatin1Char('"'));
-    ASSERT_EQ(w().ws.DocCount(), 3);
+    ASSERT_EQ(w().ws.documentCount(), 3);
     EXPECT_EQ(w().ws.doc(0).fileName, QStringLiteral("memoleft.html"));
     for (const char* page : {"memoleft.html", "memoright.html", "memoindex.html"})
         EXPECT_TRUE(QFileInfo::exists(web + QLatin1Char('/') + QLatin1String(page))) << page;
@@ -355,7 +355,7 @@ TEST_F(AutoCreateWindowTest, APageThatCannotBeWrittenIsReportedAndStaysInItsTab)
     documentWith(QStringLiteral("Heading\r\ntext\r\n"), QStringLiteral("memo.txt"));
     dialogs.expectMsg(QStringLiteral("自動作成したページが書き込めませんでした。ページはタブに残っています。"));
     run();
-    ASSERT_EQ(w().ws.DocCount(), 3);
+    ASSERT_EQ(w().ws.documentCount(), 3);
     EXPECT_TRUE(w().ws.sourceEditor(1)->Text().contains(QStringLiteral("<A name=\"Pelmor1\">Heading</A>")));
     EXPECT_TRUE(QFileInfo(web + QStringLiteral("/memoright.html")).isDir());
     EXPECT_TRUE(QFileInfo::exists(web + QStringLiteral("/memoleft.html")));
@@ -369,7 +369,7 @@ TEST_F(AutoCreateWindowTest, FramesAreRefusedForADocumentThatWasNeverSaved)
     d.sourceEditor->SetText(QStringLiteral("My Page\r\n\r\ntext\r\n"));
     dialogs.expectMsg(autotext::saveBeforeFrames());
     run();
-    EXPECT_EQ(w().ws.DocCount(), 1);
+    EXPECT_EQ(w().ws.documentCount(), 1);
     EXPECT_EQ(d.sourceEditor->Text(), QStringLiteral("My Page\r\n\r\ntext\r\n"));
     EXPECT_EQ(d.fileName, QStringLiteral("$$$000.html"));
 }
@@ -387,7 +387,7 @@ TEST_F(AutoCreateWindowTest, AFailedRunTellsTheUserAndLeavesUndoWorking)
     dialogs.expectMsg(autotext::runFailed(QStringLiteral("メモリーが足りません。"), true));
     run();
     EXPECT_FALSE(w().state.autoCreating);
-    EXPECT_EQ(w().ws.DocCount(), 1);
+    EXPECT_EQ(w().ws.documentCount(), 1);
     Document& d = w().ws.doc(0);
     EXPECT_EQ(d.sourceEditor->Text(), wholerun::Text);
     EXPECT_EQ(d.fileName, QStringLiteral("memo.txt"));
@@ -449,11 +449,11 @@ TEST_F(AutoCreateWindowTest, InPageLinksGoIntoTheBodyPageAfterASnapshot)
 
     const QString body = QStringLiteral("<BODY>\r\n<P>\r\n<B><A name=\"Pelmor1\">One</A></B><BR>\r\ntext\r\n</P>\r\n"
                                         "<P>\r\n<B><A name=\"Pelmor2\">Two</A></B><BR>\r\n</P>\r\n</BODY>");
-    ASSERT_TRUE(w().ws.AddTab());
+    ASSERT_TRUE(w().ws.addDocument());
     documentWith(body, QStringLiteral("memoright.html"));
     w().ws.selectSourceTab(0);
     w().commands.invoke(QStringLiteral("mjidou"), 4);
-    EXPECT_EQ(w().ws.CurDoc(), 1);
+    EXPECT_EQ(w().ws.currentIndex(), 1);
     EXPECT_EQ(w().ws.sourceEditor(1)->Text(),
               QStringLiteral("<BODY>\r\n<P>"
                              "<A href=\"#Pelmor1\">One</A><BR>\r\n<A href=\"#Pelmor2\">Two</A><BR>\r\n"
@@ -477,7 +477,7 @@ TEST_F(AutoCreateWindowTest, TheSkeletonWrapsOnlyATextWithoutPage)
         {"<HTML>\r\n", false},
         {"<BODY>", false},
     };
-    RichEdit* ed = w().ws.CurEditor();
+    RichEdit* ed = w().ws.currentEditor();
     for (const auto& c : cases) {
         const QString text = QString::fromUtf8(c.text);
         ed->SetText(text);

@@ -79,7 +79,7 @@ void EditingFixture::SetUp()
 
 RichEdit* EditingFixture::ed()
 {
-    return w().ws.CurEditor();
+    return w().ws.currentEditor();
 }
 
 void EditingFixture::setDocument(const char* markedText)

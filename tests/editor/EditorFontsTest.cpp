@@ -36,7 +36,7 @@ TEST_F(EditorFontsTest, SchemeDOnAnEmptyDocumentLeavesOneWhiteBlank)
     EXPECT_EQ(ed->BackColor(), QColor(0, 0, 0));
     EXPECT_EQ(ed->PaintAt(0), QColor(255, 255, 255));
     // A new document is painted black too.
-    ASSERT_TRUE(win.ws.AddTab());
+    ASSERT_TRUE(win.ws.addDocument());
     EXPECT_EQ(win.ws.sourceEditor(1)->BackColor(), QColor(0, 0, 0));
 }
 
@@ -57,7 +57,7 @@ TEST_F(EditorFontsTest, TheEditorFontOfTheFirstDocumentIsRemembered)
     dialogs.expectFont(std::nullopt);
     win.fonts.Mefont1_Click(0);
     EXPECT_EQ(win.ws.sourceEditor(0)->EditorFont().family(), QStringLiteral("IPAMincho"));
-    ASSERT_TRUE(win.ws.AddTab());
+    ASSERT_TRUE(win.ws.addDocument());
     FontChoice other;
     other.name = QStringLiteral("IPAGothic");
     other.size = 20;

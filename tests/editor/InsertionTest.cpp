@@ -8,7 +8,7 @@
 
 class InsertionTest : public AppFixture {
 protected:
-    RichEdit* ed() { return w().ws.CurEditor(); }
+    RichEdit* ed() { return w().ws.currentEditor(); }
 };
 
 TEST_F(InsertionTest, InsertWrapsTheSelectionAndPaintsBothPiecesRed)

@@ -110,8 +110,8 @@ TEST_F(PasteModeTest, TheTimerTicksWhilePasteModeIsOn)
 
 TEST_F(PasteModeTest, EveryEditorIsTintedAndGoesBackToItsOwnGround)
 {
-    ASSERT_TRUE(w().ws.AddTab());
-    ASSERT_TRUE(w().ws.AddTab());
+    ASSERT_TRUE(w().ws.addDocument());
+    ASSERT_TRUE(w().ws.addDocument());
     w().ws.selectSourceTab(1);
     w().commands.invoke(Bar, PasteButton);
     for (int i = 0; i < 3; ++i)

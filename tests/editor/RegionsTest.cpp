@@ -39,7 +39,7 @@ TEST(HeadTag, HeaderElementIsNotTheHead)
 
 class RegionsTest : public AppFixture {
 protected:
-    RichEdit* ed() { return w().ws.CurEditor(); }
+    RichEdit* ed() { return w().ws.currentEditor(); }
 };
 
 TEST_F(RegionsTest, FoldingALineKeepsItsLineBreakAndExpandingRestoresTheText)
@@ -141,7 +141,7 @@ TEST_F(RegionsTest, TheTemporaryPageAndTheSavedTextAreWhole)
     ed()->Select(0, 12); // "<P>one</P>\r\n"
     w().regions.RegionHide();
     ASSERT_EQ(ed()->Text(), QStringLiteral("<!--Reg001-->\r\n<P>two</P>\r\n"));
-    w().ws.WriteTemp();
+    w().ws.writeCurrentTempPage();
     // The page has the header and footer back; the region stays folded there.
     EXPECT_EQ(QString::fromLatin1(readFile(path(QStringLiteral("$$$000.html")))),
               QStringLiteral("<HTML><BODY>\r\n<!--Reg001-->\r\n<P>two</P>\r\n</BODY></HTML>\r\n"));

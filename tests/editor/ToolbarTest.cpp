@@ -103,9 +103,9 @@ TEST_F(ToolbarTest, AButtonOnAPreviewTabActsOnThatDocumentsSourceTab)
 TEST_F(ToolbarTest, DocumentButtonsReachTheFileCommands)
 {
     w().commands.invoke(Bar, NewTab);
-    EXPECT_EQ(w().ws.DocCount(), 2);
+    EXPECT_EQ(w().ws.documentCount(), 2);
     w().commands.invoke(Bar, Close);
-    EXPECT_EQ(w().ws.DocCount(), 1);
+    EXPECT_EQ(w().ws.documentCount(), 1);
 
     setDocument("text«»");
     dialogs.expectMsg(QStringLiteral("現在のファイルを保存しますか？"), MsgResult::No);

@@ -13,11 +13,11 @@ protected:
         ed()->SetText(newText);
         ed()->EmptyUndoBuffer();
     }
-    RichEdit* ed() { return w().ws.sourceEditor(w().ws.CurDoc()); }
+    RichEdit* ed() { return w().ws.sourceEditor(w().ws.currentIndex()); }
     int filledSlots()
     {
         int n = 0;
-        for (const auto& slot : w().ws.doc(w().ws.CurDoc()).undoRing)
+        for (const auto& slot : w().ws.doc(w().ws.currentIndex()).undoRing)
             n += slot.text.isEmpty() ? 0 : 1;
         return n;
     }

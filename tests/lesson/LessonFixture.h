@@ -91,7 +91,7 @@ protected:
     LessonState state()
     {
         LessonState s;
-        for (int i = 0; i < w().ws.DocCount(); ++i) {
+        for (int i = 0; i < w().ws.documentCount(); ++i) {
             s.names << w().ws.doc(i).fileName;
             s.texts << text(i);
         }

@@ -69,7 +69,7 @@ TEST_F(LessonRun, BackToTheStartResetsTheLessonAndClosesItsStylesheet)
 {
     openLesson();
     stepPast("<挿入>");
-    ASSERT_EQ(w().ws.DocCount(), 2);
+    ASSERT_EQ(w().ws.documentCount(), 2);
     press(0);
     EXPECT_EQ(lesson().LineNo, 0);
     EXPECT_EQ(runTo(), u("0"));
@@ -77,7 +77,7 @@ TEST_F(LessonRun, BackToTheStartResetsTheLessonAndClosesItsStylesheet)
     EXPECT_EQ(lesson().explanation(), QString());
     EXPECT_FALSE(shown("Frame", 40));
     EXPECT_EQ(style(), QString());
-    ASSERT_EQ(w().ws.DocCount(), 1);
+    ASSERT_EQ(w().ws.documentCount(), 1);
     EXPECT_EQ(text(0), QString());
     EXPECT_EQ(w().ws.tabStrip().SelectedIndex(), 1);
 
@@ -147,7 +147,7 @@ TEST_F(LessonRun, TheFirstInitialisingAsksOnceBeforeClearingUnsavedWork)
     openLesson();
     dialogs.expectMsg(u("全て初期化していいですか？"), MsgResult::No);
     press(-1);
-    EXPECT_EQ(w().ws.DocCount(), 3);
+    EXPECT_EQ(w().ws.documentCount(), 3);
 }
 
 TEST_F(LessonRun, EachUnsavedDocumentGetsTheCloseQuestionBeforeTheLessonClearsIt)
@@ -173,11 +173,11 @@ TEST_F(LessonRun, EachUnsavedDocumentGetsTheCloseQuestionBeforeTheLessonClearsIt
         SCOPED_TRACE(c.name);
         // From one empty document, the lesson closed.
         lesson().close();
-        for (int i = 0; i < w().ws.DocCount(); ++i)
+        for (int i = 0; i < w().ws.documentCount(); ++i)
             w().ws.sourceEditor(i)->SetText(QString());
         w().files.Allclear();
         typeInFirst(u("mine"));
-        ASSERT_TRUE(w().ws.AddTab());
+        ASSERT_TRUE(w().ws.addDocument());
         w().ws.sourceEditor(1)->SetText(u("mine too"));
         w().ws.tabStrip().Select(1);
         openLesson();
@@ -201,7 +201,7 @@ TEST_F(LessonRun, EachUnsavedDocumentGetsTheCloseQuestionBeforeTheLessonClearsIt
         EXPECT_EQ(dialogs.pending(), 0);
 
         if (!c.cleared) {
-            ASSERT_EQ(w().ws.DocCount(), 2);
+            ASSERT_EQ(w().ws.documentCount(), 2);
             EXPECT_EQ(text(0), u("mine"));
             EXPECT_EQ(text(1), u("mine too"));
             EXPECT_TRUE(w().ws.doc(0).modified);
@@ -212,7 +212,7 @@ TEST_F(LessonRun, EachUnsavedDocumentGetsTheCloseQuestionBeforeTheLessonClearsIt
             EXPECT_EQ(caption(), u("ＣＳＳペルモア"));
             continue;
         }
-        EXPECT_EQ(w().ws.DocCount(), 1);
+        EXPECT_EQ(w().ws.documentCount(), 1);
         EXPECT_TRUE(text(0).startsWith(u("<!DOCTYPE")));
         EXPECT_EQ(lesson().LineNo, 8);
         if (!saved.isEmpty())
@@ -227,29 +227,29 @@ TEST_F(LessonRun, AReplayAsksAboutTheUsersDocumentsButNotAboutTheLessonsOwn)
     dialogs.expectMsg(u("現在のファイルを保存しますか？"), MsgResult::No);
     typeInFirst(u("before the lesson"));
     stepPast("<タブ名変更>");
-    ASSERT_EQ(w().ws.DocCount(), 2);
+    ASSERT_EQ(w().ws.documentCount(), 2);
     // The user types into the lesson's page and opens a document of their own.
     w().ws.sourceEditor(0)->SetText(text(0) + u("typed"));
-    ASSERT_TRUE(w().ws.AddTab());
+    ASSERT_TRUE(w().ws.addDocument());
     w().ws.sourceEditor(2)->SetText(u("mine"));
 
     // Initialising all from the File menu asks about it too.
     dialogs.expectMsg(u("全て初期化していいですか？"), MsgResult::No);
     w().commands.invoke(u("mfile"), 13);
-    ASSERT_EQ(w().ws.DocCount(), 3);
+    ASSERT_EQ(w().ws.documentCount(), 3);
 
     // Back one replays from the start: only the user's document is asked about.
     dialogs.expectMsg(u("全て初期化していいですか？"), MsgResult::Yes);
     dialogs.expectMsg(u("現在のファイルを保存しますか？"), MsgResult::Cancel);
     press(3);
     EXPECT_EQ(lesson().LineNo, 0);
-    ASSERT_GE(w().ws.DocCount(), 1);
-    EXPECT_EQ(text(w().ws.DocCount() - 1), u("mine"));
+    ASSERT_GE(w().ws.documentCount(), 1);
+    EXPECT_EQ(text(w().ws.documentCount() - 1), u("mine"));
 
     dialogs.expectMsg(u("全て初期化していいですか？"), MsgResult::Yes);
     dialogs.expectMsg(u("現在のファイルを保存しますか？"), MsgResult::No);
     press(-1);
-    EXPECT_EQ(w().ws.DocCount(), 1);
+    EXPECT_EQ(w().ws.documentCount(), 1);
     EXPECT_EQ(lesson().LineNo, 8);
 }
 
@@ -257,22 +257,22 @@ TEST_F(LessonRun, SavedOrBlankDocumentsAreClearedWithoutAQuestion)
 {
     w().ws.sourceEditor(0)->SetText(u("saved text"));
     w().ws.doc(0).modified = false;
-    ASSERT_TRUE(w().ws.AddTab());
+    ASSERT_TRUE(w().ws.addDocument());
     w().ws.sourceEditor(1)->SetText(u("   "));
     openLesson();
     press(-1);
-    EXPECT_EQ(w().ws.DocCount(), 1);
+    EXPECT_EQ(w().ws.documentCount(), 1);
     EXPECT_TRUE(text(0).startsWith(u("<!DOCTYPE")));
 }
 
 TEST_F(LessonRun, GoingBackBeforeTheLessonClearedAnythingLeavesTheDocuments)
 {
     typeInFirst(u("mine"));
-    ASSERT_TRUE(w().ws.AddTab());
+    ASSERT_TRUE(w().ws.addDocument());
     w().ws.sourceEditor(1)->SetText(u("mine too"));
     openLesson();
     press(0);
-    EXPECT_EQ(w().ws.DocCount(), 2);
+    EXPECT_EQ(w().ws.documentCount(), 2);
     EXPECT_EQ(text(0), u("mine"));
     EXPECT_EQ(text(1), u("mine too"));
     EXPECT_EQ(lesson().LineNo, 0);
@@ -338,7 +338,7 @@ TEST_F(LessonRun, GoingBackWithOneDocumentResetsTheLessonAndReplaysFromTheStart)
     play(script({"<初期化>", "TAB 0", "<書き込み>", "\tone line", "</書き込み>", "<CLASSNAME>", "x"}));
     step();
     step();
-    ASSERT_EQ(w().ws.DocCount(), 1);
+    ASSERT_EQ(w().ws.documentCount(), 1);
     const QString page = text(0);
     ASSERT_EQ(page.count(u("one line")), 1);
 
@@ -430,5 +430,5 @@ TEST_F(LessonRun, AScriptThatCannotBeReadIsReportedAndStepsDoNothing)
     press(-1);
     press(1);
     EXPECT_EQ(lesson().LineNo, 0);
-    EXPECT_EQ(w().ws.DocCount(), 1);
+    EXPECT_EQ(w().ws.documentCount(), 1);
 }

@@ -59,7 +59,7 @@ TEST_F(LessonScriptCases, WritingGoesAfterTheBodyTagAndConsumesItsClosingLine)
     w().ws.sourceEditor(0)->SetText(u("<HTML><BODY></BODY></HTML>"));
     step();
     EXPECT_EQ(text(0), u("<HTML><BODY>one\r\n<BR>two\r\n\t<P>three</P>\r\n</BODY></HTML>"));
-    EXPECT_EQ(w().ws.DocCount(), 1) << "the closing line is not run";
+    EXPECT_EQ(w().ws.documentCount(), 1) << "the closing line is not run";
     EXPECT_EQ(lesson().LineNo, 6);
 
     // Without "<BODY>" in its own case the text goes after the fifth character.
@@ -95,7 +95,7 @@ TEST_F(LessonScriptCases, WordsAndNamesThatMatchNothingChangeNothing)
     while (lesson().LineNo < lesson().Lines.size())
         step();
     EXPECT_EQ(stepLine(), u("18")) << "every step ran";
-    EXPECT_EQ(w().ws.DocCount(), 1);
+    EXPECT_EQ(w().ws.documentCount(), 1);
     EXPECT_FALSE(shown("Frame", 41));
     EXPECT_FALSE(shown("Frame", 42));
     EXPECT_FALSE(shown("List3", 12));

@@ -58,7 +58,7 @@ TEST_F(ShippedLesson, OpeningShowsTheWelcomeAndTheFirstStepPreparesThePage)
 
     stepPast("<初期化>");
     EXPECT_FALSE(QFile::exists(lessonFolder() + u("/Kaisetu.css")));
-    ASSERT_EQ(w().ws.DocCount(), 1);
+    ASSERT_EQ(w().ws.documentCount(), 1);
     EXPECT_TRUE(text(0).startsWith(u("<!DOCTYPE HTML PUBLIC")));
     EXPECT_EQ(w().ws.doc(0).fileName, u("$$$000.html"));
     EXPECT_EQ(w().ws.doc(0).folder, lessonFolder());
@@ -77,8 +77,8 @@ TEST_F(ShippedLesson, OpeningShowsTheWelcomeAndTheFirstStepPreparesThePage)
 
     stepPast("<TABSEL>");
     EXPECT_EQ(w().ws.tabStrip().SelectedIndex(), 2);
-    EXPECT_TRUE(readFile(w().ws.TempPagePath(0)).contains("<H1>"));
-    EXPECT_TRUE(w().ws.TempPagePath(0).startsWith(lessonFolder() + u("/")));
+    EXPECT_TRUE(readFile(w().ws.tempPagePath(0)).contains("<H1>"));
+    EXPECT_TRUE(w().ws.tempPagePath(0).startsWith(lessonFolder() + u("/")));
     stepPast("<TABSEL>");
     EXPECT_EQ(w().ws.tabStrip().SelectedIndex(), 1);
 }
@@ -94,10 +94,10 @@ TEST_F(ShippedLesson, TheStylesheetIsMadeAndLinked)
     EXPECT_TRUE(shown("Frame", 42));
 
     stepPast("<タブ名変更>");
-    ASSERT_EQ(w().ws.DocCount(), 2);
+    ASSERT_EQ(w().ws.documentCount(), 2);
     EXPECT_EQ(w().ws.doc(1).fileName, u("Kaisetu.css"));
     EXPECT_EQ(w().ws.doc(1).folder, lessonFolder());
-    EXPECT_EQ(w().ws.CurDoc(), 1);
+    EXPECT_EQ(w().ws.currentIndex(), 1);
     EXPECT_FALSE(shown("Frame", 42));
 
     stepPast("<メニュー>"); // リンク
@@ -127,7 +127,7 @@ TEST_F(ShippedLesson, TheStylesheetIsMadeAndLinked)
 TEST_F(ShippedLesson, TheBuilderComposesTheFirstRule)
 {
     stepPast("<要素選択>");
-    EXPECT_EQ(w().ws.CurDoc(), 1);
+    EXPECT_EQ(w().ws.currentIndex(), 1);
     EXPECT_TRUE(control<QRadioButton>(u("OoptGif"), 4)->isChecked());
     auto* elements = control<QComboBox>(u("Combo2"), 0);
     stepPast("<要素プルダウン>");
@@ -227,14 +227,14 @@ TEST_F(ShippedLesson, ClassesAreBuiltAndAppliedInThePage)
     stepPast("<TABSEL>"); // the styled page
     EXPECT_EQ(w().ws.tabStrip().SelectedIndex(), 2);
     EXPECT_EQ(lessonFile("Kaisetu.css"), (text(1) + u("\r\n")).toUtf8());
-    EXPECT_TRUE(readFile(w().ws.TempPagePath(0)).contains("class=\"center\""));
+    EXPECT_TRUE(readFile(w().ws.tempPagePath(0)).contains("class=\"center\""));
 }
 
 TEST_F(ShippedLesson, TheLessonEndsWithANewTabAndItsLastExplanation)
 {
     stepPast("<タブの挿入>");
-    EXPECT_EQ(w().ws.DocCount(), 3);
-    EXPECT_EQ(w().ws.CurDoc(), 2);
+    EXPECT_EQ(w().ws.documentCount(), 3);
+    EXPECT_EQ(w().ws.currentIndex(), 2);
     stepPast("<CLOSEBILDER>");
     EXPECT_TRUE(lesson().explanation().startsWith(u("レッスンはこれで終わりです。")));
     const int closeLine = lesson().Lines.indexOf(u("<CLOSEBILDER>"));
@@ -250,5 +250,5 @@ TEST_F(ShippedLesson, TheLessonEndsWithANewTabAndItsLastExplanation)
     EXPECT_EQ(lesson().LineNo, lesson().Lines.size());
     EXPECT_EQ(caption(), lastCaption);
     EXPECT_EQ(lesson().explanation(), explanation);
-    EXPECT_EQ(w().ws.DocCount(), 3);
+    EXPECT_EQ(w().ws.documentCount(), 3);
 }

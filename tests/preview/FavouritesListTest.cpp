@@ -123,13 +123,13 @@ TEST_F(FavouritesListTest, LoadingAllOpensOneDocumentPerFavourite)
     writeFavourites("www.abcdefgh.html\r\nsite/p2.html\r\n\r\n");
     fomPelmor& win = start();
     // Document 0 is in browser mode already, 1 is empty, 2 holds text.
-    ASSERT_TRUE(win.ws.AddTab());
-    ASSERT_TRUE(win.ws.AddTab());
+    ASSERT_TRUE(win.ws.addDocument());
+    ASSERT_TRUE(win.ws.addDocument());
     win.ws.sourceEditor(2)->SetText(QStringLiteral("<P>text</P>"));
     win.ws.doc(0).browserMode = true;
 
     loadAll();
-    ASSERT_EQ(win.ws.DocCount(), 5);
+    ASSERT_EQ(win.ws.documentCount(), 5);
     const QUrl expected[] = {QUrl(), fileUrl(QStringLiteral("www.abcdefgh.html")), QUrl(),
                              fileUrl(QStringLiteral("site/p2.html")), QUrl(QStringLiteral("about:blank"))};
     for (int n : {1, 3, 4}) {
@@ -164,7 +164,7 @@ TEST_F(FavouritesListTest, APageThatTakesTooLongDoesNotHoldUpTheOthers)
     // No page can finish loading before the wait is over.
     win.favourites.PageWait.setInterval(0);
     loadAll();
-    ASSERT_EQ(win.ws.DocCount(), 2);
+    ASSERT_EQ(win.ws.documentCount(), 2);
     EXPECT_TRUE(waitForPage(browser(0), fileUrl(QStringLiteral("p1.html"))));
     EXPECT_TRUE(waitForPage(browser(1), fileUrl(QStringLiteral("p2.html"))));
     EXPECT_TRUE(win.ws.doc(0).browserMode);
@@ -177,14 +177,14 @@ TEST_F(FavouritesListTest, LoadingStopsAtTheMostDocumentsTheWindowHolds)
     writeFavourites("p1.html\r\np1.html\r\np1.html\r\n");
     fomPelmor& win = start();
     win.ws.sourceEditor(0)->SetText(QStringLiteral("x"));
-    while (win.ws.DocCount() < MaxDocuments - 1) {
-        ASSERT_TRUE(win.ws.AddTab());
+    while (win.ws.documentCount() < MaxDocuments - 1) {
+        ASSERT_TRUE(win.ws.addDocument());
         win.ws.current().sourceEditor->SetText(QStringLiteral("x"));
     }
     dialogs.expectMsg(QStringLiteral("これ以上タブを開けません。"));
     loadAll();
     EXPECT_EQ(dialogs.pending(), 0);
-    EXPECT_EQ(win.ws.DocCount(), MaxDocuments);
+    EXPECT_EQ(win.ws.documentCount(), MaxDocuments);
     EXPECT_TRUE(win.ws.doc(MaxDocuments - 1).browserMode);
     EXPECT_EQ(win.ws.tabStrip().SelectedIndex(), Workspace::previewTab(MaxDocuments - 1));
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
@@ -197,7 +197,7 @@ TEST_F(FavouritesListTest, WithoutTheFileLoadingAllChangesNothing)
     win.commands.invoke(QStringLiteral("opm"), 1);
     EXPECT_EQ(dialogs.pending(), 0);
     EXPECT_FALSE(win.favourites.loading());
-    EXPECT_EQ(win.ws.DocCount(), 1);
+    EXPECT_EQ(win.ws.documentCount(), 1);
     EXPECT_FALSE(win.ws.doc(0).browserMode);
     EXPECT_FALSE(win.live.FrmBrows()->isVisible());
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);

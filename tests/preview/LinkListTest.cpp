@@ -49,7 +49,7 @@ protected:
     {
         w().ws.sourceEditor(0)->SetText(Page);
         w().ws.selectPreviewTab(0);
-        const QUrl page = QUrl::fromLocalFile(w().ws.TempPagePath(0));
+        const QUrl page = QUrl::fromLocalFile(w().ws.tempPagePath(0));
         EXPECT_TRUE(waitUntil([&] { return browser(0) && QUrl(urlBox()->currentText()) == page; }));
         return page;
     }
@@ -64,7 +64,7 @@ TEST_F(LinkListTest, TheListShowsTheTargetsOfThePageInTheUrlBox)
     EXPECT_EQ((std::vector<int>{twips::Left(panel()), twips::Top(panel()), twips::Width(panel()), twips::Height(panel())}),
               (std::vector<int>{3500, 3000, 5550, 5145}));
     EXPECT_EQ(QUrl(Label4()), page);
-    EXPECT_EQ(QUrl(win.ws.LinkListUrl), page);
+    EXPECT_EQ(QUrl(win.ws.linkListUrl), page);
     EXPECT_EQ(listed(), PageLinks);
 
     // Shown again for the same address, the list is kept as it is.
@@ -77,7 +77,7 @@ TEST_F(LinkListTest, TheListShowsTheTargetsOfThePageInTheUrlBox)
         press(close);
         EXPECT_FALSE(panel()->isVisible());
         EXPECT_EQ(List3()->count(), 0);
-        EXPECT_TRUE(win.ws.LinkListUrl.isEmpty());
+        EXPECT_TRUE(win.ws.linkListUrl.isEmpty());
         EXPECT_TRUE(Text8().isEmpty());
     }
 }
@@ -97,14 +97,14 @@ TEST_F(LinkListTest, AClickInThePreviewFollowsTheLinkFromThePagesFolder)
     ASSERT_TRUE(waitForPage(browser(0), a));
     EXPECT_EQ(QUrl(Text8()), a);
     EXPECT_EQ(QUrl(urlBox()->currentText()), a);
-    EXPECT_TRUE(win.ws.LinkListUrl.isEmpty());
+    EXPECT_TRUE(win.ws.linkListUrl.isEmpty());
     EXPECT_TRUE(panel()->isVisible());
 
     // "現在のＵＲＬを先頭に": the links of the page now shown; the list still names the source
     // of the document, which is what it lists outside browser mode.
     press(103);
     EXPECT_EQ(QUrl(Label4()), a);
-    EXPECT_EQ(QUrl(win.ws.LinkListUrl), a);
+    EXPECT_EQ(QUrl(win.ws.linkListUrl), a);
     EXPECT_TRUE(Text8().isEmpty());
 
     // "先頭を表示" goes back to the listed page; clicking the entry already chosen follows it again.
@@ -174,7 +174,7 @@ TEST_F(LinkListTest, InBrowserModeTheLivePagesLinksAreListed)
 TEST_F(LinkListTest, TheTabSwitchListsThePageOfTheDocumentShown)
 {
     fomPelmor& win = start();
-    ASSERT_TRUE(win.ws.AddTab());
+    ASSERT_TRUE(win.ws.addDocument());
     win.ws.sourceEditor(1)->SetText(QStringLiteral("<A HREF=\"other.html\">o</A>"));
     const QUrl page = previewPage();
     win.commands.invoke(QStringLiteral("opm"), 6);
@@ -186,6 +186,6 @@ TEST_F(LinkListTest, TheTabSwitchListsThePageOfTheDocumentShown)
     EXPECT_TRUE(panel()->isVisible());
     EXPECT_EQ(listed(), QStringList{QStringLiteral("other.html")});
     EXPECT_EQ(Label4(), QString());
-    EXPECT_EQ(win.ws.LinkListUrl, QString());
+    EXPECT_EQ(win.ws.linkListUrl, QString());
     Q_UNUSED(page);
 }

@@ -49,7 +49,7 @@ protected:
     WebBrowser* openBrowserMode()
     {
         w().commands.invoke(QStringLiteral("opm"), 0);
-        WebBrowser* b = browser(w().ws.CurDoc());
+        WebBrowser* b = browser(w().ws.currentIndex());
         EXPECT_TRUE(waitForPage(b, fileUrl(QStringLiteral("site/one.html"))));
         return b;
     }
@@ -98,7 +98,7 @@ TEST_F(LiveBrowserTest, BrowserModeShowsTheStartPageUnderTheBar)
     EXPECT_FALSE(b->isLoading());
 
     // A preview tab of another document hides the bar, this one's shows it again.
-    ASSERT_TRUE(win.ws.AddTab());
+    ASSERT_TRUE(win.ws.addDocument());
     win.ws.selectPreviewTab(1);
     EXPECT_FALSE(bar->isVisible());
     win.ws.selectPreviewTab(0);
@@ -206,7 +206,7 @@ TEST_F(LiveBrowserTest, TheSourceTabHoldsTheLivePagesSource)
     EXPECT_TRUE(win.ws.sourceEditor(0)->isVisible());
     EXPECT_FALSE(b->isVisible());
     EXPECT_FALSE(win.live.FrmBrows()->isVisible());
-    EXPECT_EQ(win.ws.StatusText(), win.ws.doc(0).folder + QStringLiteral("/$$$000.html"));
+    EXPECT_EQ(win.ws.statusText(), win.ws.doc(0).folder + QStringLiteral("/$$$000.html"));
     EXPECT_EQ(win.ws.sourceCaption(0), QStringLiteral("$$$000.html"));
     EXPECT_EQ(win.ws.tabStrip().Image(1), 12);
 
@@ -233,8 +233,8 @@ TEST_F(LiveBrowserTest, PullingASourceOverTheUsersTextCanBeUndone)
 TEST_F(LiveBrowserTest, ASourceThatArrivesTooLateIsDropped)
 {
     fomPelmor& win = start();
-    ASSERT_TRUE(win.ws.AddTab());
-    win.ws.setCurDoc(0);
+    ASSERT_TRUE(win.ws.addDocument());
+    win.ws.setCurrentIndex(0);
     WebBrowser* b = openBrowserMode();
     ASSERT_NE(b, nullptr);
     RichEdit* ed = win.ws.sourceEditor(0);
@@ -244,11 +244,11 @@ TEST_F(LiveBrowserTest, ASourceThatArrivesTooLateIsDropped)
         std::function<void()> change; // made while the source is on its way
     } cases[] = {
         {"browser mode ended", [&] { win.ws.doc(0).browserMode = false; }},
-        {"another document became current", [&] { win.ws.setCurDoc(1); }},
+        {"another document became current", [&] { win.ws.setCurrentIndex(1); }},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        win.ws.setCurDoc(0);
+        win.ws.setCurrentIndex(0);
         win.ws.doc(0).browserMode = true;
         ed->SetText(QStringLiteral("kept"));
         bool applied = false;
@@ -264,8 +264,8 @@ TEST_F(LiveBrowserTest, ASourceThatArrivesTooLateIsDropped)
 TEST_F(LiveBrowserTest, ReleasingAllBrowsersNamesTheTabsAgain)
 {
     fomPelmor& win = start();
-    ASSERT_TRUE(win.ws.AddTab());
-    ASSERT_TRUE(win.ws.AddTab());
+    ASSERT_TRUE(win.ws.addDocument());
+    ASSERT_TRUE(win.ws.addDocument());
     TabStrip& strip = win.ws.tabStrip();
     for (int n : {0, 2}) {
         win.ws.doc(n).browserMode = true;
@@ -351,14 +351,14 @@ TEST_F(LiveBrowserTest, RegisteringAppendsTheAddressToTheFavourites)
 TEST_F(LiveBrowserTest, ALivePageWritesNoStylesheetAndStartsNoPreviewTimer)
 {
     fomPelmor& win = start();
-    ASSERT_TRUE(win.ws.AddTab());
+    ASSERT_TRUE(win.ws.addDocument());
     win.ws.doc(1).fileName = QStringLiteral("look.css");
     win.ws.sourceEditor(1)->SetText(QStringLiteral("P { color: red; }"));
     const QString sheet = win.ws.doc(0).folder + QStringLiteral("/look.css");
     for (int n : {0, 1}) {
         SCOPED_TRACE(n);
         win.ws.sourceEditor(0)->SetText(QStringLiteral("<LINK rel=\"stylesheet\" href=\"look.css\"><P>x</P>"));
-        win.ws.setCurDoc(n);
+        win.ws.setCurrentIndex(n);
         win.ws.doc(n).browserMode = true;
         win.ws.selectPreviewTab(n);
         EXPECT_FALSE(win.preview.TimerBrowser.isActive());

@@ -37,7 +37,7 @@ protected:
         return start();
     }
 
-    QUrl tempUrl(int n) { return QUrl::fromLocalFile(w().ws.TempPagePath(n)); }
+    QUrl tempUrl(int n) { return QUrl::fromLocalFile(w().ws.tempPagePath(n)); }
 
     // Selects the preview tab of document n and waits until its browser has loaded a page after
     // the tick. Null when no browser was created.
@@ -99,7 +99,7 @@ TEST_F(PreviewTabTest, ThePreviewShowsTheTemporaryPageInTheDocumentsEncoding)
 
         WebBrowser* b = showPreview(0);
         ASSERT_NE(b, nullptr);
-        EXPECT_EQ(readFile(win.ws.TempPagePath(0)), c.firstBytes);
+        EXPECT_EQ(readFile(win.ws.tempPagePath(0)), c.firstBytes);
         EXPECT_TRUE(b->isVisible());
         EXPECT_FALSE(win.ws.sourceEditor(0)->isVisible());
         EXPECT_EQ(b->parentWidget(), win.ws.tabStrip().DisplayArea());
@@ -151,7 +151,7 @@ TEST_F(PreviewTabTest, ABlankDocumentShowsNoPreview)
     win.ws.sourceEditor(0)->SetText(QStringLiteral("  "));
     selectPreviewAndTick(0);
     EXPECT_FALSE(browserShown(0));
-    EXPECT_FALSE(QFile::exists(win.ws.TempPagePath(0)));
+    EXPECT_FALSE(QFile::exists(win.ws.tempPagePath(0)));
 
     // Emptied after a preview: the old page is not shown either.
     win.ws.tabStrip().Select(1);
@@ -171,12 +171,12 @@ TEST_F(PreviewTabTest, AStylesheetDocumentHasNoPreview)
     for (const QString& name : {QStringLiteral("style.css"), QStringLiteral("Style.CSS ")}) {
         SCOPED_TRACE(name.toStdString());
         fomPelmor& win = restart();
-        ASSERT_TRUE(win.ws.AddTab());
+        ASSERT_TRUE(win.ws.addDocument());
         win.ws.doc(1).fileName = name;
         win.ws.sourceEditor(1)->SetText(QStringLiteral("P { color: red; }"));
         selectPreviewAndTick(1);
         EXPECT_FALSE(browserShown(1));
-        EXPECT_EQ(win.ws.CurDoc(), 1);
+        EXPECT_EQ(win.ws.currentIndex(), 1);
         EXPECT_EQ(win.ws.tabStrip().Image(4), 14);
         stop();
     }
@@ -185,7 +185,7 @@ TEST_F(PreviewTabTest, AStylesheetDocumentHasNoPreview)
 TEST_F(PreviewTabTest, ThePreviewUsesTheStylesheetBeingEdited)
 {
     fomPelmor& win = start();
-    ASSERT_TRUE(win.ws.AddTab());
+    ASSERT_TRUE(win.ws.addDocument());
     win.ws.doc(1).fileName = QStringLiteral("look.css");
     win.ws.sourceEditor(1)->SetText(QStringLiteral(".gone { display: none; }"));
     win.ws.sourceEditor(0)->SetText(QStringLiteral("<HTML><HEAD><LINK rel=\"stylesheet\" href=\"look.css\"></HEAD>"
@@ -237,7 +237,7 @@ TEST_F(PreviewTabTest, TheOpenStylesheetIsWrittenBesideThePageBeforeThePreview)
         QFile::remove(target);
         if (c.before)
             writeFile(target, *c.before);
-        ASSERT_TRUE(win.ws.AddTab());
+        ASSERT_TRUE(win.ws.addDocument());
         win.ws.doc(1).fileName = c.sheetName;
         if (c.sheetFromOtherFolder)
             win.ws.doc(1).folder = elsewhere;
@@ -258,7 +258,7 @@ TEST_F(PreviewTabTest, TheOpenStylesheetIsWrittenBesideThePageBeforeThePreview)
 TEST_F(PreviewTabTest, ASourceTabShowsTheFocusedEditorAndNamesTheFileInTheStatusBar)
 {
     fomPelmor& win = start();
-    ASSERT_TRUE(win.ws.AddTab());
+    ASSERT_TRUE(win.ws.addDocument());
     const QString site = temp.path() + QStringLiteral("/site");
     QDir().mkpath(site);
     win.ws.doc(1).fileName = QStringLiteral("page.html");
@@ -269,15 +269,15 @@ TEST_F(PreviewTabTest, ASourceTabShowsTheFocusedEditorAndNamesTheFileInTheStatus
 
     win.ws.tabStrip().Select(3);
     EXPECT_FALSE(win.preview.TimerBrowser.isActive());
-    EXPECT_EQ(win.ws.StatusText(), site + QStringLiteral("/page.html"));
+    EXPECT_EQ(win.ws.statusText(), site + QStringLiteral("/page.html"));
     EXPECT_TRUE(win.ws.sourceEditor(1)->isVisible());
     EXPECT_FALSE(win.ws.sourceEditor(0)->isVisible());
     EXPECT_FALSE(browserShown(1));
     EXPECT_TRUE(win.ws.sourceEditor(1)->HasFocus());
 
     win.ws.tabStrip().Select(1);
-    EXPECT_EQ(win.ws.CurDoc(), 0);
-    EXPECT_EQ(win.ws.StatusText(), win.ws.doc(0).folder + QStringLiteral("/$$$000.html"));
+    EXPECT_EQ(win.ws.currentIndex(), 0);
+    EXPECT_EQ(win.ws.statusText(), win.ws.doc(0).folder + QStringLiteral("/$$$000.html"));
     EXPECT_TRUE(win.ws.sourceEditor(0)->isVisible());
     EXPECT_FALSE(win.ws.sourceEditor(1)->isVisible());
     EXPECT_TRUE(win.ws.sourceEditor(0)->HasFocus());
@@ -286,7 +286,7 @@ TEST_F(PreviewTabTest, ASourceTabShowsTheFocusedEditorAndNamesTheFileInTheStatus
 TEST_F(PreviewTabTest, TabImagesMarkTheSelectedTab)
 {
     fomPelmor& win = start();
-    ASSERT_TRUE(win.ws.AddTab());
+    ASSERT_TRUE(win.ws.addDocument());
     const struct {
         int select;
         QList<int> images;
@@ -299,7 +299,7 @@ TEST_F(PreviewTabTest, TabImagesMarkTheSelectedTab)
     for (const auto& c : cases) {
         win.ws.tabStrip().Select(c.select);
         EXPECT_EQ(tabImages(&win.ws.tabStrip()), c.images) << "tab " << c.select;
-        EXPECT_EQ(win.ws.CurDoc(), (c.select - 1) / 2);
+        EXPECT_EQ(win.ws.currentIndex(), (c.select - 1) / 2);
     }
 }
 

@@ -19,7 +19,7 @@ protected:
         web = temp.path() + QStringLiteral("/web");
         QDir().mkpath(web);
     }
-    RichEdit* ed() { return w().ws.CurEditor(); }
+    RichEdit* ed() { return w().ws.currentEditor(); }
     QString web;
 };
 

@@ -90,7 +90,7 @@ TEST_F(CrashRecoveryTest, TwoDocumentsTypedIntoAreOfferedBackAfterTheProgramIsKi
 
     dialogs.expectMsg(QStringLiteral("前のデータｰが残っています、データｰを復活しますか?"), MsgResult::Yes);
     fomPelmor& again = start();
-    ASSERT_EQ(again.ws.DocCount(), 2);
+    ASSERT_EQ(again.ws.documentCount(), 2);
     EXPECT_EQ(again.ws.sourceEditor(0)->Text(), QStringLiteral("first page\r\n"));
     EXPECT_EQ(again.ws.sourceEditor(1)->Text(), QStringLiteral("second page\r\n"));
 }

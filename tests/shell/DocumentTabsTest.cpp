@@ -33,7 +33,7 @@ protected:
     // path as their tooltip.
     void expectTabsNameTheirDocuments()
     {
-        for (int n = 0; n < w().ws.DocCount(); ++n) {
+        for (int n = 0; n < w().ws.documentCount(); ++n) {
             SCOPED_TRACE(n);
             EXPECT_EQ(w().ws.sourceCaption(n), w().ws.doc(n).fileName);
             EXPECT_EQ(strip().ToolTip(Workspace::sourceTab(n)), pathOf(n));
@@ -49,8 +49,8 @@ protected:
         const int tab = strip().SelectedIndex();
         const int n = Workspace::documentOfTab(tab);
         const bool preview = Workspace::isPreviewTab(tab);
-        EXPECT_EQ(w().ws.CurDoc(), n) << "tab " << tab;
-        for (int i = 0; i < w().ws.DocCount(); ++i) {
+        EXPECT_EQ(w().ws.currentIndex(), n) << "tab " << tab;
+        for (int i = 0; i < w().ws.documentCount(); ++i) {
             const Document& d = w().ws.doc(i);
             EXPECT_EQ(d.sourceEditor->isVisible(), !preview && i == n) << "editor of document " << i << ", tab " << tab;
             if (d.browser && i != n)
@@ -64,7 +64,7 @@ protected:
     {
         for (int i = 0; i < count; ++i) {
             if (i > 0)
-                ASSERT_TRUE(w().ws.AddTab());
+                ASSERT_TRUE(w().ws.addDocument());
             Document& d = w().ws.doc(i);
             d.sourceEditor->SetText(QStringLiteral("<P>document %1</P>").arg(i));
             d.fileName = QStringLiteral("document-number-%1.html").arg(i);
@@ -94,7 +94,7 @@ TEST_F(DocumentTabsTest, TabsShowWholeFileNamesAndThePathsInTheirTooltips)
     expectTabsNameTheirDocuments();
 
     // A new document, then its first save, which asks for a name.
-    ASSERT_TRUE(w().ws.AddTab());
+    ASSERT_TRUE(w().ws.addDocument());
     EXPECT_EQ(w().ws.sourceCaption(1), QStringLiteral("$$$001.html"));
     expectTabsNameTheirDocuments();
     w().ws.sourceEditor(1)->SetText(QStringLiteral("<P>second</P>"));
@@ -130,7 +130,7 @@ TEST_F(DocumentTabsTest, ACrowdedStripScrollsBeforeItsCaptionsBecomeUnreadable)
     ASSERT_GT(bar->sizeHint().width(), bar->width()) << "the strip is not crowded";
     // Some ten characters of each name stay in view, beside the tab's picture.
     const int readable = bar->fontMetrics().horizontalAdvance(QString(10, QLatin1Char('x'))) + bar->iconSize().width();
-    for (int n = 0; n < w().ws.DocCount(); ++n)
+    for (int n = 0; n < w().ws.documentCount(); ++n)
         EXPECT_GE(bar->tabRect(Workspace::sourceTab(n) - 1).width(), readable) << n;
 }
 
@@ -157,7 +157,7 @@ TEST_F(DocumentTabsTest, ARecentFileOpenedFromThePreviewShowsItsSource)
     strip().Select(2);
     ASSERT_TRUE(waitUntil([this] { return !w().preview.TimerBrowser.isActive(); }));
     w().fileMenu.OpenRecent(0);
-    ASSERT_EQ(w().ws.DocCount(), 1);
+    ASSERT_EQ(w().ws.documentCount(), 1);
     EXPECT_EQ(w().ws.sourceEditor(0)->Text(), QStringLiteral("<P>recent</P>\r\n"));
     EXPECT_EQ(strip().SelectedIndex(), 1);
     expectOneDocumentOnShow();
@@ -182,30 +182,30 @@ TEST_F(DocumentTabsTest, AfterAClosingTheViewAndTheStatusBarAreOfADocumentThatIs
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         // The documents a close moved count as changed; none has anything to save here.
-        for (int i = 0; i < w().ws.DocCount(); ++i)
+        for (int i = 0; i < w().ws.documentCount(); ++i)
             w().ws.doc(i).modified = false;
         strip().Select(c.shownTab);
         const QString closedPath = pathOf(c.closed);
-        RichEdit* shown = w().ws.CurEditor();
+        RichEdit* shown = w().ws.currentEditor();
         const bool closesTheShownOne = Workspace::documentOfTab(c.shownTab) == c.closed;
-        const int before = w().ws.DocCount();
+        const int before = w().ws.documentCount();
         if (closesTheShownOne) {
             // The toolbar's close button closes the document on show, whichever of its tabs.
             w().toolbar.tbToolBar_ButtonClick(QStringLiteral("閉じる"));
         } else {
             w().ws.removeDocument(c.closed);
         }
-        ASSERT_EQ(w().ws.DocCount(), before - 1);
+        ASSERT_EQ(w().ws.documentCount(), before - 1);
         expectOneDocumentOnShow();
         EXPECT_NE(status(), closedPath) << "the status bar names a closed document";
         if (closesTheShownOne) {
             EXPECT_FALSE(Workspace::isPreviewTab(strip().SelectedIndex())) << "a preview was put on show";
         } else {
-            EXPECT_EQ(w().ws.CurEditor(), shown) << "another document was put on show";
+            EXPECT_EQ(w().ws.currentEditor(), shown) << "another document was put on show";
             EXPECT_EQ(Workspace::isPreviewTab(strip().SelectedIndex()), Workspace::isPreviewTab(c.shownTab));
         }
     }
     // Down to one document: the last close leaves its source on show.
-    ASSERT_EQ(w().ws.DocCount(), 1);
+    ASSERT_EQ(w().ws.documentCount(), 1);
     expectOneDocumentOnShow();
 }

@@ -66,7 +66,7 @@ TEST_F(FileDialogFiltersTest, EveryDialogsEntriesAreReadAsTheySay)
     w().commands.invoke(QStringLiteral("mcyotto"), 2);
     dialogs.expectOpen(std::nullopt);
     w().controls.get<QPushButton>(QStringLiteral("Cmdsentaku"), 0)->click();
-    RichEdit* ed = w().ws.CurEditor();
+    RichEdit* ed = w().ws.currentEditor();
     ed->SetText(QStringLiteral("<P>text</P>"));
     ed->Select(0, 3);
     dialogs.expectOpen(std::nullopt);

@@ -26,7 +26,7 @@ protected:
         QFile::copy(QStringLiteral(PELMOR_FIXTURES "/") + name, target);
         return target;
     }
-    RichEdit* ed() { return w().ws.CurEditor(); }
+    RichEdit* ed() { return w().ws.currentEditor(); }
     QStringList fileMenu()
     {
         QStringList captions;
@@ -53,7 +53,7 @@ TEST_F(FilesTest, OpeningAndSavingAnUnchangedFileGivesBackItsBytes)
         EXPECT_EQ(w().files.RemFile[0], file);
         EXPECT_EQ(QDir::currentPath(), web);
         // The page the preview shows holds the file as it is, followed by a line break.
-        EXPECT_EQ(readFile(w().ws.TempPagePath(0)), before + "\r\n") << name.toStdString();
+        EXPECT_EQ(readFile(w().ws.tempPagePath(0)), before + "\r\n") << name.toStdString();
         ASSERT_TRUE(w().files.SaveFile());
         EXPECT_EQ(readFile(file), before) << name.toStdString();
     }
@@ -96,7 +96,7 @@ TEST_F(FilesTest, ANewDocumentIsSavedInCodePage932WithFoldedAndHiddenPartsBack)
     EXPECT_EQ(readFile(target), QByteArray("<HTML><BODY>\r\n<P>\x93\xfa\x96\x7b\x8c\xea</P>\r\n<P>two</P>\r\n</BODY></HTML>\r\n"));
     EXPECT_EQ(w().ws.doc(0).fileName, QStringLiteral("new.html"));
     EXPECT_EQ(w().ws.tabStrip().Caption(1), QStringLiteral("new.html"));
-    EXPECT_TRUE(w().ws.Unsaved);
+    EXPECT_TRUE(w().ws.askBeforeQuitting);
     // Saving again does not add another line break.
     ASSERT_TRUE(w().files.SaveFile());
     EXPECT_TRUE(readFile(target).endsWith("</HTML>\r\n"));
@@ -196,7 +196,7 @@ TEST_F(FilesTest, AFailedOrRefusedOpenChangesNothing)
     w().fileMenu.OpenFileCmd();
     // A text file while the automatic run is on and two documents are open.
     writeFile(web + QStringLiteral("/plain.txt"), "text");
-    ASSERT_TRUE(w().ws.AddTab());
+    ASSERT_TRUE(w().ws.addDocument());
     w().ws.tabStrip().Select(1);
     dialogs.expectMsg(QStringLiteral("現在のファイルを保存しますか？"), MsgResult::No);
     dialogs.expectOpen(web + QStringLiteral("/plain.txt"));
@@ -215,15 +215,15 @@ TEST_F(FilesTest, DroppedFilesAndRecentItems)
     w().ws.sourceEditor(0)->FilesDropped({sjis, utf8}); // only the first is opened
     EXPECT_EQ(w().ws.doc(0).fileName, QStringLiteral("sjis.html"));
     EXPECT_TRUE(ed()->Text().contains(QStringLiteral("こんにちは")));
-    EXPECT_EQ(w().ws.DocCount(), 1);
+    EXPECT_EQ(w().ws.documentCount(), 1);
 
     // A recent item opens in a new tab when the current one holds text.
     w().state.ini.SaveIniSetting(QString(), QString(), QStringLiteral("RemFile0"), utf8);
     w().files.loadRecentFiles();
     ASSERT_EQ(fileMenu().last(2).first(), QStringLiteral("-"));
     w().fileMenu.OpenRecent(0);
-    ASSERT_EQ(w().ws.DocCount(), 2);
-    EXPECT_EQ(w().ws.CurDoc(), 1);
+    ASSERT_EQ(w().ws.documentCount(), 2);
+    EXPECT_EQ(w().ws.currentIndex(), 1);
     EXPECT_EQ(w().ws.doc(1).fileName, QStringLiteral("utf8.html"));
     EXPECT_EQ(w().ws.doc(1).encoding, TextEncoding::Utf8);
     EXPECT_EQ(w().ws.tabStrip().Caption(3), QStringLiteral("utf8.html"));
@@ -243,7 +243,7 @@ TEST_F(FilesTest, ClosingAMiddleDocumentMovesTheLaterOnesDown)
 {
     start();
     for (int i = 1; i < 5; ++i)
-        ASSERT_TRUE(w().ws.AddTab());
+        ASSERT_TRUE(w().ws.addDocument());
     for (int i = 0; i < 5; ++i) {
         w().ws.sourceEditor(i)->SetText(QStringLiteral("text %1").arg(i));
         w().ws.doc(i).fileName = QStringLiteral("doc%1.html").arg(i);
@@ -257,8 +257,8 @@ TEST_F(FilesTest, ClosingAMiddleDocumentMovesTheLaterOnesDown)
     dialogs.expectMsg(QStringLiteral("現在のファイルを保存しますか？"), MsgResult::No);
     w().ws.doc(2).modified = true;
     w().files.Fclose();
-    ASSERT_EQ(w().ws.DocCount(), 4);
-    ASSERT_EQ(w().ws.TabCount(), 8);
+    ASSERT_EQ(w().ws.documentCount(), 4);
+    ASSERT_EQ(w().ws.tabCount(), 8);
     const int expected[] = {0, 1, 3, 4};
     for (int i = 0; i < 4; ++i) {
         const int was = expected[i];
@@ -275,7 +275,7 @@ TEST_F(FilesTest, ClosingAMiddleDocumentMovesTheLaterOnesDown)
 
     // The slot left free keeps the folder of the document that was last there; a new document
     // there starts with no regions, header or footer.
-    ASSERT_TRUE(w().ws.AddTab());
+    ASSERT_TRUE(w().ws.addDocument());
     EXPECT_EQ(w().ws.doc(4).folder, web + QStringLiteral("4"));
     EXPECT_TRUE(w().ws.doc(4).regions[1].isEmpty());
     EXPECT_TRUE(w().ws.doc(4).header.isEmpty());
@@ -285,29 +285,29 @@ TEST_F(FilesTest, ClosingIsRefusedOrAskedAsTheDocumentsNeed)
 {
     start();
     w().files.Fclose(); // one document: nothing happens
-    EXPECT_EQ(w().ws.DocCount(), 1);
-    ASSERT_TRUE(w().ws.AddTab());
+    EXPECT_EQ(w().ws.documentCount(), 1);
+    ASSERT_TRUE(w().ws.addDocument());
     w().ws.sourceEditor(1)->SetText(QStringLiteral("   ")); // modified, but only blanks: no question
     w().files.Fclose();
-    EXPECT_EQ(w().ws.DocCount(), 1);
+    EXPECT_EQ(w().ws.documentCount(), 1);
 
-    ASSERT_TRUE(w().ws.AddTab());
+    ASSERT_TRUE(w().ws.addDocument());
     w().ws.doc(0).browserMode = true;
     dialogs.expectMsg(QStringLiteral("プリビュアーが一つでもブラウザーに設定されているとタブは閉じることが出来ません。"));
     w().files.Fclose();
-    EXPECT_EQ(w().ws.DocCount(), 2);
+    EXPECT_EQ(w().ws.documentCount(), 2);
     w().ws.doc(0).browserMode = false;
 
     w().ws.sourceEditor(1)->SetText(QStringLiteral("text"));
     dialogs.expectMsg(QStringLiteral("現在のファイルを保存しますか？"), MsgResult::Cancel);
     w().files.Fclose();
-    EXPECT_EQ(w().ws.DocCount(), 2);
+    EXPECT_EQ(w().ws.documentCount(), 2);
     dialogs.expectMsg(QStringLiteral("現在のファイルを保存しますか？"), MsgResult::Yes);
     dialogs.expectSave(std::nullopt);
     dialogs.expectMsg(QStringLiteral("データｰは保存されませんでした"));
     dialogs.expectMsg(QStringLiteral("ファイルが正常に書き込まれなかったためにファイルの読み込みを中断しました。"));
     w().files.Fclose();
-    EXPECT_EQ(w().ws.DocCount(), 2);
+    EXPECT_EQ(w().ws.documentCount(), 2);
 }
 
 TEST_F(FilesTest, FileMenuSaveAndPrintNeedText)
@@ -322,8 +322,8 @@ TEST_F(FilesTest, FileMenuSaveAndPrintNeedText)
 TEST_F(FilesTest, SaveAllWritesOnlyModifiedDocumentsIntoTheirOwnFolders)
 {
     start();
-    ASSERT_TRUE(w().ws.AddTab());
-    ASSERT_TRUE(w().ws.AddTab());
+    ASSERT_TRUE(w().ws.addDocument());
+    ASSERT_TRUE(w().ws.addDocument());
     const QString other = temp.path() + QStringLiteral("/other");
     QDir().mkpath(other);
     const QString folders[] = {web, other, web};
@@ -430,7 +430,7 @@ TEST_F(FilesTest, SaveAsProposesARealNameNeverATemporaryPagesOne)
     EXPECT_EQ(proposal(), std::pair(QStringLiteral("index.html"), web));
 
     // A new document beside the user's files: an empty name in that folder.
-    ASSERT_TRUE(w().ws.AddTab());
+    ASSERT_TRUE(w().ws.addDocument());
     ASSERT_EQ(w().ws.current().folder, web);
     EXPECT_EQ(proposal(), std::pair(QString(), web));
 }
@@ -439,7 +439,7 @@ TEST_F(FilesTest, AFileTheUserSavedUnderAPagesNameIsTheUsersToKeep)
 {
     start();
     ed()->SetText(QStringLiteral("<P>mine</P>"));
-    w().ws.WriteTemp();
+    w().ws.writeCurrentTempPage();
     const QString page = path(QStringLiteral("$$$000.html"));
     ASSERT_TRUE(QFile::exists(page));
     // The user types the page's very name.
@@ -450,13 +450,13 @@ TEST_F(FilesTest, AFileTheUserSavedUnderAPagesNameIsTheUsersToKeep)
 
     // The preview's page goes elsewhere from now on, and the end of the run takes only that.
     ed()->SetText(QStringLiteral("<P>changed</P>"));
-    w().ws.WriteTemp();
-    const QString newPage = w().ws.TempPagePath(0);
+    w().ws.writeCurrentTempPage();
+    const QString newPage = w().ws.tempPagePath(0);
     EXPECT_NE(newPage, page);
     EXPECT_EQ(readFile(newPage), QByteArray("<P>changed</P>\r\n"));
     EXPECT_EQ(readFile(page), QByteArray("<P>mine</P>\r\n"));
     // A save as of another document into the same folder deletes the run's pages there, not it.
-    ASSERT_TRUE(w().ws.AddTab());
+    ASSERT_TRUE(w().ws.addDocument());
     ed()->SetText(QStringLiteral("<P>other</P>"));
     dialogs.expectSave(path(QStringLiteral("other.html")));
     ASSERT_TRUE(w().files.SaveAs());
@@ -518,15 +518,15 @@ TEST_F(FilesTest, ARefusedOpenIntoANewTabLeavesTheWindowAsItWas)
         dialogs.expectOpen(memo);
         dialogs.expectMsg(QStringLiteral("開いているタブの数が多すぎます。"));
         w().fileMenu.mfile_Click(4);
-        EXPECT_EQ(w().ws.DocCount(), 1);
-        EXPECT_EQ(w().ws.TabCount(), 2);
+        EXPECT_EQ(w().ws.documentCount(), 1);
+        EXPECT_EQ(w().ws.tabCount(), 2);
         EXPECT_EQ(w().ws.tabStrip().SelectedIndex(), tab);
-        EXPECT_EQ(w().ws.CurDoc(), 0);
+        EXPECT_EQ(w().ws.currentIndex(), 0);
         EXPECT_EQ(ed()->Text(), QStringLiteral("my text"));
         // Cancelling the dialog too.
         dialogs.expectOpen(std::nullopt);
         w().fileMenu.mfile_Click(4);
-        EXPECT_EQ(w().ws.DocCount(), 1);
+        EXPECT_EQ(w().ws.documentCount(), 1);
         EXPECT_EQ(w().ws.tabStrip().SelectedIndex(), tab);
     }
     // An open that succeeds keeps its new tab.
@@ -534,7 +534,7 @@ TEST_F(FilesTest, ARefusedOpenIntoANewTabLeavesTheWindowAsItWas)
     writeFile(page, "<P>page</P>\r\n");
     dialogs.expectOpen(page);
     w().fileMenu.mfile_Click(4);
-    ASSERT_EQ(w().ws.DocCount(), 2);
+    ASSERT_EQ(w().ws.documentCount(), 2);
     EXPECT_EQ(w().ws.doc(1).fileName, QStringLiteral("page.html"));
     EXPECT_EQ(w().ws.tabStrip().SelectedIndex(), 3);
 }

@@ -97,8 +97,8 @@ protected:
             }
         };
         for (const Opener& o : Openers) {
-            w().ws.CurEditor()->SetText(QStringLiteral("abc\r\n"));
-            w().ws.CurEditor()->Select(0, 3);
+            w().ws.currentEditor()->SetText(QStringLiteral("abc\r\n"));
+            w().ws.currentEditor()->Select(0, 3);
             w().commands.invoke(QString::fromLatin1(o.menu), o.item);
             checkOpen(std::string(o.menu) + " " + std::to_string(o.item));
         }

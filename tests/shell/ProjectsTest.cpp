@@ -21,8 +21,8 @@ protected:
 TEST_F(ProjectsTest, ASavedProjectReopensItsDocumentsInTabOrder)
 {
     fomPelmor& win = start();
-    ASSERT_TRUE(win.ws.AddTab());
-    ASSERT_TRUE(win.ws.AddTab());
+    ASSERT_TRUE(win.ws.addDocument());
+    ASSERT_TRUE(win.ws.addDocument());
     win.ws.sourceEditor(0)->SetText(QStringLiteral("<P>zero</P>"));
     win.ws.sourceEditor(1)->SetText(QStringLiteral("p { color: red; }"));
     win.ws.doc(1).fileName = QStringLiteral("style.css");
@@ -45,7 +45,7 @@ TEST_F(ProjectsTest, ASavedProjectReopensItsDocumentsInTabOrder)
     stop();
 
     fomPelmor& again = start(web + QStringLiteral("/proj.tur"));
-    ASSERT_EQ(again.ws.DocCount(), 3);
+    ASSERT_EQ(again.ws.documentCount(), 3);
     EXPECT_EQ(again.ws.sourceEditor(0)->Text(), QStringLiteral("<P>zero</P>\r\n"));
     EXPECT_EQ(again.ws.doc(1).fileName, QStringLiteral("style.css"));
     EXPECT_EQ(again.ws.sourceEditor(2)->Text(), QStringLiteral("<P>two</P>\r\n"));
@@ -64,7 +64,7 @@ TEST_F(ProjectsTest, AProjectOfMoreThan101LinesOpensNothing)
     writeFile(web + QStringLiteral("/long.tur"), lines);
     dialogs.expectMsg(QStringLiteral("プロジェクトファイルの行が多すぎます。"));
     win.projects.OpenProject(web + QStringLiteral("/long.tur"));
-    EXPECT_EQ(win.ws.DocCount(), 1);
+    EXPECT_EQ(win.ws.documentCount(), 1);
     EXPECT_TRUE(win.ws.sourceEditor(0)->Text().isEmpty());
 }
 
@@ -81,7 +81,7 @@ TEST_F(ProjectsTest, EntriesThatDoNotFitAreKeptAndRelativeNamesAreBesideTheProje
     QDir::setCurrent(temp.path()); // not the project's folder
     dialogs.expectMsg(QStringLiteral("これ以上タブを開けません。"));
     win.projects.OpenProject(web + QStringLiteral("/big.tur"));
-    ASSERT_EQ(win.ws.DocCount(), 51);
+    ASSERT_EQ(win.ws.documentCount(), 51);
     EXPECT_EQ(win.ws.sourceEditor(1)->Text(), QStringLiteral("<P>1</P>\r\n"));
     EXPECT_EQ(win.ws.doc(1).folder, web);
     EXPECT_EQ(win.ws.sourceEditor(50)->Text(), QStringLiteral("<P>50</P>\r\n"));
@@ -111,7 +111,7 @@ TEST_F(ProjectsTest, OpeningAProjectAsksBeforeUnsavedTextIsReplaced)
     win.projects.OpenProject(web + QStringLiteral("/p.tur"));
     EXPECT_EQ(win.ws.sourceEditor(0)->Text(), QStringLiteral("<P>a</P>\r\n"));
     // The document for the missing file stays as it was.
-    EXPECT_EQ(win.ws.DocCount(), 2);
+    EXPECT_EQ(win.ws.documentCount(), 2);
     EXPECT_EQ(win.ws.tabStrip().Caption(3), QStringLiteral("$$$001.html"));
 
     dialogs.expectMsg(QStringLiteral("指定されたファイルが存在しません"));
@@ -123,17 +123,17 @@ TEST_F(ProjectsTest, InitialisingAllLeavesOneEmptyDocument)
     fomPelmor& win = start();
     win.files.Allclear(); // nothing holds text: no question
     EXPECT_TRUE(dialogs.shown().isEmpty());
-    ASSERT_TRUE(win.ws.AddTab());
-    ASSERT_TRUE(win.ws.AddTab());
+    ASSERT_TRUE(win.ws.addDocument());
+    ASSERT_TRUE(win.ws.addDocument());
     win.ws.sourceEditor(1)->SetText(QStringLiteral("x"));
     win.ws.doc(0).regions[3] = QStringLiteral("r");
     dialogs.expectMsg(QStringLiteral("全て初期化していいですか？"), MsgResult::No);
     win.files.Allclear();
-    EXPECT_EQ(win.ws.DocCount(), 3);
+    EXPECT_EQ(win.ws.documentCount(), 3);
     dialogs.expectMsg(QStringLiteral("全て初期化していいですか？"), MsgResult::Yes);
     win.files.Allclear();
-    EXPECT_EQ(win.ws.DocCount(), 1);
-    EXPECT_EQ(win.ws.TabCount(), 2);
+    EXPECT_EQ(win.ws.documentCount(), 1);
+    EXPECT_EQ(win.ws.tabCount(), 2);
     EXPECT_EQ(win.ws.tabStrip().Caption(1), QStringLiteral("$$$000.html"));
     EXPECT_TRUE(win.ws.tabStrip().Caption(2).isEmpty());
     EXPECT_EQ(win.ws.tabStrip().SelectedIndex(), 1);

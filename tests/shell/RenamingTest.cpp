@@ -39,11 +39,11 @@ TEST_F(RenamingTest, RenamingChangesOnlyTheSaveNameAndTheTabAndLeavesTheDocument
 {
     start();
     ASSERT_TRUE(w().commands.action(QStringLiteral("mfile"), 6)->isEnabled());
-    ASSERT_TRUE(w().ws.AddTab());
-    ASSERT_TRUE(w().ws.AddTab());
+    ASSERT_TRUE(w().ws.addDocument());
+    ASSERT_TRUE(w().ws.addDocument());
     w().ws.sourceEditor(2)->SetText(QStringLiteral("<P>本文</P>"));
     w().ws.doc(2).modified = false;
-    const QString temp2 = w().ws.TempPagePath(2);
+    const QString temp2 = w().ws.tempPagePath(2);
     const QString caption1 = w().ws.tabStrip().Caption(3);
     w().commands.invoke(QStringLiteral("mfile"), 6);
     EXPECT_TRUE(w().controls.get<QWidget>(QStringLiteral("Frame"), 35)->isVisible());
@@ -59,7 +59,7 @@ TEST_F(RenamingTest, RenamingChangesOnlyTheSaveNameAndTheTabAndLeavesTheDocument
     EXPECT_EQ(w().ws.tabStrip().Caption(3), caption1) << "only the renamed document's tab";
     EXPECT_TRUE(w().ws.doc(2).modified) << "its edits are still to be saved";
     EXPECT_EQ(w().ws.sourceEditor(2)->Text(), QStringLiteral("<P>本文</P>"));
-    EXPECT_EQ(w().ws.TempPagePath(2), temp2);
+    EXPECT_EQ(w().ws.tempPagePath(2), temp2);
     EXPECT_TRUE(box()->text().isEmpty());
 }
 

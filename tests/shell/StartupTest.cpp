@@ -33,8 +33,8 @@ TEST_F(StartupTest, FirstStartUsesTheDefaultsAndQuittingWritesTheSettings)
     EXPECT_GE(twips::WindowWidth(&win), 12000);
     EXPECT_GE(twips::WindowHeight(&win), 9000);
     const std::vector<int> placement{twips::WindowLeft(&win), twips::WindowTop(&win), twips::WindowWidth(&win), twips::WindowHeight(&win)};
-    EXPECT_EQ(win.ws.DocCount(), 1);
-    EXPECT_EQ(win.ws.TabCount(), 2);
+    EXPECT_EQ(win.ws.documentCount(), 1);
+    EXPECT_EQ(win.ws.tabCount(), 2);
     EXPECT_EQ(win.ws.tabStrip().Caption(1), QStringLiteral("$$$000.html"));
     EXPECT_EQ(win.ws.doc(0).folder, programFolder);
     // The fixed items, then no recent items and no separator of theirs: only the exit item.
@@ -129,11 +129,11 @@ TEST_F(StartupTest, QuittingAsksForTheUnsavedWindowAndEveryModifiedDocument)
 {
     fomPelmor& win = start();
     win.ws.sourceEditor(0)->SetText(QStringLiteral("text"));
-    ASSERT_TRUE(win.ws.AddTab());
+    ASSERT_TRUE(win.ws.addDocument());
     win.ws.sourceEditor(1)->SetText(QStringLiteral("   "));
-    ASSERT_TRUE(win.ws.AddTab());
+    ASSERT_TRUE(win.ws.addDocument());
     win.ws.sourceEditor(2)->SetText(QStringLiteral("more"));
-    win.ws.Unsaved = true;
+    win.ws.askBeforeQuitting = true;
 
     // No to the first question: nothing is asked further, nothing written.
     dialogs.expectMsg(QStringLiteral("保存されていないデータｰが有ります、終了しますか?"), MsgResult::No);
@@ -163,7 +163,7 @@ TEST_F(StartupTest, OnlyThePagesOfTheRunAndTheDeclinedLeftoversAreDeletedAtTheEn
     fomPelmor& win = start();
     // A page of the run's own, beside the declined leftover it may now replace.
     win.ws.sourceEditor(0)->SetText(QStringLiteral("<P>new</P>"));
-    win.ws.WriteTemp();
+    win.ws.writeCurrentTempPage();
     EXPECT_EQ(readFile(data + QStringLiteral("/$$$000.html")), QByteArray("<P>new</P>\r\n"));
     dialogs.expectMsg(QStringLiteral("番目のファイルが保存されていません"), MsgResult::Yes);
     ASSERT_TRUE(quit());
@@ -183,7 +183,7 @@ TEST_F(StartupTest, LeftoverPagesCanBeRestoredOneDocumentEach)
     writeFile(path(QStringLiteral("$$$003.html")), "<p>three</p>\r\n");
     dialogs.expectMsg(QStringLiteral("前のデータｰが残っています、データｰを復活しますか?"), MsgResult::Yes);
     fomPelmor& win = start();
-    ASSERT_EQ(win.ws.DocCount(), 2);
+    ASSERT_EQ(win.ws.documentCount(), 2);
     EXPECT_EQ(win.ws.sourceEditor(0)->Text(), QStringLiteral("<p>zero</p>\r\n"));
     EXPECT_EQ(win.ws.sourceEditor(1)->Text(), QStringLiteral("<p>three</p>\r\n"));
     EXPECT_EQ(win.ws.doc(1).fileName, QStringLiteral("$$$001.html"));
@@ -191,27 +191,27 @@ TEST_F(StartupTest, LeftoverPagesCanBeRestoredOneDocumentEach)
 
     dialogs.expectMsg(QStringLiteral("前のデータｰが残っています"), MsgResult::No);
     fomPelmor& again = start();
-    EXPECT_EQ(again.ws.DocCount(), 1);
+    EXPECT_EQ(again.ws.documentCount(), 1);
     EXPECT_TRUE(again.ws.sourceEditor(0)->Text().isEmpty());
     EXPECT_TRUE(QFile::exists(path(QStringLiteral("$$$003.html"))));
     stop();
 
     // A command line, even of blanks only, means no question.
     start(QStringLiteral("   "));
-    EXPECT_EQ(w().ws.DocCount(), 1);
+    EXPECT_EQ(w().ws.documentCount(), 1);
 }
 
 TEST_F(StartupTest, AddingDocumentsGrowsTheTabStrip)
 {
     fomPelmor& win = start();
     for (int i = 0; i < 3; ++i)
-        ASSERT_TRUE(win.ws.AddTab());
-    ASSERT_EQ(win.ws.TabCount(), 8);
+        ASSERT_TRUE(win.ws.addDocument());
+    ASSERT_EQ(win.ws.tabCount(), 8);
     std::vector<int> images;
     for (int i = 1; i <= 8; ++i)
         images.push_back(win.ws.tabStrip().Image(i));
     EXPECT_EQ(images, (std::vector<int>{11, 13, 11, 13, 11, 13, 12, 13}));
-    EXPECT_EQ(win.ws.CurDoc(), 3);
+    EXPECT_EQ(win.ws.currentIndex(), 3);
     EXPECT_EQ(win.ws.tabStrip().SelectedIndex(), 7);
     EXPECT_EQ(win.ws.tabStrip().Caption(7), QStringLiteral("$$$003.html"));
     EXPECT_EQ(win.ws.doc(3).fileName, QStringLiteral("$$$003.html"));
@@ -223,12 +223,12 @@ TEST_F(StartupTest, AddingDocumentsGrowsTheTabStrip)
 TEST_F(StartupTest, TheFiftySecondDocumentIsRefused)
 {
     fomPelmor& win = start();
-    while (win.ws.DocCount() < MaxDocuments)
-        ASSERT_TRUE(win.ws.AddTab());
+    while (win.ws.documentCount() < MaxDocuments)
+        ASSERT_TRUE(win.ws.addDocument());
     dialogs.expectMsg(QStringLiteral("これ以上タブを開けません"));
-    EXPECT_FALSE(win.ws.AddTab());
-    EXPECT_EQ(win.ws.DocCount(), MaxDocuments);
-    EXPECT_EQ(win.ws.TabCount(), 2 * MaxDocuments);
+    EXPECT_FALSE(win.ws.addDocument());
+    EXPECT_EQ(win.ws.documentCount(), MaxDocuments);
+    EXPECT_EQ(win.ws.tabCount(), 2 * MaxDocuments);
 }
 
 TEST_F(StartupTest, TheTemporaryPageHoldsTheWholeTextOfPagesOnly)
@@ -250,7 +250,7 @@ TEST_F(StartupTest, TheTemporaryPageHoldsTheWholeTextOfPagesOnly)
         QFile::remove(page);
         win.ws.doc(0).fileName = c.fileName;
         win.ws.sourceEditor(0)->SetText(c.text);
-        win.ws.WriteTemp();
+        win.ws.writeCurrentTempPage();
         EXPECT_EQ(QFile::exists(page), c.written) << c.fileName.toStdString();
     }
     // A new document's page is in code page 932, followed by CR LF.
@@ -259,7 +259,7 @@ TEST_F(StartupTest, TheTemporaryPageHoldsTheWholeTextOfPagesOnly)
     win.ws.doc(0).header = QStringLiteral("<HTML><BODY>\r\n");
     win.ws.doc(0).footer = QStringLiteral("</BODY></HTML>");
     win.ws.sourceEditor(0)->SetText(QStringLiteral("body"));
-    win.ws.WriteTemp();
+    win.ws.writeCurrentTempPage();
     EXPECT_EQ(readFile(page), QByteArray("<HTML><BODY>\r\nbody</BODY></HTML>\r\n"));
 }
 
@@ -269,7 +269,7 @@ TEST_F(StartupTest, TheEditorsEventsMarkModifiedAndKeepTheRightClick)
     EXPECT_FALSE(win.ws.doc(0).modified);
     win.ws.sourceEditor(0)->SetText(QStringLiteral("x"));
     EXPECT_TRUE(win.ws.doc(0).modified);
-    win.ws.HtText_MouseDown(0, 2, 0, 1000, 500);
-    EXPECT_EQ(win.ws.PopupX, 1200);
-    EXPECT_EQ(win.ws.PopupY, 1300);
+    win.ws.passOnEditorMouseDown(0, 2, 0, 1000, 500);
+    EXPECT_EQ(win.ws.popupX, 1200);
+    EXPECT_EQ(win.ws.popupY, 1300);
 }

@@ -91,7 +91,7 @@ TEST(TemplateFile, NamesThatTheRecordsCannotHoldAreRefused)
 
 class TemplatesTest : public AppFixture {
 protected:
-    RichEdit* ed() { return w().ws.CurEditor(); }
+    RichEdit* ed() { return w().ws.currentEditor(); }
     QString file() { return QString::fromUtf8(readFile(path(QStringLiteral("pelmor.ten")))); }
     QLineEdit* name() { return w().controls.get<QLineEdit>(QStringLiteral("Text6"), 30); }
     QListWidget* list() { return w().controls.get<QListWidget>(QStringLiteral("List3"), 5); }

@@ -43,7 +43,7 @@ TEST_F(ClassListTest, ListsTheLinkedStylesheetThenTheStyleBlockAtTheRightClick)
     start();
     writeSheet();
     pageLinking(u("Site.CSS"));
-    w().ws.HtText_MouseDown(0, 2, 0, 3300, 400);
+    w().ws.passOnEditorMouseDown(0, 2, 0, 3300, 400);
     list();
     EXPECT_TRUE(classes()->isVisible());
     EXPECT_EQ((std::vector<int>{twips::Left(classes()), twips::Top(classes()), twips::Width(classes()), twips::Height(classes())}),
@@ -51,7 +51,7 @@ TEST_F(ClassListTest, ListsTheLinkedStylesheetThenTheStyleBlockAtTheRightClick)
     EXPECT_EQ(entries(classes()), (QStringList{u("P.note "), u("H1"), u(".red "), u("SPAN style"), u("SPAN class")}));
 
     // Low on the screen the list opens above the click.
-    w().ws.HtText_MouseDown(0, 2, 0, 100, 4000);
+    w().ws.passOnEditorMouseDown(0, 2, 0, 100, 4000);
     list();
     EXPECT_EQ(twips::Top(classes()), 1800);
     EXPECT_EQ(twips::Left(classes()), 300);

@@ -55,7 +55,7 @@ protected:
         WebBrowser* b = w().ws.doc(n).browser;
         if (!b)
             return nullptr;
-        const QUrl page = QUrl::fromLocalFile(QFileInfo(w().ws.TempPagePath(n)).absoluteFilePath());
+        const QUrl page = QUrl::fromLocalFile(QFileInfo(w().ws.tempPagePath(n)).absoluteFilePath());
         EXPECT_TRUE(waitUntil([b, page] { return !b->isLoading() && QUrl(b->LocationURL()) == page; }));
         return b;
     }
@@ -101,7 +101,7 @@ TEST_F(StyledPreviewTest, ARuleOfALinkedStylesheetShowsInThePreview)
     control<QLineEdit>(u("Text"), 54)->setText(u("site"));
     dialogs.expectMsg(u("全てのHTMLのテキストにスタイルシートをリンクさせますか？"), MsgResult::Yes);
     w().stylesheet.menu.Insertcss();
-    ASSERT_EQ(w().ws.CurDoc(), 1);
+    ASSERT_EQ(w().ws.currentIndex(), 1);
 
     control<QRadioButton>(u("OoptGif"), 6)->setChecked(true);
     line(50)->setText(line(50)->text() + u("note"));

@@ -25,7 +25,7 @@ protected:
     }
     QByteArray shippedBytes(const QString& name) const { return readFile(shipped(name)); }
 
-    RichEdit* ed() { return w().ws.CurEditor(); }
+    RichEdit* ed() { return w().ws.currentEditor(); }
     void menu(int index) { w().commands.invoke(QStringLiteral("CSS1"), index); }
     void press(int index) { w().dispatcher.Cmdcmd_Click(index); }
     template <typename T>
@@ -56,8 +56,8 @@ protected:
     // Adds a document and fills it.
     void addDocument(const QString& fileName, const QString& text, const QString& folder = QString())
     {
-        ASSERT_TRUE(w().ws.AddTab());
-        setDocument(w().ws.CurDoc(), fileName, text, folder);
+        ASSERT_TRUE(w().ws.addDocument());
+        setDocument(w().ws.currentIndex(), fileName, text, folder);
     }
 };
 

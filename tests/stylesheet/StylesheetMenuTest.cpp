@@ -21,8 +21,8 @@ TEST_F(StylesheetMenuTest, SampleStylesheetIsMadeOnceAndReloadedOnlyWhenTheUserS
     copyResource(u("csssample.txt"));
     const QString folder = w().ws.doc(0).folder;
     menu(2);
-    ASSERT_EQ(w().ws.DocCount(), 2);
-    EXPECT_EQ(w().ws.CurDoc(), 1);
+    ASSERT_EQ(w().ws.documentCount(), 2);
+    EXPECT_EQ(w().ws.currentIndex(), 1);
     EXPECT_EQ(w().ws.sourceCaption(1), u("csssample.css")) << "the caption is not shortened";
     EXPECT_EQ(w().ws.doc(1).fileName, u("csssample.css"));
     EXPECT_EQ(w().ws.doc(1).folder, folder);
@@ -33,14 +33,14 @@ TEST_F(StylesheetMenuTest, SampleStylesheetIsMadeOnceAndReloadedOnlyWhenTheUserS
     w().ws.selectSourceTab(0);
     dialogs.expectMsg(u("既にＣＳＳファイルは挿入されています,上書きしますか。"), MsgResult::No);
     menu(2);
-    EXPECT_EQ(w().ws.DocCount(), 2);
-    EXPECT_EQ(w().ws.CurDoc(), 0);
+    EXPECT_EQ(w().ws.documentCount(), 2);
+    EXPECT_EQ(w().ws.currentIndex(), 0);
     EXPECT_EQ(w().ws.sourceEditor(1)->Text(), u("changed"));
 
     dialogs.expectMsg(u("上書きしますか"), MsgResult::Yes);
     menu(2);
-    EXPECT_EQ(w().ws.DocCount(), 2);
-    EXPECT_EQ(w().ws.CurDoc(), 1);
+    EXPECT_EQ(w().ws.documentCount(), 2);
+    EXPECT_EQ(w().ws.currentIndex(), 1);
     EXPECT_EQ(ed()->Text().toUtf8(), shippedBytes(u("csssample.txt")));
     EXPECT_EQ(newestSnapshot(), u("changed")) << "the text it replaced can be undone";
 }
@@ -75,7 +75,7 @@ TEST_F(StylesheetMenuTest, AMissingSampleIsReportedAndChangesNothing)
     start();
     dialogs.expectMsg(u("csssample.txtが読めません"));
     menu(2);
-    EXPECT_EQ(w().ws.DocCount(), 1);
+    EXPECT_EQ(w().ws.documentCount(), 1);
     ed()->SetText(QString());
     dialogs.expectMsg(u("htmlsample.htmlが読めません"));
     menu(6);
@@ -108,8 +108,8 @@ TEST_F(StylesheetMenuTest, InsertcssMakesTheNewDocumentBesideTheFirstAndLeavesTh
     menu(4);
     line(54)->setText(u(" main "));
     press(141);
-    ASSERT_EQ(w().ws.DocCount(), 3);
-    EXPECT_EQ(w().ws.CurDoc(), 2);
+    ASSERT_EQ(w().ws.documentCount(), 3);
+    EXPECT_EQ(w().ws.currentIndex(), 2);
     EXPECT_EQ(w().ws.doc(2).fileName, u("main.css"));
     EXPECT_EQ(w().ws.sourceCaption(2), u("main.css"));
     EXPECT_EQ(w().ws.doc(2).folder, path(u("site")));
@@ -136,18 +136,18 @@ TEST_F(StylesheetMenuTest, InsertcssAsksBeforeANameThatAFileHolds)
     line(54)->setText(u("main.css"));
     dialogs.expectMsg(u("既に同じ名前のファイルがあります。上書きしますか?"), MsgResult::No);
     press(141);
-    EXPECT_EQ(w().ws.DocCount(), 1);
+    EXPECT_EQ(w().ws.documentCount(), 1);
     EXPECT_TRUE(panel(u("Frame"), 42)->isVisible());
 
     line(54)->setText(u("css/main"));
     dialogs.expectMsg(u("ファイル名に「/」は使えません。"));
     press(141);
-    EXPECT_EQ(w().ws.DocCount(), 1);
+    EXPECT_EQ(w().ws.documentCount(), 1);
 
     line(54)->setText(u("main.css"));
     dialogs.expectMsg(u("既に同じ名前のファイルがあります。"), MsgResult::Yes);
     press(141);
-    EXPECT_EQ(w().ws.DocCount(), 2);
+    EXPECT_EQ(w().ws.documentCount(), 2);
     EXPECT_EQ(readFile(path(u("site/main.css"))), QByteArray("P { }\r\n")) << "nothing is written yet";
 }
 
@@ -295,5 +295,5 @@ TEST_F(StylesheetMenuTest, LessonItemOpensTheLessonWhenThereIsOne)
     // Indexes without an item do nothing.
     w().stylesheet.menu.CSS1_Click(3);
     w().stylesheet.menu.CSS1_Click(20);
-    EXPECT_EQ(w().ws.DocCount(), 1);
+    EXPECT_EQ(w().ws.documentCount(), 1);
 }

@@ -128,14 +128,14 @@ TEST_F(FomColorTest, EveryTargetCodeDeliversIntoItsOwnBoxOnly)
 TEST_F(FomColorTest, TargetZeroColoursTheEditorsSelection)
 {
     startWithColours();
-    RichEdit* ed = w().ws.CurEditor();
+    RichEdit* ed = w().ws.currentEditor();
     ed->SetText(QStringLiteral("abc def"));
     ed->Select(4, 3);
     QStringList delivered;
     if (!w().procs.defined(QStringLiteral("Getcolor"))) {
         w().procs.define(QStringLiteral("Getcolor"), std::function<void(const QString&)>([&](const QString& colour) {
                              delivered.append(colour);
-                             w().ws.CurEditor()->SetSelText(colour);
+                             w().ws.currentEditor()->SetSelText(colour);
                          }));
     }
     w().procs.call(QStringLiteral("ShowColorForm"));

@@ -48,7 +48,7 @@ protected:
     Fomtag& dic() { return w().tagDictionary; }
     QLabel* label(int i) { return dic().controls.get<QLabel>(QStringLiteral("Lbltag"), i); }
     QPlainTextEdit* box() { return dic().controls.get<QPlainTextEdit>(QStringLiteral("Text1")); }
-    RichEdit* editor() { return w().ws.CurEditor(); }
+    RichEdit* editor() { return w().ws.currentEditor(); }
     // Selects text in the explanation box.
     void selectInBox(const QString& text)
     {

@@ -84,7 +84,7 @@ std::map<int, Row> table()
 
 class DispatcherTableTest : public AppFixture {
 protected:
-    RichEdit* ed() { return w().ws.CurEditor(); }
+    RichEdit* ed() { return w().ws.currentEditor(); }
     const QString& newestSnapshot() { return w().ws.current().undoRing[static_cast<size_t>(w().ws.current().undoPosition)].text; }
     // Typing leaves something for the editor's own undo, and a text the ring does not hold yet.
     QString typeSomething()

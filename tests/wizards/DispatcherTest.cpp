@@ -8,7 +8,7 @@
 
 class DispatcherTest : public AppFixture {
 protected:
-    RichEdit* ed() { return w().ws.CurEditor(); }
+    RichEdit* ed() { return w().ws.currentEditor(); }
     void typeSomething()
     {
         ed()->setFocus();

@@ -17,7 +17,7 @@
 
 class FivePanelPageTest : public AppFixture {
 protected:
-    RichEdit* ed() { return w().ws.CurEditor(); }
+    RichEdit* ed() { return w().ws.currentEditor(); }
     void set(const char* name, int index, const QString& text)
     {
         if (auto* line = qobject_cast<QLineEdit*>(w().controls.find(QString::fromLatin1(name), index)))

@@ -40,7 +40,7 @@ protected:
         left.fileName = QStringLiteral("left.html");
         left.folder = leftFolder;
         left.sourceEditor->SetText(LeftText);
-        ASSERT_TRUE(w().ws.AddTab());
+        ASSERT_TRUE(w().ws.addDocument());
         Document& right = w().ws.doc(1);
         right.fileName = QStringLiteral("right.html");
         right.folder = rightFolder;
@@ -65,7 +65,7 @@ TEST_F(FramesWizardTest, RunWritesTheThreePagesEachIntoItsDocumentsFolder)
 {
     twoPages();
     press(1);
-    ASSERT_EQ(w().ws.DocCount(), 3) << "the frameset page goes into a new third document";
+    ASSERT_EQ(w().ws.documentCount(), 3) << "the frameset page goes into a new third document";
     const Document& frameset = w().ws.doc(2);
     EXPECT_EQ(frameset.sourceEditor->Text(), pageOf({}));
     EXPECT_EQ(frameset.fileName, QStringLiteral("index.html"));
@@ -86,29 +86,29 @@ TEST_F(FramesWizardTest, UndoClosesExactlyTheDocumentTheRunAdded)
 {
     twoPages();
     press(1);
-    ASSERT_EQ(w().ws.DocCount(), 3);
+    ASSERT_EQ(w().ws.documentCount(), 3);
     press(3);
-    EXPECT_EQ(w().ws.DocCount(), 2);
+    EXPECT_EQ(w().ws.documentCount(), 2);
     EXPECT_EQ(w().ws.doc(0).sourceEditor->Text(), LeftText);
     EXPECT_EQ(ExpandRegions(w().ws.doc(1)), rightWhole);
     EXPECT_EQ(w().ws.tabStrip().SelectedIndex(), 1);
     // A second undo has nothing left to take back.
     press(3);
-    EXPECT_EQ(w().ws.DocCount(), 2);
+    EXPECT_EQ(w().ws.documentCount(), 2);
     EXPECT_EQ(w().ws.doc(0).sourceEditor->Text(), LeftText);
 }
 
 TEST_F(FramesWizardTest, AnEmptyThirdDocumentReceivesThePageAndUndoEmptiesIt)
 {
     twoPages();
-    ASSERT_TRUE(w().ws.AddTab());
-    ASSERT_TRUE(w().ws.AddTab());
+    ASSERT_TRUE(w().ws.addDocument());
+    ASSERT_TRUE(w().ws.addDocument());
     w().ws.sourceEditor(3)->SetText(QStringLiteral("<P>四つ目</P>"));
     press(1);
-    ASSERT_EQ(w().ws.DocCount(), 4) << "no document is added";
+    ASSERT_EQ(w().ws.documentCount(), 4) << "no document is added";
     EXPECT_EQ(w().ws.sourceEditor(2)->Text(), pageOf({}));
     press(3);
-    EXPECT_EQ(w().ws.DocCount(), 4);
+    EXPECT_EQ(w().ws.documentCount(), 4);
     EXPECT_TRUE(w().ws.sourceEditor(2)->Text().isEmpty());
     EXPECT_EQ(w().ws.doc(2).fileName, QStringLiteral("$$$002.html"));
     EXPECT_EQ(w().ws.sourceEditor(3)->Text(), QStringLiteral("<P>四つ目</P>")) << "nothing else";
@@ -117,12 +117,12 @@ TEST_F(FramesWizardTest, AnEmptyThirdDocumentReceivesThePageAndUndoEmptiesIt)
 TEST_F(FramesWizardTest, PagesWithOnlyTheirTemporaryNamesAreToBeSavedFirst)
 {
     start();
-    ASSERT_TRUE(w().ws.AddTab());
+    ASSERT_TRUE(w().ws.addDocument());
     dialogs.expectMsg(gen::framesSaveFirstMessage());
     press(1);
-    EXPECT_EQ(w().ws.DocCount(), 2);
+    EXPECT_EQ(w().ws.documentCount(), 2);
     press(3);
-    EXPECT_EQ(w().ws.DocCount(), 2) << "without a run, undo does nothing";
+    EXPECT_EQ(w().ws.documentCount(), 2) << "without a run, undo does nothing";
 }
 
 TEST_F(FramesWizardTest, ReplacingAnotherFileAsksTheOverwriteQuestion)

@@ -73,7 +73,7 @@ class GeneratorButtonsTest : public AppFixture {
 public:
     // The cases' set-ups write the panels through these.
     using AppFixture::w;
-    RichEdit* ed() { return w().ws.CurEditor(); }
+    RichEdit* ed() { return w().ws.currentEditor(); }
     QString folder() { return w().ws.current().folder; }
     void set(const char* name, int index, const QString& text)
     {

@@ -50,8 +50,8 @@ QString samplePage()
 
 class PageSkeletonCommandsTest : public AppFixture {
 protected:
-    RichEdit* ed() { return w().ws.CurEditor(); }
-    QByteArray tempPage() { return readFile(w().ws.TempPagePath(0)); }
+    RichEdit* ed() { return w().ws.currentEditor(); }
+    QByteArray tempPage() { return readFile(w().ws.tempPagePath(0)); }
 };
 
 TEST_F(PageSkeletonCommandsTest, OnAnEmptyDocumentBothPagesComeWithoutAQuestion)
@@ -76,12 +76,12 @@ TEST_F(PageSkeletonCommandsTest, OverAnExistingTextItAsksAndNoChangesNothing)
     start();
     ed()->SetText(QStringLiteral("\r\n"));
     ed()->SetSelStart(2);
-    QFile::remove(w().ws.TempPagePath(0));
+    QFile::remove(w().ws.tempPagePath(0));
     dialogs.expectMsg(QStringLiteral("ソースが存在しますが上書きしますか?"), MsgResult::No);
     w().commands.invoke(QStringLiteral("mk1"), 1);
     EXPECT_EQ(ed()->Text(), QStringLiteral("\r\n"));
     EXPECT_EQ(ed()->SelStart(), 2);
-    EXPECT_FALSE(QFile::exists(w().ws.TempPagePath(0))) << "no file is written";
+    EXPECT_FALSE(QFile::exists(w().ws.tempPagePath(0))) << "no file is written";
 }
 
 TEST_F(PageSkeletonCommandsTest, TheNewPageReplacesTheWholeDocumentAndOneUndoGivesItBack)

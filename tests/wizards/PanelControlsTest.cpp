@@ -248,7 +248,7 @@ TEST_F(PanelControlsTest, MiniPanelBlinkAndSearchModes)
 {
     start();
     MiniPanel& mini = w().wizards.mini;
-    RichEdit* ed = w().ws.CurEditor();
+    RichEdit* ed = w().ws.currentEditor();
 
     ed->SetText(QStringLiteral("abc"));
     ed->Select(1, 1);

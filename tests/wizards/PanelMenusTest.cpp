@@ -106,7 +106,7 @@ QString u(const char* s)
 
 class PanelMenusTest : public AppFixture {
 protected:
-    RichEdit* ed() { return w().ws.CurEditor(); }
+    RichEdit* ed() { return w().ws.currentEditor(); }
     QWidget* panelOf(const PanelCase& c)
     {
         return w().controls.get<QWidget>(u(c.panel), c.frame);
@@ -328,7 +328,7 @@ TEST_F(PanelMenusTest, ModeItemsAndOpenerSideEffects)
     EXPECT_EQ(get<QLineEdit>("Text1", 0)->text(), QStringLiteral("$$$000.html"));
     EXPECT_EQ(get<QLineEdit>("Text1", 2)->text(), QStringLiteral("keep.html"));
     EXPECT_EQ(w().wizards.mini.CmdcMode, 31);
-    ASSERT_TRUE(w().ws.AddTab());
+    ASSERT_TRUE(w().ws.addDocument());
     w().commands.invoke(QStringLiteral("mcyotto"), 18);
     EXPECT_EQ(get<QLineEdit>("Text1", 2)->text(), QStringLiteral("$$$001.html"));
 }

@@ -105,11 +105,11 @@ TEST_F(PanelViewsTest, TheTablePanelSwitchesBetweenItsExplanationAndItsData)
 TEST_F(PanelViewsTest, TheMiniPanelsButtonInsertsATitleUntilTheFramesWizardIsOpened)
 {
     start();
-    w().ws.CurEditor()->SetText(QStringLiteral("<HTML><HEAD><TITLE></TITLE></HEAD></HTML>"));
+    w().ws.currentEditor()->SetText(QStringLiteral("<HTML><HEAD><TITLE></TITLE></HEAD></HTML>"));
     get<QLineEdit>("Text6", 6)->setText(QStringLiteral("題"));
     get<QPushButton>("Cmdc")->click();
-    EXPECT_EQ(w().ws.CurEditor()->Text(), QStringLiteral("<HTML><HEAD><TITLE>題</TITLE></HEAD></HTML>"));
+    EXPECT_EQ(w().ws.currentEditor()->Text(), QStringLiteral("<HTML><HEAD><TITLE>題</TITLE></HEAD></HTML>"));
     w().commands.invoke(QStringLiteral("mcyotto"), 18);
     get<QPushButton>("Cmdc")->click();
-    EXPECT_EQ(w().ws.CurEditor()->Text(), QStringLiteral("<HTML><HEAD><TITLE>題</TITLE></HEAD></HTML>"));
+    EXPECT_EQ(w().ws.currentEditor()->Text(), QStringLiteral("<HTML><HEAD><TITLE>題</TITLE></HEAD></HTML>"));
 }

@@ -20,7 +20,7 @@ protected:
     // The delayed page writing has run for every document typed into.
     bool waitUntilWritten(fomPelmor& win)
     {
-        return QTest::qWaitFor([&] { return QFile::exists(page(0)) && QFile::exists(win.ws.TempPagePath(1)); },
+        return QTest::qWaitFor([&] { return QFile::exists(page(0)) && QFile::exists(win.ws.tempPagePath(1)); },
                                3 * Workspace::PageDelayMs);
     }
     QString data;
@@ -35,10 +35,10 @@ TEST_F(TempPagesTest, ALinkOrAFileOfSomeoneElsesIsNeverWrittenThrough)
     writeFile(data + QStringLiteral("/a.html"), "<P>a</P>\r\n");
     fomPelmor& win = start(data + QStringLiteral("/a.html"));
     win.ws.sourceEditor(0)->SetText(QStringLiteral("<P>typed</P>"));
-    win.ws.WriteTemp();
+    win.ws.writeCurrentTempPage();
     EXPECT_EQ(readFile(temp.path() + QStringLiteral("/precious.html")), QByteArray("keep me"));
     EXPECT_EQ(readFile(page(1)), QByteArray("not the program's"));
-    EXPECT_EQ(win.ws.TempPagePath(0), page(2)) << "the next free name";
+    EXPECT_EQ(win.ws.tempPagePath(0), page(2)) << "the next free name";
     EXPECT_EQ(readFile(page(2)), QByteArray("<P>typed</P>\r\n"));
     stop();
     EXPECT_TRUE(QFileInfo(page(0)).isSymLink());
@@ -74,14 +74,14 @@ TEST_F(TempPagesTest, APageFollowsTypingAndAStopWithoutQuittingLeavesItToRestore
     ed->setFocus();
     QTest::keyClicks(ed, QStringLiteral("first"));
     // A second document in another folder.
-    ASSERT_TRUE(win.ws.AddTab());
-    win.ws.setCurDoc(1);
+    ASSERT_TRUE(win.ws.addDocument());
+    win.ws.setCurrentIndex(1);
     ASSERT_TRUE(win.files.ReadData(elsewhere, QStringLiteral("b.html")));
     win.ws.sourceEditor(1)->setFocus();
     QTest::keyClicks(win.ws.sourceEditor(1), QStringLiteral("second"));
     EXPECT_FALSE(QFile::exists(page(0))) << "not on the keystroke";
     ASSERT_TRUE(waitUntilWritten(win));
-    const QString secondPage = win.ws.TempPagePath(1);
+    const QString secondPage = win.ws.tempPagePath(1);
     EXPECT_TRUE(secondPage.startsWith(elsewhere));
     EXPECT_EQ(readFile(page(0)), QByteArray("first\r\n"));
     // The run ends without its end: as a crash would.
@@ -90,7 +90,7 @@ TEST_F(TempPagesTest, APageFollowsTypingAndAStopWithoutQuittingLeavesItToRestore
 
     dialogs.expectMsg(QStringLiteral("前のデータｰが残っています、データｰを復活しますか?"), MsgResult::Yes);
     fomPelmor& again = start();
-    ASSERT_EQ(again.ws.DocCount(), 2);
+    ASSERT_EQ(again.ws.documentCount(), 2);
     EXPECT_EQ(again.ws.sourceEditor(0)->Text(), QStringLiteral("first\r\n"));
     EXPECT_TRUE(again.ws.sourceEditor(1)->Text().startsWith(QStringLiteral("second")));
     EXPECT_EQ(again.ws.doc(1).folder, elsewhere);

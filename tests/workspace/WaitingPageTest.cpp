@@ -34,42 +34,42 @@ protected:
 TEST_F(WaitingPageTest, TheFilesBytesMakeThePageWhenItIsFirstNeeded)
 {
     fomPelmor& win = start(file);
-    EXPECT_EQ(win.ws.CurEditor()->Text(), QStringLiteral("<P>日本語</P>\r\n<P>two</P>"));
+    EXPECT_EQ(win.ws.currentEditor()->Text(), QStringLiteral("<P>日本語</P>\r\n<P>two</P>"));
     EXPECT_FALSE(win.ws.doc(0).modified);
     EXPECT_EQ(pagesAndLocks(), QStringList()) << "no page and no lock of the run yet";
     EXPECT_TRUE(win.state.settings.get(setting::PageFolders).isEmpty()) << "no folder to search after a crash";
 
     // The preview writes the page (as a click on its tab does) from the file's bytes.
-    win.ws.WriteTemp();
+    win.ws.writeCurrentTempPage();
     EXPECT_EQ(readFile(page()), Bytes + "\r\n");
     EXPECT_TRUE(win.ws.pages.owns(page()));
     EXPECT_FALSE(win.state.settings.get(setting::PageFolders).isEmpty());
 
     // Asking for the page's name is enough, too.
     fomPelmor& again = start(file);
-    const QString asked = again.ws.TempPagePath(0);
+    const QString asked = again.ws.tempPagePath(0);
     EXPECT_EQ(readFile(asked), Bytes + "\r\n");
 }
 
 TEST_F(WaitingPageTest, AChangedTextOrFileGetsThePageFromTheText)
 {
     fomPelmor& win = start(file);
-    win.ws.CurEditor()->SetSelStart(0);
-    win.ws.CurEditor()->SetSelText(QStringLiteral("<H1>new</H1>"));
-    win.ws.WriteTemp();
-    EXPECT_EQ(readFile(win.ws.TempPagePath(0)), QByteArray("<H1>new</H1><P>\x93\xfa\x96\x7b\x8c\xea</P>\r\n<P>two</P>\r\n"));
+    win.ws.currentEditor()->SetSelStart(0);
+    win.ws.currentEditor()->SetSelText(QStringLiteral("<H1>new</H1>"));
+    win.ws.writeCurrentTempPage();
+    EXPECT_EQ(readFile(win.ws.tempPagePath(0)), QByteArray("<H1>new</H1><P>\x93\xfa\x96\x7b\x8c\xea</P>\r\n<P>two</P>\r\n"));
 
     // The file changes on the disk after it was read: the page shows what the editor holds.
     fomPelmor& again = start(file);
-    ASSERT_EQ(again.ws.CurEditor()->Text(), QStringLiteral("<P>日本語</P>\r\n<P>two</P>"));
+    ASSERT_EQ(again.ws.currentEditor()->Text(), QStringLiteral("<P>日本語</P>\r\n<P>two</P>"));
     writeFile(file, "<P>changed elsewhere</P>");
-    again.ws.WriteTemp();
-    EXPECT_EQ(readFile(again.ws.TempPagePath(0)), Bytes + "\r\n");
+    again.ws.writeCurrentTempPage();
+    EXPECT_EQ(readFile(again.ws.tempPagePath(0)), Bytes + "\r\n");
     writeFile(file, Bytes);
 
     // A document saved under another name is no longer that file.
     fomPelmor& third = start(file);
     third.ws.doc(0).fileName = QStringLiteral("other.html");
     writeFile(file, "<P>changed elsewhere</P>");
-    EXPECT_EQ(readFile(third.ws.TempPagePath(0)), Bytes + "\r\n");
+    EXPECT_EQ(readFile(third.ws.tempPagePath(0)), Bytes + "\r\n");
 }
