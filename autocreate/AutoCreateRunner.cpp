@@ -88,7 +88,7 @@ void AutoCreateRunner::RunAutoCreate()
     settings.headerHidden = !d.header.isEmpty();
     const bool frames = settings.frames != FrameLayout::None;
     // The pages are named after the text file; a document that was never saved has no name yet.
-    if (frames && isOwnTempPageName(GetFileName(d.fileName))) {
+    if (frames && isOwnTempPageName(fileNameOf(d.fileName))) {
         ws.dlg.MsgBox(autotext::saveBeforeFrames());
         return;
     }
@@ -106,7 +106,7 @@ void AutoCreateRunner::RunAutoCreate()
         const autocreate::AutoCreateOutcome outcome = autocreate::runAutoCreateSteps(
             text, textFileName, settings, makeGenerators(autocreate::readPanelInputs(controls), folder, effects));
         // The heading anchors leave the link listing at the text document's own name.
-        ws.linkListUrl = GetFileName(textFileName);
+        ws.linkListUrl = fileNameOf(textFileName);
         for (const QString& message : std::as_const(effects->messages))
             ws.dlg.MsgBox(message);
 

@@ -57,7 +57,7 @@ void BM_OpenLargeFile(benchmark::State& state)
     }
     w.ws.tabStrip().Select(1);
     for (auto _ : state) {
-        if (!w.files.ReadData(dir.path(), name))
+        if (!w.files.readFile(dir.path(), name))
             state.SkipWithError("the file could not be read");
     }
 }

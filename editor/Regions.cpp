@@ -14,7 +14,7 @@ void Regions::RegionHide()
     Document& d = ws.current();
     // A free number whose marker nowhere stands in the document already: a marker written as
     // text would otherwise be expanded into the region on saving.
-    const QString whole = ::GetFullText(d);
+    const QString whole = ::fullText(d);
     const auto markerUsed = [&](int k) {
         const QString marker = regionMarker(k);
         if (whole.contains(marker))
@@ -93,7 +93,7 @@ void Regions::RegionShowPart()
 void Regions::RegionShowAll(int n)
 {
     Document& d = ws.doc(n);
-    const QString full = ExpandRegions(n);
+    const QString full = expandedText(n);
     d.sourceEditor->SetText(full);
     d.header.clear();
     d.footer.clear();
@@ -135,12 +135,12 @@ void Regions::ShowHeadFoot(int n)
     d.footer.clear();
 }
 
-QString Regions::GetFullText(int n) const
+QString Regions::fullText(int n) const
 {
-    return ::GetFullText(ws.doc(n));
+    return ::fullText(ws.doc(n));
 }
 
-QString Regions::ExpandRegions(int n) const
+QString Regions::expandedText(int n) const
 {
-    return ::ExpandRegions(ws.doc(n));
+    return ::expandedText(ws.doc(n));
 }

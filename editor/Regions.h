@@ -22,8 +22,8 @@ public:
     void ShowHeadFoot(int n);
     // The whole text of document n (hidden header and footer put back), and the same with its
     // regions expanded.
-    QString GetFullText(int n) const;
-    QString ExpandRegions(int n) const;
+    QString fullText(int n) const;
+    QString expandedText(int n) const;
 
 private:
     Workspace& ws;

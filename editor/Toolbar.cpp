@@ -92,8 +92,8 @@ ToolbarButtons::ToolbarButtons(EditContext& context, QToolBar* bar, PasteMode& p
     actions_ = {
         {QStringLiteral("新規挿入"), [this] { ctx.ws.addDocument(); }},
         {QStringLiteral("開く"), [this] { if (openFile) openFile(); }},
-        {QStringLiteral("閉じる"), [this] { files.Fclose(); }},
-        {QStringLiteral("上書き保存"), [this] { files.SaveFile(); }},
+        {QStringLiteral("閉じる"), [this] { files.closeDocument(); }},
+        {QStringLiteral("上書き保存"), [this] { files.save(); }},
         {QStringLiteral("印刷"), [this] { if (printText) printText(); }},
         {QStringLiteral("元に戻す"), [this] {
              paste.EndPasteMode();
@@ -211,7 +211,7 @@ void ToolbarButtons::ShowInBrowser()
     if (d.folder.isEmpty())
         d.folder = ws.state.programFolder;
     const QString path = ws.tempPagePath(ws.currentIndex());
-    if (!ws.writePage(path, GetFullText(d), d.encoding)) {
+    if (!ws.writePage(path, fullText(d), d.encoding)) {
         ws.dlg.MsgBox(editmsg::BrowserPageNotWritten + CrLf + path);
         return;
     }

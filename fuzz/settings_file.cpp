@@ -14,7 +14,7 @@ bool sameTable(const SettingsStore& a, const SettingsStore& b)
     if (a.count() != b.count())
         return false;
     for (int i = 0; i < a.count(); ++i) {
-        if (a.entry(i).Key != b.entry(i).Key || a.entry(i).Value != b.entry(i).Value)
+        if (a.entry(i).key != b.entry(i).key || a.entry(i).value != b.entry(i).value)
             return false;
     }
     return true;
@@ -30,8 +30,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, size_t size)
     store.readText(read.text, read.encoding == TextEncoding::Cp932);
     for (int i = 0; i < store.count(); ++i) {
         const IniEntry& e = store.entry(i);
-        FUZZ_CHECK(!e.Key.isEmpty(), "no entry has an empty key");
-        FUZZ_CHECK(!e.Key.contains(u',') && !e.Key.contains(u'\n') && !e.Value.contains(u'\n'),
+        FUZZ_CHECK(!e.key.isEmpty(), "no entry has an empty key");
+        FUZZ_CHECK(!e.key.contains(u',') && !e.key.contains(u'\n') && !e.value.contains(u'\n'),
                    "a key holds no comma and no entry a line break");
     }
     const QString written = store.toText();

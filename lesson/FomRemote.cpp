@@ -321,7 +321,7 @@ void FomRemote::clearLessonDocuments()
     }
     ctx.controls.get<QPlainTextEdit>(QStringLiteral("Text"), 44)->clear();
     if (commands.isOwn(ctx.ws.selectedDocument()))
-        ctx.files.Fclose();
+        ctx.files.closeDocument();
 }
 
 void FomRemote::backToStart()

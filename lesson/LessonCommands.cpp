@@ -264,7 +264,7 @@ LessonCommands::Outcome LessonCommands::init(const QString& argument)
     }
     if (!takeOverDocuments())
         return Outcome::Stopped;
-    ctx.files.Allclear();
+    ctx.files.clearAll();
     // What is left is the first document, cleared: the lesson's page.
     own_.assign(1, editorOf(ctx.ws, 0));
     if (argument.size() < 4)

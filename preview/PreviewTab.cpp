@@ -75,7 +75,7 @@ void PreviewTab::TabStrip1_Click()
         strip.SetImage(tab, 14);
         hideAllViews();
         if (!d.browserMode) {
-            const QString text = d.header.isEmpty() ? d.sourceEditor->Text() : GetFullText(d);
+            const QString text = d.header.isEmpty() ? d.sourceEditor->Text() : fullText(d);
             writeOpenStylesheet(text);
             // Clicking a tab leaves the focus in the editor, so its focus loss has not
             // written the page yet.

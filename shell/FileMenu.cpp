@@ -77,9 +77,9 @@ void FileMenu::RebuildRecentItems()
     int index = FirstRecentItem;
     bool any = false;
     for (int i = 0; i < 6; ++i) {
-        if (files.RemFile[i].isEmpty())
+        if (files.recentFiles[i].isEmpty())
             continue;
-        commands.add(Menu, {index++, QString::number(i) + QLatin1Char(':') + GetFileName(files.RemFile[i]), {},
+        commands.add(Menu, {index++, QString::number(i) + QLatin1Char(':') + fileNameOf(files.recentFiles[i]), {},
                             [this, i] { OpenRecent(i); }});
         any = true;
     }
@@ -100,12 +100,12 @@ void FileMenu::mfile_Click(int index)
     case 4: OpenFileInNewTab(); break;
     case 8:
         if (!blank())
-            files.SaveFile();
+            files.save();
         break;
-    case 9: files.SaveAs(); break;
-    case 10: files.SaveAllFiles(); break;
+    case 9: files.saveAs(); break;
+    case 10: files.saveAll(); break;
     case 11: projects.SaveProject(); break;
-    case 13: files.Allclear(); break;
+    case 13: files.clearAll(); break;
     case 18:
         if (!blank())
             PrintText();
@@ -155,7 +155,7 @@ bool FileMenu::OpenFileCmd()
         return false; // cancelled: the document stays as it was
 
     const QString path = *chosen;
-    const QString name = GetFileName(path);
+    const QString name = fileNameOf(path);
     const bool textFile = vb::LCaseAscii(vb::Right(name, 3)) == QStringLiteral("txt") && autoCreate.AutoRun.value();
     if (textFile && ws.tabCount() != 2) {
         ws.dlg.MsgBox(QStringLiteral("メニューの") + Quote + QStringLiteral("自動作成自動実行") + Quote
@@ -166,12 +166,12 @@ bool FileMenu::OpenFileCmd()
         return false;
     }
     ws.state.lastPath = path;
-    if (!files.ReadData(GetFilePath(path), name))
+    if (!files.readFile(folderOf(path), name))
         return false;
     ws.askBeforeQuitting = false;
-    files.OpenFileSub();
+    files.finishOpening();
     Document& d = ws.doc(n);
-    files.AddRecentFile(d.folder + QLatin1Char('/') + d.fileName);
+    files.addRecentFile(d.folder + QLatin1Char('/') + d.fileName);
     return true;
 }
 
@@ -183,20 +183,20 @@ void FileMenu::OpenPath(const QString& path)
     }
     if (ws.hasUnsavedChanges(ws.currentIndex()) && !files.askSaveFirst())
         return;
-    QString folder = GetFilePath(path);
+    QString folder = folderOf(path);
     if (folder.isEmpty())
         folder = QDir::currentPath();
-    if (!files.ReadData(folder, GetFileName(path)))
+    if (!files.readFile(folder, fileNameOf(path)))
         return;
     ws.askBeforeQuitting = false;
-    files.OpenFileSub();
+    files.finishOpening();
 }
 
 void FileMenu::OpenRecent(int i)
 {
-    if (i < 0 || i > 5 || files.RemFile[i].isEmpty())
+    if (i < 0 || i > 5 || files.recentFiles[i].isEmpty())
         return;
-    const QString path = files.RemFile[i];
+    const QString path = files.recentFiles[i];
     if (vb::Right(path, 3) == QStringLiteral("tur")) {
         projects.OpenProject(path);
         return;
@@ -204,7 +204,7 @@ void FileMenu::OpenRecent(int i)
     // A document that holds text is never replaced: the file goes into a new tab.
     if (!ws.currentEditor()->Text().isEmpty() && !ws.addDocument())
         return;
-    if (!files.ReadData(GetFilePath(path), GetNamePart(path)))
+    if (!files.readFile(folderOf(path), fileNameOf(path)))
         return;
     ws.showDocumentName(ws.currentIndex());
     ws.askBeforeQuitting = false;
@@ -212,12 +212,12 @@ void FileMenu::OpenRecent(int i)
 
 void FileMenu::OpenCommandLineFile(const QString& path)
 {
-    QString folder = GetFilePath(path);
+    QString folder = folderOf(path);
     if (folder.isEmpty())
         folder = ws.state.programFolder;
-    if (!files.ReadData(folder, GetFileName(path)))
+    if (!files.readFile(folder, fileNameOf(path)))
         return;
-    files.OpenFileSub();
+    files.finishOpening();
 }
 
 void FileMenu::PrintText()

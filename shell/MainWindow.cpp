@@ -144,7 +144,7 @@ void fomPelmor::createMenus()
 
 void fomPelmor::Form_Load()
 {
-    state.ini.ReadIni(state.iniPath());
+    state.ini.readFile(state.iniPath());
     const Settings& settings = state.settings;
     placeWindow();
     help.HelpInBrowserWindow.load();
@@ -321,7 +321,7 @@ bool fomPelmor::Form_Unload()
         if (dlg.MsgBox(question, MsgButtons::YesNo) != MsgResult::Yes)
             return false;
     }
-    const bool written = state.ini.WriteIni(state.iniPath());
+    const bool written = state.ini.writeFile(state.iniPath());
     lesson.close();
     const QString currentFolder = ws.current().folder;
     // Only the pages this run wrote or took over; another instance's stay.
@@ -334,7 +334,7 @@ bool fomPelmor::Form_Unload()
         settings.set(setting::MainHeight, twips::WindowHeight(this));
         settings.set(setting::DataPath, currentFolder);
     }
-    if (!state.ini.WriteIni(state.iniPath()) && !written)
+    if (!state.ini.writeFile(state.iniPath()) && !written)
         dlg.MsgBox(QStringLiteral("設定ファイルが書き込めませんでした。設定は保存されません。") + CrLf + state.iniPath());
     return true;
 }

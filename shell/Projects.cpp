@@ -57,12 +57,12 @@ void Projects::SaveProject()
         d.fileName = vb::Trim(d.fileName);
         if (d.fileName.startsWith(QStringLiteral("$$$"))) {
             const bool css = vb::LCaseAscii(vb::Right(d.fileName, 3)) == QStringLiteral("css");
-            d.folder = GetFilePath(name);
-            d.fileName = GetFileName(name) + PadZero3(i) + (css ? QStringLiteral(".css") : QStringLiteral(".html"));
+            d.folder = folderOf(name);
+            d.fileName = fileNameOf(name) + threeDigits(i) + (css ? QStringLiteral(".css") : QStringLiteral(".html"));
             // A newly named document has no file yet: save it with the others.
             d.modified = true;
         }
-        d.fileName = GetFileName(d.fileName);
+        d.fileName = fileNameOf(d.fileName);
         entries << d.folder + QLatin1Char('/') + d.fileName;
     }
     entries << UnopenedEntries;
@@ -75,12 +75,12 @@ void Projects::SaveProject()
     }
     for (int i = 0; i < ws.documentCount(); ++i)
         ws.showDocumentName(i);
-    files.NoRecent = true;
-    files.SaveAllFiles();
-    files.NoRecent = false;
+    files.skipRecentFiles = true;
+    files.saveAll();
+    files.skipRecentFiles = false;
     ProjectFile = projectPath;
     ws.state.settings.set(setting::ProjectName, projectPath);
-    files.AddRecentFile(projectPath);
+    files.addRecentFile(projectPath);
 }
 
 void Projects::OpenProject(const QString& fil)
@@ -139,7 +139,7 @@ void Projects::OpenProject(const QString& fil)
         }
         ws.setCurrentIndex(i);
         const QString& line = lines[i];
-        if (!files.ReadData(GetFilePath(line), GetFileName(line)))
+        if (!files.readFile(folderOf(line), fileNameOf(line)))
             continue;
         Document& d = ws.doc(i);
         d.modified = false;
@@ -149,5 +149,5 @@ void Projects::OpenProject(const QString& fil)
     ws.state.settings.set(setting::ProjectName, path);
     ProjectFile = path;
     ws.selectSourceTab(0);
-    files.AddRecentFile(path);
+    files.addRecentFile(path);
 }

@@ -98,7 +98,7 @@ void Renaming::ShowRenamePanel()
     for (int n = 0; n < ws.documentCount(); ++n)
         stored->addItem(ws.doc(n).fileName);
     for (int i = 0; i < stored->count(); ++i)
-        names->addItem(GetNamePart(stored->item(i)->text()));
+        names->addItem(fileNameOf(stored->item(i)->text()));
 }
 
 void Renaming::RenameFile()

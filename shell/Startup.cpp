@@ -92,7 +92,7 @@ std::unique_ptr<Application> Main(const StartupOptions& options)
 
     // Settings. A file that cannot be read whole is kept aside, so that writing the settings at
     // the end of the run does not lose what it held.
-    const IniReadStatus status = state.ini.ReadIni(state.iniPath());
+    const IniReadStatus status = state.ini.readFile(state.iniPath());
     if (status == IniReadStatus::Damaged || status == IniReadStatus::Unreadable) {
         const QString backup = state.iniPath() + QStringLiteral(".bak");
         QFile::remove(backup);

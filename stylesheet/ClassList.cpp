@@ -36,7 +36,7 @@ void ClassList::ListStyleClasses()
     list_->raise();
     const QSignalBlocker quiet(list_);
     list_->clear();
-    const QString page = ExpandRegions(ws.current());
+    const QString page = expandedText(ws.current());
     list_->addItems(css::classEntries(stylesheetText(), css::styleBlock(page)));
 }
 
@@ -49,7 +49,7 @@ QString ClassList::stylesheetText()
             return ws.sourceEditor(i)->Text();
     }
     const Document& d = ws.current();
-    const std::optional<QString> href = css::linkedStylesheet(ExpandRegions(d));
+    const std::optional<QString> href = css::linkedStylesheet(expandedText(d));
     if (!href || css::isRemoteLink(*href))
         return QString();
     const QString folder = d.folder.isEmpty() ? ws.state.programFolder : d.folder;

@@ -306,7 +306,7 @@ void FomColor::Command6_Click()
     const std::optional<QColor> chosen = ws.dlg.ShowColor(current);
     if (!chosen)
         return;
-    const QString code = GetHexColor(picker::colourNumber(*chosen));
+    const QString code = rgbHex(picker::colourNumber(*chosen));
     const QColor colour = picker::codeColour(code);
     setBackColour(Text7[3], colour);
     HScroll1[0]->setValue(colour.red());

@@ -315,7 +315,7 @@ void Fomtag::Text1_Click()
     const std::optional<QColor> chosen = ws.dlg.ShowColor(QColor(0, 0, 0));
     if (!chosen)
         return;
-    const QString code = QLatin1Char('#') + GetHexColor(picker::colourNumber(*chosen));
+    const QString code = QLatin1Char('#') + rgbHex(picker::colourNumber(*chosen));
     const qsizetype star = Text1->toPlainText().indexOf(u'*');
     if (star < 0)
         return;

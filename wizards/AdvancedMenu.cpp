@@ -153,10 +153,10 @@ void AdvancedMenu::mframe_Click()
     controls.get<QWidget>(QStringLiteral("Frmc"))->hide();
     drag.clear();
     mini.CmdcMode = 31;
-    controls.get<QLineEdit>(QStringLiteral("Text1"), 0)->setText(GetNamePart(ws.doc(0).fileName));
+    controls.get<QLineEdit>(QStringLiteral("Text1"), 0)->setText(fileNameOf(ws.doc(0).fileName));
     // With one document open the right page keeps its name.
     if (ws.documentCount() > 1)
-        controls.get<QLineEdit>(QStringLiteral("Text1"), 2)->setText(GetNamePart(ws.doc(1).fileName));
+        controls.get<QLineEdit>(QStringLiteral("Text1"), 2)->setText(fileNameOf(ws.doc(1).fileName));
 }
 
 void AdvancedMenu::mwav_Click() { open(7, paneltext::sound()); }

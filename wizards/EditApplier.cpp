@@ -63,7 +63,7 @@ bool EditApplier::apply(const gen::GeneratedEdit& e)
     RichEdit* ed = d.sourceEditor;
     if (e.replacesDocument) {
         // The whole text goes into the editor first, so that the snapshot holds all of it.
-        const QString whole = ExpandRegions(d);
+        const QString whole = expandedText(d);
         d.header.clear();
         d.footer.clear();
         d.regions = RegionTable{};

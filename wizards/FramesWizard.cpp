@@ -56,7 +56,7 @@ void FramesWizard::run()
 {
     // The frames' pages are written under their own names, which they need first.
     for (int n : {0, 1}) {
-        if (n >= ws.documentCount() || isOwnTempPageName(GetNamePart(ws.doc(n).fileName))) {
+        if (n >= ws.documentCount() || isOwnTempPageName(fileNameOf(ws.doc(n).fileName))) {
             ws.dlg.MsgBox(gen::framesSaveFirstMessage());
             return;
         }
@@ -85,7 +85,7 @@ bool FramesWizard::MakeFrameset()
 
     QStringList texts;
     for (int i = 0; i < ws.documentCount(); ++i)
-        texts << ExpandRegions(ws.doc(i));
+        texts << expandedText(ws.doc(i));
     int f = gen::framesetDocument(texts);
     framesetAdded_ = f < 0;
     if (framesetAdded_) {
@@ -104,7 +104,7 @@ bool FramesWizard::MakeFrameset()
     addBaseTarget(page.baseLine);
 
     for (int i = 0; i < ws.documentCount(); ++i) {
-        if (gen::isFramesPage(GetNamePart(ws.doc(i).fileName), in) && !writePage(i, i == f))
+        if (gen::isFramesPage(fileNameOf(ws.doc(i).fileName), in) && !writePage(i, i == f))
             break;
     }
     return true;
@@ -133,14 +133,14 @@ void FramesWizard::addBaseTarget(const QString& baseLine)
 bool FramesWizard::writePage(int i, bool framesetPage)
 {
     Document& d = ws.doc(i);
-    const QString path = d.folder + QLatin1Char('/') + GetNamePart(d.fileName);
+    const QString path = d.folder + QLatin1Char('/') + fileNameOf(d.fileName);
     // The frameset page's document has no file of its own yet: a file of its name is another's.
     if (framesetPage && QFileInfo::exists(path)
         && ws.dlg.MsgBox(QStringLiteral("同じ名前のファイルが既にあります、上書きしますか？") + CrLf + path, MsgButtons::YesNo)
                != MsgResult::Yes)
         return true;
     QString error;
-    if (!ws.writePage(path, ExpandRegions(d), d.encoding, &error)) {
+    if (!ws.writePage(path, expandedText(d), d.encoding, &error)) {
         ws.dlg.MsgBox(WrongSettings + CrLf + QStringLiteral("ファイルが書き込めませんでした。") + CrLf + path
                       + (error.isEmpty() ? QString() : CrLf + error));
         return false;

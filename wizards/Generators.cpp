@@ -310,10 +310,10 @@ void Generators::InsertMeta()
 
 void Generators::InsertSamplePage()
 {
-    applier.apply(gen::makeSamplePage({ExpandRegions(ws.current())}));
+    applier.apply(gen::makeSamplePage({expandedText(ws.current())}));
 }
 
 void Generators::InsertPageSkeleton()
 {
-    applier.apply(gen::makePageSkeleton({ExpandRegions(ws.current())}));
+    applier.apply(gen::makePageSkeleton({expandedText(ws.current())}));
 }

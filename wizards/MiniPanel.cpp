@@ -79,7 +79,7 @@ namespace {
 
 QString hexColour(const QColor& c)
 {
-    return QStringLiteral("#") + GetHexColor(c.red() + c.green() * 256L + c.blue() * 65536L);
+    return QStringLiteral("#") + rgbHex(c.red() + c.green() * 256L + c.blue() * 65536L);
 }
 
 } // namespace

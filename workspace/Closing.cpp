@@ -7,7 +7,7 @@
 #include "workspace/PathHelpers.h"
 #include "workspace/Workspace.h"
 
-void DocumentFiles::Fclose()
+void DocumentFiles::closeDocument()
 {
     if (ws.tabCount() == 2)
         return;
@@ -36,7 +36,7 @@ bool DocumentFiles::needsSaveQuestion(int n) const
     return d.modified && !vb::Trim(d.sourceEditor->Text()).isEmpty();
 }
 
-void DocumentFiles::Allclear()
+void DocumentFiles::clearAll()
 {
     // While a lesson plays, its commands initialise without a question.
     if (!(quietClear && quietClear())) {

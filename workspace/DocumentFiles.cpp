@@ -33,14 +33,14 @@ bool DocumentFiles::askSaveFirst(int n)
     const MsgResult answer = ws.dlg.MsgBox(QStringLiteral("現在のファイルを保存しますか？"), MsgButtons::YesNoCancel);
     if (answer == MsgResult::Cancel)
         return false;
-    if (answer == MsgResult::Yes && !SaveAsDocument(n)) {
+    if (answer == MsgResult::Yes && !saveDocumentAs(n)) {
         ws.dlg.MsgBox(SaveFailedBeforeOpen);
         return false;
     }
     return true;
 }
 
-bool DocumentFiles::ReadData(const QString& folder, const QString& name)
+bool DocumentFiles::readFile(const QString& folder, const QString& name)
 {
     const int n = ws.currentIndex();
     const QString full = folder + QLatin1Char('/') + name;
@@ -83,7 +83,7 @@ bool DocumentFiles::ReadData(const QString& folder, const QString& name)
         ed->show();
         ws.refreshStatus();
     }
-    ChangeDir(folder);
+    setWorkingFolder(folder);
     d.modified = false;
     if (!r.exactRoundTrip)
         ws.dlg.MsgBox(inexactReadMessage(r.encoding, full));
@@ -92,7 +92,7 @@ bool DocumentFiles::ReadData(const QString& folder, const QString& name)
     return true;
 }
 
-void DocumentFiles::OpenFileSub()
+void DocumentFiles::finishOpening()
 {
     const int n = ws.currentIndex();
     Document& d = ws.doc(n);
@@ -109,7 +109,7 @@ void DocumentFiles::OpenFileSub()
     Q_EMIT fileOpened(n);
 }
 
-void DocumentFiles::ChangeDir(const QString& path)
+void DocumentFiles::setWorkingFolder(const QString& path)
 {
     if (QDir::setCurrent(path))
         return;
@@ -123,24 +123,24 @@ void DocumentFiles::ChangeDir(const QString& path)
 void DocumentFiles::loadRecentFiles()
 {
     for (int i = 0; i < setting::RecentFileCount; ++i)
-        RemFile[i] = ws.state.settings.recentFile(i);
+        recentFiles[i] = ws.state.settings.recentFile(i);
     Q_EMIT recentFilesChanged();
 }
 
-void DocumentFiles::AddRecentFile(const QString& path)
+void DocumentFiles::addRecentFile(const QString& path)
 {
-    for (const QString& entry : RemFile) {
+    for (const QString& entry : recentFiles) {
         if (entry == path)
             return;
     }
     for (int i = setting::RecentFileCount - 2; i >= 0; --i)
-        RemFile[i + 1] = RemFile[i];
-    RemFile[0] = path;
+        recentFiles[i + 1] = recentFiles[i];
+    recentFiles[0] = path;
     for (int i = 0; i < setting::RecentFileCount; ++i) {
-        if (!RemFile[i].isEmpty())
-            ws.state.settings.setRecentFile(i, RemFile[i]);
+        if (!recentFiles[i].isEmpty())
+            ws.state.settings.setRecentFile(i, recentFiles[i]);
     }
-    if (!ws.state.ini.WriteIni(ws.state.iniPath()))
+    if (!ws.state.ini.writeFile(ws.state.iniPath()))
         ws.dlg.MsgBox(QStringLiteral("設定ファイルが書き込めませんでした。最近使ったファイルの一覧は保存されません。") + CrLf
                       + ws.state.iniPath());
     Q_EMIT recentFilesChanged();

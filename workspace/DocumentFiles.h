@@ -19,12 +19,13 @@ public:
     // ---- reading ----
     // Reads folder/name into the current document. The document changes only when the file was
     // read; a failure is reported and leaves it as it was.
-    bool ReadData(const QString& folder, const QString& name);
+    bool readFile(const QString& folder, const QString& name);
     // After a file was read into the current document: its name is remembered and its tab
     // caption set. Its temporary page is written now when the editor holds other text than the
     // file; otherwise it is made from the file when it is first needed.
-    void OpenFileSub();
-    void ChangeDir(const QString& path);
+    void finishOpening();
+    // Makes path the working folder; when it cannot be, offers the home folder instead.
+    void setWorkingFolder(const QString& path);
     // Asks whether to save document n first, as closing it does: yes saves it under a name the
     // user chooses, no goes on without saving, cancel stops. False when the caller must stop.
     bool askSaveFirst(int n);
@@ -34,32 +35,36 @@ public:
     bool needsSaveQuestion(int n) const;
 
     // ---- saving ----
-    bool SaveFile();
-    bool SaveAs();
-    bool SaveAsDocument(int n);
-    void SaveAllFiles();
+    // Saves the current document under its name (one that was never given is asked for).
+    bool save();
+    // Saves the current document, or document n, under a name the user chooses.
+    bool saveAs();
+    bool saveDocumentAs(int n);
+    // Saves every modified document.
+    void saveAll();
     // Deletes this run's own temporary pages in a folder, except the file `keep`.
-    void KillTempFiles(const QString& folder, const QString& keep = QString());
+    void deleteTempPagesIn(const QString& folder, const QString& keep = QString());
     // The text a save writes: the whole text with regions expanded, ending in one line break.
     QString savedText(int n) const;
     // Save all adds nothing to the recent files while this is set (a project save).
-    bool NoRecent = false;
+    bool skipRecentFiles = false;
 
     // ---- closing ----
-    void Fclose();
+    // Closes the document whose tab is selected, asking first to save its changes.
+    void closeDocument();
     // Back to a single empty document; asks first when any document holds text, unless
     // `quietClear` says a lesson is running.
-    void Allclear();
+    void clearAll();
     std::function<bool()> quietClear;
 
     // ---- recent files ----
     // The recent files, newest first: at most six full paths; empty entries are unused.
-    QString RemFile[6];
+    QString recentFiles[6];
     // Loads the list from the settings.
     void loadRecentFiles();
     // Puts a path at the front unless it is in the list already; stores the list and writes the
     // settings file.
-    void AddRecentFile(const QString& path);
+    void addRecentFile(const QString& path);
 
 Q_SIGNALS:
     void recentFilesChanged();

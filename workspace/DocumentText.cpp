@@ -46,7 +46,7 @@ void expandInto(QString& out, const QString& text, const RegionTable& regions, s
 
 QString regionMarker(int k)
 {
-    return MarkerHead + PadZero3(k) + QStringLiteral("-->");
+    return MarkerHead + threeDigits(k) + QStringLiteral("-->");
 }
 
 int markerAt(const QString& text, qsizetype pos)
@@ -134,12 +134,12 @@ QString filePathOf(const Document& d)
     return d.folder + QLatin1Char('/') + d.fileName;
 }
 
-QString GetFullText(const Document& d)
+QString fullText(const Document& d)
 {
     return d.header + d.sourceEditor->Text() + d.footer;
 }
 
-QString ExpandRegions(const Document& d)
+QString expandedText(const Document& d)
 {
-    return expandRegions(GetFullText(d), d.regions);
+    return expandRegions(fullText(d), d.regions);
 }

@@ -37,8 +37,8 @@ HeadFootCut findHeadFootCut(const QString& text);
 QString removeDoubleCr(const QString& text);
 
 // A document's whole text: the hidden header and footer put back around the editor's text.
-QString GetFullText(const Document& d);
+QString fullText(const Document& d);
 // The file a document stands for: its folder and its name.
 QString filePathOf(const Document& d);
 // The same with every folded region expanded: what a save writes.
-QString ExpandRegions(const Document& d);
+QString expandedText(const Document& d);

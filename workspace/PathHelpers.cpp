@@ -14,7 +14,7 @@ qsizetype lastSeparator(const QString& path)
 
 } // namespace
 
-QString GetHexColor(long colour)
+QString rgbHex(long colour)
 {
     // Negative values print as 32-bit two's complement, the way Hex() does.
     const QString digits = QString::number(static_cast<quint32>(colour), 16).toUpper();
@@ -22,7 +22,7 @@ QString GetHexColor(long colour)
     return vb::Right(h, 2) + vb::Mid(h, 3, 2) + vb::Left(h, 2);
 }
 
-QString RemoveCrLf(const QString& s)
+QString withoutLineBreaks(const QString& s)
 {
     QString out = s;
     out.remove(u'\r');
@@ -30,13 +30,13 @@ QString RemoveCrLf(const QString& s)
     return out;
 }
 
-QString PadZero3(int n)
+QString threeDigits(int n)
 {
     const QString digits = QString::number(n);
     return vb::String(3 - int(digits.size()), u'0') + digits;
 }
 
-void SplitPath(const QString& full, QString& name, QString& folder, const QString& currentDocFolder)
+void splitPath(const QString& full, QString& name, QString& folder, const QString& currentDocFolder)
 {
     name.clear();
     folder.clear();
@@ -44,24 +44,19 @@ void SplitPath(const QString& full, QString& name, QString& folder, const QStrin
         folder = currentDocFolder + u'/';
         return;
     }
-    name = GetNamePart(full);
+    name = fileNameOf(full);
     folder = full.left(full.size() - name.size());
 }
 
-QString GetFileName(const QString& path)
+QString fileNameOf(const QString& path)
 {
     return path.mid(lastSeparator(path) + 1);
 }
 
-QString GetFilePath(const QString& path)
+QString folderOf(const QString& path)
 {
     const qsizetype at = lastSeparator(path);
     return at < 0 ? QString() : path.left(at);
-}
-
-QString GetNamePart(const QString& path)
-{
-    return path.mid(path.lastIndexOf(u'/') + 1);
 }
 
 bool isOwnTempPageName(const QString& name)
@@ -77,5 +72,5 @@ bool isOwnTempPageName(const QString& name)
 
 QString tempPageName(int n)
 {
-    return QStringLiteral("$$$") + PadZero3(n) + QStringLiteral(".html");
+    return QStringLiteral("$$$") + threeDigits(n) + QStringLiteral(".html");
 }

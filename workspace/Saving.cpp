@@ -81,7 +81,7 @@ bool isInside(const QString& folder, const QString& outer)
 
 QString DocumentFiles::savedText(int n) const
 {
-    QString text = ExpandRegions(ws.doc(n));
+    QString text = expandedText(ws.doc(n));
     if (!text.endsWith(CrLf))
         text += CrLf;
     return text;
@@ -107,7 +107,7 @@ bool DocumentFiles::writeDocument(int n, const QString& path, const QString& fai
     return false;
 }
 
-bool DocumentFiles::SaveFile()
+bool DocumentFiles::save()
 {
     const int n = ws.currentIndex();
     Document& d = ws.doc(n);
@@ -121,22 +121,22 @@ bool DocumentFiles::SaveFile()
             d.fileName += QStringLiteral(".HTML");
     }
     // A document that was never named would be written under the name of its temporary page.
-    if (isOwnTempPageName(GetFileName(d.fileName)))
-        return SaveAs();
-    d.fileName = GetFileName(d.fileName);
+    if (isOwnTempPageName(fileNameOf(d.fileName)))
+        return saveAs();
+    d.fileName = fileNameOf(d.fileName);
     if (!writeDocument(n, d.folder + QLatin1Char('/') + d.fileName, NotSaved))
         return false;
-    ChangeDir(d.folder);
+    setWorkingFolder(d.folder);
     d.modified = false;
     return true;
 }
 
-bool DocumentFiles::SaveAs()
+bool DocumentFiles::saveAs()
 {
-    return SaveAsDocument(ws.currentIndex());
+    return saveDocumentAs(ws.currentIndex());
 }
 
-bool DocumentFiles::SaveAsDocument(int n)
+bool DocumentFiles::saveDocumentAs(int n)
 {
     Document& d = ws.doc(n);
     const DocumentKind kind = kindOf(d.fileName);
@@ -145,11 +145,11 @@ bool DocumentFiles::SaveAsDocument(int n)
     request.filter = saveFilter(kind);
     // A document that was never named is offered no temporary page's name, and no place in the
     // program's own folder.
-    if (isOwnTempPageName(GetFileName(d.fileName))) {
+    if (isOwnTempPageName(fileNameOf(d.fileName))) {
         const bool usersFolder = !d.folder.isEmpty() && !isInside(d.folder, ws.state.programFolder);
         request.directory = usersFolder ? d.folder : documentsFolder();
     } else {
-        request.fileName = GetFileName(d.fileName);
+        request.fileName = fileNameOf(d.fileName);
         request.directory = d.folder;
     }
     const auto chosen = ws.dlg.ShowSave(request);
@@ -168,38 +168,38 @@ bool DocumentFiles::SaveAsDocument(int n)
     if (!writeDocument(n, name, NotSavedAs))
         return false;
     ws.askBeforeQuitting = true;
-    d.fileName = GetFileName(name);
-    d.folder = GetFilePath(name);
-    KillTempFiles(d.folder, name);
-    ChangeDir(d.folder);
+    d.fileName = fileNameOf(name);
+    d.folder = folderOf(name);
+    deleteTempPagesIn(d.folder, name);
+    setWorkingFolder(d.folder);
     d.modified = false;
     ws.showDocumentName(n);
     return true;
 }
 
-void DocumentFiles::KillTempFiles(const QString& folder, const QString& keep)
+void DocumentFiles::deleteTempPagesIn(const QString& folder, const QString& keep)
 {
     ws.pages.deleteOwnPagesIn(folder, keep);
 }
 
-void DocumentFiles::SaveAllFiles()
+void DocumentFiles::saveAll()
 {
     for (int i = 0; i < ws.documentCount(); ++i) {
         Document& d = ws.doc(i);
         if (!d.modified)
             continue;
-        if (isOwnTempPageName(GetFileName(d.fileName))) {
-            if (!SaveAsDocument(i))
+        if (isOwnTempPageName(fileNameOf(d.fileName))) {
+            if (!saveDocumentAs(i))
                 return;
             continue;
         }
-        d.fileName = GetFileName(d.fileName);
+        d.fileName = fileNameOf(d.fileName);
         const QString path = d.folder + QLatin1Char('/') + d.fileName;
         if (!writeDocument(i, path, NotSaved))
             return;
-        ChangeDir(d.folder);
+        setWorkingFolder(d.folder);
         d.modified = false;
-        if (!NoRecent)
-            AddRecentFile(path);
+        if (!skipRecentFiles)
+            addRecentFile(path);
     }
 }

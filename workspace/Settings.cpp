@@ -18,24 +18,24 @@ QString recentKey(int i)
 
 QString Settings::get(const TextSetting& s) const
 {
-    return store_.GetIniSetting(SettingsApp, SettingsSection, QString::fromLatin1(s.key), QString::fromUtf8(s.defaultValue));
+    return store_.value(SettingsApp, SettingsSection, QString::fromLatin1(s.key), QString::fromUtf8(s.defaultValue));
 }
 
 void Settings::set(const TextSetting& s, const QString& value)
 {
-    store_.SaveIniSetting(SettingsApp, SettingsSection, QString::fromLatin1(s.key), value);
+    store_.setValue(SettingsApp, SettingsSection, QString::fromLatin1(s.key), value);
 }
 
 void Settings::remove(const TextSetting& s)
 {
-    store_.RemoveIniSetting(QString::fromLatin1(s.key));
+    store_.remove(QString::fromLatin1(s.key));
 }
 
 bool Settings::stored(const NumberSetting& s) const
 {
     const QString key = QString::fromLatin1(s.key);
     for (int i = 0; i < store_.count(); ++i) {
-        if (store_.entry(i).Key == key)
+        if (store_.entry(i).key == key)
             return true;
     }
     return false;
@@ -45,7 +45,7 @@ double Settings::get(const NumberSetting& s) const
 {
     // The default goes through the same reading as a stored value.
     const QString fallback = QString::number(s.defaultValue, 'g', 15);
-    return vb::Val(store_.GetIniSetting(SettingsApp, SettingsSection, QString::fromLatin1(s.key), fallback));
+    return vb::Val(store_.value(SettingsApp, SettingsSection, QString::fromLatin1(s.key), fallback));
 }
 
 void Settings::set(const NumberSetting& s, double value)
@@ -57,13 +57,13 @@ void Settings::set(const NumberSetting& s, double value)
         text = QString::number(static_cast<long long>(value));
     else
         text = QString::number(value);
-    store_.SaveIniSetting(SettingsApp, SettingsSection, QString::fromLatin1(s.key), text);
+    store_.setValue(SettingsApp, SettingsSection, QString::fromLatin1(s.key), text);
 }
 
 bool Settings::get(const FlagSetting& s) const
 {
     const QString fallback = QString::fromLatin1(s.defaultValue ? s.onWord : s.offWord);
-    const QString stored = store_.GetIniSetting(SettingsApp, SettingsSection, QString::fromLatin1(s.key), fallback);
+    const QString stored = store_.value(SettingsApp, SettingsSection, QString::fromLatin1(s.key), fallback);
     if (s.reading == FlagSetting::Reading::OnWordMeansOn)
         return stored == QString::fromLatin1(s.onWord);
     return stored != QString::fromLatin1(s.offWord);
@@ -71,16 +71,16 @@ bool Settings::get(const FlagSetting& s) const
 
 void Settings::set(const FlagSetting& s, bool value)
 {
-    store_.SaveIniSetting(SettingsApp, SettingsSection, QString::fromLatin1(s.key),
+    store_.setValue(SettingsApp, SettingsSection, QString::fromLatin1(s.key),
                           QString::fromLatin1(value ? s.onWord : s.offWord));
 }
 
 QString Settings::recentFile(int i) const
 {
-    return store_.GetIniSetting(SettingsApp, SettingsSection, recentKey(i), QString());
+    return store_.value(SettingsApp, SettingsSection, recentKey(i), QString());
 }
 
 void Settings::setRecentFile(int i, const QString& path)
 {
-    store_.SaveIniSetting(SettingsApp, SettingsSection, recentKey(i), path);
+    store_.setValue(SettingsApp, SettingsSection, recentKey(i), path);
 }

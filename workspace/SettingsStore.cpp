@@ -9,7 +9,7 @@ namespace {
 
 // NUL and the other control characters have no place in the settings file. Bytes the code
 // page 932 decoder cannot read come out as U+001A, so they are caught here as well; codes it
-// reads but that stand for no character come out as U+FFFD (see ReadIni).
+// reads but that stand for no character come out as U+FFFD (see readFile).
 bool isForbiddenControl(QChar c)
 {
     const char16_t u = c.unicode();
@@ -36,28 +36,28 @@ qsizetype skipBlanks(const QString& s, qsizetype from)
 
 } // namespace
 
-QString SettingsStore::GetIniSetting(const QString& appName, const QString& section, const QString& key,
-                                     const QString& defaultValue) const
+QString SettingsStore::value(const QString& appName, const QString& section, const QString& key,
+                             const QString& defaultValue) const
 {
     Q_UNUSED(appName);
     Q_UNUSED(section);
     for (const IniEntry& e : entries_) {
-        if (e.Key == key)
-            return e.Value;
+        if (e.key == key)
+            return e.value;
     }
     return defaultValue;
 }
 
-bool SettingsStore::SaveIniSetting(const QString& appName, const QString& section, const QString& key,
-                                   const QString& value)
+bool SettingsStore::setValue(const QString& appName, const QString& section, const QString& key,
+                             const QString& value)
 {
     Q_UNUSED(appName);
     Q_UNUSED(section);
     if (key.isEmpty())
         return false;
     for (IniEntry& e : entries_) {
-        if (e.Key == key) {
-            e.Value = value;
+        if (e.key == key) {
+            e.value = value;
             return true;
         }
     }
@@ -65,12 +65,12 @@ bool SettingsStore::SaveIniSetting(const QString& appName, const QString& sectio
     return true;
 }
 
-void SettingsStore::RemoveIniSetting(const QString& key)
+void SettingsStore::remove(const QString& key)
 {
-    std::erase_if(entries_, [&](const IniEntry& e) { return e.Key == key; });
+    std::erase_if(entries_, [&](const IniEntry& e) { return e.key == key; });
 }
 
-IniReadStatus SettingsStore::ReadIni(const QString& iniPath)
+IniReadStatus SettingsStore::readFile(const QString& iniPath)
 {
     const QFileInfo info(iniPath);
     if (!info.exists())
@@ -115,11 +115,11 @@ QString SettingsStore::toText() const
 {
     QString text;
     for (const IniEntry& e : entries_)
-        text += e.Key + u',' + e.Value + QStringLiteral("\r\n");
+        text += e.key + u',' + e.value + QStringLiteral("\r\n");
     return text;
 }
 
-bool SettingsStore::WriteIni(const QString& iniPath) const
+bool SettingsStore::writeFile(const QString& iniPath) const
 {
     return writeProgramFile(iniPath, toText()).ok;
 }

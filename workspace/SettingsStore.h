@@ -4,8 +4,8 @@
 #include <vector>
 
 struct IniEntry {
-    QString Key;
-    QString Value;
+    QString key;
+    QString value;
 };
 
 enum class IniReadStatus { Ok, Missing, Unreadable, Damaged };
@@ -16,23 +16,23 @@ enum class IniReadStatus { Ok, Missing, Unreadable, Damaged };
 class SettingsStore {
 public:
     // appName and section are accepted for the callers' sake and not used.
-    QString GetIniSetting(const QString& appName, const QString& section, const QString& key,
-                          const QString& defaultValue) const;
+    QString value(const QString& appName, const QString& section, const QString& key,
+                  const QString& defaultValue) const;
     // Replaces the value of key or appends it. False only for an empty key.
-    bool SaveIniSetting(const QString& appName, const QString& section, const QString& key,
-                        const QString& value);
+    bool setValue(const QString& appName, const QString& section, const QString& key,
+                  const QString& value);
 
     // Takes a key out of the table; nothing when it is not there.
-    void RemoveIniSetting(const QString& key);
+    void remove(const QString& key);
 
     // Line i of the file (lines with an empty key do not count) goes into entry i; later entries
     // keep what they held. Missing and Unreadable leave the table alone; Damaged keeps the
     // lines that could be read.
-    IniReadStatus ReadIni(const QString& iniPath);
+    IniReadStatus readFile(const QString& iniPath);
     // One "key,value" CR LF line per entry, UTF-8. False when the file could not be written.
-    bool WriteIni(const QString& iniPath) const;
+    bool writeFile(const QString& iniPath) const;
 
-    // The file's text as WriteIni writes it, and the lines it reads.
+    // The file's text as writeFile writes it, and the lines it reads.
     QString toText() const;
     // Reads the lines of a settings file's text into the table; false when a line was damaged.
     bool readText(const QString& text, bool fromCodePage932);

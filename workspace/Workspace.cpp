@@ -23,7 +23,7 @@ Workspace::Workspace(ProgramState& programState, Dialogs& dialogs, TabStrip& tab
     pageTimer_.setInterval(PageDelayMs);
     connect(&pageTimer_, &QTimer::timeout, this, [this] { writeDirtyPages(); });
     pages.persist = [this] {
-        if (!state.ini.WriteIni(state.iniPath()) && !persistFailureShown_) {
+        if (!state.ini.writeFile(state.iniPath()) && !persistFailureShown_) {
             persistFailureShown_ = true;
             dlg.MsgBox(QStringLiteral("設定ファイルが書き込めませんでした。プログラムが異常終了したときに、入力中のデータｰを復活できないことがあります。")
                        + CrLf + state.iniPath());
@@ -120,12 +120,12 @@ void Workspace::setSourceCaption(int n, const QString& caption)
 QString Workspace::documentPath(int n) const
 {
     const Document& d = doc(n);
-    return d.folder + QLatin1Char('/') + GetFileName(d.fileName);
+    return d.folder + QLatin1Char('/') + fileNameOf(d.fileName);
 }
 
 void Workspace::showDocumentName(int n)
 {
-    setSourceCaption(n, GetNamePart(doc(n).fileName));
+    setSourceCaption(n, fileNameOf(doc(n).fileName));
     if (n == currentIndex_)
         refreshStatus();
 }
@@ -205,7 +205,7 @@ bool Workspace::writeWaitingPage(int n, const QString& path)
 
 QString Workspace::pageText(const Document& d)
 {
-    return d.header.isEmpty() ? d.sourceEditor->Text() : GetFullText(d);
+    return d.header.isEmpty() ? d.sourceEditor->Text() : fullText(d);
 }
 
 namespace {

@@ -170,7 +170,7 @@ TEST_F(AutoCreateWindowTest, OpeningATextFileMakesTheThreeFramePagesBesideIt)
     }
     EXPECT_TRUE(QDir(elsewhere).isEmpty());
     // The open recorded the text file, not a page made from it.
-    EXPECT_EQ(w().files.RemFile[0], file);
+    EXPECT_EQ(w().files.recentFiles[0], file);
     EXPECT_TRUE(control<QRadioButton>(QStringLiteral("Option5"), 0)->isChecked());
     EXPECT_EQ(box(QStringLiteral("Text1"), 0), names[0]);
     EXPECT_EQ(box(QStringLiteral("Text1"), 2), names[1]);
@@ -274,7 +274,7 @@ TEST_F(AutoCreateWindowTest, AHiddenHeaderGoesWithTheBodyPage)
     const Document& body = w().ws.doc(1);
     EXPECT_EQ(body.header, header);
     EXPECT_EQ(body.footer, footer);
-    EXPECT_EQ(readFile(web + QStringLiteral("/memoright.html")), cp932(GetFullText(body) + CrLf));
+    EXPECT_EQ(readFile(web + QStringLiteral("/memoright.html")), cp932(fullText(body) + CrLf));
     EXPECT_TRUE(body.sourceEditor->Text().contains(QStringLiteral("<A name=\"Pelmor1\">Heading</A>")));
     const Document& navigation = w().ws.doc(0);
     EXPECT_TRUE(navigation.header.isEmpty() && navigation.footer.isEmpty());
@@ -327,7 +327,7 @@ TEST_F(AutoCreateWindowTest, TheSwitchDecidesWhetherAnOpenedTextFileIsConverted)
 
     // Switched on again it is stored, and an extension in capitals counts too.
     w().commands.invoke(QStringLiteral("mjidou"), 0);
-    EXPECT_EQ(w().state.ini.GetIniSetting(QString(), QString(), QStringLiteral("Auto"), QString()), QStringLiteral("1"));
+    EXPECT_EQ(w().state.ini.value(QString(), QString(), QStringLiteral("Auto"), QString()), QStringLiteral("1"));
     const QString capitals = web + QStringLiteral("/NOTE.TXT");
     writeFile(capitals, "My Page\r\n\r\ntext\r\n");
     // The text just read is on disk: nothing is asked before it is replaced.

@@ -20,7 +20,7 @@ TEST_F(EditorFontsTest, ASchemeKeepsCaretAndScrollAndIsStored)
     win.fonts.Mefont1_Click(2);
     EXPECT_EQ(ed->SelStart(), 500);
     EXPECT_EQ(ed->FirstVisibleLine(), 30);
-    EXPECT_EQ(win.state.ini.GetIniSetting(QString(), QString(), QStringLiteral("FontColor"), QString()), QStringLiteral(" 2"));
+    EXPECT_EQ(win.state.ini.value(QString(), QString(), QStringLiteral("FontColor"), QString()), QStringLiteral(" 2"));
     for (int i = 1; i <= 4; ++i)
         EXPECT_EQ(win.commands.action(QStringLiteral("Mefont1"), i)->isChecked(), i == 2);
 }

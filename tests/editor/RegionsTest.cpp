@@ -52,7 +52,7 @@ TEST_F(RegionsTest, FoldingALineKeepsItsLineBreakAndExpandingRestoresTheText)
     EXPECT_EQ(ed()->Text(), QStringLiteral("first\r\n<!--Reg001-->\r\nthird"));
     EXPECT_EQ(w().ws.doc(0).regions[1], QStringLiteral("second line"));
     EXPECT_EQ(ed()->SelStart(), 0);
-    EXPECT_EQ(w().regions.ExpandRegions(0), text);
+    EXPECT_EQ(w().regions.expandedText(0), text);
 }
 
 TEST_F(RegionsTest, NumbersAreNotReusedAfterUnfolding)
@@ -83,7 +83,7 @@ TEST_F(RegionsTest, ANumberWhoseMarkerIsAlreadyTextIsNotUsed)
     w().regions.RegionHide();
     EXPECT_TRUE(ed()->Text().endsWith(QStringLiteral("<!--Reg002-->")));
     EXPECT_TRUE(w().ws.doc(0).regions[1].isEmpty());
-    EXPECT_EQ(w().regions.ExpandRegions(0), text);
+    EXPECT_EQ(w().regions.expandedText(0), text);
 }
 
 TEST_F(RegionsTest, ShowSelectedOnlyFoldsWhatIsAroundTheSelection)
@@ -95,7 +95,7 @@ TEST_F(RegionsTest, ShowSelectedOnlyFoldsWhatIsAroundTheSelection)
     w().regions.RegionOnlySelected();
     EXPECT_EQ(ed()->Text(), QStringLiteral("<!--Reg001-->KEEP<!--Reg002-->\r\n"));
     EXPECT_EQ(w().ws.doc(0).header, QStringLiteral("<HTML><BODY>\r\n"));
-    EXPECT_EQ(w().regions.ExpandRegions(0), text);
+    EXPECT_EQ(w().regions.expandedText(0), text);
 }
 
 TEST_F(RegionsTest, HidingHeaderAndFooter)
@@ -145,5 +145,5 @@ TEST_F(RegionsTest, TheTemporaryPageAndTheSavedTextAreWhole)
     // The page has the header and footer back; the region stays folded there.
     EXPECT_EQ(QString::fromLatin1(readFile(path(QStringLiteral("$$$000.html")))),
               QStringLiteral("<HTML><BODY>\r\n<!--Reg001-->\r\n<P>two</P>\r\n</BODY></HTML>\r\n"));
-    EXPECT_EQ(w().regions.ExpandRegions(0), page);
+    EXPECT_EQ(w().regions.expandedText(0), page);
 }

@@ -175,7 +175,7 @@ TEST_F(LessonRun, EachUnsavedDocumentGetsTheCloseQuestionBeforeTheLessonClearsIt
         lesson().close();
         for (int i = 0; i < w().ws.documentCount(); ++i)
             w().ws.sourceEditor(i)->SetText(QString());
-        w().files.Allclear();
+        w().files.clearAll();
         typeInFirst(u("mine"));
         ASSERT_TRUE(w().ws.addDocument());
         w().ws.sourceEditor(1)->SetText(u("mine too"));
@@ -292,7 +292,7 @@ TEST_F(LessonRun, InitialisingAllAsksNothingWhileTheLessonIsShownWithItsOwnDocum
     dialogs.expectMsg(u("現在のファイルを保存しますか？"), MsgResult::No);
     press(-1);
     w().ws.sourceEditor(0)->SetText(u("lesson text"));
-    w().files.Allclear();
+    w().files.clearAll();
     EXPECT_EQ(text(0), QString());
 
     lesson().close();

@@ -97,7 +97,7 @@ TEST_F(HelpPaneTest, WithTheSwitchOnEachPageOpensAWindowOfItsOwn)
     EXPECT_FALSE(ie->isChecked());
     win.commands.invoke(QStringLiteral("mhelp"), 2);
     EXPECT_TRUE(ie->isChecked());
-    EXPECT_EQ(win.state.ini.GetIniSetting(QString(), QString(), QStringLiteral("ie"), QString()), QStringLiteral("ON"));
+    EXPECT_EQ(win.state.ini.value(QString(), QString(), QStringLiteral("ie"), QString()), QStringLiteral("ON"));
 
     // Every page, from the menu and from the other callers, in a window of its own.
     std::vector<QString> files = {HelpIndexPage};
@@ -129,7 +129,7 @@ TEST_F(HelpPaneTest, WithTheSwitchOnEachPageOpensAWindowOfItsOwn)
     fomPelmor& again = start();
     EXPECT_TRUE(again.commands.action(QStringLiteral("mhelp"), 2)->isChecked());
     again.commands.invoke(QStringLiteral("mhelp"), 2);
-    EXPECT_EQ(again.state.ini.GetIniSetting(QString(), QString(), QStringLiteral("ie"), QString()), QStringLiteral("OFF"));
+    EXPECT_EQ(again.state.ini.value(QString(), QString(), QStringLiteral("ie"), QString()), QStringLiteral("OFF"));
     again.commands.invoke(QStringLiteral("mhelp"), 12);
     EXPECT_TRUE(pane()->isVisible());
     EXPECT_TRUE(again.helpPane.helpWindows().isEmpty());

@@ -84,7 +84,7 @@ TEST_F(BadInputTest, EachFileIsToldAboutAndLeftAsItWas)
         EXPECT_EQ(w().ws.doc(0).fileName, QString::fromLatin1(c.name));
         EXPECT_EQ(readFile(file), c.bytes) << "opening leaves the file alone";
         if (c.saveGivesItBack) {
-            ASSERT_TRUE(w().files.SaveFile());
+            ASSERT_TRUE(w().files.save());
             EXPECT_EQ(readFile(file), c.bytes) << "an unchanged file is saved as it was";
         }
     }
@@ -148,7 +148,7 @@ TEST_F(BadInputTest, ASaveOntoAFullDiskSaysSoKeepsTheOldFileAndTheDocumentModifi
     ed()->SetSelStart(0);
     ed()->SetSelText(QString(20 * 1024, QLatin1Char('x')));
     dialogs.expectMsg(QStringLiteral("ディスクの空きが足りない"));
-    EXPECT_FALSE(w().files.SaveFile());
+    EXPECT_FALSE(w().files.save());
     EXPECT_EQ(readFile(target), QByteArray("<P>old</P>\r\n"));
     EXPECT_TRUE(w().ws.doc(0).modified);
     // With the disk filled up to the last byte, a save smaller than any buffer fails as well.
@@ -161,7 +161,7 @@ TEST_F(BadInputTest, ASaveOntoAFullDiskSaysSoKeepsTheOldFileAndTheDocumentModifi
     }
     ed()->SetText(QStringLiteral("<P>short</P>"));
     dialogs.expectMsg(QStringLiteral("ディスクの空きが足りない"));
-    EXPECT_FALSE(w().files.SaveFile());
+    EXPECT_FALSE(w().files.save());
     EXPECT_EQ(readFile(target), QByteArray("<P>old</P>\r\n"));
     EXPECT_TRUE(w().ws.doc(0).modified);
 }

@@ -99,7 +99,7 @@ TEST_F(DocumentTabsTest, TabsShowWholeFileNamesAndThePathsInTheirTooltips)
     expectTabsNameTheirDocuments();
     w().ws.sourceEditor(1)->SetText(QStringLiteral("<P>second</P>"));
     dialogs.expectSave(web + QStringLiteral("/the-second-page.html"));
-    ASSERT_TRUE(w().files.SaveFile());
+    ASSERT_TRUE(w().files.save());
     EXPECT_EQ(w().ws.sourceCaption(1), QStringLiteral("the-second-page.html"));
     expectTabsNameTheirDocuments();
 
@@ -108,7 +108,7 @@ TEST_F(DocumentTabsTest, TabsShowWholeFileNamesAndThePathsInTheirTooltips)
     QDir().mkpath(other);
     strip().Select(1);
     dialogs.expectSave(other + QStringLiteral("/renamed-first-page.html"));
-    ASSERT_TRUE(w().files.SaveAs());
+    ASSERT_TRUE(w().files.saveAs());
     EXPECT_EQ(w().ws.sourceCaption(0), QStringLiteral("renamed-first-page.html"));
     expectTabsNameTheirDocuments();
     EXPECT_EQ(strip().ToolTip(1), other + QStringLiteral("/renamed-first-page.html"));
@@ -151,7 +151,7 @@ TEST_F(DocumentTabsTest, ARecentFileOpenedFromThePreviewShowsItsSource)
     start();
     const QString page = web + QStringLiteral("/recent.html");
     writeFile(page, "<P>recent</P>\r\n");
-    w().state.ini.SaveIniSetting(QString(), QString(), QStringLiteral("RemFile0"), page);
+    w().state.ini.setValue(QString(), QString(), QStringLiteral("RemFile0"), page);
     w().files.loadRecentFiles();
     // The empty document's preview is on show; the file goes into that document.
     strip().Select(2);

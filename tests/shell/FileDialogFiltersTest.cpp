@@ -53,7 +53,7 @@ TEST_F(FileDialogFiltersTest, EveryDialogsEntriesAreReadAsTheySay)
         w().ws.current().fileName = QString::fromLatin1(name);
         dialogs.expectSave(std::nullopt);
         dialogs.expectMsg(QStringLiteral("データｰは保存されませんでした"));
-        w().files.SaveAs();
+        w().files.saveAs();
     }
     dialogs.expectOpen(std::nullopt);
     w().projects.OpenProject(QString());

@@ -50,11 +50,11 @@ TEST_F(FilesTest, OpeningAndSavingAnUnchangedFileGivesBackItsBytes)
         EXPECT_EQ(w().ws.doc(0).folder, web);
         EXPECT_FALSE(w().ws.doc(0).modified);
         EXPECT_EQ(w().ws.tabStrip().Caption(1), name);
-        EXPECT_EQ(w().files.RemFile[0], file);
+        EXPECT_EQ(w().files.recentFiles[0], file);
         EXPECT_EQ(QDir::currentPath(), web);
         // The page the preview shows holds the file as it is, followed by a line break.
         EXPECT_EQ(readFile(w().ws.tempPagePath(0)), before + "\r\n") << name.toStdString();
-        ASSERT_TRUE(w().files.SaveFile());
+        ASSERT_TRUE(w().files.save());
         EXPECT_EQ(readFile(file), before) << name.toStdString();
     }
     // The temporary page was written on opening, and the recent list has both files.
@@ -75,7 +75,7 @@ TEST_F(FilesTest, ANameWithABackslashOpensAndSaves)
     EXPECT_EQ(w().ws.doc(0).folder, web);
     ed()->SetSelStart(0);
     ed()->SetSelText(QStringLiteral("x"));
-    ASSERT_TRUE(w().files.SaveFile());
+    ASSERT_TRUE(w().files.save());
     EXPECT_EQ(readFile(file), QByteArray("x<P>back\\slash</P>\r\n"));
     EXPECT_EQ(QDir(web).entryList(QDir::Files | QDir::NoDotAndDotDot).filter(QStringLiteral("b.html")),
               QStringList{QStringLiteral("a\\b.html")});
@@ -92,13 +92,13 @@ TEST_F(FilesTest, ANewDocumentIsSavedInCodePage932WithFoldedAndHiddenPartsBack)
     const QString target = web + QStringLiteral("/new.html");
     // A document that still has its temporary name goes through save as.
     dialogs.expectSave(target);
-    ASSERT_TRUE(w().files.SaveFile());
+    ASSERT_TRUE(w().files.save());
     EXPECT_EQ(readFile(target), QByteArray("<HTML><BODY>\r\n<P>\x93\xfa\x96\x7b\x8c\xea</P>\r\n<P>two</P>\r\n</BODY></HTML>\r\n"));
     EXPECT_EQ(w().ws.doc(0).fileName, QStringLiteral("new.html"));
     EXPECT_EQ(w().ws.tabStrip().Caption(1), QStringLiteral("new.html"));
     EXPECT_TRUE(w().ws.askBeforeQuitting);
     // Saving again does not add another line break.
-    ASSERT_TRUE(w().files.SaveFile());
+    ASSERT_TRUE(w().files.save());
     EXPECT_TRUE(readFile(target).endsWith("</HTML>\r\n"));
     EXPECT_FALSE(readFile(target).endsWith("\r\n\r\n"));
 }
@@ -118,7 +118,7 @@ TEST_F(FilesTest, SaveAsNamesAndTheOverwriteQuestion)
     };
     for (const auto& c : cases) {
         dialogs.expectSave(web + QLatin1Char('/') + c.chosen);
-        ASSERT_TRUE(w().files.SaveAs());
+        ASSERT_TRUE(w().files.saveAs());
         EXPECT_TRUE(QFile::exists(web + QLatin1Char('/') + c.written)) << c.written.toStdString();
         EXPECT_EQ(w().ws.tabStrip().Caption(1), c.written);
     }
@@ -127,13 +127,13 @@ TEST_F(FilesTest, SaveAsNamesAndTheOverwriteQuestion)
     writeFile(other, "keep me");
     dialogs.expectSave(other);
     dialogs.expectMsg(QStringLiteral("同じ名前のファイルが既にあります、上書きしますか？"), MsgResult::No);
-    EXPECT_FALSE(w().files.SaveAs());
+    EXPECT_FALSE(w().files.saveAs());
     EXPECT_EQ(readFile(other), QByteArray("keep me"));
     EXPECT_EQ(w().ws.doc(0).fileName, QStringLiteral("a-very-long-name.html"));
     // Cancel says it was not saved.
     dialogs.expectSave(std::nullopt);
     dialogs.expectMsg(QStringLiteral("データｰは保存されませんでした"));
-    EXPECT_FALSE(w().files.SaveAs());
+    EXPECT_FALSE(w().files.saveAs());
 }
 
 TEST_F(FilesTest, PlainSaveWithoutANameAsksForOne)
@@ -143,10 +143,10 @@ TEST_F(FilesTest, PlainSaveWithoutANameAsksForOne)
     w().ws.doc(0).fileName.clear();
     w().ws.doc(0).folder = web;
     dialogs.expectInput(QStringLiteral("ファイル名を入れてください。"), QStringLiteral(""));
-    EXPECT_FALSE(w().files.SaveFile()); // an empty answer cancels
+    EXPECT_FALSE(w().files.save()); // an empty answer cancels
     EXPECT_TRUE(QDir(web).entryList(QDir::Files).isEmpty());
     dialogs.expectInput(QStringLiteral("ファイル名を入れてください。"), QStringLiteral(" page "));
-    EXPECT_TRUE(w().files.SaveFile());
+    EXPECT_TRUE(w().files.save());
     EXPECT_TRUE(QFile::exists(web + QStringLiteral("/page.HTML")));
 }
 
@@ -166,7 +166,7 @@ TEST_F(FilesTest, AFailedSaveLeavesTheOldFileWhole)
     auto previous = std::signal(SIGXFSZ, SIG_IGN);
     setrlimit(RLIMIT_FSIZE, &small);
     dialogs.expectMsg(QStringLiteral("データーは保存されませんでした。"));
-    const bool saved = w().files.SaveFile();
+    const bool saved = w().files.save();
     setrlimit(RLIMIT_FSIZE, &old);
     std::signal(SIGXFSZ, previous);
     EXPECT_FALSE(saved);
@@ -176,7 +176,7 @@ TEST_F(FilesTest, AFailedSaveLeavesTheOldFileWhole)
     // A folder that is gone.
     w().ws.doc(0).folder = temp.path() + QStringLiteral("/gone");
     dialogs.expectMsg(QStringLiteral("データーは保存されませんでした。"));
-    EXPECT_FALSE(w().files.SaveFile());
+    EXPECT_FALSE(w().files.save());
 }
 
 TEST_F(FilesTest, AFailedOrRefusedOpenChangesNothing)
@@ -218,7 +218,7 @@ TEST_F(FilesTest, DroppedFilesAndRecentItems)
     EXPECT_EQ(w().ws.documentCount(), 1);
 
     // A recent item opens in a new tab when the current one holds text.
-    w().state.ini.SaveIniSetting(QString(), QString(), QStringLiteral("RemFile0"), utf8);
+    w().state.ini.setValue(QString(), QString(), QStringLiteral("RemFile0"), utf8);
     w().files.loadRecentFiles();
     ASSERT_EQ(fileMenu().last(2).first(), QStringLiteral("-"));
     w().fileMenu.OpenRecent(0);
@@ -230,10 +230,10 @@ TEST_F(FilesTest, DroppedFilesAndRecentItems)
 
     // Opening the same path twice keeps the list; a seventh path drops the oldest.
     for (int i = 0; i < 7; ++i)
-        w().files.AddRecentFile(web + QStringLiteral("/f%1.html").arg(i));
-    w().files.AddRecentFile(web + QStringLiteral("/f6.html"));
-    EXPECT_EQ(w().files.RemFile[0], web + QStringLiteral("/f6.html"));
-    EXPECT_EQ(w().files.RemFile[5], web + QStringLiteral("/f1.html"));
+        w().files.addRecentFile(web + QStringLiteral("/f%1.html").arg(i));
+    w().files.addRecentFile(web + QStringLiteral("/f6.html"));
+    EXPECT_EQ(w().files.recentFiles[0], web + QStringLiteral("/f6.html"));
+    EXPECT_EQ(w().files.recentFiles[5], web + QStringLiteral("/f1.html"));
     // The menu always names the files of the current list.
     EXPECT_EQ(fileMenu().at(20), QStringLiteral("0:f6.html"));
     EXPECT_TRUE(readFile(path(QStringLiteral("Pelmor.ini"))).contains("RemFile0," + web.toUtf8() + "/f6.html\r\n"));
@@ -256,7 +256,7 @@ TEST_F(FilesTest, ClosingAMiddleDocumentMovesTheLaterOnesDown)
     w().ws.tabStrip().Select(5); // document 2's source tab
     dialogs.expectMsg(QStringLiteral("現在のファイルを保存しますか？"), MsgResult::No);
     w().ws.doc(2).modified = true;
-    w().files.Fclose();
+    w().files.closeDocument();
     ASSERT_EQ(w().ws.documentCount(), 4);
     ASSERT_EQ(w().ws.tabCount(), 8);
     const int expected[] = {0, 1, 3, 4};
@@ -284,29 +284,29 @@ TEST_F(FilesTest, ClosingAMiddleDocumentMovesTheLaterOnesDown)
 TEST_F(FilesTest, ClosingIsRefusedOrAskedAsTheDocumentsNeed)
 {
     start();
-    w().files.Fclose(); // one document: nothing happens
+    w().files.closeDocument(); // one document: nothing happens
     EXPECT_EQ(w().ws.documentCount(), 1);
     ASSERT_TRUE(w().ws.addDocument());
     w().ws.sourceEditor(1)->SetText(QStringLiteral("   ")); // modified, but only blanks: no question
-    w().files.Fclose();
+    w().files.closeDocument();
     EXPECT_EQ(w().ws.documentCount(), 1);
 
     ASSERT_TRUE(w().ws.addDocument());
     w().ws.doc(0).browserMode = true;
     dialogs.expectMsg(QStringLiteral("プリビュアーが一つでもブラウザーに設定されているとタブは閉じることが出来ません。"));
-    w().files.Fclose();
+    w().files.closeDocument();
     EXPECT_EQ(w().ws.documentCount(), 2);
     w().ws.doc(0).browserMode = false;
 
     w().ws.sourceEditor(1)->SetText(QStringLiteral("text"));
     dialogs.expectMsg(QStringLiteral("現在のファイルを保存しますか？"), MsgResult::Cancel);
-    w().files.Fclose();
+    w().files.closeDocument();
     EXPECT_EQ(w().ws.documentCount(), 2);
     dialogs.expectMsg(QStringLiteral("現在のファイルを保存しますか？"), MsgResult::Yes);
     dialogs.expectSave(std::nullopt);
     dialogs.expectMsg(QStringLiteral("データｰは保存されませんでした"));
     dialogs.expectMsg(QStringLiteral("ファイルが正常に書き込まれなかったためにファイルの読み込みを中断しました。"));
-    w().files.Fclose();
+    w().files.closeDocument();
     EXPECT_EQ(w().ws.documentCount(), 2);
 }
 
@@ -333,12 +333,12 @@ TEST_F(FilesTest, SaveAllWritesOnlyModifiedDocumentsIntoTheirOwnFolders)
         w().ws.doc(i).folder = folders[i];
     }
     w().ws.doc(2).modified = false;
-    w().files.SaveAllFiles();
+    w().files.saveAll();
     EXPECT_EQ(readFile(web + QStringLiteral("/d0.html")), QByteArray("doc 0\r\n"));
     EXPECT_EQ(readFile(other + QStringLiteral("/d1.html")), QByteArray("doc 1\r\n"));
     EXPECT_FALSE(QFile::exists(web + QStringLiteral("/d2.html")));
-    EXPECT_EQ(w().files.RemFile[0], other + QStringLiteral("/d1.html"));
-    EXPECT_EQ(w().files.RemFile[1], web + QStringLiteral("/d0.html"));
+    EXPECT_EQ(w().files.recentFiles[0], other + QStringLiteral("/d1.html"));
+    EXPECT_EQ(w().files.recentFiles[1], web + QStringLiteral("/d0.html"));
 }
 
 TEST_F(FilesTest, PrintingGoesToTheChosenPrinter)
@@ -408,7 +408,7 @@ TEST_F(FilesTest, SaveAsProposesARealNameNeverATemporaryPagesOne)
     const auto proposal = [this] {
         dialogs.expectSave(std::nullopt);
         dialogs.expectMsg(QStringLiteral("データｰは保存されませんでした"));
-        EXPECT_FALSE(w().files.SaveAs());
+        EXPECT_FALSE(w().files.saveAs());
         const FileDialogRequest& r = dialogs.fileRequests().back();
         return std::pair{r.fileName, r.directory};
     };
@@ -445,7 +445,7 @@ TEST_F(FilesTest, AFileTheUserSavedUnderAPagesNameIsTheUsersToKeep)
     // The user types the page's very name.
     dialogs.expectSave(page);
     dialogs.expectMsg(QStringLiteral("同じ名前のファイルが既にあります、上書きしますか？"), MsgResult::Yes);
-    ASSERT_TRUE(w().files.SaveAs());
+    ASSERT_TRUE(w().files.saveAs());
     EXPECT_EQ(readFile(page), QByteArray("<P>mine</P>\r\n"));
 
     // The preview's page goes elsewhere from now on, and the end of the run takes only that.
@@ -459,7 +459,7 @@ TEST_F(FilesTest, AFileTheUserSavedUnderAPagesNameIsTheUsersToKeep)
     ASSERT_TRUE(w().ws.addDocument());
     ed()->SetText(QStringLiteral("<P>other</P>"));
     dialogs.expectSave(path(QStringLiteral("other.html")));
-    ASSERT_TRUE(w().files.SaveAs());
+    ASSERT_TRUE(w().files.saveAs());
     EXPECT_EQ(readFile(page), QByteArray("<P>mine</P>\r\n"));
 
     dialogs.expectMsg(QStringLiteral("保存されていないデータｰが有ります、終了しますか?"), MsgResult::Yes);
@@ -497,7 +497,7 @@ TEST_F(FilesTest, SaveAsOffersTheDocumentsOwnKindFirst)
         d.folder = web;
         ed()->SetText(QStringLiteral("text"));
         dialogs.expectSave(web + QLatin1Char('/') + c.chosen);
-        ASSERT_TRUE(w().files.SaveAs());
+        ASSERT_TRUE(w().files.saveAs());
         EXPECT_EQ(dialogs.fileRequests().back().filter, c.filter);
         EXPECT_EQ(d.fileName, c.written);
         EXPECT_TRUE(QFile::exists(web + QLatin1Char('/') + c.written));
@@ -544,10 +544,10 @@ TEST_F(FilesTest, QuittingAsksOnlyWhileChangesAreNotOnDisk)
     start();
     ed()->SetText(QStringLiteral("<P>page</P>"));
     dialogs.expectSave(web + QStringLiteral("/page.html"));
-    ASSERT_TRUE(w().files.SaveAs());
+    ASSERT_TRUE(w().files.saveAs());
     // Changed again and saved again: nothing is unsaved, nothing is asked.
     ed()->SetText(QStringLiteral("<P>page 2</P>"));
-    ASSERT_TRUE(w().files.SaveFile());
+    ASSERT_TRUE(w().files.save());
     EXPECT_TRUE(quit());
     EXPECT_TRUE(dialogs.shown().filter(QStringLiteral("終了しますか")).isEmpty()) << dialogs.shown().join('|').toStdString();
 }

@@ -38,9 +38,9 @@ TEST_F(ProjectsTest, ASavedProjectReopensItsDocumentsInTabOrder)
     EXPECT_EQ(readFile(web + QStringLiteral("/style.css")), QByteArray("p { color: red; }\r\n"));
     EXPECT_EQ(win.ws.tabStrip().Caption(5), QStringLiteral("proj002.html"));
     // Saved documents stay out of the recent list; the project itself is in it, with its extension.
-    EXPECT_EQ(win.files.RemFile[0], web + QStringLiteral("/proj.tur"));
-    EXPECT_TRUE(win.files.RemFile[1].isEmpty());
-    EXPECT_EQ(win.state.ini.GetIniSetting(QString(), QString(), QStringLiteral("ProJectName"), QString()),
+    EXPECT_EQ(win.files.recentFiles[0], web + QStringLiteral("/proj.tur"));
+    EXPECT_TRUE(win.files.recentFiles[1].isEmpty());
+    EXPECT_EQ(win.state.ini.value(QString(), QString(), QStringLiteral("ProJectName"), QString()),
               web + QStringLiteral("/proj.tur"));
     stop();
 
@@ -121,17 +121,17 @@ TEST_F(ProjectsTest, OpeningAProjectAsksBeforeUnsavedTextIsReplaced)
 TEST_F(ProjectsTest, InitialisingAllLeavesOneEmptyDocument)
 {
     fomPelmor& win = start();
-    win.files.Allclear(); // nothing holds text: no question
+    win.files.clearAll(); // nothing holds text: no question
     EXPECT_TRUE(dialogs.shown().isEmpty());
     ASSERT_TRUE(win.ws.addDocument());
     ASSERT_TRUE(win.ws.addDocument());
     win.ws.sourceEditor(1)->SetText(QStringLiteral("x"));
     win.ws.doc(0).regions[3] = QStringLiteral("r");
     dialogs.expectMsg(QStringLiteral("全て初期化していいですか？"), MsgResult::No);
-    win.files.Allclear();
+    win.files.clearAll();
     EXPECT_EQ(win.ws.documentCount(), 3);
     dialogs.expectMsg(QStringLiteral("全て初期化していいですか？"), MsgResult::Yes);
-    win.files.Allclear();
+    win.files.clearAll();
     EXPECT_EQ(win.ws.documentCount(), 1);
     EXPECT_EQ(win.ws.tabCount(), 2);
     EXPECT_EQ(win.ws.tabStrip().Caption(1), QStringLiteral("$$$000.html"));

@@ -85,7 +85,7 @@ TEST_F(StartupTest, RecentFilesBecomeItemsOfTheFileMenu)
     fomPelmor& win = start();
     EXPECT_EQ(menuCaptions(win.commands.menu(QStringLiteral("mfile"))).mid(20),
               (QStringList{QStringLiteral("0:a.html"), QStringLiteral("1:b.html"), QStringLiteral("-"), QStringLiteral("終了")}));
-    EXPECT_EQ(win.files.RemFile[1], QStringLiteral("/web,old/b.html")); // a comma in a path is kept
+    EXPECT_EQ(win.files.recentFiles[1], QStringLiteral("/web,old/b.html")); // a comma in a path is kept
     EXPECT_TRUE(win.commands.action(QStringLiteral("Mefont1"), 2)->isChecked());
 }
 

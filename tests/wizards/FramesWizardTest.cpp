@@ -48,7 +48,7 @@ protected:
         right.footer = QStringLiteral("</BODY></HTML>");
         right.regions[1] = QStringLiteral("<P>たたんだ本文</P>");
         right.sourceEditor->SetText(QStringLiteral("<P>右のページ</P>\r\n") + regionMarker(1) + CrLf);
-        rightWhole = ExpandRegions(right);
+        rightWhole = expandedText(right);
         set(0, QStringLiteral("left.html"));
         set(2, QStringLiteral("right.html"));
     }
@@ -90,7 +90,7 @@ TEST_F(FramesWizardTest, UndoClosesExactlyTheDocumentTheRunAdded)
     press(3);
     EXPECT_EQ(w().ws.documentCount(), 2);
     EXPECT_EQ(w().ws.doc(0).sourceEditor->Text(), LeftText);
-    EXPECT_EQ(ExpandRegions(w().ws.doc(1)), rightWhole);
+    EXPECT_EQ(expandedText(w().ws.doc(1)), rightWhole);
     EXPECT_EQ(w().ws.tabStrip().SelectedIndex(), 1);
     // A second undo has nothing left to take back.
     press(3);

@@ -93,7 +93,7 @@ TEST_F(PageSkeletonCommandsTest, TheNewPageReplacesTheWholeDocumentAndOneUndoGiv
     d.footer = QStringLiteral("</BODY></HTML>");
     d.regions[1] = QStringLiteral("<P>たたんだ段落</P>");
     ed()->SetText(QStringLiteral("<P>本文</P>\r\n") + regionMarker(1) + CrLf);
-    const QString whole = ExpandRegions(d);
+    const QString whole = expandedText(d);
 
     for (int item : {1, 0}) {
         SCOPED_TRACE(item);
@@ -103,7 +103,7 @@ TEST_F(PageSkeletonCommandsTest, TheNewPageReplacesTheWholeDocumentAndOneUndoGiv
         EXPECT_TRUE(d.footer.isEmpty());
         EXPECT_TRUE(d.regions[1].isEmpty());
         EXPECT_FALSE(ed()->Text().contains(QStringLiteral("古い")));
-        EXPECT_EQ(GetFullText(d), ed()->Text()) << "nothing of the old page wraps the new one";
+        EXPECT_EQ(fullText(d), ed()->Text()) << "nothing of the old page wraps the new one";
         // The temporary page is the new page alone.
         EXPECT_EQ(tempPage(), encodeText(ed()->Text() + CrLf, TextEncoding::Cp932, true).bytes);
         w().undo.Gettx();

@@ -26,19 +26,19 @@ TEST(PathHelpersColour, HexColourIsRedGreenBlue)
         {256, "000100"},
     };
     for (const Case& c : cases)
-        EXPECT_EQ(GetHexColor(c.colour), QLatin1String(c.expected)) << c.colour;
+        EXPECT_EQ(rgbHex(c.colour), QLatin1String(c.expected)) << c.colour;
 }
 
 TEST(PathHelpersText, RemoveCrLfAndPadZero3)
 {
-    EXPECT_EQ(RemoveCrLf("a\r\nb\nc\rd"), "abcd");
-    EXPECT_EQ(RemoveCrLf("\r\n\r\n"), "");
-    EXPECT_EQ(RemoveCrLf("a\tb c"), "a\tb c");
+    EXPECT_EQ(withoutLineBreaks("a\r\nb\nc\rd"), "abcd");
+    EXPECT_EQ(withoutLineBreaks("\r\n\r\n"), "");
+    EXPECT_EQ(withoutLineBreaks("a\tb c"), "a\tb c");
 
     struct Case { int n; const char* expected; };
     const Case cases[] = {{0, "000"}, {7, "007"}, {12, "012"}, {50, "050"}, {999, "999"}, {1000, "1000"}, {123456, "123456"}};
     for (const Case& c : cases)
-        EXPECT_EQ(PadZero3(c.n), QLatin1String(c.expected)) << c.n;
+        EXPECT_EQ(threeDigits(c.n), QLatin1String(c.expected)) << c.n;
 }
 
 TEST(PathHelpersSplit, SplitPath)
@@ -56,14 +56,14 @@ TEST(PathHelpersSplit, SplitPath)
     for (const Case& c : cases) {
         QString name = "stale";
         QString folder = "stale";
-        SplitPath(QString::fromLatin1(c.full), name, folder, "/docs");
+        splitPath(QString::fromLatin1(c.full), name, folder, "/docs");
         EXPECT_EQ(name, QLatin1String(c.name)) << c.full;
         EXPECT_EQ(folder, QLatin1String(c.folder)) << c.full;
     }
 
     QString name = "stale";
     QString folder = "stale";
-    SplitPath("", name, folder, "/home/user/ページ");
+    splitPath("", name, folder, "/home/user/ページ");
     EXPECT_EQ(name, "");
     EXPECT_EQ(folder, QStringLiteral("/home/user/ページ/"));
 }
@@ -83,8 +83,8 @@ TEST(PathHelpersNames, FileNameAndFilePath)
         {"", "", ""},
     };
     for (const Case& c : cases) {
-        EXPECT_EQ(GetFileName(QString::fromLatin1(c.path)), QLatin1String(c.fileName)) << c.path;
-        EXPECT_EQ(GetFilePath(QString::fromLatin1(c.path)), QLatin1String(c.filePath)) << c.path;
+        EXPECT_EQ(fileNameOf(QString::fromLatin1(c.path)), QLatin1String(c.fileName)) << c.path;
+        EXPECT_EQ(folderOf(QString::fromLatin1(c.path)), QLatin1String(c.filePath)) << c.path;
     }
 }
 
@@ -102,8 +102,8 @@ TEST(PathHelpersNames, NamePart)
         {"", ""},
     };
     for (const Case& c : cases)
-        EXPECT_EQ(GetNamePart(QString::fromLatin1(c.path)), QLatin1String(c.namePart)) << c.path;
-    EXPECT_EQ(GetNamePart(QStringLiteral("/サイト/はじめてのページ.html")), QStringLiteral("はじめてのページ.html"));
+        EXPECT_EQ(fileNameOf(QString::fromLatin1(c.path)), QLatin1String(c.namePart)) << c.path;
+    EXPECT_EQ(fileNameOf(QStringLiteral("/サイト/はじめてのページ.html")), QStringLiteral("はじめてのページ.html"));
 }
 
 TEST(PathHelpersTemp, OwnTempPageNames)

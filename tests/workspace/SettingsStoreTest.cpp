@@ -28,7 +28,7 @@ QStringList keys(const SettingsStore& store)
 {
     QStringList out;
     for (int i = 0; i < store.count(); ++i)
-        out << store.entry(i).Key;
+        out << store.entry(i).key;
     return out;
 }
 
@@ -45,102 +45,102 @@ TEST(SettingsStoreTable, KeepsTheOrderOfFirstStoring)
 {
     SettingsStore store;
     EXPECT_EQ(store.count(), 0);
-    EXPECT_EQ(store.GetIniSetting(App, Section, "MainLeft", "100"), "100");
+    EXPECT_EQ(store.value(App, Section, "MainLeft", "100"), "100");
 
-    EXPECT_TRUE(store.SaveIniSetting(App, Section, "MainLeft", "500"));
-    EXPECT_TRUE(store.SaveIniSetting(App, Section, "MainTop", "300"));
-    EXPECT_TRUE(store.SaveIniSetting(App, Section, "Font", "MS Gothic"));
-    EXPECT_TRUE(store.SaveIniSetting(App, Section, "MainLeft", "600"));
+    EXPECT_TRUE(store.setValue(App, Section, "MainLeft", "500"));
+    EXPECT_TRUE(store.setValue(App, Section, "MainTop", "300"));
+    EXPECT_TRUE(store.setValue(App, Section, "Font", "MS Gothic"));
+    EXPECT_TRUE(store.setValue(App, Section, "MainLeft", "600"));
     EXPECT_EQ(keys(store), (QStringList{"MainLeft", "MainTop", "Font"}));
-    EXPECT_EQ(store.GetIniSetting(App, Section, "MainLeft", ""), "600");
+    EXPECT_EQ(store.value(App, Section, "MainLeft", ""), "600");
     // The application and section names play no part.
-    EXPECT_EQ(store.GetIniSetting("Other", "Elsewhere", "MainTop", ""), "300");
+    EXPECT_EQ(store.value("Other", "Elsewhere", "MainTop", ""), "300");
 
-    EXPECT_TRUE(store.SaveIniSetting(App, Section, "Empty", ""));
-    EXPECT_EQ(store.GetIniSetting(App, Section, "Empty", "default"), "") << "a stored empty value is a value";
+    EXPECT_TRUE(store.setValue(App, Section, "Empty", ""));
+    EXPECT_EQ(store.value(App, Section, "Empty", "default"), "") << "a stored empty value is a value";
     EXPECT_EQ(store.count(), 4);
 
-    EXPECT_FALSE(store.SaveIniSetting(App, Section, "", "x"));
+    EXPECT_FALSE(store.setValue(App, Section, "", "x"));
     EXPECT_EQ(store.count(), 4);
-    EXPECT_EQ(store.GetIniSetting(App, Section, "", "default"), "default");
+    EXPECT_EQ(store.value(App, Section, "", "default"), "default");
 
     store.clear();
     EXPECT_EQ(store.count(), 0);
-    EXPECT_EQ(store.GetIniSetting(App, Section, "MainLeft", "none"), "none");
+    EXPECT_EQ(store.value(App, Section, "MainLeft", "none"), "none");
 }
 
 TEST(SettingsStoreTable, KeysCompareExactly)
 {
     SettingsStore store;
-    store.SaveIniSetting(App, Section, "Font", "a");
-    store.SaveIniSetting(App, Section, "font", "b");
-    store.SaveIniSetting(App, Section, "Font ", "c");
-    store.SaveIniSetting(App, Section, QStringLiteral("Ｆｏｎｔ"), "d");
+    store.setValue(App, Section, "Font", "a");
+    store.setValue(App, Section, "font", "b");
+    store.setValue(App, Section, "Font ", "c");
+    store.setValue(App, Section, QStringLiteral("Ｆｏｎｔ"), "d");
     EXPECT_EQ(store.count(), 4);
-    EXPECT_EQ(store.GetIniSetting(App, Section, "Font", ""), "a");
-    EXPECT_EQ(store.GetIniSetting(App, Section, "font", ""), "b");
-    EXPECT_EQ(store.GetIniSetting(App, Section, "Font ", ""), "c");
-    EXPECT_EQ(store.GetIniSetting(App, Section, "FONT", "none"), "none");
+    EXPECT_EQ(store.value(App, Section, "Font", ""), "a");
+    EXPECT_EQ(store.value(App, Section, "font", ""), "b");
+    EXPECT_EQ(store.value(App, Section, "Font ", ""), "c");
+    EXPECT_EQ(store.value(App, Section, "FONT", "none"), "none");
 }
 
 TEST(SettingsStoreTable, HasNoFixedSize)
 {
     SettingsStore store;
     for (int i = 0; i < 60; ++i)
-        ASSERT_TRUE(store.SaveIniSetting(App, Section, QStringLiteral("Key%1").arg(i), QString::number(i)));
+        ASSERT_TRUE(store.setValue(App, Section, QStringLiteral("Key%1").arg(i), QString::number(i)));
     EXPECT_EQ(store.count(), 60);
-    EXPECT_EQ(store.GetIniSetting(App, Section, "Key59", "none"), "59");
-    EXPECT_EQ(store.entry(59).Key, "Key59");
-    EXPECT_TRUE(store.SaveIniSetting(App, Section, "Key50", "changed"));
-    EXPECT_EQ(store.GetIniSetting(App, Section, "Key50", ""), "changed");
+    EXPECT_EQ(store.value(App, Section, "Key59", "none"), "59");
+    EXPECT_EQ(store.entry(59).key, "Key59");
+    EXPECT_TRUE(store.setValue(App, Section, "Key50", "changed"));
+    EXPECT_EQ(store.value(App, Section, "Key50", ""), "changed");
     EXPECT_EQ(store.count(), 60);
-    EXPECT_TRUE(store.entry(60).Key.isEmpty());
-    EXPECT_TRUE(store.entry(-1).Key.isEmpty());
-    EXPECT_FALSE(store.SaveIniSetting(App, Section, "", "x")) << "an empty key is never stored";
+    EXPECT_TRUE(store.entry(60).key.isEmpty());
+    EXPECT_TRUE(store.entry(-1).key.isEmpty());
+    EXPECT_FALSE(store.setValue(App, Section, "", "x")) << "an empty key is never stored";
 }
 
 TEST_F(SettingsStoreFile, WriteGivesExactLines)
 {
-    store_.SaveIniSetting(App, Section, "MainLeft", "500");
-    store_.SaveIniSetting(App, Section, "Path", "/home/user/web,site/index.html");
-    store_.SaveIniSetting(App, Section, "Font", QStringLiteral("ＭＳ ゴシック"));
-    store_.SaveIniSetting(App, Section, "Blank", "");
-    store_.SaveIniSetting(App, Section, "FontColor", " 2");
-    ASSERT_TRUE(store_.WriteIni(iniPath()));
+    store_.setValue(App, Section, "MainLeft", "500");
+    store_.setValue(App, Section, "Path", "/home/user/web,site/index.html");
+    store_.setValue(App, Section, "Font", QStringLiteral("ＭＳ ゴシック"));
+    store_.setValue(App, Section, "Blank", "");
+    store_.setValue(App, Section, "FontColor", " 2");
+    ASSERT_TRUE(store_.writeFile(iniPath()));
     EXPECT_EQ(readBytes(iniPath()),
               QStringLiteral("MainLeft,500\r\nPath,/home/user/web,site/index.html\r\nFont,ＭＳ ゴシック\r\n"
                              "Blank,\r\nFontColor, 2\r\n").toUtf8());
 
     SettingsStore single;
-    single.SaveIniSetting(App, Section, "k", "v");
-    ASSERT_TRUE(single.WriteIni(iniPath()));
+    single.setValue(App, Section, "k", "v");
+    ASSERT_TRUE(single.writeFile(iniPath()));
     EXPECT_EQ(readBytes(iniPath()), QByteArray("k,v\r\n"));
 
     SettingsStore empty;
-    ASSERT_TRUE(empty.WriteIni(iniPath()));
+    ASSERT_TRUE(empty.writeFile(iniPath()));
     EXPECT_EQ(readBytes(iniPath()), QByteArray());
 }
 
 TEST_F(SettingsStoreFile, RoundTripKeepsTheTable)
 {
-    store_.SaveIniSetting(App, Section, "MainLeft", "500");
-    store_.SaveIniSetting(App, Section, "LastFile", "/home/user/a,b,c.html");
-    store_.SaveIniSetting(App, Section, "FontColor", " 2");
-    store_.SaveIniSetting(App, Section, "Title", QStringLiteral("はじめての ページ "));
-    store_.SaveIniSetting(App, Section, "NoValue", "");
-    ASSERT_TRUE(store_.WriteIni(iniPath()));
+    store_.setValue(App, Section, "MainLeft", "500");
+    store_.setValue(App, Section, "LastFile", "/home/user/a,b,c.html");
+    store_.setValue(App, Section, "FontColor", " 2");
+    store_.setValue(App, Section, "Title", QStringLiteral("はじめての ページ "));
+    store_.setValue(App, Section, "NoValue", "");
+    ASSERT_TRUE(store_.writeFile(iniPath()));
 
     SettingsStore back;
-    EXPECT_EQ(back.ReadIni(iniPath()), IniReadStatus::Ok);
+    EXPECT_EQ(back.readFile(iniPath()), IniReadStatus::Ok);
     EXPECT_EQ(keys(back), keys(store_));
-    EXPECT_EQ(back.GetIniSetting(App, Section, "MainLeft", ""), "500");
-    EXPECT_EQ(back.GetIniSetting(App, Section, "LastFile", ""), "/home/user/a,b,c.html");
-    EXPECT_EQ(back.GetIniSetting(App, Section, "FontColor", ""), "2") << "the blank after the comma is skipped";
-    EXPECT_EQ(back.GetIniSetting(App, Section, "Title", ""), QStringLiteral("はじめての ページ "));
-    EXPECT_EQ(back.GetIniSetting(App, Section, "NoValue", "x"), "");
+    EXPECT_EQ(back.value(App, Section, "MainLeft", ""), "500");
+    EXPECT_EQ(back.value(App, Section, "LastFile", ""), "/home/user/a,b,c.html");
+    EXPECT_EQ(back.value(App, Section, "FontColor", ""), "2") << "the blank after the comma is skipped";
+    EXPECT_EQ(back.value(App, Section, "Title", ""), QStringLiteral("はじめての ページ "));
+    EXPECT_EQ(back.value(App, Section, "NoValue", "x"), "");
 
     // Written again, the file is the same apart from the blank that was read away.
-    ASSERT_TRUE(back.WriteIni(iniPath()));
+    ASSERT_TRUE(back.writeFile(iniPath()));
     EXPECT_EQ(readBytes(iniPath()),
               QStringLiteral("MainLeft,500\r\nLastFile,/home/user/a,b,c.html\r\nFontColor,2\r\n"
                              "Title,はじめての ページ \r\nNoValue,\r\n").toUtf8());
@@ -157,43 +157,43 @@ TEST_F(SettingsStoreFile, LineSyntax)
                                      "LfOnly,1\n"
                                      "Inner\rCr,2\r\n"
                                      "Last,no line end"));
-    EXPECT_EQ(store_.ReadIni(iniPath()), IniReadStatus::Ok);
+    EXPECT_EQ(store_.readFile(iniPath()), IniReadStatus::Ok);
     EXPECT_EQ(keys(store_), (QStringList{"Indented", "NoComma", "Tab", "LfOnly", "Inner\rCr", "Last"}));
-    EXPECT_EQ(store_.GetIniSetting(App, Section, "Indented", ""), "value with blanks  ");
-    EXPECT_EQ(store_.GetIniSetting(App, Section, "NoComma", "x"), "");
-    EXPECT_EQ(store_.GetIniSetting(App, Section, "Tab", ""), "\tx");
-    EXPECT_EQ(store_.GetIniSetting(App, Section, "LfOnly", ""), "1");
-    EXPECT_EQ(store_.GetIniSetting(App, Section, "Last", ""), "no line end");
+    EXPECT_EQ(store_.value(App, Section, "Indented", ""), "value with blanks  ");
+    EXPECT_EQ(store_.value(App, Section, "NoComma", "x"), "");
+    EXPECT_EQ(store_.value(App, Section, "Tab", ""), "\tx");
+    EXPECT_EQ(store_.value(App, Section, "LfOnly", ""), "1");
+    EXPECT_EQ(store_.value(App, Section, "Last", ""), "no line end");
 }
 
 TEST_F(SettingsStoreFile, FileOrderThenNewKeys)
 {
-    store_.SaveIniSetting(App, Section, "A", "old a");
-    store_.SaveIniSetting(App, Section, "B", "old b");
-    store_.SaveIniSetting(App, Section, "C", "old c");
+    store_.setValue(App, Section, "A", "old a");
+    store_.setValue(App, Section, "B", "old b");
+    store_.setValue(App, Section, "C", "old c");
     writeBytes(iniPath(), "MainTop,300\r\nMainLeft,500\r\n");
 
     // The file's lines go into the first slots; what the table held after them stays.
-    EXPECT_EQ(store_.ReadIni(iniPath()), IniReadStatus::Ok);
+    EXPECT_EQ(store_.readFile(iniPath()), IniReadStatus::Ok);
     EXPECT_EQ(keys(store_), (QStringList{"MainTop", "MainLeft", "C"}));
-    EXPECT_EQ(store_.GetIniSetting(App, Section, "C", ""), "old c");
+    EXPECT_EQ(store_.value(App, Section, "C", ""), "old c");
 
-    store_.SaveIniSetting(App, Section, "Font", "x");
-    store_.SaveIniSetting(App, Section, "MainLeft", "600");
+    store_.setValue(App, Section, "Font", "x");
+    store_.setValue(App, Section, "MainLeft", "600");
     EXPECT_EQ(keys(store_), (QStringList{"MainTop", "MainLeft", "C", "Font"}));
-    EXPECT_EQ(store_.GetIniSetting(App, Section, "MainLeft", ""), "600");
+    EXPECT_EQ(store_.value(App, Section, "MainLeft", ""), "600");
 }
 
 TEST_F(SettingsStoreFile, CodePage932AndBomFiles)
 {
     writeBytes(iniPath(), QByteArray("Font,\x82\x6C\x82\x72 \x83\x53\x83\x56\x83\x62\x83\x4E\r\n"));
-    EXPECT_EQ(store_.ReadIni(iniPath()), IniReadStatus::Ok);
-    EXPECT_EQ(store_.GetIniSetting(App, Section, "Font", ""), QStringLiteral("ＭＳ ゴシック"));
+    EXPECT_EQ(store_.readFile(iniPath()), IniReadStatus::Ok);
+    EXPECT_EQ(store_.value(App, Section, "Font", ""), QStringLiteral("ＭＳ ゴシック"));
 
     writeBytes(iniPath(), QByteArray("\xEF\xBB\xBF" "Font,\xE3\x83\xA1\xE3\x82\xA4\xE3\x83\xAA\xE3\x82\xAA\r\n"));
-    EXPECT_EQ(store_.ReadIni(iniPath()), IniReadStatus::Ok);
-    EXPECT_EQ(store_.entry(0).Key, "Font") << "the BOM is not part of the first key";
-    EXPECT_EQ(store_.GetIniSetting(App, Section, "Font", ""), QStringLiteral("メイリオ"));
+    EXPECT_EQ(store_.readFile(iniPath()), IniReadStatus::Ok);
+    EXPECT_EQ(store_.entry(0).key, "Font") << "the BOM is not part of the first key";
+    EXPECT_EQ(store_.value(App, Section, "Font", ""), QStringLiteral("メイリオ"));
 }
 
 TEST_F(SettingsStoreFile, ManyRecordsAreReadWholeInOrder)
@@ -202,12 +202,12 @@ TEST_F(SettingsStoreFile, ManyRecordsAreReadWholeInOrder)
     for (int i = 0; i < 60; ++i)
         file += "Key" + QByteArray::number(i) + "," + QByteArray::number(i * 10) + "\r\n";
     writeBytes(iniPath(), file);
-    EXPECT_EQ(store_.ReadIni(iniPath()), IniReadStatus::Ok) << "a long file is not a damaged one";
+    EXPECT_EQ(store_.readFile(iniPath()), IniReadStatus::Ok) << "a long file is not a damaged one";
     EXPECT_EQ(store_.count(), 60);
-    EXPECT_EQ(store_.entry(50).Key, "Key50");
-    EXPECT_EQ(store_.GetIniSetting(App, Section, "Key59", ""), "590");
-    EXPECT_TRUE(store_.SaveIniSetting(App, Section, "New", "x"));
-    ASSERT_TRUE(store_.WriteIni(iniPath()));
+    EXPECT_EQ(store_.entry(50).key, "Key50");
+    EXPECT_EQ(store_.value(App, Section, "Key59", ""), "590");
+    EXPECT_TRUE(store_.setValue(App, Section, "New", "x"));
+    ASSERT_TRUE(store_.writeFile(iniPath()));
     EXPECT_EQ(readBytes(iniPath()), file + "New,x\r\n");
 }
 
@@ -226,49 +226,49 @@ TEST_F(SettingsStoreFile, DamagedFilesKeepTheGoodLines)
         SCOPED_TRACE(c.why);
         writeBytes(iniPath(), "MainLeft,500\r\n" + c.garbage + "\r\nMainTop,300\r\n");
         SettingsStore store;
-        EXPECT_EQ(store.ReadIni(iniPath()), IniReadStatus::Damaged);
-        EXPECT_EQ(store.GetIniSetting(App, Section, "MainLeft", ""), "500");
-        EXPECT_EQ(store.GetIniSetting(App, Section, "MainTop", ""), "300");
-        EXPECT_EQ(store.GetIniSetting(App, Section, "Bad", "none"), "none");
+        EXPECT_EQ(store.readFile(iniPath()), IniReadStatus::Damaged);
+        EXPECT_EQ(store.value(App, Section, "MainLeft", ""), "500");
+        EXPECT_EQ(store.value(App, Section, "MainTop", ""), "300");
+        EXPECT_EQ(store.value(App, Section, "Bad", "none"), "none");
     }
 
     // Code page 932 whose codes are valid but have two readings is not damage.
     writeBytes(iniPath(), QByteArray("Mark,\x87\x90\r\n"));
     SettingsStore nec;
-    EXPECT_EQ(nec.ReadIni(iniPath()), IniReadStatus::Ok);
-    EXPECT_EQ(nec.GetIniSetting(App, Section, "Mark", ""), QStringLiteral("≒"));
+    EXPECT_EQ(nec.readFile(iniPath()), IniReadStatus::Ok);
+    EXPECT_EQ(nec.value(App, Section, "Mark", ""), QStringLiteral("≒"));
 }
 
 TEST_F(SettingsStoreFile, MissingOrUnreadableLeavesTheTable)
 {
-    store_.SaveIniSetting(App, Section, "MainLeft", "500");
-    EXPECT_EQ(store_.ReadIni(dir_.filePath("absent.ini")), IniReadStatus::Missing);
+    store_.setValue(App, Section, "MainLeft", "500");
+    EXPECT_EQ(store_.readFile(dir_.filePath("absent.ini")), IniReadStatus::Missing);
     EXPECT_EQ(store_.count(), 1);
 
     ASSERT_TRUE(QDir().mkdir(dir_.filePath("folder.ini")));
-    EXPECT_EQ(store_.ReadIni(dir_.filePath("folder.ini")), IniReadStatus::Unreadable);
+    EXPECT_EQ(store_.readFile(dir_.filePath("folder.ini")), IniReadStatus::Unreadable);
     EXPECT_EQ(store_.count(), 1);
-    EXPECT_EQ(store_.GetIniSetting(App, Section, "MainLeft", ""), "500");
+    EXPECT_EQ(store_.value(App, Section, "MainLeft", ""), "500");
 }
 
 TEST_F(SettingsStoreFile, UnreadableAndUnwritablePlaces)
 {
     // Places that stop every user, the administrator included.
-    store_.SaveIniSetting(App, Section, "MainLeft", "500");
+    store_.setValue(App, Section, "MainLeft", "500");
     ASSERT_TRUE(QDir().mkdir(dir_.filePath("Pelmor.ini")));
-    EXPECT_EQ(store_.ReadIni(iniPath()), IniReadStatus::Unreadable) << "a folder where the file should be";
+    EXPECT_EQ(store_.readFile(iniPath()), IniReadStatus::Unreadable) << "a folder where the file should be";
     EXPECT_EQ(keys(store_), QStringList{"MainLeft"});
-    EXPECT_FALSE(store_.WriteIni(iniPath()));
+    EXPECT_FALSE(store_.writeFile(iniPath()));
 
     writeBytes(dir_.filePath("plain"), "not a folder");
-    EXPECT_FALSE(store_.WriteIni(dir_.filePath("plain/Pelmor.ini"))) << "a file where the folder should be";
+    EXPECT_FALSE(store_.writeFile(dir_.filePath("plain/Pelmor.ini"))) << "a file where the folder should be";
     EXPECT_EQ(readBytes(dir_.filePath("plain")), QByteArray("not a folder"));
 }
 
 TEST_F(SettingsStoreFile, WriteIntoMissingFolderFails)
 {
-    store_.SaveIniSetting(App, Section, "k", "v");
-    EXPECT_FALSE(store_.WriteIni(dir_.filePath("gone/Pelmor.ini")));
+    store_.setValue(App, Section, "k", "v");
+    EXPECT_FALSE(store_.writeFile(dir_.filePath("gone/Pelmor.ini")));
 }
 
 } // namespace

@@ -8,7 +8,7 @@ namespace {
 
 QString stored(const SettingsStore& store, const char* key)
 {
-    return store.GetIniSetting(QString(), QString(), QString::fromLatin1(key), QStringLiteral("(none)"));
+    return store.value(QString(), QString(), QString::fromLatin1(key), QStringLiteral("(none)"));
 }
 
 } // namespace
@@ -50,9 +50,9 @@ TEST(TypedSettings, StoredTextsAreWrittenAndReadAsTheFileHasThem)
     EXPECT_EQ(stored(store, "RemFile0"), QStringLiteral("/web/index.html"));
 
     // Each switch reads its own way: "Auto" is on only for "1", "FontBold" for anything but "0".
-    store.SaveIniSetting(QString(), QString(), QStringLiteral("Auto"), QStringLiteral("yes"));
-    store.SaveIniSetting(QString(), QString(), QStringLiteral("FontBold"), QStringLiteral("yes"));
-    store.SaveIniSetting(QString(), QString(), QStringLiteral("FontColor"), QStringLiteral(" 3 "));
+    store.setValue(QString(), QString(), QStringLiteral("Auto"), QStringLiteral("yes"));
+    store.setValue(QString(), QString(), QStringLiteral("FontBold"), QStringLiteral("yes"));
+    store.setValue(QString(), QString(), QStringLiteral("FontColor"), QStringLiteral(" 3 "));
     EXPECT_FALSE(s.get(setting::AutoRun));
     EXPECT_TRUE(s.get(setting::FontBold));
     EXPECT_EQ(s.get(setting::FontColor), 3);

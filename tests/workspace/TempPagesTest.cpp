@@ -76,7 +76,7 @@ TEST_F(TempPagesTest, APageFollowsTypingAndAStopWithoutQuittingLeavesItToRestore
     // A second document in another folder.
     ASSERT_TRUE(win.ws.addDocument());
     win.ws.setCurrentIndex(1);
-    ASSERT_TRUE(win.files.ReadData(elsewhere, QStringLiteral("b.html")));
+    ASSERT_TRUE(win.files.readFile(elsewhere, QStringLiteral("b.html")));
     win.ws.sourceEditor(1)->setFocus();
     QTest::keyClicks(win.ws.sourceEditor(1), QStringLiteral("second"));
     EXPECT_FALSE(QFile::exists(page(0))) << "not on the keystroke";
