@@ -165,7 +165,7 @@ void AutoCreateRunner::putPage(int n, const QString& name, const QString& folder
     d.encoding = TextEncoding::Cp932;
     d.lineEnds = LineEnds::CrLf;
     ws.showDocumentName(n);
-    colour.Setcolor2(ed);
+    colour.recolour(ed);
     ws.writeTempPage(n);
 }
 
@@ -211,9 +211,9 @@ void AutoCreateRunner::InsertSkeleton()
     // A wrapped text is always longer: the same size means it had its page already.
     if (page.size() == text.size())
         return;
-    undo.Savetx();
+    undo.takeSnapshot();
     ed->SetText(page);
-    colour.Setcolor2(ed);
+    colour.recolour(ed);
 }
 
 void AutoCreateRunner::MakeAnchorLinks()
@@ -225,7 +225,7 @@ void AutoCreateRunner::MakeAnchorLinks()
         return;
     // The body page becomes the current document, so that the snapshot is its own.
     ws.selectSourceTab(1);
-    undo.Savetx();
+    undo.takeSnapshot();
     RichEdit* ed = ws.sourceEditor(1);
     ed->Select(static_cast<int>(list->at), 0);
     ed->SetSelText(list->links);

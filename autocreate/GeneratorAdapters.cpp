@@ -72,8 +72,8 @@ QString appliedText(const gen::EditorState& editor, const gen::GeneratedEdit& ed
         return editor.text;
     case gen::Primitive::SetText:
         return edit.before;
-    case gen::Primitive::Selects:
-    case gen::Primitive::Insert2:
+    case gen::Primitive::WrapMarked:
+    case gen::Primitive::WrapPlain:
         out.reserve(text.size() + edit.before.size() + edit.after.size());
         out += text.first(start);
         out += edit.before;

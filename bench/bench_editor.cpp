@@ -88,7 +88,7 @@ void BM_FullRecolour(benchmark::State& state)
     RichEdit* ed = w.ws.sourceEditor(0);
     ed->SetText(htmlOfSize(state.range(0)));
     for (auto _ : state)
-        w.colour.Setcolor2(ed);
+        w.colour.recolour(ed);
 }
 BENCHMARK(BM_FullRecolour)->Arg(1'000'000)->Arg(10'000'000)->Unit(benchmark::kMillisecond);
 
@@ -109,7 +109,7 @@ void BM_KeystrokeInMiddle(benchmark::State& state)
     fomPelmor& w = session().w();
     RichEdit* ed = w.ws.sourceEditor(0);
     ed->SetText(htmlOfSize(state.range(0)));
-    w.colour.Setcolor2(ed);
+    w.colour.recolour(ed);
     ed->SetSelStart(ed->TextLength() / 2);
     for (auto _ : state) {
         QKeyEvent press(QEvent::KeyPress, Qt::Key_A, Qt::NoModifier, QStringLiteral("a"));
@@ -128,7 +128,7 @@ void BM_UndoSnapshot(benchmark::State& state)
         state.PauseTiming();
         ed->SetText(text + QString::number(i++));
         state.ResumeTiming();
-        w.undo.Savetx();
+        w.undo.takeSnapshot();
     }
     // What ten snapshots hold, in copies of the text.
     qsizetype held = 0;

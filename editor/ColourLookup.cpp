@@ -17,7 +17,7 @@
 ColourLookup::ColourLookup(EditContext& context)
     : ctx(context)
 {
-    ctx.procs.define(QStringLiteral("Getcolor"), std::function<void(const QString&)>([this](const QString& cs) { Getcolor(cs); }));
+    ctx.procs.define(QStringLiteral("Getcolor"), std::function<void(const QString&)>([this](const QString& cs) { applyPickedColour(cs); }));
 }
 
 QColor ColourLookup::plainLabelColour()
@@ -43,14 +43,14 @@ const QStringList& ColourLookup::colourNames()
     return *names_;
 }
 
-void ColourLookup::Getcolor(const QString& cs)
+void ColourLookup::applyPickedColour(const QString& cs)
 {
     RichEdit* ed = ctx.ws.currentEditor();
     ed->setFocus();
     const QStringList& names = colourNames();
     const QString text = ed->Text();
     const ColourInsertion c = colourInsertion(text, selectionOf(ed), cs, names);
-    ctx.undo.Savetx();
+    ctx.undo.takeSnapshot();
     if (c.kind == ColourInsertion::Replace) {
         select(ed, c.selection);
         ed->SetSelText(c.replacement);
@@ -63,7 +63,7 @@ void ColourLookup::Getcolor(const QString& cs)
         panel->raise();
 }
 
-void ColourLookup::LookupTag()
+void ColourLookup::lookUpSelectedTag()
 {
     RichEdit* ed = ctx.ws.currentEditor();
     if (ed->SelLength() == 0)

@@ -30,9 +30,9 @@ public:
     // A colour the picker delivers for the editor ("#RRGGBB" or a name): it replaces a selected
     // colour code or colour name, or wraps the selection in a FONT tag of that colour. Also the
     // procedure "Getcolor".
-    void Getcolor(const QString& cs);
+    void applyPickedColour(const QString& cs);
     // The toolbar's tag button with text selected.
-    void LookupTag();
+    void lookUpSelectedTag();
     void setTagDictionary(TagDictionaryAccess* dictionary) { tagDictionary_ = dictionary; }
     TagDictionaryAccess* tagDictionary() const { return tagDictionary_; }
 

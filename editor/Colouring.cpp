@@ -62,14 +62,14 @@ Colouring::Colouring(Workspace& workspace)
     : ws(workspace)
 {
     // A file's text is coloured as soon as it is in its editor.
-    QObject::connect(&ws, &Workspace::textLoaded, &Scheme, [this](int n) { Setcolor2(ws.sourceEditor(n)); });
+    QObject::connect(&ws, &Workspace::textLoaded, &scheme, [this](int n) { recolour(ws.sourceEditor(n)); });
 }
 
-void Colouring::Setcolor2(RichEdit* editor)
+void Colouring::recolour(RichEdit* editor)
 {
     if (!editor)
         return;
-    const int scheme = CheckedScheme();
+    const int scheme = checkedScheme();
     const SchemeColours c = schemeColours(scheme);
     QColor back = c.back;
     if (scheme == 0)
@@ -81,12 +81,12 @@ void Colouring::Setcolor2(RichEdit* editor)
     editor->RestyleAll(colourScan);
 }
 
-void Colouring::ResetColor()
+void Colouring::recolourCurrent()
 {
     RichEdit* ed = ws.currentEditor();
     const int top = ed->FirstVisibleLine();
     const int caret = ed->SelStart();
-    Setcolor2(ed);
+    recolour(ed);
     ed->SetSelStart(caret);
     ed->SetFirstVisibleLine(top);
 }

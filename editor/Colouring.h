@@ -32,13 +32,13 @@ public:
     explicit Colouring(Workspace& workspace);
 
     // The colour scheme, 1 to 4 (Ａ to Ｄ).
-    IntState Scheme{1};
-    int CheckedScheme() const { return Scheme.value(); }
+    IntState scheme{1};
+    int checkedScheme() const { return scheme.value(); }
     // Recolours the whole text of an editor in the checked scheme and sets its ground; the red
     // paint of inserted tags is cleared. The text and its modified flag are not touched.
-    void Setcolor2(RichEdit* editor);
+    void recolour(RichEdit* editor);
     // Recolours the current document, keeping its caret and first visible line.
-    void ResetColor();
+    void recolourCurrent();
 
     // While valid, an editor coloured in scheme Ａ, Ｂ or Ｃ gets this ground instead of the
     // scheme's (paste mode); scheme Ｄ keeps its black ground, so that its white text stays

@@ -45,22 +45,22 @@ void Edit2Menu::hen2_Click(int index)
 {
     // Tag insertions: an undo snapshot first, and afterwards the editor's own undo emptied.
     const auto framed = [this](auto&& command) {
-        ctx.undo.Savetx();
+        ctx.undo.takeSnapshot();
         command();
         ctx.emptyUndoBuffer();
     };
     switch (index) {
     case 1:
-        ctx.undo.Savetx();
+        ctx.undo.takeSnapshot();
         ctx.callIfDefined(QStringLiteral("InsertSpace"));
         break;
-    case 2: framed([this] { ctx.insert.InsertBrMark(); }); break;
+    case 2: framed([this] { ctx.insert.insertLineBreakTag(); }); break;
     case 4: framed([this] { ctx.callIfDefined(QStringLiteral("InsertPAlign")); }); break;
     case 5: framed([this] { ctx.callIfDefined(QStringLiteral("InsertDivAlign")); }); break;
     case 7: framed([this] { toolbar.ChangeFontSize(1); }); break;
     case 8: framed([this] { toolbar.ChangeFontSize(2); }); break;
     case 9: framed([this] { toolbar.SetTextStyle(1); }); break;
-    case 10: fonts.ReapplyColorScheme(); break;
+    case 10: fonts.reapplyColourScheme(); break;
     case 11: framed([this] { ctx.callIfDefined(QStringLiteral("ShowColorForm")); }); break;
     case 12: ctx.callIfDefined(QStringLiteral("ShowTagDictionary")); break;
     case 14: grammar.RunCheck(); break;
@@ -71,25 +71,25 @@ void Edit2Menu::hen2_Click(int index)
     case 21: regions.RegionShowPart(); break;
     case 23:
         regions.HideHeadFoot();
-        ctx.colour.ResetColor();
+        ctx.colour.recolourCurrent();
         break;
     case 24:
         regions.ShowHeadFoot(ctx.ws.currentIndex());
-        ctx.colour.ResetColor();
+        ctx.colour.recolourCurrent();
         break;
     case 26:
-        ctx.undo.Savetx();
+        ctx.undo.takeSnapshot();
         IndentHtml();
-        ctx.colour.ResetColor();
+        ctx.colour.recolourCurrent();
         break;
     case 27: {
-        ctx.undo.Savetx();
+        ctx.undo.takeSnapshot();
         RichEdit* ed = ctx.ws.currentEditor();
         const QString t = ed->Text();
         // The caret keeps its place in the text without tabs.
         const int caret = static_cast<int>(removeTabs(t.left(ed->SelStart())).size());
         applyEdit(ed, t, {removeTabs(t), {caret, 0}, {}});
-        ctx.colour.ResetColor();
+        ctx.colour.recolourCurrent();
         break;
     }
     case 28: ShowLineLengthPanel(); break;

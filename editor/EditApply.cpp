@@ -61,5 +61,5 @@ void paintRanges(RichEdit* editor, const QList<MarkRange>& ranges, const QColor&
 void insertWrap(Insertion& insert, RichEdit* editor, const Wrap& wrap)
 {
     select(editor, wrap.selection);
-    insert.Insert(wrap.before, wrap.after);
+    insert.wrapSelectionMarked(wrap.before, wrap.after);
 }

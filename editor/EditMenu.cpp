@@ -88,13 +88,13 @@ void EditMenu::runItem(int index)
     case 0: UndoEdit(); break;
     case 2: CutSel(); break;
     case 3: CopySel(); break;
-    case 4: ctx.insert.PasteClip(); break;
+    case 4: ctx.insert.pasteClipboard(); break;
     case 6: search.ShowSearchPanel(); break;
     case 8:
         ed->HideSelection(false);
         search.ShowReplacePanel();
         break;
-    case 10: ctx.insert.InsertBrMark(); break;
+    case 10: ctx.insert.insertLineBreakTag(); break;
     case 11: DelBrMarks(); break;
     case 12: BrInSelection(); break;
     case 14: ctx.callIfDefined(QStringLiteral("InsertSpace")); break;
@@ -102,7 +102,7 @@ void EditMenu::runItem(int index)
     case 17: TagCase(1); break;
     case 18: TagCase(2); break;
     case 20: EncodeSpecialChars(); break;
-    case 22: ctx.colour.ResetColor(); break;
+    case 22: ctx.colour.recolourCurrent(); break;
     case 24: ctx.callIfDefined(QStringLiteral("InsertSkeleton")); break;
     case 26: SelectAll(); break;
     case 27: ClearAllText(); break;
@@ -114,9 +114,9 @@ void EditMenu::runItem(int index)
 void EditMenu::UndoEdit()
 {
     paste.EndPasteMode();
-    ctx.undo.Gettx();
+    ctx.undo.stepBack();
     RichEdit* ed = ctx.ws.currentEditor();
-    ctx.colour.Setcolor2(ed);
+    ctx.colour.recolour(ed);
     ed->setFocus();
 }
 
@@ -126,7 +126,7 @@ void EditMenu::CutSel()
     RichEdit* ed = ctx.ws.currentEditor();
     if (ed->SelLength() == 0)
         return;
-    ctx.undo.Savetx();
+    ctx.undo.takeSnapshot();
     QClipboard* clipboard = QApplication::clipboard();
     clipboard->clear();
     clipboard->setText(focusedSelection(ed));
@@ -153,7 +153,7 @@ void EditMenu::transformSelection(SelectionTransform transform)
         ctx.ws.dlg.MsgBox(editmsg::NoSelection);
         return;
     }
-    ctx.undo.Savetx();
+    ctx.undo.takeSnapshot();
     applyEdit(ed, t, *r);
 }
 
@@ -169,12 +169,12 @@ void EditMenu::BrInSelection()
 
 void EditMenu::TagCase(int mode)
 {
-    ctx.undo.Savetx();
+    ctx.undo.takeSnapshot();
     RichEdit* ed = ctx.ws.currentEditor();
     const QString t = ed->Text();
     // The length does not change, so the selection stays where it was.
     applyEdit(ed, t, {changeTagCase(t, mode), selectionOf(ed), {}});
-    ctx.colour.Setcolor2(ed);
+    ctx.colour.recolour(ed);
     ed->setFocus();
 }
 
@@ -196,7 +196,7 @@ void EditMenu::EncodeSpecialChars()
 
 void EditMenu::ConvertEntities(int mode)
 {
-    ctx.undo.Savetx();
+    ctx.undo.takeSnapshot();
     RichEdit* ed = ctx.ws.currentEditor();
     const QString t = ed->Text();
     applyEdit(ed, t, convertEntities(t, selectionOf(ed), mode));
@@ -211,7 +211,7 @@ void EditMenu::ClearAllText()
 {
     if (ctx.ws.dlg.MsgBox(editmsg::ClearAllQuestion, MsgButtons::YesNo) == MsgResult::No)
         return;
-    ctx.undo.Savetx();
+    ctx.undo.takeSnapshot();
     ctx.ws.currentEditor()->SetText(QString());
 }
 
@@ -236,7 +236,7 @@ void EditMenu::DirectSearch()
 
 void EditMenu::DeleteAllCrLf()
 {
-    ctx.undo.Savetx();
+    ctx.undo.takeSnapshot();
     RichEdit* ed = ctx.ws.currentEditor();
     const QString t = ed->Text();
     // The caret keeps its place in the joined text.

@@ -20,7 +20,7 @@ EditorFonts::EditorFonts(Workspace& workspace, Colouring& colouring, ControlRegi
     , colour(colouring)
     , controls(controlRegistry)
 {
-    QObject::connect(&ws, &Workspace::documentAdded, &colour.Scheme, [this](int n) { prepareNewDocument(n); });
+    QObject::connect(&ws, &Workspace::documentAdded, &colour.scheme, [this](int n) { prepareNewDocument(n); });
 }
 
 void EditorFonts::declareMenu(CommandRegistry& commands)
@@ -35,7 +35,7 @@ void EditorFonts::declareMenu(CommandRegistry& commands)
         {6, QStringLiteral("解説窓のフォントの設定")},
     };
     for (int i = 1; i <= 4; ++i) {
-        items[static_cast<size_t>(i)].choice = &colour.Scheme;
+        items[static_cast<size_t>(i)].choice = &colour.scheme;
         items[static_cast<size_t>(i)].choiceValue = i;
     }
     commands.define(QStringLiteral("Mefont1"), items);
@@ -54,7 +54,7 @@ void EditorFonts::applyStoredFont()
     font.setItalic(settings.get(setting::FontItalic));
     font.setUnderline(settings.get(setting::FontUnderLine));
     ws.sourceEditor(0)->SetEditorFont(font);
-    colour.Setcolor2(ws.sourceEditor(0));
+    colour.recolour(ws.sourceEditor(0));
 }
 
 void EditorFonts::prepareNewDocument(int n)
@@ -62,8 +62,8 @@ void EditorFonts::prepareNewDocument(int n)
     RichEdit* ed = ws.sourceEditor(n);
     if (n > 0)
         ed->SetEditorFont(ws.sourceEditor(0)->EditorFont());
-    colour.Setcolor2(ed);
-    if (colour.CheckedScheme() == 4 && n == ws.currentIndex())
+    colour.recolour(ed);
+    if (colour.checkedScheme() == 4 && n == ws.currentIndex())
         Mefont1_Click(4);
 }
 
@@ -82,19 +82,19 @@ void EditorFonts::Mefont1_Click(int index)
     }
     if (index < 1 || index > 4)
         return;
-    colour.Scheme.set(index);
+    colour.scheme.set(index);
     if (index == 4) {
         ed->SetBackColor(QColor(255, 255, 255));
-        colour.Setcolor2(ed);
+        colour.recolour(ed);
         if (ed->IsEmpty()) {
             // Typing starts in white on black.
             ed->SetText(QStringLiteral(" "));
-            colour.Setcolor2(ed);
+            colour.recolour(ed);
             ed->PaintRange(0, 1, QColor(255, 255, 255));
             ed->SetSelStart(0);
         }
     } else {
-        colour.Setcolor2(ed);
+        colour.recolour(ed);
     }
     ws.state.settings.set(setting::FontColor, index);
     ed->SetFirstVisibleLine(top);
@@ -102,9 +102,9 @@ void EditorFonts::Mefont1_Click(int index)
     ed->SetFirstVisibleLine(top);
 }
 
-void EditorFonts::ReapplyColorScheme()
+void EditorFonts::reapplyColourScheme()
 {
-    Mefont1_Click(colour.CheckedScheme());
+    Mefont1_Click(colour.checkedScheme());
 }
 
 void EditorFonts::SetEditorFont()
@@ -131,7 +131,7 @@ void EditorFonts::SetEditorFont()
         settings.set(setting::FontItalic, chosen->italic);
         settings.set(setting::FontBold, chosen->bold);
     }
-    colour.Setcolor2(ed);
+    colour.recolour(ed);
 }
 
 void EditorFonts::SetSetumeiFont()

@@ -14,7 +14,7 @@ public:
     // Declares the items of the font menu.
     void declareMenu(CommandRegistry& commands);
     void Mefont1_Click(int index);
-    void ReapplyColorScheme();
+    void reapplyColourScheme();
     // The first editor's font from the settings.
     void applyStoredFont();
 

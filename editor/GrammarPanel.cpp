@@ -45,7 +45,7 @@ bool GrammarPanel::CheckKana()
     const bool replace = ctx.ws.dlg.MsgBox(editmsg::KanaQuestion, MsgButtons::YesNo) == MsgResult::Yes;
     if (replace) {
         // One character for one: the marks stand where the half-width ones stood.
-        ctx.undo.Savetx();
+        ctx.undo.takeSnapshot();
         EditResult widened{widenKana(text), selectionOf(ed), {}};
         applyEdit(ed, text, widened);
     }
@@ -62,7 +62,7 @@ void GrammarPanel::RunCheck()
     const std::optional<CheckFinding> shown = grammarCheck(ed->Text()).shown();
     QApplication::restoreOverrideCursor();
     if (!shown) {
-        ctx.colour.ResetColor();
+        ctx.colour.recolourCurrent();
         return;
     }
     ctx.controls.get<QPlainTextEdit>(QStringLiteral("Text"), MessageText)->setPlainText(shown->message);
@@ -85,7 +85,7 @@ std::vector<std::pair<int, GrammarPanel::Branch>> GrammarPanel::dispatcherBranch
 {
     return {{122, [this] {
                  ctx.controls.get<QWidget>(QStringLiteral("Frame"), CheckFrame)->hide();
-                 fonts.ReapplyColorScheme();
+                 fonts.reapplyColourScheme();
                  return true;
              }}};
 }

@@ -23,7 +23,7 @@ bool Insertion::isStylesheetDocument() const
     return vb::LCaseAscii(vb::Right(ws.current().fileName, 4)) == QStringLiteral(".css");
 }
 
-void Insertion::Insert(const QString& str1, const QString& str2)
+void Insertion::wrapSelectionMarked(const QString& str1, const QString& str2)
 {
     RichEdit* ed = ws.currentEditor();
     const QString sel = ed->SelText();
@@ -35,16 +35,16 @@ void Insertion::Insert(const QString& str1, const QString& str2)
     ed->SetSelStart(ss + static_cast<int>(str1.size()));
 }
 
-void Insertion::Insert2(const QString& str1, const QString& str2)
+void Insertion::wrapSelection(const QString& str1, const QString& str2)
 {
     RichEdit* ed = ws.currentEditor();
     const QString sel = ed->SelText();
     ed->SetSelText(str1 + sel + str2);
 }
 
-void Insertion::Insert3(QString& str1)
+void Insertion::insertAtCaret(QString& str1)
 {
-    undo.Savetx();
+    undo.takeSnapshot();
     RichEdit* ed = ws.currentEditor();
     str1 = vb::Trim(str1);
     const bool stylesheet = isStylesheetDocument();
@@ -71,9 +71,9 @@ void Insertion::Insert3(QString& str1)
     ed->SetSelStart(ss);
 }
 
-void Insertion::PasteClip()
+void Insertion::pasteClipboard()
 {
-    undo.Savetx();
+    undo.takeSnapshot();
     const QString text = QApplication::clipboard()->text();
     QWidget* focus = QApplication::focusWidget();
     // A read-only box (a panel's explanation) takes nothing.
@@ -91,8 +91,8 @@ void Insertion::PasteClip()
     }
 }
 
-void Insertion::InsertBrMark()
+void Insertion::insertLineBreakTag()
 {
-    undo.Savetx();
+    undo.takeSnapshot();
     procs.call(QStringLiteral("InsertBr"));
 }

@@ -18,16 +18,16 @@ public:
     }
 
     // Wraps the selection in str1 and str2, paints both red and leaves the caret after str1.
-    void Insert(const QString& str1, const QString& str2);
+    void wrapSelectionMarked(const QString& str1, const QString& str2);
     // Wraps the selection in str1 and str2 as plain text.
-    void Insert2(const QString& str1, const QString& str2);
+    void wrapSelection(const QString& str1, const QString& str2);
     // Inserts the trimmed text at the caret (str1 receives the trimmed text); in a stylesheet
     // document a whole rule goes to the end of the document.
-    void Insert3(QString& str1);
+    void insertAtCaret(QString& str1);
     // Pastes the clipboard's text into the control that has the focus, after a snapshot.
-    void PasteClip();
+    void pasteClipboard();
     // Inserts "<BR>" in front of the selection, after a snapshot (the generator "InsertBr").
-    void InsertBrMark();
+    void insertLineBreakTag();
 
     // The colour of inserted tags.
     static QColor markColour();

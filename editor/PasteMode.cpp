@@ -64,7 +64,7 @@ void PasteMode::TimerHaru_Timer()
     const QString s = clipboard->text();
     if (taken_ || vb::Trim(s).isEmpty() || ctx.ws.previewTabSelected())
         return;
-    ctx.undo.Savetx();
+    ctx.undo.takeSnapshot();
     RichEdit* ed = ctx.ws.currentEditor();
     const auto wrap = pasteWrap(s, ed->Text(), selectionOf(ed));
     insertWrap(ctx.insert, ed, *wrap);

@@ -50,11 +50,11 @@ void PopupMenus::pmm_Click(int index)
     case 0: edit.UndoEdit(); break;
     case 2: edit.CutSel(); break;
     case 3: edit.CopySel(); break;
-    case 4: ctx.insert.PasteClip(); break;
+    case 4: ctx.insert.pasteClipboard(); break;
     case 6: regions.RegionOnlySelected(); break;
     case 7: regions.RegionHide(); break;
     case 8: regions.RegionShowAll(ctx.ws.currentIndex()); break;
-    case 10: ctx.colour.ResetColor(); break;
+    case 10: ctx.colour.recolourCurrent(); break;
     case 12: ctx.callIfDefined(QStringLiteral("ShowCssBuilder")); break;
     case 13: ctx.callIfDefined(QStringLiteral("ListStyleClasses")); break;
     default: break;
@@ -68,7 +68,7 @@ void PopupMenus::sh1_Click(int index)
     case 2: edit.UndoEdit(); break;
     case 4: edit.CutSel(); break;
     case 5: edit.CopySel(); break;
-    case 6: ctx.insert.PasteClip(); break;
+    case 6: ctx.insert.pasteClipboard(); break;
     default: break;
     }
 }

@@ -70,7 +70,7 @@ void Regions::RegionOnlySelected()
         ed->Select(length - static_cast<int>(tailLength), static_cast<int>(tailLength));
         RegionHide();
     }
-    colour.ResetColor();
+    colour.recolourCurrent();
 }
 
 void Regions::RegionShowPart()
@@ -87,7 +87,7 @@ void Regions::RegionShowPart()
         ed->Select(start, static_cast<int>(RegionMarkerLength));
         ed->SetSelText(d.regions[static_cast<size_t>(k)]);
     }
-    colour.ResetColor();
+    colour.recolourCurrent();
 }
 
 void Regions::RegionShowAll(int n)
@@ -97,7 +97,7 @@ void Regions::RegionShowAll(int n)
     d.sourceEditor->SetText(full);
     d.header.clear();
     d.footer.clear();
-    colour.ResetColor();
+    colour.recolourCurrent();
 }
 
 void Regions::HideHeadFoot()

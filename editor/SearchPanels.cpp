@@ -218,7 +218,7 @@ void SearchPanels::ReplaceAll()
     // One new text, one recolour, and the view where it was.
     const int top = ed->FirstVisibleLine();
     ed->SetText(r->text);
-    ctx.colour.Setcolor2(ed);
+    ctx.colour.recolour(ed);
     select(ed, r->selection);
     ed->SetFirstVisibleLine(top);
 }

@@ -83,7 +83,7 @@ ToolbarButtons::ToolbarButtons(EditContext& context, QToolBar* bar, PasteMode& p
     // Runs a command between an undo snapshot and the emptying of the editor's undo buffer.
     const auto framed = [this](std::function<void()> command) {
         return [this, command = std::move(command)] {
-            ctx.undo.Savetx();
+            ctx.undo.takeSnapshot();
             command();
             ctx.emptyUndoBuffer();
         };
@@ -97,19 +97,19 @@ ToolbarButtons::ToolbarButtons(EditContext& context, QToolBar* bar, PasteMode& p
         {QStringLiteral("印刷"), [this] { if (printText) printText(); }},
         {QStringLiteral("元に戻す"), [this] {
              paste.EndPasteMode();
-             ctx.undo.Gettx();
+             ctx.undo.stepBack();
          }},
         {QStringLiteral("切り取り"), [this] { edit.CutSel(); }},
         {QStringLiteral("ｺﾋﾟｰ"), [this] { edit.CopySel(); }},
         {QStringLiteral("貼り付け"), [this] {
              paste.EndPasteMode();
-             ctx.insert.PasteClip();
+             ctx.insert.pasteClipboard();
          }},
         {QStringLiteral("検索"), [this] { edit.edit_Click(6); }},
-        {QStringLiteral("改行"), framed([this] { ctx.insert.InsertBrMark(); })},
+        {QStringLiteral("改行"), framed([this] { ctx.insert.insertLineBreakTag(); })},
         {QStringLiteral("タグ"), [this] {
              if (ctx.ws.currentEditor()->SelLength() != 0)
-                 lookup.LookupTag();
+                 lookup.lookUpSelectedTag();
              else
                  ctx.callIfDefined(QStringLiteral("ShowTagDictionary"));
              if (TagDictionaryAccess* dictionary = lookup.tagDictionary())
@@ -177,7 +177,7 @@ void ToolbarButtons::wrapSelection(SelectionWrap wrapOf, int mode)
     RichEdit* ed = ctx.ws.currentEditor();
     if (ed->SelLength() == 0)
         return;
-    ctx.undo.Savetx();
+    ctx.undo.takeSnapshot();
     if (const auto wrap = wrapOf(mode, ed->Text(), selectionOf(ed)))
         insertWrap(ctx.insert, ed, *wrap);
 }
@@ -197,7 +197,7 @@ void ToolbarButtons::SetAlign(int mode)
     RichEdit* ed = ctx.ws.currentEditor();
     if (ed->SelStart() == 0)
         return;
-    ctx.undo.Savetx();
+    ctx.undo.takeSnapshot();
     if (const auto wrap = alignWrap(mode, selectionOf(ed)))
         insertWrap(ctx.insert, ed, *wrap);
 }

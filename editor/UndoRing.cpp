@@ -24,7 +24,7 @@ void UndoRing::store(bool marked)
     d.undoRing[static_cast<size_t>((k + 1) % UndoRingSize)].text.clear();
 }
 
-void UndoRing::Savetx()
+void UndoRing::takeSnapshot()
 {
     if (ws.state.autoCreating)
         return;
@@ -36,14 +36,14 @@ void UndoRing::Savetx()
     store(false);
 }
 
-void UndoRing::Savetx3()
+void UndoRing::takeMarkedSnapshot()
 {
     if (ws.state.autoCreating)
         return;
     store(true);
 }
 
-void UndoRing::Gettx()
+void UndoRing::stepBack()
 {
     if (ws.state.autoCreating)
         return;
@@ -51,27 +51,27 @@ void UndoRing::Gettx()
     RichEdit* ed = d.sourceEditor;
     const int k = d.undoPosition;
     const int p = (k + UndoRingSize - 1) % UndoRingSize;
-    const bool schemeD = colour.CheckedScheme() == 4;
+    const bool schemeD = colour.checkedScheme() == 4;
 
     if (!d.undoRing[static_cast<size_t>(p)].mark && ed->CanUndo()) {
         const QString before = ed->Text();
         ed->Undo();
         if (ed->Text() != before) {
             if (schemeD)
-                colour.ResetColor();
+                colour.recolourCurrent();
             return;
         }
     }
     const Snapshot& slot = d.undoRing[static_cast<size_t>(k)];
     if (slot.text.isEmpty()) {
         if (schemeD)
-            colour.ResetColor();
+            colour.recolourCurrent();
         return;
     }
     ed->setUpdatesEnabled(false);
     QApplication::setOverrideCursor(Qt::WaitCursor);
     ed->SetText(slot.text);
-    colour.Setcolor2(ed);
+    colour.recolour(ed);
     ed->SetSelStart(slot.selStart);
     d.undoPosition = p;
     // Back to the line that was at the top when the snapshot was taken.

@@ -15,12 +15,12 @@ public:
 
     // Snapshot before a command's change; nothing when the text equals the document's newest
     // snapshot or while automatic creation runs.
-    void Savetx();
+    void takeSnapshot();
     // Snapshot before a tag-dictionary insertion: always taken, and marked so that the next undo
     // restores it without trying the editor's own undo first.
-    void Savetx3();
+    void takeMarkedSnapshot();
     // Undo: the editor's own undo first, then one step back round the ring.
-    void Gettx();
+    void stepBack();
 
 private:
     void store(bool marked);

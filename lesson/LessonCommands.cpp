@@ -1,7 +1,7 @@
 #include "lesson/LessonCommands.h"
 
 #include "editor/Colouring.h"
-#include "lesson/FomRemote.h"
+#include "lesson/LessonWindow.h"
 #include "lesson/LessonTexts.h"
 #include "platform/CommandRegistry.h"
 #include "platform/ControlRegistry.h"
@@ -14,7 +14,7 @@
 #include "platform/VbString.h"
 #include "stylesheet/ListChoice.h"
 #include "stylesheet/StylesheetTools.h"
-#include "toolwindows/FomColor.h"
+#include "toolwindows/ColourPickerWindow.h"
 #include "wizards/Dispatcher.h"
 #include "workspace/DocumentFiles.h"
 #include "workspace/PanelKit.h"
@@ -113,7 +113,7 @@ private:
     QWidget& window_;
 };
 
-LessonCommands::LessonCommands(const LessonContext& context, FomRemote& lessonWindow)
+LessonCommands::LessonCommands(const LessonContext& context, LessonWindow& lessonWindow)
     : ctx(context)
     , window(lessonWindow)
     , presses_(new PopupPresses(*this, lessonWindow))
@@ -289,7 +289,7 @@ LessonCommands::Outcome LessonCommands::write(const QString& text)
     const int body = vb::InStr(ed->Text(), QStringLiteral("<BODY>"));
     ed->SetSelStart(std::min(body + 5, ed->TextLength()));
     ed->SetSelText(text);
-    ctx.colour.ResetColor();
+    ctx.colour.recolourCurrent();
     return Outcome::Front;
 }
 
@@ -592,7 +592,7 @@ LessonCommands::Outcome LessonCommands::classPick(const QString& argument)
 
 LessonCommands::Outcome LessonCommands::basicColour(const QString& argument)
 {
-    FomColor& picker = ctx.picker;
+    ColourPickerWindow& picker = ctx.picker;
     if (!picker.loaded())
         picker.Form_Load();
     const QString wanted = vb::Trim(argument);
@@ -611,7 +611,7 @@ LessonCommands::Outcome LessonCommands::basicColour(const QString& argument)
 
 LessonCommands::Outcome LessonCommands::namedColour(const QString& argument)
 {
-    FomColor& picker = ctx.picker;
+    ColourPickerWindow& picker = ctx.picker;
     picker.Option1_Click();
     serveEvents();
     for (int i = 0; i <= 200; ++i) {

@@ -13,8 +13,8 @@ class CommandRegistry;
 class ControlRegistry;
 class Dispatcher;
 class DocumentFiles;
-class FomColor;
-class FomRemote;
+class ColourPickerWindow;
+class LessonWindow;
 class PanelKit;
 class Procedures;
 class QComboBox;
@@ -37,7 +37,7 @@ struct LessonContext {
     Colouring& colour;
     PanelKit& panels;
     StylesheetTools& stylesheet;
-    FomColor& picker;
+    ColourPickerWindow& picker;
     QWidget* mainWindow;
 };
 
@@ -49,7 +49,7 @@ QString lessonFolder(const QString& programFolder);
 // and command registries, the dispatcher and the named handlers.
 class LessonCommands {
 public:
-    LessonCommands(const LessonContext& context, FomRemote& window);
+    LessonCommands(const LessonContext& context, LessonWindow& window);
 
     // Runs one command of a step.
     lesson::Run ExecCommand(const lesson::Command& c);
@@ -115,7 +115,7 @@ private:
     static void serveEvents();
 
     LessonContext ctx;
-    FomRemote& window;
+    LessonWindow& window;
     PopupPresses* presses_ = nullptr;
     std::vector<QPointer<const RichEdit>> own_;
     QPointer<QMenu> openMenu_;

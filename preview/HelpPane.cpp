@@ -62,7 +62,7 @@ HelpPane::HelpPane(Workspace& workspace, PanelKit& panelKit, Dispatcher& dispatc
         control(panels, QStringLiteral("Frame"), 39)->hide();
         // The colour picker, when it is open, comes back in front of the main window.
         for (QWidget* w : QApplication::topLevelWidgets()) {
-            if (w->inherits("FomColor") && w->isVisible())
+            if (w->inherits("ColourPickerWindow") && w->isVisible())
                 w->raise();
         }
     });

@@ -348,9 +348,9 @@ void LiveBrowser::LoadBrowserSource(std::function<void()> then)
             return;
         // The user's own text can be brought back with undo.
         if (!editor->Text().isEmpty())
-            undo.Savetx();
+            undo.takeSnapshot();
         editor->SetText(toCrLf(html));
-        colour.Setcolor2(editor);
+        colour.recolour(editor);
         ws.showDocumentName(n);
         if (then)
             then();

@@ -235,7 +235,7 @@ void FileMenu::PrintText()
         RichEdit part;
         part.SetEditorFont(ed->EditorFont());
         part.SetText(ed->SelText());
-        colour.Setcolor2(&part);
+        colour.recolour(&part);
         part.PrintAll(printer);
     } else {
         ed->PrintAll(printer);

@@ -154,13 +154,13 @@ void fomPelmor::Form_Load()
     int scheme = static_cast<int>(settings.get(setting::FontColor));
     if (scheme < 1 || scheme > 4)
         scheme = 1;
-    colour.Scheme.set(scheme);
+    colour.scheme.set(scheme);
     autoCreate.AutoRun.load();
     fonts.applyStoredFont();
 
     LayoutMain();
     ws.prepareFirstDocument();
-    if (colour.CheckedScheme() == 4)
+    if (colour.checkedScheme() == 4)
         fonts.Mefont1_Click(4);
 }
 

@@ -18,7 +18,7 @@
 #include "editor/SearchPanels.h"
 #include "editor/Toolbar.h"
 #include "editor/UndoRing.h"
-#include "lesson/FomRemote.h"
+#include "lesson/LessonWindow.h"
 #include "platform/CommandRegistry.h"
 #include "platform/ControlRegistry.h"
 #include "platform/Procedures.h"
@@ -32,8 +32,8 @@
 #include "shell/Projects.h"
 #include "stylesheet/StylesheetTools.h"
 #include "toolwindows/AboutBox.h"
-#include "toolwindows/FomColor.h"
-#include "toolwindows/Fomtag.h"
+#include "toolwindows/ColourPickerWindow.h"
+#include "toolwindows/TagDictionaryWindow.h"
 #include "toolwindows/TagDictionaryBridge.h"
 #include "shell/Renaming.h"
 #include "shell/Templates.h"
@@ -107,20 +107,20 @@ public:
     FavouritesList favourites;
     LinkList links;
     HelpPane helpPane;
-    AboutBox about;
+    AboutBoxOpener about;
     StylesheetTools stylesheet;
     TextPreparation prep;
     AutoCreateMenu autoCreate;
     AutoSettingsPanel autoSettings;
     AutoCreateRunner autoRunner;
-    FomColor colorPicker;
-    Fomtag tagDictionary;
+    ColourPickerWindow colorPicker;
+    TagDictionaryWindow tagDictionary;
     TagDictionaryBridge tagBridge;
     Projects projects;
     FileMenu fileMenu;
     Templates templates;
     Renaming renaming;
-    FomRemote lesson;
+    LessonWindow lesson;
 
     // ---- procedures of the window ----
     void Form_Load();

@@ -346,12 +346,12 @@ void Templates::TemplatePaste()
     auto* content = controls.get<QPlainTextEdit>(QStringLiteral("Text"), 38);
     if (!content->textCursor().hasSelection())
         return;
-    undo.Savetx();
+    undo.takeSnapshot();
     RichEdit* ed = ws.currentEditor();
     ed->SetSelText(plainToCrLf(content->textCursor().selectedText()));
     ed->SetSelLength(0);
     ed->setFocus();
-    fonts.ReapplyColorScheme();
+    fonts.reapplyColourScheme();
     controls.get<QWidget>(QStringLiteral("Frame"), 36)->hide();
 }
 

@@ -71,7 +71,7 @@ void ClassList::List3_Click()
         ws.dlg.MsgBox(edit.message);
         return;
     }
-    undo.Savetx();
+    undo.takeSnapshot();
     switch (edit.kind) {
     case css::ClassEdit::Kind::Message:
         ws.dlg.MsgBox(edit.message);
@@ -82,7 +82,7 @@ void ClassList::List3_Click()
         break;
     case css::ClassEdit::Kind::Wrap:
         ed->Select(edit.wrap.start, edit.wrap.length);
-        insert.Insert(edit.wrap.before, edit.wrap.after);
+        insert.wrapSelectionMarked(edit.wrap.before, edit.wrap.after);
         break;
     }
     ed->setFocus();

@@ -201,7 +201,7 @@ void CssBuilder::wireButtons(Dispatcher& dispatcher)
     dispatcher.setClose(130, QStringLiteral("framesub"), 33);
     dispatcher.setAction(125, [this] {
         QString s = vb::Trim(styleText());
-        insert.Insert2(s.remove(CrLf), QString());
+        insert.wrapSelection(s.remove(CrLf), QString());
     });
     dispatcher.setAction(131, [this] {
         setStyleText(css::replacePlaceholder(styleText(), CssColorForm, colour_->text()));
@@ -209,14 +209,14 @@ void CssBuilder::wireButtons(Dispatcher& dispatcher)
     });
     dispatcher.setAction(132, [this] {
         QString s = vb::Trim(styleText());
-        insert.Insert3(s);
+        insert.insertAtCaret(s);
     });
     dispatcher.setAction(136, [this] {
-        insert.Insert2(QStringLiteral("{") + CrLf + vb::Trim(styleText()) + CrLf + QStringLiteral("}"), QString());
+        insert.wrapSelection(QStringLiteral("{") + CrLf + vb::Trim(styleText()) + CrLf + QStringLiteral("}"), QString());
     });
     dispatcher.setAction(137, [this] { selector_->clear(); });
     dispatcher.setAction(139, [this] { numberTyped(); });
-    dispatcher.setAction(52, [this] { insert.InsertBrMark(); });
+    dispatcher.setAction(52, [this] { insert.insertLineBreakTag(); });
     dispatcher.setAction(143, [this] {
         if (procs.defined(QStringLiteral("SetumeiSize")))
             procs.call(QStringLiteral("SetumeiSize"), 14);

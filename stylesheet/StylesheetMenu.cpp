@@ -180,7 +180,7 @@ void StylesheetMenu::insertSampleStylesheet()
             return;
         ws.setSourceCaption(ws.currentIndex(), SampleStylesheet);
     }
-    undo.Savetx();
+    undo.takeSnapshot();
     ws.currentEditor()->SetText(*text);
     placeSample(SampleStylesheet);
 }
@@ -197,10 +197,10 @@ void StylesheetMenu::insertSamplePage()
     const std::optional<QString> text = readSample(SamplePageFile);
     if (!text)
         return;
-    undo.Savetx();
+    undo.takeSnapshot();
     ws.currentEditor()->SetText(*text);
     placeSample(SamplePage);
-    colour.ResetColor();
+    colour.recolourCurrent();
 }
 
 // ---- the panels ----
@@ -298,7 +298,7 @@ void StylesheetMenu::insertPageStyle()
     const std::optional<css::TextInsert> block = css::pageStyleBlock(ed->Text());
     if (!block)
         return;
-    undo.Savetx();
+    undo.takeSnapshot();
     insertAt(ed, block->at, block->text);
     const int length = static_cast<int>(block->text.size());
     ed->Select(block->at, length);
@@ -308,17 +308,17 @@ void StylesheetMenu::insertPageStyle()
 
 void StylesheetMenu::insertScopedSpan()
 {
-    undo.Savetx();
+    undo.takeSnapshot();
     RichEdit* ed = ws.currentEditor();
     const css::TextWrap span = css::scopedSpan(ed->Text(), ed->SelStart(), ed->SelLength());
     ed->Select(span.start, span.length);
-    insert.Insert(span.before, span.after);
+    insert.wrapSelectionMarked(span.before, span.after);
     ed->EmptyUndoBuffer();
 }
 
 void StylesheetMenu::insertInlineStyle()
 {
-    undo.Savetx();
+    undo.takeSnapshot();
     RichEdit* ed = ws.currentEditor();
     const std::optional<int> close = css::startTagClose(ed->Text(), ed->SelStart(), ed->SelLength());
     if (!close) {

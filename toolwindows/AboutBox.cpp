@@ -63,7 +63,7 @@ QString versionCaption()
         + QString::number(PELMOR_VERSION_MINOR) + QLatin1Char('.') + QString::number(PELMOR_VERSION_PATCH);
 }
 
-frmAbout::frmAbout(Dialogs& dialogs, QWidget* owner)
+AboutBox::AboutBox(Dialogs& dialogs, QWidget* owner)
     : QDialog(owner)
     , dlg(dialogs)
 {
@@ -109,7 +109,7 @@ frmAbout::frmAbout(Dialogs& dialogs, QWidget* owner)
     Form_Load();
 }
 
-void frmAbout::Form_Load()
+void AboutBox::Form_Load()
 {
     controls.get<QLabel>(QStringLiteral("lblVersion"))->setText(versionCaption());
     controls.get<QLabel>(QStringLiteral("lblTitle"))->setText(QStringLiteral("HTMLペルモア"));
@@ -117,34 +117,34 @@ void frmAbout::Form_Load()
     controls.get<QLabel>(QStringLiteral("lblDisclaimer"))->setText(Disclaimer);
 }
 
-void frmAbout::cmdOK_Click()
+void AboutBox::cmdOK_Click()
 {
     close();
 }
 
-void frmAbout::cmdSysInfo_Click()
+void AboutBox::cmdSysInfo_Click()
 {
     StartSysInfo();
 }
 
-void frmAbout::StartSysInfo()
+void AboutBox::StartSysInfo()
 {
     const QString text = systemInformationText(systemFacts ? systemFacts() : SystemFacts{});
     dlg.MsgBox(text.isEmpty() ? SystemInformationMissing : text);
 }
 
-AboutBox::AboutBox(Dialogs& dialogs, QWidget* owner)
+AboutBoxOpener::AboutBoxOpener(Dialogs& dialogs, QWidget* owner)
     : dlg(dialogs)
     , owner_(owner)
 {
 }
 
-AboutBox::~AboutBox()
+AboutBoxOpener::~AboutBoxOpener()
 {
     delete box_.data();
 }
 
-void AboutBox::declareMenu(CommandRegistry& commands)
+void AboutBoxOpener::declareMenu(CommandRegistry& commands)
 {
     // The item stands behind the help menu's own items, in the same menu.
     commands.addMenu(QStringLiteral("mnuHelpAbout"), commands.menu(QStringLiteral("mhelp")));
@@ -153,16 +153,16 @@ void AboutBox::declareMenu(CommandRegistry& commands)
     commands.define(QStringLiteral("mnuHelpAbout"), {about});
 }
 
-void AboutBox::mnuHelpAbout_Click()
+void AboutBoxOpener::mnuHelpAbout_Click()
 {
     if (!box_)
-        box_ = new frmAbout(dlg, owner_);
+        box_ = new AboutBox(dlg, owner_);
     box_->show();
     box_->raise();
     box_->activateWindow();
 }
 
-frmAbout* AboutBox::shown() const
+AboutBox* AboutBoxOpener::shown() const
 {
     return box_ && box_->isVisible() ? box_.data() : nullptr;
 }

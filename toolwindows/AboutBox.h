@@ -31,11 +31,11 @@ QString versionCaption();
 
 // The About box: title, version, description and a notice, an OK button and the system
 // information button. It stays on top of the other windows and is modal while it is shown.
-class frmAbout : public QDialog {
+class AboutBox : public QDialog {
     Q_OBJECT
 
 public:
-    frmAbout(Dialogs& dialogs, QWidget* owner);
+    AboutBox(Dialogs& dialogs, QWidget* owner);
 
     ControlRegistry controls;
 
@@ -54,18 +54,18 @@ private:
 // The Help menu's last item "ﾊﾞｰｼﾞｮﾝ情報(&A)" (`mnuHelpAbout`), placed behind the items of the
 // menu `mhelp` and invoked as menu "mnuHelpAbout", index 0. It shows the About box modally,
 // owned by the main window; one box at a time.
-class AboutBox {
+class AboutBoxOpener {
 public:
-    AboutBox(Dialogs& dialogs, QWidget* owner);
-    ~AboutBox();
+    AboutBoxOpener(Dialogs& dialogs, QWidget* owner);
+    ~AboutBoxOpener();
 
     void declareMenu(CommandRegistry& commands);
     void mnuHelpAbout_Click();
     // The box while it is shown, else nullptr.
-    frmAbout* shown() const;
+    AboutBox* shown() const;
 
 private:
     Dialogs& dlg;
     QWidget* owner_;
-    QPointer<frmAbout> box_;
+    QPointer<AboutBox> box_;
 };

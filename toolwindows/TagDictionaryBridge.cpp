@@ -1,6 +1,6 @@
 #include "toolwindows/TagDictionaryBridge.h"
 
-#include "toolwindows/Fomtag.h"
+#include "toolwindows/TagDictionaryWindow.h"
 
 #include <QLabel>
 #include <QPalette>
@@ -10,7 +10,7 @@ QStringList TagDictionaryBridge::tagCaptions() const
     // The window is loaded, and stays hidden, while its labels are searched.
     dictionary_.ensureLoaded();
     QStringList captions;
-    for (int i = 0; i <= Fomtag::TagCount; ++i)
+    for (int i = 0; i <= TagDictionaryWindow::TagCount; ++i)
         captions << dictionary_.controls.get<QLabel>(QStringLiteral("Lbltag"), i)->text();
     return captions;
 }

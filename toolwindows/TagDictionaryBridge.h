@@ -2,13 +2,13 @@
 
 #include "editor/ColourLookup.h"
 
-class Fomtag;
+class TagDictionaryWindow;
 
 // The editor's tag look-up reaches the tag dictionary window through this: the labels'
 // captions, their back colours, an entry shown in front, the window counted as open.
 class TagDictionaryBridge : public TagDictionaryAccess {
 public:
-    explicit TagDictionaryBridge(Fomtag& dictionary) : dictionary_(dictionary) {}
+    explicit TagDictionaryBridge(TagDictionaryWindow& dictionary) : dictionary_(dictionary) {}
 
     QStringList tagCaptions() const override;
     void setLabelBackColour(int index, const QColor& colour) override;
@@ -16,5 +16,5 @@ public:
     void setOpen() override;
 
 private:
-    Fomtag& dictionary_;
+    TagDictionaryWindow& dictionary_;
 };

@@ -20,7 +20,7 @@ Dispatcher::Dispatcher(Workspace& workspace, UndoRing& undoRing, ControlRegistry
 
 void Dispatcher::Cmdcmd_Click(int index)
 {
-    undo.Savetx();
+    undo.takeSnapshot();
     if (index >= 0 && index < ButtonCount && branches_[static_cast<size_t>(index)]) {
         // A copy: a branch may replace branches while it runs.
         const Branch branch = branches_[static_cast<size_t>(index)];

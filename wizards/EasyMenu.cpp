@@ -59,7 +59,7 @@ void EasyMenu::declareMenu(CommandRegistry& commands)
 void EasyMenu::mk1_Click(int index)
 {
     ws.selectSourceTab(ws.currentIndex());
-    undo.Savetx();
+    undo.takeSnapshot();
     const std::function<void()> item = [this, index]() -> std::function<void()> {
         switch (index) {
         case 0: return InsertSamplePage;
@@ -85,7 +85,7 @@ void EasyMenu::mk1_Click(int index)
     if (index == 4) {
         ShowSpacePanel();
     } else if (item) {
-        undo.Savetx();
+        undo.takeSnapshot();
         item();
     }
     ws.currentEditor()->EmptyUndoBuffer();

@@ -71,7 +71,7 @@ bool EditApplier::apply(const gen::GeneratedEdit& e)
             ed->SetText(whole);
     }
     if (e.snapshot)
-        undo.Savetx();
+        undo.takeSnapshot();
     for (const gen::FieldWrite& f : e.fields)
         write(f);
     setVisible(e.hide, false);
@@ -84,18 +84,18 @@ bool EditApplier::apply(const gen::GeneratedEdit& e)
     switch (e.primitive) {
     case gen::Primitive::None:
         break;
-    case gen::Primitive::Selects:
-        insert.Insert(e.before, e.after);
+    case gen::Primitive::WrapMarked:
+        insert.wrapSelectionMarked(e.before, e.after);
         break;
-    case gen::Primitive::Insert2:
-        insert.Insert2(e.before, e.after);
+    case gen::Primitive::WrapPlain:
+        insert.wrapSelection(e.before, e.after);
         break;
     case gen::Primitive::ReplaceSelection:
         ed->SetSelText(e.before);
         break;
     case gen::Primitive::SetText:
         ed->SetText(e.before);
-        colour.Setcolor2(ed);
+        colour.recolour(ed);
         ed->SetSelStart(0);
         break;
     }

@@ -99,7 +99,7 @@ bool FramesWizard::MakeFrameset()
     fd.fileName = in.pageName;
     ws.showDocumentName(f);
     fd.sourceEditor->SetText(page.page);
-    colour.Setcolor2(fd.sourceEditor);
+    colour.recolour(fd.sourceEditor);
 
     addBaseTarget(page.baseLine);
 
@@ -126,7 +126,7 @@ void FramesWizard::addBaseTarget(const QString& baseLine)
         return;
     const int caret = d.sourceEditor->SelStart();
     d.sourceEditor->SetText(withBase);
-    colour.Setcolor2(d.sourceEditor);
+    colour.recolour(d.sourceEditor);
     d.sourceEditor->SetSelStart(caret);
 }
 
@@ -161,7 +161,7 @@ void FramesWizard::undo()
             continue; // the document is not the one the wizard changed
         Document& d = ws.doc(n);
         d.sourceEditor->SetText(k.text);
-        colour.Setcolor2(d.sourceEditor);
+        colour.recolour(d.sourceEditor);
         d.header = k.header;
         d.footer = k.footer;
         d.modified = k.modified;

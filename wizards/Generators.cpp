@@ -78,7 +78,7 @@ void Generators::connect(Dispatcher& dispatcher, MiniPanel& mini, Pickers& picke
     };
     for (const Button& m : modes)
         mini.setMode(m.index, [this, run = m.run] { (this->*run)(); });
-    mini.setMode(2, [this] { insert.InsertBrMark(); });
+    mini.setMode(2, [this] { insert.insertLineBreakTag(); });
     mini.setMode(30, [this] {
         if (procs.defined(QStringLiteral("SearchText")))
             procs.call(QStringLiteral("SearchText"));

@@ -30,7 +30,7 @@ void LineBreakGenerators::InsertBr()
         p = outside;
         ed->SetSelStart(p);
     }
-    insert.Insert2(QStringLiteral("<BR>"), QString());
+    insert.wrapSelection(QStringLiteral("<BR>"), QString());
     ed->SetSelStart(p + 4);
     // The line-length panel, once the panels are built.
     if (auto* panel = qobject_cast<QWidget*>(controls.find(QStringLiteral("Frame"), 17)))

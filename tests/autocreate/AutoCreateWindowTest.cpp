@@ -225,7 +225,7 @@ TEST_F(AutoCreateWindowTest, WithoutFramesThePageTakesTheTextsPlaceInOneChange)
 
     // One undo gives the text back.
     w().ws.selectSourceTab(0);
-    w().undo.Gettx();
+    w().undo.stepBack();
     EXPECT_EQ(d.sourceEditor->Text(), wholerun::Text);
 }
 
@@ -393,7 +393,7 @@ TEST_F(AutoCreateWindowTest, AFailedRunTellsTheUserAndLeavesUndoWorking)
     EXPECT_EQ(d.fileName, QStringLiteral("memo.txt"));
     // Snapshots are taken again.
     const int before = d.undoPosition;
-    w().undo.Savetx();
+    w().undo.takeSnapshot();
     EXPECT_NE(d.undoPosition, before);
 }
 
@@ -460,7 +460,7 @@ TEST_F(AutoCreateWindowTest, InPageLinksGoIntoTheBodyPageAfterASnapshot)
                              "\r\n<B><A name=\"Pelmor1\">One</A></B><BR>\r\ntext\r\n</P>\r\n"
                              "<P>\r\n<B><A name=\"Pelmor2\">Two</A></B><BR>\r\n</P>\r\n</BODY>"));
     w().ws.sourceEditor(1)->EmptyUndoBuffer();
-    w().undo.Gettx();
+    w().undo.stepBack();
     EXPECT_EQ(w().ws.sourceEditor(1)->Text(), body);
 }
 
@@ -487,7 +487,7 @@ TEST_F(AutoCreateWindowTest, TheSkeletonWrapsOnlyATextWithoutPage)
     // Undo gives the text back.
     ed->SetText(QStringLiteral("plain"));
     w().procs.call(QStringLiteral("InsertSkeleton"));
-    w().undo.Gettx();
+    w().undo.stepBack();
     EXPECT_EQ(ed->Text(), QStringLiteral("plain"));
 
     // Nothing while the header is hidden.

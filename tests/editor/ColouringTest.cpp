@@ -86,18 +86,18 @@ TEST_F(ColouringWindow, RedMarkingLastsUntilTheNextRecolour)
     RichEdit* ed = win.ws.sourceEditor(0);
     ed->SetText(QStringLiteral("0123456789word rest"));
     ed->Select(10, 4);
-    win.insert.Insert(QStringLiteral("<B>"), QStringLiteral("</B>"));
+    win.insert.wrapSelectionMarked(QStringLiteral("<B>"), QStringLiteral("</B>"));
     EXPECT_EQ(ed->PaintAt(10), QColor(255, 0, 0));
     EXPECT_EQ(ed->PaintAt(17), QColor(255, 0, 0));
     EXPECT_FALSE(ed->PaintAt(14).isValid());
     ed->SetSelStart(12);
-    win.colour.ResetColor();
+    win.colour.recolourCurrent();
     EXPECT_FALSE(ed->PaintAt(10).isValid());
     EXPECT_EQ(ed->SelStart(), 12);
     EXPECT_EQ(ed->SelLength(), 0);
 }
 
-TEST_F(ColouringWindow, ResetColorKeepsCaretAndTopLineButDropsTheSelection)
+TEST_F(ColouringWindow, RecolourCurrentKeepsCaretAndTopLineButDropsTheSelection)
 {
     fomPelmor& win = start();
     RichEdit* ed = win.ws.sourceEditor(0);
@@ -109,7 +109,7 @@ TEST_F(ColouringWindow, ResetColorKeepsCaretAndTopLineButDropsTheSelection)
     ed->Select(static_cast<int>(text.indexOf(QStringLiteral("line 60"))), 4);
     ed->SetFirstVisibleLine(50);
     const int caret = ed->SelStart();
-    win.colour.ResetColor();
+    win.colour.recolourCurrent();
     EXPECT_EQ(ed->FirstVisibleLine(), 50);
     EXPECT_EQ(ed->SelStart(), caret);
     EXPECT_EQ(ed->SelLength(), 0);

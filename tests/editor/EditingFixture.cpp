@@ -91,7 +91,7 @@ void EditingFixture::setDocument(const char* markedText)
 void EditingFixture::setDocument(const QString& text, const Selection& selection)
 {
     ed()->SetText(text);
-    w().colour.Setcolor2(ed());
+    w().colour.recolour(ed());
     ed()->setFocus();
     select(ed(), selection);
 }

@@ -18,7 +18,7 @@ TEST_F(InsertionTest, InsertWrapsTheSelectionAndPaintsBothPiecesRed)
     ed()->SetText(QStringLiteral("あいうえおかきくけこabc\r\nxyz"));
     ed()->Select(10, 3);
     ASSERT_EQ(ed()->SelText(), QStringLiteral("abc"));
-    w().insert.Insert(QStringLiteral("<B>"), QStringLiteral("</B>"));
+    w().insert.wrapSelectionMarked(QStringLiteral("<B>"), QStringLiteral("</B>"));
     EXPECT_EQ(ed()->Text(), QStringLiteral("あいうえおかきくけこ<B>abc</B>\r\nxyz"));
     EXPECT_EQ(ed()->SelStart(), 13);
     EXPECT_EQ(ed()->SelLength(), 0);
@@ -34,22 +34,22 @@ TEST_F(InsertionTest, InsertWithoutSelectionLeavesTheCaretBetweenThePieces)
     start();
     ed()->SetText(QStringLiteral("ab"));
     ed()->SetSelStart(1);
-    w().insert.Insert(QStringLiteral("<I>"), QStringLiteral("</I>"));
+    w().insert.wrapSelectionMarked(QStringLiteral("<I>"), QStringLiteral("</I>"));
     EXPECT_EQ(ed()->Text(), QStringLiteral("a<I></I>b"));
     EXPECT_EQ(ed()->SelStart(), 4);
 }
 
-TEST_F(InsertionTest, Insert2IsAPlainWrap)
+TEST_F(InsertionTest, WrapSelectionIsAPlainWrap)
 {
     start();
     ed()->SetText(QStringLiteral("word"));
     ed()->Select(0, 4);
-    w().insert.Insert2(QStringLiteral("<BR>"), QString());
+    w().insert.wrapSelection(QStringLiteral("<BR>"), QString());
     EXPECT_EQ(ed()->Text(), QStringLiteral("<BR>word"));
     EXPECT_FALSE(ed()->PaintAt(0).isValid());
 }
 
-TEST_F(InsertionTest, Insert3PlacesTextAndRulesAsTheDocumentNeeds)
+TEST_F(InsertionTest, InsertAtCaretPlacesTextAndRulesAsTheDocumentNeeds)
 {
     start();
     struct Case {
@@ -78,7 +78,7 @@ TEST_F(InsertionTest, Insert3PlacesTextAndRulesAsTheDocumentNeeds)
         ed()->SetText(c.before);
         ed()->SetSelStart(c.caret);
         QString text = c.insert;
-        w().insert.Insert3(text);
+        w().insert.insertAtCaret(text);
         EXPECT_EQ(ed()->Text(), c.after) << c.fileName.toStdString();
         EXPECT_EQ(ed()->SelStart(), c.caretAfter) << c.fileName.toStdString();
     }
@@ -92,7 +92,7 @@ TEST_F(InsertionTest, PasteGoesToTheFocusedControlButTheSnapshotIsOfTheDocument)
     box->show();
     box->setFocus();
     QApplication::clipboard()->setText(QStringLiteral("pasted"));
-    w().insert.PasteClip();
+    w().insert.pasteClipboard();
     EXPECT_EQ(box->text(), QStringLiteral("pasted"));
     EXPECT_EQ(ed()->Text(), QStringLiteral("document"));
     EXPECT_EQ(w().ws.doc(0).undoRing[1].text, QStringLiteral("document"));
@@ -100,7 +100,7 @@ TEST_F(InsertionTest, PasteGoesToTheFocusedControlButTheSnapshotIsOfTheDocument)
     ed()->setFocus();
     ed()->SetSelStart(0);
     QApplication::clipboard()->setText(QStringLiteral("a\nb"));
-    w().insert.PasteClip();
+    w().insert.pasteClipboard();
     EXPECT_EQ(ed()->Text(), QStringLiteral("a\r\nbdocument"));
 }
 
@@ -109,10 +109,10 @@ TEST_F(InsertionTest, LineBreakMarkGoesInFrontOfTheSelection)
     start();
     ed()->SetText(QStringLiteral("abc def"));
     ed()->SetSelStart(0);
-    w().insert.InsertBrMark();
+    w().insert.insertLineBreakTag();
     EXPECT_EQ(ed()->Text(), QStringLiteral("abc def")); // nothing at the very start
     ed()->Select(4, 3);
-    w().insert.InsertBrMark();
+    w().insert.insertLineBreakTag();
     EXPECT_EQ(ed()->Text(), QStringLiteral("abc <BR>def"));
     EXPECT_EQ(ed()->SelStart(), 8);
     EXPECT_EQ(ed()->SelLength(), 0);

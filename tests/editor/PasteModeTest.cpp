@@ -117,7 +117,7 @@ TEST_F(PasteModeTest, EveryEditorIsTintedAndGoesBackToItsOwnGround)
     for (int i = 0; i < 3; ++i)
         EXPECT_EQ(w().ws.sourceEditor(i)->BackColor(), PasteMode::tint()) << i;
     // A recolour while paste mode is on keeps the tint.
-    w().colour.ResetColor();
+    w().colour.recolourCurrent();
     EXPECT_EQ(ed()->BackColor(), PasteMode::tint());
 
     // Undo, cut and copy end paste mode.
@@ -133,7 +133,7 @@ TEST_F(PasteModeTest, SchemeDStaysBlackAndReadable)
     ASSERT_EQ(ed()->BackColor(), QColor(0, 0, 0));
     w().commands.invoke(Bar, PasteButton);
     EXPECT_EQ(ed()->BackColor(), QColor(0, 0, 0));
-    w().colour.ResetColor();
+    w().colour.recolourCurrent();
     EXPECT_EQ(ed()->BackColor(), QColor(0, 0, 0));
     w().commands.invoke(Bar, PasteButton);
     EXPECT_EQ(ed()->BackColor(), QColor(0, 0, 0));

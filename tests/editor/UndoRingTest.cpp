@@ -9,7 +9,7 @@ class UndoRingTest : public AppFixture {
 protected:
     void command(const QString& newText)
     {
-        w().undo.Savetx();
+        w().undo.takeSnapshot();
         ed()->SetText(newText);
         ed()->EmptyUndoBuffer();
     }
@@ -27,8 +27,8 @@ TEST_F(UndoRingTest, TwoCommandsOnAnUnchangedTextStoreOneSnapshot)
 {
     start();
     ed()->SetText(QStringLiteral("same"));
-    w().undo.Savetx();
-    w().undo.Savetx();
+    w().undo.takeSnapshot();
+    w().undo.takeSnapshot();
     EXPECT_EQ(filledSlots(), 1);
 }
 
@@ -39,11 +39,11 @@ TEST_F(UndoRingTest, TheRingRestoresNineSnapshotsNewestFirst)
     for (int i = 1; i <= 11; ++i)
         command(QStringLiteral("t%1").arg(i));
     for (int expected = 10; expected >= 2; --expected) {
-        w().undo.Gettx();
+        w().undo.stepBack();
         EXPECT_EQ(ed()->Text(), QStringLiteral("t%1").arg(expected));
     }
     // The tenth undo finds the emptied slot.
-    w().undo.Gettx();
+    w().undo.stepBack();
     EXPECT_EQ(ed()->Text(), QStringLiteral("t2"));
 }
 
@@ -53,7 +53,7 @@ TEST_F(UndoRingTest, TypingIsUndoneByTheEditorFirst)
     ed()->setFocus();
     QTest::keyClicks(ed(), QStringLiteral("abc"));
     ASSERT_EQ(ed()->Text(), QStringLiteral("abc"));
-    w().undo.Gettx();
+    w().undo.stepBack();
     EXPECT_EQ(ed()->Text(), QString());
 
     // After a command, typing goes first, then the command.
@@ -62,9 +62,9 @@ TEST_F(UndoRingTest, TypingIsUndoneByTheEditorFirst)
     ed()->SetSelStart(5);
     QTest::keyClicks(ed(), QStringLiteral("XY"));
     ASSERT_EQ(ed()->Text(), QStringLiteral("afterXY"));
-    w().undo.Gettx();
+    w().undo.stepBack();
     EXPECT_EQ(ed()->Text(), QStringLiteral("after"));
-    w().undo.Gettx();
+    w().undo.stepBack();
     EXPECT_EQ(ed()->Text(), QStringLiteral("before"));
 }
 
@@ -74,12 +74,12 @@ TEST_F(UndoRingTest, ACommandRightAfterAnUndoGetsItsSnapshot)
     ed()->SetText(QStringLiteral("one"));
     command(QStringLiteral("two"));
     command(QStringLiteral("three"));
-    w().undo.Gettx();
+    w().undo.stepBack();
     ASSERT_EQ(ed()->Text(), QStringLiteral("two"));
     command(QStringLiteral("four"));
-    w().undo.Gettx();
+    w().undo.stepBack();
     EXPECT_EQ(ed()->Text(), QStringLiteral("two"));
-    w().undo.Gettx();
+    w().undo.stepBack();
     EXPECT_EQ(ed()->Text(), QStringLiteral("one"));
 }
 
@@ -87,11 +87,11 @@ TEST_F(UndoRingTest, ATagDictionarySnapshotIsRestoredBeforeTheEditorsUndo)
 {
     start();
     ed()->SetText(QStringLiteral("text"));
-    w().undo.Savetx3();
+    w().undo.takeMarkedSnapshot();
     ed()->SetSelStart(4);
     ed()->SetSelText(QStringLiteral("<B>")); // the editor could undo this itself
     ASSERT_TRUE(ed()->CanUndo());
-    w().undo.Gettx();
+    w().undo.stepBack();
     EXPECT_EQ(ed()->Text(), QStringLiteral("text"));
 
     // The mark goes with its slot: a later command and typing are undone in the usual order.
@@ -100,9 +100,9 @@ TEST_F(UndoRingTest, ATagDictionarySnapshotIsRestoredBeforeTheEditorsUndo)
     ed()->SetSelStart(5);
     QTest::keyClicks(ed(), QStringLiteral("Z"));
     ASSERT_EQ(ed()->Text(), QStringLiteral("text2Z"));
-    w().undo.Gettx();
+    w().undo.stepBack();
     EXPECT_EQ(ed()->Text(), QStringLiteral("text2"));
-    w().undo.Gettx();
+    w().undo.stepBack();
     EXPECT_EQ(ed()->Text(), QStringLiteral("text"));
 }
 
@@ -110,7 +110,7 @@ TEST_F(UndoRingTest, AnEmptySnapshotEndsTheWalkBack)
 {
     start();
     command(QStringLiteral("first")); // the snapshot of the empty text cannot be told from no snapshot
-    w().undo.Gettx();
+    w().undo.stepBack();
     EXPECT_EQ(ed()->Text(), QStringLiteral("first"));
 }
 
@@ -126,7 +126,7 @@ TEST_F(UndoRingTest, UndoRestoresTheCaretAndTheTopLine)
     ed()->SetFirstVisibleLine(110);
     const int caret = ed()->SelStart();
     command(QStringLiteral("short"));
-    w().undo.Gettx();
+    w().undo.stepBack();
     EXPECT_EQ(ed()->Text(), text);
     EXPECT_EQ(ed()->SelStart(), caret);
     EXPECT_EQ(ed()->FirstVisibleLine(), 110);
@@ -137,12 +137,12 @@ TEST_F(UndoRingTest, NoSnapshotsAndNoUndoWhileAutomaticCreationRuns)
     start();
     ed()->SetText(QStringLiteral("a"));
     w().state.autoCreating = true;
-    w().undo.Savetx();
-    w().undo.Savetx3();
+    w().undo.takeSnapshot();
+    w().undo.takeMarkedSnapshot();
     EXPECT_EQ(filledSlots(), 0);
     w().state.autoCreating = false;
     command(QStringLiteral("b"));
     w().state.autoCreating = true;
-    w().undo.Gettx();
+    w().undo.stepBack();
     EXPECT_EQ(ed()->Text(), QStringLiteral("b"));
 }

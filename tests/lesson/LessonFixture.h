@@ -1,7 +1,7 @@
 #pragma once
 
 #include "ScriptLines.h"
-#include "lesson/FomRemote.h"
+#include "lesson/LessonWindow.h"
 #include "lesson/LessonScript.h"
 #include "platform/RichEdit.h"
 #include "platform/TabStrip.h"
@@ -45,7 +45,7 @@ protected:
         fomPelmor& win = start();
         return win;
     }
-    FomRemote& lesson() { return w().lesson; }
+    LessonWindow& lesson() { return w().lesson; }
     // Opens the lesson from the stylesheet menu, as the user does.
     void openLesson() { w().commands.invoke(u("CSS1"), 18); }
     // The lesson window plays the given lines instead of the shipped script.

@@ -393,7 +393,7 @@ TEST_F(LessonRun, TheWindowSitsAtTheMainWindowsCornerAndKeepsItsSize)
 {
     openLesson();
     QWidget& main = w();
-    FomRemote& win = lesson();
+    LessonWindow& win = lesson();
     EXPECT_TRUE(win.isVisible());
     EXPECT_EQ(twips::WindowLeft(&win) + 5665, twips::WindowLeft(&main) + twips::WindowWidth(&main));
     EXPECT_EQ(twips::WindowTop(&win) + 3075, twips::WindowTop(&main) + twips::WindowHeight(&main));

@@ -2,7 +2,7 @@
 #include "LessonFixture.h"
 
 #include "stylesheet/StylesheetTools.h"
-#include "toolwindows/FomColor.h"
+#include "toolwindows/ColourPickerWindow.h"
 #include "workspace/Workspace.h"
 
 #include <QAbstractItemView>

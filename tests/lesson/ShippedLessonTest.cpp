@@ -3,7 +3,7 @@
 #include "LessonFixture.h"
 
 #include "platform/TabStrip.h"
-#include "toolwindows/FomColor.h"
+#include "toolwindows/ColourPickerWindow.h"
 #include "workspace/Workspace.h"
 
 #include <QAbstractItemView>

@@ -152,7 +152,7 @@ TEST_F(HelpPaneTest, ClosingThePaneLeavesAnOpenColourPickerInFront)
     // The pane finds the picker by its class, among the windows of the program.
     QWidget* picker = nullptr;
     for (QWidget* w : QApplication::topLevelWidgets()) {
-        if (w->inherits("FomColor") && w->isVisible())
+        if (w->inherits("ColourPickerWindow") && w->isVisible())
             picker = w;
     }
     ASSERT_NE(picker, nullptr);

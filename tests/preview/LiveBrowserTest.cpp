@@ -226,7 +226,7 @@ TEST_F(LiveBrowserTest, PullingASourceOverTheUsersTextCanBeUndone)
     win.ws.sourceEditor(0)->SetText(mine);
     ASSERT_NE(openBrowserMode(), nullptr);
     showSourceOf(0, QStringLiteral("<p>one</p>"));
-    win.undo.Gettx();
+    win.undo.stepBack();
     EXPECT_EQ(win.ws.sourceEditor(0)->Text(), mine);
 }
 

@@ -185,7 +185,7 @@ TEST_F(TemplatesTest, ChoosingAndPastingATemplateInsertsItsBodyAndOneUndoTakesIt
     EXPECT_EQ(ed()->Text(), QStringLiteral("a\r\n<TR>\r\n<TD>\r\nb"));
     EXPECT_EQ(ed()->SelLength(), 0);
     EXPECT_TRUE(panel()->isHidden());
-    w().undo.Gettx();
+    w().undo.stepBack();
     EXPECT_EQ(ed()->Text(), QStringLiteral("ab"));
 }
 

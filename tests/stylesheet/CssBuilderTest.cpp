@@ -2,7 +2,7 @@
 #include "platform/Twips.h"
 #include "stylesheet/CssDictionary.h"
 #include "stylesheet/StyleRules.h"
-#include "toolwindows/FomColor.h"
+#include "toolwindows/ColourPickerWindow.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -79,7 +79,7 @@ protected:
         elements()->setCurrentIndex(i);
         Q_EMIT elements()->activated(i);
     }
-    FomColor& picker() { return w().colorPicker; }
+    ColourPickerWindow& picker() { return w().colorPicker; }
 };
 
 TEST_F(CssBuilderTest, OpensWithTheDictionarysCategoriesAndTheElements)

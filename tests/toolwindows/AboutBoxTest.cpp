@@ -44,7 +44,7 @@ TEST_F(AboutBoxTest, TheHelpMenusLastItemShowsTheBoxModallyInFront)
     EXPECT_EQ(help->actions().last()->text(), QStringLiteral("ﾊﾞｰｼﾞｮﾝ情報(&A)"));
 
     win.commands.invoke(QStringLiteral("mnuHelpAbout"), 0);
-    frmAbout* box = win.about.shown();
+    AboutBox* box = win.about.shown();
     ASSERT_NE(box, nullptr);
     EXPECT_TRUE(box->isModal());
     EXPECT_TRUE(box->windowFlags() & Qt::WindowStaysOnTopHint);

@@ -1,7 +1,7 @@
 #include "editor/ColourLookup.h"
 #include "platform/RichEdit.h"
 #include "support/AppFixture.h"
-#include "toolwindows/Fomtag.h"
+#include "toolwindows/TagDictionaryWindow.h"
 
 #include <QLabel>
 #include <QPalette>
@@ -18,11 +18,11 @@ TEST_F(TagLookupTest, TheSelectedTagIsFoundAndShownInTheDictionary)
     ed->SetText(QStringLiteral("x <td> y"));
     ed->Select(2, 4);
     win.commands.invoke(QStringLiteral("tbToolBar"), 11);
-    Fomtag& dictionary = win.tagDictionary;
+    TagDictionaryWindow& dictionary = win.tagDictionary;
     EXPECT_TRUE(dictionary.isVisible());
     EXPECT_TRUE(dictionary.TagDicOpen.value());
     int found = -1;
-    for (int i = 0; i <= Fomtag::TagCount; ++i) {
+    for (int i = 0; i <= TagDictionaryWindow::TagCount; ++i) {
         auto* label = dictionary.controls.get<QLabel>(QStringLiteral("Lbltag"), i);
         if (label->palette().color(QPalette::Window) == ColourLookup::foundLabelColour()) {
             EXPECT_EQ(found, -1) << "one label is marked";

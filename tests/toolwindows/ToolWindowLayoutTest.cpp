@@ -1,7 +1,7 @@
 #include "ToolWindowFixture.h"
 
-#include "toolwindows/FomColor.h"
-#include "toolwindows/Fomtag.h"
+#include "toolwindows/ColourPickerWindow.h"
+#include "toolwindows/TagDictionaryWindow.h"
 
 #include <QDir>
 #include <QFile>
@@ -29,7 +29,7 @@ void saveShot(QWidget* window, const QString& name)
 
 // Every shown control of an array has its middle inside its frame, and the frame lies in the
 // window, so that no swatch is lost off an edge.
-void expectInside(const FomColor& picker, const QString& array, const QString& frameName)
+void expectInside(const ColourPickerWindow& picker, const QString& array, const QString& frameName)
 {
     const auto* frame = picker.controls.get<QGroupBox>(frameName);
     const QRect window = picker.rect();
@@ -91,7 +91,7 @@ TEST_F(ToolWindowLayout, EverySwatchOfEveryModeIsInsideTheWindow)
     copyResource(QStringLiteral("color2.txt"));
     copyResource(QStringLiteral("tag.txt"));
     start();
-    FomColor& picker = w().colorPicker;
+    ColourPickerWindow& picker = w().colorPicker;
     w().procs.call(QStringLiteral("ShowColorForm"));
     picker.Text6_Click(3);
     expectInside(picker, QStringLiteral("Text6"), QStringLiteral("Frame6"));
@@ -121,7 +121,7 @@ TEST_F(ToolWindowLayout, EveryNameAndValueIsWholeInItsBoxAndNoBoxCoversItsNeighb
     copyResource(QStringLiteral("color2.txt"));
     copyResource(QStringLiteral("tag.txt"));
     start();
-    FomColor& picker = w().colorPicker;
+    ColourPickerWindow& picker = w().colorPicker;
     w().procs.call(QStringLiteral("ShowColorForm"));
 
     // The channel boxes at their widest values, beside their sliders, in their frame.
@@ -162,11 +162,11 @@ TEST_F(ToolWindowLayout, EveryNameAndValueIsWholeInItsBoxAndNoBoxCoversItsNeighb
     // The tag dictionary's five columns keep clear of its grid's frame on both sides, as far
     // from the right edge as the first column is from the left.
     w().procs.call(QStringLiteral("ShowTagDictionary"));
-    Fomtag& tags = w().tagDictionary;
+    TagDictionaryWindow& tags = w().tagDictionary;
     const auto* grid = tags.controls.get<QWidget>(QStringLiteral("Frame1"));
     const int margin = tags.controls.get<QWidget>(QStringLiteral("Lbltag"), 0)->x();
     const QRect inside = grid->rect().adjusted(margin, 0, -margin, 0);
-    for (int i = 0; i <= Fomtag::TagCount; ++i) {
+    for (int i = 0; i <= TagDictionaryWindow::TagCount; ++i) {
         const auto* tag = tags.controls.get<QWidget>(QStringLiteral("Lbltag"), i);
         EXPECT_TRUE(inside.contains(tag->geometry())) << "column " << i % 5 + 1 << " runs into the frame";
     }

@@ -17,7 +17,7 @@ AppliedText applyEdit(const gen::EditorState& editor, const gen::GeneratedEdit& 
     switch (edit.primitive) {
     case Primitive::None:
         break;
-    case Primitive::Selects:
+    case Primitive::WrapMarked:
         a.text = a.text.left(ss) + edit.before + sel + edit.after + rest;
         if (before > 0)
             a.painted.append(Range{ss, before});
@@ -26,7 +26,7 @@ AppliedText applyEdit(const gen::EditorState& editor, const gen::GeneratedEdit& 
         a.selStart = ss + before;
         a.selLength = 0;
         break;
-    case Primitive::Insert2:
+    case Primitive::WrapPlain:
         a.text = a.text.left(ss) + edit.before + sel + edit.after + rest;
         a.selStart = ss + before + static_cast<int>(sel.size() + edit.after.size());
         a.selLength = 0;

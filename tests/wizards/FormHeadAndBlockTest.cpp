@@ -123,7 +123,7 @@ TEST(BlockGenerators, ParagraphAndPosition)
         {gen::makeDivAlign({ed, 3}), "<DIV align= right>\r\n", "</DIV>\r\n", {frame(25)}},
     };
     for (const Case& c : cases) {
-        EXPECT_EQ(c.edit.primitive, gen::Primitive::Selects);
+        EXPECT_EQ(c.edit.primitive, gen::Primitive::WrapMarked);
         EXPECT_EQ(c.edit.before, QLatin1String(c.before));
         EXPECT_EQ(c.edit.after, QLatin1String(c.after));
         EXPECT_EQ(c.edit.hide, c.hide);

@@ -23,7 +23,7 @@ TEST(LinkGenerator, TargetsAndNewWindow)
     };
     for (const Case& c : cases) {
         const gen::GeneratedEdit e = gen::makeLinkButton({ed, c.target, c.newWindow, "/site/pages"}, true);
-        EXPECT_EQ(e.primitive, gen::Primitive::Selects);
+        EXPECT_EQ(e.primitive, gen::Primitive::WrapMarked);
         EXPECT_EQ(e.before, QLatin1String(c.before));
         EXPECT_EQ(e.after, " </A> ");
         EXPECT_EQ(e.hide, QList{frame(0)});
@@ -87,7 +87,7 @@ TEST(MarqueeGenerator, StartTagFromThePanel)
         gen::MarqueeInput in = shippedMarquee();
         c.set(in);
         const gen::GeneratedEdit e = gen::makeMarquee(in);
-        EXPECT_EQ(e.primitive, gen::Primitive::Selects);
+        EXPECT_EQ(e.primitive, gen::Primitive::WrapMarked);
         EXPECT_EQ(e.before, QLatin1String(c.before));
         EXPECT_EQ(e.after, " </MARQUEE> ");
         EXPECT_EQ(e.hide, QList{frame(4)});

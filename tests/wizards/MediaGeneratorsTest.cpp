@@ -41,7 +41,7 @@ TEST(FontShapeGenerator, TagsInTableOrderEndTagsReversed)
     };
     for (const Case& c : cases) {
         const gen::GeneratedEdit e = gen::makeFontShape({editorWith("abc", 0, 3), c.b, c.i, c.s, c.tt, c.u, c.script, c.sup});
-        EXPECT_EQ(e.primitive, Primitive::Selects);
+        EXPECT_EQ(e.primitive, Primitive::WrapMarked);
         EXPECT_EQ(e.before, QLatin1String(c.open));
         EXPECT_EQ(e.after, QLatin1String(c.close));
         EXPECT_EQ(e.hide, QList{frame(16)});
@@ -89,7 +89,7 @@ TEST(WrappingGenerators, FontPreAndJumpPieces)
         {gen::makePageJump({ed, true, "#p 1", ""}), " <A HREF=\"#p 1\">", " </A> ", 30},
     };
     for (const Case& c : cases) {
-        EXPECT_EQ(c.edit.primitive, Primitive::Selects);
+        EXPECT_EQ(c.edit.primitive, Primitive::WrapMarked);
         EXPECT_EQ(c.edit.before, c.before);
         EXPECT_EQ(c.edit.after, c.after);
         EXPECT_EQ(c.edit.hide, QList{frame(c.panel)});

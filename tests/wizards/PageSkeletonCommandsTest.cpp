@@ -106,7 +106,7 @@ TEST_F(PageSkeletonCommandsTest, TheNewPageReplacesTheWholeDocumentAndOneUndoGiv
         EXPECT_EQ(fullText(d), ed()->Text()) << "nothing of the old page wraps the new one";
         // The temporary page is the new page alone.
         EXPECT_EQ(tempPage(), encodeText(ed()->Text() + CrLf, TextEncoding::Cp932, true).bytes);
-        w().undo.Gettx();
+        w().undo.stepBack();
         EXPECT_EQ(ed()->Text(), whole) << "the whole old text, header, footer and region included";
     }
 }

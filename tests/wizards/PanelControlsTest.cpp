@@ -1,6 +1,6 @@
 #include "platform/RichEdit.h"
 #include "support/AppFixture.h"
-#include "toolwindows/FomColor.h"
+#include "toolwindows/ColourPickerWindow.h"
 #include "wizards/MiniPanel.h"
 
 #include <QCheckBox>
@@ -68,7 +68,7 @@ TEST_F(PanelControlsTest, AColourButtonSendsThePickedColourToItsOwnBox)
 {
     start();
     click("Command3"); // the marquee's background colour
-    FomColor& picker = w().colorPicker;
+    ColourPickerWindow& picker = w().colorPicker;
     EXPECT_TRUE(picker.isVisible());
     EXPECT_EQ(picker.ColorTarget.value(), 100);
     picker.controls.get<QLineEdit>(QStringLiteral("Text3"))->setText(QStringLiteral("#123456")); // the value box

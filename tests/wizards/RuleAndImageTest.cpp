@@ -84,7 +84,7 @@ TEST(ImageGenerator, ElementFromThePanel)
         gen::ImageInput in = chosenImage();
         c.set(in);
         const gen::GeneratedEdit e = gen::makeImage(in);
-        EXPECT_EQ(e.primitive, gen::Primitive::Insert2);
+        EXPECT_EQ(e.primitive, gen::Primitive::WrapPlain);
         EXPECT_EQ(e.before, QString::fromUtf8(c.element));
     }
 }

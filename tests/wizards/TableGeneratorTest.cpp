@@ -24,7 +24,7 @@ const QString shippedStartTag = "<TABLE  border=\"3\" align=\"center\" bgcolor=\
 TEST(TableGenerator, TheShippedPanel)
 {
     const gen::GeneratedEdit e = gen::makeTable(shippedTable("a,b\r\nc,d"));
-    EXPECT_EQ(e.primitive, gen::Primitive::Selects);
+    EXPECT_EQ(e.primitive, gen::Primitive::WrapMarked);
     EXPECT_EQ(e.before, shippedStartTag
                             + "<TR>\r\n<TH  align=\"center\">a</TH>\r\n<TH  align=\"center\">b</TH>\r\n</TR>\r\n"
                               "<TR>\r\n<TD  align=\"center\">c</TD>\r\n<TD  align=\"center\">d</TD>\r\n</TR>\r\n</TABLE>");

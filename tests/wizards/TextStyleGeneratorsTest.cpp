@@ -26,7 +26,7 @@ TEST(TextStyleGenerators, PiecesAroundTheSelection)
         {gen::makeStrong({ed}), " <STRONG> ", " </STRONG> ", {frame(15)}},
     };
     for (const Case& c : cases) {
-        EXPECT_EQ(c.edit.primitive, Primitive::Selects);
+        EXPECT_EQ(c.edit.primitive, Primitive::WrapMarked);
         EXPECT_EQ(c.edit.before, c.before);
         EXPECT_EQ(c.edit.after, c.after);
         EXPECT_EQ(c.edit.hide, c.hide);

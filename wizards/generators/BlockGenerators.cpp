@@ -26,7 +26,7 @@ GeneratedEdit makeBr(const BreakInput& in)
     if (in.editor.selStart == 0)
         return {};
     GeneratedEdit e;
-    e.primitive = Primitive::Insert2;
+    e.primitive = Primitive::WrapPlain;
     e.before = QStringLiteral("<BR>");
     e.selectAfter = Range{in.editor.selStart + 4, 0};
     e.hide = {frame(17)};

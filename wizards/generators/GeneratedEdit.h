@@ -11,7 +11,7 @@
 //
 //   1. confirm: ask it (Yes / No); on No nothing at all happens.
 //   2. replacesDocument: put a hidden header and footer back and expand the folded regions.
-//   3. snapshot: take the generator's own undo snapshot (Savetx).
+//   3. snapshot: take the generator's own undo snapshot (takeSnapshot).
 //   4. fields: write the boxes.
 //   5. hide: hide the panels.
 //   6. message: show it.
@@ -48,9 +48,9 @@ struct Prompt {
 
 enum class Primitive {
     None,             // the document stays as it is
-    Selects,          // Insert(before, after): the selection becomes before + selection + after,
+    WrapMarked,       // wrapSelectionMarked(before, after): the selection becomes before + selection + after,
                       // both pieces painted red, the caret right behind `before`
-    Insert2,          // the same wrap, unpainted; the caret behind the inserted text
+    WrapPlain,        // the same wrap, unpainted; the caret behind the inserted text
     ReplaceSelection, // the selection becomes `before`, unpainted
     SetText,          // the whole text becomes `before`, unpainted
 };

@@ -80,7 +80,7 @@ GeneratedEdit messageOnly(const QString& text, QList<ControlRef> hide, QList<Con
 GeneratedEdit selects(const QString& before, const QString& after, QList<ControlRef> hide)
 {
     GeneratedEdit e;
-    e.primitive = Primitive::Selects;
+    e.primitive = Primitive::WrapMarked;
     e.before = before;
     e.after = after;
     e.hide = std::move(hide);
@@ -104,7 +104,7 @@ GeneratedEdit insertSelected(int at, const QString& text, QList<ControlRef> hide
     e.snapshot = true;
     e.hide = std::move(hide);
     e.selectFirst = Range{at, 0};
-    e.primitive = Primitive::Insert2;
+    e.primitive = Primitive::WrapPlain;
     e.before = text;
     e.selectAfter = Range{at, static_cast<int>(text.size())};
     return e;

@@ -45,7 +45,7 @@ QString insertSkeletonFirst(const QString& firstLine);
 // A result that only shows a message (OK button) and changes the panels listed.
 GeneratedEdit messageOnly(const QString& text, QList<ControlRef> hide = {}, QList<ControlRef> show = {});
 
-// A wrap of the current selection through Selects; the panels listed are hidden.
+// A wrap of the current selection through WrapMarked; the panels listed are hidden.
 GeneratedEdit selects(const QString& before, const QString& after, QList<ControlRef> hide);
 
 // The same wrap with the generator's own snapshot. With keepLineBreakOutside a line break that

@@ -123,7 +123,7 @@ GeneratedEdit makeBgImage(const BgImageInput& in)
     e.fields = {{field(QStringLiteral("Text6"), 5), file}};
     e.hide = {frame(9)};
     e.selectFirst = Range{body + 5, 0};
-    e.primitive = Primitive::Insert2;
+    e.primitive = Primitive::WrapPlain;
     e.before = QStringLiteral(" ") + attribute;
     e.selectAfter = Range{body + 5, static_cast<int>(attribute.size()) + 1};
     return e;

@@ -24,13 +24,13 @@ class QPushButton;
 //
 // Its controls are registered in its own registry (`Text1`, `Text3`, `Text4`, `Text6`, `Label1`,
 // `Command1`, `Command2(0)`, `Command2(1)`, `Command2(3)`); the main window's registry holds the
-// window itself as `FomRemote`.
-class FomRemote : public QWidget {
+// window itself as `LessonWindow`.
+class LessonWindow : public QWidget {
     Q_OBJECT
 
 public:
-    explicit FomRemote(const LessonContext& context);
-    ~FomRemote() override;
+    explicit LessonWindow(const LessonContext& context);
+    ~LessonWindow() override;
 
     ControlRegistry controls;
     LessonCommands commands;

@@ -25,13 +25,13 @@ class Workspace;
 // Its controls are in its own registry (`Lbltag(i)`, `Text1`, `Frame1`, `Medit`): the editor's
 // tag look-up reads the labels' captions there and marks a label by its back colour (the
 // palette's window colour; the labels fill their background).
-class Fomtag : public QWidget {
+class TagDictionaryWindow : public QWidget {
     Q_OBJECT
 
 public:
-    Fomtag(Workspace& workspace, UndoRing& undoRing, Insertion& insertion, ControlRegistry& mainControls, Procedures& procs,
+    TagDictionaryWindow(Workspace& workspace, UndoRing& undoRing, Insertion& insertion, ControlRegistry& mainControls, Procedures& procs,
            QWidget* mainWindow);
-    ~Fomtag() override;
+    ~TagDictionaryWindow() override;
 
     ControlRegistry controls;
     // True while the window is open (shown by the menu or the toolbar, until it is closed). While

@@ -2,7 +2,7 @@
 
 #include "platform/RichEdit.h"
 #include "platform/Twips.h"
-#include "toolwindows/FomColor.h"
+#include "toolwindows/ColourPickerWindow.h"
 #include "toolwindows/MouseRelay.h"
 
 #include <QCheckBox>
@@ -36,7 +36,7 @@ const QString ColourNames = QStringLiteral(
     "indigo,4B0082,75,0,130\n"
     "salmon,FA8072,250,128,114\n");
 
-class FomColorTest : public ToolWindowTest {
+class ColourPickerWindowTest : public ToolWindowTest {
 protected:
     fomPelmor& startWithColours()
     {
@@ -44,7 +44,7 @@ protected:
         copyResource(QStringLiteral("color2.txt"));
         return start();
     }
-    FomColor& picker() { return w().colorPicker; }
+    ColourPickerWindow& picker() { return w().colorPicker; }
     template <typename T = QLineEdit>
     T* pc(const QString& name, int index = NoIndex)
     {
@@ -56,7 +56,7 @@ protected:
 
 } // namespace
 
-TEST_F(FomColorTest, EveryTargetCodeDeliversIntoItsOwnBoxOnly)
+TEST_F(ColourPickerWindowTest, EveryTargetCodeDeliversIntoItsOwnBoxOnly)
 {
     startWithColours();
     std::vector<std::pair<QString, int>> boxes = {
@@ -125,7 +125,7 @@ TEST_F(FomColorTest, EveryTargetCodeDeliversIntoItsOwnBoxOnly)
     }
 }
 
-TEST_F(FomColorTest, TargetZeroColoursTheEditorsSelection)
+TEST_F(ColourPickerWindowTest, TargetZeroColoursTheEditorsSelection)
 {
     startWithColours();
     RichEdit* ed = w().ws.currentEditor();
@@ -146,7 +146,7 @@ TEST_F(FomColorTest, TargetZeroColoursTheEditorsSelection)
     EXPECT_FALSE(picker().isVisible());
 }
 
-TEST_F(FomColorTest, TargetOfTheStylesheetBuilderGetsValueAndName)
+TEST_F(ColourPickerWindowTest, TargetOfTheStylesheetBuilderGetsValueAndName)
 {
     startWithColours();
     QList<QStringList> calls;
@@ -173,7 +173,7 @@ TEST_F(FomColorTest, TargetOfTheStylesheetBuilderGetsValueAndName)
     EXPECT_FALSE(picker().isVisible());
 }
 
-TEST_F(FomColorTest, NameOrValueIsDeliveredAsTheCheckBoxSays)
+TEST_F(ColourPickerWindowTest, NameOrValueIsDeliveredAsTheCheckBoxSays)
 {
     startWithColours();
     QObject* target = box(QStringLiteral("Text6"), 7);
@@ -209,7 +209,7 @@ TEST_F(FomColorTest, NameOrValueIsDeliveredAsTheCheckBoxSays)
     }
 }
 
-TEST_F(FomColorTest, NothingToDeliverKeepsTheWindowAndItsTarget)
+TEST_F(ColourPickerWindowTest, NothingToDeliverKeepsTheWindowAndItsTarget)
 {
     startWithColours();
     QObject* target = box(QStringLiteral("Text6"), 9);
@@ -225,7 +225,7 @@ TEST_F(FomColorTest, NothingToDeliverKeepsTheWindowAndItsTarget)
     EXPECT_EQ(boxText(target), QStringLiteral("old"));
 }
 
-TEST_F(FomColorTest, ClosingKeepsTheTargetForTheNextOpening)
+TEST_F(ColourPickerWindowTest, ClosingKeepsTheTargetForTheNextOpening)
 {
     startWithColours();
     QObject* target = box(QStringLiteral("Text6"), 21);
@@ -250,7 +250,7 @@ TEST_F(FomColorTest, ClosingKeepsTheTargetForTheNextOpening)
     EXPECT_EQ(picker().ColorTarget.value(), 0);
 }
 
-TEST_F(FomColorTest, NamesModeShowsASwatchPerRecord)
+TEST_F(ColourPickerWindowTest, NamesModeShowsASwatchPerRecord)
 {
     startWithColours();
     w().procs.call(QStringLiteral("ShowColorForm"));
@@ -294,7 +294,7 @@ TEST_F(FomColorTest, NamesModeShowsASwatchPerRecord)
     EXPECT_EQ(navy->text(), QStringLiteral("navy"));
 }
 
-TEST_F(FomColorTest, DamagedOrMissingColourNamesShowWhatWasRead)
+TEST_F(ColourPickerWindowTest, DamagedOrMissingColourNamesShowWhatWasRead)
 {
     struct Case {
         const char* what;
@@ -330,7 +330,7 @@ TEST_F(FomColorTest, DamagedOrMissingColourNamesShowWhatWasRead)
     }
 }
 
-TEST_F(FomColorTest, BasicColoursSlidersAndTheColourDialogAgree)
+TEST_F(ColourPickerWindowTest, BasicColoursSlidersAndTheColourDialogAgree)
 {
     startWithColours();
     w().procs.call(QStringLiteral("ShowColorForm"));
@@ -381,7 +381,7 @@ TEST_F(FomColorTest, BasicColoursSlidersAndTheColourDialogAgree)
     EXPECT_EQ(slider(1)->value(), 0x34);
 }
 
-TEST_F(FomColorTest, ExtendedPaletteAndTheMixingPalette)
+TEST_F(ColourPickerWindowTest, ExtendedPaletteAndTheMixingPalette)
 {
     startWithColours();
     w().procs.call(QStringLiteral("ShowColorForm"));
@@ -440,7 +440,7 @@ TEST_F(FomColorTest, ExtendedPaletteAndTheMixingPalette)
     EXPECT_EQ(picker().controls.indexes(QStringLiteral("Text5")).size(), 216u + 7 * 33);
 }
 
-TEST_F(FomColorTest, DamagedPaletteShowsTheRowsBeforeTheFault)
+TEST_F(ColourPickerWindowTest, DamagedPaletteShowsTheRowsBeforeTheFault)
 {
     writeResource(QStringLiteral("color2.txt"),
                   QStringLiteral("000000 111111 222222 333333 444444 555555 \n666666 777777 8888 999999 AAAAAA BBBBBB \n"));
@@ -461,7 +461,7 @@ TEST_F(FomColorTest, DamagedPaletteShowsTheRowsBeforeTheFault)
     EXPECT_EQ(value(), QStringLiteral("#000000"));
 }
 
-TEST_F(FomColorTest, ExplanationPageOpensFromTheMenuAndCloses)
+TEST_F(ColourPickerWindowTest, ExplanationPageOpensFromTheMenuAndCloses)
 {
     startWithColours();
     picker().msetumei_Click();
@@ -477,7 +477,7 @@ TEST_F(FomColorTest, ExplanationPageOpensFromTheMenuAndCloses)
     EXPECT_TRUE(frame->isHidden());
 }
 
-TEST_F(FomColorTest, MouseClicksReachTheSwatchHandlers)
+TEST_F(ColourPickerWindowTest, MouseClicksReachTheSwatchHandlers)
 {
     startWithColours();
     QObject* target = box(QStringLiteral("Text6"), 18);

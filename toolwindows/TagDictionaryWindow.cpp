@@ -1,4 +1,4 @@
-#include "toolwindows/Fomtag.h"
+#include "toolwindows/TagDictionaryWindow.h"
 
 #include "editor/Insertion.h"
 #include "editor/UndoRing.h"
@@ -61,7 +61,7 @@ int absTwips(double value)
 
 } // namespace
 
-Fomtag::Fomtag(Workspace& workspace, UndoRing& undoRing, Insertion& insertion, ControlRegistry& mainControls, Procedures& procs,
+TagDictionaryWindow::TagDictionaryWindow(Workspace& workspace, UndoRing& undoRing, Insertion& insertion, ControlRegistry& mainControls, Procedures& procs,
                QWidget* mainWindow)
     : QWidget(mainWindow, Qt::Tool | Qt::WindowStaysOnTopHint)
     , ws(workspace)
@@ -111,13 +111,13 @@ Fomtag::Fomtag(Workspace& workspace, UndoRing& undoRing, Insertion& insertion, C
     controls.add(QStringLiteral("mpaste"), mpaste);
 
     connect(&ws.tabStrip(), &TabStrip::Click, this, [this] { followTab(); });
-    mainControls.add(QStringLiteral("Fomtag"), this);
+    mainControls.add(QStringLiteral("TagDictionaryWindow"), this);
     procs.define(QStringLiteral("ShowTagDictionary"), std::function<void()>([this] { showDictionary(); }));
 }
 
-Fomtag::~Fomtag() = default;
+TagDictionaryWindow::~TagDictionaryWindow() = default;
 
-QLabel* Fomtag::label(int index) const
+QLabel* TagDictionaryWindow::label(int index) const
 {
     if (index < 0 || index >= Lbltag.size())
         throw std::out_of_range("Lbltag(" + std::to_string(index) + ") does not exist");
@@ -126,13 +126,13 @@ QLabel* Fomtag::label(int index) const
 
 // ---- loading, showing, unloading ----
 
-void Fomtag::ensureLoaded()
+void TagDictionaryWindow::ensureLoaded()
 {
     if (!loaded_)
         Form_Load();
 }
 
-void Fomtag::Form_Load()
+void TagDictionaryWindow::Form_Load()
 {
     if (loaded_)
         return;
@@ -148,7 +148,7 @@ void Fomtag::Form_Load()
         mainWindow_->activateWindow();
 }
 
-void Fomtag::showDictionary()
+void TagDictionaryWindow::showDictionary()
 {
     const bool loading = !loaded_;
     ensureLoaded();
@@ -160,26 +160,26 @@ void Fomtag::showDictionary()
         mainWindow_->activateWindow();
 }
 
-void Fomtag::Form_Unload()
+void TagDictionaryWindow::Form_Unload()
 {
     TagDicOpen.set(false);
     loaded_ = false;
 }
 
-void Fomtag::closeEvent(QCloseEvent* event)
+void TagDictionaryWindow::closeEvent(QCloseEvent* event)
 {
     Form_Unload();
     event->accept();
 }
 
-void Fomtag::resizeEvent(QResizeEvent* event)
+void TagDictionaryWindow::resizeEvent(QResizeEvent* event)
 {
     QWidget::resizeEvent(event);
     if (loaded_)
         LayoutTags();
 }
 
-void Fomtag::followTab()
+void TagDictionaryWindow::followTab()
 {
     if (!TagDicOpen.value())
         return;
@@ -191,7 +191,7 @@ void Fomtag::followTab()
 
 // ---- layout and reading the dictionary ----
 
-void Fomtag::LayoutTags()
+void TagDictionaryWindow::LayoutTags()
 {
     twips::SetGeometry(Frame1, 100, 50, absTwips(twips::WindowWidth(this) - 300.0), absTwips(twips::WindowHeight(this) - 900.0));
     // Five columns 40 apart, as far from the frame's right edge as the first is from its left,
@@ -211,7 +211,7 @@ void Fomtag::LayoutTags()
                        absTwips(twips::Height(Frame1) - below - 100.0));
 }
 
-void Fomtag::LoadTags()
+void TagDictionaryWindow::LoadTags()
 {
     for (QLabel* l : Lbltag)
         l->clear();
@@ -230,7 +230,7 @@ void Fomtag::LoadTags()
 
 // ---- the labels ----
 
-void Fomtag::Lbltag_Click(int index)
+void TagDictionaryWindow::Lbltag_Click(int index)
 {
     if (index < 0 || index >= int(TagText.size()))
         throw std::out_of_range("no tag explanation " + std::to_string(index));
@@ -247,7 +247,7 @@ void Fomtag::Lbltag_Click(int index)
         mainWindow_->activateWindow();
 }
 
-void Fomtag::Lbltag_DblClick(int index)
+void TagDictionaryWindow::Lbltag_DblClick(int index)
 {
     const QString caption = label(index)->text();
     ensureLoaded();
@@ -265,25 +265,25 @@ void Fomtag::Lbltag_DblClick(int index)
         length -= 2;
     else if (selected.endsWith(u'\n'))
         length -= 1;
-    undo.Savetx3();
+    undo.takeMarkedSnapshot();
     ed->Select(start, length);
-    insert.Insert(pieces->start, pieces->end);
+    insert.wrapSelectionMarked(pieces->start, pieces->end);
     ed->setFocus();
 }
 
 // ---- the explanation box ----
 
-QString Fomtag::Text1Text() const
+QString TagDictionaryWindow::Text1Text() const
 {
     return fromBox(Text1->toPlainText());
 }
 
-QString Fomtag::Text1SelText() const
+QString TagDictionaryWindow::Text1SelText() const
 {
     return fromBox(Text1->textCursor().selectedText());
 }
 
-void Fomtag::CopySelText()
+void TagDictionaryWindow::CopySelText()
 {
     const QString selected = Text1SelText();
     if (selected.isEmpty())
@@ -291,12 +291,12 @@ void Fomtag::CopySelText()
     QApplication::clipboard()->setText(selected);
 }
 
-void Fomtag::mcopy_Click()
+void TagDictionaryWindow::mcopy_Click()
 {
     CopySelText();
 }
 
-void Fomtag::mpaste_Click()
+void TagDictionaryWindow::mpaste_Click()
 {
     // The selection goes straight into the editor; the clipboard keeps what it holds, and with
     // nothing selected here the editor is left alone.
@@ -308,7 +308,7 @@ void Fomtag::mpaste_Click()
     ed->SetSelText(selected);
 }
 
-void Fomtag::Text1_Click()
+void TagDictionaryWindow::Text1_Click()
 {
     if (Text1SelText() != ColourCodeWord)
         return;
@@ -326,7 +326,7 @@ void Fomtag::Text1_Click()
     cursor.insertText(code);
 }
 
-void Fomtag::Text1_MouseDown(int button, int, int x, int y)
+void TagDictionaryWindow::Text1_MouseDown(int button, int, int x, int y)
 {
     if (button == 2)
         Medit->popup(Text1->viewport()->mapToGlobal(QPoint(twips::toPixels(x), twips::toPixels(y))));

@@ -1,4 +1,4 @@
-#include "toolwindows/FomColor.h"
+#include "toolwindows/ColourPickerWindow.h"
 
 #include "platform/Procedures.h"
 #include "platform/Twips.h"
@@ -53,7 +53,7 @@ T* place(T* control, int left, int top, int width, int height)
 
 } // namespace
 
-FomColor::FomColor(Workspace& workspace, ControlRegistry& mainControls, Procedures& procs, QWidget* mainWindow)
+ColourPickerWindow::ColourPickerWindow(Workspace& workspace, ControlRegistry& mainControls, Procedures& procs, QWidget* mainWindow)
     : QWidget(mainWindow, Qt::Tool)
     , ws(workspace)
     , mainControls_(mainControls)
@@ -77,16 +77,16 @@ FomColor::FomColor(Workspace& workspace, ControlRegistry& mainControls, Procedur
     buildBottomBar();
     buildExplanationFrame();
 
-    mainControls_.add(QStringLiteral("FomColor"), this);
+    mainControls_.add(QStringLiteral("ColourPickerWindow"), this);
     procs_.define(QStringLiteral("OpenColorPicker"), std::function<void(int)>([this](int code) { openFor(code); }));
     procs_.define(QStringLiteral("ShowColorForm"), std::function<void()>([this] { showWithFocus(); }));
 }
 
-FomColor::~FomColor() = default;
+ColourPickerWindow::~ColourPickerWindow() = default;
 
 // ---- building ----
 
-void FomColor::buildBottomBar()
+void ColourPickerWindow::buildBottomBar()
 {
     Frame4 = place(new QGroupBox(client_), 0, 4290, 6045, 960);
     controls.add(QStringLiteral("Frame4"), Frame4);
@@ -135,19 +135,19 @@ void FomColor::buildBottomBar()
     connect(Option2, &QRadioButton::toggled, this, [this](bool on) { if (on) Option2_Click(); });
     connect(Option3, &QRadioButton::toggled, this, [this](bool on) { if (on) Option3_Click(); });
 
-    auto button = [this](const QString& name, const QString& caption, int left, int width, void (FomColor::*handler)()) {
+    auto button = [this](const QString& name, const QString& caption, int left, int width, void (ColourPickerWindow::*handler)()) {
         auto* b = place(new QPushButton(caption, Frame4), left, 510, width, 300);
         b->setAutoDefault(false);
         connect(b, &QPushButton::clicked, this, [this, handler] { (this->*handler)(); });
         controls.add(name, b);
         return b;
     };
-    Command3 = button(QStringLiteral("Command3"), QStringLiteral("挿入"), 3840, 690, &FomColor::Command3_Click);
-    Command5 = button(QStringLiteral("Command5"), QStringLiteral("説明"), 4560, 630, &FomColor::Command5_Click);
-    Command2 = button(QStringLiteral("Command2"), QStringLiteral("閉じる"), 5220, 735, &FomColor::Command2_Click);
+    Command3 = button(QStringLiteral("Command3"), QStringLiteral("挿入"), 3840, 690, &ColourPickerWindow::Command3_Click);
+    Command5 = button(QStringLiteral("Command5"), QStringLiteral("説明"), 4560, 630, &ColourPickerWindow::Command5_Click);
+    Command2 = button(QStringLiteral("Command2"), QStringLiteral("閉じる"), 5220, 735, &ColourPickerWindow::Command2_Click);
 }
 
-void FomColor::buildExplanationFrame()
+void ColourPickerWindow::buildExplanationFrame()
 {
     Frame3 = new QGroupBox(QStringLiteral("説明"), client_);
     Frame3->setAutoFillBackground(true);
@@ -164,7 +164,7 @@ void FomColor::buildExplanationFrame()
     controls.add(QStringLiteral("Command1"), Command1);
 }
 
-QLineEdit* FomColor::addSwatch(QWidget* frame, QList<QLineEdit*>& array, const QString& name, const SwatchEvents& events)
+QLineEdit* ColourPickerWindow::addSwatch(QWidget* frame, QList<QLineEdit*>& array, const QString& name, const SwatchEvents& events)
 {
     const int index = int(array.size());
     auto* swatch = new QLineEdit(frame);
@@ -188,13 +188,13 @@ QLineEdit* FomColor::addSwatch(QWidget* frame, QList<QLineEdit*>& array, const Q
     return swatch;
 }
 
-void FomColor::placeBarBelow(QWidget* frame, int height, int width)
+void ColourPickerWindow::placeBarBelow(QWidget* frame, int height, int width)
 {
     twips::SetGeometry(Frame4, twips::Left(frame), twips::Top(frame) + twips::Height(frame), width,
                        height < 0 ? twips::Height(Frame4) : height);
 }
 
-void FomColor::setWindowSize(int width, int height)
+void ColourPickerWindow::setWindowSize(int width, int height)
 {
     int left = twips::WindowLeft(this);
     int top = twips::WindowTop(this);
@@ -214,7 +214,7 @@ void FomColor::setWindowSize(int width, int height)
     twips::SetWindowGeometry(this, left, top, width, height);
 }
 
-void FomColor::showOnly(const QList<QWidget*>& hide, const QList<QWidget*>& show)
+void ColourPickerWindow::showOnly(const QList<QWidget*>& hide, const QList<QWidget*>& show)
 {
     for (QWidget* w : hide)
         w->hide();
@@ -224,13 +224,13 @@ void FomColor::showOnly(const QList<QWidget*>& hide, const QList<QWidget*>& show
 
 // ---- showing and loading ----
 
-void FomColor::ensureLoaded()
+void ColourPickerWindow::ensureLoaded()
 {
     if (!loaded_)
         Form_Load();
 }
 
-void FomColor::Form_Load()
+void ColourPickerWindow::Form_Load()
 {
     if (loaded_)
         return;
@@ -243,7 +243,7 @@ void FomColor::Form_Load()
     Option2_Click();
 }
 
-void FomColor::openFor(int code)
+void ColourPickerWindow::openFor(int code)
 {
     ensureLoaded();
     show();
@@ -251,7 +251,7 @@ void FomColor::openFor(int code)
     ColorTarget.set(code);
 }
 
-void FomColor::showWithFocus()
+void ColourPickerWindow::showWithFocus()
 {
     ensureLoaded();
     show();
@@ -259,15 +259,15 @@ void FomColor::showWithFocus()
     activateWindow();
 }
 
-void FomColor::focusMainWindow()
+void ColourPickerWindow::focusMainWindow()
 {
     if (mainWindow_)
         mainWindow_->activateWindow();
 }
 
-void FomColor::bringLessonToFront()
+void ColourPickerWindow::bringLessonToFront()
 {
-    auto* lesson = qobject_cast<QWidget*>(mainControls_.find(QStringLiteral("FomRemote")));
+    auto* lesson = qobject_cast<QWidget*>(mainControls_.find(QStringLiteral("LessonWindow")));
     if (lesson && lesson->isVisible())
         lesson->raise();
 }
@@ -285,7 +285,7 @@ void choose(QRadioButton* option)
 
 } // namespace
 
-void FomColor::Option1_Click()
+void ColourPickerWindow::Option1_Click()
 {
     ensureLoaded();
     choose(Option1);
@@ -293,7 +293,7 @@ void FomColor::Option1_Click()
     LoadColorNames();
 }
 
-void FomColor::Option2_Click()
+void ColourPickerWindow::Option2_Click()
 {
     ensureLoaded();
     choose(Option2);
@@ -304,7 +304,7 @@ void FomColor::Option2_Click()
     ShowBasicColors();
 }
 
-void FomColor::Option3_Click()
+void ColourPickerWindow::Option3_Click()
 {
     ensureLoaded();
     choose(Option3);
@@ -316,7 +316,7 @@ void FomColor::Option3_Click()
 
 // ---- delivery ----
 
-bool FomColor::deliverTo(const picker::Delivery& d, const QString& chosen)
+bool ColourPickerWindow::deliverTo(const picker::Delivery& d, const QString& chosen)
 {
     switch (d.kind) {
     case picker::DeliveryKind::Editor:
@@ -339,7 +339,7 @@ bool FomColor::deliverTo(const picker::Delivery& d, const QString& chosen)
     return true;
 }
 
-void FomColor::InsertC()
+void ColourPickerWindow::InsertC()
 {
     ensureLoaded();
     QString chosen;
@@ -366,14 +366,14 @@ void FomColor::InsertC()
 
 // ---- buttons and menu ----
 
-void FomColor::Command2_Click()
+void ColourPickerWindow::Command2_Click()
 {
     ensureLoaded();
     Option2->setChecked(true);
     hide();
 }
 
-void FomColor::Command5_Click()
+void ColourPickerWindow::Command5_Click()
 {
     if (procs_.defined(QStringLiteral("SetumeiSize")))
         procs_.call(QStringLiteral("SetumeiSize"), 18);
@@ -383,7 +383,7 @@ void FomColor::Command5_Click()
     }
 }
 
-void FomColor::msetumei_Click()
+void ColourPickerWindow::msetumei_Click()
 {
     ensureLoaded();
     twips::SetGeometry(Frame3, 0, 0, 5955, 4695);
@@ -392,14 +392,14 @@ void FomColor::msetumei_Click()
     Label1->setText(toolwindow_texts::colourPickerExplanation());
 }
 
-void FomColor::Command1_Click()
+void ColourPickerWindow::Command1_Click()
 {
     Frame3->hide();
 }
 
 // ---- dropping on the mixing palette ----
 
-bool FomColor::eventFilter(QObject* watched, QEvent* event)
+bool ColourPickerWindow::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched != Picture1)
         return QWidget::eventFilter(watched, event);

@@ -1,4 +1,4 @@
-#include "lesson/FomRemote.h"
+#include "lesson/LessonWindow.h"
 
 #include "lesson/LessonTexts.h"
 #include "platform/Dialogs.h"
@@ -35,9 +35,9 @@ T* placed(T* widget, int left, int top, int width, int height)
 
 } // namespace
 
-class FomRemote::Busy {
+class LessonWindow::Busy {
 public:
-    explicit Busy(FomRemote& window)
+    explicit Busy(LessonWindow& window)
         : window_(window)
     {
         ++window_.busy_;
@@ -51,10 +51,10 @@ public:
     Busy& operator=(const Busy&) = delete;
 
 private:
-    FomRemote& window_;
+    LessonWindow& window_;
 };
 
-FomRemote::FomRemote(const LessonContext& context)
+LessonWindow::LessonWindow(const LessonContext& context)
     : QWidget(context.mainWindow, Qt::Tool)
     , commands(context, *this)
     , ctx(context)
@@ -74,15 +74,15 @@ FomRemote::FomRemote(const LessonContext& context)
             commands.bringWindowToFront();
     });
 
-    ctx.controls.add(QStringLiteral("FomRemote"), this);
+    ctx.controls.add(QStringLiteral("LessonWindow"), this);
     ctx.procs.define(QStringLiteral("ShowLesson"), std::function<void()>([this] { whenFree([this] { ShowLesson(); }); }));
 }
 
-FomRemote::~FomRemote() = default;
+LessonWindow::~LessonWindow() = default;
 
 // ---- the window ----
 
-void FomRemote::build()
+void LessonWindow::build()
 {
     Text1 = placed(new QPlainTextEdit(this), 60, 60, 5545, 1800);
     Text1->setReadOnly(true);
@@ -106,7 +106,7 @@ void FomRemote::build()
     controls.add(QStringLiteral("Text4"), Text4);
 }
 
-QPushButton* FomRemote::addButton(const QString& name, int index, const QString& caption, const QString& tip, int left, int width)
+QPushButton* LessonWindow::addButton(const QString& name, int index, const QString& caption, const QString& tip, int left, int width)
 {
     auto* button = placed(new QPushButton(caption, this), left, 2340, width, 450);
     button->setToolTip(tip);
@@ -119,7 +119,7 @@ QPushButton* FomRemote::addButton(const QString& name, int index, const QString&
     return button;
 }
 
-void FomRemote::Form_Load()
+void LessonWindow::Form_Load()
 {
     QWidget* main = ctx.mainWindow;
     // The lower right corner meets the main window's.
@@ -134,7 +134,7 @@ void FomRemote::Form_Load()
     loaded_ = true;
 }
 
-void FomRemote::Form_Unload()
+void LessonWindow::Form_Unload()
 {
     Timer1.stop();
     endRun();
@@ -143,13 +143,13 @@ void FomRemote::Form_Unload()
     loaded_ = false;
 }
 
-void FomRemote::closeEvent(QCloseEvent* event)
+void LessonWindow::closeEvent(QCloseEvent* event)
 {
     Form_Unload();
     QWidget::closeEvent(event);
 }
 
-void FomRemote::Timer1_Timer()
+void LessonWindow::Timer1_Timer()
 {
     if (!isVisible()) {
         Timer1.stop();
@@ -158,19 +158,19 @@ void FomRemote::Timer1_Timer()
     commands.bringWindowToFront();
 }
 
-void FomRemote::showExplanation(const QString& text)
+void LessonWindow::showExplanation(const QString& text)
 {
     Text1->setPlainText(fromCrLf(text));
 }
 
-QString FomRemote::explanation() const
+QString LessonWindow::explanation() const
 {
     return toCrLf(Text1->toPlainText());
 }
 
 // ---- opening ----
 
-void FomRemote::ShowLesson()
+void LessonWindow::ShowLesson()
 {
     if (!loaded_)
         Form_Load();
@@ -185,7 +185,7 @@ void FomRemote::ShowLesson()
     Timer1.start();
 }
 
-void FomRemote::GetText(QString& s)
+void LessonWindow::GetText(QString& s)
 {
     showExplanation(s);
     const QString path = ctx.ws.state.resourcePath(s);
@@ -204,7 +204,7 @@ void FomRemote::GetText(QString& s)
 
 // ---- stepping ----
 
-lesson::StepResult FomRemote::StepLesson()
+lesson::StepResult LessonWindow::StepLesson()
 {
     lesson::StepResult result;
     result.begin = result.next = LineNo;
@@ -233,18 +233,18 @@ lesson::StepResult FomRemote::StepLesson()
     return result;
 }
 
-void FomRemote::showStep(const QString& mark)
+void LessonWindow::showStep(const QString& mark)
 {
     Text6->setText(mark);
     setWindowTitle(lesson_texts::stepCaption(mark));
 }
 
-bool FomRemote::runGoesOn() const
+bool LessonWindow::runGoesOn() const
 {
     return lesson::numberOf(Text4->text()) > LineNo && LineNo < Lines.size();
 }
 
-void FomRemote::Command1_Click()
+void LessonWindow::Command1_Click()
 {
     whenFree([this] {
         Busy busy(*this);
@@ -252,7 +252,7 @@ void FomRemote::Command1_Click()
     });
 }
 
-void FomRemote::goOn(const lesson::StepResult& result)
+void LessonWindow::goOn(const lesson::StepResult& result)
 {
     const bool failed = result.kind == lesson::StepResult::Kind::Failed || result.kind == lesson::StepResult::Kind::Stopped;
     if (failed || !runGoesOn() || !isVisible()) {
@@ -263,7 +263,7 @@ void FomRemote::goOn(const lesson::StepResult& result)
     runTimer_.start();
 }
 
-void FomRemote::runNext()
+void LessonWindow::runNext()
 {
     whenFree([this] {
         if (!Running)
@@ -273,7 +273,7 @@ void FomRemote::runNext()
     });
 }
 
-void FomRemote::endRun()
+void LessonWindow::endRun()
 {
     Running = false;
     runTimer_.stop();
@@ -281,7 +281,7 @@ void FomRemote::endRun()
 
 // ---- going back ----
 
-void FomRemote::Command2_Click(int index)
+void LessonWindow::Command2_Click(int index)
 {
     whenFree([this, index] {
         Busy busy(*this);
@@ -311,7 +311,7 @@ void FomRemote::Command2_Click(int index)
 
 // The documents of the lesson emptied and the current one closed. The user's documents stay as
 // they are: the lesson's next initialising asks about them.
-void FomRemote::clearLessonDocuments()
+void LessonWindow::clearLessonDocuments()
 {
     if (!commands.ownsDocuments())
         return;
@@ -324,7 +324,7 @@ void FomRemote::clearLessonDocuments()
         ctx.files.closeDocument();
 }
 
-void FomRemote::backToStart()
+void LessonWindow::backToStart()
 {
     endRun();
     if (commands.ownsDocuments() && ctx.ws.tabCount() >= 3)
@@ -342,7 +342,7 @@ void FomRemote::backToStart()
     builder->hide();
 }
 
-void FomRemote::resetToStart()
+void LessonWindow::resetToStart()
 {
     endRun();
     LineNo = 0;
@@ -351,12 +351,12 @@ void FomRemote::resetToStart()
 
 // ---- one thing at a time ----
 
-bool FomRemote::busy() const
+bool LessonWindow::busy() const
 {
     return busy_ > 0 || runTimer_.isActive() || !waiting_.empty();
 }
 
-void FomRemote::whenFree(std::function<void()> action)
+void LessonWindow::whenFree(std::function<void()> action)
 {
     if (busy_ > 0) {
         waiting_.push_back(std::move(action));
@@ -365,7 +365,7 @@ void FomRemote::whenFree(std::function<void()> action)
     action();
 }
 
-void FomRemote::finishBusy()
+void LessonWindow::finishBusy()
 {
     if (waiting_.empty())
         return;

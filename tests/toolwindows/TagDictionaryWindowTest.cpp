@@ -3,7 +3,7 @@
 #include "platform/RichEdit.h"
 #include "platform/TabStrip.h"
 #include "platform/Twips.h"
-#include "toolwindows/Fomtag.h"
+#include "toolwindows/TagDictionaryWindow.h"
 #include "toolwindows/MouseRelay.h"
 
 #include <QApplication>
@@ -36,7 +36,7 @@ const QString Tags = QStringLiteral(
     "<FONT COLOR=\"*\"> </FONT>\n"
     "文字の色です。rrggbb を選ぶと * に色が入ります。\n");
 
-class FomtagTest : public ToolWindowTest {
+class TagDictionaryWindowTest : public ToolWindowTest {
 protected:
     fomPelmor& startWithTags(const QString& text = Tags)
     {
@@ -45,7 +45,7 @@ protected:
         w().procs.call(QStringLiteral("ShowTagDictionary"));
         return w();
     }
-    Fomtag& dic() { return w().tagDictionary; }
+    TagDictionaryWindow& dic() { return w().tagDictionary; }
     QLabel* label(int i) { return dic().controls.get<QLabel>(QStringLiteral("Lbltag"), i); }
     QPlainTextEdit* box() { return dic().controls.get<QPlainTextEdit>(QStringLiteral("Text1")); }
     RichEdit* editor() { return w().ws.currentEditor(); }
@@ -63,7 +63,7 @@ protected:
 
 } // namespace
 
-TEST_F(FomtagTest, LabelsShowTheCaptionsInRowsOfFive)
+TEST_F(TagDictionaryWindowTest, LabelsShowTheCaptionsInRowsOfFive)
 {
     copyResource(QStringLiteral("tag.txt"));
     start();
@@ -74,7 +74,7 @@ TEST_F(FomtagTest, LabelsShowTheCaptionsInRowsOfFive)
     EXPECT_EQ(dic().windowTitle(), QStringLiteral("タグの貼り付けと意味"));
     EXPECT_EQ(dic().Text1Text(), QStringLiteral("タグをクリックすると説明が下に出ます。") + R
                                      + QStringLiteral("ダブルクリックすると編集中のソースに挿入されます。"));
-    for (int i = 0; i <= Fomtag::TagCount; ++i) {
+    for (int i = 0; i <= TagDictionaryWindow::TagCount; ++i) {
         EXPECT_FALSE(label(i)->text().isEmpty()) << i;
         EXPECT_TRUE(label(i)->text().startsWith(u'<')) << i;
     }
@@ -92,12 +92,12 @@ TEST_F(FomtagTest, LabelsShowTheCaptionsInRowsOfFive)
     EXPECT_GT(twips::Height(box()), 1000);
     // Every label and the box lie inside the window.
     const QRect inside = dic().rect();
-    for (int i = 0; i <= Fomtag::TagCount; ++i)
+    for (int i = 0; i <= TagDictionaryWindow::TagCount; ++i)
         EXPECT_TRUE(inside.contains(QRect(label(i)->mapTo(&dic(), QPoint(0, 0)), label(i)->size()))) << i;
     EXPECT_TRUE(inside.contains(QRect(box()->mapTo(&dic(), QPoint(0, 0)), box()->size())));
 }
 
-TEST_F(FomtagTest, ClickShowsTheExplanationInBlue)
+TEST_F(TagDictionaryWindowTest, ClickShowsTheExplanationInBlue)
 {
     startWithTags();
     dic().Lbltag_Click(1);
@@ -114,7 +114,7 @@ TEST_F(FomtagTest, ClickShowsTheExplanationInBlue)
     EXPECT_THROW(dic().Lbltag_Click(101), std::out_of_range);
 }
 
-TEST_F(FomtagTest, DoubleClickWrapsTheSelectionAndKeepsItsLineBreakOutside)
+TEST_F(TagDictionaryWindowTest, DoubleClickWrapsTheSelectionAndKeepsItsLineBreakOutside)
 {
     startWithTags();
     struct Case {
@@ -159,7 +159,7 @@ TEST_F(FomtagTest, DoubleClickWrapsTheSelectionAndKeepsItsLineBreakOutside)
     EXPECT_EQ(editor()->SelStart(), 3);
 }
 
-TEST_F(FomtagTest, DoubleClickOnAPreviewTabChangesNothing)
+TEST_F(TagDictionaryWindowTest, DoubleClickOnAPreviewTabChangesNothing)
 {
     startWithTags();
     editor()->SetText(QStringLiteral("abc"));
@@ -171,7 +171,7 @@ TEST_F(FomtagTest, DoubleClickOnAPreviewTabChangesNothing)
     EXPECT_EQ(w().ws.current().undoPosition, before);
 }
 
-TEST_F(FomtagTest, WindowHidesOnAPreviewTabWhileItIsOpen)
+TEST_F(TagDictionaryWindowTest, WindowHidesOnAPreviewTabWhileItIsOpen)
 {
     startWithTags();
     w().ws.selectPreviewTab(0);
@@ -191,14 +191,14 @@ TEST_F(FomtagTest, WindowHidesOnAPreviewTabWhileItIsOpen)
     EXPECT_EQ(label(1)->text(), QString());
 }
 
-TEST_F(FomtagTest, MissingDictionaryGivesItsMessageAndAnEmptyGrid)
+TEST_F(TagDictionaryWindowTest, MissingDictionaryGivesItsMessageAndAnEmptyGrid)
 {
     start();
     dialogs.expectMsg(QStringLiteral("tag.txtが読めません"));
     w().procs.call(QStringLiteral("ShowTagDictionary"));
     EXPECT_EQ(dialogs.pending(), 0);
     EXPECT_TRUE(dic().isVisible());
-    for (int i = 0; i <= Fomtag::TagCount; ++i)
+    for (int i = 0; i <= TagDictionaryWindow::TagCount; ++i)
         EXPECT_EQ(label(i)->text(), QString()) << i;
     editor()->SetText(QStringLiteral("abc"));
     editor()->Select(0, 3);
@@ -207,7 +207,7 @@ TEST_F(FomtagTest, MissingDictionaryGivesItsMessageAndAnEmptyGrid)
     EXPECT_EQ(editor()->Text(), QStringLiteral("abc"));
 }
 
-TEST_F(FomtagTest, PasteAndCopyOfTheExplanationBox)
+TEST_F(TagDictionaryWindowTest, PasteAndCopyOfTheExplanationBox)
 {
     startWithTags();
     dic().Lbltag_Click(0);
@@ -232,7 +232,7 @@ TEST_F(FomtagTest, PasteAndCopyOfTheExplanationBox)
     EXPECT_EQ(clipboard->text(), QStringLiteral("</B>") + R + QStringLiteral("太字"));
 }
 
-TEST_F(FomtagTest, ColourCodeAidFillsTheStar)
+TEST_F(TagDictionaryWindowTest, ColourCodeAidFillsTheStar)
 {
     startWithTags();
     dic().Lbltag_Click(4);

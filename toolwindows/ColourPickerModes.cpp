@@ -1,6 +1,6 @@
 // The three modes of the colour picker: what each frame shows and what its swatches do.
 
-#include "toolwindows/FomColor.h"
+#include "toolwindows/ColourPickerWindow.h"
 
 #include "platform/Dialogs.h"
 #include "platform/TextFile.h"
@@ -38,7 +38,7 @@ std::optional<QString> readResource(const Workspace& ws, const QString& name)
 
 // ---- colour names ----
 
-void FomColor::buildNamesFrame()
+void ColourPickerWindow::buildNamesFrame()
 {
     Frame1 = new QGroupBox(QStringLiteral("名前表示"), client_);
     Frame1->hide();
@@ -92,7 +92,7 @@ bool namesFitScreen(const QWidget* window, int frameWidth)
 
 } // namespace
 
-void FomColor::LoadColorNames()
+void ColourPickerWindow::LoadColorNames()
 {
     ensureLoaded();
     QLineEdit* first = Text1.first();
@@ -146,7 +146,7 @@ void FomColor::LoadColorNames()
         ws.dlg.MsgBox(ColourNamesUnreadable);
 }
 
-void FomColor::Text1_Click(int index)
+void ColourPickerWindow::Text1_Click(int index)
 {
     ensureLoaded();
     if (index < 0 || index >= List1.size() || index >= Text1.size())
@@ -157,14 +157,14 @@ void FomColor::Text1_Click(int index)
     Text3->setText(colourValueText(record));
 }
 
-void FomColor::Text1_DblClick(int)
+void ColourPickerWindow::Text1_DblClick(int)
 {
     InsertC();
 }
 
 // ---- basic colours and sliders ----
 
-void FomColor::buildBasicFrame()
+void ColourPickerWindow::buildBasicFrame()
 {
     Frame6 = new QGroupBox(client_);
     twips::SetGeometry(Frame6, 0, 0, 6000, 4290);
@@ -233,7 +233,7 @@ void FomColor::buildBasicFrame()
     controls.add(QStringLiteral("Command6"), Command6);
 }
 
-void FomColor::ShowBasicColors()
+void ColourPickerWindow::ShowBasicColors()
 {
     ensureLoaded();
     if (Text6.size() != 1)
@@ -255,7 +255,7 @@ void FomColor::ShowBasicColors()
     }
 }
 
-void FomColor::Text6_Click(int index)
+void ColourPickerWindow::Text6_Click(int index)
 {
     ensureLoaded();
     const auto& table = picker::basicColours();
@@ -266,13 +266,13 @@ void FomColor::Text6_Click(int index)
     setBackColour(Text4, backColour(Text6.at(index)));
 }
 
-void FomColor::Text6_DblClick(int index)
+void ColourPickerWindow::Text6_DblClick(int index)
 {
     Text6_Click(index);
     InsertC();
 }
 
-void FomColor::HScroll1_Change(int index)
+void ColourPickerWindow::HScroll1_Change(int index)
 {
     const int r = HScroll1[0]->value();
     const int g = HScroll1[1]->value();
@@ -289,17 +289,17 @@ void FomColor::HScroll1_Change(int index)
     setBackColour(Text4, QColor(255, 255, 255));
 }
 
-void FomColor::Text7_Change(int)
+void ColourPickerWindow::Text7_Change(int)
 {
     Text3->setText(Text7[3]->text());
 }
 
-void FomColor::Text7_DblClick(int)
+void ColourPickerWindow::Text7_DblClick(int)
 {
     InsertC();
 }
 
-void FomColor::Command6_Click()
+void ColourPickerWindow::Command6_Click()
 {
     ensureLoaded();
     const QColor current(HScroll1[0]->value(), HScroll1[1]->value(), HScroll1[2]->value());
@@ -316,7 +316,7 @@ void FomColor::Command6_Click()
 
 // ---- extended palette and the mixing palette ----
 
-void FomColor::buildExtendedFrame()
+void ColourPickerWindow::buildExtendedFrame()
 {
     Frame5 = new QGroupBox(client_);
     Frame5->hide();
@@ -324,7 +324,7 @@ void FomColor::buildExtendedFrame()
     addSwatch(Frame5, Text5, QStringLiteral("Text5"), extendedSwatch());
 }
 
-void FomColor::ShowExtendedPalette()
+void ColourPickerWindow::ShowExtendedPalette()
 {
     ensureLoaded();
     QLineEdit* first = Text5.first();
@@ -366,19 +366,19 @@ void FomColor::ShowExtendedPalette()
     }
 }
 
-void FomColor::Text5_Click(int index)
+void ColourPickerWindow::Text5_Click(int index)
 {
     ensureLoaded();
     if (index >= 0 && index < Text5.size())
         Text3->setText(Text5.at(index)->text());
 }
 
-void FomColor::Text5_MouseDown(int index)
+void ColourPickerWindow::Text5_MouseDown(int index)
 {
     Text5_Click(index);
 }
 
-void FomColor::startSwatchDrag(int index)
+void ColourPickerWindow::startSwatchDrag(int index)
 {
     QLineEdit* swatch = Text5.at(index);
     auto* drag = new QDrag(swatch);
@@ -389,7 +389,7 @@ void FomColor::startSwatchDrag(int index)
     drag->exec(Qt::CopyAction);
 }
 
-void FomColor::Picture1_DragDrop(QLineEdit* source)
+void ColourPickerWindow::Picture1_DragDrop(QLineEdit* source)
 {
     if (!source)
         return;
@@ -400,7 +400,7 @@ void FomColor::Picture1_DragDrop(QLineEdit* source)
         Text3->setText(*drop.value);
 }
 
-void FomColor::Command4_Click()
+void ColourPickerWindow::Command4_Click()
 {
     mix_ = picker::Mix{};
     setBackColour(Shape1, QColor(255, 255, 255));

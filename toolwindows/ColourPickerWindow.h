@@ -31,12 +31,12 @@ class Workspace;
 // Its controls are registered in its own registry under their names (`Text1(i)`, `Text6(i)`,
 // `Text5(i)`, `Text3`, `Option1` ...); the boxes it delivers to are looked up in the main window's
 // registry. The window builds itself on its first showing or on the first call of a handler.
-class FomColor : public QWidget {
+class ColourPickerWindow : public QWidget {
     Q_OBJECT
 
 public:
-    FomColor(Workspace& workspace, ControlRegistry& mainControls, Procedures& procs, QWidget* mainWindow);
-    ~FomColor() override;
+    ColourPickerWindow(Workspace& workspace, ControlRegistry& mainControls, Procedures& procs, QWidget* mainWindow);
+    ~ColourPickerWindow() override;
 
     // The window's own controls.
     ControlRegistry controls;
@@ -99,16 +99,16 @@ private:
     void showOnly(const QList<QWidget*>& hide, const QList<QWidget*>& show);
     // The handlers a swatch array's mouse events run (null for none).
     struct SwatchEvents {
-        void (FomColor::*click)(int) = nullptr;
-        void (FomColor::*doubleClick)(int) = nullptr;
-        void (FomColor::*mouseDown)(int) = nullptr;
+        void (ColourPickerWindow::*click)(int) = nullptr;
+        void (ColourPickerWindow::*doubleClick)(int) = nullptr;
+        void (ColourPickerWindow::*mouseDown)(int) = nullptr;
         bool drags = false;
     };
     // The next swatch of an array, registered under the array's name and wired to its handlers.
     QLineEdit* addSwatch(QWidget* frame, QList<QLineEdit*>& array, const QString& name, const SwatchEvents& events);
-    static SwatchEvents nameSwatch() { return {&FomColor::Text1_Click, &FomColor::Text1_DblClick, nullptr, false}; }
-    static SwatchEvents basicSwatch() { return {&FomColor::Text6_Click, &FomColor::Text6_DblClick, nullptr, false}; }
-    static SwatchEvents extendedSwatch() { return {&FomColor::Text5_Click, nullptr, &FomColor::Text5_MouseDown, true}; }
+    static SwatchEvents nameSwatch() { return {&ColourPickerWindow::Text1_Click, &ColourPickerWindow::Text1_DblClick, nullptr, false}; }
+    static SwatchEvents basicSwatch() { return {&ColourPickerWindow::Text6_Click, &ColourPickerWindow::Text6_DblClick, nullptr, false}; }
+    static SwatchEvents extendedSwatch() { return {&ColourPickerWindow::Text5_Click, nullptr, &ColourPickerWindow::Text5_MouseDown, true}; }
     void startSwatchDrag(int index);
     // Writes the chosen text where the delivery says; false when that place does not exist.
     bool deliverTo(const picker::Delivery& d, const QString& chosen);
