@@ -13,7 +13,7 @@
 
 namespace {
 
-// The row of inputs between the title and the explanation box of a panel that LayoutPanel lays
+// The row of inputs between the title and the explanation box of a panel that layOutPanel lays
 // out, and the right end of that row.
 constexpr int BandTop = 500;
 int bandRight(int k)
@@ -151,7 +151,7 @@ void unopenedPanels(PanelKit& kit)
     f.titleBar(QStringLiteral("Label"), 32, QStringLiteral("一行の文字数の設定"), 5000, 104);
     f.executeAndClose(105, 106, 4950, BandTop);
     kit.addExplanation(lineLength, 33);
-    LayoutPanel(kit.controls, 32, 32, 104, 33);
+    layOutPanel(kit.controls, 32, 32, 104, 33);
 
     QGroupBox* dropCap = kit.addFrame(38, QStringLiteral("段落としをしよう"));
     twips::SetGeometry(dropCap, 3500, 3000, 5000, 1200);

@@ -144,7 +144,7 @@ QGroupBox* newConstructPanel(PanelKit& kit, int k, const QString& caption, const
     form.titleBar(QStringLiteral("Label"), k, title, row.width, closeBox);
     if (row.layoutButton >= 0) {
         kit.addExplanation(panel, row.text);
-        LayoutPanel(kit.controls, k, k, row.layoutButton, row.text);
+        layOutPanel(kit.controls, k, k, row.layoutButton, row.text);
     }
     return panel;
 }

@@ -26,7 +26,7 @@ public:
     PanelKit& kit() const { return kit_; }
 
     // The panel's title across its top and its "×" button Cmdcmd(closeIndex) at the title's right
-    // end, where LayoutPanel puts them for a panel `width` twips wide.
+    // end, where layOutPanel puts them for a panel `width` twips wide.
     QLabel* titleBar(const QString& name, int index, const QString& caption, int width, int closeIndex);
 
     // A caption that no procedure reads.
@@ -62,5 +62,5 @@ private:
 
 // A construct panel Frame(k), hidden, at the place and size its opener gives it (PanelPlaces),
 // with its title Label(k) and its "×" Cmdcmd(closeBox). With a layout, the title, the "×" and the
-// explanation box are placed as LayoutPanel places them.
+// explanation box are placed as layOutPanel places them.
 QGroupBox* newConstructPanel(PanelKit& kit, int k, const QString& caption, const QString& title, int closeBox);

@@ -14,7 +14,7 @@ struct PanelRow {
     int left;
     int width;
     int height;
-    int layoutButton; // the "×" that LayoutPanel places; -1: no layout
+    int layoutButton; // the "×" that layOutPanel places; -1: no layout
     bool font12;      // the explanation in 12 points (always with a layout)
     bool selectTab;   // the opener selects the current document's source tab itself
 };

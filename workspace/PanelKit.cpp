@@ -50,13 +50,12 @@ PanelKit::PanelKit(ControlRegistry& controlRegistry, Procedures& procs, Workspac
 
 PanelKit::~PanelKit() = default;
 
-QGroupBox* PanelKit::addPanel(const QString& name, int index, const QString& caption, QWidget* parent)
+QGroupBox* PanelKit::makePanel(const QString& caption, QWidget* parent)
 {
     QGroupBox* panel = parent ? new QGroupBox(caption, parent) : new PanelOverEditors(caption, host_);
     // Panels lie over the editors and hide what is behind them.
     panel->setAutoFillBackground(true);
     panel->hide();
-    controls.add(name, index, panel);
     if (!parent) {
         overEditors_.append(panel);
         fitting_->watch(panel);
@@ -65,7 +64,35 @@ QGroupBox* PanelKit::addPanel(const QString& name, int index, const QString& cap
     return panel;
 }
 
+QGroupBox* PanelKit::addPanel(const QString& name, int index, const QString& caption, QWidget* parent)
+{
+    QGroupBox* panel = makePanel(caption, parent);
+    controls.add(name, index, panel);
+    return panel;
+}
+
+QGroupBox* PanelKit::addPanel(ControlId id, const QString& caption, QWidget* parent)
+{
+    QGroupBox* panel = makePanel(caption, parent);
+    controls.add(id, panel);
+    return panel;
+}
+
 QLabel* PanelKit::addTitle(QWidget* panel, const QString& name, int index, const QString& caption)
+{
+    QLabel* title = makeTitle(panel, caption);
+    controls.add(name, index, title);
+    return title;
+}
+
+QLabel* PanelKit::addTitle(QWidget* panel, ControlId id, const QString& caption)
+{
+    QLabel* title = makeTitle(panel, caption);
+    controls.add(id, title);
+    return title;
+}
+
+QLabel* PanelKit::makeTitle(QWidget* panel, const QString& caption)
 {
     auto* title = new QLabel(caption, panel);
     // A title bar: the user takes the panel by it.
@@ -78,15 +105,27 @@ QLabel* PanelKit::addTitle(QWidget* panel, const QString& name, int index, const
     title->setProperty(PanelProperty, QVariant::fromValue(static_cast<QObject*>(panel)));
     title->setCursor(Qt::SizeAllCursor);
     title->installEventFilter(this);
-    controls.add(name, index, title);
     return title;
+}
+
+QPlainTextEdit* PanelKit::makeExplanation(QWidget* panel)
+{
+    auto* box = new QPlainTextEdit(panel);
+    box->setReadOnly(true);
+    return box;
 }
 
 QPlainTextEdit* PanelKit::addExplanation(QWidget* panel, int index)
 {
-    auto* box = new QPlainTextEdit(panel);
-    box->setReadOnly(true);
+    QPlainTextEdit* box = makeExplanation(panel);
     controls.add(QStringLiteral("Text"), index, box);
+    return box;
+}
+
+QPlainTextEdit* PanelKit::addExplanation(QWidget* panel, ControlId id)
+{
+    QPlainTextEdit* box = makeExplanation(panel);
+    controls.add(id, box);
     return box;
 }
 
@@ -103,18 +142,26 @@ void PanelKit::open(const PanelPlace& place)
 {
     if (place.selectSourceTab)
         ws_.selectSourceTab(ws_.currentIndex());
-    auto* panel = controls.get<QWidget>(place.panelName, place.frame);
-    if (place.textIndex != ControlRegistry::NoIndex)
-        controls.get<QPlainTextEdit>(QStringLiteral("Text"), place.textIndex)->setPlainText(place.explanation);
+    auto* panel = place.panel.valid() ? controls.get<QWidget>(place.panel)
+                                      : controls.get<QWidget>(place.panelName, place.frame);
+    QPlainTextEdit* box = nullptr;
+    if (place.explanationBox.valid())
+        box = controls.get<QPlainTextEdit>(place.explanationBox);
+    else if (place.textIndex != ControlRegistry::NoIndex)
+        box = controls.get<QPlainTextEdit>(QStringLiteral("Text"), place.textIndex);
+    if (box)
+        box->setPlainText(place.explanation);
     twips::SetGeometry(panel, place.left, place.top, place.width, place.height);
     panel->show();
     panel->raise();
-    if (place.layoutLabel >= 0) {
-        LayoutPanel(controls, place.frame, place.layoutLabel, place.layoutButton, place.textIndex);
+    const bool laidOut = place.title.valid() || place.layoutLabel >= 0;
+    if (place.title.valid()) {
+        layOutPanel(panel, controls.get<QWidget>(place.title), controls.get<QWidget>(place.closeButton), box);
+    } else if (place.layoutLabel >= 0) {
+        layOutPanel(controls, place.frame, place.layoutLabel, place.layoutButton, place.textIndex);
     }
     holdControls(panel);
-    if ((place.layoutLabel >= 0 || place.font12) && place.textIndex != ControlRegistry::NoIndex) {
-        auto* box = controls.get<QWidget>(QStringLiteral("Text"), place.textIndex);
+    if ((laidOut || place.font12) && box) {
         QFont font = box->font();
         font.setPointSize(12);
         box->setFont(font);

@@ -15,9 +15,14 @@ class QPushButton;
 class QWidget;
 class Workspace;
 
-// Where and how a guided panel opens: its panel `Frame(frame)`, place and size in twips relative to
-// the main window's client area, the text of its explanation box `Text(textIndex)`, and the
-// optional layout of its title, close button and explanation box.
+// Where and how a guided panel opens: its panel, place and size in twips relative to the main
+// window's client area, the text of its explanation box, and the optional layout of its title,
+// close button and explanation box.
+//
+// The parts are named by id (`panel`, `explanationBox`, `title`, `closeButton`); a part whose id
+// is not set is found by the name and index fields instead: the panel `panelName(frame)`, the
+// explanation box `Text(textIndex)`, the title `Label(layoutLabel)` and the close box, the execute
+// button numbered `layoutButton`.
 struct PanelPlace {
     QString panelName = QStringLiteral("Frame");
     int frame = ControlRegistry::NoIndex;
@@ -29,12 +34,17 @@ struct PanelPlace {
     int height = 0;
     // Select the current document's source tab first.
     bool selectSourceTab = false;
-    // LayoutPanel's title label and close button; the layout also sets the explanation's font
-    // to 12 points. -1: no layout.
+    // The title label and close button that layOutPanel places; the layout also sets the
+    // explanation's font to 12 points. -1 (and no title id): no layout.
     int layoutLabel = -1;
     int layoutButton = -1;
     // Only the font size, without the layout.
     bool font12 = false;
+    // The parts by id (see above); unset ids leave the name and index fields in charge.
+    ControlId panel;
+    ControlId explanationBox;
+    ControlId title;
+    ControlId closeButton;
 };
 
 // Builds the guided panels over the editors: every control is registered under its name and
@@ -60,11 +70,14 @@ public:
     // A panel `Frame(k)` (or another panel name), hidden, with its caption. Without a parent it
     // lies over the editors; with one it is a group inside that parent, its caption drawn.
     QGroupBox* addPanel(const QString& name, int index, const QString& caption, QWidget* parent = nullptr);
+    QGroupBox* addPanel(ControlId id, const QString& caption, QWidget* parent = nullptr);
     QGroupBox* addFrame(int k, const QString& caption) { return addPanel(QStringLiteral("Frame"), k, caption); }
     // The title that the user drags the panel by (`Label(k)`, `Label7`, `Lblc`).
     QLabel* addTitle(QWidget* panel, const QString& name, int index, const QString& caption);
-    // The read-only explanation box `Text(index)`.
+    QLabel* addTitle(QWidget* panel, ControlId id, const QString& caption);
+    // The read-only explanation box `Text(index)`, or one registered under its own id.
     QPlainTextEdit* addExplanation(QWidget* panel, int index);
+    QPlainTextEdit* addExplanation(QWidget* panel, ControlId id);
     // A button of the dispatcher's array `Cmdcmd(index)`: a click runs `Cmdcmd_Click(index)`.
     QPushButton* addCmdButton(QWidget* parent, int index, const QString& caption);
     // Any other control, registered under its name and index.
@@ -73,6 +86,13 @@ public:
     {
         T* control = new T(parent);
         controls.add(name, index, control);
+        return control;
+    }
+    template <typename T>
+    T* add(QWidget* parent, ControlId id)
+    {
+        T* control = new T(parent);
+        controls.add(id, control);
         return control;
     }
 
@@ -94,6 +114,9 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    QGroupBox* makePanel(const QString& caption, QWidget* parent);
+    QLabel* makeTitle(QWidget* panel, const QString& caption);
+    QPlainTextEdit* makeExplanation(QWidget* panel);
     void holdControls(QWidget* panel);
 
     Procedures& procs_;

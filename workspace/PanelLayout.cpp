@@ -5,12 +5,16 @@
 
 #include <QWidget>
 
-void LayoutPanel(ControlRegistry& controls, int frameIndex, int labelIndex, int buttonIndex, int textIndex)
+void layOutPanel(ControlRegistry& controls, int frameIndex, int labelIndex, int buttonIndex, int textIndex)
 {
-    QWidget* f = controls.get<QWidget>(QStringLiteral("Frame"), frameIndex);
-    QWidget* l = controls.get<QWidget>(QStringLiteral("Label"), labelIndex);
-    QWidget* b = controls.get<QWidget>(QStringLiteral("Cmdcmd"), buttonIndex);
-    QWidget* t = controls.get<QWidget>(QStringLiteral("Text"), textIndex);
+    layOutPanel(controls.get<QWidget>(QStringLiteral("Frame"), frameIndex),
+                controls.get<QWidget>(QStringLiteral("Label"), labelIndex),
+                controls.get<QWidget>(QStringLiteral("Cmdcmd"), buttonIndex),
+                controls.get<QWidget>(QStringLiteral("Text"), textIndex));
+}
+
+void layOutPanel(QWidget* f, QWidget* l, QWidget* b, QWidget* t)
+{
     twips::SetLeft(l, 50);
     twips::SetTop(l, 180);
     twips::SetHeight(l, 285);

@@ -37,6 +37,70 @@ TEST_F(PanelKitTest, PanelsAreRegisteredHiddenAndOpenWhereTheirOpenerSays)
     EXPECT_EQ(twips::Top(controls.get<QWidget>(QStringLiteral("Label"), 90)), 180) << "laid out";
 }
 
+TEST_F(PanelKitTest, PanelsNamedByIdOpenAndAreLaidOutByTheirIds)
+{
+    fomPelmor& win = start();
+    static constexpr ControlId Panel{"kit-test.panel"};
+    static constexpr ControlId Title{"kit-test.title"};
+    static constexpr ControlId Explanation{"kit-test.explanation"};
+    static constexpr ControlId Close{"kit-test.close"};
+    ControlRegistry controls;
+    PanelKit kit(controls, win.procs, win.ws, win.panels.host());
+    QGroupBox* panel = kit.addPanel(Panel, QStringLiteral("試し"));
+    QLabel* title = kit.addTitle(panel, Title, QStringLiteral("試しの題"));
+    QPlainTextEdit* text = kit.addExplanation(panel, Explanation);
+    auto* close = kit.add<QPushButton>(panel, Close);
+    EXPECT_FALSE(panel->isVisible());
+    EXPECT_EQ(controls.get<QGroupBox>(Panel), panel);
+    EXPECT_EQ(controls.get<QLabel>(Title), title);
+    EXPECT_EQ(controls.get<QPlainTextEdit>(Explanation), text);
+    EXPECT_EQ(controls.get<QPushButton>(Close), close);
+    EXPECT_TRUE(text->isReadOnly());
+    EXPECT_FALSE(controls.has(QStringLiteral("Frame"), ControlRegistry::NoIndex)) << "nothing under the old names";
+
+    PanelPlace place;
+    place.panel = Panel;
+    place.explanationBox = Explanation;
+    place.title = Title;
+    place.closeButton = Close;
+    place.explanation = QStringLiteral("説明です。\r\n");
+    place.top = 3000;
+    place.left = 3500;
+    place.width = 5000;
+    place.height = 3155;
+    kit.open(place);
+    EXPECT_TRUE(panel->isVisible());
+    EXPECT_EQ((std::vector<int>{twips::Left(panel), twips::Top(panel), twips::Width(panel), twips::Height(panel)}),
+              (std::vector<int>{3500, 3000, 5000, 3155}));
+    EXPECT_EQ(text->toPlainText(), QStringLiteral("説明です。\n"));
+    EXPECT_EQ(text->font().pointSize(), 12);
+    EXPECT_EQ(twips::Top(title), 180) << "laid out";
+    EXPECT_EQ(twips::Top(close), 180);
+    EXPECT_EQ(twips::Width(close), 330);
+    EXPECT_EQ(twips::Top(text), 180 + 285 + 285 + 100);
+}
+
+TEST_F(PanelKitTest, AnIdLeftUnsetFallsBackOnTheNameAndIndex)
+{
+    fomPelmor& win = start();
+    static constexpr ControlId Panel{"kit-test.other-panel"};
+    ControlRegistry controls;
+    PanelKit kit(controls, win.procs, win.ws, win.panels.host());
+    QGroupBox* panel = kit.addPanel(Panel, QStringLiteral("試し"));
+    kit.addExplanation(panel, 192);
+    PanelPlace place;
+    place.panel = Panel;
+    place.textIndex = 192;
+    place.explanation = QStringLiteral("索引の箱");
+    place.width = 4000;
+    place.height = 2000;
+    kit.open(place);
+    EXPECT_TRUE(panel->isVisible());
+    auto* text = controls.get<QPlainTextEdit>(QStringLiteral("Text"), 192);
+    EXPECT_EQ(text->toPlainText(), QStringLiteral("索引の箱"));
+    EXPECT_NE(text->font().pointSize(), 12) << "no layout and no font size asked for";
+}
+
 TEST_F(PanelKitTest, TitleMouseIsReportedAndButtonsPressTheDispatcher)
 {
     fomPelmor& win = start();

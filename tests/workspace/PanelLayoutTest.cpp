@@ -20,7 +20,7 @@ TEST(PanelLayout, TitleCloseButtonAndExplanation)
     controls.add(QStringLiteral("Text"), 7, new QPlainTextEdit(frame));
     twips::SetGeometry(frame, 100, 100, 5000, 3155);
     for (int pass = 0; pass < 2; ++pass) {
-        LayoutPanel(controls, 6, 6, 19, 7);
+        layOutPanel(controls, 6, 6, 19, 7);
         QWidget* l = controls.get<QWidget>(QStringLiteral("Label"), 6);
         QWidget* b = controls.get<QWidget>(QStringLiteral("Cmdcmd"), 19);
         QWidget* t = controls.get<QWidget>(QStringLiteral("Text"), 7);
