@@ -85,7 +85,7 @@ public:
     bool writePageFromFile(const QString& path, const QString& file);
     // The pages this run owns; the shell deletes them at the end of the run.
     TempPages pages;
-    // How long typing must stop before a modified document's page is written again.
+    // The longest a change typed into a document waits before its page is written.
     static constexpr int PageDelayMs = 2000;
 
     // ---- the editors' events ----
@@ -128,7 +128,8 @@ private:
     QString lastTempFailure_;
     QString statusText_;
     bool persistFailureShown_ = false;
-    // Documents typed into since their page was last written, and the delay before it is.
+    // Documents typed into since their page was last written, and the delay that the first of
+    // those changes started.
     QSet<const Document*> dirty_;
     QTimer pageTimer_;
 };
