@@ -65,10 +65,18 @@ protected:
         program.setWorkingDirectory(programFolder);
         program.start(exe, {});
         ASSERT_TRUE(program.waitForStarted(30000));
-        const QString window = tool({QStringLiteral("search"), QStringLiteral("--sync"), QStringLiteral("--pid"),
-                                     QString::number(program.processId()), QStringLiteral("--name"), QStringLiteral("HTML")})
-                                   .section(QLatin1Char('\n'), 0, 0);
-        ASSERT_FALSE(window.isEmpty()) << "the main window did not appear";
+        // xdotool gives up when a window it looks at goes away meanwhile, as windows do while a
+        // program starts: asked again until the window is there.
+        QString window;
+        QElapsedTimer searching;
+        searching.start();
+        while (window.isEmpty() && program.state() == QProcess::Running && searching.elapsed() < 60000)
+            window = tool({QStringLiteral("search"), QStringLiteral("--sync"), QStringLiteral("--pid"),
+                           QString::number(program.processId()), QStringLiteral("--name"), QStringLiteral("HTML")})
+                         .section(QLatin1Char('\n'), 0, 0);
+        ASSERT_FALSE(window.isEmpty()) << "the main window did not appear; xdotool: " << toolErrors.toStdString()
+                                       << "; the program " << (program.state() == QProcess::Running ? "runs" : "ended")
+                                       << ": " << program.readAllStandardError().toStdString();
         tool({QStringLiteral("windowfocus"), QStringLiteral("--sync"), window});
         // Into the middle of the window, where the editor is.
         tool({QStringLiteral("mousemove"), QStringLiteral("--window"), window, QStringLiteral("400"), QStringLiteral("300"),
@@ -81,6 +89,7 @@ protected:
         p.setProcessEnvironment(env);
         p.start(QStringLiteral("xdotool"), arguments);
         p.waitForFinished(60000);
+        toolErrors = QString::fromLocal8Bit(p.readAllStandardError()).trimmed();
         return QString::fromLatin1(p.readAllStandardOutput()).trimmed();
     }
     void type(const QString& text, int delayMs = 20)
@@ -97,6 +106,7 @@ protected:
     QString page(int n) const { return data + QStringLiteral("/$$$%1.html").arg(n, 3, 10, QLatin1Char('0')); }
 
     QString data;
+    QString toolErrors;
     QProcess display;
     QProcess program;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
