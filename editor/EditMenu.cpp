@@ -17,6 +17,7 @@
 #include "platform/RichEdit.h"
 #include "platform/TabStrip.h"
 #include "workspace/DocumentText.h"
+#include "workspace/ExecuteButtons.h"
 #include "workspace/Workspace.h"
 
 #include <QApplication>
@@ -229,7 +230,7 @@ void EditMenu::DirectSearch()
         stopPreviewTimer();
     ctx.controls.get<QLineEdit>(QStringLiteral("Txtkensaku"))->setText(step.word);
     ctx.controls.get<QRadioButton>(QStringLiteral("OptKensaku"), 0)->setChecked(true);
-    if (!ctx.callIfDefined(QStringLiteral("Cmdcmd_Click"), 80))
+    if (!ctx.callIfDefined(QStringLiteral("Cmdcmd_Click"), buttonNumber(ExecuteButton::Search)))
         search.SearchText();
     clipboard->clear();
 }

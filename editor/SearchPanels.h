@@ -1,5 +1,7 @@
 #pragma once
 
+#include "workspace/ExecuteButtons.h"
+
 #include <QString>
 #include <functional>
 #include <initializer_list>
@@ -37,9 +39,9 @@ public:
     void OptKensaku_Click(int index);
     void Txtkensaku_Change();
 
-    // The dispatcher's branches of the panels' buttons (79 to 87), for the shell to install.
+    // The dispatcher's branches of the panels' buttons, for the shell to install.
     using Branch = std::function<bool()>;
-    std::vector<std::pair<int, Branch>> dispatcherBranches();
+    std::vector<std::pair<ExecuteButton, Branch>> dispatcherBranches();
 
 private:
     void buildSearchPanel();

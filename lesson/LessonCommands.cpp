@@ -158,9 +158,9 @@ LessonCommands::Outcome LessonCommands::run(const lesson::Command& c)
     case Word::ColourName: return basicColour(a);
     case Word::Image: return image(a);
     case Word::InsertImage: ctx.procs.call(QStringLiteral("Gazou")); return Outcome::Front;
-    case Word::OkClick: ctx.dispatcher.Cmdcmd_Click(127); return Outcome::Front;
+    case Word::OkClick: ctx.dispatcher.press(ExecuteButton::MakeRuleWithSelector); return Outcome::Front;
     case Word::InsertStyle:
-        ctx.dispatcher.Cmdcmd_Click(132);
+        ctx.dispatcher.press(ExecuteButton::InsertStyleText);
         serveEvents();
         return Outcome::Front;
     case Word::End:
@@ -171,7 +171,7 @@ LessonCommands::Outcome LessonCommands::run(const lesson::Command& c)
     case Word::Point: return fillNumber(a, QStringLiteral("pt"));
     case Word::Em: return fillNumber(a, QStringLiteral("em"));
     case Word::TabSel: return tabSel(a);
-    case Word::Link: ctx.dispatcher.Cmdcmd_Click(134); return Outcome::Front;
+    case Word::Link: ctx.dispatcher.press(ExecuteButton::InsertCssLink); return Outcome::Front;
     case Word::SelectHtml: return selectInFirst(a, QString(), false);
     case Word::SelectRange: return selectInFirst(a, c.arguments.value(1), true);
     case Word::ListShow: return listShow();

@@ -97,7 +97,7 @@ void AdvancedMenu::mlist_Click() { open(2, paneltext::list()); }
 
 void AdvancedMenu::setLinkMode(bool link)
 {
-    controls.get<QWidget>(QStringLiteral("Cmdcmd"), 3)->setVisible(link);
+    controls.get<QWidget>(executeButton(ExecuteButton::ChooseLinkTarget))->setVisible(link);
     controls.get<QWidget>(QStringLiteral("Check2"), 0)->setVisible(link);
     // The box holds a link target in one mode and an address in the other.
     controls.get<QLabel>(QStringLiteral("Labelf"), 0)->setText(link ? QStringLiteral("リンク先") : QStringLiteral("メールアドレス"));

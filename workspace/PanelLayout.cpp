@@ -2,6 +2,7 @@
 
 #include "platform/ControlRegistry.h"
 #include "platform/Twips.h"
+#include "workspace/ExecuteButtons.h"
 
 #include <QWidget>
 
@@ -9,7 +10,7 @@ void LayoutPanel(ControlRegistry& controls, int frameIndex, int labelIndex, int 
 {
     QWidget* f = controls.get<QWidget>(QStringLiteral("Frame"), frameIndex);
     QWidget* l = controls.get<QWidget>(QStringLiteral("Label"), labelIndex);
-    QWidget* b = controls.get<QWidget>(QStringLiteral("Cmdcmd"), buttonIndex);
+    QWidget* b = controls.get<QWidget>(ExecuteButtons, buttonIndex);
     QWidget* t = controls.get<QWidget>(QStringLiteral("Text"), textIndex);
     twips::SetLeft(l, 50);
     twips::SetTop(l, 180);

@@ -2,6 +2,6 @@
 
 class ControlRegistry;
 
-// Lays out a guided panel's title `Label(labelIndex)`, its close button `Cmdcmd(buttonIndex)`
-// and its explanation box `Text(textIndex)` inside the panel `Frame(frameIndex)`.
+// Lays out a guided panel's title `Label(labelIndex)`, its close box (the execute button numbered
+// `buttonIndex`) and its explanation box `Text(textIndex)` inside the panel `Frame(frameIndex)`.
 void LayoutPanel(ControlRegistry& controls, int frameIndex, int labelIndex, int buttonIndex, int textIndex);

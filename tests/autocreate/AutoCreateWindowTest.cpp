@@ -409,7 +409,7 @@ TEST_F(AutoCreateWindowTest, TheSettingsPanelShowsHidesAndKeepsItsValues)
         EXPECT_EQ(box(QStringLiteral("Text6"), b.box), QString::fromUtf8(b.initial)) << b.box;
     EXPECT_TRUE(control<QRadioButton>(QStringLiteral("Option18"), 13)->isChecked());
 
-    for (int close : {107, 109}) {
+    for (ExecuteButton close : {ExecuteButton::CloseAutoSettingsPanel, ExecuteButton::AutoSettingsPanelCloseBox}) {
         w().commands.invoke(QStringLiteral("mjidou"), 2);
         EXPECT_TRUE(panel->isVisible());
         EXPECT_EQ(QList<int>({twips::Left(panel), twips::Top(panel), twips::Width(panel), twips::Height(panel)}),
@@ -417,7 +417,7 @@ TEST_F(AutoCreateWindowTest, TheSettingsPanelShowsHidesAndKeepsItsValues)
         EXPECT_EQ(w().controls.get<QPlainTextEdit>(QStringLiteral("Text"), 34)->toPlainText(),
                   QStringLiteral("自動執行の時の各設定を行います。"));
         control<QLineEdit>(QStringLiteral("Text6"), 19)->setText(QStringLiteral("5"));
-        w().controls.get<QPushButton>(QStringLiteral("Cmdcmd"), close)->click();
+        w().controls.get<QPushButton>(executeButton(close))->click();
         EXPECT_FALSE(panel->isVisible());
         EXPECT_EQ(box(QStringLiteral("Text6"), 19), QStringLiteral("5"));
     }

@@ -21,11 +21,12 @@ protected:
     QWidget* pane() { return w().controls.get<QWidget>(QStringLiteral("Frame"), 39); }
     WebBrowser* paneBrowser() { return w().controls.get<WebBrowser>(QStringLiteral("BrowserSetumei")); }
     QUrl pageUrl(const QString& file) { return fileUrl(QStringLiteral("resource/") + file); }
+    static std::vector<int> twipsOf(const QWidget* c) { return {twips::Left(c), twips::Top(c), twips::Width(c), twips::Height(c)}; }
     std::vector<int> twipsOf(const QString& name, int index = ControlRegistry::NoIndex)
     {
-        const QWidget* c = w().controls.get<QWidget>(name, index);
-        return {twips::Left(c), twips::Top(c), twips::Width(c), twips::Height(c)};
+        return twipsOf(w().controls.get<QWidget>(name, index));
     }
+    std::vector<int> twipsOf(ControlInArray control) { return twipsOf(w().controls.get<QWidget>(control)); }
 
     // The pane lies over the tab strip's display area, its parts as the layout places them.
     void expectLaidOut()
@@ -35,8 +36,8 @@ protected:
         const int width = twips::Width(pane());
         const int height = twips::Height(pane());
         EXPECT_EQ(twipsOf(QStringLiteral("Label"), 39), (std::vector<int>{50, 200, width - 100, 285}));
-        EXPECT_EQ(twipsOf(QStringLiteral("Cmdcmd"), 126), (std::vector<int>{50 + width - 100 - 330, 200, 330, 285}));
-        EXPECT_EQ(twipsOf(QStringLiteral("Cmdcmd"), 144), (std::vector<int>{50, 200, 1185, 285}));
+        EXPECT_EQ(twipsOf(executeButton(ExecuteButton::HelpPaneCloseBox)), (std::vector<int>{50 + width - 100 - 330, 200, 330, 285}));
+        EXPECT_EQ(twipsOf(executeButton(ExecuteButton::ShowHelpContents)), (std::vector<int>{50, 200, 1185, 285}));
         EXPECT_EQ(twipsOf(QStringLiteral("Text"), 41), (std::vector<int>{50, 505, width - 100, std::abs(height - 585)}));
     }
 };
@@ -60,9 +61,9 @@ TEST_F(HelpPaneTest, EachHelpItemShowsItsPageInThePane)
     EXPECT_TRUE(win.helpPane.helpWindows().isEmpty());
 
     // "目次に戻る" goes back to the contents, "×" closes the pane.
-    win.procs.call(QStringLiteral("Cmdcmd_Click"), 144);
+    win.dispatcher.press(ExecuteButton::ShowHelpContents);
     EXPECT_TRUE(waitForPage(paneBrowser(), pageUrl(QStringLiteral("helphelp.html"))));
-    win.procs.call(QStringLiteral("Cmdcmd_Click"), 126);
+    win.dispatcher.press(ExecuteButton::HelpPaneCloseBox);
     EXPECT_FALSE(pane()->isVisible());
 }
 
@@ -156,7 +157,7 @@ TEST_F(HelpPaneTest, ClosingThePaneLeavesAnOpenColourPickerInFront)
             picker = w;
     }
     ASSERT_NE(picker, nullptr);
-    win.procs.call(QStringLiteral("Cmdcmd_Click"), 126);
+    win.dispatcher.press(ExecuteButton::HelpPaneCloseBox);
     EXPECT_FALSE(pane()->isVisible());
     EXPECT_TRUE(picker->isVisible());
 }

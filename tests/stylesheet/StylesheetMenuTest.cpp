@@ -91,7 +91,7 @@ TEST_F(StylesheetMenuTest, NamePanelOpensOnlyWhileNoStylesheetIsOpen)
     EXPECT_EQ(geometry(frame), (std::vector<int>{2000, 1755, 4650, 2715}));
     EXPECT_EQ(box(55), u("スタイルシートの名前を入れてください。名前は何でも構いませんが、拡張子は’css’とします。"));
     EXPECT_EQ(line(54)->text(), u("pelmor.css"));
-    press(142);
+    press(ExecuteButton::CloseStylesheetNamePanel);
     EXPECT_FALSE(frame->isVisible());
 
     addDocument(u("Site.CSS"), QString());
@@ -107,7 +107,7 @@ TEST_F(StylesheetMenuTest, InsertcssMakesTheNewDocumentBesideTheFirstAndLeavesTh
     addDocument(u("other.html"), u("text"), path(u("elsewhere")));
     menu(4);
     line(54)->setText(u(" main "));
-    press(141);
+    press(ExecuteButton::CreateStylesheet);
     ASSERT_EQ(w().ws.DocCount(), 3);
     EXPECT_EQ(w().ws.CurDoc(), 2);
     EXPECT_EQ(w().ws.doc(2).FileName, u("main.css"));
@@ -135,18 +135,18 @@ TEST_F(StylesheetMenuTest, InsertcssAsksBeforeANameThatAFileHolds)
     menu(4);
     line(54)->setText(u("main.css"));
     dialogs.expectMsg(u("既に同じ名前のファイルがあります。上書きしますか?"), MsgResult::No);
-    press(141);
+    press(ExecuteButton::CreateStylesheet);
     EXPECT_EQ(w().ws.DocCount(), 1);
     EXPECT_TRUE(panel(u("Frame"), 42)->isVisible());
 
     line(54)->setText(u("css/main"));
     dialogs.expectMsg(u("ファイル名に「/」は使えません。"));
-    press(141);
+    press(ExecuteButton::CreateStylesheet);
     EXPECT_EQ(w().ws.DocCount(), 1);
 
     line(54)->setText(u("main.css"));
     dialogs.expectMsg(u("既に同じ名前のファイルがあります。"), MsgResult::Yes);
-    press(141);
+    press(ExecuteButton::CreateStylesheet);
     EXPECT_EQ(w().ws.DocCount(), 2);
     EXPECT_EQ(readFile(path(u("site/main.css"))), QByteArray("P { }\r\n")) << "nothing is written yet";
 }
@@ -214,7 +214,7 @@ TEST_F(StylesheetMenuTest, LinkPanelNamesTheLastStylesheetAndLinksTheCurrentPage
         w().ws.selectSourceTab(1);
         menu(8);
         line(49)->setText(u(c.box));
-        press(134);
+        press(ExecuteButton::InsertCssLink);
         EXPECT_EQ(w().ws.HtText(1)->Text(), u(c.linked)) << c.what;
         EXPECT_FALSE(frame->isVisible()) << c.what;
     }
@@ -222,7 +222,7 @@ TEST_F(StylesheetMenuTest, LinkPanelNamesTheLastStylesheetAndLinksTheCurrentPage
     setDocument(1, u("b.html"), u("<BODY></BODY>"));
     menu(8);
     dialogs.expectMsg(u("リンクが挿入できません、現在のファイルには「<HEAD> </HEAD>」がありません。 正式なＨＴＭＬファイルを選んでください."));
-    press(134);
+    press(ExecuteButton::InsertCssLink);
     EXPECT_EQ(w().ws.HtText(1)->Text(), u("<BODY></BODY>"));
     EXPECT_FALSE(frame->isVisible());
 }
