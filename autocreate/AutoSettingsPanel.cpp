@@ -1,4 +1,5 @@
 #include "autocreate/AutoSettingsPanel.h"
+#include "wizards/WizardProcedures.h"
 
 #include "autocreate/AutoCreateTexts.h"
 #include "platform/ControlRegistry.h"
@@ -149,7 +150,7 @@ void AutoSettingsPanel::cmdwav_Click(int index)
     const int code = colourBoxOf(index);
     if (code < 0)
         return;
-    procs.call(QStringLiteral("OpenColorPicker"), code);
+    procs.call(procedure::OpenColourPickerFor, code);
 }
 
 QString AutoSettingsPanel::text(int index) const

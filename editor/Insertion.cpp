@@ -1,4 +1,5 @@
 #include "editor/Insertion.h"
+#include "editor/EditorProcedures.h"
 
 #include "editor/UndoRing.h"
 #include "platform/Procedures.h"
@@ -94,5 +95,5 @@ void Insertion::PasteClip()
 void Insertion::InsertBrMark()
 {
     undo.Savetx();
-    procs.call(QStringLiteral("InsertBr"));
+    procs.call(procedure::InsertLineBreak);
 }

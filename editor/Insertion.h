@@ -26,7 +26,7 @@ public:
     void Insert3(QString& str1);
     // Pastes the clipboard's text into the control that has the focus, after a snapshot.
     void PasteClip();
-    // Inserts "<BR>" in front of the selection, after a snapshot (the generator "InsertBr").
+    // Inserts "<BR>" in front of the selection, after a snapshot (the generators' procedure::InsertLineBreak).
     void InsertBrMark();
 
     // The colour of inserted tags.

@@ -1,4 +1,5 @@
 #include "editor/SearchPanels.h"
+#include "editor/EditorProcedures.h"
 
 #include "editor/EditApply.h"
 #include "editor/EditContext.h"
@@ -38,7 +39,7 @@ SearchPanels::SearchPanels(EditContext& context, PanelKit& panelKit)
 {
     buildSearchPanel();
     buildReplacePanel();
-    ctx.procs.define(QStringLiteral("SearchText"), [this] { SearchText(); });
+    ctx.procs.define(procedure::SearchText, [this] { SearchText(); });
 }
 
 void SearchPanels::buildSearchPanel()

@@ -27,7 +27,7 @@ public:
     void ShowSearchPanel();
     void ShowReplacePanel();
     // The search panel's button: one search step, or the highlight of every occurrence. Also
-    // the procedure "SearchText".
+    // the procedure procedure::SearchText.
     void SearchText();
     // Paints the whole text blue and every occurrence of st red; the last one stays selected.
     void Searchst(const QString& st);

@@ -1,4 +1,6 @@
 #include "lesson/LessonCommands.h"
+#include "stylesheet/StylesheetProcedures.h"
+#include "wizards/WizardProcedures.h"
 
 #include "editor/Colouring.h"
 #include "lesson/FomRemote.h"
@@ -157,7 +159,7 @@ LessonCommands::Outcome LessonCommands::run(const lesson::Command& c)
     case Word::Value: return chooseValue(a);
     case Word::ColourName: return basicColour(a);
     case Word::Image: return image(a);
-    case Word::InsertImage: ctx.procs.call(QStringLiteral("Gazou")); return Outcome::Front;
+    case Word::InsertImage: ctx.procs.call(procedure::InsertImage); return Outcome::Front;
     case Word::OkClick: ctx.dispatcher.press(ExecuteButton::MakeRuleWithSelector); return Outcome::Front;
     case Word::InsertStyle:
         ctx.dispatcher.press(ExecuteButton::InsertStyleText);
@@ -542,7 +544,7 @@ LessonCommands::Outcome LessonCommands::chooseValue(const QString& argument)
     const int row = findEntry(list, [&](const QString& entry) { return vb::Trim(entry).section(u' ', 0, 0) == wanted; });
     if (row >= 0) {
         choose(list, row);
-        ctx.procs.call(QStringLiteral("List3_DblClick"), 7);
+        ctx.procs.call(procedure::TakeChosenCssValue);
     }
     serveEvents();
     return Outcome::Front;

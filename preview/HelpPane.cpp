@@ -1,4 +1,5 @@
 #include "preview/HelpPane.h"
+#include "wizards/WizardProcedures.h"
 
 #include "platform/Procedures.h"
 #include "platform/StateValue.h"
@@ -56,7 +57,7 @@ HelpPane::HelpPane(Workspace& workspace, PanelKit& panelKit, Dispatcher& dispatc
     , inBrowserWindow_(inBrowserWindow)
 {
     build();
-    procs.define(QStringLiteral("SetumeiSize"), std::function<void(int)>([this](int n) { SetumeiSize(n); }));
+    procs.define(procedure::ShowHelpPage, std::function<void(int)>([this](int n) { SetumeiSize(n); }));
     dispatcher.setAction(ExecuteButton::ShowHelpContents, [this] { SetumeiSize(4); });
     dispatcher.setAction(ExecuteButton::HelpPaneCloseBox, [this] {
         control(panels, QStringLiteral("Frame"), 39)->hide();

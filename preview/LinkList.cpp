@@ -1,4 +1,5 @@
 #include "preview/LinkList.h"
+#include "wizards/WizardProcedures.h"
 
 #include "platform/Procedures.h"
 #include "platform/RichEdit.h"
@@ -31,7 +32,7 @@ LinkList::LinkList(Workspace& workspace, PanelKit& panelKit, Dispatcher& dispatc
 {
     build(panels);
     wireButtons(dispatcher);
-    procs.define(QStringLiteral("ShowLinkList"), std::function<void()>([this] { ShowLinkList(); }));
+    procs.define(procedure::ShowLinkList, std::function<void()>([this] { ShowLinkList(); }));
     preview.setLinkList(this);
 }
 
@@ -179,6 +180,6 @@ void LinkList::SearchText(const QString& link)
         controls.get<QLineEdit>(QStringLiteral("Txtkensaku"))->setText(link);
     if (controls.has(QStringLiteral("OptKensaku"), 1))
         controls.get<QRadioButton>(QStringLiteral("OptKensaku"), 1)->setChecked(true);
-    if (procs.defined(QStringLiteral("SearchText")))
-        procs.call(QStringLiteral("SearchText"));
+    if (procs.defined(procedure::SearchText))
+        procs.call(procedure::SearchText);
 }

@@ -1,4 +1,5 @@
 #include "stylesheet/CssBuilder.h"
+#include "wizards/WizardProcedures.h"
 
 #include "editor/Insertion.h"
 #include "platform/Dialogs.h"
@@ -81,8 +82,8 @@ CssBuilder::CssBuilder(Workspace& workspace, PanelKit& panels, Dispatcher& dispa
     build(panels);
     wireButtons(dispatcher);
     followTabs();
-    procs.define(QStringLiteral("ShowCssBuilder"), std::function<void()>([this] { ShowCssBuilder(); }));
-    procs.define(QStringLiteral("SetCssColor"), Procedures::Procedure([this](const QVariant& v) {
+    procs.define(procedure::ShowCssBuilder, std::function<void()>([this] { ShowCssBuilder(); }));
+    procs.define(procedure::PutColourIntoCssBuilder, Procedures::Procedure([this](const QVariant& v) {
                      const QStringList colour = v.toStringList();
                      SetCssColor(colour.value(0), colour.value(1));
                  }));
@@ -178,7 +179,7 @@ void CssBuilder::buildValuePanels(PanelKit& panels, QWidget* frame)
     panels.addExecuteButton(numberPanel_, ExecuteButton::UnusedCssValuePanelClose, QStringLiteral("閉じる"))->hide();
     panels.addExecuteButton(numberPanel_, ExecuteButton::InsertLineBreakMark, QStringLiteral("挿入"))->hide();
     QObject::connect(number_, &QLineEdit::returnPressed, number_, [this] {
-        procs.call(QStringLiteral("Cmdcmd_Click"), buttonNumber(ExecuteButton::PutValueIntoStyleText));
+        procs.call(procedure::PressExecuteButton, buttonNumber(ExecuteButton::PutValueIntoStyleText));
     });
 }
 
@@ -220,8 +221,8 @@ void CssBuilder::wireButtons(Dispatcher& dispatcher)
     dispatcher.setAction(ExecuteButton::PutValueIntoStyleText, [this] { numberTyped(); });
     dispatcher.setAction(ExecuteButton::InsertLineBreakMark, [this] { insert.InsertBrMark(); });
     dispatcher.setAction(ExecuteButton::ShowCssBuilderHelp, [this] {
-        if (procs.defined(QStringLiteral("SetumeiSize")))
-            procs.call(QStringLiteral("SetumeiSize"), 14);
+        if (procs.defined(procedure::ShowHelpPage))
+            procs.call(procedure::ShowHelpPage, 14);
     });
 }
 
@@ -432,11 +433,11 @@ void CssBuilder::ShowCssValueInput(QString& kind)
         break;
     case css::ValueInput::Colour:
         CssColorForm = kind;
-        procs.call(QStringLiteral("OpenColorPicker"), 130);
+        procs.call(procedure::OpenColourPickerFor, 130);
         break;
     case css::ValueInput::Url:
-        if (procs.defined(QStringLiteral("mgazou_Click")))
-            procs.call(QStringLiteral("mgazou_Click"));
+        if (procs.defined(procedure::OpenImagePanel))
+            procs.call(procedure::OpenImagePanel);
         // The image panel's own settings do not count for a url; its insert button must stay.
         if (auto* settings = qobject_cast<QWidget*>(controls.find(QStringLiteral("framesub"), 26))) {
             auto* insertButton = qobject_cast<QWidget*>(controls.find(executeButton(ExecuteButton::InsertImage)));

@@ -1,4 +1,5 @@
 #include "stylesheet/StylesheetMenu.h"
+#include "wizards/WizardProcedures.h"
 
 #include "editor/Colouring.h"
 #include "editor/Insertion.h"
@@ -117,7 +118,7 @@ void StylesheetMenu::declareMenu(CommandRegistry& commands)
 void StylesheetMenu::CSS1_Click(int index)
 {
     switch (index) {
-    case 0: callIfDefined(QStringLiteral("SetumeiSize"), 12); break;
+    case 0: callIfDefined(procedure::ShowHelpPage, 12); break;
     case 2: insertSampleStylesheet(); break;
     case 4: showNamePanel(); break;
     case 6: insertSamplePage(); break;
@@ -126,12 +127,12 @@ void StylesheetMenu::CSS1_Click(int index)
     case 12: insertPageStyle(); break;
     case 14: insertScopedSpan(); break;
     case 16: insertInlineStyle(); break;
-    case 18: callIfDefined(QStringLiteral("ShowLesson")); break;
+    case 18: callIfDefined(procedure::ShowLesson); break;
     default: break;
     }
 }
 
-void StylesheetMenu::callIfDefined(const QString& procedure, const QVariant& argument)
+void StylesheetMenu::callIfDefined(ProcedureId procedure, const QVariant& argument)
 {
     if (procs.defined(procedure))
         procs.call(procedure, argument);

@@ -1,4 +1,5 @@
 #include "toolwindows/Fomtag.h"
+#include "wizards/WizardProcedures.h"
 
 #include "editor/Insertion.h"
 #include "editor/UndoRing.h"
@@ -112,7 +113,7 @@ Fomtag::Fomtag(Workspace& workspace, UndoRing& undoRing, Insertion& insertion, C
 
     connect(&ws.tabStrip(), &TabStrip::Click, this, [this] { followTab(); });
     mainControls.add(QStringLiteral("Fomtag"), this);
-    procs.define(QStringLiteral("ShowTagDictionary"), std::function<void()>([this] { showDictionary(); }));
+    procs.define(procedure::ShowTagDictionary, std::function<void()>([this] { showDictionary(); }));
 }
 
 Fomtag::~Fomtag() = default;

@@ -1,4 +1,5 @@
 #include "wizards/AdvancedMenu.h"
+#include "wizards/WizardProcedures.h"
 
 #include "platform/CommandRegistry.h"
 #include "platform/ControlRegistry.h"
@@ -26,8 +27,8 @@ AdvancedMenu::AdvancedMenu(Workspace& workspace, PanelKit& panelKit, ControlRegi
     , mini(miniPanel)
     , drag(movable)
 {
-    procs.define(QStringLiteral("mgazou_Click"), [this] { mgazou_Click(); });
-    procs.define(QStringLiteral("mwav_Click"), [this] { mwav_Click(); });
+    procs.define(procedure::OpenImagePanel, [this] { mgazou_Click(); });
+    procs.define(procedure::OpenBackgroundSoundPanel, [this] { mwav_Click(); });
 }
 
 void AdvancedMenu::declareMenu(CommandRegistry& commands)

@@ -1,4 +1,5 @@
 #include "wizards/Dispatcher.h"
+#include "wizards/WizardProcedures.h"
 
 #include "editor/UndoRing.h"
 #include "platform/ControlRegistry.h"
@@ -15,7 +16,7 @@ Dispatcher::Dispatcher(Workspace& workspace, UndoRing& undoRing, ControlRegistry
     , undo(undoRing)
     , controls(controlRegistry)
 {
-    procs.define(QStringLiteral("Cmdcmd_Click"),
+    procs.define(procedure::PressExecuteButton,
                  std::function<void(int)>([this](int number) { press(static_cast<ExecuteButton>(number)); }));
 }
 

@@ -1,4 +1,5 @@
 #include "wizards/Generators.h"
+#include "wizards/WizardProcedures.h"
 
 #include "editor/Insertion.h"
 #include "platform/ControlRegistry.h"
@@ -35,10 +36,10 @@ Generators::Generators(Workspace& workspace, ControlRegistry& controlRegistry, E
     , procs(procedures)
 {
     // The Edit-2 menu's space, paragraph and position commands, and the lesson player's image.
-    procs.define(QStringLiteral("InsertSpace"), [this] { InsertSpace(); });
-    procs.define(QStringLiteral("InsertPAlign"), [this] { InsertPAlign(); });
-    procs.define(QStringLiteral("InsertDivAlign"), [this] { InsertDivAlign(); });
-    procs.define(QStringLiteral("Gazou"), [this] { Gazou(); });
+    procs.define(procedure::InsertSpace, [this] { InsertSpace(); });
+    procs.define(procedure::InsertAlignedParagraph, [this] { InsertPAlign(); });
+    procs.define(procedure::InsertAlignedDivision, [this] { InsertDivAlign(); });
+    procs.define(procedure::InsertImage, [this] { Gazou(); });
 }
 
 void Generators::connect(Dispatcher& dispatcher, MiniPanel& mini, Pickers& pickers, EasyMenu& easy)
@@ -102,8 +103,8 @@ void Generators::connect(Dispatcher& dispatcher, MiniPanel& mini, Pickers& picke
         mini.setMode(m.mode, [this, run = m.run] { (this->*run)(); });
     mini.setMode(2, [this] { insert.InsertBrMark(); });
     mini.setMode(30, [this] {
-        if (procs.defined(QStringLiteral("SearchText")))
-            procs.call(QStringLiteral("SearchText"));
+        if (procs.defined(procedure::SearchText))
+            procs.call(procedure::SearchText);
     });
 
     pickers.InsertBgImage = [this] { InsertBgImage(); };

@@ -1,4 +1,5 @@
 #include "workspace/PanelKit.h"
+#include "workspace/WorkspaceProcedures.h"
 
 #include "platform/Procedures.h"
 #include "platform/TabStrip.h"
@@ -95,7 +96,7 @@ QPushButton* PanelKit::addExecuteButton(QWidget* parent, ExecuteButton button, c
     auto* control = new QPushButton(caption, parent);
     control->setAutoDefault(false);
     const int number = buttonNumber(button);
-    connect(control, &QPushButton::clicked, this, [this, number] { procs_.call(QStringLiteral("Cmdcmd_Click"), number); });
+    connect(control, &QPushButton::clicked, this, [this, number] { procs_.call(procedure::PressExecuteButton, number); });
     controls.add(executeButton(button), control);
     return control;
 }

@@ -1,6 +1,7 @@
 // Automatic creation on the real window: the run, its menu, the automatic run of a text file
 // that is opened, the settings panel, the in-page links and the Edit menu's skeleton.
 #include "autocreate/AutoCreateTexts.h"
+#include "wizards/WizardProcedures.h"
 #include "autocreate/WholeRunCases.h"
 #include "platform/RichEdit.h"
 #include "platform/TabStrip.h"
@@ -481,17 +482,17 @@ TEST_F(AutoCreateWindowTest, TheSkeletonWrapsOnlyATextWithoutPage)
     for (const auto& c : cases) {
         const QString text = QString::fromUtf8(c.text);
         ed->SetText(text);
-        w().procs.call(QStringLiteral("InsertSkeleton"));
+        w().procs.call(procedure::InsertPageSkeleton);
         EXPECT_EQ(ed->Text(), c.wrapped ? gen::WrapPage(text) : text) << c.text;
     }
     // Undo gives the text back.
     ed->SetText(QStringLiteral("plain"));
-    w().procs.call(QStringLiteral("InsertSkeleton"));
+    w().procs.call(procedure::InsertPageSkeleton);
     w().undo.Gettx();
     EXPECT_EQ(ed->Text(), QStringLiteral("plain"));
 
     // Nothing while the header is hidden.
     w().ws.current().Header = QStringLiteral("<HTML><BODY>\r\n");
-    w().procs.call(QStringLiteral("InsertSkeleton"));
+    w().procs.call(procedure::InsertPageSkeleton);
     EXPECT_EQ(ed->Text(), QStringLiteral("plain"));
 }

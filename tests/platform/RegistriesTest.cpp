@@ -333,17 +333,34 @@ TEST(CommandRegistry, AFailedLookUpByIdNamesIt)
         EXPECT_EQ(failure(c.fail), c.message) << c.what;
 }
 
-TEST(Procedures, CalledByNameAndUnknownOnesFail)
+namespace {
+constexpr ProcedureId ShowPage{"test.show-page"};
+constexpr ProcedureId InsertMark{"test.insert-mark"};
+constexpr ProcedureId LookUpTag{"test.look-up-tag"};
+} // namespace
+
+TEST(Procedures, CalledByIdAndUnknownOnesFail)
 {
     Procedures procs;
     int got = -1;
-    procs.define(QStringLiteral("SetumeiSize"), std::function<void(int)>([&](int n) { got = n; }));
-    procs.define(QStringLiteral("InsertBr"), [&] { got = 99; });
-    procs.call(QStringLiteral("SetumeiSize"), 4);
+    procs.define(ShowPage, std::function<void(int)>([&](int n) { got = n; }));
+    procs.define(InsertMark, [&] { got = 99; });
+    procs.call(ShowPage, 4);
     EXPECT_EQ(got, 4);
-    procs.call(QStringLiteral("InsertBr"));
+    procs.call(InsertMark);
     EXPECT_EQ(got, 99);
-    EXPECT_TRUE(procs.defined(QStringLiteral("InsertBr")));
-    EXPECT_THROW(procs.call(QStringLiteral("LookupTag")), std::logic_error);
-    EXPECT_THROW(procs.define(QStringLiteral("InsertBr"), [] {}), std::logic_error);
+    EXPECT_TRUE(procs.defined(InsertMark));
+    EXPECT_THROW(procs.call(LookUpTag), std::logic_error);
+    EXPECT_THROW(procs.define(InsertMark, [] {}), std::logic_error);
+}
+
+TEST(Procedures, AFailedCallNamesTheKey)
+{
+    Procedures procs;
+    try {
+        procs.call(LookUpTag);
+        FAIL() << "an undefined procedure was called";
+    } catch (const std::logic_error& e) {
+        EXPECT_NE(std::string(e.what()).find("test.look-up-tag"), std::string::npos) << e.what();
+    }
 }

@@ -1,4 +1,5 @@
 #include "BrowsingFixture.h"
+#include "wizards/WizardProcedures.h"
 
 #include "platform/StateValue.h"
 #include "platform/TabStrip.h"
@@ -70,7 +71,7 @@ TEST_F(HelpPaneTest, EachHelpItemShowsItsPageInThePane)
 TEST_F(HelpPaneTest, PageZeroLaysThePaneOutAndLeavesItAsItIs)
 {
     fomPelmor& win = start();
-    win.procs.call(QStringLiteral("SetumeiSize"), 0);
+    win.procs.call(procedure::ShowHelpPage, 0);
     EXPECT_FALSE(pane()->isVisible());
     expectLaidOut();
     // The window's layout does the same on every resize, shown or not.
@@ -79,14 +80,14 @@ TEST_F(HelpPaneTest, PageZeroLaysThePaneOutAndLeavesItAsItIs)
     EXPECT_FALSE(pane()->isVisible());
     expectLaidOut();
 
-    win.procs.call(QStringLiteral("SetumeiSize"), 10);
+    win.procs.call(procedure::ShowHelpPage, 10);
     ASSERT_TRUE(waitForPage(paneBrowser(), pageUrl(QStringLiteral("region.html"))));
     win.resize(win.width() - 120, win.height() - 40);
     QApplication::processEvents();
     EXPECT_TRUE(pane()->isVisible());
     expectLaidOut();
     EXPECT_EQ(paneBrowser()->geometry(), win.controls.get<QWidget>(QStringLiteral("Text"), 41)->geometry());
-    win.procs.call(QStringLiteral("SetumeiSize"), 0);
+    win.procs.call(procedure::ShowHelpPage, 0);
     EXPECT_TRUE(pane()->isVisible());
     EXPECT_EQ(QUrl(paneBrowser()->LocationURL()), pageUrl(QStringLiteral("region.html")));
 }
@@ -107,7 +108,7 @@ TEST_F(HelpPaneTest, WithTheSwitchOnEachPageOpensAWindowOfItsOwn)
         win.commands.invoke(QStringLiteral("mhelp"), page.number);
         files.push_back(page.file);
     }
-    win.procs.call(QStringLiteral("SetumeiSize"), 18);
+    win.procs.call(procedure::ShowHelpPage, 18);
     files.push_back(QStringLiteral("color.html"));
     const QList<QWidget*> windows = win.helpPane.helpWindows();
     ASSERT_EQ(static_cast<size_t>(windows.size()), files.size());
@@ -148,8 +149,8 @@ TEST(HelpPages, PathsJoinTheProgramFolderOnce)
 TEST_F(HelpPaneTest, ClosingThePaneLeavesAnOpenColourPickerInFront)
 {
     fomPelmor& win = start();
-    win.procs.call(QStringLiteral("ShowColorForm"));
-    win.procs.call(QStringLiteral("SetumeiSize"), 18);
+    win.procs.call(procedure::ShowColourPicker);
+    win.procs.call(procedure::ShowHelpPage, 18);
     // The pane finds the picker by its class, among the windows of the program.
     QWidget* picker = nullptr;
     for (QWidget* w : QApplication::topLevelWidgets()) {

@@ -1,4 +1,5 @@
 #include "BrowsingFixture.h"
+#include "wizards/WizardProcedures.h"
 
 #include "platform/RichEdit.h"
 #include "platform/TabStrip.h"
@@ -69,11 +70,11 @@ TEST_F(LinkListTest, TheListShowsTheTargetsOfThePageInTheUrlBox)
 
     // Shown again for the same address, the list is kept as it is.
     List3()->addItem(QStringLiteral("marker"));
-    win.procs.call(QStringLiteral("ShowLinkList"));
+    win.procs.call(procedure::ShowLinkList);
     EXPECT_EQ(List3()->count(), PageLinks.size() + 1);
 
     for (ExecuteButton close : {ExecuteButton::CloseLinkListPanel, ExecuteButton::LinkListPanelCloseBox}) {
-        win.procs.call(QStringLiteral("ShowLinkList"));
+        win.procs.call(procedure::ShowLinkList);
         press(close);
         EXPECT_FALSE(panel()->isVisible());
         EXPECT_EQ(List3()->count(), 0);
@@ -132,8 +133,8 @@ TEST_F(LinkListTest, AClickInTheSourceMarksWhereTheLinkStands)
     if (!win.controls.has(QStringLiteral("OptKensaku"), 1))
         win.panels.add<QRadioButton>(host, QStringLiteral("OptKensaku"), 1);
     int searches = 0;
-    if (!win.procs.defined(QStringLiteral("SearchText")))
-        win.procs.define(QStringLiteral("SearchText"), std::function<void()>([&] { ++searches; }));
+    if (!win.procs.defined(procedure::SearchText))
+        win.procs.define(procedure::SearchText, std::function<void()>([&] { ++searches; }));
     else
         searches = -1;
 

@@ -1,4 +1,6 @@
 #include "StylesheetFixture.h"
+#include "stylesheet/StylesheetProcedures.h"
+#include "wizards/WizardProcedures.h"
 #include "platform/WebBrowser.h"
 #include "support/BrowserWaits.h"
 
@@ -36,7 +38,7 @@ protected:
         choose(8, category);
         choose(6, property);
         choose(7, entry);
-        w().procs.call(u("List3_DblClick"), 7);
+        w().procs.call(procedure::TakeChosenCssValue);
     }
     void element(const QString& name)
     {

@@ -1,4 +1,5 @@
 #include "StylesheetFixture.h"
+#include "wizards/WizardProcedures.h"
 #include "editor/Insertion.h"
 #include "platform/Twips.h"
 #include "stylesheet/StyleInsertions.h"
@@ -285,10 +286,10 @@ TEST_F(StylesheetMenuTest, ScopedSpanAndInlineStyleAtTheSelection)
 TEST_F(StylesheetMenuTest, LessonItemOpensTheLessonWhenThereIsOne)
 {
     start();
-    if (!w().procs.defined(u("ShowLesson"))) {
+    if (!w().procs.defined(procedure::ShowLesson)) {
         menu(18);
         int shown = 0;
-        w().procs.define(u("ShowLesson"), std::function<void()>([&] { ++shown; }));
+        w().procs.define(procedure::ShowLesson, std::function<void()>([&] { ++shown; }));
         menu(18);
         EXPECT_EQ(shown, 1);
     }
