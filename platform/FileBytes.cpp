@@ -115,7 +115,9 @@ int createBeside(const QString& target, QByteArray& tempName)
     const QString folder = slash < 0 ? QStringLiteral(".") : target.left(qMax<qsizetype>(slash, 1));
     const QString base = target.mid(slash + 1);
     for (int attempt = 0; attempt < 64; ++attempt) {
-        const QString suffix = QString::number(QRandomGenerator::global()->generate(), 16);
+        // Always eight digits (a ninth, leading, is dropped), so that a save makes the same
+        // allocations whatever the number: fuzz runs with a fixed seed then repeat themselves.
+        const QString suffix = QString::number(QRandomGenerator::global()->generate() | (quint64(1) << 32), 16).mid(1);
         QString leaf = QLatin1Char('.') + base + QLatin1Char('.') + suffix;
         if (QFile::encodeName(leaf).size() > 255)
             leaf = QStringLiteral(".save.") + suffix;

@@ -461,9 +461,12 @@ void Workspace::HtText_Change(int index)
     Document& d = doc(index);
     d.Modified = true;
     waitingPages_.remove(&d);
-    // The page follows a while after typing stops, so that a crash loses only the last moments.
+    // The page follows at most a delay after the first change that is not on disk yet, however
+    // long the typing goes on, so that a crash loses only the last moments. Later changes leave
+    // the running delay alone; the write itself happens from the event loop, never here.
     dirty_.insert(&d);
-    pageTimer_.start();
+    if (!pageTimer_.isActive())
+        pageTimer_.start();
 }
 
 void Workspace::writeDirtyPages()

@@ -107,7 +107,7 @@ public:
     // A document was saved at path: a file of the user's, which is never written over or deleted
     // as a temporary page, even when it has a page's name.
     void fileSavedByUser(const QString& path);
-    // How long typing must stop before a modified document's page is written again.
+    // The longest a change typed into a document waits before its page is written.
     static constexpr int PageDelayMs = 2000;
 
     // ---- the editors' events ----
@@ -159,7 +159,8 @@ private:
     QString lastTempFailure_;
     QString statusText_;
     bool persistFailureShown_ = false;
-    // Documents typed into since their page was last written, and the delay before it is.
+    // Documents typed into since their page was last written, and the delay that the first of
+    // those changes started.
     QSet<const Document*> dirty_;
     QTimer pageTimer_;
     // Documents whose page is still to be written from the file they were read from.

@@ -8,7 +8,6 @@
 #include <QMimeData>
 #include <QSignalSpy>
 #include <QTemporaryDir>
-#include <QTest>
 #include <QWebEnginePage>
 #include <QWebEngineProfile>
 #include <QWebEngineView>
@@ -125,13 +124,19 @@ TEST_F(WebBrowserTest, AnswersDoNotReachABrowserThatIsGone)
 {
     const QString path = page(QStringLiteral("p.html"), "<P>text</P>");
     auto b = std::make_unique<WebBrowser>();
+    WebBrowser witness;
     ASSERT_FALSE(load(*b, path).isEmpty());
+    ASSERT_FALSE(load(witness, path).isEmpty());
     auto called = std::make_shared<int>(0);
     b->PageText([called](const QString&) { ++*called; });
     b->PageSource([called](const QString&) { ++*called; });
     b->PageLinks([called](const QStringList&) { ++*called; });
+    // Asked after them, so answered after theirs would have been.
+    auto witnessed = std::make_shared<QString>();
+    witness.PageText([witnessed](const QString& text) { *witnessed = text; });
     b.reset();
-    QTest::qWait(500);
+    ASSERT_TRUE(waitUntil([&] { return !witnessed->isEmpty(); }));
+    EXPECT_EQ(*witnessed, QStringLiteral("text"));
     EXPECT_EQ(*called, 0);
 }
 
@@ -168,7 +173,9 @@ TEST_F(WebBrowserTest, FilesDraggedOverThePageAreRefused)
         QDropEvent drop(pos, Qt::CopyAction, &files, Qt::LeftButton, Qt::NoModifier);
         QApplication::sendEvent(target, &drop);
         EXPECT_FALSE(drop.isAccepted());
-        QTest::qWait(100);
+        // The page answers a script after the drop: it is still the first one, and nothing loads.
+        EXPECT_EQ(pageText(&b), QStringLiteral("first"));
+        EXPECT_FALSE(b.isLoading());
         EXPECT_EQ(QUrl(b.LocationURL()), QUrl::fromLocalFile(first));
     }
 }

@@ -2,9 +2,11 @@
 #include "support/AppFixture.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QLockFile>
 #include <QTest>
+#include <functional>
 #include <gtest/gtest.h>
 
 class TempPagesTest : public AppFixture {
@@ -20,10 +22,26 @@ protected:
     // The delayed page writing has run for every document typed into.
     bool waitUntilWritten(fomPelmor& win)
     {
-        return QTest::qWaitFor([&] { return QFile::exists(page(0)) && QFile::exists(win.ws.TempPagePath(1)); },
-                               3 * Workspace::PageDelayMs);
+        return QTest::qWaitFor([&] { return QFile::exists(page(0)) && QFile::exists(win.ws.TempPagePath(1)); }, 60000);
+    }
+    // Types into an editor at a steady pace, a key every twentieth of a second, far quicker than
+    // the page's delay, until done() holds; false when it still does not after a minute.
+    bool typeUntil(RichEdit* ed, const std::function<bool()>& done)
+    {
+        QElapsedTimer typing;
+        typing.start();
+        while (!done()) {
+            if (typing.elapsed() > 60000)
+                return false;
+            const char key = static_cast<char>('a' + typed.size() % 26);
+            QTest::keyClick(ed, key);
+            typed += QLatin1Char(key);
+            QTest::qWait(50); // the user's pace
+        }
+        return true;
     }
     QString data;
+    QString typed;
 };
 
 TEST_F(TempPagesTest, ALinkOrAFileOfSomeoneElsesIsNeverWrittenThrough)
@@ -94,4 +112,24 @@ TEST_F(TempPagesTest, APageFollowsTypingAndAStopWithoutQuittingLeavesItToRestore
     EXPECT_EQ(again.ws.HtText(0)->Text(), QStringLiteral("first\r\n"));
     EXPECT_TRUE(again.ws.HtText(1)->Text().startsWith(QStringLiteral("second")));
     EXPECT_EQ(again.ws.doc(1).DataPath, elsewhere);
+}
+
+TEST_F(TempPagesTest, APageFollowsTheFirstChangeWhileTheTypingGoesOn)
+{
+    fomPelmor& win = start();
+    RichEdit* ed = win.ws.HtText(0);
+    ed->setFocus();
+    const auto onDisk = [&] { return QString::fromLatin1(readFile(page(0))); };
+    // The first key starts the delay and the keys after it leave it running: the page comes
+    // while the typing goes on, holding what was typed up to a moment between two keys.
+    ASSERT_TRUE(typeUntil(ed, [&] { return QFile::exists(page(0)); })) << "no page while typing";
+    const QString first = onDisk();
+    ASSERT_TRUE(first.endsWith(QStringLiteral("\r\n")));
+    EXPECT_FALSE(first.chopped(2).isEmpty());
+    EXPECT_TRUE(typed.startsWith(first.chopped(2))) << first.toStdString();
+    // The next key after the write starts the delay again.
+    ASSERT_TRUE(typeUntil(ed, [&] { return onDisk() != first; })) << "no second page while typing";
+    const QString second = onDisk();
+    EXPECT_GT(second.size(), first.size());
+    EXPECT_TRUE(typed.startsWith(second.chopped(2))) << second.toStdString();
 }
