@@ -1,4 +1,5 @@
 #include "autocreate/AutoCreateRunner.h"
+#include "wizards/WizardProcedures.h"
 
 #include "autocreate/AnchorLinks.h"
 #include "autocreate/AutoCreateMenu.h"
@@ -61,8 +62,8 @@ AutoCreateRunner::AutoCreateRunner(Workspace& workspace, DocumentFiles& files, C
     , menu(autoMenu)
     , panel(settingsPanel)
 {
-    procs.define(QStringLiteral("RunAutoCreate"), [this] { RunAutoCreate(); });
-    procs.define(QStringLiteral("InsertSkeleton"), [this] { InsertSkeleton(); });
+    procs.define(procedure::RunAutoCreate, [this] { RunAutoCreate(); });
+    procs.define(procedure::InsertPageSkeleton, [this] { InsertSkeleton(); });
     // After the whole open has finished, so that it records the text file and not the page.
     connect(&files, &DocumentFiles::fileOpened, this, [this](int n) { textFileOpened(n); }, Qt::QueuedConnection);
 }

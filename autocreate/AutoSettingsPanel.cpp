@@ -1,4 +1,5 @@
 #include "autocreate/AutoSettingsPanel.h"
+#include "wizards/WizardProcedures.h"
 
 #include "autocreate/AutoCreateTexts.h"
 #include "platform/ControlRegistry.h"
@@ -55,11 +56,11 @@ AutoSettingsPanel::AutoSettingsPanel(PanelKit& panelKit, Dispatcher& dispatcher,
     QGroupBox* panel = panels.addFrame(Panel, QString());
     twips::SetGeometry(panel, 3500, 3000, 7155, 5895);
     twips::SetGeometry(panels.addTitle(panel, QStringLiteral("Label"), Panel, QStringLiteral("お任せの設定")), 50, 180, 6700, 285);
-    twips::SetGeometry(panels.addCmdButton(panel, 109, QStringLiteral("×")), 6775, 180, 330, 285);
+    twips::SetGeometry(panels.addExecuteButton(panel, ExecuteButton::AutoSettingsPanelCloseBox, QStringLiteral("×")), 6775, 180, 330, 285);
     twips::SetGeometry(panels.addExplanation(panel, 34), 50, 550, 5500, 450);
-    twips::SetGeometry(panels.addCmdButton(panel, 107, QStringLiteral("閉じる")), 5700, 550, 1300, 400);
-    dispatcher.setClose(107, QStringLiteral("Frame"), Panel);
-    dispatcher.setClose(109, QStringLiteral("Frame"), Panel);
+    twips::SetGeometry(panels.addExecuteButton(panel, ExecuteButton::CloseAutoSettingsPanel, QStringLiteral("閉じる")), 5700, 550, 1300, 400);
+    dispatcher.setClose(ExecuteButton::CloseAutoSettingsPanel, QStringLiteral("Frame"), Panel);
+    dispatcher.setClose(ExecuteButton::AutoSettingsPanelCloseBox, QStringLiteral("Frame"), Panel);
 
     QGroupBox* rule = panels.addPanel(QStringLiteral("framesub"), 25, QStringLiteral("タイトルを囲む罫線の色"), panel);
     twips::SetGeometry(rule, 50, 1100, 3450, 750);
@@ -149,7 +150,7 @@ void AutoSettingsPanel::cmdwav_Click(int index)
     const int code = colourBoxOf(index);
     if (code < 0)
         return;
-    procs.call(QStringLiteral("OpenColorPicker"), code);
+    procs.call(procedure::OpenColourPickerFor, code);
 }
 
 QString AutoSettingsPanel::text(int index) const

@@ -43,7 +43,7 @@ void BM_ReplaceAllButton(benchmark::State& state)
     for (auto _ : state) {
         resetText(state, ed, text);
         all->setChecked(true);
-        w.dispatcher.Cmdcmd_Click(87);
+        w.dispatcher.press(ExecuteButton::ReplaceAll);
     }
     state.counters["replacements"] = static_cast<double>(text.count(QLatin1Char('e')));
 }

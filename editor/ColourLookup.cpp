@@ -1,4 +1,5 @@
 #include "editor/ColourLookup.h"
+#include "editor/EditorProcedures.h"
 
 #include "editor/ColourNames.h"
 #include "editor/EditApply.h"
@@ -17,7 +18,7 @@
 ColourLookup::ColourLookup(EditContext& context)
     : ctx(context)
 {
-    ctx.procs.define(QStringLiteral("Getcolor"), std::function<void(const QString&)>([this](const QString& cs) { applyPickedColour(cs); }));
+    ctx.procs.define(procedure::InsertColour, std::function<void(const QString&)>([this](const QString& cs) { applyPickedColour(cs); }));
 }
 
 QColor ColourLookup::plainLabelColour()
@@ -70,7 +71,7 @@ void ColourLookup::lookUpSelectedTag()
         return;
     if (!tagDictionary_) {
         // Until the dictionary window is built, its plain opening is all there is.
-        ctx.callIfDefined(QStringLiteral("ShowTagDictionary"));
+        ctx.callIfDefined(procedure::ShowTagDictionary);
         return;
     }
     const QStringList captions = tagDictionary_->tagCaptions();

@@ -29,7 +29,7 @@ public:
 
     // A colour the picker delivers for the editor ("#RRGGBB" or a name): it replaces a selected
     // colour code or colour name, or wraps the selection in a FONT tag of that colour. Also the
-    // procedure "Getcolor".
+    // procedure procedure::InsertColour.
     void applyPickedColour(const QString& cs);
     // The toolbar's tag button with text selected.
     void lookUpSelectedTag();

@@ -1,4 +1,5 @@
 #include "editor/Edit2Menu.h"
+#include "editor/EditorProcedures.h"
 
 #include "editor/Colouring.h"
 #include "editor/EditApply.h"
@@ -52,19 +53,19 @@ void Edit2Menu::hen2_Click(int index)
     switch (index) {
     case 1:
         ctx.undo.takeSnapshot();
-        ctx.callIfDefined(QStringLiteral("InsertSpace"));
+        ctx.callIfDefined(procedure::InsertSpace);
         break;
     case 2: framed([this] { ctx.insert.insertLineBreakTag(); }); break;
-    case 4: framed([this] { ctx.callIfDefined(QStringLiteral("InsertPAlign")); }); break;
-    case 5: framed([this] { ctx.callIfDefined(QStringLiteral("InsertDivAlign")); }); break;
+    case 4: framed([this] { ctx.callIfDefined(procedure::InsertAlignedParagraph); }); break;
+    case 5: framed([this] { ctx.callIfDefined(procedure::InsertAlignedDivision); }); break;
     case 7: framed([this] { toolbar.ChangeFontSize(1); }); break;
     case 8: framed([this] { toolbar.ChangeFontSize(2); }); break;
     case 9: framed([this] { toolbar.SetTextStyle(1); }); break;
     case 10: fonts.reapplyColourScheme(); break;
-    case 11: framed([this] { ctx.callIfDefined(QStringLiteral("ShowColorForm")); }); break;
-    case 12: ctx.callIfDefined(QStringLiteral("ShowTagDictionary")); break;
+    case 11: framed([this] { ctx.callIfDefined(procedure::ShowColourPicker); }); break;
+    case 12: ctx.callIfDefined(procedure::ShowTagDictionary); break;
     case 14: grammar.RunCheck(); break;
-    case 16: ctx.callIfDefined(QStringLiteral("SetumeiSize"), 10); break;
+    case 16: ctx.callIfDefined(procedure::ShowHelpPage, 10); break;
     case 17: regions.RegionOnlySelected(); break;
     case 18: regions.RegionHide(); break;
     case 20: regions.RegionShowAll(ctx.ws.currentIndex()); break;

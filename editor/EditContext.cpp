@@ -4,11 +4,11 @@
 #include "platform/RichEdit.h"
 #include "workspace/Workspace.h"
 
-bool EditContext::callIfDefined(const QString& name, const QVariant& argument) const
+bool EditContext::callIfDefined(ProcedureId id, const QVariant& argument) const
 {
-    if (!procs.defined(name))
+    if (!procs.defined(id))
         return false;
-    procs.call(name, argument);
+    procs.call(id, argument);
     return true;
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/Procedures.h"
+
 #include <QString>
 #include <QVariant>
 
@@ -24,7 +26,7 @@ struct EditContext {
 
     // Runs a procedure of a subsystem above the editor when that subsystem is built; false when
     // nobody defined it.
-    bool callIfDefined(const QString& name, const QVariant& argument = QVariant()) const;
+    bool callIfDefined(ProcedureId id, const QVariant& argument = QVariant()) const;
     // Empties the current editor's own undo buffer, so that the next undo takes the ring snapshot.
     void emptyUndoBuffer() const;
 };

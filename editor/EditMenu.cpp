@@ -1,4 +1,5 @@
 #include "editor/EditMenu.h"
+#include "editor/EditorProcedures.h"
 
 #include "editor/Colouring.h"
 #include "editor/EditApply.h"
@@ -17,6 +18,7 @@
 #include "platform/RichEdit.h"
 #include "platform/TabStrip.h"
 #include "workspace/DocumentText.h"
+#include "workspace/ExecuteButtons.h"
 #include "workspace/Workspace.h"
 
 #include <QApplication>
@@ -61,7 +63,7 @@ EditMenu::EditMenu(EditContext& context, PasteMode& pasteMode, SearchPanels& sea
     , paste(pasteMode)
     , search(searchPanels)
 {
-    ctx.procs.define(QStringLiteral("SelectBody"), [this] { SelectBody(); });
+    ctx.procs.define(procedure::SelectBody, [this] { SelectBody(); });
 }
 
 void EditMenu::declareMenu()
@@ -97,16 +99,16 @@ void EditMenu::runItem(int index)
     case 10: ctx.insert.insertLineBreakTag(); break;
     case 11: DelBrMarks(); break;
     case 12: BrInSelection(); break;
-    case 14: ctx.callIfDefined(QStringLiteral("InsertSpace")); break;
+    case 14: ctx.callIfDefined(procedure::InsertSpace); break;
     case 15: DeleteAllCrLf(); break;
     case 17: TagCase(1); break;
     case 18: TagCase(2); break;
     case 20: EncodeSpecialChars(); break;
     case 22: ctx.colour.recolourCurrent(); break;
-    case 24: ctx.callIfDefined(QStringLiteral("InsertSkeleton")); break;
+    case 24: ctx.callIfDefined(procedure::InsertPageSkeleton); break;
     case 26: SelectAll(); break;
     case 27: ClearAllText(); break;
-    case 31: ctx.callIfDefined(QStringLiteral("SetumeiSize"), 8); break;
+    case 31: ctx.callIfDefined(procedure::ShowHelpPage, 8); break;
     default: break; // separators, and the direct search, which runs from the preview only
     }
 }
@@ -229,7 +231,7 @@ void EditMenu::DirectSearch()
         stopPreviewTimer();
     ctx.controls.get<QLineEdit>(QStringLiteral("Txtkensaku"))->setText(step.word);
     ctx.controls.get<QRadioButton>(QStringLiteral("OptKensaku"), 0)->setChecked(true);
-    if (!ctx.callIfDefined(QStringLiteral("Cmdcmd_Click"), 80))
+    if (!ctx.callIfDefined(procedure::PressExecuteButton, buttonNumber(ExecuteButton::Search)))
         search.SearchText();
     clipboard->clear();
 }

@@ -36,7 +36,7 @@ public:
     void DirectSearch();
     void DeleteAllCrLf();
     // Selects what lies inside the body (the whole text without one). Also the procedure
-    // "SelectBody".
+    // procedure::SelectBody.
     void SelectBody();
     void SelectAll();
 

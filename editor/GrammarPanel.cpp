@@ -31,8 +31,8 @@ GrammarPanel::GrammarPanel(EditContext& context, PanelKit& panels, EditorFonts& 
     : ctx(context)
     , fonts(editorFonts)
 {
-    addEditPanel(panels, {CheckFrame, QStringLiteral("文法チェック"), QStringLiteral("エラーコメント"), 122, MessageText,
-                          2000, 2000, 5202, 2205, 1550});
+    addEditPanel(panels, {CheckFrame, QStringLiteral("文法チェック"), QStringLiteral("エラーコメント"),
+                          ExecuteButton::GrammarPanelCloseBox, MessageText, 2000, 2000, 5202, 2205, 1550});
 }
 
 bool GrammarPanel::CheckKana()
@@ -81,9 +81,9 @@ void GrammarPanel::ShowCheckError(int start, int length)
     ed->Select(start, length);
 }
 
-std::vector<std::pair<int, GrammarPanel::Branch>> GrammarPanel::dispatcherBranches()
+std::vector<std::pair<ExecuteButton, GrammarPanel::Branch>> GrammarPanel::dispatcherBranches()
 {
-    return {{122, [this] {
+    return {{ExecuteButton::GrammarPanelCloseBox, [this] {
                  ctx.controls.get<QWidget>(QStringLiteral("Frame"), CheckFrame)->hide();
                  fonts.reapplyColourScheme();
                  return true;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "workspace/ExecuteButtons.h"
+
 #include <functional>
 #include <utility>
 #include <vector>
@@ -20,8 +22,8 @@ public:
     void RunCheck();
 
     using Branch = std::function<bool()>;
-    // The close box `Cmdcmd(122)`.
-    std::vector<std::pair<int, Branch>> dispatcherBranches();
+    // The dispatcher's branch of the panel's close box, for the shell to install.
+    std::vector<std::pair<ExecuteButton, Branch>> dispatcherBranches();
 
 private:
     // Asks about half-width katakana; true when there were any.

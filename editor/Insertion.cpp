@@ -1,4 +1,5 @@
 #include "editor/Insertion.h"
+#include "editor/EditorProcedures.h"
 
 #include "editor/UndoRing.h"
 #include "platform/Procedures.h"
@@ -94,5 +95,5 @@ void Insertion::pasteClipboard()
 void Insertion::insertLineBreakTag()
 {
     undo.takeSnapshot();
-    procs.call(QStringLiteral("InsertBr"));
+    procs.call(procedure::InsertLineBreak);
 }

@@ -26,7 +26,7 @@ public:
     void insertAtCaret(QString& str1);
     // Pastes the clipboard's text into the control that has the focus, after a snapshot.
     void pasteClipboard();
-    // Inserts "<BR>" in front of the selection, after a snapshot (the generator "InsertBr").
+    // Inserts "<BR>" in front of the selection, after a snapshot (the generators' procedure::InsertLineBreak).
     void insertLineBreakTag();
 
     // The colour of inserted tags.

@@ -1,4 +1,5 @@
 #include "editor/PopupMenus.h"
+#include "editor/EditorProcedures.h"
 
 #include "editor/Colouring.h"
 #include "editor/EditContext.h"
@@ -55,8 +56,8 @@ void PopupMenus::pmm_Click(int index)
     case 7: regions.RegionHide(); break;
     case 8: regions.RegionShowAll(ctx.ws.currentIndex()); break;
     case 10: ctx.colour.recolourCurrent(); break;
-    case 12: ctx.callIfDefined(QStringLiteral("ShowCssBuilder")); break;
-    case 13: ctx.callIfDefined(QStringLiteral("ListStyleClasses")); break;
+    case 12: ctx.callIfDefined(procedure::ShowCssBuilder); break;
+    case 13: ctx.callIfDefined(procedure::ListStyleClasses); break;
     default: break;
     }
 }
@@ -64,7 +65,7 @@ void PopupMenus::pmm_Click(int index)
 void PopupMenus::sh1_Click(int index)
 {
     switch (index) {
-    case 0: ctx.callIfDefined(QStringLiteral("ListStyleClasses")); break;
+    case 0: ctx.callIfDefined(procedure::ListStyleClasses); break;
     case 2: edit.UndoEdit(); break;
     case 4: edit.CutSel(); break;
     case 5: edit.CopySel(); break;

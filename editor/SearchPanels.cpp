@@ -1,4 +1,5 @@
 #include "editor/SearchPanels.h"
+#include "editor/EditorProcedures.h"
 
 #include "editor/EditApply.h"
 #include "editor/EditContext.h"
@@ -26,7 +27,6 @@
 namespace {
 
 const QString Frame = QStringLiteral("Frame");
-const QString Cmdcmd = QStringLiteral("Cmdcmd");
 const QString OptKensaku = QStringLiteral("OptKensaku");
 constexpr int SearchFrame = 26;
 constexpr int ReplaceFrame = 27;
@@ -39,27 +39,29 @@ SearchPanels::SearchPanels(EditContext& context, PanelKit& panelKit)
 {
     buildSearchPanel();
     buildReplacePanel();
-    ctx.procs.define(QStringLiteral("SearchText"), [this] { SearchText(); });
+    ctx.procs.define(procedure::SearchText, [this] { SearchText(); });
 }
 
 void SearchPanels::buildSearchPanel()
 {
     const QString caption = QStringLiteral("検索");
-    QGroupBox* f = addEditPanel(panels, {SearchFrame, caption, caption, 81, 27, 1500, 1500, 5400, 4365, 1500});
+    QGroupBox* f = addEditPanel(
+        panels, {SearchFrame, caption, caption, ExecuteButton::SearchPanelCloseBox, 27, 1500, 1500, 5400, 4365, 1500});
     auto* word = panels.add<QLineEdit>(f, QStringLiteral("Txtkensaku"));
     twips::SetGeometry(word, 200, 2150, 5000, 360);
     QObject::connect(word, &QLineEdit::textChanged, word, [this] { Txtkensaku_Change(); });
 
     addOptions(f, {{0, "一つずつ検索"}, {1, "全て検索"}}, 2650);
     option(0)->setChecked(true);
-    twips::SetGeometry(panels.addCmdButton(f, 80, QStringLiteral("実行")), 1500, 3300, 1200, 450);
-    twips::SetGeometry(panels.addCmdButton(f, 79, QStringLiteral("閉じる")), 2900, 3300, 1200, 450);
+    twips::SetGeometry(panels.addExecuteButton(f, ExecuteButton::Search, QStringLiteral("実行")), 1500, 3300, 1200, 450);
+    twips::SetGeometry(panels.addExecuteButton(f, ExecuteButton::CloseSearchPanel, QStringLiteral("閉じる")), 2900, 3300, 1200, 450);
 }
 
 void SearchPanels::buildReplacePanel()
 {
     const QString caption = QStringLiteral("置換");
-    QGroupBox* f = addEditPanel(panels, {ReplaceFrame, caption, caption, 82, 28, 1500, 1500, 5520, 5085, 1400});
+    QGroupBox* f = addEditPanel(
+        panels, {ReplaceFrame, caption, caption, ExecuteButton::ReplacePanelCloseBox, 28, 1500, 1500, 5520, 5085, 1400});
     const std::pair<int, const char*> rows[] = {{13, "検索する文字"}, {14, "置換後の文字"}};
     int top = 2050;
     for (const auto& [index, caption] : rows) {
@@ -73,14 +75,18 @@ void SearchPanels::buildReplacePanel()
     addOptions(f, {{3, "ひとつずつ置換する"}, {2, "一斉に置換する"}}, 3000);
 
     // Find next and replace all share a place: only one of them is shown at a time.
-    const std::tuple<int, const char*, int> buttons[] = {
-        {85, "次を探す", 200}, {87, "一斉置換", 200}, {86, "置換する", 1500}, {83, "実行", 2800}, {84, "閉じる", 4100},
+    const std::tuple<ExecuteButton, const char*, int> buttons[] = {
+        {ExecuteButton::FindNext, "次を探す", 200},
+        {ExecuteButton::ReplaceAll, "一斉置換", 200},
+        {ExecuteButton::ReplaceOne, "置換する", 1500},
+        {ExecuteButton::UnusedReplaceButton, "実行", 2800},
+        {ExecuteButton::CloseReplacePanel, "閉じる", 4100},
     };
-    for (const auto& [index, caption, x] : buttons)
-        twips::SetGeometry(panels.addCmdButton(f, index, QString::fromUtf8(caption)), x, 3600, 1200, 450);
+    for (const auto& [button, caption, x] : buttons)
+        twips::SetGeometry(panels.addExecuteButton(f, button, QString::fromUtf8(caption)), x, 3600, 1200, 450);
     option(3)->setChecked(true);
-    control(Cmdcmd, 83)->hide();
-    control(Cmdcmd, 87)->hide();
+    ctx.controls.get<QWidget>(executeButton(ExecuteButton::UnusedReplaceButton))->hide();
+    ctx.controls.get<QWidget>(executeButton(ExecuteButton::ReplaceAll))->hide();
 }
 
 void SearchPanels::addOptions(QWidget* panel, std::initializer_list<std::pair<int, const char*>> options, int top)
@@ -141,10 +147,10 @@ void SearchPanels::OptKensaku_Click(int index)
     if (index != 2 && index != 3)
         return;
     const bool all = index == 2;
-    control(Cmdcmd, 83)->hide();
-    control(Cmdcmd, 85)->setVisible(!all);
-    control(Cmdcmd, 86)->setVisible(!all);
-    control(Cmdcmd, 87)->setVisible(all);
+    ctx.controls.get<QWidget>(executeButton(ExecuteButton::UnusedReplaceButton))->hide();
+    ctx.controls.get<QWidget>(executeButton(ExecuteButton::FindNext))->setVisible(!all);
+    ctx.controls.get<QWidget>(executeButton(ExecuteButton::ReplaceOne))->setVisible(!all);
+    ctx.controls.get<QWidget>(executeButton(ExecuteButton::ReplaceAll))->setVisible(all);
 }
 
 void SearchPanels::Txtkensaku_Change()
@@ -223,7 +229,7 @@ void SearchPanels::ReplaceAll()
     ed->SetFirstVisibleLine(top);
 }
 
-std::vector<std::pair<int, SearchPanels::Branch>> SearchPanels::dispatcherBranches()
+std::vector<std::pair<ExecuteButton, SearchPanels::Branch>> SearchPanels::dispatcherBranches()
 {
     const auto close = [this](int frame) {
         return [this, frame] {
@@ -232,20 +238,20 @@ std::vector<std::pair<int, SearchPanels::Branch>> SearchPanels::dispatcherBranch
         };
     };
     return {
-        {79, close(SearchFrame)},
-        {81, close(SearchFrame)},
-        {80, [this] {
+        {ExecuteButton::CloseSearchPanel, close(SearchFrame)},
+        {ExecuteButton::SearchPanelCloseBox, close(SearchFrame)},
+        {ExecuteButton::Search, [this] {
              SearchText();
              return true;
          }},
-        {85, [this] { return FindNext(); }},
-        {86, [this] { return ReplaceOne(); }},
-        {87, [this] {
+        {ExecuteButton::FindNext, [this] { return FindNext(); }},
+        {ExecuteButton::ReplaceOne, [this] { return ReplaceOne(); }},
+        {ExecuteButton::ReplaceAll, [this] {
              ReplaceAll();
              control(Frame, ReplaceFrame)->hide();
              return true;
          }},
-        {82, close(ReplaceFrame)},
-        {84, close(ReplaceFrame)},
+        {ExecuteButton::ReplacePanelCloseBox, close(ReplaceFrame)},
+        {ExecuteButton::CloseReplacePanel, close(ReplaceFrame)},
     };
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "workspace/ExecuteButtons.h"
+
 #include <QString>
 #include <functional>
 #include <initializer_list>
@@ -25,7 +27,7 @@ public:
     void ShowSearchPanel();
     void ShowReplacePanel();
     // The search panel's button: one search step, or the highlight of every occurrence. Also
-    // the procedure "SearchText".
+    // the procedure procedure::SearchText.
     void SearchText();
     // Paints the whole text blue and every occurrence of st red; the last one stays selected.
     void Searchst(const QString& st);
@@ -37,9 +39,9 @@ public:
     void OptKensaku_Click(int index);
     void Txtkensaku_Change();
 
-    // The dispatcher's branches of the panels' buttons (79 to 87), for the shell to install.
+    // The dispatcher's branches of the panels' buttons, for the shell to install.
     using Branch = std::function<bool()>;
-    std::vector<std::pair<int, Branch>> dispatcherBranches();
+    std::vector<std::pair<ExecuteButton, Branch>> dispatcherBranches();
 
 private:
     void buildSearchPanel();

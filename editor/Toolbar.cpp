@@ -1,4 +1,5 @@
 #include "editor/Toolbar.h"
+#include "editor/EditorProcedures.h"
 
 #include "editor/ColourLookup.h"
 #include "editor/EditApply.h"
@@ -88,7 +89,7 @@ ToolbarButtons::ToolbarButtons(EditContext& context, QToolBar* bar, PasteMode& p
             ctx.emptyUndoBuffer();
         };
     };
-    const auto upward = [this](const char* name) { return [this, name] { ctx.callIfDefined(QLatin1String(name)); }; };
+    const auto upward = [this](ProcedureId id) { return [this, id] { ctx.callIfDefined(id); }; };
     actions_ = {
         {QStringLiteral("新規挿入"), [this] { ctx.ws.addDocument(); }},
         {QStringLiteral("開く"), [this] { if (openFile) openFile(); }},
@@ -111,7 +112,7 @@ ToolbarButtons::ToolbarButtons(EditContext& context, QToolBar* bar, PasteMode& p
              if (ctx.ws.currentEditor()->SelLength() != 0)
                  lookup.lookUpSelectedTag();
              else
-                 ctx.callIfDefined(QStringLiteral("ShowTagDictionary"));
+                 ctx.callIfDefined(procedure::ShowTagDictionary);
              if (TagDictionaryAccess* dictionary = lookup.tagDictionary())
                  dictionary->setOpen();
          }},
@@ -126,11 +127,11 @@ ToolbarButtons::ToolbarButtons(EditContext& context, QToolBar* bar, PasteMode& p
         {QStringLiteral("色の設定"), [this] {
              // The selection stays in view while the picker has the focus; the colour comes later.
              ctx.ws.currentEditor()->HideSelection(false);
-             ctx.callIfDefined(QStringLiteral("ShowColorForm"));
+             ctx.callIfDefined(procedure::ShowColourPicker);
              ctx.emptyUndoBuffer();
          }},
-        {QStringLiteral("画像"), framed(upward("mgazou_Click"))},
-        {QStringLiteral("音楽"), framed(upward("mwav_Click"))},
+        {QStringLiteral("画像"), framed(upward(procedure::OpenImagePanel))},
+        {QStringLiteral("音楽"), framed(upward(procedure::OpenBackgroundSoundPanel))},
         {QStringLiteral("ブラウザー"), [this] { ShowInBrowser(); }},
         {QStringLiteral("貼"), [this] { paste.Switch(); }},
     };

@@ -1,4 +1,6 @@
 #include "lesson/LessonCommands.h"
+#include "stylesheet/StylesheetProcedures.h"
+#include "wizards/WizardProcedures.h"
 
 #include "editor/Colouring.h"
 #include "lesson/LessonWindow.h"
@@ -157,10 +159,10 @@ LessonCommands::Outcome LessonCommands::run(const lesson::Command& c)
     case Word::Value: return chooseValue(a);
     case Word::ColourName: return basicColour(a);
     case Word::Image: return image(a);
-    case Word::InsertImage: ctx.procs.call(QStringLiteral("Gazou")); return Outcome::Front;
-    case Word::OkClick: ctx.dispatcher.Cmdcmd_Click(127); return Outcome::Front;
+    case Word::InsertImage: ctx.procs.call(procedure::InsertImage); return Outcome::Front;
+    case Word::OkClick: ctx.dispatcher.press(ExecuteButton::MakeRuleWithSelector); return Outcome::Front;
     case Word::InsertStyle:
-        ctx.dispatcher.Cmdcmd_Click(132);
+        ctx.dispatcher.press(ExecuteButton::InsertStyleText);
         serveEvents();
         return Outcome::Front;
     case Word::End:
@@ -171,7 +173,7 @@ LessonCommands::Outcome LessonCommands::run(const lesson::Command& c)
     case Word::Point: return fillNumber(a, QStringLiteral("pt"));
     case Word::Em: return fillNumber(a, QStringLiteral("em"));
     case Word::TabSel: return tabSel(a);
-    case Word::Link: ctx.dispatcher.Cmdcmd_Click(134); return Outcome::Front;
+    case Word::Link: ctx.dispatcher.press(ExecuteButton::InsertCssLink); return Outcome::Front;
     case Word::SelectHtml: return selectInFirst(a, QString(), false);
     case Word::SelectRange: return selectInFirst(a, c.arguments.value(1), true);
     case Word::ListShow: return listShow();
@@ -542,7 +544,7 @@ LessonCommands::Outcome LessonCommands::chooseValue(const QString& argument)
     const int row = findEntry(list, [&](const QString& entry) { return vb::Trim(entry).section(u' ', 0, 0) == wanted; });
     if (row >= 0) {
         choose(list, row);
-        ctx.procs.call(QStringLiteral("List3_DblClick"), 7);
+        ctx.procs.call(procedure::TakeChosenCssValue);
     }
     serveEvents();
     return Outcome::Front;

@@ -1,4 +1,5 @@
 #include "lesson/LessonWindow.h"
+#include "wizards/WizardProcedures.h"
 
 #include "lesson/LessonTexts.h"
 #include "platform/Dialogs.h"
@@ -75,7 +76,7 @@ LessonWindow::LessonWindow(const LessonContext& context)
     });
 
     ctx.controls.add(QStringLiteral("LessonWindow"), this);
-    ctx.procs.define(QStringLiteral("ShowLesson"), std::function<void()>([this] { whenFree([this] { ShowLesson(); }); }));
+    ctx.procs.define(procedure::ShowLesson, std::function<void()>([this] { whenFree([this] { ShowLesson(); }); }));
 }
 
 LessonWindow::~LessonWindow() = default;

@@ -43,7 +43,7 @@ public:
     // The line at which the last step began; empty until the first step.
     QString StepMark;
 
-    // The stylesheet menu's lesson item ("ShowLesson").
+    // The stylesheet menu's lesson item (procedure::ShowLesson).
     void ShowLesson();
     // Loads the script named by s from resource/ and shows the welcome text, which s receives.
     void GetText(QString& s);

@@ -5,6 +5,7 @@
 #include <QAction>
 #include <QMenu>
 #include <stdexcept>
+#include <string>
 
 namespace {
 
@@ -21,6 +22,13 @@ CommandRegistry::CommandRegistry(QObject* parent)
 }
 
 CommandRegistry::~CommandRegistry() = default;
+
+QString CommandRegistry::keyOf(const char* key)
+{
+    if (!key)
+        throw std::logic_error("a menu id without a key");
+    return QString::fromLatin1(key);
+}
 
 CommandRegistry::Menu& CommandRegistry::menuNamed(const QString& name)
 {
@@ -56,6 +64,12 @@ void CommandRegistry::add(const QString& menuName, const CommandItem& item)
     Menu& m = menuNamed(menuName);
     if (m.items.count(item.index))
         throw std::logic_error(describe(menuName, item.index) + " is declared twice");
+    if (item.id.valid()) {
+        const QString key = QString::fromLatin1(item.id.key);
+        if (places_.count(key))
+            throw std::logic_error(std::string("command ") + item.id.key + " is declared twice");
+        places_.emplace(key, Place{menuName, item.index});
+    }
     Entry e;
     e.item = item;
     if (item.caption == QStringLiteral("-")) {
@@ -95,6 +109,8 @@ void CommandRegistry::remove(const QString& menuName, int index)
     if (it == m.items.end())
         throw std::logic_error(describe(menuName, index) + " is not declared");
     QAction* a = it->second.action;
+    if (it->second.item.id.valid())
+        places_.erase(QString::fromLatin1(it->second.item.id.key));
     m.items.erase(it);
     m.menu->removeAction(a);
     a->deleteLater();
@@ -132,6 +148,39 @@ void CommandRegistry::run(const QString& menuName, int index)
         item.handler();
     else if (menuHandler)
         menuHandler(index);
+}
+
+const CommandRegistry::Place& CommandRegistry::placeOf(CommandId id) const
+{
+    if (!id.valid())
+        throw std::logic_error("a command id without a key");
+    auto it = places_.find(QString::fromLatin1(id.key));
+    if (it == places_.end())
+        throw std::logic_error(std::string("command ") + id.key + " is not declared");
+    return it->second;
+}
+
+void CommandRegistry::invoke(CommandId id)
+{
+    const Place place = placeOf(id);
+    run(place.first, place.second);
+}
+
+QAction* CommandRegistry::action(CommandId id) const
+{
+    const Place& place = placeOf(id);
+    return action(place.first, place.second);
+}
+
+bool CommandRegistry::has(CommandId id) const
+{
+    return id.valid() && places_.count(QString::fromLatin1(id.key)) != 0;
+}
+
+void CommandRegistry::setHandler(CommandId id, std::function<void()> handler)
+{
+    const Place& place = placeOf(id);
+    setHandler(place.first, place.second, std::move(handler));
 }
 
 void CommandRegistry::invoke(const QString& menuName, int index)

@@ -5,6 +5,7 @@
 #include <QString>
 #include <functional>
 #include <map>
+#include <utility>
 #include <vector>
 
 class BoolState;
@@ -12,10 +13,27 @@ class IntState;
 class QAction;
 class QMenu;
 
+// The id of a menu or popup menu, declared once by the menu's owner:
+//     inline constexpr MenuId EditMenu{"edit"};
+struct MenuId {
+    const char* key = nullptr;
+    constexpr bool valid() const { return key != nullptr; }
+};
+
+// The id of one menu item, named for what it does and declared once by the menu's owner:
+//     inline constexpr CommandId SelectAll{"edit.select-all"};
+// Ids are unique across all menus.
+struct CommandId {
+    const char* key = nullptr;
+    constexpr bool valid() const { return key != nullptr; }
+};
+
 // One item of a menu as its table declares it. A caption of "-" is a separator: it keeps its
 // index and does nothing. The handler runs on a click and on `invoke`; an item without one runs
 // the menu's own handler with its index.
 struct CommandItem {
+    // The item's row in its menu's table; rows that a menu generates (the recent files) are
+    // reached by it.
     int index = 0;
     QString caption;
     QKeySequence shortcut = {};
@@ -27,12 +45,15 @@ struct CommandItem {
     IntState* choice = nullptr;
     int choiceValue = 0;
     bool enabled = true;
+    // What `invoke` and the other look-ups by id reach it by; an item without one (a separator,
+    // a generated row) is reached by its menu and index only.
+    CommandId id = {};
 };
 
-// The menus and popup menus of a window, declared as tables of items and addressed by the menu's
-// name and the item's index (`mk1`, 3), so that the lesson player, automatic creation and the
-// tests run an item as a click would. An unknown menu or index is a programming error and throws
-// std::logic_error.
+// The menus and popup menus of a window, declared as tables of items, so that the lesson player,
+// automatic creation and the tests run an item as a click would: by the item's CommandId, or by
+// its menu and index for the rows a menu generates. An unknown menu, id or index is a
+// programming error and throws std::logic_error naming it.
 class CommandRegistry : public QObject {
     Q_OBJECT
 
@@ -40,23 +61,40 @@ public:
     explicit CommandRegistry(QObject* parent = nullptr);
     ~CommandRegistry() override;
 
-    // Registers a menu under a name; its items come from `define` and `add`.
-    void addMenu(const QString& name, QMenu* menu, std::function<void(int)> menuHandler = {});
+    // Registers a menu; its items come from `define` and `add`. The menu's handler runs for an
+    // item without a handler of its own, with the item's index.
+    void addMenu(MenuId menu, QMenu* qmenu, std::function<void(int)> menuHandler = {}) { addMenu(keyOf(menu), qmenu, std::move(menuHandler)); }
     // Appends the items of a table to a registered menu, in the table's order.
-    void define(const QString& menu, const std::vector<CommandItem>& items);
-    void add(const QString& menu, const CommandItem& item);
+    void define(MenuId menu, const std::vector<CommandItem>& items) { define(keyOf(menu), items); }
+    void add(MenuId menu, const CommandItem& item) { add(keyOf(menu), item); }
     // Takes one item out of its menu.
-    void remove(const QString& menu, int index);
-    // Fills in the handler of an item that a later subsystem owns.
-    void setHandler(const QString& menu, int index, std::function<void()> handler);
+    void remove(MenuId menu, int index) { remove(keyOf(menu), index); }
+    QMenu* menu(MenuId menu) const { return this->menu(keyOf(menu)); }
 
     // Runs the item as a click would; a separator does nothing.
-    void invoke(const QString& menu, int index);
+    void invoke(CommandId id);
+    QAction* action(CommandId id) const;
+    bool has(CommandId id) const;
+    // Fills in the handler of an item that a later subsystem owns.
+    void setHandler(CommandId id, std::function<void()> handler);
 
+    // A menu's rows by index, for the rows it generates.
+    void invoke(MenuId menu, int index) { invoke(keyOf(menu), index); }
+    QAction* action(MenuId menu, int index) const { return action(keyOf(menu), index); }
+    bool has(MenuId menu, int index) const { return has(keyOf(menu), index); }
+    // The indexes of a menu's items, in order.
+    std::vector<int> indexes(MenuId menu) const { return indexes(keyOf(menu)); }
+
+    // The same menus by name and index: the form that goes once every caller uses ids.
+    void addMenu(const QString& name, QMenu* menu, std::function<void(int)> menuHandler = {});
+    void define(const QString& menu, const std::vector<CommandItem>& items);
+    void add(const QString& menu, const CommandItem& item);
+    void remove(const QString& menu, int index);
+    void setHandler(const QString& menu, int index, std::function<void()> handler);
+    void invoke(const QString& menu, int index);
     QMenu* menu(const QString& name) const;
     QAction* action(const QString& menu, int index) const;
     bool has(const QString& menu, int index) const;
-    // The indexes of a menu's items, in order.
     std::vector<int> indexes(const QString& menu) const;
 
 private:
@@ -69,10 +107,17 @@ private:
         std::function<void(int)> handler;
         std::map<int, Entry> items;
     };
+    // Where an item with an id stands: its menu's name and its index.
+    using Place = std::pair<QString, int>;
+
+    static QString keyOf(const char* key);
+    static QString keyOf(MenuId id) { return keyOf(id.key); }
     Menu& menuNamed(const QString& name);
     const Menu& menuNamed(const QString& name) const;
     const Entry& entry(const QString& menu, int index) const;
+    const Place& placeOf(CommandId id) const;
     void run(const QString& menu, int index);
 
     std::map<QString, Menu> menus_;
+    std::map<QString, Place> places_;
 };

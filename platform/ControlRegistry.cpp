@@ -2,11 +2,26 @@
 
 #include <QStringList>
 #include <limits>
+#include <string>
 
 ControlRegistry::~ControlRegistry()
 {
     for (auto& [key, connection] : watches_)
         QObject::disconnect(connection);
+}
+
+QString ControlRegistry::keyOf(const char* key)
+{
+    if (!key)
+        throw std::logic_error("a control id without a key");
+    return QString::fromLatin1(key);
+}
+
+int ControlRegistry::checked(int index)
+{
+    if (index < 0)
+        throw std::logic_error("index " + std::to_string(index) + " of a control array is below 0");
+    return index;
 }
 
 std::string ControlRegistry::describe(const QString& name, int index)
@@ -28,6 +43,14 @@ void ControlRegistry::add(const QString& name, int index, QObject* control)
         controls_.erase(key);
         watches_.erase(key);
     });
+}
+
+void ControlRegistry::addBuilder(std::initializer_list<AnyControlId> ids, std::function<void()> build)
+{
+    QStringList names;
+    for (AnyControlId id : ids)
+        names.append(keyOf(id.key));
+    addBuilder(names, std::move(build));
 }
 
 void ControlRegistry::addBuilder(const QStringList& names, std::function<void()> build)

@@ -3,38 +3,55 @@
 #include <QObject>
 #include <QString>
 #include <functional>
+#include <initializer_list>
 #include <map>
 #include <memory>
 #include <stdexcept>
 #include <utility>
 #include <vector>
 
-// The controls of one window by the names and indexes that the dispatcher, automatic creation,
-// the lesson player and the tests address them by (`Frame(12)`, `Text6(7)`, `Cmdcmd(80)`). A
-// control that stands alone is registered with index NoIndex. The subsystem that creates a
-// control registers it; an entry goes when its control is destroyed.
-//
-// A group of controls may be built on first use: `addBuilder` names what a builder will
-// register, and the first look-up of any of those names runs it.
-//
-// Looking up a name and index that nobody registered is a programming error: `get` throws
-// std::logic_error, which fails the test that did it.
-// The name of one control in the registry, declared once by the subsystem that owns the control:
+// The id of one control, declared once by the subsystem that owns the control:
 //     inline constexpr ControlId RuleBox{"css-builder.rule-box"};
+// The key is "owner.what" in lower-case words joined by "-"; no file or user sees it.
 struct ControlId {
     const char* key = nullptr;
     constexpr bool valid() const { return key != nullptr; }
 };
 
-// The name of an array of like controls (the sixteen basic swatches), addressed with an index
-// from 0.
+// The id of an array of like controls (the sixteen basic swatches, the three channel boxes),
+// each addressed with an index from 0.
 struct ControlArrayId {
     const char* key = nullptr;
     constexpr bool valid() const { return key != nullptr; }
 };
 
+// One control of an array as a single value, for a constant that names a place in the array or
+// a helper that picks one: `controls.get<QPushButton>(executeButton(ExecuteButton::InsertTable))`.
+struct ControlInArray {
+    ControlArrayId array;
+    int index = 0;
+};
+
+// An id of either kind, as a builder's list names what it will register.
+struct AnyControlId {
+    constexpr AnyControlId(ControlId id) : key(id.key) {}
+    constexpr AnyControlId(ControlArrayId id) : key(id.key) {}
+    const char* key;
+};
+
+// The controls of a window by typed ids. The subsystem that creates a control registers it under
+// the id it declared; the dispatcher, automatic creation, the lesson player and the tests look it
+// up by the same id, also while its panel is hidden. An entry goes when its control is destroyed.
+//
+// A group of controls may be built on first use: `addBuilder` names the ids a builder will
+// register, and the first look-up of any of them runs it.
+//
+// Looking up an id that nobody registered, or a control of another kind than asked for, is a
+// programming error: `get` throws std::logic_error naming the id's key (and the index), which
+// fails the test that did it.
 class ControlRegistry {
 public:
+    // The index under which a control that stands alone is kept.
     static constexpr int NoIndex = -1;
 
     ControlRegistry() = default;
@@ -42,16 +59,39 @@ public:
     ControlRegistry& operator=(const ControlRegistry&) = delete;
     ~ControlRegistry();
 
-    // Registers a control; registering the same name and index twice is a programming error.
-    void add(const QString& name, int index, QObject* control);
-    void add(const QString& name, QObject* control) { add(name, NoIndex, control); }
-    // Builds the controls of `names` (all indexes) when one of them is first looked up.
-    void addBuilder(const QStringList& names, std::function<void()> build);
+    // Registers a control; registering the same id (and index) twice is a programming error, and
+    // so is an index below 0.
+    void add(ControlId id, QObject* control) { add(keyOf(id), NoIndex, control); }
+    void add(ControlArrayId id, int index, QObject* control) { add(keyOf(id), checked(index), control); }
+    void add(ControlInArray c, QObject* control) { add(c.array, c.index, control); }
+    // Builds the controls of `ids` (an array with all its indexes) when one of them is first
+    // looked up.
+    void addBuilder(std::initializer_list<AnyControlId> ids, std::function<void()> build);
 
     // The control, or nullptr when there is none.
+    QObject* find(ControlId id) const { return find(keyOf(id), NoIndex); }
+    QObject* find(ControlArrayId id, int index) const { return find(keyOf(id), index); }
+    QObject* find(ControlInArray c) const { return find(c.array, c.index); }
+    bool has(ControlId id) const { return find(id) != nullptr; }
+    bool has(ControlArrayId id, int index) const { return find(id, index) != nullptr; }
+    bool has(ControlInArray c) const { return find(c) != nullptr; }
+
+    template <typename T>
+    T* get(ControlId id) const { return get<T>(keyOf(id), NoIndex); }
+    template <typename T>
+    T* get(ControlArrayId id, int index) const { return get<T>(keyOf(id), index); }
+    template <typename T>
+    T* get(ControlInArray c) const { return get<T>(c.array, c.index); }
+
+    // The indexes registered in an array, in order.
+    std::vector<int> indexes(ControlArrayId id) const { return indexes(keyOf(id)); }
+
+    // The same table by a name and an index: the form that goes once every caller uses ids.
+    void add(const QString& name, int index, QObject* control);
+    void add(const QString& name, QObject* control) { add(name, NoIndex, control); }
+    void addBuilder(const QStringList& names, std::function<void()> build);
     QObject* find(const QString& name, int index = NoIndex) const;
     bool has(const QString& name, int index = NoIndex) const { return find(name, index) != nullptr; }
-
     template <typename T>
     T* get(const QString& name, int index = NoIndex) const
     {
@@ -64,26 +104,13 @@ public:
                                    + ", not the kind of control asked for");
         return typed;
     }
-
-    // The indexes registered under a name, in order.
     std::vector<int> indexes(const QString& name) const;
 
-    // The same by typed ids.
-    void add(ControlId id, QObject* control) { add(keyOf(id), NoIndex, control); }
-    void add(ControlArrayId id, int index, QObject* control) { add(keyOf(id), index, control); }
-    QObject* find(ControlId id) const { return find(keyOf(id), NoIndex); }
-    QObject* find(ControlArrayId id, int index) const { return find(keyOf(id), index); }
-    bool has(ControlId id) const { return find(id) != nullptr; }
-    bool has(ControlArrayId id, int index) const { return find(id, index) != nullptr; }
-    template <typename T>
-    T* get(ControlId id) const { return get<T>(keyOf(id), NoIndex); }
-    template <typename T>
-    T* get(ControlArrayId id, int index) const { return get<T>(keyOf(id), index); }
-    std::vector<int> indexes(ControlArrayId id) const { return indexes(keyOf(id)); }
-
 private:
-    static QString keyOf(ControlId id) { return QString::fromLatin1(id.key); }
-    static QString keyOf(ControlArrayId id) { return QString::fromLatin1(id.key); }
+    static QString keyOf(const char* key);
+    static QString keyOf(ControlId id) { return keyOf(id.key); }
+    static QString keyOf(ControlArrayId id) { return keyOf(id.key); }
+    static int checked(int index);
     using Key = std::pair<QString, int>;
     static std::string describe(const QString& name, int index);
     void runBuilderFor(const QString& name) const;

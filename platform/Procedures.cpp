@@ -2,33 +2,34 @@
 
 #include <stdexcept>
 
-void Procedures::define(const QString& name, Procedure procedure)
+void Procedures::define(ProcedureId id, Procedure procedure)
 {
-    if (procedures_.count(name))
-        throw std::logic_error("procedure " + name.toStdString() + " is defined twice");
-    procedures_.emplace(name, std::move(procedure));
+    const QString key = keyOf(id);
+    if (procedures_.count(key))
+        throw std::logic_error("procedure " + key.toStdString() + " is defined twice");
+    procedures_.emplace(key, std::move(procedure));
 }
 
-void Procedures::define(const QString& name, std::function<void(int)> procedure)
+void Procedures::define(ProcedureId id, std::function<void(int)> procedure)
 {
-    define(name, Procedure([p = std::move(procedure)](const QVariant& v) { p(v.toInt()); }));
+    define(id, Procedure([p = std::move(procedure)](const QVariant& v) { p(v.toInt()); }));
 }
 
-void Procedures::define(const QString& name, std::function<void(const QString&)> procedure)
+void Procedures::define(ProcedureId id, std::function<void(const QString&)> procedure)
 {
-    define(name, Procedure([p = std::move(procedure)](const QVariant& v) { p(v.toString()); }));
+    define(id, Procedure([p = std::move(procedure)](const QVariant& v) { p(v.toString()); }));
 }
 
-void Procedures::define(const QString& name, std::function<void()> procedure)
+void Procedures::define(ProcedureId id, std::function<void()> procedure)
 {
-    define(name, Procedure([p = std::move(procedure)](const QVariant&) { p(); }));
+    define(id, Procedure([p = std::move(procedure)](const QVariant&) { p(); }));
 }
 
-void Procedures::call(const QString& name, const QVariant& argument) const
+void Procedures::call(ProcedureId id, const QVariant& argument) const
 {
-    auto it = procedures_.find(name);
+    auto it = procedures_.find(keyOf(id));
     if (it == procedures_.end())
-        throw std::logic_error("procedure " + name.toStdString() + " is not defined");
+        throw std::logic_error("procedure " + std::string(id.key) + " is not defined");
     // A copy: the procedure may define others while it runs.
     const Procedure procedure = it->second;
     procedure(argument);

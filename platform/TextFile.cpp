@@ -1,7 +1,7 @@
 #include "platform/TextFile.h"
 
 #include "platform/HugePages.h"
-#include "platform/VbString.h"
+#include "platform/TextRules.h"
 
 #include <QStringDecoder>
 #include <QStringEncoder>
@@ -609,7 +609,7 @@ TextWriteResult writeTextFile(const QString& path, const QString& text, TextEnco
 bool isHtmlFileName(const QString& name)
 {
     for (const QString& suffix : {QStringLiteral(".html"), QStringLiteral(".htm"), QStringLiteral(".xhtml")}) {
-        if (vb::EqualsNoCaseAscii(vb::Right(name, int(suffix.size())), suffix))
+        if (textrules::equalsIgnoringAsciiCase(name.right(suffix.size()), suffix))
             return true;
     }
     return false;

@@ -45,42 +45,49 @@ void FavouritesList::build(PanelKit& kit)
 {
     QGroupBox* frame = kit.addFrame(28, QStringLiteral("お気に入り"));
     twips::SetGeometry(kit.addTitle(frame, QStringLiteral("Label"), 28, QStringLiteral("お気に入りの整理")), 50, 180, 4910, 285);
-    twips::SetGeometry(kit.addCmdButton(frame, 93, QStringLiteral("×")), 4960, 180, 330, 285);
+    QPushButton* closeBox = kit.addExecuteButton(frame, ExecuteButton::FavouritesPanelCloseBox, QStringLiteral("×"));
+    twips::SetGeometry(closeBox, 4960, 180, 330, 285);
     twips::SetGeometry(kit.addExplanation(frame, 29), 100, 550, 5140, 1300);
     list_ = kit.add<QListWidget>(frame, QStringLiteral("List2"));
     twips::SetGeometry(list_, 100, 1950, 3700, 2600);
     const struct {
-        int index;
+        ExecuteButton button;
         const char* caption;
-    } buttons[] = {{88, "削除"}, {89, "戻す"}, {90, "先頭に"}, {91, "保存"}, {92, "閉じる"}};
+    } buttons[] = {
+        {ExecuteButton::RemoveFavourite, "削除"},
+        {ExecuteButton::RestoreRemovedFavourite, "戻す"},
+        {ExecuteButton::MoveFavouriteToTop, "先頭に"},
+        {ExecuteButton::SaveFavourites, "保存"},
+        {ExecuteButton::CloseFavouritesPanel, "閉じる"},
+    };
     int top = 1950;
     for (const auto& b : buttons) {
-        twips::SetGeometry(kit.addCmdButton(frame, b.index, QString::fromUtf8(b.caption)), 3900, top, 1340, 420);
+        twips::SetGeometry(kit.addExecuteButton(frame, b.button, QString::fromUtf8(b.caption)), 3900, top, 1340, 420);
         top += 500;
     }
 }
 
 void FavouritesList::wireButtons(Dispatcher& dispatcher)
 {
-    dispatcher.setAction(88, [this] {
+    dispatcher.setAction(ExecuteButton::RemoveFavourite, [this] {
         const int row = list_->currentRow();
         if (row < 0)
             return;
         DeletedFavorite = list_->item(row)->text();
         delete list_->takeItem(row);
     });
-    dispatcher.setAction(89, [this] {
+    dispatcher.setAction(ExecuteButton::RestoreRemovedFavourite, [this] {
         if (!DeletedFavorite.isEmpty())
             list_->addItem(DeletedFavorite);
     });
-    dispatcher.setAction(90, [this] {
+    dispatcher.setAction(ExecuteButton::MoveFavouriteToTop, [this] {
         const int row = list_->currentRow();
         if (row < 0)
             return;
         list_->insertItem(0, list_->takeItem(row));
         list_->setCurrentRow(0);
     });
-    dispatcher.setAction(91, [this] {
+    dispatcher.setAction(ExecuteButton::SaveFavourites, [this] {
         QStringList entries;
         for (int i = 0; i < list_->count(); ++i)
             entries << list_->item(i)->text();
@@ -88,8 +95,8 @@ void FavouritesList::wireButtons(Dispatcher& dispatcher)
         if (!error.isEmpty())
             ws.dlg.MsgBox(error);
     });
-    dispatcher.setClose(92, QStringLiteral("Frame"), 28);
-    dispatcher.setClose(93, QStringLiteral("Frame"), 28);
+    dispatcher.setClose(ExecuteButton::CloseFavouritesPanel, QStringLiteral("Frame"), 28);
+    dispatcher.setClose(ExecuteButton::FavouritesPanelCloseBox, QStringLiteral("Frame"), 28);
 }
 
 void FavouritesList::ShowFavoritesPanel()

@@ -1,4 +1,5 @@
 #include "preview/HelpPane.h"
+#include "wizards/WizardProcedures.h"
 
 #include "platform/Procedures.h"
 #include "platform/StateValue.h"
@@ -56,9 +57,9 @@ HelpPane::HelpPane(Workspace& workspace, PanelKit& panelKit, Dispatcher& dispatc
     , inBrowserWindow_(inBrowserWindow)
 {
     build();
-    procs.define(QStringLiteral("SetumeiSize"), std::function<void(int)>([this](int n) { SetumeiSize(n); }));
-    dispatcher.setAction(144, [this] { SetumeiSize(4); });
-    dispatcher.setAction(126, [this] {
+    procs.define(procedure::ShowHelpPage, std::function<void(int)>([this](int n) { SetumeiSize(n); }));
+    dispatcher.setAction(ExecuteButton::ShowHelpContents, [this] { SetumeiSize(4); });
+    dispatcher.setAction(ExecuteButton::HelpPaneCloseBox, [this] {
         control(panels, QStringLiteral("Frame"), 39)->hide();
         // The colour picker, when it is open, comes back in front of the main window.
         for (QWidget* w : QApplication::topLevelWidgets()) {
@@ -84,8 +85,8 @@ void HelpPane::build()
     auto* browser = new WebBrowser(frame);
     panels.controls.add(QStringLiteral("BrowserSetumei"), browser);
     // The buttons lie on the title, in front of it.
-    panels.addCmdButton(frame, 144, QStringLiteral("目次に戻る"))->raise();
-    QPushButton* close = panels.addCmdButton(frame, 126, QStringLiteral("×"));
+    panels.addExecuteButton(frame, ExecuteButton::ShowHelpContents, QStringLiteral("目次に戻る"))->raise();
+    QPushButton* close = panels.addExecuteButton(frame, ExecuteButton::HelpPaneCloseBox, QStringLiteral("×"));
     twips::SetWidth(close, 330);
     close->raise();
 }
@@ -94,9 +95,9 @@ void HelpPane::layoutPane()
 {
     QWidget* frame = control(panels, QStringLiteral("Frame"), 39);
     QWidget* label = control(panels, QStringLiteral("Label"), 39);
-    QWidget* close = control(panels, QStringLiteral("Cmdcmd"), 126);
+    QWidget* close = panels.controls.get<QWidget>(executeButton(ExecuteButton::HelpPaneCloseBox));
     QWidget* text = control(panels, QStringLiteral("Text"), 41);
-    QWidget* contents = control(panels, QStringLiteral("Cmdcmd"), 144);
+    QWidget* contents = panels.controls.get<QWidget>(executeButton(ExecuteButton::ShowHelpContents));
 
     frame->raise();
     // Over the tab strip's display area, in the coordinates of the panel's own parent.

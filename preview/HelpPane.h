@@ -14,9 +14,10 @@ class WebBrowser;
 class Workspace;
 
 // The help pane `Frame(39)` "説明", laid over the document tabs: its title `Label(39)` with the
-// buttons 目次に戻る `Cmdcmd(144)` and × `Cmdcmd(126)`, the text box `Text(41)` and the browser
-// `BrowserSetumei` over it. While the switch "help in a browser window" is on, every page asked
-// for opens in a browser window of its own instead (800 x 600 at the top left of the screen).
+// buttons 目次に戻る (ExecuteButton::ShowHelpContents) and × (ExecuteButton::HelpPaneCloseBox),
+// the text box `Text(41)` and the browser `BrowserSetumei` over it. While the switch "help in a
+// browser window" is on, every page asked for opens in a browser window of its own instead
+// (800 x 600 at the top left of the screen).
 class HelpPane {
 public:
     HelpPane(Workspace& workspace, PanelKit& panels, Dispatcher& dispatcher, Procedures& procs,

@@ -1,4 +1,5 @@
 #include "preview/LinkList.h"
+#include "wizards/WizardProcedures.h"
 
 #include "platform/Procedures.h"
 #include "platform/RichEdit.h"
@@ -31,7 +32,7 @@ LinkList::LinkList(Workspace& workspace, PanelKit& panelKit, Dispatcher& dispatc
 {
     build(panels);
     wireButtons(dispatcher);
-    procs.define(QStringLiteral("ShowLinkList"), std::function<void()>([this] { ShowLinkList(); }));
+    procs.define(procedure::ShowLinkList, std::function<void()>([this] { ShowLinkList(); }));
     preview.setLinkList(this);
 }
 
@@ -42,7 +43,7 @@ void LinkList::build(PanelKit& kit)
     twips::SetGeometry(frame, 3500, 3000, 5550, 5145);
     QLabel* title = kit.addTitle(frame, QStringLiteral("Label"), 31, QStringLiteral("リンクを列挙しよう"));
     twips::SetGeometry(title, 50, 180, 5450, 285);
-    QPushButton* close = kit.addCmdButton(frame, 102, QStringLiteral("×"));
+    QPushButton* close = kit.addExecuteButton(frame, ExecuteButton::LinkListPanelCloseBox, QStringLiteral("×"));
     twips::SetGeometry(close, 5170, 180, 330, 285);
     address_ = kit.add<QLabel>(frame, QStringLiteral("Label4"), 8);
     twips::SetGeometry(address_, 100, 600, 5350, 285);
@@ -50,9 +51,9 @@ void LinkList::build(PanelKit& kit)
     twips::SetGeometry(followed_, 100, 950, 5350, 330);
     list_ = kit.add<QListWidget>(frame, QStringLiteral("List3"), 0);
     twips::SetGeometry(list_, 100, 1350, 5350, 2950);
-    twips::SetGeometry(kit.addCmdButton(frame, 100, QStringLiteral("閉じる")), 100, 4450, 1000, 420);
-    twips::SetGeometry(kit.addCmdButton(frame, 101, QStringLiteral("先頭を表示")), 1200, 4450, 1500, 420);
-    twips::SetGeometry(kit.addCmdButton(frame, 103, QStringLiteral("現在のＵＲＬを先頭に")), 2800, 4450, 2650, 420);
+    twips::SetGeometry(kit.addExecuteButton(frame, ExecuteButton::CloseLinkListPanel, QStringLiteral("閉じる")), 100, 4450, 1000, 420);
+    twips::SetGeometry(kit.addExecuteButton(frame, ExecuteButton::ShowListedPage, QStringLiteral("先頭を表示")), 1200, 4450, 1500, 420);
+    twips::SetGeometry(kit.addExecuteButton(frame, ExecuteButton::ListLinksOfShownPage, QStringLiteral("現在のＵＲＬを先頭に")), 2800, 4450, 2650, 420);
     // Clicking the entry that is already chosen follows it again.
     QObject::connect(list_, &QListWidget::itemClicked, list_, [this] { List3_Click(); });
 }
@@ -65,13 +66,13 @@ void LinkList::wireButtons(Dispatcher& dispatcher)
         clearList();
         frame_->hide();
     };
-    dispatcher.setAction(100, closePanel);
-    dispatcher.setAction(102, closePanel);
-    dispatcher.setAction(101, [this] {
+    dispatcher.setAction(ExecuteButton::CloseLinkListPanel, closePanel);
+    dispatcher.setAction(ExecuteButton::LinkListPanelCloseBox, closePanel);
+    dispatcher.setAction(ExecuteButton::ShowListedPage, [this] {
         live.Combo1()->setEditText(address_->text());
         live.Combo1_Click();
     });
-    dispatcher.setAction(103, [this] {
+    dispatcher.setAction(ExecuteButton::ListLinksOfShownPage, [this] {
         address_->setText(live.Combo1()->currentText());
         ws.linkListUrl.clear();
         followed_->clear();
@@ -179,6 +180,6 @@ void LinkList::SearchText(const QString& link)
         controls.get<QLineEdit>(QStringLiteral("Txtkensaku"))->setText(link);
     if (controls.has(QStringLiteral("OptKensaku"), 1))
         controls.get<QRadioButton>(QStringLiteral("OptKensaku"), 1)->setChecked(true);
-    if (procs.defined(QStringLiteral("SearchText")))
-        procs.call(QStringLiteral("SearchText"));
+    if (procs.defined(procedure::SearchText))
+        procs.call(procedure::SearchText);
 }

@@ -95,10 +95,10 @@ fomPelmor::fomPelmor(ProgramState& programState, Dialogs& dialogs, QWidget* pare
     colourLookup.setTagDictionary(&tagBridge);
     // The mini panel's close box makes the next search start at the top.
     connect(&wizards.mini, &MiniPanel::closed, this, [this] { search.SearchPos = 0; });
-    for (auto& [index, branch] : search.dispatcherBranches())
-        dispatcher.setBranch(index, branch);
-    for (auto& [index, branch] : grammar.dispatcherBranches())
-        dispatcher.setBranch(index, branch);
+    for (auto& [button, branch] : search.dispatcherBranches())
+        dispatcher.setBranch(button, branch);
+    for (auto& [button, branch] : grammar.dispatcherBranches())
+        dispatcher.setBranch(button, branch);
     fileMenu.closeWindow = [this] { close(); };
 
     qApp->installEventFilter(this);

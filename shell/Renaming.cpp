@@ -50,9 +50,9 @@ Renaming::Renaming(Workspace& workspace, PanelKit& panels, ControlRegistry& cont
     , controls(controlRegistry)
 {
     build(panels);
-    dispatcher.setClose(112, QStringLiteral("Frame"), 35);
-    dispatcher.setClose(113, QStringLiteral("Frame"), 35);
-    dispatcher.setAction(114, [this] { RenameFile(); });
+    dispatcher.setClose(ExecuteButton::RenamePanelCloseBox, QStringLiteral("Frame"), 35);
+    dispatcher.setClose(ExecuteButton::CloseRenamePanel, QStringLiteral("Frame"), 35);
+    dispatcher.setAction(ExecuteButton::RenameFile, [this] { RenameFile(); });
 }
 
 void Renaming::build(PanelKit& panels)
@@ -60,14 +60,15 @@ void Renaming::build(PanelKit& panels)
     QGroupBox* panel = panels.addFrame(35, QStringLiteral("ファイル名の変更"));
     twips::SetGeometry(panel, PanelLeft, PanelTop, PanelWidth, PanelHeight);
     PanelForm f(panels, panel);
-    f.titleBar(QStringLiteral("Label"), 35, QStringLiteral("ファイル名を変更しよう"), PanelWidth, 112);
+    f.titleBar(QStringLiteral("Label"), 35, QStringLiteral("ファイル名を変更しよう"), PanelWidth,
+               ExecuteButton::RenamePanelCloseBox);
     f.explanation(36, 50, 550, PanelWidth - 100, 1700);
     auto* list = panels.add<QListWidget>(panel, QStringLiteral("List3"), 3);
     twips::SetGeometry(list, 50, 2350, PanelWidth - 100, 2300);
     panels.add<QListWidget>(panel, QStringLiteral("List3"), 4)->hide();
     f.label(QStringLiteral("Label10"), 11, QStringLiteral("ファイル名"), 50, 4780, 1000);
     f.box(QStringLiteral("Text6"), 29, QString(), 1100, 4750, PanelWidth - 1150);
-    f.executeAndClose(114, 113, PanelWidth - 50, 5150, QStringLiteral("変更"));
+    f.executeAndClose(ExecuteButton::RenameFile, ExecuteButton::CloseRenamePanel, PanelWidth - 50, 5150, QStringLiteral("変更"));
     // A click, and a program that sets the list's row, as the lesson player does.
     QObject::connect(list, &QListWidget::itemClicked, list, [this, list](QListWidgetItem* item) { List3_Click(list->row(item)); });
     QObject::connect(list, &QListWidget::currentRowChanged, list, [this](int row) { List3_Click(row); });

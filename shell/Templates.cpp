@@ -197,11 +197,11 @@ Templates::Templates(Workspace& workspace, UndoRing& undoRing, EditorFonts& edit
     , controls(controlRegistry)
 {
     build(panels);
-    dispatcher.setAction(115, [this] { TemplateSave(); });
-    dispatcher.setAction(118, [this] { TemplateDelete(); });
-    dispatcher.setAction(119, [this] { TemplatePaste(); });
-    dispatcher.setClose(116, QStringLiteral("Frame"), 36);
-    dispatcher.setClose(117, QStringLiteral("Frame"), 36);
+    dispatcher.setAction(ExecuteButton::SaveTemplate, [this] { TemplateSave(); });
+    dispatcher.setAction(ExecuteButton::DeleteTemplate, [this] { TemplateDelete(); });
+    dispatcher.setAction(ExecuteButton::PasteTemplate, [this] { TemplatePaste(); });
+    dispatcher.setClose(ExecuteButton::CloseTemplatePanel, QStringLiteral("Frame"), 36);
+    dispatcher.setClose(ExecuteButton::TemplatePanelCloseBox, QStringLiteral("Frame"), 36);
 }
 
 void Templates::build(PanelKit& panels)
@@ -209,14 +209,15 @@ void Templates::build(PanelKit& panels)
     QGroupBox* panel = panels.addFrame(36, QStringLiteral("テンプレートの保存"));
     twips::SetGeometry(panel, PanelLeft, PanelTop, PanelWidth, PanelHeight);
     PanelForm f(panels, panel);
-    f.titleBar(QStringLiteral("Label"), 36, QStringLiteral("テンプレートを保存しよう"), PanelWidth, 117);
+    f.titleBar(QStringLiteral("Label"), 36, QStringLiteral("テンプレートを保存しよう"), PanelWidth,
+               ExecuteButton::TemplatePanelCloseBox);
     f.explanation(37, 50, 550, PanelWidth - 100, 1300);
     f.label(QStringLiteral("Label10"), 16, QStringLiteral("テンプレート名"), 50, 1980, 1400);
     f.box(QStringLiteral("Text6"), 30, QString(), 1450, 1950, 1950);
-    f.cmd(115, QStringLiteral("保存"), 3500, 1950, 850);
-    f.cmd(119, QStringLiteral("貼り付け"), 3500, 1950, 850);
-    f.cmd(118, QStringLiteral("削除"), 4400, 1950, 850);
-    f.cmd(116, QStringLiteral("閉じる"), 5300, 1950, 900);
+    f.button(ExecuteButton::SaveTemplate, QStringLiteral("保存"), 3500, 1950, 850);
+    f.button(ExecuteButton::PasteTemplate, QStringLiteral("貼り付け"), 3500, 1950, 850);
+    f.button(ExecuteButton::DeleteTemplate, QStringLiteral("削除"), 4400, 1950, 850);
+    f.button(ExecuteButton::CloseTemplatePanel, QStringLiteral("閉じる"), 5300, 1950, 900);
     f.label(QStringLiteral("Label10"), 17, QStringLiteral("リスト"), 50, 2380, 1900);
     f.label(QStringLiteral("Label10"), 18, QStringLiteral("テンプレートの内容"), 2050, 2380, 2500);
     auto* list = panels.add<QListWidget>(panel, QStringLiteral("List3"), 5);
@@ -280,9 +281,9 @@ void Templates::ShowTemplatePanel(int mode)
     panel->show();
     panel->raise();
     LoadTemplateList();
-    controls.get<QWidget>(QStringLiteral("Cmdcmd"), 119)->setVisible(insert);
-    controls.get<QWidget>(QStringLiteral("Cmdcmd"), 118)->setVisible(!insert);
-    controls.get<QWidget>(QStringLiteral("Cmdcmd"), 115)->setVisible(!insert);
+    controls.get<QWidget>(executeButton(ExecuteButton::PasteTemplate))->setVisible(insert);
+    controls.get<QWidget>(executeButton(ExecuteButton::DeleteTemplate))->setVisible(!insert);
+    controls.get<QWidget>(executeButton(ExecuteButton::SaveTemplate))->setVisible(!insert);
     panel->setTitle(insert ? QStringLiteral("テンプレートの挿入") : QStringLiteral("テンプレートの保存"));
     controls.get<QLabel>(QStringLiteral("Label"), 36)
         ->setText(insert ? QStringLiteral("テンプレートを挿入しよう") : QStringLiteral("テンプレートを保存しよう"));

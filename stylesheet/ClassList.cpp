@@ -1,4 +1,5 @@
 #include "stylesheet/ClassList.h"
+#include "wizards/WizardProcedures.h"
 
 #include "editor/Insertion.h"
 #include "editor/UndoRing.h"
@@ -24,7 +25,7 @@ ClassList::ClassList(Workspace& workspace, PanelKit& panels, UndoRing& undoRing,
     list_ = panels.add<QListWidget>(panels.host(), QStringLiteral("List3"), 12);
     list_->hide();
     onEntryChosen(list_, [this] { List3_Click(); });
-    procs.define(QStringLiteral("ListStyleClasses"), std::function<void()>([this] { ListStyleClasses(); }));
+    procs.define(procedure::ListStyleClasses, std::function<void()>([this] { ListStyleClasses(); }));
 }
 
 void ClassList::ListStyleClasses()

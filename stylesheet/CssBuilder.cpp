@@ -1,4 +1,5 @@
 #include "stylesheet/CssBuilder.h"
+#include "wizards/WizardProcedures.h"
 
 #include "editor/Insertion.h"
 #include "platform/Dialogs.h"
@@ -81,8 +82,8 @@ CssBuilder::CssBuilder(Workspace& workspace, PanelKit& panels, Dispatcher& dispa
     build(panels);
     wireButtons(dispatcher);
     followTabs();
-    procs.define(QStringLiteral("ShowCssBuilder"), std::function<void()>([this] { ShowCssBuilder(); }));
-    procs.define(QStringLiteral("SetCssColor"), Procedures::Procedure([this](const QVariant& v) {
+    procs.define(procedure::ShowCssBuilder, std::function<void()>([this] { ShowCssBuilder(); }));
+    procs.define(procedure::PutColourIntoCssBuilder, Procedures::Procedure([this](const QVariant& v) {
                      const QStringList colour = v.toStringList();
                      SetCssColor(colour.value(0), colour.value(1));
                  }));
@@ -95,7 +96,7 @@ void CssBuilder::build(PanelKit& panels)
     frame_ = panels.addFrame(40, QStringLiteral("ＣＳＳ"));
     twips::SetGeometry(frame_, 1000, 1000, 8775, 7995);
     placed(panels.addTitle(frame_, QStringLiteral("Label"), 40, QStringLiteral("ＣＳＳ（スタイルシート）ビルダー")), 50, 180, 8675, 285);
-    placed(panels.addCmdButton(frame_, 124, QStringLiteral("×")), 8395, 180, 330, 285);
+    placed(panels.addExecuteButton(frame_, ExecuteButton::CssBuilderCloseBox, QStringLiteral("×")), 8395, 180, 330, 285);
 
     caption(frame_, QStringLiteral("項目"), 100, 550, 2000);
     propertiesCaption_ = caption(frame_, QStringLiteral("プロパティ"), 2200, 550, 2000);
@@ -113,11 +114,11 @@ void CssBuilder::build(PanelKit& panels)
     caption(frame_, QStringLiteral("スタイル"), 100, 5950, 2000);
     style_ = placed(panels.add<QPlainTextEdit>(frame_, QStringLiteral("Text"), 44), 100, 6250, 6500, 1650);
     style_->setLineWrapMode(QPlainTextEdit::NoWrap);
-    placed(panels.addCmdButton(frame_, 125, QStringLiteral("ｲﾝﾗｲﾝ挿入")), 6700, 6250, 1950, 375);
-    placed(panels.addCmdButton(frame_, 132, QStringLiteral("挿入")), 6700, 6675, 1950, 375);
-    placed(panels.addCmdButton(frame_, 136, QStringLiteral("｛｝付き挿入")), 6700, 7100, 1950, 375);
-    placed(panels.addCmdButton(frame_, 129, QStringLiteral("CL")), 6700, 7525, 950, 375);
-    placed(panels.addCmdButton(frame_, 143, QStringLiteral("説明")), 7700, 7525, 950, 375);
+    placed(panels.addExecuteButton(frame_, ExecuteButton::InsertStyleTextInline, QStringLiteral("ｲﾝﾗｲﾝ挿入")), 6700, 6250, 1950, 375);
+    placed(panels.addExecuteButton(frame_, ExecuteButton::InsertStyleText, QStringLiteral("挿入")), 6700, 6675, 1950, 375);
+    placed(panels.addExecuteButton(frame_, ExecuteButton::InsertStyleTextInBraces, QStringLiteral("｛｝付き挿入")), 6700, 7100, 1950, 375);
+    placed(panels.addExecuteButton(frame_, ExecuteButton::ClearStyleText, QStringLiteral("CL")), 6700, 7525, 950, 375);
+    placed(panels.addExecuteButton(frame_, ExecuteButton::ShowCssBuilderHelp, QStringLiteral("説明")), 7700, 7525, 950, 375);
 
     buildValuePanels(panels, frame_);
 
@@ -138,8 +139,8 @@ void CssBuilder::buildSelectorPanel(PanelKit& panels, QWidget* frame)
     elements_->setEditable(true);
     elements_->setInsertPolicy(QComboBox::NoInsert);
     elements_->setMaxVisibleItems(20);
-    placed(panels.addCmdButton(sub, 127, QStringLiteral("OK")), 6300, 240, 1000, 330);
-    placed(panels.addCmdButton(sub, 137, QStringLiteral("CL")), 7400, 240, 1000, 330);
+    placed(panels.addExecuteButton(sub, ExecuteButton::MakeRuleWithSelector, QStringLiteral("OK")), 6300, 240, 1000, 330);
+    placed(panels.addExecuteButton(sub, ExecuteButton::ClearSelector, QStringLiteral("CL")), 7400, 240, 1000, 330);
 
     auto* group = new QButtonGroup(sub);
     for (int i = 4; i <= 7; ++i) {
@@ -161,32 +162,34 @@ void CssBuilder::buildValuePanels(PanelKit& panels, QWidget* frame)
 {
     fontPanel_ = panels.addPanel(QStringLiteral("framesub"), 32, QStringLiteral("フォント選択"), frame);
     fonts_ = placed(panels.add<QListWidget>(fontPanel_, QStringLiteral("List3"), 9), 100, 250, 3850, 2450);
-    placed(panels.addCmdButton(fontPanel_, 128, QStringLiteral("閉じる")), 2950, 2800, 1000, 330);
+    placed(panels.addExecuteButton(fontPanel_, ExecuteButton::CloseCssFontPanel, QStringLiteral("閉じる")), 2950, 2800, 1000, 330);
 
     // Nothing opens the colour panel; its buttons work for whoever shows it.
     colourPanel_ = panels.addPanel(QStringLiteral("framesub"), 33, QStringLiteral("カラーの選択"), frame);
     twips::SetGeometry(colourPanel_, 4095, 2200, 3000, 1200);
     colour_ = placed(panels.add<QLineEdit>(colourPanel_, QStringLiteral("Text"), 47), 100, 300, 1500, 330);
-    placed(panels.addCmdButton(colourPanel_, 131, QStringLiteral("挿入")), 100, 750, 1000, 330);
-    placed(panels.addCmdButton(colourPanel_, 130, QStringLiteral("閉じる")), 1200, 750, 1000, 330);
+    placed(panels.addExecuteButton(colourPanel_, ExecuteButton::PutColourIntoStyleText, QStringLiteral("挿入")), 100, 750, 1000, 330);
+    placed(panels.addExecuteButton(colourPanel_, ExecuteButton::CloseCssColourPanel, QStringLiteral("閉じる")), 1200, 750, 1000, 330);
 
     numberPanel_ = panels.addPanel(QStringLiteral("framesub"), 35, QStringLiteral("値を入れて下さい"), frame);
     number_ = placed(panels.add<QLineEdit>(numberPanel_, QStringLiteral("Text"), 53), 100, 300, 1000, 330);
     unitLabel_ = placed(panels.add<QLabel>(numberPanel_, QStringLiteral("Label10"), 36), 1150, 330, 650, 285);
-    placed(panels.addCmdButton(numberPanel_, 139, QStringLiteral("OK")), 100, 700, 1000, 330);
+    placed(panels.addExecuteButton(numberPanel_, ExecuteButton::PutValueIntoStyleText, QStringLiteral("OK")), 100, 700, 1000, 330);
     // Two buttons lie outside the panel's visible area.
-    panels.addCmdButton(numberPanel_, 138, QStringLiteral("閉じる"))->hide();
-    panels.addCmdButton(numberPanel_, 52, QStringLiteral("挿入"))->hide();
-    QObject::connect(number_, &QLineEdit::returnPressed, number_, [this] { procs.call(QStringLiteral("Cmdcmd_Click"), 139); });
+    panels.addExecuteButton(numberPanel_, ExecuteButton::UnusedCssValuePanelClose, QStringLiteral("閉じる"))->hide();
+    panels.addExecuteButton(numberPanel_, ExecuteButton::InsertLineBreakMark, QStringLiteral("挿入"))->hide();
+    QObject::connect(number_, &QLineEdit::returnPressed, number_, [this] {
+        procs.call(procedure::PressExecuteButton, buttonNumber(ExecuteButton::PutValueIntoStyleText));
+    });
 }
 
 void CssBuilder::wireButtons(Dispatcher& dispatcher)
 {
-    dispatcher.setAction(124, [this] {
+    dispatcher.setAction(ExecuteButton::CssBuilderCloseBox, [this] {
         frame_->hide();
         CssBuilderWasVisible = false;
     });
-    dispatcher.setBranch(127, [this] {
+    dispatcher.setBranch(ExecuteButton::MakeRuleWithSelector, [this] {
         const css::RuleResult rule = css::frameRule(styleText(), selector_->text());
         if (rule.message) {
             ws.dlg.MsgBox(*rule.message);
@@ -196,30 +199,30 @@ void CssBuilder::wireButtons(Dispatcher& dispatcher)
         setStyleText(rule.text);
         return !wasEmpty;
     });
-    dispatcher.setClose(128, QStringLiteral("framesub"), 32);
-    dispatcher.setAction(129, [this] { style_->clear(); });
-    dispatcher.setClose(130, QStringLiteral("framesub"), 33);
-    dispatcher.setAction(125, [this] {
+    dispatcher.setClose(ExecuteButton::CloseCssFontPanel, QStringLiteral("framesub"), 32);
+    dispatcher.setAction(ExecuteButton::ClearStyleText, [this] { style_->clear(); });
+    dispatcher.setClose(ExecuteButton::CloseCssColourPanel, QStringLiteral("framesub"), 33);
+    dispatcher.setAction(ExecuteButton::InsertStyleTextInline, [this] {
         QString s = vb::Trim(styleText());
         insert.wrapSelection(s.remove(CrLf), QString());
     });
-    dispatcher.setAction(131, [this] {
+    dispatcher.setAction(ExecuteButton::PutColourIntoStyleText, [this] {
         setStyleText(css::replacePlaceholder(styleText(), CssColorForm, colour_->text()));
         colourPanel_->hide();
     });
-    dispatcher.setAction(132, [this] {
+    dispatcher.setAction(ExecuteButton::InsertStyleText, [this] {
         QString s = vb::Trim(styleText());
         insert.insertAtCaret(s);
     });
-    dispatcher.setAction(136, [this] {
+    dispatcher.setAction(ExecuteButton::InsertStyleTextInBraces, [this] {
         insert.wrapSelection(QStringLiteral("{") + CrLf + vb::Trim(styleText()) + CrLf + QStringLiteral("}"), QString());
     });
-    dispatcher.setAction(137, [this] { selector_->clear(); });
-    dispatcher.setAction(139, [this] { numberTyped(); });
-    dispatcher.setAction(52, [this] { insert.insertLineBreakTag(); });
-    dispatcher.setAction(143, [this] {
-        if (procs.defined(QStringLiteral("SetumeiSize")))
-            procs.call(QStringLiteral("SetumeiSize"), 14);
+    dispatcher.setAction(ExecuteButton::ClearSelector, [this] { selector_->clear(); });
+    dispatcher.setAction(ExecuteButton::PutValueIntoStyleText, [this] { numberTyped(); });
+    dispatcher.setAction(ExecuteButton::InsertLineBreakMark, [this] { insert.insertLineBreakTag(); });
+    dispatcher.setAction(ExecuteButton::ShowCssBuilderHelp, [this] {
+        if (procs.defined(procedure::ShowHelpPage))
+            procs.call(procedure::ShowHelpPage, 14);
     });
 }
 
@@ -430,14 +433,14 @@ void CssBuilder::ShowCssValueInput(QString& kind)
         break;
     case css::ValueInput::Colour:
         CssColorForm = kind;
-        procs.call(QStringLiteral("OpenColorPicker"), 130);
+        procs.call(procedure::OpenColourPickerFor, 130);
         break;
     case css::ValueInput::Url:
-        if (procs.defined(QStringLiteral("mgazou_Click")))
-            procs.call(QStringLiteral("mgazou_Click"));
+        if (procs.defined(procedure::OpenImagePanel))
+            procs.call(procedure::OpenImagePanel);
         // The image panel's own settings do not count for a url; its insert button must stay.
         if (auto* settings = qobject_cast<QWidget*>(controls.find(QStringLiteral("framesub"), 26))) {
-            auto* insertButton = qobject_cast<QWidget*>(controls.find(QStringLiteral("Cmdcmd"), 11));
+            auto* insertButton = qobject_cast<QWidget*>(controls.find(executeButton(ExecuteButton::InsertImage)));
             if (!insertButton || !settings->isAncestorOf(insertButton))
                 settings->hide();
         }

@@ -1,4 +1,5 @@
 #include "stylesheet/ListClicks.h"
+#include "stylesheet/StylesheetProcedures.h"
 
 #include "platform/ControlRegistry.h"
 #include "platform/Procedures.h"
@@ -27,8 +28,11 @@ ListClicks::ListClicks(ControlRegistry& controlRegistry, Procedures& procs, CssB
     , builder(cssBuilder)
     , classes(classList)
 {
-    procs.define(QStringLiteral("List3_Click"), std::function<void(int)>([this](int i) { List3_Click(i); }));
-    procs.define(QStringLiteral("List3_DblClick"), std::function<void(int)>([this](int i) { List3_DblClick(i); }));
+    procs.define(procedure::RunChosenLinkListEntry, [this] { List3_Click(0); });
+    procs.define(procedure::RunChosenRenameEntry, [this] { List3_Click(3); });
+    procs.define(procedure::RunChosenTemplateEntry, [this] { List3_Click(5); });
+    procs.define(procedure::TakeChosenLineLength, [this] { List3_Click(11); });
+    procs.define(procedure::TakeChosenCssValue, [this] { List3_DblClick(7); });
 }
 
 void ListClicks::List3_Click(int index)

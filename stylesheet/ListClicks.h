@@ -5,8 +5,8 @@ class ControlRegistry;
 class CssBuilder;
 class Procedures;
 
-// The click and double-click of the panels' list array `List3`, by the list's index, offered as
-// the procedures "List3_Click" and "List3_DblClick". The stylesheet lists (6, 8, 9, 12) run their
+// The click and double-click of the panels' list array `List3`, by the list's index; the clicks
+// that other layers need are offered as procedures (stylesheet/StylesheetProcedures.h). The stylesheet lists (6, 8, 9, 12) run their
 // handlers here; the link list (0), the rename list (3) and the template list (5) run their own
 // panels' click handling on their chosen entry; the list offered for the line-length box (11)
 // puts its entry into `Text(45)` and closes. Lists that do not exist, other indexes and a list

@@ -1,4 +1,5 @@
 #include "stylesheet/StylesheetMenu.h"
+#include "wizards/WizardProcedures.h"
 
 #include "editor/Colouring.h"
 #include "editor/Insertion.h"
@@ -63,35 +64,35 @@ void StylesheetMenu::build(PanelKit& kit)
     QGroupBox* name = kit.addFrame(42, QStringLiteral("CSSNAME"));
     namePanel_ = name;
     placed(kit.addTitle(name, QStringLiteral("Label"), 42, QStringLiteral("スタイルシートの名前")), 50, 180, 4550, 285);
-    placed(kit.addCmdButton(name, 140, QStringLiteral("×")), 4270, 180, 330, 285);
+    placed(kit.addExecuteButton(name, ExecuteButton::StylesheetNamePanelCloseBox, QStringLiteral("×")), 4270, 180, 330, 285);
     placed(kit.addExplanation(name, 55), 50, 550, 4550, 1000);
     placed(new QLabel(QStringLiteral("ファイル名"), name), 100, 1700, 1000, 285);
     nameBox_ = placed(kit.add<QLineEdit>(name, QStringLiteral("Text"), 54), 1100, 1650, 2400, 330);
     nameBox_->setText(QStringLiteral("pelmor.css"));
-    placed(kit.addCmdButton(name, 141, QStringLiteral("OK")), 1100, 2150, 1000, 375);
-    placed(kit.addCmdButton(name, 142, QStringLiteral("閉じる")), 2200, 2150, 1000, 375);
+    placed(kit.addExecuteButton(name, ExecuteButton::CreateStylesheet, QStringLiteral("OK")), 1100, 2150, 1000, 375);
+    placed(kit.addExecuteButton(name, ExecuteButton::CloseStylesheetNamePanel, QStringLiteral("閉じる")), 2200, 2150, 1000, 375);
 
     QGroupBox* link = kit.addFrame(41, QStringLiteral("CSSリンク"));
     placed(kit.addTitle(link, QStringLiteral("Label"), 41, QStringLiteral("スタイルシートのリンク設定")), 50, 180, 5150, 285);
-    placed(kit.addCmdButton(link, 135, QStringLiteral("×")), 4870, 180, 330, 285);
+    placed(kit.addExecuteButton(link, ExecuteButton::CssLinkPanelCloseBox, QStringLiteral("×")), 4870, 180, 330, 285);
     placed(kit.addExplanation(link, 46), 50, 550, 5150, 2350);
     placed(new QLabel(QStringLiteral("ファイル名"), link), 100, 3050, 1000, 285);
     linkBox_ = placed(kit.add<QLineEdit>(link, QStringLiteral("Text"), 49), 1100, 3000, 3000, 330);
-    placed(kit.addCmdButton(link, 134, QStringLiteral("実行")), 1100, 3450, 1000, 375);
-    placed(kit.addCmdButton(link, 133, QStringLiteral("閉じる")), 2200, 3450, 1000, 375);
+    placed(kit.addExecuteButton(link, ExecuteButton::InsertCssLink, QStringLiteral("実行")), 1100, 3450, 1000, 375);
+    placed(kit.addExecuteButton(link, ExecuteButton::CloseCssLinkPanel, QStringLiteral("閉じる")), 2200, 3450, 1000, 375);
 }
 
 void StylesheetMenu::wireButtons(Dispatcher& dispatcher)
 {
-    dispatcher.setAction(134, [this] {
+    dispatcher.setAction(ExecuteButton::InsertCssLink, [this] {
         InsertCssLink();
         panels.controls.get<QWidget>(QStringLiteral("Frame"), 41)->hide();
     });
-    dispatcher.setClose(133, QStringLiteral("Frame"), 41);
-    dispatcher.setClose(135, QStringLiteral("Frame"), 41);
-    dispatcher.setAction(141, [this] { Insertcss(); });
-    dispatcher.setClose(140, QStringLiteral("Frame"), 42);
-    dispatcher.setClose(142, QStringLiteral("Frame"), 42);
+    dispatcher.setClose(ExecuteButton::CloseCssLinkPanel, QStringLiteral("Frame"), 41);
+    dispatcher.setClose(ExecuteButton::CssLinkPanelCloseBox, QStringLiteral("Frame"), 41);
+    dispatcher.setAction(ExecuteButton::CreateStylesheet, [this] { Insertcss(); });
+    dispatcher.setClose(ExecuteButton::StylesheetNamePanelCloseBox, QStringLiteral("Frame"), 42);
+    dispatcher.setClose(ExecuteButton::CloseStylesheetNamePanel, QStringLiteral("Frame"), 42);
 }
 
 void StylesheetMenu::declareMenu(CommandRegistry& commands)
@@ -117,7 +118,7 @@ void StylesheetMenu::declareMenu(CommandRegistry& commands)
 void StylesheetMenu::CSS1_Click(int index)
 {
     switch (index) {
-    case 0: callIfDefined(QStringLiteral("SetumeiSize"), 12); break;
+    case 0: callIfDefined(procedure::ShowHelpPage, 12); break;
     case 2: insertSampleStylesheet(); break;
     case 4: showNamePanel(); break;
     case 6: insertSamplePage(); break;
@@ -126,12 +127,12 @@ void StylesheetMenu::CSS1_Click(int index)
     case 12: insertPageStyle(); break;
     case 14: insertScopedSpan(); break;
     case 16: insertInlineStyle(); break;
-    case 18: callIfDefined(QStringLiteral("ShowLesson")); break;
+    case 18: callIfDefined(procedure::ShowLesson); break;
     default: break;
     }
 }
 
-void StylesheetMenu::callIfDefined(const QString& procedure, const QVariant& argument)
+void StylesheetMenu::callIfDefined(ProcedureId procedure, const QVariant& argument)
 {
     if (procs.defined(procedure))
         procs.call(procedure, argument);

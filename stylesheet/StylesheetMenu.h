@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/Procedures.h"
+
 #include <QString>
 #include <QVariant>
 #include <functional>
@@ -53,7 +55,7 @@ private:
     void insertPageStyle();
     void insertScopedSpan();
     void insertInlineStyle();
-    void callIfDefined(const QString& procedure, const QVariant& argument = QVariant());
+    void callIfDefined(ProcedureId procedure, const QVariant& argument = QVariant());
     // The sample file's text; a message and nothing when it cannot be read.
     std::optional<QString> readSample(const QString& file);
     // A sample document lies beside the first document (the resource folder for that one).

@@ -7,8 +7,8 @@
 namespace picker {
 
 enum class DeliveryKind {
-    Editor,     // the editor's selection, through "Getcolor"
-    Stylesheet, // the stylesheet builder, through "SetCssColor" with the value and the name
+    Editor,     // the editor's selection, through procedure::InsertColour
+    Stylesheet, // the stylesheet builder, through procedure::PutColourIntoCssBuilder with the value and the name
     Box,        // a colour box of the main window
 };
 

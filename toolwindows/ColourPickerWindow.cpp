@@ -1,4 +1,5 @@
 #include "toolwindows/ColourPickerWindow.h"
+#include "wizards/WizardProcedures.h"
 
 #include "platform/Procedures.h"
 #include "platform/Twips.h"
@@ -78,8 +79,8 @@ ColourPickerWindow::ColourPickerWindow(Workspace& workspace, ControlRegistry& ma
     buildExplanationFrame();
 
     mainControls_.add(QStringLiteral("ColourPickerWindow"), this);
-    procs_.define(QStringLiteral("OpenColorPicker"), std::function<void(int)>([this](int code) { openFor(code); }));
-    procs_.define(QStringLiteral("ShowColorForm"), std::function<void()>([this] { showWithFocus(); }));
+    procs_.define(procedure::OpenColourPickerFor, std::function<void(int)>([this](int code) { openFor(code); }));
+    procs_.define(procedure::ShowColourPicker, std::function<void()>([this] { showWithFocus(); }));
 }
 
 ColourPickerWindow::~ColourPickerWindow() = default;
@@ -320,14 +321,14 @@ bool ColourPickerWindow::deliverTo(const picker::Delivery& d, const QString& cho
 {
     switch (d.kind) {
     case picker::DeliveryKind::Editor:
-        if (!procs_.defined(QStringLiteral("Getcolor")))
+        if (!procs_.defined(procedure::InsertColour))
             return false;
-        procs_.call(QStringLiteral("Getcolor"), chosen);
+        procs_.call(procedure::InsertColour, chosen);
         return true;
     case picker::DeliveryKind::Stylesheet:
-        if (!procs_.defined(QStringLiteral("SetCssColor")))
+        if (!procs_.defined(procedure::PutColourIntoCssBuilder))
             return false;
-        procs_.call(QStringLiteral("SetCssColor"), QStringList{Text3->text(), Text4->text()});
+        procs_.call(procedure::PutColourIntoCssBuilder, QStringList{Text3->text(), Text4->text()});
         return true;
     case picker::DeliveryKind::Box:
         break;
@@ -375,8 +376,8 @@ void ColourPickerWindow::Command2_Click()
 
 void ColourPickerWindow::Command5_Click()
 {
-    if (procs_.defined(QStringLiteral("SetumeiSize")))
-        procs_.call(QStringLiteral("SetumeiSize"), 18);
+    if (procs_.defined(procedure::ShowHelpPage))
+        procs_.call(procedure::ShowHelpPage, 18);
     if (mainWindow_) {
         mainWindow_->raise();
         mainWindow_->activateWindow();

@@ -44,9 +44,9 @@ public:
     // colour box of the main window.
     IntState ColorTarget;
 
-    // Shows the window in front with a target code ("OpenColorPicker").
+    // Shows the window in front with a target code (procedure::OpenColourPickerFor).
     void openFor(int code);
-    // Shows the window and gives it the focus; the target stays ("ShowColorForm").
+    // Shows the window and gives it the focus; the target stays (procedure::ShowColourPicker).
     void showWithFocus();
 
     // ---- window events and procedures ----

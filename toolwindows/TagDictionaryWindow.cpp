@@ -1,4 +1,5 @@
 #include "toolwindows/TagDictionaryWindow.h"
+#include "wizards/WizardProcedures.h"
 
 #include "editor/Insertion.h"
 #include "editor/UndoRing.h"
@@ -112,7 +113,7 @@ TagDictionaryWindow::TagDictionaryWindow(Workspace& workspace, UndoRing& undoRin
 
     connect(&ws.tabStrip(), &TabStrip::Click, this, [this] { followTab(); });
     mainControls.add(QStringLiteral("TagDictionaryWindow"), this);
-    procs.define(QStringLiteral("ShowTagDictionary"), std::function<void()>([this] { showDictionary(); }));
+    procs.define(procedure::ShowTagDictionary, std::function<void()>([this] { showDictionary(); }));
 }
 
 TagDictionaryWindow::~TagDictionaryWindow() = default;

@@ -42,7 +42,7 @@ public:
     // The explanations of the entries; entries past the file's last are empty.
     std::array<QString, 101> TagText;
 
-    // Shows the window, loading it first when it is not loaded ("ShowTagDictionary").
+    // Shows the window, loading it first when it is not loaded (procedure::ShowTagDictionary).
     void showDictionary();
     // Loads the window (its labels from tag.txt) without showing it.
     void ensureLoaded();

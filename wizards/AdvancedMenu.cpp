@@ -1,4 +1,5 @@
 #include "wizards/AdvancedMenu.h"
+#include "wizards/WizardProcedures.h"
 
 #include "platform/CommandRegistry.h"
 #include "platform/ControlRegistry.h"
@@ -26,8 +27,8 @@ AdvancedMenu::AdvancedMenu(Workspace& workspace, PanelKit& panelKit, ControlRegi
     , mini(miniPanel)
     , drag(movable)
 {
-    procs.define(QStringLiteral("mgazou_Click"), [this] { mgazou_Click(); });
-    procs.define(QStringLiteral("mwav_Click"), [this] { mwav_Click(); });
+    procs.define(procedure::OpenImagePanel, [this] { mgazou_Click(); });
+    procs.define(procedure::OpenBackgroundSoundPanel, [this] { mwav_Click(); });
 }
 
 void AdvancedMenu::declareMenu(CommandRegistry& commands)
@@ -97,7 +98,7 @@ void AdvancedMenu::mlist_Click() { open(2, paneltext::list()); }
 
 void AdvancedMenu::setLinkMode(bool link)
 {
-    controls.get<QWidget>(QStringLiteral("Cmdcmd"), 3)->setVisible(link);
+    controls.get<QWidget>(executeButton(ExecuteButton::ChooseLinkTarget))->setVisible(link);
     controls.get<QWidget>(QStringLiteral("Check2"), 0)->setVisible(link);
     // The box holds a link target in one mode and an address in the other.
     controls.get<QLabel>(QStringLiteral("Labelf"), 0)->setText(link ? QStringLiteral("リンク先") : QStringLiteral("メールアドレス"));

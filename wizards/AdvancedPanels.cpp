@@ -27,18 +27,22 @@ int rightEdge(int k)
 
 void linkPanel(PanelKit& kit)
 {
-    PanelForm f(kit, newConstructPanel(kit, 0, QStringLiteral("リンク"), QStringLiteral("リンクの設定"), 2));
+    PanelForm f(kit,
+                newConstructPanel(kit, 0, QStringLiteral("リンク"), QStringLiteral("リンクの設定"),
+                                  ExecuteButton::LinkPanelCloseBox));
     f.label(QStringLiteral("Labelf"), 0, QStringLiteral("リンク先"), 50, 580, 1350);
     f.box(QStringLiteral("Txtlink"), ControlRegistry::NoIndex, QString(), 1400, 550, 3900);
-    f.cmd(3, QStringLiteral("リンク先"), 5400, 550, 1000);
+    f.button(ExecuteButton::ChooseLinkTarget, QStringLiteral("リンク先"), 5400, 550, 1000);
     f.check(QStringLiteral("Check2"), 0, QStringLiteral("別のウィンドウにリンクを表示"), false, 50, 980, 3700);
-    f.executeAndClose(0, 1, rightEdge(0), 950);
+    f.executeAndClose(ExecuteButton::InsertLink, ExecuteButton::CloseLinkPanel, rightEdge(0), 950);
     explanationFrom(f, 0, 1400);
 }
 
 void rulePanel(PanelKit& kit)
 {
-    PanelForm f(kit, newConstructPanel(kit, 1, QStringLiteral("罫線"), QStringLiteral("罫線を入れよう"), 5));
+    PanelForm f(kit,
+                newConstructPanel(kit, 1, QStringLiteral("罫線"), QStringLiteral("罫線を入れよう"),
+                                  ExecuteButton::RulePanelCloseBox));
     f.label(QStringLiteral("線の太さ"), 50, 580, 850);
     f.box(QStringLiteral("Txtfutosa"), ControlRegistry::NoIndex, QStringLiteral("1"), 900, 550, 500);
     f.label(QStringLiteral("mm"), 1430, 580, 350);
@@ -56,14 +60,16 @@ void rulePanel(PanelKit& kit)
     f.option(g, QStringLiteral("Option3"), 0, QStringLiteral("左寄"), false, 1100, 1380, 750);
     f.option(g, QStringLiteral("Option3"), 1, QStringLiteral("センタリング"), true, 1850, 1380, 1500);
     f.option(g, QStringLiteral("Option3"), 2, QStringLiteral("右寄"), false, 3350, 1380, 750);
-    f.cmd(7, QStringLiteral("実行"), 4950, 550, 1000);
-    f.cmd(6, QStringLiteral("閉じる"), 4950, 950, 1000);
+    f.button(ExecuteButton::InsertRule, QStringLiteral("実行"), 4950, 550, 1000);
+    f.button(ExecuteButton::CloseRulePanel, QStringLiteral("閉じる"), 4950, 950, 1000);
     explanationFrom(f, 1, 1800);
 }
 
 void listPanel(PanelKit& kit)
 {
-    PanelForm f(kit, newConstructPanel(kit, 2, QStringLiteral("リスト"), QStringLiteral("項目をリストにしよう"), 4));
+    PanelForm f(kit,
+                newConstructPanel(kit, 2, QStringLiteral("リスト"), QStringLiteral("項目をリストにしよう"),
+                                  ExecuteButton::ListPanelCloseBox));
     PanelForm kind(kit, f.group(QStringLiteral("リストの種類"), 50, 550, 2550, 1150));
     QButtonGroup* kinds = kind.group();
     kind.option(kinds, QStringLiteral("Option8"), 0, QStringLiteral("マークなし"), false, 120, 280, 2300);
@@ -74,13 +80,15 @@ void listPanel(PanelKit& kit)
     mark.option(marks, QStringLiteral("Option13"), 0, QStringLiteral("黒  ●"), false, 120, 280, 2300);
     mark.option(marks, QStringLiteral("Option13"), 1, QStringLiteral("白  ○"), true, 120, 560, 2300);
     mark.option(marks, QStringLiteral("Option13"), 2, QStringLiteral("四角■"), false, 120, 840, 2300);
-    f.executeAndClose(8, 9, rightEdge(2), 1800);
+    f.executeAndClose(ExecuteButton::InsertList, ExecuteButton::CloseListPanel, rightEdge(2), 1800);
     explanationFrom(f, 2, 2250);
 }
 
 void imagePanel(PanelKit& kit)
 {
-    PanelForm f(kit, newConstructPanel(kit, 3, QStringLiteral("画像"), QStringLiteral("画像を挿入しよう"), 10));
+    PanelForm f(kit,
+                newConstructPanel(kit, 3, QStringLiteral("画像"), QStringLiteral("画像を挿入しよう"),
+                                  ExecuteButton::ImagePanelCloseBox));
     f.label(QStringLiteral("テキストパス"), 90, 600, 1100);
     f.label(QStringLiteral("Label16"), 1, QString(), 1215, 600, 5805);
     f.button(QStringLiteral("Cmdsentaku"), 0, QStringLiteral("画像の選択"), 90, 1035, 1095, 375);
@@ -96,8 +104,8 @@ void imagePanel(PanelKit& kit)
     for (int i = 0; i < 5; ++i)
         align.option(aligns, QStringLiteral("Option6"), i, QString::fromUtf8(places[i]), i == 1, 120 + i * 690, 270, 650);
     PanelForm buttons(kit, s.group(QStringLiteral("framesub"), 31, QString(), 3800, 120, 3050, 540));
-    buttons.cmd(11, QStringLiteral("挿入"), 150, 110, 1200);
-    buttons.cmd(12, QStringLiteral("閉じる"), 1550, 110, 1200);
+    buttons.button(ExecuteButton::InsertImage, QStringLiteral("挿入"), 150, 110, 1200);
+    buttons.button(ExecuteButton::CloseImagePanel, QStringLiteral("閉じる"), 1550, 110, 1200);
 
     s.label(QStringLiteral("画像の大きさ　(大きさを設定しないと、そのままの大きさで挿入されます）"), 60, 720, 6800);
     s.label(QStringLiteral("縦幅"), 60, 1060, 450);
@@ -141,7 +149,9 @@ void imagePanel(PanelKit& kit)
 void marqueePanel(PanelKit& kit)
 {
     constexpr int k = 4;
-    PanelForm f(kit, newConstructPanel(kit, k, QStringLiteral("スクロール"), QStringLiteral("テキストをスクロールさせよう"), 13));
+    PanelForm f(kit,
+                newConstructPanel(kit, k, QStringLiteral("スクロール"), QStringLiteral("テキストをスクロールさせよう"),
+                                  ExecuteButton::MarqueePanelCloseBox));
     PanelForm dir(kit, f.group(QStringLiteral("方向"), 50, 550, 2200, 1300));
     QButtonGroup* dirs = dir.group();
     const char* const directions[] = {"左へ", "右へ", "上へ", "下へ"};
@@ -190,23 +200,25 @@ void marqueePanel(PanelKit& kit)
     f.button(QStringLiteral("Command3"), ControlRegistry::NoIndex, QStringLiteral("色"), 3200, y, 450);
     y += 450;
     PanelForm run(kit, f.group(QStringLiteral("framesub"), 16, QString(), 50, y, 1100, 460));
-    run.cmd(14, QStringLiteral("実行"), 50, 65, 1000);
-    f.cmd(15, QStringLiteral("閉じる"), 1250, y + 65, 1000);
+    run.button(ExecuteButton::InsertMarquee, QStringLiteral("実行"), 50, 65, 1000);
+    f.button(ExecuteButton::CloseMarqueePanel, QStringLiteral("閉じる"), 1250, y + 65, 1000);
     explanationFrom(f, k, y + 550);
 }
 
 void mailFormPanel(PanelKit& kit)
 {
-    PanelForm f(kit, newConstructPanel(kit, 6, QStringLiteral("フォーム"), QStringLiteral("入力フォームを作ろう"), 19));
+    PanelForm f(kit,
+                newConstructPanel(kit, 6, QStringLiteral("フォーム"), QStringLiteral("入力フォームを作ろう"),
+                                  ExecuteButton::MailFormPanelCloseBox));
     f.label(QStringLiteral("あなたのメールアドレス"), 50, 530, 2000);
     f.box(QStringLiteral("Text6"), 0, QString(), 2050, 500, 2400);
-    f.executeAndClose(21, 20, rightEdge(6), 500);
+    f.executeAndClose(ExecuteButton::InsertMailForm, ExecuteButton::CloseMailFormPanel, rightEdge(6), 500);
 }
 
 // The sound and movie panels: a file button with its box, and a second box.
-void mediaPanel(PanelKit& kit, int k, const QString& caption, const QString& title, int closeBox, int fileButton,
-                const QString& buttonCaption, int fileBox, const QString& secondLabel, int secondBox,
-                const QString& secondText, const QString& unit, int execute, int close)
+void mediaPanel(PanelKit& kit, int k, const QString& caption, const QString& title, ExecuteButton closeBox,
+                int fileButton, const QString& buttonCaption, int fileBox, const QString& secondLabel, int secondBox,
+                const QString& secondText, const QString& unit, ExecuteButton execute, ExecuteButton close)
 {
     PanelForm f(kit, newConstructPanel(kit, k, caption, title, closeBox));
     f.button(QStringLiteral("cmdwav"), fileButton, buttonCaption, 50, 550, 1500);
@@ -222,35 +234,45 @@ void mediaPanel(PanelKit& kit, int k, const QString& caption, const QString& tit
 void backgroundImagePanel(PanelKit& kit)
 {
     constexpr int k = 9;
-    PanelForm f(kit, newConstructPanel(kit, k, QStringLiteral("バックグランドの画像"), QStringLiteral("バックグランドの画像を指定しよう"), 28));
+    PanelForm f(kit,
+                newConstructPanel(kit, k, QStringLiteral("バックグランドの画像"),
+                                  QStringLiteral("バックグランドの画像を指定しよう"),
+                                  ExecuteButton::BackgroundImagePanelCloseBox));
     f.button(QStringLiteral("cmdwav"), 2, QStringLiteral("画像の選択"), 50, 550, 1200);
     f.box(QStringLiteral("Text6"), 5, QString(), 1300, 550, rightEdge(k) - 1300);
     QButtonGroup* g = f.group();
     const char* const repeats[] = {"繰り返し縦横", "繰り返し無し", "繰り返し横", "繰り返し縦"};
     for (int i = 0; i < 4; ++i)
         f.option(g, QStringLiteral("OoptGif"), i, QString::fromUtf8(repeats[i]), i == 0, 50 + i * 1600, 980, 1550);
-    f.executeAndClose(29, 30, rightEdge(k), 1350);
+    f.executeAndClose(ExecuteButton::InsertBackgroundImage, ExecuteButton::CloseBackgroundImagePanel, rightEdge(k),
+                      1350);
     explanationFrom(f, k, 1800);
 }
 
 void doctypePanel(PanelKit& kit)
 {
     constexpr int k = 11;
-    PanelForm f(kit, newConstructPanel(kit, k, QStringLiteral("ドキュメントタイプ"), QStringLiteral("ドキュメントタイプを記述しよう"), 34));
+    PanelForm f(kit,
+                newConstructPanel(kit, k, QStringLiteral("ドキュメントタイプ"),
+                                  QStringLiteral("ドキュメントタイプを記述しよう"),
+                                  ExecuteButton::DoctypePanelCloseBox));
     PanelForm v(kit, f.group(QStringLiteral("HTMLのバージョン指定"), 50, 550, rightEdge(k) - 50, 1150));
     QButtonGroup* g = v.group();
     const char* const versions[] = {"ＨＴＭＬ４．０１　Ｓｔｒｉｃｔ　ＤＴＤ", "ＨＴＭＬ４．０１　Ｔｒａｎｓｉｔｉｏｎａｌ　ＤＴＤ",
                                     "ＨＴＭＬ４．０１　Ｆｒａｍｅｓｅｔ　ＤＴＤ"};
     for (int i = 0; i < 3; ++i)
         v.option(g, QStringLiteral("Option1"), i, QString::fromUtf8(versions[i]), i == 1, 120, 280 + i * 270, rightEdge(k) - 250);
-    f.executeAndClose(36, 35, rightEdge(k), 1800);
+    f.executeAndClose(ExecuteButton::InsertDoctype, ExecuteButton::CloseDoctypePanel, rightEdge(k), 1800);
     explanationFrom(f, k, 2250);
 }
 
 void jumpPanel(PanelKit& kit)
 {
     constexpr int k = 30;
-    PanelForm f(kit, newConstructPanel(kit, k, QStringLiteral("ページの中にジャンプ"), QStringLiteral("ページの中にジャンプさせよう"), 99));
+    PanelForm f(kit,
+                newConstructPanel(kit, k, QStringLiteral("ページの中にジャンプ"),
+                                  QStringLiteral("ページの中にジャンプさせよう"),
+                                  ExecuteButton::PageJumpPanelCloseBox));
     QButtonGroup* g = f.group();
     f.option(g, QStringLiteral("OptKensaku"), 4, QStringLiteral("ジャンプ元　名前"), true, 50, 580, 1950);
     f.box(QStringLiteral("Text6"), 15, QStringLiteral("JMP1"), 2050, 550, 2000);
@@ -258,22 +280,24 @@ void jumpPanel(PanelKit& kit)
     QLineEdit* target = f.box(QStringLiteral("Text6"), 16, QStringLiteral("JMP1"), 2050, 950, 2000);
     // The name box of the option that is not chosen is disabled.
     target->setEnabled(false);
-    f.cmd(97, QStringLiteral("実行"), rightEdge(k) - 1000, 550, 1000);
-    f.cmd(98, QStringLiteral("閉じる"), rightEdge(k) - 1000, 950, 1000);
+    f.button(ExecuteButton::InsertPageJump, QStringLiteral("実行"), rightEdge(k) - 1000, 550, 1000);
+    f.button(ExecuteButton::ClosePageJumpPanel, QStringLiteral("閉じる"), rightEdge(k) - 1000, 950, 1000);
     explanationFrom(f, k, 1400);
 }
 
 void documentInfoPanel(PanelKit& kit)
 {
     constexpr int k = 34;
-    PanelForm f(kit, newConstructPanel(kit, k, QStringLiteral("文書情報"), QStringLiteral("文書情報を記述しよう"), 111));
+    PanelForm f(kit,
+                newConstructPanel(kit, k, QStringLiteral("文書情報"), QStringLiteral("文書情報を記述しよう"),
+                                  ExecuteButton::DocumentInfoPanelCloseBox));
     const char* const labels[] = {"作者", "キーワード", "文章の説明"};
     const int boxes[] = {22, 27, 28};
     for (int i = 0; i < 3; ++i) {
         f.label(QString::fromUtf8(labels[i]), 50, 580 + i * 400, 1200);
         f.box(QStringLiteral("Text6"), boxes[i], QString(), 1300, 550 + i * 400, rightEdge(k) - 1300);
     }
-    f.executeAndClose(110, 108, rightEdge(k), 1750);
+    f.executeAndClose(ExecuteButton::InsertDocumentInfo, ExecuteButton::CloseDocumentInfoPanel, rightEdge(k), 1750);
     explanationFrom(f, k, 2200);
 }
 
@@ -287,10 +311,14 @@ void buildAdvancedPanels(PanelKit& kit)
     imagePanel(kit);
     marqueePanel(kit);
     mailFormPanel(kit);
-    mediaPanel(kit, 7, QStringLiteral("BGM"), QStringLiteral("BGMを鳴らそう"), 22, 0, QStringLiteral("音楽の選択"), 1,
-               QStringLiteral("回数の指定"), 2, QStringLiteral("1"), QStringLiteral("回"), 23, 24);
-    mediaPanel(kit, 8, QStringLiteral("ムービー"), QStringLiteral("ムービーを再生させよう"), 27, 1, QStringLiteral("ムービーファイル"), 4,
-               QStringLiteral("テキスト"), 3, QStringLiteral("ムービーです"), QString(), 25, 26);
+    mediaPanel(kit, 7, QStringLiteral("BGM"), QStringLiteral("BGMを鳴らそう"),
+               ExecuteButton::BackgroundSoundPanelCloseBox, 0, QStringLiteral("音楽の選択"), 1,
+               QStringLiteral("回数の指定"), 2, QStringLiteral("1"), QStringLiteral("回"),
+               ExecuteButton::InsertBackgroundSound, ExecuteButton::CloseBackgroundSoundPanel);
+    mediaPanel(kit, 8, QStringLiteral("ムービー"), QStringLiteral("ムービーを再生させよう"),
+               ExecuteButton::MoviePanelCloseBox, 1, QStringLiteral("ムービーファイル"), 4, QStringLiteral("テキスト"),
+               3, QStringLiteral("ムービーです"), QString(), ExecuteButton::InsertMovie,
+               ExecuteButton::CloseMoviePanel);
     backgroundImagePanel(kit);
     doctypePanel(kit);
     jumpPanel(kit);

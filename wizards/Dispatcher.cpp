@@ -1,4 +1,5 @@
 #include "wizards/Dispatcher.h"
+#include "wizards/WizardProcedures.h"
 
 #include "editor/UndoRing.h"
 #include "platform/ControlRegistry.h"
@@ -15,44 +16,51 @@ Dispatcher::Dispatcher(Workspace& workspace, UndoRing& undoRing, ControlRegistry
     , undo(undoRing)
     , controls(controlRegistry)
 {
-    procs.define(QStringLiteral("Cmdcmd_Click"), std::function<void(int)>([this](int index) { Cmdcmd_Click(index); }));
+    procs.define(procedure::PressExecuteButton,
+                 std::function<void(int)>([this](int number) { press(static_cast<ExecuteButton>(number)); }));
 }
 
-void Dispatcher::Cmdcmd_Click(int index)
+bool Dispatcher::inRange(ExecuteButton button)
+{
+    return buttonNumber(button) >= 0 && buttonNumber(button) < ButtonCount;
+}
+
+void Dispatcher::press(ExecuteButton button)
 {
     undo.takeSnapshot();
-    if (index >= 0 && index < ButtonCount && branches_[static_cast<size_t>(index)]) {
+    if (inRange(button) && branches_[static_cast<size_t>(buttonNumber(button))]) {
         // A copy: a branch may replace branches while it runs.
-        const Branch branch = branches_[static_cast<size_t>(index)];
+        const Branch branch = branches_[static_cast<size_t>(buttonNumber(button))];
         if (!branch())
             return;
     }
     ws.currentEditor()->EmptyUndoBuffer();
 }
 
-void Dispatcher::setBranch(int index, Branch branch)
+void Dispatcher::setBranch(ExecuteButton button, Branch branch)
 {
-    if (index < 0 || index >= ButtonCount)
-        throw std::logic_error("no button Cmdcmd(" + std::to_string(index) + ")");
-    if (branches_[static_cast<size_t>(index)])
-        throw std::logic_error("Cmdcmd(" + std::to_string(index) + ") has a branch already");
-    branches_[static_cast<size_t>(index)] = std::move(branch);
+    const std::string number = std::to_string(buttonNumber(button));
+    if (!inRange(button))
+        throw std::logic_error("no execute button " + number);
+    if (branches_[static_cast<size_t>(buttonNumber(button))])
+        throw std::logic_error("execute button " + number + " has a branch already");
+    branches_[static_cast<size_t>(buttonNumber(button))] = std::move(branch);
 }
 
-void Dispatcher::setAction(int index, std::function<void()> action)
+void Dispatcher::setAction(ExecuteButton button, std::function<void()> action)
 {
-    setBranch(index, [action = std::move(action)] {
+    setBranch(button, [action = std::move(action)] {
         action();
         return true;
     });
 }
 
-void Dispatcher::setClose(int index, const QString& panelName, int panelIndex)
+void Dispatcher::setClose(ExecuteButton button, const QString& panelName, int panelIndex)
 {
-    setAction(index, [this, panelName, panelIndex] { controls.get<QWidget>(panelName, panelIndex)->hide(); });
+    setAction(button, [this, panelName, panelIndex] { controls.get<QWidget>(panelName, panelIndex)->hide(); });
 }
 
-bool Dispatcher::hasBranch(int index) const
+bool Dispatcher::hasBranch(ExecuteButton button) const
 {
-    return index >= 0 && index < ButtonCount && branches_[static_cast<size_t>(index)];
+    return inRange(button) && branches_[static_cast<size_t>(buttonNumber(button))];
 }

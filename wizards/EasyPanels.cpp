@@ -23,14 +23,17 @@ int bandRight(int k)
 
 void lineBreakPanel(PanelKit& kit)
 {
-    PanelForm f(kit, newConstructPanel(kit, 17, QStringLiteral("インデント"), QStringLiteral("インデントの文字数"), 54));
+    PanelForm f(kit,
+                newConstructPanel(kit, 17, QStringLiteral("インデント"), QStringLiteral("インデントの文字数"),
+                                  ExecuteButton::IndentPanelCloseBox));
     f.label(QStringLiteral("一行の文字数"), 50, BandTop + 30, 1200);
     f.box(QStringLiteral("Text"), 45, QStringLiteral("50"), 1300, BandTop, 700);
     f.label(QStringLiteral("文字"), 2050, BandTop + 30, 500);
-    f.executeAndClose(-1, 53, bandRight(17), BandTop);
+    f.executeAndClose(std::nullopt, ExecuteButton::StoreIndentAndClose, bandRight(17), BandTop);
 }
 
-void buttonsOnlyPanel(PanelKit& kit, int k, const QString& caption, const QString& title, int execute, int close, int closeBox)
+void buttonsOnlyPanel(PanelKit& kit, int k, const QString& caption, const QString& title, ExecuteButton execute,
+                      ExecuteButton close, ExecuteButton closeBox)
 {
     PanelForm f(kit, newConstructPanel(kit, k, caption, title, closeBox));
     f.executeAndClose(execute, close, bandRight(k), BandTop);
@@ -38,46 +41,54 @@ void buttonsOnlyPanel(PanelKit& kit, int k, const QString& caption, const QStrin
 
 void titlePanel(PanelKit& kit)
 {
-    PanelForm f(kit, newConstructPanel(kit, 19, QStringLiteral("タイトル"), QStringLiteral("タイトルをいれよう"), 58));
+    PanelForm f(kit,
+                newConstructPanel(kit, 19, QStringLiteral("タイトル"), QStringLiteral("タイトルをいれよう"),
+                                  ExecuteButton::TitlePanelCloseBox));
     f.label(QStringLiteral("タイトル"), 50, BandTop + 30, 700);
     f.box(QStringLiteral("Text6"), 6, QString(), 800, BandTop, 3550);
-    f.executeAndClose(60, 59, bandRight(19), BandTop);
+    f.executeAndClose(ExecuteButton::InsertTitle, ExecuteButton::CloseTitlePanel, bandRight(19), BandTop);
 }
 
 void headingPanel(PanelKit& kit)
 {
-    PanelForm f(kit, newConstructPanel(kit, 20, QStringLiteral("見出し"), QStringLiteral("見出しの文を設定しよう"), 63));
+    PanelForm f(kit,
+                newConstructPanel(kit, 20, QStringLiteral("見出し"), QStringLiteral("見出しの文を設定しよう"),
+                                  ExecuteButton::HeadingPanelCloseBox));
     f.label(QStringLiteral("文字の大きさ"), 50, BandTop + 30, 1100);
     f.box(QStringLiteral("Text6"), 8, QStringLiteral("3"), 1150, BandTop, 500);
     f.spinner(QStringLiteral("VScroll4"), 1, 1, 6, 3, 1650, BandTop);
-    f.executeAndClose(61, 62, bandRight(20), BandTop);
+    f.executeAndClose(ExecuteButton::InsertHeading, ExecuteButton::CloseHeadingPanel, bandRight(20), BandTop);
 }
 
 void bodyColoursPanel(PanelKit& kit)
 {
-    PanelForm f(kit, newConstructPanel(kit, 21, QStringLiteral("背景色"), QStringLiteral("背景色と文字の色を決めよう"), 64));
+    PanelForm f(kit,
+                newConstructPanel(kit, 21, QStringLiteral("背景色"), QStringLiteral("背景色と文字の色を決めよう"),
+                                  ExecuteButton::BodyColoursPanelCloseBox));
     f.button(QStringLiteral("cmdwav"), 4, QStringLiteral("文字色"), 50, BandTop, 700);
     f.box(QStringLiteral("Text6"), 9, QStringLiteral("#000000"), 770, BandTop, 950);
     f.button(QStringLiteral("cmdwav"), 5, QStringLiteral("背景色"), 1790, BandTop, 700);
     f.box(QStringLiteral("Text6"), 10, QStringLiteral("#FFFFFF"), 2510, BandTop, 950);
-    f.executeAndClose(66, 65, bandRight(21), BandTop);
+    f.executeAndClose(ExecuteButton::SetBodyColours, ExecuteButton::CloseBodyColoursPanel, bandRight(21), BandTop);
 }
 
 void marginsPanel(PanelKit& kit)
 {
-    PanelForm f(kit, newConstructPanel(kit, 22, QStringLiteral("余白"), QStringLiteral("余白を設定"), 69));
+    PanelForm f(kit,
+                newConstructPanel(kit, 22, QStringLiteral("余白"), QStringLiteral("余白を設定"),
+                                  ExecuteButton::MarginsPanelCloseBox));
     f.label(QStringLiteral("上の余白"), 50, BandTop + 30, 780);
     f.box(QStringLiteral("Text6"), 11, QStringLiteral("10"), 830, BandTop, 450);
     f.label(QStringLiteral("mm"), 1310, BandTop + 30, 320);
     f.label(QStringLiteral("左の余白"), 1650, BandTop + 30, 780);
     f.box(QStringLiteral("Text6"), 12, QStringLiteral("10"), 2430, BandTop, 450);
     f.label(QStringLiteral("mm"), 2910, BandTop + 30, 320);
-    f.executeAndClose(68, 67, bandRight(22), BandTop);
+    f.executeAndClose(ExecuteButton::SetMargins, ExecuteButton::CloseMarginsPanel, bandRight(22), BandTop);
 }
 
 // The paragraph and position panels: three alignments, the first one selected.
-void alignmentPanel(PanelKit& kit, int k, const QString& caption, const QString& title, int closeBox, int left,
-                    int centre, int right, int execute, int close)
+void alignmentPanel(PanelKit& kit, int k, const QString& caption, const QString& title, ExecuteButton closeBox,
+                    int left, int centre, int right, ExecuteButton execute, ExecuteButton close)
 {
     PanelForm f(kit, newConstructPanel(kit, k, caption, title, closeBox));
     QButtonGroup* g = f.group();
@@ -91,12 +102,14 @@ void fontPanel(PanelKit& kit)
 {
     constexpr int k = 10;
     const PanelRow& row = panelRow(k);
-    PanelForm f(kit, newConstructPanel(kit, k, QStringLiteral("フォントの選択"), QStringLiteral("フォントを選択しよう"), 33));
+    PanelForm f(kit,
+                newConstructPanel(kit, k, QStringLiteral("フォントの選択"), QStringLiteral("フォントを選択しよう"),
+                                  ExecuteButton::FontPanelCloseBox));
     auto* list = kit.add<QListWidget>(f.container(), QStringLiteral("LstFont"));
     twips::SetGeometry(list, 50, 550, 3000, 1500);
     f.button(QStringLiteral("Command4"), ControlRegistry::NoIndex, QStringLiteral("Fontの選択"), 3150, 550, 1400);
     f.button(QStringLiteral("Command5"), ControlRegistry::NoIndex, QStringLiteral("Fontの削除"), 3150, 950, 1400);
-    f.executeAndClose(32, 31, row.width - 50, 550);
+    f.executeAndClose(ExecuteButton::InsertFont, ExecuteButton::CloseFontPanel, row.width - 50, 550);
     f.explanation(row.text, 50, 2150, row.width - 100, row.height - 2250);
 }
 
@@ -104,11 +117,13 @@ void fontSizePanel(PanelKit& kit)
 {
     constexpr int k = 12;
     const PanelRow& row = panelRow(k);
-    PanelForm f(kit, newConstructPanel(kit, k, QStringLiteral("フォントの大きさ"), QStringLiteral("フォントの大きさを変えよう"), 39));
+    PanelForm f(kit,
+                newConstructPanel(kit, k, QStringLiteral("フォントの大きさ"),
+                                  QStringLiteral("フォントの大きさを変えよう"), ExecuteButton::FontSizePanelCloseBox));
     f.label(QStringLiteral("フォントサイズ"), 50, 580, 1300);
     f.box(QStringLiteral("TxtFsize"), ControlRegistry::NoIndex, QStringLiteral("3"), 1400, 550, 500);
     f.spinner(QStringLiteral("VScroll1"), ControlRegistry::NoIndex, 1, 7, 3, 1900, 550);
-    f.executeAndClose(37, 38, row.width - 50, 550);
+    f.executeAndClose(ExecuteButton::InsertFontSize, ExecuteButton::CloseFontSizePanel, row.width - 50, 550);
     QButtonGroup* g = f.group();
     f.option(g, QStringLiteral("Option17"), 0, QStringLiteral("絶対値で指定"), true, 50, 980, 1800);
     f.option(g, QStringLiteral("Option17"), 1, QStringLiteral("相対値で指定"), false, 1900, 980, 1800);
@@ -117,17 +132,21 @@ void fontSizePanel(PanelKit& kit)
 
 void fontColourPanel(PanelKit& kit)
 {
-    PanelForm f(kit, newConstructPanel(kit, 13, QStringLiteral("文字の色"), QStringLiteral("文字の色を部分的に変えよう"), 42));
+    PanelForm f(kit,
+                newConstructPanel(kit, 13, QStringLiteral("文字の色"), QStringLiteral("文字の色を部分的に変えよう"),
+                                  ExecuteButton::FontColourPanelCloseBox));
     f.box(QStringLiteral("Text6"), 7, QStringLiteral("#000000"), 50, BandTop, 1000);
     f.button(QStringLiteral("cmdwav"), 3, QStringLiteral("色"), 1100, BandTop, 450);
-    f.executeAndClose(40, 41, bandRight(13), BandTop);
+    f.executeAndClose(ExecuteButton::InsertFontColour, ExecuteButton::CloseFontColourPanel, bandRight(13), BandTop);
 }
 
 void fontShapePanel(PanelKit& kit)
 {
     constexpr int k = 16;
     const PanelRow& row = panelRow(k);
-    PanelForm f(kit, newConstructPanel(kit, k, QStringLiteral("フォントの形状"), QStringLiteral("フォントの形状を変えよう"), 51));
+    PanelForm f(kit,
+                newConstructPanel(kit, k, QStringLiteral("フォントの形状"), QStringLiteral("フォントの形状を変えよう"),
+                                  ExecuteButton::FontShapePanelCloseBox));
     const char* const shapes[] = {"ボールド(太字)", "イタリック（斜体）", "抹消線", "タイプライター（等幅)", "下線をつける", "添字にする"};
     for (int i = 0; i < 6; ++i)
         f.check(QStringLiteral("Check4"), i, QString::fromUtf8(shapes[i]), false, i < 3 ? 50 : 2400, 550 + (i % 3) * 300, 2300);
@@ -137,8 +156,8 @@ void fontShapePanel(PanelKit& kit)
     QButtonGroup* g = t.group();
     t.option(g, QStringLiteral("Option4"), 0, QStringLiteral("上付"), false, 100, 90, 900);
     t.option(g, QStringLiteral("Option4"), 1, QStringLiteral("下付"), true, 1100, 90, 900);
-    f.cmd(49, QStringLiteral("実行"), 50, 1550, 750);
-    f.cmd(50, QStringLiteral("閉じる"), 880, 1550, 750);
+    f.button(ExecuteButton::InsertFontShape, QStringLiteral("実行"), 50, 1550, 750);
+    f.button(ExecuteButton::CloseFontShapePanel, QStringLiteral("閉じる"), 880, 1550, 750);
     f.explanation(row.text, 50, 2050, row.width - 100, row.height - 2150);
 }
 
@@ -148,16 +167,19 @@ void unopenedPanels(PanelKit& kit)
     QGroupBox* lineLength = kit.addFrame(32, QStringLiteral("文字数"));
     twips::SetGeometry(lineLength, 3500, 3000, 5000, 3000);
     PanelForm f(kit, lineLength);
-    f.titleBar(QStringLiteral("Label"), 32, QStringLiteral("一行の文字数の設定"), 5000, 104);
-    f.executeAndClose(105, 106, 4950, BandTop);
+    f.titleBar(QStringLiteral("Label"), 32, QStringLiteral("一行の文字数の設定"), 5000,
+               ExecuteButton::LineLengthPanelCloseBox);
+    f.executeAndClose(ExecuteButton::UnusedLineLengthButton, ExecuteButton::CloseLineLengthPanel, 4950, BandTop);
     kit.addExplanation(lineLength, 33);
     layOutPanel(kit.controls, 32, 32, 104, 33);
 
     QGroupBox* dropCap = kit.addFrame(38, QStringLiteral("段落としをしよう"));
     twips::SetGeometry(dropCap, 3500, 3000, 5000, 1200);
     PanelForm d(kit, dropCap);
-    d.titleBar(QStringLiteral("Label"), 38, QStringLiteral("段落としをしよう"), 5000, 120);
-    d.executeAndClose(123, 121, 4950, BandTop);
+    d.titleBar(QStringLiteral("Label"), 38, QStringLiteral("段落としをしよう"), 5000,
+               ExecuteButton::UnusedIndentingPanelCloseBox);
+    d.executeAndClose(ExecuteButton::UnusedIndentingPanelExecute, ExecuteButton::UnusedIndentingPanelClose, 4950,
+                      BandTop);
 }
 
 } // namespace
@@ -165,20 +187,32 @@ void unopenedPanels(PanelKit& kit)
 void buildEasyPanels(PanelKit& kit)
 {
     lineBreakPanel(kit);
-    buttonsOnlyPanel(kit, 18, QStringLiteral("スペース"), QStringLiteral("スペースをいれよう"), 57, 56, 55);
+    buttonsOnlyPanel(kit, 18, QStringLiteral("スペース"), QStringLiteral("スペースをいれよう"),
+                     ExecuteButton::InsertSpace, ExecuteButton::CloseSpacePanel, ExecuteButton::SpacePanelCloseBox);
     titlePanel(kit);
     headingPanel(kit);
     bodyColoursPanel(kit);
     marginsPanel(kit);
-    buttonsOnlyPanel(kit, 23, QStringLiteral("コメント"), QStringLiteral("コメントをいれよう"), 70, 71, 72);
-    alignmentPanel(kit, 24, QStringLiteral("段落"), QStringLiteral("段落を設定しよう"), 75, 0, 1, 2, 74, 73);
-    alignmentPanel(kit, 25, QStringLiteral("位置"), QStringLiteral("まとめ位置を設定しよう"), 76, 5, 4, 3, 77, 78);
-    buttonsOnlyPanel(kit, 29, QStringLiteral("ソース"), QStringLiteral("ソースの並びをそのまま表示しよう"), 95, 94, 96);
+    buttonsOnlyPanel(kit, 23, QStringLiteral("コメント"), QStringLiteral("コメントをいれよう"),
+                     ExecuteButton::InsertComment, ExecuteButton::CloseCommentPanel,
+                     ExecuteButton::CommentPanelCloseBox);
+    alignmentPanel(kit, 24, QStringLiteral("段落"), QStringLiteral("段落を設定しよう"),
+                   ExecuteButton::ParagraphPanelCloseBox, 0, 1, 2, ExecuteButton::InsertAlignedParagraph,
+                   ExecuteButton::CloseParagraphPanel);
+    alignmentPanel(kit, 25, QStringLiteral("位置"), QStringLiteral("まとめ位置を設定しよう"),
+                   ExecuteButton::PositionPanelCloseBox, 5, 4, 3, ExecuteButton::InsertAlignedDivision,
+                   ExecuteButton::ClosePositionPanel);
+    buttonsOnlyPanel(kit, 29, QStringLiteral("ソース"), QStringLiteral("ソースの並びをそのまま表示しよう"),
+                     ExecuteButton::InsertPreformatted, ExecuteButton::ClosePreformattedPanel,
+                     ExecuteButton::PreformattedPanelCloseBox);
     fontPanel(kit);
     fontSizePanel(kit);
     fontColourPanel(kit);
-    buttonsOnlyPanel(kit, 14, QStringLiteral("文字の強調（普通）"), QStringLiteral("文字を強調しよう（普通の強調）"), 45, 44, 43);
-    buttonsOnlyPanel(kit, 15, QStringLiteral("文字の強調（強い）"), QStringLiteral("文字を強調しよう（強いの強調）"), 46, 47, 48);
+    buttonsOnlyPanel(kit, 14, QStringLiteral("文字の強調（普通）"), QStringLiteral("文字を強調しよう（普通の強調）"),
+                     ExecuteButton::InsertEmphasis, ExecuteButton::CloseEmphasisPanel,
+                     ExecuteButton::EmphasisPanelCloseBox);
+    buttonsOnlyPanel(kit, 15, QStringLiteral("文字の強調（強い）"), QStringLiteral("文字を強調しよう（強いの強調）"),
+                     ExecuteButton::InsertStrong, ExecuteButton::CloseStrongPanel, ExecuteButton::StrongPanelCloseBox);
     fontShapePanel(kit);
     unopenedPanels(kit);
 }

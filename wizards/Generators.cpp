@@ -1,4 +1,5 @@
 #include "wizards/Generators.h"
+#include "wizards/WizardProcedures.h"
 
 #include "editor/Insertion.h"
 #include "platform/ControlRegistry.h"
@@ -35,37 +36,59 @@ Generators::Generators(Workspace& workspace, ControlRegistry& controlRegistry, E
     , procs(procedures)
 {
     // The Edit-2 menu's space, paragraph and position commands, and the lesson player's image.
-    procs.define(QStringLiteral("InsertSpace"), [this] { InsertSpace(); });
-    procs.define(QStringLiteral("InsertPAlign"), [this] { InsertPAlign(); });
-    procs.define(QStringLiteral("InsertDivAlign"), [this] { InsertDivAlign(); });
-    procs.define(QStringLiteral("Gazou"), [this] { Gazou(); });
+    procs.define(procedure::InsertSpace, [this] { InsertSpace(); });
+    procs.define(procedure::InsertAlignedParagraph, [this] { InsertPAlign(); });
+    procs.define(procedure::InsertAlignedDivision, [this] { InsertDivAlign(); });
+    procs.define(procedure::InsertImage, [this] { Gazou(); });
 }
 
 void Generators::connect(Dispatcher& dispatcher, MiniPanel& mini, Pickers& pickers, EasyMenu& easy)
 {
     using Method = void (Generators::*)();
     struct Button {
-        int index;
+        ExecuteButton button;
         Method run;
     };
     const Button buttons[] = {
-        {0, &Generators::InsertLinkButton}, {7, &Generators::InsertRule},       {8, &Generators::MakeList},
-        {11, &Generators::Gazou},           {14, &Generators::InsertMarquee},   {17, &Generators::MakeTable},
-        {21, &Generators::InsertMailForm},  {23, &Generators::InsertBgsound},   {25, &Generators::InsertDynsrc},
-        {29, &Generators::InsertBgImage},   {32, &Generators::InsertFont},      {36, &Generators::InsertDoctype},
-        {37, &Generators::InsertFontSize},  {40, &Generators::InsertFontColor}, {45, &Generators::InsertEm},
-        {46, &Generators::InsertStrong},    {49, &Generators::InsertFontShape}, {57, &Generators::InsertSpace},
-        {60, &Generators::SetTitle},        {61, &Generators::InsertHeading},   {66, &Generators::SetBodyColors},
-        {68, &Generators::SetBodyMargins},  {70, &Generators::InsertComment},   {74, &Generators::InsertPAlign},
-        {77, &Generators::InsertDivAlign},  {95, &Generators::InsertPre},       {97, &Generators::InsertPageJump},
-        {110, &Generators::InsertMeta},
+        {ExecuteButton::InsertLink, &Generators::InsertLinkButton},
+        {ExecuteButton::InsertRule, &Generators::InsertRule},
+        {ExecuteButton::InsertList, &Generators::MakeList},
+        {ExecuteButton::InsertImage, &Generators::Gazou},
+        {ExecuteButton::InsertMarquee, &Generators::InsertMarquee},
+        {ExecuteButton::InsertTable, &Generators::MakeTable},
+        {ExecuteButton::InsertMailForm, &Generators::InsertMailForm},
+        {ExecuteButton::InsertBackgroundSound, &Generators::InsertBgsound},
+        {ExecuteButton::InsertMovie, &Generators::InsertDynsrc},
+        {ExecuteButton::InsertBackgroundImage, &Generators::InsertBgImage},
+        {ExecuteButton::InsertFont, &Generators::InsertFont},
+        {ExecuteButton::InsertDoctype, &Generators::InsertDoctype},
+        {ExecuteButton::InsertFontSize, &Generators::InsertFontSize},
+        {ExecuteButton::InsertFontColour, &Generators::InsertFontColor},
+        {ExecuteButton::InsertEmphasis, &Generators::InsertEm},
+        {ExecuteButton::InsertStrong, &Generators::InsertStrong},
+        {ExecuteButton::InsertFontShape, &Generators::InsertFontShape},
+        {ExecuteButton::InsertSpace, &Generators::InsertSpace},
+        {ExecuteButton::InsertTitle, &Generators::SetTitle},
+        {ExecuteButton::InsertHeading, &Generators::InsertHeading},
+        {ExecuteButton::SetBodyColours, &Generators::SetBodyColors},
+        {ExecuteButton::SetMargins, &Generators::SetBodyMargins},
+        {ExecuteButton::InsertComment, &Generators::InsertComment},
+        {ExecuteButton::InsertAlignedParagraph, &Generators::InsertPAlign},
+        {ExecuteButton::InsertAlignedDivision, &Generators::InsertDivAlign},
+        {ExecuteButton::InsertPreformatted, &Generators::InsertPre},
+        {ExecuteButton::InsertPageJump, &Generators::InsertPageJump},
+        {ExecuteButton::InsertDocumentInfo, &Generators::InsertMeta},
     };
     for (const Button& b : buttons)
-        dispatcher.setAction(b.index, [this, run = b.run] { (this->*run)(); });
+        dispatcher.setAction(b.button, [this, run = b.run] { (this->*run)(); });
 
     // The mini panel's execute button by its mode; 2 is the line-break mark of the insertion
     // primitives.
-    const Button modes[] = {
+    struct Mode {
+        int mode;
+        Method run;
+    };
+    const Mode modes[] = {
         {0, &Generators::SetTitle},         {3, &Generators::InsertHeading},   {4, &Generators::SetBodyColors},
         {5, &Generators::SetBodyMargins},   {6, &Generators::InsertComment},   {7, &Generators::InsertFontSize},
         {8, &Generators::InsertFontColor},  {9, &Generators::InsertEm},        {10, &Generators::InsertStrong},
@@ -76,12 +99,12 @@ void Generators::connect(Dispatcher& dispatcher, MiniPanel& mini, Pickers& picke
         {24, &Generators::InsertFont},      {25, &Generators::InsertBgsound},  {26, &Generators::InsertDynsrc},
         {27, &Generators::InsertBgImage},   {28, &Generators::InsertFontShape}, {29, &Generators::InsertSpace},
     };
-    for (const Button& m : modes)
-        mini.setMode(m.index, [this, run = m.run] { (this->*run)(); });
+    for (const Mode& m : modes)
+        mini.setMode(m.mode, [this, run = m.run] { (this->*run)(); });
     mini.setMode(2, [this] { insert.insertLineBreakTag(); });
     mini.setMode(30, [this] {
-        if (procs.defined(QStringLiteral("SearchText")))
-            procs.call(QStringLiteral("SearchText"));
+        if (procs.defined(procedure::SearchText))
+            procs.call(procedure::SearchText);
     });
 
     pickers.InsertBgImage = [this] { InsertBgImage(); };
@@ -111,7 +134,7 @@ QString Generators::documentFolder() const
 
 void Generators::InsertLinkButton()
 {
-    const bool linkMode = !controls.get<QWidget>(QStringLiteral("Cmdcmd"), 3)->isHidden();
+    const bool linkMode = !controls.get<QWidget>(executeButton(ExecuteButton::ChooseLinkTarget))->isHidden();
     applier.apply(gen::makeLinkButton({applier.editorState(), text("Txtlink"), checked("Check2", 0), documentFolder()}, linkMode));
 }
 

@@ -26,7 +26,7 @@ public:
     // button's insertion and the easy-creation menu's page skeletons.
     void connect(Dispatcher& dispatcher, MiniPanel& mini, Pickers& pickers, EasyMenu& easy);
 
-    void InsertLinkButton(); // Cmdcmd(0): a link or, while "リンク先" is hidden, a mail link
+    void InsertLinkButton(); // a link or, while "リンク先" is hidden, a mail link
     void InsertLink();
     void InsertMailLink();
     void InsertRule();

@@ -1,4 +1,5 @@
 #include "wizards/LineBreakGenerators.h"
+#include "wizards/WizardProcedures.h"
 
 #include "editor/Insertion.h"
 #include "editor/TextTransforms.h"
@@ -15,7 +16,7 @@ LineBreakGenerators::LineBreakGenerators(Workspace& workspace, Insertion& insert
     , insert(insertion)
     , controls(controlRegistry)
 {
-    procs.define(QStringLiteral("InsertBr"), [this] { InsertBr(); });
+    procs.define(procedure::InsertLineBreak, [this] { InsertBr(); });
 }
 
 void LineBreakGenerators::InsertBr()

@@ -11,13 +11,41 @@
 namespace {
 
 // The construct panels' "閉じる" and "×" buttons: button, panel.
-const int CloseButtons[][2] = {
-    {1, 0},   {2, 0},   {5, 1},   {6, 1},   {4, 2},   {9, 2},   {10, 3},  {12, 3},  {13, 4},  {15, 4},
-    {16, 5},  {18, 5},  {19, 6},  {20, 6},  {22, 7},  {24, 7},  {26, 8},  {27, 8},  {28, 9},  {30, 9},
-    {31, 10}, {33, 10}, {34, 11}, {35, 11}, {38, 12}, {39, 12}, {41, 13}, {42, 13}, {43, 14}, {44, 14},
-    {47, 15}, {48, 15}, {50, 16}, {51, 16}, {54, 17}, {55, 18}, {56, 18}, {58, 19}, {59, 19}, {62, 20},
-    {63, 20}, {64, 21}, {65, 21}, {67, 22}, {69, 22}, {71, 23}, {72, 23}, {73, 24}, {75, 24}, {76, 25},
-    {78, 25}, {94, 29}, {96, 29}, {98, 30}, {99, 30}, {104, 32}, {106, 32}, {108, 34}, {111, 34},
+struct CloseButton {
+    ExecuteButton button;
+    int panel;
+};
+const CloseButton CloseButtons[] = {
+    {ExecuteButton::CloseLinkPanel, 0}, {ExecuteButton::LinkPanelCloseBox, 0},
+    {ExecuteButton::RulePanelCloseBox, 1}, {ExecuteButton::CloseRulePanel, 1},
+    {ExecuteButton::ListPanelCloseBox, 2}, {ExecuteButton::CloseListPanel, 2},
+    {ExecuteButton::ImagePanelCloseBox, 3}, {ExecuteButton::CloseImagePanel, 3},
+    {ExecuteButton::MarqueePanelCloseBox, 4}, {ExecuteButton::CloseMarqueePanel, 4},
+    {ExecuteButton::TablePanelCloseBox, 5}, {ExecuteButton::CloseTablePanel, 5},
+    {ExecuteButton::MailFormPanelCloseBox, 6}, {ExecuteButton::CloseMailFormPanel, 6},
+    {ExecuteButton::BackgroundSoundPanelCloseBox, 7}, {ExecuteButton::CloseBackgroundSoundPanel, 7},
+    {ExecuteButton::CloseMoviePanel, 8}, {ExecuteButton::MoviePanelCloseBox, 8},
+    {ExecuteButton::BackgroundImagePanelCloseBox, 9}, {ExecuteButton::CloseBackgroundImagePanel, 9},
+    {ExecuteButton::CloseFontPanel, 10}, {ExecuteButton::FontPanelCloseBox, 10},
+    {ExecuteButton::DoctypePanelCloseBox, 11}, {ExecuteButton::CloseDoctypePanel, 11},
+    {ExecuteButton::CloseFontSizePanel, 12}, {ExecuteButton::FontSizePanelCloseBox, 12},
+    {ExecuteButton::CloseFontColourPanel, 13}, {ExecuteButton::FontColourPanelCloseBox, 13},
+    {ExecuteButton::EmphasisPanelCloseBox, 14}, {ExecuteButton::CloseEmphasisPanel, 14},
+    {ExecuteButton::CloseStrongPanel, 15}, {ExecuteButton::StrongPanelCloseBox, 15},
+    {ExecuteButton::CloseFontShapePanel, 16}, {ExecuteButton::FontShapePanelCloseBox, 16},
+    {ExecuteButton::IndentPanelCloseBox, 17},
+    {ExecuteButton::SpacePanelCloseBox, 18}, {ExecuteButton::CloseSpacePanel, 18},
+    {ExecuteButton::TitlePanelCloseBox, 19}, {ExecuteButton::CloseTitlePanel, 19},
+    {ExecuteButton::CloseHeadingPanel, 20}, {ExecuteButton::HeadingPanelCloseBox, 20},
+    {ExecuteButton::BodyColoursPanelCloseBox, 21}, {ExecuteButton::CloseBodyColoursPanel, 21},
+    {ExecuteButton::CloseMarginsPanel, 22}, {ExecuteButton::MarginsPanelCloseBox, 22},
+    {ExecuteButton::CloseCommentPanel, 23}, {ExecuteButton::CommentPanelCloseBox, 23},
+    {ExecuteButton::CloseParagraphPanel, 24}, {ExecuteButton::ParagraphPanelCloseBox, 24},
+    {ExecuteButton::PositionPanelCloseBox, 25}, {ExecuteButton::ClosePositionPanel, 25},
+    {ExecuteButton::ClosePreformattedPanel, 29}, {ExecuteButton::PreformattedPanelCloseBox, 29},
+    {ExecuteButton::ClosePageJumpPanel, 30}, {ExecuteButton::PageJumpPanelCloseBox, 30},
+    {ExecuteButton::LineLengthPanelCloseBox, 32}, {ExecuteButton::CloseLineLengthPanel, 32},
+    {ExecuteButton::CloseDocumentInfoPanel, 34}, {ExecuteButton::DocumentInfoPanelCloseBox, 34},
 };
 
 } // namespace
@@ -29,8 +57,8 @@ PanelButtons::PanelButtons(Workspace& workspace, ControlRegistry& controlRegistr
 {
     for (const auto& [button, panel] : CloseButtons)
         dispatcher.setClose(button, QStringLiteral("Frame"), panel);
-    dispatcher.setBranch(3, [this] { return ChooseLinkTarget(); });
-    dispatcher.setAction(53, [this] {
+    dispatcher.setBranch(ExecuteButton::ChooseLinkTarget, [this] { return ChooseLinkTarget(); });
+    dispatcher.setAction(ExecuteButton::StoreIndentAndClose, [this] {
         StoreLineLength();
         controls.get<QWidget>(QStringLiteral("Frame"), 17)->hide();
     });
@@ -52,7 +80,7 @@ bool PanelButtons::ChooseLinkTarget()
     auto* target = controls.get<QLineEdit>(QStringLiteral("Txtlink"));
     target->setText(*chosen);
     if (!target->text().isEmpty())
-        dispatcher.Cmdcmd_Click(0);
+        dispatcher.press(ExecuteButton::InsertLink);
     return true;
 }
 

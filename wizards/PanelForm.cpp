@@ -32,11 +32,10 @@ PanelForm::PanelForm(PanelKit& kit, QWidget* container)
 {
 }
 
-QLabel* PanelForm::titleBar(const QString& name, int index, const QString& caption, int width, int closeIndex)
+QLabel* PanelForm::titleBar(const QString& name, int index, const QString& caption, int width, ExecuteButton closeBox)
 {
     QLabel* title = placed(kit_.addTitle(container_, name, index, caption), 50, 180, width - 100, 285);
-    if (closeIndex >= 0)
-        cmd(closeIndex, QStringLiteral("×"), 50 + width - 100 - 330, 180, 330, 285);
+    button(closeBox, QStringLiteral("×"), 50 + width - 100 - 330, 180, 330, 285);
     return title;
 }
 
@@ -59,9 +58,9 @@ QLineEdit* PanelForm::box(const QString& name, int index, const QString& text, i
     return placed(b, left, top, width, height);
 }
 
-QPushButton* PanelForm::cmd(int index, const QString& caption, int left, int top, int width, int height)
+QPushButton* PanelForm::button(ExecuteButton button, const QString& caption, int left, int top, int width, int height)
 {
-    return placed(kit_.addCmdButton(container_, index, caption), left, top, width, height);
+    return placed(kit_.addExecuteButton(container_, button, caption), left, top, width, height);
 }
 
 QPushButton* PanelForm::button(const QString& name, int index, const QString& caption, int left, int top, int width, int height)
@@ -126,16 +125,17 @@ QGroupBox* PanelForm::group(const QString& caption, int left, int top, int width
     return placed(g, left, top, width, height);
 }
 
-void PanelForm::executeAndClose(int execute, int close, int right, int top, const QString& executeCaption)
+void PanelForm::executeAndClose(std::optional<ExecuteButton> execute, ExecuteButton close, int right, int top,
+                                const QString& executeCaption)
 {
     constexpr int Width = 750;
     constexpr int Gap = 80;
-    cmd(close, QStringLiteral("閉じる"), right - Width, top, Width);
-    if (execute >= 0)
-        cmd(execute, executeCaption, right - 2 * Width - Gap, top, Width);
+    button(close, QStringLiteral("閉じる"), right - Width, top, Width);
+    if (execute)
+        button(*execute, executeCaption, right - 2 * Width - Gap, top, Width);
 }
 
-QGroupBox* newConstructPanel(PanelKit& kit, int k, const QString& caption, const QString& title, int closeBox)
+QGroupBox* newConstructPanel(PanelKit& kit, int k, const QString& caption, const QString& title, ExecuteButton closeBox)
 {
     const PanelRow& row = panelRow(k);
     QGroupBox* panel = kit.addFrame(k, caption);

@@ -1,8 +1,10 @@
 #pragma once
 
 #include "platform/ControlRegistry.h"
+#include "workspace/ExecuteButtons.h"
 
 #include <QString>
+#include <optional>
 
 class PanelKit;
 class QButtonGroup;
@@ -25,17 +27,17 @@ public:
     QWidget* container() const { return container_; }
     PanelKit& kit() const { return kit_; }
 
-    // The panel's title across its top and its "×" button Cmdcmd(closeIndex) at the title's right
-    // end, where layOutPanel puts them for a panel `width` twips wide.
-    QLabel* titleBar(const QString& name, int index, const QString& caption, int width, int closeIndex);
+    // The panel's title across its top and its "×" close box at the title's right end, where
+    // layOutPanel puts them for a panel `width` twips wide.
+    QLabel* titleBar(const QString& name, int index, const QString& caption, int width, ExecuteButton closeBox);
 
     // A caption that no procedure reads.
     QLabel* label(const QString& caption, int left, int top, int width, int height = 285);
     // A caption that procedures read or change.
     QLabel* label(const QString& name, int index, const QString& caption, int left, int top, int width, int height = 285);
     QLineEdit* box(const QString& name, int index, const QString& text, int left, int top, int width, int height = 330);
-    // A button of the dispatcher's array: a click runs Cmdcmd_Click(index).
-    QPushButton* cmd(int index, const QString& caption, int left, int top, int width = 645, int height = 330);
+    // An execute button: a click presses it through the dispatcher.
+    QPushButton* button(ExecuteButton button, const QString& caption, int left, int top, int width = 645, int height = 330);
     QPushButton* button(const QString& name, int index, const QString& caption, int left, int top, int width, int height = 330);
     QCheckBox* check(const QString& name, int index, const QString& caption, bool checked, int left, int top, int width,
                      int height = 285);
@@ -51,9 +53,10 @@ public:
     QGroupBox* group(const QString& name, int index, const QString& caption, int left, int top, int width, int height);
     // A group that no procedure names.
     QGroupBox* group(const QString& caption, int left, int top, int width, int height);
-    // The buttons "実行" Cmdcmd(execute) and "閉じる" Cmdcmd(close) side by side, ending at `right`;
-    // execute -1: a panel without an execute button.
-    void executeAndClose(int execute, int close, int right, int top, const QString& executeCaption = QStringLiteral("実行"));
+    // The buttons "実行" `execute` and "閉じる" `close` side by side, ending at `right`; no
+    // `execute`: a panel without an execute button.
+    void executeAndClose(std::optional<ExecuteButton> execute, ExecuteButton close, int right, int top,
+                         const QString& executeCaption = QStringLiteral("実行"));
 
 private:
     PanelKit& kit_;
@@ -61,6 +64,6 @@ private:
 };
 
 // A construct panel Frame(k), hidden, at the place and size its opener gives it (PanelPlaces),
-// with its title Label(k) and its "×" Cmdcmd(closeBox). With a layout, the title, the "×" and the
+// with its title Label(k) and its "×" `closeBox`. With a layout, the title, the "×" and the
 // explanation box are placed as layOutPanel places them.
-QGroupBox* newConstructPanel(PanelKit& kit, int k, const QString& caption, const QString& title, int closeBox);
+QGroupBox* newConstructPanel(PanelKit& kit, int k, const QString& caption, const QString& title, ExecuteButton closeBox);

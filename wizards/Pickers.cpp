@@ -1,4 +1,5 @@
 #include "wizards/Pickers.h"
+#include "wizards/WizardProcedures.h"
 
 #include "platform/ControlRegistry.h"
 #include "platform/Dialogs.h"
@@ -23,8 +24,8 @@ Pickers::Pickers(Workspace& workspace, ControlRegistry& controlRegistry, Procedu
     , procs(procedures)
 {
     OpenColorPicker = [this](int code) {
-        if (procs.defined(QStringLiteral("OpenColorPicker")))
-            procs.call(QStringLiteral("OpenColorPicker"), code);
+        if (procs.defined(procedure::OpenColourPickerFor))
+            procs.call(procedure::OpenColourPickerFor, code);
     };
     connectButtons();
 }
@@ -104,8 +105,8 @@ void Pickers::Command11_Click()
 void Pickers::Command25_Click()
 {
     openPicker(102);
-    if (procs.defined(QStringLiteral("ShowColorForm")))
-        procs.call(QStringLiteral("ShowColorForm"));
+    if (procs.defined(procedure::ShowColourPicker))
+        procs.call(procedure::ShowColourPicker);
 }
 
 void Pickers::Command30_Click(int index)

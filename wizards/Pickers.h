@@ -31,7 +31,7 @@ public:
     // The background-image generator, run after a file was chosen for it.
     std::function<void()> InsertBgImage;
     // Shows the colour picker in front with the code of the box that receives the next colour:
-    // the tool window's procedure "OpenColorPicker", once that window exists.
+    // the tool window's procedure procedure::OpenColourPickerFor, once that window exists.
     std::function<void(int code)> OpenColorPicker;
 
 private:

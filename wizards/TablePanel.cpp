@@ -37,7 +37,9 @@ void buildTablePanel(PanelKit& kit)
 {
     constexpr int k = 5;
     const PanelRow& row = panelRow(k);
-    PanelForm f(kit, newConstructPanel(kit, k, QStringLiteral("テーブル"), QStringLiteral("テーブルの設定"), 16));
+    PanelForm f(kit,
+                newConstructPanel(kit, k, QStringLiteral("テーブル"), QStringLiteral("テーブルの設定"),
+                                  ExecuteButton::TablePanelCloseBox));
 
     // The explanation and the table data share one place; one of them is shown at a time.
     f.explanation(row.text, 100, 550, 6750, 3350);
@@ -69,8 +71,8 @@ void buildTablePanel(PanelKit& kit)
     f.box(QStringLiteral("Txtyokok"), ControlRegistry::NoIndex, QString(), 3450, 6750, 550);
     f.label(QStringLiteral("ドット"), 4050, 6780, 600);
     PanelForm run(kit, f.group(QStringLiteral("framesub"), 17, QString(), 100, 7230, 1200, 460));
-    run.cmd(17, QStringLiteral("実行"), 50, 65, 1100);
-    f.cmd(18, QStringLiteral("閉じる"), 1450, 7295, 1100);
+    run.button(ExecuteButton::InsertTable, QStringLiteral("実行"), 50, 65, 1100);
+    f.button(ExecuteButton::CloseTablePanel, QStringLiteral("閉じる"), 1450, 7295, 1100);
 
     // Right column: borders, cells, size and rules.
     labelledBox(f, 550, "枠線の幅", QStringLiteral("txtwaku2"), 1, "1", 500);

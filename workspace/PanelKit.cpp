@@ -1,4 +1,5 @@
 #include "workspace/PanelKit.h"
+#include "workspace/WorkspaceProcedures.h"
 
 #include "platform/Procedures.h"
 #include "platform/TabStrip.h"
@@ -129,13 +130,14 @@ QPlainTextEdit* PanelKit::addExplanation(QWidget* panel, ControlId id)
     return box;
 }
 
-QPushButton* PanelKit::addCmdButton(QWidget* parent, int index, const QString& caption)
+QPushButton* PanelKit::addExecuteButton(QWidget* parent, ExecuteButton button, const QString& caption)
 {
-    auto* button = new QPushButton(caption, parent);
-    button->setAutoDefault(false);
-    connect(button, &QPushButton::clicked, this, [this, index] { procs_.call(QStringLiteral("Cmdcmd_Click"), index); });
-    controls.add(QStringLiteral("Cmdcmd"), index, button);
-    return button;
+    auto* control = new QPushButton(caption, parent);
+    control->setAutoDefault(false);
+    const int number = buttonNumber(button);
+    connect(control, &QPushButton::clicked, this, [this, number] { procs_.call(procedure::PressExecuteButton, number); });
+    controls.add(executeButton(button), control);
+    return control;
 }
 
 void PanelKit::open(const PanelPlace& place)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/ControlRegistry.h"
+#include "workspace/ExecuteButtons.h"
 
 #include <QList>
 #include <QObject>
@@ -78,8 +79,9 @@ public:
     // The read-only explanation box `Text(index)`, or one registered under its own id.
     QPlainTextEdit* addExplanation(QWidget* panel, int index);
     QPlainTextEdit* addExplanation(QWidget* panel, ControlId id);
-    // A button of the dispatcher's array `Cmdcmd(index)`: a click runs `Cmdcmd_Click(index)`.
-    QPushButton* addCmdButton(QWidget* parent, int index, const QString& caption);
+    // An execute button, registered as `executeButton(button)`: a click presses it through the
+    // dispatcher.
+    QPushButton* addExecuteButton(QWidget* parent, ExecuteButton button, const QString& caption);
     // Any other control, registered under its name and index.
     template <typename T>
     T* add(QWidget* parent, const QString& name, int index = ControlRegistry::NoIndex)

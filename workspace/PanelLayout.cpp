@@ -2,6 +2,7 @@
 
 #include "platform/ControlRegistry.h"
 #include "platform/Twips.h"
+#include "workspace/ExecuteButtons.h"
 
 #include <QWidget>
 
@@ -9,7 +10,7 @@ void layOutPanel(ControlRegistry& controls, int frameIndex, int labelIndex, int 
 {
     layOutPanel(controls.get<QWidget>(QStringLiteral("Frame"), frameIndex),
                 controls.get<QWidget>(QStringLiteral("Label"), labelIndex),
-                controls.get<QWidget>(QStringLiteral("Cmdcmd"), buttonIndex),
+                controls.get<QWidget>(ExecuteButtons, buttonIndex),
                 controls.get<QWidget>(QStringLiteral("Text"), textIndex));
 }
 

@@ -7,5 +7,5 @@ class QWidget;
 // the title and the button in a bar across the top, the box below them.
 void layOutPanel(QWidget* panel, QWidget* title, QWidget* closeButton, QWidget* explanationBox);
 // The same for the parts registered by index: the title `Label(labelIndex)`, the close button
-// `Cmdcmd(buttonIndex)` and the explanation box `Text(textIndex)` of the panel `Frame(frameIndex)`.
+// (the execute button numbered `buttonIndex`) and the explanation box `Text(textIndex)` of the panel `Frame(frameIndex)`.
 void layOutPanel(ControlRegistry& controls, int frameIndex, int labelIndex, int buttonIndex, int textIndex);

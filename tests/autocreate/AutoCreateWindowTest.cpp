@@ -1,6 +1,7 @@
 // Automatic creation on the real window: the run, its menu, the automatic run of a text file
 // that is opened, the settings panel, the in-page links and the Edit menu's skeleton.
 #include "autocreate/AutoCreateTexts.h"
+#include "wizards/WizardProcedures.h"
 #include "autocreate/WholeRunCases.h"
 #include "platform/RichEdit.h"
 #include "platform/TabStrip.h"
@@ -409,7 +410,7 @@ TEST_F(AutoCreateWindowTest, TheSettingsPanelShowsHidesAndKeepsItsValues)
         EXPECT_EQ(box(QStringLiteral("Text6"), b.box), QString::fromUtf8(b.initial)) << b.box;
     EXPECT_TRUE(control<QRadioButton>(QStringLiteral("Option18"), 13)->isChecked());
 
-    for (int close : {107, 109}) {
+    for (ExecuteButton close : {ExecuteButton::CloseAutoSettingsPanel, ExecuteButton::AutoSettingsPanelCloseBox}) {
         w().commands.invoke(QStringLiteral("mjidou"), 2);
         EXPECT_TRUE(panel->isVisible());
         EXPECT_EQ(QList<int>({twips::Left(panel), twips::Top(panel), twips::Width(panel), twips::Height(panel)}),
@@ -417,7 +418,7 @@ TEST_F(AutoCreateWindowTest, TheSettingsPanelShowsHidesAndKeepsItsValues)
         EXPECT_EQ(w().controls.get<QPlainTextEdit>(QStringLiteral("Text"), 34)->toPlainText(),
                   QStringLiteral("自動執行の時の各設定を行います。"));
         control<QLineEdit>(QStringLiteral("Text6"), 19)->setText(QStringLiteral("5"));
-        w().controls.get<QPushButton>(QStringLiteral("Cmdcmd"), close)->click();
+        w().controls.get<QPushButton>(executeButton(close))->click();
         EXPECT_FALSE(panel->isVisible());
         EXPECT_EQ(box(QStringLiteral("Text6"), 19), QStringLiteral("5"));
     }
@@ -481,17 +482,17 @@ TEST_F(AutoCreateWindowTest, TheSkeletonWrapsOnlyATextWithoutPage)
     for (const auto& c : cases) {
         const QString text = QString::fromUtf8(c.text);
         ed->SetText(text);
-        w().procs.call(QStringLiteral("InsertSkeleton"));
+        w().procs.call(procedure::InsertPageSkeleton);
         EXPECT_EQ(ed->Text(), c.wrapped ? gen::WrapPage(text) : text) << c.text;
     }
     // Undo gives the text back.
     ed->SetText(QStringLiteral("plain"));
-    w().procs.call(QStringLiteral("InsertSkeleton"));
+    w().procs.call(procedure::InsertPageSkeleton);
     w().undo.stepBack();
     EXPECT_EQ(ed->Text(), QStringLiteral("plain"));
 
     // Nothing while the header is hidden.
     w().ws.current().header = QStringLiteral("<HTML><BODY>\r\n");
-    w().procs.call(QStringLiteral("InsertSkeleton"));
+    w().procs.call(procedure::InsertPageSkeleton);
     EXPECT_EQ(ed->Text(), QStringLiteral("plain"));
 }

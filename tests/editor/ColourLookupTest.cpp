@@ -1,4 +1,5 @@
 #include "EditingFixture.h"
+#include "wizards/WizardProcedures.h"
 
 #include "editor/EditApply.h"
 #include "platform/RichEdit.h"
@@ -7,7 +8,7 @@
 
 class ColourLookupTest : public EditingFixture {
 protected:
-    void getcolor(const QString& colour) { w().procs.call(QStringLiteral("Getcolor"), colour); }
+    void getcolor(const QString& colour) { w().procs.call(procedure::InsertColour, colour); }
 };
 
 TEST_F(ColourLookupTest, APickedColourReplacesACodeOrANameAndWrapsAnythingElse)

@@ -1,4 +1,5 @@
 #include "EditingFixture.h"
+#include "wizards/WizardProcedures.h"
 
 #include "editor/EditApply.h"
 #include "editor/PasteMode.h"
@@ -214,7 +215,7 @@ TEST_F(EditMenuTest, LineBreakMarksKeepRegionMarkersWhole)
 TEST_F(EditMenuTest, SelectBodySelectsInsideTheBody)
 {
     setDocument("<html><body bgcolor=red>\r\nabc\r\n</body></html>«»");
-    w().procs.call(QStringLiteral("SelectBody"));
+    w().procs.call(procedure::SelectBody);
     EXPECT_EQ(selectionOf(ed()), (Selection{24, 7}));
     setDocument("</BODY><BODY>x«»");
     w().editMenu.SelectBody();

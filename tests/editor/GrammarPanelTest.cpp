@@ -43,7 +43,7 @@ TEST_F(GrammarPanelTest, MessagesAndTheMarkedRange)
         // The marks stay while the panel is shown.
         EXPECT_EQ(red(), c.mark.length > 0 ? QList<MarkRange>{c.mark} : QList<MarkRange>{});
         EXPECT_FALSE(blue().isEmpty());
-        w().dispatcher.Cmdcmd_Click(122);
+        w().dispatcher.press(ExecuteButton::GrammarPanelCloseBox);
         EXPECT_FALSE(panel()->isVisible());
         EXPECT_TRUE(red().isEmpty()) << "closing the panel recolours";
         EXPECT_TRUE(blue().isEmpty());

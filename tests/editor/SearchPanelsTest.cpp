@@ -18,10 +18,10 @@ const char* const Page = "日本語のHTML\r\nテキストとhtml\r\n最後はHt
 
 class SearchPanelsTest : public EditingFixture {
 protected:
-    void press(int button) { w().dispatcher.Cmdcmd_Click(button); }
+    void press(ExecuteButton button) { w().dispatcher.press(button); }
     QLineEdit* box(const QString& name, int index = -1) { return w().controls.get<QLineEdit>(name, index); }
     QRadioButton* option(int index) { return w().controls.get<QRadioButton>(QStringLiteral("OptKensaku"), index); }
-    QWidget* button(int index) { return w().controls.get<QWidget>(QStringLiteral("Cmdcmd"), index); }
+    QWidget* button(int number) { return w().controls.get<QWidget>(ExecuteButtons, number); }
     QWidget* panel(int index) { return w().controls.get<QWidget>(QStringLiteral("Frame"), index); }
     void searchFor(const QString& word)
     {
@@ -46,16 +46,16 @@ TEST_F(SearchPanelsTest, OneAtATimeIgnoresCaseFromTheTopAndStartsAgainAfterTheLa
                              "「全部検索」は見つかった文字を全て赤で表示します。"));
     const Selection expected[] = {{4, 4}, {15, 4}, {24, 4}};
     for (const Selection& s : expected) {
-        press(80);
+        press(ExecuteButton::Search);
         EXPECT_EQ(selectionOf(ed()), s);
     }
-    press(80); // after the last one: nothing changes
+    press(ExecuteButton::Search); // after the last one: nothing changes
     EXPECT_EQ(selectionOf(ed()), expected[2]);
-    press(80); // and then the top again
+    press(ExecuteButton::Search); // and then the top again
     EXPECT_EQ(selectionOf(ed()), expected[0]);
     // A changed word starts at the top.
     box(QStringLiteral("Txtkensaku"))->setText(QStringLiteral("テキスト"));
-    press(80);
+    press(ExecuteButton::Search);
     EXPECT_EQ(selectionOf(ed()), (Selection{10, 4}));
 }
 
@@ -63,9 +63,9 @@ TEST_F(SearchPanelsTest, AWordAtTheVeryEndIsFoundEachTime)
 {
     setDocument("«»xaa");
     searchFor(QStringLiteral("a"));
-    press(80);
+    press(ExecuteButton::Search);
     EXPECT_EQ(selectionOf(ed()), (Selection{1, 1}));
-    press(80);
+    press(ExecuteButton::Search);
     EXPECT_EQ(selectionOf(ed()), (Selection{2, 1}));
 }
 
@@ -74,14 +74,14 @@ TEST_F(SearchPanelsTest, HighlightAllPaintsBlueAndEveryOccurrenceRed)
     setDocument("abcXabcXab«»");
     searchFor(QStringLiteral("abc"));
     option(1)->setChecked(true);
-    press(80);
+    press(ExecuteButton::Search);
     EXPECT_FALSE(panel(26)->isVisible());
     EXPECT_EQ(red(), (QList<MarkRange>{{0, 3}, {4, 3}}));
     EXPECT_EQ(blue(), (QList<MarkRange>{{3, 1}, {7, 3}}));
     EXPECT_EQ(selectionOf(ed()), (Selection{4, 3}));
 
     searchFor(QStringLiteral("  "));
-    press(80);
+    press(ExecuteButton::Search);
     EXPECT_TRUE(red().isEmpty());
     EXPECT_EQ(blue(), (QList<MarkRange>{{0, 10}}));
     EXPECT_EQ(selectionOf(ed()), (Selection{0, 10}));
@@ -91,7 +91,7 @@ TEST_F(SearchPanelsTest, AnEmptySearchWordDoesNothing)
 {
     setDocument("ab«»cd");
     searchFor(QString());
-    press(80);
+    press(ExecuteButton::Search);
     EXPECT_EQ(marked(ed()), QStringLiteral("ab«»cd"));
 }
 
@@ -123,21 +123,21 @@ TEST_F(SearchPanelsTest, FindNextIsExactAndMovesOnFromAMatchAtTheStart)
     setDocument("«»abAbab");
     replace(QStringLiteral("ab"), QStringLiteral("x"));
     select(ed(), {0, 0});
-    press(85);
+    press(ExecuteButton::FindNext);
     EXPECT_EQ(selectionOf(ed()), (Selection{0, 2})) << "the caret at the very start finds a match there";
-    press(85);
+    press(ExecuteButton::FindNext);
     EXPECT_EQ(selectionOf(ed()), (Selection{4, 2})) << "Ab differs in case";
-    press(85);
+    press(ExecuteButton::FindNext);
     EXPECT_EQ(selectionOf(ed()), (Selection{4, 2})) << "nothing further";
 
     // From a caret inside the text, the character at the caret is skipped.
     setDocument("日本\r\n日本語");
     replace(QStringLiteral("日本"), QString());
     select(ed(), {2, 0});
-    press(85);
+    press(ExecuteButton::FindNext);
     EXPECT_EQ(selectionOf(ed()), (Selection{4, 2}));
     select(ed(), {4, 0});
-    press(85);
+    press(ExecuteButton::FindNext);
     EXPECT_EQ(selectionOf(ed()), (Selection{4, 0})) << "the match at the caret is passed over";
 }
 
@@ -146,18 +146,18 @@ TEST_F(SearchPanelsTest, ReplaceOneGoesOnFromTheEndOfTheReplacement)
     setDocument("«»aaaa");
     replace(QStringLiteral("a"), QStringLiteral("XYZ"));
     select(ed(), {0, 0});
-    press(85);
+    press(ExecuteButton::FindNext);
     for (int i = 0; i < 4; ++i)
-        press(86);
+        press(ExecuteButton::ReplaceOne);
     EXPECT_EQ(ed()->Text(), QStringLiteral("XYZXYZXYZXYZ"));
-    press(86); // nothing selected any more: nothing happens
+    press(ExecuteButton::ReplaceOne); // nothing selected any more: nothing happens
     EXPECT_EQ(ed()->Text(), QStringLiteral("XYZXYZXYZXYZ"));
 
     // A selection that is no occurrence is replaced all the same.
     setDocument("«bb»ab");
     replace(QStringLiteral("a"), QStringLiteral("日"));
     select(ed(), {0, 2});
-    press(86);
+    press(ExecuteButton::ReplaceOne);
     EXPECT_EQ(marked(ed()), QStringLiteral("日«a»b"));
 }
 
@@ -165,10 +165,10 @@ TEST_F(SearchPanelsTest, ReplaceAllIsExactOneStepAndClosesThePanel)
 {
     setDocument("日本語と日本\r\nにほん日本«»");
     replace(QStringLiteral("日本"), QStringLiteral("ニッポン"));
-    press(87);
+    press(ExecuteButton::ReplaceAll);
     EXPECT_EQ(ed()->Text(), QStringLiteral("日本語と日本\r\nにほん日本")) << "one at a time is chosen";
     option(2)->setChecked(true);
-    press(87);
+    press(ExecuteButton::ReplaceAll);
     EXPECT_EQ(ed()->Text(), QStringLiteral("ニッポン語とニッポン\r\nにほんニッポン"));
     EXPECT_FALSE(panel(27)->isVisible());
     EXPECT_EQ(ed()->StyleAt(0), 0) << "coloured afresh";
@@ -177,19 +177,20 @@ TEST_F(SearchPanelsTest, ReplaceAllIsExactOneStepAndClosesThePanel)
 
     replace(QString(), QStringLiteral("x"));
     option(2)->setChecked(true);
-    press(87);
+    press(ExecuteButton::ReplaceAll);
     EXPECT_EQ(ed()->Text(), QStringLiteral("日本語と日本\r\nにほん日本")) << "an empty find text does nothing";
 }
 
 TEST_F(SearchPanelsTest, CloseButtonsHideTheirPanels)
 {
     for (const auto& [opener, frame, closers] :
-         {std::tuple{6, 26, std::vector<int>{79, 81}}, std::tuple{8, 27, std::vector<int>{82, 84}}}) {
-        for (int closer : closers) {
+         {std::tuple{6, 26, std::vector<ExecuteButton>{ExecuteButton::CloseSearchPanel, ExecuteButton::SearchPanelCloseBox}},
+          std::tuple{8, 27, std::vector<ExecuteButton>{ExecuteButton::ReplacePanelCloseBox, ExecuteButton::CloseReplacePanel}}}) {
+        for (ExecuteButton closer : closers) {
             w().commands.invoke(Edit, opener);
             ASSERT_TRUE(panel(frame)->isVisible());
             press(closer);
-            EXPECT_FALSE(panel(frame)->isVisible()) << closer;
+            EXPECT_FALSE(panel(frame)->isVisible()) << buttonNumber(closer);
         }
     }
 }

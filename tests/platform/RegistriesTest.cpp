@@ -5,12 +5,39 @@
 #include "support/QtPrinters.h"
 
 #include <QAction>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
 #include <gtest/gtest.h>
+#include <functional>
 #include <memory>
 #include <stdexcept>
+#include <string>
+
+namespace {
+
+inline constexpr ControlId Box{"test-panel.box"};
+inline constexpr ControlId Button{"test-panel.button"};
+inline constexpr ControlArrayId Swatch{"test-panel.swatch"};
+inline constexpr ControlInArray ThirdSwatch{Swatch, 2};
+
+inline constexpr MenuId TestMenu{"test-menu"};
+inline constexpr CommandId Reset{"test-menu.reset"};
+inline constexpr CommandId OwnWork{"test-menu.own-work"};
+
+// Runs `fail` and returns the message of the std::logic_error it throws ("" when none is thrown).
+std::string failure(const std::function<void()>& fail)
+{
+    try {
+        fail();
+    } catch (const std::logic_error& e) {
+        return e.what();
+    }
+    return std::string();
+}
+
+} // namespace
 
 TEST(ControlRegistry, FindsControlsByNameAndIndexAndFailsLoudlyOtherwise)
 {
@@ -53,6 +80,104 @@ TEST(ControlRegistry, ABuilderRunsOnceOnTheFirstLookUpOfAnyOfItsNames)
     EXPECT_EQ(controls.find(QStringLiteral("Frame"), 13), nullptr);
     EXPECT_EQ(built, 1);
     EXPECT_EQ(controls.indexes(QStringLiteral("Frame")), std::vector<int>{12});
+}
+
+TEST(ControlRegistry, FindsControlsByTheirIdsInTheSameTableAsByName)
+{
+    ControlRegistry controls;
+    QWidget host;
+    auto* box = new QLineEdit(&host);
+    auto* button = new QPushButton(&host);
+    controls.add(Box, box);
+    controls.add(Button, button);
+    std::vector<QWidget*> swatches;
+    for (int i = 0; i < 3; ++i) {
+        swatches.push_back(new QWidget(&host));
+        controls.add(Swatch, i, swatches.back());
+    }
+
+    EXPECT_EQ(controls.get<QLineEdit>(Box), box);
+    EXPECT_EQ(controls.get<QPushButton>(Button), button);
+    EXPECT_EQ(controls.find(Button), button);
+    EXPECT_EQ(controls.get<QWidget>(Swatch, 1), swatches[1]);
+    EXPECT_EQ(controls.get<QWidget>(ThirdSwatch), swatches[2]);
+    EXPECT_TRUE(controls.has(Swatch, 0));
+    EXPECT_FALSE(controls.has(Swatch, 3));
+    EXPECT_FALSE(controls.has(ControlInArray{Swatch, 3}));
+    EXPECT_FALSE(controls.has(ControlId{"test-panel.swatch"})) << "an array is not one control";
+    EXPECT_EQ(controls.indexes(Swatch), (std::vector<int>{0, 1, 2}));
+
+    // Both forms reach one table: the key is the name.
+    EXPECT_EQ(controls.find(QStringLiteral("test-panel.box")), box);
+    EXPECT_EQ(controls.find(QStringLiteral("test-panel.swatch"), 1), swatches[1]);
+    auto* label = new QLabel(&host);
+    controls.add(QStringLiteral("test-panel.label"), label);
+    EXPECT_EQ(controls.get<QLabel>(ControlId{"test-panel.label"}), label);
+
+    // A destroyed control leaves the registry.
+    delete swatches[1];
+    EXPECT_FALSE(controls.has(Swatch, 1));
+    EXPECT_EQ(controls.indexes(Swatch), (std::vector<int>{0, 2}));
+}
+
+TEST(ControlRegistry, AFailedLookUpByIdNamesTheKey)
+{
+    ControlRegistry controls;
+    QWidget host;
+    controls.add(Box, new QLineEdit(&host));
+    controls.add(Swatch, 0, new QWidget(&host));
+    struct Case {
+        const char* what;
+        std::function<void()> fail;
+        std::string message;
+    };
+    const Case cases[] = {
+        {"unknown control", [&] { controls.get<QWidget>(ControlId{"test-panel.nothing"}); },
+         "test-panel.nothing is not a registered control"},
+        {"unknown index", [&] { controls.get<QWidget>(Swatch, 5); }, "test-panel.swatch(5) is not a registered control"},
+        {"unknown place", [&] { controls.get<QWidget>(ThirdSwatch); }, "test-panel.swatch(2) is not a registered control"},
+        {"another kind", [&] { controls.get<QPushButton>(Box); },
+         "test-panel.box is a QLineEdit, not the kind of control asked for"},
+        {"twice", [&] { controls.add(Box, new QLineEdit(&host)); }, "test-panel.box is registered twice"},
+        {"twice in an array", [&] { controls.add(Swatch, 0, new QWidget(&host)); }, "test-panel.swatch(0) is registered twice"},
+        {"an index below 0", [&] { controls.add(Swatch, -1, new QWidget(&host)); }, "index -1 of a control array is below 0"},
+        {"no control", [&] { controls.add(Button, nullptr); }, "test-panel.button registered without a control"},
+        {"an id without a key", [&] { controls.find(ControlId{}); }, "a control id without a key"},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(failure(c.fail), c.message) << c.what;
+}
+
+TEST(ControlRegistry, ABuilderNamedByIdsRunsOnceOnTheFirstLookUpOfAnyOfThem)
+{
+    struct Case {
+        const char* what;
+        std::function<void(ControlRegistry&)> firstLookUp;
+    };
+    const Case cases[] = {
+        {"the control", [](ControlRegistry& c) { EXPECT_NE(c.find(Box), nullptr); }},
+        {"an element of the array", [](ControlRegistry& c) { EXPECT_TRUE(c.has(Swatch, 1)); }},
+        {"the array's indexes", [](ControlRegistry& c) { EXPECT_EQ(c.indexes(Swatch), (std::vector<int>{0, 1})); }},
+        {"a missing element", [](ControlRegistry& c) { EXPECT_FALSE(c.has(ThirdSwatch)); }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        ControlRegistry controls;
+        QWidget host;
+        int built = 0;
+        controls.addBuilder({Box, Swatch}, [&] {
+            ++built;
+            controls.add(Box, new QLineEdit(&host));
+            controls.add(Swatch, 0, new QWidget(&host));
+            controls.add(Swatch, 1, new QWidget(&host));
+        });
+        EXPECT_EQ(built, 0);
+        c.firstLookUp(controls);
+        EXPECT_EQ(built, 1);
+        EXPECT_NE(controls.get<QLineEdit>(Box), nullptr);
+        EXPECT_EQ(controls.indexes(Swatch), (std::vector<int>{0, 1}));
+        EXPECT_EQ(built, 1);
+    }
 }
 
 TEST(CommandRegistry, ItemsRunByIndexAndSeparatorsDoNothing)
@@ -130,17 +255,112 @@ TEST(CommandRegistry, CheckMarksShowTheStateTheyStandFor)
     EXPECT_TRUE(commands.action(QStringLiteral("m"), 2)->isChecked());
 }
 
-TEST(Procedures, CalledByNameAndUnknownOnesFail)
+TEST(CommandRegistry, ItemsRunByTheirIdsAndGeneratedRowsByIndex)
+{
+    CommandRegistry commands;
+    QMenu menu;
+    std::vector<int> menuHandler;
+    int own = 0;
+    commands.addMenu(TestMenu, &menu, [&](int i) { menuHandler.push_back(i); });
+    commands.define(TestMenu, {
+        {.index = 0, .caption = QStringLiteral("初期化"), .id = Reset},
+        {.index = 1, .caption = QStringLiteral("-")},
+        {.index = 2, .caption = QStringLiteral("自分の処理"), .handler = [&] { ++own; }, .id = OwnWork},
+    });
+    EXPECT_EQ(commands.menu(TestMenu), &menu);
+    commands.invoke(Reset);
+    commands.invoke(OwnWork);
+    commands.action(Reset)->trigger(); // a click runs the same way
+    EXPECT_EQ(menuHandler, (std::vector<int>{0, 0}));
+    EXPECT_EQ(own, 1);
+    EXPECT_TRUE(commands.has(Reset));
+    EXPECT_FALSE(commands.has(CommandId{"test-menu.nothing"}));
+    EXPECT_FALSE(commands.has(CommandId{}));
+
+    // Both forms reach one table: the menu's key is its name.
+    commands.invoke(QStringLiteral("test-menu"), 0);
+    EXPECT_EQ(menuHandler, (std::vector<int>{0, 0, 0}));
+    EXPECT_EQ(commands.action(Reset), commands.action(QStringLiteral("test-menu"), 0));
+
+    // A generated row, reached by its index.
+    commands.add(TestMenu, {3, QStringLiteral("1:page.html")});
+    EXPECT_TRUE(commands.has(TestMenu, 3));
+    commands.invoke(TestMenu, 3);
+    EXPECT_EQ(menuHandler.back(), 3);
+    EXPECT_TRUE(commands.action(TestMenu, 1)->isSeparator());
+    commands.invoke(TestMenu, 1); // a separator does nothing
+    EXPECT_EQ(commands.indexes(TestMenu), (std::vector<int>{0, 1, 2, 3}));
+    commands.remove(TestMenu, 3);
+    EXPECT_FALSE(commands.has(TestMenu, 3));
+
+    commands.setHandler(Reset, [&] { own += 10; });
+    commands.invoke(Reset);
+    EXPECT_EQ(own, 11);
+
+    // An item taken out is gone by its id too, and its id may be declared again.
+    commands.remove(TestMenu, 2);
+    EXPECT_FALSE(commands.has(OwnWork));
+    commands.add(TestMenu, {.index = 4, .caption = QStringLiteral("自分の処理"), .id = OwnWork});
+    EXPECT_EQ(commands.action(OwnWork), commands.action(TestMenu, 4));
+}
+
+TEST(CommandRegistry, AFailedLookUpByIdNamesIt)
+{
+    CommandRegistry commands;
+    QMenu menu;
+    commands.addMenu(TestMenu, &menu);
+    commands.define(TestMenu, {{.index = 0, .caption = QStringLiteral("初期化"), .id = Reset}});
+    QMenu other;
+    struct Case {
+        const char* what;
+        std::function<void()> fail;
+        std::string message;
+    };
+    const Case cases[] = {
+        {"unknown command", [&] { commands.invoke(CommandId{"test-menu.nothing"}); }, "command test-menu.nothing is not declared"},
+        {"its action", [&] { commands.action(CommandId{"test-menu.nothing"}); }, "command test-menu.nothing is not declared"},
+        {"its handler", [&] { commands.setHandler(CommandId{"test-menu.nothing"}, [] {}); },
+         "command test-menu.nothing is not declared"},
+        {"an id twice", [&] { commands.add(TestMenu, {.index = 1, .caption = QStringLiteral("again"), .id = Reset}); },
+         "command test-menu.reset is declared twice"},
+        {"unknown menu", [&] { commands.invoke(MenuId{"no-menu"}, 0); }, "no menu named no-menu"},
+        {"a menu twice", [&] { commands.addMenu(TestMenu, &other); }, "menu test-menu is registered twice"},
+        {"unknown row", [&] { commands.invoke(TestMenu, 9); }, "test-menu(9) is not declared"},
+        {"a command id without a key", [&] { commands.invoke(CommandId{}); }, "a command id without a key"},
+        {"a menu id without a key", [&] { commands.menu(MenuId{}); }, "a menu id without a key"},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(failure(c.fail), c.message) << c.what;
+}
+
+namespace {
+constexpr ProcedureId ShowPage{"test.show-page"};
+constexpr ProcedureId InsertMark{"test.insert-mark"};
+constexpr ProcedureId LookUpTag{"test.look-up-tag"};
+} // namespace
+
+TEST(Procedures, CalledByIdAndUnknownOnesFail)
 {
     Procedures procs;
     int got = -1;
-    procs.define(QStringLiteral("SetumeiSize"), std::function<void(int)>([&](int n) { got = n; }));
-    procs.define(QStringLiteral("InsertBr"), [&] { got = 99; });
-    procs.call(QStringLiteral("SetumeiSize"), 4);
+    procs.define(ShowPage, std::function<void(int)>([&](int n) { got = n; }));
+    procs.define(InsertMark, [&] { got = 99; });
+    procs.call(ShowPage, 4);
     EXPECT_EQ(got, 4);
-    procs.call(QStringLiteral("InsertBr"));
+    procs.call(InsertMark);
     EXPECT_EQ(got, 99);
-    EXPECT_TRUE(procs.defined(QStringLiteral("InsertBr")));
-    EXPECT_THROW(procs.call(QStringLiteral("LookupTag")), std::logic_error);
-    EXPECT_THROW(procs.define(QStringLiteral("InsertBr"), [] {}), std::logic_error);
+    EXPECT_TRUE(procs.defined(InsertMark));
+    EXPECT_THROW(procs.call(LookUpTag), std::logic_error);
+    EXPECT_THROW(procs.define(InsertMark, [] {}), std::logic_error);
+}
+
+TEST(Procedures, AFailedCallNamesTheKey)
+{
+    Procedures procs;
+    try {
+        procs.call(LookUpTag);
+        FAIL() << "an undefined procedure was called";
+    } catch (const std::logic_error& e) {
+        EXPECT_NE(std::string(e.what()).find("test.look-up-tag"), std::string::npos) << e.what();
+    }
 }

@@ -24,7 +24,7 @@ protected:
         return entries;
     }
 
-    void press(int button) { w().procs.call(QStringLiteral("Cmdcmd_Click"), button); }
+    void press(ExecuteButton button) { w().dispatcher.press(button); }
 
     void loadAll()
     {
@@ -50,39 +50,39 @@ TEST_F(FavouritesListTest, ThePanelShowsTheFileAndItsButtonsEditTheList)
     EXPECT_EQ(listed(), (QStringList{QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("c")}));
 
     // Nothing to restore yet, nothing chosen to delete or move.
-    press(89);
+    press(ExecuteButton::RestoreRemovedFavourite);
     List2()->setCurrentRow(-1);
-    press(88);
-    press(90);
+    press(ExecuteButton::RemoveFavourite);
+    press(ExecuteButton::MoveFavouriteToTop);
     EXPECT_EQ(listed(), (QStringList{QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("c")}));
 
     const struct {
         int select; // -1: leave the choice as it is
-        int button;
+        ExecuteButton button;
         QStringList after;
     } steps[] = {
-        {1, 88, {QStringLiteral("a"), QStringLiteral("c")}},
-        {-1, 89, {QStringLiteral("a"), QStringLiteral("c"), QStringLiteral("b")}},
-        {-1, 89, {QStringLiteral("a"), QStringLiteral("c"), QStringLiteral("b"), QStringLiteral("b")}},
-        {1, 90, {QStringLiteral("c"), QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("b")}},
+        {1, ExecuteButton::RemoveFavourite, {QStringLiteral("a"), QStringLiteral("c")}},
+        {-1, ExecuteButton::RestoreRemovedFavourite, {QStringLiteral("a"), QStringLiteral("c"), QStringLiteral("b")}},
+        {-1, ExecuteButton::RestoreRemovedFavourite, {QStringLiteral("a"), QStringLiteral("c"), QStringLiteral("b"), QStringLiteral("b")}},
+        {1, ExecuteButton::MoveFavouriteToTop, {QStringLiteral("c"), QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("b")}},
     };
     for (const auto& s : steps) {
         if (s.select >= 0)
             List2()->setCurrentRow(s.select);
         press(s.button);
-        EXPECT_EQ(listed(), s.after) << "button " << s.button;
+        EXPECT_EQ(listed(), s.after) << "button " << buttonNumber(s.button);
     }
     EXPECT_EQ(win.favourites.DeletedFavorite, QStringLiteral("b"));
     // Unsaved, the file is as it was.
     EXPECT_EQ(readFile(favouritesFile()), QByteArray("a\r\nb\r\nc\r\n"));
-    press(91);
+    press(ExecuteButton::SaveFavourites);
     EXPECT_EQ(readFile(favouritesFile()), QByteArray("c\r\na\r\nb\r\nb\r\n"));
 
-    for (int close : {92, 93}) {
+    for (ExecuteButton close : {ExecuteButton::CloseFavouritesPanel, ExecuteButton::FavouritesPanelCloseBox}) {
         win.commands.invoke(QStringLiteral("opm"), 4);
         EXPECT_EQ(listed(), (QStringList{QStringLiteral("c"), QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("b")}));
         press(close);
-        EXPECT_FALSE(panel()->isVisible()) << close;
+        EXPECT_FALSE(panel()->isVisible()) << buttonNumber(close);
     }
 }
 
@@ -92,11 +92,11 @@ TEST_F(FavouritesListTest, SavingThatFailsIsReportedAndKeepsTheList)
     fomPelmor& win = start();
     win.commands.invoke(QStringLiteral("opm"), 4);
     List2()->setCurrentRow(0);
-    press(88);
+    press(ExecuteButton::RemoveFavourite);
     QFile::remove(favouritesFile());
     QDir().mkpath(favouritesFile());
     dialogs.expectMsg(QStringLiteral("お気に入りのファイルが書き込めませんでした。"));
-    press(91);
+    press(ExecuteButton::SaveFavourites);
     EXPECT_EQ(dialogs.pending(), 0);
     EXPECT_EQ(listed(), QStringList{QStringLiteral("b")});
     EXPECT_TRUE(panel()->isVisible());
@@ -111,7 +111,7 @@ TEST_F(FavouritesListTest, WithoutTheFileThePanelOpensEmptyAndSavingMakesIt)
     EXPECT_TRUE(panel()->isVisible());
     EXPECT_EQ(List2()->count(), 0);
     List2()->addItem(QStringLiteral("resource/helphelp.html"));
-    press(91);
+    press(ExecuteButton::SaveFavourites);
     EXPECT_EQ(readFile(favouritesFile()), QByteArray("resource/helphelp.html\r\n"));
 }
 

@@ -1,4 +1,5 @@
 #include "BrowsingFixture.h"
+#include "wizards/WizardProcedures.h"
 
 #include "platform/StateValue.h"
 #include "platform/TabStrip.h"
@@ -21,11 +22,12 @@ protected:
     QWidget* pane() { return w().controls.get<QWidget>(QStringLiteral("Frame"), 39); }
     WebBrowser* paneBrowser() { return w().controls.get<WebBrowser>(QStringLiteral("BrowserSetumei")); }
     QUrl pageUrl(const QString& file) { return fileUrl(QStringLiteral("resource/") + file); }
+    static std::vector<int> twipsOf(const QWidget* c) { return {twips::Left(c), twips::Top(c), twips::Width(c), twips::Height(c)}; }
     std::vector<int> twipsOf(const QString& name, int index = ControlRegistry::NoIndex)
     {
-        const QWidget* c = w().controls.get<QWidget>(name, index);
-        return {twips::Left(c), twips::Top(c), twips::Width(c), twips::Height(c)};
+        return twipsOf(w().controls.get<QWidget>(name, index));
     }
+    std::vector<int> twipsOf(ControlInArray control) { return twipsOf(w().controls.get<QWidget>(control)); }
 
     // The pane lies over the tab strip's display area, its parts as the layout places them.
     void expectLaidOut()
@@ -35,8 +37,8 @@ protected:
         const int width = twips::Width(pane());
         const int height = twips::Height(pane());
         EXPECT_EQ(twipsOf(QStringLiteral("Label"), 39), (std::vector<int>{50, 200, width - 100, 285}));
-        EXPECT_EQ(twipsOf(QStringLiteral("Cmdcmd"), 126), (std::vector<int>{50 + width - 100 - 330, 200, 330, 285}));
-        EXPECT_EQ(twipsOf(QStringLiteral("Cmdcmd"), 144), (std::vector<int>{50, 200, 1185, 285}));
+        EXPECT_EQ(twipsOf(executeButton(ExecuteButton::HelpPaneCloseBox)), (std::vector<int>{50 + width - 100 - 330, 200, 330, 285}));
+        EXPECT_EQ(twipsOf(executeButton(ExecuteButton::ShowHelpContents)), (std::vector<int>{50, 200, 1185, 285}));
         EXPECT_EQ(twipsOf(QStringLiteral("Text"), 41), (std::vector<int>{50, 505, width - 100, std::abs(height - 585)}));
     }
 };
@@ -60,16 +62,16 @@ TEST_F(HelpPaneTest, EachHelpItemShowsItsPageInThePane)
     EXPECT_TRUE(win.helpPane.helpWindows().isEmpty());
 
     // "目次に戻る" goes back to the contents, "×" closes the pane.
-    win.procs.call(QStringLiteral("Cmdcmd_Click"), 144);
+    win.dispatcher.press(ExecuteButton::ShowHelpContents);
     EXPECT_TRUE(waitForPage(paneBrowser(), pageUrl(QStringLiteral("helphelp.html"))));
-    win.procs.call(QStringLiteral("Cmdcmd_Click"), 126);
+    win.dispatcher.press(ExecuteButton::HelpPaneCloseBox);
     EXPECT_FALSE(pane()->isVisible());
 }
 
 TEST_F(HelpPaneTest, PageZeroLaysThePaneOutAndLeavesItAsItIs)
 {
     fomPelmor& win = start();
-    win.procs.call(QStringLiteral("SetumeiSize"), 0);
+    win.procs.call(procedure::ShowHelpPage, 0);
     EXPECT_FALSE(pane()->isVisible());
     expectLaidOut();
     // The window's layout does the same on every resize, shown or not.
@@ -78,14 +80,14 @@ TEST_F(HelpPaneTest, PageZeroLaysThePaneOutAndLeavesItAsItIs)
     EXPECT_FALSE(pane()->isVisible());
     expectLaidOut();
 
-    win.procs.call(QStringLiteral("SetumeiSize"), 10);
+    win.procs.call(procedure::ShowHelpPage, 10);
     ASSERT_TRUE(waitForPage(paneBrowser(), pageUrl(QStringLiteral("region.html"))));
     win.resize(win.width() - 120, win.height() - 40);
     QApplication::processEvents();
     EXPECT_TRUE(pane()->isVisible());
     expectLaidOut();
     EXPECT_EQ(paneBrowser()->geometry(), win.controls.get<QWidget>(QStringLiteral("Text"), 41)->geometry());
-    win.procs.call(QStringLiteral("SetumeiSize"), 0);
+    win.procs.call(procedure::ShowHelpPage, 0);
     EXPECT_TRUE(pane()->isVisible());
     EXPECT_EQ(QUrl(paneBrowser()->LocationURL()), pageUrl(QStringLiteral("region.html")));
 }
@@ -106,7 +108,7 @@ TEST_F(HelpPaneTest, WithTheSwitchOnEachPageOpensAWindowOfItsOwn)
         win.commands.invoke(QStringLiteral("mhelp"), page.number);
         files.push_back(page.file);
     }
-    win.procs.call(QStringLiteral("SetumeiSize"), 18);
+    win.procs.call(procedure::ShowHelpPage, 18);
     files.push_back(QStringLiteral("color.html"));
     const QList<QWidget*> windows = win.helpPane.helpWindows();
     ASSERT_EQ(static_cast<size_t>(windows.size()), files.size());
@@ -147,8 +149,8 @@ TEST(HelpPages, PathsJoinTheProgramFolderOnce)
 TEST_F(HelpPaneTest, ClosingThePaneLeavesAnOpenColourPickerInFront)
 {
     fomPelmor& win = start();
-    win.procs.call(QStringLiteral("ShowColorForm"));
-    win.procs.call(QStringLiteral("SetumeiSize"), 18);
+    win.procs.call(procedure::ShowColourPicker);
+    win.procs.call(procedure::ShowHelpPage, 18);
     // The pane finds the picker by its class, among the windows of the program.
     QWidget* picker = nullptr;
     for (QWidget* w : QApplication::topLevelWidgets()) {
@@ -156,7 +158,7 @@ TEST_F(HelpPaneTest, ClosingThePaneLeavesAnOpenColourPickerInFront)
             picker = w;
     }
     ASSERT_NE(picker, nullptr);
-    win.procs.call(QStringLiteral("Cmdcmd_Click"), 126);
+    win.dispatcher.press(ExecuteButton::HelpPaneCloseBox);
     EXPECT_FALSE(pane()->isVisible());
     EXPECT_TRUE(picker->isVisible());
 }

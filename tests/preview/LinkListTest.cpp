@@ -1,4 +1,5 @@
 #include "BrowsingFixture.h"
+#include "wizards/WizardProcedures.h"
 
 #include "platform/RichEdit.h"
 #include "platform/TabStrip.h"
@@ -28,7 +29,7 @@ protected:
     QListWidget* List3() { return w().controls.get<QListWidget>(QStringLiteral("List3"), 0); }
     QString Label4() { return w().controls.get<QLabel>(QStringLiteral("Label4"), 8)->text(); }
     QString Text8() { return w().controls.get<QLineEdit>(QStringLiteral("Text8"), 0)->text(); }
-    void press(int button) { w().procs.call(QStringLiteral("Cmdcmd_Click"), button); }
+    void press(ExecuteButton button) { w().dispatcher.press(button); }
 
     QStringList listed()
     {
@@ -69,11 +70,11 @@ TEST_F(LinkListTest, TheListShowsTheTargetsOfThePageInTheUrlBox)
 
     // Shown again for the same address, the list is kept as it is.
     List3()->addItem(QStringLiteral("marker"));
-    win.procs.call(QStringLiteral("ShowLinkList"));
+    win.procs.call(procedure::ShowLinkList);
     EXPECT_EQ(List3()->count(), PageLinks.size() + 1);
 
-    for (int close : {100, 102}) {
-        win.procs.call(QStringLiteral("ShowLinkList"));
+    for (ExecuteButton close : {ExecuteButton::CloseLinkListPanel, ExecuteButton::LinkListPanelCloseBox}) {
+        win.procs.call(procedure::ShowLinkList);
         press(close);
         EXPECT_FALSE(panel()->isVisible());
         EXPECT_EQ(List3()->count(), 0);
@@ -102,14 +103,14 @@ TEST_F(LinkListTest, AClickInThePreviewFollowsTheLinkFromThePagesFolder)
 
     // "現在のＵＲＬを先頭に": the links of the page now shown; the list still names the source
     // of the document, which is what it lists outside browser mode.
-    press(103);
+    press(ExecuteButton::ListLinksOfShownPage);
     EXPECT_EQ(QUrl(Label4()), a);
     EXPECT_EQ(QUrl(win.ws.linkListUrl), a);
     EXPECT_TRUE(Text8().isEmpty());
 
     // "先頭を表示" goes back to the listed page; clicking the entry already chosen follows it again.
     win.controls.get<QLabel>(QStringLiteral("Label4"), 8)->setText(page.toString());
-    press(101);
+    press(ExecuteButton::ShowListedPage);
     ASSERT_TRUE(waitForPage(browser(0), page));
     clickEntry(0);
     EXPECT_TRUE(waitForPage(browser(0), a));
@@ -132,8 +133,8 @@ TEST_F(LinkListTest, AClickInTheSourceMarksWhereTheLinkStands)
     if (!win.controls.has(QStringLiteral("OptKensaku"), 1))
         win.panels.add<QRadioButton>(host, QStringLiteral("OptKensaku"), 1);
     int searches = 0;
-    if (!win.procs.defined(QStringLiteral("SearchText")))
-        win.procs.define(QStringLiteral("SearchText"), std::function<void()>([&] { ++searches; }));
+    if (!win.procs.defined(procedure::SearchText))
+        win.procs.define(procedure::SearchText, std::function<void()>([&] { ++searches; }));
     else
         searches = -1;
 

@@ -31,7 +31,7 @@ protected:
     {
         names()->setCurrentRow(n);
         box()->setText(typed);
-        w().dispatcher.Cmdcmd_Click(114);
+        w().dispatcher.press(ExecuteButton::RenameFile);
     }
 };
 
@@ -85,7 +85,7 @@ TEST_F(RenamingTest, NothingSelectedABlankNameOrAFolderRenamesNothing)
     names()->clearSelection();
     names()->setCurrentRow(-1);
     box()->setText(QStringLiteral("new"));
-    w().dispatcher.Cmdcmd_Click(114);
+    w().dispatcher.press(ExecuteButton::RenameFile);
     EXPECT_EQ(w().ws.doc(0).fileName, QStringLiteral("$$$000.html"));
     EXPECT_TRUE(box()->text().isEmpty());
     rename(0, QStringLiteral("   "));

@@ -97,7 +97,7 @@ protected:
     QListWidget* list() { return w().controls.get<QListWidget>(QStringLiteral("List3"), 5); }
     QPlainTextEdit* content() { return w().controls.get<QPlainTextEdit>(QStringLiteral("Text"), 38); }
     QWidget* panel() { return w().controls.get<QWidget>(QStringLiteral("Frame"), 36); }
-    void press(int i) { w().dispatcher.Cmdcmd_Click(i); }
+    void press(ExecuteButton button) { w().dispatcher.press(button); }
 };
 
 TEST_F(TemplatesTest, TheFileMenuOpensThePanelInEitherMode)
@@ -108,17 +108,17 @@ TEST_F(TemplatesTest, TheFileMenuOpensThePanelInEitherMode)
     EXPECT_TRUE(panel()->isVisible());
     EXPECT_EQ(qobject_cast<QGroupBox*>(panel())->title(), QStringLiteral("テンプレートの保存"));
     EXPECT_EQ(w().controls.get<QLabel>(QStringLiteral("Label"), 36)->text(), QStringLiteral("テンプレートを保存しよう"));
-    EXPECT_FALSE(w().controls.get<QWidget>(QStringLiteral("Cmdcmd"), 115)->isHidden());
-    EXPECT_FALSE(w().controls.get<QWidget>(QStringLiteral("Cmdcmd"), 118)->isHidden());
-    EXPECT_TRUE(w().controls.get<QWidget>(QStringLiteral("Cmdcmd"), 119)->isHidden());
+    EXPECT_FALSE(w().controls.get<QWidget>(executeButton(ExecuteButton::SaveTemplate))->isHidden());
+    EXPECT_FALSE(w().controls.get<QWidget>(executeButton(ExecuteButton::DeleteTemplate))->isHidden());
+    EXPECT_TRUE(w().controls.get<QWidget>(executeButton(ExecuteButton::PasteTemplate))->isHidden());
     EXPECT_EQ(name()->text(), QStringLiteral("pelmorten1"));
     w().commands.invoke(QStringLiteral("mfile"), 16);
     EXPECT_EQ(qobject_cast<QGroupBox*>(panel())->title(), QStringLiteral("テンプレートの挿入"));
     EXPECT_TRUE(w().controls.get<QPlainTextEdit>(QStringLiteral("Text"), 37)->toPlainText().startsWith(
         QStringLiteral("テンプレートを挿入したい場所にカーソルをセットします。")));
-    EXPECT_TRUE(w().controls.get<QWidget>(QStringLiteral("Cmdcmd"), 115)->isHidden());
-    EXPECT_FALSE(w().controls.get<QWidget>(QStringLiteral("Cmdcmd"), 119)->isHidden());
-    press(117);
+    EXPECT_TRUE(w().controls.get<QWidget>(executeButton(ExecuteButton::SaveTemplate))->isHidden());
+    EXPECT_FALSE(w().controls.get<QWidget>(executeButton(ExecuteButton::PasteTemplate))->isHidden());
+    press(ExecuteButton::TemplatePanelCloseBox);
     EXPECT_TRUE(panel()->isHidden());
 }
 
@@ -127,11 +127,11 @@ TEST_F(TemplatesTest, SavingTwiceUnderTheOfferedNamesWritesTheFileByteForByte)
     start();
     ed()->SetText(QStringLiteral("<P>一つ目</P>\r\n<P>二つ目</P>\r\n<P>三つ目</P>"));
     w().templates.ShowTemplatePanel(0);
-    press(115);
+    press(ExecuteButton::SaveTemplate);
     EXPECT_EQ(name()->text(), QStringLiteral("pelmorten2"));
     // With a selection of two lines, exactly those lines.
     ed()->Select(0, static_cast<int>(QStringLiteral("<P>一つ目</P>\r\n<P>二つ目</P>").size()));
-    press(115);
+    press(ExecuteButton::SaveTemplate);
     const QByteArray expected = QStringLiteral("[start template]pelmorten1\r\n<P>一つ目</P>\r\n<P>二つ目</P>\r\n<P>三つ目</P>\r\n[end template]\r\n\r\n"
                                                "[start template]pelmorten2\r\n<P>一つ目</P>\r\n<P>二つ目</P>\r\n[end template]\r\n\r\n")
                                     .toUtf8();
@@ -142,13 +142,13 @@ TEST_F(TemplatesTest, SavingTwiceUnderTheOfferedNamesWritesTheFileByteForByte)
     // The same name again, a name the file cannot hold and a blank document: nothing written.
     name()->setText(QStringLiteral("pelmorten1"));
     dialogs.expectMsg(QStringLiteral("同じ名前があります名前を変えてください。"));
-    press(115);
+    press(ExecuteButton::SaveTemplate);
     name()->setText(QStringLiteral("x[end template]"));
     dialogs.expectMsg(QStringLiteral("テンプレート名に"));
-    press(115);
+    press(ExecuteButton::SaveTemplate);
     name()->setText(QStringLiteral("blank"));
     ed()->SetText(QStringLiteral("  "));
-    press(115);
+    press(ExecuteButton::SaveTemplate);
     EXPECT_EQ(readFile(path(QStringLiteral("pelmor.ten"))), expected);
 }
 
@@ -159,12 +159,12 @@ TEST_F(TemplatesTest, DeletingRewritesTheOtherRecordsBackToBack)
     w().templates.ShowTemplatePanel(0);
     ASSERT_EQ(list()->count(), 2);
     name()->setText(QStringLiteral("table"));
-    press(118);
+    press(ExecuteButton::DeleteTemplate);
     EXPECT_EQ(file(), QStringLiteral("[start template]table2\r\n<TABLE>\r\n[end template]\r\n\r\n"));
     EXPECT_EQ(list()->count(), 1);
     name()->setText(QStringLiteral("table"));
     dialogs.expectMsg(QStringLiteral("削除するテンプレートがありません。"));
-    press(118);
+    press(ExecuteButton::DeleteTemplate);
     EXPECT_EQ(file(), QStringLiteral("[start template]table2\r\n<TABLE>\r\n[end template]\r\n\r\n"));
 }
 
@@ -176,12 +176,12 @@ TEST_F(TemplatesTest, ChoosingAndPastingATemplateInsertsItsBodyAndOneUndoTakesIt
     ed()->SetSelStart(1);
     w().templates.ShowTemplatePanel(1);
     // Nothing chosen: nothing happens.
-    press(119);
+    press(ExecuteButton::PasteTemplate);
     EXPECT_EQ(ed()->Text(), QStringLiteral("ab"));
     list()->setCurrentRow(1);
     EXPECT_EQ(name()->text(), QStringLiteral("table"));
     EXPECT_EQ(content()->textCursor().selectedText(), QStringLiteral("\u2029<TR>\u2029<TD>\u2029"));
-    press(119);
+    press(ExecuteButton::PasteTemplate);
     EXPECT_EQ(ed()->Text(), QStringLiteral("a\r\n<TR>\r\n<TD>\r\nb"));
     EXPECT_EQ(ed()->SelLength(), 0);
     EXPECT_TRUE(panel()->isHidden());
@@ -199,7 +199,7 @@ TEST_F(TemplatesTest, AFileThatCannotBeReadOrWrittenIsReportedAndKept)
     EXPECT_EQ(list()->count(), 0);
     ed()->SetText(QStringLiteral("<P>"));
     dialogs.expectMsg(QStringLiteral("テンプレートのファイルが読めません。"));
-    press(115);
+    press(ExecuteButton::SaveTemplate);
     EXPECT_TRUE(QFileInfo(path(QStringLiteral("pelmor.ten"))).isDir());
 
     // A file that can be read but not replaced: the message, and the old file stays.
@@ -210,10 +210,10 @@ TEST_F(TemplatesTest, AFileThatCannotBeReadOrWrittenIsReportedAndKept)
     const bool guarded = !QFile(programFolder + QStringLiteral("/probe")).open(QIODevice::WriteOnly);
     if (guarded) {
         dialogs.expectMsg(QStringLiteral("テンプレートのファイルに書き込めませんでした。"));
-        press(115);
+        press(ExecuteButton::SaveTemplate);
         name()->setText(QStringLiteral("table"));
         dialogs.expectMsg(QStringLiteral("テンプレートのファイルに書き込めませんでした。"));
-        press(118);
+        press(ExecuteButton::DeleteTemplate);
     }
     QFile::setPermissions(programFolder, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
     QFile::remove(programFolder + QStringLiteral("/probe"));

@@ -1,4 +1,6 @@
 #include "StylesheetFixture.h"
+#include "stylesheet/StylesheetProcedures.h"
+#include "wizards/WizardProcedures.h"
 #include "editor/Insertion.h"
 #include "platform/Procedures.h"
 #include "platform/Twips.h"
@@ -29,7 +31,7 @@ protected:
         QDir().mkpath(path(u("web")));
         writeFile(path(u("web/Site.CSS")), Sheet);
     }
-    void list() { w().procs.call(u("ListStyleClasses")); }
+    void list() { w().procs.call(procedure::ListStyleClasses); }
     void choose(const QString& entry)
     {
         const QList<QListWidgetItem*> found = classes()->findItems(entry, Qt::MatchExactly);
@@ -156,12 +158,13 @@ TEST_F(ClassListTest, ListClicksRunTheOwnersClickOrFillTheLineLengthBox)
             clicked << QString::number(index) + u(":") + item->text();
         });
     }
-    procs.call(u("List3_Click"), 3);
+    procs.call(procedure::RunChosenRenameEntry);
     EXPECT_TRUE(clicked.isEmpty()) << "no entry chosen";
     controls.get<QListWidget>(u("List3"), 3)->setCurrentRow(1);
     controls.get<QListWidget>(u("List3"), 5)->setCurrentRow(0);
-    for (int index : {3, 5, 0})
-        procs.call(u("List3_Click"), index);
+    for (ProcedureId runChosenEntry :
+         {procedure::RunChosenRenameEntry, procedure::RunChosenTemplateEntry, procedure::RunChosenLinkListEntry})
+        procs.call(runChosenEntry);
     EXPECT_EQ(clicked, (QStringList{u("3:b"), u("5:a")}));
 
     auto* lengths = new QListWidget(&host);
@@ -170,7 +173,7 @@ TEST_F(ClassListTest, ListClicksRunTheOwnersClickOrFillTheLineLengthBox)
     controls.add(u("Text"), 45, length);
     lengths->addItems({u("40"), u("60")});
     lengths->setCurrentRow(1);
-    procs.call(u("List3_Click"), 11);
+    procs.call(procedure::TakeChosenLineLength);
     EXPECT_EQ(length->text(), u("60"));
     EXPECT_TRUE(lengths->isHidden());
 }

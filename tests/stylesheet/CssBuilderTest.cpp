@@ -140,13 +140,13 @@ TEST_F(CssBuilderTest, ValuesBecomeDeclarationsAndNumbersFillTheirUnit)
               (std::vector<int>{3870, 3960, 1875, 1110}));
     EXPECT_EQ(control<QLabel>(u("Label10"), 36)->text(), u("pt"));
     line(53)->setText(u("12"));
-    press(139);
+    press(ExecuteButton::PutValueIntoStyleText);
     EXPECT_EQ(style(), u("font-weight:bold;\r\nfont-size:12pt;"));
     EXPECT_FALSE(numbers->isVisible());
 
     // Nothing typed: the placeholder stays and the panel closes.
     doubleClick(u("フォント"), u("font-size"), u("pt"));
-    press(139);
+    press(ExecuteButton::PutValueIntoStyleText);
     EXPECT_EQ(style(), u("font-weight:bold;\r\nfont-size:12pt;\r\nfont-size:pt;"));
     EXPECT_FALSE(numbers->isVisible());
 
@@ -171,7 +171,7 @@ TEST_F(CssBuilderTest, FontFamiliesAndAFontFromTheList)
     const QString font = list(9)->item(0)->text();
     list(9)->setCurrentRow(0);
     EXPECT_EQ(style(), u("font-family:serif,serif,\"") + font + u("\";"));
-    press(128);
+    press(ExecuteButton::CloseCssFontPanel);
     EXPECT_FALSE(panel(u("framesub"), 32)->isVisible());
 }
 
@@ -209,9 +209,10 @@ TEST_F(CssBuilderTest, UrlTakesItsPictureFromTheImagePanel)
     EXPECT_EQ(style(), u("background-image:url;"));
     QWidget* image = panel(u("Frame"), 3);
     ASSERT_TRUE(image->isVisible());
-    EXPECT_TRUE(control<QWidget>(u("Cmdcmd"), 11)->isVisible()) << "the picture can be inserted";
+    EXPECT_TRUE(w().controls.get<QWidget>(executeButton(ExecuteButton::InsertImage))->isVisible())
+        << "the picture can be inserted";
     control<QLineEdit>(u("TxtSoutai"))->setText(u("kabe.gif"));
-    press(11);
+    press(ExecuteButton::InsertImage);
     EXPECT_EQ(style(), u("background-image:url(kabe.gif);"));
     EXPECT_FALSE(image->isVisible());
 }
@@ -228,13 +229,13 @@ TEST_F(CssBuilderTest, SelectorKindsAndTheRule)
     EXPECT_FALSE(elements()->isVisible());
     EXPECT_EQ(selector->text(), u("."));
     dialogs.expectMsg(u("クラスの名前を入れて下さい。"));
-    press(127);
+    press(ExecuteButton::MakeRuleWithSelector);
     EXPECT_EQ(style(), u("color:red;"));
 
     kind(7)->setChecked(true);
     EXPECT_EQ(selector->text(), u("#"));
     dialogs.expectMsg(u("IDの名前を入れて下さい。"));
-    press(127);
+    press(ExecuteButton::MakeRuleWithSelector);
 
     kind(5)->setChecked(true);
     EXPECT_TRUE(elements()->isVisible());
@@ -251,14 +252,14 @@ TEST_F(CssBuilderTest, SelectorKindsAndTheRule)
     // A program that only selects an entry builds nothing.
     elements()->setCurrentIndex(elements()->findText(u("EM")));
     EXPECT_EQ(selector->text(), u("P A"));
-    press(127);
+    press(ExecuteButton::MakeRuleWithSelector);
     EXPECT_EQ(style(), u("P A{\r\ncolor:red;\r\n}"));
 
-    press(137);
+    press(ExecuteButton::ClearSelector);
     EXPECT_TRUE(selector->text().isEmpty());
-    press(129);
+    press(ExecuteButton::ClearStyleText);
     selector->setText(u("H1"));
-    press(127);
+    press(ExecuteButton::MakeRuleWithSelector);
     EXPECT_EQ(style(), u("H1{\r\n}"));
 }
 
@@ -266,19 +267,19 @@ TEST_F(CssBuilderTest, TheStyleTextGoesIntoTheDocumentInThreeWays)
 {
     open();
     struct Case {
-        int button;
+        ExecuteButton button;
         const char* result;
     } cases[] = {
-        {132, "ab P{\r\ncolor:red;\r\n}cd"},
-        {125, "ab P{color:red;}cd"},
-        {136, "ab {\r\nP{\r\ncolor:red;\r\n}\r\n}cd"},
+        {ExecuteButton::InsertStyleText, "ab P{\r\ncolor:red;\r\n}cd"},
+        {ExecuteButton::InsertStyleTextInline, "ab P{color:red;}cd"},
+        {ExecuteButton::InsertStyleTextInBraces, "ab {\r\nP{\r\ncolor:red;\r\n}\r\n}cd"},
     };
     for (const Case& c : cases) {
         setDocument(0, u("index.html"), u("ab cd"));
         ed()->SetSelStart(3);
         builder().setStyleText(u("  P{\r\ncolor:red;\r\n} "));
         press(c.button);
-        EXPECT_EQ(ed()->Text(), u(c.result)) << c.button;
+        EXPECT_EQ(ed()->Text(), u(c.result)) << buttonNumber(c.button);
     }
 }
 
@@ -291,7 +292,7 @@ TEST_F(CssBuilderTest, APreviewTabHidesTheBuilderUntilTheSourceTabIsBack)
     w().ws.selectSourceTab(0);
     EXPECT_TRUE(frame->isVisible());
 
-    press(124);
+    press(ExecuteButton::CssBuilderCloseBox);
     EXPECT_FALSE(frame->isVisible());
     w().ws.selectPreviewTab(0);
     w().ws.selectSourceTab(0);

@@ -1,4 +1,6 @@
 #include "StylesheetFixture.h"
+#include "stylesheet/StylesheetProcedures.h"
+#include "wizards/WizardProcedures.h"
 #include "platform/WebBrowser.h"
 #include "support/BrowserWaits.h"
 
@@ -36,7 +38,7 @@ protected:
         choose(8, category);
         choose(6, property);
         choose(7, entry);
-        w().procs.call(u("List3_DblClick"), 7);
+        w().procs.call(procedure::TakeChosenCssValue);
     }
     void element(const QString& name)
     {
@@ -83,10 +85,10 @@ TEST_F(StyledPreviewTest, ARuleOfThePagesStyleBlockShowsInThePreview)
     value(u("テキスト"), u("text-align"), u("center"));
     control<QRadioButton>(u("OoptGif"), 4)->setChecked(true);
     element(u("H1"));
-    press(127);
+    press(ExecuteButton::MakeRuleWithSelector);
     ASSERT_EQ(w().stylesheet.builder.styleText(), u("H1{\r\ncolor:#F00;\r\ntext-align:center;\r\n}"));
     ed()->SetSelStart(inside);
-    press(132);
+    press(ExecuteButton::InsertStyleText);
 
     WebBrowser* b = preview(0);
     ASSERT_NE(b, nullptr);
@@ -107,12 +109,12 @@ TEST_F(StyledPreviewTest, ARuleOfALinkedStylesheetShowsInThePreview)
     line(50)->setText(line(50)->text() + u("note"));
     value(u("フォント"), u("font-size"), u("px"));
     line(53)->setText(u("20"));
-    press(139);
+    press(ExecuteButton::PutValueIntoStyleText);
     value(u("ボックスと余白"), u("margin-left"), u("em"));
     line(53)->setText(u("3"));
-    press(139);
-    press(127);
-    press(132);
+    press(ExecuteButton::PutValueIntoStyleText);
+    press(ExecuteButton::MakeRuleWithSelector);
+    press(ExecuteButton::InsertStyleText);
     EXPECT_EQ(ed()->Text(), u("\r\n.note{\r\nfont-size:20px;\r\nmargin-left:3em;\r\n}"));
 
     WebBrowser* b = preview(0);

@@ -27,7 +27,7 @@ protected:
 
     RichEdit* ed() { return w().ws.currentEditor(); }
     void menu(int index) { w().commands.invoke(QStringLiteral("CSS1"), index); }
-    void press(int index) { w().dispatcher.Cmdcmd_Click(index); }
+    void press(ExecuteButton button) { w().dispatcher.press(button); }
     template <typename T>
     T* control(const QString& name, int index = ControlRegistry::NoIndex)
     {

@@ -1,4 +1,5 @@
 #include "StylesheetFixture.h"
+#include "wizards/WizardProcedures.h"
 #include "editor/Insertion.h"
 #include "platform/Twips.h"
 #include "stylesheet/StyleInsertions.h"
@@ -91,7 +92,7 @@ TEST_F(StylesheetMenuTest, NamePanelOpensOnlyWhileNoStylesheetIsOpen)
     EXPECT_EQ(geometry(frame), (std::vector<int>{2000, 1755, 4650, 2715}));
     EXPECT_EQ(box(55), u("スタイルシートの名前を入れてください。名前は何でも構いませんが、拡張子は’css’とします。"));
     EXPECT_EQ(line(54)->text(), u("pelmor.css"));
-    press(142);
+    press(ExecuteButton::CloseStylesheetNamePanel);
     EXPECT_FALSE(frame->isVisible());
 
     addDocument(u("Site.CSS"), QString());
@@ -107,7 +108,7 @@ TEST_F(StylesheetMenuTest, InsertcssMakesTheNewDocumentBesideTheFirstAndLeavesTh
     addDocument(u("other.html"), u("text"), path(u("elsewhere")));
     menu(4);
     line(54)->setText(u(" main "));
-    press(141);
+    press(ExecuteButton::CreateStylesheet);
     ASSERT_EQ(w().ws.documentCount(), 3);
     EXPECT_EQ(w().ws.currentIndex(), 2);
     EXPECT_EQ(w().ws.doc(2).fileName, u("main.css"));
@@ -135,18 +136,18 @@ TEST_F(StylesheetMenuTest, InsertcssAsksBeforeANameThatAFileHolds)
     menu(4);
     line(54)->setText(u("main.css"));
     dialogs.expectMsg(u("既に同じ名前のファイルがあります。上書きしますか?"), MsgResult::No);
-    press(141);
+    press(ExecuteButton::CreateStylesheet);
     EXPECT_EQ(w().ws.documentCount(), 1);
     EXPECT_TRUE(panel(u("Frame"), 42)->isVisible());
 
     line(54)->setText(u("css/main"));
     dialogs.expectMsg(u("ファイル名に「/」は使えません。"));
-    press(141);
+    press(ExecuteButton::CreateStylesheet);
     EXPECT_EQ(w().ws.documentCount(), 1);
 
     line(54)->setText(u("main.css"));
     dialogs.expectMsg(u("既に同じ名前のファイルがあります。"), MsgResult::Yes);
-    press(141);
+    press(ExecuteButton::CreateStylesheet);
     EXPECT_EQ(w().ws.documentCount(), 2);
     EXPECT_EQ(readFile(path(u("site/main.css"))), QByteArray("P { }\r\n")) << "nothing is written yet";
 }
@@ -214,7 +215,7 @@ TEST_F(StylesheetMenuTest, LinkPanelNamesTheLastStylesheetAndLinksTheCurrentPage
         w().ws.selectSourceTab(1);
         menu(8);
         line(49)->setText(u(c.box));
-        press(134);
+        press(ExecuteButton::InsertCssLink);
         EXPECT_EQ(w().ws.sourceEditor(1)->Text(), u(c.linked)) << c.what;
         EXPECT_FALSE(frame->isVisible()) << c.what;
     }
@@ -222,7 +223,7 @@ TEST_F(StylesheetMenuTest, LinkPanelNamesTheLastStylesheetAndLinksTheCurrentPage
     setDocument(1, u("b.html"), u("<BODY></BODY>"));
     menu(8);
     dialogs.expectMsg(u("リンクが挿入できません、現在のファイルには「<HEAD> </HEAD>」がありません。 正式なＨＴＭＬファイルを選んでください."));
-    press(134);
+    press(ExecuteButton::InsertCssLink);
     EXPECT_EQ(w().ws.sourceEditor(1)->Text(), u("<BODY></BODY>"));
     EXPECT_FALSE(frame->isVisible());
 }
@@ -285,10 +286,10 @@ TEST_F(StylesheetMenuTest, ScopedSpanAndInlineStyleAtTheSelection)
 TEST_F(StylesheetMenuTest, LessonItemOpensTheLessonWhenThereIsOne)
 {
     start();
-    if (!w().procs.defined(u("ShowLesson"))) {
+    if (!w().procs.defined(procedure::ShowLesson)) {
         menu(18);
         int shown = 0;
-        w().procs.define(u("ShowLesson"), std::function<void()>([&] { ++shown; }));
+        w().procs.define(procedure::ShowLesson, std::function<void()>([&] { ++shown; }));
         menu(18);
         EXPECT_EQ(shown, 1);
     }

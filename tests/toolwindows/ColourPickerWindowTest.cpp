@@ -1,4 +1,5 @@
 #include "ToolWindowFixture.h"
+#include "wizards/WizardProcedures.h"
 
 #include "platform/RichEdit.h"
 #include "platform/Twips.h"
@@ -91,7 +92,7 @@ TEST_F(ColourPickerWindowTest, EveryTargetCodeDeliversIntoItsOwnBoxOnly)
         SCOPED_TRACE(c.code);
         for (const auto& [boxName, index] : boxes)
             setBoxText(box(boxName, index), QStringLiteral("old"));
-        w().procs.call(QStringLiteral("OpenColorPicker"), c.code);
+        w().procs.call(procedure::OpenColourPickerFor, c.code);
         ASSERT_TRUE(picker().isVisible());
         picker().Option1_Click();
         picker().Text1_Click(1);
@@ -116,7 +117,7 @@ TEST_F(ColourPickerWindowTest, EveryTargetCodeDeliversIntoItsOwnBoxOnly)
     for (const auto& [boxName, index] : boxes)
         setBoxText(box(boxName, index), QStringLiteral("old"));
     for (int code : {999, -1}) {
-        w().procs.call(QStringLiteral("OpenColorPicker"), code);
+        w().procs.call(procedure::OpenColourPickerFor, code);
         picker().Text6_DblClick(3);
         EXPECT_TRUE(picker().isVisible()) << code;
         EXPECT_EQ(picker().ColorTarget.value(), code);
@@ -132,13 +133,13 @@ TEST_F(ColourPickerWindowTest, TargetZeroColoursTheEditorsSelection)
     ed->SetText(QStringLiteral("abc def"));
     ed->Select(4, 3);
     QStringList delivered;
-    if (!w().procs.defined(QStringLiteral("Getcolor"))) {
-        w().procs.define(QStringLiteral("Getcolor"), std::function<void(const QString&)>([&](const QString& colour) {
+    if (!w().procs.defined(procedure::InsertColour)) {
+        w().procs.define(procedure::InsertColour, std::function<void(const QString&)>([&](const QString& colour) {
                              delivered.append(colour);
                              w().ws.currentEditor()->SetSelText(colour);
                          }));
     }
-    w().procs.call(QStringLiteral("ShowColorForm"));
+    w().procs.call(procedure::ShowColourPicker);
     picker().Text6_DblClick(5);
     EXPECT_TRUE(ed->Text().contains(QStringLiteral("#ffff00"))) << ed->Text().toStdString();
     if (!delivered.isEmpty())
@@ -150,16 +151,16 @@ TEST_F(ColourPickerWindowTest, TargetOfTheStylesheetBuilderGetsValueAndName)
 {
     startWithColours();
     QList<QStringList> calls;
-    const bool standIn = !w().procs.defined(QStringLiteral("SetCssColor"));
+    const bool standIn = !w().procs.defined(procedure::PutColourIntoCssBuilder);
     if (standIn)
-        w().procs.define(QStringLiteral("SetCssColor"), Procedures::Procedure([&](const QVariant& v) { calls.append(v.toStringList()); }));
+        w().procs.define(procedure::PutColourIntoCssBuilder, Procedures::Procedure([&](const QVariant& v) { calls.append(v.toStringList()); }));
 
     // The name box counts only for whether anything is sent: the builder gets both boxes.
-    w().procs.call(QStringLiteral("OpenColorPicker"), 130);
+    w().procs.call(procedure::OpenColourPickerFor, 130);
     picker().HScroll1_Change(0);
     picker().controls.get<QScrollBar>(QStringLiteral("HScroll1"), 1)->setValue(16);
     picker().Command3_Click();
-    w().procs.call(QStringLiteral("OpenColorPicker"), 130);
+    w().procs.call(procedure::OpenColourPickerFor, 130);
     picker().Option1_Click();
     picker().Text1_Click(0);
     pc<QCheckBox>(QStringLiteral("Check1"))->setChecked(true);
@@ -190,7 +191,7 @@ TEST_F(ColourPickerWindowTest, NameOrValueIsDeliveredAsTheCheckBoxSays)
         {"extended hides the check box", 3, true, "#003399"},
     };
     for (const Case& c : cases) {
-        w().procs.call(QStringLiteral("OpenColorPicker"), 7);
+        w().procs.call(procedure::OpenColourPickerFor, 7);
         pc<QCheckBox>(QStringLiteral("Check1"))->setChecked(c.byName);
         if (c.mode == 1) {
             pc<QRadioButton>(QStringLiteral("Option1"))->setChecked(true);
@@ -214,7 +215,7 @@ TEST_F(ColourPickerWindowTest, NothingToDeliverKeepsTheWindowAndItsTarget)
     startWithColours();
     QObject* target = box(QStringLiteral("Text6"), 9);
     setBoxText(target, QStringLiteral("old"));
-    w().procs.call(QStringLiteral("OpenColorPicker"), 9);
+    w().procs.call(procedure::OpenColourPickerFor, 9);
     picker().Command3_Click();
     // A blank name does not count, even with insertion by name.
     pc<QCheckBox>(QStringLiteral("Check1"))->setChecked(true);
@@ -229,7 +230,7 @@ TEST_F(ColourPickerWindowTest, ClosingKeepsTheTargetForTheNextOpening)
 {
     startWithColours();
     QObject* target = box(QStringLiteral("Text6"), 21);
-    w().procs.call(QStringLiteral("OpenColorPicker"), 21);
+    w().procs.call(procedure::OpenColourPickerFor, 21);
     pc<QRadioButton>(QStringLiteral("Option3"))->setChecked(true);
     picker().Command2_Click();
     EXPECT_FALSE(picker().isVisible());
@@ -237,14 +238,14 @@ TEST_F(ColourPickerWindowTest, ClosingKeepsTheTargetForTheNextOpening)
     EXPECT_EQ(picker().ColorTarget.value(), 21);
 
     // The title bar's close box delivers nothing either.
-    w().procs.call(QStringLiteral("ShowColorForm"));
+    w().procs.call(procedure::ShowColourPicker);
     EXPECT_TRUE(picker().isVisible());
     picker().close();
     EXPECT_FALSE(picker().isVisible());
     EXPECT_EQ(picker().ColorTarget.value(), 21);
 
     // The toolbar's colour command writes no target: the colour goes to the wizard's box.
-    w().procs.call(QStringLiteral("ShowColorForm"));
+    w().procs.call(procedure::ShowColourPicker);
     picker().Text6_DblClick(0);
     EXPECT_EQ(boxText(target), QStringLiteral("#000080"));
     EXPECT_EQ(picker().ColorTarget.value(), 0);
@@ -253,7 +254,7 @@ TEST_F(ColourPickerWindowTest, ClosingKeepsTheTargetForTheNextOpening)
 TEST_F(ColourPickerWindowTest, NamesModeShowsASwatchPerRecord)
 {
     startWithColours();
-    w().procs.call(QStringLiteral("ShowColorForm"));
+    w().procs.call(procedure::ShowColourPicker);
     picker().Option1_Click();
     EXPECT_EQ(picker().controls.indexes(QStringLiteral("Text1")).size(), 13u);
     QLineEdit* navy = pc(QStringLiteral("Text1"), 0);
@@ -333,7 +334,7 @@ TEST_F(ColourPickerWindowTest, DamagedOrMissingColourNamesShowWhatWasRead)
 TEST_F(ColourPickerWindowTest, BasicColoursSlidersAndTheColourDialogAgree)
 {
     startWithColours();
-    w().procs.call(QStringLiteral("ShowColorForm"));
+    w().procs.call(procedure::ShowColourPicker);
     EXPECT_EQ(twips::WindowWidth(&picker()), 6200);
     EXPECT_EQ(twips::WindowHeight(&picker()), 960 + 4290 + 800);
     EXPECT_EQ(picker().controls.indexes(QStringLiteral("Text6")).size(), 16u);
@@ -376,7 +377,7 @@ TEST_F(ColourPickerWindowTest, BasicColoursSlidersAndTheColourDialogAgree)
     picker().ColorTarget.set(10);
     picker().Text7_DblClick(1);
     EXPECT_EQ(boxText(target), QStringLiteral("#123456"));
-    w().procs.call(QStringLiteral("ShowColorForm"));
+    w().procs.call(procedure::ShowColourPicker);
     EXPECT_EQ(picker().controls.indexes(QStringLiteral("Text6")).size(), 16u);
     EXPECT_EQ(slider(1)->value(), 0x34);
 }
@@ -384,7 +385,7 @@ TEST_F(ColourPickerWindowTest, BasicColoursSlidersAndTheColourDialogAgree)
 TEST_F(ColourPickerWindowTest, ExtendedPaletteAndTheMixingPalette)
 {
     startWithColours();
-    w().procs.call(QStringLiteral("ShowColorForm"));
+    w().procs.call(procedure::ShowColourPicker);
     picker().Text6_Click(0);
     pc<QRadioButton>(QStringLiteral("Option3"))->setChecked(true);
     EXPECT_EQ(value(), QStringLiteral("#000000"));
@@ -481,7 +482,7 @@ TEST_F(ColourPickerWindowTest, MouseClicksReachTheSwatchHandlers)
 {
     startWithColours();
     QObject* target = box(QStringLiteral("Text6"), 18);
-    w().procs.call(QStringLiteral("OpenColorPicker"), 18);
+    w().procs.call(procedure::OpenColourPickerFor, 18);
     QLineEdit* aqua = pc(QStringLiteral("Text6"), 2);
     QTest::mouseClick(aqua, Qt::LeftButton);
     EXPECT_EQ(value(), QStringLiteral("#00ffff"));

@@ -1,4 +1,5 @@
 #include "ToolWindowFixture.h"
+#include "wizards/WizardProcedures.h"
 
 #include "platform/RichEdit.h"
 #include "platform/TabStrip.h"
@@ -42,7 +43,7 @@ protected:
     {
         writeResource(QStringLiteral("tag.txt"), text);
         start();
-        w().procs.call(QStringLiteral("ShowTagDictionary"));
+        w().procs.call(procedure::ShowTagDictionary);
         return w();
     }
     TagDictionaryWindow& dic() { return w().tagDictionary; }
@@ -68,7 +69,7 @@ TEST_F(TagDictionaryWindowTest, LabelsShowTheCaptionsInRowsOfFive)
     copyResource(QStringLiteral("tag.txt"));
     start();
     EXPECT_FALSE(dic().isVisible());
-    w().procs.call(QStringLiteral("ShowTagDictionary"));
+    w().procs.call(procedure::ShowTagDictionary);
     EXPECT_TRUE(dic().isVisible());
     EXPECT_TRUE(dic().TagDicOpen.value());
     EXPECT_EQ(dic().windowTitle(), QStringLiteral("タグの貼り付けと意味"));
@@ -186,7 +187,7 @@ TEST_F(TagDictionaryWindowTest, WindowHidesOnAPreviewTabWhileItIsOpen)
     w().ws.selectSourceTab(0);
     EXPECT_FALSE(dic().isVisible());
     writeResource(QStringLiteral("tag.txt"), QStringLiteral("見出し\n<U> </U>\n下線\n"));
-    w().procs.call(QStringLiteral("ShowTagDictionary"));
+    w().procs.call(procedure::ShowTagDictionary);
     EXPECT_EQ(label(0)->text(), QStringLiteral("<U> </U>"));
     EXPECT_EQ(label(1)->text(), QString());
 }
@@ -195,7 +196,7 @@ TEST_F(TagDictionaryWindowTest, MissingDictionaryGivesItsMessageAndAnEmptyGrid)
 {
     start();
     dialogs.expectMsg(QStringLiteral("tag.txtが読めません"));
-    w().procs.call(QStringLiteral("ShowTagDictionary"));
+    w().procs.call(procedure::ShowTagDictionary);
     EXPECT_EQ(dialogs.pending(), 0);
     EXPECT_TRUE(dic().isVisible());
     for (int i = 0; i <= TagDictionaryWindow::TagCount; ++i)

@@ -1,4 +1,5 @@
 #include "ToolWindowFixture.h"
+#include "wizards/WizardProcedures.h"
 
 #include "toolwindows/ColourPickerWindow.h"
 #include "toolwindows/TagDictionaryWindow.h"
@@ -92,7 +93,7 @@ TEST_F(ToolWindowLayout, EverySwatchOfEveryModeIsInsideTheWindow)
     copyResource(QStringLiteral("tag.txt"));
     start();
     ColourPickerWindow& picker = w().colorPicker;
-    w().procs.call(QStringLiteral("ShowColorForm"));
+    w().procs.call(procedure::ShowColourPicker);
     picker.Text6_Click(3);
     expectInside(picker, QStringLiteral("Text6"), QStringLiteral("Frame6"));
     saveShot(&picker, QStringLiteral("colour-basic"));
@@ -110,7 +111,7 @@ TEST_F(ToolWindowLayout, EverySwatchOfEveryModeIsInsideTheWindow)
     picker.msetumei_Click();
     saveShot(&picker, QStringLiteral("colour-explanation"));
 
-    w().procs.call(QStringLiteral("ShowTagDictionary"));
+    w().procs.call(procedure::ShowTagDictionary);
     w().tagDictionary.Lbltag_Click(7);
     saveShot(&w().tagDictionary, QStringLiteral("tag-dictionary"));
 }
@@ -122,7 +123,7 @@ TEST_F(ToolWindowLayout, EveryNameAndValueIsWholeInItsBoxAndNoBoxCoversItsNeighb
     copyResource(QStringLiteral("tag.txt"));
     start();
     ColourPickerWindow& picker = w().colorPicker;
-    w().procs.call(QStringLiteral("ShowColorForm"));
+    w().procs.call(procedure::ShowColourPicker);
 
     // The channel boxes at their widest values, beside their sliders, in their frame.
     for (int i = 0; i < 3; ++i)
@@ -161,7 +162,7 @@ TEST_F(ToolWindowLayout, EveryNameAndValueIsWholeInItsBoxAndNoBoxCoversItsNeighb
 
     // The tag dictionary's five columns keep clear of its grid's frame on both sides, as far
     // from the right edge as the first column is from the left.
-    w().procs.call(QStringLiteral("ShowTagDictionary"));
+    w().procs.call(procedure::ShowTagDictionary);
     TagDictionaryWindow& tags = w().tagDictionary;
     const auto* grid = tags.controls.get<QWidget>(QStringLiteral("Frame1"));
     const int margin = tags.controls.get<QWidget>(QStringLiteral("Lbltag"), 0)->x();

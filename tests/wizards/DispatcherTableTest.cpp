@@ -24,7 +24,7 @@ struct Row {
     int frame = -1;
 };
 
-// Every index of the button array: what its press does.
+// Every execute button by its number: what its press does.
 std::map<int, Row> table()
 {
     std::map<int, Row> t;
@@ -104,21 +104,22 @@ TEST_F(DispatcherTableTest, EveryIndexTakesItsSnapshotRunsItsBranchAndEmptiesThe
     ASSERT_EQ(rows.size(), 145u) << "every index has its row";
     for (const auto& [index, row] : rows) {
         SCOPED_TRACE(index);
+        const auto button = static_cast<ExecuteButton>(index);
         Dispatcher& d = w().dispatcher;
-        if (row.kind == Kind::Foreign && d.hasBranch(index))
+        if (row.kind == Kind::Foreign && d.hasBranch(button))
             continue; // its owner's tests press it
         if (row.kind == Kind::Own)
             continue; // below
         if (row.kind == Kind::Execute) {
             // Each generator has its own table of cases, pressed through this button.
-            EXPECT_TRUE(d.hasBranch(index));
+            EXPECT_TRUE(d.hasBranch(button));
             continue;
         }
         QWidget* panel = row.kind == Kind::Close ? w().controls.get<QWidget>(QString::fromLatin1(row.panel), row.frame) : nullptr;
         if (panel)
             panel->show();
         const QString typed = typeSomething();
-        d.Cmdcmd_Click(index);
+        d.press(button);
         EXPECT_EQ(newestSnapshot(), typed) << "the snapshot comes first";
         EXPECT_FALSE(ed()->CanUndo());
         switch (row.kind) {
@@ -128,7 +129,7 @@ TEST_F(DispatcherTableTest, EveryIndexTakesItsSnapshotRunsItsBranchAndEmptiesThe
             break;
         case Kind::None:
         case Kind::Foreign:
-            EXPECT_FALSE(d.hasBranch(index));
+            EXPECT_FALSE(d.hasBranch(button));
             EXPECT_EQ(ed()->Text(), typed);
             break;
         case Kind::Execute:
@@ -145,7 +146,7 @@ TEST_F(DispatcherTableTest, LinkTargetWithoutASelectionLeavesAtOnce)
     w().controls.get<QWidget>(QStringLiteral("Frmc"))->show();
     typeSomething();
     dialogs.expectMsg(QStringLiteral("クリックをする文字や画像を選択してください。"));
-    w().dispatcher.Cmdcmd_Click(3);
+    w().dispatcher.press(ExecuteButton::ChooseLinkTarget);
     EXPECT_EQ(dialogs.fileRequests().size(), 0u) << "no dialog opens";
     EXPECT_TRUE(ed()->CanUndo()) << "it leaves before the undo buffer is emptied";
     EXPECT_EQ(newestSnapshot(), QStringLiteral("abcx"));
@@ -157,13 +158,13 @@ TEST_F(DispatcherTableTest, LinkTargetChoosesAFileAndInsertsTheLinkAtOnce)
     start();
     ed()->SetText(QStringLiteral("abc"));
     int linkPresses = 0;
-    if (!w().dispatcher.hasBranch(0))
-        w().dispatcher.setAction(0, [&] { ++linkPresses; });
+    if (!w().dispatcher.hasBranch(ExecuteButton::InsertLink))
+        w().dispatcher.setAction(ExecuteButton::InsertLink, [&] { ++linkPresses; });
     // Cancelled: nothing changes and the undo buffer is kept.
     ed()->setFocus();
     ed()->Select(0, 3);
     dialogs.expectOpen(std::nullopt);
-    w().dispatcher.Cmdcmd_Click(3);
+    w().dispatcher.press(ExecuteButton::ChooseLinkTarget);
     ASSERT_EQ(dialogs.fileRequests().size(), 1u);
     EXPECT_EQ(dialogs.fileRequests()[0].title, QStringLiteral("リンク先の設定"));
     EXPECT_EQ(dialogs.fileRequests()[0].filter, QStringLiteral("すべてのファイル (*.*)|*.*|"));
@@ -171,7 +172,7 @@ TEST_F(DispatcherTableTest, LinkTargetChoosesAFileAndInsertsTheLinkAtOnce)
 
     ed()->Select(0, 3);
     dialogs.expectOpen(temp.path() + QStringLiteral("/page.html"));
-    w().dispatcher.Cmdcmd_Click(3);
+    w().dispatcher.press(ExecuteButton::ChooseLinkTarget);
     EXPECT_EQ(w().controls.get<QLineEdit>(QStringLiteral("Txtlink"))->text(), temp.path() + QStringLiteral("/page.html"));
     EXPECT_FALSE(ed()->CanUndo());
     if (linkPresses == 0)
@@ -187,11 +188,11 @@ TEST_F(DispatcherTableTest, LineLengthCloseStoresTheSettingAndTheCloseBoxDoesNot
     QWidget* panel = w().controls.get<QWidget>(QStringLiteral("Frame"), 17);
     panel->show();
     box->setText(QStringLiteral("72"));
-    w().dispatcher.Cmdcmd_Click(54);
+    w().dispatcher.press(ExecuteButton::IndentPanelCloseBox);
     EXPECT_TRUE(panel->isHidden());
     EXPECT_EQ(w().state.settings.get(setting::Indent), QStringLiteral("50"));
     panel->show();
-    w().dispatcher.Cmdcmd_Click(53);
+    w().dispatcher.press(ExecuteButton::StoreIndentAndClose);
     EXPECT_TRUE(panel->isHidden());
     EXPECT_EQ(w().state.settings.get(setting::Indent), QStringLiteral("72"));
 }

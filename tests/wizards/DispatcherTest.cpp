@@ -23,9 +23,9 @@ TEST_F(DispatcherTest, SnapshotBranchThenTheEditorsUndoIsEmptied)
     start();
     QString seen;
     // Buttons that have no branch of their own.
-    w().dispatcher.setAction(105, [&] { seen = ed()->Text(); });
+    w().dispatcher.setAction(ExecuteButton::UnusedLineLengthButton, [&] { seen = ed()->Text(); });
     typeSomething();
-    w().dispatcher.Cmdcmd_Click(105);
+    w().dispatcher.press(ExecuteButton::UnusedLineLengthButton);
     EXPECT_EQ(seen, QStringLiteral("xy"));
     EXPECT_EQ(newestSnapshot(), QStringLiteral("xy")) << "the snapshot comes first";
     EXPECT_FALSE(ed()->CanUndo());
@@ -34,9 +34,9 @@ TEST_F(DispatcherTest, SnapshotBranchThenTheEditorsUndoIsEmptied)
 TEST_F(DispatcherTest, ABranchThatLeavesAtOnceKeepsTheEditorsUndo)
 {
     start();
-    w().dispatcher.setBranch(123, [] { return false; });
+    w().dispatcher.setBranch(ExecuteButton::UnusedIndentingPanelExecute, [] { return false; });
     typeSomething();
-    w().dispatcher.Cmdcmd_Click(123);
+    w().dispatcher.press(ExecuteButton::UnusedIndentingPanelExecute);
     EXPECT_EQ(newestSnapshot(), QStringLiteral("xy"));
     EXPECT_TRUE(ed()->CanUndo());
 }
@@ -47,10 +47,10 @@ TEST_F(DispatcherTest, IndexesWithoutABranchChangeOnlyTheUndoState)
     for (int index : {-1, 145, 1000}) {
         typeSomething();
         const QString before = ed()->Text();
-        w().dispatcher.Cmdcmd_Click(index);
+        w().dispatcher.press(static_cast<ExecuteButton>(index));
         EXPECT_EQ(ed()->Text(), before);
         EXPECT_EQ(newestSnapshot(), before);
         EXPECT_FALSE(ed()->CanUndo()) << index;
     }
-    EXPECT_THROW(w().dispatcher.setBranch(145, [] { return true; }), std::logic_error);
+    EXPECT_THROW(w().dispatcher.setBranch(static_cast<ExecuteButton>(145), [] { return true; }), std::logic_error);
 }

@@ -48,27 +48,27 @@ TEST_F(FivePanelPageTest, APageBuiltWithFivePanelsShowsWhatThePanelsSaid)
 
     // Title.
     set("Text6", 6, QStringLiteral("五つのパネルのページ"));
-    w().dispatcher.Cmdcmd_Click(60);
+    w().dispatcher.press(ExecuteButton::InsertTitle);
     // Body colours.
     set("Text6", 9, QStringLiteral("#000080"));
     set("Text6", 10, QStringLiteral("#FFFFE0"));
-    w().dispatcher.Cmdcmd_Click(66);
+    w().dispatcher.press(ExecuteButton::SetBodyColours);
     // Three lines of text typed into the body.
     ed()->SetSelStart(static_cast<int>(ed()->Text().indexOf(QStringLiteral("</BODY>"))));
     ed()->SetSelText(QStringLiteral("ようこそ\r\n赤い文字\r\nかくれた注釈\r\n"));
     // A heading, a font colour and a comment over them.
     select(QStringLiteral("ようこそ"));
     set("Text6", 8, QStringLiteral("1"));
-    w().dispatcher.Cmdcmd_Click(61);
+    w().dispatcher.press(ExecuteButton::InsertHeading);
     select(QStringLiteral("赤い文字"));
     set("Text6", 7, QStringLiteral("#FF0000"));
-    w().dispatcher.Cmdcmd_Click(40);
+    w().dispatcher.press(ExecuteButton::InsertFontColour);
     select(QStringLiteral("かくれた注釈\r\n"));
-    w().dispatcher.Cmdcmd_Click(70);
+    w().dispatcher.press(ExecuteButton::InsertComment);
     // A table from the table panel's data, in front of the body's end.
     ed()->SetSelStart(static_cast<int>(ed()->Text().indexOf(QStringLiteral("</BODY>"))));
     set("Text", 6, QStringLiteral("果物,値段\r\nりんご,100"));
-    w().dispatcher.Cmdcmd_Click(17);
+    w().dispatcher.press(ExecuteButton::InsertTable);
 
     // The preview of the document.
     w().ws.tabStrip().Select(2);

@@ -93,7 +93,7 @@ public:
 protected:
     struct Case {
         const char* name;
-        int button;
+        ExecuteButton button;
         QString text;
         QString selected; // selected at its first occurrence; empty: the caret at caretAt
         int caretAt = 0;
@@ -124,7 +124,7 @@ protected:
         const gen::GeneratedEdit e = c.expected(state, folder());
         if (e.message)
             dialogs.expectMsg(e.message->text);
-        w().dispatcher.Cmdcmd_Click(c.button);
+        w().dispatcher.press(c.button);
         const AppliedText a = applyEdit(state, e);
         EXPECT_EQ(ed()->Text(), a.text);
         EXPECT_EQ(ed()->SelStart(), a.selStart);
@@ -147,23 +147,23 @@ TEST_F(GeneratorButtonsTest, EveryExecuteButtonReadsItsPanelAndInsertsWhatItsGen
     start();
     using S = gen::EditorState;
     const Case cases[] = {
-        {"link", 0, Page, "本文", 0,
+        {"link", ExecuteButton::InsertLink, Page, "本文", 0,
          [](auto& t) {
              t.w().commands.invoke(QStringLiteral("mcyotto"), 6);
              t.set("Txtlink", QStringLiteral("page2.html"));
              t.tick("Check2", 0);
          },
          [](const S& s, const QString& f) { return gen::makeLinkButton({s, "page2.html", true, f}, true); }},
-        {"mail link", 0, Page, "本文", 0,
+        {"mail link", ExecuteButton::InsertLink, Page, "本文", 0,
          [](auto& t) {
              t.w().commands.invoke(QStringLiteral("mcyotto"), 7);
              t.set("Txtlink", QStringLiteral("me@example.jp"));
          },
          [](const S& s, const QString& f) { return gen::makeLinkButton({s, "me@example.jp", false, f}, false); }},
-        {"mail link without a selection", 0, Page, "", 10,
+        {"mail link without a selection", ExecuteButton::InsertLink, Page, "", 10,
          [](auto& t) { t.w().commands.invoke(QStringLiteral("mcyotto"), 7); },
          [](const S& s, const QString& f) { return gen::makeLinkButton({s, "me@example.jp", false, f}, false); }},
-        {"rule", 7, Page, "", 40,
+        {"rule", ExecuteButton::InsertRule, Page, "", 40,
          [](auto& t) {
              t.set("Txtfutosa", "2");
              t.set("Txtnagasa1", "30");
@@ -173,13 +173,13 @@ TEST_F(GeneratorButtonsTest, EveryExecuteButtonReadsItsPanelAndInsertsWhatItsGen
              t.set("Txtkeisenc", "#00FF00");
          },
          [](const S&, const QString&) { return gen::makeRule({"2", "30", "50", 2, false, "#00FF00"}); }},
-        {"list", 8, Page, "見出しと本文\r\n二行目です", 0,
+        {"list", ExecuteButton::InsertList, Page, "見出しと本文\r\n二行目です", 0,
          [](auto& t) {
              t.tick("Option8", 2);
              t.tick("Option13", 0);
          },
          [](const S& s, const QString&) { return gen::makeList({s, 2, 0}); }},
-        {"image", 11, Page, "", 40,
+        {"image", ExecuteButton::InsertImage, Page, "", 40,
          [](auto& t) {
              t.set("txtsentaku", t.folder() + "/img/a.gif");
              t.set("Txttatep", "40");
@@ -206,7 +206,7 @@ TEST_F(GeneratorButtonsTest, EveryExecuteButtonReadsItsPanelAndInsertsWhatItsGen
              in.alt = "写真";
              return gen::makeImage(in);
          }},
-        {"image without a file", 11, Page, "", 40, [](auto& t) { t.set("txtsentaku", " "); },
+        {"image without a file", ExecuteButton::InsertImage, Page, "", 40, [](auto& t) { t.set("txtsentaku", " "); },
          [](const S& s, const QString& f) {
              gen::ImageInput in;
              in.editor = s;
@@ -214,7 +214,7 @@ TEST_F(GeneratorButtonsTest, EveryExecuteButtonReadsItsPanelAndInsertsWhatItsGen
              in.chosenFile = " ";
              return gen::makeImage(in);
          }},
-        {"marquee", 14, Page, "本文", 0,
+        {"marquee", ExecuteButton::InsertMarquee, Page, "本文", 0,
          [](auto& t) {
              t.set("Txthaba", 1, "50");
              t.set("Txttakasa", 0, "10");
@@ -244,7 +244,7 @@ TEST_F(GeneratorButtonsTest, EveryExecuteButtonReadsItsPanelAndInsertsWhatItsGen
              in.background = "#FF0000";
              return gen::makeMarquee(in);
          }},
-        {"table from its data box", 17, Page, "", 60,
+        {"table from its data box", ExecuteButton::InsertTable, Page, "", 60,
          [](auto& t) {
              t.set("Text", 6, "a,b\r\nc、d");
              t.tick("Option10", 3);
@@ -270,44 +270,44 @@ TEST_F(GeneratorButtonsTest, EveryExecuteButtonReadsItsPanelAndInsertsWhatItsGen
                                 "#EEEEEE", "20", "40", "表題", 0};
              return gen::makeTable(in);
          }},
-        {"mail form", 21, Page, "", 60, [](auto& t) { t.set("Text6", 0, "me@example.jp"); },
+        {"mail form", ExecuteButton::InsertMailForm, Page, "", 60, [](auto& t) { t.set("Text6", 0, "me@example.jp"); },
          [](const S& s, const QString&) { return gen::makeMailForm({s, "me@example.jp"}); }},
-        {"background sound", 23, Page, "", 0,
+        {"background sound", ExecuteButton::InsertBackgroundSound, Page, "", 0,
          [](auto& t) {
              t.set("Text6", 1, t.folder() + "/snd/a.wav");
              t.set("Text6", 2, "3");
          },
          [](const S& s, const QString& f) { return gen::makeBgsound({s, f + "/snd/a.wav", "3", f}); }},
-        {"movie", 25, Page, "", 0,
+        {"movie", ExecuteButton::InsertMovie, Page, "", 0,
          [](auto& t) {
              t.set("Text6", 4, t.folder() + "/m.avi");
              t.set("Text6", 3, "動画");
          },
          [](const S& s, const QString& f) { return gen::makeDynsrc({s, f + "/m.avi", "動画", f}); }},
-        {"background image", 29, Page, "", 0,
+        {"background image", ExecuteButton::InsertBackgroundImage, Page, "", 0,
          [](auto& t) {
              t.set("Text6", 5, t.folder() + "/bg.gif");
              t.tick("OoptGif", 2);
          },
          [](const S& s, const QString& f) { return gen::makeBgImage({s, f + "/bg.gif", 2, f}); }},
-        {"background image without a body", 29, QStringLiteral("<P>ただの文</P>"), "", 0,
+        {"background image without a body", ExecuteButton::InsertBackgroundImage, QStringLiteral("<P>ただの文</P>"), "", 0,
          [](auto& t) { t.set("Text6", 5, "bg.gif"); },
          [](const S& s, const QString& f) { return gen::makeBgImage({s, "bg.gif", 0, f}); }},
-        {"font", 32, Page, "本文", 0,
+        {"font", ExecuteButton::InsertFont, Page, "本文", 0,
          [](auto& t) {
              auto* list = t.w().controls.template get<QListWidget>(QStringLiteral("LstFont"));
              list->addItems({"IPAGothic", "Sans"});
          },
          [](const S& s, const QString&) { return gen::makeFont({s, {"IPAGothic", "Sans"}}); }},
-        {"document type", 36, Page, "", 0, [](auto& t) { t.tick("Option1", 2); },
+        {"document type", ExecuteButton::InsertDoctype, Page, "", 0, [](auto& t) { t.tick("Option1", 2); },
          [](const S& s, const QString&) { return gen::makeDoctype({s, 2}); }},
-        {"font size", 37, Page, "本文", 0, [](auto& t) { t.set("TxtFsize", "+2"); },
+        {"font size", ExecuteButton::InsertFontSize, Page, "本文", 0, [](auto& t) { t.set("TxtFsize", "+2"); },
          [](const S& s, const QString&) { return gen::makeFontSize({s, "+2"}); }},
-        {"font colour", 40, Page, "本文", 0, [](auto& t) { t.set("Text6", 7, "#123456"); },
+        {"font colour", ExecuteButton::InsertFontColour, Page, "本文", 0, [](auto& t) { t.set("Text6", 7, "#123456"); },
          [](const S& s, const QString&) { return gen::makeFontColor({s, "#123456"}); }},
-        {"emphasis", 45, Page, "本文", 0, {}, [](const S& s, const QString&) { return gen::makeEm({s}); }},
-        {"strong emphasis", 46, Page, "本文", 0, {}, [](const S& s, const QString&) { return gen::makeStrong({s}); }},
-        {"font shape", 49, Page, "本文\r\n", 0,
+        {"emphasis", ExecuteButton::InsertEmphasis, Page, "本文", 0, {}, [](const S& s, const QString&) { return gen::makeEm({s}); }},
+        {"strong emphasis", ExecuteButton::InsertStrong, Page, "本文", 0, {}, [](const S& s, const QString&) { return gen::makeStrong({s}); }},
+        {"font shape", ExecuteButton::InsertFontShape, Page, "本文\r\n", 0,
          [](auto& t) {
              t.tick("Check4", 0);
              t.tick("Check4", 3);
@@ -320,37 +320,37 @@ TEST_F(GeneratorButtonsTest, EveryExecuteButtonReadsItsPanelAndInsertsWhatItsGen
              in.bold = in.teletype = in.script = in.superscript = true;
              return gen::makeFontShape(in);
          }},
-        {"space", 57, Page, "", 10, {}, [](const S& s, const QString&) { return gen::makeSpace({s}); }},
-        {"title", 60, Page, "", 0, [](auto& t) { t.set("Text6", 6, "題名"); },
+        {"space", ExecuteButton::InsertSpace, Page, "", 10, {}, [](const S& s, const QString&) { return gen::makeSpace({s}); }},
+        {"title", ExecuteButton::InsertTitle, Page, "", 0, [](auto& t) { t.set("Text6", 6, "題名"); },
          [](const S& s, const QString&) { return gen::makeTitle({s, "題名"}); }},
-        {"heading", 61, Page, "見出しと本文\r\n", 0, [](auto& t) { t.set("Text6", 8, "2"); },
+        {"heading", ExecuteButton::InsertHeading, Page, "見出しと本文\r\n", 0, [](auto& t) { t.set("Text6", 8, "2"); },
          [](const S& s, const QString&) { return gen::makeHeading({s, "2"}); }},
-        {"heading without a selection", 61, Page, "", 3, {}, [](const S& s, const QString&) { return gen::makeHeading({s, "2"}); }},
-        {"body colours", 66, Page, "", 0,
+        {"heading without a selection", ExecuteButton::InsertHeading, Page, "", 3, {}, [](const S& s, const QString&) { return gen::makeHeading({s, "2"}); }},
+        {"body colours", ExecuteButton::SetBodyColours, Page, "", 0,
          [](auto& t) {
              t.set("Text6", 9, "#111111");
              t.set("Text6", 10, "#EEEEEE");
          },
          [](const S& s, const QString&) { return gen::makeBodyColors({s, "#111111", "#EEEEEE"}); }},
-        {"margins", 68, Page, "", 0,
+        {"margins", ExecuteButton::SetMargins, Page, "", 0,
          [](auto& t) {
              t.set("Text6", 11, "7");
              t.set("Text6", 12, "0.875");
          },
          [](const S& s, const QString&) { return gen::makeBodyMargins({s, "7", "0.875"}); }},
-        {"comment", 70, Page, "二行目です\r\n", 0, {}, [](const S& s, const QString&) { return gen::makeComment({s}); }},
-        {"paragraph", 74, Page, "本文", 0, [](auto& t) { t.tick("Option2", 1); },
+        {"comment", ExecuteButton::InsertComment, Page, "二行目です\r\n", 0, {}, [](const S& s, const QString&) { return gen::makeComment({s}); }},
+        {"paragraph", ExecuteButton::InsertAlignedParagraph, Page, "本文", 0, [](auto& t) { t.tick("Option2", 1); },
          [](const S& s, const QString&) { return gen::makePAlign({s, 1}); }},
-        {"position", 77, Page, "本文", 0, [](auto& t) { t.tick("Option2", 3); },
+        {"position", ExecuteButton::InsertAlignedDivision, Page, "本文", 0, [](auto& t) { t.tick("Option2", 3); },
          [](const S& s, const QString&) { return gen::makeDivAlign({s, 3}); }},
-        {"preformatted", 95, Page, "本文", 0, {}, [](const S& s, const QString&) { return gen::makePre({s}); }},
-        {"jump target", 97, Page, "本文", 0,
+        {"preformatted", ExecuteButton::InsertPreformatted, Page, "本文", 0, {}, [](const S& s, const QString&) { return gen::makePre({s}); }},
+        {"jump target", ExecuteButton::InsertPageJump, Page, "本文", 0,
          [](auto& t) {
              t.tick("OptKensaku", 5);
              t.set("Text6", 16, "JMP9");
          },
          [](const S& s, const QString&) { return gen::makePageJump({s, false, "JMP1", "JMP9"}); }},
-        {"document information", 110, Page, "", 0,
+        {"document information", ExecuteButton::InsertDocumentInfo, Page, "", 0,
          [](auto& t) {
              t.set("Text6", 22, "山田");
              t.set("Text6", 27, "a,b");
@@ -367,7 +367,7 @@ TEST_F(GeneratorButtonsTest, SomeResultsWordForWord)
     start();
     using S = gen::EditorState;
     // 0.875 mm at 0.35 mm a dot is 2.5 dots: halves go to the even neighbour.
-    check({"margins", 68, Page, "", 0,
+    check({"margins", ExecuteButton::SetMargins, Page, "", 0,
            [](auto& t) {
                t.set("Text6", 11, "0.875");
                t.set("Text6", 12, "1.225");
@@ -376,11 +376,11 @@ TEST_F(GeneratorButtonsTest, SomeResultsWordForWord)
     EXPECT_TRUE(ed()->Text().contains(QStringLiteral("<BODY leftmargin=\"   4\"  topmargin=\"   2\" >"))) << ed()->Text().toStdString();
 
     // A comment over a selection that ends in a line break leaves the line break after it.
-    check({"comment", 70, Page, "二行目です\r\n", 0, {}, [](const S& s, const QString&) { return gen::makeComment({s}); }});
+    check({"comment", ExecuteButton::InsertComment, Page, "二行目です\r\n", 0, {}, [](const S& s, const QString&) { return gen::makeComment({s}); }});
     EXPECT_TRUE(ed()->Text().contains(QStringLiteral(" <!-- 二行目です --> \r\n</BODY>")));
 
     // The link's target is made relative to the document's folder.
-    check({"link", 0, Page, "本文", 0,
+    check({"link", ExecuteButton::InsertLink, Page, "本文", 0,
            [](auto& t) {
                t.w().commands.invoke(QStringLiteral("mcyotto"), 6);
                t.set("Txtlink", t.folder() + QStringLiteral("/sub/page2.html"));
@@ -393,7 +393,7 @@ TEST_F(GeneratorButtonsTest, SomeResultsWordForWord)
     auto* box = w().controls.get<QLineEdit>(QStringLiteral("Text6"), 6);
     box->setText(QStringLiteral("題名"));
     box->setFocus();
-    w().dispatcher.Cmdcmd_Click(60);
+    w().dispatcher.press(ExecuteButton::InsertTitle);
     EXPECT_TRUE(ed()->Text().contains(QStringLiteral("<TITLE>題名</TITLE>")));
     EXPECT_EQ(box->text(), QStringLiteral("題名"));
 }

@@ -177,7 +177,7 @@ TEST_F(PanelMenusTest, PanelsWithALayoutPlaceTitleCloseBoxAndExplanationAsTheLay
     // The strong-emphasis panel is 5000 by 3155 twips.
     w().commands.invoke(QStringLiteral("mk1"), 24);
     EXPECT_EQ(place(get<QWidget>("Label", 15)), (std::vector<int>{50, 180, 4900, 285}));
-    EXPECT_EQ(place(get<QWidget>("Cmdcmd", 48)), (std::vector<int>{4620, 180, 330, 285}));
+    EXPECT_EQ(place(w().controls.get<QWidget>(executeButton(ExecuteButton::StrongPanelCloseBox))), (std::vector<int>{4620, 180, 330, 285}));
     EXPECT_EQ(place(get<QWidget>("Text", 16)), (std::vector<int>{50, 850, 4900, 2205}));
 }
 
@@ -295,11 +295,11 @@ TEST_F(PanelMenusTest, ModeItemsAndOpenerSideEffects)
     start();
     // The link panel: its mode is whether "リンク先" is shown.
     w().commands.invoke(QStringLiteral("mcyotto"), 7);
-    EXPECT_TRUE(get<QWidget>("Cmdcmd", 3)->isHidden());
+    EXPECT_TRUE(w().controls.get<QWidget>(executeButton(ExecuteButton::ChooseLinkTarget))->isHidden());
     EXPECT_TRUE(get<QWidget>("Check2", 0)->isHidden());
     EXPECT_EQ(get<QLabel>("Labelf", 0)->text(), QStringLiteral("メールアドレス"));
     w().commands.invoke(QStringLiteral("mcyotto"), 6);
-    EXPECT_FALSE(get<QWidget>("Cmdcmd", 3)->isHidden());
+    EXPECT_FALSE(w().controls.get<QWidget>(executeButton(ExecuteButton::ChooseLinkTarget))->isHidden());
     EXPECT_FALSE(get<QWidget>("Check2", 0)->isHidden());
     EXPECT_EQ(get<QLabel>("Labelf", 0)->text(), QStringLiteral("リンク先"));
 

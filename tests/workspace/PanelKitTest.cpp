@@ -23,7 +23,7 @@ TEST_F(PanelKitTest, PanelsAreRegisteredHiddenAndOpenWhereTheirOpenerSays)
     QGroupBox* panel = kit.addFrame(90, QStringLiteral("試し"));
     kit.addTitle(panel, QStringLiteral("Label"), 90, QStringLiteral("試しの題"));
     kit.addExplanation(panel, 190);
-    kit.addCmdButton(panel, 144, QStringLiteral("閉じる"));
+    kit.addExecuteButton(panel, ExecuteButton::ShowHelpContents, QStringLiteral("閉じる"));
     EXPECT_FALSE(panel->isVisible());
     EXPECT_EQ(controls.get<QGroupBox>(QStringLiteral("Frame"), 90), panel);
 
@@ -109,7 +109,7 @@ TEST_F(PanelKitTest, TitleMouseIsReportedAndButtonsPressTheDispatcher)
     QGroupBox* panel = kit.addFrame(91, QStringLiteral("試し"));
     QLabel* title = kit.addTitle(panel, QStringLiteral("Label"), 91, QStringLiteral("題"));
     // A button without a branch of its own.
-    QPushButton* button = kit.addCmdButton(panel, 105, QStringLiteral("実行"));
+    QPushButton* button = kit.addExecuteButton(panel, ExecuteButton::UnusedLineLengthButton, QStringLiteral("実行"));
     QSignalSpy pressed(&kit, &PanelKit::titlePressed);
     QSignalSpy released(&kit, &PanelKit::titleReleased);
     panel->show();

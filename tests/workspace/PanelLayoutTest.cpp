@@ -1,5 +1,6 @@
 #include "platform/ControlRegistry.h"
 #include "platform/Twips.h"
+#include "workspace/ExecuteButtons.h"
 #include "workspace/PanelLayout.h"
 
 #include <QGroupBox>
@@ -16,13 +17,13 @@ TEST(PanelLayout, TitleCloseButtonAndExplanation)
     auto* frame = new QGroupBox(&window);
     controls.add(QStringLiteral("Frame"), 6, frame);
     controls.add(QStringLiteral("Label"), 6, new QLabel(frame));
-    controls.add(QStringLiteral("Cmdcmd"), 19, new QPushButton(frame));
+    controls.add(executeButton(ExecuteButton::MailFormPanelCloseBox), new QPushButton(frame));
     controls.add(QStringLiteral("Text"), 7, new QPlainTextEdit(frame));
     twips::SetGeometry(frame, 100, 100, 5000, 3155);
     for (int pass = 0; pass < 2; ++pass) {
         layOutPanel(controls, 6, 6, 19, 7);
         QWidget* l = controls.get<QWidget>(QStringLiteral("Label"), 6);
-        QWidget* b = controls.get<QWidget>(QStringLiteral("Cmdcmd"), 19);
+        QWidget* b = controls.get<QWidget>(executeButton(ExecuteButton::MailFormPanelCloseBox));
         QWidget* t = controls.get<QWidget>(QStringLiteral("Text"), 7);
         EXPECT_EQ((std::vector<int>{twips::Left(l), twips::Top(l), twips::Width(l), twips::Height(l)}),
                   (std::vector<int>{50, 180, 4900, 285}));

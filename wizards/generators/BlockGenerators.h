@@ -18,9 +18,9 @@ struct AlignInput {
     // (2) right. Position Frame(25): Option2(5) left, (4) centre, (3) right.
     int option2 = 0;
 };
-// Frame(24), Cmdcmd(74); the Edit-2 menu's item 4.
+// Frame(24), ExecuteButton::InsertAlignedParagraph; the Edit-2 menu's item 4.
 GeneratedEdit makePAlign(const AlignInput& in);
-// Frame(25), Cmdcmd(77); the Edit-2 menu's item 5.
+// Frame(25), ExecuteButton::InsertAlignedDivision; the Edit-2 menu's item 5.
 GeneratedEdit makeDivAlign(const AlignInput& in);
 
 } // namespace gen

@@ -13,7 +13,8 @@ struct MetaInput {
     QString keywords;    // Text6(27)
     QString description; // Text6(28)
 };
-// Frame(34), Cmdcmd(110): the META lines right behind "<HEAD>", left selected.
+// Frame(34), ExecuteButton::InsertDocumentInfo: the META lines right behind "<HEAD>", left
+// selected.
 GeneratedEdit makeMeta(const MetaInput& in);
 
 struct DoctypeInput {
@@ -22,7 +23,8 @@ struct DoctypeInput {
 };
 // The declaration of a version; empty for an index outside 0 to 2.
 QString doctypeDeclaration(int version);
-// Frame(11), Cmdcmd(36): the declaration at the start of the text, in place of one already there.
+// Frame(11), ExecuteButton::InsertDoctype: the declaration at the start of the text, in place of
+// one already there.
 GeneratedEdit makeDoctype(const DoctypeInput& in);
 
 } // namespace gen

@@ -25,7 +25,7 @@ struct ImageInput {
     QString alt;                    // txtgazou
 };
 
-// Frame(3), Cmdcmd(11); also called by automatic creation and the lesson player.
+// Frame(3), ExecuteButton::InsertImage; also called by automatic creation and the lesson player.
 GeneratedEdit makeImage(const ImageInput& in);
 
 } // namespace gen

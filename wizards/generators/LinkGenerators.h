@@ -17,8 +17,8 @@ struct LinkInput {
 GeneratedEdit makeLink(const LinkInput& in);
 GeneratedEdit makeMailLink(const LinkInput& in);
 
-// Cmdcmd(0): a link while Cmdcmd(3) is shown (link mode), else a mail link; Frame(0) closes
-// either way.
+// ExecuteButton::InsertLink: a link while ExecuteButton::ChooseLinkTarget is shown (link mode),
+// else a mail link; Frame(0) closes either way.
 GeneratedEdit makeLinkButton(const LinkInput& in, bool linkMode);
 
 } // namespace gen

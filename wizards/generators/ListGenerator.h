@@ -10,8 +10,9 @@ struct ListInput {
     int bullet = 1; // Option13 index: 0 disk, 1 circle, 2 square
 };
 
-// Frame(2), Cmdcmd(8); also the list step of automatic creation. Each selected line gets an item
-// tag; the list's tags are painted red and the caret ends in front of the end block.
+// Frame(2), ExecuteButton::InsertList; also the list step of automatic creation. Each selected
+// line gets an item tag; the list's tags are painted red and the caret ends in front of the end
+// block.
 GeneratedEdit makeList(const ListInput& in);
 
 } // namespace gen

@@ -28,8 +28,8 @@ struct TableInput {
     int captionPosition = 1;    // Option16 index: 1 "上" (top), 0 "下" (bottom)
 };
 
-// Frame(5), Cmdcmd(17); also the table step of automatic creation. A selection is the source:
-// it is replaced by the table and goes into Text(6).
+// Frame(5), ExecuteButton::InsertTable; also the table step of automatic creation. A selection is
+// the source: it is replaced by the table and goes into Text(6).
 GeneratedEdit makeTable(const TableInput& in);
 
 // The rows that the table panel's "サンプルの作成" puts into Text(6).

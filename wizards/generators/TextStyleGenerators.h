@@ -11,35 +11,35 @@ struct HeadingInput {
     EditorState editor;
     QString level; // Text6(8)
 };
-// Frame(20), Cmdcmd(61).
+// Frame(20), ExecuteButton::InsertHeading.
 GeneratedEdit makeHeading(const HeadingInput& in);
 
 struct CommentInput {
     EditorState editor;
 };
-// Frame(23), Cmdcmd(70).
+// Frame(23), ExecuteButton::InsertComment.
 GeneratedEdit makeComment(const CommentInput& in);
 
 struct FontSizeInput {
     EditorState editor;
     QString size; // TxtFsize
 };
-// Frame(12), Cmdcmd(37).
+// Frame(12), ExecuteButton::InsertFontSize.
 GeneratedEdit makeFontSize(const FontSizeInput& in);
 
 struct FontColorInput {
     EditorState editor;
     QString colour; // Text6(7)
 };
-// Frame(13), Cmdcmd(40).
+// Frame(13), ExecuteButton::InsertFontColour.
 GeneratedEdit makeFontColor(const FontColorInput& in);
 
 struct EmphasisInput {
     EditorState editor;
 };
-// Frame(14), Cmdcmd(45).
+// Frame(14), ExecuteButton::InsertEmphasis.
 GeneratedEdit makeEm(const EmphasisInput& in);
-// Frame(15), Cmdcmd(46).
+// Frame(15), ExecuteButton::InsertStrong.
 GeneratedEdit makeStrong(const EmphasisInput& in);
 // The mini panel's blink mode: the selection between " <BLINK>" and "</BLINK> ", unpainted.
 GeneratedEdit makeBlink(const EmphasisInput& in);

@@ -1,3 +1,4 @@
+#include "platform/TextRules.h"
 #include "platform/VbString.h"
 
 #include <gtest/gtest.h>
@@ -13,7 +14,7 @@ static void PrintTo(const QString& s, std::ostream* os)
 
 namespace {
 
-TEST(VbStringTrim, RemovesOnlyAsciiBlanks)
+TEST(TextRulesTrim, RemovesOnlyAsciiBlanks)
 {
     struct Case { QString in, trim, ltrim, rtrim; };
     const Case cases[] = {
@@ -27,13 +28,13 @@ TEST(VbStringTrim, RemovesOnlyAsciiBlanks)
         {"\n a \n", "\n a \n", "\n a \n", "\n a \n"},
     };
     for (const Case& c : cases) {
-        EXPECT_EQ(vb::Trim(c.in), c.trim) << c.in.toStdString();
-        EXPECT_EQ(vb::LTrim(c.in), c.ltrim) << c.in.toStdString();
-        EXPECT_EQ(vb::RTrim(c.in), c.rtrim) << c.in.toStdString();
+        EXPECT_EQ(textrules::trimBlanks(c.in), c.trim) << c.in.toStdString();
+        EXPECT_EQ(textrules::trimLeadingBlanks(c.in), c.ltrim) << c.in.toStdString();
+        EXPECT_EQ(textrules::trimTrailingBlanks(c.in), c.rtrim) << c.in.toStdString();
     }
 }
 
-TEST(VbStringVal, ReadsTheLeadingNumber)
+TEST(TextRulesLeadingNumber, ReadsTheLeadingNumber)
 {
     struct Case { const char* in; double expected; };
     const Case cases[] = {
@@ -78,25 +79,25 @@ TEST(VbStringVal, ReadsTheLeadingNumber)
         {"\xef\xbc\x91", 0}, // full-width digit one
     };
     for (const Case& c : cases)
-        EXPECT_DOUBLE_EQ(vb::Val(QString::fromUtf8(c.in)), c.expected) << '"' << c.in << '"';
+        EXPECT_DOUBLE_EQ(textrules::leadingNumber(QString::fromUtf8(c.in)), c.expected) << '"' << c.in << '"';
 }
 
-TEST(VbStringVal, OutOfRangeExponents)
+TEST(TextRulesLeadingNumber, OutOfRangeExponents)
 {
-    EXPECT_TRUE(std::isinf(vb::Val("1e999")));
-    EXPECT_GT(vb::Val("1e999"), 0);
-    EXPECT_LT(vb::Val("-1e999"), 0);
-    EXPECT_EQ(vb::Val("1e-999"), 0);
+    EXPECT_TRUE(std::isinf(textrules::leadingNumber("1e999")));
+    EXPECT_GT(textrules::leadingNumber("1e999"), 0);
+    EXPECT_LT(textrules::leadingNumber("-1e999"), 0);
+    EXPECT_EQ(textrules::leadingNumber("1e-999"), 0);
 }
 
-TEST(VbStringStr, LeadingBlankForNonNegative)
+TEST(TextRulesNumberWithSignSpace, LeadingBlankForNonNegative)
 {
-    EXPECT_EQ(vb::Str(2), " 2");
-    EXPECT_EQ(vb::Str(-3), "-3");
-    EXPECT_EQ(vb::Str(0), " 0");
-    EXPECT_EQ(vb::Str(500L), " 500");
-    EXPECT_EQ(vb::Str(LLONG_MIN), "-9223372036854775808");
-    EXPECT_EQ(vb::Str(LLONG_MAX), " 9223372036854775807");
+    EXPECT_EQ(textrules::numberWithSignSpace(2), " 2");
+    EXPECT_EQ(textrules::numberWithSignSpace(-3), "-3");
+    EXPECT_EQ(textrules::numberWithSignSpace(0), " 0");
+    EXPECT_EQ(textrules::numberWithSignSpace(500L), " 500");
+    EXPECT_EQ(textrules::numberWithSignSpace(LLONG_MIN), "-9223372036854775808");
+    EXPECT_EQ(textrules::numberWithSignSpace(LLONG_MAX), " 9223372036854775807");
 
     struct Case { double in; const char* expected; };
     const Case cases[] = {
@@ -116,7 +117,7 @@ TEST(VbStringStr, LeadingBlankForNonNegative)
         {0.00001, " 1E-05"},
     };
     for (const Case& c : cases)
-        EXPECT_EQ(vb::Str(c.in), QString::fromLatin1(c.expected)) << c.in;
+        EXPECT_EQ(textrules::numberWithSignSpace(c.in), QString::fromLatin1(c.expected)) << c.in;
 }
 
 TEST(VbStringInStr, OneBasedPositions)
@@ -169,25 +170,25 @@ TEST(VbStringMid, ClampsToTheString)
     EXPECT_EQ(vb::Right(s, -1), "");
 }
 
-TEST(VbStringCase, ChangesAsciiLettersOnly)
+TEST(TextRulesCase, ChangesAsciiLettersOnly)
 {
     const QString mixed = QStringLiteral("Abc-Zz09 ＡｂＣ ß é ÄÖ 日本語 ǅ");
-    EXPECT_EQ(vb::UCaseAscii(mixed), QStringLiteral("ABC-ZZ09 ＡｂＣ ß é ÄÖ 日本語 ǅ"));
-    EXPECT_EQ(vb::LCaseAscii(mixed), QStringLiteral("abc-zz09 ＡｂＣ ß é ÄÖ 日本語 ǅ"));
-    EXPECT_EQ(vb::UCaseAscii(mixed).size(), mixed.size());
-    EXPECT_EQ(vb::UCaseAscii("@[`{"), "@[`{");
-    EXPECT_EQ(vb::LCaseAscii("@[`{"), "@[`{");
+    EXPECT_EQ(textrules::asciiUpper(mixed), QStringLiteral("ABC-ZZ09 ＡｂＣ ß é ÄÖ 日本語 ǅ"));
+    EXPECT_EQ(textrules::asciiLower(mixed), QStringLiteral("abc-zz09 ＡｂＣ ß é ÄÖ 日本語 ǅ"));
+    EXPECT_EQ(textrules::asciiUpper(mixed).size(), mixed.size());
+    EXPECT_EQ(textrules::asciiUpper("@[`{"), "@[`{");
+    EXPECT_EQ(textrules::asciiLower("@[`{"), "@[`{");
 
-    EXPECT_TRUE(vb::EqualsNoCaseAscii("Index.HTML", "index.html"));
-    EXPECT_TRUE(vb::EqualsNoCaseAscii("", ""));
-    EXPECT_FALSE(vb::EqualsNoCaseAscii("index.htm", "index.html"));
-    EXPECT_FALSE(vb::EqualsNoCaseAscii(QStringLiteral("ＡＢ"), QStringLiteral("ａｂ")));
-    EXPECT_FALSE(vb::EqualsNoCaseAscii(QStringLiteral("é"), QStringLiteral("É")));
-    EXPECT_FALSE(vb::EqualsNoCaseAscii("@", "`")); // 0x40 and 0x60 differ by the case bit only
-    EXPECT_FALSE(vb::EqualsNoCaseAscii("[", "{"));
+    EXPECT_TRUE(textrules::equalsIgnoringAsciiCase("Index.HTML", "index.html"));
+    EXPECT_TRUE(textrules::equalsIgnoringAsciiCase("", ""));
+    EXPECT_FALSE(textrules::equalsIgnoringAsciiCase("index.htm", "index.html"));
+    EXPECT_FALSE(textrules::equalsIgnoringAsciiCase(QStringLiteral("ＡＢ"), QStringLiteral("ａｂ")));
+    EXPECT_FALSE(textrules::equalsIgnoringAsciiCase(QStringLiteral("é"), QStringLiteral("É")));
+    EXPECT_FALSE(textrules::equalsIgnoringAsciiCase("@", "`")); // 0x40 and 0x60 differ by the case bit only
+    EXPECT_FALSE(textrules::equalsIgnoringAsciiCase("[", "{"));
 }
 
-TEST(VbStringRound, HalvesGoToEven)
+TEST(TextRulesRound, HalvesGoToEven)
 {
     struct Case { double in; long long expected; };
     const Case cases[] = {
@@ -197,7 +198,7 @@ TEST(VbStringRound, HalvesGoToEven)
         {1e300, LLONG_MAX}, {-1e300, LLONG_MIN}, {NAN, 0},
     };
     for (const Case& c : cases)
-        EXPECT_EQ(vb::RoundHalfEven(c.in), c.expected) << c.in;
+        EXPECT_EQ(textrules::roundHalfToEven(c.in), c.expected) << c.in;
 }
 
 TEST(VbStringFill, SpaceAndString)

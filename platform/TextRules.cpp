@@ -1,4 +1,4 @@
-#include "platform/VbString.h"
+#include "platform/TextRules.h"
 
 #include <charconv>
 #include <climits>
@@ -6,7 +6,7 @@
 #include <string>
 #include <system_error>
 
-namespace vb {
+namespace textrules {
 
 namespace {
 
@@ -51,12 +51,12 @@ double readRadixNumber(const QString& s, qsizetype pos, int radix)
 
 } // namespace
 
-QString Trim(const QString& s)
+QString trimBlanks(const QString& s)
 {
-    return LTrim(RTrim(s));
+    return trimLeadingBlanks(trimTrailingBlanks(s));
 }
 
-QString LTrim(const QString& s)
+QString trimLeadingBlanks(const QString& s)
 {
     qsizetype i = 0;
     while (i < s.size() && s.at(i).unicode() == Blank)
@@ -64,7 +64,7 @@ QString LTrim(const QString& s)
     return s.mid(i);
 }
 
-QString RTrim(const QString& s)
+QString trimTrailingBlanks(const QString& s)
 {
     qsizetype n = s.size();
     while (n > 0 && s.at(n - 1).unicode() == Blank)
@@ -72,7 +72,7 @@ QString RTrim(const QString& s)
     return s.left(n);
 }
 
-double Val(const QString& s)
+double leadingNumber(const QString& s)
 {
     qsizetype pos = 0;
     const qsizetype len = s.size();
@@ -178,23 +178,23 @@ double Val(const QString& s)
     return negative ? -value : value;
 }
 
-QString Str(int n)
+QString numberWithSignSpace(int n)
 {
-    return Str(static_cast<long long>(n));
+    return numberWithSignSpace(static_cast<long long>(n));
 }
 
-QString Str(long n)
+QString numberWithSignSpace(long n)
 {
-    return Str(static_cast<long long>(n));
+    return numberWithSignSpace(static_cast<long long>(n));
 }
 
-QString Str(long long n)
+QString numberWithSignSpace(long long n)
 {
     const QString digits = QString::number(n);
     return n < 0 ? digits : QChar(Blank) + digits;
 }
 
-QString Str(double x)
+QString numberWithSignSpace(double x)
 {
     if (x == 0)
         return QStringLiteral(" 0");
@@ -207,44 +207,7 @@ QString Str(double x)
     return (negative ? QStringLiteral("-") : QStringLiteral(" ")) + text;
 }
 
-int InStr(const QString& s, const QString& find)
-{
-    return InStr(1, s, find);
-}
-
-int InStr(int start, const QString& s, const QString& find)
-{
-    if (start < 1)
-        start = 1;
-    const qsizetype len = s.size();
-    if (find.isEmpty())
-        return start <= len + 1 ? start : 0;
-    if (start > len)
-        return 0;
-    const qsizetype at = s.indexOf(find, start - 1, Qt::CaseSensitive);
-    return at < 0 ? 0 : static_cast<int>(at + 1);
-}
-
-QString Mid(const QString& s, int start, int length)
-{
-    if (start < 1)
-        start = 1;
-    if (start > s.size())
-        return QString();
-    return s.mid(start - 1, length < 0 ? -1 : length);
-}
-
-QString Left(const QString& s, int n)
-{
-    return n <= 0 ? QString() : s.left(n);
-}
-
-QString Right(const QString& s, int n)
-{
-    return n <= 0 ? QString() : s.right(n);
-}
-
-QString UCaseAscii(const QString& s)
+QString asciiUpper(const QString& s)
 {
     QString out = s;
     for (QChar& c : out) {
@@ -254,7 +217,7 @@ QString UCaseAscii(const QString& s)
     return out;
 }
 
-QString LCaseAscii(const QString& s)
+QString asciiLower(const QString& s)
 {
     QString out = s;
     for (QChar& c : out) {
@@ -264,7 +227,7 @@ QString LCaseAscii(const QString& s)
     return out;
 }
 
-bool EqualsNoCaseAscii(const QString& a, const QString& b)
+bool equalsIgnoringAsciiCase(const QString& a, const QString& b)
 {
     if (a.size() != b.size())
         return false;
@@ -281,7 +244,7 @@ bool EqualsNoCaseAscii(const QString& a, const QString& b)
     return true;
 }
 
-long long RoundHalfEven(double x)
+long long roundHalfToEven(double x)
 {
     if (std::isnan(x))
         return 0;
@@ -302,14 +265,4 @@ long long RoundHalfEven(double x)
     return static_cast<long long>(rounded);
 }
 
-QString Space(int n)
-{
-    return n <= 0 ? QString() : QString(n, QChar(Blank));
-}
-
-QString String(int n, QChar c)
-{
-    return n <= 0 ? QString() : QString(n, c);
-}
-
-} // namespace vb
+} // namespace textrules
