@@ -3,6 +3,7 @@
 #include "LessonFixture.h"
 
 #include "platform/Twips.h"
+#include "shell/ShellMenus.h"
 #include "workspace/DocumentFiles.h"
 #include "workspace/Workspace.h"
 
@@ -235,7 +236,7 @@ TEST_F(LessonRun, AReplayAsksAboutTheUsersDocumentsButNotAboutTheLessonsOwn)
 
     // Initialising all from the File menu asks about it too.
     dialogs.expectMsg(u("全て初期化していいですか？"), MsgResult::No);
-    w().commands.invoke(u("mfile"), 13);
+    w().commands.invoke(file_menu::ClearAll);
     ASSERT_EQ(w().ws.documentCount(), 3);
 
     // Back one replays from the start: only the user's document is asked about.
@@ -285,7 +286,7 @@ TEST_F(LessonRun, InitialisingAllAsksNothingWhileTheLessonIsShownWithItsOwnDocum
     openLesson();
     // The documents are still the user's: the question comes before they are cleared.
     dialogs.expectMsg(u("全て初期化していいですか？"), MsgResult::No);
-    w().commands.invoke(u("mfile"), 13);
+    w().commands.invoke(file_menu::ClearAll);
     EXPECT_EQ(text(0), u("text"));
     // Once the lesson has taken them over, its own initialising asks nothing.
     dialogs.expectMsg(u("全て初期化していいですか？"), MsgResult::Yes);
@@ -298,7 +299,7 @@ TEST_F(LessonRun, InitialisingAllAsksNothingWhileTheLessonIsShownWithItsOwnDocum
     lesson().close();
     typeInFirst(u("text"));
     dialogs.expectMsg(u("全て初期化していいですか？"), MsgResult::No);
-    w().commands.invoke(u("mfile"), 13);
+    w().commands.invoke(file_menu::ClearAll);
     EXPECT_EQ(text(0), u("text"));
 }
 

@@ -48,7 +48,7 @@ TEST_F(FileDialogFiltersTest, EveryDialogsEntriesAreReadAsTheySay)
     start();
     // Every file dialog the program shows, each cancelled.
     dialogs.expectOpen(std::nullopt);
-    w().fileMenu.OpenFileCmd();
+    w().fileMenu.openFile();
     for (const char* name : {"page.html", "style.css", "memo.txt"}) {
         w().ws.current().fileName = QString::fromLatin1(name);
         dialogs.expectSave(std::nullopt);

@@ -33,7 +33,7 @@ const Opener Openers[] = {
     {"mcyotto", 4},  {"mcyotto", 6},  {"mcyotto", 9},  {"mcyotto", 12}, {"mcyotto", 14}, {"mcyotto", 16},
     {"mcyotto", 18}, {"mcyotto", 20}, {"mcyotto", 22}, {"mcyotto", 24}, {"mcyotto", 26}, {"mcyotto", 28},
     {"CSS1", 4},     {"CSS1", 8},     {"CSS1", 10},    {"mjidou", 2},   {"edit", 6},     {"edit", 8},
-    {"hen2", 28},    {"mfile", 6},    {"mfile", 15},   {"mfile", 16},
+    {"hen2", 28},    {"file", 6},     {"file", 15},    {"file", 16},
 };
 
 std::string nameOf(const QWidget* panel)
