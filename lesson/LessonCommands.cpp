@@ -15,6 +15,7 @@
 #include "platform/Twips.h"
 #include "platform/VbString.h"
 #include "stylesheet/ListChoice.h"
+#include "stylesheet/StylesheetControls.h"
 #include "stylesheet/StylesheetTools.h"
 #include "toolwindows/ColourPickerWindow.h"
 #include "wizards/Dispatcher.h"
@@ -48,7 +49,6 @@ using lesson::Word;
 
 namespace {
 
-const QString BuilderStyleMenu = QStringLiteral("CSS1");
 const QString StylePopup = QStringLiteral("sh1");
 
 // A picture the script names is copied only under its bare name.
@@ -429,15 +429,15 @@ LessonCommands::Outcome LessonCommands::menu(const QString& argument)
 {
     if (argument == QStringLiteral("css")) {
         if (!window.Running)
-            dropDown(ctx.commands.menu(BuilderStyleMenu));
+            dropDown(ctx.commands.menu(stylesheet_menu::Menu));
     } else if (argument == QStringLiteral("プロパティ")) {
-        ctx.commands.invoke(BuilderStyleMenu, 10);
+        ctx.commands.invoke(stylesheet_menu::ShowCssBuilder);
     } else if (argument == QStringLiteral("リンク")) {
-        ctx.commands.invoke(BuilderStyleMenu, 8);
+        ctx.commands.invoke(stylesheet_menu::LinkStylesheet);
     } else if (argument == QStringLiteral("SELMENU")) {
         markSelMenu();
     } else if (argument == QStringLiteral("CSS定義ファイルを挿入する（例文なし)")) {
-        ctx.commands.invoke(BuilderStyleMenu, 4);
+        ctx.commands.invoke(stylesheet_menu::CreateEmptyStylesheet);
     }
     return Outcome::Front;
 }
@@ -447,7 +447,7 @@ void LessonCommands::markSelMenu()
 {
     if (!markShown_) {
         markShown_ = true;
-        QAction* item = ctx.commands.action(BuilderStyleMenu, 2);
+        QAction* item = ctx.commands.action(stylesheet_menu::InsertSampleStylesheet);
         const auto show = [item](bool on) {
             item->setCheckable(on);
             item->setChecked(on);

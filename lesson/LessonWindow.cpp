@@ -337,7 +337,7 @@ void LessonWindow::backToStart()
     // The builder is closed: a source tab does not bring it back.
     auto* builder = ctx.controls.get<QWidget>(QStringLiteral("Frame"), 40);
     builder->hide();
-    ctx.stylesheet.builder.CssBuilderWasVisible = false;
+    ctx.stylesheet.builder.wasVisible = false;
     Text1->clear();
     ctx.ws.tabStrip().Select(1);
     builder->hide();

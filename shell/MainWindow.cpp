@@ -7,6 +7,7 @@
 #include "platform/VbString.h"
 #include "platform/WebBrowser.h"
 #include "shell/WindowPlacement.h"
+#include "stylesheet/StylesheetControls.h"
 #include "workspace/PanelFitting.h"
 #include "workspace/PathHelpers.h"
 
@@ -120,8 +121,7 @@ void fomPelmor::createMenus()
                      [this](int i) { edit2.hen2_Click(i); });
     commands.addMenu(QStringLiteral("mk1"), bar->addMenu(QStringLiteral("簡単作成(&K)")));
     commands.addMenu(QStringLiteral("mcyotto"), bar->addMenu(QStringLiteral("ちょっと高度に(&L)")));
-    commands.addMenu(QStringLiteral("CSS1"), bar->addMenu(QStringLiteral("スタイルシート(&S)")),
-                     [this](int i) { stylesheet.menu.CSS1_Click(i); });
+    commands.addMenu(stylesheet_menu::Menu, bar->addMenu(QStringLiteral("スタイルシート(&S)")));
     commands.addMenu(QStringLiteral("mjidou"), bar->addMenu(QStringLiteral("自動作成")));
     commands.addMenu(QStringLiteral("Mefont1"), bar->addMenu(QStringLiteral("フォントの設定")),
                      [this](int i) { fonts.Mefont1_Click(i); });

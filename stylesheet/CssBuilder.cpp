@@ -8,7 +8,7 @@
 #include "platform/TabStrip.h"
 #include "platform/TextFile.h"
 #include "platform/Twips.h"
-#include "platform/VbString.h"
+#include "platform/TextRules.h"
 #include "stylesheet/ListChoice.h"
 #include "stylesheet/PanelGeometry.h"
 #include "stylesheet/StyleRules.h"
@@ -82,10 +82,10 @@ CssBuilder::CssBuilder(Workspace& workspace, PanelKit& panels, Dispatcher& dispa
     build(panels);
     wireButtons(dispatcher);
     followTabs();
-    procs.define(procedure::ShowCssBuilder, std::function<void()>([this] { ShowCssBuilder(); }));
+    procs.define(procedure::ShowCssBuilder, std::function<void()>([this] { showBuilder(); }));
     procs.define(procedure::PutColourIntoCssBuilder, Procedures::Procedure([this](const QVariant& v) {
                      const QStringList colour = v.toStringList();
-                     SetCssColor(colour.value(0), colour.value(1));
+                     putPickedColour(colour.value(0), colour.value(1));
                  }));
 }
 
@@ -122,10 +122,10 @@ void CssBuilder::build(PanelKit& panels)
 
     buildValuePanels(panels, frame_);
 
-    onEntryChosen(categories_, [this] { List3_Click(8); });
-    onEntryChosen(properties_, [this] { List3_Click(6); });
-    onEntryChosen(fonts_, [this] { List3_Click(9); });
-    QObject::connect(values_, &QListWidget::itemDoubleClicked, values_, [this] { List3_DblClick(7); });
+    onEntryChosen(categories_, [this] { listPropertiesOfChosenCategory(); });
+    onEntryChosen(properties_, [this] { listValuesOfChosenProperty(); });
+    onEntryChosen(fonts_, [this] { addChosenFontName(); });
+    QObject::connect(values_, &QListWidget::itemDoubleClicked, values_, [this] { writeChosenValue(); });
 }
 
 void CssBuilder::buildSelectorPanel(PanelKit& panels, QWidget* frame)
@@ -149,11 +149,11 @@ void CssBuilder::buildSelectorPanel(PanelKit& panels, QWidget* frame)
         group->addButton(option);
         QObject::connect(option, &QRadioButton::toggled, option, [this, i](bool on) {
             if (on)
-                OoptGif_Click(i);
+                chooseSelectorKind(i);
         });
     }
     // Only a choice from the list builds the selector; a program that selects an entry does not.
-    QObject::connect(elements_, &QComboBox::activated, elements_, [this] { Combo2_Click(); });
+    QObject::connect(elements_, &QComboBox::activated, elements_, [this] { addChosenElementToSelector(); });
     elementKind_ = panels.controls.get<QRadioButton>(QStringLiteral("OoptGif"), 4);
     elementKind_->setChecked(true);
 }
@@ -187,7 +187,7 @@ void CssBuilder::wireButtons(Dispatcher& dispatcher)
 {
     dispatcher.setAction(ExecuteButton::CssBuilderCloseBox, [this] {
         frame_->hide();
-        CssBuilderWasVisible = false;
+        wasVisible = false;
     });
     dispatcher.setBranch(ExecuteButton::MakeRuleWithSelector, [this] {
         const css::RuleResult rule = css::frameRule(styleText(), selector_->text());
@@ -195,7 +195,7 @@ void CssBuilder::wireButtons(Dispatcher& dispatcher)
             ws.dlg.MsgBox(*rule.message);
             return false;
         }
-        const bool wasEmpty = vb::Trim(styleText()).isEmpty();
+        const bool wasEmpty = textrules::trimBlanks(styleText()).isEmpty();
         setStyleText(rule.text);
         return !wasEmpty;
     });
@@ -203,19 +203,19 @@ void CssBuilder::wireButtons(Dispatcher& dispatcher)
     dispatcher.setAction(ExecuteButton::ClearStyleText, [this] { style_->clear(); });
     dispatcher.setClose(ExecuteButton::CloseCssColourPanel, QStringLiteral("framesub"), 33);
     dispatcher.setAction(ExecuteButton::InsertStyleTextInline, [this] {
-        QString s = vb::Trim(styleText());
+        QString s = textrules::trimBlanks(styleText());
         insert.wrapSelection(s.remove(CrLf), QString());
     });
     dispatcher.setAction(ExecuteButton::PutColourIntoStyleText, [this] {
-        setStyleText(css::replacePlaceholder(styleText(), CssColorForm, colour_->text()));
+        setStyleText(css::replacePlaceholder(styleText(), colourNotation, colour_->text()));
         colourPanel_->hide();
     });
     dispatcher.setAction(ExecuteButton::InsertStyleText, [this] {
-        QString s = vb::Trim(styleText());
+        QString s = textrules::trimBlanks(styleText());
         insert.insertAtCaret(s);
     });
     dispatcher.setAction(ExecuteButton::InsertStyleTextInBraces, [this] {
-        insert.wrapSelection(QStringLiteral("{") + CrLf + vb::Trim(styleText()) + CrLf + QStringLiteral("}"), QString());
+        insert.wrapSelection(QStringLiteral("{") + CrLf + textrules::trimBlanks(styleText()) + CrLf + QStringLiteral("}"), QString());
     });
     dispatcher.setAction(ExecuteButton::ClearSelector, [this] { selector_->clear(); });
     dispatcher.setAction(ExecuteButton::PutValueIntoStyleText, [this] { numberTyped(); });
@@ -236,11 +236,11 @@ void CssBuilder::followTabs()
         if (Workspace::isPreviewTab(tab)) {
             if (!frame_->isHidden()) {
                 frame_->hide();
-                CssBuilderWasVisible = true;
+                wasVisible = true;
             }
             return;
         }
-        if (CssBuilderWasVisible)
+        if (wasVisible)
             frame_->show();
         if (!frame_->isHidden())
             frame_->raise();
@@ -269,7 +269,7 @@ std::optional<CssDictionary> CssBuilder::readDictionary()
 
 // ---- opening and the lists ----
 
-void CssBuilder::ShowCssBuilder()
+void CssBuilder::showBuilder()
 {
     categories_->clear();
     twips::SetGeometry(frame_, 1000, 1000, 8775, 7995);
@@ -307,17 +307,7 @@ void CssBuilder::fitLists(const CssDictionary& dictionary)
     twips::SetGeometry(valuesCaption_, valuesLeft, 550, ValuesRight - valuesLeft, 285);
 }
 
-void CssBuilder::List3_Click(int index)
-{
-    switch (index) {
-    case 8: categoryChosen(); break;
-    case 6: propertyChosen(); break;
-    case 9: fontChosen(); break;
-    default: break;
-    }
-}
-
-void CssBuilder::categoryChosen()
+void CssBuilder::listPropertiesOfChosenCategory()
 {
     properties_->clear();
     const std::optional<CssDictionary> dictionary = readDictionary();
@@ -335,12 +325,12 @@ void CssBuilder::categoryChosen()
     values_->clear();
 }
 
-void CssBuilder::propertyChosen()
+void CssBuilder::listValuesOfChosenProperty()
 {
     const std::optional<CssDictionary> dictionary = readDictionary();
     if (!dictionary)
         return;
-    const QString name = vb::Trim(chosenText(properties_));
+    const QString name = textrules::trimBlanks(chosenText(properties_));
     // The chosen category's property first: a name may stand in two categories.
     const CssProperty* property = nullptr;
     if (const CssCategory* category = dictionary->category(chosenText(categories_))) {
@@ -363,17 +353,17 @@ void CssBuilder::propertyChosen()
         setBox(example_, *property->example);
 }
 
-void CssBuilder::fontChosen()
+void CssBuilder::addChosenFontName()
 {
     setStyleText(css::addFontName(styleText(), chosenText(fonts_)));
 }
 
-void CssBuilder::Combo2_Click()
+void CssBuilder::addChosenElementToSelector()
 {
     selector_->setText(css::selectorWithElement(selector_->text(), elements_->currentText(), elementKind_->isChecked()));
 }
 
-void CssBuilder::OoptGif_Click(int index)
+void CssBuilder::chooseSelectorKind(int index)
 {
     const std::optional<css::SelectorKind> kind = css::selectorKind(index);
     if (!kind)
@@ -385,13 +375,7 @@ void CssBuilder::OoptGif_Click(int index)
 
 // ---- values ----
 
-void CssBuilder::List3_DblClick(int index)
-{
-    if (index == 7)
-        valueDoubleClicked();
-}
-
-void CssBuilder::valueDoubleClicked()
+void CssBuilder::writeChosenValue()
 {
     const QList<QListWidgetItem*> chosen = values_->selectedItems();
     if (chosen.isEmpty())
@@ -400,19 +384,19 @@ void CssBuilder::valueDoubleClicked()
     if (css::isFontFamilyValue(word)) {
         setStyleText(css::addFontFamily(styleText(), word));
         if (css::valueInput(word) == css::ValueInput::FontName)
-            ShowCssValueInput(word);
+            openValueInput(word);
         return;
     }
-    QString value = vb::Trim(word.section(u'\t', 0, 0));
+    QString value = textrules::trimBlanks(word.section(u'\t', 0, 0));
     const QString property = chosenText(properties_);
     setStyleText(css::addDeclaration(styleText(), property, value));
     numberProperty_ = property;
-    ShowCssValueInput(value);
+    openValueInput(value);
 }
 
-void CssBuilder::ShowCssValueInput(QString& kind)
+void CssBuilder::openValueInput(QString& kind)
 {
-    kind = vb::Trim(kind);
+    kind = textrules::trimBlanks(kind);
     switch (css::valueInput(kind)) {
     case css::ValueInput::FontName: {
         twips::SetGeometry(fontPanel_, 4095, 2200, 4065, 3255);
@@ -432,7 +416,7 @@ void CssBuilder::ShowCssValueInput(QString& kind)
         number_->setFocus();
         break;
     case css::ValueInput::Colour:
-        CssColorForm = kind;
+        colourNotation = kind;
         procs.call(procedure::OpenColourPickerFor, 130);
         break;
     case css::ValueInput::Url:
@@ -456,8 +440,8 @@ void CssBuilder::numberTyped()
     numberPanel_->hide();
 }
 
-void CssBuilder::SetCssColor(const QString& value, const QString& name)
+void CssBuilder::putPickedColour(const QString& value, const QString& name)
 {
-    const QString form = vb::Trim(CssColorForm);
+    const QString form = textrules::trimBlanks(colourNotation);
     setStyleText(css::replacePlaceholder(styleText(), form, css::colourInNotation(form, value, name)));
 }

@@ -5,6 +5,7 @@
 #include "lesson/LessonScript.h"
 #include "platform/RichEdit.h"
 #include "platform/TabStrip.h"
+#include "stylesheet/StylesheetControls.h"
 #include "support/AppFixture.h"
 
 #include <QLineEdit>
@@ -47,7 +48,7 @@ protected:
     }
     LessonWindow& lesson() { return w().lesson; }
     // Opens the lesson from the stylesheet menu, as the user does.
-    void openLesson() { w().commands.invoke(u("CSS1"), 18); }
+    void openLesson() { w().commands.invoke(stylesheet_menu::ShowLesson); }
     // The lesson window plays the given lines instead of the shipped script.
     void play(const QStringList& lines)
     {

@@ -30,7 +30,7 @@ protected:
         QTest::mouseClick(window, Qt::LeftButton, {}, control->mapTo(&lesson(), control->rect().center()));
     }
     QPushButton* stepButton() { return own<QPushButton>("Command1"); }
-    QMenu* stylesheetMenu() { return w().commands.menu(u("CSS1")); }
+    QMenu* stylesheetMenu() { return w().commands.menu(stylesheet_menu::Menu); }
 };
 
 TEST_F(LessonPopups, TheStylesheetMenuOpensBelowItsTitle)

@@ -78,7 +78,7 @@ TEST_F(LessonScriptCases, PopupsAndTheDropDownStayShutDuringARun)
         lesson().StepLesson();
     lesson().Running = false;
     EXPECT_EQ(lesson().LineNo, 8);
-    EXPECT_FALSE(w().commands.menu(u("CSS1"))->isVisible());
+    EXPECT_FALSE(w().commands.menu(stylesheet_menu::Menu)->isVisible());
     EXPECT_FALSE(w().commands.menu(u("sh1"))->isVisible());
     EXPECT_FALSE(control<QComboBox>(u("Combo2"), 0)->view()->isVisible());
 }

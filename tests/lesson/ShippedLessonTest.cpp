@@ -88,9 +88,9 @@ TEST_F(ShippedLesson, TheStylesheetIsMadeAndLinked)
     stepPast("<TABSEL>");
     stepPast("<TABSEL>");
     stepPast("<メニュー>"); // css
-    EXPECT_TRUE(w().commands.menu(u("CSS1"))->isVisible());
+    EXPECT_TRUE(w().commands.menu(stylesheet_menu::Menu)->isVisible());
     stepPast("<メニュー>"); // the name panel
-    EXPECT_FALSE(w().commands.menu(u("CSS1"))->isVisible()) << "the next step closes the popup";
+    EXPECT_FALSE(w().commands.menu(stylesheet_menu::Menu)->isVisible()) << "the next step closes the popup";
     EXPECT_TRUE(shown("Frame", 42));
 
     stepPast("<タブ名変更>");
@@ -108,7 +108,7 @@ TEST_F(ShippedLesson, TheStylesheetIsMadeAndLinked)
     EXPECT_TRUE(text(0).contains(u("<LINK REL=stylesheet TYPE=\"text/css\" HREF=\"Kaisetu.css\">\r\n</HEAD>")));
     EXPECT_FALSE(shown("Frame", 41));
 
-    QAction* item = w().commands.action(u("CSS1"), 2);
+    QAction* item = w().commands.action(stylesheet_menu::InsertSampleStylesheet);
     EXPECT_FALSE(item->isChecked());
     stepPast("<メニュー>"); // SELMENU
     EXPECT_TRUE(item->isChecked());

@@ -32,7 +32,7 @@ const Opener Openers[] = {
     {"mk1", 22},     {"mk1", 23},     {"mk1", 24},     {"mk1", 25},     {"mcyotto", 0},  {"mcyotto", 2},
     {"mcyotto", 4},  {"mcyotto", 6},  {"mcyotto", 9},  {"mcyotto", 12}, {"mcyotto", 14}, {"mcyotto", 16},
     {"mcyotto", 18}, {"mcyotto", 20}, {"mcyotto", 22}, {"mcyotto", 24}, {"mcyotto", 26}, {"mcyotto", 28},
-    {"CSS1", 4},     {"CSS1", 8},     {"CSS1", 10},    {"mjidou", 2},   {"edit", 6},     {"edit", 8},
+    {"stylesheet", 4}, {"stylesheet", 8}, {"stylesheet", 10},    {"mjidou", 2},   {"edit", 6},     {"edit", 8},
     {"hen2", 28},    {"mfile", 6},    {"mfile", 15},   {"mfile", 16},
 };
 

@@ -144,9 +144,11 @@ TEST_F(ClassListTest, ListClicksRunTheOwnersClickOrFillTheLineLengthBox)
     start();
     ControlRegistry controls;
     Procedures procs;
-    ListClicks clicks(controls, procs, w().stylesheet.builder, w().stylesheet.classes);
-    for (int index : {0, 3, 5, 11})
-        clicks.List3_Click(index);
+    ListClicks clicks(controls, procs, w().stylesheet.builder);
+    clicks.runChosenLinkListEntry();
+    clicks.runChosenRenameEntry();
+    clicks.runChosenTemplateEntry();
+    clicks.takeChosenLineLength();
 
     QWidget host;
     QStringList clicked;

@@ -49,7 +49,7 @@ protected:
     {
         start();
         writeFile(path(u("resource/css.txt")), QByteArray(Dictionary));
-        menu(10);
+        menu(stylesheet_menu::ShowCssBuilder);
         return w();
     }
     CssBuilder& builder() { return w().stylesheet.builder; }
@@ -96,7 +96,7 @@ TEST_F(CssBuilderTest, OpensWithTheDictionarysCategoriesAndTheElements)
 
     // The shipped dictionary fills the list the same way.
     copyResource(u("css.txt"));
-    menu(10);
+    menu(stylesheet_menu::ShowCssBuilder);
     EXPECT_EQ(entries(list(8)), parseCssDictionary(QString::fromUtf8(shippedBytes(u("css.txt")))).categoryNames());
 }
 
@@ -194,7 +194,7 @@ TEST_F(CssBuilderTest, ColoursComeFromThePickerInTheChosenNotation)
         EXPECT_EQ(style(), u("color:") + u(c.notation) + u(";"));
         EXPECT_TRUE(picker().isVisible());
         EXPECT_EQ(picker().ColorTarget.value(), 130);
-        EXPECT_EQ(builder().CssColorForm, u(c.notation));
+        EXPECT_EQ(builder().colourNotation, u(c.notation));
         // Red among the basic colours.
         picker().Text6_DblClick(6);
         EXPECT_EQ(style(), u(c.written)) << c.notation;
@@ -303,7 +303,7 @@ TEST_F(CssBuilderTest, AMissingDictionaryIsReported)
 {
     start();
     dialogs.expectMsg(u("css.txtが読めません"));
-    menu(10);
+    menu(stylesheet_menu::ShowCssBuilder);
     EXPECT_TRUE(panel(u("Frame"), 40)->isVisible());
     EXPECT_EQ(list(8)->count(), 0);
 }
@@ -312,7 +312,7 @@ TEST_F(CssBuilderTest, EveryEntryOfTheShippedDictionaryIsShownWholeAndTheListsSt
 {
     start();
     copyResource(u("css.txt"));
-    menu(10);
+    menu(stylesheet_menu::ShowCssBuilder);
     QWidget* frame = panel(u("Frame"), 40);
     const auto whole = [](QListWidget* l) {
         for (int i = 0; i < l->count(); ++i) {

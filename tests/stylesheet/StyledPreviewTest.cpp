@@ -24,7 +24,7 @@ protected:
         copyResource(u("css.txt"));
         setDocument(0, u("index.html"), pageWithHead(u("<H1>Title</H1>\r\n<P class=\"note\">Text</P>\r\n<P>Other</P>\r\n")),
                     path(u("web")));
-        menu(10);
+        menu(stylesheet_menu::ShowCssBuilder);
     }
     void choose(int list, const QString& text)
     {
@@ -77,7 +77,7 @@ protected:
 TEST_F(StyledPreviewTest, ARuleOfThePagesStyleBlockShowsInThePreview)
 {
     build();
-    menu(12);
+    menu(stylesheet_menu::InsertPageStyle);
     const int inside = static_cast<int>(ed()->Text().indexOf(u("<!--\r\n"))) + 6;
 
     value(u("色と背景"), u("color"), u("#rgb"));

@@ -2,6 +2,7 @@
 
 #include "StylePrinters.h"
 #include "platform/RichEdit.h"
+#include "stylesheet/StylesheetControls.h"
 #include "support/AppFixture.h"
 
 #include <QDir>
@@ -26,7 +27,7 @@ protected:
     QByteArray shippedBytes(const QString& name) const { return readFile(shipped(name)); }
 
     RichEdit* ed() { return w().ws.currentEditor(); }
-    void menu(int index) { w().commands.invoke(QStringLiteral("CSS1"), index); }
+    void menu(CommandId item) { w().commands.invoke(item); }
     void press(ExecuteButton button) { w().dispatcher.press(button); }
     template <typename T>
     T* control(const QString& name, int index = ControlRegistry::NoIndex)
