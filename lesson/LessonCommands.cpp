@@ -154,8 +154,8 @@ LessonCommands::Outcome LessonCommands::run(const lesson::Command& c)
     case Word::ElementKind: return elementKind(a);
     case Word::ElementDropDown: return elementDropDown();
     case Word::ElementPick: return elementPick(a);
-    case Word::Category: return chooseEntry(8, a);
-    case Word::Property: return chooseEntry(6, a);
+    case Word::Category: return chooseEntry(css_builder::CategoryList, a);
+    case Word::Property: return chooseEntry(css_builder::PropertyList, a);
     case Word::Value: return chooseValue(a);
     case Word::ColourName: return basicColour(a);
     case Word::Image: return image(a);
@@ -181,10 +181,19 @@ LessonCommands::Outcome LessonCommands::run(const lesson::Command& c)
     case Word::ClassPick: return classPick(a);
     case Word::StyleClear: setText(QStringLiteral("Text"), 44, QString()); return Outcome::Front;
     case Word::ColourNameWide: return namedColour(a);
-    case Word::ClassName: setText(QStringLiteral("Text"), 50, QStringLiteral(".") + a); return Outcome::Front;
+    case Word::ClassName: setText(css_builder::SelectorBox, QStringLiteral(".") + a); return Outcome::Front;
     case Word::CaretToStylesheetEnd: return caretToStylesheetEnd();
     }
     return Outcome::Front;
+}
+
+void LessonCommands::setText(ControlId id, const QString& text)
+{
+    QObject* box = ctx.controls.find(id);
+    if (auto* line = qobject_cast<QLineEdit*>(box))
+        line->setText(text);
+    else
+        ctx.controls.get<QPlainTextEdit>(id)->setPlainText(text);
 }
 
 void LessonCommands::setText(const QString& name, int index, const QString& text)
@@ -297,7 +306,7 @@ LessonCommands::Outcome LessonCommands::write(const QString& text)
 
 LessonCommands::Outcome LessonCommands::renameTab()
 {
-    setText(QStringLiteral("Text"), 54, lesson_texts::stylesheetName());
+    setText(stylesheet_name_panel::NameBox, lesson_texts::stylesheetName());
     return addOwnDocument([this] { ctx.stylesheet.menu.Insertcss(); });
 }
 
@@ -477,7 +486,7 @@ LessonCommands::Outcome LessonCommands::listSel(const QString& argument)
 
 LessonCommands::Outcome LessonCommands::elementKind(const QString& argument)
 {
-    auto* option = qobject_cast<QRadioButton*>(ctx.controls.find(QStringLiteral("OoptGif"), lesson::numberOf(argument)));
+    auto* option = qobject_cast<QRadioButton*>(ctx.controls.find(css_builder::SelectorKind, lesson::numberOf(argument) - 4));
     if (!option)
         return Outcome::Failed;
     option->setChecked(true);
@@ -488,7 +497,7 @@ LessonCommands::Outcome LessonCommands::elementDropDown()
 {
     if (window.Running)
         return Outcome::Front;
-    auto* elements = ctx.controls.get<QComboBox>(QStringLiteral("Combo2"), 0);
+    auto* elements = ctx.controls.get<QComboBox>(css_builder::ElementBox);
     closePopups();
     openList_ = elements;
     elements->showPopup();
@@ -498,12 +507,12 @@ LessonCommands::Outcome LessonCommands::elementDropDown()
 
 LessonCommands::Outcome LessonCommands::elementPick(const QString& argument)
 {
-    auto* elements = ctx.controls.get<QComboBox>(QStringLiteral("Combo2"), 0);
+    auto* elements = ctx.controls.get<QComboBox>(css_builder::ElementBox);
     // The first entry that begins with the text, in any case; choosing it in code builds nothing.
     const int found = elements->findText(argument, Qt::MatchStartsWith);
     if (found >= 0)
         elements->setCurrentIndex(found);
-    setText(QStringLiteral("Text"), 50, argument);
+    setText(css_builder::SelectorBox, argument);
     return Outcome::Front;
 }
 
@@ -527,9 +536,9 @@ int findEntry(const QListWidget* list, Matches matches)
 
 } // namespace
 
-LessonCommands::Outcome LessonCommands::chooseEntry(int index, const QString& argument)
+LessonCommands::Outcome LessonCommands::chooseEntry(ControlId listId, const QString& argument)
 {
-    auto* list = ctx.controls.get<QListWidget>(QStringLiteral("List3"), index);
+    auto* list = ctx.controls.get<QListWidget>(listId);
     const QString wanted = vb::Trim(argument);
     const int row = findEntry(list, [&](const QString& entry) { return vb::Trim(entry) == wanted; });
     if (row >= 0)
@@ -539,7 +548,7 @@ LessonCommands::Outcome LessonCommands::chooseEntry(int index, const QString& ar
 
 LessonCommands::Outcome LessonCommands::chooseValue(const QString& argument)
 {
-    auto* list = ctx.controls.get<QListWidget>(QStringLiteral("List3"), 7);
+    auto* list = ctx.controls.get<QListWidget>(css_builder::ValueList);
     const QString wanted = vb::Trim(argument);
     const int row = findEntry(list, [&](const QString& entry) { return vb::Trim(entry).section(u' ', 0, 0) == wanted; });
     if (row >= 0) {
@@ -552,13 +561,13 @@ LessonCommands::Outcome LessonCommands::chooseValue(const QString& argument)
 
 LessonCommands::Outcome LessonCommands::fillNumber(const QString& argument, const QString& unit)
 {
-    const QString property = chosenText(ctx.controls.get<QListWidget>(QStringLiteral("List3"), 6));
+    const QString property = chosenText(ctx.controls.get<QListWidget>(css_builder::PropertyList));
     CssBuilder& builder = ctx.stylesheet.builder;
     QString style = builder.styleText();
     style.replace(property + QStringLiteral(":") + unit + QStringLiteral(";"),
                   property + QStringLiteral(":") + argument + unit + QStringLiteral(";"));
     builder.setStyleText(style);
-    ctx.controls.get<QWidget>(QStringLiteral("framesub"), 35)->hide();
+    ctx.controls.get<QWidget>(css_builder::NumberPanel)->hide();
     return Outcome::Front;
 }
 
@@ -583,7 +592,7 @@ LessonCommands::Outcome LessonCommands::image(const QString& argument)
 
 LessonCommands::Outcome LessonCommands::classPick(const QString& argument)
 {
-    auto* list = ctx.controls.get<QListWidget>(QStringLiteral("List3"), 12);
+    auto* list = ctx.controls.get<QListWidget>(class_list::List);
     const int row = findEntry(list, [&](const QString& entry) { return entry == argument; });
     if (row >= 0)
         choose(list, row);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "lesson/LessonScript.h"
+#include "platform/ControlRegistry.h"
 #include "platform/StateValue.h"
 
 #include <QPointer>
@@ -87,7 +88,7 @@ private:
     Outcome elementKind(const QString& argument);
     Outcome elementDropDown();
     Outcome elementPick(const QString& argument);
-    Outcome chooseEntry(int list, const QString& argument);
+    Outcome chooseEntry(ControlId list, const QString& argument);
     Outcome chooseValue(const QString& argument);
     Outcome basicColour(const QString& argument);
     Outcome image(const QString& argument);
@@ -101,6 +102,7 @@ private:
     Outcome caretToStylesheetEnd();
     void showBuilder(bool show);
     void setText(const QString& name, int index, const QString& text);
+    void setText(ControlId id, const QString& text);
     // Before the lesson clears the window: when a document of the user's holds unsaved work, asks
     // once whether to initialise all and then about each such document as closing it would.
     // Then every document is the lesson's to clear; false when the user keeps them.

@@ -11,6 +11,7 @@
 #include "platform/TextRules.h"
 #include "stylesheet/ListChoice.h"
 #include "stylesheet/StyleClasses.h"
+#include "stylesheet/StylesheetControls.h"
 #include "workspace/PanelKit.h"
 #include "workspace/Workspace.h"
 
@@ -22,9 +23,10 @@ ClassList::ClassList(Workspace& workspace, PanelKit& panels, UndoRing& undoRing,
     , undo(undoRing)
     , insert(insertion)
 {
-    list_ = panels.add<QListWidget>(panels.host(), QStringLiteral("List3"), 12);
+    list_ = panels.add<QListWidget>(panels.host(), class_list::List);
     list_->hide();
     onEntryChosen(list_, [this] { applyChosenEntry(); });
+    procs.define(procedure::HideStyleClasses, [this] { list_->hide(); });
     procs.define(procedure::ListStyleClasses, std::function<void()>([this] { showClassesOfPage(); }));
 }
 

@@ -18,8 +18,8 @@ inline constexpr CommandId InsertInlineStyle{"stylesheet.insert-inline-style"};
 inline constexpr CommandId ShowLesson{"stylesheet.show-lesson"};
 } // namespace stylesheet_menu
 
-// The CSS builder's parts. Its panel and its style box are still registered as `Frame(40)` and
-// `Text(44)`, under which the generators of the wizards read them.
+// The CSS builder's parts. Its panel and its style box are still registered by name and index,
+// under which the generators of the wizards read them.
 namespace css_builder {
 inline constexpr ControlId Title{"css-builder.title"};
 inline constexpr ControlId CategoryList{"css-builder.category-list"};
@@ -28,7 +28,7 @@ inline constexpr ControlId ValueList{"css-builder.value-list"};
 inline constexpr ControlId Description{"css-builder.description"};
 inline constexpr ControlId Example{"css-builder.example"};
 // The selector panel: the selector box, the caption of its kind, the element box and the four
-// kind options (element, class, id and the rest, in the order of css::selectorKind 4 to 7).
+// kind options (element, element and class, class, id: css::selectorKind 4 to 7 at 0 to 3).
 inline constexpr ControlId SelectorPanel{"css-builder.selector-panel"};
 inline constexpr ControlId KindLabel{"css-builder.kind-label"};
 inline constexpr ControlId SelectorBox{"css-builder.selector-box"};

@@ -62,23 +62,24 @@ StylesheetMenu::StylesheetMenu(Workspace& workspace, PanelKit& panelKit, Dispatc
 
 void StylesheetMenu::build(PanelKit& kit)
 {
-    QGroupBox* name = kit.addFrame(42, QStringLiteral("CSSNAME"));
+    QGroupBox* name = kit.addPanel(stylesheet_name_panel::Panel, QStringLiteral("CSSNAME"));
     namePanel_ = name;
-    placed(kit.addTitle(name, QStringLiteral("Label"), 42, QStringLiteral("スタイルシートの名前")), 50, 180, 4550, 285);
+    placed(kit.addTitle(name, stylesheet_name_panel::Title, QStringLiteral("スタイルシートの名前")), 50, 180, 4550, 285);
     placed(kit.addExecuteButton(name, ExecuteButton::StylesheetNamePanelCloseBox, QStringLiteral("×")), 4270, 180, 330, 285);
-    placed(kit.addExplanation(name, 55), 50, 550, 4550, 1000);
+    placed(kit.addExplanation(name, stylesheet_name_panel::Explanation), 50, 550, 4550, 1000);
     placed(new QLabel(QStringLiteral("ファイル名"), name), 100, 1700, 1000, 285);
-    nameBox_ = placed(kit.add<QLineEdit>(name, QStringLiteral("Text"), 54), 1100, 1650, 2400, 330);
+    nameBox_ = placed(kit.add<QLineEdit>(name, stylesheet_name_panel::NameBox), 1100, 1650, 2400, 330);
     nameBox_->setText(QStringLiteral("pelmor.css"));
     placed(kit.addExecuteButton(name, ExecuteButton::CreateStylesheet, QStringLiteral("OK")), 1100, 2150, 1000, 375);
     placed(kit.addExecuteButton(name, ExecuteButton::CloseStylesheetNamePanel, QStringLiteral("閉じる")), 2200, 2150, 1000, 375);
 
-    QGroupBox* link = kit.addFrame(41, QStringLiteral("CSSリンク"));
-    placed(kit.addTitle(link, QStringLiteral("Label"), 41, QStringLiteral("スタイルシートのリンク設定")), 50, 180, 5150, 285);
+    QGroupBox* link = kit.addPanel(stylesheet_link_panel::Panel, QStringLiteral("CSSリンク"));
+    linkPanel_ = link;
+    placed(kit.addTitle(link, stylesheet_link_panel::Title, QStringLiteral("スタイルシートのリンク設定")), 50, 180, 5150, 285);
     placed(kit.addExecuteButton(link, ExecuteButton::CssLinkPanelCloseBox, QStringLiteral("×")), 4870, 180, 330, 285);
-    placed(kit.addExplanation(link, 46), 50, 550, 5150, 2350);
+    placed(kit.addExplanation(link, stylesheet_link_panel::Explanation), 50, 550, 5150, 2350);
     placed(new QLabel(QStringLiteral("ファイル名"), link), 100, 3050, 1000, 285);
-    linkBox_ = placed(kit.add<QLineEdit>(link, QStringLiteral("Text"), 49), 1100, 3000, 3000, 330);
+    linkBox_ = placed(kit.add<QLineEdit>(link, stylesheet_link_panel::FileBox), 1100, 3000, 3000, 330);
     placed(kit.addExecuteButton(link, ExecuteButton::InsertCssLink, QStringLiteral("実行")), 1100, 3450, 1000, 375);
     placed(kit.addExecuteButton(link, ExecuteButton::CloseCssLinkPanel, QStringLiteral("閉じる")), 2200, 3450, 1000, 375);
 }
@@ -87,13 +88,13 @@ void StylesheetMenu::wireButtons(Dispatcher& dispatcher)
 {
     dispatcher.setAction(ExecuteButton::InsertCssLink, [this] {
         InsertCssLink();
-        panels.controls.get<QWidget>(QStringLiteral("Frame"), 41)->hide();
+        linkPanel_->hide();
     });
-    dispatcher.setClose(ExecuteButton::CloseCssLinkPanel, QStringLiteral("Frame"), 41);
-    dispatcher.setClose(ExecuteButton::CssLinkPanelCloseBox, QStringLiteral("Frame"), 41);
+    dispatcher.setAction(ExecuteButton::CloseCssLinkPanel, [this] { linkPanel_->hide(); });
+    dispatcher.setAction(ExecuteButton::CssLinkPanelCloseBox, [this] { linkPanel_->hide(); });
     dispatcher.setAction(ExecuteButton::CreateStylesheet, [this] { Insertcss(); });
-    dispatcher.setClose(ExecuteButton::StylesheetNamePanelCloseBox, QStringLiteral("Frame"), 42);
-    dispatcher.setClose(ExecuteButton::CloseStylesheetNamePanel, QStringLiteral("Frame"), 42);
+    dispatcher.setAction(ExecuteButton::StylesheetNamePanelCloseBox, [this] { namePanel_->hide(); });
+    dispatcher.setAction(ExecuteButton::CloseStylesheetNamePanel, [this] { namePanel_->hide(); });
 }
 
 const StylesheetMenu::Item StylesheetMenu::Items[] = {
@@ -223,14 +224,14 @@ void StylesheetMenu::showNamePanel()
             return;
         }
     }
-    panels.open(PanelPlace{.frame = 42, .textIndex = 55, .explanation = stylesheetNameExplanation(),
-                           .top = 1755, .left = 2000, .width = 4650, .height = 2715});
+    panels.open(PanelPlace{.explanation = stylesheetNameExplanation(), .top = 1755, .left = 2000, .width = 4650, .height = 2715,
+                           .panel = stylesheet_name_panel::Panel, .explanationBox = stylesheet_name_panel::Explanation});
 }
 
 void StylesheetMenu::showLinkPanel()
 {
-    panels.open(PanelPlace{.frame = 41, .textIndex = 46, .explanation = stylesheetLinkExplanation(),
-                           .top = 3000, .left = 3000, .width = 5250, .height = 3960});
+    panels.open(PanelPlace{.explanation = stylesheetLinkExplanation(), .top = 3000, .left = 3000, .width = 5250, .height = 3960,
+                           .panel = stylesheet_link_panel::Panel, .explanationBox = stylesheet_link_panel::Explanation});
     FindCssTab();
 }
 

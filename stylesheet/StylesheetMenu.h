@@ -81,7 +81,8 @@ private:
     Colouring& colour;
     Procedures& procs;
     CssBuilder& builder;
-    QLineEdit* nameBox_ = nullptr;  // Text(54)
-    QLineEdit* linkBox_ = nullptr;  // Text(49)
-    QWidget* namePanel_ = nullptr;  // Frame(42)
+    QLineEdit* nameBox_ = nullptr;
+    QLineEdit* linkBox_ = nullptr;
+    QWidget* namePanel_ = nullptr;
+    QWidget* linkPanel_ = nullptr;
 };

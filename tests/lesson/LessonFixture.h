@@ -82,7 +82,9 @@ protected:
     QString text(int n) { return w().ws.sourceEditor(n)->Text(); }
     QString style() { return w().stylesheet.builder.styleText(); }
     QString line(int index) { return control<QLineEdit>(u("Text"), index)->text(); }
+    QString line(ControlId id) { return w().controls.get<QLineEdit>(id)->text(); }
     bool shown(const char* name, int index) { return !control<QWidget>(u(name), index)->isHidden(); }
+    bool shown(ControlId id) { return !w().controls.get<QWidget>(id)->isHidden(); }
     QString lessonFolder() const { return programFolder + u("/lesson"); }
     QString caption() { return lesson().windowTitle(); }
     QString stepLine() { return own<QLineEdit>("Text6")->text(); }
@@ -97,7 +99,7 @@ protected:
             s.texts << text(i);
         }
         s.style = style();
-        s.selector = line(50);
+        s.selector = line(css_builder::SelectorBox);
         s.caption = caption();
         s.stepLine = stepLine();
         s.explanation = lesson().explanation();

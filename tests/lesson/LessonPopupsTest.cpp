@@ -67,7 +67,7 @@ TEST_F(LessonPopups, OnePressOnAButtonWhileALessonPopupShowsDoesTheButtonsWork)
         ASSERT_TRUE(QTest::qWaitFor([] { return QApplication::activePopupWidget() != nullptr; }, WaitMs));
 
         clickOn(stepButton());
-        EXPECT_TRUE(QTest::qWaitFor([&] { return line(50) == u(".next") && !lesson().busy(); }, WaitMs))
+        EXPECT_TRUE(QTest::qWaitFor([&] { return line(css_builder::SelectorBox) == u(".next") && !lesson().busy(); }, WaitMs))
             << "the press only closed the popup";
         EXPECT_EQ(QApplication::activePopupWidget(), nullptr);
         EXPECT_EQ(lesson().LineNo, lesson().Lines.size());

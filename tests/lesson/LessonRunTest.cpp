@@ -320,17 +320,17 @@ TEST_F(LessonRun, FailedStepsBreakMarksAndStrayTextAreAllPassed)
     while (lesson().LineNo < lesson().Lines.size() && lesson().LineNo < 50)
         step();
     EXPECT_EQ(lesson().LineNo, lesson().Lines.size());
-    EXPECT_EQ(line(50), u(".b"));
+    EXPECT_EQ(line(css_builder::SelectorBox), u(".b"));
 
     // A run stops at the failed step; the next ▶ runs on from there to the end.
     press(1);
     EXPECT_EQ(lesson().LineNo, 5);
-    EXPECT_EQ(line(50), u(".a"));
+    EXPECT_EQ(line(css_builder::SelectorBox), u(".a"));
     press(-1);
     EXPECT_EQ(lesson().LineNo, 11);
     press(-1);
     EXPECT_EQ(lesson().LineNo, lesson().Lines.size());
-    EXPECT_EQ(line(50), u(".b"));
+    EXPECT_EQ(line(css_builder::SelectorBox), u(".b"));
 }
 
 TEST_F(LessonRun, GoingBackWithOneDocumentResetsTheLessonAndReplaysFromTheStart)
@@ -347,7 +347,7 @@ TEST_F(LessonRun, GoingBackWithOneDocumentResetsTheLessonAndReplaysFromTheStart)
     EXPECT_EQ(text(0), QString());
     press(1);
     EXPECT_EQ(text(0), page);
-    EXPECT_EQ(line(50), u(".x"));
+    EXPECT_EQ(line(css_builder::SelectorBox), u(".x"));
 
     // The last step, which runs to the end of the script, shows its line like any other, so
     // that < goes back one step from the end.

@@ -17,7 +17,7 @@ const char* const Sheet = "P.note {\r\n  color:red;\r\n}\r\n/* H2 { is a comment
 
 class ClassListTest : public StylesheetFixture {
 protected:
-    QListWidget* classes() { return control<QListWidget>(u("List3"), 12); }
+    QListWidget* classes() { return control<QListWidget>(class_list::List); }
     // A page in the folder web/ that links a stylesheet and has a style block of its own.
     void pageLinking(const QString& href)
     {

@@ -87,11 +87,11 @@ TEST_F(StylesheetMenuTest, NamePanelOpensOnlyWhileNoStylesheetIsOpen)
 {
     start();
     menu(stylesheet_menu::CreateEmptyStylesheet);
-    QWidget* frame = panel(u("Frame"), 42);
+    QWidget* frame = panel(stylesheet_name_panel::Panel);
     EXPECT_TRUE(frame->isVisible());
     EXPECT_EQ(geometry(frame), (std::vector<int>{2000, 1755, 4650, 2715}));
-    EXPECT_EQ(box(55), u("スタイルシートの名前を入れてください。名前は何でも構いませんが、拡張子は’css’とします。"));
-    EXPECT_EQ(line(54)->text(), u("pelmor.css"));
+    EXPECT_EQ(box(stylesheet_name_panel::Explanation), u("スタイルシートの名前を入れてください。名前は何でも構いませんが、拡張子は’css’とします。"));
+    EXPECT_EQ(line(stylesheet_name_panel::NameBox)->text(), u("pelmor.css"));
     press(ExecuteButton::CloseStylesheetNamePanel);
     EXPECT_FALSE(frame->isVisible());
 
@@ -107,7 +107,7 @@ TEST_F(StylesheetMenuTest, InsertcssMakesTheNewDocumentBesideTheFirstAndLeavesTh
     setDocument(0, u("index.html"), QString(), path(u("site")));
     addDocument(u("other.html"), u("text"), path(u("elsewhere")));
     menu(stylesheet_menu::CreateEmptyStylesheet);
-    line(54)->setText(u(" main "));
+    line(stylesheet_name_panel::NameBox)->setText(u(" main "));
     press(ExecuteButton::CreateStylesheet);
     ASSERT_EQ(w().ws.documentCount(), 3);
     EXPECT_EQ(w().ws.currentIndex(), 2);
@@ -115,14 +115,14 @@ TEST_F(StylesheetMenuTest, InsertcssMakesTheNewDocumentBesideTheFirstAndLeavesTh
     EXPECT_EQ(w().ws.sourceCaption(2), u("main.css"));
     EXPECT_EQ(w().ws.doc(2).folder, path(u("site")));
     EXPECT_EQ(w().ws.doc(1).folder, path(u("elsewhere"))) << "its next save goes where it came from";
-    EXPECT_EQ(line(54)->text(), u("main.css"));
-    EXPECT_EQ(line(49)->text(), u("main.css"));
-    EXPECT_FALSE(panel(u("Frame"), 42)->isVisible());
+    EXPECT_EQ(line(stylesheet_name_panel::NameBox)->text(), u("main.css"));
+    EXPECT_EQ(line(stylesheet_link_panel::FileBox)->text(), u("main.css"));
+    EXPECT_FALSE(panel(stylesheet_name_panel::Panel)->isVisible());
     EXPECT_TRUE(w().ws.sourceEditor(2)->Text().isEmpty());
 
     // A name that has its extension in upper case keeps it; an empty box gives ".css".
     for (const char* name : {"MAIN.CSS", ""}) {
-        line(54)->setText(u(name));
+        line(stylesheet_name_panel::NameBox)->setText(u(name));
         w().stylesheet.menu.Insertcss();
         EXPECT_EQ(w().ws.current().fileName, QString(u(name).isEmpty() ? u(".css") : u(name)));
     }
@@ -134,18 +134,18 @@ TEST_F(StylesheetMenuTest, InsertcssAsksBeforeANameThatAFileHolds)
     setDocument(0, u("index.html"), QString(), path(u("site")));
     writeFile(path(u("site/main.css")), "P { }\r\n");
     menu(stylesheet_menu::CreateEmptyStylesheet);
-    line(54)->setText(u("main.css"));
+    line(stylesheet_name_panel::NameBox)->setText(u("main.css"));
     dialogs.expectMsg(u("既に同じ名前のファイルがあります。上書きしますか?"), MsgResult::No);
     press(ExecuteButton::CreateStylesheet);
     EXPECT_EQ(w().ws.documentCount(), 1);
-    EXPECT_TRUE(panel(u("Frame"), 42)->isVisible());
+    EXPECT_TRUE(panel(stylesheet_name_panel::Panel)->isVisible());
 
-    line(54)->setText(u("css/main"));
+    line(stylesheet_name_panel::NameBox)->setText(u("css/main"));
     dialogs.expectMsg(u("ファイル名に「/」は使えません。"));
     press(ExecuteButton::CreateStylesheet);
     EXPECT_EQ(w().ws.documentCount(), 1);
 
-    line(54)->setText(u("main.css"));
+    line(stylesheet_name_panel::NameBox)->setText(u("main.css"));
     dialogs.expectMsg(u("既に同じ名前のファイルがあります。"), MsgResult::Yes);
     press(ExecuteButton::CreateStylesheet);
     EXPECT_EQ(w().ws.documentCount(), 2);
@@ -159,7 +159,7 @@ TEST_F(StylesheetMenuTest, LinkingAllStopsAtTheFirstDocumentThatCannotTakeTheLin
     setDocument(0, u("a.html"), page);
     addDocument(u("b.txt"), u("plain text"));
     addDocument(u("c.html"), page);
-    line(54)->setText(u("site"));
+    line(stylesheet_name_panel::NameBox)->setText(u("site"));
     dialogs.expectMsg(u("全てのHTMLのテキストにスタイルシートをリンクさせますか？"), MsgResult::Yes);
     w().stylesheet.menu.Insertcss();
     const QString link = u("<LINK REL=stylesheet TYPE=\"text/css\" HREF=\"site.css\">\r\n");
@@ -170,14 +170,14 @@ TEST_F(StylesheetMenuTest, LinkingAllStopsAtTheFirstDocumentThatCannotTakeTheLin
     EXPECT_EQ(w().ws.sourceEditor(2)->Text(), page);
 
     // The first page links a stylesheet now: nothing is asked, nothing changes.
-    line(54)->setText(u("more"));
+    line(stylesheet_name_panel::NameBox)->setText(u("more"));
     w().stylesheet.menu.Insertcss();
     EXPECT_EQ(w().ws.sourceEditor(0)->Text(), linked);
     EXPECT_EQ(w().ws.sourceEditor(2)->Text(), page);
 
     // No to the question links nothing.
     setDocument(0, u("a.html"), page);
-    line(54)->setText(u("third"));
+    line(stylesheet_name_panel::NameBox)->setText(u("third"));
     dialogs.expectMsg(u("リンクさせますか"), MsgResult::No);
     w().stylesheet.menu.Insertcss();
     EXPECT_EQ(w().ws.sourceEditor(0)->Text(), page);
@@ -191,12 +191,12 @@ TEST_F(StylesheetMenuTest, LinkPanelNamesTheLastStylesheetAndLinksTheCurrentPage
     addDocument(u("c.css"), QString());
     addDocument(u("D.CSS"), QString());
     menu(stylesheet_menu::LinkStylesheet);
-    QWidget* frame = panel(u("Frame"), 41);
+    QWidget* frame = panel(stylesheet_link_panel::Panel);
     EXPECT_TRUE(frame->isVisible());
     EXPECT_EQ(geometry(frame), (std::vector<int>{3000, 3000, 5250, 3960}));
-    EXPECT_TRUE(box(46).startsWith(u("別ファイルのスタイルシートを作成する場合は、\r\n新しいタブを")));
-    EXPECT_TRUE(box(46).endsWith(u("正式な名前で置き換えます。\r\n")));
-    EXPECT_EQ(line(49)->text(), u("c.css")) << "a name ending in upper-case CSS is not taken";
+    EXPECT_TRUE(box(stylesheet_link_panel::Explanation).startsWith(u("別ファイルのスタイルシートを作成する場合は、\r\n新しいタブを")));
+    EXPECT_TRUE(box(stylesheet_link_panel::Explanation).endsWith(u("正式な名前で置き換えます。\r\n")));
+    EXPECT_EQ(line(stylesheet_link_panel::FileBox)->text(), u("c.css")) << "a name ending in upper-case CSS is not taken";
 
     struct Case {
         const char* what;
@@ -214,7 +214,7 @@ TEST_F(StylesheetMenuTest, LinkPanelNamesTheLastStylesheetAndLinksTheCurrentPage
         setDocument(1, u("b.html"), u(c.page));
         w().ws.selectSourceTab(1);
         menu(stylesheet_menu::LinkStylesheet);
-        line(49)->setText(u(c.box));
+        line(stylesheet_link_panel::FileBox)->setText(u(c.box));
         press(ExecuteButton::InsertCssLink);
         EXPECT_EQ(w().ws.sourceEditor(1)->Text(), u(c.linked)) << c.what;
         EXPECT_FALSE(frame->isVisible()) << c.what;
