@@ -36,9 +36,9 @@ struct Item {
 };
 // The table panel (the largest), the image panel, the frames wizard and the font-size panel.
 const Item Items[] = {
-    {"mcyotto", 14, "Frame", 5},
-    {"mcyotto", 2, "Frame", 3},
-    {"mcyotto", 18, "FrmFrame", -1},
+    {"advanced", 14, "Frame", 5},
+    {"advanced", 2, "Frame", 3},
+    {"advanced", 18, "FrmFrame", -1},
     {"mk1", 21, "Frame", 12},
 };
 

@@ -119,7 +119,7 @@ void fomPelmor::createMenus()
     commands.addMenu(QStringLiteral("hen2"), bar->addMenu(QStringLiteral("編集2(&G)")),
                      [this](int i) { edit2.hen2_Click(i); });
     commands.addMenu(QStringLiteral("mk1"), bar->addMenu(QStringLiteral("簡単作成(&K)")));
-    commands.addMenu(QStringLiteral("mcyotto"), bar->addMenu(QStringLiteral("ちょっと高度に(&L)")));
+    commands.addMenu(advanced_menu::Menu, bar->addMenu(QStringLiteral("ちょっと高度に(&L)")));
     commands.addMenu(QStringLiteral("CSS1"), bar->addMenu(QStringLiteral("スタイルシート(&S)")),
                      [this](int i) { stylesheet.menu.CSS1_Click(i); });
     commands.addMenu(QStringLiteral("mjidou"), bar->addMenu(QStringLiteral("自動作成")));

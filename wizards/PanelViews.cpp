@@ -2,6 +2,7 @@
 
 #include "platform/ControlRegistry.h"
 #include "platform/Dialogs.h"
+#include "wizards/AdvancedPanelControls.h"
 #include "wizards/PanelTexts.h"
 #include "wizards/generators/RelativePath.h"
 #include "wizards/generators/TableGenerator.h"
@@ -28,7 +29,7 @@ PanelViews::PanelViews(Workspace& workspace, ControlRegistry& controlRegistry)
 
 bool PanelViews::showPicture(const QString& file)
 {
-    auto* picture = controls.get<QLabel>(QStringLiteral("Picture1"));
+    auto* picture = controls.get<QLabel>(image_panel::Picture);
     QImageReader reader(file);
     const QImage image = reader.read();
     if (image.isNull()) {
@@ -53,7 +54,7 @@ bool PanelViews::ChooseImageFile()
         return false;
     controls.get<QLineEdit>(QStringLiteral("txtsentaku"))->setText(*chosen);
     auto* relative = controls.get<QLineEdit>(QStringLiteral("TxtSoutai"));
-    auto* picture = controls.get<QWidget>(QStringLiteral("Picture1"));
+    auto* picture = controls.get<QWidget>(image_panel::Picture);
     auto* toggle = controls.get<QPushButton>(QStringLiteral("Cmdsentaku"), 1);
     if (!showPicture(*chosen)) {
         relative->clear();
@@ -72,7 +73,7 @@ void PanelViews::Cmdsentaku_Click(int index)
         ChooseImageFile();
         return;
     }
-    auto* picture = controls.get<QWidget>(QStringLiteral("Picture1"));
+    auto* picture = controls.get<QWidget>(image_panel::Picture);
     auto* toggle = controls.get<QPushButton>(QStringLiteral("Cmdsentaku"), 1);
     if (picture->isHidden()) {
         toggle->setText(QStringLiteral("画像非表示"));

@@ -3,6 +3,7 @@
 #include "support/AppFixture.h"
 #include "platform/TabStrip.h"
 #include "workspace/PanelKit.h"
+#include "wizards/AdvancedMenu.h"
 
 #include <QAbstractButton>
 #include <QGuiApplication>
@@ -29,9 +30,9 @@ struct Opener {
 const Opener Openers[] = {
     {"mk1", 3},      {"mk1", 4},      {"mk1", 6},      {"mk1", 8},      {"mk1", 10},     {"mk1", 12},
     {"mk1", 14},     {"mk1", 16},     {"mk1", 17},     {"mk1", 18},     {"mk1", 20},     {"mk1", 21},
-    {"mk1", 22},     {"mk1", 23},     {"mk1", 24},     {"mk1", 25},     {"mcyotto", 0},  {"mcyotto", 2},
-    {"mcyotto", 4},  {"mcyotto", 6},  {"mcyotto", 9},  {"mcyotto", 12}, {"mcyotto", 14}, {"mcyotto", 16},
-    {"mcyotto", 18}, {"mcyotto", 20}, {"mcyotto", 22}, {"mcyotto", 24}, {"mcyotto", 26}, {"mcyotto", 28},
+    {"mk1", 22},     {"mk1", 23},     {"mk1", 24},     {"mk1", 25},     {"advanced", 0},  {"advanced", 2},
+    {"advanced", 4},  {"advanced", 6},  {"advanced", 9},  {"advanced", 12}, {"advanced", 14}, {"advanced", 16},
+    {"advanced", 18}, {"advanced", 20}, {"advanced", 22}, {"advanced", 24}, {"advanced", 26}, {"advanced", 28},
     {"CSS1", 4},     {"CSS1", 8},     {"CSS1", 10},    {"mjidou", 2},   {"edit", 6},     {"edit", 8},
     {"hen2", 28},    {"mfile", 6},    {"mfile", 15},   {"mfile", 16},
 };
@@ -184,7 +185,7 @@ TEST_F(PanelsOverEditors, ASmallStoredWindowKeepsItsPlacementAndEveryButtonOfALa
     const QRect editors = area();
 
     // The table panel, 10530 x 8190 twips, in a window of 6000 x 5000.
-    w().commands.invoke(QStringLiteral("mcyotto"), 14);
+    w().commands.invoke(advanced_menu::MakeTable);
     QWidget* table = w().controls.get<QWidget>(QStringLiteral("Frame"), 5);
     ASSERT_TRUE(table->isVisible());
     const QList<QScrollBar*> bars = scrollBarsShown();

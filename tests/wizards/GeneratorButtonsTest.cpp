@@ -13,6 +13,7 @@
 #include "wizards/generators/RuleGenerator.h"
 #include "wizards/generators/TableGenerator.h"
 #include "wizards/generators/TextStyleGenerators.h"
+#include "wizards/AdvancedMenu.h"
 
 #include <QAbstractButton>
 #include <QLineEdit>
@@ -149,19 +150,19 @@ TEST_F(GeneratorButtonsTest, EveryExecuteButtonReadsItsPanelAndInsertsWhatItsGen
     const Case cases[] = {
         {"link", ExecuteButton::InsertLink, Page, "本文", 0,
          [](auto& t) {
-             t.w().commands.invoke(QStringLiteral("mcyotto"), 6);
+             t.w().commands.invoke(advanced_menu::SetLink);
              t.set("Txtlink", QStringLiteral("page2.html"));
              t.tick("Check2", 0);
          },
          [](const S& s, const QString& f) { return gen::makeLinkButton({s, "page2.html", true, f}, true); }},
         {"mail link", ExecuteButton::InsertLink, Page, "本文", 0,
          [](auto& t) {
-             t.w().commands.invoke(QStringLiteral("mcyotto"), 7);
+             t.w().commands.invoke(advanced_menu::MailLink);
              t.set("Txtlink", QStringLiteral("me@example.jp"));
          },
          [](const S& s, const QString& f) { return gen::makeLinkButton({s, "me@example.jp", false, f}, false); }},
         {"mail link without a selection", ExecuteButton::InsertLink, Page, "", 10,
-         [](auto& t) { t.w().commands.invoke(QStringLiteral("mcyotto"), 7); },
+         [](auto& t) { t.w().commands.invoke(advanced_menu::MailLink); },
          [](const S& s, const QString& f) { return gen::makeLinkButton({s, "me@example.jp", false, f}, false); }},
         {"rule", ExecuteButton::InsertRule, Page, "", 40,
          [](auto& t) {
@@ -382,7 +383,7 @@ TEST_F(GeneratorButtonsTest, SomeResultsWordForWord)
     // The link's target is made relative to the document's folder.
     check({"link", ExecuteButton::InsertLink, Page, "本文", 0,
            [](auto& t) {
-               t.w().commands.invoke(QStringLiteral("mcyotto"), 6);
+               t.w().commands.invoke(advanced_menu::SetLink);
                t.set("Txtlink", t.folder() + QStringLiteral("/sub/page2.html"));
            },
            [](const S& s, const QString& f) { return gen::makeLinkButton({s, f + "/sub/page2.html", false, f}, true); }});

@@ -2,6 +2,7 @@
 #include "support/AppFixture.h"
 #include "toolwindows/ColourPickerWindow.h"
 #include "wizards/MiniPanel.h"
+#include "wizards/AdvancedMenu.h"
 
 #include <QCheckBox>
 #include <QGroupBox>
@@ -43,7 +44,7 @@ TEST_F(PanelControlsTest, ColourButtonsOpenThePickerWithTheCodeOfTheirBox)
         click("Command30", i);
     click("Command7", 0);
     for (int i = 6; i <= 10; ++i)
-        w().wizards.pickers.cmdwav_Click(i); // buttons of automatic creation's settings panel
+        w().wizards.pickers.pickColourOfButton(i); // buttons of automatic creation's settings panel
     EXPECT_EQ(codes, (std::vector<int>{7, 9, 10, 100, 101, 102, 110, 111, 112, 120, 18, 21, 20, 26, 23}));
 }
 
@@ -222,7 +223,7 @@ TEST_F(PanelControlsTest, MiniPanelRunsTheGeneratorOfItsModeAndItsCloseBoxRestar
     EXPECT_EQ(mini.CmdcMode, 0);
     click("Cmdc");
     EXPECT_EQ(ran, std::vector<int>{0});
-    w().commands.invoke(QStringLiteral("mcyotto"), 18); // the frames wizard
+    w().commands.invoke(advanced_menu::MakeFrames); // the frames wizard
     click("Cmdc");
     EXPECT_EQ(ran, std::vector<int>{0}) << "mode 31 does nothing";
 

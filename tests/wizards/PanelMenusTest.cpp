@@ -1,6 +1,8 @@
 #include "WindowHelpers.h"
 #include "platform/RichEdit.h"
 #include "support/AppFixture.h"
+#include "wizards/AdvancedMenu.h"
+#include "wizards/AdvancedPanelControls.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -64,36 +66,36 @@ const PanelCase Panels[] = {
      "選択された文字を強調します。", true},
     {"mk1", 25, "Frame", 16, {3500, 3000, 5000, 4000}, "フォントの形状", "Label", "フォントの形状を変えよう", "Text", 17,
      "フォントの形状を変えます。", false},
-    {"mcyotto", 0, "Frame", 1, {3000, 3400, 6120, 4410}, "罫線", "Label", "罫線を入れよう", "Text", 1,
+    {"advanced", 0, "Frame", 1, {3000, 3400, 6120, 4410}, "罫線", "Label", "罫線を入れよう", "Text", 1,
      "罫線を挿入します、長さの単位は全てｍｍですが", false},
-    {"mcyotto", 2, "Frame", 3, {3500, 1000, 7185, 7710}, "画像", "Label", "画像を挿入しよう", "Text", 3,
+    {"advanced", 2, "Frame", 3, {3500, 1000, 7185, 7710}, "画像", "Label", "画像を挿入しよう", "Text", 3,
      "画像ファイルを貼り付ける為には、貼り付ける画像ファイルが必要です。", false},
-    {"mcyotto", 4, "Frame", 2, {3000, 3000, 5325, 5145}, "リスト", "Label", "項目をリストにしよう", "Text", 2, "リストとは", false},
-    {"mcyotto", 6, "Frame", 0, {3400, 3000, 7050, 4755}, "リンク", "Label", "リンクの設定", "Text", 0,
+    {"advanced", 4, "Frame", 2, {3000, 3000, 5325, 5145}, "リスト", "Label", "項目をリストにしよう", "Text", 2, "リストとは", false},
+    {"advanced", 6, "Frame", 0, {3400, 3000, 7050, 4755}, "リンク", "Label", "リンクの設定", "Text", 0,
      "文字や、画像をクリックした時、別のページや別のサイトにｼﾞｬﾝﾌﾟするのが", false},
-    {"mcyotto", 7, "Frame", 0, {3400, 3000, 7050, 4755}, "リンク", "Label", "リンクの設定", "Text", 0,
+    {"advanced", 7, "Frame", 0, {3400, 3000, 7050, 4755}, "リンク", "Label", "リンクの設定", "Text", 0,
      "リンク設定を使用してメールの宛先を指定します、実行をクリックすると", false},
-    {"mcyotto", 9, "Frame", 30, {3500, 3500, 5955, 3465}, "ページの中にジャンプ", "Label", "ページの中にジャンプさせよう", "Text", 31,
+    {"advanced", 9, "Frame", 30, {3500, 3500, 5955, 3465}, "ページの中にジャンプ", "Label", "ページの中にジャンプさせよう", "Text", 31,
      "同じページの中の指定個所にジャンプします。", true},
-    {"mcyotto", 10, "Frame", 30, {3500, 3500, 5955, 3465}, "ページの中にジャンプ", "Label", "ページの中にジャンプさせよう", "Text", 31,
+    {"advanced", 10, "Frame", 30, {3500, 3500, 5955, 3465}, "ページの中にジャンプ", "Label", "ページの中にジャンプさせよう", "Text", 31,
      "他のページの中の指定個所にジャンプします。", true},
-    {"mcyotto", 12, "Frame", 4, {3000, 1000, 4605, 7800}, "スクロール", "Label", "テキストをスクロールさせよう", "Text", 4,
+    {"advanced", 12, "Frame", 4, {3000, 1000, 4605, 7800}, "スクロール", "Label", "テキストをスクロールさせよう", "Text", 4,
      "テキストをスクロールすることをマーキーと言います。 ", false},
-    {"mcyotto", 14, "Frame", 5, {500, 1000, 10530, 8190}, "テーブル", "Label", "テーブルの設定", "Text", 5,
+    {"advanced", 14, "Frame", 5, {500, 1000, 10530, 8190}, "テーブル", "Label", "テーブルの設定", "Text", 5,
      "ペルモアを使えばテーブルを簡単に作ることが出来ます｡", false},
-    {"mcyotto", 16, "Frame", 6, {1500, 1500, 6180, 4605}, "フォーム", "Label", "入力フォームを作ろう", "Text", 7,
+    {"advanced", 16, "Frame", 6, {1500, 1500, 6180, 4605}, "フォーム", "Label", "入力フォームを作ろう", "Text", 7,
      "ホームページなどのアンケート欄で、見ている人が", true},
-    {"mcyotto", 18, "FrmFrame", -1, {1000, 1000, 7290, 8130}, "フレーム", "Label7", "フレームの設定", "Text1", 13,
+    {"advanced", 18, "FrmFrame", -1, {1000, 1000, 7290, 8130}, "フレーム", "Label7", "フレームの設定", "Text1", 13,
      "ホームページなどでページが左右に分かれているものがあります､これがフレームです｡", false},
-    {"mcyotto", 20, "Frame", 7, {3500, 3000, 6135, 4215}, "BGM", "Label", "BGMを鳴らそう", "Text", 8,
+    {"advanced", 20, "Frame", 7, {3500, 3000, 6135, 4215}, "BGM", "Label", "BGMを鳴らそう", "Text", 8,
      "ホームページを開いたときに鳴る音楽を設定することが出来ます｡", false},
-    {"mcyotto", 22, "Frame", 8, {3400, 3000, 6285, 4290}, "ムービー", "Label", "ムービーを再生させよう", "Text", 9,
+    {"advanced", 22, "Frame", 8, {3400, 3000, 6285, 4290}, "ムービー", "Label", "ムービーを再生させよう", "Text", 9,
      "ホームページを開いたときに再生するムービーを設定することが出来ます｡", false},
-    {"mcyotto", 24, "Frame", 9, {3500, 3000, 6780, 3855}, "バックグランドの画像", "Label", "バックグランドの画像を指定しよう", "Text", 10,
+    {"advanced", 24, "Frame", 9, {3500, 3000, 6780, 3855}, "バックグランドの画像", "Label", "バックグランドの画像を指定しよう", "Text", 10,
      "バックグラウンドに画像を設定します。", false},
-    {"mcyotto", 26, "Frame", 34, {3400, 3000, 5760, 6315}, "文書情報", "Label", "文書情報を記述しよう", "Text", 35,
+    {"advanced", 26, "Frame", 34, {3400, 3000, 5760, 6315}, "文書情報", "Label", "文書情報を記述しよう", "Text", 35,
      "メタタグはいろいろな付加情報を追加します。", false},
-    {"mcyotto", 28, "Frame", 11, {3400, 3000, 5625, 4560}, "ドキュメントタイプ", "Label", "ドキュメントタイプを記述しよう", "Text", 12,
+    {"advanced", 28, "Frame", 11, {3400, 3000, 5625, 4560}, "ドキュメントタイプ", "Label", "ドキュメントタイプを記述しよう", "Text", 12,
      "これは文書型宣言と言います。", false},
 };
 
@@ -127,7 +129,7 @@ protected:
     void dragTitleBy(QWidget* title, int dx, int dy)
     {
         // A move of the last drag has had its tick.
-        ASSERT_TRUE(QTest::qWaitFor([this] { return !w().wizards.movable.drag.DragTimerOn; }, 5000));
+        ASSERT_TRUE(QTest::qWaitFor([this] { return !w().wizards.movable.drag.throttled; }, 5000));
         const QPoint from(10, 5);
         windowtest::mouse(title, QEvent::MouseButtonPress, from);
         windowtest::mouse(title, QEvent::MouseMove, from + QPoint(dx, dy));
@@ -197,7 +199,7 @@ TEST_F(PanelMenusTest, SelectFirstPromptsComeFirstOnlyWhileNothingIsSelected)
         {"mk1", 18, 30, "文字列を選択して下さい。 \n", "選択された部分は、HTMLソースの文字の並びがそのまま表示されます。"},
         {"mk1", 23, 15, "強調する文字を選択してください^-^;。\n", "選択された文字を強調します。"},
         {"mk1", 24, 16, "強調する文字を選択してください^_^;。\n", "選択された文字を強調します。"},
-        {"mcyotto", 12, 4, "スクロールさせたい文字列を選択してください。 \n", "テキストをスクロールすることをマーキーと言います。 "},
+        {"advanced", 12, 4, "スクロールさせたい文字列を選択してください。 \n", "テキストをスクロールすることをマーキーと言います。 "},
     };
     ed()->SetText(QStringLiteral("abc"));
     for (const Prompt& p : prompts) {
@@ -287,18 +289,18 @@ TEST_F(PanelMenusTest, InputsHoldTheirDefaultsFromStartUpWhileTheirPanelsAreHidd
     EXPECT_EQ(get<QListWidget>("LstFont")->count(), 0);
     EXPECT_TRUE(get<QWidget>("Frmtuki")->isHidden());
     EXPECT_TRUE(get<QWidget>("Text", 6)->isHidden()) << "the table panel opens in its explanation view";
-    EXPECT_TRUE(get<QWidget>("Picture1")->isHidden());
+    EXPECT_TRUE(w().controls.get<QWidget>(image_panel::Picture)->isHidden());
 }
 
 TEST_F(PanelMenusTest, ModeItemsAndOpenerSideEffects)
 {
     start();
     // The link panel: its mode is whether "リンク先" is shown.
-    w().commands.invoke(QStringLiteral("mcyotto"), 7);
+    w().commands.invoke(advanced_menu::MailLink);
     EXPECT_TRUE(w().controls.get<QWidget>(executeButton(ExecuteButton::ChooseLinkTarget))->isHidden());
     EXPECT_TRUE(get<QWidget>("Check2", 0)->isHidden());
     EXPECT_EQ(get<QLabel>("Labelf", 0)->text(), QStringLiteral("メールアドレス"));
-    w().commands.invoke(QStringLiteral("mcyotto"), 6);
+    w().commands.invoke(advanced_menu::SetLink);
     EXPECT_FALSE(w().controls.get<QWidget>(executeButton(ExecuteButton::ChooseLinkTarget))->isHidden());
     EXPECT_FALSE(get<QWidget>("Check2", 0)->isHidden());
     EXPECT_EQ(get<QLabel>("Labelf", 0)->text(), QStringLiteral("リンク先"));
@@ -306,30 +308,30 @@ TEST_F(PanelMenusTest, ModeItemsAndOpenerSideEffects)
     // The jump panel resets both names, whatever was typed.
     get<QLineEdit>("Text6", 15)->setText(QStringLiteral("mine"));
     get<QLineEdit>("Text6", 16)->setText(QStringLiteral("mine"));
-    w().commands.invoke(QStringLiteral("mcyotto"), 10);
+    w().commands.invoke(advanced_menu::JumpToPage);
     EXPECT_EQ(get<QLineEdit>("Text6", 15)->text(), QStringLiteral("URL#JMP1"));
     EXPECT_EQ(get<QLineEdit>("Text6", 16)->text(), QStringLiteral("JMP1"));
-    w().commands.invoke(QStringLiteral("mcyotto"), 9);
+    w().commands.invoke(advanced_menu::JumpInPage);
     EXPECT_EQ(get<QLineEdit>("Text6", 15)->text(), QStringLiteral("#JMP1"));
 
     // The image panel shows the document's path and its explanation view.
-    get<QWidget>("Picture1")->show();
+    w().controls.get<QWidget>(image_panel::Picture)->show();
     get<QWidget>("framesub", 26)->hide();
-    w().commands.invoke(QStringLiteral("mcyotto"), 2);
+    w().commands.invoke(advanced_menu::InsertImage);
     EXPECT_EQ(get<QLabel>("Label16", 1)->text(), w().ws.doc(0).folder + QStringLiteral("/$$$000.html"));
-    EXPECT_TRUE(get<QWidget>("Picture1")->isHidden());
+    EXPECT_TRUE(w().controls.get<QWidget>(image_panel::Picture)->isHidden());
     EXPECT_FALSE(get<QWidget>("framesub", 26)->isHidden());
-    EXPECT_EQ(get<QWidget>("Picture1")->geometry(), get<QWidget>("Text", 3)->geometry());
+    EXPECT_EQ(w().controls.get<QWidget>(image_panel::Picture)->geometry(), get<QWidget>("Text", 3)->geometry());
 
     // The frames wizard: the page names of documents 0 and 1; with one document the right page
     // keeps its name.
     get<QLineEdit>("Text1", 2)->setText(QStringLiteral("keep.html"));
-    w().commands.invoke(QStringLiteral("mcyotto"), 18);
+    w().commands.invoke(advanced_menu::MakeFrames);
     EXPECT_EQ(get<QLineEdit>("Text1", 0)->text(), QStringLiteral("$$$000.html"));
     EXPECT_EQ(get<QLineEdit>("Text1", 2)->text(), QStringLiteral("keep.html"));
     EXPECT_EQ(w().wizards.mini.CmdcMode, 31);
     ASSERT_TRUE(w().ws.addDocument());
-    w().commands.invoke(QStringLiteral("mcyotto"), 18);
+    w().commands.invoke(advanced_menu::MakeFrames);
     EXPECT_EQ(get<QLineEdit>("Text1", 2)->text(), QStringLiteral("$$$001.html"));
 }
 
@@ -358,7 +360,7 @@ TEST_F(PanelMenusTest, MenusKeepTheirIndexesAndSeparators)
     EXPECT_EQ(easy[25], QStringLiteral("フォントの形状を変えよう"));
 
     QStringList advanced;
-    for (QAction* a : w().commands.menu(QStringLiteral("mcyotto"))->actions())
+    for (QAction* a : w().commands.menu(advanced_menu::Menu)->actions())
         advanced << (a->isSeparator() ? QStringLiteral("-") : a->text());
     const QStringList expected = {
         "罫線を入れよう", "-", "画像を挿入しよう", "-", "項目をリストにしよう", "-", "ﾘﾝｸを設定しよう",
@@ -405,7 +407,7 @@ TEST_F(PanelMenusTest, OpeningFromTheMenuSelectsTheSourceTab)
     start();
     w().ws.selectPreviewTab(0);
     ASSERT_TRUE(w().ws.previewTabSelected());
-    w().commands.invoke(QStringLiteral("mcyotto"), 0);
+    w().commands.invoke(advanced_menu::InsertRule);
     EXPECT_FALSE(w().ws.previewTabSelected());
     w().ws.selectPreviewTab(0);
     w().commands.invoke(QStringLiteral("mk1"), 23);

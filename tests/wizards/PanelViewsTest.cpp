@@ -1,6 +1,8 @@
 #include "platform/RichEdit.h"
 #include "support/AppFixture.h"
 #include "wizards/generators/TableGenerator.h"
+#include "wizards/AdvancedMenu.h"
+#include "wizards/AdvancedPanelControls.h"
 
 #include <QDir>
 #include <QImage>
@@ -17,7 +19,7 @@ protected:
     {
         return w().controls.get<T>(QString::fromLatin1(name), index);
     }
-    QLabel* picture() { return get<QLabel>("Picture1"); }
+    QLabel* picture() { return w().controls.get<QLabel>(image_panel::Picture); }
     bool showsPicture() { return !picture()->isHidden() && !picture()->pixmap().isNull(); }
     QString picturePath()
     {
@@ -33,7 +35,7 @@ protected:
 TEST_F(PanelViewsTest, TheImageChooserShowsThePictureChosenInIt)
 {
     start();
-    w().commands.invoke(QStringLiteral("mcyotto"), 2);
+    w().commands.invoke(advanced_menu::InsertImage);
     const QString file = picturePath();
     dialogs.expectOpen(file);
     get<QPushButton>("Cmdsentaku", 0)->click();
@@ -48,7 +50,7 @@ TEST_F(PanelViewsTest, TheImageChooserShowsThePictureChosenInIt)
     EXPECT_TRUE(picture()->isHidden());
     EXPECT_EQ(get<QPushButton>("Cmdsentaku", 1)->text(), QStringLiteral("画像表示"));
     dialogs.expectOpen(temp.path() + QStringLiteral("/music.wav"));
-    w().wizards.pickers.cmdwav_Click(0);
+    w().wizards.pickers.chooseMediaFile(0);
     get<QPushButton>("Cmdsentaku", 1)->click();
     EXPECT_TRUE(showsPicture());
     EXPECT_EQ(get<QPushButton>("Cmdsentaku", 1)->text(), QStringLiteral("画像非表示"));
@@ -60,14 +62,14 @@ TEST_F(PanelViewsTest, TheImageChooserShowsThePictureChosenInIt)
     EXPECT_EQ(get<QLineEdit>("TxtSoutai")->text(), QStringLiteral("img/a.png"));
 
     // The menu opens the panel in its explanation view again.
-    w().commands.invoke(QStringLiteral("mcyotto"), 2);
+    w().commands.invoke(advanced_menu::InsertImage);
     EXPECT_TRUE(picture()->isHidden());
 }
 
 TEST_F(PanelViewsTest, AFileThatIsNoPictureShowsNothing)
 {
     start();
-    w().commands.invoke(QStringLiteral("mcyotto"), 2);
+    w().commands.invoke(advanced_menu::InsertImage);
     const QString file = temp.path() + QStringLiteral("/broken.gif");
     writeFile(file, "no picture here");
     dialogs.expectOpen(file);
@@ -83,7 +85,7 @@ TEST_F(PanelViewsTest, AFileThatIsNoPictureShowsNothing)
 TEST_F(PanelViewsTest, TheTablePanelSwitchesBetweenItsExplanationAndItsData)
 {
     start();
-    w().commands.invoke(QStringLiteral("mcyotto"), 14);
+    w().commands.invoke(advanced_menu::MakeTable);
     QWidget* explanation = get<QWidget>("Text", 5);
     auto* data = get<QPlainTextEdit>("Text", 6);
     data->setPlainText(QStringLiteral("古い表"));
@@ -109,7 +111,7 @@ TEST_F(PanelViewsTest, TheMiniPanelsButtonInsertsATitleUntilTheFramesWizardIsOpe
     get<QLineEdit>("Text6", 6)->setText(QStringLiteral("題"));
     get<QPushButton>("Cmdc")->click();
     EXPECT_EQ(w().ws.currentEditor()->Text(), QStringLiteral("<HTML><HEAD><TITLE>題</TITLE></HEAD></HTML>"));
-    w().commands.invoke(QStringLiteral("mcyotto"), 18);
+    w().commands.invoke(advanced_menu::MakeFrames);
     get<QPushButton>("Cmdc")->click();
     EXPECT_EQ(w().ws.currentEditor()->Text(), QStringLiteral("<HTML><HEAD><TITLE>題</TITLE></HEAD></HTML>"));
 }
