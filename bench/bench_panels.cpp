@@ -3,6 +3,7 @@
 #include "bench/BenchSupport.h"
 #include "platform/CommandRegistry.h"
 #include "platform/ControlRegistry.h"
+#include "wizards/EasyMenu.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -39,7 +40,7 @@ const Item Items[] = {
     {"mcyotto", 14, "Frame", 5},
     {"mcyotto", 2, "Frame", 3},
     {"mcyotto", 18, "FrmFrame", -1},
-    {"mk1", 21, "Frame", 12},
+    {easy_menu::Menu.key, 21, "Frame", 12},
 };
 
 std::unique_ptr<bench::Session> current;

@@ -18,6 +18,7 @@
 #include "stylesheet/StylesheetTools.h"
 #include "toolwindows/ColourPickerWindow.h"
 #include "wizards/Dispatcher.h"
+#include "wizards/EasyMenu.h"
 #include "workspace/DocumentFiles.h"
 #include "workspace/PanelKit.h"
 #include "workspace/PathHelpers.h"
@@ -278,7 +279,7 @@ LessonCommands::Outcome LessonCommands::init(const QString& argument)
     ctx.ws.tabStrip().Select(1);
     ctx.ws.setCurrentIndex(0);
     if (ctx.ws.tabCount() < 3)
-        ctx.commands.invoke(QStringLiteral("mk1"), 1);
+        ctx.commands.invoke(easy_menu::InsertPageSkeleton);
     else
         ctx.ws.sourceEditor(1)->SetText(QString());
     ctx.ws.doc(0).folder = folder;

@@ -7,6 +7,8 @@
 #include "platform/VbString.h"
 #include "platform/WebBrowser.h"
 #include "shell/WindowPlacement.h"
+#include "wizards/EasyMenu.h"
+#include "wizards/EasyPanelControls.h"
 #include "workspace/PanelFitting.h"
 #include "workspace/PathHelpers.h"
 
@@ -118,7 +120,7 @@ void fomPelmor::createMenus()
                      [this](int i) { editMenu.edit_Click(i); });
     commands.addMenu(QStringLiteral("hen2"), bar->addMenu(QStringLiteral("編集2(&G)")),
                      [this](int i) { edit2.hen2_Click(i); });
-    commands.addMenu(QStringLiteral("mk1"), bar->addMenu(QStringLiteral("簡単作成(&K)")));
+    commands.addMenu(easy_menu::Menu, bar->addMenu(QStringLiteral("簡単作成(&K)")));
     commands.addMenu(QStringLiteral("mcyotto"), bar->addMenu(QStringLiteral("ちょっと高度に(&L)")));
     commands.addMenu(QStringLiteral("CSS1"), bar->addMenu(QStringLiteral("スタイルシート(&S)")),
                      [this](int i) { stylesheet.menu.CSS1_Click(i); });
@@ -149,7 +151,7 @@ void fomPelmor::Form_Load()
     placeWindow();
     help.HelpInBrowserWindow.load();
     files.loadRecentFiles();
-    controls.get<QLineEdit>(QStringLiteral("Text"), 45)->setText(settings.get(setting::Indent));
+    controls.get<QLineEdit>(indent_panel::LineLengthBox)->setText(settings.get(setting::Indent));
 
     int scheme = static_cast<int>(settings.get(setting::FontColor));
     if (scheme < 1 || scheme > 4)

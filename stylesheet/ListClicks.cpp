@@ -5,6 +5,7 @@
 #include "platform/Procedures.h"
 #include "stylesheet/ClassList.h"
 #include "stylesheet/CssBuilder.h"
+#include "wizards/EasyPanelControls.h"
 
 #include <QLineEdit>
 #include <QListWidget>
@@ -66,7 +67,7 @@ void ListClicks::ownersClick(int index)
 void ListClicks::lineLengthChosen()
 {
     const std::optional<QString> entry = chosenEntry(controls, 11);
-    auto* box = qobject_cast<QLineEdit*>(controls.find(QStringLiteral("Text"), 45));
+    auto* box = qobject_cast<QLineEdit*>(controls.find(indent_panel::LineLengthBox));
     if (!entry || !box)
         return;
     box->setText(*entry);

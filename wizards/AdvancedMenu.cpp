@@ -153,7 +153,7 @@ void AdvancedMenu::mframe_Click()
     panel->raise();
     controls.get<QWidget>(QStringLiteral("Frmc"))->hide();
     drag.clear();
-    mini.CmdcMode = 31;
+    mini.mode = 31;
     controls.get<QLineEdit>(QStringLiteral("Text1"), 0)->setText(fileNameOf(ws.doc(0).fileName));
     // With one document open the right page keeps its name.
     if (ws.documentCount() > 1)

@@ -2,6 +2,7 @@
 
 #include "platform/ControlRegistry.h"
 #include "platform/VbString.h"
+#include "wizards/EasyPanelControls.h"
 #include "wizards/generators/FramesetGenerator.h"
 #include "wizards/generators/TextStyleGenerators.h"
 
@@ -28,7 +29,7 @@ PanelOptions::PanelOptions(ControlRegistry& controlRegistry)
     for (int i : {4, 5})
         onSelected(QStringLiteral("OptKensaku"), i, [this](int k) { OptKensaku_Click(k); });
     connect(controls.get<QScrollBar>(QStringLiteral("VScroll1")), &QScrollBar::valueChanged, this, [this] { VScroll1_Change(); });
-    connect(controls.get<QScrollBar>(QStringLiteral("VScroll4"), 1), &QScrollBar::valueChanged, this, [this] { VScroll4_Change(1); });
+    connect(controls.get<QScrollBar>(heading_panel::LevelSpinner), &QScrollBar::valueChanged, this, [this] { VScroll4_Change(1); });
     for (int i = 0; i < 6; ++i)
         connect(controls.get<QCheckBox>(QStringLiteral("Check4"), i), &QCheckBox::toggled, this, [this, i] { Check4_Click(i); });
 }
@@ -50,7 +51,7 @@ void PanelOptions::VScroll4_Change(int index)
 {
     if (index != 1)
         return;
-    const int value = controls.get<QScrollBar>(QStringLiteral("VScroll4"), 1)->value();
+    const int value = controls.get<QScrollBar>(heading_panel::LevelSpinner)->value();
     controls.get<QLineEdit>(QStringLiteral("Text6"), 8)->setText(vb::Trim(vb::Str(value)));
 }
 

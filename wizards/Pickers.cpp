@@ -4,6 +4,7 @@
 #include "platform/ControlRegistry.h"
 #include "platform/Dialogs.h"
 #include "platform/Procedures.h"
+#include "wizards/EasyPanelControls.h"
 #include "wizards/PanelTexts.h"
 #include "workspace/Workspace.h"
 
@@ -46,8 +47,10 @@ void Pickers::connectButtons()
     for (int i = 0; i < 3; ++i)
         onClick(QStringLiteral("Command30"), i, [this, i] { Command30_Click(i); });
     onClick(QStringLiteral("Command7"), 0, [this] { Command7_Click(0); });
-    onClick(QStringLiteral("Command4"), ControlRegistry::NoIndex, [this] { Command4_Click(); });
-    onClick(QStringLiteral("Command5"), ControlRegistry::NoIndex, [this] { Command5_Click(); });
+    if (auto* b = qobject_cast<QPushButton*>(controls.find(font_panel::AddFontButton)))
+        connect(b, &QPushButton::clicked, this, [this] { Command4_Click(); });
+    if (auto* b = qobject_cast<QPushButton*>(controls.find(font_panel::RemoveFontButton)))
+        connect(b, &QPushButton::clicked, this, [this] { Command5_Click(); });
 }
 
 void Pickers::openPicker(int code)
@@ -125,12 +128,12 @@ void Pickers::Command4_Click()
     const auto font = ws.dlg.ShowFont(FontChoice{}, true);
     if (!font || font->name.isEmpty())
         return;
-    controls.get<QListWidget>(QStringLiteral("LstFont"))->addItem(font->name);
+    controls.get<QListWidget>(font_panel::FontList)->addItem(font->name);
 }
 
 void Pickers::Command5_Click()
 {
-    auto* list = controls.get<QListWidget>(QStringLiteral("LstFont"));
+    auto* list = controls.get<QListWidget>(font_panel::FontList);
     const int row = list->currentRow();
     if (row < 0 || !list->item(row)->isSelected())
         return;

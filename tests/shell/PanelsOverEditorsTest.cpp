@@ -1,6 +1,7 @@
 #include "platform/RichEdit.h"
 #include "platform/Twips.h"
 #include "support/AppFixture.h"
+#include "wizards/EasyMenu.h"
 #include "platform/TabStrip.h"
 #include "workspace/PanelKit.h"
 
@@ -27,9 +28,9 @@ struct Opener {
 };
 
 const Opener Openers[] = {
-    {"mk1", 3},      {"mk1", 4},      {"mk1", 6},      {"mk1", 8},      {"mk1", 10},     {"mk1", 12},
-    {"mk1", 14},     {"mk1", 16},     {"mk1", 17},     {"mk1", 18},     {"mk1", 20},     {"mk1", 21},
-    {"mk1", 22},     {"mk1", 23},     {"mk1", 24},     {"mk1", 25},     {"mcyotto", 0},  {"mcyotto", 2},
+    {easy_menu::Menu.key, 3},      {easy_menu::Menu.key, 4},      {easy_menu::Menu.key, 6},      {easy_menu::Menu.key, 8},      {easy_menu::Menu.key, 10},     {easy_menu::Menu.key, 12},
+    {easy_menu::Menu.key, 14},     {easy_menu::Menu.key, 16},     {easy_menu::Menu.key, 17},     {easy_menu::Menu.key, 18},     {easy_menu::Menu.key, 20},     {easy_menu::Menu.key, 21},
+    {easy_menu::Menu.key, 22},     {easy_menu::Menu.key, 23},     {easy_menu::Menu.key, 24},     {easy_menu::Menu.key, 25},     {"mcyotto", 0},  {"mcyotto", 2},
     {"mcyotto", 4},  {"mcyotto", 6},  {"mcyotto", 9},  {"mcyotto", 12}, {"mcyotto", 14}, {"mcyotto", 16},
     {"mcyotto", 18}, {"mcyotto", 20}, {"mcyotto", 22}, {"mcyotto", 24}, {"mcyotto", 26}, {"mcyotto", 28},
     {"CSS1", 4},     {"CSS1", 8},     {"CSS1", 10},    {"mjidou", 2},   {"edit", 6},     {"edit", 8},

@@ -2,6 +2,7 @@
 #include "platform/TabStrip.h"
 #include "platform/Twips.h"
 #include "support/AppFixture.h"
+#include "wizards/EasyPanelControls.h"
 
 #include <QAction>
 #include <QApplication>
@@ -44,7 +45,7 @@ TEST_F(StartupTest, FirstStartUsesTheDefaultsAndQuittingWritesTheSettings)
     EXPECT_FALSE(win.commands.action(QStringLiteral("mhelp"), 2)->isChecked());
     EXPECT_TRUE(win.commands.action(QStringLiteral("Mefont1"), 1)->isChecked());
     EXPECT_FALSE(win.commands.action(QStringLiteral("Mefont1"), 4)->isChecked());
-    EXPECT_EQ(win.controls.get<QLineEdit>(QStringLiteral("Text"), 45)->text(), QStringLiteral("50"));
+    EXPECT_EQ(win.controls.get<QLineEdit>(indent_panel::LineLengthBox)->text(), QStringLiteral("50"));
     EXPECT_EQ(QDir::currentPath(), programFolder);
     EXPECT_FALSE(QFile::exists(path(QStringLiteral("test.$$$"))));
 

@@ -5,6 +5,7 @@
 #include "platform/Procedures.h"
 #include "platform/Twips.h"
 #include "stylesheet/ListClicks.h"
+#include "wizards/EasyPanelControls.h"
 
 #include <QListWidget>
 #include <gtest/gtest.h>
@@ -170,7 +171,7 @@ TEST_F(ClassListTest, ListClicksRunTheOwnersClickOrFillTheLineLengthBox)
     auto* lengths = new QListWidget(&host);
     auto* length = new QLineEdit(&host);
     controls.add(u("List3"), 11, lengths);
-    controls.add(u("Text"), 45, length);
+    controls.add(indent_panel::LineLengthBox, length);
     lengths->addItems({u("40"), u("60")});
     lengths->setCurrentRow(1);
     procs.call(procedure::TakeChosenLineLength);

@@ -1,6 +1,7 @@
 #include "platform/RichEdit.h"
 #include "support/AppFixture.h"
 #include "wizards/Dispatcher.h"
+#include "wizards/EasyPanelControls.h"
 #include "wizards/MiniPanel.h"
 
 #include <QLineEdit>
@@ -184,7 +185,7 @@ TEST_F(DispatcherTableTest, LinkTargetChoosesAFileAndInsertsTheLinkAtOnce)
 TEST_F(DispatcherTableTest, LineLengthCloseStoresTheSettingAndTheCloseBoxDoesNot)
 {
     start();
-    auto* box = w().controls.get<QLineEdit>(QStringLiteral("Text"), 45);
+    auto* box = w().controls.get<QLineEdit>(indent_panel::LineLengthBox);
     QWidget* panel = w().controls.get<QWidget>(QStringLiteral("Frame"), 17);
     panel->show();
     box->setText(QStringLiteral("72"));

@@ -1,4 +1,5 @@
 #include "ApplyEdit.h"
+#include "wizards/EasyPanelControls.h"
 #include "platform/RichEdit.h"
 #include "support/AppFixture.h"
 #include "wizards/generators/BlockGenerators.h"
@@ -84,6 +85,7 @@ public:
             w().controls.get<QPlainTextEdit>(QString::fromLatin1(name), index)->setPlainText(text);
     }
     void set(const char* name, const QString& text) { set(name, -1, text); }
+    void set(ControlId id, const QString& text) { set(id.key, -1, text); }
     void tick(const char* name, int index, bool on = true)
     {
         w().controls.get<QAbstractButton>(QString::fromLatin1(name), index)->setChecked(on);
@@ -246,7 +248,7 @@ TEST_F(GeneratorButtonsTest, EveryExecuteButtonReadsItsPanelAndInsertsWhatItsGen
          }},
         {"table from its data box", ExecuteButton::InsertTable, Page, "", 60,
          [](auto& t) {
-             t.set("Text", 6, "a,b\r\nc、d");
+             t.set(table_panel::DataBox, "a,b\r\nc、d");
              t.tick("Option10", 3);
              t.tick("Option7", 2);
              t.tick("Option9", 0);
@@ -295,7 +297,7 @@ TEST_F(GeneratorButtonsTest, EveryExecuteButtonReadsItsPanelAndInsertsWhatItsGen
          [](const S& s, const QString& f) { return gen::makeBgImage({s, "bg.gif", 0, f}); }},
         {"font", ExecuteButton::InsertFont, Page, "本文", 0,
          [](auto& t) {
-             auto* list = t.w().controls.template get<QListWidget>(QStringLiteral("LstFont"));
+             auto* list = t.w().controls.template get<QListWidget>(font_panel::FontList);
              list->addItems({"IPAGothic", "Sans"});
          },
          [](const S& s, const QString&) { return gen::makeFont({s, {"IPAGothic", "Sans"}}); }},

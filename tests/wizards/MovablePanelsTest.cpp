@@ -1,5 +1,6 @@
 #include "WindowHelpers.h"
 #include "support/AppFixture.h"
+#include "wizards/EasyMenu.h"
 #include "wizards/MiniPanel.h"
 #include "wizards/MovablePanels.h"
 
@@ -44,7 +45,7 @@ protected:
 TEST_F(MovablePanelsTest, ABurstOfMovesWithinOneTickMovesThePanelOnce)
 {
     start();
-    w().commands.invoke(QStringLiteral("mk1"), 8);
+    w().commands.invoke(easy_menu::HeadingPanel);
     const int left = twips::Left(panel());
     windowtest::mouse(title(), QEvent::MouseButtonPress, QPoint(20, 5));
     for (int i = 1; i <= 10; ++i)
@@ -68,7 +69,7 @@ TEST_F(MovablePanelsTest, ABurstOfMovesWithinOneTickMovesThePanelOnce)
 TEST_F(MovablePanelsTest, TheBandIsMeasuredAtTheScreensResolution)
 {
     start();
-    w().commands.invoke(QStringLiteral("mk1"), 8);
+    w().commands.invoke(easy_menu::HeadingPanel);
     const std::vector<int> at = windowtest::place(panel());
     // The pointer just below the band, in pixels of this screen: no move.
     const int below = twips::toPixels(DragBand) + 2;
@@ -84,7 +85,7 @@ TEST_F(MovablePanelsTest, TheBandIsMeasuredAtTheScreensResolution)
 TEST_F(MovablePanelsTest, ADragNeverTakesAPanelOffTheTopOrLeft)
 {
     start();
-    w().commands.invoke(QStringLiteral("mk1"), 8); // Frame(20) at left 3500, top 3000
+    w().commands.invoke(easy_menu::HeadingPanel); // Frame(20) at left 3500, top 3000
     windowtest::mouse(title(), QEvent::MouseButtonPress, QPoint(20, 5));
     windowtest::mouse(title(), QEvent::MouseMove, QPoint(20 - twips::toPixels(4000), 5 - twips::toPixels(3500)));
     EXPECT_EQ(twips::Left(panel()), 3500);

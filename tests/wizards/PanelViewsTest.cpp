@@ -1,4 +1,6 @@
 #include "platform/RichEdit.h"
+#include "wizards/EasyPanelControls.h"
+#include "wizards/MiniPanel.h"
 #include "support/AppFixture.h"
 #include "wizards/generators/TableGenerator.h"
 
@@ -16,6 +18,11 @@ protected:
     T* get(const char* name, int index = ControlRegistry::NoIndex)
     {
         return w().controls.get<T>(QString::fromLatin1(name), index);
+    }
+    template <typename T>
+    T* get(ControlId id)
+    {
+        return w().controls.get<T>(id);
     }
     QLabel* picture() { return get<QLabel>("Picture1"); }
     bool showsPicture() { return !picture()->isHidden() && !picture()->pixmap().isNull(); }
@@ -85,19 +92,19 @@ TEST_F(PanelViewsTest, TheTablePanelSwitchesBetweenItsExplanationAndItsData)
     start();
     w().commands.invoke(QStringLiteral("mcyotto"), 14);
     QWidget* explanation = get<QWidget>("Text", 5);
-    auto* data = get<QPlainTextEdit>("Text", 6);
+    auto* data = get<QPlainTextEdit>(table_panel::DataBox);
     data->setPlainText(QStringLiteral("古い表"));
-    get<QPushButton>("Cmdsub", 2)->click();
+    get<QPushButton>(table_panel::ShowDataButton)->click();
     EXPECT_FALSE(data->isHidden());
     EXPECT_TRUE(explanation->isHidden());
     EXPECT_EQ(data->toPlainText(), QStringLiteral("古い表"));
-    get<QPushButton>("Cmdsub", 1)->click();
+    get<QPushButton>(table_panel::ShowExplanationButton)->click();
     EXPECT_TRUE(data->isHidden());
     EXPECT_FALSE(explanation->isHidden());
-    get<QPushButton>("Cmdsub", 3)->click();
+    get<QPushButton>(table_panel::SampleRowsButton)->click();
     EXPECT_FALSE(data->isHidden());
     EXPECT_EQ(toCrLf(data->toPlainText()), gen::sampleTableText()) << "the sample replaces what the box held";
-    get<QPushButton>("Cmdsub", 0)->click();
+    get<QPushButton>(table_panel::ClearDataButton)->click();
     EXPECT_TRUE(data->toPlainText().isEmpty());
     EXPECT_FALSE(data->isHidden());
 }
@@ -107,9 +114,9 @@ TEST_F(PanelViewsTest, TheMiniPanelsButtonInsertsATitleUntilTheFramesWizardIsOpe
     start();
     w().ws.currentEditor()->SetText(QStringLiteral("<HTML><HEAD><TITLE></TITLE></HEAD></HTML>"));
     get<QLineEdit>("Text6", 6)->setText(QStringLiteral("題"));
-    get<QPushButton>("Cmdc")->click();
+    get<QPushButton>(mini_panel::RunButton)->click();
     EXPECT_EQ(w().ws.currentEditor()->Text(), QStringLiteral("<HTML><HEAD><TITLE>題</TITLE></HEAD></HTML>"));
     w().commands.invoke(QStringLiteral("mcyotto"), 18);
-    get<QPushButton>("Cmdc")->click();
+    get<QPushButton>(mini_panel::RunButton)->click();
     EXPECT_EQ(w().ws.currentEditor()->Text(), QStringLiteral("<HTML><HEAD><TITLE>題</TITLE></HEAD></HTML>"));
 }
