@@ -13,7 +13,7 @@
 #include "platform/SharedConstants.h"
 #include "platform/TabStrip.h"
 #include "platform/Twips.h"
-#include "platform/VbString.h"
+#include "platform/TextRules.h"
 #include "stylesheet/ListChoice.h"
 #include "stylesheet/StylesheetTools.h"
 #include "toolwindows/ColourPickerWindow.h"
@@ -127,7 +127,7 @@ void LessonCommands::serveEvents()
     QCoreApplication::processEvents();
 }
 
-Run LessonCommands::ExecCommand(const lesson::Command& c)
+Run LessonCommands::execute(const lesson::Command& c)
 {
     switch (run(c)) {
     case Outcome::Front:
@@ -150,7 +150,7 @@ LessonCommands::Outcome LessonCommands::run(const lesson::Command& c)
     case Word::Write: return write(c.text);
     case Word::InsertTab: return addOwnDocument([this] { ctx.ws.addDocument(); });
     case Word::RenameTab: return renameTab();
-    case Word::Menu: return menu(vb::Trim(a));
+    case Word::Menu: return menu(textrules::trimBlanks(a));
     case Word::ElementKind: return elementKind(a);
     case Word::ElementDropDown: return elementDropDown();
     case Word::ElementPick: return elementPick(a);
@@ -271,7 +271,7 @@ LessonCommands::Outcome LessonCommands::init(const QString& argument)
     own_.assign(1, editorOf(ctx.ws, 0));
     if (argument.size() < 4)
         return Outcome::Failed;
-    const int n = lesson::numberOf(vb::Mid(argument, 5));
+    const int n = lesson::numberOf(argument.mid(4));
     if (n < 0 || n >= ctx.ws.documentCount())
         return Outcome::Failed;
     ctx.ws.sourceEditor(n)->SetText(QString());
@@ -288,8 +288,10 @@ LessonCommands::Outcome LessonCommands::init(const QString& argument)
 LessonCommands::Outcome LessonCommands::write(const QString& text)
 {
     RichEdit* ed = ctx.ws.currentEditor();
-    const int body = vb::InStr(ed->Text(), QStringLiteral("<BODY>"));
-    ed->SetSelStart(std::min(body + 5, ed->TextLength()));
+    const int body = static_cast<int>(ed->Text().indexOf(QStringLiteral("<BODY>")));
+    // Just after the tag; in a page without one, at position 5.
+    const int at = body < 0 ? 5 : body + 6;
+    ed->SetSelStart(std::min(at, ed->TextLength()));
     ed->SetSelText(text);
     ctx.colour.recolourCurrent();
     return Outcome::Front;
@@ -345,18 +347,18 @@ LessonCommands::Outcome LessonCommands::selectInFirst(const QString& from, const
 {
     RichEdit* ed = ctx.ws.sourceEditor(0);
     const QString text = ed->Text();
-    const int p1 = vb::InStr(text, from);
-    if (p1 == 0)
+    const int start = static_cast<int>(text.indexOf(from));
+    if (start < 0)
         return Outcome::Failed;
     int length = static_cast<int>(from.size());
     if (range) {
         // From the first character of the one text to the last character of the other.
-        const int p2 = vb::InStr(text, to);
-        length = p2 + static_cast<int>(to.size()) - p1;
-        if (p2 == 0 || length < 0)
+        const int other = static_cast<int>(text.indexOf(to));
+        length = other + static_cast<int>(to.size()) - start;
+        if (other < 0 || length < 0)
             return Outcome::Failed;
     }
-    ed->Select(p1 - 1, length);
+    ed->Select(start, length);
     ed->HideSelection(false);
     serveEvents();
     return Outcome::Front;
@@ -428,14 +430,14 @@ void LessonCommands::closePopups()
 LessonCommands::Outcome LessonCommands::menu(const QString& argument)
 {
     if (argument == QStringLiteral("css")) {
-        if (!window.Running)
+        if (!window.running)
             dropDown(ctx.commands.menu(BuilderStyleMenu));
     } else if (argument == QStringLiteral("プロパティ")) {
         ctx.commands.invoke(BuilderStyleMenu, 10);
     } else if (argument == QStringLiteral("リンク")) {
         ctx.commands.invoke(BuilderStyleMenu, 8);
     } else if (argument == QStringLiteral("SELMENU")) {
-        markSelMenu();
+        markSampleStylesheetItem();
     } else if (argument == QStringLiteral("CSS定義ファイルを挿入する（例文なし)")) {
         ctx.commands.invoke(BuilderStyleMenu, 4);
     }
@@ -443,7 +445,7 @@ LessonCommands::Outcome LessonCommands::menu(const QString& argument)
 }
 
 // The item shows the mark from then on; a click on it keeps the mark.
-void LessonCommands::markSelMenu()
+void LessonCommands::markSampleStylesheetItem()
 {
     if (!markShown_) {
         markShown_ = true;
@@ -452,15 +454,15 @@ void LessonCommands::markSelMenu()
             item->setCheckable(on);
             item->setChecked(on);
         };
-        QObject::connect(&SelMenuMark, &BoolState::changed, item, show);
-        show(SelMenuMark.value());
+        QObject::connect(&sampleStylesheetItemMark, &BoolState::changed, item, show);
+        show(sampleStylesheetItemMark.value());
     }
-    SelMenuMark.set(true);
+    sampleStylesheetItemMark.set(true);
 }
 
 LessonCommands::Outcome LessonCommands::listShow()
 {
-    if (!window.Running)
+    if (!window.running)
         popUp(ctx.commands.menu(StylePopup), ctx.panels.host(), ctx.ws.popupX, ctx.ws.popupY);
     return Outcome::Front;
 }
@@ -486,7 +488,7 @@ LessonCommands::Outcome LessonCommands::elementKind(const QString& argument)
 
 LessonCommands::Outcome LessonCommands::elementDropDown()
 {
-    if (window.Running)
+    if (window.running)
         return Outcome::Front;
     auto* elements = ctx.controls.get<QComboBox>(QStringLiteral("Combo2"), 0);
     closePopups();
@@ -530,8 +532,8 @@ int findEntry(const QListWidget* list, Matches matches)
 LessonCommands::Outcome LessonCommands::chooseEntry(int index, const QString& argument)
 {
     auto* list = ctx.controls.get<QListWidget>(QStringLiteral("List3"), index);
-    const QString wanted = vb::Trim(argument);
-    const int row = findEntry(list, [&](const QString& entry) { return vb::Trim(entry) == wanted; });
+    const QString wanted = textrules::trimBlanks(argument);
+    const int row = findEntry(list, [&](const QString& entry) { return textrules::trimBlanks(entry) == wanted; });
     if (row >= 0)
         choose(list, row);
     return Outcome::Front;
@@ -540,8 +542,8 @@ LessonCommands::Outcome LessonCommands::chooseEntry(int index, const QString& ar
 LessonCommands::Outcome LessonCommands::chooseValue(const QString& argument)
 {
     auto* list = ctx.controls.get<QListWidget>(QStringLiteral("List3"), 7);
-    const QString wanted = vb::Trim(argument);
-    const int row = findEntry(list, [&](const QString& entry) { return vb::Trim(entry).section(u' ', 0, 0) == wanted; });
+    const QString wanted = textrules::trimBlanks(argument);
+    const int row = findEntry(list, [&](const QString& entry) { return textrules::trimBlanks(entry).section(u' ', 0, 0) == wanted; });
     if (row >= 0) {
         choose(list, row);
         ctx.procs.call(procedure::TakeChosenCssValue);
@@ -568,7 +570,7 @@ LessonCommands::Outcome LessonCommands::image(const QString& argument)
     setText(QStringLiteral("txtsentaku"), ControlRegistry::NoIndex, folder + QStringLiteral("/0001.html"));
     setText(QStringLiteral("TxtSoutai"), ControlRegistry::NoIndex, argument);
     // The picture goes beside the lesson's pages, so that the page shows it.
-    const QString name = vb::Trim(argument);
+    const QString name = textrules::trimBlanks(argument);
     const QString source = ctx.ws.state.resourcePath(name);
     if (isBareFileName(name) && QFileInfo(source).isFile() && !folder.isEmpty()) {
         const QString target = folder + QLatin1Char('/') + name;
@@ -597,13 +599,13 @@ LessonCommands::Outcome LessonCommands::basicColour(const QString& argument)
     ColourPickerWindow& picker = ctx.picker;
     if (!picker.loaded())
         picker.Form_Load();
-    const QString wanted = vb::Trim(argument);
+    const QString wanted = textrules::trimBlanks(argument);
     for (int i = 0; i <= 15; ++i) {
         auto* box = qobject_cast<QLineEdit*>(picker.controls.find(QStringLiteral("Text6"), i));
         if (!box)
             return Outcome::Failed;
         // The box holds the colour's code, a blank and its name.
-        if (vb::Trim(box->text()).split(u' ').value(1) == wanted) {
+        if (textrules::trimBlanks(box->text()).split(u' ').value(1) == wanted) {
             picker.Text6_DblClick(i);
             return Outcome::EndsAtOnce;
         }

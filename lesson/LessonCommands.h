@@ -52,7 +52,7 @@ public:
     LessonCommands(const LessonContext& context, LessonWindow& window);
 
     // Runs one command of a step.
-    lesson::Run ExecCommand(const lesson::Command& c);
+    lesson::Run execute(const lesson::Command& c);
 
     // The lesson's own documents: the ones it made or cleared with the user's consent since it was
     // shown. It clears them again without asking; every other document is the user's.
@@ -71,8 +71,9 @@ public:
     // over a dialog that waits for an answer.
     void bringWindowToFront();
 
-    // The check mark the lesson puts on the stylesheet menu's item 2.
-    BoolState SelMenuMark;
+    // The check mark the lesson puts on the stylesheet menu's item that inserts a stylesheet file
+    // with samples.
+    BoolState sampleStylesheetItemMark;
 
 private:
     enum class Outcome { Front, EndsAtOnce, Failed, Stopped };
@@ -110,7 +111,7 @@ private:
     // A popup takes every press while it shows, one on the lesson window's buttons only to close
     // itself: this watcher closes the popup and presses the button instead.
     class PopupPresses;
-    void markSelMenu();
+    void markSampleStylesheetItem();
     // Lets the windows repaint and run what is waiting, as the lesson's pauses do.
     static void serveEvents();
 

@@ -47,7 +47,7 @@ TEST_F(LessonScriptCases, AFailingCommandEndsItsStepWithoutShowingIt)
         const QString captionBefore = caption();
         const QString explanationBefore = lesson().explanation();
         step();
-        EXPECT_EQ(lesson().LineNo, c.next);
+        EXPECT_EQ(lesson().lineNo, c.next);
         EXPECT_EQ(caption(), captionBefore);
         EXPECT_EQ(lesson().explanation(), explanationBefore);
     }
@@ -60,7 +60,7 @@ TEST_F(LessonScriptCases, WritingGoesAfterTheBodyTagAndConsumesItsClosingLine)
     step();
     EXPECT_EQ(text(0), u("<HTML><BODY>one\r\n<BR>two\r\n\t<P>three</P>\r\n</BODY></HTML>"));
     EXPECT_EQ(w().ws.documentCount(), 1) << "the closing line is not run";
-    EXPECT_EQ(lesson().LineNo, 6);
+    EXPECT_EQ(lesson().lineNo, 6);
 
     // Without "<BODY>" in its own case the text goes after the fifth character.
     play(script({"<書き込み>", "X", "<end>"}));
@@ -73,11 +73,11 @@ TEST_F(LessonScriptCases, PopupsAndTheDropDownStayShutDuringARun)
 {
     play(script({"<メニュー>", "プロパティ", "<メニュー>", "css", "<要素プルダウン>", "-", "<LISTSHOW>", "-"}));
     step();
-    lesson().Running = true;
+    lesson().running = true;
     for (int i = 0; i < 3; ++i)
-        lesson().StepLesson();
-    lesson().Running = false;
-    EXPECT_EQ(lesson().LineNo, 8);
+        lesson().runStep();
+    lesson().running = false;
+    EXPECT_EQ(lesson().lineNo, 8);
     EXPECT_FALSE(w().commands.menu(u("CSS1"))->isVisible());
     EXPECT_FALSE(w().commands.menu(u("sh1"))->isVisible());
     EXPECT_FALSE(control<QComboBox>(u("Combo2"), 0)->view()->isVisible());
@@ -92,7 +92,7 @@ TEST_F(LessonScriptCases, WordsAndNamesThatMatchNothingChangeNothing)
     step();
     auto* elements = control<QComboBox>(u("Combo2"), 0);
     const int element = elements->currentIndex();
-    while (lesson().LineNo < lesson().Lines.size())
+    while (lesson().lineNo < lesson().lines.size())
         step();
     EXPECT_EQ(stepLine(), u("18")) << "every step ran";
     EXPECT_EQ(w().ws.documentCount(), 1);
@@ -139,5 +139,5 @@ TEST_F(LessonScriptCases, AFolderThatCannotBeMadeIsReportedAndNothingIsCleared)
     dialogs.expectMsg(u("レッスン用のフォルダーが作れません"));
     step();
     EXPECT_EQ(text(0), u("kept"));
-    EXPECT_EQ(lesson().LineNo, 2);
+    EXPECT_EQ(lesson().lineNo, 2);
 }

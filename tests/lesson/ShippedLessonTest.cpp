@@ -66,12 +66,12 @@ TEST_F(ShippedLesson, OpeningShowsTheWelcomeAndTheFirstStepPreparesThePage)
     EXPECT_TRUE(lesson().explanation().startsWith(u("スタイルシート（CSS）のレッスンへようこそ。\r\n")));
     // The first step shows no line yet: none had begun before it.
     EXPECT_EQ(caption(), u("CSSペルモア  実行行 = "));
-    EXPECT_EQ(lesson().LineNo, 8);
+    EXPECT_EQ(lesson().lineNo, 8);
 
     stepPast("<書き込み>");
     EXPECT_TRUE(text(0).contains(u("<BODY>\r\n\t<H1>ペルモア日記</H1>\r\n\t<P>今日は")));
     EXPECT_TRUE(text(0).contains(u("選べます。</P>\r\n \r\n</BODY>")));
-    EXPECT_EQ(own<QLineEdit>("Text3")->text(), u("<書き込み>"));
+    EXPECT_EQ(own<QLineEdit>(lesson_window::CurrentLine)->text(), u("<書き込み>"));
     EXPECT_EQ(caption(), u("CSSペルモア  実行行 = 8"));
     EXPECT_EQ(stepLine(), u("8"));
 
@@ -237,7 +237,7 @@ TEST_F(ShippedLesson, TheLessonEndsWithANewTabAndItsLastExplanation)
     EXPECT_EQ(w().ws.currentIndex(), 2);
     stepPast("<CLOSEBILDER>");
     EXPECT_TRUE(lesson().explanation().startsWith(u("レッスンはこれで終わりです。")));
-    const int closeLine = lesson().Lines.indexOf(u("<CLOSEBILDER>"));
+    const int closeLine = lesson().lines.indexOf(u("<CLOSEBILDER>"));
     EXPECT_EQ(stepLine(), QString::number(closeLine));
 
     // <STOP> and the comment behind it are steps that run nothing; the blank end runs nothing
@@ -247,7 +247,7 @@ TEST_F(ShippedLesson, TheLessonEndsWithANewTabAndItsLastExplanation)
     step();
     const QString lastCaption = caption();
     step();
-    EXPECT_EQ(lesson().LineNo, lesson().Lines.size());
+    EXPECT_EQ(lesson().lineNo, lesson().lines.size());
     EXPECT_EQ(caption(), lastCaption);
     EXPECT_EQ(lesson().explanation(), explanation);
     EXPECT_EQ(w().ws.documentCount(), 3);
