@@ -3,6 +3,7 @@
 #include "bench/BenchSupport.h"
 #include "platform/CommandRegistry.h"
 #include "platform/ControlRegistry.h"
+#include "wizards/EasyMenu.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -36,10 +37,10 @@ struct Item {
 };
 // The table panel (the largest), the image panel, the frames wizard and the font-size panel.
 const Item Items[] = {
-    {"mcyotto", 14, "Frame", 5},
-    {"mcyotto", 2, "Frame", 3},
-    {"mcyotto", 18, "FrmFrame", -1},
-    {"mk1", 21, "Frame", 12},
+    {"advanced", 14, "Frame", 5},
+    {"advanced", 2, "Frame", 3},
+    {"advanced", 18, "FrmFrame", -1},
+    {easy_menu::Menu.key, 21, "Frame", 12},
 };
 
 std::unique_ptr<bench::Session> current;

@@ -23,6 +23,8 @@ inline constexpr ProcedureId OpenImagePanel{"advanced-menu.open-image-panel"};
 inline constexpr ProcedureId OpenBackgroundSoundPanel{"advanced-menu.open-background-sound-panel"};
 inline constexpr ProcedureId ShowCssBuilder{"css-builder.show"};
 inline constexpr ProcedureId ListStyleClasses{"class-list.list-style-classes"};
+// Hides the class and ID list (a left click in the editor).
+inline constexpr ProcedureId HideStyleClasses{"class-list.hide"};
 inline constexpr ProcedureId InsertPageSkeleton{"auto-create.insert-page-skeleton"};
 // Shows the help page numbered by the argument in the help pane; 0 only lays the pane out.
 inline constexpr ProcedureId ShowHelpPage{"help-pane.show-help-page"};

@@ -80,6 +80,5 @@ void PopupMenus::HtText_MouseDown(int, int button)
         ctx.commands.menu(EditorPopup)->popup(QCursor::pos());
         return;
     }
-    if (auto* list = qobject_cast<QWidget*>(ctx.controls.find(QStringLiteral("List3"), 12)))
-        list->hide();
+    ctx.callIfDefined(procedure::HideStyleClasses);
 }

@@ -13,11 +13,13 @@
 #include "platform/SharedConstants.h"
 #include "platform/TabStrip.h"
 #include "platform/Twips.h"
-#include "platform/VbString.h"
+#include "platform/TextRules.h"
 #include "stylesheet/ListChoice.h"
+#include "stylesheet/StylesheetControls.h"
 #include "stylesheet/StylesheetTools.h"
 #include "toolwindows/ColourPickerWindow.h"
 #include "wizards/Dispatcher.h"
+#include "wizards/EasyMenu.h"
 #include "workspace/DocumentFiles.h"
 #include "workspace/PanelKit.h"
 #include "workspace/PathHelpers.h"
@@ -48,7 +50,6 @@ using lesson::Word;
 
 namespace {
 
-const QString BuilderStyleMenu = QStringLiteral("CSS1");
 const QString StylePopup = QStringLiteral("sh1");
 
 // A picture the script names is copied only under its bare name.
@@ -127,7 +128,7 @@ void LessonCommands::serveEvents()
     QCoreApplication::processEvents();
 }
 
-Run LessonCommands::ExecCommand(const lesson::Command& c)
+Run LessonCommands::execute(const lesson::Command& c)
 {
     switch (run(c)) {
     case Outcome::Front:
@@ -150,12 +151,12 @@ LessonCommands::Outcome LessonCommands::run(const lesson::Command& c)
     case Word::Write: return write(c.text);
     case Word::InsertTab: return addOwnDocument([this] { ctx.ws.addDocument(); });
     case Word::RenameTab: return renameTab();
-    case Word::Menu: return menu(vb::Trim(a));
+    case Word::Menu: return menu(textrules::trimBlanks(a));
     case Word::ElementKind: return elementKind(a);
     case Word::ElementDropDown: return elementDropDown();
     case Word::ElementPick: return elementPick(a);
-    case Word::Category: return chooseEntry(8, a);
-    case Word::Property: return chooseEntry(6, a);
+    case Word::Category: return chooseEntry(css_builder::CategoryList, a);
+    case Word::Property: return chooseEntry(css_builder::PropertyList, a);
     case Word::Value: return chooseValue(a);
     case Word::ColourName: return basicColour(a);
     case Word::Image: return image(a);
@@ -181,10 +182,19 @@ LessonCommands::Outcome LessonCommands::run(const lesson::Command& c)
     case Word::ClassPick: return classPick(a);
     case Word::StyleClear: setText(QStringLiteral("Text"), 44, QString()); return Outcome::Front;
     case Word::ColourNameWide: return namedColour(a);
-    case Word::ClassName: setText(QStringLiteral("Text"), 50, QStringLiteral(".") + a); return Outcome::Front;
+    case Word::ClassName: setText(css_builder::SelectorBox, QStringLiteral(".") + a); return Outcome::Front;
     case Word::CaretToStylesheetEnd: return caretToStylesheetEnd();
     }
     return Outcome::Front;
+}
+
+void LessonCommands::setText(ControlId id, const QString& text)
+{
+    QObject* box = ctx.controls.find(id);
+    if (auto* line = qobject_cast<QLineEdit*>(box))
+        line->setText(text);
+    else
+        ctx.controls.get<QPlainTextEdit>(id)->setPlainText(text);
 }
 
 void LessonCommands::setText(const QString& name, int index, const QString& text)
@@ -271,14 +281,14 @@ LessonCommands::Outcome LessonCommands::init(const QString& argument)
     own_.assign(1, editorOf(ctx.ws, 0));
     if (argument.size() < 4)
         return Outcome::Failed;
-    const int n = lesson::numberOf(vb::Mid(argument, 5));
+    const int n = lesson::numberOf(argument.mid(4));
     if (n < 0 || n >= ctx.ws.documentCount())
         return Outcome::Failed;
     ctx.ws.sourceEditor(n)->SetText(QString());
     ctx.ws.tabStrip().Select(1);
     ctx.ws.setCurrentIndex(0);
     if (ctx.ws.tabCount() < 3)
-        ctx.commands.invoke(QStringLiteral("mk1"), 1);
+        ctx.commands.invoke(easy_menu::InsertPageSkeleton);
     else
         ctx.ws.sourceEditor(1)->SetText(QString());
     ctx.ws.doc(0).folder = folder;
@@ -288,8 +298,10 @@ LessonCommands::Outcome LessonCommands::init(const QString& argument)
 LessonCommands::Outcome LessonCommands::write(const QString& text)
 {
     RichEdit* ed = ctx.ws.currentEditor();
-    const int body = vb::InStr(ed->Text(), QStringLiteral("<BODY>"));
-    ed->SetSelStart(std::min(body + 5, ed->TextLength()));
+    const int body = static_cast<int>(ed->Text().indexOf(QStringLiteral("<BODY>")));
+    // Just after the tag; in a page without one, at position 5.
+    const int at = body < 0 ? 5 : body + 6;
+    ed->SetSelStart(std::min(at, ed->TextLength()));
     ed->SetSelText(text);
     ctx.colour.recolourCurrent();
     return Outcome::Front;
@@ -297,7 +309,7 @@ LessonCommands::Outcome LessonCommands::write(const QString& text)
 
 LessonCommands::Outcome LessonCommands::renameTab()
 {
-    setText(QStringLiteral("Text"), 54, lesson_texts::stylesheetName());
+    setText(stylesheet_name_panel::NameBox, lesson_texts::stylesheetName());
     return addOwnDocument([this] { ctx.stylesheet.menu.Insertcss(); });
 }
 
@@ -345,18 +357,18 @@ LessonCommands::Outcome LessonCommands::selectInFirst(const QString& from, const
 {
     RichEdit* ed = ctx.ws.sourceEditor(0);
     const QString text = ed->Text();
-    const int p1 = vb::InStr(text, from);
-    if (p1 == 0)
+    const int start = static_cast<int>(text.indexOf(from));
+    if (start < 0)
         return Outcome::Failed;
     int length = static_cast<int>(from.size());
     if (range) {
         // From the first character of the one text to the last character of the other.
-        const int p2 = vb::InStr(text, to);
-        length = p2 + static_cast<int>(to.size()) - p1;
-        if (p2 == 0 || length < 0)
+        const int other = static_cast<int>(text.indexOf(to));
+        length = other + static_cast<int>(to.size()) - start;
+        if (other < 0 || length < 0)
             return Outcome::Failed;
     }
-    ed->Select(p1 - 1, length);
+    ed->Select(start, length);
     ed->HideSelection(false);
     serveEvents();
     return Outcome::Front;
@@ -428,39 +440,39 @@ void LessonCommands::closePopups()
 LessonCommands::Outcome LessonCommands::menu(const QString& argument)
 {
     if (argument == QStringLiteral("css")) {
-        if (!window.Running)
-            dropDown(ctx.commands.menu(BuilderStyleMenu));
+        if (!window.running)
+            dropDown(ctx.commands.menu(stylesheet_menu::Menu));
     } else if (argument == QStringLiteral("プロパティ")) {
-        ctx.commands.invoke(BuilderStyleMenu, 10);
+        ctx.commands.invoke(stylesheet_menu::ShowCssBuilder);
     } else if (argument == QStringLiteral("リンク")) {
-        ctx.commands.invoke(BuilderStyleMenu, 8);
+        ctx.commands.invoke(stylesheet_menu::LinkStylesheet);
     } else if (argument == QStringLiteral("SELMENU")) {
-        markSelMenu();
+        markSampleStylesheetItem();
     } else if (argument == QStringLiteral("CSS定義ファイルを挿入する（例文なし)")) {
-        ctx.commands.invoke(BuilderStyleMenu, 4);
+        ctx.commands.invoke(stylesheet_menu::CreateEmptyStylesheet);
     }
     return Outcome::Front;
 }
 
 // The item shows the mark from then on; a click on it keeps the mark.
-void LessonCommands::markSelMenu()
+void LessonCommands::markSampleStylesheetItem()
 {
     if (!markShown_) {
         markShown_ = true;
-        QAction* item = ctx.commands.action(BuilderStyleMenu, 2);
+        QAction* item = ctx.commands.action(stylesheet_menu::InsertSampleStylesheet);
         const auto show = [item](bool on) {
             item->setCheckable(on);
             item->setChecked(on);
         };
-        QObject::connect(&SelMenuMark, &BoolState::changed, item, show);
-        show(SelMenuMark.value());
+        QObject::connect(&sampleStylesheetItemMark, &BoolState::changed, item, show);
+        show(sampleStylesheetItemMark.value());
     }
-    SelMenuMark.set(true);
+    sampleStylesheetItemMark.set(true);
 }
 
 LessonCommands::Outcome LessonCommands::listShow()
 {
-    if (!window.Running)
+    if (!window.running)
         popUp(ctx.commands.menu(StylePopup), ctx.panels.host(), ctx.ws.popupX, ctx.ws.popupY);
     return Outcome::Front;
 }
@@ -477,7 +489,7 @@ LessonCommands::Outcome LessonCommands::listSel(const QString& argument)
 
 LessonCommands::Outcome LessonCommands::elementKind(const QString& argument)
 {
-    auto* option = qobject_cast<QRadioButton*>(ctx.controls.find(QStringLiteral("OoptGif"), lesson::numberOf(argument)));
+    auto* option = qobject_cast<QRadioButton*>(ctx.controls.find(css_builder::SelectorKind, lesson::numberOf(argument) - 4));
     if (!option)
         return Outcome::Failed;
     option->setChecked(true);
@@ -486,9 +498,9 @@ LessonCommands::Outcome LessonCommands::elementKind(const QString& argument)
 
 LessonCommands::Outcome LessonCommands::elementDropDown()
 {
-    if (window.Running)
+    if (window.running)
         return Outcome::Front;
-    auto* elements = ctx.controls.get<QComboBox>(QStringLiteral("Combo2"), 0);
+    auto* elements = ctx.controls.get<QComboBox>(css_builder::ElementBox);
     closePopups();
     openList_ = elements;
     elements->showPopup();
@@ -498,12 +510,12 @@ LessonCommands::Outcome LessonCommands::elementDropDown()
 
 LessonCommands::Outcome LessonCommands::elementPick(const QString& argument)
 {
-    auto* elements = ctx.controls.get<QComboBox>(QStringLiteral("Combo2"), 0);
+    auto* elements = ctx.controls.get<QComboBox>(css_builder::ElementBox);
     // The first entry that begins with the text, in any case; choosing it in code builds nothing.
     const int found = elements->findText(argument, Qt::MatchStartsWith);
     if (found >= 0)
         elements->setCurrentIndex(found);
-    setText(QStringLiteral("Text"), 50, argument);
+    setText(css_builder::SelectorBox, argument);
     return Outcome::Front;
 }
 
@@ -527,11 +539,11 @@ int findEntry(const QListWidget* list, Matches matches)
 
 } // namespace
 
-LessonCommands::Outcome LessonCommands::chooseEntry(int index, const QString& argument)
+LessonCommands::Outcome LessonCommands::chooseEntry(ControlId listId, const QString& argument)
 {
-    auto* list = ctx.controls.get<QListWidget>(QStringLiteral("List3"), index);
-    const QString wanted = vb::Trim(argument);
-    const int row = findEntry(list, [&](const QString& entry) { return vb::Trim(entry) == wanted; });
+    auto* list = ctx.controls.get<QListWidget>(listId);
+    const QString wanted = textrules::trimBlanks(argument);
+    const int row = findEntry(list, [&](const QString& entry) { return textrules::trimBlanks(entry) == wanted; });
     if (row >= 0)
         choose(list, row);
     return Outcome::Front;
@@ -539,9 +551,9 @@ LessonCommands::Outcome LessonCommands::chooseEntry(int index, const QString& ar
 
 LessonCommands::Outcome LessonCommands::chooseValue(const QString& argument)
 {
-    auto* list = ctx.controls.get<QListWidget>(QStringLiteral("List3"), 7);
-    const QString wanted = vb::Trim(argument);
-    const int row = findEntry(list, [&](const QString& entry) { return vb::Trim(entry).section(u' ', 0, 0) == wanted; });
+    auto* list = ctx.controls.get<QListWidget>(css_builder::ValueList);
+    const QString wanted = textrules::trimBlanks(argument);
+    const int row = findEntry(list, [&](const QString& entry) { return textrules::trimBlanks(entry).section(u' ', 0, 0) == wanted; });
     if (row >= 0) {
         choose(list, row);
         ctx.procs.call(procedure::TakeChosenCssValue);
@@ -552,13 +564,13 @@ LessonCommands::Outcome LessonCommands::chooseValue(const QString& argument)
 
 LessonCommands::Outcome LessonCommands::fillNumber(const QString& argument, const QString& unit)
 {
-    const QString property = chosenText(ctx.controls.get<QListWidget>(QStringLiteral("List3"), 6));
+    const QString property = chosenText(ctx.controls.get<QListWidget>(css_builder::PropertyList));
     CssBuilder& builder = ctx.stylesheet.builder;
     QString style = builder.styleText();
     style.replace(property + QStringLiteral(":") + unit + QStringLiteral(";"),
                   property + QStringLiteral(":") + argument + unit + QStringLiteral(";"));
     builder.setStyleText(style);
-    ctx.controls.get<QWidget>(QStringLiteral("framesub"), 35)->hide();
+    ctx.controls.get<QWidget>(css_builder::NumberPanel)->hide();
     return Outcome::Front;
 }
 
@@ -568,7 +580,7 @@ LessonCommands::Outcome LessonCommands::image(const QString& argument)
     setText(QStringLiteral("txtsentaku"), ControlRegistry::NoIndex, folder + QStringLiteral("/0001.html"));
     setText(QStringLiteral("TxtSoutai"), ControlRegistry::NoIndex, argument);
     // The picture goes beside the lesson's pages, so that the page shows it.
-    const QString name = vb::Trim(argument);
+    const QString name = textrules::trimBlanks(argument);
     const QString source = ctx.ws.state.resourcePath(name);
     if (isBareFileName(name) && QFileInfo(source).isFile() && !folder.isEmpty()) {
         const QString target = folder + QLatin1Char('/') + name;
@@ -583,7 +595,7 @@ LessonCommands::Outcome LessonCommands::image(const QString& argument)
 
 LessonCommands::Outcome LessonCommands::classPick(const QString& argument)
 {
-    auto* list = ctx.controls.get<QListWidget>(QStringLiteral("List3"), 12);
+    auto* list = ctx.controls.get<QListWidget>(class_list::List);
     const int row = findEntry(list, [&](const QString& entry) { return entry == argument; });
     if (row >= 0)
         choose(list, row);
@@ -597,13 +609,13 @@ LessonCommands::Outcome LessonCommands::basicColour(const QString& argument)
     ColourPickerWindow& picker = ctx.picker;
     if (!picker.loaded())
         picker.Form_Load();
-    const QString wanted = vb::Trim(argument);
+    const QString wanted = textrules::trimBlanks(argument);
     for (int i = 0; i <= 15; ++i) {
         auto* box = qobject_cast<QLineEdit*>(picker.controls.find(QStringLiteral("Text6"), i));
         if (!box)
             return Outcome::Failed;
         // The box holds the colour's code, a blank and its name.
-        if (vb::Trim(box->text()).split(u' ').value(1) == wanted) {
+        if (textrules::trimBlanks(box->text()).split(u' ').value(1) == wanted) {
             picker.Text6_DblClick(i);
             return Outcome::EndsAtOnce;
         }

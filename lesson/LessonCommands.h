@@ -1,6 +1,7 @@
 #pragma once
 
 #include "lesson/LessonScript.h"
+#include "platform/ControlRegistry.h"
 #include "platform/StateValue.h"
 
 #include <QPointer>
@@ -52,7 +53,7 @@ public:
     LessonCommands(const LessonContext& context, LessonWindow& window);
 
     // Runs one command of a step.
-    lesson::Run ExecCommand(const lesson::Command& c);
+    lesson::Run execute(const lesson::Command& c);
 
     // The lesson's own documents: the ones it made or cleared with the user's consent since it was
     // shown. It clears them again without asking; every other document is the user's.
@@ -71,8 +72,9 @@ public:
     // over a dialog that waits for an answer.
     void bringWindowToFront();
 
-    // The check mark the lesson puts on the stylesheet menu's item 2.
-    BoolState SelMenuMark;
+    // The check mark the lesson puts on the stylesheet menu's item that inserts a stylesheet file
+    // with samples.
+    BoolState sampleStylesheetItemMark;
 
 private:
     enum class Outcome { Front, EndsAtOnce, Failed, Stopped };
@@ -87,7 +89,7 @@ private:
     Outcome elementKind(const QString& argument);
     Outcome elementDropDown();
     Outcome elementPick(const QString& argument);
-    Outcome chooseEntry(int list, const QString& argument);
+    Outcome chooseEntry(ControlId list, const QString& argument);
     Outcome chooseValue(const QString& argument);
     Outcome basicColour(const QString& argument);
     Outcome image(const QString& argument);
@@ -101,6 +103,7 @@ private:
     Outcome caretToStylesheetEnd();
     void showBuilder(bool show);
     void setText(const QString& name, int index, const QString& text);
+    void setText(ControlId id, const QString& text);
     // Before the lesson clears the window: when a document of the user's holds unsaved work, asks
     // once whether to initialise all and then about each such document as closing it would.
     // Then every document is the lesson's to clear; false when the user keeps them.
@@ -110,7 +113,7 @@ private:
     // A popup takes every press while it shows, one on the lesson window's buttons only to close
     // itself: this watcher closes the popup and presses the button instead.
     class PopupPresses;
-    void markSelMenu();
+    void markSampleStylesheetItem();
     // Lets the windows repaint and run what is waiting, as the lesson's pauses do.
     static void serveEvents();
 

@@ -2,7 +2,7 @@
 
 #include "platform/LineEnds.h"
 #include "platform/SharedConstants.h"
-#include "platform/VbString.h"
+#include "platform/TextRules.h"
 
 #include <algorithm>
 #include <stdexcept>
@@ -83,7 +83,7 @@ QStringList splitScript(const QString& text)
     return toCrLf(text).split(CrLf);
 }
 
-QString GetCommand(const QStringList& lines, int lineNo)
+QString commandAt(const QStringList& lines, int lineNo)
 {
     if (lineNo < 0 || lineNo >= lines.size() || !lines.at(lineNo).contains(u'<'))
         return QString();
@@ -92,17 +92,17 @@ QString GetCommand(const QStringList& lines, int lineNo)
 
 bool isBlankLine(const QString& line)
 {
-    return vb::Trim(line).isEmpty();
+    return textrules::trimBlanks(line).isEmpty();
 }
 
 bool isBreakLine(const QString& line)
 {
-    return vb::Trim(line).startsWith(QStringLiteral("/*"));
+    return textrules::trimBlanks(line).startsWith(QStringLiteral("/*"));
 }
 
 bool continuesStep(const QString& line)
 {
-    return vb::Trim(line) == wordText(Word::Explanation) || !line.startsWith(u'<');
+    return textrules::trimBlanks(line) == wordText(Word::Explanation) || !line.startsWith(u'<');
 }
 
 namespace {
@@ -134,7 +134,7 @@ Block writeBlock(const QStringList& lines, int first)
 
 int numberOf(const QString& text)
 {
-    const long long n = vb::RoundHalfEven(vb::Val(text));
+    const long long n = textrules::roundHalfToEven(textrules::leadingNumber(text));
     return static_cast<int>(std::clamp<long long>(n, -32768, 32767));
 }
 
@@ -164,7 +164,7 @@ StepResult step(const QStringList& lines, int lineNo, const std::function<Run(co
     }
 
     // The command and the lines it reads; afterwards `pos` is the last line it read.
-    if (const std::optional<Word> word = commandWord(GetCommand(lines, pos))) {
+    if (const std::optional<Word> word = commandWord(commandAt(lines, pos))) {
         Command c{*word, pos, {}, {}};
         const WordEntry& s = entryOf(*word);
         int last = pos + s.arguments + s.skipped;
@@ -207,7 +207,7 @@ StepResult step(const QStringList& lines, int lineNo, const std::function<Run(co
         }
         if (!continuesStep(lines.at(pos)))
             break;
-        if (commandWord(GetCommand(lines, pos)) == Word::Explanation) {
+        if (commandWord(commandAt(lines, pos)) == Word::Explanation) {
             // An explanation shows its block; the line after "<解説>" is never run, even when it
             // is a command line.
             run(Command{Word::Explanation, pos, {}, explanationBlock(lines, pos + 1).text});

@@ -51,7 +51,7 @@ std::optional<Word> commandWord(const QString& line);
 QStringList splitScript(const QString& text);
 
 // The line at lineNo when it holds a "<" anywhere, otherwise empty (also past the end).
-QString GetCommand(const QStringList& lines, int lineNo);
+QString commandAt(const QStringList& lines, int lineNo);
 
 bool isBlankLine(const QString& line);
 bool isBreakLine(const QString& line);

@@ -1,6 +1,7 @@
 #include "lesson/LessonWindow.h"
 #include "wizards/WizardProcedures.h"
 
+#include "lesson/LessonControls.h"
 #include "lesson/LessonTexts.h"
 #include "platform/Dialogs.h"
 #include "platform/LineEnds.h"
@@ -64,8 +65,8 @@ LessonWindow::LessonWindow(const LessonContext& context)
     setFixedSize(twips::toPixels(WindowWidth), twips::toPixels(WindowHeight));
     build();
 
-    Timer1.setInterval(1000);
-    connect(&Timer1, &QTimer::timeout, this, [this] { Timer1_Timer(); });
+    frontTimer.setInterval(1000);
+    connect(&frontTimer, &QTimer::timeout, this, [this] { keepInFront(); });
     runTimer_.setSingleShot(true);
     runTimer_.setInterval(0);
     connect(&runTimer_, &QTimer::timeout, this, [this] { runNext(); });
@@ -75,8 +76,12 @@ LessonWindow::LessonWindow(const LessonContext& context)
             commands.bringWindowToFront();
     });
 
-    ctx.controls.add(QStringLiteral("LessonWindow"), this);
-    ctx.procs.define(procedure::ShowLesson, std::function<void()>([this] { whenFree([this] { ShowLesson(); }); }));
+    ctx.controls.add(lesson_window::Window, this);
+    ctx.procs.define(procedure::ShowLesson, std::function<void()>([this] { whenFree([this] { openLesson(); }); }));
+    ctx.procs.define(procedure::RaiseLesson, std::function<void()>([this] {
+        if (isVisible())
+            raise();
+    }));
 }
 
 LessonWindow::~LessonWindow() = default;
@@ -85,59 +90,59 @@ LessonWindow::~LessonWindow() = default;
 
 void LessonWindow::build()
 {
-    Text1 = placed(new QPlainTextEdit(this), 60, 60, 5545, 1800);
-    Text1->setReadOnly(true);
-    Text1->setFont(QFont(QStringLiteral("ＭＳ Ｐゴシック")));
-    controls.add(QStringLiteral("Text1"), Text1);
-    Text3 = placed(new QLineEdit(this), 60, 1920, 5545, 330);
-    Text3->setReadOnly(true);
-    controls.add(QStringLiteral("Text3"), Text3);
-    Text6 = placed(new QLineEdit(this), 60, 2400, 640, 330);
-    Text6->setReadOnly(true);
-    controls.add(QStringLiteral("Text6"), Text6);
+    explanationBox = placed(new QPlainTextEdit(this), 60, 60, 5545, 1800);
+    explanationBox->setReadOnly(true);
+    explanationBox->setFont(QFont(QStringLiteral("ＭＳ Ｐゴシック")));
+    controls.add(lesson_window::Explanation, explanationBox);
+    currentLineBox = placed(new QLineEdit(this), 60, 1920, 5545, 330);
+    currentLineBox->setReadOnly(true);
+    controls.add(lesson_window::CurrentLine, currentLineBox);
+    stepMarkBox = placed(new QLineEdit(this), 60, 2400, 640, 330);
+    stepMarkBox->setReadOnly(true);
+    controls.add(lesson_window::StepMark, stepMarkBox);
 
-    addButton(QStringLiteral("Command2"), 0, QStringLiteral("<<"), QStringLiteral("最初に戻す"), 760, 500);
-    addButton(QStringLiteral("Command2"), 3, QStringLiteral("<"), QStringLiteral("１つ戻す"), 1300, 500);
-    addButton(QStringLiteral("Command1"), ControlRegistry::NoIndex, QStringLiteral("▶"), QStringLiteral("ステップ実行"), 1840, 900);
-    addButton(QStringLiteral("Command2"), 1, QStringLiteral(">>"), QStringLiteral("最後まで実行"), 2780, 500);
+    QPushButton* button = addButton(lesson_window::BackToStartButton, QStringLiteral("<<"), QStringLiteral("最初に戻す"), 760, 500);
+    connect(button, &QPushButton::clicked, this, [this] { goBackToStart(); });
+    button = addButton(lesson_window::StepBackButton, QStringLiteral("<"), QStringLiteral("１つ戻す"), 1300, 500);
+    connect(button, &QPushButton::clicked, this, [this] { stepBack(); });
+    button = addButton(lesson_window::StepButton, QStringLiteral("▶"), QStringLiteral("ステップ実行"), 1840, 900);
+    connect(button, &QPushButton::clicked, this, [this] { stepForward(); });
+    button = addButton(lesson_window::RunToEndButton, QStringLiteral(">>"), QStringLiteral("最後まで実行"), 2780, 500);
+    connect(button, &QPushButton::clicked, this, [this] { runToEnd(); });
 
-    Label1 = placed(new QLabel(QStringLiteral("ｽﾃｯﾌﾟまで実行"), this), 3340, 2420, 1500, 300);
-    controls.add(QStringLiteral("Label1"), Label1);
-    Text4 = placed(new QLineEdit(QStringLiteral("0"), this), 4880, 2400, 725, 330);
-    controls.add(QStringLiteral("Text4"), Text4);
+    runToLabel = placed(new QLabel(QStringLiteral("ｽﾃｯﾌﾟまで実行"), this), 3340, 2420, 1500, 300);
+    controls.add(lesson_window::RunToLabel, runToLabel);
+    runToBox = placed(new QLineEdit(QStringLiteral("0"), this), 4880, 2400, 725, 330);
+    controls.add(lesson_window::RunTo, runToBox);
 }
 
-QPushButton* LessonWindow::addButton(const QString& name, int index, const QString& caption, const QString& tip, int left, int width)
+QPushButton* LessonWindow::addButton(ControlId id, const QString& caption, const QString& tip, int left, int width)
 {
     auto* button = placed(new QPushButton(caption, this), left, 2340, width, 450);
     button->setToolTip(tip);
     button->setAutoDefault(false);
-    controls.add(name, index, button);
-    if (index == ControlRegistry::NoIndex)
-        connect(button, &QPushButton::clicked, this, [this] { Command1_Click(); });
-    else
-        connect(button, &QPushButton::clicked, this, [this, index] { Command2_Click(index); });
+    controls.add(id, button);
     return button;
 }
 
-void LessonWindow::Form_Load()
+void LessonWindow::prepareWindow()
 {
     QWidget* main = ctx.mainWindow;
     // The lower right corner meets the main window's.
     const int left = twips::WindowLeft(main) + twips::WindowWidth(main) - WindowWidth;
     const int top = twips::WindowTop(main) + twips::WindowHeight(main) - WindowHeight;
     twips::SetWindowGeometry(this, left, top, WindowWidth, WindowHeight);
-    Text4->setText(QStringLiteral("0"));
-    Text6->clear();
-    StepMark.clear();
+    runToBox->setText(QStringLiteral("0"));
+    stepMarkBox->clear();
+    stepMark.clear();
     setWindowTitle(lesson_texts::windowCaption());
-    Timer1.start();
+    frontTimer.start();
     loaded_ = true;
 }
 
-void LessonWindow::Form_Unload()
+void LessonWindow::releaseWindow()
 {
-    Timer1.stop();
+    frontTimer.stop();
     endRun();
     commands.closePopups();
     commands.forgetDocuments();
@@ -146,14 +151,14 @@ void LessonWindow::Form_Unload()
 
 void LessonWindow::closeEvent(QCloseEvent* event)
 {
-    Form_Unload();
+    releaseWindow();
     QWidget::closeEvent(event);
 }
 
-void LessonWindow::Timer1_Timer()
+void LessonWindow::keepInFront()
 {
     if (!isVisible()) {
-        Timer1.stop();
+        frontTimer.stop();
         return;
     }
     commands.bringWindowToFront();
@@ -161,74 +166,74 @@ void LessonWindow::Timer1_Timer()
 
 void LessonWindow::showExplanation(const QString& text)
 {
-    Text1->setPlainText(fromCrLf(text));
+    explanationBox->setPlainText(fromCrLf(text));
 }
 
 QString LessonWindow::explanation() const
 {
-    return toCrLf(Text1->toPlainText());
+    return toCrLf(explanationBox->toPlainText());
 }
 
 // ---- opening ----
 
-void LessonWindow::ShowLesson()
+void LessonWindow::openLesson()
 {
     if (!loaded_)
-        Form_Load();
+        prepareWindow();
     endRun();
-    LineNo = 0;
+    lineNo = 0;
     // The lesson asks again before it clears documents worked on since it was last shown.
     commands.forgetDocuments();
     show();
     raise();
     QString s = lesson_texts::scriptFileName();
-    GetText(s);
-    Timer1.start();
+    loadScript(s);
+    frontTimer.start();
 }
 
-void LessonWindow::GetText(QString& s)
+void LessonWindow::loadScript(QString& s)
 {
     showExplanation(s);
     const QString path = ctx.ws.state.resourcePath(s);
     const TextReadResult read = readProgramFile(path);
     if (!read.ok) {
-        Lines.clear();
+        lines.clear();
         s = lesson_texts::scriptUnreadable(path);
         showExplanation(s);
         ctx.ws.dlg.MsgBox(s);
         return;
     }
-    Lines = lesson::splitScript(read.text);
+    lines = lesson::splitScript(read.text);
     s = lesson_texts::welcomeText();
     showExplanation(s);
 }
 
 // ---- stepping ----
 
-lesson::StepResult LessonWindow::StepLesson()
+lesson::StepResult LessonWindow::runStep()
 {
     lesson::StepResult result;
-    result.begin = result.next = LineNo;
-    if (LineNo < 0 || LineNo >= Lines.size())
+    result.begin = result.next = lineNo;
+    if (lineNo < 0 || lineNo >= lines.size())
         return result;
     Busy busy(*this);
     commands.closePopups();
-    Text3->setText(Lines.at(LineNo));
-    result = lesson::step(Lines, LineNo, [this](const lesson::Command& c) { return commands.ExecCommand(c); });
+    currentLineBox->setText(lines.at(lineNo));
+    result = lesson::step(lines, lineNo, [this](const lesson::Command& c) { return commands.execute(c); });
     switch (result.kind) {
     case lesson::StepResult::Kind::Done:
     case lesson::StepResult::Kind::Break:
     // The last step of the script is shown like the others.
     case lesson::StepResult::Kind::PastEnd:
-        LineNo = result.next;
-        showStep(StepMark);
-        StepMark = QString::number(LineNo);
+        lineNo = result.next;
+        showStep(stepMark);
+        stepMark = QString::number(lineNo);
         break;
     case lesson::StepResult::Kind::Stopped:
         resetToStart();
         break;
     default:
-        LineNo = result.next;
+        lineNo = result.next;
         break;
     }
     return result;
@@ -236,20 +241,20 @@ lesson::StepResult LessonWindow::StepLesson()
 
 void LessonWindow::showStep(const QString& mark)
 {
-    Text6->setText(mark);
+    stepMarkBox->setText(mark);
     setWindowTitle(lesson_texts::stepCaption(mark));
 }
 
 bool LessonWindow::runGoesOn() const
 {
-    return lesson::numberOf(Text4->text()) > LineNo && LineNo < Lines.size();
+    return lesson::numberOf(runToBox->text()) > lineNo && lineNo < lines.size();
 }
 
-void LessonWindow::Command1_Click()
+void LessonWindow::stepForward()
 {
     whenFree([this] {
         Busy busy(*this);
-        goOn(StepLesson());
+        goOn(runStep());
     });
 }
 
@@ -260,53 +265,57 @@ void LessonWindow::goOn(const lesson::StepResult& result)
         endRun();
         return;
     }
-    Running = true;
+    running = true;
     runTimer_.start();
 }
 
 void LessonWindow::runNext()
 {
     whenFree([this] {
-        if (!Running)
+        if (!running)
             return;
         Busy busy(*this);
-        goOn(StepLesson());
+        goOn(runStep());
     });
 }
 
 void LessonWindow::endRun()
 {
-    Running = false;
+    running = false;
     runTimer_.stop();
 }
 
 // ---- going back ----
 
-void LessonWindow::Command2_Click(int index)
+void LessonWindow::goBackToStart()
 {
-    whenFree([this, index] {
+    whenFree([this] {
         Busy busy(*this);
-        switch (index) {
-        case 0:
-            backToStart();
-            break;
-        case 1:
-            backToStart();
-            Text4->setText(QString::number(Lines.size()));
-            goOn(StepLesson());
-            break;
-        case 3:
-            endRun();
-            clearLessonDocuments();
-            Text4->setText(Text6->text());
-            StepMark = QStringLiteral("0");
-            setWindowTitle(lesson_texts::stepCaption(StepMark));
-            LineNo = 0;
-            goOn(StepLesson());
-            break;
-        default:
-            break;
-        }
+        backToStart();
+    });
+}
+
+void LessonWindow::runToEnd()
+{
+    whenFree([this] {
+        Busy busy(*this);
+        backToStart();
+        runToBox->setText(QString::number(lines.size()));
+        goOn(runStep());
+    });
+}
+
+void LessonWindow::stepBack()
+{
+    whenFree([this] {
+        Busy busy(*this);
+        endRun();
+        clearLessonDocuments();
+        runToBox->setText(stepMarkBox->text());
+        stepMark = QStringLiteral("0");
+        setWindowTitle(lesson_texts::stepCaption(stepMark));
+        lineNo = 0;
+        goOn(runStep());
     });
 }
 
@@ -332,13 +341,13 @@ void LessonWindow::backToStart()
         ctx.ws.tabStrip().Select(3);
     clearLessonDocuments();
     resetToStart();
-    StepMark = QStringLiteral("0");
-    setWindowTitle(lesson_texts::stepCaption(StepMark));
+    stepMark = QStringLiteral("0");
+    setWindowTitle(lesson_texts::stepCaption(stepMark));
     // The builder is closed: a source tab does not bring it back.
     auto* builder = ctx.controls.get<QWidget>(QStringLiteral("Frame"), 40);
     builder->hide();
-    ctx.stylesheet.builder.CssBuilderWasVisible = false;
-    Text1->clear();
+    ctx.stylesheet.builder.wasVisible = false;
+    explanationBox->clear();
     ctx.ws.tabStrip().Select(1);
     builder->hide();
 }
@@ -346,8 +355,8 @@ void LessonWindow::backToStart()
 void LessonWindow::resetToStart()
 {
     endRun();
-    LineNo = 0;
-    Text4->setText(QStringLiteral("0"));
+    lineNo = 0;
+    runToBox->setText(QStringLiteral("0"));
 }
 
 // ---- one thing at a time ----

@@ -17,14 +17,13 @@ class QPushButton;
 
 // The lesson window "ＣＳＳペルモア": a small tool window at the lower right corner of the main
 // window that plays the stylesheet lesson resource/CSSDEMO.txt step by step. ▶ runs one step (and
-// on to the line in `Text4`), << goes back to the start, >> replays the lesson to its end, < goes
-// back one step by replaying the lesson up to the step before. Runs of several steps go on from
-// the event loop, one step a turn, so both windows stay usable; a step is never entered while
+// on to the line in the run-to box), << goes back to the start, >> replays the lesson to its end,
+// < goes back one step by replaying the lesson up to the step before. Runs of several steps go on
+// from the event loop, one step a turn, so both windows stay usable; a step is never entered while
 // another is half-way: a button pressed meanwhile acts once the step is over.
 //
-// Its controls are registered in its own registry (`Text1`, `Text3`, `Text4`, `Text6`, `Label1`,
-// `Command1`, `Command2(0)`, `Command2(1)`, `Command2(3)`); the main window's registry holds the
-// window itself as `LessonWindow`.
+// Its controls are registered in its own registry under the ids of lesson/LessonControls.h; the
+// main window's registry holds the window itself as `lesson_window::Window`.
 class LessonWindow : public QWidget {
     Q_OBJECT
 
@@ -36,27 +35,34 @@ public:
     LessonCommands commands;
 
     // ---- the lesson's state ----
-    int LineNo = 0;
+    int lineNo = 0;
     // True while several steps run in a row: the popup menus and the drop-down list stay shut.
-    bool Running = false;
-    QStringList Lines;
+    bool running = false;
+    QStringList lines;
     // The line at which the last step began; empty until the first step.
-    QString StepMark;
+    QString stepMark;
 
     // The stylesheet menu's lesson item (procedure::ShowLesson).
-    void ShowLesson();
+    void openLesson();
     // Loads the script named by s from resource/ and shows the welcome text, which s receives.
-    void GetText(QString& s);
-    // One step at LineNo.
-    lesson::StepResult StepLesson();
-    // ▶: one step, then on to the line in Text4.
-    void Command1_Click();
-    // 0 back to the start, 1 to the end, 3 one step back.
-    void Command2_Click(int index);
-    void Form_Load();
-    void Form_Unload();
-    void Timer1_Timer();
-    QTimer Timer1;
+    void loadScript(QString& s);
+    // One step at lineNo.
+    lesson::StepResult runStep();
+    // ▶: one step, then on to the line in the run-to box.
+    void stepForward();
+    // <<: back to the start.
+    void goBackToStart();
+    // >>: the lesson replayed to its end.
+    void runToEnd();
+    // <: one step back.
+    void stepBack();
+    // Places the window at the main window's lower right corner and shows it before any step.
+    void prepareWindow();
+    // The run stopped, the popups closed, the lesson's documents forgotten.
+    void releaseWindow();
+    // Each second while the window shows: it comes to the front again.
+    void keepInFront();
+    QTimer frontTimer;
 
     void showExplanation(const QString& text);
     QString explanation() const;
@@ -72,7 +78,7 @@ protected:
 
 private:
     void build();
-    QPushButton* addButton(const QString& name, int index, const QString& caption, const QString& tip, int left, int width);
+    QPushButton* addButton(ControlId id, const QString& caption, const QString& tip, int left, int width);
     // The steps of a run after the first, one an event-loop turn.
     void runNext();
     void goOn(const lesson::StepResult& result);
@@ -87,11 +93,11 @@ private:
     void showStep(const QString& mark);
 
     LessonContext ctx;
-    QPlainTextEdit* Text1 = nullptr;
-    QLineEdit* Text3 = nullptr;
-    QLineEdit* Text4 = nullptr;
-    QLabel* Label1 = nullptr;
-    QLineEdit* Text6 = nullptr;
+    QPlainTextEdit* explanationBox = nullptr;
+    QLineEdit* currentLineBox = nullptr;
+    QLineEdit* runToBox = nullptr;
+    QLabel* runToLabel = nullptr;
+    QLineEdit* stepMarkBox = nullptr;
     QTimer runTimer_;
     int busy_ = 0;
     std::vector<std::function<void()>> waiting_;

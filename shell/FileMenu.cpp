@@ -6,8 +6,9 @@
 #include "platform/Dialogs.h"
 #include "platform/RichEdit.h"
 #include "platform/TabStrip.h"
-#include "platform/VbString.h"
+#include "platform/TextRules.h"
 #include "shell/Projects.h"
+#include "shell/ShellMenus.h"
 #include "workspace/DocumentFiles.h"
 #include "workspace/PathHelpers.h"
 #include "workspace/Workspace.h"
@@ -18,10 +19,17 @@
 #include <QFileInfo>
 #include <QPrinter>
 
+using namespace file_menu;
+
 namespace {
 
-const QString Menu = QStringLiteral("mfile");
-constexpr int FirstRecentItem = 20;
+CommandItem item(int index, const QString& caption, std::function<void()> handler, CommandId id,
+                 const QKeySequence& shortcut = {})
+{
+    CommandItem i{index, caption, shortcut, std::move(handler)};
+    i.id = id;
+    return i;
+}
 
 } // namespace
 
@@ -34,109 +42,80 @@ FileMenu::FileMenu(Workspace& workspace, DocumentFiles& documentFiles, Projects&
     , colour(colouring)
     , commands(commandRegistry)
 {
-    QObject::connect(&files, &DocumentFiles::recentFilesChanged, &files, [this] { RebuildRecentItems(); });
+    QObject::connect(&files, &DocumentFiles::recentFilesChanged, &files, [this] { rebuildRecentItems(); });
 }
 
 void FileMenu::declareMenu()
 {
+    const auto blank = [this] { return textrules::trimBlanks(ws.currentEditor()->Text()).isEmpty(); };
+    // The rename and template panels come with their own commands and enable them.
     std::vector<CommandItem> items = {
-        {0, QStringLiteral("現在のタブにファイルを開く(&O)")},
-        {1, QStringLiteral("プロジェクトを開く")},
+        item(0, QStringLiteral("現在のタブにファイルを開く(&O)"), [this] { openFile(); }, OpenInCurrentTab),
+        item(1, QStringLiteral("プロジェクトを開く"), [this] { projects.OpenProject(QString()); }, OpenProject),
         {2, QStringLiteral("-")},
-        {3, QStringLiteral("新しいタブを挿入(&N)"), QKeySequence(Qt::CTRL | Qt::Key_N)},
-        {4, QStringLiteral("新しいタブを挿入してファイルを開く")},
+        item(3, QStringLiteral("新しいタブを挿入(&N)"), [this] { ws.addDocument(); }, NewTab, QKeySequence(Qt::CTRL | Qt::Key_N)),
+        item(4, QStringLiteral("新しいタブを挿入してファイルを開く"), [this] { openFileInNewTab(); }, OpenInNewTab),
         {5, QStringLiteral("-")},
-        {6, QStringLiteral("ファイル名の変更")},
+        item(6, QStringLiteral("ファイル名の変更"), {}, RenameFile),
         {7, QStringLiteral("-")},
-        {8, QStringLiteral("上書き保存(&S)")},
-        {9, QStringLiteral("名前を付けて保存(&A)...")},
-        {10, QStringLiteral("全てのファイルの保存")},
-        {11, QStringLiteral("プロジェクトの保存")},
+        item(8, QStringLiteral("上書き保存(&S)"), [this, blank] { if (!blank()) files.save(); }, Save),
+        item(9, QStringLiteral("名前を付けて保存(&A)..."), [this] { files.saveAs(); }, SaveAs),
+        item(10, QStringLiteral("全てのファイルの保存"), [this] { files.saveAll(); }, SaveAll),
+        item(11, QStringLiteral("プロジェクトの保存"), [this] { projects.SaveProject(); }, SaveProject),
         {12, QStringLiteral("-")},
-        {13, QStringLiteral("全て初期化")},
+        item(13, QStringLiteral("全て初期化"), [this] { files.clearAll(); }, ClearAll),
         {14, QStringLiteral("-")},
-        {15, QStringLiteral("テンプレートの保存")},
-        {16, QStringLiteral("テンプレートの呼び出し")},
+        item(15, QStringLiteral("テンプレートの保存"), {}, SaveTemplate),
+        item(16, QStringLiteral("テンプレートの呼び出し"), {}, InsertTemplate),
         {17, QStringLiteral("-")},
-        {18, QStringLiteral("印刷(&P)...")},
+        item(18, QStringLiteral("印刷(&P)..."), [this, blank] { if (!blank()) printText(); }, Print),
         {19, QStringLiteral("-")},
     };
-    // The rename and template panels come with their own commands.
-    for (int i : {6, 15, 16})
-        items[static_cast<size_t>(i)].enabled = false;
+    for (size_t i : {6, 15, 16})
+        items[i].enabled = false;
     commands.define(Menu, items);
-    RebuildRecentItems();
+    rebuildRecentItems();
 }
 
-void FileMenu::RebuildRecentItems()
+void FileMenu::rebuildRecentItems()
 {
     for (int index : commands.indexes(Menu)) {
-        if (index >= FirstRecentItem)
+        if (index >= FirstRecentRow)
             commands.remove(Menu, index);
     }
-    int index = FirstRecentItem;
+    int index = FirstRecentRow;
     bool any = false;
     for (int i = 0; i < 6; ++i) {
         if (files.recentFiles[i].isEmpty())
             continue;
         commands.add(Menu, {index++, QString::number(i) + QLatin1Char(':') + fileNameOf(files.recentFiles[i]), {},
-                            [this, i] { OpenRecent(i); }});
+                            [this, i] { openRecent(i); }});
         any = true;
     }
     if (any)
         commands.add(Menu, {index++, QStringLiteral("-")});
-    commands.add(Menu, {index, QStringLiteral("終了"), {}, [this] { Pend(); }});
+    commands.add(Menu, item(index, QStringLiteral("終了"), [this] { quit(); }, Quit));
 }
 
-void FileMenu::mfile_Click(int index)
-{
-    if (!commands.has(Menu, index))
-        return;
-    const auto blank = [this] { return vb::Trim(ws.currentEditor()->Text()).isEmpty(); };
-    switch (index) {
-    case 0: OpenFileCmd(); break;
-    case 1: projects.OpenProject(QString()); break;
-    case 3: ws.addDocument(); break;
-    case 4: OpenFileInNewTab(); break;
-    case 8:
-        if (!blank())
-            files.save();
-        break;
-    case 9: files.saveAs(); break;
-    case 10: files.saveAll(); break;
-    case 11: projects.SaveProject(); break;
-    case 13: files.clearAll(); break;
-    case 18:
-        if (!blank())
-            PrintText();
-        break;
-    default:
-        // The recent files and the exit item behind the fixed ones.
-        if (index >= FirstRecentItem)
-            commands.invoke(Menu, index);
-        break;
-    }
-}
-
-void FileMenu::Pend()
+void FileMenu::quit()
 {
     if (closeWindow)
         closeWindow();
 }
 
-void FileMenu::OpenFileInNewTab()
+void FileMenu::openFileInNewTab()
 {
     const int shownTab = ws.tabStrip().SelectedIndex();
     if (!ws.addDocument())
         return;
-    if (OpenFileCmd())
+    if (openFile())
         return;
     // Cancelled, refused or unreadable: the window is as it was before.
     ws.removeDocument(ws.currentIndex());
     ws.tabStrip().Select(shownTab);
 }
 
-bool FileMenu::OpenFileCmd()
+bool FileMenu::openFile()
 {
     const int n = ws.currentIndex();
     // Only changes that are not on disk are asked about.
@@ -156,7 +135,7 @@ bool FileMenu::OpenFileCmd()
 
     const QString path = *chosen;
     const QString name = fileNameOf(path);
-    const bool textFile = vb::LCaseAscii(vb::Right(name, 3)) == QStringLiteral("txt") && autoCreate.AutoRun.value();
+    const bool textFile = textrules::asciiLower(name.right(3)) == QStringLiteral("txt") && autoCreate.AutoRun.value();
     if (textFile && ws.tabCount() != 2) {
         ws.dlg.MsgBox(QStringLiteral("メニューの") + Quote + QStringLiteral("自動作成自動実行") + Quote
                           + QStringLiteral("がONの場合で") + CrLf
@@ -175,9 +154,9 @@ bool FileMenu::OpenFileCmd()
     return true;
 }
 
-void FileMenu::OpenPath(const QString& path)
+void FileMenu::openPath(const QString& path)
 {
-    if (vb::Right(path, 4) == QStringLiteral(".tur")) {
+    if (path.endsWith(QStringLiteral(".tur"))) {
         projects.OpenProject(path);
         return;
     }
@@ -192,12 +171,12 @@ void FileMenu::OpenPath(const QString& path)
     files.finishOpening();
 }
 
-void FileMenu::OpenRecent(int i)
+void FileMenu::openRecent(int i)
 {
     if (i < 0 || i > 5 || files.recentFiles[i].isEmpty())
         return;
     const QString path = files.recentFiles[i];
-    if (vb::Right(path, 3) == QStringLiteral("tur")) {
+    if (path.endsWith(QStringLiteral("tur"))) {
         projects.OpenProject(path);
         return;
     }
@@ -210,7 +189,7 @@ void FileMenu::OpenRecent(int i)
     ws.askBeforeQuitting = false;
 }
 
-void FileMenu::OpenCommandLineFile(const QString& path)
+void FileMenu::openCommandLineFile(const QString& path)
 {
     QString folder = folderOf(path);
     if (folder.isEmpty())
@@ -220,7 +199,7 @@ void FileMenu::OpenCommandLineFile(const QString& path)
     files.finishOpening();
 }
 
-void FileMenu::PrintText()
+void FileMenu::printText()
 {
     RichEdit* ed = ws.currentEditor();
     QsciPrinter printer(QPrinter::HighResolution);

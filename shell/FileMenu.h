@@ -10,7 +10,7 @@ class DocumentFiles;
 class Projects;
 class Workspace;
 
-// The File menu `mfile`: its fixed items, the recent files behind them and the exit item, and the
+// The File menu: its fixed items, the recent files behind them and the exit item, and the
 // commands that choose a file to open or print.
 class FileMenu {
 public:
@@ -19,24 +19,23 @@ public:
 
     void declareMenu();
     // The items behind the fixed ones: the recent files, a separator and the exit item.
-    void RebuildRecentItems();
-    void mfile_Click(int index);
+    void rebuildRecentItems();
     // Quits through the window's close.
-    void Pend();
-    // What Pend closes; the shell sets it.
+    void quit();
+    // What quit closes; the shell sets it.
     std::function<void()> closeWindow;
 
     // True when a file was read into the current document.
-    bool OpenFileCmd();
+    bool openFile();
     // 新しいタブを挿入してファイルを開く: a new tab for the file, which goes again when nothing
     // was opened into it.
-    void OpenFileInNewTab();
+    void openFileInNewTab();
     // A file dropped on an editor.
-    void OpenPath(const QString& path);
-    void OpenRecent(int i);
+    void openPath(const QString& path);
+    void openRecent(int i);
     // The file named on the command line (not a project).
-    void OpenCommandLineFile(const QString& path);
-    void PrintText();
+    void openCommandLineFile(const QString& path);
+    void printText();
 
 private:
     Workspace& ws;

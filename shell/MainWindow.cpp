@@ -4,9 +4,13 @@
 #include "platform/RichEdit.h"
 #include "platform/TabStrip.h"
 #include "platform/Twips.h"
-#include "platform/VbString.h"
+#include "platform/TextRules.h"
 #include "platform/WebBrowser.h"
+#include "shell/ShellMenus.h"
 #include "shell/WindowPlacement.h"
+#include "stylesheet/StylesheetControls.h"
+#include "wizards/EasyMenu.h"
+#include "wizards/EasyPanelControls.h"
 #include "workspace/PanelFitting.h"
 #include "workspace/PathHelpers.h"
 
@@ -30,10 +34,10 @@ fomPelmor::fomPelmor(ProgramState& programState, Dialogs& dialogs, QWidget* pare
     , dlg(dialogs)
     , central_(new QWidget(this))
     , Toolbar(new QToolBar(central_))
-    , TabStrip1(new TabStrip(central_))
+    , documentTabs_(new TabStrip(central_))
     , sbStatusBar(new QStatusBar(central_))
     , statusPanel1(new QLabel(sbStatusBar))
-    , ws(state, dlg, *TabStrip1)
+    , ws(state, dlg, *documentTabs_)
     , files(ws)
     , panels(controls, procs, ws, central_)
     , colour(ws)
@@ -82,15 +86,15 @@ fomPelmor::fomPelmor(ProgramState& programState, Dialogs& dialogs, QWidget* pare
     connect(&ws, &Workspace::statusTextChanged, statusPanel1, &QLabel::setText);
     createMenus();
 
-    connect(TabStrip1, &TabStrip::Click, this, [this] { preview.TabStrip1_Click(); });
-    connect(&ws, &Workspace::filesDropped, this, [this](int, const QStringList& paths) { fileMenu.OpenPath(paths.first()); });
+    connect(documentTabs_, &TabStrip::Click, this, [this] { preview.TabStrip1_Click(); });
+    connect(&ws, &Workspace::filesDropped, this, [this](int, const QStringList& paths) { fileMenu.openPath(paths.first()); });
     // While the lesson window is shown, its initialising clears the window without asking.
     files.quietClear = [this] { return lesson.quietClear(); };
     stylesheet.menu.lessonVisible = [this] { return lesson.isVisible(); };
     // The editing commands: the file commands of the toolbar, the search and grammar panels'
     // buttons, and the preview that the direct search leaves.
-    toolbar.openFile = [this] { fileMenu.OpenFileCmd(); };
-    toolbar.printText = [this] { fileMenu.PrintText(); };
+    toolbar.openFile = [this] { fileMenu.openFile(); };
+    toolbar.printText = [this] { fileMenu.printText(); };
     editMenu.stopPreviewTimer = [this] { preview.TimerBrowser.stop(); };
     colourLookup.setTagDictionary(&tagBridge);
     // The mini panel's close box makes the next search start at the top.
@@ -112,16 +116,14 @@ fomPelmor::~fomPelmor()
 void fomPelmor::createMenus()
 {
     QMenuBar* bar = menuBar();
-    commands.addMenu(QStringLiteral("mfile"), bar->addMenu(QStringLiteral("ﾌｧｲﾙ(&F)")),
-                     [this](int i) { fileMenu.mfile_Click(i); });
+    commands.addMenu(file_menu::Menu, bar->addMenu(QStringLiteral("ﾌｧｲﾙ(&F)")));
     commands.addMenu(QStringLiteral("edit"), bar->addMenu(QStringLiteral("編集(&E)")),
                      [this](int i) { editMenu.edit_Click(i); });
     commands.addMenu(QStringLiteral("hen2"), bar->addMenu(QStringLiteral("編集2(&G)")),
                      [this](int i) { edit2.hen2_Click(i); });
-    commands.addMenu(QStringLiteral("mk1"), bar->addMenu(QStringLiteral("簡単作成(&K)")));
-    commands.addMenu(QStringLiteral("mcyotto"), bar->addMenu(QStringLiteral("ちょっと高度に(&L)")));
-    commands.addMenu(QStringLiteral("CSS1"), bar->addMenu(QStringLiteral("スタイルシート(&S)")),
-                     [this](int i) { stylesheet.menu.CSS1_Click(i); });
+    commands.addMenu(easy_menu::Menu, bar->addMenu(QStringLiteral("簡単作成(&K)")));
+    commands.addMenu(advanced_menu::Menu, bar->addMenu(QStringLiteral("ちょっと高度に(&L)")));
+    commands.addMenu(stylesheet_menu::Menu, bar->addMenu(QStringLiteral("スタイルシート(&S)")));
     commands.addMenu(QStringLiteral("mjidou"), bar->addMenu(QStringLiteral("自動作成")));
     commands.addMenu(QStringLiteral("Mefont1"), bar->addMenu(QStringLiteral("フォントの設定")),
                      [this](int i) { fonts.Mefont1_Click(i); });
@@ -142,14 +144,14 @@ void fomPelmor::createMenus()
     about.declareMenu(commands);
 }
 
-void fomPelmor::Form_Load()
+void fomPelmor::load()
 {
     state.ini.readFile(state.iniPath());
     const Settings& settings = state.settings;
     placeWindow();
     help.HelpInBrowserWindow.load();
     files.loadRecentFiles();
-    controls.get<QLineEdit>(QStringLiteral("Text"), 45)->setText(settings.get(setting::Indent));
+    controls.get<QLineEdit>(indent_panel::LineLengthBox)->setText(settings.get(setting::Indent));
 
     int scheme = static_cast<int>(settings.get(setting::FontColor));
     if (scheme < 1 || scheme > 4)
@@ -226,10 +228,10 @@ void fomPelmor::LayoutMain()
     const int width = twips::fromPixels(central_->width());
     const int height = twips::fromPixels(central_->height());
     twips::SetGeometry(Toolbar, 0, 0, width, 400);
-    twips::SetGeometry(TabStrip1, 0, 400, width, std::max(0, height - 700));
+    twips::SetGeometry(documentTabs_, 0, 400, width, std::max(0, height - 700));
     twips::SetGeometry(sbStatusBar, 0, std::max(0, height - 300), width, 300);
-    TabStrip1->layoutChildren();
-    const QRect area = TabStrip1->DisplayArea()->rect();
+    documentTabs_->layoutChildren();
+    const QRect area = documentTabs_->DisplayArea()->rect();
     for (int i = 0; i < ws.documentCount(); ++i) {
         Document& d = ws.doc(i);
         d.sourceEditor->setGeometry(area);
@@ -259,14 +261,14 @@ bool fomPelmor::eventFilter(QObject* watched, QEvent* event)
         CtrlDown = false;
         return false;
     }
-    if (Form_KeyDown(key->key(), key->modifiers())) {
+    if (noteCtrlOrIndent(key->key(), key->modifiers())) {
         key->accept();
         return true;
     }
     return false;
 }
 
-bool fomPelmor::Form_KeyDown(int key, Qt::KeyboardModifiers modifiers)
+bool fomPelmor::noteCtrlOrIndent(int key, Qt::KeyboardModifiers modifiers)
 {
     const Qt::KeyboardModifiers mods = modifiers & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier);
     if (mods == Qt::ControlModifier)
@@ -299,7 +301,7 @@ bool fomPelmor::Form_KeyDown(int key, Qt::KeyboardModifiers modifiers)
     return false;
 }
 
-bool fomPelmor::Form_QueryUnload()
+bool fomPelmor::confirmQuitting()
 {
     // Asked only while some document holds changes that are not on disk.
     bool unsavedChanges = false;
@@ -311,12 +313,12 @@ bool fomPelmor::Form_QueryUnload()
     return true;
 }
 
-bool fomPelmor::Form_Unload()
+bool fomPelmor::unload()
 {
     for (int i = 0; i < ws.documentCount(); ++i) {
         if (!ws.hasUnsavedChanges(i))
             continue;
-        const QString question = vb::Str(static_cast<long long>(i + 1))
+        const QString question = textrules::numberWithSignSpace(static_cast<long long>(i + 1))
             + QStringLiteral("番目のファイルが保存されていません、保存せずに終了しますか？");
         if (dlg.MsgBox(question, MsgButtons::YesNo) != MsgResult::Yes)
             return false;
@@ -346,7 +348,7 @@ void fomPelmor::closeEvent(QCloseEvent* event)
         return;
     }
     closing_ = true;
-    const bool ok = Form_QueryUnload() && Form_Unload();
+    const bool ok = confirmQuitting() && unload();
     closing_ = false;
     if (!ok) {
         event->ignore();

@@ -70,7 +70,7 @@ private:
     // The frame of the window, which the subsystems are placed in; made before them.
     QWidget* central_;
     QToolBar* Toolbar;
-    TabStrip* TabStrip1;
+    TabStrip* documentTabs_;
     QStatusBar* sbStatusBar;
     QLabel* statusPanel1;
 
@@ -123,11 +123,14 @@ public:
     LessonWindow lesson;
 
     // ---- procedures of the window ----
-    void Form_Load();
+    // Reads the settings and places the window, then prepares the first document.
+    void load();
     void LayoutMain();
     // The questions of quitting; false when the user said No to one of them.
-    bool Form_QueryUnload();
-    bool Form_Unload();
+    bool confirmQuitting();
+    // The questions about each unsaved document, then the settings written and the pages deleted;
+    // false when the user said No.
+    bool unload();
     // True once the window has been through its unload.
     bool unloaded() const { return unloaded_; }
     // Ctrl is held (set on a key press with Ctrl alone, cleared on any release).
@@ -144,7 +147,9 @@ private:
     void placeWindow();
     // The size at which the whole toolbar and every panel, where it opens, fit in the window.
     QSize sizeShowingAll();
-    bool Form_KeyDown(int key, Qt::KeyboardModifiers modifiers);
+    // Notes a Ctrl press; Tab and Shift+Tab indent and unindent the editor's selected lines.
+    // True when the key was used.
+    bool noteCtrlOrIndent(int key, Qt::KeyboardModifiers modifiers);
 
     bool layoutBusy_ = false;
     bool unloaded_ = false;

@@ -5,7 +5,7 @@
 #include "platform/Dialogs.h"
 #include "platform/RichEdit.h"
 #include "platform/TextFile.h"
-#include "platform/VbString.h"
+#include "platform/TextRules.h"
 #include "workspace/DocumentFiles.h"
 #include "workspace/PathHelpers.h"
 #include "workspace/Workspace.h"
@@ -45,18 +45,18 @@ void Projects::SaveProject()
     const auto chosen = ws.dlg.ShowSave(request);
     if (!chosen)
         return;
-    QString name = vb::Trim(*chosen);
+    QString name = textrules::trimBlanks(*chosen);
     if (name.isEmpty())
         return;
-    if (vb::LCaseAscii(vb::Right(name, 4)) == QStringLiteral(".tur"))
+    if (textrules::asciiLower(name.right(4)) == QStringLiteral(".tur"))
         name.chop(4);
 
     QStringList entries;
     for (int i = 0; i < ws.documentCount(); ++i) {
         Document& d = ws.doc(i);
-        d.fileName = vb::Trim(d.fileName);
+        d.fileName = textrules::trimBlanks(d.fileName);
         if (d.fileName.startsWith(QStringLiteral("$$$"))) {
-            const bool css = vb::LCaseAscii(vb::Right(d.fileName, 3)) == QStringLiteral("css");
+            const bool css = textrules::asciiLower(d.fileName.right(3)) == QStringLiteral("css");
             d.folder = folderOf(name);
             d.fileName = fileNameOf(name) + threeDigits(i) + (css ? QStringLiteral(".css") : QStringLiteral(".html"));
             // A newly named document has no file yet: save it with the others.
@@ -116,7 +116,7 @@ void Projects::OpenProject(const QString& fil)
     // Line i goes into document i; ask before documents with unsaved text are replaced.
     for (int i = 0; i < std::min<int>(static_cast<int>(lines.size()), ws.documentCount()); ++i) {
         const Document& d = ws.doc(i);
-        if (d.modified && !vb::Trim(d.sourceEditor->Text()).isEmpty()) {
+        if (d.modified && !textrules::trimBlanks(d.sourceEditor->Text()).isEmpty()) {
             if (ws.dlg.MsgBox(QStringLiteral("保存されていないファイルがあります。プロジェクトのファイルで置き換えますか？"),
                              MsgButtons::YesNo)
                 != MsgResult::Yes)

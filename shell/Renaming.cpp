@@ -4,7 +4,9 @@
 #include "platform/ControlRegistry.h"
 #include "platform/Dialogs.h"
 #include "platform/Twips.h"
-#include "platform/VbString.h"
+#include "platform/TextRules.h"
+#include "shell/ShellControls.h"
+#include "shell/ShellMenus.h"
 #include "wizards/Dispatcher.h"
 #include "wizards/PanelForm.h"
 #include "workspace/PanelKit.h"
@@ -14,13 +16,14 @@
 #include <QAction>
 #include <QFileInfo>
 #include <QGroupBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
 
 QString renamedFileName(const QString& typed)
 {
-    const QString text = vb::LCaseAscii(vb::Trim(typed));
+    const QString text = textrules::asciiLower(textrules::trimBlanks(typed));
     if (text.isEmpty())
         return QString();
     const QString base = text.left(text.indexOf(QLatin1Char('.')) < 0 ? text.size() : text.indexOf(QLatin1Char('.')));
@@ -50,50 +53,52 @@ Renaming::Renaming(Workspace& workspace, PanelKit& panels, ControlRegistry& cont
     , controls(controlRegistry)
 {
     build(panels);
-    dispatcher.setClose(ExecuteButton::RenamePanelCloseBox, QStringLiteral("Frame"), 35);
-    dispatcher.setClose(ExecuteButton::CloseRenamePanel, QStringLiteral("Frame"), 35);
-    dispatcher.setAction(ExecuteButton::RenameFile, [this] { RenameFile(); });
+    const auto closePanel = [this] { controls.get<QWidget>(rename_panel::Panel)->hide(); };
+    dispatcher.setAction(ExecuteButton::RenamePanelCloseBox, closePanel);
+    dispatcher.setAction(ExecuteButton::CloseRenamePanel, closePanel);
+    dispatcher.setAction(ExecuteButton::RenameFile, [this] { renameFile(); });
 }
 
 void Renaming::build(PanelKit& panels)
 {
-    QGroupBox* panel = panels.addFrame(35, QStringLiteral("ファイル名の変更"));
+    using namespace rename_panel;
+    QGroupBox* panel = panels.addPanel(Panel, QStringLiteral("ファイル名の変更"));
     twips::SetGeometry(panel, PanelLeft, PanelTop, PanelWidth, PanelHeight);
     PanelForm f(panels, panel);
-    f.titleBar(QStringLiteral("Label"), 35, QStringLiteral("ファイル名を変更しよう"), PanelWidth,
-               ExecuteButton::RenamePanelCloseBox);
-    f.explanation(36, 50, 550, PanelWidth - 100, 1700);
-    auto* list = panels.add<QListWidget>(panel, QStringLiteral("List3"), 3);
+    twips::SetGeometry(panels.addTitle(panel, Title, QStringLiteral("ファイル名を変更しよう")), 50, 180, PanelWidth - 100, 285);
+    f.button(ExecuteButton::RenamePanelCloseBox, QStringLiteral("×"), 50 + PanelWidth - 100 - 330, 180, 330, 285);
+    twips::SetGeometry(panels.addExplanation(panel, Explanation), 50, 550, PanelWidth - 100, 1700);
+    auto* list = panels.add<QListWidget>(panel, NameList);
     twips::SetGeometry(list, 50, 2350, PanelWidth - 100, 2300);
-    panels.add<QListWidget>(panel, QStringLiteral("List3"), 4)->hide();
-    f.label(QStringLiteral("Label10"), 11, QStringLiteral("ファイル名"), 50, 4780, 1000);
-    f.box(QStringLiteral("Text6"), 29, QString(), 1100, 4750, PanelWidth - 1150);
+    panels.add<QListWidget>(panel, StoredNameList)->hide();
+    f.label(QStringLiteral("ファイル名"), 50, 4780, 1000);
+    twips::SetGeometry(panels.add<QLineEdit>(panel, NewNameBox), 1100, 4750, PanelWidth - 1150, 330);
     f.executeAndClose(ExecuteButton::RenameFile, ExecuteButton::CloseRenamePanel, PanelWidth - 50, 5150, QStringLiteral("変更"));
     // A click, and a program that sets the list's row, as the lesson player does.
-    QObject::connect(list, &QListWidget::itemClicked, list, [this, list](QListWidgetItem* item) { List3_Click(list->row(item)); });
-    QObject::connect(list, &QListWidget::currentRowChanged, list, [this](int row) { List3_Click(row); });
+    QObject::connect(list, &QListWidget::itemClicked, list, [this, list](QListWidgetItem* item) { takeChosenName(list->row(item)); });
+    QObject::connect(list, &QListWidget::currentRowChanged, list, [this](int row) { takeChosenName(row); });
 }
 
 void Renaming::declareCommands(CommandRegistry& commands)
 {
-    commands.setHandler(QStringLiteral("mfile"), 6, [this] { ShowRenamePanel(); });
-    commands.action(QStringLiteral("mfile"), 6)->setEnabled(true);
+    commands.setHandler(file_menu::RenameFile, [this] { showPanel(); });
+    commands.action(file_menu::RenameFile)->setEnabled(true);
 }
 
-void Renaming::ShowRenamePanel()
+void Renaming::showPanel()
 {
-    controls.get<QPlainTextEdit>(QStringLiteral("Text"), 36)
+    controls.get<QPlainTextEdit>(rename_panel::Explanation)
         ->setPlainText(QStringLiteral("現在表示されているファイル名を変更します。")
                        + QStringLiteral("既にファイルが保存されている場合は、保存されているファイルはそのままで")
                        + QStringLiteral("新しいファイルが出来ます。")
                        + QStringLiteral("リストの中から変更したいファイルを選んで下のテキストボックスに")
                        + QStringLiteral("新しい名前を入、変更ボタンを押します。") + QStringLiteral("ファイルのパスは変更されません"));
-    auto* panel = controls.get<QWidget>(QStringLiteral("Frame"), 35);
+    auto* panel = controls.get<QWidget>(rename_panel::Panel);
     twips::SetGeometry(panel, PanelLeft, PanelTop, PanelWidth, PanelHeight);
     panel->show();
     panel->raise();
-    auto* names = controls.get<QListWidget>(QStringLiteral("List3"), 3);
-    auto* stored = controls.get<QListWidget>(QStringLiteral("List3"), 4);
+    auto* names = controls.get<QListWidget>(rename_panel::NameList);
+    auto* stored = controls.get<QListWidget>(rename_panel::StoredNameList);
     names->clear();
     stored->clear();
     for (int n = 0; n < ws.documentCount(); ++n)
@@ -102,16 +107,16 @@ void Renaming::ShowRenamePanel()
         names->addItem(fileNameOf(stored->item(i)->text()));
 }
 
-void Renaming::RenameFile()
+void Renaming::renameFile()
 {
-    auto* box = controls.get<QLineEdit>(QStringLiteral("Text6"), 29);
+    auto* box = controls.get<QLineEdit>(rename_panel::NewNameBox);
     const QString newName = renamedFileName(box->text());
     if (newName.isEmpty())
         return;
     box->setText(newName);
     const QString problem = renameProblem(newName);
-    auto* names = controls.get<QListWidget>(QStringLiteral("List3"), 3);
-    auto* stored = controls.get<QListWidget>(QStringLiteral("List3"), 4);
+    auto* names = controls.get<QListWidget>(rename_panel::NameList);
+    auto* stored = controls.get<QListWidget>(rename_panel::StoredNameList);
     const int n = names->currentRow();
     if (!problem.isEmpty()) {
         ws.dlg.MsgBox(problem);
@@ -135,9 +140,9 @@ void Renaming::RenameFile()
     box->clear();
 }
 
-void Renaming::List3_Click(int row)
+void Renaming::takeChosenName(int row)
 {
-    auto* names = controls.get<QListWidget>(QStringLiteral("List3"), 3);
+    auto* names = controls.get<QListWidget>(rename_panel::NameList);
     if (row >= 0 && row < names->count())
-        controls.get<QLineEdit>(QStringLiteral("Text6"), 29)->setText(names->item(row)->text());
+        controls.get<QLineEdit>(rename_panel::NewNameBox)->setText(names->item(row)->text());
 }

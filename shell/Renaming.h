@@ -15,20 +15,20 @@ QString renamedFileName(const QString& typed);
 // A message when the new name cannot name a file in the document's folder; empty when it can.
 QString renameProblem(const QString& newName);
 
-// The rename panel Frame(35): another save name for an open document. No file on disk is
+// The rename panel: another save name for an open document. No file on disk is
 // renamed; the document keeps its folder and counts as changed. Its buttons are the
 // dispatcher's 112 to 114.
 class Renaming {
 public:
     Renaming(Workspace& workspace, PanelKit& panels, ControlRegistry& controls, Dispatcher& dispatcher);
 
-    // The File menu's "ファイル名の変更" (6).
+    // The File menu's "ファイル名の変更".
     void declareCommands(CommandRegistry& commands);
 
-    void ShowRenamePanel();
-    void RenameFile();
-    // An entry chosen in the list List3(3) goes into the new-name box.
-    void List3_Click(int row);
+    void showPanel();
+    void renameFile();
+    // An entry chosen in the name list goes into the new-name box.
+    void takeChosenName(int row);
 
 private:
     void build(PanelKit& panels);

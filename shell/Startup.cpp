@@ -1,7 +1,7 @@
 #include "shell/Startup.h"
 
 #include "platform/Dialogs.h"
-#include "platform/VbString.h"
+#include "platform/TextRules.h"
 #include "shell/MainWindow.h"
 #include "shell/ResourceCopies.h"
 
@@ -117,7 +117,7 @@ std::unique_ptr<Application> Main(const StartupOptions& options)
     app->window = std::make_unique<fomPelmor>(state, dlg);
     if (auto* qt = dynamic_cast<QtDialogs*>(app->dialogs))
         qt->setParent(app->window.get());
-    app->window->Form_Load();
+    app->window->load();
     if (options.show)
         app->window->show();
 
@@ -127,15 +127,15 @@ std::unique_ptr<Application> Main(const StartupOptions& options)
         name.remove(0, 1);
     if (name.endsWith(QLatin1Char('"')))
         name.chop(1);
-    if (!vb::Trim(name).isEmpty()) {
+    if (!textrules::trimBlanks(name).isEmpty()) {
         // A relative name is taken from where the program was started when it is there.
         if (QFileInfo(name).isRelative() && !options.startFolder.isEmpty()
             && QFileInfo::exists(options.startFolder + QLatin1Char('/') + name))
             name = QDir(options.startFolder).absoluteFilePath(name);
-        if (vb::LCaseAscii(vb::Right(name, 3)) == QStringLiteral("tur"))
+        if (textrules::asciiLower(name.right(3)) == QStringLiteral("tur"))
             app->window->projects.OpenProject(name);
         else
-            app->window->fileMenu.OpenCommandLineFile(name);
+            app->window->fileMenu.openCommandLineFile(name);
     }
 
     QDir::setCurrent(state.programFolder);

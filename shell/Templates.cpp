@@ -8,7 +8,9 @@
 #include "platform/RichEdit.h"
 #include "platform/TextFile.h"
 #include "platform/Twips.h"
-#include "platform/VbString.h"
+#include "shell/ShellControls.h"
+#include "shell/ShellMenus.h"
+#include "platform/TextRules.h"
 #include "wizards/Dispatcher.h"
 #include "wizards/PanelForm.h"
 #include "workspace/PanelKit.h"
@@ -87,7 +89,7 @@ double pelmortenNumber(const QString& name)
 {
     if (!name.startsWith(Pelmorten))
         return 0;
-    return vb::Val(name.mid(Pelmorten.size()));
+    return textrules::leadingNumber(name.mid(Pelmorten.size()));
 }
 
 QString nextTemplateName(const QStringList& names)
@@ -95,7 +97,7 @@ QString nextTemplateName(const QStringList& names)
     double highest = 0;
     for (const QString& n : names)
         highest = std::max(highest, pelmortenNumber(n));
-    return Pelmorten + vb::Trim(vb::Str(highest + 1));
+    return Pelmorten + textrules::trimBlanks(textrules::numberWithSignSpace(highest + 1));
 }
 
 QString nameProblem(const QString& name)
@@ -197,45 +199,47 @@ Templates::Templates(Workspace& workspace, UndoRing& undoRing, EditorFonts& edit
     , controls(controlRegistry)
 {
     build(panels);
-    dispatcher.setAction(ExecuteButton::SaveTemplate, [this] { TemplateSave(); });
-    dispatcher.setAction(ExecuteButton::DeleteTemplate, [this] { TemplateDelete(); });
-    dispatcher.setAction(ExecuteButton::PasteTemplate, [this] { TemplatePaste(); });
-    dispatcher.setClose(ExecuteButton::CloseTemplatePanel, QStringLiteral("Frame"), 36);
-    dispatcher.setClose(ExecuteButton::TemplatePanelCloseBox, QStringLiteral("Frame"), 36);
+    dispatcher.setAction(ExecuteButton::SaveTemplate, [this] { saveTemplate(); });
+    dispatcher.setAction(ExecuteButton::DeleteTemplate, [this] { deleteTemplate(); });
+    dispatcher.setAction(ExecuteButton::PasteTemplate, [this] { pasteTemplate(); });
+    const auto closePanel = [this] { controls.get<QWidget>(template_panel::Panel)->hide(); };
+    dispatcher.setAction(ExecuteButton::CloseTemplatePanel, closePanel);
+    dispatcher.setAction(ExecuteButton::TemplatePanelCloseBox, closePanel);
 }
 
 void Templates::build(PanelKit& panels)
 {
-    QGroupBox* panel = panels.addFrame(36, QStringLiteral("テンプレートの保存"));
+    using namespace template_panel;
+    QGroupBox* panel = panels.addPanel(Panel, QStringLiteral("テンプレートの保存"));
     twips::SetGeometry(panel, PanelLeft, PanelTop, PanelWidth, PanelHeight);
     PanelForm f(panels, panel);
-    f.titleBar(QStringLiteral("Label"), 36, QStringLiteral("テンプレートを保存しよう"), PanelWidth,
-               ExecuteButton::TemplatePanelCloseBox);
-    f.explanation(37, 50, 550, PanelWidth - 100, 1300);
-    f.label(QStringLiteral("Label10"), 16, QStringLiteral("テンプレート名"), 50, 1980, 1400);
-    f.box(QStringLiteral("Text6"), 30, QString(), 1450, 1950, 1950);
+    twips::SetGeometry(panels.addTitle(panel, Title, QStringLiteral("テンプレートを保存しよう")), 50, 180, PanelWidth - 100, 285);
+    f.button(ExecuteButton::TemplatePanelCloseBox, QStringLiteral("×"), 50 + PanelWidth - 100 - 330, 180, 330, 285);
+    twips::SetGeometry(panels.addExplanation(panel, Explanation), 50, 550, PanelWidth - 100, 1300);
+    f.label(QStringLiteral("テンプレート名"), 50, 1980, 1400);
+    twips::SetGeometry(panels.add<QLineEdit>(panel, NameBox), 1450, 1950, 1950, 330);
     f.button(ExecuteButton::SaveTemplate, QStringLiteral("保存"), 3500, 1950, 850);
     f.button(ExecuteButton::PasteTemplate, QStringLiteral("貼り付け"), 3500, 1950, 850);
     f.button(ExecuteButton::DeleteTemplate, QStringLiteral("削除"), 4400, 1950, 850);
     f.button(ExecuteButton::CloseTemplatePanel, QStringLiteral("閉じる"), 5300, 1950, 900);
-    f.label(QStringLiteral("Label10"), 17, QStringLiteral("リスト"), 50, 2380, 1900);
-    f.label(QStringLiteral("Label10"), 18, QStringLiteral("テンプレートの内容"), 2050, 2380, 2500);
-    auto* list = panels.add<QListWidget>(panel, QStringLiteral("List3"), 5);
+    f.label(QStringLiteral("リスト"), 50, 2380, 1900);
+    f.label(QStringLiteral("テンプレートの内容"), 2050, 2380, 2500);
+    auto* list = panels.add<QListWidget>(panel, NameList);
     twips::SetGeometry(list, 50, 2700, 1900, 3550);
-    auto* content = panels.add<QPlainTextEdit>(panel, QStringLiteral("Text"), 38);
+    auto* content = panels.add<QPlainTextEdit>(panel, ContentBox);
     content->setLineWrapMode(QPlainTextEdit::NoWrap);
     twips::SetGeometry(content, 2050, 2700, PanelWidth - 2100, 3550);
     // A click, and a program that sets the list's row, as the lesson player does.
-    QObject::connect(list, &QListWidget::itemClicked, list, [this, list](QListWidgetItem* item) { List3_Click(list->row(item)); });
-    QObject::connect(list, &QListWidget::currentRowChanged, list, [this](int row) { List3_Click(row); });
+    QObject::connect(list, &QListWidget::itemClicked, list, [this, list](QListWidgetItem* item) { showChosenTemplate(list->row(item)); });
+    QObject::connect(list, &QListWidget::currentRowChanged, list, [this](int row) { showChosenTemplate(row); });
 }
 
 void Templates::declareCommands(CommandRegistry& commands)
 {
-    commands.setHandler(QStringLiteral("mfile"), 15, [this] { ShowTemplatePanel(0); });
-    commands.setHandler(QStringLiteral("mfile"), 16, [this] { ShowTemplatePanel(1); });
-    commands.action(QStringLiteral("mfile"), 15)->setEnabled(true);
-    commands.action(QStringLiteral("mfile"), 16)->setEnabled(true);
+    commands.setHandler(file_menu::SaveTemplate, [this] { showPanel(PanelMode::Save); });
+    commands.setHandler(file_menu::InsertTemplate, [this] { showPanel(PanelMode::Insert); });
+    commands.action(file_menu::SaveTemplate)->setEnabled(true);
+    commands.action(file_menu::InsertTemplate)->setEnabled(true);
 }
 
 QString Templates::filePath() const
@@ -266,9 +270,9 @@ bool Templates::writeFile(const QString& text)
     return r.ok;
 }
 
-void Templates::ShowTemplatePanel(int mode)
+void Templates::showPanel(PanelMode mode)
 {
-    const bool insert = mode != 0;
+    const bool insert = mode == PanelMode::Insert;
     const QString saveText = QStringLiteral("よく使うパーターンをテンプレートとして保存できます。") + CrLf
         + QStringLiteral("保存したいテキストの部分をを選択して保存をクリックしてください。") + CrLf
         + QStringLiteral("テキストの部分的な選択が無い場合は現在のテキストが全て保存されます。") + CrLf
@@ -276,37 +280,37 @@ void Templates::ShowTemplatePanel(int mode)
     const QString insertText = QStringLiteral("テンプレートを挿入したい場所にカーソルをセットします。") + CrLf
         + QStringLiteral("挿入したいテンプレートをリストの中から選択します。") + CrLf
         + QStringLiteral("挿入をクリックするとテンプレートが挿入されます。");
-    auto* panel = controls.get<QGroupBox>(QStringLiteral("Frame"), 36);
+    auto* panel = controls.get<QGroupBox>(template_panel::Panel);
     twips::SetGeometry(panel, PanelLeft, PanelTop, PanelWidth, PanelHeight);
     panel->show();
     panel->raise();
-    LoadTemplateList();
+    loadTemplateList();
     controls.get<QWidget>(executeButton(ExecuteButton::PasteTemplate))->setVisible(insert);
     controls.get<QWidget>(executeButton(ExecuteButton::DeleteTemplate))->setVisible(!insert);
     controls.get<QWidget>(executeButton(ExecuteButton::SaveTemplate))->setVisible(!insert);
     panel->setTitle(insert ? QStringLiteral("テンプレートの挿入") : QStringLiteral("テンプレートの保存"));
-    controls.get<QLabel>(QStringLiteral("Label"), 36)
+    controls.get<QLabel>(template_panel::Title)
         ->setText(insert ? QStringLiteral("テンプレートを挿入しよう") : QStringLiteral("テンプレートを保存しよう"));
-    controls.get<QPlainTextEdit>(QStringLiteral("Text"), 37)->setPlainText(insert ? insertText : saveText);
+    controls.get<QPlainTextEdit>(template_panel::Explanation)->setPlainText(insert ? insertText : saveText);
 }
 
-void Templates::LoadTemplateList()
+void Templates::loadTemplateList()
 {
-    auto* list = controls.get<QListWidget>(QStringLiteral("List3"), 5);
-    auto* content = controls.get<QPlainTextEdit>(QStringLiteral("Text"), 38);
+    auto* list = controls.get<QListWidget>(template_panel::NameList);
+    auto* content = controls.get<QPlainTextEdit>(template_panel::ContentBox);
     list->clear();
     content->clear();
     const std::optional<QString> file = readFile();
     const templatefile::Listing l = templatefile::readListing(file.value_or(QString()));
     list->addItems(l.names);
     content->setPlainText(l.content);
-    controls.get<QLineEdit>(QStringLiteral("Text6"), 30)->setText(l.nextName);
+    controls.get<QLineEdit>(template_panel::NameBox)->setText(l.nextName);
 }
 
-void Templates::TemplateSave()
+void Templates::saveTemplate()
 {
-    const QString name = controls.get<QLineEdit>(QStringLiteral("Text6"), 30)->text();
-    auto* list = controls.get<QListWidget>(QStringLiteral("List3"), 5);
+    const QString name = controls.get<QLineEdit>(template_panel::NameBox)->text();
+    auto* list = controls.get<QListWidget>(template_panel::NameList);
     for (int i = 0; i < list->count(); ++i) {
         if (list->item(i)->text() == name) {
             ws.dlg.MsgBox(QStringLiteral("同じ名前があります名前を変えてください。"));
@@ -319,32 +323,32 @@ void Templates::TemplateSave()
         return;
     }
     RichEdit* ed = ws.currentEditor();
-    if (vb::Trim(ed->Text()).isEmpty())
+    if (textrules::trimBlanks(ed->Text()).isEmpty())
         return;
     const QString body = ed->SelLength() > 0 ? ed->SelText() : ed->Text();
     const std::optional<QString> file = readFile();
     if (!file)
         return;
     if (writeFile(templatefile::fileWithRecord(*file, name, body)))
-        LoadTemplateList();
+        loadTemplateList();
 }
 
-void Templates::TemplateDelete()
+void Templates::deleteTemplate()
 {
-    const QString name = controls.get<QLineEdit>(QStringLiteral("Text6"), 30)->text();
-    const QString content = plainToCrLf(controls.get<QPlainTextEdit>(QStringLiteral("Text"), 38)->toPlainText());
+    const QString name = controls.get<QLineEdit>(template_panel::NameBox)->text();
+    const QString content = plainToCrLf(controls.get<QPlainTextEdit>(template_panel::ContentBox)->toPlainText());
     const std::optional<QString> rebuilt = templatefile::fileWithout(content, name);
     if (!rebuilt) {
         ws.dlg.MsgBox(QStringLiteral("削除するテンプレートがありません。"));
         return;
     }
     if (writeFile(*rebuilt))
-        LoadTemplateList();
+        loadTemplateList();
 }
 
-void Templates::TemplatePaste()
+void Templates::pasteTemplate()
 {
-    auto* content = controls.get<QPlainTextEdit>(QStringLiteral("Text"), 38);
+    auto* content = controls.get<QPlainTextEdit>(template_panel::ContentBox);
     if (!content->textCursor().hasSelection())
         return;
     undo.takeSnapshot();
@@ -353,17 +357,17 @@ void Templates::TemplatePaste()
     ed->SetSelLength(0);
     ed->setFocus();
     fonts.reapplyColourScheme();
-    controls.get<QWidget>(QStringLiteral("Frame"), 36)->hide();
+    controls.get<QWidget>(template_panel::Panel)->hide();
 }
 
-void Templates::List3_Click(int row)
+void Templates::showChosenTemplate(int row)
 {
-    auto* list = controls.get<QListWidget>(QStringLiteral("List3"), 5);
+    auto* list = controls.get<QListWidget>(template_panel::NameList);
     if (row < 0 || row >= list->count())
         return;
     const QString name = list->item(row)->text();
-    controls.get<QLineEdit>(QStringLiteral("Text6"), 30)->setText(name);
-    auto* box = controls.get<QPlainTextEdit>(QStringLiteral("Text"), 38);
+    controls.get<QLineEdit>(template_panel::NameBox)->setText(name);
+    auto* box = controls.get<QPlainTextEdit>(template_panel::ContentBox);
     // The box counts a line break as one character.
     const QString shown = box->toPlainText();
     const auto range = templatefile::bodyRange(toCrLf(shown), name);

@@ -58,24 +58,24 @@ std::optional<Range> bodyRange(const QString& content, const QString& name);
 
 } // namespace templatefile
 
-// The template panel Frame(36): saving the selection (or the whole text) as a named template,
-// deleting one, and pasting one at the caret. Its buttons are the dispatcher's 115 to 119.
+// The template panel: saving the selection (or the whole text) as a named template, deleting
+// one, and pasting one at the caret. Its buttons are the dispatcher's 115 to 119.
 class Templates {
 public:
     Templates(Workspace& workspace, UndoRing& undo, EditorFonts& fonts, PanelKit& panels, ControlRegistry& controls,
               Dispatcher& dispatcher);
 
-    // The File menu's "テンプレートの保存" (15) and "テンプレートの呼び出し" (16).
+    // The File menu's "テンプレートの保存" and "テンプレートの呼び出し".
     void declareCommands(CommandRegistry& commands);
 
-    // 0 save mode, any other value insert mode.
-    void ShowTemplatePanel(int mode);
-    void LoadTemplateList();
-    void TemplateSave();
-    void TemplateDelete();
-    void TemplatePaste();
-    // A name chosen in the list List3(5): into the name box, and its body selected in Text(38).
-    void List3_Click(int row);
+    enum class PanelMode { Save, Insert };
+    void showPanel(PanelMode mode);
+    void loadTemplateList();
+    void saveTemplate();
+    void deleteTemplate();
+    void pasteTemplate();
+    // A name chosen in the name list: into the name box, and its body selected in the content box.
+    void showChosenTemplate(int row);
 
     QString filePath() const;
 

@@ -8,9 +8,10 @@
 #include "platform/RichEdit.h"
 #include "platform/TextFile.h"
 #include "platform/Twips.h"
-#include "platform/VbString.h"
+#include "platform/TextRules.h"
 #include "stylesheet/ListChoice.h"
 #include "stylesheet/StyleClasses.h"
+#include "stylesheet/StylesheetControls.h"
 #include "workspace/PanelKit.h"
 #include "workspace/Workspace.h"
 
@@ -22,13 +23,14 @@ ClassList::ClassList(Workspace& workspace, PanelKit& panels, UndoRing& undoRing,
     , undo(undoRing)
     , insert(insertion)
 {
-    list_ = panels.add<QListWidget>(panels.host(), QStringLiteral("List3"), 12);
+    list_ = panels.add<QListWidget>(panels.host(), class_list::List);
     list_->hide();
-    onEntryChosen(list_, [this] { List3_Click(); });
-    procs.define(procedure::ListStyleClasses, std::function<void()>([this] { ListStyleClasses(); }));
+    onEntryChosen(list_, [this] { applyChosenEntry(); });
+    procs.define(procedure::HideStyleClasses, [this] { list_->hide(); });
+    procs.define(procedure::ListStyleClasses, std::function<void()>([this] { showClassesOfPage(); }));
 }
 
-void ClassList::ListStyleClasses()
+void ClassList::showClassesOfPage()
 {
     const int top = ws.popupY <= 4000 ? ws.popupY : ws.popupY - 3000;
     const int left = ws.popupX <= 3000 ? ws.popupX : ws.popupX - 3000;
@@ -46,7 +48,7 @@ void ClassList::ListStyleClasses()
 QString ClassList::stylesheetText()
 {
     for (int i = 0; i < ws.documentCount(); ++i) {
-        if (vb::LCaseAscii(vb::Right(vb::Trim(ws.doc(i).fileName), 4)) == QStringLiteral(".css"))
+        if (textrules::asciiLower(textrules::trimBlanks(ws.doc(i).fileName).right(4)) == QStringLiteral(".css"))
             return ws.sourceEditor(i)->Text();
     }
     const Document& d = ws.current();
@@ -58,7 +60,7 @@ QString ClassList::stylesheetText()
     return read.ok ? toCrLf(read.text) : QString();
 }
 
-void ClassList::List3_Click()
+void ClassList::applyChosenEntry()
 {
     const QString entry = chosenText(list_);
     if (entry.isEmpty())

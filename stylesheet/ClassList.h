@@ -15,9 +15,10 @@ class ClassList {
 public:
     ClassList(Workspace& workspace, PanelKit& panels, UndoRing& undo, Insertion& insertion, Procedures& procs);
 
-    void ListStyleClasses();
+    // Fills the list with the current page's selectors and shows it at the last right click.
+    void showClassesOfPage();
     // The chosen entry applied to the current editor's selection.
-    void List3_Click();
+    void applyChosenEntry();
 
 private:
     QString stylesheetText();

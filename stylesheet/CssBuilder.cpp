@@ -8,10 +8,11 @@
 #include "platform/TabStrip.h"
 #include "platform/TextFile.h"
 #include "platform/Twips.h"
-#include "platform/VbString.h"
+#include "platform/TextRules.h"
 #include "stylesheet/ListChoice.h"
 #include "stylesheet/PanelGeometry.h"
 #include "stylesheet/StyleRules.h"
+#include "stylesheet/StylesheetControls.h"
 #include "wizards/Dispatcher.h"
 #include "workspace/PanelKit.h"
 #include "workspace/Workspace.h"
@@ -82,10 +83,10 @@ CssBuilder::CssBuilder(Workspace& workspace, PanelKit& panels, Dispatcher& dispa
     build(panels);
     wireButtons(dispatcher);
     followTabs();
-    procs.define(procedure::ShowCssBuilder, std::function<void()>([this] { ShowCssBuilder(); }));
+    procs.define(procedure::ShowCssBuilder, std::function<void()>([this] { showBuilder(); }));
     procs.define(procedure::PutColourIntoCssBuilder, Procedures::Procedure([this](const QVariant& v) {
                      const QStringList colour = v.toStringList();
-                     SetCssColor(colour.value(0), colour.value(1));
+                     putPickedColour(colour.value(0), colour.value(1));
                  }));
 }
 
@@ -95,19 +96,19 @@ void CssBuilder::build(PanelKit& panels)
 {
     frame_ = panels.addFrame(40, QStringLiteral("ＣＳＳ"));
     twips::SetGeometry(frame_, 1000, 1000, 8775, 7995);
-    placed(panels.addTitle(frame_, QStringLiteral("Label"), 40, QStringLiteral("ＣＳＳ（スタイルシート）ビルダー")), 50, 180, 8675, 285);
+    placed(panels.addTitle(frame_, css_builder::Title, QStringLiteral("ＣＳＳ（スタイルシート）ビルダー")), 50, 180, 8675, 285);
     placed(panels.addExecuteButton(frame_, ExecuteButton::CssBuilderCloseBox, QStringLiteral("×")), 8395, 180, 330, 285);
 
     caption(frame_, QStringLiteral("項目"), 100, 550, 2000);
     propertiesCaption_ = caption(frame_, QStringLiteral("プロパティ"), 2200, 550, 2000);
     valuesCaption_ = caption(frame_, QStringLiteral("値（ダブルクリックで入力）"), 4300, 550, 4350);
-    categories_ = placed(panels.add<QListWidget>(frame_, QStringLiteral("List3"), 8), 100, 850, 2000, 2300);
-    properties_ = placed(panels.add<QListWidget>(frame_, QStringLiteral("List3"), 6), 2200, 850, 2000, 2300);
-    values_ = placed(panels.add<QListWidget>(frame_, QStringLiteral("List3"), 7), 4300, 850, 4350, 2300);
+    categories_ = placed(panels.add<QListWidget>(frame_, css_builder::CategoryList), 100, 850, 2000, 2300);
+    properties_ = placed(panels.add<QListWidget>(frame_, css_builder::PropertyList), 2200, 850, 2000, 2300);
+    values_ = placed(panels.add<QListWidget>(frame_, css_builder::ValueList), 4300, 850, 4350, 2300);
     caption(frame_, QStringLiteral("説明"), 100, 3200, 4150);
     caption(frame_, QStringLiteral("例"), 4350, 3200, 4300);
-    description_ = placed(panels.addExplanation(frame_, 42), 100, 3500, 4150, 1350);
-    example_ = placed(panels.addExplanation(frame_, 43), 4350, 3500, 4300, 1350);
+    description_ = placed(panels.addExplanation(frame_, css_builder::Description), 100, 3500, 4150, 1350);
+    example_ = placed(panels.addExplanation(frame_, css_builder::Example), 4350, 3500, 4300, 1350);
 
     buildSelectorPanel(panels, frame_);
 
@@ -122,20 +123,20 @@ void CssBuilder::build(PanelKit& panels)
 
     buildValuePanels(panels, frame_);
 
-    onEntryChosen(categories_, [this] { List3_Click(8); });
-    onEntryChosen(properties_, [this] { List3_Click(6); });
-    onEntryChosen(fonts_, [this] { List3_Click(9); });
-    QObject::connect(values_, &QListWidget::itemDoubleClicked, values_, [this] { List3_DblClick(7); });
+    onEntryChosen(categories_, [this] { listPropertiesOfChosenCategory(); });
+    onEntryChosen(properties_, [this] { listValuesOfChosenProperty(); });
+    onEntryChosen(fonts_, [this] { addChosenFontName(); });
+    QObject::connect(values_, &QListWidget::itemDoubleClicked, values_, [this] { writeChosenValue(); });
 }
 
 void CssBuilder::buildSelectorPanel(PanelKit& panels, QWidget* frame)
 {
-    QGroupBox* sub = panels.addPanel(QStringLiteral("framesub"), 30, QStringLiteral("セレクタ"), frame);
+    QGroupBox* sub = panels.addPanel(css_builder::SelectorPanel, QStringLiteral("セレクタ"), frame);
     twips::SetGeometry(sub, 100, 4900, 8550, 1000);
     sub->show();
-    kindLabel_ = placed(panels.add<QLabel>(sub, QStringLiteral("Label10"), 27), 100, 280, 1300, 285);
-    selector_ = placed(panels.add<QLineEdit>(sub, QStringLiteral("Text"), 50), 1400, 240, 2600, 330);
-    elements_ = placed(panels.add<QComboBox>(sub, QStringLiteral("Combo2"), 0), 4100, 240, 2000, 330);
+    kindLabel_ = placed(panels.add<QLabel>(sub, css_builder::KindLabel), 100, 280, 1300, 285);
+    selector_ = placed(panels.add<QLineEdit>(sub, css_builder::SelectorBox), 1400, 240, 2600, 330);
+    elements_ = placed(panels.add<QComboBox>(sub, css_builder::ElementBox), 4100, 240, 2000, 330);
     elements_->setEditable(true);
     elements_->setInsertPolicy(QComboBox::NoInsert);
     elements_->setMaxVisibleItems(20);
@@ -144,36 +145,37 @@ void CssBuilder::buildSelectorPanel(PanelKit& panels, QWidget* frame)
 
     auto* group = new QButtonGroup(sub);
     for (int i = 4; i <= 7; ++i) {
-        auto* option = placed(panels.add<QRadioButton>(sub, QStringLiteral("OoptGif"), i), 100 + (i - 4) * 2000, 620, 1900, 300);
+        auto* option = placed(new QRadioButton(sub), 100 + (i - 4) * 2000, 620, 1900, 300);
+        panels.controls.add(css_builder::SelectorKind, i - 4, option);
         option->setText(css::selectorKind(i)->caption);
         group->addButton(option);
         QObject::connect(option, &QRadioButton::toggled, option, [this, i](bool on) {
             if (on)
-                OoptGif_Click(i);
+                chooseSelectorKind(i);
         });
     }
     // Only a choice from the list builds the selector; a program that selects an entry does not.
-    QObject::connect(elements_, &QComboBox::activated, elements_, [this] { Combo2_Click(); });
-    elementKind_ = panels.controls.get<QRadioButton>(QStringLiteral("OoptGif"), 4);
+    QObject::connect(elements_, &QComboBox::activated, elements_, [this] { addChosenElementToSelector(); });
+    elementKind_ = panels.controls.get<QRadioButton>(css_builder::SelectorKind, 0);
     elementKind_->setChecked(true);
 }
 
 void CssBuilder::buildValuePanels(PanelKit& panels, QWidget* frame)
 {
-    fontPanel_ = panels.addPanel(QStringLiteral("framesub"), 32, QStringLiteral("フォント選択"), frame);
-    fonts_ = placed(panels.add<QListWidget>(fontPanel_, QStringLiteral("List3"), 9), 100, 250, 3850, 2450);
+    fontPanel_ = panels.addPanel(css_builder::FontPanel, QStringLiteral("フォント選択"), frame);
+    fonts_ = placed(panels.add<QListWidget>(fontPanel_, css_builder::FontList), 100, 250, 3850, 2450);
     placed(panels.addExecuteButton(fontPanel_, ExecuteButton::CloseCssFontPanel, QStringLiteral("閉じる")), 2950, 2800, 1000, 330);
 
     // Nothing opens the colour panel; its buttons work for whoever shows it.
-    colourPanel_ = panels.addPanel(QStringLiteral("framesub"), 33, QStringLiteral("カラーの選択"), frame);
+    colourPanel_ = panels.addPanel(css_builder::ColourPanel, QStringLiteral("カラーの選択"), frame);
     twips::SetGeometry(colourPanel_, 4095, 2200, 3000, 1200);
-    colour_ = placed(panels.add<QLineEdit>(colourPanel_, QStringLiteral("Text"), 47), 100, 300, 1500, 330);
+    colour_ = placed(panels.add<QLineEdit>(colourPanel_, css_builder::ColourBox), 100, 300, 1500, 330);
     placed(panels.addExecuteButton(colourPanel_, ExecuteButton::PutColourIntoStyleText, QStringLiteral("挿入")), 100, 750, 1000, 330);
     placed(panels.addExecuteButton(colourPanel_, ExecuteButton::CloseCssColourPanel, QStringLiteral("閉じる")), 1200, 750, 1000, 330);
 
-    numberPanel_ = panels.addPanel(QStringLiteral("framesub"), 35, QStringLiteral("値を入れて下さい"), frame);
-    number_ = placed(panels.add<QLineEdit>(numberPanel_, QStringLiteral("Text"), 53), 100, 300, 1000, 330);
-    unitLabel_ = placed(panels.add<QLabel>(numberPanel_, QStringLiteral("Label10"), 36), 1150, 330, 650, 285);
+    numberPanel_ = panels.addPanel(css_builder::NumberPanel, QStringLiteral("値を入れて下さい"), frame);
+    number_ = placed(panels.add<QLineEdit>(numberPanel_, css_builder::NumberBox), 100, 300, 1000, 330);
+    unitLabel_ = placed(panels.add<QLabel>(numberPanel_, css_builder::UnitLabel), 1150, 330, 650, 285);
     placed(panels.addExecuteButton(numberPanel_, ExecuteButton::PutValueIntoStyleText, QStringLiteral("OK")), 100, 700, 1000, 330);
     // Two buttons lie outside the panel's visible area.
     panels.addExecuteButton(numberPanel_, ExecuteButton::UnusedCssValuePanelClose, QStringLiteral("閉じる"))->hide();
@@ -187,7 +189,7 @@ void CssBuilder::wireButtons(Dispatcher& dispatcher)
 {
     dispatcher.setAction(ExecuteButton::CssBuilderCloseBox, [this] {
         frame_->hide();
-        CssBuilderWasVisible = false;
+        wasVisible = false;
     });
     dispatcher.setBranch(ExecuteButton::MakeRuleWithSelector, [this] {
         const css::RuleResult rule = css::frameRule(styleText(), selector_->text());
@@ -195,27 +197,27 @@ void CssBuilder::wireButtons(Dispatcher& dispatcher)
             ws.dlg.MsgBox(*rule.message);
             return false;
         }
-        const bool wasEmpty = vb::Trim(styleText()).isEmpty();
+        const bool wasEmpty = textrules::trimBlanks(styleText()).isEmpty();
         setStyleText(rule.text);
         return !wasEmpty;
     });
-    dispatcher.setClose(ExecuteButton::CloseCssFontPanel, QStringLiteral("framesub"), 32);
+    dispatcher.setAction(ExecuteButton::CloseCssFontPanel, [this] { fontPanel_->hide(); });
     dispatcher.setAction(ExecuteButton::ClearStyleText, [this] { style_->clear(); });
-    dispatcher.setClose(ExecuteButton::CloseCssColourPanel, QStringLiteral("framesub"), 33);
+    dispatcher.setAction(ExecuteButton::CloseCssColourPanel, [this] { colourPanel_->hide(); });
     dispatcher.setAction(ExecuteButton::InsertStyleTextInline, [this] {
-        QString s = vb::Trim(styleText());
+        QString s = textrules::trimBlanks(styleText());
         insert.wrapSelection(s.remove(CrLf), QString());
     });
     dispatcher.setAction(ExecuteButton::PutColourIntoStyleText, [this] {
-        setStyleText(css::replacePlaceholder(styleText(), CssColorForm, colour_->text()));
+        setStyleText(css::replacePlaceholder(styleText(), colourNotation, colour_->text()));
         colourPanel_->hide();
     });
     dispatcher.setAction(ExecuteButton::InsertStyleText, [this] {
-        QString s = vb::Trim(styleText());
+        QString s = textrules::trimBlanks(styleText());
         insert.insertAtCaret(s);
     });
     dispatcher.setAction(ExecuteButton::InsertStyleTextInBraces, [this] {
-        insert.wrapSelection(QStringLiteral("{") + CrLf + vb::Trim(styleText()) + CrLf + QStringLiteral("}"), QString());
+        insert.wrapSelection(QStringLiteral("{") + CrLf + textrules::trimBlanks(styleText()) + CrLf + QStringLiteral("}"), QString());
     });
     dispatcher.setAction(ExecuteButton::ClearSelector, [this] { selector_->clear(); });
     dispatcher.setAction(ExecuteButton::PutValueIntoStyleText, [this] { numberTyped(); });
@@ -236,11 +238,11 @@ void CssBuilder::followTabs()
         if (Workspace::isPreviewTab(tab)) {
             if (!frame_->isHidden()) {
                 frame_->hide();
-                CssBuilderWasVisible = true;
+                wasVisible = true;
             }
             return;
         }
-        if (CssBuilderWasVisible)
+        if (wasVisible)
             frame_->show();
         if (!frame_->isHidden())
             frame_->raise();
@@ -269,7 +271,7 @@ std::optional<CssDictionary> CssBuilder::readDictionary()
 
 // ---- opening and the lists ----
 
-void CssBuilder::ShowCssBuilder()
+void CssBuilder::showBuilder()
 {
     categories_->clear();
     twips::SetGeometry(frame_, 1000, 1000, 8775, 7995);
@@ -307,17 +309,7 @@ void CssBuilder::fitLists(const CssDictionary& dictionary)
     twips::SetGeometry(valuesCaption_, valuesLeft, 550, ValuesRight - valuesLeft, 285);
 }
 
-void CssBuilder::List3_Click(int index)
-{
-    switch (index) {
-    case 8: categoryChosen(); break;
-    case 6: propertyChosen(); break;
-    case 9: fontChosen(); break;
-    default: break;
-    }
-}
-
-void CssBuilder::categoryChosen()
+void CssBuilder::listPropertiesOfChosenCategory()
 {
     properties_->clear();
     const std::optional<CssDictionary> dictionary = readDictionary();
@@ -335,12 +327,12 @@ void CssBuilder::categoryChosen()
     values_->clear();
 }
 
-void CssBuilder::propertyChosen()
+void CssBuilder::listValuesOfChosenProperty()
 {
     const std::optional<CssDictionary> dictionary = readDictionary();
     if (!dictionary)
         return;
-    const QString name = vb::Trim(chosenText(properties_));
+    const QString name = textrules::trimBlanks(chosenText(properties_));
     // The chosen category's property first: a name may stand in two categories.
     const CssProperty* property = nullptr;
     if (const CssCategory* category = dictionary->category(chosenText(categories_))) {
@@ -363,17 +355,17 @@ void CssBuilder::propertyChosen()
         setBox(example_, *property->example);
 }
 
-void CssBuilder::fontChosen()
+void CssBuilder::addChosenFontName()
 {
     setStyleText(css::addFontName(styleText(), chosenText(fonts_)));
 }
 
-void CssBuilder::Combo2_Click()
+void CssBuilder::addChosenElementToSelector()
 {
     selector_->setText(css::selectorWithElement(selector_->text(), elements_->currentText(), elementKind_->isChecked()));
 }
 
-void CssBuilder::OoptGif_Click(int index)
+void CssBuilder::chooseSelectorKind(int index)
 {
     const std::optional<css::SelectorKind> kind = css::selectorKind(index);
     if (!kind)
@@ -385,13 +377,7 @@ void CssBuilder::OoptGif_Click(int index)
 
 // ---- values ----
 
-void CssBuilder::List3_DblClick(int index)
-{
-    if (index == 7)
-        valueDoubleClicked();
-}
-
-void CssBuilder::valueDoubleClicked()
+void CssBuilder::writeChosenValue()
 {
     const QList<QListWidgetItem*> chosen = values_->selectedItems();
     if (chosen.isEmpty())
@@ -400,19 +386,19 @@ void CssBuilder::valueDoubleClicked()
     if (css::isFontFamilyValue(word)) {
         setStyleText(css::addFontFamily(styleText(), word));
         if (css::valueInput(word) == css::ValueInput::FontName)
-            ShowCssValueInput(word);
+            openValueInput(word);
         return;
     }
-    QString value = vb::Trim(word.section(u'\t', 0, 0));
+    QString value = textrules::trimBlanks(word.section(u'\t', 0, 0));
     const QString property = chosenText(properties_);
     setStyleText(css::addDeclaration(styleText(), property, value));
     numberProperty_ = property;
-    ShowCssValueInput(value);
+    openValueInput(value);
 }
 
-void CssBuilder::ShowCssValueInput(QString& kind)
+void CssBuilder::openValueInput(QString& kind)
 {
-    kind = vb::Trim(kind);
+    kind = textrules::trimBlanks(kind);
     switch (css::valueInput(kind)) {
     case css::ValueInput::FontName: {
         twips::SetGeometry(fontPanel_, 4095, 2200, 4065, 3255);
@@ -432,7 +418,7 @@ void CssBuilder::ShowCssValueInput(QString& kind)
         number_->setFocus();
         break;
     case css::ValueInput::Colour:
-        CssColorForm = kind;
+        colourNotation = kind;
         procs.call(procedure::OpenColourPickerFor, 130);
         break;
     case css::ValueInput::Url:
@@ -456,8 +442,8 @@ void CssBuilder::numberTyped()
     numberPanel_->hide();
 }
 
-void CssBuilder::SetCssColor(const QString& value, const QString& name)
+void CssBuilder::putPickedColour(const QString& value, const QString& name)
 {
-    const QString form = vb::Trim(CssColorForm);
+    const QString form = textrules::trimBlanks(colourNotation);
     setStyleText(css::replacePlaceholder(styleText(), form, css::colourInNotation(form, value, name)));
 }

@@ -31,22 +31,28 @@ class CssBuilder {
 public:
     CssBuilder(Workspace& workspace, PanelKit& panels, Dispatcher& dispatcher, Insertion& insertion, Procedures& procs);
 
-    void ShowCssBuilder();
-    // 8 categories, 6 properties, 9 fonts; other indexes do nothing.
-    void List3_Click(int index);
-    // 7 values; other indexes do nothing.
-    void List3_DblClick(int index);
-    void Combo2_Click();
-    void OoptGif_Click(int index);
+    void showBuilder();
+    // The chosen category's properties fill the property list.
+    void listPropertiesOfChosenCategory();
+    // The chosen property's values, description and example.
+    void listValuesOfChosenProperty();
+    // The chosen font's name goes into the style text.
+    void addChosenFontName();
+    // The chosen value (a double click) becomes a declaration; a placeholder opens its input.
+    void writeChosenValue();
+    // The element chosen in the element box joins the selector.
+    void addChosenElementToSelector();
+    // The selector kind option `index` (4 to 7) was chosen; other indexes do nothing.
+    void chooseSelectorKind(int index);
     // Opens the input that a value asks for; kind is trimmed in place.
-    void ShowCssValueInput(QString& kind);
+    void openValueInput(QString& kind);
     // A colour from the picker: value "#" + six hexadecimal digits, and its name.
-    void SetCssColor(const QString& value, const QString& name);
+    void putPickedColour(const QString& value, const QString& name);
 
     // The colour notation asked for last; also the placeholder a picked colour replaces.
-    QString CssColorForm;
+    QString colourNotation;
     // The builder was open when a preview tab hid it: a source tab shows it again.
-    bool CssBuilderWasVisible = false;
+    bool wasVisible = false;
 
     // The style text with CR LF line breaks.
     QString styleText() const;
@@ -61,10 +67,6 @@ private:
     std::optional<CssDictionary> readDictionary();
     // Widens the category and property lists where the font needs more room than their twips.
     void fitLists(const CssDictionary& dictionary);
-    void categoryChosen();
-    void propertyChosen();
-    void fontChosen();
-    void valueDoubleClicked();
     void numberTyped();
 
     Workspace& ws;

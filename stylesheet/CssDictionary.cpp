@@ -1,7 +1,7 @@
 #include "stylesheet/CssDictionary.h"
 
 #include "platform/SharedConstants.h"
-#include "platform/VbString.h"
+#include "platform/TextRules.h"
 #include "platform/DataLines.h"
 
 namespace {
@@ -31,7 +31,7 @@ std::optional<QString> categoryName(const QString& marker)
     const qsizetype close = rest.indexOf(u'>');
     if (close < 1)
         return std::nullopt;
-    return vb::Trim(rest.mid(1, close - 1));
+    return textrules::trimBlanks(rest.mid(1, close - 1));
 }
 
 std::optional<QString> propertyName(const QString& marker)
@@ -41,13 +41,13 @@ std::optional<QString> propertyName(const QString& marker)
     const qsizetype close = marker.indexOf(u'>');
     if (close < 0)
         return std::nullopt;
-    return vb::Trim(marker.mid(3, close - 3));
+    return textrules::trimBlanks(marker.mid(3, close - 3));
 }
 
 // The text of a description or example: its lines joined, blanks trimmed at both ends.
 QString blockText(const QStringList& lines)
 {
-    return vb::Trim(lines.join(CrLf));
+    return textrules::trimBlanks(lines.join(CrLf));
 }
 
 class Parser {
@@ -61,7 +61,7 @@ public:
     CssDictionary run()
     {
         for (qsizetype i = 0; i < lines_.size(); ++i) {
-            const QString marker = vb::Trim(lines_.at(i));
+            const QString marker = textrules::trimBlanks(lines_.at(i));
             if (isCategoryLine(marker)) {
                 startCategory(marker);
             } else if (const auto name = propertyName(marker)) {
@@ -103,7 +103,7 @@ private:
     {
         const QString& closing = description ? DescriptionEnd : ExampleEnd;
         for (qsizetype j = start + 1; j < lines_.size(); ++j) {
-            if (vb::Trim(lines_.at(j)) != closing)
+            if (textrules::trimBlanks(lines_.at(j)) != closing)
                 continue;
             if (property_) {
                 const QString text = blockText(lines_.mid(start + 1, j - start - 1));
@@ -140,7 +140,7 @@ QStringList CssDictionary::categoryNames() const
 
 const CssCategory* CssDictionary::category(const QString& name) const
 {
-    const QString wanted = vb::Trim(name);
+    const QString wanted = textrules::trimBlanks(name);
     for (const CssCategory& c : categories) {
         if (c.name == wanted)
             return &c;
@@ -160,7 +160,7 @@ QStringList CssDictionary::propertyNames(const QString& categoryName) const
 
 const CssProperty* CssDictionary::property(const QString& name) const
 {
-    const QString wanted = vb::Trim(name);
+    const QString wanted = textrules::trimBlanks(name);
     for (const CssCategory& c : categories) {
         for (const CssProperty& p : c.properties) {
             if (p.name == wanted)

@@ -1,7 +1,7 @@
 #include "stylesheet/StyleClasses.h"
 
 #include "platform/SharedConstants.h"
-#include "platform/VbString.h"
+#include "platform/TextRules.h"
 
 #include <QDir>
 #include <QRegularExpression>
@@ -14,7 +14,7 @@ namespace {
 // The value of an attribute in a tag's text (quoted with " or ', or up to a blank or ">").
 std::optional<QString> attributeValue(const QString& tag, const QString& upperName)
 {
-    const QString upper = vb::UCaseAscii(tag);
+    const QString upper = textrules::asciiUpper(tag);
     qsizetype at = upper.indexOf(upperName);
     while (at >= 0) {
         qsizetype i = at + upperName.size();
@@ -50,13 +50,13 @@ QString withoutLeadingSpace(const QString& line)
 
 std::optional<QString> linkedStylesheet(const QString& page)
 {
-    const QString upper = vb::UCaseAscii(page);
+    const QString upper = textrules::asciiUpper(page);
     qsizetype at = upper.indexOf(QStringLiteral("<LINK"));
     while (at >= 0) {
         const qsizetype close = upper.indexOf(u'>', at);
         const QString tag = page.mid(at, close < 0 ? -1 : close - at + 1);
         const std::optional<QString> rel = attributeValue(tag, QStringLiteral("REL"));
-        if (rel && vb::UCaseAscii(*rel).contains(QStringLiteral("STYLESHEET"))) {
+        if (rel && textrules::asciiUpper(*rel).contains(QStringLiteral("STYLESHEET"))) {
             if (const std::optional<QString> href = attributeValue(tag, QStringLiteral("HREF")); href && !href->isEmpty())
                 return href;
         }
@@ -68,16 +68,16 @@ std::optional<QString> linkedStylesheet(const QString& page)
 bool isRemoteLink(const QString& href)
 {
     static const QRegularExpression scheme(QStringLiteral("^[A-Za-z][A-Za-z0-9+.-]+:"));
-    const QString h = vb::Trim(href);
+    const QString h = textrules::trimBlanks(href);
     if (h.startsWith(QStringLiteral("//")))
         return true;
-    return scheme.match(h).hasMatch() && !vb::LCaseAscii(h).startsWith(QStringLiteral("file:"));
+    return scheme.match(h).hasMatch() && !textrules::asciiLower(h).startsWith(QStringLiteral("file:"));
 }
 
 QString linkedStylesheetPath(const QString& href, const QString& pageFolder)
 {
-    const QString h = vb::Trim(href);
-    if (vb::LCaseAscii(h).startsWith(QStringLiteral("file:")))
+    const QString h = textrules::trimBlanks(href);
+    if (textrules::asciiLower(h).startsWith(QStringLiteral("file:")))
         return QUrl(h).toLocalFile();
     if (QDir::isAbsolutePath(h))
         return QDir::cleanPath(h);
@@ -86,7 +86,7 @@ QString linkedStylesheetPath(const QString& href, const QString& pageFolder)
 
 QString styleBlock(const QString& page)
 {
-    const QString lower = vb::LCaseAscii(page);
+    const QString lower = textrules::asciiLower(page);
     const qsizetype start = lower.indexOf(QStringLiteral("<style"));
     if (start < 0)
         return QString();
@@ -96,7 +96,7 @@ QString styleBlock(const QString& page)
     const qsizetype end = lower.indexOf(QStringLiteral("</style>"), open);
     if (end < 0)
         return QString();
-    QString block = vb::Trim(page.mid(open + 1, end - open - 1));
+    QString block = textrules::trimBlanks(page.mid(open + 1, end - open - 1));
     block.remove(u'\t');
     block.remove(QChar(0x3000));
     return block;
@@ -126,7 +126,7 @@ ClassEdit applyClassEntry(const QString& text, int selStart, int selLength, cons
         edit.message = QStringLiteral("スタイルを設定する範囲を選択してください。");
         return edit;
     }
-    QString e = vb::Trim(entry);
+    QString e = textrules::trimBlanks(entry);
 
     // A class or ID alone goes into the selected tag.
     if (e.startsWith(u'.') || e.startsWith(u'#')) {
@@ -167,7 +167,7 @@ ClassEdit applyClassEntry(const QString& text, int selStart, int selLength, cons
     const bool endsLine = selStart + selLength < text.size() && text.at(selStart + selLength) == u'\r';
     edit.wrap.before = (startsLine ? QString() : CrLf) + QStringLiteral("<") + e + QStringLiteral(">")
         + (selected.endsWith(u'\r') ? QString() : CrLf);
-    edit.wrap.after = (vb::Trim(selected).endsWith(u'\n') ? QString() : CrLf) + QStringLiteral("</") + name + QStringLiteral(">")
+    edit.wrap.after = (textrules::trimBlanks(selected).endsWith(u'\n') ? QString() : CrLf) + QStringLiteral("</") + name + QStringLiteral(">")
         + (endsLine ? QString() : CrLf);
     return edit;
 }

@@ -1,7 +1,7 @@
 #include "stylesheet/StyleInsertions.h"
 
 #include "platform/SharedConstants.h"
-#include "platform/VbString.h"
+#include "platform/TextRules.h"
 
 #include <algorithm>
 
@@ -34,12 +34,12 @@ bool atLineStart(const QString& text, int pos)
 
 int headEnd(const QString& text)
 {
-    return static_cast<int>(vb::UCaseAscii(text).indexOf(QStringLiteral("</HEAD>")));
+    return static_cast<int>(textrules::asciiUpper(text).indexOf(QStringLiteral("</HEAD>")));
 }
 
 std::optional<TextInsert> pageStyleBlock(const QString& text)
 {
-    if (vb::UCaseAscii(text).contains(QStringLiteral("STYLE TYPE")))
+    if (textrules::asciiUpper(text).contains(QStringLiteral("STYLE TYPE")))
         return std::nullopt;
     const int at = headEnd(text);
     if (at < 0)
@@ -109,7 +109,7 @@ QString linkLine(const QString& file)
 
 QString linkFile(const QString& box)
 {
-    return vb::Trim(box).isEmpty() ? QStringLiteral("*.css") : box;
+    return textrules::trimBlanks(box).isEmpty() ? QStringLiteral("*.css") : box;
 }
 
 std::optional<TextInsert> linkInsert(const QString& text, const QString& file)
@@ -122,15 +122,15 @@ std::optional<TextInsert> linkInsert(const QString& text, const QString& file)
 
 bool linkableInAll(const QString& text)
 {
-    const QString upper = vb::UCaseAscii(text);
+    const QString upper = textrules::asciiUpper(text);
     return upper.contains(QStringLiteral("<HEAD")) && !upper.contains(QStringLiteral("<LINK REL"))
         && upper.contains(QStringLiteral("</HEAD>"));
 }
 
 QString stylesheetName(const QString& box)
 {
-    QString name = vb::Trim(box);
-    if (vb::LCaseAscii(vb::Right(name, 4)) != QStringLiteral(".css"))
+    QString name = textrules::trimBlanks(box);
+    if (textrules::asciiLower(name.right(4)) != QStringLiteral(".css"))
         name += QStringLiteral(".css");
     return name;
 }

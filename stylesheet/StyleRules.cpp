@@ -1,7 +1,7 @@
 #include "stylesheet/StyleRules.h"
 
 #include "platform/SharedConstants.h"
-#include "platform/VbString.h"
+#include "platform/TextRules.h"
 
 #include <array>
 
@@ -12,9 +12,10 @@ namespace {
 const QString FontNamePlaceholder = QStringLiteral("フォント名");
 const QString BareNumber = QStringLiteral("値");
 
-QString twoDigits(const QString& value, int start)
+// The two characters at a position counted from 0; fewer at the end, none past it.
+QString twoDigits(const QString& value, int at)
 {
-    return vb::Mid(value, start, 2);
+    return value.mid(at, 2);
 }
 
 } // namespace
@@ -33,7 +34,7 @@ const QStringList& builderElements()
             "TFOOT/TH/TR");
         QStringList list;
         for (const QString& name : all.split(u'/'))
-            list.append(vb::Trim(name));
+            list.append(textrules::trimBlanks(name));
         return list;
     }();
     return names;
@@ -53,17 +54,17 @@ std::optional<SelectorKind> selectorKind(int option)
 QString selectorWithElement(const QString& selector, const QString& element, bool elementKind)
 {
     if (!elementKind)
-        return vb::Trim(element) + QStringLiteral(".");
+        return textrules::trimBlanks(element) + QStringLiteral(".");
     if (selector.isEmpty())
         return element;
-    return selector + QStringLiteral(" ") + vb::Trim(element);
+    return selector + QStringLiteral(" ") + textrules::trimBlanks(element);
 }
 
 // ---- declarations ----
 
 QString valueWord(const QString& entry)
 {
-    return vb::Trim(entry).section(u' ', 0, 0);
+    return textrules::trimBlanks(entry).section(u' ', 0, 0);
 }
 
 bool isFontFamilyValue(const QString& word)
@@ -75,7 +76,7 @@ bool isFontFamilyValue(const QString& word)
 
 QString addDeclaration(const QString& styleText, const QString& property, const QString& value)
 {
-    QString s = vb::Trim(styleText);
+    QString s = textrules::trimBlanks(styleText);
     const QString declaration = property + QStringLiteral(":") + value + QStringLiteral(";");
     if (s.contains(u'}'))
         return s.replace(QStringLiteral("}"), declaration + CrLf + QStringLiteral("}"));
@@ -86,12 +87,12 @@ QString addDeclaration(const QString& styleText, const QString& property, const 
 
 QString addFontFamily(const QString& styleText, const QString& family)
 {
-    const QString s = vb::Trim(styleText);
+    const QString s = textrules::trimBlanks(styleText);
     QStringList lines = s.split(CrLf);
     for (QString& line : lines) {
         if (!line.startsWith(QStringLiteral("font-family")))
             continue;
-        line = vb::Trim(line);
+        line = textrules::trimBlanks(line);
         // Only the semicolon makes way; a line typed without one keeps its last letter.
         if (line.endsWith(u';'))
             line.chop(1);
@@ -104,7 +105,7 @@ QString addFontFamily(const QString& styleText, const QString& family)
 
 QString addFontName(const QString& styleText, const QString& font)
 {
-    QString s = vb::Trim(styleText);
+    QString s = textrules::trimBlanks(styleText);
     if (s.contains(FontNamePlaceholder))
         return s.replace(FontNamePlaceholder, Quote + font + Quote);
     if (s.endsWith(u';'))
@@ -119,7 +120,7 @@ ValueInput valueInput(const QString& value)
                                         QStringLiteral("pc"), BareNumber};
     static const QStringList colours = {QStringLiteral("#FFFFFF"), QStringLiteral("カラーネーム"), QStringLiteral("#rgb"),
                                         QStringLiteral("rgb(n,n,n)"), QStringLiteral("rgb(n%,n%,n%)"), QString()};
-    const QString kind = vb::Trim(value);
+    const QString kind = textrules::trimBlanks(value);
     if (kind == FontNamePlaceholder)
         return ValueInput::FontName;
     if (numbers.contains(kind))
@@ -134,7 +135,7 @@ ValueInput valueInput(const QString& value)
 QString fillNumber(const QString& styleText, const QString& property, const QString& unit, const QString& number)
 {
     QString s = styleText;
-    if (vb::Trim(number).isEmpty())
+    if (textrules::trimBlanks(number).isEmpty())
         return s;
     if (unit == QStringLiteral("$P"))
         return s.replace(QStringLiteral("$P"), number);
@@ -157,14 +158,14 @@ long long hexToDecimal(const QString& hex)
 
 QString colourInNotation(const QString& notation, const QString& value, const QString& name)
 {
-    const std::array<long long, 3> rgb = {hexToDecimal(twoDigits(value, 2)), hexToDecimal(twoDigits(value, 4)),
-                                          hexToDecimal(twoDigits(value, 6))};
-    const QString form = vb::Trim(notation);
+    const std::array<long long, 3> rgb = {hexToDecimal(twoDigits(value, 1)), hexToDecimal(twoDigits(value, 3)),
+                                          hexToDecimal(twoDigits(value, 5))};
+    const QString form = textrules::trimBlanks(notation);
     if (form == QStringLiteral("#FFFFFF"))
         return value.toLower();
     if (form == QStringLiteral("カラーネーム"))
         // A colour without a name still needs a value.
-        return vb::Trim(name).isEmpty() ? value.toLower() : name.toLower();
+        return textrules::trimBlanks(name).isEmpty() ? value.toLower() : name.toLower();
     if (form == QStringLiteral("#rgb")) {
         // Each pair to its nearest single digit: FF gives F, 80 gives 8.
         QString short3 = QStringLiteral("#");
@@ -175,7 +176,7 @@ QString colourInNotation(const QString& notation, const QString& value, const QS
     if (form == QStringLiteral("rgb(n,n,n)"))
         return QStringLiteral("rgb(%1,%2,%3)").arg(rgb[0]).arg(rgb[1]).arg(rgb[2]);
     if (form == QStringLiteral("rgb(n%,n%,n%)")) {
-        auto percent = [](long long c) { return vb::RoundHalfEven(static_cast<double>(c) * 100.0 / 255.0); };
+        auto percent = [](long long c) { return textrules::roundHalfToEven(static_cast<double>(c) * 100.0 / 255.0); };
         return QStringLiteral("rgb(%1%,%2%,%3%)").arg(percent(rgb[0])).arg(percent(rgb[1])).arg(percent(rgb[2]));
     }
     return QString();
@@ -193,7 +194,7 @@ QString replacePlaceholder(const QString& styleText, const QString& placeholder,
 
 RuleResult frameRule(const QString& styleText, const QString& selector)
 {
-    if (vb::Trim(styleText).isEmpty())
+    if (textrules::trimBlanks(styleText).isEmpty())
         return {selector + QStringLiteral("{") + CrLf + QStringLiteral("}"), std::nullopt};
     QString s = styleText;
     if (!s.startsWith(u'{'))

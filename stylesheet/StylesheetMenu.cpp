@@ -9,11 +9,12 @@
 #include "platform/Procedures.h"
 #include "platform/RichEdit.h"
 #include "platform/SharedConstants.h"
-#include "platform/VbString.h"
+#include "platform/TextRules.h"
 #include "stylesheet/CssBuilder.h"
 #include "stylesheet/PanelGeometry.h"
 #include "stylesheet/StyleInsertions.h"
 #include "stylesheet/StyleSamples.h"
+#include "stylesheet/StylesheetControls.h"
 #include "stylesheet/StylesheetTexts.h"
 #include "wizards/Dispatcher.h"
 #include "workspace/PanelKit.h"
@@ -33,7 +34,7 @@ const QString SamplePage = QStringLiteral("htmlsample.html");
 
 bool endsInCss(const QString& name)
 {
-    return vb::LCaseAscii(vb::Right(name, 4)) == QStringLiteral(".css");
+    return textrules::asciiLower(name.right(4)) == QStringLiteral(".css");
 }
 
 // Puts text in at a position of an editor as plain text.
@@ -61,23 +62,24 @@ StylesheetMenu::StylesheetMenu(Workspace& workspace, PanelKit& panelKit, Dispatc
 
 void StylesheetMenu::build(PanelKit& kit)
 {
-    QGroupBox* name = kit.addFrame(42, QStringLiteral("CSSNAME"));
+    QGroupBox* name = kit.addPanel(stylesheet_name_panel::Panel, QStringLiteral("CSSNAME"));
     namePanel_ = name;
-    placed(kit.addTitle(name, QStringLiteral("Label"), 42, QStringLiteral("スタイルシートの名前")), 50, 180, 4550, 285);
+    placed(kit.addTitle(name, stylesheet_name_panel::Title, QStringLiteral("スタイルシートの名前")), 50, 180, 4550, 285);
     placed(kit.addExecuteButton(name, ExecuteButton::StylesheetNamePanelCloseBox, QStringLiteral("×")), 4270, 180, 330, 285);
-    placed(kit.addExplanation(name, 55), 50, 550, 4550, 1000);
+    placed(kit.addExplanation(name, stylesheet_name_panel::Explanation), 50, 550, 4550, 1000);
     placed(new QLabel(QStringLiteral("ファイル名"), name), 100, 1700, 1000, 285);
-    nameBox_ = placed(kit.add<QLineEdit>(name, QStringLiteral("Text"), 54), 1100, 1650, 2400, 330);
+    nameBox_ = placed(kit.add<QLineEdit>(name, stylesheet_name_panel::NameBox), 1100, 1650, 2400, 330);
     nameBox_->setText(QStringLiteral("pelmor.css"));
     placed(kit.addExecuteButton(name, ExecuteButton::CreateStylesheet, QStringLiteral("OK")), 1100, 2150, 1000, 375);
     placed(kit.addExecuteButton(name, ExecuteButton::CloseStylesheetNamePanel, QStringLiteral("閉じる")), 2200, 2150, 1000, 375);
 
-    QGroupBox* link = kit.addFrame(41, QStringLiteral("CSSリンク"));
-    placed(kit.addTitle(link, QStringLiteral("Label"), 41, QStringLiteral("スタイルシートのリンク設定")), 50, 180, 5150, 285);
+    QGroupBox* link = kit.addPanel(stylesheet_link_panel::Panel, QStringLiteral("CSSリンク"));
+    linkPanel_ = link;
+    placed(kit.addTitle(link, stylesheet_link_panel::Title, QStringLiteral("スタイルシートのリンク設定")), 50, 180, 5150, 285);
     placed(kit.addExecuteButton(link, ExecuteButton::CssLinkPanelCloseBox, QStringLiteral("×")), 4870, 180, 330, 285);
-    placed(kit.addExplanation(link, 46), 50, 550, 5150, 2350);
+    placed(kit.addExplanation(link, stylesheet_link_panel::Explanation), 50, 550, 5150, 2350);
     placed(new QLabel(QStringLiteral("ファイル名"), link), 100, 3050, 1000, 285);
-    linkBox_ = placed(kit.add<QLineEdit>(link, QStringLiteral("Text"), 49), 1100, 3000, 3000, 330);
+    linkBox_ = placed(kit.add<QLineEdit>(link, stylesheet_link_panel::FileBox), 1100, 3000, 3000, 330);
     placed(kit.addExecuteButton(link, ExecuteButton::InsertCssLink, QStringLiteral("実行")), 1100, 3450, 1000, 375);
     placed(kit.addExecuteButton(link, ExecuteButton::CloseCssLinkPanel, QStringLiteral("閉じる")), 2200, 3450, 1000, 375);
 }
@@ -86,50 +88,58 @@ void StylesheetMenu::wireButtons(Dispatcher& dispatcher)
 {
     dispatcher.setAction(ExecuteButton::InsertCssLink, [this] {
         InsertCssLink();
-        panels.controls.get<QWidget>(QStringLiteral("Frame"), 41)->hide();
+        linkPanel_->hide();
     });
-    dispatcher.setClose(ExecuteButton::CloseCssLinkPanel, QStringLiteral("Frame"), 41);
-    dispatcher.setClose(ExecuteButton::CssLinkPanelCloseBox, QStringLiteral("Frame"), 41);
+    dispatcher.setAction(ExecuteButton::CloseCssLinkPanel, [this] { linkPanel_->hide(); });
+    dispatcher.setAction(ExecuteButton::CssLinkPanelCloseBox, [this] { linkPanel_->hide(); });
     dispatcher.setAction(ExecuteButton::CreateStylesheet, [this] { Insertcss(); });
-    dispatcher.setClose(ExecuteButton::StylesheetNamePanelCloseBox, QStringLiteral("Frame"), 42);
-    dispatcher.setClose(ExecuteButton::CloseStylesheetNamePanel, QStringLiteral("Frame"), 42);
+    dispatcher.setAction(ExecuteButton::StylesheetNamePanelCloseBox, [this] { namePanel_->hide(); });
+    dispatcher.setAction(ExecuteButton::CloseStylesheetNamePanel, [this] { namePanel_->hide(); });
 }
+
+const StylesheetMenu::Item StylesheetMenu::Items[] = {
+    {0, stylesheet_menu::ShowCssHelp, "CSS説明", &StylesheetMenu::showCssHelp},
+    {2, stylesheet_menu::InsertSampleStylesheet, "CSS定義ファイルを挿入する（例文付き)", &StylesheetMenu::insertSampleStylesheet},
+    {4, stylesheet_menu::CreateEmptyStylesheet, "CSS定義ファイルを挿入する（例文なし)", &StylesheetMenu::showNamePanel},
+    {6, stylesheet_menu::InsertSamplePage, "スタイルシート対応の例文を挿入する", &StylesheetMenu::insertSamplePage},
+    {8, stylesheet_menu::LinkStylesheet, "リンクを設定しよう", &StylesheetMenu::showLinkPanel},
+    {10, stylesheet_menu::ShowCssBuilder, "CSSビルダー", &StylesheetMenu::showCssBuilder},
+    {12, stylesheet_menu::InsertPageStyle, "ページ単独のスタイル設定", &StylesheetMenu::insertPageStyle},
+    {14, stylesheet_menu::InsertScopedStyle, "限定範囲スタイル", &StylesheetMenu::insertScopedSpan},
+    {16, stylesheet_menu::InsertInlineStyle, "インラインスタイル", &StylesheetMenu::insertInlineStyle},
+    {18, stylesheet_menu::ShowLesson, "ＣＳＳチュートリアル", &StylesheetMenu::showLesson},
+};
 
 void StylesheetMenu::declareMenu(CommandRegistry& commands)
 {
-    static const char* const captions[] = {
-        "CSS説明",
-        "CSS定義ファイルを挿入する（例文付き)",
-        "CSS定義ファイルを挿入する（例文なし)",
-        "スタイルシート対応の例文を挿入する",
-        "リンクを設定しよう",
-        "CSSビルダー",
-        "ページ単独のスタイル設定",
-        "限定範囲スタイル",
-        "インラインスタイル",
-        "ＣＳＳチュートリアル",
-    };
     std::vector<CommandItem> items;
-    for (int i = 0; i < 10; ++i)
-        items.push_back({2 * i, QString::fromUtf8(captions[i])});
-    commands.define(QStringLiteral("CSS1"), items);
+    for (const Item& item : Items)
+        items.push_back({.index = item.row, .caption = QString::fromUtf8(item.caption),
+                         .handler = [this, run = item.run] { (this->*run)(); }, .id = item.id});
+    commands.define(stylesheet_menu::Menu, items);
 }
 
-void StylesheetMenu::CSS1_Click(int index)
+void StylesheetMenu::runRow(int row)
 {
-    switch (index) {
-    case 0: callIfDefined(procedure::ShowHelpPage, 12); break;
-    case 2: insertSampleStylesheet(); break;
-    case 4: showNamePanel(); break;
-    case 6: insertSamplePage(); break;
-    case 8: showLinkPanel(); break;
-    case 10: builder.ShowCssBuilder(); break;
-    case 12: insertPageStyle(); break;
-    case 14: insertScopedSpan(); break;
-    case 16: insertInlineStyle(); break;
-    case 18: callIfDefined(procedure::ShowLesson); break;
-    default: break;
+    for (const Item& item : Items) {
+        if (item.row == row)
+            (this->*item.run)();
     }
+}
+
+void StylesheetMenu::showCssHelp()
+{
+    callIfDefined(procedure::ShowHelpPage, 12);
+}
+
+void StylesheetMenu::showCssBuilder()
+{
+    builder.showBuilder();
+}
+
+void StylesheetMenu::showLesson()
+{
+    callIfDefined(procedure::ShowLesson);
 }
 
 void StylesheetMenu::callIfDefined(ProcedureId procedure, const QVariant& argument)
@@ -188,11 +198,11 @@ void StylesheetMenu::insertSampleStylesheet()
 
 void StylesheetMenu::insertSamplePage()
 {
-    if (vb::LCaseAscii(vb::Right(ws.current().fileName, 5)) != QStringLiteral(".html")) {
+    if (textrules::asciiLower(ws.current().fileName.right(5)) != QStringLiteral(".html")) {
         ws.dlg.MsgBox(QStringLiteral("HTMLテキストのタブを選択してください。"));
         return;
     }
-    if (!vb::Trim(ws.currentEditor()->Text()).isEmpty()
+    if (!textrules::trimBlanks(ws.currentEditor()->Text()).isEmpty()
         && ws.dlg.MsgBox(QStringLiteral("テキストを上書きします。"), MsgButtons::YesNo) != MsgResult::Yes)
         return;
     const std::optional<QString> text = readSample(SamplePageFile);
@@ -209,19 +219,19 @@ void StylesheetMenu::insertSamplePage()
 void StylesheetMenu::showNamePanel()
 {
     for (int i = 0; i < ws.documentCount(); ++i) {
-        if (endsInCss(ws.sourceCaption(i)) || endsInCss(vb::Trim(ws.doc(i).fileName))) {
+        if (endsInCss(ws.sourceCaption(i)) || endsInCss(textrules::trimBlanks(ws.doc(i).fileName))) {
             ws.dlg.MsgBox(QStringLiteral("既にＣＳＳファイルは挿入されています"));
             return;
         }
     }
-    panels.open(PanelPlace{.frame = 42, .textIndex = 55, .explanation = stylesheetNameExplanation(),
-                           .top = 1755, .left = 2000, .width = 4650, .height = 2715});
+    panels.open(PanelPlace{.explanation = stylesheetNameExplanation(), .top = 1755, .left = 2000, .width = 4650, .height = 2715,
+                           .panel = stylesheet_name_panel::Panel, .explanationBox = stylesheet_name_panel::Explanation});
 }
 
 void StylesheetMenu::showLinkPanel()
 {
-    panels.open(PanelPlace{.frame = 41, .textIndex = 46, .explanation = stylesheetLinkExplanation(),
-                           .top = 3000, .left = 3000, .width = 5250, .height = 3960});
+    panels.open(PanelPlace{.explanation = stylesheetLinkExplanation(), .top = 3000, .left = 3000, .width = 5250, .height = 3960,
+                           .panel = stylesheet_link_panel::Panel, .explanationBox = stylesheet_link_panel::Explanation});
     FindCssTab();
 }
 
@@ -229,7 +239,7 @@ void StylesheetMenu::FindCssTab()
 {
     for (int i = 0; i < ws.documentCount(); ++i) {
         const QString& name = ws.doc(i).fileName;
-        if (vb::Right(vb::Trim(name), 3) == QStringLiteral("css"))
+        if (textrules::trimBlanks(name).right(3) == QStringLiteral("css"))
             linkBox_->setText(name);
     }
 }
@@ -237,7 +247,7 @@ void StylesheetMenu::FindCssTab()
 void StylesheetMenu::Insertcss()
 {
     const QString name = css::stylesheetName(nameBox_->text());
-    if (name.size() > vb::Trim(nameBox_->text()).size())
+    if (name.size() > textrules::trimBlanks(nameBox_->text()).size())
         nameBox_->setText(name);
     if (css::badStylesheetName(name)) {
         ws.dlg.MsgBox(QStringLiteral("ファイル名に「/」は使えません。名前だけを入れてください。") + FaceSweat);

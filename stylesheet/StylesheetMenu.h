@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/CommandRegistry.h"
 #include "platform/Procedures.h"
 
 #include <QString>
@@ -19,7 +20,7 @@ class QWidget;
 class UndoRing;
 class Workspace;
 
-// The stylesheet menu `CSS1`: stylesheet documents (the sample and a named empty one made by
+// The stylesheet menu (stylesheet/StylesheetControls.h): stylesheet documents (the sample and a named empty one made by
 // `Insertcss` in the name panel `Frame(42)`), the sample page, the link panel `Frame(41)` with its
 // link into one or all pages, the builder, and the page, scoped and inline styles. A stylesheet
 // document is a document whose file name ends in ".css".
@@ -28,10 +29,11 @@ public:
     StylesheetMenu(Workspace& workspace, PanelKit& panels, Dispatcher& dispatcher, UndoRing& undo, Insertion& insertion,
                    Colouring& colouring, Procedures& procs, CssBuilder& builder);
 
-    // The items of the menu "CSS1", which the shell has created.
+    // The items of the stylesheet menu, which the shell has created.
     void declareMenu(CommandRegistry& commands);
-    // The items carry the even indexes 0 to 18; any other index does nothing.
-    void CSS1_Click(int index);
+    // Runs the item at a row of the menu as a click would; the items stand at the even rows 0 to
+    // 18, and any other row does nothing.
+    void runRow(int row);
 
     // A new, empty stylesheet document named after the name box `Text(54)`.
     void Insertcss();
@@ -48,6 +50,17 @@ public:
 private:
     void build(PanelKit& panels);
     void wireButtons(Dispatcher& dispatcher);
+    struct Item {
+        int row;
+        CommandId id;
+        const char* caption;
+        void (StylesheetMenu::*run)();
+    };
+    static const Item Items[];
+
+    void showCssHelp();
+    void showCssBuilder();
+    void showLesson();
     void insertSampleStylesheet();
     void showNamePanel();
     void insertSamplePage();
@@ -68,7 +81,8 @@ private:
     Colouring& colour;
     Procedures& procs;
     CssBuilder& builder;
-    QLineEdit* nameBox_ = nullptr;  // Text(54)
-    QLineEdit* linkBox_ = nullptr;  // Text(49)
-    QWidget* namePanel_ = nullptr;  // Frame(42)
+    QLineEdit* nameBox_ = nullptr;
+    QLineEdit* linkBox_ = nullptr;
+    QWidget* namePanel_ = nullptr;
+    QWidget* linkPanel_ = nullptr;
 };

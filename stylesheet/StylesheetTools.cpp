@@ -7,6 +7,6 @@ StylesheetTools::StylesheetTools(Workspace& workspace, PanelKit& panels, Dispatc
     : builder(workspace, panels, dispatcher, insertion, procs)
     , classes(workspace, panels, undo, insertion, procs)
     , menu(workspace, panels, dispatcher, undo, insertion, colouring, procs, builder)
-    , lists(panels.controls, procs, builder, classes)
+    , lists(panels.controls, procs, builder)
 {
 }

@@ -23,7 +23,7 @@ QString known(const QString& value)
     return v.compare(QStringLiteral("unknown"), Qt::CaseInsensitive) == 0 ? QString() : v;
 }
 
-const QString Disclaimer = QStringLiteral(
+const QString DisclaimerText = QStringLiteral(
     "このプログラムは無保証です。使ったことで起きた損害について、作者は責任を負いません。"
     "大切なファイルは、こまめに保存して控えを取っておいて下さい。");
 
@@ -72,62 +72,52 @@ AboutBox::AboutBox(Dialogs& dialogs, QWidget* owner)
     setModal(true);
     setWindowFlags(windowFlags() | Qt::WindowStaysOnTopHint);
 
-    auto* lblTitle = new QLabel(this);
-    QFont big = lblTitle->font();
+    auto* title = new QLabel(this);
+    QFont big = title->font();
     big.setPointSize(big.pointSize() + 6);
     big.setBold(true);
-    lblTitle->setFont(big);
-    auto* lblVersion = new QLabel(this);
-    auto* lblDescription = new QLabel(this);
-    auto* lblDisclaimer = new QLabel(this);
-    lblDisclaimer->setWordWrap(true);
-    auto* cmdOK = new QPushButton(QStringLiteral("OK"), this);
-    cmdOK->setDefault(true);
-    auto* cmdSysInfo = new QPushButton(QStringLiteral("ｼｽﾃﾑ情報(&S)..."), this);
-    controls.add(QStringLiteral("lblTitle"), lblTitle);
-    controls.add(QStringLiteral("lblVersion"), lblVersion);
-    controls.add(QStringLiteral("lblDescription"), lblDescription);
-    controls.add(QStringLiteral("lblDisclaimer"), lblDisclaimer);
-    controls.add(QStringLiteral("cmdOK"), cmdOK);
-    controls.add(QStringLiteral("cmdSysInfo"), cmdSysInfo);
+    title->setFont(big);
+    auto* version = new QLabel(this);
+    auto* description = new QLabel(this);
+    auto* disclaimer = new QLabel(this);
+    disclaimer->setWordWrap(true);
+    auto* okButton = new QPushButton(QStringLiteral("OK"), this);
+    okButton->setDefault(true);
+    auto* systemInformationButton = new QPushButton(QStringLiteral("ｼｽﾃﾑ情報(&S)..."), this);
+    controls.add(about_box::Title, title);
+    controls.add(about_box::Version, version);
+    controls.add(about_box::Description, description);
+    controls.add(about_box::Disclaimer, disclaimer);
+    controls.add(about_box::OkButton, okButton);
+    controls.add(about_box::SystemInformationButton, systemInformationButton);
 
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(lblTitle);
-    layout->addWidget(lblVersion);
-    layout->addWidget(lblDescription);
+    layout->addWidget(title);
+    layout->addWidget(version);
+    layout->addWidget(description);
     layout->addSpacing(12);
-    layout->addWidget(lblDisclaimer);
+    layout->addWidget(disclaimer);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
-    buttons->addWidget(cmdOK);
-    buttons->addWidget(cmdSysInfo);
+    buttons->addWidget(okButton);
+    buttons->addWidget(systemInformationButton);
     layout->addLayout(buttons);
     setMinimumWidth(420);
 
-    connect(cmdOK, &QPushButton::clicked, this, [this] { cmdOK_Click(); });
-    connect(cmdSysInfo, &QPushButton::clicked, this, [this] { cmdSysInfo_Click(); });
-    Form_Load();
+    connect(okButton, &QPushButton::clicked, this, [this] { close(); });
+    connect(systemInformationButton, &QPushButton::clicked, this, [this] { showSystemInformation(); });
+    fillCaptions();
 }
 
-void AboutBox::Form_Load()
+void AboutBox::fillCaptions()
 {
-    controls.get<QLabel>(QStringLiteral("lblVersion"))->setText(versionCaption());
-    controls.get<QLabel>(QStringLiteral("lblTitle"))->setText(QStringLiteral("HTMLペルモア"));
-    controls.get<QLabel>(QStringLiteral("lblDescription"))->setText(QStringLiteral("　　  HTML テキストエディター  "));
-    controls.get<QLabel>(QStringLiteral("lblDisclaimer"))->setText(Disclaimer);
+    controls.get<QLabel>(about_box::Version)->setText(versionCaption());
+    controls.get<QLabel>(about_box::Title)->setText(QStringLiteral("HTMLペルモア"));
+    controls.get<QLabel>(about_box::Description)->setText(QStringLiteral("　　  HTML テキストエディター  "));
+    controls.get<QLabel>(about_box::Disclaimer)->setText(DisclaimerText);
 }
 
-void AboutBox::cmdOK_Click()
-{
-    close();
-}
-
-void AboutBox::cmdSysInfo_Click()
-{
-    StartSysInfo();
-}
-
-void AboutBox::StartSysInfo()
+void AboutBox::showSystemInformation()
 {
     const QString text = systemInformationText(systemFacts ? systemFacts() : SystemFacts{});
     dlg.MsgBox(text.isEmpty() ? SystemInformationMissing : text);
@@ -147,13 +137,14 @@ AboutBoxOpener::~AboutBoxOpener()
 void AboutBoxOpener::declareMenu(CommandRegistry& commands)
 {
     // The item stands behind the help menu's own items, in the same menu.
-    commands.addMenu(QStringLiteral("mnuHelpAbout"), commands.menu(QStringLiteral("mhelp")));
+    commands.addMenu(about_box::AboutMenu, commands.menu(QStringLiteral("mhelp")));
     CommandItem about{0, QStringLiteral("ﾊﾞｰｼﾞｮﾝ情報(&A)")};
-    about.handler = [this] { mnuHelpAbout_Click(); };
-    commands.define(QStringLiteral("mnuHelpAbout"), {about});
+    about.handler = [this] { showBox(); };
+    about.id = about_box::ShowAboutBox;
+    commands.define(about_box::AboutMenu, {about});
 }
 
-void AboutBoxOpener::mnuHelpAbout_Click()
+void AboutBoxOpener::showBox()
 {
     if (!box_)
         box_ = new AboutBox(dlg, owner_);

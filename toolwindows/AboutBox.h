@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/CommandRegistry.h"
 #include "platform/ControlRegistry.h"
 
 #include <QDialog>
@@ -7,8 +8,24 @@
 #include <QString>
 #include <functional>
 
-class CommandRegistry;
 class Dialogs;
+
+// The About box's controls, in the box's own registry, and the Help menu's item that shows it.
+namespace about_box {
+
+inline constexpr ControlId Title{"about-box.title"};
+inline constexpr ControlId Version{"about-box.version"};
+inline constexpr ControlId Description{"about-box.description"};
+inline constexpr ControlId Disclaimer{"about-box.disclaimer"};
+inline constexpr ControlId OkButton{"about-box.ok"};
+inline constexpr ControlId SystemInformationButton{"about-box.system-information"};
+
+// The one-item menu that stands behind the Help menu's own items, in the same menu.
+inline constexpr MenuId AboutMenu{"about-box"};
+// "ﾊﾞｰｼﾞｮﾝ情報(&A)": shows the About box.
+inline constexpr CommandId ShowAboutBox{"about-box.show"};
+
+} // namespace about_box
 
 // What this system says about itself; a part it does not know is empty.
 struct SystemFacts {
@@ -39,28 +56,28 @@ public:
 
     ControlRegistry controls;
 
-    void cmdOK_Click();
-    void cmdSysInfo_Click();
-    void StartSysInfo();
+    // The system information button: what is known about the system, or a message that nothing
+    // is, in a message box.
+    void showSystemInformation();
 
     // Where the system information comes from; tests put fixed facts in its place.
     std::function<SystemFacts()> systemFacts = currentSystemFacts;
 
 private:
-    void Form_Load();
+    void fillCaptions();
     Dialogs& dlg;
 };
 
-// The Help menu's last item "ﾊﾞｰｼﾞｮﾝ情報(&A)" (`mnuHelpAbout`), placed behind the items of the
-// menu `mhelp` and invoked as menu "mnuHelpAbout", index 0. It shows the About box modally,
-// owned by the main window; one box at a time.
+// The Help menu's last item "ﾊﾞｰｼﾞｮﾝ情報(&A)", placed behind the items of the help menu and
+// invoked as about_box::ShowAboutBox. It shows the About box modally, owned by the main window;
+// one box at a time.
 class AboutBoxOpener {
 public:
     AboutBoxOpener(Dialogs& dialogs, QWidget* owner);
     ~AboutBoxOpener();
 
     void declareMenu(CommandRegistry& commands);
-    void mnuHelpAbout_Click();
+    void showBox();
     // The box while it is shown, else nullptr.
     AboutBox* shown() const;
 

@@ -268,9 +268,8 @@ void ColourPickerWindow::focusMainWindow()
 
 void ColourPickerWindow::bringLessonToFront()
 {
-    auto* lesson = qobject_cast<QWidget*>(mainControls_.find(QStringLiteral("LessonWindow")));
-    if (lesson && lesson->isVisible())
-        lesson->raise();
+    if (procs_.defined(procedure::RaiseLesson))
+        procs_.call(procedure::RaiseLesson);
 }
 
 // ---- mode buttons ----

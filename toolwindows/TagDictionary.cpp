@@ -1,14 +1,14 @@
 #include "toolwindows/TagDictionary.h"
 
-#include "platform/SharedConstants.h"
-#include "platform/VbString.h"
 #include "platform/DataLines.h"
+#include "platform/SharedConstants.h"
+#include "platform/TextRules.h"
 
 namespace {
 
 bool isBlank(const QString& line)
 {
-    return vb::Trim(line).isEmpty();
+    return textrules::trimBlanks(line).isEmpty();
 }
 
 } // namespace
@@ -48,10 +48,10 @@ std::optional<TagPieces> splitTagCaption(const QString& caption)
         return std::nullopt;
     const qsizetype second = caption.indexOf(u'<', 1);
     if (second < 0)
-        return TagPieces{vb::Trim(caption), QString()};
+        return TagPieces{textrules::trimBlanks(caption), QString()};
     const qsizetype third = caption.indexOf(u'<', second + 1);
     const QString end = third < 0 ? caption.mid(second) : caption.mid(second, third - second);
-    return TagPieces{vb::Trim(caption.left(second)), vb::Trim(end)};
+    return TagPieces{textrules::trimBlanks(caption.left(second)), textrules::trimBlanks(end)};
 }
 
 QString fillColourCode(const QString& explanation, const QString& colour)

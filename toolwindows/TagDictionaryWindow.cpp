@@ -9,8 +9,8 @@
 #include "platform/SharedConstants.h"
 #include "platform/TabStrip.h"
 #include "platform/TextFile.h"
+#include "platform/TextRules.h"
 #include "platform/Twips.h"
-#include "platform/VbString.h"
 #include "toolwindows/MouseRelay.h"
 #include "toolwindows/PickerColours.h"
 #include "toolwindows/ToolWindowTexts.h"
@@ -57,7 +57,7 @@ QString fromBox(QString text)
 
 int absTwips(double value)
 {
-    return static_cast<int>(vb::RoundHalfEven(std::fabs(value)));
+    return static_cast<int>(textrules::roundHalfToEven(std::fabs(value)));
 }
 
 } // namespace
@@ -71,12 +71,12 @@ TagDictionaryWindow::TagDictionaryWindow(Workspace& workspace, UndoRing& undoRin
     , mainWindow_(mainWindow)
 {
     setWindowTitle(QStringLiteral("タグの貼り付けと意味"));
-    Frame1 = new QGroupBox(this);
-    controls.add(QStringLiteral("Frame1"), Frame1);
+    grid_ = new QGroupBox(this);
+    controls.add(tag_dictionary::Grid, grid_);
 
     const QFont font = gothicFont();
-    for (int i = 0; i <= TagCount; ++i) {
-        auto* l = new QLabel(Frame1);
+    for (int i = 0; i <= LastTagIndex; ++i) {
+        auto* l = new QLabel(grid_);
         l->setTextFormat(Qt::PlainText);
         l->setFont(font);
         l->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
@@ -85,34 +85,34 @@ TagDictionaryWindow::TagDictionaryWindow(Workspace& workspace, UndoRing& undoRin
         setForeColour(l, QColor(255, 255, 255));
         twips::SetGeometry(l, 100, 200, 1800, 300);
         MouseRelay* relay = MouseRelay::watch(l);
-        relay->click = [this, i] { Lbltag_Click(i); };
-        relay->doubleClick = [this, i] { Lbltag_DblClick(i); };
-        Lbltag.append(l);
-        controls.add(QStringLiteral("Lbltag"), i, l);
+        relay->click = [this, i] { showExplanation(i); };
+        relay->doubleClick = [this, i] { wrapSelectionInTags(i); };
+        tagLabels_.append(l);
+        controls.add(tag_dictionary::TagLabel, i, l);
     }
 
-    Text1 = new QPlainTextEdit(Frame1);
-    Text1->setFont(font);
-    Text1->setReadOnly(true);
-    Text1->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
-    Text1->setContextMenuPolicy(Qt::NoContextMenu);
-    controls.add(QStringLiteral("Text1"), Text1);
-    MouseRelay* relay = MouseRelay::watch(Text1);
+    explanationBox_ = new QPlainTextEdit(grid_);
+    explanationBox_->setFont(font);
+    explanationBox_->setReadOnly(true);
+    explanationBox_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    explanationBox_->setContextMenuPolicy(Qt::NoContextMenu);
+    controls.add(tag_dictionary::ExplanationBox, explanationBox_);
+    MouseRelay* relay = MouseRelay::watch(explanationBox_);
     relay->clickAfterDoubleClick = true;
-    relay->click = [this] { Text1_Click(); };
-    relay->mouseDown = [this](int button, int shift, int x, int y) { Text1_MouseDown(button, shift, x, y); };
+    relay->click = [this] { chooseColourForCode(); };
+    relay->mouseDown = [this](int button, int shift, int x, int y) { popUpEditMenu(button, shift, x, y); };
 
-    Medit = new QMenu(QStringLiteral("編集(&E)"), this);
-    QAction* mcopy = Medit->addAction(QStringLiteral("コピー"));
-    QAction* mpaste = Medit->addAction(QStringLiteral("貼り付け(&P)"));
-    connect(mcopy, &QAction::triggered, this, [this] { mcopy_Click(); });
-    connect(mpaste, &QAction::triggered, this, [this] { mpaste_Click(); });
-    controls.add(QStringLiteral("Medit"), Medit);
-    controls.add(QStringLiteral("mcopy"), mcopy);
-    controls.add(QStringLiteral("mpaste"), mpaste);
+    editMenu_ = new QMenu(QStringLiteral("編集(&E)"), this);
+    QAction* copyItem = editMenu_->addAction(QStringLiteral("コピー"));
+    QAction* pasteItem = editMenu_->addAction(QStringLiteral("貼り付け(&P)"));
+    connect(copyItem, &QAction::triggered, this, [this] { copySelectedExplanation(); });
+    connect(pasteItem, &QAction::triggered, this, [this] { pasteSelectedExplanation(); });
+    controls.add(tag_dictionary::EditMenu, editMenu_);
+    controls.add(tag_dictionary::CopyItem, copyItem);
+    controls.add(tag_dictionary::PasteItem, pasteItem);
 
     connect(&ws.tabStrip(), &TabStrip::Click, this, [this] { followTab(); });
-    mainControls.add(QStringLiteral("TagDictionaryWindow"), this);
+    mainControls.add(tag_dictionary::Window, this);
     procs.define(procedure::ShowTagDictionary, std::function<void()>([this] { showDictionary(); }));
 }
 
@@ -120,9 +120,9 @@ TagDictionaryWindow::~TagDictionaryWindow() = default;
 
 QLabel* TagDictionaryWindow::label(int index) const
 {
-    if (index < 0 || index >= Lbltag.size())
-        throw std::out_of_range("Lbltag(" + std::to_string(index) + ") does not exist");
-    return Lbltag.at(index);
+    if (index < 0 || index >= tagLabels_.size())
+        throw std::out_of_range("tag label " + std::to_string(index) + " does not exist");
+    return tagLabels_.at(index);
 }
 
 // ---- loading, showing, unloading ----
@@ -130,21 +130,21 @@ QLabel* TagDictionaryWindow::label(int index) const
 void TagDictionaryWindow::ensureLoaded()
 {
     if (!loaded_)
-        Form_Load();
+        load();
 }
 
-void TagDictionaryWindow::Form_Load()
+void TagDictionaryWindow::load()
 {
     if (loaded_)
         return;
     loaded_ = true;
-    Text1->setPlainText(toBox(toolwindow_texts::tagDictionaryGreeting()));
-    for (QLabel* l : Lbltag)
+    explanationBox_->setPlainText(toBox(toolwindow_texts::tagDictionaryGreeting()));
+    for (QLabel* l : tagLabels_)
         l->clear();
     twips::SetWindowGeometry(this, 5000, 2000, 10000, 8000);
     raise();
-    LayoutTags();
-    LoadTags();
+    layoutTags();
+    readTags();
     if (mainWindow_)
         mainWindow_->activateWindow();
 }
@@ -155,21 +155,21 @@ void TagDictionaryWindow::showDictionary()
     ensureLoaded();
     show();
     raise();
-    TagDicOpen.set(true);
+    isOpen.set(true);
     // The editor keeps the focus: the user goes on typing while the dictionary is open.
     if (loading && mainWindow_)
         mainWindow_->activateWindow();
 }
 
-void TagDictionaryWindow::Form_Unload()
+void TagDictionaryWindow::unload()
 {
-    TagDicOpen.set(false);
+    isOpen.set(false);
     loaded_ = false;
 }
 
 void TagDictionaryWindow::closeEvent(QCloseEvent* event)
 {
-    Form_Unload();
+    unload();
     event->accept();
 }
 
@@ -177,12 +177,12 @@ void TagDictionaryWindow::resizeEvent(QResizeEvent* event)
 {
     QWidget::resizeEvent(event);
     if (loaded_)
-        LayoutTags();
+        layoutTags();
 }
 
 void TagDictionaryWindow::followTab()
 {
-    if (!TagDicOpen.value())
+    if (!isOpen.value())
         return;
     if (ws.previewTabSelected())
         hide();
@@ -192,63 +192,63 @@ void TagDictionaryWindow::followTab()
 
 // ---- layout and reading the dictionary ----
 
-void TagDictionaryWindow::LayoutTags()
+void TagDictionaryWindow::layoutTags()
 {
-    twips::SetGeometry(Frame1, 100, 50, absTwips(twips::WindowWidth(this) - 300.0), absTwips(twips::WindowHeight(this) - 900.0));
+    twips::SetGeometry(grid_, 100, 50, absTwips(twips::WindowWidth(this) - 300.0), absTwips(twips::WindowHeight(this) - 900.0));
     // Five columns 40 apart, as far from the frame's right edge as the first is from its left,
     // so that the last column stays inside the frame.
-    const int w = absTwips((twips::Width(Frame1) - 2 * 100 - 4 * 40.0) / 5);
-    twips::SetWidth(Lbltag.first(), w);
-    const int h = twips::Height(Lbltag.first());
-    for (int i = 0; i <= TagCount; ++i) {
+    const int w = absTwips((twips::Width(grid_) - 2 * 100 - 4 * 40.0) / 5);
+    twips::SetWidth(tagLabels_.first(), w);
+    const int h = twips::Height(tagLabels_.first());
+    for (int i = 0; i <= LastTagIndex; ++i) {
         const int r = i / 5;
         const int c = i % 5;
-        twips::SetGeometry(Lbltag.at(i), c * (w + 40) + 100, r * (h + 20) + 200, w, h);
-        Lbltag.at(i)->show();
+        twips::SetGeometry(tagLabels_.at(i), c * (w + 40) + 100, r * (h + 20) + 200, w, h);
+        tagLabels_.at(i)->show();
     }
-    const QLabel* last = Lbltag.at(TagCount);
+    const QLabel* last = tagLabels_.at(LastTagIndex);
     const int below = twips::Top(last) + twips::Height(last);
-    twips::SetGeometry(Text1, twips::Left(Lbltag.first()), below + 50, absTwips(twips::Width(Frame1) - 200.0),
-                       absTwips(twips::Height(Frame1) - below - 100.0));
+    twips::SetGeometry(explanationBox_, twips::Left(tagLabels_.first()), below + 50, absTwips(twips::Width(grid_) - 200.0),
+                       absTwips(twips::Height(grid_) - below - 100.0));
 }
 
-void TagDictionaryWindow::LoadTags()
+void TagDictionaryWindow::readTags()
 {
-    for (QLabel* l : Lbltag)
+    for (QLabel* l : tagLabels_)
         l->clear();
-    TagText.fill(QString());
+    explanations.fill(QString());
     const TextReadResult read = readProgramFile(ws.state.resourcePath(QStringLiteral("tag.txt")));
     if (!read.ok) {
         ws.dlg.MsgBox(TagFileUnreadable);
         return;
     }
     const QList<TagEntry> entries = parseTagDictionary(read.text);
-    for (int i = 0; i < entries.size() && i <= TagCount; ++i) {
-        Lbltag.at(i)->setText(entries.at(i).caption);
-        TagText[size_t(i)] = entries.at(i).explanation;
+    for (int i = 0; i < entries.size() && i <= LastTagIndex; ++i) {
+        tagLabels_.at(i)->setText(entries.at(i).caption);
+        explanations[size_t(i)] = entries.at(i).explanation;
     }
 }
 
 // ---- the labels ----
 
-void TagDictionaryWindow::Lbltag_Click(int index)
+void TagDictionaryWindow::showExplanation(int index)
 {
-    if (index < 0 || index >= int(TagText.size()))
+    if (index < 0 || index >= int(explanations.size()))
         throw std::out_of_range("no tag explanation " + std::to_string(index));
     ensureLoaded();
-    Text1->setPlainText(toBox(TagText[size_t(index)]));
-    QTextCursor cursor(Text1->document());
+    explanationBox_->setPlainText(toBox(explanations[size_t(index)]));
+    QTextCursor cursor(explanationBox_->document());
     cursor.select(QTextCursor::Document);
     QTextCharFormat blue;
     blue.setForeground(QColor(0, 0, 255));
     cursor.mergeCharFormat(blue);
     cursor.setPosition(0);
-    Text1->setTextCursor(cursor);
+    explanationBox_->setTextCursor(cursor);
     if (mainWindow_)
         mainWindow_->activateWindow();
 }
 
-void TagDictionaryWindow::Lbltag_DblClick(int index)
+void TagDictionaryWindow::wrapSelectionInTags(int index)
 {
     const QString caption = label(index)->text();
     ensureLoaded();
@@ -274,34 +274,29 @@ void TagDictionaryWindow::Lbltag_DblClick(int index)
 
 // ---- the explanation box ----
 
-QString TagDictionaryWindow::Text1Text() const
+QString TagDictionaryWindow::explanationText() const
 {
-    return fromBox(Text1->toPlainText());
+    return fromBox(explanationBox_->toPlainText());
 }
 
-QString TagDictionaryWindow::Text1SelText() const
+QString TagDictionaryWindow::selectedExplanationText() const
 {
-    return fromBox(Text1->textCursor().selectedText());
+    return fromBox(explanationBox_->textCursor().selectedText());
 }
 
-void TagDictionaryWindow::CopySelText()
+void TagDictionaryWindow::copySelectedExplanation()
 {
-    const QString selected = Text1SelText();
+    const QString selected = selectedExplanationText();
     if (selected.isEmpty())
         return;
     QApplication::clipboard()->setText(selected);
 }
 
-void TagDictionaryWindow::mcopy_Click()
-{
-    CopySelText();
-}
-
-void TagDictionaryWindow::mpaste_Click()
+void TagDictionaryWindow::pasteSelectedExplanation()
 {
     // The selection goes straight into the editor; the clipboard keeps what it holds, and with
     // nothing selected here the editor is left alone.
-    const QString selected = Text1SelText();
+    const QString selected = selectedExplanationText();
     if (selected.isEmpty())
         return;
     RichEdit* ed = ws.currentEditor();
@@ -309,26 +304,26 @@ void TagDictionaryWindow::mpaste_Click()
     ed->SetSelText(selected);
 }
 
-void TagDictionaryWindow::Text1_Click()
+void TagDictionaryWindow::chooseColourForCode()
 {
-    if (Text1SelText() != ColourCodeWord)
+    if (selectedExplanationText() != ColourCodeWord)
         return;
     const std::optional<QColor> chosen = ws.dlg.ShowColor(QColor(0, 0, 0));
     if (!chosen)
         return;
     const QString code = QLatin1Char('#') + rgbHex(picker::colourNumber(*chosen));
-    const qsizetype star = Text1->toPlainText().indexOf(u'*');
+    const qsizetype star = explanationBox_->toPlainText().indexOf(u'*');
     if (star < 0)
         return;
     // Only the star changes; the rest of the text keeps its colour.
-    QTextCursor cursor(Text1->document());
+    QTextCursor cursor(explanationBox_->document());
     cursor.setPosition(int(star));
     cursor.setPosition(int(star) + 1, QTextCursor::KeepAnchor);
     cursor.insertText(code);
 }
 
-void TagDictionaryWindow::Text1_MouseDown(int button, int, int x, int y)
+void TagDictionaryWindow::popUpEditMenu(int button, int, int x, int y)
 {
     if (button == 2)
-        Medit->popup(Text1->viewport()->mapToGlobal(QPoint(twips::toPixels(x), twips::toPixels(y))));
+        editMenu_->popup(explanationBox_->viewport()->mapToGlobal(QPoint(twips::toPixels(x), twips::toPixels(y))));
 }

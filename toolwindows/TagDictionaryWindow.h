@@ -3,6 +3,7 @@
 #include "platform/ControlRegistry.h"
 #include "platform/StateValue.h"
 #include "toolwindows/TagDictionary.h"
+#include "toolwindows/TagDictionaryControls.h"
 
 #include <QList>
 #include <QWidget>
@@ -19,11 +20,12 @@ class UndoRing;
 class Workspace;
 
 // The tag dictionary "タグの貼り付けと意味": a tool window that stays on top and shows the tags of
-// resource/tag.txt as a grid of labels `Lbltag(0..64)`. A click shows a tag's explanation in blue
-// in the box `Text1`; a double click wraps the current editor's selection in the label's tags.
+// resource/tag.txt as a grid of 65 labels. A click shows a tag's explanation in blue in the
+// explanation box below the grid; a double click wraps the current editor's selection in the
+// label's tags.
 //
-// Its controls are in its own registry (`Lbltag(i)`, `Text1`, `Frame1`, `Medit`): the editor's
-// tag look-up reads the labels' captions there and marks a label by its back colour (the
+// Its controls are in its own registry under the ids of toolwindows/TagDictionaryControls.h: the
+// editor's tag look-up reads the labels' captions there and marks a label by its back colour (the
 // palette's window colour; the labels fill their background).
 class TagDictionaryWindow : public QWidget {
     Q_OBJECT
@@ -36,34 +38,45 @@ public:
     ControlRegistry controls;
     // True while the window is open (shown by the menu or the toolbar, until it is closed). While
     // it is set the window hides on a preview tab and comes back on a source tab.
-    BoolState TagDicOpen;
+    BoolState isOpen;
     // The index of the last label.
-    static constexpr int TagCount = TagLabelCount - 1;
+    static constexpr int LastTagIndex = TagLabelCount - 1;
     // The explanations of the entries; entries past the file's last are empty.
-    std::array<QString, 101> TagText;
+    std::array<QString, 101> explanations;
 
     // Shows the window, loading it first when it is not loaded (procedure::ShowTagDictionary).
     void showDictionary();
     // Loads the window (its labels from tag.txt) without showing it.
     void ensureLoaded();
 
-    // ---- window events and procedures ----
-    void Form_Load();
-    void Form_Unload();
+    // ---- loading, the labels and the explanation box ----
+    // Fills the explanation box with its greeting, places the labels and reads tag.txt into them.
+    void load();
+    // Marks the window closed and not loaded.
+    void unload();
     bool loaded() const { return loaded_; }
-    void LayoutTags();
-    void LoadTags();
-    void Lbltag_Click(int index);
-    void Lbltag_DblClick(int index);
-    void mcopy_Click();
-    void mpaste_Click();
-    void CopySelText();
-    void Text1_Click();
-    void Text1_MouseDown(int button, int shift, int x, int y);
+    // Places the grid, the labels in rows of five and the explanation box in the window.
+    void layoutTags();
+    // Reads resource/tag.txt into the labels' captions and the explanations.
+    void readTags();
+    // A click on a label: its explanation, in blue, in the explanation box.
+    void showExplanation(int index);
+    // A double click on a label: the current editor's selection wrapped in the label's tags.
+    void wrapSelectionInTags(int index);
+    // The popup menu's "コピー": the explanation box's selection to the clipboard.
+    void copySelectedExplanation();
+    // The popup menu's "貼り付け": the explanation box's selection into the editor.
+    void pasteSelectedExplanation();
+    // A click in the explanation box: with the colour-code word selected, a chosen colour fills
+    // the explanation's star.
+    void chooseColourForCode();
+    // A button pressed in the explanation box: the right one pops up the edit menu at (x, y),
+    // given in twips.
+    void popUpEditMenu(int button, int shift, int x, int y);
 
     // The explanation box's text and selection, with CR LF line ends.
-    QString Text1Text() const;
-    QString Text1SelText() const;
+    QString explanationText() const;
+    QString selectedExplanationText() const;
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -79,8 +92,8 @@ private:
     QWidget* mainWindow_;
     bool loaded_ = false;
 
-    QGroupBox* Frame1 = nullptr;
-    QList<QLabel*> Lbltag;
-    QPlainTextEdit* Text1 = nullptr;
-    QMenu* Medit = nullptr;
+    QGroupBox* grid_ = nullptr;
+    QList<QLabel*> tagLabels_;
+    QPlainTextEdit* explanationBox_ = nullptr;
+    QMenu* editMenu_ = nullptr;
 };

@@ -6,6 +6,7 @@
 #include "platform/Procedures.h"
 #include "platform/RichEdit.h"
 #include "platform/Twips.h"
+#include "wizards/AdvancedPanelControls.h"
 #include "wizards/MiniPanel.h"
 #include "wizards/MovablePanels.h"
 #include "wizards/PanelPlaces.h"
@@ -27,8 +28,8 @@ AdvancedMenu::AdvancedMenu(Workspace& workspace, PanelKit& panelKit, ControlRegi
     , mini(miniPanel)
     , drag(movable)
 {
-    procs.define(procedure::OpenImagePanel, [this] { mgazou_Click(); });
-    procs.define(procedure::OpenBackgroundSoundPanel, [this] { mwav_Click(); });
+    procs.define(procedure::OpenImagePanel, [this] { openImagePanel(); });
+    procs.define(procedure::OpenBackgroundSoundPanel, [this] { openBackgroundSoundPanel(); });
 }
 
 void AdvancedMenu::declareMenu(CommandRegistry& commands)
@@ -36,35 +37,38 @@ void AdvancedMenu::declareMenu(CommandRegistry& commands)
     struct Item {
         const char* caption;
         void (AdvancedMenu::*handler)();
+        CommandId id;
         bool separatorAfter;
     };
     const Item items[] = {
-        {"罫線を入れよう", &AdvancedMenu::mkeisen_Click, true},
-        {"画像を挿入しよう", &AdvancedMenu::mgazou_Click, true},
-        {"項目をリストにしよう", &AdvancedMenu::mlist_Click, true},
-        {"ﾘﾝｸを設定しよう", &AdvancedMenu::mlink_Click, false},
-        {"リンクを使ってメールを送ろう", &AdvancedMenu::mmail_Click, true},
-        {"同じページの中にジャンプさせたい", &AdvancedMenu::MJPMONAJI_Click, false},
-        {"他のページの中にジャンプさせたい", &AdvancedMenu::MJMPTA_Click, true},
-        {"テキストをスクロールさせよう", &AdvancedMenu::Mscl_Click, true},
-        {"テーブルを作ろう", &AdvancedMenu::mtable_Click, true},
-        {"入力フォームを作ろう", &AdvancedMenu::mform_Click, true},
-        {"フレームを作ろう", &AdvancedMenu::mframe_Click, true},
-        {"BGMを鳴らそう", &AdvancedMenu::mwav_Click, true},
-        {"ムービーを再生させよう", &AdvancedMenu::avi_Click, true},
-        {"バックグラウンドの画像を設定しよう", &AdvancedMenu::bgif_Click, true},
-        {"文書情報を記述しよう", &AdvancedMenu::bjouhou_Click, true},
-        {"ドキュメントﾀｲﾌﾟを記述しよう", &AdvancedMenu::mdoc_Click, false},
+        {"罫線を入れよう", &AdvancedMenu::openRulePanel, advanced_menu::InsertRule, true},
+        {"画像を挿入しよう", &AdvancedMenu::openImagePanel, advanced_menu::InsertImage, true},
+        {"項目をリストにしよう", &AdvancedMenu::openListPanel, advanced_menu::MakeList, true},
+        {"ﾘﾝｸを設定しよう", &AdvancedMenu::openLinkPanel, advanced_menu::SetLink, false},
+        {"リンクを使ってメールを送ろう", &AdvancedMenu::openMailLinkPanel, advanced_menu::MailLink, true},
+        {"同じページの中にジャンプさせたい", &AdvancedMenu::openJumpInPagePanel, advanced_menu::JumpInPage, false},
+        {"他のページの中にジャンプさせたい", &AdvancedMenu::openJumpToPagePanel, advanced_menu::JumpToPage, true},
+        {"テキストをスクロールさせよう", &AdvancedMenu::openMarqueePanel, advanced_menu::ScrollText, true},
+        {"テーブルを作ろう", &AdvancedMenu::openTablePanel, advanced_menu::MakeTable, true},
+        {"入力フォームを作ろう", &AdvancedMenu::openMailFormPanel, advanced_menu::MakeMailForm, true},
+        {"フレームを作ろう", &AdvancedMenu::openFramesWizard, advanced_menu::MakeFrames, true},
+        {"BGMを鳴らそう", &AdvancedMenu::openBackgroundSoundPanel, advanced_menu::BackgroundSound, true},
+        {"ムービーを再生させよう", &AdvancedMenu::openMoviePanel, advanced_menu::PlayMovie, true},
+        {"バックグラウンドの画像を設定しよう", &AdvancedMenu::openBackgroundImagePanel, advanced_menu::BackgroundImage, true},
+        {"文書情報を記述しよう", &AdvancedMenu::openDocumentInfoPanel, advanced_menu::DocumentInfo, true},
+        {"ドキュメントﾀｲﾌﾟを記述しよう", &AdvancedMenu::openDoctypePanel, advanced_menu::Doctype, false},
     };
     std::vector<CommandItem> table;
     int index = 0;
     for (const Item& item : items) {
         const auto handler = item.handler;
-        table.push_back({index++, QString::fromUtf8(item.caption), {}, [this, handler] { (this->*handler)(); }});
+        CommandItem entry{index++, QString::fromUtf8(item.caption), {}, [this, handler] { (this->*handler)(); }};
+        entry.id = item.id;
+        table.push_back(entry);
         if (item.separatorAfter)
             table.push_back({index++, QStringLiteral("-")});
     }
-    commands.define(QStringLiteral("mcyotto"), table);
+    commands.define(advanced_menu::Menu, table);
 }
 
 void AdvancedMenu::open(int frame, const QString& explanation)
@@ -72,9 +76,9 @@ void AdvancedMenu::open(int frame, const QString& explanation)
     panels.open(placeOf(panelRow(frame), explanation));
 }
 
-void AdvancedMenu::mkeisen_Click() { open(1, paneltext::rule()); }
+void AdvancedMenu::openRulePanel() { open(1, paneltext::rule()); }
 
-void AdvancedMenu::mgazou_Click()
+void AdvancedMenu::openImagePanel()
 {
     ws.selectSourceTab(ws.currentIndex());
     const PanelRow& row = panelRow(3);
@@ -84,7 +88,7 @@ void AdvancedMenu::mgazou_Click()
     panels.open(place);
     // Always the explanation view, whatever an earlier preview of a picture left.
     auto* text = controls.get<QPlainTextEdit>(QStringLiteral("Text"), 3);
-    auto* picture = controls.get<QWidget>(QStringLiteral("Picture1"));
+    auto* picture = controls.get<QWidget>(image_panel::Picture);
     twips::SetGeometry(picture, twips::Left(text), twips::Top(text), twips::Width(text), twips::Height(text));
     picture->hide();
     controls.get<QWidget>(QStringLiteral("framesub"), 26)->show();
@@ -94,7 +98,7 @@ void AdvancedMenu::mgazou_Click()
     controls.get<QLabel>(QStringLiteral("Label16"), 1)->setText(path);
 }
 
-void AdvancedMenu::mlist_Click() { open(2, paneltext::list()); }
+void AdvancedMenu::openListPanel() { open(2, paneltext::list()); }
 
 void AdvancedMenu::setLinkMode(bool link)
 {
@@ -104,13 +108,13 @@ void AdvancedMenu::setLinkMode(bool link)
     controls.get<QLabel>(QStringLiteral("Labelf"), 0)->setText(link ? QStringLiteral("リンク先") : QStringLiteral("メールアドレス"));
 }
 
-void AdvancedMenu::mlink_Click()
+void AdvancedMenu::openLinkPanel()
 {
     open(0, paneltext::link());
     setLinkMode(true);
 }
 
-void AdvancedMenu::mmail_Click()
+void AdvancedMenu::openMailLinkPanel()
 {
     open(0, paneltext::mailLink());
     setLinkMode(false);
@@ -122,28 +126,28 @@ void AdvancedMenu::setJumpNames(const QString& source)
     controls.get<QLineEdit>(QStringLiteral("Text6"), 16)->setText(QStringLiteral("JMP1"));
 }
 
-void AdvancedMenu::MJPMONAJI_Click()
+void AdvancedMenu::openJumpInPagePanel()
 {
     setJumpNames(QStringLiteral("#JMP1"));
     open(30, paneltext::jumpInPage());
 }
 
-void AdvancedMenu::MJMPTA_Click()
+void AdvancedMenu::openJumpToPagePanel()
 {
     setJumpNames(QStringLiteral("URL#JMP1"));
     open(30, paneltext::jumpToPage());
 }
 
-void AdvancedMenu::Mscl_Click()
+void AdvancedMenu::openMarqueePanel()
 {
     const QString prompt = ws.currentEditor()->SelLength() == 0 ? paneltext::marqueePrompt() : QString();
     open(4, prompt + paneltext::marquee());
 }
 
-void AdvancedMenu::mtable_Click() { open(5, paneltext::table()); }
-void AdvancedMenu::mform_Click() { open(6, paneltext::mailForm()); }
+void AdvancedMenu::openTablePanel() { open(5, paneltext::table()); }
+void AdvancedMenu::openMailFormPanel() { open(6, paneltext::mailForm()); }
 
-void AdvancedMenu::mframe_Click()
+void AdvancedMenu::openFramesWizard()
 {
     ws.selectSourceTab(ws.currentIndex());
     controls.get<QPlainTextEdit>(QStringLiteral("Text1"), 13)->setPlainText(paneltext::frames());
@@ -153,15 +157,15 @@ void AdvancedMenu::mframe_Click()
     panel->raise();
     controls.get<QWidget>(QStringLiteral("Frmc"))->hide();
     drag.clear();
-    mini.CmdcMode = 31;
+    mini.mode = 31;
     controls.get<QLineEdit>(QStringLiteral("Text1"), 0)->setText(fileNameOf(ws.doc(0).fileName));
     // With one document open the right page keeps its name.
     if (ws.documentCount() > 1)
         controls.get<QLineEdit>(QStringLiteral("Text1"), 2)->setText(fileNameOf(ws.doc(1).fileName));
 }
 
-void AdvancedMenu::mwav_Click() { open(7, paneltext::sound()); }
-void AdvancedMenu::avi_Click() { open(8, paneltext::movie()); }
-void AdvancedMenu::bgif_Click() { open(9, paneltext::backgroundImage()); }
-void AdvancedMenu::bjouhou_Click() { open(34, paneltext::documentInfo()); }
-void AdvancedMenu::mdoc_Click() { open(11, paneltext::doctype()); }
+void AdvancedMenu::openBackgroundSoundPanel() { open(7, paneltext::sound()); }
+void AdvancedMenu::openMoviePanel() { open(8, paneltext::movie()); }
+void AdvancedMenu::openBackgroundImagePanel() { open(9, paneltext::backgroundImage()); }
+void AdvancedMenu::openDocumentInfoPanel() { open(34, paneltext::documentInfo()); }
+void AdvancedMenu::openDoctypePanel() { open(11, paneltext::doctype()); }

@@ -1,8 +1,9 @@
 #pragma once
 
+#include "platform/CommandRegistry.h"
+
 #include <QString>
 
-class CommandRegistry;
 class ControlRegistry;
 class MiniPanel;
 class MovablePanels;
@@ -10,32 +11,53 @@ class PanelKit;
 class Procedures;
 class Workspace;
 
-// The advanced menu `mcyotto`: one handler per item, each opening its panel. None of them
+// The advanced menu and its items, by purpose.
+namespace advanced_menu {
+inline constexpr MenuId Menu{"advanced"};
+inline constexpr CommandId InsertRule{"advanced.insert-rule"};
+inline constexpr CommandId InsertImage{"advanced.insert-image"};
+inline constexpr CommandId MakeList{"advanced.make-list"};
+inline constexpr CommandId SetLink{"advanced.set-link"};
+inline constexpr CommandId MailLink{"advanced.mail-link"};
+inline constexpr CommandId JumpInPage{"advanced.jump-in-page"};
+inline constexpr CommandId JumpToPage{"advanced.jump-to-page"};
+inline constexpr CommandId ScrollText{"advanced.scroll-text"};
+inline constexpr CommandId MakeTable{"advanced.make-table"};
+inline constexpr CommandId MakeMailForm{"advanced.make-mail-form"};
+inline constexpr CommandId MakeFrames{"advanced.make-frames"};
+inline constexpr CommandId BackgroundSound{"advanced.background-sound"};
+inline constexpr CommandId PlayMovie{"advanced.play-movie"};
+inline constexpr CommandId BackgroundImage{"advanced.background-image"};
+inline constexpr CommandId DocumentInfo{"advanced.document-info"};
+inline constexpr CommandId Doctype{"advanced.doctype"};
+} // namespace advanced_menu
+
+// The advanced menu: one handler per item, each opening its panel. None of them
 // touches the document or the undo state.
 class AdvancedMenu {
 public:
     AdvancedMenu(Workspace& workspace, PanelKit& panels, ControlRegistry& controls, Procedures& procs,
                  MiniPanel& mini, MovablePanels& drag);
 
-    // The items of menu "mcyotto" with the separators between them, in their order.
+    // The items of the advanced menu with the separators between them, in their order.
     void declareMenu(CommandRegistry& commands);
 
-    void mkeisen_Click();
-    void mgazou_Click();
-    void mlist_Click();
-    void mlink_Click();
-    void mmail_Click();
-    void MJPMONAJI_Click();
-    void MJMPTA_Click();
-    void Mscl_Click();
-    void mtable_Click();
-    void mform_Click();
-    void mframe_Click();
-    void mwav_Click();
-    void avi_Click();
-    void bgif_Click();
-    void bjouhou_Click();
-    void mdoc_Click();
+    void openRulePanel();
+    void openImagePanel();
+    void openListPanel();
+    void openLinkPanel();
+    void openMailLinkPanel();
+    void openJumpInPagePanel();
+    void openJumpToPagePanel();
+    void openMarqueePanel();
+    void openTablePanel();
+    void openMailFormPanel();
+    void openFramesWizard();
+    void openBackgroundSoundPanel();
+    void openMoviePanel();
+    void openBackgroundImagePanel();
+    void openDocumentInfoPanel();
+    void openDoctypePanel();
 
 private:
     void open(int frame, const QString& explanation);

@@ -1,6 +1,7 @@
 #include "wizards/AdvancedPanels.h"
 
 #include "platform/Twips.h"
+#include "wizards/AdvancedPanelControls.h"
 #include "wizards/PanelForm.h"
 #include "wizards/PanelPlaces.h"
 #include "workspace/PanelKit.h"
@@ -138,8 +139,8 @@ void imagePanel(PanelKit& kit)
 
     const PanelRow& row = panelRow(3);
     QPlainTextEdit* text = f.explanation(row.text, 135, 4400, 6855, row.height - 4400 - 150);
-    // The picture box lies over the explanation box; mgazou_Click gives it the box's place.
-    auto* picture = kit.add<QLabel>(f.container(), QStringLiteral("Picture1"));
+    // The picture box lies over the explanation box; openImagePanel gives it the box's place.
+    auto* picture = kit.add<QLabel>(f.container(), image_panel::Picture);
     picture->setAlignment(Qt::AlignCenter);
     picture->setAutoFillBackground(true);
     picture->setGeometry(text->geometry());

@@ -17,6 +17,15 @@ EasyMenu::EasyMenu(Workspace& workspace, UndoRing& undoRing, PanelKit& panelKit)
 
 namespace {
 
+// The id of each row; separators have none.
+const CommandId Ids[26] = {
+    easy_menu::InsertSamplePage, easy_menu::InsertPageSkeleton, {}, easy_menu::LineBreakPanel, easy_menu::SpacePanel, {},
+    easy_menu::TitlePanel, {}, easy_menu::HeadingPanel, {}, easy_menu::BodyColoursPanel, {}, easy_menu::MarginsPanel, {},
+    easy_menu::CommentPanel, {}, easy_menu::ParagraphPanel, easy_menu::PositionPanel, easy_menu::RawTextPanel, {},
+    easy_menu::FontPanel, easy_menu::FontSizePanel, easy_menu::FontColourPanel, easy_menu::EmphasisPanel,
+    easy_menu::StrongEmphasisPanel, easy_menu::FontShapePanel,
+};
+
 const char* const Captions[26] = {
     "初期化及び基本スケルトンの挿入（例文入り)",
     "初期化及び基本スケルトンの挿入（例文無し)",
@@ -51,12 +60,15 @@ const char* const Captions[26] = {
 void EasyMenu::declareMenu(CommandRegistry& commands)
 {
     std::vector<CommandItem> items;
-    for (int i = 0; i < 26; ++i)
-        items.push_back({i, QString::fromUtf8(Captions[i]), {}, [this, i] { mk1_Click(i); }});
-    commands.define(QStringLiteral("mk1"), items);
+    for (int i = 0; i < 26; ++i) {
+        CommandItem item{i, QString::fromUtf8(Captions[i]), {}, [this, i] { chooseItem(i); }};
+        item.id = Ids[i];
+        items.push_back(item);
+    }
+    commands.define(easy_menu::Menu, items);
 }
 
-void EasyMenu::mk1_Click(int index)
+void EasyMenu::chooseItem(int index)
 {
     ws.selectSourceTab(ws.currentIndex());
     undo.takeSnapshot();

@@ -1,25 +1,49 @@
 #pragma once
 
+#include "platform/CommandRegistry.h"
+
 #include <QString>
 #include <functional>
 
-class CommandRegistry;
 class PanelKit;
 class UndoRing;
 class Workspace;
 
-// The easy-creation menu `mk1(0..25)` and the openers of its panels. Every item takes an undo
+// The easy-creation menu and its items by purpose; the rows between them are separators.
+namespace easy_menu {
+inline constexpr MenuId Menu{"easy-creation"};
+inline constexpr CommandId InsertSamplePage{"easy-creation.sample-page"};
+inline constexpr CommandId InsertPageSkeleton{"easy-creation.page-skeleton"};
+inline constexpr CommandId LineBreakPanel{"easy-creation.line-break-panel"};
+inline constexpr CommandId SpacePanel{"easy-creation.space-panel"};
+inline constexpr CommandId TitlePanel{"easy-creation.title-panel"};
+inline constexpr CommandId HeadingPanel{"easy-creation.heading-panel"};
+inline constexpr CommandId BodyColoursPanel{"easy-creation.body-colours-panel"};
+inline constexpr CommandId MarginsPanel{"easy-creation.margins-panel"};
+inline constexpr CommandId CommentPanel{"easy-creation.comment-panel"};
+inline constexpr CommandId ParagraphPanel{"easy-creation.paragraph-panel"};
+inline constexpr CommandId PositionPanel{"easy-creation.position-panel"};
+inline constexpr CommandId RawTextPanel{"easy-creation.raw-text-panel"};
+inline constexpr CommandId FontPanel{"easy-creation.font-panel"};
+inline constexpr CommandId FontSizePanel{"easy-creation.font-size-panel"};
+inline constexpr CommandId FontColourPanel{"easy-creation.font-colour-panel"};
+inline constexpr CommandId EmphasisPanel{"easy-creation.emphasis-panel"};
+inline constexpr CommandId StrongEmphasisPanel{"easy-creation.strong-emphasis-panel"};
+inline constexpr CommandId FontShapePanel{"easy-creation.font-shape-panel"};
+} // namespace easy_menu
+
+// The easy-creation menu (26 rows) and the openers of its panels. Every item takes an undo
 // snapshot first and empties the editor's own undo buffer last; opening a panel never changes
 // the document.
 class EasyMenu {
 public:
     EasyMenu(Workspace& workspace, UndoRing& undo, PanelKit& panels);
 
-    // The items of menu "mk1", separators included, in their order.
+    // The items of the easy-creation menu, separators included, in their order.
     void declareMenu(CommandRegistry& commands);
     // Also the lesson player's way to choose an item; a separator or an index outside 0 to 25
     // only touches the undo state.
-    void mk1_Click(int index);
+    void chooseItem(int index);
 
     // The page skeletons of items 0 and 1.
     std::function<void()> InsertSamplePage;

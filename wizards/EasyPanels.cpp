@@ -1,6 +1,7 @@
 #include "wizards/EasyPanels.h"
 
 #include "platform/Twips.h"
+#include "wizards/EasyPanelControls.h"
 #include "wizards/PanelForm.h"
 #include "wizards/PanelPlaces.h"
 #include "workspace/PanelKit.h"
@@ -27,7 +28,7 @@ void lineBreakPanel(PanelKit& kit)
                 newConstructPanel(kit, 17, QStringLiteral("インデント"), QStringLiteral("インデントの文字数"),
                                   ExecuteButton::IndentPanelCloseBox));
     f.label(QStringLiteral("一行の文字数"), 50, BandTop + 30, 1200);
-    f.box(QStringLiteral("Text"), 45, QStringLiteral("50"), 1300, BandTop, 700);
+    f.box(indent_panel::LineLengthBox, QStringLiteral("50"), 1300, BandTop, 700);
     f.label(QStringLiteral("文字"), 2050, BandTop + 30, 500);
     f.executeAndClose(std::nullopt, ExecuteButton::StoreIndentAndClose, bandRight(17), BandTop);
 }
@@ -56,7 +57,7 @@ void headingPanel(PanelKit& kit)
                                   ExecuteButton::HeadingPanelCloseBox));
     f.label(QStringLiteral("文字の大きさ"), 50, BandTop + 30, 1100);
     f.box(QStringLiteral("Text6"), 8, QStringLiteral("3"), 1150, BandTop, 500);
-    f.spinner(QStringLiteral("VScroll4"), 1, 1, 6, 3, 1650, BandTop);
+    f.spinner(heading_panel::LevelSpinner, 1, 6, 3, 1650, BandTop);
     f.executeAndClose(ExecuteButton::InsertHeading, ExecuteButton::CloseHeadingPanel, bandRight(20), BandTop);
 }
 
@@ -105,10 +106,10 @@ void fontPanel(PanelKit& kit)
     PanelForm f(kit,
                 newConstructPanel(kit, k, QStringLiteral("フォントの選択"), QStringLiteral("フォントを選択しよう"),
                                   ExecuteButton::FontPanelCloseBox));
-    auto* list = kit.add<QListWidget>(f.container(), QStringLiteral("LstFont"));
+    auto* list = kit.add<QListWidget>(f.container(), font_panel::FontList);
     twips::SetGeometry(list, 50, 550, 3000, 1500);
-    f.button(QStringLiteral("Command4"), ControlRegistry::NoIndex, QStringLiteral("Fontの選択"), 3150, 550, 1400);
-    f.button(QStringLiteral("Command5"), ControlRegistry::NoIndex, QStringLiteral("Fontの削除"), 3150, 950, 1400);
+    f.button(font_panel::AddFontButton, QStringLiteral("Fontの選択"), 3150, 550, 1400);
+    f.button(font_panel::RemoveFontButton, QStringLiteral("Fontの削除"), 3150, 950, 1400);
     f.executeAndClose(ExecuteButton::InsertFont, ExecuteButton::CloseFontPanel, row.width - 50, 550);
     f.explanation(row.text, 50, 2150, row.width - 100, row.height - 2250);
 }

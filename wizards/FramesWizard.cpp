@@ -4,7 +4,7 @@
 #include "platform/ControlRegistry.h"
 #include "platform/Dialogs.h"
 #include "platform/RichEdit.h"
-#include "platform/VbString.h"
+#include "platform/TextRules.h"
 #include "wizards/PanelSettings.h"
 #include "workspace/DocumentText.h"
 #include "workspace/PathHelpers.h"
@@ -24,8 +24,13 @@ FramesWizard::FramesWizard(Workspace& workspace, Colouring& colouring, ControlRe
     , colour(colouring)
     , controls(controlRegistry)
 {
-    for (int i = 0; i < 4; ++i)
-        connect(controls.get<QPushButton>(QStringLiteral("Command6"), i), &QPushButton::clicked, this, [this, i] { Command6_Click(i); });
+    const auto onClick = [this](int button, void (FramesWizard::*handler)()) {
+        connect(controls.get<QPushButton>(QStringLiteral("Command6"), button), &QPushButton::clicked, this, handler);
+    };
+    onClick(0, &FramesWizard::close);
+    onClick(1, &FramesWizard::run);
+    onClick(2, &FramesWizard::close);
+    onClick(3, &FramesWizard::undo);
 }
 
 gen::FramesetInput FramesWizard::input() const
@@ -33,17 +38,9 @@ gen::FramesetInput FramesWizard::input() const
     return panel::framesetSettings(controls);
 }
 
-void FramesWizard::Command6_Click(int index)
+void FramesWizard::close()
 {
-    switch (index) {
-    case 0:
-    case 2:
-        controls.get<QWidget>(QStringLiteral("FrmFrame"))->hide();
-        break;
-    case 1: run(); break;
-    case 3: undo(); break;
-    default: break;
-    }
+    controls.get<QWidget>(QStringLiteral("FrmFrame"))->hide();
 }
 
 FramesWizard::Kept FramesWizard::keep(int n) const
@@ -64,7 +61,7 @@ void FramesWizard::run()
     LastRun run;
     run.pages[0] = keep(0);
     run.pages[1] = keep(1);
-    if (!MakeFrameset())
+    if (!makeFrameset())
         return;
     run.valid = true;
     run.frameset = framesetEditor_;
@@ -73,7 +70,7 @@ void FramesWizard::run()
     last_ = run;
 }
 
-bool FramesWizard::MakeFrameset()
+bool FramesWizard::makeFrameset()
 {
     const gen::FramesetInput in = input();
     const gen::FramesetPage page = gen::makeFrameset(in);
@@ -116,7 +113,7 @@ void FramesWizard::addBaseTarget(const QString& baseLine)
         return;
     Document& d = ws.doc(0);
     // A hidden header holds the head end tag.
-    if (vb::UCaseAscii(d.header).contains(QStringLiteral("</HEAD>"))) {
+    if (textrules::asciiUpper(d.header).contains(QStringLiteral("</HEAD>"))) {
         d.header = gen::insertBaseTarget(d.header, baseLine);
         return;
     }

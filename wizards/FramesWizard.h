@@ -10,7 +10,7 @@ class ControlRegistry;
 class RichEdit;
 class Workspace;
 
-// The frames wizard FrmFrame: documents 0 and 1 become the two frames' pages, the frameset page
+// The frames wizard: documents 0 and 1 become the two frames' pages, the frameset page
 // goes into a document from the third on, and the three pages are written, each into its own
 // document's folder. 戻す takes back the last 実行.
 class FramesWizard : public QObject {
@@ -19,17 +19,19 @@ class FramesWizard : public QObject {
 public:
     FramesWizard(Workspace& workspace, Colouring& colouring, ControlRegistry& controls);
 
-    // 0 "×", 1 "実行", 2 "閉る", 3 "戻す".
-    void Command6_Click(int index);
+    // The buttons "×" and "閉る": the panel goes.
+    void close();
     // Builds the frameset page from the panel into a document and writes the pages. False when
     // it stopped before the page was put anywhere.
-    bool MakeFrameset();
+    bool makeFrameset();
 
     // The panel's inputs as the generator reads them.
     gen::FramesetInput input() const;
 
 private:
+    // "実行": makes the frameset and keeps what it changed for "戻す".
     void run();
+    // "戻す": takes back the last "実行".
     void undo();
     // Writes document i's whole text into its folder under its own name; false after a message.
     bool writePage(int i, bool framesetPage);
@@ -52,7 +54,7 @@ private:
         QString filledName;
     };
     LastRun last_;
-    // Where MakeFrameset last put the page.
+    // Where makeFrameset last put the page.
     RichEdit* framesetEditor_ = nullptr;
     bool framesetAdded_ = false;
     QString framesetOldName_;

@@ -3,9 +3,11 @@
 
 #include "editor/Insertion.h"
 #include "platform/ControlRegistry.h"
+#include "platform/LineEnds.h"
 #include "platform/Procedures.h"
 #include "wizards/Dispatcher.h"
 #include "wizards/EasyMenu.h"
+#include "wizards/EasyPanelControls.h"
 #include "wizards/MiniPanel.h"
 #include "wizards/PanelSettings.h"
 #include "wizards/Pickers.h"
@@ -26,6 +28,7 @@
 #include "workspace/Workspace.h"
 
 #include <QListWidget>
+#include <QPlainTextEdit>
 
 Generators::Generators(Workspace& workspace, ControlRegistry& controlRegistry, EditApplier& editApplier,
                        Insertion& insertion, Procedures& procedures)
@@ -39,7 +42,7 @@ Generators::Generators(Workspace& workspace, ControlRegistry& controlRegistry, E
     procs.define(procedure::InsertSpace, [this] { InsertSpace(); });
     procs.define(procedure::InsertAlignedParagraph, [this] { InsertPAlign(); });
     procs.define(procedure::InsertAlignedDivision, [this] { InsertDivAlign(); });
-    procs.define(procedure::InsertImage, [this] { Gazou(); });
+    procs.define(procedure::InsertImage, [this] { insertImage(); });
 }
 
 void Generators::connect(Dispatcher& dispatcher, MiniPanel& mini, Pickers& pickers, EasyMenu& easy)
@@ -53,7 +56,7 @@ void Generators::connect(Dispatcher& dispatcher, MiniPanel& mini, Pickers& picke
         {ExecuteButton::InsertLink, &Generators::InsertLinkButton},
         {ExecuteButton::InsertRule, &Generators::InsertRule},
         {ExecuteButton::InsertList, &Generators::MakeList},
-        {ExecuteButton::InsertImage, &Generators::Gazou},
+        {ExecuteButton::InsertImage, &Generators::insertImage},
         {ExecuteButton::InsertMarquee, &Generators::InsertMarquee},
         {ExecuteButton::InsertTable, &Generators::MakeTable},
         {ExecuteButton::InsertMailForm, &Generators::InsertMailForm},
@@ -92,7 +95,7 @@ void Generators::connect(Dispatcher& dispatcher, MiniPanel& mini, Pickers& picke
         {0, &Generators::SetTitle},         {3, &Generators::InsertHeading},   {4, &Generators::SetBodyColors},
         {5, &Generators::SetBodyMargins},   {6, &Generators::InsertComment},   {7, &Generators::InsertFontSize},
         {8, &Generators::InsertFontColor},  {9, &Generators::InsertEm},        {10, &Generators::InsertStrong},
-        {11, &Generators::InsertDivAlign},  {12, &Generators::InsertRule},     {13, &Generators::Gazou},
+        {11, &Generators::InsertDivAlign},  {12, &Generators::InsertRule},     {13, &Generators::insertImage},
         {14, &Generators::MakeList},        {15, &Generators::InsertLink},     {16, &Generators::InsertMailLink},
         {17, &Generators::MakeTable},       {18, &Generators::InsertMailForm}, {19, &Generators::InsertDoctype},
         {20, &Generators::InsertMarquee},   {21, &Generators::InsertBlink},    {22, &Generators::InsertPAlign},   {23, &Generators::InsertPre},
@@ -100,9 +103,9 @@ void Generators::connect(Dispatcher& dispatcher, MiniPanel& mini, Pickers& picke
         {27, &Generators::InsertBgImage},   {28, &Generators::InsertFontShape}, {29, &Generators::InsertSpace},
     };
     for (const Mode& m : modes)
-        mini.setMode(m.mode, [this, run = m.run] { (this->*run)(); });
-    mini.setMode(2, [this] { insert.insertLineBreakTag(); });
-    mini.setMode(30, [this] {
+        mini.setGenerator(m.mode, [this, run = m.run] { (this->*run)(); });
+    mini.setGenerator(2, [this] { insert.insertLineBreakTag(); });
+    mini.setGenerator(30, [this] {
         if (procs.defined(procedure::SearchText))
             procs.call(procedure::SearchText);
     });
@@ -160,7 +163,7 @@ void Generators::MakeList()
     applier.apply(gen::makeList(in));
 }
 
-void Generators::Gazou()
+void Generators::insertImage()
 {
     gen::ImageInput in = panel::imageSettings(controls);
     in.editor = applier.editorState();
@@ -199,7 +202,7 @@ void Generators::MakeTable()
 {
     gen::TableInput in = panel::tableSettings(controls);
     in.editor = applier.editorState();
-    in.source = text("Text", 6);
+    in.source = toCrLf(controls.get<QPlainTextEdit>(table_panel::DataBox)->toPlainText());
     applier.apply(gen::makeTable(in));
 }
 
@@ -226,7 +229,7 @@ void Generators::InsertBgImage()
 void Generators::InsertFont()
 {
     QStringList fonts;
-    auto* list = controls.get<QListWidget>(QStringLiteral("LstFont"));
+    auto* list = controls.get<QListWidget>(font_panel::FontList);
     for (int i = 0; i < list->count(); ++i)
         fonts << list->item(i)->text();
     applier.apply(gen::makeFont({applier.editorState(), fonts}));

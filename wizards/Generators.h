@@ -31,7 +31,7 @@ public:
     void InsertMailLink();
     void InsertRule();
     void MakeList();
-    void Gazou();
+    void insertImage();
     void InsertMarquee();
     void MakeTable();
     void InsertMailForm();

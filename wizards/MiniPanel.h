@@ -1,13 +1,31 @@
 #pragma once
 
+#include "platform/ControlRegistry.h"
+
 #include <QGroupBox>
 #include <QObject>
 #include <functional>
 #include <map>
 
-class ControlRegistry;
 class PanelKit;
 class Workspace;
+
+// The controls of the floating mini panel. The panel itself and its first colour box are still
+// registered by their old names "Frmc" and "Txt1", under which the editor's colour look-up reaches
+// them from its lower layer.
+namespace mini_panel {
+inline constexpr ControlId Title{"mini-panel.title"};
+inline constexpr ControlId CloseBox{"mini-panel.close-box"};
+inline constexpr ControlId RunButton{"mini-panel.run"};
+inline constexpr ControlId FirstColourButton{"mini-panel.first-colour"};
+inline constexpr ControlId SecondColourButton{"mini-panel.second-colour"};
+inline constexpr ControlId FirstCaption{"mini-panel.first-caption"};
+inline constexpr ControlId SecondCaption{"mini-panel.second-caption"};
+inline constexpr ControlId SecondColourBox{"mini-panel.second-colour-box"};
+inline constexpr ControlId ValueBox{"mini-panel.value-box"};
+inline constexpr ControlId ValueSpinner{"mini-panel.value-spinner"};
+inline constexpr ControlId Outline{"mini-panel.outline"};
+} // namespace mini_panel
 
 // A panel that holds controls which lie outside its own small area: it takes show, hide and
 // raise like any panel, but never shows itself, so that no half-empty frame appears. What the
@@ -25,8 +43,8 @@ private:
     bool shown_ = false;
 };
 
-// The floating mini panel Frmc: its execute button runs the generator of the mode `CmdcMode`,
-// its two colour buttons fill its two boxes, and its "×" hides it.
+// The floating mini panel: its execute button runs the generator of the current `mode`, its two
+// colour buttons fill its two boxes, and its "×" hides it.
 class MiniPanel : public QObject {
     Q_OBJECT
 
@@ -34,14 +52,18 @@ public:
     MiniPanel(Workspace& workspace, PanelKit& kit, ControlRegistry& controls);
 
     // 0 from the start until the frames wizard's menu command sets 31.
-    int CmdcMode = 0;
+    int mode = 0;
     // The generator of a mode; modes without one do nothing.
-    void setMode(int mode, std::function<void()> generator);
+    void setGenerator(int forMode, std::function<void()> generator);
 
-    void Cmdc_Click();
-    void Cmd1_Click();
-    void Cmd2_Click();
-    void CmdBatu_Click();
+    // The execute button: runs the generator of the current mode.
+    void runModeGenerator();
+    // The first colour button (modes 4 and 8): a chosen colour into the first box, the panel shown.
+    void chooseFirstColour();
+    // The second colour button (mode 4): a chosen colour into the second box.
+    void chooseSecondColour();
+    // The "×": hides the panel.
+    void closePanel();
 
 Q_SIGNALS:
     // The "×" was pressed: the next search starts at the top of the text.

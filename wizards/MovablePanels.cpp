@@ -7,13 +7,13 @@
 
 std::optional<QPoint> dragStep(DragState& state, int left, int top, int x, int y)
 {
-    if (y > DragBand || !state.Dragging || state.DragTimerOn)
+    if (y > DragBand || !state.dragging || state.throttled)
         return std::nullopt;
-    state.DragTimerOn = true;
-    const int newLeft = left + x - state.DragX;
+    state.throttled = true;
+    const int newLeft = left + x - state.grabX;
     if (newLeft > 0)
         left = newLeft;
-    const int newTop = top + y - state.DragY;
+    const int newTop = top + y - state.grabY;
     if (newTop > 0)
         top = newTop;
     return QPoint(left, top);
@@ -21,47 +21,47 @@ std::optional<QPoint> dragStep(DragState& state, int left, int top, int x, int y
 
 MovablePanels::MovablePanels(PanelKit& kit)
 {
-    TimerMove.setInterval(10);
-    TimerMove.setSingleShot(true);
-    connect(&TimerMove, &QTimer::timeout, this, [this] { TimerMove_Timer(); });
-    connect(&kit, &PanelKit::titlePressed, this, &MovablePanels::TitleMouseDown);
-    connect(&kit, &PanelKit::titleMoved, this, &MovablePanels::TitleMouseMove);
-    connect(&kit, &PanelKit::titleReleased, this, [this] { TitleMouseUp(); });
+    throttleTimer.setInterval(10);
+    throttleTimer.setSingleShot(true);
+    connect(&throttleTimer, &QTimer::timeout, this, [this] { endThrottleTick(); });
+    connect(&kit, &PanelKit::titlePressed, this, &MovablePanels::takeHold);
+    connect(&kit, &PanelKit::titleMoved, this, &MovablePanels::dragTo);
+    connect(&kit, &PanelKit::titleReleased, this, [this] { letGo(); });
 }
 
-void MovablePanels::TitleMouseDown(QWidget* panel, int x, int y)
+void MovablePanels::takeHold(QWidget* panel, int x, int y)
 {
-    drag.Dragging = true;
-    drag.DragX = x;
-    drag.DragY = y;
+    drag.dragging = true;
+    drag.grabX = x;
+    drag.grabY = y;
     // The panel the user takes hold of comes to the front.
     panel->raise();
 }
 
-void MovablePanels::TitleMouseMove(QWidget* panel, int x, int y)
+void MovablePanels::dragTo(QWidget* panel, int x, int y)
 {
     const std::optional<QPoint> to = dragStep(drag, twips::Left(panel), twips::Top(panel), x, y);
     if (!to)
         return;
-    TimerMove.start();
+    throttleTimer.start();
     twips::SetLeft(panel, to->x());
     twips::SetTop(panel, to->y());
 }
 
-void MovablePanels::TitleMouseUp()
+void MovablePanels::letGo()
 {
-    drag.Dragging = false;
+    drag.dragging = false;
 }
 
-void MovablePanels::TimerMove_Timer()
+void MovablePanels::endThrottleTick()
 {
-    drag.DragTimerOn = false;
-    TimerMove.stop();
+    drag.throttled = false;
+    throttleTimer.stop();
 }
 
 void MovablePanels::clear()
 {
-    drag.Dragging = false;
-    drag.DragTimerOn = false;
-    TimerMove.stop();
+    drag.dragging = false;
+    drag.throttled = false;
+    throttleTimer.stop();
 }

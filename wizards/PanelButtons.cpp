@@ -4,6 +4,7 @@
 #include "platform/Dialogs.h"
 #include "platform/RichEdit.h"
 #include "wizards/Dispatcher.h"
+#include "wizards/EasyPanelControls.h"
 #include "workspace/Workspace.h"
 
 #include <QLineEdit>
@@ -86,5 +87,5 @@ bool PanelButtons::ChooseLinkTarget()
 
 void PanelButtons::StoreLineLength()
 {
-    ws.state.settings.set(setting::Indent, controls.get<QLineEdit>(QStringLiteral("Text"), 45)->text());
+    ws.state.settings.set(setting::Indent, controls.get<QLineEdit>(indent_panel::LineLengthBox)->text());
 }

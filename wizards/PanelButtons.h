@@ -13,7 +13,7 @@ public:
 
     // 3: choose the link target; the link is inserted at once. False when it leaves at once.
     bool ChooseLinkTarget();
-    // 53: the line length of Text(45) is kept in the settings.
+    // 53: the indent panel's line length is kept in the settings.
     void StoreLineLength();
 
 private:

@@ -51,9 +51,23 @@ QLabel* PanelForm::label(const QString& name, int index, const QString& caption,
     return placed(l, left, top, width, height);
 }
 
+QLabel* PanelForm::label(ControlId id, const QString& caption, int left, int top, int width, int height)
+{
+    QLabel* l = kit_.add<QLabel>(container_, id);
+    l->setText(caption);
+    return placed(l, left, top, width, height);
+}
+
 QLineEdit* PanelForm::box(const QString& name, int index, const QString& text, int left, int top, int width, int height)
 {
     QLineEdit* b = kit_.add<QLineEdit>(container_, name, index);
+    b->setText(text);
+    return placed(b, left, top, width, height);
+}
+
+QLineEdit* PanelForm::box(ControlId id, const QString& text, int left, int top, int width, int height)
+{
+    QLineEdit* b = kit_.add<QLineEdit>(container_, id);
     b->setText(text);
     return placed(b, left, top, width, height);
 }
@@ -66,6 +80,14 @@ QPushButton* PanelForm::button(ExecuteButton button, const QString& caption, int
 QPushButton* PanelForm::button(const QString& name, int index, const QString& caption, int left, int top, int width, int height)
 {
     QPushButton* b = kit_.add<QPushButton>(container_, name, index);
+    b->setText(caption);
+    b->setAutoDefault(false);
+    return placed(b, left, top, width, height);
+}
+
+QPushButton* PanelForm::button(ControlId id, const QString& caption, int left, int top, int width, int height)
+{
+    QPushButton* b = kit_.add<QPushButton>(container_, id);
     b->setText(caption);
     b->setAutoDefault(false);
     return placed(b, left, top, width, height);
@@ -101,6 +123,15 @@ QScrollBar* PanelForm::spinner(const QString& name, int index, int minimum, int 
                                int height)
 {
     QScrollBar* s = kit_.add<QScrollBar>(container_, name, index);
+    s->setOrientation(Qt::Vertical);
+    s->setRange(minimum, maximum);
+    s->setValue(value);
+    return placed(s, left, top, 255, height);
+}
+
+QScrollBar* PanelForm::spinner(ControlId id, int minimum, int maximum, int value, int left, int top, int height)
+{
+    QScrollBar* s = kit_.add<QScrollBar>(container_, id);
     s->setOrientation(Qt::Vertical);
     s->setRange(minimum, maximum);
     s->setValue(value);

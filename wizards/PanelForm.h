@@ -35,10 +35,13 @@ public:
     QLabel* label(const QString& caption, int left, int top, int width, int height = 285);
     // A caption that procedures read or change.
     QLabel* label(const QString& name, int index, const QString& caption, int left, int top, int width, int height = 285);
+    QLabel* label(ControlId id, const QString& caption, int left, int top, int width, int height = 285);
     QLineEdit* box(const QString& name, int index, const QString& text, int left, int top, int width, int height = 330);
+    QLineEdit* box(ControlId id, const QString& text, int left, int top, int width, int height = 330);
     // An execute button: a click presses it through the dispatcher.
     QPushButton* button(ExecuteButton button, const QString& caption, int left, int top, int width = 645, int height = 330);
     QPushButton* button(const QString& name, int index, const QString& caption, int left, int top, int width, int height = 330);
+    QPushButton* button(ControlId id, const QString& caption, int left, int top, int width, int height = 330);
     QCheckBox* check(const QString& name, int index, const QString& caption, bool checked, int left, int top, int width,
                      int height = 285);
     // An option button of a group of options that exclude each other.
@@ -47,6 +50,7 @@ public:
     QButtonGroup* group();
     QScrollBar* spinner(const QString& name, int index, int minimum, int maximum, int value, int left, int top,
                         int height = 330);
+    QScrollBar* spinner(ControlId id, int minimum, int maximum, int value, int left, int top, int height = 330);
     // A read-only explanation box `Text(index)`.
     QPlainTextEdit* explanation(int index, int left, int top, int width, int height);
     // A group of controls inside the panel, registered as name(index).

@@ -1,7 +1,7 @@
 #include "wizards/PanelOptions.h"
 
 #include "platform/ControlRegistry.h"
-#include "platform/VbString.h"
+#include "wizards/EasyPanelControls.h"
 #include "wizards/generators/FramesetGenerator.h"
 #include "wizards/generators/TextStyleGenerators.h"
 
@@ -20,67 +20,65 @@ PanelOptions::PanelOptions(ControlRegistry& controlRegistry)
         });
     };
     for (int i : {0, 1})
-        onSelected(QStringLiteral("Option17"), i, [this](int k) { Option17_Click(k); });
+        onSelected(QStringLiteral("Option17"), i, [this](int k) { setFontSizeRange(k); });
     for (int i : {0, 1})
-        onSelected(QStringLiteral("Option5"), i, [this](int k) { Option5_Click(k); });
+        onSelected(QStringLiteral("Option5"), i, [this](int k) { nameFramesForSplit(k); });
     for (int i = 0; i <= 11; ++i)
-        onSelected(QStringLiteral("Option18"), i, [this](int k) { Option18_Click(k); });
+        onSelected(QStringLiteral("Option18"), i, [this](int k) { hideAutomaticHeadingSettings(k); });
     for (int i : {4, 5})
-        onSelected(QStringLiteral("OptKensaku"), i, [this](int k) { OptKensaku_Click(k); });
-    connect(controls.get<QScrollBar>(QStringLiteral("VScroll1")), &QScrollBar::valueChanged, this, [this] { VScroll1_Change(); });
-    connect(controls.get<QScrollBar>(QStringLiteral("VScroll4"), 1), &QScrollBar::valueChanged, this, [this] { VScroll4_Change(1); });
+        onSelected(QStringLiteral("OptKensaku"), i, [this](int k) { enableChosenJumpName(k); });
+    connect(controls.get<QScrollBar>(QStringLiteral("VScroll1")), &QScrollBar::valueChanged, this, [this] { showFontSize(); });
+    connect(controls.get<QScrollBar>(heading_panel::LevelSpinner), &QScrollBar::valueChanged, this, [this] { showHeadingLevel(); });
     for (int i = 0; i < 6; ++i)
-        connect(controls.get<QCheckBox>(QStringLiteral("Check4"), i), &QCheckBox::toggled, this, [this, i] { Check4_Click(i); });
+        connect(controls.get<QCheckBox>(QStringLiteral("Check4"), i), &QCheckBox::toggled, this, [this] { showScriptChoices(); });
 }
 
-void PanelOptions::Option17_Click(int index)
+void PanelOptions::setFontSizeRange(int kind)
 {
-    const gen::SpinnerRange range = gen::fontSizeRange(index);
+    const gen::SpinnerRange range = gen::fontSizeRange(kind);
     controls.get<QScrollBar>(QStringLiteral("VScroll1"))->setRange(range.minimum, range.maximum);
 }
 
-void PanelOptions::VScroll1_Change()
+void PanelOptions::showFontSize()
 {
     const int value = controls.get<QScrollBar>(QStringLiteral("VScroll1"))->value();
     const bool relative = controls.get<QRadioButton>(QStringLiteral("Option17"), 1)->isChecked();
     controls.get<QLineEdit>(QStringLiteral("TxtFsize"))->setText(gen::fontSizeText(value, relative));
 }
 
-void PanelOptions::VScroll4_Change(int index)
+void PanelOptions::showHeadingLevel()
 {
-    if (index != 1)
-        return;
-    const int value = controls.get<QScrollBar>(QStringLiteral("VScroll4"), 1)->value();
-    controls.get<QLineEdit>(QStringLiteral("Text6"), 8)->setText(vb::Trim(vb::Str(value)));
+    const int value = controls.get<QScrollBar>(heading_panel::LevelSpinner)->value();
+    controls.get<QLineEdit>(QStringLiteral("Text6"), 8)->setText(QString::number(value));
 }
 
-void PanelOptions::Check4_Click(int)
+void PanelOptions::showScriptChoices()
 {
     const bool script = controls.get<QCheckBox>(QStringLiteral("Check4"), 5)->isChecked();
     controls.get<QWidget>(QStringLiteral("Frmtuki"))->setVisible(script);
 }
 
-void PanelOptions::Option5_Click(int index)
+void PanelOptions::nameFramesForSplit(int split)
 {
-    const gen::FrameNames names = gen::frameNamesForSplit(index);
+    const gen::FrameNames names = gen::frameNamesForSplit(split);
     controls.get<QLineEdit>(QStringLiteral("Text1"), 1)->setText(names.first);
     controls.get<QLineEdit>(QStringLiteral("Text1"), 3)->setText(names.second);
     controls.get<QLineEdit>(QStringLiteral("Text1"), 11)->setText(names.target);
 }
 
-void PanelOptions::Option18_Click(int index)
+void PanelOptions::hideAutomaticHeadingSettings(int option)
 {
-    if (index == 13)
+    if (option == 13)
         return;
     // The settings panel of automatic creation is its own subsystem's; it may not be built.
     if (auto* headings = qobject_cast<QWidget*>(controls.find(QStringLiteral("framesub"), 12)))
         headings->hide();
 }
 
-void PanelOptions::OptKensaku_Click(int index)
+void PanelOptions::enableChosenJumpName(int option)
 {
-    if (index != 4 && index != 5)
+    if (option != 4 && option != 5)
         return;
-    controls.get<QWidget>(QStringLiteral("Text6"), 15)->setEnabled(index == 4);
-    controls.get<QWidget>(QStringLiteral("Text6"), 16)->setEnabled(index == 5);
+    controls.get<QWidget>(QStringLiteral("Text6"), 15)->setEnabled(option == 4);
+    controls.get<QWidget>(QStringLiteral("Text6"), 16)->setEnabled(option == 5);
 }

@@ -14,19 +14,19 @@ public:
     explicit PanelOptions(ControlRegistry& controls);
 
     // Font-size panel: the spinner's range for absolute (0) or relative (1) sizes.
-    void Option17_Click(int index);
-    void VScroll1_Change();
-    // Heading panel: the spinner VScroll4(1) writes the heading level.
-    void VScroll4_Change(int index);
+    void setFontSizeRange(int kind);
+    void showFontSize();
+    // Heading panel: the level spinner writes the heading level into its box.
+    void showHeadingLevel();
     // Font-shape panel: 上付 / 下付 shown exactly while "添字にする" is ticked.
-    void Check4_Click(int index);
+    void showScriptChoices();
     // Frames wizard: the frame names and the link target follow the split direction.
-    void Option5_Click(int index);
+    void nameFramesForSplit(int split);
     // Frames wizard's options 0 to 11: automatic creation's heading settings are shown only for
     // its left-and-right layout (13), so any of these hides them.
-    void Option18_Click(int index);
+    void hideAutomaticHeadingSettings(int option);
     // Jump panel: the name box of the chosen end of the jump is the one enabled.
-    void OptKensaku_Click(int index);
+    void enableChosenJumpName(int option);
 
 private:
     ControlRegistry& controls;

@@ -2,6 +2,8 @@
 
 #include "platform/ControlRegistry.h"
 #include "platform/Dialogs.h"
+#include "wizards/AdvancedPanelControls.h"
+#include "wizards/EasyPanelControls.h"
 #include "wizards/PanelTexts.h"
 #include "wizards/generators/RelativePath.h"
 #include "wizards/generators/TableGenerator.h"
@@ -18,17 +20,18 @@ PanelViews::PanelViews(Workspace& workspace, ControlRegistry& controlRegistry)
     : ws(workspace)
     , controls(controlRegistry)
 {
-    for (int i : {0, 1}) {
-        connect(controls.get<QPushButton>(QStringLiteral("Cmdsentaku"), i), &QPushButton::clicked, this,
-                [this, i] { Cmdsentaku_Click(i); });
-    }
-    for (int i = 0; i < 4; ++i)
-        connect(controls.get<QPushButton>(QStringLiteral("Cmdsub"), i), &QPushButton::clicked, this, [this, i] { Cmdsub_Click(i); });
+    connect(controls.get<QPushButton>(QStringLiteral("Cmdsentaku"), 0), &QPushButton::clicked, this, [this] { chooseImageFile(); });
+    connect(controls.get<QPushButton>(QStringLiteral("Cmdsentaku"), 1), &QPushButton::clicked, this, &PanelViews::togglePicture);
+    connect(controls.get<QPushButton>(table_panel::ShowExplanationButton), &QPushButton::clicked, this,
+            &PanelViews::showTableExplanation);
+    connect(controls.get<QPushButton>(table_panel::ShowDataButton), &QPushButton::clicked, this, &PanelViews::showTableData);
+    connect(controls.get<QPushButton>(table_panel::ClearDataButton), &QPushButton::clicked, this, &PanelViews::clearTableData);
+    connect(controls.get<QPushButton>(table_panel::SampleRowsButton), &QPushButton::clicked, this, &PanelViews::showSampleRows);
 }
 
 bool PanelViews::showPicture(const QString& file)
 {
-    auto* picture = controls.get<QLabel>(QStringLiteral("Picture1"));
+    auto* picture = controls.get<QLabel>(image_panel::Picture);
     QImageReader reader(file);
     const QImage image = reader.read();
     if (image.isNull()) {
@@ -43,7 +46,7 @@ bool PanelViews::showPicture(const QString& file)
     return true;
 }
 
-bool PanelViews::ChooseImageFile()
+bool PanelViews::chooseImageFile()
 {
     FileDialogRequest request;
     request.title = QStringLiteral("画像ファイルの設定");
@@ -53,7 +56,7 @@ bool PanelViews::ChooseImageFile()
         return false;
     controls.get<QLineEdit>(QStringLiteral("txtsentaku"))->setText(*chosen);
     auto* relative = controls.get<QLineEdit>(QStringLiteral("TxtSoutai"));
-    auto* picture = controls.get<QWidget>(QStringLiteral("Picture1"));
+    auto* picture = controls.get<QWidget>(image_panel::Picture);
     auto* toggle = controls.get<QPushButton>(QStringLiteral("Cmdsentaku"), 1);
     if (!showPicture(*chosen)) {
         relative->clear();
@@ -66,13 +69,9 @@ bool PanelViews::ChooseImageFile()
     return true;
 }
 
-void PanelViews::Cmdsentaku_Click(int index)
+void PanelViews::togglePicture()
 {
-    if (index == 0) {
-        ChooseImageFile();
-        return;
-    }
-    auto* picture = controls.get<QWidget>(QStringLiteral("Picture1"));
+    auto* picture = controls.get<QWidget>(image_panel::Picture);
     auto* toggle = controls.get<QPushButton>(QStringLiteral("Cmdsentaku"), 1);
     if (picture->isHidden()) {
         toggle->setText(QStringLiteral("画像非表示"));
@@ -86,15 +85,31 @@ void PanelViews::Cmdsentaku_Click(int index)
     }
 }
 
-void PanelViews::Cmdsub_Click(int index)
+void PanelViews::showTableView(bool data)
 {
     auto* explanation = controls.get<QWidget>(QStringLiteral("Text"), 5);
-    auto* data = controls.get<QPlainTextEdit>(QStringLiteral("Text"), 6);
-    const bool showData = index != 1;
-    data->setVisible(showData);
-    explanation->setVisible(!showData);
-    if (index == 0)
-        data->clear();
-    else if (index == 3)
-        data->setPlainText(gen::sampleTableText());
+    controls.get<QPlainTextEdit>(table_panel::DataBox)->setVisible(data);
+    explanation->setVisible(!data);
+}
+
+void PanelViews::showTableExplanation()
+{
+    showTableView(false);
+}
+
+void PanelViews::showTableData()
+{
+    showTableView(true);
+}
+
+void PanelViews::clearTableData()
+{
+    showTableView(true);
+    controls.get<QPlainTextEdit>(table_panel::DataBox)->clear();
+}
+
+void PanelViews::showSampleRows()
+{
+    showTableView(true);
+    controls.get<QPlainTextEdit>(table_panel::DataBox)->setPlainText(gen::sampleTableText());
 }

@@ -6,26 +6,30 @@
 class ControlRegistry;
 class Workspace;
 
-// The views of two panels: the image panel's chooser with its picture preview (Cmdsentaku), and
-// the table panel's switch between its explanation and its table data with the sample rows
-// (Cmdsub).
+// The views of two panels: the image panel's chooser with its picture preview, and the table
+// panel's switch between its explanation and its table data with the sample rows.
 class PanelViews : public QObject {
     Q_OBJECT
 
 public:
     PanelViews(Workspace& workspace, ControlRegistry& controls);
 
-    // The image chooser: the chosen file into txtsentaku, its picture into the preview and its
-    // relative path into TxtSoutai (empty when the picture cannot be read). Cancelling leaves the
-    // boxes as they were and gives false.
-    bool ChooseImageFile();
-    // 0 choose a picture; 1 show or hide the picture chosen.
-    void Cmdsentaku_Click(int index);
-    // 0 clear the table data, 1 the explanation, 2 the table data, 3 the sample rows.
-    void Cmdsub_Click(int index);
+    // The image chooser: the chosen file into the image panel's file box, its picture into the
+    // preview and its relative path into the relative path box (empty when the picture cannot be
+    // read). Cancelling leaves the boxes as they were and gives false.
+    bool chooseImageFile();
+    // Shows or hides the picture of the file chosen.
+    void togglePicture();
+    // The table panel's buttons: its explanation, its table data, the data cleared, the sample rows.
+    void showTableExplanation();
+    void showTableData();
+    void clearTableData();
+    void showSampleRows();
 
 private:
-    // Shows the picture of the file in Picture1; false (and an empty preview) when it cannot be read.
+    // The explanation or the table data in their shared place.
+    void showTableView(bool data);
+    // Shows the picture of the file in the preview; false (and an empty preview) when it cannot be read.
     bool showPicture(const QString& file);
     Workspace& ws;
     ControlRegistry& controls;

@@ -4,6 +4,7 @@
 #include "platform/ControlRegistry.h"
 #include "platform/Dialogs.h"
 #include "platform/Procedures.h"
+#include "wizards/EasyPanelControls.h"
 #include "wizards/PanelTexts.h"
 #include "workspace/Workspace.h"
 
@@ -13,8 +14,8 @@
 
 namespace {
 
-// The colour codes of the colour buttons cmdwav(3) to cmdwav(10).
-constexpr int CmdwavColourCodes[] = {7, 9, 10, 18, 21, 20, 26, 23};
+// The colour codes of the colour buttons 3 to 10 beside the boxes.
+constexpr int ColourButtonCodes[] = {7, 9, 10, 18, 21, 20, 26, 23};
 
 } // namespace
 
@@ -37,17 +38,21 @@ void Pickers::connectButtons()
             connect(b, &QPushButton::clicked, this, std::move(handler));
     };
     // The buttons of panels built so far; cmdwav(6) to cmdwav(10) lie on automatic creation's
-    // settings panel, whose owner connects them to cmdwav_Click.
-    for (int i = 0; i <= 10; ++i)
-        onClick(QStringLiteral("cmdwav"), i, [this, i] { cmdwav_Click(i); });
-    onClick(QStringLiteral("Command3"), ControlRegistry::NoIndex, [this] { Command3_Click(); });
-    onClick(QStringLiteral("Command11"), ControlRegistry::NoIndex, [this] { Command11_Click(); });
-    onClick(QStringLiteral("Command25"), ControlRegistry::NoIndex, [this] { Command25_Click(); });
+    // settings panel, whose owner connects them to its own colour handler.
+    for (int i = 0; i <= 2; ++i)
+        onClick(QStringLiteral("cmdwav"), i, [this, i] { chooseMediaFile(i); });
+    for (int i = 3; i <= 10; ++i)
+        onClick(QStringLiteral("cmdwav"), i, [this, i] { pickColourOfButton(i); });
+    onClick(QStringLiteral("Command3"), ControlRegistry::NoIndex, [this] { pickMarqueeBackgroundColour(); });
+    onClick(QStringLiteral("Command11"), ControlRegistry::NoIndex, [this] { pickRuleColour(); });
+    onClick(QStringLiteral("Command25"), ControlRegistry::NoIndex, [this] { pickCellBackgroundColour(); });
     for (int i = 0; i < 3; ++i)
-        onClick(QStringLiteral("Command30"), i, [this, i] { Command30_Click(i); });
-    onClick(QStringLiteral("Command7"), 0, [this] { Command7_Click(0); });
-    onClick(QStringLiteral("Command4"), ControlRegistry::NoIndex, [this] { Command4_Click(); });
-    onClick(QStringLiteral("Command5"), ControlRegistry::NoIndex, [this] { Command5_Click(); });
+        onClick(QStringLiteral("Command30"), i, [this, i] { pickTableBorderColour(i); });
+    onClick(QStringLiteral("Command7"), 0, [this] { pickFrameBorderColour(); });
+    if (auto* b = qobject_cast<QPushButton*>(controls.find(font_panel::AddFontButton)))
+        connect(b, &QPushButton::clicked, this, [this] { addChosenFont(); });
+    if (auto* b = qobject_cast<QPushButton*>(controls.find(font_panel::RemoveFontButton)))
+        connect(b, &QPushButton::clicked, this, [this] { removeSelectedFont(); });
 }
 
 void Pickers::openPicker(int code)
@@ -56,15 +61,18 @@ void Pickers::openPicker(int code)
         OpenColorPicker(code);
 }
 
-void Pickers::cmdwav_Click(int index)
+void Pickers::pickColourOfButton(int button)
 {
-    if (index >= 3 && index <= 10) {
-        openPicker(CmdwavColourCodes[index - 3]);
-        // The font colour stays empty until a colour is picked.
-        if (index == 3)
-            controls.get<QLineEdit>(QStringLiteral("Text6"), 7)->clear();
+    if (button < 3 || button > 10)
         return;
-    }
+    openPicker(ColourButtonCodes[button - 3]);
+    // The font colour stays empty until a colour is picked.
+    if (button == 3)
+        controls.get<QLineEdit>(QStringLiteral("Text6"), 7)->clear();
+}
+
+void Pickers::chooseMediaFile(int button)
+{
     struct FileButton {
         QString title;
         QString filter;
@@ -75,9 +83,9 @@ void Pickers::cmdwav_Click(int index)
         {QStringLiteral("ムービーファイルの設定"), QStringLiteral("AVIファイル (*.avi)|*.avi|"), 4},
         {QStringLiteral("画像ファイルの設定"), paneltext::imageFilesFilter(), 5},
     };
-    if (index < 0 || index > 2)
+    if (button < 0 || button > 2)
         return;
-    const FileButton& b = buttons[index];
+    const FileButton& b = buttons[button];
     FileDialogRequest request;
     request.title = b.title;
     request.filter = b.filter;
@@ -85,16 +93,16 @@ void Pickers::cmdwav_Click(int index)
     if (!chosen || chosen->isEmpty())
         return;
     controls.get<QLineEdit>(QStringLiteral("Text6"), b.box)->setText(*chosen);
-    if (index == 2 && InsertBgImage)
+    if (button == 2 && InsertBgImage)
         InsertBgImage();
 }
 
-void Pickers::Command3_Click()
+void Pickers::pickMarqueeBackgroundColour()
 {
     openPicker(100);
 }
 
-void Pickers::Command11_Click()
+void Pickers::pickRuleColour()
 {
     QWidget* mini = controls.get<QWidget>(QStringLiteral("Frmc"));
     mini->hide();
@@ -102,35 +110,35 @@ void Pickers::Command11_Click()
     mini->show();
 }
 
-void Pickers::Command25_Click()
+void Pickers::pickCellBackgroundColour()
 {
     openPicker(102);
     if (procs.defined(procedure::ShowColourPicker))
         procs.call(procedure::ShowColourPicker);
 }
 
-void Pickers::Command30_Click(int index)
+void Pickers::pickTableBorderColour(int box)
 {
-    openPicker(110 + index);
+    openPicker(110 + box);
 }
 
-void Pickers::Command7_Click(int index)
+void Pickers::pickFrameBorderColour()
 {
-    openPicker(120 + index);
+    openPicker(120);
 }
 
-void Pickers::Command4_Click()
+void Pickers::addChosenFont()
 {
     // Screen and printer fonts of fixed pitch, as the font panel has always offered.
     const auto font = ws.dlg.ShowFont(FontChoice{}, true);
     if (!font || font->name.isEmpty())
         return;
-    controls.get<QListWidget>(QStringLiteral("LstFont"))->addItem(font->name);
+    controls.get<QListWidget>(font_panel::FontList)->addItem(font->name);
 }
 
-void Pickers::Command5_Click()
+void Pickers::removeSelectedFont()
 {
-    auto* list = controls.get<QListWidget>(QStringLiteral("LstFont"));
+    auto* list = controls.get<QListWidget>(font_panel::FontList);
     const int row = list->currentRow();
     if (row < 0 || !list->item(row)->isSelected())
         return;

@@ -18,15 +18,19 @@ public:
 
     // The picker delivers a colour by the code: Text6(code), txtiro1 (100), Txtkeisenc (101),
     // Txttc (102), Text5(code - 110) (110 to 112), Text1(8) of the frames wizard (120).
-    // 0 sound, 1 movie, 2 background image (inserted at once); 3 to 10 colour buttons.
-    void cmdwav_Click(int index);
-    void Command3_Click();
-    void Command11_Click();
-    void Command25_Click();
-    void Command30_Click(int index);
-    void Command7_Click(int index);
-    void Command4_Click();
-    void Command5_Click();
+    // The file buttons 0 sound, 1 movie, 2 background image (inserted at once): each fills its
+    // box from the open dialog.
+    void chooseMediaFile(int button);
+    // The colour buttons 3 to 10 beside the boxes; 3 is the font colour's.
+    void pickColourOfButton(int button);
+    void pickMarqueeBackgroundColour();
+    void pickRuleColour();
+    void pickCellBackgroundColour();
+    // The table's three border colours.
+    void pickTableBorderColour(int box);
+    void pickFrameBorderColour();
+    void addChosenFont();
+    void removeSelectedFont();
 
     // The background-image generator, run after a file was chosen for it.
     std::function<void()> InsertBgImage;

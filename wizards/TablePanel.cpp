@@ -1,6 +1,7 @@
 #include "wizards/AdvancedPanels.h"
 
 #include "platform/Twips.h"
+#include "wizards/EasyPanelControls.h"
 #include "wizards/PanelForm.h"
 #include "wizards/PanelPlaces.h"
 #include "workspace/PanelKit.h"
@@ -43,14 +44,14 @@ void buildTablePanel(PanelKit& kit)
 
     // The explanation and the table data share one place; one of them is shown at a time.
     f.explanation(row.text, 100, 550, 6750, 3350);
-    auto* data = kit.add<QPlainTextEdit>(f.container(), QStringLiteral("Text"), 6);
+    auto* data = kit.add<QPlainTextEdit>(f.container(), table_panel::DataBox);
     twips::SetGeometry(data, 100, 550, 6750, 3350);
     data->setLineWrapMode(QPlainTextEdit::NoWrap);
     data->hide();
-    f.button(QStringLiteral("Cmdsub"), 1, QStringLiteral("解説の表示"), 315, 4005, 1410);
-    f.button(QStringLiteral("Cmdsub"), 2, QStringLiteral("テーブルの表示"), 1980, 4005, 1410);
-    f.button(QStringLiteral("Cmdsub"), 0, QStringLiteral("表のクリアー"), 3645, 4005, 1410);
-    f.button(QStringLiteral("Cmdsub"), 3, QStringLiteral("サンプルの作成"), 5265, 4005, 1500);
+    f.button(table_panel::ShowExplanationButton, QStringLiteral("解説の表示"), 315, 4005, 1410);
+    f.button(table_panel::ShowDataButton, QStringLiteral("テーブルの表示"), 1980, 4005, 1410);
+    f.button(table_panel::ClearDataButton, QStringLiteral("表のクリアー"), 3645, 4005, 1410);
+    f.button(table_panel::SampleRowsButton, QStringLiteral("サンプルの作成"), 5265, 4005, 1500);
 
     // Left column: the caption, headings, position and the distance to the text.
     f.label(QStringLiteral("テーブルのタイトル"), 100, 4530, 1700);

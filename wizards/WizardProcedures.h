@@ -15,5 +15,7 @@ inline constexpr ProcedureId InsertImage{"generators.insert-image"};
 inline constexpr ProcedureId ShowLinkList{"link-list.show"};
 inline constexpr ProcedureId RunAutoCreate{"auto-create.run"};
 inline constexpr ProcedureId ShowLesson{"lesson.show"};
+// The lesson window comes to the front when it shows.
+inline constexpr ProcedureId RaiseLesson{"lesson.raise"};
 
 } // namespace procedure

@@ -36,7 +36,7 @@ public:
     Wizards(Workspace& workspace, UndoRing& undo, Insertion& insertion, Colouring& colouring, PanelKit& panels,
             ControlRegistry& controls, Procedures& procs, Dispatcher& dispatcher);
 
-    // Declares the items of the menus "mk1" and "mcyotto" (the shell creates the menus).
+    // Declares the items of the easy-creation menu and the advanced menu (the shell creates the menus).
     void declareMenus(CommandRegistry& commands);
 
 private:

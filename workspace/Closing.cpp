@@ -3,7 +3,7 @@
 #include "platform/Dialogs.h"
 #include "platform/RichEdit.h"
 #include "platform/TabStrip.h"
-#include "platform/VbString.h"
+#include "platform/TextRules.h"
 #include "workspace/PathHelpers.h"
 #include "workspace/Workspace.h"
 
@@ -33,7 +33,7 @@ void DocumentFiles::closeDocument()
 bool DocumentFiles::needsSaveQuestion(int n) const
 {
     const Document& d = ws.doc(n);
-    return d.modified && !vb::Trim(d.sourceEditor->Text()).isEmpty();
+    return d.modified && !textrules::trimBlanks(d.sourceEditor->Text()).isEmpty();
 }
 
 void DocumentFiles::clearAll()

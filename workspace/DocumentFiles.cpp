@@ -4,7 +4,7 @@
 #include "platform/FileMessages.h"
 #include "platform/RichEdit.h"
 #include "platform/TabStrip.h"
-#include "platform/VbString.h"
+#include "platform/SharedConstants.h"
 #include "workspace/PathHelpers.h"
 #include "workspace/Workspace.h"
 

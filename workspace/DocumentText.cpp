@@ -2,7 +2,7 @@
 
 #include "platform/RichEdit.h"
 #include "platform/SharedConstants.h"
-#include "platform/VbString.h"
+#include "platform/TextRules.h"
 #include "workspace/Document.h"
 #include "workspace/PathHelpers.h"
 
@@ -95,7 +95,7 @@ bool hasHeadTag(const QString& upper)
 HeadFootCut findHeadFootCut(const QString& text)
 {
     HeadFootCut cut;
-    const QString u = vb::UCaseAscii(text);
+    const QString u = textrules::asciiUpper(text);
     const qsizetype s = u.indexOf(QStringLiteral("<BODY"));
     const qsizetype f = u.indexOf(QStringLiteral("</BODY"));
     if (s < 0 || f < 0)

@@ -1,6 +1,6 @@
 #include "workspace/PathHelpers.h"
 
-#include "platform/VbString.h"
+#include "platform/TextRules.h"
 
 #include <algorithm>
 
@@ -18,8 +18,9 @@ QString rgbHex(long colour)
 {
     // Negative values print as 32-bit two's complement, the way Hex() does.
     const QString digits = QString::number(static_cast<quint32>(colour), 16).toUpper();
-    const QString h = vb::String(6 - int(digits.size()), u'0') + digits;
-    return vb::Right(h, 2) + vb::Mid(h, 3, 2) + vb::Left(h, 2);
+    // At least six digits, their pairs in reverse order: red, green, blue.
+    const QString h = digits.rightJustified(6, u'0');
+    return h.right(2) + h.mid(2, 2) + h.left(2);
 }
 
 QString withoutLineBreaks(const QString& s)
@@ -33,7 +34,7 @@ QString withoutLineBreaks(const QString& s)
 QString threeDigits(int n)
 {
     const QString digits = QString::number(n);
-    return vb::String(3 - int(digits.size()), u'0') + digits;
+    return digits.rightJustified(3, u'0');
 }
 
 void splitPath(const QString& full, QString& name, QString& folder, const QString& currentDocFolder)

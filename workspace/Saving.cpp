@@ -3,7 +3,7 @@
 #include "platform/Dialogs.h"
 #include "platform/FileMessages.h"
 #include "platform/RichEdit.h"
-#include "platform/VbString.h"
+#include "platform/TextRules.h"
 #include "workspace/Workspace.h"
 #include "workspace/PathHelpers.h"
 
@@ -21,7 +21,7 @@ enum class DocumentKind { Page, Stylesheet, Text };
 
 DocumentKind kindOf(const QString& fileName)
 {
-    const QString low = vb::LCaseAscii(vb::Trim(fileName));
+    const QString low = textrules::asciiLower(textrules::trimBlanks(fileName));
     if (low.endsWith(QLatin1String(".css")))
         return DocumentKind::Stylesheet;
     if (low.endsWith(QLatin1String(".txt")))
@@ -48,14 +48,14 @@ QString saveFilter(DocumentKind kind)
 // stays: html, htm and css always, txt for a text.
 QString withExtension(const QString& name, DocumentKind kind)
 {
-    const QString low = vb::LCaseAscii(name);
-    if (vb::Right(low, 4) == QStringLiteral("html") || vb::Right(low, 3) == QStringLiteral("htm")
-        || vb::Right(low, 3) == QStringLiteral("css"))
+    const QString low = textrules::asciiLower(name);
+    if (low.endsWith(QStringLiteral("html")) || low.endsWith(QStringLiteral("htm"))
+        || low.endsWith(QStringLiteral("css")))
         return name;
     switch (kind) {
     case DocumentKind::Stylesheet: return name + QStringLiteral(".css");
     case DocumentKind::Text:
-        return vb::Right(low, 4) == QStringLiteral(".txt") ? name : name + QStringLiteral(".txt");
+        return low.endsWith(QStringLiteral(".txt")) ? name : name + QStringLiteral(".txt");
     case DocumentKind::Page: break;
     }
     return name + QStringLiteral(".html");
@@ -111,13 +111,13 @@ bool DocumentFiles::save()
 {
     const int n = ws.currentIndex();
     Document& d = ws.doc(n);
-    if (vb::Trim(d.fileName).isEmpty()) {
+    if (textrules::trimBlanks(d.fileName).isEmpty()) {
         const auto answer = ws.dlg.InputBox(QStringLiteral("ファイル名を入れてください。"));
-        const QString name = answer ? vb::Trim(*answer) : QString();
+        const QString name = answer ? textrules::trimBlanks(*answer) : QString();
         if (name.isEmpty())
             return false;
         d.fileName = name;
-        if (vb::UCaseAscii(vb::Right(d.fileName, 5)) != QStringLiteral(".HTML"))
+        if (textrules::asciiUpper(d.fileName.right(5)) != QStringLiteral(".HTML"))
             d.fileName += QStringLiteral(".HTML");
     }
     // A document that was never named would be written under the name of its temporary page.
@@ -157,7 +157,7 @@ bool DocumentFiles::saveDocumentAs(int n)
         ws.dlg.MsgBox(NotSavedAs);
         return false;
     }
-    QString name = vb::Trim(*chosen);
+    QString name = textrules::trimBlanks(*chosen);
     if (name.isEmpty())
         return false;
     name = withExtension(name, kind);

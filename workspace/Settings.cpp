@@ -1,6 +1,6 @@
 #include "workspace/Settings.h"
 
-#include "platform/VbString.h"
+#include "platform/TextRules.h"
 #include "workspace/SettingsStore.h"
 
 namespace {
@@ -45,14 +45,14 @@ double Settings::get(const NumberSetting& s) const
 {
     // The default goes through the same reading as a stored value.
     const QString fallback = QString::number(s.defaultValue, 'g', 15);
-    return vb::Val(store_.value(SettingsApp, SettingsSection, QString::fromLatin1(s.key), fallback));
+    return textrules::leadingNumber(store_.value(SettingsApp, SettingsSection, QString::fromLatin1(s.key), fallback));
 }
 
 void Settings::set(const NumberSetting& s, double value)
 {
     QString text;
     if (s.leadingBlank)
-        text = vb::Str(value);
+        text = textrules::numberWithSignSpace(value);
     else if (value == static_cast<double>(static_cast<long long>(value)))
         text = QString::number(static_cast<long long>(value));
     else

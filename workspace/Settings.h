@@ -13,8 +13,8 @@ struct TextSetting {
     const char* defaultValue;
 };
 
-// A number read by its numeric value (vb::Val) and written as decimal text; some keys are written
-// with the leading blank of vb::Str.
+// A number read as the leading number of its text and written as decimal text; some keys are
+// written with the leading blank of a number that is not negative.
 struct NumberSetting {
     const char* key;
     double defaultValue;

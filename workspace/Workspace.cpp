@@ -3,7 +3,7 @@
 #include "platform/Dialogs.h"
 #include "platform/RichEdit.h"
 #include "platform/TabStrip.h"
-#include "platform/VbString.h"
+#include "platform/TextRules.h"
 #include "platform/WebBrowser.h"
 #include "workspace/PathHelpers.h"
 
@@ -73,7 +73,7 @@ void Workspace::setCurrentIndex(int n)
 bool Workspace::hasUnsavedChanges(int n) const
 {
     const Document& d = doc(n);
-    return d.modified && !vb::Trim(d.sourceEditor->Text()).isEmpty();
+    return d.modified && !textrules::trimBlanks(d.sourceEditor->Text()).isEmpty();
 }
 
 int Workspace::indexOf(const RichEdit* editor) const
@@ -421,14 +421,14 @@ void Workspace::writeTempPage(int n)
     Document& d = doc(n);
     dirty_.remove(&d);
     // A stylesheet has no page.
-    const bool stylesheet = vb::Right(vb::Trim(d.fileName), 4) == QStringLiteral(".css");
+    const bool stylesheet = textrules::trimBlanks(d.fileName).endsWith(QStringLiteral(".css"));
     // A page still to be made from its file is made from it, without encoding the text again.
     if (waitingPages_.contains(&d) && !stylesheet && writeWaitingPage(n, pagePathOf(n))) {
         lastTempFailure_.clear();
         return;
     }
     const QString t = pageText(d);
-    if (vb::Trim(t).isEmpty())
+    if (textrules::trimBlanks(t).isEmpty())
         return;
     if (d.folder.isEmpty())
         d.folder = state.programFolder;

@@ -65,7 +65,7 @@ protected:
     void openThroughMenu(const QString& file)
     {
         dialogs.expectOpen(file);
-        w().fileMenu.OpenFileCmd();
+        w().fileMenu.openFile();
         QApplication::processEvents();
     }
 
@@ -147,7 +147,7 @@ TEST_F(AutoCreateWindowTest, OpeningATextFileMakesTheThreeFramePagesBesideIt)
     const QString file = web + QStringLiteral("/memo.txt");
     writeFile(file, cp932(wholerun::Text));
     dialogs.expectOpen(file);
-    w().fileMenu.OpenFileCmd();
+    w().fileMenu.openFile();
     // The pages go beside the text file, whatever the current folder is by then.
     const QString elsewhere = temp.path() + QStringLiteral("/elsewhere");
     QDir().mkpath(elsewhere);
@@ -306,7 +306,7 @@ TEST_F(AutoCreateWindowTest, WithTwoDocumentsOpenTheRunIsRefusedAndChangesNothin
     writeFile(file, "Title\r\n\r\nbody\r\n");
     w().ws.sourceEditor(1)->SetText(QString());
     dialogs.expectMsg(autotext::tooManyDocuments());
-    w().fileMenu.OpenPath(file);
+    w().fileMenu.openPath(file);
     QApplication::processEvents();
     EXPECT_EQ(w().ws.documentCount(), 2);
     EXPECT_EQ(w().ws.sourceEditor(1)->Text(), QStringLiteral("Title\r\n\r\nbody\r\n"));

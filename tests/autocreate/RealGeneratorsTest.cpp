@@ -45,7 +45,7 @@ TEST(RealGenerators, MakeTheWholePageWithoutFrames)
     // table generator its source box.
     EXPECT_EQ(boxWrites(*r.effects),
               QStringList({"txtsentaku(-1)= cat.gif", "TxtSoutai(-1)=cat.gif",
-                           "Text(6)=品名,値段<BR>\r\nりんご、百円<BR>\r\n"}));
+                           "table-panel.data-box(-1)=品名,値段<BR>\r\nりんご、百円<BR>\r\n"}));
 }
 
 TEST(RealGenerators, MakeTheThreeFramePages)

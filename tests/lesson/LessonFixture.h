@@ -1,10 +1,12 @@
 #pragma once
 
 #include "ScriptLines.h"
+#include "lesson/LessonControls.h"
 #include "lesson/LessonWindow.h"
 #include "lesson/LessonScript.h"
 #include "platform/RichEdit.h"
 #include "platform/TabStrip.h"
+#include "stylesheet/StylesheetControls.h"
 #include "support/AppFixture.h"
 
 #include <QLineEdit>
@@ -47,26 +49,27 @@ protected:
     }
     LessonWindow& lesson() { return w().lesson; }
     // Opens the lesson from the stylesheet menu, as the user does.
-    void openLesson() { w().commands.invoke(u("CSS1"), 18); }
+    void openLesson() { w().commands.invoke(stylesheet_menu::ShowLesson); }
     // The lesson window plays the given lines instead of the shipped script.
     void play(const QStringList& lines)
     {
         if (!lesson().isVisible())
             openLesson();
-        lesson().Lines = lines;
-        lesson().LineNo = 0;
+        lesson().lines = lines;
+        lesson().lineNo = 0;
     }
     // Waits until a press has done all its work, runs of several steps included.
     void waitIdle() { ASSERT_TRUE(QTest::qWaitFor([&] { return !lesson().busy(); }, 120000)); }
-    void press(int index)
+    void press(void (LessonWindow::*handler)())
     {
-        if (index < 0)
-            lesson().Command1_Click();
-        else
-            lesson().Command2_Click(index);
+        (lesson().*handler)();
         waitIdle();
     }
-    void step() { press(-1); }
+    void pressStep() { press(&LessonWindow::stepForward); }
+    void pressBackToStart() { press(&LessonWindow::goBackToStart); }
+    void pressRunToEnd() { press(&LessonWindow::runToEnd); }
+    void pressStepBack() { press(&LessonWindow::stepBack); }
+    void step() { pressStep(); }
 
     template <typename T>
     T* control(const QString& name, int index = ControlRegistry::NoIndex)
@@ -74,19 +77,21 @@ protected:
         return w().controls.get<T>(name, index);
     }
     template <typename T>
-    T* own(const char* name, int index = ControlRegistry::NoIndex)
+    T* own(ControlId id)
     {
-        return lesson().controls.get<T>(u(name), index);
+        return lesson().controls.get<T>(id);
     }
     QString text(int n) { return w().ws.sourceEditor(n)->Text(); }
     QString style() { return w().stylesheet.builder.styleText(); }
     QString line(int index) { return control<QLineEdit>(u("Text"), index)->text(); }
+    QString line(ControlId id) { return w().controls.get<QLineEdit>(id)->text(); }
     bool shown(const char* name, int index) { return !control<QWidget>(u(name), index)->isHidden(); }
+    bool shown(ControlId id) { return !w().controls.get<QWidget>(id)->isHidden(); }
     QString lessonFolder() const { return programFolder + u("/lesson"); }
     QString caption() { return lesson().windowTitle(); }
-    QString stepLine() { return own<QLineEdit>("Text6")->text(); }
-    QString runTo() { return own<QLineEdit>("Text4")->text(); }
-    void setRunTo(int line) { own<QLineEdit>("Text4")->setText(QString::number(line)); }
+    QString stepLine() { return own<QLineEdit>(lesson_window::StepMark)->text(); }
+    QString runTo() { return own<QLineEdit>(lesson_window::RunTo)->text(); }
+    void setRunTo(int line) { own<QLineEdit>(lesson_window::RunTo)->setText(QString::number(line)); }
 
     LessonState state()
     {
@@ -96,11 +101,11 @@ protected:
             s.texts << text(i);
         }
         s.style = style();
-        s.selector = line(50);
+        s.selector = line(css_builder::SelectorBox);
         s.caption = caption();
         s.stepLine = stepLine();
         s.explanation = lesson().explanation();
-        s.lineNo = lesson().LineNo;
+        s.lineNo = lesson().lineNo;
         s.tab = w().ws.tabStrip().SelectedIndex();
         s.builderShown = shown("Frame", 40);
         return s;
@@ -110,8 +115,8 @@ protected:
     // the shipped lesson begin their steps without blank lines.
     void stepPast(const char* command)
     {
-        for (int guard = 0; guard < 400 && lesson().LineNo < lesson().Lines.size(); ++guard) {
-            const QString first = lesson().Lines.at(lesson().LineNo);
+        for (int guard = 0; guard < 400 && lesson().lineNo < lesson().lines.size(); ++guard) {
+            const QString first = lesson().lines.at(lesson().lineNo);
             step();
             if (first == u(command))
                 return;
@@ -122,7 +127,7 @@ protected:
     int stepToTheEnd()
     {
         int presses = 0;
-        while (lesson().LineNo < lesson().Lines.size() && presses <= lesson().Lines.size()) {
+        while (lesson().lineNo < lesson().lines.size() && presses <= lesson().lines.size()) {
             step();
             ++presses;
         }

@@ -29,8 +29,8 @@ protected:
         ASSERT_NE(window, nullptr);
         QTest::mouseClick(window, Qt::LeftButton, {}, control->mapTo(&lesson(), control->rect().center()));
     }
-    QPushButton* stepButton() { return own<QPushButton>("Command1"); }
-    QMenu* stylesheetMenu() { return w().commands.menu(u("CSS1")); }
+    QPushButton* stepButton() { return own<QPushButton>(lesson_window::StepButton); }
+    QMenu* stylesheetMenu() { return w().commands.menu(stylesheet_menu::Menu); }
 };
 
 TEST_F(LessonPopups, TheStylesheetMenuOpensBelowItsTitle)
@@ -62,15 +62,15 @@ TEST_F(LessonPopups, OnePressOnAButtonWhileALessonPopupShowsDoesTheButtonsWork)
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         play(c.opening + script({"<CLASSNAME>", "next"}));
-        while (lesson().LineNo < c.opening.size())
+        while (lesson().lineNo < c.opening.size())
             step();
         ASSERT_TRUE(QTest::qWaitFor([] { return QApplication::activePopupWidget() != nullptr; }, WaitMs));
 
         clickOn(stepButton());
-        EXPECT_TRUE(QTest::qWaitFor([&] { return line(50) == u(".next") && !lesson().busy(); }, WaitMs))
+        EXPECT_TRUE(QTest::qWaitFor([&] { return line(css_builder::SelectorBox) == u(".next") && !lesson().busy(); }, WaitMs))
             << "the press only closed the popup";
         EXPECT_EQ(QApplication::activePopupWidget(), nullptr);
-        EXPECT_EQ(lesson().LineNo, lesson().Lines.size());
+        EXPECT_EQ(lesson().lineNo, lesson().lines.size());
         control<QWidget>(u("Frame"), 40)->hide();
     }
 }
@@ -80,16 +80,16 @@ TEST_F(LessonPopups, APressElsewhereOnTheLessonWindowOnlyClosesTheMenu)
     play(script({"<メニュー>", "css", "<CLASSNAME>", "next"}));
     step();
     ASSERT_TRUE(QTest::qWaitFor([&] { return stylesheetMenu()->isVisible(); }, WaitMs));
-    clickOn(own<QWidget>("Text1"));
+    clickOn(own<QWidget>(lesson_window::Explanation));
     EXPECT_TRUE(QTest::qWaitFor([&] { return !stylesheetMenu()->isVisible(); }, WaitMs));
-    EXPECT_EQ(lesson().LineNo, 2);
+    EXPECT_EQ(lesson().lineNo, 2);
 
     // The menu opened again, << takes one press too.
-    lesson().LineNo = 0;
+    lesson().lineNo = 0;
     step();
     ASSERT_TRUE(QTest::qWaitFor([&] { return stylesheetMenu()->isVisible(); }, WaitMs));
-    clickOn(own<QWidget>("Command2", 0));
-    EXPECT_TRUE(QTest::qWaitFor([&] { return lesson().LineNo == 0 && !lesson().busy(); }, WaitMs));
+    clickOn(own<QWidget>(lesson_window::BackToStartButton));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return lesson().lineNo == 0 && !lesson().busy(); }, WaitMs));
     EXPECT_FALSE(stylesheetMenu()->isVisible());
     EXPECT_EQ(caption(), u("CSSペルモア  実行行 = 0"));
 }

@@ -3,6 +3,7 @@
 #include "LessonFixture.h"
 
 #include "platform/Twips.h"
+#include "shell/ShellMenus.h"
 #include "workspace/DocumentFiles.h"
 #include "workspace/Workspace.h"
 
@@ -29,14 +30,14 @@ TEST_F(LessonRun, StepByStepAndToTheEndGiveTheSameDocuments)
 {
     openLesson();
     const int presses = stepToTheEnd();
-    EXPECT_LT(presses, lesson().Lines.size());
+    EXPECT_LT(presses, lesson().lines.size());
     const LessonState stepped = state();
     ASSERT_EQ(stepped.names, QStringList({u("$$$000.html"), u("Kaisetu.css"), u("$$$002.html")}));
 
-    press(1);
-    EXPECT_EQ(runTo(), QString::number(lesson().Lines.size()));
-    EXPECT_EQ(lesson().LineNo, lesson().Lines.size());
-    EXPECT_FALSE(lesson().Running);
+    pressRunToEnd();
+    EXPECT_EQ(runTo(), QString::number(lesson().lines.size()));
+    EXPECT_EQ(lesson().lineNo, lesson().lines.size());
+    EXPECT_FALSE(lesson().running);
     const LessonState run = state();
     EXPECT_EQ(run.names, stepped.names);
     EXPECT_EQ(run.texts, stepped.texts);
@@ -52,16 +53,16 @@ TEST_F(LessonRun, BackOneGivesTheStateOfTheStepBefore)
         after.push_back(state());
     }
     // From the middle, twice in a row, and from the first step, which runs again.
-    press(3);
+    pressStepBack();
     EXPECT_EQ(state(), after[28]);
-    press(3);
+    pressStepBack();
     EXPECT_EQ(state(), after[27]);
 
-    press(0);
+    pressBackToStart();
     step();
     const LessonState first = state();
     EXPECT_EQ(first.texts, after[0].texts);
-    press(3);
+    pressStepBack();
     EXPECT_EQ(state(), first);
 }
 
@@ -70,8 +71,8 @@ TEST_F(LessonRun, BackToTheStartResetsTheLessonAndClosesItsStylesheet)
     openLesson();
     stepPast("<挿入>");
     ASSERT_EQ(w().ws.documentCount(), 2);
-    press(0);
-    EXPECT_EQ(lesson().LineNo, 0);
+    pressBackToStart();
+    EXPECT_EQ(lesson().lineNo, 0);
     EXPECT_EQ(runTo(), u("0"));
     EXPECT_EQ(caption(), u("CSSペルモア  実行行 = 0"));
     EXPECT_EQ(lesson().explanation(), QString());
@@ -92,7 +93,7 @@ TEST_F(LessonRun, TheBuilderAPreviewHidStaysClosedAfterGoingBackToTheStart)
     for (int i = 0; i < 3; ++i)
         step();
     ASSERT_FALSE(shown("Frame", 40));
-    press(0);
+    pressBackToStart();
     w().ws.tabStrip().Select(2);
     w().ws.tabStrip().Select(1);
     EXPECT_FALSE(shown("Frame", 40));
@@ -102,15 +103,15 @@ TEST_F(LessonRun, TheRunToALineStopsBeforeTheStepThatBeginsAtOrAfterIt)
 {
     openLesson();
     setRunTo(40);
-    press(-1);
+    pressStep();
     // The steps begin at 0, 8, 18, 23, 28, 33, 38 and 43.
-    EXPECT_EQ(lesson().LineNo, 43);
+    EXPECT_EQ(lesson().lineNo, 43);
     EXPECT_EQ(stepLine(), u("38"));
-    EXPECT_FALSE(lesson().Running);
+    EXPECT_FALSE(lesson().running);
 
     // A line already passed: one step.
-    press(-1);
-    EXPECT_EQ(lesson().LineNo, 49);
+    pressStep();
+    EXPECT_EQ(lesson().lineNo, 49);
 }
 
 // ---- the lesson's own documents and the user's ----
@@ -120,33 +121,33 @@ TEST_F(LessonRun, TheFirstInitialisingAsksOnceBeforeClearingUnsavedWork)
     typeInFirst(u("my own page"));
     openLesson();
     dialogs.expectMsg(u("全て初期化していいですか？"), MsgResult::No);
-    press(-1);
+    pressStep();
     EXPECT_EQ(text(0), u("my own page"));
-    EXPECT_EQ(lesson().LineNo, 0);
+    EXPECT_EQ(lesson().lineNo, 0);
     EXPECT_EQ(caption(), u("ＣＳＳペルモア"));
 
     // >> before the lesson has cleared anything leaves the documents to that question too.
     dialogs.expectMsg(u("全て初期化していいですか？"), MsgResult::No);
-    press(1);
+    pressRunToEnd();
     EXPECT_EQ(text(0), u("my own page"));
-    EXPECT_EQ(lesson().LineNo, 0);
-    EXPECT_FALSE(lesson().Running);
+    EXPECT_EQ(lesson().lineNo, 0);
+    EXPECT_FALSE(lesson().running);
 
     dialogs.expectMsg(u("全て初期化していいですか？"), MsgResult::Yes);
     dialogs.expectMsg(u("現在のファイルを保存しますか？"), MsgResult::No);
-    press(-1);
+    pressStep();
     EXPECT_TRUE(text(0).startsWith(u("<!DOCTYPE")));
     // Replays clear the lesson's documents without asking.
     step();
-    press(3);
-    press(1);
-    EXPECT_EQ(lesson().LineNo, lesson().Lines.size());
+    pressStepBack();
+    pressRunToEnd();
+    EXPECT_EQ(lesson().lineNo, lesson().lines.size());
 
     // Shown again, the lesson asks again before clearing what it left.
     lesson().close();
     openLesson();
     dialogs.expectMsg(u("全て初期化していいですか？"), MsgResult::No);
-    press(-1);
+    pressStep();
     EXPECT_EQ(w().ws.documentCount(), 3);
 }
 
@@ -197,7 +198,7 @@ TEST_F(LessonRun, EachUnsavedDocumentGetsTheCloseQuestionBeforeTheLessonClearsIt
                 dialogs.expectMsg(u("ファイルが正常に書き込まれなかった"));
             }
         }
-        press(-1);
+        pressStep();
         EXPECT_EQ(dialogs.pending(), 0);
 
         if (!c.cleared) {
@@ -208,13 +209,13 @@ TEST_F(LessonRun, EachUnsavedDocumentGetsTheCloseQuestionBeforeTheLessonClearsIt
             EXPECT_TRUE(w().ws.doc(1).modified);
             EXPECT_EQ(w().ws.tabStrip().SelectedIndex(), 1);
             // The lesson has not moved: ▶ asks again.
-            EXPECT_EQ(lesson().LineNo, 0);
+            EXPECT_EQ(lesson().lineNo, 0);
             EXPECT_EQ(caption(), u("ＣＳＳペルモア"));
             continue;
         }
         EXPECT_EQ(w().ws.documentCount(), 1);
         EXPECT_TRUE(text(0).startsWith(u("<!DOCTYPE")));
-        EXPECT_EQ(lesson().LineNo, 8);
+        EXPECT_EQ(lesson().lineNo, 8);
         if (!saved.isEmpty())
             EXPECT_EQ(readFile(saved), QByteArray("mine too\r\n"));
     }
@@ -235,22 +236,22 @@ TEST_F(LessonRun, AReplayAsksAboutTheUsersDocumentsButNotAboutTheLessonsOwn)
 
     // Initialising all from the File menu asks about it too.
     dialogs.expectMsg(u("全て初期化していいですか？"), MsgResult::No);
-    w().commands.invoke(u("mfile"), 13);
+    w().commands.invoke(file_menu::ClearAll);
     ASSERT_EQ(w().ws.documentCount(), 3);
 
     // Back one replays from the start: only the user's document is asked about.
     dialogs.expectMsg(u("全て初期化していいですか？"), MsgResult::Yes);
     dialogs.expectMsg(u("現在のファイルを保存しますか？"), MsgResult::Cancel);
-    press(3);
-    EXPECT_EQ(lesson().LineNo, 0);
+    pressStepBack();
+    EXPECT_EQ(lesson().lineNo, 0);
     ASSERT_GE(w().ws.documentCount(), 1);
     EXPECT_EQ(text(w().ws.documentCount() - 1), u("mine"));
 
     dialogs.expectMsg(u("全て初期化していいですか？"), MsgResult::Yes);
     dialogs.expectMsg(u("現在のファイルを保存しますか？"), MsgResult::No);
-    press(-1);
+    pressStep();
     EXPECT_EQ(w().ws.documentCount(), 1);
-    EXPECT_EQ(lesson().LineNo, 8);
+    EXPECT_EQ(lesson().lineNo, 8);
 }
 
 TEST_F(LessonRun, SavedOrBlankDocumentsAreClearedWithoutAQuestion)
@@ -260,7 +261,7 @@ TEST_F(LessonRun, SavedOrBlankDocumentsAreClearedWithoutAQuestion)
     ASSERT_TRUE(w().ws.addDocument());
     w().ws.sourceEditor(1)->SetText(u("   "));
     openLesson();
-    press(-1);
+    pressStep();
     EXPECT_EQ(w().ws.documentCount(), 1);
     EXPECT_TRUE(text(0).startsWith(u("<!DOCTYPE")));
 }
@@ -271,11 +272,11 @@ TEST_F(LessonRun, GoingBackBeforeTheLessonClearedAnythingLeavesTheDocuments)
     ASSERT_TRUE(w().ws.addDocument());
     w().ws.sourceEditor(1)->SetText(u("mine too"));
     openLesson();
-    press(0);
+    pressBackToStart();
     EXPECT_EQ(w().ws.documentCount(), 2);
     EXPECT_EQ(text(0), u("mine"));
     EXPECT_EQ(text(1), u("mine too"));
-    EXPECT_EQ(lesson().LineNo, 0);
+    EXPECT_EQ(lesson().lineNo, 0);
     EXPECT_EQ(caption(), u("CSSペルモア  実行行 = 0"));
 }
 
@@ -285,12 +286,12 @@ TEST_F(LessonRun, InitialisingAllAsksNothingWhileTheLessonIsShownWithItsOwnDocum
     openLesson();
     // The documents are still the user's: the question comes before they are cleared.
     dialogs.expectMsg(u("全て初期化していいですか？"), MsgResult::No);
-    w().commands.invoke(u("mfile"), 13);
+    w().commands.invoke(file_menu::ClearAll);
     EXPECT_EQ(text(0), u("text"));
     // Once the lesson has taken them over, its own initialising asks nothing.
     dialogs.expectMsg(u("全て初期化していいですか？"), MsgResult::Yes);
     dialogs.expectMsg(u("現在のファイルを保存しますか？"), MsgResult::No);
-    press(-1);
+    pressStep();
     w().ws.sourceEditor(0)->SetText(u("lesson text"));
     w().files.clearAll();
     EXPECT_EQ(text(0), QString());
@@ -298,7 +299,7 @@ TEST_F(LessonRun, InitialisingAllAsksNothingWhileTheLessonIsShownWithItsOwnDocum
     lesson().close();
     typeInFirst(u("text"));
     dialogs.expectMsg(u("全て初期化していいですか？"), MsgResult::No);
-    w().commands.invoke(u("mfile"), 13);
+    w().commands.invoke(file_menu::ClearAll);
     EXPECT_EQ(text(0), u("text"));
 }
 
@@ -314,23 +315,23 @@ TEST_F(LessonRun, FailedStepsBreakMarksAndStrayTextAreAllPassed)
     step();
     const QString captionBefore = caption();
     step();
-    EXPECT_EQ(lesson().LineNo, 5);
+    EXPECT_EQ(lesson().lineNo, 5);
     EXPECT_EQ(caption(), captionBefore);
     EXPECT_EQ(lesson().explanation(), welcome);
-    while (lesson().LineNo < lesson().Lines.size() && lesson().LineNo < 50)
+    while (lesson().lineNo < lesson().lines.size() && lesson().lineNo < 50)
         step();
-    EXPECT_EQ(lesson().LineNo, lesson().Lines.size());
-    EXPECT_EQ(line(50), u(".b"));
+    EXPECT_EQ(lesson().lineNo, lesson().lines.size());
+    EXPECT_EQ(line(css_builder::SelectorBox), u(".b"));
 
     // A run stops at the failed step; the next ▶ runs on from there to the end.
-    press(1);
-    EXPECT_EQ(lesson().LineNo, 5);
-    EXPECT_EQ(line(50), u(".a"));
-    press(-1);
-    EXPECT_EQ(lesson().LineNo, 11);
-    press(-1);
-    EXPECT_EQ(lesson().LineNo, lesson().Lines.size());
-    EXPECT_EQ(line(50), u(".b"));
+    pressRunToEnd();
+    EXPECT_EQ(lesson().lineNo, 5);
+    EXPECT_EQ(line(css_builder::SelectorBox), u(".a"));
+    pressStep();
+    EXPECT_EQ(lesson().lineNo, 11);
+    pressStep();
+    EXPECT_EQ(lesson().lineNo, lesson().lines.size());
+    EXPECT_EQ(line(css_builder::SelectorBox), u(".b"));
 }
 
 TEST_F(LessonRun, GoingBackWithOneDocumentResetsTheLessonAndReplaysFromTheStart)
@@ -342,19 +343,19 @@ TEST_F(LessonRun, GoingBackWithOneDocumentResetsTheLessonAndReplaysFromTheStart)
     const QString page = text(0);
     ASSERT_EQ(page.count(u("one line")), 1);
 
-    press(0);
-    EXPECT_EQ(lesson().LineNo, 0);
+    pressBackToStart();
+    EXPECT_EQ(lesson().lineNo, 0);
     EXPECT_EQ(text(0), QString());
-    press(1);
+    pressRunToEnd();
     EXPECT_EQ(text(0), page);
-    EXPECT_EQ(line(50), u(".x"));
+    EXPECT_EQ(line(css_builder::SelectorBox), u(".x"));
 
     // The last step, which runs to the end of the script, shows its line like any other, so
     // that < goes back one step from the end.
     EXPECT_EQ(stepLine(), u("5"));
-    press(3);
+    pressStepBack();
     EXPECT_EQ(text(0), page);
-    EXPECT_EQ(lesson().LineNo, 5);
+    EXPECT_EQ(lesson().lineNo, 5);
 }
 
 // ---- one thing at a time ----
@@ -364,11 +365,11 @@ TEST_F(LessonRun, APressDuringAStepActsWhenTheStepIsOver)
     openLesson();
     stepPast("<書き込み>");
     // The next step serves the event queue before it selects the preview tab.
-    QTimer::singleShot(0, &lesson(), [this] { lesson().Command2_Click(0); });
-    lesson().Command1_Click();
+    QTimer::singleShot(0, &lesson(), [this] { lesson().goBackToStart(); });
+    lesson().stepForward();
     EXPECT_TRUE(lesson().busy());
     waitIdle();
-    EXPECT_EQ(lesson().LineNo, 0);
+    EXPECT_EQ(lesson().lineNo, 0);
     EXPECT_EQ(caption(), u("CSSペルモア  実行行 = 0"));
     EXPECT_EQ(w().ws.tabStrip().SelectedIndex(), 1);
 }
@@ -376,15 +377,15 @@ TEST_F(LessonRun, APressDuringAStepActsWhenTheStepIsOver)
 TEST_F(LessonRun, ARunGoesOnFromTheEventLoop)
 {
     openLesson();
-    press(-1);
-    setRunTo(lesson().Lines.size());
-    lesson().Command1_Click();
+    pressStep();
+    setRunTo(lesson().lines.size());
+    lesson().stepForward();
     // The first step has run; the rest follow one an event-loop turn.
-    EXPECT_EQ(lesson().LineNo, 18);
-    EXPECT_TRUE(lesson().Running);
+    EXPECT_EQ(lesson().lineNo, 18);
+    EXPECT_TRUE(lesson().running);
     waitIdle();
-    EXPECT_EQ(lesson().LineNo, lesson().Lines.size());
-    EXPECT_FALSE(lesson().Running);
+    EXPECT_EQ(lesson().lineNo, lesson().lines.size());
+    EXPECT_FALSE(lesson().running);
 }
 
 // ---- the window ----
@@ -400,17 +401,17 @@ TEST_F(LessonRun, TheWindowSitsAtTheMainWindowsCornerAndKeepsItsSize)
     EXPECT_EQ(win.size(), QSize(twips::toPixels(5665), twips::toPixels(3075)));
     win.resize(200, 100);
     EXPECT_EQ(win.size(), QSize(twips::toPixels(5665), twips::toPixels(3075)));
-    EXPECT_TRUE(win.Timer1.isActive());
-    EXPECT_EQ(win.Timer1.interval(), 1000);
+    EXPECT_TRUE(win.frontTimer.isActive());
+    EXPECT_EQ(win.frontTimer.interval(), 1000);
 
     // Hidden, the timer stops at its next tick; closed, at once.
     win.hide();
-    win.Timer1_Timer();
-    EXPECT_FALSE(win.Timer1.isActive());
+    win.keepInFront();
+    EXPECT_FALSE(win.frontTimer.isActive());
     openLesson();
-    EXPECT_TRUE(win.Timer1.isActive());
+    EXPECT_TRUE(win.frontTimer.isActive());
     win.close();
-    EXPECT_FALSE(win.Timer1.isActive());
+    EXPECT_FALSE(win.frontTimer.isActive());
 }
 
 TEST_F(LessonRun, QuittingClosesTheLessonWindow)
@@ -418,7 +419,7 @@ TEST_F(LessonRun, QuittingClosesTheLessonWindow)
     openLesson();
     EXPECT_TRUE(quit());
     EXPECT_FALSE(lesson().isVisible());
-    EXPECT_FALSE(lesson().Timer1.isActive());
+    EXPECT_FALSE(lesson().frontTimer.isActive());
 }
 
 TEST_F(LessonRun, AScriptThatCannotBeReadIsReportedAndStepsDoNothing)
@@ -427,8 +428,8 @@ TEST_F(LessonRun, AScriptThatCannotBeReadIsReportedAndStepsDoNothing)
     dialogs.expectMsg(u("CSSDEMO.txtが読めません"));
     openLesson();
     EXPECT_TRUE(lesson().explanation().startsWith(u("CSSDEMO.txtが読めません")));
-    press(-1);
-    press(1);
-    EXPECT_EQ(lesson().LineNo, 0);
+    pressStep();
+    pressRunToEnd();
+    EXPECT_EQ(lesson().lineNo, 0);
     EXPECT_EQ(w().ws.documentCount(), 1);
 }

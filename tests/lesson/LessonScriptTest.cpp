@@ -84,14 +84,14 @@ TEST(LessonScriptLines, SplitAtEveryLineEnd)
         EXPECT_EQ(lesson::splitScript(u(c.text)), c.expected) << c.text;
 }
 
-TEST(LessonScriptLines, GetCommandTakesTheLineItselfWhenItHoldsAnOpeningBracket)
+TEST(LessonScriptLines, CommandAtTakesTheLineItselfWhenItHoldsAnOpeningBracket)
 {
     const QStringList lines = script({"<TABSEL>", "本文 <P> の中", "text", ""});
-    EXPECT_EQ(lesson::GetCommand(lines, 0), u("<TABSEL>"));
-    EXPECT_EQ(lesson::GetCommand(lines, 1), u("本文 <P> の中"));
-    EXPECT_EQ(lesson::GetCommand(lines, 2), QString());
-    EXPECT_EQ(lesson::GetCommand(lines, 3), QString());
-    EXPECT_EQ(lesson::GetCommand(lines, 9), QString());
+    EXPECT_EQ(lesson::commandAt(lines, 0), u("<TABSEL>"));
+    EXPECT_EQ(lesson::commandAt(lines, 1), u("本文 <P> の中"));
+    EXPECT_EQ(lesson::commandAt(lines, 2), QString());
+    EXPECT_EQ(lesson::commandAt(lines, 3), QString());
+    EXPECT_EQ(lesson::commandAt(lines, 9), QString());
 }
 
 TEST(LessonScriptLines, BlocksEndAtTheirClosingLine)

@@ -47,7 +47,7 @@ TEST_F(LessonScriptCases, AFailingCommandEndsItsStepWithoutShowingIt)
         const QString captionBefore = caption();
         const QString explanationBefore = lesson().explanation();
         step();
-        EXPECT_EQ(lesson().LineNo, c.next);
+        EXPECT_EQ(lesson().lineNo, c.next);
         EXPECT_EQ(caption(), captionBefore);
         EXPECT_EQ(lesson().explanation(), explanationBefore);
     }
@@ -60,7 +60,7 @@ TEST_F(LessonScriptCases, WritingGoesAfterTheBodyTagAndConsumesItsClosingLine)
     step();
     EXPECT_EQ(text(0), u("<HTML><BODY>one\r\n<BR>two\r\n\t<P>three</P>\r\n</BODY></HTML>"));
     EXPECT_EQ(w().ws.documentCount(), 1) << "the closing line is not run";
-    EXPECT_EQ(lesson().LineNo, 6);
+    EXPECT_EQ(lesson().lineNo, 6);
 
     // Without "<BODY>" in its own case the text goes after the fifth character.
     play(script({"<書き込み>", "X", "<end>"}));
@@ -73,14 +73,14 @@ TEST_F(LessonScriptCases, PopupsAndTheDropDownStayShutDuringARun)
 {
     play(script({"<メニュー>", "プロパティ", "<メニュー>", "css", "<要素プルダウン>", "-", "<LISTSHOW>", "-"}));
     step();
-    lesson().Running = true;
+    lesson().running = true;
     for (int i = 0; i < 3; ++i)
-        lesson().StepLesson();
-    lesson().Running = false;
-    EXPECT_EQ(lesson().LineNo, 8);
-    EXPECT_FALSE(w().commands.menu(u("CSS1"))->isVisible());
+        lesson().runStep();
+    lesson().running = false;
+    EXPECT_EQ(lesson().lineNo, 8);
+    EXPECT_FALSE(w().commands.menu(stylesheet_menu::Menu)->isVisible());
     EXPECT_FALSE(w().commands.menu(u("sh1"))->isVisible());
-    EXPECT_FALSE(control<QComboBox>(u("Combo2"), 0)->view()->isVisible());
+    EXPECT_FALSE(w().controls.get<QComboBox>(css_builder::ElementBox)->view()->isVisible());
 }
 
 TEST_F(LessonScriptCases, WordsAndNamesThatMatchNothingChangeNothing)
@@ -90,18 +90,18 @@ TEST_F(LessonScriptCases, WordsAndNamesThatMatchNothingChangeNothing)
                  "<COLORNAMEWIDE>", "NoSuchName", "<LIST3SEL>", "none"}));
     const QString welcome = lesson().explanation();
     step();
-    auto* elements = control<QComboBox>(u("Combo2"), 0);
+    auto* elements = w().controls.get<QComboBox>(css_builder::ElementBox);
     const int element = elements->currentIndex();
-    while (lesson().LineNo < lesson().Lines.size())
+    while (lesson().lineNo < lesson().lines.size())
         step();
     EXPECT_EQ(stepLine(), u("18")) << "every step ran";
     EXPECT_EQ(w().ws.documentCount(), 1);
-    EXPECT_FALSE(shown("Frame", 41));
-    EXPECT_FALSE(shown("Frame", 42));
-    EXPECT_FALSE(shown("List3", 12));
+    EXPECT_FALSE(shown(stylesheet_link_panel::Panel));
+    EXPECT_FALSE(shown(stylesheet_name_panel::Panel));
+    EXPECT_FALSE(shown(class_list::List));
     EXPECT_EQ(style(), QString());
     EXPECT_EQ(elements->currentIndex(), element);
-    EXPECT_EQ(line(50), u("ZZ"));
+    EXPECT_EQ(line(css_builder::SelectorBox), u("ZZ"));
     EXPECT_FALSE(w().colorPicker.isVisible());
     // Steps without an explanation leave the one shown.
     EXPECT_EQ(lesson().explanation(), welcome);
@@ -112,8 +112,8 @@ TEST_F(LessonScriptCases, TheElementIsFoundByItsBeginningInAnyCase)
     play(script({"<メニュー>", "プロパティ", "<要素プルダウン選択>", "h2", "<CLASSNAME>", "x"}));
     step();
     step();
-    EXPECT_EQ(control<QComboBox>(u("Combo2"), 0)->currentText(), u("H2"));
-    EXPECT_EQ(line(50), u("h2"));
+    EXPECT_EQ(w().controls.get<QComboBox>(css_builder::ElementBox)->currentText(), u("H2"));
+    EXPECT_EQ(line(css_builder::SelectorBox), u("h2"));
 }
 
 TEST_F(LessonScriptCases, OnlyAPictureOfTheResourceFolderIsCopied)
@@ -139,5 +139,5 @@ TEST_F(LessonScriptCases, AFolderThatCannotBeMadeIsReportedAndNothingIsCleared)
     dialogs.expectMsg(u("レッスン用のフォルダーが作れません"));
     step();
     EXPECT_EQ(text(0), u("kept"));
-    EXPECT_EQ(lesson().LineNo, 2);
+    EXPECT_EQ(lesson().lineNo, 2);
 }

@@ -40,7 +40,7 @@ protected:
         startLesson();
         openLesson();
     }
-    QListWidget* list(int index) { return control<QListWidget>(u("List3"), index); }
+    QListWidget* list(ControlId id) { return w().controls.get<QListWidget>(id); }
     QString selected(int n) { return w().ws.sourceEditor(n)->SelText(); }
     QByteArray lessonFile(const char* name) { return readFile(lessonFolder() + u("/") + u(name)); }
 };
@@ -66,12 +66,12 @@ TEST_F(ShippedLesson, OpeningShowsTheWelcomeAndTheFirstStepPreparesThePage)
     EXPECT_TRUE(lesson().explanation().startsWith(u("スタイルシート（CSS）のレッスンへようこそ。\r\n")));
     // The first step shows no line yet: none had begun before it.
     EXPECT_EQ(caption(), u("CSSペルモア  実行行 = "));
-    EXPECT_EQ(lesson().LineNo, 8);
+    EXPECT_EQ(lesson().lineNo, 8);
 
     stepPast("<書き込み>");
     EXPECT_TRUE(text(0).contains(u("<BODY>\r\n\t<H1>ペルモア日記</H1>\r\n\t<P>今日は")));
     EXPECT_TRUE(text(0).contains(u("選べます。</P>\r\n \r\n</BODY>")));
-    EXPECT_EQ(own<QLineEdit>("Text3")->text(), u("<書き込み>"));
+    EXPECT_EQ(own<QLineEdit>(lesson_window::CurrentLine)->text(), u("<書き込み>"));
     EXPECT_EQ(caption(), u("CSSペルモア  実行行 = 8"));
     EXPECT_EQ(stepLine(), u("8"));
 
@@ -88,34 +88,34 @@ TEST_F(ShippedLesson, TheStylesheetIsMadeAndLinked)
     stepPast("<TABSEL>");
     stepPast("<TABSEL>");
     stepPast("<メニュー>"); // css
-    EXPECT_TRUE(w().commands.menu(u("CSS1"))->isVisible());
+    EXPECT_TRUE(w().commands.menu(stylesheet_menu::Menu)->isVisible());
     stepPast("<メニュー>"); // the name panel
-    EXPECT_FALSE(w().commands.menu(u("CSS1"))->isVisible()) << "the next step closes the popup";
-    EXPECT_TRUE(shown("Frame", 42));
+    EXPECT_FALSE(w().commands.menu(stylesheet_menu::Menu)->isVisible()) << "the next step closes the popup";
+    EXPECT_TRUE(shown(stylesheet_name_panel::Panel));
 
     stepPast("<タブ名変更>");
     ASSERT_EQ(w().ws.documentCount(), 2);
     EXPECT_EQ(w().ws.doc(1).fileName, u("Kaisetu.css"));
     EXPECT_EQ(w().ws.doc(1).folder, lessonFolder());
     EXPECT_EQ(w().ws.currentIndex(), 1);
-    EXPECT_FALSE(shown("Frame", 42));
+    EXPECT_FALSE(shown(stylesheet_name_panel::Panel));
 
     stepPast("<メニュー>"); // リンク
-    EXPECT_TRUE(shown("Frame", 41));
-    EXPECT_EQ(line(49), u("Kaisetu.css"));
+    EXPECT_TRUE(shown(stylesheet_link_panel::Panel));
+    EXPECT_EQ(line(stylesheet_link_panel::FileBox), u("Kaisetu.css"));
     stepPast("<TABSEL>");
     stepPast("<リンク>");
     EXPECT_TRUE(text(0).contains(u("<LINK REL=stylesheet TYPE=\"text/css\" HREF=\"Kaisetu.css\">\r\n</HEAD>")));
-    EXPECT_FALSE(shown("Frame", 41));
+    EXPECT_FALSE(shown(stylesheet_link_panel::Panel));
 
-    QAction* item = w().commands.action(u("CSS1"), 2);
+    QAction* item = w().commands.action(stylesheet_menu::InsertSampleStylesheet);
     EXPECT_FALSE(item->isChecked());
     stepPast("<メニュー>"); // SELMENU
     EXPECT_TRUE(item->isChecked());
 
     stepPast("<メニュー>"); // プロパティ
     EXPECT_TRUE(shown("Frame", 40));
-    EXPECT_TRUE(entries(list(8)).contains(u("フォント")));
+    EXPECT_TRUE(entries(list(css_builder::CategoryList)).contains(u("フォント")));
 
     // A click on the marked item runs it and leaves the mark.
     useShippedResource(u("csssample.txt"));
@@ -128,27 +128,27 @@ TEST_F(ShippedLesson, TheBuilderComposesTheFirstRule)
 {
     stepPast("<要素選択>");
     EXPECT_EQ(w().ws.currentIndex(), 1);
-    EXPECT_TRUE(control<QRadioButton>(u("OoptGif"), 4)->isChecked());
-    auto* elements = control<QComboBox>(u("Combo2"), 0);
+    EXPECT_TRUE(w().controls.get<QRadioButton>(css_builder::SelectorKind, 0)->isChecked());
+    auto* elements = w().controls.get<QComboBox>(css_builder::ElementBox);
     stepPast("<要素プルダウン>");
     EXPECT_TRUE(elements->view()->isVisible());
     stepPast("<要素プルダウン選択>");
     EXPECT_FALSE(elements->view()->isVisible());
     EXPECT_EQ(elements->currentText(), u("H1"));
-    EXPECT_EQ(line(50), u("H1"));
+    EXPECT_EQ(line(css_builder::SelectorBox), u("H1"));
 
     stepPast("<項目選択>");
-    EXPECT_EQ(chosen(list(8)), u("フォント"));
-    EXPECT_TRUE(entries(list(6)).contains(u("font-size")));
+    EXPECT_EQ(chosen(list(css_builder::CategoryList)), u("フォント"));
+    EXPECT_TRUE(entries(list(css_builder::PropertyList)).contains(u("font-size")));
     stepPast("<プロパティ選択>");
-    EXPECT_EQ(chosen(list(6)), u("font-size"));
-    EXPECT_TRUE(entries(list(7)).contains(u("pt ポイント（1ポイントは約0.35ミリ）")));
+    EXPECT_EQ(chosen(list(css_builder::PropertyList)), u("font-size"));
+    EXPECT_TRUE(entries(list(css_builder::ValueList)).contains(u("pt ポイント（1ポイントは約0.35ミリ）")));
     stepPast("<バリュー選択>");
     EXPECT_EQ(style(), u("font-size:pt;"));
-    EXPECT_TRUE(shown("framesub", 35));
+    EXPECT_TRUE(shown(css_builder::NumberPanel));
     stepPast("<pt>");
     EXPECT_EQ(style(), u("font-size:24pt;"));
-    EXPECT_FALSE(shown("framesub", 35));
+    EXPECT_FALSE(shown(css_builder::NumberPanel));
 
     stepPast("<バリュー選択>"); // #FFFFFF opens the picker for the builder
     EXPECT_TRUE(w().colorPicker.isVisible());
@@ -194,9 +194,9 @@ TEST_F(ShippedLesson, ClassesAreBuiltAndAppliedInThePage)
 {
     stepPast("<要素選択>");
     stepPast("<要素選択>"); // 6: a class
-    EXPECT_EQ(line(50), u("."));
+    EXPECT_EQ(line(css_builder::SelectorBox), u("."));
     stepPast("<CLASSNAME>");
-    EXPECT_EQ(line(50), u(".memo"));
+    EXPECT_EQ(line(css_builder::SelectorBox), u(".memo"));
     stepPast("<em>");
     EXPECT_EQ(style(), u("text-indent:1em;"));
     stepPast("<%>");
@@ -213,11 +213,11 @@ TEST_F(ShippedLesson, ClassesAreBuiltAndAppliedInThePage)
     EXPECT_TRUE(w().commands.menu(u("sh1"))->isVisible());
     stepPast("<LISTSEL>");
     EXPECT_FALSE(w().commands.menu(u("sh1"))->isVisible());
-    EXPECT_TRUE(shown("List3", 12));
-    EXPECT_EQ(entries(list(12)), QStringList({u("H1"), u("BODY"), u(".memo"), u(".center"), u("SPAN style"), u("SPAN class")}));
+    EXPECT_TRUE(shown(class_list::List));
+    EXPECT_EQ(entries(list(class_list::List)), QStringList({u("H1"), u("BODY"), u(".memo"), u(".center"), u("SPAN style"), u("SPAN class")}));
     stepPast("<LIST3SEL>");
     EXPECT_TRUE(text(0).contains(u("\t<P class=\"memo\">メモ：")));
-    EXPECT_FALSE(shown("List3", 12));
+    EXPECT_FALSE(shown(class_list::List));
     stepPast("<SELECTHTML>");
     EXPECT_EQ(selected(0), u("<H1>"));
     stepPast("<LISTSEL>");
@@ -237,7 +237,7 @@ TEST_F(ShippedLesson, TheLessonEndsWithANewTabAndItsLastExplanation)
     EXPECT_EQ(w().ws.currentIndex(), 2);
     stepPast("<CLOSEBILDER>");
     EXPECT_TRUE(lesson().explanation().startsWith(u("レッスンはこれで終わりです。")));
-    const int closeLine = lesson().Lines.indexOf(u("<CLOSEBILDER>"));
+    const int closeLine = lesson().lines.indexOf(u("<CLOSEBILDER>"));
     EXPECT_EQ(stepLine(), QString::number(closeLine));
 
     // <STOP> and the comment behind it are steps that run nothing; the blank end runs nothing
@@ -247,7 +247,7 @@ TEST_F(ShippedLesson, TheLessonEndsWithANewTabAndItsLastExplanation)
     step();
     const QString lastCaption = caption();
     step();
-    EXPECT_EQ(lesson().LineNo, lesson().Lines.size());
+    EXPECT_EQ(lesson().lineNo, lesson().lines.size());
     EXPECT_EQ(caption(), lastCaption);
     EXPECT_EQ(lesson().explanation(), explanation);
     EXPECT_EQ(w().ws.documentCount(), 3);

@@ -78,7 +78,7 @@ TEST_F(BadInputTest, EachFileIsToldAboutAndLeftAsItWas)
         dialogs.expectOpen(file);
         if (c.told)
             dialogs.expectMsg(QString::fromUtf8(c.told));
-        w().fileMenu.OpenFileCmd();
+        w().fileMenu.openFile();
         EXPECT_EQ(dialogs.pending(), 0);
         dialogs.clear();
         EXPECT_EQ(w().ws.doc(0).fileName, QString::fromLatin1(c.name));
@@ -91,7 +91,7 @@ TEST_F(BadInputTest, EachFileIsToldAboutAndLeftAsItWas)
     // A leading U+FEFF is a character of the text, and positions after it stay right.
     writeFile(web + QStringLiteral("/feff2.html"), QByteArray("\xEF\xBB\xBF\xEF\xBB\xBF<P>x</P>"));
     dialogs.expectOpen(web + QStringLiteral("/feff2.html"));
-    w().fileMenu.OpenFileCmd();
+    w().fileMenu.openFile();
     EXPECT_EQ(ed()->Text(), QStringLiteral("\uFEFF<P>x</P>"));
     ed()->Select(1, 3);
     EXPECT_EQ(ed()->SelText(), QStringLiteral("<P>"));
@@ -124,7 +124,7 @@ TEST_F(BadInputTest, WhatIsNotAFileToEditIsRefusedAndTheDocumentKeepsItsText)
         dialogs.expectMsg(QStringLiteral("現在のファイルを保存しますか？"), MsgResult::No);
         dialogs.expectOpen(c.path);
         dialogs.expectMsg(QString::fromUtf8(c.told));
-        w().fileMenu.OpenFileCmd();
+        w().fileMenu.openFile();
         EXPECT_EQ(ed()->Text(), QStringLiteral("<P>mine</P>"));
         EXPECT_EQ(w().ws.doc(0).fileName, QStringLiteral("$$$000.html"));
     }
@@ -144,7 +144,7 @@ TEST_F(BadInputTest, ASaveOntoAFullDiskSaysSoKeepsTheOldFileAndTheDocumentModifi
     writeFile(disk + QStringLiteral("/filler"), QByteArray(60 * 1024, 'f'));
     start();
     dialogs.expectOpen(target);
-    w().fileMenu.OpenFileCmd();
+    w().fileMenu.openFile();
     ed()->SetSelStart(0);
     ed()->SetSelText(QString(20 * 1024, QLatin1Char('x')));
     dialogs.expectMsg(QStringLiteral("ディスクの空きが足りない"));

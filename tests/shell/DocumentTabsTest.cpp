@@ -89,7 +89,7 @@ TEST_F(DocumentTabsTest, TabsShowWholeFileNamesAndThePathsInTheirTooltips)
     const QString opened = web + QStringLiteral("/my-first-page.html");
     writeFile(opened, "<P>first</P>\r\n");
     dialogs.expectOpen(opened);
-    w().fileMenu.OpenFileCmd();
+    w().fileMenu.openFile();
     EXPECT_EQ(w().ws.sourceCaption(0), QStringLiteral("my-first-page.html"));
     expectTabsNameTheirDocuments();
 
@@ -156,7 +156,7 @@ TEST_F(DocumentTabsTest, ARecentFileOpenedFromThePreviewShowsItsSource)
     // The empty document's preview is on show; the file goes into that document.
     strip().Select(2);
     ASSERT_TRUE(waitUntil([this] { return !w().preview.TimerBrowser.isActive(); }));
-    w().fileMenu.OpenRecent(0);
+    w().fileMenu.openRecent(0);
     ASSERT_EQ(w().ws.documentCount(), 1);
     EXPECT_EQ(w().ws.sourceEditor(0)->Text(), QStringLiteral("<P>recent</P>\r\n"));
     EXPECT_EQ(strip().SelectedIndex(), 1);

@@ -3,6 +3,7 @@
 // dialogs let the user pick the pictures that browsers show.
 #include "platform/RichEdit.h"
 #include "support/AppFixture.h"
+#include "wizards/AdvancedMenu.h"
 
 #include <QDir>
 #include <QFileDialog>
@@ -48,7 +49,7 @@ TEST_F(FileDialogFiltersTest, EveryDialogsEntriesAreReadAsTheySay)
     start();
     // Every file dialog the program shows, each cancelled.
     dialogs.expectOpen(std::nullopt);
-    w().fileMenu.OpenFileCmd();
+    w().fileMenu.openFile();
     for (const char* name : {"page.html", "style.css", "memo.txt"}) {
         w().ws.current().fileName = QString::fromLatin1(name);
         dialogs.expectSave(std::nullopt);
@@ -61,9 +62,9 @@ TEST_F(FileDialogFiltersTest, EveryDialogsEntriesAreReadAsTheySay)
     w().projects.SaveProject();
     for (int i = 0; i < 3; ++i) {
         dialogs.expectOpen(std::nullopt);
-        w().wizards.pickers.cmdwav_Click(i);
+        w().wizards.pickers.chooseMediaFile(i);
     }
-    w().commands.invoke(QStringLiteral("mcyotto"), 2);
+    w().commands.invoke(advanced_menu::InsertImage);
     dialogs.expectOpen(std::nullopt);
     w().controls.get<QPushButton>(QStringLiteral("Cmdsentaku"), 0)->click();
     RichEdit* ed = w().ws.currentEditor();

@@ -1,6 +1,7 @@
 #include "platform/RichEdit.h"
 #include "platform/TabStrip.h"
 #include "support/AppFixture.h"
+#include "shell/ShellMenus.h"
 #include "workspace/PathHelpers.h"
 
 #include <QAction>
@@ -30,7 +31,7 @@ protected:
     QStringList fileMenu()
     {
         QStringList captions;
-        for (QAction* a : w().commands.menu(QStringLiteral("mfile"))->actions())
+        for (QAction* a : w().commands.menu(file_menu::Menu)->actions())
             captions << (a->isSeparator() ? QStringLiteral("-") : a->text());
         return captions;
     }
@@ -45,7 +46,7 @@ TEST_F(FilesTest, OpeningAndSavingAnUnchangedFileGivesBackItsBytes)
         const QByteArray before = readFile(file);
         // The document holds the last file unchanged: nothing to save first.
         dialogs.expectOpen(file);
-        w().fileMenu.OpenFileCmd();
+        w().fileMenu.openFile();
         EXPECT_EQ(w().ws.doc(0).fileName, name);
         EXPECT_EQ(w().ws.doc(0).folder, web);
         EXPECT_FALSE(w().ws.doc(0).modified);
@@ -70,7 +71,7 @@ TEST_F(FilesTest, ANameWithABackslashOpensAndSaves)
     const QString file = web + QStringLiteral("/a\\b.html");
     writeFile(file, QByteArray("<P>back\\slash</P>\r\n"));
     dialogs.expectOpen(file);
-    w().fileMenu.OpenFileCmd();
+    w().fileMenu.openFile();
     EXPECT_EQ(w().ws.doc(0).fileName, QStringLiteral("a\\b.html"));
     EXPECT_EQ(w().ws.doc(0).folder, web);
     ed()->SetSelStart(0);
@@ -188,12 +189,12 @@ TEST_F(FilesTest, AFailedOrRefusedOpenChangesNothing)
     // Cancel in the dialog.
     dialogs.expectMsg(QStringLiteral("現在のファイルを保存しますか？"), MsgResult::No);
     dialogs.expectOpen(std::nullopt);
-    w().fileMenu.OpenFileCmd();
+    w().fileMenu.openFile();
     // A file that is not there.
     dialogs.expectMsg(QStringLiteral("現在のファイルを保存しますか？"), MsgResult::No);
     dialogs.expectOpen(web + QStringLiteral("/missing.html"));
     dialogs.expectMsg(QStringLiteral("データｰが読み込めませんでした。"));
-    w().fileMenu.OpenFileCmd();
+    w().fileMenu.openFile();
     // A text file while the automatic run is on and two documents are open.
     writeFile(web + QStringLiteral("/plain.txt"), "text");
     ASSERT_TRUE(w().ws.addDocument());
@@ -201,7 +202,7 @@ TEST_F(FilesTest, AFailedOrRefusedOpenChangesNothing)
     dialogs.expectMsg(QStringLiteral("現在のファイルを保存しますか？"), MsgResult::No);
     dialogs.expectOpen(web + QStringLiteral("/plain.txt"));
     dialogs.expectMsg(QStringLiteral("開いているタブの数が多すぎます。"));
-    w().fileMenu.OpenFileCmd();
+    w().fileMenu.openFile();
     EXPECT_EQ(ed()->Text(), QStringLiteral("my text"));
     EXPECT_EQ(w().ws.doc(0).fileName, QStringLiteral("mine.html"));
     EXPECT_EQ(w().ws.doc(0).folder, web);
@@ -221,7 +222,7 @@ TEST_F(FilesTest, DroppedFilesAndRecentItems)
     w().state.ini.setValue(QString(), QString(), QStringLiteral("RemFile0"), utf8);
     w().files.loadRecentFiles();
     ASSERT_EQ(fileMenu().last(2).first(), QStringLiteral("-"));
-    w().fileMenu.OpenRecent(0);
+    w().fileMenu.openRecent(0);
     ASSERT_EQ(w().ws.documentCount(), 2);
     EXPECT_EQ(w().ws.currentIndex(), 1);
     EXPECT_EQ(w().ws.doc(1).fileName, QStringLiteral("utf8.html"));
@@ -314,8 +315,8 @@ TEST_F(FilesTest, FileMenuSaveAndPrintNeedText)
 {
     start();
     ed()->SetText(QStringLiteral("   "));
-    w().fileMenu.mfile_Click(8);
-    w().fileMenu.mfile_Click(18);
+    w().commands.invoke(file_menu::Save);
+    w().commands.invoke(file_menu::Print);
     EXPECT_TRUE(dialogs.shown().isEmpty());
 }
 
@@ -347,7 +348,7 @@ TEST_F(FilesTest, PrintingGoesToTheChosenPrinter)
     ed()->SetText(QStringLiteral("<P>Printed page text</P>\r\n<P>Second line</P>"));
     const QString pdf = temp.path() + QStringLiteral("/out.pdf");
     dialogs.expectPrinter(pdf);
-    w().fileMenu.PrintText();
+    w().fileMenu.printText();
     ASSERT_FALSE(dialogs.printerRequests().back().selectionOption);
     auto textOf = [](const QString& file) {
         QProcess p;
@@ -362,7 +363,7 @@ TEST_F(FilesTest, PrintingGoesToTheChosenPrinter)
     ed()->Select(3, 12);
     const QString part = temp.path() + QStringLiteral("/part.pdf");
     dialogs.expectPrinter(part);
-    w().fileMenu.PrintText();
+    w().fileMenu.printText();
     EXPECT_TRUE(dialogs.printerRequests().back().selectionOption);
     EXPECT_TRUE(textOf(part).contains(QStringLiteral("Printed page")));
     EXPECT_FALSE(textOf(part).contains(QStringLiteral("Second line")));
@@ -426,7 +427,7 @@ TEST_F(FilesTest, SaveAsProposesARealNameNeverATemporaryPagesOne)
     writeFile(page, "<P>index</P>\r\n");
     dialogs.expectMsg(QStringLiteral("現在のファイルを保存しますか？"), MsgResult::No);
     dialogs.expectOpen(page);
-    w().fileMenu.OpenFileCmd();
+    w().fileMenu.openFile();
     EXPECT_EQ(proposal(), std::pair(QStringLiteral("index.html"), web));
 
     // A new document beside the user's files: an empty name in that folder.
@@ -517,7 +518,7 @@ TEST_F(FilesTest, ARefusedOpenIntoANewTabLeavesTheWindowAsItWas)
         // 新しいタブを挿入してファイルを開く with a text file while the automatic run is on.
         dialogs.expectOpen(memo);
         dialogs.expectMsg(QStringLiteral("開いているタブの数が多すぎます。"));
-        w().fileMenu.mfile_Click(4);
+        w().commands.invoke(file_menu::OpenInNewTab);
         EXPECT_EQ(w().ws.documentCount(), 1);
         EXPECT_EQ(w().ws.tabCount(), 2);
         EXPECT_EQ(w().ws.tabStrip().SelectedIndex(), tab);
@@ -525,7 +526,7 @@ TEST_F(FilesTest, ARefusedOpenIntoANewTabLeavesTheWindowAsItWas)
         EXPECT_EQ(ed()->Text(), QStringLiteral("my text"));
         // Cancelling the dialog too.
         dialogs.expectOpen(std::nullopt);
-        w().fileMenu.mfile_Click(4);
+        w().commands.invoke(file_menu::OpenInNewTab);
         EXPECT_EQ(w().ws.documentCount(), 1);
         EXPECT_EQ(w().ws.tabStrip().SelectedIndex(), tab);
     }
@@ -533,7 +534,7 @@ TEST_F(FilesTest, ARefusedOpenIntoANewTabLeavesTheWindowAsItWas)
     const QString page = web + QStringLiteral("/page.html");
     writeFile(page, "<P>page</P>\r\n");
     dialogs.expectOpen(page);
-    w().fileMenu.mfile_Click(4);
+    w().commands.invoke(file_menu::OpenInNewTab);
     ASSERT_EQ(w().ws.documentCount(), 2);
     EXPECT_EQ(w().ws.doc(1).fileName, QStringLiteral("page.html"));
     EXPECT_EQ(w().ws.tabStrip().SelectedIndex(), 3);
@@ -561,19 +562,19 @@ TEST_F(FilesTest, OpeningIntoTheCurrentTabAsksOnlyWhenThereIsSomethingToSave)
     writeFile(b, "<P>b</P>\r\n");
     // A document just read from its file, and one holding nothing but blanks, have nothing to lose.
     dialogs.expectOpen(a);
-    w().fileMenu.mfile_Click(0);
+    w().commands.invoke(file_menu::OpenInCurrentTab);
     dialogs.expectOpen(b);
-    w().fileMenu.mfile_Click(0);
+    w().commands.invoke(file_menu::OpenInCurrentTab);
     EXPECT_EQ(w().ws.current().fileName, QStringLiteral("b.html"));
     ed()->SetText(QStringLiteral("   "));
     dialogs.expectOpen(a);
-    w().fileMenu.mfile_Click(0);
+    w().commands.invoke(file_menu::OpenInCurrentTab);
     EXPECT_EQ(w().ws.current().fileName, QStringLiteral("a.html"));
     EXPECT_TRUE(dialogs.shown().filter(QStringLiteral("保存しますか")).isEmpty());
     // Changed text is asked about.
     ed()->SetText(QStringLiteral("<P>changed</P>"));
     dialogs.expectMsg(QStringLiteral("現在のファイルを保存しますか？"), MsgResult::No);
     dialogs.expectOpen(b);
-    w().fileMenu.mfile_Click(0);
+    w().commands.invoke(file_menu::OpenInCurrentTab);
     EXPECT_EQ(w().ws.current().fileName, QStringLiteral("b.html"));
 }

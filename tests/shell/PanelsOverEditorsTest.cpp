@@ -1,8 +1,10 @@
 #include "platform/RichEdit.h"
 #include "platform/Twips.h"
 #include "support/AppFixture.h"
+#include "wizards/EasyMenu.h"
 #include "platform/TabStrip.h"
 #include "workspace/PanelKit.h"
+#include "wizards/AdvancedMenu.h"
 
 #include <QAbstractButton>
 #include <QGuiApplication>
@@ -27,13 +29,13 @@ struct Opener {
 };
 
 const Opener Openers[] = {
-    {"mk1", 3},      {"mk1", 4},      {"mk1", 6},      {"mk1", 8},      {"mk1", 10},     {"mk1", 12},
-    {"mk1", 14},     {"mk1", 16},     {"mk1", 17},     {"mk1", 18},     {"mk1", 20},     {"mk1", 21},
-    {"mk1", 22},     {"mk1", 23},     {"mk1", 24},     {"mk1", 25},     {"mcyotto", 0},  {"mcyotto", 2},
-    {"mcyotto", 4},  {"mcyotto", 6},  {"mcyotto", 9},  {"mcyotto", 12}, {"mcyotto", 14}, {"mcyotto", 16},
-    {"mcyotto", 18}, {"mcyotto", 20}, {"mcyotto", 22}, {"mcyotto", 24}, {"mcyotto", 26}, {"mcyotto", 28},
-    {"CSS1", 4},     {"CSS1", 8},     {"CSS1", 10},    {"mjidou", 2},   {"edit", 6},     {"edit", 8},
-    {"hen2", 28},    {"mfile", 6},    {"mfile", 15},   {"mfile", 16},
+    {easy_menu::Menu.key, 3},      {easy_menu::Menu.key, 4},      {easy_menu::Menu.key, 6},      {easy_menu::Menu.key, 8},      {easy_menu::Menu.key, 10},     {easy_menu::Menu.key, 12},
+    {easy_menu::Menu.key, 14},     {easy_menu::Menu.key, 16},     {easy_menu::Menu.key, 17},     {easy_menu::Menu.key, 18},     {easy_menu::Menu.key, 20},     {easy_menu::Menu.key, 21},
+    {easy_menu::Menu.key, 22},     {easy_menu::Menu.key, 23},     {easy_menu::Menu.key, 24},     {easy_menu::Menu.key, 25},     {"advanced", 0},  {"advanced", 2},
+    {"advanced", 4},  {"advanced", 6},  {"advanced", 9},  {"advanced", 12}, {"advanced", 14}, {"advanced", 16},
+    {"advanced", 18}, {"advanced", 20}, {"advanced", 22}, {"advanced", 24}, {"advanced", 26}, {"advanced", 28},
+    {"stylesheet", 4}, {"stylesheet", 8}, {"stylesheet", 10},    {"mjidou", 2},   {"edit", 6},     {"edit", 8},
+    {"hen2", 28},    {"file", 6},     {"file", 15},    {"file", 16},
 };
 
 std::string nameOf(const QWidget* panel)
@@ -184,7 +186,7 @@ TEST_F(PanelsOverEditors, ASmallStoredWindowKeepsItsPlacementAndEveryButtonOfALa
     const QRect editors = area();
 
     // The table panel, 10530 x 8190 twips, in a window of 6000 x 5000.
-    w().commands.invoke(QStringLiteral("mcyotto"), 14);
+    w().commands.invoke(advanced_menu::MakeTable);
     QWidget* table = w().controls.get<QWidget>(QStringLiteral("Frame"), 5);
     ASSERT_TRUE(table->isVisible());
     const QList<QScrollBar*> bars = scrollBarsShown();

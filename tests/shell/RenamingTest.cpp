@@ -1,6 +1,8 @@
 #include "platform/RichEdit.h"
 #include "platform/TabStrip.h"
 #include "shell/Renaming.h"
+#include "shell/ShellControls.h"
+#include "shell/ShellMenus.h"
 #include "support/AppFixture.h"
 
 #include <QAction>
@@ -25,8 +27,8 @@ TEST(RenamedFileName, FollowsTheNameRules)
 
 class RenamingTest : public AppFixture {
 protected:
-    QListWidget* names() { return w().controls.get<QListWidget>(QStringLiteral("List3"), 3); }
-    QLineEdit* box() { return w().controls.get<QLineEdit>(QStringLiteral("Text6"), 29); }
+    QListWidget* names() { return w().controls.get<QListWidget>(rename_panel::NameList); }
+    QLineEdit* box() { return w().controls.get<QLineEdit>(rename_panel::NewNameBox); }
     void rename(int n, const QString& typed)
     {
         names()->setCurrentRow(n);
@@ -38,16 +40,16 @@ protected:
 TEST_F(RenamingTest, RenamingChangesOnlyTheSaveNameAndTheTabAndLeavesTheDocumentChanged)
 {
     start();
-    ASSERT_TRUE(w().commands.action(QStringLiteral("mfile"), 6)->isEnabled());
+    ASSERT_TRUE(w().commands.action(file_menu::RenameFile)->isEnabled());
     ASSERT_TRUE(w().ws.addDocument());
     ASSERT_TRUE(w().ws.addDocument());
     w().ws.sourceEditor(2)->SetText(QStringLiteral("<P>本文</P>"));
     w().ws.doc(2).modified = false;
     const QString temp2 = w().ws.tempPagePath(2);
     const QString caption1 = w().ws.tabStrip().Caption(3);
-    w().commands.invoke(QStringLiteral("mfile"), 6);
-    EXPECT_TRUE(w().controls.get<QWidget>(QStringLiteral("Frame"), 35)->isVisible());
-    EXPECT_TRUE(w().controls.get<QPlainTextEdit>(QStringLiteral("Text"), 36)->toPlainText().startsWith(
+    w().commands.invoke(file_menu::RenameFile);
+    EXPECT_TRUE(w().controls.get<QWidget>(rename_panel::Panel)->isVisible());
+    EXPECT_TRUE(w().controls.get<QPlainTextEdit>(rename_panel::Explanation)->toPlainText().startsWith(
         QStringLiteral("現在表示されているファイル名を変更します。既にファイルが保存されている場合は")));
     ASSERT_EQ(names()->count(), 3);
     EXPECT_EQ(names()->item(2)->text(), QStringLiteral("$$$002.html"));
@@ -67,7 +69,7 @@ TEST_F(RenamingTest, AnExistingFileIsOnlyAQuestionAndNoEndsWithoutRenaming)
 {
     start();
     writeFile(w().ws.doc(0).folder + QStringLiteral("/taken.html"), "x");
-    w().commands.invoke(QStringLiteral("mfile"), 6);
+    w().commands.invoke(file_menu::RenameFile);
     dialogs.expectMsg(QStringLiteral("既に同じ名前のファイルがあります、同じ名前にしますか？"), MsgResult::No);
     rename(0, QStringLiteral("taken"));
     EXPECT_EQ(w().ws.doc(0).fileName, QStringLiteral("$$$000.html"));
@@ -81,7 +83,7 @@ TEST_F(RenamingTest, AnExistingFileIsOnlyAQuestionAndNoEndsWithoutRenaming)
 TEST_F(RenamingTest, NothingSelectedABlankNameOrAFolderRenamesNothing)
 {
     start();
-    w().commands.invoke(QStringLiteral("mfile"), 6);
+    w().commands.invoke(file_menu::RenameFile);
     names()->clearSelection();
     names()->setCurrentRow(-1);
     box()->setText(QStringLiteral("new"));

@@ -2,6 +2,8 @@
 #include "platform/TabStrip.h"
 #include "platform/Twips.h"
 #include "support/AppFixture.h"
+#include "shell/ShellMenus.h"
+#include "wizards/EasyPanelControls.h"
 
 #include <QAction>
 #include <QApplication>
@@ -38,13 +40,13 @@ TEST_F(StartupTest, FirstStartUsesTheDefaultsAndQuittingWritesTheSettings)
     EXPECT_EQ(win.ws.tabStrip().Caption(1), QStringLiteral("$$$000.html"));
     EXPECT_EQ(win.ws.doc(0).folder, programFolder);
     // The fixed items, then no recent items and no separator of theirs: only the exit item.
-    EXPECT_EQ(menuCaptions(win.commands.menu(QStringLiteral("mfile"))).size(), 21);
-    EXPECT_EQ(menuCaptions(win.commands.menu(QStringLiteral("mfile"))).mid(20), QStringList{QStringLiteral("終了")});
+    EXPECT_EQ(menuCaptions(win.commands.menu(file_menu::Menu)).size(), 21);
+    EXPECT_EQ(menuCaptions(win.commands.menu(file_menu::Menu)).mid(20), QStringList{QStringLiteral("終了")});
     EXPECT_TRUE(win.commands.action(QStringLiteral("mjidou"), 0)->isChecked());
     EXPECT_FALSE(win.commands.action(QStringLiteral("mhelp"), 2)->isChecked());
     EXPECT_TRUE(win.commands.action(QStringLiteral("Mefont1"), 1)->isChecked());
     EXPECT_FALSE(win.commands.action(QStringLiteral("Mefont1"), 4)->isChecked());
-    EXPECT_EQ(win.controls.get<QLineEdit>(QStringLiteral("Text"), 45)->text(), QStringLiteral("50"));
+    EXPECT_EQ(win.controls.get<QLineEdit>(indent_panel::LineLengthBox)->text(), QStringLiteral("50"));
     EXPECT_EQ(QDir::currentPath(), programFolder);
     EXPECT_FALSE(QFile::exists(path(QStringLiteral("test.$$$"))));
 
@@ -83,7 +85,7 @@ TEST_F(StartupTest, RecentFilesBecomeItemsOfTheFileMenu)
     writeFile(path(QStringLiteral("Pelmor.ini")),
               "RemFile0,/web/a.html\r\nRemFile1,/web,old/b.html\r\nFontColor, 2\r\n");
     fomPelmor& win = start();
-    EXPECT_EQ(menuCaptions(win.commands.menu(QStringLiteral("mfile"))).mid(20),
+    EXPECT_EQ(menuCaptions(win.commands.menu(file_menu::Menu)).mid(20),
               (QStringList{QStringLiteral("0:a.html"), QStringLiteral("1:b.html"), QStringLiteral("-"), QStringLiteral("終了")}));
     EXPECT_EQ(win.files.recentFiles[1], QStringLiteral("/web,old/b.html")); // a comma in a path is kept
     EXPECT_TRUE(win.commands.action(QStringLiteral("Mefont1"), 2)->isChecked());

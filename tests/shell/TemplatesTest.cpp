@@ -1,5 +1,7 @@
 #include "platform/RichEdit.h"
 #include "shell/Templates.h"
+#include "shell/ShellControls.h"
+#include "shell/ShellMenus.h"
 #include "support/AppFixture.h"
 
 #include <QAction>
@@ -93,28 +95,28 @@ class TemplatesTest : public AppFixture {
 protected:
     RichEdit* ed() { return w().ws.currentEditor(); }
     QString file() { return QString::fromUtf8(readFile(path(QStringLiteral("pelmor.ten")))); }
-    QLineEdit* name() { return w().controls.get<QLineEdit>(QStringLiteral("Text6"), 30); }
-    QListWidget* list() { return w().controls.get<QListWidget>(QStringLiteral("List3"), 5); }
-    QPlainTextEdit* content() { return w().controls.get<QPlainTextEdit>(QStringLiteral("Text"), 38); }
-    QWidget* panel() { return w().controls.get<QWidget>(QStringLiteral("Frame"), 36); }
+    QLineEdit* name() { return w().controls.get<QLineEdit>(template_panel::NameBox); }
+    QListWidget* list() { return w().controls.get<QListWidget>(template_panel::NameList); }
+    QPlainTextEdit* content() { return w().controls.get<QPlainTextEdit>(template_panel::ContentBox); }
+    QWidget* panel() { return w().controls.get<QWidget>(template_panel::Panel); }
     void press(ExecuteButton button) { w().dispatcher.press(button); }
 };
 
 TEST_F(TemplatesTest, TheFileMenuOpensThePanelInEitherMode)
 {
     start();
-    EXPECT_TRUE(w().commands.action(QStringLiteral("mfile"), 15)->isEnabled());
-    w().commands.invoke(QStringLiteral("mfile"), 15);
+    EXPECT_TRUE(w().commands.action(file_menu::SaveTemplate)->isEnabled());
+    w().commands.invoke(file_menu::SaveTemplate);
     EXPECT_TRUE(panel()->isVisible());
     EXPECT_EQ(qobject_cast<QGroupBox*>(panel())->title(), QStringLiteral("テンプレートの保存"));
-    EXPECT_EQ(w().controls.get<QLabel>(QStringLiteral("Label"), 36)->text(), QStringLiteral("テンプレートを保存しよう"));
+    EXPECT_EQ(w().controls.get<QLabel>(template_panel::Title)->text(), QStringLiteral("テンプレートを保存しよう"));
     EXPECT_FALSE(w().controls.get<QWidget>(executeButton(ExecuteButton::SaveTemplate))->isHidden());
     EXPECT_FALSE(w().controls.get<QWidget>(executeButton(ExecuteButton::DeleteTemplate))->isHidden());
     EXPECT_TRUE(w().controls.get<QWidget>(executeButton(ExecuteButton::PasteTemplate))->isHidden());
     EXPECT_EQ(name()->text(), QStringLiteral("pelmorten1"));
-    w().commands.invoke(QStringLiteral("mfile"), 16);
+    w().commands.invoke(file_menu::InsertTemplate);
     EXPECT_EQ(qobject_cast<QGroupBox*>(panel())->title(), QStringLiteral("テンプレートの挿入"));
-    EXPECT_TRUE(w().controls.get<QPlainTextEdit>(QStringLiteral("Text"), 37)->toPlainText().startsWith(
+    EXPECT_TRUE(w().controls.get<QPlainTextEdit>(template_panel::Explanation)->toPlainText().startsWith(
         QStringLiteral("テンプレートを挿入したい場所にカーソルをセットします。")));
     EXPECT_TRUE(w().controls.get<QWidget>(executeButton(ExecuteButton::SaveTemplate))->isHidden());
     EXPECT_FALSE(w().controls.get<QWidget>(executeButton(ExecuteButton::PasteTemplate))->isHidden());
@@ -126,7 +128,7 @@ TEST_F(TemplatesTest, SavingTwiceUnderTheOfferedNamesWritesTheFileByteForByte)
 {
     start();
     ed()->SetText(QStringLiteral("<P>一つ目</P>\r\n<P>二つ目</P>\r\n<P>三つ目</P>"));
-    w().templates.ShowTemplatePanel(0);
+    w().templates.showPanel(Templates::PanelMode::Save);
     press(ExecuteButton::SaveTemplate);
     EXPECT_EQ(name()->text(), QStringLiteral("pelmorten2"));
     // With a selection of two lines, exactly those lines.
@@ -156,7 +158,7 @@ TEST_F(TemplatesTest, DeletingRewritesTheOtherRecordsBackToBack)
 {
     writeFile(path(QStringLiteral("pelmor.ten")), Two.toUtf8());
     start();
-    w().templates.ShowTemplatePanel(0);
+    w().templates.showPanel(Templates::PanelMode::Save);
     ASSERT_EQ(list()->count(), 2);
     name()->setText(QStringLiteral("table"));
     press(ExecuteButton::DeleteTemplate);
@@ -174,7 +176,7 @@ TEST_F(TemplatesTest, ChoosingAndPastingATemplateInsertsItsBodyAndOneUndoTakesIt
     start();
     ed()->SetText(QStringLiteral("ab"));
     ed()->SetSelStart(1);
-    w().templates.ShowTemplatePanel(1);
+    w().templates.showPanel(Templates::PanelMode::Insert);
     // Nothing chosen: nothing happens.
     press(ExecuteButton::PasteTemplate);
     EXPECT_EQ(ed()->Text(), QStringLiteral("ab"));
@@ -195,7 +197,7 @@ TEST_F(TemplatesTest, AFileThatCannotBeReadOrWrittenIsReportedAndKept)
     QDir().mkpath(path(QStringLiteral("pelmor.ten")));
     start();
     dialogs.expectMsg(QStringLiteral("テンプレートのファイルが読めません。"));
-    w().templates.ShowTemplatePanel(0);
+    w().templates.showPanel(Templates::PanelMode::Save);
     EXPECT_EQ(list()->count(), 0);
     ed()->SetText(QStringLiteral("<P>"));
     dialogs.expectMsg(QStringLiteral("テンプレートのファイルが読めません。"));
@@ -205,7 +207,7 @@ TEST_F(TemplatesTest, AFileThatCannotBeReadOrWrittenIsReportedAndKept)
     // A file that can be read but not replaced: the message, and the old file stays.
     QDir().rmdir(path(QStringLiteral("pelmor.ten")));
     writeFile(path(QStringLiteral("pelmor.ten")), Two.toUtf8());
-    w().templates.ShowTemplatePanel(0);
+    w().templates.showPanel(Templates::PanelMode::Save);
     QFile::setPermissions(programFolder, QFileDevice::ReadOwner | QFileDevice::ExeOwner);
     const bool guarded = !QFile(programFolder + QStringLiteral("/probe")).open(QIODevice::WriteOnly);
     if (guarded) {

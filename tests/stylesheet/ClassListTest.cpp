@@ -5,6 +5,7 @@
 #include "platform/Procedures.h"
 #include "platform/Twips.h"
 #include "stylesheet/ListClicks.h"
+#include "wizards/EasyPanelControls.h"
 
 #include <QListWidget>
 #include <gtest/gtest.h>
@@ -17,7 +18,7 @@ const char* const Sheet = "P.note {\r\n  color:red;\r\n}\r\n/* H2 { is a comment
 
 class ClassListTest : public StylesheetFixture {
 protected:
-    QListWidget* classes() { return control<QListWidget>(u("List3"), 12); }
+    QListWidget* classes() { return control<QListWidget>(class_list::List); }
     // A page in the folder web/ that links a stylesheet and has a style block of its own.
     void pageLinking(const QString& href)
     {
@@ -144,9 +145,11 @@ TEST_F(ClassListTest, ListClicksRunTheOwnersClickOrFillTheLineLengthBox)
     start();
     ControlRegistry controls;
     Procedures procs;
-    ListClicks clicks(controls, procs, w().stylesheet.builder, w().stylesheet.classes);
-    for (int index : {0, 3, 5, 11})
-        clicks.List3_Click(index);
+    ListClicks clicks(controls, procs, w().stylesheet.builder);
+    clicks.runChosenLinkListEntry();
+    clicks.runChosenRenameEntry();
+    clicks.runChosenTemplateEntry();
+    clicks.takeChosenLineLength();
 
     QWidget host;
     QStringList clicked;
@@ -170,7 +173,7 @@ TEST_F(ClassListTest, ListClicksRunTheOwnersClickOrFillTheLineLengthBox)
     auto* lengths = new QListWidget(&host);
     auto* length = new QLineEdit(&host);
     controls.add(u("List3"), 11, lengths);
-    controls.add(u("Text"), 45, length);
+    controls.add(indent_panel::LineLengthBox, length);
     lengths->addItems({u("40"), u("60")});
     lengths->setCurrentRow(1);
     procs.call(procedure::TakeChosenLineLength);

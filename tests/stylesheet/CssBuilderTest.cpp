@@ -49,28 +49,29 @@ protected:
     {
         start();
         writeFile(path(u("resource/css.txt")), QByteArray(Dictionary));
-        menu(10);
+        menu(stylesheet_menu::ShowCssBuilder);
         return w();
     }
     CssBuilder& builder() { return w().stylesheet.builder; }
-    QListWidget* list(int index) { return control<QListWidget>(u("List3"), index); }
-    QComboBox* elements() { return control<QComboBox>(u("Combo2"), 0); }
-    QRadioButton* kind(int index) { return control<QRadioButton>(u("OoptGif"), index); }
+    QListWidget* list(ControlId id) { return control<QListWidget>(id); }
+    QComboBox* elements() { return control<QComboBox>(css_builder::ElementBox); }
+    // The selector kind option by its number, 4 to 7.
+    QRadioButton* kind(int option) { return w().controls.get<QRadioButton>(css_builder::SelectorKind, option - 4); }
     QString style() { return builder().styleText(); }
     // Selects an entry by its text, as a click does.
-    void choose(int listIndex, const QString& text)
+    void choose(ControlId listId, const QString& text)
     {
-        const QList<QListWidgetItem*> found = list(listIndex)->findItems(text, Qt::MatchStartsWith);
+        const QList<QListWidgetItem*> found = list(listId)->findItems(text, Qt::MatchStartsWith);
         ASSERT_FALSE(found.isEmpty()) << text.toStdString();
-        list(listIndex)->setCurrentItem(found.first());
+        list(listId)->setCurrentItem(found.first());
     }
     // Chooses a value of a property and double-clicks it.
     void doubleClick(const QString& category, const QString& property, const QString& value)
     {
-        choose(8, category);
-        choose(6, property);
-        choose(7, value);
-        Q_EMIT list(7)->itemDoubleClicked(list(7)->currentItem());
+        choose(css_builder::CategoryList, category);
+        choose(css_builder::PropertyList, property);
+        choose(css_builder::ValueList, value);
+        Q_EMIT list(css_builder::ValueList)->itemDoubleClicked(list(css_builder::ValueList)->currentItem());
     }
     void chooseElement(const QString& name)
     {
@@ -89,41 +90,41 @@ TEST_F(CssBuilderTest, OpensWithTheDictionarysCategoriesAndTheElements)
     EXPECT_TRUE(frame->isVisible());
     EXPECT_EQ((std::vector<int>{twips::Left(frame), twips::Top(frame), twips::Width(frame), twips::Height(frame)}),
               (std::vector<int>{1000, 1000, 8775, 7995}));
-    EXPECT_EQ(entries(list(8)), (QStringList{u("フォント"), u("色と背景")}));
+    EXPECT_EQ(entries(list(css_builder::CategoryList)), (QStringList{u("フォント"), u("色と背景")}));
     ASSERT_EQ(elements()->count(), css::builderElements().size());
     EXPECT_EQ(elements()->itemText(0), u("P"));
-    EXPECT_TRUE(control<QLineEdit>(u("Text"), 50)->text().isEmpty()) << "filling the element box builds no selector";
+    EXPECT_TRUE(control<QLineEdit>(css_builder::SelectorBox)->text().isEmpty()) << "filling the element box builds no selector";
 
     // The shipped dictionary fills the list the same way.
     copyResource(u("css.txt"));
-    menu(10);
-    EXPECT_EQ(entries(list(8)), parseCssDictionary(QString::fromUtf8(shippedBytes(u("css.txt")))).categoryNames());
+    menu(stylesheet_menu::ShowCssBuilder);
+    EXPECT_EQ(entries(list(css_builder::CategoryList)), parseCssDictionary(QString::fromUtf8(shippedBytes(u("css.txt")))).categoryNames());
 }
 
 TEST_F(CssBuilderTest, CategoryAndPropertyFillTheNextListAndTheTexts)
 {
     open();
-    choose(8, u("フォント"));
-    EXPECT_EQ(entries(list(6)), (QStringList{u("font-family"), u("font-size"), u("font-weight")}));
-    choose(6, u("font-size"));
-    EXPECT_EQ(entries(list(7)), (QStringList{u("pt ポイント"), u("large 大きい")}));
-    EXPECT_EQ(box(42), u("大きさを決めます。\r\n二行目です。"));
-    EXPECT_EQ(box(43), u("H1 { font-size: 20pt; }"));
+    choose(css_builder::CategoryList, u("フォント"));
+    EXPECT_EQ(entries(list(css_builder::PropertyList)), (QStringList{u("font-family"), u("font-size"), u("font-weight")}));
+    choose(css_builder::PropertyList, u("font-size"));
+    EXPECT_EQ(entries(list(css_builder::ValueList)), (QStringList{u("pt ポイント"), u("large 大きい")}));
+    EXPECT_EQ(box(css_builder::Description), u("大きさを決めます。\r\n二行目です。"));
+    EXPECT_EQ(box(css_builder::Example), u("H1 { font-size: 20pt; }"));
 
     // A property without texts leaves the last ones.
-    choose(6, u("font-weight"));
-    EXPECT_EQ(entries(list(7)), QStringList{u("bold 太字")});
-    EXPECT_EQ(box(42), u("大きさを決めます。\r\n二行目です。"));
+    choose(css_builder::PropertyList, u("font-weight"));
+    EXPECT_EQ(entries(list(css_builder::ValueList)), QStringList{u("bold 太字")});
+    EXPECT_EQ(box(css_builder::Description), u("大きさを決めます。\r\n二行目です。"));
 
     // Another category empties the texts and the values; the last category lists its own.
-    choose(8, u("色と背景"));
-    EXPECT_EQ(entries(list(6)), (QStringList{u("color"), u("background-image")}));
-    EXPECT_TRUE(box(42).isEmpty());
-    EXPECT_TRUE(box(43).isEmpty());
-    EXPECT_EQ(list(7)->count(), 0);
+    choose(css_builder::CategoryList, u("色と背景"));
+    EXPECT_EQ(entries(list(css_builder::PropertyList)), (QStringList{u("color"), u("background-image")}));
+    EXPECT_TRUE(box(css_builder::Description).isEmpty());
+    EXPECT_TRUE(box(css_builder::Example).isEmpty());
+    EXPECT_EQ(list(css_builder::ValueList)->count(), 0);
     // An empty line before the description is an empty last value.
-    choose(6, u("background-image"));
-    EXPECT_EQ(entries(list(7)), (QStringList{u("url 画像"), QString()}));
+    choose(css_builder::PropertyList, u("background-image"));
+    EXPECT_EQ(entries(list(css_builder::ValueList)), (QStringList{u("url 画像"), QString()}));
 }
 
 TEST_F(CssBuilderTest, ValuesBecomeDeclarationsAndNumbersFillTheirUnit)
@@ -134,12 +135,12 @@ TEST_F(CssBuilderTest, ValuesBecomeDeclarationsAndNumbersFillTheirUnit)
 
     doubleClick(u("フォント"), u("font-size"), u("pt"));
     EXPECT_EQ(style(), u("font-weight:bold;\r\nfont-size:pt;"));
-    QWidget* numbers = panel(u("framesub"), 35);
+    QWidget* numbers = panel(css_builder::NumberPanel);
     EXPECT_TRUE(numbers->isVisible());
     EXPECT_EQ((std::vector<int>{twips::Left(numbers), twips::Top(numbers), twips::Width(numbers), twips::Height(numbers)}),
               (std::vector<int>{3870, 3960, 1875, 1110}));
-    EXPECT_EQ(control<QLabel>(u("Label10"), 36)->text(), u("pt"));
-    line(53)->setText(u("12"));
+    EXPECT_EQ(control<QLabel>(css_builder::UnitLabel)->text(), u("pt"));
+    line(css_builder::NumberBox)->setText(u("12"));
     press(ExecuteButton::PutValueIntoStyleText);
     EXPECT_EQ(style(), u("font-weight:bold;\r\nfont-size:12pt;"));
     EXPECT_FALSE(numbers->isVisible());
@@ -162,17 +163,17 @@ TEST_F(CssBuilderTest, FontFamiliesAndAFontFromTheList)
     doubleClick(u("フォント"), u("font-family"), u("serif"));
     doubleClick(u("フォント"), u("font-family"), u("serif"));
     EXPECT_EQ(style(), u("font-family:serif,serif;"));
-    EXPECT_FALSE(panel(u("framesub"), 32)->isVisible());
+    EXPECT_FALSE(panel(css_builder::FontPanel)->isVisible());
 
     doubleClick(u("フォント"), u("font-family"), u("フォント名"));
     EXPECT_EQ(style(), u("font-family:serif,serif,フォント名;"));
-    EXPECT_TRUE(panel(u("framesub"), 32)->isVisible());
-    ASSERT_GT(list(9)->count(), 0) << "the screen fonts";
-    const QString font = list(9)->item(0)->text();
-    list(9)->setCurrentRow(0);
+    EXPECT_TRUE(panel(css_builder::FontPanel)->isVisible());
+    ASSERT_GT(list(css_builder::FontList)->count(), 0) << "the screen fonts";
+    const QString font = list(css_builder::FontList)->item(0)->text();
+    list(css_builder::FontList)->setCurrentRow(0);
     EXPECT_EQ(style(), u("font-family:serif,serif,\"") + font + u("\";"));
     press(ExecuteButton::CloseCssFontPanel);
-    EXPECT_FALSE(panel(u("framesub"), 32)->isVisible());
+    EXPECT_FALSE(panel(css_builder::FontPanel)->isVisible());
 }
 
 TEST_F(CssBuilderTest, ColoursComeFromThePickerInTheChosenNotation)
@@ -194,7 +195,7 @@ TEST_F(CssBuilderTest, ColoursComeFromThePickerInTheChosenNotation)
         EXPECT_EQ(style(), u("color:") + u(c.notation) + u(";"));
         EXPECT_TRUE(picker().isVisible());
         EXPECT_EQ(picker().ColorTarget.value(), 130);
-        EXPECT_EQ(builder().CssColorForm, u(c.notation));
+        EXPECT_EQ(builder().colourNotation, u(c.notation));
         // Red among the basic colours.
         picker().Text6_DblClick(6);
         EXPECT_EQ(style(), u(c.written)) << c.notation;
@@ -220,8 +221,8 @@ TEST_F(CssBuilderTest, UrlTakesItsPictureFromTheImagePanel)
 TEST_F(CssBuilderTest, SelectorKindsAndTheRule)
 {
     open();
-    QLineEdit* selector = control<QLineEdit>(u("Text"), 50);
-    QLabel* label = control<QLabel>(u("Label10"), 27);
+    QLineEdit* selector = control<QLineEdit>(css_builder::SelectorBox);
+    QLabel* label = control<QLabel>(css_builder::KindLabel);
     builder().setStyleText(u("color:red;"));
 
     kind(6)->setChecked(true);
@@ -303,16 +304,16 @@ TEST_F(CssBuilderTest, AMissingDictionaryIsReported)
 {
     start();
     dialogs.expectMsg(u("css.txtが読めません"));
-    menu(10);
+    menu(stylesheet_menu::ShowCssBuilder);
     EXPECT_TRUE(panel(u("Frame"), 40)->isVisible());
-    EXPECT_EQ(list(8)->count(), 0);
+    EXPECT_EQ(list(css_builder::CategoryList)->count(), 0);
 }
 
 TEST_F(CssBuilderTest, EveryEntryOfTheShippedDictionaryIsShownWholeAndTheListsStaySideBySideInThePanel)
 {
     start();
     copyResource(u("css.txt"));
-    menu(10);
+    menu(stylesheet_menu::ShowCssBuilder);
     QWidget* frame = panel(u("Frame"), 40);
     const auto whole = [](QListWidget* l) {
         for (int i = 0; i < l->count(); ++i) {
@@ -323,18 +324,18 @@ TEST_F(CssBuilderTest, EveryEntryOfTheShippedDictionaryIsShownWholeAndTheListsSt
         }
         EXPECT_EQ(l->horizontalScrollBar()->maximum(), 0);
     };
-    whole(list(8));
-    ASSERT_GT(list(8)->count(), 3);
-    for (int c = 0; c < list(8)->count(); ++c) {
-        SCOPED_TRACE(list(8)->item(c)->text().toStdString());
-        list(8)->setCurrentRow(c);
-        ASSERT_GT(list(6)->count(), 0);
-        whole(list(6));
+    whole(list(css_builder::CategoryList));
+    ASSERT_GT(list(css_builder::CategoryList)->count(), 3);
+    for (int c = 0; c < list(css_builder::CategoryList)->count(); ++c) {
+        SCOPED_TRACE(list(css_builder::CategoryList)->item(c)->text().toStdString());
+        list(css_builder::CategoryList)->setCurrentRow(c);
+        ASSERT_GT(list(css_builder::PropertyList)->count(), 0);
+        whole(list(css_builder::PropertyList));
     }
     // Categories, properties and values from left to right, apart, inside the panel.
-    EXPECT_LT(list(8)->geometry().right(), list(6)->geometry().left());
-    EXPECT_LT(list(6)->geometry().right(), list(7)->geometry().left());
-    for (int i : {8, 6, 7})
-        EXPECT_TRUE(frame->rect().contains(list(i)->geometry())) << i;
-    EXPECT_GE(list(7)->width(), twips::toPixels(2000)) << "the value list keeps room for its values";
+    EXPECT_LT(list(css_builder::CategoryList)->geometry().right(), list(css_builder::PropertyList)->geometry().left());
+    EXPECT_LT(list(css_builder::PropertyList)->geometry().right(), list(css_builder::ValueList)->geometry().left());
+    for (ControlId id : {css_builder::CategoryList, css_builder::PropertyList, css_builder::ValueList})
+        EXPECT_TRUE(frame->rect().contains(list(id)->geometry())) << id.key;
+    EXPECT_GE(list(css_builder::ValueList)->width(), twips::toPixels(2000)) << "the value list keeps room for its values";
 }

@@ -24,25 +24,25 @@ protected:
         copyResource(u("css.txt"));
         setDocument(0, u("index.html"), pageWithHead(u("<H1>Title</H1>\r\n<P class=\"note\">Text</P>\r\n<P>Other</P>\r\n")),
                     path(u("web")));
-        menu(10);
+        menu(stylesheet_menu::ShowCssBuilder);
     }
-    void choose(int list, const QString& text)
+    void choose(ControlId list, const QString& text)
     {
-        auto* l = control<QListWidget>(u("List3"), list);
+        auto* l = control<QListWidget>(list);
         const QList<QListWidgetItem*> found = l->findItems(text, Qt::MatchStartsWith);
         ASSERT_FALSE(found.isEmpty()) << text.toStdString();
         l->setCurrentItem(found.first());
     }
     void value(const QString& category, const QString& property, const QString& entry)
     {
-        choose(8, category);
-        choose(6, property);
-        choose(7, entry);
+        choose(css_builder::CategoryList, category);
+        choose(css_builder::PropertyList, property);
+        choose(css_builder::ValueList, entry);
         w().procs.call(procedure::TakeChosenCssValue);
     }
     void element(const QString& name)
     {
-        auto* box = control<QComboBox>(u("Combo2"), 0);
+        auto* box = control<QComboBox>(css_builder::ElementBox);
         const int i = box->findText(name);
         ASSERT_GE(i, 0);
         box->setCurrentIndex(i);
@@ -77,13 +77,13 @@ protected:
 TEST_F(StyledPreviewTest, ARuleOfThePagesStyleBlockShowsInThePreview)
 {
     build();
-    menu(12);
+    menu(stylesheet_menu::InsertPageStyle);
     const int inside = static_cast<int>(ed()->Text().indexOf(u("<!--\r\n"))) + 6;
 
     value(u("色と背景"), u("color"), u("#rgb"));
     w().colorPicker.Text6_DblClick(6);
     value(u("テキスト"), u("text-align"), u("center"));
-    control<QRadioButton>(u("OoptGif"), 4)->setChecked(true);
+    control<QRadioButton>(css_builder::SelectorKind, 0)->setChecked(true);
     element(u("H1"));
     press(ExecuteButton::MakeRuleWithSelector);
     ASSERT_EQ(w().stylesheet.builder.styleText(), u("H1{\r\ncolor:#F00;\r\ntext-align:center;\r\n}"));
@@ -100,18 +100,18 @@ TEST_F(StyledPreviewTest, ARuleOfThePagesStyleBlockShowsInThePreview)
 TEST_F(StyledPreviewTest, ARuleOfALinkedStylesheetShowsInThePreview)
 {
     build();
-    control<QLineEdit>(u("Text"), 54)->setText(u("site"));
+    control<QLineEdit>(stylesheet_name_panel::NameBox)->setText(u("site"));
     dialogs.expectMsg(u("全てのHTMLのテキストにスタイルシートをリンクさせますか？"), MsgResult::Yes);
     w().stylesheet.menu.Insertcss();
     ASSERT_EQ(w().ws.currentIndex(), 1);
 
-    control<QRadioButton>(u("OoptGif"), 6)->setChecked(true);
-    line(50)->setText(line(50)->text() + u("note"));
+    control<QRadioButton>(css_builder::SelectorKind, 2)->setChecked(true);
+    line(css_builder::SelectorBox)->setText(line(css_builder::SelectorBox)->text() + u("note"));
     value(u("フォント"), u("font-size"), u("px"));
-    line(53)->setText(u("20"));
+    line(css_builder::NumberBox)->setText(u("20"));
     press(ExecuteButton::PutValueIntoStyleText);
     value(u("ボックスと余白"), u("margin-left"), u("em"));
-    line(53)->setText(u("3"));
+    line(css_builder::NumberBox)->setText(u("3"));
     press(ExecuteButton::PutValueIntoStyleText);
     press(ExecuteButton::MakeRuleWithSelector);
     press(ExecuteButton::InsertStyleText);

@@ -2,6 +2,7 @@
 
 #include "StylePrinters.h"
 #include "platform/RichEdit.h"
+#include "stylesheet/StylesheetControls.h"
 #include "support/AppFixture.h"
 
 #include <QDir>
@@ -26,20 +27,33 @@ protected:
     QByteArray shippedBytes(const QString& name) const { return readFile(shipped(name)); }
 
     RichEdit* ed() { return w().ws.currentEditor(); }
-    void menu(int index) { w().commands.invoke(QStringLiteral("CSS1"), index); }
+    void menu(CommandId item) { w().commands.invoke(item); }
     void press(ExecuteButton button) { w().dispatcher.press(button); }
     template <typename T>
     T* control(const QString& name, int index = ControlRegistry::NoIndex)
     {
         return w().controls.get<T>(name, index);
     }
+    template <typename T>
+    T* control(ControlId id)
+    {
+        return w().controls.get<T>(id);
+    }
+    template <typename T>
+    T* control(ControlArrayId id, int index)
+    {
+        return w().controls.get<T>(id, index);
+    }
     QWidget* panel(const QString& name, int index) { return control<QWidget>(name, index); }
+    QWidget* panel(ControlId id) { return control<QWidget>(id); }
     QLineEdit* line(int index) { return control<QLineEdit>(QStringLiteral("Text"), index); }
+    QLineEdit* line(ControlId id) { return control<QLineEdit>(id); }
     // A multi-line box's text with CR LF line breaks.
     QString box(int index)
     {
         return control<QPlainTextEdit>(QStringLiteral("Text"), index)->toPlainText().replace(u("\n"), u("\r\n"));
     }
+    QString box(ControlId id) { return control<QPlainTextEdit>(id)->toPlainText().replace(u("\n"), u("\r\n")); }
 
     // Document n holds the text, named as given, in the folder given (made when missing).
     void setDocument(int n, const QString& fileName, const QString& text, const QString& folder = QString())

@@ -21,7 +21,7 @@ TEST_F(StylesheetMenuTest, SampleStylesheetIsMadeOnceAndReloadedOnlyWhenTheUserS
     start();
     copyResource(u("csssample.txt"));
     const QString folder = w().ws.doc(0).folder;
-    menu(2);
+    menu(stylesheet_menu::InsertSampleStylesheet);
     ASSERT_EQ(w().ws.documentCount(), 2);
     EXPECT_EQ(w().ws.currentIndex(), 1);
     EXPECT_EQ(w().ws.sourceCaption(1), u("csssample.css")) << "the caption is not shortened";
@@ -33,13 +33,13 @@ TEST_F(StylesheetMenuTest, SampleStylesheetIsMadeOnceAndReloadedOnlyWhenTheUserS
     ed()->SetText(u("changed"));
     w().ws.selectSourceTab(0);
     dialogs.expectMsg(u("既にＣＳＳファイルは挿入されています,上書きしますか。"), MsgResult::No);
-    menu(2);
+    menu(stylesheet_menu::InsertSampleStylesheet);
     EXPECT_EQ(w().ws.documentCount(), 2);
     EXPECT_EQ(w().ws.currentIndex(), 0);
     EXPECT_EQ(w().ws.sourceEditor(1)->Text(), u("changed"));
 
     dialogs.expectMsg(u("上書きしますか"), MsgResult::Yes);
-    menu(2);
+    menu(stylesheet_menu::InsertSampleStylesheet);
     EXPECT_EQ(w().ws.documentCount(), 2);
     EXPECT_EQ(w().ws.currentIndex(), 1);
     EXPECT_EQ(ed()->Text().toUtf8(), shippedBytes(u("csssample.txt")));
@@ -54,16 +54,16 @@ TEST_F(StylesheetMenuTest, SamplePageReplacesAnHtmlDocumentAfterTheQuestion)
     for (const char* name : {"a.htm", "a.css"}) {
         setDocument(0, u(name), QString());
         dialogs.expectMsg(u("HTMLテキストのタブを選択してください。"));
-        menu(6);
+        menu(stylesheet_menu::InsertSamplePage);
         EXPECT_TRUE(ed()->Text().isEmpty()) << name;
     }
     setDocument(0, u("index.HTML"), u("my page"));
     dialogs.expectMsg(u("テキストを上書きします。"), MsgResult::No);
-    menu(6);
+    menu(stylesheet_menu::InsertSamplePage);
     EXPECT_EQ(ed()->Text(), u("my page"));
 
     dialogs.expectMsg(u("テキストを上書きします。"), MsgResult::Yes);
-    menu(6);
+    menu(stylesheet_menu::InsertSamplePage);
     EXPECT_EQ(ed()->Text().toUtf8(), shippedBytes(u("htmlsample.html")));
     EXPECT_EQ(w().ws.doc(0).fileName, u("htmlsample.html"));
     EXPECT_EQ(w().ws.sourceCaption(0), u("index.HTML")) << "the caption stays";
@@ -75,29 +75,29 @@ TEST_F(StylesheetMenuTest, AMissingSampleIsReportedAndChangesNothing)
 {
     start();
     dialogs.expectMsg(u("csssample.txtが読めません"));
-    menu(2);
+    menu(stylesheet_menu::InsertSampleStylesheet);
     EXPECT_EQ(w().ws.documentCount(), 1);
     ed()->SetText(QString());
     dialogs.expectMsg(u("htmlsample.htmlが読めません"));
-    menu(6);
+    menu(stylesheet_menu::InsertSamplePage);
     EXPECT_EQ(w().ws.doc(0).fileName, u("$$$000.html"));
 }
 
 TEST_F(StylesheetMenuTest, NamePanelOpensOnlyWhileNoStylesheetIsOpen)
 {
     start();
-    menu(4);
-    QWidget* frame = panel(u("Frame"), 42);
+    menu(stylesheet_menu::CreateEmptyStylesheet);
+    QWidget* frame = panel(stylesheet_name_panel::Panel);
     EXPECT_TRUE(frame->isVisible());
     EXPECT_EQ(geometry(frame), (std::vector<int>{2000, 1755, 4650, 2715}));
-    EXPECT_EQ(box(55), u("スタイルシートの名前を入れてください。名前は何でも構いませんが、拡張子は’css’とします。"));
-    EXPECT_EQ(line(54)->text(), u("pelmor.css"));
+    EXPECT_EQ(box(stylesheet_name_panel::Explanation), u("スタイルシートの名前を入れてください。名前は何でも構いませんが、拡張子は’css’とします。"));
+    EXPECT_EQ(line(stylesheet_name_panel::NameBox)->text(), u("pelmor.css"));
     press(ExecuteButton::CloseStylesheetNamePanel);
     EXPECT_FALSE(frame->isVisible());
 
     addDocument(u("Site.CSS"), QString());
     dialogs.expectMsg(u("既にＣＳＳファイルは挿入されています"));
-    menu(4);
+    menu(stylesheet_menu::CreateEmptyStylesheet);
     EXPECT_FALSE(frame->isVisible());
 }
 
@@ -106,8 +106,8 @@ TEST_F(StylesheetMenuTest, InsertcssMakesTheNewDocumentBesideTheFirstAndLeavesTh
     start();
     setDocument(0, u("index.html"), QString(), path(u("site")));
     addDocument(u("other.html"), u("text"), path(u("elsewhere")));
-    menu(4);
-    line(54)->setText(u(" main "));
+    menu(stylesheet_menu::CreateEmptyStylesheet);
+    line(stylesheet_name_panel::NameBox)->setText(u(" main "));
     press(ExecuteButton::CreateStylesheet);
     ASSERT_EQ(w().ws.documentCount(), 3);
     EXPECT_EQ(w().ws.currentIndex(), 2);
@@ -115,14 +115,14 @@ TEST_F(StylesheetMenuTest, InsertcssMakesTheNewDocumentBesideTheFirstAndLeavesTh
     EXPECT_EQ(w().ws.sourceCaption(2), u("main.css"));
     EXPECT_EQ(w().ws.doc(2).folder, path(u("site")));
     EXPECT_EQ(w().ws.doc(1).folder, path(u("elsewhere"))) << "its next save goes where it came from";
-    EXPECT_EQ(line(54)->text(), u("main.css"));
-    EXPECT_EQ(line(49)->text(), u("main.css"));
-    EXPECT_FALSE(panel(u("Frame"), 42)->isVisible());
+    EXPECT_EQ(line(stylesheet_name_panel::NameBox)->text(), u("main.css"));
+    EXPECT_EQ(line(stylesheet_link_panel::FileBox)->text(), u("main.css"));
+    EXPECT_FALSE(panel(stylesheet_name_panel::Panel)->isVisible());
     EXPECT_TRUE(w().ws.sourceEditor(2)->Text().isEmpty());
 
     // A name that has its extension in upper case keeps it; an empty box gives ".css".
     for (const char* name : {"MAIN.CSS", ""}) {
-        line(54)->setText(u(name));
+        line(stylesheet_name_panel::NameBox)->setText(u(name));
         w().stylesheet.menu.Insertcss();
         EXPECT_EQ(w().ws.current().fileName, QString(u(name).isEmpty() ? u(".css") : u(name)));
     }
@@ -133,19 +133,19 @@ TEST_F(StylesheetMenuTest, InsertcssAsksBeforeANameThatAFileHolds)
     start();
     setDocument(0, u("index.html"), QString(), path(u("site")));
     writeFile(path(u("site/main.css")), "P { }\r\n");
-    menu(4);
-    line(54)->setText(u("main.css"));
+    menu(stylesheet_menu::CreateEmptyStylesheet);
+    line(stylesheet_name_panel::NameBox)->setText(u("main.css"));
     dialogs.expectMsg(u("既に同じ名前のファイルがあります。上書きしますか?"), MsgResult::No);
     press(ExecuteButton::CreateStylesheet);
     EXPECT_EQ(w().ws.documentCount(), 1);
-    EXPECT_TRUE(panel(u("Frame"), 42)->isVisible());
+    EXPECT_TRUE(panel(stylesheet_name_panel::Panel)->isVisible());
 
-    line(54)->setText(u("css/main"));
+    line(stylesheet_name_panel::NameBox)->setText(u("css/main"));
     dialogs.expectMsg(u("ファイル名に「/」は使えません。"));
     press(ExecuteButton::CreateStylesheet);
     EXPECT_EQ(w().ws.documentCount(), 1);
 
-    line(54)->setText(u("main.css"));
+    line(stylesheet_name_panel::NameBox)->setText(u("main.css"));
     dialogs.expectMsg(u("既に同じ名前のファイルがあります。"), MsgResult::Yes);
     press(ExecuteButton::CreateStylesheet);
     EXPECT_EQ(w().ws.documentCount(), 2);
@@ -159,7 +159,7 @@ TEST_F(StylesheetMenuTest, LinkingAllStopsAtTheFirstDocumentThatCannotTakeTheLin
     setDocument(0, u("a.html"), page);
     addDocument(u("b.txt"), u("plain text"));
     addDocument(u("c.html"), page);
-    line(54)->setText(u("site"));
+    line(stylesheet_name_panel::NameBox)->setText(u("site"));
     dialogs.expectMsg(u("全てのHTMLのテキストにスタイルシートをリンクさせますか？"), MsgResult::Yes);
     w().stylesheet.menu.Insertcss();
     const QString link = u("<LINK REL=stylesheet TYPE=\"text/css\" HREF=\"site.css\">\r\n");
@@ -170,14 +170,14 @@ TEST_F(StylesheetMenuTest, LinkingAllStopsAtTheFirstDocumentThatCannotTakeTheLin
     EXPECT_EQ(w().ws.sourceEditor(2)->Text(), page);
 
     // The first page links a stylesheet now: nothing is asked, nothing changes.
-    line(54)->setText(u("more"));
+    line(stylesheet_name_panel::NameBox)->setText(u("more"));
     w().stylesheet.menu.Insertcss();
     EXPECT_EQ(w().ws.sourceEditor(0)->Text(), linked);
     EXPECT_EQ(w().ws.sourceEditor(2)->Text(), page);
 
     // No to the question links nothing.
     setDocument(0, u("a.html"), page);
-    line(54)->setText(u("third"));
+    line(stylesheet_name_panel::NameBox)->setText(u("third"));
     dialogs.expectMsg(u("リンクさせますか"), MsgResult::No);
     w().stylesheet.menu.Insertcss();
     EXPECT_EQ(w().ws.sourceEditor(0)->Text(), page);
@@ -190,13 +190,13 @@ TEST_F(StylesheetMenuTest, LinkPanelNamesTheLastStylesheetAndLinksTheCurrentPage
     addDocument(u("b.html"), QString());
     addDocument(u("c.css"), QString());
     addDocument(u("D.CSS"), QString());
-    menu(8);
-    QWidget* frame = panel(u("Frame"), 41);
+    menu(stylesheet_menu::LinkStylesheet);
+    QWidget* frame = panel(stylesheet_link_panel::Panel);
     EXPECT_TRUE(frame->isVisible());
     EXPECT_EQ(geometry(frame), (std::vector<int>{3000, 3000, 5250, 3960}));
-    EXPECT_TRUE(box(46).startsWith(u("別ファイルのスタイルシートを作成する場合は、\r\n新しいタブを")));
-    EXPECT_TRUE(box(46).endsWith(u("正式な名前で置き換えます。\r\n")));
-    EXPECT_EQ(line(49)->text(), u("c.css")) << "a name ending in upper-case CSS is not taken";
+    EXPECT_TRUE(box(stylesheet_link_panel::Explanation).startsWith(u("別ファイルのスタイルシートを作成する場合は、\r\n新しいタブを")));
+    EXPECT_TRUE(box(stylesheet_link_panel::Explanation).endsWith(u("正式な名前で置き換えます。\r\n")));
+    EXPECT_EQ(line(stylesheet_link_panel::FileBox)->text(), u("c.css")) << "a name ending in upper-case CSS is not taken";
 
     struct Case {
         const char* what;
@@ -213,15 +213,15 @@ TEST_F(StylesheetMenuTest, LinkPanelNamesTheLastStylesheetAndLinksTheCurrentPage
     for (const Case& c : cases) {
         setDocument(1, u("b.html"), u(c.page));
         w().ws.selectSourceTab(1);
-        menu(8);
-        line(49)->setText(u(c.box));
+        menu(stylesheet_menu::LinkStylesheet);
+        line(stylesheet_link_panel::FileBox)->setText(u(c.box));
         press(ExecuteButton::InsertCssLink);
         EXPECT_EQ(w().ws.sourceEditor(1)->Text(), u(c.linked)) << c.what;
         EXPECT_FALSE(frame->isVisible()) << c.what;
     }
 
     setDocument(1, u("b.html"), u("<BODY></BODY>"));
-    menu(8);
+    menu(stylesheet_menu::LinkStylesheet);
     dialogs.expectMsg(u("リンクが挿入できません、現在のファイルには「<HEAD> </HEAD>」がありません。 正式なＨＴＭＬファイルを選んでください."));
     press(ExecuteButton::InsertCssLink);
     EXPECT_EQ(w().ws.sourceEditor(1)->Text(), u("<BODY></BODY>"));
@@ -233,7 +233,7 @@ TEST_F(StylesheetMenuTest, PageStyleBlockIsInsertedOnceSelectedAndPainted)
     start();
     const QString page = pageWithHead();
     setDocument(0, u("index.html"), page);
-    menu(12);
+    menu(stylesheet_menu::InsertPageStyle);
     const int at = static_cast<int>(page.indexOf(u("</HEAD>")));
     const QString block = u("<STYLE TYPE=\"text/css\">\r\n<!--\r\n\r\n-->\r\n</STYLE>\r\n");
     QString expected = page;
@@ -245,10 +245,10 @@ TEST_F(StylesheetMenuTest, PageStyleBlockIsInsertedOnceSelectedAndPainted)
     EXPECT_FALSE(ed()->CanUndo());
     EXPECT_EQ(newestSnapshot(), page);
 
-    menu(12);
+    menu(stylesheet_menu::InsertPageStyle);
     EXPECT_EQ(ed()->Text(), expected) << "a page with a style block gets no second one";
     setDocument(0, u("index.html"), u("<BODY>"));
-    menu(12);
+    menu(stylesheet_menu::InsertPageStyle);
     EXPECT_EQ(ed()->Text(), u("<BODY>"));
 }
 
@@ -257,18 +257,18 @@ TEST_F(StylesheetMenuTest, ScopedSpanAndInlineStyleAtTheSelection)
     start();
     setDocument(0, u("index.html"), u("<P>one</P>\r\ntwo three\r\n"));
     ed()->Select(12, 3);
-    menu(14);
+    menu(stylesheet_menu::InsertScopedStyle);
     EXPECT_EQ(ed()->Text(), u("<P>one</P>\r\n<SPAN STYLE=\" \">\r\ntwo\r\n</SPAN> three\r\n"));
     EXPECT_TRUE(paintedRed(12));
 
     setDocument(0, u("index.html"), u("one two"));
     ed()->Select(4, 3);
-    menu(14);
+    menu(stylesheet_menu::InsertScopedStyle);
     EXPECT_EQ(ed()->Text(), u("one <SPAN STYLE=\" \">two</SPAN>"));
 
     setDocument(0, u("index.html"), u("<P>text</P>"));
     ed()->Select(0, 11);
-    menu(16);
+    menu(stylesheet_menu::InsertInlineStyle);
     EXPECT_EQ(ed()->Text(), u("<P STYLE=\" \">text</P>"));
     EXPECT_EQ(ed()->SelStart(), 2);
     EXPECT_EQ(ed()->SelLength(), css::inlineStyleAttribute().size() + 1);
@@ -278,7 +278,7 @@ TEST_F(StylesheetMenuTest, ScopedSpanAndInlineStyleAtTheSelection)
         setDocument(0, u("index.html"), u(selection));
         ed()->Select(0, static_cast<int>(u(selection).size()));
         dialogs.expectMsg(u("タグの < から > までを選択して下さい。"));
-        menu(16);
+        menu(stylesheet_menu::InsertInlineStyle);
         EXPECT_EQ(ed()->Text(), u(selection));
     }
 }
@@ -287,14 +287,14 @@ TEST_F(StylesheetMenuTest, LessonItemOpensTheLessonWhenThereIsOne)
 {
     start();
     if (!w().procs.defined(procedure::ShowLesson)) {
-        menu(18);
+        menu(stylesheet_menu::ShowLesson);
         int shown = 0;
         w().procs.define(procedure::ShowLesson, std::function<void()>([&] { ++shown; }));
-        menu(18);
+        menu(stylesheet_menu::ShowLesson);
         EXPECT_EQ(shown, 1);
     }
     // Indexes without an item do nothing.
-    w().stylesheet.menu.CSS1_Click(3);
-    w().stylesheet.menu.CSS1_Click(20);
+    w().stylesheet.menu.runRow(3);
+    w().stylesheet.menu.runRow(20);
     EXPECT_EQ(w().ws.documentCount(), 1);
 }

@@ -40,10 +40,10 @@ TEST_F(AboutBoxTest, TheHelpMenusLastItemShowsTheBoxModallyInFront)
     fomPelmor& win = start();
     QMenu* help = win.commands.menu(QStringLiteral("mhelp"));
     ASSERT_FALSE(help->actions().isEmpty());
-    EXPECT_EQ(help->actions().last(), win.commands.action(QStringLiteral("mnuHelpAbout"), 0));
+    EXPECT_EQ(help->actions().last(), win.commands.action(about_box::ShowAboutBox));
     EXPECT_EQ(help->actions().last()->text(), QStringLiteral("ﾊﾞｰｼﾞｮﾝ情報(&A)"));
 
-    win.commands.invoke(QStringLiteral("mnuHelpAbout"), 0);
+    win.commands.invoke(about_box::ShowAboutBox);
     AboutBox* box = win.about.shown();
     ASSERT_NE(box, nullptr);
     EXPECT_TRUE(box->isModal());
@@ -51,32 +51,32 @@ TEST_F(AboutBoxTest, TheHelpMenusLastItemShowsTheBoxModallyInFront)
     EXPECT_EQ(box->parentWidget(), &win);
     EXPECT_EQ(box->windowTitle(), QStringLiteral("ﾊﾞｰｼﾞｮﾝ情報 Lomvar"));
     const struct {
-        const char* name;
+        ControlId id;
         QString text;
     } labels[] = {
-        {"lblTitle", QStringLiteral("HTMLペルモア")},
-        {"lblVersion", versionCaption()},
-        {"lblDescription", QStringLiteral("　　  HTML テキストエディター  ")},
+        {about_box::Title, QStringLiteral("HTMLペルモア")},
+        {about_box::Version, versionCaption()},
+        {about_box::Description, QStringLiteral("　　  HTML テキストエディター  ")},
     };
     for (const auto& l : labels)
-        EXPECT_EQ(box->controls.get<QLabel>(QString::fromLatin1(l.name))->text(), l.text) << l.name;
-    EXPECT_FALSE(box->controls.get<QLabel>(QStringLiteral("lblDisclaimer"))->text().isEmpty());
-    EXPECT_EQ(box->controls.get<QPushButton>(QStringLiteral("cmdSysInfo"))->text(), QStringLiteral("ｼｽﾃﾑ情報(&S)..."));
+        EXPECT_EQ(box->controls.get<QLabel>(l.id)->text(), l.text) << l.id.key;
+    EXPECT_FALSE(box->controls.get<QLabel>(about_box::Disclaimer)->text().isEmpty());
+    EXPECT_EQ(box->controls.get<QPushButton>(about_box::SystemInformationButton)->text(), QStringLiteral("ｼｽﾃﾑ情報(&S)..."));
 
     // The system information, or the message when nothing is known; the box stays open.
     box->systemFacts = [] { return SystemFacts{QStringLiteral("Debian GNU/Linux 12 (bookworm)"), QString(), QStringLiteral("x86_64"), QString()}; };
     dialogs.expectMsg(QStringLiteral("オペレーティングシステム： Debian GNU/Linux 12 (bookworm)\r\nアーキテクチャ： x86_64"));
-    box->controls.get<QPushButton>(QStringLiteral("cmdSysInfo"))->click();
+    box->controls.get<QPushButton>(about_box::SystemInformationButton)->click();
     box->systemFacts = [] { return SystemFacts{}; };
     dialogs.expectMsg(SystemInformationMissing);
-    box->controls.get<QPushButton>(QStringLiteral("cmdSysInfo"))->click();
+    box->controls.get<QPushButton>(about_box::SystemInformationButton)->click();
     EXPECT_EQ(dialogs.pending(), 0);
     EXPECT_EQ(win.about.shown(), box);
 
     // Shown again while open: still the one box.
-    win.commands.invoke(QStringLiteral("mnuHelpAbout"), 0);
+    win.commands.invoke(about_box::ShowAboutBox);
     EXPECT_EQ(win.about.shown(), box);
-    box->controls.get<QPushButton>(QStringLiteral("cmdOK"))->click();
+    box->controls.get<QPushButton>(about_box::OkButton)->click();
     QApplication::processEvents();
     EXPECT_EQ(win.about.shown(), nullptr);
 }

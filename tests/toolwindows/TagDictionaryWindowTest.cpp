@@ -47,8 +47,8 @@ protected:
         return w();
     }
     TagDictionaryWindow& dic() { return w().tagDictionary; }
-    QLabel* label(int i) { return dic().controls.get<QLabel>(QStringLiteral("Lbltag"), i); }
-    QPlainTextEdit* box() { return dic().controls.get<QPlainTextEdit>(QStringLiteral("Text1")); }
+    QLabel* label(int i) { return dic().controls.get<QLabel>(tag_dictionary::TagLabel, i); }
+    QPlainTextEdit* box() { return dic().controls.get<QPlainTextEdit>(tag_dictionary::ExplanationBox); }
     RichEdit* editor() { return w().ws.currentEditor(); }
     // Selects text in the explanation box.
     void selectInBox(const QString& text)
@@ -71,11 +71,11 @@ TEST_F(TagDictionaryWindowTest, LabelsShowTheCaptionsInRowsOfFive)
     EXPECT_FALSE(dic().isVisible());
     w().procs.call(procedure::ShowTagDictionary);
     EXPECT_TRUE(dic().isVisible());
-    EXPECT_TRUE(dic().TagDicOpen.value());
+    EXPECT_TRUE(dic().isOpen.value());
     EXPECT_EQ(dic().windowTitle(), QStringLiteral("タグの貼り付けと意味"));
-    EXPECT_EQ(dic().Text1Text(), QStringLiteral("タグをクリックすると説明が下に出ます。") + R
+    EXPECT_EQ(dic().explanationText(), QStringLiteral("タグをクリックすると説明が下に出ます。") + R
                                      + QStringLiteral("ダブルクリックすると編集中のソースに挿入されます。"));
-    for (int i = 0; i <= TagDictionaryWindow::TagCount; ++i) {
+    for (int i = 0; i <= TagDictionaryWindow::LastTagIndex; ++i) {
         EXPECT_FALSE(label(i)->text().isEmpty()) << i;
         EXPECT_TRUE(label(i)->text().startsWith(u'<')) << i;
     }
@@ -93,7 +93,7 @@ TEST_F(TagDictionaryWindowTest, LabelsShowTheCaptionsInRowsOfFive)
     EXPECT_GT(twips::Height(box()), 1000);
     // Every label and the box lie inside the window.
     const QRect inside = dic().rect();
-    for (int i = 0; i <= TagDictionaryWindow::TagCount; ++i)
+    for (int i = 0; i <= TagDictionaryWindow::LastTagIndex; ++i)
         EXPECT_TRUE(inside.contains(QRect(label(i)->mapTo(&dic(), QPoint(0, 0)), label(i)->size()))) << i;
     EXPECT_TRUE(inside.contains(QRect(box()->mapTo(&dic(), QPoint(0, 0)), box()->size())));
 }
@@ -101,18 +101,18 @@ TEST_F(TagDictionaryWindowTest, LabelsShowTheCaptionsInRowsOfFive)
 TEST_F(TagDictionaryWindowTest, ClickShowsTheExplanationInBlue)
 {
     startWithTags();
-    dic().Lbltag_Click(1);
-    EXPECT_EQ(dic().Text1Text(), QStringLiteral("<I>    </I>   ") + R + QStringLiteral("斜体にします。"));
+    dic().showExplanation(1);
+    EXPECT_EQ(dic().explanationText(), QStringLiteral("<I>    </I>   ") + R + QStringLiteral("斜体にします。"));
     const QTextBlock last = box()->document()->lastBlock();
     EXPECT_EQ(last.begin().fragment().charFormat().foreground().color(), QColor(0, 0, 255));
     EXPECT_FALSE(box()->textCursor().hasSelection());
     EXPECT_EQ(box()->textCursor().position(), 0);
 
     // A label without an entry empties the box; there are explanations up to entry 100.
-    dic().Lbltag_Click(30);
-    EXPECT_EQ(dic().Text1Text(), QString());
-    dic().Lbltag_Click(100);
-    EXPECT_THROW(dic().Lbltag_Click(101), std::out_of_range);
+    dic().showExplanation(30);
+    EXPECT_EQ(dic().explanationText(), QString());
+    dic().showExplanation(100);
+    EXPECT_THROW(dic().showExplanation(101), std::out_of_range);
 }
 
 TEST_F(TagDictionaryWindowTest, DoubleClickWrapsTheSelectionAndKeepsItsLineBreakOutside)
@@ -141,7 +141,7 @@ TEST_F(TagDictionaryWindowTest, DoubleClickWrapsTheSelectionAndKeepsItsLineBreak
         editor()->Select(c.start, c.length);
         Document& d = w().ws.current();
         const int before = d.undoPosition;
-        dic().Lbltag_DblClick(c.label);
+        dic().wrapSelectionInTags(c.label);
         EXPECT_EQ(editor()->Text(), c.result);
         const bool inserts = c.label != 3;
         // The tag dictionary's snapshot is always taken, with the text before the change.
@@ -153,7 +153,7 @@ TEST_F(TagDictionaryWindowTest, DoubleClickWrapsTheSelectionAndKeepsItsLineBreak
     // The inserted tags are painted; the caret stands after the start tag.
     editor()->SetText(QStringLiteral("abc"));
     editor()->Select(0, 3);
-    dic().Lbltag_DblClick(0);
+    dic().wrapSelectionInTags(0);
     EXPECT_EQ(editor()->PaintAt(0), QColor(255, 0, 0));
     EXPECT_EQ(editor()->PaintAt(7), QColor(255, 0, 0));
     EXPECT_FALSE(editor()->PaintAt(4).isValid());
@@ -167,7 +167,7 @@ TEST_F(TagDictionaryWindowTest, DoubleClickOnAPreviewTabChangesNothing)
     editor()->Select(0, 3);
     const int before = w().ws.current().undoPosition;
     w().ws.selectPreviewTab(0);
-    dic().Lbltag_DblClick(0);
+    dic().wrapSelectionInTags(0);
     EXPECT_EQ(editor()->Text(), QStringLiteral("abc"));
     EXPECT_EQ(w().ws.current().undoPosition, before);
 }
@@ -182,7 +182,7 @@ TEST_F(TagDictionaryWindowTest, WindowHidesOnAPreviewTabWhileItIsOpen)
 
     // Closed, it stays closed on every tab and reads its file again when it is opened.
     dic().close();
-    EXPECT_FALSE(dic().TagDicOpen.value());
+    EXPECT_FALSE(dic().isOpen.value());
     w().ws.selectPreviewTab(0);
     w().ws.selectSourceTab(0);
     EXPECT_FALSE(dic().isVisible());
@@ -199,57 +199,57 @@ TEST_F(TagDictionaryWindowTest, MissingDictionaryGivesItsMessageAndAnEmptyGrid)
     w().procs.call(procedure::ShowTagDictionary);
     EXPECT_EQ(dialogs.pending(), 0);
     EXPECT_TRUE(dic().isVisible());
-    for (int i = 0; i <= TagDictionaryWindow::TagCount; ++i)
+    for (int i = 0; i <= TagDictionaryWindow::LastTagIndex; ++i)
         EXPECT_EQ(label(i)->text(), QString()) << i;
     editor()->SetText(QStringLiteral("abc"));
     editor()->Select(0, 3);
-    dic().Lbltag_Click(0);
-    dic().Lbltag_DblClick(0);
+    dic().showExplanation(0);
+    dic().wrapSelectionInTags(0);
     EXPECT_EQ(editor()->Text(), QStringLiteral("abc"));
 }
 
 TEST_F(TagDictionaryWindowTest, PasteAndCopyOfTheExplanationBox)
 {
     startWithTags();
-    dic().Lbltag_Click(0);
+    dic().showExplanation(0);
     QClipboard* clipboard = QApplication::clipboard();
     clipboard->setText(QStringLiteral("kept"));
     editor()->SetText(QStringLiteral("one two"));
     editor()->Select(4, 3);
 
     // Nothing selected in the box: the editor and the clipboard are left alone.
-    dic().mpaste_Click();
+    dic().pasteSelectedExplanation();
     EXPECT_EQ(editor()->Text(), QStringLiteral("one two"));
     EXPECT_EQ(editor()->SelText(), QStringLiteral("two"));
-    dic().mcopy_Click();
+    dic().copySelectedExplanation();
     EXPECT_EQ(clipboard->text(), QStringLiteral("kept"));
 
     // A selection goes into the editor without passing through the clipboard.
     selectInBox(QStringLiteral("</B>\n太字"));
-    dic().mpaste_Click();
+    dic().pasteSelectedExplanation();
     EXPECT_EQ(editor()->Text(), QStringLiteral("one </B>") + R + QStringLiteral("太字"));
     EXPECT_EQ(clipboard->text(), QStringLiteral("kept"));
-    dic().mcopy_Click();
+    dic().copySelectedExplanation();
     EXPECT_EQ(clipboard->text(), QStringLiteral("</B>") + R + QStringLiteral("太字"));
 }
 
 TEST_F(TagDictionaryWindowTest, ColourCodeAidFillsTheStar)
 {
     startWithTags();
-    dic().Lbltag_Click(4);
-    const QString before = dic().Text1Text();
+    dic().showExplanation(4);
+    const QString before = dic().explanationText();
 
     // Another word asks for nothing; a cancelled dialog changes nothing.
     selectInBox(QStringLiteral("rrggb"));
-    dic().Text1_Click();
+    dic().chooseColourForCode();
     selectInBox(QStringLiteral("rrggbb"));
     dialogs.expectColour(std::nullopt);
-    dic().Text1_Click();
-    EXPECT_EQ(dic().Text1Text(), before);
+    dic().chooseColourForCode();
+    EXPECT_EQ(dic().explanationText(), before);
 
     dialogs.expectColour(QColor(255, 0, 0));
-    dic().Text1_Click();
-    EXPECT_EQ(dic().Text1Text(), QStringLiteral("<FONT COLOR=\"#FF0000\"> </FONT>") + R
+    dic().chooseColourForCode();
+    EXPECT_EQ(dic().explanationText(), QStringLiteral("<FONT COLOR=\"#FF0000\"> </FONT>") + R
                                      + QStringLiteral("文字の色です。rrggbb を選ぶと * に色が入ります。"));
     // The text keeps its colour.
     EXPECT_EQ(box()->document()->firstBlock().begin().fragment().charFormat().foreground().color(), QColor(0, 0, 255));

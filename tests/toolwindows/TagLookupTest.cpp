@@ -20,16 +20,16 @@ TEST_F(TagLookupTest, TheSelectedTagIsFoundAndShownInTheDictionary)
     win.commands.invoke(QStringLiteral("tbToolBar"), 11);
     TagDictionaryWindow& dictionary = win.tagDictionary;
     EXPECT_TRUE(dictionary.isVisible());
-    EXPECT_TRUE(dictionary.TagDicOpen.value());
+    EXPECT_TRUE(dictionary.isOpen.value());
     int found = -1;
-    for (int i = 0; i <= TagDictionaryWindow::TagCount; ++i) {
-        auto* label = dictionary.controls.get<QLabel>(QStringLiteral("Lbltag"), i);
+    for (int i = 0; i <= TagDictionaryWindow::LastTagIndex; ++i) {
+        auto* label = dictionary.controls.get<QLabel>(tag_dictionary::TagLabel, i);
         if (label->palette().color(QPalette::Window) == ColourLookup::foundLabelColour()) {
             EXPECT_EQ(found, -1) << "one label is marked";
             found = i;
         }
     }
     ASSERT_GE(found, 0);
-    EXPECT_TRUE(dictionary.controls.get<QLabel>(QStringLiteral("Lbltag"), found)->text().contains(QStringLiteral("TD")));
-    EXPECT_EQ(dictionary.Text1Text(), dictionary.TagText[static_cast<size_t>(found)]);
+    EXPECT_TRUE(dictionary.controls.get<QLabel>(tag_dictionary::TagLabel, found)->text().contains(QStringLiteral("TD")));
+    EXPECT_EQ(dictionary.explanationText(), dictionary.explanations[static_cast<size_t>(found)]);
 }

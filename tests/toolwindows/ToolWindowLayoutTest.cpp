@@ -112,7 +112,7 @@ TEST_F(ToolWindowLayout, EverySwatchOfEveryModeIsInsideTheWindow)
     saveShot(&picker, QStringLiteral("colour-explanation"));
 
     w().procs.call(procedure::ShowTagDictionary);
-    w().tagDictionary.Lbltag_Click(7);
+    w().tagDictionary.showExplanation(7);
     saveShot(&w().tagDictionary, QStringLiteral("tag-dictionary"));
 }
 
@@ -164,11 +164,11 @@ TEST_F(ToolWindowLayout, EveryNameAndValueIsWholeInItsBoxAndNoBoxCoversItsNeighb
     // from the right edge as the first column is from the left.
     w().procs.call(procedure::ShowTagDictionary);
     TagDictionaryWindow& tags = w().tagDictionary;
-    const auto* grid = tags.controls.get<QWidget>(QStringLiteral("Frame1"));
-    const int margin = tags.controls.get<QWidget>(QStringLiteral("Lbltag"), 0)->x();
+    const auto* grid = tags.controls.get<QWidget>(tag_dictionary::Grid);
+    const int margin = tags.controls.get<QWidget>(tag_dictionary::TagLabel, 0)->x();
     const QRect inside = grid->rect().adjusted(margin, 0, -margin, 0);
-    for (int i = 0; i <= TagDictionaryWindow::TagCount; ++i) {
-        const auto* tag = tags.controls.get<QWidget>(QStringLiteral("Lbltag"), i);
+    for (int i = 0; i <= TagDictionaryWindow::LastTagIndex; ++i) {
+        const auto* tag = tags.controls.get<QWidget>(tag_dictionary::TagLabel, i);
         EXPECT_TRUE(inside.contains(tag->geometry())) << "column " << i % 5 + 1 << " runs into the frame";
     }
 }

@@ -1,6 +1,8 @@
 #include "platform/RichEdit.h"
+#include "shell/ShellControls.h"
 #include "support/AppFixture.h"
 #include "wizards/Dispatcher.h"
+#include "wizards/EasyPanelControls.h"
 #include "wizards/MiniPanel.h"
 
 #include <QLineEdit>
@@ -22,6 +24,8 @@ struct Row {
     Kind kind;
     const char* panel = "Frame";
     int frame = -1;
+    // A panel registered under its own id.
+    ControlId id = {};
 };
 
 // Every execute button by its number: what its press does.
@@ -62,8 +66,12 @@ std::map<int, Row> table()
     close(30, {98, 99});
     close(32, {104, 106});
     close(34, {108, 111});
-    close(35, {112, 113});
-    close(36, {116, 117});
+    const auto closeById = [&](ControlId panel, std::initializer_list<int> buttons) {
+        for (int b : buttons)
+            t[b] = {Kind::Close, "", -1, panel};
+    };
+    closeById(rename_panel::Panel, {112, 113});
+    closeById(template_panel::Panel, {116, 117});
     for (int b : {0, 7, 8, 11, 14, 17, 21, 23, 25, 29, 32, 36, 37, 40, 45, 46, 49, 57, 60, 61, 66, 68, 70, 74, 77, 95, 97, 110})
         t[b] = {Kind::Execute};
     for (int b : {105, 120, 121, 123})
@@ -115,7 +123,9 @@ TEST_F(DispatcherTableTest, EveryIndexTakesItsSnapshotRunsItsBranchAndEmptiesThe
             EXPECT_TRUE(d.hasBranch(button));
             continue;
         }
-        QWidget* panel = row.kind == Kind::Close ? w().controls.get<QWidget>(QString::fromLatin1(row.panel), row.frame) : nullptr;
+        QWidget* panel = row.kind != Kind::Close ? nullptr
+            : row.id.valid()    ? w().controls.get<QWidget>(row.id)
+                                : w().controls.get<QWidget>(QString::fromLatin1(row.panel), row.frame);
         if (panel)
             panel->show();
         const QString typed = typeSomething();
@@ -184,7 +194,7 @@ TEST_F(DispatcherTableTest, LinkTargetChoosesAFileAndInsertsTheLinkAtOnce)
 TEST_F(DispatcherTableTest, LineLengthCloseStoresTheSettingAndTheCloseBoxDoesNot)
 {
     start();
-    auto* box = w().controls.get<QLineEdit>(QStringLiteral("Text"), 45);
+    auto* box = w().controls.get<QLineEdit>(indent_panel::LineLengthBox);
     QWidget* panel = w().controls.get<QWidget>(QStringLiteral("Frame"), 17);
     panel->show();
     box->setText(QStringLiteral("72"));

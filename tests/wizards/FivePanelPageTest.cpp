@@ -1,7 +1,9 @@
 #include "platform/RichEdit.h"
+#include "wizards/EasyPanelControls.h"
 #include "platform/TabStrip.h"
 #include "platform/WebBrowser.h"
 #include "support/AppFixture.h"
+#include "wizards/EasyMenu.h"
 #include "support/BrowserWaits.h"
 
 #include <QJsonDocument>
@@ -25,6 +27,7 @@ protected:
         else
             w().controls.get<QPlainTextEdit>(QString::fromLatin1(name), index)->setPlainText(text);
     }
+    void set(ControlId id, const QString& text) { set(id.key, ControlRegistry::NoIndex, text); }
     void select(const QString& part)
     {
         const int at = static_cast<int>(ed()->Text().indexOf(part));
@@ -44,7 +47,7 @@ protected:
 TEST_F(FivePanelPageTest, APageBuiltWithFivePanelsShowsWhatThePanelsSaid)
 {
     start();
-    w().commands.invoke(QStringLiteral("mk1"), 1);
+    w().commands.invoke(easy_menu::InsertPageSkeleton);
 
     // Title.
     set("Text6", 6, QStringLiteral("五つのパネルのページ"));
@@ -67,7 +70,7 @@ TEST_F(FivePanelPageTest, APageBuiltWithFivePanelsShowsWhatThePanelsSaid)
     w().dispatcher.press(ExecuteButton::InsertComment);
     // A table from the table panel's data, in front of the body's end.
     ed()->SetSelStart(static_cast<int>(ed()->Text().indexOf(QStringLiteral("</BODY>"))));
-    set("Text", 6, QStringLiteral("果物,値段\r\nりんご,100"));
+    set(table_panel::DataBox, QStringLiteral("果物,値段\r\nりんご,100"));
     w().dispatcher.press(ExecuteButton::InsertTable);
 
     // The preview of the document.

@@ -4,6 +4,7 @@
 #include "support/AppFixture.h"
 #include "wizards/generators/FramesetGenerator.h"
 #include "workspace/DocumentText.h"
+#include "wizards/AdvancedMenu.h"
 
 #include <QDir>
 #include <QLineEdit>
@@ -160,7 +161,7 @@ TEST_F(FramesWizardTest, TheCloseButtonsHideThePanel)
 {
     start();
     for (int i : {0, 2}) {
-        w().commands.invoke(QStringLiteral("mcyotto"), 18);
+        w().commands.invoke(advanced_menu::MakeFrames);
         press(i);
         EXPECT_TRUE(w().controls.get<QWidget>(QStringLiteral("FrmFrame"))->isHidden());
     }

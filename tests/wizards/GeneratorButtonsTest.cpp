@@ -1,4 +1,5 @@
 #include "ApplyEdit.h"
+#include "wizards/EasyPanelControls.h"
 #include "platform/RichEdit.h"
 #include "support/AppFixture.h"
 #include "wizards/generators/BlockGenerators.h"
@@ -13,6 +14,7 @@
 #include "wizards/generators/RuleGenerator.h"
 #include "wizards/generators/TableGenerator.h"
 #include "wizards/generators/TextStyleGenerators.h"
+#include "wizards/AdvancedMenu.h"
 
 #include <QAbstractButton>
 #include <QLineEdit>
@@ -84,6 +86,7 @@ public:
             w().controls.get<QPlainTextEdit>(QString::fromLatin1(name), index)->setPlainText(text);
     }
     void set(const char* name, const QString& text) { set(name, -1, text); }
+    void set(ControlId id, const QString& text) { set(id.key, -1, text); }
     void tick(const char* name, int index, bool on = true)
     {
         w().controls.get<QAbstractButton>(QString::fromLatin1(name), index)->setChecked(on);
@@ -149,19 +152,19 @@ TEST_F(GeneratorButtonsTest, EveryExecuteButtonReadsItsPanelAndInsertsWhatItsGen
     const Case cases[] = {
         {"link", ExecuteButton::InsertLink, Page, "本文", 0,
          [](auto& t) {
-             t.w().commands.invoke(QStringLiteral("mcyotto"), 6);
+             t.w().commands.invoke(advanced_menu::SetLink);
              t.set("Txtlink", QStringLiteral("page2.html"));
              t.tick("Check2", 0);
          },
          [](const S& s, const QString& f) { return gen::makeLinkButton({s, "page2.html", true, f}, true); }},
         {"mail link", ExecuteButton::InsertLink, Page, "本文", 0,
          [](auto& t) {
-             t.w().commands.invoke(QStringLiteral("mcyotto"), 7);
+             t.w().commands.invoke(advanced_menu::MailLink);
              t.set("Txtlink", QStringLiteral("me@example.jp"));
          },
          [](const S& s, const QString& f) { return gen::makeLinkButton({s, "me@example.jp", false, f}, false); }},
         {"mail link without a selection", ExecuteButton::InsertLink, Page, "", 10,
-         [](auto& t) { t.w().commands.invoke(QStringLiteral("mcyotto"), 7); },
+         [](auto& t) { t.w().commands.invoke(advanced_menu::MailLink); },
          [](const S& s, const QString& f) { return gen::makeLinkButton({s, "me@example.jp", false, f}, false); }},
         {"rule", ExecuteButton::InsertRule, Page, "", 40,
          [](auto& t) {
@@ -246,7 +249,7 @@ TEST_F(GeneratorButtonsTest, EveryExecuteButtonReadsItsPanelAndInsertsWhatItsGen
          }},
         {"table from its data box", ExecuteButton::InsertTable, Page, "", 60,
          [](auto& t) {
-             t.set("Text", 6, "a,b\r\nc、d");
+             t.set(table_panel::DataBox, "a,b\r\nc、d");
              t.tick("Option10", 3);
              t.tick("Option7", 2);
              t.tick("Option9", 0);
@@ -295,7 +298,7 @@ TEST_F(GeneratorButtonsTest, EveryExecuteButtonReadsItsPanelAndInsertsWhatItsGen
          [](const S& s, const QString& f) { return gen::makeBgImage({s, "bg.gif", 0, f}); }},
         {"font", ExecuteButton::InsertFont, Page, "本文", 0,
          [](auto& t) {
-             auto* list = t.w().controls.template get<QListWidget>(QStringLiteral("LstFont"));
+             auto* list = t.w().controls.template get<QListWidget>(font_panel::FontList);
              list->addItems({"IPAGothic", "Sans"});
          },
          [](const S& s, const QString&) { return gen::makeFont({s, {"IPAGothic", "Sans"}}); }},
@@ -382,7 +385,7 @@ TEST_F(GeneratorButtonsTest, SomeResultsWordForWord)
     // The link's target is made relative to the document's folder.
     check({"link", ExecuteButton::InsertLink, Page, "本文", 0,
            [](auto& t) {
-               t.w().commands.invoke(QStringLiteral("mcyotto"), 6);
+               t.w().commands.invoke(advanced_menu::SetLink);
                t.set("Txtlink", t.folder() + QStringLiteral("/sub/page2.html"));
            },
            [](const S& s, const QString& f) { return gen::makeLinkButton({s, f + "/sub/page2.html", false, f}, true); }});

@@ -1,7 +1,9 @@
 #include "WindowHelpers.h"
 #include "support/AppFixture.h"
+#include "wizards/EasyMenu.h"
 #include "wizards/MiniPanel.h"
 #include "wizards/MovablePanels.h"
+#include "wizards/AdvancedMenu.h"
 
 #include <QLineEdit>
 #include <QTest>
@@ -31,7 +33,7 @@ TEST(DragStep, MovesByThePointersOffsetWithinTheBandOncePerTick)
     for (const Case& c : cases) {
         DragState s = c.state;
         EXPECT_EQ(dragStep(s, c.left, c.top, c.x, c.y), c.to) << c.what;
-        EXPECT_EQ(s.DragTimerOn, c.armed) << c.what;
+        EXPECT_EQ(s.throttled, c.armed) << c.what;
     }
 }
 
@@ -44,22 +46,22 @@ protected:
 TEST_F(MovablePanelsTest, ABurstOfMovesWithinOneTickMovesThePanelOnce)
 {
     start();
-    w().commands.invoke(QStringLiteral("mk1"), 8);
+    w().commands.invoke(easy_menu::HeadingPanel);
     const int left = twips::Left(panel());
     windowtest::mouse(title(), QEvent::MouseButtonPress, QPoint(20, 5));
     for (int i = 1; i <= 10; ++i)
         windowtest::mouse(title(), QEvent::MouseMove, QPoint(20 + 2 * i, 5));
     EXPECT_EQ(twips::Left(panel()), left + twips::fromPixels(2)) << "only the first move of the tick";
-    EXPECT_TRUE(w().wizards.movable.drag.DragTimerOn);
-    EXPECT_TRUE(QTest::qWaitFor([this] { return !w().wizards.movable.drag.DragTimerOn; }, 5000)) << "the tick disarms the throttle";
-    EXPECT_FALSE(w().wizards.movable.TimerMove.isActive());
+    EXPECT_TRUE(w().wizards.movable.drag.throttled);
+    EXPECT_TRUE(QTest::qWaitFor([this] { return !w().wizards.movable.drag.throttled; }, 5000)) << "the tick disarms the throttle";
+    EXPECT_FALSE(w().wizards.movable.throttleTimer.isActive());
     const int afterTick = twips::Left(panel());
     windowtest::mouse(title(), QEvent::MouseMove, QPoint(60, 5));
     EXPECT_GT(twips::Left(panel()), afterTick) << "the next tick's move is taken";
 
     // After the release, moves over the title do nothing.
     windowtest::mouse(title(), QEvent::MouseButtonRelease, QPoint(60, 5));
-    ASSERT_TRUE(QTest::qWaitFor([this] { return !w().wizards.movable.drag.DragTimerOn; }, 5000));
+    ASSERT_TRUE(QTest::qWaitFor([this] { return !w().wizards.movable.drag.throttled; }, 5000));
     const std::vector<int> released = windowtest::place(panel());
     windowtest::mouse(title(), QEvent::MouseMove, QPoint(100, 5));
     EXPECT_EQ(windowtest::place(panel()), released);
@@ -68,7 +70,7 @@ TEST_F(MovablePanelsTest, ABurstOfMovesWithinOneTickMovesThePanelOnce)
 TEST_F(MovablePanelsTest, TheBandIsMeasuredAtTheScreensResolution)
 {
     start();
-    w().commands.invoke(QStringLiteral("mk1"), 8);
+    w().commands.invoke(easy_menu::HeadingPanel);
     const std::vector<int> at = windowtest::place(panel());
     // The pointer just below the band, in pixels of this screen: no move.
     const int below = twips::toPixels(DragBand) + 2;
@@ -84,7 +86,7 @@ TEST_F(MovablePanelsTest, TheBandIsMeasuredAtTheScreensResolution)
 TEST_F(MovablePanelsTest, ADragNeverTakesAPanelOffTheTopOrLeft)
 {
     start();
-    w().commands.invoke(QStringLiteral("mk1"), 8); // Frame(20) at left 3500, top 3000
+    w().commands.invoke(easy_menu::HeadingPanel); // Frame(20) at left 3500, top 3000
     windowtest::mouse(title(), QEvent::MouseButtonPress, QPoint(20, 5));
     windowtest::mouse(title(), QEvent::MouseMove, QPoint(20 - twips::toPixels(4000), 5 - twips::toPixels(3500)));
     EXPECT_EQ(twips::Left(panel()), 3500);
@@ -95,7 +97,7 @@ TEST_F(MovablePanelsTest, ADragNeverTakesAPanelOffTheTopOrLeft)
 TEST_F(MovablePanelsTest, TheFramesWizardAndTheMiniPanelAreDraggedByTheirOwnTitles)
 {
     start();
-    w().commands.invoke(QStringLiteral("mcyotto"), 18);
+    w().commands.invoke(advanced_menu::MakeFrames);
     QWidget* frames = w().controls.get<QWidget>(QStringLiteral("FrmFrame"));
     const int left = twips::Left(frames);
     QWidget* label7 = w().controls.get<QWidget>(QStringLiteral("Label7"));
@@ -105,7 +107,7 @@ TEST_F(MovablePanelsTest, TheFramesWizardAndTheMiniPanelAreDraggedByTheirOwnTitl
     windowtest::mouse(label7, QEvent::MouseButtonRelease, QPoint(30, 5));
     // The frames wizard's opener ends a drag in progress.
     windowtest::mouse(label7, QEvent::MouseButtonPress, QPoint(20, 5));
-    w().commands.invoke(QStringLiteral("mcyotto"), 18);
-    EXPECT_FALSE(w().wizards.movable.drag.Dragging);
-    EXPECT_FALSE(w().wizards.movable.drag.DragTimerOn);
+    w().commands.invoke(advanced_menu::MakeFrames);
+    EXPECT_FALSE(w().wizards.movable.drag.dragging);
+    EXPECT_FALSE(w().wizards.movable.drag.throttled);
 }

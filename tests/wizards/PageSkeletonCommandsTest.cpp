@@ -1,6 +1,7 @@
 #include "platform/RichEdit.h"
 #include "platform/TextFile.h"
 #include "support/AppFixture.h"
+#include "wizards/EasyMenu.h"
 #include "workspace/DocumentText.h"
 
 #include <QTest>
@@ -57,7 +58,7 @@ protected:
 TEST_F(PageSkeletonCommandsTest, OnAnEmptyDocumentBothPagesComeWithoutAQuestion)
 {
     start();
-    w().commands.invoke(QStringLiteral("mk1"), 1);
+    w().commands.invoke(easy_menu::InsertPageSkeleton);
     EXPECT_EQ(ed()->Text(), skeleton());
     EXPECT_EQ(ed()->SelStart(), 0);
     EXPECT_EQ(ed()->SelLength(), 0);
@@ -65,7 +66,7 @@ TEST_F(PageSkeletonCommandsTest, OnAnEmptyDocumentBothPagesComeWithoutAQuestion)
     EXPECT_EQ(tempPage(), encodeText(skeleton() + CrLf, TextEncoding::Cp932, true).bytes) << "the preview's page, in code page 932";
 
     ed()->SetText(QStringLiteral("   "));
-    w().commands.invoke(QStringLiteral("mk1"), 0);
+    w().commands.invoke(easy_menu::InsertSamplePage);
     EXPECT_TRUE(ed()->Text().startsWith(samplePage()));
     EXPECT_TRUE(ed()->Text().endsWith(QStringLiteral("編集の効率を飛躍的に高めます。<BR>\r\n</P>\r\n</BODY>\r\n</HTML>")));
     EXPECT_EQ(tempPage(), encodeText(ed()->Text() + CrLf, TextEncoding::Cp932, true).bytes);
@@ -78,7 +79,7 @@ TEST_F(PageSkeletonCommandsTest, OverAnExistingTextItAsksAndNoChangesNothing)
     ed()->SetSelStart(2);
     QFile::remove(w().ws.tempPagePath(0));
     dialogs.expectMsg(QStringLiteral("ソースが存在しますが上書きしますか?"), MsgResult::No);
-    w().commands.invoke(QStringLiteral("mk1"), 1);
+    w().commands.invoke(easy_menu::InsertPageSkeleton);
     EXPECT_EQ(ed()->Text(), QStringLiteral("\r\n"));
     EXPECT_EQ(ed()->SelStart(), 2);
     EXPECT_FALSE(QFile::exists(w().ws.tempPagePath(0))) << "no file is written";
@@ -98,7 +99,7 @@ TEST_F(PageSkeletonCommandsTest, TheNewPageReplacesTheWholeDocumentAndOneUndoGiv
     for (int item : {1, 0}) {
         SCOPED_TRACE(item);
         dialogs.expectMsg(QStringLiteral("ソースが存在しますが上書きしますか?"), MsgResult::Yes);
-        w().commands.invoke(QStringLiteral("mk1"), item);
+        w().commands.invoke(easy_menu::Menu, item);
         EXPECT_TRUE(d.header.isEmpty());
         EXPECT_TRUE(d.footer.isEmpty());
         EXPECT_TRUE(d.regions[1].isEmpty());

@@ -1,7 +1,9 @@
 #include "platform/RichEdit.h"
+#include "wizards/EasyPanelControls.h"
 #include "support/AppFixture.h"
 #include "toolwindows/ColourPickerWindow.h"
 #include "wizards/MiniPanel.h"
+#include "wizards/AdvancedMenu.h"
 
 #include <QCheckBox>
 #include <QGroupBox>
@@ -21,6 +23,12 @@ protected:
         return w().controls.get<T>(QString::fromUtf8(name), index);
     }
     void click(const char* name, int index = ControlRegistry::NoIndex) { get<QPushButton>(name, index)->click(); }
+    template <typename T>
+    T* get(ControlId id)
+    {
+        return w().controls.get<T>(id);
+    }
+    void click(ControlId id) { get<QPushButton>(id)->click(); }
     // The codes the colour buttons hand to the picker.
     std::vector<int> codes;
     void recordPickerCodes()
@@ -43,7 +51,7 @@ TEST_F(PanelControlsTest, ColourButtonsOpenThePickerWithTheCodeOfTheirBox)
         click("Command30", i);
     click("Command7", 0);
     for (int i = 6; i <= 10; ++i)
-        w().wizards.pickers.cmdwav_Click(i); // buttons of automatic creation's settings panel
+        w().wizards.pickers.pickColourOfButton(i); // buttons of automatic creation's settings panel
     EXPECT_EQ(codes, (std::vector<int>{7, 9, 10, 100, 101, 102, 110, 111, 112, 120, 18, 21, 20, 26, 23}));
 }
 
@@ -112,22 +120,22 @@ TEST_F(PanelControlsTest, FileButtonsFillTheirBoxesAndCancellingLeavesThem)
 TEST_F(PanelControlsTest, FontButtonsAddAndRemoveFontNames)
 {
     start();
-    auto* list = get<QListWidget>("LstFont");
+    auto* list = get<QListWidget>(font_panel::FontList);
     FontChoice chosen;
     chosen.name = QStringLiteral("IPAGothic");
     dialogs.expectFont(chosen);
-    click("Command4");
+    click(font_panel::AddFontButton);
     EXPECT_TRUE(dialogs.lastFontFixedPitch);
     dialogs.expectFont(chosen);
-    click("Command4");
+    click(font_panel::AddFontButton);
     dialogs.expectFont(std::nullopt);
-    click("Command4");
+    click(font_panel::AddFontButton);
     ASSERT_EQ(list->count(), 2) << "the same name twice; cancelled adds nothing";
     list->clearSelection();
-    click("Command5");
+    click(font_panel::RemoveFontButton);
     EXPECT_EQ(list->count(), 2) << "nothing selected, nothing removed";
     list->setCurrentRow(1);
-    click("Command5");
+    click(font_panel::RemoveFontButton);
     EXPECT_EQ(list->count(), 1);
 }
 
@@ -153,7 +161,7 @@ TEST_F(PanelControlsTest, FontSizeSpinnerFollowsTheSizeKind)
 TEST_F(PanelControlsTest, HeadingSpinnerWritesTheLevel)
 {
     start();
-    get<QScrollBar>("VScroll4", 1)->setValue(5);
+    get<QScrollBar>(heading_panel::LevelSpinner)->setValue(5);
     EXPECT_EQ(get<QLineEdit>("Text6", 8)->text(), QStringLiteral("5"));
 }
 
@@ -217,29 +225,29 @@ TEST_F(PanelControlsTest, MiniPanelRunsTheGeneratorOfItsModeAndItsCloseBoxRestar
     start();
     MiniPanel& mini = w().wizards.mini;
     std::vector<int> ran;
-    mini.setMode(0, [&] { ran.push_back(0); });
-    mini.setMode(31, {});
-    EXPECT_EQ(mini.CmdcMode, 0);
-    click("Cmdc");
+    mini.setGenerator(0, [&] { ran.push_back(0); });
+    mini.setGenerator(31, {});
+    EXPECT_EQ(mini.mode, 0);
+    click(mini_panel::RunButton);
     EXPECT_EQ(ran, std::vector<int>{0});
-    w().commands.invoke(QStringLiteral("mcyotto"), 18); // the frames wizard
-    click("Cmdc");
+    w().commands.invoke(advanced_menu::MakeFrames); // the frames wizard
+    click(mini_panel::RunButton);
     EXPECT_EQ(ran, std::vector<int>{0}) << "mode 31 does nothing";
 
     // Its colour buttons act only in modes 4 and 8; here they ask for no colour.
-    click("Cmd1");
-    click("Cmd2");
-    mini.CmdcMode = 4;
+    click(mini_panel::FirstColourButton);
+    click(mini_panel::SecondColourButton);
+    mini.mode = 4;
     dialogs.expectColour(QColor(0x12, 0x34, 0x56));
-    click("Cmd1");
+    click(mini_panel::FirstColourButton);
     EXPECT_EQ(get<QLineEdit>("Txt1")->text(), QStringLiteral("#123456"));
     dialogs.expectColour(std::nullopt);
-    click("Cmd2");
-    EXPECT_TRUE(get<QLineEdit>("Txt2")->text().isEmpty());
+    click(mini_panel::SecondColourButton);
+    EXPECT_TRUE(get<QLineEdit>(mini_panel::SecondColourBox)->text().isEmpty());
 
     QSignalSpy closed(&mini, &MiniPanel::closed);
     get<QWidget>("Frmc")->show();
-    click("CmdBatu");
+    click(mini_panel::CloseBox);
     EXPECT_FALSE(get<HolderPanel>("Frmc")->shownByProgram());
     EXPECT_EQ(closed.count(), 1);
 }
@@ -253,8 +261,8 @@ TEST_F(PanelControlsTest, MiniPanelBlinkAndSearchModes)
     ed->SetText(QStringLiteral("abc"));
     ed->Select(1, 1);
     get<QWidget>("Frmc")->show();
-    mini.CmdcMode = 21;
-    click("Cmdc");
+    mini.mode = 21;
+    click(mini_panel::RunButton);
     EXPECT_EQ(ed->Text(), QStringLiteral("a <BLINK>b</BLINK> c"));
     EXPECT_FALSE(get<HolderPanel>("Frmc")->shownByProgram());
 
@@ -262,10 +270,10 @@ TEST_F(PanelControlsTest, MiniPanelBlinkAndSearchModes)
     ed->SetText(QStringLiteral("ab 検索 cd 検索"));
     ed->SetSelStart(0);
     get<QLineEdit>("Txtkensaku")->setText(QStringLiteral("検索"));
-    mini.CmdcMode = 30;
-    click("Cmdc");
+    mini.mode = 30;
+    click(mini_panel::RunButton);
     EXPECT_EQ(ed->SelStart(), 3);
     EXPECT_EQ(ed->SelLength(), 2);
-    click("Cmdc");
+    click(mini_panel::RunButton);
     EXPECT_EQ(ed->SelStart(), 9);
 }

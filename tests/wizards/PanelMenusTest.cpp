@@ -1,6 +1,10 @@
 #include "WindowHelpers.h"
+#include "wizards/EasyPanelControls.h"
 #include "platform/RichEdit.h"
 #include "support/AppFixture.h"
+#include "wizards/AdvancedMenu.h"
+#include "wizards/AdvancedPanelControls.h"
+#include "wizards/EasyMenu.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -34,66 +38,66 @@ struct PanelCase {
 };
 
 const PanelCase Panels[] = {
-    {"mk1", 3, "Frame", 17, {1500, 1500, 5310, 3000}, "インデント", "Label", "インデントの文字数", "Text", 18, "改行マークは<BR>です", true},
-    {"mk1", 4, "Frame", 18, {3000, 2000, 5000, 3500}, "スペース", "Label", "スペースをいれよう", "Text", 19,
+    {easy_menu::Menu.key, 3, "Frame", 17, {1500, 1500, 5310, 3000}, "インデント", "Label", "インデントの文字数", "Text", 18, "改行マークは<BR>です", true},
+    {easy_menu::Menu.key, 4, "Frame", 18, {3000, 2000, 5000, 3500}, "スペース", "Label", "スペースをいれよう", "Text", 19,
      "半角のスペースを挿入します。スペースをたくさん挿入するとソースがみにくくなります。", true},
-    {"mk1", 6, "Frame", 19, {3500, 3000, 6135, 3000}, "タイトル", "Label", "タイトルをいれよう", "Text", 20,
+    {easy_menu::Menu.key, 6, "Frame", 19, {3500, 3000, 6135, 3000}, "タイトル", "Label", "タイトルをいれよう", "Text", 20,
      "  タイトルはブラウザーのタイトルバーに表示される文字です。", true},
-    {"mk1", 8, "Frame", 20, {3500, 3000, 5325, 4365}, "見出し", "Label", "見出しの文を設定しよう", "Text", 21,
+    {easy_menu::Menu.key, 8, "Frame", 20, {3500, 3000, 5325, 4365}, "見出し", "Label", "見出しの文を設定しよう", "Text", 21,
      "まず見出しにしたい文字をソースに書き込んで選択します。", true},
-    {"mk1", 10, "Frame", 21, {3500, 3000, 5500, 3025}, "背景色", "Label", "背景色と文字の色を決めよう", "Text", 22,
+    {easy_menu::Menu.key, 10, "Frame", 21, {3500, 3000, 5500, 3025}, "背景色", "Label", "背景色と文字の色を決めよう", "Text", 22,
      "基本の背景色、テキストの色を決めます。", true},
-    {"mk1", 12, "Frame", 22, {3500, 3000, 5500, 3000}, "余白", "Label", "余白を設定", "Text", 23, "  ページの上の余白と、", true},
-    {"mk1", 14, "Frame", 23, {3500, 3000, 5000, 3000}, "コメント", "Label", "コメントをいれよう", "Text", 24,
+    {easy_menu::Menu.key, 12, "Frame", 22, {3500, 3000, 5500, 3000}, "余白", "Label", "余白を設定", "Text", 23, "  ページの上の余白と、", true},
+    {easy_menu::Menu.key, 14, "Frame", 23, {3500, 3000, 5000, 3000}, "コメント", "Label", "コメントをいれよう", "Text", 24,
      "コメントを入れると後から見易くなります｡", true},
-    {"mk1", 16, "Frame", 24, {3500, 2000, 5610, 5415}, "段落", "Label", "段落を設定しよう", "Text", 25,
+    {easy_menu::Menu.key, 16, "Frame", 24, {3500, 2000, 5610, 5415}, "段落", "Label", "段落を設定しよう", "Text", 25,
      "  段落を設定します。選択された部分は段落に設定され、後ろに一行挿入されます", true},
-    {"mk1", 17, "Frame", 25, {3500, 3500, 5005, 3000}, "位置", "Label", "まとめ位置を設定しよう", "Text", 26,
+    {easy_menu::Menu.key, 17, "Frame", 25, {3500, 3500, 5005, 3000}, "位置", "Label", "まとめ位置を設定しよう", "Text", 26,
      "段落と同じように位置を設定しますが、後ろに一行空白を挿入しません。", true},
-    {"mk1", 18, "Frame", 29, {3500, 3000, 5000, 3000}, "ソース", "Label", "ソースの並びをそのまま表示しよう", "Text", 30,
+    {easy_menu::Menu.key, 18, "Frame", 29, {3500, 3000, 5000, 3000}, "ソース", "Label", "ソースの並びをそのまま表示しよう", "Text", 30,
      "選択された部分は、HTMLソースの文字の並びがそのまま表示されます。", true},
-    {"mk1", 20, "Frame", 10, {3500, 3000, 6270, 4830}, "フォントの選択", "Label", "フォントを選択しよう", "Text", 11,
+    {easy_menu::Menu.key, 20, "Frame", 10, {3500, 3000, 6270, 4830}, "フォントの選択", "Label", "フォントを選択しよう", "Text", 11,
      "選択された文字列のフォントを設定します。", false},
-    {"mk1", 21, "Frame", 12, {3400, 3000, 6000, 4290}, "フォントの大きさ", "Label", "フォントの大きさを変えよう", "Text", 13,
+    {easy_menu::Menu.key, 21, "Frame", 12, {3400, 3000, 6000, 4290}, "フォントの大きさ", "Label", "フォントの大きさを変えよう", "Text", 13,
      "選択された文字の大きさを変えます。", false},
-    {"mk1", 22, "Frame", 13, {3500, 3500, 5000, 3155}, "文字の色", "Label", "文字の色を部分的に変えよう", "Text", 14,
+    {easy_menu::Menu.key, 22, "Frame", 13, {3500, 3500, 5000, 3155}, "文字の色", "Label", "文字の色を部分的に変えよう", "Text", 14,
      "変えたい色を入力してください。", true},
-    {"mk1", 23, "Frame", 14, {3400, 3000, 5000, 3155}, "文字の強調（普通）", "Label", "文字を強調しよう（普通の強調）", "Text", 15,
+    {easy_menu::Menu.key, 23, "Frame", 14, {3400, 3000, 5000, 3155}, "文字の強調（普通）", "Label", "文字を強調しよう（普通の強調）", "Text", 15,
      "選択された文字を強調します。", true},
-    {"mk1", 24, "Frame", 15, {3400, 3000, 5000, 3155}, "文字の強調（強い）", "Label", "文字を強調しよう（強いの強調）", "Text", 16,
+    {easy_menu::Menu.key, 24, "Frame", 15, {3400, 3000, 5000, 3155}, "文字の強調（強い）", "Label", "文字を強調しよう（強いの強調）", "Text", 16,
      "選択された文字を強調します。", true},
-    {"mk1", 25, "Frame", 16, {3500, 3000, 5000, 4000}, "フォントの形状", "Label", "フォントの形状を変えよう", "Text", 17,
+    {easy_menu::Menu.key, 25, "Frame", 16, {3500, 3000, 5000, 4000}, "フォントの形状", "Label", "フォントの形状を変えよう", "Text", 17,
      "フォントの形状を変えます。", false},
-    {"mcyotto", 0, "Frame", 1, {3000, 3400, 6120, 4410}, "罫線", "Label", "罫線を入れよう", "Text", 1,
+    {"advanced", 0, "Frame", 1, {3000, 3400, 6120, 4410}, "罫線", "Label", "罫線を入れよう", "Text", 1,
      "罫線を挿入します、長さの単位は全てｍｍですが", false},
-    {"mcyotto", 2, "Frame", 3, {3500, 1000, 7185, 7710}, "画像", "Label", "画像を挿入しよう", "Text", 3,
+    {"advanced", 2, "Frame", 3, {3500, 1000, 7185, 7710}, "画像", "Label", "画像を挿入しよう", "Text", 3,
      "画像ファイルを貼り付ける為には、貼り付ける画像ファイルが必要です。", false},
-    {"mcyotto", 4, "Frame", 2, {3000, 3000, 5325, 5145}, "リスト", "Label", "項目をリストにしよう", "Text", 2, "リストとは", false},
-    {"mcyotto", 6, "Frame", 0, {3400, 3000, 7050, 4755}, "リンク", "Label", "リンクの設定", "Text", 0,
+    {"advanced", 4, "Frame", 2, {3000, 3000, 5325, 5145}, "リスト", "Label", "項目をリストにしよう", "Text", 2, "リストとは", false},
+    {"advanced", 6, "Frame", 0, {3400, 3000, 7050, 4755}, "リンク", "Label", "リンクの設定", "Text", 0,
      "文字や、画像をクリックした時、別のページや別のサイトにｼﾞｬﾝﾌﾟするのが", false},
-    {"mcyotto", 7, "Frame", 0, {3400, 3000, 7050, 4755}, "リンク", "Label", "リンクの設定", "Text", 0,
+    {"advanced", 7, "Frame", 0, {3400, 3000, 7050, 4755}, "リンク", "Label", "リンクの設定", "Text", 0,
      "リンク設定を使用してメールの宛先を指定します、実行をクリックすると", false},
-    {"mcyotto", 9, "Frame", 30, {3500, 3500, 5955, 3465}, "ページの中にジャンプ", "Label", "ページの中にジャンプさせよう", "Text", 31,
+    {"advanced", 9, "Frame", 30, {3500, 3500, 5955, 3465}, "ページの中にジャンプ", "Label", "ページの中にジャンプさせよう", "Text", 31,
      "同じページの中の指定個所にジャンプします。", true},
-    {"mcyotto", 10, "Frame", 30, {3500, 3500, 5955, 3465}, "ページの中にジャンプ", "Label", "ページの中にジャンプさせよう", "Text", 31,
+    {"advanced", 10, "Frame", 30, {3500, 3500, 5955, 3465}, "ページの中にジャンプ", "Label", "ページの中にジャンプさせよう", "Text", 31,
      "他のページの中の指定個所にジャンプします。", true},
-    {"mcyotto", 12, "Frame", 4, {3000, 1000, 4605, 7800}, "スクロール", "Label", "テキストをスクロールさせよう", "Text", 4,
+    {"advanced", 12, "Frame", 4, {3000, 1000, 4605, 7800}, "スクロール", "Label", "テキストをスクロールさせよう", "Text", 4,
      "テキストをスクロールすることをマーキーと言います。 ", false},
-    {"mcyotto", 14, "Frame", 5, {500, 1000, 10530, 8190}, "テーブル", "Label", "テーブルの設定", "Text", 5,
+    {"advanced", 14, "Frame", 5, {500, 1000, 10530, 8190}, "テーブル", "Label", "テーブルの設定", "Text", 5,
      "ペルモアを使えばテーブルを簡単に作ることが出来ます｡", false},
-    {"mcyotto", 16, "Frame", 6, {1500, 1500, 6180, 4605}, "フォーム", "Label", "入力フォームを作ろう", "Text", 7,
+    {"advanced", 16, "Frame", 6, {1500, 1500, 6180, 4605}, "フォーム", "Label", "入力フォームを作ろう", "Text", 7,
      "ホームページなどのアンケート欄で、見ている人が", true},
-    {"mcyotto", 18, "FrmFrame", -1, {1000, 1000, 7290, 8130}, "フレーム", "Label7", "フレームの設定", "Text1", 13,
+    {"advanced", 18, "FrmFrame", -1, {1000, 1000, 7290, 8130}, "フレーム", "Label7", "フレームの設定", "Text1", 13,
      "ホームページなどでページが左右に分かれているものがあります､これがフレームです｡", false},
-    {"mcyotto", 20, "Frame", 7, {3500, 3000, 6135, 4215}, "BGM", "Label", "BGMを鳴らそう", "Text", 8,
+    {"advanced", 20, "Frame", 7, {3500, 3000, 6135, 4215}, "BGM", "Label", "BGMを鳴らそう", "Text", 8,
      "ホームページを開いたときに鳴る音楽を設定することが出来ます｡", false},
-    {"mcyotto", 22, "Frame", 8, {3400, 3000, 6285, 4290}, "ムービー", "Label", "ムービーを再生させよう", "Text", 9,
+    {"advanced", 22, "Frame", 8, {3400, 3000, 6285, 4290}, "ムービー", "Label", "ムービーを再生させよう", "Text", 9,
      "ホームページを開いたときに再生するムービーを設定することが出来ます｡", false},
-    {"mcyotto", 24, "Frame", 9, {3500, 3000, 6780, 3855}, "バックグランドの画像", "Label", "バックグランドの画像を指定しよう", "Text", 10,
+    {"advanced", 24, "Frame", 9, {3500, 3000, 6780, 3855}, "バックグランドの画像", "Label", "バックグランドの画像を指定しよう", "Text", 10,
      "バックグラウンドに画像を設定します。", false},
-    {"mcyotto", 26, "Frame", 34, {3400, 3000, 5760, 6315}, "文書情報", "Label", "文書情報を記述しよう", "Text", 35,
+    {"advanced", 26, "Frame", 34, {3400, 3000, 5760, 6315}, "文書情報", "Label", "文書情報を記述しよう", "Text", 35,
      "メタタグはいろいろな付加情報を追加します。", false},
-    {"mcyotto", 28, "Frame", 11, {3400, 3000, 5625, 4560}, "ドキュメントタイプ", "Label", "ドキュメントタイプを記述しよう", "Text", 12,
+    {"advanced", 28, "Frame", 11, {3400, 3000, 5625, 4560}, "ドキュメントタイプ", "Label", "ドキュメントタイプを記述しよう", "Text", 12,
      "これは文書型宣言と言います。", false},
 };
 
@@ -124,10 +128,15 @@ protected:
     {
         return w().controls.get<T>(u(name), index);
     }
+    template <typename T>
+    T* get(ControlId id)
+    {
+        return w().controls.get<T>(id);
+    }
     void dragTitleBy(QWidget* title, int dx, int dy)
     {
         // A move of the last drag has had its tick.
-        ASSERT_TRUE(QTest::qWaitFor([this] { return !w().wizards.movable.drag.DragTimerOn; }, 5000));
+        ASSERT_TRUE(QTest::qWaitFor([this] { return !w().wizards.movable.drag.throttled; }, 5000));
         const QPoint from(10, 5);
         windowtest::mouse(title, QEvent::MouseButtonPress, from);
         windowtest::mouse(title, QEvent::MouseMove, from + QPoint(dx, dy));
@@ -175,7 +184,7 @@ TEST_F(PanelMenusTest, PanelsWithALayoutPlaceTitleCloseBoxAndExplanationAsTheLay
 {
     start();
     // The strong-emphasis panel is 5000 by 3155 twips.
-    w().commands.invoke(QStringLiteral("mk1"), 24);
+    w().commands.invoke(easy_menu::StrongEmphasisPanel);
     EXPECT_EQ(place(get<QWidget>("Label", 15)), (std::vector<int>{50, 180, 4900, 285}));
     EXPECT_EQ(place(w().controls.get<QWidget>(executeButton(ExecuteButton::StrongPanelCloseBox))), (std::vector<int>{4620, 180, 330, 285}));
     EXPECT_EQ(place(get<QWidget>("Text", 16)), (std::vector<int>{50, 850, 4900, 2205}));
@@ -192,12 +201,12 @@ TEST_F(PanelMenusTest, SelectFirstPromptsComeFirstOnlyWhileNothingIsSelected)
         const char* first;
     };
     const Prompt prompts[] = {
-        {"mk1", 21, 13, "まずフォントを変えたい文章をマウスで選択\nマウスで選択下さい 。 ^_^;\n", "選択された文字の大きさを変えます。"},
-        {"mk1", 17, 26, "位置指定する文字を選択してください。\n", "段落と同じように位置を設定しますが、後ろに一行空白を挿入しません。"},
-        {"mk1", 18, 30, "文字列を選択して下さい。 \n", "選択された部分は、HTMLソースの文字の並びがそのまま表示されます。"},
-        {"mk1", 23, 15, "強調する文字を選択してください^-^;。\n", "選択された文字を強調します。"},
-        {"mk1", 24, 16, "強調する文字を選択してください^_^;。\n", "選択された文字を強調します。"},
-        {"mcyotto", 12, 4, "スクロールさせたい文字列を選択してください。 \n", "テキストをスクロールすることをマーキーと言います。 "},
+        {easy_menu::Menu.key, 21, 13, "まずフォントを変えたい文章をマウスで選択\nマウスで選択下さい 。 ^_^;\n", "選択された文字の大きさを変えます。"},
+        {easy_menu::Menu.key, 17, 26, "位置指定する文字を選択してください。\n", "段落と同じように位置を設定しますが、後ろに一行空白を挿入しません。"},
+        {easy_menu::Menu.key, 18, 30, "文字列を選択して下さい。 \n", "選択された部分は、HTMLソースの文字の並びがそのまま表示されます。"},
+        {easy_menu::Menu.key, 23, 15, "強調する文字を選択してください^-^;。\n", "選択された文字を強調します。"},
+        {easy_menu::Menu.key, 24, 16, "強調する文字を選択してください^_^;。\n", "選択された文字を強調します。"},
+        {"advanced", 12, 4, "スクロールさせたい文字列を選択してください。 \n", "テキストをスクロールすることをマーキーと言います。 "},
     };
     ed()->SetText(QStringLiteral("abc"));
     for (const Prompt& p : prompts) {
@@ -235,7 +244,7 @@ TEST_F(PanelMenusTest, InputsHoldTheirDefaultsFromStartUpWhileTheirPanelsAreHidd
         {"Text6", 28, ""}, {"Text1", 9, "index.html"}, {"Text1", 0, "left.html"}, {"Text1", 1, "left"},
         {"Text1", 2, "right.html"}, {"Text1", 3, "right"}, {"Text7", 0, "20"}, {"Text1", 5, "0"}, {"Text1", 4, "0"},
         {"Text1", 6, "0"}, {"Text1", 7, "0"}, {"Text1", 11, "right"}, {"Text1", 8, "#000000"}, {"Text1", 12, ""},
-        {"Text", 45, "50"}, {"Text6", 6, ""}, {"Text6", 8, "3"}, {"Text6", 9, "#000000"}, {"Text6", 10, "#FFFFFF"},
+        {indent_panel::LineLengthBox.key, -1, "50"}, {"Text6", 6, ""}, {"Text6", 8, "3"}, {"Text6", 9, "#000000"}, {"Text6", 10, "#FFFFFF"},
         {"Text6", 11, "10"}, {"Text6", 12, "10"}, {"TxtFsize", -1, "3"}, {"Text6", 7, "#000000"},
     };
     for (const Text& t : texts)
@@ -284,21 +293,21 @@ TEST_F(PanelMenusTest, InputsHoldTheirDefaultsFromStartUpWhileTheirPanelsAreHidd
             EXPECT_EQ(get<QRadioButton>(name, index)->isChecked(), on) << name << "(" << index << ")";
     }
 
-    EXPECT_EQ(get<QListWidget>("LstFont")->count(), 0);
+    EXPECT_EQ(get<QListWidget>(font_panel::FontList)->count(), 0);
     EXPECT_TRUE(get<QWidget>("Frmtuki")->isHidden());
-    EXPECT_TRUE(get<QWidget>("Text", 6)->isHidden()) << "the table panel opens in its explanation view";
-    EXPECT_TRUE(get<QWidget>("Picture1")->isHidden());
+    EXPECT_TRUE(get<QWidget>(table_panel::DataBox)->isHidden()) << "the table panel opens in its explanation view";
+    EXPECT_TRUE(w().controls.get<QWidget>(image_panel::Picture)->isHidden());
 }
 
 TEST_F(PanelMenusTest, ModeItemsAndOpenerSideEffects)
 {
     start();
     // The link panel: its mode is whether "リンク先" is shown.
-    w().commands.invoke(QStringLiteral("mcyotto"), 7);
+    w().commands.invoke(advanced_menu::MailLink);
     EXPECT_TRUE(w().controls.get<QWidget>(executeButton(ExecuteButton::ChooseLinkTarget))->isHidden());
     EXPECT_TRUE(get<QWidget>("Check2", 0)->isHidden());
     EXPECT_EQ(get<QLabel>("Labelf", 0)->text(), QStringLiteral("メールアドレス"));
-    w().commands.invoke(QStringLiteral("mcyotto"), 6);
+    w().commands.invoke(advanced_menu::SetLink);
     EXPECT_FALSE(w().controls.get<QWidget>(executeButton(ExecuteButton::ChooseLinkTarget))->isHidden());
     EXPECT_FALSE(get<QWidget>("Check2", 0)->isHidden());
     EXPECT_EQ(get<QLabel>("Labelf", 0)->text(), QStringLiteral("リンク先"));
@@ -306,30 +315,30 @@ TEST_F(PanelMenusTest, ModeItemsAndOpenerSideEffects)
     // The jump panel resets both names, whatever was typed.
     get<QLineEdit>("Text6", 15)->setText(QStringLiteral("mine"));
     get<QLineEdit>("Text6", 16)->setText(QStringLiteral("mine"));
-    w().commands.invoke(QStringLiteral("mcyotto"), 10);
+    w().commands.invoke(advanced_menu::JumpToPage);
     EXPECT_EQ(get<QLineEdit>("Text6", 15)->text(), QStringLiteral("URL#JMP1"));
     EXPECT_EQ(get<QLineEdit>("Text6", 16)->text(), QStringLiteral("JMP1"));
-    w().commands.invoke(QStringLiteral("mcyotto"), 9);
+    w().commands.invoke(advanced_menu::JumpInPage);
     EXPECT_EQ(get<QLineEdit>("Text6", 15)->text(), QStringLiteral("#JMP1"));
 
     // The image panel shows the document's path and its explanation view.
-    get<QWidget>("Picture1")->show();
+    w().controls.get<QWidget>(image_panel::Picture)->show();
     get<QWidget>("framesub", 26)->hide();
-    w().commands.invoke(QStringLiteral("mcyotto"), 2);
+    w().commands.invoke(advanced_menu::InsertImage);
     EXPECT_EQ(get<QLabel>("Label16", 1)->text(), w().ws.doc(0).folder + QStringLiteral("/$$$000.html"));
-    EXPECT_TRUE(get<QWidget>("Picture1")->isHidden());
+    EXPECT_TRUE(w().controls.get<QWidget>(image_panel::Picture)->isHidden());
     EXPECT_FALSE(get<QWidget>("framesub", 26)->isHidden());
-    EXPECT_EQ(get<QWidget>("Picture1")->geometry(), get<QWidget>("Text", 3)->geometry());
+    EXPECT_EQ(w().controls.get<QWidget>(image_panel::Picture)->geometry(), get<QWidget>("Text", 3)->geometry());
 
     // The frames wizard: the page names of documents 0 and 1; with one document the right page
     // keeps its name.
     get<QLineEdit>("Text1", 2)->setText(QStringLiteral("keep.html"));
-    w().commands.invoke(QStringLiteral("mcyotto"), 18);
+    w().commands.invoke(advanced_menu::MakeFrames);
     EXPECT_EQ(get<QLineEdit>("Text1", 0)->text(), QStringLiteral("$$$000.html"));
     EXPECT_EQ(get<QLineEdit>("Text1", 2)->text(), QStringLiteral("keep.html"));
-    EXPECT_EQ(w().wizards.mini.CmdcMode, 31);
+    EXPECT_EQ(w().wizards.mini.mode, 31);
     ASSERT_TRUE(w().ws.addDocument());
-    w().commands.invoke(QStringLiteral("mcyotto"), 18);
+    w().commands.invoke(advanced_menu::MakeFrames);
     EXPECT_EQ(get<QLineEdit>("Text1", 2)->text(), QStringLiteral("$$$001.html"));
 }
 
@@ -339,7 +348,7 @@ TEST_F(PanelMenusTest, ParagraphOpenerKeepsTheSelectionAndFocusesTheEditor)
     ed()->SetText(QStringLiteral("one two three"));
     ed()->Select(4, 3);
     get<QLineEdit>("Text6", 6)->setFocus();
-    w().commands.invoke(QStringLiteral("mk1"), 16);
+    w().commands.invoke(easy_menu::ParagraphPanel);
     EXPECT_EQ(ed()->SelStart(), 4);
     EXPECT_EQ(ed()->SelLength(), 3);
     EXPECT_TRUE(ed()->HasFocus());
@@ -349,7 +358,7 @@ TEST_F(PanelMenusTest, MenusKeepTheirIndexesAndSeparators)
 {
     start();
     QStringList easy;
-    for (QAction* a : w().commands.menu(QStringLiteral("mk1"))->actions())
+    for (QAction* a : w().commands.menu(easy_menu::Menu)->actions())
         easy << (a->isSeparator() ? QStringLiteral("-") : a->text());
     ASSERT_EQ(easy.size(), 26);
     for (int i : {2, 5, 7, 9, 11, 13, 15, 19})
@@ -358,7 +367,7 @@ TEST_F(PanelMenusTest, MenusKeepTheirIndexesAndSeparators)
     EXPECT_EQ(easy[25], QStringLiteral("フォントの形状を変えよう"));
 
     QStringList advanced;
-    for (QAction* a : w().commands.menu(QStringLiteral("mcyotto"))->actions())
+    for (QAction* a : w().commands.menu(advanced_menu::Menu)->actions())
         advanced << (a->isSeparator() ? QStringLiteral("-") : a->text());
     const QStringList expected = {
         "罫線を入れよう", "-", "画像を挿入しよう", "-", "項目をリストにしよう", "-", "ﾘﾝｸを設定しよう",
@@ -381,12 +390,12 @@ TEST_F(PanelMenusTest, EveryEasyItemTakesItsSnapshotAndEmptiesTheEditorsUndo)
         const QString typed = ed()->Text();
         if (i < 2)
             dialogs.expectMsg(QStringLiteral("ソースが存在しますが上書きしますか?"), MsgResult::No);
-        w().commands.invoke(QStringLiteral("mk1"), i);
+        w().commands.invoke(easy_menu::Menu, i);
         if (separators.contains(i)) {
             // A separator of the menu does nothing at all.
             EXPECT_TRUE(ed()->CanUndo());
             // The lesson player's direct call takes the snapshot and empties the undo buffer.
-            w().wizards.easy.mk1_Click(i);
+            w().wizards.easy.chooseItem(i);
         }
         EXPECT_FALSE(ed()->CanUndo());
         const Document& d = w().ws.doc(0);
@@ -396,7 +405,7 @@ TEST_F(PanelMenusTest, EveryEasyItemTakesItsSnapshotAndEmptiesTheEditorsUndo)
     }
     // Outside 0 to 25: the same as a separator.
     QTest::keyClicks(ed(), QStringLiteral("y"));
-    w().wizards.easy.mk1_Click(26);
+    w().wizards.easy.chooseItem(26);
     EXPECT_FALSE(ed()->CanUndo());
 }
 
@@ -405,9 +414,9 @@ TEST_F(PanelMenusTest, OpeningFromTheMenuSelectsTheSourceTab)
     start();
     w().ws.selectPreviewTab(0);
     ASSERT_TRUE(w().ws.previewTabSelected());
-    w().commands.invoke(QStringLiteral("mcyotto"), 0);
+    w().commands.invoke(advanced_menu::InsertRule);
     EXPECT_FALSE(w().ws.previewTabSelected());
     w().ws.selectPreviewTab(0);
-    w().commands.invoke(QStringLiteral("mk1"), 23);
+    w().commands.invoke(easy_menu::EmphasisPanel);
     EXPECT_FALSE(w().ws.previewTabSelected());
 }

@@ -1,6 +1,10 @@
 #include "platform/RichEdit.h"
+#include "wizards/EasyPanelControls.h"
+#include "wizards/MiniPanel.h"
 #include "support/AppFixture.h"
 #include "wizards/generators/TableGenerator.h"
+#include "wizards/AdvancedMenu.h"
+#include "wizards/AdvancedPanelControls.h"
 
 #include <QDir>
 #include <QImage>
@@ -17,7 +21,12 @@ protected:
     {
         return w().controls.get<T>(QString::fromLatin1(name), index);
     }
-    QLabel* picture() { return get<QLabel>("Picture1"); }
+    template <typename T>
+    T* get(ControlId id)
+    {
+        return w().controls.get<T>(id);
+    }
+    QLabel* picture() { return w().controls.get<QLabel>(image_panel::Picture); }
     bool showsPicture() { return !picture()->isHidden() && !picture()->pixmap().isNull(); }
     QString picturePath()
     {
@@ -33,7 +42,7 @@ protected:
 TEST_F(PanelViewsTest, TheImageChooserShowsThePictureChosenInIt)
 {
     start();
-    w().commands.invoke(QStringLiteral("mcyotto"), 2);
+    w().commands.invoke(advanced_menu::InsertImage);
     const QString file = picturePath();
     dialogs.expectOpen(file);
     get<QPushButton>("Cmdsentaku", 0)->click();
@@ -48,7 +57,7 @@ TEST_F(PanelViewsTest, TheImageChooserShowsThePictureChosenInIt)
     EXPECT_TRUE(picture()->isHidden());
     EXPECT_EQ(get<QPushButton>("Cmdsentaku", 1)->text(), QStringLiteral("画像表示"));
     dialogs.expectOpen(temp.path() + QStringLiteral("/music.wav"));
-    w().wizards.pickers.cmdwav_Click(0);
+    w().wizards.pickers.chooseMediaFile(0);
     get<QPushButton>("Cmdsentaku", 1)->click();
     EXPECT_TRUE(showsPicture());
     EXPECT_EQ(get<QPushButton>("Cmdsentaku", 1)->text(), QStringLiteral("画像非表示"));
@@ -60,14 +69,14 @@ TEST_F(PanelViewsTest, TheImageChooserShowsThePictureChosenInIt)
     EXPECT_EQ(get<QLineEdit>("TxtSoutai")->text(), QStringLiteral("img/a.png"));
 
     // The menu opens the panel in its explanation view again.
-    w().commands.invoke(QStringLiteral("mcyotto"), 2);
+    w().commands.invoke(advanced_menu::InsertImage);
     EXPECT_TRUE(picture()->isHidden());
 }
 
 TEST_F(PanelViewsTest, AFileThatIsNoPictureShowsNothing)
 {
     start();
-    w().commands.invoke(QStringLiteral("mcyotto"), 2);
+    w().commands.invoke(advanced_menu::InsertImage);
     const QString file = temp.path() + QStringLiteral("/broken.gif");
     writeFile(file, "no picture here");
     dialogs.expectOpen(file);
@@ -83,21 +92,21 @@ TEST_F(PanelViewsTest, AFileThatIsNoPictureShowsNothing)
 TEST_F(PanelViewsTest, TheTablePanelSwitchesBetweenItsExplanationAndItsData)
 {
     start();
-    w().commands.invoke(QStringLiteral("mcyotto"), 14);
+    w().commands.invoke(advanced_menu::MakeTable);
     QWidget* explanation = get<QWidget>("Text", 5);
-    auto* data = get<QPlainTextEdit>("Text", 6);
+    auto* data = get<QPlainTextEdit>(table_panel::DataBox);
     data->setPlainText(QStringLiteral("古い表"));
-    get<QPushButton>("Cmdsub", 2)->click();
+    get<QPushButton>(table_panel::ShowDataButton)->click();
     EXPECT_FALSE(data->isHidden());
     EXPECT_TRUE(explanation->isHidden());
     EXPECT_EQ(data->toPlainText(), QStringLiteral("古い表"));
-    get<QPushButton>("Cmdsub", 1)->click();
+    get<QPushButton>(table_panel::ShowExplanationButton)->click();
     EXPECT_TRUE(data->isHidden());
     EXPECT_FALSE(explanation->isHidden());
-    get<QPushButton>("Cmdsub", 3)->click();
+    get<QPushButton>(table_panel::SampleRowsButton)->click();
     EXPECT_FALSE(data->isHidden());
     EXPECT_EQ(toCrLf(data->toPlainText()), gen::sampleTableText()) << "the sample replaces what the box held";
-    get<QPushButton>("Cmdsub", 0)->click();
+    get<QPushButton>(table_panel::ClearDataButton)->click();
     EXPECT_TRUE(data->toPlainText().isEmpty());
     EXPECT_FALSE(data->isHidden());
 }
@@ -107,9 +116,9 @@ TEST_F(PanelViewsTest, TheMiniPanelsButtonInsertsATitleUntilTheFramesWizardIsOpe
     start();
     w().ws.currentEditor()->SetText(QStringLiteral("<HTML><HEAD><TITLE></TITLE></HEAD></HTML>"));
     get<QLineEdit>("Text6", 6)->setText(QStringLiteral("題"));
-    get<QPushButton>("Cmdc")->click();
+    get<QPushButton>(mini_panel::RunButton)->click();
     EXPECT_EQ(w().ws.currentEditor()->Text(), QStringLiteral("<HTML><HEAD><TITLE>題</TITLE></HEAD></HTML>"));
-    w().commands.invoke(QStringLiteral("mcyotto"), 18);
-    get<QPushButton>("Cmdc")->click();
+    w().commands.invoke(advanced_menu::MakeFrames);
+    get<QPushButton>(mini_panel::RunButton)->click();
     EXPECT_EQ(w().ws.currentEditor()->Text(), QStringLiteral("<HTML><HEAD><TITLE>題</TITLE></HEAD></HTML>"));
 }

@@ -1,4 +1,5 @@
 #include "wizards/generators/TableGenerator.h"
+#include "wizards/EasyPanelControls.h"
 
 #include "ApplyEdit.h"
 #include "wizards/generators/GeneratorSupport.h"
@@ -139,7 +140,7 @@ TEST(TableGenerator, ASelectionIsTheSourceAndIsReplaced)
     EXPECT_EQ(a.text, QStringLiteral("前") + table + QStringLiteral("後"));
     EXPECT_EQ(paintedPieces(a), QStringList{table});
     EXPECT_EQ(a.selStart, 1 + table.size());
-    EXPECT_EQ(e.fields, (QList<gen::FieldWrite>{{gen::field("Text", 6), QStringLiteral("x、y")}}));
+    EXPECT_EQ(e.fields, (QList<gen::FieldWrite>{{gen::field(table_panel::DataBox), QStringLiteral("x、y")}}));
 }
 
 TEST(TableGenerator, NothingToMakeChangesNothing)

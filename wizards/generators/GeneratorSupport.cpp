@@ -1,7 +1,7 @@
 #include "wizards/generators/GeneratorSupport.h"
 
 #include "platform/SharedConstants.h"
-#include "platform/VbString.h"
+#include "platform/TextRules.h"
 
 #include <cmath>
 #include <limits>
@@ -23,6 +23,11 @@ ControlRef field(const QString& name, int index)
     return {name, index};
 }
 
+ControlRef field(ControlId id)
+{
+    return {QString::fromLatin1(id.key), -1};
+}
+
 QString quoted(const QString& value)
 {
     return Quote + value + Quote;
@@ -30,7 +35,7 @@ QString quoted(const QString& value)
 
 int findTag(const QString& text, const QString& upperTag)
 {
-    return static_cast<int>(vb::UCaseAscii(text).indexOf(upperTag));
+    return static_cast<int>(textrules::asciiUpper(text).indexOf(upperTag));
 }
 
 int trailingLineBreak(const QString& text)
@@ -44,10 +49,10 @@ int trailingLineBreak(const QString& text)
 
 std::optional<long long> toPixels(const QString& box, double mmPerPixel)
 {
-    const double x = vb::Val(box) / mmPerPixel;
+    const double x = textrules::leadingNumber(box) / mmPerPixel;
     if (!std::isfinite(x))
         return std::nullopt;
-    const long long n = vb::RoundHalfEven(x);
+    const long long n = textrules::roundHalfToEven(x);
     if (n > std::numeric_limits<int>::max() || n < std::numeric_limits<int>::min())
         return std::nullopt;
     return n;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/ControlRegistry.h"
 #include "wizards/generators/GeneratedEdit.h"
 
 #include <QString>
@@ -13,6 +14,8 @@ namespace gen {
 ControlRef frame(int k);   // Frame(k)
 ControlRef frmc();         // the floating mini panel Frmc
 ControlRef field(const QString& name, int index = -1);
+// A control registered under its own id.
+ControlRef field(ControlId id);
 
 // Quote + value + Quote.
 QString quoted(const QString& value);
@@ -24,7 +27,7 @@ int findTag(const QString& text, const QString& upperTag);
 // Length of the line break that ends the text: 2 for CR LF, 1 for a lone LF, else 0.
 int trailingLineBreak(const QString& text);
 
-// The box's leading number (vb::Val) divided by mmPerPixel, rounded half to even. Empty when the
+// The box's leading number divided by mmPerPixel, rounded half to even. Empty when the
 // pixel number does not fit a 32-bit signed integer.
 std::optional<long long> toPixels(const QString& box, double mmPerPixel);
 

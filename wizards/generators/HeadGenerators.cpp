@@ -1,7 +1,7 @@
 #include "wizards/generators/HeadGenerators.h"
 
 #include "platform/SharedConstants.h"
-#include "platform/VbString.h"
+#include "platform/TextRules.h"
 #include "wizards/generators/GeneratorSupport.h"
 
 namespace gen {
@@ -37,7 +37,7 @@ GeneratedEdit makeDoctype(const DoctypeInput& in)
     const QString declaration = doctypeDeclaration(in.version);
     if (declaration.isEmpty())
         return {};
-    QString body = vb::Trim(in.editor.text);
+    QString body = textrules::trimBlanks(in.editor.text);
     if (body.size() > 9 && body.startsWith(QLatin1String("<!DOCTYPE"))) {
         const qsizetype close = body.indexOf(QLatin1Char('>'));
         if (close >= 0)

@@ -1,7 +1,7 @@
 #include "wizards/generators/ImageGenerator.h"
 
 #include "platform/SharedConstants.h"
-#include "platform/VbString.h"
+#include "platform/TextRules.h"
 #include "wizards/generators/GeneratorSupport.h"
 #include "wizards/generators/RelativePath.h"
 
@@ -13,20 +13,20 @@ namespace {
 // False when the millimetre box holds a number too large to write.
 bool appendSize(QString& tag, const char* name, const QString& mm, const QString& percent, const QString& percentSign)
 {
-    if (!vb::Trim(mm).isEmpty()) {
+    if (!textrules::trimBlanks(mm).isEmpty()) {
         const auto pixels = toPixels(mm, MmPerPixel);
         if (!pixels)
             return false;
         tag += QLatin1String(name) + quoted(QString::number(*pixels)) + QStringLiteral(" ");
-    } else if (!vb::Trim(percent).isEmpty()) {
-        tag += QLatin1String(name) + quoted(vb::Trim(percent) + percentSign) + QStringLiteral(" ");
+    } else if (!textrules::trimBlanks(percent).isEmpty()) {
+        tag += QLatin1String(name) + quoted(textrules::trimBlanks(percent) + percentSign) + QStringLiteral(" ");
     }
     return true;
 }
 
 void appendWhenNotZero(QString& tag, const char* name, const QString& box)
 {
-    if (vb::Val(box) != 0)
+    if (textrules::leadingNumber(box) != 0)
         tag += QLatin1String(name) + quoted(box) + QStringLiteral(" ");
 }
 
@@ -42,7 +42,7 @@ GeneratedEdit makeImage(const ImageInput& in)
         e.hide = {frame(3)};
         return e;
     }
-    if (vb::Trim(in.chosenFile).isEmpty())
+    if (textrules::trimBlanks(in.chosenFile).isEmpty())
         return messageOnly(QStringLiteral("画像が選択されていません。") + FaceSweat);
 
     const QString path = MakeRelativePath(in.chosenFile, in.documentFolder);

@@ -1,6 +1,6 @@
 #include "wizards/generators/LinkGenerators.h"
 
-#include "platform/VbString.h"
+#include "platform/TextRules.h"
 #include "wizards/generators/GeneratorSupport.h"
 #include "wizards/generators/RelativePath.h"
 
@@ -21,7 +21,7 @@ GeneratedEdit makeMailLink(const LinkInput& in)
 {
     if (in.editor.selLength == 0)
         return messageOnly(QStringLiteral("クリックをする文字又は画像を選択してください。^_^;"), {frmc()});
-    const QString address = vb::Trim(in.target);
+    const QString address = textrules::trimBlanks(in.target);
     if (address.isEmpty())
         return messageOnly(QStringLiteral("メールアドレスを入れて下さい。 ^_^;"), {frmc()});
     GeneratedEdit e = selects(QStringLiteral(" <A href=") + quoted(QStringLiteral("mailto:") + address) + QStringLiteral(">"),

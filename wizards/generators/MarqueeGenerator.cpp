@@ -1,7 +1,7 @@
 #include "wizards/generators/MarqueeGenerator.h"
 
 #include "platform/SharedConstants.h"
-#include "platform/VbString.h"
+#include "platform/TextRules.h"
 #include "wizards/generators/GeneratorSupport.h"
 
 namespace gen {
@@ -12,12 +12,12 @@ namespace {
 // False when the millimetre box holds a number too large to write.
 bool size(QString& out, const char* name, const QString& mm, const QString& percent)
 {
-    if (!vb::Trim(mm).isEmpty()) {
+    if (!textrules::trimBlanks(mm).isEmpty()) {
         const auto pixels = toPixels(mm, MmPerPixelMarquee);
         if (!pixels)
             return false;
-        out = QLatin1String(name) + quoted(vb::Str(*pixels));
-    } else if (!vb::Trim(percent).isEmpty()) {
+        out = QLatin1String(name) + quoted(textrules::numberWithSignSpace(*pixels));
+    } else if (!textrules::trimBlanks(percent).isEmpty()) {
         out = QLatin1String(name) + quoted(percent + QStringLiteral("%"));
     }
     return true;
@@ -25,7 +25,7 @@ bool size(QString& out, const char* name, const QString& mm, const QString& perc
 
 void appendWhenNotZero(QString& out, const char* name, const QString& box)
 {
-    if (vb::Val(box) != 0)
+    if (textrules::leadingNumber(box) != 0)
         out += QLatin1String(name) + quoted(box);
 }
 
@@ -45,8 +45,8 @@ GeneratedEdit makeMarquee(const MarqueeInput& in)
     appendWhenNotZero(attributes, " hspace=", in.hspace);
     appendWhenNotZero(attributes, " vspace=", in.vspace);
     appendWhenNotZero(attributes, " loop=", in.loop);
-    if (vb::Val(in.delay) != 85)
-        attributes += QStringLiteral(" scrolldelay=") + quoted(vb::Str(vb::Val(in.delay)));
+    if (textrules::leadingNumber(in.delay) != 85)
+        attributes += QStringLiteral(" scrolldelay=") + quoted(textrules::numberWithSignSpace(textrules::leadingNumber(in.delay)));
     appendWhenNotZero(attributes, " scrollamount=", in.amount);
     if (in.behavior == 1 || in.behavior == 2)
         attributes += QStringLiteral(" behavior=") + quoted(in.behavior == 1 ? QStringLiteral("alternate") : QStringLiteral("slide"));

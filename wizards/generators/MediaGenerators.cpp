@@ -1,7 +1,7 @@
 #include "wizards/generators/MediaGenerators.h"
 
 #include "platform/SharedConstants.h"
-#include "platform/VbString.h"
+#include "platform/TextRules.h"
 #include "wizards/generators/GeneratorSupport.h"
 #include "wizards/generators/RelativePath.h"
 
@@ -102,7 +102,7 @@ GeneratedEdit makeDynsrc(const DynsrcInput& in)
 {
     const QString file = MakeRelativePath(in.file, in.documentFolder);
     QString tag = CrLf + QStringLiteral("<IMG DYNSRC =") + quoted(file);
-    if (!vb::Trim(in.alt).isEmpty())
+    if (!textrules::trimBlanks(in.alt).isEmpty())
         tag += QStringLiteral(" alt =") + quoted(in.alt);
     tag += QStringLiteral(">");
     return underBodyTag(in.editor, field(QStringLiteral("Text6"), 4), file, tag, 8);

@@ -30,7 +30,7 @@ GeneratedEdit makeFontShape(const FontShapeInput& in);
 
 struct FontInput {
     EditorState editor;
-    QStringList fonts; // the entries of LstFont, first to last
+    QStringList fonts; // the entries of the font panel's list, first to last
 };
 // Frame(10), ExecuteButton::InsertFont.
 GeneratedEdit makeFont(const FontInput& in);

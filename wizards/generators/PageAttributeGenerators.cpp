@@ -1,6 +1,6 @@
 #include "wizards/generators/PageAttributeGenerators.h"
 
-#include "platform/VbString.h"
+#include "platform/TextRules.h"
 #include "wizards/generators/GeneratorSupport.h"
 
 namespace gen {
@@ -18,8 +18,8 @@ GeneratedEdit makeBodyColors(const BodyColorsInput& in)
     const int p = findTag(in.editor.text, QStringLiteral("<BODY"));
     if (p < 0)
         return messageOnly(noBodyMessage(), {frame(21), frmc()});
-    const QString attributes = QStringLiteral(" text=") + quoted(vb::Trim(in.textColour)) + QStringLiteral(" ")
-                               + QStringLiteral(" bgcolor=") + quoted(vb::Trim(in.backgroundColour)) + QStringLiteral(" ");
+    const QString attributes = QStringLiteral(" text=") + quoted(textrules::trimBlanks(in.textColour)) + QStringLiteral(" ")
+                               + QStringLiteral(" bgcolor=") + quoted(textrules::trimBlanks(in.backgroundColour)) + QStringLiteral(" ");
     return insertSelected(p + 5, attributes, {frame(21)});
 }
 

@@ -1,7 +1,7 @@
 #include "wizards/generators/PageSkeletons.h"
 
 #include "platform/SharedConstants.h"
-#include "platform/VbString.h"
+#include "platform/TextRules.h"
 #include "wizards/generators/GeneratorSupport.h"
 
 #include <QStringList>
@@ -53,7 +53,7 @@ QString welcomeParagraph()
 GeneratedEdit replaceDocument(const SkeletonInput& in, const QString& page)
 {
     GeneratedEdit e;
-    if (!vb::Trim(in.documentText).isEmpty())
+    if (!textrules::trimBlanks(in.documentText).isEmpty())
         e.confirm = Prompt{QStringLiteral("ソースが存在しますが上書きしますか?"), Buttons::YesNo};
     e.replacesDocument = true;
     e.snapshot = true;

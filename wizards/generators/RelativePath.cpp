@@ -1,6 +1,6 @@
 #include "wizards/generators/RelativePath.h"
 
-#include "platform/VbString.h"
+#include "platform/TextRules.h"
 
 #include <QDir>
 #include <QRegularExpression>
@@ -26,7 +26,7 @@ QStringList folders(const QString& cleanAbsolute)
 
 QString MakeRelativePath(const QString& path, const QString& documentFolder)
 {
-    const QString p = vb::Trim(path);
+    const QString p = textrules::trimBlanks(path);
     QString local;
     if (p.startsWith(QLatin1String("file:"), Qt::CaseInsensitive))
         local = QUrl(p).toLocalFile();

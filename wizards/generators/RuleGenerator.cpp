@@ -1,7 +1,7 @@
 #include "wizards/generators/RuleGenerator.h"
 
 #include "platform/SharedConstants.h"
-#include "platform/VbString.h"
+#include "platform/TextRules.h"
 #include "wizards/generators/GeneratorSupport.h"
 
 namespace gen {
@@ -12,18 +12,18 @@ std::optional<QString> MakeHrTag(const RuleInput& in)
     if (!size)
         return std::nullopt;
     QString width;
-    if (!vb::Trim(in.lengthMm).isEmpty()) {
+    if (!textrules::trimBlanks(in.lengthMm).isEmpty()) {
         const auto pixels = toPixels(in.lengthMm, MmPerPixel);
         if (!pixels)
             return std::nullopt;
-        width = vb::Str(*pixels);
-    } else if (!vb::Trim(in.lengthPercent).isEmpty()) {
+        width = textrules::numberWithSignSpace(*pixels);
+    } else if (!textrules::trimBlanks(in.lengthPercent).isEmpty()) {
         width = in.lengthPercent + QStringLiteral("%");
     }
     const QString align = in.align == 0 ? QStringLiteral("left") : in.align == 1 ? QStringLiteral("center") : QStringLiteral("right");
 
-    QString tag = QStringLiteral("<HR size=") + quoted(vb::Str(*size));
-    if (vb::Val(in.lengthMm) != 0 || vb::Val(in.lengthPercent) != 0)
+    QString tag = QStringLiteral("<HR size=") + quoted(textrules::numberWithSignSpace(*size));
+    if (textrules::leadingNumber(in.lengthMm) != 0 || textrules::leadingNumber(in.lengthPercent) != 0)
         tag += QStringLiteral(" width=") + quoted(width);
     tag += QStringLiteral(" align=") + quoted(align);
     tag += in.shaded ? QStringLiteral(" color=") : QStringLiteral(" noshade color=");

@@ -1,7 +1,8 @@
 #include "wizards/generators/TableGenerator.h"
 
 #include "platform/SharedConstants.h"
-#include "platform/VbString.h"
+#include "platform/TextRules.h"
+#include "wizards/EasyPanelControls.h"
 #include "wizards/generators/GeneratorSupport.h"
 
 #include <QList>
@@ -61,16 +62,16 @@ std::optional<QString> tableAttributes(const TableInput& in)
     if (!border || !height || !width)
         return std::nullopt;
     QString a;
-    if (vb::Val(in.border) != 0)
+    if (textrules::leadingNumber(in.border) != 0)
         a += piece("border", QString::number(*border));
     a += piece("align", in.tableAlign == 0 ? QStringLiteral("left") : in.tableAlign == 1 ? QStringLiteral("center") : QStringLiteral("right"));
     if (in.background != QLatin1String("#000000"))
         a += piece("bgcolor", in.background);
     if (!in.borderColour.isEmpty()) {
         a += piece("bordercolor", in.borderColour);
-    } else if (!vb::Trim(in.lightColour).isEmpty()) {
+    } else if (!textrules::trimBlanks(in.lightColour).isEmpty()) {
         a += piece("bordercolorlight", in.lightColour);
-        if (!vb::Trim(in.darkColour).isEmpty())
+        if (!textrules::trimBlanks(in.darkColour).isEmpty())
             a += piece("bordercolordark", in.darkColour);
     }
     static const char* const frames[] = {"border", "above", "below", "hsides", "vsides", "lhs", "rhs", "box"};
@@ -79,9 +80,9 @@ std::optional<QString> tableAttributes(const TableInput& in)
     static const char* const rules[] = {"all", "rows", "cols"};
     if (in.rules >= 0 && in.rules < 3)
         a += piece("rules", QLatin1String(rules[in.rules]));
-    if (vb::Val(in.horizontalSpacing) != 0)
+    if (textrules::leadingNumber(in.horizontalSpacing) != 0)
         a += piece("hspace", in.horizontalSpacing);
-    if (vb::Val(in.verticalSpacing) != 0)
+    if (textrules::leadingNumber(in.verticalSpacing) != 0)
         a += piece("vspace", in.verticalSpacing);
     if (*height != 0)
         a += piece("height", QString::number(*height));
@@ -111,7 +112,7 @@ bool isHeaderCell(int headers, qsizetype r, qsizetype c)
 GeneratedEdit makeTable(const TableInput& in)
 {
     const bool fromSelection = in.editor.selLength > 0;
-    QString source = vb::Trim(fromSelection ? in.editor.selText() : in.source);
+    QString source = textrules::trimBlanks(fromSelection ? in.editor.selText() : in.source);
     if (source.isEmpty())
         return {};
     if (!source.endsWith(QLatin1Char('\n')))
@@ -121,7 +122,7 @@ GeneratedEdit makeTable(const TableInput& in)
     if (!attributes)
         return messageOnly(tooLargeMessage());
     QString table = QStringLiteral("<TABLE ") + *attributes + QStringLiteral(">") + CrLf;
-    if (!vb::Trim(in.title).isEmpty())
+    if (!textrules::trimBlanks(in.title).isEmpty())
         table += QStringLiteral("<CAPTION align=") + quoted(in.captionPosition == 1 ? QStringLiteral("top") : QStringLiteral("bottom"))
                  + QStringLiteral(">") + in.title + QStringLiteral("</CAPTION>") + CrLf;
     const QString cellPiece = cellAttributes(in);
@@ -143,7 +144,7 @@ GeneratedEdit makeTable(const TableInput& in)
     }
     GeneratedEdit e;
     e.snapshot = true;
-    e.fields = {{field(QStringLiteral("Text"), 6), in.editor.selText()}};
+    e.fields = {{field(table_panel::DataBox), in.editor.selText()}};
     e.hide = {frame(5)};
     e.selectFirst = Range{in.editor.selStart, in.editor.selLength};
     e.primitive = Primitive::ReplaceSelection;

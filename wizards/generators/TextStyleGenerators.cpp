@@ -1,7 +1,7 @@
 #include "wizards/generators/TextStyleGenerators.h"
 
 #include "platform/SharedConstants.h"
-#include "platform/VbString.h"
+#include "platform/TextRules.h"
 #include "wizards/generators/GeneratorSupport.h"
 
 namespace gen {
@@ -10,7 +10,7 @@ GeneratedEdit makeHeading(const HeadingInput& in)
 {
     if (in.editor.selLength == 0)
         return messageOnly(QStringLiteral("見出しの文字を選択してください。") + FaceSweat);
-    const QString level = vb::Trim(in.level);
+    const QString level = textrules::trimBlanks(in.level);
     return wrapSelection(in.editor, QStringLiteral(" <H") + level + QStringLiteral(">"),
                          QStringLiteral(" </H") + level + QStringLiteral(">"), {frame(20)}, true);
 }
