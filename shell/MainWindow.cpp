@@ -100,6 +100,7 @@ fomPelmor::fomPelmor(ProgramState& programState, Dialogs& dialogs, QWidget* pare
     for (auto& [button, branch] : grammar.dispatcherBranches())
         dispatcher.setBranch(button, branch);
     fileMenu.closeWindow = [this] { close(); };
+    colorPicker.lessonWindow = [this]() -> QWidget* { return &lesson; };
 
     qApp->installEventFilter(this);
 }
