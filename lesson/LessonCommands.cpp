@@ -17,6 +17,7 @@
 #include "stylesheet/ListChoice.h"
 #include "stylesheet/StylesheetControls.h"
 #include "stylesheet/StylesheetTools.h"
+#include "toolwindows/ColourPickerControls.h"
 #include "toolwindows/ColourPickerWindow.h"
 #include "wizards/Dispatcher.h"
 #include "wizards/EasyMenu.h"
@@ -608,15 +609,15 @@ LessonCommands::Outcome LessonCommands::basicColour(const QString& argument)
 {
     ColourPickerWindow& picker = ctx.picker;
     if (!picker.loaded())
-        picker.Form_Load();
+        picker.load();
     const QString wanted = textrules::trimBlanks(argument);
     for (int i = 0; i <= 15; ++i) {
-        auto* box = qobject_cast<QLineEdit*>(picker.controls.find(QStringLiteral("Text6"), i));
+        auto* box = qobject_cast<QLineEdit*>(picker.controls.find(colour_picker::BasicSwatch, i));
         if (!box)
             return Outcome::Failed;
         // The box holds the colour's code, a blank and its name.
         if (textrules::trimBlanks(box->text()).split(u' ').value(1) == wanted) {
-            picker.Text6_DblClick(i);
+            picker.insertBasicColour(i);
             return Outcome::EndsAtOnce;
         }
     }
@@ -626,15 +627,15 @@ LessonCommands::Outcome LessonCommands::basicColour(const QString& argument)
 LessonCommands::Outcome LessonCommands::namedColour(const QString& argument)
 {
     ColourPickerWindow& picker = ctx.picker;
-    picker.Option1_Click();
+    picker.chooseNamesMode();
     serveEvents();
     for (int i = 0; i <= 200; ++i) {
-        auto* box = qobject_cast<QLineEdit*>(picker.controls.find(QStringLiteral("Text1"), i));
+        auto* box = qobject_cast<QLineEdit*>(picker.controls.find(colour_picker::NameSwatch, i));
         if (!box)
             return Outcome::EndsAtOnce;
         if (box->text() == argument) {
-            picker.Text1_Click(i);
-            picker.Text1_DblClick(i);
+            picker.chooseNamedColour(i);
+            picker.insertNamedColour(i);
             return Outcome::EndsAtOnce;
         }
     }

@@ -1,6 +1,6 @@
 #include "toolwindows/ColourNames.h"
 
-#include "platform/VbString.h"
+#include "platform/TextRules.h"
 #include "toolwindows/ColourPalette.h"
 #include "platform/DataLines.h"
 
@@ -9,7 +9,7 @@ namespace {
 // A channel is a whole decimal number from 0 to 255, blanks around it allowed.
 bool readChannel(const QString& field, int& value)
 {
-    const QString digits = vb::Trim(field);
+    const QString digits = textrules::trimBlanks(field);
     if (digits.isEmpty() || digits.size() > 3)
         return false;
     for (const QChar c : digits) {
@@ -28,15 +28,15 @@ ColourNamesReadResult parseColourNames(const QString& text)
     const QStringList lines = splitDataLines(text);
     if (lines.isEmpty())
         return result;
-    result.heading = vb::Trim(lines.first().section(u',', 0, 0));
+    result.heading = textrules::trimBlanks(lines.first().section(u',', 0, 0));
 
     for (qsizetype i = 1; i < lines.size() && result.records.size() < MaxColourNames; ++i) {
         const QStringList fields = lines.at(i).split(u',');
         ColourNameRecord record;
         if (fields.size() < 5)
             return result;
-        record.name = vb::Trim(fields.at(0));
-        record.hex = vb::Trim(fields.at(1));
+        record.name = textrules::trimBlanks(fields.at(0));
+        record.hex = textrules::trimBlanks(fields.at(1));
         if (!isColourCode(record.hex) || !readChannel(fields.at(2), record.red)
             || !readChannel(fields.at(3), record.green) || !readChannel(fields.at(4), record.blue))
             return result;

@@ -5,8 +5,9 @@
 #include "platform/Dialogs.h"
 #include "platform/TextFile.h"
 #include "platform/Twips.h"
-#include "platform/VbString.h"
+#include "platform/TextRules.h"
 #include "toolwindows/ColourPalette.h"
+#include "toolwindows/ColourPickerControls.h"
 #include "toolwindows/MouseRelay.h"
 #include "toolwindows/TextRoom.h"
 #include "toolwindows/ToolWindowTexts.h"
@@ -40,10 +41,10 @@ std::optional<QString> readResource(const Workspace& ws, const QString& name)
 
 void ColourPickerWindow::buildNamesFrame()
 {
-    Frame1 = new QGroupBox(QStringLiteral("名前表示"), client_);
-    Frame1->hide();
-    controls.add(QStringLiteral("Frame1"), Frame1);
-    addSwatch(Frame1, Text1, QStringLiteral("Text1"), nameSwatch());
+    namesFrame_ = new QGroupBox(QStringLiteral("名前表示"), client_);
+    namesFrame_->hide();
+    controls.add(colour_picker::NamesFrame, namesFrame_);
+    addSwatch(namesFrame_, nameSwatches_, colour_picker::NameSwatch, nameSwatch());
 }
 
 namespace {
@@ -92,21 +93,21 @@ bool namesFitScreen(const QWidget* window, int frameWidth)
 
 } // namespace
 
-void ColourPickerWindow::LoadColorNames()
+void ColourPickerWindow::loadColourNames()
 {
     ensureLoaded();
-    QLineEdit* first = Text1.first();
+    QLineEdit* first = nameSwatches_.first();
     // The frame, the bottom bar under it and the window around them.
     const auto layOut = [this](const QSize& frame) {
-        twips::SetGeometry(Frame1, 0, 0, frame.width(), frame.height());
-        Frame1->show();
-        twips::SetGeometry(Frame4, twips::Left(Frame1), twips::Top(Frame1) + twips::Height(Frame1), twips::Width(Frame1), 825);
-        setWindowSize(twips::Width(Frame1) + 200, twips::Height(Frame4) + twips::Height(Frame1) + 800);
+        twips::SetGeometry(namesFrame_, 0, 0, frame.width(), frame.height());
+        namesFrame_->show();
+        twips::SetGeometry(bottomBar_, twips::Left(namesFrame_), twips::Top(namesFrame_) + twips::Height(namesFrame_), twips::Width(namesFrame_), 825);
+        setWindowSize(twips::Width(namesFrame_) + 200, twips::Height(bottomBar_) + twips::Height(namesFrame_) + 800);
     };
-    const int shownColumn = nameColumnWidth(first, List1, longNamePoints_);
+    const int shownColumn = nameColumnWidth(first, colourNames_, longNamePoints_);
     twips::SetGeometry(first, 0, 0, shownColumn, 350);
-    layOut(nameFrameSize(shownColumn, List1.isEmpty() ? 350 : 353, int(List1.size())));
-    if (Text1.size() != 1)
+    layOut(nameFrameSize(shownColumn, colourNames_.isEmpty() ? 350 : 353, int(colourNames_.size())));
+    if (nameSwatches_.size() != 1)
         return;
 
     const std::optional<QString> text = readResource(ws, QStringLiteral("color.txt"));
@@ -116,24 +117,24 @@ void ColourPickerWindow::LoadColorNames()
     }
     const ColourNamesReadResult read = parseColourNames(*text);
     first->setText(read.heading);
-    List1 = read.records;
+    colourNames_ = read.records;
     // The names longer than ten characters in 8 points, or smaller, down to 6, while the window
     // that holds them whole would be wider than the screen.
-    const int count = int(List1.size());
+    const int count = int(colourNames_.size());
     longNamePoints_ = 8;
     while (longNamePoints_ > 6
-           && !namesFitScreen(this, nameFrameSize(nameColumnWidth(first, List1, longNamePoints_), 353, count).width()))
+           && !namesFitScreen(this, nameFrameSize(nameColumnWidth(first, colourNames_, longNamePoints_), 353, count).width()))
         --longNamePoints_;
-    const int column = nameColumnWidth(first, List1, longNamePoints_);
+    const int column = nameColumnWidth(first, colourNames_, longNamePoints_);
     // The first swatch grows first, so the rows step by its new size; every swatch is as large
     // as that step, so that none covers its neighbour.
-    if (!List1.isEmpty())
+    if (!colourNames_.isEmpty())
         twips::SetGeometry(first, 0, 0, column + 4, 353);
     const int w = twips::Width(first);
     const int h = twips::Height(first);
-    for (int i = 0; i < List1.size(); ++i) {
-        QLineEdit* swatch = i == 0 ? first : addSwatch(Frame1, Text1, QStringLiteral("Text1"), nameSwatch());
-        const ColourNameRecord& record = List1.at(i);
+    for (int i = 0; i < colourNames_.size(); ++i) {
+        QLineEdit* swatch = i == 0 ? first : addSwatch(namesFrame_, nameSwatches_, colour_picker::NameSwatch, nameSwatch());
+        const ColourNameRecord& record = colourNames_.at(i);
         swatch->setText(record.name);
         setBackColour(swatch, picker::codeColour(record.hex));
         if (i > 0)
@@ -146,69 +147,69 @@ void ColourPickerWindow::LoadColorNames()
         ws.dlg.MsgBox(ColourNamesUnreadable);
 }
 
-void ColourPickerWindow::Text1_Click(int index)
+void ColourPickerWindow::chooseNamedColour(int index)
 {
     ensureLoaded();
-    if (index < 0 || index >= List1.size() || index >= Text1.size())
+    if (index < 0 || index >= colourNames_.size() || index >= nameSwatches_.size())
         return;
-    const ColourNameRecord& record = List1.at(index);
-    Text4->setText(record.name);
-    setBackColour(Text4, backColour(Text1.at(index)));
-    Text3->setText(colourValueText(record));
+    const ColourNameRecord& record = colourNames_.at(index);
+    nameBox_->setText(record.name);
+    setBackColour(nameBox_, backColour(nameSwatches_.at(index)));
+    valueBox_->setText(colourValueText(record));
 }
 
-void ColourPickerWindow::Text1_DblClick(int)
+void ColourPickerWindow::insertNamedColour(int)
 {
-    InsertC();
+    insertChosenColour();
 }
 
 // ---- basic colours and sliders ----
 
 void ColourPickerWindow::buildBasicFrame()
 {
-    Frame6 = new QGroupBox(client_);
-    twips::SetGeometry(Frame6, 0, 0, 6000, 4290);
-    Frame6->hide();
-    controls.add(QStringLiteral("Frame6"), Frame6);
-    twips::SetGeometry(addSwatch(Frame6, Text6, QStringLiteral("Text6"), basicSwatch()), 90, 200, 1725, 250);
+    basicFrame_ = new QGroupBox(client_);
+    twips::SetGeometry(basicFrame_, 0, 0, 6000, 4290);
+    basicFrame_->hide();
+    controls.add(colour_picker::BasicFrame, basicFrame_);
+    twips::SetGeometry(addSwatch(basicFrame_, basicSwatches_, colour_picker::BasicSwatch, basicSwatch()), 90, 200, 1725, 250);
 
-    Label3 = new QLabel(Frame6);
-    twips::SetGeometry(Label3, 2070, 1620, 3705, 2625);
-    Label3->setWordWrap(true);
-    Label3->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    Label3->setTextFormat(Qt::PlainText);
-    setPointSize(Label3, 8);
-    controls.add(QStringLiteral("Label3"), Label3);
+    basicExplanation_ = new QLabel(basicFrame_);
+    twips::SetGeometry(basicExplanation_, 2070, 1620, 3705, 2625);
+    basicExplanation_->setWordWrap(true);
+    basicExplanation_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    basicExplanation_->setTextFormat(Qt::PlainText);
+    setPointSize(basicExplanation_, 8);
+    controls.add(colour_picker::BasicExplanation, basicExplanation_);
 
-    Frame7 = new QGroupBox(Frame6);
-    twips::SetGeometry(Frame7, 2070, 150, 3705, 1410);
-    controls.add(QStringLiteral("Frame7"), Frame7);
+    sliderFrame_ = new QGroupBox(basicFrame_);
+    twips::SetGeometry(sliderFrame_, 2070, 150, 3705, 1410);
+    controls.add(colour_picker::SliderFrame, sliderFrame_);
     static const char* const channelNames[3] = {"Red", "Green", "Blue"};
     const QColor channelColours[3] = {QColor(255, 0, 0), QColor(0, 192, 0), QColor(0, 0, 192)};
     for (int i = 0; i < 3; ++i) {
         const int top = 135 + 270 * i;
-        Label4[i] = new QLabel(QString::fromLatin1(channelNames[i]), Frame7);
-        twips::SetGeometry(Label4[i], 45, top, 660, 240);
-        setForeColour(Label4[i], channelColours[i]);
-        controls.add(QStringLiteral("Label4"), i, Label4[i]);
+        channelLabels_[i] = new QLabel(QString::fromLatin1(channelNames[i]), sliderFrame_);
+        twips::SetGeometry(channelLabels_[i], 45, top, 660, 240);
+        setForeColour(channelLabels_[i], channelColours[i]);
+        controls.add(colour_picker::ChannelLabel, i, channelLabels_[i]);
         // A box painted in its channel, like the swatches, and as wide as " 255" needs; its
         // slider starts where it ends and keeps its right edge.
-        auto* channel = new QLineEdit(QStringLiteral("0"), Frame7);
-        Text7[i] = channel;
+        auto* channel = new QLineEdit(QStringLiteral("0"), sliderFrame_);
+        channelBoxes_[i] = channel;
         channel->setFrame(false);
         const int boxWidth = std::max(780, twips::fromPixels(lineEditWidthFor(channel, QStringLiteral(" 255"), channel->font())));
         twips::SetGeometry(channel, 720, top, boxWidth, 240);
-        HScroll1[i] = new QScrollBar(Qt::Horizontal, Frame7);
-        twips::SetGeometry(HScroll1[i], 720 + boxWidth + 15, top, 1485 + 2130 - (720 + boxWidth + 15), 240);
-        HScroll1[i]->setRange(0, 255);
-        controls.add(QStringLiteral("HScroll1"), i, HScroll1[i]);
-        connect(HScroll1[i], &QScrollBar::valueChanged, this, [this, i] { HScroll1_Change(i); });
+        sliders_[i] = new QScrollBar(Qt::Horizontal, sliderFrame_);
+        twips::SetGeometry(sliders_[i], 720 + boxWidth + 15, top, 1485 + 2130 - (720 + boxWidth + 15), 240);
+        sliders_[i]->setRange(0, 255);
+        controls.add(colour_picker::ChannelSlider, i, sliders_[i]);
+        connect(sliders_[i], &QScrollBar::valueChanged, this, [this, i] { composeFromSliders(i); });
     }
-    Label4[3] = new QLabel(QStringLiteral("合成色"), Frame7);
-    twips::SetGeometry(Label4[3], 45, 990, 1050, 240);
-    controls.add(QStringLiteral("Label4"), 3, Label4[3]);
-    auto* composed = new QLineEdit(Frame7);
-    Text7[3] = composed;
+    channelLabels_[3] = new QLabel(QStringLiteral("合成色"), sliderFrame_);
+    twips::SetGeometry(channelLabels_[3], 45, 990, 1050, 240);
+    controls.add(colour_picker::ComposedLabel, channelLabels_[3]);
+    auto* composed = new QLineEdit(sliderFrame_);
+    channelBoxes_[3] = composed;
     // Room for "#" and six of the widest hexadecimal digit.
     QChar widestDigit = u'0';
     for (const QChar digit : QStringLiteral("0123456789ABCDEF")) {
@@ -219,34 +220,34 @@ void ColourPickerWindow::buildBasicFrame()
     const int resultWidth = std::max(960, twips::fromPixels(lineEditWidthFor(composed, widestValue, composed->font())));
     twips::SetGeometry(composed, 1125, 990, resultWidth, 330);
     for (int i = 0; i < 4; ++i) {
-        Text7[i]->setReadOnly(true);
-        Text7[i]->setContextMenuPolicy(Qt::NoContextMenu);
-        controls.add(QStringLiteral("Text7"), i, Text7[i]);
-        connect(Text7[i], &QLineEdit::textChanged, this, [this, i] { Text7_Change(i); });
-        MouseRelay::watch(Text7[i])->doubleClick = [this, i] { Text7_DblClick(i); };
+        channelBoxes_[i]->setReadOnly(true);
+        channelBoxes_[i]->setContextMenuPolicy(Qt::NoContextMenu);
+        controls.add(colour_picker::ChannelBox, i, channelBoxes_[i]);
+        connect(channelBoxes_[i], &QLineEdit::textChanged, this, [this] { takeComposedValue(); });
+        MouseRelay::watch(channelBoxes_[i])->doubleClick = [this] { insertComposedColour(); };
     }
-    Command6 = new QPushButton(QStringLiteral("Windows指定"), Frame7);
+    systemColourButton_ = new QPushButton(QStringLiteral("Windows指定"), sliderFrame_);
     const int commandLeft = std::max(2250, 1125 + resultWidth + 60);
-    twips::SetGeometry(Command6, commandLeft, 945, 2250 + 1380 - commandLeft, 375);
-    Command6->setAutoDefault(false);
-    connect(Command6, &QPushButton::clicked, this, [this] { Command6_Click(); });
-    controls.add(QStringLiteral("Command6"), Command6);
+    twips::SetGeometry(systemColourButton_, commandLeft, 945, 2250 + 1380 - commandLeft, 375);
+    systemColourButton_->setAutoDefault(false);
+    connect(systemColourButton_, &QPushButton::clicked, this, [this] { chooseSystemColour(); });
+    controls.add(colour_picker::SystemColourButton, systemColourButton_);
 }
 
-void ColourPickerWindow::ShowBasicColors()
+void ColourPickerWindow::showBasicColours()
 {
     ensureLoaded();
-    if (Text6.size() != 1)
+    if (basicSwatches_.size() != 1)
         return;
-    Label3->setText(toolwindow_texts::basicColoursExplanation());
-    QLineEdit* first = Text6.first();
+    basicExplanation_->setText(toolwindow_texts::basicColoursExplanation());
+    QLineEdit* first = basicSwatches_.first();
     twips::SetTop(first, 200);
     twips::SetHeight(first, 250);
     const auto& table = picker::basicColours();
     for (int i = 0; i < int(table.size()); ++i) {
         QLineEdit* swatch = first;
         if (i > 0) {
-            swatch = addSwatch(Frame6, Text6, QStringLiteral("Text6"), basicSwatch());
+            swatch = addSwatch(basicFrame_, basicSwatches_, colour_picker::BasicSwatch, basicSwatch());
             twips::SetGeometry(swatch, twips::Left(first), twips::Height(first) * i + twips::Top(first), twips::Width(first),
                                twips::Height(first));
         }
@@ -255,93 +256,93 @@ void ColourPickerWindow::ShowBasicColors()
     }
 }
 
-void ColourPickerWindow::Text6_Click(int index)
+void ColourPickerWindow::chooseBasicColour(int index)
 {
     ensureLoaded();
     const auto& table = picker::basicColours();
-    if (index < 0 || index >= int(table.size()) || index >= Text6.size())
+    if (index < 0 || index >= int(table.size()) || index >= basicSwatches_.size())
         return;
-    Text3->setText(QLatin1Char('#') + table[size_t(index)].code);
-    Text4->setText(table[size_t(index)].name);
-    setBackColour(Text4, backColour(Text6.at(index)));
+    valueBox_->setText(QLatin1Char('#') + table[size_t(index)].code);
+    nameBox_->setText(table[size_t(index)].name);
+    setBackColour(nameBox_, backColour(basicSwatches_.at(index)));
 }
 
-void ColourPickerWindow::Text6_DblClick(int index)
+void ColourPickerWindow::insertBasicColour(int index)
 {
-    Text6_Click(index);
-    InsertC();
+    chooseBasicColour(index);
+    insertChosenColour();
 }
 
-void ColourPickerWindow::HScroll1_Change(int index)
+void ColourPickerWindow::composeFromSliders(int index)
 {
-    const int r = HScroll1[0]->value();
-    const int g = HScroll1[1]->value();
-    const int b = HScroll1[2]->value();
-    Text7[index]->setText(vb::Str(HScroll1[index]->value()));
-    setBackColour(Text7[0], QColor(r, 0, 0));
-    setBackColour(Text7[1], QColor(0, g, 0));
-    setBackColour(Text7[2], QColor(0, 0, b));
-    setBackColour(Text7[3], QColor(r, g, b));
-    setForeColour(Label4[3], QColor(r, g, b));
-    Text7[3]->setText(picker::hexTriple(r, g, b));
+    const int r = sliders_[0]->value();
+    const int g = sliders_[1]->value();
+    const int b = sliders_[2]->value();
+    channelBoxes_[index]->setText(textrules::numberWithSignSpace(sliders_[index]->value()));
+    setBackColour(channelBoxes_[0], QColor(r, 0, 0));
+    setBackColour(channelBoxes_[1], QColor(0, g, 0));
+    setBackColour(channelBoxes_[2], QColor(0, 0, b));
+    setBackColour(channelBoxes_[3], QColor(r, g, b));
+    setForeColour(channelLabels_[3], QColor(r, g, b));
+    channelBoxes_[3]->setText(picker::hexTriple(r, g, b));
     // A composed colour has no name.
-    Text4->clear();
-    setBackColour(Text4, QColor(255, 255, 255));
+    nameBox_->clear();
+    setBackColour(nameBox_, QColor(255, 255, 255));
 }
 
-void ColourPickerWindow::Text7_Change(int)
+void ColourPickerWindow::takeComposedValue()
 {
-    Text3->setText(Text7[3]->text());
+    valueBox_->setText(channelBoxes_[3]->text());
 }
 
-void ColourPickerWindow::Text7_DblClick(int)
+void ColourPickerWindow::insertComposedColour()
 {
-    InsertC();
+    insertChosenColour();
 }
 
-void ColourPickerWindow::Command6_Click()
+void ColourPickerWindow::chooseSystemColour()
 {
     ensureLoaded();
-    const QColor current(HScroll1[0]->value(), HScroll1[1]->value(), HScroll1[2]->value());
+    const QColor current(sliders_[0]->value(), sliders_[1]->value(), sliders_[2]->value());
     const std::optional<QColor> chosen = ws.dlg.ShowColor(current);
     if (!chosen)
         return;
     const QString code = rgbHex(picker::colourNumber(*chosen));
     const QColor colour = picker::codeColour(code);
-    setBackColour(Text7[3], colour);
-    HScroll1[0]->setValue(colour.red());
-    HScroll1[1]->setValue(colour.green());
-    HScroll1[2]->setValue(colour.blue());
+    setBackColour(channelBoxes_[3], colour);
+    sliders_[0]->setValue(colour.red());
+    sliders_[1]->setValue(colour.green());
+    sliders_[2]->setValue(colour.blue());
 }
 
 // ---- extended palette and the mixing palette ----
 
 void ColourPickerWindow::buildExtendedFrame()
 {
-    Frame5 = new QGroupBox(client_);
-    Frame5->hide();
-    controls.add(QStringLiteral("Frame5"), Frame5);
-    addSwatch(Frame5, Text5, QStringLiteral("Text5"), extendedSwatch());
+    extendedFrame_ = new QGroupBox(client_);
+    extendedFrame_->hide();
+    controls.add(colour_picker::ExtendedFrame, extendedFrame_);
+    addSwatch(extendedFrame_, extendedSwatches_, colour_picker::ExtendedSwatch, extendedSwatch());
 }
 
-void ColourPickerWindow::ShowExtendedPalette()
+void ColourPickerWindow::showExtendedPalette()
 {
     ensureLoaded();
-    QLineEdit* first = Text5.first();
+    QLineEdit* first = extendedSwatches_.first();
     twips::SetGeometry(first, 50, 100, 800, 200);
     const int w = twips::Width(first);
     const int h = twips::Height(first);
-    twips::SetGeometry(Frame5, 100, 0, 14 * w - w / 2 - 300, 37 * h + 100);
-    Frame5->show();
-    twips::SetGeometry(Frame4, twips::Left(Frame5), twips::Top(Frame5) + twips::Height(Frame5), twips::Width(Frame5) - 1000, 825);
-    setWindowSize(twips::Width(Frame5) + 200, twips::Height(Frame4) + twips::Height(Frame5) + 900);
-    if (Text5.size() != 1)
+    twips::SetGeometry(extendedFrame_, 100, 0, 14 * w - w / 2 - 300, 37 * h + 100);
+    extendedFrame_->show();
+    twips::SetGeometry(bottomBar_, twips::Left(extendedFrame_), twips::Top(extendedFrame_) + twips::Height(extendedFrame_), twips::Width(extendedFrame_) - 1000, 825);
+    setWindowSize(twips::Width(extendedFrame_) + 200, twips::Height(bottomBar_) + twips::Height(extendedFrame_) + 900);
+    if (extendedSwatches_.size() != 1)
         return;
 
     const std::optional<QString> text = readResource(ws, QStringLiteral("color2.txt"));
     const PaletteReadResult read = text ? parseColourPalette(*text) : PaletteReadResult{};
     auto next = [&](int k, int left, int top, const QString& value, const QColor& colour) {
-        QLineEdit* swatch = k == 0 ? first : addSwatch(Frame5, Text5, QStringLiteral("Text5"), extendedSwatch());
+        QLineEdit* swatch = k == 0 ? first : addSwatch(extendedFrame_, extendedSwatches_, colour_picker::ExtendedSwatch, extendedSwatch());
         twips::SetGeometry(swatch, left, top, w, h);
         swatch->setText(value);
         setBackColour(swatch, colour);
@@ -366,21 +367,16 @@ void ColourPickerWindow::ShowExtendedPalette()
     }
 }
 
-void ColourPickerWindow::Text5_Click(int index)
+void ColourPickerWindow::chooseExtendedColour(int index)
 {
     ensureLoaded();
-    if (index >= 0 && index < Text5.size())
-        Text3->setText(Text5.at(index)->text());
-}
-
-void ColourPickerWindow::Text5_MouseDown(int index)
-{
-    Text5_Click(index);
+    if (index >= 0 && index < extendedSwatches_.size())
+        valueBox_->setText(extendedSwatches_.at(index)->text());
 }
 
 void ColourPickerWindow::startSwatchDrag(int index)
 {
-    QLineEdit* swatch = Text5.at(index);
+    QLineEdit* swatch = extendedSwatches_.at(index);
     auto* drag = new QDrag(swatch);
     auto* data = new QMimeData;
     data->setText(swatch->text());
@@ -389,19 +385,19 @@ void ColourPickerWindow::startSwatchDrag(int index)
     drag->exec(Qt::CopyAction);
 }
 
-void ColourPickerWindow::Picture1_DragDrop(QLineEdit* source)
+void ColourPickerWindow::dropOnMixingPalette(QLineEdit* source)
 {
     if (!source)
         return;
     const picker::MixDrop drop = picker::dropOnMix(mix_, source->text());
     mix_ = drop.mix;
-    setBackColour(Shape1, drop.fill);
+    setBackColour(mixedColour_, drop.fill);
     if (drop.value)
-        Text3->setText(*drop.value);
+        valueBox_->setText(*drop.value);
 }
 
-void ColourPickerWindow::Command4_Click()
+void ColourPickerWindow::clearMixingPalette()
 {
     mix_ = picker::Mix{};
-    setBackColour(Shape1, QColor(255, 255, 255));
+    setBackColour(mixedColour_, QColor(255, 255, 255));
 }

@@ -3,8 +3,9 @@
 
 #include "platform/Procedures.h"
 #include "platform/Twips.h"
-#include "platform/VbString.h"
+#include "platform/TextRules.h"
 #include "toolwindows/ColourDelivery.h"
+#include "toolwindows/ColourPickerControls.h"
 #include "toolwindows/MouseRelay.h"
 #include "toolwindows/ToolWindowTexts.h"
 #include "workspace/Workspace.h"
@@ -66,8 +67,8 @@ ColourPickerWindow::ColourPickerWindow(Workspace& workspace, ControlRegistry& ma
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
     menuBar_ = new QMenuBar(this);
-    msetumei = menuBar_->addAction(QStringLiteral("説明"));
-    connect(msetumei, &QAction::triggered, this, [this] { msetumei_Click(); });
+    explanationItem_ = menuBar_->addAction(QStringLiteral("説明"));
+    connect(explanationItem_, &QAction::triggered, this, [this] { showExplanation(); });
     layout->setMenuBar(menuBar_);
     client_ = new QWidget(this);
     layout->addWidget(client_, 1);
@@ -78,7 +79,7 @@ ColourPickerWindow::ColourPickerWindow(Workspace& workspace, ControlRegistry& ma
     buildBottomBar();
     buildExplanationFrame();
 
-    mainControls_.add(QStringLiteral("ColourPickerWindow"), this);
+    mainControls_.add(colour_picker::Window, this);
     procs_.define(procedure::OpenColourPickerFor, std::function<void(int)>([this](int code) { openFor(code); }));
     procs_.define(procedure::ShowColourPicker, std::function<void()>([this] { showWithFocus(); }));
 }
@@ -89,83 +90,83 @@ ColourPickerWindow::~ColourPickerWindow() = default;
 
 void ColourPickerWindow::buildBottomBar()
 {
-    Frame4 = place(new QGroupBox(client_), 0, 4290, 6045, 960);
-    controls.add(QStringLiteral("Frame4"), Frame4);
+    bottomBar_ = place(new QGroupBox(client_), 0, 4290, 6045, 960);
+    controls.add(colour_picker::BottomBar, bottomBar_);
 
-    Label2[1] = place(new QLabel(QStringLiteral("数値"), Frame4), 90, 135, 405, 300);
-    controls.add(QStringLiteral("Label2"), 1, Label2[1]);
-    Text3 = place(new QLineEdit(Frame4), 495, 135, 1005, 330);
-    controls.add(QStringLiteral("Text3"), Text3);
+    valueLabel_ = place(new QLabel(QStringLiteral("数値"), bottomBar_), 90, 135, 405, 300);
+    controls.add(colour_picker::ValueLabel, valueLabel_);
+    valueBox_ = place(new QLineEdit(bottomBar_), 495, 135, 1005, 330);
+    controls.add(colour_picker::ValueBox, valueBox_);
 
-    Picture1 = place(new QFrame(Frame4), 1530, 135, 2220, 420);
-    Picture1->setFrameShape(QFrame::Panel);
-    Picture1->setFrameShadow(QFrame::Sunken);
-    Picture1->setAcceptDrops(true);
-    Picture1->installEventFilter(this);
-    controls.add(QStringLiteral("Picture1"), Picture1);
-    Command4 = place(new QPushButton(QStringLiteral("CL"), Picture1), 45, 45, 375, 285);
-    Command4->setAutoDefault(false);
-    connect(Command4, &QPushButton::clicked, this, [this] { Command4_Click(); });
-    controls.add(QStringLiteral("Command4"), Command4);
-    Shape1 = place(new QFrame(Picture1), 450, 45, 735, 285);
-    Shape1->setFrameShape(QFrame::Box);
-    setBackColour(Shape1, QColor(255, 255, 255));
-    controls.add(QStringLiteral("Shape1"), Shape1);
-    Label5 = place(new QLabel(QStringLiteral("混合パレット"), Picture1), 1260, 90, 945, 255);
-    setPointSize(Label5, 8);
-    controls.add(QStringLiteral("Label5"), Label5);
+    mixingPalette_ = place(new QFrame(bottomBar_), 1530, 135, 2220, 420);
+    mixingPalette_->setFrameShape(QFrame::Panel);
+    mixingPalette_->setFrameShadow(QFrame::Sunken);
+    mixingPalette_->setAcceptDrops(true);
+    mixingPalette_->installEventFilter(this);
+    controls.add(colour_picker::MixingPalette, mixingPalette_);
+    clearMixButton_ = place(new QPushButton(QStringLiteral("CL"), mixingPalette_), 45, 45, 375, 285);
+    clearMixButton_->setAutoDefault(false);
+    connect(clearMixButton_, &QPushButton::clicked, this, [this] { clearMixingPalette(); });
+    controls.add(colour_picker::ClearMixButton, clearMixButton_);
+    mixedColour_ = place(new QFrame(mixingPalette_), 450, 45, 735, 285);
+    mixedColour_->setFrameShape(QFrame::Box);
+    setBackColour(mixedColour_, QColor(255, 255, 255));
+    controls.add(colour_picker::MixedColour, mixedColour_);
+    mixingPaletteLabel_ = place(new QLabel(QStringLiteral("混合パレット"), mixingPalette_), 1260, 90, 945, 255);
+    setPointSize(mixingPaletteLabel_, 8);
+    controls.add(colour_picker::MixingPaletteLabel, mixingPaletteLabel_);
 
-    Label2[0] = place(new QLabel(QStringLiteral("名前"), Frame4), 1575, 225, 360, 255);
-    controls.add(QStringLiteral("Label2"), 0, Label2[0]);
-    Text4 = place(new QLineEdit(Frame4), 1935, 135, 1815, 375);
-    controls.add(QStringLiteral("Text4"), Text4);
-    Check1 = place(new QCheckBox(QStringLiteral("名前で挿入する"), Frame4), 4140, 180, 1860, 300);
-    controls.add(QStringLiteral("Check1"), Check1);
+    nameLabel_ = place(new QLabel(QStringLiteral("名前"), bottomBar_), 1575, 225, 360, 255);
+    controls.add(colour_picker::NameLabel, nameLabel_);
+    nameBox_ = place(new QLineEdit(bottomBar_), 1935, 135, 1815, 375);
+    controls.add(colour_picker::NameBox, nameBox_);
+    insertByName_ = place(new QCheckBox(QStringLiteral("名前で挿入する"), bottomBar_), 4140, 180, 1860, 300);
+    controls.add(colour_picker::InsertByName, insertByName_);
 
     modes_ = new QButtonGroup(this);
-    Option2 = place(new QRadioButton(QStringLiteral("基本色と合成"), Frame4), 90, 540, 1425, 270);
-    Option1 = place(new QRadioButton(QStringLiteral("色の名前"), Frame4), 1530, 540, 1065, 270);
-    Option3 = place(new QRadioButton(QStringLiteral("拡張表示"), Frame4), 2610, 540, 1200, 270);
-    for (QRadioButton* option : {Option2, Option1, Option3})
+    basicMode_ = place(new QRadioButton(QStringLiteral("基本色と合成"), bottomBar_), 90, 540, 1425, 270);
+    namesMode_ = place(new QRadioButton(QStringLiteral("色の名前"), bottomBar_), 1530, 540, 1065, 270);
+    extendedMode_ = place(new QRadioButton(QStringLiteral("拡張表示"), bottomBar_), 2610, 540, 1200, 270);
+    for (QRadioButton* option : {basicMode_, namesMode_, extendedMode_})
         modes_->addButton(option);
-    Option2->setChecked(true);
-    controls.add(QStringLiteral("Option1"), Option1);
-    controls.add(QStringLiteral("Option2"), Option2);
-    controls.add(QStringLiteral("Option3"), Option3);
-    connect(Option1, &QRadioButton::toggled, this, [this](bool on) { if (on) Option1_Click(); });
-    connect(Option2, &QRadioButton::toggled, this, [this](bool on) { if (on) Option2_Click(); });
-    connect(Option3, &QRadioButton::toggled, this, [this](bool on) { if (on) Option3_Click(); });
+    basicMode_->setChecked(true);
+    controls.add(colour_picker::NamesMode, namesMode_);
+    controls.add(colour_picker::BasicMode, basicMode_);
+    controls.add(colour_picker::ExtendedMode, extendedMode_);
+    connect(namesMode_, &QRadioButton::toggled, this, [this](bool on) { if (on) chooseNamesMode(); });
+    connect(basicMode_, &QRadioButton::toggled, this, [this](bool on) { if (on) chooseBasicMode(); });
+    connect(extendedMode_, &QRadioButton::toggled, this, [this](bool on) { if (on) chooseExtendedMode(); });
 
-    auto button = [this](const QString& name, const QString& caption, int left, int width, void (ColourPickerWindow::*handler)()) {
-        auto* b = place(new QPushButton(caption, Frame4), left, 510, width, 300);
+    auto button = [this](ControlId id, const QString& caption, int left, int width, void (ColourPickerWindow::*handler)()) {
+        auto* b = place(new QPushButton(caption, bottomBar_), left, 510, width, 300);
         b->setAutoDefault(false);
         connect(b, &QPushButton::clicked, this, [this, handler] { (this->*handler)(); });
-        controls.add(name, b);
+        controls.add(id, b);
         return b;
     };
-    Command3 = button(QStringLiteral("Command3"), QStringLiteral("挿入"), 3840, 690, &ColourPickerWindow::Command3_Click);
-    Command5 = button(QStringLiteral("Command5"), QStringLiteral("説明"), 4560, 630, &ColourPickerWindow::Command5_Click);
-    Command2 = button(QStringLiteral("Command2"), QStringLiteral("閉じる"), 5220, 735, &ColourPickerWindow::Command2_Click);
+    insertButton_ = button(colour_picker::InsertButton, QStringLiteral("挿入"), 3840, 690, &ColourPickerWindow::insertChosenColour);
+    helpButton_ = button(colour_picker::HelpButton, QStringLiteral("説明"), 4560, 630, &ColourPickerWindow::showHelpPage);
+    closeButton_ = button(colour_picker::CloseButton, QStringLiteral("閉じる"), 5220, 735, &ColourPickerWindow::closeWindow);
 }
 
 void ColourPickerWindow::buildExplanationFrame()
 {
-    Frame3 = new QGroupBox(QStringLiteral("説明"), client_);
-    Frame3->setAutoFillBackground(true);
-    Frame3->hide();
-    controls.add(QStringLiteral("Frame3"), Frame3);
-    Label1 = place(new QLabel(Frame3), 90, 240, 5820, 3930);
-    Label1->setWordWrap(true);
-    Label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    Label1->setTextFormat(Qt::PlainText);
-    controls.add(QStringLiteral("Label1"), Label1);
-    Command1 = place(new QPushButton(QStringLiteral("閉じる"), Frame3), 5040, 4275, 825, 285);
-    Command1->setAutoDefault(false);
-    connect(Command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
-    controls.add(QStringLiteral("Command1"), Command1);
+    explanationFrame_ = new QGroupBox(QStringLiteral("説明"), client_);
+    explanationFrame_->setAutoFillBackground(true);
+    explanationFrame_->hide();
+    controls.add(colour_picker::ExplanationFrame, explanationFrame_);
+    explanationText_ = place(new QLabel(explanationFrame_), 90, 240, 5820, 3930);
+    explanationText_->setWordWrap(true);
+    explanationText_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    explanationText_->setTextFormat(Qt::PlainText);
+    controls.add(colour_picker::ExplanationText, explanationText_);
+    explanationCloseButton_ = place(new QPushButton(QStringLiteral("閉じる"), explanationFrame_), 5040, 4275, 825, 285);
+    explanationCloseButton_->setAutoDefault(false);
+    connect(explanationCloseButton_, &QPushButton::clicked, this, [this] { hideExplanation(); });
+    controls.add(colour_picker::ExplanationCloseButton, explanationCloseButton_);
 }
 
-QLineEdit* ColourPickerWindow::addSwatch(QWidget* frame, QList<QLineEdit*>& array, const QString& name, const SwatchEvents& events)
+QLineEdit* ColourPickerWindow::addSwatch(QWidget* frame, QList<QLineEdit*>& array, ControlArrayId id, const SwatchEvents& events)
 {
     const int index = int(array.size());
     auto* swatch = new QLineEdit(frame);
@@ -173,7 +174,7 @@ QLineEdit* ColourPickerWindow::addSwatch(QWidget* frame, QList<QLineEdit*>& arra
     swatch->setFrame(false);
     swatch->setCursor(Qt::PointingHandCursor);
     swatch->setContextMenuPolicy(Qt::NoContextMenu);
-    controls.add(name, index, swatch);
+    controls.add(id, index, swatch);
     array.append(swatch);
     MouseRelay* relay = MouseRelay::watch(swatch);
     if (events.click)
@@ -191,8 +192,8 @@ QLineEdit* ColourPickerWindow::addSwatch(QWidget* frame, QList<QLineEdit*>& arra
 
 void ColourPickerWindow::placeBarBelow(QWidget* frame, int height, int width)
 {
-    twips::SetGeometry(Frame4, twips::Left(frame), twips::Top(frame) + twips::Height(frame), width,
-                       height < 0 ? twips::Height(Frame4) : height);
+    twips::SetGeometry(bottomBar_, twips::Left(frame), twips::Top(frame) + twips::Height(frame), width,
+                       height < 0 ? twips::Height(bottomBar_) : height);
 }
 
 void ColourPickerWindow::setWindowSize(int width, int height)
@@ -228,20 +229,20 @@ void ColourPickerWindow::showOnly(const QList<QWidget*>& hide, const QList<QWidg
 void ColourPickerWindow::ensureLoaded()
 {
     if (!loaded_)
-        Form_Load();
+        load();
 }
 
-void ColourPickerWindow::Form_Load()
+void ColourPickerWindow::load()
 {
     if (loaded_)
         return;
     loaded_ = true;
     twips::SetWindowGeometry(this, 3000, 2000, 9750, 10000);
     {
-        const QSignalBlocker block(Option2);
-        Option2->setChecked(true);
+        const QSignalBlocker block(basicMode_);
+        basicMode_->setChecked(true);
     }
-    Option2_Click();
+    chooseBasicMode();
 }
 
 void ColourPickerWindow::openFor(int code)
@@ -285,33 +286,33 @@ void choose(QRadioButton* option)
 
 } // namespace
 
-void ColourPickerWindow::Option1_Click()
+void ColourPickerWindow::chooseNamesMode()
 {
     ensureLoaded();
-    choose(Option1);
-    showOnly({Frame5, Frame6, Command4, Picture1}, {Frame1, Check1, Label2[0], Text4});
-    LoadColorNames();
+    choose(namesMode_);
+    showOnly({extendedFrame_, basicFrame_, clearMixButton_, mixingPalette_}, {namesFrame_, insertByName_, nameLabel_, nameBox_});
+    loadColourNames();
 }
 
-void ColourPickerWindow::Option2_Click()
+void ColourPickerWindow::chooseBasicMode()
 {
     ensureLoaded();
-    choose(Option2);
-    showOnly({Frame1, Frame5, Command4, Picture1}, {Frame6, Check1, Label2[0], Text4});
-    twips::SetGeometry(Frame6, 0, 0, 6000, 4290);
-    placeBarBelow(Frame6, -1, twips::Width(Frame6));
-    setWindowSize(twips::Width(Frame6) + 200, twips::Height(Frame4) + twips::Height(Frame6) + 800);
-    ShowBasicColors();
+    choose(basicMode_);
+    showOnly({namesFrame_, extendedFrame_, clearMixButton_, mixingPalette_}, {basicFrame_, insertByName_, nameLabel_, nameBox_});
+    twips::SetGeometry(basicFrame_, 0, 0, 6000, 4290);
+    placeBarBelow(basicFrame_, -1, twips::Width(basicFrame_));
+    setWindowSize(twips::Width(basicFrame_) + 200, twips::Height(bottomBar_) + twips::Height(basicFrame_) + 800);
+    showBasicColours();
 }
 
-void ColourPickerWindow::Option3_Click()
+void ColourPickerWindow::chooseExtendedMode()
 {
     ensureLoaded();
-    choose(Option3);
-    showOnly({Frame1, Frame6, Check1, Label2[0], Text4}, {Frame5, Command4, Picture1});
-    ShowExtendedPalette();
-    Text4->clear();
-    Text3->setText(QStringLiteral("#000000"));
+    choose(extendedMode_);
+    showOnly({namesFrame_, basicFrame_, insertByName_, nameLabel_, nameBox_}, {extendedFrame_, clearMixButton_, mixingPalette_});
+    showExtendedPalette();
+    nameBox_->clear();
+    valueBox_->setText(QStringLiteral("#000000"));
 }
 
 // ---- delivery ----
@@ -327,7 +328,7 @@ bool ColourPickerWindow::deliverTo(const picker::Delivery& d, const QString& cho
     case picker::DeliveryKind::Stylesheet:
         if (!procs_.defined(procedure::PutColourIntoCssBuilder))
             return false;
-        procs_.call(procedure::PutColourIntoCssBuilder, QStringList{Text3->text(), Text4->text()});
+        procs_.call(procedure::PutColourIntoCssBuilder, QStringList{valueBox_->text(), nameBox_->text()});
         return true;
     case picker::DeliveryKind::Box:
         break;
@@ -339,14 +340,14 @@ bool ColourPickerWindow::deliverTo(const picker::Delivery& d, const QString& cho
     return true;
 }
 
-void ColourPickerWindow::InsertC()
+void ColourPickerWindow::insertChosenColour()
 {
     ensureLoaded();
     QString chosen;
-    if (!Check1->isHidden() && Check1->isChecked() && !vb::Trim(Text4->text()).isEmpty())
-        chosen = Text4->text();
-    else if (!vb::Trim(Text3->text()).isEmpty())
-        chosen = Text3->text();
+    if (!insertByName_->isHidden() && insertByName_->isChecked() && !textrules::trimBlanks(nameBox_->text()).isEmpty())
+        chosen = nameBox_->text();
+    else if (!textrules::trimBlanks(valueBox_->text()).isEmpty())
+        chosen = valueBox_->text();
     else
         return;
 
@@ -358,7 +359,7 @@ void ColourPickerWindow::InsertC()
         bringLessonToFront();
     focusMainWindow();
     ColorTarget.set(0);
-    Option2->setChecked(true);
+    basicMode_->setChecked(true);
     hide();
     if (d.lessonToFrontLast)
         bringLessonToFront();
@@ -366,14 +367,14 @@ void ColourPickerWindow::InsertC()
 
 // ---- buttons and menu ----
 
-void ColourPickerWindow::Command2_Click()
+void ColourPickerWindow::closeWindow()
 {
     ensureLoaded();
-    Option2->setChecked(true);
+    basicMode_->setChecked(true);
     hide();
 }
 
-void ColourPickerWindow::Command5_Click()
+void ColourPickerWindow::showHelpPage()
 {
     if (procs_.defined(procedure::ShowHelpPage))
         procs_.call(procedure::ShowHelpPage, 18);
@@ -383,29 +384,29 @@ void ColourPickerWindow::Command5_Click()
     }
 }
 
-void ColourPickerWindow::msetumei_Click()
+void ColourPickerWindow::showExplanation()
 {
     ensureLoaded();
-    twips::SetGeometry(Frame3, 0, 0, 5955, 4695);
-    Frame3->show();
-    Frame3->raise();
-    Label1->setText(toolwindow_texts::colourPickerExplanation());
+    twips::SetGeometry(explanationFrame_, 0, 0, 5955, 4695);
+    explanationFrame_->show();
+    explanationFrame_->raise();
+    explanationText_->setText(toolwindow_texts::colourPickerExplanation());
 }
 
-void ColourPickerWindow::Command1_Click()
+void ColourPickerWindow::hideExplanation()
 {
-    Frame3->hide();
+    explanationFrame_->hide();
 }
 
 // ---- dropping on the mixing palette ----
 
 bool ColourPickerWindow::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched != Picture1)
+    if (watched != mixingPalette_)
         return QWidget::eventFilter(watched, event);
     if (event->type() == QEvent::DragEnter || event->type() == QEvent::DragMove) {
         auto* e = static_cast<QDropEvent*>(event);
-        if (Text5.contains(qobject_cast<QLineEdit*>(e->source()))) {
+        if (extendedSwatches_.contains(qobject_cast<QLineEdit*>(e->source()))) {
             e->acceptProposedAction();
             return true;
         }
@@ -414,10 +415,10 @@ bool ColourPickerWindow::eventFilter(QObject* watched, QEvent* event)
     if (event->type() == QEvent::Drop) {
         auto* e = static_cast<QDropEvent*>(event);
         auto* source = qobject_cast<QLineEdit*>(e->source());
-        if (!Text5.contains(source))
+        if (!extendedSwatches_.contains(source))
             return false;
         e->acceptProposedAction();
-        Picture1_DragDrop(source);
+        dropOnMixingPalette(source);
         return true;
     }
     return QWidget::eventFilter(watched, event);

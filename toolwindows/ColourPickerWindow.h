@@ -8,6 +8,7 @@
 
 #include <QList>
 #include <QWidget>
+#include <functional>
 
 class Procedures;
 class QAction;
@@ -28,9 +29,9 @@ class Workspace;
 // and sends it where the opener's target code points (ColorTarget). After a delivery the window
 // hides, the code goes back to 0 and the window returns to its basic colours.
 //
-// Its controls are registered in its own registry under their names (`Text1(i)`, `Text6(i)`,
-// `Text5(i)`, `Text3`, `Option1` ...); the boxes it delivers to are looked up in the main window's
-// registry. The window builds itself on its first showing or on the first call of a handler.
+// Its controls are registered in its own registry under the ids of ColourPickerControls.h; the
+// boxes it delivers to are looked up in the main window's registry. The window builds itself on
+// its first showing or on the first call of a handler.
 class ColourPickerWindow : public QWidget {
     Q_OBJECT
 
@@ -49,39 +50,41 @@ public:
     // Shows the window and gives it the focus; the target stays (procedure::ShowColourPicker).
     void showWithFocus();
 
-    // ---- window events and procedures ----
-    void Form_Load();
+    // ---- showing the modes and delivering ----
+    // Places the window and shows its basic colours, once.
+    void load();
     bool loaded() const { return loaded_; }
     // Delivers the value box (or the name box, when insertion by name is chosen).
-    void InsertC();
-    void Option1_Click();
-    void Option2_Click();
-    void Option3_Click();
-    void Command2_Click();
-    void Command3_Click() { InsertC(); }
-    void Command5_Click();
-    void msetumei_Click();
-    void Command1_Click();
+    void insertChosenColour();
+    void chooseNamesMode();
+    void chooseBasicMode();
+    void chooseExtendedMode();
+    // Returns to the basic colours and hides the window.
+    void closeWindow();
+    void showHelpPage();
+    void showExplanation();
+    void hideExplanation();
 
     // Colour names (resource/color.txt).
-    void LoadColorNames();
-    void Text1_Click(int index);
-    void Text1_DblClick(int index);
+    void loadColourNames();
+    void chooseNamedColour(int index);
+    void insertNamedColour(int index);
     // Basic colours and sliders.
-    void ShowBasicColors();
-    void Text6_Click(int index);
-    void Text6_DblClick(int index);
-    void HScroll1_Change(int index);
-    void Text7_Change(int index);
-    void Text7_DblClick(int index);
-    void Command6_Click();
+    void showBasicColours();
+    void chooseBasicColour(int index);
+    void insertBasicColour(int index);
+    // A slider moved: its box shows its value and the composed colour follows.
+    void composeFromSliders(int channel);
+    // The composed colour becomes the chosen value.
+    void takeComposedValue();
+    void insertComposedColour();
+    void chooseSystemColour();
     // Extended palette (resource/color2.txt) and the mixing palette.
-    void ShowExtendedPalette();
-    void Text5_Click(int index);
-    void Text5_MouseDown(int index);
+    void showExtendedPalette();
+    void chooseExtendedColour(int index);
     // A swatch of the extended palette dropped on the mixing palette.
-    void Picture1_DragDrop(QLineEdit* source);
-    void Command4_Click();
+    void dropOnMixingPalette(QLineEdit* source);
+    void clearMixingPalette();
     const picker::Mix& mix() const { return mix_; }
 
 protected:
@@ -104,11 +107,11 @@ private:
         void (ColourPickerWindow::*mouseDown)(int) = nullptr;
         bool drags = false;
     };
-    // The next swatch of an array, registered under the array's name and wired to its handlers.
-    QLineEdit* addSwatch(QWidget* frame, QList<QLineEdit*>& array, const QString& name, const SwatchEvents& events);
-    static SwatchEvents nameSwatch() { return {&ColourPickerWindow::Text1_Click, &ColourPickerWindow::Text1_DblClick, nullptr, false}; }
-    static SwatchEvents basicSwatch() { return {&ColourPickerWindow::Text6_Click, &ColourPickerWindow::Text6_DblClick, nullptr, false}; }
-    static SwatchEvents extendedSwatch() { return {&ColourPickerWindow::Text5_Click, nullptr, &ColourPickerWindow::Text5_MouseDown, true}; }
+    // The next swatch of an array, registered under the array's id and wired to its handlers.
+    QLineEdit* addSwatch(QWidget* frame, QList<QLineEdit*>& array, ControlArrayId id, const SwatchEvents& events);
+    static SwatchEvents nameSwatch() { return {&ColourPickerWindow::chooseNamedColour, &ColourPickerWindow::insertNamedColour, nullptr, false}; }
+    static SwatchEvents basicSwatch() { return {&ColourPickerWindow::chooseBasicColour, &ColourPickerWindow::insertBasicColour, nullptr, false}; }
+    static SwatchEvents extendedSwatch() { return {&ColourPickerWindow::chooseExtendedColour, nullptr, &ColourPickerWindow::chooseExtendedColour, true}; }
     void startSwatchDrag(int index);
     // Writes the chosen text where the delivery says; false when that place does not exist.
     bool deliverTo(const picker::Delivery& d, const QString& chosen);
@@ -123,51 +126,53 @@ private:
     bool loading_ = false;
 
     QMenuBar* menuBar_ = nullptr;
-    QAction* msetumei = nullptr;
+    QAction* explanationItem_ = nullptr;
     QWidget* client_ = nullptr;
 
     // Bottom bar.
-    QGroupBox* Frame4 = nullptr;
+    QGroupBox* bottomBar_ = nullptr;
     QButtonGroup* modes_ = nullptr;
-    QRadioButton* Option1 = nullptr;
-    QRadioButton* Option2 = nullptr;
-    QRadioButton* Option3 = nullptr;
-    QLineEdit* Text3 = nullptr;
-    QLineEdit* Text4 = nullptr;
-    QLabel* Label2[2] = {};
-    QCheckBox* Check1 = nullptr;
-    QPushButton* Command3 = nullptr;
-    QPushButton* Command5 = nullptr;
-    QPushButton* Command2 = nullptr;
-    QFrame* Picture1 = nullptr;
-    QPushButton* Command4 = nullptr;
-    QFrame* Shape1 = nullptr;
-    QLabel* Label5 = nullptr;
+    QRadioButton* namesMode_ = nullptr;
+    QRadioButton* basicMode_ = nullptr;
+    QRadioButton* extendedMode_ = nullptr;
+    QLineEdit* valueBox_ = nullptr;
+    QLineEdit* nameBox_ = nullptr;
+    QLabel* valueLabel_ = nullptr;
+    QLabel* nameLabel_ = nullptr;
+    QCheckBox* insertByName_ = nullptr;
+    QPushButton* insertButton_ = nullptr;
+    QPushButton* helpButton_ = nullptr;
+    QPushButton* closeButton_ = nullptr;
+    QFrame* mixingPalette_ = nullptr;
+    QPushButton* clearMixButton_ = nullptr;
+    QFrame* mixedColour_ = nullptr;
+    QLabel* mixingPaletteLabel_ = nullptr;
 
     // Colour names.
-    QGroupBox* Frame1 = nullptr;
-    QList<QLineEdit*> Text1;
-    QList<ColourNameRecord> List1;
+    QGroupBox* namesFrame_ = nullptr;
+    QList<QLineEdit*> nameSwatches_;
+    QList<ColourNameRecord> colourNames_;
     // The point size of the colour names longer than ten characters.
     int longNamePoints_ = 8;
 
     // Basic colours.
-    QGroupBox* Frame6 = nullptr;
-    QList<QLineEdit*> Text6;
-    QLabel* Label3 = nullptr;
-    QGroupBox* Frame7 = nullptr;
-    QScrollBar* HScroll1[3] = {};
-    QLabel* Label4[4] = {};
-    QLineEdit* Text7[4] = {};
-    QPushButton* Command6 = nullptr;
+    QGroupBox* basicFrame_ = nullptr;
+    QList<QLineEdit*> basicSwatches_;
+    QLabel* basicExplanation_ = nullptr;
+    QGroupBox* sliderFrame_ = nullptr;
+    QScrollBar* sliders_[3] = {};
+    // Red, green, blue and the composed colour.
+    QLabel* channelLabels_[4] = {};
+    QLineEdit* channelBoxes_[4] = {};
+    QPushButton* systemColourButton_ = nullptr;
 
     // Extended palette.
-    QGroupBox* Frame5 = nullptr;
-    QList<QLineEdit*> Text5;
+    QGroupBox* extendedFrame_ = nullptr;
+    QList<QLineEdit*> extendedSwatches_;
     picker::Mix mix_;
 
     // Explanation.
-    QGroupBox* Frame3 = nullptr;
-    QLabel* Label1 = nullptr;
-    QPushButton* Command1 = nullptr;
+    QGroupBox* explanationFrame_ = nullptr;
+    QLabel* explanationText_ = nullptr;
+    QPushButton* explanationCloseButton_ = nullptr;
 };

@@ -1,6 +1,6 @@
 #include "toolwindows/PickerColours.h"
 
-#include "platform/VbString.h"
+#include "platform/TextRules.h"
 
 #include <algorithm>
 
@@ -9,7 +9,7 @@ namespace picker {
 quint64 hexValue(const QString& text)
 {
     static const QString digits = QStringLiteral("123456789abcdef");
-    const QString lower = vb::LCaseAscii(text);
+    const QString lower = textrules::asciiLower(text);
     // Unsigned arithmetic: a text longer than sixteen digits wraps instead of overflowing.
     quint64 value = 0;
     for (const QChar c : lower)
@@ -17,23 +17,24 @@ quint64 hexValue(const QString& text)
     return value;
 }
 
-QString HexToDec(const QString& text)
+QString hexToDecimal(const QString& text)
 {
     return QString::number(hexValue(text));
 }
 
 namespace {
 
-int channel(const QString& text, int start)
+// The two hexadecimal digits from `position` (counted from 0) as a channel, at most 255.
+int channel(const QString& text, int position)
 {
-    return static_cast<int>(std::min<quint64>(hexValue(vb::Mid(text, start, 2)), 255));
+    return static_cast<int>(std::min<quint64>(hexValue(text.mid(position, 2)), 255));
 }
 
 } // namespace
 
 QColor codeColour(const QString& code)
 {
-    return QColor(channel(code, 1), channel(code, 3), channel(code, 5));
+    return QColor(channel(code, 0), channel(code, 2), channel(code, 4));
 }
 
 QString hexTriple(int red, int green, int blue)
@@ -87,9 +88,9 @@ QColor gradedColour(int column, int step)
 
 MixDrop dropOnMix(const Mix& mix, const QString& swatchText)
 {
-    const int r = channel(swatchText, 2);
-    const int g = channel(swatchText, 4);
-    const int b = channel(swatchText, 6);
+    const int r = channel(swatchText, 1);
+    const int g = channel(swatchText, 3);
+    const int b = channel(swatchText, 5);
     Mix next = mix;
     if (!mix.hasColor) {
         next.red = r;

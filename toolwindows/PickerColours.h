@@ -11,8 +11,8 @@ namespace picker {
 
 // The value of a hexadecimal text as decimal digits. Each character counts by its place in
 // "123456789abcdef" (either case); "0" and every other character count 0. An empty text is "0".
-QString HexToDec(const QString& text);
-// HexToDec as a number.
+QString hexToDecimal(const QString& text);
+// hexToDecimal as a number.
 quint64 hexValue(const QString& text);
 
 // The colour of a code of six hexadecimal digits: characters 1-2 red, 3-4 green, 5-6 blue.

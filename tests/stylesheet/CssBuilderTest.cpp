@@ -197,7 +197,7 @@ TEST_F(CssBuilderTest, ColoursComeFromThePickerInTheChosenNotation)
         EXPECT_EQ(picker().ColorTarget.value(), 130);
         EXPECT_EQ(builder().colourNotation, u(c.notation));
         // Red among the basic colours.
-        picker().Text6_DblClick(6);
+        picker().insertBasicColour(6);
         EXPECT_EQ(style(), u(c.written)) << c.notation;
         EXPECT_EQ(picker().ColorTarget.value(), 0);
     }

@@ -81,7 +81,7 @@ TEST_F(StyledPreviewTest, ARuleOfThePagesStyleBlockShowsInThePreview)
     const int inside = static_cast<int>(ed()->Text().indexOf(u("<!--\r\n"))) + 6;
 
     value(u("色と背景"), u("color"), u("#rgb"));
-    w().colorPicker.Text6_DblClick(6);
+    w().colorPicker.insertBasicColour(6);
     value(u("テキスト"), u("text-align"), u("center"));
     control<QRadioButton>(css_builder::SelectorKind, 0)->setChecked(true);
     element(u("H1"));

@@ -3,6 +3,7 @@
 
 #include "platform/RichEdit.h"
 #include "platform/Twips.h"
+#include "toolwindows/ColourPickerControls.h"
 #include "toolwindows/ColourPickerWindow.h"
 #include "toolwindows/MouseRelay.h"
 
@@ -47,12 +48,22 @@ protected:
     }
     ColourPickerWindow& picker() { return w().colorPicker; }
     template <typename T = QLineEdit>
-    T* pc(const QString& name, int index = NoIndex)
+    T* pc(ControlId id)
     {
-        return picker().controls.get<T>(name, index);
+        return picker().controls.get<T>(id);
     }
-    QString value() { return pc(QStringLiteral("Text3"))->text(); }
-    QString name() { return pc(QStringLiteral("Text4"))->text(); }
+    template <typename T = QLineEdit>
+    T* pc(ControlArrayId id, int index)
+    {
+        return picker().controls.get<T>(id, index);
+    }
+    template <typename T = QLineEdit>
+    T* pc(ControlInArray control)
+    {
+        return picker().controls.get<T>(control);
+    }
+    QString value() { return pc(colour_picker::ValueBox)->text(); }
+    QString name() { return pc(colour_picker::NameBox)->text(); }
 };
 
 } // namespace
@@ -94,9 +105,9 @@ TEST_F(ColourPickerWindowTest, EveryTargetCodeDeliversIntoItsOwnBoxOnly)
             setBoxText(box(boxName, index), QStringLiteral("old"));
         w().procs.call(procedure::OpenColourPickerFor, c.code);
         ASSERT_TRUE(picker().isVisible());
-        picker().Option1_Click();
-        picker().Text1_Click(1);
-        picker().Text1_DblClick(1);
+        picker().chooseNamesMode();
+        picker().chooseNamedColour(1);
+        picker().insertNamedColour(1);
         for (const auto& [boxName, index] : boxes) {
             const QString now = boxText(box(boxName, index));
             if (std::pair(boxName, index) == c.target)
@@ -108,9 +119,9 @@ TEST_F(ColourPickerWindowTest, EveryTargetCodeDeliversIntoItsOwnBoxOnly)
         }
         EXPECT_EQ(picker().ColorTarget.value(), 0);
         EXPECT_FALSE(picker().isVisible());
-        EXPECT_TRUE(pc<QRadioButton>(QStringLiteral("Option2"))->isChecked());
-        EXPECT_FALSE(pc<QGroupBox>(QStringLiteral("Frame6"))->isHidden());
-        EXPECT_TRUE(pc<QGroupBox>(QStringLiteral("Frame1"))->isHidden());
+        EXPECT_TRUE(pc<QRadioButton>(colour_picker::BasicMode)->isChecked());
+        EXPECT_FALSE(pc<QGroupBox>(colour_picker::BasicFrame)->isHidden());
+        EXPECT_TRUE(pc<QGroupBox>(colour_picker::NamesFrame)->isHidden());
     }
 
     // A code without a box of its own delivers nothing and keeps the window and its code.
@@ -118,7 +129,7 @@ TEST_F(ColourPickerWindowTest, EveryTargetCodeDeliversIntoItsOwnBoxOnly)
         setBoxText(box(boxName, index), QStringLiteral("old"));
     for (int code : {999, -1}) {
         w().procs.call(procedure::OpenColourPickerFor, code);
-        picker().Text6_DblClick(3);
+        picker().insertBasicColour(3);
         EXPECT_TRUE(picker().isVisible()) << code;
         EXPECT_EQ(picker().ColorTarget.value(), code);
         for (const auto& [boxName, index] : boxes)
@@ -140,7 +151,7 @@ TEST_F(ColourPickerWindowTest, TargetZeroColoursTheEditorsSelection)
                          }));
     }
     w().procs.call(procedure::ShowColourPicker);
-    picker().Text6_DblClick(5);
+    picker().insertBasicColour(5);
     EXPECT_TRUE(ed->Text().contains(QStringLiteral("#ffff00"))) << ed->Text().toStdString();
     if (!delivered.isEmpty())
         EXPECT_EQ(delivered, QStringList{QStringLiteral("#ffff00")});
@@ -157,14 +168,14 @@ TEST_F(ColourPickerWindowTest, TargetOfTheStylesheetBuilderGetsValueAndName)
 
     // The name box counts only for whether anything is sent: the builder gets both boxes.
     w().procs.call(procedure::OpenColourPickerFor, 130);
-    picker().HScroll1_Change(0);
-    picker().controls.get<QScrollBar>(QStringLiteral("HScroll1"), 1)->setValue(16);
-    picker().Command3_Click();
+    picker().composeFromSliders(0);
+    picker().controls.get<QScrollBar>(colour_picker::ChannelSlider, 1)->setValue(16);
+    picker().insertChosenColour();
     w().procs.call(procedure::OpenColourPickerFor, 130);
-    picker().Option1_Click();
-    picker().Text1_Click(0);
-    pc<QCheckBox>(QStringLiteral("Check1"))->setChecked(true);
-    picker().Command3_Click();
+    picker().chooseNamesMode();
+    picker().chooseNamedColour(0);
+    pc<QCheckBox>(colour_picker::InsertByName)->setChecked(true);
+    picker().insertChosenColour();
     if (standIn) {
         ASSERT_EQ(calls.size(), 2);
         EXPECT_EQ(calls[0], (QStringList{QStringLiteral("#001000"), QString()}));
@@ -192,19 +203,19 @@ TEST_F(ColourPickerWindowTest, NameOrValueIsDeliveredAsTheCheckBoxSays)
     };
     for (const Case& c : cases) {
         w().procs.call(procedure::OpenColourPickerFor, 7);
-        pc<QCheckBox>(QStringLiteral("Check1"))->setChecked(c.byName);
+        pc<QCheckBox>(colour_picker::InsertByName)->setChecked(c.byName);
         if (c.mode == 1) {
-            pc<QRadioButton>(QStringLiteral("Option1"))->setChecked(true);
-            picker().Text1_Click(0);
-            picker().Text1_DblClick(0);
+            pc<QRadioButton>(colour_picker::NamesMode)->setChecked(true);
+            picker().chooseNamedColour(0);
+            picker().insertNamedColour(0);
         } else if (c.mode == 2) {
-            picker().Text6_DblClick(5);
+            picker().insertBasicColour(5);
         } else {
-            pc<QRadioButton>(QStringLiteral("Option3"))->setChecked(true);
-            picker().Text5_Click(6 + 3); // second row, fourth column
+            pc<QRadioButton>(colour_picker::ExtendedMode)->setChecked(true);
+            picker().chooseExtendedColour(6 + 3); // second row, fourth column
 
             ASSERT_EQ(value(), QStringLiteral("#003399"));
-            picker().Command3_Click();
+            picker().insertChosenColour();
         }
         EXPECT_EQ(boxText(target), QLatin1String(c.expected)) << c.what;
     }
@@ -216,11 +227,11 @@ TEST_F(ColourPickerWindowTest, NothingToDeliverKeepsTheWindowAndItsTarget)
     QObject* target = box(QStringLiteral("Text6"), 9);
     setBoxText(target, QStringLiteral("old"));
     w().procs.call(procedure::OpenColourPickerFor, 9);
-    picker().Command3_Click();
+    picker().insertChosenColour();
     // A blank name does not count, even with insertion by name.
-    pc<QCheckBox>(QStringLiteral("Check1"))->setChecked(true);
-    pc(QStringLiteral("Text4"))->setText(QStringLiteral("  "));
-    picker().Command3_Click();
+    pc<QCheckBox>(colour_picker::InsertByName)->setChecked(true);
+    pc(colour_picker::NameBox)->setText(QStringLiteral("  "));
+    picker().insertChosenColour();
     EXPECT_TRUE(picker().isVisible());
     EXPECT_EQ(picker().ColorTarget.value(), 9);
     EXPECT_EQ(boxText(target), QStringLiteral("old"));
@@ -231,10 +242,10 @@ TEST_F(ColourPickerWindowTest, ClosingKeepsTheTargetForTheNextOpening)
     startWithColours();
     QObject* target = box(QStringLiteral("Text6"), 21);
     w().procs.call(procedure::OpenColourPickerFor, 21);
-    pc<QRadioButton>(QStringLiteral("Option3"))->setChecked(true);
-    picker().Command2_Click();
+    pc<QRadioButton>(colour_picker::ExtendedMode)->setChecked(true);
+    picker().closeWindow();
     EXPECT_FALSE(picker().isVisible());
-    EXPECT_TRUE(pc<QRadioButton>(QStringLiteral("Option2"))->isChecked());
+    EXPECT_TRUE(pc<QRadioButton>(colour_picker::BasicMode)->isChecked());
     EXPECT_EQ(picker().ColorTarget.value(), 21);
 
     // The title bar's close box delivers nothing either.
@@ -246,7 +257,7 @@ TEST_F(ColourPickerWindowTest, ClosingKeepsTheTargetForTheNextOpening)
 
     // The toolbar's colour command writes no target: the colour goes to the wizard's box.
     w().procs.call(procedure::ShowColourPicker);
-    picker().Text6_DblClick(0);
+    picker().insertBasicColour(0);
     EXPECT_EQ(boxText(target), QStringLiteral("#000080"));
     EXPECT_EQ(picker().ColorTarget.value(), 0);
 }
@@ -255,9 +266,9 @@ TEST_F(ColourPickerWindowTest, NamesModeShowsASwatchPerRecord)
 {
     startWithColours();
     w().procs.call(procedure::ShowColourPicker);
-    picker().Option1_Click();
-    EXPECT_EQ(picker().controls.indexes(QStringLiteral("Text1")).size(), 13u);
-    QLineEdit* navy = pc(QStringLiteral("Text1"), 0);
+    picker().chooseNamesMode();
+    EXPECT_EQ(picker().controls.indexes(colour_picker::NameSwatch).size(), 13u);
+    QLineEdit* navy = pc(colour_picker::NameSwatch, 0);
     EXPECT_EQ(navy->text(), QStringLiteral("navy"));
     EXPECT_EQ(backColour(navy), QColor(0, 0, 128));
     // The column is 900 twips or what the widest name needs in its size; the first swatch grew
@@ -265,32 +276,32 @@ TEST_F(ColourPickerWindowTest, NamesModeShowsASwatchPerRecord)
     const int column = twips::Width(navy) - 4;
     EXPECT_GE(column, 900);
     EXPECT_EQ(twips::Height(navy), 353);
-    QLineEdit* eleventh = pc(QStringLiteral("Text1"), 10);
+    QLineEdit* eleventh = pc(colour_picker::NameSwatch, 10);
     EXPECT_EQ(twips::Left(eleventh), 0);
     EXPECT_EQ(twips::Top(eleventh), 353);
     EXPECT_EQ(twips::Width(eleventh), column + 4);
-    EXPECT_EQ(twips::Left(pc(QStringLiteral("Text1"), 3)), 3 * (column + 4));
-    EXPECT_EQ(pc(QStringLiteral("Text1"), 4)->font().pointSize(), 8); // lightyellow, 11 characters
-    EXPECT_EQ(pc(QStringLiteral("Text1"), 5)->font().pointSize(), 9); // darkorange, 10 characters
+    EXPECT_EQ(twips::Left(pc(colour_picker::NameSwatch, 3)), 3 * (column + 4));
+    EXPECT_EQ(pc(colour_picker::NameSwatch, 4)->font().pointSize(), 8); // lightyellow, 11 characters
+    EXPECT_EQ(pc(colour_picker::NameSwatch, 5)->font().pointSize(), 9); // darkorange, 10 characters
     // 11 columns less a half less 500, or the ten columns when they need more; 200 around.
     // The frame: 11 columns less a half less 500, or more to hold the swatches; 200 around.
-    const QWidget* frame = pc<QWidget>(QStringLiteral("Frame1"));
+    const QWidget* frame = pc<QWidget>(colour_picker::NamesFrame);
     EXPECT_GE(twips::Width(frame), 11 * column - column / 2 - 500);
     EXPECT_EQ(twips::WindowWidth(&picker()), twips::Width(frame) + 200);
     EXPECT_EQ(twips::WindowHeight(&picker()), 825 + 4900 + 800) << "two rows need no more than fourteen";
 
-    picker().Text1_Click(1);
+    picker().chooseNamedColour(1);
     EXPECT_EQ(value(), QStringLiteral("#FF0000"));
     EXPECT_EQ(name(), QStringLiteral("Red"));
-    picker().Text1_Click(0);
+    picker().chooseNamedColour(0);
     EXPECT_EQ(value(), QStringLiteral("#000080"));
-    EXPECT_EQ(backColour(pc(QStringLiteral("Text4"))), QColor(0, 0, 128));
+    EXPECT_EQ(backColour(pc(colour_picker::NameBox)), QColor(0, 0, 128));
 
     // Entering the mode again reads nothing and makes nothing; the first swatch is laid out anew.
     writeResource(QStringLiteral("color.txt"), QStringLiteral("h,h,h,h,h\nonly,000000,0,0,0\n"));
-    picker().Option2_Click();
-    picker().Option1_Click();
-    EXPECT_EQ(picker().controls.indexes(QStringLiteral("Text1")).size(), 13u);
+    picker().chooseBasicMode();
+    picker().chooseNamesMode();
+    EXPECT_EQ(picker().controls.indexes(colour_picker::NameSwatch).size(), 13u);
     EXPECT_EQ(twips::Width(navy), column);
     EXPECT_EQ(navy->text(), QStringLiteral("navy"));
 }
@@ -318,14 +329,14 @@ TEST_F(ColourPickerWindowTest, DamagedOrMissingColourNamesShowWhatWasRead)
         start();
         if (c.message)
             dialogs.expectMsg(QStringLiteral("color.txtが読めません"));
-        picker().Option1_Click();
+        picker().chooseNamesMode();
         EXPECT_EQ(dialogs.pending(), 0);
         QStringList shown;
-        for (int i : picker().controls.indexes(QStringLiteral("Text1")))
-            shown.append(pc(QStringLiteral("Text1"), i)->text());
+        for (int i : picker().controls.indexes(colour_picker::NameSwatch))
+            shown.append(pc(colour_picker::NameSwatch, i)->text());
         EXPECT_EQ(shown, c.swatches);
         // A swatch without a colour record shows nothing in the boxes.
-        picker().Text1_Click(c.records);
+        picker().chooseNamedColour(c.records);
         EXPECT_EQ(value(), QString());
         stop();
     }
@@ -337,36 +348,36 @@ TEST_F(ColourPickerWindowTest, BasicColoursSlidersAndTheColourDialogAgree)
     w().procs.call(procedure::ShowColourPicker);
     EXPECT_EQ(twips::WindowWidth(&picker()), 6200);
     EXPECT_EQ(twips::WindowHeight(&picker()), 960 + 4290 + 800);
-    EXPECT_EQ(picker().controls.indexes(QStringLiteral("Text6")).size(), 16u);
-    EXPECT_EQ(pc(QStringLiteral("Text6"), 0)->text(), QStringLiteral("000080 navy"));
-    EXPECT_EQ(backColour(pc(QStringLiteral("Text6"), 10)), QColor(192, 192, 192));
-    EXPECT_EQ(twips::Top(pc(QStringLiteral("Text6"), 15)), 200 + 250 * 15);
+    EXPECT_EQ(picker().controls.indexes(colour_picker::BasicSwatch).size(), 16u);
+    EXPECT_EQ(pc(colour_picker::BasicSwatch, 0)->text(), QStringLiteral("000080 navy"));
+    EXPECT_EQ(backColour(pc(colour_picker::BasicSwatch, 10)), QColor(192, 192, 192));
+    EXPECT_EQ(twips::Top(pc(colour_picker::BasicSwatch, 15)), 200 + 250 * 15);
 
-    picker().Text6_Click(2);
+    picker().chooseBasicColour(2);
     EXPECT_EQ(value(), QStringLiteral("#00ffff"));
     EXPECT_EQ(name(), QStringLiteral("aqua"));
 
-    auto slider = [&](int i) { return picker().controls.get<QScrollBar>(QStringLiteral("HScroll1"), i); };
+    auto slider = [&](int i) { return picker().controls.get<QScrollBar>(colour_picker::ChannelSlider, i); };
     slider(0)->setValue(5);
     slider(2)->setValue(255);
-    EXPECT_EQ(pc(QStringLiteral("Text7"), 3)->text(), QStringLiteral("#0500FF"));
+    EXPECT_EQ(pc(colour_picker::ComposedBox)->text(), QStringLiteral("#0500FF"));
     EXPECT_EQ(value(), QStringLiteral("#0500FF"));
-    EXPECT_EQ(pc(QStringLiteral("Text7"), 0)->text(), QStringLiteral(" 5"));
-    EXPECT_EQ(pc(QStringLiteral("Text7"), 1)->text(), QStringLiteral("0"));
-    EXPECT_EQ(pc(QStringLiteral("Text7"), 2)->text(), QStringLiteral(" 255"));
-    EXPECT_EQ(backColour(pc(QStringLiteral("Text7"), 0)), QColor(5, 0, 0));
-    EXPECT_EQ(backColour(pc(QStringLiteral("Text7"), 3)), QColor(5, 0, 255));
-    EXPECT_EQ(foreColour(pc<QLabel>(QStringLiteral("Label4"), 3)), QColor(5, 0, 255));
+    EXPECT_EQ(pc(colour_picker::ChannelBox, 0)->text(), QStringLiteral(" 5"));
+    EXPECT_EQ(pc(colour_picker::ChannelBox, 1)->text(), QStringLiteral("0"));
+    EXPECT_EQ(pc(colour_picker::ChannelBox, 2)->text(), QStringLiteral(" 255"));
+    EXPECT_EQ(backColour(pc(colour_picker::ChannelBox, 0)), QColor(5, 0, 0));
+    EXPECT_EQ(backColour(pc(colour_picker::ComposedBox)), QColor(5, 0, 255));
+    EXPECT_EQ(foreColour(pc<QLabel>(colour_picker::ComposedLabel)), QColor(5, 0, 255));
     EXPECT_EQ(name(), QString());
-    EXPECT_EQ(backColour(pc(QStringLiteral("Text4"))), QColor(255, 255, 255));
+    EXPECT_EQ(backColour(pc(colour_picker::NameBox)), QColor(255, 255, 255));
 
     // A cancelled dialog changes nothing; a chosen colour moves the sliders.
     dialogs.expectColour(std::nullopt);
-    picker().Command6_Click();
+    picker().chooseSystemColour();
     EXPECT_EQ(value(), QStringLiteral("#0500FF"));
     EXPECT_EQ(slider(0)->value(), 5);
     dialogs.expectColour(QColor(0x12, 0x34, 0x56));
-    picker().Command6_Click();
+    picker().chooseSystemColour();
     EXPECT_EQ(slider(0)->value(), 0x12);
     EXPECT_EQ(slider(1)->value(), 0x34);
     EXPECT_EQ(slider(2)->value(), 0x56);
@@ -375,10 +386,10 @@ TEST_F(ColourPickerWindowTest, BasicColoursSlidersAndTheColourDialogAgree)
     // A double click on the composed colour delivers it; the mode comes back as it was.
     QObject* target = box(QStringLiteral("Text6"), 10);
     picker().ColorTarget.set(10);
-    picker().Text7_DblClick(1);
+    picker().insertComposedColour();
     EXPECT_EQ(boxText(target), QStringLiteral("#123456"));
     w().procs.call(procedure::ShowColourPicker);
-    EXPECT_EQ(picker().controls.indexes(QStringLiteral("Text6")).size(), 16u);
+    EXPECT_EQ(picker().controls.indexes(colour_picker::BasicSwatch).size(), 16u);
     EXPECT_EQ(slider(1)->value(), 0x34);
 }
 
@@ -386,59 +397,59 @@ TEST_F(ColourPickerWindowTest, ExtendedPaletteAndTheMixingPalette)
 {
     startWithColours();
     w().procs.call(procedure::ShowColourPicker);
-    picker().Text6_Click(0);
-    pc<QRadioButton>(QStringLiteral("Option3"))->setChecked(true);
+    picker().chooseBasicColour(0);
+    pc<QRadioButton>(colour_picker::ExtendedMode)->setChecked(true);
     EXPECT_EQ(value(), QStringLiteral("#000000"));
     EXPECT_EQ(name(), QString());
-    EXPECT_TRUE(pc<QCheckBox>(QStringLiteral("Check1"))->isHidden());
-    EXPECT_FALSE(pc<QFrame>(QStringLiteral("Picture1"))->isHidden());
+    EXPECT_TRUE(pc<QCheckBox>(colour_picker::InsertByName)->isHidden());
+    EXPECT_FALSE(pc<QFrame>(colour_picker::MixingPalette)->isHidden());
     EXPECT_EQ(twips::WindowWidth(&picker()), 10700);
     EXPECT_EQ(twips::WindowHeight(&picker()), 825 + 7500 + 900);
 
     // 216 palette swatches, six a row, then seven graded columns of 33.
-    ASSERT_EQ(picker().controls.indexes(QStringLiteral("Text5")).size(), 216u + 7 * 33);
-    QLineEdit* seventh = pc(QStringLiteral("Text5"), 6);
+    ASSERT_EQ(picker().controls.indexes(colour_picker::ExtendedSwatch).size(), 216u + 7 * 33);
+    QLineEdit* seventh = pc(colour_picker::ExtendedSwatch, 6);
     EXPECT_EQ(twips::Left(seventh), 50);
     EXPECT_EQ(twips::Top(seventh), 300);
-    QLineEdit* greyStep1 = pc(QStringLiteral("Text5"), 216 + 1);
+    QLineEdit* greyStep1 = pc(colour_picker::ExtendedSwatch, 216 + 1);
     EXPECT_EQ(greyStep1->text(), QStringLiteral("#080808"));
     EXPECT_EQ(backColour(greyStep1), QColor(8, 8, 8));
     EXPECT_EQ(twips::Left(greyStep1), 4850);
-    QLineEdit* redStep32 = pc(QStringLiteral("Text5"), 216 + 33 + 32);
+    QLineEdit* redStep32 = pc(colour_picker::ExtendedSwatch, 216 + 33 + 32);
     EXPECT_EQ(redStep32->text(), QStringLiteral("#FF0000"));
     EXPECT_EQ(twips::Top(redStep32), 6500);
 
     auto swatch = [&](const QString& text) {
-        for (int k : picker().controls.indexes(QStringLiteral("Text5")))
-            if (pc(QStringLiteral("Text5"), k)->text() == text)
-                return pc(QStringLiteral("Text5"), k);
+        for (int k : picker().controls.indexes(colour_picker::ExtendedSwatch))
+            if (pc(colour_picker::ExtendedSwatch, k)->text() == text)
+                return pc(colour_picker::ExtendedSwatch, k);
         ADD_FAILURE() << "no swatch " << text.toStdString();
         return static_cast<QLineEdit*>(nullptr);
     };
-    QFrame* shape = pc<QFrame>(QStringLiteral("Shape1"));
-    picker().Picture1_DragDrop(swatch(QStringLiteral("#800000")));
-    picker().Picture1_DragDrop(swatch(QStringLiteral("#900000")));
+    QFrame* shape = pc<QFrame>(colour_picker::MixedColour);
+    picker().dropOnMixingPalette(swatch(QStringLiteral("#800000")));
+    picker().dropOnMixingPalette(swatch(QStringLiteral("#900000")));
     EXPECT_EQ(value(), QStringLiteral("#FF0000"));
     EXPECT_EQ(backColour(shape), QColor(255, 0, 0));
     // Reaching white clears the mix; the value box keeps what it showed.
-    picker().Picture1_DragDrop(swatch(QStringLiteral("#00FFFF")));
+    picker().dropOnMixingPalette(swatch(QStringLiteral("#00FFFF")));
     EXPECT_FALSE(picker().mix().hasColor);
     EXPECT_EQ(backColour(shape), QColor(255, 255, 255));
     EXPECT_EQ(value(), QStringLiteral("#FF0000"));
     // A white swatch clears at once.
-    picker().Picture1_DragDrop(swatch(QStringLiteral("#336699")));
-    picker().Picture1_DragDrop(swatch(QStringLiteral("#FFFFFF")));
+    picker().dropOnMixingPalette(swatch(QStringLiteral("#336699")));
+    picker().dropOnMixingPalette(swatch(QStringLiteral("#FFFFFF")));
     EXPECT_FALSE(picker().mix().hasColor);
     EXPECT_EQ(value(), QStringLiteral("#336699"));
     // The mix survives a change of mode; CL clears it.
-    picker().Picture1_DragDrop(swatch(QStringLiteral("#003300")));
-    picker().Option2_Click();
-    picker().Option3_Click();
+    picker().dropOnMixingPalette(swatch(QStringLiteral("#003300")));
+    picker().chooseBasicMode();
+    picker().chooseExtendedMode();
     EXPECT_TRUE(picker().mix().hasColor);
-    picker().Command4_Click();
+    picker().clearMixingPalette();
     EXPECT_FALSE(picker().mix().hasColor);
     EXPECT_EQ(backColour(shape), QColor(255, 255, 255));
-    EXPECT_EQ(picker().controls.indexes(QStringLiteral("Text5")).size(), 216u + 7 * 33);
+    EXPECT_EQ(picker().controls.indexes(colour_picker::ExtendedSwatch).size(), 216u + 7 * 33);
 }
 
 TEST_F(ColourPickerWindowTest, DamagedPaletteShowsTheRowsBeforeTheFault)
@@ -447,9 +458,9 @@ TEST_F(ColourPickerWindowTest, DamagedPaletteShowsTheRowsBeforeTheFault)
                   QStringLiteral("000000 111111 222222 333333 444444 555555 \n666666 777777 8888 999999 AAAAAA BBBBBB \n"));
     start();
     dialogs.expectMsg(QStringLiteral("color2.txtが読めません"));
-    picker().Option3_Click();
-    EXPECT_EQ(picker().controls.indexes(QStringLiteral("Text5")).size(), 6u);
-    EXPECT_EQ(pc(QStringLiteral("Text5"), 5)->text(), QStringLiteral("#555555"));
+    picker().chooseExtendedMode();
+    EXPECT_EQ(picker().controls.indexes(colour_picker::ExtendedSwatch).size(), 6u);
+    EXPECT_EQ(pc(colour_picker::ExtendedSwatch, 5)->text(), QStringLiteral("#555555"));
     EXPECT_EQ(value(), QStringLiteral("#000000"));
 
     // A missing file: the message, and the mode still switches.
@@ -457,24 +468,24 @@ TEST_F(ColourPickerWindowTest, DamagedPaletteShowsTheRowsBeforeTheFault)
     QFile::remove(path(QStringLiteral("resource/color2.txt")));
     start();
     dialogs.expectMsg(QStringLiteral("color2.txtが読めません"));
-    picker().Option3_Click();
-    EXPECT_EQ(picker().controls.indexes(QStringLiteral("Text5")).size(), 1u);
+    picker().chooseExtendedMode();
+    EXPECT_EQ(picker().controls.indexes(colour_picker::ExtendedSwatch).size(), 1u);
     EXPECT_EQ(value(), QStringLiteral("#000000"));
 }
 
 TEST_F(ColourPickerWindowTest, ExplanationPageOpensFromTheMenuAndCloses)
 {
     startWithColours();
-    picker().msetumei_Click();
-    QLabel* label = pc<QLabel>(QStringLiteral("Label1"));
+    picker().showExplanation();
+    QLabel* label = pc<QLabel>(colour_picker::ExplanationText);
     EXPECT_TRUE(label->text().startsWith(QStringLiteral("色の説明とパレットの使い方。\r\n")));
     EXPECT_TRUE(label->text().contains(QStringLiteral("０から２５５までの２５６段階")));
     EXPECT_TRUE(label->text().contains(QStringLiteral("256X256X256=16777216色")));
     EXPECT_TRUE(label->text().contains(QStringLiteral("\r\nただし設定は")));
-    QGroupBox* frame = pc<QGroupBox>(QStringLiteral("Frame3"));
+    QGroupBox* frame = pc<QGroupBox>(colour_picker::ExplanationFrame);
     EXPECT_FALSE(frame->isHidden());
     EXPECT_EQ(twips::Width(frame), 5955);
-    picker().Command1_Click();
+    picker().hideExplanation();
     EXPECT_TRUE(frame->isHidden());
 }
 
@@ -483,15 +494,15 @@ TEST_F(ColourPickerWindowTest, MouseClicksReachTheSwatchHandlers)
     startWithColours();
     QObject* target = box(QStringLiteral("Text6"), 18);
     w().procs.call(procedure::OpenColourPickerFor, 18);
-    QLineEdit* aqua = pc(QStringLiteral("Text6"), 2);
+    QLineEdit* aqua = pc(colour_picker::BasicSwatch, 2);
     QTest::mouseClick(aqua, Qt::LeftButton);
     EXPECT_EQ(value(), QStringLiteral("#00ffff"));
     // A right click is no click.
-    QTest::mouseClick(pc(QStringLiteral("Text6"), 3), Qt::RightButton);
+    QTest::mouseClick(pc(colour_picker::BasicSwatch, 3), Qt::RightButton);
     EXPECT_EQ(value(), QStringLiteral("#00ffff"));
     EXPECT_TRUE(picker().isVisible());
 
-    QTest::mouseDClick(pc(QStringLiteral("Text6"), 4), Qt::LeftButton);
+    QTest::mouseDClick(pc(colour_picker::BasicSwatch, 4), Qt::LeftButton);
     EXPECT_EQ(boxText(target), QStringLiteral("#00ff00"));
     EXPECT_FALSE(picker().isVisible());
 }

@@ -5,7 +5,7 @@
 
 using namespace picker;
 
-TEST(PickerColours, HexToDecCountsOnlyHexadecimalDigits)
+TEST(PickerColours, HexToDecimalCountsOnlyHexadecimalDigits)
 {
     struct Case {
         const char* text;
@@ -15,7 +15,7 @@ TEST(PickerColours, HexToDecCountsOnlyHexadecimalDigits)
         {"g1", "1"},   {"", "0"},     {"ＦＦ", "0"},  {"ffffff", "16777215"},
     };
     for (const Case& c : cases)
-        EXPECT_EQ(HexToDec(QString::fromUtf8(c.text)), QLatin1String(c.decimal)) << c.text;
+        EXPECT_EQ(hexToDecimal(QString::fromUtf8(c.text)), QLatin1String(c.decimal)) << c.text;
 }
 
 TEST(PickerColours, CodesAndValuesTurnIntoEachOther)

@@ -1,6 +1,7 @@
 #include "ToolWindowFixture.h"
 #include "wizards/WizardProcedures.h"
 
+#include "toolwindows/ColourPickerControls.h"
 #include "toolwindows/ColourPickerWindow.h"
 #include "toolwindows/TagDictionaryWindow.h"
 
@@ -30,14 +31,14 @@ void saveShot(QWidget* window, const QString& name)
 
 // Every shown control of an array has its middle inside its frame, and the frame lies in the
 // window, so that no swatch is lost off an edge.
-void expectInside(const ColourPickerWindow& picker, const QString& array, const QString& frameName)
+void expectInside(const ColourPickerWindow& picker, ControlArrayId array, ControlId frameId)
 {
-    const auto* frame = picker.controls.get<QGroupBox>(frameName);
+    const auto* frame = picker.controls.get<QGroupBox>(frameId);
     const QRect window = picker.rect();
-    EXPECT_TRUE(window.contains(QRect(frame->mapTo(&picker, QPoint(0, 0)), frame->size()))) << frameName.toStdString();
+    EXPECT_TRUE(window.contains(QRect(frame->mapTo(&picker, QPoint(0, 0)), frame->size()))) << frameId.key;
     for (int i : picker.controls.indexes(array)) {
         const auto* swatch = picker.controls.get<QLineEdit>(array, i);
-        EXPECT_TRUE(frame->rect().contains(swatch->geometry().center())) << array.toStdString() << i;
+        EXPECT_TRUE(frame->rect().contains(swatch->geometry().center())) << array.key << i;
     }
 }
 
@@ -94,21 +95,21 @@ TEST_F(ToolWindowLayout, EverySwatchOfEveryModeIsInsideTheWindow)
     start();
     ColourPickerWindow& picker = w().colorPicker;
     w().procs.call(procedure::ShowColourPicker);
-    picker.Text6_Click(3);
-    expectInside(picker, QStringLiteral("Text6"), QStringLiteral("Frame6"));
+    picker.chooseBasicColour(3);
+    expectInside(picker, colour_picker::BasicSwatch, colour_picker::BasicFrame);
     saveShot(&picker, QStringLiteral("colour-basic"));
 
-    picker.Option1_Click();
-    picker.Text1_Click(12);
-    expectInside(picker, QStringLiteral("Text1"), QStringLiteral("Frame1"));
+    picker.chooseNamesMode();
+    picker.chooseNamedColour(12);
+    expectInside(picker, colour_picker::NameSwatch, colour_picker::NamesFrame);
     saveShot(&picker, QStringLiteral("colour-names"));
 
-    picker.Option3_Click();
-    expectInside(picker, QStringLiteral("Text5"), QStringLiteral("Frame5"));
+    picker.chooseExtendedMode();
+    expectInside(picker, colour_picker::ExtendedSwatch, colour_picker::ExtendedFrame);
     saveShot(&picker, QStringLiteral("colour-extended"));
 
-    picker.Option2_Click();
-    picker.msetumei_Click();
+    picker.chooseBasicMode();
+    picker.showExplanation();
     saveShot(&picker, QStringLiteral("colour-explanation"));
 
     w().procs.call(procedure::ShowTagDictionary);
@@ -127,34 +128,34 @@ TEST_F(ToolWindowLayout, EveryNameAndValueIsWholeInItsBoxAndNoBoxCoversItsNeighb
 
     // The channel boxes at their widest values, beside their sliders, in their frame.
     for (int i = 0; i < 3; ++i)
-        picker.controls.get<QScrollBar>(QStringLiteral("HScroll1"), i)->setValue(255);
-    const auto* sliders = picker.controls.get<QWidget>(QStringLiteral("Frame7"));
+        picker.controls.get<QScrollBar>(colour_picker::ChannelSlider, i)->setValue(255);
+    const auto* sliders = picker.controls.get<QWidget>(colour_picker::SliderFrame);
     for (int i = 0; i < 4; ++i) {
-        const auto* box = picker.controls.get<QLineEdit>(QStringLiteral("Text7"), i);
+        const auto* box = picker.controls.get<QLineEdit>(colour_picker::ChannelBox, i);
         expectTextFits(box, "Text7(" + std::to_string(i) + ")");
         EXPECT_TRUE(sliders->rect().contains(box->geometry())) << i;
         if (i < 3) {
-            const auto* slider = picker.controls.get<QWidget>(QStringLiteral("HScroll1"), i);
+            const auto* slider = picker.controls.get<QWidget>(colour_picker::ChannelSlider, i);
             EXPECT_FALSE(box->geometry().intersects(slider->geometry())) << "slider " << i << " covers its box";
             EXPECT_TRUE(sliders->rect().contains(slider->geometry())) << i;
         }
     }
-    EXPECT_FALSE(picker.controls.get<QWidget>(QStringLiteral("Text7"), 3)->geometry().intersects(
-        picker.controls.get<QWidget>(QStringLiteral("Command6"))->geometry()));
+    EXPECT_FALSE(picker.controls.get<QWidget>(colour_picker::ComposedBox)->geometry().intersects(
+        picker.controls.get<QWidget>(colour_picker::SystemColourButton)->geometry()));
 
     // Every colour name whole in its swatch, ten to a row, none over the next, all in the frame.
-    picker.Option1_Click();
-    const auto* names = picker.controls.get<QWidget>(QStringLiteral("Frame1"));
+    picker.chooseNamesMode();
+    const auto* names = picker.controls.get<QWidget>(colour_picker::NamesFrame);
     EXPECT_TRUE(picker.rect().contains(inWindow(names, &picker)));
     EXPECT_TRUE(picker.screen()->availableGeometry().contains(picker.frameGeometry())) << "the wider window stays on the screen";
-    const std::vector<int> swatches = picker.controls.indexes(QStringLiteral("Text1"));
+    const std::vector<int> swatches = picker.controls.indexes(colour_picker::NameSwatch);
     ASSERT_GT(swatches.size(), 100u);
     for (int i : swatches) {
-        const auto* swatch = picker.controls.get<QLineEdit>(QStringLiteral("Text1"), i);
+        const auto* swatch = picker.controls.get<QLineEdit>(colour_picker::NameSwatch, i);
         expectTextFits(swatch, "Text1(" + std::to_string(i) + ")");
         EXPECT_TRUE(names->rect().contains(swatch->geometry())) << swatch->text().toStdString();
-        if (i % 10 != 9 && picker.controls.has(QStringLiteral("Text1"), i + 1)) {
-            const auto* next = picker.controls.get<QWidget>(QStringLiteral("Text1"), i + 1);
+        if (i % 10 != 9 && picker.controls.has(colour_picker::NameSwatch, i + 1)) {
+            const auto* next = picker.controls.get<QWidget>(colour_picker::NameSwatch, i + 1);
             EXPECT_FALSE(swatch->geometry().intersects(next->geometry())) << swatch->text().toStdString();
             EXPECT_EQ(swatch->y(), next->y());
         }

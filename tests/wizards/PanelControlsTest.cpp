@@ -1,6 +1,7 @@
 #include "platform/RichEdit.h"
 #include "wizards/EasyPanelControls.h"
 #include "support/AppFixture.h"
+#include "toolwindows/ColourPickerControls.h"
 #include "toolwindows/ColourPickerWindow.h"
 #include "wizards/MiniPanel.h"
 #include "wizards/AdvancedMenu.h"
@@ -79,8 +80,8 @@ TEST_F(PanelControlsTest, AColourButtonSendsThePickedColourToItsOwnBox)
     ColourPickerWindow& picker = w().colorPicker;
     EXPECT_TRUE(picker.isVisible());
     EXPECT_EQ(picker.ColorTarget.value(), 100);
-    picker.controls.get<QLineEdit>(QStringLiteral("Text3"))->setText(QStringLiteral("#123456")); // the value box
-    picker.InsertC();
+    picker.controls.get<QLineEdit>(colour_picker::ValueBox)->setText(QStringLiteral("#123456")); // the value box
+    picker.insertChosenColour();
     EXPECT_EQ(get<QLineEdit>("txtiro1")->text(), QStringLiteral("#123456"));
     EXPECT_FALSE(picker.isVisible());
     EXPECT_EQ(picker.ColorTarget.value(), 0);
