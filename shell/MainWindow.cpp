@@ -1,5 +1,7 @@
 #include "shell/MainWindow.h"
 
+#include "editor/EditorControls.h"
+#include "preview/PreviewControls.h"
 #include "platform/Dialogs.h"
 #include "platform/RichEdit.h"
 #include "platform/TabStrip.h"
@@ -82,7 +84,7 @@ fomPelmor::fomPelmor(ProgramState& programState, Dialogs& dialogs, QWidget* pare
     connect(&ws, &Workspace::statusTextChanged, statusPanel1, &QLabel::setText);
     createMenus();
 
-    connect(TabStrip1, &TabStrip::Click, this, [this] { preview.TabStrip1_Click(); });
+    connect(TabStrip1, &TabStrip::Click, this, [this] { preview.showSelectedTab(); });
     connect(&ws, &Workspace::filesDropped, this, [this](int, const QStringList& paths) { fileMenu.OpenPath(paths.first()); });
     // While the lesson window is shown, its initialising clears the window without asking.
     files.quietClear = [this] { return lesson.quietClear(); };
@@ -91,7 +93,7 @@ fomPelmor::fomPelmor(ProgramState& programState, Dialogs& dialogs, QWidget* pare
     // buttons, and the preview that the direct search leaves.
     toolbar.openFile = [this] { fileMenu.OpenFileCmd(); };
     toolbar.printText = [this] { fileMenu.PrintText(); };
-    editMenu.stopPreviewTimer = [this] { preview.TimerBrowser.stop(); };
+    editMenu.stopPreviewTimer = [this] { preview.previewDelay.stop(); };
     colourLookup.setTagDictionary(&tagBridge);
     // The mini panel's close box makes the next search start at the top.
     connect(&wizards.mini, &MiniPanel::closed, this, [this] { search.SearchPos = 0; });
@@ -114,19 +116,15 @@ void fomPelmor::createMenus()
     QMenuBar* bar = menuBar();
     commands.addMenu(QStringLiteral("mfile"), bar->addMenu(QStringLiteral("ﾌｧｲﾙ(&F)")),
                      [this](int i) { fileMenu.mfile_Click(i); });
-    commands.addMenu(QStringLiteral("edit"), bar->addMenu(QStringLiteral("編集(&E)")),
-                     [this](int i) { editMenu.edit_Click(i); });
-    commands.addMenu(QStringLiteral("hen2"), bar->addMenu(QStringLiteral("編集2(&G)")),
-                     [this](int i) { edit2.hen2_Click(i); });
+    commands.addMenu(QStringLiteral("edit"), bar->addMenu(QStringLiteral("編集(&E)")));
+    commands.addMenu(QStringLiteral("hen2"), bar->addMenu(QStringLiteral("編集2(&G)")));
     commands.addMenu(QStringLiteral("mk1"), bar->addMenu(QStringLiteral("簡単作成(&K)")));
     commands.addMenu(QStringLiteral("mcyotto"), bar->addMenu(QStringLiteral("ちょっと高度に(&L)")));
     commands.addMenu(QStringLiteral("CSS1"), bar->addMenu(QStringLiteral("スタイルシート(&S)")),
                      [this](int i) { stylesheet.menu.CSS1_Click(i); });
     commands.addMenu(QStringLiteral("mjidou"), bar->addMenu(QStringLiteral("自動作成")));
-    commands.addMenu(QStringLiteral("Mefont1"), bar->addMenu(QStringLiteral("フォントの設定")),
-                     [this](int i) { fonts.Mefont1_Click(i); });
-    commands.addMenu(QStringLiteral("opm"), bar->addMenu(QStringLiteral("ﾌﾞﾗｳｻﾞｰ(&O)")),
-                     [this](int i) { live.opm_Click(i); });
+    commands.addMenu(font_menu::Menu, bar->addMenu(QStringLiteral("フォントの設定")));
+    commands.addMenu(browser_menu::Menu, bar->addMenu(QStringLiteral("ﾌﾞﾗｳｻﾞｰ(&O)")));
     commands.addMenu(QStringLiteral("mhelp"), bar->addMenu(QStringLiteral("ヘルプ(&H)")));
     fileMenu.declareMenu();
     editMenu.declareMenu();
@@ -161,7 +159,7 @@ void fomPelmor::Form_Load()
     LayoutMain();
     ws.prepareFirstDocument();
     if (colour.checkedScheme() == 4)
-        fonts.Mefont1_Click(4);
+        fonts.applyColourScheme(4);
 }
 
 void fomPelmor::placeWindow()
