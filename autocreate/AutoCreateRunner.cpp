@@ -13,7 +13,7 @@
 #include "platform/FileMessages.h"
 #include "platform/Procedures.h"
 #include "platform/RichEdit.h"
-#include "platform/VbString.h"
+#include "platform/TextRules.h"
 #include "wizards/generators/PageSkeletons.h"
 #include "workspace/DocumentFiles.h"
 #include "workspace/PathHelpers.h"
@@ -72,7 +72,7 @@ void AutoCreateRunner::textFileOpened(int n)
 {
     if (n < 0 || n >= ws.documentCount() || !menu.AutoRun.value())
         return;
-    if (vb::LCaseAscii(vb::Right(ws.doc(n).fileName, 3)) != QStringLiteral("txt"))
+    if (textrules::asciiLower(ws.doc(n).fileName.right(3)) != QStringLiteral("txt"))
         return;
     RunAutoCreate();
 }

@@ -1,4 +1,5 @@
 #include "autocreate/AutoSettingsPanel.h"
+#include "autocreate/AutoCreateControls.h"
 #include "wizards/WizardProcedures.h"
 
 #include "autocreate/AutoCreateTexts.h"
@@ -21,9 +22,10 @@ using autocreate::FrameLayout;
 
 namespace {
 
-const QString Text6 = QStringLiteral("Text6");
+// The boxes the colour picker fills, by target code; the picker delivers a colour to the box of
+// its code.
+const QString PickerTargetBoxes = QStringLiteral("Text6");
 const QString Option18 = QStringLiteral("Option18");
-constexpr int Panel = 33;
 
 // Columns of a row inside a group, in twips.
 constexpr int LabelLeft = 120;
@@ -33,19 +35,6 @@ constexpr int BoxWidth = 1000;
 constexpr int ButtonLeft = 2900;
 constexpr int RowHeight = 330;
 
-// The box that each colour button `cmdwav(i)` fills; the picker's target code is the box's index.
-int colourBoxOf(int button)
-{
-    switch (button) {
-    case 6: return 18;
-    case 7: return 21;
-    case 8: return 20;
-    case 9: return 26;
-    case 10: return 23;
-    default: return -1;
-    }
-}
-
 } // namespace
 
 AutoSettingsPanel::AutoSettingsPanel(PanelKit& panelKit, Dispatcher& dispatcher, Procedures& procedures)
@@ -53,20 +42,21 @@ AutoSettingsPanel::AutoSettingsPanel(PanelKit& panelKit, Dispatcher& dispatcher,
     , controls(panelKit.controls)
     , procs(procedures)
 {
-    QGroupBox* panel = panels.addFrame(Panel, QString());
+    QGroupBox* panel = panels.addPanel(auto_settings::Panel, QString());
     twips::SetGeometry(panel, 3500, 3000, 7155, 5895);
-    twips::SetGeometry(panels.addTitle(panel, QStringLiteral("Label"), Panel, QStringLiteral("お任せの設定")), 50, 180, 6700, 285);
+    twips::SetGeometry(panels.addTitle(panel, auto_settings::Title, QStringLiteral("お任せの設定")), 50, 180, 6700, 285);
     twips::SetGeometry(panels.addExecuteButton(panel, ExecuteButton::AutoSettingsPanelCloseBox, QStringLiteral("×")), 6775, 180, 330, 285);
-    twips::SetGeometry(panels.addExplanation(panel, 34), 50, 550, 5500, 450);
+    twips::SetGeometry(panels.addExplanation(panel, auto_settings::Explanation), 50, 550, 5500, 450);
     twips::SetGeometry(panels.addExecuteButton(panel, ExecuteButton::CloseAutoSettingsPanel, QStringLiteral("閉じる")), 5700, 550, 1300, 400);
-    dispatcher.setClose(ExecuteButton::CloseAutoSettingsPanel, QStringLiteral("Frame"), Panel);
-    dispatcher.setClose(ExecuteButton::AutoSettingsPanelCloseBox, QStringLiteral("Frame"), Panel);
+    dispatcher.setAction(ExecuteButton::CloseAutoSettingsPanel, [this] { hide(); });
+    dispatcher.setAction(ExecuteButton::AutoSettingsPanelCloseBox, [this] { hide(); });
 
     QGroupBox* rule = panels.addPanel(QStringLiteral("framesub"), 25, QStringLiteral("タイトルを囲む罫線の色"), panel);
     twips::SetGeometry(rule, 50, 1100, 3450, 750);
     colourRow(rule, QStringLiteral("罫線の色"), 26, 9, 300)->setText(QStringLiteral("#BBDDFF"));
 
     QGroupBox* navigation = panels.addPanel(QStringLiteral("framesub"), 12, QStringLiteral("見出し文全体の設定"), panel);
+    navigation_ = navigation;
     twips::SetGeometry(navigation, 3600, 1100, 3450, 1150);
     box(navigation, QStringLiteral("文字の大きさ(絶対値)"), 25, QStringLiteral("2"), 300);
     colourRow(navigation, QStringLiteral("背景色"), 23, 10, 700)->setText(QStringLiteral("#BBDDFF"));
@@ -80,9 +70,9 @@ AutoSettingsPanel::AutoSettingsPanel(PanelKit& panelKit, Dispatcher& dispatcher,
         option->setText(QString::fromUtf8(captions[i]));
         twips::SetGeometry(option, 150 + i * 1050, 300, 950, RowHeight);
         layouts->addButton(option);
-        connect(option, &QRadioButton::toggled, this, [this, i](bool on) {
+        connect(option, &QRadioButton::toggled, this, [this, sideBySide = i == 1](bool on) {
             if (on)
-                Option18_Click(12 + i);
+                showNavigationSettings(sideBySide);
         });
     }
     controls.get<QRadioButton>(Option18, 13)->setChecked(true);
@@ -110,7 +100,7 @@ QLineEdit* AutoSettingsPanel::box(QGroupBox* group, const QString& label, int in
 {
     if (!label.isEmpty())
         twips::SetGeometry(new QLabel(label, group), LabelLeft, top, LabelWidth, RowHeight);
-    auto* edit = panels.add<QLineEdit>(group, Text6, index);
+    auto* edit = panels.add<QLineEdit>(group, PickerTargetBoxes, index);
     edit->setText(text);
     twips::SetGeometry(edit, BoxLeft, top, BoxWidth, RowHeight);
     return edit;
@@ -123,15 +113,15 @@ QLineEdit* AutoSettingsPanel::colourRow(QGroupBox* group, const QString& label, 
     pick->setText(QStringLiteral("色"));
     pick->setAutoDefault(false);
     twips::SetGeometry(pick, ButtonLeft, top, 450, RowHeight);
-    connect(pick, &QPushButton::clicked, this, [this, button] { cmdwav_Click(button); });
+    connect(pick, &QPushButton::clicked, this, [this, boxIndex] { pickColourFor(boxIndex); });
     return edit;
 }
 
 void AutoSettingsPanel::ShowAutoSettings()
 {
     PanelPlace place;
-    place.frame = Panel;
-    place.textIndex = 34;
+    place.panel = auto_settings::Panel;
+    place.explanationBox = auto_settings::Explanation;
     place.explanation = autotext::settingsExplanation();
     place.top = 3000;
     place.left = 3500;
@@ -140,22 +130,19 @@ void AutoSettingsPanel::ShowAutoSettings()
     panels.open(place);
 }
 
-void AutoSettingsPanel::Option18_Click(int index)
+void AutoSettingsPanel::showNavigationSettings(bool sideBySide)
 {
-    controls.get<QWidget>(QStringLiteral("framesub"), 12)->setVisible(index == 13);
+    navigation_->setVisible(sideBySide);
 }
 
-void AutoSettingsPanel::cmdwav_Click(int index)
+void AutoSettingsPanel::pickColourFor(int boxCode)
 {
-    const int code = colourBoxOf(index);
-    if (code < 0)
-        return;
-    procs.call(procedure::OpenColourPickerFor, code);
+    procs.call(procedure::OpenColourPickerFor, boxCode);
 }
 
 QString AutoSettingsPanel::text(int index) const
 {
-    return controls.get<QLineEdit>(Text6, index)->text();
+    return controls.get<QLineEdit>(PickerTargetBoxes, index)->text();
 }
 
 autocreate::FrameLayout AutoSettingsPanel::frameLayout() const
@@ -184,5 +171,5 @@ autocreate::AutoCreateSettings AutoSettingsPanel::settings() const
 
 void AutoSettingsPanel::hide()
 {
-    controls.get<QWidget>(QStringLiteral("Frame"), Panel)->hide();
+    controls.get<QWidget>(auto_settings::Panel)->hide();
 }

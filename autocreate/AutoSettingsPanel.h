@@ -11,8 +11,9 @@ class Procedures;
 class QGroupBox;
 class QLineEdit;
 class QRadioButton;
+class QWidget;
 
-// The settings panel of automatic creation, `Frame(33)` "お任せの設定": the colours and sizes of
+// The settings panel of automatic creation "お任せの設定": the colours and sizes of
 // the page, its headings and its navigation page, and whether frames are made. Its fields are
 // plain boxes that keep what the user types while the program runs; a run reads them.
 class AutoSettingsPanel : public QObject {
@@ -23,10 +24,11 @@ public:
 
     // The menu item "自動作成設定": the panel at its place, in front, with its explanation.
     void ShowAutoSettings();
-    // The frame layout: the navigation page's settings matter only for frames side by side.
-    void Option18_Click(int index);
-    // The colour buttons `cmdwav(6)` to `cmdwav(10)`: the colour picker for their boxes.
-    void cmdwav_Click(int index);
+    // The frame layout was chosen: the navigation page's settings matter only for frames side by
+    // side.
+    void showNavigationSettings(bool sideBySide);
+    // A colour button: the colour picker for its box, named by the box's target code.
+    void pickColourFor(int boxCode);
 
     // What a run reads from the panel.
     autocreate::AutoCreateSettings settings() const;
@@ -41,4 +43,6 @@ private:
     PanelKit& panels;
     ControlRegistry& controls;
     Procedures& procs;
+    // The navigation page's settings, shown for frames side by side only.
+    QWidget* navigation_ = nullptr;
 };

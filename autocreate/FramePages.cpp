@@ -1,7 +1,7 @@
 #include "autocreate/FramePages.h"
 
 #include "platform/SharedConstants.h"
-#include "platform/VbString.h"
+#include "platform/TextRules.h"
 
 namespace autocreate {
 
@@ -47,7 +47,7 @@ QString navigationPage(const QString& bodyPageName, const QStringList& headings,
 
 QString removeLtEscapes(const QString& text)
 {
-    const QString upper = vb::UCaseAscii(text);
+    const QString upper = textrules::asciiUpper(text);
     QString out;
     qsizetype done = 0;
     for (qsizetype at = upper.indexOf(u"\\&LT"); at >= 0; at = upper.indexOf(u"\\&LT", at + 1)) {
@@ -62,7 +62,7 @@ QString removeLtEscapes(const QString& text)
 
 QString removeImageElements(const QString& text)
 {
-    const QString upper = vb::UCaseAscii(text);
+    const QString upper = textrules::asciiUpper(text);
     QString out;
     qsizetype done = 0;
     for (qsizetype at = upper.indexOf(u"<IMG SRC"); at >= 0;
@@ -84,10 +84,10 @@ FramePageTexts autoFramePages(const QString& page, const AutoPageNames& names,
 {
     FramePageTexts pages;
     // A blank entry sets no image, so that the page's own background colour shows.
-    pages.body = vb::Trim(backgrounds.body).isEmpty() ? page : insertBgImage(page, backgrounds.body);
+    pages.body = textrules::trimBlanks(backgrounds.body).isEmpty() ? page : insertBgImage(page, backgrounds.body);
     pages.body = removeLtEscapes(pages.body);
     pages.navigation = navigationPage(names.body, headings, navigationFontSize);
-    if (!vb::Trim(backgrounds.navigation).isEmpty())
+    if (!textrules::trimBlanks(backgrounds.navigation).isEmpty())
         pages.navigation = insertBgImage(pages.navigation, backgrounds.navigation);
     pages.navigation = removeImageElements(pages.navigation);
     return pages;

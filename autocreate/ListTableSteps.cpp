@@ -2,7 +2,7 @@
 
 #include "autocreate/AutoTextScan.h"
 #include "platform/SharedConstants.h"
-#include "platform/VbString.h"
+#include "platform/TextRules.h"
 
 #include <algorithm>
 #include <deque>
@@ -78,7 +78,7 @@ BlockWalk replaceBlocks(const QString& text, const PseudoTags& tags, const Block
 {
     const QString& opening = tags.opening;
     const QString& closing = tags.closing;
-    const QString upper = vb::UCaseAscii(text);
+    const QString upper = textrules::asciiUpper(text);
     BlockWalk walk;
     qsizetype done = 0;
     for (;;) {
@@ -124,7 +124,7 @@ BlockWalk replaceBlocks(const QString& text, const PseudoTags& tags, const Block
 // Every "<HR" (any case) that follows other text on its line gets a line of its own.
 QString rulesOnOwnLines(const QString& text)
 {
-    const QString upper = vb::UCaseAscii(text);
+    const QString upper = textrules::asciiUpper(text);
     QString out;
     out.reserve(text.size() + 64);
     qsizetype done = 0;
@@ -143,7 +143,7 @@ QString rulesOnOwnLines(const QString& text)
 // table then goes, and the table's end leaves the text outside any paragraph.
 QString noTableInParagraph(const QString& text)
 {
-    const QString upper = vb::UCaseAscii(text);
+    const QString upper = textrules::asciiUpper(text);
     QString out;
     out.reserve(text.size() + 64);
     std::deque<qsizetype> dropped;  // positions of the "</P>" tags to leave out

@@ -2,7 +2,7 @@
 
 #include "autocreate/AutoTextScan.h"
 #include "platform/SharedConstants.h"
-#include "platform/VbString.h"
+#include "platform/TextRules.h"
 
 namespace autocreate {
 
@@ -43,7 +43,7 @@ struct BodyLines {
 // The first three characters of the trimmed line, ASCII letters in capitals.
 QString head3(const QString& line)
 {
-    return vb::UCaseAscii(trimBlanks(line).left(3).toString());
+    return textrules::asciiUpper(trimBlanks(line).left(3).toString());
 }
 
 } // namespace
@@ -95,7 +95,7 @@ StepResult autoParagraphs(const QString& text)
 
 QString headingSizeValue(const QString& typedSize)
 {
-    const QString value = vb::Trim(vb::Str(vb::Val(typedSize) - 3));
+    const QString value = textrules::trimBlanks(textrules::numberWithSignSpace(textrules::leadingNumber(typedSize) - 3));
     return value.startsWith(QLatin1Char('-')) ? value : QLatin1Char('+') + value;
 }
 
@@ -112,7 +112,7 @@ AnchorResult autoHeadingAnchors(const QString& text, const HeadingStyle& style)
                               QStringLiteral("><B>");
     QStringList headings;
     for (qsizetype i = 0; i + 1 < items.size(); ++i) {
-        if (!vb::UCaseAscii(items[i].left(3)).startsWith(u"<P>") ||
+        if (!textrules::asciiUpper(items[i].left(3)).startsWith(u"<P>") ||
             trimBlanks(items[i + 1]).startsWith(u"<HR"))
             continue;
         headings.append(items[i + 1]);

@@ -4,7 +4,7 @@
 #include "autocreate/ListTableSteps.h"
 #include "workspace/DocumentText.h"
 #include "platform/SharedConstants.h"
-#include "platform/VbString.h"
+#include "platform/TextRules.h"
 
 namespace autocreate {
 
@@ -17,8 +17,8 @@ namespace {
 QString replacePseudoTags(const QString& text, const QString& word,
                           const std::function<QString(const QString& content)>& replace)
 {
-    const QString upper = vb::UCaseAscii(text);
-    const QString upperWord = vb::UCaseAscii(word);
+    const QString upper = textrules::asciiUpper(text);
+    const QString upperWord = textrules::asciiUpper(word);
     const QString close = QStringLiteral("&GT;");
     QString out;
     qsizetype done = 0;
@@ -109,7 +109,7 @@ QString autoLineBreaks(const QString& text)
     QStringList lines;
     for (const QStringView& piece : std::as_const(pieces))
         lines.append(piece.toString());
-    if (!vb::Trim(rest).isEmpty())
+    if (!textrules::trimBlanks(rest).isEmpty())
         lines.append(rest + CrLf);
 
     for (const QString& line : std::as_const(lines)) {

@@ -93,7 +93,7 @@ void BM_AutoCreateInWindow(benchmark::State& state)
         w.commands.invoke(QStringLiteral("mjidou"), 1);
         state.PauseTiming();
         // The preview would start the browser engine; it is not part of the run.
-        w.preview.TimerBrowser.stop();
+        w.preview.previewDelay.stop();
         state.ResumeTiming();
     }
     state.counters["paragraphs"] = paragraphs;

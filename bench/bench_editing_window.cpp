@@ -1,6 +1,7 @@
 // The editing commands in the real window on a large document: replace all, re-indenting and the
 // grammar check, each through its button or menu item (undo snapshot, new text, recolour).
 #include "bench/BenchSupport.h"
+#include "editor/EditorControls.h"
 #include "platform/RichEdit.h"
 
 #include <QLineEdit>
@@ -37,9 +38,9 @@ void BM_ReplaceAllButton(benchmark::State& state)
     RichEdit* ed = w.ws.currentEditor();
     const QString text = htmlOfSize(state.range(0));
     w.commands.invoke(QStringLiteral("edit"), 8);
-    w.controls.get<QLineEdit>(QStringLiteral("Text6"), 13)->setText(QStringLiteral("e"));
-    w.controls.get<QLineEdit>(QStringLiteral("Text6"), 14)->setText(QStringLiteral("E"));
-    auto* all = w.controls.get<QRadioButton>(QStringLiteral("OptKensaku"), 2);
+    w.controls.get<QLineEdit>(replace_panel::FindBox)->setText(QStringLiteral("e"));
+    w.controls.get<QLineEdit>(replace_panel::ReplacementBox)->setText(QStringLiteral("E"));
+    auto* all = w.controls.get<QRadioButton>(replace_panel::AllAtOnce);
     for (auto _ : state) {
         resetText(state, ed, text);
         all->setChecked(true);

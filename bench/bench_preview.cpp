@@ -160,7 +160,7 @@ void BM_SwitchWithoutChange(benchmark::State& state)
         QElapsedTimer timer;
         timer.start();
         w.ws.tabStrip().Select(2);
-        runUntil([&] { return !w.preview.TimerBrowser.isActive(); });
+        runUntil([&] { return !w.preview.previewDelay.isActive(); });
         state.SetIterationTime(static_cast<double>(timer.nsecsElapsed()) / 1e9);
     }
     QApplication::processEvents();

@@ -2,7 +2,7 @@
 
 #include "platform/SharedConstants.h"
 #include "platform/TextFile.h"
-#include "platform/VbString.h"
+#include "platform/TextRules.h"
 
 namespace {
 
@@ -124,9 +124,9 @@ ColourInsertion colourInsertion(const QString& text, const Selection& selection,
     const QString s = text.mid(sel.start, sel.length);
     bool replace = s.size() == 7 && s.startsWith(QLatin1Char('#'));
     if (!replace) {
-        const QString key = vb::LCaseAscii(vb::Trim(s));
+        const QString key = textrules::asciiLower(textrules::trimBlanks(s));
         for (const QString& name : names) {
-            if (!key.isEmpty() && vb::LCaseAscii(name) == key) {
+            if (!key.isEmpty() && textrules::asciiLower(name) == key) {
                 replace = true;
                 break;
             }
@@ -147,7 +147,7 @@ ColourInsertion colourInsertion(const QString& text, const Selection& selection,
 
 int findTagCaption(const QString& selectedText, const QStringList& captions)
 {
-    QString w = vb::Trim(selectedText);
+    QString w = textrules::trimBlanks(selectedText);
     if (w.startsWith(QLatin1Char('<')))
         w.remove(0, 1);
     if (w.endsWith(QLatin1Char('>')))

@@ -39,63 +39,67 @@ Edit2Menu::Edit2Menu(EditContext& context, ToolbarButtons& toolbarCommands, Gram
 
 void Edit2Menu::declareMenu()
 {
-    ctx.commands.define(Menu, commandItems(edit2MenuItems()));
+    // Tag insertions: an undo snapshot first, and afterwards the editor's own undo emptied.
+    const auto framed = [this](std::function<void()> command) {
+        return [this, command = std::move(command)] {
+            ctx.undo.takeSnapshot();
+            command();
+            ctx.emptyUndoBuffer();
+        };
+    };
+    const ItemActions actions = {
+        {1, [this] {
+             ctx.undo.takeSnapshot();
+             ctx.callIfDefined(procedure::InsertSpace);
+         }},
+        {2, framed([this] { ctx.insert.insertLineBreakTag(); })},
+        {4, framed([this] { ctx.callIfDefined(procedure::InsertAlignedParagraph); })},
+        {5, framed([this] { ctx.callIfDefined(procedure::InsertAlignedDivision); })},
+        {7, framed([this] { toolbar.ChangeFontSize(1); })},
+        {8, framed([this] { toolbar.ChangeFontSize(2); })},
+        {9, framed([this] { toolbar.SetTextStyle(1); })},
+        {11, framed([this] { ctx.callIfDefined(procedure::ShowColourPicker); })},
+        {12, [this] { ctx.callIfDefined(procedure::ShowTagDictionary); }},
+        {14, [this] { grammar.RunCheck(); }},
+        {16, [this] { ctx.callIfDefined(procedure::ShowHelpPage, 10); }},
+        {17, [this] { regions.RegionOnlySelected(); }},
+        {18, [this] { regions.RegionHide(); }},
+        {20, [this] { regions.RegionShowAll(ctx.ws.currentIndex()); }},
+        {21, [this] { regions.RegionShowPart(); }},
+        {23, [this] {
+             regions.HideHeadFoot();
+             ctx.colour.recolourCurrent();
+         }},
+        {24, [this] {
+             regions.ShowHeadFoot(ctx.ws.currentIndex());
+             ctx.colour.recolourCurrent();
+         }},
+        {26, [this] {
+             ctx.undo.takeSnapshot();
+             IndentHtml();
+             ctx.colour.recolourCurrent();
+         }},
+        {27, [this] {
+             ctx.undo.takeSnapshot();
+             removeIndentation();
+             ctx.colour.recolourCurrent();
+         }},
+        {28, [this] { ShowLineLengthPanel(); }},
+    };
+    ctx.commands.define(Menu, commandItems(edit2MenuItems(), actions));
 }
 
-void Edit2Menu::hen2_Click(int index)
+void Edit2Menu::reapplyColourScheme()
 {
-    // Tag insertions: an undo snapshot first, and afterwards the editor's own undo emptied.
-    const auto framed = [this](auto&& command) {
-        ctx.undo.takeSnapshot();
-        command();
-        ctx.emptyUndoBuffer();
-    };
-    switch (index) {
-    case 1:
-        ctx.undo.takeSnapshot();
-        ctx.callIfDefined(procedure::InsertSpace);
-        break;
-    case 2: framed([this] { ctx.insert.insertLineBreakTag(); }); break;
-    case 4: framed([this] { ctx.callIfDefined(procedure::InsertAlignedParagraph); }); break;
-    case 5: framed([this] { ctx.callIfDefined(procedure::InsertAlignedDivision); }); break;
-    case 7: framed([this] { toolbar.ChangeFontSize(1); }); break;
-    case 8: framed([this] { toolbar.ChangeFontSize(2); }); break;
-    case 9: framed([this] { toolbar.SetTextStyle(1); }); break;
-    case 10: fonts.reapplyColourScheme(); break;
-    case 11: framed([this] { ctx.callIfDefined(procedure::ShowColourPicker); }); break;
-    case 12: ctx.callIfDefined(procedure::ShowTagDictionary); break;
-    case 14: grammar.RunCheck(); break;
-    case 16: ctx.callIfDefined(procedure::ShowHelpPage, 10); break;
-    case 17: regions.RegionOnlySelected(); break;
-    case 18: regions.RegionHide(); break;
-    case 20: regions.RegionShowAll(ctx.ws.currentIndex()); break;
-    case 21: regions.RegionShowPart(); break;
-    case 23:
-        regions.HideHeadFoot();
-        ctx.colour.recolourCurrent();
-        break;
-    case 24:
-        regions.ShowHeadFoot(ctx.ws.currentIndex());
-        ctx.colour.recolourCurrent();
-        break;
-    case 26:
-        ctx.undo.takeSnapshot();
-        IndentHtml();
-        ctx.colour.recolourCurrent();
-        break;
-    case 27: {
-        ctx.undo.takeSnapshot();
-        RichEdit* ed = ctx.ws.currentEditor();
-        const QString t = ed->Text();
-        // The caret keeps its place in the text without tabs.
-        const int caret = static_cast<int>(removeTabs(t.left(ed->SelStart())).size());
-        applyEdit(ed, t, {removeTabs(t), {caret, 0}, {}});
-        ctx.colour.recolourCurrent();
-        break;
-    }
-    case 28: ShowLineLengthPanel(); break;
-    default: break;
-    }
+    fonts.reapplyColourScheme();
+}
+
+void Edit2Menu::removeIndentation()
+{
+    RichEdit* ed = ctx.ws.currentEditor();
+    const QString t = ed->Text();
+    const int caret = static_cast<int>(removeTabs(t.left(ed->SelStart())).size());
+    applyEdit(ed, t, {removeTabs(t), {caret, 0}, {}});
 }
 
 void Edit2Menu::IndentHtml()

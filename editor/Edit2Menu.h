@@ -7,22 +7,24 @@ class PanelKit;
 class Regions;
 class ToolbarButtons;
 
-// The Edit-2 menu `hen2`: function-key tag insertions and the document-wide tools (grammar
+// The Edit-2 menu: function-key tag insertions and the document-wide tools (grammar
 // check, regions, header and footer, re-indenting).
 class Edit2Menu {
 public:
     Edit2Menu(EditContext& context, ToolbarButtons& toolbar, GrammarPanel& grammar, Regions& regions, EditorFonts& fonts,
               PanelKit& panels);
 
-    // Declares the items of the menu "hen2" (the shell creates the menu itself).
+    // Declares the items of the Edit-2 menu (the shell creates the menu itself).
     void declareMenu();
-    // An item of the menu; index 10, a separator in the menu, re-applies the colour scheme.
-    void hen2_Click(int index);
+    // The colour scheme again over the whole text, which clears the red marks.
+    void reapplyColourScheme();
     // Re-indents the whole text of the current document.
     void IndentHtml();
     void ShowLineLengthPanel();
 
 private:
+    // Removes every tab; the caret keeps its place in the text without them.
+    void removeIndentation();
     EditContext& ctx;
     ToolbarButtons& toolbar;
     GrammarPanel& grammar;

@@ -1,4 +1,5 @@
 #include "editor/EditMenu.h"
+#include "editor/EditorControls.h"
 #include "editor/EditorProcedures.h"
 
 #include "editor/Colouring.h"
@@ -68,48 +69,50 @@ EditMenu::EditMenu(EditContext& context, PasteMode& pasteMode, SearchPanels& sea
 
 void EditMenu::declareMenu()
 {
-    ctx.commands.define(Menu, commandItems(editMenuItems()));
+    const auto item = [this](std::function<void()> command) {
+        return [this, command = std::move(command)] { runFromMenu(command); };
+    };
+    const ItemActions actions = {
+        {0, item([this] { UndoEdit(); })},
+        {2, item([this] { CutSel(); })},
+        {3, item([this] { CopySel(); })},
+        {4, item([this] { ctx.insert.pasteClipboard(); })},
+        {6, item([this] { search.ShowSearchPanel(); })},
+        {8, item([this] {
+             ctx.ws.currentEditor()->HideSelection(false);
+             search.ShowReplacePanel();
+         })},
+        {10, item([this] { ctx.insert.insertLineBreakTag(); })},
+        {11, item([this] { DelBrMarks(); })},
+        {12, item([this] { BrInSelection(); })},
+        {14, item([this] { ctx.callIfDefined(procedure::InsertSpace); })},
+        {15, item([this] { DeleteAllCrLf(); })},
+        {17, item([this] { TagCase(1); })},
+        {18, item([this] { TagCase(2); })},
+        {20, item([this] { EncodeSpecialChars(); })},
+        {22, item([this] { ctx.colour.recolourCurrent(); })},
+        {24, item([this] { ctx.callIfDefined(procedure::InsertPageSkeleton); })},
+        {26, item([this] { SelectAll(); })},
+        {27, item([this] { ClearAllText(); })},
+        // The direct search runs from the preview only.
+        {29, [this] { runFromMenu([] {}, [this] { DirectSearch(); }); }},
+        {31, item([this] { ctx.callIfDefined(procedure::ShowHelpPage, 8); })},
+    };
+    ctx.commands.define(Menu, commandItems(editMenuItems(), actions));
 }
 
-void EditMenu::edit_Click(int index)
+void EditMenu::openSearchPanel()
 {
-    if (!ctx.commands.has(Menu, index))
-        return;
+    runFromMenu([this] { search.ShowSearchPanel(); });
+}
+
+void EditMenu::runFromMenu(const std::function<void()>& command, const std::function<void()>& fromPreview)
+{
     if (ctx.ws.tabStrip().SelectedIndex() == Workspace::sourceTab(ctx.ws.currentIndex())) {
-        runItem(index);
+        command();
         ctx.emptyUndoBuffer();
-    } else if (index == 29) {
-        DirectSearch();
-    }
-}
-
-void EditMenu::runItem(int index)
-{
-    RichEdit* ed = ctx.ws.currentEditor();
-    switch (index) {
-    case 0: UndoEdit(); break;
-    case 2: CutSel(); break;
-    case 3: CopySel(); break;
-    case 4: ctx.insert.pasteClipboard(); break;
-    case 6: search.ShowSearchPanel(); break;
-    case 8:
-        ed->HideSelection(false);
-        search.ShowReplacePanel();
-        break;
-    case 10: ctx.insert.insertLineBreakTag(); break;
-    case 11: DelBrMarks(); break;
-    case 12: BrInSelection(); break;
-    case 14: ctx.callIfDefined(procedure::InsertSpace); break;
-    case 15: DeleteAllCrLf(); break;
-    case 17: TagCase(1); break;
-    case 18: TagCase(2); break;
-    case 20: EncodeSpecialChars(); break;
-    case 22: ctx.colour.recolourCurrent(); break;
-    case 24: ctx.callIfDefined(procedure::InsertPageSkeleton); break;
-    case 26: SelectAll(); break;
-    case 27: ClearAllText(); break;
-    case 31: ctx.callIfDefined(procedure::ShowHelpPage, 8); break;
-    default: break; // separators, and the direct search, which runs from the preview only
+    } else if (fromPreview) {
+        fromPreview();
     }
 }
 
@@ -229,8 +232,8 @@ void EditMenu::DirectSearch()
     ctx.ws.selectSourceTab(ctx.ws.currentIndex());
     if (stopPreviewTimer)
         stopPreviewTimer();
-    ctx.controls.get<QLineEdit>(QStringLiteral("Txtkensaku"))->setText(step.word);
-    ctx.controls.get<QRadioButton>(QStringLiteral("OptKensaku"), 0)->setChecked(true);
+    ctx.controls.get<QLineEdit>(search_panel::Word)->setText(step.word);
+    ctx.controls.get<QRadioButton>(search_panel::OneAtATime)->setChecked(true);
     if (!ctx.callIfDefined(procedure::PressExecuteButton, buttonNumber(ExecuteButton::Search)))
         search.SearchText();
     clipboard->clear();

@@ -18,9 +18,8 @@ public:
 
     // Declares the items of the menu "edit" (the shell creates the menu itself).
     void declareMenu();
-    // An item of the Edit menu. On the current document's source tab the item runs and the
-    // editor's own undo buffer is emptied; on its preview tab only the direct search runs.
-    void edit_Click(int index);
+    // The Edit menu's search item, which the toolbar shares.
+    void openSearchPanel();
 
     void UndoEdit();
     void CutSel();
@@ -44,7 +43,10 @@ public:
     std::function<void()> stopPreviewTimer;
 
 private:
-    void runItem(int index);
+    // The rule of every Edit menu item: on the current document's source tab the command runs
+    // and the editor's own undo buffer is emptied; on its preview tab nothing runs, except the
+    // direct search (`fromPreview`).
+    void runFromMenu(const std::function<void()>& command, const std::function<void()>& fromPreview = {});
     // Changes the selected text after an undo snapshot; without a selection the user is told.
     using SelectionTransform = std::optional<EditResult> (*)(const QString& text, const Selection& selection);
     void transformSelection(SelectionTransform transform);

@@ -153,3 +153,13 @@ std::vector<CommandItem> commandItems(std::span<const MenuItemText> items)
     }
     return out;
 }
+
+std::vector<CommandItem> commandItems(std::span<const MenuItemText> items, const ItemActions& actions)
+{
+    std::vector<CommandItem> out = commandItems(items);
+    for (CommandItem& item : out) {
+        if (auto it = actions.find(item.index); it != actions.end())
+            item.handler = it->second;
+    }
+    return out;
+}

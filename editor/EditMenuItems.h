@@ -2,6 +2,8 @@
 
 #include "platform/CommandRegistry.h"
 
+#include <functional>
+#include <map>
 #include <span>
 #include <vector>
 
@@ -29,3 +31,8 @@ std::span<const ToolbarButtonText> toolbarButtons();
 // The items of a menu's table as the command registry declares them (no handlers: the menu's own
 // handler runs with the item's index).
 std::vector<CommandItem> commandItems(std::span<const MenuItemText> items);
+
+// The handlers of a menu's items by index.
+using ItemActions = std::map<int, std::function<void()>>;
+// The same with each item's handler taken from `actions` (an item without one has none).
+std::vector<CommandItem> commandItems(std::span<const MenuItemText> items, const ItemActions& actions);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/ControlRegistry.h"
 #include "workspace/ExecuteButtons.h"
 
 #include <QString>
@@ -7,15 +8,16 @@
 class PanelKit;
 class QGroupBox;
 
-// The frame of a panel of the editing commands: the panel `Frame(frame)` at its place (twips),
-// its title across the top with its close box at the right end, and the read-only text box
-// `Text(textIndex)` of `textHeight` below them.
+// The frame of a panel of the editing commands: the panel at its place (twips), its title across
+// the top with its close box at the right end, and the read-only explanation box of `textHeight`
+// below them.
 struct EditPanelHead {
-    int frame;
+    ControlId panel;
+    ControlId titleLabel;
+    ControlId explanation;
     QString caption;
     QString title;
     ExecuteButton closeBox;
-    int textIndex;
     int left;
     int top;
     int width;

@@ -1,11 +1,12 @@
 #include "editor/EditorFonts.h"
 
 #include "editor/Colouring.h"
+#include "editor/EditorControls.h"
 #include "platform/CommandRegistry.h"
 #include "platform/ControlRegistry.h"
 #include "platform/Dialogs.h"
 #include "platform/RichEdit.h"
-#include "platform/VbString.h"
+#include "platform/TextRules.h"
 #include "workspace/Workspace.h"
 
 #include <QTextEdit>
@@ -34,11 +35,18 @@ void EditorFonts::declareMenu(CommandRegistry& commands)
         {5, QStringLiteral("-")},
         {6, QStringLiteral("解説窓のフォントの設定")},
     };
+    items[0].handler = [this] { chooseEditorFont(); };
+    items[0].id = font_menu::EditorFont;
     for (int i = 1; i <= 4; ++i) {
-        items[static_cast<size_t>(i)].choice = &colour.scheme;
-        items[static_cast<size_t>(i)].choiceValue = i;
+        CommandItem& item = items[static_cast<size_t>(i)];
+        item.choice = &colour.scheme;
+        item.choiceValue = i;
+        item.handler = [this, i] { applyColourScheme(i); };
+        item.id = font_menu::colourScheme(i);
     }
-    commands.define(QStringLiteral("Mefont1"), items);
+    items[6].handler = [this] { chooseExplanationFont(); };
+    items[6].id = font_menu::ExplanationFont;
+    commands.define(font_menu::Menu, items);
 }
 
 void EditorFonts::applyStoredFont()
@@ -64,26 +72,18 @@ void EditorFonts::prepareNewDocument(int n)
         ed->SetEditorFont(ws.sourceEditor(0)->EditorFont());
     colour.recolour(ed);
     if (colour.checkedScheme() == 4 && n == ws.currentIndex())
-        Mefont1_Click(4);
+        applyColourScheme(4);
 }
 
-void EditorFonts::Mefont1_Click(int index)
+void EditorFonts::applyColourScheme(int scheme)
 {
+    if (scheme < 1 || scheme > 4)
+        return;
     RichEdit* ed = ws.currentEditor();
     const int top = ed->FirstVisibleLine();
     const int caret = ed->SelStart();
-    if (index == 0) {
-        SetEditorFont();
-        return;
-    }
-    if (index == 6) {
-        SetSetumeiFont();
-        return;
-    }
-    if (index < 1 || index > 4)
-        return;
-    colour.scheme.set(index);
-    if (index == 4) {
+    colour.scheme.set(scheme);
+    if (scheme == 4) {
         ed->SetBackColor(QColor(255, 255, 255));
         colour.recolour(ed);
         if (ed->IsEmpty()) {
@@ -96,7 +96,7 @@ void EditorFonts::Mefont1_Click(int index)
     } else {
         colour.recolour(ed);
     }
-    ws.state.settings.set(setting::FontColor, index);
+    ws.state.settings.set(setting::FontColor, scheme);
     ed->SetFirstVisibleLine(top);
     ed->SetSelStart(caret);
     ed->SetFirstVisibleLine(top);
@@ -104,10 +104,10 @@ void EditorFonts::Mefont1_Click(int index)
 
 void EditorFonts::reapplyColourScheme()
 {
-    Mefont1_Click(colour.checkedScheme());
+    applyColourScheme(colour.checkedScheme());
 }
 
-void EditorFonts::SetEditorFont()
+void EditorFonts::chooseEditorFont()
 {
     Settings& settings = ws.state.settings;
     FontChoice initial;
@@ -134,7 +134,7 @@ void EditorFonts::SetEditorFont()
     colour.recolour(ed);
 }
 
-void EditorFonts::SetSetumeiFont()
+void EditorFonts::chooseExplanationFont()
 {
     FontChoice initial;
     initial.name = DefaultFontName;

@@ -5,22 +5,25 @@ class CommandRegistry;
 class ControlRegistry;
 class Workspace;
 
-// The font menu `Mefont1`: the editor font, the four colour schemes and the font of the lesson
-// panel's explanation box.
+// The font menu: the editor font, the four colour schemes and the font of the lesson panel's
+// explanation box.
 class EditorFonts {
 public:
     EditorFonts(Workspace& workspace, Colouring& colouring, ControlRegistry& controls);
 
     // Declares the items of the font menu.
     void declareMenu(CommandRegistry& commands);
-    void Mefont1_Click(int index);
+    // Asks for the editor font; the first document's is stored.
+    void chooseEditorFont();
+    // Colour scheme 1 to 4 (Ａ to Ｄ) for the current editor, stored; caret and scroll stay.
+    void applyColourScheme(int scheme);
+    // Asks for the font of the lesson panel's explanation box.
+    void chooseExplanationFont();
     void reapplyColourScheme();
     // The first editor's font from the settings.
     void applyStoredFont();
 
 private:
-    void SetEditorFont();
-    void SetSetumeiFont();
     // A new document's editor takes the first editor's font and the scheme.
     void prepareNewDocument(int n);
     Workspace& ws;

@@ -1,7 +1,7 @@
 #include "editor/GrammarCheck.h"
 
 #include "editor/EditMessages.h"
-#include "platform/VbString.h"
+#include "platform/TextRules.h"
 
 #include <algorithm>
 #include <array>
@@ -100,7 +100,7 @@ std::optional<CheckFinding> checkBracket(const QString& text)
 
 std::optional<CheckFinding> checkEndTag(const QString& text)
 {
-    const QString lower = vb::LCaseAscii(text);
+    const QString lower = textrules::asciiLower(text);
     const QStringView t(lower);
     std::array<bool, EndTagCount> open{};
     std::array<qsizetype, EndTagCount> openPos{};

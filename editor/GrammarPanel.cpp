@@ -1,4 +1,5 @@
 #include "editor/GrammarPanel.h"
+#include "editor/EditorControls.h"
 
 #include "editor/Colouring.h"
 #include "editor/EditApply.h"
@@ -21,8 +22,6 @@
 
 namespace {
 
-constexpr int CheckFrame = 37;
-constexpr int MessageText = 39;
 const QColor Blue(0, 0, 255);
 
 } // namespace
@@ -31,8 +30,8 @@ GrammarPanel::GrammarPanel(EditContext& context, PanelKit& panels, EditorFonts& 
     : ctx(context)
     , fonts(editorFonts)
 {
-    addEditPanel(panels, {CheckFrame, QStringLiteral("文法チェック"), QStringLiteral("エラーコメント"),
-                          ExecuteButton::GrammarPanelCloseBox, MessageText, 2000, 2000, 5202, 2205, 1550});
+    addEditPanel(panels, {grammar_panel::Panel, grammar_panel::Title, grammar_panel::Message, QStringLiteral("文法チェック"),
+                          QStringLiteral("エラーコメント"), ExecuteButton::GrammarPanelCloseBox, 2000, 2000, 5202, 2205, 1550});
 }
 
 bool GrammarPanel::CheckKana()
@@ -65,13 +64,13 @@ void GrammarPanel::RunCheck()
         ctx.colour.recolourCurrent();
         return;
     }
-    ctx.controls.get<QPlainTextEdit>(QStringLiteral("Text"), MessageText)->setPlainText(shown->message);
+    ctx.controls.get<QPlainTextEdit>(grammar_panel::Message)->setPlainText(shown->message);
     ShowCheckError(shown->mark.start, shown->mark.length);
 }
 
 void GrammarPanel::ShowCheckError(int start, int length)
 {
-    QWidget* f = ctx.controls.get<QWidget>(QStringLiteral("Frame"), CheckFrame);
+    QWidget* f = ctx.controls.get<QWidget>(grammar_panel::Panel);
     twips::SetGeometry(f, 2000, 2000, 5202, 2205);
     f->raise();
     f->show();
@@ -84,7 +83,7 @@ void GrammarPanel::ShowCheckError(int start, int length)
 std::vector<std::pair<ExecuteButton, GrammarPanel::Branch>> GrammarPanel::dispatcherBranches()
 {
     return {{ExecuteButton::GrammarPanelCloseBox, [this] {
-                 ctx.controls.get<QWidget>(QStringLiteral("Frame"), CheckFrame)->hide();
+                 ctx.controls.get<QWidget>(grammar_panel::Panel)->hide();
                  fonts.reapplyColourScheme();
                  return true;
              }}};

@@ -5,7 +5,7 @@
 #include "platform/Procedures.h"
 #include "platform/RichEdit.h"
 #include "platform/TextFile.h"
-#include "platform/VbString.h"
+#include "platform/TextRules.h"
 #include "workspace/Workspace.h"
 
 #include <QApplication>
@@ -21,7 +21,7 @@ QColor Insertion::markColour()
 
 bool Insertion::isStylesheetDocument() const
 {
-    return vb::LCaseAscii(vb::Right(ws.current().fileName, 4)) == QStringLiteral(".css");
+    return textrules::asciiLower(ws.current().fileName.right(4)) == QStringLiteral(".css");
 }
 
 void Insertion::wrapSelectionMarked(const QString& str1, const QString& str2)
@@ -47,7 +47,7 @@ void Insertion::insertAtCaret(QString& str1)
 {
     undo.takeSnapshot();
     RichEdit* ed = ws.currentEditor();
-    str1 = vb::Trim(str1);
+    str1 = textrules::trimBlanks(str1);
     const bool stylesheet = isStylesheetDocument();
     if (stylesheet && str1.contains(QLatin1Char('{'))) {
         // A whole rule: after a line break at the very end of the document.

@@ -6,7 +6,7 @@
 #include "editor/ToolbarWraps.h"
 #include "editor/UndoRing.h"
 #include "platform/RichEdit.h"
-#include "platform/VbString.h"
+#include "platform/TextRules.h"
 #include "workspace/Workspace.h"
 
 #include <QApplication>
@@ -15,13 +15,13 @@
 PasteMode::PasteMode(EditContext& context)
     : ctx(context)
 {
-    TimerHaru.setInterval(100);
-    connect(&TimerHaru, &QTimer::timeout, this, &PasteMode::TimerHaru_Timer);
+    clipboardWatch.setInterval(100);
+    connect(&clipboardWatch, &QTimer::timeout, this, &PasteMode::takeClipboardText);
     connect(&On, &BoolState::changed, this, [this](bool on) {
         if (on)
-            TimerHaru.start();
+            clipboardWatch.start();
         else
-            TimerHaru.stop();
+            clipboardWatch.stop();
         applyTint(on);
     });
     connect(QApplication::clipboard(), &QClipboard::dataChanged, this, [this] { taken_ = false; });
@@ -58,11 +58,11 @@ void PasteMode::EndPasteMode()
     On.set(false);
 }
 
-void PasteMode::TimerHaru_Timer()
+void PasteMode::takeClipboardText()
 {
     QClipboard* clipboard = QApplication::clipboard();
     const QString s = clipboard->text();
-    if (taken_ || vb::Trim(s).isEmpty() || ctx.ws.previewTabSelected())
+    if (taken_ || textrules::trimBlanks(s).isEmpty() || ctx.ws.previewTabSelected())
         return;
     ctx.undo.takeSnapshot();
     RichEdit* ed = ctx.ws.currentEditor();

@@ -21,7 +21,7 @@ public:
     // On exactly while the clipboard is watched; the toolbar's "貼" shows it.
     BoolState On{false};
     // Watches the clipboard every 100 ms while paste mode is on.
-    QTimer TimerHaru;
+    QTimer clipboardWatch;
 
     // The ground of a tinted editor.
     static QColor tint();
@@ -30,8 +30,8 @@ public:
     // only text copied afterwards is taken.
     void Switch();
     void EndPasteMode();
-    // One look at the clipboard.
-    void TimerHaru_Timer();
+    // One look at the clipboard: new text is wrapped around the selection.
+    void takeClipboardText();
 
 private:
     void applyTint(bool on);

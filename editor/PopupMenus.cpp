@@ -20,10 +20,11 @@ namespace {
 const QString EditorPopup = QStringLiteral("pm");
 const QString StylePopup = QStringLiteral("sh1");
 
-// A popup's items with its separators put back at their indexes.
-std::vector<CommandItem> popupItems(std::span<const MenuItemText> table, std::initializer_list<int> separators)
+// A popup's items with their handlers and its separators put back at their indexes.
+std::vector<CommandItem> popupItems(std::span<const MenuItemText> table, std::initializer_list<int> separators,
+                                    const ItemActions& actions)
 {
-    std::vector<CommandItem> items = commandItems(table);
+    std::vector<CommandItem> items = commandItems(table, actions);
     for (int index : separators)
         items.push_back({index, QStringLiteral("-")});
     std::sort(items.begin(), items.end(), [](const CommandItem& a, const CommandItem& b) { return a.index < b.index; });
@@ -37,44 +38,48 @@ PopupMenus::PopupMenus(EditContext& context, EditMenu& editMenu, Regions& region
     , edit(editMenu)
     , regions(regionCommands)
 {
-    ctx.commands.addMenu(EditorPopup, new QMenu(QStringLiteral("編集"), host), [this](int i) { pmm_Click(i); });
-    ctx.commands.define(EditorPopup, popupItems(editorPopupItems(), {1, 5, 9, 11}));
-    ctx.commands.addMenu(StylePopup, new QMenu(QStringLiteral("スタイルヘルプ"), host), [this](int i) { sh1_Click(i); });
-    ctx.commands.define(StylePopup, popupItems(stylePopupItems(), {1, 3}));
+    ctx.commands.addMenu(EditorPopup, new QMenu(QStringLiteral("編集"), host));
+    ctx.commands.define(EditorPopup, popupItems(editorPopupItems(), {1, 5, 9, 11}, editorPopupActions()));
+    ctx.commands.addMenu(StylePopup, new QMenu(QStringLiteral("スタイルヘルプ"), host));
+    ctx.commands.define(StylePopup, popupItems(stylePopupItems(), {1, 3}, stylePopupActions()));
     QObject::connect(&ctx.ws, &Workspace::editorMouseDown, ctx.commands.menu(EditorPopup),
-                     [this](int n, int button, int, int, int) { HtText_MouseDown(n, button); });
+                     [this](int, int button, int, int, int) { onEditorMouseDown(button); });
 }
 
-void PopupMenus::pmm_Click(int index)
+ItemActions PopupMenus::editorPopupActions()
 {
-    switch (index) {
-    case 0: edit.UndoEdit(); break;
-    case 2: edit.CutSel(); break;
-    case 3: edit.CopySel(); break;
-    case 4: ctx.insert.pasteClipboard(); break;
-    case 6: regions.RegionOnlySelected(); break;
-    case 7: regions.RegionHide(); break;
-    case 8: regions.RegionShowAll(ctx.ws.currentIndex()); break;
-    case 10: ctx.colour.recolourCurrent(); break;
-    case 12: ctx.callIfDefined(procedure::ShowCssBuilder); break;
-    case 13: ctx.callIfDefined(procedure::ListStyleClasses); break;
-    default: break;
-    }
+    return {
+        {0, [this] { edit.UndoEdit(); }},
+        {2, [this] { edit.CutSel(); }},
+        {3, [this] { edit.CopySel(); }},
+        {4, [this] { ctx.insert.pasteClipboard(); }},
+        {6, [this] { regions.RegionOnlySelected(); }},
+        {7, [this] { regions.RegionHide(); }},
+        {8, [this] { regions.RegionShowAll(ctx.ws.currentIndex()); }},
+        {10, [this] { ctx.colour.recolourCurrent(); }},
+        {12, [this] { ctx.callIfDefined(procedure::ShowCssBuilder); }},
+        {13, [this] { ctx.callIfDefined(procedure::ListStyleClasses); }},
+    };
 }
 
-void PopupMenus::sh1_Click(int index)
+ItemActions PopupMenus::stylePopupActions()
 {
-    switch (index) {
-    case 0: ctx.callIfDefined(procedure::ListStyleClasses); break;
-    case 2: edit.UndoEdit(); break;
-    case 4: edit.CutSel(); break;
-    case 5: edit.CopySel(); break;
-    case 6: ctx.insert.pasteClipboard(); break;
-    default: break;
-    }
+    return {
+        {0, [this] { ctx.callIfDefined(procedure::ListStyleClasses); }},
+        {2, [this] { edit.UndoEdit(); }},
+        {4, [this] { edit.CutSel(); }},
+        {5, [this] { edit.CopySel(); }},
+        {6, [this] { ctx.insert.pasteClipboard(); }},
+    };
 }
 
-void PopupMenus::HtText_MouseDown(int, int button)
+void PopupMenus::runStylePopupRow(int index)
+{
+    if (ctx.commands.has(StylePopup, index))
+        ctx.commands.invoke(StylePopup, index);
+}
+
+void PopupMenus::onEditorMouseDown(int button)
 {
     if (button == 2) {
         ctx.commands.menu(EditorPopup)->popup(QCursor::pos());

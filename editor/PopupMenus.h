@@ -1,5 +1,7 @@
 #pragma once
 
+#include "editor/EditMenuItems.h"
+
 struct EditContext;
 class EditMenu;
 class QWidget;
@@ -11,13 +13,16 @@ class PopupMenus {
 public:
     PopupMenus(EditContext& context, EditMenu& editMenu, Regions& regions, QWidget* host);
 
-    void pmm_Click(int index);
-    void sh1_Click(int index);
-    // A mouse button in editor n: the right one opens `pm` at the pointer, any other hides the
-    // class/ID list.
-    void HtText_MouseDown(int n, int button);
+    // Runs the stylesheet popup's row that the lesson script names; separators and unknown rows
+    // do nothing.
+    void runStylePopupRow(int index);
+    // A mouse button in an editor: the right one opens the editor's popup at the pointer, any
+    // other hides the class/ID list.
+    void onEditorMouseDown(int button);
 
 private:
+    ItemActions editorPopupActions();
+    ItemActions stylePopupActions();
     EditContext& ctx;
     EditMenu& edit;
     Regions& regions;

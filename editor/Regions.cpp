@@ -2,7 +2,7 @@
 
 #include "editor/Colouring.h"
 #include "platform/RichEdit.h"
-#include "platform/VbString.h"
+#include "platform/TextRules.h"
 #include "workspace/DocumentText.h"
 #include "workspace/Workspace.h"
 
@@ -77,8 +77,8 @@ void Regions::RegionShowPart()
 {
     RichEdit* ed = ws.currentEditor();
     const QString raw = ed->SelText();
-    const QString s = vb::Trim(raw);
-    const int start = ed->SelStart() + static_cast<int>(raw.size() - vb::LTrim(raw).size());
+    const QString s = textrules::trimBlanks(raw);
+    const int start = ed->SelStart() + static_cast<int>(raw.size() - textrules::trimLeadingBlanks(raw).size());
     ed->Select(start, static_cast<int>(s.size()));
     const int k = markerAt(s, 0);
     Document& d = ws.current();
@@ -124,7 +124,7 @@ void Regions::ShowHeadFoot(int n)
     Document& d = ws.doc(n);
     RichEdit* ed = d.sourceEditor;
     const QString text = ed->Text();
-    const QString u = vb::UCaseAscii(text);
+    const QString u = textrules::asciiUpper(text);
     if (hasHeadTag(u))
         d.header.clear();
     if (u.contains(QStringLiteral("</BODY")))

@@ -2,7 +2,7 @@
 
 #include "editor/EditResult.h"
 #include "platform/SharedConstants.h"
-#include "platform/VbString.h"
+#include "platform/TextRules.h"
 
 #include <algorithm>
 #include <array>
@@ -135,7 +135,7 @@ int CountTabs(const QString& s)
 
 QString indentHtml(const QString& text)
 {
-    if (vb::Trim(text).isEmpty())
+    if (textrules::trimBlanks(text).isEmpty())
         return text;
 
     QString t = breakAroundFamilyTags(text);
@@ -148,7 +148,7 @@ QString indentHtml(const QString& text)
     std::vector<FamilyLine> kinds(lines.size());
     std::vector<QString> upper(lines.size());
     for (qsizetype i = 0; i < lines.size(); ++i)
-        upper[static_cast<size_t>(i)] = vb::UCaseAscii(withoutIndentation(lines[i]).left(8).toString());
+        upper[static_cast<size_t>(i)] = textrules::asciiUpper(withoutIndentation(lines[i]).left(8).toString());
     for (QLatin1String family : Families) {
         int depth = 0;
         for (qsizetype i = 0; i < lines.size(); ++i) {
@@ -193,7 +193,7 @@ QString indentHtml(const QString& text)
             continue;
         }
         result += CrLf;
-        result += vb::Trim(out[i].toString());
+        result += textrules::trimBlanks(out[i].toString());
     }
     return result;
 }

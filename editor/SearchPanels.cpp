@@ -1,4 +1,5 @@
 #include "editor/SearchPanels.h"
+#include "editor/EditorControls.h"
 #include "editor/EditorProcedures.h"
 
 #include "editor/EditApply.h"
@@ -26,10 +27,6 @@
 
 namespace {
 
-const QString Frame = QStringLiteral("Frame");
-const QString OptKensaku = QStringLiteral("OptKensaku");
-constexpr int SearchFrame = 26;
-constexpr int ReplaceFrame = 27;
 
 } // namespace
 
@@ -46,13 +43,14 @@ void SearchPanels::buildSearchPanel()
 {
     const QString caption = QStringLiteral("検索");
     QGroupBox* f = addEditPanel(
-        panels, {SearchFrame, caption, caption, ExecuteButton::SearchPanelCloseBox, 27, 1500, 1500, 5400, 4365, 1500});
-    auto* word = panels.add<QLineEdit>(f, QStringLiteral("Txtkensaku"));
+        panels, {search_panel::Panel, search_panel::Title, search_panel::Explanation, caption, caption,
+                 ExecuteButton::SearchPanelCloseBox, 1500, 1500, 5400, 4365, 1500});
+    auto* word = panels.add<QLineEdit>(f, search_panel::Word);
     twips::SetGeometry(word, 200, 2150, 5000, 360);
-    QObject::connect(word, &QLineEdit::textChanged, word, [this] { Txtkensaku_Change(); });
+    QObject::connect(word, &QLineEdit::textChanged, word, [this] { restartSearch(); });
 
-    addOptions(f, {{0, "一つずつ検索"}, {1, "全て検索"}}, 2650);
-    option(0)->setChecked(true);
+    addOptions(f, {{search_panel::OneAtATime, "一つずつ検索"}, {search_panel::EveryOccurrence, "全て検索"}}, 2650);
+    ctx.controls.get<QRadioButton>(search_panel::OneAtATime)->setChecked(true);
     twips::SetGeometry(panels.addExecuteButton(f, ExecuteButton::Search, QStringLiteral("実行")), 1500, 3300, 1200, 450);
     twips::SetGeometry(panels.addExecuteButton(f, ExecuteButton::CloseSearchPanel, QStringLiteral("閉じる")), 2900, 3300, 1200, 450);
 }
@@ -61,18 +59,27 @@ void SearchPanels::buildReplacePanel()
 {
     const QString caption = QStringLiteral("置換");
     QGroupBox* f = addEditPanel(
-        panels, {ReplaceFrame, caption, caption, ExecuteButton::ReplacePanelCloseBox, 28, 1500, 1500, 5520, 5085, 1400});
-    const std::pair<int, const char*> rows[] = {{13, "検索する文字"}, {14, "置換後の文字"}};
+        panels, {replace_panel::Panel, replace_panel::Title, replace_panel::Explanation, caption, caption,
+                 ExecuteButton::ReplacePanelCloseBox, 1500, 1500, 5520, 5085, 1400});
+    const std::tuple<ControlId, ControlId, const char*> rows[] = {
+        {replace_panel::FindLabel, replace_panel::FindBox, "検索する文字"},
+        {replace_panel::ReplacementLabel, replace_panel::ReplacementBox, "置換後の文字"},
+    };
     int top = 2050;
-    for (const auto& [index, caption] : rows) {
-        auto* label = panels.add<QLabel>(f, QStringLiteral("Label10"), index - 9);
+    for (const auto& [labelId, boxId, caption] : rows) {
+        auto* label = panels.add<QLabel>(f, labelId);
         label->setText(QString::fromUtf8(caption));
         twips::SetGeometry(label, 200, top, 1600, 300);
-        twips::SetGeometry(panels.add<QLineEdit>(f, QStringLiteral("Text6"), index), 1850, top - 50, 3400, 360);
+        twips::SetGeometry(panels.add<QLineEdit>(f, boxId), 1850, top - 50, 3400, 360);
         top += 450;
     }
 
-    addOptions(f, {{3, "ひとつずつ置換する"}, {2, "一斉に置換する"}}, 3000);
+    addOptions(f, {{replace_panel::OneAtATime, "ひとつずつ置換する"}, {replace_panel::AllAtOnce, "一斉に置換する"}}, 3000);
+    for (const auto& [id, allAtOnce] : {std::pair{replace_panel::OneAtATime, false}, std::pair{replace_panel::AllAtOnce, true}})
+        QObject::connect(ctx.controls.get<QRadioButton>(id), &QRadioButton::toggled, f, [this, all = allAtOnce](bool on) {
+            if (on)
+                chooseReplaceWay(all);
+        });
 
     // Find next and replace all share a place: only one of them is shown at a time.
     const std::tuple<ExecuteButton, const char*, int> buttons[] = {
@@ -84,90 +91,89 @@ void SearchPanels::buildReplacePanel()
     };
     for (const auto& [button, caption, x] : buttons)
         twips::SetGeometry(panels.addExecuteButton(f, button, QString::fromUtf8(caption)), x, 3600, 1200, 450);
-    option(3)->setChecked(true);
+    ctx.controls.get<QRadioButton>(replace_panel::OneAtATime)->setChecked(true);
     ctx.controls.get<QWidget>(executeButton(ExecuteButton::UnusedReplaceButton))->hide();
     ctx.controls.get<QWidget>(executeButton(ExecuteButton::ReplaceAll))->hide();
 }
 
-void SearchPanels::addOptions(QWidget* panel, std::initializer_list<std::pair<int, const char*>> options, int top)
+void SearchPanels::addOptions(QWidget* panel, std::initializer_list<std::pair<ControlId, const char*>> options, int top)
 {
     auto* group = new QButtonGroup(panel);
     int left = 200;
-    for (const auto& [index, caption] : options) {
-        auto* o = panels.add<QRadioButton>(panel, OptKensaku, index);
+    for (const auto& [id, caption] : options) {
+        auto* o = panels.add<QRadioButton>(panel, id);
         o->setText(QString::fromUtf8(caption));
         twips::SetGeometry(o, left, top, 2500, 300);
         group->addButton(o);
-        QObject::connect(o, &QRadioButton::toggled, o, [this, i = index](bool on) {
-            if (on)
-                OptKensaku_Click(i);
-        });
         left += 2600;
     }
 }
 
-QRadioButton* SearchPanels::option(int index) const
+QLineEdit* SearchPanels::box(ControlId id) const
 {
-    return ctx.controls.get<QRadioButton>(OptKensaku, index);
-}
-
-QLineEdit* SearchPanels::box(const QString& name, int index) const
-{
-    return ctx.controls.get<QLineEdit>(name, index);
-}
-
-QWidget* SearchPanels::control(const QString& name, int index) const
-{
-    return ctx.controls.get<QWidget>(name, index);
+    return ctx.controls.get<QLineEdit>(id);
 }
 
 void SearchPanels::ShowSearchPanel()
 {
     RichEdit* ed = ctx.ws.currentEditor();
     if (ed->SelLength() != 0)
-        box(QStringLiteral("Txtkensaku"))->setText(ed->SelText());
-    panels.open({Frame, SearchFrame, 27, editmsg::SearchPanelExplanation, 1500, 1500, 5400, 4365});
+        box(search_panel::Word)->setText(ed->SelText());
+    PanelPlace place;
+    place.panel = search_panel::Panel;
+    place.explanationBox = search_panel::Explanation;
+    place.explanation = editmsg::SearchPanelExplanation;
+    place.top = 1500;
+    place.left = 1500;
+    place.width = 5400;
+    place.height = 4365;
+    panels.open(place);
 }
 
 void SearchPanels::ShowReplacePanel()
 {
     RichEdit* ed = ctx.ws.currentEditor();
-    QLineEdit* find = box(QStringLiteral("Text6"), 13);
+    QLineEdit* find = box(replace_panel::FindBox);
     find->clear();
-    box(QStringLiteral("Text6"), 14)->clear();
+    box(replace_panel::ReplacementBox)->clear();
     if (ed->SelLength() != 0)
         find->setText(ed->SelText());
-    option(3)->setChecked(true);
-    OptKensaku_Click(3);
-    panels.open({Frame, ReplaceFrame, 28, editmsg::ReplacePanelExplanation, 1500, 1500, 5520, 5085});
+    ctx.controls.get<QRadioButton>(replace_panel::OneAtATime)->setChecked(true);
+    chooseReplaceWay(false);
+    PanelPlace place;
+    place.panel = replace_panel::Panel;
+    place.explanationBox = replace_panel::Explanation;
+    place.explanation = editmsg::ReplacePanelExplanation;
+    place.top = 1500;
+    place.left = 1500;
+    place.width = 5520;
+    place.height = 5085;
+    panels.open(place);
 }
 
-void SearchPanels::OptKensaku_Click(int index)
+void SearchPanels::chooseReplaceWay(bool all)
 {
-    if (index != 2 && index != 3)
-        return;
-    const bool all = index == 2;
     ctx.controls.get<QWidget>(executeButton(ExecuteButton::UnusedReplaceButton))->hide();
     ctx.controls.get<QWidget>(executeButton(ExecuteButton::FindNext))->setVisible(!all);
     ctx.controls.get<QWidget>(executeButton(ExecuteButton::ReplaceOne))->setVisible(!all);
     ctx.controls.get<QWidget>(executeButton(ExecuteButton::ReplaceAll))->setVisible(all);
 }
 
-void SearchPanels::Txtkensaku_Change()
+void SearchPanels::restartSearch()
 {
     SearchPos = 1;
 }
 
 void SearchPanels::SearchText()
 {
-    const QString w = box(QStringLiteral("Txtkensaku"))->text();
+    const QString w = box(search_panel::Word)->text();
     RichEdit* ed = ctx.ws.currentEditor();
     const QString t = ed->Text();
     // A search may start at the very last character, so that a word there is found too.
     if (SearchPos > t.size() || SearchPos <= 0)
         SearchPos = 1;
-    if (!option(0)->isChecked()) {
-        control(Frame, SearchFrame)->hide();
+    if (!ctx.controls.get<QRadioButton>(search_panel::OneAtATime)->isChecked()) {
+        ctx.controls.get<QWidget>(search_panel::Panel)->hide();
         Searchst(w);
         return;
     }
@@ -193,7 +199,7 @@ void SearchPanels::Searchst(const QString& st)
 bool SearchPanels::FindNext()
 {
     RichEdit* ed = ctx.ws.currentEditor();
-    const auto found = findNext(ed->Text(), selectionOf(ed), box(QStringLiteral("Text6"), 13)->text());
+    const auto found = findNext(ed->Text(), selectionOf(ed), box(replace_panel::FindBox)->text());
     if (!found)
         return false;
     select(ed, *found);
@@ -204,8 +210,8 @@ bool SearchPanels::ReplaceOne()
 {
     RichEdit* ed = ctx.ws.currentEditor();
     const QString t = ed->Text();
-    const auto r = replaceOne(t, selectionOf(ed), box(QStringLiteral("Text6"), 13)->text(),
-                              box(QStringLiteral("Text6"), 14)->text());
+    const auto r = replaceOne(t, selectionOf(ed), box(replace_panel::FindBox)->text(),
+                              box(replace_panel::ReplacementBox)->text());
     if (!r)
         return false;
     applyEdit(ed, t, *r);
@@ -214,11 +220,11 @@ bool SearchPanels::ReplaceOne()
 
 void SearchPanels::ReplaceAll()
 {
-    const QString find = box(QStringLiteral("Text6"), 13)->text();
-    if (find.isEmpty() || !option(2)->isChecked())
+    const QString find = box(replace_panel::FindBox)->text();
+    if (find.isEmpty() || !ctx.controls.get<QRadioButton>(replace_panel::AllAtOnce)->isChecked())
         return;
     RichEdit* ed = ctx.ws.currentEditor();
-    const auto r = replaceAll(ed->Text(), selectionOf(ed), find, box(QStringLiteral("Text6"), 14)->text());
+    const auto r = replaceAll(ed->Text(), selectionOf(ed), find, box(replace_panel::ReplacementBox)->text());
     if (!r)
         return;
     // One new text, one recolour, and the view where it was.
@@ -231,15 +237,15 @@ void SearchPanels::ReplaceAll()
 
 std::vector<std::pair<ExecuteButton, SearchPanels::Branch>> SearchPanels::dispatcherBranches()
 {
-    const auto close = [this](int frame) {
-        return [this, frame] {
-            control(Frame, frame)->hide();
+    const auto close = [this](ControlId panel) {
+        return [this, panel] {
+            ctx.controls.get<QWidget>(panel)->hide();
             return true;
         };
     };
     return {
-        {ExecuteButton::CloseSearchPanel, close(SearchFrame)},
-        {ExecuteButton::SearchPanelCloseBox, close(SearchFrame)},
+        {ExecuteButton::CloseSearchPanel, close(search_panel::Panel)},
+        {ExecuteButton::SearchPanelCloseBox, close(search_panel::Panel)},
         {ExecuteButton::Search, [this] {
              SearchText();
              return true;
@@ -248,10 +254,10 @@ std::vector<std::pair<ExecuteButton, SearchPanels::Branch>> SearchPanels::dispat
         {ExecuteButton::ReplaceOne, [this] { return ReplaceOne(); }},
         {ExecuteButton::ReplaceAll, [this] {
              ReplaceAll();
-             control(Frame, ReplaceFrame)->hide();
+             ctx.controls.get<QWidget>(replace_panel::Panel)->hide();
              return true;
          }},
-        {ExecuteButton::ReplacePanelCloseBox, close(ReplaceFrame)},
-        {ExecuteButton::CloseReplacePanel, close(ReplaceFrame)},
+        {ExecuteButton::ReplacePanelCloseBox, close(replace_panel::Panel)},
+        {ExecuteButton::CloseReplacePanel, close(replace_panel::Panel)},
     };
 }

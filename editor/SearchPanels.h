@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/ControlRegistry.h"
 #include "workspace/ExecuteButtons.h"
 
 #include <QString>
@@ -36,8 +37,11 @@ public:
     // Replace one; false when nothing is selected.
     bool ReplaceOne();
     void ReplaceAll();
-    void OptKensaku_Click(int index);
-    void Txtkensaku_Change();
+    // The replace panel's choice between one at a time (find next, replace one) and all at once
+    // (replace all): shows the buttons of the chosen way.
+    void chooseReplaceWay(bool allAtOnce);
+    // A changed search word: the next one-at-a-time search starts at the top again.
+    void restartSearch();
 
     // The dispatcher's branches of the panels' buttons, for the shell to install.
     using Branch = std::function<bool()>;
@@ -47,10 +51,8 @@ private:
     void buildSearchPanel();
     void buildReplacePanel();
     // One option array's buttons side by side, one of them chosen at a time.
-    void addOptions(QWidget* panel, std::initializer_list<std::pair<int, const char*>> options, int top);
-    QRadioButton* option(int index) const;
-    QLineEdit* box(const QString& name, int index = -1) const;
-    QWidget* control(const QString& name, int index) const;
+    void addOptions(QWidget* panel, std::initializer_list<std::pair<ControlId, const char*>> options, int top);
+    QLineEdit* box(ControlId id) const;
     EditContext& ctx;
     PanelKit& panels;
 };

@@ -1,6 +1,6 @@
 #include "editor/SearchReplace.h"
 
-#include "platform/VbString.h"
+#include "platform/TextRules.h"
 
 #include <algorithm>
 
@@ -41,7 +41,7 @@ Highlight highlightAll(const QString& text, const QString& word)
 {
     Highlight h;
     h.selection = {0, static_cast<int>(text.size())};
-    if (vb::Trim(word).isEmpty())
+    if (textrules::trimBlanks(word).isEmpty())
         return h;
     for (qsizetype p = text.indexOf(word); p >= 0; p = text.indexOf(word, p + word.size()))
         h.occurrences.append({static_cast<int>(p), static_cast<int>(word.size())});

@@ -3,7 +3,7 @@
 #include "editor/EditMessages.h"
 #include "workspace/DocumentText.h"
 #include "platform/SharedConstants.h"
-#include "platform/VbString.h"
+#include "platform/TextRules.h"
 
 #include <algorithm>
 
@@ -235,7 +235,7 @@ DirectSearchStep directSearch(const QString& clipboardText, const QString& text)
 Selection selectBody(const QString& text)
 {
     const Selection whole{0, static_cast<int>(text.size())};
-    const QString u = vb::UCaseAscii(text);
+    const QString u = textrules::asciiUpper(text);
     const qsizetype body = u.indexOf(QLatin1String("<BODY"));
     if (body < 0)
         return whole;

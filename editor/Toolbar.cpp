@@ -16,7 +16,7 @@
 #include "platform/RichEdit.h"
 #include "platform/StateValue.h"
 #include "platform/TabStrip.h"
-#include "platform/VbString.h"
+#include "platform/TextRules.h"
 #include "workspace/DocumentFiles.h"
 #include "workspace/DocumentText.h"
 #include "workspace/Workspace.h"
@@ -106,7 +106,7 @@ ToolbarButtons::ToolbarButtons(EditContext& context, QToolBar* bar, PasteMode& p
              paste.EndPasteMode();
              ctx.insert.pasteClipboard();
          }},
-        {QStringLiteral("検索"), [this] { edit.edit_Click(6); }},
+        {QStringLiteral("検索"), [this] { edit.openSearchPanel(); }},
         {QStringLiteral("改行"), framed([this] { ctx.insert.insertLineBreakTag(); })},
         {QStringLiteral("タグ"), [this] {
              if (ctx.ws.currentEditor()->SelLength() != 0)
@@ -206,7 +206,7 @@ void ToolbarButtons::SetAlign(int mode)
 void ToolbarButtons::ShowInBrowser()
 {
     Workspace& ws = ctx.ws;
-    if (vb::Trim(ws.currentEditor()->Text()).isEmpty())
+    if (textrules::trimBlanks(ws.currentEditor()->Text()).isEmpty())
         return;
     Document& d = ws.current();
     if (d.folder.isEmpty())

@@ -1,7 +1,7 @@
 #include "editor/ToolbarWraps.h"
 
 #include "platform/SharedConstants.h"
-#include "platform/VbString.h"
+#include "platform/TextRules.h"
 
 namespace {
 
@@ -45,7 +45,7 @@ std::optional<Wrap> alignWrap(int mode, const Selection& selection)
 std::array<QString, 3> splitPasteText(const QString& clipboardText)
 {
     std::array<QString, 3> parts;
-    const QString s = vb::Trim(clipboardText);
+    const QString s = textrules::trimBlanks(clipboardText);
     if (!s.startsWith(QLatin1Char('<'))) {
         parts[0] = s;
         return parts;
@@ -60,14 +60,14 @@ std::array<QString, 3> splitPasteText(const QString& clipboardText)
         part = s.mid(from, end - from);
         from = end;
     }
-    parts[0] = vb::Trim(parts[0]);
-    parts[1] = vb::Trim(parts[1]);
+    parts[0] = textrules::trimBlanks(parts[0]);
+    parts[1] = textrules::trimBlanks(parts[1]);
     return parts;
 }
 
 std::optional<Wrap> pasteWrap(const QString& clipboardText, const QString& text, const Selection& selection)
 {
-    if (vb::Trim(clipboardText).isEmpty())
+    if (textrules::trimBlanks(clipboardText).isEmpty())
         return std::nullopt;
     const std::array<QString, 3> parts = splitPasteText(clipboardText);
     return Wrap{withoutTrailingLineBreaks(text, selection), parts[0], parts[1]};

@@ -3,7 +3,7 @@
 #include "platform/DataLines.h"
 #include "platform/SharedConstants.h"
 #include "platform/TextFile.h"
-#include "platform/VbString.h"
+#include "platform/TextRules.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -23,7 +23,7 @@ QString favouritesText(const QStringList& entries)
 
 QString ShortUrl(QString& url)
 {
-    url = vb::LCaseAscii(url);
+    url = textrules::asciiLower(url);
     for (const QString& marker : {QStringLiteral("www."), QStringLiteral("//")}) {
         const int at = url.indexOf(marker);
         if (at >= 0)

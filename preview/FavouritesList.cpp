@@ -1,4 +1,5 @@
 #include "preview/FavouritesList.h"
+#include "preview/PreviewControls.h"
 
 #include "platform/Dialogs.h"
 #include "platform/RichEdit.h"
@@ -127,7 +128,7 @@ void FavouritesList::LoadAllBrowsers()
     if (loading_)
         return;
     QApplication::setOverrideCursor(Qt::BusyCursor);
-    live.Combo1()->clear();
+    live.urlBox()->clear();
     const FavouritesRead read = readFavourites(favouritesPath(ws.state.programFolder));
     if (!read.ok) {
         QApplication::restoreOverrideCursor();
@@ -174,9 +175,9 @@ void FavouritesList::openNext()
     completion_ = connect(b, &WebBrowser::DocumentComplete, this, [this] { pageDone(); });
     PageWait.start();
     live.navigate(b, url_);
-    if (panels.controls.has(QStringLiteral("Label4"), 8))
-        panels.controls.get<QLabel>(QStringLiteral("Label4"), 8)->setText(url_);
-    live.Combo1()->setEditText(url_);
+    if (panels.controls.has(link_list::Address))
+        panels.controls.get<QLabel>(link_list::Address)->setText(url_);
+    live.urlBox()->setEditText(url_);
 }
 
 void FavouritesList::pageDone()

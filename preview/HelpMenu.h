@@ -6,7 +6,7 @@
 class CommandRegistry;
 class HelpPane;
 
-// The help menu `mhelp`: the help index, the switch that opens help pages in a browser window of
+// The help menu: the help index, the switch that opens help pages in a browser window of
 // their own instead of the help pane, and the help pages.
 class HelpMenu {
 public:
@@ -14,7 +14,6 @@ public:
 
     SettingSwitch HelpInBrowserWindow;
     void declareMenu(CommandRegistry& commands, HelpPane& pane);
-    void mhelp_Click(int index);
 
 private:
     HelpPane* pane_ = nullptr;

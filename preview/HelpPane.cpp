@@ -7,6 +7,7 @@
 #include "platform/Twips.h"
 #include "platform/WebBrowser.h"
 #include "preview/HelpPages.h"
+#include "preview/PreviewControls.h"
 #include "wizards/Dispatcher.h"
 #include "workspace/PanelKit.h"
 #include "workspace/Workspace.h"
@@ -57,8 +58,8 @@ HelpPane::HelpPane(Workspace& workspace, PanelKit& panelKit, Dispatcher& dispatc
     , inBrowserWindow_(inBrowserWindow)
 {
     build();
-    procs.define(procedure::ShowHelpPage, std::function<void(int)>([this](int n) { SetumeiSize(n); }));
-    dispatcher.setAction(ExecuteButton::ShowHelpContents, [this] { SetumeiSize(4); });
+    procs.define(procedure::ShowHelpPage, std::function<void(int)>([this](int n) { showHelpPage(n); }));
+    dispatcher.setAction(ExecuteButton::ShowHelpContents, [this] { showHelpPage(4); });
     dispatcher.setAction(ExecuteButton::HelpPaneCloseBox, [this] {
         control(panels, QStringLiteral("Frame"), 39)->hide();
         // The colour picker, when it is open, comes back in front of the main window.
@@ -83,7 +84,7 @@ void HelpPane::build()
     text->setReadOnly(true);
     panels.controls.add(QStringLiteral("Text"), 41, text);
     auto* browser = new WebBrowser(frame);
-    panels.controls.add(QStringLiteral("BrowserSetumei"), browser);
+    panels.controls.add(help_pane::Browser, browser);
     // The buttons lie on the title, in front of it.
     panels.addExecuteButton(frame, ExecuteButton::ShowHelpContents, QStringLiteral("目次に戻る"))->raise();
     QPushButton* close = panels.addExecuteButton(frame, ExecuteButton::HelpPaneCloseBox, QStringLiteral("×"));
@@ -123,10 +124,10 @@ void HelpPane::layoutPane()
 
 void HelpPane::placeBrowser()
 {
-    control(panels, QStringLiteral("BrowserSetumei"))->setGeometry(control(panels, QStringLiteral("Text"), 41)->geometry());
+    panels.controls.get<QWidget>(help_pane::Browser)->setGeometry(control(panels, QStringLiteral("Text"), 41)->geometry());
 }
 
-void HelpPane::SetumeiSize(int n)
+void HelpPane::showHelpPage(int n)
 {
     layoutPane();
     if (n == 0)
@@ -151,7 +152,7 @@ void HelpPane::showPage(const QString& path)
         openWindow(page);
         return;
     }
-    panels.controls.get<WebBrowser>(QStringLiteral("BrowserSetumei"))->Navigate(page.toString());
+    panels.controls.get<WebBrowser>(help_pane::Browser)->Navigate(page.toString());
     QWidget* frame = control(panels, QStringLiteral("Frame"), 39);
     frame->show();
     frame->raise();
@@ -169,7 +170,7 @@ void HelpPane::openWindow(const QUrl& page)
 
 void HelpPane::layoutOnResize()
 {
-    SetumeiSize(0);
+    showHelpPage(0);
     QWidget* frame = control(panels, QStringLiteral("Frame"), 39);
     if (frame->isVisible()) {
         frame->raise();

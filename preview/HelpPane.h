@@ -15,7 +15,7 @@ class Workspace;
 
 // The help pane `Frame(39)` "説明", laid over the document tabs: its title `Label(39)` with the
 // buttons 目次に戻る (ExecuteButton::ShowHelpContents) and × (ExecuteButton::HelpPaneCloseBox),
-// the text box `Text(41)` and the browser `BrowserSetumei` over it. While the switch "help in a
+// the text box `Text(41)` and the browser over it. While the switch "help in a
 // browser window" is on, every page asked for opens in a browser window of its own instead
 // (800 x 600 at the top left of the screen).
 class HelpPane {
@@ -26,7 +26,7 @@ public:
 
     // 0 lays the pane out and leaves it as it is; a page number of the help menu lays it out and
     // shows that page.
-    void SetumeiSize(int n);
+    void showHelpPage(int n);
     // The page that stands in for the help file, shown as the help pages are.
     void showHelpIndex();
     // The main window's layout: the pane follows the tab strip, its browser too while it shows.

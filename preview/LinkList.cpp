@@ -1,4 +1,6 @@
 #include "preview/LinkList.h"
+#include "preview/PreviewControls.h"
+#include "editor/EditorControls.h"
 #include "wizards/WizardProcedures.h"
 
 #include "platform/Procedures.h"
@@ -45,9 +47,9 @@ void LinkList::build(PanelKit& kit)
     twips::SetGeometry(title, 50, 180, 5450, 285);
     QPushButton* close = kit.addExecuteButton(frame, ExecuteButton::LinkListPanelCloseBox, QStringLiteral("×"));
     twips::SetGeometry(close, 5170, 180, 330, 285);
-    address_ = kit.add<QLabel>(frame, QStringLiteral("Label4"), 8);
+    address_ = kit.add<QLabel>(frame, link_list::Address);
     twips::SetGeometry(address_, 100, 600, 5350, 285);
-    followed_ = kit.add<QLineEdit>(frame, QStringLiteral("Text8"), 0);
+    followed_ = kit.add<QLineEdit>(frame, link_list::Followed);
     twips::SetGeometry(followed_, 100, 950, 5350, 330);
     list_ = kit.add<QListWidget>(frame, QStringLiteral("List3"), 0);
     twips::SetGeometry(list_, 100, 1350, 5350, 2950);
@@ -55,7 +57,7 @@ void LinkList::build(PanelKit& kit)
     twips::SetGeometry(kit.addExecuteButton(frame, ExecuteButton::ShowListedPage, QStringLiteral("先頭を表示")), 1200, 4450, 1500, 420);
     twips::SetGeometry(kit.addExecuteButton(frame, ExecuteButton::ListLinksOfShownPage, QStringLiteral("現在のＵＲＬを先頭に")), 2800, 4450, 2650, 420);
     // Clicking the entry that is already chosen follows it again.
-    QObject::connect(list_, &QListWidget::itemClicked, list_, [this] { List3_Click(); });
+    QObject::connect(list_, &QListWidget::itemClicked, list_, [this] { followChosenEntry(); });
 }
 
 void LinkList::wireButtons(Dispatcher& dispatcher)
@@ -69,11 +71,11 @@ void LinkList::wireButtons(Dispatcher& dispatcher)
     dispatcher.setAction(ExecuteButton::CloseLinkListPanel, closePanel);
     dispatcher.setAction(ExecuteButton::LinkListPanelCloseBox, closePanel);
     dispatcher.setAction(ExecuteButton::ShowListedPage, [this] {
-        live.Combo1()->setEditText(address_->text());
-        live.Combo1_Click();
+        live.urlBox()->setEditText(address_->text());
+        live.showChosenEntry();
     });
     dispatcher.setAction(ExecuteButton::ListLinksOfShownPage, [this] {
-        address_->setText(live.Combo1()->currentText());
+        address_->setText(live.urlBox()->currentText());
         ws.linkListUrl.clear();
         followed_->clear();
         clearList();
@@ -85,7 +87,7 @@ bool LinkList::listIsStale() const
 {
     // An empty address stands for a list that was not built (or was emptied), also while the
     // URL box is empty itself.
-    return ws.linkListUrl.isEmpty() || live.Combo1()->currentText() != ws.linkListUrl;
+    return ws.linkListUrl.isEmpty() || live.urlBox()->currentText() != ws.linkListUrl;
 }
 
 bool LinkList::panelVisible() const
@@ -112,7 +114,7 @@ void LinkList::ShowLinkList(std::function<void()> then)
 void LinkList::listShown(std::function<void()> then)
 {
     if (listIsStale()) {
-        address_->setText(live.Combo1()->currentText());
+        address_->setText(live.urlBox()->currentText());
         ws.linkListUrl = address_->text();
         clearList();
         CollectLinks();
@@ -138,7 +140,7 @@ void LinkList::tabSwitched()
     if (!panelVisible())
         return;
     if (listIsStale()) {
-        address_->setText(live.Combo1()->currentText());
+        address_->setText(live.urlBox()->currentText());
         followed_->clear();
         clearList();
         ShowLinkList([this] {
@@ -150,7 +152,7 @@ void LinkList::tabSwitched()
     frame_->raise();
 }
 
-void LinkList::List3_Click()
+void LinkList::followChosenEntry()
 {
     const QListWidgetItem* item = list_->currentItem();
     if (!item)
@@ -169,17 +171,17 @@ void LinkList::List3_Click()
     live.navigate(preview.ensureBrowser(ws.currentIndex()), target);
     frame_->raise();
     followed_->setText(target);
-    live.Combo1()->setEditText(target);
+    live.urlBox()->setEditText(target);
 }
 
 void LinkList::SearchText(const QString& link)
 {
     // The search panel marks every occurrence ("全て検索").
     const ControlRegistry& controls = panels.controls;
-    if (controls.has(QStringLiteral("Txtkensaku")))
-        controls.get<QLineEdit>(QStringLiteral("Txtkensaku"))->setText(link);
-    if (controls.has(QStringLiteral("OptKensaku"), 1))
-        controls.get<QRadioButton>(QStringLiteral("OptKensaku"), 1)->setChecked(true);
+    if (controls.has(search_panel::Word))
+        controls.get<QLineEdit>(search_panel::Word)->setText(link);
+    if (controls.has(search_panel::EveryOccurrence))
+        controls.get<QRadioButton>(search_panel::EveryOccurrence)->setChecked(true);
     if (procs.defined(procedure::SearchText))
         procs.call(procedure::SearchText);
 }

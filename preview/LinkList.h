@@ -15,8 +15,8 @@ class QWidget;
 class Workspace;
 
 // The link list `Frame(31)` "リンクの列挙": the link targets of the current document's source (in
-// browser mode, of the live page) in `List3(0)`, the address they were listed from in
-// `Label4(8)` and the link last followed in `Text8(0)`. A click on a target follows it in the
+// browser mode, of the live page) in its list, the address they were listed from and the link
+// last followed. A click on a target follows it in the
 // preview, or marks where it stands in the source while the source tab is shown.
 class LinkList {
 public:
@@ -28,8 +28,8 @@ public:
     // later; `then` runs once the list is shown.
     void ShowLinkList(std::function<void()> then = {});
     void CollectLinks();
-    // A click on an entry of List3(0): the current entry is followed.
-    void List3_Click();
+    // A click on an entry of the list: the current entry is followed.
+    void followChosenEntry();
     // The tab switch: the list follows the URL box while the panel is shown.
     void tabSwitched();
     bool panelVisible() const;
@@ -49,7 +49,7 @@ private:
     LiveBrowser& live;
     PreviewTab& preview;
     QWidget* frame_ = nullptr;
-    QLabel* address_ = nullptr;    // Label4(8)
-    QLineEdit* followed_ = nullptr; // Text8(0)
-    QListWidget* list_ = nullptr;  // List3(0)
+    QLabel* address_ = nullptr;
+    QLineEdit* followed_ = nullptr;
+    QListWidget* list_ = nullptr;
 };

@@ -1,6 +1,6 @@
 #include "preview/LinkScan.h"
 
-#include "platform/VbString.h"
+#include "platform/TextRules.h"
 #include "preview/Favourites.h"
 
 namespace {
@@ -38,7 +38,7 @@ QString unquotedValue(const QString& pending)
 
 QStringList collectLinks(const QString& source)
 {
-    const QString upper = vb::UCaseAscii(source);
+    const QString upper = textrules::asciiUpper(source);
     QStringList links;
     bool afterHref = false;
     bool inQuote = false;

@@ -1,4 +1,5 @@
 #include "preview/LiveBrowser.h"
+#include "preview/PreviewControls.h"
 
 #include "editor/Colouring.h"
 #include "editor/UndoRing.h"
@@ -61,26 +62,26 @@ LiveBrowser::LiveBrowser(Workspace& workspace, PanelKit& panels, PreviewTab& pre
 void LiveBrowser::build(PanelKit& panels)
 {
     QWidget* area = ws.tabStrip().DisplayArea();
-    bar_ = panels.addPanel(QStringLiteral("FrmBrows"), 0, QString(), area);
+    bar_ = panels.addPanel(live_browser::Bar, QString(), area);
     auto* row = new QHBoxLayout(bar_);
     row->setContentsMargins(2, 1, 2, 1);
-    combo_ = panels.add<QComboBox>(bar_, QStringLiteral("Combo1"));
+    combo_ = panels.add<QComboBox>(bar_, live_browser::UrlBox);
     combo_->setEditable(true);
     combo_->setInsertPolicy(QComboBox::NoInsert);
     // The box itself has the focus and hands its keys to its line edit directly, past any filter
     // of the line edit's: Enter is caught on both.
     combo_->lineEdit()->installEventFilter(this);
     combo_->installEventFilter(this);
-    connect(combo_, &QComboBox::activated, this, [this] { Combo1_Click(); });
+    connect(combo_, &QComboBox::activated, this, [this] { showChosenEntry(); });
     row->addWidget(combo_, 1);
-    toolbar_ = panels.add<QToolBar>(bar_, QStringLiteral("Toolbar1"));
+    toolbar_ = panels.add<QToolBar>(bar_, live_browser::Toolbar);
     toolbar_->setToolButtonStyle(Qt::ToolButtonTextOnly);
     for (const ToolbarButton& b : ToolbarButtons) {
         const QString key = QString::fromUtf8(b.key);
         QAction* a = toolbar_->addAction(key);
         a->setObjectName(key);
         a->setToolTip(QString::fromUtf8(b.tooltip));
-        connect(a, &QAction::triggered, this, [this, key] { Toolbar1_ButtonClick(key); });
+        connect(a, &QAction::triggered, this, [this, key] { pressToolbarButton(key); });
     }
     row->addWidget(toolbar_);
     layout();
@@ -90,42 +91,37 @@ void LiveBrowser::declareMenu(CommandRegistry& commands, FavouritesList& favouri
 {
     favourites_ = &favourites;
     links_ = &links;
-    commands.define(QStringLiteral("opm"), {
-                                               {0, QStringLiteral("プリビュアーをブラウザーに変更")},
-                                               {1, QStringLiteral("ブラウザーの一斉読み込み")},
-                                               {2, QStringLiteral("ブラウザーの一斉解除")},
-                                               {3, QStringLiteral("-")},
-                                               {4, QStringLiteral("お気に入りの整理")},
-                                               {5, QStringLiteral("-")},
-                                               {6, QStringLiteral("リンク先の列記")},
-                                           });
-}
-
-void LiveBrowser::opm_Click(int index)
-{
-    switch (index) {
-    case 0:
+    const auto switchToBrowser = [this] {
         if (!ws.current().browserMode)
             OpenBrowserMode();
-        break;
-    case 1:
+    };
+    const auto loadAll = [this] {
         if (favourites_)
             favourites_->LoadAllBrowsers();
-        break;
-    case 2:
-        ReleaseAllBrowsers();
-        break;
-    case 4:
+    };
+    const auto organiseFavourites = [this] {
         if (favourites_)
             favourites_->ShowFavoritesPanel();
-        break;
-    case 6:
+    };
+    const auto listLinks = [this] {
         if (links_)
             links_->ShowLinkList();
-        break;
-    default:
-        break;
-    }
+    };
+    const auto item = [](int index, const char* caption, CommandId id, std::function<void()> handler) {
+        CommandItem c{index, QString::fromUtf8(caption)};
+        c.handler = std::move(handler);
+        c.id = id;
+        return c;
+    };
+    commands.define(browser_menu::Menu, {
+                                            item(0, "プリビュアーをブラウザーに変更", browser_menu::SwitchToBrowser, switchToBrowser),
+                                            item(1, "ブラウザーの一斉読み込み", browser_menu::LoadAllBrowsers, loadAll),
+                                            item(2, "ブラウザーの一斉解除", browser_menu::ReleaseAllBrowsers, [this] { ReleaseAllBrowsers(); }),
+                                            {3, QStringLiteral("-")},
+                                            item(4, "お気に入りの整理", browser_menu::OrganiseFavourites, organiseFavourites),
+                                            {5, QStringLiteral("-")},
+                                            item(6, "リンク先の列記", browser_menu::ListLinks, listLinks),
+                                        });
 }
 
 // ---- geometry ----
@@ -198,23 +194,19 @@ bool LiveBrowser::eventFilter(QObject* watched, QEvent* event)
     if ((watched == combo_->lineEdit() || watched == combo_) && event->type() == QEvent::KeyPress) {
         auto* key = static_cast<QKeyEvent*>(event);
         if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
-            const Qt::KeyboardModifiers m = key->modifiers();
-            const int shift = (m & Qt::ShiftModifier ? 1 : 0) | (m & Qt::ControlModifier ? 2 : 0) | (m & Qt::AltModifier ? 4 : 0);
-            Combo1_KeyDown(13, shift);
+            showTypedAddress();
             return true;
         }
     }
     return QObject::eventFilter(watched, event);
 }
 
-void LiveBrowser::Combo1_KeyDown(int keyCode, int)
+void LiveBrowser::showTypedAddress()
 {
-    if (keyCode != 13)
-        return;
     navigate(preview.ensureBrowser(ws.currentIndex()), combo_->currentText());
 }
 
-void LiveBrowser::Combo1_Click()
+void LiveBrowser::showChosenEntry()
 {
     navigate(preview.ensureBrowser(ws.currentIndex()), combo_->currentText());
     if (links_ && links_->panelVisible())
@@ -226,12 +218,12 @@ void LiveBrowser::Combo1_Click()
 void LiveBrowser::attachBrowser(WebBrowser* browser)
 {
     connect(browser, &WebBrowser::DocumentComplete, this, [this, browser] {
-        WebB1_DocumentComplete();
+        onPageCompleted();
         Q_EMIT pageCompleted(browser);
     });
 }
 
-void LiveBrowser::WebB1_DocumentComplete()
+void LiveBrowser::onPageCompleted()
 {
     // The box names the page of the current document's browser, whichever browser finished.
     if (const WebBrowser* b = ws.current().browser)
@@ -295,7 +287,7 @@ void LiveBrowser::ReleaseAllBrowsers()
     }
 }
 
-void LiveBrowser::Toolbar1_ButtonClick(const QString& key)
+void LiveBrowser::pressToolbarButton(const QString& key)
 {
     WebBrowser* b = ws.current().browser;
     if (key == QStringLiteral("戻る")) {

@@ -19,8 +19,8 @@ class WebBrowser;
 class Workspace;
 
 // The live-browser mode of a document: its preview tab shows a web page instead of its temporary
-// page, under the browser bar `FrmBrows(0)` with the URL box `Combo1` and the browser toolbar
-// `Toolbar1`; its source tab then shows that page's source. The menu "ﾌﾞﾗｳｻﾞｰ(&O)" (`opm`).
+// page, under the browser bar with the URL box and the browser toolbar; its source tab then
+// shows that page's source. The browser menu "ﾌﾞﾗｳｻﾞｰ(&O)".
 class LiveBrowser : public QObject {
     Q_OBJECT
 
@@ -31,23 +31,22 @@ public:
     // clears it.
     bool BrowserLoading = false;
 
-    QGroupBox* FrmBrows() const { return bar_; }
-    QComboBox* Combo1() const { return combo_; }
-    QToolBar* Toolbar1() const { return toolbar_; }
+    QGroupBox* bar() const { return bar_; }
+    QComboBox* urlBox() const { return combo_; }
+    QToolBar* browserToolbar() const { return toolbar_; }
 
     void declareMenu(CommandRegistry& commands, FavouritesList& favourites, LinkList& links);
-    void opm_Click(int index);
 
     void OpenBrowserMode();
     void ReleaseAllBrowsers();
     // The toolbar's buttons by their keys: "戻る", "進む", "更新", "登録", "読み込み", "終了".
-    void Toolbar1_ButtonClick(const QString& key);
-    // Enter (13) shows the address typed in the URL box; other keys do nothing.
-    void Combo1_KeyDown(int keyCode, int shift);
+    void pressToolbarButton(const QString& key);
+    // Enter in the URL box: shows the address typed there.
+    void showTypedAddress();
     // An entry chosen in the URL box.
-    void Combo1_Click();
+    void showChosenEntry();
     // A page completed in any document's browser.
-    void WebB1_DocumentComplete();
+    void onPageCompleted();
     // Replaces the current document's text by the source of the page in its browser. The source
     // arrives later; it is put in only while the document is still current, still in browser
     // mode and still shows the same browser, and then `then` runs.

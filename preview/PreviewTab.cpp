@@ -3,7 +3,7 @@
 #include "platform/RichEdit.h"
 #include "platform/TabStrip.h"
 #include "platform/TextFile.h"
-#include "platform/VbString.h"
+#include "platform/TextRules.h"
 #include "platform/WebBrowser.h"
 #include "preview/LinkList.h"
 #include "preview/LiveBrowser.h"
@@ -18,7 +18,7 @@ namespace {
 
 bool isStylesheetName(const QString& fileName)
 {
-    return vb::LCaseAscii(vb::Right(vb::Trim(fileName), 3)) == QStringLiteral("css");
+    return textrules::asciiLower(textrules::trimBlanks(fileName).right(3)) == QStringLiteral("css");
 }
 
 // Both folders name the same place on disk.
@@ -41,9 +41,9 @@ QString browserEncoding(TextEncoding encoding)
 PreviewTab::PreviewTab(Workspace& workspace)
     : ws(workspace)
 {
-    TimerBrowser.setInterval(5);
-    TimerBrowser.setSingleShot(true);
-    QObject::connect(&TimerBrowser, &QTimer::timeout, &TimerBrowser, [this] { TimerBrowser_Timer(); });
+    previewDelay.setInterval(5);
+    previewDelay.setSingleShot(true);
+    QObject::connect(&previewDelay, &QTimer::timeout, &previewDelay, [this] { showPreviewPage(); });
 }
 
 void PreviewTab::hideAllViews()
@@ -56,7 +56,7 @@ void PreviewTab::hideAllViews()
     }
 }
 
-void PreviewTab::TabStrip1_Click()
+void PreviewTab::showSelectedTab()
 {
     TabStrip& strip = ws.tabStrip();
     for (int p = 1; p <= strip.Count(); ++p)
@@ -80,7 +80,7 @@ void PreviewTab::TabStrip1_Click()
             // Clicking a tab leaves the focus in the editor, so its focus loss has not
             // written the page yet.
             ws.writeCurrentTempPage();
-            TimerBrowser.start();
+            previewDelay.start();
         } else if (live_) {
             live_->showLivePage(ws.currentIndex());
         } else {
@@ -92,7 +92,7 @@ void PreviewTab::TabStrip1_Click()
         return;
     }
 
-    TimerBrowser.stop();
+    previewDelay.stop();
     strip.SetImage(tab, 12);
     hideAllViews();
     // The live page's source arrives later; the link list is brought up to date with it.
@@ -118,7 +118,7 @@ void PreviewTab::afterSwitch(bool refreshLinks)
 
 void PreviewTab::writeOpenStylesheet(const QString& pageText)
 {
-    if (!vb::LCaseAscii(pageText).contains(QStringLiteral("stylesheet")))
+    if (!textrules::asciiLower(pageText).contains(QStringLiteral("stylesheet")))
         return;
     int sheet = -1;
     for (int i = 0; i < ws.documentCount(); ++i) {
@@ -131,7 +131,7 @@ void PreviewTab::writeOpenStylesheet(const QString& pageText)
         return;
     const Document& s = ws.doc(sheet);
     const QString text = s.sourceEditor->Text();
-    if (vb::Trim(text).isEmpty())
+    if (textrules::trimBlanks(text).isEmpty())
         return;
     QString folder = ws.doc(0).folder;
     if (folder.isEmpty())
@@ -145,13 +145,13 @@ void PreviewTab::writeOpenStylesheet(const QString& pageText)
     writeTextFile(target, text + CrLf, s.encoding, false);
 }
 
-void PreviewTab::TimerBrowser_Timer()
+void PreviewTab::showPreviewPage()
 {
     Document& d = ws.current();
     // A stylesheet has no preview of its own.
-    if (vb::LCaseAscii(vb::Right(vb::Trim(d.fileName), 4)) == QStringLiteral(".css"))
+    if (textrules::asciiLower(textrules::trimBlanks(d.fileName).right(4)) == QStringLiteral(".css"))
         return;
-    TimerBrowser.stop();
+    previewDelay.stop();
     const QString text = d.sourceEditor->Text();
     const QString path = ws.tempPagePath(ws.currentIndex());
     const QUrl page = QUrl::fromLocalFile(QFileInfo(path).absoluteFilePath());
@@ -162,7 +162,7 @@ void PreviewTab::TimerBrowser_Timer()
             return;
         ensureBrowser(ws.currentIndex())->Navigate(path, browserEncoding(d.encoding));
     }
-    if (!vb::Trim(text).isEmpty() && d.browser) {
+    if (!textrules::trimBlanks(text).isEmpty() && d.browser) {
         d.browser->show();
         d.browser->raise();
     }

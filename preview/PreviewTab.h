@@ -9,20 +9,20 @@ class WebBrowser;
 class Workspace;
 
 // Switching between a document's source tab and its preview tab. The preview is shown a moment
-// after the tab is selected (TimerBrowser), so that the tab strip repaints first.
+// after the tab is selected (previewDelay), so that the tab strip repaints first.
 class PreviewTab {
 public:
     explicit PreviewTab(Workspace& workspace);
 
     // The tab strip's click; also runs when code selects a tab. The one place that puts a
     // document's view on show and names it in the status bar.
-    void TabStrip1_Click();
+    void showSelectedTab();
     // Shows the current document's temporary page in its browser.
-    void TimerBrowser_Timer();
+    void showPreviewPage();
     // The browser of document n, created hidden in the display area when it has none.
     WebBrowser* ensureBrowser(int n);
 
-    QTimer TimerBrowser;
+    QTimer previewDelay;
 
     // The live browser and the link list follow the tab switch once they exist.
     void setLiveBrowser(LiveBrowser* live) { live_ = live; }

@@ -1,5 +1,7 @@
 #include "shell/MainWindow.h"
 
+#include "editor/EditorControls.h"
+#include "preview/PreviewControls.h"
 #include "platform/Dialogs.h"
 #include "platform/RichEdit.h"
 #include "platform/TabStrip.h"
@@ -86,7 +88,7 @@ fomPelmor::fomPelmor(ProgramState& programState, Dialogs& dialogs, QWidget* pare
     connect(&ws, &Workspace::statusTextChanged, statusPanel1, &QLabel::setText);
     createMenus();
 
-    connect(documentTabs_, &TabStrip::Click, this, [this] { preview.TabStrip1_Click(); });
+    connect(documentTabs_, &TabStrip::Click, this, [this] { preview.showSelectedTab(); });
     connect(&ws, &Workspace::filesDropped, this, [this](int, const QStringList& paths) { fileMenu.openPath(paths.first()); });
     // While the lesson window is shown, its initialising clears the window without asking.
     files.quietClear = [this] { return lesson.quietClear(); };
@@ -95,7 +97,7 @@ fomPelmor::fomPelmor(ProgramState& programState, Dialogs& dialogs, QWidget* pare
     // buttons, and the preview that the direct search leaves.
     toolbar.openFile = [this] { fileMenu.openFile(); };
     toolbar.printText = [this] { fileMenu.printText(); };
-    editMenu.stopPreviewTimer = [this] { preview.TimerBrowser.stop(); };
+    editMenu.stopPreviewTimer = [this] { preview.previewDelay.stop(); };
     colourLookup.setTagDictionary(&tagBridge);
     // The mini panel's close box makes the next search start at the top.
     connect(&wizards.mini, &MiniPanel::closed, this, [this] { search.SearchPos = 0; });
@@ -117,18 +119,14 @@ void fomPelmor::createMenus()
 {
     QMenuBar* bar = menuBar();
     commands.addMenu(file_menu::Menu, bar->addMenu(QStringLiteral("ﾌｧｲﾙ(&F)")));
-    commands.addMenu(QStringLiteral("edit"), bar->addMenu(QStringLiteral("編集(&E)")),
-                     [this](int i) { editMenu.edit_Click(i); });
-    commands.addMenu(QStringLiteral("hen2"), bar->addMenu(QStringLiteral("編集2(&G)")),
-                     [this](int i) { edit2.hen2_Click(i); });
+    commands.addMenu(QStringLiteral("edit"), bar->addMenu(QStringLiteral("編集(&E)")));
+    commands.addMenu(QStringLiteral("hen2"), bar->addMenu(QStringLiteral("編集2(&G)")));
     commands.addMenu(easy_menu::Menu, bar->addMenu(QStringLiteral("簡単作成(&K)")));
     commands.addMenu(advanced_menu::Menu, bar->addMenu(QStringLiteral("ちょっと高度に(&L)")));
     commands.addMenu(stylesheet_menu::Menu, bar->addMenu(QStringLiteral("スタイルシート(&S)")));
     commands.addMenu(QStringLiteral("mjidou"), bar->addMenu(QStringLiteral("自動作成")));
-    commands.addMenu(QStringLiteral("Mefont1"), bar->addMenu(QStringLiteral("フォントの設定")),
-                     [this](int i) { fonts.Mefont1_Click(i); });
-    commands.addMenu(QStringLiteral("opm"), bar->addMenu(QStringLiteral("ﾌﾞﾗｳｻﾞｰ(&O)")),
-                     [this](int i) { live.opm_Click(i); });
+    commands.addMenu(font_menu::Menu, bar->addMenu(QStringLiteral("フォントの設定")));
+    commands.addMenu(browser_menu::Menu, bar->addMenu(QStringLiteral("ﾌﾞﾗｳｻﾞｰ(&O)")));
     commands.addMenu(QStringLiteral("mhelp"), bar->addMenu(QStringLiteral("ヘルプ(&H)")));
     fileMenu.declareMenu();
     editMenu.declareMenu();
@@ -163,7 +161,7 @@ void fomPelmor::load()
     LayoutMain();
     ws.prepareFirstDocument();
     if (colour.checkedScheme() == 4)
-        fonts.Mefont1_Click(4);
+        fonts.applyColourScheme(4);
 }
 
 void fomPelmor::placeWindow()

@@ -1,6 +1,7 @@
 // Automatic creation on the real window: the run, its menu, the automatic run of a text file
 // that is opened, the settings panel, the in-page links and the Edit menu's skeleton.
 #include "autocreate/AutoCreateTexts.h"
+#include "autocreate/AutoCreateControls.h"
 #include "wizards/WizardProcedures.h"
 #include "autocreate/WholeRunCases.h"
 #include "platform/RichEdit.h"
@@ -182,7 +183,7 @@ TEST_F(AutoCreateWindowTest, OpeningATextFileMakesTheThreeFramePagesBesideIt)
     // around them may not look into: they report to it, and a navigation link is followed in
     // the navigation frame itself.
     EXPECT_EQ(w().ws.tabStrip().SelectedIndex(), 6);
-    ASSERT_TRUE(waitUntil([this] { return !w().preview.TimerBrowser.isActive(); }));
+    ASSERT_TRUE(waitUntil([this] { return !w().preview.previewDelay.isActive(); }));
     WebBrowser* b = w().ws.doc(2).browser;
     ASSERT_NE(b, nullptr);
     const QString loaded = QStringLiteral(
@@ -401,7 +402,7 @@ TEST_F(AutoCreateWindowTest, AFailedRunTellsTheUserAndLeavesUndoWorking)
 TEST_F(AutoCreateWindowTest, TheSettingsPanelShowsHidesAndKeepsItsValues)
 {
     start();
-    auto* panel = w().controls.get<QGroupBox>(QStringLiteral("Frame"), 33);
+    auto* panel = w().controls.get<QGroupBox>(auto_settings::Panel);
     const struct {
         int box;
         const char* initial;
@@ -415,7 +416,7 @@ TEST_F(AutoCreateWindowTest, TheSettingsPanelShowsHidesAndKeepsItsValues)
         EXPECT_TRUE(panel->isVisible());
         EXPECT_EQ(QList<int>({twips::Left(panel), twips::Top(panel), twips::Width(panel), twips::Height(panel)}),
                   QList<int>({3500, 3000, 7155, 5895}));
-        EXPECT_EQ(w().controls.get<QPlainTextEdit>(QStringLiteral("Text"), 34)->toPlainText(),
+        EXPECT_EQ(w().controls.get<QPlainTextEdit>(auto_settings::Explanation)->toPlainText(),
                   QStringLiteral("自動執行の時の各設定を行います。"));
         control<QLineEdit>(QStringLiteral("Text6"), 19)->setText(QStringLiteral("5"));
         w().controls.get<QPushButton>(executeButton(close))->click();

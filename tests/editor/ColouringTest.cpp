@@ -1,4 +1,5 @@
 #include "editor/Colouring.h"
+#include "editor/EditorControls.h"
 #include "platform/RichEdit.h"
 #include "support/AppFixture.h"
 
@@ -66,8 +67,8 @@ TEST_F(ColouringWindow, SchemesColourWithoutMarkingTheDocumentModified)
         {4, QColor(0, 0, 255), QColor(255, 255, 255), QColor(255, 0, 0), QColor(0, 0, 0)},
     };
     for (const auto& e : expects) {
-        win.fonts.Mefont1_Click(e.scheme);
-        EXPECT_TRUE(win.commands.action(QStringLiteral("Mefont1"), e.scheme)->isChecked());
+        win.fonts.applyColourScheme(e.scheme);
+        EXPECT_TRUE(win.commands.action(font_menu::colourScheme(e.scheme))->isChecked());
         EXPECT_EQ(ed->StyleColour(ed->StyleAt(1)), e.tag) << e.scheme;
         EXPECT_EQ(ed->StyleColour(ed->StyleAt(20)), e.text) << e.scheme;   // 本
         EXPECT_EQ(ed->StyleColour(ed->StyleAt(11)), e.value) << e.scheme;  // c of center

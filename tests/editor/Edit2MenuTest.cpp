@@ -115,7 +115,7 @@ TEST_F(Edit2MenuTest, IndexTenReappliesTheSchemeAndClearsTheMarks)
     setDocument("ab«cd»");
     w().commands.invoke(Edit2, 9);
     ASSERT_FALSE(red().isEmpty());
-    w().edit2.hen2_Click(10);
+    w().edit2.reapplyColourScheme();
     EXPECT_TRUE(red().isEmpty());
     EXPECT_EQ(ed()->Text(), QStringLiteral("ab<B>cd</B>"));
 }

@@ -1,4 +1,5 @@
 #include "EditingFixture.h"
+#include "editor/EditorControls.h"
 #include "wizards/WizardProcedures.h"
 
 #include "editor/EditApply.h"
@@ -107,8 +108,8 @@ TEST_F(EditMenuTest, DirectSearchFindsTheCopiedPassageInTheSource)
     // Found without its line break: where the source holds it on one line.
     EXPECT_EQ(w().ws.tabStrip().SelectedIndex(), 1);
     EXPECT_EQ(selectionOf(ed()), (Selection{20, 6}));
-    EXPECT_EQ(w().controls.get<QLineEdit>(QStringLiteral("Txtkensaku"))->text(), QStringLiteral("一行目二行目"));
-    EXPECT_TRUE(w().controls.get<QRadioButton>(QStringLiteral("OptKensaku"), 0)->isChecked());
+    EXPECT_EQ(w().controls.get<QLineEdit>(search_panel::Word)->text(), QStringLiteral("一行目二行目"));
+    EXPECT_TRUE(w().controls.get<QRadioButton>(search_panel::OneAtATime)->isChecked());
     EXPECT_TRUE(QApplication::clipboard()->text().isEmpty());
 
 
@@ -131,7 +132,7 @@ TEST_F(EditMenuTest, DirectSearchFindsAPassageCopiedWithALineFeed)
     w().commands.invoke(Edit, 29);
     EXPECT_EQ(w().ws.tabStrip().SelectedIndex(), 1);
     EXPECT_EQ(selectionOf(ed()), (Selection{20, 6}));
-    EXPECT_EQ(w().controls.get<QLineEdit>(QStringLiteral("Txtkensaku"))->text(), QStringLiteral("一行目二行目"));
+    EXPECT_EQ(w().controls.get<QLineEdit>(search_panel::Word)->text(), QStringLiteral("一行目二行目"));
 }
 
 TEST_F(EditMenuTest, UndoStepsBackThroughTheCommandsAndEndsPasteMode)
@@ -175,7 +176,7 @@ TEST_F(EditMenuTest, CtrlVInAPanelsExplanationPastesNothing)
     ASSERT_TRUE(QTest::qWaitForWindowActive(&w()));
     setDocument("ab«»");
     w().commands.invoke(Edit, 6);
-    auto* explanation = w().controls.get<QPlainTextEdit>(QStringLiteral("Text"), 27);
+    auto* explanation = w().controls.get<QPlainTextEdit>(search_panel::Explanation);
     const QString before = explanation->toPlainText();
     explanation->setFocus();
     QApplication::clipboard()->setText(QStringLiteral("貼"));
@@ -189,7 +190,7 @@ TEST_F(EditMenuTest, CutAndCopyTakeTheSelectionOfTheFocusedTextBox)
     w().activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&w()));
     w().commands.invoke(Edit, 6);
-    auto* box = w().controls.get<QLineEdit>(QStringLiteral("Txtkensaku"));
+    auto* box = w().controls.get<QLineEdit>(search_panel::Word);
     setDocument("ab«cd»ef");
     box->setText(QStringLiteral("検索語"));
     box->setFocus();

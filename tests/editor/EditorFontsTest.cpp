@@ -1,3 +1,4 @@
+#include "editor/EditorControls.h"
 #include "platform/RichEdit.h"
 #include "support/AppFixture.h"
 
@@ -17,19 +18,19 @@ TEST_F(EditorFontsTest, ASchemeKeepsCaretAndScrollAndIsStored)
     ed->SetText(text);
     ed->SetSelStart(500);
     ed->SetFirstVisibleLine(30);
-    win.fonts.Mefont1_Click(2);
+    win.fonts.applyColourScheme(2);
     EXPECT_EQ(ed->SelStart(), 500);
     EXPECT_EQ(ed->FirstVisibleLine(), 30);
     EXPECT_EQ(win.state.ini.value(QString(), QString(), QStringLiteral("FontColor"), QString()), QStringLiteral(" 2"));
     for (int i = 1; i <= 4; ++i)
-        EXPECT_EQ(win.commands.action(QStringLiteral("Mefont1"), i)->isChecked(), i == 2);
+        EXPECT_EQ(win.commands.action(font_menu::colourScheme(i))->isChecked(), i == 2);
 }
 
 TEST_F(EditorFontsTest, SchemeDOnAnEmptyDocumentLeavesOneWhiteBlank)
 {
     fomPelmor& win = start();
     RichEdit* ed = win.ws.sourceEditor(0);
-    win.fonts.Mefont1_Click(4);
+    win.fonts.applyColourScheme(4);
     EXPECT_EQ(ed->Text(), QStringLiteral(" "));
     EXPECT_EQ(ed->SelStart(), 0);
     EXPECT_EQ(ed->SelLength(), 0);
@@ -48,21 +49,21 @@ TEST_F(EditorFontsTest, TheEditorFontOfTheFirstDocumentIsRemembered)
     chosen.size = 14;
     chosen.bold = true;
     dialogs.expectFont(chosen);
-    win.fonts.Mefont1_Click(0);
+    win.fonts.chooseEditorFont();
     EXPECT_TRUE(dialogs.lastFontFixedPitch);
     EXPECT_EQ(dialogs.lastFontInitial->name, QStringLiteral("ＭＳ ゴシック"));
     EXPECT_EQ(win.ws.sourceEditor(0)->EditorFont().family(), QStringLiteral("IPAMincho"));
 
     // Cancelling changes nothing; a later document's font is not stored.
     dialogs.expectFont(std::nullopt);
-    win.fonts.Mefont1_Click(0);
+    win.fonts.chooseEditorFont();
     EXPECT_EQ(win.ws.sourceEditor(0)->EditorFont().family(), QStringLiteral("IPAMincho"));
     ASSERT_TRUE(win.ws.addDocument());
     FontChoice other;
     other.name = QStringLiteral("IPAGothic");
     other.size = 20;
     dialogs.expectFont(other);
-    win.fonts.Mefont1_Click(0);
+    win.fonts.chooseEditorFont();
     EXPECT_EQ(win.ws.sourceEditor(1)->EditorFont().pointSizeF(), 20);
     ASSERT_TRUE(quit());
 

@@ -1,4 +1,5 @@
 #include "EditingFixture.h"
+#include "editor/EditorControls.h"
 
 #include "editor/EditApply.h"
 #include "platform/RichEdit.h"
@@ -14,8 +15,8 @@ constexpr int Check = 14;
 
 class GrammarPanelTest : public EditingFixture {
 protected:
-    QWidget* panel() { return w().controls.get<QWidget>(QStringLiteral("Frame"), 37); }
-    QString message() { return w().controls.get<QPlainTextEdit>(QStringLiteral("Text"), 39)->toPlainText(); }
+    QWidget* panel() { return w().controls.get<QWidget>(grammar_panel::Panel); }
+    QString message() { return w().controls.get<QPlainTextEdit>(grammar_panel::Message)->toPlainText(); }
 };
 
 TEST_F(GrammarPanelTest, MessagesAndTheMarkedRange)

@@ -1,6 +1,7 @@
 #include "EditingFixture.h"
 
 #include "editor/EditApply.h"
+#include "editor/EditorControls.h"
 #include "editor/PasteMode.h"
 #include "platform/RichEdit.h"
 
@@ -27,7 +28,7 @@ protected:
     void copyAndTick(const QString& text)
     {
         clipboard()->setText(text);
-        paste().TimerHaru_Timer();
+        paste().takeClipboardText();
     }
 };
 
@@ -38,15 +39,15 @@ TEST_F(PasteModeTest, TheButtonSwitchesTheModeItsCheckAndTheTimerAndEmptiesTheCl
     w().commands.invoke(Bar, PasteButton);
     EXPECT_TRUE(paste().On.value());
     EXPECT_TRUE(button->isChecked());
-    EXPECT_TRUE(paste().TimerHaru.isActive());
-    EXPECT_EQ(paste().TimerHaru.interval(), 100);
+    EXPECT_TRUE(paste().clipboardWatch.isActive());
+    EXPECT_EQ(paste().clipboardWatch.interval(), 100);
     EXPECT_TRUE(clipboard()->text().isEmpty()) << "only text copied afterwards is taken";
 
     clipboard()->setText(QStringLiteral("<B>"));
     w().commands.invoke(Bar, PasteButton);
     EXPECT_FALSE(paste().On.value());
     EXPECT_FALSE(button->isChecked());
-    EXPECT_FALSE(paste().TimerHaru.isActive());
+    EXPECT_FALSE(paste().clipboardWatch.isActive());
     EXPECT_TRUE(clipboard()->text().isEmpty());
 }
 
@@ -75,7 +76,7 @@ TEST_F(PasteModeTest, EachCopyWrapsTheSelectionOnceAndRedInTheFirstTwoPieces)
         EXPECT_EQ(red(), c.red);
         EXPECT_TRUE(clipboard()->text().isEmpty());
         // The next tick finds nothing to take.
-        paste().TimerHaru_Timer();
+        paste().takeClipboardText();
         EXPECT_EQ(marked(ed()), QString::fromUtf8(c.after));
     }
     // Copying the same text again wraps again; one undo takes one wrap back.
@@ -104,7 +105,7 @@ TEST_F(PasteModeTest, TheTimerTicksWhilePasteModeIsOn)
 {
     w().commands.invoke(Bar, PasteButton);
     setDocument("ab«cd»ef");
-    QSignalSpy ticks(&paste().TimerHaru, &QTimer::timeout);
+    QSignalSpy ticks(&paste().clipboardWatch, &QTimer::timeout);
     clipboard()->setText(QStringLiteral("<EM></EM>"));
     ASSERT_TRUE(QTest::qWaitFor([this] { return ed()->Text() != QStringLiteral("abcdef"); }, 60000)) << "no tick took it";
     // The ticks after the one that took it find nothing to take.
@@ -134,7 +135,7 @@ TEST_F(PasteModeTest, EveryEditorIsTintedAndGoesBackToItsOwnGround)
 
 TEST_F(PasteModeTest, SchemeDStaysBlackAndReadable)
 {
-    w().commands.invoke(QStringLiteral("Mefont1"), 4);
+    w().commands.invoke(font_menu::SchemeD);
     ASSERT_EQ(ed()->BackColor(), QColor(0, 0, 0));
     w().commands.invoke(Bar, PasteButton);
     EXPECT_EQ(ed()->BackColor(), QColor(0, 0, 0));

@@ -37,7 +37,7 @@ TEST_F(PopupMenusTest, StylesheetPopupItems)
     // The lesson script may name any index: separators and unknown ones do nothing.
     setDocument("ab«cd»ef");
     for (int index : {1, 3, 7, -1})
-        w().popups.sh1_Click(index);
+        w().popups.runStylePopupRow(index);
     EXPECT_EQ(marked(ed()), QStringLiteral("ab«cd»ef"));
 }
 

@@ -1,4 +1,5 @@
 #include "EditingFixture.h"
+#include "editor/EditorControls.h"
 
 #include "editor/EditApply.h"
 #include "platform/RichEdit.h"
@@ -19,20 +20,20 @@ const char* const Page = "日本語のHTML\r\nテキストとhtml\r\n最後はHt
 class SearchPanelsTest : public EditingFixture {
 protected:
     void press(ExecuteButton button) { w().dispatcher.press(button); }
-    QLineEdit* box(const QString& name, int index = -1) { return w().controls.get<QLineEdit>(name, index); }
-    QRadioButton* option(int index) { return w().controls.get<QRadioButton>(QStringLiteral("OptKensaku"), index); }
+    QLineEdit* box(ControlId id) { return w().controls.get<QLineEdit>(id); }
+    QRadioButton* option(ControlId id) { return w().controls.get<QRadioButton>(id); }
     QWidget* button(int number) { return w().controls.get<QWidget>(ExecuteButtons, number); }
-    QWidget* panel(int index) { return w().controls.get<QWidget>(QStringLiteral("Frame"), index); }
+    QWidget* panel(ControlId id) { return w().controls.get<QWidget>(id); }
     void searchFor(const QString& word)
     {
         w().commands.invoke(Edit, 6);
-        box(QStringLiteral("Txtkensaku"))->setText(word);
+        box(search_panel::Word)->setText(word);
     }
     void replace(const QString& find, const QString& by)
     {
         w().commands.invoke(Edit, 8);
-        box(QStringLiteral("Text6"), 13)->setText(find);
-        box(QStringLiteral("Text6"), 14)->setText(by);
+        box(replace_panel::FindBox)->setText(find);
+        box(replace_panel::ReplacementBox)->setText(by);
     }
 };
 
@@ -40,8 +41,8 @@ TEST_F(SearchPanelsTest, OneAtATimeIgnoresCaseFromTheTopAndStartsAgainAfterTheLa
 {
     setDocument(Page);
     searchFor(QStringLiteral("html"));
-    EXPECT_TRUE(panel(26)->isVisible());
-    EXPECT_EQ(w().controls.get<QPlainTextEdit>(QStringLiteral("Text"), 27)->toPlainText(),
+    EXPECT_TRUE(panel(search_panel::Panel)->isVisible());
+    EXPECT_EQ(w().controls.get<QPlainTextEdit>(search_panel::Explanation)->toPlainText(),
               QStringLiteral("テキストボックスの中の文字を検索します「一つずつ検索」は見つかった文字を一つずつ選択します。\n"
                              "「全部検索」は見つかった文字を全て赤で表示します。"));
     const Selection expected[] = {{4, 4}, {15, 4}, {24, 4}};
@@ -54,7 +55,7 @@ TEST_F(SearchPanelsTest, OneAtATimeIgnoresCaseFromTheTopAndStartsAgainAfterTheLa
     press(ExecuteButton::Search); // and then the top again
     EXPECT_EQ(selectionOf(ed()), expected[0]);
     // A changed word starts at the top.
-    box(QStringLiteral("Txtkensaku"))->setText(QStringLiteral("テキスト"));
+    box(search_panel::Word)->setText(QStringLiteral("テキスト"));
     press(ExecuteButton::Search);
     EXPECT_EQ(selectionOf(ed()), (Selection{10, 4}));
 }
@@ -73,9 +74,9 @@ TEST_F(SearchPanelsTest, HighlightAllPaintsBlueAndEveryOccurrenceRed)
 {
     setDocument("abcXabcXab«»");
     searchFor(QStringLiteral("abc"));
-    option(1)->setChecked(true);
+    option(search_panel::EveryOccurrence)->setChecked(true);
     press(ExecuteButton::Search);
-    EXPECT_FALSE(panel(26)->isVisible());
+    EXPECT_FALSE(panel(search_panel::Panel)->isVisible());
     EXPECT_EQ(red(), (QList<MarkRange>{{0, 3}, {4, 3}}));
     EXPECT_EQ(blue(), (QList<MarkRange>{{3, 1}, {7, 3}}));
     EXPECT_EQ(selectionOf(ed()), (Selection{4, 3}));
@@ -99,10 +100,10 @@ TEST_F(SearchPanelsTest, ReplacePanelShowsTheOneAtATimeButtonsAndSwitches)
 {
     setDocument("x«日本»y");
     w().commands.invoke(Edit, 8);
-    EXPECT_TRUE(panel(27)->isVisible());
-    EXPECT_EQ(box(QStringLiteral("Text6"), 13)->text(), QStringLiteral("日本"));
-    EXPECT_TRUE(box(QStringLiteral("Text6"), 14)->text().isEmpty());
-    EXPECT_TRUE(option(3)->isChecked());
+    EXPECT_TRUE(panel(replace_panel::Panel)->isVisible());
+    EXPECT_EQ(box(replace_panel::FindBox)->text(), QStringLiteral("日本"));
+    EXPECT_TRUE(box(replace_panel::ReplacementBox)->text().isEmpty());
+    EXPECT_TRUE(option(replace_panel::OneAtATime)->isChecked());
     const auto shown = [this] {
         std::vector<int> out;
         for (int i : {83, 85, 86, 87}) {
@@ -112,7 +113,7 @@ TEST_F(SearchPanelsTest, ReplacePanelShowsTheOneAtATimeButtonsAndSwitches)
         return out;
     };
     EXPECT_EQ(shown(), (std::vector<int>{85, 86}));
-    option(2)->setChecked(true);
+    option(replace_panel::AllAtOnce)->setChecked(true);
     EXPECT_EQ(shown(), (std::vector<int>{87}));
     w().commands.invoke(Edit, 8);
     EXPECT_EQ(shown(), (std::vector<int>{85, 86}));
@@ -167,16 +168,16 @@ TEST_F(SearchPanelsTest, ReplaceAllIsExactOneStepAndClosesThePanel)
     replace(QStringLiteral("日本"), QStringLiteral("ニッポン"));
     press(ExecuteButton::ReplaceAll);
     EXPECT_EQ(ed()->Text(), QStringLiteral("日本語と日本\r\nにほん日本")) << "one at a time is chosen";
-    option(2)->setChecked(true);
+    option(replace_panel::AllAtOnce)->setChecked(true);
     press(ExecuteButton::ReplaceAll);
     EXPECT_EQ(ed()->Text(), QStringLiteral("ニッポン語とニッポン\r\nにほんニッポン"));
-    EXPECT_FALSE(panel(27)->isVisible());
+    EXPECT_FALSE(panel(replace_panel::Panel)->isVisible());
     EXPECT_EQ(ed()->StyleAt(0), 0) << "coloured afresh";
     w().commands.invoke(Edit, 0);
     EXPECT_EQ(ed()->Text(), QStringLiteral("日本語と日本\r\nにほん日本"));
 
     replace(QString(), QStringLiteral("x"));
-    option(2)->setChecked(true);
+    option(replace_panel::AllAtOnce)->setChecked(true);
     press(ExecuteButton::ReplaceAll);
     EXPECT_EQ(ed()->Text(), QStringLiteral("日本語と日本\r\nにほん日本")) << "an empty find text does nothing";
 }
@@ -184,8 +185,8 @@ TEST_F(SearchPanelsTest, ReplaceAllIsExactOneStepAndClosesThePanel)
 TEST_F(SearchPanelsTest, CloseButtonsHideTheirPanels)
 {
     for (const auto& [opener, frame, closers] :
-         {std::tuple{6, 26, std::vector<ExecuteButton>{ExecuteButton::CloseSearchPanel, ExecuteButton::SearchPanelCloseBox}},
-          std::tuple{8, 27, std::vector<ExecuteButton>{ExecuteButton::ReplacePanelCloseBox, ExecuteButton::CloseReplacePanel}}}) {
+         {std::tuple{6, search_panel::Panel, std::vector<ExecuteButton>{ExecuteButton::CloseSearchPanel, ExecuteButton::SearchPanelCloseBox}},
+          std::tuple{8, replace_panel::Panel, std::vector<ExecuteButton>{ExecuteButton::ReplacePanelCloseBox, ExecuteButton::CloseReplacePanel}}}) {
         for (ExecuteButton closer : closers) {
             w().commands.invoke(Edit, opener);
             ASSERT_TRUE(panel(frame)->isVisible());

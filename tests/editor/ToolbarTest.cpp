@@ -1,4 +1,5 @@
 #include "EditingFixture.h"
+#include "editor/EditorControls.h"
 
 #include "editor/ColourLookup.h"
 #include "editor/EditApply.h"
@@ -124,8 +125,8 @@ TEST_F(ToolbarTest, SearchButtonOpensTheSearchPanelWithTheSelection)
 {
     setDocument("ab«検索»ef");
     w().commands.invoke(Bar, Search);
-    EXPECT_TRUE(w().controls.get<QWidget>(QStringLiteral("Frame"), 26)->isVisible());
-    EXPECT_EQ(w().controls.get<QLineEdit>(QStringLiteral("Txtkensaku"))->text(), QStringLiteral("検索"));
+    EXPECT_TRUE(w().controls.get<QWidget>(search_panel::Panel)->isVisible());
+    EXPECT_EQ(w().controls.get<QLineEdit>(search_panel::Word)->text(), QStringLiteral("検索"));
 }
 
 TEST_F(ToolbarTest, TagButtonLooksTheSelectionUpAndCountsTheDictionaryOpen)

@@ -31,7 +31,7 @@ protected:
     QUrl fileUrl(const QString& relative) const { return QUrl::fromLocalFile(path(relative)); }
 
     WebBrowser* browser(int n) { return w().ws.doc(n).browser; }
-    QComboBox* urlBox() { return w().live.Combo1(); }
+    QComboBox* urlBox() { return w().live.urlBox(); }
 
     // Waits until the browser has finished loading the address.
     static bool waitForPage(WebBrowser* b, const QUrl& url)

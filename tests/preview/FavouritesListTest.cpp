@@ -1,4 +1,5 @@
 #include "BrowsingFixture.h"
+#include "preview/PreviewControls.h"
 
 #include "platform/RichEdit.h"
 #include "platform/TabStrip.h"
@@ -28,7 +29,7 @@ protected:
 
     void loadAll()
     {
-        w().commands.invoke(QStringLiteral("opm"), 1);
+        w().commands.invoke(browser_menu::LoadAllBrowsers);
         EXPECT_TRUE(waitUntil([this] { return !w().favourites.loading(); }));
     }
 };
@@ -37,7 +38,7 @@ TEST_F(FavouritesListTest, ThePanelShowsTheFileAndItsButtonsEditTheList)
 {
     writeFavourites("a\r\nb\r\nc\r\n");
     fomPelmor& win = start();
-    win.commands.invoke(QStringLiteral("opm"), 4);
+    win.commands.invoke(browser_menu::OrganiseFavourites);
     ASSERT_TRUE(panel()->isVisible());
     EXPECT_EQ((std::vector<int>{twips::Left(panel()), twips::Top(panel()), twips::Width(panel()), twips::Height(panel())}),
               (std::vector<int>{1500, 1500, 5340, 4740}));
@@ -79,7 +80,7 @@ TEST_F(FavouritesListTest, ThePanelShowsTheFileAndItsButtonsEditTheList)
     EXPECT_EQ(readFile(favouritesFile()), QByteArray("c\r\na\r\nb\r\nb\r\n"));
 
     for (ExecuteButton close : {ExecuteButton::CloseFavouritesPanel, ExecuteButton::FavouritesPanelCloseBox}) {
-        win.commands.invoke(QStringLiteral("opm"), 4);
+        win.commands.invoke(browser_menu::OrganiseFavourites);
         EXPECT_EQ(listed(), (QStringList{QStringLiteral("c"), QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("b")}));
         press(close);
         EXPECT_FALSE(panel()->isVisible()) << buttonNumber(close);
@@ -90,7 +91,7 @@ TEST_F(FavouritesListTest, SavingThatFailsIsReportedAndKeepsTheList)
 {
     writeFavourites("a\r\nb\r\n");
     fomPelmor& win = start();
-    win.commands.invoke(QStringLiteral("opm"), 4);
+    win.commands.invoke(browser_menu::OrganiseFavourites);
     List2()->setCurrentRow(0);
     press(ExecuteButton::RemoveFavourite);
     QFile::remove(favouritesFile());
@@ -106,7 +107,7 @@ TEST_F(FavouritesListTest, WithoutTheFileThePanelOpensEmptyAndSavingMakesIt)
 {
     fomPelmor& win = start();
     dialogs.expectMsg(FavouritesFileMissing);
-    win.commands.invoke(QStringLiteral("opm"), 4);
+    win.commands.invoke(browser_menu::OrganiseFavourites);
     EXPECT_EQ(dialogs.pending(), 0);
     EXPECT_TRUE(panel()->isVisible());
     EXPECT_EQ(List2()->count(), 0);
@@ -148,10 +149,10 @@ TEST_F(FavouritesListTest, LoadingAllOpensOneDocumentPerFavourite)
 
     // The last page loaded is shown, under the bar; the pointer is back.
     EXPECT_EQ(strip.SelectedIndex(), Workspace::previewTab(4));
-    EXPECT_TRUE(win.live.FrmBrows()->isVisible());
+    EXPECT_TRUE(win.live.bar()->isVisible());
     EXPECT_TRUE(browser(4)->isVisible());
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
-    EXPECT_EQ(win.live.Combo1()->count(), 3);
+    EXPECT_EQ(win.live.urlBox()->count(), 3);
     EXPECT_FALSE(win.live.BrowserLoading);
 }
 
@@ -194,11 +195,11 @@ TEST_F(FavouritesListTest, WithoutTheFileLoadingAllChangesNothing)
 {
     fomPelmor& win = start();
     dialogs.expectMsg(FavouritesFileMissing);
-    win.commands.invoke(QStringLiteral("opm"), 1);
+    win.commands.invoke(browser_menu::LoadAllBrowsers);
     EXPECT_EQ(dialogs.pending(), 0);
     EXPECT_FALSE(win.favourites.loading());
     EXPECT_EQ(win.ws.documentCount(), 1);
     EXPECT_FALSE(win.ws.doc(0).browserMode);
-    EXPECT_FALSE(win.live.FrmBrows()->isVisible());
+    EXPECT_FALSE(win.live.bar()->isVisible());
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
 }

@@ -5,6 +5,7 @@
 #include "platform/TabStrip.h"
 #include "platform/Twips.h"
 #include "preview/HelpMenu.h"
+#include "preview/PreviewControls.h"
 
 #include <QAction>
 #include <QApplication>
@@ -20,7 +21,7 @@ protected:
     }
 
     QWidget* pane() { return w().controls.get<QWidget>(QStringLiteral("Frame"), 39); }
-    WebBrowser* paneBrowser() { return w().controls.get<WebBrowser>(QStringLiteral("BrowserSetumei")); }
+    WebBrowser* paneBrowser() { return w().controls.get<WebBrowser>(help_pane::Browser); }
     QUrl pageUrl(const QString& file) { return fileUrl(QStringLiteral("resource/") + file); }
     static std::vector<int> twipsOf(const QWidget* c) { return {twips::Left(c), twips::Top(c), twips::Width(c), twips::Height(c)}; }
     std::vector<int> twipsOf(const QString& name, int index = ControlRegistry::NoIndex)

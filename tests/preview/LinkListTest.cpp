@@ -1,4 +1,6 @@
 #include "BrowsingFixture.h"
+#include "preview/PreviewControls.h"
+#include "editor/EditorControls.h"
 #include "wizards/WizardProcedures.h"
 
 #include "platform/RichEdit.h"
@@ -27,8 +29,8 @@ class LinkListTest : public BrowsingFixture {
 protected:
     QWidget* panel() { return w().controls.get<QWidget>(QStringLiteral("Frame"), 31); }
     QListWidget* List3() { return w().controls.get<QListWidget>(QStringLiteral("List3"), 0); }
-    QString Label4() { return w().controls.get<QLabel>(QStringLiteral("Label4"), 8)->text(); }
-    QString Text8() { return w().controls.get<QLineEdit>(QStringLiteral("Text8"), 0)->text(); }
+    QString address() { return w().controls.get<QLabel>(link_list::Address)->text(); }
+    QString followed() { return w().controls.get<QLineEdit>(link_list::Followed)->text(); }
     void press(ExecuteButton button) { w().dispatcher.press(button); }
 
     QStringList listed()
@@ -60,11 +62,11 @@ TEST_F(LinkListTest, TheListShowsTheTargetsOfThePageInTheUrlBox)
 {
     fomPelmor& win = start();
     const QUrl page = previewPage();
-    win.commands.invoke(QStringLiteral("opm"), 6);
+    win.commands.invoke(browser_menu::ListLinks);
     ASSERT_TRUE(panel()->isVisible());
     EXPECT_EQ((std::vector<int>{twips::Left(panel()), twips::Top(panel()), twips::Width(panel()), twips::Height(panel())}),
               (std::vector<int>{3500, 3000, 5550, 5145}));
-    EXPECT_EQ(QUrl(Label4()), page);
+    EXPECT_EQ(QUrl(address()), page);
     EXPECT_EQ(QUrl(win.ws.linkListUrl), page);
     EXPECT_EQ(listed(), PageLinks);
 
@@ -79,7 +81,7 @@ TEST_F(LinkListTest, TheListShowsTheTargetsOfThePageInTheUrlBox)
         EXPECT_FALSE(panel()->isVisible());
         EXPECT_EQ(List3()->count(), 0);
         EXPECT_TRUE(win.ws.linkListUrl.isEmpty());
-        EXPECT_TRUE(Text8().isEmpty());
+        EXPECT_TRUE(followed().isEmpty());
     }
 }
 
@@ -92,11 +94,11 @@ TEST_F(LinkListTest, AClickInThePreviewFollowsTheLinkFromThePagesFolder)
     win.ws.doc(0).folder = folder;
     writeFile(folder + QStringLiteral("/a.html"), "<HTML><HEAD><TITLE>A</TITLE></HEAD><BODY><A HREF=\"x.html\">x</A></BODY></HTML>");
     const QUrl page = previewPage();
-    win.commands.invoke(QStringLiteral("opm"), 6);
+    win.commands.invoke(browser_menu::ListLinks);
     clickEntry(0);
     const QUrl a = QUrl::fromLocalFile(folder + QStringLiteral("/a.html"));
     ASSERT_TRUE(waitForPage(browser(0), a));
-    EXPECT_EQ(QUrl(Text8()), a);
+    EXPECT_EQ(QUrl(followed()), a);
     EXPECT_EQ(QUrl(urlBox()->currentText()), a);
     EXPECT_TRUE(win.ws.linkListUrl.isEmpty());
     EXPECT_TRUE(panel()->isVisible());
@@ -104,19 +106,19 @@ TEST_F(LinkListTest, AClickInThePreviewFollowsTheLinkFromThePagesFolder)
     // "現在のＵＲＬを先頭に": the links of the page now shown; the list still names the source
     // of the document, which is what it lists outside browser mode.
     press(ExecuteButton::ListLinksOfShownPage);
-    EXPECT_EQ(QUrl(Label4()), a);
+    EXPECT_EQ(QUrl(address()), a);
     EXPECT_EQ(QUrl(win.ws.linkListUrl), a);
-    EXPECT_TRUE(Text8().isEmpty());
+    EXPECT_TRUE(followed().isEmpty());
 
     // "先頭を表示" goes back to the listed page; clicking the entry already chosen follows it again.
-    win.controls.get<QLabel>(QStringLiteral("Label4"), 8)->setText(page.toString());
+    win.controls.get<QLabel>(link_list::Address)->setText(page.toString());
     press(ExecuteButton::ShowListedPage);
     ASSERT_TRUE(waitForPage(browser(0), page));
     clickEntry(0);
     EXPECT_TRUE(waitForPage(browser(0), a));
 
     // Listed without an address, the links are followed from the document's own folder.
-    win.controls.get<QLabel>(QStringLiteral("Label4"), 8)->setText(QString());
+    win.controls.get<QLabel>(link_list::Address)->setText(QString());
     browser(0)->Navigate(page.toString());
     ASSERT_TRUE(waitForPage(browser(0), page));
     clickEntry(0);
@@ -128,10 +130,10 @@ TEST_F(LinkListTest, AClickInTheSourceMarksWhereTheLinkStands)
     fomPelmor& win = start();
     // The search panel's box, option and search, as far as the link list uses them.
     QWidget* host = win.panels.host();
-    if (!win.controls.has(QStringLiteral("Txtkensaku")))
-        win.panels.add<QLineEdit>(host, QStringLiteral("Txtkensaku"));
-    if (!win.controls.has(QStringLiteral("OptKensaku"), 1))
-        win.panels.add<QRadioButton>(host, QStringLiteral("OptKensaku"), 1);
+    if (!win.controls.has(search_panel::Word))
+        win.panels.add<QLineEdit>(host, search_panel::Word);
+    if (!win.controls.has(search_panel::EveryOccurrence))
+        win.panels.add<QRadioButton>(host, search_panel::EveryOccurrence);
     int searches = 0;
     if (!win.procs.defined(procedure::SearchText))
         win.procs.define(procedure::SearchText, std::function<void()>([&] { ++searches; }));
@@ -139,12 +141,12 @@ TEST_F(LinkListTest, AClickInTheSourceMarksWhereTheLinkStands)
         searches = -1;
 
     win.ws.sourceEditor(0)->SetText(Page);
-    win.commands.invoke(QStringLiteral("opm"), 6);
+    win.commands.invoke(browser_menu::ListLinks);
     ASSERT_EQ(listed(), PageLinks);
     win.ws.selectSourceTab(0);
     clickEntry(1);
-    EXPECT_EQ(win.controls.get<QLineEdit>(QStringLiteral("Txtkensaku"))->text(), QStringLiteral("b.html"));
-    EXPECT_TRUE(win.controls.get<QRadioButton>(QStringLiteral("OptKensaku"), 1)->isChecked());
+    EXPECT_EQ(win.controls.get<QLineEdit>(search_panel::Word)->text(), QStringLiteral("b.html"));
+    EXPECT_TRUE(win.controls.get<QRadioButton>(search_panel::EveryOccurrence)->isChecked());
     if (searches >= 0)
         EXPECT_EQ(searches, 1);
     EXPECT_EQ(win.ws.doc(0).browser, nullptr) << "nothing is shown in a browser";
@@ -156,16 +158,16 @@ TEST_F(LinkListTest, InBrowserModeTheLivePagesLinksAreListed)
               QStringLiteral("<A HREF=\"one.html\">1</A><A HREF=\"two.html\">2</A>"));
     writeFavourites("site/live.html\r\n");
     fomPelmor& win = start();
-    win.commands.invoke(QStringLiteral("opm"), 0);
+    win.commands.invoke(browser_menu::SwitchToBrowser);
     const QUrl live = fileUrl(QStringLiteral("site/live.html"));
     ASSERT_TRUE(waitForPage(browser(0), live));
     ASSERT_TRUE(waitUntil([&] { return QUrl(urlBox()->currentText()) == live; }));
     // The editor is empty: the page's source is taken in first.
-    win.commands.invoke(QStringLiteral("opm"), 6);
+    win.commands.invoke(browser_menu::ListLinks);
     ASSERT_TRUE(waitUntil([&] { return panel()->isVisible(); }));
     EXPECT_EQ(listed(), (QStringList{QStringLiteral("one.html"), QStringLiteral("two.html")}));
     EXPECT_TRUE(win.ws.sourceEditor(0)->Text().contains(QStringLiteral("two.html")));
-    EXPECT_EQ(QUrl(Label4()), live);
+    EXPECT_EQ(QUrl(address()), live);
 
     clickEntry(1);
     const QUrl two = fileUrl(QStringLiteral("site/two.html"));
@@ -178,7 +180,7 @@ TEST_F(LinkListTest, TheTabSwitchListsThePageOfTheDocumentShown)
     ASSERT_TRUE(win.ws.addDocument());
     win.ws.sourceEditor(1)->SetText(QStringLiteral("<A HREF=\"other.html\">o</A>"));
     const QUrl page = previewPage();
-    win.commands.invoke(QStringLiteral("opm"), 6);
+    win.commands.invoke(browser_menu::ListLinks);
     ASSERT_EQ(listed(), PageLinks);
 
     // The favourites list is empty, so the source tab of document 1 empties the URL box: another
@@ -186,7 +188,7 @@ TEST_F(LinkListTest, TheTabSwitchListsThePageOfTheDocumentShown)
     win.ws.selectSourceTab(1);
     EXPECT_TRUE(panel()->isVisible());
     EXPECT_EQ(listed(), QStringList{QStringLiteral("other.html")});
-    EXPECT_EQ(Label4(), QString());
+    EXPECT_EQ(address(), QString());
     EXPECT_EQ(win.ws.linkListUrl, QString());
     Q_UNUSED(page);
 }

@@ -1,4 +1,5 @@
 #include "BrowsingFixture.h"
+#include "preview/PreviewControls.h"
 
 #include "platform/RichEdit.h"
 #include "platform/TabStrip.h"
@@ -40,7 +41,7 @@ protected:
 
     void pressToolbar(const QString& key)
     {
-        QAction* a = w().live.Toolbar1()->findChild<QAction*>(key);
+        QAction* a = w().live.browserToolbar()->findChild<QAction*>(key);
         ASSERT_NE(a, nullptr) << key.toStdString();
         a->trigger();
     }
@@ -48,7 +49,7 @@ protected:
     // The current document in browser mode, showing the first favourite.
     WebBrowser* openBrowserMode()
     {
-        w().commands.invoke(QStringLiteral("opm"), 0);
+        w().commands.invoke(browser_menu::SwitchToBrowser);
         WebBrowser* b = browser(w().ws.currentIndex());
         EXPECT_TRUE(waitForPage(b, fileUrl(QStringLiteral("site/one.html"))));
         return b;
@@ -74,7 +75,7 @@ TEST_F(LiveBrowserTest, BrowserModeShowsTheStartPageUnderTheBar)
     EXPECT_EQ(QUrl(urlBox()->currentText()), fileUrl(QStringLiteral("site/one.html")));
     EXPECT_EQ(b->LocationName(), QStringLiteral("一"));
 
-    QWidget* bar = win.live.FrmBrows();
+    QWidget* bar = win.live.bar();
     QWidget* area = win.ws.tabStrip().DisplayArea();
     EXPECT_TRUE(bar->isVisible());
     EXPECT_TRUE(b->isVisible());
@@ -93,7 +94,7 @@ TEST_F(LiveBrowserTest, BrowserModeShowsTheStartPageUnderTheBar)
 
     // Once in browser mode, the menu item leaves the document alone.
     urlBox()->setEditText(QStringLiteral("typed"));
-    win.commands.invoke(QStringLiteral("opm"), 0);
+    win.commands.invoke(browser_menu::SwitchToBrowser);
     EXPECT_EQ(urlBox()->currentText(), QStringLiteral("typed"));
     EXPECT_FALSE(b->isLoading());
 
@@ -149,7 +150,7 @@ TEST_F(LiveBrowserTest, TheUrlBoxAndTheToolbarNavigateWithoutAddingEntries)
                               QStringLiteral("お気に入りに登録"), QStringLiteral("ＨＴＭＬを読み込む"),
                               QStringLiteral("ブラウザーモードを終了します。")};
     QStringList shown;
-    for (QAction* a : win.live.Toolbar1()->actions())
+    for (QAction* a : win.live.browserToolbar()->actions())
         shown << a->toolTip();
     EXPECT_EQ(shown, tips);
 }
@@ -207,7 +208,7 @@ TEST_F(LiveBrowserTest, TheSourceTabHoldsTheLivePagesSource)
     EXPECT_FALSE(text.contains(QRegularExpression(QStringLiteral("[^\\r]\\n")))) << "the editor's lines end in CR LF";
     EXPECT_TRUE(win.ws.sourceEditor(0)->isVisible());
     EXPECT_FALSE(b->isVisible());
-    EXPECT_FALSE(win.live.FrmBrows()->isVisible());
+    EXPECT_FALSE(win.live.bar()->isVisible());
     EXPECT_EQ(win.ws.statusText(), win.ws.doc(0).folder + QStringLiteral("/$$$000.html"));
     EXPECT_EQ(win.ws.sourceCaption(0), QStringLiteral("$$$000.html"));
     EXPECT_EQ(win.ws.tabStrip().Image(1), 12);
@@ -216,7 +217,7 @@ TEST_F(LiveBrowserTest, TheSourceTabHoldsTheLivePagesSource)
     win.ws.selectPreviewTab(0);
     pressToolbar(QStringLiteral("終了"));
     EXPECT_FALSE(win.ws.doc(0).browserMode);
-    EXPECT_FALSE(win.live.FrmBrows()->isVisible());
+    EXPECT_FALSE(win.live.bar()->isVisible());
     EXPECT_EQ(win.ws.tabStrip().SelectedIndex(), 1);
     EXPECT_EQ(b->geometry(), win.ws.tabStrip().DisplayArea()->rect());
 }
@@ -276,10 +277,10 @@ TEST_F(LiveBrowserTest, ReleasingAllBrowsersNamesTheTabsAgain)
     }
     win.ws.setSourceCaption(1, QStringLiteral("page.htm"));
     win.ws.selectPreviewTab(2);
-    EXPECT_TRUE(win.live.FrmBrows()->isVisible());
+    EXPECT_TRUE(win.live.bar()->isVisible());
 
-    win.commands.invoke(QStringLiteral("opm"), 2);
-    EXPECT_FALSE(win.live.FrmBrows()->isVisible());
+    win.commands.invoke(browser_menu::ReleaseAllBrowsers);
+    EXPECT_FALSE(win.live.bar()->isVisible());
     QStringList captions;
     for (int p = 1; p <= strip.Count(); ++p)
         captions << strip.Caption(p);
@@ -308,7 +309,7 @@ TEST_F(LiveBrowserTest, WithoutFavouritesTheBoxStartsEmpty)
         if (c.message)
             dialogs.expectMsg(FavouritesFileMissing);
         fomPelmor& win = start();
-        win.commands.invoke(QStringLiteral("opm"), 0);
+        win.commands.invoke(browser_menu::SwitchToBrowser);
         EXPECT_EQ(dialogs.pending(), 0);
         EXPECT_TRUE(win.ws.doc(0).browserMode);
         EXPECT_EQ(urlBox()->count(), 0);
@@ -337,7 +338,7 @@ TEST_F(LiveBrowserTest, RegisteringAppendsTheAddressToTheFavourites)
         if (c.before)
             writeFavourites(*c.before);
         urlBox()->setEditText(QStringLiteral("http://www.example.com/new"));
-        win.live.Toolbar1_ButtonClick(QStringLiteral("登録"));
+        win.live.pressToolbarButton(QStringLiteral("登録"));
         EXPECT_EQ(readFile(favouritesFile()), c.after);
     }
 
@@ -345,7 +346,7 @@ TEST_F(LiveBrowserTest, RegisteringAppendsTheAddressToTheFavourites)
     QFile::remove(favouritesFile());
     QDir().mkpath(favouritesFile());
     dialogs.expectMsg(QStringLiteral("お気に入りのファイルが書き込めませんでした。"));
-    win.live.Toolbar1_ButtonClick(QStringLiteral("登録"));
+    win.live.pressToolbarButton(QStringLiteral("登録"));
     EXPECT_EQ(dialogs.pending(), 0);
     EXPECT_TRUE(QFileInfo(favouritesFile()).isDir());
 }
@@ -363,9 +364,9 @@ TEST_F(LiveBrowserTest, ALivePageWritesNoStylesheetAndStartsNoPreviewTimer)
         win.ws.setCurrentIndex(n);
         win.ws.doc(n).browserMode = true;
         win.ws.selectPreviewTab(n);
-        EXPECT_FALSE(win.preview.TimerBrowser.isActive());
+        EXPECT_FALSE(win.preview.previewDelay.isActive());
         EXPECT_FALSE(QFile::exists(sheet));
-        EXPECT_TRUE(win.live.FrmBrows()->isVisible());
+        EXPECT_TRUE(win.live.bar()->isVisible());
         EXPECT_TRUE(browser(n)->isVisible());
     }
 }

@@ -48,7 +48,7 @@ protected:
         if (d.browser)
             complete = std::make_unique<QSignalSpy>(d.browser, &WebBrowser::DocumentComplete);
         w().ws.tabStrip().Select(2 * n + 2);
-        EXPECT_TRUE(waitUntil([this] { return !w().preview.TimerBrowser.isActive(); }));
+        EXPECT_TRUE(waitUntil([this] { return !w().preview.previewDelay.isActive(); }));
         WebBrowser* b = d.browser;
         if (!b)
             return nullptr;
@@ -69,7 +69,7 @@ protected:
     void selectPreviewAndTick(int n)
     {
         w().ws.tabStrip().Select(2 * n + 2);
-        EXPECT_TRUE(waitUntil([this] { return !w().preview.TimerBrowser.isActive(); }));
+        EXPECT_TRUE(waitUntil([this] { return !w().preview.previewDelay.isActive(); }));
         QApplication::processEvents();
     }
 
@@ -250,7 +250,7 @@ TEST_F(PreviewTabTest, TheOpenStylesheetIsWrittenBesideThePageBeforeThePreview)
             EXPECT_EQ(readFile(target), *c.after);
         else
             EXPECT_FALSE(QFile::exists(target));
-        EXPECT_TRUE(waitUntil([&] { return !win.preview.TimerBrowser.isActive(); }));
+        EXPECT_TRUE(waitUntil([&] { return !win.preview.previewDelay.isActive(); }));
         stop();
     }
 }
@@ -268,7 +268,7 @@ TEST_F(PreviewTabTest, ASourceTabShowsTheFocusedEditorAndNamesTheFileInTheStatus
     EXPECT_TRUE(browserShown(1));
 
     win.ws.tabStrip().Select(3);
-    EXPECT_FALSE(win.preview.TimerBrowser.isActive());
+    EXPECT_FALSE(win.preview.previewDelay.isActive());
     EXPECT_EQ(win.ws.statusText(), site + QStringLiteral("/page.html"));
     EXPECT_TRUE(win.ws.sourceEditor(1)->isVisible());
     EXPECT_FALSE(win.ws.sourceEditor(0)->isVisible());
@@ -311,5 +311,5 @@ TEST_F(PreviewTabTest, ADocumentInBrowserModeShowsItsBrowserAtOnce)
     win.ws.tabStrip().Select(2);
     EXPECT_TRUE(browserShown(0));
     EXPECT_FALSE(win.ws.sourceEditor(0)->isVisible());
-    EXPECT_FALSE(win.preview.TimerBrowser.isActive());
+    EXPECT_FALSE(win.preview.previewDelay.isActive());
 }

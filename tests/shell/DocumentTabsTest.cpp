@@ -155,7 +155,7 @@ TEST_F(DocumentTabsTest, ARecentFileOpenedFromThePreviewShowsItsSource)
     w().files.loadRecentFiles();
     // The empty document's preview is on show; the file goes into that document.
     strip().Select(2);
-    ASSERT_TRUE(waitUntil([this] { return !w().preview.TimerBrowser.isActive(); }));
+    ASSERT_TRUE(waitUntil([this] { return !w().preview.previewDelay.isActive(); }));
     w().fileMenu.openRecent(0);
     ASSERT_EQ(w().ws.documentCount(), 1);
     EXPECT_EQ(w().ws.sourceEditor(0)->Text(), QStringLiteral("<P>recent</P>\r\n"));

@@ -1,3 +1,4 @@
+#include "editor/EditorControls.h"
 #include "platform/RichEdit.h"
 #include "platform/TabStrip.h"
 #include "platform/Twips.h"
@@ -44,13 +45,13 @@ TEST_F(StartupTest, FirstStartUsesTheDefaultsAndQuittingWritesTheSettings)
     EXPECT_EQ(menuCaptions(win.commands.menu(file_menu::Menu)).mid(20), QStringList{QStringLiteral("終了")});
     EXPECT_TRUE(win.commands.action(QStringLiteral("mjidou"), 0)->isChecked());
     EXPECT_FALSE(win.commands.action(QStringLiteral("mhelp"), 2)->isChecked());
-    EXPECT_TRUE(win.commands.action(QStringLiteral("Mefont1"), 1)->isChecked());
-    EXPECT_FALSE(win.commands.action(QStringLiteral("Mefont1"), 4)->isChecked());
+    EXPECT_TRUE(win.commands.action(font_menu::colourScheme(1))->isChecked());
+    EXPECT_FALSE(win.commands.action(font_menu::colourScheme(4))->isChecked());
     EXPECT_EQ(win.controls.get<QLineEdit>(indent_panel::LineLengthBox)->text(), QStringLiteral("50"));
     EXPECT_EQ(QDir::currentPath(), programFolder);
     EXPECT_FALSE(QFile::exists(path(QStringLiteral("test.$$$"))));
 
-    win.fonts.Mefont1_Click(3);
+    win.fonts.applyColourScheme(3);
     win.commands.invoke(QStringLiteral("mhelp"), 2);
     ASSERT_TRUE(quit());
     const QByteArray ini = readFile(path(QStringLiteral("Pelmor.ini")));
@@ -62,8 +63,8 @@ TEST_F(StartupTest, FirstStartUsesTheDefaultsAndQuittingWritesTheSettings)
     // The stored placement is taken as it was stored.
     EXPECT_EQ((std::vector<int>{twips::WindowLeft(&again), twips::WindowTop(&again), twips::WindowWidth(&again), twips::WindowHeight(&again)}),
               placement);
-    EXPECT_TRUE(again.commands.action(QStringLiteral("Mefont1"), 3)->isChecked());
-    EXPECT_FALSE(again.commands.action(QStringLiteral("Mefont1"), 1)->isChecked());
+    EXPECT_TRUE(again.commands.action(font_menu::colourScheme(3))->isChecked());
+    EXPECT_FALSE(again.commands.action(font_menu::colourScheme(1))->isChecked());
     EXPECT_TRUE(again.commands.action(QStringLiteral("mhelp"), 2)->isChecked());
 }
 
@@ -88,7 +89,7 @@ TEST_F(StartupTest, RecentFilesBecomeItemsOfTheFileMenu)
     EXPECT_EQ(menuCaptions(win.commands.menu(file_menu::Menu)).mid(20),
               (QStringList{QStringLiteral("0:a.html"), QStringLiteral("1:b.html"), QStringLiteral("-"), QStringLiteral("終了")}));
     EXPECT_EQ(win.files.recentFiles[1], QStringLiteral("/web,old/b.html")); // a comma in a path is kept
-    EXPECT_TRUE(win.commands.action(QStringLiteral("Mefont1"), 2)->isChecked());
+    EXPECT_TRUE(win.commands.action(font_menu::colourScheme(2))->isChecked());
 }
 
 TEST_F(StartupTest, AMissingOrUnwritableDataFolderFallsBackToTheProgramFolder)
@@ -121,7 +122,7 @@ TEST_F(StartupTest, ADamagedSettingsFileIsKeptAsideAndItsGoodLinesAreUsed)
     writeFile(path(QStringLiteral("Pelmor.ini")), QByteArray("FontColor, 4\r\nMainLeft,900\r\n\x00\x01\xff garbage\r\n", 42));
     dialogs.expectMsg(QStringLiteral("Pelmor.ini が壊れているか、読めませんでした。"));
     fomPelmor& win = start();
-    EXPECT_TRUE(win.commands.action(QStringLiteral("Mefont1"), 4)->isChecked());
+    EXPECT_TRUE(win.commands.action(font_menu::colourScheme(4))->isChecked());
     EXPECT_EQ(twips::WindowLeft(&win), 900);
     EXPECT_TRUE(QFile::exists(path(QStringLiteral("Pelmor.ini.bak"))));
     EXPECT_TRUE(readFile(path(QStringLiteral("Pelmor.ini.bak"))).contains("garbage"));

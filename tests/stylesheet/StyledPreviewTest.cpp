@@ -53,7 +53,7 @@ protected:
     WebBrowser* preview(int n)
     {
         w().ws.selectPreviewTab(n);
-        EXPECT_TRUE(waitUntil([this] { return !w().preview.TimerBrowser.isActive(); }));
+        EXPECT_TRUE(waitUntil([this] { return !w().preview.previewDelay.isActive(); }));
         WebBrowser* b = w().ws.doc(n).browser;
         if (!b)
             return nullptr;

@@ -75,7 +75,7 @@ TEST_F(FivePanelPageTest, APageBuiltWithFivePanelsShowsWhatThePanelsSaid)
 
     // The preview of the document.
     w().ws.tabStrip().Select(2);
-    ASSERT_TRUE(waitUntil([this] { return !w().preview.TimerBrowser.isActive(); }));
+    ASSERT_TRUE(waitUntil([this] { return !w().preview.previewDelay.isActive(); }));
     WebBrowser* b = w().ws.doc(0).browser;
     ASSERT_NE(b, nullptr);
     ASSERT_TRUE(waitUntil([b] { return !b->isLoading() && b->LocationURL().endsWith(QStringLiteral("$$$000.html")); }));

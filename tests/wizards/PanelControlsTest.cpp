@@ -1,3 +1,4 @@
+#include "editor/EditorControls.h"
 #include "platform/RichEdit.h"
 #include "wizards/EasyPanelControls.h"
 #include "support/AppFixture.h"
@@ -270,7 +271,7 @@ TEST_F(PanelControlsTest, MiniPanelBlinkAndSearchModes)
     // Mode 30 is the search panel's one-at-a-time search.
     ed->SetText(QStringLiteral("ab 検索 cd 検索"));
     ed->SetSelStart(0);
-    get<QLineEdit>("Txtkensaku")->setText(QStringLiteral("検索"));
+    w().controls.get<QLineEdit>(search_panel::Word)->setText(QStringLiteral("検索"));
     mini.mode = 30;
     click(mini_panel::RunButton);
     EXPECT_EQ(ed->SelStart(), 3);

@@ -1,0 +1,35 @@
+#pragma once
+
+#include "platform/CommandRegistry.h"
+#include "platform/ControlRegistry.h"
+
+// The controls and menus of the preview, the live browser and the help, declared once; every
+// registration, look-up and test goes through these.
+
+// The live browser's bar over a document's preview tab: the URL box and the browser toolbar.
+namespace live_browser {
+inline constexpr ControlId Bar{"live-browser.bar"};
+inline constexpr ControlId UrlBox{"live-browser.url-box"};
+inline constexpr ControlId Toolbar{"live-browser.toolbar"};
+} // namespace live_browser
+
+// The browser menu "ﾌﾞﾗｳｻﾞｰ(&O)".
+namespace browser_menu {
+inline constexpr MenuId Menu{"browser"};
+inline constexpr CommandId SwitchToBrowser{"browser.switch-to-browser"};
+inline constexpr CommandId LoadAllBrowsers{"browser.load-all-browsers"};
+inline constexpr CommandId ReleaseAllBrowsers{"browser.release-all-browsers"};
+inline constexpr CommandId OrganiseFavourites{"browser.organise-favourites"};
+inline constexpr CommandId ListLinks{"browser.list-links"};
+} // namespace browser_menu
+
+// The help pane over the document tabs: the browser that shows the help pages.
+namespace help_pane {
+inline constexpr ControlId Browser{"help-pane.browser"};
+} // namespace help_pane
+
+// The link list panel: the address its links were listed from and the link last followed.
+namespace link_list {
+inline constexpr ControlId Address{"link-list.address"};
+inline constexpr ControlId Followed{"link-list.followed"};
+} // namespace link_list
