@@ -32,6 +32,17 @@ struct ControlInArray {
     int index = 0;
 };
 
+// One control, alone or at a place of an array: what a helper that makes, reads or shows any
+// single control takes. `ControlRef(ControlId)` stands alone; `ControlRef(array, index)` is one
+// place of an array.
+struct ControlRef {
+    constexpr ControlRef(ControlId id) : key(id.key) {}
+    constexpr ControlRef(ControlArrayId id, int place) : key(id.key), index(place) {}
+    constexpr ControlRef(ControlInArray c) : key(c.array.key), index(c.index) {}
+    const char* key;
+    int index = -1; // -1: a control that stands alone
+};
+
 // An id of either kind, as a builder's list names what it will register.
 struct AnyControlId {
     constexpr AnyControlId(ControlId id) : key(id.key) {}
@@ -64,6 +75,7 @@ public:
     void add(ControlId id, QObject* control) { add(keyOf(id), NoIndex, control); }
     void add(ControlArrayId id, int index, QObject* control) { add(keyOf(id), checked(index), control); }
     void add(ControlInArray c, QObject* control) { add(c.array, c.index, control); }
+    void add(ControlRef c, QObject* control) { add(keyOf(c.key), c.index == NoIndex ? NoIndex : checked(c.index), control); }
     // Builds the controls of `ids` (an array with all its indexes) when one of them is first
     // looked up.
     void addBuilder(std::initializer_list<AnyControlId> ids, std::function<void()> build);
@@ -72,9 +84,11 @@ public:
     QObject* find(ControlId id) const { return find(keyOf(id), NoIndex); }
     QObject* find(ControlArrayId id, int index) const { return find(keyOf(id), index); }
     QObject* find(ControlInArray c) const { return find(c.array, c.index); }
+    QObject* find(ControlRef c) const { return find(keyOf(c.key), c.index); }
     bool has(ControlId id) const { return find(id) != nullptr; }
     bool has(ControlArrayId id, int index) const { return find(id, index) != nullptr; }
     bool has(ControlInArray c) const { return find(c) != nullptr; }
+    bool has(ControlRef c) const { return find(c) != nullptr; }
 
     template <typename T>
     T* get(ControlId id) const { return get<T>(keyOf(id), NoIndex); }
@@ -82,6 +96,8 @@ public:
     T* get(ControlArrayId id, int index) const { return get<T>(keyOf(id), index); }
     template <typename T>
     T* get(ControlInArray c) const { return get<T>(c.array, c.index); }
+    template <typename T>
+    T* get(ControlRef c) const { return get<T>(keyOf(c.key), c.index); }
 
     // The indexes registered in an array, in order.
     std::vector<int> indexes(ControlArrayId id) const { return indexes(keyOf(id)); }

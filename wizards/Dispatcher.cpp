@@ -60,6 +60,11 @@ void Dispatcher::setClose(ExecuteButton button, const QString& panelName, int pa
     setAction(button, [this, panelName, panelIndex] { controls.get<QWidget>(panelName, panelIndex)->hide(); });
 }
 
+void Dispatcher::setClose(ExecuteButton button, ControlRef panel)
+{
+    setAction(button, [this, panel] { controls.get<QWidget>(panel)->hide(); });
+}
+
 bool Dispatcher::hasBranch(ExecuteButton button) const
 {
     return inRange(button) && branches_[static_cast<size_t>(buttonNumber(button))];

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/ControlRegistry.h"
 #include "workspace/ExecuteButtons.h"
 
 #include <QString>
@@ -31,6 +32,7 @@ public:
     void setAction(ExecuteButton button, std::function<void()> action);
     // A close button: hides its own panel and does nothing else.
     void setClose(ExecuteButton button, const QString& panelName, int panelIndex);
+    void setClose(ExecuteButton button, ControlRef panel);
     bool hasBranch(ExecuteButton button) const;
 
 private:

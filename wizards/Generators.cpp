@@ -125,6 +125,21 @@ bool Generators::checked(const char* name, int index) const
     return panel::checked(controls, QString::fromLatin1(name), index);
 }
 
+QString Generators::text(ControlRef box) const
+{
+    return panel::text(controls, box);
+}
+
+bool Generators::checked(ControlRef button) const
+{
+    return panel::checked(controls, button);
+}
+
+int Generators::selected(ControlArrayId options, std::initializer_list<int> places, int none) const
+{
+    return panel::selected(controls, options, places, none);
+}
+
 int Generators::selected(const char* name, std::initializer_list<int> indexes, int none) const
 {
     return panel::selected(controls, QString::fromLatin1(name), indexes, none);

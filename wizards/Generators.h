@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/ControlRegistry.h"
 #include "wizards/EditApplier.h"
 
 #include <QString>
@@ -65,6 +66,9 @@ private:
     bool checked(const char* name, int index = -1) const;
     // The index of the selected option among the given ones; `none` when none is selected.
     int selected(const char* name, std::initializer_list<int> indexes, int none = -1) const;
+    QString text(ControlRef box) const;
+    bool checked(ControlRef button) const;
+    int selected(ControlArrayId options, std::initializer_list<int> places, int none = -1) const;
     QString documentFolder() const;
     Workspace& ws;
     ControlRegistry& controls;

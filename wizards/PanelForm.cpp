@@ -39,6 +39,13 @@ QLabel* PanelForm::titleBar(const QString& name, int index, const QString& capti
     return title;
 }
 
+QLabel* PanelForm::titleBar(ControlRef id, const QString& caption, int width, ExecuteButton closeBox)
+{
+    QLabel* title = placed(kit_.addTitle(container_, id, caption), 50, 180, width - 100, 285);
+    button(closeBox, QStringLiteral("×"), 50 + width - 100 - 330, 180, 330, 285);
+    return title;
+}
+
 QLabel* PanelForm::label(const QString& caption, int left, int top, int width, int height)
 {
     return placed(new QLabel(caption, container_), left, top, width, height);
@@ -51,7 +58,7 @@ QLabel* PanelForm::label(const QString& name, int index, const QString& caption,
     return placed(l, left, top, width, height);
 }
 
-QLabel* PanelForm::label(ControlId id, const QString& caption, int left, int top, int width, int height)
+QLabel* PanelForm::label(ControlRef id, const QString& caption, int left, int top, int width, int height)
 {
     QLabel* l = kit_.add<QLabel>(container_, id);
     l->setText(caption);
@@ -65,7 +72,7 @@ QLineEdit* PanelForm::box(const QString& name, int index, const QString& text, i
     return placed(b, left, top, width, height);
 }
 
-QLineEdit* PanelForm::box(ControlId id, const QString& text, int left, int top, int width, int height)
+QLineEdit* PanelForm::box(ControlRef id, const QString& text, int left, int top, int width, int height)
 {
     QLineEdit* b = kit_.add<QLineEdit>(container_, id);
     b->setText(text);
@@ -85,7 +92,7 @@ QPushButton* PanelForm::button(const QString& name, int index, const QString& ca
     return placed(b, left, top, width, height);
 }
 
-QPushButton* PanelForm::button(ControlId id, const QString& caption, int left, int top, int width, int height)
+QPushButton* PanelForm::button(ControlRef id, const QString& caption, int left, int top, int width, int height)
 {
     QPushButton* b = kit_.add<QPushButton>(container_, id);
     b->setText(caption);
@@ -102,10 +109,28 @@ QCheckBox* PanelForm::check(const QString& name, int index, const QString& capti
     return placed(c, left, top, width, height);
 }
 
+QCheckBox* PanelForm::check(ControlRef id, const QString& caption, bool checked, int left, int top, int width, int height)
+{
+    QCheckBox* c = kit_.add<QCheckBox>(container_, id);
+    c->setText(caption);
+    c->setChecked(checked);
+    return placed(c, left, top, width, height);
+}
+
 QRadioButton* PanelForm::option(QButtonGroup* group, const QString& name, int index, const QString& caption,
                                 bool selected, int left, int top, int width, int height)
 {
     QRadioButton* o = kit_.add<QRadioButton>(container_, name, index);
+    o->setText(caption);
+    group->addButton(o);
+    o->setChecked(selected);
+    return placed(o, left, top, width, height);
+}
+
+QRadioButton* PanelForm::option(QButtonGroup* group, ControlRef id, const QString& caption, bool selected, int left,
+                                int top, int width, int height)
+{
+    QRadioButton* o = kit_.add<QRadioButton>(container_, id);
     o->setText(caption);
     group->addButton(o);
     o->setChecked(selected);
@@ -129,7 +154,7 @@ QScrollBar* PanelForm::spinner(const QString& name, int index, int minimum, int 
     return placed(s, left, top, 255, height);
 }
 
-QScrollBar* PanelForm::spinner(ControlId id, int minimum, int maximum, int value, int left, int top, int height)
+QScrollBar* PanelForm::spinner(ControlRef id, int minimum, int maximum, int value, int left, int top, int height)
 {
     QScrollBar* s = kit_.add<QScrollBar>(container_, id);
     s->setOrientation(Qt::Vertical);
@@ -141,6 +166,18 @@ QScrollBar* PanelForm::spinner(ControlId id, int minimum, int maximum, int value
 QPlainTextEdit* PanelForm::explanation(int index, int left, int top, int width, int height)
 {
     return placed(kit_.addExplanation(container_, index), left, top, width, height);
+}
+
+QPlainTextEdit* PanelForm::explanation(ControlRef id, int left, int top, int width, int height)
+{
+    return placed(kit_.addExplanation(container_, id), left, top, width, height);
+}
+
+QGroupBox* PanelForm::group(ControlRef id, const QString& caption, int left, int top, int width, int height)
+{
+    QGroupBox* g = kit_.addPanel(id, caption, container_);
+    g->show();
+    return placed(g, left, top, width, height);
 }
 
 QGroupBox* PanelForm::group(const QString& name, int index, const QString& caption, int left, int top, int width, int height)

@@ -30,6 +30,27 @@ int selected(const ControlRegistry& controls, const QString& name, std::initiali
     return none;
 }
 
+QString text(const ControlRegistry& controls, ControlRef box)
+{
+    if (auto* line = qobject_cast<QLineEdit*>(controls.find(box)))
+        return line->text();
+    return toCrLf(controls.get<QPlainTextEdit>(box)->toPlainText());
+}
+
+bool checked(const ControlRegistry& controls, ControlRef button)
+{
+    return controls.get<QAbstractButton>(button)->isChecked();
+}
+
+int selected(const ControlRegistry& controls, ControlArrayId options, std::initializer_list<int> places, int none)
+{
+    for (int i : places) {
+        if (checked(controls, ControlRef(options, i)))
+            return i;
+    }
+    return none;
+}
+
 gen::RuleInput ruleSettings(const ControlRegistry& c)
 {
     gen::RuleInput in;

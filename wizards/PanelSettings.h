@@ -10,7 +10,8 @@
 
 #include <initializer_list>
 
-class ControlRegistry;
+#include "platform/ControlRegistry.h"
+
 
 // What the construct panels' boxes and options hold, read from their registered controls. The
 // panels' execute buttons read their generators' inputs here, and automatic creation reuses the
@@ -22,6 +23,10 @@ QString text(const ControlRegistry& controls, const QString& name, int index = -
 bool checked(const ControlRegistry& controls, const QString& name, int index = -1);
 // The index of the selected option among the given ones; `none` when none is selected.
 int selected(const ControlRegistry& controls, const QString& name, std::initializer_list<int> indexes, int none = -1);
+QString text(const ControlRegistry& controls, ControlRef box);
+bool checked(const ControlRegistry& controls, ControlRef button);
+// The place of the selected option among the array's given places; `none` when none is selected.
+int selected(const ControlRegistry& controls, ControlArrayId options, std::initializer_list<int> places, int none = -1);
 
 // Frame(1): every setting of the rule.
 gen::RuleInput ruleSettings(const ControlRegistry& controls);

@@ -72,7 +72,7 @@ QGroupBox* PanelKit::addPanel(const QString& name, int index, const QString& cap
     return panel;
 }
 
-QGroupBox* PanelKit::addPanel(ControlId id, const QString& caption, QWidget* parent)
+QGroupBox* PanelKit::addPanel(ControlRef id, const QString& caption, QWidget* parent)
 {
     QGroupBox* panel = makePanel(caption, parent);
     controls.add(id, panel);
@@ -86,7 +86,7 @@ QLabel* PanelKit::addTitle(QWidget* panel, const QString& name, int index, const
     return title;
 }
 
-QLabel* PanelKit::addTitle(QWidget* panel, ControlId id, const QString& caption)
+QLabel* PanelKit::addTitle(QWidget* panel, ControlRef id, const QString& caption)
 {
     QLabel* title = makeTitle(panel, caption);
     controls.add(id, title);
@@ -123,7 +123,7 @@ QPlainTextEdit* PanelKit::addExplanation(QWidget* panel, int index)
     return box;
 }
 
-QPlainTextEdit* PanelKit::addExplanation(QWidget* panel, ControlId id)
+QPlainTextEdit* PanelKit::addExplanation(QWidget* panel, ControlRef id)
 {
     QPlainTextEdit* box = makeExplanation(panel);
     controls.add(id, box);

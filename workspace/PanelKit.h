@@ -71,14 +71,14 @@ public:
     // A panel `Frame(k)` (or another panel name), hidden, with its caption. Without a parent it
     // lies over the editors; with one it is a group inside that parent, its caption drawn.
     QGroupBox* addPanel(const QString& name, int index, const QString& caption, QWidget* parent = nullptr);
-    QGroupBox* addPanel(ControlId id, const QString& caption, QWidget* parent = nullptr);
+    QGroupBox* addPanel(ControlRef id, const QString& caption, QWidget* parent = nullptr);
     QGroupBox* addFrame(int k, const QString& caption) { return addPanel(QStringLiteral("Frame"), k, caption); }
     // The title that the user drags the panel by (`Label(k)`, `Label7`, `Lblc`).
     QLabel* addTitle(QWidget* panel, const QString& name, int index, const QString& caption);
-    QLabel* addTitle(QWidget* panel, ControlId id, const QString& caption);
+    QLabel* addTitle(QWidget* panel, ControlRef id, const QString& caption);
     // The read-only explanation box `Text(index)`, or one registered under its own id.
     QPlainTextEdit* addExplanation(QWidget* panel, int index);
-    QPlainTextEdit* addExplanation(QWidget* panel, ControlId id);
+    QPlainTextEdit* addExplanation(QWidget* panel, ControlRef id);
     // An execute button, registered as `executeButton(button)`: a click presses it through the
     // dispatcher.
     QPushButton* addExecuteButton(QWidget* parent, ExecuteButton button, const QString& caption);
@@ -91,7 +91,7 @@ public:
         return control;
     }
     template <typename T>
-    T* add(QWidget* parent, ControlId id)
+    T* add(QWidget* parent, ControlRef id)
     {
         T* control = new T(parent);
         controls.add(id, control);

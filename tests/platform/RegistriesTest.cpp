@@ -107,6 +107,13 @@ TEST(ControlRegistry, FindsControlsByTheirIdsInTheSameTableAsByName)
     EXPECT_FALSE(controls.has(ControlId{"test-panel.swatch"})) << "an array is not one control";
     EXPECT_EQ(controls.indexes(Swatch), (std::vector<int>{0, 1, 2}));
 
+    // A ControlRef stands for a control of either kind.
+    EXPECT_EQ(controls.get<QLineEdit>(ControlRef(Box)), box);
+    EXPECT_EQ(controls.find(ControlRef(Swatch, 2)), swatches[2]);
+    EXPECT_EQ(controls.find(ControlRef(ThirdSwatch)), swatches[2]);
+    EXPECT_FALSE(controls.has(ControlRef(Swatch, 3)));
+    EXPECT_THROW(controls.add(ControlRef(Swatch, -2), new QWidget(&host)), std::logic_error) << "a place below 0";
+
     // Both forms reach one table: the key is the name.
     EXPECT_EQ(controls.find(QStringLiteral("test-panel.box")), box);
     EXPECT_EQ(controls.find(QStringLiteral("test-panel.swatch"), 1), swatches[1]);

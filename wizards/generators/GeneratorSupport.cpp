@@ -23,9 +23,9 @@ ControlRef field(const QString& name, int index)
     return {name, index};
 }
 
-ControlRef field(ControlId id)
+ControlRef field(::ControlRef id)
 {
-    return {QString::fromLatin1(id.key), -1};
+    return {QString::fromLatin1(id.key), id.index};
 }
 
 QString quoted(const QString& value)

@@ -15,7 +15,7 @@ ControlRef frame(int k);   // Frame(k)
 ControlRef frmc();         // the floating mini panel Frmc
 ControlRef field(const QString& name, int index = -1);
 // A control registered under its own id.
-ControlRef field(ControlId id);
+ControlRef field(::ControlRef id);
 
 // Quote + value + Quote.
 QString quoted(const QString& value);
