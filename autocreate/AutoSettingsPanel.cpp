@@ -89,7 +89,7 @@ AutoSettingsPanel::AutoSettingsPanel(PanelKit& panelKit, Dispatcher& dispatcher,
     colourRow(headings, QString(), 18, 6, 700)->setText(QStringLiteral("#0000BD"));
 
     // The work list of the steps; the run keeps its lines elsewhere, so it stays empty and hidden.
-    panels.add<QListWidget>(panel, QStringLiteral("List3"), 1)->hide();
+    panels.add<QListWidget>(panel, auto_settings::WorkList)->hide();
 
     // The groups are shown with the panel; the panel itself starts hidden.
     for (QGroupBox* group : {rule, navigation, body, headings})

@@ -51,7 +51,7 @@ void LinkList::build(PanelKit& kit)
     twips::SetGeometry(address_, 100, 600, 5350, 285);
     followed_ = kit.add<QLineEdit>(frame, link_list::Followed);
     twips::SetGeometry(followed_, 100, 950, 5350, 330);
-    list_ = kit.add<QListWidget>(frame, QStringLiteral("List3"), 0);
+    list_ = kit.add<QListWidget>(frame, link_list::List);
     twips::SetGeometry(list_, 100, 1350, 5350, 2950);
     twips::SetGeometry(kit.addExecuteButton(frame, ExecuteButton::CloseLinkListPanel, QStringLiteral("閉じる")), 100, 4450, 1000, 420);
     twips::SetGeometry(kit.addExecuteButton(frame, ExecuteButton::ShowListedPage, QStringLiteral("先頭を表示")), 1200, 4450, 1500, 420);

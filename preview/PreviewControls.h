@@ -28,8 +28,10 @@ namespace help_pane {
 inline constexpr ControlId Browser{"help-pane.browser"};
 } // namespace help_pane
 
-// The link list panel: the address its links were listed from and the link last followed.
+// The link list panel: its list of the page's links, the address they were listed from and the
+// link last followed.
 namespace link_list {
+inline constexpr ControlId List{"link-list.list"};
 inline constexpr ControlId Address{"link-list.address"};
 inline constexpr ControlId Followed{"link-list.followed"};
 } // namespace link_list

@@ -78,6 +78,7 @@ fomPelmor::fomPelmor(ProgramState& programState, Dialogs& dialogs, QWidget* pare
     , fileMenu(ws, files, projects, autoCreate, colour, commands)
     , templates(ws, undo, fonts, panels, controls, dispatcher)
     , renaming(ws, panels, controls, dispatcher)
+    , chosenListEntries(controls, procs)
     , lesson(LessonContext{ws, files, controls, commands, procs, dispatcher, colour, panels, stylesheet, colorPicker, this})
 {
     setWindowTitle(QStringLiteral("HTMLペルモア"));

@@ -35,6 +35,7 @@
 #include "toolwindows/ColourPickerWindow.h"
 #include "toolwindows/TagDictionaryWindow.h"
 #include "toolwindows/TagDictionaryBridge.h"
+#include "shell/ChosenListEntries.h"
 #include "shell/Renaming.h"
 #include "shell/Templates.h"
 #include "wizards/Dispatcher.h"
@@ -120,6 +121,7 @@ public:
     FileMenu fileMenu;
     Templates templates;
     Renaming renaming;
+    ChosenListEntries chosenListEntries;
     LessonWindow lesson;
 
     // ---- procedures of the window ----

@@ -7,10 +7,6 @@ namespace procedure {
 
 // The CSS builder's value list: its chosen value goes into the style text, as a double-click does.
 inline constexpr ProcedureId TakeChosenCssValue{"css-builder.take-chosen-value"};
-// The chosen entry of a panel's list runs that panel's click handling.
-inline constexpr ProcedureId RunChosenLinkListEntry{"link-list.run-chosen-entry"};
-inline constexpr ProcedureId RunChosenRenameEntry{"rename-panel.run-chosen-entry"};
-inline constexpr ProcedureId RunChosenTemplateEntry{"template-panel.run-chosen-entry"};
 // The list offered for the line-length box: its chosen entry goes into the box, then it closes.
 inline constexpr ProcedureId TakeChosenLineLength{"line-length-list.take-chosen-entry"};
 

@@ -24,6 +24,8 @@ inline constexpr ControlId SampleRowsButton{"table-panel.sample-rows"};
 // The indent panel: the number of characters to a line, kept in the settings.
 namespace indent_panel {
 inline constexpr ControlId LineLengthBox{"indent-panel.line-length"};
+// A list of lengths offered for the line length box; a click takes one.
+inline constexpr ControlId LineLengthChoices{"indent-panel.line-length-choices"};
 } // namespace indent_panel
 
 // The heading panel: the spinner beside its level box.

@@ -28,7 +28,7 @@ const QStringList PageLinks = {QStringLiteral("a.html"), QStringLiteral("b.html"
 class LinkListTest : public BrowsingFixture {
 protected:
     QWidget* panel() { return w().controls.get<QWidget>(QStringLiteral("Frame"), 31); }
-    QListWidget* List3() { return w().controls.get<QListWidget>(QStringLiteral("List3"), 0); }
+    QListWidget* linkList() { return w().controls.get<QListWidget>(link_list::List); }
     QString address() { return w().controls.get<QLabel>(link_list::Address)->text(); }
     QString followed() { return w().controls.get<QLineEdit>(link_list::Followed)->text(); }
     void press(ExecuteButton button) { w().dispatcher.press(button); }
@@ -36,15 +36,15 @@ protected:
     QStringList listed()
     {
         QStringList links;
-        for (int i = 0; i < List3()->count(); ++i)
-            links << List3()->item(i)->text();
+        for (int i = 0; i < linkList()->count(); ++i)
+            links << linkList()->item(i)->text();
         return links;
     }
 
     void clickEntry(int row)
     {
-        QListWidgetItem* item = List3()->item(row);
-        QTest::mouseClick(List3()->viewport(), Qt::LeftButton, {}, List3()->visualItemRect(item).center());
+        QListWidgetItem* item = linkList()->item(row);
+        QTest::mouseClick(linkList()->viewport(), Qt::LeftButton, {}, linkList()->visualItemRect(item).center());
     }
 
     // Document 0 holds the page with links and shows its preview; returns the page's address.
@@ -71,15 +71,15 @@ TEST_F(LinkListTest, TheListShowsTheTargetsOfThePageInTheUrlBox)
     EXPECT_EQ(listed(), PageLinks);
 
     // Shown again for the same address, the list is kept as it is.
-    List3()->addItem(QStringLiteral("marker"));
+    linkList()->addItem(QStringLiteral("marker"));
     win.procs.call(procedure::ShowLinkList);
-    EXPECT_EQ(List3()->count(), PageLinks.size() + 1);
+    EXPECT_EQ(linkList()->count(), PageLinks.size() + 1);
 
     for (ExecuteButton close : {ExecuteButton::CloseLinkListPanel, ExecuteButton::LinkListPanelCloseBox}) {
         win.procs.call(procedure::ShowLinkList);
         press(close);
         EXPECT_FALSE(panel()->isVisible());
-        EXPECT_EQ(List3()->count(), 0);
+        EXPECT_EQ(linkList()->count(), 0);
         EXPECT_TRUE(win.ws.linkListUrl.isEmpty());
         EXPECT_TRUE(followed().isEmpty());
     }

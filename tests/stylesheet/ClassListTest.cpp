@@ -139,40 +139,19 @@ TEST_F(ClassListTest, AClassNeedsATagAndAnEntryNeedsASelection)
     EXPECT_EQ(ed()->Text(), u("<B class=\"red\">x</B>"));
 }
 
-// The lists of other panels, with stand-ins for their controls.
-TEST_F(ClassListTest, ListClicksRunTheOwnersClickOrFillTheLineLengthBox)
+// The list offered for the line length box, with stand-ins for the controls.
+TEST_F(ClassListTest, ListClicksFillTheLineLengthBox)
 {
     start();
     ControlRegistry controls;
     Procedures procs;
     ListClicks clicks(controls, procs, w().stylesheet.builder);
-    clicks.runChosenLinkListEntry();
-    clicks.runChosenRenameEntry();
-    clicks.runChosenTemplateEntry();
     clicks.takeChosenLineLength();
 
     QWidget host;
-    QStringList clicked;
-    for (int index : {0, 3, 5}) {
-        auto* list = new QListWidget(&host);
-        controls.add(u("List3"), index, list);
-        list->addItems({u("a"), u("b")});
-        QObject::connect(list, &QListWidget::itemClicked, list, [&clicked, index](QListWidgetItem* item) {
-            clicked << QString::number(index) + u(":") + item->text();
-        });
-    }
-    procs.call(procedure::RunChosenRenameEntry);
-    EXPECT_TRUE(clicked.isEmpty()) << "no entry chosen";
-    controls.get<QListWidget>(u("List3"), 3)->setCurrentRow(1);
-    controls.get<QListWidget>(u("List3"), 5)->setCurrentRow(0);
-    for (ProcedureId runChosenEntry :
-         {procedure::RunChosenRenameEntry, procedure::RunChosenTemplateEntry, procedure::RunChosenLinkListEntry})
-        procs.call(runChosenEntry);
-    EXPECT_EQ(clicked, (QStringList{u("3:b"), u("5:a")}));
-
     auto* lengths = new QListWidget(&host);
     auto* length = new QLineEdit(&host);
-    controls.add(u("List3"), 11, lengths);
+    controls.add(indent_panel::LineLengthChoices, lengths);
     controls.add(indent_panel::LineLengthBox, length);
     lengths->addItems({u("40"), u("60")});
     lengths->setCurrentRow(1);
