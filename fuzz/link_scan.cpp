@@ -2,7 +2,7 @@
 // empty, and there are never more targets than anchors.
 #include "FuzzCheck.h"
 
-#include "platform/VbString.h"
+#include "platform/TextRules.h"
 #include "preview/LinkScan.h"
 
 #include <cstdint>
@@ -11,7 +11,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, size_t size)
 {
     const QString source = QString::fromUtf8(reinterpret_cast<const char*>(data), qsizetype(size));
     const QStringList links = collectLinks(source);
-    const QString upper = vb::UCaseAscii(source);
+    const QString upper = textrules::asciiUpper(source);
     FUZZ_CHECK(links.size() <= upper.count(QStringLiteral("A HREF")), "no more targets than anchors");
     qsizetype from = 0;
     for (const QString& link : links) {

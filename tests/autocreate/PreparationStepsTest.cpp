@@ -2,7 +2,7 @@
 
 #include "autocreate/StandInGenerators.h"
 #include "autocreate/StepCases.h"
-#include "platform/VbString.h"
+#include "platform/TextRules.h"
 #include "support/QtPrinters.h"
 
 #include <gtest/gtest.h>
@@ -164,7 +164,7 @@ TEST(AutoLineBreaks, AppendsTheTagToBodyLinesOnly)
         {"empty lines and lines of blanks stay as they were", body("\r\n\r\n   \r\n"),
          body("\r\n\r\n   \r\n")},
         {"a long line stays one line, its inner blanks untouched", body("\r\n" + longLine + "\r\n"),
-         body("\r\n" + vb::Trim(longLine) + "<BR>\r\n")},
+         body("\r\n" + textrules::trimBlanks(longLine) + "<BR>\r\n")},
         {"the body's last line without a line end gets one", body("\r\nlast"),
          body("\r\nlast<BR>\r\n")},
         {"a blank rest at the end of the body is dropped", body("\r\na\r\n   "),

@@ -1,5 +1,4 @@
 #include "platform/TextRules.h"
-#include "platform/VbString.h"
 
 #include <gtest/gtest.h>
 
@@ -120,56 +119,6 @@ TEST(TextRulesNumberWithSignSpace, LeadingBlankForNonNegative)
         EXPECT_EQ(textrules::numberWithSignSpace(c.in), QString::fromLatin1(c.expected)) << c.in;
 }
 
-TEST(VbStringInStr, OneBasedPositions)
-{
-    struct Case { int start; const char* s; const char* find; int expected; };
-    const Case cases[] = {
-        {1, "abcabc", "c", 3},
-        {4, "abcabc", "c", 6},
-        {3, "abcabc", "c", 3},
-        {7, "abcabc", "c", 0},
-        {1, "abcabc", "x", 0},
-        {1, "abc", "ABC", 0},
-        {1, "abc", "abcd", 0},
-        {1, "", "a", 0},
-        {1, "abc", "", 1},
-        {3, "abc", "", 3},
-        {4, "abc", "", 4},
-        {5, "abc", "", 0},
-        {1, "", "", 1},
-        {2, "", "", 0},
-        {0, "abc", "a", 1},
-    };
-    for (const Case& c : cases)
-        EXPECT_EQ(vb::InStr(c.start, c.s, c.find), c.expected)
-            << "InStr(" << c.start << ", \"" << c.s << "\", \"" << c.find << "\")";
-    EXPECT_EQ(vb::InStr("abcabc", "bc"), 2);
-    EXPECT_EQ(vb::InStr(QStringLiteral("日本語のテキスト"), QStringLiteral("テ")), 5);
-}
-
-TEST(VbStringMid, ClampsToTheString)
-{
-    const QString s = "abcdef";
-    EXPECT_EQ(vb::Mid(s, 1), "abcdef");
-    EXPECT_EQ(vb::Mid(s, 3), "cdef");
-    EXPECT_EQ(vb::Mid(s, 3, 2), "cd");
-    EXPECT_EQ(vb::Mid(s, 5, 10), "ef");
-    EXPECT_EQ(vb::Mid(s, 6, 1), "f");
-    EXPECT_EQ(vb::Mid(s, 7), "");
-    EXPECT_EQ(vb::Mid(s, 100, 2), "");
-    EXPECT_EQ(vb::Mid(s, 2, 0), "");
-    EXPECT_EQ(vb::Mid("", 1), "");
-
-    EXPECT_EQ(vb::Left(s, 2), "ab");
-    EXPECT_EQ(vb::Left(s, 0), "");
-    EXPECT_EQ(vb::Left(s, 99), "abcdef");
-    EXPECT_EQ(vb::Left(s, -1), "");
-    EXPECT_EQ(vb::Right(s, 2), "ef");
-    EXPECT_EQ(vb::Right(s, 0), "");
-    EXPECT_EQ(vb::Right(s, 99), "abcdef");
-    EXPECT_EQ(vb::Right(s, -1), "");
-}
-
 TEST(TextRulesCase, ChangesAsciiLettersOnly)
 {
     const QString mixed = QStringLiteral("Abc-Zz09 ＡｂＣ ß é ÄÖ 日本語 ǅ");
@@ -199,16 +148,6 @@ TEST(TextRulesRound, HalvesGoToEven)
     };
     for (const Case& c : cases)
         EXPECT_EQ(textrules::roundHalfToEven(c.in), c.expected) << c.in;
-}
-
-TEST(VbStringFill, SpaceAndString)
-{
-    EXPECT_EQ(vb::Space(3), "   ");
-    EXPECT_EQ(vb::Space(0), "");
-    EXPECT_EQ(vb::Space(-2), "");
-    EXPECT_EQ(vb::String(3, u'0'), "000");
-    EXPECT_EQ(vb::String(2, QChar(0x3042)), QStringLiteral("ああ"));
-    EXPECT_EQ(vb::String(-1, u'x'), "");
 }
 
 } // namespace
