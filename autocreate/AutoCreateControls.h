@@ -1,11 +1,22 @@
 #pragma once
 
+#include "platform/CommandRegistry.h"
 #include "platform/ControlRegistry.h"
 
 // The controls automatic creation owns, declared once; every registration, look-up and test goes
 // through these.
 
 // The settings panel "お任せの設定".
+// The menu "自動作成".
+namespace auto_create_menu {
+inline constexpr MenuId Menu{"auto-create"};
+// The switch: a text file is converted as soon as it is opened.
+inline constexpr CommandId RunOnOpening{"auto-create.run-on-opening"};
+inline constexpr CommandId Run{"auto-create.run"};
+inline constexpr CommandId ShowSettings{"auto-create.show-settings"};
+inline constexpr CommandId MakeAnchorLinks{"auto-create.make-anchor-links"};
+} // namespace auto_create_menu
+
 namespace auto_settings {
 inline constexpr ControlId Panel{"auto-settings.panel"};
 inline constexpr ControlId Title{"auto-settings.title"};

@@ -1,5 +1,6 @@
 #include "autocreate/AutoCreateMenu.h"
 
+#include "autocreate/AutoCreateControls.h"
 #include "autocreate/AutoCreateRunner.h"
 #include "autocreate/AutoSettingsPanel.h"
 #include "platform/CommandRegistry.h"
@@ -13,12 +14,12 @@ void AutoCreateMenu::declareMenu(CommandRegistry& commands, AutoCreateRunner& ru
 {
     CommandItem autoRun{0, QStringLiteral("自動作成自動実行")};
     autoRun.toggles = &AutoRun;
-    commands.define(QStringLiteral("mjidou"),
-                    {
-                        autoRun,
-                        {1, QStringLiteral("自動作成実行"), {}, [&runner] { runner.RunAutoCreate(); }},
-                        {2, QStringLiteral("自動作成設定"), {}, [&panel] { panel.ShowAutoSettings(); }},
-                        {3, QStringLiteral("-")},
-                        {4, QStringLiteral("同じページにリンクに変更"), {}, [&runner] { runner.MakeAnchorLinks(); }},
-                    });
+    autoRun.id = auto_create_menu::RunOnOpening;
+    CommandItem run{1, QStringLiteral("自動作成実行"), {}, [&runner] { runner.RunAutoCreate(); }};
+    run.id = auto_create_menu::Run;
+    CommandItem settings{2, QStringLiteral("自動作成設定"), {}, [&panel] { panel.ShowAutoSettings(); }};
+    settings.id = auto_create_menu::ShowSettings;
+    CommandItem anchors{4, QStringLiteral("同じページにリンクに変更"), {}, [&runner] { runner.MakeAnchorLinks(); }};
+    anchors.id = auto_create_menu::MakeAnchorLinks;
+    commands.define(auto_create_menu::Menu, {autoRun, run, settings, {3, QStringLiteral("-")}, anchors});
 }

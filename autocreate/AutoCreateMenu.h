@@ -6,7 +6,7 @@ class AutoCreateRunner;
 class AutoSettingsPanel;
 class CommandRegistry;
 
-// The automatic-creation menu `mjidou` and its switch: whether a text file is converted as soon
+// The automatic-creation menu (auto_create_menu, autocreate/AutoCreateControls.h) and its switch: whether a text file is converted as soon
 // as it is opened.
 class AutoCreateMenu {
 public:

@@ -2,6 +2,7 @@
 // and with the small stand-ins of the unit tests, without the program session; and the whole
 // run on the window, documents, files and temporary pages included.
 #include "autocreate/AutoCreatePipeline.h"
+#include "autocreate/AutoCreateControls.h"
 #include "autocreate/GeneratorAdapters.h"
 #include "bench/BenchSupport.h"
 #include "platform/RichEdit.h"
@@ -90,7 +91,7 @@ void BM_AutoCreateInWindow(benchmark::State& state)
         d.fileName = QStringLiteral("memo.txt");
         d.folder = session.dir.path();
         state.ResumeTiming();
-        w.commands.invoke(QStringLiteral("mjidou"), 1);
+        w.commands.invoke(auto_create_menu::Run);
         state.PauseTiming();
         // The preview would start the browser engine; it is not part of the run.
         w.preview.previewDelay.stop();

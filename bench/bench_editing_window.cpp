@@ -1,6 +1,7 @@
 // The editing commands in the real window on a large document: replace all, re-indenting and the
 // grammar check, each through its button or menu item (undo snapshot, new text, recolour).
 #include "bench/BenchSupport.h"
+#include "editor/EditorMenus.h"
 #include "editor/EditorControls.h"
 #include "platform/RichEdit.h"
 
@@ -37,7 +38,7 @@ void BM_ReplaceAllButton(benchmark::State& state)
     fomPelmor& w = session().w();
     RichEdit* ed = w.ws.currentEditor();
     const QString text = htmlOfSize(state.range(0));
-    w.commands.invoke(QStringLiteral("edit"), 8);
+    w.commands.invoke(edit_menu::Replace);
     w.controls.get<QLineEdit>(replace_panel::FindBox)->setText(QStringLiteral("e"));
     w.controls.get<QLineEdit>(replace_panel::ReplacementBox)->setText(QStringLiteral("E"));
     auto* all = w.controls.get<QRadioButton>(replace_panel::AllAtOnce);
@@ -57,7 +58,7 @@ void BM_ReindentItem(benchmark::State& state)
     const QString text = htmlOfSize(state.range(0));
     for (auto _ : state) {
         resetText(state, ed, text);
-        w.commands.invoke(QStringLiteral("hen2"), 26);
+        w.commands.invoke(edit2_menu::Indent);
     }
 }
 BENCHMARK(BM_ReindentItem)->Arg(1'000'000)->Unit(benchmark::kMillisecond);
@@ -71,7 +72,7 @@ void BM_GrammarCheckItem(benchmark::State& state)
     text.replace(QStringLiteral("</BODY>"), QStringLiteral("<DIV></BODY>"));
     for (auto _ : state) {
         resetText(state, ed, text);
-        w.commands.invoke(QStringLiteral("hen2"), 14);
+        w.commands.invoke(edit2_menu::CheckGrammar);
     }
 }
 BENCHMARK(BM_GrammarCheckItem)->Arg(1'000'000)->Unit(benchmark::kMillisecond);

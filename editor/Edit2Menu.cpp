@@ -5,6 +5,7 @@
 #include "editor/EditApply.h"
 #include "editor/EditContext.h"
 #include "editor/EditMenuItems.h"
+#include "editor/EditorMenus.h"
 #include "editor/EditMessages.h"
 #include "editor/EditorFonts.h"
 #include "editor/GrammarPanel.h"
@@ -19,12 +20,6 @@
 #include "platform/RichEdit.h"
 #include "workspace/PanelKit.h"
 #include "workspace/Workspace.h"
-
-namespace {
-
-const QString Menu = QStringLiteral("hen2");
-
-} // namespace
 
 Edit2Menu::Edit2Menu(EditContext& context, ToolbarButtons& toolbarCommands, GrammarPanel& grammarPanel, Regions& regionCommands,
                      EditorFonts& editorFonts, PanelKit& panelKit)
@@ -86,7 +81,7 @@ void Edit2Menu::declareMenu()
          }},
         {28, [this] { ShowLineLengthPanel(); }},
     };
-    ctx.commands.define(Menu, commandItems(edit2MenuItems(), actions));
+    ctx.commands.define(edit2_menu::Menu, commandItems(edit2MenuItems(), actions));
 }
 
 void Edit2Menu::reapplyColourScheme()

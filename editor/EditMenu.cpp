@@ -12,6 +12,7 @@
 #include "editor/SearchPanels.h"
 #include "editor/TextTransforms.h"
 #include "editor/UndoRing.h"
+#include "editor/EditorMenus.h"
 #include "platform/CommandRegistry.h"
 #include "platform/ControlRegistry.h"
 #include "platform/Dialogs.h"
@@ -29,8 +30,6 @@
 #include <QRadioButton>
 
 namespace {
-
-const QString Menu = QStringLiteral("edit");
 
 // The selected text of the text box that has the focus, or of the editor when none has it.
 QString focusedSelection(RichEdit* ed)
@@ -98,7 +97,7 @@ void EditMenu::declareMenu()
         {29, [this] { runFromMenu([] {}, [this] { DirectSearch(); }); }},
         {31, item([this] { ctx.callIfDefined(procedure::ShowHelpPage, 8); })},
     };
-    ctx.commands.define(Menu, commandItems(editMenuItems(), actions));
+    ctx.commands.define(edit_menu::Menu, commandItems(editMenuItems(), actions));
 }
 
 void EditMenu::openSearchPanel()

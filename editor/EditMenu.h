@@ -16,7 +16,7 @@ class EditMenu {
 public:
     EditMenu(EditContext& context, PasteMode& pasteMode, SearchPanels& search);
 
-    // Declares the items of the menu "edit" (the shell creates the menu itself).
+    // Declares the items of the Edit menu, edit_menu (the shell creates the menu itself).
     void declareMenu();
     // The Edit menu's search item, which the toolbar shares.
     void openSearchPanel();

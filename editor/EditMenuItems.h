@@ -14,18 +14,20 @@ struct MenuItemText {
     int index;
     const char* caption;
     const char* shortcut;
+    CommandId id = {}; // none for a separator
 };
 
 // The toolbar's buttons in their order on the bar: the key the handler compares, and the tip.
 struct ToolbarButtonText {
     const char* key;
     const char* tip;
+    CommandId id;
 };
 
-std::span<const MenuItemText> editMenuItems();      // edit(0) to edit(31), "編集(&E)"
-std::span<const MenuItemText> edit2MenuItems();     // hen2(1) to hen2(28), "編集2(&G)"
-std::span<const MenuItemText> editorPopupItems();   // pmm, "編集"; 1, 5, 9 and 11 are separators
-std::span<const MenuItemText> stylePopupItems();    // sh1, "スタイルヘルプ"; 1 and 3 are separators
+std::span<const MenuItemText> editMenuItems();      // edit_menu (editor/EditorMenus.h), "編集(&E)"
+std::span<const MenuItemText> edit2MenuItems();     // edit2_menu, "編集2(&G)"
+std::span<const MenuItemText> editorPopupItems();   // editor_popup, "編集"; 1, 5, 9 and 11 are separators
+std::span<const MenuItemText> stylePopupItems();    // style_popup, "スタイルヘルプ"; 1 and 3 are separators
 std::span<const ToolbarButtonText> toolbarButtons();
 
 // The items of a menu's table as the command registry declares them (no handlers: the menu's own

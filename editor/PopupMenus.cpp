@@ -5,6 +5,7 @@
 #include "editor/EditContext.h"
 #include "editor/EditMenu.h"
 #include "editor/EditMenuItems.h"
+#include "editor/EditorMenus.h"
 #include "editor/Insertion.h"
 #include "editor/Regions.h"
 #include "platform/CommandRegistry.h"
@@ -16,9 +17,6 @@
 #include <algorithm>
 
 namespace {
-
-const QString EditorPopup = QStringLiteral("pm");
-const QString StylePopup = QStringLiteral("sh1");
 
 // A popup's items with their handlers and its separators put back at their indexes.
 std::vector<CommandItem> popupItems(std::span<const MenuItemText> table, std::initializer_list<int> separators,
@@ -38,11 +36,11 @@ PopupMenus::PopupMenus(EditContext& context, EditMenu& editMenu, Regions& region
     , edit(editMenu)
     , regions(regionCommands)
 {
-    ctx.commands.addMenu(EditorPopup, new QMenu(QStringLiteral("編集"), host));
-    ctx.commands.define(EditorPopup, popupItems(editorPopupItems(), {1, 5, 9, 11}, editorPopupActions()));
-    ctx.commands.addMenu(StylePopup, new QMenu(QStringLiteral("スタイルヘルプ"), host));
-    ctx.commands.define(StylePopup, popupItems(stylePopupItems(), {1, 3}, stylePopupActions()));
-    QObject::connect(&ctx.ws, &Workspace::editorMouseDown, ctx.commands.menu(EditorPopup),
+    ctx.commands.addMenu(editor_popup::Menu, new QMenu(QStringLiteral("編集"), host));
+    ctx.commands.define(editor_popup::Menu, popupItems(editorPopupItems(), {1, 5, 9, 11}, editorPopupActions()));
+    ctx.commands.addMenu(style_popup::Menu, new QMenu(QStringLiteral("スタイルヘルプ"), host));
+    ctx.commands.define(style_popup::Menu, popupItems(stylePopupItems(), {1, 3}, stylePopupActions()));
+    QObject::connect(&ctx.ws, &Workspace::editorMouseDown, ctx.commands.menu(editor_popup::Menu),
                      [this](int, int button, int, int, int) { onEditorMouseDown(button); });
 }
 
@@ -75,14 +73,14 @@ ItemActions PopupMenus::stylePopupActions()
 
 void PopupMenus::runStylePopupRow(int index)
 {
-    if (ctx.commands.has(StylePopup, index))
-        ctx.commands.invoke(StylePopup, index);
+    if (ctx.commands.has(style_popup::Menu, index))
+        ctx.commands.invoke(style_popup::Menu, index);
 }
 
 void PopupMenus::onEditorMouseDown(int button)
 {
     if (button == 2) {
-        ctx.commands.menu(EditorPopup)->popup(QCursor::pos());
+        ctx.commands.menu(editor_popup::Menu)->popup(QCursor::pos());
         return;
     }
     ctx.callIfDefined(procedure::HideStyleClasses);

@@ -7,8 +7,8 @@ class EditMenu;
 class QWidget;
 class Regions;
 
-// The editor's right-button popup `pm` and the stylesheet popup `sh` (items `sh1`, driven by the
-// lesson player). Neither empties the editor's own undo buffer.
+// The editor's right-button popup and the stylesheet popup (editor/EditorMenus.h; the lesson
+// player runs the stylesheet popup's rows). Neither empties the editor's own undo buffer.
 class PopupMenus {
 public:
     PopupMenus(EditContext& context, EditMenu& editMenu, Regions& regions, QWidget* host);

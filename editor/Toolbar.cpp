@@ -6,6 +6,7 @@
 #include "editor/EditContext.h"
 #include "editor/EditMenu.h"
 #include "editor/EditMenuItems.h"
+#include "editor/EditorMenus.h"
 #include "editor/EditMessages.h"
 #include "editor/Insertion.h"
 #include "editor/PasteMode.h"
@@ -30,8 +31,6 @@
 #include <QUrl>
 
 namespace {
-
-const QString Menu = QStringLiteral("tbToolBar");
 
 // Icons of the freedesktop naming scheme, in the order of the buttons; "" for a button that
 // shows its key as text because no icon says what it does.
@@ -141,25 +140,26 @@ ToolbarButtons::ToolbarButtons(EditContext& context, QToolBar* bar, PasteMode& p
 void ToolbarButtons::declareButtons(QToolBar* bar)
 {
     useInstalledIconTheme();
-    ctx.commands.addMenu(Menu, buttons_);
+    ctx.commands.addMenu(toolbar::Buttons, buttons_);
     const auto table = toolbarButtons();
     for (int i = 0; i < static_cast<int>(table.size()); ++i) {
         const QString key = QString::fromUtf8(table[static_cast<size_t>(i)].key);
         CommandItem item{i, key};
-        item.handler = [this, key] { tbToolBar_ButtonClick(key); };
-        ctx.commands.add(Menu, item);
-        QAction* a = ctx.commands.action(Menu, i);
+        item.handler = [this, key] { pressButton(key); };
+        item.id = table[static_cast<size_t>(i)].id;
+        ctx.commands.add(toolbar::Buttons, item);
+        QAction* a = ctx.commands.action(item.id);
         a->setToolTip(QString::fromUtf8(table[static_cast<size_t>(i)].tip));
         a->setIcon(themeIcon(IconNames[i]));
         bar->addAction(a);
     }
     // The paste-mode button shows whether paste mode is on.
-    QAction* pasteButton = ctx.commands.action(Menu, static_cast<int>(table.size()) - 1);
+    QAction* pasteButton = ctx.commands.action(toolbar::PasteMode);
     pasteButton->setCheckable(true);
     QObject::connect(&paste.On, &BoolState::changed, pasteButton, &QAction::setChecked);
 }
 
-void ToolbarButtons::tbToolBar_ButtonClick(const QString& key)
+void ToolbarButtons::pressButton(const QString& key)
 {
     TabStrip& strip = ctx.ws.tabStrip();
     const int tab = strip.SelectedIndex();

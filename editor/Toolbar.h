@@ -16,16 +16,16 @@ class PasteMode;
 class QMenu;
 class QToolBar;
 
-// The main toolbar `tbToolBar`: document commands, undo and the clipboard, search, a few tag
-// insertions, the colour picker, the browser and the paste-mode switch. Its buttons are the items
-// of the command registry's menu "tbToolBar", indexed in their order on the bar.
+// The main toolbar: document commands, undo and the clipboard, search, a few tag insertions, the
+// colour picker, the browser and the paste-mode switch. Its buttons are the items of the command
+// registry's menu `toolbar::Buttons` (editor/EditorMenus.h), in their order on the bar.
 class ToolbarButtons {
 public:
     ToolbarButtons(EditContext& context, QToolBar* bar, PasteMode& pasteMode, EditMenu& editMenu, ColourLookup& lookup,
             DocumentFiles& files);
 
     // A button, by the key it carries.
-    void tbToolBar_ButtonClick(const QString& key);
+    void pressButton(const QString& key);
 
     // Mode 1 bold, 2 italic, 3 underline: the selection wrapped in the tags.
     void SetTextStyle(int mode);

@@ -3,6 +3,7 @@
 #include "wizards/WizardProcedures.h"
 
 #include "editor/Colouring.h"
+#include "editor/EditorMenus.h"
 #include "lesson/LessonWindow.h"
 #include "lesson/LessonTexts.h"
 #include "platform/CommandRegistry.h"
@@ -51,7 +52,6 @@ using lesson::Word;
 
 namespace {
 
-const QString StylePopup = QStringLiteral("sh1");
 
 // A picture the script names is copied only under its bare name.
 bool isBareFileName(const QString& name)
@@ -474,15 +474,15 @@ void LessonCommands::markSampleStylesheetItem()
 LessonCommands::Outcome LessonCommands::listShow()
 {
     if (!window.running)
-        popUp(ctx.commands.menu(StylePopup), ctx.panels.host(), ctx.ws.popupX, ctx.ws.popupY);
+        popUp(ctx.commands.menu(style_popup::Menu), ctx.panels.host(), ctx.ws.popupX, ctx.ws.popupY);
     return Outcome::Front;
 }
 
 LessonCommands::Outcome LessonCommands::listSel(const QString& argument)
 {
     const int i = lesson::numberOf(argument);
-    if (ctx.commands.has(StylePopup, i))
-        ctx.commands.invoke(StylePopup, i);
+    if (ctx.commands.has(style_popup::Menu, i))
+        ctx.commands.invoke(style_popup::Menu, i);
     return Outcome::Front;
 }
 

@@ -85,7 +85,8 @@ public:
     // The indexes of a menu's items, in order.
     std::vector<int> indexes(MenuId menu) const { return indexes(keyOf(menu)); }
 
-    // The same menus by name and index: the form that goes once every caller uses ids.
+private:
+    // The table by a menu's key and an index, behind the typed forms above.
     void addMenu(const QString& name, QMenu* menu, std::function<void(int)> menuHandler = {});
     void define(const QString& menu, const std::vector<CommandItem>& items);
     void add(const QString& menu, const CommandItem& item);
@@ -97,7 +98,6 @@ public:
     bool has(const QString& menu, int index) const;
     std::vector<int> indexes(const QString& menu) const;
 
-private:
     struct Entry {
         CommandItem item;
         QAction* action = nullptr;

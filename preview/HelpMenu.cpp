@@ -2,6 +2,7 @@
 
 #include "platform/CommandRegistry.h"
 #include "preview/HelpPane.h"
+#include "preview/PreviewControls.h"
 
 HelpMenu::HelpMenu(Settings& settings)
     : HelpInBrowserWindow(settings, setting::HelpInBrowserWindow)
@@ -14,11 +15,13 @@ void HelpMenu::declareMenu(CommandRegistry& commands, HelpPane& pane)
     std::vector<CommandItem> items;
     CommandItem index{0, QStringLiteral("ヘルプ")};
     index.handler = [this] { pane_->showHelpIndex(); };
+    index.id = help_menu::ShowHelpIndex;
     items.push_back(index);
     items.push_back({1, QStringLiteral("-")});
     // The switch, which the menu toggles and the settings keep.
     CommandItem ie{2, QStringLiteral("ヘルプをie(エクスプローラー）で表示")};
     ie.toggles = &HelpInBrowserWindow;
+    ie.id = help_menu::HelpInBrowserWindow;
     items.push_back(ie);
     for (const HelpPage& page : helpPages()) {
         items.push_back({page.number - 1, QStringLiteral("-")});
@@ -27,5 +30,5 @@ void HelpMenu::declareMenu(CommandRegistry& commands, HelpPane& pane)
             shows.handler = [this, n = page.number] { pane_->showHelpPage(n); };
         items.push_back(shows);
     }
-    commands.define(QStringLiteral("mhelp"), items);
+    commands.define(help_menu::Menu, items);
 }

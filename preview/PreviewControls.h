@@ -23,6 +23,14 @@ inline constexpr CommandId OrganiseFavourites{"browser.organise-favourites"};
 inline constexpr CommandId ListLinks{"browser.list-links"};
 } // namespace browser_menu
 
+// The menu "ヘルプ(&H)": the help index, the switch that shows help in a browser window, and one
+// row for each help page, reached by the page's number.
+namespace help_menu {
+inline constexpr MenuId Menu{"help"};
+inline constexpr CommandId ShowHelpIndex{"help.show-index"};
+inline constexpr CommandId HelpInBrowserWindow{"help.in-browser-window"};
+} // namespace help_menu
+
 // The help pane over the document tabs: the browser that shows the help pages.
 namespace help_pane {
 inline constexpr ControlId Browser{"help-pane.browser"};

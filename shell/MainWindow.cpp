@@ -1,6 +1,8 @@
 #include "shell/MainWindow.h"
 
+#include "autocreate/AutoCreateControls.h"
 #include "editor/EditorControls.h"
+#include "editor/EditorMenus.h"
 #include "preview/PreviewControls.h"
 #include "platform/Dialogs.h"
 #include "platform/RichEdit.h"
@@ -120,15 +122,15 @@ void fomPelmor::createMenus()
 {
     QMenuBar* bar = menuBar();
     commands.addMenu(file_menu::Menu, bar->addMenu(QStringLiteral("ﾌｧｲﾙ(&F)")));
-    commands.addMenu(QStringLiteral("edit"), bar->addMenu(QStringLiteral("編集(&E)")));
-    commands.addMenu(QStringLiteral("hen2"), bar->addMenu(QStringLiteral("編集2(&G)")));
+    commands.addMenu(edit_menu::Menu, bar->addMenu(QStringLiteral("編集(&E)")));
+    commands.addMenu(edit2_menu::Menu, bar->addMenu(QStringLiteral("編集2(&G)")));
     commands.addMenu(easy_menu::Menu, bar->addMenu(QStringLiteral("簡単作成(&K)")));
     commands.addMenu(advanced_menu::Menu, bar->addMenu(QStringLiteral("ちょっと高度に(&L)")));
     commands.addMenu(stylesheet_menu::Menu, bar->addMenu(QStringLiteral("スタイルシート(&S)")));
-    commands.addMenu(QStringLiteral("mjidou"), bar->addMenu(QStringLiteral("自動作成")));
+    commands.addMenu(auto_create_menu::Menu, bar->addMenu(QStringLiteral("自動作成")));
     commands.addMenu(font_menu::Menu, bar->addMenu(QStringLiteral("フォントの設定")));
     commands.addMenu(browser_menu::Menu, bar->addMenu(QStringLiteral("ﾌﾞﾗｳｻﾞｰ(&O)")));
-    commands.addMenu(QStringLiteral("mhelp"), bar->addMenu(QStringLiteral("ヘルプ(&H)")));
+    commands.addMenu(help_menu::Menu, bar->addMenu(QStringLiteral("ヘルプ(&H)")));
     fileMenu.declareMenu();
     editMenu.declareMenu();
     edit2.declareMenu();
@@ -140,7 +142,7 @@ void fomPelmor::createMenus()
     fonts.declareMenu(commands);
     live.declareMenu(commands, favourites, links);
     help.declareMenu(commands, helpPane);
-    about.declareMenu(commands);
+    about.declareMenu(commands, commands.menu(help_menu::Menu));
 }
 
 void fomPelmor::load()

@@ -134,10 +134,10 @@ AboutBoxOpener::~AboutBoxOpener()
     delete box_.data();
 }
 
-void AboutBoxOpener::declareMenu(CommandRegistry& commands)
+void AboutBoxOpener::declareMenu(CommandRegistry& commands, QMenu* helpMenu)
 {
     // The item stands behind the help menu's own items, in the same menu.
-    commands.addMenu(about_box::AboutMenu, commands.menu(QStringLiteral("mhelp")));
+    commands.addMenu(about_box::AboutMenu, helpMenu);
     CommandItem about{0, QStringLiteral("ﾊﾞｰｼﾞｮﾝ情報(&A)")};
     about.handler = [this] { showBox(); };
     about.id = about_box::ShowAboutBox;

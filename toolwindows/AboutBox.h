@@ -5,6 +5,7 @@
 
 #include <QDialog>
 #include <QPointer>
+#include <QMenu>
 #include <QString>
 #include <functional>
 
@@ -76,7 +77,8 @@ public:
     AboutBoxOpener(Dialogs& dialogs, QWidget* owner);
     ~AboutBoxOpener();
 
-    void declareMenu(CommandRegistry& commands);
+    // Its item goes into `helpMenu`, behind the help menu's own items.
+    void declareMenu(CommandRegistry& commands, QMenu* helpMenu);
     void showBox();
     // The box while it is shown, else nullptr.
     AboutBox* shown() const;

@@ -79,7 +79,7 @@ protected:
         d.folder = web;
     }
 
-    void run() { w().commands.invoke(QStringLiteral("mjidou"), 1); }
+    void run() { w().commands.invoke(auto_create_menu::Run); }
 
     QVariant script(WebBrowser* b, const QString& js)
     {
@@ -319,7 +319,7 @@ TEST_F(AutoCreateWindowTest, TheSwitchDecidesWhetherAnOpenedTextFileIsConverted)
 {
     start();
     control<QRadioButton>(QStringLiteral("Option18"), 12)->click();
-    w().commands.invoke(QStringLiteral("mjidou"), 0);
+    w().commands.invoke(auto_create_menu::RunOnOpening);
     EXPECT_FALSE(w().autoCreate.AutoRun.value());
     const QString file = web + QStringLiteral("/memo.txt");
     writeFile(file, "My Page\r\n\r\ntext\r\n");
@@ -328,7 +328,7 @@ TEST_F(AutoCreateWindowTest, TheSwitchDecidesWhetherAnOpenedTextFileIsConverted)
     EXPECT_EQ(w().ws.doc(0).fileName, QStringLiteral("memo.txt"));
 
     // Switched on again it is stored, and an extension in capitals counts too.
-    w().commands.invoke(QStringLiteral("mjidou"), 0);
+    w().commands.invoke(auto_create_menu::RunOnOpening);
     EXPECT_EQ(w().state.ini.value(QString(), QString(), QStringLiteral("Auto"), QString()), QStringLiteral("1"));
     const QString capitals = web + QStringLiteral("/NOTE.TXT");
     writeFile(capitals, "My Page\r\n\r\ntext\r\n");
@@ -412,7 +412,7 @@ TEST_F(AutoCreateWindowTest, TheSettingsPanelShowsHidesAndKeepsItsValues)
     EXPECT_TRUE(control<QRadioButton>(QStringLiteral("Option18"), 13)->isChecked());
 
     for (ExecuteButton close : {ExecuteButton::CloseAutoSettingsPanel, ExecuteButton::AutoSettingsPanelCloseBox}) {
-        w().commands.invoke(QStringLiteral("mjidou"), 2);
+        w().commands.invoke(auto_create_menu::ShowSettings);
         EXPECT_TRUE(panel->isVisible());
         EXPECT_EQ(QList<int>({twips::Left(panel), twips::Top(panel), twips::Width(panel), twips::Height(panel)}),
                   QList<int>({3500, 3000, 7155, 5895}));
@@ -425,7 +425,7 @@ TEST_F(AutoCreateWindowTest, TheSettingsPanelShowsHidesAndKeepsItsValues)
     }
 
     // The navigation page's settings show only for frames side by side.
-    w().commands.invoke(QStringLiteral("mjidou"), 2);
+    w().commands.invoke(auto_create_menu::ShowSettings);
     auto* navigation = w().controls.get<QWidget>(QStringLiteral("framesub"), 12);
     for (int option : {12, 13, 14, 13}) {
         control<QRadioButton>(QStringLiteral("Option18"), option)->click();
@@ -446,7 +446,7 @@ TEST_F(AutoCreateWindowTest, InPageLinksGoIntoTheBodyPageAfterASnapshot)
     start();
     // With one document the command does nothing.
     documentWith(QStringLiteral("x\r\n<A name=\"Pelmor1\">One</A>\r\n"), QStringLiteral("a.html"));
-    w().commands.invoke(QStringLiteral("mjidou"), 4);
+    w().commands.invoke(auto_create_menu::MakeAnchorLinks);
     EXPECT_EQ(w().ws.sourceEditor(0)->Text(), QStringLiteral("x\r\n<A name=\"Pelmor1\">One</A>\r\n"));
 
     const QString body = QStringLiteral("<BODY>\r\n<P>\r\n<B><A name=\"Pelmor1\">One</A></B><BR>\r\ntext\r\n</P>\r\n"
@@ -454,7 +454,7 @@ TEST_F(AutoCreateWindowTest, InPageLinksGoIntoTheBodyPageAfterASnapshot)
     ASSERT_TRUE(w().ws.addDocument());
     documentWith(body, QStringLiteral("memoright.html"));
     w().ws.selectSourceTab(0);
-    w().commands.invoke(QStringLiteral("mjidou"), 4);
+    w().commands.invoke(auto_create_menu::MakeAnchorLinks);
     EXPECT_EQ(w().ws.currentIndex(), 1);
     EXPECT_EQ(w().ws.sourceEditor(1)->Text(),
               QStringLiteral("<BODY>\r\n<P>"

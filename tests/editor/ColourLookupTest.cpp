@@ -1,4 +1,5 @@
 #include "EditingFixture.h"
+#include "editor/EditorMenus.h"
 #include "wizards/WizardProcedures.h"
 
 #include "editor/EditApply.h"
@@ -40,7 +41,7 @@ TEST_F(ColourLookupTest, APickedColourReplacesACodeOrANameAndWrapsAnythingElse)
         EXPECT_EQ(red(), c.red);
     }
     // One undo step takes a colour back.
-    w().commands.invoke(QStringLiteral("edit"), 0);
+    w().commands.invoke(edit_menu::Undo);
     EXPECT_EQ(ed()->Text(), QStringLiteral("ab"));
 }
 

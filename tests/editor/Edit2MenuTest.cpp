@@ -1,4 +1,5 @@
 #include "EditingFixture.h"
+#include "editor/EditorMenus.h"
 
 #include "editor/EditApply.h"
 #include "platform/RichEdit.h"
@@ -6,36 +7,30 @@
 
 #include <QTest>
 
-namespace {
-
-const QString Edit2 = QStringLiteral("hen2");
-
-} // namespace
-
 class Edit2MenuTest : public EditingFixture {};
 
-TEST_F(Edit2MenuTest, ItemsByTheirIndex)
+TEST_F(Edit2MenuTest, EachItemDoesItsWork)
 {
     const CommandRow rows[] = {
-        {1, "ab«»", "ab&nbsp;«»", {{2, 6}}},
-        {2, "ab«cd»ef", "ab<BR>«»cdef"},
-        {2, "«»ab", "«»ab"},
+        {edit2_menu::InsertSpace, "ab«»", "ab&nbsp;«»", {{2, 6}}},
+        {edit2_menu::InsertLineBreak, "ab«cd»ef", "ab<BR>«»cdef"},
+        {edit2_menu::InsertLineBreak, "«»ab", "«»ab"},
         // Paragraph and position, by their generators: the start tag's line, then the selection.
-        {4, "ab«cd»", "ab<P>\r\n«»cd</P>\r\n", {{2, 5}, {9, 6}}},
-        {5, "ab«cd»", "ab<DIV>\r\n«»cd</DIV>\r\n", {{2, 7}, {11, 8}}},
-        {7, "ab«cd»ef", "ab<FONT SIZE=\"+1\">«»cd</FONT>ef", {{2, 16}, {20, 7}}},
-        {8, "ab«cd»ef", "ab<FONT SIZE=\"-1\">«»cd</FONT>ef", {{2, 16}, {20, 7}}},
-        {9, "ab«cd\r\n»ef", "ab<B>«»cd</B>\r\nef", {{2, 3}, {7, 4}}},
-        {9, "ab«»ef", "ab«»ef"},
-        {11, "ab«cd»", "ab«cd»"},
-        {12, "ab«cd»", "ab«cd»"},
-        {16, "ab«cd»", "ab«cd»"},
-        {18, "a«b»c", "«»a<!--Reg001-->c"},
-        {26, "«»<TABLE><TR><TD>セル</TD></TR></TABLE>", "«»\r\n<TABLE>\r\n\t<TR>\r\n\t\t<TD>セル</TD>\r\n\t</TR>\r\n</TABLE>"},
-        {27, "\t<P>\r\n\t\tx\t«»y", "<P>\r\nx«»y"},
-        {28, "ab«»", "ab«»"}, // the line-length panel belongs to the construct panels
+        {edit2_menu::InsertAlignedParagraph, "ab«cd»", "ab<P>\r\n«»cd</P>\r\n", {{2, 5}, {9, 6}}},
+        {edit2_menu::InsertAlignedDivision, "ab«cd»", "ab<DIV>\r\n«»cd</DIV>\r\n", {{2, 7}, {11, 8}}},
+        {edit2_menu::LargerText, "ab«cd»ef", "ab<FONT SIZE=\"+1\">«»cd</FONT>ef", {{2, 16}, {20, 7}}},
+        {edit2_menu::SmallerText, "ab«cd»ef", "ab<FONT SIZE=\"-1\">«»cd</FONT>ef", {{2, 16}, {20, 7}}},
+        {edit2_menu::Bold, "ab«cd\r\n»ef", "ab<B>«»cd</B>\r\nef", {{2, 3}, {7, 4}}},
+        {edit2_menu::Bold, "ab«»ef", "ab«»ef"},
+        {edit2_menu::ShowColourPicker, "ab«cd»", "ab«cd»"},
+        {edit2_menu::ShowTagDictionary, "ab«cd»", "ab«cd»"},
+        {edit2_menu::ShowRegionHelp, "ab«cd»", "ab«cd»"},
+        {edit2_menu::HideSelection, "a«b»c", "«»a<!--Reg001-->c"},
+        {edit2_menu::Indent, "«»<TABLE><TR><TD>セル</TD></TR></TABLE>", "«»\r\n<TABLE>\r\n\t<TR>\r\n\t\t<TD>セル</TD>\r\n\t</TR>\r\n</TABLE>"},
+        {edit2_menu::RemoveIndent, "\t<P>\r\n\t\tx\t«»y", "<P>\r\nx«»y"},
+        {edit2_menu::IndentSettings, "ab«»", "ab«»"}, // the line-length panel belongs to the construct panels
     };
-    runRows(Edit2, rows);
+    runRows(rows);
 }
 
 TEST_F(Edit2MenuTest, ReindentingIsExactAndTwiceGivesTheSameTextAndOneUndoTakesItBack)
@@ -48,20 +43,20 @@ TEST_F(Edit2MenuTest, ReindentingIsExactAndTwiceGivesTheSameTextAndOneUndoTakesI
         "\t\t\t\t\t\t<TD>内</TD>\r\n\t\t\t\t\t</TR>\r\n\t\t\t\t</TABLE>\r\n\t\t\t\t</TD>\r\n\t\t\t</TR>\r\n\t\t</TABLE>\r\n"
         "\t\t<DIV>\r\n\t\t\t<UL><LI>一つ<LI><B>二つ</B></UL>\r\n\t\t</DIV>\r\n\t</BODY>\r\n</HTML>");
     setDocument(page, {0, 0});
-    w().commands.invoke(Edit2, 26);
+    w().commands.invoke(edit2_menu::Indent);
     EXPECT_EQ(ed()->Text(), expected);
-    w().commands.invoke(Edit2, 26);
+    w().commands.invoke(edit2_menu::Indent);
     EXPECT_EQ(ed()->Text(), expected);
     EXPECT_TRUE(red().isEmpty());
 
-    w().commands.invoke(QStringLiteral("edit"), 0);
+    w().commands.invoke(edit_menu::Undo);
     EXPECT_EQ(ed()->Text(), page) << "the second run changed nothing, so one step goes back to the start";
 
     // Removing the indentation takes every tab, typed ones too, and can be undone.
     setDocument("a\tb«»");
-    w().commands.invoke(Edit2, 27);
+    w().commands.invoke(edit2_menu::RemoveIndent);
     EXPECT_EQ(ed()->Text(), QStringLiteral("ab"));
-    w().commands.invoke(QStringLiteral("edit"), 0);
+    w().commands.invoke(edit_menu::Undo);
     EXPECT_EQ(ed()->Text(), QStringLiteral("a\tb"));
 }
 
@@ -70,7 +65,7 @@ TEST_F(Edit2MenuTest, ReindentingKeepsFoldedRegionsExpandable)
     Document& d = w().ws.current();
     d.regions[1] = QStringLiteral("<TD>一</TD>");
     setDocument(QStringLiteral("<TABLE><TR>") + regionMarker(1) + QStringLiteral("</TR></TABLE>"), {0, 0});
-    w().commands.invoke(Edit2, 26);
+    w().commands.invoke(edit2_menu::Indent);
     EXPECT_EQ(expandRegions(ed()->Text(), d.regions),
               QStringLiteral("\r\n<TABLE>\r\n\t<TR>\r\n\t\t<TD>一</TD>\r\n\t</TR>\r\n</TABLE>"));
 }
@@ -80,22 +75,22 @@ TEST_F(Edit2MenuTest, RegionAndHeaderItemsFoldAndGiveBack)
     const QString page = QStringLiteral("<HTML><BODY>\r\n本文\r\n</BODY></HTML>");
     // Show the selection only (header and footer go first), then everything again.
     setDocument(page, {14, 2});
-    w().commands.invoke(Edit2, 17);
+    w().commands.invoke(edit2_menu::ShowOnlySelection);
     EXPECT_EQ(ed()->Text(), QStringLiteral("本文\r\n"));
-    w().commands.invoke(Edit2, 20);
+    w().commands.invoke(edit2_menu::ShowAllRegions);
     EXPECT_EQ(ed()->Text(), page);
     // Hide the selection, then unfold that one region by selecting its marker.
     setDocument(page, {14, 2});
-    w().commands.invoke(Edit2, 18);
+    w().commands.invoke(edit2_menu::HideSelection);
     EXPECT_EQ(ed()->Text(), QStringLiteral("<HTML><BODY>\r\n<!--Reg001-->\r\n</BODY></HTML>"));
     select(ed(), {14, 13});
-    w().commands.invoke(Edit2, 21);
+    w().commands.invoke(edit2_menu::ShowHiddenPart);
     EXPECT_EQ(ed()->Text(), page);
     // Header and footer away and back.
     setDocument(page, {0, 0});
-    w().commands.invoke(Edit2, 23);
+    w().commands.invoke(edit2_menu::HideHeaderAndFooter);
     EXPECT_EQ(ed()->Text(), QStringLiteral("本文\r\n"));
-    w().commands.invoke(Edit2, 24);
+    w().commands.invoke(edit2_menu::ShowHeaderAndFooter);
     EXPECT_EQ(ed()->Text(), page);
 }
 
@@ -103,17 +98,17 @@ TEST_F(Edit2MenuTest, LineBreakLeavesNothingForTheEditorsOwnUndo)
 {
     setDocument("ab«»");
     QTest::keyClicks(ed(), QStringLiteral("c"));
-    w().commands.invoke(Edit2, 2);
+    w().commands.invoke(edit2_menu::InsertLineBreak);
     EXPECT_EQ(ed()->Text(), QStringLiteral("abc<BR>"));
     EXPECT_FALSE(ed()->CanUndo());
-    w().commands.invoke(QStringLiteral("edit"), 0);
+    w().commands.invoke(edit_menu::Undo);
     EXPECT_EQ(ed()->Text(), QStringLiteral("abc"));
 }
 
 TEST_F(Edit2MenuTest, IndexTenReappliesTheSchemeAndClearsTheMarks)
 {
     setDocument("ab«cd»");
-    w().commands.invoke(Edit2, 9);
+    w().commands.invoke(edit2_menu::Bold);
     ASSERT_FALSE(red().isEmpty());
     w().edit2.reapplyColourScheme();
     EXPECT_TRUE(red().isEmpty());

@@ -103,11 +103,11 @@ void EditingFixture::copyResource(const QString& name)
     ASSERT_TRUE(QFile::copy(source, path(QStringLiteral("resource/") + name))) << source.toStdString();
 }
 
-void EditingFixture::runRows(const QString& menu, std::span<const CommandRow> rows)
+void EditingFixture::runRows(std::span<const CommandRow> rows)
 {
     QClipboard* clipboard = QApplication::clipboard();
     for (const CommandRow& row : rows) {
-        SCOPED_TRACE(menu.toStdString() + "(" + std::to_string(row.index) + ") on " + row.before);
+        SCOPED_TRACE(std::string(row.command.key) + " on " + row.before);
         setDocument(row.before);
         if (row.clipboardBefore)
             clipboard->setText(QString::fromUtf8(row.clipboardBefore));
@@ -115,7 +115,7 @@ void EditingFixture::runRows(const QString& menu, std::span<const CommandRow> ro
             clipboard->clear();
         if (row.message)
             dialogs.expectMsg(QString::fromUtf8(row.message), row.answer);
-        w().commands.invoke(menu, row.index);
+        w().commands.invoke(row.command);
         EXPECT_EQ(marked(ed()), QString::fromUtf8(row.after));
         EXPECT_EQ(red(), row.red);
         if (row.clipboardAfter)

@@ -2,6 +2,7 @@
 
 #include "EditPrinters.h"
 #include "editor/EditResult.h"
+#include "platform/CommandRegistry.h"
 #include "support/AppFixture.h"
 
 #include <QColor>
@@ -16,7 +17,7 @@ class RichEdit;
 // A command's case in a table: the text with its selection written between « and » (a caret is
 // «» alone), and the same after the command, with the ranges painted red.
 struct CommandRow {
-    int index;
+    CommandId command;
     const char* before;
     const char* after;
     QList<MarkRange> red = {};
@@ -66,7 +67,7 @@ protected:
     // Puts the resource file of that name from the source tree into the program folder.
     void copyResource(const QString& name);
 
-    // Runs every row through commands.invoke(menu, index) and checks text, selection, red marks,
+    // Runs every row's command through commands.invoke and checks text, selection, red marks,
     // clipboard and message.
-    void runRows(const QString& menu, std::span<const CommandRow> rows);
+    void runRows(std::span<const CommandRow> rows);
 };

@@ -1,17 +1,11 @@
 #include "EditingFixture.h"
+#include "editor/EditorMenus.h"
 #include "editor/EditorControls.h"
 
 #include "editor/EditApply.h"
 #include "platform/RichEdit.h"
 
 #include <QPlainTextEdit>
-
-namespace {
-
-const QString Edit2 = QStringLiteral("hen2");
-constexpr int Check = 14;
-
-} // namespace
 
 class GrammarPanelTest : public EditingFixture {
 protected:
@@ -37,7 +31,7 @@ TEST_F(GrammarPanelTest, MessagesAndTheMarkedRange)
     for (const Case& c : cases) {
         SCOPED_TRACE(c.text);
         setDocument(c.text);
-        w().commands.invoke(Edit2, Check);
+        w().commands.invoke(edit2_menu::CheckGrammar);
         EXPECT_TRUE(panel()->isVisible());
         EXPECT_EQ(message(), QString::fromUtf8(c.message));
         EXPECT_EQ(selectionOf(ed()), (Selection{c.mark.start, c.mark.length}));
@@ -55,7 +49,7 @@ TEST_F(GrammarPanelTest, ACleanTextShowsNothing)
 {
     for (const char* text : {"<!DOCTYPE html><html><p>x</p></html>", " <br> text <!-- c -->", "ends in <br"}) {
         setDocument(text);
-        w().commands.invoke(Edit2, Check);
+        w().commands.invoke(edit2_menu::CheckGrammar);
         EXPECT_FALSE(panel()->isVisible()) << text;
         EXPECT_TRUE(red().isEmpty()) << text;
         EXPECT_TRUE(blue().isEmpty()) << text;
@@ -66,13 +60,13 @@ TEST_F(GrammarPanelTest, HalfWidthKatakanaYesReplacesAllAndCanBeUndone)
 {
     setDocument("ｱｲｳと<p>ｶﾞ｡</p>«»");
     dialogs.expectMsg(QStringLiteral("半角カタカナがあります、全て置換しますか"), MsgResult::Yes);
-    w().commands.invoke(Edit2, Check);
+    w().commands.invoke(edit2_menu::CheckGrammar);
     EXPECT_EQ(ed()->Text(), QStringLiteral("アイウと<p>カ゛。</p>"));
     EXPECT_FALSE(panel()->isVisible());
     // The ring holds the text from before the replacement, for when the editor's own undo is gone.
     const Document& d = w().ws.current();
     EXPECT_EQ(d.undoRing[static_cast<size_t>(d.undoPosition)].text, QStringLiteral("ｱｲｳと<p>ｶﾞ｡</p>"));
-    w().commands.invoke(QStringLiteral("edit"), 0);
+    w().commands.invoke(edit_menu::Undo);
     EXPECT_EQ(ed()->Text(), QStringLiteral("ｱｲｳと<p>ｶﾞ｡</p>"));
 }
 
@@ -80,7 +74,7 @@ TEST_F(GrammarPanelTest, HalfWidthKatakanaNoChangesNothing)
 {
     setDocument("ｱｲｳ<div>«»");
     dialogs.expectMsg(QStringLiteral("半角カタカナがあります、全て置換しますか"), MsgResult::No);
-    w().commands.invoke(Edit2, Check);
+    w().commands.invoke(edit2_menu::CheckGrammar);
     EXPECT_EQ(ed()->Text(), QStringLiteral("ｱｲｳ<div>"));
     EXPECT_EQ(message(), QStringLiteral("<divのエンドタグ </div>が有りません。"));
     EXPECT_EQ(red(), (QList<MarkRange>{{4, 3}}));

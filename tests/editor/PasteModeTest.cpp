@@ -1,4 +1,5 @@
 #include "EditingFixture.h"
+#include "editor/EditorMenus.h"
 
 #include "editor/EditApply.h"
 #include "editor/EditorControls.h"
@@ -13,9 +14,6 @@
 
 namespace {
 
-const QString Bar = QStringLiteral("tbToolBar");
-constexpr int PasteButton = 24;
-constexpr int UndoButton = 5;
 const QColor Light(238, 238, 255);
 
 } // namespace
@@ -34,9 +32,9 @@ protected:
 
 TEST_F(PasteModeTest, TheButtonSwitchesTheModeItsCheckAndTheTimerAndEmptiesTheClipboard)
 {
-    QAction* button = w().commands.action(Bar, PasteButton);
+    QAction* button = w().commands.action(toolbar::PasteMode);
     clipboard()->setText(QStringLiteral("<B>"));
-    w().commands.invoke(Bar, PasteButton);
+    w().commands.invoke(toolbar::PasteMode);
     EXPECT_TRUE(paste().On.value());
     EXPECT_TRUE(button->isChecked());
     EXPECT_TRUE(paste().clipboardWatch.isActive());
@@ -44,7 +42,7 @@ TEST_F(PasteModeTest, TheButtonSwitchesTheModeItsCheckAndTheTimerAndEmptiesTheCl
     EXPECT_TRUE(clipboard()->text().isEmpty()) << "only text copied afterwards is taken";
 
     clipboard()->setText(QStringLiteral("<B>"));
-    w().commands.invoke(Bar, PasteButton);
+    w().commands.invoke(toolbar::PasteMode);
     EXPECT_FALSE(paste().On.value());
     EXPECT_FALSE(button->isChecked());
     EXPECT_FALSE(paste().clipboardWatch.isActive());
@@ -53,7 +51,7 @@ TEST_F(PasteModeTest, TheButtonSwitchesTheModeItsCheckAndTheTimerAndEmptiesTheCl
 
 TEST_F(PasteModeTest, EachCopyWrapsTheSelectionOnceAndRedInTheFirstTwoPieces)
 {
-    w().commands.invoke(Bar, PasteButton);
+    w().commands.invoke(toolbar::PasteMode);
     struct Case {
         const char* before;
         const char* copied;
@@ -89,7 +87,7 @@ TEST_F(PasteModeTest, EachCopyWrapsTheSelectionOnceAndRedInTheFirstTwoPieces)
 
 TEST_F(PasteModeTest, ABlankClipboardOrAPreviewTabLeavesEverythingAsItIs)
 {
-    w().commands.invoke(Bar, PasteButton);
+    w().commands.invoke(toolbar::PasteMode);
     setDocument("ab«cd»ef");
     copyAndTick(QStringLiteral("   "));
     EXPECT_EQ(marked(ed()), QStringLiteral("ab«cd»ef"));
@@ -103,7 +101,7 @@ TEST_F(PasteModeTest, ABlankClipboardOrAPreviewTabLeavesEverythingAsItIs)
 
 TEST_F(PasteModeTest, TheTimerTicksWhilePasteModeIsOn)
 {
-    w().commands.invoke(Bar, PasteButton);
+    w().commands.invoke(toolbar::PasteMode);
     setDocument("ab«cd»ef");
     QSignalSpy ticks(&paste().clipboardWatch, &QTimer::timeout);
     clipboard()->setText(QStringLiteral("<EM></EM>"));
@@ -119,7 +117,7 @@ TEST_F(PasteModeTest, EveryEditorIsTintedAndGoesBackToItsOwnGround)
     ASSERT_TRUE(w().ws.addDocument());
     ASSERT_TRUE(w().ws.addDocument());
     w().ws.selectSourceTab(1);
-    w().commands.invoke(Bar, PasteButton);
+    w().commands.invoke(toolbar::PasteMode);
     for (int i = 0; i < 3; ++i)
         EXPECT_EQ(w().ws.sourceEditor(i)->BackColor(), PasteMode::tint()) << i;
     // A recolour while paste mode is on keeps the tint.
@@ -127,7 +125,7 @@ TEST_F(PasteModeTest, EveryEditorIsTintedAndGoesBackToItsOwnGround)
     EXPECT_EQ(ed()->BackColor(), PasteMode::tint());
 
     // Undo, cut and copy end paste mode.
-    w().commands.invoke(Bar, UndoButton);
+    w().commands.invoke(toolbar::Undo);
     EXPECT_FALSE(w().pasteMode.On.value());
     for (int i = 0; i < 3; ++i)
         EXPECT_EQ(w().ws.sourceEditor(i)->BackColor(), Light) << i;
@@ -137,10 +135,10 @@ TEST_F(PasteModeTest, SchemeDStaysBlackAndReadable)
 {
     w().commands.invoke(font_menu::SchemeD);
     ASSERT_EQ(ed()->BackColor(), QColor(0, 0, 0));
-    w().commands.invoke(Bar, PasteButton);
+    w().commands.invoke(toolbar::PasteMode);
     EXPECT_EQ(ed()->BackColor(), QColor(0, 0, 0));
     w().colour.recolourCurrent();
     EXPECT_EQ(ed()->BackColor(), QColor(0, 0, 0));
-    w().commands.invoke(Bar, PasteButton);
+    w().commands.invoke(toolbar::PasteMode);
     EXPECT_EQ(ed()->BackColor(), QColor(0, 0, 0));
 }

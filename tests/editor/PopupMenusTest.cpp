@@ -1,4 +1,5 @@
 #include "EditingFixture.h"
+#include "editor/EditorMenus.h"
 
 #include "editor/EditApply.h"
 #include "platform/RichEdit.h"
@@ -11,29 +12,29 @@ class PopupMenusTest : public EditingFixture {};
 
 TEST_F(PopupMenusTest, EditorPopupItems)
 {
-    // Item 12 opens the stylesheet builder, which reads its dictionary.
+    // The CSS builder item opens the builder, which reads its dictionary.
     copyResource(QStringLiteral("css.txt"));
     const CommandRow rows[] = {
-        {2, "ab«cd»ef", "ab«»ef", {}, "old", "cd"},
-        {3, "ab«cd»ef", "ab«cd»ef", {}, "old", "cd"},
-        {4, "ab«cd»ef", "abXY«»ef", {}, "XY"},
-        {7, "a«b»c", "«»a<!--Reg001-->c"},
-        {10, "<B>«»x</B>", "<B>«»x</B>"},
-        {12, "ab«»", "ab«»"},
-        {13, "ab«»", "ab«»"},
+        {editor_popup::Cut, "ab«cd»ef", "ab«»ef", {}, "old", "cd"},
+        {editor_popup::Copy, "ab«cd»ef", "ab«cd»ef", {}, "old", "cd"},
+        {editor_popup::Paste, "ab«cd»ef", "abXY«»ef", {}, "XY"},
+        {editor_popup::HideSelection, "a«b»c", "«»a<!--Reg001-->c"},
+        {editor_popup::Recolour, "<B>«»x</B>", "<B>«»x</B>"},
+        {editor_popup::ShowCssBuilder, "ab«»", "ab«»"},
+        {editor_popup::ListStyleClasses, "ab«»", "ab«»"},
     };
-    runRows(QStringLiteral("pm"), rows);
+    runRows(rows);
 }
 
 TEST_F(PopupMenusTest, StylesheetPopupItems)
 {
     const CommandRow rows[] = {
-        {0, "ab«»", "ab«»"},
-        {4, "ab«cd»ef", "ab«»ef", {}, "old", "cd"},
-        {5, "ab«cd»ef", "ab«cd»ef", {}, "old", "cd"},
-        {6, "ab«cd»ef", "abXY«»ef", {}, "XY"},
+        {style_popup::ListStyleClasses, "ab«»", "ab«»"},
+        {style_popup::Cut, "ab«cd»ef", "ab«»ef", {}, "old", "cd"},
+        {style_popup::Copy, "ab«cd»ef", "ab«cd»ef", {}, "old", "cd"},
+        {style_popup::Paste, "ab«cd»ef", "abXY«»ef", {}, "XY"},
     };
-    runRows(QStringLiteral("sh1"), rows);
+    runRows(rows);
     // The lesson script may name any index: separators and unknown ones do nothing.
     setDocument("ab«cd»ef");
     for (int index : {1, 3, 7, -1})
@@ -44,24 +45,24 @@ TEST_F(PopupMenusTest, StylesheetPopupItems)
 TEST_F(PopupMenusTest, UndoItemsStepBackAndRegionsFoldAndUnfold)
 {
     setDocument("ab«cd»ef");
-    w().commands.invoke(QStringLiteral("tbToolBar"), 12);
-    w().commands.invoke(QStringLiteral("pm"), 0);
+    w().commands.invoke(toolbar::Bold);
+    w().commands.invoke(editor_popup::Undo);
     EXPECT_EQ(ed()->Text(), QStringLiteral("abcdef"));
-    w().commands.invoke(QStringLiteral("tbToolBar"), 12);
+    w().commands.invoke(toolbar::Bold);
     select(ed(), {0, 0});
-    w().commands.invoke(QStringLiteral("sh1"), 2);
+    w().commands.invoke(style_popup::Undo);
     EXPECT_EQ(ed()->Text(), QStringLiteral("abcdef"));
 
     setDocument("a«b»c");
-    w().commands.invoke(QStringLiteral("pm"), 7);
-    w().commands.invoke(QStringLiteral("pm"), 8);
+    w().commands.invoke(editor_popup::HideSelection);
+    w().commands.invoke(editor_popup::ShowAllRegions);
     EXPECT_EQ(ed()->Text(), QStringLiteral("abc"));
 }
 
 TEST_F(PopupMenusTest, TheRightButtonOpensTheEditorPopup)
 {
     setDocument("abc«»");
-    QMenu* pm = w().commands.menu(QStringLiteral("pm"));
+    QMenu* pm = w().commands.menu(editor_popup::Menu);
     EXPECT_EQ(pm->title(), QStringLiteral("編集"));
     EXPECT_FALSE(pm->isVisible());
     QTest::mouseClick(static_cast<QAbstractScrollArea*>(ed()->focusProxy())->viewport(), Qt::RightButton, {}, QPoint(5, 5));

@@ -1,4 +1,5 @@
 #include "EditingFixture.h"
+#include "editor/EditorMenus.h"
 #include "editor/EditorControls.h"
 
 #include "editor/EditApply.h"
@@ -10,8 +11,6 @@
 #include <QRadioButton>
 
 namespace {
-
-const QString Edit = QStringLiteral("edit");
 // A Japanese text with line breaks; "ｈｔｍｌ" and "HTML" differ in width, "html" and "HTML" only in case.
 const char* const Page = "日本語のHTML\r\nテキストとhtml\r\n最後はHtml";
 
@@ -26,12 +25,12 @@ protected:
     QWidget* panel(ControlId id) { return w().controls.get<QWidget>(id); }
     void searchFor(const QString& word)
     {
-        w().commands.invoke(Edit, 6);
+        w().commands.invoke(edit_menu::Search);
         box(search_panel::Word)->setText(word);
     }
     void replace(const QString& find, const QString& by)
     {
-        w().commands.invoke(Edit, 8);
+        w().commands.invoke(edit_menu::Replace);
         box(replace_panel::FindBox)->setText(find);
         box(replace_panel::ReplacementBox)->setText(by);
     }
@@ -99,7 +98,7 @@ TEST_F(SearchPanelsTest, AnEmptySearchWordDoesNothing)
 TEST_F(SearchPanelsTest, ReplacePanelShowsTheOneAtATimeButtonsAndSwitches)
 {
     setDocument("x«日本»y");
-    w().commands.invoke(Edit, 8);
+    w().commands.invoke(edit_menu::Replace);
     EXPECT_TRUE(panel(replace_panel::Panel)->isVisible());
     EXPECT_EQ(box(replace_panel::FindBox)->text(), QStringLiteral("日本"));
     EXPECT_TRUE(box(replace_panel::ReplacementBox)->text().isEmpty());
@@ -115,7 +114,7 @@ TEST_F(SearchPanelsTest, ReplacePanelShowsTheOneAtATimeButtonsAndSwitches)
     EXPECT_EQ(shown(), (std::vector<int>{85, 86}));
     option(replace_panel::AllAtOnce)->setChecked(true);
     EXPECT_EQ(shown(), (std::vector<int>{87}));
-    w().commands.invoke(Edit, 8);
+    w().commands.invoke(edit_menu::Replace);
     EXPECT_EQ(shown(), (std::vector<int>{85, 86}));
 }
 
@@ -173,7 +172,7 @@ TEST_F(SearchPanelsTest, ReplaceAllIsExactOneStepAndClosesThePanel)
     EXPECT_EQ(ed()->Text(), QStringLiteral("ニッポン語とニッポン\r\nにほんニッポン"));
     EXPECT_FALSE(panel(replace_panel::Panel)->isVisible());
     EXPECT_EQ(ed()->StyleAt(0), 0) << "coloured afresh";
-    w().commands.invoke(Edit, 0);
+    w().commands.invoke(edit_menu::Undo);
     EXPECT_EQ(ed()->Text(), QStringLiteral("日本語と日本\r\nにほん日本"));
 
     replace(QString(), QStringLiteral("x"));
@@ -185,10 +184,10 @@ TEST_F(SearchPanelsTest, ReplaceAllIsExactOneStepAndClosesThePanel)
 TEST_F(SearchPanelsTest, CloseButtonsHideTheirPanels)
 {
     for (const auto& [opener, frame, closers] :
-         {std::tuple{6, search_panel::Panel, std::vector<ExecuteButton>{ExecuteButton::CloseSearchPanel, ExecuteButton::SearchPanelCloseBox}},
-          std::tuple{8, replace_panel::Panel, std::vector<ExecuteButton>{ExecuteButton::ReplacePanelCloseBox, ExecuteButton::CloseReplacePanel}}}) {
+         {std::tuple{edit_menu::Search, search_panel::Panel, std::vector<ExecuteButton>{ExecuteButton::CloseSearchPanel, ExecuteButton::SearchPanelCloseBox}},
+          std::tuple{edit_menu::Replace, replace_panel::Panel, std::vector<ExecuteButton>{ExecuteButton::ReplacePanelCloseBox, ExecuteButton::CloseReplacePanel}}}) {
         for (ExecuteButton closer : closers) {
-            w().commands.invoke(Edit, opener);
+            w().commands.invoke(opener);
             ASSERT_TRUE(panel(frame)->isVisible());
             press(closer);
             EXPECT_FALSE(panel(frame)->isVisible()) << buttonNumber(closer);

@@ -1,4 +1,5 @@
 #include "EditingFixture.h"
+#include "editor/EditorMenus.h"
 #include "editor/EditorControls.h"
 
 #include "editor/ColourLookup.h"
@@ -20,14 +21,6 @@
 
 namespace {
 
-const QString Bar = QStringLiteral("tbToolBar");
-
-// Indexes of the toolbar's buttons, in their order on the bar.
-enum Button {
-    NewTab, Open, Close, Save, Print, Undo, Cut, Copy, Paste, Search, LineBreak, Tag, Bold, Italic, Underline,
-    Bigger, Smaller, Left, Centre, Right, Colour, Image, Music, Browser, PasteSwitch,
-};
-
 // A tag dictionary with a few entries.
 class FakeDictionary : public TagDictionaryAccess {
 public:
@@ -48,44 +41,45 @@ class ToolbarTest : public EditingFixture {};
 TEST_F(ToolbarTest, ButtonsChangeTheTextAsTheirTagsSay)
 {
     const CommandRow rows[] = {
-        {Cut, "ab«cd»ef", "ab«»ef", {}, "old", "cd"},
-        {Copy, "ab«cd»ef", "ab«cd»ef", {}, "old", "cd"},
-        {Paste, "ab«cd»ef", "abXY«»ef", {}, "XY"},
-        {LineBreak, "ab«cd»ef", "ab<BR>«»cdef"},
-        {LineBreak, "«»abc", "«»abc"}, // nothing at the very start
-        {Bold, "ab«cd»ef", "ab<B>«»cd</B>ef", {{2, 3}, {7, 4}}},
-        {Italic, "日本«語»です", "日本<I>«»語</I>です", {{2, 3}, {6, 4}}},
-        {Underline, "ab«cd»ef", "ab<U>«»cd</U>ef", {{2, 3}, {7, 4}}},
+        {toolbar::Cut, "ab«cd»ef", "ab«»ef", {}, "old", "cd"},
+        {toolbar::Copy, "ab«cd»ef", "ab«cd»ef", {}, "old", "cd"},
+        {toolbar::Paste, "ab«cd»ef", "abXY«»ef", {}, "XY"},
+        {toolbar::InsertLineBreak, "ab«cd»ef", "ab<BR>«»cdef"},
+        {toolbar::InsertLineBreak, "«»abc", "«»abc"}, // nothing at the very start
+        {toolbar::Bold, "ab«cd»ef", "ab<B>«»cd</B>ef", {{2, 3}, {7, 4}}},
+        {toolbar::Italic, "日本«語»です", "日本<I>«»語</I>です", {{2, 3}, {6, 4}}},
+        {toolbar::Underline, "ab«cd»ef", "ab<U>«»cd</U>ef", {{2, 3}, {7, 4}}},
         // The line break at the end of the selection stays outside the closing tag, whole.
-        {Bold, "a«bc\r\n»d", "a<B>«»bc</B>\r\nd", {{1, 3}, {6, 4}}},
-        {Bold, "«x\r\n\r\n»", "<B>«»x</B>\r\n\r\n", {{0, 3}, {4, 4}}},
-        {Bold, "ab«»cd", "ab«»cd"},
-        {Bigger, "ab«cd»ef", "ab<FONT SIZE=\"+1\">«»cd</FONT>ef", {{2, 16}, {20, 7}}},
-        {Smaller, "a«b\r\n»", "a<FONT SIZE=\"-1\">«»b</FONT>\r\n", {{1, 16}, {18, 7}}},
-        {Left, "<P«»>x", "<P align=\"left\"«»>x", {{2, 13}}},
-        {Centre, "<P«x»>", "<P align=\"center\"«»x>", {{2, 15}}},
-        {Right, "<P«»>", "<P align=\"right\"«»>", {{2, 14}}},
-        {Left, "«»<P>", "«»<P>"}, // nothing with the caret at the very start
-        {Colour, "ab«cd»ef", "ab«cd»ef"},
-        {Image, "ab«cd»ef", "ab«cd»ef"},
-        {Music, "ab«cd»ef", "ab«cd»ef"},
+        {toolbar::Bold, "a«bc\r\n»d", "a<B>«»bc</B>\r\nd", {{1, 3}, {6, 4}}},
+        {toolbar::Bold, "«x\r\n\r\n»", "<B>«»x</B>\r\n\r\n", {{0, 3}, {4, 4}}},
+        {toolbar::Bold, "ab«»cd", "ab«»cd"},
+        {toolbar::LargerText, "ab«cd»ef", "ab<FONT SIZE=\"+1\">«»cd</FONT>ef", {{2, 16}, {20, 7}}},
+        {toolbar::SmallerText, "a«b\r\n»", "a<FONT SIZE=\"-1\">«»b</FONT>\r\n", {{1, 16}, {18, 7}}},
+        {toolbar::AlignLeft, "<P«»>x", "<P align=\"left\"«»>x", {{2, 13}}},
+        {toolbar::Centre, "<P«x»>", "<P align=\"center\"«»x>", {{2, 15}}},
+        {toolbar::AlignRight, "<P«»>", "<P align=\"right\"«»>", {{2, 14}}},
+        {toolbar::AlignLeft, "«»<P>", "«»<P>"}, // nothing with the caret at the very start
+        {toolbar::ColourPicker, "ab«cd»ef", "ab«cd»ef"},
+        {toolbar::Image, "ab«cd»ef", "ab«cd»ef"},
+        {toolbar::BackgroundSound, "ab«cd»ef", "ab«cd»ef"},
     };
-    runRows(Bar, rows);
+    runRows(rows);
 }
 
 TEST_F(ToolbarTest, TagButtonsEmptyTheEditorsUndoEvenWhenTheyInsertNothing)
 {
-    for (int button : {Bold, LineBreak, Left, Bigger, Colour}) {
+    for (CommandId button : {toolbar::Bold, toolbar::InsertLineBreak, toolbar::AlignLeft, toolbar::LargerText,
+                             toolbar::ColourPicker}) {
         setDocument("ab«»cd");
         QTest::keyClicks(ed(), QStringLiteral("x"));
         ASSERT_TRUE(ed()->CanUndo());
-        w().commands.invoke(Bar, button);
-        EXPECT_FALSE(ed()->CanUndo()) << button;
+        w().commands.invoke(button);
+        EXPECT_FALSE(ed()->CanUndo()) << button.key;
         // The snapshot of the typed text is in the ring: undo brings it back after a wrap.
     }
     setDocument("ab«cd»ef");
-    w().commands.invoke(Bar, Bold);
-    w().commands.invoke(Bar, Undo);
+    w().commands.invoke(toolbar::Bold);
+    w().commands.invoke(toolbar::Undo);
     EXPECT_EQ(ed()->Text(), QStringLiteral("abcdef"));
 }
 
@@ -96,27 +90,27 @@ TEST_F(ToolbarTest, AButtonOnAPreviewTabActsOnThatDocumentsSourceTab)
     w().ws.selectPreviewTab(0);
     ASSERT_EQ(tabs.SelectedIndex(), 2);
     select(ed(), {2, 2});
-    w().commands.invoke(Bar, Bold);
+    w().commands.invoke(toolbar::Bold);
     EXPECT_EQ(tabs.SelectedIndex(), 1);
     EXPECT_EQ(ed()->Text(), QStringLiteral("ab<B>cd</B>ef"));
 }
 
 TEST_F(ToolbarTest, DocumentButtonsReachTheFileCommands)
 {
-    w().commands.invoke(Bar, NewTab);
+    w().commands.invoke(toolbar::NewDocument);
     EXPECT_EQ(w().ws.documentCount(), 2);
-    w().commands.invoke(Bar, Close);
+    w().commands.invoke(toolbar::Close);
     EXPECT_EQ(w().ws.documentCount(), 1);
 
     setDocument("text«»");
     dialogs.expectMsg(QStringLiteral("現在のファイルを保存しますか？"), MsgResult::No);
     dialogs.expectOpen(std::nullopt);
-    w().commands.invoke(Bar, Open);
+    w().commands.invoke(toolbar::Open);
     dialogs.expectSave(std::nullopt);
     dialogs.expectMsg(QStringLiteral("データｰは保存されませんでした"));
-    w().commands.invoke(Bar, Save);
+    w().commands.invoke(toolbar::Save);
     dialogs.expectPrinter(std::nullopt);
-    w().commands.invoke(Bar, Print);
+    w().commands.invoke(toolbar::Print);
     EXPECT_EQ(dialogs.pending(), 0);
     EXPECT_EQ(ed()->Text(), QStringLiteral("text"));
 }
@@ -124,7 +118,7 @@ TEST_F(ToolbarTest, DocumentButtonsReachTheFileCommands)
 TEST_F(ToolbarTest, SearchButtonOpensTheSearchPanelWithTheSelection)
 {
     setDocument("ab«検索»ef");
-    w().commands.invoke(Bar, Search);
+    w().commands.invoke(toolbar::Search);
     EXPECT_TRUE(w().controls.get<QWidget>(search_panel::Panel)->isVisible());
     EXPECT_EQ(w().controls.get<QLineEdit>(search_panel::Word)->text(), QStringLiteral("検索"));
 }
@@ -134,7 +128,7 @@ TEST_F(ToolbarTest, TagButtonLooksTheSelectionUpAndCountsTheDictionaryOpen)
     FakeDictionary dictionary;
     w().colourLookup.setTagDictionary(&dictionary);
     setDocument("x «<td>» y");
-    w().commands.invoke(Bar, Tag);
+    w().commands.invoke(toolbar::TagDictionary);
     EXPECT_EQ(dictionary.shown, 2);
     EXPECT_EQ(dictionary.colours, (QList<QColor>{ColourLookup::plainLabelColour(), ColourLookup::plainLabelColour(),
                                                  ColourLookup::foundLabelColour()}));
@@ -144,14 +138,14 @@ TEST_F(ToolbarTest, TagButtonLooksTheSelectionUpAndCountsTheDictionaryOpen)
     dictionary = FakeDictionary();
     setDocument("«<blink>»");
     dialogs.expectMsg(QStringLiteral("選択された文字はタグ辞典には登録されていません。"));
-    w().commands.invoke(Bar, Tag);
+    w().commands.invoke(toolbar::TagDictionary);
     EXPECT_EQ(dictionary.shown, -1);
     EXPECT_TRUE(dictionary.open);
 
     // Without a selection only the window's own opening runs.
     dictionary = FakeDictionary();
     setDocument("ab«»");
-    w().commands.invoke(Bar, Tag);
+    w().commands.invoke(toolbar::TagDictionary);
     EXPECT_EQ(dictionary.shown, -1);
     EXPECT_TRUE(dictionary.open);
     w().colourLookup.setTagDictionary(nullptr);
@@ -161,7 +155,7 @@ TEST_F(ToolbarTest, BrowserButtonWritesTheWholePageAndOpensIt)
 {
     UrlCatcher catcher;
     setDocument("«»   ");
-    w().commands.invoke(Bar, Browser);
+    w().commands.invoke(toolbar::Browser);
     EXPECT_TRUE(catcher.opened.isEmpty()) << "a blank document shows nothing";
 
     Document& d = w().ws.current();
@@ -170,7 +164,7 @@ TEST_F(ToolbarTest, BrowserButtonWritesTheWholePageAndOpensIt)
     d.header = QStringLiteral("<HTML><BODY>\r\n");
     d.footer = QStringLiteral("</BODY></HTML>");
     setDocument("本文«»");
-    w().commands.invoke(Bar, Browser);
+    w().commands.invoke(toolbar::Browser);
     const QString page = d.folder + QStringLiteral("/$$$000.html");
     ASSERT_EQ(catcher.opened, (QList<QUrl>{QUrl::fromLocalFile(page)}));
     const TextReadResult written = readTextFile(page);
@@ -183,7 +177,7 @@ TEST_F(ToolbarTest, BrowserButtonTellsWhenThePageCannotBeWritten)
     w().ws.current().folder = path(QStringLiteral("no/such/folder"));
     setDocument("<P>x«»");
     dialogs.expectMsg(QStringLiteral("ブラウザーで表示する一時ファイルが書き込めませんでした。"));
-    w().commands.invoke(Bar, Browser);
+    w().commands.invoke(toolbar::Browser);
     EXPECT_TRUE(catcher.opened.isEmpty());
 }
 
@@ -193,13 +187,13 @@ TEST_F(ToolbarTest, ButtonsCarryTheirTipsAndAnIconOrTheirKey)
     ASSERT_TRUE(bar);
     ASSERT_EQ(bar->actions().size(), 25);
     for (int i = 0; i < 25; ++i) {
-        QAction* a = w().commands.action(Bar, i);
+        QAction* a = w().commands.action(toolbar::Buttons, i);
         EXPECT_EQ(bar->actions()[i], a);
         EXPECT_FALSE(a->toolTip().isEmpty());
     }
-    EXPECT_EQ(w().commands.action(Bar, Bold)->toolTip(), QStringLiteral("太字"));
-    EXPECT_EQ(w().commands.action(Bar, Colour)->toolTip(), QStringLiteral("「カラーペルモア」の起動"));
-    EXPECT_FALSE(w().commands.action(Bar, Bold)->icon().isNull()) << "the icon theme is installed";
-    EXPECT_TRUE(w().commands.action(Bar, PasteSwitch)->icon().isNull());
-    EXPECT_EQ(w().commands.action(Bar, PasteSwitch)->text(), QStringLiteral("貼"));
+    EXPECT_EQ(w().commands.action(toolbar::Bold)->toolTip(), QStringLiteral("太字"));
+    EXPECT_EQ(w().commands.action(toolbar::ColourPicker)->toolTip(), QStringLiteral("「カラーペルモア」の起動"));
+    EXPECT_FALSE(w().commands.action(toolbar::Bold)->icon().isNull()) << "the icon theme is installed";
+    EXPECT_TRUE(w().commands.action(toolbar::PasteMode)->icon().isNull());
+    EXPECT_EQ(w().commands.action(toolbar::PasteMode)->text(), QStringLiteral("貼"));
 }

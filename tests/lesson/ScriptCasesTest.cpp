@@ -1,5 +1,6 @@
 // Commands of small scripts on the real window: the cases the shipped lesson does not show.
 #include "LessonFixture.h"
+#include "editor/EditorMenus.h"
 
 #include "stylesheet/StylesheetTools.h"
 #include "toolwindows/ColourPickerWindow.h"
@@ -79,7 +80,7 @@ TEST_F(LessonScriptCases, PopupsAndTheDropDownStayShutDuringARun)
     lesson().running = false;
     EXPECT_EQ(lesson().lineNo, 8);
     EXPECT_FALSE(w().commands.menu(stylesheet_menu::Menu)->isVisible());
-    EXPECT_FALSE(w().commands.menu(u("sh1"))->isVisible());
+    EXPECT_FALSE(w().commands.menu(style_popup::Menu)->isVisible());
     EXPECT_FALSE(w().controls.get<QComboBox>(css_builder::ElementBox)->view()->isVisible());
 }
 

@@ -1,6 +1,7 @@
 // The shipped lesson, step by step with ▶: what each command word leaves in the main window, the
 // colour picker and the lesson window.
 #include "LessonFixture.h"
+#include "editor/EditorMenus.h"
 
 #include "platform/TabStrip.h"
 #include "toolwindows/ColourPickerWindow.h"
@@ -210,9 +211,9 @@ TEST_F(ShippedLesson, ClassesAreBuiltAndAppliedInThePage)
     stepPast("<SELFUKUSU>");
     EXPECT_EQ(selected(0), u("<P>メモ：色の名前は「カラーペルモア」で選べます。</P>"));
     stepPast("<LISTSHOW>");
-    EXPECT_TRUE(w().commands.menu(u("sh1"))->isVisible());
+    EXPECT_TRUE(w().commands.menu(style_popup::Menu)->isVisible());
     stepPast("<LISTSEL>");
-    EXPECT_FALSE(w().commands.menu(u("sh1"))->isVisible());
+    EXPECT_FALSE(w().commands.menu(style_popup::Menu)->isVisible());
     EXPECT_TRUE(shown(class_list::List));
     EXPECT_EQ(entries(list(class_list::List)), QStringList({u("H1"), u("BODY"), u(".memo"), u(".center"), u("SPAN style"), u("SPAN class")}));
     stepPast("<LIST3SEL>");

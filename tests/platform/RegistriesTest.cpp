@@ -193,30 +193,30 @@ TEST(CommandRegistry, ItemsRunByIndexAndSeparatorsDoNothing)
     QMenu menu;
     std::vector<int> menuHandler;
     int own = 0;
-    commands.addMenu(QStringLiteral("mk1"), &menu, [&](int i) { menuHandler.push_back(i); });
-    commands.define(QStringLiteral("mk1"), {
-        {0, QStringLiteral("初期化")},
+    commands.addMenu(TestMenu, &menu, [&](int i) { menuHandler.push_back(i); });
+    commands.define(TestMenu, {
+        {0, QStringLiteral("初期化"), {}, {}, nullptr, nullptr, 0, true, Reset},
         {1, QStringLiteral("-")},
         {2, QStringLiteral("自分の処理"), {}, [&] { ++own; }},
     });
-    commands.invoke(QStringLiteral("mk1"), 0);
-    commands.invoke(QStringLiteral("mk1"), 1);
-    commands.invoke(QStringLiteral("mk1"), 2);
-    commands.action(QStringLiteral("mk1"), 0)->trigger(); // a click runs the same way
+    commands.invoke(TestMenu, 0);
+    commands.invoke(TestMenu, 1);
+    commands.invoke(TestMenu, 2);
+    commands.action(TestMenu, 0)->trigger(); // a click runs the same way
     EXPECT_EQ(menuHandler, (std::vector<int>{0, 0}));
     EXPECT_EQ(own, 1);
-    EXPECT_TRUE(commands.action(QStringLiteral("mk1"), 1)->isSeparator());
+    EXPECT_TRUE(commands.action(TestMenu, 1)->isSeparator());
     EXPECT_EQ(menu.actions().size(), 3);
-    EXPECT_EQ(commands.indexes(QStringLiteral("mk1")), (std::vector<int>{0, 1, 2}));
+    EXPECT_EQ(commands.indexes(TestMenu), (std::vector<int>{0, 1, 2}));
 
-    EXPECT_THROW(commands.invoke(QStringLiteral("mk1"), 3), std::logic_error);
-    EXPECT_THROW(commands.invoke(QStringLiteral("nomenu"), 0), std::logic_error);
-    EXPECT_THROW(commands.add(QStringLiteral("mk1"), {2, QStringLiteral("again")}), std::logic_error);
+    EXPECT_THROW(commands.invoke(TestMenu, 3), std::logic_error);
+    EXPECT_THROW(commands.invoke(MenuId{"no-menu"}, 0), std::logic_error);
+    EXPECT_THROW(commands.add(TestMenu, {2, QStringLiteral("again")}), std::logic_error);
 
-    commands.remove(QStringLiteral("mk1"), 2);
-    EXPECT_FALSE(commands.has(QStringLiteral("mk1"), 2));
-    commands.setHandler(QStringLiteral("mk1"), 0, [&] { own += 10; });
-    commands.invoke(QStringLiteral("mk1"), 0);
+    commands.remove(TestMenu, 2);
+    EXPECT_FALSE(commands.has(TestMenu, 2));
+    commands.setHandler(Reset, [&] { own += 10; });
+    commands.invoke(TestMenu, 0);
     EXPECT_EQ(own, 11);
 }
 
@@ -224,7 +224,7 @@ TEST(CommandRegistry, CheckMarksShowTheStateTheyStandFor)
 {
     CommandRegistry commands;
     QMenu menu;
-    commands.addMenu(QStringLiteral("m"), &menu);
+    commands.addMenu(TestMenu, &menu);
     BoolState paste;
     IntState scheme(1);
     int handled = 0;
@@ -239,27 +239,27 @@ TEST(CommandRegistry, CheckMarksShowTheStateTheyStandFor)
         c.handler = [&scheme, i] { scheme.set(i); };
         items.push_back(c);
     }
-    commands.define(QStringLiteral("m"), items);
-    QAction* toggleItem = commands.action(QStringLiteral("m"), 0);
+    commands.define(TestMenu, items);
+    QAction* toggleItem = commands.action(TestMenu, 0);
 
     // A click toggles the state once; the mark follows the state, not the click.
     toggleItem->trigger();
     EXPECT_TRUE(paste.value());
     EXPECT_TRUE(toggleItem->isChecked());
-    commands.invoke(QStringLiteral("m"), 0);
+    commands.invoke(TestMenu, 0);
     EXPECT_FALSE(paste.value());
     EXPECT_FALSE(toggleItem->isChecked());
     EXPECT_EQ(handled, 2);
     paste.set(true); // set by the program: the mark shows it
     EXPECT_TRUE(toggleItem->isChecked());
 
-    EXPECT_TRUE(commands.action(QStringLiteral("m"), 1)->isChecked());
-    commands.action(QStringLiteral("m"), 2)->trigger();
+    EXPECT_TRUE(commands.action(TestMenu, 1)->isChecked());
+    commands.action(TestMenu, 2)->trigger();
     EXPECT_EQ(scheme.value(), 2);
-    EXPECT_FALSE(commands.action(QStringLiteral("m"), 1)->isChecked());
-    EXPECT_TRUE(commands.action(QStringLiteral("m"), 2)->isChecked());
-    commands.action(QStringLiteral("m"), 2)->trigger(); // choosing it again keeps it chosen
-    EXPECT_TRUE(commands.action(QStringLiteral("m"), 2)->isChecked());
+    EXPECT_FALSE(commands.action(TestMenu, 1)->isChecked());
+    EXPECT_TRUE(commands.action(TestMenu, 2)->isChecked());
+    commands.action(TestMenu, 2)->trigger(); // choosing it again keeps it chosen
+    EXPECT_TRUE(commands.action(TestMenu, 2)->isChecked());
 }
 
 TEST(CommandRegistry, ItemsRunByTheirIdsAndGeneratedRowsByIndex)
@@ -284,10 +284,10 @@ TEST(CommandRegistry, ItemsRunByTheirIdsAndGeneratedRowsByIndex)
     EXPECT_FALSE(commands.has(CommandId{"test-menu.nothing"}));
     EXPECT_FALSE(commands.has(CommandId{}));
 
-    // Both forms reach one table: the menu's key is its name.
-    commands.invoke(QStringLiteral("test-menu"), 0);
+    // An item with an id is also its menu's row.
+    commands.invoke(TestMenu, 0);
     EXPECT_EQ(menuHandler, (std::vector<int>{0, 0, 0}));
-    EXPECT_EQ(commands.action(Reset), commands.action(QStringLiteral("test-menu"), 0));
+    EXPECT_EQ(commands.action(Reset), commands.action(TestMenu, 0));
 
     // A generated row, reached by its index.
     commands.add(TestMenu, {3, QStringLiteral("1:page.html")});

@@ -52,9 +52,9 @@ TEST_F(HelpPaneTest, EachHelpItemShowsItsPageInThePane)
         items.emplace_back(page.number, page.file);
     for (const auto& [index, file] : items) {
         SCOPED_TRACE(file.toStdString());
-        EXPECT_EQ(win.commands.action(QStringLiteral("mhelp"), index)->text(),
+        EXPECT_EQ(win.commands.action(help_menu::Menu, index)->text(),
                   index == 0 ? QStringLiteral("ヘルプ") : helpPages()[static_cast<size_t>(index / 2 - 2)].caption);
-        win.commands.invoke(QStringLiteral("mhelp"), index);
+        win.commands.invoke(help_menu::Menu, index);
         EXPECT_TRUE(pane()->isVisible());
         EXPECT_TRUE(waitForPage(paneBrowser(), pageUrl(file)));
         expectLaidOut();
@@ -96,17 +96,17 @@ TEST_F(HelpPaneTest, PageZeroLaysThePaneOutAndLeavesItAsItIs)
 TEST_F(HelpPaneTest, WithTheSwitchOnEachPageOpensAWindowOfItsOwn)
 {
     fomPelmor& win = start();
-    QAction* ie = win.commands.action(QStringLiteral("mhelp"), 2);
+    QAction* ie = win.commands.action(help_menu::HelpInBrowserWindow);
     EXPECT_FALSE(ie->isChecked());
-    win.commands.invoke(QStringLiteral("mhelp"), 2);
+    win.commands.invoke(help_menu::HelpInBrowserWindow);
     EXPECT_TRUE(ie->isChecked());
     EXPECT_EQ(win.state.ini.value(QString(), QString(), QStringLiteral("ie"), QString()), QStringLiteral("ON"));
 
     // Every page, from the menu and from the other callers, in a window of its own.
     std::vector<QString> files = {HelpIndexPage};
-    win.commands.invoke(QStringLiteral("mhelp"), 0);
+    win.commands.invoke(help_menu::ShowHelpIndex);
     for (const HelpPage& page : helpPages()) {
-        win.commands.invoke(QStringLiteral("mhelp"), page.number);
+        win.commands.invoke(help_menu::Menu, page.number);
         files.push_back(page.file);
     }
     win.procs.call(procedure::ShowHelpPage, 18);
@@ -130,10 +130,10 @@ TEST_F(HelpPaneTest, WithTheSwitchOnEachPageOpensAWindowOfItsOwn)
     EXPECT_EQ(static_cast<size_t>(win.helpPane.helpWindows().size()), files.size() - 1);
     ASSERT_TRUE(quit());
     fomPelmor& again = start();
-    EXPECT_TRUE(again.commands.action(QStringLiteral("mhelp"), 2)->isChecked());
-    again.commands.invoke(QStringLiteral("mhelp"), 2);
+    EXPECT_TRUE(again.commands.action(help_menu::HelpInBrowserWindow)->isChecked());
+    again.commands.invoke(help_menu::HelpInBrowserWindow);
     EXPECT_EQ(again.state.ini.value(QString(), QString(), QStringLiteral("ie"), QString()), QStringLiteral("OFF"));
-    again.commands.invoke(QStringLiteral("mhelp"), 12);
+    again.commands.invoke(help_menu::Menu, 12);
     EXPECT_TRUE(pane()->isVisible());
     EXPECT_TRUE(again.helpPane.helpWindows().isEmpty());
 }

@@ -191,7 +191,7 @@ TEST_F(DocumentTabsTest, AfterAClosingTheViewAndTheStatusBarAreOfADocumentThatIs
         const int before = w().ws.documentCount();
         if (closesTheShownOne) {
             // The toolbar's close button closes the document on show, whichever of its tabs.
-            w().toolbar.tbToolBar_ButtonClick(QStringLiteral("閉じる"));
+            w().toolbar.pressButton(QStringLiteral("閉じる"));
         } else {
             w().ws.removeDocument(c.closed);
         }

@@ -1,4 +1,5 @@
 #include "platform/RichEdit.h"
+#include "editor/EditorMenus.h"
 #include "support/AppFixture.h"
 
 #include <QAction>
@@ -67,8 +68,8 @@ TEST_F(KeysTest, EnterInsertsCrLfAndTheMenusOwnTheEditingKeys)
     QTest::keyClicks(ed, QStringLiteral("cd"));
     EXPECT_EQ(ed->Text(), QStringLiteral("ab\r\ncd"));
     // The editor's own bindings are gone: the Edit menu's shortcuts get the keys.
-    QSignalSpy undoItem(win.commands.action(QStringLiteral("edit"), 0), &QAction::triggered);
-    QSignalSpy recolourItem(win.commands.action(QStringLiteral("edit"), 22), &QAction::triggered);
+    QSignalSpy undoItem(win.commands.action(edit_menu::Undo), &QAction::triggered);
+    QSignalSpy recolourItem(win.commands.action(edit_menu::Recolour), &QAction::triggered);
     win.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&win));
     ed->setFocus();

@@ -1,4 +1,8 @@
+#include "autocreate/AutoCreateControls.h"
+#include "editor/EditorMenus.h"
 #include "platform/RichEdit.h"
+#include "shell/ShellMenus.h"
+#include "stylesheet/StylesheetControls.h"
 #include "platform/Twips.h"
 #include "support/AppFixture.h"
 #include "wizards/EasyMenu.h"
@@ -23,19 +27,18 @@
 namespace {
 
 // The commands that open the panels over the editors, in menu order.
-struct Opener {
-    const char* menu;
-    int item;
-};
-
-const Opener Openers[] = {
-    {easy_menu::Menu.key, 3},      {easy_menu::Menu.key, 4},      {easy_menu::Menu.key, 6},      {easy_menu::Menu.key, 8},      {easy_menu::Menu.key, 10},     {easy_menu::Menu.key, 12},
-    {easy_menu::Menu.key, 14},     {easy_menu::Menu.key, 16},     {easy_menu::Menu.key, 17},     {easy_menu::Menu.key, 18},     {easy_menu::Menu.key, 20},     {easy_menu::Menu.key, 21},
-    {easy_menu::Menu.key, 22},     {easy_menu::Menu.key, 23},     {easy_menu::Menu.key, 24},     {easy_menu::Menu.key, 25},     {"advanced", 0},  {"advanced", 2},
-    {"advanced", 4},  {"advanced", 6},  {"advanced", 9},  {"advanced", 12}, {"advanced", 14}, {"advanced", 16},
-    {"advanced", 18}, {"advanced", 20}, {"advanced", 22}, {"advanced", 24}, {"advanced", 26}, {"advanced", 28},
-    {"stylesheet", 4}, {"stylesheet", 8}, {"stylesheet", 10},    {"mjidou", 2},   {"edit", 6},     {"edit", 8},
-    {"hen2", 28},    {"file", 6},     {"file", 15},    {"file", 16},
+const CommandId Openers[] = {
+    easy_menu::LineBreakPanel, easy_menu::SpacePanel, easy_menu::TitlePanel, easy_menu::HeadingPanel,
+    easy_menu::BodyColoursPanel, easy_menu::MarginsPanel, easy_menu::CommentPanel, easy_menu::ParagraphPanel,
+    easy_menu::PositionPanel, easy_menu::RawTextPanel, easy_menu::FontPanel, easy_menu::FontSizePanel,
+    easy_menu::FontColourPanel, easy_menu::EmphasisPanel, easy_menu::StrongEmphasisPanel, easy_menu::FontShapePanel,
+    advanced_menu::InsertRule, advanced_menu::InsertImage, advanced_menu::MakeList, advanced_menu::SetLink,
+    advanced_menu::JumpInPage, advanced_menu::ScrollText, advanced_menu::MakeTable, advanced_menu::MakeMailForm,
+    advanced_menu::MakeFrames, advanced_menu::BackgroundSound, advanced_menu::PlayMovie,
+    advanced_menu::BackgroundImage, advanced_menu::DocumentInfo, advanced_menu::Doctype,
+    stylesheet_menu::CreateEmptyStylesheet, stylesheet_menu::LinkStylesheet, stylesheet_menu::ShowCssBuilder,
+    auto_create_menu::ShowSettings, edit_menu::Search, edit_menu::Replace, edit2_menu::IndentSettings,
+    file_menu::RenameFile, file_menu::SaveTemplate, file_menu::InsertTemplate,
 };
 
 std::string nameOf(const QWidget* panel)
@@ -98,11 +101,11 @@ protected:
                 panel->hide();
             }
         };
-        for (const Opener& o : Openers) {
+        for (CommandId opener : Openers) {
             w().ws.currentEditor()->SetText(QStringLiteral("abc\r\n"));
             w().ws.currentEditor()->Select(0, 3);
-            w().commands.invoke(QString::fromLatin1(o.menu), o.item);
-            checkOpen(std::string(o.menu) + " " + std::to_string(o.item));
+            w().commands.invoke(opener);
+            checkOpen(opener.key);
         }
         for (QGroupBox* panel : panels()) {
             if (seen.count(panel) || panel->geometry().isEmpty())

@@ -1,4 +1,6 @@
 #include "editor/EditorControls.h"
+#include "preview/PreviewControls.h"
+#include "autocreate/AutoCreateControls.h"
 #include "platform/RichEdit.h"
 #include "platform/TabStrip.h"
 #include "platform/Twips.h"
@@ -43,8 +45,8 @@ TEST_F(StartupTest, FirstStartUsesTheDefaultsAndQuittingWritesTheSettings)
     // The fixed items, then no recent items and no separator of theirs: only the exit item.
     EXPECT_EQ(menuCaptions(win.commands.menu(file_menu::Menu)).size(), 21);
     EXPECT_EQ(menuCaptions(win.commands.menu(file_menu::Menu)).mid(20), QStringList{QStringLiteral("終了")});
-    EXPECT_TRUE(win.commands.action(QStringLiteral("mjidou"), 0)->isChecked());
-    EXPECT_FALSE(win.commands.action(QStringLiteral("mhelp"), 2)->isChecked());
+    EXPECT_TRUE(win.commands.action(auto_create_menu::RunOnOpening)->isChecked());
+    EXPECT_FALSE(win.commands.action(help_menu::HelpInBrowserWindow)->isChecked());
     EXPECT_TRUE(win.commands.action(font_menu::colourScheme(1))->isChecked());
     EXPECT_FALSE(win.commands.action(font_menu::colourScheme(4))->isChecked());
     EXPECT_EQ(win.controls.get<QLineEdit>(indent_panel::LineLengthBox)->text(), QStringLiteral("50"));
@@ -52,7 +54,7 @@ TEST_F(StartupTest, FirstStartUsesTheDefaultsAndQuittingWritesTheSettings)
     EXPECT_FALSE(QFile::exists(path(QStringLiteral("test.$$$"))));
 
     win.fonts.applyColourScheme(3);
-    win.commands.invoke(QStringLiteral("mhelp"), 2);
+    win.commands.invoke(help_menu::HelpInBrowserWindow);
     ASSERT_TRUE(quit());
     const QByteArray ini = readFile(path(QStringLiteral("Pelmor.ini")));
     EXPECT_EQ(ini, QByteArray("FontColor, 3\r\nie,ON\r\nMainLeft,") + QByteArray::number(placement[0]) + "\r\nMainTop,"
@@ -65,7 +67,7 @@ TEST_F(StartupTest, FirstStartUsesTheDefaultsAndQuittingWritesTheSettings)
               placement);
     EXPECT_TRUE(again.commands.action(font_menu::colourScheme(3))->isChecked());
     EXPECT_FALSE(again.commands.action(font_menu::colourScheme(1))->isChecked());
-    EXPECT_TRUE(again.commands.action(QStringLiteral("mhelp"), 2)->isChecked());
+    EXPECT_TRUE(again.commands.action(help_menu::HelpInBrowserWindow)->isChecked());
 }
 
 TEST_F(StartupTest, QuittingWhileMinimizedKeepsThePlacementOfTheRunBefore)

@@ -1,4 +1,5 @@
 #include "toolwindows/AboutBox.h"
+#include "preview/PreviewControls.h"
 #include "support/AppFixture.h"
 #include "support/QtPrinters.h"
 
@@ -38,7 +39,7 @@ class AboutBoxTest : public AppFixture {};
 TEST_F(AboutBoxTest, TheHelpMenusLastItemShowsTheBoxModallyInFront)
 {
     fomPelmor& win = start();
-    QMenu* help = win.commands.menu(QStringLiteral("mhelp"));
+    QMenu* help = win.commands.menu(help_menu::Menu);
     ASSERT_FALSE(help->actions().isEmpty());
     EXPECT_EQ(help->actions().last(), win.commands.action(about_box::ShowAboutBox));
     EXPECT_EQ(help->actions().last()->text(), QStringLiteral("ﾊﾞｰｼﾞｮﾝ情報(&A)"));

@@ -1,4 +1,5 @@
 #include "editor/ColourLookup.h"
+#include "editor/EditorMenus.h"
 #include "platform/RichEdit.h"
 #include "support/AppFixture.h"
 #include "toolwindows/TagDictionaryWindow.h"
@@ -17,7 +18,7 @@ TEST_F(TagLookupTest, TheSelectedTagIsFoundAndShownInTheDictionary)
     RichEdit* ed = win.ws.sourceEditor(0);
     ed->SetText(QStringLiteral("x <td> y"));
     ed->Select(2, 4);
-    win.commands.invoke(QStringLiteral("tbToolBar"), 11);
+    win.commands.invoke(toolbar::TagDictionary);
     TagDictionaryWindow& dictionary = win.tagDictionary;
     EXPECT_TRUE(dictionary.isVisible());
     EXPECT_TRUE(dictionary.isOpen.value());

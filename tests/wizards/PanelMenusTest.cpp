@@ -153,7 +153,7 @@ TEST_F(PanelMenusTest, EveryPanelOpensAtItsPlaceWithItsCaptionsAndExplanationAnd
         ed()->Select(0, 3);
         QWidget* panel = panelOf(c);
         ASSERT_FALSE(panel->isVisible());
-        w().commands.invoke(u(c.menu), c.item);
+        w().commands.invoke(MenuId{c.menu}, c.item);
         EXPECT_TRUE(panel->isVisible());
         EXPECT_EQ(place(panel), c.where);
         EXPECT_EQ(qobject_cast<QGroupBox*>(panel)->title(), u(c.caption));
@@ -174,7 +174,7 @@ TEST_F(PanelMenusTest, EveryPanelOpensAtItsPlaceWithItsCaptionsAndExplanationAnd
         dragTitleBy(titleOf(c), 30, 20);
         EXPECT_NE(place(panel), c.where) << "the drag moved it";
         panel->hide();
-        w().commands.invoke(u(c.menu), c.item);
+        w().commands.invoke(MenuId{c.menu}, c.item);
         EXPECT_EQ(place(panel), c.where) << "back at its place";
         panel->hide();
     }
@@ -212,12 +212,12 @@ TEST_F(PanelMenusTest, SelectFirstPromptsComeFirstOnlyWhileNothingIsSelected)
     for (const Prompt& p : prompts) {
         SCOPED_TRACE(p.prompt);
         ed()->SetSelStart(1);
-        w().commands.invoke(u(p.menu), p.item);
+        w().commands.invoke(MenuId{p.menu}, p.item);
         const QString shown = get<QPlainTextEdit>("Text", p.text)->toPlainText();
         EXPECT_TRUE(shown.startsWith(u(p.prompt) + u(p.first))) << shown.toStdString();
         // A selection from the very start of the text: no prompt.
         ed()->Select(0, 1);
-        w().commands.invoke(u(p.menu), p.item);
+        w().commands.invoke(MenuId{p.menu}, p.item);
         EXPECT_TRUE(get<QPlainTextEdit>("Text", p.text)->toPlainText().startsWith(u(p.first)));
     }
 }
