@@ -27,7 +27,7 @@ const QStringList PageLinks = {QStringLiteral("a.html"), QStringLiteral("b.html"
 
 class LinkListTest : public BrowsingFixture {
 protected:
-    QWidget* panel() { return w().controls.get<QWidget>(QStringLiteral("Frame"), 31); }
+    QWidget* panel() { return w().controls.get<QWidget>(link_list::Panel); }
     QListWidget* List3() { return w().controls.get<QListWidget>(QStringLiteral("List3"), 0); }
     QString address() { return w().controls.get<QLabel>(link_list::Address)->text(); }
     QString followed() { return w().controls.get<QLineEdit>(link_list::Followed)->text(); }

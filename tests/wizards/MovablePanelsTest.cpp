@@ -4,6 +4,7 @@
 #include "wizards/MiniPanel.h"
 #include "wizards/MovablePanels.h"
 #include "wizards/AdvancedMenu.h"
+#include "wizards/EasyPanelControls.h"
 
 #include <QLineEdit>
 #include <QTest>
@@ -39,8 +40,8 @@ TEST(DragStep, MovesByThePointersOffsetWithinTheBandOncePerTick)
 
 class MovablePanelsTest : public AppFixture {
 protected:
-    QWidget* panel() { return w().controls.get<QWidget>(QStringLiteral("Frame"), 20); }
-    QWidget* title() { return w().controls.get<QWidget>(QStringLiteral("Label"), 20); }
+    QWidget* panel() { return w().controls.get<QWidget>(heading_panel::Panel); }
+    QWidget* title() { return w().controls.get<QWidget>(heading_panel::Title); }
 };
 
 TEST_F(MovablePanelsTest, ABurstOfMovesWithinOneTickMovesThePanelOnce)
