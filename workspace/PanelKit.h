@@ -38,8 +38,8 @@ struct PanelPlace {
     ControlRef closeButton = ControlId{};
 };
 
-// Builds the guided panels over the editors: every control is registered under its name and
-// index as it is made, so that the dispatcher, automatic creation, the lesson player and the tests
+// Builds the guided panels over the editors: every control is registered under its id as it is
+// made, so that the dispatcher, automatic creation, the lesson player and the tests
 // reach it while the panel is still hidden. Every subsystem builds its own panels with it.
 //
 // A panel's title label reports the mouse on it, in twips in the label's own coordinates, so that
