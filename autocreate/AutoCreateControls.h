@@ -24,3 +24,11 @@ inline constexpr ControlId Explanation{"auto-settings.explanation"};
 // The work list of the steps (kept empty and hidden).
 inline constexpr ControlId WorkList{"auto-settings.work-list"};
 } // namespace auto_settings
+
+// The groups of the settings panel (the navigation group is declared with the wizards' ids, which
+// hide it).
+namespace auto_settings {
+inline constexpr ControlId RuleColourGroup{"auto-settings.rule-colour-group"};
+inline constexpr ControlId BodyGroup{"auto-settings.body-group"};
+inline constexpr ControlId HeadingsGroup{"auto-settings.headings-group"};
+} // namespace auto_settings

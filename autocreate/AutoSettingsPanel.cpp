@@ -1,5 +1,6 @@
 #include "autocreate/AutoSettingsPanel.h"
 #include "autocreate/AutoCreateControls.h"
+#include "wizards/AdvancedPanelControls.h"
 #include "wizards/WizardProcedures.h"
 
 #include "autocreate/AutoCreateTexts.h"
@@ -51,11 +52,11 @@ AutoSettingsPanel::AutoSettingsPanel(PanelKit& panelKit, Dispatcher& dispatcher,
     dispatcher.setAction(ExecuteButton::CloseAutoSettingsPanel, [this] { hide(); });
     dispatcher.setAction(ExecuteButton::AutoSettingsPanelCloseBox, [this] { hide(); });
 
-    QGroupBox* rule = panels.addPanel(QStringLiteral("framesub"), 25, QStringLiteral("タイトルを囲む罫線の色"), panel);
+    QGroupBox* rule = panels.addPanel(auto_settings::RuleColourGroup, QStringLiteral("タイトルを囲む罫線の色"), panel);
     twips::SetGeometry(rule, 50, 1100, 3450, 750);
     colourRow(rule, QStringLiteral("罫線の色"), 26, 9, 300)->setText(QStringLiteral("#BBDDFF"));
 
-    QGroupBox* navigation = panels.addPanel(QStringLiteral("framesub"), 12, QStringLiteral("見出し文全体の設定"), panel);
+    QGroupBox* navigation = panels.addPanel(auto_settings::NavigationGroup, QStringLiteral("見出し文全体の設定"), panel);
     navigation_ = navigation;
     twips::SetGeometry(navigation, 3600, 1100, 3450, 1150);
     box(navigation, QStringLiteral("文字の大きさ(絶対値)"), 25, QStringLiteral("2"), 300);
@@ -77,13 +78,13 @@ AutoSettingsPanel::AutoSettingsPanel(PanelKit& panelKit, Dispatcher& dispatcher,
     }
     controls.get<QRadioButton>(Option18, 13)->setChecked(true);
 
-    QGroupBox* body = panels.addPanel(QStringLiteral("framesub"), 3, QStringLiteral("本文全体の設定"), panel);
+    QGroupBox* body = panels.addPanel(auto_settings::BodyGroup, QStringLiteral("本文全体の設定"), panel);
     twips::SetGeometry(body, 50, 2750, 3450, 1550);
     box(body, QStringLiteral("大きさ(絶対値)"), 24, QStringLiteral("3"), 300);
     colourRow(body, QStringLiteral("文字色"), 20, 8, 700)->setText(QStringLiteral("#0000A0"));
     colourRow(body, QStringLiteral("背景色"), 21, 7, 1100)->setText(QStringLiteral("#FFE8D0"));
 
-    QGroupBox* headings = panels.addPanel(QStringLiteral("framesub"), 2, QStringLiteral("段落見出し文字の設定"), panel);
+    QGroupBox* headings = panels.addPanel(auto_settings::HeadingsGroup, QStringLiteral("段落見出し文字の設定"), panel);
     twips::SetGeometry(headings, 3600, 2350, 3450, 1150);
     box(headings, QStringLiteral("大きさ(絶対値)"), 19, QStringLiteral("3"), 300);
     colourRow(headings, QString(), 18, 6, 700)->setText(QStringLiteral("#0000BD"));

@@ -3,7 +3,9 @@
 #include "bench/BenchSupport.h"
 #include "platform/CommandRegistry.h"
 #include "platform/ControlRegistry.h"
+#include "wizards/AdvancedPanelControls.h"
 #include "wizards/EasyMenu.h"
+#include "wizards/EasyPanelControls.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -19,7 +21,7 @@ void BM_StartUpWithAllPanels(benchmark::State& state)
         bench::Session session(true);
         QApplication::processEvents();
         const double seconds = static_cast<double>(timer.nsecsElapsed()) / 1e9;
-        if (!session.w().isVisible() || !session.w().controls.has(QStringLiteral("Frame"), 5)
+        if (!session.w().isVisible() || !session.w().controls.has(table_panel::Panel)
             || !session.w().controls.has(QStringLiteral("FrmFrame"))) {
             state.SkipWithError("the window or a panel is missing");
             return;
@@ -32,15 +34,14 @@ BENCHMARK(BM_StartUpWithAllPanels)->UseManualTime()->Iterations(10)->Unit(benchm
 struct Item {
     const char* menu;
     int index;
-    const char* panel;
-    int frame;
+    ControlRef panel;
 };
 // The table panel (the largest), the image panel, the frames wizard and the font-size panel.
 const Item Items[] = {
-    {"advanced", 14, "Frame", 5},
-    {"advanced", 2, "Frame", 3},
-    {"advanced", 18, "FrmFrame", -1},
-    {easy_menu::Menu.key, 21, "Frame", 12},
+    {"advanced", 14, table_panel::Panel},
+    {"advanced", 2, image_panel::Panel},
+    {"advanced", 18, ControlId{"FrmFrame"}},
+    {easy_menu::Menu.key, 21, font_size_panel::Panel},
 };
 
 std::unique_ptr<bench::Session> current;
@@ -51,7 +52,7 @@ void BM_OpenPanelFromMenu(benchmark::State& state)
         current = std::make_unique<bench::Session>(true);
     fomPelmor& w = current->w();
     const Item& item = Items[state.range(0)];
-    QWidget* panel = w.controls.get<QWidget>(QString::fromLatin1(item.panel), item.frame);
+    QWidget* panel = w.controls.get<QWidget>(item.panel);
     for (auto _ : state) {
         QElapsedTimer timer;
         timer.start();

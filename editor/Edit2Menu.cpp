@@ -7,6 +7,7 @@
 #include "editor/EditMenuItems.h"
 #include "editor/EditorMenus.h"
 #include "editor/EditMessages.h"
+#include "editor/EditorControls.h"
 #include "editor/EditorFonts.h"
 #include "editor/GrammarPanel.h"
 #include "editor/Insertion.h"
@@ -108,8 +109,9 @@ void Edit2Menu::IndentHtml()
 void Edit2Menu::ShowLineLengthPanel()
 {
     // The line-length panel belongs to the construct panels; without it there is nothing to open.
-    if (!ctx.controls.has(QStringLiteral("Frame"), 17))
+    if (!ctx.controls.has(indent_panel::Panel))
         return;
-    const int text = ctx.controls.has(QStringLiteral("Text"), 18) ? 18 : ControlRegistry::NoIndex;
-    panels.open({QStringLiteral("Frame"), 17, text, editmsg::LineLengthExplanation, 2000, 2200, 4590, 2955});
+    const ControlId explanation = ctx.controls.has(indent_panel::Explanation) ? indent_panel::Explanation : ControlId{};
+    panels.open(PanelPlace{.explanation = editmsg::LineLengthExplanation, .top = 2000, .left = 2200, .width = 4590,
+                           .height = 2955, .panel = indent_panel::Panel, .explanationBox = explanation});
 }

@@ -60,3 +60,11 @@ inline constexpr ControlId Panel{"grammar-panel.panel"};
 inline constexpr ControlId Title{"grammar-panel.title"};
 inline constexpr ControlId Message{"grammar-panel.message"};
 } // namespace grammar_panel
+
+// The indent panel over the editors (the characters to a line for the line breaks), which the
+// easy-creation panels build; the Edit menu opens it too.
+namespace indent_panel {
+inline constexpr ControlId Panel{"indent-panel.panel"};
+inline constexpr ControlId Title{"indent-panel.title"};
+inline constexpr ControlId Explanation{"indent-panel.explanation"};
+} // namespace indent_panel

@@ -19,6 +19,7 @@
 #include "stylesheet/StylesheetControls.h"
 #include "stylesheet/StylesheetTools.h"
 #include "toolwindows/ColourPickerControls.h"
+#include "wizards/AdvancedPanelControls.h"
 #include "toolwindows/ColourPickerWindow.h"
 #include "wizards/Dispatcher.h"
 #include "wizards/EasyMenu.h"
@@ -181,7 +182,7 @@ LessonCommands::Outcome LessonCommands::run(const lesson::Command& c)
     case Word::ListShow: return listShow();
     case Word::ListSel: return listSel(a);
     case Word::ClassPick: return classPick(a);
-    case Word::StyleClear: setText(QStringLiteral("Text"), 44, QString()); return Outcome::Front;
+    case Word::StyleClear: setText(css_builder::StyleTextBox, QString()); return Outcome::Front;
     case Word::ColourNameWide: return namedColour(a);
     case Word::ClassName: setText(css_builder::SelectorBox, QStringLiteral(".") + a); return Outcome::Front;
     case Word::CaretToStylesheetEnd: return caretToStylesheetEnd();
@@ -209,7 +210,7 @@ void LessonCommands::setText(const QString& name, int index, const QString& text
 
 void LessonCommands::showBuilder(bool show)
 {
-    auto* builder = ctx.controls.get<QWidget>(QStringLiteral("Frame"), 40);
+    auto* builder = ctx.controls.get<QWidget>(css_builder::Panel);
     if (!show) {
         builder->hide();
         return;

@@ -12,6 +12,7 @@
 #include "platform/TextFile.h"
 #include "platform/Twips.h"
 #include "stylesheet/StylesheetTools.h"
+#include "wizards/AdvancedPanelControls.h"
 #include "workspace/DocumentFiles.h"
 #include "workspace/Workspace.h"
 
@@ -329,7 +330,7 @@ void LessonWindow::clearLessonDocuments()
         if (n < ctx.ws.documentCount() && commands.isOwn(n))
             ctx.ws.sourceEditor(n)->SetText(QString());
     }
-    ctx.controls.get<QPlainTextEdit>(QStringLiteral("Text"), 44)->clear();
+    ctx.controls.get<QPlainTextEdit>(css_builder::StyleTextBox)->clear();
     if (commands.isOwn(ctx.ws.selectedDocument()))
         ctx.files.closeDocument();
 }
@@ -344,7 +345,7 @@ void LessonWindow::backToStart()
     stepMark = QStringLiteral("0");
     setWindowTitle(lesson_texts::stepCaption(stepMark));
     // The builder is closed: a source tab does not bring it back.
-    auto* builder = ctx.controls.get<QWidget>(QStringLiteral("Frame"), 40);
+    auto* builder = ctx.controls.get<QWidget>(css_builder::Panel);
     builder->hide();
     ctx.stylesheet.builder.wasVisible = false;
     explanationBox->clear();

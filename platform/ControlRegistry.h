@@ -39,6 +39,7 @@ struct ControlRef {
     constexpr ControlRef(ControlId id) : key(id.key) {}
     constexpr ControlRef(ControlArrayId id, int place) : key(id.key), index(place) {}
     constexpr ControlRef(ControlInArray c) : key(c.array.key), index(c.index) {}
+    constexpr bool valid() const { return key != nullptr; }
     const char* key;
     int index = -1; // -1: a control that stands alone
 };

@@ -44,11 +44,11 @@ FavouritesList::~FavouritesList()
 
 void FavouritesList::build(PanelKit& kit)
 {
-    QGroupBox* frame = kit.addFrame(28, QStringLiteral("お気に入り"));
-    twips::SetGeometry(kit.addTitle(frame, QStringLiteral("Label"), 28, QStringLiteral("お気に入りの整理")), 50, 180, 4910, 285);
+    QGroupBox* frame = kit.addPanel(favourites_panel::Panel, QStringLiteral("お気に入り"));
+    twips::SetGeometry(kit.addTitle(frame, favourites_panel::Title, QStringLiteral("お気に入りの整理")), 50, 180, 4910, 285);
     QPushButton* closeBox = kit.addExecuteButton(frame, ExecuteButton::FavouritesPanelCloseBox, QStringLiteral("×"));
     twips::SetGeometry(closeBox, 4960, 180, 330, 285);
-    twips::SetGeometry(kit.addExplanation(frame, 29), 100, 550, 5140, 1300);
+    twips::SetGeometry(kit.addExplanation(frame, favourites_panel::Explanation), 100, 550, 5140, 1300);
     list_ = kit.add<QListWidget>(frame, QStringLiteral("List2"));
     twips::SetGeometry(list_, 100, 1950, 3700, 2600);
     const struct {
@@ -96,8 +96,8 @@ void FavouritesList::wireButtons(Dispatcher& dispatcher)
         if (!error.isEmpty())
             ws.dlg.MsgBox(error);
     });
-    dispatcher.setClose(ExecuteButton::CloseFavouritesPanel, QStringLiteral("Frame"), 28);
-    dispatcher.setClose(ExecuteButton::FavouritesPanelCloseBox, QStringLiteral("Frame"), 28);
+    dispatcher.setClose(ExecuteButton::CloseFavouritesPanel, favourites_panel::Panel);
+    dispatcher.setClose(ExecuteButton::FavouritesPanelCloseBox, favourites_panel::Panel);
 }
 
 void FavouritesList::ShowFavoritesPanel()
@@ -109,8 +109,8 @@ void FavouritesList::ShowFavoritesPanel()
         return;
     }
     PanelPlace place;
-    place.frame = 28;
-    place.textIndex = 29;
+    place.panel = favourites_panel::Panel;
+    place.explanationBox = favourites_panel::Explanation;
     place.explanation = favouritesExplanation();
     place.top = 1500;
     place.left = 1500;

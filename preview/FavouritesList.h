@@ -15,7 +15,7 @@ class QListWidget;
 class RichEdit;
 class Workspace;
 
-// The favourites: the panel `Frame(28)` in which the user deletes, restores, reorders and saves
+// The favourites: the panel (`Frame(28)`) in which the user deletes, restores, reorders and saves
 // the entries of the favourites file (list `List2`, buttons 88 to 93), and the loading of all
 // favourites, one document each.
 class FavouritesList : public QObject {

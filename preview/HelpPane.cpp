@@ -44,9 +44,9 @@ private:
     WebBrowser* browser_;
 };
 
-QWidget* control(PanelKit& panels, const QString& name, int index = ControlRegistry::NoIndex)
+QWidget* control(PanelKit& panels, ControlId id)
 {
-    return panels.controls.get<QWidget>(name, index);
+    return panels.controls.get<QWidget>(id);
 }
 
 } // namespace
@@ -61,7 +61,7 @@ HelpPane::HelpPane(Workspace& workspace, PanelKit& panelKit, Dispatcher& dispatc
     procs.define(procedure::ShowHelpPage, std::function<void(int)>([this](int n) { showHelpPage(n); }));
     dispatcher.setAction(ExecuteButton::ShowHelpContents, [this] { showHelpPage(4); });
     dispatcher.setAction(ExecuteButton::HelpPaneCloseBox, [this] {
-        control(panels, QStringLiteral("Frame"), 39)->hide();
+        control(panels, help_pane::Panel)->hide();
         // The colour picker, when it is open, comes back in front of the main window.
         for (QWidget* w : QApplication::topLevelWidgets()) {
             if (w->inherits("ColourPickerWindow") && w->isVisible())
@@ -78,11 +78,11 @@ HelpPane::~HelpPane()
 
 void HelpPane::build()
 {
-    QGroupBox* frame = panels.addFrame(39, QStringLiteral("説明"));
-    panels.addTitle(frame, QStringLiteral("Label"), 39, QStringLiteral("説明"));
+    QGroupBox* frame = panels.addPanel(help_pane::Panel, QStringLiteral("説明"));
+    panels.addTitle(frame, help_pane::Title, QStringLiteral("説明"));
     auto* text = new QPlainTextEdit(frame);
     text->setReadOnly(true);
-    panels.controls.add(QStringLiteral("Text"), 41, text);
+    panels.controls.add(help_pane::Explanation, text);
     auto* browser = new WebBrowser(frame);
     panels.controls.add(help_pane::Browser, browser);
     // The buttons lie on the title, in front of it.
@@ -94,10 +94,10 @@ void HelpPane::build()
 
 void HelpPane::layoutPane()
 {
-    QWidget* frame = control(panels, QStringLiteral("Frame"), 39);
-    QWidget* label = control(panels, QStringLiteral("Label"), 39);
+    QWidget* frame = control(panels, help_pane::Panel);
+    QWidget* label = control(panels, help_pane::Title);
     QWidget* close = panels.controls.get<QWidget>(executeButton(ExecuteButton::HelpPaneCloseBox));
-    QWidget* text = control(panels, QStringLiteral("Text"), 41);
+    QWidget* text = control(panels, help_pane::Explanation);
     QWidget* contents = panels.controls.get<QWidget>(executeButton(ExecuteButton::ShowHelpContents));
 
     frame->raise();
@@ -124,7 +124,7 @@ void HelpPane::layoutPane()
 
 void HelpPane::placeBrowser()
 {
-    panels.controls.get<QWidget>(help_pane::Browser)->setGeometry(control(panels, QStringLiteral("Text"), 41)->geometry());
+    panels.controls.get<QWidget>(help_pane::Browser)->setGeometry(control(panels, help_pane::Explanation)->geometry());
 }
 
 void HelpPane::showHelpPage(int n)
@@ -153,7 +153,7 @@ void HelpPane::showPage(const QString& path)
         return;
     }
     panels.controls.get<WebBrowser>(help_pane::Browser)->Navigate(page.toString());
-    QWidget* frame = control(panels, QStringLiteral("Frame"), 39);
+    QWidget* frame = control(panels, help_pane::Panel);
     frame->show();
     frame->raise();
 }
@@ -171,7 +171,7 @@ void HelpPane::openWindow(const QUrl& page)
 void HelpPane::layoutOnResize()
 {
     showHelpPage(0);
-    QWidget* frame = control(panels, QStringLiteral("Frame"), 39);
+    QWidget* frame = control(panels, help_pane::Panel);
     if (frame->isVisible()) {
         frame->raise();
         placeBrowser();

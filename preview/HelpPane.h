@@ -13,9 +13,9 @@ class Procedures;
 class WebBrowser;
 class Workspace;
 
-// The help pane `Frame(39)` "説明", laid over the document tabs: its title `Label(39)` with the
+// The help pane "説明" (`Frame(39)`), laid over the document tabs: its title with the
 // buttons 目次に戻る (ExecuteButton::ShowHelpContents) and × (ExecuteButton::HelpPaneCloseBox),
-// the text box `Text(41)` and the browser over it. While the switch "help in a
+// the explanation box and the browser over it. While the switch "help in a
 // browser window" is on, every page asked for opens in a browser window of its own instead
 // (800 x 600 at the top left of the screen).
 class HelpPane {

@@ -40,10 +40,10 @@ LinkList::LinkList(Workspace& workspace, PanelKit& panelKit, Dispatcher& dispatc
 
 void LinkList::build(PanelKit& kit)
 {
-    QGroupBox* frame = kit.addFrame(31, QStringLiteral("リンクの列挙"));
+    QGroupBox* frame = kit.addPanel(link_list::Panel, QStringLiteral("リンクの列挙"));
     frame_ = frame;
     twips::SetGeometry(frame, 3500, 3000, 5550, 5145);
-    QLabel* title = kit.addTitle(frame, QStringLiteral("Label"), 31, QStringLiteral("リンクを列挙しよう"));
+    QLabel* title = kit.addTitle(frame, link_list::Title, QStringLiteral("リンクを列挙しよう"));
     twips::SetGeometry(title, 50, 180, 5450, 285);
     QPushButton* close = kit.addExecuteButton(frame, ExecuteButton::LinkListPanelCloseBox, QStringLiteral("×"));
     twips::SetGeometry(close, 5170, 180, 330, 285);
@@ -120,7 +120,7 @@ void LinkList::listShown(std::function<void()> then)
         CollectLinks();
     }
     PanelPlace place;
-    place.frame = 31;
+    place.panel = link_list::Panel;
     place.top = 3000;
     place.left = 3500;
     place.width = 5550;

@@ -14,7 +14,7 @@ class QListWidget;
 class QWidget;
 class Workspace;
 
-// The link list `Frame(31)` "リンクの列挙": the link targets of the current document's source (in
+// The link list "リンクの列挙" (`Frame(31)`): the link targets of the current document's source (in
 // browser mode, of the live page) in its list, the address they were listed from and the link
 // last followed. A click on a target follows it in the
 // preview, or marks where it stands in the source while the source tab is shown.

@@ -4,5 +4,5 @@
 
 // The explanation texts of the preview subsystem's panels.
 
-// The favourites panel's Text(29): its lines joined by CR LF.
+// The favourites panel's explanation: its lines joined by CR LF.
 QString favouritesExplanation();

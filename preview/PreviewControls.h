@@ -43,3 +43,23 @@ inline constexpr ControlId List{"link-list.list"};
 inline constexpr ControlId Address{"link-list.address"};
 inline constexpr ControlId Followed{"link-list.followed"};
 } // namespace link_list
+
+// The help pane's panel, its title and the explanation box the browser lies over.
+namespace help_pane {
+inline constexpr ControlId Panel{"help-pane.panel"};
+inline constexpr ControlId Title{"help-pane.title"};
+inline constexpr ControlId Explanation{"help-pane.explanation"};
+} // namespace help_pane
+
+// The link list panel and its title.
+namespace link_list {
+inline constexpr ControlId Panel{"link-list.panel"};
+inline constexpr ControlId Title{"link-list.title"};
+} // namespace link_list
+
+// The favourites panel, its title and its explanation box.
+namespace favourites_panel {
+inline constexpr ControlId Panel{"favourites-panel.panel"};
+inline constexpr ControlId Title{"favourites-panel.title"};
+inline constexpr ControlId Explanation{"favourites-panel.explanation"};
+} // namespace favourites_panel

@@ -13,6 +13,7 @@
 #include "stylesheet/PanelGeometry.h"
 #include "stylesheet/StyleRules.h"
 #include "stylesheet/StylesheetControls.h"
+#include "wizards/AdvancedPanelControls.h"
 #include "wizards/Dispatcher.h"
 #include "workspace/PanelKit.h"
 #include "workspace/Workspace.h"
@@ -94,7 +95,7 @@ CssBuilder::CssBuilder(Workspace& workspace, PanelKit& panels, Dispatcher& dispa
 
 void CssBuilder::build(PanelKit& panels)
 {
-    frame_ = panels.addFrame(40, QStringLiteral("ＣＳＳ"));
+    frame_ = panels.addPanel(css_builder::Panel, QStringLiteral("ＣＳＳ"));
     twips::SetGeometry(frame_, 1000, 1000, 8775, 7995);
     placed(panels.addTitle(frame_, css_builder::Title, QStringLiteral("ＣＳＳ（スタイルシート）ビルダー")), 50, 180, 8675, 285);
     placed(panels.addExecuteButton(frame_, ExecuteButton::CssBuilderCloseBox, QStringLiteral("×")), 8395, 180, 330, 285);
@@ -113,7 +114,7 @@ void CssBuilder::build(PanelKit& panels)
     buildSelectorPanel(panels, frame_);
 
     caption(frame_, QStringLiteral("スタイル"), 100, 5950, 2000);
-    style_ = placed(panels.add<QPlainTextEdit>(frame_, QStringLiteral("Text"), 44), 100, 6250, 6500, 1650);
+    style_ = placed(panels.add<QPlainTextEdit>(frame_, css_builder::StyleTextBox), 100, 6250, 6500, 1650);
     style_->setLineWrapMode(QPlainTextEdit::NoWrap);
     placed(panels.addExecuteButton(frame_, ExecuteButton::InsertStyleTextInline, QStringLiteral("ｲﾝﾗｲﾝ挿入")), 6700, 6250, 1950, 375);
     placed(panels.addExecuteButton(frame_, ExecuteButton::InsertStyleText, QStringLiteral("挿入")), 6700, 6675, 1950, 375);
@@ -425,7 +426,7 @@ void CssBuilder::openValueInput(QString& kind)
         if (procs.defined(procedure::OpenImagePanel))
             procs.call(procedure::OpenImagePanel);
         // The image panel's own settings do not count for a url; its insert button must stay.
-        if (auto* settings = qobject_cast<QWidget*>(controls.find(QStringLiteral("framesub"), 26))) {
+        if (auto* settings = qobject_cast<QWidget*>(controls.find(image_panel::SettingsGroup))) {
             auto* insertButton = qobject_cast<QWidget*>(controls.find(executeButton(ExecuteButton::InsertImage)));
             if (!insertButton || !settings->isAncestorOf(insertButton))
                 settings->hide();

@@ -20,10 +20,10 @@ class QRadioButton;
 class QWidget;
 class Workspace;
 
-// The CSS builder `Frame(40)`: a rule composed from the dictionary resource/css.txt. The
+// The CSS builder (`Frame(40)`): a rule composed from the dictionary resource/css.txt. The
 // categories `List3(8)` give the properties `List3(6)`, a property its values `List3(7)`, its
 // description `Text(42)` and its example `Text(43)`; a double click on a value writes a
-// declaration into the style text `Text(44)`. A value that is a placeholder opens its input: the
+// declaration into the style text box (`Text(44)`). A value that is a placeholder opens its input: the
 // numeric panel `framesub(35)`, the font panel `framesub(32)`, the colour picker or the image
 // panel. The selector `Text(50)` is built in `framesub(30)` from its kind `OoptGif(4..7)` and the
 // element box `Combo2(0)`. Buttons 52, 124 to 143 are the builder's.
@@ -76,7 +76,7 @@ private:
     // The property whose number placeholder the numeric panel fills.
     QString numberProperty_;
 
-    QGroupBox* frame_ = nullptr;            // Frame(40)
+    QGroupBox* frame_ = nullptr;            // the builder's panel
     QListWidget* categories_ = nullptr;     // List3(8)
     QListWidget* properties_ = nullptr;     // List3(6)
     QListWidget* values_ = nullptr;         // List3(7)
@@ -85,7 +85,7 @@ private:
     QListWidget* fonts_ = nullptr;          // List3(9)
     QPlainTextEdit* description_ = nullptr; // Text(42)
     QPlainTextEdit* example_ = nullptr;     // Text(43)
-    QPlainTextEdit* style_ = nullptr;       // Text(44)
+    QPlainTextEdit* style_ = nullptr;       // the style text box
     QLineEdit* selector_ = nullptr;         // Text(50)
     QLineEdit* number_ = nullptr;           // Text(53)
     QLineEdit* colour_ = nullptr;           // Text(47)

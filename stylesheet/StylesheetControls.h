@@ -18,8 +18,8 @@ inline constexpr CommandId InsertInlineStyle{"stylesheet.insert-inline-style"};
 inline constexpr CommandId ShowLesson{"stylesheet.show-lesson"};
 } // namespace stylesheet_menu
 
-// The CSS builder's parts. Its panel and its style box are still registered by name and index,
-// under which the generators of the wizards read them.
+// The CSS builder's parts. Its panel and its style text box are declared with the wizards' ids
+// (wizards/AdvancedPanelControls.h), whose generators read them.
 namespace css_builder {
 inline constexpr ControlId Title{"css-builder.title"};
 inline constexpr ControlId CategoryList{"css-builder.category-list"};

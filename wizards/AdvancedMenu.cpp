@@ -7,6 +7,7 @@
 #include "platform/RichEdit.h"
 #include "platform/Twips.h"
 #include "wizards/AdvancedPanelControls.h"
+#include "wizards/EasyPanelControls.h"
 #include "wizards/MiniPanel.h"
 #include "wizards/MovablePanels.h"
 #include "wizards/PanelPlaces.h"
@@ -71,34 +72,34 @@ void AdvancedMenu::declareMenu(CommandRegistry& commands)
     commands.define(advanced_menu::Menu, table);
 }
 
-void AdvancedMenu::open(int frame, const QString& explanation)
+void AdvancedMenu::open(ControlId panel, const QString& explanation)
 {
-    panels.open(placeOf(panelRow(frame), explanation));
+    panels.open(placeOf(panelRow(panel), explanation));
 }
 
-void AdvancedMenu::openRulePanel() { open(1, paneltext::rule()); }
+void AdvancedMenu::openRulePanel() { open(rule_panel::Panel, paneltext::rule()); }
 
 void AdvancedMenu::openImagePanel()
 {
     ws.selectSourceTab(ws.currentIndex());
-    const PanelRow& row = panelRow(3);
+    const PanelRow& row = panelRow(image_panel::Panel);
     PanelPlace place = placeOf(row, QString());
-    place.textIndex = ControlRegistry::NoIndex;
+    place.explanationBox = {};
     place.selectSourceTab = false;
     panels.open(place);
     // Always the explanation view, whatever an earlier preview of a picture left.
-    auto* text = controls.get<QPlainTextEdit>(QStringLiteral("Text"), 3);
+    auto* text = controls.get<QPlainTextEdit>(image_panel::Explanation);
     auto* picture = controls.get<QWidget>(image_panel::Picture);
     twips::SetGeometry(picture, twips::Left(text), twips::Top(text), twips::Width(text), twips::Height(text));
     picture->hide();
-    controls.get<QWidget>(QStringLiteral("framesub"), 26)->show();
+    controls.get<QWidget>(image_panel::SettingsGroup)->show();
     text->setPlainText(paneltext::image());
     const Document& d = ws.current();
     const QString path = d.fileName.startsWith(QLatin1Char('/')) ? d.fileName : d.folder + QLatin1Char('/') + d.fileName;
     controls.get<QLabel>(QStringLiteral("Label16"), 1)->setText(path);
 }
 
-void AdvancedMenu::openListPanel() { open(2, paneltext::list()); }
+void AdvancedMenu::openListPanel() { open(list_panel::Panel, paneltext::list()); }
 
 void AdvancedMenu::setLinkMode(bool link)
 {
@@ -110,13 +111,13 @@ void AdvancedMenu::setLinkMode(bool link)
 
 void AdvancedMenu::openLinkPanel()
 {
-    open(0, paneltext::link());
+    open(link_panel::Panel, paneltext::link());
     setLinkMode(true);
 }
 
 void AdvancedMenu::openMailLinkPanel()
 {
-    open(0, paneltext::mailLink());
+    open(link_panel::Panel, paneltext::mailLink());
     setLinkMode(false);
 }
 
@@ -129,23 +130,23 @@ void AdvancedMenu::setJumpNames(const QString& source)
 void AdvancedMenu::openJumpInPagePanel()
 {
     setJumpNames(QStringLiteral("#JMP1"));
-    open(30, paneltext::jumpInPage());
+    open(page_jump_panel::Panel, paneltext::jumpInPage());
 }
 
 void AdvancedMenu::openJumpToPagePanel()
 {
     setJumpNames(QStringLiteral("URL#JMP1"));
-    open(30, paneltext::jumpToPage());
+    open(page_jump_panel::Panel, paneltext::jumpToPage());
 }
 
 void AdvancedMenu::openMarqueePanel()
 {
     const QString prompt = ws.currentEditor()->SelLength() == 0 ? paneltext::marqueePrompt() : QString();
-    open(4, prompt + paneltext::marquee());
+    open(marquee_panel::Panel, prompt + paneltext::marquee());
 }
 
-void AdvancedMenu::openTablePanel() { open(5, paneltext::table()); }
-void AdvancedMenu::openMailFormPanel() { open(6, paneltext::mailForm()); }
+void AdvancedMenu::openTablePanel() { open(table_panel::Panel, paneltext::table()); }
+void AdvancedMenu::openMailFormPanel() { open(mail_form_panel::Panel, paneltext::mailForm()); }
 
 void AdvancedMenu::openFramesWizard()
 {
@@ -164,8 +165,8 @@ void AdvancedMenu::openFramesWizard()
         controls.get<QLineEdit>(QStringLiteral("Text1"), 2)->setText(fileNameOf(ws.doc(1).fileName));
 }
 
-void AdvancedMenu::openBackgroundSoundPanel() { open(7, paneltext::sound()); }
-void AdvancedMenu::openMoviePanel() { open(8, paneltext::movie()); }
-void AdvancedMenu::openBackgroundImagePanel() { open(9, paneltext::backgroundImage()); }
-void AdvancedMenu::openDocumentInfoPanel() { open(34, paneltext::documentInfo()); }
-void AdvancedMenu::openDoctypePanel() { open(11, paneltext::doctype()); }
+void AdvancedMenu::openBackgroundSoundPanel() { open(background_sound_panel::Panel, paneltext::sound()); }
+void AdvancedMenu::openMoviePanel() { open(movie_panel::Panel, paneltext::movie()); }
+void AdvancedMenu::openBackgroundImagePanel() { open(background_image_panel::Panel, paneltext::backgroundImage()); }
+void AdvancedMenu::openDocumentInfoPanel() { open(document_info_panel::Panel, paneltext::documentInfo()); }
+void AdvancedMenu::openDoctypePanel() { open(doctype_panel::Panel, paneltext::doctype()); }

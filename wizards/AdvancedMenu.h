@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/CommandRegistry.h"
+#include "platform/ControlRegistry.h"
 
 #include <QString>
 
@@ -60,7 +61,7 @@ public:
     void openDoctypePanel();
 
 private:
-    void open(int frame, const QString& explanation);
+    void open(ControlId panel, const QString& explanation);
     void setLinkMode(bool link);
     void setJumpNames(const QString& source);
     Workspace& ws;

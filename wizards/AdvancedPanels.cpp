@@ -15,34 +15,34 @@
 namespace {
 
 // A panel's explanation box, from `top` to 100 twips above the panel's bottom edge.
-void explanationFrom(PanelForm& f, int k, int top)
+void explanationFrom(PanelForm& f, ControlId panel, int top)
 {
-    const PanelRow& row = panelRow(k);
-    f.explanation(row.text, 50, top, row.width - 100, row.height - top - 100);
+    const PanelRow& row = panelRow(panel);
+    f.explanation(row.explanation, 50, top, row.width - 100, row.height - top - 100);
 }
 
-int rightEdge(int k)
+int rightEdge(ControlId panel)
 {
-    return panelRow(k).width - 50;
+    return panelRow(panel).width - 50;
 }
 
 void linkPanel(PanelKit& kit)
 {
     PanelForm f(kit,
-                newConstructPanel(kit, 0, QStringLiteral("リンク"), QStringLiteral("リンクの設定"),
+                newConstructPanel(kit, link_panel::Panel, QStringLiteral("リンク"), QStringLiteral("リンクの設定"),
                                   ExecuteButton::LinkPanelCloseBox));
     f.label(QStringLiteral("Labelf"), 0, QStringLiteral("リンク先"), 50, 580, 1350);
     f.box(QStringLiteral("Txtlink"), ControlRegistry::NoIndex, QString(), 1400, 550, 3900);
     f.button(ExecuteButton::ChooseLinkTarget, QStringLiteral("リンク先"), 5400, 550, 1000);
     f.check(QStringLiteral("Check2"), 0, QStringLiteral("別のウィンドウにリンクを表示"), false, 50, 980, 3700);
-    f.executeAndClose(ExecuteButton::InsertLink, ExecuteButton::CloseLinkPanel, rightEdge(0), 950);
-    explanationFrom(f, 0, 1400);
+    f.executeAndClose(ExecuteButton::InsertLink, ExecuteButton::CloseLinkPanel, rightEdge(link_panel::Panel), 950);
+    explanationFrom(f, link_panel::Panel, 1400);
 }
 
 void rulePanel(PanelKit& kit)
 {
     PanelForm f(kit,
-                newConstructPanel(kit, 1, QStringLiteral("罫線"), QStringLiteral("罫線を入れよう"),
+                newConstructPanel(kit, rule_panel::Panel, QStringLiteral("罫線"), QStringLiteral("罫線を入れよう"),
                                   ExecuteButton::RulePanelCloseBox));
     f.label(QStringLiteral("線の太さ"), 50, 580, 850);
     f.box(QStringLiteral("Txtfutosa"), ControlRegistry::NoIndex, QStringLiteral("1"), 900, 550, 500);
@@ -63,13 +63,13 @@ void rulePanel(PanelKit& kit)
     f.option(g, QStringLiteral("Option3"), 2, QStringLiteral("右寄"), false, 3350, 1380, 750);
     f.button(ExecuteButton::InsertRule, QStringLiteral("実行"), 4950, 550, 1000);
     f.button(ExecuteButton::CloseRulePanel, QStringLiteral("閉じる"), 4950, 950, 1000);
-    explanationFrom(f, 1, 1800);
+    explanationFrom(f, rule_panel::Panel, 1800);
 }
 
 void listPanel(PanelKit& kit)
 {
     PanelForm f(kit,
-                newConstructPanel(kit, 2, QStringLiteral("リスト"), QStringLiteral("項目をリストにしよう"),
+                newConstructPanel(kit, list_panel::Panel, QStringLiteral("リスト"), QStringLiteral("項目をリストにしよう"),
                                   ExecuteButton::ListPanelCloseBox));
     PanelForm kind(kit, f.group(QStringLiteral("リストの種類"), 50, 550, 2550, 1150));
     QButtonGroup* kinds = kind.group();
@@ -81,14 +81,14 @@ void listPanel(PanelKit& kit)
     mark.option(marks, QStringLiteral("Option13"), 0, QStringLiteral("黒  ●"), false, 120, 280, 2300);
     mark.option(marks, QStringLiteral("Option13"), 1, QStringLiteral("白  ○"), true, 120, 560, 2300);
     mark.option(marks, QStringLiteral("Option13"), 2, QStringLiteral("四角■"), false, 120, 840, 2300);
-    f.executeAndClose(ExecuteButton::InsertList, ExecuteButton::CloseListPanel, rightEdge(2), 1800);
-    explanationFrom(f, 2, 2250);
+    f.executeAndClose(ExecuteButton::InsertList, ExecuteButton::CloseListPanel, rightEdge(list_panel::Panel), 1800);
+    explanationFrom(f, list_panel::Panel, 2250);
 }
 
 void imagePanel(PanelKit& kit)
 {
     PanelForm f(kit,
-                newConstructPanel(kit, 3, QStringLiteral("画像"), QStringLiteral("画像を挿入しよう"),
+                newConstructPanel(kit, image_panel::Panel, QStringLiteral("画像"), QStringLiteral("画像を挿入しよう"),
                                   ExecuteButton::ImagePanelCloseBox));
     f.label(QStringLiteral("テキストパス"), 90, 600, 1100);
     f.label(QStringLiteral("Label16"), 1, QString(), 1215, 600, 5805);
@@ -98,13 +98,13 @@ void imagePanel(PanelKit& kit)
     f.box(QStringLiteral("TxtSoutai"), ControlRegistry::NoIndex, QString(), 1215, 1530, 4400);
     f.button(QStringLiteral("Cmdsentaku"), 1, QStringLiteral("画像表示"), 5715, 1505, 1305, 375);
 
-    PanelForm s(kit, f.group(QStringLiteral("framesub"), 26, QString(), 90, 1950, 6930, 2020));
+    PanelForm s(kit, f.group(image_panel::SettingsGroup, QString(), 90, 1950, 6930, 2020));
     PanelForm align(kit, s.group(QStringLiteral("テキストとの並び"), 60, 60, 3600, 600));
     QButtonGroup* aligns = align.group();
     const char* const places[] = {"上", "中", "下", "左", "右"};
     for (int i = 0; i < 5; ++i)
         align.option(aligns, QStringLiteral("Option6"), i, QString::fromUtf8(places[i]), i == 1, 120 + i * 690, 270, 650);
-    PanelForm buttons(kit, s.group(QStringLiteral("framesub"), 31, QString(), 3800, 120, 3050, 540));
+    PanelForm buttons(kit, s.group(image_panel::ButtonsGroup, QString(), 3800, 120, 3050, 540));
     buttons.button(ExecuteButton::InsertImage, QStringLiteral("挿入"), 150, 110, 1200);
     buttons.button(ExecuteButton::CloseImagePanel, QStringLiteral("閉じる"), 1550, 110, 1200);
 
@@ -137,8 +137,8 @@ void imagePanel(PanelKit& kit)
     alt->setText(QStringLiteral("画像ファイル"));
     twips::SetGeometry(alt, 2150, 3990, 4870, 330);
 
-    const PanelRow& row = panelRow(3);
-    QPlainTextEdit* text = f.explanation(row.text, 135, 4400, 6855, row.height - 4400 - 150);
+    const PanelRow& row = panelRow(image_panel::Panel);
+    QPlainTextEdit* text = f.explanation(row.explanation, 135, 4400, 6855, row.height - 4400 - 150);
     // The picture box lies over the explanation box; openImagePanel gives it the box's place.
     auto* picture = kit.add<QLabel>(f.container(), image_panel::Picture);
     picture->setAlignment(Qt::AlignCenter);
@@ -149,7 +149,7 @@ void imagePanel(PanelKit& kit)
 
 void marqueePanel(PanelKit& kit)
 {
-    constexpr int k = 4;
+    constexpr ControlId k = marquee_panel::Panel;
     PanelForm f(kit,
                 newConstructPanel(kit, k, QStringLiteral("スクロール"), QStringLiteral("テキストをスクロールさせよう"),
                                   ExecuteButton::MarqueePanelCloseBox));
@@ -200,7 +200,7 @@ void marqueePanel(PanelKit& kit)
     f.box(QStringLiteral("txtiro1"), ControlRegistry::NoIndex, QStringLiteral("#FFFFFF"), 2150, y, 1000);
     f.button(QStringLiteral("Command3"), ControlRegistry::NoIndex, QStringLiteral("色"), 3200, y, 450);
     y += 450;
-    PanelForm run(kit, f.group(QStringLiteral("framesub"), 16, QString(), 50, y, 1100, 460));
+    PanelForm run(kit, f.group(marquee_panel::RunGroup, QString(), 50, y, 1100, 460));
     run.button(ExecuteButton::InsertMarquee, QStringLiteral("実行"), 50, 65, 1000);
     f.button(ExecuteButton::CloseMarqueePanel, QStringLiteral("閉じる"), 1250, y + 65, 1000);
     explanationFrom(f, k, y + 550);
@@ -209,15 +209,15 @@ void marqueePanel(PanelKit& kit)
 void mailFormPanel(PanelKit& kit)
 {
     PanelForm f(kit,
-                newConstructPanel(kit, 6, QStringLiteral("フォーム"), QStringLiteral("入力フォームを作ろう"),
+                newConstructPanel(kit, mail_form_panel::Panel, QStringLiteral("フォーム"), QStringLiteral("入力フォームを作ろう"),
                                   ExecuteButton::MailFormPanelCloseBox));
     f.label(QStringLiteral("あなたのメールアドレス"), 50, 530, 2000);
     f.box(QStringLiteral("Text6"), 0, QString(), 2050, 500, 2400);
-    f.executeAndClose(ExecuteButton::InsertMailForm, ExecuteButton::CloseMailFormPanel, rightEdge(6), 500);
+    f.executeAndClose(ExecuteButton::InsertMailForm, ExecuteButton::CloseMailFormPanel, rightEdge(mail_form_panel::Panel), 500);
 }
 
 // The sound and movie panels: a file button with its box, and a second box.
-void mediaPanel(PanelKit& kit, int k, const QString& caption, const QString& title, ExecuteButton closeBox,
+void mediaPanel(PanelKit& kit, ControlId k, const QString& caption, const QString& title, ExecuteButton closeBox,
                 int fileButton, const QString& buttonCaption, int fileBox, const QString& secondLabel, int secondBox,
                 const QString& secondText, const QString& unit, ExecuteButton execute, ExecuteButton close)
 {
@@ -234,7 +234,7 @@ void mediaPanel(PanelKit& kit, int k, const QString& caption, const QString& tit
 
 void backgroundImagePanel(PanelKit& kit)
 {
-    constexpr int k = 9;
+    constexpr ControlId k = background_image_panel::Panel;
     PanelForm f(kit,
                 newConstructPanel(kit, k, QStringLiteral("バックグランドの画像"),
                                   QStringLiteral("バックグランドの画像を指定しよう"),
@@ -252,7 +252,7 @@ void backgroundImagePanel(PanelKit& kit)
 
 void doctypePanel(PanelKit& kit)
 {
-    constexpr int k = 11;
+    constexpr ControlId k = doctype_panel::Panel;
     PanelForm f(kit,
                 newConstructPanel(kit, k, QStringLiteral("ドキュメントタイプ"),
                                   QStringLiteral("ドキュメントタイプを記述しよう"),
@@ -269,7 +269,7 @@ void doctypePanel(PanelKit& kit)
 
 void jumpPanel(PanelKit& kit)
 {
-    constexpr int k = 30;
+    constexpr ControlId k = page_jump_panel::Panel;
     PanelForm f(kit,
                 newConstructPanel(kit, k, QStringLiteral("ページの中にジャンプ"),
                                   QStringLiteral("ページの中にジャンプさせよう"),
@@ -288,7 +288,7 @@ void jumpPanel(PanelKit& kit)
 
 void documentInfoPanel(PanelKit& kit)
 {
-    constexpr int k = 34;
+    constexpr ControlId k = document_info_panel::Panel;
     PanelForm f(kit,
                 newConstructPanel(kit, k, QStringLiteral("文書情報"), QStringLiteral("文書情報を記述しよう"),
                                   ExecuteButton::DocumentInfoPanelCloseBox));
@@ -312,11 +312,11 @@ void buildAdvancedPanels(PanelKit& kit)
     imagePanel(kit);
     marqueePanel(kit);
     mailFormPanel(kit);
-    mediaPanel(kit, 7, QStringLiteral("BGM"), QStringLiteral("BGMを鳴らそう"),
+    mediaPanel(kit, background_sound_panel::Panel, QStringLiteral("BGM"), QStringLiteral("BGMを鳴らそう"),
                ExecuteButton::BackgroundSoundPanelCloseBox, 0, QStringLiteral("音楽の選択"), 1,
                QStringLiteral("回数の指定"), 2, QStringLiteral("1"), QStringLiteral("回"),
                ExecuteButton::InsertBackgroundSound, ExecuteButton::CloseBackgroundSoundPanel);
-    mediaPanel(kit, 8, QStringLiteral("ムービー"), QStringLiteral("ムービーを再生させよう"),
+    mediaPanel(kit, movie_panel::Panel, QStringLiteral("ムービー"), QStringLiteral("ムービーを再生させよう"),
                ExecuteButton::MoviePanelCloseBox, 1, QStringLiteral("ムービーファイル"), 4, QStringLiteral("テキスト"),
                3, QStringLiteral("ムービーです"), QString(), ExecuteButton::InsertMovie,
                ExecuteButton::CloseMoviePanel);

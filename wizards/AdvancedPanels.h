@@ -5,5 +5,5 @@ class PanelKit;
 // The panels of the advanced menu with their inputs at their defaults, hidden; the table panel
 // and the frames wizard have builders of their own.
 void buildAdvancedPanels(PanelKit& kit);
-// Frame(5).
+// The table panel (Frame(5)).
 void buildTablePanel(PanelKit& kit);

@@ -1,8 +1,10 @@
 #include "wizards/EasyMenu.h"
 
+#include "editor/EditorControls.h"
 #include "editor/UndoRing.h"
 #include "platform/CommandRegistry.h"
 #include "platform/RichEdit.h"
+#include "wizards/EasyPanelControls.h"
 #include "wizards/PanelPlaces.h"
 #include "wizards/PanelTexts.h"
 #include "workspace/PanelKit.h"
@@ -103,9 +105,9 @@ void EasyMenu::chooseItem(int index)
     ws.currentEditor()->EmptyUndoBuffer();
 }
 
-void EasyMenu::open(int frame, const QString& explanation)
+void EasyMenu::open(ControlId panel, const QString& explanation)
 {
-    panels.open(placeOf(panelRow(frame), explanation));
+    panels.open(placeOf(panelRow(panel), explanation));
 }
 
 QString EasyMenu::selectFirst(const QString& prompt, const QString& explanation) const
@@ -113,30 +115,30 @@ QString EasyMenu::selectFirst(const QString& prompt, const QString& explanation)
     return ws.currentEditor()->SelLength() == 0 ? prompt + explanation : explanation;
 }
 
-void EasyMenu::ShowBrPanel() { open(17, paneltext::lineBreak()); }
-void EasyMenu::ShowSpacePanel() { open(18, paneltext::space()); }
-void EasyMenu::ShowTitlePanel() { open(19, paneltext::title()); }
-void EasyMenu::ShowHeadingPanel() { open(20, paneltext::heading()); }
-void EasyMenu::ShowBodyColourPanel() { open(21, paneltext::bodyColours()); }
-void EasyMenu::ShowMarginPanel() { open(22, paneltext::margins()); }
-void EasyMenu::ShowCommentPanel() { open(23, paneltext::comment()); }
+void EasyMenu::ShowBrPanel() { open(indent_panel::Panel, paneltext::lineBreak()); }
+void EasyMenu::ShowSpacePanel() { open(space_panel::Panel, paneltext::space()); }
+void EasyMenu::ShowTitlePanel() { open(title_panel::Panel, paneltext::title()); }
+void EasyMenu::ShowHeadingPanel() { open(heading_panel::Panel, paneltext::heading()); }
+void EasyMenu::ShowBodyColourPanel() { open(body_colours_panel::Panel, paneltext::bodyColours()); }
+void EasyMenu::ShowMarginPanel() { open(margins_panel::Panel, paneltext::margins()); }
+void EasyMenu::ShowCommentPanel() { open(comment_panel::Panel, paneltext::comment()); }
 
 void EasyMenu::ShowParagraphPanel()
 {
     RichEdit* ed = ws.currentEditor();
     const int start = ed->SelStart();
     const int length = ed->SelLength();
-    open(24, paneltext::paragraph());
+    open(paragraph_panel::Panel, paneltext::paragraph());
     // The selection that the paragraph is for survives the opening.
     ed->setFocus();
     ed->Select(start, length);
 }
 
-void EasyMenu::ShowPositionPanel() { open(25, selectFirst(paneltext::positionPrompt(), paneltext::position())); }
-void EasyMenu::ShowRawTextPanel() { open(29, selectFirst(paneltext::rawTextPrompt(), paneltext::rawText())); }
-void EasyMenu::ShowFontPanel() { open(10, paneltext::font()); }
-void EasyMenu::ShowFontSizePanel() { open(12, selectFirst(paneltext::fontSizePrompt(), paneltext::fontSize())); }
-void EasyMenu::ShowFontColorPanel() { open(13, paneltext::fontColour()); }
-void EasyMenu::ShowEmPanel() { open(14, selectFirst(paneltext::emphasisPrompt(), paneltext::emphasis())); }
-void EasyMenu::ShowStrongPanel() { open(15, selectFirst(paneltext::strongEmphasisPrompt(), paneltext::strongEmphasis())); }
-void EasyMenu::ShowFontStylePanel() { open(16, paneltext::fontShape()); }
+void EasyMenu::ShowPositionPanel() { open(position_panel::Panel, selectFirst(paneltext::positionPrompt(), paneltext::position())); }
+void EasyMenu::ShowRawTextPanel() { open(preformatted_panel::Panel, selectFirst(paneltext::rawTextPrompt(), paneltext::rawText())); }
+void EasyMenu::ShowFontPanel() { open(font_panel::Panel, paneltext::font()); }
+void EasyMenu::ShowFontSizePanel() { open(font_size_panel::Panel, selectFirst(paneltext::fontSizePrompt(), paneltext::fontSize())); }
+void EasyMenu::ShowFontColorPanel() { open(font_colour_panel::Panel, paneltext::fontColour()); }
+void EasyMenu::ShowEmPanel() { open(emphasis_panel::Panel, selectFirst(paneltext::emphasisPrompt(), paneltext::emphasis())); }
+void EasyMenu::ShowStrongPanel() { open(strong_panel::Panel, selectFirst(paneltext::strongEmphasisPrompt(), paneltext::strongEmphasis())); }
+void EasyMenu::ShowFontStylePanel() { open(font_shape_panel::Panel, paneltext::fontShape()); }

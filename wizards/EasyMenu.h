@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/CommandRegistry.h"
+#include "platform/ControlRegistry.h"
 
 #include <QString>
 #include <functional>
@@ -67,7 +68,7 @@ public:
     void ShowFontStylePanel();
 
 private:
-    void open(int frame, const QString& explanation);
+    void open(ControlId panel, const QString& explanation);
     // The prompt in front of the explanation while nothing is selected.
     QString selectFirst(const QString& prompt, const QString& explanation) const;
     Workspace& ws;

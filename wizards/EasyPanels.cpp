@@ -1,5 +1,6 @@
 #include "wizards/EasyPanels.h"
 
+#include "editor/EditorControls.h"
 #include "platform/Twips.h"
 #include "wizards/EasyPanelControls.h"
 #include "wizards/PanelForm.h"
@@ -9,74 +10,76 @@
 
 #include <QButtonGroup>
 #include <QGroupBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPlainTextEdit>
 
 namespace {
 
 // The row of inputs between the title and the explanation box of a panel that layOutPanel lays
 // out, and the right end of that row.
 constexpr int BandTop = 500;
-int bandRight(int k)
+int bandRight(ControlId panel)
 {
-    return panelRow(k).width - 50;
+    return panelRow(panel).width - 50;
 }
 
 void lineBreakPanel(PanelKit& kit)
 {
     PanelForm f(kit,
-                newConstructPanel(kit, 17, QStringLiteral("インデント"), QStringLiteral("インデントの文字数"),
+                newConstructPanel(kit, indent_panel::Panel, QStringLiteral("インデント"), QStringLiteral("インデントの文字数"),
                                   ExecuteButton::IndentPanelCloseBox));
     f.label(QStringLiteral("一行の文字数"), 50, BandTop + 30, 1200);
     f.box(indent_panel::LineLengthBox, QStringLiteral("50"), 1300, BandTop, 700);
     f.label(QStringLiteral("文字"), 2050, BandTop + 30, 500);
-    f.executeAndClose(std::nullopt, ExecuteButton::StoreIndentAndClose, bandRight(17), BandTop);
+    f.executeAndClose(std::nullopt, ExecuteButton::StoreIndentAndClose, bandRight(indent_panel::Panel), BandTop);
 }
 
-void buttonsOnlyPanel(PanelKit& kit, int k, const QString& caption, const QString& title, ExecuteButton execute,
+void buttonsOnlyPanel(PanelKit& kit, ControlId panel, const QString& caption, const QString& title, ExecuteButton execute,
                       ExecuteButton close, ExecuteButton closeBox)
 {
-    PanelForm f(kit, newConstructPanel(kit, k, caption, title, closeBox));
-    f.executeAndClose(execute, close, bandRight(k), BandTop);
+    PanelForm f(kit, newConstructPanel(kit, panel, caption, title, closeBox));
+    f.executeAndClose(execute, close, bandRight(panel), BandTop);
 }
 
 void titlePanel(PanelKit& kit)
 {
     PanelForm f(kit,
-                newConstructPanel(kit, 19, QStringLiteral("タイトル"), QStringLiteral("タイトルをいれよう"),
+                newConstructPanel(kit, title_panel::Panel, QStringLiteral("タイトル"), QStringLiteral("タイトルをいれよう"),
                                   ExecuteButton::TitlePanelCloseBox));
     f.label(QStringLiteral("タイトル"), 50, BandTop + 30, 700);
     f.box(QStringLiteral("Text6"), 6, QString(), 800, BandTop, 3550);
-    f.executeAndClose(ExecuteButton::InsertTitle, ExecuteButton::CloseTitlePanel, bandRight(19), BandTop);
+    f.executeAndClose(ExecuteButton::InsertTitle, ExecuteButton::CloseTitlePanel, bandRight(title_panel::Panel), BandTop);
 }
 
 void headingPanel(PanelKit& kit)
 {
     PanelForm f(kit,
-                newConstructPanel(kit, 20, QStringLiteral("見出し"), QStringLiteral("見出しの文を設定しよう"),
+                newConstructPanel(kit, heading_panel::Panel, QStringLiteral("見出し"), QStringLiteral("見出しの文を設定しよう"),
                                   ExecuteButton::HeadingPanelCloseBox));
     f.label(QStringLiteral("文字の大きさ"), 50, BandTop + 30, 1100);
     f.box(QStringLiteral("Text6"), 8, QStringLiteral("3"), 1150, BandTop, 500);
     f.spinner(heading_panel::LevelSpinner, 1, 6, 3, 1650, BandTop);
-    f.executeAndClose(ExecuteButton::InsertHeading, ExecuteButton::CloseHeadingPanel, bandRight(20), BandTop);
+    f.executeAndClose(ExecuteButton::InsertHeading, ExecuteButton::CloseHeadingPanel, bandRight(heading_panel::Panel), BandTop);
 }
 
 void bodyColoursPanel(PanelKit& kit)
 {
     PanelForm f(kit,
-                newConstructPanel(kit, 21, QStringLiteral("背景色"), QStringLiteral("背景色と文字の色を決めよう"),
+                newConstructPanel(kit, body_colours_panel::Panel, QStringLiteral("背景色"), QStringLiteral("背景色と文字の色を決めよう"),
                                   ExecuteButton::BodyColoursPanelCloseBox));
     f.button(QStringLiteral("cmdwav"), 4, QStringLiteral("文字色"), 50, BandTop, 700);
     f.box(QStringLiteral("Text6"), 9, QStringLiteral("#000000"), 770, BandTop, 950);
     f.button(QStringLiteral("cmdwav"), 5, QStringLiteral("背景色"), 1790, BandTop, 700);
     f.box(QStringLiteral("Text6"), 10, QStringLiteral("#FFFFFF"), 2510, BandTop, 950);
-    f.executeAndClose(ExecuteButton::SetBodyColours, ExecuteButton::CloseBodyColoursPanel, bandRight(21), BandTop);
+    f.executeAndClose(ExecuteButton::SetBodyColours, ExecuteButton::CloseBodyColoursPanel, bandRight(body_colours_panel::Panel), BandTop);
 }
 
 void marginsPanel(PanelKit& kit)
 {
     PanelForm f(kit,
-                newConstructPanel(kit, 22, QStringLiteral("余白"), QStringLiteral("余白を設定"),
+                newConstructPanel(kit, margins_panel::Panel, QStringLiteral("余白"), QStringLiteral("余白を設定"),
                                   ExecuteButton::MarginsPanelCloseBox));
     f.label(QStringLiteral("上の余白"), 50, BandTop + 30, 780);
     f.box(QStringLiteral("Text6"), 11, QStringLiteral("10"), 830, BandTop, 450);
@@ -84,42 +87,42 @@ void marginsPanel(PanelKit& kit)
     f.label(QStringLiteral("左の余白"), 1650, BandTop + 30, 780);
     f.box(QStringLiteral("Text6"), 12, QStringLiteral("10"), 2430, BandTop, 450);
     f.label(QStringLiteral("mm"), 2910, BandTop + 30, 320);
-    f.executeAndClose(ExecuteButton::SetMargins, ExecuteButton::CloseMarginsPanel, bandRight(22), BandTop);
+    f.executeAndClose(ExecuteButton::SetMargins, ExecuteButton::CloseMarginsPanel, bandRight(margins_panel::Panel), BandTop);
 }
 
 // The paragraph and position panels: three alignments, the first one selected.
-void alignmentPanel(PanelKit& kit, int k, const QString& caption, const QString& title, ExecuteButton closeBox,
+void alignmentPanel(PanelKit& kit, ControlId panel, const QString& caption, const QString& title, ExecuteButton closeBox,
                     int left, int centre, int right, ExecuteButton execute, ExecuteButton close)
 {
-    PanelForm f(kit, newConstructPanel(kit, k, caption, title, closeBox));
+    PanelForm f(kit, newConstructPanel(kit, panel, caption, title, closeBox));
     QButtonGroup* g = f.group();
     f.option(g, QStringLiteral("Option2"), left, QStringLiteral("左詰"), true, 50, BandTop + 20, 700);
     f.option(g, QStringLiteral("Option2"), centre, QStringLiteral("センタリング"), false, 770, BandTop + 20, 1500);
     f.option(g, QStringLiteral("Option2"), right, QStringLiteral("右詰"), false, 2290, BandTop + 20, 700);
-    f.executeAndClose(execute, close, bandRight(k), BandTop);
+    f.executeAndClose(execute, close, bandRight(panel), BandTop);
 }
 
 void fontPanel(PanelKit& kit)
 {
-    constexpr int k = 10;
-    const PanelRow& row = panelRow(k);
+    constexpr ControlId panel = font_panel::Panel;
+    const PanelRow& row = panelRow(panel);
     PanelForm f(kit,
-                newConstructPanel(kit, k, QStringLiteral("フォントの選択"), QStringLiteral("フォントを選択しよう"),
+                newConstructPanel(kit, panel, QStringLiteral("フォントの選択"), QStringLiteral("フォントを選択しよう"),
                                   ExecuteButton::FontPanelCloseBox));
     auto* list = kit.add<QListWidget>(f.container(), font_panel::FontList);
     twips::SetGeometry(list, 50, 550, 3000, 1500);
     f.button(font_panel::AddFontButton, QStringLiteral("Fontの選択"), 3150, 550, 1400);
     f.button(font_panel::RemoveFontButton, QStringLiteral("Fontの削除"), 3150, 950, 1400);
     f.executeAndClose(ExecuteButton::InsertFont, ExecuteButton::CloseFontPanel, row.width - 50, 550);
-    f.explanation(row.text, 50, 2150, row.width - 100, row.height - 2250);
+    f.explanation(row.explanation, 50, 2150, row.width - 100, row.height - 2250);
 }
 
 void fontSizePanel(PanelKit& kit)
 {
-    constexpr int k = 12;
-    const PanelRow& row = panelRow(k);
+    constexpr ControlId panel = font_size_panel::Panel;
+    const PanelRow& row = panelRow(panel);
     PanelForm f(kit,
-                newConstructPanel(kit, k, QStringLiteral("フォントの大きさ"),
+                newConstructPanel(kit, panel, QStringLiteral("フォントの大きさ"),
                                   QStringLiteral("フォントの大きさを変えよう"), ExecuteButton::FontSizePanelCloseBox));
     f.label(QStringLiteral("フォントサイズ"), 50, 580, 1300);
     f.box(QStringLiteral("TxtFsize"), ControlRegistry::NoIndex, QStringLiteral("3"), 1400, 550, 500);
@@ -128,25 +131,25 @@ void fontSizePanel(PanelKit& kit)
     QButtonGroup* g = f.group();
     f.option(g, QStringLiteral("Option17"), 0, QStringLiteral("絶対値で指定"), true, 50, 980, 1800);
     f.option(g, QStringLiteral("Option17"), 1, QStringLiteral("相対値で指定"), false, 1900, 980, 1800);
-    f.explanation(row.text, 50, 1400, row.width - 100, row.height - 1500);
+    f.explanation(row.explanation, 50, 1400, row.width - 100, row.height - 1500);
 }
 
 void fontColourPanel(PanelKit& kit)
 {
     PanelForm f(kit,
-                newConstructPanel(kit, 13, QStringLiteral("文字の色"), QStringLiteral("文字の色を部分的に変えよう"),
+                newConstructPanel(kit, font_colour_panel::Panel, QStringLiteral("文字の色"), QStringLiteral("文字の色を部分的に変えよう"),
                                   ExecuteButton::FontColourPanelCloseBox));
     f.box(QStringLiteral("Text6"), 7, QStringLiteral("#000000"), 50, BandTop, 1000);
     f.button(QStringLiteral("cmdwav"), 3, QStringLiteral("色"), 1100, BandTop, 450);
-    f.executeAndClose(ExecuteButton::InsertFontColour, ExecuteButton::CloseFontColourPanel, bandRight(13), BandTop);
+    f.executeAndClose(ExecuteButton::InsertFontColour, ExecuteButton::CloseFontColourPanel, bandRight(font_colour_panel::Panel), BandTop);
 }
 
 void fontShapePanel(PanelKit& kit)
 {
-    constexpr int k = 16;
-    const PanelRow& row = panelRow(k);
+    constexpr ControlId panel = font_shape_panel::Panel;
+    const PanelRow& row = panelRow(panel);
     PanelForm f(kit,
-                newConstructPanel(kit, k, QStringLiteral("フォントの形状"), QStringLiteral("フォントの形状を変えよう"),
+                newConstructPanel(kit, panel, QStringLiteral("フォントの形状"), QStringLiteral("フォントの形状を変えよう"),
                                   ExecuteButton::FontShapePanelCloseBox));
     const char* const shapes[] = {"ボールド(太字)", "イタリック（斜体）", "抹消線", "タイプライター（等幅)", "下線をつける", "添字にする"};
     for (int i = 0; i < 6; ++i)
@@ -159,26 +162,26 @@ void fontShapePanel(PanelKit& kit)
     t.option(g, QStringLiteral("Option4"), 1, QStringLiteral("下付"), true, 1100, 90, 900);
     f.button(ExecuteButton::InsertFontShape, QStringLiteral("実行"), 50, 1550, 750);
     f.button(ExecuteButton::CloseFontShapePanel, QStringLiteral("閉じる"), 880, 1550, 750);
-    f.explanation(row.text, 50, 2050, row.width - 100, row.height - 2150);
+    f.explanation(row.explanation, 50, 2050, row.width - 100, row.height - 2150);
 }
 
 // Panels that no procedure opens; only their buttons are reached, through the dispatcher.
 void unopenedPanels(PanelKit& kit)
 {
-    QGroupBox* lineLength = kit.addFrame(32, QStringLiteral("文字数"));
+    QGroupBox* lineLength = kit.addPanel(line_length_panel::Panel, QStringLiteral("文字数"));
     twips::SetGeometry(lineLength, 3500, 3000, 5000, 3000);
     PanelForm f(kit, lineLength);
-    f.titleBar(QStringLiteral("Label"), 32, QStringLiteral("一行の文字数の設定"), 5000,
-               ExecuteButton::LineLengthPanelCloseBox);
+    QLabel* title = f.titleBar(line_length_panel::Title, QStringLiteral("一行の文字数の設定"), 5000,
+                               ExecuteButton::LineLengthPanelCloseBox);
     f.executeAndClose(ExecuteButton::UnusedLineLengthButton, ExecuteButton::CloseLineLengthPanel, 4950, BandTop);
-    kit.addExplanation(lineLength, 33);
-    layOutPanel(kit.controls, 32, 32, 104, 33);
+    QPlainTextEdit* explanation = kit.addExplanation(lineLength, line_length_panel::Explanation);
+    layOutPanel(lineLength, title, kit.controls.get<QWidget>(executeButton(ExecuteButton::LineLengthPanelCloseBox)),
+                explanation);
 
-    QGroupBox* dropCap = kit.addFrame(38, QStringLiteral("段落としをしよう"));
+    QGroupBox* dropCap = kit.addPanel(drop_cap_panel::Panel, QStringLiteral("段落としをしよう"));
     twips::SetGeometry(dropCap, 3500, 3000, 5000, 1200);
     PanelForm d(kit, dropCap);
-    d.titleBar(QStringLiteral("Label"), 38, QStringLiteral("段落としをしよう"), 5000,
-               ExecuteButton::UnusedIndentingPanelCloseBox);
+    d.titleBar(drop_cap_panel::Title, QStringLiteral("段落としをしよう"), 5000, ExecuteButton::UnusedIndentingPanelCloseBox);
     d.executeAndClose(ExecuteButton::UnusedIndentingPanelExecute, ExecuteButton::UnusedIndentingPanelClose, 4950,
                       BandTop);
 }
@@ -188,31 +191,31 @@ void unopenedPanels(PanelKit& kit)
 void buildEasyPanels(PanelKit& kit)
 {
     lineBreakPanel(kit);
-    buttonsOnlyPanel(kit, 18, QStringLiteral("スペース"), QStringLiteral("スペースをいれよう"),
+    buttonsOnlyPanel(kit, space_panel::Panel, QStringLiteral("スペース"), QStringLiteral("スペースをいれよう"),
                      ExecuteButton::InsertSpace, ExecuteButton::CloseSpacePanel, ExecuteButton::SpacePanelCloseBox);
     titlePanel(kit);
     headingPanel(kit);
     bodyColoursPanel(kit);
     marginsPanel(kit);
-    buttonsOnlyPanel(kit, 23, QStringLiteral("コメント"), QStringLiteral("コメントをいれよう"),
+    buttonsOnlyPanel(kit, comment_panel::Panel, QStringLiteral("コメント"), QStringLiteral("コメントをいれよう"),
                      ExecuteButton::InsertComment, ExecuteButton::CloseCommentPanel,
                      ExecuteButton::CommentPanelCloseBox);
-    alignmentPanel(kit, 24, QStringLiteral("段落"), QStringLiteral("段落を設定しよう"),
+    alignmentPanel(kit, paragraph_panel::Panel, QStringLiteral("段落"), QStringLiteral("段落を設定しよう"),
                    ExecuteButton::ParagraphPanelCloseBox, 0, 1, 2, ExecuteButton::InsertAlignedParagraph,
                    ExecuteButton::CloseParagraphPanel);
-    alignmentPanel(kit, 25, QStringLiteral("位置"), QStringLiteral("まとめ位置を設定しよう"),
+    alignmentPanel(kit, position_panel::Panel, QStringLiteral("位置"), QStringLiteral("まとめ位置を設定しよう"),
                    ExecuteButton::PositionPanelCloseBox, 5, 4, 3, ExecuteButton::InsertAlignedDivision,
                    ExecuteButton::ClosePositionPanel);
-    buttonsOnlyPanel(kit, 29, QStringLiteral("ソース"), QStringLiteral("ソースの並びをそのまま表示しよう"),
+    buttonsOnlyPanel(kit, preformatted_panel::Panel, QStringLiteral("ソース"), QStringLiteral("ソースの並びをそのまま表示しよう"),
                      ExecuteButton::InsertPreformatted, ExecuteButton::ClosePreformattedPanel,
                      ExecuteButton::PreformattedPanelCloseBox);
     fontPanel(kit);
     fontSizePanel(kit);
     fontColourPanel(kit);
-    buttonsOnlyPanel(kit, 14, QStringLiteral("文字の強調（普通）"), QStringLiteral("文字を強調しよう（普通の強調）"),
+    buttonsOnlyPanel(kit, emphasis_panel::Panel, QStringLiteral("文字の強調（普通）"), QStringLiteral("文字を強調しよう（普通の強調）"),
                      ExecuteButton::InsertEmphasis, ExecuteButton::CloseEmphasisPanel,
                      ExecuteButton::EmphasisPanelCloseBox);
-    buttonsOnlyPanel(kit, 15, QStringLiteral("文字の強調（強い）"), QStringLiteral("文字を強調しよう（強いの強調）"),
+    buttonsOnlyPanel(kit, strong_panel::Panel, QStringLiteral("文字の強調（強い）"), QStringLiteral("文字を強調しよう（強いの強調）"),
                      ExecuteButton::InsertStrong, ExecuteButton::CloseStrongPanel, ExecuteButton::StrongPanelCloseBox);
     fontShapePanel(kit);
     unopenedPanels(kit);

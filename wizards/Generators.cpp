@@ -7,6 +7,7 @@
 #include "platform/Procedures.h"
 #include "wizards/Dispatcher.h"
 #include "wizards/EasyMenu.h"
+#include "wizards/AdvancedPanelControls.h"
 #include "wizards/EasyPanelControls.h"
 #include "wizards/MiniPanel.h"
 #include "wizards/PanelSettings.h"
@@ -184,10 +185,10 @@ void Generators::insertImage()
     in.editor = applier.editorState();
     in.documentFolder = documentFolder();
     // While the stylesheet builder is shown, the picture goes into its style text.
-    auto* builder = qobject_cast<QWidget*>(controls.find(QStringLiteral("Frame"), 40));
+    auto* builder = qobject_cast<QWidget*>(controls.find(css_builder::Panel));
     in.cssBuilderVisible = builder && !builder->isHidden();
-    if (in.cssBuilderVisible && controls.has(QStringLiteral("Text"), 44))
-        in.styleText = text("Text", 44);
+    if (in.cssBuilderVisible && controls.has(css_builder::StyleTextBox))
+        in.styleText = text(css_builder::StyleTextBox);
     in.chosenFile = text("txtsentaku");
     in.relativePath = text("TxtSoutai");
     applier.apply(gen::makeImage(in));

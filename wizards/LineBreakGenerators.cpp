@@ -1,6 +1,7 @@
 #include "wizards/LineBreakGenerators.h"
 #include "wizards/WizardProcedures.h"
 
+#include "editor/EditorControls.h"
 #include "editor/Insertion.h"
 #include "editor/TextTransforms.h"
 #include "platform/ControlRegistry.h"
@@ -34,7 +35,7 @@ void LineBreakGenerators::InsertBr()
     insert.wrapSelection(QStringLiteral("<BR>"), QString());
     ed->SetSelStart(p + 4);
     // The line-length panel, once the panels are built.
-    if (auto* panel = qobject_cast<QWidget*>(controls.find(QStringLiteral("Frame"), 17)))
+    if (auto* panel = qobject_cast<QWidget*>(controls.find(indent_panel::Panel)))
         panel->hide();
     ed->setFocus();
 }

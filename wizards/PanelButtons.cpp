@@ -3,6 +3,8 @@
 #include "platform/ControlRegistry.h"
 #include "platform/Dialogs.h"
 #include "platform/RichEdit.h"
+#include "editor/EditorControls.h"
+#include "wizards/AdvancedPanelControls.h"
 #include "wizards/Dispatcher.h"
 #include "wizards/EasyPanelControls.h"
 #include "workspace/Workspace.h"
@@ -14,39 +16,39 @@ namespace {
 // The construct panels' "閉じる" and "×" buttons: button, panel.
 struct CloseButton {
     ExecuteButton button;
-    int panel;
+    ControlId panel;
 };
 const CloseButton CloseButtons[] = {
-    {ExecuteButton::CloseLinkPanel, 0}, {ExecuteButton::LinkPanelCloseBox, 0},
-    {ExecuteButton::RulePanelCloseBox, 1}, {ExecuteButton::CloseRulePanel, 1},
-    {ExecuteButton::ListPanelCloseBox, 2}, {ExecuteButton::CloseListPanel, 2},
-    {ExecuteButton::ImagePanelCloseBox, 3}, {ExecuteButton::CloseImagePanel, 3},
-    {ExecuteButton::MarqueePanelCloseBox, 4}, {ExecuteButton::CloseMarqueePanel, 4},
-    {ExecuteButton::TablePanelCloseBox, 5}, {ExecuteButton::CloseTablePanel, 5},
-    {ExecuteButton::MailFormPanelCloseBox, 6}, {ExecuteButton::CloseMailFormPanel, 6},
-    {ExecuteButton::BackgroundSoundPanelCloseBox, 7}, {ExecuteButton::CloseBackgroundSoundPanel, 7},
-    {ExecuteButton::CloseMoviePanel, 8}, {ExecuteButton::MoviePanelCloseBox, 8},
-    {ExecuteButton::BackgroundImagePanelCloseBox, 9}, {ExecuteButton::CloseBackgroundImagePanel, 9},
-    {ExecuteButton::CloseFontPanel, 10}, {ExecuteButton::FontPanelCloseBox, 10},
-    {ExecuteButton::DoctypePanelCloseBox, 11}, {ExecuteButton::CloseDoctypePanel, 11},
-    {ExecuteButton::CloseFontSizePanel, 12}, {ExecuteButton::FontSizePanelCloseBox, 12},
-    {ExecuteButton::CloseFontColourPanel, 13}, {ExecuteButton::FontColourPanelCloseBox, 13},
-    {ExecuteButton::EmphasisPanelCloseBox, 14}, {ExecuteButton::CloseEmphasisPanel, 14},
-    {ExecuteButton::CloseStrongPanel, 15}, {ExecuteButton::StrongPanelCloseBox, 15},
-    {ExecuteButton::CloseFontShapePanel, 16}, {ExecuteButton::FontShapePanelCloseBox, 16},
-    {ExecuteButton::IndentPanelCloseBox, 17},
-    {ExecuteButton::SpacePanelCloseBox, 18}, {ExecuteButton::CloseSpacePanel, 18},
-    {ExecuteButton::TitlePanelCloseBox, 19}, {ExecuteButton::CloseTitlePanel, 19},
-    {ExecuteButton::CloseHeadingPanel, 20}, {ExecuteButton::HeadingPanelCloseBox, 20},
-    {ExecuteButton::BodyColoursPanelCloseBox, 21}, {ExecuteButton::CloseBodyColoursPanel, 21},
-    {ExecuteButton::CloseMarginsPanel, 22}, {ExecuteButton::MarginsPanelCloseBox, 22},
-    {ExecuteButton::CloseCommentPanel, 23}, {ExecuteButton::CommentPanelCloseBox, 23},
-    {ExecuteButton::CloseParagraphPanel, 24}, {ExecuteButton::ParagraphPanelCloseBox, 24},
-    {ExecuteButton::PositionPanelCloseBox, 25}, {ExecuteButton::ClosePositionPanel, 25},
-    {ExecuteButton::ClosePreformattedPanel, 29}, {ExecuteButton::PreformattedPanelCloseBox, 29},
-    {ExecuteButton::ClosePageJumpPanel, 30}, {ExecuteButton::PageJumpPanelCloseBox, 30},
-    {ExecuteButton::LineLengthPanelCloseBox, 32}, {ExecuteButton::CloseLineLengthPanel, 32},
-    {ExecuteButton::CloseDocumentInfoPanel, 34}, {ExecuteButton::DocumentInfoPanelCloseBox, 34},
+    {ExecuteButton::CloseLinkPanel, link_panel::Panel}, {ExecuteButton::LinkPanelCloseBox, link_panel::Panel},
+    {ExecuteButton::RulePanelCloseBox, rule_panel::Panel}, {ExecuteButton::CloseRulePanel, rule_panel::Panel},
+    {ExecuteButton::ListPanelCloseBox, list_panel::Panel}, {ExecuteButton::CloseListPanel, list_panel::Panel},
+    {ExecuteButton::ImagePanelCloseBox, image_panel::Panel}, {ExecuteButton::CloseImagePanel, image_panel::Panel},
+    {ExecuteButton::MarqueePanelCloseBox, marquee_panel::Panel}, {ExecuteButton::CloseMarqueePanel, marquee_panel::Panel},
+    {ExecuteButton::TablePanelCloseBox, table_panel::Panel}, {ExecuteButton::CloseTablePanel, table_panel::Panel},
+    {ExecuteButton::MailFormPanelCloseBox, mail_form_panel::Panel}, {ExecuteButton::CloseMailFormPanel, mail_form_panel::Panel},
+    {ExecuteButton::BackgroundSoundPanelCloseBox, background_sound_panel::Panel}, {ExecuteButton::CloseBackgroundSoundPanel, background_sound_panel::Panel},
+    {ExecuteButton::CloseMoviePanel, movie_panel::Panel}, {ExecuteButton::MoviePanelCloseBox, movie_panel::Panel},
+    {ExecuteButton::BackgroundImagePanelCloseBox, background_image_panel::Panel}, {ExecuteButton::CloseBackgroundImagePanel, background_image_panel::Panel},
+    {ExecuteButton::CloseFontPanel, font_panel::Panel}, {ExecuteButton::FontPanelCloseBox, font_panel::Panel},
+    {ExecuteButton::DoctypePanelCloseBox, doctype_panel::Panel}, {ExecuteButton::CloseDoctypePanel, doctype_panel::Panel},
+    {ExecuteButton::CloseFontSizePanel, font_size_panel::Panel}, {ExecuteButton::FontSizePanelCloseBox, font_size_panel::Panel},
+    {ExecuteButton::CloseFontColourPanel, font_colour_panel::Panel}, {ExecuteButton::FontColourPanelCloseBox, font_colour_panel::Panel},
+    {ExecuteButton::EmphasisPanelCloseBox, emphasis_panel::Panel}, {ExecuteButton::CloseEmphasisPanel, emphasis_panel::Panel},
+    {ExecuteButton::CloseStrongPanel, strong_panel::Panel}, {ExecuteButton::StrongPanelCloseBox, strong_panel::Panel},
+    {ExecuteButton::CloseFontShapePanel, font_shape_panel::Panel}, {ExecuteButton::FontShapePanelCloseBox, font_shape_panel::Panel},
+    {ExecuteButton::IndentPanelCloseBox, indent_panel::Panel},
+    {ExecuteButton::SpacePanelCloseBox, space_panel::Panel}, {ExecuteButton::CloseSpacePanel, space_panel::Panel},
+    {ExecuteButton::TitlePanelCloseBox, title_panel::Panel}, {ExecuteButton::CloseTitlePanel, title_panel::Panel},
+    {ExecuteButton::CloseHeadingPanel, heading_panel::Panel}, {ExecuteButton::HeadingPanelCloseBox, heading_panel::Panel},
+    {ExecuteButton::BodyColoursPanelCloseBox, body_colours_panel::Panel}, {ExecuteButton::CloseBodyColoursPanel, body_colours_panel::Panel},
+    {ExecuteButton::CloseMarginsPanel, margins_panel::Panel}, {ExecuteButton::MarginsPanelCloseBox, margins_panel::Panel},
+    {ExecuteButton::CloseCommentPanel, comment_panel::Panel}, {ExecuteButton::CommentPanelCloseBox, comment_panel::Panel},
+    {ExecuteButton::CloseParagraphPanel, paragraph_panel::Panel}, {ExecuteButton::ParagraphPanelCloseBox, paragraph_panel::Panel},
+    {ExecuteButton::PositionPanelCloseBox, position_panel::Panel}, {ExecuteButton::ClosePositionPanel, position_panel::Panel},
+    {ExecuteButton::ClosePreformattedPanel, preformatted_panel::Panel}, {ExecuteButton::PreformattedPanelCloseBox, preformatted_panel::Panel},
+    {ExecuteButton::ClosePageJumpPanel, page_jump_panel::Panel}, {ExecuteButton::PageJumpPanelCloseBox, page_jump_panel::Panel},
+    {ExecuteButton::LineLengthPanelCloseBox, line_length_panel::Panel}, {ExecuteButton::CloseLineLengthPanel, line_length_panel::Panel},
+    {ExecuteButton::CloseDocumentInfoPanel, document_info_panel::Panel}, {ExecuteButton::DocumentInfoPanelCloseBox, document_info_panel::Panel},
 };
 
 } // namespace
@@ -57,11 +59,11 @@ PanelButtons::PanelButtons(Workspace& workspace, ControlRegistry& controlRegistr
     , dispatcher(d)
 {
     for (const auto& [button, panel] : CloseButtons)
-        dispatcher.setClose(button, QStringLiteral("Frame"), panel);
+        dispatcher.setClose(button, panel);
     dispatcher.setBranch(ExecuteButton::ChooseLinkTarget, [this] { return ChooseLinkTarget(); });
     dispatcher.setAction(ExecuteButton::StoreIndentAndClose, [this] {
         StoreLineLength();
-        controls.get<QWidget>(QStringLiteral("Frame"), 17)->hide();
+        controls.get<QWidget>(indent_panel::Panel)->hide();
     });
 }
 

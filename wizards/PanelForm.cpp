@@ -163,11 +163,6 @@ QScrollBar* PanelForm::spinner(ControlRef id, int minimum, int maximum, int valu
     return placed(s, left, top, 255, height);
 }
 
-QPlainTextEdit* PanelForm::explanation(int index, int left, int top, int width, int height)
-{
-    return placed(kit_.addExplanation(container_, index), left, top, width, height);
-}
-
 QPlainTextEdit* PanelForm::explanation(ControlRef id, int left, int top, int width, int height)
 {
     return placed(kit_.addExplanation(container_, id), left, top, width, height);
@@ -203,16 +198,17 @@ void PanelForm::executeAndClose(std::optional<ExecuteButton> execute, ExecuteBut
         button(*execute, executeCaption, right - 2 * Width - Gap, top, Width);
 }
 
-QGroupBox* newConstructPanel(PanelKit& kit, int k, const QString& caption, const QString& title, ExecuteButton closeBox)
+QGroupBox* newConstructPanel(PanelKit& kit, ControlId id, const QString& caption, const QString& title,
+                             ExecuteButton closeBox)
 {
-    const PanelRow& row = panelRow(k);
-    QGroupBox* panel = kit.addFrame(k, caption);
+    const PanelRow& row = panelRow(id);
+    QGroupBox* panel = kit.addPanel(row.panel, caption);
     twips::SetGeometry(panel, row.left, row.top, row.width, row.height);
     PanelForm form(kit, panel);
-    form.titleBar(QStringLiteral("Label"), k, title, row.width, closeBox);
-    if (row.layoutButton >= 0) {
-        kit.addExplanation(panel, row.text);
-        layOutPanel(kit.controls, k, k, row.layoutButton, row.text);
+    QLabel* titleLabel = form.titleBar(row.title, title, row.width, closeBox);
+    if (row.closeBox.valid()) {
+        QPlainTextEdit* explanation = kit.addExplanation(panel, row.explanation);
+        layOutPanel(panel, titleLabel, kit.controls.get<QWidget>(row.closeBox), explanation);
     }
     return panel;
 }

@@ -55,8 +55,7 @@ public:
     QScrollBar* spinner(const QString& name, int index, int minimum, int maximum, int value, int left, int top,
                         int height = 330);
     QScrollBar* spinner(ControlRef id, int minimum, int maximum, int value, int left, int top, int height = 330);
-    // A read-only explanation box `Text(index)`.
-    QPlainTextEdit* explanation(int index, int left, int top, int width, int height);
+    // A read-only explanation box.
     QPlainTextEdit* explanation(ControlRef id, int left, int top, int width, int height);
     // A group of controls inside the panel, registered as name(index).
     QGroupBox* group(const QString& name, int index, const QString& caption, int left, int top, int width, int height);
@@ -73,7 +72,8 @@ private:
     QWidget* container_;
 };
 
-// A construct panel Frame(k), hidden, at the place and size its opener gives it (PanelPlaces),
-// with its title Label(k) and its "×" `closeBox`. With a layout, the title, the "×" and the
-// explanation box are placed as layOutPanel places them.
-QGroupBox* newConstructPanel(PanelKit& kit, int k, const QString& caption, const QString& title, ExecuteButton closeBox);
+// A construct panel `id`, hidden, at the place and size its opener gives it (PanelPlaces), with
+// the title of its row and its "×" `closeBox`. With a layout, the title, the "×" and the
+// explanation box of its row are placed as layOutPanel places them.
+QGroupBox* newConstructPanel(PanelKit& kit, ControlId id, const QString& caption, const QString& title,
+                             ExecuteButton closeBox);

@@ -1,6 +1,7 @@
 #include "wizards/PanelOptions.h"
 
 #include "platform/ControlRegistry.h"
+#include "wizards/AdvancedPanelControls.h"
 #include "wizards/EasyPanelControls.h"
 #include "wizards/generators/FramesetGenerator.h"
 #include "wizards/generators/TextStyleGenerators.h"
@@ -71,7 +72,7 @@ void PanelOptions::hideAutomaticHeadingSettings(int option)
     if (option == 13)
         return;
     // The settings panel of automatic creation is its own subsystem's; it may not be built.
-    if (auto* headings = qobject_cast<QWidget*>(controls.find(QStringLiteral("framesub"), 12)))
+    if (auto* headings = qobject_cast<QWidget*>(controls.find(auto_settings::NavigationGroup)))
         headings->hide();
 }
 

@@ -8,19 +8,20 @@
 // main window's client area, with its explanation box and its layout. The panels are built at
 // this size, so that their inputs lie where the opener shows them.
 struct PanelRow {
-    int frame;        // Frame(frame)
-    int text;         // its explanation box Text(text)
+    ControlId panel;
+    ControlId explanation;
+    ControlId title;
     int top;
     int left;
     int width;
     int height;
-    int layoutButton; // the "×" that layOutPanel places; -1: no layout
-    bool font12;      // the explanation in 12 points (always with a layout)
-    bool selectTab;   // the opener selects the current document's source tab itself
+    ControlRef closeBox; // the "×" that layOutPanel places with the title; unset: no layout
+    bool font12;         // the explanation in 12 points (always with a layout)
+    bool selectTab;      // the opener selects the current document's source tab itself
 };
 
-// The row of a panel; a frame without one is a programming error.
-const PanelRow& panelRow(int frame);
+// The row of a panel; a panel without one is a programming error.
+const PanelRow& panelRow(ControlId panel);
 
 // The opener's arguments for the row with its explanation.
 PanelPlace placeOf(const PanelRow& row, const QString& explanation);

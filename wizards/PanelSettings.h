@@ -28,13 +28,13 @@ bool checked(const ControlRegistry& controls, ControlRef button);
 // The place of the selected option among the array's given places; `none` when none is selected.
 int selected(const ControlRegistry& controls, ControlArrayId options, std::initializer_list<int> places, int none = -1);
 
-// Frame(1): every setting of the rule.
+// The rule panel (Frame(1)): every setting of the rule.
 gen::RuleInput ruleSettings(const ControlRegistry& controls);
-// Frame(2): the list's kind and bullet.
+// The list panel (Frame(2)): the list's kind and bullet.
 gen::ListInput listSettings(const ControlRegistry& controls);
-// Frame(5): everything but the editor and the data box.
+// The table panel (Frame(5)): everything but the editor and the data box.
 gen::TableInput tableSettings(const ControlRegistry& controls);
-// Frame(3): the sizes, the border, the alignment, the spaces and the alternative text; not the
+// The image panel (Frame(3)): the sizes, the border, the alignment, the spaces and the alternative text; not the
 // file, its path or the editor.
 gen::ImageInput imageSettings(const ControlRegistry& controls);
 // FrmFrame: every box and option of the frames wizard.

@@ -11,22 +11,22 @@ namespace paneltext {
 QString imageFilesFilter();
 
 // ---- easy-creation menu ----
-QString lineBreak();       // Frame(17), Text(18)
-QString space();           // Frame(18), Text(19)
-QString title();           // Frame(19), Text(20)
-QString heading();         // Frame(20), Text(21)
-QString bodyColours();     // Frame(21), Text(22)
-QString margins();         // Frame(22), Text(23)
-QString comment();         // Frame(23), Text(24)
-QString paragraph();       // Frame(24), Text(25)
-QString position();        // Frame(25), Text(26)
-QString rawText();         // Frame(29), Text(30)
-QString font();            // Frame(10), Text(11)
-QString fontSize();        // Frame(12), Text(13)
-QString fontColour();      // Frame(13), Text(14)
-QString emphasis();        // Frame(14), Text(15)
-QString strongEmphasis();  // Frame(15), Text(16)
-QString fontShape();       // Frame(16), Text(17)
+QString lineBreak();       // the indent panel
+QString space();           // the space panel
+QString title();           // the title panel
+QString heading();         // the heading panel
+QString bodyColours();     // the body colours panel
+QString margins();         // the margins panel
+QString comment();         // the comment panel
+QString paragraph();       // the paragraph panel
+QString position();        // the position panel
+QString rawText();         // the preformatted text panel
+QString font();            // the font panel
+QString fontSize();        // the font size panel
+QString fontColour();      // the font colour panel
+QString emphasis();        // the emphasis panel
+QString strongEmphasis();  // the strong emphasis panel
+QString fontShape();       // the font shape panel
 
 // The requests to select text first, shown in front of the explanation while nothing is
 // selected; each ends in its line break.
@@ -38,21 +38,21 @@ QString strongEmphasisPrompt();
 QString marqueePrompt();
 
 // ---- advanced menu ----
-QString rule();            // Frame(1), Text(1)
-QString image();           // Frame(3), Text(3)
-QString list();            // Frame(2), Text(2)
-QString link();            // Frame(0), Text(0), link mode
-QString mailLink();        // Frame(0), Text(0), mail mode
-QString jumpInPage();      // Frame(30), Text(31), same page
-QString jumpToPage();      // Frame(30), Text(31), other page
-QString marquee();         // Frame(4), Text(4)
-QString table();           // Frame(5), Text(5)
-QString mailForm();        // Frame(6), Text(7)
+QString rule();            // the rule panel
+QString image();           // the image panel
+QString list();            // the list panel
+QString link();            // the link panel, link mode
+QString mailLink();        // the link panel, mail mode
+QString jumpInPage();      // the page jump panel, same page
+QString jumpToPage();      // the page jump panel, other page
+QString marquee();         // the marquee panel
+QString table();           // the table panel
+QString mailForm();        // the mail form panel
 QString frames();          // FrmFrame, Text1(13): its sentences run on without line breaks
-QString sound();           // Frame(7), Text(8)
-QString movie();           // Frame(8), Text(9)
-QString backgroundImage(); // Frame(9), Text(10)
-QString documentInfo();    // Frame(34), Text(35)
-QString doctype();         // Frame(11), Text(12)
+QString sound();           // the background sound panel
+QString movie();           // the movie panel
+QString backgroundImage(); // the background image panel
+QString documentInfo();    // the document information panel
+QString doctype();         // the document type panel
 
 } // namespace paneltext

@@ -87,7 +87,7 @@ void PanelViews::togglePicture()
 
 void PanelViews::showTableView(bool data)
 {
-    auto* explanation = controls.get<QWidget>(QStringLiteral("Text"), 5);
+    auto* explanation = controls.get<QWidget>(table_panel::Explanation);
     controls.get<QPlainTextEdit>(table_panel::DataBox)->setVisible(data);
     explanation->setVisible(!data);
 }

@@ -36,14 +36,14 @@ void labelledBox(PanelForm& f, int top, const char* caption, const QString& name
 
 void buildTablePanel(PanelKit& kit)
 {
-    constexpr int k = 5;
-    const PanelRow& row = panelRow(k);
+    constexpr ControlId panel = table_panel::Panel;
+    const PanelRow& row = panelRow(panel);
     PanelForm f(kit,
-                newConstructPanel(kit, k, QStringLiteral("テーブル"), QStringLiteral("テーブルの設定"),
+                newConstructPanel(kit, panel, QStringLiteral("テーブル"), QStringLiteral("テーブルの設定"),
                                   ExecuteButton::TablePanelCloseBox));
 
     // The explanation and the table data share one place; one of them is shown at a time.
-    f.explanation(row.text, 100, 550, 6750, 3350);
+    f.explanation(row.explanation, 100, 550, 6750, 3350);
     auto* data = kit.add<QPlainTextEdit>(f.container(), table_panel::DataBox);
     twips::SetGeometry(data, 100, 550, 6750, 3350);
     data->setLineWrapMode(QPlainTextEdit::NoWrap);
@@ -71,7 +71,7 @@ void buildTablePanel(PanelKit& kit)
     f.label(QStringLiteral("テーブルとテキストの横方向の間隔"), 100, 6780, 3300);
     f.box(QStringLiteral("Txtyokok"), ControlRegistry::NoIndex, QString(), 3450, 6750, 550);
     f.label(QStringLiteral("ドット"), 4050, 6780, 600);
-    PanelForm run(kit, f.group(QStringLiteral("framesub"), 17, QString(), 100, 7230, 1200, 460));
+    PanelForm run(kit, f.group(table_panel::RunGroup, QString(), 100, 7230, 1200, 460));
     run.button(ExecuteButton::InsertTable, QStringLiteral("実行"), 50, 65, 1100);
     f.button(ExecuteButton::CloseTablePanel, QStringLiteral("閉じる"), 1450, 7295, 1100);
 

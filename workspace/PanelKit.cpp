@@ -116,13 +116,6 @@ QPlainTextEdit* PanelKit::makeExplanation(QWidget* panel)
     return box;
 }
 
-QPlainTextEdit* PanelKit::addExplanation(QWidget* panel, int index)
-{
-    QPlainTextEdit* box = makeExplanation(panel);
-    controls.add(QStringLiteral("Text"), index, box);
-    return box;
-}
-
 QPlainTextEdit* PanelKit::addExplanation(QWidget* panel, ControlRef id)
 {
     QPlainTextEdit* box = makeExplanation(panel);
@@ -144,24 +137,18 @@ void PanelKit::open(const PanelPlace& place)
 {
     if (place.selectSourceTab)
         ws_.selectSourceTab(ws_.currentIndex());
-    auto* panel = place.panel.valid() ? controls.get<QWidget>(place.panel)
-                                      : controls.get<QWidget>(place.panelName, place.frame);
+    auto* panel = controls.get<QWidget>(place.panel);
     QPlainTextEdit* box = nullptr;
     if (place.explanationBox.valid())
         box = controls.get<QPlainTextEdit>(place.explanationBox);
-    else if (place.textIndex != ControlRegistry::NoIndex)
-        box = controls.get<QPlainTextEdit>(QStringLiteral("Text"), place.textIndex);
     if (box)
         box->setPlainText(place.explanation);
     twips::SetGeometry(panel, place.left, place.top, place.width, place.height);
     panel->show();
     panel->raise();
-    const bool laidOut = place.title.valid() || place.layoutLabel >= 0;
-    if (place.title.valid()) {
+    const bool laidOut = place.title.valid();
+    if (laidOut)
         layOutPanel(panel, controls.get<QWidget>(place.title), controls.get<QWidget>(place.closeButton), box);
-    } else if (place.layoutLabel >= 0) {
-        layOutPanel(controls, place.frame, place.layoutLabel, place.layoutButton, place.textIndex);
-    }
     holdControls(panel);
     if ((laidOut || place.font12) && box) {
         QFont font = box->font();

@@ -19,15 +19,7 @@ class Workspace;
 // Where and how a guided panel opens: its panel, place and size in twips relative to the main
 // window's client area, the text of its explanation box, and the optional layout of its title,
 // close button and explanation box.
-//
-// The parts are named by id (`panel`, `explanationBox`, `title`, `closeButton`); a part whose id
-// is not set is found by the name and index fields instead: the panel `panelName(frame)`, the
-// explanation box `Text(textIndex)`, the title `Label(layoutLabel)` and the close box, the execute
-// button numbered `layoutButton`.
 struct PanelPlace {
-    QString panelName = QStringLiteral("Frame");
-    int frame = ControlRegistry::NoIndex;
-    int textIndex = ControlRegistry::NoIndex;
     QString explanation;
     int top = 0;
     int left = 0;
@@ -35,21 +27,19 @@ struct PanelPlace {
     int height = 0;
     // Select the current document's source tab first.
     bool selectSourceTab = false;
-    // The title label and close button that layOutPanel places; the layout also sets the
-    // explanation's font to 12 points. -1 (and no title id): no layout.
-    int layoutLabel = -1;
-    int layoutButton = -1;
     // Only the font size, without the layout.
     bool font12 = false;
-    // The parts by id (see above); unset ids leave the name and index fields in charge.
+    // The panel; its explanation box, unset for a panel whose opener fills no explanation.
     ControlId panel;
     ControlId explanationBox;
+    // The title label and close button that layOutPanel places; the layout also sets the
+    // explanation's font to 12 points. No title: no layout.
     ControlId title;
-    ControlId closeButton;
+    ControlRef closeButton = ControlId{};
 };
 
-// Builds the guided panels over the editors: every control is registered under its name and
-// index as it is made, so that the dispatcher, automatic creation, the lesson player and the tests
+// Builds the guided panels over the editors: every control is registered under its id as it is
+// made, so that the dispatcher, automatic creation, the lesson player and the tests
 // reach it while the panel is still hidden. Every subsystem builds its own panels with it.
 //
 // A panel's title label reports the mouse on it, in twips in the label's own coordinates, so that
@@ -68,16 +58,14 @@ public:
     ControlRegistry& controls;
     QWidget* host() const { return host_; }
 
-    // A panel `Frame(k)` (or another panel name), hidden, with its caption. Without a parent it
-    // lies over the editors; with one it is a group inside that parent, its caption drawn.
+    // A panel, hidden, with its caption. Without a parent it lies over the editors; with one it is
+    // a group inside that parent, its caption drawn.
     QGroupBox* addPanel(const QString& name, int index, const QString& caption, QWidget* parent = nullptr);
     QGroupBox* addPanel(ControlRef id, const QString& caption, QWidget* parent = nullptr);
-    QGroupBox* addFrame(int k, const QString& caption) { return addPanel(QStringLiteral("Frame"), k, caption); }
-    // The title that the user drags the panel by (`Label(k)`, `Label7`, `Lblc`).
+    // The title that the user drags the panel by.
     QLabel* addTitle(QWidget* panel, const QString& name, int index, const QString& caption);
     QLabel* addTitle(QWidget* panel, ControlRef id, const QString& caption);
-    // The read-only explanation box `Text(index)`, or one registered under its own id.
-    QPlainTextEdit* addExplanation(QWidget* panel, int index);
+    // The read-only explanation box.
     QPlainTextEdit* addExplanation(QWidget* panel, ControlRef id);
     // An execute button, registered as `executeButton(button)`: a click presses it through the
     // dispatcher.

@@ -1,18 +1,8 @@
 #include "workspace/PanelLayout.h"
 
-#include "platform/ControlRegistry.h"
 #include "platform/Twips.h"
-#include "workspace/ExecuteButtons.h"
 
 #include <QWidget>
-
-void layOutPanel(ControlRegistry& controls, int frameIndex, int labelIndex, int buttonIndex, int textIndex)
-{
-    layOutPanel(controls.get<QWidget>(QStringLiteral("Frame"), frameIndex),
-                controls.get<QWidget>(QStringLiteral("Label"), labelIndex),
-                controls.get<QWidget>(ExecuteButtons, buttonIndex),
-                controls.get<QWidget>(QStringLiteral("Text"), textIndex));
-}
 
 void layOutPanel(QWidget* f, QWidget* l, QWidget* b, QWidget* t)
 {

@@ -11,6 +11,7 @@
 #include "platform/WebBrowser.h"
 #include "support/AppFixture.h"
 #include "support/BrowserWaits.h"
+#include "wizards/AdvancedPanelControls.h"
 
 #include <QApplication>
 #include <QDir>
@@ -426,7 +427,7 @@ TEST_F(AutoCreateWindowTest, TheSettingsPanelShowsHidesAndKeepsItsValues)
 
     // The navigation page's settings show only for frames side by side.
     w().commands.invoke(auto_create_menu::ShowSettings);
-    auto* navigation = w().controls.get<QWidget>(QStringLiteral("framesub"), 12);
+    auto* navigation = w().controls.get<QWidget>(auto_settings::NavigationGroup);
     for (int option : {12, 13, 14, 13}) {
         control<QRadioButton>(QStringLiteral("Option18"), option)->click();
         EXPECT_EQ(navigation->isVisible(), option == 13) << option;

@@ -8,6 +8,7 @@
 #include "platform/TabStrip.h"
 #include "stylesheet/StylesheetControls.h"
 #include "support/AppFixture.h"
+#include "wizards/AdvancedPanelControls.h"
 
 #include <QLineEdit>
 #include <QListWidget>
@@ -83,7 +84,6 @@ protected:
     }
     QString text(int n) { return w().ws.sourceEditor(n)->Text(); }
     QString style() { return w().stylesheet.builder.styleText(); }
-    QString line(int index) { return control<QLineEdit>(u("Text"), index)->text(); }
     QString line(ControlId id) { return w().controls.get<QLineEdit>(id)->text(); }
     bool shown(const char* name, int index) { return !control<QWidget>(u(name), index)->isHidden(); }
     bool shown(ControlId id) { return !w().controls.get<QWidget>(id)->isHidden(); }
@@ -107,7 +107,7 @@ protected:
         s.explanation = lesson().explanation();
         s.lineNo = lesson().lineNo;
         s.tab = w().ws.tabStrip().SelectedIndex();
-        s.builderShown = shown("Frame", 40);
+        s.builderShown = shown(css_builder::Panel);
         return s;
     }
 

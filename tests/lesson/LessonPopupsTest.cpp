@@ -71,7 +71,7 @@ TEST_F(LessonPopups, OnePressOnAButtonWhileALessonPopupShowsDoesTheButtonsWork)
             << "the press only closed the popup";
         EXPECT_EQ(QApplication::activePopupWidget(), nullptr);
         EXPECT_EQ(lesson().lineNo, lesson().lines.size());
-        control<QWidget>(u("Frame"), 40)->hide();
+        w().controls.get<QWidget>(css_builder::Panel)->hide();
     }
 }
 

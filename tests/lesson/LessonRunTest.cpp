@@ -76,7 +76,7 @@ TEST_F(LessonRun, BackToTheStartResetsTheLessonAndClosesItsStylesheet)
     EXPECT_EQ(runTo(), u("0"));
     EXPECT_EQ(caption(), u("CSSペルモア  実行行 = 0"));
     EXPECT_EQ(lesson().explanation(), QString());
-    EXPECT_FALSE(shown("Frame", 40));
+    EXPECT_FALSE(shown(css_builder::Panel));
     EXPECT_EQ(style(), QString());
     ASSERT_EQ(w().ws.documentCount(), 1);
     EXPECT_EQ(text(0), QString());
@@ -92,11 +92,11 @@ TEST_F(LessonRun, TheBuilderAPreviewHidStaysClosedAfterGoingBackToTheStart)
     play(script({"<初期化>", "TAB 0", "<メニュー>", "プロパティ", "<TABSEL>", "2"}));
     for (int i = 0; i < 3; ++i)
         step();
-    ASSERT_FALSE(shown("Frame", 40));
+    ASSERT_FALSE(shown(css_builder::Panel));
     pressBackToStart();
     w().ws.tabStrip().Select(2);
     w().ws.tabStrip().Select(1);
-    EXPECT_FALSE(shown("Frame", 40));
+    EXPECT_FALSE(shown(css_builder::Panel));
 }
 
 TEST_F(LessonRun, TheRunToALineStopsBeforeTheStepThatBeginsAtOrAfterIt)

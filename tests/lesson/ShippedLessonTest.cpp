@@ -115,7 +115,7 @@ TEST_F(ShippedLesson, TheStylesheetIsMadeAndLinked)
     EXPECT_TRUE(item->isChecked());
 
     stepPast("<メニュー>"); // プロパティ
-    EXPECT_TRUE(shown("Frame", 40));
+    EXPECT_TRUE(shown(css_builder::Panel));
     EXPECT_TRUE(entries(list(css_builder::CategoryList)).contains(u("フォント")));
 
     // A click on the marked item runs it and leaves the mark.
@@ -166,9 +166,9 @@ TEST_F(ShippedLesson, TheBuilderComposesTheFirstRule)
     EXPECT_EQ(text(1), u("\r\n\r\nH1{\r\nfont-size:24pt;\r\ncolor:#000080;\r\n}"));
 
     stepPast("<CSSSHOWOFF>");
-    EXPECT_FALSE(shown("Frame", 40));
+    EXPECT_FALSE(shown(css_builder::Panel));
     stepPast("<CSSSHOWON>");
-    EXPECT_TRUE(shown("Frame", 40));
+    EXPECT_TRUE(shown(css_builder::Panel));
     stepPast("<CSSCLEAR>");
     EXPECT_EQ(style(), QString());
 }
@@ -188,7 +188,7 @@ TEST_F(ShippedLesson, ColoursByNameAndAPicture)
     EXPECT_EQ(lessonFile("kabe.svg"), readFile(path(u("resource/kabe.svg"))));
     stepPast("<画像挿入>");
     EXPECT_EQ(style(), u("background-color:ivory;\r\nbackground-image:url(kabe.svg);"));
-    EXPECT_FALSE(shown("Frame", 3));
+    EXPECT_FALSE(shown(image_panel::Panel));
 }
 
 TEST_F(ShippedLesson, ClassesAreBuiltAndAppliedInThePage)
@@ -203,7 +203,7 @@ TEST_F(ShippedLesson, ClassesAreBuiltAndAppliedInThePage)
     stepPast("<%>");
     EXPECT_EQ(style(), u("text-indent:1em;\r\nfont-size:90%;"));
     stepPast("<end>");
-    EXPECT_FALSE(shown("Frame", 40));
+    EXPECT_FALSE(shown(css_builder::Panel));
     EXPECT_TRUE(text(1).endsWith(u(".memo{\r\ntext-indent:1em;\r\nfont-size:90%;\r\ncolor:#008080;\r\n}\r\n\r\n"
                                    ".center{\r\ntext-align:center;\r\n}")));
 

@@ -69,17 +69,17 @@ TEST(ControlRegistry, ABuilderRunsOnceOnTheFirstLookUpOfAnyOfItsNames)
     ControlRegistry controls;
     QWidget host;
     int built = 0;
-    controls.addBuilder({QStringLiteral("Frame"), QStringLiteral("TxtFsize")}, [&] {
+    controls.addBuilder({QStringLiteral("Group"), QStringLiteral("TxtFsize")}, [&] {
         ++built;
-        controls.add(QStringLiteral("Frame"), 12, new QWidget(&host));
+        controls.add(QStringLiteral("Group"), 12, new QWidget(&host));
         controls.add(QStringLiteral("TxtFsize"), new QLineEdit(&host));
     });
     EXPECT_EQ(built, 0);
     EXPECT_NE(controls.find(QStringLiteral("TxtFsize")), nullptr);
-    EXPECT_NE(controls.find(QStringLiteral("Frame"), 12), nullptr);
-    EXPECT_EQ(controls.find(QStringLiteral("Frame"), 13), nullptr);
+    EXPECT_NE(controls.find(QStringLiteral("Group"), 12), nullptr);
+    EXPECT_EQ(controls.find(QStringLiteral("Group"), 13), nullptr);
     EXPECT_EQ(built, 1);
-    EXPECT_EQ(controls.indexes(QStringLiteral("Frame")), std::vector<int>{12});
+    EXPECT_EQ(controls.indexes(QStringLiteral("Group")), std::vector<int>{12});
 }
 
 TEST(ControlRegistry, FindsControlsByTheirIdsInTheSameTableAsByName)

@@ -15,7 +15,7 @@
 class FavouritesListTest : public BrowsingFixture {
 protected:
     QListWidget* List2() { return w().controls.get<QListWidget>(QStringLiteral("List2")); }
-    QWidget* panel() { return w().controls.get<QWidget>(QStringLiteral("Frame"), 28); }
+    QWidget* panel() { return w().controls.get<QWidget>(favourites_panel::Panel); }
 
     QStringList listed()
     {
@@ -42,7 +42,7 @@ TEST_F(FavouritesListTest, ThePanelShowsTheFileAndItsButtonsEditTheList)
     ASSERT_TRUE(panel()->isVisible());
     EXPECT_EQ((std::vector<int>{twips::Left(panel()), twips::Top(panel()), twips::Width(panel()), twips::Height(panel())}),
               (std::vector<int>{1500, 1500, 5340, 4740}));
-    EXPECT_EQ(win.controls.get<QPlainTextEdit>(QStringLiteral("Text"), 29)->toPlainText(),
+    EXPECT_EQ(win.controls.get<QPlainTextEdit>(favourites_panel::Explanation)->toPlainText(),
               QStringLiteral("ブラウザーで表示されるお気に入りの整理をします。マウスでＵＲＬを選択して、\n"
                              "削除 ---選択したURLを削除します。\n"
                              "戻す ---一旦削除したＵＲＬを戻します.\n"

@@ -20,15 +20,11 @@ protected:
             writePage(QStringLiteral("resource/") + page.file, page.caption, QStringLiteral("<P>help</P>"));
     }
 
-    QWidget* pane() { return w().controls.get<QWidget>(QStringLiteral("Frame"), 39); }
+    QWidget* pane() { return w().controls.get<QWidget>(help_pane::Panel); }
     WebBrowser* paneBrowser() { return w().controls.get<WebBrowser>(help_pane::Browser); }
     QUrl pageUrl(const QString& file) { return fileUrl(QStringLiteral("resource/") + file); }
     static std::vector<int> twipsOf(const QWidget* c) { return {twips::Left(c), twips::Top(c), twips::Width(c), twips::Height(c)}; }
-    std::vector<int> twipsOf(const QString& name, int index = ControlRegistry::NoIndex)
-    {
-        return twipsOf(w().controls.get<QWidget>(name, index));
-    }
-    std::vector<int> twipsOf(ControlInArray control) { return twipsOf(w().controls.get<QWidget>(control)); }
+    std::vector<int> twipsOf(ControlRef control) { return twipsOf(w().controls.get<QWidget>(control)); }
 
     // The pane lies over the tab strip's display area, its parts as the layout places them.
     void expectLaidOut()
@@ -37,10 +33,10 @@ protected:
         EXPECT_EQ(pane()->geometry(), QRect(area->mapTo(pane()->parentWidget(), QPoint(0, 0)), area->size()));
         const int width = twips::Width(pane());
         const int height = twips::Height(pane());
-        EXPECT_EQ(twipsOf(QStringLiteral("Label"), 39), (std::vector<int>{50, 200, width - 100, 285}));
+        EXPECT_EQ(twipsOf(help_pane::Title), (std::vector<int>{50, 200, width - 100, 285}));
         EXPECT_EQ(twipsOf(executeButton(ExecuteButton::HelpPaneCloseBox)), (std::vector<int>{50 + width - 100 - 330, 200, 330, 285}));
         EXPECT_EQ(twipsOf(executeButton(ExecuteButton::ShowHelpContents)), (std::vector<int>{50, 200, 1185, 285}));
-        EXPECT_EQ(twipsOf(QStringLiteral("Text"), 41), (std::vector<int>{50, 505, width - 100, std::abs(height - 585)}));
+        EXPECT_EQ(twipsOf(help_pane::Explanation), (std::vector<int>{50, 505, width - 100, std::abs(height - 585)}));
     }
 };
 
@@ -58,7 +54,7 @@ TEST_F(HelpPaneTest, EachHelpItemShowsItsPageInThePane)
         EXPECT_TRUE(pane()->isVisible());
         EXPECT_TRUE(waitForPage(paneBrowser(), pageUrl(file)));
         expectLaidOut();
-        EXPECT_EQ(paneBrowser()->geometry(), win.controls.get<QWidget>(QStringLiteral("Text"), 41)->geometry());
+        EXPECT_EQ(paneBrowser()->geometry(), win.controls.get<QWidget>(help_pane::Explanation)->geometry());
     }
     EXPECT_TRUE(win.helpPane.helpWindows().isEmpty());
 
@@ -87,7 +83,7 @@ TEST_F(HelpPaneTest, PageZeroLaysThePaneOutAndLeavesItAsItIs)
     QApplication::processEvents();
     EXPECT_TRUE(pane()->isVisible());
     expectLaidOut();
-    EXPECT_EQ(paneBrowser()->geometry(), win.controls.get<QWidget>(QStringLiteral("Text"), 41)->geometry());
+    EXPECT_EQ(paneBrowser()->geometry(), win.controls.get<QWidget>(help_pane::Explanation)->geometry());
     win.procs.call(procedure::ShowHelpPage, 0);
     EXPECT_TRUE(pane()->isVisible());
     EXPECT_EQ(QUrl(paneBrowser()->LocationURL()), pageUrl(QStringLiteral("region.html")));

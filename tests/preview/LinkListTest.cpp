@@ -27,7 +27,7 @@ const QStringList PageLinks = {QStringLiteral("a.html"), QStringLiteral("b.html"
 
 class LinkListTest : public BrowsingFixture {
 protected:
-    QWidget* panel() { return w().controls.get<QWidget>(QStringLiteral("Frame"), 31); }
+    QWidget* panel() { return w().controls.get<QWidget>(link_list::Panel); }
     QListWidget* linkList() { return w().controls.get<QListWidget>(link_list::List); }
     QString address() { return w().controls.get<QLabel>(link_list::Address)->text(); }
     QString followed() { return w().controls.get<QLineEdit>(link_list::Followed)->text(); }

@@ -9,6 +9,7 @@
 #include "platform/TabStrip.h"
 #include "workspace/PanelKit.h"
 #include "wizards/AdvancedMenu.h"
+#include "wizards/EasyPanelControls.h"
 
 #include <QAbstractButton>
 #include <QGuiApplication>
@@ -190,7 +191,7 @@ TEST_F(PanelsOverEditors, ASmallStoredWindowKeepsItsPlacementAndEveryButtonOfALa
 
     // The table panel, 10530 x 8190 twips, in a window of 6000 x 5000.
     w().commands.invoke(advanced_menu::MakeTable);
-    QWidget* table = w().controls.get<QWidget>(QStringLiteral("Frame"), 5);
+    QWidget* table = w().controls.get<QWidget>(table_panel::Panel);
     ASSERT_TRUE(table->isVisible());
     const QList<QScrollBar*> bars = scrollBarsShown();
     ASSERT_EQ(bars.size(), 2);

@@ -3,6 +3,7 @@
 #include "stylesheet/CssDictionary.h"
 #include "stylesheet/StyleRules.h"
 #include "toolwindows/ColourPickerWindow.h"
+#include "wizards/AdvancedPanelControls.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -86,7 +87,7 @@ protected:
 TEST_F(CssBuilderTest, OpensWithTheDictionarysCategoriesAndTheElements)
 {
     open();
-    QWidget* frame = panel(u("Frame"), 40);
+    QWidget* frame = panel(css_builder::Panel);
     EXPECT_TRUE(frame->isVisible());
     EXPECT_EQ((std::vector<int>{twips::Left(frame), twips::Top(frame), twips::Width(frame), twips::Height(frame)}),
               (std::vector<int>{1000, 1000, 8775, 7995}));
@@ -208,7 +209,7 @@ TEST_F(CssBuilderTest, UrlTakesItsPictureFromTheImagePanel)
     open();
     doubleClick(u("色と背景"), u("background-image"), u("url"));
     EXPECT_EQ(style(), u("background-image:url;"));
-    QWidget* image = panel(u("Frame"), 3);
+    QWidget* image = panel(image_panel::Panel);
     ASSERT_TRUE(image->isVisible());
     EXPECT_TRUE(w().controls.get<QWidget>(executeButton(ExecuteButton::InsertImage))->isVisible())
         << "the picture can be inserted";
@@ -287,7 +288,7 @@ TEST_F(CssBuilderTest, TheStyleTextGoesIntoTheDocumentInThreeWays)
 TEST_F(CssBuilderTest, APreviewTabHidesTheBuilderUntilTheSourceTabIsBack)
 {
     open();
-    QWidget* frame = panel(u("Frame"), 40);
+    QWidget* frame = panel(css_builder::Panel);
     w().ws.selectPreviewTab(0);
     EXPECT_FALSE(frame->isVisible());
     w().ws.selectSourceTab(0);
@@ -305,7 +306,7 @@ TEST_F(CssBuilderTest, AMissingDictionaryIsReported)
     start();
     dialogs.expectMsg(u("css.txtが読めません"));
     menu(stylesheet_menu::ShowCssBuilder);
-    EXPECT_TRUE(panel(u("Frame"), 40)->isVisible());
+    EXPECT_TRUE(panel(css_builder::Panel)->isVisible());
     EXPECT_EQ(list(css_builder::CategoryList)->count(), 0);
 }
 
@@ -314,7 +315,7 @@ TEST_F(CssBuilderTest, EveryEntryOfTheShippedDictionaryIsShownWholeAndTheListsSt
     start();
     copyResource(u("css.txt"));
     menu(stylesheet_menu::ShowCssBuilder);
-    QWidget* frame = panel(u("Frame"), 40);
+    QWidget* frame = panel(css_builder::Panel);
     const auto whole = [](QListWidget* l) {
         for (int i = 0; i < l->count(); ++i) {
             const QRect item = l->visualItemRect(l->item(i));

@@ -46,13 +46,8 @@ protected:
     }
     QWidget* panel(const QString& name, int index) { return control<QWidget>(name, index); }
     QWidget* panel(ControlId id) { return control<QWidget>(id); }
-    QLineEdit* line(int index) { return control<QLineEdit>(QStringLiteral("Text"), index); }
     QLineEdit* line(ControlId id) { return control<QLineEdit>(id); }
     // A multi-line box's text with CR LF line breaks.
-    QString box(int index)
-    {
-        return control<QPlainTextEdit>(QStringLiteral("Text"), index)->toPlainText().replace(u("\n"), u("\r\n"));
-    }
     QString box(ControlId id) { return control<QPlainTextEdit>(id)->toPlainText().replace(u("\n"), u("\r\n")); }
 
     // Document n holds the text, named as given, in the folder given (made when missing).

@@ -1,6 +1,8 @@
 #include "platform/RichEdit.h"
+#include "editor/EditorControls.h"
 #include "shell/ShellControls.h"
 #include "support/AppFixture.h"
+#include "wizards/AdvancedPanelControls.h"
 #include "wizards/Dispatcher.h"
 #include "wizards/EasyPanelControls.h"
 #include "wizards/MiniPanel.h"
@@ -22,56 +24,50 @@ enum class Kind {
 
 struct Row {
     Kind kind;
-    const char* panel = "Frame";
-    int frame = -1;
-    // A panel registered under its own id.
-    ControlId id = {};
+    // The panel a close button hides.
+    ControlId panel = {};
 };
 
 // Every execute button by its number: what its press does.
 std::map<int, Row> table()
 {
     std::map<int, Row> t;
-    const auto close = [&](int frame, std::initializer_list<int> buttons) {
+    const auto close = [&](ControlId panel, std::initializer_list<int> buttons) {
         for (int b : buttons)
-            t[b] = {Kind::Close, "Frame", frame};
+            t[b] = {Kind::Close, panel};
     };
-    close(0, {1, 2});
-    close(1, {5, 6});
-    close(2, {4, 9});
-    close(3, {10, 12});
-    close(4, {13, 15});
-    close(5, {16, 18});
-    close(6, {19, 20});
-    close(7, {22, 24});
-    close(8, {26, 27});
-    close(9, {28, 30});
-    close(10, {31, 33});
-    close(11, {34, 35});
-    close(12, {38, 39});
-    close(13, {41, 42});
-    close(14, {43, 44});
-    close(15, {47, 48});
-    close(16, {50, 51});
-    close(17, {54});
-    close(18, {55, 56});
-    close(19, {58, 59});
-    close(20, {62, 63});
-    close(21, {64, 65});
-    close(22, {67, 69});
-    close(23, {71, 72});
-    close(24, {73, 75});
-    close(25, {76, 78});
-    close(29, {94, 96});
-    close(30, {98, 99});
-    close(32, {104, 106});
-    close(34, {108, 111});
-    const auto closeById = [&](ControlId panel, std::initializer_list<int> buttons) {
-        for (int b : buttons)
-            t[b] = {Kind::Close, "", -1, panel};
-    };
-    closeById(rename_panel::Panel, {112, 113});
-    closeById(template_panel::Panel, {116, 117});
+    close(link_panel::Panel, {1, 2});
+    close(rule_panel::Panel, {5, 6});
+    close(list_panel::Panel, {4, 9});
+    close(image_panel::Panel, {10, 12});
+    close(marquee_panel::Panel, {13, 15});
+    close(table_panel::Panel, {16, 18});
+    close(mail_form_panel::Panel, {19, 20});
+    close(background_sound_panel::Panel, {22, 24});
+    close(movie_panel::Panel, {26, 27});
+    close(background_image_panel::Panel, {28, 30});
+    close(font_panel::Panel, {31, 33});
+    close(doctype_panel::Panel, {34, 35});
+    close(font_size_panel::Panel, {38, 39});
+    close(font_colour_panel::Panel, {41, 42});
+    close(emphasis_panel::Panel, {43, 44});
+    close(strong_panel::Panel, {47, 48});
+    close(font_shape_panel::Panel, {50, 51});
+    close(indent_panel::Panel, {54});
+    close(space_panel::Panel, {55, 56});
+    close(title_panel::Panel, {58, 59});
+    close(heading_panel::Panel, {62, 63});
+    close(body_colours_panel::Panel, {64, 65});
+    close(margins_panel::Panel, {67, 69});
+    close(comment_panel::Panel, {71, 72});
+    close(paragraph_panel::Panel, {73, 75});
+    close(position_panel::Panel, {76, 78});
+    close(preformatted_panel::Panel, {94, 96});
+    close(page_jump_panel::Panel, {98, 99});
+    close(line_length_panel::Panel, {104, 106});
+    close(document_info_panel::Panel, {108, 111});
+    close(rename_panel::Panel, {112, 113});
+    close(template_panel::Panel, {116, 117});
     for (int b : {0, 7, 8, 11, 14, 17, 21, 23, 25, 29, 32, 36, 37, 40, 45, 46, 49, 57, 60, 61, 66, 68, 70, 74, 77, 95, 97, 110})
         t[b] = {Kind::Execute};
     for (int b : {105, 120, 121, 123})
@@ -123,9 +119,7 @@ TEST_F(DispatcherTableTest, EveryIndexTakesItsSnapshotRunsItsBranchAndEmptiesThe
             EXPECT_TRUE(d.hasBranch(button));
             continue;
         }
-        QWidget* panel = row.kind != Kind::Close ? nullptr
-            : row.id.valid()    ? w().controls.get<QWidget>(row.id)
-                                : w().controls.get<QWidget>(QString::fromLatin1(row.panel), row.frame);
+        QWidget* panel = row.kind != Kind::Close ? nullptr : w().controls.get<QWidget>(row.panel);
         if (panel)
             panel->show();
         const QString typed = typeSomething();
@@ -195,7 +189,7 @@ TEST_F(DispatcherTableTest, LineLengthCloseStoresTheSettingAndTheCloseBoxDoesNot
 {
     start();
     auto* box = w().controls.get<QLineEdit>(indent_panel::LineLengthBox);
-    QWidget* panel = w().controls.get<QWidget>(QStringLiteral("Frame"), 17);
+    QWidget* panel = w().controls.get<QWidget>(indent_panel::Panel);
     panel->show();
     box->setText(QStringLiteral("72"));
     w().dispatcher.press(ExecuteButton::IndentPanelCloseBox);

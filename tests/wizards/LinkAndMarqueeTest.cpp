@@ -2,13 +2,14 @@
 #include "wizards/generators/MarqueeGenerator.h"
 
 #include "ApplyEdit.h"
+#include "wizards/AdvancedPanelControls.h"
 #include "wizards/generators/GeneratorSupport.h"
 
 #include <gtest/gtest.h>
 
 namespace {
 
-using gen::frame;
+using gen::field;
 using gen::frmc;
 
 TEST(LinkGenerator, TargetsAndNewWindow)
@@ -26,7 +27,7 @@ TEST(LinkGenerator, TargetsAndNewWindow)
         EXPECT_EQ(e.primitive, gen::Primitive::WrapMarked);
         EXPECT_EQ(e.before, QLatin1String(c.before));
         EXPECT_EQ(e.after, " </A> ");
-        EXPECT_EQ(e.hide, QList{frame(0)});
+        EXPECT_EQ(e.hide, QList{field(link_panel::Panel)});
         EXPECT_TRUE(e.fields.isEmpty());
     }
     // Without a selection the two pieces stand side by side at the caret.
@@ -39,7 +40,7 @@ TEST(MailLinkGenerator, AddressAndMessages)
     const gen::GeneratedEdit ok = gen::makeLinkButton({editorWith("abc", 0, 3), "  me@example.com ", true, "/s"}, false);
     EXPECT_EQ(ok.before, " <A href=\"mailto:me@example.com\">");
     EXPECT_EQ(ok.after, " </A> ");
-    EXPECT_EQ(ok.hide, (QList{frmc(), frame(0)}));
+    EXPECT_EQ(ok.hide, (QList{frmc(), field(link_panel::Panel)}));
 
     struct Case { gen::EditorState ed; const char* address; const char* message; };
     const Case cases[] = {
@@ -50,7 +51,7 @@ TEST(MailLinkGenerator, AddressAndMessages)
         const gen::GeneratedEdit e = gen::makeLinkButton({c.ed, c.address, false, "/s"}, false);
         EXPECT_EQ(e.message->text, QString::fromUtf8(c.message));
         EXPECT_FALSE(e.changesText());
-        EXPECT_EQ(e.hide, (QList{frmc(), frame(0)}));
+        EXPECT_EQ(e.hide, (QList{frmc(), field(link_panel::Panel)}));
     }
 }
 
@@ -90,7 +91,7 @@ TEST(MarqueeGenerator, StartTagFromThePanel)
         EXPECT_EQ(e.primitive, gen::Primitive::WrapMarked);
         EXPECT_EQ(e.before, QLatin1String(c.before));
         EXPECT_EQ(e.after, " </MARQUEE> ");
-        EXPECT_EQ(e.hide, QList{frame(4)});
+        EXPECT_EQ(e.hide, QList{field(marquee_panel::Panel)});
     }
 }
 

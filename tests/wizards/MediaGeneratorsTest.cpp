@@ -1,13 +1,15 @@
 #include "wizards/generators/MediaGenerators.h"
 
 #include "ApplyEdit.h"
+#include "wizards/AdvancedPanelControls.h"
+#include "wizards/EasyPanelControls.h"
 #include "wizards/generators/GeneratorSupport.h"
 
 #include <gtest/gtest.h>
 
 namespace {
 
-using gen::frame;
+using gen::field;
 using gen::Primitive;
 
 TEST(SpaceGenerator, NothingAtTheStartOfTheTextElseASpaceInFront)
@@ -22,7 +24,7 @@ TEST(SpaceGenerator, NothingAtTheStartOfTheTextElseASpaceInFront)
     EXPECT_EQ(a.text, "x &nbsp;abc");
     EXPECT_EQ(paintedPieces(a), QStringList{"&nbsp;"});
     EXPECT_EQ(a.selStart, 8);
-    EXPECT_EQ(gen::makeSpace({ed}).hide, QList{frame(18)});
+    EXPECT_EQ(gen::makeSpace({ed}).hide, QList{field(space_panel::Panel)});
 }
 
 TEST(FontShapeGenerator, TagsInTableOrderEndTagsReversed)
@@ -44,7 +46,7 @@ TEST(FontShapeGenerator, TagsInTableOrderEndTagsReversed)
         EXPECT_EQ(e.primitive, Primitive::WrapMarked);
         EXPECT_EQ(e.before, QLatin1String(c.open));
         EXPECT_EQ(e.after, QLatin1String(c.close));
-        EXPECT_EQ(e.hide, QList{frame(16)});
+        EXPECT_EQ(e.hide, QList{field(font_shape_panel::Panel)});
     }
 }
 
@@ -79,20 +81,20 @@ TEST(WrappingGenerators, PromptWhenNothingIsSelected)
 TEST(WrappingGenerators, FontPreAndJumpPieces)
 {
     const gen::EditorState ed = editorWith("abc", 0, 3);
-    struct Case { gen::GeneratedEdit edit; QString before; QString after; int panel; };
+    struct Case { gen::GeneratedEdit edit; QString before; QString after; ControlId panel; };
     const Case cases[] = {
-        {gen::makeFont({ed, {"f1", "f2"}}), "<FONT face = \"f1,f2\">\r\n", "</FONT>\r\n", 10},
-        {gen::makeFont({ed, {"ＭＳ ゴシック"}}), QStringLiteral("<FONT face = \"ＭＳ ゴシック\">\r\n"), "</FONT>\r\n", 10},
-        {gen::makePre({ed}), "<PRE> \r\n", "</PRE> \r\n", 29},
-        {gen::makePageJump({ed, true, "top", "bottom"}), " <A HREF=\"top\">", " </A> ", 30},
-        {gen::makePageJump({ed, false, "top", "bottom"}), " <A NAME=\"bottom\">", " </A> ", 30},
-        {gen::makePageJump({ed, true, "#p 1", ""}), " <A HREF=\"#p 1\">", " </A> ", 30},
+        {gen::makeFont({ed, {"f1", "f2"}}), "<FONT face = \"f1,f2\">\r\n", "</FONT>\r\n", font_panel::Panel},
+        {gen::makeFont({ed, {"ＭＳ ゴシック"}}), QStringLiteral("<FONT face = \"ＭＳ ゴシック\">\r\n"), "</FONT>\r\n", font_panel::Panel},
+        {gen::makePre({ed}), "<PRE> \r\n", "</PRE> \r\n", preformatted_panel::Panel},
+        {gen::makePageJump({ed, true, "top", "bottom"}), " <A HREF=\"top\">", " </A> ", page_jump_panel::Panel},
+        {gen::makePageJump({ed, false, "top", "bottom"}), " <A NAME=\"bottom\">", " </A> ", page_jump_panel::Panel},
+        {gen::makePageJump({ed, true, "#p 1", ""}), " <A HREF=\"#p 1\">", " </A> ", page_jump_panel::Panel},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(c.edit.primitive, Primitive::WrapMarked);
         EXPECT_EQ(c.edit.before, c.before);
         EXPECT_EQ(c.edit.after, c.after);
-        EXPECT_EQ(c.edit.hide, QList{frame(c.panel)});
+        EXPECT_EQ(c.edit.hide, QList{field(c.panel)});
         EXPECT_TRUE(c.edit.snapshot);
     }
 }
@@ -107,7 +109,7 @@ TEST(BodyTagGenerators, SoundAndMovieGoOnTheLineUnderTheBodyTag)
     EXPECT_EQ(s.text, "<HTML>\r\n<body bgcolor=\"#FFFFFF\">\r\n<BGSOUND SRC =\"../snd/a.mid\" LOOP=\"1\">\r\n\r\ntext\r\n</BODY>");
     EXPECT_EQ(paintedPieces(s), QStringList{"\r\n<BGSOUND SRC =\"../snd/a.mid\" LOOP=\"1\">\r\n"});
     EXPECT_EQ(sound.fields, (QList<gen::FieldWrite>{{gen::field("Text6", 1), "../snd/a.mid"}}));
-    EXPECT_EQ(sound.hide, QList{frame(7)});
+    EXPECT_EQ(sound.hide, QList{field(background_sound_panel::Panel)});
 
     struct Case { const char* alt; const char* tag; };
     const Case cases[] = {
@@ -121,7 +123,7 @@ TEST(BodyTagGenerators, SoundAndMovieGoOnTheLineUnderTheBodyTag)
         EXPECT_EQ(movie.before, QString::fromUtf8(c.tag)) << c.alt;
         EXPECT_EQ(movie.selectFirst, (gen::Range{32, 0}));
         EXPECT_EQ(movie.fields, (QList<gen::FieldWrite>{{gen::field("Text6", 4), "m.avi"}}));
-        EXPECT_EQ(movie.hide, QList{frame(8)});
+        EXPECT_EQ(movie.hide, QList{field(movie_panel::Panel)});
     }
 }
 
@@ -138,7 +140,7 @@ TEST(BodyTagGenerators, BackgroundImageGoesIntoTheBodyTag)
         EXPECT_EQ(a.selStart, 20);
         EXPECT_EQ(a.selLength, attribute.size() + 2);
         EXPECT_EQ(e.fields, (QList<gen::FieldWrite>{{gen::field("Text6", 5), "../img/back.gif"}}));
-        EXPECT_EQ(e.hide, QList{frame(9)});
+        EXPECT_EQ(e.hide, QList{field(background_image_panel::Panel)});
     }
 }
 

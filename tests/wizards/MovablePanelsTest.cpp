@@ -4,6 +4,7 @@
 #include "wizards/MiniPanel.h"
 #include "wizards/MovablePanels.h"
 #include "wizards/AdvancedMenu.h"
+#include "wizards/EasyPanelControls.h"
 
 #include <QLineEdit>
 #include <QTest>
@@ -39,8 +40,8 @@ TEST(DragStep, MovesByThePointersOffsetWithinTheBandOncePerTick)
 
 class MovablePanelsTest : public AppFixture {
 protected:
-    QWidget* panel() { return w().controls.get<QWidget>(QStringLiteral("Frame"), 20); }
-    QWidget* title() { return w().controls.get<QWidget>(QStringLiteral("Label"), 20); }
+    QWidget* panel() { return w().controls.get<QWidget>(heading_panel::Panel); }
+    QWidget* title() { return w().controls.get<QWidget>(heading_panel::Title); }
 };
 
 TEST_F(MovablePanelsTest, ABurstOfMovesWithinOneTickMovesThePanelOnce)
@@ -86,7 +87,7 @@ TEST_F(MovablePanelsTest, TheBandIsMeasuredAtTheScreensResolution)
 TEST_F(MovablePanelsTest, ADragNeverTakesAPanelOffTheTopOrLeft)
 {
     start();
-    w().commands.invoke(easy_menu::HeadingPanel); // Frame(20) at left 3500, top 3000
+    w().commands.invoke(easy_menu::HeadingPanel); // the heading panel at left 3500, top 3000
     windowtest::mouse(title(), QEvent::MouseButtonPress, QPoint(20, 5));
     windowtest::mouse(title(), QEvent::MouseMove, QPoint(20 - twips::toPixels(4000), 5 - twips::toPixels(3500)));
     EXPECT_EQ(twips::Left(panel()), 3500);

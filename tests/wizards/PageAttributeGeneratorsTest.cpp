@@ -1,13 +1,14 @@
 #include "wizards/generators/PageAttributeGenerators.h"
 
 #include "ApplyEdit.h"
+#include "wizards/EasyPanelControls.h"
 #include "wizards/generators/GeneratorSupport.h"
 
 #include <gtest/gtest.h>
 
 namespace {
 
-using gen::frame;
+using gen::field;
 using gen::frmc;
 
 TEST(TitleGenerator, PutsTheTitleInFrontOfTheOldOneAndSelectsIt)
@@ -18,7 +19,7 @@ TEST(TitleGenerator, PutsTheTitleInFrontOfTheOldOneAndSelectsIt)
     EXPECT_EQ(a.text, "<head><title> New Old</TITLE></head>");
     EXPECT_EQ(a.text.mid(a.selStart, a.selLength), " New ");
     EXPECT_TRUE(a.painted.isEmpty());
-    EXPECT_EQ(e.hide, QList{frame(19)});
+    EXPECT_EQ(e.hide, QList{field(title_panel::Panel)});
     EXPECT_TRUE(e.snapshot);
 }
 
@@ -43,11 +44,11 @@ TEST(BodyColorsGenerator, AttributesRightBehindTheTagName)
     EXPECT_EQ(a.text, "<body" + attributes + " background=\"a.gif\">");
     EXPECT_EQ(a.selStart, 5);
     EXPECT_EQ(a.selLength, attributes.size());
-    EXPECT_EQ(e.hide, QList{frame(21)});
+    EXPECT_EQ(e.hide, QList{field(body_colours_panel::Panel)});
 
     const gen::GeneratedEdit missing = gen::makeBodyColors({editorWith("<HTML>"), "#000000", "#FFFFFF"});
     EXPECT_EQ(missing.message->text, QStringLiteral("<BODY>が有りません。"));
-    EXPECT_EQ(missing.hide, (QList{frame(21), frmc()}));
+    EXPECT_EQ(missing.hide, (QList{field(body_colours_panel::Panel), frmc()}));
     EXPECT_FALSE(missing.changesText());
 }
 

@@ -6,6 +6,7 @@
 #include "toolwindows/ColourPickerWindow.h"
 #include "wizards/MiniPanel.h"
 #include "wizards/AdvancedMenu.h"
+#include "wizards/AdvancedPanelControls.h"
 
 #include <QCheckBox>
 #include <QGroupBox>
@@ -199,10 +200,10 @@ TEST_F(PanelControlsTest, SplitDirectionRenamesTheFramesWhateverWasTyped)
 TEST_F(PanelControlsTest, FramesWizardOptionsHideAutomaticCreationsHeadingSettings)
 {
     start();
-    auto* headings = qobject_cast<QWidget*>(w().controls.find(QStringLiteral("framesub"), 12));
+    auto* headings = qobject_cast<QWidget*>(w().controls.find(auto_settings::NavigationGroup));
     if (!headings) {
         headings = new QGroupBox(w().centralWidget());
-        w().controls.add(QStringLiteral("framesub"), 12, headings);
+        w().controls.add(auto_settings::NavigationGroup, headings);
     }
     for (int i : {0, 4, 8, 10}) {
         headings->show();

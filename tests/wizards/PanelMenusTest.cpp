@@ -1,4 +1,5 @@
 #include "WindowHelpers.h"
+#include "editor/EditorControls.h"
 #include "wizards/EasyPanelControls.h"
 #include "platform/RichEdit.h"
 #include "support/AppFixture.h"
@@ -25,79 +26,78 @@ namespace {
 struct PanelCase {
     const char* menu;
     int item;
-    const char* panel;    // "Frame" or "FrmFrame"
-    int frame;
+    ControlRef panel;
     std::vector<int> where; // left, top, width, height
     const char* caption;
-    const char* titleName; // "Label" (index frame) or "Label7"
+    ControlRef titleLabel;
     const char* title;
-    const char* textName;
-    int text;
+    ControlRef explanationBox;
     const char* begins;   // the explanation's first words, with text selected
     bool font12;
 };
 
 const PanelCase Panels[] = {
-    {easy_menu::Menu.key, 3, "Frame", 17, {1500, 1500, 5310, 3000}, "インデント", "Label", "インデントの文字数", "Text", 18, "改行マークは<BR>です", true},
-    {easy_menu::Menu.key, 4, "Frame", 18, {3000, 2000, 5000, 3500}, "スペース", "Label", "スペースをいれよう", "Text", 19,
+    {easy_menu::Menu.key, 3, indent_panel::Panel, {1500, 1500, 5310, 3000}, "インデント", indent_panel::Title, "インデントの文字数", indent_panel::Explanation, "改行マークは<BR>です", true},
+    {easy_menu::Menu.key, 4, space_panel::Panel, {3000, 2000, 5000, 3500}, "スペース", space_panel::Title, "スペースをいれよう", space_panel::Explanation,
      "半角のスペースを挿入します。スペースをたくさん挿入するとソースがみにくくなります。", true},
-    {easy_menu::Menu.key, 6, "Frame", 19, {3500, 3000, 6135, 3000}, "タイトル", "Label", "タイトルをいれよう", "Text", 20,
+    {easy_menu::Menu.key, 6, title_panel::Panel, {3500, 3000, 6135, 3000}, "タイトル", title_panel::Title, "タイトルをいれよう", title_panel::Explanation,
      "  タイトルはブラウザーのタイトルバーに表示される文字です。", true},
-    {easy_menu::Menu.key, 8, "Frame", 20, {3500, 3000, 5325, 4365}, "見出し", "Label", "見出しの文を設定しよう", "Text", 21,
+    {easy_menu::Menu.key, 8, heading_panel::Panel, {3500, 3000, 5325, 4365}, "見出し", heading_panel::Title, "見出しの文を設定しよう", heading_panel::Explanation,
      "まず見出しにしたい文字をソースに書き込んで選択します。", true},
-    {easy_menu::Menu.key, 10, "Frame", 21, {3500, 3000, 5500, 3025}, "背景色", "Label", "背景色と文字の色を決めよう", "Text", 22,
+    {easy_menu::Menu.key, 10, body_colours_panel::Panel, {3500, 3000, 5500, 3025}, "背景色", body_colours_panel::Title, "背景色と文字の色を決めよう", body_colours_panel::Explanation,
      "基本の背景色、テキストの色を決めます。", true},
-    {easy_menu::Menu.key, 12, "Frame", 22, {3500, 3000, 5500, 3000}, "余白", "Label", "余白を設定", "Text", 23, "  ページの上の余白と、", true},
-    {easy_menu::Menu.key, 14, "Frame", 23, {3500, 3000, 5000, 3000}, "コメント", "Label", "コメントをいれよう", "Text", 24,
+    {easy_menu::Menu.key, 12, margins_panel::Panel, {3500, 3000, 5500, 3000}, "余白", margins_panel::Title, "余白を設定", margins_panel::Explanation, "  ページの上の余白と、", true},
+    {easy_menu::Menu.key, 14, comment_panel::Panel, {3500, 3000, 5000, 3000}, "コメント", comment_panel::Title, "コメントをいれよう", comment_panel::Explanation,
      "コメントを入れると後から見易くなります｡", true},
-    {easy_menu::Menu.key, 16, "Frame", 24, {3500, 2000, 5610, 5415}, "段落", "Label", "段落を設定しよう", "Text", 25,
+    {easy_menu::Menu.key, 16, paragraph_panel::Panel, {3500, 2000, 5610, 5415}, "段落", paragraph_panel::Title, "段落を設定しよう", paragraph_panel::Explanation,
      "  段落を設定します。選択された部分は段落に設定され、後ろに一行挿入されます", true},
-    {easy_menu::Menu.key, 17, "Frame", 25, {3500, 3500, 5005, 3000}, "位置", "Label", "まとめ位置を設定しよう", "Text", 26,
+    {easy_menu::Menu.key, 17, position_panel::Panel, {3500, 3500, 5005, 3000}, "位置", position_panel::Title, "まとめ位置を設定しよう", position_panel::Explanation,
      "段落と同じように位置を設定しますが、後ろに一行空白を挿入しません。", true},
-    {easy_menu::Menu.key, 18, "Frame", 29, {3500, 3000, 5000, 3000}, "ソース", "Label", "ソースの並びをそのまま表示しよう", "Text", 30,
+    {easy_menu::Menu.key, 18, preformatted_panel::Panel, {3500, 3000, 5000, 3000}, "ソース", preformatted_panel::Title, "ソースの並びをそのまま表示しよう", preformatted_panel::Explanation,
      "選択された部分は、HTMLソースの文字の並びがそのまま表示されます。", true},
-    {easy_menu::Menu.key, 20, "Frame", 10, {3500, 3000, 6270, 4830}, "フォントの選択", "Label", "フォントを選択しよう", "Text", 11,
+    {easy_menu::Menu.key, 20, font_panel::Panel, {3500, 3000, 6270, 4830}, "フォントの選択", font_panel::Title, "フォントを選択しよう", font_panel::Explanation,
      "選択された文字列のフォントを設定します。", false},
-    {easy_menu::Menu.key, 21, "Frame", 12, {3400, 3000, 6000, 4290}, "フォントの大きさ", "Label", "フォントの大きさを変えよう", "Text", 13,
+    {easy_menu::Menu.key, 21, font_size_panel::Panel, {3400, 3000, 6000, 4290}, "フォントの大きさ", font_size_panel::Title, "フォントの大きさを変えよう", font_size_panel::Explanation,
      "選択された文字の大きさを変えます。", false},
-    {easy_menu::Menu.key, 22, "Frame", 13, {3500, 3500, 5000, 3155}, "文字の色", "Label", "文字の色を部分的に変えよう", "Text", 14,
+    {easy_menu::Menu.key, 22, font_colour_panel::Panel, {3500, 3500, 5000, 3155}, "文字の色", font_colour_panel::Title, "文字の色を部分的に変えよう", font_colour_panel::Explanation,
      "変えたい色を入力してください。", true},
-    {easy_menu::Menu.key, 23, "Frame", 14, {3400, 3000, 5000, 3155}, "文字の強調（普通）", "Label", "文字を強調しよう（普通の強調）", "Text", 15,
+    {easy_menu::Menu.key, 23, emphasis_panel::Panel, {3400, 3000, 5000, 3155}, "文字の強調（普通）", emphasis_panel::Title, "文字を強調しよう（普通の強調）", emphasis_panel::Explanation,
      "選択された文字を強調します。", true},
-    {easy_menu::Menu.key, 24, "Frame", 15, {3400, 3000, 5000, 3155}, "文字の強調（強い）", "Label", "文字を強調しよう（強いの強調）", "Text", 16,
+    {easy_menu::Menu.key, 24, strong_panel::Panel, {3400, 3000, 5000, 3155}, "文字の強調（強い）", strong_panel::Title, "文字を強調しよう（強いの強調）", strong_panel::Explanation,
      "選択された文字を強調します。", true},
-    {easy_menu::Menu.key, 25, "Frame", 16, {3500, 3000, 5000, 4000}, "フォントの形状", "Label", "フォントの形状を変えよう", "Text", 17,
+    {easy_menu::Menu.key, 25, font_shape_panel::Panel, {3500, 3000, 5000, 4000}, "フォントの形状", font_shape_panel::Title, "フォントの形状を変えよう", font_shape_panel::Explanation,
      "フォントの形状を変えます。", false},
-    {"advanced", 0, "Frame", 1, {3000, 3400, 6120, 4410}, "罫線", "Label", "罫線を入れよう", "Text", 1,
+    {"advanced", 0, rule_panel::Panel, {3000, 3400, 6120, 4410}, "罫線", rule_panel::Title, "罫線を入れよう", rule_panel::Explanation,
      "罫線を挿入します、長さの単位は全てｍｍですが", false},
-    {"advanced", 2, "Frame", 3, {3500, 1000, 7185, 7710}, "画像", "Label", "画像を挿入しよう", "Text", 3,
+    {"advanced", 2, image_panel::Panel, {3500, 1000, 7185, 7710}, "画像", image_panel::Title, "画像を挿入しよう", image_panel::Explanation,
      "画像ファイルを貼り付ける為には、貼り付ける画像ファイルが必要です。", false},
-    {"advanced", 4, "Frame", 2, {3000, 3000, 5325, 5145}, "リスト", "Label", "項目をリストにしよう", "Text", 2, "リストとは", false},
-    {"advanced", 6, "Frame", 0, {3400, 3000, 7050, 4755}, "リンク", "Label", "リンクの設定", "Text", 0,
+    {"advanced", 4, list_panel::Panel, {3000, 3000, 5325, 5145}, "リスト", list_panel::Title, "項目をリストにしよう", list_panel::Explanation, "リストとは", false},
+    {"advanced", 6, link_panel::Panel, {3400, 3000, 7050, 4755}, "リンク", link_panel::Title, "リンクの設定", link_panel::Explanation,
      "文字や、画像をクリックした時、別のページや別のサイトにｼﾞｬﾝﾌﾟするのが", false},
-    {"advanced", 7, "Frame", 0, {3400, 3000, 7050, 4755}, "リンク", "Label", "リンクの設定", "Text", 0,
+    {"advanced", 7, link_panel::Panel, {3400, 3000, 7050, 4755}, "リンク", link_panel::Title, "リンクの設定", link_panel::Explanation,
      "リンク設定を使用してメールの宛先を指定します、実行をクリックすると", false},
-    {"advanced", 9, "Frame", 30, {3500, 3500, 5955, 3465}, "ページの中にジャンプ", "Label", "ページの中にジャンプさせよう", "Text", 31,
+    {"advanced", 9, page_jump_panel::Panel, {3500, 3500, 5955, 3465}, "ページの中にジャンプ", page_jump_panel::Title, "ページの中にジャンプさせよう", page_jump_panel::Explanation,
      "同じページの中の指定個所にジャンプします。", true},
-    {"advanced", 10, "Frame", 30, {3500, 3500, 5955, 3465}, "ページの中にジャンプ", "Label", "ページの中にジャンプさせよう", "Text", 31,
+    {"advanced", 10, page_jump_panel::Panel, {3500, 3500, 5955, 3465}, "ページの中にジャンプ", page_jump_panel::Title, "ページの中にジャンプさせよう", page_jump_panel::Explanation,
      "他のページの中の指定個所にジャンプします。", true},
-    {"advanced", 12, "Frame", 4, {3000, 1000, 4605, 7800}, "スクロール", "Label", "テキストをスクロールさせよう", "Text", 4,
+    {"advanced", 12, marquee_panel::Panel, {3000, 1000, 4605, 7800}, "スクロール", marquee_panel::Title, "テキストをスクロールさせよう", marquee_panel::Explanation,
      "テキストをスクロールすることをマーキーと言います。 ", false},
-    {"advanced", 14, "Frame", 5, {500, 1000, 10530, 8190}, "テーブル", "Label", "テーブルの設定", "Text", 5,
+    {"advanced", 14, table_panel::Panel, {500, 1000, 10530, 8190}, "テーブル", table_panel::Title, "テーブルの設定", table_panel::Explanation,
      "ペルモアを使えばテーブルを簡単に作ることが出来ます｡", false},
-    {"advanced", 16, "Frame", 6, {1500, 1500, 6180, 4605}, "フォーム", "Label", "入力フォームを作ろう", "Text", 7,
+    {"advanced", 16, mail_form_panel::Panel, {1500, 1500, 6180, 4605}, "フォーム", mail_form_panel::Title, "入力フォームを作ろう", mail_form_panel::Explanation,
      "ホームページなどのアンケート欄で、見ている人が", true},
-    {"advanced", 18, "FrmFrame", -1, {1000, 1000, 7290, 8130}, "フレーム", "Label7", "フレームの設定", "Text1", 13,
+    {"advanced", 18, ControlId{"FrmFrame"}, {1000, 1000, 7290, 8130}, "フレーム", ControlId{"Label7"}, "フレームの設定",
+     ControlRef(ControlArrayId{"Text1"}, 13),
      "ホームページなどでページが左右に分かれているものがあります､これがフレームです｡", false},
-    {"advanced", 20, "Frame", 7, {3500, 3000, 6135, 4215}, "BGM", "Label", "BGMを鳴らそう", "Text", 8,
+    {"advanced", 20, background_sound_panel::Panel, {3500, 3000, 6135, 4215}, "BGM", background_sound_panel::Title, "BGMを鳴らそう", background_sound_panel::Explanation,
      "ホームページを開いたときに鳴る音楽を設定することが出来ます｡", false},
-    {"advanced", 22, "Frame", 8, {3400, 3000, 6285, 4290}, "ムービー", "Label", "ムービーを再生させよう", "Text", 9,
+    {"advanced", 22, movie_panel::Panel, {3400, 3000, 6285, 4290}, "ムービー", movie_panel::Title, "ムービーを再生させよう", movie_panel::Explanation,
      "ホームページを開いたときに再生するムービーを設定することが出来ます｡", false},
-    {"advanced", 24, "Frame", 9, {3500, 3000, 6780, 3855}, "バックグランドの画像", "Label", "バックグランドの画像を指定しよう", "Text", 10,
+    {"advanced", 24, background_image_panel::Panel, {3500, 3000, 6780, 3855}, "バックグランドの画像", background_image_panel::Title, "バックグランドの画像を指定しよう", background_image_panel::Explanation,
      "バックグラウンドに画像を設定します。", false},
-    {"advanced", 26, "Frame", 34, {3400, 3000, 5760, 6315}, "文書情報", "Label", "文書情報を記述しよう", "Text", 35,
+    {"advanced", 26, document_info_panel::Panel, {3400, 3000, 5760, 6315}, "文書情報", document_info_panel::Title, "文書情報を記述しよう", document_info_panel::Explanation,
      "メタタグはいろいろな付加情報を追加します。", false},
-    {"advanced", 28, "Frame", 11, {3400, 3000, 5625, 4560}, "ドキュメントタイプ", "Label", "ドキュメントタイプを記述しよう", "Text", 12,
+    {"advanced", 28, doctype_panel::Panel, {3400, 3000, 5625, 4560}, "ドキュメントタイプ", doctype_panel::Title, "ドキュメントタイプを記述しよう", doctype_panel::Explanation,
      "これは文書型宣言と言います。", false},
 };
 
@@ -113,15 +113,15 @@ protected:
     RichEdit* ed() { return w().ws.currentEditor(); }
     QWidget* panelOf(const PanelCase& c)
     {
-        return w().controls.get<QWidget>(u(c.panel), c.frame);
+        return w().controls.get<QWidget>(c.panel);
     }
     QWidget* titleOf(const PanelCase& c)
     {
-        return w().controls.get<QWidget>(u(c.titleName), std::string(c.titleName) == "Label" ? c.frame : -1);
+        return w().controls.get<QWidget>(c.titleLabel);
     }
     QString explanation(const PanelCase& c)
     {
-        return w().controls.get<QPlainTextEdit>(u(c.textName), c.text)->toPlainText();
+        return w().controls.get<QPlainTextEdit>(c.explanationBox)->toPlainText();
     }
     template <typename T>
     T* get(const char* name, int index = ControlRegistry::NoIndex)
@@ -160,7 +160,7 @@ TEST_F(PanelMenusTest, EveryPanelOpensAtItsPlaceWithItsCaptionsAndExplanationAnd
         EXPECT_EQ(qobject_cast<QLabel*>(titleOf(c))->text(), u(c.title));
         EXPECT_TRUE(explanation(c).startsWith(u(c.begins))) << explanation(c).toStdString();
         if (c.font12)
-            EXPECT_EQ(w().controls.get<QWidget>(u(c.textName), c.text)->font().pointSize(), 12);
+            EXPECT_EQ(w().controls.get<QWidget>(c.explanationBox)->font().pointSize(), 12);
         // In front of every other panel.
         const QObjectList& siblings = panel->parentWidget()->children();
         for (auto it = siblings.rbegin(); it != siblings.rend(); ++it) {
@@ -185,9 +185,9 @@ TEST_F(PanelMenusTest, PanelsWithALayoutPlaceTitleCloseBoxAndExplanationAsTheLay
     start();
     // The strong-emphasis panel is 5000 by 3155 twips.
     w().commands.invoke(easy_menu::StrongEmphasisPanel);
-    EXPECT_EQ(place(get<QWidget>("Label", 15)), (std::vector<int>{50, 180, 4900, 285}));
+    EXPECT_EQ(place(get<QWidget>(strong_panel::Title)), (std::vector<int>{50, 180, 4900, 285}));
     EXPECT_EQ(place(w().controls.get<QWidget>(executeButton(ExecuteButton::StrongPanelCloseBox))), (std::vector<int>{4620, 180, 330, 285}));
-    EXPECT_EQ(place(get<QWidget>("Text", 16)), (std::vector<int>{50, 850, 4900, 2205}));
+    EXPECT_EQ(place(get<QWidget>(strong_panel::Explanation)), (std::vector<int>{50, 850, 4900, 2205}));
 }
 
 TEST_F(PanelMenusTest, SelectFirstPromptsComeFirstOnlyWhileNothingIsSelected)
@@ -196,29 +196,29 @@ TEST_F(PanelMenusTest, SelectFirstPromptsComeFirstOnlyWhileNothingIsSelected)
     struct Prompt {
         const char* menu;
         int item;
-        int text;
+        ControlId explanationBox;
         const char* prompt;
         const char* first;
     };
     const Prompt prompts[] = {
-        {easy_menu::Menu.key, 21, 13, "まずフォントを変えたい文章をマウスで選択\nマウスで選択下さい 。 ^_^;\n", "選択された文字の大きさを変えます。"},
-        {easy_menu::Menu.key, 17, 26, "位置指定する文字を選択してください。\n", "段落と同じように位置を設定しますが、後ろに一行空白を挿入しません。"},
-        {easy_menu::Menu.key, 18, 30, "文字列を選択して下さい。 \n", "選択された部分は、HTMLソースの文字の並びがそのまま表示されます。"},
-        {easy_menu::Menu.key, 23, 15, "強調する文字を選択してください^-^;。\n", "選択された文字を強調します。"},
-        {easy_menu::Menu.key, 24, 16, "強調する文字を選択してください^_^;。\n", "選択された文字を強調します。"},
-        {"advanced", 12, 4, "スクロールさせたい文字列を選択してください。 \n", "テキストをスクロールすることをマーキーと言います。 "},
+        {easy_menu::Menu.key, 21, font_size_panel::Explanation, "まずフォントを変えたい文章をマウスで選択\nマウスで選択下さい 。 ^_^;\n", "選択された文字の大きさを変えます。"},
+        {easy_menu::Menu.key, 17, position_panel::Explanation, "位置指定する文字を選択してください。\n", "段落と同じように位置を設定しますが、後ろに一行空白を挿入しません。"},
+        {easy_menu::Menu.key, 18, preformatted_panel::Explanation, "文字列を選択して下さい。 \n", "選択された部分は、HTMLソースの文字の並びがそのまま表示されます。"},
+        {easy_menu::Menu.key, 23, emphasis_panel::Explanation, "強調する文字を選択してください^-^;。\n", "選択された文字を強調します。"},
+        {easy_menu::Menu.key, 24, strong_panel::Explanation, "強調する文字を選択してください^_^;。\n", "選択された文字を強調します。"},
+        {"advanced", 12, marquee_panel::Explanation, "スクロールさせたい文字列を選択してください。 \n", "テキストをスクロールすることをマーキーと言います。 "},
     };
     ed()->SetText(QStringLiteral("abc"));
     for (const Prompt& p : prompts) {
         SCOPED_TRACE(p.prompt);
         ed()->SetSelStart(1);
         w().commands.invoke(MenuId{p.menu}, p.item);
-        const QString shown = get<QPlainTextEdit>("Text", p.text)->toPlainText();
+        const QString shown = get<QPlainTextEdit>(p.explanationBox)->toPlainText();
         EXPECT_TRUE(shown.startsWith(u(p.prompt) + u(p.first))) << shown.toStdString();
         // A selection from the very start of the text: no prompt.
         ed()->Select(0, 1);
         w().commands.invoke(MenuId{p.menu}, p.item);
-        EXPECT_TRUE(get<QPlainTextEdit>("Text", p.text)->toPlainText().startsWith(u(p.first)));
+        EXPECT_TRUE(get<QPlainTextEdit>(p.explanationBox)->toPlainText().startsWith(u(p.first)));
     }
 }
 
@@ -323,12 +323,12 @@ TEST_F(PanelMenusTest, ModeItemsAndOpenerSideEffects)
 
     // The image panel shows the document's path and its explanation view.
     w().controls.get<QWidget>(image_panel::Picture)->show();
-    get<QWidget>("framesub", 26)->hide();
+    get<QWidget>(image_panel::SettingsGroup)->hide();
     w().commands.invoke(advanced_menu::InsertImage);
     EXPECT_EQ(get<QLabel>("Label16", 1)->text(), w().ws.doc(0).folder + QStringLiteral("/$$$000.html"));
     EXPECT_TRUE(w().controls.get<QWidget>(image_panel::Picture)->isHidden());
-    EXPECT_FALSE(get<QWidget>("framesub", 26)->isHidden());
-    EXPECT_EQ(w().controls.get<QWidget>(image_panel::Picture)->geometry(), get<QWidget>("Text", 3)->geometry());
+    EXPECT_FALSE(get<QWidget>(image_panel::SettingsGroup)->isHidden());
+    EXPECT_EQ(w().controls.get<QWidget>(image_panel::Picture)->geometry(), get<QWidget>(image_panel::Explanation)->geometry());
 
     // The frames wizard: the page names of documents 0 and 1; with one document the right page
     // keeps its name.

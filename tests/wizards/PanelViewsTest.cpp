@@ -93,7 +93,7 @@ TEST_F(PanelViewsTest, TheTablePanelSwitchesBetweenItsExplanationAndItsData)
 {
     start();
     w().commands.invoke(advanced_menu::MakeTable);
-    QWidget* explanation = get<QWidget>("Text", 5);
+    QWidget* explanation = get<QWidget>(table_panel::Explanation);
     auto* data = get<QPlainTextEdit>(table_panel::DataBox);
     data->setPlainText(QStringLiteral("古い表"));
     get<QPushButton>(table_panel::ShowDataButton)->click();

@@ -2,13 +2,14 @@
 #include "wizards/generators/RuleGenerator.h"
 
 #include "ApplyEdit.h"
+#include "wizards/AdvancedPanelControls.h"
 #include "wizards/generators/GeneratorSupport.h"
 
 #include <gtest/gtest.h>
 
 namespace {
 
-using gen::frame;
+using gen::field;
 
 gen::RuleInput shippedRule()
 {
@@ -42,7 +43,7 @@ TEST(RuleGenerator, InsertedInFrontOfTheSelectionOrRefused)
     EXPECT_EQ(a.text, "ab " + tag + "cd");
     EXPECT_EQ(paintedPieces(a), QStringList{tag});
     EXPECT_EQ(a.selStart, 3 + tag.size());
-    EXPECT_EQ(gen::makeRule(shippedRule()).hide, QList{frame(1)});
+    EXPECT_EQ(gen::makeRule(shippedRule()).hide, QList{field(rule_panel::Panel)});
 
     gen::RuleInput huge = shippedRule();
     huge.lengthMm = "1E10";
@@ -98,7 +99,7 @@ TEST(ImageGenerator, InsertedAtTheCaretAndLeftSelected)
     EXPECT_EQ(a.text.mid(a.selStart, a.selLength), e.before);
     EXPECT_TRUE(a.painted.isEmpty());
     EXPECT_EQ(e.fields, (QList<gen::FieldWrite>{{gen::field("TxtSoutai"), "../img/a.gif"}}));
-    EXPECT_EQ(e.hide, QList{frame(3)});
+    EXPECT_EQ(e.hide, QList{field(image_panel::Panel)});
     EXPECT_TRUE(e.snapshot);
 }
 
@@ -121,8 +122,8 @@ TEST(ImageGenerator, MessagesAndTheStylesheetBuilder)
     gen::GeneratedEdit e = gen::makeImage(css);
     EXPECT_FALSE(e.changesText());
     EXPECT_FALSE(e.snapshot);
-    EXPECT_EQ(e.fields, (QList<gen::FieldWrite>{{gen::field("Text", 44), "background-image:url(img/x.gif); list-style-image:url(img/x.gif);"}}));
-    EXPECT_EQ(e.hide, QList{frame(3)});
+    EXPECT_EQ(e.fields, (QList<gen::FieldWrite>{{gen::field(css_builder::StyleTextBox), "background-image:url(img/x.gif); list-style-image:url(img/x.gif);"}}));
+    EXPECT_EQ(e.hide, QList{field(image_panel::Panel)});
     css.styleText = "color:red; URL;";
     EXPECT_EQ(gen::makeImage(css).fields.first().text, "color:red; URL;");
 }

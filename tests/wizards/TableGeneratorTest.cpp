@@ -30,7 +30,7 @@ TEST(TableGenerator, TheShippedPanel)
                             + "<TR>\r\n<TH  align=\"center\">a</TH>\r\n<TH  align=\"center\">b</TH>\r\n</TR>\r\n"
                               "<TR>\r\n<TD  align=\"center\">c</TD>\r\n<TD  align=\"center\">d</TD>\r\n</TR>\r\n</TABLE>");
     EXPECT_EQ(e.after, "");
-    EXPECT_EQ(e.hide, QList{gen::frame(5)});
+    EXPECT_EQ(e.hide, QList{gen::field(table_panel::Panel)});
     EXPECT_TRUE(e.snapshot);
     EXPECT_TRUE(e.fields.isEmpty());
 }

@@ -1,13 +1,14 @@
 #include "wizards/generators/TextStyleGenerators.h"
 
 #include "ApplyEdit.h"
+#include "wizards/EasyPanelControls.h"
 #include "wizards/generators/GeneratorSupport.h"
 
 #include <gtest/gtest.h>
 
 namespace {
 
-using gen::frame;
+using gen::field;
 using gen::frmc;
 using gen::Primitive;
 
@@ -16,14 +17,14 @@ TEST(TextStyleGenerators, PiecesAroundTheSelection)
     const gen::EditorState ed = editorWith("abc", 0, 3);
     struct Case { gen::GeneratedEdit edit; QString before; QString after; QList<gen::ControlRef> hide; };
     const Case cases[] = {
-        {gen::makeHeading({ed, " 2 "}), " <H2>", " </H2>", {frame(20)}},
-        {gen::makeHeading({ed, ""}), " <H>", " </H>", {frame(20)}},
-        {gen::makeComment({ed}), " <!-- ", " --> ", {frame(23)}},
-        {gen::makeFontSize({ed, " +2"}), " <FONT size=\" +2\">", " </FONT> ", {frame(12)}},
-        {gen::makeFontSize({ed, ""}), " <FONT size=\"\">", " </FONT> ", {frame(12)}},
-        {gen::makeFontColor({ed, "#FF0000 "}), " <FONT color=\"#FF0000 \">", " </FONT> ", {frame(13)}},
-        {gen::makeEm({ed}), " <EM> ", " </EM> ", {frame(14)}},
-        {gen::makeStrong({ed}), " <STRONG> ", " </STRONG> ", {frame(15)}},
+        {gen::makeHeading({ed, " 2 "}), " <H2>", " </H2>", {field(heading_panel::Panel)}},
+        {gen::makeHeading({ed, ""}), " <H>", " </H>", {field(heading_panel::Panel)}},
+        {gen::makeComment({ed}), " <!-- ", " --> ", {field(comment_panel::Panel)}},
+        {gen::makeFontSize({ed, " +2"}), " <FONT size=\" +2\">", " </FONT> ", {field(font_size_panel::Panel)}},
+        {gen::makeFontSize({ed, ""}), " <FONT size=\"\">", " </FONT> ", {field(font_size_panel::Panel)}},
+        {gen::makeFontColor({ed, "#FF0000 "}), " <FONT color=\"#FF0000 \">", " </FONT> ", {field(font_colour_panel::Panel)}},
+        {gen::makeEm({ed}), " <EM> ", " </EM> ", {field(emphasis_panel::Panel)}},
+        {gen::makeStrong({ed}), " <STRONG> ", " </STRONG> ", {field(strong_panel::Panel)}},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(c.edit.primitive, Primitive::WrapMarked);

@@ -17,24 +17,29 @@ class PanelKitTest : public AppFixture {};
 TEST_F(PanelKitTest, PanelsAreRegisteredHiddenAndOpenWhereTheirOpenerSays)
 {
     fomPelmor& win = start();
+    static constexpr ControlId Panel{"kit-test.opened-panel"};
+    static constexpr ControlId Title{"kit-test.opened-title"};
+    static constexpr ControlId Explanation{"kit-test.opened-explanation"};
     // A registry of its own: every button index of the window has its owner.
     ControlRegistry controls;
     PanelKit kit(controls, win.procs, win.ws, win.panels.host());
-    QGroupBox* panel = kit.addFrame(90, QStringLiteral("試し"));
-    kit.addTitle(panel, QStringLiteral("Label"), 90, QStringLiteral("試しの題"));
-    kit.addExplanation(panel, 190);
+    QGroupBox* panel = kit.addPanel(Panel, QStringLiteral("試し"));
+    kit.addTitle(panel, Title, QStringLiteral("試しの題"));
+    kit.addExplanation(panel, Explanation);
     kit.addExecuteButton(panel, ExecuteButton::ShowHelpContents, QStringLiteral("閉じる"));
     EXPECT_FALSE(panel->isVisible());
-    EXPECT_EQ(controls.get<QGroupBox>(QStringLiteral("Frame"), 90), panel);
+    EXPECT_EQ(controls.get<QGroupBox>(Panel), panel);
 
-    kit.open({QStringLiteral("Frame"), 90, 190, QStringLiteral("説明です。\r\n"), 3000, 3500, 5000, 3155, false, 90, 144});
+    kit.open({.explanation = QStringLiteral("説明です。\r\n"), .top = 3000, .left = 3500, .width = 5000, .height = 3155,
+              .selectSourceTab = false, .panel = Panel, .explanationBox = Explanation, .title = Title,
+              .closeButton = executeButton(ExecuteButton::ShowHelpContents)});
     EXPECT_TRUE(panel->isVisible());
     EXPECT_EQ((std::vector<int>{twips::Left(panel), twips::Top(panel), twips::Width(panel), twips::Height(panel)}),
               (std::vector<int>{3500, 3000, 5000, 3155}));
-    auto* text = controls.get<QPlainTextEdit>(QStringLiteral("Text"), 190);
+    auto* text = controls.get<QPlainTextEdit>(Explanation);
     EXPECT_EQ(text->toPlainText(), QStringLiteral("説明です。\n"));
     EXPECT_EQ(text->font().pointSize(), 12);
-    EXPECT_EQ(twips::Top(controls.get<QWidget>(QStringLiteral("Label"), 90)), 180) << "laid out";
+    EXPECT_EQ(twips::Top(controls.get<QWidget>(Title)), 180) << "laid out";
 }
 
 TEST_F(PanelKitTest, PanelsNamedByIdOpenAndAreLaidOutByTheirIds)
@@ -56,7 +61,7 @@ TEST_F(PanelKitTest, PanelsNamedByIdOpenAndAreLaidOutByTheirIds)
     EXPECT_EQ(controls.get<QPlainTextEdit>(Explanation), text);
     EXPECT_EQ(controls.get<QPushButton>(Close), close);
     EXPECT_TRUE(text->isReadOnly());
-    EXPECT_FALSE(controls.has(QStringLiteral("Frame"), ControlRegistry::NoIndex)) << "nothing under the old names";
+    EXPECT_FALSE(controls.has(ControlId{"Frame"})) << "nothing under the old names";
 
     PanelPlace place;
     place.panel = Panel;
@@ -80,23 +85,24 @@ TEST_F(PanelKitTest, PanelsNamedByIdOpenAndAreLaidOutByTheirIds)
     EXPECT_EQ(twips::Top(text), 180 + 285 + 285 + 100);
 }
 
-TEST_F(PanelKitTest, AnIdLeftUnsetFallsBackOnTheNameAndIndex)
+TEST_F(PanelKitTest, APanelOpenedWithoutATitleIsNotLaidOut)
 {
     fomPelmor& win = start();
     static constexpr ControlId Panel{"kit-test.other-panel"};
+    static constexpr ControlId Explanation{"kit-test.other-explanation"};
     ControlRegistry controls;
     PanelKit kit(controls, win.procs, win.ws, win.panels.host());
     QGroupBox* panel = kit.addPanel(Panel, QStringLiteral("試し"));
-    kit.addExplanation(panel, 192);
+    kit.addExplanation(panel, Explanation);
     PanelPlace place;
     place.panel = Panel;
-    place.textIndex = 192;
+    place.explanationBox = Explanation;
     place.explanation = QStringLiteral("索引の箱");
     place.width = 4000;
     place.height = 2000;
     kit.open(place);
     EXPECT_TRUE(panel->isVisible());
-    auto* text = controls.get<QPlainTextEdit>(QStringLiteral("Text"), 192);
+    auto* text = controls.get<QPlainTextEdit>(Explanation);
     EXPECT_EQ(text->toPlainText(), QStringLiteral("索引の箱"));
     EXPECT_NE(text->font().pointSize(), 12) << "no layout and no font size asked for";
 }
@@ -106,8 +112,10 @@ TEST_F(PanelKitTest, TitleMouseIsReportedAndButtonsPressTheDispatcher)
     fomPelmor& win = start();
     ControlRegistry controls;
     PanelKit kit(controls, win.procs, win.ws, win.panels.host());
-    QGroupBox* panel = kit.addFrame(91, QStringLiteral("試し"));
-    QLabel* title = kit.addTitle(panel, QStringLiteral("Label"), 91, QStringLiteral("題"));
+    static constexpr ControlId Panel{"kit-test.dragged-panel"};
+    static constexpr ControlId Title{"kit-test.dragged-title"};
+    QGroupBox* panel = kit.addPanel(Panel, QStringLiteral("試し"));
+    QLabel* title = kit.addTitle(panel, Title, QStringLiteral("題"));
     // A button without a branch of its own.
     QPushButton* button = kit.addExecuteButton(panel, ExecuteButton::UnusedLineLengthButton, QStringLiteral("実行"));
     QSignalSpy pressed(&kit, &PanelKit::titlePressed);

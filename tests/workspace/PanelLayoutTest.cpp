@@ -15,16 +15,21 @@ TEST(PanelLayout, TitleCloseButtonAndExplanation)
     QWidget window;
     ControlRegistry controls;
     auto* frame = new QGroupBox(&window);
-    controls.add(QStringLiteral("Frame"), 6, frame);
-    controls.add(QStringLiteral("Label"), 6, new QLabel(frame));
+    static constexpr ControlId Panel{"layout-test.panel"};
+    static constexpr ControlId Title{"layout-test.title"};
+    static constexpr ControlId Explanation{"layout-test.explanation"};
+    controls.add(Panel, frame);
+    controls.add(Title, new QLabel(frame));
     controls.add(executeButton(ExecuteButton::MailFormPanelCloseBox), new QPushButton(frame));
-    controls.add(QStringLiteral("Text"), 7, new QPlainTextEdit(frame));
+    controls.add(Explanation, new QPlainTextEdit(frame));
     twips::SetGeometry(frame, 100, 100, 5000, 3155);
     for (int pass = 0; pass < 2; ++pass) {
-        layOutPanel(controls, 6, 6, 19, 7);
-        QWidget* l = controls.get<QWidget>(QStringLiteral("Label"), 6);
+        layOutPanel(controls.get<QWidget>(Panel), controls.get<QWidget>(Title),
+                    controls.get<QWidget>(executeButton(ExecuteButton::MailFormPanelCloseBox)),
+                    controls.get<QWidget>(Explanation));
+        QWidget* l = controls.get<QWidget>(Title);
         QWidget* b = controls.get<QWidget>(executeButton(ExecuteButton::MailFormPanelCloseBox));
-        QWidget* t = controls.get<QWidget>(QStringLiteral("Text"), 7);
+        QWidget* t = controls.get<QWidget>(Explanation);
         EXPECT_EQ((std::vector<int>{twips::Left(l), twips::Top(l), twips::Width(l), twips::Height(l)}),
                   (std::vector<int>{50, 180, 4900, 285}));
         EXPECT_EQ((std::vector<int>{twips::Left(b), twips::Top(b), twips::Width(b), twips::Height(b)}),

@@ -1,6 +1,8 @@
 #include "wizards/generators/BlockGenerators.h"
 
+#include "editor/EditorControls.h"
 #include "platform/SharedConstants.h"
+#include "wizards/EasyPanelControls.h"
 #include "wizards/generators/GeneratorSupport.h"
 
 namespace gen {
@@ -29,7 +31,7 @@ GeneratedEdit makeBr(const BreakInput& in)
     e.primitive = Primitive::WrapPlain;
     e.before = QStringLiteral("<BR>");
     e.selectAfter = Range{in.editor.selStart + 4, 0};
-    e.hide = {frame(17)};
+    e.hide = {field(indent_panel::Panel)};
     return e;
 }
 
@@ -38,7 +40,7 @@ GeneratedEdit makePAlign(const AlignInput& in)
     if (in.editor.selLength == 0)
         return messageOnly(alignMessage(), {frmc()});
     return wrapSelection(in.editor, startTag(QStringLiteral("P"), QStringLiteral("ALIGN"), in.option2 == 0, in.option2 == 1),
-                         QStringLiteral("</P>") + CrLf, {frmc(), frame(24)});
+                         QStringLiteral("</P>") + CrLf, {frmc(), field(paragraph_panel::Panel)});
 }
 
 GeneratedEdit makeDivAlign(const AlignInput& in)
@@ -46,7 +48,7 @@ GeneratedEdit makeDivAlign(const AlignInput& in)
     if (in.editor.selLength == 0)
         return messageOnly(alignMessage());
     return wrapSelection(in.editor, startTag(QStringLiteral("DIV"), QStringLiteral("align"), in.option2 == 5, in.option2 == 4),
-                         QStringLiteral("</DIV>") + CrLf, {frame(25)});
+                         QStringLiteral("</DIV>") + CrLf, {field(position_panel::Panel)});
 }
 
 } // namespace gen

@@ -9,18 +9,18 @@ struct BreakInput {
     EditorState editor;
 };
 // "<BR>" in front of the selection, the caret right behind it; nothing at the start of the text.
-// Frame(17).
+// The indent panel (Frame(17)) closes.
 GeneratedEdit makeBr(const BreakInput& in);
 
 struct AlignInput {
     EditorState editor;
-    // The selected option of the panel's group. Paragraph Frame(24): Option2(0) left, (1) centre,
-    // (2) right. Position Frame(25): Option2(5) left, (4) centre, (3) right.
+    // The selected option of the panel's group. The paragraph panel: Option2(0) left, (1) centre,
+    // (2) right. The position panel: Option2(5) left, (4) centre, (3) right.
     int option2 = 0;
 };
-// Frame(24), ExecuteButton::InsertAlignedParagraph; the Edit-2 menu's item 4.
+// The paragraph panel (Frame(24)), ExecuteButton::InsertAlignedParagraph; the Edit-2 menu's item 4.
 GeneratedEdit makePAlign(const AlignInput& in);
-// Frame(25), ExecuteButton::InsertAlignedDivision; the Edit-2 menu's item 5.
+// The position panel (Frame(25)), ExecuteButton::InsertAlignedDivision; the Edit-2 menu's item 5.
 GeneratedEdit makeDivAlign(const AlignInput& in);
 
 } // namespace gen

@@ -22,8 +22,8 @@
 //      the document's temporary page from the editor's text.
 namespace gen {
 
-// A control as the control registry names it: {"Frame", 20} is Frame(20); index -1 stands for
-// a control outside any array ("Frmc", "TxtSoutai").
+// A control as the control registry names it: the key of its id and its place in an array;
+// index -1 stands for a control outside any array.
 struct ControlRef {
     QString name;
     int index = -1;

@@ -8,11 +8,6 @@
 
 namespace gen {
 
-ControlRef frame(int k)
-{
-    return {QStringLiteral("Frame"), k};
-}
-
 ControlRef frmc()
 {
     return {QStringLiteral("Frmc"), -1};

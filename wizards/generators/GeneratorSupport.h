@@ -11,7 +11,6 @@
 namespace gen {
 
 // The panels and boxes that generators hide, show and write.
-ControlRef frame(int k);   // Frame(k)
 ControlRef frmc();         // the floating mini panel Frmc
 ControlRef field(const QString& name, int index = -1);
 // A control registered under its own id.

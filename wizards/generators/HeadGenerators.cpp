@@ -2,6 +2,7 @@
 
 #include "platform/SharedConstants.h"
 #include "platform/TextRules.h"
+#include "wizards/AdvancedPanelControls.h"
 #include "wizards/generators/GeneratorSupport.h"
 
 namespace gen {
@@ -20,7 +21,7 @@ GeneratedEdit makeMeta(const MetaInput& in)
                           + meta("keywords", QStringLiteral(" content = "), in.keywords, spacedClose)
                           + meta("description", QStringLiteral(" content="), in.description, close)
                           + meta("generator", QStringLiteral(" content="), QStringLiteral("pelmor"), spacedClose);
-    return insertSelected(p + 6, block, {frame(34)});
+    return insertSelected(p + 6, block, {field(document_info_panel::Panel)});
 }
 
 QString doctypeDeclaration(int version)
@@ -44,7 +45,7 @@ GeneratedEdit makeDoctype(const DoctypeInput& in)
             body = body.mid(close + 1);
     }
     GeneratedEdit e;
-    e.hide = {frame(11)};
+    e.hide = {field(doctype_panel::Panel)};
     e.primitive = Primitive::SetText;
     e.before = declaration + CrLf + body;
     e.paint = {Range{0, static_cast<int>(declaration.size())}};

@@ -13,7 +13,7 @@ struct MetaInput {
     QString keywords;    // Text6(27)
     QString description; // Text6(28)
 };
-// Frame(34), ExecuteButton::InsertDocumentInfo: the META lines right behind "<HEAD>", left
+// The document information panel (Frame(34)), ExecuteButton::InsertDocumentInfo: the META lines right behind "<HEAD>", left
 // selected.
 GeneratedEdit makeMeta(const MetaInput& in);
 
@@ -23,7 +23,7 @@ struct DoctypeInput {
 };
 // The declaration of a version; empty for an index outside 0 to 2.
 QString doctypeDeclaration(int version);
-// Frame(11), ExecuteButton::InsertDoctype: the declaration at the start of the text, in place of
+// The document type panel (Frame(11)), ExecuteButton::InsertDoctype: the declaration at the start of the text, in place of
 // one already there.
 GeneratedEdit makeDoctype(const DoctypeInput& in);
 

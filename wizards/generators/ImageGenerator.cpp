@@ -2,6 +2,7 @@
 
 #include "platform/SharedConstants.h"
 #include "platform/TextRules.h"
+#include "wizards/AdvancedPanelControls.h"
 #include "wizards/generators/GeneratorSupport.h"
 #include "wizards/generators/RelativePath.h"
 
@@ -38,8 +39,8 @@ GeneratedEdit makeImage(const ImageInput& in)
         GeneratedEdit e;
         QString style = in.styleText;
         style.replace(QStringLiteral("url;"), QStringLiteral("url(") + in.relativePath + QStringLiteral(");"));
-        e.fields = {{field(QStringLiteral("Text"), 44), style}};
-        e.hide = {frame(3)};
+        e.fields = {{field(css_builder::StyleTextBox), style}};
+        e.hide = {field(image_panel::Panel)};
         return e;
     }
     if (textrules::trimBlanks(in.chosenFile).isEmpty())
@@ -58,7 +59,7 @@ GeneratedEdit makeImage(const ImageInput& in)
     appendWhenNotZero(tag, "hspace=", in.hspace);
     tag += QStringLiteral("alt=") + quoted(in.alt) + QStringLiteral(" ") + QStringLiteral(">");
 
-    GeneratedEdit e = insertSelected(in.editor.selStart, tag, {frame(3)});
+    GeneratedEdit e = insertSelected(in.editor.selStart, tag, {field(image_panel::Panel)});
     e.fields = {{field(QStringLiteral("TxtSoutai")), path}};
     return e;
 }

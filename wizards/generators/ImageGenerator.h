@@ -9,8 +9,8 @@ namespace gen {
 struct ImageInput {
     EditorState editor;
     QString documentFolder;
-    bool cssBuilderVisible = false; // Frame(40) shown: the url goes into the builder's style text
-    QString styleText;              // Text(44)
+    bool cssBuilderVisible = false; // the CSS builder shown: the url goes into its style text
+    QString styleText;              // the CSS builder's style text
     QString chosenFile;             // txtsentaku
     QString relativePath;           // TxtSoutai; receives the path as written
     // The size boxes by the label in front of them: 縦幅 is the height, 横幅 the width.
@@ -25,7 +25,7 @@ struct ImageInput {
     QString alt;                    // txtgazou
 };
 
-// Frame(3), ExecuteButton::InsertImage; also called by automatic creation and the lesson player.
+// The image panel (Frame(3)), ExecuteButton::InsertImage; also called by automatic creation and the lesson player.
 GeneratedEdit makeImage(const ImageInput& in);
 
 } // namespace gen

@@ -1,6 +1,7 @@
 #include "wizards/generators/LinkGenerators.h"
 
 #include "platform/TextRules.h"
+#include "wizards/AdvancedPanelControls.h"
 #include "wizards/generators/GeneratorSupport.h"
 #include "wizards/generators/RelativePath.h"
 
@@ -12,7 +13,7 @@ GeneratedEdit makeLink(const LinkInput& in)
     if (in.newWindow)
         open += QStringLiteral(" target=") + quoted(QStringLiteral("_blank"));
     open += QStringLiteral(" >");
-    GeneratedEdit e = selects(open, QStringLiteral(" </A> "), {frame(0)});
+    GeneratedEdit e = selects(open, QStringLiteral(" </A> "), {field(link_panel::Panel)});
     e.snapshot = true;
     return e;
 }
@@ -33,8 +34,8 @@ GeneratedEdit makeMailLink(const LinkInput& in)
 GeneratedEdit makeLinkButton(const LinkInput& in, bool linkMode)
 {
     GeneratedEdit e = linkMode ? makeLink(in) : makeMailLink(in);
-    if (!e.hide.contains(frame(0)))
-        e.hide.append(frame(0));
+    if (!e.hide.contains(field(link_panel::Panel)))
+        e.hide.append(field(link_panel::Panel));
     return e;
 }
 

@@ -4,7 +4,7 @@
 
 #include <QString>
 
-// The link panel Frame(0): a link to a file or address, or a mail link.
+// The link panel (Frame(0)): a link to a file or address, or a mail link.
 namespace gen {
 
 struct LinkInput {
@@ -18,7 +18,7 @@ GeneratedEdit makeLink(const LinkInput& in);
 GeneratedEdit makeMailLink(const LinkInput& in);
 
 // ExecuteButton::InsertLink: a link while ExecuteButton::ChooseLinkTarget is shown (link mode),
-// else a mail link; Frame(0) closes either way.
+// else a mail link; the link panel closes either way.
 GeneratedEdit makeLinkButton(const LinkInput& in, bool linkMode);
 
 } // namespace gen

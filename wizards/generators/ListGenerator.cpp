@@ -1,6 +1,7 @@
 #include "wizards/generators/ListGenerator.h"
 
 #include "platform/SharedConstants.h"
+#include "wizards/AdvancedPanelControls.h"
 #include "wizards/generators/GeneratorSupport.h"
 
 #include <algorithm>
@@ -110,7 +111,7 @@ GeneratedEdit makeList(const ListInput& in)
 
     GeneratedEdit e;
     e.snapshot = true;
-    e.hide = {frame(2)};
+    e.hide = {field(list_panel::Panel)};
     e.selectFirst = Range{from, end - from};
     e.primitive = Primitive::ReplaceSelection;
     e.before = b.text;

@@ -10,7 +10,7 @@ struct ListInput {
     int bullet = 1; // Option13 index: 0 disk, 1 circle, 2 square
 };
 
-// Frame(2), ExecuteButton::InsertList; also the list step of automatic creation. Each selected
+// The list panel (Frame(2)), ExecuteButton::InsertList; also the list step of automatic creation. Each selected
 // line gets an item tag; the list's tags are painted red and the caret ends in front of the end
 // block.
 GeneratedEdit makeList(const ListInput& in);

@@ -1,6 +1,7 @@
 #include "wizards/generators/MailFormGenerator.h"
 
 #include "platform/SharedConstants.h"
+#include "wizards/AdvancedPanelControls.h"
 #include "wizards/generators/GeneratorSupport.h"
 
 #include <QStringList>
@@ -35,7 +36,7 @@ GeneratedEdit makeMailForm(const MailFormInput& in)
 {
     const QString block = mailFormText(in.address);
     const int p = in.editor.selStart;
-    GeneratedEdit e = insertSelected(p, block, {frame(6)});
+    GeneratedEdit e = insertSelected(p, block, {field(mail_form_panel::Panel)});
     e.paint = {Range{p, static_cast<int>(block.size())}};
     e.selectAfter = Range{p, 0};
     return e;

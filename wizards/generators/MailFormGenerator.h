@@ -14,7 +14,7 @@ struct MailFormInput {
 // The opinion form that mails its contents.
 QString mailFormText(const QString& address);
 
-// Frame(6), ExecuteButton::InsertMailForm: the form in front of the selection, painted red, the caret at its start.
+// The mail form panel (Frame(6)), ExecuteButton::InsertMailForm: the form in front of the selection, painted red, the caret at its start.
 GeneratedEdit makeMailForm(const MailFormInput& in);
 
 } // namespace gen

@@ -2,6 +2,7 @@
 
 #include "platform/SharedConstants.h"
 #include "platform/TextRules.h"
+#include "wizards/AdvancedPanelControls.h"
 #include "wizards/generators/GeneratorSupport.h"
 
 namespace gen {
@@ -59,7 +60,7 @@ GeneratedEdit makeMarquee(const MarqueeInput& in)
         attributes += QStringLiteral(" bgcolor=") + quoted(in.background);
 
     return wrapSelection(in.editor, QStringLiteral(" <MARQUEE ") + attributes + QStringLiteral(">"), QStringLiteral(" </MARQUEE> "),
-                         {frame(4)});
+                         {field(marquee_panel::Panel)});
 }
 
 } // namespace gen

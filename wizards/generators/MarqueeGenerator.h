@@ -23,7 +23,7 @@ struct MarqueeInput {
     QString background;      // txtiro1
 };
 
-// Frame(4), ExecuteButton::InsertMarquee.
+// The marquee panel (Frame(4)), ExecuteButton::InsertMarquee.
 GeneratedEdit makeMarquee(const MarqueeInput& in);
 
 } // namespace gen

@@ -2,6 +2,8 @@
 
 #include "platform/SharedConstants.h"
 #include "platform/TextRules.h"
+#include "wizards/AdvancedPanelControls.h"
+#include "wizards/EasyPanelControls.h"
 #include "wizards/generators/GeneratorSupport.h"
 #include "wizards/generators/RelativePath.h"
 
@@ -21,12 +23,12 @@ int behindBodyTag(const QString& text)
 
 // Puts tag on the line under the body start tag, painted red; fileBox receives the path written.
 GeneratedEdit underBodyTag(const EditorState& editor, const ControlRef& fileBox, const QString& file,
-                           const QString& tag, int panel)
+                           const QString& tag, ::ControlId panel)
 {
     const int at = behindBodyTag(editor.text);
     if (at < 0)
         return messageOnly(noBodyMessage());
-    GeneratedEdit e = selects(tag, QString(), {frame(panel)});
+    GeneratedEdit e = selects(tag, QString(), {field(panel)});
     e.snapshot = true;
     e.fields = {{fileBox, file}};
     e.selectFirst = Range{at, 0};
@@ -39,7 +41,7 @@ GeneratedEdit makeSpace(const SpaceInput& in)
 {
     GeneratedEdit e;
     if (in.editor.selStart != 0)
-        e = selects(QStringLiteral("&nbsp;"), QString(), {frame(18)});
+        e = selects(QStringLiteral("&nbsp;"), QString(), {field(space_panel::Panel)});
     e.snapshot = true;
     return e;
 }
@@ -61,7 +63,7 @@ GeneratedEdit makeFontShape(const FontShapeInput& in)
         open += QStringLiteral("<%1>").arg(QLatin1String(s.tag));
         close.prepend(QStringLiteral("</%1>").arg(QLatin1String(s.tag)));
     }
-    return wrapSelection(in.editor, open, close, {frame(16)}, true);
+    return wrapSelection(in.editor, open, close, {field(font_shape_panel::Panel)}, true);
 }
 
 GeneratedEdit makeFont(const FontInput& in)
@@ -71,14 +73,14 @@ GeneratedEdit makeFont(const FontInput& in)
     if (in.editor.selLength == 0)
         return messageOnly(QStringLiteral("フォントを設定する文字列を選択して下さい。") + FaceSweat);
     return wrapSelection(in.editor, QStringLiteral("<FONT face = ") + quoted(in.fonts.join(QLatin1Char(','))) + QStringLiteral(">") + CrLf,
-                         QStringLiteral("</FONT>") + CrLf, {frame(10)});
+                         QStringLiteral("</FONT>") + CrLf, {field(font_panel::Panel)});
 }
 
 GeneratedEdit makePre(const PreInput& in)
 {
     if (in.editor.selLength == 0)
         return messageOnly(QStringLiteral("そのまま表示する文字列を選択してください。") + FaceSweat);
-    return wrapSelection(in.editor, QStringLiteral("<PRE> ") + CrLf, QStringLiteral("</PRE> ") + CrLf, {frame(29)});
+    return wrapSelection(in.editor, QStringLiteral("<PRE> ") + CrLf, QStringLiteral("</PRE> ") + CrLf, {field(preformatted_panel::Panel)});
 }
 
 GeneratedEdit makePageJump(const PageJumpInput& in)
@@ -87,7 +89,7 @@ GeneratedEdit makePageJump(const PageJumpInput& in)
         return messageOnly(QStringLiteral("文字を選択してください。"));
     const QString open = in.jumpSource ? QStringLiteral(" <A HREF=") + quoted(in.sourceName) + QStringLiteral(">")
                                        : QStringLiteral(" <A NAME=") + quoted(in.targetName) + QStringLiteral(">");
-    return wrapSelection(in.editor, open, QStringLiteral(" </A> "), {frame(30)});
+    return wrapSelection(in.editor, open, QStringLiteral(" </A> "), {field(page_jump_panel::Panel)});
 }
 
 GeneratedEdit makeBgsound(const BgsoundInput& in)
@@ -95,7 +97,7 @@ GeneratedEdit makeBgsound(const BgsoundInput& in)
     const QString file = MakeRelativePath(in.file, in.documentFolder);
     const QString tag = CrLf + QStringLiteral("<BGSOUND SRC =") + quoted(file) + QStringLiteral(" LOOP=") + quoted(in.count)
                         + QStringLiteral(">") + CrLf;
-    return underBodyTag(in.editor, field(QStringLiteral("Text6"), 1), file, tag, 7);
+    return underBodyTag(in.editor, field(QStringLiteral("Text6"), 1), file, tag, background_sound_panel::Panel);
 }
 
 GeneratedEdit makeDynsrc(const DynsrcInput& in)
@@ -105,7 +107,7 @@ GeneratedEdit makeDynsrc(const DynsrcInput& in)
     if (!textrules::trimBlanks(in.alt).isEmpty())
         tag += QStringLiteral(" alt =") + quoted(in.alt);
     tag += QStringLiteral(">");
-    return underBodyTag(in.editor, field(QStringLiteral("Text6"), 4), file, tag, 8);
+    return underBodyTag(in.editor, field(QStringLiteral("Text6"), 4), file, tag, movie_panel::Panel);
 }
 
 GeneratedEdit makeBgImage(const BgImageInput& in)
@@ -121,7 +123,7 @@ GeneratedEdit makeBgImage(const BgImageInput& in)
     GeneratedEdit e;
     e.snapshot = true;
     e.fields = {{field(QStringLiteral("Text6"), 5), file}};
-    e.hide = {frame(9)};
+    e.hide = {field(background_image_panel::Panel)};
     e.selectFirst = Range{body + 5, 0};
     e.primitive = Primitive::WrapPlain;
     e.before = QStringLiteral(" ") + attribute;

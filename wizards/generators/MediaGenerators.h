@@ -12,7 +12,7 @@ namespace gen {
 struct SpaceInput {
     EditorState editor;
 };
-// Frame(18), ExecuteButton::InsertSpace.
+// The space panel (Frame(18)), ExecuteButton::InsertSpace.
 GeneratedEdit makeSpace(const SpaceInput& in);
 
 struct FontShapeInput {
@@ -25,20 +25,20 @@ struct FontShapeInput {
     bool script = false;      // Check4(5)
     bool superscript = false; // Option4(0) "上付" selected; else Option4(1) "下付"
 };
-// Frame(16), ExecuteButton::InsertFontShape.
+// The font shape panel (Frame(16)), ExecuteButton::InsertFontShape.
 GeneratedEdit makeFontShape(const FontShapeInput& in);
 
 struct FontInput {
     EditorState editor;
     QStringList fonts; // the entries of the font panel's list, first to last
 };
-// Frame(10), ExecuteButton::InsertFont.
+// The font panel (Frame(10)), ExecuteButton::InsertFont.
 GeneratedEdit makeFont(const FontInput& in);
 
 struct PreInput {
     EditorState editor;
 };
-// Frame(29), ExecuteButton::InsertPreformatted.
+// The preformatted text panel (Frame(29)), ExecuteButton::InsertPreformatted.
 GeneratedEdit makePre(const PreInput& in);
 
 struct PageJumpInput {
@@ -47,7 +47,7 @@ struct PageJumpInput {
     QString sourceName;     // Text6(15)
     QString targetName;     // Text6(16)
 };
-// Frame(30), ExecuteButton::InsertPageJump.
+// The page jump panel (Frame(30)), ExecuteButton::InsertPageJump.
 GeneratedEdit makePageJump(const PageJumpInput& in);
 
 struct BgsoundInput {
@@ -56,7 +56,7 @@ struct BgsoundInput {
     QString count; // Text6(2)
     QString documentFolder;
 };
-// Frame(7), ExecuteButton::InsertBackgroundSound.
+// The background sound panel (Frame(7)), ExecuteButton::InsertBackgroundSound.
 GeneratedEdit makeBgsound(const BgsoundInput& in);
 
 struct DynsrcInput {
@@ -65,7 +65,7 @@ struct DynsrcInput {
     QString alt;  // Text6(3)
     QString documentFolder;
 };
-// Frame(8), ExecuteButton::InsertMovie.
+// The movie panel (Frame(8)), ExecuteButton::InsertMovie.
 GeneratedEdit makeDynsrc(const DynsrcInput& in);
 
 struct BgImageInput {
@@ -74,7 +74,7 @@ struct BgImageInput {
     int repeat = 0; // OoptGif index: 0 repeat, 1 no-repeat, 2 repeat-x, 3 repeat-y
     QString documentFolder;
 };
-// Frame(9), ExecuteButton::InsertBackgroundImage.
+// The background image panel (Frame(9)), ExecuteButton::InsertBackgroundImage.
 GeneratedEdit makeBgImage(const BgImageInput& in);
 
 } // namespace gen

@@ -11,7 +11,7 @@ struct TitleInput {
     EditorState editor;
     QString title; // Text6(6)
 };
-// Frame(19), ExecuteButton::InsertTitle; also the mini panel's execute button.
+// The title panel (Frame(19)), ExecuteButton::InsertTitle; also the mini panel's execute button.
 GeneratedEdit makeTitle(const TitleInput& in);
 
 struct BodyColorsInput {
@@ -19,7 +19,7 @@ struct BodyColorsInput {
     QString textColour;       // Text6(9)
     QString backgroundColour; // Text6(10)
 };
-// Frame(21), ExecuteButton::SetBodyColours.
+// The body colours panel (Frame(21)), ExecuteButton::SetBodyColours.
 GeneratedEdit makeBodyColors(const BodyColorsInput& in);
 
 struct BodyMarginsInput {
@@ -27,7 +27,7 @@ struct BodyMarginsInput {
     QString top;  // Text6(11), millimetres
     QString left; // Text6(12), millimetres
 };
-// Frame(22), ExecuteButton::SetMargins.
+// The margins panel (Frame(22)), ExecuteButton::SetMargins.
 GeneratedEdit makeBodyMargins(const BodyMarginsInput& in);
 
 } // namespace gen

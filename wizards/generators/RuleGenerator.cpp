@@ -2,6 +2,7 @@
 
 #include "platform/SharedConstants.h"
 #include "platform/TextRules.h"
+#include "wizards/AdvancedPanelControls.h"
 #include "wizards/generators/GeneratorSupport.h"
 
 namespace gen {
@@ -35,7 +36,7 @@ GeneratedEdit makeRule(const RuleInput& in)
     const auto tag = MakeHrTag(in);
     if (!tag)
         return messageOnly(tooLargeMessage());
-    GeneratedEdit e = selects(*tag, QString(), {frame(1)});
+    GeneratedEdit e = selects(*tag, QString(), {field(rule_panel::Panel)});
     e.snapshot = true;
     return e;
 }

@@ -20,7 +20,7 @@ struct RuleInput {
 // The HR element followed by CR LF; empty when a millimetre box is too large to write.
 std::optional<QString> MakeHrTag(const RuleInput& in);
 
-// Frame(1), ExecuteButton::InsertRule: the element in front of the selection, painted red.
+// The rule panel (Frame(1)), ExecuteButton::InsertRule: the element in front of the selection, painted red.
 GeneratedEdit makeRule(const RuleInput& in);
 
 } // namespace gen

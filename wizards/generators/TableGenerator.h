@@ -28,7 +28,7 @@ struct TableInput {
     int captionPosition = 1;    // Option16 index: 1 "上" (top), 0 "下" (bottom)
 };
 
-// Frame(5), ExecuteButton::InsertTable; also the table step of automatic creation. A selection is
+// The table panel (Frame(5)), ExecuteButton::InsertTable; also the table step of automatic creation. A selection is
 // the source: it is replaced by the table and goes into Text(6).
 GeneratedEdit makeTable(const TableInput& in);
 

@@ -2,6 +2,7 @@
 
 #include "platform/SharedConstants.h"
 #include "platform/TextRules.h"
+#include "wizards/EasyPanelControls.h"
 #include "wizards/generators/GeneratorSupport.h"
 
 namespace gen {
@@ -12,14 +13,14 @@ GeneratedEdit makeHeading(const HeadingInput& in)
         return messageOnly(QStringLiteral("見出しの文字を選択してください。") + FaceSweat);
     const QString level = textrules::trimBlanks(in.level);
     return wrapSelection(in.editor, QStringLiteral(" <H") + level + QStringLiteral(">"),
-                         QStringLiteral(" </H") + level + QStringLiteral(">"), {frame(20)}, true);
+                         QStringLiteral(" </H") + level + QStringLiteral(">"), {field(heading_panel::Panel)}, true);
 }
 
 GeneratedEdit makeComment(const CommentInput& in)
 {
     if (in.editor.selLength == 0)
         return messageOnly(QStringLiteral("コメントにする文字を選択して下さい。") + FaceSweat, {}, {frmc()});
-    return wrapSelection(in.editor, QStringLiteral(" <!-- "), QStringLiteral(" --> "), {frame(23)}, true);
+    return wrapSelection(in.editor, QStringLiteral(" <!-- "), QStringLiteral(" --> "), {field(comment_panel::Panel)}, true);
 }
 
 GeneratedEdit makeFontSize(const FontSizeInput& in)
@@ -27,7 +28,7 @@ GeneratedEdit makeFontSize(const FontSizeInput& in)
     if (in.editor.selLength == 0)
         return messageOnly(QStringLiteral("大きさを変える文字を選択してください。") + FaceSweat, {frmc()});
     return wrapSelection(in.editor, QStringLiteral(" <FONT size=") + quoted(in.size) + QStringLiteral(">"),
-                         QStringLiteral(" </FONT> "), {frame(12)});
+                         QStringLiteral(" </FONT> "), {field(font_size_panel::Panel)});
 }
 
 GeneratedEdit makeFontColor(const FontColorInput& in)
@@ -35,14 +36,14 @@ GeneratedEdit makeFontColor(const FontColorInput& in)
     if (in.editor.selLength == 0)
         return messageOnly(QStringLiteral("色を変えたい文字列を選択してください。") + FaceSweat, {frmc()});
     return wrapSelection(in.editor, QStringLiteral(" <FONT color=") + quoted(in.colour) + QStringLiteral(">"),
-                         QStringLiteral(" </FONT> "), {frame(13)});
+                         QStringLiteral(" </FONT> "), {field(font_colour_panel::Panel)});
 }
 
 GeneratedEdit makeEm(const EmphasisInput& in)
 {
     GeneratedEdit e;
     if (in.editor.selLength > 0)
-        e = wrapSelection(in.editor, QStringLiteral(" <EM> "), QStringLiteral(" </EM> "), {frame(14)});
+        e = wrapSelection(in.editor, QStringLiteral(" <EM> "), QStringLiteral(" </EM> "), {field(emphasis_panel::Panel)});
     e.snapshot = true;
     return e;
 }
@@ -51,7 +52,7 @@ GeneratedEdit makeStrong(const EmphasisInput& in)
 {
     GeneratedEdit e;
     if (in.editor.selLength > 0)
-        e = wrapSelection(in.editor, QStringLiteral(" <STRONG> "), QStringLiteral(" </STRONG> "), {frame(15)});
+        e = wrapSelection(in.editor, QStringLiteral(" <STRONG> "), QStringLiteral(" </STRONG> "), {field(strong_panel::Panel)});
     else
         e.hide = {frmc()};
     e.snapshot = true;

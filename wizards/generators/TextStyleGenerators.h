@@ -11,35 +11,35 @@ struct HeadingInput {
     EditorState editor;
     QString level; // Text6(8)
 };
-// Frame(20), ExecuteButton::InsertHeading.
+// The heading panel (Frame(20)), ExecuteButton::InsertHeading.
 GeneratedEdit makeHeading(const HeadingInput& in);
 
 struct CommentInput {
     EditorState editor;
 };
-// Frame(23), ExecuteButton::InsertComment.
+// The comment panel (Frame(23)), ExecuteButton::InsertComment.
 GeneratedEdit makeComment(const CommentInput& in);
 
 struct FontSizeInput {
     EditorState editor;
     QString size; // TxtFsize
 };
-// Frame(12), ExecuteButton::InsertFontSize.
+// The font size panel (Frame(12)), ExecuteButton::InsertFontSize.
 GeneratedEdit makeFontSize(const FontSizeInput& in);
 
 struct FontColorInput {
     EditorState editor;
     QString colour; // Text6(7)
 };
-// Frame(13), ExecuteButton::InsertFontColour.
+// The font colour panel (Frame(13)), ExecuteButton::InsertFontColour.
 GeneratedEdit makeFontColor(const FontColorInput& in);
 
 struct EmphasisInput {
     EditorState editor;
 };
-// Frame(14), ExecuteButton::InsertEmphasis.
+// The emphasis panel (Frame(14)), ExecuteButton::InsertEmphasis.
 GeneratedEdit makeEm(const EmphasisInput& in);
-// Frame(15), ExecuteButton::InsertStrong.
+// The strong emphasis panel (Frame(15)), ExecuteButton::InsertStrong.
 GeneratedEdit makeStrong(const EmphasisInput& in);
 // The mini panel's blink mode: the selection between " <BLINK>" and "</BLINK> ", unpainted.
 GeneratedEdit makeBlink(const EmphasisInput& in);
