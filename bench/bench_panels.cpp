@@ -4,6 +4,7 @@
 #include "platform/CommandRegistry.h"
 #include "platform/ControlRegistry.h"
 #include "wizards/EasyMenu.h"
+#include "wizards/FramesWizardControls.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -20,7 +21,7 @@ void BM_StartUpWithAllPanels(benchmark::State& state)
         QApplication::processEvents();
         const double seconds = static_cast<double>(timer.nsecsElapsed()) / 1e9;
         if (!session.w().isVisible() || !session.w().controls.has(QStringLiteral("Frame"), 5)
-            || !session.w().controls.has(QStringLiteral("FrmFrame"))) {
+            || !session.w().controls.has(frames_wizard::Panel)) {
             state.SkipWithError("the window or a panel is missing");
             return;
         }
@@ -39,7 +40,7 @@ struct Item {
 const Item Items[] = {
     {"advanced", 14, "Frame", 5},
     {"advanced", 2, "Frame", 3},
-    {"advanced", 18, "FrmFrame", -1},
+    {"advanced", 18, frames_wizard::Panel.key, -1},
     {easy_menu::Menu.key, 21, "Frame", 12},
 };
 

@@ -60,3 +60,11 @@ inline constexpr ControlId Panel{"grammar-panel.panel"};
 inline constexpr ControlId Title{"grammar-panel.title"};
 inline constexpr ControlId Message{"grammar-panel.message"};
 } // namespace grammar_panel
+
+// The parts of the floating mini panel the editor reaches: the panel, its first colour box and
+// its body box. The wizards build the mini panel (wizards/MiniPanelControls.h holds the rest).
+namespace mini_panel {
+inline constexpr ControlId Panel{"mini-panel.panel"};
+inline constexpr ControlId FirstColourBox{"mini-panel.first-colour-box"};
+inline constexpr ControlId BodyBox{"mini-panel.body-box"};
+} // namespace mini_panel

@@ -8,7 +8,7 @@
 namespace {
 
 using gen::frame;
-using gen::frmc;
+using gen::miniPanel;
 
 TEST(TitleGenerator, PutsTheTitleInFrontOfTheOldOneAndSelectsIt)
 {
@@ -47,7 +47,7 @@ TEST(BodyColorsGenerator, AttributesRightBehindTheTagName)
 
     const gen::GeneratedEdit missing = gen::makeBodyColors({editorWith("<HTML>"), "#000000", "#FFFFFF"});
     EXPECT_EQ(missing.message->text, QStringLiteral("<BODY>が有りません。"));
-    EXPECT_EQ(missing.hide, (QList{frame(21), frmc()}));
+    EXPECT_EQ(missing.hide, (QList{frame(21), miniPanel()}));
     EXPECT_FALSE(missing.changesText());
 }
 

@@ -3,6 +3,7 @@
 
 #include "ApplyEdit.h"
 #include "wizards/generators/GeneratorSupport.h"
+#include "wizards/AdvancedPanelInputs.h"
 
 #include <gtest/gtest.h>
 
@@ -97,7 +98,7 @@ TEST(ImageGenerator, InsertedAtTheCaretAndLeftSelected)
     EXPECT_EQ(a.text, "a" + e.before + "b");
     EXPECT_EQ(a.text.mid(a.selStart, a.selLength), e.before);
     EXPECT_TRUE(a.painted.isEmpty());
-    EXPECT_EQ(e.fields, (QList<gen::FieldWrite>{{gen::field("TxtSoutai"), "../img/a.gif"}}));
+    EXPECT_EQ(e.fields, (QList<gen::FieldWrite>{{gen::field(image_panel::RelativePathBox), "../img/a.gif"}}));
     EXPECT_EQ(e.hide, QList{frame(3)});
     EXPECT_TRUE(e.snapshot);
 }

@@ -2,6 +2,7 @@
 
 #include "platform/SharedConstants.h"
 #include "platform/TextRules.h"
+#include "wizards/MiniPanelControls.h"
 
 #include <cmath>
 #include <limits>
@@ -13,9 +14,9 @@ ControlRef frame(int k)
     return {QStringLiteral("Frame"), k};
 }
 
-ControlRef frmc()
+ControlRef miniPanel()
 {
-    return {QStringLiteral("Frmc"), -1};
+    return field(mini_panel::Panel);
 }
 
 ControlRef field(const QString& name, int index)

@@ -4,6 +4,7 @@
 #include "platform/TextRules.h"
 #include "wizards/generators/GeneratorSupport.h"
 #include "wizards/generators/RelativePath.h"
+#include "wizards/AdvancedPanelInputs.h"
 
 namespace gen {
 
@@ -59,7 +60,7 @@ GeneratedEdit makeImage(const ImageInput& in)
     tag += QStringLiteral("alt=") + quoted(in.alt) + QStringLiteral(" ") + QStringLiteral(">");
 
     GeneratedEdit e = insertSelected(in.editor.selStart, tag, {frame(3)});
-    e.fields = {{field(QStringLiteral("TxtSoutai")), path}};
+    e.fields = {{field(image_panel::RelativePathBox), path}};
     return e;
 }
 

@@ -4,6 +4,7 @@
 #include "platform/TextRules.h"
 #include "wizards/generators/GeneratorSupport.h"
 #include "wizards/generators/RelativePath.h"
+#include "wizards/AdvancedPanelInputs.h"
 
 namespace gen {
 
@@ -95,7 +96,7 @@ GeneratedEdit makeBgsound(const BgsoundInput& in)
     const QString file = MakeRelativePath(in.file, in.documentFolder);
     const QString tag = CrLf + QStringLiteral("<BGSOUND SRC =") + quoted(file) + QStringLiteral(" LOOP=") + quoted(in.count)
                         + QStringLiteral(">") + CrLf;
-    return underBodyTag(in.editor, field(QStringLiteral("Text6"), 1), file, tag, 7);
+    return underBodyTag(in.editor, field(sound_panel::FileBox), file, tag, 7);
 }
 
 GeneratedEdit makeDynsrc(const DynsrcInput& in)
@@ -105,7 +106,7 @@ GeneratedEdit makeDynsrc(const DynsrcInput& in)
     if (!textrules::trimBlanks(in.alt).isEmpty())
         tag += QStringLiteral(" alt =") + quoted(in.alt);
     tag += QStringLiteral(">");
-    return underBodyTag(in.editor, field(QStringLiteral("Text6"), 4), file, tag, 8);
+    return underBodyTag(in.editor, field(movie_panel::FileBox), file, tag, 8);
 }
 
 GeneratedEdit makeBgImage(const BgImageInput& in)
@@ -120,7 +121,7 @@ GeneratedEdit makeBgImage(const BgImageInput& in)
                               + quoted(QStringLiteral("background:#FFFFFF ; background:url(") + file + QStringLiteral(")") + keyword);
     GeneratedEdit e;
     e.snapshot = true;
-    e.fields = {{field(QStringLiteral("Text6"), 5), file}};
+    e.fields = {{field(background_image_panel::FileBox), file}};
     e.hide = {frame(9)};
     e.selectFirst = Range{body + 5, 0};
     e.primitive = Primitive::WrapPlain;

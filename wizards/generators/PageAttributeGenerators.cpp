@@ -17,7 +17,7 @@ GeneratedEdit makeBodyColors(const BodyColorsInput& in)
 {
     const int p = findTag(in.editor.text, QStringLiteral("<BODY"));
     if (p < 0)
-        return messageOnly(noBodyMessage(), {frame(21), frmc()});
+        return messageOnly(noBodyMessage(), {frame(21), miniPanel()});
     const QString attributes = QStringLiteral(" text=") + quoted(textrules::trimBlanks(in.textColour)) + QStringLiteral(" ")
                                + QStringLiteral(" bgcolor=") + quoted(textrules::trimBlanks(in.backgroundColour)) + QStringLiteral(" ");
     return insertSelected(p + 5, attributes, {frame(21)});

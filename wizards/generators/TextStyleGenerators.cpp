@@ -18,14 +18,14 @@ GeneratedEdit makeHeading(const HeadingInput& in)
 GeneratedEdit makeComment(const CommentInput& in)
 {
     if (in.editor.selLength == 0)
-        return messageOnly(QStringLiteral("コメントにする文字を選択して下さい。") + FaceSweat, {}, {frmc()});
+        return messageOnly(QStringLiteral("コメントにする文字を選択して下さい。") + FaceSweat, {}, {miniPanel()});
     return wrapSelection(in.editor, QStringLiteral(" <!-- "), QStringLiteral(" --> "), {frame(23)}, true);
 }
 
 GeneratedEdit makeFontSize(const FontSizeInput& in)
 {
     if (in.editor.selLength == 0)
-        return messageOnly(QStringLiteral("大きさを変える文字を選択してください。") + FaceSweat, {frmc()});
+        return messageOnly(QStringLiteral("大きさを変える文字を選択してください。") + FaceSweat, {miniPanel()});
     return wrapSelection(in.editor, QStringLiteral(" <FONT size=") + quoted(in.size) + QStringLiteral(">"),
                          QStringLiteral(" </FONT> "), {frame(12)});
 }
@@ -33,7 +33,7 @@ GeneratedEdit makeFontSize(const FontSizeInput& in)
 GeneratedEdit makeFontColor(const FontColorInput& in)
 {
     if (in.editor.selLength == 0)
-        return messageOnly(QStringLiteral("色を変えたい文字列を選択してください。") + FaceSweat, {frmc()});
+        return messageOnly(QStringLiteral("色を変えたい文字列を選択してください。") + FaceSweat, {miniPanel()});
     return wrapSelection(in.editor, QStringLiteral(" <FONT color=") + quoted(in.colour) + QStringLiteral(">"),
                          QStringLiteral(" </FONT> "), {frame(13)});
 }
@@ -53,7 +53,7 @@ GeneratedEdit makeStrong(const EmphasisInput& in)
     if (in.editor.selLength > 0)
         e = wrapSelection(in.editor, QStringLiteral(" <STRONG> "), QStringLiteral(" </STRONG> "), {frame(15)});
     else
-        e.hide = {frmc()};
+        e.hide = {miniPanel()};
     e.snapshot = true;
     return e;
 }
@@ -62,7 +62,7 @@ GeneratedEdit makeBlink(const EmphasisInput& in)
 {
     GeneratedEdit e;
     e.snapshot = true;
-    e.hide = {frmc()};
+    e.hide = {miniPanel()};
     e.primitive = Primitive::ReplaceSelection;
     e.before = QStringLiteral(" <BLINK>") + in.editor.selText() + QStringLiteral("</BLINK> ");
     return e;
