@@ -6,8 +6,8 @@
 // The controls and menus the editing commands own, declared once; every registration, look-up
 // and test goes through these.
 
-// The font menu: the editor font, the four colour schemes and the font of the lesson panel's
-// explanation box.
+// The font menu: the editor font, the four colour schemes and the font of the mini panel's body
+// box.
 namespace font_menu {
 inline constexpr MenuId Menu{"font"};
 inline constexpr CommandId EditorFont{"font.editor-font"};
