@@ -48,7 +48,7 @@ QString jumpToPage();      // Frame(30), Text(31), other page
 QString marquee();         // Frame(4), Text(4)
 QString table();           // Frame(5), Text(5)
 QString mailForm();        // Frame(6), Text(7)
-QString frames();          // FrmFrame, Text1(13): its sentences run on without line breaks
+QString frames();          // the frames wizard's explanation: its sentences run on without line breaks
 QString sound();           // Frame(7), Text(8)
 QString movie();           // Frame(8), Text(9)
 QString backgroundImage(); // Frame(9), Text(10)

@@ -114,7 +114,7 @@ TEST(ImageGenerator, MessagesAndTheStylesheetBuilder)
     huge.widthMm = "1E300";
     EXPECT_EQ(gen::makeImage(huge).message->text, gen::tooLargeMessage());
 
-    // While the stylesheet builder is shown, the url goes into its style text as TxtSoutai holds it.
+    // While the stylesheet builder is shown, the url goes into its style text as image_panel::RelativePathBox holds it.
     gen::ImageInput css = chosenImage();
     css.cssBuilderVisible = true;
     css.relativePath = "img/x.gif";

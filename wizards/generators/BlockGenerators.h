@@ -14,8 +14,9 @@ GeneratedEdit makeBr(const BreakInput& in);
 
 struct AlignInput {
     EditorState editor;
-    // The selected option of the panel's group. Paragraph Frame(24): Option2(0) left, (1) centre,
-    // (2) right. Position Frame(25): Option2(5) left, (4) centre, (3) right.
+    // The selected option of the panel's group. Paragraph Frame(24): 0 left, 1 centre, 2 right
+    // (paragraph_panel::Alignment's places). Position Frame(25): 5 left, 4 centre, 3 right
+    // (position_panel::Alignment's places 0, 1, 2).
     int option2 = 0;
 };
 // Frame(24), ExecuteButton::InsertAlignedParagraph; the Edit-2 menu's item 4.

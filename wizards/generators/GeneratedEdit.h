@@ -23,7 +23,7 @@
 namespace gen {
 
 // A control as the control registry names it: {"Frame", 20} is Frame(20); index -1 stands for
-// a control outside any array ("Frmc", "TxtSoutai").
+// a control outside any array (mini_panel::Panel, image_panel::RelativePathBox).
 struct ControlRef {
     QString name;
     int index = -1;
