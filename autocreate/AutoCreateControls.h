@@ -2,11 +2,11 @@
 
 #include "platform/CommandRegistry.h"
 #include "platform/ControlRegistry.h"
+#include "wizards/AutoSettingsColourControls.h"
 
 // The controls automatic creation owns, declared once; every registration, look-up and test goes
 // through these.
 
-// The settings panel "お任せの設定".
 // The menu "自動作成".
 namespace auto_create_menu {
 inline constexpr MenuId Menu{"auto-create"};
@@ -17,12 +17,19 @@ inline constexpr CommandId ShowSettings{"auto-create.show-settings"};
 inline constexpr CommandId MakeAnchorLinks{"auto-create.make-anchor-links"};
 } // namespace auto_create_menu
 
+// The settings panel "お任せの設定".
 namespace auto_settings {
 inline constexpr ControlId Panel{"auto-settings.panel"};
 inline constexpr ControlId Title{"auto-settings.title"};
 inline constexpr ControlId Explanation{"auto-settings.explanation"};
 // The work list of the steps (kept empty and hidden).
 inline constexpr ControlId WorkList{"auto-settings.work-list"};
+// The font sizes of the navigation, the body and the paragraph headings.
+inline constexpr ControlId NavigationFontSizeBox{"auto-settings.navigation-font-size"};
+inline constexpr ControlId BodyFontSizeBox{"auto-settings.body-font-size"};
+inline constexpr ControlId HeadingSizeBox{"auto-settings.heading-size"};
+// No frames, side by side, one above the other.
+inline constexpr ControlArrayId FrameLayoutOption{"auto-settings.frame-layout"};
 } // namespace auto_settings
 
 // The groups of the settings panel (the navigation group is declared with the wizards' ids, which

@@ -18,6 +18,9 @@
 #include "workspace/DocumentFiles.h"
 #include "workspace/PathHelpers.h"
 #include "workspace/Workspace.h"
+#include "wizards/FramesWizardControls.h"
+#include "wizards/generators/GeneratorSupport.h"
+#include "wizards/EasyPanelInputs.h"
 
 #include <new>
 #include <optional>
@@ -182,25 +185,23 @@ void AutoCreateRunner::writePanelFields(const autocreate::AutoCreateOutcome& out
                                         const autocreate::GeneratorEffects& effects)
 {
     using autocreate::writeBox;
-    const QString text6 = QStringLiteral("Text6");
     for (const gen::ControlRef& option : effects.options)
-        autocreate::selectOption(controls, option.name, option.index);
+        autocreate::selectOption(controls, option);
     for (const gen::FieldWrite& field : effects.fields)
         writeBox(controls, field.control, field.text);
-    writeBox(controls, {text6, 6}, outcome.title);
-    writeBox(controls, {text6, 9}, settings.textColour);
+    writeBox(controls, gen::field(title_panel::TitleBox), outcome.title);
+    writeBox(controls, gen::field(body_colours_panel::TextColourBox), settings.textColour);
     const bool frames = settings.frames != FrameLayout::None;
-    writeBox(controls, {text6, 10}, frames ? settings.navigationBackColour : settings.backColour);
+    writeBox(controls, gen::field(body_colours_panel::BackgroundBox), frames ? settings.navigationBackColour : settings.backColour);
     if (frames) {
-        const QString text1 = QStringLiteral("Text1");
-        writeBox(controls, {text1, 2}, outcome.names.body);
-        writeBox(controls, {text1, 0}, outcome.names.navigation);
-        writeBox(controls, {text1, 9}, outcome.names.frameset);
+        writeBox(controls, gen::field(frames_wizard::SecondFileBox), outcome.names.body);
+        writeBox(controls, gen::field(frames_wizard::FirstFileBox), outcome.names.navigation);
+        writeBox(controls, gen::field(frames_wizard::FramesetFileBox), outcome.names.frameset);
     }
     if (settings.frames == FrameLayout::SideBySide)
-        autocreate::selectOption(controls, QStringLiteral("Option5"), 0);
+        autocreate::selectOption(controls, gen::field(ControlRef(frames_wizard::Split, 0)));
     else if (settings.frames == FrameLayout::TopBottom)
-        autocreate::selectOption(controls, QStringLiteral("Option5"), 1);
+        autocreate::selectOption(controls, gen::field(ControlRef(frames_wizard::Split, 1)));
 }
 
 void AutoCreateRunner::InsertSkeleton()

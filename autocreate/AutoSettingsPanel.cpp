@@ -23,10 +23,13 @@ using autocreate::FrameLayout;
 
 namespace {
 
-// The boxes the colour picker fills, by target code; the picker delivers a colour to the box of
-// its code.
-const QString PickerTargetBoxes = QStringLiteral("Text6");
-const QString Option18 = QStringLiteral("Option18");
+// The colour picker's target codes of the colour boxes; the picker delivers a colour to the box
+// of its code (toolwindows/ColourDelivery.cpp).
+constexpr int RuleColourCode = 26;
+constexpr int NavigationBackgroundCode = 23;
+constexpr int BodyTextColourCode = 20;
+constexpr int BodyBackgroundCode = 21;
+constexpr int HeadingColourCode = 18;
 
 // Columns of a row inside a group, in twips.
 constexpr int LabelLeft = 120;
@@ -54,20 +57,21 @@ AutoSettingsPanel::AutoSettingsPanel(PanelKit& panelKit, Dispatcher& dispatcher,
 
     QGroupBox* rule = panels.addPanel(auto_settings::RuleColourGroup, QStringLiteral("タイトルを囲む罫線の色"), panel);
     twips::SetGeometry(rule, 50, 1100, 3450, 750);
-    colourRow(rule, QStringLiteral("罫線の色"), 26, 9, 300)->setText(QStringLiteral("#BBDDFF"));
+    colourRow(rule, QStringLiteral("罫線の色"), auto_settings::RuleColourBox, RuleColourCode, auto_settings::RuleColourButton, 300)->setText(QStringLiteral("#BBDDFF"));
 
     QGroupBox* navigation = panels.addPanel(auto_settings::NavigationGroup, QStringLiteral("見出し文全体の設定"), panel);
     navigation_ = navigation;
     twips::SetGeometry(navigation, 3600, 1100, 3450, 1150);
-    box(navigation, QStringLiteral("文字の大きさ(絶対値)"), 25, QStringLiteral("2"), 300);
-    colourRow(navigation, QStringLiteral("背景色"), 23, 10, 700)->setText(QStringLiteral("#BBDDFF"));
+    box(navigation, QStringLiteral("文字の大きさ(絶対値)"), auto_settings::NavigationFontSizeBox, QStringLiteral("2"), 300);
+    colourRow(navigation, QStringLiteral("背景色"), auto_settings::NavigationBackgroundBox, NavigationBackgroundCode,
+              auto_settings::NavigationBackgroundButton, 700)->setText(QStringLiteral("#BBDDFF"));
 
     auto* frames = new QGroupBox(QStringLiteral("フレーム"), panel);
     twips::SetGeometry(frames, 50, 1950, 3450, 700);
     auto* layouts = new QButtonGroup(this);
     const char* const captions[] = {"なし", "左右", "上下"};
     for (int i = 0; i < 3; ++i) {
-        auto* option = panels.add<QRadioButton>(frames, Option18, 12 + i);
+        auto* option = panels.add<QRadioButton>(frames, ControlRef(auto_settings::FrameLayoutOption, i));
         option->setText(QString::fromUtf8(captions[i]));
         twips::SetGeometry(option, 150 + i * 1050, 300, 950, RowHeight);
         layouts->addButton(option);
@@ -76,18 +80,20 @@ AutoSettingsPanel::AutoSettingsPanel(PanelKit& panelKit, Dispatcher& dispatcher,
                 showNavigationSettings(sideBySide);
         });
     }
-    controls.get<QRadioButton>(Option18, 13)->setChecked(true);
+    controls.get<QRadioButton>(ControlRef(auto_settings::FrameLayoutOption, 1))->setChecked(true);
 
     QGroupBox* body = panels.addPanel(auto_settings::BodyGroup, QStringLiteral("本文全体の設定"), panel);
     twips::SetGeometry(body, 50, 2750, 3450, 1550);
-    box(body, QStringLiteral("大きさ(絶対値)"), 24, QStringLiteral("3"), 300);
-    colourRow(body, QStringLiteral("文字色"), 20, 8, 700)->setText(QStringLiteral("#0000A0"));
-    colourRow(body, QStringLiteral("背景色"), 21, 7, 1100)->setText(QStringLiteral("#FFE8D0"));
+    box(body, QStringLiteral("大きさ(絶対値)"), auto_settings::BodyFontSizeBox, QStringLiteral("3"), 300);
+    colourRow(body, QStringLiteral("文字色"), auto_settings::BodyTextColourBox, BodyTextColourCode,
+              auto_settings::BodyTextColourButton, 700)->setText(QStringLiteral("#0000A0"));
+    colourRow(body, QStringLiteral("背景色"), auto_settings::BodyBackgroundBox, BodyBackgroundCode,
+              auto_settings::BodyBackgroundButton, 1100)->setText(QStringLiteral("#FFE8D0"));
 
     QGroupBox* headings = panels.addPanel(auto_settings::HeadingsGroup, QStringLiteral("段落見出し文字の設定"), panel);
     twips::SetGeometry(headings, 3600, 2350, 3450, 1150);
-    box(headings, QStringLiteral("大きさ(絶対値)"), 19, QStringLiteral("3"), 300);
-    colourRow(headings, QString(), 18, 6, 700)->setText(QStringLiteral("#0000BD"));
+    box(headings, QStringLiteral("大きさ(絶対値)"), auto_settings::HeadingSizeBox, QStringLiteral("3"), 300);
+    colourRow(headings, QString(), auto_settings::HeadingColourBox, HeadingColourCode, auto_settings::HeadingColourButton, 700)->setText(QStringLiteral("#0000BD"));
 
     // The work list of the steps; the run keeps its lines elsewhere, so it stays empty and hidden.
     panels.add<QListWidget>(panel, auto_settings::WorkList)->hide();
@@ -97,24 +103,25 @@ AutoSettingsPanel::AutoSettingsPanel(PanelKit& panelKit, Dispatcher& dispatcher,
         group->show();
 }
 
-QLineEdit* AutoSettingsPanel::box(QGroupBox* group, const QString& label, int index, const QString& text, int top)
+QLineEdit* AutoSettingsPanel::box(QGroupBox* group, const QString& label, ControlId id, const QString& text, int top)
 {
     if (!label.isEmpty())
         twips::SetGeometry(new QLabel(label, group), LabelLeft, top, LabelWidth, RowHeight);
-    auto* edit = panels.add<QLineEdit>(group, PickerTargetBoxes, index);
+    auto* edit = panels.add<QLineEdit>(group, id);
     edit->setText(text);
     twips::SetGeometry(edit, BoxLeft, top, BoxWidth, RowHeight);
     return edit;
 }
 
-QLineEdit* AutoSettingsPanel::colourRow(QGroupBox* group, const QString& label, int boxIndex, int button, int top)
+QLineEdit* AutoSettingsPanel::colourRow(QGroupBox* group, const QString& label, ControlId boxId, int boxCode,
+                                        ControlId button, int top)
 {
-    QLineEdit* edit = box(group, label, boxIndex, QString(), top);
-    auto* pick = panels.add<QPushButton>(group, QStringLiteral("cmdwav"), button);
+    QLineEdit* edit = box(group, label, boxId, QString(), top);
+    auto* pick = panels.add<QPushButton>(group, button);
     pick->setText(QStringLiteral("色"));
     pick->setAutoDefault(false);
     twips::SetGeometry(pick, ButtonLeft, top, 450, RowHeight);
-    connect(pick, &QPushButton::clicked, this, [this, boxIndex] { pickColourFor(boxIndex); });
+    connect(pick, &QPushButton::clicked, this, [this, boxCode] { pickColourFor(boxCode); });
     return edit;
 }
 
@@ -141,18 +148,21 @@ void AutoSettingsPanel::pickColourFor(int boxCode)
     procs.call(procedure::OpenColourPickerFor, boxCode);
 }
 
-QString AutoSettingsPanel::text(int index) const
+QString AutoSettingsPanel::text(ControlId box) const
 {
-    return controls.get<QLineEdit>(PickerTargetBoxes, index)->text();
+    return controls.get<QLineEdit>(box)->text();
 }
 
 autocreate::FrameLayout AutoSettingsPanel::frameLayout() const
 {
-    if (controls.get<QRadioButton>(Option18, 12)->isChecked())
+    const auto chosen = [this](int place) {
+        return controls.get<QRadioButton>(ControlRef(auto_settings::FrameLayoutOption, place))->isChecked();
+    };
+    if (chosen(0))
         return FrameLayout::None;
-    if (controls.get<QRadioButton>(Option18, 13)->isChecked())
+    if (chosen(1))
         return FrameLayout::SideBySide;
-    if (controls.get<QRadioButton>(Option18, 14)->isChecked())
+    if (chosen(2))
         return FrameLayout::TopBottom;
     return FrameLayout::None;
 }
@@ -160,12 +170,12 @@ autocreate::FrameLayout AutoSettingsPanel::frameLayout() const
 autocreate::AutoCreateSettings AutoSettingsPanel::settings() const
 {
     autocreate::AutoCreateSettings s;
-    s.textColour = text(20);
-    s.backColour = text(21);
-    s.navigationBackColour = text(23);
-    s.navigationFontSize = text(25);
-    s.headingStyle.size = text(19);
-    s.headingStyle.colour = text(18);
+    s.textColour = text(auto_settings::BodyTextColourBox);
+    s.backColour = text(auto_settings::BodyBackgroundBox);
+    s.navigationBackColour = text(auto_settings::NavigationBackgroundBox);
+    s.navigationFontSize = text(auto_settings::NavigationFontSizeBox);
+    s.headingStyle.size = text(auto_settings::HeadingSizeBox);
+    s.headingStyle.colour = text(auto_settings::HeadingColourBox);
     s.frames = frameLayout();
     return s;
 }

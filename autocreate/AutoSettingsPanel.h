@@ -1,6 +1,7 @@
 #pragma once
 
 #include "autocreate/AutoCreatePipeline.h"
+#include "platform/ControlRegistry.h"
 
 #include <QObject>
 
@@ -36,9 +37,10 @@ public:
     void hide();
 
 private:
-    QLineEdit* colourRow(QGroupBox* group, const QString& label, int box, int button, int top);
-    QLineEdit* box(QGroupBox* group, const QString& label, int index, const QString& text, int top);
-    QString text(int index) const;
+    // A colour box with its button, which opens the colour picker with the box's target code.
+    QLineEdit* colourRow(QGroupBox* group, const QString& label, ControlId box, int boxCode, ControlId button, int top);
+    QLineEdit* box(QGroupBox* group, const QString& label, ControlId id, const QString& text, int top);
+    QString text(ControlId box) const;
 
     PanelKit& panels;
     ControlRegistry& controls;

@@ -29,10 +29,10 @@ void writeBox(ControlRegistry& controls, const gen::ControlRef& box, const QStri
         multi->setPlainText(text);
 }
 
-void selectOption(ControlRegistry& controls, const QString& name, int index)
+void selectOption(ControlRegistry& controls, const gen::ControlRef& option)
 {
-    if (auto* option = qobject_cast<QRadioButton*>(controls.find(name, index)))
-        option->setChecked(true);
+    if (auto* button = qobject_cast<QRadioButton*>(controls.find(option.name, option.index)))
+        button->setChecked(true);
 }
 
 } // namespace autocreate

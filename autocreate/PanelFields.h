@@ -15,6 +15,6 @@ PanelInputs readPanelInputs(const ControlRegistry& controls);
 // Writes a text box (single-line or multi-line) when it is registered.
 void writeBox(ControlRegistry& controls, const gen::ControlRef& box, const QString& text);
 // Selects an option button when it is registered; its click runs as if the user chose it.
-void selectOption(ControlRegistry& controls, const QString& name, int index);
+void selectOption(ControlRegistry& controls, const gen::ControlRef& option);
 
 } // namespace autocreate

@@ -1,6 +1,7 @@
 // Automatic creation of a large text: every step of the run, with the real construct generators
 // and with the small stand-ins of the unit tests, without the program session; and the whole
 // run on the window, documents, files and temporary pages included.
+#include "autocreate/AutoCreateControls.h"
 #include "autocreate/AutoCreatePipeline.h"
 #include "autocreate/AutoCreateControls.h"
 #include "autocreate/GeneratorAdapters.h"
@@ -81,7 +82,7 @@ void BM_AutoCreateInWindow(benchmark::State& state)
     const QString text = textOfSize(state.range(0), &paragraphs);
     bench::Session session(false);
     fomPelmor& w = session.w();
-    w.controls.get<QRadioButton>(QStringLiteral("Option18"), state.range(1) ? 13 : 12)->setChecked(true);
+    w.controls.get<QRadioButton>(ControlRef(auto_settings::FrameLayoutOption, state.range(1) ? 1 : 0))->setChecked(true);
     for (auto _ : state) {
         state.PauseTiming();
         w.ws.removeAllButFirst();

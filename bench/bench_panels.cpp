@@ -3,9 +3,11 @@
 #include "bench/BenchSupport.h"
 #include "platform/CommandRegistry.h"
 #include "platform/ControlRegistry.h"
+#include "wizards/AdvancedMenu.h"
 #include "wizards/AdvancedPanelControls.h"
 #include "wizards/EasyMenu.h"
 #include "wizards/EasyPanelControls.h"
+#include "wizards/FramesWizardControls.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -22,7 +24,7 @@ void BM_StartUpWithAllPanels(benchmark::State& state)
         QApplication::processEvents();
         const double seconds = static_cast<double>(timer.nsecsElapsed()) / 1e9;
         if (!session.w().isVisible() || !session.w().controls.has(table_panel::Panel)
-            || !session.w().controls.has(QStringLiteral("FrmFrame"))) {
+            || !session.w().controls.has(frames_wizard::Panel)) {
             state.SkipWithError("the window or a panel is missing");
             return;
         }
@@ -32,16 +34,15 @@ void BM_StartUpWithAllPanels(benchmark::State& state)
 BENCHMARK(BM_StartUpWithAllPanels)->UseManualTime()->Iterations(10)->Unit(benchmark::kMillisecond);
 
 struct Item {
-    const char* menu;
-    int index;
-    ControlRef panel;
+    CommandId opener;
+    ControlId panel;
 };
 // The table panel (the largest), the image panel, the frames wizard and the font-size panel.
 const Item Items[] = {
-    {"advanced", 14, table_panel::Panel},
-    {"advanced", 2, image_panel::Panel},
-    {"advanced", 18, ControlId{"FrmFrame"}},
-    {easy_menu::Menu.key, 21, font_size_panel::Panel},
+    {advanced_menu::MakeTable, table_panel::Panel},
+    {advanced_menu::InsertImage, image_panel::Panel},
+    {advanced_menu::MakeFrames, frames_wizard::Panel},
+    {easy_menu::FontSizePanel, font_size_panel::Panel},
 };
 
 std::unique_ptr<bench::Session> current;
@@ -56,13 +57,13 @@ void BM_OpenPanelFromMenu(benchmark::State& state)
     for (auto _ : state) {
         QElapsedTimer timer;
         timer.start();
-        w.commands.invoke(QString::fromLatin1(item.menu), item.index);
+        w.commands.invoke(item.opener);
         QApplication::processEvents();
         state.SetIterationTime(static_cast<double>(timer.nsecsElapsed()) / 1e9);
         panel->hide();
         QApplication::processEvents();
     }
-    state.SetLabel(std::string(item.menu) + "(" + std::to_string(item.index) + ")");
+    state.SetLabel(item.opener.key);
 }
 BENCHMARK(BM_OpenPanelFromMenu)->DenseRange(0, 3)->UseManualTime()->Unit(benchmark::kMillisecond);
 

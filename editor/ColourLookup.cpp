@@ -11,6 +11,7 @@
 #include "platform/Procedures.h"
 #include "platform/RichEdit.h"
 #include "workspace/Workspace.h"
+#include "editor/EditorControls.h"
 
 #include <QLineEdit>
 #include <QWidget>
@@ -55,12 +56,12 @@ void ColourLookup::applyPickedColour(const QString& cs)
     if (c.kind == ColourInsertion::Replace) {
         select(ed, c.selection);
         ed->SetSelText(c.replacement);
-        if (auto* box = qobject_cast<QLineEdit*>(ctx.controls.find(QStringLiteral("Txt1"))))
+        if (auto* box = qobject_cast<QLineEdit*>(ctx.controls.find(mini_panel::FirstColourBox)))
             box->setText(c.replacement);
     } else {
         insertWrap(ctx.insert, ed, c.wrap);
     }
-    if (auto* panel = qobject_cast<QWidget*>(ctx.controls.find(QStringLiteral("Frmc"))))
+    if (auto* panel = qobject_cast<QWidget*>(ctx.controls.find(mini_panel::Panel)))
         panel->raise();
 }
 

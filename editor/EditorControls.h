@@ -6,8 +6,8 @@
 // The controls and menus the editing commands own, declared once; every registration, look-up
 // and test goes through these.
 
-// The font menu: the editor font, the four colour schemes and the font of the lesson panel's
-// explanation box.
+// The font menu: the editor font, the four colour schemes and the font of the mini panel's body
+// box.
 namespace font_menu {
 inline constexpr MenuId Menu{"font"};
 inline constexpr CommandId EditorFont{"font.editor-font"};
@@ -68,3 +68,11 @@ inline constexpr ControlId Panel{"indent-panel.panel"};
 inline constexpr ControlId Title{"indent-panel.title"};
 inline constexpr ControlId Explanation{"indent-panel.explanation"};
 } // namespace indent_panel
+
+// The parts of the floating mini panel the editor reaches: the panel, its first colour box and
+// its body box. The wizards build the mini panel (wizards/MiniPanelControls.h holds the rest).
+namespace mini_panel {
+inline constexpr ControlId Panel{"mini-panel.panel"};
+inline constexpr ControlId FirstColourBox{"mini-panel.first-colour-box"};
+inline constexpr ControlId BodyBox{"mini-panel.body-box"};
+} // namespace mini_panel

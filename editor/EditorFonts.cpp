@@ -9,7 +9,7 @@
 #include "platform/TextRules.h"
 #include "workspace/Workspace.h"
 
-#include <QTextEdit>
+#include <QPlainTextEdit>
 
 namespace {
 // The font the font dialog starts with when none is stored.
@@ -139,8 +139,8 @@ void EditorFonts::chooseExplanationFont()
     FontChoice initial;
     initial.name = DefaultFontName;
     const auto chosen = ws.dlg.ShowFont(initial, true);
-    // The lesson panel's explanation box exists once the lesson player is built.
-    auto* box = qobject_cast<QTextEdit*>(controls.find(QStringLiteral("Rtxt")));
+    // The mini panel's body box (a plain text box) exists once the wizards have built the panel.
+    auto* box = qobject_cast<QPlainTextEdit*>(controls.find(mini_panel::BodyBox));
     if (!chosen || !box)
         return;
     QFont font(chosen->name);

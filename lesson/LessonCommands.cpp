@@ -27,6 +27,7 @@
 #include "workspace/PanelKit.h"
 #include "workspace/PathHelpers.h"
 #include "workspace/Workspace.h"
+#include "wizards/AdvancedPanelInputs.h"
 
 #include <QAbstractItemView>
 #include <QAction>
@@ -579,8 +580,8 @@ LessonCommands::Outcome LessonCommands::fillNumber(const QString& argument, cons
 LessonCommands::Outcome LessonCommands::image(const QString& argument)
 {
     const QString folder = ctx.ws.doc(0).folder;
-    setText(QStringLiteral("txtsentaku"), ControlRegistry::NoIndex, folder + QStringLiteral("/0001.html"));
-    setText(QStringLiteral("TxtSoutai"), ControlRegistry::NoIndex, argument);
+    setText(image_panel::ChosenFileBox, folder + QStringLiteral("/0001.html"));
+    setText(image_panel::RelativePathBox, argument);
     // The picture goes beside the lesson's pages, so that the page shows it.
     const QString name = textrules::trimBlanks(argument);
     const QString source = ctx.ws.state.resourcePath(name);

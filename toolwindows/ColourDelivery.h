@@ -1,7 +1,8 @@
 #pragma once
 
+#include "platform/ControlRegistry.h"
+
 #include <QList>
-#include <QString>
 
 // Where the colour picker sends a colour, by the target code its opener wrote.
 namespace picker {
@@ -12,16 +13,10 @@ enum class DeliveryKind {
     Box,        // a colour box of the main window
 };
 
-struct BoxRef {
-    QString name;
-    int index;  // ControlRegistry::NoIndex for a box that is not in an array
-    bool operator==(const BoxRef&) const = default;
-};
-
 struct Delivery {
     DeliveryKind kind = DeliveryKind::Box;
-    BoxRef box;            // for Box
-    QList<BoxRef> cleared; // boxes emptied with it (a table's single border colour and its pair)
+    ControlId box;             // for Box; none for a code without a box
+    QList<ControlId> cleared;  // boxes emptied with it (a table's single border colour and its pair)
     // The lesson window comes to the front before the picker returns to its basic colours, or
     // only after the picker is hidden.
     bool lessonToFrontFirst = false;

@@ -333,10 +333,10 @@ bool ColourPickerWindow::deliverTo(const picker::Delivery& d, const QString& cho
     case picker::DeliveryKind::Box:
         break;
     }
-    if (!setBoxText(mainControls_.find(d.box.name, d.box.index), chosen))
+    if (!d.box.valid() || !setBoxText(mainControls_.find(d.box), chosen))
         return false;
-    for (const picker::BoxRef& box : d.cleared)
-        setBoxText(mainControls_.find(box.name, box.index), QString());
+    for (ControlId box : d.cleared)
+        setBoxText(mainControls_.find(box), QString());
     return true;
 }
 

@@ -15,6 +15,9 @@
 #include "workspace/PanelKit.h"
 #include "workspace/PathHelpers.h"
 #include "workspace/Workspace.h"
+#include "wizards/AdvancedPanelInputs.h"
+#include "wizards/FramesWizardControls.h"
+#include "wizards/MiniPanelControls.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -96,7 +99,7 @@ void AdvancedMenu::openImagePanel()
     text->setPlainText(paneltext::image());
     const Document& d = ws.current();
     const QString path = d.fileName.startsWith(QLatin1Char('/')) ? d.fileName : d.folder + QLatin1Char('/') + d.fileName;
-    controls.get<QLabel>(QStringLiteral("Label16"), 1)->setText(path);
+    controls.get<QLabel>(image_panel::DocumentPathLabel)->setText(path);
 }
 
 void AdvancedMenu::openListPanel() { open(list_panel::Panel, paneltext::list()); }
@@ -104,9 +107,9 @@ void AdvancedMenu::openListPanel() { open(list_panel::Panel, paneltext::list());
 void AdvancedMenu::setLinkMode(bool link)
 {
     controls.get<QWidget>(executeButton(ExecuteButton::ChooseLinkTarget))->setVisible(link);
-    controls.get<QWidget>(QStringLiteral("Check2"), 0)->setVisible(link);
+    controls.get<QWidget>(link_panel::NewWindowCheck)->setVisible(link);
     // The box holds a link target in one mode and an address in the other.
-    controls.get<QLabel>(QStringLiteral("Labelf"), 0)->setText(link ? QStringLiteral("リンク先") : QStringLiteral("メールアドレス"));
+    controls.get<QLabel>(link_panel::TargetLabel)->setText(link ? QStringLiteral("リンク先") : QStringLiteral("メールアドレス"));
 }
 
 void AdvancedMenu::openLinkPanel()
@@ -123,8 +126,8 @@ void AdvancedMenu::openMailLinkPanel()
 
 void AdvancedMenu::setJumpNames(const QString& source)
 {
-    controls.get<QLineEdit>(QStringLiteral("Text6"), 15)->setText(source);
-    controls.get<QLineEdit>(QStringLiteral("Text6"), 16)->setText(QStringLiteral("JMP1"));
+    controls.get<QLineEdit>(page_jump_panel::SourceNameBox)->setText(source);
+    controls.get<QLineEdit>(page_jump_panel::TargetNameBox)->setText(QStringLiteral("JMP1"));
 }
 
 void AdvancedMenu::openJumpInPagePanel()
@@ -151,18 +154,18 @@ void AdvancedMenu::openMailFormPanel() { open(mail_form_panel::Panel, paneltext:
 void AdvancedMenu::openFramesWizard()
 {
     ws.selectSourceTab(ws.currentIndex());
-    controls.get<QPlainTextEdit>(QStringLiteral("Text1"), 13)->setPlainText(paneltext::frames());
-    QWidget* panel = controls.get<QWidget>(QStringLiteral("FrmFrame"));
+    controls.get<QPlainTextEdit>(frames_wizard::Explanation)->setPlainText(paneltext::frames());
+    QWidget* panel = controls.get<QWidget>(frames_wizard::Panel);
     twips::SetGeometry(panel, FrmFrameLeft, FrmFrameTop, FrmFrameWidth, FrmFrameHeight);
     panel->show();
     panel->raise();
-    controls.get<QWidget>(QStringLiteral("Frmc"))->hide();
+    controls.get<QWidget>(mini_panel::Panel)->hide();
     drag.clear();
     mini.mode = 31;
-    controls.get<QLineEdit>(QStringLiteral("Text1"), 0)->setText(fileNameOf(ws.doc(0).fileName));
+    controls.get<QLineEdit>(frames_wizard::FirstFileBox)->setText(fileNameOf(ws.doc(0).fileName));
     // With one document open the right page keeps its name.
     if (ws.documentCount() > 1)
-        controls.get<QLineEdit>(QStringLiteral("Text1"), 2)->setText(fileNameOf(ws.doc(1).fileName));
+        controls.get<QLineEdit>(frames_wizard::SecondFileBox)->setText(fileNameOf(ws.doc(1).fileName));
 }
 
 void AdvancedMenu::openBackgroundSoundPanel() { open(background_sound_panel::Panel, paneltext::sound()); }

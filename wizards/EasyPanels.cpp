@@ -7,6 +7,7 @@
 #include "wizards/PanelPlaces.h"
 #include "workspace/PanelKit.h"
 #include "workspace/PanelLayout.h"
+#include "wizards/EasyPanelInputs.h"
 
 #include <QButtonGroup>
 #include <QGroupBox>
@@ -49,7 +50,7 @@ void titlePanel(PanelKit& kit)
                 newConstructPanel(kit, title_panel::Panel, QStringLiteral("タイトル"), QStringLiteral("タイトルをいれよう"),
                                   ExecuteButton::TitlePanelCloseBox));
     f.label(QStringLiteral("タイトル"), 50, BandTop + 30, 700);
-    f.box(QStringLiteral("Text6"), 6, QString(), 800, BandTop, 3550);
+    f.box(title_panel::TitleBox, QString(), 800, BandTop, 3550);
     f.executeAndClose(ExecuteButton::InsertTitle, ExecuteButton::CloseTitlePanel, bandRight(title_panel::Panel), BandTop);
 }
 
@@ -59,7 +60,7 @@ void headingPanel(PanelKit& kit)
                 newConstructPanel(kit, heading_panel::Panel, QStringLiteral("見出し"), QStringLiteral("見出しの文を設定しよう"),
                                   ExecuteButton::HeadingPanelCloseBox));
     f.label(QStringLiteral("文字の大きさ"), 50, BandTop + 30, 1100);
-    f.box(QStringLiteral("Text6"), 8, QStringLiteral("3"), 1150, BandTop, 500);
+    f.box(heading_panel::LevelBox, QStringLiteral("3"), 1150, BandTop, 500);
     f.spinner(heading_panel::LevelSpinner, 1, 6, 3, 1650, BandTop);
     f.executeAndClose(ExecuteButton::InsertHeading, ExecuteButton::CloseHeadingPanel, bandRight(heading_panel::Panel), BandTop);
 }
@@ -69,10 +70,10 @@ void bodyColoursPanel(PanelKit& kit)
     PanelForm f(kit,
                 newConstructPanel(kit, body_colours_panel::Panel, QStringLiteral("背景色"), QStringLiteral("背景色と文字の色を決めよう"),
                                   ExecuteButton::BodyColoursPanelCloseBox));
-    f.button(QStringLiteral("cmdwav"), 4, QStringLiteral("文字色"), 50, BandTop, 700);
-    f.box(QStringLiteral("Text6"), 9, QStringLiteral("#000000"), 770, BandTop, 950);
-    f.button(QStringLiteral("cmdwav"), 5, QStringLiteral("背景色"), 1790, BandTop, 700);
-    f.box(QStringLiteral("Text6"), 10, QStringLiteral("#FFFFFF"), 2510, BandTop, 950);
+    f.button(body_colours_panel::TextColourButton, QStringLiteral("文字色"), 50, BandTop, 700);
+    f.box(body_colours_panel::TextColourBox, QStringLiteral("#000000"), 770, BandTop, 950);
+    f.button(body_colours_panel::BackgroundButton, QStringLiteral("背景色"), 1790, BandTop, 700);
+    f.box(body_colours_panel::BackgroundBox, QStringLiteral("#FFFFFF"), 2510, BandTop, 950);
     f.executeAndClose(ExecuteButton::SetBodyColours, ExecuteButton::CloseBodyColoursPanel, bandRight(body_colours_panel::Panel), BandTop);
 }
 
@@ -82,23 +83,23 @@ void marginsPanel(PanelKit& kit)
                 newConstructPanel(kit, margins_panel::Panel, QStringLiteral("余白"), QStringLiteral("余白を設定"),
                                   ExecuteButton::MarginsPanelCloseBox));
     f.label(QStringLiteral("上の余白"), 50, BandTop + 30, 780);
-    f.box(QStringLiteral("Text6"), 11, QStringLiteral("10"), 830, BandTop, 450);
+    f.box(margins_panel::TopMarginBox, QStringLiteral("10"), 830, BandTop, 450);
     f.label(QStringLiteral("mm"), 1310, BandTop + 30, 320);
     f.label(QStringLiteral("左の余白"), 1650, BandTop + 30, 780);
-    f.box(QStringLiteral("Text6"), 12, QStringLiteral("10"), 2430, BandTop, 450);
+    f.box(margins_panel::LeftMarginBox, QStringLiteral("10"), 2430, BandTop, 450);
     f.label(QStringLiteral("mm"), 2910, BandTop + 30, 320);
     f.executeAndClose(ExecuteButton::SetMargins, ExecuteButton::CloseMarginsPanel, bandRight(margins_panel::Panel), BandTop);
 }
 
 // The paragraph and position panels: three alignments, the first one selected.
 void alignmentPanel(PanelKit& kit, ControlId panel, const QString& caption, const QString& title, ExecuteButton closeBox,
-                    int left, int centre, int right, ExecuteButton execute, ExecuteButton close)
+                    ControlArrayId alignment, ExecuteButton execute, ExecuteButton close)
 {
     PanelForm f(kit, newConstructPanel(kit, panel, caption, title, closeBox));
     QButtonGroup* g = f.group();
-    f.option(g, QStringLiteral("Option2"), left, QStringLiteral("左詰"), true, 50, BandTop + 20, 700);
-    f.option(g, QStringLiteral("Option2"), centre, QStringLiteral("センタリング"), false, 770, BandTop + 20, 1500);
-    f.option(g, QStringLiteral("Option2"), right, QStringLiteral("右詰"), false, 2290, BandTop + 20, 700);
+    f.option(g, ControlRef(alignment, 0), QStringLiteral("左詰"), true, 50, BandTop + 20, 700);
+    f.option(g, ControlRef(alignment, 1), QStringLiteral("センタリング"), false, 770, BandTop + 20, 1500);
+    f.option(g, ControlRef(alignment, 2), QStringLiteral("右詰"), false, 2290, BandTop + 20, 700);
     f.executeAndClose(execute, close, bandRight(panel), BandTop);
 }
 
@@ -125,12 +126,12 @@ void fontSizePanel(PanelKit& kit)
                 newConstructPanel(kit, panel, QStringLiteral("フォントの大きさ"),
                                   QStringLiteral("フォントの大きさを変えよう"), ExecuteButton::FontSizePanelCloseBox));
     f.label(QStringLiteral("フォントサイズ"), 50, 580, 1300);
-    f.box(QStringLiteral("TxtFsize"), ControlRegistry::NoIndex, QStringLiteral("3"), 1400, 550, 500);
-    f.spinner(QStringLiteral("VScroll1"), ControlRegistry::NoIndex, 1, 7, 3, 1900, 550);
+    f.box(font_size_panel::SizeBox, QStringLiteral("3"), 1400, 550, 500);
+    f.spinner(font_size_panel::SizeSpinner, 1, 7, 3, 1900, 550);
     f.executeAndClose(ExecuteButton::InsertFontSize, ExecuteButton::CloseFontSizePanel, row.width - 50, 550);
     QButtonGroup* g = f.group();
-    f.option(g, QStringLiteral("Option17"), 0, QStringLiteral("絶対値で指定"), true, 50, 980, 1800);
-    f.option(g, QStringLiteral("Option17"), 1, QStringLiteral("相対値で指定"), false, 1900, 980, 1800);
+    f.option(g, ControlRef(font_size_panel::Kind, 0), QStringLiteral("絶対値で指定"), true, 50, 980, 1800);
+    f.option(g, ControlRef(font_size_panel::Kind, 1), QStringLiteral("相対値で指定"), false, 1900, 980, 1800);
     f.explanation(row.explanation, 50, 1400, row.width - 100, row.height - 1500);
 }
 
@@ -139,8 +140,8 @@ void fontColourPanel(PanelKit& kit)
     PanelForm f(kit,
                 newConstructPanel(kit, font_colour_panel::Panel, QStringLiteral("文字の色"), QStringLiteral("文字の色を部分的に変えよう"),
                                   ExecuteButton::FontColourPanelCloseBox));
-    f.box(QStringLiteral("Text6"), 7, QStringLiteral("#000000"), 50, BandTop, 1000);
-    f.button(QStringLiteral("cmdwav"), 3, QStringLiteral("色"), 1100, BandTop, 450);
+    f.box(font_colour_panel::ColourBox, QStringLiteral("#000000"), 50, BandTop, 1000);
+    f.button(font_colour_panel::ColourButton, QStringLiteral("色"), 1100, BandTop, 450);
     f.executeAndClose(ExecuteButton::InsertFontColour, ExecuteButton::CloseFontColourPanel, bandRight(font_colour_panel::Panel), BandTop);
 }
 
@@ -153,13 +154,13 @@ void fontShapePanel(PanelKit& kit)
                                   ExecuteButton::FontShapePanelCloseBox));
     const char* const shapes[] = {"ボールド(太字)", "イタリック（斜体）", "抹消線", "タイプライター（等幅)", "下線をつける", "添字にする"};
     for (int i = 0; i < 6; ++i)
-        f.check(QStringLiteral("Check4"), i, QString::fromUtf8(shapes[i]), false, i < 3 ? 50 : 2400, 550 + (i % 3) * 300, 2300);
-    QGroupBox* tuki = kit.addPanel(QStringLiteral("Frmtuki"), ControlRegistry::NoIndex, QString(), f.container());
+        f.check(font_shape_panel::StyleChecks[i], QString::fromUtf8(shapes[i]), false, i < 3 ? 50 : 2400, 550 + (i % 3) * 300, 2300);
+    QGroupBox* tuki = kit.addPanel(font_shape_panel::ScriptGroup, QString(), f.container());
     twips::SetGeometry(tuki, 2400, 1450, 2200, 450);
     PanelForm t(kit, tuki);
     QButtonGroup* g = t.group();
-    t.option(g, QStringLiteral("Option4"), 0, QStringLiteral("上付"), false, 100, 90, 900);
-    t.option(g, QStringLiteral("Option4"), 1, QStringLiteral("下付"), true, 1100, 90, 900);
+    t.option(g, font_shape_panel::SuperscriptOption, QStringLiteral("上付"), false, 100, 90, 900);
+    t.option(g, font_shape_panel::SubscriptOption, QStringLiteral("下付"), true, 1100, 90, 900);
     f.button(ExecuteButton::InsertFontShape, QStringLiteral("実行"), 50, 1550, 750);
     f.button(ExecuteButton::CloseFontShapePanel, QStringLiteral("閉じる"), 880, 1550, 750);
     f.explanation(row.explanation, 50, 2050, row.width - 100, row.height - 2150);
@@ -201,10 +202,10 @@ void buildEasyPanels(PanelKit& kit)
                      ExecuteButton::InsertComment, ExecuteButton::CloseCommentPanel,
                      ExecuteButton::CommentPanelCloseBox);
     alignmentPanel(kit, paragraph_panel::Panel, QStringLiteral("段落"), QStringLiteral("段落を設定しよう"),
-                   ExecuteButton::ParagraphPanelCloseBox, 0, 1, 2, ExecuteButton::InsertAlignedParagraph,
+                   ExecuteButton::ParagraphPanelCloseBox, paragraph_panel::Alignment, ExecuteButton::InsertAlignedParagraph,
                    ExecuteButton::CloseParagraphPanel);
     alignmentPanel(kit, position_panel::Panel, QStringLiteral("位置"), QStringLiteral("まとめ位置を設定しよう"),
-                   ExecuteButton::PositionPanelCloseBox, 5, 4, 3, ExecuteButton::InsertAlignedDivision,
+                   ExecuteButton::PositionPanelCloseBox, position_panel::Alignment, ExecuteButton::InsertAlignedDivision,
                    ExecuteButton::ClosePositionPanel);
     buttonsOnlyPanel(kit, preformatted_panel::Panel, QStringLiteral("ソース"), QStringLiteral("ソースの並びをそのまま表示しよう"),
                      ExecuteButton::InsertPreformatted, ExecuteButton::ClosePreformattedPanel,

@@ -2,5 +2,5 @@
 
 class PanelKit;
 
-// The frames wizard's panel FrmFrame with its inputs at their defaults, hidden.
+// The frames wizard's panel with its inputs at their defaults, hidden.
 void buildFramesPanel(PanelKit& kit);

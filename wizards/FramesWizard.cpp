@@ -9,6 +9,7 @@
 #include "workspace/DocumentText.h"
 #include "workspace/PathHelpers.h"
 #include "workspace/Workspace.h"
+#include "wizards/FramesWizardControls.h"
 
 #include <QFileInfo>
 #include <QPushButton>
@@ -24,13 +25,13 @@ FramesWizard::FramesWizard(Workspace& workspace, Colouring& colouring, ControlRe
     , colour(colouring)
     , controls(controlRegistry)
 {
-    const auto onClick = [this](int button, void (FramesWizard::*handler)()) {
-        connect(controls.get<QPushButton>(QStringLiteral("Command6"), button), &QPushButton::clicked, this, handler);
+    const auto onClick = [this](ControlId button, void (FramesWizard::*handler)()) {
+        connect(controls.get<QPushButton>(button), &QPushButton::clicked, this, handler);
     };
-    onClick(0, &FramesWizard::close);
-    onClick(1, &FramesWizard::run);
-    onClick(2, &FramesWizard::close);
-    onClick(3, &FramesWizard::undo);
+    onClick(frames_wizard::CloseBox, &FramesWizard::close);
+    onClick(frames_wizard::RunButton, &FramesWizard::run);
+    onClick(frames_wizard::CloseButton, &FramesWizard::close);
+    onClick(frames_wizard::UndoButton, &FramesWizard::undo);
 }
 
 gen::FramesetInput FramesWizard::input() const
@@ -40,7 +41,7 @@ gen::FramesetInput FramesWizard::input() const
 
 void FramesWizard::close()
 {
-    controls.get<QWidget>(QStringLiteral("FrmFrame"))->hide();
+    controls.get<QWidget>(frames_wizard::Panel)->hide();
 }
 
 FramesWizard::Kept FramesWizard::keep(int n) const
@@ -78,7 +79,7 @@ bool FramesWizard::makeFrameset()
         ws.dlg.MsgBox(*page.message);
         return false;
     }
-    controls.get<QWidget>(QStringLiteral("FrmFrame"))->hide();
+    controls.get<QWidget>(frames_wizard::Panel)->hide();
 
     QStringList texts;
     for (int i = 0; i < ws.documentCount(); ++i)
@@ -176,5 +177,5 @@ void FramesWizard::undo()
         }
     }
     ws.selectSourceTab(0);
-    controls.get<QWidget>(QStringLiteral("FrmFrame"))->hide();
+    controls.get<QWidget>(frames_wizard::Panel)->hide();
 }

@@ -27,6 +27,8 @@
 #include "wizards/generators/TextStyleGenerators.h"
 #include "workspace/DocumentText.h"
 #include "workspace/Workspace.h"
+#include "wizards/AdvancedPanelInputs.h"
+#include "wizards/EasyPanelInputs.h"
 
 #include <QListWidget>
 #include <QPlainTextEdit>
@@ -154,17 +156,17 @@ QString Generators::documentFolder() const
 void Generators::InsertLinkButton()
 {
     const bool linkMode = !controls.get<QWidget>(executeButton(ExecuteButton::ChooseLinkTarget))->isHidden();
-    applier.apply(gen::makeLinkButton({applier.editorState(), text("Txtlink"), checked("Check2", 0), documentFolder()}, linkMode));
+    applier.apply(gen::makeLinkButton({applier.editorState(), text(link_panel::TargetBox), checked(link_panel::NewWindowCheck), documentFolder()}, linkMode));
 }
 
 void Generators::InsertLink()
 {
-    applier.apply(gen::makeLink({applier.editorState(), text("Txtlink"), checked("Check2", 0), documentFolder()}));
+    applier.apply(gen::makeLink({applier.editorState(), text(link_panel::TargetBox), checked(link_panel::NewWindowCheck), documentFolder()}));
 }
 
 void Generators::InsertMailLink()
 {
-    applier.apply(gen::makeMailLink({applier.editorState(), text("Txtlink"), checked("Check2", 0), documentFolder()}));
+    applier.apply(gen::makeMailLink({applier.editorState(), text(link_panel::TargetBox), checked(link_panel::NewWindowCheck), documentFolder()}));
 }
 
 void Generators::InsertRule()
@@ -189,8 +191,8 @@ void Generators::insertImage()
     in.cssBuilderVisible = builder && !builder->isHidden();
     if (in.cssBuilderVisible && controls.has(css_builder::StyleTextBox))
         in.styleText = text(css_builder::StyleTextBox);
-    in.chosenFile = text("txtsentaku");
-    in.relativePath = text("TxtSoutai");
+    in.chosenFile = text(image_panel::ChosenFileBox);
+    in.relativePath = text(image_panel::RelativePathBox);
     applier.apply(gen::makeImage(in));
 }
 
@@ -198,19 +200,19 @@ void Generators::InsertMarquee()
 {
     gen::MarqueeInput in;
     in.editor = applier.editorState();
-    in.widthMm = text("Txthaba", 0);
-    in.widthPercent = text("Txthaba", 1);
-    in.heightMm = text("Txttakasa", 0);
-    in.heightPercent = text("Txttakasa", 1);
-    in.hspace = text("Txtsayu", 0);
-    in.vspace = text("Txtjyouge", 0);
-    in.loop = text("TxtKaisu");
-    in.delay = text("Txtjikan");
-    in.amount = text("Txtkyori");
-    in.behavior = selected("Option14", {0, 1, 2}, 0);
-    in.direction = selected("Option15", {0, 1, 2, 3}, 0);
-    in.truespeed = checked("Check3");
-    in.background = text("txtiro1");
+    in.widthMm = text(marquee_panel::WidthMmBox);
+    in.widthPercent = text(marquee_panel::WidthPercentBox);
+    in.heightMm = text(marquee_panel::HeightMmBox);
+    in.heightPercent = text(marquee_panel::HeightPercentBox);
+    in.hspace = text(marquee_panel::SideMarginBox);
+    in.vspace = text(marquee_panel::TopBottomMarginBox);
+    in.loop = text(marquee_panel::LoopCountBox);
+    in.delay = text(marquee_panel::DelayBox);
+    in.amount = text(marquee_panel::StepBox);
+    in.behavior = selected(marquee_panel::Behaviour, {0, 1, 2}, 0);
+    in.direction = selected(marquee_panel::Direction, {0, 1, 2, 3}, 0);
+    in.truespeed = checked(marquee_panel::TrueSpeedCheck);
+    in.background = text(marquee_panel::BackgroundBox);
     applier.apply(gen::makeMarquee(in));
 }
 
@@ -224,22 +226,22 @@ void Generators::MakeTable()
 
 void Generators::InsertMailForm()
 {
-    applier.apply(gen::makeMailForm({applier.editorState(), text("Text6", 0)}));
+    applier.apply(gen::makeMailForm({applier.editorState(), text(mail_form_panel::AddressBox)}));
 }
 
 void Generators::InsertBgsound()
 {
-    applier.apply(gen::makeBgsound({applier.editorState(), text("Text6", 1), text("Text6", 2), documentFolder()}));
+    applier.apply(gen::makeBgsound({applier.editorState(), text(background_sound_panel::FileBox), text(background_sound_panel::RepeatBox), documentFolder()}));
 }
 
 void Generators::InsertDynsrc()
 {
-    applier.apply(gen::makeDynsrc({applier.editorState(), text("Text6", 4), text("Text6", 3), documentFolder()}));
+    applier.apply(gen::makeDynsrc({applier.editorState(), text(movie_panel::FileBox), text(movie_panel::TextBox), documentFolder()}));
 }
 
 void Generators::InsertBgImage()
 {
-    applier.apply(gen::makeBgImage({applier.editorState(), text("Text6", 5), selected("OoptGif", {0, 1, 2, 3}, 0), documentFolder()}));
+    applier.apply(gen::makeBgImage({applier.editorState(), text(background_image_panel::FileBox), selected(background_image_panel::Repeat, {0, 1, 2, 3}, 0), documentFolder()}));
 }
 
 void Generators::InsertFont()
@@ -253,17 +255,17 @@ void Generators::InsertFont()
 
 void Generators::InsertDoctype()
 {
-    applier.apply(gen::makeDoctype({applier.editorState(), selected("Option1", {0, 1, 2}, 1)}));
+    applier.apply(gen::makeDoctype({applier.editorState(), selected(doctype_panel::Version, {0, 1, 2}, 1)}));
 }
 
 void Generators::InsertFontSize()
 {
-    applier.apply(gen::makeFontSize({applier.editorState(), text("TxtFsize")}));
+    applier.apply(gen::makeFontSize({applier.editorState(), text(font_size_panel::SizeBox)}));
 }
 
 void Generators::InsertFontColor()
 {
-    applier.apply(gen::makeFontColor({applier.editorState(), text("Text6", 7)}));
+    applier.apply(gen::makeFontColor({applier.editorState(), text(font_colour_panel::ColourBox)}));
 }
 
 void Generators::InsertEm()
@@ -285,13 +287,13 @@ void Generators::InsertFontShape()
 {
     gen::FontShapeInput in;
     in.editor = applier.editorState();
-    in.bold = checked("Check4", 0);
-    in.italic = checked("Check4", 1);
-    in.strike = checked("Check4", 2);
-    in.teletype = checked("Check4", 3);
-    in.underline = checked("Check4", 4);
-    in.script = checked("Check4", 5);
-    in.superscript = checked("Option4", 0);
+    in.bold = checked(font_shape_panel::BoldCheck);
+    in.italic = checked(font_shape_panel::ItalicCheck);
+    in.strike = checked(font_shape_panel::StrikeCheck);
+    in.teletype = checked(font_shape_panel::TeletypeCheck);
+    in.underline = checked(font_shape_panel::UnderlineCheck);
+    in.script = checked(font_shape_panel::ScriptCheck);
+    in.superscript = checked(font_shape_panel::SuperscriptOption);
     applier.apply(gen::makeFontShape(in));
 }
 
@@ -302,22 +304,22 @@ void Generators::InsertSpace()
 
 void Generators::SetTitle()
 {
-    applier.apply(gen::makeTitle({applier.editorState(), text("Text6", 6)}));
+    applier.apply(gen::makeTitle({applier.editorState(), text(title_panel::TitleBox)}));
 }
 
 void Generators::InsertHeading()
 {
-    applier.apply(gen::makeHeading({applier.editorState(), text("Text6", 8)}));
+    applier.apply(gen::makeHeading({applier.editorState(), text(heading_panel::LevelBox)}));
 }
 
 void Generators::SetBodyColors()
 {
-    applier.apply(gen::makeBodyColors({applier.editorState(), text("Text6", 9), text("Text6", 10)}));
+    applier.apply(gen::makeBodyColors({applier.editorState(), text(body_colours_panel::TextColourBox), text(body_colours_panel::BackgroundBox)}));
 }
 
 void Generators::SetBodyMargins()
 {
-    applier.apply(gen::makeBodyMargins({applier.editorState(), text("Text6", 11), text("Text6", 12)}));
+    applier.apply(gen::makeBodyMargins({applier.editorState(), text(margins_panel::TopMarginBox), text(margins_panel::LeftMarginBox)}));
 }
 
 void Generators::InsertComment()
@@ -327,12 +329,14 @@ void Generators::InsertComment()
 
 void Generators::InsertPAlign()
 {
-    applier.apply(gen::makePAlign({applier.editorState(), selected("Option2", {0, 1, 2}, 0)}));
+    applier.apply(gen::makePAlign({applier.editorState(), selected(paragraph_panel::Alignment, {0, 1, 2}, 0)}));
 }
 
 void Generators::InsertDivAlign()
 {
-    applier.apply(gen::makeDivAlign({applier.editorState(), selected("Option2", {5, 4, 3}, 5)}));
+    // The division's generator numbers its alignments 5 (left), 4 (centred) and 3 (right).
+    const int place = selected(position_panel::Alignment, {0, 1, 2}, 0);
+    applier.apply(gen::makeDivAlign({applier.editorState(), 5 - place}));
 }
 
 void Generators::InsertPre()
@@ -342,12 +346,12 @@ void Generators::InsertPre()
 
 void Generators::InsertPageJump()
 {
-    applier.apply(gen::makePageJump({applier.editorState(), checked("OptKensaku", 4), text("Text6", 15), text("Text6", 16)}));
+    applier.apply(gen::makePageJump({applier.editorState(), checked(page_jump_panel::SourceOption), text(page_jump_panel::SourceNameBox), text(page_jump_panel::TargetNameBox)}));
 }
 
 void Generators::InsertMeta()
 {
-    applier.apply(gen::makeMeta({applier.editorState(), text("Text6", 22), text("Text6", 27), text("Text6", 28)}));
+    applier.apply(gen::makeMeta({applier.editorState(), text(document_info_panel::AuthorBox), text(document_info_panel::KeywordsBox), text(document_info_panel::DescriptionBox)}));
 }
 
 void Generators::InsertSamplePage()

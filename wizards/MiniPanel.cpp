@@ -7,6 +7,7 @@
 #include "workspace/PanelKit.h"
 #include "workspace/PathHelpers.h"
 #include "workspace/Workspace.h"
+#include "wizards/MiniPanelControls.h"
 
 #include <QFrame>
 #include <QLabel>
@@ -37,7 +38,7 @@ MiniPanel::MiniPanel(Workspace& workspace, PanelKit& kit, ControlRegistry& contr
 void MiniPanel::build(PanelKit& kit)
 {
     auto* panel = new HolderPanel(kit.host());
-    controls.add(QStringLiteral("Frmc"), panel);
+    controls.add(mini_panel::Panel, panel);
     twips::SetGeometry(panel, 13050, 2790, 1065, 555);
     PanelForm f(kit, panel);
     twips::SetGeometry(kit.addTitle(panel, mini_panel::Title, QString()), 180, 1260, 2175, 285);
@@ -51,9 +52,9 @@ void MiniPanel::build(PanelKit& kit)
             this, &MiniPanel::chooseSecondColour);
     f.label(mini_panel::FirstCaption, QStringLiteral("LBL1"), 180, 180, 1400);
     f.label(mini_panel::SecondCaption, QStringLiteral("LBL2"), 180, 585, 1400);
-    f.box(QStringLiteral("Txt1"), ControlRegistry::NoIndex, QString(), 2160, 180, 1200);
+    f.box(mini_panel::FirstColourBox, QString(), 2160, 180, 1200);
     f.box(mini_panel::SecondColourBox, QString(), 2160, 585, 1200);
-    twips::SetGeometry(kit.add<QPlainTextEdit>(panel, QStringLiteral("Rtxt")), 180, 1600, 4800, 1500);
+    twips::SetGeometry(kit.add<QPlainTextEdit>(panel, mini_panel::BodyBox), 180, 1600, 4800, 1500);
     f.box(mini_panel::ValueBox, QString(), 3500, 180, 500);
     f.spinner(mini_panel::ValueSpinner, 0, 100, 0, 4050, 180);
     auto* shape = kit.add<QFrame>(panel, mini_panel::Outline);
@@ -91,8 +92,8 @@ void MiniPanel::chooseFirstColour()
     const auto colour = ws.dlg.ShowColor(QColor());
     if (!colour)
         return;
-    controls.get<QLineEdit>(QStringLiteral("Txt1"))->setText(hexColour(*colour));
-    controls.get<QWidget>(QStringLiteral("Frmc"))->show();
+    controls.get<QLineEdit>(mini_panel::FirstColourBox)->setText(hexColour(*colour));
+    controls.get<QWidget>(mini_panel::Panel)->show();
 }
 
 void MiniPanel::chooseSecondColour()
@@ -107,6 +108,6 @@ void MiniPanel::chooseSecondColour()
 
 void MiniPanel::closePanel()
 {
-    controls.get<QWidget>(QStringLiteral("Frmc"))->hide();
+    controls.get<QWidget>(mini_panel::Panel)->hide();
     Q_EMIT closed();
 }

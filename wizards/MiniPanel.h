@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/ControlRegistry.h"
+#include "wizards/MiniPanelControls.h"
 
 #include <QGroupBox>
 #include <QObject>
@@ -9,23 +10,6 @@
 
 class PanelKit;
 class Workspace;
-
-// The controls of the floating mini panel. The panel itself and its first colour box are still
-// registered by their old names "Frmc" and "Txt1", under which the editor's colour look-up reaches
-// them from its lower layer.
-namespace mini_panel {
-inline constexpr ControlId Title{"mini-panel.title"};
-inline constexpr ControlId CloseBox{"mini-panel.close-box"};
-inline constexpr ControlId RunButton{"mini-panel.run"};
-inline constexpr ControlId FirstColourButton{"mini-panel.first-colour"};
-inline constexpr ControlId SecondColourButton{"mini-panel.second-colour"};
-inline constexpr ControlId FirstCaption{"mini-panel.first-caption"};
-inline constexpr ControlId SecondCaption{"mini-panel.second-caption"};
-inline constexpr ControlId SecondColourBox{"mini-panel.second-colour-box"};
-inline constexpr ControlId ValueBox{"mini-panel.value-box"};
-inline constexpr ControlId ValueSpinner{"mini-panel.value-spinner"};
-inline constexpr ControlId Outline{"mini-panel.outline"};
-} // namespace mini_panel
 
 // A panel that holds controls which lie outside its own small area: it takes show, hide and
 // raise like any panel, but never shows itself, so that no half-empty frame appears. What the

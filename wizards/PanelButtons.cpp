@@ -8,6 +8,8 @@
 #include "wizards/Dispatcher.h"
 #include "wizards/EasyPanelControls.h"
 #include "workspace/Workspace.h"
+#include "wizards/AdvancedPanelInputs.h"
+#include "wizards/MiniPanelControls.h"
 
 #include <QLineEdit>
 
@@ -70,7 +72,7 @@ PanelButtons::PanelButtons(Workspace& workspace, ControlRegistry& controlRegistr
 bool PanelButtons::ChooseLinkTarget()
 {
     if (ws.currentEditor()->SelLength() == 0) {
-        controls.get<QWidget>(QStringLiteral("Frmc"))->hide();
+        controls.get<QWidget>(mini_panel::Panel)->hide();
         ws.dlg.MsgBox(QStringLiteral("クリックをする文字や画像を選択してください。"));
         return false;
     }
@@ -80,7 +82,7 @@ bool PanelButtons::ChooseLinkTarget()
     const auto chosen = ws.dlg.ShowOpen(request);
     if (!chosen || chosen->isEmpty())
         return false;
-    auto* target = controls.get<QLineEdit>(QStringLiteral("Txtlink"));
+    auto* target = controls.get<QLineEdit>(link_panel::TargetBox);
     target->setText(*chosen);
     if (!target->text().isEmpty())
         dispatcher.press(ExecuteButton::InsertLink);

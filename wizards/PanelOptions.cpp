@@ -5,6 +5,9 @@
 #include "wizards/EasyPanelControls.h"
 #include "wizards/generators/FramesetGenerator.h"
 #include "wizards/generators/TextStyleGenerators.h"
+#include "wizards/AdvancedPanelInputs.h"
+#include "wizards/EasyPanelInputs.h"
+#include "wizards/FramesWizardControls.h"
 
 #include <QCheckBox>
 #include <QLineEdit>
@@ -14,72 +17,75 @@
 PanelOptions::PanelOptions(ControlRegistry& controlRegistry)
     : controls(controlRegistry)
 {
-    const auto onSelected = [this](const QString& name, int index, auto handler) {
-        connect(controls.get<QRadioButton>(name, index), &QRadioButton::toggled, this, [index, handler](bool on) {
+    const auto onSelected = [this](ControlRef option, auto handler) {
+        connect(controls.get<QRadioButton>(option), &QRadioButton::toggled, this, [handler](bool on) {
             if (on)
-                handler(index);
+                handler();
         });
     };
     for (int i : {0, 1})
-        onSelected(QStringLiteral("Option17"), i, [this](int k) { setFontSizeRange(k); });
+        onSelected(ControlRef(font_size_panel::Kind, i), [this, i] { setFontSizeRange(i); });
     for (int i : {0, 1})
-        onSelected(QStringLiteral("Option5"), i, [this](int k) { nameFramesForSplit(k); });
-    for (int i = 0; i <= 11; ++i)
-        onSelected(QStringLiteral("Option18"), i, [this](int k) { hideAutomaticHeadingSettings(k); });
-    for (int i : {4, 5})
-        onSelected(QStringLiteral("OptKensaku"), i, [this](int k) { enableChosenJumpName(k); });
-    connect(controls.get<QScrollBar>(QStringLiteral("VScroll1")), &QScrollBar::valueChanged, this, [this] { showFontSize(); });
+        onSelected(ControlRef(frames_wizard::Split, i), [this, i] { nameFramesForSplit(i); });
+    // The frames wizard's yes / no / auto options, array by array with their places.
+    const std::pair<ControlArrayId, int> framesOptions[] = {
+        {frames_wizard::FirstScrolling, 3}, {frames_wizard::SecondScrolling, 3}, {frames_wizard::FirstFixed, 2},
+        {frames_wizard::SecondFixed, 2},    {frames_wizard::AllFixed, 2},
+    };
+    for (const auto& [options, count] : framesOptions) {
+        for (int i = 0; i < count; ++i)
+            onSelected(ControlRef(options, i), [this] { hideAutomaticHeadingSettings(); });
+    }
+    onSelected(page_jump_panel::SourceOption, [this] { enableChosenJumpName(true); });
+    onSelected(page_jump_panel::TargetOption, [this] { enableChosenJumpName(false); });
+    connect(controls.get<QScrollBar>(font_size_panel::SizeSpinner), &QScrollBar::valueChanged, this, [this] { showFontSize(); });
     connect(controls.get<QScrollBar>(heading_panel::LevelSpinner), &QScrollBar::valueChanged, this, [this] { showHeadingLevel(); });
-    for (int i = 0; i < 6; ++i)
-        connect(controls.get<QCheckBox>(QStringLiteral("Check4"), i), &QCheckBox::toggled, this, [this] { showScriptChoices(); });
+    for (ControlId style : font_shape_panel::StyleChecks)
+        connect(controls.get<QCheckBox>(style), &QCheckBox::toggled, this, [this] { showScriptChoices(); });
 }
 
 void PanelOptions::setFontSizeRange(int kind)
 {
     const gen::SpinnerRange range = gen::fontSizeRange(kind);
-    controls.get<QScrollBar>(QStringLiteral("VScroll1"))->setRange(range.minimum, range.maximum);
+    controls.get<QScrollBar>(font_size_panel::SizeSpinner)->setRange(range.minimum, range.maximum);
 }
 
 void PanelOptions::showFontSize()
 {
-    const int value = controls.get<QScrollBar>(QStringLiteral("VScroll1"))->value();
-    const bool relative = controls.get<QRadioButton>(QStringLiteral("Option17"), 1)->isChecked();
-    controls.get<QLineEdit>(QStringLiteral("TxtFsize"))->setText(gen::fontSizeText(value, relative));
+    const int value = controls.get<QScrollBar>(font_size_panel::SizeSpinner)->value();
+    const bool relative = controls.get<QRadioButton>(ControlRef(font_size_panel::Kind, 1))->isChecked();
+    controls.get<QLineEdit>(font_size_panel::SizeBox)->setText(gen::fontSizeText(value, relative));
 }
 
 void PanelOptions::showHeadingLevel()
 {
     const int value = controls.get<QScrollBar>(heading_panel::LevelSpinner)->value();
-    controls.get<QLineEdit>(QStringLiteral("Text6"), 8)->setText(QString::number(value));
+    controls.get<QLineEdit>(heading_panel::LevelBox)->setText(QString::number(value));
 }
 
 void PanelOptions::showScriptChoices()
 {
-    const bool script = controls.get<QCheckBox>(QStringLiteral("Check4"), 5)->isChecked();
-    controls.get<QWidget>(QStringLiteral("Frmtuki"))->setVisible(script);
+    const bool script = controls.get<QCheckBox>(font_shape_panel::ScriptCheck)->isChecked();
+    controls.get<QWidget>(font_shape_panel::ScriptGroup)->setVisible(script);
 }
 
 void PanelOptions::nameFramesForSplit(int split)
 {
     const gen::FrameNames names = gen::frameNamesForSplit(split);
-    controls.get<QLineEdit>(QStringLiteral("Text1"), 1)->setText(names.first);
-    controls.get<QLineEdit>(QStringLiteral("Text1"), 3)->setText(names.second);
-    controls.get<QLineEdit>(QStringLiteral("Text1"), 11)->setText(names.target);
+    controls.get<QLineEdit>(frames_wizard::FirstNameBox)->setText(names.first);
+    controls.get<QLineEdit>(frames_wizard::SecondNameBox)->setText(names.second);
+    controls.get<QLineEdit>(frames_wizard::TargetBox)->setText(names.target);
 }
 
-void PanelOptions::hideAutomaticHeadingSettings(int option)
+void PanelOptions::hideAutomaticHeadingSettings()
 {
-    if (option == 13)
-        return;
     // The settings panel of automatic creation is its own subsystem's; it may not be built.
     if (auto* headings = qobject_cast<QWidget*>(controls.find(auto_settings::NavigationGroup)))
         headings->hide();
 }
 
-void PanelOptions::enableChosenJumpName(int option)
+void PanelOptions::enableChosenJumpName(bool source)
 {
-    if (option != 4 && option != 5)
-        return;
-    controls.get<QWidget>(QStringLiteral("Text6"), 15)->setEnabled(option == 4);
-    controls.get<QWidget>(QStringLiteral("Text6"), 16)->setEnabled(option == 5);
+    controls.get<QWidget>(page_jump_panel::SourceNameBox)->setEnabled(source);
+    controls.get<QWidget>(page_jump_panel::TargetNameBox)->setEnabled(!source);
 }

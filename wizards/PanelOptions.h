@@ -22,11 +22,12 @@ public:
     void showScriptChoices();
     // Frames wizard: the frame names and the link target follow the split direction.
     void nameFramesForSplit(int split);
-    // Frames wizard's options 0 to 11: automatic creation's heading settings are shown only for
-    // its left-and-right layout (13), so any of these hides them.
-    void hideAutomaticHeadingSettings(int option);
-    // Jump panel: the name box of the chosen end of the jump is the one enabled.
-    void enableChosenJumpName(int option);
+    // Any yes / no / auto option of the frames wizard: automatic creation's heading settings are
+    // shown only for its own left-and-right layout, so choosing one of these hides them.
+    void hideAutomaticHeadingSettings();
+    // Jump panel: the name box of the chosen end of the jump (its source or its target) is the
+    // one enabled.
+    void enableChosenJumpName(bool source);
 
 private:
     ControlRegistry& controls;

@@ -2,6 +2,8 @@
 
 #include "platform/ControlRegistry.h"
 #include "platform/LineEnds.h"
+#include "wizards/AdvancedPanelInputs.h"
+#include "wizards/FramesWizardControls.h"
 
 #include <QAbstractButton>
 #include <QLineEdit>
@@ -54,80 +56,81 @@ int selected(const ControlRegistry& controls, ControlArrayId options, std::initi
 gen::RuleInput ruleSettings(const ControlRegistry& c)
 {
     gen::RuleInput in;
-    in.thickness = text(c, QStringLiteral("Txtfutosa"));
-    in.lengthMm = text(c, QStringLiteral("Txtnagasa1"));
-    in.lengthPercent = text(c, QStringLiteral("Txtnagasa2"));
-    in.align = selected(c, QStringLiteral("Option3"), {0, 1, 2}, 1);
-    in.shaded = checked(c, QStringLiteral("Check1"));
-    in.colour = text(c, QStringLiteral("Txtkeisenc"));
+    in.thickness = text(c, rule_panel::ThicknessBox);
+    in.lengthMm = text(c, rule_panel::LengthMmBox);
+    in.lengthPercent = text(c, rule_panel::LengthPercentBox);
+    in.align = selected(c, rule_panel::Alignment, {0, 1, 2}, 1);
+    in.shaded = checked(c, rule_panel::ShadedCheck);
+    in.colour = text(c, rule_panel::ColourBox);
     return in;
 }
 
 gen::ListInput listSettings(const ControlRegistry& c)
 {
     gen::ListInput in;
-    in.kind = selected(c, QStringLiteral("Option8"), {0, 1, 2}, 1);
-    in.bullet = selected(c, QStringLiteral("Option13"), {0, 1, 2}, 1);
+    in.kind = selected(c, list_panel::Kind, {0, 1, 2}, 1);
+    in.bullet = selected(c, list_panel::Mark, {0, 1, 2}, 1);
     return in;
 }
 
 gen::TableInput tableSettings(const ControlRegistry& c)
 {
     gen::TableInput in;
-    in.headers = selected(c, QStringLiteral("Option10"), {0, 1, 2, 3}, 0);
-    in.cellAlign = selected(c, QStringLiteral("Option7"), {0, 1, 2});
-    in.cellValign = selected(c, QStringLiteral("Option9"), {0, 1, 2});
-    in.tableAlign = selected(c, QStringLiteral("Optionichi2"), {0, 1, 2});
-    in.border = text(c, QStringLiteral("txtwaku2"), 1);
-    in.borderColour = text(c, QStringLiteral("Text5"), 0);
-    in.lightColour = text(c, QStringLiteral("Text5"), 1);
-    in.darkColour = text(c, QStringLiteral("Text5"), 2);
-    in.frame = selected(c, QStringLiteral("Option11"), {0, 1, 2, 3, 4, 5, 6, 7, 8});
-    in.rules = selected(c, QStringLiteral("Option12"), {0, 1, 2, 3});
-    in.horizontalSpacing = text(c, QStringLiteral("Txtyokok"));
-    in.verticalSpacing = text(c, QStringLiteral("Txttatek"));
-    in.background = text(c, QStringLiteral("Txttc"));
-    in.height = text(c, QStringLiteral("Txttheight"));
-    in.width = text(c, QStringLiteral("Txttwidth"));
-    in.title = text(c, QStringLiteral("Txttit"));
-    in.captionPosition = selected(c, QStringLiteral("Option16"), {1, 0}, 1);
+    in.headers = selected(c, table_panel::Headings, {0, 1, 2, 3}, 0);
+    in.cellAlign = selected(c, table_panel::CellAlignment, {0, 1, 2});
+    in.cellValign = selected(c, table_panel::CellVerticalAlignment, {0, 1, 2});
+    in.tableAlign = selected(c, table_panel::Position, {0, 1, 2});
+    in.border = text(c, table_panel::BorderWidthBox);
+    in.borderColour = text(c, table_panel::BorderColourBox);
+    in.lightColour = text(c, table_panel::LightColourBox);
+    in.darkColour = text(c, table_panel::DarkColourBox);
+    in.frame = selected(c, table_panel::Frame, {0, 1, 2, 3, 4, 5, 6, 7, 8});
+    in.rules = selected(c, table_panel::Rules, {0, 1, 2, 3});
+    in.horizontalSpacing = text(c, table_panel::HorizontalSpacingBox);
+    in.verticalSpacing = text(c, table_panel::VerticalSpacingBox);
+    in.background = text(c, table_panel::CellBackgroundBox);
+    in.height = text(c, table_panel::HeightBox);
+    in.width = text(c, table_panel::WidthBox);
+    in.title = text(c, table_panel::TitleBox);
+    in.captionPosition = selected(c, table_panel::CaptionPosition, {1, 0}, 1);
     return in;
 }
 
 gen::ImageInput imageSettings(const ControlRegistry& c)
 {
     gen::ImageInput in;
-    in.heightPercent = text(c, QStringLiteral("Txttatep"));
-    in.widthPercent = text(c, QStringLiteral("Txtyokop"));
-    in.heightMm = text(c, QStringLiteral("Txttatepic"));
-    in.widthMm = text(c, QStringLiteral("Txtyokopic"));
-    in.border = text(c, QStringLiteral("txtwaku"));
-    in.align = selected(c, QStringLiteral("Option6"), {0, 1, 2, 3, 4});
-    in.vspace = text(c, QStringLiteral("Txtud"));
-    in.hspace = text(c, QStringLiteral("Txtlr"));
-    in.alt = text(c, QStringLiteral("txtgazou"));
+    in.heightPercent = text(c, image_panel::HeightPercentBox);
+    in.widthPercent = text(c, image_panel::WidthPercentBox);
+    in.heightMm = text(c, image_panel::HeightMmBox);
+    in.widthMm = text(c, image_panel::WidthMmBox);
+    in.border = text(c, image_panel::BorderBox);
+    in.align = selected(c, image_panel::Alignment, {0, 1, 2, 3, 4});
+    in.vspace = text(c, image_panel::VerticalSpaceBox);
+    in.hspace = text(c, image_panel::HorizontalSpaceBox);
+    in.alt = text(c, image_panel::AltTextBox);
     return in;
 }
 
 gen::FramesetInput framesetSettings(const ControlRegistry& c)
 {
-    const auto box = [&c](int i) { return text(c, QStringLiteral("Text1"), i); };
-    const auto on = [&c](const char* name, int i) { return checked(c, QLatin1String(name), i); };
+    using namespace frames_wizard;
+    const auto box = [&c](ControlId id) { return text(c, id); };
+    const auto on = [&c](ControlRef button) { return checked(c, button); };
     gen::FramesetInput in;
-    in.pageName = box(9);
-    in.firstPage = box(0);
-    in.firstName = box(1);
-    in.secondPage = box(2);
-    in.secondName = box(3);
-    in.columns = on("Option5", 0);
-    in.firstSize = text(c, QStringLiteral("Text7"), 0);
-    in.firstScrolling = on("Option18", 0) ? 0 : on("Option18", 1) ? 1 : 2;
-    in.secondScrolling = on("Option18", 5) ? 0 : on("Option18", 4) ? 1 : 2;
-    in.setTarget = on("Check5", 0);
-    in.target = box(11);
-    in.borders = on("Check5", 1);
-    in.borderColour = box(8);
-    in.borderWidth = box(12);
+    in.pageName = box(FramesetFileBox);
+    in.firstPage = box(FirstFileBox);
+    in.firstName = box(FirstNameBox);
+    in.secondPage = box(SecondFileBox);
+    in.secondName = box(SecondNameBox);
+    in.columns = on(ControlRef(Split, 0));
+    in.firstSize = text(c, FirstSizeBox);
+    in.firstScrolling = on(ControlRef(FirstScrolling, 0)) ? 0 : on(ControlRef(FirstScrolling, 1)) ? 1 : 2;
+    in.secondScrolling = on(ControlRef(SecondScrolling, 0)) ? 0 : on(ControlRef(SecondScrolling, 1)) ? 1 : 2;
+    in.setTarget = on(SetTargetCheck);
+    in.target = box(TargetBox);
+    in.borders = on(BordersCheck);
+    in.borderColour = box(BorderColourBox);
+    in.borderWidth = box(BorderWidthBox);
     return in;
 }
 

@@ -37,7 +37,7 @@ gen::TableInput tableSettings(const ControlRegistry& controls);
 // The image panel (Frame(3)): the sizes, the border, the alignment, the spaces and the alternative text; not the
 // file, its path or the editor.
 gen::ImageInput imageSettings(const ControlRegistry& controls);
-// FrmFrame: every box and option of the frames wizard.
+// The frames wizard: every box and option of its panel.
 gen::FramesetInput framesetSettings(const ControlRegistry& controls);
 
 } // namespace panel

@@ -48,7 +48,7 @@ QString jumpToPage();      // the page jump panel, other page
 QString marquee();         // the marquee panel
 QString table();           // the table panel
 QString mailForm();        // the mail form panel
-QString frames();          // FrmFrame, Text1(13): its sentences run on without line breaks
+QString frames();          // the frames wizard's explanation: its sentences run on without line breaks
 QString sound();           // the background sound panel
 QString movie();           // the movie panel
 QString backgroundImage(); // the background image panel

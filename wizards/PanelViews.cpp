@@ -8,6 +8,7 @@
 #include "wizards/generators/RelativePath.h"
 #include "wizards/generators/TableGenerator.h"
 #include "workspace/Workspace.h"
+#include "wizards/AdvancedPanelInputs.h"
 
 #include <QImageReader>
 #include <QLabel>
@@ -20,8 +21,8 @@ PanelViews::PanelViews(Workspace& workspace, ControlRegistry& controlRegistry)
     : ws(workspace)
     , controls(controlRegistry)
 {
-    connect(controls.get<QPushButton>(QStringLiteral("Cmdsentaku"), 0), &QPushButton::clicked, this, [this] { chooseImageFile(); });
-    connect(controls.get<QPushButton>(QStringLiteral("Cmdsentaku"), 1), &QPushButton::clicked, this, &PanelViews::togglePicture);
+    connect(controls.get<QPushButton>(image_panel::ChooseFileButton), &QPushButton::clicked, this, [this] { chooseImageFile(); });
+    connect(controls.get<QPushButton>(image_panel::ShowPictureButton), &QPushButton::clicked, this, &PanelViews::togglePicture);
     connect(controls.get<QPushButton>(table_panel::ShowExplanationButton), &QPushButton::clicked, this,
             &PanelViews::showTableExplanation);
     connect(controls.get<QPushButton>(table_panel::ShowDataButton), &QPushButton::clicked, this, &PanelViews::showTableData);
@@ -54,10 +55,10 @@ bool PanelViews::chooseImageFile()
     const auto chosen = ws.dlg.ShowOpen(request);
     if (!chosen || chosen->isEmpty())
         return false;
-    controls.get<QLineEdit>(QStringLiteral("txtsentaku"))->setText(*chosen);
-    auto* relative = controls.get<QLineEdit>(QStringLiteral("TxtSoutai"));
+    controls.get<QLineEdit>(image_panel::ChosenFileBox)->setText(*chosen);
+    auto* relative = controls.get<QLineEdit>(image_panel::RelativePathBox);
     auto* picture = controls.get<QWidget>(image_panel::Picture);
-    auto* toggle = controls.get<QPushButton>(QStringLiteral("Cmdsentaku"), 1);
+    auto* toggle = controls.get<QPushButton>(image_panel::ShowPictureButton);
     if (!showPicture(*chosen)) {
         relative->clear();
         return true;
@@ -72,11 +73,11 @@ bool PanelViews::chooseImageFile()
 void PanelViews::togglePicture()
 {
     auto* picture = controls.get<QWidget>(image_panel::Picture);
-    auto* toggle = controls.get<QPushButton>(QStringLiteral("Cmdsentaku"), 1);
+    auto* toggle = controls.get<QPushButton>(image_panel::ShowPictureButton);
     if (picture->isHidden()) {
         toggle->setText(QStringLiteral("画像非表示"));
         // The picture of the file chosen in this panel; nothing when it cannot be read.
-        showPicture(controls.get<QLineEdit>(QStringLiteral("txtsentaku"))->text());
+        showPicture(controls.get<QLineEdit>(image_panel::ChosenFileBox)->text());
         picture->show();
         picture->raise();
     } else {

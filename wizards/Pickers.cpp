@@ -4,9 +4,14 @@
 #include "platform/ControlRegistry.h"
 #include "platform/Dialogs.h"
 #include "platform/Procedures.h"
+#include "wizards/AutoSettingsColourControls.h"
 #include "wizards/EasyPanelControls.h"
 #include "wizards/PanelTexts.h"
 #include "workspace/Workspace.h"
+#include "wizards/AdvancedPanelInputs.h"
+#include "wizards/EasyPanelInputs.h"
+#include "wizards/FramesWizardControls.h"
+#include "wizards/MiniPanelControls.h"
 
 #include <QLineEdit>
 #include <QListWidget>
@@ -14,8 +19,31 @@
 
 namespace {
 
-// The colour codes of the colour buttons 3 to 10 beside the boxes.
-constexpr int ColourButtonCodes[] = {7, 9, 10, 18, 21, 20, 26, 23};
+// The colour buttons beside the boxes, with the code of the box the colour picker fills. The ones
+// of automatic creation's settings panel are built after these buttons are connected; their
+// owner connects them.
+struct ColourButton {
+    ControlId button;
+    int code;
+};
+constexpr ColourButton ColourButtons[] = {
+    {font_colour_panel::ColourButton, 7},
+    {body_colours_panel::TextColourButton, 9},
+    {body_colours_panel::BackgroundButton, 10},
+    {auto_settings::HeadingColourButton, 18},
+    {auto_settings::BodyBackgroundButton, 21},
+    {auto_settings::BodyTextColourButton, 20},
+    {auto_settings::RuleColourButton, 26},
+    {auto_settings::NavigationBackgroundButton, 23},
+};
+
+// The file buttons of the sound, movie and background image panels.
+constexpr ControlId FileButtons[] = {background_sound_panel::ChooseFileButton, movie_panel::ChooseFileButton,
+                                     background_image_panel::ChooseFileButton};
+
+// The colour buttons of the table's border, light and dark colours.
+constexpr ControlId TableColourButtons[] = {table_panel::BorderColourButton, table_panel::LightColourButton,
+                                            table_panel::DarkColourButton};
 
 } // namespace
 
@@ -33,22 +61,21 @@ Pickers::Pickers(Workspace& workspace, ControlRegistry& controlRegistry, Procedu
 
 void Pickers::connectButtons()
 {
-    const auto onClick = [this](const QString& name, int index, std::function<void()> handler) {
-        if (auto* b = qobject_cast<QPushButton*>(controls.find(name, index)))
+    const auto onClick = [this](ControlRef button, std::function<void()> handler) {
+        if (auto* b = qobject_cast<QPushButton*>(controls.find(button)))
             connect(b, &QPushButton::clicked, this, std::move(handler));
     };
-    // The buttons of panels built so far; cmdwav(6) to cmdwav(10) lie on automatic creation's
-    // settings panel, whose owner connects them to its own colour handler.
-    for (int i = 0; i <= 2; ++i)
-        onClick(QStringLiteral("cmdwav"), i, [this, i] { chooseMediaFile(i); });
-    for (int i = 3; i <= 10; ++i)
-        onClick(QStringLiteral("cmdwav"), i, [this, i] { pickColourOfButton(i); });
-    onClick(QStringLiteral("Command3"), ControlRegistry::NoIndex, [this] { pickMarqueeBackgroundColour(); });
-    onClick(QStringLiteral("Command11"), ControlRegistry::NoIndex, [this] { pickRuleColour(); });
-    onClick(QStringLiteral("Command25"), ControlRegistry::NoIndex, [this] { pickCellBackgroundColour(); });
+    // The buttons of panels built so far.
     for (int i = 0; i < 3; ++i)
-        onClick(QStringLiteral("Command30"), i, [this, i] { pickTableBorderColour(i); });
-    onClick(QStringLiteral("Command7"), 0, [this] { pickFrameBorderColour(); });
+        onClick(FileButtons[i], [this, i] { chooseMediaFile(i); });
+    for (const ColourButton& b : ColourButtons)
+        onClick(b.button, [this, b] { pickColourOfButton(b.button); });
+    onClick(marquee_panel::BackgroundButton, [this] { pickMarqueeBackgroundColour(); });
+    onClick(rule_panel::ColourButton, [this] { pickRuleColour(); });
+    onClick(table_panel::CellBackgroundButton, [this] { pickCellBackgroundColour(); });
+    for (int i = 0; i < 3; ++i)
+        onClick(TableColourButtons[i], [this, i] { pickTableBorderColour(i); });
+    onClick(frames_wizard::BorderColourButton, [this] { pickFrameBorderColour(); });
     if (auto* b = qobject_cast<QPushButton*>(controls.find(font_panel::AddFontButton)))
         connect(b, &QPushButton::clicked, this, [this] { addChosenFont(); });
     if (auto* b = qobject_cast<QPushButton*>(controls.find(font_panel::RemoveFontButton)))
@@ -61,14 +88,17 @@ void Pickers::openPicker(int code)
         OpenColorPicker(code);
 }
 
-void Pickers::pickColourOfButton(int button)
+void Pickers::pickColourOfButton(ControlId button)
 {
-    if (button < 3 || button > 10)
+    for (const ColourButton& b : ColourButtons) {
+        if (b.button.key != button.key)
+            continue;
+        openPicker(b.code);
+        // The font colour stays empty until a colour is picked.
+        if (b.code == 7)
+            controls.get<QLineEdit>(font_colour_panel::ColourBox)->clear();
         return;
-    openPicker(ColourButtonCodes[button - 3]);
-    // The font colour stays empty until a colour is picked.
-    if (button == 3)
-        controls.get<QLineEdit>(QStringLiteral("Text6"), 7)->clear();
+    }
 }
 
 void Pickers::chooseMediaFile(int button)
@@ -76,12 +106,12 @@ void Pickers::chooseMediaFile(int button)
     struct FileButton {
         QString title;
         QString filter;
-        int box;
+        ControlId box;
     };
     static const FileButton buttons[] = {
-        {QStringLiteral("音楽ファイルの設定"), QStringLiteral("WAVファイル (*.wav)|*.wav|"), 1},
-        {QStringLiteral("ムービーファイルの設定"), QStringLiteral("AVIファイル (*.avi)|*.avi|"), 4},
-        {QStringLiteral("画像ファイルの設定"), paneltext::imageFilesFilter(), 5},
+        {QStringLiteral("音楽ファイルの設定"), QStringLiteral("WAVファイル (*.wav)|*.wav|"), background_sound_panel::FileBox},
+        {QStringLiteral("ムービーファイルの設定"), QStringLiteral("AVIファイル (*.avi)|*.avi|"), movie_panel::FileBox},
+        {QStringLiteral("画像ファイルの設定"), paneltext::imageFilesFilter(), background_image_panel::FileBox},
     };
     if (button < 0 || button > 2)
         return;
@@ -92,7 +122,7 @@ void Pickers::chooseMediaFile(int button)
     const auto chosen = ws.dlg.ShowOpen(request);
     if (!chosen || chosen->isEmpty())
         return;
-    controls.get<QLineEdit>(QStringLiteral("Text6"), b.box)->setText(*chosen);
+    controls.get<QLineEdit>(b.box)->setText(*chosen);
     if (button == 2 && InsertBgImage)
         InsertBgImage();
 }
@@ -104,7 +134,7 @@ void Pickers::pickMarqueeBackgroundColour()
 
 void Pickers::pickRuleColour()
 {
-    QWidget* mini = controls.get<QWidget>(QStringLiteral("Frmc"));
+    QWidget* mini = controls.get<QWidget>(mini_panel::Panel);
     mini->hide();
     openPicker(101);
     mini->show();

@@ -1,9 +1,10 @@
 #pragma once
 
+#include "platform/ControlRegistry.h"
+
 #include <QObject>
 #include <functional>
 
-class ControlRegistry;
 class Procedures;
 class Workspace;
 
@@ -16,13 +17,16 @@ class Pickers : public QObject {
 public:
     Pickers(Workspace& workspace, ControlRegistry& controls, Procedures& procs);
 
-    // The picker delivers a colour by the code: Text6(code), txtiro1 (100), Txtkeisenc (101),
-    // Txttc (102), Text5(code - 110) (110 to 112), Text1(8) of the frames wizard (120).
+    // The picker delivers a colour by the code (toolwindows/ColourDelivery.cpp): the marquee's
+    // background (100), the rule colour (101), the table cell background (102), the table's
+    // border colours (110 to 112), the frames wizard's border colour (120), and the boxes of the
+    // font colour, body colours and automatic creation's settings by their own codes.
     // The file buttons 0 sound, 1 movie, 2 background image (inserted at once): each fills its
     // box from the open dialog.
     void chooseMediaFile(int button);
-    // The colour buttons 3 to 10 beside the boxes; 3 is the font colour's.
-    void pickColourOfButton(int button);
+    // A colour button beside a box of the font colour or body colours panel or of automatic
+    // creation's settings panel; the font colour's empties its box.
+    void pickColourOfButton(ControlId button);
     void pickMarqueeBackgroundColour();
     void pickRuleColour();
     void pickCellBackgroundColour();

@@ -12,6 +12,9 @@
 #include "support/AppFixture.h"
 #include "support/BrowserWaits.h"
 #include "wizards/AdvancedPanelControls.h"
+#include "wizards/AdvancedPanelInputs.h"
+#include "wizards/EasyPanelInputs.h"
+#include "wizards/FramesWizardControls.h"
 
 #include <QApplication>
 #include <QDir>
@@ -50,18 +53,18 @@ protected:
     // The control, or a stand-in registered under its name while its panel is not built. The
     // stand-ins of one array share a parent, so that option buttons exclude each other.
     template <typename T>
-    T* control(const QString& name, int index = ControlRegistry::NoIndex)
+    T* control(ControlRef id)
     {
-        if (!w().controls.has(name, index)) {
-            QWidget*& holder = standInHolders_[name];
+        if (!w().controls.has(id)) {
+            QWidget*& holder = standInHolders_[QString::fromLatin1(id.key)];
             if (!holder)
                 holder = new QWidget(&w());
-            w().controls.add(name, index, new T(holder));
+            w().controls.add(id, new T(holder));
         }
-        return w().controls.get<T>(name, index);
+        return w().controls.get<T>(id);
     }
     std::map<QString, QWidget*> standInHolders_;
-    QString box(const QString& name, int index = ControlRegistry::NoIndex) { return control<QLineEdit>(name, index)->text(); }
+    QString box(ControlRef id) { return control<QLineEdit>(id)->text(); }
 
     // Opens a file through the File menu and lets the automatic run that follows happen.
     void openThroughMenu(const QString& file)
@@ -141,11 +144,11 @@ TEST_F(AutoCreateWindowTest, OpeningATextFileMakesTheThreeFramePagesBesideIt)
     start();
     reportFrames();
     // The frames panel shows what the run used; the split follows the frame choice.
-    control<QRadioButton>(QStringLiteral("Option5"), 0);
-    control<QRadioButton>(QStringLiteral("Option5"), 1)->setChecked(true);
-    for (int i : {0, 2, 9})
-        control<QLineEdit>(QStringLiteral("Text1"), i);
-    control<QLineEdit>(QStringLiteral("Text6"), 10);
+    control<QRadioButton>(ControlRef(frames_wizard::Split, 0));
+    control<QRadioButton>(ControlRef(frames_wizard::Split, 1))->setChecked(true);
+    for (ControlId name : {frames_wizard::FirstFileBox, frames_wizard::SecondFileBox, frames_wizard::FramesetFileBox})
+        control<QLineEdit>(name);
+    control<QLineEdit>(body_colours_panel::BackgroundBox);
     const QString file = web + QStringLiteral("/memo.txt");
     writeFile(file, cp932(wholerun::Text));
     dialogs.expectOpen(file);
@@ -174,11 +177,11 @@ TEST_F(AutoCreateWindowTest, OpeningATextFileMakesTheThreeFramePagesBesideIt)
     EXPECT_TRUE(QDir(elsewhere).isEmpty());
     // The open recorded the text file, not a page made from it.
     EXPECT_EQ(w().files.recentFiles[0], file);
-    EXPECT_TRUE(control<QRadioButton>(QStringLiteral("Option5"), 0)->isChecked());
-    EXPECT_EQ(box(QStringLiteral("Text1"), 0), names[0]);
-    EXPECT_EQ(box(QStringLiteral("Text1"), 2), names[1]);
-    EXPECT_EQ(box(QStringLiteral("Text1"), 9), names[2]);
-    EXPECT_EQ(box(QStringLiteral("Text6"), 10), QStringLiteral("#BBDDFF"));
+    EXPECT_TRUE(control<QRadioButton>(ControlRef(frames_wizard::Split, 0))->isChecked());
+    EXPECT_EQ(box(frames_wizard::FirstFileBox), names[0]);
+    EXPECT_EQ(box(frames_wizard::SecondFileBox), names[1]);
+    EXPECT_EQ(box(frames_wizard::FramesetFileBox), names[2]);
+    EXPECT_EQ(box(body_colours_panel::BackgroundBox), QStringLiteral("#BBDDFF"));
 
     // The run ends on the frameset's preview. The frames' pages come from files, which the page
     // around them may not look into: they report to it, and a navigation link is followed in
@@ -200,11 +203,11 @@ TEST_F(AutoCreateWindowTest, OpeningATextFileMakesTheThreeFramePagesBesideIt)
 TEST_F(AutoCreateWindowTest, WithoutFramesThePageTakesTheTextsPlaceInOneChange)
 {
     start();
-    for (int i : {6, 9, 10})
-        control<QLineEdit>(QStringLiteral("Text6"), i);
-    control<QLineEdit>(QStringLiteral("txtsentaku"));
-    control<QRadioButton>(QStringLiteral("Option6"), 1);
-    control<QRadioButton>(QStringLiteral("Option18"), 12)->click();
+    for (ControlId id : {title_panel::TitleBox, body_colours_panel::TextColourBox, body_colours_panel::BackgroundBox})
+        control<QLineEdit>(id);
+    control<QLineEdit>(image_panel::ChosenFileBox);
+    control<QRadioButton>(ControlRef(image_panel::Alignment, 1));
+    control<QRadioButton>(ControlRef(auto_settings::FrameLayoutOption, 0))->click();
     documentWith(wholerun::Text, QStringLiteral("memo.txt"));
     w().ws.doc(0).encoding = TextEncoding::Utf8;
     run();
@@ -220,11 +223,11 @@ TEST_F(AutoCreateWindowTest, WithoutFramesThePageTakesTheTextsPlaceInOneChange)
     EXPECT_FALSE(QFileInfo::exists(web + QStringLiteral("/memo.html")));
     EXPECT_EQ(w().ws.tabStrip().SelectedIndex(), 2);
     EXPECT_FALSE(w().state.autoCreating);
-    EXPECT_EQ(box(QStringLiteral("Text6"), 6), QStringLiteral("My Page"));
-    EXPECT_EQ(box(QStringLiteral("Text6"), 9), QStringLiteral("#0000A0"));
-    EXPECT_EQ(box(QStringLiteral("Text6"), 10), QStringLiteral("#FFE8D0"));
-    EXPECT_EQ(box(QStringLiteral("txtsentaku")), QStringLiteral(" cat.gif"));
-    EXPECT_TRUE(control<QRadioButton>(QStringLiteral("Option6"), 1)->isChecked());
+    EXPECT_EQ(box(title_panel::TitleBox), QStringLiteral("My Page"));
+    EXPECT_EQ(box(body_colours_panel::TextColourBox), QStringLiteral("#0000A0"));
+    EXPECT_EQ(box(body_colours_panel::BackgroundBox), QStringLiteral("#FFE8D0"));
+    EXPECT_EQ(box(image_panel::ChosenFileBox), QStringLiteral(" cat.gif"));
+    EXPECT_TRUE(control<QRadioButton>(ControlRef(image_panel::Alignment, 1))->isChecked());
 
     // One undo gives the text back.
     w().ws.selectSourceTab(0);
@@ -237,7 +240,7 @@ TEST_F(AutoCreateWindowTest, WithoutFramesThePageTakesTheTextsPlaceInOneChange)
 TEST_F(AutoCreateWindowTest, AnOpenedTextFilesListsAndTablesGetAnItemOrRowForEachLine)
 {
     start();
-    control<QRadioButton>(QStringLiteral("Option18"), 12)->click();
+    control<QRadioButton>(ControlRef(auto_settings::FrameLayoutOption, 0))->click();
     const struct {
         const char* name;
         QString text;
@@ -319,7 +322,7 @@ TEST_F(AutoCreateWindowTest, WithTwoDocumentsOpenTheRunIsRefusedAndChangesNothin
 TEST_F(AutoCreateWindowTest, TheSwitchDecidesWhetherAnOpenedTextFileIsConverted)
 {
     start();
-    control<QRadioButton>(QStringLiteral("Option18"), 12)->click();
+    control<QRadioButton>(ControlRef(auto_settings::FrameLayoutOption, 0))->click();
     w().commands.invoke(auto_create_menu::RunOnOpening);
     EXPECT_FALSE(w().autoCreate.AutoRun.value());
     const QString file = web + QStringLiteral("/memo.txt");
@@ -404,13 +407,16 @@ TEST_F(AutoCreateWindowTest, TheSettingsPanelShowsHidesAndKeepsItsValues)
 {
     start();
     auto* panel = w().controls.get<QGroupBox>(auto_settings::Panel);
+    using namespace auto_settings;
     const struct {
-        int box;
+        ControlId box;
         const char* initial;
-    } boxes[] = {{26, "#BBDDFF"}, {25, "2"}, {23, "#BBDDFF"}, {24, "3"}, {20, "#0000A0"}, {21, "#FFE8D0"}, {19, "3"}, {18, "#0000BD"}};
+    } boxes[] = {{RuleColourBox, "#BBDDFF"},     {NavigationFontSizeBox, "2"}, {NavigationBackgroundBox, "#BBDDFF"},
+                 {BodyFontSizeBox, "3"},         {BodyTextColourBox, "#0000A0"}, {BodyBackgroundBox, "#FFE8D0"},
+                 {HeadingSizeBox, "3"},          {HeadingColourBox, "#0000BD"}};
     for (const auto& b : boxes)
-        EXPECT_EQ(box(QStringLiteral("Text6"), b.box), QString::fromUtf8(b.initial)) << b.box;
-    EXPECT_TRUE(control<QRadioButton>(QStringLiteral("Option18"), 13)->isChecked());
+        EXPECT_EQ(box(b.box), QString::fromUtf8(b.initial)) << b.box.key;
+    EXPECT_TRUE(control<QRadioButton>(ControlRef(auto_settings::FrameLayoutOption, 1))->isChecked());
 
     for (ExecuteButton close : {ExecuteButton::CloseAutoSettingsPanel, ExecuteButton::AutoSettingsPanelCloseBox}) {
         w().commands.invoke(auto_create_menu::ShowSettings);
@@ -419,26 +425,29 @@ TEST_F(AutoCreateWindowTest, TheSettingsPanelShowsHidesAndKeepsItsValues)
                   QList<int>({3500, 3000, 7155, 5895}));
         EXPECT_EQ(w().controls.get<QPlainTextEdit>(auto_settings::Explanation)->toPlainText(),
                   QStringLiteral("自動執行の時の各設定を行います。"));
-        control<QLineEdit>(QStringLiteral("Text6"), 19)->setText(QStringLiteral("5"));
+        control<QLineEdit>(auto_settings::HeadingSizeBox)->setText(QStringLiteral("5"));
         w().controls.get<QPushButton>(executeButton(close))->click();
         EXPECT_FALSE(panel->isVisible());
-        EXPECT_EQ(box(QStringLiteral("Text6"), 19), QStringLiteral("5"));
+        EXPECT_EQ(box(auto_settings::HeadingSizeBox), QStringLiteral("5"));
     }
 
     // The navigation page's settings show only for frames side by side.
     w().commands.invoke(auto_create_menu::ShowSettings);
     auto* navigation = w().controls.get<QWidget>(auto_settings::NavigationGroup);
-    for (int option : {12, 13, 14, 13}) {
-        control<QRadioButton>(QStringLiteral("Option18"), option)->click();
-        EXPECT_EQ(navigation->isVisible(), option == 13) << option;
+    // No frames, side by side, one above the other, side by side again.
+    for (int option : {0, 1, 2, 1}) {
+        control<QRadioButton>(ControlRef(FrameLayoutOption, option))->click();
+        EXPECT_EQ(navigation->isVisible(), option == 1) << option;
     }
 
     // Each colour button opens the picker for its own box.
+    const ControlId buttons[] = {HeadingColourButton, BodyBackgroundButton, BodyTextColourButton, RuleColourButton,
+                                 NavigationBackgroundButton};
     const int codes[] = {18, 21, 20, 26, 23};
-    for (int i = 6; i <= 10; ++i) {
-        w().controls.get<QPushButton>(QStringLiteral("cmdwav"), i)->click();
+    for (int i = 0; i < 5; ++i) {
+        w().controls.get<QPushButton>(buttons[i])->click();
         EXPECT_TRUE(w().colorPicker.isVisible());
-        EXPECT_EQ(w().colorPicker.ColorTarget.value(), codes[i - 6]) << i;
+        EXPECT_EQ(w().colorPicker.ColorTarget.value(), codes[i]) << buttons[i].key;
     }
 }
 

@@ -44,7 +44,7 @@ TEST(RealGenerators, MakeTheWholePageWithoutFrames)
     // The image step fills the image panel's file box, the generator its relative path, the
     // table generator its source box.
     EXPECT_EQ(boxWrites(*r.effects),
-              QStringList({"txtsentaku(-1)= cat.gif", "TxtSoutai(-1)=cat.gif",
+              QStringList({"image-panel.chosen-file(-1)= cat.gif", "image-panel.relative-path(-1)=cat.gif",
                            "table-panel.data-box(-1)=品名,値段<BR>\r\nりんご、百円<BR>\r\n"}));
 }
 
@@ -59,7 +59,7 @@ TEST(RealGenerators, MakeTheThreeFramePages)
     for (const QString* page : {&f.body, &f.navigation, &f.frameset})
         EXPECT_TRUE(wholerun::crLfOnly(*page));
     EXPECT_EQ(r.outcome.names.body, "memoright.html");
-    EXPECT_TRUE(boxWrites(*r.effects).contains("Text6(5)=side.gif"));
+    EXPECT_TRUE(boxWrites(*r.effects).contains("background-image-panel.file(-1)=side.gif"));
 }
 
 TEST(RealGenerators, ListsAndTablesGetAnItemOrRowForEachLine)

@@ -3,6 +3,7 @@
 #include "support/AppFixture.h"
 
 #include <QAction>
+#include <QPlainTextEdit>
 #include <gtest/gtest.h>
 
 class EditorFontsTest : public AppFixture {};
@@ -72,4 +73,37 @@ TEST_F(EditorFontsTest, TheEditorFontOfTheFirstDocumentIsRemembered)
     EXPECT_EQ(font.family(), QStringLiteral("IPAMincho"));
     EXPECT_EQ(font.pointSizeF(), 14);
     EXPECT_TRUE(font.bold());
+}
+
+TEST_F(EditorFontsTest, TheExplanationFontLandsOnTheMiniPanelsBodyBox)
+{
+    fomPelmor& win = start();
+    auto* body = win.controls.get<QPlainTextEdit>(mini_panel::BodyBox);
+    const QFont before = body->font();
+    FontChoice chosen;
+    chosen.name = QStringLiteral("IPAMincho");
+    chosen.size = 15;
+    chosen.italic = true;
+    chosen.bold = true;
+    dialogs.expectFont(chosen);
+    win.commands.invoke(font_menu::ExplanationFont);
+    EXPECT_TRUE(dialogs.lastFontFixedPitch);
+    EXPECT_EQ(body->font().family(), QStringLiteral("IPAMincho"));
+    EXPECT_EQ(body->font().pointSizeF(), 15);
+    EXPECT_TRUE(body->font().italic());
+    EXPECT_FALSE(body->font().bold()) << "the box takes the name, the size and the slant only";
+    EXPECT_NE(body->font().family(), before.family());
+
+    // Cancelling keeps the font; a choice without a size gives 12 points.
+    dialogs.expectFont(std::nullopt);
+    win.fonts.chooseExplanationFont();
+    EXPECT_EQ(body->font().family(), QStringLiteral("IPAMincho"));
+    FontChoice sizeless;
+    sizeless.name = QStringLiteral("IPAGothic");
+    sizeless.size = 0;
+    dialogs.expectFont(sizeless);
+    win.fonts.chooseExplanationFont();
+    EXPECT_EQ(body->font().family(), QStringLiteral("IPAGothic"));
+    EXPECT_EQ(body->font().pointSizeF(), 12);
+    EXPECT_FALSE(body->font().italic());
 }

@@ -5,6 +5,7 @@
 #include "stylesheet/StylesheetTools.h"
 #include "toolwindows/ColourPickerWindow.h"
 #include "workspace/Workspace.h"
+#include "wizards/AdvancedPanelInputs.h"
 
 #include <QAbstractItemView>
 #include <QComboBox>
@@ -126,7 +127,7 @@ TEST_F(LessonScriptCases, OnlyAPictureOfTheResourceFolderIsCopied)
                  "<画像>", "kabe.svg"}));
     for (int i = 0; i < 5; ++i)
         step();
-    EXPECT_EQ(w().controls.get<QLineEdit>(u("TxtSoutai"))->text(), u("kabe.svg"));
+    EXPECT_EQ(w().controls.get<QLineEdit>(image_panel::RelativePathBox)->text(), u("kabe.svg"));
     EXPECT_EQ(QDir(lessonFolder()).entryList({u("*.svg")}, QDir::Files), QStringList({u("kabe.svg")}));
     EXPECT_EQ(readFile(path(u("escape.svg"))), QByteArray("outside"));
 }

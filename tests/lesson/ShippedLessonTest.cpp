@@ -6,6 +6,7 @@
 #include "platform/TabStrip.h"
 #include "toolwindows/ColourPickerWindow.h"
 #include "workspace/Workspace.h"
+#include "wizards/AdvancedPanelInputs.h"
 
 #include <QAbstractItemView>
 #include <QAction>
@@ -182,8 +183,8 @@ TEST_F(ShippedLesson, ColoursByNameAndAPicture)
     EXPECT_FALSE(w().colorPicker.isVisible());
 
     stepPast("<画像>");
-    EXPECT_EQ(w().controls.get<QLineEdit>(u("TxtSoutai"))->text(), u("kabe.svg"));
-    EXPECT_EQ(w().controls.get<QLineEdit>(u("txtsentaku"))->text(), lessonFolder() + u("/0001.html"));
+    EXPECT_EQ(w().controls.get<QLineEdit>(image_panel::RelativePathBox)->text(), u("kabe.svg"));
+    EXPECT_EQ(w().controls.get<QLineEdit>(image_panel::ChosenFileBox)->text(), lessonFolder() + u("/0001.html"));
     // The picture lies beside the lesson's pages.
     EXPECT_EQ(lessonFile("kabe.svg"), readFile(path(u("resource/kabe.svg"))));
     stepPast("<画像挿入>");

@@ -4,6 +4,7 @@
 #include "platform/RichEdit.h"
 #include "support/AppFixture.h"
 #include "wizards/AdvancedMenu.h"
+#include "wizards/AdvancedPanelInputs.h"
 
 #include <QDir>
 #include <QFileDialog>
@@ -66,7 +67,7 @@ TEST_F(FileDialogFiltersTest, EveryDialogsEntriesAreReadAsTheySay)
     }
     w().commands.invoke(advanced_menu::InsertImage);
     dialogs.expectOpen(std::nullopt);
-    w().controls.get<QPushButton>(QStringLiteral("Cmdsentaku"), 0)->click();
+    w().controls.get<QPushButton>(image_panel::ChooseFileButton)->click();
     RichEdit* ed = w().ws.currentEditor();
     ed->SetText(QStringLiteral("<P>text</P>"));
     ed->Select(0, 3);

@@ -4,6 +4,7 @@
 #include "stylesheet/StyleRules.h"
 #include "toolwindows/ColourPickerWindow.h"
 #include "wizards/AdvancedPanelControls.h"
+#include "wizards/AdvancedPanelInputs.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -213,7 +214,7 @@ TEST_F(CssBuilderTest, UrlTakesItsPictureFromTheImagePanel)
     ASSERT_TRUE(image->isVisible());
     EXPECT_TRUE(w().controls.get<QWidget>(executeButton(ExecuteButton::InsertImage))->isVisible())
         << "the picture can be inserted";
-    control<QLineEdit>(u("TxtSoutai"))->setText(u("kabe.gif"));
+    control<QLineEdit>(image_panel::RelativePathBox)->setText(u("kabe.gif"));
     press(ExecuteButton::InsertImage);
     EXPECT_EQ(style(), u("background-image:url(kabe.gif);"));
     EXPECT_FALSE(image->isVisible());

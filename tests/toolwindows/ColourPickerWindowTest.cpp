@@ -6,6 +6,10 @@
 #include "toolwindows/ColourPickerControls.h"
 #include "toolwindows/ColourPickerWindow.h"
 #include "toolwindows/MouseRelay.h"
+#include "wizards/AdvancedPanelInputs.h"
+#include "wizards/AutoSettingsColourControls.h"
+#include "wizards/EasyPanelInputs.h"
+#include "wizards/FramesWizardControls.h"
 
 #include <QCheckBox>
 #include <QGroupBox>
@@ -71,51 +75,63 @@ protected:
 TEST_F(ColourPickerWindowTest, EveryTargetCodeDeliversIntoItsOwnBoxOnly)
 {
     startWithColours();
-    std::vector<std::pair<QString, int>> boxes = {
-        {QStringLiteral("txtiro1"), NoIndex}, {QStringLiteral("Txtkeisenc"), NoIndex}, {QStringLiteral("Txttc"), NoIndex},
-        {QStringLiteral("Text5"), 0},         {QStringLiteral("Text5"), 1},            {QStringLiteral("Text5"), 2},
-        {QStringLiteral("Text1"), 8},
+    // The boxes of the font colour, body colours and automatic creation's settings, by their codes.
+    const std::pair<int, ControlId> codedBoxes[] = {
+        {7, font_colour_panel::ColourBox},
+        {9, body_colours_panel::TextColourBox},
+        {10, body_colours_panel::BackgroundBox},
+        {18, auto_settings::HeadingColourBox},
+        {20, auto_settings::BodyTextColourBox},
+        {21, auto_settings::BodyBackgroundBox},
+        {23, auto_settings::NavigationBackgroundBox},
+        {26, auto_settings::RuleColourBox},
     };
-    for (int k : {7, 9, 10, 18, 20, 21, 23, 26})
-        boxes.emplace_back(QStringLiteral("Text6"), k);
-    for (const auto& [boxName, index] : boxes)
-        box(boxName, index);
+    std::vector<ControlId> boxes = {
+        marquee_panel::BackgroundBox,   rule_panel::ColourBox,       table_panel::CellBackgroundBox,
+        table_panel::BorderColourBox,   table_panel::LightColourBox, table_panel::DarkColourBox,
+        frames_wizard::BorderColourBox,
+    };
+    for (const auto& [k, id] : codedBoxes)
+        boxes.push_back(id);
+    for (ControlId id : boxes)
+        box(id);
 
     struct Case {
         int code;
-        std::pair<QString, int> target;
-        std::vector<std::pair<QString, int>> emptied;
+        ControlId target;
+        std::vector<ControlId> emptied;
     };
     std::vector<Case> cases = {
-        {100, {QStringLiteral("txtiro1"), NoIndex}, {}},
-        {101, {QStringLiteral("Txtkeisenc"), NoIndex}, {}},
-        {102, {QStringLiteral("Txttc"), NoIndex}, {}},
-        {110, {QStringLiteral("Text5"), 0}, {{QStringLiteral("Text5"), 1}, {QStringLiteral("Text5"), 2}}},
-        {111, {QStringLiteral("Text5"), 1}, {{QStringLiteral("Text5"), 0}}},
-        {112, {QStringLiteral("Text5"), 2}, {{QStringLiteral("Text5"), 0}}},
+        {100, marquee_panel::BackgroundBox, {}},
+        {101, rule_panel::ColourBox, {}},
+        {102, table_panel::CellBackgroundBox, {}},
+        {110, table_panel::BorderColourBox, {table_panel::LightColourBox, table_panel::DarkColourBox}},
+        {111, table_panel::LightColourBox, {table_panel::BorderColourBox}},
+        {112, table_panel::DarkColourBox, {table_panel::BorderColourBox}},
     };
     for (int code = 120; code <= 129; ++code)
-        cases.push_back({code, {QStringLiteral("Text1"), 8}, {}});
-    for (int k : {7, 9, 10, 18, 20, 21, 23, 26})
-        cases.push_back({k, {QStringLiteral("Text6"), k}, {}});
+        cases.push_back({code, frames_wizard::BorderColourBox, {}});
+    for (const auto& [k, id] : codedBoxes)
+        cases.push_back({k, id, {}});
 
+    const auto same = [](ControlId a, ControlId b) { return QByteArray(a.key) == QByteArray(b.key); };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.code);
-        for (const auto& [boxName, index] : boxes)
-            setBoxText(box(boxName, index), QStringLiteral("old"));
+        for (ControlId id : boxes)
+            setBoxText(box(id), QStringLiteral("old"));
         w().procs.call(procedure::OpenColourPickerFor, c.code);
         ASSERT_TRUE(picker().isVisible());
         picker().chooseNamesMode();
         picker().chooseNamedColour(1);
         picker().insertNamedColour(1);
-        for (const auto& [boxName, index] : boxes) {
-            const QString now = boxText(box(boxName, index));
-            if (std::pair(boxName, index) == c.target)
-                EXPECT_EQ(now, QStringLiteral("#FF0000")) << boxName.toStdString() << index;
-            else if (std::find(c.emptied.begin(), c.emptied.end(), std::pair(boxName, index)) != c.emptied.end())
-                EXPECT_EQ(now, QString()) << boxName.toStdString() << index;
+        for (ControlId id : boxes) {
+            const QString now = boxText(box(id));
+            if (same(id, c.target))
+                EXPECT_EQ(now, QStringLiteral("#FF0000")) << id.key;
+            else if (std::any_of(c.emptied.begin(), c.emptied.end(), [&](ControlId e) { return same(e, id); }))
+                EXPECT_EQ(now, QString()) << id.key;
             else
-                EXPECT_EQ(now, QStringLiteral("old")) << boxName.toStdString() << index;
+                EXPECT_EQ(now, QStringLiteral("old")) << id.key;
         }
         EXPECT_EQ(picker().ColorTarget.value(), 0);
         EXPECT_FALSE(picker().isVisible());
@@ -125,15 +141,15 @@ TEST_F(ColourPickerWindowTest, EveryTargetCodeDeliversIntoItsOwnBoxOnly)
     }
 
     // A code without a box of its own delivers nothing and keeps the window and its code.
-    for (const auto& [boxName, index] : boxes)
-        setBoxText(box(boxName, index), QStringLiteral("old"));
+    for (ControlId id : boxes)
+        setBoxText(box(id), QStringLiteral("old"));
     for (int code : {999, -1}) {
         w().procs.call(procedure::OpenColourPickerFor, code);
         picker().insertBasicColour(3);
         EXPECT_TRUE(picker().isVisible()) << code;
         EXPECT_EQ(picker().ColorTarget.value(), code);
-        for (const auto& [boxName, index] : boxes)
-            EXPECT_EQ(boxText(box(boxName, index)), QStringLiteral("old")) << code;
+        for (ControlId id : boxes)
+            EXPECT_EQ(boxText(box(id)), QStringLiteral("old")) << code;
     }
 }
 
@@ -188,7 +204,7 @@ TEST_F(ColourPickerWindowTest, TargetOfTheStylesheetBuilderGetsValueAndName)
 TEST_F(ColourPickerWindowTest, NameOrValueIsDeliveredAsTheCheckBoxSays)
 {
     startWithColours();
-    QObject* target = box(QStringLiteral("Text6"), 7);
+    QObject* target = box(font_colour_panel::ColourBox);
     struct Case {
         const char* what;
         int mode; // 1 names, 2 basic, 3 extended
@@ -224,7 +240,7 @@ TEST_F(ColourPickerWindowTest, NameOrValueIsDeliveredAsTheCheckBoxSays)
 TEST_F(ColourPickerWindowTest, NothingToDeliverKeepsTheWindowAndItsTarget)
 {
     startWithColours();
-    QObject* target = box(QStringLiteral("Text6"), 9);
+    QObject* target = box(body_colours_panel::TextColourBox);
     setBoxText(target, QStringLiteral("old"));
     w().procs.call(procedure::OpenColourPickerFor, 9);
     picker().insertChosenColour();
@@ -240,7 +256,7 @@ TEST_F(ColourPickerWindowTest, NothingToDeliverKeepsTheWindowAndItsTarget)
 TEST_F(ColourPickerWindowTest, ClosingKeepsTheTargetForTheNextOpening)
 {
     startWithColours();
-    QObject* target = box(QStringLiteral("Text6"), 21);
+    QObject* target = box(auto_settings::BodyBackgroundBox);
     w().procs.call(procedure::OpenColourPickerFor, 21);
     pc<QRadioButton>(colour_picker::ExtendedMode)->setChecked(true);
     picker().closeWindow();
@@ -384,7 +400,7 @@ TEST_F(ColourPickerWindowTest, BasicColoursSlidersAndTheColourDialogAgree)
     EXPECT_EQ(value(), QStringLiteral("#123456"));
 
     // A double click on the composed colour delivers it; the mode comes back as it was.
-    QObject* target = box(QStringLiteral("Text6"), 10);
+    QObject* target = box(body_colours_panel::BackgroundBox);
     picker().ColorTarget.set(10);
     picker().insertComposedColour();
     EXPECT_EQ(boxText(target), QStringLiteral("#123456"));
@@ -492,7 +508,7 @@ TEST_F(ColourPickerWindowTest, ExplanationPageOpensFromTheMenuAndCloses)
 TEST_F(ColourPickerWindowTest, MouseClicksReachTheSwatchHandlers)
 {
     startWithColours();
-    QObject* target = box(QStringLiteral("Text6"), 18);
+    QObject* target = box(auto_settings::HeadingColourBox);
     w().procs.call(procedure::OpenColourPickerFor, 18);
     QLineEdit* aqua = pc(colour_picker::BasicSwatch, 2);
     QTest::mouseClick(aqua, Qt::LeftButton);

@@ -21,11 +21,11 @@ void ToolWindowTest::writeResource(const QString& name, const QString& text)
     writeFile(path(QStringLiteral("resource/") + name), crlf.toUtf8());
 }
 
-QObject* ToolWindowTest::box(const QString& name, int index)
+QObject* ToolWindowTest::box(ControlId id)
 {
-    if (!w().controls.has(name, index))
-        w().controls.add(name, index, new QLineEdit(&w()));
-    return w().controls.find(name, index);
+    if (!w().controls.has(id))
+        w().controls.add(id, new QLineEdit(&w()));
+    return w().controls.find(id);
 }
 
 QString ToolWindowTest::boxText(const QObject* box)

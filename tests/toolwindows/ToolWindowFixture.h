@@ -2,6 +2,8 @@
 
 #include "support/AppFixture.h"
 
+#include "platform/ControlRegistry.h"
+
 #include <QString>
 
 class QLineEdit;
@@ -15,7 +17,7 @@ protected:
     // Writes a resource file of the test's own (UTF-8; "\n" becomes CR LF).
     void writeResource(const QString& name, const QString& text);
     // The main window's box, registered here as a plain text box when no panel has made it yet.
-    QObject* box(const QString& name, int index);
+    QObject* box(ControlId id);
     static QString boxText(const QObject* box);
     static void setBoxText(QObject* box, const QString& text);
 };

@@ -6,6 +6,8 @@
 #include "wizards/Dispatcher.h"
 #include "wizards/EasyPanelControls.h"
 #include "wizards/MiniPanel.h"
+#include "wizards/AdvancedPanelInputs.h"
+#include "wizards/MiniPanelControls.h"
 
 #include <QLineEdit>
 #include <QTest>
@@ -147,14 +149,14 @@ TEST_F(DispatcherTableTest, LinkTargetWithoutASelectionLeavesAtOnce)
 {
     start();
     ed()->SetText(QStringLiteral("abc"));
-    w().controls.get<QWidget>(QStringLiteral("Frmc"))->show();
+    w().controls.get<QWidget>(mini_panel::Panel)->show();
     typeSomething();
     dialogs.expectMsg(QStringLiteral("クリックをする文字や画像を選択してください。"));
     w().dispatcher.press(ExecuteButton::ChooseLinkTarget);
     EXPECT_EQ(dialogs.fileRequests().size(), 0u) << "no dialog opens";
     EXPECT_TRUE(ed()->CanUndo()) << "it leaves before the undo buffer is emptied";
     EXPECT_EQ(newestSnapshot(), QStringLiteral("abcx"));
-    EXPECT_FALSE(w().controls.get<HolderPanel>(QStringLiteral("Frmc"))->shownByProgram());
+    EXPECT_FALSE(w().controls.get<HolderPanel>(mini_panel::Panel)->shownByProgram());
 }
 
 TEST_F(DispatcherTableTest, LinkTargetChoosesAFileAndInsertsTheLinkAtOnce)
@@ -172,12 +174,12 @@ TEST_F(DispatcherTableTest, LinkTargetChoosesAFileAndInsertsTheLinkAtOnce)
     ASSERT_EQ(dialogs.fileRequests().size(), 1u);
     EXPECT_EQ(dialogs.fileRequests()[0].title, QStringLiteral("リンク先の設定"));
     EXPECT_EQ(dialogs.fileRequests()[0].filter, QStringLiteral("すべてのファイル (*.*)|*.*|"));
-    EXPECT_TRUE(w().controls.get<QLineEdit>(QStringLiteral("Txtlink"))->text().isEmpty());
+    EXPECT_TRUE(w().controls.get<QLineEdit>(link_panel::TargetBox)->text().isEmpty());
 
     ed()->Select(0, 3);
     dialogs.expectOpen(temp.path() + QStringLiteral("/page.html"));
     w().dispatcher.press(ExecuteButton::ChooseLinkTarget);
-    EXPECT_EQ(w().controls.get<QLineEdit>(QStringLiteral("Txtlink"))->text(), temp.path() + QStringLiteral("/page.html"));
+    EXPECT_EQ(w().controls.get<QLineEdit>(link_panel::TargetBox)->text(), temp.path() + QStringLiteral("/page.html"));
     EXPECT_FALSE(ed()->CanUndo());
     if (linkPresses == 0)
         EXPECT_NE(ed()->Text(), QStringLiteral("abc")) << "the link is inserted";

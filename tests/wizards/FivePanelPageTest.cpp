@@ -5,6 +5,7 @@
 #include "support/AppFixture.h"
 #include "wizards/EasyMenu.h"
 #include "support/BrowserWaits.h"
+#include "wizards/EasyPanelInputs.h"
 
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -50,21 +51,21 @@ TEST_F(FivePanelPageTest, APageBuiltWithFivePanelsShowsWhatThePanelsSaid)
     w().commands.invoke(easy_menu::InsertPageSkeleton);
 
     // Title.
-    set("Text6", 6, QStringLiteral("五つのパネルのページ"));
+    set(title_panel::TitleBox, QStringLiteral("五つのパネルのページ"));
     w().dispatcher.press(ExecuteButton::InsertTitle);
     // Body colours.
-    set("Text6", 9, QStringLiteral("#000080"));
-    set("Text6", 10, QStringLiteral("#FFFFE0"));
+    set(body_colours_panel::TextColourBox, QStringLiteral("#000080"));
+    set(body_colours_panel::BackgroundBox, QStringLiteral("#FFFFE0"));
     w().dispatcher.press(ExecuteButton::SetBodyColours);
     // Three lines of text typed into the body.
     ed()->SetSelStart(static_cast<int>(ed()->Text().indexOf(QStringLiteral("</BODY>"))));
     ed()->SetSelText(QStringLiteral("ようこそ\r\n赤い文字\r\nかくれた注釈\r\n"));
     // A heading, a font colour and a comment over them.
     select(QStringLiteral("ようこそ"));
-    set("Text6", 8, QStringLiteral("1"));
+    set(heading_panel::LevelBox, QStringLiteral("1"));
     w().dispatcher.press(ExecuteButton::InsertHeading);
     select(QStringLiteral("赤い文字"));
-    set("Text6", 7, QStringLiteral("#FF0000"));
+    set(font_colour_panel::ColourBox, QStringLiteral("#FF0000"));
     w().dispatcher.press(ExecuteButton::InsertFontColour);
     select(QStringLiteral("かくれた注釈\r\n"));
     w().dispatcher.press(ExecuteButton::InsertComment);

@@ -14,7 +14,7 @@
 namespace {
 
 using gen::field;
-using gen::frmc;
+using gen::miniPanel;
 
 TEST(MailFormGenerator, TheFormInFrontOfTheSelection)
 {
@@ -118,9 +118,9 @@ TEST(BlockGenerators, ParagraphAndPosition)
     const gen::EditorState ed = editorWith("abc", 0, 3);
     struct Case { gen::GeneratedEdit edit; const char* before; const char* after; QList<gen::ControlRef> hide; };
     const Case cases[] = {
-        {gen::makePAlign({ed, 0}), "<P>\r\n", "</P>\r\n", {frmc(), field(paragraph_panel::Panel)}},
-        {gen::makePAlign({ed, 1}), "<P ALIGN= center>\r\n", "</P>\r\n", {frmc(), field(paragraph_panel::Panel)}},
-        {gen::makePAlign({ed, 2}), "<P ALIGN= right>\r\n", "</P>\r\n", {frmc(), field(paragraph_panel::Panel)}},
+        {gen::makePAlign({ed, 0}), "<P>\r\n", "</P>\r\n", {miniPanel(), field(paragraph_panel::Panel)}},
+        {gen::makePAlign({ed, 1}), "<P ALIGN= center>\r\n", "</P>\r\n", {miniPanel(), field(paragraph_panel::Panel)}},
+        {gen::makePAlign({ed, 2}), "<P ALIGN= right>\r\n", "</P>\r\n", {miniPanel(), field(paragraph_panel::Panel)}},
         {gen::makeDivAlign({ed, 5}), "<DIV>\r\n", "</DIV>\r\n", {field(position_panel::Panel)}},
         {gen::makeDivAlign({ed, 4}), "<DIV align= center>\r\n", "</DIV>\r\n", {field(position_panel::Panel)}},
         {gen::makeDivAlign({ed, 3}), "<DIV align= right>\r\n", "</DIV>\r\n", {field(position_panel::Panel)}},
@@ -136,7 +136,7 @@ TEST(BlockGenerators, ParagraphAndPosition)
     const gen::EditorState none = editorWith("abc", 1, 0);
     const QString message = QStringLiteral("位置を指定する文字や画像を選択してください。^_^;");
     EXPECT_EQ(gen::makePAlign({none, 1}).message->text, message);
-    EXPECT_EQ(gen::makePAlign({none, 1}).hide, QList{frmc()});
+    EXPECT_EQ(gen::makePAlign({none, 1}).hide, QList{miniPanel()});
     EXPECT_EQ(gen::makeDivAlign({none, 5}).message->text, message);
     EXPECT_TRUE(gen::makeDivAlign({none, 5}).hide.isEmpty());
     EXPECT_FALSE(gen::makeDivAlign({none, 5}).snapshot);

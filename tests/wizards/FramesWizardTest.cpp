@@ -5,6 +5,7 @@
 #include "wizards/generators/FramesetGenerator.h"
 #include "workspace/DocumentText.h"
 #include "wizards/AdvancedMenu.h"
+#include "wizards/FramesWizardControls.h"
 
 #include <QDir>
 #include <QLineEdit>
@@ -50,11 +51,11 @@ protected:
         right.regions[1] = QStringLiteral("<P>たたんだ本文</P>");
         right.sourceEditor->SetText(QStringLiteral("<P>右のページ</P>\r\n") + regionMarker(1) + CrLf);
         rightWhole = expandedText(right);
-        set(0, QStringLiteral("left.html"));
-        set(2, QStringLiteral("right.html"));
+        set(frames_wizard::FirstFileBox, QStringLiteral("left.html"));
+        set(frames_wizard::SecondFileBox, QStringLiteral("right.html"));
     }
-    void set(int box, const QString& text) { w().controls.get<QLineEdit>(QStringLiteral("Text1"), box)->setText(text); }
-    void press(int i) { w().controls.get<QPushButton>(QStringLiteral("Command6"), i)->click(); }
+    void set(ControlId box, const QString& text) { w().controls.get<QLineEdit>(box)->setText(text); }
+    void press(ControlId button) { w().controls.get<QPushButton>(button)->click(); }
     QString pageOf(const gen::FramesetInput& in) { return gen::makeFrameset(in).page; }
 
     QString leftFolder;
@@ -65,13 +66,13 @@ protected:
 TEST_F(FramesWizardTest, RunWritesTheThreePagesEachIntoItsDocumentsFolder)
 {
     twoPages();
-    press(1);
+    press(frames_wizard::RunButton);
     ASSERT_EQ(w().ws.documentCount(), 3) << "the frameset page goes into a new third document";
     const Document& frameset = w().ws.doc(2);
     EXPECT_EQ(frameset.sourceEditor->Text(), pageOf({}));
     EXPECT_EQ(frameset.fileName, QStringLiteral("index.html"));
     EXPECT_EQ(w().ws.tabStrip().Caption(5), QStringLiteral("index.html"));
-    EXPECT_TRUE(w().controls.get<QWidget>(QStringLiteral("FrmFrame"))->isHidden());
+    EXPECT_TRUE(w().controls.get<QWidget>(frames_wizard::Panel)->isHidden());
 
     const QString leftWithBase = QStringLiteral("<HTML>\r\n<head>\r\n<TITLE>左</TITLE>\r\n") + BaseLine
         + QStringLiteral("</head>\r\n<BODY>\r\n<A HREF=\"a.html\">目次</A>\r\n</BODY>\r\n</HTML>");
@@ -86,15 +87,15 @@ TEST_F(FramesWizardTest, RunWritesTheThreePagesEachIntoItsDocumentsFolder)
 TEST_F(FramesWizardTest, UndoClosesExactlyTheDocumentTheRunAdded)
 {
     twoPages();
-    press(1);
+    press(frames_wizard::RunButton);
     ASSERT_EQ(w().ws.documentCount(), 3);
-    press(3);
+    press(frames_wizard::UndoButton);
     EXPECT_EQ(w().ws.documentCount(), 2);
     EXPECT_EQ(w().ws.doc(0).sourceEditor->Text(), LeftText);
     EXPECT_EQ(expandedText(w().ws.doc(1)), rightWhole);
     EXPECT_EQ(w().ws.tabStrip().SelectedIndex(), 1);
     // A second undo has nothing left to take back.
-    press(3);
+    press(frames_wizard::UndoButton);
     EXPECT_EQ(w().ws.documentCount(), 2);
     EXPECT_EQ(w().ws.doc(0).sourceEditor->Text(), LeftText);
 }
@@ -105,10 +106,10 @@ TEST_F(FramesWizardTest, AnEmptyThirdDocumentReceivesThePageAndUndoEmptiesIt)
     ASSERT_TRUE(w().ws.addDocument());
     ASSERT_TRUE(w().ws.addDocument());
     w().ws.sourceEditor(3)->SetText(QStringLiteral("<P>四つ目</P>"));
-    press(1);
+    press(frames_wizard::RunButton);
     ASSERT_EQ(w().ws.documentCount(), 4) << "no document is added";
     EXPECT_EQ(w().ws.sourceEditor(2)->Text(), pageOf({}));
-    press(3);
+    press(frames_wizard::UndoButton);
     EXPECT_EQ(w().ws.documentCount(), 4);
     EXPECT_TRUE(w().ws.sourceEditor(2)->Text().isEmpty());
     EXPECT_EQ(w().ws.doc(2).fileName, QStringLiteral("$$$002.html"));
@@ -120,9 +121,9 @@ TEST_F(FramesWizardTest, PagesWithOnlyTheirTemporaryNamesAreToBeSavedFirst)
     start();
     ASSERT_TRUE(w().ws.addDocument());
     dialogs.expectMsg(gen::framesSaveFirstMessage());
-    press(1);
+    press(frames_wizard::RunButton);
     EXPECT_EQ(w().ws.documentCount(), 2);
-    press(3);
+    press(frames_wizard::UndoButton);
     EXPECT_EQ(w().ws.documentCount(), 2) << "without a run, undo does nothing";
 }
 
@@ -131,38 +132,38 @@ TEST_F(FramesWizardTest, ReplacingAnotherFileAsksTheOverwriteQuestion)
     twoPages();
     writeFile(leftFolder + QStringLiteral("/index.html"), "mine");
     dialogs.expectMsg(QStringLiteral("同じ名前のファイルが既にあります、上書きしますか？"), MsgResult::No);
-    press(1);
+    press(frames_wizard::RunButton);
     EXPECT_EQ(readFile(leftFolder + QStringLiteral("/index.html")), QByteArray("mine"));
     EXPECT_TRUE(QFile::exists(rightFolder + QStringLiteral("/right.html"))) << "the frames' pages are written";
-    press(3);
+    press(frames_wizard::UndoButton);
     dialogs.expectMsg(QStringLiteral("同じ名前のファイルが既にあります、上書きしますか？"), MsgResult::Yes);
-    press(1);
+    press(frames_wizard::RunButton);
     EXPECT_EQ(readFile(leftFolder + QStringLiteral("/index.html")), cp932(pageOf({})));
 }
 
 TEST_F(FramesWizardTest, TheBorderWidthAndAFailedWriteAreReported)
 {
     twoPages();
-    set(12, QStringLiteral("1"));
-    press(1);
+    set(frames_wizard::BorderWidthBox, QStringLiteral("1"));
+    press(frames_wizard::RunButton);
     gen::FramesetInput in;
     in.borderWidth = QStringLiteral("1");
     EXPECT_EQ(w().ws.sourceEditor(2)->Text(), pageOf(in));
     EXPECT_TRUE(w().ws.sourceEditor(2)->Text().contains(QStringLiteral("BORDER=\"3\"")));
-    press(3);
+    press(frames_wizard::UndoButton);
 
     QDir(rightFolder).removeRecursively();
     dialogs.expectMsg(QStringLiteral("設定が違います"));
-    press(1);
+    press(frames_wizard::RunButton);
     EXPECT_EQ(readFile(leftFolder + QStringLiteral("/left.html")).isEmpty(), false) << "what was done before stays done";
 }
 
 TEST_F(FramesWizardTest, TheCloseButtonsHideThePanel)
 {
     start();
-    for (int i : {0, 2}) {
+    for (ControlId button : {frames_wizard::CloseBox, frames_wizard::CloseButton}) {
         w().commands.invoke(advanced_menu::MakeFrames);
-        press(i);
-        EXPECT_TRUE(w().controls.get<QWidget>(QStringLiteral("FrmFrame"))->isHidden());
+        press(button);
+        EXPECT_TRUE(w().controls.get<QWidget>(frames_wizard::Panel)->isHidden());
     }
 }

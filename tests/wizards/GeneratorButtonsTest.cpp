@@ -15,6 +15,8 @@
 #include "wizards/generators/TableGenerator.h"
 #include "wizards/generators/TextStyleGenerators.h"
 #include "wizards/AdvancedMenu.h"
+#include "wizards/AdvancedPanelInputs.h"
+#include "wizards/EasyPanelInputs.h"
 
 #include <QAbstractButton>
 #include <QLineEdit>
@@ -86,12 +88,19 @@ public:
             w().controls.get<QPlainTextEdit>(QString::fromLatin1(name), index)->setPlainText(text);
     }
     void set(const char* name, const QString& text) { set(name, -1, text); }
-    void set(ControlId id, const QString& text) { set(id.key, -1, text); }
+    void set(ControlRef id, const QString& text)
+    {
+        if (auto* line = qobject_cast<QLineEdit*>(w().controls.find(id)))
+            line->setText(text);
+        else
+            w().controls.get<QPlainTextEdit>(id)->setPlainText(text);
+    }
     void tick(const char* name, int index, bool on = true)
     {
         w().controls.get<QAbstractButton>(QString::fromLatin1(name), index)->setChecked(on);
     }
     void tick(const char* name, bool on) { tick(name, -1, on); }
+    void tick(ControlRef id, bool on = true) { w().controls.get<QAbstractButton>(id)->setChecked(on); }
 
 protected:
     struct Case {
@@ -153,14 +162,14 @@ TEST_F(GeneratorButtonsTest, EveryExecuteButtonReadsItsPanelAndInsertsWhatItsGen
         {"link", ExecuteButton::InsertLink, Page, "本文", 0,
          [](auto& t) {
              t.w().commands.invoke(advanced_menu::SetLink);
-             t.set("Txtlink", QStringLiteral("page2.html"));
-             t.tick("Check2", 0);
+             t.set(link_panel::TargetBox, QStringLiteral("page2.html"));
+             t.tick(link_panel::NewWindowCheck);
          },
          [](const S& s, const QString& f) { return gen::makeLinkButton({s, "page2.html", true, f}, true); }},
         {"mail link", ExecuteButton::InsertLink, Page, "本文", 0,
          [](auto& t) {
              t.w().commands.invoke(advanced_menu::MailLink);
-             t.set("Txtlink", QStringLiteral("me@example.jp"));
+             t.set(link_panel::TargetBox, QStringLiteral("me@example.jp"));
          },
          [](const S& s, const QString& f) { return gen::makeLinkButton({s, "me@example.jp", false, f}, false); }},
         {"mail link without a selection", ExecuteButton::InsertLink, Page, "", 10,
@@ -168,31 +177,31 @@ TEST_F(GeneratorButtonsTest, EveryExecuteButtonReadsItsPanelAndInsertsWhatItsGen
          [](const S& s, const QString& f) { return gen::makeLinkButton({s, "me@example.jp", false, f}, false); }},
         {"rule", ExecuteButton::InsertRule, Page, "", 40,
          [](auto& t) {
-             t.set("Txtfutosa", "2");
-             t.set("Txtnagasa1", "30");
-             t.set("Txtnagasa2", "50");
-             t.tick("Option3", 2);
-             t.tick("Check1", false);
-             t.set("Txtkeisenc", "#00FF00");
+             t.set(rule_panel::ThicknessBox, "2");
+             t.set(rule_panel::LengthMmBox, "30");
+             t.set(rule_panel::LengthPercentBox, "50");
+             t.tick(ControlRef(rule_panel::Alignment, 2));
+             t.tick(rule_panel::ShadedCheck, false);
+             t.set(rule_panel::ColourBox, "#00FF00");
          },
          [](const S&, const QString&) { return gen::makeRule({"2", "30", "50", 2, false, "#00FF00"}); }},
         {"list", ExecuteButton::InsertList, Page, "見出しと本文\r\n二行目です", 0,
          [](auto& t) {
-             t.tick("Option8", 2);
-             t.tick("Option13", 0);
+             t.tick(ControlRef(list_panel::Kind, 2));
+             t.tick(ControlRef(list_panel::Mark, 0));
          },
          [](const S& s, const QString&) { return gen::makeList({s, 2, 0}); }},
         {"image", ExecuteButton::InsertImage, Page, "", 40,
          [](auto& t) {
-             t.set("txtsentaku", t.folder() + "/img/a.gif");
-             t.set("Txttatep", "40");
-             t.set("Txtyokop", "50");
-             t.set("Txtyokopic", "10");
-             t.set("txtwaku", "2");
-             t.tick("Option6", 4);
-             t.set("Txtud", "3");
-             t.set("Txtlr", "4");
-             t.set("txtgazou", "写真");
+             t.set(image_panel::ChosenFileBox, t.folder() + "/img/a.gif");
+             t.set(image_panel::HeightPercentBox, "40");
+             t.set(image_panel::WidthPercentBox, "50");
+             t.set(image_panel::WidthMmBox, "10");
+             t.set(image_panel::BorderBox, "2");
+             t.tick(ControlRef(image_panel::Alignment, 4));
+             t.set(image_panel::VerticalSpaceBox, "3");
+             t.set(image_panel::HorizontalSpaceBox, "4");
+             t.set(image_panel::AltTextBox, "写真");
          },
          [](const S& s, const QString& f) {
              gen::ImageInput in;
@@ -209,7 +218,7 @@ TEST_F(GeneratorButtonsTest, EveryExecuteButtonReadsItsPanelAndInsertsWhatItsGen
              in.alt = "写真";
              return gen::makeImage(in);
          }},
-        {"image without a file", ExecuteButton::InsertImage, Page, "", 40, [](auto& t) { t.set("txtsentaku", " "); },
+        {"image without a file", ExecuteButton::InsertImage, Page, "", 40, [](auto& t) { t.set(image_panel::ChosenFileBox, " "); },
          [](const S& s, const QString& f) {
              gen::ImageInput in;
              in.editor = s;
@@ -219,17 +228,17 @@ TEST_F(GeneratorButtonsTest, EveryExecuteButtonReadsItsPanelAndInsertsWhatItsGen
          }},
         {"marquee", ExecuteButton::InsertMarquee, Page, "本文", 0,
          [](auto& t) {
-             t.set("Txthaba", 1, "50");
-             t.set("Txttakasa", 0, "10");
-             t.set("Txtsayu", 0, "5");
-             t.set("Txtjyouge", 0, "6");
-             t.set("TxtKaisu", "3");
-             t.set("Txtjikan", "100");
-             t.set("Txtkyori", "8");
-             t.tick("Option14", 1);
-             t.tick("Option15", 2);
-             t.tick("Check3", true);
-             t.set("txtiro1", "#FF0000");
+             t.set(marquee_panel::WidthPercentBox, "50");
+             t.set(marquee_panel::HeightMmBox, "10");
+             t.set(marquee_panel::SideMarginBox, "5");
+             t.set(marquee_panel::TopBottomMarginBox, "6");
+             t.set(marquee_panel::LoopCountBox, "3");
+             t.set(marquee_panel::DelayBox, "100");
+             t.set(marquee_panel::StepBox, "8");
+             t.tick(ControlRef(marquee_panel::Behaviour, 1));
+             t.tick(ControlRef(marquee_panel::Direction, 2));
+             t.tick(marquee_panel::TrueSpeedCheck, true);
+             t.set(marquee_panel::BackgroundBox, "#FF0000");
          },
          [](const S& s, const QString&) {
              gen::MarqueeInput in;
@@ -250,51 +259,51 @@ TEST_F(GeneratorButtonsTest, EveryExecuteButtonReadsItsPanelAndInsertsWhatItsGen
         {"table from its data box", ExecuteButton::InsertTable, Page, "", 60,
          [](auto& t) {
              t.set(table_panel::DataBox, "a,b\r\nc、d");
-             t.tick("Option10", 3);
-             t.tick("Option7", 2);
-             t.tick("Option9", 0);
-             t.tick("Optionichi2", 0);
-             t.set("txtwaku2", 1, "2");
-             t.set("Text5", 0, "#111111");
-             t.set("Text5", 1, "#222222");
-             t.set("Text5", 2, "#333333");
-             t.tick("Option11", 3);
-             t.tick("Option12", 2);
-             t.set("Txtyokok", "5");
-             t.set("Txttatek", "6");
-             t.set("Txttc", "#EEEEEE");
-             t.set("Txttheight", "20");
-             t.set("Txttwidth", "40");
-             t.set("Txttit", "表題");
-             t.tick("Option16", 0);
+             t.tick(ControlRef(table_panel::Headings, 3));
+             t.tick(ControlRef(table_panel::CellAlignment, 2));
+             t.tick(ControlRef(table_panel::CellVerticalAlignment, 0));
+             t.tick(ControlRef(table_panel::Position, 0));
+             t.set(table_panel::BorderWidthBox, "2");
+             t.set(table_panel::BorderColourBox, "#111111");
+             t.set(table_panel::LightColourBox, "#222222");
+             t.set(table_panel::DarkColourBox, "#333333");
+             t.tick(ControlRef(table_panel::Frame, 3));
+             t.tick(ControlRef(table_panel::Rules, 2));
+             t.set(table_panel::HorizontalSpacingBox, "5");
+             t.set(table_panel::VerticalSpacingBox, "6");
+             t.set(table_panel::CellBackgroundBox, "#EEEEEE");
+             t.set(table_panel::HeightBox, "20");
+             t.set(table_panel::WidthBox, "40");
+             t.set(table_panel::TitleBox, "表題");
+             t.tick(ControlRef(table_panel::CaptionPosition, 0));
          },
          [](const S& s, const QString&) {
              gen::TableInput in{s, "a,b\r\nc、d", 3, 2, 0, 0, "2", "#111111", "#222222", "#333333", 3, 2, "5", "6",
                                 "#EEEEEE", "20", "40", "表題", 0};
              return gen::makeTable(in);
          }},
-        {"mail form", ExecuteButton::InsertMailForm, Page, "", 60, [](auto& t) { t.set("Text6", 0, "me@example.jp"); },
+        {"mail form", ExecuteButton::InsertMailForm, Page, "", 60, [](auto& t) { t.set(mail_form_panel::AddressBox, "me@example.jp"); },
          [](const S& s, const QString&) { return gen::makeMailForm({s, "me@example.jp"}); }},
         {"background sound", ExecuteButton::InsertBackgroundSound, Page, "", 0,
          [](auto& t) {
-             t.set("Text6", 1, t.folder() + "/snd/a.wav");
-             t.set("Text6", 2, "3");
+             t.set(background_sound_panel::FileBox, t.folder() + "/snd/a.wav");
+             t.set(background_sound_panel::RepeatBox, "3");
          },
          [](const S& s, const QString& f) { return gen::makeBgsound({s, f + "/snd/a.wav", "3", f}); }},
         {"movie", ExecuteButton::InsertMovie, Page, "", 0,
          [](auto& t) {
-             t.set("Text6", 4, t.folder() + "/m.avi");
-             t.set("Text6", 3, "動画");
+             t.set(movie_panel::FileBox, t.folder() + "/m.avi");
+             t.set(movie_panel::TextBox, "動画");
          },
          [](const S& s, const QString& f) { return gen::makeDynsrc({s, f + "/m.avi", "動画", f}); }},
         {"background image", ExecuteButton::InsertBackgroundImage, Page, "", 0,
          [](auto& t) {
-             t.set("Text6", 5, t.folder() + "/bg.gif");
-             t.tick("OoptGif", 2);
+             t.set(background_image_panel::FileBox, t.folder() + "/bg.gif");
+             t.tick(ControlRef(background_image_panel::Repeat, 2));
          },
          [](const S& s, const QString& f) { return gen::makeBgImage({s, f + "/bg.gif", 2, f}); }},
         {"background image without a body", ExecuteButton::InsertBackgroundImage, QStringLiteral("<P>ただの文</P>"), "", 0,
-         [](auto& t) { t.set("Text6", 5, "bg.gif"); },
+         [](auto& t) { t.set(background_image_panel::FileBox, "bg.gif"); },
          [](const S& s, const QString& f) { return gen::makeBgImage({s, "bg.gif", 0, f}); }},
         {"font", ExecuteButton::InsertFont, Page, "本文", 0,
          [](auto& t) {
@@ -302,20 +311,20 @@ TEST_F(GeneratorButtonsTest, EveryExecuteButtonReadsItsPanelAndInsertsWhatItsGen
              list->addItems({"IPAGothic", "Sans"});
          },
          [](const S& s, const QString&) { return gen::makeFont({s, {"IPAGothic", "Sans"}}); }},
-        {"document type", ExecuteButton::InsertDoctype, Page, "", 0, [](auto& t) { t.tick("Option1", 2); },
+        {"document type", ExecuteButton::InsertDoctype, Page, "", 0, [](auto& t) { t.tick(ControlRef(doctype_panel::Version, 2)); },
          [](const S& s, const QString&) { return gen::makeDoctype({s, 2}); }},
-        {"font size", ExecuteButton::InsertFontSize, Page, "本文", 0, [](auto& t) { t.set("TxtFsize", "+2"); },
+        {"font size", ExecuteButton::InsertFontSize, Page, "本文", 0, [](auto& t) { t.set(font_size_panel::SizeBox, "+2"); },
          [](const S& s, const QString&) { return gen::makeFontSize({s, "+2"}); }},
-        {"font colour", ExecuteButton::InsertFontColour, Page, "本文", 0, [](auto& t) { t.set("Text6", 7, "#123456"); },
+        {"font colour", ExecuteButton::InsertFontColour, Page, "本文", 0, [](auto& t) { t.set(font_colour_panel::ColourBox, "#123456"); },
          [](const S& s, const QString&) { return gen::makeFontColor({s, "#123456"}); }},
         {"emphasis", ExecuteButton::InsertEmphasis, Page, "本文", 0, {}, [](const S& s, const QString&) { return gen::makeEm({s}); }},
         {"strong emphasis", ExecuteButton::InsertStrong, Page, "本文", 0, {}, [](const S& s, const QString&) { return gen::makeStrong({s}); }},
         {"font shape", ExecuteButton::InsertFontShape, Page, "本文\r\n", 0,
          [](auto& t) {
-             t.tick("Check4", 0);
-             t.tick("Check4", 3);
-             t.tick("Check4", 5);
-             t.tick("Option4", 0);
+             t.tick(font_shape_panel::BoldCheck);
+             t.tick(font_shape_panel::TeletypeCheck);
+             t.tick(font_shape_panel::ScriptCheck);
+             t.tick(font_shape_panel::SuperscriptOption);
          },
          [](const S& s, const QString&) {
              gen::FontShapeInput in;
@@ -324,40 +333,40 @@ TEST_F(GeneratorButtonsTest, EveryExecuteButtonReadsItsPanelAndInsertsWhatItsGen
              return gen::makeFontShape(in);
          }},
         {"space", ExecuteButton::InsertSpace, Page, "", 10, {}, [](const S& s, const QString&) { return gen::makeSpace({s}); }},
-        {"title", ExecuteButton::InsertTitle, Page, "", 0, [](auto& t) { t.set("Text6", 6, "題名"); },
+        {"title", ExecuteButton::InsertTitle, Page, "", 0, [](auto& t) { t.set(title_panel::TitleBox, "題名"); },
          [](const S& s, const QString&) { return gen::makeTitle({s, "題名"}); }},
-        {"heading", ExecuteButton::InsertHeading, Page, "見出しと本文\r\n", 0, [](auto& t) { t.set("Text6", 8, "2"); },
+        {"heading", ExecuteButton::InsertHeading, Page, "見出しと本文\r\n", 0, [](auto& t) { t.set(heading_panel::LevelBox, "2"); },
          [](const S& s, const QString&) { return gen::makeHeading({s, "2"}); }},
         {"heading without a selection", ExecuteButton::InsertHeading, Page, "", 3, {}, [](const S& s, const QString&) { return gen::makeHeading({s, "2"}); }},
         {"body colours", ExecuteButton::SetBodyColours, Page, "", 0,
          [](auto& t) {
-             t.set("Text6", 9, "#111111");
-             t.set("Text6", 10, "#EEEEEE");
+             t.set(body_colours_panel::TextColourBox, "#111111");
+             t.set(body_colours_panel::BackgroundBox, "#EEEEEE");
          },
          [](const S& s, const QString&) { return gen::makeBodyColors({s, "#111111", "#EEEEEE"}); }},
         {"margins", ExecuteButton::SetMargins, Page, "", 0,
          [](auto& t) {
-             t.set("Text6", 11, "7");
-             t.set("Text6", 12, "0.875");
+             t.set(margins_panel::TopMarginBox, "7");
+             t.set(margins_panel::LeftMarginBox, "0.875");
          },
          [](const S& s, const QString&) { return gen::makeBodyMargins({s, "7", "0.875"}); }},
         {"comment", ExecuteButton::InsertComment, Page, "二行目です\r\n", 0, {}, [](const S& s, const QString&) { return gen::makeComment({s}); }},
-        {"paragraph", ExecuteButton::InsertAlignedParagraph, Page, "本文", 0, [](auto& t) { t.tick("Option2", 1); },
+        {"paragraph", ExecuteButton::InsertAlignedParagraph, Page, "本文", 0, [](auto& t) { t.tick(ControlRef(paragraph_panel::Alignment, 1)); },
          [](const S& s, const QString&) { return gen::makePAlign({s, 1}); }},
-        {"position", ExecuteButton::InsertAlignedDivision, Page, "本文", 0, [](auto& t) { t.tick("Option2", 3); },
+        {"position", ExecuteButton::InsertAlignedDivision, Page, "本文", 0, [](auto& t) { t.tick(ControlRef(position_panel::Alignment, 2)); },
          [](const S& s, const QString&) { return gen::makeDivAlign({s, 3}); }},
         {"preformatted", ExecuteButton::InsertPreformatted, Page, "本文", 0, {}, [](const S& s, const QString&) { return gen::makePre({s}); }},
         {"jump target", ExecuteButton::InsertPageJump, Page, "本文", 0,
          [](auto& t) {
-             t.tick("OptKensaku", 5);
-             t.set("Text6", 16, "JMP9");
+             t.tick(page_jump_panel::TargetOption);
+             t.set(page_jump_panel::TargetNameBox, "JMP9");
          },
          [](const S& s, const QString&) { return gen::makePageJump({s, false, "JMP1", "JMP9"}); }},
         {"document information", ExecuteButton::InsertDocumentInfo, Page, "", 0,
          [](auto& t) {
-             t.set("Text6", 22, "山田");
-             t.set("Text6", 27, "a,b");
-             t.set("Text6", 28, "説明");
+             t.set(document_info_panel::AuthorBox, "山田");
+             t.set(document_info_panel::KeywordsBox, "a,b");
+             t.set(document_info_panel::DescriptionBox, "説明");
          },
          [](const S& s, const QString&) { return gen::makeMeta({s, "山田", "a,b", "説明"}); }},
     };
@@ -372,8 +381,8 @@ TEST_F(GeneratorButtonsTest, SomeResultsWordForWord)
     // 0.875 mm at 0.35 mm a dot is 2.5 dots: halves go to the even neighbour.
     check({"margins", ExecuteButton::SetMargins, Page, "", 0,
            [](auto& t) {
-               t.set("Text6", 11, "0.875");
-               t.set("Text6", 12, "1.225");
+               t.set(margins_panel::TopMarginBox, "0.875");
+               t.set(margins_panel::LeftMarginBox, "1.225");
            },
            [](const S& s, const QString&) { return gen::makeBodyMargins({s, "0.875", "1.225"}); }});
     EXPECT_TRUE(ed()->Text().contains(QStringLiteral("<BODY leftmargin=\"   4\"  topmargin=\"   2\" >"))) << ed()->Text().toStdString();
@@ -386,14 +395,14 @@ TEST_F(GeneratorButtonsTest, SomeResultsWordForWord)
     check({"link", ExecuteButton::InsertLink, Page, "本文", 0,
            [](auto& t) {
                t.w().commands.invoke(advanced_menu::SetLink);
-               t.set("Txtlink", t.folder() + QStringLiteral("/sub/page2.html"));
+               t.set(link_panel::TargetBox, t.folder() + QStringLiteral("/sub/page2.html"));
            },
            [](const S& s, const QString& f) { return gen::makeLinkButton({s, f + "/sub/page2.html", false, f}, true); }});
     EXPECT_TRUE(ed()->Text().contains(QStringLiteral("見出しと <A href=\"sub/page2.html\" >本文 </A> ")));
 
     // With the focus in one of the panel's boxes, the title still goes into the document.
     ed()->SetText(Page);
-    auto* box = w().controls.get<QLineEdit>(QStringLiteral("Text6"), 6);
+    auto* box = w().controls.get<QLineEdit>(title_panel::TitleBox);
     box->setText(QStringLiteral("題名"));
     box->setFocus();
     w().dispatcher.press(ExecuteButton::InsertTitle);

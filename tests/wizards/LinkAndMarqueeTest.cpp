@@ -10,7 +10,7 @@
 namespace {
 
 using gen::field;
-using gen::frmc;
+using gen::miniPanel;
 
 TEST(LinkGenerator, TargetsAndNewWindow)
 {
@@ -40,7 +40,7 @@ TEST(MailLinkGenerator, AddressAndMessages)
     const gen::GeneratedEdit ok = gen::makeLinkButton({editorWith("abc", 0, 3), "  me@example.com ", true, "/s"}, false);
     EXPECT_EQ(ok.before, " <A href=\"mailto:me@example.com\">");
     EXPECT_EQ(ok.after, " </A> ");
-    EXPECT_EQ(ok.hide, (QList{frmc(), field(link_panel::Panel)}));
+    EXPECT_EQ(ok.hide, (QList{miniPanel(), field(link_panel::Panel)}));
 
     struct Case { gen::EditorState ed; const char* address; const char* message; };
     const Case cases[] = {
@@ -51,7 +51,7 @@ TEST(MailLinkGenerator, AddressAndMessages)
         const gen::GeneratedEdit e = gen::makeLinkButton({c.ed, c.address, false, "/s"}, false);
         EXPECT_EQ(e.message->text, QString::fromUtf8(c.message));
         EXPECT_FALSE(e.changesText());
-        EXPECT_EQ(e.hide, (QList{frmc(), field(link_panel::Panel)}));
+        EXPECT_EQ(e.hide, (QList{miniPanel(), field(link_panel::Panel)}));
     }
 }
 
@@ -101,7 +101,7 @@ TEST(MarqueeGenerator, Refusals)
     none.editor = editorWith("abc", 1, 0);
     const gen::GeneratedEdit e = gen::makeMarquee(none);
     EXPECT_EQ(e.message->text, QStringLiteral("スクロールしたい文字列を選択して下さい。^_^;"));
-    EXPECT_EQ(e.hide, QList{frmc()});
+    EXPECT_EQ(e.hide, QList{miniPanel()});
     EXPECT_FALSE(e.snapshot);
 
     gen::MarqueeInput huge = shippedMarquee();

@@ -63,7 +63,7 @@ TEST(ListGenerator, NothingSelected)
 {
     const gen::GeneratedEdit e = gen::makeList({editorWith("A\r\nB", 1, 0), 1, 1});
     EXPECT_FALSE(e.changesText());
-    EXPECT_EQ(e.hide, QList{gen::frmc()});
+    EXPECT_EQ(e.hide, QList{gen::miniPanel()});
     EXPECT_EQ(e.message->text, QStringLiteral("項目が選択してありません。\r\n　長野県\r\n　山梨県\r\n　岐阜県\r\n　栃木県\r\n"
                                               "と言ったような、リストにしたい項目を入力してそれを\r\n選択してください。^_^;"));
 }

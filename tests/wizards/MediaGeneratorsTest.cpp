@@ -4,6 +4,7 @@
 #include "wizards/AdvancedPanelControls.h"
 #include "wizards/EasyPanelControls.h"
 #include "wizards/generators/GeneratorSupport.h"
+#include "wizards/AdvancedPanelInputs.h"
 
 #include <gtest/gtest.h>
 
@@ -108,7 +109,7 @@ TEST(BodyTagGenerators, SoundAndMovieGoOnTheLineUnderTheBodyTag)
     const AppliedText s = applyEdit(ed, sound);
     EXPECT_EQ(s.text, "<HTML>\r\n<body bgcolor=\"#FFFFFF\">\r\n<BGSOUND SRC =\"../snd/a.mid\" LOOP=\"1\">\r\n\r\ntext\r\n</BODY>");
     EXPECT_EQ(paintedPieces(s), QStringList{"\r\n<BGSOUND SRC =\"../snd/a.mid\" LOOP=\"1\">\r\n"});
-    EXPECT_EQ(sound.fields, (QList<gen::FieldWrite>{{gen::field("Text6", 1), "../snd/a.mid"}}));
+    EXPECT_EQ(sound.fields, (QList<gen::FieldWrite>{{gen::field(background_sound_panel::FileBox), "../snd/a.mid"}}));
     EXPECT_EQ(sound.hide, QList{field(background_sound_panel::Panel)});
 
     struct Case { const char* alt; const char* tag; };
@@ -122,7 +123,7 @@ TEST(BodyTagGenerators, SoundAndMovieGoOnTheLineUnderTheBodyTag)
         const gen::GeneratedEdit movie = gen::makeDynsrc({ed, " m.avi ", QString::fromUtf8(c.alt), "/site/pages"});
         EXPECT_EQ(movie.before, QString::fromUtf8(c.tag)) << c.alt;
         EXPECT_EQ(movie.selectFirst, (gen::Range{32, 0}));
-        EXPECT_EQ(movie.fields, (QList<gen::FieldWrite>{{gen::field("Text6", 4), "m.avi"}}));
+        EXPECT_EQ(movie.fields, (QList<gen::FieldWrite>{{gen::field(movie_panel::FileBox), "m.avi"}}));
         EXPECT_EQ(movie.hide, QList{field(movie_panel::Panel)});
     }
 }
@@ -139,7 +140,7 @@ TEST(BodyTagGenerators, BackgroundImageGoesIntoTheBodyTag)
         EXPECT_TRUE(a.painted.isEmpty());
         EXPECT_EQ(a.selStart, 20);
         EXPECT_EQ(a.selLength, attribute.size() + 2);
-        EXPECT_EQ(e.fields, (QList<gen::FieldWrite>{{gen::field("Text6", 5), "../img/back.gif"}}));
+        EXPECT_EQ(e.fields, (QList<gen::FieldWrite>{{gen::field(background_image_panel::FileBox), "../img/back.gif"}}));
         EXPECT_EQ(e.hide, QList{field(background_image_panel::Panel)});
     }
 }

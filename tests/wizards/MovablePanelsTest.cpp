@@ -5,6 +5,7 @@
 #include "wizards/MovablePanels.h"
 #include "wizards/AdvancedMenu.h"
 #include "wizards/EasyPanelControls.h"
+#include "wizards/FramesWizardControls.h"
 
 #include <QLineEdit>
 #include <QTest>
@@ -99,9 +100,9 @@ TEST_F(MovablePanelsTest, TheFramesWizardAndTheMiniPanelAreDraggedByTheirOwnTitl
 {
     start();
     w().commands.invoke(advanced_menu::MakeFrames);
-    QWidget* frames = w().controls.get<QWidget>(QStringLiteral("FrmFrame"));
+    QWidget* frames = w().controls.get<QWidget>(frames_wizard::Panel);
     const int left = twips::Left(frames);
-    QWidget* label7 = w().controls.get<QWidget>(QStringLiteral("Label7"));
+    QWidget* label7 = w().controls.get<QWidget>(frames_wizard::Title);
     windowtest::mouse(label7, QEvent::MouseButtonPress, QPoint(20, 5));
     windowtest::mouse(label7, QEvent::MouseMove, QPoint(30, 5));
     EXPECT_EQ(twips::Left(frames), left + twips::fromPixels(10));

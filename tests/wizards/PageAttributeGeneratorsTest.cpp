@@ -9,7 +9,7 @@
 namespace {
 
 using gen::field;
-using gen::frmc;
+using gen::miniPanel;
 
 TEST(TitleGenerator, PutsTheTitleInFrontOfTheOldOneAndSelectsIt)
 {
@@ -48,7 +48,7 @@ TEST(BodyColorsGenerator, AttributesRightBehindTheTagName)
 
     const gen::GeneratedEdit missing = gen::makeBodyColors({editorWith("<HTML>"), "#000000", "#FFFFFF"});
     EXPECT_EQ(missing.message->text, QStringLiteral("<BODY>が有りません。"));
-    EXPECT_EQ(missing.hide, (QList{field(body_colours_panel::Panel), frmc()}));
+    EXPECT_EQ(missing.hide, (QList{field(body_colours_panel::Panel), miniPanel()}));
     EXPECT_FALSE(missing.changesText());
 }
 

@@ -7,6 +7,11 @@
 #include "wizards/MiniPanel.h"
 #include "wizards/AdvancedMenu.h"
 #include "wizards/AdvancedPanelControls.h"
+#include "wizards/AdvancedPanelInputs.h"
+#include "wizards/EasyPanelInputs.h"
+#include "wizards/FramesWizardControls.h"
+#include "wizards/MiniPanelControls.h"
+#include "wizards/AutoSettingsColourControls.h"
 
 #include <QCheckBox>
 #include <QGroupBox>
@@ -27,7 +32,7 @@ protected:
     }
     void click(const char* name, int index = ControlRegistry::NoIndex) { get<QPushButton>(name, index)->click(); }
     template <typename T>
-    T* get(ControlId id)
+    T* get(ControlRef id)
     {
         return w().controls.get<T>(id);
     }
@@ -44,17 +49,20 @@ TEST_F(PanelControlsTest, ColourButtonsOpenThePickerWithTheCodeOfTheirBox)
 {
     start();
     recordPickerCodes();
-    click("cmdwav", 3);
-    click("cmdwav", 4);
-    click("cmdwav", 5);
-    click("Command3");
-    click("Command11");
-    click("Command25");
-    for (int i = 0; i < 3; ++i)
-        click("Command30", i);
-    click("Command7", 0);
-    for (int i = 6; i <= 10; ++i)
-        w().wizards.pickers.pickColourOfButton(i); // buttons of automatic creation's settings panel
+    click(font_colour_panel::ColourButton);
+    click(body_colours_panel::TextColourButton);
+    click(body_colours_panel::BackgroundButton);
+    click(marquee_panel::BackgroundButton);
+    click(rule_panel::ColourButton);
+    click(table_panel::CellBackgroundButton);
+    for (ControlId button : {table_panel::BorderColourButton, table_panel::LightColourButton, table_panel::DarkColourButton})
+        click(button);
+    click(frames_wizard::BorderColourButton);
+    // The buttons of automatic creation's settings panel.
+    for (ControlId button : {auto_settings::HeadingColourButton, auto_settings::BodyBackgroundButton,
+                             auto_settings::BodyTextColourButton, auto_settings::RuleColourButton,
+                             auto_settings::NavigationBackgroundButton})
+        w().wizards.pickers.pickColourOfButton(button);
     EXPECT_EQ(codes, (std::vector<int>{7, 9, 10, 100, 101, 102, 110, 111, 112, 120, 18, 21, 20, 26, 23}));
 }
 
@@ -62,12 +70,12 @@ TEST_F(PanelControlsTest, FontColourButtonEmptiesItsBoxAndTheRuleColourShowsTheM
 {
     start();
     recordPickerCodes();
-    get<QLineEdit>("Text6", 7)->setText(QStringLiteral("#123456"));
-    click("cmdwav", 3);
-    EXPECT_TRUE(get<QLineEdit>("Text6", 7)->text().isEmpty()) << "empty even when no colour is picked";
+    get<QLineEdit>(font_colour_panel::ColourBox)->setText(QStringLiteral("#123456"));
+    click(font_colour_panel::ColourButton);
+    EXPECT_TRUE(get<QLineEdit>(font_colour_panel::ColourBox)->text().isEmpty()) << "empty even when no colour is picked";
 
-    auto* mini = get<HolderPanel>("Frmc");
-    click("Command11");
+    auto* mini = get<HolderPanel>(mini_panel::Panel);
+    click(rule_panel::ColourButton);
     EXPECT_TRUE(mini->shownByProgram());
     EXPECT_FALSE(mini->isVisible()) << "the holder never shows its half-empty frame";
     mini->raise();
@@ -78,13 +86,13 @@ TEST_F(PanelControlsTest, FontColourButtonEmptiesItsBoxAndTheRuleColourShowsTheM
 TEST_F(PanelControlsTest, AColourButtonSendsThePickedColourToItsOwnBox)
 {
     start();
-    click("Command3"); // the marquee's background colour
+    click(marquee_panel::BackgroundButton); // the marquee's background colour
     ColourPickerWindow& picker = w().colorPicker;
     EXPECT_TRUE(picker.isVisible());
     EXPECT_EQ(picker.ColorTarget.value(), 100);
     picker.controls.get<QLineEdit>(colour_picker::ValueBox)->setText(QStringLiteral("#123456")); // the value box
     picker.insertChosenColour();
-    EXPECT_EQ(get<QLineEdit>("txtiro1")->text(), QStringLiteral("#123456"));
+    EXPECT_EQ(get<QLineEdit>(marquee_panel::BackgroundBox)->text(), QStringLiteral("#123456"));
     EXPECT_FALSE(picker.isVisible());
     EXPECT_EQ(picker.ColorTarget.value(), 0);
 }
@@ -94,14 +102,15 @@ TEST_F(PanelControlsTest, FileButtonsFillTheirBoxesAndCancellingLeavesThem)
     start();
     struct Case {
         int index;
-        int box;
+        ControlId button;
+        ControlId box;
         const char* title;
         const char* filter;
     };
     const Case cases[] = {
-        {0, 1, "音楽ファイルの設定", "WAVファイル (*.wav)|*.wav|"},
-        {1, 4, "ムービーファイルの設定", "AVIファイル (*.avi)|*.avi|"},
-        {2, 5, "画像ファイルの設定", "画像ファイル (*.png *.jpg *.jpeg *.gif *.webp *.svg *.bmp)|*.png;*.jpg;*.jpeg;*.gif;*.webp;*.svg;*.bmp|すべてのファイル (*)|*"},
+        {0, background_sound_panel::ChooseFileButton, background_sound_panel::FileBox, "音楽ファイルの設定", "WAVファイル (*.wav)|*.wav|"},
+        {1, movie_panel::ChooseFileButton, movie_panel::FileBox, "ムービーファイルの設定", "AVIファイル (*.avi)|*.avi|"},
+        {2, background_image_panel::ChooseFileButton, background_image_panel::FileBox, "画像ファイルの設定", "画像ファイル (*.png *.jpg *.jpeg *.gif *.webp *.svg *.bmp)|*.png;*.jpg;*.jpeg;*.gif;*.webp;*.svg;*.bmp|すべてのファイル (*)|*"},
     };
     int inserted = 0;
     w().wizards.pickers.InsertBgImage = [&] { ++inserted; };
@@ -109,13 +118,13 @@ TEST_F(PanelControlsTest, FileButtonsFillTheirBoxesAndCancellingLeavesThem)
         SCOPED_TRACE(c.index);
         const QString path = temp.path() + QStringLiteral("/file") + QString::number(c.index);
         dialogs.expectOpen(path);
-        click("cmdwav", c.index);
+        click(c.button);
         EXPECT_EQ(dialogs.fileRequests().back().title, QString::fromUtf8(c.title));
         EXPECT_EQ(dialogs.fileRequests().back().filter, QString::fromUtf8(c.filter));
-        EXPECT_EQ(get<QLineEdit>("Text6", c.box)->text(), path);
+        EXPECT_EQ(get<QLineEdit>(c.box)->text(), path);
         dialogs.expectOpen(std::nullopt);
-        click("cmdwav", c.index);
-        EXPECT_EQ(get<QLineEdit>("Text6", c.box)->text(), path);
+        click(c.button);
+        EXPECT_EQ(get<QLineEdit>(c.box)->text(), path);
     }
     EXPECT_EQ(inserted, 1) << "choosing the background image inserts it; cancelling does not";
 }
@@ -145,16 +154,16 @@ TEST_F(PanelControlsTest, FontButtonsAddAndRemoveFontNames)
 TEST_F(PanelControlsTest, FontSizeSpinnerFollowsTheSizeKind)
 {
     start();
-    auto* spinner = get<QScrollBar>("VScroll1");
-    auto* size = get<QLineEdit>("TxtFsize");
-    get<QRadioButton>("Option17", 1)->setChecked(true);
+    auto* spinner = get<QScrollBar>(font_size_panel::SizeSpinner);
+    auto* size = get<QLineEdit>(font_size_panel::SizeBox);
+    get<QRadioButton>(ControlRef(font_size_panel::Kind, 1))->setChecked(true);
     EXPECT_EQ(spinner->minimum(), -6);
     EXPECT_EQ(spinner->maximum(), 6);
     spinner->setValue(2);
     EXPECT_EQ(size->text(), QStringLiteral("+2"));
     spinner->setValue(-3);
     EXPECT_EQ(size->text(), QStringLiteral("-3"));
-    get<QRadioButton>("Option17", 0)->setChecked(true);
+    get<QRadioButton>(ControlRef(font_size_panel::Kind, 0))->setChecked(true);
     EXPECT_EQ(spinner->minimum(), 1);
     EXPECT_EQ(spinner->maximum(), 7);
     spinner->setValue(5);
@@ -165,36 +174,36 @@ TEST_F(PanelControlsTest, HeadingSpinnerWritesTheLevel)
 {
     start();
     get<QScrollBar>(heading_panel::LevelSpinner)->setValue(5);
-    EXPECT_EQ(get<QLineEdit>("Text6", 8)->text(), QStringLiteral("5"));
+    EXPECT_EQ(get<QLineEdit>(heading_panel::LevelBox)->text(), QStringLiteral("5"));
 }
 
 TEST_F(PanelControlsTest, SubscriptChoiceIsShownExactlyWhileItsBoxIsTicked)
 {
     start();
-    QWidget* tuki = get<QWidget>("Frmtuki");
-    get<QCheckBox>("Check4", 5)->setChecked(true);
+    QWidget* tuki = get<QWidget>(font_shape_panel::ScriptGroup);
+    get<QCheckBox>(font_shape_panel::ScriptCheck)->setChecked(true);
     EXPECT_FALSE(tuki->isHidden());
-    get<QCheckBox>("Check4", 0)->setChecked(true);
+    get<QCheckBox>(font_shape_panel::BoldCheck)->setChecked(true);
     EXPECT_FALSE(tuki->isHidden()) << "another box leaves it as it is";
-    get<QCheckBox>("Check4", 5)->setChecked(false);
+    get<QCheckBox>(font_shape_panel::ScriptCheck)->setChecked(false);
     EXPECT_TRUE(tuki->isHidden());
-    get<QCheckBox>("Check4", 1)->setChecked(true);
+    get<QCheckBox>(font_shape_panel::ItalicCheck)->setChecked(true);
     EXPECT_TRUE(tuki->isHidden());
 }
 
 TEST_F(PanelControlsTest, SplitDirectionRenamesTheFramesWhateverWasTyped)
 {
     start();
-    get<QLineEdit>("Text1", 1)->setText(QStringLiteral("typed"));
-    get<QLineEdit>("Text1", 11)->setText(QStringLiteral("typed"));
-    get<QRadioButton>("Option5", 1)->setChecked(true);
-    EXPECT_EQ(get<QLineEdit>("Text1", 1)->text(), QStringLiteral("top"));
-    EXPECT_EQ(get<QLineEdit>("Text1", 3)->text(), QStringLiteral("down"));
-    EXPECT_EQ(get<QLineEdit>("Text1", 11)->text(), QStringLiteral("down"));
-    get<QRadioButton>("Option5", 0)->setChecked(true);
-    EXPECT_EQ(get<QLineEdit>("Text1", 1)->text(), QStringLiteral("left"));
-    EXPECT_EQ(get<QLineEdit>("Text1", 3)->text(), QStringLiteral("right"));
-    EXPECT_EQ(get<QLineEdit>("Text1", 11)->text(), QStringLiteral("right"));
+    get<QLineEdit>(frames_wizard::FirstNameBox)->setText(QStringLiteral("typed"));
+    get<QLineEdit>(frames_wizard::TargetBox)->setText(QStringLiteral("typed"));
+    get<QRadioButton>(ControlRef(frames_wizard::Split, 1))->setChecked(true);
+    EXPECT_EQ(get<QLineEdit>(frames_wizard::FirstNameBox)->text(), QStringLiteral("top"));
+    EXPECT_EQ(get<QLineEdit>(frames_wizard::SecondNameBox)->text(), QStringLiteral("down"));
+    EXPECT_EQ(get<QLineEdit>(frames_wizard::TargetBox)->text(), QStringLiteral("down"));
+    get<QRadioButton>(ControlRef(frames_wizard::Split, 0))->setChecked(true);
+    EXPECT_EQ(get<QLineEdit>(frames_wizard::FirstNameBox)->text(), QStringLiteral("left"));
+    EXPECT_EQ(get<QLineEdit>(frames_wizard::SecondNameBox)->text(), QStringLiteral("right"));
+    EXPECT_EQ(get<QLineEdit>(frames_wizard::TargetBox)->text(), QStringLiteral("right"));
 }
 
 TEST_F(PanelControlsTest, FramesWizardOptionsHideAutomaticCreationsHeadingSettings)
@@ -205,22 +214,25 @@ TEST_F(PanelControlsTest, FramesWizardOptionsHideAutomaticCreationsHeadingSettin
         headings = new QGroupBox(w().centralWidget());
         w().controls.add(auto_settings::NavigationGroup, headings);
     }
-    for (int i : {0, 4, 8, 10}) {
+    // The first frame's "Yes", the second frame's "No", the first border's "Yes", all borders' "Yes".
+    const ControlRef options[] = {ControlRef(frames_wizard::FirstScrolling, 0), ControlRef(frames_wizard::SecondScrolling, 1),
+                                  ControlRef(frames_wizard::FirstFixed, 0), ControlRef(frames_wizard::AllFixed, 0)};
+    for (ControlRef option : options) {
         headings->show();
-        get<QRadioButton>("Option18", i)->setChecked(true);
-        EXPECT_TRUE(headings->isHidden()) << i;
+        get<QRadioButton>(option)->setChecked(true);
+        EXPECT_TRUE(headings->isHidden()) << option.key << "(" << option.index << ")";
     }
 }
 
 TEST_F(PanelControlsTest, JumpEndChoosesWhichNameBoxIsEnabled)
 {
     start();
-    get<QRadioButton>("OptKensaku", 5)->setChecked(true);
-    EXPECT_FALSE(get<QWidget>("Text6", 15)->isEnabled());
-    EXPECT_TRUE(get<QWidget>("Text6", 16)->isEnabled());
-    get<QRadioButton>("OptKensaku", 4)->setChecked(true);
-    EXPECT_TRUE(get<QWidget>("Text6", 15)->isEnabled());
-    EXPECT_FALSE(get<QWidget>("Text6", 16)->isEnabled());
+    get<QRadioButton>(page_jump_panel::TargetOption)->setChecked(true);
+    EXPECT_FALSE(get<QWidget>(page_jump_panel::SourceNameBox)->isEnabled());
+    EXPECT_TRUE(get<QWidget>(page_jump_panel::TargetNameBox)->isEnabled());
+    get<QRadioButton>(page_jump_panel::SourceOption)->setChecked(true);
+    EXPECT_TRUE(get<QWidget>(page_jump_panel::SourceNameBox)->isEnabled());
+    EXPECT_FALSE(get<QWidget>(page_jump_panel::TargetNameBox)->isEnabled());
 }
 
 TEST_F(PanelControlsTest, MiniPanelRunsTheGeneratorOfItsModeAndItsCloseBoxRestartsTheSearch)
@@ -243,15 +255,15 @@ TEST_F(PanelControlsTest, MiniPanelRunsTheGeneratorOfItsModeAndItsCloseBoxRestar
     mini.mode = 4;
     dialogs.expectColour(QColor(0x12, 0x34, 0x56));
     click(mini_panel::FirstColourButton);
-    EXPECT_EQ(get<QLineEdit>("Txt1")->text(), QStringLiteral("#123456"));
+    EXPECT_EQ(get<QLineEdit>(mini_panel::FirstColourBox)->text(), QStringLiteral("#123456"));
     dialogs.expectColour(std::nullopt);
     click(mini_panel::SecondColourButton);
     EXPECT_TRUE(get<QLineEdit>(mini_panel::SecondColourBox)->text().isEmpty());
 
     QSignalSpy closed(&mini, &MiniPanel::closed);
-    get<QWidget>("Frmc")->show();
+    get<QWidget>(mini_panel::Panel)->show();
     click(mini_panel::CloseBox);
-    EXPECT_FALSE(get<HolderPanel>("Frmc")->shownByProgram());
+    EXPECT_FALSE(get<HolderPanel>(mini_panel::Panel)->shownByProgram());
     EXPECT_EQ(closed.count(), 1);
 }
 
@@ -263,11 +275,11 @@ TEST_F(PanelControlsTest, MiniPanelBlinkAndSearchModes)
 
     ed->SetText(QStringLiteral("abc"));
     ed->Select(1, 1);
-    get<QWidget>("Frmc")->show();
+    get<QWidget>(mini_panel::Panel)->show();
     mini.mode = 21;
     click(mini_panel::RunButton);
     EXPECT_EQ(ed->Text(), QStringLiteral("a <BLINK>b</BLINK> c"));
-    EXPECT_FALSE(get<HolderPanel>("Frmc")->shownByProgram());
+    EXPECT_FALSE(get<HolderPanel>(mini_panel::Panel)->shownByProgram());
 
     // Mode 30 is the search panel's one-at-a-time search.
     ed->SetText(QStringLiteral("ab 検索 cd 検索"));

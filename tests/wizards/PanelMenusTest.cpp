@@ -6,6 +6,9 @@
 #include "wizards/AdvancedMenu.h"
 #include "wizards/AdvancedPanelControls.h"
 #include "wizards/EasyMenu.h"
+#include "wizards/AdvancedPanelInputs.h"
+#include "wizards/EasyPanelInputs.h"
+#include "wizards/FramesWizardControls.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -86,8 +89,8 @@ const PanelCase Panels[] = {
      "ペルモアを使えばテーブルを簡単に作ることが出来ます｡", false},
     {"advanced", 16, mail_form_panel::Panel, {1500, 1500, 6180, 4605}, "フォーム", mail_form_panel::Title, "入力フォームを作ろう", mail_form_panel::Explanation,
      "ホームページなどのアンケート欄で、見ている人が", true},
-    {"advanced", 18, ControlId{"FrmFrame"}, {1000, 1000, 7290, 8130}, "フレーム", ControlId{"Label7"}, "フレームの設定",
-     ControlRef(ControlArrayId{"Text1"}, 13),
+    {"advanced", 18, frames_wizard::Panel, {1000, 1000, 7290, 8130}, "フレーム", frames_wizard::Title, "フレームの設定",
+     frames_wizard::Explanation,
      "ホームページなどでページが左右に分かれているものがあります､これがフレームです｡", false},
     {"advanced", 20, background_sound_panel::Panel, {3500, 3000, 6135, 4215}, "BGM", background_sound_panel::Title, "BGMを鳴らそう", background_sound_panel::Explanation,
      "ホームページを開いたときに鳴る音楽を設定することが出来ます｡", false},
@@ -129,7 +132,7 @@ protected:
         return w().controls.get<T>(u(name), index);
     }
     template <typename T>
-    T* get(ControlId id)
+    T* get(ControlRef id)
     {
         return w().controls.get<T>(id);
     }
@@ -226,75 +229,85 @@ TEST_F(PanelMenusTest, InputsHoldTheirDefaultsFromStartUpWhileTheirPanelsAreHidd
 {
     start();
     struct Text {
-        const char* name;
-        int index;
+        ControlId box;
         const char* text;
     };
     const Text texts[] = {
-        {"Txtlink", -1, ""}, {"Txtfutosa", -1, "1"}, {"Txtnagasa1", -1, ""}, {"Txtnagasa2", -1, "80"},
-        {"Txtkeisenc", -1, "#FF6FB7"}, {"txtsentaku", -1, ""}, {"TxtSoutai", -1, ""}, {"Txtyokop", -1, ""},
-        {"Txttatep", -1, ""}, {"Txttatepic", -1, ""}, {"Txtyokopic", -1, ""}, {"Txtud", -1, ""}, {"Txtlr", -1, ""},
-        {"txtwaku", -1, ""}, {"txtgazou", -1, "画像ファイル"}, {"TxtKaisu", -1, "0"}, {"Txtjikan", -1, "85"},
-        {"Txtkyori", -1, "6"}, {"txtiro1", -1, "#FFFFFF"}, {"Txthaba", 0, ""}, {"Txthaba", 1, ""}, {"Txttakasa", 0, ""},
-        {"Txttakasa", 1, ""}, {"Txtsayu", 0, ""}, {"Txtjyouge", 0, ""}, {"Txttit", -1, ""}, {"Txttatek", -1, ""},
-        {"Txtyokok", -1, ""}, {"txtwaku2", 1, "1"}, {"Text5", 0, "#008040"}, {"Text5", 1, "#0000FF"},
-        {"Text5", 2, "#0000A0"}, {"Txttc", -1, "#CEFFCE"}, {"Txttwidth", -1, ""}, {"Txttheight", -1, ""},
-        {"Text6", 0, ""}, {"Text6", 1, ""}, {"Text6", 2, "1"}, {"Text6", 4, ""}, {"Text6", 3, "ムービーです"},
-        {"Text6", 5, ""}, {"Text6", 15, "JMP1"}, {"Text6", 16, "JMP1"}, {"Text6", 22, ""}, {"Text6", 27, ""},
-        {"Text6", 28, ""}, {"Text1", 9, "index.html"}, {"Text1", 0, "left.html"}, {"Text1", 1, "left"},
-        {"Text1", 2, "right.html"}, {"Text1", 3, "right"}, {"Text7", 0, "20"}, {"Text1", 5, "0"}, {"Text1", 4, "0"},
-        {"Text1", 6, "0"}, {"Text1", 7, "0"}, {"Text1", 11, "right"}, {"Text1", 8, "#000000"}, {"Text1", 12, ""},
-        {indent_panel::LineLengthBox.key, -1, "50"}, {"Text6", 6, ""}, {"Text6", 8, "3"}, {"Text6", 9, "#000000"}, {"Text6", 10, "#FFFFFF"},
-        {"Text6", 11, "10"}, {"Text6", 12, "10"}, {"TxtFsize", -1, "3"}, {"Text6", 7, "#000000"},
+        {link_panel::TargetBox, ""}, {rule_panel::ThicknessBox, "1"}, {rule_panel::LengthMmBox, ""}, {rule_panel::LengthPercentBox, "80"},
+        {rule_panel::ColourBox, "#FF6FB7"}, {image_panel::ChosenFileBox, ""}, {image_panel::RelativePathBox, ""}, {image_panel::WidthPercentBox, ""},
+        {image_panel::HeightPercentBox, ""}, {image_panel::HeightMmBox, ""}, {image_panel::WidthMmBox, ""}, {image_panel::VerticalSpaceBox, ""}, {image_panel::HorizontalSpaceBox, ""},
+        {image_panel::BorderBox, ""}, {image_panel::AltTextBox, "画像ファイル"}, {marquee_panel::LoopCountBox, "0"}, {marquee_panel::DelayBox, "85"},
+        {marquee_panel::StepBox, "6"}, {marquee_panel::BackgroundBox, "#FFFFFF"}, {marquee_panel::WidthMmBox, ""}, {marquee_panel::WidthPercentBox, ""}, {marquee_panel::HeightMmBox, ""},
+        {marquee_panel::HeightPercentBox, ""}, {marquee_panel::SideMarginBox, ""}, {marquee_panel::TopBottomMarginBox, ""}, {table_panel::TitleBox, ""}, {table_panel::VerticalSpacingBox, ""},
+        {table_panel::HorizontalSpacingBox, ""}, {table_panel::BorderWidthBox, "1"}, {table_panel::BorderColourBox, "#008040"}, {table_panel::LightColourBox, "#0000FF"},
+        {table_panel::DarkColourBox, "#0000A0"}, {table_panel::CellBackgroundBox, "#CEFFCE"}, {table_panel::WidthBox, ""}, {table_panel::HeightBox, ""},
+        {mail_form_panel::AddressBox, ""}, {background_sound_panel::FileBox, ""}, {background_sound_panel::RepeatBox, "1"}, {movie_panel::FileBox, ""}, {movie_panel::TextBox, "ムービーです"},
+        {background_image_panel::FileBox, ""}, {page_jump_panel::SourceNameBox, "JMP1"}, {page_jump_panel::TargetNameBox, "JMP1"}, {document_info_panel::AuthorBox, ""}, {document_info_panel::KeywordsBox, ""},
+        {document_info_panel::DescriptionBox, ""}, {frames_wizard::FramesetFileBox, "index.html"}, {frames_wizard::FirstFileBox, "left.html"}, {frames_wizard::FirstNameBox, "left"},
+        {frames_wizard::SecondFileBox, "right.html"}, {frames_wizard::SecondNameBox, "right"}, {frames_wizard::FirstSizeBox, "20"}, {frames_wizard::FirstTopMarginBox, "0"}, {frames_wizard::FirstBottomMarginBox, "0"},
+        {frames_wizard::SecondTopMarginBox, "0"}, {frames_wizard::SecondBottomMarginBox, "0"}, {frames_wizard::TargetBox, "right"}, {frames_wizard::BorderColourBox, "#000000"}, {frames_wizard::BorderWidthBox, ""},
+        {indent_panel::LineLengthBox, "50"}, {title_panel::TitleBox, ""}, {heading_panel::LevelBox, "3"}, {body_colours_panel::TextColourBox, "#000000"}, {body_colours_panel::BackgroundBox, "#FFFFFF"},
+        {margins_panel::TopMarginBox, "10"}, {margins_panel::LeftMarginBox, "10"}, {font_size_panel::SizeBox, "3"}, {font_colour_panel::ColourBox, "#000000"},
     };
     for (const Text& t : texts)
-        EXPECT_EQ(get<QLineEdit>(t.name, t.index)->text(), u(t.text)) << t.name << "(" << t.index << ")";
+        EXPECT_EQ(get<QLineEdit>(t.box)->text(), u(t.text)) << t.box.key;
 
     struct Choice {
-        const char* name;
-        int index;
+        ControlId button;
         bool on;
     };
     const Choice choices[] = {
-        {"Check2", 0, false}, {"Check1", -1, true}, {"Check3", -1, false}, {"Check5", 0, true}, {"Check5", 1, true},
-        {"Check4", 0, false}, {"Check4", 1, false}, {"Check4", 2, false}, {"Check4", 3, false}, {"Check4", 4, false},
-        {"Check4", 5, false},
+        {link_panel::NewWindowCheck, false}, {rule_panel::ShadedCheck, true}, {marquee_panel::TrueSpeedCheck, false}, {frames_wizard::SetTargetCheck, true}, {frames_wizard::BordersCheck, true},
+        {font_shape_panel::BoldCheck, false}, {font_shape_panel::ItalicCheck, false}, {font_shape_panel::StrikeCheck, false}, {font_shape_panel::TeletypeCheck, false}, {font_shape_panel::UnderlineCheck, false},
+        {font_shape_panel::ScriptCheck, false},
     };
     for (const Choice& c : choices)
-        EXPECT_EQ(get<QCheckBox>(c.name, c.index)->isChecked(), c.on) << c.name << "(" << c.index << ")";
+        EXPECT_EQ(get<QCheckBox>(c.button)->isChecked(), c.on) << c.button.key;
 
     // The selected option of each group; the others of the group are clear.
-    const std::vector<std::pair<const char*, std::vector<std::pair<int, bool>>>> groups = {
-        {"Option3", {{0, false}, {1, true}, {2, false}}},
-        {"Option8", {{0, false}, {1, true}, {2, false}}},
-        {"Option13", {{0, false}, {1, true}, {2, false}}},
-        {"Option6", {{0, false}, {1, true}, {2, false}, {3, false}, {4, false}}},
-        {"Option15", {{0, true}, {1, false}, {2, false}, {3, false}}},
-        {"Option14", {{0, true}, {1, false}, {2, false}}},
-        {"Option16", {{1, true}, {0, false}}},
-        {"Option10", {{0, false}, {1, true}, {2, false}, {3, false}}},
-        {"Optionichi2", {{0, false}, {1, true}, {2, false}}},
-        {"Option11", {{0, false}, {6, false}, {7, true}, {8, false}}},
-        {"Option7", {{0, false}, {1, true}, {2, false}}},
-        {"Option9", {{0, false}, {1, true}, {2, false}}},
-        {"Option12", {{0, true}, {1, false}, {2, false}, {3, false}}},
-        {"OoptGif", {{0, true}, {1, false}, {2, false}, {3, false}}},
-        {"Option1", {{0, false}, {1, true}, {2, false}}},
-        {"OptKensaku", {{4, true}, {5, false}}},
-        {"Option5", {{0, true}, {1, false}}},
-        {"Option18", {{0, false}, {1, false}, {2, true}, {5, false}, {4, false}, {3, true}, {8, false}, {7, true},
-                      {6, false}, {9, true}, {10, false}, {11, true}}},
-        {"Option2", {{0, true}, {1, false}, {2, false}, {5, true}, {4, false}, {3, false}}},
-        {"Option17", {{0, true}, {1, false}}},
-        {"Option4", {{0, false}, {1, true}}},
+    const std::vector<std::pair<ControlArrayId, std::vector<std::pair<int, bool>>>> groups = {
+        {rule_panel::Alignment, {{0, false}, {1, true}, {2, false}}},
+        {list_panel::Kind, {{0, false}, {1, true}, {2, false}}},
+        {list_panel::Mark, {{0, false}, {1, true}, {2, false}}},
+        {image_panel::Alignment, {{0, false}, {1, true}, {2, false}, {3, false}, {4, false}}},
+        {marquee_panel::Direction, {{0, true}, {1, false}, {2, false}, {3, false}}},
+        {marquee_panel::Behaviour, {{0, true}, {1, false}, {2, false}}},
+        {table_panel::CaptionPosition, {{1, true}, {0, false}}},
+        {table_panel::Headings, {{0, false}, {1, true}, {2, false}, {3, false}}},
+        {table_panel::Position, {{0, false}, {1, true}, {2, false}}},
+        {table_panel::Frame, {{0, false}, {6, false}, {7, true}, {8, false}}},
+        {table_panel::CellAlignment, {{0, false}, {1, true}, {2, false}}},
+        {table_panel::CellVerticalAlignment, {{0, false}, {1, true}, {2, false}}},
+        {table_panel::Rules, {{0, true}, {1, false}, {2, false}, {3, false}}},
+        {background_image_panel::Repeat, {{0, true}, {1, false}, {2, false}, {3, false}}},
+        {doctype_panel::Version, {{0, false}, {1, true}, {2, false}}},
+        {frames_wizard::Split, {{0, true}, {1, false}}},
+        // Yes, no (, auto).
+        {frames_wizard::FirstScrolling, {{0, false}, {1, false}, {2, true}}},
+        {frames_wizard::SecondScrolling, {{0, false}, {1, false}, {2, true}}},
+        {frames_wizard::FirstFixed, {{0, false}, {1, true}}},
+        {frames_wizard::SecondFixed, {{0, false}, {1, true}}},
+        {frames_wizard::AllFixed, {{0, false}, {1, true}}},
+        {paragraph_panel::Alignment, {{0, true}, {1, false}, {2, false}}},
+        {position_panel::Alignment, {{0, true}, {1, false}, {2, false}}},
+        {font_size_panel::Kind, {{0, true}, {1, false}}},
     };
-    for (const auto& [name, options] : groups) {
-        for (const auto& [index, on] : options)
-            EXPECT_EQ(get<QRadioButton>(name, index)->isChecked(), on) << name << "(" << index << ")";
+    for (const auto& [options, places] : groups) {
+        for (const auto& [place, on] : places)
+            EXPECT_EQ(get<QRadioButton>(ControlRef(options, place))->isChecked(), on) << options.key << "(" << place << ")";
     }
+    // The groups of two options that each have an id of their own.
+    const Choice pairs[] = {
+        {page_jump_panel::SourceOption, true},
+        {page_jump_panel::TargetOption, false},
+        {font_shape_panel::SuperscriptOption, false},
+        {font_shape_panel::SubscriptOption, true},
+    };
+    for (const Choice& c : pairs)
+        EXPECT_EQ(get<QRadioButton>(c.button)->isChecked(), c.on) << c.button.key;
 
     EXPECT_EQ(get<QListWidget>(font_panel::FontList)->count(), 0);
-    EXPECT_TRUE(get<QWidget>("Frmtuki")->isHidden());
+    EXPECT_TRUE(get<QWidget>(font_shape_panel::ScriptGroup)->isHidden());
     EXPECT_TRUE(get<QWidget>(table_panel::DataBox)->isHidden()) << "the table panel opens in its explanation view";
     EXPECT_TRUE(w().controls.get<QWidget>(image_panel::Picture)->isHidden());
 }
@@ -305,41 +318,41 @@ TEST_F(PanelMenusTest, ModeItemsAndOpenerSideEffects)
     // The link panel: its mode is whether "リンク先" is shown.
     w().commands.invoke(advanced_menu::MailLink);
     EXPECT_TRUE(w().controls.get<QWidget>(executeButton(ExecuteButton::ChooseLinkTarget))->isHidden());
-    EXPECT_TRUE(get<QWidget>("Check2", 0)->isHidden());
-    EXPECT_EQ(get<QLabel>("Labelf", 0)->text(), QStringLiteral("メールアドレス"));
+    EXPECT_TRUE(get<QWidget>(link_panel::NewWindowCheck)->isHidden());
+    EXPECT_EQ(get<QLabel>(link_panel::TargetLabel)->text(), QStringLiteral("メールアドレス"));
     w().commands.invoke(advanced_menu::SetLink);
     EXPECT_FALSE(w().controls.get<QWidget>(executeButton(ExecuteButton::ChooseLinkTarget))->isHidden());
-    EXPECT_FALSE(get<QWidget>("Check2", 0)->isHidden());
-    EXPECT_EQ(get<QLabel>("Labelf", 0)->text(), QStringLiteral("リンク先"));
+    EXPECT_FALSE(get<QWidget>(link_panel::NewWindowCheck)->isHidden());
+    EXPECT_EQ(get<QLabel>(link_panel::TargetLabel)->text(), QStringLiteral("リンク先"));
 
     // The jump panel resets both names, whatever was typed.
-    get<QLineEdit>("Text6", 15)->setText(QStringLiteral("mine"));
-    get<QLineEdit>("Text6", 16)->setText(QStringLiteral("mine"));
+    get<QLineEdit>(page_jump_panel::SourceNameBox)->setText(QStringLiteral("mine"));
+    get<QLineEdit>(page_jump_panel::TargetNameBox)->setText(QStringLiteral("mine"));
     w().commands.invoke(advanced_menu::JumpToPage);
-    EXPECT_EQ(get<QLineEdit>("Text6", 15)->text(), QStringLiteral("URL#JMP1"));
-    EXPECT_EQ(get<QLineEdit>("Text6", 16)->text(), QStringLiteral("JMP1"));
+    EXPECT_EQ(get<QLineEdit>(page_jump_panel::SourceNameBox)->text(), QStringLiteral("URL#JMP1"));
+    EXPECT_EQ(get<QLineEdit>(page_jump_panel::TargetNameBox)->text(), QStringLiteral("JMP1"));
     w().commands.invoke(advanced_menu::JumpInPage);
-    EXPECT_EQ(get<QLineEdit>("Text6", 15)->text(), QStringLiteral("#JMP1"));
+    EXPECT_EQ(get<QLineEdit>(page_jump_panel::SourceNameBox)->text(), QStringLiteral("#JMP1"));
 
     // The image panel shows the document's path and its explanation view.
     w().controls.get<QWidget>(image_panel::Picture)->show();
     get<QWidget>(image_panel::SettingsGroup)->hide();
     w().commands.invoke(advanced_menu::InsertImage);
-    EXPECT_EQ(get<QLabel>("Label16", 1)->text(), w().ws.doc(0).folder + QStringLiteral("/$$$000.html"));
+    EXPECT_EQ(get<QLabel>(image_panel::DocumentPathLabel)->text(), w().ws.doc(0).folder + QStringLiteral("/$$$000.html"));
     EXPECT_TRUE(w().controls.get<QWidget>(image_panel::Picture)->isHidden());
     EXPECT_FALSE(get<QWidget>(image_panel::SettingsGroup)->isHidden());
     EXPECT_EQ(w().controls.get<QWidget>(image_panel::Picture)->geometry(), get<QWidget>(image_panel::Explanation)->geometry());
 
     // The frames wizard: the page names of documents 0 and 1; with one document the right page
     // keeps its name.
-    get<QLineEdit>("Text1", 2)->setText(QStringLiteral("keep.html"));
+    get<QLineEdit>(frames_wizard::SecondFileBox)->setText(QStringLiteral("keep.html"));
     w().commands.invoke(advanced_menu::MakeFrames);
-    EXPECT_EQ(get<QLineEdit>("Text1", 0)->text(), QStringLiteral("$$$000.html"));
-    EXPECT_EQ(get<QLineEdit>("Text1", 2)->text(), QStringLiteral("keep.html"));
+    EXPECT_EQ(get<QLineEdit>(frames_wizard::FirstFileBox)->text(), QStringLiteral("$$$000.html"));
+    EXPECT_EQ(get<QLineEdit>(frames_wizard::SecondFileBox)->text(), QStringLiteral("keep.html"));
     EXPECT_EQ(w().wizards.mini.mode, 31);
     ASSERT_TRUE(w().ws.addDocument());
     w().commands.invoke(advanced_menu::MakeFrames);
-    EXPECT_EQ(get<QLineEdit>("Text1", 2)->text(), QStringLiteral("$$$001.html"));
+    EXPECT_EQ(get<QLineEdit>(frames_wizard::SecondFileBox)->text(), QStringLiteral("$$$001.html"));
 }
 
 TEST_F(PanelMenusTest, ParagraphOpenerKeepsTheSelectionAndFocusesTheEditor)
@@ -347,7 +360,7 @@ TEST_F(PanelMenusTest, ParagraphOpenerKeepsTheSelectionAndFocusesTheEditor)
     start();
     ed()->SetText(QStringLiteral("one two three"));
     ed()->Select(4, 3);
-    get<QLineEdit>("Text6", 6)->setFocus();
+    get<QLineEdit>(title_panel::TitleBox)->setFocus();
     w().commands.invoke(easy_menu::ParagraphPanel);
     EXPECT_EQ(ed()->SelStart(), 4);
     EXPECT_EQ(ed()->SelLength(), 3);

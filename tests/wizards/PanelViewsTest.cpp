@@ -5,6 +5,9 @@
 #include "wizards/generators/TableGenerator.h"
 #include "wizards/AdvancedMenu.h"
 #include "wizards/AdvancedPanelControls.h"
+#include "wizards/AdvancedPanelInputs.h"
+#include "wizards/EasyPanelInputs.h"
+#include "wizards/MiniPanelControls.h"
 
 #include <QDir>
 #include <QImage>
@@ -45,28 +48,28 @@ TEST_F(PanelViewsTest, TheImageChooserShowsThePictureChosenInIt)
     w().commands.invoke(advanced_menu::InsertImage);
     const QString file = picturePath();
     dialogs.expectOpen(file);
-    get<QPushButton>("Cmdsentaku", 0)->click();
+    get<QPushButton>(image_panel::ChooseFileButton)->click();
     ASSERT_EQ(dialogs.fileRequests().size(), 1u);
     EXPECT_EQ(dialogs.fileRequests()[0].title, QStringLiteral("画像ファイルの設定"));
-    EXPECT_EQ(get<QLineEdit>("txtsentaku")->text(), file);
-    EXPECT_EQ(get<QLineEdit>("TxtSoutai")->text(), QStringLiteral("img/a.png"));
+    EXPECT_EQ(get<QLineEdit>(image_panel::ChosenFileBox)->text(), file);
+    EXPECT_EQ(get<QLineEdit>(image_panel::RelativePathBox)->text(), QStringLiteral("img/a.png"));
     EXPECT_TRUE(showsPicture());
 
     // Hiding and showing again shows the file of this panel, whatever another dialog chose since.
-    get<QPushButton>("Cmdsentaku", 1)->click();
+    get<QPushButton>(image_panel::ShowPictureButton)->click();
     EXPECT_TRUE(picture()->isHidden());
-    EXPECT_EQ(get<QPushButton>("Cmdsentaku", 1)->text(), QStringLiteral("画像表示"));
+    EXPECT_EQ(get<QPushButton>(image_panel::ShowPictureButton)->text(), QStringLiteral("画像表示"));
     dialogs.expectOpen(temp.path() + QStringLiteral("/music.wav"));
     w().wizards.pickers.chooseMediaFile(0);
-    get<QPushButton>("Cmdsentaku", 1)->click();
+    get<QPushButton>(image_panel::ShowPictureButton)->click();
     EXPECT_TRUE(showsPicture());
-    EXPECT_EQ(get<QPushButton>("Cmdsentaku", 1)->text(), QStringLiteral("画像非表示"));
+    EXPECT_EQ(get<QPushButton>(image_panel::ShowPictureButton)->text(), QStringLiteral("画像非表示"));
 
     // Cancelling the chooser leaves the boxes as they were.
     dialogs.expectOpen(std::nullopt);
-    get<QPushButton>("Cmdsentaku", 0)->click();
-    EXPECT_EQ(get<QLineEdit>("txtsentaku")->text(), file);
-    EXPECT_EQ(get<QLineEdit>("TxtSoutai")->text(), QStringLiteral("img/a.png"));
+    get<QPushButton>(image_panel::ChooseFileButton)->click();
+    EXPECT_EQ(get<QLineEdit>(image_panel::ChosenFileBox)->text(), file);
+    EXPECT_EQ(get<QLineEdit>(image_panel::RelativePathBox)->text(), QStringLiteral("img/a.png"));
 
     // The menu opens the panel in its explanation view again.
     w().commands.invoke(advanced_menu::InsertImage);
@@ -80,11 +83,11 @@ TEST_F(PanelViewsTest, AFileThatIsNoPictureShowsNothing)
     const QString file = temp.path() + QStringLiteral("/broken.gif");
     writeFile(file, "no picture here");
     dialogs.expectOpen(file);
-    get<QPushButton>("Cmdsentaku", 0)->click();
-    EXPECT_EQ(get<QLineEdit>("txtsentaku")->text(), file);
-    EXPECT_TRUE(get<QLineEdit>("TxtSoutai")->text().isEmpty());
+    get<QPushButton>(image_panel::ChooseFileButton)->click();
+    EXPECT_EQ(get<QLineEdit>(image_panel::ChosenFileBox)->text(), file);
+    EXPECT_TRUE(get<QLineEdit>(image_panel::RelativePathBox)->text().isEmpty());
     EXPECT_FALSE(showsPicture());
-    get<QPushButton>("Cmdsentaku", 1)->click();
+    get<QPushButton>(image_panel::ShowPictureButton)->click();
     EXPECT_FALSE(picture()->isHidden());
     EXPECT_TRUE(picture()->pixmap().isNull()) << "an empty preview, not an old picture";
 }
@@ -115,7 +118,7 @@ TEST_F(PanelViewsTest, TheMiniPanelsButtonInsertsATitleUntilTheFramesWizardIsOpe
 {
     start();
     w().ws.currentEditor()->SetText(QStringLiteral("<HTML><HEAD><TITLE></TITLE></HEAD></HTML>"));
-    get<QLineEdit>("Text6", 6)->setText(QStringLiteral("題"));
+    get<QLineEdit>(title_panel::TitleBox)->setText(QStringLiteral("題"));
     get<QPushButton>(mini_panel::RunButton)->click();
     EXPECT_EQ(w().ws.currentEditor()->Text(), QStringLiteral("<HTML><HEAD><TITLE>題</TITLE></HEAD></HTML>"));
     w().commands.invoke(advanced_menu::MakeFrames);

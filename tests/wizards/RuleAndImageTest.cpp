@@ -4,6 +4,7 @@
 #include "ApplyEdit.h"
 #include "wizards/AdvancedPanelControls.h"
 #include "wizards/generators/GeneratorSupport.h"
+#include "wizards/AdvancedPanelInputs.h"
 
 #include <gtest/gtest.h>
 
@@ -98,7 +99,7 @@ TEST(ImageGenerator, InsertedAtTheCaretAndLeftSelected)
     EXPECT_EQ(a.text, "a" + e.before + "b");
     EXPECT_EQ(a.text.mid(a.selStart, a.selLength), e.before);
     EXPECT_TRUE(a.painted.isEmpty());
-    EXPECT_EQ(e.fields, (QList<gen::FieldWrite>{{gen::field("TxtSoutai"), "../img/a.gif"}}));
+    EXPECT_EQ(e.fields, (QList<gen::FieldWrite>{{gen::field(image_panel::RelativePathBox), "../img/a.gif"}}));
     EXPECT_EQ(e.hide, QList{field(image_panel::Panel)});
     EXPECT_TRUE(e.snapshot);
 }
@@ -114,7 +115,7 @@ TEST(ImageGenerator, MessagesAndTheStylesheetBuilder)
     huge.widthMm = "1E300";
     EXPECT_EQ(gen::makeImage(huge).message->text, gen::tooLargeMessage());
 
-    // While the stylesheet builder is shown, the url goes into its style text as TxtSoutai holds it.
+    // While the stylesheet builder is shown, the url goes into its style text as image_panel::RelativePathBox holds it.
     gen::ImageInput css = chosenImage();
     css.cssBuilderVisible = true;
     css.relativePath = "img/x.gif";

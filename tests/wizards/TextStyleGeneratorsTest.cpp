@@ -9,7 +9,7 @@
 namespace {
 
 using gen::field;
-using gen::frmc;
+using gen::miniPanel;
 using gen::Primitive;
 
 TEST(TextStyleGenerators, PiecesAroundTheSelection)
@@ -48,11 +48,11 @@ TEST(TextStyleGenerators, NothingSelected)
     };
     const Case cases[] = {
         {gen::makeHeading({none, "3"}), "見出しの文字を選択してください。^_^;", {}, {}, false},
-        {gen::makeComment({none}), "コメントにする文字を選択して下さい。^_^;", {}, {frmc()}, false},
-        {gen::makeFontSize({none, "3"}), "大きさを変える文字を選択してください。^_^;", {frmc()}, {}, false},
-        {gen::makeFontColor({none, "#000000"}), "色を変えたい文字列を選択してください。^_^;", {frmc()}, {}, false},
+        {gen::makeComment({none}), "コメントにする文字を選択して下さい。^_^;", {}, {miniPanel()}, false},
+        {gen::makeFontSize({none, "3"}), "大きさを変える文字を選択してください。^_^;", {miniPanel()}, {}, false},
+        {gen::makeFontColor({none, "#000000"}), "色を変えたい文字列を選択してください。^_^;", {miniPanel()}, {}, false},
         {gen::makeEm({none}), nullptr, {}, {}, true},
-        {gen::makeStrong({none}), nullptr, {frmc()}, {}, true},
+        {gen::makeStrong({none}), nullptr, {miniPanel()}, {}, true},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(c.edit.primitive, Primitive::None);
@@ -76,7 +76,7 @@ TEST(TextStyleGenerators, BlinkReplacesTheSelectionUnpaintedAndHidesTheMiniPanel
         const gen::EditorState ed = editorWith(QString::fromUtf8(c.text), c.selStart, c.selLength);
         const gen::GeneratedEdit e = gen::makeBlink({ed});
         EXPECT_TRUE(e.snapshot);
-        EXPECT_EQ(e.hide, QList<gen::ControlRef>{frmc()});
+        EXPECT_EQ(e.hide, QList<gen::ControlRef>{miniPanel()});
         const AppliedText a = applyEdit(ed, e);
         EXPECT_EQ(a.text, QString::fromUtf8(c.expected));
         EXPECT_EQ(a.selStart, c.caret);

@@ -38,9 +38,9 @@ GeneratedEdit makeBr(const BreakInput& in)
 GeneratedEdit makePAlign(const AlignInput& in)
 {
     if (in.editor.selLength == 0)
-        return messageOnly(alignMessage(), {frmc()});
+        return messageOnly(alignMessage(), {miniPanel()});
     return wrapSelection(in.editor, startTag(QStringLiteral("P"), QStringLiteral("ALIGN"), in.option2 == 0, in.option2 == 1),
-                         QStringLiteral("</P>") + CrLf, {frmc(), field(paragraph_panel::Panel)});
+                         QStringLiteral("</P>") + CrLf, {miniPanel(), field(paragraph_panel::Panel)});
 }
 
 GeneratedEdit makeDivAlign(const AlignInput& in)

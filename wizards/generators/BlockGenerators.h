@@ -14,8 +14,9 @@ GeneratedEdit makeBr(const BreakInput& in);
 
 struct AlignInput {
     EditorState editor;
-    // The selected option of the panel's group. The paragraph panel: Option2(0) left, (1) centre,
-    // (2) right. The position panel: Option2(5) left, (4) centre, (3) right.
+    // The selected option of the panel's group. The paragraph panel: 0 left, 1 centre, 2 right
+    // (paragraph_panel::Alignment's places). The position panel: 5 left, 4 centre, 3 right
+    // (position_panel::Alignment's places 0, 1, 2).
     int option2 = 0;
 };
 // The paragraph panel (Frame(24)), ExecuteButton::InsertAlignedParagraph; the Edit-2 menu's item 4.

@@ -7,31 +7,31 @@
 
 #include <optional>
 
-// The text of the frames wizard FrmFrame: the frameset page and the BASE element that sends the
+// The text of the frames wizard: the frameset page and the BASE element that sends the
 // links of the first frame's page to the second frame.
 namespace gen {
 
 struct FramesetInput {
-    QString pageName = QStringLiteral("index.html");   // Text1(9), the frameset page
-    QString firstPage = QStringLiteral("left.html");   // Text1(0), left or top
-    QString firstName = QStringLiteral("left");        // Text1(1)
-    QString secondPage = QStringLiteral("right.html"); // Text1(2), right or bottom
-    QString secondName = QStringLiteral("right");      // Text1(3)
-    bool columns = true;                               // Option5(0) "縦分割"; else Option5(1) "横分割"
-    QString firstSize = QStringLiteral("20");          // Text7(0), per cent
-    int firstScrolling = 2;  // Option18(0) "Yes" -> 0, Option18(1) "No" -> 1, Option18(2) "Auto" -> 2
-    int secondScrolling = 2; // Option18(5) "Yes" -> 0, Option18(4) "No" -> 1, Option18(3) "Auto" -> 2
-    bool setTarget = true;                             // Check5(0)
-    QString target = QStringLiteral("right");          // Text1(11)
-    bool borders = true;                               // Check5(1) "境界線あり"
-    QString borderColour = QStringLiteral("#000000");  // Text1(8)
-    QString borderWidth;                               // Text1(12), millimetres
+    QString pageName = QStringLiteral("index.html");   // frames_wizard::FramesetFileBox, the frameset page
+    QString firstPage = QStringLiteral("left.html");   // frames_wizard::FirstFileBox, left or top
+    QString firstName = QStringLiteral("left");        // frames_wizard::FirstNameBox
+    QString secondPage = QStringLiteral("right.html"); // frames_wizard::SecondFileBox, right or bottom
+    QString secondName = QStringLiteral("right");      // frames_wizard::SecondNameBox
+    bool columns = true;                               // frames_wizard::Split(0) "縦分割"; else frames_wizard::Split(1) "横分割"
+    QString firstSize = QStringLiteral("20");          // frames_wizard::FirstSizeBox, per cent
+    int firstScrolling = 2;  // the place chosen in frames_wizard::FirstScrolling: 0 "Yes", 1 "No", 2 "Auto"
+    int secondScrolling = 2; // the place chosen in frames_wizard::SecondScrolling: 0 "Yes", 1 "No", 2 "Auto"
+    bool setTarget = true;                             // frames_wizard::SetTargetCheck
+    QString target = QStringLiteral("right");          // frames_wizard::TargetBox
+    bool borders = true;                               // frames_wizard::BordersCheck "境界線あり"
+    QString borderColour = QStringLiteral("#000000");  // frames_wizard::BorderColourBox
+    QString borderWidth;                               // frames_wizard::BorderWidthBox, millimetres
 };
 
 struct FramesetPage {
     std::optional<QString> message; // instead of the pages
     QString page;                   // the frameset page, no line break after its last line
-    QString baseLine;               // the BASE element + CR LF; empty without Check5(0)
+    QString baseLine;               // the BASE element + CR LF; empty without frames_wizard::SetTargetCheck
 };
 
 FramesetPage makeFrameset(const FramesetInput& in);
@@ -51,8 +51,8 @@ bool isFramesPage(const QString& namePart, const FramesetInput& in);
 // Shown by 実行 while document 0 or 1 has only its temporary name.
 QString framesSaveFirstMessage();
 
-// The frame names and the link target that the split choice Option5(index) puts into Text1(1),
-// Text1(3) and Text1(11).
+// The frame names and the link target that the split choice frames_wizard::Split(index) puts
+// into frames_wizard::FirstNameBox, frames_wizard::SecondNameBox and frames_wizard::TargetBox.
 struct FrameNames {
     QString first;
     QString second;

@@ -23,7 +23,7 @@
 namespace gen {
 
 // A control as the control registry names it: the key of its id and its place in an array;
-// index -1 stands for a control outside any array.
+// index -1 stands for a control outside any array (mini_panel::Panel, image_panel::RelativePathBox).
 struct ControlRef {
     QString name;
     int index = -1;

@@ -2,15 +2,16 @@
 
 #include "platform/SharedConstants.h"
 #include "platform/TextRules.h"
+#include "wizards/MiniPanelControls.h"
 
 #include <cmath>
 #include <limits>
 
 namespace gen {
 
-ControlRef frmc()
+ControlRef miniPanel()
 {
-    return {QStringLiteral("Frmc"), -1};
+    return field(mini_panel::Panel);
 }
 
 ControlRef field(const QString& name, int index)

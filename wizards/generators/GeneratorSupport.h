@@ -11,7 +11,7 @@
 namespace gen {
 
 // The panels and boxes that generators hide, show and write.
-ControlRef frmc();         // the floating mini panel Frmc
+ControlRef miniPanel();    // the floating mini panel
 ControlRef field(const QString& name, int index = -1);
 // A control registered under its own id.
 ControlRef field(::ControlRef id);

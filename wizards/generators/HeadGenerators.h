@@ -9,9 +9,9 @@ namespace gen {
 
 struct MetaInput {
     EditorState editor;
-    QString author;      // Text6(22)
-    QString keywords;    // Text6(27)
-    QString description; // Text6(28)
+    QString author;      // document_info_panel::AuthorBox
+    QString keywords;    // document_info_panel::KeywordsBox
+    QString description; // document_info_panel::DescriptionBox
 };
 // The document information panel (Frame(34)), ExecuteButton::InsertDocumentInfo: the META lines right behind "<HEAD>", left
 // selected.
@@ -19,7 +19,7 @@ GeneratedEdit makeMeta(const MetaInput& in);
 
 struct DoctypeInput {
     EditorState editor;
-    int version = 1; // Option1 index: 0 Strict, 1 Transitional, 2 Frameset
+    int version = 1; // doctype_panel::Version place: 0 Strict, 1 Transitional, 2 Frameset
 };
 // The declaration of a version; empty for an index outside 0 to 2.
 QString doctypeDeclaration(int version);

@@ -5,6 +5,7 @@
 #include "wizards/AdvancedPanelControls.h"
 #include "wizards/generators/GeneratorSupport.h"
 #include "wizards/generators/RelativePath.h"
+#include "wizards/AdvancedPanelInputs.h"
 
 namespace gen {
 
@@ -60,7 +61,7 @@ GeneratedEdit makeImage(const ImageInput& in)
     tag += QStringLiteral("alt=") + quoted(in.alt) + QStringLiteral(" ") + QStringLiteral(">");
 
     GeneratedEdit e = insertSelected(in.editor.selStart, tag, {field(image_panel::Panel)});
-    e.fields = {{field(QStringLiteral("TxtSoutai")), path}};
+    e.fields = {{field(image_panel::RelativePathBox), path}};
     return e;
 }
 

@@ -21,12 +21,12 @@ GeneratedEdit makeLink(const LinkInput& in)
 GeneratedEdit makeMailLink(const LinkInput& in)
 {
     if (in.editor.selLength == 0)
-        return messageOnly(QStringLiteral("クリックをする文字又は画像を選択してください。^_^;"), {frmc()});
+        return messageOnly(QStringLiteral("クリックをする文字又は画像を選択してください。^_^;"), {miniPanel()});
     const QString address = textrules::trimBlanks(in.target);
     if (address.isEmpty())
-        return messageOnly(QStringLiteral("メールアドレスを入れて下さい。 ^_^;"), {frmc()});
+        return messageOnly(QStringLiteral("メールアドレスを入れて下さい。 ^_^;"), {miniPanel()});
     GeneratedEdit e = selects(QStringLiteral(" <A href=") + quoted(QStringLiteral("mailto:") + address) + QStringLiteral(">"),
-                              QStringLiteral(" </A> "), {frmc()});
+                              QStringLiteral(" </A> "), {miniPanel()});
     e.snapshot = true;
     return e;
 }

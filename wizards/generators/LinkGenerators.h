@@ -9,8 +9,8 @@ namespace gen {
 
 struct LinkInput {
     EditorState editor;
-    QString target;         // Txtlink: a file, an address, or in mail mode the e-mail address
-    bool newWindow = false; // Check2(0) "別のウィンドウにリンクを表示"
+    QString target;         // link_panel::TargetBox: a file, an address, or in mail mode the e-mail address
+    bool newWindow = false; // link_panel::NewWindowCheck "別のウィンドウにリンクを表示"
     QString documentFolder;
 };
 

@@ -56,7 +56,7 @@ GeneratedEdit makeList(const ListInput& in)
                                + QStringLiteral("　栃木県") + CrLf
                                + QStringLiteral("と言ったような、リストにしたい項目を入力してそれを") + CrLf
                                + QStringLiteral("選択してください。^_^;"),
-                           {frmc()});
+                           {miniPanel()});
 
     QString startTag, itemTag, endTag;
     if (in.kind == 2) {

@@ -6,8 +6,8 @@ namespace gen {
 
 struct ListInput {
     EditorState editor;
-    int kind = 1;   // Option8 index: 0 "マークなし", 1 "マーク付き", 2 "番号付き"
-    int bullet = 1; // Option13 index: 0 disk, 1 circle, 2 square
+    int kind = 1;   // list_panel::Kind place: 0 "マークなし", 1 "マーク付き", 2 "番号付き"
+    int bullet = 1; // list_panel::Mark place: 0 disk, 1 circle, 2 square
 };
 
 // The list panel (Frame(2)), ExecuteButton::InsertList; also the list step of automatic creation. Each selected

@@ -8,7 +8,7 @@ namespace gen {
 
 struct MailFormInput {
     EditorState editor;
-    QString address; // Text6(0), used as typed
+    QString address; // mail_form_panel::AddressBox, used as typed
 };
 
 // The opinion form that mails its contents.

@@ -35,7 +35,7 @@ void appendWhenNotZero(QString& out, const char* name, const QString& box)
 GeneratedEdit makeMarquee(const MarqueeInput& in)
 {
     if (in.editor.selLength == 0)
-        return messageOnly(QStringLiteral("スクロールしたい文字列を選択して下さい。") + FaceSweat, {frmc()});
+        return messageOnly(QStringLiteral("スクロールしたい文字列を選択して下さい。") + FaceSweat, {miniPanel()});
 
     QString width, height;
     if (!size(width, "width=", in.widthMm, in.widthPercent) || !size(height, "height=", in.heightMm, in.heightPercent))

@@ -6,6 +6,7 @@
 #include "wizards/EasyPanelControls.h"
 #include "wizards/generators/GeneratorSupport.h"
 #include "wizards/generators/RelativePath.h"
+#include "wizards/AdvancedPanelInputs.h"
 
 namespace gen {
 
@@ -97,7 +98,7 @@ GeneratedEdit makeBgsound(const BgsoundInput& in)
     const QString file = MakeRelativePath(in.file, in.documentFolder);
     const QString tag = CrLf + QStringLiteral("<BGSOUND SRC =") + quoted(file) + QStringLiteral(" LOOP=") + quoted(in.count)
                         + QStringLiteral(">") + CrLf;
-    return underBodyTag(in.editor, field(QStringLiteral("Text6"), 1), file, tag, background_sound_panel::Panel);
+    return underBodyTag(in.editor, field(background_sound_panel::FileBox), file, tag, background_sound_panel::Panel);
 }
 
 GeneratedEdit makeDynsrc(const DynsrcInput& in)
@@ -107,7 +108,7 @@ GeneratedEdit makeDynsrc(const DynsrcInput& in)
     if (!textrules::trimBlanks(in.alt).isEmpty())
         tag += QStringLiteral(" alt =") + quoted(in.alt);
     tag += QStringLiteral(">");
-    return underBodyTag(in.editor, field(QStringLiteral("Text6"), 4), file, tag, movie_panel::Panel);
+    return underBodyTag(in.editor, field(movie_panel::FileBox), file, tag, movie_panel::Panel);
 }
 
 GeneratedEdit makeBgImage(const BgImageInput& in)
@@ -122,7 +123,7 @@ GeneratedEdit makeBgImage(const BgImageInput& in)
                               + quoted(QStringLiteral("background:#FFFFFF ; background:url(") + file + QStringLiteral(")") + keyword);
     GeneratedEdit e;
     e.snapshot = true;
-    e.fields = {{field(QStringLiteral("Text6"), 5), file}};
+    e.fields = {{field(background_image_panel::FileBox), file}};
     e.hide = {field(background_image_panel::Panel)};
     e.selectFirst = Range{body + 5, 0};
     e.primitive = Primitive::WrapPlain;

@@ -17,13 +17,13 @@ GeneratedEdit makeSpace(const SpaceInput& in);
 
 struct FontShapeInput {
     EditorState editor;
-    bool bold = false;        // Check4(0)
-    bool italic = false;      // Check4(1)
-    bool strike = false;      // Check4(2)
-    bool teletype = false;    // Check4(3)
-    bool underline = false;   // Check4(4)
-    bool script = false;      // Check4(5)
-    bool superscript = false; // Option4(0) "上付" selected; else Option4(1) "下付"
+    bool bold = false;        // font_shape_panel::BoldCheck
+    bool italic = false;      // font_shape_panel::ItalicCheck
+    bool strike = false;      // font_shape_panel::StrikeCheck
+    bool teletype = false;    // font_shape_panel::TeletypeCheck
+    bool underline = false;   // font_shape_panel::UnderlineCheck
+    bool script = false;      // font_shape_panel::ScriptCheck
+    bool superscript = false; // font_shape_panel::SuperscriptOption "上付" selected; else font_shape_panel::SubscriptOption "下付"
 };
 // The font shape panel (Frame(16)), ExecuteButton::InsertFontShape.
 GeneratedEdit makeFontShape(const FontShapeInput& in);
@@ -43,17 +43,17 @@ GeneratedEdit makePre(const PreInput& in);
 
 struct PageJumpInput {
     EditorState editor;
-    bool jumpSource = true; // OptKensaku(4) "ジャンプ元　名前" selected; else OptKensaku(5)
-    QString sourceName;     // Text6(15)
-    QString targetName;     // Text6(16)
+    bool jumpSource = true; // page_jump_panel::SourceOption "ジャンプ元　名前" selected; else page_jump_panel::TargetOption
+    QString sourceName;     // page_jump_panel::SourceNameBox
+    QString targetName;     // page_jump_panel::TargetNameBox
 };
 // The page jump panel (Frame(30)), ExecuteButton::InsertPageJump.
 GeneratedEdit makePageJump(const PageJumpInput& in);
 
 struct BgsoundInput {
     EditorState editor;
-    QString file;  // Text6(1); receives the path as written
-    QString count; // Text6(2)
+    QString file;  // background_sound_panel::FileBox; receives the path as written
+    QString count; // background_sound_panel::RepeatBox
     QString documentFolder;
 };
 // The background sound panel (Frame(7)), ExecuteButton::InsertBackgroundSound.
@@ -61,8 +61,8 @@ GeneratedEdit makeBgsound(const BgsoundInput& in);
 
 struct DynsrcInput {
     EditorState editor;
-    QString file; // Text6(4); receives the path as written
-    QString alt;  // Text6(3)
+    QString file; // movie_panel::FileBox; receives the path as written
+    QString alt;  // movie_panel::TextBox
     QString documentFolder;
 };
 // The movie panel (Frame(8)), ExecuteButton::InsertMovie.
@@ -70,8 +70,8 @@ GeneratedEdit makeDynsrc(const DynsrcInput& in);
 
 struct BgImageInput {
     EditorState editor;
-    QString file;   // Text6(5); receives the path as written
-    int repeat = 0; // OoptGif index: 0 repeat, 1 no-repeat, 2 repeat-x, 3 repeat-y
+    QString file;   // background_image_panel::FileBox; receives the path as written
+    int repeat = 0; // background_image_panel::Repeat place: 0 repeat, 1 no-repeat, 2 repeat-x, 3 repeat-y
     QString documentFolder;
 };
 // The background image panel (Frame(9)), ExecuteButton::InsertBackgroundImage.

@@ -18,7 +18,7 @@ GeneratedEdit makeBodyColors(const BodyColorsInput& in)
 {
     const int p = findTag(in.editor.text, QStringLiteral("<BODY"));
     if (p < 0)
-        return messageOnly(noBodyMessage(), {field(body_colours_panel::Panel), frmc()});
+        return messageOnly(noBodyMessage(), {field(body_colours_panel::Panel), miniPanel()});
     const QString attributes = QStringLiteral(" text=") + quoted(textrules::trimBlanks(in.textColour)) + QStringLiteral(" ")
                                + QStringLiteral(" bgcolor=") + quoted(textrules::trimBlanks(in.backgroundColour)) + QStringLiteral(" ");
     return insertSelected(p + 5, attributes, {field(body_colours_panel::Panel)});

@@ -9,23 +9,23 @@ namespace gen {
 
 struct TitleInput {
     EditorState editor;
-    QString title; // Text6(6)
+    QString title; // title_panel::TitleBox
 };
 // The title panel (Frame(19)), ExecuteButton::InsertTitle; also the mini panel's execute button.
 GeneratedEdit makeTitle(const TitleInput& in);
 
 struct BodyColorsInput {
     EditorState editor;
-    QString textColour;       // Text6(9)
-    QString backgroundColour; // Text6(10)
+    QString textColour;       // body_colours_panel::TextColourBox
+    QString backgroundColour; // body_colours_panel::BackgroundBox
 };
 // The body colours panel (Frame(21)), ExecuteButton::SetBodyColours.
 GeneratedEdit makeBodyColors(const BodyColorsInput& in);
 
 struct BodyMarginsInput {
     EditorState editor;
-    QString top;  // Text6(11), millimetres
-    QString left; // Text6(12), millimetres
+    QString top;  // margins_panel::TopMarginBox, millimetres
+    QString left; // margins_panel::LeftMarginBox, millimetres
 };
 // The margins panel (Frame(22)), ExecuteButton::SetMargins.
 GeneratedEdit makeBodyMargins(const BodyMarginsInput& in);

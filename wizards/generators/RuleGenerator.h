@@ -9,12 +9,12 @@
 namespace gen {
 
 struct RuleInput {
-    QString thickness;     // Txtfutosa, millimetres
-    QString lengthMm;      // Txtnagasa1
-    QString lengthPercent; // Txtnagasa2
-    int align = 1;         // Option3 index: 0 left, 1 center, 2 right
-    bool shaded = true;    // Check1 "影付き"
-    QString colour;        // Txtkeisenc
+    QString thickness;     // rule_panel::ThicknessBox, millimetres
+    QString lengthMm;      // rule_panel::LengthMmBox
+    QString lengthPercent; // rule_panel::LengthPercentBox
+    int align = 1;         // rule_panel::Alignment place: 0 left, 1 center, 2 right
+    bool shaded = true;    // rule_panel::ShadedCheck "影付き"
+    QString colour;        // rule_panel::ColourBox
 };
 
 // The HR element followed by CR LF; empty when a millimetre box is too large to write.

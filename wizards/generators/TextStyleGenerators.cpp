@@ -19,14 +19,14 @@ GeneratedEdit makeHeading(const HeadingInput& in)
 GeneratedEdit makeComment(const CommentInput& in)
 {
     if (in.editor.selLength == 0)
-        return messageOnly(QStringLiteral("コメントにする文字を選択して下さい。") + FaceSweat, {}, {frmc()});
+        return messageOnly(QStringLiteral("コメントにする文字を選択して下さい。") + FaceSweat, {}, {miniPanel()});
     return wrapSelection(in.editor, QStringLiteral(" <!-- "), QStringLiteral(" --> "), {field(comment_panel::Panel)}, true);
 }
 
 GeneratedEdit makeFontSize(const FontSizeInput& in)
 {
     if (in.editor.selLength == 0)
-        return messageOnly(QStringLiteral("大きさを変える文字を選択してください。") + FaceSweat, {frmc()});
+        return messageOnly(QStringLiteral("大きさを変える文字を選択してください。") + FaceSweat, {miniPanel()});
     return wrapSelection(in.editor, QStringLiteral(" <FONT size=") + quoted(in.size) + QStringLiteral(">"),
                          QStringLiteral(" </FONT> "), {field(font_size_panel::Panel)});
 }
@@ -34,7 +34,7 @@ GeneratedEdit makeFontSize(const FontSizeInput& in)
 GeneratedEdit makeFontColor(const FontColorInput& in)
 {
     if (in.editor.selLength == 0)
-        return messageOnly(QStringLiteral("色を変えたい文字列を選択してください。") + FaceSweat, {frmc()});
+        return messageOnly(QStringLiteral("色を変えたい文字列を選択してください。") + FaceSweat, {miniPanel()});
     return wrapSelection(in.editor, QStringLiteral(" <FONT color=") + quoted(in.colour) + QStringLiteral(">"),
                          QStringLiteral(" </FONT> "), {field(font_colour_panel::Panel)});
 }
@@ -54,7 +54,7 @@ GeneratedEdit makeStrong(const EmphasisInput& in)
     if (in.editor.selLength > 0)
         e = wrapSelection(in.editor, QStringLiteral(" <STRONG> "), QStringLiteral(" </STRONG> "), {field(strong_panel::Panel)});
     else
-        e.hide = {frmc()};
+        e.hide = {miniPanel()};
     e.snapshot = true;
     return e;
 }
@@ -63,7 +63,7 @@ GeneratedEdit makeBlink(const EmphasisInput& in)
 {
     GeneratedEdit e;
     e.snapshot = true;
-    e.hide = {frmc()};
+    e.hide = {miniPanel()};
     e.primitive = Primitive::ReplaceSelection;
     e.before = QStringLiteral(" <BLINK>") + in.editor.selText() + QStringLiteral("</BLINK> ");
     return e;

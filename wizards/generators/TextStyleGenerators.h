@@ -9,7 +9,7 @@ namespace gen {
 
 struct HeadingInput {
     EditorState editor;
-    QString level; // Text6(8)
+    QString level; // heading_panel::LevelBox
 };
 // The heading panel (Frame(20)), ExecuteButton::InsertHeading.
 GeneratedEdit makeHeading(const HeadingInput& in);
@@ -22,14 +22,14 @@ GeneratedEdit makeComment(const CommentInput& in);
 
 struct FontSizeInput {
     EditorState editor;
-    QString size; // TxtFsize
+    QString size; // font_size_panel::SizeBox
 };
 // The font size panel (Frame(12)), ExecuteButton::InsertFontSize.
 GeneratedEdit makeFontSize(const FontSizeInput& in);
 
 struct FontColorInput {
     EditorState editor;
-    QString colour; // Text6(7)
+    QString colour; // font_colour_panel::ColourBox
 };
 // The font colour panel (Frame(13)), ExecuteButton::InsertFontColour.
 GeneratedEdit makeFontColor(const FontColorInput& in);
@@ -44,11 +44,12 @@ GeneratedEdit makeStrong(const EmphasisInput& in);
 // The mini panel's blink mode: the selection between " <BLINK>" and "</BLINK> ", unpainted.
 GeneratedEdit makeBlink(const EmphasisInput& in);
 
-// What the font-size spinner VScroll1 writes into TxtFsize: its value, with "+" in front of a
-// value that is not negative while Option17(1) "相対値で指定" is selected.
+// What the font-size spinner writes into its size box: its value, with "+" in front of a value
+// that is not negative while font_size_panel::Kind(1) "相対値で指定" is selected.
 QString fontSizeText(int value, bool relative);
 
-// The range of VScroll1 for the size kind Option17(index): -6 to 6 relative, 1 to 7 absolute.
+// The range of the font-size spinner for the size kind font_size_panel::Kind(index): -6 to 6
+// relative, 1 to 7 absolute.
 struct SpinnerRange {
     int minimum;
     int maximum;
