@@ -123,7 +123,7 @@ inline constexpr ControlId DescriptionBox{"document-info-panel.description"};
 
 // The table panel's settings: caption, headings, position, spacing, borders, cells, size, rules.
 namespace table_panel {
-inline constexpr ControlId TitleBox{"table-panel.title"};
+inline constexpr ControlId TitleBox{"table-panel.title-box"};
 // 0: below the table, 1: above it.
 inline constexpr ControlArrayId CaptionPosition{"table-panel.caption-position"};
 // None, the first row, the first column, both.

@@ -7,7 +7,7 @@
 
 // The title panel.
 namespace title_panel {
-inline constexpr ControlId TitleBox{"title-panel.title"};
+inline constexpr ControlId TitleBox{"title-panel.title-box"};
 } // namespace title_panel
 
 // The heading panel: the level, which its spinner sets.
