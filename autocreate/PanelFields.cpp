@@ -22,7 +22,7 @@ PanelInputs readPanelInputs(const ControlRegistry& controls)
 
 void writeBox(ControlRegistry& controls, const gen::ControlRef& box, const QString& text)
 {
-    QObject* control = controls.find(box.name, box.index);
+    QObject* control = controls.find(box);
     if (auto* line = qobject_cast<QLineEdit*>(control))
         line->setText(text);
     else if (auto* multi = qobject_cast<QPlainTextEdit*>(control))
@@ -31,7 +31,7 @@ void writeBox(ControlRegistry& controls, const gen::ControlRef& box, const QStri
 
 void selectOption(ControlRegistry& controls, const gen::ControlRef& option)
 {
-    if (auto* button = qobject_cast<QRadioButton*>(controls.find(option.name, option.index)))
+    if (auto* button = qobject_cast<QRadioButton*>(controls.find(option)))
         button->setChecked(true);
 }
 

@@ -41,7 +41,7 @@ struct Session {
         app = Main(options);
         QApplication::processEvents();
     }
-    fomPelmor& w() { return *app->window; }
+    MainWindow& w() { return *app->window; }
 };
 
 // Runs the registered benchmarks inside a Qt application; `beforeExit` runs while it still exists.

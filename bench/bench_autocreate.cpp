@@ -81,7 +81,7 @@ void BM_AutoCreateInWindow(benchmark::State& state)
     int paragraphs = 0;
     const QString text = textOfSize(state.range(0), &paragraphs);
     bench::Session session(false);
-    fomPelmor& w = session.w();
+    MainWindow& w = session.w();
     w.controls.get<QRadioButton>(ControlRef(auto_settings::FrameLayoutOption, state.range(1) ? 1 : 0))->setChecked(true);
     for (auto _ : state) {
         state.PauseTiming();

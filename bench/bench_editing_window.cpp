@@ -35,7 +35,7 @@ void resetText(benchmark::State& state, RichEdit* ed, const QString& text)
 // Every "e" of the page replaced by "E" through the replace panel's "一斉置換".
 void BM_ReplaceAllButton(benchmark::State& state)
 {
-    fomPelmor& w = session().w();
+    MainWindow& w = session().w();
     RichEdit* ed = w.ws.currentEditor();
     const QString text = htmlOfSize(state.range(0));
     w.commands.invoke(edit_menu::Replace);
@@ -53,7 +53,7 @@ BENCHMARK(BM_ReplaceAllButton)->Arg(1'000'000)->Unit(benchmark::kMillisecond);
 
 void BM_ReindentItem(benchmark::State& state)
 {
-    fomPelmor& w = session().w();
+    MainWindow& w = session().w();
     RichEdit* ed = w.ws.currentEditor();
     const QString text = htmlOfSize(state.range(0));
     for (auto _ : state) {
@@ -66,7 +66,7 @@ BENCHMARK(BM_ReindentItem)->Arg(1'000'000)->Unit(benchmark::kMillisecond);
 // The three checks find an unclosed DIV at the end: the panel shows it and the marks are painted.
 void BM_GrammarCheckItem(benchmark::State& state)
 {
-    fomPelmor& w = session().w();
+    MainWindow& w = session().w();
     RichEdit* ed = w.ws.currentEditor();
     QString text = htmlOfSize(state.range(0));
     text.replace(QStringLiteral("</BODY>"), QStringLiteral("<DIV></BODY>"));

@@ -46,7 +46,7 @@ BENCHMARK(BM_SetText)->Arg(10'000'000)->Unit(benchmark::kMillisecond);
 // Opening a large code page 932 file: reading, decoding, setting and colouring it.
 void BM_OpenLargeFile(benchmark::State& state)
 {
-    fomPelmor& w = session().w();
+    MainWindow& w = session().w();
     QTemporaryDir dir;
     const QString name = QStringLiteral("large.html");
     {
@@ -84,7 +84,7 @@ BENCHMARK(BM_ReadTextFile)->Arg(10'000'000)->Unit(benchmark::kMillisecond);
 // One scan and one styling call over the whole text.
 void BM_FullRecolour(benchmark::State& state)
 {
-    fomPelmor& w = session().w();
+    MainWindow& w = session().w();
     RichEdit* ed = w.ws.sourceEditor(0);
     ed->SetText(htmlOfSize(state.range(0)));
     for (auto _ : state)
@@ -106,7 +106,7 @@ BENCHMARK(BM_ColourScanOnly)->Arg(10'000'000)->Unit(benchmark::kMillisecond);
 // A typed character in the middle of a coloured 1 MB document, with the change event.
 void BM_KeystrokeInMiddle(benchmark::State& state)
 {
-    fomPelmor& w = session().w();
+    MainWindow& w = session().w();
     RichEdit* ed = w.ws.sourceEditor(0);
     ed->SetText(htmlOfSize(state.range(0)));
     w.colour.recolour(ed);
@@ -120,7 +120,7 @@ BENCHMARK(BM_KeystrokeInMiddle)->Arg(1'000'000)->Unit(benchmark::kMicrosecond);
 
 void BM_UndoSnapshot(benchmark::State& state)
 {
-    fomPelmor& w = session().w();
+    MainWindow& w = session().w();
     RichEdit* ed = w.ws.sourceEditor(0);
     const QString text = htmlOfSize(state.range(0));
     int i = 0;

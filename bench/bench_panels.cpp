@@ -51,7 +51,7 @@ void BM_OpenPanelFromMenu(benchmark::State& state)
 {
     if (!current)
         current = std::make_unique<bench::Session>(true);
-    fomPelmor& w = current->w();
+    MainWindow& w = current->w();
     const Item& item = Items[state.range(0)];
     QWidget* panel = w.controls.get<QWidget>(item.panel);
     for (auto _ : state) {

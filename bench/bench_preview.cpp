@@ -45,7 +45,7 @@ bool runUntil(Done done)
 
 // Selects the preview tab of document n and returns the nanoseconds until its browser reported
 // the temporary page complete; -1 when it did not.
-qint64 timePreview(fomPelmor& w, int n)
+qint64 timePreview(MainWindow& w, int n)
 {
     Document& d = w.ws.doc(n);
     const QUrl page = QUrl::fromLocalFile(w.ws.tempPagePath(n));
@@ -91,7 +91,7 @@ void warmUp()
 void BM_FirstPreviewOfADocument(benchmark::State& state)
 {
     warmUp();
-    fomPelmor& w = session().w();
+    MainWindow& w = session().w();
     const QString text = htmlOfSize(state.range(0));
     for (auto _ : state) {
         if (w.ws.documentCount() >= MaxDocuments - 1) {
@@ -116,7 +116,7 @@ BENCHMARK(BM_FirstPreviewOfADocument)->Arg(20'000)->UseManualTime()->Iterations(
 void BM_PreviewAfterAnEdit(benchmark::State& state)
 {
     warmUp();
-    fomPelmor& w = session().w();
+    MainWindow& w = session().w();
     w.ws.tabStrip().Select(1);
     // Unlike every text shown before, so that this preview loads.
     w.ws.sourceEditor(0)->SetText(htmlOfSize(state.range(0)) + QStringLiteral("<!-- after an edit -->"));
@@ -145,7 +145,7 @@ BENCHMARK(BM_PreviewAfterAnEdit)->Arg(20'000)->Arg(1'000'000)->UseManualTime()->
 void BM_SwitchWithoutChange(benchmark::State& state)
 {
     warmUp();
-    fomPelmor& w = session().w();
+    MainWindow& w = session().w();
     w.ws.tabStrip().Select(1);
     w.ws.sourceEditor(0)->SetText(htmlOfSize(state.range(0)) + QStringLiteral("<!-- unchanged -->"));
     if (timePreview(w, 0) < 0) {

@@ -200,15 +200,6 @@ void LessonCommands::setText(ControlId id, const QString& text)
         ctx.controls.get<QPlainTextEdit>(id)->setPlainText(text);
 }
 
-void LessonCommands::setText(const QString& name, int index, const QString& text)
-{
-    QObject* box = ctx.controls.find(name, index);
-    if (auto* line = qobject_cast<QLineEdit*>(box))
-        line->setText(text);
-    else
-        ctx.controls.get<QPlainTextEdit>(name, index)->setPlainText(text);
-}
-
 void LessonCommands::showBuilder(bool show)
 {
     auto* builder = ctx.controls.get<QWidget>(css_builder::Panel);

@@ -102,7 +102,6 @@ private:
     Outcome namedColour(const QString& argument);
     Outcome caretToStylesheetEnd();
     void showBuilder(bool show);
-    void setText(const QString& name, int index, const QString& text);
     void setText(ControlId id, const QString& text);
     // Before the lesson clears the window: when a document of the user's holds unsaved work, asks
     // once whether to initialise all and then about each such document as closing it would.

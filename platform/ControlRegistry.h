@@ -2,6 +2,7 @@
 
 #include <QObject>
 #include <QString>
+#include <cstring>
 #include <functional>
 #include <initializer_list>
 #include <map>
@@ -42,6 +43,10 @@ struct ControlRef {
     constexpr bool valid() const { return key != nullptr; }
     const char* key;
     int index = -1; // -1: a control that stands alone
+    friend bool operator==(ControlRef a, ControlRef b)
+    {
+        return a.index == b.index && (a.key == b.key || (a.key && b.key && std::strcmp(a.key, b.key) == 0));
+    }
 };
 
 // An id of either kind, as a builder's list names what it will register.
@@ -103,7 +108,8 @@ public:
     // The indexes registered in an array, in order.
     std::vector<int> indexes(ControlArrayId id) const { return indexes(keyOf(id)); }
 
-    // The same table by a name and an index: the form that goes once every caller uses ids.
+private:
+    // The table by a key and an index, behind the typed forms above.
     void add(const QString& name, int index, QObject* control);
     void add(const QString& name, QObject* control) { add(name, NoIndex, control); }
     void addBuilder(const QStringList& names, std::function<void()> build);
@@ -123,7 +129,6 @@ public:
     }
     std::vector<int> indexes(const QString& name) const;
 
-private:
     static QString keyOf(const char* key);
     static QString keyOf(ControlId id) { return keyOf(id.key); }
     static QString keyOf(ControlArrayId id) { return keyOf(id.key); }

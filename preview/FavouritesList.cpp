@@ -49,7 +49,7 @@ void FavouritesList::build(PanelKit& kit)
     QPushButton* closeBox = kit.addExecuteButton(frame, ExecuteButton::FavouritesPanelCloseBox, QStringLiteral("×"));
     twips::SetGeometry(closeBox, 4960, 180, 330, 285);
     twips::SetGeometry(kit.addExplanation(frame, favourites_panel::Explanation), 100, 550, 5140, 1300);
-    list_ = kit.add<QListWidget>(frame, QStringLiteral("List2"));
+    list_ = kit.add<QListWidget>(frame, favourites_panel::List);
     twips::SetGeometry(list_, 100, 1950, 3700, 2600);
     const struct {
         ExecuteButton button;

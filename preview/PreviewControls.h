@@ -62,4 +62,6 @@ namespace favourites_panel {
 inline constexpr ControlId Panel{"favourites-panel.panel"};
 inline constexpr ControlId Title{"favourites-panel.title"};
 inline constexpr ControlId Explanation{"favourites-panel.explanation"};
+// The favourites, in the order the favourites file keeps them.
+inline constexpr ControlId List{"favourites-panel.list"};
 } // namespace favourites_panel

@@ -32,15 +32,15 @@
 #include <QStatusBar>
 #include <QToolBar>
 
-fomPelmor::fomPelmor(ProgramState& programState, Dialogs& dialogs, QWidget* parent)
+MainWindow::MainWindow(ProgramState& programState, Dialogs& dialogs, QWidget* parent)
     : QMainWindow(parent)
     , state(programState)
     , dlg(dialogs)
     , central_(new QWidget(this))
-    , Toolbar(new QToolBar(central_))
+    , toolBar_(new QToolBar(central_))
     , documentTabs_(new TabStrip(central_))
-    , sbStatusBar(new QStatusBar(central_))
-    , statusPanel1(new QLabel(sbStatusBar))
+    , statusLine_(new QStatusBar(central_))
+    , statusText_(new QLabel(statusLine_))
     , ws(state, dlg, *documentTabs_)
     , files(ws)
     , panels(controls, procs, ws, central_)
@@ -55,7 +55,7 @@ fomPelmor::fomPelmor(ProgramState& programState, Dialogs& dialogs, QWidget* pare
     , search(editing, panels)
     , grammar(editing, panels, fonts)
     , editMenu(editing, pasteMode, search)
-    , toolbar(editing, Toolbar, pasteMode, editMenu, colourLookup, files)
+    , toolbar(editing, toolBar_, pasteMode, editMenu, colourLookup, files)
     , edit2(editing, toolbar, grammar, regions, fonts, panels)
     , popups(editing, editMenu, regions, central_)
     , dispatcher(ws, undo, controls, procs)
@@ -85,10 +85,10 @@ fomPelmor::fomPelmor(ProgramState& programState, Dialogs& dialogs, QWidget* pare
 {
     setWindowTitle(QStringLiteral("HTMLペルモア"));
     setCentralWidget(central_);
-    Toolbar->setMovable(false);
-    sbStatusBar->setSizeGripEnabled(false);
-    sbStatusBar->addWidget(statusPanel1, 1);
-    connect(&ws, &Workspace::statusTextChanged, statusPanel1, &QLabel::setText);
+    toolBar_->setMovable(false);
+    statusLine_->setSizeGripEnabled(false);
+    statusLine_->addWidget(statusText_, 1);
+    connect(&ws, &Workspace::statusTextChanged, statusText_, &QLabel::setText);
     createMenus();
 
     connect(documentTabs_, &TabStrip::Click, this, [this] { preview.showSelectedTab(); });
@@ -113,12 +113,12 @@ fomPelmor::fomPelmor(ProgramState& programState, Dialogs& dialogs, QWidget* pare
     qApp->installEventFilter(this);
 }
 
-fomPelmor::~fomPelmor()
+MainWindow::~MainWindow()
 {
     qApp->removeEventFilter(this);
 }
 
-void fomPelmor::createMenus()
+void MainWindow::createMenus()
 {
     QMenuBar* bar = menuBar();
     commands.addMenu(file_menu::Menu, bar->addMenu(QStringLiteral("ﾌｧｲﾙ(&F)")));
@@ -145,7 +145,7 @@ void fomPelmor::createMenus()
     about.declareMenu(commands, commands.menu(help_menu::Menu));
 }
 
-void fomPelmor::load()
+void MainWindow::load()
 {
     state.ini.readFile(state.iniPath());
     const Settings& settings = state.settings;
@@ -167,7 +167,7 @@ void fomPelmor::load()
         fonts.applyColourScheme(4);
 }
 
-void fomPelmor::placeWindow()
+void MainWindow::placeWindow()
 {
     const Settings& settings = state.settings;
     const int left = static_cast<int>(settings.get(setting::MainLeft));
@@ -200,7 +200,7 @@ void fomPelmor::placeWindow()
                              widthStored ? width : twips::fromPixels(g.width()), heightStored ? height : twips::fromPixels(g.height()));
 }
 
-QSize fomPelmor::sizeShowingAll()
+QSize MainWindow::sizeShowingAll()
 {
     // The window as it is now, laid out, tells how much room lies around the editor area.
     if (layout())
@@ -209,7 +209,7 @@ QSize fomPelmor::sizeShowingAll()
     const QRect area = panels.fitting().area();
     const int rightOfArea = central_->width() - (area.x() + area.width());
     const int belowArea = central_->height() - (area.y() + area.height());
-    int width = Toolbar->sizeHint().width();
+    int width = toolBar_->sizeHint().width();
     int height = 0;
     for (const QGroupBox* panel : panels.panelsOverEditors()) {
         const QRect r = panel->geometry();
@@ -221,16 +221,16 @@ QSize fomPelmor::sizeShowingAll()
     return QSize(width, height) + (size() - central_->size());
 }
 
-void fomPelmor::LayoutMain()
+void MainWindow::LayoutMain()
 {
     if (layoutBusy_)
         return;
     layoutBusy_ = true;
     const int width = twips::fromPixels(central_->width());
     const int height = twips::fromPixels(central_->height());
-    twips::SetGeometry(Toolbar, 0, 0, width, 400);
+    twips::SetGeometry(toolBar_, 0, 0, width, 400);
     twips::SetGeometry(documentTabs_, 0, 400, width, std::max(0, height - 700));
-    twips::SetGeometry(sbStatusBar, 0, std::max(0, height - 300), width, 300);
+    twips::SetGeometry(statusLine_, 0, std::max(0, height - 300), width, 300);
     documentTabs_->layoutChildren();
     const QRect area = documentTabs_->DisplayArea()->rect();
     for (int i = 0; i < ws.documentCount(); ++i) {
@@ -244,13 +244,13 @@ void fomPelmor::LayoutMain()
     layoutBusy_ = false;
 }
 
-void fomPelmor::resizeEvent(QResizeEvent* event)
+void MainWindow::resizeEvent(QResizeEvent* event)
 {
     QMainWindow::resizeEvent(event);
     LayoutMain();
 }
 
-bool fomPelmor::eventFilter(QObject* watched, QEvent* event)
+bool MainWindow::eventFilter(QObject* watched, QEvent* event)
 {
     if (event->type() != QEvent::KeyPress && event->type() != QEvent::KeyRelease)
         return false;
@@ -269,7 +269,7 @@ bool fomPelmor::eventFilter(QObject* watched, QEvent* event)
     return false;
 }
 
-bool fomPelmor::noteCtrlOrIndent(int key, Qt::KeyboardModifiers modifiers)
+bool MainWindow::noteCtrlOrIndent(int key, Qt::KeyboardModifiers modifiers)
 {
     const Qt::KeyboardModifiers mods = modifiers & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier);
     if (mods == Qt::ControlModifier)
@@ -302,7 +302,7 @@ bool fomPelmor::noteCtrlOrIndent(int key, Qt::KeyboardModifiers modifiers)
     return false;
 }
 
-bool fomPelmor::confirmQuitting()
+bool MainWindow::confirmQuitting()
 {
     // Asked only while some document holds changes that are not on disk.
     bool unsavedChanges = false;
@@ -314,7 +314,7 @@ bool fomPelmor::confirmQuitting()
     return true;
 }
 
-bool fomPelmor::unload()
+bool MainWindow::unload()
 {
     for (int i = 0; i < ws.documentCount(); ++i) {
         if (!ws.hasUnsavedChanges(i))
@@ -342,7 +342,7 @@ bool fomPelmor::unload()
     return true;
 }
 
-void fomPelmor::closeEvent(QCloseEvent* event)
+void MainWindow::closeEvent(QCloseEvent* event)
 {
     if (closing_ || unloaded_) {
         event->accept();

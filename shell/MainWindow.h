@@ -57,12 +57,12 @@ class TabStrip;
 // The main window. It puts the subsystems together: it creates them in the order of their
 // layers, hands each the services it needs, and lays the window out. The subsystems own their
 // procedures, state, panels and menu items; the window holds none of them itself.
-class fomPelmor : public QMainWindow {
+class MainWindow : public QMainWindow {
     Q_OBJECT
 
 public:
-    fomPelmor(ProgramState& programState, Dialogs& dialogs, QWidget* parent = nullptr);
-    ~fomPelmor() override;
+    MainWindow(ProgramState& programState, Dialogs& dialogs, QWidget* parent = nullptr);
+    ~MainWindow() override;
 
     ProgramState& state;
     Dialogs& dlg;
@@ -70,10 +70,10 @@ public:
 private:
     // The frame of the window, which the subsystems are placed in; made before them.
     QWidget* central_;
-    QToolBar* Toolbar;
+    QToolBar* toolBar_;
     TabStrip* documentTabs_;
-    QStatusBar* sbStatusBar;
-    QLabel* statusPanel1;
+    QStatusBar* statusLine_;
+    QLabel* statusText_;
 
 public:
     // ---- registries: controls, menus and procedures by name ----

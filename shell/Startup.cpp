@@ -114,7 +114,7 @@ std::unique_ptr<Application> Main(const StartupOptions& options)
     QDir::setCurrent(dataPath);
     state.dataFolder = dataPath;
 
-    app->window = std::make_unique<fomPelmor>(state, dlg);
+    app->window = std::make_unique<MainWindow>(state, dlg);
     if (auto* qt = dynamic_cast<QtDialogs*>(app->dialogs))
         qt->setParent(app->window.get());
     app->window->load();

@@ -8,7 +8,7 @@
 class Dialogs;
 class QApplication;
 class QIcon;
-class fomPelmor;
+class MainWindow;
 
 struct StartupOptions {
     QString programFolder;  // empty: chosen from the executable's folder
@@ -23,7 +23,7 @@ struct Application {
     ProgramState state;
     std::unique_ptr<Dialogs> ownDialogs;
     Dialogs* dialogs = nullptr;
-    std::unique_ptr<fomPelmor> window;
+    std::unique_ptr<MainWindow> window;
     ~Application();
 };
 

@@ -55,11 +55,6 @@ void Dispatcher::setAction(ExecuteButton button, std::function<void()> action)
     });
 }
 
-void Dispatcher::setClose(ExecuteButton button, const QString& panelName, int panelIndex)
-{
-    setAction(button, [this, panelName, panelIndex] { controls.get<QWidget>(panelName, panelIndex)->hide(); });
-}
-
 void Dispatcher::setClose(ExecuteButton button, ControlRef panel)
 {
     setAction(button, [this, panel] { controls.get<QWidget>(panel)->hide(); });

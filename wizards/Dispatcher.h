@@ -31,7 +31,6 @@ public:
     // A branch that does its work and always finishes normally.
     void setAction(ExecuteButton button, std::function<void()> action);
     // A close button: hides its own panel and does nothing else.
-    void setClose(ExecuteButton button, const QString& panelName, int panelIndex);
     void setClose(ExecuteButton button, ControlRef panel);
     bool hasBranch(ExecuteButton button) const;
 

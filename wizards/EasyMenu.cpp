@@ -10,6 +10,8 @@
 #include "workspace/PanelKit.h"
 #include "workspace/Workspace.h"
 
+#include <iterator>
+
 EasyMenu::EasyMenu(Workspace& workspace, UndoRing& undoRing, PanelKit& panelKit)
     : ws(workspace)
     , undo(undoRing)
@@ -19,90 +21,85 @@ EasyMenu::EasyMenu(Workspace& workspace, UndoRing& undoRing, PanelKit& panelKit)
 
 namespace {
 
-// The id of each row; separators have none.
-const CommandId Ids[26] = {
-    easy_menu::InsertSamplePage, easy_menu::InsertPageSkeleton, {}, easy_menu::LineBreakPanel, easy_menu::SpacePanel, {},
-    easy_menu::TitlePanel, {}, easy_menu::HeadingPanel, {}, easy_menu::BodyColoursPanel, {}, easy_menu::MarginsPanel, {},
-    easy_menu::CommentPanel, {}, easy_menu::ParagraphPanel, easy_menu::PositionPanel, easy_menu::RawTextPanel, {},
-    easy_menu::FontPanel, easy_menu::FontSizePanel, easy_menu::FontColourPanel, easy_menu::EmphasisPanel,
-    easy_menu::StrongEmphasisPanel, easy_menu::FontShapePanel,
+// What an item does; a separator does nothing.
+using Action = void (EasyMenu::*)();
+
+// The rows of the menu in their order: caption, id and action; separators have neither id nor
+// action.
+struct Row {
+    const char* caption;
+    CommandId id;
+    Action action;
 };
 
-const char* const Captions[26] = {
-    "初期化及び基本スケルトンの挿入（例文入り)",
-    "初期化及び基本スケルトンの挿入（例文無し)",
-    "-",
-    "改行マークについて",
-    "スペースの挿入",
-    "-",
-    "タイトルをいれよう",
-    "-",
-    "見出しの文章を設定したい",
-    "-",
-    "背景色と文字の色を決めよう",
-    "-",
-    "余白を設定しよう",
-    "-",
-    "コメントを入れよう",
-    "-",
-    "段落を設定しよう",
-    "まとめて位置を設定しよう",
-    "ソースの並びをそのまま表示しよう",
-    "-",
-    "フォントを指定しよう",
-    "文字の大きさを変えよう(絶対値の指定)",
-    "文字の色を部分的に変えよう",
-    "文字を強調しよう（普通の強調)",
-    "文字を強調しよう(より強い強調)",
-    "フォントの形状を変えよう",
+const Row Rows[] = {
+    {"初期化及び基本スケルトンの挿入（例文入り)", easy_menu::InsertSamplePage, &EasyMenu::insertSamplePage},
+    {"初期化及び基本スケルトンの挿入（例文無し)", easy_menu::InsertPageSkeleton, &EasyMenu::insertPageSkeleton},
+    {"-", {}, nullptr},
+    {"改行マークについて", easy_menu::LineBreakPanel, &EasyMenu::ShowBrPanel},
+    {"スペースの挿入", easy_menu::SpacePanel, &EasyMenu::ShowSpacePanel},
+    {"-", {}, nullptr},
+    {"タイトルをいれよう", easy_menu::TitlePanel, &EasyMenu::ShowTitlePanel},
+    {"-", {}, nullptr},
+    {"見出しの文章を設定したい", easy_menu::HeadingPanel, &EasyMenu::ShowHeadingPanel},
+    {"-", {}, nullptr},
+    {"背景色と文字の色を決めよう", easy_menu::BodyColoursPanel, &EasyMenu::ShowBodyColourPanel},
+    {"-", {}, nullptr},
+    {"余白を設定しよう", easy_menu::MarginsPanel, &EasyMenu::ShowMarginPanel},
+    {"-", {}, nullptr},
+    {"コメントを入れよう", easy_menu::CommentPanel, &EasyMenu::ShowCommentPanel},
+    {"-", {}, nullptr},
+    {"段落を設定しよう", easy_menu::ParagraphPanel, &EasyMenu::ShowParagraphPanel},
+    {"まとめて位置を設定しよう", easy_menu::PositionPanel, &EasyMenu::ShowPositionPanel},
+    {"ソースの並びをそのまま表示しよう", easy_menu::RawTextPanel, &EasyMenu::ShowRawTextPanel},
+    {"-", {}, nullptr},
+    {"フォントを指定しよう", easy_menu::FontPanel, &EasyMenu::ShowFontPanel},
+    {"文字の大きさを変えよう(絶対値の指定)", easy_menu::FontSizePanel, &EasyMenu::ShowFontSizePanel},
+    {"文字の色を部分的に変えよう", easy_menu::FontColourPanel, &EasyMenu::ShowFontColorPanel},
+    {"文字を強調しよう（普通の強調)", easy_menu::EmphasisPanel, &EasyMenu::ShowEmPanel},
+    {"文字を強調しよう(より強い強調)", easy_menu::StrongEmphasisPanel, &EasyMenu::ShowStrongPanel},
+    {"フォントの形状を変えよう", easy_menu::FontShapePanel, &EasyMenu::ShowFontStylePanel},
 };
+
+constexpr int RowCount = static_cast<int>(std::size(Rows));
 
 } // namespace
 
 void EasyMenu::declareMenu(CommandRegistry& commands)
 {
     std::vector<CommandItem> items;
-    for (int i = 0; i < 26; ++i) {
-        CommandItem item{i, QString::fromUtf8(Captions[i]), {}, [this, i] { chooseItem(i); }};
-        item.id = Ids[i];
+    for (int i = 0; i < RowCount; ++i) {
+        CommandItem item{i, QString::fromUtf8(Rows[i].caption), {}, [this, i] { chooseItem(i); }};
+        item.id = Rows[i].id;
         items.push_back(item);
     }
     commands.define(easy_menu::Menu, items);
 }
 
-void EasyMenu::chooseItem(int index)
+void EasyMenu::chooseItem(int row)
 {
     ws.selectSourceTab(ws.currentIndex());
     undo.takeSnapshot();
-    const std::function<void()> item = [this, index]() -> std::function<void()> {
-        switch (index) {
-        case 0: return InsertSamplePage;
-        case 1: return InsertPageSkeleton;
-        case 3: return [this] { ShowBrPanel(); };
-        case 6: return [this] { ShowTitlePanel(); };
-        case 8: return [this] { ShowHeadingPanel(); };
-        case 10: return [this] { ShowBodyColourPanel(); };
-        case 12: return [this] { ShowMarginPanel(); };
-        case 14: return [this] { ShowCommentPanel(); };
-        case 16: return [this] { ShowParagraphPanel(); };
-        case 17: return [this] { ShowPositionPanel(); };
-        case 18: return [this] { ShowRawTextPanel(); };
-        case 20: return [this] { ShowFontPanel(); };
-        case 21: return [this] { ShowFontSizePanel(); };
-        case 22: return [this] { ShowFontColorPanel(); };
-        case 23: return [this] { ShowEmPanel(); };
-        case 24: return [this] { ShowStrongPanel(); };
-        case 25: return [this] { ShowFontStylePanel(); };
-        default: return {};
-        }
-    }();
-    if (index == 4) {
-        ShowSpacePanel();
-    } else if (item) {
-        undo.takeSnapshot();
-        item();
+    const Action action = row >= 0 && row < RowCount ? Rows[row].action : nullptr;
+    if (action) {
+        // The space panel's opener takes no second snapshot.
+        if (action != &EasyMenu::ShowSpacePanel)
+            undo.takeSnapshot();
+        (this->*action)();
     }
     ws.currentEditor()->EmptyUndoBuffer();
+}
+
+void EasyMenu::insertSamplePage()
+{
+    if (InsertSamplePage)
+        InsertSamplePage();
+}
+
+void EasyMenu::insertPageSkeleton()
+{
+    if (InsertPageSkeleton)
+        InsertPageSkeleton();
 }
 
 void EasyMenu::open(ControlId panel, const QString& explanation)

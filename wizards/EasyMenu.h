@@ -42,13 +42,15 @@ public:
 
     // The items of the easy-creation menu, separators included, in their order.
     void declareMenu(CommandRegistry& commands);
-    // Also the lesson player's way to choose an item; a separator or an index outside 0 to 25
-    // only touches the undo state.
-    void chooseItem(int index);
+    // Runs the menu's row as a click on it does; a separator or a row outside 0 to 25 only
+    // touches the undo state.
+    void chooseItem(int row);
 
-    // The page skeletons of items 0 and 1.
+    // The page skeletons of the first two items, filled in by the generators.
     std::function<void()> InsertSamplePage;
     std::function<void()> InsertPageSkeleton;
+    void insertSamplePage();
+    void insertPageSkeleton();
 
     void ShowBrPanel();
     void ShowSpacePanel();

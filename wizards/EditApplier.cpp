@@ -32,7 +32,7 @@ gen::EditorState EditApplier::editorState() const
 
 void EditApplier::write(const gen::FieldWrite& field)
 {
-    QObject* control = controls.find(field.control.name, field.control.index);
+    QObject* control = controls.find(field.control);
     if (auto* line = qobject_cast<QLineEdit*>(control))
         line->setText(field.text);
     else if (auto* box = qobject_cast<QPlainTextEdit*>(control))
@@ -40,14 +40,14 @@ void EditApplier::write(const gen::FieldWrite& field)
     else if (auto* label = qobject_cast<QLabel*>(control))
         label->setText(field.text);
     else if (control)
-        throw std::logic_error(field.control.name.toStdString() + " takes no text");
+        throw std::logic_error(std::string(field.control.key) + " takes no text");
     // A box of a subsystem that is not built has nobody to read it.
 }
 
 void EditApplier::setVisible(const QList<gen::ControlRef>& refs, bool visible)
 {
     for (const gen::ControlRef& r : refs) {
-        if (auto* w = qobject_cast<QWidget*>(controls.find(r.name, r.index)))
+        if (auto* w = qobject_cast<QWidget*>(controls.find(r)))
             w->setVisible(visible);
     }
 }

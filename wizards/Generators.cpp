@@ -118,16 +118,6 @@ void Generators::connect(Dispatcher& dispatcher, MiniPanel& mini, Pickers& picke
     easy.InsertPageSkeleton = [this] { InsertPageSkeleton(); };
 }
 
-QString Generators::text(const char* name, int index) const
-{
-    return panel::text(controls, QString::fromLatin1(name), index);
-}
-
-bool Generators::checked(const char* name, int index) const
-{
-    return panel::checked(controls, QString::fromLatin1(name), index);
-}
-
 QString Generators::text(ControlRef box) const
 {
     return panel::text(controls, box);
@@ -141,11 +131,6 @@ bool Generators::checked(ControlRef button) const
 int Generators::selected(ControlArrayId options, std::initializer_list<int> places, int none) const
 {
     return panel::selected(controls, options, places, none);
-}
-
-int Generators::selected(const char* name, std::initializer_list<int> indexes, int none) const
-{
-    return panel::selected(controls, QString::fromLatin1(name), indexes, none);
 }
 
 QString Generators::documentFolder() const

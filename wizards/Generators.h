@@ -62,12 +62,9 @@ public:
     void InsertPageSkeleton();
 
 private:
-    QString text(const char* name, int index = -1) const;
-    bool checked(const char* name, int index = -1) const;
-    // The index of the selected option among the given ones; `none` when none is selected.
-    int selected(const char* name, std::initializer_list<int> indexes, int none = -1) const;
     QString text(ControlRef box) const;
     bool checked(ControlRef button) const;
+    // The place of the selected option among the given ones; `none` when none is selected.
     int selected(ControlArrayId options, std::initializer_list<int> places, int none = -1) const;
     QString documentFolder() const;
     Workspace& ws;

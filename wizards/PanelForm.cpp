@@ -32,13 +32,6 @@ PanelForm::PanelForm(PanelKit& kit, QWidget* container)
 {
 }
 
-QLabel* PanelForm::titleBar(const QString& name, int index, const QString& caption, int width, ExecuteButton closeBox)
-{
-    QLabel* title = placed(kit_.addTitle(container_, name, index, caption), 50, 180, width - 100, 285);
-    button(closeBox, QStringLiteral("×"), 50 + width - 100 - 330, 180, 330, 285);
-    return title;
-}
-
 QLabel* PanelForm::titleBar(ControlRef id, const QString& caption, int width, ExecuteButton closeBox)
 {
     QLabel* title = placed(kit_.addTitle(container_, id, caption), 50, 180, width - 100, 285);
@@ -51,25 +44,11 @@ QLabel* PanelForm::label(const QString& caption, int left, int top, int width, i
     return placed(new QLabel(caption, container_), left, top, width, height);
 }
 
-QLabel* PanelForm::label(const QString& name, int index, const QString& caption, int left, int top, int width, int height)
-{
-    QLabel* l = kit_.add<QLabel>(container_, name, index);
-    l->setText(caption);
-    return placed(l, left, top, width, height);
-}
-
 QLabel* PanelForm::label(ControlRef id, const QString& caption, int left, int top, int width, int height)
 {
     QLabel* l = kit_.add<QLabel>(container_, id);
     l->setText(caption);
     return placed(l, left, top, width, height);
-}
-
-QLineEdit* PanelForm::box(const QString& name, int index, const QString& text, int left, int top, int width, int height)
-{
-    QLineEdit* b = kit_.add<QLineEdit>(container_, name, index);
-    b->setText(text);
-    return placed(b, left, top, width, height);
 }
 
 QLineEdit* PanelForm::box(ControlRef id, const QString& text, int left, int top, int width, int height)
@@ -84,14 +63,6 @@ QPushButton* PanelForm::button(ExecuteButton button, const QString& caption, int
     return placed(kit_.addExecuteButton(container_, button, caption), left, top, width, height);
 }
 
-QPushButton* PanelForm::button(const QString& name, int index, const QString& caption, int left, int top, int width, int height)
-{
-    QPushButton* b = kit_.add<QPushButton>(container_, name, index);
-    b->setText(caption);
-    b->setAutoDefault(false);
-    return placed(b, left, top, width, height);
-}
-
 QPushButton* PanelForm::button(ControlRef id, const QString& caption, int left, int top, int width, int height)
 {
     QPushButton* b = kit_.add<QPushButton>(container_, id);
@@ -100,31 +71,12 @@ QPushButton* PanelForm::button(ControlRef id, const QString& caption, int left, 
     return placed(b, left, top, width, height);
 }
 
-QCheckBox* PanelForm::check(const QString& name, int index, const QString& caption, bool checked, int left, int top,
-                            int width, int height)
-{
-    QCheckBox* c = kit_.add<QCheckBox>(container_, name, index);
-    c->setText(caption);
-    c->setChecked(checked);
-    return placed(c, left, top, width, height);
-}
-
 QCheckBox* PanelForm::check(ControlRef id, const QString& caption, bool checked, int left, int top, int width, int height)
 {
     QCheckBox* c = kit_.add<QCheckBox>(container_, id);
     c->setText(caption);
     c->setChecked(checked);
     return placed(c, left, top, width, height);
-}
-
-QRadioButton* PanelForm::option(QButtonGroup* group, const QString& name, int index, const QString& caption,
-                                bool selected, int left, int top, int width, int height)
-{
-    QRadioButton* o = kit_.add<QRadioButton>(container_, name, index);
-    o->setText(caption);
-    group->addButton(o);
-    o->setChecked(selected);
-    return placed(o, left, top, width, height);
 }
 
 QRadioButton* PanelForm::option(QButtonGroup* group, ControlRef id, const QString& caption, bool selected, int left,
@@ -144,16 +96,6 @@ QButtonGroup* PanelForm::group()
     return g;
 }
 
-QScrollBar* PanelForm::spinner(const QString& name, int index, int minimum, int maximum, int value, int left, int top,
-                               int height)
-{
-    QScrollBar* s = kit_.add<QScrollBar>(container_, name, index);
-    s->setOrientation(Qt::Vertical);
-    s->setRange(minimum, maximum);
-    s->setValue(value);
-    return placed(s, left, top, 255, height);
-}
-
 QScrollBar* PanelForm::spinner(ControlRef id, int minimum, int maximum, int value, int left, int top, int height)
 {
     QScrollBar* s = kit_.add<QScrollBar>(container_, id);
@@ -171,13 +113,6 @@ QPlainTextEdit* PanelForm::explanation(ControlRef id, int left, int top, int wid
 QGroupBox* PanelForm::group(ControlRef id, const QString& caption, int left, int top, int width, int height)
 {
     QGroupBox* g = kit_.addPanel(id, caption, container_);
-    g->show();
-    return placed(g, left, top, width, height);
-}
-
-QGroupBox* PanelForm::group(const QString& name, int index, const QString& caption, int left, int top, int width, int height)
-{
-    QGroupBox* g = kit_.addPanel(name, index, caption, container_);
     g->show();
     return placed(g, left, top, width, height);
 }

@@ -19,7 +19,7 @@ class QScrollBar;
 class QWidget;
 
 // Puts the controls of one panel (or of a group inside it) at their places in twips, registering
-// each named control under its name and index as it is made.
+// each control that procedures reach under its id as it is made.
 class PanelForm {
 public:
     PanelForm(PanelKit& kit, QWidget* container);
@@ -29,36 +29,25 @@ public:
 
     // The panel's title across its top and its "×" close box at the title's right end, where
     // layOutPanel puts them for a panel `width` twips wide.
-    QLabel* titleBar(const QString& name, int index, const QString& caption, int width, ExecuteButton closeBox);
     QLabel* titleBar(ControlRef id, const QString& caption, int width, ExecuteButton closeBox);
 
     // A caption that no procedure reads.
     QLabel* label(const QString& caption, int left, int top, int width, int height = 285);
     // A caption that procedures read or change.
-    QLabel* label(const QString& name, int index, const QString& caption, int left, int top, int width, int height = 285);
     QLabel* label(ControlRef id, const QString& caption, int left, int top, int width, int height = 285);
-    QLineEdit* box(const QString& name, int index, const QString& text, int left, int top, int width, int height = 330);
     QLineEdit* box(ControlRef id, const QString& text, int left, int top, int width, int height = 330);
     // An execute button: a click presses it through the dispatcher.
     QPushButton* button(ExecuteButton button, const QString& caption, int left, int top, int width = 645, int height = 330);
-    QPushButton* button(const QString& name, int index, const QString& caption, int left, int top, int width, int height = 330);
     QPushButton* button(ControlRef id, const QString& caption, int left, int top, int width, int height = 330);
-    QCheckBox* check(const QString& name, int index, const QString& caption, bool checked, int left, int top, int width,
-                     int height = 285);
     QCheckBox* check(ControlRef id, const QString& caption, bool checked, int left, int top, int width, int height = 285);
     // An option button of a group of options that exclude each other.
-    QRadioButton* option(QButtonGroup* group, const QString& name, int index, const QString& caption, bool selected,
-                         int left, int top, int width, int height = 285);
     QRadioButton* option(QButtonGroup* group, ControlRef id, const QString& caption, bool selected, int left, int top,
                          int width, int height = 285);
     QButtonGroup* group();
-    QScrollBar* spinner(const QString& name, int index, int minimum, int maximum, int value, int left, int top,
-                        int height = 330);
     QScrollBar* spinner(ControlRef id, int minimum, int maximum, int value, int left, int top, int height = 330);
     // A read-only explanation box.
     QPlainTextEdit* explanation(ControlRef id, int left, int top, int width, int height);
-    // A group of controls inside the panel, registered as name(index).
-    QGroupBox* group(const QString& name, int index, const QString& caption, int left, int top, int width, int height);
+    // A group of controls inside the panel, registered under its id.
     QGroupBox* group(ControlRef id, const QString& caption, int left, int top, int width, int height);
     // A group that no procedure names.
     QGroupBox* group(const QString& caption, int left, int top, int width, int height);

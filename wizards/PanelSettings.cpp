@@ -11,27 +11,6 @@
 
 namespace panel {
 
-QString text(const ControlRegistry& controls, const QString& name, int index)
-{
-    if (auto* line = qobject_cast<QLineEdit*>(controls.find(name, index)))
-        return line->text();
-    return toCrLf(controls.get<QPlainTextEdit>(name, index)->toPlainText());
-}
-
-bool checked(const ControlRegistry& controls, const QString& name, int index)
-{
-    return controls.get<QAbstractButton>(name, index)->isChecked();
-}
-
-int selected(const ControlRegistry& controls, const QString& name, std::initializer_list<int> indexes, int none)
-{
-    for (int i : indexes) {
-        if (checked(controls, name, i))
-            return i;
-    }
-    return none;
-}
-
 QString text(const ControlRegistry& controls, ControlRef box)
 {
     if (auto* line = qobject_cast<QLineEdit*>(controls.find(box)))

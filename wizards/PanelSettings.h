@@ -19,10 +19,6 @@
 namespace panel {
 
 // A box's text; a multi-line box counts its line breaks as the editor does.
-QString text(const ControlRegistry& controls, const QString& name, int index = -1);
-bool checked(const ControlRegistry& controls, const QString& name, int index = -1);
-// The index of the selected option among the given ones; `none` when none is selected.
-int selected(const ControlRegistry& controls, const QString& name, std::initializer_list<int> indexes, int none = -1);
 QString text(const ControlRegistry& controls, ControlRef box);
 bool checked(const ControlRegistry& controls, ControlRef button);
 // The place of the selected option among the array's given places; `none` when none is selected.

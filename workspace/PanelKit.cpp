@@ -65,25 +65,11 @@ QGroupBox* PanelKit::makePanel(const QString& caption, QWidget* parent)
     return panel;
 }
 
-QGroupBox* PanelKit::addPanel(const QString& name, int index, const QString& caption, QWidget* parent)
-{
-    QGroupBox* panel = makePanel(caption, parent);
-    controls.add(name, index, panel);
-    return panel;
-}
-
 QGroupBox* PanelKit::addPanel(ControlRef id, const QString& caption, QWidget* parent)
 {
     QGroupBox* panel = makePanel(caption, parent);
     controls.add(id, panel);
     return panel;
-}
-
-QLabel* PanelKit::addTitle(QWidget* panel, const QString& name, int index, const QString& caption)
-{
-    QLabel* title = makeTitle(panel, caption);
-    controls.add(name, index, title);
-    return title;
 }
 
 QLabel* PanelKit::addTitle(QWidget* panel, ControlRef id, const QString& caption)

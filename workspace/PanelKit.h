@@ -60,24 +60,15 @@ public:
 
     // A panel, hidden, with its caption. Without a parent it lies over the editors; with one it is
     // a group inside that parent, its caption drawn.
-    QGroupBox* addPanel(const QString& name, int index, const QString& caption, QWidget* parent = nullptr);
     QGroupBox* addPanel(ControlRef id, const QString& caption, QWidget* parent = nullptr);
     // The title that the user drags the panel by.
-    QLabel* addTitle(QWidget* panel, const QString& name, int index, const QString& caption);
     QLabel* addTitle(QWidget* panel, ControlRef id, const QString& caption);
     // The read-only explanation box.
     QPlainTextEdit* addExplanation(QWidget* panel, ControlRef id);
     // An execute button, registered as `executeButton(button)`: a click presses it through the
     // dispatcher.
     QPushButton* addExecuteButton(QWidget* parent, ExecuteButton button, const QString& caption);
-    // Any other control, registered under its name and index.
-    template <typename T>
-    T* add(QWidget* parent, const QString& name, int index = ControlRegistry::NoIndex)
-    {
-        T* control = new T(parent);
-        controls.add(name, index, control);
-        return control;
-    }
+    // Any other control, registered under its id.
     template <typename T>
     T* add(QWidget* parent, ControlRef id)
     {

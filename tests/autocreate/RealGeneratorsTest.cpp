@@ -29,7 +29,7 @@ QStringList boxWrites(const GeneratorEffects& effects)
 {
     QStringList writes;
     for (const gen::FieldWrite& f : effects.fields)
-        writes << QStringLiteral("%1(%2)=%3").arg(f.control.name).arg(f.control.index).arg(f.text);
+        writes << QStringLiteral("%1(%2)=%3").arg(QString::fromLatin1(f.control.key)).arg(f.control.index).arg(f.text);
     return writes;
 }
 

@@ -53,7 +53,7 @@ class ColouringWindow : public AppFixture {};
 
 TEST_F(ColouringWindow, SchemesColourWithoutMarkingTheDocumentModified)
 {
-    fomPelmor& win = start();
+    MainWindow& win = start();
     RichEdit* ed = win.ws.sourceEditor(0);
     ed->SetText(QStringLiteral("前<P align=\"center\">本文</P>"));
     win.ws.doc(0).modified = false;
@@ -83,7 +83,7 @@ TEST_F(ColouringWindow, SchemesColourWithoutMarkingTheDocumentModified)
 
 TEST_F(ColouringWindow, RedMarkingLastsUntilTheNextRecolour)
 {
-    fomPelmor& win = start();
+    MainWindow& win = start();
     RichEdit* ed = win.ws.sourceEditor(0);
     ed->SetText(QStringLiteral("0123456789word rest"));
     ed->Select(10, 4);
@@ -100,7 +100,7 @@ TEST_F(ColouringWindow, RedMarkingLastsUntilTheNextRecolour)
 
 TEST_F(ColouringWindow, RecolourCurrentKeepsCaretAndTopLineButDropsTheSelection)
 {
-    fomPelmor& win = start();
+    MainWindow& win = start();
     RichEdit* ed = win.ws.sourceEditor(0);
     QString text;
     for (int i = 0; i < 200; ++i)

@@ -10,7 +10,7 @@ class EditorFontsTest : public AppFixture {};
 
 TEST_F(EditorFontsTest, ASchemeKeepsCaretAndScrollAndIsStored)
 {
-    fomPelmor& win = start();
+    MainWindow& win = start();
     RichEdit* ed = win.ws.sourceEditor(0);
     ed->resize(400, 200);
     QString text;
@@ -29,7 +29,7 @@ TEST_F(EditorFontsTest, ASchemeKeepsCaretAndScrollAndIsStored)
 
 TEST_F(EditorFontsTest, SchemeDOnAnEmptyDocumentLeavesOneWhiteBlank)
 {
-    fomPelmor& win = start();
+    MainWindow& win = start();
     RichEdit* ed = win.ws.sourceEditor(0);
     win.fonts.applyColourScheme(4);
     EXPECT_EQ(ed->Text(), QStringLiteral(" "));
@@ -44,7 +44,7 @@ TEST_F(EditorFontsTest, SchemeDOnAnEmptyDocumentLeavesOneWhiteBlank)
 
 TEST_F(EditorFontsTest, TheEditorFontOfTheFirstDocumentIsRemembered)
 {
-    fomPelmor& win = start();
+    MainWindow& win = start();
     FontChoice chosen;
     chosen.name = QStringLiteral("IPAMincho");
     chosen.size = 14;
@@ -68,7 +68,7 @@ TEST_F(EditorFontsTest, TheEditorFontOfTheFirstDocumentIsRemembered)
     EXPECT_EQ(win.ws.sourceEditor(1)->EditorFont().pointSizeF(), 20);
     ASSERT_TRUE(quit());
 
-    fomPelmor& again = start();
+    MainWindow& again = start();
     const QFont font = again.ws.sourceEditor(0)->EditorFont();
     EXPECT_EQ(font.family(), QStringLiteral("IPAMincho"));
     EXPECT_EQ(font.pointSizeF(), 14);
@@ -77,7 +77,7 @@ TEST_F(EditorFontsTest, TheEditorFontOfTheFirstDocumentIsRemembered)
 
 TEST_F(EditorFontsTest, TheExplanationFontLandsOnTheMiniPanelsBodyBox)
 {
-    fomPelmor& win = start();
+    MainWindow& win = start();
     auto* body = win.controls.get<QPlainTextEdit>(mini_panel::BodyBox);
     const QFont before = body->font();
     FontChoice chosen;

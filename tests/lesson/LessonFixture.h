@@ -41,11 +41,11 @@ inline void PrintTo(const LessonState& s, std::ostream* os)
 // The real window with the data files the lesson uses, and its lesson window.
 class LessonFixture : public AppFixture {
 protected:
-    fomPelmor& startLesson()
+    MainWindow& startLesson()
     {
         for (const char* name : {"CSSDEMO.txt", "css.txt", "color.txt", "kabe.svg"})
             useShippedResource(u(name));
-        fomPelmor& win = start();
+        MainWindow& win = start();
         return win;
     }
     LessonWindow& lesson() { return w().lesson; }
@@ -73,11 +73,6 @@ protected:
     void step() { pressStep(); }
 
     template <typename T>
-    T* control(const QString& name, int index = ControlRegistry::NoIndex)
-    {
-        return w().controls.get<T>(name, index);
-    }
-    template <typename T>
     T* own(ControlId id)
     {
         return lesson().controls.get<T>(id);
@@ -85,7 +80,6 @@ protected:
     QString text(int n) { return w().ws.sourceEditor(n)->Text(); }
     QString style() { return w().stylesheet.builder.styleText(); }
     QString line(ControlId id) { return w().controls.get<QLineEdit>(id)->text(); }
-    bool shown(const char* name, int index) { return !control<QWidget>(u(name), index)->isHidden(); }
     bool shown(ControlId id) { return !w().controls.get<QWidget>(id)->isHidden(); }
     QString lessonFolder() const { return programFolder + u("/lesson"); }
     QString caption() { return lesson().windowTitle(); }

@@ -39,50 +39,55 @@ std::string failure(const std::function<void()>& fail)
 
 } // namespace
 
-TEST(ControlRegistry, FindsControlsByNameAndIndexAndFailsLoudlyOtherwise)
+TEST(ControlRegistry, FindsControlsByIdAndPlaceAndFailsLoudlyOtherwise)
 {
+    constexpr ControlArrayId Boxes{"test-panel.boxes"};
+    constexpr ControlArrayId Buttons{"test-panel.buttons"};
+    constexpr ControlId Link{"test-panel.link"};
     ControlRegistry controls;
     QWidget host;
     auto* box = new QLineEdit(&host);
     auto* button = new QPushButton(&host);
-    controls.add(QStringLiteral("Text6"), 7, box);
-    controls.add(QStringLiteral("Cmdcmd"), 80, button);
-    controls.add(QStringLiteral("Txtlink"), new QLineEdit(&host));
+    controls.add(Boxes, 7, box);
+    controls.add(Buttons, 80, button);
+    controls.add(Link, new QLineEdit(&host));
 
-    EXPECT_EQ(controls.get<QLineEdit>(QStringLiteral("Text6"), 7), box);
-    EXPECT_EQ(controls.get<QWidget>(QStringLiteral("Cmdcmd"), 80), button);
-    EXPECT_TRUE(controls.has(QStringLiteral("Txtlink")));
-    EXPECT_EQ(controls.find(QStringLiteral("Text6"), 8), nullptr);
+    EXPECT_EQ(controls.get<QLineEdit>(Boxes, 7), box);
+    EXPECT_EQ(controls.get<QWidget>(Buttons, 80), button);
+    EXPECT_TRUE(controls.has(Link));
+    EXPECT_EQ(controls.find(Boxes, 8), nullptr);
 
-    EXPECT_THROW(controls.get<QLineEdit>(QStringLiteral("Text6"), 8), std::logic_error) << "unknown index";
-    EXPECT_THROW(controls.get<QLineEdit>(QStringLiteral("Nothing")), std::logic_error) << "unknown name";
-    EXPECT_THROW(controls.get<QLineEdit>(QStringLiteral("Cmdcmd"), 80), std::logic_error) << "another kind";
-    EXPECT_THROW(controls.add(QStringLiteral("Text6"), 7, new QLineEdit(&host)), std::logic_error) << "twice";
+    EXPECT_THROW(controls.get<QLineEdit>(Boxes, 8), std::logic_error) << "unknown index";
+    EXPECT_THROW(controls.get<QLineEdit>(ControlId{"test-panel.nothing"}), std::logic_error) << "unknown name";
+    EXPECT_THROW(controls.get<QLineEdit>(Buttons, 80), std::logic_error) << "another kind";
+    EXPECT_THROW(controls.add(Boxes, 7, new QLineEdit(&host)), std::logic_error) << "twice";
 
     // A destroyed control leaves the registry.
     delete box;
-    EXPECT_FALSE(controls.has(QStringLiteral("Text6"), 7));
+    EXPECT_FALSE(controls.has(Boxes, 7));
 }
 
-TEST(ControlRegistry, ABuilderRunsOnceOnTheFirstLookUpOfAnyOfItsNames)
+TEST(ControlRegistry, ABuilderRunsOnceOnTheFirstLookUpOfAnyOfItsControls)
 {
+    constexpr ControlArrayId Groups{"test-panel.groups"};
+    constexpr ControlId SizeBox{"test-panel.size-box"};
     ControlRegistry controls;
     QWidget host;
     int built = 0;
-    controls.addBuilder({QStringLiteral("Group"), QStringLiteral("TxtFsize")}, [&] {
+    controls.addBuilder({Groups, SizeBox}, [&] {
         ++built;
-        controls.add(QStringLiteral("Group"), 12, new QWidget(&host));
-        controls.add(QStringLiteral("TxtFsize"), new QLineEdit(&host));
+        controls.add(Groups, 12, new QWidget(&host));
+        controls.add(SizeBox, new QLineEdit(&host));
     });
     EXPECT_EQ(built, 0);
-    EXPECT_NE(controls.find(QStringLiteral("TxtFsize")), nullptr);
-    EXPECT_NE(controls.find(QStringLiteral("Group"), 12), nullptr);
-    EXPECT_EQ(controls.find(QStringLiteral("Group"), 13), nullptr);
+    EXPECT_NE(controls.find(SizeBox), nullptr);
+    EXPECT_NE(controls.find(Groups, 12), nullptr);
+    EXPECT_EQ(controls.find(Groups, 13), nullptr);
     EXPECT_EQ(built, 1);
-    EXPECT_EQ(controls.indexes(QStringLiteral("Group")), std::vector<int>{12});
+    EXPECT_EQ(controls.indexes(Groups), std::vector<int>{12});
 }
 
-TEST(ControlRegistry, FindsControlsByTheirIdsInTheSameTableAsByName)
+TEST(ControlRegistry, FindsControlsByTheirIdsAndArraysByPlace)
 {
     ControlRegistry controls;
     QWidget host;
@@ -114,11 +119,11 @@ TEST(ControlRegistry, FindsControlsByTheirIdsInTheSameTableAsByName)
     EXPECT_FALSE(controls.has(ControlRef(Swatch, 3)));
     EXPECT_THROW(controls.add(ControlRef(Swatch, -2), new QWidget(&host)), std::logic_error) << "a place below 0";
 
-    // Both forms reach one table: the key is the name.
-    EXPECT_EQ(controls.find(QStringLiteral("test-panel.box")), box);
-    EXPECT_EQ(controls.find(QStringLiteral("test-panel.swatch"), 1), swatches[1]);
+    // An id is its key: two constants with one key name one control.
+    EXPECT_EQ(controls.find(ControlId{"test-panel.box"}), box);
+    EXPECT_EQ(controls.find(ControlArrayId{"test-panel.swatch"}, 1), swatches[1]);
     auto* label = new QLabel(&host);
-    controls.add(QStringLiteral("test-panel.label"), label);
+    controls.add(ControlId{"test-panel.label"}, label);
     EXPECT_EQ(controls.get<QLabel>(ControlId{"test-panel.label"}), label);
 
     // A destroyed control leaves the registry.

@@ -26,7 +26,7 @@ TEST_F(BrowserEngineLoadingTest, TheFirstPreviewLoadsTheEngine)
     if (mapped("libpelmor_browser"))
         GTEST_SKIP() << "an earlier test of this process loaded the engine";
     writeFile(path(QStringLiteral("page.html")), "<HTML><BODY><P>\x93\xfa\x96\x7b\x8c\xea</P></BODY></HTML>\r\n");
-    fomPelmor& win = start(path(QStringLiteral("page.html")));
+    MainWindow& win = start(path(QStringLiteral("page.html")));
     EXPECT_FALSE(mapped("libQt6WebEngineCore")) << "the start maps the engine";
     EXPECT_FALSE(mapped("libpelmor_browser"));
 

@@ -14,14 +14,14 @@
 
 class FavouritesListTest : public BrowsingFixture {
 protected:
-    QListWidget* List2() { return w().controls.get<QListWidget>(QStringLiteral("List2")); }
+    QListWidget* favourites() { return w().controls.get<QListWidget>(favourites_panel::List); }
     QWidget* panel() { return w().controls.get<QWidget>(favourites_panel::Panel); }
 
     QStringList listed()
     {
         QStringList entries;
-        for (int i = 0; i < List2()->count(); ++i)
-            entries << List2()->item(i)->text();
+        for (int i = 0; i < favourites()->count(); ++i)
+            entries << favourites()->item(i)->text();
         return entries;
     }
 
@@ -37,7 +37,7 @@ protected:
 TEST_F(FavouritesListTest, ThePanelShowsTheFileAndItsButtonsEditTheList)
 {
     writeFavourites("a\r\nb\r\nc\r\n");
-    fomPelmor& win = start();
+    MainWindow& win = start();
     win.commands.invoke(browser_menu::OrganiseFavourites);
     ASSERT_TRUE(panel()->isVisible());
     EXPECT_EQ((std::vector<int>{twips::Left(panel()), twips::Top(panel()), twips::Width(panel()), twips::Height(panel())}),
@@ -52,7 +52,7 @@ TEST_F(FavouritesListTest, ThePanelShowsTheFileAndItsButtonsEditTheList)
 
     // Nothing to restore yet, nothing chosen to delete or move.
     press(ExecuteButton::RestoreRemovedFavourite);
-    List2()->setCurrentRow(-1);
+    favourites()->setCurrentRow(-1);
     press(ExecuteButton::RemoveFavourite);
     press(ExecuteButton::MoveFavouriteToTop);
     EXPECT_EQ(listed(), (QStringList{QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("c")}));
@@ -69,7 +69,7 @@ TEST_F(FavouritesListTest, ThePanelShowsTheFileAndItsButtonsEditTheList)
     };
     for (const auto& s : steps) {
         if (s.select >= 0)
-            List2()->setCurrentRow(s.select);
+            favourites()->setCurrentRow(s.select);
         press(s.button);
         EXPECT_EQ(listed(), s.after) << "button " << buttonNumber(s.button);
     }
@@ -90,9 +90,9 @@ TEST_F(FavouritesListTest, ThePanelShowsTheFileAndItsButtonsEditTheList)
 TEST_F(FavouritesListTest, SavingThatFailsIsReportedAndKeepsTheList)
 {
     writeFavourites("a\r\nb\r\n");
-    fomPelmor& win = start();
+    MainWindow& win = start();
     win.commands.invoke(browser_menu::OrganiseFavourites);
-    List2()->setCurrentRow(0);
+    favourites()->setCurrentRow(0);
     press(ExecuteButton::RemoveFavourite);
     QFile::remove(favouritesFile());
     QDir().mkpath(favouritesFile());
@@ -105,13 +105,13 @@ TEST_F(FavouritesListTest, SavingThatFailsIsReportedAndKeepsTheList)
 
 TEST_F(FavouritesListTest, WithoutTheFileThePanelOpensEmptyAndSavingMakesIt)
 {
-    fomPelmor& win = start();
+    MainWindow& win = start();
     dialogs.expectMsg(FavouritesFileMissing);
     win.commands.invoke(browser_menu::OrganiseFavourites);
     EXPECT_EQ(dialogs.pending(), 0);
     EXPECT_TRUE(panel()->isVisible());
-    EXPECT_EQ(List2()->count(), 0);
-    List2()->addItem(QStringLiteral("resource/helphelp.html"));
+    EXPECT_EQ(favourites()->count(), 0);
+    favourites()->addItem(QStringLiteral("resource/helphelp.html"));
     press(ExecuteButton::SaveFavourites);
     EXPECT_EQ(readFile(favouritesFile()), QByteArray("resource/helphelp.html\r\n"));
 }
@@ -122,7 +122,7 @@ TEST_F(FavouritesListTest, LoadingAllOpensOneDocumentPerFavourite)
     writePage(QStringLiteral("site/p2.html"), QStringLiteral("p2"));
     // The blank line is an entry too: the empty page.
     writeFavourites("www.abcdefgh.html\r\nsite/p2.html\r\n\r\n");
-    fomPelmor& win = start();
+    MainWindow& win = start();
     // Document 0 is in browser mode already, 1 is empty, 2 holds text.
     ASSERT_TRUE(win.ws.addDocument());
     ASSERT_TRUE(win.ws.addDocument());
@@ -161,7 +161,7 @@ TEST_F(FavouritesListTest, APageThatTakesTooLongDoesNotHoldUpTheOthers)
     writePage(QStringLiteral("p1.html"), QStringLiteral("p1"));
     writePage(QStringLiteral("p2.html"), QStringLiteral("p2"));
     writeFavourites("p1.html\r\np2.html\r\n");
-    fomPelmor& win = start();
+    MainWindow& win = start();
     // No page can finish loading before the wait is over.
     win.favourites.PageWait.setInterval(0);
     loadAll();
@@ -176,7 +176,7 @@ TEST_F(FavouritesListTest, LoadingStopsAtTheMostDocumentsTheWindowHolds)
 {
     writePage(QStringLiteral("p1.html"), QStringLiteral("p1"));
     writeFavourites("p1.html\r\np1.html\r\np1.html\r\n");
-    fomPelmor& win = start();
+    MainWindow& win = start();
     win.ws.sourceEditor(0)->SetText(QStringLiteral("x"));
     while (win.ws.documentCount() < MaxDocuments - 1) {
         ASSERT_TRUE(win.ws.addDocument());
@@ -193,7 +193,7 @@ TEST_F(FavouritesListTest, LoadingStopsAtTheMostDocumentsTheWindowHolds)
 
 TEST_F(FavouritesListTest, WithoutTheFileLoadingAllChangesNothing)
 {
-    fomPelmor& win = start();
+    MainWindow& win = start();
     dialogs.expectMsg(FavouritesFileMissing);
     win.commands.invoke(browser_menu::LoadAllBrowsers);
     EXPECT_EQ(dialogs.pending(), 0);

@@ -42,7 +42,7 @@ protected:
 
 TEST_F(HelpPaneTest, EachHelpItemShowsItsPageInThePane)
 {
-    fomPelmor& win = start();
+    MainWindow& win = start();
     std::vector<std::pair<int, QString>> items = {{0, HelpIndexPage}};
     for (const HelpPage& page : helpPages())
         items.emplace_back(page.number, page.file);
@@ -67,7 +67,7 @@ TEST_F(HelpPaneTest, EachHelpItemShowsItsPageInThePane)
 
 TEST_F(HelpPaneTest, PageZeroLaysThePaneOutAndLeavesItAsItIs)
 {
-    fomPelmor& win = start();
+    MainWindow& win = start();
     win.procs.call(procedure::ShowHelpPage, 0);
     EXPECT_FALSE(pane()->isVisible());
     expectLaidOut();
@@ -91,7 +91,7 @@ TEST_F(HelpPaneTest, PageZeroLaysThePaneOutAndLeavesItAsItIs)
 
 TEST_F(HelpPaneTest, WithTheSwitchOnEachPageOpensAWindowOfItsOwn)
 {
-    fomPelmor& win = start();
+    MainWindow& win = start();
     QAction* ie = win.commands.action(help_menu::HelpInBrowserWindow);
     EXPECT_FALSE(ie->isChecked());
     win.commands.invoke(help_menu::HelpInBrowserWindow);
@@ -125,7 +125,7 @@ TEST_F(HelpPaneTest, WithTheSwitchOnEachPageOpensAWindowOfItsOwn)
     QApplication::processEvents();
     EXPECT_EQ(static_cast<size_t>(win.helpPane.helpWindows().size()), files.size() - 1);
     ASSERT_TRUE(quit());
-    fomPelmor& again = start();
+    MainWindow& again = start();
     EXPECT_TRUE(again.commands.action(help_menu::HelpInBrowserWindow)->isChecked());
     again.commands.invoke(help_menu::HelpInBrowserWindow);
     EXPECT_EQ(again.state.ini.value(QString(), QString(), QStringLiteral("ie"), QString()), QStringLiteral("OFF"));
@@ -145,7 +145,7 @@ TEST(HelpPages, PathsJoinTheProgramFolderOnce)
 
 TEST_F(HelpPaneTest, ClosingThePaneLeavesAnOpenColourPickerInFront)
 {
-    fomPelmor& win = start();
+    MainWindow& win = start();
     win.procs.call(procedure::ShowColourPicker);
     win.procs.call(procedure::ShowHelpPage, 18);
     // The pane finds the picker by its class, among the windows of the program.

@@ -60,7 +60,7 @@ protected:
 
 TEST_F(LinkListTest, TheListShowsTheTargetsOfThePageInTheUrlBox)
 {
-    fomPelmor& win = start();
+    MainWindow& win = start();
     const QUrl page = previewPage();
     win.commands.invoke(browser_menu::ListLinks);
     ASSERT_TRUE(panel()->isVisible());
@@ -87,7 +87,7 @@ TEST_F(LinkListTest, TheListShowsTheTargetsOfThePageInTheUrlBox)
 
 TEST_F(LinkListTest, AClickInThePreviewFollowsTheLinkFromThePagesFolder)
 {
-    fomPelmor& win = start();
+    MainWindow& win = start();
     // A folder of its own, away from the program folder.
     const QString folder = temp.path() + QStringLiteral("/docs");
     QDir().mkpath(folder);
@@ -127,7 +127,7 @@ TEST_F(LinkListTest, AClickInThePreviewFollowsTheLinkFromThePagesFolder)
 
 TEST_F(LinkListTest, AClickInTheSourceMarksWhereTheLinkStands)
 {
-    fomPelmor& win = start();
+    MainWindow& win = start();
     // The search panel's box, option and search, as far as the link list uses them.
     QWidget* host = win.panels.host();
     if (!win.controls.has(search_panel::Word))
@@ -157,7 +157,7 @@ TEST_F(LinkListTest, InBrowserModeTheLivePagesLinksAreListed)
     writePage(QStringLiteral("site/live.html"), QStringLiteral("live"),
               QStringLiteral("<A HREF=\"one.html\">1</A><A HREF=\"two.html\">2</A>"));
     writeFavourites("site/live.html\r\n");
-    fomPelmor& win = start();
+    MainWindow& win = start();
     win.commands.invoke(browser_menu::SwitchToBrowser);
     const QUrl live = fileUrl(QStringLiteral("site/live.html"));
     ASSERT_TRUE(waitForPage(browser(0), live));
@@ -176,7 +176,7 @@ TEST_F(LinkListTest, InBrowserModeTheLivePagesLinksAreListed)
 
 TEST_F(LinkListTest, TheTabSwitchListsThePageOfTheDocumentShown)
 {
-    fomPelmor& win = start();
+    MainWindow& win = start();
     ASSERT_TRUE(win.ws.addDocument());
     win.ws.sourceEditor(1)->SetText(QStringLiteral("<A HREF=\"other.html\">o</A>"));
     const QUrl page = previewPage();

@@ -65,7 +65,7 @@ protected:
 
 TEST_F(LiveBrowserTest, BrowserModeShowsTheStartPageUnderTheBar)
 {
-    fomPelmor& win = start();
+    MainWindow& win = start();
     WebBrowser* b = openBrowserMode();
     ASSERT_NE(b, nullptr);
     EXPECT_TRUE(win.ws.doc(0).browserMode);
@@ -109,7 +109,7 @@ TEST_F(LiveBrowserTest, BrowserModeShowsTheStartPageUnderTheBar)
 
 TEST_F(LiveBrowserTest, TheUrlBoxAndTheToolbarNavigateWithoutAddingEntries)
 {
-    fomPelmor& win = start();
+    MainWindow& win = start();
     WebBrowser* b = openBrowserMode();
     ASSERT_NE(b, nullptr);
     const QUrl one = fileUrl(QStringLiteral("site/one.html"));
@@ -159,7 +159,7 @@ TEST_F(LiveBrowserTest, TheUrlBoxAndTheToolbarNavigateWithoutAddingEntries)
 // take the browser to the typed address, and the list of the box stays as it was.
 TEST_F(LiveBrowserTest, EnterTypedInTheUrlBoxGoesToTheAddress)
 {
-    fomPelmor& win = start();
+    MainWindow& win = start();
     WebBrowser* b = openBrowserMode();
     ASSERT_NE(b, nullptr);
     writePage(QStringLiteral("site/three.html"), QStringLiteral("三"));
@@ -195,7 +195,7 @@ TEST_F(LiveBrowserTest, EnterTypedInTheUrlBoxGoesToTheAddress)
 
 TEST_F(LiveBrowserTest, TheSourceTabHoldsTheLivePagesSource)
 {
-    fomPelmor& win = start();
+    MainWindow& win = start();
     WebBrowser* b = openBrowserMode();
     ASSERT_NE(b, nullptr);
     pressEnterInUrlBox(QStringLiteral("site/two.html"));
@@ -224,7 +224,7 @@ TEST_F(LiveBrowserTest, TheSourceTabHoldsTheLivePagesSource)
 
 TEST_F(LiveBrowserTest, PullingASourceOverTheUsersTextCanBeUndone)
 {
-    fomPelmor& win = start();
+    MainWindow& win = start();
     const QString mine = QStringLiteral("<P>私のページ</P>\r\n");
     win.ws.sourceEditor(0)->SetText(mine);
     ASSERT_NE(openBrowserMode(), nullptr);
@@ -235,7 +235,7 @@ TEST_F(LiveBrowserTest, PullingASourceOverTheUsersTextCanBeUndone)
 
 TEST_F(LiveBrowserTest, ASourceThatArrivesTooLateIsDropped)
 {
-    fomPelmor& win = start();
+    MainWindow& win = start();
     ASSERT_TRUE(win.ws.addDocument());
     win.ws.setCurrentIndex(0);
     WebBrowser* b = openBrowserMode();
@@ -266,7 +266,7 @@ TEST_F(LiveBrowserTest, ASourceThatArrivesTooLateIsDropped)
 
 TEST_F(LiveBrowserTest, ReleasingAllBrowsersNamesTheTabsAgain)
 {
-    fomPelmor& win = start();
+    MainWindow& win = start();
     ASSERT_TRUE(win.ws.addDocument());
     ASSERT_TRUE(win.ws.addDocument());
     TabStrip& strip = win.ws.tabStrip();
@@ -308,7 +308,7 @@ TEST_F(LiveBrowserTest, WithoutFavouritesTheBoxStartsEmpty)
             writeFavourites(*c.file);
         if (c.message)
             dialogs.expectMsg(FavouritesFileMissing);
-        fomPelmor& win = start();
+        MainWindow& win = start();
         win.commands.invoke(browser_menu::SwitchToBrowser);
         EXPECT_EQ(dialogs.pending(), 0);
         EXPECT_TRUE(win.ws.doc(0).browserMode);
@@ -331,7 +331,7 @@ TEST_F(LiveBrowserTest, RegisteringAppendsTheAddressToTheFavourites)
         {"an empty entry stays", QByteArray("a\r\n\r\n"), QByteArray("a\r\n\r\nhttp://www.example.com/new\r\n")},
         {"a missing file is made", std::nullopt, QByteArray("http://www.example.com/new\r\n")},
     };
-    fomPelmor& win = start();
+    MainWindow& win = start();
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         QFile::remove(favouritesFile());
@@ -353,7 +353,7 @@ TEST_F(LiveBrowserTest, RegisteringAppendsTheAddressToTheFavourites)
 
 TEST_F(LiveBrowserTest, ALivePageWritesNoStylesheetAndStartsNoPreviewTimer)
 {
-    fomPelmor& win = start();
+    MainWindow& win = start();
     ASSERT_TRUE(win.ws.addDocument());
     win.ws.doc(1).fileName = QStringLiteral("look.css");
     win.ws.sourceEditor(1)->SetText(QStringLiteral("P { color: red; }"));

@@ -28,7 +28,7 @@ QList<int> tabImages(TabStrip* strip)
 class PreviewTabTest : public AppFixture {
 protected:
     // A new run in the same program folder, without the pages the last one left behind.
-    fomPelmor& restart()
+    MainWindow& restart()
     {
         stop();
         const QStringList pages = QDir(programFolder).entryList({QStringLiteral("$$$*.html")}, QDir::Files);
@@ -91,7 +91,7 @@ TEST_F(PreviewTabTest, ThePreviewShowsTheTemporaryPageInTheDocumentsEncoding)
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        fomPelmor& win = restart();
+        MainWindow& win = restart();
         EXPECT_EQ(win.ws.doc(0).browser, nullptr) << "no browser before the first preview";
         win.ws.doc(0).encoding = c.encoding;
         // Short texts that the engine's own guess reads wrongly.
@@ -120,7 +120,7 @@ TEST_F(PreviewTabTest, ThePreviewShowsTheTemporaryPageInTheDocumentsEncoding)
 
 TEST_F(PreviewTabTest, AnUnchangedDocumentIsNotLoadedAgainUnlessTheBrowserLeftItsPage)
 {
-    fomPelmor& win = start();
+    MainWindow& win = start();
     win.ws.sourceEditor(0)->SetText(QStringLiteral("<P>first</P>"));
     WebBrowser* b = showPreview(0);
     ASSERT_NE(b, nullptr);
@@ -146,7 +146,7 @@ TEST_F(PreviewTabTest, AnUnchangedDocumentIsNotLoadedAgainUnlessTheBrowserLeftIt
 
 TEST_F(PreviewTabTest, ABlankDocumentShowsNoPreview)
 {
-    fomPelmor& win = start();
+    MainWindow& win = start();
     // Never written: there is no page to show.
     win.ws.sourceEditor(0)->SetText(QStringLiteral("  "));
     selectPreviewAndTick(0);
@@ -170,7 +170,7 @@ TEST_F(PreviewTabTest, AStylesheetDocumentHasNoPreview)
     // Whatever the case of the name: a temporary page may well exist for the second one.
     for (const QString& name : {QStringLiteral("style.css"), QStringLiteral("Style.CSS ")}) {
         SCOPED_TRACE(name.toStdString());
-        fomPelmor& win = restart();
+        MainWindow& win = restart();
         ASSERT_TRUE(win.ws.addDocument());
         win.ws.doc(1).fileName = name;
         win.ws.sourceEditor(1)->SetText(QStringLiteral("P { color: red; }"));
@@ -184,7 +184,7 @@ TEST_F(PreviewTabTest, AStylesheetDocumentHasNoPreview)
 
 TEST_F(PreviewTabTest, ThePreviewUsesTheStylesheetBeingEdited)
 {
-    fomPelmor& win = start();
+    MainWindow& win = start();
     ASSERT_TRUE(win.ws.addDocument());
     win.ws.doc(1).fileName = QStringLiteral("look.css");
     win.ws.sourceEditor(1)->SetText(QStringLiteral(".gone { display: none; }"));
@@ -232,7 +232,7 @@ TEST_F(PreviewTabTest, TheOpenStylesheetIsWrittenBesideThePageBeforeThePreview)
     QDir().mkpath(elsewhere);
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        fomPelmor& win = restart();
+        MainWindow& win = restart();
         const QString target = win.ws.doc(0).folder + QLatin1Char('/') + c.sheetName;
         QFile::remove(target);
         if (c.before)
@@ -257,7 +257,7 @@ TEST_F(PreviewTabTest, TheOpenStylesheetIsWrittenBesideThePageBeforeThePreview)
 
 TEST_F(PreviewTabTest, ASourceTabShowsTheFocusedEditorAndNamesTheFileInTheStatusBar)
 {
-    fomPelmor& win = start();
+    MainWindow& win = start();
     ASSERT_TRUE(win.ws.addDocument());
     const QString site = temp.path() + QStringLiteral("/site");
     QDir().mkpath(site);
@@ -285,7 +285,7 @@ TEST_F(PreviewTabTest, ASourceTabShowsTheFocusedEditorAndNamesTheFileInTheStatus
 
 TEST_F(PreviewTabTest, TabImagesMarkTheSelectedTab)
 {
-    fomPelmor& win = start();
+    MainWindow& win = start();
     ASSERT_TRUE(win.ws.addDocument());
     const struct {
         int select;
@@ -305,7 +305,7 @@ TEST_F(PreviewTabTest, TabImagesMarkTheSelectedTab)
 
 TEST_F(PreviewTabTest, ADocumentInBrowserModeShowsItsBrowserAtOnce)
 {
-    fomPelmor& win = start();
+    MainWindow& win = start();
     win.ws.doc(0).browserMode = true;
     win.ws.sourceEditor(0)->SetText(QStringLiteral("<P>source of a live page</P>"));
     win.ws.tabStrip().Select(2);

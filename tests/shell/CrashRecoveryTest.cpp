@@ -124,7 +124,7 @@ TEST_F(CrashRecoveryTest, TwoDocumentsTypedIntoAreOfferedBackAfterTheProgramIsKi
     ASSERT_NO_FATAL_FAILURE(kill());
 
     dialogs.expectMsg(QStringLiteral("前のデータｰが残っています、データｰを復活しますか?"), MsgResult::Yes);
-    fomPelmor& again = start();
+    MainWindow& again = start();
     ASSERT_EQ(again.ws.documentCount(), 2);
     EXPECT_EQ(again.ws.sourceEditor(0)->Text(), QStringLiteral("first page\r\n"));
     EXPECT_EQ(again.ws.sourceEditor(1)->Text(), QStringLiteral("second page\r\n"));

@@ -12,7 +12,7 @@ class KeysTest : public AppFixture {};
 
 TEST_F(KeysTest, TabIndentsAndShiftTabOutdentsTheSelectedLines)
 {
-    fomPelmor& win = start();
+    MainWindow& win = start();
     RichEdit* ed = win.ws.sourceEditor(0);
     ed->setFocus();
     ed->SetText(QStringLiteral("one\r\n\ttwo\r\nthree"));
@@ -30,7 +30,7 @@ TEST_F(KeysTest, TabIndentsAndShiftTabOutdentsTheSelectedLines)
 
 TEST_F(KeysTest, TabKeepsATabTypedAtTheEndOfTheSelection)
 {
-    fomPelmor& win = start();
+    MainWindow& win = start();
     RichEdit* ed = win.ws.sourceEditor(0);
     ed->setFocus();
     ed->SetText(QStringLiteral("a\tb"));
@@ -41,7 +41,7 @@ TEST_F(KeysTest, TabKeepsATabTypedAtTheEndOfTheSelection)
 
 TEST_F(KeysTest, TabWithoutSelectionOrOutsideTheEditorIsPassedOn)
 {
-    fomPelmor& win = start();
+    MainWindow& win = start();
     RichEdit* ed = win.ws.sourceEditor(0);
     ed->setFocus();
     ed->SetText(QStringLiteral("ab"));
@@ -60,7 +60,7 @@ TEST_F(KeysTest, TabWithoutSelectionOrOutsideTheEditorIsPassedOn)
 
 TEST_F(KeysTest, EnterInsertsCrLfAndTheMenusOwnTheEditingKeys)
 {
-    fomPelmor& win = start();
+    MainWindow& win = start();
     RichEdit* ed = win.ws.sourceEditor(0);
     ed->setFocus();
     QTest::keyClicks(ed, QStringLiteral("ab"));

@@ -20,7 +20,7 @@ protected:
 
 TEST_F(ProjectsTest, ASavedProjectReopensItsDocumentsInTabOrder)
 {
-    fomPelmor& win = start();
+    MainWindow& win = start();
     ASSERT_TRUE(win.ws.addDocument());
     ASSERT_TRUE(win.ws.addDocument());
     win.ws.sourceEditor(0)->SetText(QStringLiteral("<P>zero</P>"));
@@ -44,7 +44,7 @@ TEST_F(ProjectsTest, ASavedProjectReopensItsDocumentsInTabOrder)
               web + QStringLiteral("/proj.tur"));
     stop();
 
-    fomPelmor& again = start(web + QStringLiteral("/proj.tur"));
+    MainWindow& again = start(web + QStringLiteral("/proj.tur"));
     ASSERT_EQ(again.ws.documentCount(), 3);
     EXPECT_EQ(again.ws.sourceEditor(0)->Text(), QStringLiteral("<P>zero</P>\r\n"));
     EXPECT_EQ(again.ws.doc(1).fileName, QStringLiteral("style.css"));
@@ -57,7 +57,7 @@ TEST_F(ProjectsTest, ASavedProjectReopensItsDocumentsInTabOrder)
 
 TEST_F(ProjectsTest, AProjectOfMoreThan101LinesOpensNothing)
 {
-    fomPelmor& win = start();
+    MainWindow& win = start();
     QByteArray lines;
     for (int i = 0; i < 102; ++i)
         lines += (web + QStringLiteral("/p%1.html\r\n").arg(i)).toUtf8();
@@ -70,7 +70,7 @@ TEST_F(ProjectsTest, AProjectOfMoreThan101LinesOpensNothing)
 
 TEST_F(ProjectsTest, EntriesThatDoNotFitAreKeptAndRelativeNamesAreBesideTheProject)
 {
-    fomPelmor& win = start();
+    MainWindow& win = start();
     QByteArray lines;
     for (int i = 0; i < 53; ++i) {
         writeFile(web + QStringLiteral("/p%1.html").arg(i), QByteArray("<P>") + QByteArray::number(i) + "</P>\r\n");
@@ -97,7 +97,7 @@ TEST_F(ProjectsTest, EntriesThatDoNotFitAreKeptAndRelativeNamesAreBesideTheProje
 
 TEST_F(ProjectsTest, OpeningAProjectAsksBeforeUnsavedTextIsReplaced)
 {
-    fomPelmor& win = start();
+    MainWindow& win = start();
     writeFile(web + QStringLiteral("/a.html"), "<P>a</P>\r\n");
     writeFile(web + QStringLiteral("/p.tur"), (web + QStringLiteral("/a.html\r\n") + web + QStringLiteral("/missing.html\r\n")).toUtf8());
     win.ws.sourceEditor(0)->SetText(QStringLiteral("unsaved work"));
@@ -120,7 +120,7 @@ TEST_F(ProjectsTest, OpeningAProjectAsksBeforeUnsavedTextIsReplaced)
 
 TEST_F(ProjectsTest, InitialisingAllLeavesOneEmptyDocument)
 {
-    fomPelmor& win = start();
+    MainWindow& win = start();
     win.files.clearAll(); // nothing holds text: no question
     EXPECT_TRUE(dialogs.shown().isEmpty());
     ASSERT_TRUE(win.ws.addDocument());

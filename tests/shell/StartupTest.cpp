@@ -33,7 +33,7 @@ protected:
 
 TEST_F(StartupTest, FirstStartUsesTheDefaultsAndQuittingWritesTheSettings)
 {
-    fomPelmor& win = start();
+    MainWindow& win = start();
     // No placement stored: at least the designed 12000 x 9000 twips, centred on the screen.
     EXPECT_GE(twips::WindowWidth(&win), 12000);
     EXPECT_GE(twips::WindowHeight(&win), 9000);
@@ -61,7 +61,7 @@ TEST_F(StartupTest, FirstStartUsesTheDefaultsAndQuittingWritesTheSettings)
                        + QByteArray::number(placement[1]) + "\r\nMainWidth," + QByteArray::number(placement[2]) + "\r\nMainHeight,"
                        + QByteArray::number(placement[3]) + "\r\nDataPath," + programFolder.toUtf8() + "\r\n");
 
-    fomPelmor& again = start();
+    MainWindow& again = start();
     // The stored placement is taken as it was stored.
     EXPECT_EQ((std::vector<int>{twips::WindowLeft(&again), twips::WindowTop(&again), twips::WindowWidth(&again), twips::WindowHeight(&again)}),
               placement);
@@ -73,7 +73,7 @@ TEST_F(StartupTest, FirstStartUsesTheDefaultsAndQuittingWritesTheSettings)
 TEST_F(StartupTest, QuittingWhileMinimizedKeepsThePlacementOfTheRunBefore)
 {
     writeFile(path(QStringLiteral("Pelmor.ini")), "MainLeft,700\r\nDataPath,/nowhere\r\n");
-    fomPelmor& win = start();
+    MainWindow& win = start();
     twips::SetWindowGeometry(&win, 1500, 1500, 9000, 6000);
     win.showMinimized();
     QApplication::processEvents();
@@ -87,7 +87,7 @@ TEST_F(StartupTest, RecentFilesBecomeItemsOfTheFileMenu)
 {
     writeFile(path(QStringLiteral("Pelmor.ini")),
               "RemFile0,/web/a.html\r\nRemFile1,/web,old/b.html\r\nFontColor, 2\r\n");
-    fomPelmor& win = start();
+    MainWindow& win = start();
     EXPECT_EQ(menuCaptions(win.commands.menu(file_menu::Menu)).mid(20),
               (QStringList{QStringLiteral("0:a.html"), QStringLiteral("1:b.html"), QStringLiteral("-"), QStringLiteral("終了")}));
     EXPECT_EQ(win.files.recentFiles[1], QStringLiteral("/web,old/b.html")); // a comma in a path is kept
@@ -100,7 +100,7 @@ TEST_F(StartupTest, AMissingOrUnwritableDataFolderFallsBackToTheProgramFolder)
     writeFile(notAFolder, "x");
     for (const QString& stored : {temp.path() + QStringLiteral("/gone"), notAFolder}) {
         writeFile(path(QStringLiteral("Pelmor.ini")), "DataPath," + stored.toUtf8() + "\r\n");
-        fomPelmor& win = start();
+        MainWindow& win = start();
         EXPECT_EQ(win.ws.doc(0).folder, programFolder) << stored.toStdString();
         ASSERT_TRUE(quit());
         EXPECT_TRUE(readFile(path(QStringLiteral("Pelmor.ini"))).contains("DataPath," + programFolder.toUtf8() + "\r\n"));
@@ -112,7 +112,7 @@ TEST_F(StartupTest, AStoredDataFolderIsTheFirstDocumentsFolder)
     const QString data = temp.path() + QStringLiteral("/data");
     QDir().mkpath(data);
     writeFile(path(QStringLiteral("Pelmor.ini")), "DataPath," + data.toUtf8() + "\r\n");
-    fomPelmor& win = start();
+    MainWindow& win = start();
     EXPECT_EQ(win.ws.doc(0).folder, data);
     EXPECT_FALSE(QFile::exists(data + QStringLiteral("/test.$$$")));
     // After start-up the current folder is the program folder, whatever the data folder is.
@@ -123,7 +123,7 @@ TEST_F(StartupTest, ADamagedSettingsFileIsKeptAsideAndItsGoodLinesAreUsed)
 {
     writeFile(path(QStringLiteral("Pelmor.ini")), QByteArray("FontColor, 4\r\nMainLeft,900\r\n\x00\x01\xff garbage\r\n", 42));
     dialogs.expectMsg(QStringLiteral("Pelmor.ini が壊れているか、読めませんでした。"));
-    fomPelmor& win = start();
+    MainWindow& win = start();
     EXPECT_TRUE(win.commands.action(font_menu::colourScheme(4))->isChecked());
     EXPECT_EQ(twips::WindowLeft(&win), 900);
     EXPECT_TRUE(QFile::exists(path(QStringLiteral("Pelmor.ini.bak"))));
@@ -132,7 +132,7 @@ TEST_F(StartupTest, ADamagedSettingsFileIsKeptAsideAndItsGoodLinesAreUsed)
 
 TEST_F(StartupTest, QuittingAsksForTheUnsavedWindowAndEveryModifiedDocument)
 {
-    fomPelmor& win = start();
+    MainWindow& win = start();
     win.ws.sourceEditor(0)->SetText(QStringLiteral("text"));
     ASSERT_TRUE(win.ws.addDocument());
     win.ws.sourceEditor(1)->SetText(QStringLiteral("   "));
@@ -165,7 +165,7 @@ TEST_F(StartupTest, OnlyThePagesOfTheRunAndTheDeclinedLeftoversAreDeletedAtTheEn
         writeFile(path(name), "x");
     }
     dialogs.expectMsg(QStringLiteral("前のデータｰが残っています"), MsgResult::No);
-    fomPelmor& win = start();
+    MainWindow& win = start();
     // A page of the run's own, beside the declined leftover it may now replace.
     win.ws.sourceEditor(0)->SetText(QStringLiteral("<P>new</P>"));
     win.ws.writeCurrentTempPage();
@@ -187,7 +187,7 @@ TEST_F(StartupTest, LeftoverPagesCanBeRestoredOneDocumentEach)
     writeFile(path(QStringLiteral("$$$000.html")), "<p>zero</p>\r\n");
     writeFile(path(QStringLiteral("$$$003.html")), "<p>three</p>\r\n");
     dialogs.expectMsg(QStringLiteral("前のデータｰが残っています、データｰを復活しますか?"), MsgResult::Yes);
-    fomPelmor& win = start();
+    MainWindow& win = start();
     ASSERT_EQ(win.ws.documentCount(), 2);
     EXPECT_EQ(win.ws.sourceEditor(0)->Text(), QStringLiteral("<p>zero</p>\r\n"));
     EXPECT_EQ(win.ws.sourceEditor(1)->Text(), QStringLiteral("<p>three</p>\r\n"));
@@ -195,7 +195,7 @@ TEST_F(StartupTest, LeftoverPagesCanBeRestoredOneDocumentEach)
     stop();
 
     dialogs.expectMsg(QStringLiteral("前のデータｰが残っています"), MsgResult::No);
-    fomPelmor& again = start();
+    MainWindow& again = start();
     EXPECT_EQ(again.ws.documentCount(), 1);
     EXPECT_TRUE(again.ws.sourceEditor(0)->Text().isEmpty());
     EXPECT_TRUE(QFile::exists(path(QStringLiteral("$$$003.html"))));
@@ -208,7 +208,7 @@ TEST_F(StartupTest, LeftoverPagesCanBeRestoredOneDocumentEach)
 
 TEST_F(StartupTest, AddingDocumentsGrowsTheTabStrip)
 {
-    fomPelmor& win = start();
+    MainWindow& win = start();
     for (int i = 0; i < 3; ++i)
         ASSERT_TRUE(win.ws.addDocument());
     ASSERT_EQ(win.ws.tabCount(), 8);
@@ -227,7 +227,7 @@ TEST_F(StartupTest, AddingDocumentsGrowsTheTabStrip)
 
 TEST_F(StartupTest, TheFiftySecondDocumentIsRefused)
 {
-    fomPelmor& win = start();
+    MainWindow& win = start();
     while (win.ws.documentCount() < MaxDocuments)
         ASSERT_TRUE(win.ws.addDocument());
     dialogs.expectMsg(QStringLiteral("これ以上タブを開けません"));
@@ -238,7 +238,7 @@ TEST_F(StartupTest, TheFiftySecondDocumentIsRefused)
 
 TEST_F(StartupTest, TheTemporaryPageHoldsTheWholeTextOfPagesOnly)
 {
-    fomPelmor& win = start();
+    MainWindow& win = start();
     const QString page = path(QStringLiteral("$$$000.html"));
     struct Case {
         QString fileName;
@@ -270,7 +270,7 @@ TEST_F(StartupTest, TheTemporaryPageHoldsTheWholeTextOfPagesOnly)
 
 TEST_F(StartupTest, TheEditorsEventsMarkModifiedAndKeepTheRightClick)
 {
-    fomPelmor& win = start();
+    MainWindow& win = start();
     EXPECT_FALSE(win.ws.doc(0).modified);
     win.ws.sourceEditor(0)->SetText(QStringLiteral("x"));
     EXPECT_TRUE(win.ws.doc(0).modified);

@@ -47,7 +47,7 @@ const char* const Dictionary =
 
 class CssBuilderTest : public StylesheetFixture {
 protected:
-    fomPelmor& open()
+    MainWindow& open()
     {
         start();
         writeFile(path(u("resource/css.txt")), QByteArray(Dictionary));

@@ -30,11 +30,6 @@ protected:
     void menu(CommandId item) { w().commands.invoke(item); }
     void press(ExecuteButton button) { w().dispatcher.press(button); }
     template <typename T>
-    T* control(const QString& name, int index = ControlRegistry::NoIndex)
-    {
-        return w().controls.get<T>(name, index);
-    }
-    template <typename T>
     T* control(ControlId id)
     {
         return w().controls.get<T>(id);
@@ -44,7 +39,6 @@ protected:
     {
         return w().controls.get<T>(id, index);
     }
-    QWidget* panel(const QString& name, int index) { return control<QWidget>(name, index); }
     QWidget* panel(ControlId id) { return control<QWidget>(id); }
     QLineEdit* line(ControlId id) { return control<QLineEdit>(id); }
     // A multi-line box's text with CR LF line breaks.

@@ -17,7 +17,7 @@ void AppFixture::TearDown()
     EXPECT_EQ(dialogs.pending(), 0) << "expected dialogs that never came";
 }
 
-fomPelmor& AppFixture::start(const QString& commandLine)
+MainWindow& AppFixture::start(const QString& commandLine)
 {
     stop();
     StartupOptions options;

@@ -17,13 +17,13 @@ protected:
     void TearDown() override;
 
     // Starts the program; the command line is the text after the program's name.
-    fomPelmor& start(const QString& commandLine = QString());
+    MainWindow& start(const QString& commandLine = QString());
     // Quits through the window's close box; true when the window closed.
     bool quit();
     // Ends the run without its questions (the window is destroyed).
     void stop();
 
-    fomPelmor& w() { return *app->window; }
+    MainWindow& w() { return *app->window; }
     QString path(const QString& name) const { return programFolder + QLatin1Char('/') + name; }
     void writeFile(const QString& path, const QByteArray& bytes) const;
     // Copies a data file the program ships into the program folder's resource/.

@@ -38,7 +38,7 @@ class AboutBoxTest : public AppFixture {};
 
 TEST_F(AboutBoxTest, TheHelpMenusLastItemShowsTheBoxModallyInFront)
 {
-    fomPelmor& win = start();
+    MainWindow& win = start();
     QMenu* help = win.commands.menu(help_menu::Menu);
     ASSERT_FALSE(help->actions().isEmpty());
     EXPECT_EQ(help->actions().last(), win.commands.action(about_box::ShowAboutBox));

@@ -44,7 +44,7 @@ const QString ColourNames = QStringLiteral(
 
 class ColourPickerWindowTest : public ToolWindowTest {
 protected:
-    fomPelmor& startWithColours()
+    MainWindow& startWithColours()
     {
         writeResource(QStringLiteral("color.txt"), ColourNames);
         copyResource(QStringLiteral("color2.txt"));

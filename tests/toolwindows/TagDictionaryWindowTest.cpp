@@ -39,7 +39,7 @@ const QString Tags = QStringLiteral(
 
 class TagDictionaryWindowTest : public ToolWindowTest {
 protected:
-    fomPelmor& startWithTags(const QString& text = Tags)
+    MainWindow& startWithTags(const QString& text = Tags)
     {
         writeResource(QStringLiteral("tag.txt"), text);
         start();

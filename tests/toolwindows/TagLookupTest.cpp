@@ -14,7 +14,7 @@ class TagLookupTest : public AppFixture {};
 TEST_F(TagLookupTest, TheSelectedTagIsFoundAndShownInTheDictionary)
 {
     useShippedResource(QStringLiteral("tag.txt"));
-    fomPelmor& win = start();
+    MainWindow& win = start();
     RichEdit* ed = win.ws.sourceEditor(0);
     ed->SetText(QStringLiteral("x <td> y"));
     ed->Select(2, 4);

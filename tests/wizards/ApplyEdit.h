@@ -27,7 +27,7 @@ gen::EditorState editorSelecting(const QString& text, const QString& selected);
 
 inline void PrintTo(const gen::ControlRef& c, std::ostream* os)
 {
-    *os << c.name.toStdString() << '(' << c.index << ')';
+    *os << c.key << '(' << c.index << ')';
 }
 
 inline void PrintTo(const gen::Range& r, std::ostream* os)

@@ -21,14 +21,13 @@
 class FivePanelPageTest : public AppFixture {
 protected:
     RichEdit* ed() { return w().ws.currentEditor(); }
-    void set(const char* name, int index, const QString& text)
+    void set(ControlRef id, const QString& text)
     {
-        if (auto* line = qobject_cast<QLineEdit*>(w().controls.find(QString::fromLatin1(name), index)))
+        if (auto* line = qobject_cast<QLineEdit*>(w().controls.find(id)))
             line->setText(text);
         else
-            w().controls.get<QPlainTextEdit>(QString::fromLatin1(name), index)->setPlainText(text);
+            w().controls.get<QPlainTextEdit>(id)->setPlainText(text);
     }
-    void set(ControlId id, const QString& text) { set(id.key, ControlRegistry::NoIndex, text); }
     void select(const QString& part)
     {
         const int at = static_cast<int>(ed()->Text().indexOf(part));

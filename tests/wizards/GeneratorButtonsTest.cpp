@@ -79,15 +79,6 @@ public:
     using AppFixture::w;
     RichEdit* ed() { return w().ws.currentEditor(); }
     QString folder() { return w().ws.current().folder; }
-    void set(const char* name, int index, const QString& text)
-    {
-        QObject* c = w().controls.find(QString::fromLatin1(name), index);
-        if (auto* line = qobject_cast<QLineEdit*>(c))
-            line->setText(text);
-        else
-            w().controls.get<QPlainTextEdit>(QString::fromLatin1(name), index)->setPlainText(text);
-    }
-    void set(const char* name, const QString& text) { set(name, -1, text); }
     void set(ControlRef id, const QString& text)
     {
         if (auto* line = qobject_cast<QLineEdit*>(w().controls.find(id)))
@@ -95,11 +86,6 @@ public:
         else
             w().controls.get<QPlainTextEdit>(id)->setPlainText(text);
     }
-    void tick(const char* name, int index, bool on = true)
-    {
-        w().controls.get<QAbstractButton>(QString::fromLatin1(name), index)->setChecked(on);
-    }
-    void tick(const char* name, bool on) { tick(name, -1, on); }
     void tick(ControlRef id, bool on = true) { w().controls.get<QAbstractButton>(id)->setChecked(on); }
 
 protected:
@@ -148,9 +134,9 @@ protected:
             EXPECT_EQ(d.undoRing[static_cast<size_t>(d.undoPosition)].text, c.text) << "the snapshot holds the text before";
         }
         for (const gen::ControlRef& hidden : e.hide)
-            EXPECT_TRUE(w().controls.get<QWidget>(hidden.name, hidden.index)->isHidden()) << hidden.name.toStdString();
+            EXPECT_TRUE(w().controls.get<QWidget>(hidden)->isHidden()) << hidden.key;
         for (const gen::FieldWrite& f : e.fields)
-            EXPECT_EQ(w().controls.get<QLineEdit>(f.control.name, f.control.index)->text(), f.text);
+            EXPECT_EQ(w().controls.get<QLineEdit>(f.control)->text(), f.text);
     }
 };
 

@@ -26,12 +26,6 @@
 class PanelControlsTest : public AppFixture {
 protected:
     template <typename T>
-    T* get(const char* name, int index = ControlRegistry::NoIndex)
-    {
-        return w().controls.get<T>(QString::fromUtf8(name), index);
-    }
-    void click(const char* name, int index = ControlRegistry::NoIndex) { get<QPushButton>(name, index)->click(); }
-    template <typename T>
     T* get(ControlRef id)
     {
         return w().controls.get<T>(id);

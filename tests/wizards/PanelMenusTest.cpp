@@ -27,8 +27,7 @@ using windowtest::place;
 namespace {
 
 struct PanelCase {
-    const char* menu;
-    int item;
+    CommandId opener;
     ControlRef panel;
     std::vector<int> where; // left, top, width, height
     const char* caption;
@@ -40,67 +39,67 @@ struct PanelCase {
 };
 
 const PanelCase Panels[] = {
-    {easy_menu::Menu.key, 3, indent_panel::Panel, {1500, 1500, 5310, 3000}, "インデント", indent_panel::Title, "インデントの文字数", indent_panel::Explanation, "改行マークは<BR>です", true},
-    {easy_menu::Menu.key, 4, space_panel::Panel, {3000, 2000, 5000, 3500}, "スペース", space_panel::Title, "スペースをいれよう", space_panel::Explanation,
+    {easy_menu::LineBreakPanel, indent_panel::Panel, {1500, 1500, 5310, 3000}, "インデント", indent_panel::Title, "インデントの文字数", indent_panel::Explanation, "改行マークは<BR>です", true},
+    {easy_menu::SpacePanel, space_panel::Panel, {3000, 2000, 5000, 3500}, "スペース", space_panel::Title, "スペースをいれよう", space_panel::Explanation,
      "半角のスペースを挿入します。スペースをたくさん挿入するとソースがみにくくなります。", true},
-    {easy_menu::Menu.key, 6, title_panel::Panel, {3500, 3000, 6135, 3000}, "タイトル", title_panel::Title, "タイトルをいれよう", title_panel::Explanation,
+    {easy_menu::TitlePanel, title_panel::Panel, {3500, 3000, 6135, 3000}, "タイトル", title_panel::Title, "タイトルをいれよう", title_panel::Explanation,
      "  タイトルはブラウザーのタイトルバーに表示される文字です。", true},
-    {easy_menu::Menu.key, 8, heading_panel::Panel, {3500, 3000, 5325, 4365}, "見出し", heading_panel::Title, "見出しの文を設定しよう", heading_panel::Explanation,
+    {easy_menu::HeadingPanel, heading_panel::Panel, {3500, 3000, 5325, 4365}, "見出し", heading_panel::Title, "見出しの文を設定しよう", heading_panel::Explanation,
      "まず見出しにしたい文字をソースに書き込んで選択します。", true},
-    {easy_menu::Menu.key, 10, body_colours_panel::Panel, {3500, 3000, 5500, 3025}, "背景色", body_colours_panel::Title, "背景色と文字の色を決めよう", body_colours_panel::Explanation,
+    {easy_menu::BodyColoursPanel, body_colours_panel::Panel, {3500, 3000, 5500, 3025}, "背景色", body_colours_panel::Title, "背景色と文字の色を決めよう", body_colours_panel::Explanation,
      "基本の背景色、テキストの色を決めます。", true},
-    {easy_menu::Menu.key, 12, margins_panel::Panel, {3500, 3000, 5500, 3000}, "余白", margins_panel::Title, "余白を設定", margins_panel::Explanation, "  ページの上の余白と、", true},
-    {easy_menu::Menu.key, 14, comment_panel::Panel, {3500, 3000, 5000, 3000}, "コメント", comment_panel::Title, "コメントをいれよう", comment_panel::Explanation,
+    {easy_menu::MarginsPanel, margins_panel::Panel, {3500, 3000, 5500, 3000}, "余白", margins_panel::Title, "余白を設定", margins_panel::Explanation, "  ページの上の余白と、", true},
+    {easy_menu::CommentPanel, comment_panel::Panel, {3500, 3000, 5000, 3000}, "コメント", comment_panel::Title, "コメントをいれよう", comment_panel::Explanation,
      "コメントを入れると後から見易くなります｡", true},
-    {easy_menu::Menu.key, 16, paragraph_panel::Panel, {3500, 2000, 5610, 5415}, "段落", paragraph_panel::Title, "段落を設定しよう", paragraph_panel::Explanation,
+    {easy_menu::ParagraphPanel, paragraph_panel::Panel, {3500, 2000, 5610, 5415}, "段落", paragraph_panel::Title, "段落を設定しよう", paragraph_panel::Explanation,
      "  段落を設定します。選択された部分は段落に設定され、後ろに一行挿入されます", true},
-    {easy_menu::Menu.key, 17, position_panel::Panel, {3500, 3500, 5005, 3000}, "位置", position_panel::Title, "まとめ位置を設定しよう", position_panel::Explanation,
+    {easy_menu::PositionPanel, position_panel::Panel, {3500, 3500, 5005, 3000}, "位置", position_panel::Title, "まとめ位置を設定しよう", position_panel::Explanation,
      "段落と同じように位置を設定しますが、後ろに一行空白を挿入しません。", true},
-    {easy_menu::Menu.key, 18, preformatted_panel::Panel, {3500, 3000, 5000, 3000}, "ソース", preformatted_panel::Title, "ソースの並びをそのまま表示しよう", preformatted_panel::Explanation,
+    {easy_menu::RawTextPanel, preformatted_panel::Panel, {3500, 3000, 5000, 3000}, "ソース", preformatted_panel::Title, "ソースの並びをそのまま表示しよう", preformatted_panel::Explanation,
      "選択された部分は、HTMLソースの文字の並びがそのまま表示されます。", true},
-    {easy_menu::Menu.key, 20, font_panel::Panel, {3500, 3000, 6270, 4830}, "フォントの選択", font_panel::Title, "フォントを選択しよう", font_panel::Explanation,
+    {easy_menu::FontPanel, font_panel::Panel, {3500, 3000, 6270, 4830}, "フォントの選択", font_panel::Title, "フォントを選択しよう", font_panel::Explanation,
      "選択された文字列のフォントを設定します。", false},
-    {easy_menu::Menu.key, 21, font_size_panel::Panel, {3400, 3000, 6000, 4290}, "フォントの大きさ", font_size_panel::Title, "フォントの大きさを変えよう", font_size_panel::Explanation,
+    {easy_menu::FontSizePanel, font_size_panel::Panel, {3400, 3000, 6000, 4290}, "フォントの大きさ", font_size_panel::Title, "フォントの大きさを変えよう", font_size_panel::Explanation,
      "選択された文字の大きさを変えます。", false},
-    {easy_menu::Menu.key, 22, font_colour_panel::Panel, {3500, 3500, 5000, 3155}, "文字の色", font_colour_panel::Title, "文字の色を部分的に変えよう", font_colour_panel::Explanation,
+    {easy_menu::FontColourPanel, font_colour_panel::Panel, {3500, 3500, 5000, 3155}, "文字の色", font_colour_panel::Title, "文字の色を部分的に変えよう", font_colour_panel::Explanation,
      "変えたい色を入力してください。", true},
-    {easy_menu::Menu.key, 23, emphasis_panel::Panel, {3400, 3000, 5000, 3155}, "文字の強調（普通）", emphasis_panel::Title, "文字を強調しよう（普通の強調）", emphasis_panel::Explanation,
+    {easy_menu::EmphasisPanel, emphasis_panel::Panel, {3400, 3000, 5000, 3155}, "文字の強調（普通）", emphasis_panel::Title, "文字を強調しよう（普通の強調）", emphasis_panel::Explanation,
      "選択された文字を強調します。", true},
-    {easy_menu::Menu.key, 24, strong_panel::Panel, {3400, 3000, 5000, 3155}, "文字の強調（強い）", strong_panel::Title, "文字を強調しよう（強いの強調）", strong_panel::Explanation,
+    {easy_menu::StrongEmphasisPanel, strong_panel::Panel, {3400, 3000, 5000, 3155}, "文字の強調（強い）", strong_panel::Title, "文字を強調しよう（強いの強調）", strong_panel::Explanation,
      "選択された文字を強調します。", true},
-    {easy_menu::Menu.key, 25, font_shape_panel::Panel, {3500, 3000, 5000, 4000}, "フォントの形状", font_shape_panel::Title, "フォントの形状を変えよう", font_shape_panel::Explanation,
+    {easy_menu::FontShapePanel, font_shape_panel::Panel, {3500, 3000, 5000, 4000}, "フォントの形状", font_shape_panel::Title, "フォントの形状を変えよう", font_shape_panel::Explanation,
      "フォントの形状を変えます。", false},
-    {"advanced", 0, rule_panel::Panel, {3000, 3400, 6120, 4410}, "罫線", rule_panel::Title, "罫線を入れよう", rule_panel::Explanation,
+    {advanced_menu::InsertRule, rule_panel::Panel, {3000, 3400, 6120, 4410}, "罫線", rule_panel::Title, "罫線を入れよう", rule_panel::Explanation,
      "罫線を挿入します、長さの単位は全てｍｍですが", false},
-    {"advanced", 2, image_panel::Panel, {3500, 1000, 7185, 7710}, "画像", image_panel::Title, "画像を挿入しよう", image_panel::Explanation,
+    {advanced_menu::InsertImage, image_panel::Panel, {3500, 1000, 7185, 7710}, "画像", image_panel::Title, "画像を挿入しよう", image_panel::Explanation,
      "画像ファイルを貼り付ける為には、貼り付ける画像ファイルが必要です。", false},
-    {"advanced", 4, list_panel::Panel, {3000, 3000, 5325, 5145}, "リスト", list_panel::Title, "項目をリストにしよう", list_panel::Explanation, "リストとは", false},
-    {"advanced", 6, link_panel::Panel, {3400, 3000, 7050, 4755}, "リンク", link_panel::Title, "リンクの設定", link_panel::Explanation,
+    {advanced_menu::MakeList, list_panel::Panel, {3000, 3000, 5325, 5145}, "リスト", list_panel::Title, "項目をリストにしよう", list_panel::Explanation, "リストとは", false},
+    {advanced_menu::SetLink, link_panel::Panel, {3400, 3000, 7050, 4755}, "リンク", link_panel::Title, "リンクの設定", link_panel::Explanation,
      "文字や、画像をクリックした時、別のページや別のサイトにｼﾞｬﾝﾌﾟするのが", false},
-    {"advanced", 7, link_panel::Panel, {3400, 3000, 7050, 4755}, "リンク", link_panel::Title, "リンクの設定", link_panel::Explanation,
+    {advanced_menu::MailLink, link_panel::Panel, {3400, 3000, 7050, 4755}, "リンク", link_panel::Title, "リンクの設定", link_panel::Explanation,
      "リンク設定を使用してメールの宛先を指定します、実行をクリックすると", false},
-    {"advanced", 9, page_jump_panel::Panel, {3500, 3500, 5955, 3465}, "ページの中にジャンプ", page_jump_panel::Title, "ページの中にジャンプさせよう", page_jump_panel::Explanation,
+    {advanced_menu::JumpInPage, page_jump_panel::Panel, {3500, 3500, 5955, 3465}, "ページの中にジャンプ", page_jump_panel::Title, "ページの中にジャンプさせよう", page_jump_panel::Explanation,
      "同じページの中の指定個所にジャンプします。", true},
-    {"advanced", 10, page_jump_panel::Panel, {3500, 3500, 5955, 3465}, "ページの中にジャンプ", page_jump_panel::Title, "ページの中にジャンプさせよう", page_jump_panel::Explanation,
+    {advanced_menu::JumpToPage, page_jump_panel::Panel, {3500, 3500, 5955, 3465}, "ページの中にジャンプ", page_jump_panel::Title, "ページの中にジャンプさせよう", page_jump_panel::Explanation,
      "他のページの中の指定個所にジャンプします。", true},
-    {"advanced", 12, marquee_panel::Panel, {3000, 1000, 4605, 7800}, "スクロール", marquee_panel::Title, "テキストをスクロールさせよう", marquee_panel::Explanation,
+    {advanced_menu::ScrollText, marquee_panel::Panel, {3000, 1000, 4605, 7800}, "スクロール", marquee_panel::Title, "テキストをスクロールさせよう", marquee_panel::Explanation,
      "テキストをスクロールすることをマーキーと言います。 ", false},
-    {"advanced", 14, table_panel::Panel, {500, 1000, 10530, 8190}, "テーブル", table_panel::Title, "テーブルの設定", table_panel::Explanation,
+    {advanced_menu::MakeTable, table_panel::Panel, {500, 1000, 10530, 8190}, "テーブル", table_panel::Title, "テーブルの設定", table_panel::Explanation,
      "ペルモアを使えばテーブルを簡単に作ることが出来ます｡", false},
-    {"advanced", 16, mail_form_panel::Panel, {1500, 1500, 6180, 4605}, "フォーム", mail_form_panel::Title, "入力フォームを作ろう", mail_form_panel::Explanation,
+    {advanced_menu::MakeMailForm, mail_form_panel::Panel, {1500, 1500, 6180, 4605}, "フォーム", mail_form_panel::Title, "入力フォームを作ろう", mail_form_panel::Explanation,
      "ホームページなどのアンケート欄で、見ている人が", true},
-    {"advanced", 18, frames_wizard::Panel, {1000, 1000, 7290, 8130}, "フレーム", frames_wizard::Title, "フレームの設定",
+    {advanced_menu::MakeFrames, frames_wizard::Panel, {1000, 1000, 7290, 8130}, "フレーム", frames_wizard::Title, "フレームの設定",
      frames_wizard::Explanation,
      "ホームページなどでページが左右に分かれているものがあります､これがフレームです｡", false},
-    {"advanced", 20, background_sound_panel::Panel, {3500, 3000, 6135, 4215}, "BGM", background_sound_panel::Title, "BGMを鳴らそう", background_sound_panel::Explanation,
+    {advanced_menu::BackgroundSound, background_sound_panel::Panel, {3500, 3000, 6135, 4215}, "BGM", background_sound_panel::Title, "BGMを鳴らそう", background_sound_panel::Explanation,
      "ホームページを開いたときに鳴る音楽を設定することが出来ます｡", false},
-    {"advanced", 22, movie_panel::Panel, {3400, 3000, 6285, 4290}, "ムービー", movie_panel::Title, "ムービーを再生させよう", movie_panel::Explanation,
+    {advanced_menu::PlayMovie, movie_panel::Panel, {3400, 3000, 6285, 4290}, "ムービー", movie_panel::Title, "ムービーを再生させよう", movie_panel::Explanation,
      "ホームページを開いたときに再生するムービーを設定することが出来ます｡", false},
-    {"advanced", 24, background_image_panel::Panel, {3500, 3000, 6780, 3855}, "バックグランドの画像", background_image_panel::Title, "バックグランドの画像を指定しよう", background_image_panel::Explanation,
+    {advanced_menu::BackgroundImage, background_image_panel::Panel, {3500, 3000, 6780, 3855}, "バックグランドの画像", background_image_panel::Title, "バックグランドの画像を指定しよう", background_image_panel::Explanation,
      "バックグラウンドに画像を設定します。", false},
-    {"advanced", 26, document_info_panel::Panel, {3400, 3000, 5760, 6315}, "文書情報", document_info_panel::Title, "文書情報を記述しよう", document_info_panel::Explanation,
+    {advanced_menu::DocumentInfo, document_info_panel::Panel, {3400, 3000, 5760, 6315}, "文書情報", document_info_panel::Title, "文書情報を記述しよう", document_info_panel::Explanation,
      "メタタグはいろいろな付加情報を追加します。", false},
-    {"advanced", 28, doctype_panel::Panel, {3400, 3000, 5625, 4560}, "ドキュメントタイプ", doctype_panel::Title, "ドキュメントタイプを記述しよう", doctype_panel::Explanation,
+    {advanced_menu::Doctype, doctype_panel::Panel, {3400, 3000, 5625, 4560}, "ドキュメントタイプ", doctype_panel::Title, "ドキュメントタイプを記述しよう", doctype_panel::Explanation,
      "これは文書型宣言と言います。", false},
 };
 
@@ -152,11 +151,11 @@ TEST_F(PanelMenusTest, EveryPanelOpensAtItsPlaceWithItsCaptionsAndExplanationAnd
     start();
     ed()->SetText(QStringLiteral("abc\r\n"));
     for (const PanelCase& c : Panels) {
-        SCOPED_TRACE(std::string(c.menu) + " " + std::to_string(c.item));
+        SCOPED_TRACE(c.opener.key);
         ed()->Select(0, 3);
         QWidget* panel = panelOf(c);
         ASSERT_FALSE(panel->isVisible());
-        w().commands.invoke(MenuId{c.menu}, c.item);
+        w().commands.invoke(c.opener);
         EXPECT_TRUE(panel->isVisible());
         EXPECT_EQ(place(panel), c.where);
         EXPECT_EQ(qobject_cast<QGroupBox*>(panel)->title(), u(c.caption));
@@ -177,7 +176,7 @@ TEST_F(PanelMenusTest, EveryPanelOpensAtItsPlaceWithItsCaptionsAndExplanationAnd
         dragTitleBy(titleOf(c), 30, 20);
         EXPECT_NE(place(panel), c.where) << "the drag moved it";
         panel->hide();
-        w().commands.invoke(MenuId{c.menu}, c.item);
+        w().commands.invoke(c.opener);
         EXPECT_EQ(place(panel), c.where) << "back at its place";
         panel->hide();
     }
@@ -197,30 +196,29 @@ TEST_F(PanelMenusTest, SelectFirstPromptsComeFirstOnlyWhileNothingIsSelected)
 {
     start();
     struct Prompt {
-        const char* menu;
-        int item;
+        CommandId opener;
         ControlId explanationBox;
         const char* prompt;
         const char* first;
     };
     const Prompt prompts[] = {
-        {easy_menu::Menu.key, 21, font_size_panel::Explanation, "まずフォントを変えたい文章をマウスで選択\nマウスで選択下さい 。 ^_^;\n", "選択された文字の大きさを変えます。"},
-        {easy_menu::Menu.key, 17, position_panel::Explanation, "位置指定する文字を選択してください。\n", "段落と同じように位置を設定しますが、後ろに一行空白を挿入しません。"},
-        {easy_menu::Menu.key, 18, preformatted_panel::Explanation, "文字列を選択して下さい。 \n", "選択された部分は、HTMLソースの文字の並びがそのまま表示されます。"},
-        {easy_menu::Menu.key, 23, emphasis_panel::Explanation, "強調する文字を選択してください^-^;。\n", "選択された文字を強調します。"},
-        {easy_menu::Menu.key, 24, strong_panel::Explanation, "強調する文字を選択してください^_^;。\n", "選択された文字を強調します。"},
-        {"advanced", 12, marquee_panel::Explanation, "スクロールさせたい文字列を選択してください。 \n", "テキストをスクロールすることをマーキーと言います。 "},
+        {easy_menu::FontSizePanel, font_size_panel::Explanation, "まずフォントを変えたい文章をマウスで選択\nマウスで選択下さい 。 ^_^;\n", "選択された文字の大きさを変えます。"},
+        {easy_menu::PositionPanel, position_panel::Explanation, "位置指定する文字を選択してください。\n", "段落と同じように位置を設定しますが、後ろに一行空白を挿入しません。"},
+        {easy_menu::RawTextPanel, preformatted_panel::Explanation, "文字列を選択して下さい。 \n", "選択された部分は、HTMLソースの文字の並びがそのまま表示されます。"},
+        {easy_menu::EmphasisPanel, emphasis_panel::Explanation, "強調する文字を選択してください^-^;。\n", "選択された文字を強調します。"},
+        {easy_menu::StrongEmphasisPanel, strong_panel::Explanation, "強調する文字を選択してください^_^;。\n", "選択された文字を強調します。"},
+        {advanced_menu::ScrollText, marquee_panel::Explanation, "スクロールさせたい文字列を選択してください。 \n", "テキストをスクロールすることをマーキーと言います。 "},
     };
     ed()->SetText(QStringLiteral("abc"));
     for (const Prompt& p : prompts) {
         SCOPED_TRACE(p.prompt);
         ed()->SetSelStart(1);
-        w().commands.invoke(MenuId{p.menu}, p.item);
+        w().commands.invoke(p.opener);
         const QString shown = get<QPlainTextEdit>(p.explanationBox)->toPlainText();
         EXPECT_TRUE(shown.startsWith(u(p.prompt) + u(p.first))) << shown.toStdString();
         // A selection from the very start of the text: no prompt.
         ed()->Select(0, 1);
-        w().commands.invoke(MenuId{p.menu}, p.item);
+        w().commands.invoke(p.opener);
         EXPECT_TRUE(get<QPlainTextEdit>(p.explanationBox)->toPlainText().startsWith(u(p.first)));
     }
 }

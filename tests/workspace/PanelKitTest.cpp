@@ -16,7 +16,7 @@ class PanelKitTest : public AppFixture {};
 
 TEST_F(PanelKitTest, PanelsAreRegisteredHiddenAndOpenWhereTheirOpenerSays)
 {
-    fomPelmor& win = start();
+    MainWindow& win = start();
     static constexpr ControlId Panel{"kit-test.opened-panel"};
     static constexpr ControlId Title{"kit-test.opened-title"};
     static constexpr ControlId Explanation{"kit-test.opened-explanation"};
@@ -44,7 +44,7 @@ TEST_F(PanelKitTest, PanelsAreRegisteredHiddenAndOpenWhereTheirOpenerSays)
 
 TEST_F(PanelKitTest, PanelsNamedByIdOpenAndAreLaidOutByTheirIds)
 {
-    fomPelmor& win = start();
+    MainWindow& win = start();
     static constexpr ControlId Panel{"kit-test.panel"};
     static constexpr ControlId Title{"kit-test.title"};
     static constexpr ControlId Explanation{"kit-test.explanation"};
@@ -87,7 +87,7 @@ TEST_F(PanelKitTest, PanelsNamedByIdOpenAndAreLaidOutByTheirIds)
 
 TEST_F(PanelKitTest, APanelOpenedWithoutATitleIsNotLaidOut)
 {
-    fomPelmor& win = start();
+    MainWindow& win = start();
     static constexpr ControlId Panel{"kit-test.other-panel"};
     static constexpr ControlId Explanation{"kit-test.other-explanation"};
     ControlRegistry controls;
@@ -109,7 +109,7 @@ TEST_F(PanelKitTest, APanelOpenedWithoutATitleIsNotLaidOut)
 
 TEST_F(PanelKitTest, TitleMouseIsReportedAndButtonsPressTheDispatcher)
 {
-    fomPelmor& win = start();
+    MainWindow& win = start();
     ControlRegistry controls;
     PanelKit kit(controls, win.procs, win.ws, win.panels.host());
     static constexpr ControlId Panel{"kit-test.dragged-panel"};

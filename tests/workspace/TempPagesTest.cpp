@@ -20,7 +20,7 @@ protected:
     }
     QString page(int n) const { return data + QStringLiteral("/$$$%1.html").arg(n, 3, 10, QLatin1Char('0')); }
     // The delayed page writing has run for every document typed into.
-    bool waitUntilWritten(fomPelmor& win)
+    bool waitUntilWritten(MainWindow& win)
     {
         return QTest::qWaitFor([&] { return QFile::exists(page(0)) && QFile::exists(win.ws.tempPagePath(1)); }, 60000);
     }
@@ -51,7 +51,7 @@ TEST_F(TempPagesTest, ALinkOrAFileOfSomeoneElsesIsNeverWrittenThrough)
     writeFile(page(1), "not the program's");
     // A file named on the command line: the leftovers are not offered, so they stay someone else's.
     writeFile(data + QStringLiteral("/a.html"), "<P>a</P>\r\n");
-    fomPelmor& win = start(data + QStringLiteral("/a.html"));
+    MainWindow& win = start(data + QStringLiteral("/a.html"));
     win.ws.sourceEditor(0)->SetText(QStringLiteral("<P>typed</P>"));
     win.ws.writeCurrentTempPage();
     EXPECT_EQ(readFile(temp.path() + QStringLiteral("/precious.html")), QByteArray("keep me"));
@@ -87,7 +87,7 @@ TEST_F(TempPagesTest, APageFollowsTypingAndAStopWithoutQuittingLeavesItToRestore
     const QString elsewhere = temp.path() + QStringLiteral("/elsewhere");
     QDir().mkpath(elsewhere);
     writeFile(elsewhere + QStringLiteral("/b.html"), "<P>b</P>\r\n");
-    fomPelmor& win = start();
+    MainWindow& win = start();
     RichEdit* ed = win.ws.sourceEditor(0);
     ed->setFocus();
     QTest::keyClicks(ed, QStringLiteral("first"));
@@ -107,7 +107,7 @@ TEST_F(TempPagesTest, APageFollowsTypingAndAStopWithoutQuittingLeavesItToRestore
     ASSERT_TRUE(QFile::exists(secondPage));
 
     dialogs.expectMsg(QStringLiteral("前のデータｰが残っています、データｰを復活しますか?"), MsgResult::Yes);
-    fomPelmor& again = start();
+    MainWindow& again = start();
     ASSERT_EQ(again.ws.documentCount(), 2);
     EXPECT_EQ(again.ws.sourceEditor(0)->Text(), QStringLiteral("first\r\n"));
     EXPECT_TRUE(again.ws.sourceEditor(1)->Text().startsWith(QStringLiteral("second")));
@@ -116,7 +116,7 @@ TEST_F(TempPagesTest, APageFollowsTypingAndAStopWithoutQuittingLeavesItToRestore
 
 TEST_F(TempPagesTest, APageFollowsTheFirstChangeWhileTheTypingGoesOn)
 {
-    fomPelmor& win = start();
+    MainWindow& win = start();
     RichEdit* ed = win.ws.sourceEditor(0);
     ed->setFocus();
     const auto onDisk = [&] { return QString::fromLatin1(readFile(page(0))); };

@@ -33,7 +33,7 @@ protected:
 
 TEST_F(WaitingPageTest, TheFilesBytesMakeThePageWhenItIsFirstNeeded)
 {
-    fomPelmor& win = start(file);
+    MainWindow& win = start(file);
     EXPECT_EQ(win.ws.currentEditor()->Text(), QStringLiteral("<P>日本語</P>\r\n<P>two</P>"));
     EXPECT_FALSE(win.ws.doc(0).modified);
     EXPECT_EQ(pagesAndLocks(), QStringList()) << "no page and no lock of the run yet";
@@ -46,21 +46,21 @@ TEST_F(WaitingPageTest, TheFilesBytesMakeThePageWhenItIsFirstNeeded)
     EXPECT_FALSE(win.state.settings.get(setting::PageFolders).isEmpty());
 
     // Asking for the page's name is enough, too.
-    fomPelmor& again = start(file);
+    MainWindow& again = start(file);
     const QString asked = again.ws.tempPagePath(0);
     EXPECT_EQ(readFile(asked), Bytes + "\r\n");
 }
 
 TEST_F(WaitingPageTest, AChangedTextOrFileGetsThePageFromTheText)
 {
-    fomPelmor& win = start(file);
+    MainWindow& win = start(file);
     win.ws.currentEditor()->SetSelStart(0);
     win.ws.currentEditor()->SetSelText(QStringLiteral("<H1>new</H1>"));
     win.ws.writeCurrentTempPage();
     EXPECT_EQ(readFile(win.ws.tempPagePath(0)), QByteArray("<H1>new</H1><P>\x93\xfa\x96\x7b\x8c\xea</P>\r\n<P>two</P>\r\n"));
 
     // The file changes on the disk after it was read: the page shows what the editor holds.
-    fomPelmor& again = start(file);
+    MainWindow& again = start(file);
     ASSERT_EQ(again.ws.currentEditor()->Text(), QStringLiteral("<P>日本語</P>\r\n<P>two</P>"));
     writeFile(file, "<P>changed elsewhere</P>");
     again.ws.writeCurrentTempPage();
@@ -68,7 +68,7 @@ TEST_F(WaitingPageTest, AChangedTextOrFileGetsThePageFromTheText)
     writeFile(file, Bytes);
 
     // A document saved under another name is no longer that file.
-    fomPelmor& third = start(file);
+    MainWindow& third = start(file);
     third.ws.doc(0).fileName = QStringLiteral("other.html");
     writeFile(file, "<P>changed elsewhere</P>");
     EXPECT_EQ(readFile(third.ws.tempPagePath(0)), Bytes + "\r\n");

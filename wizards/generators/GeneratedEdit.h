@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/ControlRegistry.h"
+
 #include <QList>
 #include <QString>
 
@@ -22,13 +24,8 @@
 //      the document's temporary page from the editor's text.
 namespace gen {
 
-// A control as the control registry names it: the key of its id and its place in an array;
-// index -1 stands for a control outside any array (mini_panel::Panel, image_panel::RelativePathBox).
-struct ControlRef {
-    QString name;
-    int index = -1;
-    friend bool operator==(const ControlRef&, const ControlRef&) = default;
-};
+// A control a generator hides, shows or writes: one control alone or a place of an array.
+using ControlRef = ::ControlRef;
 
 // Editor positions: characters of the text, a line break counting two (CR LF).
 struct Range {

@@ -14,14 +14,9 @@ ControlRef miniPanel()
     return field(mini_panel::Panel);
 }
 
-ControlRef field(const QString& name, int index)
+ControlRef field(ControlRef id)
 {
-    return {name, index};
-}
-
-ControlRef field(::ControlRef id)
-{
-    return {QString::fromLatin1(id.key), id.index};
+    return id;
 }
 
 QString quoted(const QString& value)

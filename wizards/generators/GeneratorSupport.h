@@ -12,9 +12,8 @@ namespace gen {
 
 // The panels and boxes that generators hide, show and write.
 ControlRef miniPanel();    // the floating mini panel
-ControlRef field(const QString& name, int index = -1);
-// A control registered under its own id.
-ControlRef field(::ControlRef id);
+// A panel or box by its id, as the lists of a generated edit take it.
+ControlRef field(ControlRef id);
 
 // Quote + value + Quote.
 QString quoted(const QString& value);
