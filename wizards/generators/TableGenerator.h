@@ -8,7 +8,7 @@ namespace gen {
 
 struct TableInput {
     EditorState editor;
-    QString source;             // Text(6): one row per line, cells separated by "," or "、"
+    QString source;             // the data box: one row per line, cells separated by "," or "、"
     int headers = 1;            // table_panel::Headings place: 0 none, 1 first row, 2 first column, 3 both
     int cellAlign = 1;          // table_panel::CellAlignment place: 0 left, 1 center, 2 right
     int cellValign = 1;         // table_panel::CellVerticalAlignment place: 0 top, 1 middle, 2 bottom
@@ -29,10 +29,10 @@ struct TableInput {
 };
 
 // The table panel (Frame(5)), ExecuteButton::InsertTable; also the table step of automatic creation. A selection is
-// the source: it is replaced by the table and goes into Text(6).
+// the source: it is replaced by the table and goes into the data box.
 GeneratedEdit makeTable(const TableInput& in);
 
-// The rows that the table panel's "サンプルの作成" puts into Text(6).
+// The rows that the table panel's "サンプルの作成" puts into its data box.
 QString sampleTableText();
 
 } // namespace gen
