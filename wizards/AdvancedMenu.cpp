@@ -156,7 +156,7 @@ void AdvancedMenu::openFramesWizard()
     ws.selectSourceTab(ws.currentIndex());
     controls.get<QPlainTextEdit>(frames_wizard::Explanation)->setPlainText(paneltext::frames());
     QWidget* panel = controls.get<QWidget>(frames_wizard::Panel);
-    twips::SetGeometry(panel, FrmFrameLeft, FrmFrameTop, FrmFrameWidth, FrmFrameHeight);
+    twips::SetGeometry(panel, FramesWizardLeft, FramesWizardTop, FramesWizardWidth, FramesWizardHeight);
     panel->show();
     panel->raise();
     controls.get<QWidget>(mini_panel::Panel)->hide();

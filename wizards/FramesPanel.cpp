@@ -45,7 +45,7 @@ void margins(PanelForm& g, ControlId topBox, ControlId bottomBox)
 void buildFramesPanel(PanelKit& kit)
 {
     QGroupBox* panel = kit.addPanel(frames_wizard::Panel, QStringLiteral("フレーム"));
-    twips::SetGeometry(panel, FrmFrameLeft, FrmFrameTop, FrmFrameWidth, FrmFrameHeight);
+    twips::SetGeometry(panel, FramesWizardLeft, FramesWizardTop, FramesWizardWidth, FramesWizardHeight);
     PanelForm f(kit, panel);
     twips::SetGeometry(kit.addTitle(panel, frames_wizard::Title, QStringLiteral("フレームの設定")),
                        210, 180, 6780, 285);

@@ -26,8 +26,8 @@ const PanelRow& panelRow(ControlId panel);
 // The opener's arguments for the row with its explanation.
 PanelPlace placeOf(const PanelRow& row, const QString& explanation);
 
-// The frames wizard FrmFrame.
-inline constexpr int FrmFrameLeft = 1000;
-inline constexpr int FrmFrameTop = 1000;
-inline constexpr int FrmFrameWidth = 7290;
-inline constexpr int FrmFrameHeight = 8130;
+// Where the frames wizard opens, and its size.
+inline constexpr int FramesWizardLeft = 1000;
+inline constexpr int FramesWizardTop = 1000;
+inline constexpr int FramesWizardWidth = 7290;
+inline constexpr int FramesWizardHeight = 8130;
