@@ -17,6 +17,11 @@
 struct ControlId {
     const char* key = nullptr;
     constexpr bool valid() const { return key != nullptr; }
+    // Two ids are one when their keys read the same: the same literal may lie at two addresses.
+    friend bool operator==(ControlId a, ControlId b)
+    {
+        return a.key == b.key || (a.key && b.key && std::strcmp(a.key, b.key) == 0);
+    }
 };
 
 // The id of an array of like controls (the sixteen basic swatches, the three channel boxes),

@@ -91,7 +91,7 @@ void Pickers::openPicker(int code)
 void Pickers::pickColourOfButton(ControlId button)
 {
     for (const ColourButton& b : ColourButtons) {
-        if (b.button.key != button.key)
+        if (b.button != button)
             continue;
         openPicker(b.code);
         // The font colour stays empty until a colour is picked.

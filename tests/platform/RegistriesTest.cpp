@@ -119,7 +119,12 @@ TEST(ControlRegistry, FindsControlsByTheirIdsAndArraysByPlace)
     EXPECT_FALSE(controls.has(ControlRef(Swatch, 3)));
     EXPECT_THROW(controls.add(ControlRef(Swatch, -2), new QWidget(&host)), std::logic_error) << "a place below 0";
 
-    // An id is its key: two constants with one key name one control.
+    // An id is its key: two constants with one key name one control, and compare equal wherever
+    // their keys lie.
+    const char copy[] = "test-panel.box";
+    EXPECT_EQ(ControlId{copy}, Box);
+    EXPECT_NE(ControlId{copy}, Button);
+    EXPECT_EQ(ControlRef(ControlArrayId{copy}, 1), ControlRef(ControlArrayId{"test-panel.box"}, 1));
     EXPECT_EQ(controls.find(ControlId{"test-panel.box"}), box);
     EXPECT_EQ(controls.find(ControlArrayId{"test-panel.swatch"}, 1), swatches[1]);
     auto* label = new QLabel(&host);
