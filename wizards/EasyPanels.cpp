@@ -155,9 +155,9 @@ void fontShapePanel(PanelKit& kit)
     const char* const shapes[] = {"ボールド(太字)", "イタリック（斜体）", "抹消線", "タイプライター（等幅)", "下線をつける", "添字にする"};
     for (int i = 0; i < 6; ++i)
         f.check(font_shape_panel::StyleChecks[i], QString::fromUtf8(shapes[i]), false, i < 3 ? 50 : 2400, 550 + (i % 3) * 300, 2300);
-    QGroupBox* tuki = kit.addPanel(font_shape_panel::ScriptGroup, QString(), f.container());
-    twips::SetGeometry(tuki, 2400, 1450, 2200, 450);
-    PanelForm t(kit, tuki);
+    QGroupBox* scriptGroup = kit.addPanel(font_shape_panel::ScriptGroup, QString(), f.container());
+    twips::SetGeometry(scriptGroup, 2400, 1450, 2200, 450);
+    PanelForm t(kit, scriptGroup);
     QButtonGroup* g = t.group();
     t.option(g, font_shape_panel::SuperscriptOption, QStringLiteral("上付"), false, 100, 90, 900);
     t.option(g, font_shape_panel::SubscriptOption, QStringLiteral("下付"), true, 1100, 90, 900);
