@@ -174,15 +174,15 @@ TEST_F(PanelControlsTest, HeadingSpinnerWritesTheLevel)
 TEST_F(PanelControlsTest, SubscriptChoiceIsShownExactlyWhileItsBoxIsTicked)
 {
     start();
-    QWidget* tuki = get<QWidget>(font_shape_panel::ScriptGroup);
+    QWidget* scriptGroup = get<QWidget>(font_shape_panel::ScriptGroup);
     get<QCheckBox>(font_shape_panel::ScriptCheck)->setChecked(true);
-    EXPECT_FALSE(tuki->isHidden());
+    EXPECT_FALSE(scriptGroup->isHidden());
     get<QCheckBox>(font_shape_panel::BoldCheck)->setChecked(true);
-    EXPECT_FALSE(tuki->isHidden()) << "another box leaves it as it is";
+    EXPECT_FALSE(scriptGroup->isHidden()) << "another box leaves it as it is";
     get<QCheckBox>(font_shape_panel::ScriptCheck)->setChecked(false);
-    EXPECT_TRUE(tuki->isHidden());
+    EXPECT_TRUE(scriptGroup->isHidden());
     get<QCheckBox>(font_shape_panel::ItalicCheck)->setChecked(true);
-    EXPECT_TRUE(tuki->isHidden());
+    EXPECT_TRUE(scriptGroup->isHidden());
 }
 
 TEST_F(PanelControlsTest, SplitDirectionRenamesTheFramesWhateverWasTyped)
