@@ -127,15 +127,8 @@ QLineEdit* AutoSettingsPanel::colourRow(QGroupBox* group, const QString& label, 
 
 void AutoSettingsPanel::ShowAutoSettings()
 {
-    PanelPlace place;
-    place.panel = auto_settings::Panel;
-    place.explanationBox = auto_settings::Explanation;
-    place.explanation = autotext::settingsExplanation();
-    place.top = 3000;
-    place.left = 3500;
-    place.width = 7155;
-    place.height = 5895;
-    panels.open(place);
+    panels.open(PanelPlace{.explanation = autotext::settingsExplanation(), .top = 3000, .left = 3500, .width = 7155,
+                           .height = 5895, .panel = auto_settings::Panel, .explanationBox = auto_settings::Explanation});
 }
 
 void AutoSettingsPanel::showNavigationSettings(bool sideBySide)

@@ -119,15 +119,8 @@ void SearchPanels::ShowSearchPanel()
     RichEdit* ed = ctx.ws.currentEditor();
     if (ed->SelLength() != 0)
         box(search_panel::Word)->setText(ed->SelText());
-    PanelPlace place;
-    place.panel = search_panel::Panel;
-    place.explanationBox = search_panel::Explanation;
-    place.explanation = editmsg::SearchPanelExplanation;
-    place.top = 1500;
-    place.left = 1500;
-    place.width = 5400;
-    place.height = 4365;
-    panels.open(place);
+    panels.open(PanelPlace{.explanation = editmsg::SearchPanelExplanation, .top = 1500, .left = 1500, .width = 5400,
+                           .height = 4365, .panel = search_panel::Panel, .explanationBox = search_panel::Explanation});
 }
 
 void SearchPanels::ShowReplacePanel()
@@ -140,15 +133,8 @@ void SearchPanels::ShowReplacePanel()
         find->setText(ed->SelText());
     ctx.controls.get<QRadioButton>(replace_panel::OneAtATime)->setChecked(true);
     chooseReplaceWay(false);
-    PanelPlace place;
-    place.panel = replace_panel::Panel;
-    place.explanationBox = replace_panel::Explanation;
-    place.explanation = editmsg::ReplacePanelExplanation;
-    place.top = 1500;
-    place.left = 1500;
-    place.width = 5520;
-    place.height = 5085;
-    panels.open(place);
+    panels.open(PanelPlace{.explanation = editmsg::ReplacePanelExplanation, .top = 1500, .left = 1500, .width = 5520,
+                           .height = 5085, .panel = replace_panel::Panel, .explanationBox = replace_panel::Explanation});
 }
 
 void SearchPanels::chooseReplaceWay(bool all)

@@ -108,15 +108,8 @@ void FavouritesList::ShowFavoritesPanel()
         ws.dlg.MsgBox(read.error);
         return;
     }
-    PanelPlace place;
-    place.panel = favourites_panel::Panel;
-    place.explanationBox = favourites_panel::Explanation;
-    place.explanation = favouritesExplanation();
-    place.top = 1500;
-    place.left = 1500;
-    place.height = 4740;
-    place.width = 5340;
-    panels.open(place);
+    panels.open(PanelPlace{.explanation = favouritesExplanation(), .top = 1500, .left = 1500, .width = 5340,
+                           .height = 4740, .panel = favourites_panel::Panel, .explanationBox = favourites_panel::Explanation});
     list_->clear();
     list_->addItems(read.entries);
     if (read.missing)

@@ -119,13 +119,7 @@ void LinkList::listShown(std::function<void()> then)
         clearList();
         CollectLinks();
     }
-    PanelPlace place;
-    place.panel = link_list::Panel;
-    place.top = 3000;
-    place.left = 3500;
-    place.width = 5550;
-    place.height = 5145;
-    panels.open(place);
+    panels.open(PanelPlace{.top = 3000, .left = 3500, .width = 5550, .height = 5145, .panel = link_list::Panel});
     if (then)
         then();
 }

@@ -20,7 +20,7 @@ class Workspace;
 // window's client area, the text of its explanation box, and the optional layout of its title,
 // close button and explanation box.
 struct PanelPlace {
-    QString explanation;
+    QString explanation{};
     int top = 0;
     int left = 0;
     int width = 0;
@@ -30,11 +30,11 @@ struct PanelPlace {
     // Only the font size, without the layout.
     bool font12 = false;
     // The panel; its explanation box, unset for a panel whose opener fills no explanation.
-    ControlId panel;
-    ControlId explanationBox;
+    ControlId panel{};
+    ControlId explanationBox{};
     // The title label and close button that layOutPanel places; the layout also sets the
     // explanation's font to 12 points. No title: no layout.
-    ControlId title;
+    ControlId title{};
     ControlRef closeButton = ControlId{};
 };
 
