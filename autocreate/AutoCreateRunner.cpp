@@ -189,19 +189,19 @@ void AutoCreateRunner::writePanelFields(const autocreate::AutoCreateOutcome& out
         autocreate::selectOption(controls, option);
     for (const gen::FieldWrite& field : effects.fields)
         writeBox(controls, field.control, field.text);
-    writeBox(controls, gen::field(title_panel::TitleBox), outcome.title);
-    writeBox(controls, gen::field(body_colours_panel::TextColourBox), settings.textColour);
+    writeBox(controls, ControlRef(title_panel::TitleBox), outcome.title);
+    writeBox(controls, ControlRef(body_colours_panel::TextColourBox), settings.textColour);
     const bool frames = settings.frames != FrameLayout::None;
-    writeBox(controls, gen::field(body_colours_panel::BackgroundBox), frames ? settings.navigationBackColour : settings.backColour);
+    writeBox(controls, ControlRef(body_colours_panel::BackgroundBox), frames ? settings.navigationBackColour : settings.backColour);
     if (frames) {
-        writeBox(controls, gen::field(frames_wizard::SecondFileBox), outcome.names.body);
-        writeBox(controls, gen::field(frames_wizard::FirstFileBox), outcome.names.navigation);
-        writeBox(controls, gen::field(frames_wizard::FramesetFileBox), outcome.names.frameset);
+        writeBox(controls, ControlRef(frames_wizard::SecondFileBox), outcome.names.body);
+        writeBox(controls, ControlRef(frames_wizard::FirstFileBox), outcome.names.navigation);
+        writeBox(controls, ControlRef(frames_wizard::FramesetFileBox), outcome.names.frameset);
     }
     if (settings.frames == FrameLayout::SideBySide)
-        autocreate::selectOption(controls, gen::field(ControlRef(frames_wizard::Split, 0)));
+        autocreate::selectOption(controls, ControlRef(ControlRef(frames_wizard::Split, 0)));
     else if (settings.frames == FrameLayout::TopBottom)
-        autocreate::selectOption(controls, gen::field(ControlRef(frames_wizard::Split, 1)));
+        autocreate::selectOption(controls, ControlRef(ControlRef(frames_wizard::Split, 1)));
 }
 
 void AutoCreateRunner::InsertSkeleton()

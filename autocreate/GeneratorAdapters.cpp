@@ -121,8 +121,8 @@ AutoCreateGenerators realGenerators(const PanelInputs& panels, const QString& do
         in.cssBuilderVisible = false;
         in.chosenFile = fileName;
         in.align = 1;
-        effects->options.append(gen::field(ControlRef(image_panel::Alignment, 1)));
-        effects->fields.append({gen::field(image_panel::ChosenFileBox), fileName});
+        effects->options.append(ControlRef(ControlRef(image_panel::Alignment, 1)));
+        effects->fields.append({ControlRef(image_panel::ChosenFileBox), fileName});
         return apply(effects, in.editor, gen::makeImage(in));
     };
     g.ruleTag = [panels, effects]() {
@@ -159,8 +159,8 @@ AutoCreateGenerators realGenerators(const PanelInputs& panels, const QString& do
         in.file = image;
         in.repeat = 0;
         in.documentFolder = documentFolder;
-        effects->options.append(gen::field(ControlRef(background_image_panel::Repeat, 0)));
-        effects->fields.append({gen::field(background_image_panel::FileBox), image});
+        effects->options.append(ControlRef(ControlRef(background_image_panel::Repeat, 0)));
+        effects->fields.append({ControlRef(background_image_panel::FileBox), image});
         return apply(effects, in.editor, gen::makeBgImage(in));
     };
     g.makeFrameset = [panels, effects](const FramesetRequest& request) {

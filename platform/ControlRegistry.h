@@ -81,32 +81,22 @@ public:
     ControlRegistry& operator=(const ControlRegistry&) = delete;
     ~ControlRegistry();
 
-    // Registers a control; registering the same id (and index) twice is a programming error, and
-    // so is an index below 0.
-    void add(ControlId id, QObject* control) { add(keyOf(id), NoIndex, control); }
+    // Registers a control (a ControlId or an array's place converts to a ControlRef); registering
+    // the same id (and index) twice is a programming error, and so is an index below 0.
     void add(ControlArrayId id, int index, QObject* control) { add(keyOf(id), checked(index), control); }
-    void add(ControlInArray c, QObject* control) { add(c.array, c.index, control); }
     void add(ControlRef c, QObject* control) { add(keyOf(c.key), c.index == NoIndex ? NoIndex : checked(c.index), control); }
     // Builds the controls of `ids` (an array with all its indexes) when one of them is first
     // looked up.
     void addBuilder(std::initializer_list<AnyControlId> ids, std::function<void()> build);
 
     // The control, or nullptr when there is none.
-    QObject* find(ControlId id) const { return find(keyOf(id), NoIndex); }
     QObject* find(ControlArrayId id, int index) const { return find(keyOf(id), index); }
-    QObject* find(ControlInArray c) const { return find(c.array, c.index); }
     QObject* find(ControlRef c) const { return find(keyOf(c.key), c.index); }
-    bool has(ControlId id) const { return find(id) != nullptr; }
     bool has(ControlArrayId id, int index) const { return find(id, index) != nullptr; }
-    bool has(ControlInArray c) const { return find(c) != nullptr; }
     bool has(ControlRef c) const { return find(c) != nullptr; }
 
     template <typename T>
-    T* get(ControlId id) const { return get<T>(keyOf(id), NoIndex); }
-    template <typename T>
     T* get(ControlArrayId id, int index) const { return get<T>(keyOf(id), index); }
-    template <typename T>
-    T* get(ControlInArray c) const { return get<T>(c.array, c.index); }
     template <typename T>
     T* get(ControlRef c) const { return get<T>(keyOf(c.key), c.index); }
 
@@ -135,7 +125,6 @@ private:
     std::vector<int> indexes(const QString& name) const;
 
     static QString keyOf(const char* key);
-    static QString keyOf(ControlId id) { return keyOf(id.key); }
     static QString keyOf(ControlArrayId id) { return keyOf(id.key); }
     static int checked(int index);
     using Key = std::pair<QString, int>;

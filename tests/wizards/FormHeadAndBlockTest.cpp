@@ -13,7 +13,6 @@
 
 namespace {
 
-using gen::field;
 using gen::miniPanel;
 
 TEST(MailFormGenerator, TheFormInFrontOfTheSelection)
@@ -40,7 +39,7 @@ TEST(MailFormGenerator, TheFormInFrontOfTheSelection)
         EXPECT_EQ(paintedPieces(a), QStringList{form});
         EXPECT_EQ(a.selStart, ed.selStart);
         EXPECT_EQ(a.selLength, 0);
-        EXPECT_EQ(e.hide, QList{field(mail_form_panel::Panel)});
+        EXPECT_EQ(e.hide, QList{ControlRef(mail_form_panel::Panel)});
     }
     EXPECT_TRUE(gen::mailFormText("").contains("action=\"mailto:\" "));
 }
@@ -57,7 +56,7 @@ TEST(MetaGenerator, FourLinesBehindTheHeadTag)
     EXPECT_TRUE(a.text.contains("\r\n<HEAD>" + block + "\r\n<META name=\"GENERATOR\""));
     EXPECT_EQ(a.text.mid(a.selStart, a.selLength), block);
     EXPECT_TRUE(a.painted.isEmpty());
-    EXPECT_EQ(e.hide, QList{field(document_info_panel::Panel)});
+    EXPECT_EQ(e.hide, QList{ControlRef(document_info_panel::Panel)});
 
     EXPECT_TRUE(gen::makeMeta({editorWith("<html><head>\r\n</head>"), "", "", ""}).changesText());
     for (const char* text : {"<HEAD >", "<HEAD lang=ja>", ""}) {
@@ -90,7 +89,7 @@ TEST(DoctypeGenerator, ReplacesALeadingDeclaration)
         EXPECT_EQ(paintedPieces(a), QStringList{c.expected.left(c.expected.indexOf("\r\n"))});
         EXPECT_EQ(a.selStart, 0);
         EXPECT_EQ(a.selLength, 0);
-        EXPECT_EQ(e.hide, QList{field(doctype_panel::Panel)});
+        EXPECT_EQ(e.hide, QList{ControlRef(doctype_panel::Panel)});
         EXPECT_FALSE(e.snapshot);
     }
     // Twice in a row leaves one declaration.
@@ -110,7 +109,7 @@ TEST(BlockGenerators, LineBreak)
     EXPECT_EQ(a.selStart, 5);
     EXPECT_EQ(a.selLength, 0);
     EXPECT_TRUE(a.painted.isEmpty());
-    EXPECT_EQ(e.hide, QList{field(indent_panel::Panel)});
+    EXPECT_EQ(e.hide, QList{ControlRef(indent_panel::Panel)});
 }
 
 TEST(BlockGenerators, ParagraphAndPosition)
@@ -118,12 +117,12 @@ TEST(BlockGenerators, ParagraphAndPosition)
     const gen::EditorState ed = editorWith("abc", 0, 3);
     struct Case { gen::GeneratedEdit edit; const char* before; const char* after; QList<gen::ControlRef> hide; };
     const Case cases[] = {
-        {gen::makePAlign({ed, 0}), "<P>\r\n", "</P>\r\n", {miniPanel(), field(paragraph_panel::Panel)}},
-        {gen::makePAlign({ed, 1}), "<P ALIGN= center>\r\n", "</P>\r\n", {miniPanel(), field(paragraph_panel::Panel)}},
-        {gen::makePAlign({ed, 2}), "<P ALIGN= right>\r\n", "</P>\r\n", {miniPanel(), field(paragraph_panel::Panel)}},
-        {gen::makeDivAlign({ed, 5}), "<DIV>\r\n", "</DIV>\r\n", {field(position_panel::Panel)}},
-        {gen::makeDivAlign({ed, 4}), "<DIV align= center>\r\n", "</DIV>\r\n", {field(position_panel::Panel)}},
-        {gen::makeDivAlign({ed, 3}), "<DIV align= right>\r\n", "</DIV>\r\n", {field(position_panel::Panel)}},
+        {gen::makePAlign({ed, 0}), "<P>\r\n", "</P>\r\n", {miniPanel(), ControlRef(paragraph_panel::Panel)}},
+        {gen::makePAlign({ed, 1}), "<P ALIGN= center>\r\n", "</P>\r\n", {miniPanel(), ControlRef(paragraph_panel::Panel)}},
+        {gen::makePAlign({ed, 2}), "<P ALIGN= right>\r\n", "</P>\r\n", {miniPanel(), ControlRef(paragraph_panel::Panel)}},
+        {gen::makeDivAlign({ed, 5}), "<DIV>\r\n", "</DIV>\r\n", {ControlRef(position_panel::Panel)}},
+        {gen::makeDivAlign({ed, 4}), "<DIV align= center>\r\n", "</DIV>\r\n", {ControlRef(position_panel::Panel)}},
+        {gen::makeDivAlign({ed, 3}), "<DIV align= right>\r\n", "</DIV>\r\n", {ControlRef(position_panel::Panel)}},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(c.edit.primitive, gen::Primitive::WrapMarked);

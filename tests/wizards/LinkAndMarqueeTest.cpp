@@ -9,7 +9,6 @@
 
 namespace {
 
-using gen::field;
 using gen::miniPanel;
 
 TEST(LinkGenerator, TargetsAndNewWindow)
@@ -27,7 +26,7 @@ TEST(LinkGenerator, TargetsAndNewWindow)
         EXPECT_EQ(e.primitive, gen::Primitive::WrapMarked);
         EXPECT_EQ(e.before, QLatin1String(c.before));
         EXPECT_EQ(e.after, " </A> ");
-        EXPECT_EQ(e.hide, QList{field(link_panel::Panel)});
+        EXPECT_EQ(e.hide, QList{ControlRef(link_panel::Panel)});
         EXPECT_TRUE(e.fields.isEmpty());
     }
     // Without a selection the two pieces stand side by side at the caret.
@@ -40,7 +39,7 @@ TEST(MailLinkGenerator, AddressAndMessages)
     const gen::GeneratedEdit ok = gen::makeLinkButton({editorWith("abc", 0, 3), "  me@example.com ", true, "/s"}, false);
     EXPECT_EQ(ok.before, " <A href=\"mailto:me@example.com\">");
     EXPECT_EQ(ok.after, " </A> ");
-    EXPECT_EQ(ok.hide, (QList{miniPanel(), field(link_panel::Panel)}));
+    EXPECT_EQ(ok.hide, (QList{miniPanel(), ControlRef(link_panel::Panel)}));
 
     struct Case { gen::EditorState ed; const char* address; const char* message; };
     const Case cases[] = {
@@ -51,7 +50,7 @@ TEST(MailLinkGenerator, AddressAndMessages)
         const gen::GeneratedEdit e = gen::makeLinkButton({c.ed, c.address, false, "/s"}, false);
         EXPECT_EQ(e.message->text, QString::fromUtf8(c.message));
         EXPECT_FALSE(e.changesText());
-        EXPECT_EQ(e.hide, (QList{miniPanel(), field(link_panel::Panel)}));
+        EXPECT_EQ(e.hide, (QList{miniPanel(), ControlRef(link_panel::Panel)}));
     }
 }
 
@@ -91,7 +90,7 @@ TEST(MarqueeGenerator, StartTagFromThePanel)
         EXPECT_EQ(e.primitive, gen::Primitive::WrapMarked);
         EXPECT_EQ(e.before, QLatin1String(c.before));
         EXPECT_EQ(e.after, " </MARQUEE> ");
-        EXPECT_EQ(e.hide, QList{field(marquee_panel::Panel)});
+        EXPECT_EQ(e.hide, QList{ControlRef(marquee_panel::Panel)});
     }
 }
 

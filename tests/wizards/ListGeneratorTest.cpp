@@ -17,7 +17,7 @@ TEST(ListGenerator, SelectedLinesBecomeItems)
     EXPECT_EQ(paintedPieces(a), (QStringList{"\r\n\r\n<OL>\r\n", "<LI>", "<LI>", "<LI>", "\r\n</OL>\r\n"}));
     EXPECT_EQ(a.selStart, a.text.indexOf("\r\n</OL>"));
     EXPECT_EQ(a.selLength, 0);
-    EXPECT_EQ(e.hide, QList{gen::field(list_panel::Panel)});
+    EXPECT_EQ(e.hide, QList{ControlRef(list_panel::Panel)});
     EXPECT_TRUE(e.snapshot);
     // The replaced range never starts between a CR and its LF.
     ASSERT_TRUE(e.selectFirst.has_value());

@@ -10,7 +10,6 @@
 
 namespace {
 
-using gen::field;
 using gen::Primitive;
 
 TEST(SpaceGenerator, NothingAtTheStartOfTheTextElseASpaceInFront)
@@ -25,7 +24,7 @@ TEST(SpaceGenerator, NothingAtTheStartOfTheTextElseASpaceInFront)
     EXPECT_EQ(a.text, "x &nbsp;abc");
     EXPECT_EQ(paintedPieces(a), QStringList{"&nbsp;"});
     EXPECT_EQ(a.selStart, 8);
-    EXPECT_EQ(gen::makeSpace({ed}).hide, QList{field(space_panel::Panel)});
+    EXPECT_EQ(gen::makeSpace({ed}).hide, QList{ControlRef(space_panel::Panel)});
 }
 
 TEST(FontShapeGenerator, TagsInTableOrderEndTagsReversed)
@@ -47,7 +46,7 @@ TEST(FontShapeGenerator, TagsInTableOrderEndTagsReversed)
         EXPECT_EQ(e.primitive, Primitive::WrapMarked);
         EXPECT_EQ(e.before, QLatin1String(c.open));
         EXPECT_EQ(e.after, QLatin1String(c.close));
-        EXPECT_EQ(e.hide, QList{field(font_shape_panel::Panel)});
+        EXPECT_EQ(e.hide, QList{ControlRef(font_shape_panel::Panel)});
     }
 }
 
@@ -95,7 +94,7 @@ TEST(WrappingGenerators, FontPreAndJumpPieces)
         EXPECT_EQ(c.edit.primitive, Primitive::WrapMarked);
         EXPECT_EQ(c.edit.before, c.before);
         EXPECT_EQ(c.edit.after, c.after);
-        EXPECT_EQ(c.edit.hide, QList{field(c.panel)});
+        EXPECT_EQ(c.edit.hide, QList{ControlRef(c.panel)});
         EXPECT_TRUE(c.edit.snapshot);
     }
 }
@@ -109,8 +108,8 @@ TEST(BodyTagGenerators, SoundAndMovieGoOnTheLineUnderTheBodyTag)
     const AppliedText s = applyEdit(ed, sound);
     EXPECT_EQ(s.text, "<HTML>\r\n<body bgcolor=\"#FFFFFF\">\r\n<BGSOUND SRC =\"../snd/a.mid\" LOOP=\"1\">\r\n\r\ntext\r\n</BODY>");
     EXPECT_EQ(paintedPieces(s), QStringList{"\r\n<BGSOUND SRC =\"../snd/a.mid\" LOOP=\"1\">\r\n"});
-    EXPECT_EQ(sound.fields, (QList<gen::FieldWrite>{{gen::field(background_sound_panel::FileBox), "../snd/a.mid"}}));
-    EXPECT_EQ(sound.hide, QList{field(background_sound_panel::Panel)});
+    EXPECT_EQ(sound.fields, (QList<gen::FieldWrite>{{ControlRef(background_sound_panel::FileBox), "../snd/a.mid"}}));
+    EXPECT_EQ(sound.hide, QList{ControlRef(background_sound_panel::Panel)});
 
     struct Case { const char* alt; const char* tag; };
     const Case cases[] = {
@@ -123,8 +122,8 @@ TEST(BodyTagGenerators, SoundAndMovieGoOnTheLineUnderTheBodyTag)
         const gen::GeneratedEdit movie = gen::makeDynsrc({ed, " m.avi ", QString::fromUtf8(c.alt), "/site/pages"});
         EXPECT_EQ(movie.before, QString::fromUtf8(c.tag)) << c.alt;
         EXPECT_EQ(movie.selectFirst, (gen::Range{32, 0}));
-        EXPECT_EQ(movie.fields, (QList<gen::FieldWrite>{{gen::field(movie_panel::FileBox), "m.avi"}}));
-        EXPECT_EQ(movie.hide, QList{field(movie_panel::Panel)});
+        EXPECT_EQ(movie.fields, (QList<gen::FieldWrite>{{ControlRef(movie_panel::FileBox), "m.avi"}}));
+        EXPECT_EQ(movie.hide, QList{ControlRef(movie_panel::Panel)});
     }
 }
 
@@ -140,8 +139,8 @@ TEST(BodyTagGenerators, BackgroundImageGoesIntoTheBodyTag)
         EXPECT_TRUE(a.painted.isEmpty());
         EXPECT_EQ(a.selStart, 20);
         EXPECT_EQ(a.selLength, attribute.size() + 2);
-        EXPECT_EQ(e.fields, (QList<gen::FieldWrite>{{gen::field(background_image_panel::FileBox), "../img/back.gif"}}));
-        EXPECT_EQ(e.hide, QList{field(background_image_panel::Panel)});
+        EXPECT_EQ(e.fields, (QList<gen::FieldWrite>{{ControlRef(background_image_panel::FileBox), "../img/back.gif"}}));
+        EXPECT_EQ(e.hide, QList{ControlRef(background_image_panel::Panel)});
     }
 }
 

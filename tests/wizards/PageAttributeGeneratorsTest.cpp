@@ -8,7 +8,6 @@
 
 namespace {
 
-using gen::field;
 using gen::miniPanel;
 
 TEST(TitleGenerator, PutsTheTitleInFrontOfTheOldOneAndSelectsIt)
@@ -19,7 +18,7 @@ TEST(TitleGenerator, PutsTheTitleInFrontOfTheOldOneAndSelectsIt)
     EXPECT_EQ(a.text, "<head><title> New Old</TITLE></head>");
     EXPECT_EQ(a.text.mid(a.selStart, a.selLength), " New ");
     EXPECT_TRUE(a.painted.isEmpty());
-    EXPECT_EQ(e.hide, QList{field(title_panel::Panel)});
+    EXPECT_EQ(e.hide, QList{ControlRef(title_panel::Panel)});
     EXPECT_TRUE(e.snapshot);
 }
 
@@ -44,11 +43,11 @@ TEST(BodyColorsGenerator, AttributesRightBehindTheTagName)
     EXPECT_EQ(a.text, "<body" + attributes + " background=\"a.gif\">");
     EXPECT_EQ(a.selStart, 5);
     EXPECT_EQ(a.selLength, attributes.size());
-    EXPECT_EQ(e.hide, QList{field(body_colours_panel::Panel)});
+    EXPECT_EQ(e.hide, QList{ControlRef(body_colours_panel::Panel)});
 
     const gen::GeneratedEdit missing = gen::makeBodyColors({editorWith("<HTML>"), "#000000", "#FFFFFF"});
     EXPECT_EQ(missing.message->text, QStringLiteral("<BODY>が有りません。"));
-    EXPECT_EQ(missing.hide, (QList{field(body_colours_panel::Panel), miniPanel()}));
+    EXPECT_EQ(missing.hide, (QList{ControlRef(body_colours_panel::Panel), miniPanel()}));
     EXPECT_FALSE(missing.changesText());
 }
 

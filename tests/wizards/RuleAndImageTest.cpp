@@ -10,7 +10,6 @@
 
 namespace {
 
-using gen::field;
 
 gen::RuleInput shippedRule()
 {
@@ -44,7 +43,7 @@ TEST(RuleGenerator, InsertedInFrontOfTheSelectionOrRefused)
     EXPECT_EQ(a.text, "ab " + tag + "cd");
     EXPECT_EQ(paintedPieces(a), QStringList{tag});
     EXPECT_EQ(a.selStart, 3 + tag.size());
-    EXPECT_EQ(gen::makeRule(shippedRule()).hide, QList{field(rule_panel::Panel)});
+    EXPECT_EQ(gen::makeRule(shippedRule()).hide, QList{ControlRef(rule_panel::Panel)});
 
     gen::RuleInput huge = shippedRule();
     huge.lengthMm = "1E10";
@@ -99,8 +98,8 @@ TEST(ImageGenerator, InsertedAtTheCaretAndLeftSelected)
     EXPECT_EQ(a.text, "a" + e.before + "b");
     EXPECT_EQ(a.text.mid(a.selStart, a.selLength), e.before);
     EXPECT_TRUE(a.painted.isEmpty());
-    EXPECT_EQ(e.fields, (QList<gen::FieldWrite>{{gen::field(image_panel::RelativePathBox), "../img/a.gif"}}));
-    EXPECT_EQ(e.hide, QList{field(image_panel::Panel)});
+    EXPECT_EQ(e.fields, (QList<gen::FieldWrite>{{ControlRef(image_panel::RelativePathBox), "../img/a.gif"}}));
+    EXPECT_EQ(e.hide, QList{ControlRef(image_panel::Panel)});
     EXPECT_TRUE(e.snapshot);
 }
 
@@ -123,8 +122,8 @@ TEST(ImageGenerator, MessagesAndTheStylesheetBuilder)
     gen::GeneratedEdit e = gen::makeImage(css);
     EXPECT_FALSE(e.changesText());
     EXPECT_FALSE(e.snapshot);
-    EXPECT_EQ(e.fields, (QList<gen::FieldWrite>{{gen::field(css_builder::StyleTextBox), "background-image:url(img/x.gif); list-style-image:url(img/x.gif);"}}));
-    EXPECT_EQ(e.hide, QList{field(image_panel::Panel)});
+    EXPECT_EQ(e.fields, (QList<gen::FieldWrite>{{ControlRef(css_builder::StyleTextBox), "background-image:url(img/x.gif); list-style-image:url(img/x.gif);"}}));
+    EXPECT_EQ(e.hide, QList{ControlRef(image_panel::Panel)});
     css.styleText = "color:red; URL;";
     EXPECT_EQ(gen::makeImage(css).fields.first().text, "color:red; URL;");
 }

@@ -30,7 +30,7 @@ TEST(TableGenerator, TheShippedPanel)
                             + "<TR>\r\n<TH  align=\"center\">a</TH>\r\n<TH  align=\"center\">b</TH>\r\n</TR>\r\n"
                               "<TR>\r\n<TD  align=\"center\">c</TD>\r\n<TD  align=\"center\">d</TD>\r\n</TR>\r\n</TABLE>");
     EXPECT_EQ(e.after, "");
-    EXPECT_EQ(e.hide, QList{gen::field(table_panel::Panel)});
+    EXPECT_EQ(e.hide, QList{ControlRef(table_panel::Panel)});
     EXPECT_TRUE(e.snapshot);
     EXPECT_TRUE(e.fields.isEmpty());
 }
@@ -140,7 +140,7 @@ TEST(TableGenerator, ASelectionIsTheSourceAndIsReplaced)
     EXPECT_EQ(a.text, QStringLiteral("前") + table + QStringLiteral("後"));
     EXPECT_EQ(paintedPieces(a), QStringList{table});
     EXPECT_EQ(a.selStart, 1 + table.size());
-    EXPECT_EQ(e.fields, (QList<gen::FieldWrite>{{gen::field(table_panel::DataBox), QStringLiteral("x、y")}}));
+    EXPECT_EQ(e.fields, (QList<gen::FieldWrite>{{ControlRef(table_panel::DataBox), QStringLiteral("x、y")}}));
 }
 
 TEST(TableGenerator, NothingToMakeChangesNothing)

@@ -8,7 +8,6 @@
 
 namespace {
 
-using gen::field;
 using gen::miniPanel;
 using gen::Primitive;
 
@@ -17,14 +16,14 @@ TEST(TextStyleGenerators, PiecesAroundTheSelection)
     const gen::EditorState ed = editorWith("abc", 0, 3);
     struct Case { gen::GeneratedEdit edit; QString before; QString after; QList<gen::ControlRef> hide; };
     const Case cases[] = {
-        {gen::makeHeading({ed, " 2 "}), " <H2>", " </H2>", {field(heading_panel::Panel)}},
-        {gen::makeHeading({ed, ""}), " <H>", " </H>", {field(heading_panel::Panel)}},
-        {gen::makeComment({ed}), " <!-- ", " --> ", {field(comment_panel::Panel)}},
-        {gen::makeFontSize({ed, " +2"}), " <FONT size=\" +2\">", " </FONT> ", {field(font_size_panel::Panel)}},
-        {gen::makeFontSize({ed, ""}), " <FONT size=\"\">", " </FONT> ", {field(font_size_panel::Panel)}},
-        {gen::makeFontColor({ed, "#FF0000 "}), " <FONT color=\"#FF0000 \">", " </FONT> ", {field(font_colour_panel::Panel)}},
-        {gen::makeEm({ed}), " <EM> ", " </EM> ", {field(emphasis_panel::Panel)}},
-        {gen::makeStrong({ed}), " <STRONG> ", " </STRONG> ", {field(strong_panel::Panel)}},
+        {gen::makeHeading({ed, " 2 "}), " <H2>", " </H2>", {ControlRef(heading_panel::Panel)}},
+        {gen::makeHeading({ed, ""}), " <H>", " </H>", {ControlRef(heading_panel::Panel)}},
+        {gen::makeComment({ed}), " <!-- ", " --> ", {ControlRef(comment_panel::Panel)}},
+        {gen::makeFontSize({ed, " +2"}), " <FONT size=\" +2\">", " </FONT> ", {ControlRef(font_size_panel::Panel)}},
+        {gen::makeFontSize({ed, ""}), " <FONT size=\"\">", " </FONT> ", {ControlRef(font_size_panel::Panel)}},
+        {gen::makeFontColor({ed, "#FF0000 "}), " <FONT color=\"#FF0000 \">", " </FONT> ", {ControlRef(font_colour_panel::Panel)}},
+        {gen::makeEm({ed}), " <EM> ", " </EM> ", {ControlRef(emphasis_panel::Panel)}},
+        {gen::makeStrong({ed}), " <STRONG> ", " </STRONG> ", {ControlRef(strong_panel::Panel)}},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(c.edit.primitive, Primitive::WrapMarked);

@@ -31,7 +31,7 @@ GeneratedEdit makeBr(const BreakInput& in)
     e.primitive = Primitive::WrapPlain;
     e.before = QStringLiteral("<BR>");
     e.selectAfter = Range{in.editor.selStart + 4, 0};
-    e.hide = {field(indent_panel::Panel)};
+    e.hide = {ControlRef(indent_panel::Panel)};
     return e;
 }
 
@@ -40,7 +40,7 @@ GeneratedEdit makePAlign(const AlignInput& in)
     if (in.editor.selLength == 0)
         return messageOnly(alignMessage(), {miniPanel()});
     return wrapSelection(in.editor, startTag(QStringLiteral("P"), QStringLiteral("ALIGN"), in.option2 == 0, in.option2 == 1),
-                         QStringLiteral("</P>") + CrLf, {miniPanel(), field(paragraph_panel::Panel)});
+                         QStringLiteral("</P>") + CrLf, {miniPanel(), ControlRef(paragraph_panel::Panel)});
 }
 
 GeneratedEdit makeDivAlign(const AlignInput& in)
@@ -48,7 +48,7 @@ GeneratedEdit makeDivAlign(const AlignInput& in)
     if (in.editor.selLength == 0)
         return messageOnly(alignMessage());
     return wrapSelection(in.editor, startTag(QStringLiteral("DIV"), QStringLiteral("align"), in.option2 == 5, in.option2 == 4),
-                         QStringLiteral("</DIV>") + CrLf, {field(position_panel::Panel)});
+                         QStringLiteral("</DIV>") + CrLf, {ControlRef(position_panel::Panel)});
 }
 
 } // namespace gen

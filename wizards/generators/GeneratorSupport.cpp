@@ -11,12 +11,7 @@ namespace gen {
 
 ControlRef miniPanel()
 {
-    return field(mini_panel::Panel);
-}
-
-ControlRef field(ControlRef id)
-{
-    return id;
+    return mini_panel::Panel;
 }
 
 QString quoted(const QString& value)

@@ -10,10 +10,8 @@
 // Pieces that many generators share.
 namespace gen {
 
-// The panels and boxes that generators hide, show and write.
-ControlRef miniPanel();    // the floating mini panel
-// A panel or box by its id, as the lists of a generated edit take it.
-ControlRef field(ControlRef id);
+// The floating mini panel, which several generators hide or show.
+ControlRef miniPanel();
 
 // Quote + value + Quote.
 QString quoted(const QString& value);

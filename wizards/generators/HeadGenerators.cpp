@@ -21,7 +21,7 @@ GeneratedEdit makeMeta(const MetaInput& in)
                           + meta("keywords", QStringLiteral(" content = "), in.keywords, spacedClose)
                           + meta("description", QStringLiteral(" content="), in.description, close)
                           + meta("generator", QStringLiteral(" content="), QStringLiteral("pelmor"), spacedClose);
-    return insertSelected(p + 6, block, {field(document_info_panel::Panel)});
+    return insertSelected(p + 6, block, {ControlRef(document_info_panel::Panel)});
 }
 
 QString doctypeDeclaration(int version)
@@ -45,7 +45,7 @@ GeneratedEdit makeDoctype(const DoctypeInput& in)
             body = body.mid(close + 1);
     }
     GeneratedEdit e;
-    e.hide = {field(doctype_panel::Panel)};
+    e.hide = {ControlRef(doctype_panel::Panel)};
     e.primitive = Primitive::SetText;
     e.before = declaration + CrLf + body;
     e.paint = {Range{0, static_cast<int>(declaration.size())}};

@@ -40,8 +40,8 @@ GeneratedEdit makeImage(const ImageInput& in)
         GeneratedEdit e;
         QString style = in.styleText;
         style.replace(QStringLiteral("url;"), QStringLiteral("url(") + in.relativePath + QStringLiteral(");"));
-        e.fields = {{field(css_builder::StyleTextBox), style}};
-        e.hide = {field(image_panel::Panel)};
+        e.fields = {{ControlRef(css_builder::StyleTextBox), style}};
+        e.hide = {ControlRef(image_panel::Panel)};
         return e;
     }
     if (textrules::trimBlanks(in.chosenFile).isEmpty())
@@ -60,8 +60,8 @@ GeneratedEdit makeImage(const ImageInput& in)
     appendWhenNotZero(tag, "hspace=", in.hspace);
     tag += QStringLiteral("alt=") + quoted(in.alt) + QStringLiteral(" ") + QStringLiteral(">");
 
-    GeneratedEdit e = insertSelected(in.editor.selStart, tag, {field(image_panel::Panel)});
-    e.fields = {{field(image_panel::RelativePathBox), path}};
+    GeneratedEdit e = insertSelected(in.editor.selStart, tag, {ControlRef(image_panel::Panel)});
+    e.fields = {{ControlRef(image_panel::RelativePathBox), path}};
     return e;
 }
 

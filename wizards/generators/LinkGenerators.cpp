@@ -13,7 +13,7 @@ GeneratedEdit makeLink(const LinkInput& in)
     if (in.newWindow)
         open += QStringLiteral(" target=") + quoted(QStringLiteral("_blank"));
     open += QStringLiteral(" >");
-    GeneratedEdit e = selects(open, QStringLiteral(" </A> "), {field(link_panel::Panel)});
+    GeneratedEdit e = selects(open, QStringLiteral(" </A> "), {ControlRef(link_panel::Panel)});
     e.snapshot = true;
     return e;
 }
@@ -34,8 +34,8 @@ GeneratedEdit makeMailLink(const LinkInput& in)
 GeneratedEdit makeLinkButton(const LinkInput& in, bool linkMode)
 {
     GeneratedEdit e = linkMode ? makeLink(in) : makeMailLink(in);
-    if (!e.hide.contains(field(link_panel::Panel)))
-        e.hide.append(field(link_panel::Panel));
+    if (!e.hide.contains(ControlRef(link_panel::Panel)))
+        e.hide.append(ControlRef(link_panel::Panel));
     return e;
 }
 

@@ -111,7 +111,7 @@ GeneratedEdit makeList(const ListInput& in)
 
     GeneratedEdit e;
     e.snapshot = true;
-    e.hide = {field(list_panel::Panel)};
+    e.hide = {ControlRef(list_panel::Panel)};
     e.selectFirst = Range{from, end - from};
     e.primitive = Primitive::ReplaceSelection;
     e.before = b.text;

@@ -36,7 +36,7 @@ GeneratedEdit makeMailForm(const MailFormInput& in)
 {
     const QString block = mailFormText(in.address);
     const int p = in.editor.selStart;
-    GeneratedEdit e = insertSelected(p, block, {field(mail_form_panel::Panel)});
+    GeneratedEdit e = insertSelected(p, block, {ControlRef(mail_form_panel::Panel)});
     e.paint = {Range{p, static_cast<int>(block.size())}};
     e.selectAfter = Range{p, 0};
     return e;

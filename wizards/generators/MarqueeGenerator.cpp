@@ -60,7 +60,7 @@ GeneratedEdit makeMarquee(const MarqueeInput& in)
         attributes += QStringLiteral(" bgcolor=") + quoted(in.background);
 
     return wrapSelection(in.editor, QStringLiteral(" <MARQUEE ") + attributes + QStringLiteral(">"), QStringLiteral(" </MARQUEE> "),
-                         {field(marquee_panel::Panel)});
+                         {ControlRef(marquee_panel::Panel)});
 }
 
 } // namespace gen

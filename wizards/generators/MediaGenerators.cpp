@@ -29,7 +29,7 @@ GeneratedEdit underBodyTag(const EditorState& editor, const ControlRef& fileBox,
     const int at = behindBodyTag(editor.text);
     if (at < 0)
         return messageOnly(noBodyMessage());
-    GeneratedEdit e = selects(tag, QString(), {field(panel)});
+    GeneratedEdit e = selects(tag, QString(), {ControlRef(panel)});
     e.snapshot = true;
     e.fields = {{fileBox, file}};
     e.selectFirst = Range{at, 0};
@@ -42,7 +42,7 @@ GeneratedEdit makeSpace(const SpaceInput& in)
 {
     GeneratedEdit e;
     if (in.editor.selStart != 0)
-        e = selects(QStringLiteral("&nbsp;"), QString(), {field(space_panel::Panel)});
+        e = selects(QStringLiteral("&nbsp;"), QString(), {ControlRef(space_panel::Panel)});
     e.snapshot = true;
     return e;
 }
@@ -64,7 +64,7 @@ GeneratedEdit makeFontShape(const FontShapeInput& in)
         open += QStringLiteral("<%1>").arg(QLatin1String(s.tag));
         close.prepend(QStringLiteral("</%1>").arg(QLatin1String(s.tag)));
     }
-    return wrapSelection(in.editor, open, close, {field(font_shape_panel::Panel)}, true);
+    return wrapSelection(in.editor, open, close, {ControlRef(font_shape_panel::Panel)}, true);
 }
 
 GeneratedEdit makeFont(const FontInput& in)
@@ -74,14 +74,14 @@ GeneratedEdit makeFont(const FontInput& in)
     if (in.editor.selLength == 0)
         return messageOnly(QStringLiteral("フォントを設定する文字列を選択して下さい。") + FaceSweat);
     return wrapSelection(in.editor, QStringLiteral("<FONT face = ") + quoted(in.fonts.join(QLatin1Char(','))) + QStringLiteral(">") + CrLf,
-                         QStringLiteral("</FONT>") + CrLf, {field(font_panel::Panel)});
+                         QStringLiteral("</FONT>") + CrLf, {ControlRef(font_panel::Panel)});
 }
 
 GeneratedEdit makePre(const PreInput& in)
 {
     if (in.editor.selLength == 0)
         return messageOnly(QStringLiteral("そのまま表示する文字列を選択してください。") + FaceSweat);
-    return wrapSelection(in.editor, QStringLiteral("<PRE> ") + CrLf, QStringLiteral("</PRE> ") + CrLf, {field(preformatted_panel::Panel)});
+    return wrapSelection(in.editor, QStringLiteral("<PRE> ") + CrLf, QStringLiteral("</PRE> ") + CrLf, {ControlRef(preformatted_panel::Panel)});
 }
 
 GeneratedEdit makePageJump(const PageJumpInput& in)
@@ -90,7 +90,7 @@ GeneratedEdit makePageJump(const PageJumpInput& in)
         return messageOnly(QStringLiteral("文字を選択してください。"));
     const QString open = in.jumpSource ? QStringLiteral(" <A HREF=") + quoted(in.sourceName) + QStringLiteral(">")
                                        : QStringLiteral(" <A NAME=") + quoted(in.targetName) + QStringLiteral(">");
-    return wrapSelection(in.editor, open, QStringLiteral(" </A> "), {field(page_jump_panel::Panel)});
+    return wrapSelection(in.editor, open, QStringLiteral(" </A> "), {ControlRef(page_jump_panel::Panel)});
 }
 
 GeneratedEdit makeBgsound(const BgsoundInput& in)
@@ -98,7 +98,7 @@ GeneratedEdit makeBgsound(const BgsoundInput& in)
     const QString file = MakeRelativePath(in.file, in.documentFolder);
     const QString tag = CrLf + QStringLiteral("<BGSOUND SRC =") + quoted(file) + QStringLiteral(" LOOP=") + quoted(in.count)
                         + QStringLiteral(">") + CrLf;
-    return underBodyTag(in.editor, field(background_sound_panel::FileBox), file, tag, background_sound_panel::Panel);
+    return underBodyTag(in.editor, ControlRef(background_sound_panel::FileBox), file, tag, background_sound_panel::Panel);
 }
 
 GeneratedEdit makeDynsrc(const DynsrcInput& in)
@@ -108,7 +108,7 @@ GeneratedEdit makeDynsrc(const DynsrcInput& in)
     if (!textrules::trimBlanks(in.alt).isEmpty())
         tag += QStringLiteral(" alt =") + quoted(in.alt);
     tag += QStringLiteral(">");
-    return underBodyTag(in.editor, field(movie_panel::FileBox), file, tag, movie_panel::Panel);
+    return underBodyTag(in.editor, ControlRef(movie_panel::FileBox), file, tag, movie_panel::Panel);
 }
 
 GeneratedEdit makeBgImage(const BgImageInput& in)
@@ -123,8 +123,8 @@ GeneratedEdit makeBgImage(const BgImageInput& in)
                               + quoted(QStringLiteral("background:#FFFFFF ; background:url(") + file + QStringLiteral(")") + keyword);
     GeneratedEdit e;
     e.snapshot = true;
-    e.fields = {{field(background_image_panel::FileBox), file}};
-    e.hide = {field(background_image_panel::Panel)};
+    e.fields = {{ControlRef(background_image_panel::FileBox), file}};
+    e.hide = {ControlRef(background_image_panel::Panel)};
     e.selectFirst = Range{body + 5, 0};
     e.primitive = Primitive::WrapPlain;
     e.before = QStringLiteral(" ") + attribute;

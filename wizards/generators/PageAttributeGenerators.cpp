@@ -11,17 +11,17 @@ GeneratedEdit makeTitle(const TitleInput& in)
     const int p = findTag(in.editor.text, QStringLiteral("<TITLE>"));
     if (p < 0)
         return messageOnly(insertSkeletonFirst(QStringLiteral("<TITLE> のタグがありません、タイトルは<TITLE> と</TITLE>の間に入ります。")));
-    return insertSelected(p + 7, in.title, {field(title_panel::Panel)});
+    return insertSelected(p + 7, in.title, {ControlRef(title_panel::Panel)});
 }
 
 GeneratedEdit makeBodyColors(const BodyColorsInput& in)
 {
     const int p = findTag(in.editor.text, QStringLiteral("<BODY"));
     if (p < 0)
-        return messageOnly(noBodyMessage(), {field(body_colours_panel::Panel), miniPanel()});
+        return messageOnly(noBodyMessage(), {ControlRef(body_colours_panel::Panel), miniPanel()});
     const QString attributes = QStringLiteral(" text=") + quoted(textrules::trimBlanks(in.textColour)) + QStringLiteral(" ")
                                + QStringLiteral(" bgcolor=") + quoted(textrules::trimBlanks(in.backgroundColour)) + QStringLiteral(" ");
-    return insertSelected(p + 5, attributes, {field(body_colours_panel::Panel)});
+    return insertSelected(p + 5, attributes, {ControlRef(body_colours_panel::Panel)});
 }
 
 GeneratedEdit makeBodyMargins(const BodyMarginsInput& in)
@@ -37,7 +37,7 @@ GeneratedEdit makeBodyMargins(const BodyMarginsInput& in)
     const int p = findTag(in.editor.text, QStringLiteral("<BODY"));
     if (p < 0)
         return messageOnly(QStringLiteral("<BODY>が有りませんスケルトンを挿入して下さい。"));
-    return insertSelected(p + 5, attributes, {field(margins_panel::Panel)});
+    return insertSelected(p + 5, attributes, {ControlRef(margins_panel::Panel)});
 }
 
 } // namespace gen

@@ -36,7 +36,7 @@ GeneratedEdit makeRule(const RuleInput& in)
     const auto tag = MakeHrTag(in);
     if (!tag)
         return messageOnly(tooLargeMessage());
-    GeneratedEdit e = selects(*tag, QString(), {field(rule_panel::Panel)});
+    GeneratedEdit e = selects(*tag, QString(), {ControlRef(rule_panel::Panel)});
     e.snapshot = true;
     return e;
 }

@@ -138,14 +138,14 @@ GeneratedEdit makeTable(const TableInput& in)
     table += QStringLiteral("</TABLE>");
 
     if (!fromSelection) {
-        GeneratedEdit e = selects(table, QString(), {field(table_panel::Panel)});
+        GeneratedEdit e = selects(table, QString(), {ControlRef(table_panel::Panel)});
         e.snapshot = true;
         return e;
     }
     GeneratedEdit e;
     e.snapshot = true;
-    e.fields = {{field(table_panel::DataBox), in.editor.selText()}};
-    e.hide = {field(table_panel::Panel)};
+    e.fields = {{ControlRef(table_panel::DataBox), in.editor.selText()}};
+    e.hide = {ControlRef(table_panel::Panel)};
     e.selectFirst = Range{in.editor.selStart, in.editor.selLength};
     e.primitive = Primitive::ReplaceSelection;
     e.before = table;

@@ -13,14 +13,14 @@ GeneratedEdit makeHeading(const HeadingInput& in)
         return messageOnly(QStringLiteral("見出しの文字を選択してください。") + FaceSweat);
     const QString level = textrules::trimBlanks(in.level);
     return wrapSelection(in.editor, QStringLiteral(" <H") + level + QStringLiteral(">"),
-                         QStringLiteral(" </H") + level + QStringLiteral(">"), {field(heading_panel::Panel)}, true);
+                         QStringLiteral(" </H") + level + QStringLiteral(">"), {ControlRef(heading_panel::Panel)}, true);
 }
 
 GeneratedEdit makeComment(const CommentInput& in)
 {
     if (in.editor.selLength == 0)
         return messageOnly(QStringLiteral("コメントにする文字を選択して下さい。") + FaceSweat, {}, {miniPanel()});
-    return wrapSelection(in.editor, QStringLiteral(" <!-- "), QStringLiteral(" --> "), {field(comment_panel::Panel)}, true);
+    return wrapSelection(in.editor, QStringLiteral(" <!-- "), QStringLiteral(" --> "), {ControlRef(comment_panel::Panel)}, true);
 }
 
 GeneratedEdit makeFontSize(const FontSizeInput& in)
@@ -28,7 +28,7 @@ GeneratedEdit makeFontSize(const FontSizeInput& in)
     if (in.editor.selLength == 0)
         return messageOnly(QStringLiteral("大きさを変える文字を選択してください。") + FaceSweat, {miniPanel()});
     return wrapSelection(in.editor, QStringLiteral(" <FONT size=") + quoted(in.size) + QStringLiteral(">"),
-                         QStringLiteral(" </FONT> "), {field(font_size_panel::Panel)});
+                         QStringLiteral(" </FONT> "), {ControlRef(font_size_panel::Panel)});
 }
 
 GeneratedEdit makeFontColor(const FontColorInput& in)
@@ -36,14 +36,14 @@ GeneratedEdit makeFontColor(const FontColorInput& in)
     if (in.editor.selLength == 0)
         return messageOnly(QStringLiteral("色を変えたい文字列を選択してください。") + FaceSweat, {miniPanel()});
     return wrapSelection(in.editor, QStringLiteral(" <FONT color=") + quoted(in.colour) + QStringLiteral(">"),
-                         QStringLiteral(" </FONT> "), {field(font_colour_panel::Panel)});
+                         QStringLiteral(" </FONT> "), {ControlRef(font_colour_panel::Panel)});
 }
 
 GeneratedEdit makeEm(const EmphasisInput& in)
 {
     GeneratedEdit e;
     if (in.editor.selLength > 0)
-        e = wrapSelection(in.editor, QStringLiteral(" <EM> "), QStringLiteral(" </EM> "), {field(emphasis_panel::Panel)});
+        e = wrapSelection(in.editor, QStringLiteral(" <EM> "), QStringLiteral(" </EM> "), {ControlRef(emphasis_panel::Panel)});
     e.snapshot = true;
     return e;
 }
@@ -52,7 +52,7 @@ GeneratedEdit makeStrong(const EmphasisInput& in)
 {
     GeneratedEdit e;
     if (in.editor.selLength > 0)
-        e = wrapSelection(in.editor, QStringLiteral(" <STRONG> "), QStringLiteral(" </STRONG> "), {field(strong_panel::Panel)});
+        e = wrapSelection(in.editor, QStringLiteral(" <STRONG> "), QStringLiteral(" </STRONG> "), {ControlRef(strong_panel::Panel)});
     else
         e.hide = {miniPanel()};
     e.snapshot = true;
