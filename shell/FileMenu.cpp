@@ -108,14 +108,18 @@ void FileMenu::openFileInNewTab()
     const int shownTab = ws.tabStrip().SelectedIndex();
     if (!ws.addDocument())
         return;
-    if (openFile())
+    const int added = ws.currentIndex();
+    QString alreadyOpen;
+    if (openFile(&alreadyOpen))
         return;
-    // Cancelled, refused or unreadable: the window is as it was before.
-    ws.removeDocument(ws.currentIndex());
-    ws.tabStrip().Select(shownTab);
+    // Cancelled, refused, unreadable or open already: the new tab goes again, and the window
+    // shows what it showed, or the document that holds the file.
+    ws.removeDocument(added);
+    if (alreadyOpen.isEmpty() || !files.showDocumentHolding(alreadyOpen))
+        ws.tabStrip().Select(shownTab);
 }
 
-bool FileMenu::openFile()
+bool FileMenu::openFile(QString* alreadyOpen)
 {
     const int n = ws.currentIndex();
     // Only changes that are not on disk are asked about.
@@ -134,6 +138,14 @@ bool FileMenu::openFile()
         return false; // cancelled: the document stays as it was
 
     const QString path = *chosen;
+    if (ws.documentHoldingFile(path) >= 0) {
+        // Shown where it is open; a new tab made for it is the caller's to take back.
+        if (alreadyOpen)
+            *alreadyOpen = path;
+        else
+            files.showDocumentHolding(path);
+        return false;
+    }
     const QString name = fileNameOf(path);
     const bool textFile = textrules::asciiLower(name.right(3)) == QStringLiteral("txt") && autoCreate.AutoRun.value();
     if (textFile && ws.tabCount() != 2) {
@@ -160,6 +172,8 @@ void FileMenu::openPath(const QString& path)
         projects.OpenProject(path);
         return;
     }
+    if (files.showDocumentHolding(path))
+        return;
     if (ws.hasUnsavedChanges(ws.currentIndex()) && !files.askSaveFirst())
         return;
     QString folder = folderOf(path);
@@ -180,6 +194,8 @@ void FileMenu::openRecent(int i)
         projects.OpenProject(path);
         return;
     }
+    if (files.showDocumentHolding(path))
+        return;
     // A document that holds text is never replaced: the file goes into a new tab.
     if (!ws.currentEditor()->Text().isEmpty() && !ws.addDocument())
         return;

@@ -25,8 +25,10 @@ public:
     // What quit closes; the shell sets it.
     std::function<void()> closeWindow;
 
-    // True when a file was read into the current document.
-    bool openFile();
+    // True when a file was read into the current document. A file that a document holds
+    // already is not read again: that document is put on show, or, with alreadyOpen given, its
+    // path is handed back for the caller to show.
+    bool openFile(QString* alreadyOpen = nullptr);
     // 新しいタブを挿入してファイルを開く: a new tab for the file, which goes again when nothing
     // was opened into it.
     void openFileInNewTab();

@@ -3,6 +3,7 @@
 #include "shell/ProjectFile.h"
 
 #include "platform/Dialogs.h"
+#include "platform/FileStamp.h"
 #include "platform/RichEdit.h"
 #include "platform/TextFile.h"
 #include "platform/TextRules.h"
@@ -14,6 +15,8 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QLocale>
+#include <algorithm>
+#include <vector>
 
 Projects::Projects(Workspace& workspace, DocumentFiles& documentFiles)
     : ws(workspace)
@@ -83,6 +86,32 @@ void Projects::SaveProject()
     files.addRecentFile(projectPath);
 }
 
+Projects::Plan Projects::planProject(const QStringList& entries) const
+{
+    std::vector<bool> holdsEntry(static_cast<size_t>(ws.documentCount()), false);
+    Plan plan;
+    for (const QString& entry : entries) {
+        const int holder = ws.documentHoldingFile(entry);
+        if (holder >= 0) {
+            holdsEntry[static_cast<size_t>(holder)] = true;
+            continue;
+        }
+        const bool listedBefore = std::any_of(plan.toRead.cbegin(), plan.toRead.cend(), [&entry](const QString& earlier) {
+            return !entry.isEmpty() && (QDir::cleanPath(earlier) == QDir::cleanPath(entry) || isSameFile(earlier, entry));
+        });
+        if (!listedBefore)
+            plan.toRead << entry;
+    }
+    int reused = 0;
+    int added = ws.documentCount();
+    for (qsizetype k = 0; k < plan.toRead.size(); ++k) {
+        while (reused < ws.documentCount() && holdsEntry[static_cast<size_t>(reused)])
+            ++reused;
+        plan.targets << (reused < ws.documentCount() ? reused++ : added++);
+    }
+    return plan;
+}
+
 void Projects::OpenProject(const QString& fil)
 {
     QString path = fil;
@@ -113,8 +142,17 @@ void Projects::OpenProject(const QString& fil)
                      + QStringLiteral("行までです。") + CrLf + path);
         return;
     }
-    // Line i goes into document i; ask before documents with unsaved text are replaced.
-    for (int i = 0; i < std::min<int>(static_cast<int>(lines.size()), ws.documentCount()); ++i) {
+    // A relative name stands for a file beside the project file.
+    const QDir projectFolder = QFileInfo(path).absoluteDir();
+    for (QString& line : lines) {
+        if (!line.isEmpty() && QFileInfo(line).isRelative())
+            line = projectFolder.absoluteFilePath(line);
+    }
+    const Plan plan = planProject(lines);
+    // Ask before documents with unsaved text are replaced.
+    for (const int i : plan.targets) {
+        if (i >= ws.documentCount())
+            break;
         const Document& d = ws.doc(i);
         if (d.modified && !textrules::trimBlanks(d.sourceEditor->Text()).isEmpty()) {
             if (ws.dlg.MsgBox(QStringLiteral("保存されていないファイルがあります。プロジェクトのファイルで置き換えますか？"),
@@ -124,21 +162,16 @@ void Projects::OpenProject(const QString& fil)
             break;
         }
     }
-    // A relative name stands for a file beside the project file.
-    const QDir projectFolder = QFileInfo(path).absoluteDir();
-    for (QString& line : lines) {
-        if (!line.isEmpty() && QFileInfo(line).isRelative())
-            line = projectFolder.absoluteFilePath(line);
-    }
     UnopenedEntries.clear();
-    for (int i = 0; i < lines.size(); ++i) {
+    for (qsizetype k = 0; k < plan.toRead.size(); ++k) {
+        const int i = plan.targets[k];
         if (i >= ws.documentCount() && !ws.addDocument()) {
             // More entries than the window holds: they stay in the project.
-            UnopenedEntries = lines.mid(i);
+            UnopenedEntries = plan.toRead.mid(k);
             break;
         }
         ws.setCurrentIndex(i);
-        const QString& line = lines[i];
+        const QString& line = plan.toRead[k];
         if (!files.readFile(folderOf(line), fileNameOf(line)))
             continue;
         Document& d = ws.doc(i);

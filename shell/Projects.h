@@ -23,6 +23,15 @@ public:
     static QString defaultProjectName();
 
 private:
+    // Where the entries of a project go: an entry that a document holds already stays in that
+    // document and is not read again, an entry listed twice is opened once, and the others go,
+    // in order, into the documents that hold none of the project's files, then into new ones.
+    struct Plan {
+        QStringList toRead;
+        QList<int> targets; // the document of each entry to read; documentCount() and up are new
+    };
+    Plan planProject(const QStringList& entries) const;
+
     Workspace& ws;
     DocumentFiles& files;
 };

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/FileStamp.h"
 #include "platform/TextFile.h"
 #include "workspace/DocumentText.h"
 
@@ -37,6 +38,10 @@ struct Document {
     TextEncoding encoding = TextEncoding::Cp932;
     // The line ends a save writes: LF for a file that had LF alone, CR LF otherwise.
     LineEnds lineEnds = LineEnds::CrLf;
+    // The file the document was last read from or saved to, and what that file was then. The
+    // document holds that file while it still goes by that path; empty until it is read or saved.
+    QString diskPath;
+    FileStamp diskStamp;
 
     std::array<Snapshot, UndoRingSize + 1> undoRing{}; // slot 10 exists and stays empty
     // The slot of the snapshot the next step back restores.

@@ -44,6 +44,8 @@ bool DocumentFiles::readFile(const QString& folder, const QString& name)
 {
     const int n = ws.currentIndex();
     const QString full = folder + QLatin1Char('/') + name;
+    // Taken before reading: a change made while the file is read shows at the next save.
+    const FileStamp stamp = fileStampOf(full);
     const Utf8ReadResult r = readTextFileAsUtf8(full);
     if (!r.ok) {
         // What is not a file to edit says so; a file that could not be read gets the old message.
@@ -57,6 +59,8 @@ bool DocumentFiles::readFile(const QString& folder, const QString& name)
     Document& d = ws.doc(n);
     d.fileName = name;
     d.folder = folder;
+    d.diskPath = full;
+    d.diskStamp = stamp;
     d.encoding = r.encoding;
     // Mixed line ends are saved as CR LF, as the editor holds them.
     d.lineEnds = r.lineEnds == LineEnds::Lf ? LineEnds::Lf : LineEnds::CrLf;
@@ -107,6 +111,15 @@ void DocumentFiles::finishOpening()
         ws.writePage(ws.tempPagePath(n), d.sourceEditor->Text(), d.encoding);
     lastRead_ = {};
     Q_EMIT fileOpened(n);
+}
+
+bool DocumentFiles::showDocumentHolding(const QString& path)
+{
+    const int n = ws.documentHoldingFile(path);
+    if (n < 0)
+        return false;
+    ws.selectSourceTab(n);
+    return true;
 }
 
 void DocumentFiles::setWorkingFolder(const QString& path)

@@ -24,6 +24,9 @@ public:
     // caption set. Its temporary page is written now when the editor holds other text than the
     // file; otherwise it is made from the file when it is first needed.
     void finishOpening();
+    // When a document already holds the file at path, puts that document's source on show and
+    // returns true: a file is open in one document only.
+    bool showDocumentHolding(const QString& path);
     // Makes path the working folder; when it cannot be, offers the home folder instead.
     void setWorkingFolder(const QString& path);
     // Asks whether to save document n first, as closing it does: yes saves it under a name the
@@ -75,6 +78,10 @@ Q_SIGNALS:
 
 private:
     bool writeDocument(int n, const QString& path, const QString& failureMessage);
+    // Before document n is saved under its own name at path: true when the file there is still
+    // the one the document was read from or last saved to, is gone, or the user agrees to
+    // overwrite what another program wrote into it.
+    bool mayOverwrite(int n, const QString& path);
     Workspace& ws;
     // The file last read, and whether its document's text is exactly what the file holds.
     struct LastRead {

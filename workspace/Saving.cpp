@@ -93,6 +93,9 @@ bool DocumentFiles::writeDocument(int n, const QString& path, const QString& fai
     const TextWriteResult r = writeTextFile(path, savedText(n), d.encoding, isHtmlFileName(path), d.lineEnds);
     if (r.ok) {
         ws.fileSavedByUser(path);
+        Document& saved = ws.doc(n);
+        saved.diskPath = path;
+        saved.diskStamp = fileStampOf(path);
         return true;
     }
     QString detail;
@@ -105,6 +108,19 @@ bool DocumentFiles::writeDocument(int n, const QString& path, const QString& fai
         detail = QStringLiteral("フォルダーがあるか、書き込めるか、ほかのプログラムが使っていないかを確かめてください。");
     ws.dlg.MsgBox(failureMessage + CrLf + detail + CrLf + path);
     return false;
+}
+
+bool DocumentFiles::mayOverwrite(int n, const QString& path)
+{
+    const Document& d = ws.doc(n);
+    if (d.diskPath.isEmpty() || !isSameFile(d.diskPath, path))
+        return true;
+    const FileStamp now = fileStampOf(path);
+    if (!now.exists || now == d.diskStamp)
+        return true;
+    return ws.dlg.MsgBox(QStringLiteral("このファイルは、開いた後でほかのプログラムによって書き換えられています。上書きしますか？") + CrLf + path,
+                         MsgButtons::YesNo)
+        == MsgResult::Yes;
 }
 
 bool DocumentFiles::save()
@@ -124,7 +140,8 @@ bool DocumentFiles::save()
     if (isOwnTempPageName(fileNameOf(d.fileName)))
         return saveAs();
     d.fileName = fileNameOf(d.fileName);
-    if (!writeDocument(n, d.folder + QLatin1Char('/') + d.fileName, NotSaved))
+    const QString path = d.folder + QLatin1Char('/') + d.fileName;
+    if (!mayOverwrite(n, path) || !writeDocument(n, path, NotSaved))
         return false;
     setWorkingFolder(d.folder);
     d.modified = false;
@@ -195,6 +212,10 @@ void DocumentFiles::saveAll()
         }
         d.fileName = fileNameOf(d.fileName);
         const QString path = d.folder + QLatin1Char('/') + d.fileName;
+        // A file another program changed stays as it is when the user says so; the others are
+        // saved all the same.
+        if (!mayOverwrite(i, path))
+            continue;
         if (!writeDocument(i, path, NotSaved))
             return;
         setWorkingFolder(d.folder);

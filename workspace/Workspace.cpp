@@ -85,6 +85,17 @@ int Workspace::indexOf(const RichEdit* editor) const
     return -1;
 }
 
+int Workspace::documentHoldingFile(const QString& path) const
+{
+    for (int i = 0; i < documentCount(); ++i) {
+        const Document& d = doc(i);
+        if (!d.diskPath.isEmpty() && QDir::cleanPath(d.diskPath) == QDir::cleanPath(filePathOf(d))
+            && isSameFile(d.diskPath, path))
+            return i;
+    }
+    return -1;
+}
+
 int Workspace::tabCount() const
 {
     return tabs_.Count();

@@ -49,6 +49,9 @@ public:
     bool hasUnsavedChanges(int n) const;
     // The document of an editor, or -1.
     int indexOf(const RichEdit* editor) const;
+    // The document that holds the file at path (read from it or saved to it, and still named
+    // so), the same file as the file system sees it; -1 when none does.
+    int documentHoldingFile(const QString& path) const;
 
     // ---- tabs ----
     TabStrip& tabStrip() const { return tabs_; }
