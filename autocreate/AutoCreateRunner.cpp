@@ -163,12 +163,10 @@ void AutoCreateRunner::putPage(int n, const QString& name, const QString& folder
         ed->Select(0, ed->TextLength());
         ed->SetSelText(text);
     }
-    d.fileName = name;
-    d.folder = folder;
     // The pages declare Shift_JIS.
     d.encoding = TextEncoding::Cp932;
     d.lineEnds = LineEnds::CrLf;
-    ws.showDocumentName(n);
+    ws.nameDocument(n, folder, name);
     colour.recolour(ed);
     ws.writeTempPage(n);
 }

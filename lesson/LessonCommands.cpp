@@ -152,7 +152,8 @@ LessonCommands::Outcome LessonCommands::run(const lesson::Command& c)
     case Word::Explanation: window.showExplanation(c.text); return Outcome::Front;
     case Word::Init: return init(a);
     case Word::Write: return write(c.text);
-    case Word::InsertTab: return addOwnDocument([this] { ctx.ws.addDocument(); });
+    case Word::InsertTab:
+        return addOwnDocument([this] { ctx.ws.addDocument(lessonFolder(ctx.ws.state.programFolder)); });
     case Word::RenameTab: return renameTab();
     case Word::Menu: return menu(textrules::trimBlanks(a));
     case Word::ElementKind: return elementKind(a);
@@ -271,8 +272,10 @@ LessonCommands::Outcome LessonCommands::init(const QString& argument)
     if (!takeOverDocuments())
         return Outcome::Stopped;
     ctx.files.clearAll();
-    // What is left is the first document, cleared: the lesson's page.
+    // What is left is the first document, cleared: the lesson's page, in the lesson's folder
+    // before anything writes its page.
     own_.assign(1, editorOf(ctx.ws, 0));
+    ctx.ws.nameDocument(0, folder, ctx.ws.doc(0).fileName);
     if (argument.size() < 4)
         return Outcome::Failed;
     const int n = lesson::numberOf(argument.mid(4));
@@ -285,7 +288,6 @@ LessonCommands::Outcome LessonCommands::init(const QString& argument)
         ctx.commands.invoke(easy_menu::InsertPageSkeleton);
     else
         ctx.ws.sourceEditor(1)->SetText(QString());
-    ctx.ws.doc(0).folder = folder;
     return Outcome::Front;
 }
 

@@ -130,8 +130,7 @@ void Renaming::renameFile()
             || ws.dlg.MsgBox(QStringLiteral("既に同じ名前のファイルがあります、同じ名前にしますか？"), MsgButtons::YesNo) == MsgResult::Yes) {
             names->item(n)->setText(newName);
             stored->item(n)->setText(newStored);
-            d.fileName = newStored;
-            ws.showDocumentName(n);
+            ws.nameDocument(n, d.folder, newStored);
             // No file of the new name exists yet: the document counts as changed, so that
             // closing it or quitting asks to save it.
             d.modified = true;

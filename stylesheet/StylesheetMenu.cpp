@@ -160,14 +160,11 @@ std::optional<QString> StylesheetMenu::readSample(const QString& file)
     return read.text;
 }
 
-void StylesheetMenu::placeSample(const QString& fileName)
+void StylesheetMenu::placeSample(const QString& fileName, Workspace::TabCaption caption)
 {
-    Document& d = ws.current();
-    d.fileName = fileName;
-    if (ws.currentIndex() != 0)
-        d.folder = ws.doc(0).folder;
-    else
-        d.folder = ws.state.programFolder + QStringLiteral("/resource");
+    const int n = ws.currentIndex();
+    ws.nameDocument(n, n != 0 ? ws.doc(0).folder : ws.state.programFolder + QStringLiteral("/resource"), fileName,
+                    caption);
 }
 
 void StylesheetMenu::insertSampleStylesheet()
@@ -187,9 +184,8 @@ void StylesheetMenu::insertSampleStylesheet()
     if (existing >= 0) {
         ws.selectSourceTab(existing);
     } else {
-        if (!ws.addDocument())
+        if (!ws.addDocument(ws.doc(0).folder))
             return;
-        ws.setSourceCaption(ws.currentIndex(), SampleStylesheet);
     }
     undo.takeSnapshot();
     ws.currentEditor()->SetText(*text);
@@ -210,7 +206,8 @@ void StylesheetMenu::insertSamplePage()
         return;
     undo.takeSnapshot();
     ws.currentEditor()->SetText(*text);
-    placeSample(SamplePage);
+    // The page takes the sample's name; its tab keeps the caption it had.
+    placeSample(SamplePage, Workspace::TabCaption::Stays);
     colour.recolourCurrent();
 }
 
@@ -260,11 +257,9 @@ void StylesheetMenu::Insertcss()
     if (QFileInfo::exists(folder + QLatin1Char('/') + name)
         && ws.dlg.MsgBox(QStringLiteral("既に同じ名前のファイルがあります。上書きしますか?"), MsgButtons::YesNo) != MsgResult::Yes)
         return;
-    if (!ws.addDocument())
+    if (!ws.addDocument(folder))
         return;
-    ws.setSourceCaption(ws.currentIndex(), name);
-    ws.current().fileName = name;
-    ws.current().folder = folder;
+    ws.nameDocument(ws.currentIndex(), folder, name);
     FindCssTab();
     if (!lessonVisible())
         LinkCssAllTabs();

@@ -2,6 +2,7 @@
 
 #include "platform/CommandRegistry.h"
 #include "platform/Procedures.h"
+#include "workspace/Workspace.h"
 
 #include <QString>
 #include <QVariant>
@@ -18,7 +19,6 @@ class Procedures;
 class QLineEdit;
 class QWidget;
 class UndoRing;
-class Workspace;
 
 // The stylesheet menu (stylesheet/StylesheetControls.h): stylesheet documents (the sample and a named empty one made by
 // `Insertcss` in the name panel `Frame(42)`), the sample page, the link panel `Frame(41)` with its
@@ -72,7 +72,7 @@ private:
     // The sample file's text; a message and nothing when it cannot be read.
     std::optional<QString> readSample(const QString& file);
     // A sample document lies beside the first document (the resource folder for that one).
-    void placeSample(const QString& fileName);
+    void placeSample(const QString& fileName, Workspace::TabCaption caption = Workspace::TabCaption::FollowsName);
 
     Workspace& ws;
     PanelKit& panels;

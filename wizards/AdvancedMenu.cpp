@@ -34,6 +34,13 @@ AdvancedMenu::AdvancedMenu(Workspace& workspace, PanelKit& panelKit, ControlRegi
 {
     procs.define(procedure::OpenImagePanel, [this] { openImagePanel(); });
     procs.define(procedure::OpenBackgroundSoundPanel, [this] { openBackgroundSoundPanel(); });
+    // The path follows the document while the panel is open: a save under a new name, another
+    // document made current.
+    QObject::connect(&ws, &Workspace::documentNamed, &ws, [this](int n) {
+        if (n == ws.currentIndex())
+            showImageBasePath();
+    });
+    QObject::connect(&ws, &Workspace::currentChanged, &ws, [this] { showImageBasePath(); });
 }
 
 void AdvancedMenu::declareMenu(CommandRegistry& commands)
@@ -97,9 +104,17 @@ void AdvancedMenu::openImagePanel()
     picture->hide();
     controls.get<QWidget>(image_panel::SettingsGroup)->show();
     text->setPlainText(paneltext::image());
+    showImageBasePath();
+}
+
+void AdvancedMenu::showImageBasePath()
+{
+    // Documents come and go before the panels are built.
+    auto* box = qobject_cast<QLabel*>(controls.find(image_panel::DocumentPathLabel));
+    if (!box)
+        return;
     const Document& d = ws.current();
-    const QString path = d.fileName.startsWith(QLatin1Char('/')) ? d.fileName : d.folder + QLatin1Char('/') + d.fileName;
-    controls.get<QLabel>(image_panel::DocumentPathLabel)->setText(path);
+    box->setText(d.fileName.startsWith(QLatin1Char('/')) ? d.fileName : d.folder + QLatin1Char('/') + d.fileName);
 }
 
 void AdvancedMenu::openListPanel() { open(list_panel::Panel, paneltext::list()); }

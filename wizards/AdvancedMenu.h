@@ -62,6 +62,9 @@ public:
 
 private:
     void open(ControlId panel, const QString& explanation);
+    // The image panel's テキストパス: the path of the current document, which relative paths
+    // are counted from.
+    void showImageBasePath();
     void setLinkMode(bool link);
     void setJumpNames(const QString& source);
     Workspace& ws;

@@ -94,8 +94,7 @@ bool FramesWizard::makeFrameset()
     Document& fd = ws.doc(f);
     framesetOldName_ = fd.fileName;
     framesetEditor_ = fd.sourceEditor;
-    fd.fileName = in.pageName;
-    ws.showDocumentName(f);
+    ws.nameDocument(f, fd.folder, in.pageName);
     fd.sourceEditor->SetText(page.page);
     colour.recolour(fd.sourceEditor);
 
@@ -171,8 +170,7 @@ void FramesWizard::undo()
         } else {
             Document& d = ws.doc(f);
             d.sourceEditor->SetText(QString());
-            d.fileName = run.filledName;
-            ws.showDocumentName(f);
+            ws.nameDocument(f, d.folder, run.filledName);
             d.modified = false;
         }
     }

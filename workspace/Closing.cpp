@@ -50,8 +50,7 @@ void DocumentFiles::clearAll()
     }
     ws.removeAllButFirst();
     Document& d = ws.doc(0);
-    d.fileName = tempPageName(0);
-    ws.setSourceCaption(0, d.fileName);
+    ws.nameDocument(0, d.folder, tempPageName(0));
     ws.tabStrip().SetCaption(Workspace::previewTab(0), QString());
     d.sourceEditor->SetText(QString());
     d.browserMode = false;

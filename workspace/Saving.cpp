@@ -185,12 +185,10 @@ bool DocumentFiles::saveDocumentAs(int n)
     if (!writeDocument(n, name, NotSavedAs))
         return false;
     ws.askBeforeQuitting = true;
-    d.fileName = fileNameOf(name);
-    d.folder = folderOf(name);
+    d.modified = false;
+    ws.nameDocument(n, folderOf(name), fileNameOf(name));
     deleteTempPagesIn(d.folder, name);
     setWorkingFolder(d.folder);
-    d.modified = false;
-    ws.showDocumentName(n);
     return true;
 }
 

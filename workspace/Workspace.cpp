@@ -137,8 +137,25 @@ QString Workspace::documentPath(int n) const
 void Workspace::showDocumentName(int n)
 {
     setSourceCaption(n, fileNameOf(doc(n).fileName));
+    announceName(n);
+}
+
+void Workspace::announceName(int n)
+{
     if (n == currentIndex_)
         refreshStatus();
+    Q_EMIT documentNamed(n);
+}
+
+void Workspace::nameDocument(int n, const QString& folder, const QString& fileName, TabCaption caption)
+{
+    Document& d = doc(n);
+    d.folder = folder;
+    d.fileName = fileName;
+    if (caption == TabCaption::FollowsName)
+        showDocumentName(n);
+    else
+        announceName(n);
 }
 
 void Workspace::refreshStatus()
@@ -304,14 +321,14 @@ void Workspace::restoreLeftoverPages(const QStringList& leftovers)
             break;
         }
         Document& d = current();
-        d.folder = QFileInfo(path).absolutePath();
+        nameDocument(currentIndex_, QFileInfo(path).absolutePath(), d.fileName);
         d.encoding = r.encoding;
         d.sourceEditor->SetText(toCrLf(r.text));
         Q_EMIT textLoaded(currentIndex_);
     }
 }
 
-bool Workspace::addDocument()
+bool Workspace::addDocument(const QString& folder)
 {
     if (addBusy_)
         return false;
@@ -329,7 +346,7 @@ bool Workspace::addDocument()
     d->linkList->hide();
     d->fileName = tempPageName(n);
     d->modified = false;
-    d->folder = folderLeftInSlot[static_cast<size_t>(n)];
+    d->folder = folder.isEmpty() ? folderLeftInSlot[static_cast<size_t>(n)] : folder;
     if (d->folder.isEmpty())
         d->folder = doc(0).folder;
     d->sourceEditor = createEditor();

@@ -70,16 +70,24 @@ public:
     // The document's file as the window names it: its folder and file name.
     QString documentPath(int n) const;
     // After document n got its name: its source tab shows the file name whole, and the status bar
-    // follows when the document is on show. The tabs' tooltips always give documentPath.
+    // follows when the document is current. The tabs' tooltips always give documentPath.
     void showDocumentName(int n);
+    // Gives document n a file name and folder and shows them, as showDocumentName does; with
+    // TabCaption::Stays the tab keeps its caption (a sample page put into a document), while
+    // the status bar still follows.
+    enum class TabCaption { FollowsName, Stays };
+    void nameDocument(int n, const QString& folder, const QString& fileName,
+                      TabCaption caption = TabCaption::FollowsName);
 
     // ---- adding and removing ----
     // Names the first document, shows its editor and, unless a file was given on the command
     // line, offers back the pages a run left behind.
     void prepareFirstDocument();
-    // Adds a document at the end and makes it current. False when the window already holds the
-    // most documents it can (the user is told) or while another add is running.
-    bool addDocument();
+    // Adds a document at the end and makes it current. Its folder is `folder`, or, when that is
+    // empty, the folder a closed document left in its slot or else the first document's. False
+    // when the window already holds the most documents it can (the user is told) or while
+    // another add is running.
+    bool addDocument(const QString& folder = QString());
     // Takes document n out with its two tabs; the documents behind it move down one place. When
     // n was on show, the last document's source is shown; otherwise the same document stays on
     // show in the same view.
@@ -136,6 +144,8 @@ Q_SIGNALS:
     void documentAdded(int n);
     void documentRemoved(int n);
     void currentChanged(int n);
+    // Document n's name or folder changed, and its tab and the status bar show it.
+    void documentNamed(int n);
     // A file's text has been put into document n's editor.
     void textLoaded(int n);
     // Button 1 left, 2 right, 4 middle; shift 1 Shift, 2 Ctrl, 4 Alt; X and Y in twips.
@@ -145,6 +155,8 @@ Q_SIGNALS:
 
 private:
     RichEdit* createEditor();
+    // The status bar and whoever shows document n's path follow its name.
+    void announceName(int n);
     void restoreLeftoverPages(const QStringList& pages);
     void markChanged(int index);
     void writePageOnFocusLoss(int index);

@@ -433,3 +433,45 @@ TEST_F(LessonRun, AScriptThatCannotBeReadIsReportedAndStepsDoNothing)
     EXPECT_EQ(lesson().lineNo, 0);
     EXPECT_EQ(w().ws.documentCount(), 1);
 }
+
+TEST_F(LessonRun, TheLessonWritesOnlyIntoItsOwnFolderAndTheStatusBarFollowsItsDocuments)
+{
+    // The user's two pages, open and shown once, so that their own pages are in their folder.
+    const QString site = temp.path() + u("/site");
+    QDir().mkpath(site);
+    writeFile(site + u("/a.html"), "<P>a</P>\r\n");
+    writeFile(site + u("/b.html"), "<P>b</P>\r\n");
+    dialogs.expectOpen(site + u("/a.html"));
+    ASSERT_TRUE(w().fileMenu.openFile());
+    dialogs.expectOpen(site + u("/b.html"));
+    w().commands.invoke(file_menu::OpenInNewTab);
+    ASSERT_EQ(w().ws.documentCount(), 2);
+    for (int n = 0; n < 2; ++n) {
+        w().ws.selectPreviewTab(n);
+        w().ws.selectSourceTab(n);
+    }
+    const auto contents = [&] {
+        QStringList files;
+        for (const QString& name : QDir(site).entryList(QDir::Files | QDir::Hidden))
+            files << name + u(": ") + QString::fromUtf8(readFile(site + u("/") + name));
+        return files;
+    };
+    const QStringList before = contents();
+
+    openLesson();
+    while (lesson().lineNo < lesson().lines.size()) {
+        const int line = lesson().lineNo;
+        step();
+        SCOPED_TRACE(line);
+        // Whatever the step did to the documents' names, the status bar names the current one,
+        // as a click on its source tab would.
+        ASSERT_EQ(w().ws.statusText(), w().ws.documentPath(w().ws.currentIndex()));
+    }
+    EXPECT_EQ(contents(), before);
+    ASSERT_GE(w().ws.documentCount(), 2);
+    for (int n = 0; n < w().ws.documentCount(); ++n) {
+        EXPECT_EQ(w().ws.doc(n).folder, lessonFolder()) << n;
+        EXPECT_TRUE(w().ws.tempPagePath(n).startsWith(lessonFolder() + u("/"))) << n;
+    }
+    EXPECT_EQ(w().ws.doc(1).fileName, u("Kaisetu.css"));
+}
