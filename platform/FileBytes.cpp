@@ -85,6 +85,12 @@ public:
     Descriptor(const Descriptor&) = delete;
     Descriptor& operator=(const Descriptor&) = delete;
     int get() const { return fd_; }
+    void reset(int fd)
+    {
+        if (fd_ >= 0)
+            ::close(fd_);
+        fd_ = fd;
+    }
     // Closes now and reports what close reported; the descriptor is gone either way.
     bool close()
     {
@@ -107,22 +113,18 @@ QString followLinks(const QString& path)
     return info.isSymLink() ? path : info.filePath();
 }
 
-// A name for the new copy in the folder of target that no file has: created with O_EXCL, so
-// nothing that is already there is ever opened. Returns -1 with errno set on failure.
-int createBeside(const QString& target, QByteArray& tempName)
+// A name for the new copy beside `leaf` in the open folder that no file has: created with
+// O_EXCL, so nothing that is already there is ever opened. Returns -1 with errno set on failure.
+int createBeside(int folder, const QByteArray& leaf, QByteArray& tempLeaf)
 {
-    const qsizetype slash = target.lastIndexOf(QLatin1Char('/'));
-    const QString folder = slash < 0 ? QStringLiteral(".") : target.left(qMax<qsizetype>(slash, 1));
-    const QString base = target.mid(slash + 1);
     for (int attempt = 0; attempt < 64; ++attempt) {
         // Always eight digits (a ninth, leading, is dropped), so that a save makes the same
         // allocations whatever the number: fuzz runs with a fixed seed then repeat themselves.
-        const QString suffix = QString::number(QRandomGenerator::global()->generate() | (quint64(1) << 32), 16).mid(1);
-        QString leaf = QLatin1Char('.') + base + QLatin1Char('.') + suffix;
-        if (QFile::encodeName(leaf).size() > 255)
-            leaf = QStringLiteral(".save.") + suffix;
-        tempName = QFile::encodeName(folder + QLatin1Char('/') + leaf);
-        const int fd = ::open(tempName.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOCTTY, 0666);
+        const QByteArray suffix = QByteArray::number(QRandomGenerator::global()->generate() | (quint64(1) << 32), 16).mid(1);
+        tempLeaf = '.' + leaf + '.' + suffix;
+        if (tempLeaf.size() > 255)
+            tempLeaf = ".save." + suffix;
+        const int fd = ::openat(folder, tempLeaf.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOCTTY, 0666);
         if (fd >= 0 || errno != EEXIST)
             return fd;
     }
@@ -195,34 +197,41 @@ FileStatus readFileBytes(const QString& path, QByteArray& bytes, qint64 maxBytes
     return succeeded();
 }
 
-FileStatus writeFileBytes(const QString& path, const QByteArray& bytes)
+namespace {
+
+// What becomes of the last name of a write when it is a symbolic link.
+enum class LastName {
+    Followed,     // it is looked at through the link (writeFileBytes has followed the links already)
+    ReplacedAsIs, // the link itself is replaced, and what it points to is left alone
+};
+
+// Writes bytes to a new file in the open folder and renames it over leaf (see writeFileBytes).
+FileStatus replaceInFolder(int folder, const QByteArray& leaf, const QByteArray& bytes, LastName lastName)
 {
-    const QString target = followLinks(path);
-    const QByteArray name = QFile::encodeName(target);
-    if (name.isEmpty() || name.endsWith('/'))
-        return systemFailure(name.isEmpty() ? ENOENT : EISDIR, FileProblem::WriteFailed);
     struct stat st {};
-    const bool exists = ::stat(name.constData(), &st) == 0;
+    const int statFlags = lastName == LastName::ReplacedAsIs ? AT_SYMLINK_NOFOLLOW : 0;
+    const bool exists = ::fstatat(folder, leaf.constData(), &st, statFlags) == 0;
     if (!exists && errno != ENOENT)
         return systemFailure(errno, FileProblem::WriteFailed);
-    if (exists) {
+    const bool regular = exists && S_ISREG(st.st_mode);
+    if (exists && !S_ISLNK(st.st_mode)) {
         if (S_ISDIR(st.st_mode))
             return failed(FileProblem::Folder, qt_error_string(EISDIR));
-        if (!S_ISREG(st.st_mode))
+        if (!regular)
             return failed(FileProblem::NotRegularFile, QStringLiteral("Not a regular file"));
         // Renaming would replace a file that its owner has made read-only. The effective user
         // counts, as for every other step.
-        if (::faccessat(AT_FDCWD, name.constData(), W_OK, AT_EACCESS) != 0)
+        if (::faccessat(folder, leaf.constData(), W_OK, AT_EACCESS) != 0)
             return systemFailure(errno, FileProblem::WriteFailed);
     }
 
-    QByteArray tempName;
-    Descriptor fd(createBeside(target, tempName));
+    QByteArray tempLeaf;
+    Descriptor fd(createBeside(folder, leaf, tempLeaf));
     if (fd.get() < 0)
         return systemFailure(errno, FileProblem::WriteFailed);
     bool written = false;
     int error = 0;
-    if (exists)
+    if (regular)
         ::fchmod(fd.get(), st.st_mode & 07777);
     if (!writeAll(fd.get(), bytes.constData(), bytes.size()))
         error = errno;
@@ -231,12 +240,66 @@ FileStatus writeFileBytes(const QString& path, const QByteArray& bytes)
         error = errno;
     else if (!fd.close())
         error = errno;
-    else if (::rename(tempName.constData(), name.constData()) != 0)
+    else if (::renameat(folder, tempLeaf.constData(), folder, leaf.constData()) != 0)
         error = errno;
     else
         written = true;
     if (written)
         return succeeded();
-    ::unlink(tempName.constData());
+    ::unlinkat(folder, tempLeaf.constData(), 0);
     return systemFailure(error ? error : EIO, FileProblem::WriteFailed);
+}
+
+// A folder opened only to name what is in it: neither reading it nor its contents is needed.
+int openFolder(int parent, const QByteArray& name, int flags = 0)
+{
+    return ::openat(parent, name.constData(), O_PATH | O_DIRECTORY | O_CLOEXEC | flags);
+}
+
+} // namespace
+
+FileStatus writeFileBytes(const QString& path, const QByteArray& bytes)
+{
+    const QByteArray name = QFile::encodeName(followLinks(path));
+    if (name.isEmpty() || name.endsWith('/'))
+        return systemFailure(name.isEmpty() ? ENOENT : EISDIR, FileProblem::WriteFailed);
+    const qsizetype slash = name.lastIndexOf('/');
+    const QByteArray folderName = slash < 0 ? QByteArray(".") : name.left(qMax<qsizetype>(slash, 1));
+    const Descriptor folder(openFolder(AT_FDCWD, folderName));
+    if (folder.get() < 0)
+        return systemFailure(errno, FileProblem::WriteFailed);
+    return replaceInFolder(folder.get(), name.mid(slash + 1), bytes, LastName::Followed);
+}
+
+FileStatus writeFileBytesBelow(const QString& root, const QString& relativePath, const QByteArray& bytes)
+{
+    const QList<QByteArray> names = QFile::encodeName(relativePath).split('/');
+    for (const QByteArray& name : names) {
+        if (name.isEmpty() || name == "." || name == "..")
+            return systemFailure(ENOENT, FileProblem::WriteFailed);
+    }
+    const QByteArray rootName = QFile::encodeName(root);
+    if (rootName.isEmpty())
+        return systemFailure(ENOENT, FileProblem::WriteFailed);
+    Descriptor folder(openFolder(AT_FDCWD, rootName));
+    if (folder.get() < 0)
+        return systemFailure(errno, FileProblem::WriteFailed);
+    for (qsizetype i = 0; i + 1 < names.size(); ++i) {
+        const QByteArray& name = names[i];
+        int next = openFolder(folder.get(), name, O_NOFOLLOW);
+        if (next < 0 && errno == ENOENT) {
+            if (::mkdirat(folder.get(), name.constData(), 0777) != 0 && errno != EEXIST)
+                return systemFailure(errno, FileProblem::WriteFailed);
+            next = openFolder(folder.get(), name, O_NOFOLLOW);
+        }
+        if (next < 0) {
+            const int error = errno;
+            struct stat st {};
+            if (::fstatat(folder.get(), name.constData(), &st, AT_SYMLINK_NOFOLLOW) == 0 && S_ISLNK(st.st_mode))
+                return failed(FileProblem::SymbolicLink, qt_error_string(ELOOP));
+            return systemFailure(error, FileProblem::WriteFailed);
+        }
+        folder.reset(next);
+    }
+    return replaceInFolder(folder.get(), names.last(), bytes, LastName::ReplacedAsIs);
 }

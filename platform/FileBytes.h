@@ -18,6 +18,7 @@ enum class FileProblem {
     NoSpace,        // the disk or the file-size limit is full
     ReadFailed,     // any other failure while reading
     WriteFailed,    // any other failure while writing
+    SymbolicLink,   // a symbolic link on the way where none may be followed (writeFileBytesBelow)
 };
 
 // The largest file that is read: larger ones are refused before any of it is read.
@@ -39,3 +40,11 @@ FileStatus readFileBytes(const QString& path, QByteArray& bytes, qint64 maxBytes
 // so the file it points to is replaced; an existing file keeps its permissions, and one that may
 // not be written is not replaced.
 FileStatus writeFileBytes(const QString& path, const QByteArray& bytes);
+
+// Writes bytes to root/relativePath as writeFileBytes does, for the program's own files in a
+// folder of its own, where no symbolic link may take a write elsewhere: the last name is replaced
+// itself, also when it is a link (what the link points to is left alone), and a folder on the way
+// below root that is a link fails the write with SymbolicLink. Folders on the way that are
+// missing are made. relativePath has "/" between names and no "." or ".." among them; root itself
+// is taken as it is, links and all.
+FileStatus writeFileBytesBelow(const QString& root, const QString& relativePath, const QByteArray& bytes);

@@ -30,6 +30,7 @@ QString readProblemMessage(FileProblem problem, const QString& path)
     case FileProblem::NoSpace:
     case FileProblem::ReadFailed:
     case FileProblem::WriteFailed:
+    case FileProblem::SymbolicLink: // only writes meet it
         break;
     }
     return quoted(path) + QStringLiteral("を読み込む途中でエラーが起きました。");
@@ -55,6 +56,9 @@ QString writeProblemDetail(FileProblem problem)
         break;
     case FileProblem::NoSpace:
         why = QStringLiteral("ディスクの空きが足りないか、ファイルの大きさの上限を超えました。");
+        break;
+    case FileProblem::SymbolicLink:
+        why = QStringLiteral("保存先の途中のフォルダーがシンボリックリンクです。");
         break;
     case FileProblem::TooLarge:
     case FileProblem::ReadFailed:

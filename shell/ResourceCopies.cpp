@@ -51,6 +51,33 @@ bool existsInAnyCase(const QString& folder, const QString& name)
     return false;
 }
 
+// What stands at the record's name when it is not a plain file, in the words of the message;
+// empty for a plain file or none.
+QString kindWhenNotAPlainFile(const QFileInfo& record)
+{
+    if (record.isSymLink())
+        return QStringLiteral("シンボリックリンク");
+    if (!record.exists() || record.isFile())
+        return QString();
+    if (record.isDir())
+        return QStringLiteral("フォルダー");
+    return QStringLiteral("特殊なファイル");
+}
+
+// Renames what is at path to the first free name of path.bak, path.bak2, ...; never over
+// anything that is there. The new name, or empty when it could not be renamed.
+QString setAside(const QString& path)
+{
+    for (int n = 1; n <= 20; ++n) {
+        const QString aside = path + QStringLiteral(".bak") + (n > 1 ? QString::number(n) : QString());
+        if (QFileInfo(aside).isSymLink() || QFileInfo::exists(aside))
+            continue;
+        if (QDir().rename(path, aside))
+            return aside;
+    }
+    return QString();
+}
+
 ResourceCopyRecord stampOf(const QFileInfo& file)
 {
     ResourceCopyRecord stamp;
@@ -131,9 +158,14 @@ QString findInstalledResource(const QString& executableFolder)
 
 QString refreshResourceCopies(const QString& installedFolder, const QString& copyFolder)
 {
+    QDir().mkpath(copyFolder);
     const QString recordPath = copyFolder + QLatin1Char('/') + ResourceCopyRecordFile;
     ResourceCopyRecordsRead read;
-    if (QFileInfo::exists(recordPath)) {
+    // Only a plain file is read; anything else at its name is set aside, never read or written
+    // through, and the records are made anew.
+    const QString recordKindNotAFile = kindWhenNotAPlainFile(QFileInfo(recordPath));
+    const QString recordSetAside = recordKindNotAFile.isEmpty() ? QString() : setAside(recordPath);
+    if (recordKindNotAFile.isEmpty() && QFileInfo::exists(recordPath)) {
         QByteArray bytes;
         if (readFileBytes(recordPath, bytes).ok)
             read = parseResourceCopyRecords(bytes);
@@ -195,8 +227,8 @@ QString refreshResourceCopies(const QString& installedFolder, const QString& cop
                 continue;
             }
         }
-        QDir().mkpath(copyInfo.path());
-        const FileStatus written = writeFileBytes(copy, bytes);
+        // Written in the copy folder itself: a link there is replaced, not written through.
+        const FileStatus written = writeFileBytesBelow(copyFolder, name, bytes);
         if (!written.ok) {
             if (writeProblem == FileProblem::None)
                 writeProblem = written.problem;
@@ -209,16 +241,21 @@ QString refreshResourceCopies(const QString& installedFolder, const QString& cop
             after[name] = stamp;
     }
 
-    if (after != before || read.damaged) {
-        const FileStatus written = writeFileBytes(recordPath, formatResourceCopyRecords(after));
-        if (!written.ok) {
-            if (writeProblem == FileProblem::None)
-                writeProblem = written.problem;
-            unwritten << recordPath;
-        }
-    }
+    const bool recordChanged = after != before || read.damaged || !recordKindNotAFile.isEmpty();
+    const FileStatus recordWritten = recordChanged
+        ? writeFileBytesBelow(copyFolder, ResourceCopyRecordFile, formatResourceCopyRecords(after))
+        : FileStatus{true, FileProblem::None, QString()};
 
     QStringList message;
+    if (!recordKindNotAFile.isEmpty()) {
+        message << QStringLiteral("データフォルダーの resource にあるコピーの記録が、ファイルではなく") + recordKindNotAFile
+                       + QStringLiteral("になっていました。")
+                       + (recordWritten.ok ? QStringLiteral("記録は作り直しました。") : QString())
+                       + QStringLiteral("変更されているコピーは、新しいファイルで置き換えずにそのまま残します。")
+                << recordPath;
+        if (!recordSetAside.isEmpty())
+            message << QStringLiteral("元の") + recordKindNotAFile + QStringLiteral("は、名前を変えて残しました。") << recordSetAside;
+    }
     if (read.damaged) {
         message << QStringLiteral("データフォルダーの resource にあるコピーの記録が壊れていました。")
                        + QStringLiteral("変更されているコピーは、新しいファイルで置き換えずにそのまま残します。")
@@ -229,6 +266,13 @@ QString refreshResourceCopies(const QString& installedFolder, const QString& cop
         message << QStringLiteral("インストールされたデータファイルをデータフォルダーにコピーできませんでした。")
                        + writeProblemDetail(writeProblem)
                 << unwritten;
+    }
+    if (!recordWritten.ok) {
+        message << QStringLiteral("データフォルダーの resource にあるコピーの記録を書き込めませんでした。")
+                       + writeProblemDetail(recordWritten.problem)
+                       + (unwritten.isEmpty() && unreadable.isEmpty() ? QStringLiteral("データファイルのコピーは済んでいます。") : QString())
+                       + QStringLiteral("次の起動のときに、もう一度書き込みます。")
+                << recordPath;
     }
     return message.join(CrLf);
 }

@@ -248,6 +248,55 @@ TEST(FileWrite, KeepsPermissionsAndFollowsLinks)
     EXPECT_TRUE(QFileInfo(dangling).isSymLink());
 }
 
+// The program's own files below a folder of its own: no link takes a write out of it.
+TEST(FileWriteBelow, ReplacesLinksAndFollowsNone)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString root = dir.filePath("own");
+    const QString outside = dir.filePath("outside");
+    ASSERT_TRUE(QDir().mkpath(root));
+    ASSERT_TRUE(QDir().mkpath(outside));
+    writeBytes(outside + "/notes.txt", "the user's");
+    ASSERT_TRUE(QFile::link(outside + "/notes.txt", root + "/to-a-file"));
+    ASSERT_TRUE(QFile::link(outside + "/made.txt", root + "/to-no-file"));
+    ASSERT_TRUE(QFile::link(outside, root + "/to-a-folder"));
+    ASSERT_TRUE(QFile::link(outside, root + "/linked"));
+
+    // The link itself gives way to the file; what it points to stays as it was.
+    for (const char* name : {"to-a-file", "to-no-file", "to-a-folder"}) {
+        SCOPED_TRACE(name);
+        ASSERT_TRUE(writeFileBytesBelow(root, name, "own").ok);
+        const QFileInfo written(root + "/" + name);
+        EXPECT_FALSE(written.isSymLink());
+        EXPECT_TRUE(written.isFile());
+        EXPECT_EQ(readBytes(written.filePath()), "own");
+    }
+
+    // Folders on the way are made, but one that is a link is not entered.
+    ASSERT_TRUE(writeFileBytesBelow(root, "help/pages/index.html", "help").ok);
+    EXPECT_EQ(readBytes(root + "/help/pages/index.html"), "help");
+    struct Case { QString relativePath; FileProblem problem; };
+    const Case refused[] = {
+        {"linked/notes.txt", FileProblem::SymbolicLink},
+        {"linked/new/index.html", FileProblem::SymbolicLink},
+        {"help/pages/index.html/x", FileProblem::NotFound},
+        {"help", FileProblem::Folder},
+        {"../outside/notes.txt", FileProblem::NotFound},
+        {"help/./index.html", FileProblem::NotFound},
+        {"", FileProblem::NotFound},
+    };
+    for (const Case& c : refused) {
+        SCOPED_TRACE(c.relativePath.toStdString());
+        const FileStatus status = writeFileBytesBelow(root, c.relativePath, "never");
+        EXPECT_FALSE(status.ok);
+        EXPECT_EQ(status.problem, c.problem);
+    }
+    EXPECT_EQ(entries(outside), QStringList{"notes.txt"});
+    EXPECT_EQ(readBytes(outside + "/notes.txt"), "the user's");
+    EXPECT_EQ(entries(root + "/help/pages"), QStringList{"index.html"});
+}
+
 TEST(FileWrite, PermissionsCountForTheSuperuserToo)
 {
     QTemporaryDir dir;

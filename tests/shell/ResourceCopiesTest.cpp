@@ -1,5 +1,6 @@
 #include "shell/ResourceCopies.h"
 #include "shell/Startup.h"
+#include "platform/SharedConstants.h"
 #include "support/FileTestSupport.h"
 
 #include <QDateTime>
@@ -7,7 +8,9 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
+#include <functional>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 using filetest::readBytes;
 using filetest::writeBytes;
@@ -155,6 +158,149 @@ TEST_F(ResourceCopiesTest, ACopyThatCannotBeWrittenIsReportedAndMadeAtTheNextSta
     QFile::remove(copy(QStringLiteral("help")));
     EXPECT_EQ(refresh(), QString());
     EXPECT_EQ(readBytes(copy(QStringLiteral("help/index.html"))), "help 1");
+}
+
+// What stands at the record's name instead of a plain file is set aside, neither read nor written
+// through; the records are made anew as a file of their own.
+TEST_F(ResourceCopiesTest, ARecordThatIsNoPlainFileIsSetAsideAndMadeAnew)
+{
+    const QString home = temp.path() + QStringLiteral("/home");
+    QDir().mkpath(home);
+    const QString bashrc = home + QStringLiteral("/.bashrc");
+    const QString recordsOutside = home + QStringLiteral("/records");
+    const QString record = copy(ResourceCopyRecordFile);
+    install(QStringLiteral("css.txt"), "css 1");
+    ASSERT_EQ(refresh(), QString());
+    ASSERT_TRUE(QFile::rename(record, recordsOutside));
+
+    struct Case {
+        const char* what;
+        std::function<bool()> make;
+        QString kind;
+        std::function<bool(const QFileInfo&)> setAsideIsIt;
+    };
+    const auto isLink = [](const QFileInfo& f) { return f.isSymLink(); };
+    const Case cases[] = {
+        {"a link to a file outside", [&] { return QFile::link(bashrc, record); }, QStringLiteral("シンボリックリンク"), isLink},
+        {"a link to records outside", [&] { return QFile::link(recordsOutside, record); }, QStringLiteral("シンボリックリンク"), isLink},
+        {"a link to no file", [&] { return QFile::link(home + QStringLiteral("/.profile"), record); }, QStringLiteral("シンボリックリンク"), isLink},
+        {"a folder", [&] { return QDir().mkdir(record) && QFile(record + QStringLiteral("/inside")).open(QIODevice::WriteOnly); },
+         QStringLiteral("フォルダー"), [](const QFileInfo& f) { return f.isDir() && QFileInfo::exists(f.filePath() + QStringLiteral("/inside")); }},
+        {"a pipe", [&] { return ::mkfifo(QFile::encodeName(record).constData(), 0600) == 0; }, QStringLiteral("特殊なファイル"),
+         [](const QFileInfo& f) { return f.exists() && !f.isFile() && !f.isDir() && !f.isSymLink(); }},
+    };
+    const QByteArray recordsBytes = readBytes(recordsOutside);
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        writeBytes(bashrc, "export PATH=$HOME/bin:$PATH\n");
+        writeBytes(copy(QStringLiteral("css.txt")), "css 1");
+        QFile::remove(record + QStringLiteral(".bak"));
+        QDir(record + QStringLiteral(".bak")).removeRecursively();
+        ASSERT_TRUE(c.make());
+        // An upgrade: with the records read, the unchanged copy would follow it; without them it
+        // cannot be told from the user's and is kept.
+        install(QStringLiteral("css.txt"), "css " + QByteArray::number(version + 1));
+
+        const QString message = refresh();
+        EXPECT_TRUE(message.startsWith(QStringLiteral("データフォルダーの resource にあるコピーの記録が、ファイルではなく") + c.kind
+                                       + QStringLiteral("になっていました。記録は作り直しました。")))
+            << message.toStdString();
+        EXPECT_TRUE(message.contains(record + CrLf));
+        EXPECT_TRUE(message.contains(QStringLiteral("名前を変えて残しました。") + CrLf + record + QStringLiteral(".bak")));
+        EXPECT_FALSE(message.contains(QStringLiteral("コピーできませんでした"))) << message.toStdString();
+        EXPECT_FALSE(message.contains(QStringLiteral("書き込めませんでした"))) << message.toStdString();
+
+        EXPECT_TRUE(c.setAsideIsIt(QFileInfo(record + QStringLiteral(".bak"))));
+        EXPECT_EQ(readBytes(bashrc), "export PATH=$HOME/bin:$PATH\n");
+        EXPECT_EQ(readBytes(recordsOutside), recordsBytes);
+        EXPECT_FALSE(QFileInfo::exists(home + QStringLiteral("/.profile")));
+        EXPECT_EQ(readBytes(copy(QStringLiteral("css.txt"))), "css 1");
+        const QFileInfo made(record);
+        EXPECT_TRUE(made.isFile() && !made.isSymLink());
+        const ResourceCopyRecordsRead records = parseResourceCopyRecords(readBytes(record));
+        EXPECT_FALSE(records.damaged);
+        EXPECT_EQ(records.records.count(QStringLiteral("css.txt")), 1u);
+        EXPECT_EQ(refresh(), QString());
+        QFile::remove(record);
+    }
+}
+
+// The records cannot be written where the copies are in place and up to date: the message says
+// that of the records, not that the data files were not copied.
+TEST_F(ResourceCopiesTest, ARecordThatCannotBeWrittenIsReportedAsTheRecord)
+{
+    ASSERT_EQ(::chmod(QFile::encodeName(temp.path()).constData(), 0755), 0);
+    install(QStringLiteral("css.txt"), "css 1");
+    install(QStringLiteral("help/index.html"), "help 1");
+    ASSERT_EQ(refresh(), QString());
+    const QString record = copy(ResourceCopyRecordFile);
+
+    struct Case {
+        const char* what;
+        std::function<bool()> make;
+        QString said;
+    };
+    const Case cases[] = {
+        {"no record", [&] { return QFile::remove(record); },
+         QStringLiteral("データフォルダーの resource にあるコピーの記録を書き込めませんでした。このフォルダーかファイルには書き込む許可がありません。")},
+        {"a folder that cannot be set aside", [&] { return QFile::remove(record) && QDir().mkdir(record); },
+         QStringLiteral("データフォルダーの resource にあるコピーの記録を書き込めませんでした。同じ名前のフォルダーがあります。")},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        ASSERT_EQ(::chmod(QFile::encodeName(copies).constData(), 0755), 0);
+        QDir(record).removeRecursively();
+        writeBytes(record, "");
+        ASSERT_TRUE(c.make());
+        ASSERT_EQ(::chmod(QFile::encodeName(copies).constData(), 0555), 0);
+        QString message;
+        {
+            filetest::AsNobody nobody;
+            ASSERT_TRUE(nobody.ok());
+            message = refresh();
+        }
+        EXPECT_TRUE(message.contains(c.said + QStringLiteral("ディスク上のファイルは変わっていません。データファイルのコピーは済んでいます。")))
+            << message.toStdString();
+        EXPECT_TRUE(message.endsWith(CrLf + record));
+        EXPECT_FALSE(message.contains(QStringLiteral("コピーできませんでした"))) << message.toStdString();
+        EXPECT_FALSE(message.contains(QStringLiteral("作り直しました"))) << message.toStdString();
+        EXPECT_EQ(readBytes(copy(QStringLiteral("css.txt"))), "css 1");
+        EXPECT_EQ(readBytes(copy(QStringLiteral("help/index.html"))), "help 1");
+    }
+    ASSERT_EQ(::chmod(QFile::encodeName(copies).constData(), 0755), 0);
+}
+
+// A copy, or a folder of copies, that is a link takes no write out of the copy folder.
+TEST_F(ResourceCopiesTest, CopiesThatAreLinksTakeNoWriteOutside)
+{
+    const QString home = temp.path() + QStringLiteral("/home");
+    QDir().mkpath(home + QStringLiteral("/help"));
+    install(QStringLiteral("css.txt"), "css 1");
+    install(QStringLiteral("tag.txt"), "tag 1");
+    ASSERT_EQ(refresh(), QString());
+
+    // A link to no file where a copy is missing; a link to a file outside that holds what the
+    // program copied; a folder of copies that is a link to a folder outside.
+    ASSERT_TRUE(QFile::remove(copy(QStringLiteral("css.txt"))));
+    ASSERT_TRUE(QFile::link(home + QStringLiteral("/made.txt"), copy(QStringLiteral("css.txt"))));
+    ASSERT_TRUE(QFile::rename(copy(QStringLiteral("tag.txt")), home + QStringLiteral("/tag.txt")));
+    ASSERT_TRUE(QFile::link(home + QStringLiteral("/tag.txt"), copy(QStringLiteral("tag.txt"))));
+    ASSERT_TRUE(QFile::link(home + QStringLiteral("/help"), copy(QStringLiteral("help"))));
+    install(QStringLiteral("tag.txt"), "tag 2");
+    install(QStringLiteral("help/index.html"), "help 1");
+
+    const QString message = refresh();
+    EXPECT_EQ(message, QStringLiteral("インストールされたデータファイルをデータフォルダーにコピーできませんでした。")
+                           + QStringLiteral("保存先の途中のフォルダーがシンボリックリンクです。ディスク上のファイルは変わっていません。") + CrLf
+                           + copy(QStringLiteral("help/index.html")));
+    EXPECT_EQ(filetest::entries(home), (QStringList{QStringLiteral("help"), QStringLiteral("tag.txt")}));
+    EXPECT_EQ(filetest::entries(home + QStringLiteral("/help")), QStringList());
+    EXPECT_EQ(readBytes(home + QStringLiteral("/tag.txt")), "tag 1");
+    for (const auto& [name, bytes] : {std::pair{"css.txt", "css 1"}, std::pair{"tag.txt", "tag 2"}}) {
+        const QFileInfo made(copy(QString::fromLatin1(name)));
+        EXPECT_TRUE(made.isFile() && !made.isSymLink()) << name;
+        EXPECT_EQ(readBytes(made.filePath()), bytes);
+    }
 }
 
 // The build tree (the executable beside resource/) is its own program folder and no copies are
