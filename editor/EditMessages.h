@@ -36,7 +36,7 @@ inline const QString BlankAfterBracket = QStringLiteral("< と文字の間に空
 // "<" + name + "のエンドタグ " + "</" + name + ">が有りません。"
 inline QString missingEndTag(const QString& name)
 {
-    return QLatin1Char('<') + name + QStringLiteral("のエンドタグ ") + QStringLiteral("</") + name
+    return QStringLiteral("<") + name + QStringLiteral("のエンドタグ ") + QStringLiteral("</") + name
         + QStringLiteral(">が有りません。");
 }
 
