@@ -68,6 +68,22 @@ BlockSpan nextBlock(const QString& upper, const PseudoTags& tags, qsizetype from
     return span;
 }
 
+// The lines with the blanks at their starts taken off: a beginner may indent an item or a row
+// with half-width or ideographic spaces, and those are no part of the item or of the first cell.
+QString withoutIndents(QStringView lines)
+{
+    QString out;
+    out.reserve(lines.size());
+    bool atLineStart = true;
+    for (const QChar c : lines) {
+        if (atLineStart && (c == QLatin1Char(' ') || c == QChar(0x3000)))
+            continue;
+        atLineStart = c == QLatin1Char('\n');
+        out += c;
+    }
+    return out;
+}
+
 struct BlockWalk {
     QString text;
     bool closed = true;  // false when an opening pseudo-tag had no closing one
@@ -98,14 +114,14 @@ BlockWalk replaceBlocks(const QString& text, const PseudoTags& tags, const Block
         QString lines;
         QString after = text.mid(b + closing.size(), closeLineEnd - b - closing.size());
         if (openLine == closeLine) {
-            lines = text.mid(a + opening.size(), b - a - opening.size());
-            if (!lines.isEmpty())
-                lines += CrLf;
+            const QStringView between = QStringView(text).sliced(a + opening.size(), b - a - opening.size());
+            if (!between.isEmpty())
+                lines = withoutIndents(between) + CrLf;
         } else {
             const qsizetype openLineEnd = lineEndOf(text, a);
             before += QStringView(text).sliced(a + opening.size(),
                                                openLineEnd - a - opening.size());
-            lines = text.mid(openLineEnd, closeLine - openLineEnd);
+            lines = withoutIndents(QStringView(text).sliced(openLineEnd, closeLine - openLineEnd));
             after.prepend(QStringView(text).sliced(closeLine, b - closeLine));
         }
         walk.text += QStringView(text).sliced(done, openLine - done);

@@ -15,12 +15,14 @@ using BlockGenerator = std::function<QString(const QString& lines)>;
 
 // Hands the lines between each pair of list pseudo-tags to the list generator and removes the
 // pseudo-tags, then puts every rule that follows other text on a line of its own. The lines
-// strictly between the pseudo-tags' lines are the items; what else stands on a pseudo-tag's line
-// stays there, unless it is only "<BR>". An opening pseudo-tag without a closing one after it
+// strictly between the pseudo-tags' lines are the items, each without the half-width and
+// ideographic spaces at its start; what else stands on a pseudo-tag's line stays there, unless it
+// is only "<BR>". An opening pseudo-tag without a closing one after it
 // ends the step there, leaving the rest as it is and skipping the rule pass.
 QString autoItems(const QString& text, const BlockGenerator& makeList);
 
-// The same with tables, then closes a paragraph that is open where a table starts in front of
+// The same with tables, a line a row (the blanks at a row's start are no part of its first cell),
+// then closes a paragraph that is open where a table starts in front of
 // the table and drops that paragraph's own end tag behind it.
 QString autoTables(const QString& text, const BlockGenerator& makeTable);
 

@@ -7,6 +7,7 @@
 #include "toolwindows/ColourDelivery.h"
 #include "toolwindows/ColourPickerControls.h"
 #include "toolwindows/MouseRelay.h"
+#include "toolwindows/ScreenPlacement.h"
 #include "toolwindows/ToolWindowTexts.h"
 #include "workspace/Workspace.h"
 
@@ -21,7 +22,6 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QScreen>
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -198,22 +198,10 @@ void ColourPickerWindow::placeBarBelow(QWidget* frame, int height, int width)
 
 void ColourPickerWindow::setWindowSize(int width, int height)
 {
-    int left = twips::WindowLeft(this);
-    int top = twips::WindowTop(this);
     // A mode that makes the window wider or taller than the room left of it on the screen moves
     // it back onto the screen.
-    if (const QScreen* s = screen()) {
-        const QRect room = s->availableGeometry();
-        // With the window's frame, where the window system has told it.
-        const QSize frame = frameGeometry().size() - size();
-        const int pixelsWide = twips::toPixels(width) + frame.width();
-        const int pixelsHigh = twips::toPixels(height) + frame.height();
-        if (pos().x() + pixelsWide > room.x() + room.width())
-            left = twips::fromPixels(std::max(room.x(), room.x() + room.width() - pixelsWide));
-        if (pos().y() + pixelsHigh > room.y() + room.height())
-            top = twips::fromPixels(std::max(room.y(), room.y() + room.height() - pixelsHigh));
-    }
-    twips::SetWindowGeometry(this, left, top, width, height);
+    const QPoint place = screen_placement::keptOnScreen(this, twips::WindowLeft(this), twips::WindowTop(this), width, height);
+    twips::SetWindowGeometry(this, place.x(), place.y(), width, height);
 }
 
 void ColourPickerWindow::showOnly(const QList<QWidget*>& hide, const QList<QWidget*>& show)

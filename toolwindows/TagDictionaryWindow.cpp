@@ -11,8 +11,10 @@
 #include "platform/TextFile.h"
 #include "platform/TextRules.h"
 #include "platform/Twips.h"
+#include "toolwindows/BlankWrapLabel.h"
 #include "toolwindows/MouseRelay.h"
 #include "toolwindows/PickerColours.h"
+#include "toolwindows/ScreenPlacement.h"
 #include "toolwindows/ToolWindowTexts.h"
 #include "workspace/PathHelpers.h"
 #include "workspace/Workspace.h"
@@ -25,6 +27,7 @@
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QTextCursor>
+#include <algorithm>
 #include <cmath>
 #include <stdexcept>
 
@@ -60,6 +63,68 @@ int absTwips(double value)
     return static_cast<int>(textrules::roundHalfToEven(std::fabs(value)));
 }
 
+// The grid in the window and the labels in the grid (twips).
+constexpr int Columns = 5;
+constexpr int GridLeft = 100;
+constexpr int GridTop = 50;
+constexpr int WindowWidthBesideGrid = 300;
+constexpr int WindowHeightBesideGrid = 900;
+constexpr int LabelsLeft = 100;  // and as far from the grid's right edge
+constexpr int FirstRowTop = 200;
+constexpr int ColumnGap = 40;
+constexpr int RowGap = 20;
+// A row of one line is as high as the labels have always been.
+constexpr int OneLineRowHeight = 300;
+// The room the explanation box keeps below the rows: some lines of an explanation.
+constexpr int BoxTopGap = 50;
+constexpr int BoxBottomGap = 100;
+constexpr int SmallestBoxHeight = 1500;
+// The window as it opens, before it grows for its captions.
+constexpr int FirstLeft = 5000;
+constexpr int FirstTop = 2000;
+constexpr int FirstWidth = 10000;
+constexpr int FirstHeight = 8000;
+
+int windowWidthForLabels(int labelWidth)
+{
+    return Columns * labelWidth + (Columns - 1) * ColumnGap + 2 * LabelsLeft + WindowWidthBesideGrid;
+}
+
+int windowHeightForRows(int rowsBottom)
+{
+    return rowsBottom + BoxTopGap + SmallestBoxHeight + BoxBottomGap + WindowHeightBesideGrid;
+}
+
+// The narrowest label width, in pixels, that shows every word of every caption whole.
+int widestWord(const QList<BlankWrapLabel*>& labels)
+{
+    int widest = 1;
+    for (const BlankWrapLabel* l : labels)
+        widest = std::max(widest, l->widestWordWidth());
+    return widest;
+}
+
+// The narrowest label width, in pixels, in which no caption takes more than `lines` lines (and
+// every word is whole).
+int narrowestLabelWidth(const QList<BlankWrapLabel*>& labels, qsizetype lines)
+{
+    int low = widestWord(labels);
+    int high = low;
+    for (const BlankWrapLabel* l : labels)
+        high = std::max(high, l->oneLineWidth());
+    const auto fits = [&labels, lines](int width) {
+        return std::all_of(labels.cbegin(), labels.cend(), [width, lines](const BlankWrapLabel* l) { return l->lineCount(width) <= lines; });
+    };
+    while (low < high) {
+        const int middle = low + (high - low) / 2;
+        if (fits(middle))
+            high = middle;
+        else
+            low = middle + 1;
+    }
+    return low;
+}
+
 } // namespace
 
 TagDictionaryWindow::TagDictionaryWindow(Workspace& workspace, UndoRing& undoRing, Insertion& insertion, ControlRegistry& mainControls, Procedures& procs,
@@ -76,14 +141,15 @@ TagDictionaryWindow::TagDictionaryWindow(Workspace& workspace, UndoRing& undoRin
 
     const QFont font = gothicFont();
     for (int i = 0; i <= LastTagIndex; ++i) {
-        auto* l = new QLabel(grid_);
+        auto* l = new BlankWrapLabel(grid_);
         l->setTextFormat(Qt::PlainText);
+        l->setMargin(2);
         l->setFont(font);
         l->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
         l->setCursor(Qt::PointingHandCursor);
         setBackColour(l, QColor(0, 0, 128));
         setForeColour(l, QColor(255, 255, 255));
-        twips::SetGeometry(l, 100, 200, 1800, 300);
+        twips::SetGeometry(l, LabelsLeft, FirstRowTop, 1800, OneLineRowHeight);
         MouseRelay* relay = MouseRelay::watch(l);
         relay->click = [this, i] { showExplanation(i); };
         relay->doubleClick = [this, i] { wrapSelectionInTags(i); };
@@ -141,10 +207,12 @@ void TagDictionaryWindow::load()
     explanationBox_->setPlainText(toBox(toolwindow_texts::tagDictionaryGreeting()));
     for (QLabel* l : tagLabels_)
         l->clear();
-    twips::SetWindowGeometry(this, 5000, 2000, 10000, 8000);
+    twips::SetWindowGeometry(this, FirstLeft, FirstTop, FirstWidth, FirstHeight);
     raise();
     layoutTags();
     readTags();
+    fitWindowToCaptions();
+    layoutTags();
     if (mainWindow_)
         mainWindow_->activateWindow();
 }
@@ -154,6 +222,8 @@ void TagDictionaryWindow::showDictionary()
     const bool loading = !loaded_;
     ensureLoaded();
     show();
+    // Shown, the window knows its frame, which may take it past the screen's edge.
+    keepOnScreen();
     raise();
     isOpen.set(true);
     // The editor keeps the focus: the user goes on typing while the dictionary is open.
@@ -192,24 +262,83 @@ void TagDictionaryWindow::followTab()
 
 // ---- layout and reading the dictionary ----
 
+int TagDictionaryWindow::labelWidthInGrid(int gridWidth)
+{
+    // Five columns ColumnGap apart, as far from the frame's right edge as the first is from its
+    // left, so that the last column stays inside the frame.
+    return absTwips((gridWidth - 2 * LabelsLeft - (Columns - 1) * ColumnGap) / double(Columns));
+}
+
+int TagDictionaryWindow::rowHeight(int row, int labelWidth) const
+{
+    const int pixels = twips::toPixels(labelWidth);
+    int height = OneLineRowHeight;
+    for (int i = row * Columns; i < (row + 1) * Columns && i <= LastTagIndex; ++i)
+        height = std::max(height, twips::fromPixels(tagLabels_.at(i)->heightForWidth(pixels)));
+    return height;
+}
+
+int TagDictionaryWindow::rowsBottom(int labelWidth) const
+{
+    int top = FirstRowTop;
+    for (int row = 0; row * Columns <= LastTagIndex; ++row)
+        top += rowHeight(row, labelWidth) + RowGap;
+    return top - RowGap;
+}
+
 void TagDictionaryWindow::layoutTags()
 {
-    twips::SetGeometry(grid_, 100, 50, absTwips(twips::WindowWidth(this) - 300.0), absTwips(twips::WindowHeight(this) - 900.0));
-    // Five columns 40 apart, as far from the frame's right edge as the first is from its left,
-    // so that the last column stays inside the frame.
-    const int w = absTwips((twips::Width(grid_) - 2 * 100 - 4 * 40.0) / 5);
-    twips::SetWidth(tagLabels_.first(), w);
-    const int h = twips::Height(tagLabels_.first());
-    for (int i = 0; i <= LastTagIndex; ++i) {
-        const int r = i / 5;
-        const int c = i % 5;
-        twips::SetGeometry(tagLabels_.at(i), c * (w + 40) + 100, r * (h + 20) + 200, w, h);
-        tagLabels_.at(i)->show();
+    twips::SetGeometry(grid_, GridLeft, GridTop, absTwips(twips::WindowWidth(this) - double(WindowWidthBesideGrid)),
+                       absTwips(twips::WindowHeight(this) - double(WindowHeightBesideGrid)));
+    const int w = labelWidthInGrid(twips::Width(grid_));
+    int top = FirstRowTop;
+    for (int row = 0; row * Columns <= LastTagIndex; ++row) {
+        const int h = rowHeight(row, w);
+        for (int c = 0; c < Columns && row * Columns + c <= LastTagIndex; ++c) {
+            BlankWrapLabel* l = tagLabels_.at(row * Columns + c);
+            twips::SetGeometry(l, c * (w + ColumnGap) + LabelsLeft, top, w, h);
+            l->show();
+        }
+        top += h + RowGap;
     }
-    const QLabel* last = tagLabels_.at(LastTagIndex);
-    const int below = twips::Top(last) + twips::Height(last);
-    twips::SetGeometry(explanationBox_, twips::Left(tagLabels_.first()), below + 50, absTwips(twips::Width(grid_) - 200.0),
-                       absTwips(twips::Height(grid_) - below - 100.0));
+    const int below = top - RowGap;
+    twips::SetGeometry(explanationBox_, LabelsLeft, below + BoxTopGap, absTwips(twips::Width(grid_) - 2.0 * LabelsLeft),
+                       std::max(0, twips::Height(grid_) - below - BoxBottomGap));
+}
+
+void TagDictionaryWindow::keepOnScreen()
+{
+    int width = twips::WindowWidth(this);
+    int height = twips::WindowHeight(this);
+    const QSize room = screen_placement::availableRoom(this);
+    if (!room.isEmpty()) {
+        width = std::min(width, room.width());
+        height = std::min(height, room.height());
+    }
+    const QPoint place = screen_placement::keptOnScreen(this, twips::WindowLeft(this), twips::WindowTop(this), width, height);
+    if (place != QPoint(twips::WindowLeft(this), twips::WindowTop(this)) || width != twips::WindowWidth(this) ||
+        height != twips::WindowHeight(this))
+        twips::SetWindowGeometry(this, place.x(), place.y(), width, height);
+}
+
+void TagDictionaryWindow::fitWindowToCaptions()
+{
+    // One pixel to spare, so that a width rounded to twips and back never loses a pixel.
+    const auto labelTwips = [](int pixels) { return twips::fromPixels(pixels + 1); };
+    const QSize room = screen_placement::availableRoom(this);
+    const auto withinRoom = [&room](int value, int roomValue) { return room.isEmpty() ? value : std::min(value, roomValue); };
+
+    const int widestWords = labelTwips(widestWord(tagLabels_));
+    const int smallestWidth = withinRoom(windowWidthForLabels(widestWords), room.width());
+    const int smallestHeight = withinRoom(windowHeightForRows(rowsBottom(widestWords)), room.height());
+    setMinimumSize(twips::toPixels(smallestWidth), twips::toPixels(smallestHeight));
+
+    const int twoLines = labelTwips(narrowestLabelWidth(tagLabels_, 2));
+    const int width = withinRoom(std::max(FirstWidth, windowWidthForLabels(twoLines)), room.width());
+    const int labelWidth = labelWidthInGrid(width - WindowWidthBesideGrid);
+    const int height = withinRoom(std::max(FirstHeight, windowHeightForRows(rowsBottom(labelWidth))), room.height());
+    const QPoint place = screen_placement::keptOnScreen(this, twips::WindowLeft(this), twips::WindowTop(this), width, height);
+    twips::SetWindowGeometry(this, place.x(), place.y(), width, height);
 }
 
 void TagDictionaryWindow::readTags()

@@ -9,6 +9,7 @@
 #include <QWidget>
 #include <array>
 
+class BlankWrapLabel;
 class Insertion;
 class Procedures;
 class QAction;
@@ -55,8 +56,16 @@ public:
     // Marks the window closed and not loaded.
     void unload();
     bool loaded() const { return loaded_; }
-    // Places the grid, the labels in rows of five and the explanation box in the window.
+    // Places the grid, the labels in rows of five and the explanation box in the window. The
+    // labels wrap their captions at blanks; each row is as high as its highest label.
     void layoutTags();
+    // Sizes the window for its captions, within the screen's available area: wide enough for
+    // every caption in two lines if the screen allows, high enough for the rows and the
+    // explanation box; and never smaller than what shows every word of a caption whole.
+    void fitWindowToCaptions();
+    // Moves the window, and makes it smaller if need be, so that it lies within the screen's
+    // available area, its frame included.
+    void keepOnScreen();
     // Reads resource/tag.txt into the labels' captions and the explanations.
     void readTags();
     // A click on a label: its explanation, in blue, in the explanation box.
@@ -85,6 +94,10 @@ protected:
 private:
     QLabel* label(int index) const;
     void followTab();
+    // The width of a label in a grid of that width, and the bottom of the last row (twips).
+    static int labelWidthInGrid(int gridWidth);
+    int rowsBottom(int labelWidth) const;
+    int rowHeight(int row, int labelWidth) const;
 
     Workspace& ws;
     UndoRing& undo;
@@ -93,7 +106,7 @@ private:
     bool loaded_ = false;
 
     QGroupBox* grid_ = nullptr;
-    QList<QLabel*> tagLabels_;
+    QList<BlankWrapLabel*> tagLabels_;
     QPlainTextEdit* explanationBox_ = nullptr;
     QMenu* editMenu_ = nullptr;
 };

@@ -38,6 +38,25 @@ QStringList helpExamples()
     return examples;
 }
 
+// The example with the lines between the pseudo-tags' lines indented, in turn, with an
+// ideographic space, a half-width one and both.
+QString withIndentedBlockLines(const QString& example, const QString& word)
+{
+    static const QString indents[] = {QStringLiteral("　"), QStringLiteral(" "), QStringLiteral(" 　")};
+    QStringList lines = example.split(CrLf);
+    bool inside = false;
+    int indented = 0;
+    for (QString& line : lines) {
+        if (line == QLatin1Char('<') + word + QLatin1Char('>'))
+            inside = true;
+        else if (line == QStringLiteral("</") + word + QLatin1Char('>'))
+            inside = false;
+        else if (inside)
+            line.prepend(indents[indented++ % 3]);
+    }
+    return lines.join(CrLf);
+}
+
 AutoCreateOutcome run(const QString& text, FrameLayout frames)
 {
     AutoCreateSettings settings;
@@ -68,6 +87,13 @@ TEST(HelpExamples, MakeWhatTheHelpPageSays)
     EXPECT_EQ(table.count("<TR>"), 3) << table.toStdString();
     EXPECT_TRUE(table.contains("<TH  align=\"center\">曜日</TH>"));
     EXPECT_TRUE(table.contains("<TD  align=\"center\">火曜日</TD>"));
+
+    // Blanks or none in front of the items and the rows: the same page.
+    for (const auto& [example, word] : {std::pair{examples[1], QStringLiteral("項目")}, std::pair{examples[2], QStringLiteral("表")}}) {
+        const QString indented = withIndentedBlockLines(example, word);
+        ASSERT_NE(indented, example);
+        EXPECT_EQ(run(indented, FrameLayout::None).page, run(example, FrameLayout::None).page) << indented.toStdString();
+    }
 
     EXPECT_TRUE(run(examples[3], FrameLayout::None).page.contains("うちの猫です。<IMG src =\"neko.jpg\""));
 

@@ -39,6 +39,13 @@ TEST(AutoItems, MakesAListOfTheLinesBetweenThePseudoTags)
          "<B><A name=\"Pelmor1\"></A></B><BR>\r\n<UL>\r\n<LI>a<BR>\r\n</UL>\r\n"},
         {"both pseudo-tags on one line", "x&lt;項目&gt;a&lt;/項目&gt;<BR>\r\n",
          "x<UL>\r\n<LI>a\r\n</UL>\r\n"},
+        {"half-width, ideographic and mixed blanks in front of items are not part of them",
+         Open + " apple<BR>\r\n　orange<BR>\r\n　 　pear<BR>\r\n <B>kiwi</B>\r\n" + Close,
+         "<UL>\r\n<LI>apple<BR>\r\n<LI>orange<BR>\r\n<LI>pear<BR>\r\n<LI><B>kiwi</B>\r\n</UL>\r\n"},
+        {"blanks inside an item and behind it stay",
+         Open + "　a　b c 　<BR>\r\n" + Close, "<UL>\r\n<LI>a　b c 　<BR>\r\n</UL>\r\n"},
+        {"an item between pseudo-tags on one line loses its blanks in front",
+         "x&lt;項目&gt;　 a&lt;/項目&gt;<BR>\r\n", "x<UL>\r\n<LI>a\r\n</UL>\r\n"},
         {"nothing between the pseudo-tags leaves nothing", "a\r\n" + Open + Close + "b\r\n",
          "a\r\nb\r\n"},
         {"a rule after other text gets its own line, one at a line start stays",
@@ -76,6 +83,10 @@ TEST(AutoTables, MakesATableAndClosesTheParagraphItStandsIn)
          "<P>\r\nh\r\n" + TOpen + "a,b<BR>\r\n" + TClose + TOpen + "a,b<BR>\r\n" + TClose +
              "</P>\r\n<P>\r\nnext\r\n</P>\r\n",
          "<P>\r\nh\r\n\r\n</P>\r\n" + table + table + "\r\n<P>\r\nnext\r\n</P>\r\n"},
+        {"blanks in front of a row are not part of its first cell; the other cells keep theirs",
+         TOpen + "　 a,　b<BR>\r\n c、 d<BR>\r\n" + TClose,
+         "<TABLE>\r\n<TR><TD>a</TD><TD>　b<BR></TD></TR>\r\n<TR><TD>c</TD><TD> d<BR></TD></TR>\r\n"
+         "</TABLE>\r\n"},
         {"an opening without a closing leaves the rest, an open paragraph included",
          "<P>\r\n" + TOpen + "a\r\n<TABLE>", "<P>\r\n" + TOpen + "a\r\n<TABLE>"},
     };

@@ -80,7 +80,7 @@ TEST(RealGenerators, ThePanelsSettingsReachTheGenerators)
     const RunResult r = run(wholerun::Text, FrameLayout::TopBottom, panels);
     ASSERT_TRUE(r.outcome.frames.has_value());
     const QString& body = r.outcome.frames->body;
-    EXPECT_TRUE(body.contains("\r\n<OL>\r\n<LI>　apple<BR>\r\n<LI>　orange<BR>\r\n\r\n</OL>\r\n"));
+    EXPECT_TRUE(body.contains("\r\n<OL>\r\n<LI>apple<BR>\r\n<LI>orange<BR>\r\n\r\n</OL>\r\n"));
     EXPECT_FALSE(body.contains("<TH"));
     EXPECT_EQ(body.count("color=\"#123456\""), 2) << "both rules around the title";
     EXPECT_TRUE(body.contains("alt=\"cat\""));

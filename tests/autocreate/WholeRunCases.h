@@ -64,8 +64,8 @@ inline const QString PageBody = QStringLiteral(
     "\r\n"
     "\r\n"
     "<UL>\r\n"
-    "<LI type=\"circle\">　apple<BR>\r\n"
-    "<LI type=\"circle\">　orange<BR>\r\n"
+    "<LI type=\"circle\">apple<BR>\r\n"
+    "<LI type=\"circle\">orange<BR>\r\n"
     "\r\n"
     "</UL>\r\n"
     "</P>\r\n"
@@ -129,8 +129,9 @@ inline QString framesetPage()
 }
 
 // Lists and tables as a beginner writes them, each in a paragraph under its heading: one item or
-// row a line, first plain, then every line indented with an ideographic space and the closing
-// pseudo-tag not; and the page they must give, one item or row for each of those lines.
+// row a line, first plain, then the lines indented with ideographic, half-width and mixed blanks
+// and the closing pseudo-tag not; and the page they must give, one item or row for each of those
+// lines, the same with or without the indents (a later cell keeps its own blank).
 inline const QString BlocksText = QStringLiteral(
     "わたしのページ\r\n"
     "\r\n"
@@ -152,14 +153,14 @@ inline const QString BlocksText = QStringLiteral(
     "好きな飲み物\r\n"
     "<項目>\r\n"
     "　お茶\r\n"
-    "　牛乳\r\n"
-    "　ジュース\r\n"
+    "  牛乳\r\n"
+    "　 ジュース\r\n"
     "</項目>\r\n"
     "\r\n"
     "時間割\r\n"
     "<表>\r\n"
     "　一時間目,国語\r\n"
-    "　二時間目,算数\r\n"
+    " 　二時間目,　算数\r\n"
     "</表>\r\n");
 
 inline QString blocksPage()
@@ -208,9 +209,9 @@ inline QString blocksPage()
                "\r\n"
                "\r\n"
                "<UL>\r\n"
-               "<LI type=\"circle\">　お茶<BR>\r\n"
-               "<LI type=\"circle\">　牛乳<BR>\r\n"
-               "<LI type=\"circle\">　ジュース<BR>\r\n"
+               "<LI type=\"circle\">お茶<BR>\r\n"
+               "<LI type=\"circle\">牛乳<BR>\r\n"
+               "<LI type=\"circle\">ジュース<BR>\r\n"
                "\r\n"
                "</UL>\r\n"
                "</P>\r\n"
@@ -221,12 +222,12 @@ inline QString blocksPage()
            table +
            QStringLiteral(
                "<TR>\r\n"
-               "<TH  align=\"center\">　一時間目</TH>\r\n"
+               "<TH  align=\"center\">一時間目</TH>\r\n"
                "<TH  align=\"center\">国語<BR></TH>\r\n"
                "</TR>\r\n"
                "<TR>\r\n"
-               "<TD  align=\"center\">　二時間目</TD>\r\n"
-               "<TD  align=\"center\">算数<BR></TD>\r\n"
+               "<TD  align=\"center\">二時間目</TD>\r\n"
+               "<TD  align=\"center\">　算数<BR></TD>\r\n"
                "</TR>\r\n"
                "</TABLE>\r\n"
                "\r\n"

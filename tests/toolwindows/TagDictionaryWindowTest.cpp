@@ -4,6 +4,7 @@
 #include "platform/RichEdit.h"
 #include "platform/TabStrip.h"
 #include "platform/Twips.h"
+#include "toolwindows/BlankWrapLabel.h"
 #include "toolwindows/TagDictionaryWindow.h"
 #include "toolwindows/MouseRelay.h"
 
@@ -11,6 +12,7 @@
 #include <QClipboard>
 #include <QLabel>
 #include <QPlainTextEdit>
+#include <QScreen>
 #include <QTextBlock>
 #include <QTextCursor>
 
@@ -50,6 +52,37 @@ protected:
     QLabel* label(int i) { return dic().controls.get<QLabel>(tag_dictionary::TagLabel, i); }
     QPlainTextEdit* box() { return dic().controls.get<QPlainTextEdit>(tag_dictionary::ExplanationBox); }
     RichEdit* editor() { return w().ws.currentEditor(); }
+    // Every label shows its whole caption, measured as the label's font lays it out with word
+    // wrap in the label's room and as the label paints it (broken at blanks); every label and the
+    // explanation box lie inside the window.
+    void expectEveryEntryWholeInTheWindow()
+    {
+        const QRect window = dic().rect();
+        for (int i = 0; i <= TagDictionaryWindow::LastTagIndex; ++i) {
+            const QLabel* l = label(i);
+            const QString caption = l->text();
+            const std::string what = std::to_string(i) + " " + caption.toStdString();
+            const int m = l->margin();
+            const QRect room = l->contentsRect().adjusted(m, m, -m, -m);
+            const QFontMetrics metrics = l->fontMetrics();
+            const QRect wrapped = metrics.boundingRect(QRect(0, 0, room.width(), 100000),
+                                                       Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, caption);
+            EXPECT_LE(wrapped.width(), room.width()) << what;
+            EXPECT_LE(wrapped.height(), room.height()) << what;
+            EXPECT_TRUE(window.contains(QRect(l->mapTo(&dic(), QPoint(0, 0)), l->size()))) << what;
+            const auto* wrapping = qobject_cast<const BlankWrapLabel*>(l);
+            if (!wrapping) {
+                ADD_FAILURE() << what << ": the label does not wrap its caption";
+                continue;
+            }
+            const QStringList lines = wrapping->shownLines();
+            for (const QString& line : lines)
+                EXPECT_LE(metrics.horizontalAdvance(line), room.width()) << what << ": " << line.toStdString();
+            EXPECT_LE(int(lines.size()) * metrics.lineSpacing() - metrics.leading(), room.height()) << what;
+            EXPECT_EQ(lines.join(u' ').split(u' ', Qt::SkipEmptyParts), caption.split(u' ', Qt::SkipEmptyParts)) << what;
+        }
+        EXPECT_TRUE(window.contains(QRect(box()->mapTo(&dic(), QPoint(0, 0)), box()->size())));
+    }
     // Selects text in the explanation box.
     void selectInBox(const QString& text)
     {
@@ -82,20 +115,53 @@ TEST_F(TagDictionaryWindowTest, LabelsShowTheCaptionsInRowsOfFive)
     EXPECT_EQ(backColour(label(0)), QColor(0, 0, 128));
     EXPECT_EQ(foreColour(label(0)), QColor(255, 255, 255));
 
-    // Five columns from left 100, rows 20 apart from top 200; the box below the last row.
+    // Five columns of one width from left 100, 40 apart; rows 20 apart from top 200, every label
+    // of a row as high as the row.
     const int w0 = twips::Width(label(0));
-    const int h = twips::Height(label(0));
-    EXPECT_EQ(twips::Left(label(4)), 4 * (w0 + 40) + 100);
-    EXPECT_EQ(twips::Left(label(5)), 100);
-    EXPECT_EQ(twips::Top(label(5)), h + 20 + 200);
-    EXPECT_EQ(twips::Top(label(64)), 12 * (h + 20) + 200);
-    EXPECT_EQ(twips::Top(box()), twips::Top(label(64)) + h + 50);
-    EXPECT_GT(twips::Height(box()), 1000);
-    // Every label and the box lie inside the window.
-    const QRect inside = dic().rect();
-    for (int i = 0; i <= TagDictionaryWindow::LastTagIndex; ++i)
-        EXPECT_TRUE(inside.contains(QRect(label(i)->mapTo(&dic(), QPoint(0, 0)), label(i)->size()))) << i;
-    EXPECT_TRUE(inside.contains(QRect(box()->mapTo(&dic(), QPoint(0, 0)), box()->size())));
+    int rowTop = 200;
+    for (int i = 0; i <= TagDictionaryWindow::LastTagIndex; ++i) {
+        const int first = i - i % 5;
+        if (i % 5 == 0 && i > 0)
+            rowTop += twips::Height(label(i - 5)) + 20;
+        EXPECT_EQ(twips::Left(label(i)), i % 5 * (w0 + 40) + 100) << i;
+        EXPECT_EQ(twips::Width(label(i)), w0) << i;
+        EXPECT_EQ(twips::Top(label(i)), rowTop) << i;
+        EXPECT_EQ(twips::Height(label(i)), twips::Height(label(first))) << i;
+    }
+    // A row of short tags keeps the height of one line; the row of the long META tag is higher.
+    EXPECT_EQ(twips::Height(label(0)), 300);
+    ASSERT_TRUE(label(43)->text().startsWith(QStringLiteral("<META HTTP-EQUIV")));
+    EXPECT_GE(label(43)->height(), 2 * label(43)->fontMetrics().lineSpacing());
+    // The box below the last row, with room for an explanation.
+    EXPECT_EQ(twips::Top(box()), twips::Top(label(64)) + twips::Height(label(64)) + 50);
+    EXPECT_GE(twips::Height(box()), 1500);
+    expectEveryEntryWholeInTheWindow();
+    EXPECT_TRUE(dic().screen()->availableGeometry().contains(dic().frameGeometry()));
+}
+
+TEST_F(TagDictionaryWindowTest, TheLayoutFollowsTheWindowsSize)
+{
+    copyResource(QStringLiteral("tag.txt"));
+    start();
+    w().procs.call(procedure::ShowTagDictionary);
+    const QSize first = dic().size();
+    const QRect room = dic().screen()->availableGeometry();
+    struct Case {
+        const char* what;
+        QSize size;
+    } cases[] = {
+        {"narrower and lower", QSize(first.width() * 3 / 4, first.height() * 3 / 4)},
+        {"as small as the window goes", QSize(1, 1)},
+        {"as large as the screen", room.size()},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        dic().move(room.topLeft());
+        dic().resize(c.size);
+        expectEveryEntryWholeInTheWindow();
+        EXPECT_EQ(twips::Top(box()), twips::Top(label(64)) + twips::Height(label(64)) + 50);
+        EXPECT_NEAR(box()->geometry().right(), label(4)->geometry().right(), 2) << "the box spans the columns";
+    }
 }
 
 TEST_F(TagDictionaryWindowTest, ClickShowsTheExplanationInBlue)
