@@ -6,20 +6,20 @@
 #include "platform/CommandRegistry.h"
 
 AutoCreateMenu::AutoCreateMenu(Settings& settings)
-    : AutoRun(settings, setting::AutoRun)
+    : autoRun(settings, setting::AutoRun)
 {
 }
 
 void AutoCreateMenu::declareMenu(CommandRegistry& commands, AutoCreateRunner& runner, AutoSettingsPanel& panel)
 {
-    CommandItem autoRun{0, QStringLiteral("自動作成自動実行")};
-    autoRun.toggles = &AutoRun;
-    autoRun.id = auto_create_menu::RunOnOpening;
-    CommandItem run{1, QStringLiteral("自動作成実行"), {}, [&runner] { runner.RunAutoCreate(); }};
+    CommandItem runOnOpening{0, QStringLiteral("自動作成自動実行")};
+    runOnOpening.toggles = &autoRun;
+    runOnOpening.id = auto_create_menu::RunOnOpening;
+    CommandItem run{1, QStringLiteral("自動作成実行"), {}, [&runner] { runner.run(); }};
     run.id = auto_create_menu::Run;
-    CommandItem settings{2, QStringLiteral("自動作成設定"), {}, [&panel] { panel.ShowAutoSettings(); }};
+    CommandItem settings{2, QStringLiteral("自動作成設定"), {}, [&panel] { panel.showPanel(); }};
     settings.id = auto_create_menu::ShowSettings;
-    CommandItem anchors{4, QStringLiteral("同じページにリンクに変更"), {}, [&runner] { runner.MakeAnchorLinks(); }};
+    CommandItem anchors{4, QStringLiteral("同じページにリンクに変更"), {}, [&runner] { runner.makeAnchorLinks(); }};
     anchors.id = auto_create_menu::MakeAnchorLinks;
-    commands.define(auto_create_menu::Menu, {autoRun, run, settings, {3, QStringLiteral("-")}, anchors});
+    commands.define(auto_create_menu::Menu, {runOnOpening, run, settings, {3, QStringLiteral("-")}, anchors});
 }

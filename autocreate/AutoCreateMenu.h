@@ -12,6 +12,6 @@ class AutoCreateMenu {
 public:
     explicit AutoCreateMenu(Settings& settings);
 
-    SettingSwitch AutoRun;
+    SettingSwitch autoRun;
     void declareMenu(CommandRegistry& commands, AutoCreateRunner& runner, AutoSettingsPanel& panel);
 };

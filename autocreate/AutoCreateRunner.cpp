@@ -65,25 +65,25 @@ AutoCreateRunner::AutoCreateRunner(Workspace& workspace, DocumentFiles& files, C
     , menu(autoMenu)
     , panel(settingsPanel)
 {
-    procs.define(procedure::RunAutoCreate, [this] { RunAutoCreate(); });
-    procs.define(procedure::InsertPageSkeleton, [this] { InsertSkeleton(); });
+    procs.define(procedure::RunAutoCreate, [this] { run(); });
+    procs.define(procedure::InsertPageSkeleton, [this] { insertPageSkeleton(); });
     // After the whole open has finished, so that it records the text file and not the page.
     connect(&files, &DocumentFiles::fileOpened, this, [this](int n) { textFileOpened(n); }, Qt::QueuedConnection);
 }
 
 void AutoCreateRunner::textFileOpened(int n)
 {
-    if (n < 0 || n >= ws.documentCount() || !menu.AutoRun.value())
+    if (n < 0 || n >= ws.documentCount() || !menu.autoRun.value())
         return;
     if (textrules::asciiLower(ws.doc(n).fileName.right(3)) != QStringLiteral("txt"))
         return;
-    RunAutoCreate();
+    run();
 }
 
-void AutoCreateRunner::RunAutoCreate()
+void AutoCreateRunner::run()
 {
     if (ws.documentCount() > 1) {
-        ws.dlg.MsgBox(autotext::tooManyDocuments());
+        ws.dlg.message(autotext::tooManyDocuments());
         return;
     }
     const int n = ws.currentIndex();
@@ -93,7 +93,7 @@ void AutoCreateRunner::RunAutoCreate()
     const bool frames = settings.frames != FrameLayout::None;
     // The pages are named after the text file; a document that was never saved has no name yet.
     if (frames && isOwnTempPageName(fileNameOf(d.fileName))) {
-        ws.dlg.MsgBox(autotext::saveBeforeFrames());
+        ws.dlg.message(autotext::saveBeforeFrames());
         return;
     }
     const QString folder = d.folder.isEmpty() ? ws.state.programFolder : d.folder;
@@ -105,14 +105,14 @@ void AutoCreateRunner::RunAutoCreate()
     try {
         auto effects = std::make_shared<autocreate::GeneratorEffects>();
         // Folded regions are part of the text; their markers would not survive the conversion.
-        const QString text = expandRegions(d.sourceEditor->Text(), d.regions);
+        const QString text = expandRegions(d.sourceEditor->text(), d.regions);
         const QString textFileName = d.fileName;
         const autocreate::AutoCreateOutcome outcome = autocreate::runAutoCreateSteps(
             text, textFileName, settings, makeGenerators(autocreate::readPanelInputs(controls), folder, effects));
         // The heading anchors leave the link listing at the text document's own name.
         ws.linkListUrl = fileNameOf(textFileName);
         for (const QString& message : std::as_const(effects->messages))
-            ws.dlg.MsgBox(message);
+            ws.dlg.message(message);
 
         changed = true;
         d.regions.fill(QString());
@@ -144,7 +144,7 @@ void AutoCreateRunner::RunAutoCreate()
     } catch (const std::logic_error&) {
         throw;
     } catch (const std::exception& e) {
-        ws.dlg.MsgBox(autotext::runFailed(failureDetail(e), !changed));
+        ws.dlg.message(autotext::runFailed(failureDetail(e), !changed));
         return;
     }
     const int last = ws.documentCount() - 1;
@@ -157,11 +157,11 @@ void AutoCreateRunner::putPage(int n, const QString& name, const QString& folder
     Document& d = ws.doc(n);
     RichEdit* ed = d.sourceEditor;
     // One change, which the editor's own undo takes back whole.
-    if (ed->IsEmpty()) {
-        ed->SetText(text);
+    if (ed->isEmpty()) {
+        ed->setText(text);
     } else {
-        ed->Select(0, ed->TextLength());
-        ed->SetSelText(text);
+        ed->select(0, ed->textLength());
+        ed->replaceSelection(text);
     }
     // The pages declare Shift_JIS.
     d.encoding = TextEncoding::Cp932;
@@ -175,7 +175,7 @@ void AutoCreateRunner::writePageFile(const QString& path, const QString& text)
 {
     const TextWriteResult r = writeTextFile(path, text + CrLf, TextEncoding::Cp932, true);
     if (!r.ok)
-        ws.dlg.MsgBox(autotext::pageNotWritten(path, writeProblemDetail(r.problem)));
+        ws.dlg.message(autotext::pageNotWritten(path, writeProblemDetail(r.problem)));
 }
 
 void AutoCreateRunner::writePanelFields(const autocreate::AutoCreateOutcome& outcome,
@@ -202,31 +202,31 @@ void AutoCreateRunner::writePanelFields(const autocreate::AutoCreateOutcome& out
         autocreate::selectOption(controls, ControlRef(ControlRef(frames_wizard::Split, 1)));
 }
 
-void AutoCreateRunner::InsertSkeleton()
+void AutoCreateRunner::insertPageSkeleton()
 {
     Document& d = ws.current();
     RichEdit* ed = d.sourceEditor;
-    const QString text = ed->Text();
+    const QString text = ed->text();
     const QString page = autocreate::insertSkeleton(text, !d.header.isEmpty(), gen::WrapPage);
     // A wrapped text is always longer: the same size means it had its page already.
     if (page.size() == text.size())
         return;
     undo.takeSnapshot();
-    ed->SetText(page);
+    ed->setText(page);
     colour.recolour(ed);
 }
 
-void AutoCreateRunner::MakeAnchorLinks()
+void AutoCreateRunner::makeAnchorLinks()
 {
     if (ws.documentCount() < 2)
         return;
-    const std::optional<autocreate::AnchorLinkList> list = autocreate::anchorLinkList(ws.sourceEditor(1)->Text());
+    const std::optional<autocreate::AnchorLinkList> list = autocreate::anchorLinkList(ws.sourceEditor(1)->text());
     if (!list)
         return;
     // The body page becomes the current document, so that the snapshot is its own.
     ws.selectSourceTab(1);
     undo.takeSnapshot();
     RichEdit* ed = ws.sourceEditor(1);
-    ed->Select(static_cast<int>(list->at), 0);
-    ed->SetSelText(list->links);
+    ed->select(static_cast<int>(list->at), 0);
+    ed->replaceSelection(list->links);
 }

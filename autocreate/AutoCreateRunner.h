@@ -31,11 +31,11 @@ public:
                      UndoRing& undo, Colouring& colouring, AutoCreateMenu& menu, AutoSettingsPanel& panel);
 
     // The menu item "自動作成実行" and the automatic run of a text file just opened.
-    void RunAutoCreate();
+    void run();
     // The Edit menu's "ヘッダー・フッターの挿入": the page around a text that has none.
-    void InsertSkeleton();
+    void insertPageSkeleton();
     // The menu item "同じページにリンクに変更": links to the anchors of document 1, in that page.
-    void MakeAnchorLinks();
+    void makeAnchorLinks();
 
     // The generators a run uses; the real ones unless replaced.
     using GeneratorFactory = std::function<autocreate::AutoCreateGenerators(

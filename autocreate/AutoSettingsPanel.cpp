@@ -125,7 +125,7 @@ QLineEdit* AutoSettingsPanel::colourRow(QGroupBox* group, const QString& label, 
     return edit;
 }
 
-void AutoSettingsPanel::ShowAutoSettings()
+void AutoSettingsPanel::showPanel()
 {
     panels.open(PanelPlace{.explanation = autotext::settingsExplanation(), .top = 3000, .left = 3500, .width = 7155,
                            .height = 5895, .panel = auto_settings::Panel, .explanationBox = auto_settings::Explanation});

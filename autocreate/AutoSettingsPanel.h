@@ -24,7 +24,7 @@ public:
     AutoSettingsPanel(PanelKit& panels, Dispatcher& dispatcher, Procedures& procs);
 
     // The menu item "自動作成設定": the panel at its place, in front, with its explanation.
-    void ShowAutoSettings();
+    void showPanel();
     // The frame layout was chosen: the navigation page's settings matter only for frames side by
     // side.
     void showNavigationSettings(bool sideBySide);

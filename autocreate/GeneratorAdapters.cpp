@@ -140,8 +140,8 @@ AutoCreateGenerators realGenerators(const PanelInputs& panels, const QString& do
     };
     g.setBodyColors = [effects](const QString& page, const QString& textColour,
                                 const QString& backColour) {
-        const gen::BodyColorsInput in{editorWith(page), textColour, backColour};
-        return apply(effects, in.editor, gen::makeBodyColors(in));
+        const gen::BodyColoursInput in{editorWith(page), textColour, backColour};
+        return apply(effects, in.editor, gen::makeBodyColours(in));
     };
     g.makeList = [panels, effects](const QString& lines) {
         gen::ListInput in = panels.list;

@@ -4,11 +4,11 @@
 #include "workspace/DocumentText.h"
 #include "workspace/Workspace.h"
 
-void TextPreparation::RemoveDoubleCr()
+void TextPreparation::removeDoubledCarriageReturns()
 {
     RichEdit* ed = ws.currentEditor();
-    const QString text = ed->Text();
+    const QString text = ed->text();
     if (!text.contains(QStringLiteral("\r\r")))
         return;
-    ed->SetText(removeDoubleCr(text));
+    ed->setText(removeDoubleCr(text));
 }

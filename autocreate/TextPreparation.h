@@ -8,7 +8,7 @@ public:
     explicit TextPreparation(Workspace& workspace) : ws(workspace) {}
 
     // Cleans doubled carriage returns out of the current editor; a text without them is not touched.
-    void RemoveDoubleCr();
+    void removeDoubledCarriageReturns();
 
 private:
     Workspace& ws;

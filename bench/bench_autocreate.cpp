@@ -88,7 +88,7 @@ void BM_AutoCreateInWindow(benchmark::State& state)
         w.ws.removeAllButFirst();
         w.ws.selectSourceTab(0);
         Document& d = w.ws.doc(0);
-        d.sourceEditor->SetText(text);
+        d.sourceEditor->setText(text);
         d.fileName = QStringLiteral("memo.txt");
         d.folder = session.dir.path();
         state.ResumeTiming();

@@ -27,8 +27,8 @@ bench::Session& session()
 void resetText(benchmark::State& state, RichEdit* ed, const QString& text)
 {
     state.PauseTiming();
-    ed->SetText(text);
-    ed->SetSelStart(0);
+    ed->setText(text);
+    ed->setSelectionStart(0);
     state.ResumeTiming();
 }
 

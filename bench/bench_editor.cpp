@@ -39,7 +39,7 @@ void BM_SetText(benchmark::State& state)
     RichEdit* ed = session().w().ws.sourceEditor(0);
     const QString text = htmlOfSize(state.range(0));
     for (auto _ : state)
-        ed->SetText(text);
+        ed->setText(text);
 }
 BENCHMARK(BM_SetText)->Arg(10'000'000)->Unit(benchmark::kMillisecond);
 
@@ -55,7 +55,7 @@ void BM_OpenLargeFile(benchmark::State& state)
         f.open(QIODevice::WriteOnly);
         f.write(bytes);
     }
-    w.ws.tabStrip().Select(1);
+    w.ws.tabStrip().setCurrentIndex(1);
     for (auto _ : state) {
         if (!w.files.readFile(dir.path(), name))
             state.SkipWithError("the file could not be read");
@@ -86,7 +86,7 @@ void BM_FullRecolour(benchmark::State& state)
 {
     MainWindow& w = session().w();
     RichEdit* ed = w.ws.sourceEditor(0);
-    ed->SetText(htmlOfSize(state.range(0)));
+    ed->setText(htmlOfSize(state.range(0)));
     for (auto _ : state)
         w.colour.recolour(ed);
 }
@@ -108,9 +108,9 @@ void BM_KeystrokeInMiddle(benchmark::State& state)
 {
     MainWindow& w = session().w();
     RichEdit* ed = w.ws.sourceEditor(0);
-    ed->SetText(htmlOfSize(state.range(0)));
+    ed->setText(htmlOfSize(state.range(0)));
     w.colour.recolour(ed);
-    ed->SetSelStart(ed->TextLength() / 2);
+    ed->setSelectionStart(ed->textLength() / 2);
     for (auto _ : state) {
         QKeyEvent press(QEvent::KeyPress, Qt::Key_A, Qt::NoModifier, QStringLiteral("a"));
         QApplication::sendEvent(ed, &press);
@@ -126,7 +126,7 @@ void BM_UndoSnapshot(benchmark::State& state)
     int i = 0;
     for (auto _ : state) {
         state.PauseTiming();
-        ed->SetText(text + QString::number(i++));
+        ed->setText(text + QString::number(i++));
         state.ResumeTiming();
         w.undo.takeSnapshot();
     }

@@ -53,7 +53,7 @@ qint64 timePreview(MainWindow& w, int n)
     QElapsedTimer timer;
     QMetaObject::Connection connection;
     auto watch = [&](WebBrowser* b) {
-        connection = QObject::connect(b, &WebBrowser::DocumentComplete, b, [&](const QUrl& url, bool) {
+        connection = QObject::connect(b, &WebBrowser::loadFinished, b, [&](const QUrl& url, bool) {
             if (url == page && completeAt < 0)
                 completeAt = timer.nsecsElapsed();
         });
@@ -61,12 +61,12 @@ qint64 timePreview(MainWindow& w, int n)
     if (d.browser)
         watch(d.browser);
     timer.start();
-    w.ws.tabStrip().Select(2 * n + 2);
+    w.ws.tabStrip().setCurrentIndex(2 * n + 2);
     const bool ok = runUntil([&] {
         if (!connection && d.browser) {
             watch(d.browser);
             // Already done before the first look: count it from here.
-            if (!d.browser->isLoading() && QUrl(d.browser->LocationURL()) == page)
+            if (!d.browser->isLoading() && QUrl(d.browser->url()) == page)
                 completeAt = timer.nsecsElapsed();
         }
         return completeAt >= 0;
@@ -83,7 +83,7 @@ void warmUp()
     if (done)
         return;
     done = true;
-    s.w().ws.sourceEditor(0)->SetText(htmlOfSize(20'000));
+    s.w().ws.sourceEditor(0)->setText(htmlOfSize(20'000));
     s.engineStartMs = static_cast<double>(timePreview(s.w(), 0)) / 1e6;
 }
 
@@ -100,7 +100,7 @@ void BM_FirstPreviewOfADocument(benchmark::State& state)
         }
         w.ws.addDocument();
         const int n = w.ws.documentCount() - 1;
-        w.ws.sourceEditor(n)->SetText(text);
+        w.ws.sourceEditor(n)->setText(text);
         const qint64 ns = timePreview(w, n);
         if (ns < 0) {
             state.SkipWithError("the preview did not complete");
@@ -117,19 +117,19 @@ void BM_PreviewAfterAnEdit(benchmark::State& state)
 {
     warmUp();
     MainWindow& w = session().w();
-    w.ws.tabStrip().Select(1);
+    w.ws.tabStrip().setCurrentIndex(1);
     // Unlike every text shown before, so that this preview loads.
-    w.ws.sourceEditor(0)->SetText(htmlOfSize(state.range(0)) + QStringLiteral("<!-- after an edit -->"));
+    w.ws.sourceEditor(0)->setText(htmlOfSize(state.range(0)) + QStringLiteral("<!-- after an edit -->"));
     if (timePreview(w, 0) < 0) {
         state.SkipWithError("the preview did not complete");
         return;
     }
     int i = 0;
     for (auto _ : state) {
-        w.ws.tabStrip().Select(1);
+        w.ws.tabStrip().setCurrentIndex(1);
         RichEdit* ed = w.ws.sourceEditor(0);
-        ed->SetSelStart(ed->TextLength());
-        ed->SetSelText(QString::number(i++ % 10));
+        ed->setSelectionStart(ed->textLength());
+        ed->replaceSelection(QString::number(i++ % 10));
         const qint64 ns = timePreview(w, 0);
         if (ns < 0) {
             state.SkipWithError("the preview did not complete");
@@ -146,20 +146,20 @@ void BM_SwitchWithoutChange(benchmark::State& state)
 {
     warmUp();
     MainWindow& w = session().w();
-    w.ws.tabStrip().Select(1);
-    w.ws.sourceEditor(0)->SetText(htmlOfSize(state.range(0)) + QStringLiteral("<!-- unchanged -->"));
+    w.ws.tabStrip().setCurrentIndex(1);
+    w.ws.sourceEditor(0)->setText(htmlOfSize(state.range(0)) + QStringLiteral("<!-- unchanged -->"));
     if (timePreview(w, 0) < 0) {
         state.SkipWithError("the preview did not complete");
         return;
     }
     int navigations = 0;
-    QObject::connect(w.ws.doc(0).browser, &WebBrowser::DocumentComplete, w.ws.doc(0).browser, [&] { ++navigations; });
+    QObject::connect(w.ws.doc(0).browser, &WebBrowser::loadFinished, w.ws.doc(0).browser, [&] { ++navigations; });
     for (auto _ : state) {
-        w.ws.tabStrip().Select(1);
+        w.ws.tabStrip().setCurrentIndex(1);
         QApplication::processEvents();
         QElapsedTimer timer;
         timer.start();
-        w.ws.tabStrip().Select(2);
+        w.ws.tabStrip().setCurrentIndex(2);
         runUntil([&] { return !w.preview.previewDelay.isActive(); });
         state.SetIterationTime(static_cast<double>(timer.nsecsElapsed()) / 1e9);
     }

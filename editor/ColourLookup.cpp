@@ -40,7 +40,7 @@ const QStringList& ColourLookup::colourNames()
         // Told once a run; the good records are used all the same.
         const QString message = colourFileMessage(file);
         if (!message.isEmpty())
-            ctx.ws.dlg.MsgBox(message);
+            ctx.ws.dlg.message(message);
     }
     return *names_;
 }
@@ -50,12 +50,12 @@ void ColourLookup::applyPickedColour(const QString& cs)
     RichEdit* ed = ctx.ws.currentEditor();
     ed->setFocus();
     const QStringList& names = colourNames();
-    const QString text = ed->Text();
+    const QString text = ed->text();
     const ColourInsertion c = colourInsertion(text, selectionOf(ed), cs, names);
     ctx.undo.takeSnapshot();
     if (c.kind == ColourInsertion::Replace) {
         select(ed, c.selection);
-        ed->SetSelText(c.replacement);
+        ed->replaceSelection(c.replacement);
         if (auto* box = qobject_cast<QLineEdit*>(ctx.controls.find(mini_panel::FirstColourBox)))
             box->setText(c.replacement);
     } else {
@@ -68,7 +68,7 @@ void ColourLookup::applyPickedColour(const QString& cs)
 void ColourLookup::lookUpSelectedTag()
 {
     RichEdit* ed = ctx.ws.currentEditor();
-    if (ed->SelLength() == 0)
+    if (ed->selectionLength() == 0)
         return;
     if (!tagDictionary_) {
         // Until the dictionary window is built, its plain opening is all there is.
@@ -78,9 +78,9 @@ void ColourLookup::lookUpSelectedTag()
     const QStringList captions = tagDictionary_->tagCaptions();
     for (int i = 0; i < captions.size(); ++i)
         tagDictionary_->setLabelBackColour(i, plainLabelColour());
-    const int found = findTagCaption(ed->SelText(), captions);
+    const int found = findTagCaption(ed->selectedText(), captions);
     if (found < 0) {
-        ctx.ws.dlg.MsgBox(editmsg::TagNotInDictionary);
+        ctx.ws.dlg.message(editmsg::TagNotInDictionary);
         return;
     }
     tagDictionary_->showEntry(found);

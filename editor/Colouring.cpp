@@ -73,20 +73,20 @@ void Colouring::recolour(RichEdit* editor)
     const SchemeColours c = schemeColours(scheme);
     QColor back = c.back;
     if (scheme == 0)
-        back = editor->BackColor();
+        back = editor->backgroundColour();
     else if (scheme != 4 && tint_.isValid())
         back = tint_;
-    editor->SetStyleColours(c.defaultColour, c.tag, c.text, c.value, back);
-    editor->ClearPaint();
-    editor->RestyleAll(colourScan);
+    editor->setStyleColours(c.defaultColour, c.tag, c.text, c.value, back);
+    editor->clearPaint();
+    editor->restyleAll(colourScan);
 }
 
 void Colouring::recolourCurrent()
 {
     RichEdit* ed = ws.currentEditor();
-    const int top = ed->FirstVisibleLine();
-    const int caret = ed->SelStart();
+    const int top = ed->firstVisibleLine();
+    const int caret = ed->selectionStart();
     recolour(ed);
-    ed->SetSelStart(caret);
-    ed->SetFirstVisibleLine(top);
+    ed->setSelectionStart(caret);
+    ed->setFirstVisibleLine(top);
 }

@@ -51,28 +51,28 @@ void Edit2Menu::declareMenu()
         {2, framed([this] { ctx.insert.insertLineBreakTag(); })},
         {4, framed([this] { ctx.callIfDefined(procedure::InsertAlignedParagraph); })},
         {5, framed([this] { ctx.callIfDefined(procedure::InsertAlignedDivision); })},
-        {7, framed([this] { toolbar.ChangeFontSize(1); })},
-        {8, framed([this] { toolbar.ChangeFontSize(2); })},
-        {9, framed([this] { toolbar.SetTextStyle(1); })},
+        {7, framed([this] { toolbar.changeFontSize(1); })},
+        {8, framed([this] { toolbar.changeFontSize(2); })},
+        {9, framed([this] { toolbar.setTextStyle(1); })},
         {11, framed([this] { ctx.callIfDefined(procedure::ShowColourPicker); })},
         {12, [this] { ctx.callIfDefined(procedure::ShowTagDictionary); }},
-        {14, [this] { grammar.RunCheck(); }},
+        {14, [this] { grammar.runCheck(); }},
         {16, [this] { ctx.callIfDefined(procedure::ShowHelpPage, 10); }},
-        {17, [this] { regions.RegionOnlySelected(); }},
-        {18, [this] { regions.RegionHide(); }},
-        {20, [this] { regions.RegionShowAll(ctx.ws.currentIndex()); }},
-        {21, [this] { regions.RegionShowPart(); }},
+        {17, [this] { regions.foldAllButSelection(); }},
+        {18, [this] { regions.foldSelection(); }},
+        {20, [this] { regions.unfoldAll(ctx.ws.currentIndex()); }},
+        {21, [this] { regions.unfoldSelection(); }},
         {23, [this] {
-             regions.HideHeadFoot();
+             regions.hideHeaderAndFooter();
              ctx.colour.recolourCurrent();
          }},
         {24, [this] {
-             regions.ShowHeadFoot(ctx.ws.currentIndex());
+             regions.showHeaderAndFooter(ctx.ws.currentIndex());
              ctx.colour.recolourCurrent();
          }},
         {26, [this] {
              ctx.undo.takeSnapshot();
-             IndentHtml();
+             reindentHtml();
              ctx.colour.recolourCurrent();
          }},
         {27, [this] {
@@ -80,7 +80,7 @@ void Edit2Menu::declareMenu()
              removeIndentation();
              ctx.colour.recolourCurrent();
          }},
-        {28, [this] { ShowLineLengthPanel(); }},
+        {28, [this] { showLineLengthPanel(); }},
     };
     ctx.commands.define(edit2_menu::Menu, commandItems(edit2MenuItems(), actions));
 }
@@ -93,20 +93,20 @@ void Edit2Menu::reapplyColourScheme()
 void Edit2Menu::removeIndentation()
 {
     RichEdit* ed = ctx.ws.currentEditor();
-    const QString t = ed->Text();
-    const int caret = static_cast<int>(removeTabs(t.left(ed->SelStart())).size());
+    const QString t = ed->text();
+    const int caret = static_cast<int>(removeTabs(t.left(ed->selectionStart())).size());
     applyEdit(ed, t, {removeTabs(t), {caret, 0}, {}});
 }
 
-void Edit2Menu::IndentHtml()
+void Edit2Menu::reindentHtml()
 {
     RichEdit* ed = ctx.ws.currentEditor();
-    const QString t = ed->Text();
+    const QString t = ed->text();
     const QString out = indentHtml(t);
-    applyEdit(ed, t, {out, clampSelection(out, {ed->SelStart(), 0}), {}});
+    applyEdit(ed, t, {out, clampSelection(out, {ed->selectionStart(), 0}), {}});
 }
 
-void Edit2Menu::ShowLineLengthPanel()
+void Edit2Menu::showLineLengthPanel()
 {
     // The line-length panel belongs to the construct panels; without it there is nothing to open.
     if (!ctx.controls.has(indent_panel::Panel))

@@ -19,8 +19,8 @@ public:
     // The colour scheme again over the whole text, which clears the red marks.
     void reapplyColourScheme();
     // Re-indents the whole text of the current document.
-    void IndentHtml();
-    void ShowLineLengthPanel();
+    void reindentHtml();
+    void showLineLengthPanel();
 
 private:
     // Removes every tab; the caret keeps its place in the text without them.

@@ -21,12 +21,12 @@ bool splitsPair(const QString& text, qsizetype pos)
 
 Selection selectionOf(const RichEdit* editor)
 {
-    return {editor->SelStart(), editor->SelLength()};
+    return {editor->selectionStart(), editor->selectionLength()};
 }
 
 void select(RichEdit* editor, const Selection& selection)
 {
-    editor->Select(selection.start, selection.length);
+    editor->select(selection.start, selection.length);
 }
 
 void applyEdit(RichEdit* editor, const QString& before, const EditResult& result)
@@ -45,8 +45,8 @@ void applyEdit(RichEdit* editor, const QString& before, const EditResult& result
     while (splitsPair(before, before.size() - tail) || splitsPair(after, after.size() - tail))
         --tail;
     if (head < before.size() - tail || head < after.size() - tail) {
-        editor->Select(static_cast<int>(head), static_cast<int>(before.size() - tail - head));
-        editor->SetSelText(after.mid(head, after.size() - tail - head));
+        editor->select(static_cast<int>(head), static_cast<int>(before.size() - tail - head));
+        editor->replaceSelection(after.mid(head, after.size() - tail - head));
     }
     paintRanges(editor, result.marks, Insertion::markColour());
     select(editor, result.selection);
@@ -55,7 +55,7 @@ void applyEdit(RichEdit* editor, const QString& before, const EditResult& result
 void paintRanges(RichEdit* editor, const QList<MarkRange>& ranges, const QColor& colour)
 {
     for (const MarkRange& r : ranges)
-        editor->PaintRange(r.start, r.length, colour);
+        editor->paintRange(r.start, r.length, colour);
 }
 
 void insertWrap(Insertion& insert, RichEdit* editor, const Wrap& wrap)

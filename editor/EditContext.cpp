@@ -14,5 +14,5 @@ bool EditContext::callIfDefined(ProcedureId id, const QVariant& argument) const
 
 void EditContext::emptyUndoBuffer() const
 {
-    ws.currentEditor()->EmptyUndoBuffer();
+    ws.currentEditor()->clearUndoHistory();
 }

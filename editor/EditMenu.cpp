@@ -39,7 +39,7 @@ QString focusedSelection(RichEdit* ed)
         return line->selectedText();
     if (auto* plain = qobject_cast<QPlainTextEdit*>(focus))
         return plain->textCursor().selectedText().replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
-    return ed->SelText();
+    return ed->selectedText();
 }
 
 void deleteFocusedSelection(RichEdit* ed)
@@ -52,7 +52,7 @@ void deleteFocusedSelection(RichEdit* ed)
         if (!plain->isReadOnly())
             plain->textCursor().removeSelectedText();
     } else {
-        ed->SetSelText(QString());
+        ed->replaceSelection(QString());
     }
 }
 
@@ -63,7 +63,7 @@ EditMenu::EditMenu(EditContext& context, PasteMode& pasteMode, SearchPanels& sea
     , paste(pasteMode)
     , search(searchPanels)
 {
-    ctx.procs.define(procedure::SelectBody, [this] { SelectBody(); });
+    ctx.procs.define(procedure::SelectBody, [this] { selectBody(); });
 }
 
 void EditMenu::declareMenu()
@@ -72,29 +72,29 @@ void EditMenu::declareMenu()
         return [this, command = std::move(command)] { runFromMenu(command); };
     };
     const ItemActions actions = {
-        {0, item([this] { UndoEdit(); })},
-        {2, item([this] { CutSel(); })},
-        {3, item([this] { CopySel(); })},
+        {0, item([this] { undo(); })},
+        {2, item([this] { cutSelection(); })},
+        {3, item([this] { copySelection(); })},
         {4, item([this] { ctx.insert.pasteClipboard(); })},
-        {6, item([this] { search.ShowSearchPanel(); })},
+        {6, item([this] { search.showSearchPanel(); })},
         {8, item([this] {
-             ctx.ws.currentEditor()->HideSelection(false);
-             search.ShowReplacePanel();
+             ctx.ws.currentEditor()->setSelectionHidden(false);
+             search.showReplacePanel();
          })},
         {10, item([this] { ctx.insert.insertLineBreakTag(); })},
-        {11, item([this] { DelBrMarks(); })},
-        {12, item([this] { BrInSelection(); })},
+        {11, item([this] { deleteLineBreakTags(); })},
+        {12, item([this] { insertLineBreakTagsInSelection(); })},
         {14, item([this] { ctx.callIfDefined(procedure::InsertSpace); })},
-        {15, item([this] { DeleteAllCrLf(); })},
-        {17, item([this] { TagCase(1); })},
-        {18, item([this] { TagCase(2); })},
-        {20, item([this] { EncodeSpecialChars(); })},
+        {15, item([this] { deleteAllLineBreaks(); })},
+        {17, item([this] { changeTagCase(1); })},
+        {18, item([this] { changeTagCase(2); })},
+        {20, item([this] { encodeSpecialCharacters(); })},
         {22, item([this] { ctx.colour.recolourCurrent(); })},
         {24, item([this] { ctx.callIfDefined(procedure::InsertPageSkeleton); })},
-        {26, item([this] { SelectAll(); })},
-        {27, item([this] { ClearAllText(); })},
+        {26, item([this] { selectAll(); })},
+        {27, item([this] { clearAllText(); })},
         // The direct search runs from the preview only.
-        {29, [this] { runFromMenu([] {}, [this] { DirectSearch(); }); }},
+        {29, [this] { runFromMenu([] {}, [this] { searchSelectedText(); }); }},
         {31, item([this] { ctx.callIfDefined(procedure::ShowHelpPage, 8); })},
     };
     ctx.commands.define(edit_menu::Menu, commandItems(editMenuItems(), actions));
@@ -102,12 +102,12 @@ void EditMenu::declareMenu()
 
 void EditMenu::openSearchPanel()
 {
-    runFromMenu([this] { search.ShowSearchPanel(); });
+    runFromMenu([this] { search.showSearchPanel(); });
 }
 
 void EditMenu::runFromMenu(const std::function<void()>& command, const std::function<void()>& fromPreview)
 {
-    if (ctx.ws.tabStrip().SelectedIndex() == Workspace::sourceTab(ctx.ws.currentIndex())) {
+    if (ctx.ws.tabStrip().currentIndex() == Workspace::sourceTab(ctx.ws.currentIndex())) {
         command();
         ctx.emptyUndoBuffer();
     } else if (fromPreview) {
@@ -115,20 +115,20 @@ void EditMenu::runFromMenu(const std::function<void()>& command, const std::func
     }
 }
 
-void EditMenu::UndoEdit()
+void EditMenu::undo()
 {
-    paste.EndPasteMode();
+    paste.end();
     ctx.undo.stepBack();
     RichEdit* ed = ctx.ws.currentEditor();
     ctx.colour.recolour(ed);
     ed->setFocus();
 }
 
-void EditMenu::CutSel()
+void EditMenu::cutSelection()
 {
-    paste.EndPasteMode();
+    paste.end();
     RichEdit* ed = ctx.ws.currentEditor();
-    if (ed->SelLength() == 0)
+    if (ed->selectionLength() == 0)
         return;
     ctx.undo.takeSnapshot();
     QClipboard* clipboard = QApplication::clipboard();
@@ -137,11 +137,11 @@ void EditMenu::CutSel()
     deleteFocusedSelection(ed);
 }
 
-void EditMenu::CopySel()
+void EditMenu::copySelection()
 {
-    paste.EndPasteMode();
+    paste.end();
     RichEdit* ed = ctx.ws.currentEditor();
-    if (ed->SelLength() == 0)
+    if (ed->selectionLength() == 0)
         return;
     QClipboard* clipboard = QApplication::clipboard();
     clipboard->clear();
@@ -151,81 +151,81 @@ void EditMenu::CopySel()
 void EditMenu::transformSelection(SelectionTransform transform)
 {
     RichEdit* ed = ctx.ws.currentEditor();
-    const QString t = ed->Text();
+    const QString t = ed->text();
     const auto r = transform(t, selectionOf(ed));
     if (!r) {
-        ctx.ws.dlg.MsgBox(editmsg::NoSelection);
+        ctx.ws.dlg.message(editmsg::NoSelection);
         return;
     }
     ctx.undo.takeSnapshot();
     applyEdit(ed, t, *r);
 }
 
-void EditMenu::DelBrMarks()
+void EditMenu::deleteLineBreakTags()
 {
     transformSelection(removeBrMarks);
 }
 
-void EditMenu::BrInSelection()
+void EditMenu::insertLineBreakTagsInSelection()
 {
     transformSelection(brMarksAtLineEnds);
 }
 
-void EditMenu::TagCase(int mode)
+void EditMenu::changeTagCase(int mode)
 {
     ctx.undo.takeSnapshot();
     RichEdit* ed = ctx.ws.currentEditor();
-    const QString t = ed->Text();
+    const QString t = ed->text();
     // The length does not change, so the selection stays where it was.
-    applyEdit(ed, t, {changeTagCase(t, mode), selectionOf(ed), {}});
+    applyEdit(ed, t, {::changeTagCase(t, mode), selectionOf(ed), {}});
     ctx.colour.recolour(ed);
     ed->setFocus();
 }
 
-void EditMenu::EncodeSpecialChars()
+void EditMenu::encodeSpecialCharacters()
 {
     RichEdit* ed = ctx.ws.currentEditor();
-    switch (specialCharsAction(ed->Text(), selectionOf(ed))) {
+    switch (specialCharsAction(ed->text(), selectionOf(ed))) {
     case SpecialCharsAction::ConvertSelection:
-        ConvertEntities(0);
+        convertEntities(0);
         break;
     case SpecialCharsAction::AskFirst:
-        if (ctx.ws.dlg.MsgBox(editmsg::SpecialCharsQuestion, MsgButtons::YesNo) == MsgResult::Yes)
-            ConvertEntities(0);
+        if (ctx.ws.dlg.message(editmsg::SpecialCharsQuestion, MsgButtons::YesNo) == MsgResult::Yes)
+            convertEntities(0);
         break;
     case SpecialCharsAction::Nothing:
         break;
     }
 }
 
-void EditMenu::ConvertEntities(int mode)
+void EditMenu::convertEntities(int mode)
 {
     ctx.undo.takeSnapshot();
     RichEdit* ed = ctx.ws.currentEditor();
-    const QString t = ed->Text();
-    applyEdit(ed, t, convertEntities(t, selectionOf(ed), mode));
-    const QString converted = ed->Text();
+    const QString t = ed->text();
+    applyEdit(ed, t, ::convertEntities(t, selectionOf(ed), mode));
+    const QString converted = ed->text();
     if (converted.contains(QStringLiteral("\r\r"))) {
         const QString cleaned = removeDoubleCr(converted);
         applyEdit(ed, converted, {cleaned, clampSelection(cleaned, selectionOf(ed)), {}});
     }
 }
 
-void EditMenu::ClearAllText()
+void EditMenu::clearAllText()
 {
-    if (ctx.ws.dlg.MsgBox(editmsg::ClearAllQuestion, MsgButtons::YesNo) == MsgResult::No)
+    if (ctx.ws.dlg.message(editmsg::ClearAllQuestion, MsgButtons::YesNo) == MsgResult::No)
         return;
     ctx.undo.takeSnapshot();
-    ctx.ws.currentEditor()->SetText(QString());
+    ctx.ws.currentEditor()->setText(QString());
 }
 
-void EditMenu::DirectSearch()
+void EditMenu::searchSelectedText()
 {
     QClipboard* clipboard = QApplication::clipboard();
     RichEdit* ed = ctx.ws.currentEditor();
-    const DirectSearchStep step = directSearch(clipboard->text(), ed->Text());
+    const DirectSearchStep step = directSearch(clipboard->text(), ed->text());
     if (!step.message.isEmpty()) {
-        ctx.ws.dlg.MsgBox(step.message);
+        ctx.ws.dlg.message(step.message);
         return;
     }
     ctx.ws.selectSourceTab(ctx.ws.currentIndex());
@@ -234,30 +234,30 @@ void EditMenu::DirectSearch()
     ctx.controls.get<QLineEdit>(search_panel::Word)->setText(step.word);
     ctx.controls.get<QRadioButton>(search_panel::OneAtATime)->setChecked(true);
     if (!ctx.callIfDefined(procedure::PressExecuteButton, buttonNumber(ExecuteButton::Search)))
-        search.SearchText();
+        search.searchForWord();
     clipboard->clear();
 }
 
-void EditMenu::DeleteAllCrLf()
+void EditMenu::deleteAllLineBreaks()
 {
     ctx.undo.takeSnapshot();
     RichEdit* ed = ctx.ws.currentEditor();
-    const QString t = ed->Text();
+    const QString t = ed->text();
     // The caret keeps its place in the joined text.
-    const int caret = static_cast<int>(removeLineBreaks(t.left(ed->SelStart())).size());
+    const int caret = static_cast<int>(removeLineBreaks(t.left(ed->selectionStart())).size());
     applyEdit(ed, t, {removeLineBreaks(t), {caret, 0}, {}});
 }
 
-void EditMenu::SelectBody()
+void EditMenu::selectBody()
 {
     RichEdit* ed = ctx.ws.currentEditor();
     ed->setFocus();
-    select(ed, selectBody(ed->Text()));
+    select(ed, ::selectBody(ed->text()));
 }
 
-void EditMenu::SelectAll()
+void EditMenu::selectAll()
 {
     RichEdit* ed = ctx.ws.currentEditor();
-    ed->Select(0, ed->TextLength());
+    ed->select(0, ed->textLength());
     ed->setFocus();
 }

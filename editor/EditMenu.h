@@ -21,23 +21,23 @@ public:
     // The Edit menu's search item, which the toolbar shares.
     void openSearchPanel();
 
-    void UndoEdit();
-    void CutSel();
-    void CopySel();
-    void DelBrMarks();
-    void BrInSelection();
+    void undo();
+    void cutSelection();
+    void copySelection();
+    void deleteLineBreakTags();
+    void insertLineBreakTagsInSelection();
     // Mode 1 upper case, any other lower case.
-    void TagCase(int mode);
-    void EncodeSpecialChars();
+    void changeTagCase(int mode);
+    void encodeSpecialCharacters();
     // Mode 0 encodes, any other mode decodes: the selection, or the whole text without one.
-    void ConvertEntities(int mode);
-    void ClearAllText();
-    void DirectSearch();
-    void DeleteAllCrLf();
+    void convertEntities(int mode);
+    void clearAllText();
+    void searchSelectedText();
+    void deleteAllLineBreaks();
     // Selects what lies inside the body (the whole text without one). Also the procedure
     // procedure::SelectBody.
-    void SelectBody();
-    void SelectAll();
+    void selectBody();
+    void selectAll();
 
     // Stops the pending display of the preview; the shell fills it in.
     std::function<void()> stopPreviewTimer;

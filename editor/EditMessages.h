@@ -36,8 +36,8 @@ inline const QString BlankAfterBracket = QStringLiteral("< と文字の間に空
 // "<" + name + "のエンドタグ " + "</" + name + ">が有りません。"
 inline QString missingEndTag(const QString& name)
 {
-    return QStringLiteral("<") + name + QStringLiteral("のエンドタグ ") + QStringLiteral("</") + name
-        + QStringLiteral(">が有りません。");
+    const QString tag = QStringLiteral("<") + name;
+    return tag + QStringLiteral("のエンドタグ ") + QStringLiteral("</") + name + QStringLiteral(">が有りません。");
 }
 
 // Explanations of the search, replace and line-length panels.

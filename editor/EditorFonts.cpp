@@ -61,7 +61,7 @@ void EditorFonts::applyStoredFont()
     font.setBold(settings.get(setting::FontBold));
     font.setItalic(settings.get(setting::FontItalic));
     font.setUnderline(settings.get(setting::FontUnderLine));
-    ws.sourceEditor(0)->SetEditorFont(font);
+    ws.sourceEditor(0)->setEditorFont(font);
     colour.recolour(ws.sourceEditor(0));
 }
 
@@ -69,7 +69,7 @@ void EditorFonts::prepareNewDocument(int n)
 {
     RichEdit* ed = ws.sourceEditor(n);
     if (n > 0)
-        ed->SetEditorFont(ws.sourceEditor(0)->EditorFont());
+        ed->setEditorFont(ws.sourceEditor(0)->editorFont());
     colour.recolour(ed);
     if (colour.checkedScheme() == 4 && n == ws.currentIndex())
         applyColourScheme(4);
@@ -80,26 +80,26 @@ void EditorFonts::applyColourScheme(int scheme)
     if (scheme < 1 || scheme > 4)
         return;
     RichEdit* ed = ws.currentEditor();
-    const int top = ed->FirstVisibleLine();
-    const int caret = ed->SelStart();
+    const int top = ed->firstVisibleLine();
+    const int caret = ed->selectionStart();
     colour.scheme.set(scheme);
     if (scheme == 4) {
-        ed->SetBackColor(QColor(255, 255, 255));
+        ed->setBackgroundColour(QColor(255, 255, 255));
         colour.recolour(ed);
-        if (ed->IsEmpty()) {
+        if (ed->isEmpty()) {
             // Typing starts in white on black.
-            ed->SetText(QStringLiteral(" "));
+            ed->setText(QStringLiteral(" "));
             colour.recolour(ed);
-            ed->PaintRange(0, 1, QColor(255, 255, 255));
-            ed->SetSelStart(0);
+            ed->paintRange(0, 1, QColor(255, 255, 255));
+            ed->setSelectionStart(0);
         }
     } else {
         colour.recolour(ed);
     }
     ws.state.settings.set(setting::FontColor, scheme);
-    ed->SetFirstVisibleLine(top);
-    ed->SetSelStart(caret);
-    ed->SetFirstVisibleLine(top);
+    ed->setFirstVisibleLine(top);
+    ed->setSelectionStart(caret);
+    ed->setFirstVisibleLine(top);
 }
 
 void EditorFonts::reapplyColourScheme()
@@ -115,7 +115,7 @@ void EditorFonts::chooseEditorFont()
     if (initial.name.isEmpty())
         initial.name = DefaultFontName;
     initial.size = settings.get(setting::FontSize);
-    const auto chosen = ws.dlg.ShowFont(initial, true);
+    const auto chosen = ws.dlg.getFont(initial, true);
     if (!chosen)
         return;
     RichEdit* ed = ws.currentEditor();
@@ -123,8 +123,8 @@ void EditorFonts::chooseEditorFont()
     font.setPointSizeF(chosen->size > 0 ? chosen->size : 12);
     font.setItalic(chosen->italic);
     font.setBold(chosen->bold);
-    font.setUnderline(ed->EditorFont().underline());
-    ed->SetEditorFont(font);
+    font.setUnderline(ed->editorFont().underline());
+    ed->setEditorFont(font);
     if (ws.currentIndex() == 0) {
         settings.set(setting::FontName, chosen->name);
         settings.set(setting::FontSize, chosen->size);
@@ -138,7 +138,7 @@ void EditorFonts::chooseExplanationFont()
 {
     FontChoice initial;
     initial.name = DefaultFontName;
-    const auto chosen = ws.dlg.ShowFont(initial, true);
+    const auto chosen = ws.dlg.getFont(initial, true);
     // The mini panel's body box (a plain text box) exists once the wizards have built the panel.
     auto* box = qobject_cast<QPlainTextEdit*>(controls.find(mini_panel::BodyBox));
     if (!chosen || !box)

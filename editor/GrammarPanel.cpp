@@ -34,50 +34,50 @@ GrammarPanel::GrammarPanel(EditContext& context, PanelKit& panels, EditorFonts& 
                           QStringLiteral("エラーコメント"), ExecuteButton::GrammarPanelCloseBox, 2000, 2000, 5202, 2205, 1550});
 }
 
-bool GrammarPanel::CheckKana()
+bool GrammarPanel::replaceHalfWidthKana()
 {
     RichEdit* ed = ctx.ws.currentEditor();
-    const QString text = ed->Text();
+    const QString text = ed->text();
     const QList<MarkRange> runs = halfWidthKanaRuns(text);
     if (runs.isEmpty())
         return false;
-    const bool replace = ctx.ws.dlg.MsgBox(editmsg::KanaQuestion, MsgButtons::YesNo) == MsgResult::Yes;
+    const bool replace = ctx.ws.dlg.message(editmsg::KanaQuestion, MsgButtons::YesNo) == MsgResult::Yes;
     if (replace) {
         // One character for one: the marks stand where the half-width ones stood.
         ctx.undo.takeSnapshot();
         EditResult widened{widenKana(text), selectionOf(ed), {}};
         applyEdit(ed, text, widened);
     }
-    ed->PaintRange(0, ed->TextLength(), Blue);
+    ed->paintRange(0, ed->textLength(), Blue);
     paintRanges(ed, runs, Insertion::markColour());
     return true;
 }
 
-void GrammarPanel::RunCheck()
+void GrammarPanel::runCheck()
 {
-    CheckKana();
+    replaceHalfWidthKana();
     RichEdit* ed = ctx.ws.currentEditor();
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    const std::optional<CheckFinding> shown = grammarCheck(ed->Text()).shown();
+    const std::optional<CheckFinding> shown = grammarCheck(ed->text()).shown();
     QApplication::restoreOverrideCursor();
     if (!shown) {
         ctx.colour.recolourCurrent();
         return;
     }
     ctx.controls.get<QPlainTextEdit>(grammar_panel::Message)->setPlainText(shown->message);
-    ShowCheckError(shown->mark.start, shown->mark.length);
+    showCheckError(shown->mark.start, shown->mark.length);
 }
 
-void GrammarPanel::ShowCheckError(int start, int length)
+void GrammarPanel::showCheckError(int start, int length)
 {
     QWidget* f = ctx.controls.get<QWidget>(grammar_panel::Panel);
     twips::SetGeometry(f, 2000, 2000, 5202, 2205);
     f->raise();
     f->show();
     RichEdit* ed = ctx.ws.currentEditor();
-    ed->PaintRange(0, ed->TextLength(), Blue);
-    ed->PaintRange(start, length, Insertion::markColour());
-    ed->Select(start, length);
+    ed->paintRange(0, ed->textLength(), Blue);
+    ed->paintRange(start, length, Insertion::markColour());
+    ed->select(start, length);
 }
 
 std::vector<std::pair<ExecuteButton, GrammarPanel::Branch>> GrammarPanel::dispatcherBranches()

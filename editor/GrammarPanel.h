@@ -19,7 +19,7 @@ public:
     GrammarPanel(EditContext& context, PanelKit& panels, EditorFonts& fonts);
 
     // The three checks in their order, then the recolour unless a problem is shown.
-    void RunCheck();
+    void runCheck();
 
     using Branch = std::function<bool()>;
     // The dispatcher's branch of the panel's close box, for the shell to install.
@@ -27,8 +27,8 @@ public:
 
 private:
     // Asks about half-width katakana; true when there were any.
-    bool CheckKana();
-    void ShowCheckError(int start, int length);
+    bool replaceHalfWidthKana();
+    void showCheckError(int start, int length);
     EditContext& ctx;
     EditorFonts& fonts;
 };

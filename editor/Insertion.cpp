@@ -27,20 +27,20 @@ bool Insertion::isStylesheetDocument() const
 void Insertion::wrapSelectionMarked(const QString& str1, const QString& str2)
 {
     RichEdit* ed = ws.currentEditor();
-    const QString sel = ed->SelText();
-    const int ss = ed->SelStart();
-    ed->SetSelText(str1 + sel + str2);
-    ed->PaintRange(ss, static_cast<int>(str1.size()), markColour());
-    ed->PaintRange(ss + static_cast<int>(str1.size() + sel.size()), static_cast<int>(str2.size()), markColour());
+    const QString sel = ed->selectedText();
+    const int ss = ed->selectionStart();
+    ed->replaceSelection(str1 + sel + str2);
+    ed->paintRange(ss, static_cast<int>(str1.size()), markColour());
+    ed->paintRange(ss + static_cast<int>(str1.size() + sel.size()), static_cast<int>(str2.size()), markColour());
     ed->setFocus();
-    ed->SetSelStart(ss + static_cast<int>(str1.size()));
+    ed->setSelectionStart(ss + static_cast<int>(str1.size()));
 }
 
 void Insertion::wrapSelection(const QString& str1, const QString& str2)
 {
     RichEdit* ed = ws.currentEditor();
-    const QString sel = ed->SelText();
-    ed->SetSelText(str1 + sel + str2);
+    const QString sel = ed->selectedText();
+    ed->replaceSelection(str1 + sel + str2);
 }
 
 void Insertion::insertAtCaret(QString& str1)
@@ -51,11 +51,11 @@ void Insertion::insertAtCaret(QString& str1)
     const bool stylesheet = isStylesheetDocument();
     if (stylesheet && str1.contains(QLatin1Char('{'))) {
         // A whole rule: after a line break at the very end of the document.
-        ed->SetSelStart(ed->TextLength());
-        ed->SetSelText(CrLf);
+        ed->setSelectionStart(ed->textLength());
+        ed->replaceSelection(CrLf);
         ed->setFocus();
-        ed->SetSelStart(ed->TextLength());
-        ed->SetSelText(str1);
+        ed->setSelectionStart(ed->textLength());
+        ed->replaceSelection(str1);
         return;
     }
     if (stylesheet) {
@@ -65,11 +65,11 @@ void Insertion::insertAtCaret(QString& str1)
         if (!str1.endsWith(CrLf))
             str1 += CrLf;
     }
-    const int ss = ed->SelStart();
-    ed->SetSelStart(ss);
+    const int ss = ed->selectionStart();
+    ed->setSelectionStart(ss);
     ed->setFocus();
-    ed->SetSelText(str1);
-    ed->SetSelStart(ss);
+    ed->replaceSelection(str1);
+    ed->setSelectionStart(ss);
 }
 
 void Insertion::pasteClipboard()
@@ -79,7 +79,7 @@ void Insertion::pasteClipboard()
     QWidget* focus = QApplication::focusWidget();
     // A read-only box (a panel's explanation) takes nothing.
     if (auto* ed = RichEdit::containing(focus)) {
-        ed->SetSelText(toCrLf(text));
+        ed->replaceSelection(toCrLf(text));
     } else if (auto* line = qobject_cast<QLineEdit*>(focus)) {
         if (!line->isReadOnly())
             line->insert(text);

@@ -39,21 +39,21 @@ void PasteMode::applyTint(bool on)
     const QColor light = schemeColours(1).back;
     for (int i = 0; i < ctx.ws.documentCount(); ++i) {
         RichEdit* ed = ctx.ws.sourceEditor(i);
-        const QColor back = ed->BackColor();
+        const QColor back = ed->backgroundColour();
         if (on && back.lightness() >= 128)
-            ed->SetBackColor(tint());
+            ed->setBackgroundColour(tint());
         else if (!on && back == tint())
-            ed->SetBackColor(light);
+            ed->setBackgroundColour(light);
     }
 }
 
-void PasteMode::Switch()
+void PasteMode::toggle()
 {
     On.toggle();
     QApplication::clipboard()->clear();
 }
 
-void PasteMode::EndPasteMode()
+void PasteMode::end()
 {
     On.set(false);
 }
@@ -66,7 +66,7 @@ void PasteMode::takeClipboardText()
         return;
     ctx.undo.takeSnapshot();
     RichEdit* ed = ctx.ws.currentEditor();
-    const auto wrap = pasteWrap(s, ed->Text(), selectionOf(ed));
+    const auto wrap = pasteWrap(s, ed->text(), selectionOf(ed));
     insertWrap(ctx.insert, ed, *wrap);
     ed->setFocus();
     clipboard->clear();

@@ -28,8 +28,8 @@ public:
 
     // The toolbar's "貼": paste mode on or off; the clipboard is emptied in both cases, so that
     // only text copied afterwards is taken.
-    void Switch();
-    void EndPasteMode();
+    void toggle();
+    void end();
     // One look at the clipboard: new text is wrapped around the selection.
     void takeClipboardText();
 

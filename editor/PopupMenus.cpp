@@ -47,13 +47,13 @@ PopupMenus::PopupMenus(EditContext& context, EditMenu& editMenu, Regions& region
 ItemActions PopupMenus::editorPopupActions()
 {
     return {
-        {0, [this] { edit.UndoEdit(); }},
-        {2, [this] { edit.CutSel(); }},
-        {3, [this] { edit.CopySel(); }},
+        {0, [this] { edit.undo(); }},
+        {2, [this] { edit.cutSelection(); }},
+        {3, [this] { edit.copySelection(); }},
         {4, [this] { ctx.insert.pasteClipboard(); }},
-        {6, [this] { regions.RegionOnlySelected(); }},
-        {7, [this] { regions.RegionHide(); }},
-        {8, [this] { regions.RegionShowAll(ctx.ws.currentIndex()); }},
+        {6, [this] { regions.foldAllButSelection(); }},
+        {7, [this] { regions.foldSelection(); }},
+        {8, [this] { regions.unfoldAll(ctx.ws.currentIndex()); }},
         {10, [this] { ctx.colour.recolourCurrent(); }},
         {12, [this] { ctx.callIfDefined(procedure::ShowCssBuilder); }},
         {13, [this] { ctx.callIfDefined(procedure::ListStyleClasses); }},
@@ -64,9 +64,9 @@ ItemActions PopupMenus::stylePopupActions()
 {
     return {
         {0, [this] { ctx.callIfDefined(procedure::ListStyleClasses); }},
-        {2, [this] { edit.UndoEdit(); }},
-        {4, [this] { edit.CutSel(); }},
-        {5, [this] { edit.CopySel(); }},
+        {2, [this] { edit.undo(); }},
+        {4, [this] { edit.cutSelection(); }},
+        {5, [this] { edit.copySelection(); }},
         {6, [this] { ctx.insert.pasteClipboard(); }},
     };
 }

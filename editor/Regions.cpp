@@ -6,10 +6,10 @@
 #include "workspace/DocumentText.h"
 #include "workspace/Workspace.h"
 
-void Regions::RegionHide()
+void Regions::foldSelection()
 {
     RichEdit* ed = ws.currentEditor();
-    if (ed->SelLength() == 0)
+    if (ed->selectionLength() == 0)
         return;
     Document& d = ws.current();
     // A free number whose marker nowhere stands in the document already: a marker written as
@@ -33,80 +33,80 @@ void Regions::RegionHide()
         }
     }
     if (k == 0) {
-        ed->SetSelStart(0);
+        ed->setSelectionStart(0);
         return;
     }
-    const QString s = ed->SelText();
+    const QString s = ed->selectedText();
     if (s.endsWith(CrLf)) {
         // A selection of only a line break is not folded: it would leave an empty region behind.
         if (s.size() == 2)
             return;
         d.regions[static_cast<size_t>(k)] = s.left(s.size() - 2);
-        ed->SetSelText(regionMarker(k) + CrLf);
+        ed->replaceSelection(regionMarker(k) + CrLf);
     } else {
         d.regions[static_cast<size_t>(k)] = s;
-        ed->SetSelText(regionMarker(k));
+        ed->replaceSelection(regionMarker(k));
     }
-    ed->SetSelStart(0);
+    ed->setSelectionStart(0);
 }
 
-void Regions::RegionOnlySelected()
+void Regions::foldAllButSelection()
 {
     RichEdit* ed = ws.currentEditor();
-    if (ed->SelLength() == 0)
+    if (ed->selectionLength() == 0)
         return;
-    const QString s = ed->SelText();
-    HideHeadFoot();
-    const qsizetype p = ed->Text().indexOf(s);
+    const QString s = ed->selectedText();
+    hideHeaderAndFooter();
+    const qsizetype p = ed->text().indexOf(s);
     if (p < 0)
         return;
-    const qsizetype tailLength = ed->TextLength() - (p + s.size());
-    ed->Select(0, static_cast<int>(p));
+    const qsizetype tailLength = ed->textLength() - (p + s.size());
+    ed->select(0, static_cast<int>(p));
     ed->setFocus();
-    RegionHide();
+    foldSelection();
     // The text behind the occurrence is untouched by folding the text in front of it.
     if (tailLength > 0) {
-        const int length = ed->TextLength();
-        ed->Select(length - static_cast<int>(tailLength), static_cast<int>(tailLength));
-        RegionHide();
+        const int length = ed->textLength();
+        ed->select(length - static_cast<int>(tailLength), static_cast<int>(tailLength));
+        foldSelection();
     }
     colour.recolourCurrent();
 }
 
-void Regions::RegionShowPart()
+void Regions::unfoldSelection()
 {
     RichEdit* ed = ws.currentEditor();
-    const QString raw = ed->SelText();
+    const QString raw = ed->selectedText();
     const QString s = textrules::trimBlanks(raw);
-    const int start = ed->SelStart() + static_cast<int>(raw.size() - textrules::trimLeadingBlanks(raw).size());
-    ed->Select(start, static_cast<int>(s.size()));
+    const int start = ed->selectionStart() + static_cast<int>(raw.size() - textrules::trimLeadingBlanks(raw).size());
+    ed->select(start, static_cast<int>(s.size()));
     const int k = markerAt(s, 0);
     Document& d = ws.current();
     if (k > 0 && !d.regions[static_cast<size_t>(k)].isEmpty()) {
         // Only the marker itself is replaced; text selected behind it stays.
-        ed->Select(start, static_cast<int>(RegionMarkerLength));
-        ed->SetSelText(d.regions[static_cast<size_t>(k)]);
+        ed->select(start, static_cast<int>(RegionMarkerLength));
+        ed->replaceSelection(d.regions[static_cast<size_t>(k)]);
     }
     colour.recolourCurrent();
 }
 
-void Regions::RegionShowAll(int n)
+void Regions::unfoldAll(int n)
 {
     Document& d = ws.doc(n);
     const QString full = expandedText(n);
-    d.sourceEditor->SetText(full);
+    d.sourceEditor->setText(full);
     d.header.clear();
     d.footer.clear();
     colour.recolourCurrent();
 }
 
-void Regions::HideHeadFoot()
+void Regions::hideHeaderAndFooter()
 {
     Document& d = ws.current();
     if (!d.header.isEmpty() || !d.footer.isEmpty())
         return;
     RichEdit* ed = d.sourceEditor;
-    const QString text = removeDoubleCr(ed->Text());
+    const QString text = removeDoubleCr(ed->text());
     const HeadFootCut cut = findHeadFootCut(text);
     if (!cut.ok)
         return;
@@ -116,21 +116,21 @@ void Regions::HideHeadFoot()
     const QString body = text.mid(cut.headerLength, cut.footerStart - cut.headerLength);
     d.header = header;
     d.footer = footer;
-    ed->SetText(body);
+    ed->setText(body);
 }
 
-void Regions::ShowHeadFoot(int n)
+void Regions::showHeaderAndFooter(int n)
 {
     Document& d = ws.doc(n);
     RichEdit* ed = d.sourceEditor;
-    const QString text = ed->Text();
+    const QString text = ed->text();
     const QString u = textrules::asciiUpper(text);
     if (hasHeadTag(u))
         d.header.clear();
     if (u.contains(QStringLiteral("</BODY")))
         d.footer.clear();
     if (!d.header.isEmpty() || !d.footer.isEmpty())
-        ed->SetText(d.header + text + d.footer);
+        ed->setText(d.header + text + d.footer);
     d.header.clear();
     d.footer.clear();
 }

@@ -14,12 +14,12 @@ public:
     {
     }
 
-    void RegionHide();
-    void RegionOnlySelected();
-    void RegionShowPart();
-    void RegionShowAll(int n);
-    void HideHeadFoot();
-    void ShowHeadFoot(int n);
+    void foldSelection();
+    void foldAllButSelection();
+    void unfoldSelection();
+    void unfoldAll(int n);
+    void hideHeaderAndFooter();
+    void showHeaderAndFooter(int n);
     // The whole text of document n (hidden header and footer put back), and the same with its
     // regions expanded.
     QString fullText(int n) const;

@@ -36,7 +36,7 @@ SearchPanels::SearchPanels(EditContext& context, PanelKit& panelKit)
 {
     buildSearchPanel();
     buildReplacePanel();
-    ctx.procs.define(procedure::SearchText, [this] { SearchText(); });
+    ctx.procs.define(procedure::SearchText, [this] { searchForWord(); });
 }
 
 void SearchPanels::buildSearchPanel()
@@ -114,23 +114,23 @@ QLineEdit* SearchPanels::box(ControlId id) const
     return ctx.controls.get<QLineEdit>(id);
 }
 
-void SearchPanels::ShowSearchPanel()
+void SearchPanels::showSearchPanel()
 {
     RichEdit* ed = ctx.ws.currentEditor();
-    if (ed->SelLength() != 0)
-        box(search_panel::Word)->setText(ed->SelText());
+    if (ed->selectionLength() != 0)
+        box(search_panel::Word)->setText(ed->selectedText());
     panels.open(PanelPlace{.explanation = editmsg::SearchPanelExplanation, .top = 1500, .left = 1500, .width = 5400,
                            .height = 4365, .panel = search_panel::Panel, .explanationBox = search_panel::Explanation});
 }
 
-void SearchPanels::ShowReplacePanel()
+void SearchPanels::showReplacePanel()
 {
     RichEdit* ed = ctx.ws.currentEditor();
     QLineEdit* find = box(replace_panel::FindBox);
     find->clear();
     box(replace_panel::ReplacementBox)->clear();
-    if (ed->SelLength() != 0)
-        find->setText(ed->SelText());
+    if (ed->selectionLength() != 0)
+        find->setText(ed->selectedText());
     ctx.controls.get<QRadioButton>(replace_panel::OneAtATime)->setChecked(true);
     chooseReplaceWay(false);
     panels.open(PanelPlace{.explanation = editmsg::ReplacePanelExplanation, .top = 1500, .left = 1500, .width = 5520,
@@ -147,56 +147,56 @@ void SearchPanels::chooseReplaceWay(bool all)
 
 void SearchPanels::restartSearch()
 {
-    SearchPos = 1;
+    searchPosition = 1;
 }
 
-void SearchPanels::SearchText()
+void SearchPanels::searchForWord()
 {
     const QString w = box(search_panel::Word)->text();
     RichEdit* ed = ctx.ws.currentEditor();
-    const QString t = ed->Text();
+    const QString t = ed->text();
     // A search may start at the very last character, so that a word there is found too.
-    if (SearchPos > t.size() || SearchPos <= 0)
-        SearchPos = 1;
+    if (searchPosition > t.size() || searchPosition <= 0)
+        searchPosition = 1;
     if (!ctx.controls.get<QRadioButton>(search_panel::OneAtATime)->isChecked()) {
         ctx.controls.get<QWidget>(search_panel::Panel)->hide();
-        Searchst(w);
+        searchFor(w);
         return;
     }
-    const SearchStep step = searchStep(t, w, SearchPos);
+    const SearchStep step = searchStep(t, w, searchPosition);
     if (step.found) {
         select(ed, *step.found);
         ed->setFocus();
     }
-    SearchPos = step.searchPos;
+    searchPosition = step.searchPos;
 }
 
-void SearchPanels::Searchst(const QString& st)
+void SearchPanels::searchFor(const QString& st)
 {
     RichEdit* ed = ctx.ws.currentEditor();
-    const QString t = ed->Text();
+    const QString t = ed->text();
     const Highlight h = highlightAll(t, st);
-    ed->PaintRange(0, static_cast<int>(t.size()), QColor(0, 0, 255));
+    ed->paintRange(0, static_cast<int>(t.size()), QColor(0, 0, 255));
     paintRanges(ed, h.occurrences, Insertion::markColour());
     select(ed, h.selection);
     ed->setFocus();
 }
 
-bool SearchPanels::FindNext()
+bool SearchPanels::findNext()
 {
     RichEdit* ed = ctx.ws.currentEditor();
-    const auto found = findNext(ed->Text(), selectionOf(ed), box(replace_panel::FindBox)->text());
+    const auto found = ::findNext(ed->text(), selectionOf(ed), box(replace_panel::FindBox)->text());
     if (!found)
         return false;
     select(ed, *found);
     return true;
 }
 
-bool SearchPanels::ReplaceOne()
+bool SearchPanels::replaceOne()
 {
     RichEdit* ed = ctx.ws.currentEditor();
-    const QString t = ed->Text();
-    const auto r = replaceOne(t, selectionOf(ed), box(replace_panel::FindBox)->text(),
+    const QString t = ed->text();
+    const auto r = ::replaceOne(t, selectionOf(ed), box(replace_panel::FindBox)->text(),
                               box(replace_panel::ReplacementBox)->text());
     if (!r)
         return false;
@@ -204,21 +204,21 @@ bool SearchPanels::ReplaceOne()
     return true;
 }
 
-void SearchPanels::ReplaceAll()
+void SearchPanels::replaceAll()
 {
     const QString find = box(replace_panel::FindBox)->text();
     if (find.isEmpty() || !ctx.controls.get<QRadioButton>(replace_panel::AllAtOnce)->isChecked())
         return;
     RichEdit* ed = ctx.ws.currentEditor();
-    const auto r = replaceAll(ed->Text(), selectionOf(ed), find, box(replace_panel::ReplacementBox)->text());
+    const auto r = ::replaceAll(ed->text(), selectionOf(ed), find, box(replace_panel::ReplacementBox)->text());
     if (!r)
         return;
     // One new text, one recolour, and the view where it was.
-    const int top = ed->FirstVisibleLine();
-    ed->SetText(r->text);
+    const int top = ed->firstVisibleLine();
+    ed->setText(r->text);
     ctx.colour.recolour(ed);
     select(ed, r->selection);
-    ed->SetFirstVisibleLine(top);
+    ed->setFirstVisibleLine(top);
 }
 
 std::vector<std::pair<ExecuteButton, SearchPanels::Branch>> SearchPanels::dispatcherBranches()
@@ -233,13 +233,13 @@ std::vector<std::pair<ExecuteButton, SearchPanels::Branch>> SearchPanels::dispat
         {ExecuteButton::CloseSearchPanel, close(search_panel::Panel)},
         {ExecuteButton::SearchPanelCloseBox, close(search_panel::Panel)},
         {ExecuteButton::Search, [this] {
-             SearchText();
+             searchForWord();
              return true;
          }},
-        {ExecuteButton::FindNext, [this] { return FindNext(); }},
-        {ExecuteButton::ReplaceOne, [this] { return ReplaceOne(); }},
+        {ExecuteButton::FindNext, [this] { return findNext(); }},
+        {ExecuteButton::ReplaceOne, [this] { return replaceOne(); }},
         {ExecuteButton::ReplaceAll, [this] {
-             ReplaceAll();
+             replaceAll();
              ctx.controls.get<QWidget>(replace_panel::Panel)->hide();
              return true;
          }},

@@ -23,20 +23,20 @@ public:
     SearchPanels(EditContext& context, PanelKit& panels);
 
     // The 1-based position where the next one-at-a-time search starts (0 counts as 1).
-    int SearchPos = 1;
+    int searchPosition = 1;
 
-    void ShowSearchPanel();
-    void ShowReplacePanel();
+    void showSearchPanel();
+    void showReplacePanel();
     // The search panel's button: one search step, or the highlight of every occurrence. Also
     // the procedure procedure::SearchText.
-    void SearchText();
+    void searchForWord();
     // Paints the whole text blue and every occurrence of st red; the last one stays selected.
-    void Searchst(const QString& st);
+    void searchFor(const QString& st);
     // Find next; false when there is nothing to find (the press then leaves at once).
-    bool FindNext();
+    bool findNext();
     // Replace one; false when nothing is selected.
-    bool ReplaceOne();
-    void ReplaceAll();
+    bool replaceOne();
+    void replaceAll();
     // The replace panel's choice between one at a time (find next, replace one) and all at once
     // (replace all): shows the buttons of the chosen way.
     void chooseReplaceWay(bool allAtOnce);

@@ -96,43 +96,43 @@ ToolbarButtons::ToolbarButtons(EditContext& context, QToolBar* bar, PasteMode& p
         {QStringLiteral("上書き保存"), [this] { files.save(); }},
         {QStringLiteral("印刷"), [this] { if (printText) printText(); }},
         {QStringLiteral("元に戻す"), [this] {
-             paste.EndPasteMode();
+             paste.end();
              ctx.undo.stepBack();
          }},
-        {QStringLiteral("切り取り"), [this] { edit.CutSel(); }},
-        {QStringLiteral("ｺﾋﾟｰ"), [this] { edit.CopySel(); }},
+        {QStringLiteral("切り取り"), [this] { edit.cutSelection(); }},
+        {QStringLiteral("ｺﾋﾟｰ"), [this] { edit.copySelection(); }},
         {QStringLiteral("貼り付け"), [this] {
-             paste.EndPasteMode();
+             paste.end();
              ctx.insert.pasteClipboard();
          }},
         {QStringLiteral("検索"), [this] { edit.openSearchPanel(); }},
         {QStringLiteral("改行"), framed([this] { ctx.insert.insertLineBreakTag(); })},
         {QStringLiteral("タグ"), [this] {
-             if (ctx.ws.currentEditor()->SelLength() != 0)
+             if (ctx.ws.currentEditor()->selectionLength() != 0)
                  lookup.lookUpSelectedTag();
              else
                  ctx.callIfDefined(procedure::ShowTagDictionary);
              if (TagDictionaryAccess* dictionary = lookup.tagDictionary())
                  dictionary->setOpen();
          }},
-        {QStringLiteral("太字"), framed([this] { SetTextStyle(1); })},
-        {QStringLiteral("斜体"), framed([this] { SetTextStyle(2); })},
-        {QStringLiteral("下線"), framed([this] { SetTextStyle(3); })},
-        {QStringLiteral("左揃え"), framed([this] { SetAlign(1); })},
-        {QStringLiteral("中央揃え"), framed([this] { SetAlign(2); })},
-        {QStringLiteral("右揃え"), framed([this] { SetAlign(3); })},
-        {QStringLiteral("文字大"), framed([this] { ChangeFontSize(1); })},
-        {QStringLiteral("文字少"), framed([this] { ChangeFontSize(2); })},
+        {QStringLiteral("太字"), framed([this] { setTextStyle(1); })},
+        {QStringLiteral("斜体"), framed([this] { setTextStyle(2); })},
+        {QStringLiteral("下線"), framed([this] { setTextStyle(3); })},
+        {QStringLiteral("左揃え"), framed([this] { setAlignment(1); })},
+        {QStringLiteral("中央揃え"), framed([this] { setAlignment(2); })},
+        {QStringLiteral("右揃え"), framed([this] { setAlignment(3); })},
+        {QStringLiteral("文字大"), framed([this] { changeFontSize(1); })},
+        {QStringLiteral("文字少"), framed([this] { changeFontSize(2); })},
         {QStringLiteral("色の設定"), [this] {
              // The selection stays in view while the picker has the focus; the colour comes later.
-             ctx.ws.currentEditor()->HideSelection(false);
+             ctx.ws.currentEditor()->setSelectionHidden(false);
              ctx.callIfDefined(procedure::ShowColourPicker);
              ctx.emptyUndoBuffer();
          }},
         {QStringLiteral("画像"), framed(upward(procedure::OpenImagePanel))},
         {QStringLiteral("音楽"), framed(upward(procedure::OpenBackgroundSoundPanel))},
-        {QStringLiteral("ブラウザー"), [this] { ShowInBrowser(); }},
-        {QStringLiteral("貼"), [this] { paste.Switch(); }},
+        {QStringLiteral("ブラウザー"), [this] { showInBrowser(); }},
+        {QStringLiteral("貼"), [this] { paste.toggle(); }},
     };
     declareButtons(bar);
 }
@@ -162,9 +162,9 @@ void ToolbarButtons::declareButtons(QToolBar* bar)
 void ToolbarButtons::pressButton(const QString& key)
 {
     TabStrip& strip = ctx.ws.tabStrip();
-    const int tab = strip.SelectedIndex();
+    const int tab = strip.currentIndex();
     if (tab >= 1 && Workspace::isPreviewTab(tab))
-        strip.Select(tab - 1);
+        strip.setCurrentIndex(tab - 1);
     for (const auto& [k, action] : actions_) {
         if (k == key) {
             action();
@@ -176,46 +176,46 @@ void ToolbarButtons::pressButton(const QString& key)
 void ToolbarButtons::wrapSelection(SelectionWrap wrapOf, int mode)
 {
     RichEdit* ed = ctx.ws.currentEditor();
-    if (ed->SelLength() == 0)
+    if (ed->selectionLength() == 0)
         return;
     ctx.undo.takeSnapshot();
-    if (const auto wrap = wrapOf(mode, ed->Text(), selectionOf(ed)))
+    if (const auto wrap = wrapOf(mode, ed->text(), selectionOf(ed)))
         insertWrap(ctx.insert, ed, *wrap);
 }
 
-void ToolbarButtons::SetTextStyle(int mode)
+void ToolbarButtons::setTextStyle(int mode)
 {
     wrapSelection(textStyleWrap, mode);
 }
 
-void ToolbarButtons::ChangeFontSize(int mode)
+void ToolbarButtons::changeFontSize(int mode)
 {
     wrapSelection(fontSizeWrap, mode);
 }
 
-void ToolbarButtons::SetAlign(int mode)
+void ToolbarButtons::setAlignment(int mode)
 {
     RichEdit* ed = ctx.ws.currentEditor();
-    if (ed->SelStart() == 0)
+    if (ed->selectionStart() == 0)
         return;
     ctx.undo.takeSnapshot();
     if (const auto wrap = alignWrap(mode, selectionOf(ed)))
         insertWrap(ctx.insert, ed, *wrap);
 }
 
-void ToolbarButtons::ShowInBrowser()
+void ToolbarButtons::showInBrowser()
 {
     Workspace& ws = ctx.ws;
-    if (textrules::trimBlanks(ws.currentEditor()->Text()).isEmpty())
+    if (textrules::trimBlanks(ws.currentEditor()->text()).isEmpty())
         return;
     Document& d = ws.current();
     if (d.folder.isEmpty())
         d.folder = ws.state.programFolder;
     const QString path = ws.tempPagePath(ws.currentIndex());
     if (!ws.writePage(path, fullText(d), d.encoding)) {
-        ws.dlg.MsgBox(editmsg::BrowserPageNotWritten + CrLf + path);
+        ws.dlg.message(editmsg::BrowserPageNotWritten + CrLf + path);
         return;
     }
     if (!QDesktopServices::openUrl(QUrl::fromLocalFile(path)))
-        ws.dlg.MsgBox(editmsg::BrowserNotStarted + CrLf + path);
+        ws.dlg.message(editmsg::BrowserNotStarted + CrLf + path);
 }

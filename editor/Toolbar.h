@@ -28,13 +28,13 @@ public:
     void pressButton(const QString& key);
 
     // Mode 1 bold, 2 italic, 3 underline: the selection wrapped in the tags.
-    void SetTextStyle(int mode);
+    void setTextStyle(int mode);
     // Mode 1 one size bigger, 2 one size smaller.
-    void ChangeFontSize(int mode);
+    void changeFontSize(int mode);
     // Mode 1 left, 2 centre, 3 right: the alignment attribute put at the caret.
-    void SetAlign(int mode);
+    void setAlignment(int mode);
     // Writes the current document's temporary page and opens it in the desktop's browser.
-    void ShowInBrowser();
+    void showInBrowser();
 
     // The file commands of the shell; it fills them in.
     std::function<void()> openFile;

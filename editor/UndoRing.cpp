@@ -14,9 +14,9 @@ void UndoRing::store(bool marked)
     const int k = (previous + 1) % UndoRingSize;
     d.undoPosition = k;
     Snapshot& slot = d.undoRing[static_cast<size_t>(k)];
-    slot.text = ed->Text();
-    slot.selStart = ed->SelStart();
-    slot.topLine = ed->FirstVisibleLine();
+    slot.text = ed->text();
+    slot.selStart = ed->selectionStart();
+    slot.topLine = ed->firstVisibleLine();
     slot.text.squeeze(); // a snapshot holds its text and no spare room
     // The mark of the slot in front says how the snapshot in this slot was taken.
     d.undoRing[static_cast<size_t>(previous)].mark = marked;
@@ -31,7 +31,7 @@ void UndoRing::takeSnapshot()
     Document& d = ws.current();
     // Compared with this document's own newest snapshot, so that a command right after an undo
     // still gets its snapshot.
-    if (d.sourceEditor->Text() == d.undoRing[static_cast<size_t>(d.undoPosition)].text)
+    if (d.sourceEditor->text() == d.undoRing[static_cast<size_t>(d.undoPosition)].text)
         return;
     store(false);
 }
@@ -53,10 +53,10 @@ void UndoRing::stepBack()
     const int p = (k + UndoRingSize - 1) % UndoRingSize;
     const bool schemeD = colour.checkedScheme() == 4;
 
-    if (!d.undoRing[static_cast<size_t>(p)].mark && ed->CanUndo()) {
-        const QString before = ed->Text();
-        ed->Undo();
-        if (ed->Text() != before) {
+    if (!d.undoRing[static_cast<size_t>(p)].mark && ed->canUndo()) {
+        const QString before = ed->text();
+        ed->undo();
+        if (ed->text() != before) {
             if (schemeD)
                 colour.recolourCurrent();
             return;
@@ -70,12 +70,12 @@ void UndoRing::stepBack()
     }
     ed->setUpdatesEnabled(false);
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    ed->SetText(slot.text);
+    ed->setText(slot.text);
     colour.recolour(ed);
-    ed->SetSelStart(slot.selStart);
+    ed->setSelectionStart(slot.selStart);
     d.undoPosition = p;
     // Back to the line that was at the top when the snapshot was taken.
-    ed->SetFirstVisibleLine(slot.topLine);
+    ed->setFirstVisibleLine(slot.topLine);
     ed->setUpdatesEnabled(true);
     QApplication::restoreOverrideCursor();
 }

@@ -239,14 +239,14 @@ bool LessonCommands::takeOverDocuments()
 {
     const std::vector<int> unsaved = usersUnsavedWork();
     if (!unsaved.empty()) {
-        if (ctx.ws.dlg.MsgBox(QStringLiteral("全て初期化していいですか？"), MsgButtons::YesNo) != MsgResult::Yes)
+        if (ctx.ws.dlg.message(QStringLiteral("全て初期化していいですか？"), MsgButtons::YesNo) != MsgResult::Yes)
             return false;
         // Each document is shown while it is asked about; a cancel leaves the tab that was shown.
-        const int shown = ctx.ws.tabStrip().SelectedIndex();
+        const int shown = ctx.ws.tabStrip().currentIndex();
         for (int n : unsaved) {
             ctx.ws.selectSourceTab(n);
             if (!ctx.files.askSaveFirst(n)) {
-                ctx.ws.tabStrip().Select(shown);
+                ctx.ws.tabStrip().setCurrentIndex(shown);
                 return false;
             }
         }
@@ -261,12 +261,12 @@ LessonCommands::Outcome LessonCommands::init(const QString& argument)
 {
     const QString folder = lessonFolder(ctx.ws.state.programFolder);
     if (!QDir().mkpath(folder)) {
-        ctx.ws.dlg.MsgBox(lesson_texts::folderUnwritable(folder));
+        ctx.ws.dlg.message(lesson_texts::folderUnwritable(folder));
         return Outcome::Failed;
     }
     const QString stylesheet = folder + QLatin1Char('/') + lesson_texts::stylesheetName();
     if (QFileInfo::exists(stylesheet) && !QFile::remove(stylesheet)) {
-        ctx.ws.dlg.MsgBox(lesson_texts::folderUnwritable(folder));
+        ctx.ws.dlg.message(lesson_texts::folderUnwritable(folder));
         return Outcome::Failed;
     }
     if (!takeOverDocuments())
@@ -281,24 +281,24 @@ LessonCommands::Outcome LessonCommands::init(const QString& argument)
     const int n = lesson::numberOf(argument.mid(4));
     if (n < 0 || n >= ctx.ws.documentCount())
         return Outcome::Failed;
-    ctx.ws.sourceEditor(n)->SetText(QString());
-    ctx.ws.tabStrip().Select(1);
+    ctx.ws.sourceEditor(n)->setText(QString());
+    ctx.ws.tabStrip().setCurrentIndex(1);
     ctx.ws.setCurrentIndex(0);
     if (ctx.ws.tabCount() < 3)
         ctx.commands.invoke(easy_menu::InsertPageSkeleton);
     else
-        ctx.ws.sourceEditor(1)->SetText(QString());
+        ctx.ws.sourceEditor(1)->setText(QString());
     return Outcome::Front;
 }
 
 LessonCommands::Outcome LessonCommands::write(const QString& text)
 {
     RichEdit* ed = ctx.ws.currentEditor();
-    const int body = static_cast<int>(ed->Text().indexOf(QStringLiteral("<BODY>")));
+    const int body = static_cast<int>(ed->text().indexOf(QStringLiteral("<BODY>")));
     // Just after the tag; in a page without one, at position 5.
     const int at = body < 0 ? 5 : body + 6;
-    ed->SetSelStart(std::min(at, ed->TextLength()));
-    ed->SetSelText(text);
+    ed->setSelectionStart(std::min(at, ed->textLength()));
+    ed->replaceSelection(text);
     ctx.colour.recolourCurrent();
     return Outcome::Front;
 }
@@ -306,7 +306,7 @@ LessonCommands::Outcome LessonCommands::write(const QString& text)
 LessonCommands::Outcome LessonCommands::renameTab()
 {
     setText(stylesheet_name_panel::NameBox, lesson_texts::stylesheetName());
-    return addOwnDocument([this] { ctx.stylesheet.menu.Insertcss(); });
+    return addOwnDocument([this] { ctx.stylesheet.menu.createStylesheet(); });
 }
 
 LessonCommands::Outcome LessonCommands::addOwnDocument(const std::function<void()>& add)
@@ -327,14 +327,14 @@ LessonCommands::Outcome LessonCommands::tabSel(const QString& argument)
     const QString folder = first.folder.isEmpty() ? ctx.ws.state.programFolder : first.folder;
     // The first document's page under its own name: its temporary page while it has no other.
     const QString page = isOwnTempPageName(first.fileName) ? ctx.ws.tempPagePath(0) : folder + QLatin1Char('/') + first.fileName;
-    if (!ctx.ws.writePage(page, first.sourceEditor->Text(), first.encoding)) {
-        ctx.ws.dlg.MsgBox(lesson_texts::pageUnwritable(page));
+    if (!ctx.ws.writePage(page, first.sourceEditor->text(), first.encoding)) {
+        ctx.ws.dlg.message(lesson_texts::pageUnwritable(page));
         return Outcome::Failed;
     }
     serveEvents();
     if (n < 1 || n > ctx.ws.tabCount())
         return Outcome::Failed;
-    ctx.ws.tabStrip().Select(n);
+    ctx.ws.tabStrip().setCurrentIndex(n);
     return Outcome::Front;
 }
 
@@ -343,16 +343,16 @@ LessonCommands::Outcome LessonCommands::caretToStylesheetEnd()
     if (ctx.ws.documentCount() < 2)
         return Outcome::Failed;
     RichEdit* ed = ctx.ws.sourceEditor(1);
-    ed->SetSelStart(ed->TextLength());
-    ed->SetSelText(CrLf);
-    ed->SetSelStart(ed->TextLength() - 2);
+    ed->setSelectionStart(ed->textLength());
+    ed->replaceSelection(CrLf);
+    ed->setSelectionStart(ed->textLength() - 2);
     return Outcome::Front;
 }
 
 LessonCommands::Outcome LessonCommands::selectInFirst(const QString& from, const QString& to, bool range)
 {
     RichEdit* ed = ctx.ws.sourceEditor(0);
-    const QString text = ed->Text();
+    const QString text = ed->text();
     const int start = static_cast<int>(text.indexOf(from));
     if (start < 0)
         return Outcome::Failed;
@@ -364,8 +364,8 @@ LessonCommands::Outcome LessonCommands::selectInFirst(const QString& from, const
         if (other < 0 || length < 0)
             return Outcome::Failed;
     }
-    ed->Select(start, length);
-    ed->HideSelection(false);
+    ed->select(start, length);
+    ed->setSelectionHidden(false);
     serveEvents();
     return Outcome::Front;
 }
@@ -582,7 +582,7 @@ LessonCommands::Outcome LessonCommands::image(const QString& argument)
         const QString target = folder + QLatin1Char('/') + name;
         QFile::remove(target);
         if (!QFile::copy(source, target)) {
-            ctx.ws.dlg.MsgBox(lesson_texts::pageUnwritable(target));
+            ctx.ws.dlg.message(lesson_texts::pageUnwritable(target));
             return Outcome::Failed;
         }
     }

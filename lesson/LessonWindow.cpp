@@ -72,7 +72,7 @@ LessonWindow::LessonWindow(const LessonContext& context)
     runTimer_.setInterval(0);
     connect(&runTimer_, &QTimer::timeout, this, [this] { runNext(); });
     // A tab chosen in the main window leaves the lesson in front of it.
-    connect(&ctx.ws.tabStrip(), &TabStrip::Click, this, [this] {
+    connect(&ctx.ws.tabStrip(), &TabStrip::tabClicked, this, [this] {
         if (isVisible())
             commands.bringWindowToFront();
     });
@@ -201,7 +201,7 @@ void LessonWindow::loadScript(QString& s)
         lines.clear();
         s = lesson_texts::scriptUnreadable(path);
         showExplanation(s);
-        ctx.ws.dlg.MsgBox(s);
+        ctx.ws.dlg.message(s);
         return;
     }
     lines = lesson::splitScript(read.text);
@@ -328,7 +328,7 @@ void LessonWindow::clearLessonDocuments()
         return;
     for (int n : {1, 0}) {
         if (n < ctx.ws.documentCount() && commands.isOwn(n))
-            ctx.ws.sourceEditor(n)->SetText(QString());
+            ctx.ws.sourceEditor(n)->setText(QString());
     }
     ctx.controls.get<QPlainTextEdit>(css_builder::StyleTextBox)->clear();
     if (commands.isOwn(ctx.ws.selectedDocument()))
@@ -339,7 +339,7 @@ void LessonWindow::backToStart()
 {
     endRun();
     if (commands.ownsDocuments() && ctx.ws.tabCount() >= 3)
-        ctx.ws.tabStrip().Select(3);
+        ctx.ws.tabStrip().setCurrentIndex(3);
     clearLessonDocuments();
     resetToStart();
     stepMark = QStringLiteral("0");
@@ -349,7 +349,7 @@ void LessonWindow::backToStart()
     builder->hide();
     ctx.stylesheet.builder.wasVisible = false;
     explanationBox->clear();
-    ctx.ws.tabStrip().Select(1);
+    ctx.ws.tabStrip().setCurrentIndex(1);
     builder->hide();
 }
 

@@ -79,7 +79,7 @@ QString qtFilterFromOld(const QString& oldFilter)
     return filters.join(QStringLiteral(";;"));
 }
 
-MsgResult QtDialogs::MsgBox(const QString& prompt, MsgButtons buttons, const QString& title, MsgIcon icon)
+MsgResult QtDialogs::message(const QString& prompt, MsgButtons buttons, const QString& title, MsgIcon icon)
 {
     QMessageBox box(parent_);
     box.setWindowTitle(title.isEmpty() ? applicationTitle() : title);
@@ -123,7 +123,7 @@ MsgResult QtDialogs::MsgBox(const QString& prompt, MsgButtons buttons, const QSt
     return MsgResult::No;
 }
 
-std::optional<QString> QtDialogs::InputBox(const QString& prompt, const QString& title, const QString& defaultText)
+std::optional<QString> QtDialogs::inputText(const QString& prompt, const QString& title, const QString& defaultText)
 {
     QInputDialog dialog(parent_);
     dialog.setWindowTitle(title.isEmpty() ? applicationTitle() : title);
@@ -233,7 +233,7 @@ std::optional<QString> chosenFile(QFileDialog& dialog)
 
 } // namespace
 
-std::optional<QString> QtDialogs::ShowOpen(const FileDialogRequest& request)
+std::optional<QString> QtDialogs::getOpenFileName(const FileDialogRequest& request)
 {
     QFileDialog dialog(parent_, request.title, QString(), qtFilterFromOld(request.filter));
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
@@ -242,7 +242,7 @@ std::optional<QString> QtDialogs::ShowOpen(const FileDialogRequest& request)
     return chosenFile(dialog);
 }
 
-std::optional<QString> QtDialogs::ShowSave(const FileDialogRequest& request)
+std::optional<QString> QtDialogs::getSaveFileName(const FileDialogRequest& request)
 {
     // The caller asks its own overwrite question.
     QFileDialog dialog(parent_, request.title, QString(), qtFilterFromOld(request.filter));
@@ -253,7 +253,7 @@ std::optional<QString> QtDialogs::ShowSave(const FileDialogRequest& request)
     return chosenFile(dialog);
 }
 
-std::optional<FontChoice> QtDialogs::ShowFont(const FontChoice& initial, bool fixedPitchOnly)
+std::optional<FontChoice> QtDialogs::getFont(const FontChoice& initial, bool fixedPitchOnly)
 {
     QFont font(initial.name);
     font.setPointSizeF(initial.size > 0 ? initial.size : 12);
@@ -275,7 +275,7 @@ std::optional<FontChoice> QtDialogs::ShowFont(const FontChoice& initial, bool fi
     return result;
 }
 
-std::optional<QColor> QtDialogs::ShowColor(const QColor& initial)
+std::optional<QColor> QtDialogs::getColour(const QColor& initial)
 {
     const QColor c = QColorDialog::getColor(initial, parent_);
     if (!c.isValid())
@@ -283,7 +283,7 @@ std::optional<QColor> QtDialogs::ShowColor(const QColor& initial)
     return c;
 }
 
-bool QtDialogs::ShowPrinter(QPrinter& printer, const PrinterRequest& request)
+bool QtDialogs::setUpPrinter(QPrinter& printer, const PrinterRequest& request)
 {
     QPrintDialog dialog(&printer, parent_);
     dialog.setWindowTitle(request.title);

@@ -48,18 +48,18 @@ class Dialogs {
 public:
     virtual ~Dialogs() = default;
 
-    virtual MsgResult MsgBox(const QString& prompt, MsgButtons buttons = MsgButtons::OK,
+    virtual MsgResult message(const QString& prompt, MsgButtons buttons = MsgButtons::OK,
                              const QString& title = QString(), MsgIcon icon = MsgIcon::None) = 0;
     // nullopt when the user cancels.
-    virtual std::optional<QString> InputBox(const QString& prompt, const QString& title = QString(),
+    virtual std::optional<QString> inputText(const QString& prompt, const QString& title = QString(),
                                             const QString& defaultText = QString()) = 0;
     // The chosen full path, or nullopt when cancelled.
-    virtual std::optional<QString> ShowOpen(const FileDialogRequest& request) = 0;
-    virtual std::optional<QString> ShowSave(const FileDialogRequest& request) = 0;
-    virtual std::optional<FontChoice> ShowFont(const FontChoice& initial, bool fixedPitchOnly) = 0;
-    virtual std::optional<QColor> ShowColor(const QColor& initial) = 0;
+    virtual std::optional<QString> getOpenFileName(const FileDialogRequest& request) = 0;
+    virtual std::optional<QString> getSaveFileName(const FileDialogRequest& request) = 0;
+    virtual std::optional<FontChoice> getFont(const FontChoice& initial, bool fixedPitchOnly) = 0;
+    virtual std::optional<QColor> getColour(const QColor& initial) = 0;
     // Sets up the printer (device, output file, range). False when cancelled.
-    virtual bool ShowPrinter(QPrinter& printer, const PrinterRequest& request) = 0;
+    virtual bool setUpPrinter(QPrinter& printer, const PrinterRequest& request) = 0;
 };
 
 // The window system's dialogs, with Japanese texts on their buttons.
@@ -68,13 +68,13 @@ public:
     explicit QtDialogs(QWidget* parent = nullptr) : parent_(parent) {}
     void setParent(QWidget* parent) { parent_ = parent; }
 
-    MsgResult MsgBox(const QString& prompt, MsgButtons buttons, const QString& title, MsgIcon icon) override;
-    std::optional<QString> InputBox(const QString& prompt, const QString& title, const QString& defaultText) override;
-    std::optional<QString> ShowOpen(const FileDialogRequest& request) override;
-    std::optional<QString> ShowSave(const FileDialogRequest& request) override;
-    std::optional<FontChoice> ShowFont(const FontChoice& initial, bool fixedPitchOnly) override;
-    std::optional<QColor> ShowColor(const QColor& initial) override;
-    bool ShowPrinter(QPrinter& printer, const PrinterRequest& request) override;
+    MsgResult message(const QString& prompt, MsgButtons buttons, const QString& title, MsgIcon icon) override;
+    std::optional<QString> inputText(const QString& prompt, const QString& title, const QString& defaultText) override;
+    std::optional<QString> getOpenFileName(const FileDialogRequest& request) override;
+    std::optional<QString> getSaveFileName(const FileDialogRequest& request) override;
+    std::optional<FontChoice> getFont(const FontChoice& initial, bool fixedPitchOnly) override;
+    std::optional<QColor> getColour(const QColor& initial) override;
+    bool setUpPrinter(QPrinter& printer, const PrinterRequest& request) override;
 
 private:
     QWidget* parent_;

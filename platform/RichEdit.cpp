@@ -82,7 +82,7 @@ protected:
     void keyPressEvent(QKeyEvent* event) override
     {
         if (event->key() == Qt::Key_Tab && event->modifiers() == Qt::NoModifier) {
-            owner_->SetSelText(QStringLiteral("\t"));
+            owner_->replaceSelection(QStringLiteral("\t"));
             event->accept();
             return;
         }
@@ -97,7 +97,7 @@ protected:
     {
         QsciScintilla::focusOutEvent(event);
         if (event->reason() != Qt::PopupFocusReason && event->reason() != Qt::ActiveWindowFocusReason)
-            Q_EMIT owner_->LostFocus();
+            Q_EMIT owner_->focusLost();
     }
 
     void mousePressEvent(QMouseEvent* event) override
@@ -118,7 +118,7 @@ protected:
             QsciScintilla::mousePressEvent(event);
         else
             event->accept();
-        Q_EMIT owner_->MouseDown(button, shift, twips::fromPixels(p.x()), twips::fromPixels(p.y()));
+        Q_EMIT owner_->mousePressed(button, shift, twips::fromPixels(p.x()), twips::fromPixels(p.y()));
     }
 
     // The main window shows its own popup on the right button.
@@ -136,7 +136,7 @@ protected:
             return;
         }
         event->acceptProposedAction();
-        Q_EMIT owner_->FilesDropped(files);
+        Q_EMIT owner_->filesDropped(files);
     }
 
 private:
@@ -189,8 +189,8 @@ RichEdit::RichEdit(QWidget* parent)
     for (auto& c : styleColours_)
         c = QColor(0, 0, 0);
     font_ = QFont(QStringLiteral("IPAGothic"), 12);
-    SetEditorFont(font_);
-    SetStyleColours(styleColours_[0], styleColours_[1], styleColours_[2], styleColours_[3], back_);
+    setEditorFont(font_);
+    setStyleColours(styleColours_[0], styleColours_[1], styleColours_[2], styleColours_[3], back_);
 
     connect(sci_, &QsciScintillaBase::SCN_MODIFIED, this,
             [this](int position, int type, const char*, int length, int, int, int, int, int, int) {
@@ -305,7 +305,7 @@ int RichEdit::fromByte(int byte) const
 
 // ---- text ------------------------------------------------------------------------------------
 
-QString RichEdit::Text() const
+QString RichEdit::text() const
 {
     const long length = send(QsciScintillaBase::SCI_GETLENGTH);
     if (length == 0)
@@ -321,17 +321,17 @@ void RichEdit::replaceRange(long from, long to, const QByteArray& utf8)
     sendPtr(QsciScintillaBase::SCI_REPLACETARGET, static_cast<unsigned long>(utf8.size()), utf8.constData());
 }
 
-void RichEdit::SetText(const QString& text)
+void RichEdit::setText(const QString& text)
 {
-    SetTextUtf8(text.toUtf8());
+    setTextUtf8(text.toUtf8());
 }
 
-void RichEdit::SetTextUtf8(const QByteArray& text)
+void RichEdit::setTextUtf8(const QByteArray& text)
 {
     const bool hadText = send(QsciScintillaBase::SCI_GETLENGTH) > 0;
     // Replacing everything is no edit to undo, and nobody needs the editor's notifications of
     // it: with them QScintilla would copy the whole text once more and convert it to UTF-16
-    // for accessibility. Changed is sent once at the end instead.
+    // for accessibility. textChanged is sent once at the end instead.
     send(QsciScintillaBase::SCI_SETUNDOCOLLECTION, 0);
     send(QsciScintillaBase::SCI_SETMODEVENTMASK, 0);
     replaceRange(0, send(QsciScintillaBase::SCI_GETLENGTH), text);
@@ -340,32 +340,32 @@ void RichEdit::SetTextUtf8(const QByteArray& text)
     send(QsciScintillaBase::SCI_EMPTYUNDOBUFFER);
     send(QsciScintillaBase::SCI_GOTOPOS, 0);
     if (hadText || !text.isEmpty())
-        Q_EMIT Changed();
+        Q_EMIT textChanged();
 }
 
-int RichEdit::TextLength() const
+int RichEdit::textLength() const
 {
     const long bytes = send(QsciScintillaBase::SCI_GETLENGTH);
     return fromByte(static_cast<int>(bytes));
 }
 
-bool RichEdit::IsEmpty() const
+bool RichEdit::isEmpty() const
 {
     return send(QsciScintillaBase::SCI_GETLENGTH) == 0;
 }
 
-int RichEdit::SelStart() const
+int RichEdit::selectionStart() const
 {
     return fromByte(static_cast<int>(send(QsciScintillaBase::SCI_GETSELECTIONSTART)));
 }
 
-void RichEdit::SetSelStart(int pos)
+void RichEdit::setSelectionStart(int pos)
 {
     const long b = toByte(pos);
     send(QsciScintillaBase::SCI_SETSEL, static_cast<unsigned long>(b), b);
 }
 
-int RichEdit::SelLength() const
+int RichEdit::selectionLength() const
 {
     const long s = send(QsciScintillaBase::SCI_GETSELECTIONSTART);
     const long e = send(QsciScintillaBase::SCI_GETSELECTIONEND);
@@ -374,7 +374,7 @@ int RichEdit::SelLength() const
     return fromByte(static_cast<int>(e)) - fromByte(static_cast<int>(s));
 }
 
-void RichEdit::SetSelLength(int length)
+void RichEdit::setSelectionLength(int length)
 {
     const long s = send(QsciScintillaBase::SCI_GETSELECTIONSTART);
     const int start = fromByte(static_cast<int>(s));
@@ -382,14 +382,14 @@ void RichEdit::SetSelLength(int length)
     send(QsciScintillaBase::SCI_SETSEL, static_cast<unsigned long>(s), e);
 }
 
-void RichEdit::Select(int start, int length)
+void RichEdit::select(int start, int length)
 {
     const long s = toByte(start);
     const long e = toByte(start + std::max(0, length));
     send(QsciScintillaBase::SCI_SETSEL, static_cast<unsigned long>(s), e);
 }
 
-QString RichEdit::SelText() const
+QString RichEdit::selectedText() const
 {
     const long s = send(QsciScintillaBase::SCI_GETSELECTIONSTART);
     const long e = send(QsciScintillaBase::SCI_GETSELECTIONEND);
@@ -400,7 +400,7 @@ QString RichEdit::SelText() const
     return textOf(p, e - s);
 }
 
-void RichEdit::SetSelText(const QString& text)
+void RichEdit::replaceSelection(const QString& text)
 {
     const QByteArray utf8 = text.toUtf8();
     const long s = send(QsciScintillaBase::SCI_GETSELECTIONSTART);
@@ -412,7 +412,7 @@ void RichEdit::SetSelText(const QString& text)
 
 // ---- painting and colouring ------------------------------------------------------------------
 
-void RichEdit::PaintRange(int start, int length, const QColor& colour)
+void RichEdit::paintRange(int start, int length, const QColor& colour)
 {
     if (length <= 0)
         return;
@@ -425,13 +425,13 @@ void RichEdit::PaintRange(int start, int length, const QColor& colour)
     send(QsciScintillaBase::SCI_INDICATORFILLRANGE, static_cast<unsigned long>(s), e - s);
 }
 
-void RichEdit::ClearPaint()
+void RichEdit::clearPaint()
 {
     send(QsciScintillaBase::SCI_SETINDICATORCURRENT, PaintIndicator);
     send(QsciScintillaBase::SCI_INDICATORCLEARRANGE, 0, send(QsciScintillaBase::SCI_GETLENGTH));
 }
 
-QColor RichEdit::PaintAt(int pos) const
+QColor RichEdit::paintAt(int pos) const
 {
     const long b = toByte(pos);
     if (!(send(QsciScintillaBase::SCI_INDICATORALLONFOR, static_cast<unsigned long>(b)) & (1 << PaintIndicator)))
@@ -440,7 +440,7 @@ QColor RichEdit::PaintAt(int pos) const
     return QColor(v & 0xFF, (v >> 8) & 0xFF, (v >> 16) & 0xFF);
 }
 
-void RichEdit::RestyleAll(StyleScan scan)
+void RichEdit::restyleAll(StyleScan scan)
 {
     const qsizetype length = send(QsciScintillaBase::SCI_GETLENGTH);
     // The text as the editor holds it, without a copy; valid until the next change.
@@ -452,12 +452,12 @@ void RichEdit::RestyleAll(StyleScan scan)
     sendPtr(QsciScintillaBase::SCI_SETSTYLINGEX, static_cast<unsigned long>(length), styles.get());
 }
 
-int RichEdit::StyleAt(int pos) const
+int RichEdit::styleAt(int pos) const
 {
     return static_cast<int>(send(QsciScintillaBase::SCI_GETSTYLEAT, static_cast<unsigned long>(toByte(pos))));
 }
 
-void RichEdit::SetStyleColours(const QColor& defaultColour, const QColor& tag, const QColor& text,
+void RichEdit::setStyleColours(const QColor& defaultColour, const QColor& tag, const QColor& text,
                                const QColor& value, const QColor& back)
 {
     styleColours_[0] = defaultColour;
@@ -467,22 +467,22 @@ void RichEdit::SetStyleColours(const QColor& defaultColour, const QColor& tag, c
     send(QsciScintillaBase::SCI_STYLESETFORE, QsciScintillaBase::STYLE_DEFAULT, bgr(defaultColour));
     for (int s = 0; s < 4; ++s)
         send(QsciScintillaBase::SCI_STYLESETFORE, static_cast<unsigned long>(s), bgr(styleColours_[s]));
-    SetBackColor(back);
+    setBackgroundColour(back);
 }
 
-QColor RichEdit::StyleColour(int style) const
+QColor RichEdit::styleColour(int style) const
 {
     if (style < 0 || style > 3)
         return QColor();
     return styleColours_[style];
 }
 
-QColor RichEdit::BackColor() const
+QColor RichEdit::backgroundColour() const
 {
     return back_;
 }
 
-void RichEdit::SetBackColor(const QColor& colour)
+void RichEdit::setBackgroundColour(const QColor& colour)
 {
     back_ = colour;
     send(QsciScintillaBase::SCI_STYLESETBACK, QsciScintillaBase::STYLE_DEFAULT, bgr(colour));
@@ -493,7 +493,7 @@ void RichEdit::SetBackColor(const QColor& colour)
     send(QsciScintillaBase::SCI_SETCARETFORE, static_cast<unsigned long>(dark ? 0xFFFFFF : 0x000000));
 }
 
-void RichEdit::SetEditorFont(const QFont& font)
+void RichEdit::setEditorFont(const QFont& font)
 {
     font_ = font;
     const QByteArray family = font.family().toUtf8();
@@ -510,54 +510,54 @@ void RichEdit::SetEditorFont(const QFont& font)
         applyTo(s);
 }
 
-QFont RichEdit::EditorFont() const
+QFont RichEdit::editorFont() const
 {
     return font_;
 }
 
 // ---- undo and view ---------------------------------------------------------------------------
 
-bool RichEdit::CanUndo() const
+bool RichEdit::canUndo() const
 {
     return send(QsciScintillaBase::SCI_CANUNDO) != 0;
 }
 
-void RichEdit::Undo()
+void RichEdit::undo()
 {
     send(QsciScintillaBase::SCI_UNDO);
 }
 
-void RichEdit::EmptyUndoBuffer()
+void RichEdit::clearUndoHistory()
 {
     send(QsciScintillaBase::SCI_EMPTYUNDOBUFFER);
 }
 
-int RichEdit::FirstVisibleLine() const
+int RichEdit::firstVisibleLine() const
 {
     return static_cast<int>(send(QsciScintillaBase::SCI_GETFIRSTVISIBLELINE));
 }
 
-void RichEdit::SetFirstVisibleLine(int line)
+void RichEdit::setFirstVisibleLine(int line)
 {
     sci_->setFirstVisibleLine(line);
 }
 
-void RichEdit::LineScroll(int lines)
+void RichEdit::scrollLines(int lines)
 {
     send(QsciScintillaBase::SCI_LINESCROLL, 0, lines);
 }
 
-void RichEdit::HideSelection(bool hide)
+void RichEdit::setSelectionHidden(bool hide)
 {
     send(QsciScintillaBase::SCI_HIDESELECTION, hide ? 1 : 0);
 }
 
-bool RichEdit::HasFocus() const
+bool RichEdit::editorHasFocus() const
 {
     return sci_->hasFocus();
 }
 
-void RichEdit::PrintAll(QsciPrinter& printer)
+void RichEdit::printAll(QsciPrinter& printer)
 {
     printer.printRange(sci_);
 }
@@ -579,5 +579,5 @@ void RichEdit::onModified(int position, int modificationType, int length)
             send(QsciScintillaBase::SCI_SETSTYLING, static_cast<unsigned long>(length), style);
         }
     }
-    Q_EMIT Changed();
+    Q_EMIT textChanged();
 }

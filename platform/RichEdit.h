@@ -37,61 +37,61 @@ public:
 
     // Whole text. Setting it replaces everything and empties the editor's own undo buffer. Every
     // character is kept, a NUL among them.
-    QString Text() const;
-    void SetText(const QString& text);
+    QString text() const;
+    void setText(const QString& text);
     // The same for the text in UTF-8, which is how the editor holds it (valid UTF-8 only).
-    void SetTextUtf8(const QByteArray& utf8);
-    int TextLength() const;
-    bool IsEmpty() const;
+    void setTextUtf8(const QByteArray& utf8);
+    int textLength() const;
+    bool isEmpty() const;
 
-    int SelStart() const;
+    int selectionStart() const;
     // Places the caret; nothing is selected afterwards.
-    void SetSelStart(int pos);
-    int SelLength() const;
-    // Selects from SelStart forward.
-    void SetSelLength(int length);
-    void Select(int start, int length);
-    QString SelText() const;
+    void setSelectionStart(int pos);
+    int selectionLength() const;
+    // Selects from selectionStart() forward.
+    void setSelectionLength(int length);
+    void select(int start, int length);
+    QString selectedText() const;
     // Replaces the selection; the caret ends after the inserted text.
-    void SetSelText(const QString& text);
+    void replaceSelection(const QString& text);
 
     // Paints a range in a colour (an indicator; a full recolour clears it).
-    void PaintRange(int start, int length, const QColor& colour);
-    void ClearPaint();
-    QColor PaintAt(int pos) const; // invalid when the position is not painted
+    void paintRange(int start, int length, const QColor& colour);
+    void clearPaint();
+    QColor paintAt(int pos) const; // invalid when the position is not painted
 
     // Colouring: styles the whole text with one scan of the text as the editor holds it.
-    void RestyleAll(StyleScan scan);
-    int StyleAt(int pos) const;
-    void SetStyleColours(const QColor& defaultColour, const QColor& tag, const QColor& text,
+    void restyleAll(StyleScan scan);
+    int styleAt(int pos) const;
+    void setStyleColours(const QColor& defaultColour, const QColor& tag, const QColor& text,
                          const QColor& value, const QColor& back);
-    QColor StyleColour(int style) const;
-    QColor BackColor() const;
-    void SetBackColor(const QColor& colour);
-    void SetEditorFont(const QFont& font);
-    QFont EditorFont() const;
+    QColor styleColour(int style) const;
+    QColor backgroundColour() const;
+    void setBackgroundColour(const QColor& colour);
+    void setEditorFont(const QFont& font);
+    QFont editorFont() const;
 
     // The editor's own undo.
-    bool CanUndo() const;
-    void Undo();
-    void EmptyUndoBuffer();
+    bool canUndo() const;
+    void undo();
+    void clearUndoHistory();
 
-    int FirstVisibleLine() const;
-    void SetFirstVisibleLine(int line);
-    void LineScroll(int lines);
+    int firstVisibleLine() const;
+    void setFirstVisibleLine(int line);
+    void scrollLines(int lines);
     // Keeps the selection visible while another control has the focus.
-    void HideSelection(bool hide);
-    bool HasFocus() const;
+    void setSelectionHidden(bool hide);
+    bool editorHasFocus() const;
 
     // Prints the whole text, coloured as it is shown.
-    void PrintAll(QsciPrinter& printer);
+    void printAll(QsciPrinter& printer);
 
 Q_SIGNALS:
-    void Changed();
-    void LostFocus();
+    void textChanged();
+    void focusLost();
     // Button 1 left, 2 right, 4 middle; shift 1 Shift, 2 Ctrl, 4 Alt; X and Y in twips.
-    void MouseDown(int button, int shift, int x, int y);
-    void FilesDropped(const QStringList& paths);
+    void mousePressed(int button, int shift, int x, int y);
+    void filesDropped(const QStringList& paths);
 
 protected:
     // Keys sent to the editor go to the text inside it.

@@ -79,31 +79,31 @@ TabStrip::TabStrip(QWidget* parent)
     bar_->installEventFilter(this);
     connect(bar_, &QTabBar::currentChanged, this, [this](int) {
         if (!programmatic_)
-            Q_EMIT Click();
+            Q_EMIT tabClicked();
     });
 }
 
-int TabStrip::Count() const
+int TabStrip::count() const
 {
     return bar_->count();
 }
 
-int TabStrip::SelectedIndex() const
+int TabStrip::currentIndex() const
 {
     return bar_->currentIndex() + 1;
 }
 
-void TabStrip::Select(int index)
+void TabStrip::setCurrentIndex(int index)
 {
     if (index < 1 || index > bar_->count())
         return;
     programmatic_ = true;
     bar_->setCurrentIndex(index - 1);
     programmatic_ = false;
-    Q_EMIT Click();
+    Q_EMIT tabClicked();
 }
 
-void TabStrip::Add(const QString& caption)
+void TabStrip::addTab(const QString& caption)
 {
     programmatic_ = true;
     const int i = bar_->addTab(caption);
@@ -111,7 +111,7 @@ void TabStrip::Add(const QString& caption)
     programmatic_ = false;
 }
 
-void TabStrip::Remove(int index)
+void TabStrip::removeTab(int index)
 {
     if (index < 1 || index > bar_->count())
         return;
@@ -120,18 +120,18 @@ void TabStrip::Remove(int index)
     programmatic_ = false;
 }
 
-QString TabStrip::Caption(int index) const
+QString TabStrip::tabText(int index) const
 {
     return bar_->tabText(index - 1);
 }
 
-void TabStrip::SetCaption(int index, const QString& caption)
+void TabStrip::setTabText(int index, const QString& caption)
 {
     if (index >= 1 && index <= bar_->count())
         bar_->setTabText(index - 1, caption);
 }
 
-QString TabStrip::ToolTip(int index) const
+QString TabStrip::tabToolTip(int index) const
 {
     if (index < 1 || index > bar_->count() || !toolTipSource_)
         return QString();
@@ -143,7 +143,7 @@ bool TabStrip::eventFilter(QObject* watched, QEvent* event)
     if (watched != bar_ || event->type() != QEvent::ToolTip)
         return QWidget::eventFilter(watched, event);
     auto* help = static_cast<QHelpEvent*>(event);
-    const QString text = ToolTip(bar_->tabAt(help->pos()) + 1);
+    const QString text = tabToolTip(bar_->tabAt(help->pos()) + 1);
     if (text.isEmpty())
         QToolTip::hideText();
     else
@@ -151,12 +151,12 @@ bool TabStrip::eventFilter(QObject* watched, QEvent* event)
     return true;
 }
 
-int TabStrip::Image(int index) const
+int TabStrip::tabImage(int index) const
 {
     return bar_->tabData(index - 1).toInt();
 }
 
-void TabStrip::SetImage(int index, int image)
+void TabStrip::setTabImage(int index, int image)
 {
     if (index < 1 || index > bar_->count())
         return;
@@ -164,7 +164,7 @@ void TabStrip::SetImage(int index, int image)
     bar_->setTabIcon(index - 1, tabIcon(image));
 }
 
-QRect TabStrip::ClientRect() const
+QRect TabStrip::clientRect() const
 {
     const int h = bar_->sizeHint().height();
     return QRect(0, h, width(), std::max(0, height() - h));
@@ -174,7 +174,7 @@ void TabStrip::layoutChildren()
 {
     const int h = bar_->sizeHint().height();
     bar_->setGeometry(0, 0, width(), h);
-    area_->setGeometry(ClientRect());
+    area_->setGeometry(clientRect());
 }
 
 void TabStrip::resizeEvent(QResizeEvent* event)

@@ -16,26 +16,26 @@ class TabStrip : public QWidget {
 public:
     explicit TabStrip(QWidget* parent = nullptr);
 
-    int Count() const;
-    int SelectedIndex() const;
-    void Select(int index);
-    void Add(const QString& caption = QString());
-    void Remove(int index);
-    QString Caption(int index) const;
-    void SetCaption(int index, const QString& caption);
+    int count() const;
+    int currentIndex() const;
+    void setCurrentIndex(int index);
+    void addTab(const QString& caption = QString());
+    void removeTab(int index);
+    QString tabText(int index) const;
+    void setTabText(int index, const QString& caption);
     // The tooltip of a tab: what the tooltip source says of it.
-    QString ToolTip(int index) const;
+    QString tabToolTip(int index) const;
     void setToolTipSource(std::function<QString(int index)> source) { toolTipSource_ = std::move(source); }
-    int Image(int index) const;
-    void SetImage(int index, int image);
+    int tabImage(int index) const;
+    void setTabImage(int index, int image);
 
     // The area below the tabs where the editors and browsers of the documents lie.
-    QWidget* DisplayArea() const { return area_; }
-    QRect ClientRect() const;
+    QWidget* displayArea() const { return area_; }
+    QRect clientRect() const;
     void layoutChildren();
 
 Q_SIGNALS:
-    void Click();
+    void tabClicked();
 
 protected:
     void resizeEvent(QResizeEvent* event) override;

@@ -167,13 +167,13 @@ bool WebBrowser::ensureView()
     events.loadStarted = [this] { loading_ = true; };
     events.loadFinished = [this](const QUrl& location, bool ok) {
         loading_ = false;
-        Q_EMIT DocumentComplete(location, ok);
+        Q_EMIT loadFinished(location, ok);
     };
     view_ = engine->createView(this, std::move(events));
     return true;
 }
 
-void WebBrowser::Navigate(const QString& pathOrUrl, const QString& defaultEncoding)
+void WebBrowser::navigate(const QString& pathOrUrl, const QString& defaultEncoding)
 {
     if (!ensureView())
         return;
@@ -181,35 +181,35 @@ void WebBrowser::Navigate(const QString& pathOrUrl, const QString& defaultEncodi
     view_->navigate(pathOrUrl, defaultEncoding);
 }
 
-void WebBrowser::GoBack()
+void WebBrowser::back()
 {
     if (view_)
         view_->back();
 }
 
-void WebBrowser::GoForward()
+void WebBrowser::forward()
 {
     if (view_)
         view_->forward();
 }
 
-void WebBrowser::Refresh()
+void WebBrowser::reload()
 {
     if (view_)
         view_->reload();
 }
 
-QString WebBrowser::LocationURL() const
+QString WebBrowser::url() const
 {
     return view_ ? view_->location().toString() : QString();
 }
 
-QString WebBrowser::LocationName() const
+QString WebBrowser::locationName() const
 {
     return view_ ? view_->locationName() : QString();
 }
 
-void WebBrowser::RunScript(const QString& script, std::function<void(const QVariant&)> done)
+void WebBrowser::runScript(const QString& script, std::function<void(const QVariant&)> done)
 {
     if (!ensureView())
         return;
@@ -231,22 +231,22 @@ QString resultText(const QVariant& v)
 
 } // namespace
 
-void WebBrowser::PageSource(std::function<void(const QString&)> done)
+void WebBrowser::pageSource(std::function<void(const QString&)> done)
 {
-    RunScript(QStringLiteral("document.documentElement ? document.documentElement.outerHTML : ''"),
+    runScript(QStringLiteral("document.documentElement ? document.documentElement.outerHTML : ''"),
               [done = std::move(done)](const QVariant& v) { done(resultText(v)); });
 }
 
-void WebBrowser::PageText(std::function<void(const QString&)> done)
+void WebBrowser::pageText(std::function<void(const QString&)> done)
 {
-    RunScript(QStringLiteral("document.body ? document.body.innerText : ''"),
+    runScript(QStringLiteral("document.body ? document.body.innerText : ''"),
               [done = std::move(done)](const QVariant& v) { done(resultText(v)); });
 }
 
-void WebBrowser::PageLinks(std::function<void(const QStringList&)> done)
+void WebBrowser::pageLinks(std::function<void(const QStringList&)> done)
 {
     QPointer<WebBrowser> self(this);
-    RunScript(QStringLiteral("Array.prototype.map.call(document.getElementsByTagName('a'), function (a) {"
+    runScript(QStringLiteral("Array.prototype.map.call(document.getElementsByTagName('a'), function (a) {"
                              " return a.getAttribute('href') === null ? null : a.href; })"
                              ".filter(function (h) { return h !== null; })"),
               [self, done = std::move(done)](const QVariant& v) {

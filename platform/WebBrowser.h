@@ -22,23 +22,23 @@ public:
 
     // Shows a file or an address. The text encoding is used for pages that do not declare one
     // ("Shift_JIS", "UTF-8").
-    void Navigate(const QString& pathOrUrl, const QString& defaultEncoding = QString());
-    void GoBack();
-    void GoForward();
-    void Refresh();
-    QString LocationURL() const;
+    void navigate(const QString& pathOrUrl, const QString& defaultEncoding = QString());
+    void back();
+    void forward();
+    void reload();
+    QString url() const;
     // The title of the page shown, or its address when it has none.
-    QString LocationName() const;
+    QString locationName() const;
     bool isLoading() const { return loading_; }
     bool hasView() const { return view_ != nullptr; }
 
     // Results that arrive later go to the callback; it is not called when the browser is gone.
-    void PageSource(std::function<void(const QString&)> done);
-    void PageText(std::function<void(const QString&)> done);
-    void PageLinks(std::function<void(const QStringList&)> done);
+    void pageSource(std::function<void(const QString&)> done);
+    void pageText(std::function<void(const QString&)> done);
+    void pageLinks(std::function<void(const QStringList&)> done);
     // Runs a script in the page (in a world of its own, beside the page's scripts); the result
     // reaches done only while this browser is alive.
-    void RunScript(const QString& script, std::function<void(const QVariant&)> done);
+    void runScript(const QString& script, std::function<void(const QVariant&)> done);
 
     // To be called before the application object is made. The engine needs
     // Qt::AA_ShareOpenGLContexts, with which Qt would load the OpenGL driver at start; this sets
@@ -49,7 +49,7 @@ public:
     static QWebEngineProfile* sharedProfile();
 
 Q_SIGNALS:
-    void DocumentComplete(const QUrl& url, bool ok);
+    void loadFinished(const QUrl& url, bool ok);
 
 protected:
     void resizeEvent(QResizeEvent* event) override;

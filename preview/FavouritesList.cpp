@@ -31,9 +31,9 @@ FavouritesList::FavouritesList(Workspace& workspace, PanelKit& panelKit, Dispatc
 {
     build(panels);
     wireButtons(dispatcher);
-    PageWait.setInterval(3000);
-    PageWait.setSingleShot(true);
-    connect(&PageWait, &QTimer::timeout, this, [this] { pageDone(); });
+    pageWait.setInterval(3000);
+    pageWait.setSingleShot(true);
+    connect(&pageWait, &QTimer::timeout, this, [this] { pageDone(); });
 }
 
 FavouritesList::~FavouritesList()
@@ -74,12 +74,12 @@ void FavouritesList::wireButtons(Dispatcher& dispatcher)
         const int row = list_->currentRow();
         if (row < 0)
             return;
-        DeletedFavorite = list_->item(row)->text();
+        deletedFavourite = list_->item(row)->text();
         delete list_->takeItem(row);
     });
     dispatcher.setAction(ExecuteButton::RestoreRemovedFavourite, [this] {
-        if (!DeletedFavorite.isEmpty())
-            list_->addItem(DeletedFavorite);
+        if (!deletedFavourite.isEmpty())
+            list_->addItem(deletedFavourite);
     });
     dispatcher.setAction(ExecuteButton::MoveFavouriteToTop, [this] {
         const int row = list_->currentRow();
@@ -94,18 +94,18 @@ void FavouritesList::wireButtons(Dispatcher& dispatcher)
             entries << list_->item(i)->text();
         const QString error = writeFavourites(favouritesPath(ws.state.programFolder), entries);
         if (!error.isEmpty())
-            ws.dlg.MsgBox(error);
+            ws.dlg.message(error);
     });
     dispatcher.setClose(ExecuteButton::CloseFavouritesPanel, favourites_panel::Panel);
     dispatcher.setClose(ExecuteButton::FavouritesPanelCloseBox, favourites_panel::Panel);
 }
 
-void FavouritesList::ShowFavoritesPanel()
+void FavouritesList::showPanel()
 {
     const FavouritesRead read = readFavourites(favouritesPath(ws.state.programFolder));
     // A file that is there but cannot be read is not replaced by an empty list.
     if (!read.ok && !read.missing) {
-        ws.dlg.MsgBox(read.error);
+        ws.dlg.message(read.error);
         return;
     }
     panels.open(PanelPlace{.explanation = favouritesExplanation(), .top = 1500, .left = 1500, .width = 5340,
@@ -113,10 +113,10 @@ void FavouritesList::ShowFavoritesPanel()
     list_->clear();
     list_->addItems(read.entries);
     if (read.missing)
-        ws.dlg.MsgBox(read.error);
+        ws.dlg.message(read.error);
 }
 
-void FavouritesList::LoadAllBrowsers()
+void FavouritesList::loadEveryFavourite()
 {
     if (loading_)
         return;
@@ -125,7 +125,7 @@ void FavouritesList::LoadAllBrowsers()
     const FavouritesRead read = readFavourites(favouritesPath(ws.state.programFolder));
     if (!read.ok) {
         QApplication::restoreOverrideCursor();
-        ws.dlg.MsgBox(read.missing ? FavouritesFileMissing : read.error);
+        ws.dlg.message(read.missing ? FavouritesFileMissing : read.error);
         return;
     }
     loading_ = true;
@@ -146,7 +146,7 @@ void FavouritesList::openNext()
     int target = -1;
     for (int j = 0; j < ws.documentCount(); ++j) {
         const Document& d = ws.doc(j);
-        if (d.sourceEditor->Text().isEmpty() && !d.browserMode) {
+        if (d.sourceEditor->text().isEmpty() && !d.browserMode) {
             target = j;
             break;
         }
@@ -160,13 +160,13 @@ void FavouritesList::openNext()
     }
     const int n = ws.currentIndex();
     target_ = ws.sourceEditor(n);
-    live.BrowserLoading = true;
+    live.browserLoading = true;
     WebBrowser* b = preview.ensureBrowser(n);
     live.placeForBrowserMode(b);
     b->show();
     b->raise();
-    completion_ = connect(b, &WebBrowser::DocumentComplete, this, [this] { pageDone(); });
-    PageWait.start();
+    completion_ = connect(b, &WebBrowser::loadFinished, this, [this] { pageDone(); });
+    pageWait.start();
     live.navigate(b, url_);
     if (panels.controls.has(link_list::Address))
         panels.controls.get<QLabel>(link_list::Address)->setText(url_);
@@ -179,13 +179,13 @@ void FavouritesList::pageDone()
         return;
     disconnect(completion_);
     completion_ = {};
-    PageWait.stop();
+    pageWait.stop();
     // The document may have been closed while its page loaded.
     const int n = ws.indexOf(target_);
     if (n >= 0) {
         ws.doc(n).browserMode = true;
         QString url = url_;
-        ws.tabStrip().SetCaption(Workspace::previewTab(n), ShortUrl(url));
+        ws.tabStrip().setTabText(Workspace::previewTab(n), ShortUrl(url));
         ws.setSourceCaption(n, QString());
     }
     ++next_;

@@ -27,16 +27,16 @@ public:
     ~FavouritesList() override;
 
     // The entry "削除" took out last, for "戻す".
-    QString DeletedFavorite;
+    QString deletedFavourite;
 
-    void ShowFavoritesPanel();
+    void showPanel();
     // Opens every favourite in a document of its own, in browser mode: empty documents first,
     // then new ones, up to the most documents the window holds. One page at a time: the next is
     // opened when the page has loaded, or after PageWait at the latest.
-    void LoadAllBrowsers();
+    void loadEveryFavourite();
     bool loading() const { return loading_; }
     // How long a page may take before the next one is opened.
-    QTimer PageWait;
+    QTimer pageWait;
 
 private:
     void build(PanelKit& panels);

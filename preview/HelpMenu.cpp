@@ -5,7 +5,7 @@
 #include "preview/PreviewControls.h"
 
 HelpMenu::HelpMenu(Settings& settings)
-    : HelpInBrowserWindow(settings, setting::HelpInBrowserWindow)
+    : helpInBrowserWindow(settings, setting::HelpInBrowserWindow)
 {
 }
 
@@ -20,7 +20,7 @@ void HelpMenu::declareMenu(CommandRegistry& commands, HelpPane& pane)
     items.push_back({1, QStringLiteral("-")});
     // The switch, which the menu toggles and the settings keep.
     CommandItem ie{2, QStringLiteral("ヘルプをie(エクスプローラー）で表示")};
-    ie.toggles = &HelpInBrowserWindow;
+    ie.toggles = &helpInBrowserWindow;
     ie.id = help_menu::HelpInBrowserWindow;
     items.push_back(ie);
     for (const HelpPage& page : helpPages()) {

@@ -12,7 +12,7 @@ class HelpMenu {
 public:
     explicit HelpMenu(Settings& settings);
 
-    SettingSwitch HelpInBrowserWindow;
+    SettingSwitch helpInBrowserWindow;
     void declareMenu(CommandRegistry& commands, HelpPane& pane);
 
 private:

@@ -32,12 +32,12 @@ public:
         layout->setContentsMargins(0, 0, 0, 0);
         browser_ = new WebBrowser(this);
         layout->addWidget(browser_);
-        QObject::connect(browser_, &WebBrowser::DocumentComplete, this, [this] {
-            const QString name = browser_->LocationName();
+        QObject::connect(browser_, &WebBrowser::loadFinished, this, [this] {
+            const QString name = browser_->locationName();
             if (!name.isEmpty())
                 setWindowTitle(name);
         });
-        browser_->Navigate(page.toString());
+        browser_->navigate(page.toString());
     }
 
 private:
@@ -102,7 +102,7 @@ void HelpPane::layoutPane()
 
     frame->raise();
     // Over the tab strip's display area, in the coordinates of the panel's own parent.
-    QWidget* area = ws.tabStrip().DisplayArea();
+    QWidget* area = ws.tabStrip().displayArea();
     frame->setGeometry(QRect(area->mapTo(frame->parentWidget(), QPoint(0, 0)), area->size()));
 
     twips::SetHeight(label, 285);
@@ -152,7 +152,7 @@ void HelpPane::showPage(const QString& path)
         openWindow(page);
         return;
     }
-    panels.controls.get<WebBrowser>(help_pane::Browser)->Navigate(page.toString());
+    panels.controls.get<WebBrowser>(help_pane::Browser)->navigate(page.toString());
     QWidget* frame = control(panels, help_pane::Panel);
     frame->show();
     frame->raise();

@@ -34,7 +34,7 @@ LinkList::LinkList(Workspace& workspace, PanelKit& panelKit, Dispatcher& dispatc
 {
     build(panels);
     wireButtons(dispatcher);
-    procs.define(procedure::ShowLinkList, std::function<void()>([this] { ShowLinkList(); }));
+    procs.define(procedure::ShowLinkList, std::function<void()>([this] { showPanel(); }));
     preview.setLinkList(this);
 }
 
@@ -79,7 +79,7 @@ void LinkList::wireButtons(Dispatcher& dispatcher)
         ws.linkListUrl.clear();
         followed_->clear();
         clearList();
-        ShowLinkList();
+        showPanel();
     });
 }
 
@@ -100,12 +100,12 @@ void LinkList::clearList()
     list_->clear();
 }
 
-void LinkList::ShowLinkList(std::function<void()> then)
+void LinkList::showPanel(std::function<void()> then)
 {
     const Document& d = ws.current();
-    if (d.browserMode && d.browser && d.sourceEditor->Text().isEmpty()) {
+    if (d.browserMode && d.browser && d.sourceEditor->text().isEmpty()) {
         ws.linkListUrl.clear();
-        live.LoadBrowserSource([this, then] { listShown(then); });
+        live.loadBrowserSource([this, then] { listShown(then); });
         return;
     }
     listShown(then);
@@ -117,16 +117,16 @@ void LinkList::listShown(std::function<void()> then)
         address_->setText(live.urlBox()->currentText());
         ws.linkListUrl = address_->text();
         clearList();
-        CollectLinks();
+        collectLinks();
     }
     panels.open(PanelPlace{.top = 3000, .left = 3500, .width = 5550, .height = 5145, .panel = link_list::Panel});
     if (then)
         then();
 }
 
-void LinkList::CollectLinks()
+void LinkList::collectLinks()
 {
-    list_->addItems(collectLinks(ws.currentEditor()->Text()));
+    list_->addItems(::collectLinks(ws.currentEditor()->text()));
 }
 
 void LinkList::tabSwitched()
@@ -137,7 +137,7 @@ void LinkList::tabSwitched()
         address_->setText(live.urlBox()->currentText());
         followed_->clear();
         clearList();
-        ShowLinkList([this] {
+        showPanel([this] {
             ws.linkListUrl = address_->text();
             frame_->raise();
         });
@@ -152,8 +152,8 @@ void LinkList::followChosenEntry()
     if (!item)
         return;
     const QString link = item->text();
-    if (ws.tabStrip().SelectedIndex() == Workspace::sourceTab(ws.currentIndex())) {
-        SearchText(link);
+    if (ws.tabStrip().currentIndex() == Workspace::sourceTab(ws.currentIndex())) {
+        searchFor(link);
         return;
     }
     ws.linkListUrl.clear();
@@ -168,7 +168,7 @@ void LinkList::followChosenEntry()
     live.urlBox()->setEditText(target);
 }
 
-void LinkList::SearchText(const QString& link)
+void LinkList::searchFor(const QString& link)
 {
     // The search panel marks every occurrence ("全て検索").
     const ControlRegistry& controls = panels.controls;

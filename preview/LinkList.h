@@ -26,8 +26,8 @@ public:
     // Lists the links when the URL box names another page than the list does, and shows the
     // panel. In browser mode an empty editor first receives the page's source, which arrives
     // later; `then` runs once the list is shown.
-    void ShowLinkList(std::function<void()> then = {});
-    void CollectLinks();
+    void showPanel(std::function<void()> then = {});
+    void collectLinks();
     // A click on an entry of the list: the current entry is followed.
     void followChosenEntry();
     // The tab switch: the list follows the URL box while the panel is shown.
@@ -41,7 +41,7 @@ private:
     // The URL box names another page than the list was built for.
     bool listIsStale() const;
     void clearList();
-    void SearchText(const QString& link);
+    void searchFor(const QString& link);
 
     Workspace& ws;
     PanelKit& panels;

@@ -61,7 +61,7 @@ LiveBrowser::LiveBrowser(Workspace& workspace, PanelKit& panels, PreviewTab& pre
 
 void LiveBrowser::build(PanelKit& panels)
 {
-    QWidget* area = ws.tabStrip().DisplayArea();
+    QWidget* area = ws.tabStrip().displayArea();
     bar_ = panels.addPanel(live_browser::Bar, QString(), area);
     auto* row = new QHBoxLayout(bar_);
     row->setContentsMargins(2, 1, 2, 1);
@@ -93,19 +93,19 @@ void LiveBrowser::declareMenu(CommandRegistry& commands, FavouritesList& favouri
     links_ = &links;
     const auto switchToBrowser = [this] {
         if (!ws.current().browserMode)
-            OpenBrowserMode();
+            openBrowserMode();
     };
     const auto loadAll = [this] {
         if (favourites_)
-            favourites_->LoadAllBrowsers();
+            favourites_->loadEveryFavourite();
     };
     const auto organiseFavourites = [this] {
         if (favourites_)
-            favourites_->ShowFavoritesPanel();
+            favourites_->showPanel();
     };
     const auto listLinks = [this] {
         if (links_)
-            links_->ShowLinkList();
+            links_->showPanel();
     };
     const auto item = [](int index, const char* caption, CommandId id, std::function<void()> handler) {
         CommandItem c{index, QString::fromUtf8(caption)};
@@ -116,7 +116,7 @@ void LiveBrowser::declareMenu(CommandRegistry& commands, FavouritesList& favouri
     commands.define(browser_menu::Menu, {
                                             item(0, "プリビュアーをブラウザーに変更", browser_menu::SwitchToBrowser, switchToBrowser),
                                             item(1, "ブラウザーの一斉読み込み", browser_menu::LoadAllBrowsers, loadAll),
-                                            item(2, "ブラウザーの一斉解除", browser_menu::ReleaseAllBrowsers, [this] { ReleaseAllBrowsers(); }),
+                                            item(2, "ブラウザーの一斉解除", browser_menu::ReleaseAllBrowsers, [this] { releaseAllBrowsers(); }),
                                             {3, QStringLiteral("-")},
                                             item(4, "お気に入りの整理", browser_menu::OrganiseFavourites, organiseFavourites),
                                             {5, QStringLiteral("-")},
@@ -128,7 +128,7 @@ void LiveBrowser::declareMenu(CommandRegistry& commands, FavouritesList& favouri
 
 void LiveBrowser::layout()
 {
-    const QWidget* area = ws.tabStrip().DisplayArea();
+    const QWidget* area = ws.tabStrip().displayArea();
     twips::SetGeometry(bar_, 0, 0, twips::fromPixels(area->width()), BarHeight);
     for (int i = 0; i < ws.documentCount(); ++i) {
         const Document& d = ws.doc(i);
@@ -139,14 +139,14 @@ void LiveBrowser::layout()
 
 void LiveBrowser::placeForBrowserMode(WebBrowser* browser)
 {
-    const QWidget* area = ws.tabStrip().DisplayArea();
+    const QWidget* area = ws.tabStrip().displayArea();
     const int height = twips::fromPixels(area->height()) - (BarHeight + BottomGap);
     twips::SetGeometry(browser, 0, BarHeight, twips::fromPixels(area->width()), std::max(0, height));
 }
 
 void LiveBrowser::placeForPreview(WebBrowser* browser)
 {
-    browser->setGeometry(ws.tabStrip().DisplayArea()->rect());
+    browser->setGeometry(ws.tabStrip().displayArea()->rect());
 }
 
 void LiveBrowser::showBar()
@@ -186,7 +186,7 @@ void LiveBrowser::showEntryOf(int n)
 
 void LiveBrowser::navigate(WebBrowser* browser, const QString& address)
 {
-    browser->Navigate(addressUrl(address, ws.state.programFolder).toString());
+    browser->navigate(addressUrl(address, ws.state.programFolder).toString());
 }
 
 bool LiveBrowser::eventFilter(QObject* watched, QEvent* event)
@@ -210,14 +210,14 @@ void LiveBrowser::showChosenEntry()
 {
     navigate(preview.ensureBrowser(ws.currentIndex()), combo_->currentText());
     if (links_ && links_->panelVisible())
-        links_->ShowLinkList();
+        links_->showPanel();
 }
 
 // ---- the browsers ----
 
 void LiveBrowser::attachBrowser(WebBrowser* browser)
 {
-    connect(browser, &WebBrowser::DocumentComplete, this, [this, browser] {
+    connect(browser, &WebBrowser::loadFinished, this, [this, browser] {
         onPageCompleted();
         Q_EMIT pageCompleted(browser);
     });
@@ -227,17 +227,17 @@ void LiveBrowser::onPageCompleted()
 {
     // The box names the page of the current document's browser, whichever browser finished.
     if (const WebBrowser* b = ws.current().browser)
-        combo_->setEditText(b->LocationURL());
-    BrowserLoading = false;
+        combo_->setEditText(b->url());
+    browserLoading = false;
 }
 
-void LiveBrowser::OpenBrowserMode()
+void LiveBrowser::openBrowserMode()
 {
     Document& d = ws.current();
     const FavouritesRead read = readFavourites(favouritesPath(ws.state.programFolder));
     // Without the file the box starts empty; the user can still type an address.
     if (!read.ok)
-        ws.dlg.MsgBox(read.error);
+        ws.dlg.message(read.error);
     fillUrlBox(read.entries);
     showBar();
     WebBrowser* b = preview.ensureBrowser(ws.currentIndex());
@@ -262,7 +262,7 @@ void LiveBrowser::endBrowserMode()
     ws.selectSourceTab(ws.currentIndex());
 }
 
-void LiveBrowser::ReleaseAllBrowsers()
+void LiveBrowser::releaseAllBrowsers()
 {
     const int shown = ws.previewTabSelected() ? ws.selectedDocument() : -1;
     for (int i = 0; i < ws.documentCount(); ++i) {
@@ -279,11 +279,11 @@ void LiveBrowser::ReleaseAllBrowsers()
     }
     hideBar();
     TabStrip& strip = ws.tabStrip();
-    for (int p = 1; p <= strip.Count(); ++p) {
+    for (int p = 1; p <= strip.count(); ++p) {
         if (Workspace::isPreviewTab(p))
-            strip.SetCaption(p, QString());
-        else if (strip.Caption(p).isEmpty())
-            strip.SetCaption(p, tempPageName(p / 2));
+            strip.setTabText(p, QString());
+        else if (strip.tabText(p).isEmpty())
+            strip.setTabText(p, tempPageName(p / 2));
     }
 }
 
@@ -292,44 +292,44 @@ void LiveBrowser::pressToolbarButton(const QString& key)
     WebBrowser* b = ws.current().browser;
     if (key == QStringLiteral("戻る")) {
         if (b)
-            b->GoBack();
+            b->back();
     } else if (key == QStringLiteral("進む")) {
         if (b)
-            b->GoForward();
+            b->forward();
     } else if (key == QStringLiteral("更新")) {
         if (b)
-            b->Refresh();
+            b->reload();
     } else if (key == QStringLiteral("登録")) {
-        AddFavorite();
+        addFavourite();
     } else if (key == QStringLiteral("終了")) {
         endBrowserMode();
     }
     // "読み込み" has nothing to do: the source reaches the editor on the source tab.
 }
 
-void LiveBrowser::AddFavorite()
+void LiveBrowser::addFavourite()
 {
     const QString path = favouritesPath(ws.state.programFolder);
     const FavouritesRead read = readFavourites(path);
     if (!read.ok && !read.missing) {
-        ws.dlg.MsgBox(read.error);
+        ws.dlg.message(read.error);
         return;
     }
     // The whole list is written again, so that an entry never joins a last line that had no
     // line end.
     const QString error = writeFavourites(path, read.entries + QStringList{combo_->currentText()});
     if (!error.isEmpty())
-        ws.dlg.MsgBox(error);
+        ws.dlg.message(error);
 }
 
-void LiveBrowser::LoadBrowserSource(std::function<void()> then)
+void LiveBrowser::loadBrowserSource(std::function<void()> then)
 {
     Document& d = ws.current();
     if (!d.browser)
         return;
     QPointer<RichEdit> editor = d.sourceEditor;
     QPointer<WebBrowser> browser = d.browser;
-    d.browser->PageSource([this, editor, browser, then = std::move(then)](const QString& html) {
+    d.browser->pageSource([this, editor, browser, then = std::move(then)](const QString& html) {
         if (!editor || !browser)
             return;
         const int n = ws.indexOf(editor);
@@ -339,9 +339,9 @@ void LiveBrowser::LoadBrowserSource(std::function<void()> then)
         if (!doc.browserMode || doc.browser != browser)
             return;
         // The user's own text can be brought back with undo.
-        if (!editor->Text().isEmpty())
+        if (!editor->text().isEmpty())
             undo.takeSnapshot();
-        editor->SetText(toCrLf(html));
+        editor->setText(toCrLf(html));
         colour.recolour(editor);
         ws.showDocumentName(n);
         if (then)

@@ -29,7 +29,7 @@ public:
 
     // True while the loading of all favourites waits for a page; any browser's completed page
     // clears it.
-    bool BrowserLoading = false;
+    bool browserLoading = false;
 
     QGroupBox* bar() const { return bar_; }
     QComboBox* urlBox() const { return combo_; }
@@ -37,8 +37,8 @@ public:
 
     void declareMenu(CommandRegistry& commands, FavouritesList& favourites, LinkList& links);
 
-    void OpenBrowserMode();
-    void ReleaseAllBrowsers();
+    void openBrowserMode();
+    void releaseAllBrowsers();
     // The toolbar's buttons by their keys: "戻る", "進む", "更新", "登録", "読み込み", "終了".
     void pressToolbarButton(const QString& key);
     // Enter in the URL box: shows the address typed there.
@@ -50,9 +50,9 @@ public:
     // Replaces the current document's text by the source of the page in its browser. The source
     // arrives later; it is put in only while the document is still current, still in browser
     // mode and still shows the same browser, and then `then` runs.
-    void LoadBrowserSource(std::function<void()> then = {});
+    void loadBrowserSource(std::function<void()> then = {});
     // Appends the URL box's text to the favourites file.
-    void AddFavorite();
+    void addFavourite();
 
     // ---- used by the tab switch and the favourites ----
     void showBar();

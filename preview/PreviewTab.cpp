@@ -59,11 +59,11 @@ void PreviewTab::hideAllViews()
 void PreviewTab::showSelectedTab()
 {
     TabStrip& strip = ws.tabStrip();
-    for (int p = 1; p <= strip.Count(); ++p)
-        strip.SetImage(p, Workspace::isPreviewTab(p) ? 13 : 11);
+    for (int p = 1; p <= strip.count(); ++p)
+        strip.setTabImage(p, Workspace::isPreviewTab(p) ? 13 : 11);
     if (live_)
         live_->hideBar();
-    const int tab = strip.SelectedIndex();
+    const int tab = strip.currentIndex();
     if (tab < 1)
         return;
     ws.setCurrentIndex(Workspace::documentOfTab(tab));
@@ -72,10 +72,10 @@ void PreviewTab::showSelectedTab()
     ws.refreshStatus();
 
     if (Workspace::isPreviewTab(tab)) {
-        strip.SetImage(tab, 14);
+        strip.setTabImage(tab, 14);
         hideAllViews();
         if (!d.browserMode) {
-            const QString text = d.header.isEmpty() ? d.sourceEditor->Text() : fullText(d);
+            const QString text = d.header.isEmpty() ? d.sourceEditor->text() : fullText(d);
             writeOpenStylesheet(text);
             // Clicking a tab leaves the focus in the editor, so its focus loss has not
             // written the page yet.
@@ -93,12 +93,12 @@ void PreviewTab::showSelectedTab()
     }
 
     previewDelay.stop();
-    strip.SetImage(tab, 12);
+    strip.setTabImage(tab, 12);
     hideAllViews();
     // The live page's source arrives later; the link list is brought up to date with it.
     const bool pullSource = d.browserMode && live_;
     if (pullSource)
-        live_->LoadBrowserSource([this] {
+        live_->loadBrowserSource([this] {
             if (links_)
                 links_->tabSwitched();
         });
@@ -130,7 +130,7 @@ void PreviewTab::writeOpenStylesheet(const QString& pageText)
     if (sheet < 0)
         return;
     const Document& s = ws.doc(sheet);
-    const QString text = s.sourceEditor->Text();
+    const QString text = s.sourceEditor->text();
     if (textrules::trimBlanks(text).isEmpty())
         return;
     QString folder = ws.doc(0).folder;
@@ -152,15 +152,15 @@ void PreviewTab::showPreviewPage()
     if (textrules::asciiLower(textrules::trimBlanks(d.fileName).right(4)) == QStringLiteral(".css"))
         return;
     previewDelay.stop();
-    const QString text = d.sourceEditor->Text();
+    const QString text = d.sourceEditor->text();
     const QString path = ws.tempPagePath(ws.currentIndex());
     const QUrl page = QUrl::fromLocalFile(QFileInfo(path).absoluteFilePath());
     const bool showsPage = d.browser && d.browser->hasView()
-        && QUrl(d.browser->LocationURL()).adjusted(QUrl::RemoveFragment) == page;
+        && QUrl(d.browser->url()).adjusted(QUrl::RemoveFragment) == page;
     if (text != d.lastPreviewText || !showsPage) {
         if (!QFileInfo::exists(path))
             return;
-        ensureBrowser(ws.currentIndex())->Navigate(path, browserEncoding(d.encoding));
+        ensureBrowser(ws.currentIndex())->navigate(path, browserEncoding(d.encoding));
     }
     if (!textrules::trimBlanks(text).isEmpty() && d.browser) {
         d.browser->show();
@@ -173,7 +173,7 @@ WebBrowser* PreviewTab::ensureBrowser(int n)
 {
     Document& d = ws.doc(n);
     if (!d.browser) {
-        QWidget* area = ws.tabStrip().DisplayArea();
+        QWidget* area = ws.tabStrip().displayArea();
         d.browser = new WebBrowser(area);
         d.browser->setGeometry(area->rect());
         d.browser->hide();

@@ -47,11 +47,11 @@ FileMenu::FileMenu(Workspace& workspace, DocumentFiles& documentFiles, Projects&
 
 void FileMenu::declareMenu()
 {
-    const auto blank = [this] { return textrules::trimBlanks(ws.currentEditor()->Text()).isEmpty(); };
+    const auto blank = [this] { return textrules::trimBlanks(ws.currentEditor()->text()).isEmpty(); };
     // The rename and template panels come with their own commands and enable them.
     std::vector<CommandItem> items = {
         item(0, QStringLiteral("現在のタブにファイルを開く(&O)"), [this] { openFile(); }, OpenInCurrentTab),
-        item(1, QStringLiteral("プロジェクトを開く"), [this] { projects.OpenProject(QString()); }, OpenProject),
+        item(1, QStringLiteral("プロジェクトを開く"), [this] { projects.openProject(QString()); }, OpenProject),
         {2, QStringLiteral("-")},
         item(3, QStringLiteral("新しいタブを挿入(&N)"), [this] { ws.addDocument(); }, NewTab, QKeySequence(Qt::CTRL | Qt::Key_N)),
         item(4, QStringLiteral("新しいタブを挿入してファイルを開く"), [this] { openFileInNewTab(); }, OpenInNewTab),
@@ -61,7 +61,7 @@ void FileMenu::declareMenu()
         item(8, QStringLiteral("上書き保存(&S)"), [this, blank] { if (!blank()) files.save(); }, Save),
         item(9, QStringLiteral("名前を付けて保存(&A)..."), [this] { files.saveAs(); }, SaveAs),
         item(10, QStringLiteral("全てのファイルの保存"), [this] { files.saveAll(); }, SaveAll),
-        item(11, QStringLiteral("プロジェクトの保存"), [this] { projects.SaveProject(); }, SaveProject),
+        item(11, QStringLiteral("プロジェクトの保存"), [this] { projects.saveProject(); }, SaveProject),
         {12, QStringLiteral("-")},
         item(13, QStringLiteral("全て初期化"), [this] { files.clearAll(); }, ClearAll),
         {14, QStringLiteral("-")},
@@ -105,7 +105,7 @@ void FileMenu::quit()
 
 void FileMenu::openFileInNewTab()
 {
-    const int shownTab = ws.tabStrip().SelectedIndex();
+    const int shownTab = ws.tabStrip().currentIndex();
     if (!ws.addDocument())
         return;
     const int added = ws.currentIndex();
@@ -116,7 +116,7 @@ void FileMenu::openFileInNewTab()
     // shows what it showed, or the document that holds the file.
     ws.removeDocument(added);
     if (alreadyOpen.isEmpty() || !files.showDocumentHolding(alreadyOpen))
-        ws.tabStrip().Select(shownTab);
+        ws.tabStrip().setCurrentIndex(shownTab);
 }
 
 bool FileMenu::openFile(QString* alreadyOpen)
@@ -133,7 +133,7 @@ bool FileMenu::openFile(QString* alreadyOpen)
     if (!lastFile.isEmpty() && QFileInfo::exists(lastFile))
         request.fileName = lastFile;
     request.directory = QDir::currentPath();
-    const auto chosen = ws.dlg.ShowOpen(request);
+    const auto chosen = ws.dlg.getOpenFileName(request);
     if (!chosen || chosen->isEmpty())
         return false; // cancelled: the document stays as it was
 
@@ -147,9 +147,9 @@ bool FileMenu::openFile(QString* alreadyOpen)
         return false;
     }
     const QString name = fileNameOf(path);
-    const bool textFile = textrules::asciiLower(name.right(3)) == QStringLiteral("txt") && autoCreate.AutoRun.value();
+    const bool textFile = textrules::asciiLower(name.right(3)) == QStringLiteral("txt") && autoCreate.autoRun.value();
     if (textFile && ws.tabCount() != 2) {
-        ws.dlg.MsgBox(QStringLiteral("メニューの") + Quote + QStringLiteral("自動作成自動実行") + Quote
+        ws.dlg.message(QStringLiteral("メニューの") + Quote + QStringLiteral("自動作成自動実行") + Quote
                           + QStringLiteral("がONの場合で") + CrLf
                           + QStringLiteral("テキストファイルを読み込む場合は、開いているテキストのタブは") + CrLf
                           + QStringLiteral("一つでなければなりません。") + CrLf + QStringLiteral("読み込む以外のタブは閉じてください｡"),
@@ -169,7 +169,7 @@ bool FileMenu::openFile(QString* alreadyOpen)
 void FileMenu::openPath(const QString& path)
 {
     if (path.endsWith(QStringLiteral(".tur"))) {
-        projects.OpenProject(path);
+        projects.openProject(path);
         return;
     }
     if (files.showDocumentHolding(path))
@@ -191,13 +191,13 @@ void FileMenu::openRecent(int i)
         return;
     const QString path = files.recentFiles[i];
     if (path.endsWith(QStringLiteral("tur"))) {
-        projects.OpenProject(path);
+        projects.openProject(path);
         return;
     }
     if (files.showDocumentHolding(path))
         return;
     // A document that holds text is never replaced: the file goes into a new tab.
-    if (!ws.currentEditor()->Text().isEmpty() && !ws.addDocument())
+    if (!ws.currentEditor()->text().isEmpty() && !ws.addDocument())
         return;
     if (!files.readFile(folderOf(path), fileNameOf(path)))
         return;
@@ -221,18 +221,18 @@ void FileMenu::printText()
     QsciPrinter printer(QPrinter::HighResolution);
     PrinterRequest request;
     request.title = QStringLiteral("印刷");
-    request.selectionOption = ed->SelLength() != 0;
-    if (!ws.dlg.ShowPrinter(printer, request))
+    request.selectionOption = ed->selectionLength() != 0;
+    if (!ws.dlg.setUpPrinter(printer, request))
         return;
     printer.setMagnification(0);
     if (request.selectionOption && static_cast<QPrinter&>(printer).printRange() == QPrinter::Selection) {
         // Only the selected text, coloured as the document is.
         RichEdit part;
-        part.SetEditorFont(ed->EditorFont());
-        part.SetText(ed->SelText());
+        part.setEditorFont(ed->editorFont());
+        part.setText(ed->selectedText());
         colour.recolour(&part);
-        part.PrintAll(printer);
+        part.printAll(printer);
     } else {
-        ed->PrintAll(printer);
+        ed->printAll(printer);
     }
 }

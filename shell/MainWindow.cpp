@@ -66,7 +66,7 @@ MainWindow::MainWindow(ProgramState& programState, Dialogs& dialogs, QWidget* pa
     , live(ws, panels, preview, undo, colour)
     , favourites(ws, panels, dispatcher, live, preview)
     , links(ws, panels, dispatcher, procs, live, preview)
-    , helpPane(ws, panels, dispatcher, procs, help.HelpInBrowserWindow)
+    , helpPane(ws, panels, dispatcher, procs, help.helpInBrowserWindow)
     , about(dlg, this)
     , stylesheet(ws, panels, dispatcher, undo, insert, colour, procs)
     , prep(ws)
@@ -91,7 +91,7 @@ MainWindow::MainWindow(ProgramState& programState, Dialogs& dialogs, QWidget* pa
     connect(&ws, &Workspace::statusTextChanged, statusText_, &QLabel::setText);
     createMenus();
 
-    connect(documentTabs_, &TabStrip::Click, this, [this] { preview.showSelectedTab(); });
+    connect(documentTabs_, &TabStrip::tabClicked, this, [this] { preview.showSelectedTab(); });
     connect(&ws, &Workspace::filesDropped, this, [this](int, const QStringList& paths) { fileMenu.openPath(paths.first()); });
     // While the lesson window is shown, its initialising clears the window without asking.
     files.quietClear = [this] { return lesson.quietClear(); };
@@ -103,7 +103,7 @@ MainWindow::MainWindow(ProgramState& programState, Dialogs& dialogs, QWidget* pa
     editMenu.stopPreviewTimer = [this] { preview.previewDelay.stop(); };
     colourLookup.setTagDictionary(&tagBridge);
     // The mini panel's close box makes the next search start at the top.
-    connect(&wizards.mini, &MiniPanel::closed, this, [this] { search.SearchPos = 0; });
+    connect(&wizards.mini, &MiniPanel::closed, this, [this] { search.searchPosition = 0; });
     for (auto& [button, branch] : search.dispatcherBranches())
         dispatcher.setBranch(button, branch);
     for (auto& [button, branch] : grammar.dispatcherBranches())
@@ -150,7 +150,7 @@ void MainWindow::load()
     state.ini.readFile(state.iniPath());
     const Settings& settings = state.settings;
     placeWindow();
-    help.HelpInBrowserWindow.load();
+    help.helpInBrowserWindow.load();
     files.loadRecentFiles();
     controls.get<QLineEdit>(indent_panel::LineLengthBox)->setText(settings.get(setting::Indent));
 
@@ -158,10 +158,10 @@ void MainWindow::load()
     if (scheme < 1 || scheme > 4)
         scheme = 1;
     colour.scheme.set(scheme);
-    autoCreate.AutoRun.load();
+    autoCreate.autoRun.load();
     fonts.applyStoredFont();
 
-    LayoutMain();
+    layOutWindow();
     ws.prepareFirstDocument();
     if (colour.checkedScheme() == 4)
         fonts.applyColourScheme(4);
@@ -205,7 +205,7 @@ QSize MainWindow::sizeShowingAll()
     // The window as it is now, laid out, tells how much room lies around the editor area.
     if (layout())
         layout()->activate();
-    LayoutMain();
+    layOutWindow();
     const QRect area = panels.fitting().area();
     const int rightOfArea = central_->width() - (area.x() + area.width());
     const int belowArea = central_->height() - (area.y() + area.height());
@@ -221,7 +221,7 @@ QSize MainWindow::sizeShowingAll()
     return QSize(width, height) + (size() - central_->size());
 }
 
-void MainWindow::LayoutMain()
+void MainWindow::layOutWindow()
 {
     if (layoutBusy_)
         return;
@@ -232,7 +232,7 @@ void MainWindow::LayoutMain()
     twips::SetGeometry(documentTabs_, 0, 400, width, std::max(0, height - 700));
     twips::SetGeometry(statusLine_, 0, std::max(0, height - 300), width, 300);
     documentTabs_->layoutChildren();
-    const QRect area = documentTabs_->DisplayArea()->rect();
+    const QRect area = documentTabs_->displayArea()->rect();
     for (int i = 0; i < ws.documentCount(); ++i) {
         Document& d = ws.doc(i);
         d.sourceEditor->setGeometry(area);
@@ -247,7 +247,7 @@ void MainWindow::LayoutMain()
 void MainWindow::resizeEvent(QResizeEvent* event)
 {
     QMainWindow::resizeEvent(event);
-    LayoutMain();
+    layOutWindow();
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event)
@@ -259,7 +259,7 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event)
         return false;
     auto* key = static_cast<QKeyEvent*>(event);
     if (event->type() == QEvent::KeyRelease) {
-        CtrlDown = false;
+        ctrlDown = false;
         return false;
     }
     if (noteCtrlOrIndent(key->key(), key->modifiers())) {
@@ -273,30 +273,30 @@ bool MainWindow::noteCtrlOrIndent(int key, Qt::KeyboardModifiers modifiers)
 {
     const Qt::KeyboardModifiers mods = modifiers & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier);
     if (mods == Qt::ControlModifier)
-        CtrlDown = true;
+        ctrlDown = true;
     if (key != Qt::Key_Tab && key != Qt::Key_Backtab)
         return false;
     RichEdit* ed = ws.currentEditor();
     // Only while the editor itself has the focus: Tab elsewhere moves between controls.
-    if (!ed->HasFocus() || ed->SelLength() == 0)
+    if (!ed->editorHasFocus() || ed->selectionLength() == 0)
         return false;
     const QString tab = QStringLiteral("\t");
     if (key == Qt::Key_Tab && mods == Qt::NoModifier) {
-        QString s = tab + ed->SelText();
+        QString s = tab + ed->selectedText();
         s.replace(CrLf, CrLf + tab);
         // Only the tab that the indent itself put after a final line break is dropped; a tab
         // the user typed at the end of the selection stays.
         if (s.endsWith(CrLf + tab))
             s.chop(1);
-        ed->SetSelText(s);
+        ed->replaceSelection(s);
         return true;
     }
     if (key == Qt::Key_Backtab || (key == Qt::Key_Tab && mods == Qt::ShiftModifier)) {
-        QString s = ed->SelText();
+        QString s = ed->selectedText();
         if (s.startsWith(tab))
             s.remove(0, 1);
         s.replace(CrLf + tab, CrLf);
-        ed->SetSelText(s);
+        ed->replaceSelection(s);
         return true;
     }
     return false;
@@ -309,7 +309,7 @@ bool MainWindow::confirmQuitting()
     for (int i = 0; i < ws.documentCount() && !unsavedChanges; ++i)
         unsavedChanges = ws.hasUnsavedChanges(i);
     if (ws.askBeforeQuitting && unsavedChanges
-        && dlg.MsgBox(QStringLiteral("保存されていないデータｰが有ります、終了しますか?"), MsgButtons::YesNo) != MsgResult::Yes)
+        && dlg.message(QStringLiteral("保存されていないデータｰが有ります、終了しますか?"), MsgButtons::YesNo) != MsgResult::Yes)
         return false;
     return true;
 }
@@ -321,7 +321,7 @@ bool MainWindow::unload()
             continue;
         const QString question = textrules::numberWithSignSpace(static_cast<long long>(i + 1))
             + QStringLiteral("番目のファイルが保存されていません、保存せずに終了しますか？");
-        if (dlg.MsgBox(question, MsgButtons::YesNo) != MsgResult::Yes)
+        if (dlg.message(question, MsgButtons::YesNo) != MsgResult::Yes)
             return false;
     }
     const bool written = state.ini.writeFile(state.iniPath());
@@ -338,7 +338,7 @@ bool MainWindow::unload()
         settings.set(setting::DataPath, currentFolder);
     }
     if (!state.ini.writeFile(state.iniPath()) && !written)
-        dlg.MsgBox(QStringLiteral("設定ファイルが書き込めませんでした。設定は保存されません。") + CrLf + state.iniPath());
+        dlg.message(QStringLiteral("設定ファイルが書き込めませんでした。設定は保存されません。") + CrLf + state.iniPath());
     return true;
 }
 

@@ -127,7 +127,7 @@ public:
     // ---- procedures of the window ----
     // Reads the settings and places the window, then prepares the first document.
     void load();
-    void LayoutMain();
+    void layOutWindow();
     // The questions of quitting; false when the user said No to one of them.
     bool confirmQuitting();
     // The questions about each unsaved document, then the settings written and the pages deleted;
@@ -136,7 +136,7 @@ public:
     // True once the window has been through its unload.
     bool unloaded() const { return unloaded_; }
     // Ctrl is held (set on a key press with Ctrl alone, cleared on any release).
-    bool CtrlDown = false;
+    bool ctrlDown = false;
 
 protected:
     void resizeEvent(QResizeEvent* event) override;

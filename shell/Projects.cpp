@@ -23,8 +23,8 @@ Projects::Projects(Workspace& workspace, DocumentFiles& documentFiles)
     , files(documentFiles)
 {
     QObject::connect(&files, &DocumentFiles::cleared, &files, [this] {
-        ProjectFile.clear();
-        UnopenedEntries.clear();
+        projectFile.clear();
+        unopenedEntries.clear();
     });
 }
 
@@ -38,14 +38,14 @@ QString Projects::defaultProjectName()
     return date + QStringLiteral(".tur");
 }
 
-void Projects::SaveProject()
+void Projects::saveProject()
 {
     FileDialogRequest request;
     request.title = QStringLiteral("プロジェクトの保存");
     request.filter = QStringLiteral("プロジェクトファイル (*.tur)|*.tur|*.*");
-    request.fileName = ProjectFile.isEmpty() ? defaultProjectName() : ProjectFile;
+    request.fileName = projectFile.isEmpty() ? defaultProjectName() : projectFile;
     request.directory = ws.doc(0).folder;
-    const auto chosen = ws.dlg.ShowSave(request);
+    const auto chosen = ws.dlg.getSaveFileName(request);
     if (!chosen)
         return;
     QString name = textrules::trimBlanks(*chosen);
@@ -68,11 +68,11 @@ void Projects::SaveProject()
         d.fileName = fileNameOf(d.fileName);
         entries << d.folder + QLatin1Char('/') + d.fileName;
     }
-    entries << UnopenedEntries;
+    entries << unopenedEntries;
     const QString projectPath = name + QStringLiteral(".tur");
     const TextWriteResult written = writeProgramFile(projectPath, projectFileText(entries));
     if (!written.ok) {
-        ws.dlg.MsgBox(QStringLiteral("プロジェクトファイルが保存できませんでした。フォルダーが書き込めるかを確かめてください。") + CrLf
+        ws.dlg.message(QStringLiteral("プロジェクトファイルが保存できませんでした。フォルダーが書き込めるかを確かめてください。") + CrLf
                      + projectPath);
         return;
     }
@@ -81,7 +81,7 @@ void Projects::SaveProject()
     files.skipRecentFiles = true;
     files.saveAll();
     files.skipRecentFiles = false;
-    ProjectFile = projectPath;
+    projectFile = projectPath;
     ws.state.settings.set(setting::ProjectName, projectPath);
     files.addRecentFile(projectPath);
 }
@@ -112,7 +112,7 @@ Projects::Plan Projects::planProject(const QStringList& entries) const
     return plan;
 }
 
-void Projects::OpenProject(const QString& fil)
+void Projects::openProject(const QString& fil)
 {
     QString path = fil;
     if (path.isEmpty()) {
@@ -120,25 +120,25 @@ void Projects::OpenProject(const QString& fil)
         request.title = QStringLiteral("プロジェクトを開く");
         request.filter = QStringLiteral("プロジェクト(*.tur)|*.tur");
         request.fileName = ws.state.settings.get(setting::ProjectName);
-        const auto chosen = ws.dlg.ShowOpen(request);
+        const auto chosen = ws.dlg.getOpenFileName(request);
         if (!chosen || chosen->isEmpty())
             return;
         path = *chosen;
     }
     ws.state.lastPath = path;
     if (!QFileInfo(path).isFile()) {
-        ws.dlg.MsgBox(QStringLiteral("指定されたファイルが存在しません") + CrLf + path);
+        ws.dlg.message(QStringLiteral("指定されたファイルが存在しません") + CrLf + path);
         return;
     }
     const TextReadResult r = readProgramFile(path);
     if (!r.ok) {
-        ws.dlg.MsgBox(QStringLiteral("プロジェクトファイルが読めませんでした。") + CrLf + path);
+        ws.dlg.message(QStringLiteral("プロジェクトファイルが読めませんでした。") + CrLf + path);
         return;
     }
     const ProjectLines project = parseProjectFile(r.text);
     QStringList lines = project.lines;
     if (project.tooMany) {
-        ws.dlg.MsgBox(QStringLiteral("プロジェクトファイルの行が多すぎます。開けるのは") + QString::number(MaxProjectLines)
+        ws.dlg.message(QStringLiteral("プロジェクトファイルの行が多すぎます。開けるのは") + QString::number(MaxProjectLines)
                      + QStringLiteral("行までです。") + CrLf + path);
         return;
     }
@@ -154,20 +154,20 @@ void Projects::OpenProject(const QString& fil)
         if (i >= ws.documentCount())
             break;
         const Document& d = ws.doc(i);
-        if (d.modified && !textrules::trimBlanks(d.sourceEditor->Text()).isEmpty()) {
-            if (ws.dlg.MsgBox(QStringLiteral("保存されていないファイルがあります。プロジェクトのファイルで置き換えますか？"),
+        if (d.modified && !textrules::trimBlanks(d.sourceEditor->text()).isEmpty()) {
+            if (ws.dlg.message(QStringLiteral("保存されていないファイルがあります。プロジェクトのファイルで置き換えますか？"),
                              MsgButtons::YesNo)
                 != MsgResult::Yes)
                 return;
             break;
         }
     }
-    UnopenedEntries.clear();
+    unopenedEntries.clear();
     for (qsizetype k = 0; k < plan.toRead.size(); ++k) {
         const int i = plan.targets[k];
         if (i >= ws.documentCount() && !ws.addDocument()) {
             // More entries than the window holds: they stay in the project.
-            UnopenedEntries = plan.toRead.mid(k);
+            unopenedEntries = plan.toRead.mid(k);
             break;
         }
         ws.setCurrentIndex(i);
@@ -177,10 +177,10 @@ void Projects::OpenProject(const QString& fil)
         Document& d = ws.doc(i);
         d.modified = false;
         ws.showDocumentName(i);
-        ws.writePage(ws.tempPagePath(i), d.sourceEditor->Text(), d.encoding);
+        ws.writePage(ws.tempPagePath(i), d.sourceEditor->text(), d.encoding);
     }
     ws.state.settings.set(setting::ProjectName, path);
-    ProjectFile = path;
+    projectFile = path;
     ws.selectSourceTab(0);
     files.addRecentFile(path);
 }

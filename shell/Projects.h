@@ -12,12 +12,12 @@ public:
     Projects(Workspace& workspace, DocumentFiles& files);
 
     // Reads a project file into the documents; an empty path asks for one.
-    void OpenProject(const QString& fil);
-    void SaveProject();
+    void openProject(const QString& fil);
+    void saveProject();
 
-    QString ProjectFile;
+    QString projectFile;
     // Entries of the project file that did not fit into the window; saving writes them back.
-    QStringList UnopenedEntries;
+    QStringList unopenedEntries;
 
     // A name for a new project made of today's date, usable as a file name.
     static QString defaultProjectName();

@@ -119,7 +119,7 @@ void Renaming::renameFile()
     auto* stored = controls.get<QListWidget>(rename_panel::StoredNameList);
     const int n = names->currentRow();
     if (!problem.isEmpty()) {
-        ws.dlg.MsgBox(problem);
+        ws.dlg.message(problem);
     } else if (n >= 0 && names->item(n)->isSelected() && n < ws.documentCount() && n < stored->count()) {
         const QString old = stored->item(n)->text();
         const QString folderPart = old.left(old.size() - names->item(n)->text().size());
@@ -127,7 +127,7 @@ void Renaming::renameFile()
         Document& d = ws.doc(n);
         const QString onDisk = newStored.startsWith(QLatin1Char('/')) ? newStored : d.folder + QLatin1Char('/') + newStored;
         if (!QFileInfo::exists(onDisk)
-            || ws.dlg.MsgBox(QStringLiteral("既に同じ名前のファイルがあります、同じ名前にしますか？"), MsgButtons::YesNo) == MsgResult::Yes) {
+            || ws.dlg.message(QStringLiteral("既に同じ名前のファイルがあります、同じ名前にしますか？"), MsgButtons::YesNo) == MsgResult::Yes) {
             names->item(n)->setText(newName);
             stored->item(n)->setText(newStored);
             ws.nameDocument(n, d.folder, newStored);

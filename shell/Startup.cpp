@@ -84,7 +84,7 @@ std::unique_ptr<Application> Main(const StartupOptions& options)
         const ProgramFolder folder = resolveProgramFolder(QCoreApplication::applicationDirPath());
         state.programFolder = folder.path;
         if (!folder.message.isEmpty())
-            dlg.MsgBox(folder.message);
+            dlg.message(folder.message);
     } else {
         state.programFolder = QDir(options.programFolder).absolutePath();
     }
@@ -102,7 +102,7 @@ std::unique_ptr<Application> Main(const StartupOptions& options)
                                                  : QStringLiteral("初期設定で起動します。");
         if (kept)
             text += CrLf + QStringLiteral("元のファイルは Pelmor.ini.bak として残しました。");
-        dlg.MsgBox(text);
+        dlg.message(text);
     }
 
     // Data folder: the stored one when it exists and can be written, else the program folder.
@@ -133,7 +133,7 @@ std::unique_ptr<Application> Main(const StartupOptions& options)
             && QFileInfo::exists(options.startFolder + QLatin1Char('/') + name))
             name = QDir(options.startFolder).absoluteFilePath(name);
         if (textrules::asciiLower(name.right(3)) == QStringLiteral("tur"))
-            app->window->projects.OpenProject(name);
+            app->window->projects.openProject(name);
         else
             app->window->fileMenu.openCommandLineFile(name);
     }

@@ -254,7 +254,7 @@ std::optional<QString> Templates::readFile()
         return QString();
     const TextReadResult r = readProgramFile(path);
     if (!r.ok) {
-        ws.dlg.MsgBox(QStringLiteral("テンプレートのファイルが読めません。テンプレートは保存も削除もできません。") + CrLf + path
+        ws.dlg.message(QStringLiteral("テンプレートのファイルが読めません。テンプレートは保存も削除もできません。") + CrLf + path
                       + (r.error.isEmpty() ? QString() : CrLf + r.error));
         return std::nullopt;
     }
@@ -265,7 +265,7 @@ bool Templates::writeFile(const QString& text)
 {
     const TextWriteResult r = writeProgramFile(filePath(), text);
     if (!r.ok)
-        ws.dlg.MsgBox(QStringLiteral("テンプレートのファイルに書き込めませんでした。テンプレートは前のままです。") + CrLf + filePath()
+        ws.dlg.message(QStringLiteral("テンプレートのファイルに書き込めませんでした。テンプレートは前のままです。") + CrLf + filePath()
                       + (r.error.isEmpty() ? QString() : CrLf + r.error));
     return r.ok;
 }
@@ -313,19 +313,19 @@ void Templates::saveTemplate()
     auto* list = controls.get<QListWidget>(template_panel::NameList);
     for (int i = 0; i < list->count(); ++i) {
         if (list->item(i)->text() == name) {
-            ws.dlg.MsgBox(QStringLiteral("同じ名前があります名前を変えてください。"));
+            ws.dlg.message(QStringLiteral("同じ名前があります名前を変えてください。"));
             return;
         }
     }
     const QString problem = templatefile::nameProblem(name);
     if (!problem.isEmpty()) {
-        ws.dlg.MsgBox(problem);
+        ws.dlg.message(problem);
         return;
     }
     RichEdit* ed = ws.currentEditor();
-    if (textrules::trimBlanks(ed->Text()).isEmpty())
+    if (textrules::trimBlanks(ed->text()).isEmpty())
         return;
-    const QString body = ed->SelLength() > 0 ? ed->SelText() : ed->Text();
+    const QString body = ed->selectionLength() > 0 ? ed->selectedText() : ed->text();
     const std::optional<QString> file = readFile();
     if (!file)
         return;
@@ -339,7 +339,7 @@ void Templates::deleteTemplate()
     const QString content = plainToCrLf(controls.get<QPlainTextEdit>(template_panel::ContentBox)->toPlainText());
     const std::optional<QString> rebuilt = templatefile::fileWithout(content, name);
     if (!rebuilt) {
-        ws.dlg.MsgBox(QStringLiteral("削除するテンプレートがありません。"));
+        ws.dlg.message(QStringLiteral("削除するテンプレートがありません。"));
         return;
     }
     if (writeFile(*rebuilt))
@@ -353,8 +353,8 @@ void Templates::pasteTemplate()
         return;
     undo.takeSnapshot();
     RichEdit* ed = ws.currentEditor();
-    ed->SetSelText(plainToCrLf(content->textCursor().selectedText()));
-    ed->SetSelLength(0);
+    ed->replaceSelection(plainToCrLf(content->textCursor().selectedText()));
+    ed->setSelectionLength(0);
     ed->setFocus();
     fonts.reapplyColourScheme();
     controls.get<QWidget>(template_panel::Panel)->hide();

@@ -49,7 +49,7 @@ QString ClassList::stylesheetText()
 {
     for (int i = 0; i < ws.documentCount(); ++i) {
         if (textrules::asciiLower(textrules::trimBlanks(ws.doc(i).fileName).right(4)) == QStringLiteral(".css"))
-            return ws.sourceEditor(i)->Text();
+            return ws.sourceEditor(i)->text();
     }
     const Document& d = ws.current();
     const std::optional<QString> href = css::linkedStylesheet(expandedText(d));
@@ -68,23 +68,23 @@ void ClassList::applyChosenEntry()
     // The same entry can be chosen again after a message.
     forgetChoice(list_);
     RichEdit* ed = ws.currentEditor();
-    const css::ClassEdit edit = css::applyClassEntry(ed->Text(), ed->SelStart(), ed->SelLength(), entry);
-    if (ed->SelLength() == 0) {
+    const css::ClassEdit edit = css::applyClassEntry(ed->text(), ed->selectionStart(), ed->selectionLength(), entry);
+    if (ed->selectionLength() == 0) {
         list_->hide();
-        ws.dlg.MsgBox(edit.message);
+        ws.dlg.message(edit.message);
         return;
     }
     undo.takeSnapshot();
     switch (edit.kind) {
     case css::ClassEdit::Kind::Message:
-        ws.dlg.MsgBox(edit.message);
+        ws.dlg.message(edit.message);
         return;
     case css::ClassEdit::Kind::Insert:
-        ed->SetSelStart(edit.insert.at);
-        ed->SetSelText(edit.insert.text);
+        ed->setSelectionStart(edit.insert.at);
+        ed->replaceSelection(edit.insert.text);
         break;
     case css::ClassEdit::Kind::Wrap:
-        ed->Select(edit.wrap.start, edit.wrap.length);
+        ed->select(edit.wrap.start, edit.wrap.length);
         insert.wrapSelectionMarked(edit.wrap.before, edit.wrap.after);
         break;
     }

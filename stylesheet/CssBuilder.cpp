@@ -195,7 +195,7 @@ void CssBuilder::wireButtons(Dispatcher& dispatcher)
     dispatcher.setBranch(ExecuteButton::MakeRuleWithSelector, [this] {
         const css::RuleResult rule = css::frameRule(styleText(), selector_->text());
         if (rule.message) {
-            ws.dlg.MsgBox(*rule.message);
+            ws.dlg.message(*rule.message);
             return false;
         }
         const bool wasEmpty = textrules::trimBlanks(styleText()).isEmpty();
@@ -232,8 +232,8 @@ void CssBuilder::wireButtons(Dispatcher& dispatcher)
 // A preview tab hides the builder; the next source tab shows it again.
 void CssBuilder::followTabs()
 {
-    QObject::connect(&ws.tabStrip(), &TabStrip::Click, frame_, [this] {
-        const int tab = ws.tabStrip().SelectedIndex();
+    QObject::connect(&ws.tabStrip(), &TabStrip::tabClicked, frame_, [this] {
+        const int tab = ws.tabStrip().currentIndex();
         if (tab < 1)
             return;
         if (Workspace::isPreviewTab(tab)) {
@@ -264,7 +264,7 @@ std::optional<CssDictionary> CssBuilder::readDictionary()
 {
     const TextReadResult read = readProgramFile(ws.state.resourcePath(DictionaryFile));
     if (!read.ok) {
-        ws.dlg.MsgBox(DictionaryFile + QStringLiteral("が読めません") + CrLf + ws.state.resourcePath(DictionaryFile));
+        ws.dlg.message(DictionaryFile + QStringLiteral("が読めません") + CrLf + ws.state.resourcePath(DictionaryFile));
         return std::nullopt;
     }
     return parseCssDictionary(read.text);

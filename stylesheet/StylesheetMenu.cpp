@@ -40,8 +40,8 @@ bool endsInCss(const QString& name)
 // Puts text in at a position of an editor as plain text.
 void insertAt(RichEdit* ed, int at, const QString& text)
 {
-    ed->SetSelStart(at);
-    ed->SetSelText(text);
+    ed->setSelectionStart(at);
+    ed->replaceSelection(text);
 }
 
 } // namespace
@@ -87,12 +87,12 @@ void StylesheetMenu::build(PanelKit& kit)
 void StylesheetMenu::wireButtons(Dispatcher& dispatcher)
 {
     dispatcher.setAction(ExecuteButton::InsertCssLink, [this] {
-        InsertCssLink();
+        insertStylesheetLink();
         linkPanel_->hide();
     });
     dispatcher.setAction(ExecuteButton::CloseCssLinkPanel, [this] { linkPanel_->hide(); });
     dispatcher.setAction(ExecuteButton::CssLinkPanelCloseBox, [this] { linkPanel_->hide(); });
-    dispatcher.setAction(ExecuteButton::CreateStylesheet, [this] { Insertcss(); });
+    dispatcher.setAction(ExecuteButton::CreateStylesheet, [this] { createStylesheet(); });
     dispatcher.setAction(ExecuteButton::StylesheetNamePanelCloseBox, [this] { namePanel_->hide(); });
     dispatcher.setAction(ExecuteButton::CloseStylesheetNamePanel, [this] { namePanel_->hide(); });
 }
@@ -154,7 +154,7 @@ std::optional<QString> StylesheetMenu::readSample(const QString& file)
 {
     const SampleReadResult read = readSampleFile(ws.state.resourcePath(file));
     if (!read.ok) {
-        ws.dlg.MsgBox(read.message + CrLf + ws.state.resourcePath(file));
+        ws.dlg.message(read.message + CrLf + ws.state.resourcePath(file));
         return std::nullopt;
     }
     return read.text;
@@ -175,7 +175,7 @@ void StylesheetMenu::insertSampleStylesheet()
             existing = i;
     }
     if (existing >= 0
-        && ws.dlg.MsgBox(QStringLiteral("既にＣＳＳファイルは挿入されています,上書きしますか。"), MsgButtons::YesNo) != MsgResult::Yes)
+        && ws.dlg.message(QStringLiteral("既にＣＳＳファイルは挿入されています,上書きしますか。"), MsgButtons::YesNo) != MsgResult::Yes)
         return;
     // Read first: a sample that cannot be read changes nothing.
     const std::optional<QString> text = readSample(SampleStylesheetFile);
@@ -188,24 +188,24 @@ void StylesheetMenu::insertSampleStylesheet()
             return;
     }
     undo.takeSnapshot();
-    ws.currentEditor()->SetText(*text);
+    ws.currentEditor()->setText(*text);
     placeSample(SampleStylesheet);
 }
 
 void StylesheetMenu::insertSamplePage()
 {
     if (textrules::asciiLower(ws.current().fileName.right(5)) != QStringLiteral(".html")) {
-        ws.dlg.MsgBox(QStringLiteral("HTMLテキストのタブを選択してください。"));
+        ws.dlg.message(QStringLiteral("HTMLテキストのタブを選択してください。"));
         return;
     }
-    if (!textrules::trimBlanks(ws.currentEditor()->Text()).isEmpty()
-        && ws.dlg.MsgBox(QStringLiteral("テキストを上書きします。"), MsgButtons::YesNo) != MsgResult::Yes)
+    if (!textrules::trimBlanks(ws.currentEditor()->text()).isEmpty()
+        && ws.dlg.message(QStringLiteral("テキストを上書きします。"), MsgButtons::YesNo) != MsgResult::Yes)
         return;
     const std::optional<QString> text = readSample(SamplePageFile);
     if (!text)
         return;
     undo.takeSnapshot();
-    ws.currentEditor()->SetText(*text);
+    ws.currentEditor()->setText(*text);
     // The page takes the sample's name; its tab keeps the caption it had.
     placeSample(SamplePage, Workspace::TabCaption::Stays);
     colour.recolourCurrent();
@@ -217,7 +217,7 @@ void StylesheetMenu::showNamePanel()
 {
     for (int i = 0; i < ws.documentCount(); ++i) {
         if (endsInCss(ws.sourceCaption(i)) || endsInCss(textrules::trimBlanks(ws.doc(i).fileName))) {
-            ws.dlg.MsgBox(QStringLiteral("既にＣＳＳファイルは挿入されています"));
+            ws.dlg.message(QStringLiteral("既にＣＳＳファイルは挿入されています"));
             return;
         }
     }
@@ -229,10 +229,10 @@ void StylesheetMenu::showLinkPanel()
 {
     panels.open(PanelPlace{.explanation = stylesheetLinkExplanation(), .top = 3000, .left = 3000, .width = 5250, .height = 3960,
                            .panel = stylesheet_link_panel::Panel, .explanationBox = stylesheet_link_panel::Explanation});
-    FindCssTab();
+    showStylesheetInLinkBox();
 }
 
-void StylesheetMenu::FindCssTab()
+void StylesheetMenu::showStylesheetInLinkBox()
 {
     for (int i = 0; i < ws.documentCount(); ++i) {
         const QString& name = ws.doc(i).fileName;
@@ -241,13 +241,13 @@ void StylesheetMenu::FindCssTab()
     }
 }
 
-void StylesheetMenu::Insertcss()
+void StylesheetMenu::createStylesheet()
 {
     const QString name = css::stylesheetName(nameBox_->text());
     if (name.size() > textrules::trimBlanks(nameBox_->text()).size())
         nameBox_->setText(name);
     if (css::badStylesheetName(name)) {
-        ws.dlg.MsgBox(QStringLiteral("ファイル名に「/」は使えません。名前だけを入れてください。") + FaceSweat);
+        ws.dlg.message(QStringLiteral("ファイル名に「/」は使えません。名前だけを入れてください。") + FaceSweat);
         return;
     }
     // The new document lies beside the first one; the current document keeps its own folder.
@@ -255,43 +255,43 @@ void StylesheetMenu::Insertcss()
     if (folder.isEmpty())
         folder = ws.state.programFolder;
     if (QFileInfo::exists(folder + QLatin1Char('/') + name)
-        && ws.dlg.MsgBox(QStringLiteral("既に同じ名前のファイルがあります。上書きしますか?"), MsgButtons::YesNo) != MsgResult::Yes)
+        && ws.dlg.message(QStringLiteral("既に同じ名前のファイルがあります。上書きしますか?"), MsgButtons::YesNo) != MsgResult::Yes)
         return;
     if (!ws.addDocument(folder))
         return;
     ws.nameDocument(ws.currentIndex(), folder, name);
-    FindCssTab();
+    showStylesheetInLinkBox();
     if (!lessonVisible())
-        LinkCssAllTabs();
+        linkStylesheetInEveryPage();
     namePanel_->hide();
 }
 
 // ---- links ----
 
-void StylesheetMenu::InsertCssLink()
+void StylesheetMenu::insertStylesheetLink()
 {
     RichEdit* ed = ws.currentEditor();
-    const std::optional<css::TextInsert> link = css::linkInsert(ed->Text(), css::linkFile(linkBox_->text()));
+    const std::optional<css::TextInsert> link = css::linkInsert(ed->text(), css::linkFile(linkBox_->text()));
     if (!link) {
-        ws.dlg.MsgBox(QStringLiteral("リンクが挿入できません、現在のファイルには「<HEAD> </HEAD>」がありません。")
+        ws.dlg.message(QStringLiteral("リンクが挿入できません、現在のファイルには「<HEAD> </HEAD>」がありません。")
                       + QStringLiteral(" 正式なＨＴＭＬファイルを選んでください."));
         return;
     }
     insertAt(ed, link->at, link->text);
 }
 
-void StylesheetMenu::LinkCssAllTabs()
+void StylesheetMenu::linkStylesheetInEveryPage()
 {
-    if (!css::linkableInAll(ws.sourceEditor(0)->Text()))
+    if (!css::linkableInAll(ws.sourceEditor(0)->text()))
         return;
-    if (ws.dlg.MsgBox(QStringLiteral("全てのHTMLのテキストにスタイルシートをリンクさせますか？"), MsgButtons::YesNo) != MsgResult::Yes)
+    if (ws.dlg.message(QStringLiteral("全てのHTMLのテキストにスタイルシートをリンクさせますか？"), MsgButtons::YesNo) != MsgResult::Yes)
         return;
     const QString file = linkBox_->text();
     for (int i = 0; i < ws.documentCount(); ++i) {
         RichEdit* ed = ws.sourceEditor(i);
-        if (!css::linkableInAll(ed->Text()))
+        if (!css::linkableInAll(ed->text()))
             break;
-        const std::optional<css::TextInsert> link = css::linkInsert(ed->Text(), file);
+        const std::optional<css::TextInsert> link = css::linkInsert(ed->text(), file);
         insertAt(ed, link->at, link->text);
     }
 }
@@ -301,41 +301,41 @@ void StylesheetMenu::LinkCssAllTabs()
 void StylesheetMenu::insertPageStyle()
 {
     RichEdit* ed = ws.currentEditor();
-    const std::optional<css::TextInsert> block = css::pageStyleBlock(ed->Text());
+    const std::optional<css::TextInsert> block = css::pageStyleBlock(ed->text());
     if (!block)
         return;
     undo.takeSnapshot();
     insertAt(ed, block->at, block->text);
     const int length = static_cast<int>(block->text.size());
-    ed->Select(block->at, length);
-    ed->PaintRange(block->at, length, Insertion::markColour());
-    ed->EmptyUndoBuffer();
+    ed->select(block->at, length);
+    ed->paintRange(block->at, length, Insertion::markColour());
+    ed->clearUndoHistory();
 }
 
 void StylesheetMenu::insertScopedSpan()
 {
     undo.takeSnapshot();
     RichEdit* ed = ws.currentEditor();
-    const css::TextWrap span = css::scopedSpan(ed->Text(), ed->SelStart(), ed->SelLength());
-    ed->Select(span.start, span.length);
+    const css::TextWrap span = css::scopedSpan(ed->text(), ed->selectionStart(), ed->selectionLength());
+    ed->select(span.start, span.length);
     insert.wrapSelectionMarked(span.before, span.after);
-    ed->EmptyUndoBuffer();
+    ed->clearUndoHistory();
 }
 
 void StylesheetMenu::insertInlineStyle()
 {
     undo.takeSnapshot();
     RichEdit* ed = ws.currentEditor();
-    const std::optional<int> close = css::startTagClose(ed->Text(), ed->SelStart(), ed->SelLength());
+    const std::optional<int> close = css::startTagClose(ed->text(), ed->selectionStart(), ed->selectionLength());
     if (!close) {
-        ws.dlg.MsgBox(QStringLiteral("タグの < から > までを選択して下さい。"));
+        ws.dlg.message(QStringLiteral("タグの < から > までを選択して下さい。"));
         return;
     }
     const QString attribute = css::inlineStyleAttribute();
     insertAt(ed, *close, attribute);
     // The attribute and the ">" behind it.
     const int length = static_cast<int>(attribute.size()) + 1;
-    ed->Select(*close, length);
-    ed->PaintRange(*close, length, Insertion::markColour());
-    ed->EmptyUndoBuffer();
+    ed->select(*close, length);
+    ed->paintRange(*close, length, Insertion::markColour());
+    ed->clearUndoHistory();
 }

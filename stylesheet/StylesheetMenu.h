@@ -21,8 +21,8 @@ class QWidget;
 class UndoRing;
 
 // The stylesheet menu (stylesheet/StylesheetControls.h): stylesheet documents (the sample and a named empty one made by
-// `Insertcss` in the name panel `Frame(42)`), the sample page, the link panel `Frame(41)` with its
-// link into one or all pages, the builder, and the page, scoped and inline styles. A stylesheet
+// createStylesheet from the name panel), the sample page, the link panel with its link into one or
+// all pages, the builder, and the page, scoped and inline styles. A stylesheet
 // document is a document whose file name ends in ".css".
 class StylesheetMenu {
 public:
@@ -36,13 +36,13 @@ public:
     void runRow(int row);
 
     // A new, empty stylesheet document named after the name box `Text(54)`.
-    void Insertcss();
+    void createStylesheet();
     // The link panel's file box `Text(49)` receives the name of the last stylesheet document.
-    void FindCssTab();
+    void showStylesheetInLinkBox();
     // The link into the current document (the link panel's execute button).
-    void InsertCssLink();
+    void insertStylesheetLink();
     // Offers to link the link panel's stylesheet into the open pages.
-    void LinkCssAllTabs();
+    void linkStylesheetInEveryPage();
 
     // True while the lesson window is shown: a new stylesheet is then not offered for linking.
     std::function<bool()> lessonVisible = [] { return false; };

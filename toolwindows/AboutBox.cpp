@@ -120,7 +120,7 @@ void AboutBox::fillCaptions()
 void AboutBox::showSystemInformation()
 {
     const QString text = systemInformationText(systemFacts ? systemFacts() : SystemFacts{});
-    dlg.MsgBox(text.isEmpty() ? SystemInformationMissing : text);
+    dlg.message(text.isEmpty() ? SystemInformationMissing : text);
 }
 
 AboutBoxOpener::AboutBoxOpener(Dialogs& dialogs, QWidget* owner)

@@ -112,7 +112,7 @@ void ColourPickerWindow::loadColourNames()
 
     const std::optional<QString> text = readResource(ws, QStringLiteral("color.txt"));
     if (!text) {
-        ws.dlg.MsgBox(ColourNamesUnreadable);
+        ws.dlg.message(ColourNamesUnreadable);
         return;
     }
     const ColourNamesReadResult read = parseColourNames(*text);
@@ -144,7 +144,7 @@ void ColourPickerWindow::loadColourNames()
     }
     layOut(nameFrameSize(column, h, count));
     if (!read.ok)
-        ws.dlg.MsgBox(ColourNamesUnreadable);
+        ws.dlg.message(ColourNamesUnreadable);
 }
 
 void ColourPickerWindow::chooseNamedColour(int index)
@@ -304,7 +304,7 @@ void ColourPickerWindow::chooseSystemColour()
 {
     ensureLoaded();
     const QColor current(sliders_[0]->value(), sliders_[1]->value(), sliders_[2]->value());
-    const std::optional<QColor> chosen = ws.dlg.ShowColor(current);
+    const std::optional<QColor> chosen = ws.dlg.getColour(current);
     if (!chosen)
         return;
     const QString code = rgbHex(picker::colourNumber(*chosen));
@@ -356,7 +356,7 @@ void ColourPickerWindow::showExtendedPalette()
     }
     if (!read.ok) {
         // The rows read so far stay; the graded columns are not made.
-        ws.dlg.MsgBox(PaletteFileUnreadable);
+        ws.dlg.message(PaletteFileUnreadable);
         return;
     }
     for (int column = picker::FirstGradedColumn; column <= picker::LastGradedColumn; ++column) {

@@ -92,7 +92,7 @@ MixDrop dropOnMix(const Mix& mix, const QString& swatchText)
     const int g = channel(swatchText, 3);
     const int b = channel(swatchText, 5);
     Mix next = mix;
-    if (!mix.hasColor) {
+    if (!mix.hasColour) {
         next.red = r;
         next.green = g;
         next.blue = b;
@@ -103,7 +103,7 @@ MixDrop dropOnMix(const Mix& mix, const QString& swatchText)
     }
     if (next.red >= 255 && next.green >= 255 && next.blue >= 255)
         return MixDrop{Mix{}, QColor(255, 255, 255), std::nullopt};
-    next.hasColor = true;
+    next.hasColour = true;
     return MixDrop{next, QColor(next.red, next.green, next.blue), hexTriple(next.red, next.green, next.blue)};
 }
 

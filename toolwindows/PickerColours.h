@@ -43,7 +43,7 @@ struct Mix {
     int red = 0;
     int green = 0;
     int blue = 0;
-    bool hasColor = false;
+    bool hasColour = false;
 };
 
 struct MixDrop {

@@ -177,7 +177,7 @@ TagDictionaryWindow::TagDictionaryWindow(Workspace& workspace, UndoRing& undoRin
     controls.add(tag_dictionary::CopyItem, copyItem);
     controls.add(tag_dictionary::PasteItem, pasteItem);
 
-    connect(&ws.tabStrip(), &TabStrip::Click, this, [this] { followTab(); });
+    connect(&ws.tabStrip(), &TabStrip::tabClicked, this, [this] { followTab(); });
     mainControls.add(tag_dictionary::Window, this);
     procs.define(procedure::ShowTagDictionary, std::function<void()>([this] { showDictionary(); }));
 }
@@ -348,7 +348,7 @@ void TagDictionaryWindow::readTags()
     explanations.fill(QString());
     const TextReadResult read = readProgramFile(ws.state.resourcePath(QStringLiteral("tag.txt")));
     if (!read.ok) {
-        ws.dlg.MsgBox(TagFileUnreadable);
+        ws.dlg.message(TagFileUnreadable);
         return;
     }
     const QList<TagEntry> entries = parseTagDictionary(read.text);
@@ -381,22 +381,22 @@ void TagDictionaryWindow::wrapSelectionInTags(int index)
 {
     const QString caption = label(index)->text();
     ensureLoaded();
-    if (ws.tabStrip().SelectedIndex() % 2 != 1)
+    if (ws.tabStrip().currentIndex() % 2 != 1)
         return;
     const std::optional<TagPieces> pieces = splitTagCaption(caption);
     if (!pieces)
         return;
     RichEdit* ed = ws.currentEditor();
-    const int start = ed->SelStart();
-    int length = ed->SelLength();
+    const int start = ed->selectionStart();
+    int length = ed->selectionLength();
     // The selection's last line break stays outside the end tag.
-    const QString selected = ed->SelText();
+    const QString selected = ed->selectedText();
     if (selected.endsWith(CrLf))
         length -= 2;
     else if (selected.endsWith(u'\n'))
         length -= 1;
     undo.takeMarkedSnapshot();
-    ed->Select(start, length);
+    ed->select(start, length);
     insert.wrapSelectionMarked(pieces->start, pieces->end);
     ed->setFocus();
 }
@@ -430,14 +430,14 @@ void TagDictionaryWindow::pasteSelectedExplanation()
         return;
     RichEdit* ed = ws.currentEditor();
     ed->setFocus();
-    ed->SetSelText(selected);
+    ed->replaceSelection(selected);
 }
 
 void TagDictionaryWindow::chooseColourForCode()
 {
     if (selectedExplanationText() != ColourCodeWord)
         return;
-    const std::optional<QColor> chosen = ws.dlg.ShowColor(QColor(0, 0, 0));
+    const std::optional<QColor> chosen = ws.dlg.getColour(QColor(0, 0, 0));
     if (!chosen)
         return;
     const QString code = QLatin1Char('#') + rgbHex(picker::colourNumber(*chosen));

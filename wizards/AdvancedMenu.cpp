@@ -159,7 +159,7 @@ void AdvancedMenu::openJumpToPagePanel()
 
 void AdvancedMenu::openMarqueePanel()
 {
-    const QString prompt = ws.currentEditor()->SelLength() == 0 ? paneltext::marqueePrompt() : QString();
+    const QString prompt = ws.currentEditor()->selectionLength() == 0 ? paneltext::marqueePrompt() : QString();
     open(marquee_panel::Panel, prompt + paneltext::marquee());
 }
 

@@ -34,7 +34,7 @@ void Dispatcher::press(ExecuteButton button)
         if (!branch())
             return;
     }
-    ws.currentEditor()->EmptyUndoBuffer();
+    ws.currentEditor()->clearUndoHistory();
 }
 
 void Dispatcher::setBranch(ExecuteButton button, Branch branch)

@@ -36,29 +36,29 @@ const Row Rows[] = {
     {"初期化及び基本スケルトンの挿入（例文入り)", easy_menu::InsertSamplePage, &EasyMenu::insertSamplePage},
     {"初期化及び基本スケルトンの挿入（例文無し)", easy_menu::InsertPageSkeleton, &EasyMenu::insertPageSkeleton},
     {"-", {}, nullptr},
-    {"改行マークについて", easy_menu::LineBreakPanel, &EasyMenu::ShowBrPanel},
-    {"スペースの挿入", easy_menu::SpacePanel, &EasyMenu::ShowSpacePanel},
+    {"改行マークについて", easy_menu::LineBreakPanel, &EasyMenu::showLineBreakPanel},
+    {"スペースの挿入", easy_menu::SpacePanel, &EasyMenu::showSpacePanel},
     {"-", {}, nullptr},
-    {"タイトルをいれよう", easy_menu::TitlePanel, &EasyMenu::ShowTitlePanel},
+    {"タイトルをいれよう", easy_menu::TitlePanel, &EasyMenu::showTitlePanel},
     {"-", {}, nullptr},
-    {"見出しの文章を設定したい", easy_menu::HeadingPanel, &EasyMenu::ShowHeadingPanel},
+    {"見出しの文章を設定したい", easy_menu::HeadingPanel, &EasyMenu::showHeadingPanel},
     {"-", {}, nullptr},
-    {"背景色と文字の色を決めよう", easy_menu::BodyColoursPanel, &EasyMenu::ShowBodyColourPanel},
+    {"背景色と文字の色を決めよう", easy_menu::BodyColoursPanel, &EasyMenu::showBodyColoursPanel},
     {"-", {}, nullptr},
-    {"余白を設定しよう", easy_menu::MarginsPanel, &EasyMenu::ShowMarginPanel},
+    {"余白を設定しよう", easy_menu::MarginsPanel, &EasyMenu::showMarginsPanel},
     {"-", {}, nullptr},
-    {"コメントを入れよう", easy_menu::CommentPanel, &EasyMenu::ShowCommentPanel},
+    {"コメントを入れよう", easy_menu::CommentPanel, &EasyMenu::showCommentPanel},
     {"-", {}, nullptr},
-    {"段落を設定しよう", easy_menu::ParagraphPanel, &EasyMenu::ShowParagraphPanel},
-    {"まとめて位置を設定しよう", easy_menu::PositionPanel, &EasyMenu::ShowPositionPanel},
-    {"ソースの並びをそのまま表示しよう", easy_menu::RawTextPanel, &EasyMenu::ShowRawTextPanel},
+    {"段落を設定しよう", easy_menu::ParagraphPanel, &EasyMenu::showParagraphPanel},
+    {"まとめて位置を設定しよう", easy_menu::PositionPanel, &EasyMenu::showPositionPanel},
+    {"ソースの並びをそのまま表示しよう", easy_menu::RawTextPanel, &EasyMenu::showPreformattedPanel},
     {"-", {}, nullptr},
-    {"フォントを指定しよう", easy_menu::FontPanel, &EasyMenu::ShowFontPanel},
-    {"文字の大きさを変えよう(絶対値の指定)", easy_menu::FontSizePanel, &EasyMenu::ShowFontSizePanel},
-    {"文字の色を部分的に変えよう", easy_menu::FontColourPanel, &EasyMenu::ShowFontColorPanel},
-    {"文字を強調しよう（普通の強調)", easy_menu::EmphasisPanel, &EasyMenu::ShowEmPanel},
-    {"文字を強調しよう(より強い強調)", easy_menu::StrongEmphasisPanel, &EasyMenu::ShowStrongPanel},
-    {"フォントの形状を変えよう", easy_menu::FontShapePanel, &EasyMenu::ShowFontStylePanel},
+    {"フォントを指定しよう", easy_menu::FontPanel, &EasyMenu::showFontPanel},
+    {"文字の大きさを変えよう(絶対値の指定)", easy_menu::FontSizePanel, &EasyMenu::showFontSizePanel},
+    {"文字の色を部分的に変えよう", easy_menu::FontColourPanel, &EasyMenu::showFontColourPanel},
+    {"文字を強調しよう（普通の強調)", easy_menu::EmphasisPanel, &EasyMenu::showEmphasisPanel},
+    {"文字を強調しよう(より強い強調)", easy_menu::StrongEmphasisPanel, &EasyMenu::showStrongPanel},
+    {"フォントの形状を変えよう", easy_menu::FontShapePanel, &EasyMenu::showFontShapePanel},
 };
 
 constexpr int RowCount = static_cast<int>(std::size(Rows));
@@ -83,23 +83,23 @@ void EasyMenu::chooseItem(int row)
     const Action action = row >= 0 && row < RowCount ? Rows[row].action : nullptr;
     if (action) {
         // The space panel's opener takes no second snapshot.
-        if (action != &EasyMenu::ShowSpacePanel)
+        if (action != &EasyMenu::showSpacePanel)
             undo.takeSnapshot();
         (this->*action)();
     }
-    ws.currentEditor()->EmptyUndoBuffer();
+    ws.currentEditor()->clearUndoHistory();
 }
 
 void EasyMenu::insertSamplePage()
 {
-    if (InsertSamplePage)
-        InsertSamplePage();
+    if (makeSamplePage)
+        makeSamplePage();
 }
 
 void EasyMenu::insertPageSkeleton()
 {
-    if (InsertPageSkeleton)
-        InsertPageSkeleton();
+    if (makePageSkeleton)
+        makePageSkeleton();
 }
 
 void EasyMenu::open(ControlId panel, const QString& explanation)
@@ -109,33 +109,33 @@ void EasyMenu::open(ControlId panel, const QString& explanation)
 
 QString EasyMenu::selectFirst(const QString& prompt, const QString& explanation) const
 {
-    return ws.currentEditor()->SelLength() == 0 ? prompt + explanation : explanation;
+    return ws.currentEditor()->selectionLength() == 0 ? prompt + explanation : explanation;
 }
 
-void EasyMenu::ShowBrPanel() { open(indent_panel::Panel, paneltext::lineBreak()); }
-void EasyMenu::ShowSpacePanel() { open(space_panel::Panel, paneltext::space()); }
-void EasyMenu::ShowTitlePanel() { open(title_panel::Panel, paneltext::title()); }
-void EasyMenu::ShowHeadingPanel() { open(heading_panel::Panel, paneltext::heading()); }
-void EasyMenu::ShowBodyColourPanel() { open(body_colours_panel::Panel, paneltext::bodyColours()); }
-void EasyMenu::ShowMarginPanel() { open(margins_panel::Panel, paneltext::margins()); }
-void EasyMenu::ShowCommentPanel() { open(comment_panel::Panel, paneltext::comment()); }
+void EasyMenu::showLineBreakPanel() { open(indent_panel::Panel, paneltext::lineBreak()); }
+void EasyMenu::showSpacePanel() { open(space_panel::Panel, paneltext::space()); }
+void EasyMenu::showTitlePanel() { open(title_panel::Panel, paneltext::title()); }
+void EasyMenu::showHeadingPanel() { open(heading_panel::Panel, paneltext::heading()); }
+void EasyMenu::showBodyColoursPanel() { open(body_colours_panel::Panel, paneltext::bodyColours()); }
+void EasyMenu::showMarginsPanel() { open(margins_panel::Panel, paneltext::margins()); }
+void EasyMenu::showCommentPanel() { open(comment_panel::Panel, paneltext::comment()); }
 
-void EasyMenu::ShowParagraphPanel()
+void EasyMenu::showParagraphPanel()
 {
     RichEdit* ed = ws.currentEditor();
-    const int start = ed->SelStart();
-    const int length = ed->SelLength();
+    const int start = ed->selectionStart();
+    const int length = ed->selectionLength();
     open(paragraph_panel::Panel, paneltext::paragraph());
     // The selection that the paragraph is for survives the opening.
     ed->setFocus();
-    ed->Select(start, length);
+    ed->select(start, length);
 }
 
-void EasyMenu::ShowPositionPanel() { open(position_panel::Panel, selectFirst(paneltext::positionPrompt(), paneltext::position())); }
-void EasyMenu::ShowRawTextPanel() { open(preformatted_panel::Panel, selectFirst(paneltext::rawTextPrompt(), paneltext::rawText())); }
-void EasyMenu::ShowFontPanel() { open(font_panel::Panel, paneltext::font()); }
-void EasyMenu::ShowFontSizePanel() { open(font_size_panel::Panel, selectFirst(paneltext::fontSizePrompt(), paneltext::fontSize())); }
-void EasyMenu::ShowFontColorPanel() { open(font_colour_panel::Panel, paneltext::fontColour()); }
-void EasyMenu::ShowEmPanel() { open(emphasis_panel::Panel, selectFirst(paneltext::emphasisPrompt(), paneltext::emphasis())); }
-void EasyMenu::ShowStrongPanel() { open(strong_panel::Panel, selectFirst(paneltext::strongEmphasisPrompt(), paneltext::strongEmphasis())); }
-void EasyMenu::ShowFontStylePanel() { open(font_shape_panel::Panel, paneltext::fontShape()); }
+void EasyMenu::showPositionPanel() { open(position_panel::Panel, selectFirst(paneltext::positionPrompt(), paneltext::position())); }
+void EasyMenu::showPreformattedPanel() { open(preformatted_panel::Panel, selectFirst(paneltext::rawTextPrompt(), paneltext::rawText())); }
+void EasyMenu::showFontPanel() { open(font_panel::Panel, paneltext::font()); }
+void EasyMenu::showFontSizePanel() { open(font_size_panel::Panel, selectFirst(paneltext::fontSizePrompt(), paneltext::fontSize())); }
+void EasyMenu::showFontColourPanel() { open(font_colour_panel::Panel, paneltext::fontColour()); }
+void EasyMenu::showEmphasisPanel() { open(emphasis_panel::Panel, selectFirst(paneltext::emphasisPrompt(), paneltext::emphasis())); }
+void EasyMenu::showStrongPanel() { open(strong_panel::Panel, selectFirst(paneltext::strongEmphasisPrompt(), paneltext::strongEmphasis())); }
+void EasyMenu::showFontShapePanel() { open(font_shape_panel::Panel, paneltext::fontShape()); }

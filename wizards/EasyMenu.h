@@ -47,27 +47,27 @@ public:
     void chooseItem(int row);
 
     // The page skeletons of the first two items, filled in by the generators.
-    std::function<void()> InsertSamplePage;
-    std::function<void()> InsertPageSkeleton;
+    std::function<void()> makeSamplePage;
+    std::function<void()> makePageSkeleton;
     void insertSamplePage();
     void insertPageSkeleton();
 
-    void ShowBrPanel();
-    void ShowSpacePanel();
-    void ShowTitlePanel();
-    void ShowHeadingPanel();
-    void ShowBodyColourPanel();
-    void ShowMarginPanel();
-    void ShowCommentPanel();
-    void ShowParagraphPanel();
-    void ShowPositionPanel();
-    void ShowRawTextPanel();
-    void ShowFontPanel();
-    void ShowFontSizePanel();
-    void ShowFontColorPanel();
-    void ShowEmPanel();
-    void ShowStrongPanel();
-    void ShowFontStylePanel();
+    void showLineBreakPanel();
+    void showSpacePanel();
+    void showTitlePanel();
+    void showHeadingPanel();
+    void showBodyColoursPanel();
+    void showMarginsPanel();
+    void showCommentPanel();
+    void showParagraphPanel();
+    void showPositionPanel();
+    void showPreformattedPanel();
+    void showFontPanel();
+    void showFontSizePanel();
+    void showFontColourPanel();
+    void showEmphasisPanel();
+    void showStrongPanel();
+    void showFontShapePanel();
 
 private:
     void open(ControlId panel, const QString& explanation);

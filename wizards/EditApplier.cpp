@@ -27,7 +27,7 @@ EditApplier::EditApplier(Workspace& workspace, UndoRing& undoRing, Insertion& in
 gen::EditorState EditApplier::editorState() const
 {
     const RichEdit* ed = ws.currentEditor();
-    return gen::EditorState{ed->Text(), ed->SelStart(), ed->SelLength()};
+    return gen::EditorState{ed->text(), ed->selectionStart(), ed->selectionLength()};
 }
 
 void EditApplier::write(const gen::FieldWrite& field)
@@ -55,7 +55,7 @@ void EditApplier::setVisible(const QList<gen::ControlRef>& refs, bool visible)
 bool EditApplier::apply(const gen::GeneratedEdit& e)
 {
     const auto ask = [this](const gen::Prompt& p) {
-        return ws.dlg.MsgBox(p.text, p.buttons == gen::Buttons::YesNo ? MsgButtons::YesNo : MsgButtons::OK);
+        return ws.dlg.message(p.text, p.buttons == gen::Buttons::YesNo ? MsgButtons::YesNo : MsgButtons::OK);
     };
     if (e.confirm && ask(*e.confirm) != MsgResult::Yes)
         return false;
@@ -67,8 +67,8 @@ bool EditApplier::apply(const gen::GeneratedEdit& e)
         d.header.clear();
         d.footer.clear();
         d.regions = RegionTable{};
-        if (whole != ed->Text())
-            ed->SetText(whole);
+        if (whole != ed->text())
+            ed->setText(whole);
     }
     if (e.snapshot)
         undo.takeSnapshot();
@@ -80,7 +80,7 @@ bool EditApplier::apply(const gen::GeneratedEdit& e)
     setVisible(e.show, true);
 
     if (e.selectFirst)
-        ed->Select(e.selectFirst->start, e.selectFirst->length);
+        ed->select(e.selectFirst->start, e.selectFirst->length);
     switch (e.primitive) {
     case gen::Primitive::None:
         break;
@@ -91,18 +91,18 @@ bool EditApplier::apply(const gen::GeneratedEdit& e)
         insert.wrapSelection(e.before, e.after);
         break;
     case gen::Primitive::ReplaceSelection:
-        ed->SetSelText(e.before);
+        ed->replaceSelection(e.before);
         break;
     case gen::Primitive::SetText:
-        ed->SetText(e.before);
+        ed->setText(e.before);
         colour.recolour(ed);
-        ed->SetSelStart(0);
+        ed->setSelectionStart(0);
         break;
     }
     for (const gen::Range& r : e.paint)
-        ed->PaintRange(r.start, r.length, Insertion::markColour());
+        ed->paintRange(r.start, r.length, Insertion::markColour());
     if (e.selectAfter)
-        ed->Select(e.selectAfter->start, e.selectAfter->length);
+        ed->select(e.selectAfter->start, e.selectAfter->length);
     if (e.primitive != gen::Primitive::None)
         ed->setFocus();
 

@@ -47,7 +47,7 @@ void FramesWizard::close()
 FramesWizard::Kept FramesWizard::keep(int n) const
 {
     const Document& d = ws.doc(n);
-    return {d.sourceEditor, d.sourceEditor->Text(), d.header, d.footer, d.modified};
+    return {d.sourceEditor, d.sourceEditor->text(), d.header, d.footer, d.modified};
 }
 
 void FramesWizard::run()
@@ -55,7 +55,7 @@ void FramesWizard::run()
     // The frames' pages are written under their own names, which they need first.
     for (int n : {0, 1}) {
         if (n >= ws.documentCount() || isOwnTempPageName(fileNameOf(ws.doc(n).fileName))) {
-            ws.dlg.MsgBox(gen::framesSaveFirstMessage());
+            ws.dlg.message(gen::framesSaveFirstMessage());
             return;
         }
     }
@@ -76,7 +76,7 @@ bool FramesWizard::makeFrameset()
     const gen::FramesetInput in = input();
     const gen::FramesetPage page = gen::makeFrameset(in);
     if (page.message) {
-        ws.dlg.MsgBox(*page.message);
+        ws.dlg.message(*page.message);
         return false;
     }
     controls.get<QWidget>(frames_wizard::Panel)->hide();
@@ -95,7 +95,7 @@ bool FramesWizard::makeFrameset()
     framesetOldName_ = fd.fileName;
     framesetEditor_ = fd.sourceEditor;
     ws.nameDocument(f, fd.folder, in.pageName);
-    fd.sourceEditor->SetText(page.page);
+    fd.sourceEditor->setText(page.page);
     colour.recolour(fd.sourceEditor);
 
     addBaseTarget(page.baseLine);
@@ -117,14 +117,14 @@ void FramesWizard::addBaseTarget(const QString& baseLine)
         d.header = gen::insertBaseTarget(d.header, baseLine);
         return;
     }
-    const QString text = d.sourceEditor->Text();
+    const QString text = d.sourceEditor->text();
     const QString withBase = gen::insertBaseTarget(text, baseLine);
     if (withBase == text)
         return;
-    const int caret = d.sourceEditor->SelStart();
-    d.sourceEditor->SetText(withBase);
+    const int caret = d.sourceEditor->selectionStart();
+    d.sourceEditor->setText(withBase);
     colour.recolour(d.sourceEditor);
-    d.sourceEditor->SetSelStart(caret);
+    d.sourceEditor->setSelectionStart(caret);
 }
 
 bool FramesWizard::writePage(int i, bool framesetPage)
@@ -133,12 +133,12 @@ bool FramesWizard::writePage(int i, bool framesetPage)
     const QString path = d.folder + QLatin1Char('/') + fileNameOf(d.fileName);
     // The frameset page's document has no file of its own yet: a file of its name is another's.
     if (framesetPage && QFileInfo::exists(path)
-        && ws.dlg.MsgBox(QStringLiteral("同じ名前のファイルが既にあります、上書きしますか？") + CrLf + path, MsgButtons::YesNo)
+        && ws.dlg.message(QStringLiteral("同じ名前のファイルが既にあります、上書きしますか？") + CrLf + path, MsgButtons::YesNo)
                != MsgResult::Yes)
         return true;
     QString error;
     if (!ws.writePage(path, expandedText(d), d.encoding, &error)) {
-        ws.dlg.MsgBox(WrongSettings + CrLf + QStringLiteral("ファイルが書き込めませんでした。") + CrLf + path
+        ws.dlg.message(WrongSettings + CrLf + QStringLiteral("ファイルが書き込めませんでした。") + CrLf + path
                       + (error.isEmpty() ? QString() : CrLf + error));
         return false;
     }
@@ -157,7 +157,7 @@ void FramesWizard::undo()
         if (ws.indexOf(k.editor) != n)
             continue; // the document is not the one the wizard changed
         Document& d = ws.doc(n);
-        d.sourceEditor->SetText(k.text);
+        d.sourceEditor->setText(k.text);
         colour.recolour(d.sourceEditor);
         d.header = k.header;
         d.footer = k.footer;
@@ -169,7 +169,7 @@ void FramesWizard::undo()
             ws.removeDocument(f);
         } else {
             Document& d = ws.doc(f);
-            d.sourceEditor->SetText(QString());
+            d.sourceEditor->setText(QString());
             ws.nameDocument(f, d.folder, run.filledName);
             d.modified = false;
         }

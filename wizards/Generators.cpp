@@ -42,9 +42,9 @@ Generators::Generators(Workspace& workspace, ControlRegistry& controlRegistry, E
     , procs(procedures)
 {
     // The Edit-2 menu's space, paragraph and position commands, and the lesson player's image.
-    procs.define(procedure::InsertSpace, [this] { InsertSpace(); });
-    procs.define(procedure::InsertAlignedParagraph, [this] { InsertPAlign(); });
-    procs.define(procedure::InsertAlignedDivision, [this] { InsertDivAlign(); });
+    procs.define(procedure::InsertSpace, [this] { insertSpace(); });
+    procs.define(procedure::InsertAlignedParagraph, [this] { insertAlignedParagraph(); });
+    procs.define(procedure::InsertAlignedDivision, [this] { insertAlignedDivision(); });
     procs.define(procedure::InsertImage, [this] { insertImage(); });
 }
 
@@ -56,34 +56,34 @@ void Generators::connect(Dispatcher& dispatcher, MiniPanel& mini, Pickers& picke
         Method run;
     };
     const Button buttons[] = {
-        {ExecuteButton::InsertLink, &Generators::InsertLinkButton},
-        {ExecuteButton::InsertRule, &Generators::InsertRule},
-        {ExecuteButton::InsertList, &Generators::MakeList},
+        {ExecuteButton::InsertLink, &Generators::insertLinkOrMailLink},
+        {ExecuteButton::InsertRule, &Generators::insertRule},
+        {ExecuteButton::InsertList, &Generators::insertList},
         {ExecuteButton::InsertImage, &Generators::insertImage},
-        {ExecuteButton::InsertMarquee, &Generators::InsertMarquee},
-        {ExecuteButton::InsertTable, &Generators::MakeTable},
-        {ExecuteButton::InsertMailForm, &Generators::InsertMailForm},
-        {ExecuteButton::InsertBackgroundSound, &Generators::InsertBgsound},
-        {ExecuteButton::InsertMovie, &Generators::InsertDynsrc},
-        {ExecuteButton::InsertBackgroundImage, &Generators::InsertBgImage},
-        {ExecuteButton::InsertFont, &Generators::InsertFont},
-        {ExecuteButton::InsertDoctype, &Generators::InsertDoctype},
-        {ExecuteButton::InsertFontSize, &Generators::InsertFontSize},
-        {ExecuteButton::InsertFontColour, &Generators::InsertFontColor},
-        {ExecuteButton::InsertEmphasis, &Generators::InsertEm},
-        {ExecuteButton::InsertStrong, &Generators::InsertStrong},
-        {ExecuteButton::InsertFontShape, &Generators::InsertFontShape},
-        {ExecuteButton::InsertSpace, &Generators::InsertSpace},
-        {ExecuteButton::InsertTitle, &Generators::SetTitle},
-        {ExecuteButton::InsertHeading, &Generators::InsertHeading},
-        {ExecuteButton::SetBodyColours, &Generators::SetBodyColors},
-        {ExecuteButton::SetMargins, &Generators::SetBodyMargins},
-        {ExecuteButton::InsertComment, &Generators::InsertComment},
-        {ExecuteButton::InsertAlignedParagraph, &Generators::InsertPAlign},
-        {ExecuteButton::InsertAlignedDivision, &Generators::InsertDivAlign},
-        {ExecuteButton::InsertPreformatted, &Generators::InsertPre},
-        {ExecuteButton::InsertPageJump, &Generators::InsertPageJump},
-        {ExecuteButton::InsertDocumentInfo, &Generators::InsertMeta},
+        {ExecuteButton::InsertMarquee, &Generators::insertMarquee},
+        {ExecuteButton::InsertTable, &Generators::insertTable},
+        {ExecuteButton::InsertMailForm, &Generators::insertMailForm},
+        {ExecuteButton::InsertBackgroundSound, &Generators::insertBackgroundSound},
+        {ExecuteButton::InsertMovie, &Generators::insertMovie},
+        {ExecuteButton::InsertBackgroundImage, &Generators::insertBackgroundImage},
+        {ExecuteButton::InsertFont, &Generators::insertFont},
+        {ExecuteButton::InsertDoctype, &Generators::insertDoctype},
+        {ExecuteButton::InsertFontSize, &Generators::insertFontSize},
+        {ExecuteButton::InsertFontColour, &Generators::insertFontColour},
+        {ExecuteButton::InsertEmphasis, &Generators::insertEmphasis},
+        {ExecuteButton::InsertStrong, &Generators::insertStrong},
+        {ExecuteButton::InsertFontShape, &Generators::insertFontShape},
+        {ExecuteButton::InsertSpace, &Generators::insertSpace},
+        {ExecuteButton::InsertTitle, &Generators::setTitle},
+        {ExecuteButton::InsertHeading, &Generators::insertHeading},
+        {ExecuteButton::SetBodyColours, &Generators::setBodyColours},
+        {ExecuteButton::SetMargins, &Generators::setBodyMargins},
+        {ExecuteButton::InsertComment, &Generators::insertComment},
+        {ExecuteButton::InsertAlignedParagraph, &Generators::insertAlignedParagraph},
+        {ExecuteButton::InsertAlignedDivision, &Generators::insertAlignedDivision},
+        {ExecuteButton::InsertPreformatted, &Generators::insertPreformatted},
+        {ExecuteButton::InsertPageJump, &Generators::insertPageJump},
+        {ExecuteButton::InsertDocumentInfo, &Generators::insertDocumentInfo},
     };
     for (const Button& b : buttons)
         dispatcher.setAction(b.button, [this, run = b.run] { (this->*run)(); });
@@ -95,15 +95,15 @@ void Generators::connect(Dispatcher& dispatcher, MiniPanel& mini, Pickers& picke
         Method run;
     };
     const Mode modes[] = {
-        {0, &Generators::SetTitle},         {3, &Generators::InsertHeading},   {4, &Generators::SetBodyColors},
-        {5, &Generators::SetBodyMargins},   {6, &Generators::InsertComment},   {7, &Generators::InsertFontSize},
-        {8, &Generators::InsertFontColor},  {9, &Generators::InsertEm},        {10, &Generators::InsertStrong},
-        {11, &Generators::InsertDivAlign},  {12, &Generators::InsertRule},     {13, &Generators::insertImage},
-        {14, &Generators::MakeList},        {15, &Generators::InsertLink},     {16, &Generators::InsertMailLink},
-        {17, &Generators::MakeTable},       {18, &Generators::InsertMailForm}, {19, &Generators::InsertDoctype},
-        {20, &Generators::InsertMarquee},   {21, &Generators::InsertBlink},    {22, &Generators::InsertPAlign},   {23, &Generators::InsertPre},
-        {24, &Generators::InsertFont},      {25, &Generators::InsertBgsound},  {26, &Generators::InsertDynsrc},
-        {27, &Generators::InsertBgImage},   {28, &Generators::InsertFontShape}, {29, &Generators::InsertSpace},
+        {0, &Generators::setTitle},         {3, &Generators::insertHeading},   {4, &Generators::setBodyColours},
+        {5, &Generators::setBodyMargins},   {6, &Generators::insertComment},   {7, &Generators::insertFontSize},
+        {8, &Generators::insertFontColour},  {9, &Generators::insertEmphasis},        {10, &Generators::insertStrong},
+        {11, &Generators::insertAlignedDivision},  {12, &Generators::insertRule},     {13, &Generators::insertImage},
+        {14, &Generators::insertList},        {15, &Generators::insertLink},     {16, &Generators::insertMailLink},
+        {17, &Generators::insertTable},       {18, &Generators::insertMailForm}, {19, &Generators::insertDoctype},
+        {20, &Generators::insertMarquee},   {21, &Generators::insertBlink},    {22, &Generators::insertAlignedParagraph},   {23, &Generators::insertPreformatted},
+        {24, &Generators::insertFont},      {25, &Generators::insertBackgroundSound},  {26, &Generators::insertMovie},
+        {27, &Generators::insertBackgroundImage},   {28, &Generators::insertFontShape}, {29, &Generators::insertSpace},
     };
     for (const Mode& m : modes)
         mini.setGenerator(m.mode, [this, run = m.run] { (this->*run)(); });
@@ -113,9 +113,9 @@ void Generators::connect(Dispatcher& dispatcher, MiniPanel& mini, Pickers& picke
             procs.call(procedure::SearchText);
     });
 
-    pickers.InsertBgImage = [this] { InsertBgImage(); };
-    easy.InsertSamplePage = [this] { InsertSamplePage(); };
-    easy.InsertPageSkeleton = [this] { InsertPageSkeleton(); };
+    pickers.insertBackgroundImage = [this] { insertBackgroundImage(); };
+    easy.makeSamplePage = [this] { insertSamplePage(); };
+    easy.makePageSkeleton = [this] { insertPageSkeleton(); };
 }
 
 QString Generators::text(ControlRef box) const
@@ -138,28 +138,28 @@ QString Generators::documentFolder() const
     return ws.doc(ws.currentIndex()).folder;
 }
 
-void Generators::InsertLinkButton()
+void Generators::insertLinkOrMailLink()
 {
     const bool linkMode = !controls.get<QWidget>(executeButton(ExecuteButton::ChooseLinkTarget))->isHidden();
     applier.apply(gen::makeLinkButton({applier.editorState(), text(link_panel::TargetBox), checked(link_panel::NewWindowCheck), documentFolder()}, linkMode));
 }
 
-void Generators::InsertLink()
+void Generators::insertLink()
 {
     applier.apply(gen::makeLink({applier.editorState(), text(link_panel::TargetBox), checked(link_panel::NewWindowCheck), documentFolder()}));
 }
 
-void Generators::InsertMailLink()
+void Generators::insertMailLink()
 {
     applier.apply(gen::makeMailLink({applier.editorState(), text(link_panel::TargetBox), checked(link_panel::NewWindowCheck), documentFolder()}));
 }
 
-void Generators::InsertRule()
+void Generators::insertRule()
 {
     applier.apply(gen::makeRule(panel::ruleSettings(controls)));
 }
 
-void Generators::MakeList()
+void Generators::insertList()
 {
     gen::ListInput in = panel::listSettings(controls);
     in.editor = applier.editorState();
@@ -181,7 +181,7 @@ void Generators::insertImage()
     applier.apply(gen::makeImage(in));
 }
 
-void Generators::InsertMarquee()
+void Generators::insertMarquee()
 {
     gen::MarqueeInput in;
     in.editor = applier.editorState();
@@ -201,7 +201,7 @@ void Generators::InsertMarquee()
     applier.apply(gen::makeMarquee(in));
 }
 
-void Generators::MakeTable()
+void Generators::insertTable()
 {
     gen::TableInput in = panel::tableSettings(controls);
     in.editor = applier.editorState();
@@ -209,27 +209,27 @@ void Generators::MakeTable()
     applier.apply(gen::makeTable(in));
 }
 
-void Generators::InsertMailForm()
+void Generators::insertMailForm()
 {
     applier.apply(gen::makeMailForm({applier.editorState(), text(mail_form_panel::AddressBox)}));
 }
 
-void Generators::InsertBgsound()
+void Generators::insertBackgroundSound()
 {
     applier.apply(gen::makeBgsound({applier.editorState(), text(background_sound_panel::FileBox), text(background_sound_panel::RepeatBox), documentFolder()}));
 }
 
-void Generators::InsertDynsrc()
+void Generators::insertMovie()
 {
     applier.apply(gen::makeDynsrc({applier.editorState(), text(movie_panel::FileBox), text(movie_panel::TextBox), documentFolder()}));
 }
 
-void Generators::InsertBgImage()
+void Generators::insertBackgroundImage()
 {
     applier.apply(gen::makeBgImage({applier.editorState(), text(background_image_panel::FileBox), selected(background_image_panel::Repeat, {0, 1, 2, 3}, 0), documentFolder()}));
 }
 
-void Generators::InsertFont()
+void Generators::insertFont()
 {
     QStringList fonts;
     auto* list = controls.get<QListWidget>(font_panel::FontList);
@@ -238,37 +238,37 @@ void Generators::InsertFont()
     applier.apply(gen::makeFont({applier.editorState(), fonts}));
 }
 
-void Generators::InsertDoctype()
+void Generators::insertDoctype()
 {
     applier.apply(gen::makeDoctype({applier.editorState(), selected(doctype_panel::Version, {0, 1, 2}, 1)}));
 }
 
-void Generators::InsertFontSize()
+void Generators::insertFontSize()
 {
     applier.apply(gen::makeFontSize({applier.editorState(), text(font_size_panel::SizeBox)}));
 }
 
-void Generators::InsertFontColor()
+void Generators::insertFontColour()
 {
-    applier.apply(gen::makeFontColor({applier.editorState(), text(font_colour_panel::ColourBox)}));
+    applier.apply(gen::makeFontColour({applier.editorState(), text(font_colour_panel::ColourBox)}));
 }
 
-void Generators::InsertEm()
+void Generators::insertEmphasis()
 {
     applier.apply(gen::makeEm({applier.editorState()}));
 }
 
-void Generators::InsertStrong()
+void Generators::insertStrong()
 {
     applier.apply(gen::makeStrong({applier.editorState()}));
 }
 
-void Generators::InsertBlink()
+void Generators::insertBlink()
 {
     applier.apply(gen::makeBlink({applier.editorState()}));
 }
 
-void Generators::InsertFontShape()
+void Generators::insertFontShape()
 {
     gen::FontShapeInput in;
     in.editor = applier.editorState();
@@ -282,69 +282,69 @@ void Generators::InsertFontShape()
     applier.apply(gen::makeFontShape(in));
 }
 
-void Generators::InsertSpace()
+void Generators::insertSpace()
 {
     applier.apply(gen::makeSpace({applier.editorState()}));
 }
 
-void Generators::SetTitle()
+void Generators::setTitle()
 {
     applier.apply(gen::makeTitle({applier.editorState(), text(title_panel::TitleBox)}));
 }
 
-void Generators::InsertHeading()
+void Generators::insertHeading()
 {
     applier.apply(gen::makeHeading({applier.editorState(), text(heading_panel::LevelBox)}));
 }
 
-void Generators::SetBodyColors()
+void Generators::setBodyColours()
 {
-    applier.apply(gen::makeBodyColors({applier.editorState(), text(body_colours_panel::TextColourBox), text(body_colours_panel::BackgroundBox)}));
+    applier.apply(gen::makeBodyColours({applier.editorState(), text(body_colours_panel::TextColourBox), text(body_colours_panel::BackgroundBox)}));
 }
 
-void Generators::SetBodyMargins()
+void Generators::setBodyMargins()
 {
     applier.apply(gen::makeBodyMargins({applier.editorState(), text(margins_panel::TopMarginBox), text(margins_panel::LeftMarginBox)}));
 }
 
-void Generators::InsertComment()
+void Generators::insertComment()
 {
     applier.apply(gen::makeComment({applier.editorState()}));
 }
 
-void Generators::InsertPAlign()
+void Generators::insertAlignedParagraph()
 {
     applier.apply(gen::makePAlign({applier.editorState(), selected(paragraph_panel::Alignment, {0, 1, 2}, 0)}));
 }
 
-void Generators::InsertDivAlign()
+void Generators::insertAlignedDivision()
 {
     // The division's generator numbers its alignments 5 (left), 4 (centred) and 3 (right).
     const int place = selected(position_panel::Alignment, {0, 1, 2}, 0);
     applier.apply(gen::makeDivAlign({applier.editorState(), 5 - place}));
 }
 
-void Generators::InsertPre()
+void Generators::insertPreformatted()
 {
     applier.apply(gen::makePre({applier.editorState()}));
 }
 
-void Generators::InsertPageJump()
+void Generators::insertPageJump()
 {
     applier.apply(gen::makePageJump({applier.editorState(), checked(page_jump_panel::SourceOption), text(page_jump_panel::SourceNameBox), text(page_jump_panel::TargetNameBox)}));
 }
 
-void Generators::InsertMeta()
+void Generators::insertDocumentInfo()
 {
     applier.apply(gen::makeMeta({applier.editorState(), text(document_info_panel::AuthorBox), text(document_info_panel::KeywordsBox), text(document_info_panel::DescriptionBox)}));
 }
 
-void Generators::InsertSamplePage()
+void Generators::insertSamplePage()
 {
     applier.apply(gen::makeSamplePage({expandedText(ws.current())}));
 }
 
-void Generators::InsertPageSkeleton()
+void Generators::insertPageSkeleton()
 {
     applier.apply(gen::makePageSkeleton({expandedText(ws.current())}));
 }

@@ -27,39 +27,39 @@ public:
     // button's insertion and the easy-creation menu's page skeletons.
     void connect(Dispatcher& dispatcher, MiniPanel& mini, Pickers& pickers, EasyMenu& easy);
 
-    void InsertLinkButton(); // a link or, while "リンク先" is hidden, a mail link
-    void InsertLink();
-    void InsertMailLink();
-    void InsertRule();
-    void MakeList();
+    void insertLinkOrMailLink(); // a link or, while "リンク先" is hidden, a mail link
+    void insertLink();
+    void insertMailLink();
+    void insertRule();
+    void insertList();
     void insertImage();
-    void InsertMarquee();
-    void MakeTable();
-    void InsertMailForm();
-    void InsertBgsound();
-    void InsertDynsrc();
-    void InsertBgImage();
-    void InsertFont();
-    void InsertDoctype();
-    void InsertFontSize();
-    void InsertFontColor();
-    void InsertEm();
-    void InsertStrong();
-    void InsertBlink();
-    void InsertFontShape();
-    void InsertSpace();
-    void SetTitle();
-    void InsertHeading();
-    void SetBodyColors();
-    void SetBodyMargins();
-    void InsertComment();
-    void InsertPAlign();
-    void InsertDivAlign();
-    void InsertPre();
-    void InsertPageJump();
-    void InsertMeta();
-    void InsertSamplePage();
-    void InsertPageSkeleton();
+    void insertMarquee();
+    void insertTable();
+    void insertMailForm();
+    void insertBackgroundSound();
+    void insertMovie();
+    void insertBackgroundImage();
+    void insertFont();
+    void insertDoctype();
+    void insertFontSize();
+    void insertFontColour();
+    void insertEmphasis();
+    void insertStrong();
+    void insertBlink();
+    void insertFontShape();
+    void insertSpace();
+    void setTitle();
+    void insertHeading();
+    void setBodyColours();
+    void setBodyMargins();
+    void insertComment();
+    void insertAlignedParagraph();
+    void insertAlignedDivision();
+    void insertPreformatted();
+    void insertPageJump();
+    void insertDocumentInfo();
+    void insertSamplePage();
+    void insertPageSkeleton();
 
 private:
     QString text(ControlRef box) const;

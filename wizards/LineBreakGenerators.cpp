@@ -17,23 +17,23 @@ LineBreakGenerators::LineBreakGenerators(Workspace& workspace, Insertion& insert
     , insert(insertion)
     , controls(controlRegistry)
 {
-    procs.define(procedure::InsertLineBreak, [this] { InsertBr(); });
+    procs.define(procedure::InsertLineBreak, [this] { insertLineBreak(); });
 }
 
-void LineBreakGenerators::InsertBr()
+void LineBreakGenerators::insertLineBreak()
 {
     RichEdit* ed = ws.currentEditor();
-    int p = ed->SelStart();
+    int p = ed->selectionStart();
     if (p == 0)
         return;
     // A caret inside a region marker puts the mark behind it, so that the marker stays whole.
-    const int outside = outsideRegionMarker(ed->Text(), p);
+    const int outside = outsideRegionMarker(ed->text(), p);
     if (outside != p) {
         p = outside;
-        ed->SetSelStart(p);
+        ed->setSelectionStart(p);
     }
     insert.wrapSelection(QStringLiteral("<BR>"), QString());
-    ed->SetSelStart(p + 4);
+    ed->setSelectionStart(p + 4);
     // The line-length panel, once the panels are built.
     if (auto* panel = qobject_cast<QWidget*>(controls.find(indent_panel::Panel)))
         panel->hide();

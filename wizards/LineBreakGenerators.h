@@ -11,7 +11,7 @@ public:
     LineBreakGenerators(Workspace& workspace, Insertion& insertion, ControlRegistry& controls, Procedures& procs);
 
     // Puts "<BR>" in front of the selection, the caret right behind it; nothing at position 0.
-    void InsertBr();
+    void insertLineBreak();
 
 private:
     Workspace& ws;

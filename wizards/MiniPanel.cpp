@@ -89,7 +89,7 @@ void MiniPanel::chooseFirstColour()
 {
     if (mode != 4 && mode != 8)
         return;
-    const auto colour = ws.dlg.ShowColor(QColor());
+    const auto colour = ws.dlg.getColour(QColor());
     if (!colour)
         return;
     controls.get<QLineEdit>(mini_panel::FirstColourBox)->setText(hexColour(*colour));
@@ -100,7 +100,7 @@ void MiniPanel::chooseSecondColour()
 {
     if (mode != 4)
         return;
-    const auto colour = ws.dlg.ShowColor(QColor());
+    const auto colour = ws.dlg.getColour(QColor());
     if (!colour)
         return;
     controls.get<QLineEdit>(mini_panel::SecondColourBox)->setText(hexColour(*colour));

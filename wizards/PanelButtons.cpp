@@ -62,24 +62,24 @@ PanelButtons::PanelButtons(Workspace& workspace, ControlRegistry& controlRegistr
 {
     for (const auto& [button, panel] : CloseButtons)
         dispatcher.setClose(button, panel);
-    dispatcher.setBranch(ExecuteButton::ChooseLinkTarget, [this] { return ChooseLinkTarget(); });
+    dispatcher.setBranch(ExecuteButton::ChooseLinkTarget, [this] { return chooseLinkTarget(); });
     dispatcher.setAction(ExecuteButton::StoreIndentAndClose, [this] {
-        StoreLineLength();
+        storeLineLength();
         controls.get<QWidget>(indent_panel::Panel)->hide();
     });
 }
 
-bool PanelButtons::ChooseLinkTarget()
+bool PanelButtons::chooseLinkTarget()
 {
-    if (ws.currentEditor()->SelLength() == 0) {
+    if (ws.currentEditor()->selectionLength() == 0) {
         controls.get<QWidget>(mini_panel::Panel)->hide();
-        ws.dlg.MsgBox(QStringLiteral("クリックをする文字や画像を選択してください。"));
+        ws.dlg.message(QStringLiteral("クリックをする文字や画像を選択してください。"));
         return false;
     }
     FileDialogRequest request;
     request.title = QStringLiteral("リンク先の設定");
     request.filter = QStringLiteral("すべてのファイル (*.*)|*.*|");
-    const auto chosen = ws.dlg.ShowOpen(request);
+    const auto chosen = ws.dlg.getOpenFileName(request);
     if (!chosen || chosen->isEmpty())
         return false;
     auto* target = controls.get<QLineEdit>(link_panel::TargetBox);
@@ -89,7 +89,7 @@ bool PanelButtons::ChooseLinkTarget()
     return true;
 }
 
-void PanelButtons::StoreLineLength()
+void PanelButtons::storeLineLength()
 {
     ws.state.settings.set(setting::Indent, controls.get<QLineEdit>(indent_panel::LineLengthBox)->text());
 }

@@ -12,9 +12,9 @@ public:
     PanelButtons(Workspace& workspace, ControlRegistry& controls, Dispatcher& dispatcher);
 
     // 3: choose the link target; the link is inserted at once. False when it leaves at once.
-    bool ChooseLinkTarget();
+    bool chooseLinkTarget();
     // 53: the indent panel's line length is kept in the settings.
-    void StoreLineLength();
+    void storeLineLength();
 
 private:
     Workspace& ws;

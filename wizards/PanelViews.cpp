@@ -52,7 +52,7 @@ bool PanelViews::chooseImageFile()
     FileDialogRequest request;
     request.title = QStringLiteral("画像ファイルの設定");
     request.filter = paneltext::imageFilesFilter();
-    const auto chosen = ws.dlg.ShowOpen(request);
+    const auto chosen = ws.dlg.getOpenFileName(request);
     if (!chosen || chosen->isEmpty())
         return false;
     controls.get<QLineEdit>(image_panel::ChosenFileBox)->setText(*chosen);

@@ -119,12 +119,12 @@ void Pickers::chooseMediaFile(int button)
     FileDialogRequest request;
     request.title = b.title;
     request.filter = b.filter;
-    const auto chosen = ws.dlg.ShowOpen(request);
+    const auto chosen = ws.dlg.getOpenFileName(request);
     if (!chosen || chosen->isEmpty())
         return;
     controls.get<QLineEdit>(b.box)->setText(*chosen);
-    if (button == 2 && InsertBgImage)
-        InsertBgImage();
+    if (button == 2 && insertBackgroundImage)
+        insertBackgroundImage();
 }
 
 void Pickers::pickMarqueeBackgroundColour()
@@ -160,7 +160,7 @@ void Pickers::pickFrameBorderColour()
 void Pickers::addChosenFont()
 {
     // Screen and printer fonts of fixed pitch, as the font panel has always offered.
-    const auto font = ws.dlg.ShowFont(FontChoice{}, true);
+    const auto font = ws.dlg.getFont(FontChoice{}, true);
     if (!font || font->name.isEmpty())
         return;
     controls.get<QListWidget>(font_panel::FontList)->addItem(font->name);

@@ -37,7 +37,7 @@ public:
     void removeSelectedFont();
 
     // The background-image generator, run after a file was chosen for it.
-    std::function<void()> InsertBgImage;
+    std::function<void()> insertBackgroundImage;
     // Shows the colour picker in front with the code of the box that receives the next colour:
     // the tool window's procedure procedure::OpenColourPickerFor, once that window exists.
     std::function<void(int code)> OpenColorPicker;

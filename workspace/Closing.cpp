@@ -13,7 +13,7 @@ void DocumentFiles::closeDocument()
         return;
     for (int i = 0; i < ws.documentCount(); ++i) {
         if (ws.doc(i).browserMode) {
-            ws.dlg.MsgBox(QStringLiteral("プリビュアーが一つでもブラウザーに設定されているとタブは閉じることが出来ません。"));
+            ws.dlg.message(QStringLiteral("プリビュアーが一つでもブラウザーに設定されているとタブは閉じることが出来ません。"));
             return;
         }
     }
@@ -33,7 +33,7 @@ void DocumentFiles::closeDocument()
 bool DocumentFiles::needsSaveQuestion(int n) const
 {
     const Document& d = ws.doc(n);
-    return d.modified && !textrules::trimBlanks(d.sourceEditor->Text()).isEmpty();
+    return d.modified && !textrules::trimBlanks(d.sourceEditor->text()).isEmpty();
 }
 
 void DocumentFiles::clearAll()
@@ -41,8 +41,8 @@ void DocumentFiles::clearAll()
     // While a lesson plays, its commands initialise without a question.
     if (!(quietClear && quietClear())) {
         for (int i = 0; i < ws.documentCount(); ++i) {
-            if (!ws.sourceEditor(i)->Text().isEmpty()) {
-                if (ws.dlg.MsgBox(QStringLiteral("全て初期化していいですか？"), MsgButtons::YesNo) != MsgResult::Yes)
+            if (!ws.sourceEditor(i)->text().isEmpty()) {
+                if (ws.dlg.message(QStringLiteral("全て初期化していいですか？"), MsgButtons::YesNo) != MsgResult::Yes)
                     return;
                 break;
             }
@@ -51,8 +51,8 @@ void DocumentFiles::clearAll()
     ws.removeAllButFirst();
     Document& d = ws.doc(0);
     ws.nameDocument(0, d.folder, tempPageName(0));
-    ws.tabStrip().SetCaption(Workspace::previewTab(0), QString());
-    d.sourceEditor->SetText(QString());
+    ws.tabStrip().setTabText(Workspace::previewTab(0), QString());
+    d.sourceEditor->setText(QString());
     d.browserMode = false;
     ws.selectSourceTab(0);
     d.modified = false;

@@ -30,11 +30,11 @@ bool DocumentFiles::askSaveFirst()
 
 bool DocumentFiles::askSaveFirst(int n)
 {
-    const MsgResult answer = ws.dlg.MsgBox(QStringLiteral("現在のファイルを保存しますか？"), MsgButtons::YesNoCancel);
+    const MsgResult answer = ws.dlg.message(QStringLiteral("現在のファイルを保存しますか？"), MsgButtons::YesNoCancel);
     if (answer == MsgResult::Cancel)
         return false;
     if (answer == MsgResult::Yes && !saveDocumentAs(n)) {
-        ws.dlg.MsgBox(SaveFailedBeforeOpen);
+        ws.dlg.message(SaveFailedBeforeOpen);
         return false;
     }
     return true;
@@ -51,7 +51,7 @@ bool DocumentFiles::readFile(const QString& folder, const QString& name)
         // What is not a file to edit says so; a file that could not be read gets the old message.
         const bool refused = r.problem == FileProblem::Folder || r.problem == FileProblem::NotRegularFile
             || r.problem == FileProblem::TooLarge;
-        ws.dlg.MsgBox(refused ? readProblemMessage(r.problem, full)
+        ws.dlg.message(refused ? readProblemMessage(r.problem, full)
                               : QStringLiteral("データｰが読み込めませんでした。ファイルが存在していないか、ほかのプログラムによって")
                                     + QStringLiteral("オープンされていませんか?　データ-") + CrLf + full);
         return false;
@@ -77,11 +77,11 @@ bool DocumentFiles::readFile(const QString& folder, const QString& name)
     const QFileInfo read(full);
     lastRead_ = LastRead{&d, full, r.exactRoundTrip && text.constData() == r.utf8.constData(), read.size(),
                          read.lastModified()};
-    ed->SetTextUtf8(text);
+    ed->setTextUtf8(text);
     Q_EMIT ws.textLoaded(n);
     // The file is seen in its editor: the document's source is put on show, and the status bar
     // names the file.
-    if (ws.tabStrip().SelectedIndex() != Workspace::sourceTab(n)) {
+    if (ws.tabStrip().currentIndex() != Workspace::sourceTab(n)) {
         ws.selectSourceTab(n);
     } else {
         ed->show();
@@ -90,9 +90,9 @@ bool DocumentFiles::readFile(const QString& folder, const QString& name)
     setWorkingFolder(folder);
     d.modified = false;
     if (!r.exactRoundTrip)
-        ws.dlg.MsgBox(inexactReadMessage(r.encoding, full));
+        ws.dlg.message(inexactReadMessage(r.encoding, full));
     if (r.lineEnds == LineEnds::Mixed)
-        ws.dlg.MsgBox(lineEndsNotice(r.lineEnds) + CrLf + full);
+        ws.dlg.message(lineEndsNotice(r.lineEnds) + CrLf + full);
     return true;
 }
 
@@ -108,7 +108,7 @@ void DocumentFiles::finishOpening()
     if (unchanged)
         ws.pageFromFileWhenNeeded(n, lastRead_.path, lastRead_.size, lastRead_.modified);
     else
-        ws.writePage(ws.tempPagePath(n), d.sourceEditor->Text(), d.encoding);
+        ws.writePage(ws.tempPagePath(n), d.sourceEditor->text(), d.encoding);
     lastRead_ = {};
     Q_EMIT fileOpened(n);
 }
@@ -127,7 +127,7 @@ void DocumentFiles::setWorkingFolder(const QString& path)
     if (QDir::setCurrent(path))
         return;
     const QString home = QDir::homePath();
-    if (ws.dlg.MsgBox(QStringLiteral("ファイルのパスが設定できません　") + home + QStringLiteral("に書き込みますか？"),
+    if (ws.dlg.message(QStringLiteral("ファイルのパスが設定できません　") + home + QStringLiteral("に書き込みますか？"),
                       MsgButtons::YesNo)
         == MsgResult::Yes)
         QDir::setCurrent(home);
@@ -154,7 +154,7 @@ void DocumentFiles::addRecentFile(const QString& path)
             ws.state.settings.setRecentFile(i, recentFiles[i]);
     }
     if (!ws.state.ini.writeFile(ws.state.iniPath()))
-        ws.dlg.MsgBox(QStringLiteral("設定ファイルが書き込めませんでした。最近使ったファイルの一覧は保存されません。") + CrLf
+        ws.dlg.message(QStringLiteral("設定ファイルが書き込めませんでした。最近使ったファイルの一覧は保存されません。") + CrLf
                       + ws.state.iniPath());
     Q_EMIT recentFilesChanged();
 }

@@ -136,7 +136,7 @@ QString filePathOf(const Document& d)
 
 QString fullText(const Document& d)
 {
-    return d.header + d.sourceEditor->Text() + d.footer;
+    return d.header + d.sourceEditor->text() + d.footer;
 }
 
 QString expandedText(const Document& d)

@@ -45,7 +45,7 @@ PanelKit::PanelKit(ControlRegistry& controlRegistry, Procedures& procs, Workspac
     , procs_(procs)
     , ws_(workspace)
     , host_(host)
-    , fitting_(new PanelFitting(host, workspace.tabStrip().DisplayArea(), this))
+    , fitting_(new PanelFitting(host, workspace.tabStrip().displayArea(), this))
 {
 }
 

@@ -106,7 +106,7 @@ bool DocumentFiles::writeDocument(int n, const QString& path, const QString& fai
         detail = writeProblemDetail(r.problem);
     else
         detail = QStringLiteral("フォルダーがあるか、書き込めるか、ほかのプログラムが使っていないかを確かめてください。");
-    ws.dlg.MsgBox(failureMessage + CrLf + detail + CrLf + path);
+    ws.dlg.message(failureMessage + CrLf + detail + CrLf + path);
     return false;
 }
 
@@ -118,7 +118,7 @@ bool DocumentFiles::mayOverwrite(int n, const QString& path)
     const FileStamp now = fileStampOf(path);
     if (!now.exists || now == d.diskStamp)
         return true;
-    return ws.dlg.MsgBox(QStringLiteral("このファイルは、開いた後でほかのプログラムによって書き換えられています。上書きしますか？") + CrLf + path,
+    return ws.dlg.message(QStringLiteral("このファイルは、開いた後でほかのプログラムによって書き換えられています。上書きしますか？") + CrLf + path,
                          MsgButtons::YesNo)
         == MsgResult::Yes;
 }
@@ -128,7 +128,7 @@ bool DocumentFiles::save()
     const int n = ws.currentIndex();
     Document& d = ws.doc(n);
     if (textrules::trimBlanks(d.fileName).isEmpty()) {
-        const auto answer = ws.dlg.InputBox(QStringLiteral("ファイル名を入れてください。"));
+        const auto answer = ws.dlg.inputText(QStringLiteral("ファイル名を入れてください。"));
         const QString name = answer ? textrules::trimBlanks(*answer) : QString();
         if (name.isEmpty())
             return false;
@@ -169,9 +169,9 @@ bool DocumentFiles::saveDocumentAs(int n)
         request.fileName = fileNameOf(d.fileName);
         request.directory = d.folder;
     }
-    const auto chosen = ws.dlg.ShowSave(request);
+    const auto chosen = ws.dlg.getSaveFileName(request);
     if (!chosen) {
-        ws.dlg.MsgBox(NotSavedAs);
+        ws.dlg.message(NotSavedAs);
         return false;
     }
     QString name = textrules::trimBlanks(*chosen);
@@ -179,7 +179,7 @@ bool DocumentFiles::saveDocumentAs(int n)
         return false;
     name = withExtension(name, kind);
     if (QFileInfo(name).isFile()
-        && ws.dlg.MsgBox(QStringLiteral("同じ名前のファイルが既にあります、上書きしますか？"), MsgButtons::YesNo) != MsgResult::Yes)
+        && ws.dlg.message(QStringLiteral("同じ名前のファイルが既にあります、上書きしますか？"), MsgButtons::YesNo) != MsgResult::Yes)
         return false;
     // The document takes the new name only once it has been written there.
     if (!writeDocument(n, name, NotSavedAs))

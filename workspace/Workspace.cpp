@@ -25,7 +25,7 @@ Workspace::Workspace(ProgramState& programState, Dialogs& dialogs, TabStrip& tab
     pages.persist = [this] {
         if (!state.ini.writeFile(state.iniPath()) && !persistFailureShown_) {
             persistFailureShown_ = true;
-            dlg.MsgBox(QStringLiteral("設定ファイルが書き込めませんでした。プログラムが異常終了したときに、入力中のデータｰを復活できないことがあります。")
+            dlg.message(QStringLiteral("設定ファイルが書き込めませんでした。プログラムが異常終了したときに、入力中のデータｰを復活できないことがあります。")
                        + CrLf + state.iniPath());
         }
     };
@@ -34,8 +34,8 @@ Workspace::Workspace(ProgramState& programState, Dialogs& dialogs, TabStrip& tab
     first->folder = state.dataFolder;
     docs_.push_back(std::move(first));
     docs_.front()->sourceEditor = createEditor();
-    tabs_.Add(QString());
-    tabs_.Add(QString());
+    tabs_.addTab(QString());
+    tabs_.addTab(QString());
     // Both tabs of a document tell where its file is.
     tabs_.setToolTipSource([this](int tab) {
         const int n = documentOfTab(tab);
@@ -64,8 +64,8 @@ void Workspace::setCurrentIndex(int n)
         return;
     const bool changed = n != currentIndex_;
     currentIndex_ = n;
-    if (tabs_.SelectedIndex() >= 1 && selectedDocument() != n)
-        tabs_.Select(sourceTab(n));
+    if (tabs_.currentIndex() >= 1 && selectedDocument() != n)
+        tabs_.setCurrentIndex(sourceTab(n));
     if (changed)
         Q_EMIT currentChanged(n);
 }
@@ -73,7 +73,7 @@ void Workspace::setCurrentIndex(int n)
 bool Workspace::hasUnsavedChanges(int n) const
 {
     const Document& d = doc(n);
-    return d.modified && !textrules::trimBlanks(d.sourceEditor->Text()).isEmpty();
+    return d.modified && !textrules::trimBlanks(d.sourceEditor->text()).isEmpty();
 }
 
 int Workspace::indexOf(const RichEdit* editor) const
@@ -98,34 +98,34 @@ int Workspace::documentHoldingFile(const QString& path) const
 
 int Workspace::tabCount() const
 {
-    return tabs_.Count();
+    return tabs_.count();
 }
 
 int Workspace::selectedDocument() const
 {
-    const int t = tabs_.SelectedIndex();
+    const int t = tabs_.currentIndex();
     return t >= 1 ? documentOfTab(t) : 0;
 }
 
 bool Workspace::previewTabSelected() const
 {
-    const int t = tabs_.SelectedIndex();
+    const int t = tabs_.currentIndex();
     return t >= 1 && isPreviewTab(t);
 }
 
 void Workspace::selectSourceTab(int n)
 {
-    tabs_.Select(sourceTab(n));
+    tabs_.setCurrentIndex(sourceTab(n));
 }
 
 void Workspace::selectPreviewTab(int n)
 {
-    tabs_.Select(previewTab(n));
+    tabs_.setCurrentIndex(previewTab(n));
 }
 
 void Workspace::setSourceCaption(int n, const QString& caption)
 {
-    tabs_.SetCaption(sourceTab(n), caption);
+    tabs_.setTabText(sourceTab(n), caption);
 }
 
 QString Workspace::documentPath(int n) const
@@ -166,19 +166,19 @@ void Workspace::refreshStatus()
 
 QString Workspace::sourceCaption(int n) const
 {
-    return tabs_.Caption(sourceTab(n));
+    return tabs_.tabText(sourceTab(n));
 }
 
 RichEdit* Workspace::createEditor()
 {
-    auto* ed = new RichEdit(tabs_.DisplayArea());
-    ed->setGeometry(tabs_.DisplayArea()->rect());
-    connect(ed, &RichEdit::Changed, this, [this, ed] { markChanged(indexOf(ed)); });
-    connect(ed, &RichEdit::LostFocus, this, [this, ed] { writePageOnFocusLoss(indexOf(ed)); });
-    connect(ed, &RichEdit::MouseDown, this, [this, ed](int button, int shift, int x, int y) {
+    auto* ed = new RichEdit(tabs_.displayArea());
+    ed->setGeometry(tabs_.displayArea()->rect());
+    connect(ed, &RichEdit::textChanged, this, [this, ed] { markChanged(indexOf(ed)); });
+    connect(ed, &RichEdit::focusLost, this, [this, ed] { writePageOnFocusLoss(indexOf(ed)); });
+    connect(ed, &RichEdit::mousePressed, this, [this, ed](int button, int shift, int x, int y) {
         passOnEditorMouseDown(indexOf(ed), button, shift, x, y);
     });
-    connect(ed, &RichEdit::FilesDropped, this, [this, ed](const QStringList& files) {
+    connect(ed, &RichEdit::filesDropped, this, [this, ed](const QStringList& files) {
         const int n = indexOf(ed);
         if (n >= 0 && !files.isEmpty())
             Q_EMIT filesDropped(n, files);
@@ -233,7 +233,7 @@ bool Workspace::writeWaitingPage(int n, const QString& path)
 
 QString Workspace::pageText(const Document& d)
 {
-    return d.header.isEmpty() ? d.sourceEditor->Text() : fullText(d);
+    return d.header.isEmpty() ? d.sourceEditor->text() : fullText(d);
 }
 
 namespace {
@@ -286,9 +286,9 @@ void Workspace::prepareFirstDocument()
 {
     Document& d = doc(0);
     d.fileName = tempPageName(0);
-    tabs_.SetCaption(sourceTab(0), d.fileName);
-    tabs_.SetImage(sourceTab(0), 12);
-    tabs_.SetImage(previewTab(0), 13);
+    tabs_.setTabText(sourceTab(0), d.fileName);
+    tabs_.setTabImage(sourceTab(0), 12);
+    tabs_.setTabImage(previewTab(0), 13);
     d.modified = false;
     setCurrentIndex(0);
     d.sourceEditor->raise();
@@ -303,7 +303,7 @@ void Workspace::prepareFirstDocument()
         return;
     // Restored or not, they are this run's to replace and to delete at its end.
     pages.adopt(leftovers);
-    if (dlg.MsgBox(QStringLiteral("前のデータｰが残っています、データｰを復活しますか?"), MsgButtons::YesNo) != MsgResult::Yes)
+    if (dlg.message(QStringLiteral("前のデータｰが残っています、データｰを復活しますか?"), MsgButtons::YesNo) != MsgResult::Yes)
         return;
     restoreLeftoverPages(leftovers);
 }
@@ -317,13 +317,13 @@ void Workspace::restoreLeftoverPages(const QStringList& leftovers)
         first = false;
         const TextReadResult r = readTextFile(path);
         if (!r.ok) {
-            dlg.MsgBox(QStringLiteral("前のデータｰが読み込めませんでした。") + CrLf + path);
+            dlg.message(QStringLiteral("前のデータｰが読み込めませんでした。") + CrLf + path);
             break;
         }
         Document& d = current();
         nameDocument(currentIndex_, QFileInfo(path).absolutePath(), d.fileName);
         d.encoding = r.encoding;
-        d.sourceEditor->SetText(toCrLf(r.text));
+        d.sourceEditor->setText(toCrLf(r.text));
         Q_EMIT textLoaded(currentIndex_);
     }
 }
@@ -333,7 +333,7 @@ bool Workspace::addDocument(const QString& folder)
     if (addBusy_)
         return false;
     if (documentCount() >= MaxDocuments) {
-        dlg.MsgBox(QStringLiteral("これ以上タブを開けません。開けるファイルは") + QString::number(MaxDocuments)
+        dlg.message(QStringLiteral("これ以上タブを開けません。開けるファイルは") + QString::number(MaxDocuments)
                    + QStringLiteral("個までです。") + CrLf + QStringLiteral("使わないタブを閉じてください。") + FaceSweat);
         return false;
     }
@@ -342,7 +342,7 @@ bool Workspace::addDocument(const QString& folder)
 
     const int n = documentCount();
     auto d = std::make_unique<Document>();
-    d->linkList = new QListWidget(tabs_.DisplayArea());
+    d->linkList = new QListWidget(tabs_.displayArea());
     d->linkList->hide();
     d->fileName = tempPageName(n);
     d->modified = false;
@@ -352,8 +352,8 @@ bool Workspace::addDocument(const QString& folder)
     d->sourceEditor = createEditor();
     docs_.push_back(std::move(d));
 
-    tabs_.Add(tempPageName(n));
-    tabs_.Add(QString());
+    tabs_.addTab(tempPageName(n));
+    tabs_.addTab(QString());
 
     for (auto& other : docs_) {
         other->sourceEditor->hide();
@@ -368,10 +368,10 @@ bool Workspace::addDocument(const QString& folder)
     ed->raise();
     const int count = tabCount();
     for (int i = 1; i <= count; ++i)
-        tabs_.SetImage(i, isPreviewTab(i) ? 13 : 11);
-    tabs_.SetImage(count - 1, 12);
+        tabs_.setTabImage(i, isPreviewTab(i) ? 13 : 11);
+    tabs_.setTabImage(count - 1, 12);
     Q_EMIT documentAdded(n);
-    tabs_.Select(sourceTab(n));
+    tabs_.setCurrentIndex(sourceTab(n));
     Q_EMIT currentChanged(n);
 
     QApplication::restoreOverrideCursor();
@@ -390,14 +390,14 @@ void Workspace::removeDocument(int n)
     waitingPages_.remove(gone.get());
     docs_.erase(docs_.begin() + n);
     // Its two tabs go; the captions of the later ones move along.
-    tabs_.Remove(previewTab(n));
-    tabs_.Remove(sourceTab(n));
+    tabs_.removeTab(previewTab(n));
+    tabs_.removeTab(sourceTab(n));
     gone.reset();
     Q_EMIT documentRemoved(n);
     if (wasOnShow) {
         // Its tabs went without a switch: the last document's source is put on show.
         currentIndex_ = documentCount() - 1;
-        tabs_.Select(sourceTab(currentIndex_));
+        tabs_.setCurrentIndex(sourceTab(currentIndex_));
     } else if (n < currentIndex_) {
         // The document on show moved down one place with its tabs, which stay selected.
         --currentIndex_;
@@ -415,11 +415,11 @@ void Workspace::removeAllButFirst()
         Q_EMIT documentRemoved(i);
     }
     for (int t = tabCount(); t >= 3; --t)
-        tabs_.Remove(t);
+        tabs_.removeTab(t);
     if (currentIndex_ != 0) {
         // The document on show is gone: the first one's source is shown.
         currentIndex_ = 0;
-        tabs_.Select(sourceTab(0));
+        tabs_.setCurrentIndex(sourceTab(0));
         Q_EMIT currentChanged(0);
     }
 }
@@ -437,7 +437,7 @@ void Workspace::fileSavedByUser(const QString& path)
 
 void Workspace::writeCurrentTempPage()
 {
-    if (tabs_.SelectedIndex() >= 1)
+    if (tabs_.currentIndex() >= 1)
         setCurrentIndex(selectedDocument());
     if (currentIndex_ >= documentCount())
         return;
@@ -472,7 +472,7 @@ void Workspace::writeTempPage(int n)
     if (lastTempFailure_ == path)
         return;
     lastTempFailure_ = path;
-    dlg.MsgBox(QStringLiteral("プレビュー用の一時ファイルが書き込めませんでした。フォルダーがあるか、書き込めるかを確かめてください。")
+    dlg.message(QStringLiteral("プレビュー用の一時ファイルが書き込めませんでした。フォルダーがあるか、書き込めるかを確かめてください。")
                + CrLf + path);
 }
 

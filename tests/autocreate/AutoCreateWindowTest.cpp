@@ -78,7 +78,7 @@ protected:
     void documentWith(const QString& text, const QString& name)
     {
         Document& d = w().ws.current();
-        d.sourceEditor->SetText(text);
+        d.sourceEditor->setText(text);
         d.fileName = name;
         d.folder = web;
     }
@@ -88,7 +88,7 @@ protected:
     QVariant script(WebBrowser* b, const QString& js)
     {
         auto result = std::make_shared<std::optional<QVariant>>();
-        b->RunScript(js, [result](const QVariant& v) { *result = v; });
+        b->runScript(js, [result](const QVariant& v) { *result = v; });
         EXPECT_TRUE(waitUntil([&] { return result->has_value(); }));
         return result->value_or(QVariant());
     }
@@ -170,8 +170,8 @@ TEST_F(AutoCreateWindowTest, OpeningATextFileMakesTheThreeFramePagesBesideIt)
         EXPECT_EQ(d.folder, web);
         // Each tab names its page whole, and its tooltip says where the page is.
         EXPECT_EQ(w().ws.sourceCaption(n), names[n]);
-        EXPECT_EQ(w().ws.tabStrip().ToolTip(Workspace::sourceTab(n)), web + QLatin1Char('/') + names[n]);
-        EXPECT_EQ(d.sourceEditor->Text(), texts[n]);
+        EXPECT_EQ(w().ws.tabStrip().tabToolTip(Workspace::sourceTab(n)), web + QLatin1Char('/') + names[n]);
+        EXPECT_EQ(d.sourceEditor->text(), texts[n]);
         EXPECT_EQ(readFile(web + QLatin1Char('/') + names[n]), cp932(texts[n] + CrLf));
     }
     EXPECT_TRUE(QDir(elsewhere).isEmpty());
@@ -186,7 +186,7 @@ TEST_F(AutoCreateWindowTest, OpeningATextFileMakesTheThreeFramePagesBesideIt)
     // The run ends on the frameset's preview. The frames' pages come from files, which the page
     // around them may not look into: they report to it, and a navigation link is followed in
     // the navigation frame itself.
-    EXPECT_EQ(w().ws.tabStrip().SelectedIndex(), 6);
+    EXPECT_EQ(w().ws.tabStrip().currentIndex(), 6);
     ASSERT_TRUE(waitUntil([this] { return !w().preview.previewDelay.isActive(); }));
     WebBrowser* b = w().ws.doc(2).browser;
     ASSERT_NE(b, nullptr);
@@ -214,14 +214,14 @@ TEST_F(AutoCreateWindowTest, WithoutFramesThePageTakesTheTextsPlaceInOneChange)
 
     ASSERT_EQ(w().ws.documentCount(), 1);
     const Document& d = w().ws.doc(0);
-    EXPECT_EQ(d.sourceEditor->Text(), wholerun::page());
+    EXPECT_EQ(d.sourceEditor->text(), wholerun::page());
     // Saving writes the page beside the text file, never over it.
     EXPECT_EQ(d.fileName, QStringLiteral("memo.html"));
     EXPECT_EQ(w().ws.sourceCaption(0), QStringLiteral("memo.html"));
     EXPECT_EQ(d.encoding, TextEncoding::Cp932);
     EXPECT_TRUE(d.modified);
     EXPECT_FALSE(QFileInfo::exists(web + QStringLiteral("/memo.html")));
-    EXPECT_EQ(w().ws.tabStrip().SelectedIndex(), 2);
+    EXPECT_EQ(w().ws.tabStrip().currentIndex(), 2);
     EXPECT_FALSE(w().state.autoCreating);
     EXPECT_EQ(box(title_panel::TitleBox), QStringLiteral("My Page"));
     EXPECT_EQ(box(body_colours_panel::TextColourBox), QStringLiteral("#0000A0"));
@@ -232,7 +232,7 @@ TEST_F(AutoCreateWindowTest, WithoutFramesThePageTakesTheTextsPlaceInOneChange)
     // One undo gives the text back.
     w().ws.selectSourceTab(0);
     w().undo.stepBack();
-    EXPECT_EQ(d.sourceEditor->Text(), wholerun::Text);
+    EXPECT_EQ(d.sourceEditor->text(), wholerun::Text);
 }
 
 // A text file's line ends, CR LF or LF alone, are CR LF by the time the steps see its lines;
@@ -259,7 +259,7 @@ TEST_F(AutoCreateWindowTest, AnOpenedTextFilesListsAndTablesGetAnItemOrRowForEac
         first = false;
         openThroughMenu(file);
         ASSERT_EQ(w().ws.documentCount(), 1);
-        EXPECT_EQ(w().ws.currentEditor()->Text(), wholerun::blocksPage());
+        EXPECT_EQ(w().ws.currentEditor()->text(), wholerun::blocksPage());
     }
 }
 
@@ -281,10 +281,10 @@ TEST_F(AutoCreateWindowTest, AHiddenHeaderGoesWithTheBodyPage)
     EXPECT_EQ(body.header, header);
     EXPECT_EQ(body.footer, footer);
     EXPECT_EQ(readFile(web + QStringLiteral("/memoright.html")), cp932(fullText(body) + CrLf));
-    EXPECT_TRUE(body.sourceEditor->Text().contains(QStringLiteral("<A name=\"Pelmor1\">Heading</A>")));
+    EXPECT_TRUE(body.sourceEditor->text().contains(QStringLiteral("<A name=\"Pelmor1\">Heading</A>")));
     const Document& navigation = w().ws.doc(0);
     EXPECT_TRUE(navigation.header.isEmpty() && navigation.footer.isEmpty());
-    EXPECT_EQ(readFile(web + QStringLiteral("/memoleft.html")), cp932(navigation.sourceEditor->Text() + CrLf));
+    EXPECT_EQ(readFile(web + QStringLiteral("/memoleft.html")), cp932(navigation.sourceEditor->text() + CrLf));
 }
 
 TEST_F(AutoCreateWindowTest, WithTwoDocumentsOpenTheRunIsRefusedAndChangesNothing)
@@ -302,19 +302,19 @@ TEST_F(AutoCreateWindowTest, WithTwoDocumentsOpenTheRunIsRefusedAndChangesNothin
     dialogs.expectMsg(autotext::tooManyDocuments());
     run();
     EXPECT_EQ(w().ws.documentCount(), 2);
-    EXPECT_EQ(w().ws.sourceEditor(0)->Text(), QStringLiteral("first\r\n"));
-    EXPECT_EQ(w().ws.sourceEditor(1)->Text(), QStringLiteral("second\r\n"));
+    EXPECT_EQ(w().ws.sourceEditor(0)->text(), QStringLiteral("first\r\n"));
+    EXPECT_EQ(w().ws.sourceEditor(1)->text(), QStringLiteral("second\r\n"));
     EXPECT_FALSE(built);
 
     // A text file dropped while two documents are open is read, and stays as it was read.
     const QString file = web + QStringLiteral("/dropped.txt");
     writeFile(file, "Title\r\n\r\nbody\r\n");
-    w().ws.sourceEditor(1)->SetText(QString());
+    w().ws.sourceEditor(1)->setText(QString());
     dialogs.expectMsg(autotext::tooManyDocuments());
     w().fileMenu.openPath(file);
     QApplication::processEvents();
     EXPECT_EQ(w().ws.documentCount(), 2);
-    EXPECT_EQ(w().ws.sourceEditor(1)->Text(), QStringLiteral("Title\r\n\r\nbody\r\n"));
+    EXPECT_EQ(w().ws.sourceEditor(1)->text(), QStringLiteral("Title\r\n\r\nbody\r\n"));
     EXPECT_EQ(w().ws.doc(1).fileName, QStringLiteral("dropped.txt"));
     EXPECT_FALSE(built);
 }
@@ -324,11 +324,11 @@ TEST_F(AutoCreateWindowTest, TheSwitchDecidesWhetherAnOpenedTextFileIsConverted)
     start();
     control<QRadioButton>(ControlRef(auto_settings::FrameLayoutOption, 0))->click();
     w().commands.invoke(auto_create_menu::RunOnOpening);
-    EXPECT_FALSE(w().autoCreate.AutoRun.value());
+    EXPECT_FALSE(w().autoCreate.autoRun.value());
     const QString file = web + QStringLiteral("/memo.txt");
     writeFile(file, "My Page\r\n\r\ntext\r\n");
     openThroughMenu(file);
-    EXPECT_EQ(w().ws.currentEditor()->Text(), QStringLiteral("My Page\r\n\r\ntext\r\n"));
+    EXPECT_EQ(w().ws.currentEditor()->text(), QStringLiteral("My Page\r\n\r\ntext\r\n"));
     EXPECT_EQ(w().ws.doc(0).fileName, QStringLiteral("memo.txt"));
 
     // Switched on again it is stored, and an extension in capitals counts too.
@@ -339,7 +339,7 @@ TEST_F(AutoCreateWindowTest, TheSwitchDecidesWhetherAnOpenedTextFileIsConverted)
     // The text just read is on disk: nothing is asked before it is replaced.
     openThroughMenu(capitals);
     EXPECT_EQ(w().ws.doc(0).fileName, QStringLiteral("NOTE.html"));
-    EXPECT_TRUE(w().ws.currentEditor()->Text().contains(QStringLiteral("<TITLE>My Page</TITLE>")));
+    EXPECT_TRUE(w().ws.currentEditor()->text().contains(QStringLiteral("<TITLE>My Page</TITLE>")));
 }
 
 TEST_F(AutoCreateWindowTest, ATextFileNamedOnTheCommandLineIsConvertedAtStart)
@@ -362,7 +362,7 @@ TEST_F(AutoCreateWindowTest, APageThatCannotBeWrittenIsReportedAndStaysInItsTab)
     dialogs.expectMsg(QStringLiteral("自動作成したページが書き込めませんでした。ページはタブに残っています。"));
     run();
     ASSERT_EQ(w().ws.documentCount(), 3);
-    EXPECT_TRUE(w().ws.sourceEditor(1)->Text().contains(QStringLiteral("<A name=\"Pelmor1\">Heading</A>")));
+    EXPECT_TRUE(w().ws.sourceEditor(1)->text().contains(QStringLiteral("<A name=\"Pelmor1\">Heading</A>")));
     EXPECT_TRUE(QFileInfo(web + QStringLiteral("/memoright.html")).isDir());
     EXPECT_TRUE(QFileInfo::exists(web + QStringLiteral("/memoleft.html")));
     EXPECT_TRUE(QFileInfo::exists(web + QStringLiteral("/memoindex.html")));
@@ -372,11 +372,11 @@ TEST_F(AutoCreateWindowTest, FramesAreRefusedForADocumentThatWasNeverSaved)
 {
     start();
     Document& d = w().ws.doc(0);
-    d.sourceEditor->SetText(QStringLiteral("My Page\r\n\r\ntext\r\n"));
+    d.sourceEditor->setText(QStringLiteral("My Page\r\n\r\ntext\r\n"));
     dialogs.expectMsg(autotext::saveBeforeFrames());
     run();
     EXPECT_EQ(w().ws.documentCount(), 1);
-    EXPECT_EQ(d.sourceEditor->Text(), QStringLiteral("My Page\r\n\r\ntext\r\n"));
+    EXPECT_EQ(d.sourceEditor->text(), QStringLiteral("My Page\r\n\r\ntext\r\n"));
     EXPECT_EQ(d.fileName, QStringLiteral("$$$000.html"));
 }
 
@@ -395,7 +395,7 @@ TEST_F(AutoCreateWindowTest, AFailedRunTellsTheUserAndLeavesUndoWorking)
     EXPECT_FALSE(w().state.autoCreating);
     EXPECT_EQ(w().ws.documentCount(), 1);
     Document& d = w().ws.doc(0);
-    EXPECT_EQ(d.sourceEditor->Text(), wholerun::Text);
+    EXPECT_EQ(d.sourceEditor->text(), wholerun::Text);
     EXPECT_EQ(d.fileName, QStringLiteral("memo.txt"));
     // Snapshots are taken again.
     const int before = d.undoPosition;
@@ -457,7 +457,7 @@ TEST_F(AutoCreateWindowTest, InPageLinksGoIntoTheBodyPageAfterASnapshot)
     // With one document the command does nothing.
     documentWith(QStringLiteral("x\r\n<A name=\"Pelmor1\">One</A>\r\n"), QStringLiteral("a.html"));
     w().commands.invoke(auto_create_menu::MakeAnchorLinks);
-    EXPECT_EQ(w().ws.sourceEditor(0)->Text(), QStringLiteral("x\r\n<A name=\"Pelmor1\">One</A>\r\n"));
+    EXPECT_EQ(w().ws.sourceEditor(0)->text(), QStringLiteral("x\r\n<A name=\"Pelmor1\">One</A>\r\n"));
 
     const QString body = QStringLiteral("<BODY>\r\n<P>\r\n<B><A name=\"Pelmor1\">One</A></B><BR>\r\ntext\r\n</P>\r\n"
                                         "<P>\r\n<B><A name=\"Pelmor2\">Two</A></B><BR>\r\n</P>\r\n</BODY>");
@@ -466,14 +466,14 @@ TEST_F(AutoCreateWindowTest, InPageLinksGoIntoTheBodyPageAfterASnapshot)
     w().ws.selectSourceTab(0);
     w().commands.invoke(auto_create_menu::MakeAnchorLinks);
     EXPECT_EQ(w().ws.currentIndex(), 1);
-    EXPECT_EQ(w().ws.sourceEditor(1)->Text(),
+    EXPECT_EQ(w().ws.sourceEditor(1)->text(),
               QStringLiteral("<BODY>\r\n<P>"
                              "<A href=\"#Pelmor1\">One</A><BR>\r\n<A href=\"#Pelmor2\">Two</A><BR>\r\n"
                              "\r\n<B><A name=\"Pelmor1\">One</A></B><BR>\r\ntext\r\n</P>\r\n"
                              "<P>\r\n<B><A name=\"Pelmor2\">Two</A></B><BR>\r\n</P>\r\n</BODY>"));
-    w().ws.sourceEditor(1)->EmptyUndoBuffer();
+    w().ws.sourceEditor(1)->clearUndoHistory();
     w().undo.stepBack();
-    EXPECT_EQ(w().ws.sourceEditor(1)->Text(), body);
+    EXPECT_EQ(w().ws.sourceEditor(1)->text(), body);
 }
 
 TEST_F(AutoCreateWindowTest, TheSkeletonWrapsOnlyATextWithoutPage)
@@ -492,18 +492,18 @@ TEST_F(AutoCreateWindowTest, TheSkeletonWrapsOnlyATextWithoutPage)
     RichEdit* ed = w().ws.currentEditor();
     for (const auto& c : cases) {
         const QString text = QString::fromUtf8(c.text);
-        ed->SetText(text);
+        ed->setText(text);
         w().procs.call(procedure::InsertPageSkeleton);
-        EXPECT_EQ(ed->Text(), c.wrapped ? gen::WrapPage(text) : text) << c.text;
+        EXPECT_EQ(ed->text(), c.wrapped ? gen::WrapPage(text) : text) << c.text;
     }
     // Undo gives the text back.
-    ed->SetText(QStringLiteral("plain"));
+    ed->setText(QStringLiteral("plain"));
     w().procs.call(procedure::InsertPageSkeleton);
     w().undo.stepBack();
-    EXPECT_EQ(ed->Text(), QStringLiteral("plain"));
+    EXPECT_EQ(ed->text(), QStringLiteral("plain"));
 
     // Nothing while the header is hidden.
     w().ws.current().header = QStringLiteral("<HTML><BODY>\r\n");
     w().procs.call(procedure::InsertPageSkeleton);
-    EXPECT_EQ(ed->Text(), QStringLiteral("plain"));
+    EXPECT_EQ(ed->text(), QStringLiteral("plain"));
 }

@@ -42,7 +42,7 @@ TEST_F(ColourLookupTest, APickedColourReplacesACodeOrANameAndWrapsAnythingElse)
     }
     // One undo step takes a colour back.
     w().commands.invoke(edit_menu::Undo);
-    EXPECT_EQ(ed()->Text(), QStringLiteral("ab"));
+    EXPECT_EQ(ed()->text(), QStringLiteral("ab"));
 }
 
 TEST_F(ColourLookupTest, TheColourFileIsReadOnceAndWholeAndItsDamageToldOnce)
@@ -57,13 +57,13 @@ TEST_F(ColourLookupTest, TheColourFileIsReadOnceAndWholeAndItsDamageToldOnce)
     setDocument("«Colour199»");
     dialogs.expectMsg(QStringLiteral("color.txtの202行目が読めません。"));
     getcolor(QStringLiteral("#000000"));
-    EXPECT_EQ(ed()->Text(), QStringLiteral("#000000"));
+    EXPECT_EQ(ed()->text(), QStringLiteral("#000000"));
 
     // A change to the file takes effect at the next start only; no second message.
     QFile::remove(path(QStringLiteral("resource/color.txt")));
     setDocument("«colour5»");
     getcolor(QStringLiteral("#111111"));
-    EXPECT_EQ(ed()->Text(), QStringLiteral("#111111"));
+    EXPECT_EQ(ed()->text(), QStringLiteral("#111111"));
 }
 
 TEST_F(ColourLookupTest, AMissingColourFileIsToldOnceAndCodesStillWork)
@@ -71,8 +71,8 @@ TEST_F(ColourLookupTest, AMissingColourFileIsToldOnceAndCodesStillWork)
     setDocument("«#abcdef»");
     dialogs.expectMsg(QStringLiteral("color.txtが読めません"));
     getcolor(QStringLiteral("#FFFFFF"));
-    EXPECT_EQ(ed()->Text(), QStringLiteral("#FFFFFF"));
+    EXPECT_EQ(ed()->text(), QStringLiteral("#FFFFFF"));
     setDocument("«red»");
     getcolor(QStringLiteral("#FFFFFF"));
-    EXPECT_EQ(ed()->Text(), QStringLiteral(" <FONT color=\"#FFFFFF\">red </FONT> "));
+    EXPECT_EQ(ed()->text(), QStringLiteral(" <FONT color=\"#FFFFFF\">red </FONT> "));
 }

@@ -55,7 +55,7 @@ TEST_F(ColouringWindow, SchemesColourWithoutMarkingTheDocumentModified)
 {
     MainWindow& win = start();
     RichEdit* ed = win.ws.sourceEditor(0);
-    ed->SetText(QStringLiteral("前<P align=\"center\">本文</P>"));
+    ed->setText(QStringLiteral("前<P align=\"center\">本文</P>"));
     win.ws.doc(0).modified = false;
     struct Expect {
         int scheme;
@@ -69,33 +69,33 @@ TEST_F(ColouringWindow, SchemesColourWithoutMarkingTheDocumentModified)
     for (const auto& e : expects) {
         win.fonts.applyColourScheme(e.scheme);
         EXPECT_TRUE(win.commands.action(font_menu::colourScheme(e.scheme))->isChecked());
-        EXPECT_EQ(ed->StyleColour(ed->StyleAt(1)), e.tag) << e.scheme;
-        EXPECT_EQ(ed->StyleColour(ed->StyleAt(20)), e.text) << e.scheme;   // 本
-        EXPECT_EQ(ed->StyleColour(ed->StyleAt(11)), e.value) << e.scheme;  // c of center
-        EXPECT_EQ(ed->StyleAt(10), RichEdit::StyleTag);                     // the opening quote
-        EXPECT_EQ(ed->BackColor(), e.back) << e.scheme;
+        EXPECT_EQ(ed->styleColour(ed->styleAt(1)), e.tag) << e.scheme;
+        EXPECT_EQ(ed->styleColour(ed->styleAt(20)), e.text) << e.scheme;   // 本
+        EXPECT_EQ(ed->styleColour(ed->styleAt(11)), e.value) << e.scheme;  // c of center
+        EXPECT_EQ(ed->styleAt(10), RichEdit::StyleTag);                     // the opening quote
+        EXPECT_EQ(ed->backgroundColour(), e.back) << e.scheme;
         EXPECT_FALSE(win.ws.doc(0).modified) << e.scheme;
     }
     // On the black ground the text in front of the first tag can be read.
-    EXPECT_EQ(ed->StyleAt(0), RichEdit::StyleDefault);
-    EXPECT_NE(ed->StyleColour(RichEdit::StyleDefault), ed->BackColor());
+    EXPECT_EQ(ed->styleAt(0), RichEdit::StyleDefault);
+    EXPECT_NE(ed->styleColour(RichEdit::StyleDefault), ed->backgroundColour());
 }
 
 TEST_F(ColouringWindow, RedMarkingLastsUntilTheNextRecolour)
 {
     MainWindow& win = start();
     RichEdit* ed = win.ws.sourceEditor(0);
-    ed->SetText(QStringLiteral("0123456789word rest"));
-    ed->Select(10, 4);
+    ed->setText(QStringLiteral("0123456789word rest"));
+    ed->select(10, 4);
     win.insert.wrapSelectionMarked(QStringLiteral("<B>"), QStringLiteral("</B>"));
-    EXPECT_EQ(ed->PaintAt(10), QColor(255, 0, 0));
-    EXPECT_EQ(ed->PaintAt(17), QColor(255, 0, 0));
-    EXPECT_FALSE(ed->PaintAt(14).isValid());
-    ed->SetSelStart(12);
+    EXPECT_EQ(ed->paintAt(10), QColor(255, 0, 0));
+    EXPECT_EQ(ed->paintAt(17), QColor(255, 0, 0));
+    EXPECT_FALSE(ed->paintAt(14).isValid());
+    ed->setSelectionStart(12);
     win.colour.recolourCurrent();
-    EXPECT_FALSE(ed->PaintAt(10).isValid());
-    EXPECT_EQ(ed->SelStart(), 12);
-    EXPECT_EQ(ed->SelLength(), 0);
+    EXPECT_FALSE(ed->paintAt(10).isValid());
+    EXPECT_EQ(ed->selectionStart(), 12);
+    EXPECT_EQ(ed->selectionLength(), 0);
 }
 
 TEST_F(ColouringWindow, RecolourCurrentKeepsCaretAndTopLineButDropsTheSelection)
@@ -105,13 +105,13 @@ TEST_F(ColouringWindow, RecolourCurrentKeepsCaretAndTopLineButDropsTheSelection)
     QString text;
     for (int i = 0; i < 200; ++i)
         text += QStringLiteral("<p>line %1</p>\r\n").arg(i);
-    ed->SetText(text);
-    ed->SetFirstVisibleLine(50);
-    ed->Select(static_cast<int>(text.indexOf(QStringLiteral("line 60"))), 4);
-    ed->SetFirstVisibleLine(50);
-    const int caret = ed->SelStart();
+    ed->setText(text);
+    ed->setFirstVisibleLine(50);
+    ed->select(static_cast<int>(text.indexOf(QStringLiteral("line 60"))), 4);
+    ed->setFirstVisibleLine(50);
+    const int caret = ed->selectionStart();
     win.colour.recolourCurrent();
-    EXPECT_EQ(ed->FirstVisibleLine(), 50);
-    EXPECT_EQ(ed->SelStart(), caret);
-    EXPECT_EQ(ed->SelLength(), 0);
+    EXPECT_EQ(ed->firstVisibleLine(), 50);
+    EXPECT_EQ(ed->selectionStart(), caret);
+    EXPECT_EQ(ed->selectionLength(), 0);
 }

@@ -44,20 +44,20 @@ TEST_F(Edit2MenuTest, ReindentingIsExactAndTwiceGivesTheSameTextAndOneUndoTakesI
         "\t\t<DIV>\r\n\t\t\t<UL><LI>一つ<LI><B>二つ</B></UL>\r\n\t\t</DIV>\r\n\t</BODY>\r\n</HTML>");
     setDocument(page, {0, 0});
     w().commands.invoke(edit2_menu::Indent);
-    EXPECT_EQ(ed()->Text(), expected);
+    EXPECT_EQ(ed()->text(), expected);
     w().commands.invoke(edit2_menu::Indent);
-    EXPECT_EQ(ed()->Text(), expected);
+    EXPECT_EQ(ed()->text(), expected);
     EXPECT_TRUE(red().isEmpty());
 
     w().commands.invoke(edit_menu::Undo);
-    EXPECT_EQ(ed()->Text(), page) << "the second run changed nothing, so one step goes back to the start";
+    EXPECT_EQ(ed()->text(), page) << "the second run changed nothing, so one step goes back to the start";
 
     // Removing the indentation takes every tab, typed ones too, and can be undone.
     setDocument("a\tb«»");
     w().commands.invoke(edit2_menu::RemoveIndent);
-    EXPECT_EQ(ed()->Text(), QStringLiteral("ab"));
+    EXPECT_EQ(ed()->text(), QStringLiteral("ab"));
     w().commands.invoke(edit_menu::Undo);
-    EXPECT_EQ(ed()->Text(), QStringLiteral("a\tb"));
+    EXPECT_EQ(ed()->text(), QStringLiteral("a\tb"));
 }
 
 TEST_F(Edit2MenuTest, ReindentingKeepsFoldedRegionsExpandable)
@@ -66,7 +66,7 @@ TEST_F(Edit2MenuTest, ReindentingKeepsFoldedRegionsExpandable)
     d.regions[1] = QStringLiteral("<TD>一</TD>");
     setDocument(QStringLiteral("<TABLE><TR>") + regionMarker(1) + QStringLiteral("</TR></TABLE>"), {0, 0});
     w().commands.invoke(edit2_menu::Indent);
-    EXPECT_EQ(expandRegions(ed()->Text(), d.regions),
+    EXPECT_EQ(expandRegions(ed()->text(), d.regions),
               QStringLiteral("\r\n<TABLE>\r\n\t<TR>\r\n\t\t<TD>一</TD>\r\n\t</TR>\r\n</TABLE>"));
 }
 
@@ -76,22 +76,22 @@ TEST_F(Edit2MenuTest, RegionAndHeaderItemsFoldAndGiveBack)
     // Show the selection only (header and footer go first), then everything again.
     setDocument(page, {14, 2});
     w().commands.invoke(edit2_menu::ShowOnlySelection);
-    EXPECT_EQ(ed()->Text(), QStringLiteral("本文\r\n"));
+    EXPECT_EQ(ed()->text(), QStringLiteral("本文\r\n"));
     w().commands.invoke(edit2_menu::ShowAllRegions);
-    EXPECT_EQ(ed()->Text(), page);
+    EXPECT_EQ(ed()->text(), page);
     // Hide the selection, then unfold that one region by selecting its marker.
     setDocument(page, {14, 2});
     w().commands.invoke(edit2_menu::HideSelection);
-    EXPECT_EQ(ed()->Text(), QStringLiteral("<HTML><BODY>\r\n<!--Reg001-->\r\n</BODY></HTML>"));
+    EXPECT_EQ(ed()->text(), QStringLiteral("<HTML><BODY>\r\n<!--Reg001-->\r\n</BODY></HTML>"));
     select(ed(), {14, 13});
     w().commands.invoke(edit2_menu::ShowHiddenPart);
-    EXPECT_EQ(ed()->Text(), page);
+    EXPECT_EQ(ed()->text(), page);
     // Header and footer away and back.
     setDocument(page, {0, 0});
     w().commands.invoke(edit2_menu::HideHeaderAndFooter);
-    EXPECT_EQ(ed()->Text(), QStringLiteral("本文\r\n"));
+    EXPECT_EQ(ed()->text(), QStringLiteral("本文\r\n"));
     w().commands.invoke(edit2_menu::ShowHeaderAndFooter);
-    EXPECT_EQ(ed()->Text(), page);
+    EXPECT_EQ(ed()->text(), page);
 }
 
 TEST_F(Edit2MenuTest, LineBreakLeavesNothingForTheEditorsOwnUndo)
@@ -99,10 +99,10 @@ TEST_F(Edit2MenuTest, LineBreakLeavesNothingForTheEditorsOwnUndo)
     setDocument("ab«»");
     QTest::keyClicks(ed(), QStringLiteral("c"));
     w().commands.invoke(edit2_menu::InsertLineBreak);
-    EXPECT_EQ(ed()->Text(), QStringLiteral("abc<BR>"));
-    EXPECT_FALSE(ed()->CanUndo());
+    EXPECT_EQ(ed()->text(), QStringLiteral("abc<BR>"));
+    EXPECT_FALSE(ed()->canUndo());
     w().commands.invoke(edit_menu::Undo);
-    EXPECT_EQ(ed()->Text(), QStringLiteral("abc"));
+    EXPECT_EQ(ed()->text(), QStringLiteral("abc"));
 }
 
 TEST_F(Edit2MenuTest, IndexTenReappliesTheSchemeAndClearsTheMarks)
@@ -112,5 +112,5 @@ TEST_F(Edit2MenuTest, IndexTenReappliesTheSchemeAndClearsTheMarks)
     ASSERT_FALSE(red().isEmpty());
     w().edit2.reapplyColourScheme();
     EXPECT_TRUE(red().isEmpty());
-    EXPECT_EQ(ed()->Text(), QStringLiteral("ab<B>cd</B>"));
+    EXPECT_EQ(ed()->text(), QStringLiteral("ab<B>cd</B>"));
 }

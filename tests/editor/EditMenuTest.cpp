@@ -61,7 +61,7 @@ TEST_F(EditMenuTest, ItemsOnTheSourceTab)
     setDocument("ab«»cd");
     w().commands.invoke(edit_menu::InsertHeaderAndFooter);
     const QString version = QStringLiteral("%1.%2.%3").arg(PELMOR_VERSION_MAJOR).arg(PELMOR_VERSION_MINOR).arg(PELMOR_VERSION_PATCH);
-    EXPECT_EQ(ed()->Text(), QStringLiteral("<!DOCTYPE HTML PUBLIC \"-//W3C//DTD HTML 4.01 Transitional//EN\">\r\n<HTML lang=\"ja\">\r\n"
+    EXPECT_EQ(ed()->text(), QStringLiteral("<!DOCTYPE HTML PUBLIC \"-//W3C//DTD HTML 4.01 Transitional//EN\">\r\n<HTML lang=\"ja\">\r\n"
                                           "<HEAD>\r\n<META name=\"GENERATOR\" content=\"ZUDOzediva ")
                                 + version
                                 + QStringLiteral(" for Windows\">\r\n<META http-equiv=\"Content-Type\" content=\"text/html; charset=Shift_JIS\" >\r\n"
@@ -69,7 +69,7 @@ TEST_F(EditMenuTest, ItemsOnTheSourceTab)
                                                  "</HEAD>\r\n<BODY>\r\nabcd\r\n</BODY>\r\n</HTML>"));
     setDocument("<HTML><BODY>x«»</BODY></HTML>");
     w().commands.invoke(edit_menu::InsertHeaderAndFooter);
-    EXPECT_EQ(ed()->Text(), QStringLiteral("<HTML><BODY>x</BODY></HTML>")) << "a page stays as it is";
+    EXPECT_EQ(ed()->text(), QStringLiteral("<HTML><BODY>x</BODY></HTML>")) << "a page stays as it is";
 }
 
 TEST_F(EditMenuTest, EveryItemEmptiesTheEditorsUndoAndThePopupsDoNot)
@@ -79,13 +79,13 @@ TEST_F(EditMenuTest, EveryItemEmptiesTheEditorsUndoAndThePopupsDoNot)
         QTest::keyClicks(ed(), QStringLiteral("x"));
         select(ed(), {0, 1});
         w().commands.invoke(item);
-        EXPECT_FALSE(ed()->CanUndo()) << item.key;
+        EXPECT_FALSE(ed()->canUndo()) << item.key;
     }
     setDocument("ab«cd»");
     QTest::keyClicks(ed(), QStringLiteral("x"));
     select(ed(), {0, 1});
     w().commands.invoke(editor_popup::Recolour);
-    EXPECT_TRUE(ed()->CanUndo());
+    EXPECT_TRUE(ed()->canUndo());
 }
 
 TEST_F(EditMenuTest, OnThePreviewTabOnlyTheDirectSearchActs)
@@ -94,7 +94,7 @@ TEST_F(EditMenuTest, OnThePreviewTabOnlyTheDirectSearchActs)
     w().ws.selectPreviewTab(0);
     for (CommandId item : {edit_menu::Cut, edit_menu::InsertLineBreak, edit_menu::RemoveAllSpaces, edit_menu::SelectAll})
         w().commands.invoke(item);
-    EXPECT_EQ(ed()->Text(), QStringLiteral("abcdef"));
+    EXPECT_EQ(ed()->text(), QStringLiteral("abcdef"));
     EXPECT_TRUE(w().ws.previewTabSelected());
 }
 
@@ -105,7 +105,7 @@ TEST_F(EditMenuTest, DirectSearchFindsTheCopiedPassageInTheSource)
     QApplication::clipboard()->setText(QStringLiteral("一行目\r\n二行目"));
     w().commands.invoke(edit_menu::DirectSearch);
     // Found without its line break: where the source holds it on one line.
-    EXPECT_EQ(w().ws.tabStrip().SelectedIndex(), 1);
+    EXPECT_EQ(w().ws.tabStrip().currentIndex(), 1);
     EXPECT_EQ(selectionOf(ed()), (Selection{20, 6}));
     EXPECT_EQ(w().controls.get<QLineEdit>(search_panel::Word)->text(), QStringLiteral("一行目二行目"));
     EXPECT_TRUE(w().controls.get<QRadioButton>(search_panel::OneAtATime)->isChecked());
@@ -129,7 +129,7 @@ TEST_F(EditMenuTest, DirectSearchFindsAPassageCopiedWithALineFeed)
     w().ws.selectPreviewTab(0);
     QApplication::clipboard()->setText(QStringLiteral("一行目\n二行目"));
     w().commands.invoke(edit_menu::DirectSearch);
-    EXPECT_EQ(w().ws.tabStrip().SelectedIndex(), 1);
+    EXPECT_EQ(w().ws.tabStrip().currentIndex(), 1);
     EXPECT_EQ(selectionOf(ed()), (Selection{20, 6}));
     EXPECT_EQ(w().controls.get<QLineEdit>(search_panel::Word)->text(), QStringLiteral("一行目二行目"));
 }
@@ -138,22 +138,22 @@ TEST_F(EditMenuTest, UndoStepsBackThroughTheCommandsAndEndsPasteMode)
 {
     setDocument("«<a>»");
     w().commands.invoke(edit_menu::TagsToUpperCase);
-    ASSERT_EQ(ed()->Text(), QStringLiteral("<A>"));
+    ASSERT_EQ(ed()->text(), QStringLiteral("<A>"));
     w().pasteMode.On.set(true);
     w().commands.invoke(edit_menu::Undo);
-    EXPECT_EQ(ed()->Text(), QStringLiteral("<a>")) << "tag case can be undone";
+    EXPECT_EQ(ed()->text(), QStringLiteral("<a>")) << "tag case can be undone";
     EXPECT_FALSE(w().pasteMode.On.value());
 
     setDocument("«a\r\nb»");
     w().commands.invoke(edit_menu::InsertLineBreakMarks);
     w().commands.invoke(edit_menu::Undo);
-    EXPECT_EQ(ed()->Text(), QStringLiteral("a\r\nb")) << "line-break marks can be undone";
+    EXPECT_EQ(ed()->text(), QStringLiteral("a\r\nb")) << "line-break marks can be undone";
 
     setDocument("a«»");
     dialogs.expectMsg(QStringLiteral("全てのテキストを削除します。"), MsgResult::Yes);
     w().commands.invoke(edit_menu::ClearAll);
     w().commands.invoke(edit_menu::Undo);
-    EXPECT_EQ(ed()->Text(), QStringLiteral("a")) << "clearing can be undone";
+    EXPECT_EQ(ed()->text(), QStringLiteral("a")) << "clearing can be undone";
 }
 
 TEST_F(EditMenuTest, CtrlVPastesOnce)
@@ -163,10 +163,10 @@ TEST_F(EditMenuTest, CtrlVPastesOnce)
     setDocument("ab«»");
     QApplication::clipboard()->setText(QStringLiteral("貼"));
     QTest::keyClick(ed(), Qt::Key_V, Qt::ControlModifier);
-    EXPECT_EQ(ed()->Text(), QStringLiteral("ab貼"));
+    EXPECT_EQ(ed()->text(), QStringLiteral("ab貼"));
     // The paste came through the menu: one undo step takes it back.
     w().commands.invoke(edit_menu::Undo);
-    EXPECT_EQ(ed()->Text(), QStringLiteral("ab"));
+    EXPECT_EQ(ed()->text(), QStringLiteral("ab"));
 }
 
 TEST_F(EditMenuTest, CtrlVInAPanelsExplanationPastesNothing)
@@ -181,7 +181,7 @@ TEST_F(EditMenuTest, CtrlVInAPanelsExplanationPastesNothing)
     QApplication::clipboard()->setText(QStringLiteral("貼"));
     w().commands.invoke(edit_menu::Paste);
     EXPECT_EQ(explanation->toPlainText(), before);
-    EXPECT_EQ(ed()->Text(), QStringLiteral("ab"));
+    EXPECT_EQ(ed()->text(), QStringLiteral("ab"));
 }
 
 TEST_F(EditMenuTest, CutAndCopyTakeTheSelectionOfTheFocusedTextBox)
@@ -195,10 +195,10 @@ TEST_F(EditMenuTest, CutAndCopyTakeTheSelectionOfTheFocusedTextBox)
     box->setFocus();
     box->setSelection(0, 2);
     ASSERT_EQ(QApplication::focusWidget(), box);
-    w().editMenu.CutSel();
+    w().editMenu.cutSelection();
     EXPECT_EQ(QApplication::clipboard()->text(), QStringLiteral("検索"));
     EXPECT_EQ(box->text(), QStringLiteral("語"));
-    EXPECT_EQ(ed()->Text(), QStringLiteral("abcdef"));
+    EXPECT_EQ(ed()->text(), QStringLiteral("abcdef"));
 }
 
 TEST_F(EditMenuTest, LineBreakMarksKeepRegionMarkersWhole)
@@ -208,8 +208,8 @@ TEST_F(EditMenuTest, LineBreakMarksKeepRegionMarkersWhole)
     // The caret inside the marker: the mark goes behind it.
     setDocument(QStringLiteral("a") + regionMarker(1) + QStringLiteral("b"), {5, 0});
     w().commands.invoke(edit_menu::InsertLineBreak);
-    EXPECT_EQ(ed()->Text(), QStringLiteral("a") + regionMarker(1) + QStringLiteral("<BR>b"));
-    EXPECT_EQ(expandRegions(ed()->Text(), d.regions), QStringLiteral("afolded<BR>b"));
+    EXPECT_EQ(ed()->text(), QStringLiteral("a") + regionMarker(1) + QStringLiteral("<BR>b"));
+    EXPECT_EQ(expandRegions(ed()->text(), d.regions), QStringLiteral("afolded<BR>b"));
 }
 
 TEST_F(EditMenuTest, SelectBodySelectsInsideTheBody)
@@ -218,6 +218,6 @@ TEST_F(EditMenuTest, SelectBodySelectsInsideTheBody)
     w().procs.call(procedure::SelectBody);
     EXPECT_EQ(selectionOf(ed()), (Selection{24, 7}));
     setDocument("</BODY><BODY>x«»");
-    w().editMenu.SelectBody();
+    w().editMenu.selectBody();
     EXPECT_EQ(selectionOf(ed()), (Selection{0, 14}));
 }

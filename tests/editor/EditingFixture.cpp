@@ -30,7 +30,7 @@ MarkedText parseMarked(const char* markedText)
 
 QString marked(const RichEdit* editor)
 {
-    QString s = editor->Text();
+    QString s = editor->text();
     const Selection sel = selectionOf(editor);
     s.insert(sel.start + sel.length, Close);
     s.insert(sel.start, Open);
@@ -40,13 +40,13 @@ QString marked(const RichEdit* editor)
 QList<MarkRange> paintedRanges(const RichEdit* editor, const QColor& colour)
 {
     QList<MarkRange> out;
-    const QString text = editor->Text();
+    const QString text = editor->text();
     bool previous = false;
     for (int i = 0; i < text.size(); ++i) {
         // The LF of a line break is painted as its CR is.
         const bool painted = (i > 0 && text[i] == QLatin1Char('\n') && text[i - 1] == QLatin1Char('\r'))
             ? previous
-            : editor->PaintAt(i) == colour;
+            : editor->paintAt(i) == colour;
         if (painted) {
             if (previous)
                 ++out.last().length;
@@ -90,7 +90,7 @@ void EditingFixture::setDocument(const char* markedText)
 
 void EditingFixture::setDocument(const QString& text, const Selection& selection)
 {
-    ed()->SetText(text);
+    ed()->setText(text);
     w().colour.recolour(ed());
     ed()->setFocus();
     select(ed(), selection);

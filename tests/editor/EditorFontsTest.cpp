@@ -16,12 +16,12 @@ TEST_F(EditorFontsTest, ASchemeKeepsCaretAndScrollAndIsStored)
     QString text;
     for (int i = 0; i < 100; ++i)
         text += QStringLiteral("<p>%1</p>\r\n").arg(i);
-    ed->SetText(text);
-    ed->SetSelStart(500);
-    ed->SetFirstVisibleLine(30);
+    ed->setText(text);
+    ed->setSelectionStart(500);
+    ed->setFirstVisibleLine(30);
     win.fonts.applyColourScheme(2);
-    EXPECT_EQ(ed->SelStart(), 500);
-    EXPECT_EQ(ed->FirstVisibleLine(), 30);
+    EXPECT_EQ(ed->selectionStart(), 500);
+    EXPECT_EQ(ed->firstVisibleLine(), 30);
     EXPECT_EQ(win.state.ini.value(QString(), QString(), QStringLiteral("FontColor"), QString()), QStringLiteral(" 2"));
     for (int i = 1; i <= 4; ++i)
         EXPECT_EQ(win.commands.action(font_menu::colourScheme(i))->isChecked(), i == 2);
@@ -32,14 +32,14 @@ TEST_F(EditorFontsTest, SchemeDOnAnEmptyDocumentLeavesOneWhiteBlank)
     MainWindow& win = start();
     RichEdit* ed = win.ws.sourceEditor(0);
     win.fonts.applyColourScheme(4);
-    EXPECT_EQ(ed->Text(), QStringLiteral(" "));
-    EXPECT_EQ(ed->SelStart(), 0);
-    EXPECT_EQ(ed->SelLength(), 0);
-    EXPECT_EQ(ed->BackColor(), QColor(0, 0, 0));
-    EXPECT_EQ(ed->PaintAt(0), QColor(255, 255, 255));
+    EXPECT_EQ(ed->text(), QStringLiteral(" "));
+    EXPECT_EQ(ed->selectionStart(), 0);
+    EXPECT_EQ(ed->selectionLength(), 0);
+    EXPECT_EQ(ed->backgroundColour(), QColor(0, 0, 0));
+    EXPECT_EQ(ed->paintAt(0), QColor(255, 255, 255));
     // A new document is painted black too.
     ASSERT_TRUE(win.ws.addDocument());
-    EXPECT_EQ(win.ws.sourceEditor(1)->BackColor(), QColor(0, 0, 0));
+    EXPECT_EQ(win.ws.sourceEditor(1)->backgroundColour(), QColor(0, 0, 0));
 }
 
 TEST_F(EditorFontsTest, TheEditorFontOfTheFirstDocumentIsRemembered)
@@ -53,23 +53,23 @@ TEST_F(EditorFontsTest, TheEditorFontOfTheFirstDocumentIsRemembered)
     win.fonts.chooseEditorFont();
     EXPECT_TRUE(dialogs.lastFontFixedPitch);
     EXPECT_EQ(dialogs.lastFontInitial->name, QStringLiteral("ＭＳ ゴシック"));
-    EXPECT_EQ(win.ws.sourceEditor(0)->EditorFont().family(), QStringLiteral("IPAMincho"));
+    EXPECT_EQ(win.ws.sourceEditor(0)->editorFont().family(), QStringLiteral("IPAMincho"));
 
     // Cancelling changes nothing; a later document's font is not stored.
     dialogs.expectFont(std::nullopt);
     win.fonts.chooseEditorFont();
-    EXPECT_EQ(win.ws.sourceEditor(0)->EditorFont().family(), QStringLiteral("IPAMincho"));
+    EXPECT_EQ(win.ws.sourceEditor(0)->editorFont().family(), QStringLiteral("IPAMincho"));
     ASSERT_TRUE(win.ws.addDocument());
     FontChoice other;
     other.name = QStringLiteral("IPAGothic");
     other.size = 20;
     dialogs.expectFont(other);
     win.fonts.chooseEditorFont();
-    EXPECT_EQ(win.ws.sourceEditor(1)->EditorFont().pointSizeF(), 20);
+    EXPECT_EQ(win.ws.sourceEditor(1)->editorFont().pointSizeF(), 20);
     ASSERT_TRUE(quit());
 
     MainWindow& again = start();
-    const QFont font = again.ws.sourceEditor(0)->EditorFont();
+    const QFont font = again.ws.sourceEditor(0)->editorFont();
     EXPECT_EQ(font.family(), QStringLiteral("IPAMincho"));
     EXPECT_EQ(font.pointSizeF(), 14);
     EXPECT_TRUE(font.bold());

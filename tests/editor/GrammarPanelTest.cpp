@@ -61,13 +61,13 @@ TEST_F(GrammarPanelTest, HalfWidthKatakanaYesReplacesAllAndCanBeUndone)
     setDocument("ｱｲｳと<p>ｶﾞ｡</p>«»");
     dialogs.expectMsg(QStringLiteral("半角カタカナがあります、全て置換しますか"), MsgResult::Yes);
     w().commands.invoke(edit2_menu::CheckGrammar);
-    EXPECT_EQ(ed()->Text(), QStringLiteral("アイウと<p>カ゛。</p>"));
+    EXPECT_EQ(ed()->text(), QStringLiteral("アイウと<p>カ゛。</p>"));
     EXPECT_FALSE(panel()->isVisible());
     // The ring holds the text from before the replacement, for when the editor's own undo is gone.
     const Document& d = w().ws.current();
     EXPECT_EQ(d.undoRing[static_cast<size_t>(d.undoPosition)].text, QStringLiteral("ｱｲｳと<p>ｶﾞ｡</p>"));
     w().commands.invoke(edit_menu::Undo);
-    EXPECT_EQ(ed()->Text(), QStringLiteral("ｱｲｳと<p>ｶﾞ｡</p>"));
+    EXPECT_EQ(ed()->text(), QStringLiteral("ｱｲｳと<p>ｶﾞ｡</p>"));
 }
 
 TEST_F(GrammarPanelTest, HalfWidthKatakanaNoChangesNothing)
@@ -75,7 +75,7 @@ TEST_F(GrammarPanelTest, HalfWidthKatakanaNoChangesNothing)
     setDocument("ｱｲｳ<div>«»");
     dialogs.expectMsg(QStringLiteral("半角カタカナがあります、全て置換しますか"), MsgResult::No);
     w().commands.invoke(edit2_menu::CheckGrammar);
-    EXPECT_EQ(ed()->Text(), QStringLiteral("ｱｲｳ<div>"));
+    EXPECT_EQ(ed()->text(), QStringLiteral("ｱｲｳ<div>"));
     EXPECT_EQ(message(), QStringLiteral("<divのエンドタグ </div>が有りません。"));
     EXPECT_EQ(red(), (QList<MarkRange>{{4, 3}}));
 }

@@ -15,38 +15,38 @@ TEST_F(InsertionTest, InsertWrapsTheSelectionAndPaintsBothPiecesRed)
 {
     start();
     // Positions count characters: ten Japanese characters, then the word.
-    ed()->SetText(QStringLiteral("あいうえおかきくけこabc\r\nxyz"));
-    ed()->Select(10, 3);
-    ASSERT_EQ(ed()->SelText(), QStringLiteral("abc"));
+    ed()->setText(QStringLiteral("あいうえおかきくけこabc\r\nxyz"));
+    ed()->select(10, 3);
+    ASSERT_EQ(ed()->selectedText(), QStringLiteral("abc"));
     w().insert.wrapSelectionMarked(QStringLiteral("<B>"), QStringLiteral("</B>"));
-    EXPECT_EQ(ed()->Text(), QStringLiteral("あいうえおかきくけこ<B>abc</B>\r\nxyz"));
-    EXPECT_EQ(ed()->SelStart(), 13);
-    EXPECT_EQ(ed()->SelLength(), 0);
+    EXPECT_EQ(ed()->text(), QStringLiteral("あいうえおかきくけこ<B>abc</B>\r\nxyz"));
+    EXPECT_EQ(ed()->selectionStart(), 13);
+    EXPECT_EQ(ed()->selectionLength(), 0);
     EXPECT_TRUE(ed()->hasFocus());
     for (int p : {10, 12, 16, 19})
-        EXPECT_EQ(ed()->PaintAt(p), QColor(255, 0, 0)) << p;
+        EXPECT_EQ(ed()->paintAt(p), QColor(255, 0, 0)) << p;
     for (int p : {9, 13, 15, 20})
-        EXPECT_FALSE(ed()->PaintAt(p).isValid()) << p;
+        EXPECT_FALSE(ed()->paintAt(p).isValid()) << p;
 }
 
 TEST_F(InsertionTest, InsertWithoutSelectionLeavesTheCaretBetweenThePieces)
 {
     start();
-    ed()->SetText(QStringLiteral("ab"));
-    ed()->SetSelStart(1);
+    ed()->setText(QStringLiteral("ab"));
+    ed()->setSelectionStart(1);
     w().insert.wrapSelectionMarked(QStringLiteral("<I>"), QStringLiteral("</I>"));
-    EXPECT_EQ(ed()->Text(), QStringLiteral("a<I></I>b"));
-    EXPECT_EQ(ed()->SelStart(), 4);
+    EXPECT_EQ(ed()->text(), QStringLiteral("a<I></I>b"));
+    EXPECT_EQ(ed()->selectionStart(), 4);
 }
 
 TEST_F(InsertionTest, WrapSelectionIsAPlainWrap)
 {
     start();
-    ed()->SetText(QStringLiteral("word"));
-    ed()->Select(0, 4);
+    ed()->setText(QStringLiteral("word"));
+    ed()->select(0, 4);
     w().insert.wrapSelection(QStringLiteral("<BR>"), QString());
-    EXPECT_EQ(ed()->Text(), QStringLiteral("<BR>word"));
-    EXPECT_FALSE(ed()->PaintAt(0).isValid());
+    EXPECT_EQ(ed()->text(), QStringLiteral("<BR>word"));
+    EXPECT_FALSE(ed()->paintAt(0).isValid());
 }
 
 TEST_F(InsertionTest, InsertAtCaretPlacesTextAndRulesAsTheDocumentNeeds)
@@ -75,45 +75,45 @@ TEST_F(InsertionTest, InsertAtCaretPlacesTextAndRulesAsTheDocumentNeeds)
     };
     for (const auto& c : cases) {
         w().ws.doc(0).fileName = c.fileName;
-        ed()->SetText(c.before);
-        ed()->SetSelStart(c.caret);
+        ed()->setText(c.before);
+        ed()->setSelectionStart(c.caret);
         QString text = c.insert;
         w().insert.insertAtCaret(text);
-        EXPECT_EQ(ed()->Text(), c.after) << c.fileName.toStdString();
-        EXPECT_EQ(ed()->SelStart(), c.caretAfter) << c.fileName.toStdString();
+        EXPECT_EQ(ed()->text(), c.after) << c.fileName.toStdString();
+        EXPECT_EQ(ed()->selectionStart(), c.caretAfter) << c.fileName.toStdString();
     }
 }
 
 TEST_F(InsertionTest, PasteGoesToTheFocusedControlButTheSnapshotIsOfTheDocument)
 {
     start();
-    ed()->SetText(QStringLiteral("document"));
+    ed()->setText(QStringLiteral("document"));
     auto* box = new QLineEdit(&w());
     box->show();
     box->setFocus();
     QApplication::clipboard()->setText(QStringLiteral("pasted"));
     w().insert.pasteClipboard();
     EXPECT_EQ(box->text(), QStringLiteral("pasted"));
-    EXPECT_EQ(ed()->Text(), QStringLiteral("document"));
+    EXPECT_EQ(ed()->text(), QStringLiteral("document"));
     EXPECT_EQ(w().ws.doc(0).undoRing[1].text, QStringLiteral("document"));
 
     ed()->setFocus();
-    ed()->SetSelStart(0);
+    ed()->setSelectionStart(0);
     QApplication::clipboard()->setText(QStringLiteral("a\nb"));
     w().insert.pasteClipboard();
-    EXPECT_EQ(ed()->Text(), QStringLiteral("a\r\nbdocument"));
+    EXPECT_EQ(ed()->text(), QStringLiteral("a\r\nbdocument"));
 }
 
 TEST_F(InsertionTest, LineBreakMarkGoesInFrontOfTheSelection)
 {
     start();
-    ed()->SetText(QStringLiteral("abc def"));
-    ed()->SetSelStart(0);
+    ed()->setText(QStringLiteral("abc def"));
+    ed()->setSelectionStart(0);
     w().insert.insertLineBreakTag();
-    EXPECT_EQ(ed()->Text(), QStringLiteral("abc def")); // nothing at the very start
-    ed()->Select(4, 3);
+    EXPECT_EQ(ed()->text(), QStringLiteral("abc def")); // nothing at the very start
+    ed()->select(4, 3);
     w().insert.insertLineBreakTag();
-    EXPECT_EQ(ed()->Text(), QStringLiteral("abc <BR>def"));
-    EXPECT_EQ(ed()->SelStart(), 8);
-    EXPECT_EQ(ed()->SelLength(), 0);
+    EXPECT_EQ(ed()->text(), QStringLiteral("abc <BR>def"));
+    EXPECT_EQ(ed()->selectionStart(), 8);
+    EXPECT_EQ(ed()->selectionLength(), 0);
 }

@@ -82,7 +82,7 @@ TEST_F(PasteModeTest, EachCopyWrapsTheSelectionOnceAndRedInTheFirstTwoPieces)
     copyAndTick(QStringLiteral("<I></I>"));
     select(ed(), {5, 2});
     copyAndTick(QStringLiteral("<I></I>"));
-    EXPECT_EQ(ed()->Text(), QStringLiteral("ab<I><I>cd</I></I>ef"));
+    EXPECT_EQ(ed()->text(), QStringLiteral("ab<I><I>cd</I></I>ef"));
 }
 
 TEST_F(PasteModeTest, ABlankClipboardOrAPreviewTabLeavesEverythingAsItIs)
@@ -95,7 +95,7 @@ TEST_F(PasteModeTest, ABlankClipboardOrAPreviewTabLeavesEverythingAsItIs)
 
     w().ws.selectPreviewTab(0);
     copyAndTick(QStringLiteral("<B></B>"));
-    EXPECT_EQ(ed()->Text(), QStringLiteral("abcdef"));
+    EXPECT_EQ(ed()->text(), QStringLiteral("abcdef"));
     EXPECT_EQ(clipboard()->text(), QStringLiteral("<B></B>"));
 }
 
@@ -105,11 +105,11 @@ TEST_F(PasteModeTest, TheTimerTicksWhilePasteModeIsOn)
     setDocument("ab«cd»ef");
     QSignalSpy ticks(&paste().clipboardWatch, &QTimer::timeout);
     clipboard()->setText(QStringLiteral("<EM></EM>"));
-    ASSERT_TRUE(QTest::qWaitFor([this] { return ed()->Text() != QStringLiteral("abcdef"); }, 60000)) << "no tick took it";
+    ASSERT_TRUE(QTest::qWaitFor([this] { return ed()->text() != QStringLiteral("abcdef"); }, 60000)) << "no tick took it";
     // The ticks after the one that took it find nothing to take.
     const qsizetype taking = ticks.count();
     ASSERT_TRUE(QTest::qWaitFor([&] { return ticks.count() >= taking + 3; }, 60000));
-    EXPECT_EQ(ed()->Text(), QStringLiteral("ab<EM>cd</EM>ef")) << "once, however many ticks ran";
+    EXPECT_EQ(ed()->text(), QStringLiteral("ab<EM>cd</EM>ef")) << "once, however many ticks ran";
 }
 
 TEST_F(PasteModeTest, EveryEditorIsTintedAndGoesBackToItsOwnGround)
@@ -119,26 +119,26 @@ TEST_F(PasteModeTest, EveryEditorIsTintedAndGoesBackToItsOwnGround)
     w().ws.selectSourceTab(1);
     w().commands.invoke(toolbar::PasteMode);
     for (int i = 0; i < 3; ++i)
-        EXPECT_EQ(w().ws.sourceEditor(i)->BackColor(), PasteMode::tint()) << i;
+        EXPECT_EQ(w().ws.sourceEditor(i)->backgroundColour(), PasteMode::tint()) << i;
     // A recolour while paste mode is on keeps the tint.
     w().colour.recolourCurrent();
-    EXPECT_EQ(ed()->BackColor(), PasteMode::tint());
+    EXPECT_EQ(ed()->backgroundColour(), PasteMode::tint());
 
     // Undo, cut and copy end paste mode.
     w().commands.invoke(toolbar::Undo);
     EXPECT_FALSE(w().pasteMode.On.value());
     for (int i = 0; i < 3; ++i)
-        EXPECT_EQ(w().ws.sourceEditor(i)->BackColor(), Light) << i;
+        EXPECT_EQ(w().ws.sourceEditor(i)->backgroundColour(), Light) << i;
 }
 
 TEST_F(PasteModeTest, SchemeDStaysBlackAndReadable)
 {
     w().commands.invoke(font_menu::SchemeD);
-    ASSERT_EQ(ed()->BackColor(), QColor(0, 0, 0));
+    ASSERT_EQ(ed()->backgroundColour(), QColor(0, 0, 0));
     w().commands.invoke(toolbar::PasteMode);
-    EXPECT_EQ(ed()->BackColor(), QColor(0, 0, 0));
+    EXPECT_EQ(ed()->backgroundColour(), QColor(0, 0, 0));
     w().colour.recolourCurrent();
-    EXPECT_EQ(ed()->BackColor(), QColor(0, 0, 0));
+    EXPECT_EQ(ed()->backgroundColour(), QColor(0, 0, 0));
     w().commands.invoke(toolbar::PasteMode);
-    EXPECT_EQ(ed()->BackColor(), QColor(0, 0, 0));
+    EXPECT_EQ(ed()->backgroundColour(), QColor(0, 0, 0));
 }

@@ -47,16 +47,16 @@ TEST_F(PopupMenusTest, UndoItemsStepBackAndRegionsFoldAndUnfold)
     setDocument("ab«cd»ef");
     w().commands.invoke(toolbar::Bold);
     w().commands.invoke(editor_popup::Undo);
-    EXPECT_EQ(ed()->Text(), QStringLiteral("abcdef"));
+    EXPECT_EQ(ed()->text(), QStringLiteral("abcdef"));
     w().commands.invoke(toolbar::Bold);
     select(ed(), {0, 0});
     w().commands.invoke(style_popup::Undo);
-    EXPECT_EQ(ed()->Text(), QStringLiteral("abcdef"));
+    EXPECT_EQ(ed()->text(), QStringLiteral("abcdef"));
 
     setDocument("a«b»c");
     w().commands.invoke(editor_popup::HideSelection);
     w().commands.invoke(editor_popup::ShowAllRegions);
-    EXPECT_EQ(ed()->Text(), QStringLiteral("abc"));
+    EXPECT_EQ(ed()->text(), QStringLiteral("abc"));
 }
 
 TEST_F(PopupMenusTest, TheRightButtonOpensTheEditorPopup)

@@ -46,31 +46,31 @@ TEST_F(RegionsTest, FoldingALineKeepsItsLineBreakAndExpandingRestoresTheText)
 {
     start();
     const QString text = QStringLiteral("first\r\nsecond line\r\nthird");
-    ed()->SetText(text);
-    ed()->Select(7, 13); // "second line\r\n"
-    w().regions.RegionHide();
-    EXPECT_EQ(ed()->Text(), QStringLiteral("first\r\n<!--Reg001-->\r\nthird"));
+    ed()->setText(text);
+    ed()->select(7, 13); // "second line\r\n"
+    w().regions.foldSelection();
+    EXPECT_EQ(ed()->text(), QStringLiteral("first\r\n<!--Reg001-->\r\nthird"));
     EXPECT_EQ(w().ws.doc(0).regions[1], QStringLiteral("second line"));
-    EXPECT_EQ(ed()->SelStart(), 0);
+    EXPECT_EQ(ed()->selectionStart(), 0);
     EXPECT_EQ(w().regions.expandedText(0), text);
 }
 
 TEST_F(RegionsTest, NumbersAreNotReusedAfterUnfolding)
 {
     start();
-    ed()->SetText(QStringLiteral("abcdef"));
-    ed()->Select(0, 2);
-    w().regions.RegionHide();
-    w().regions.RegionShowAll(0);
-    EXPECT_EQ(ed()->Text(), QStringLiteral("abcdef"));
-    ed()->Select(2, 2);
-    w().regions.RegionHide();
-    EXPECT_EQ(ed()->Text(), QStringLiteral("ab<!--Reg002-->ef"));
+    ed()->setText(QStringLiteral("abcdef"));
+    ed()->select(0, 2);
+    w().regions.foldSelection();
+    w().regions.unfoldAll(0);
+    EXPECT_EQ(ed()->text(), QStringLiteral("abcdef"));
+    ed()->select(2, 2);
+    w().regions.foldSelection();
+    EXPECT_EQ(ed()->text(), QStringLiteral("ab<!--Reg002-->ef"));
 
     // Unfolding a selected marker replaces only the marker.
-    ed()->Select(2, 15);
-    w().regions.RegionShowPart();
-    EXPECT_EQ(ed()->Text(), QStringLiteral("abcdef"));
+    ed()->select(2, 15);
+    w().regions.unfoldSelection();
+    EXPECT_EQ(ed()->text(), QStringLiteral("abcdef"));
 }
 
 TEST_F(RegionsTest, ANumberWhoseMarkerIsAlreadyTextIsNotUsed)
@@ -78,10 +78,10 @@ TEST_F(RegionsTest, ANumberWhoseMarkerIsAlreadyTextIsNotUsed)
     start();
     // The page talks about markers: its literal "<!--Reg001-->" must survive a save.
     const QString text = QStringLiteral("<P>&lt;!--Reg000--&gt; and <!--Reg001--> in the text</P>\r\nfold me");
-    ed()->SetText(text);
-    ed()->Select(static_cast<int>(text.indexOf(QStringLiteral("fold"))), 7);
-    w().regions.RegionHide();
-    EXPECT_TRUE(ed()->Text().endsWith(QStringLiteral("<!--Reg002-->")));
+    ed()->setText(text);
+    ed()->select(static_cast<int>(text.indexOf(QStringLiteral("fold"))), 7);
+    w().regions.foldSelection();
+    EXPECT_TRUE(ed()->text().endsWith(QStringLiteral("<!--Reg002-->")));
     EXPECT_TRUE(w().ws.doc(0).regions[1].isEmpty());
     EXPECT_EQ(w().regions.expandedText(0), text);
 }
@@ -90,10 +90,10 @@ TEST_F(RegionsTest, ShowSelectedOnlyFoldsWhatIsAroundTheSelection)
 {
     start();
     const QString text = QStringLiteral("<HTML><BODY>\r\nintro KEEP outro\r\n</BODY></HTML>");
-    ed()->SetText(text);
-    ed()->Select(static_cast<int>(text.indexOf(QStringLiteral("KEEP"))), 4);
-    w().regions.RegionOnlySelected();
-    EXPECT_EQ(ed()->Text(), QStringLiteral("<!--Reg001-->KEEP<!--Reg002-->\r\n"));
+    ed()->setText(text);
+    ed()->select(static_cast<int>(text.indexOf(QStringLiteral("KEEP"))), 4);
+    w().regions.foldAllButSelection();
+    EXPECT_EQ(ed()->text(), QStringLiteral("<!--Reg001-->KEEP<!--Reg002-->\r\n"));
     EXPECT_EQ(w().ws.doc(0).header, QStringLiteral("<HTML><BODY>\r\n"));
     EXPECT_EQ(w().regions.expandedText(0), text);
 }
@@ -102,32 +102,32 @@ TEST_F(RegionsTest, HidingHeaderAndFooter)
 {
     start();
     const QString page = QStringLiteral("<HTML>\r\n<HEAD><TITLE>t</TITLE></HEAD>\r\n<body bgcolor=\"white\">\r\n<header>top</header>\r\n</BODY>\r\n</HTML>");
-    ed()->SetText(page);
-    w().regions.HideHeadFoot();
-    EXPECT_EQ(ed()->Text(), QStringLiteral("<header>top</header>\r\n"));
+    ed()->setText(page);
+    w().regions.hideHeaderAndFooter();
+    EXPECT_EQ(ed()->text(), QStringLiteral("<header>top</header>\r\n"));
     EXPECT_TRUE(w().ws.doc(0).header.endsWith(QStringLiteral("<body bgcolor=\"white\">\r\n")));
     EXPECT_EQ(w().ws.doc(0).footer, QStringLiteral("</BODY>\r\n</HTML>"));
 
     // A second hide does nothing; a <header> element in the body is not taken for the head.
-    w().regions.HideHeadFoot();
-    w().regions.ShowHeadFoot(0);
-    EXPECT_EQ(ed()->Text(), page);
+    w().regions.hideHeaderAndFooter();
+    w().regions.showHeaderAndFooter(0);
+    EXPECT_EQ(ed()->text(), page);
     EXPECT_TRUE(w().ws.doc(0).header.isEmpty());
 
     // A head typed into the body drops the stored header instead of doubling it.
-    w().regions.HideHeadFoot();
-    ed()->SetText(QStringLiteral("<HEAD></HEAD>") + ed()->Text());
-    w().regions.ShowHeadFoot(0);
-    EXPECT_EQ(ed()->Text(), QStringLiteral("<HEAD></HEAD><header>top</header>\r\n</BODY>\r\n</HTML>"));
+    w().regions.hideHeaderAndFooter();
+    ed()->setText(QStringLiteral("<HEAD></HEAD>") + ed()->text());
+    w().regions.showHeaderAndFooter(0);
+    EXPECT_EQ(ed()->text(), QStringLiteral("<HEAD></HEAD><header>top</header>\r\n</BODY>\r\n</HTML>"));
 }
 
 TEST_F(RegionsTest, HidingNeedsBothBodyTagsInOrder)
 {
     start();
     for (const QString& text : {QStringLiteral("<BODY>\r\nno end"), QStringLiteral("</BODY><BODY\r\r\n")}) {
-        ed()->SetText(text);
-        w().regions.HideHeadFoot();
-        EXPECT_EQ(ed()->Text(), text);
+        ed()->setText(text);
+        w().regions.hideHeaderAndFooter();
+        EXPECT_EQ(ed()->text(), text);
         EXPECT_TRUE(w().ws.doc(0).header.isEmpty());
     }
 }
@@ -136,11 +136,11 @@ TEST_F(RegionsTest, TheTemporaryPageAndTheSavedTextAreWhole)
 {
     start();
     const QString page = QStringLiteral("<HTML><BODY>\r\n<P>one</P>\r\n<P>two</P>\r\n</BODY></HTML>");
-    ed()->SetText(page);
-    w().regions.HideHeadFoot();
-    ed()->Select(0, 12); // "<P>one</P>\r\n"
-    w().regions.RegionHide();
-    ASSERT_EQ(ed()->Text(), QStringLiteral("<!--Reg001-->\r\n<P>two</P>\r\n"));
+    ed()->setText(page);
+    w().regions.hideHeaderAndFooter();
+    ed()->select(0, 12); // "<P>one</P>\r\n"
+    w().regions.foldSelection();
+    ASSERT_EQ(ed()->text(), QStringLiteral("<!--Reg001-->\r\n<P>two</P>\r\n"));
     w().ws.writeCurrentTempPage();
     // The page has the header and footer back; the region stays folded there.
     EXPECT_EQ(QString::fromLatin1(readFile(path(QStringLiteral("$$$000.html")))),

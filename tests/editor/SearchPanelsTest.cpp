@@ -149,9 +149,9 @@ TEST_F(SearchPanelsTest, ReplaceOneGoesOnFromTheEndOfTheReplacement)
     press(ExecuteButton::FindNext);
     for (int i = 0; i < 4; ++i)
         press(ExecuteButton::ReplaceOne);
-    EXPECT_EQ(ed()->Text(), QStringLiteral("XYZXYZXYZXYZ"));
+    EXPECT_EQ(ed()->text(), QStringLiteral("XYZXYZXYZXYZ"));
     press(ExecuteButton::ReplaceOne); // nothing selected any more: nothing happens
-    EXPECT_EQ(ed()->Text(), QStringLiteral("XYZXYZXYZXYZ"));
+    EXPECT_EQ(ed()->text(), QStringLiteral("XYZXYZXYZXYZ"));
 
     // A selection that is no occurrence is replaced all the same.
     setDocument("«bb»ab");
@@ -166,19 +166,19 @@ TEST_F(SearchPanelsTest, ReplaceAllIsExactOneStepAndClosesThePanel)
     setDocument("日本語と日本\r\nにほん日本«»");
     replace(QStringLiteral("日本"), QStringLiteral("ニッポン"));
     press(ExecuteButton::ReplaceAll);
-    EXPECT_EQ(ed()->Text(), QStringLiteral("日本語と日本\r\nにほん日本")) << "one at a time is chosen";
+    EXPECT_EQ(ed()->text(), QStringLiteral("日本語と日本\r\nにほん日本")) << "one at a time is chosen";
     option(replace_panel::AllAtOnce)->setChecked(true);
     press(ExecuteButton::ReplaceAll);
-    EXPECT_EQ(ed()->Text(), QStringLiteral("ニッポン語とニッポン\r\nにほんニッポン"));
+    EXPECT_EQ(ed()->text(), QStringLiteral("ニッポン語とニッポン\r\nにほんニッポン"));
     EXPECT_FALSE(panel(replace_panel::Panel)->isVisible());
-    EXPECT_EQ(ed()->StyleAt(0), 0) << "coloured afresh";
+    EXPECT_EQ(ed()->styleAt(0), 0) << "coloured afresh";
     w().commands.invoke(edit_menu::Undo);
-    EXPECT_EQ(ed()->Text(), QStringLiteral("日本語と日本\r\nにほん日本"));
+    EXPECT_EQ(ed()->text(), QStringLiteral("日本語と日本\r\nにほん日本"));
 
     replace(QString(), QStringLiteral("x"));
     option(replace_panel::AllAtOnce)->setChecked(true);
     press(ExecuteButton::ReplaceAll);
-    EXPECT_EQ(ed()->Text(), QStringLiteral("日本語と日本\r\nにほん日本")) << "an empty find text does nothing";
+    EXPECT_EQ(ed()->text(), QStringLiteral("日本語と日本\r\nにほん日本")) << "an empty find text does nothing";
 }
 
 TEST_F(SearchPanelsTest, CloseButtonsHideTheirPanels)

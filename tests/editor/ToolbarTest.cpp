@@ -72,15 +72,15 @@ TEST_F(ToolbarTest, TagButtonsEmptyTheEditorsUndoEvenWhenTheyInsertNothing)
                              toolbar::ColourPicker}) {
         setDocument("ab«»cd");
         QTest::keyClicks(ed(), QStringLiteral("x"));
-        ASSERT_TRUE(ed()->CanUndo());
+        ASSERT_TRUE(ed()->canUndo());
         w().commands.invoke(button);
-        EXPECT_FALSE(ed()->CanUndo()) << button.key;
+        EXPECT_FALSE(ed()->canUndo()) << button.key;
         // The snapshot of the typed text is in the ring: undo brings it back after a wrap.
     }
     setDocument("ab«cd»ef");
     w().commands.invoke(toolbar::Bold);
     w().commands.invoke(toolbar::Undo);
-    EXPECT_EQ(ed()->Text(), QStringLiteral("abcdef"));
+    EXPECT_EQ(ed()->text(), QStringLiteral("abcdef"));
 }
 
 TEST_F(ToolbarTest, AButtonOnAPreviewTabActsOnThatDocumentsSourceTab)
@@ -88,11 +88,11 @@ TEST_F(ToolbarTest, AButtonOnAPreviewTabActsOnThatDocumentsSourceTab)
     setDocument("ab«cd»ef");
     TabStrip& tabs = w().ws.tabStrip();
     w().ws.selectPreviewTab(0);
-    ASSERT_EQ(tabs.SelectedIndex(), 2);
+    ASSERT_EQ(tabs.currentIndex(), 2);
     select(ed(), {2, 2});
     w().commands.invoke(toolbar::Bold);
-    EXPECT_EQ(tabs.SelectedIndex(), 1);
-    EXPECT_EQ(ed()->Text(), QStringLiteral("ab<B>cd</B>ef"));
+    EXPECT_EQ(tabs.currentIndex(), 1);
+    EXPECT_EQ(ed()->text(), QStringLiteral("ab<B>cd</B>ef"));
 }
 
 TEST_F(ToolbarTest, DocumentButtonsReachTheFileCommands)
@@ -112,7 +112,7 @@ TEST_F(ToolbarTest, DocumentButtonsReachTheFileCommands)
     dialogs.expectPrinter(std::nullopt);
     w().commands.invoke(toolbar::Print);
     EXPECT_EQ(dialogs.pending(), 0);
-    EXPECT_EQ(ed()->Text(), QStringLiteral("text"));
+    EXPECT_EQ(ed()->text(), QStringLiteral("text"));
 }
 
 TEST_F(ToolbarTest, SearchButtonOpensTheSearchPanelWithTheSelection)

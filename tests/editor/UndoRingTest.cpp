@@ -10,8 +10,8 @@ protected:
     void command(const QString& newText)
     {
         w().undo.takeSnapshot();
-        ed()->SetText(newText);
-        ed()->EmptyUndoBuffer();
+        ed()->setText(newText);
+        ed()->clearUndoHistory();
     }
     RichEdit* ed() { return w().ws.sourceEditor(w().ws.currentIndex()); }
     int filledSlots()
@@ -26,7 +26,7 @@ protected:
 TEST_F(UndoRingTest, TwoCommandsOnAnUnchangedTextStoreOneSnapshot)
 {
     start();
-    ed()->SetText(QStringLiteral("same"));
+    ed()->setText(QStringLiteral("same"));
     w().undo.takeSnapshot();
     w().undo.takeSnapshot();
     EXPECT_EQ(filledSlots(), 1);
@@ -35,16 +35,16 @@ TEST_F(UndoRingTest, TwoCommandsOnAnUnchangedTextStoreOneSnapshot)
 TEST_F(UndoRingTest, TheRingRestoresNineSnapshotsNewestFirst)
 {
     start();
-    ed()->SetText(QStringLiteral("t0"));
+    ed()->setText(QStringLiteral("t0"));
     for (int i = 1; i <= 11; ++i)
         command(QStringLiteral("t%1").arg(i));
     for (int expected = 10; expected >= 2; --expected) {
         w().undo.stepBack();
-        EXPECT_EQ(ed()->Text(), QStringLiteral("t%1").arg(expected));
+        EXPECT_EQ(ed()->text(), QStringLiteral("t%1").arg(expected));
     }
     // The tenth undo finds the emptied slot.
     w().undo.stepBack();
-    EXPECT_EQ(ed()->Text(), QStringLiteral("t2"));
+    EXPECT_EQ(ed()->text(), QStringLiteral("t2"));
 }
 
 TEST_F(UndoRingTest, TypingIsUndoneByTheEditorFirst)
@@ -52,58 +52,58 @@ TEST_F(UndoRingTest, TypingIsUndoneByTheEditorFirst)
     start();
     ed()->setFocus();
     QTest::keyClicks(ed(), QStringLiteral("abc"));
-    ASSERT_EQ(ed()->Text(), QStringLiteral("abc"));
+    ASSERT_EQ(ed()->text(), QStringLiteral("abc"));
     w().undo.stepBack();
-    EXPECT_EQ(ed()->Text(), QString());
+    EXPECT_EQ(ed()->text(), QString());
 
     // After a command, typing goes first, then the command.
-    ed()->SetText(QStringLiteral("before"));
+    ed()->setText(QStringLiteral("before"));
     command(QStringLiteral("after"));
-    ed()->SetSelStart(5);
+    ed()->setSelectionStart(5);
     QTest::keyClicks(ed(), QStringLiteral("XY"));
-    ASSERT_EQ(ed()->Text(), QStringLiteral("afterXY"));
+    ASSERT_EQ(ed()->text(), QStringLiteral("afterXY"));
     w().undo.stepBack();
-    EXPECT_EQ(ed()->Text(), QStringLiteral("after"));
+    EXPECT_EQ(ed()->text(), QStringLiteral("after"));
     w().undo.stepBack();
-    EXPECT_EQ(ed()->Text(), QStringLiteral("before"));
+    EXPECT_EQ(ed()->text(), QStringLiteral("before"));
 }
 
 TEST_F(UndoRingTest, ACommandRightAfterAnUndoGetsItsSnapshot)
 {
     start();
-    ed()->SetText(QStringLiteral("one"));
+    ed()->setText(QStringLiteral("one"));
     command(QStringLiteral("two"));
     command(QStringLiteral("three"));
     w().undo.stepBack();
-    ASSERT_EQ(ed()->Text(), QStringLiteral("two"));
+    ASSERT_EQ(ed()->text(), QStringLiteral("two"));
     command(QStringLiteral("four"));
     w().undo.stepBack();
-    EXPECT_EQ(ed()->Text(), QStringLiteral("two"));
+    EXPECT_EQ(ed()->text(), QStringLiteral("two"));
     w().undo.stepBack();
-    EXPECT_EQ(ed()->Text(), QStringLiteral("one"));
+    EXPECT_EQ(ed()->text(), QStringLiteral("one"));
 }
 
 TEST_F(UndoRingTest, ATagDictionarySnapshotIsRestoredBeforeTheEditorsUndo)
 {
     start();
-    ed()->SetText(QStringLiteral("text"));
+    ed()->setText(QStringLiteral("text"));
     w().undo.takeMarkedSnapshot();
-    ed()->SetSelStart(4);
-    ed()->SetSelText(QStringLiteral("<B>")); // the editor could undo this itself
-    ASSERT_TRUE(ed()->CanUndo());
+    ed()->setSelectionStart(4);
+    ed()->replaceSelection(QStringLiteral("<B>")); // the editor could undo this itself
+    ASSERT_TRUE(ed()->canUndo());
     w().undo.stepBack();
-    EXPECT_EQ(ed()->Text(), QStringLiteral("text"));
+    EXPECT_EQ(ed()->text(), QStringLiteral("text"));
 
     // The mark goes with its slot: a later command and typing are undone in the usual order.
     command(QStringLiteral("text2"));
     ed()->setFocus();
-    ed()->SetSelStart(5);
+    ed()->setSelectionStart(5);
     QTest::keyClicks(ed(), QStringLiteral("Z"));
-    ASSERT_EQ(ed()->Text(), QStringLiteral("text2Z"));
+    ASSERT_EQ(ed()->text(), QStringLiteral("text2Z"));
     w().undo.stepBack();
-    EXPECT_EQ(ed()->Text(), QStringLiteral("text2"));
+    EXPECT_EQ(ed()->text(), QStringLiteral("text2"));
     w().undo.stepBack();
-    EXPECT_EQ(ed()->Text(), QStringLiteral("text"));
+    EXPECT_EQ(ed()->text(), QStringLiteral("text"));
 }
 
 TEST_F(UndoRingTest, AnEmptySnapshotEndsTheWalkBack)
@@ -111,7 +111,7 @@ TEST_F(UndoRingTest, AnEmptySnapshotEndsTheWalkBack)
     start();
     command(QStringLiteral("first")); // the snapshot of the empty text cannot be told from no snapshot
     w().undo.stepBack();
-    EXPECT_EQ(ed()->Text(), QStringLiteral("first"));
+    EXPECT_EQ(ed()->text(), QStringLiteral("first"));
 }
 
 TEST_F(UndoRingTest, UndoRestoresTheCaretAndTheTopLine)
@@ -121,21 +121,21 @@ TEST_F(UndoRingTest, UndoRestoresTheCaretAndTheTopLine)
     for (int i = 0; i < 300; ++i)
         text += QStringLiteral("line %1\r\n").arg(i);
     ed()->resize(400, 200);
-    ed()->SetText(text);
-    ed()->SetSelStart(static_cast<int>(text.indexOf(QStringLiteral("line 120"))));
-    ed()->SetFirstVisibleLine(110);
-    const int caret = ed()->SelStart();
+    ed()->setText(text);
+    ed()->setSelectionStart(static_cast<int>(text.indexOf(QStringLiteral("line 120"))));
+    ed()->setFirstVisibleLine(110);
+    const int caret = ed()->selectionStart();
     command(QStringLiteral("short"));
     w().undo.stepBack();
-    EXPECT_EQ(ed()->Text(), text);
-    EXPECT_EQ(ed()->SelStart(), caret);
-    EXPECT_EQ(ed()->FirstVisibleLine(), 110);
+    EXPECT_EQ(ed()->text(), text);
+    EXPECT_EQ(ed()->selectionStart(), caret);
+    EXPECT_EQ(ed()->firstVisibleLine(), 110);
 }
 
 TEST_F(UndoRingTest, NoSnapshotsAndNoUndoWhileAutomaticCreationRuns)
 {
     start();
-    ed()->SetText(QStringLiteral("a"));
+    ed()->setText(QStringLiteral("a"));
     w().state.autoCreating = true;
     w().undo.takeSnapshot();
     w().undo.takeMarkedSnapshot();
@@ -144,5 +144,5 @@ TEST_F(UndoRingTest, NoSnapshotsAndNoUndoWhileAutomaticCreationRuns)
     command(QStringLiteral("b"));
     w().state.autoCreating = true;
     w().undo.stepBack();
-    EXPECT_EQ(ed()->Text(), QStringLiteral("b"));
+    EXPECT_EQ(ed()->text(), QStringLiteral("b"));
 }

@@ -77,7 +77,7 @@ protected:
     {
         return lesson().controls.get<T>(id);
     }
-    QString text(int n) { return w().ws.sourceEditor(n)->Text(); }
+    QString text(int n) { return w().ws.sourceEditor(n)->text(); }
     QString style() { return w().stylesheet.builder.styleText(); }
     QString line(ControlId id) { return w().controls.get<QLineEdit>(id)->text(); }
     bool shown(ControlId id) { return !w().controls.get<QWidget>(id)->isHidden(); }
@@ -100,7 +100,7 @@ protected:
         s.stepLine = stepLine();
         s.explanation = lesson().explanation();
         s.lineNo = lesson().lineNo;
-        s.tab = w().ws.tabStrip().SelectedIndex();
+        s.tab = w().ws.tabStrip().currentIndex();
         s.builderShown = shown(css_builder::Panel);
         return s;
     }

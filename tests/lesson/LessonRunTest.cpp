@@ -21,7 +21,7 @@ protected:
     // The user's own work in document 0.
     void typeInFirst(const QString& t)
     {
-        w().ws.sourceEditor(0)->SetText(t);
+        w().ws.sourceEditor(0)->setText(t);
         ASSERT_TRUE(w().ws.doc(0).modified);
     }
 };
@@ -80,7 +80,7 @@ TEST_F(LessonRun, BackToTheStartResetsTheLessonAndClosesItsStylesheet)
     EXPECT_EQ(style(), QString());
     ASSERT_EQ(w().ws.documentCount(), 1);
     EXPECT_EQ(text(0), QString());
-    EXPECT_EQ(w().ws.tabStrip().SelectedIndex(), 1);
+    EXPECT_EQ(w().ws.tabStrip().currentIndex(), 1);
 
     // The step after the start shows the line it began on.
     step();
@@ -94,8 +94,8 @@ TEST_F(LessonRun, TheBuilderAPreviewHidStaysClosedAfterGoingBackToTheStart)
         step();
     ASSERT_FALSE(shown(css_builder::Panel));
     pressBackToStart();
-    w().ws.tabStrip().Select(2);
-    w().ws.tabStrip().Select(1);
+    w().ws.tabStrip().setCurrentIndex(2);
+    w().ws.tabStrip().setCurrentIndex(1);
     EXPECT_FALSE(shown(css_builder::Panel));
 }
 
@@ -175,12 +175,12 @@ TEST_F(LessonRun, EachUnsavedDocumentGetsTheCloseQuestionBeforeTheLessonClearsIt
         // From one empty document, the lesson closed.
         lesson().close();
         for (int i = 0; i < w().ws.documentCount(); ++i)
-            w().ws.sourceEditor(i)->SetText(QString());
+            w().ws.sourceEditor(i)->setText(QString());
         w().files.clearAll();
         typeInFirst(u("mine"));
         ASSERT_TRUE(w().ws.addDocument());
-        w().ws.sourceEditor(1)->SetText(u("mine too"));
-        w().ws.tabStrip().Select(1);
+        w().ws.sourceEditor(1)->setText(u("mine too"));
+        w().ws.tabStrip().setCurrentIndex(1);
         openLesson();
 
         dialogs.expectMsg(u("全て初期化していいですか？"), MsgResult::Yes);
@@ -207,7 +207,7 @@ TEST_F(LessonRun, EachUnsavedDocumentGetsTheCloseQuestionBeforeTheLessonClearsIt
             EXPECT_EQ(text(1), u("mine too"));
             EXPECT_TRUE(w().ws.doc(0).modified);
             EXPECT_TRUE(w().ws.doc(1).modified);
-            EXPECT_EQ(w().ws.tabStrip().SelectedIndex(), 1);
+            EXPECT_EQ(w().ws.tabStrip().currentIndex(), 1);
             // The lesson has not moved: ▶ asks again.
             EXPECT_EQ(lesson().lineNo, 0);
             EXPECT_EQ(caption(), u("ＣＳＳペルモア"));
@@ -230,9 +230,9 @@ TEST_F(LessonRun, AReplayAsksAboutTheUsersDocumentsButNotAboutTheLessonsOwn)
     stepPast("<タブ名変更>");
     ASSERT_EQ(w().ws.documentCount(), 2);
     // The user types into the lesson's page and opens a document of their own.
-    w().ws.sourceEditor(0)->SetText(text(0) + u("typed"));
+    w().ws.sourceEditor(0)->setText(text(0) + u("typed"));
     ASSERT_TRUE(w().ws.addDocument());
-    w().ws.sourceEditor(2)->SetText(u("mine"));
+    w().ws.sourceEditor(2)->setText(u("mine"));
 
     // Initialising all from the File menu asks about it too.
     dialogs.expectMsg(u("全て初期化していいですか？"), MsgResult::No);
@@ -256,10 +256,10 @@ TEST_F(LessonRun, AReplayAsksAboutTheUsersDocumentsButNotAboutTheLessonsOwn)
 
 TEST_F(LessonRun, SavedOrBlankDocumentsAreClearedWithoutAQuestion)
 {
-    w().ws.sourceEditor(0)->SetText(u("saved text"));
+    w().ws.sourceEditor(0)->setText(u("saved text"));
     w().ws.doc(0).modified = false;
     ASSERT_TRUE(w().ws.addDocument());
-    w().ws.sourceEditor(1)->SetText(u("   "));
+    w().ws.sourceEditor(1)->setText(u("   "));
     openLesson();
     pressStep();
     EXPECT_EQ(w().ws.documentCount(), 1);
@@ -270,7 +270,7 @@ TEST_F(LessonRun, GoingBackBeforeTheLessonClearedAnythingLeavesTheDocuments)
 {
     typeInFirst(u("mine"));
     ASSERT_TRUE(w().ws.addDocument());
-    w().ws.sourceEditor(1)->SetText(u("mine too"));
+    w().ws.sourceEditor(1)->setText(u("mine too"));
     openLesson();
     pressBackToStart();
     EXPECT_EQ(w().ws.documentCount(), 2);
@@ -292,7 +292,7 @@ TEST_F(LessonRun, InitialisingAllAsksNothingWhileTheLessonIsShownWithItsOwnDocum
     dialogs.expectMsg(u("全て初期化していいですか？"), MsgResult::Yes);
     dialogs.expectMsg(u("現在のファイルを保存しますか？"), MsgResult::No);
     pressStep();
-    w().ws.sourceEditor(0)->SetText(u("lesson text"));
+    w().ws.sourceEditor(0)->setText(u("lesson text"));
     w().files.clearAll();
     EXPECT_EQ(text(0), QString());
 
@@ -371,7 +371,7 @@ TEST_F(LessonRun, APressDuringAStepActsWhenTheStepIsOver)
     waitIdle();
     EXPECT_EQ(lesson().lineNo, 0);
     EXPECT_EQ(caption(), u("CSSペルモア  実行行 = 0"));
-    EXPECT_EQ(w().ws.tabStrip().SelectedIndex(), 1);
+    EXPECT_EQ(w().ws.tabStrip().currentIndex(), 1);
 }
 
 TEST_F(LessonRun, ARunGoesOnFromTheEventLoop)

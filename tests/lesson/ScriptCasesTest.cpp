@@ -43,7 +43,7 @@ TEST_F(LessonScriptCases, AFailingCommandEndsItsStepWithoutShowingIt)
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
-        w().ws.sourceEditor(0)->SetText(u(c.page));
+        w().ws.sourceEditor(0)->setText(u(c.page));
         w().ws.doc(0).modified = false;
         play(c.lines);
         const QString captionBefore = caption();
@@ -58,7 +58,7 @@ TEST_F(LessonScriptCases, AFailingCommandEndsItsStepWithoutShowingIt)
 TEST_F(LessonScriptCases, WritingGoesAfterTheBodyTagAndConsumesItsClosingLine)
 {
     play(script({"<書き込み>", "one", "<BR>two", "\t<P>three</P>", "<タブの挿入>", "-", "<CLASSNAME>", "next"}));
-    w().ws.sourceEditor(0)->SetText(u("<HTML><BODY></BODY></HTML>"));
+    w().ws.sourceEditor(0)->setText(u("<HTML><BODY></BODY></HTML>"));
     step();
     EXPECT_EQ(text(0), u("<HTML><BODY>one\r\n<BR>two\r\n\t<P>three</P>\r\n</BODY></HTML>"));
     EXPECT_EQ(w().ws.documentCount(), 1) << "the closing line is not run";
@@ -66,7 +66,7 @@ TEST_F(LessonScriptCases, WritingGoesAfterTheBodyTagAndConsumesItsClosingLine)
 
     // Without "<BODY>" in its own case the text goes after the fifth character.
     play(script({"<書き込み>", "X", "<end>"}));
-    w().ws.sourceEditor(0)->SetText(u("abcdefgh <body>"));
+    w().ws.sourceEditor(0)->setText(u("abcdefgh <body>"));
     step();
     EXPECT_EQ(text(0), u("abcdeX\r\nfgh <body>"));
 }
@@ -136,7 +136,7 @@ TEST_F(LessonScriptCases, AFolderThatCannotBeMadeIsReportedAndNothingIsCleared)
 {
     // A file where the lesson folder belongs.
     writeFile(lessonFolder(), "not a folder");
-    w().ws.sourceEditor(0)->SetText(u("kept"));
+    w().ws.sourceEditor(0)->setText(u("kept"));
     play(script({"<初期化>", "TAB 0", "<end>"}));
     dialogs.expectMsg(u("レッスン用のフォルダーが作れません"));
     step();

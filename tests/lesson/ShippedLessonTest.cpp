@@ -43,7 +43,7 @@ protected:
         openLesson();
     }
     QListWidget* list(ControlId id) { return w().controls.get<QListWidget>(id); }
-    QString selected(int n) { return w().ws.sourceEditor(n)->SelText(); }
+    QString selected(int n) { return w().ws.sourceEditor(n)->selectedText(); }
     QByteArray lessonFile(const char* name) { return readFile(lessonFolder() + u("/") + u(name)); }
 };
 
@@ -64,7 +64,7 @@ TEST_F(ShippedLesson, OpeningShowsTheWelcomeAndTheFirstStepPreparesThePage)
     EXPECT_TRUE(text(0).startsWith(u("<!DOCTYPE HTML PUBLIC")));
     EXPECT_EQ(w().ws.doc(0).fileName, u("$$$000.html"));
     EXPECT_EQ(w().ws.doc(0).folder, lessonFolder());
-    EXPECT_EQ(w().ws.tabStrip().SelectedIndex(), 1);
+    EXPECT_EQ(w().ws.tabStrip().currentIndex(), 1);
     EXPECT_TRUE(lesson().explanation().startsWith(u("スタイルシート（CSS）のレッスンへようこそ。\r\n")));
     // The first step shows no line yet: none had begun before it.
     EXPECT_EQ(caption(), u("CSSペルモア  実行行 = "));
@@ -78,11 +78,11 @@ TEST_F(ShippedLesson, OpeningShowsTheWelcomeAndTheFirstStepPreparesThePage)
     EXPECT_EQ(stepLine(), u("8"));
 
     stepPast("<TABSEL>");
-    EXPECT_EQ(w().ws.tabStrip().SelectedIndex(), 2);
+    EXPECT_EQ(w().ws.tabStrip().currentIndex(), 2);
     EXPECT_TRUE(readFile(w().ws.tempPagePath(0)).contains("<H1>"));
     EXPECT_TRUE(w().ws.tempPagePath(0).startsWith(lessonFolder() + u("/")));
     stepPast("<TABSEL>");
-    EXPECT_EQ(w().ws.tabStrip().SelectedIndex(), 1);
+    EXPECT_EQ(w().ws.tabStrip().currentIndex(), 1);
 }
 
 TEST_F(ShippedLesson, TheStylesheetIsMadeAndLinked)
@@ -227,7 +227,7 @@ TEST_F(ShippedLesson, ClassesAreBuiltAndAppliedInThePage)
     EXPECT_TRUE(text(0).contains(u("\t<H1 class=\"center\">ペルモア日記</H1>")));
 
     stepPast("<TABSEL>"); // the styled page
-    EXPECT_EQ(w().ws.tabStrip().SelectedIndex(), 2);
+    EXPECT_EQ(w().ws.tabStrip().currentIndex(), 2);
     EXPECT_EQ(lessonFile("Kaisetu.css"), (text(1) + u("\r\n")).toUtf8());
     EXPECT_TRUE(readFile(w().ws.tempPagePath(0)).contains("class=\"center\""));
 }

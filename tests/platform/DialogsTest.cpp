@@ -102,7 +102,7 @@ TEST(QtFileDialogs, TheOpenDialogSpeaksJapaneseWithItsSizesKindsAndDatesWhole)
     request.title = QStringLiteral("開く");
     request.filter = QStringLiteral("HTML(*.html;*.htm)|*.html;*.htm|(*.*)|*.*");
     request.directory = temp.path();
-    EXPECT_EQ(dialogs.ShowOpen(request), std::nullopt) << "cancelled";
+    EXPECT_EQ(dialogs.getOpenFileName(request), std::nullopt) << "cancelled";
 
     ASSERT_TRUE(shown.found) << "the dialog showed the folder";
     EXPECT_EQ(shown.cancel, QStringLiteral("キャンセル"));

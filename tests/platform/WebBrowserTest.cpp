@@ -20,7 +20,7 @@ QWebEngineView* viewOf(WebBrowser& b)
 {
     // The view is made when the browser is first used.
     if (!b.hasView())
-        b.RunScript(QStringLiteral("0"), [](const QVariant&) {});
+        b.runScript(QStringLiteral("0"), [](const QVariant&) {});
     return b.findChild<QWebEngineView*>();
 }
 
@@ -40,8 +40,8 @@ protected:
     // Navigates and waits for the page; the address the browser reported, empty on failure.
     QUrl load(WebBrowser& b, const QString& pathOrUrl, const QString& encoding = QString())
     {
-        QSignalSpy complete(&b, &WebBrowser::DocumentComplete);
-        b.Navigate(pathOrUrl, encoding);
+        QSignalSpy complete(&b, &WebBrowser::loadFinished);
+        b.navigate(pathOrUrl, encoding);
         EXPECT_TRUE(b.isLoading());
         if (!complete.wait(BrowserTimeout))
             return QUrl();
@@ -76,8 +76,8 @@ TEST_F(WebBrowserTest, ShowsFilesAndAddressesAndNamesThePage)
     for (const Case& c : cases) {
         SCOPED_TRACE(c.navigate.toStdString() + " " + c.encoding.toStdString());
         EXPECT_EQ(load(b, c.navigate, c.encoding), c.url);
-        EXPECT_EQ(QUrl(b.LocationURL()), c.url);
-        EXPECT_EQ(b.LocationName(), c.name);
+        EXPECT_EQ(QUrl(b.url()), c.url);
+        EXPECT_EQ(b.locationName(), c.name);
     }
     ASSERT_TRUE(b.hasView());
     EXPECT_EQ(viewOf(b)->geometry(), b.rect());
@@ -112,12 +112,12 @@ TEST_F(WebBrowserTest, ALinkOnAPageShownInItsEncodingOpensTheLinkedFile)
     WebBrowser b;
     ASSERT_EQ(load(b, dir.path() + QStringLiteral("/./first.html"), QStringLiteral("Shift_JIS")), QUrl::fromLocalFile(first));
     EXPECT_TRUE(pageText(&b).startsWith(QStringLiteral("漢字")));
-    QSignalSpy complete(&b, &WebBrowser::DocumentComplete);
-    b.RunScript(QStringLiteral("document.links[0].click()"), [](const QVariant&) {});
+    QSignalSpy complete(&b, &WebBrowser::loadFinished);
+    b.runScript(QStringLiteral("document.links[0].click()"), [](const QVariant&) {});
     ASSERT_TRUE(complete.wait(BrowserTimeout));
     EXPECT_EQ(complete.last().at(0).toUrl(), QUrl::fromLocalFile(second));
     EXPECT_EQ(pageText(&b), QStringLiteral("second"));
-    EXPECT_EQ(b.LocationName(), QStringLiteral("second.html"));
+    EXPECT_EQ(b.locationName(), QStringLiteral("second.html"));
 }
 
 TEST_F(WebBrowserTest, AnswersDoNotReachABrowserThatIsGone)
@@ -128,12 +128,12 @@ TEST_F(WebBrowserTest, AnswersDoNotReachABrowserThatIsGone)
     ASSERT_FALSE(load(*b, path).isEmpty());
     ASSERT_FALSE(load(witness, path).isEmpty());
     auto called = std::make_shared<int>(0);
-    b->PageText([called](const QString&) { ++*called; });
-    b->PageSource([called](const QString&) { ++*called; });
-    b->PageLinks([called](const QStringList&) { ++*called; });
+    b->pageText([called](const QString&) { ++*called; });
+    b->pageSource([called](const QString&) { ++*called; });
+    b->pageLinks([called](const QStringList&) { ++*called; });
     // Asked after them, so answered after theirs would have been.
     auto witnessed = std::make_shared<QString>();
-    witness.PageText([witnessed](const QString& text) { *witnessed = text; });
+    witness.pageText([witnessed](const QString& text) { *witnessed = text; });
     b.reset();
     ASSERT_TRUE(waitUntil([&] { return !witnessed->isEmpty(); }));
     EXPECT_EQ(*witnessed, QStringLiteral("text"));
@@ -176,6 +176,6 @@ TEST_F(WebBrowserTest, FilesDraggedOverThePageAreRefused)
         // The page answers a script after the drop: it is still the first one, and nothing loads.
         EXPECT_EQ(pageText(&b), QStringLiteral("first"));
         EXPECT_FALSE(b.isLoading());
-        EXPECT_EQ(QUrl(b.LocationURL()), QUrl::fromLocalFile(first));
+        EXPECT_EQ(QUrl(b.url()), QUrl::fromLocalFile(first));
     }
 }

@@ -30,7 +30,7 @@ TEST_F(BrowserEngineLoadingTest, TheFirstPreviewLoadsTheEngine)
     EXPECT_FALSE(mapped("libQt6WebEngineCore")) << "the start maps the engine";
     EXPECT_FALSE(mapped("libpelmor_browser"));
 
-    win.ws.tabStrip().Select(2);
+    win.ws.tabStrip().setCurrentIndex(2);
     WebBrowser* browser = nullptr;
     ASSERT_TRUE(waitUntil([&] {
         browser = win.findChild<WebBrowser*>();
@@ -42,7 +42,7 @@ TEST_F(BrowserEngineLoadingTest, TheFirstPreviewLoadsTheEngine)
     EXPECT_NE(WebBrowser::sharedProfile(), nullptr);
 
     QString text;
-    browser->PageText([&](const QString& t) { text = t; });
+    browser->pageText([&](const QString& t) { text = t; });
     ASSERT_TRUE(waitUntil([&] { return !text.isEmpty(); }));
     EXPECT_EQ(text, QStringLiteral("日本語"));
 }

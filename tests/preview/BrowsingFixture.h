@@ -36,6 +36,6 @@ protected:
     // Waits until the browser has finished loading the address.
     static bool waitForPage(WebBrowser* b, const QUrl& url)
     {
-        return b && waitUntil([b, url] { return !b->isLoading() && QUrl(b->LocationURL()) == url; });
+        return b && waitUntil([b, url] { return !b->isLoading() && QUrl(b->url()) == url; });
     }
 };

@@ -73,7 +73,7 @@ TEST_F(FavouritesListTest, ThePanelShowsTheFileAndItsButtonsEditTheList)
         press(s.button);
         EXPECT_EQ(listed(), s.after) << "button " << buttonNumber(s.button);
     }
-    EXPECT_EQ(win.favourites.DeletedFavorite, QStringLiteral("b"));
+    EXPECT_EQ(win.favourites.deletedFavourite, QStringLiteral("b"));
     // Unsaved, the file is as it was.
     EXPECT_EQ(readFile(favouritesFile()), QByteArray("a\r\nb\r\nc\r\n"));
     press(ExecuteButton::SaveFavourites);
@@ -126,7 +126,7 @@ TEST_F(FavouritesListTest, LoadingAllOpensOneDocumentPerFavourite)
     // Document 0 is in browser mode already, 1 is empty, 2 holds text.
     ASSERT_TRUE(win.ws.addDocument());
     ASSERT_TRUE(win.ws.addDocument());
-    win.ws.sourceEditor(2)->SetText(QStringLiteral("<P>text</P>"));
+    win.ws.sourceEditor(2)->setText(QStringLiteral("<P>text</P>"));
     win.ws.doc(0).browserMode = true;
 
     loadAll();
@@ -140,20 +140,20 @@ TEST_F(FavouritesListTest, LoadingAllOpensOneDocumentPerFavourite)
         EXPECT_EQ(win.ws.sourceCaption(n), QString());
     }
     EXPECT_FALSE(win.ws.doc(2).browserMode);
-    EXPECT_EQ(win.ws.sourceEditor(2)->Text(), QStringLiteral("<P>text</P>"));
+    EXPECT_EQ(win.ws.sourceEditor(2)->text(), QStringLiteral("<P>text</P>"));
     TabStrip& strip = win.ws.tabStrip();
-    EXPECT_EQ(strip.Caption(Workspace::previewTab(1)), QStringLiteral("abcde"));
-    EXPECT_EQ(strip.Caption(Workspace::previewTab(3)), QString());
-    EXPECT_EQ(strip.Caption(Workspace::previewTab(4)), QString());
+    EXPECT_EQ(strip.tabText(Workspace::previewTab(1)), QStringLiteral("abcde"));
+    EXPECT_EQ(strip.tabText(Workspace::previewTab(3)), QString());
+    EXPECT_EQ(strip.tabText(Workspace::previewTab(4)), QString());
     EXPECT_EQ(win.ws.sourceCaption(2), QStringLiteral("$$$002.html"));
 
     // The last page loaded is shown, under the bar; the pointer is back.
-    EXPECT_EQ(strip.SelectedIndex(), Workspace::previewTab(4));
+    EXPECT_EQ(strip.currentIndex(), Workspace::previewTab(4));
     EXPECT_TRUE(win.live.bar()->isVisible());
     EXPECT_TRUE(browser(4)->isVisible());
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
     EXPECT_EQ(win.live.urlBox()->count(), 3);
-    EXPECT_FALSE(win.live.BrowserLoading);
+    EXPECT_FALSE(win.live.browserLoading);
 }
 
 TEST_F(FavouritesListTest, APageThatTakesTooLongDoesNotHoldUpTheOthers)
@@ -163,7 +163,7 @@ TEST_F(FavouritesListTest, APageThatTakesTooLongDoesNotHoldUpTheOthers)
     writeFavourites("p1.html\r\np2.html\r\n");
     MainWindow& win = start();
     // No page can finish loading before the wait is over.
-    win.favourites.PageWait.setInterval(0);
+    win.favourites.pageWait.setInterval(0);
     loadAll();
     ASSERT_EQ(win.ws.documentCount(), 2);
     EXPECT_TRUE(waitForPage(browser(0), fileUrl(QStringLiteral("p1.html"))));
@@ -177,17 +177,17 @@ TEST_F(FavouritesListTest, LoadingStopsAtTheMostDocumentsTheWindowHolds)
     writePage(QStringLiteral("p1.html"), QStringLiteral("p1"));
     writeFavourites("p1.html\r\np1.html\r\np1.html\r\n");
     MainWindow& win = start();
-    win.ws.sourceEditor(0)->SetText(QStringLiteral("x"));
+    win.ws.sourceEditor(0)->setText(QStringLiteral("x"));
     while (win.ws.documentCount() < MaxDocuments - 1) {
         ASSERT_TRUE(win.ws.addDocument());
-        win.ws.current().sourceEditor->SetText(QStringLiteral("x"));
+        win.ws.current().sourceEditor->setText(QStringLiteral("x"));
     }
     dialogs.expectMsg(QStringLiteral("これ以上タブを開けません。"));
     loadAll();
     EXPECT_EQ(dialogs.pending(), 0);
     EXPECT_EQ(win.ws.documentCount(), MaxDocuments);
     EXPECT_TRUE(win.ws.doc(MaxDocuments - 1).browserMode);
-    EXPECT_EQ(win.ws.tabStrip().SelectedIndex(), Workspace::previewTab(MaxDocuments - 1));
+    EXPECT_EQ(win.ws.tabStrip().currentIndex(), Workspace::previewTab(MaxDocuments - 1));
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
 }
 

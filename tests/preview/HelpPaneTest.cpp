@@ -29,7 +29,7 @@ protected:
     // The pane lies over the tab strip's display area, its parts as the layout places them.
     void expectLaidOut()
     {
-        QWidget* area = w().ws.tabStrip().DisplayArea();
+        QWidget* area = w().ws.tabStrip().displayArea();
         EXPECT_EQ(pane()->geometry(), QRect(area->mapTo(pane()->parentWidget(), QPoint(0, 0)), area->size()));
         const int width = twips::Width(pane());
         const int height = twips::Height(pane());
@@ -86,7 +86,7 @@ TEST_F(HelpPaneTest, PageZeroLaysThePaneOutAndLeavesItAsItIs)
     EXPECT_EQ(paneBrowser()->geometry(), win.controls.get<QWidget>(help_pane::Explanation)->geometry());
     win.procs.call(procedure::ShowHelpPage, 0);
     EXPECT_TRUE(pane()->isVisible());
-    EXPECT_EQ(QUrl(paneBrowser()->LocationURL()), pageUrl(QStringLiteral("region.html")));
+    EXPECT_EQ(QUrl(paneBrowser()->url()), pageUrl(QStringLiteral("region.html")));
 }
 
 TEST_F(HelpPaneTest, WithTheSwitchOnEachPageOpensAWindowOfItsOwn)

@@ -50,7 +50,7 @@ protected:
     // Document 0 holds the page with links and shows its preview; returns the page's address.
     QUrl previewPage()
     {
-        w().ws.sourceEditor(0)->SetText(Page);
+        w().ws.sourceEditor(0)->setText(Page);
         w().ws.selectPreviewTab(0);
         const QUrl page = QUrl::fromLocalFile(w().ws.tempPagePath(0));
         EXPECT_TRUE(waitUntil([&] { return browser(0) && QUrl(urlBox()->currentText()) == page; }));
@@ -119,7 +119,7 @@ TEST_F(LinkListTest, AClickInThePreviewFollowsTheLinkFromThePagesFolder)
 
     // Listed without an address, the links are followed from the document's own folder.
     win.controls.get<QLabel>(link_list::Address)->setText(QString());
-    browser(0)->Navigate(page.toString());
+    browser(0)->navigate(page.toString());
     ASSERT_TRUE(waitForPage(browser(0), page));
     clickEntry(0);
     EXPECT_TRUE(waitForPage(browser(0), a));
@@ -140,7 +140,7 @@ TEST_F(LinkListTest, AClickInTheSourceMarksWhereTheLinkStands)
     else
         searches = -1;
 
-    win.ws.sourceEditor(0)->SetText(Page);
+    win.ws.sourceEditor(0)->setText(Page);
     win.commands.invoke(browser_menu::ListLinks);
     ASSERT_EQ(listed(), PageLinks);
     win.ws.selectSourceTab(0);
@@ -166,19 +166,19 @@ TEST_F(LinkListTest, InBrowserModeTheLivePagesLinksAreListed)
     win.commands.invoke(browser_menu::ListLinks);
     ASSERT_TRUE(waitUntil([&] { return panel()->isVisible(); }));
     EXPECT_EQ(listed(), (QStringList{QStringLiteral("one.html"), QStringLiteral("two.html")}));
-    EXPECT_TRUE(win.ws.sourceEditor(0)->Text().contains(QStringLiteral("two.html")));
+    EXPECT_TRUE(win.ws.sourceEditor(0)->text().contains(QStringLiteral("two.html")));
     EXPECT_EQ(QUrl(address()), live);
 
     clickEntry(1);
     const QUrl two = fileUrl(QStringLiteral("site/two.html"));
-    EXPECT_TRUE(waitUntil([&] { return QUrl(browser(0)->LocationURL()) == two; }));
+    EXPECT_TRUE(waitUntil([&] { return QUrl(browser(0)->url()) == two; }));
 }
 
 TEST_F(LinkListTest, TheTabSwitchListsThePageOfTheDocumentShown)
 {
     MainWindow& win = start();
     ASSERT_TRUE(win.ws.addDocument());
-    win.ws.sourceEditor(1)->SetText(QStringLiteral("<A HREF=\"other.html\">o</A>"));
+    win.ws.sourceEditor(1)->setText(QStringLiteral("<A HREF=\"other.html\">o</A>"));
     const QUrl page = previewPage();
     win.commands.invoke(browser_menu::ListLinks);
     ASSERT_EQ(listed(), PageLinks);

@@ -59,7 +59,7 @@ protected:
     void showSourceOf(int n, const QString& marker)
     {
         w().ws.selectSourceTab(n);
-        EXPECT_TRUE(waitUntil([&] { return w().ws.sourceEditor(n)->Text().contains(marker); })) << w().ws.sourceEditor(n)->Text().toStdString();
+        EXPECT_TRUE(waitUntil([&] { return w().ws.sourceEditor(n)->text().contains(marker); })) << w().ws.sourceEditor(n)->text().toStdString();
     }
 };
 
@@ -69,14 +69,14 @@ TEST_F(LiveBrowserTest, BrowserModeShowsTheStartPageUnderTheBar)
     WebBrowser* b = openBrowserMode();
     ASSERT_NE(b, nullptr);
     EXPECT_TRUE(win.ws.doc(0).browserMode);
-    EXPECT_EQ(win.ws.tabStrip().SelectedIndex(), 2);
+    EXPECT_EQ(win.ws.tabStrip().currentIndex(), 2);
     EXPECT_EQ(urlEntries(), (QStringList{QStringLiteral("site/one.html"), QStringLiteral("site/two.html")}));
     // When the page is complete the box names it.
     EXPECT_EQ(QUrl(urlBox()->currentText()), fileUrl(QStringLiteral("site/one.html")));
-    EXPECT_EQ(b->LocationName(), QStringLiteral("一"));
+    EXPECT_EQ(b->locationName(), QStringLiteral("一"));
 
     QWidget* bar = win.live.bar();
-    QWidget* area = win.ws.tabStrip().DisplayArea();
+    QWidget* area = win.ws.tabStrip().displayArea();
     EXPECT_TRUE(bar->isVisible());
     EXPECT_TRUE(b->isVisible());
     EXPECT_FALSE(win.ws.sourceEditor(0)->isVisible());
@@ -135,7 +135,7 @@ TEST_F(LiveBrowserTest, TheUrlBoxAndTheToolbarNavigateWithoutAddingEntries)
     ASSERT_TRUE(waitForPage(b, two));
     // Nothing to do for the first two; going forward at the end of the history changes nothing,
     // so the reload after them is the only load, and of the same page.
-    QSignalSpy complete(b, &WebBrowser::DocumentComplete);
+    QSignalSpy complete(b, &WebBrowser::loadFinished);
     pressToolbar(QStringLiteral("読み込み"));
     pressToolbar(QStringLiteral("進む"));
     pressToolbar(QStringLiteral("更新"));
@@ -143,7 +143,7 @@ TEST_F(LiveBrowserTest, TheUrlBoxAndTheToolbarNavigateWithoutAddingEntries)
     EXPECT_EQ(complete.count(), 1);
     EXPECT_EQ(complete.last().at(0).toUrl(), two);
     EXPECT_TRUE(complete.last().at(1).toBool());
-    EXPECT_EQ(QUrl(b->LocationURL()), two);
+    EXPECT_EQ(QUrl(b->url()), two);
     EXPECT_EQ(urlEntries().size(), 2);
 
     const QStringList tips = {QStringLiteral("前のURLへ"), QStringLiteral("次のＵＲＬへ"), QStringLiteral("ブラウザーの更新"),
@@ -184,10 +184,10 @@ TEST_F(LiveBrowserTest, EnterTypedInTheUrlBoxGoesToTheAddress)
         QTest::keyClick(focused, Qt::Key_Backspace);
         QTest::keyClicks(focused, url.toString());
         ASSERT_EQ(urlBox()->currentText(), url.toString());
-        QSignalSpy complete(b, &WebBrowser::DocumentComplete);
+        QSignalSpy complete(b, &WebBrowser::loadFinished);
         QTest::keyClick(focused, press.key, press.modifiers);
-        EXPECT_TRUE(waitUntil([&] { return !complete.isEmpty() && !b->isLoading() && QUrl(b->LocationURL()) == url; }))
-            << b->LocationURL().toStdString();
+        EXPECT_TRUE(waitUntil([&] { return !complete.isEmpty() && !b->isLoading() && QUrl(b->url()) == url; }))
+            << b->url().toStdString();
         EXPECT_EQ(QUrl(urlBox()->currentText()), url);
         EXPECT_EQ(urlEntries(), entries);
     }
@@ -202,7 +202,7 @@ TEST_F(LiveBrowserTest, TheSourceTabHoldsTheLivePagesSource)
     ASSERT_TRUE(waitForPage(b, fileUrl(QStringLiteral("site/two.html"))));
 
     showSourceOf(0, QStringLiteral("<p>two</p>"));
-    const QString text = win.ws.sourceEditor(0)->Text();
+    const QString text = win.ws.sourceEditor(0)->text();
     EXPECT_TRUE(text.startsWith(QStringLiteral("<html>")));
     EXPECT_TRUE(text.contains(QStringLiteral("<title>二</title>")));
     EXPECT_FALSE(text.contains(QRegularExpression(QStringLiteral("[^\\r]\\n")))) << "the editor's lines end in CR LF";
@@ -211,26 +211,26 @@ TEST_F(LiveBrowserTest, TheSourceTabHoldsTheLivePagesSource)
     EXPECT_FALSE(win.live.bar()->isVisible());
     EXPECT_EQ(win.ws.statusText(), win.ws.doc(0).folder + QStringLiteral("/$$$000.html"));
     EXPECT_EQ(win.ws.sourceCaption(0), QStringLiteral("$$$000.html"));
-    EXPECT_EQ(win.ws.tabStrip().Image(1), 12);
+    EXPECT_EQ(win.ws.tabStrip().tabImage(1), 12);
 
     // "終了" ends browser mode: the preview is the document's own again.
     win.ws.selectPreviewTab(0);
     pressToolbar(QStringLiteral("終了"));
     EXPECT_FALSE(win.ws.doc(0).browserMode);
     EXPECT_FALSE(win.live.bar()->isVisible());
-    EXPECT_EQ(win.ws.tabStrip().SelectedIndex(), 1);
-    EXPECT_EQ(b->geometry(), win.ws.tabStrip().DisplayArea()->rect());
+    EXPECT_EQ(win.ws.tabStrip().currentIndex(), 1);
+    EXPECT_EQ(b->geometry(), win.ws.tabStrip().displayArea()->rect());
 }
 
 TEST_F(LiveBrowserTest, PullingASourceOverTheUsersTextCanBeUndone)
 {
     MainWindow& win = start();
     const QString mine = QStringLiteral("<P>私のページ</P>\r\n");
-    win.ws.sourceEditor(0)->SetText(mine);
+    win.ws.sourceEditor(0)->setText(mine);
     ASSERT_NE(openBrowserMode(), nullptr);
     showSourceOf(0, QStringLiteral("<p>one</p>"));
     win.undo.stepBack();
-    EXPECT_EQ(win.ws.sourceEditor(0)->Text(), mine);
+    EXPECT_EQ(win.ws.sourceEditor(0)->text(), mine);
 }
 
 TEST_F(LiveBrowserTest, ASourceThatArrivesTooLateIsDropped)
@@ -253,14 +253,14 @@ TEST_F(LiveBrowserTest, ASourceThatArrivesTooLateIsDropped)
         SCOPED_TRACE(c.name);
         win.ws.setCurrentIndex(0);
         win.ws.doc(0).browserMode = true;
-        ed->SetText(QStringLiteral("kept"));
+        ed->setText(QStringLiteral("kept"));
         bool applied = false;
-        win.live.LoadBrowserSource([&] { applied = true; });
+        win.live.loadBrowserSource([&] { applied = true; });
         c.change();
         // The page answers in order: once this answer is in, the first one has been handled.
         EXPECT_TRUE(pageSource(b).contains(QStringLiteral("one")));
         EXPECT_FALSE(applied);
-        EXPECT_EQ(ed->Text(), QStringLiteral("kept"));
+        EXPECT_EQ(ed->text(), QStringLiteral("kept"));
     }
 }
 
@@ -272,7 +272,7 @@ TEST_F(LiveBrowserTest, ReleasingAllBrowsersNamesTheTabsAgain)
     TabStrip& strip = win.ws.tabStrip();
     for (int n : {0, 2}) {
         win.ws.doc(n).browserMode = true;
-        strip.SetCaption(Workspace::previewTab(n), QStringLiteral("abcde"));
+        strip.setTabText(Workspace::previewTab(n), QStringLiteral("abcde"));
         win.ws.setSourceCaption(n, QString());
     }
     win.ws.setSourceCaption(1, QStringLiteral("page.htm"));
@@ -282,13 +282,13 @@ TEST_F(LiveBrowserTest, ReleasingAllBrowsersNamesTheTabsAgain)
     win.commands.invoke(browser_menu::ReleaseAllBrowsers);
     EXPECT_FALSE(win.live.bar()->isVisible());
     QStringList captions;
-    for (int p = 1; p <= strip.Count(); ++p)
-        captions << strip.Caption(p);
+    for (int p = 1; p <= strip.count(); ++p)
+        captions << strip.tabText(p);
     EXPECT_EQ(captions, (QStringList{QStringLiteral("$$$000.html"), QString(), QStringLiteral("page.htm"), QString(),
                                      QStringLiteral("$$$002.html"), QString()}));
     for (int n = 0; n < 3; ++n)
         EXPECT_FALSE(win.ws.doc(n).browserMode) << n;
-    EXPECT_EQ(browser(2)->geometry(), strip.DisplayArea()->rect());
+    EXPECT_EQ(browser(2)->geometry(), strip.displayArea()->rect());
 }
 
 TEST_F(LiveBrowserTest, WithoutFavouritesTheBoxStartsEmpty)
@@ -356,11 +356,11 @@ TEST_F(LiveBrowserTest, ALivePageWritesNoStylesheetAndStartsNoPreviewTimer)
     MainWindow& win = start();
     ASSERT_TRUE(win.ws.addDocument());
     win.ws.doc(1).fileName = QStringLiteral("look.css");
-    win.ws.sourceEditor(1)->SetText(QStringLiteral("P { color: red; }"));
+    win.ws.sourceEditor(1)->setText(QStringLiteral("P { color: red; }"));
     const QString sheet = win.ws.doc(0).folder + QStringLiteral("/look.css");
     for (int n : {0, 1}) {
         SCOPED_TRACE(n);
-        win.ws.sourceEditor(0)->SetText(QStringLiteral("<LINK rel=\"stylesheet\" href=\"look.css\"><P>x</P>"));
+        win.ws.sourceEditor(0)->setText(QStringLiteral("<LINK rel=\"stylesheet\" href=\"look.css\"><P>x</P>"));
         win.ws.setCurrentIndex(n);
         win.ws.doc(n).browserMode = true;
         win.ws.selectPreviewTab(n);

@@ -18,8 +18,8 @@ namespace {
 QList<int> tabImages(TabStrip* strip)
 {
     QList<int> images;
-    for (int i = 1; i <= strip->Count(); ++i)
-        images << strip->Image(i);
+    for (int i = 1; i <= strip->count(); ++i)
+        images << strip->tabImage(i);
     return images;
 }
 
@@ -46,14 +46,14 @@ protected:
         Document& d = w().ws.doc(n);
         std::unique_ptr<QSignalSpy> complete;
         if (d.browser)
-            complete = std::make_unique<QSignalSpy>(d.browser, &WebBrowser::DocumentComplete);
-        w().ws.tabStrip().Select(2 * n + 2);
+            complete = std::make_unique<QSignalSpy>(d.browser, &WebBrowser::loadFinished);
+        w().ws.tabStrip().setCurrentIndex(2 * n + 2);
         EXPECT_TRUE(waitUntil([this] { return !w().preview.previewDelay.isActive(); }));
         WebBrowser* b = d.browser;
         if (!b)
             return nullptr;
         if (!complete)
-            complete = std::make_unique<QSignalSpy>(b, &WebBrowser::DocumentComplete);
+            complete = std::make_unique<QSignalSpy>(b, &WebBrowser::loadFinished);
         if (b->isLoading())
             EXPECT_TRUE(complete->wait(BrowserTimeout)) << "the page did not finish loading";
         if (!complete->isEmpty()) {
@@ -61,14 +61,14 @@ protected:
             EXPECT_TRUE(complete->last().at(1).toBool());
         }
         EXPECT_FALSE(b->isLoading());
-        EXPECT_EQ(QUrl(b->LocationURL()), tempUrl(n));
+        EXPECT_EQ(QUrl(b->url()), tempUrl(n));
         return b;
     }
 
     // Selects the preview tab and lets its tick run; for previews that load nothing.
     void selectPreviewAndTick(int n)
     {
-        w().ws.tabStrip().Select(2 * n + 2);
+        w().ws.tabStrip().setCurrentIndex(2 * n + 2);
         EXPECT_TRUE(waitUntil([this] { return !w().preview.previewDelay.isActive(); }));
         QApplication::processEvents();
     }
@@ -95,22 +95,22 @@ TEST_F(PreviewTabTest, ThePreviewShowsTheTemporaryPageInTheDocumentsEncoding)
         EXPECT_EQ(win.ws.doc(0).browser, nullptr) << "no browser before the first preview";
         win.ws.doc(0).encoding = c.encoding;
         // Short texts that the engine's own guess reads wrongly.
-        win.ws.sourceEditor(0)->SetText(QStringLiteral("<HTML><BODY><P>漢字</P></BODY></HTML>"));
+        win.ws.sourceEditor(0)->setText(QStringLiteral("<HTML><BODY><P>漢字</P></BODY></HTML>"));
 
         WebBrowser* b = showPreview(0);
         ASSERT_NE(b, nullptr);
         EXPECT_EQ(readFile(win.ws.tempPagePath(0)), c.firstBytes);
         EXPECT_TRUE(b->isVisible());
         EXPECT_FALSE(win.ws.sourceEditor(0)->isVisible());
-        EXPECT_EQ(b->parentWidget(), win.ws.tabStrip().DisplayArea());
-        EXPECT_EQ(b->geometry(), win.ws.tabStrip().DisplayArea()->rect());
+        EXPECT_EQ(b->parentWidget(), win.ws.tabStrip().displayArea());
+        EXPECT_EQ(b->geometry(), win.ws.tabStrip().displayArea()->rect());
         EXPECT_EQ(pageText(b), QStringLiteral("漢字"));
 
         // An edit in the source shows on the next preview, also when the editor does not have
         // the focus to lose (clicking a tab leaves the focus where it is).
-        win.ws.tabStrip().Select(1);
+        win.ws.tabStrip().setCurrentIndex(1);
         win.ws.sourceEditor(0)->clearFocus();
-        win.ws.sourceEditor(0)->SetText(QStringLiteral("<HTML><BODY><P>ﾃﾞｰﾀ</P></BODY></HTML>"));
+        win.ws.sourceEditor(0)->setText(QStringLiteral("<HTML><BODY><P>ﾃﾞｰﾀ</P></BODY></HTML>"));
         EXPECT_EQ(showPreview(0), b) << "the document keeps its browser";
         EXPECT_TRUE(b->isVisible());
         EXPECT_EQ(pageText(b), QStringLiteral("ﾃﾞｰﾀ"));
@@ -121,12 +121,12 @@ TEST_F(PreviewTabTest, ThePreviewShowsTheTemporaryPageInTheDocumentsEncoding)
 TEST_F(PreviewTabTest, AnUnchangedDocumentIsNotLoadedAgainUnlessTheBrowserLeftItsPage)
 {
     MainWindow& win = start();
-    win.ws.sourceEditor(0)->SetText(QStringLiteral("<P>first</P>"));
+    win.ws.sourceEditor(0)->setText(QStringLiteral("<P>first</P>"));
     WebBrowser* b = showPreview(0);
     ASSERT_NE(b, nullptr);
 
-    QSignalSpy complete(b, &WebBrowser::DocumentComplete);
-    win.ws.tabStrip().Select(1);
+    QSignalSpy complete(b, &WebBrowser::loadFinished);
+    win.ws.tabStrip().setCurrentIndex(1);
     selectPreviewAndTick(0);
     EXPECT_FALSE(b->isLoading());
     EXPECT_TRUE(b->isVisible());
@@ -135,12 +135,12 @@ TEST_F(PreviewTabTest, AnUnchangedDocumentIsNotLoadedAgainUnlessTheBrowserLeftIt
     // After following a link elsewhere, the preview goes back to the document.
     const QString other = temp.path() + QStringLiteral("/other.html");
     writeFile(other, "<P>elsewhere</P>");
-    b->Navigate(other);
+    b->navigate(other);
     ASSERT_TRUE(complete.wait(BrowserTimeout));
     EXPECT_EQ(pageText(b), QStringLiteral("elsewhere"));
-    win.ws.tabStrip().Select(1);
+    win.ws.tabStrip().setCurrentIndex(1);
     EXPECT_EQ(showPreview(0), b);
-    EXPECT_EQ(QUrl(b->LocationURL()), tempUrl(0));
+    EXPECT_EQ(QUrl(b->url()), tempUrl(0));
     EXPECT_EQ(pageText(b), QStringLiteral("first"));
 }
 
@@ -148,18 +148,18 @@ TEST_F(PreviewTabTest, ABlankDocumentShowsNoPreview)
 {
     MainWindow& win = start();
     // Never written: there is no page to show.
-    win.ws.sourceEditor(0)->SetText(QStringLiteral("  "));
+    win.ws.sourceEditor(0)->setText(QStringLiteral("  "));
     selectPreviewAndTick(0);
     EXPECT_FALSE(browserShown(0));
     EXPECT_FALSE(QFile::exists(win.ws.tempPagePath(0)));
 
     // Emptied after a preview: the old page is not shown either.
-    win.ws.tabStrip().Select(1);
-    win.ws.sourceEditor(0)->SetText(QStringLiteral("<P>text</P>"));
+    win.ws.tabStrip().setCurrentIndex(1);
+    win.ws.sourceEditor(0)->setText(QStringLiteral("<P>text</P>"));
     ASSERT_NE(showPreview(0), nullptr);
     EXPECT_TRUE(browserShown(0));
-    win.ws.tabStrip().Select(1);
-    win.ws.sourceEditor(0)->SetText(QString());
+    win.ws.tabStrip().setCurrentIndex(1);
+    win.ws.sourceEditor(0)->setText(QString());
     showPreview(0);
     EXPECT_FALSE(browserShown(0));
     EXPECT_FALSE(win.ws.sourceEditor(0)->isVisible());
@@ -173,11 +173,11 @@ TEST_F(PreviewTabTest, AStylesheetDocumentHasNoPreview)
         MainWindow& win = restart();
         ASSERT_TRUE(win.ws.addDocument());
         win.ws.doc(1).fileName = name;
-        win.ws.sourceEditor(1)->SetText(QStringLiteral("P { color: red; }"));
+        win.ws.sourceEditor(1)->setText(QStringLiteral("P { color: red; }"));
         selectPreviewAndTick(1);
         EXPECT_FALSE(browserShown(1));
         EXPECT_EQ(win.ws.currentIndex(), 1);
-        EXPECT_EQ(win.ws.tabStrip().Image(4), 14);
+        EXPECT_EQ(win.ws.tabStrip().tabImage(4), 14);
         stop();
     }
 }
@@ -187,8 +187,8 @@ TEST_F(PreviewTabTest, ThePreviewUsesTheStylesheetBeingEdited)
     MainWindow& win = start();
     ASSERT_TRUE(win.ws.addDocument());
     win.ws.doc(1).fileName = QStringLiteral("look.css");
-    win.ws.sourceEditor(1)->SetText(QStringLiteral(".gone { display: none; }"));
-    win.ws.sourceEditor(0)->SetText(QStringLiteral("<HTML><HEAD><LINK rel=\"stylesheet\" href=\"look.css\"></HEAD>"
+    win.ws.sourceEditor(1)->setText(QStringLiteral(".gone { display: none; }"));
+    win.ws.sourceEditor(0)->setText(QStringLiteral("<HTML><HEAD><LINK rel=\"stylesheet\" href=\"look.css\"></HEAD>"
                                           "<BODY><P>shown</P><P class=\"gone\">hidden</P></BODY></HTML>"));
     WebBrowser* b = showPreview(0);
     ASSERT_NE(b, nullptr);
@@ -242,10 +242,10 @@ TEST_F(PreviewTabTest, TheOpenStylesheetIsWrittenBesideThePageBeforeThePreview)
         if (c.sheetFromOtherFolder)
             win.ws.doc(1).folder = elsewhere;
         win.ws.doc(1).encoding = c.sheetEncoding;
-        win.ws.sourceEditor(1)->SetText(c.sheetText);
-        win.ws.sourceEditor(0)->SetText(c.page);
+        win.ws.sourceEditor(1)->setText(c.sheetText);
+        win.ws.sourceEditor(0)->setText(c.page);
 
-        win.ws.tabStrip().Select(2);
+        win.ws.tabStrip().setCurrentIndex(2);
         if (c.after)
             EXPECT_EQ(readFile(target), *c.after);
         else
@@ -263,24 +263,24 @@ TEST_F(PreviewTabTest, ASourceTabShowsTheFocusedEditorAndNamesTheFileInTheStatus
     QDir().mkpath(site);
     win.ws.doc(1).fileName = QStringLiteral("page.html");
     win.ws.doc(1).folder = site;
-    win.ws.sourceEditor(1)->SetText(QStringLiteral("<P>one</P>"));
+    win.ws.sourceEditor(1)->setText(QStringLiteral("<P>one</P>"));
     ASSERT_NE(showPreview(1), nullptr);
     EXPECT_TRUE(browserShown(1));
 
-    win.ws.tabStrip().Select(3);
+    win.ws.tabStrip().setCurrentIndex(3);
     EXPECT_FALSE(win.preview.previewDelay.isActive());
     EXPECT_EQ(win.ws.statusText(), site + QStringLiteral("/page.html"));
     EXPECT_TRUE(win.ws.sourceEditor(1)->isVisible());
     EXPECT_FALSE(win.ws.sourceEditor(0)->isVisible());
     EXPECT_FALSE(browserShown(1));
-    EXPECT_TRUE(win.ws.sourceEditor(1)->HasFocus());
+    EXPECT_TRUE(win.ws.sourceEditor(1)->editorHasFocus());
 
-    win.ws.tabStrip().Select(1);
+    win.ws.tabStrip().setCurrentIndex(1);
     EXPECT_EQ(win.ws.currentIndex(), 0);
     EXPECT_EQ(win.ws.statusText(), win.ws.doc(0).folder + QStringLiteral("/$$$000.html"));
     EXPECT_TRUE(win.ws.sourceEditor(0)->isVisible());
     EXPECT_FALSE(win.ws.sourceEditor(1)->isVisible());
-    EXPECT_TRUE(win.ws.sourceEditor(0)->HasFocus());
+    EXPECT_TRUE(win.ws.sourceEditor(0)->editorHasFocus());
 }
 
 TEST_F(PreviewTabTest, TabImagesMarkTheSelectedTab)
@@ -297,7 +297,7 @@ TEST_F(PreviewTabTest, TabImagesMarkTheSelectedTab)
         {1, {12, 13, 11, 13}},
     };
     for (const auto& c : cases) {
-        win.ws.tabStrip().Select(c.select);
+        win.ws.tabStrip().setCurrentIndex(c.select);
         EXPECT_EQ(tabImages(&win.ws.tabStrip()), c.images) << "tab " << c.select;
         EXPECT_EQ(win.ws.currentIndex(), (c.select - 1) / 2);
     }
@@ -307,8 +307,8 @@ TEST_F(PreviewTabTest, ADocumentInBrowserModeShowsItsBrowserAtOnce)
 {
     MainWindow& win = start();
     win.ws.doc(0).browserMode = true;
-    win.ws.sourceEditor(0)->SetText(QStringLiteral("<P>source of a live page</P>"));
-    win.ws.tabStrip().Select(2);
+    win.ws.sourceEditor(0)->setText(QStringLiteral("<P>source of a live page</P>"));
+    win.ws.tabStrip().setCurrentIndex(2);
     EXPECT_TRUE(browserShown(0));
     EXPECT_FALSE(win.ws.sourceEditor(0)->isVisible());
     EXPECT_FALSE(win.preview.previewDelay.isActive());

@@ -92,9 +92,9 @@ TEST_F(BadInputTest, EachFileIsToldAboutAndLeftAsItWas)
     writeFile(web + QStringLiteral("/feff2.html"), QByteArray("\xEF\xBB\xBF\xEF\xBB\xBF<P>x</P>"));
     dialogs.expectOpen(web + QStringLiteral("/feff2.html"));
     w().fileMenu.openFile();
-    EXPECT_EQ(ed()->Text(), QStringLiteral("\uFEFF<P>x</P>"));
-    ed()->Select(1, 3);
-    EXPECT_EQ(ed()->SelText(), QStringLiteral("<P>"));
+    EXPECT_EQ(ed()->text(), QStringLiteral("\uFEFF<P>x</P>"));
+    ed()->select(1, 3);
+    EXPECT_EQ(ed()->selectedText(), QStringLiteral("<P>"));
 }
 
 TEST_F(BadInputTest, WhatIsNotAFileToEditIsRefusedAndTheDocumentKeepsItsText)
@@ -118,14 +118,14 @@ TEST_F(BadInputTest, WhatIsNotAFileToEditIsRefusedAndTheDocumentKeepsItsText)
         {huge, "は大きすぎるため開けません。"},
     };
     start();
-    ed()->SetText(QStringLiteral("<P>mine</P>"));
+    ed()->setText(QStringLiteral("<P>mine</P>"));
     for (const Case& c : cases) {
         SCOPED_TRACE(c.path.toStdString());
         dialogs.expectMsg(QStringLiteral("現在のファイルを保存しますか？"), MsgResult::No);
         dialogs.expectOpen(c.path);
         dialogs.expectMsg(QString::fromUtf8(c.told));
         w().fileMenu.openFile();
-        EXPECT_EQ(ed()->Text(), QStringLiteral("<P>mine</P>"));
+        EXPECT_EQ(ed()->text(), QStringLiteral("<P>mine</P>"));
         EXPECT_EQ(w().ws.doc(0).fileName, QStringLiteral("$$$000.html"));
     }
 }
@@ -145,8 +145,8 @@ TEST_F(BadInputTest, ASaveOntoAFullDiskSaysSoKeepsTheOldFileAndTheDocumentModifi
     start();
     dialogs.expectOpen(target);
     w().fileMenu.openFile();
-    ed()->SetSelStart(0);
-    ed()->SetSelText(QString(20 * 1024, QLatin1Char('x')));
+    ed()->setSelectionStart(0);
+    ed()->replaceSelection(QString(20 * 1024, QLatin1Char('x')));
     dialogs.expectMsg(QStringLiteral("ディスクの空きが足りない"));
     EXPECT_FALSE(w().files.save());
     EXPECT_EQ(readFile(target), QByteArray("<P>old</P>\r\n"));
@@ -159,7 +159,7 @@ TEST_F(BadInputTest, ASaveOntoAFullDiskSaysSoKeepsTheOldFileAndTheDocumentModifi
         while (rest.write(chunk) == chunk.size() && rest.flush()) {
         }
     }
-    ed()->SetText(QStringLiteral("<P>short</P>"));
+    ed()->setText(QStringLiteral("<P>short</P>"));
     dialogs.expectMsg(QStringLiteral("ディスクの空きが足りない"));
     EXPECT_FALSE(w().files.save());
     EXPECT_EQ(readFile(target), QByteArray("<P>old</P>\r\n"));

@@ -126,8 +126,8 @@ TEST_F(CrashRecoveryTest, TwoDocumentsTypedIntoAreOfferedBackAfterTheProgramIsKi
     dialogs.expectMsg(QStringLiteral("前のデータｰが残っています、データｰを復活しますか?"), MsgResult::Yes);
     MainWindow& again = start();
     ASSERT_EQ(again.ws.documentCount(), 2);
-    EXPECT_EQ(again.ws.sourceEditor(0)->Text(), QStringLiteral("first page\r\n"));
-    EXPECT_EQ(again.ws.sourceEditor(1)->Text(), QStringLiteral("second page\r\n"));
+    EXPECT_EQ(again.ws.sourceEditor(0)->text(), QStringLiteral("first page\r\n"));
+    EXPECT_EQ(again.ws.sourceEditor(1)->text(), QStringLiteral("second page\r\n"));
 }
 
 TEST_F(CrashRecoveryTest, AKillWhileTheUserKeepsTypingLosesOnlyTheLastMoments)

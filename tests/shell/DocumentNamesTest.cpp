@@ -46,7 +46,7 @@ protected:
         const int n = w().ws.currentIndex();
         EXPECT_EQ(w().ws.doc(n).fileName, fileName);
         // The tab on show is one of the document's two; its source shows with the source tab.
-        const int tab = w().ws.tabStrip().SelectedIndex();
+        const int tab = w().ws.tabStrip().currentIndex();
         EXPECT_EQ(Workspace::documentOfTab(tab), n);
         EXPECT_EQ(w().ws.sourceEditor(n)->isVisible(), !Workspace::isPreviewTab(tab));
         EXPECT_EQ(w().ws.sourceCaption(n), fileName);
@@ -92,11 +92,11 @@ TEST_F(DocumentNamesTest, EveryWayANameChangesShowsAtOnceInTheStatusBar)
          [this] {
              w().ws.doc(0).fileName = QStringLiteral("left.html");
              w().ws.doc(0).folder = site;
-             w().ws.sourceEditor(0)->SetText(QStringLiteral("<HTML><HEAD></HEAD><BODY>左</BODY></HTML>"));
+             w().ws.sourceEditor(0)->setText(QStringLiteral("<HTML><HEAD></HEAD><BODY>左</BODY></HTML>"));
              ASSERT_TRUE(w().ws.addDocument());
              w().ws.doc(1).fileName = QStringLiteral("right.html");
              w().ws.doc(1).folder = site;
-             w().ws.sourceEditor(1)->SetText(QStringLiteral("<HTML><HEAD></HEAD><BODY>右</BODY></HTML>"));
+             w().ws.sourceEditor(1)->setText(QStringLiteral("<HTML><HEAD></HEAD><BODY>右</BODY></HTML>"));
              control<QLineEdit>(frames_wizard::FirstFileBox)->setText(QStringLiteral("left.html"));
              control<QLineEdit>(frames_wizard::SecondFileBox)->setText(QStringLiteral("right.html"));
              control<QPushButton>(frames_wizard::RunButton)->click();
@@ -112,7 +112,7 @@ TEST_F(DocumentNamesTest, EveryWayANameChangesShowsAtOnceInTheStatusBar)
          QStringLiteral("renamed.html")},
         {"save as",
          [this] {
-             w().ws.sourceEditor(0)->SetText(QStringLiteral("<P>page</P>"));
+             w().ws.sourceEditor(0)->setText(QStringLiteral("<P>page</P>"));
              dialogs.expectSave(site + QStringLiteral("/saved.html"));
              w().commands.invoke(file_menu::SaveAs);
          },
@@ -142,7 +142,7 @@ TEST_F(DocumentNamesTest, TheImagePanelCountsFromTheDocumentsPathAsItIsNow)
     EXPECT_TRUE(basePath->text().endsWith(QStringLiteral("/$$$000.html")));
 
     // Saved while the panel is open: the box names the saved page.
-    w().ws.sourceEditor(0)->SetText(QStringLiteral("<P>page</P>"));
+    w().ws.sourceEditor(0)->setText(QStringLiteral("<P>page</P>"));
     dialogs.expectSave(site + QStringLiteral("/index.html"));
     w().commands.invoke(file_menu::SaveAs);
     EXPECT_EQ(basePath->text(), site + QStringLiteral("/index.html"));

@@ -36,8 +36,8 @@ protected:
         for (int n = 0; n < w().ws.documentCount(); ++n) {
             SCOPED_TRACE(n);
             EXPECT_EQ(w().ws.sourceCaption(n), w().ws.doc(n).fileName);
-            EXPECT_EQ(strip().ToolTip(Workspace::sourceTab(n)), pathOf(n));
-            EXPECT_EQ(strip().ToolTip(Workspace::previewTab(n)), pathOf(n));
+            EXPECT_EQ(strip().tabToolTip(Workspace::sourceTab(n)), pathOf(n));
+            EXPECT_EQ(strip().tabToolTip(Workspace::previewTab(n)), pathOf(n));
         }
     }
 
@@ -46,7 +46,7 @@ protected:
     // document's browser.
     void expectOneDocumentOnShow()
     {
-        const int tab = strip().SelectedIndex();
+        const int tab = strip().currentIndex();
         const int n = Workspace::documentOfTab(tab);
         const bool preview = Workspace::isPreviewTab(tab);
         EXPECT_EQ(w().ws.currentIndex(), n) << "tab " << tab;
@@ -66,7 +66,7 @@ protected:
             if (i > 0)
                 ASSERT_TRUE(w().ws.addDocument());
             Document& d = w().ws.doc(i);
-            d.sourceEditor->SetText(QStringLiteral("<P>document %1</P>").arg(i));
+            d.sourceEditor->setText(QStringLiteral("<P>document %1</P>").arg(i));
             d.fileName = QStringLiteral("document-number-%1.html").arg(i);
             d.folder = web;
             d.modified = false;
@@ -97,7 +97,7 @@ TEST_F(DocumentTabsTest, TabsShowWholeFileNamesAndThePathsInTheirTooltips)
     ASSERT_TRUE(w().ws.addDocument());
     EXPECT_EQ(w().ws.sourceCaption(1), QStringLiteral("$$$001.html"));
     expectTabsNameTheirDocuments();
-    w().ws.sourceEditor(1)->SetText(QStringLiteral("<P>second</P>"));
+    w().ws.sourceEditor(1)->setText(QStringLiteral("<P>second</P>"));
     dialogs.expectSave(web + QStringLiteral("/the-second-page.html"));
     ASSERT_TRUE(w().files.save());
     EXPECT_EQ(w().ws.sourceCaption(1), QStringLiteral("the-second-page.html"));
@@ -106,12 +106,12 @@ TEST_F(DocumentTabsTest, TabsShowWholeFileNamesAndThePathsInTheirTooltips)
     // Save as into another folder.
     const QString other = temp.path() + QStringLiteral("/other");
     QDir().mkpath(other);
-    strip().Select(1);
+    strip().setCurrentIndex(1);
     dialogs.expectSave(other + QStringLiteral("/renamed-first-page.html"));
     ASSERT_TRUE(w().files.saveAs());
     EXPECT_EQ(w().ws.sourceCaption(0), QStringLiteral("renamed-first-page.html"));
     expectTabsNameTheirDocuments();
-    EXPECT_EQ(strip().ToolTip(1), other + QStringLiteral("/renamed-first-page.html"));
+    EXPECT_EQ(strip().tabToolTip(1), other + QStringLiteral("/renamed-first-page.html"));
 
     // The tab bar itself shows the tooltip of the tab under the pointer.
     const QPoint at = bar->tabRect(0).center();
@@ -141,7 +141,7 @@ TEST_F(DocumentTabsTest, EveryTabSwitchNamesTheDocumentOnShow)
     // From one document's source to another's preview, as the lesson does, and back.
     for (int tab : {3, 2, 5, 6, 4, 1}) {
         SCOPED_TRACE(tab);
-        strip().Select(tab);
+        strip().setCurrentIndex(tab);
         expectOneDocumentOnShow();
     }
 }
@@ -154,12 +154,12 @@ TEST_F(DocumentTabsTest, ARecentFileOpenedFromThePreviewShowsItsSource)
     w().state.ini.setValue(QString(), QString(), QStringLiteral("RemFile0"), page);
     w().files.loadRecentFiles();
     // The empty document's preview is on show; the file goes into that document.
-    strip().Select(2);
+    strip().setCurrentIndex(2);
     ASSERT_TRUE(waitUntil([this] { return !w().preview.previewDelay.isActive(); }));
     w().fileMenu.openRecent(0);
     ASSERT_EQ(w().ws.documentCount(), 1);
-    EXPECT_EQ(w().ws.sourceEditor(0)->Text(), QStringLiteral("<P>recent</P>\r\n"));
-    EXPECT_EQ(strip().SelectedIndex(), 1);
+    EXPECT_EQ(w().ws.sourceEditor(0)->text(), QStringLiteral("<P>recent</P>\r\n"));
+    EXPECT_EQ(strip().currentIndex(), 1);
     expectOneDocumentOnShow();
     EXPECT_EQ(status(), page);
 }
@@ -184,7 +184,7 @@ TEST_F(DocumentTabsTest, AfterAClosingTheViewAndTheStatusBarAreOfADocumentThatIs
         // The documents a close moved count as changed; none has anything to save here.
         for (int i = 0; i < w().ws.documentCount(); ++i)
             w().ws.doc(i).modified = false;
-        strip().Select(c.shownTab);
+        strip().setCurrentIndex(c.shownTab);
         const QString closedPath = pathOf(c.closed);
         RichEdit* shown = w().ws.currentEditor();
         const bool closesTheShownOne = Workspace::documentOfTab(c.shownTab) == c.closed;
@@ -199,10 +199,10 @@ TEST_F(DocumentTabsTest, AfterAClosingTheViewAndTheStatusBarAreOfADocumentThatIs
         expectOneDocumentOnShow();
         EXPECT_NE(status(), closedPath) << "the status bar names a closed document";
         if (closesTheShownOne) {
-            EXPECT_FALSE(Workspace::isPreviewTab(strip().SelectedIndex())) << "a preview was put on show";
+            EXPECT_FALSE(Workspace::isPreviewTab(strip().currentIndex())) << "a preview was put on show";
         } else {
             EXPECT_EQ(w().ws.currentEditor(), shown) << "another document was put on show";
-            EXPECT_EQ(Workspace::isPreviewTab(strip().SelectedIndex()), Workspace::isPreviewTab(c.shownTab));
+            EXPECT_EQ(Workspace::isPreviewTab(strip().currentIndex()), Workspace::isPreviewTab(c.shownTab));
         }
     }
     // Down to one document: the last close leaves its source on show.

@@ -58,9 +58,9 @@ TEST_F(FileDialogFiltersTest, EveryDialogsEntriesAreReadAsTheySay)
         w().files.saveAs();
     }
     dialogs.expectOpen(std::nullopt);
-    w().projects.OpenProject(QString());
+    w().projects.openProject(QString());
     dialogs.expectSave(std::nullopt);
-    w().projects.SaveProject();
+    w().projects.saveProject();
     for (int i = 0; i < 3; ++i) {
         dialogs.expectOpen(std::nullopt);
         w().wizards.pickers.chooseMediaFile(i);
@@ -69,10 +69,10 @@ TEST_F(FileDialogFiltersTest, EveryDialogsEntriesAreReadAsTheySay)
     dialogs.expectOpen(std::nullopt);
     w().controls.get<QPushButton>(image_panel::ChooseFileButton)->click();
     RichEdit* ed = w().ws.currentEditor();
-    ed->SetText(QStringLiteral("<P>text</P>"));
-    ed->Select(0, 3);
+    ed->setText(QStringLiteral("<P>text</P>"));
+    ed->select(0, 3);
     dialogs.expectOpen(std::nullopt);
-    w().wizards.buttons.ChooseLinkTarget();
+    w().wizards.buttons.chooseLinkTarget();
 
     const std::vector<FileDialogRequest>& requests = dialogs.fileRequests();
     ASSERT_EQ(requests.size(), 11u);

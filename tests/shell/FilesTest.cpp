@@ -50,7 +50,7 @@ TEST_F(FilesTest, OpeningAndSavingAnUnchangedFileGivesBackItsBytes)
         EXPECT_EQ(w().ws.doc(0).fileName, name);
         EXPECT_EQ(w().ws.doc(0).folder, web);
         EXPECT_FALSE(w().ws.doc(0).modified);
-        EXPECT_EQ(w().ws.tabStrip().Caption(1), name);
+        EXPECT_EQ(w().ws.tabStrip().tabText(1), name);
         EXPECT_EQ(w().files.recentFiles[0], file);
         EXPECT_EQ(QDir::currentPath(), web);
         // The page the preview shows holds the file as it is, followed by a line break.
@@ -74,8 +74,8 @@ TEST_F(FilesTest, ANameWithABackslashOpensAndSaves)
     w().fileMenu.openFile();
     EXPECT_EQ(w().ws.doc(0).fileName, QStringLiteral("a\\b.html"));
     EXPECT_EQ(w().ws.doc(0).folder, web);
-    ed()->SetSelStart(0);
-    ed()->SetSelText(QStringLiteral("x"));
+    ed()->setSelectionStart(0);
+    ed()->replaceSelection(QStringLiteral("x"));
     ASSERT_TRUE(w().files.save());
     EXPECT_EQ(readFile(file), QByteArray("x<P>back\\slash</P>\r\n"));
     EXPECT_EQ(QDir(web).entryList(QDir::Files | QDir::NoDotAndDotDot).filter(QStringLiteral("b.html")),
@@ -86,17 +86,17 @@ TEST_F(FilesTest, ANewDocumentIsSavedInCodePage932WithFoldedAndHiddenPartsBack)
 {
     start();
     const QString page = QStringLiteral("<HTML><BODY>\r\n<P>日本語</P>\r\n<P>two</P>\r\n</BODY></HTML>");
-    ed()->SetText(page);
-    w().regions.HideHeadFoot();
-    ed()->Select(0, 12);
-    w().regions.RegionHide();
+    ed()->setText(page);
+    w().regions.hideHeaderAndFooter();
+    ed()->select(0, 12);
+    w().regions.foldSelection();
     const QString target = web + QStringLiteral("/new.html");
     // A document that still has its temporary name goes through save as.
     dialogs.expectSave(target);
     ASSERT_TRUE(w().files.save());
     EXPECT_EQ(readFile(target), QByteArray("<HTML><BODY>\r\n<P>\x93\xfa\x96\x7b\x8c\xea</P>\r\n<P>two</P>\r\n</BODY></HTML>\r\n"));
     EXPECT_EQ(w().ws.doc(0).fileName, QStringLiteral("new.html"));
-    EXPECT_EQ(w().ws.tabStrip().Caption(1), QStringLiteral("new.html"));
+    EXPECT_EQ(w().ws.tabStrip().tabText(1), QStringLiteral("new.html"));
     EXPECT_TRUE(w().ws.askBeforeQuitting);
     // Saving again does not add another line break.
     ASSERT_TRUE(w().files.save());
@@ -107,7 +107,7 @@ TEST_F(FilesTest, ANewDocumentIsSavedInCodePage932WithFoldedAndHiddenPartsBack)
 TEST_F(FilesTest, SaveAsNamesAndTheOverwriteQuestion)
 {
     start();
-    ed()->SetText(QStringLiteral("<P>x</P>"));
+    ed()->setText(QStringLiteral("<P>x</P>"));
     struct Case {
         QString chosen;
         QString written;
@@ -121,7 +121,7 @@ TEST_F(FilesTest, SaveAsNamesAndTheOverwriteQuestion)
         dialogs.expectSave(web + QLatin1Char('/') + c.chosen);
         ASSERT_TRUE(w().files.saveAs());
         EXPECT_TRUE(QFile::exists(web + QLatin1Char('/') + c.written)) << c.written.toStdString();
-        EXPECT_EQ(w().ws.tabStrip().Caption(1), c.written);
+        EXPECT_EQ(w().ws.tabStrip().tabText(1), c.written);
     }
     // No to the overwrite question writes nothing and keeps the document's name.
     const QString other = web + QStringLiteral("/other.html");
@@ -140,7 +140,7 @@ TEST_F(FilesTest, SaveAsNamesAndTheOverwriteQuestion)
 TEST_F(FilesTest, PlainSaveWithoutANameAsksForOne)
 {
     start();
-    ed()->SetText(QStringLiteral("text"));
+    ed()->setText(QStringLiteral("text"));
     w().ws.doc(0).fileName.clear();
     w().ws.doc(0).folder = web;
     dialogs.expectInput(QStringLiteral("ファイル名を入れてください。"), QStringLiteral(""));
@@ -158,7 +158,7 @@ TEST_F(FilesTest, AFailedSaveLeavesTheOldFileWhole)
     writeFile(target, "old contents\r\n");
     w().ws.doc(0).fileName = QStringLiteral("big.html");
     w().ws.doc(0).folder = web;
-    ed()->SetText(QString(200000, QLatin1Char('x')));
+    ed()->setText(QString(200000, QLatin1Char('x')));
     // Files may not grow past 64 KiB while saving: the write stops half-way.
     struct rlimit old {};
     getrlimit(RLIMIT_FSIZE, &old);
@@ -183,7 +183,7 @@ TEST_F(FilesTest, AFailedSaveLeavesTheOldFileWhole)
 TEST_F(FilesTest, AFailedOrRefusedOpenChangesNothing)
 {
     start();
-    ed()->SetText(QStringLiteral("my text"));
+    ed()->setText(QStringLiteral("my text"));
     w().ws.doc(0).fileName = QStringLiteral("mine.html");
     w().ws.doc(0).folder = web;
     // Cancel in the dialog.
@@ -198,12 +198,12 @@ TEST_F(FilesTest, AFailedOrRefusedOpenChangesNothing)
     // A text file while the automatic run is on and two documents are open.
     writeFile(web + QStringLiteral("/plain.txt"), "text");
     ASSERT_TRUE(w().ws.addDocument());
-    w().ws.tabStrip().Select(1);
+    w().ws.tabStrip().setCurrentIndex(1);
     dialogs.expectMsg(QStringLiteral("現在のファイルを保存しますか？"), MsgResult::No);
     dialogs.expectOpen(web + QStringLiteral("/plain.txt"));
     dialogs.expectMsg(QStringLiteral("開いているタブの数が多すぎます。"));
     w().fileMenu.openFile();
-    EXPECT_EQ(ed()->Text(), QStringLiteral("my text"));
+    EXPECT_EQ(ed()->text(), QStringLiteral("my text"));
     EXPECT_EQ(w().ws.doc(0).fileName, QStringLiteral("mine.html"));
     EXPECT_EQ(w().ws.doc(0).folder, web);
 }
@@ -213,9 +213,9 @@ TEST_F(FilesTest, DroppedFilesAndRecentItems)
     start();
     const QString sjis = copyFixture(QStringLiteral("sjis.html"));
     const QString utf8 = copyFixture(QStringLiteral("utf8.html"));
-    w().ws.sourceEditor(0)->FilesDropped({sjis, utf8}); // only the first is opened
+    w().ws.sourceEditor(0)->filesDropped({sjis, utf8}); // only the first is opened
     EXPECT_EQ(w().ws.doc(0).fileName, QStringLiteral("sjis.html"));
-    EXPECT_TRUE(ed()->Text().contains(QStringLiteral("こんにちは")));
+    EXPECT_TRUE(ed()->text().contains(QStringLiteral("こんにちは")));
     EXPECT_EQ(w().ws.documentCount(), 1);
 
     // A recent item opens in a new tab when the current one holds text.
@@ -227,7 +227,7 @@ TEST_F(FilesTest, DroppedFilesAndRecentItems)
     EXPECT_EQ(w().ws.currentIndex(), 1);
     EXPECT_EQ(w().ws.doc(1).fileName, QStringLiteral("utf8.html"));
     EXPECT_EQ(w().ws.doc(1).encoding, TextEncoding::Utf8);
-    EXPECT_EQ(w().ws.tabStrip().Caption(3), QStringLiteral("utf8.html"));
+    EXPECT_EQ(w().ws.tabStrip().tabText(3), QStringLiteral("utf8.html"));
 
     // Opening the same path twice keeps the list; a seventh path drops the oldest.
     for (int i = 0; i < 7; ++i)
@@ -246,15 +246,15 @@ TEST_F(FilesTest, ClosingAMiddleDocumentMovesTheLaterOnesDown)
     for (int i = 1; i < 5; ++i)
         ASSERT_TRUE(w().ws.addDocument());
     for (int i = 0; i < 5; ++i) {
-        w().ws.sourceEditor(i)->SetText(QStringLiteral("text %1").arg(i));
+        w().ws.sourceEditor(i)->setText(QStringLiteral("text %1").arg(i));
         w().ws.doc(i).fileName = QStringLiteral("doc%1.html").arg(i);
         w().ws.doc(i).folder = web + QString::number(i);
         QDir().mkpath(w().ws.doc(i).folder);
         w().ws.doc(i).regions[1] = QStringLiteral("region %1").arg(i);
         w().ws.doc(i).modified = false;
-        w().ws.tabStrip().SetCaption(2 * i + 1, QStringLiteral("doc%1.ht").arg(i));
+        w().ws.tabStrip().setTabText(2 * i + 1, QStringLiteral("doc%1.ht").arg(i));
     }
-    w().ws.tabStrip().Select(5); // document 2's source tab
+    w().ws.tabStrip().setCurrentIndex(5); // document 2's source tab
     dialogs.expectMsg(QStringLiteral("現在のファイルを保存しますか？"), MsgResult::No);
     w().ws.doc(2).modified = true;
     w().files.closeDocument();
@@ -263,16 +263,16 @@ TEST_F(FilesTest, ClosingAMiddleDocumentMovesTheLaterOnesDown)
     const int expected[] = {0, 1, 3, 4};
     for (int i = 0; i < 4; ++i) {
         const int was = expected[i];
-        EXPECT_EQ(w().ws.sourceEditor(i)->Text(), QStringLiteral("text %1").arg(was));
+        EXPECT_EQ(w().ws.sourceEditor(i)->text(), QStringLiteral("text %1").arg(was));
         EXPECT_EQ(w().ws.doc(i).fileName, QStringLiteral("doc%1.html").arg(was));
         EXPECT_EQ(w().ws.doc(i).folder, web + QString::number(was));
         EXPECT_EQ(w().ws.doc(i).regions[1], QStringLiteral("region %1").arg(was));
-        EXPECT_EQ(w().ws.tabStrip().Caption(2 * i + 1), QStringLiteral("doc%1.ht").arg(was));
-        EXPECT_TRUE(w().ws.tabStrip().Caption(2 * i + 2).isEmpty());
+        EXPECT_EQ(w().ws.tabStrip().tabText(2 * i + 1), QStringLiteral("doc%1.ht").arg(was));
+        EXPECT_TRUE(w().ws.tabStrip().tabText(2 * i + 2).isEmpty());
         EXPECT_EQ(w().ws.doc(i).modified, i >= 2); // a moved document counts as changed
     }
     // The last document's source is on show.
-    EXPECT_EQ(w().ws.tabStrip().SelectedIndex(), 7);
+    EXPECT_EQ(w().ws.tabStrip().currentIndex(), 7);
 
     // The slot left free keeps the folder of the document that was last there; a new document
     // there starts with no regions, header or footer.
@@ -288,7 +288,7 @@ TEST_F(FilesTest, ClosingIsRefusedOrAskedAsTheDocumentsNeed)
     w().files.closeDocument(); // one document: nothing happens
     EXPECT_EQ(w().ws.documentCount(), 1);
     ASSERT_TRUE(w().ws.addDocument());
-    w().ws.sourceEditor(1)->SetText(QStringLiteral("   ")); // modified, but only blanks: no question
+    w().ws.sourceEditor(1)->setText(QStringLiteral("   ")); // modified, but only blanks: no question
     w().files.closeDocument();
     EXPECT_EQ(w().ws.documentCount(), 1);
 
@@ -299,7 +299,7 @@ TEST_F(FilesTest, ClosingIsRefusedOrAskedAsTheDocumentsNeed)
     EXPECT_EQ(w().ws.documentCount(), 2);
     w().ws.doc(0).browserMode = false;
 
-    w().ws.sourceEditor(1)->SetText(QStringLiteral("text"));
+    w().ws.sourceEditor(1)->setText(QStringLiteral("text"));
     dialogs.expectMsg(QStringLiteral("現在のファイルを保存しますか？"), MsgResult::Cancel);
     w().files.closeDocument();
     EXPECT_EQ(w().ws.documentCount(), 2);
@@ -314,7 +314,7 @@ TEST_F(FilesTest, ClosingIsRefusedOrAskedAsTheDocumentsNeed)
 TEST_F(FilesTest, FileMenuSaveAndPrintNeedText)
 {
     start();
-    ed()->SetText(QStringLiteral("   "));
+    ed()->setText(QStringLiteral("   "));
     w().commands.invoke(file_menu::Save);
     w().commands.invoke(file_menu::Print);
     EXPECT_TRUE(dialogs.shown().isEmpty());
@@ -329,7 +329,7 @@ TEST_F(FilesTest, SaveAllWritesOnlyModifiedDocumentsIntoTheirOwnFolders)
     QDir().mkpath(other);
     const QString folders[] = {web, other, web};
     for (int i = 0; i < 3; ++i) {
-        w().ws.sourceEditor(i)->SetText(QStringLiteral("doc %1").arg(i));
+        w().ws.sourceEditor(i)->setText(QStringLiteral("doc %1").arg(i));
         w().ws.doc(i).fileName = QStringLiteral("d%1.html").arg(i);
         w().ws.doc(i).folder = folders[i];
     }
@@ -345,7 +345,7 @@ TEST_F(FilesTest, SaveAllWritesOnlyModifiedDocumentsIntoTheirOwnFolders)
 TEST_F(FilesTest, PrintingGoesToTheChosenPrinter)
 {
     start();
-    ed()->SetText(QStringLiteral("<P>Printed page text</P>\r\n<P>Second line</P>"));
+    ed()->setText(QStringLiteral("<P>Printed page text</P>\r\n<P>Second line</P>"));
     const QString pdf = temp.path() + QStringLiteral("/out.pdf");
     dialogs.expectPrinter(pdf);
     w().fileMenu.printText();
@@ -360,7 +360,7 @@ TEST_F(FilesTest, PrintingGoesToTheChosenPrinter)
     EXPECT_TRUE(textOf(pdf).contains(QStringLiteral("Second line")));
 
     // With a selection the dialog offers it, and only the selection is printed.
-    ed()->Select(3, 12);
+    ed()->select(3, 12);
     const QString part = temp.path() + QStringLiteral("/part.pdf");
     dialogs.expectPrinter(part);
     w().fileMenu.printText();
@@ -415,7 +415,7 @@ TEST_F(FilesTest, SaveAsProposesARealNameNeverATemporaryPagesOne)
     };
     // A new document in the program folder: an empty name in the user's documents folder, or
     // in the home folder while there is none.
-    ed()->SetText(QStringLiteral("<P>new</P>"));
+    ed()->setText(QStringLiteral("<P>new</P>"));
     ASSERT_TRUE(isOwnTempPageName(w().ws.current().fileName));
     ASSERT_EQ(w().ws.current().folder, programFolder);
     EXPECT_EQ(proposal(), std::pair(QString(), home));
@@ -439,7 +439,7 @@ TEST_F(FilesTest, SaveAsProposesARealNameNeverATemporaryPagesOne)
 TEST_F(FilesTest, AFileTheUserSavedUnderAPagesNameIsTheUsersToKeep)
 {
     start();
-    ed()->SetText(QStringLiteral("<P>mine</P>"));
+    ed()->setText(QStringLiteral("<P>mine</P>"));
     w().ws.writeCurrentTempPage();
     const QString page = path(QStringLiteral("$$$000.html"));
     ASSERT_TRUE(QFile::exists(page));
@@ -450,7 +450,7 @@ TEST_F(FilesTest, AFileTheUserSavedUnderAPagesNameIsTheUsersToKeep)
     EXPECT_EQ(readFile(page), QByteArray("<P>mine</P>\r\n"));
 
     // The preview's page goes elsewhere from now on, and the end of the run takes only that.
-    ed()->SetText(QStringLiteral("<P>changed</P>"));
+    ed()->setText(QStringLiteral("<P>changed</P>"));
     w().ws.writeCurrentTempPage();
     const QString newPage = w().ws.tempPagePath(0);
     EXPECT_NE(newPage, page);
@@ -458,7 +458,7 @@ TEST_F(FilesTest, AFileTheUserSavedUnderAPagesNameIsTheUsersToKeep)
     EXPECT_EQ(readFile(page), QByteArray("<P>mine</P>\r\n"));
     // A save as of another document into the same folder deletes the run's pages there, not it.
     ASSERT_TRUE(w().ws.addDocument());
-    ed()->SetText(QStringLiteral("<P>other</P>"));
+    ed()->setText(QStringLiteral("<P>other</P>"));
     dialogs.expectSave(path(QStringLiteral("other.html")));
     ASSERT_TRUE(w().files.saveAs());
     EXPECT_EQ(readFile(page), QByteArray("<P>mine</P>\r\n"));
@@ -496,7 +496,7 @@ TEST_F(FilesTest, SaveAsOffersTheDocumentsOwnKindFirst)
         Document& d = w().ws.current();
         d.fileName = c.document;
         d.folder = web;
-        ed()->SetText(QStringLiteral("text"));
+        ed()->setText(QStringLiteral("text"));
         dialogs.expectSave(web + QLatin1Char('/') + c.chosen);
         ASSERT_TRUE(w().files.saveAs());
         EXPECT_EQ(dialogs.fileRequests().back().filter, c.filter);
@@ -508,27 +508,27 @@ TEST_F(FilesTest, SaveAsOffersTheDocumentsOwnKindFirst)
 TEST_F(FilesTest, ARefusedOpenIntoANewTabLeavesTheWindowAsItWas)
 {
     start();
-    ASSERT_TRUE(w().autoCreate.AutoRun.value());
-    ed()->SetText(QStringLiteral("my text"));
+    ASSERT_TRUE(w().autoCreate.autoRun.value());
+    ed()->setText(QStringLiteral("my text"));
     const QString memo = web + QStringLiteral("/memo.txt");
     writeFile(memo, "a text\r\n");
     for (int tab : {1, 2}) {
         SCOPED_TRACE(tab);
-        w().ws.tabStrip().Select(tab);
+        w().ws.tabStrip().setCurrentIndex(tab);
         // 新しいタブを挿入してファイルを開く with a text file while the automatic run is on.
         dialogs.expectOpen(memo);
         dialogs.expectMsg(QStringLiteral("開いているタブの数が多すぎます。"));
         w().commands.invoke(file_menu::OpenInNewTab);
         EXPECT_EQ(w().ws.documentCount(), 1);
         EXPECT_EQ(w().ws.tabCount(), 2);
-        EXPECT_EQ(w().ws.tabStrip().SelectedIndex(), tab);
+        EXPECT_EQ(w().ws.tabStrip().currentIndex(), tab);
         EXPECT_EQ(w().ws.currentIndex(), 0);
-        EXPECT_EQ(ed()->Text(), QStringLiteral("my text"));
+        EXPECT_EQ(ed()->text(), QStringLiteral("my text"));
         // Cancelling the dialog too.
         dialogs.expectOpen(std::nullopt);
         w().commands.invoke(file_menu::OpenInNewTab);
         EXPECT_EQ(w().ws.documentCount(), 1);
-        EXPECT_EQ(w().ws.tabStrip().SelectedIndex(), tab);
+        EXPECT_EQ(w().ws.tabStrip().currentIndex(), tab);
     }
     // An open that succeeds keeps its new tab.
     const QString page = web + QStringLiteral("/page.html");
@@ -537,17 +537,17 @@ TEST_F(FilesTest, ARefusedOpenIntoANewTabLeavesTheWindowAsItWas)
     w().commands.invoke(file_menu::OpenInNewTab);
     ASSERT_EQ(w().ws.documentCount(), 2);
     EXPECT_EQ(w().ws.doc(1).fileName, QStringLiteral("page.html"));
-    EXPECT_EQ(w().ws.tabStrip().SelectedIndex(), 3);
+    EXPECT_EQ(w().ws.tabStrip().currentIndex(), 3);
 }
 
 TEST_F(FilesTest, QuittingAsksOnlyWhileChangesAreNotOnDisk)
 {
     start();
-    ed()->SetText(QStringLiteral("<P>page</P>"));
+    ed()->setText(QStringLiteral("<P>page</P>"));
     dialogs.expectSave(web + QStringLiteral("/page.html"));
     ASSERT_TRUE(w().files.saveAs());
     // Changed again and saved again: nothing is unsaved, nothing is asked.
-    ed()->SetText(QStringLiteral("<P>page 2</P>"));
+    ed()->setText(QStringLiteral("<P>page 2</P>"));
     ASSERT_TRUE(w().files.save());
     EXPECT_TRUE(quit());
     EXPECT_TRUE(dialogs.shown().filter(QStringLiteral("終了しますか")).isEmpty()) << dialogs.shown().join('|').toStdString();
@@ -566,13 +566,13 @@ TEST_F(FilesTest, OpeningIntoTheCurrentTabAsksOnlyWhenThereIsSomethingToSave)
     dialogs.expectOpen(b);
     w().commands.invoke(file_menu::OpenInCurrentTab);
     EXPECT_EQ(w().ws.current().fileName, QStringLiteral("b.html"));
-    ed()->SetText(QStringLiteral("   "));
+    ed()->setText(QStringLiteral("   "));
     dialogs.expectOpen(a);
     w().commands.invoke(file_menu::OpenInCurrentTab);
     EXPECT_EQ(w().ws.current().fileName, QStringLiteral("a.html"));
     EXPECT_TRUE(dialogs.shown().filter(QStringLiteral("保存しますか")).isEmpty());
     // Changed text is asked about.
-    ed()->SetText(QStringLiteral("<P>changed</P>"));
+    ed()->setText(QStringLiteral("<P>changed</P>"));
     dialogs.expectMsg(QStringLiteral("現在のファイルを保存しますか？"), MsgResult::No);
     dialogs.expectOpen(b);
     w().commands.invoke(file_menu::OpenInCurrentTab);

@@ -15,17 +15,17 @@ TEST_F(KeysTest, TabIndentsAndShiftTabOutdentsTheSelectedLines)
     MainWindow& win = start();
     RichEdit* ed = win.ws.sourceEditor(0);
     ed->setFocus();
-    ed->SetText(QStringLiteral("one\r\n\ttwo\r\nthree"));
-    ed->Select(0, 10); // "one\r\n\ttwo\r\n"
+    ed->setText(QStringLiteral("one\r\n\ttwo\r\nthree"));
+    ed->select(0, 10); // "one\r\n\ttwo\r\n"
     QTest::keyClick(ed, Qt::Key_Tab);
-    EXPECT_EQ(ed->Text(), QStringLiteral("\tone\r\n\t\ttwo\r\nthree"));
+    EXPECT_EQ(ed->text(), QStringLiteral("\tone\r\n\t\ttwo\r\nthree"));
 
-    ed->Select(0, 12);
+    ed->select(0, 12);
     QTest::keyClick(ed, Qt::Key_Backtab, Qt::ShiftModifier);
-    EXPECT_EQ(ed->Text(), QStringLiteral("one\r\n\ttwo\r\nthree"));
-    ed->Select(0, 5); // a line without a leading tab stays
+    EXPECT_EQ(ed->text(), QStringLiteral("one\r\n\ttwo\r\nthree"));
+    ed->select(0, 5); // a line without a leading tab stays
     QTest::keyClick(ed, Qt::Key_Backtab, Qt::ShiftModifier);
-    EXPECT_EQ(ed->Text(), QStringLiteral("one\r\n\ttwo\r\nthree"));
+    EXPECT_EQ(ed->text(), QStringLiteral("one\r\n\ttwo\r\nthree"));
 }
 
 TEST_F(KeysTest, TabKeepsATabTypedAtTheEndOfTheSelection)
@@ -33,10 +33,10 @@ TEST_F(KeysTest, TabKeepsATabTypedAtTheEndOfTheSelection)
     MainWindow& win = start();
     RichEdit* ed = win.ws.sourceEditor(0);
     ed->setFocus();
-    ed->SetText(QStringLiteral("a\tb"));
-    ed->Select(0, 2); // "a" and the tab behind it
+    ed->setText(QStringLiteral("a\tb"));
+    ed->select(0, 2); // "a" and the tab behind it
     QTest::keyClick(ed, Qt::Key_Tab);
-    EXPECT_EQ(ed->Text(), QStringLiteral("\ta\tb"));
+    EXPECT_EQ(ed->text(), QStringLiteral("\ta\tb"));
 }
 
 TEST_F(KeysTest, TabWithoutSelectionOrOutsideTheEditorIsPassedOn)
@@ -44,18 +44,18 @@ TEST_F(KeysTest, TabWithoutSelectionOrOutsideTheEditorIsPassedOn)
     MainWindow& win = start();
     RichEdit* ed = win.ws.sourceEditor(0);
     ed->setFocus();
-    ed->SetText(QStringLiteral("ab"));
-    ed->SetSelStart(1);
+    ed->setText(QStringLiteral("ab"));
+    ed->setSelectionStart(1);
     QTest::keyClick(ed, Qt::Key_Tab);
-    EXPECT_EQ(ed->Text(), QStringLiteral("a\tb"));
+    EXPECT_EQ(ed->text(), QStringLiteral("a\tb"));
 
     // With the focus in another control the editor's selection is left alone.
-    ed->Select(0, 3);
+    ed->select(0, 3);
     auto* box = new QLineEdit(&win);
     box->show();
     box->setFocus();
     QTest::keyClick(box, Qt::Key_Tab);
-    EXPECT_EQ(ed->Text(), QStringLiteral("a\tb"));
+    EXPECT_EQ(ed->text(), QStringLiteral("a\tb"));
 }
 
 TEST_F(KeysTest, EnterInsertsCrLfAndTheMenusOwnTheEditingKeys)
@@ -66,7 +66,7 @@ TEST_F(KeysTest, EnterInsertsCrLfAndTheMenusOwnTheEditingKeys)
     QTest::keyClicks(ed, QStringLiteral("ab"));
     QTest::keyClick(ed, Qt::Key_Return);
     QTest::keyClicks(ed, QStringLiteral("cd"));
-    EXPECT_EQ(ed->Text(), QStringLiteral("ab\r\ncd"));
+    EXPECT_EQ(ed->text(), QStringLiteral("ab\r\ncd"));
     // The editor's own bindings are gone: the Edit menu's shortcuts get the keys.
     QSignalSpy undoItem(win.commands.action(edit_menu::Undo), &QAction::triggered);
     QSignalSpy recolourItem(win.commands.action(edit_menu::Recolour), &QAction::triggered);
@@ -75,12 +75,12 @@ TEST_F(KeysTest, EnterInsertsCrLfAndTheMenusOwnTheEditingKeys)
     ed->setFocus();
     QTest::keyClick(ed, Qt::Key_T, Qt::ControlModifier);
     EXPECT_EQ(recolourItem.count(), 1);
-    EXPECT_EQ(ed->Text(), QStringLiteral("ab\r\ncd"));
+    EXPECT_EQ(ed->text(), QStringLiteral("ab\r\ncd"));
     QTest::keyClick(ed, Qt::Key_Z, Qt::ControlModifier);
     EXPECT_EQ(undoItem.count(), 1);
 
     QTest::keyPress(ed, Qt::Key_Control, Qt::ControlModifier);
-    EXPECT_TRUE(win.CtrlDown);
+    EXPECT_TRUE(win.ctrlDown);
     QTest::keyRelease(ed, Qt::Key_Control);
-    EXPECT_FALSE(win.CtrlDown);
+    EXPECT_FALSE(win.ctrlDown);
 }

@@ -32,28 +32,28 @@ protected:
         dialogs.expectOpen(twice);
         ASSERT_TRUE(w().fileMenu.openFile());
         RichEdit* first = w().ws.sourceEditor(0);
-        first->SetSelStart(0);
-        first->SetSelText(QStringLiteral("edited "));
+        first->setSelectionStart(0);
+        first->replaceSelection(QStringLiteral("edited "));
         ASSERT_TRUE(w().ws.addDocument());
-        w().ws.sourceEditor(1)->SetText(QStringLiteral("mine"));
+        w().ws.sourceEditor(1)->setText(QStringLiteral("mine"));
         w().ws.doc(1).modified = false;
-        ASSERT_EQ(w().ws.tabStrip().SelectedIndex(), 3);
+        ASSERT_EQ(w().ws.tabStrip().currentIndex(), 3);
     }
 
     // What the window must show after the file was opened again by whatever way.
     void expectShownWhereItIsOpen()
     {
         EXPECT_EQ(w().ws.documentCount(), 2);
-        EXPECT_EQ(w().ws.tabStrip().SelectedIndex(), 1);
+        EXPECT_EQ(w().ws.tabStrip().currentIndex(), 1);
         EXPECT_EQ(w().ws.currentIndex(), 0);
         EXPECT_TRUE(w().ws.sourceEditor(0)->isVisible());
         // Nothing read again: the edit is still there, and the other document is as it was.
-        EXPECT_EQ(w().ws.sourceEditor(0)->Text(), QStringLiteral("edited <P>on disk</P>\r\n"));
+        EXPECT_EQ(w().ws.sourceEditor(0)->text(), QStringLiteral("edited <P>on disk</P>\r\n"));
         EXPECT_TRUE(w().ws.doc(0).modified);
-        EXPECT_EQ(w().ws.sourceEditor(1)->Text(), QStringLiteral("mine"));
+        EXPECT_EQ(w().ws.sourceEditor(1)->text(), QStringLiteral("mine"));
         EXPECT_EQ(w().ws.doc(1).fileName, QStringLiteral("$$$001.html"));
-        EXPECT_EQ(w().ws.tabStrip().Caption(1), QStringLiteral("twice.html"));
-        EXPECT_EQ(w().ws.tabStrip().Caption(3), QStringLiteral("$$$001.html"));
+        EXPECT_EQ(w().ws.tabStrip().tabText(1), QStringLiteral("twice.html"));
+        EXPECT_EQ(w().ws.tabStrip().tabText(3), QStringLiteral("$$$001.html"));
         EXPECT_FALSE(QFile::exists(site + QStringLiteral("/$$$002.html")));
         EXPECT_EQ(dialogs.pending(), 0);
     }
@@ -94,7 +94,7 @@ TEST_F(OneDocumentPerFileTest, EveryWayOfOpeningShowsTheDocumentThatHoldsTheFile
              w().fileMenu.openRecent(0);
          }},
         {"a drop on the editor",
-         [this](const QString& path) { w().ws.sourceEditor(1)->FilesDropped({path}); }},
+         [this](const QString& path) { w().ws.sourceEditor(1)->filesDropped({path}); }},
     };
     const QString paths[] = {
         twice,
@@ -129,21 +129,21 @@ TEST_F(OneDocumentPerFileTest, AProjectOpensEachFileOnceAndLeavesOpenOnesAsTheyA
                         + QStringLiteral("\r\n") + site + QStringLiteral("/./other.html\r\n"))
                            .toUtf8());
     openTwiceAndAnother();
-    w().projects.OpenProject(project);
+    w().projects.openProject(project);
     ASSERT_EQ(w().ws.documentCount(), 2);
-    EXPECT_EQ(w().ws.sourceEditor(0)->Text(), QStringLiteral("edited <P>on disk</P>\r\n"));
+    EXPECT_EQ(w().ws.sourceEditor(0)->text(), QStringLiteral("edited <P>on disk</P>\r\n"));
     EXPECT_TRUE(w().ws.doc(0).modified);
     // The document that held none of the project's files takes the new one.
     EXPECT_EQ(w().ws.doc(1).fileName, QStringLiteral("other.html"));
-    EXPECT_EQ(w().ws.sourceEditor(1)->Text(), QStringLiteral("<P>other</P>\r\n"));
-    EXPECT_EQ(w().ws.tabStrip().Caption(3), QStringLiteral("other.html"));
+    EXPECT_EQ(w().ws.sourceEditor(1)->text(), QStringLiteral("<P>other</P>\r\n"));
+    EXPECT_EQ(w().ws.tabStrip().tabText(3), QStringLiteral("other.html"));
     EXPECT_EQ(dialogs.pending(), 0);
 
     // Opened again, nothing is read and nothing is added.
-    w().ws.sourceEditor(1)->SetText(QStringLiteral("changed"));
-    w().projects.OpenProject(project);
+    w().ws.sourceEditor(1)->setText(QStringLiteral("changed"));
+    w().projects.openProject(project);
     EXPECT_EQ(w().ws.documentCount(), 2);
-    EXPECT_EQ(w().ws.sourceEditor(1)->Text(), QStringLiteral("changed"));
+    EXPECT_EQ(w().ws.sourceEditor(1)->text(), QStringLiteral("changed"));
     EXPECT_EQ(dialogs.pending(), 0);
 }
 
@@ -156,15 +156,15 @@ TEST_F(OneDocumentPerFileTest, SavingAsksBeforeWritingOverWhatAnotherProgramWrot
     ASSERT_TRUE(w().fileMenu.openFile());
     writeFromOutside(page, "<P>BBBB</P>\r\n");
     RichEdit* ed = w().ws.currentEditor();
-    ed->SetSelStart(0);
-    ed->SetSelText(QStringLiteral("x"));
+    ed->setSelectionStart(0);
+    ed->replaceSelection(QStringLiteral("x"));
 
     // No keeps both: the other program's text on disk, the document's changes in the window.
     dialogs.expectMsg(QStringLiteral("ほかのプログラムによって書き換えられています。上書きしますか？"), MsgResult::No);
     EXPECT_FALSE(w().files.save());
     EXPECT_EQ(readFile(page), QByteArray("<P>BBBB</P>\r\n"));
     EXPECT_TRUE(w().ws.doc(0).modified);
-    EXPECT_EQ(ed->Text(), QStringLiteral("x<P>AAAA</P>\r\n"));
+    EXPECT_EQ(ed->text(), QStringLiteral("x<P>AAAA</P>\r\n"));
     // Saving all asks the same.
     dialogs.expectMsg(QStringLiteral("上書きしますか？"), MsgResult::No);
     w().commands.invoke(file_menu::SaveAll);
@@ -176,13 +176,13 @@ TEST_F(OneDocumentPerFileTest, SavingAsksBeforeWritingOverWhatAnotherProgramWrot
     EXPECT_TRUE(w().files.save());
     EXPECT_EQ(readFile(page), QByteArray("x<P>AAAA</P>\r\n"));
     EXPECT_FALSE(w().ws.doc(0).modified);
-    ed->SetSelText(QStringLiteral("y"));
+    ed->replaceSelection(QStringLiteral("y"));
     EXPECT_TRUE(w().files.save());
     EXPECT_EQ(dialogs.pending(), 0);
 
     // A file deleted in the meantime is simply written.
     ASSERT_TRUE(QFile::remove(page));
-    ed->SetSelText(QStringLiteral("z"));
+    ed->replaceSelection(QStringLiteral("z"));
     EXPECT_TRUE(w().files.save());
     EXPECT_EQ(readFile(page), QByteArray("xyz<P>AAAA</P>\r\n"));
     EXPECT_EQ(dialogs.pending(), 0);

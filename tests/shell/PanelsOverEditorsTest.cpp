@@ -68,7 +68,7 @@ protected:
     PanelKit& kit() { return w().panels; }
     QWidget* host() { return kit().host(); }
     // Where the editors lie, in the host's coordinates.
-    QRect area() { return inHost(w().ws.tabStrip().DisplayArea(), host()); }
+    QRect area() { return inHost(w().ws.tabStrip().displayArea(), host()); }
     // The panels over the editors: the group boxes that lie in the host itself.
     QList<QGroupBox*> panels() { return host()->findChildren<QGroupBox*>(Qt::FindDirectChildrenOnly); }
     QList<QScrollBar*> scrollBarsShown()
@@ -103,8 +103,8 @@ protected:
             }
         };
         for (CommandId opener : Openers) {
-            w().ws.currentEditor()->SetText(QStringLiteral("abc\r\n"));
-            w().ws.currentEditor()->Select(0, 3);
+            w().ws.currentEditor()->setText(QStringLiteral("abc\r\n"));
+            w().ws.currentEditor()->select(0, 3);
             w().commands.invoke(opener);
             checkOpen(opener.key);
         }

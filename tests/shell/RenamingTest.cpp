@@ -43,10 +43,10 @@ TEST_F(RenamingTest, RenamingChangesOnlyTheSaveNameAndTheTabAndLeavesTheDocument
     ASSERT_TRUE(w().commands.action(file_menu::RenameFile)->isEnabled());
     ASSERT_TRUE(w().ws.addDocument());
     ASSERT_TRUE(w().ws.addDocument());
-    w().ws.sourceEditor(2)->SetText(QStringLiteral("<P>本文</P>"));
+    w().ws.sourceEditor(2)->setText(QStringLiteral("<P>本文</P>"));
     w().ws.doc(2).modified = false;
     const QString temp2 = w().ws.tempPagePath(2);
-    const QString caption1 = w().ws.tabStrip().Caption(3);
+    const QString caption1 = w().ws.tabStrip().tabText(3);
     w().commands.invoke(file_menu::RenameFile);
     EXPECT_TRUE(w().controls.get<QWidget>(rename_panel::Panel)->isVisible());
     EXPECT_TRUE(w().controls.get<QPlainTextEdit>(rename_panel::Explanation)->toPlainText().startsWith(
@@ -56,11 +56,11 @@ TEST_F(RenamingTest, RenamingChangesOnlyTheSaveNameAndTheTabAndLeavesTheDocument
 
     rename(2, QStringLiteral("LongName.HTML"));
     EXPECT_EQ(w().ws.doc(2).fileName, QStringLiteral("longname.html"));
-    EXPECT_EQ(w().ws.tabStrip().Caption(5), QStringLiteral("longname.html"));
+    EXPECT_EQ(w().ws.tabStrip().tabText(5), QStringLiteral("longname.html"));
     EXPECT_EQ(names()->item(2)->text(), QStringLiteral("longname.html"));
-    EXPECT_EQ(w().ws.tabStrip().Caption(3), caption1) << "only the renamed document's tab";
+    EXPECT_EQ(w().ws.tabStrip().tabText(3), caption1) << "only the renamed document's tab";
     EXPECT_TRUE(w().ws.doc(2).modified) << "its edits are still to be saved";
-    EXPECT_EQ(w().ws.sourceEditor(2)->Text(), QStringLiteral("<P>本文</P>"));
+    EXPECT_EQ(w().ws.sourceEditor(2)->text(), QStringLiteral("<P>本文</P>"));
     EXPECT_EQ(w().ws.tempPagePath(2), temp2);
     EXPECT_TRUE(box()->text().isEmpty());
 }

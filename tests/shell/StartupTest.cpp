@@ -40,7 +40,7 @@ TEST_F(StartupTest, FirstStartUsesTheDefaultsAndQuittingWritesTheSettings)
     const std::vector<int> placement{twips::WindowLeft(&win), twips::WindowTop(&win), twips::WindowWidth(&win), twips::WindowHeight(&win)};
     EXPECT_EQ(win.ws.documentCount(), 1);
     EXPECT_EQ(win.ws.tabCount(), 2);
-    EXPECT_EQ(win.ws.tabStrip().Caption(1), QStringLiteral("$$$000.html"));
+    EXPECT_EQ(win.ws.tabStrip().tabText(1), QStringLiteral("$$$000.html"));
     EXPECT_EQ(win.ws.doc(0).folder, programFolder);
     // The fixed items, then no recent items and no separator of theirs: only the exit item.
     EXPECT_EQ(menuCaptions(win.commands.menu(file_menu::Menu)).size(), 21);
@@ -133,11 +133,11 @@ TEST_F(StartupTest, ADamagedSettingsFileIsKeptAsideAndItsGoodLinesAreUsed)
 TEST_F(StartupTest, QuittingAsksForTheUnsavedWindowAndEveryModifiedDocument)
 {
     MainWindow& win = start();
-    win.ws.sourceEditor(0)->SetText(QStringLiteral("text"));
+    win.ws.sourceEditor(0)->setText(QStringLiteral("text"));
     ASSERT_TRUE(win.ws.addDocument());
-    win.ws.sourceEditor(1)->SetText(QStringLiteral("   "));
+    win.ws.sourceEditor(1)->setText(QStringLiteral("   "));
     ASSERT_TRUE(win.ws.addDocument());
-    win.ws.sourceEditor(2)->SetText(QStringLiteral("more"));
+    win.ws.sourceEditor(2)->setText(QStringLiteral("more"));
     win.ws.askBeforeQuitting = true;
 
     // No to the first question: nothing is asked further, nothing written.
@@ -152,7 +152,7 @@ TEST_F(StartupTest, QuittingAsksForTheUnsavedWindowAndEveryModifiedDocument)
     EXPECT_FALSE(quit());
     EXPECT_FALSE(QFile::exists(path(QStringLiteral("Pelmor.ini"))));
     EXPECT_TRUE(win.isVisible());
-    EXPECT_EQ(win.ws.sourceEditor(2)->Text(), QStringLiteral("more"));
+    EXPECT_EQ(win.ws.sourceEditor(2)->text(), QStringLiteral("more"));
 }
 
 TEST_F(StartupTest, OnlyThePagesOfTheRunAndTheDeclinedLeftoversAreDeletedAtTheEnd)
@@ -167,7 +167,7 @@ TEST_F(StartupTest, OnlyThePagesOfTheRunAndTheDeclinedLeftoversAreDeletedAtTheEn
     dialogs.expectMsg(QStringLiteral("前のデータｰが残っています"), MsgResult::No);
     MainWindow& win = start();
     // A page of the run's own, beside the declined leftover it may now replace.
-    win.ws.sourceEditor(0)->SetText(QStringLiteral("<P>new</P>"));
+    win.ws.sourceEditor(0)->setText(QStringLiteral("<P>new</P>"));
     win.ws.writeCurrentTempPage();
     EXPECT_EQ(readFile(data + QStringLiteral("/$$$000.html")), QByteArray("<P>new</P>\r\n"));
     dialogs.expectMsg(QStringLiteral("番目のファイルが保存されていません"), MsgResult::Yes);
@@ -189,15 +189,15 @@ TEST_F(StartupTest, LeftoverPagesCanBeRestoredOneDocumentEach)
     dialogs.expectMsg(QStringLiteral("前のデータｰが残っています、データｰを復活しますか?"), MsgResult::Yes);
     MainWindow& win = start();
     ASSERT_EQ(win.ws.documentCount(), 2);
-    EXPECT_EQ(win.ws.sourceEditor(0)->Text(), QStringLiteral("<p>zero</p>\r\n"));
-    EXPECT_EQ(win.ws.sourceEditor(1)->Text(), QStringLiteral("<p>three</p>\r\n"));
+    EXPECT_EQ(win.ws.sourceEditor(0)->text(), QStringLiteral("<p>zero</p>\r\n"));
+    EXPECT_EQ(win.ws.sourceEditor(1)->text(), QStringLiteral("<p>three</p>\r\n"));
     EXPECT_EQ(win.ws.doc(1).fileName, QStringLiteral("$$$001.html"));
     stop();
 
     dialogs.expectMsg(QStringLiteral("前のデータｰが残っています"), MsgResult::No);
     MainWindow& again = start();
     EXPECT_EQ(again.ws.documentCount(), 1);
-    EXPECT_TRUE(again.ws.sourceEditor(0)->Text().isEmpty());
+    EXPECT_TRUE(again.ws.sourceEditor(0)->text().isEmpty());
     EXPECT_TRUE(QFile::exists(path(QStringLiteral("$$$003.html"))));
     stop();
 
@@ -214,11 +214,11 @@ TEST_F(StartupTest, AddingDocumentsGrowsTheTabStrip)
     ASSERT_EQ(win.ws.tabCount(), 8);
     std::vector<int> images;
     for (int i = 1; i <= 8; ++i)
-        images.push_back(win.ws.tabStrip().Image(i));
+        images.push_back(win.ws.tabStrip().tabImage(i));
     EXPECT_EQ(images, (std::vector<int>{11, 13, 11, 13, 11, 13, 12, 13}));
     EXPECT_EQ(win.ws.currentIndex(), 3);
-    EXPECT_EQ(win.ws.tabStrip().SelectedIndex(), 7);
-    EXPECT_EQ(win.ws.tabStrip().Caption(7), QStringLiteral("$$$003.html"));
+    EXPECT_EQ(win.ws.tabStrip().currentIndex(), 7);
+    EXPECT_EQ(win.ws.tabStrip().tabText(7), QStringLiteral("$$$003.html"));
     EXPECT_EQ(win.ws.doc(3).fileName, QStringLiteral("$$$003.html"));
     EXPECT_EQ(win.ws.doc(3).folder, win.ws.doc(0).folder);
     EXPECT_TRUE(win.ws.sourceEditor(3)->isVisible());
@@ -254,7 +254,7 @@ TEST_F(StartupTest, TheTemporaryPageHoldsTheWholeTextOfPagesOnly)
     for (const auto& c : cases) {
         QFile::remove(page);
         win.ws.doc(0).fileName = c.fileName;
-        win.ws.sourceEditor(0)->SetText(c.text);
+        win.ws.sourceEditor(0)->setText(c.text);
         win.ws.writeCurrentTempPage();
         EXPECT_EQ(QFile::exists(page), c.written) << c.fileName.toStdString();
     }
@@ -263,7 +263,7 @@ TEST_F(StartupTest, TheTemporaryPageHoldsTheWholeTextOfPagesOnly)
 
     win.ws.doc(0).header = QStringLiteral("<HTML><BODY>\r\n");
     win.ws.doc(0).footer = QStringLiteral("</BODY></HTML>");
-    win.ws.sourceEditor(0)->SetText(QStringLiteral("body"));
+    win.ws.sourceEditor(0)->setText(QStringLiteral("body"));
     win.ws.writeCurrentTempPage();
     EXPECT_EQ(readFile(page), QByteArray("<HTML><BODY>\r\nbody</BODY></HTML>\r\n"));
 }
@@ -272,7 +272,7 @@ TEST_F(StartupTest, TheEditorsEventsMarkModifiedAndKeepTheRightClick)
 {
     MainWindow& win = start();
     EXPECT_FALSE(win.ws.doc(0).modified);
-    win.ws.sourceEditor(0)->SetText(QStringLiteral("x"));
+    win.ws.sourceEditor(0)->setText(QStringLiteral("x"));
     EXPECT_TRUE(win.ws.doc(0).modified);
     win.ws.passOnEditorMouseDown(0, 2, 0, 1000, 500);
     EXPECT_EQ(win.ws.popupX, 1200);

@@ -127,12 +127,12 @@ TEST_F(TemplatesTest, TheFileMenuOpensThePanelInEitherMode)
 TEST_F(TemplatesTest, SavingTwiceUnderTheOfferedNamesWritesTheFileByteForByte)
 {
     start();
-    ed()->SetText(QStringLiteral("<P>一つ目</P>\r\n<P>二つ目</P>\r\n<P>三つ目</P>"));
+    ed()->setText(QStringLiteral("<P>一つ目</P>\r\n<P>二つ目</P>\r\n<P>三つ目</P>"));
     w().templates.showPanel(Templates::PanelMode::Save);
     press(ExecuteButton::SaveTemplate);
     EXPECT_EQ(name()->text(), QStringLiteral("pelmorten2"));
     // With a selection of two lines, exactly those lines.
-    ed()->Select(0, static_cast<int>(QStringLiteral("<P>一つ目</P>\r\n<P>二つ目</P>").size()));
+    ed()->select(0, static_cast<int>(QStringLiteral("<P>一つ目</P>\r\n<P>二つ目</P>").size()));
     press(ExecuteButton::SaveTemplate);
     const QByteArray expected = QStringLiteral("[start template]pelmorten1\r\n<P>一つ目</P>\r\n<P>二つ目</P>\r\n<P>三つ目</P>\r\n[end template]\r\n\r\n"
                                                "[start template]pelmorten2\r\n<P>一つ目</P>\r\n<P>二つ目</P>\r\n[end template]\r\n\r\n")
@@ -149,7 +149,7 @@ TEST_F(TemplatesTest, SavingTwiceUnderTheOfferedNamesWritesTheFileByteForByte)
     dialogs.expectMsg(QStringLiteral("テンプレート名に"));
     press(ExecuteButton::SaveTemplate);
     name()->setText(QStringLiteral("blank"));
-    ed()->SetText(QStringLiteral("  "));
+    ed()->setText(QStringLiteral("  "));
     press(ExecuteButton::SaveTemplate);
     EXPECT_EQ(readFile(path(QStringLiteral("pelmor.ten"))), expected);
 }
@@ -174,21 +174,21 @@ TEST_F(TemplatesTest, ChoosingAndPastingATemplateInsertsItsBodyAndOneUndoTakesIt
 {
     writeFile(path(QStringLiteral("pelmor.ten")), Two.toUtf8());
     start();
-    ed()->SetText(QStringLiteral("ab"));
-    ed()->SetSelStart(1);
+    ed()->setText(QStringLiteral("ab"));
+    ed()->setSelectionStart(1);
     w().templates.showPanel(Templates::PanelMode::Insert);
     // Nothing chosen: nothing happens.
     press(ExecuteButton::PasteTemplate);
-    EXPECT_EQ(ed()->Text(), QStringLiteral("ab"));
+    EXPECT_EQ(ed()->text(), QStringLiteral("ab"));
     list()->setCurrentRow(1);
     EXPECT_EQ(name()->text(), QStringLiteral("table"));
     EXPECT_EQ(content()->textCursor().selectedText(), QStringLiteral("\u2029<TR>\u2029<TD>\u2029"));
     press(ExecuteButton::PasteTemplate);
-    EXPECT_EQ(ed()->Text(), QStringLiteral("a\r\n<TR>\r\n<TD>\r\nb"));
-    EXPECT_EQ(ed()->SelLength(), 0);
+    EXPECT_EQ(ed()->text(), QStringLiteral("a\r\n<TR>\r\n<TD>\r\nb"));
+    EXPECT_EQ(ed()->selectionLength(), 0);
     EXPECT_TRUE(panel()->isHidden());
     w().undo.stepBack();
-    EXPECT_EQ(ed()->Text(), QStringLiteral("ab"));
+    EXPECT_EQ(ed()->text(), QStringLiteral("ab"));
 }
 
 TEST_F(TemplatesTest, AFileThatCannotBeReadOrWrittenIsReportedAndKept)
@@ -199,7 +199,7 @@ TEST_F(TemplatesTest, AFileThatCannotBeReadOrWrittenIsReportedAndKept)
     dialogs.expectMsg(QStringLiteral("テンプレートのファイルが読めません。"));
     w().templates.showPanel(Templates::PanelMode::Save);
     EXPECT_EQ(list()->count(), 0);
-    ed()->SetText(QStringLiteral("<P>"));
+    ed()->setText(QStringLiteral("<P>"));
     dialogs.expectMsg(QStringLiteral("テンプレートのファイルが読めません。"));
     press(ExecuteButton::SaveTemplate);
     EXPECT_TRUE(QFileInfo(path(QStringLiteral("pelmor.ten"))).isDir());

@@ -103,13 +103,13 @@ TEST_F(ClassListTest, AnEntryIsAppliedToTheSelection)
         writeSheet();
         pageLinking(u("Site.CSS"));
         list();
-        ed()->SetText(u(c.text));
-        ed()->Select(c.start, c.length);
+        ed()->setText(u(c.text));
+        ed()->select(c.start, c.length);
         choose(u(c.entry));
-        EXPECT_EQ(ed()->Text(), u(c.result)) << c.what;
+        EXPECT_EQ(ed()->text(), u(c.result)) << c.what;
         EXPECT_FALSE(classes()->isVisible()) << c.what;
     }
-    EXPECT_EQ(ed()->PaintAt(3), Insertion::markColour()) << "wrapping tags are painted";
+    EXPECT_EQ(ed()->paintAt(3), Insertion::markColour()) << "wrapping tags are painted";
 }
 
 TEST_F(ClassListTest, AClassNeedsATagAndAnEntryNeedsASelection)
@@ -118,25 +118,25 @@ TEST_F(ClassListTest, AClassNeedsATagAndAnEntryNeedsASelection)
     writeSheet();
     pageLinking(u("Site.CSS"));
     list();
-    ed()->SetText(u("plain text"));
-    ed()->Select(0, 5);
+    ed()->setText(u("plain text"));
+    ed()->select(0, 5);
     dialogs.expectMsg(u("クラスやＩＤにはタグを選択します"));
     choose(u(".red "));
-    EXPECT_EQ(ed()->Text(), u("plain text"));
+    EXPECT_EQ(ed()->text(), u("plain text"));
     EXPECT_TRUE(classes()->isVisible()) << "the list stays for another try";
 
     // The same entry again, now on a tag.
-    ed()->SetText(u("<B>x</B>"));
-    ed()->Select(0, 3);
+    ed()->setText(u("<B>x</B>"));
+    ed()->select(0, 3);
     choose(u(".red "));
-    EXPECT_EQ(ed()->Text(), u("<B class=\"red\">x</B>"));
+    EXPECT_EQ(ed()->text(), u("<B class=\"red\">x</B>"));
 
     list();
-    ed()->SetSelStart(0);
+    ed()->setSelectionStart(0);
     dialogs.expectMsg(u("スタイルを設定する範囲を選択してください。"));
     choose(u("SPAN style"));
     EXPECT_FALSE(classes()->isVisible());
-    EXPECT_EQ(ed()->Text(), u("<B class=\"red\">x</B>"));
+    EXPECT_EQ(ed()->text(), u("<B class=\"red\">x</B>"));
 }
 
 // The list offered for the line length box, with stand-ins for the controls.

@@ -279,10 +279,10 @@ TEST_F(CssBuilderTest, TheStyleTextGoesIntoTheDocumentInThreeWays)
     };
     for (const Case& c : cases) {
         setDocument(0, u("index.html"), u("ab cd"));
-        ed()->SetSelStart(3);
+        ed()->setSelectionStart(3);
         builder().setStyleText(u("  P{\r\ncolor:red;\r\n} "));
         press(c.button);
-        EXPECT_EQ(ed()->Text(), u(c.result)) << buttonNumber(c.button);
+        EXPECT_EQ(ed()->text(), u(c.result)) << buttonNumber(c.button);
     }
 }
 

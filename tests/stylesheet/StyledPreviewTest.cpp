@@ -58,7 +58,7 @@ protected:
         if (!b)
             return nullptr;
         const QUrl page = QUrl::fromLocalFile(QFileInfo(w().ws.tempPagePath(n)).absoluteFilePath());
-        EXPECT_TRUE(waitUntil([b, page] { return !b->isLoading() && QUrl(b->LocationURL()) == page; }));
+        EXPECT_TRUE(waitUntil([b, page] { return !b->isLoading() && QUrl(b->url()) == page; }));
         return b;
     }
     // The computed value of a property of the first element that the selector finds.
@@ -68,7 +68,7 @@ protected:
         const QString script = QStringLiteral("(function(){var e=document.querySelector('%1');"
                                               "return e ? getComputedStyle(e).getPropertyValue('%2') : '(no element)';})()")
                                    .arg(selector, property);
-        b->RunScript(script, [result](const QVariant& v) { *result = v.toString(); });
+        b->runScript(script, [result](const QVariant& v) { *result = v.toString(); });
         waitUntil([&] { return result->has_value(); });
         return result->value_or(u("(the page did not answer)"));
     }
@@ -78,7 +78,7 @@ TEST_F(StyledPreviewTest, ARuleOfThePagesStyleBlockShowsInThePreview)
 {
     build();
     menu(stylesheet_menu::InsertPageStyle);
-    const int inside = static_cast<int>(ed()->Text().indexOf(u("<!--\r\n"))) + 6;
+    const int inside = static_cast<int>(ed()->text().indexOf(u("<!--\r\n"))) + 6;
 
     value(u("色と背景"), u("color"), u("#rgb"));
     w().colorPicker.insertBasicColour(6);
@@ -87,7 +87,7 @@ TEST_F(StyledPreviewTest, ARuleOfThePagesStyleBlockShowsInThePreview)
     element(u("H1"));
     press(ExecuteButton::MakeRuleWithSelector);
     ASSERT_EQ(w().stylesheet.builder.styleText(), u("H1{\r\ncolor:#F00;\r\ntext-align:center;\r\n}"));
-    ed()->SetSelStart(inside);
+    ed()->setSelectionStart(inside);
     press(ExecuteButton::InsertStyleText);
 
     WebBrowser* b = preview(0);
@@ -102,7 +102,7 @@ TEST_F(StyledPreviewTest, ARuleOfALinkedStylesheetShowsInThePreview)
     build();
     control<QLineEdit>(stylesheet_name_panel::NameBox)->setText(u("site"));
     dialogs.expectMsg(u("全てのHTMLのテキストにスタイルシートをリンクさせますか？"), MsgResult::Yes);
-    w().stylesheet.menu.Insertcss();
+    w().stylesheet.menu.createStylesheet();
     ASSERT_EQ(w().ws.currentIndex(), 1);
 
     control<QRadioButton>(css_builder::SelectorKind, 2)->setChecked(true);
@@ -115,7 +115,7 @@ TEST_F(StyledPreviewTest, ARuleOfALinkedStylesheetShowsInThePreview)
     press(ExecuteButton::PutValueIntoStyleText);
     press(ExecuteButton::MakeRuleWithSelector);
     press(ExecuteButton::InsertStyleText);
-    EXPECT_EQ(ed()->Text(), u("\r\n.note{\r\nfont-size:20px;\r\nmargin-left:3em;\r\n}"));
+    EXPECT_EQ(ed()->text(), u("\r\n.note{\r\nfont-size:20px;\r\nmargin-left:3em;\r\n}"));
 
     WebBrowser* b = preview(0);
     ASSERT_NE(b, nullptr);

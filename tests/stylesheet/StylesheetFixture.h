@@ -54,7 +54,7 @@ protected:
             QDir().mkpath(folder);
             d.folder = folder;
         }
-        d.sourceEditor->SetText(text);
+        d.sourceEditor->setText(text);
     }
     // Adds a document and fills it.
     void addDocument(const QString& fileName, const QString& text, const QString& folder = QString())

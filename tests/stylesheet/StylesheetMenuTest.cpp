@@ -9,7 +9,7 @@
 class StylesheetMenuTest : public StylesheetFixture {
 protected:
     const QString& newestSnapshot() { return w().ws.current().undoRing[static_cast<size_t>(w().ws.current().undoPosition)].text; }
-    bool paintedRed(int at) { return ed()->PaintAt(at) == Insertion::markColour(); }
+    bool paintedRed(int at) { return ed()->paintAt(at) == Insertion::markColour(); }
     std::vector<int> geometry(QWidget* widget)
     {
         return {twips::Left(widget), twips::Top(widget), twips::Width(widget), twips::Height(widget)};
@@ -28,21 +28,21 @@ TEST_F(StylesheetMenuTest, SampleStylesheetIsMadeOnceAndReloadedOnlyWhenTheUserS
     EXPECT_EQ(w().ws.doc(1).fileName, u("csssample.css"));
     EXPECT_EQ(w().ws.doc(1).folder, folder);
     // The file exactly as it is: its commas, quotes and final line break.
-    EXPECT_EQ(ed()->Text().toUtf8(), shippedBytes(u("csssample.txt")));
+    EXPECT_EQ(ed()->text().toUtf8(), shippedBytes(u("csssample.txt")));
 
-    ed()->SetText(u("changed"));
+    ed()->setText(u("changed"));
     w().ws.selectSourceTab(0);
     dialogs.expectMsg(u("既にＣＳＳファイルは挿入されています,上書きしますか。"), MsgResult::No);
     menu(stylesheet_menu::InsertSampleStylesheet);
     EXPECT_EQ(w().ws.documentCount(), 2);
     EXPECT_EQ(w().ws.currentIndex(), 0);
-    EXPECT_EQ(w().ws.sourceEditor(1)->Text(), u("changed"));
+    EXPECT_EQ(w().ws.sourceEditor(1)->text(), u("changed"));
 
     dialogs.expectMsg(u("上書きしますか"), MsgResult::Yes);
     menu(stylesheet_menu::InsertSampleStylesheet);
     EXPECT_EQ(w().ws.documentCount(), 2);
     EXPECT_EQ(w().ws.currentIndex(), 1);
-    EXPECT_EQ(ed()->Text().toUtf8(), shippedBytes(u("csssample.txt")));
+    EXPECT_EQ(ed()->text().toUtf8(), shippedBytes(u("csssample.txt")));
     EXPECT_EQ(newestSnapshot(), u("changed")) << "the text it replaced can be undone";
 }
 
@@ -55,20 +55,20 @@ TEST_F(StylesheetMenuTest, SamplePageReplacesAnHtmlDocumentAfterTheQuestion)
         setDocument(0, u(name), QString());
         dialogs.expectMsg(u("HTMLテキストのタブを選択してください。"));
         menu(stylesheet_menu::InsertSamplePage);
-        EXPECT_TRUE(ed()->Text().isEmpty()) << name;
+        EXPECT_TRUE(ed()->text().isEmpty()) << name;
     }
     setDocument(0, u("index.HTML"), u("my page"));
     dialogs.expectMsg(u("テキストを上書きします。"), MsgResult::No);
     menu(stylesheet_menu::InsertSamplePage);
-    EXPECT_EQ(ed()->Text(), u("my page"));
+    EXPECT_EQ(ed()->text(), u("my page"));
 
     dialogs.expectMsg(u("テキストを上書きします。"), MsgResult::Yes);
     menu(stylesheet_menu::InsertSamplePage);
-    EXPECT_EQ(ed()->Text().toUtf8(), shippedBytes(u("htmlsample.html")));
+    EXPECT_EQ(ed()->text().toUtf8(), shippedBytes(u("htmlsample.html")));
     EXPECT_EQ(w().ws.doc(0).fileName, u("htmlsample.html"));
     EXPECT_EQ(w().ws.sourceCaption(0), u("index.HTML")) << "the caption stays";
     EXPECT_EQ(w().ws.doc(0).folder, path(u("resource")));
-    EXPECT_EQ(ed()->StyleAt(1), RichEdit::StyleTag) << "recoloured";
+    EXPECT_EQ(ed()->styleAt(1), RichEdit::StyleTag) << "recoloured";
 }
 
 TEST_F(StylesheetMenuTest, AMissingSampleIsReportedAndChangesNothing)
@@ -77,7 +77,7 @@ TEST_F(StylesheetMenuTest, AMissingSampleIsReportedAndChangesNothing)
     dialogs.expectMsg(u("csssample.txtが読めません"));
     menu(stylesheet_menu::InsertSampleStylesheet);
     EXPECT_EQ(w().ws.documentCount(), 1);
-    ed()->SetText(QString());
+    ed()->setText(QString());
     dialogs.expectMsg(u("htmlsample.htmlが読めません"));
     menu(stylesheet_menu::InsertSamplePage);
     EXPECT_EQ(w().ws.doc(0).fileName, u("$$$000.html"));
@@ -118,12 +118,12 @@ TEST_F(StylesheetMenuTest, InsertcssMakesTheNewDocumentBesideTheFirstAndLeavesTh
     EXPECT_EQ(line(stylesheet_name_panel::NameBox)->text(), u("main.css"));
     EXPECT_EQ(line(stylesheet_link_panel::FileBox)->text(), u("main.css"));
     EXPECT_FALSE(panel(stylesheet_name_panel::Panel)->isVisible());
-    EXPECT_TRUE(w().ws.sourceEditor(2)->Text().isEmpty());
+    EXPECT_TRUE(w().ws.sourceEditor(2)->text().isEmpty());
 
     // A name that has its extension in upper case keeps it; an empty box gives ".css".
     for (const char* name : {"MAIN.CSS", ""}) {
         line(stylesheet_name_panel::NameBox)->setText(u(name));
-        w().stylesheet.menu.Insertcss();
+        w().stylesheet.menu.createStylesheet();
         EXPECT_EQ(w().ws.current().fileName, QString(u(name).isEmpty() ? u(".css") : u(name)));
     }
 }
@@ -161,26 +161,26 @@ TEST_F(StylesheetMenuTest, LinkingAllStopsAtTheFirstDocumentThatCannotTakeTheLin
     addDocument(u("c.html"), page);
     line(stylesheet_name_panel::NameBox)->setText(u("site"));
     dialogs.expectMsg(u("全てのHTMLのテキストにスタイルシートをリンクさせますか？"), MsgResult::Yes);
-    w().stylesheet.menu.Insertcss();
+    w().stylesheet.menu.createStylesheet();
     const QString link = u("<LINK REL=stylesheet TYPE=\"text/css\" HREF=\"site.css\">\r\n");
     QString linked = page;
     linked.insert(page.indexOf(u("</HEAD>")), link);
-    EXPECT_EQ(w().ws.sourceEditor(0)->Text(), linked);
-    EXPECT_EQ(w().ws.sourceEditor(1)->Text(), u("plain text"));
-    EXPECT_EQ(w().ws.sourceEditor(2)->Text(), page);
+    EXPECT_EQ(w().ws.sourceEditor(0)->text(), linked);
+    EXPECT_EQ(w().ws.sourceEditor(1)->text(), u("plain text"));
+    EXPECT_EQ(w().ws.sourceEditor(2)->text(), page);
 
     // The first page links a stylesheet now: nothing is asked, nothing changes.
     line(stylesheet_name_panel::NameBox)->setText(u("more"));
-    w().stylesheet.menu.Insertcss();
-    EXPECT_EQ(w().ws.sourceEditor(0)->Text(), linked);
-    EXPECT_EQ(w().ws.sourceEditor(2)->Text(), page);
+    w().stylesheet.menu.createStylesheet();
+    EXPECT_EQ(w().ws.sourceEditor(0)->text(), linked);
+    EXPECT_EQ(w().ws.sourceEditor(2)->text(), page);
 
     // No to the question links nothing.
     setDocument(0, u("a.html"), page);
     line(stylesheet_name_panel::NameBox)->setText(u("third"));
     dialogs.expectMsg(u("リンクさせますか"), MsgResult::No);
-    w().stylesheet.menu.Insertcss();
-    EXPECT_EQ(w().ws.sourceEditor(0)->Text(), page);
+    w().stylesheet.menu.createStylesheet();
+    EXPECT_EQ(w().ws.sourceEditor(0)->text(), page);
 }
 
 TEST_F(StylesheetMenuTest, LinkPanelNamesTheLastStylesheetAndLinksTheCurrentPage)
@@ -216,7 +216,7 @@ TEST_F(StylesheetMenuTest, LinkPanelNamesTheLastStylesheetAndLinksTheCurrentPage
         menu(stylesheet_menu::LinkStylesheet);
         line(stylesheet_link_panel::FileBox)->setText(u(c.box));
         press(ExecuteButton::InsertCssLink);
-        EXPECT_EQ(w().ws.sourceEditor(1)->Text(), u(c.linked)) << c.what;
+        EXPECT_EQ(w().ws.sourceEditor(1)->text(), u(c.linked)) << c.what;
         EXPECT_FALSE(frame->isVisible()) << c.what;
     }
 
@@ -224,7 +224,7 @@ TEST_F(StylesheetMenuTest, LinkPanelNamesTheLastStylesheetAndLinksTheCurrentPage
     menu(stylesheet_menu::LinkStylesheet);
     dialogs.expectMsg(u("リンクが挿入できません、現在のファイルには「<HEAD> </HEAD>」がありません。 正式なＨＴＭＬファイルを選んでください."));
     press(ExecuteButton::InsertCssLink);
-    EXPECT_EQ(w().ws.sourceEditor(1)->Text(), u("<BODY></BODY>"));
+    EXPECT_EQ(w().ws.sourceEditor(1)->text(), u("<BODY></BODY>"));
     EXPECT_FALSE(frame->isVisible());
 }
 
@@ -237,49 +237,49 @@ TEST_F(StylesheetMenuTest, PageStyleBlockIsInsertedOnceSelectedAndPainted)
     const int at = static_cast<int>(page.indexOf(u("</HEAD>")));
     const QString block = u("<STYLE TYPE=\"text/css\">\r\n<!--\r\n\r\n-->\r\n</STYLE>\r\n");
     QString expected = page;
-    EXPECT_EQ(ed()->Text(), expected.insert(at, block));
-    EXPECT_EQ(ed()->SelStart(), at);
-    EXPECT_EQ(ed()->SelLength(), block.size());
+    EXPECT_EQ(ed()->text(), expected.insert(at, block));
+    EXPECT_EQ(ed()->selectionStart(), at);
+    EXPECT_EQ(ed()->selectionLength(), block.size());
     EXPECT_TRUE(paintedRed(at));
     EXPECT_TRUE(paintedRed(at + static_cast<int>(block.size()) - 3));
-    EXPECT_FALSE(ed()->CanUndo());
+    EXPECT_FALSE(ed()->canUndo());
     EXPECT_EQ(newestSnapshot(), page);
 
     menu(stylesheet_menu::InsertPageStyle);
-    EXPECT_EQ(ed()->Text(), expected) << "a page with a style block gets no second one";
+    EXPECT_EQ(ed()->text(), expected) << "a page with a style block gets no second one";
     setDocument(0, u("index.html"), u("<BODY>"));
     menu(stylesheet_menu::InsertPageStyle);
-    EXPECT_EQ(ed()->Text(), u("<BODY>"));
+    EXPECT_EQ(ed()->text(), u("<BODY>"));
 }
 
 TEST_F(StylesheetMenuTest, ScopedSpanAndInlineStyleAtTheSelection)
 {
     start();
     setDocument(0, u("index.html"), u("<P>one</P>\r\ntwo three\r\n"));
-    ed()->Select(12, 3);
+    ed()->select(12, 3);
     menu(stylesheet_menu::InsertScopedStyle);
-    EXPECT_EQ(ed()->Text(), u("<P>one</P>\r\n<SPAN STYLE=\" \">\r\ntwo\r\n</SPAN> three\r\n"));
+    EXPECT_EQ(ed()->text(), u("<P>one</P>\r\n<SPAN STYLE=\" \">\r\ntwo\r\n</SPAN> three\r\n"));
     EXPECT_TRUE(paintedRed(12));
 
     setDocument(0, u("index.html"), u("one two"));
-    ed()->Select(4, 3);
+    ed()->select(4, 3);
     menu(stylesheet_menu::InsertScopedStyle);
-    EXPECT_EQ(ed()->Text(), u("one <SPAN STYLE=\" \">two</SPAN>"));
+    EXPECT_EQ(ed()->text(), u("one <SPAN STYLE=\" \">two</SPAN>"));
 
     setDocument(0, u("index.html"), u("<P>text</P>"));
-    ed()->Select(0, 11);
+    ed()->select(0, 11);
     menu(stylesheet_menu::InsertInlineStyle);
-    EXPECT_EQ(ed()->Text(), u("<P STYLE=\" \">text</P>"));
-    EXPECT_EQ(ed()->SelStart(), 2);
-    EXPECT_EQ(ed()->SelLength(), css::inlineStyleAttribute().size() + 1);
+    EXPECT_EQ(ed()->text(), u("<P STYLE=\" \">text</P>"));
+    EXPECT_EQ(ed()->selectionStart(), 2);
+    EXPECT_EQ(ed()->selectionLength(), css::inlineStyleAttribute().size() + 1);
     EXPECT_TRUE(paintedRed(2));
 
     for (const char* selection : {"P>", ""}) {
         setDocument(0, u("index.html"), u(selection));
-        ed()->Select(0, static_cast<int>(u(selection).size()));
+        ed()->select(0, static_cast<int>(u(selection).size()));
         dialogs.expectMsg(u("タグの < から > までを選択して下さい。"));
         menu(stylesheet_menu::InsertInlineStyle);
-        EXPECT_EQ(ed()->Text(), u(selection));
+        EXPECT_EQ(ed()->text(), u(selection));
     }
 }
 

@@ -35,18 +35,18 @@ std::optional<T> answer(Ask ask)
 
 QString pageText(WebBrowser* browser)
 {
-    return answer<QString>([browser](auto done) { browser->PageText(done); })
+    return answer<QString>([browser](auto done) { browser->pageText(done); })
         .value_or(QStringLiteral("(the page did not answer)"));
 }
 
 QString pageSource(WebBrowser* browser)
 {
-    return answer<QString>([browser](auto done) { browser->PageSource(done); })
+    return answer<QString>([browser](auto done) { browser->pageSource(done); })
         .value_or(QStringLiteral("(the page did not answer)"));
 }
 
 QStringList pageLinks(WebBrowser* browser)
 {
-    return answer<QStringList>([browser](auto done) { browser->PageLinks(done); })
+    return answer<QStringList>([browser](auto done) { browser->pageLinks(done); })
         .value_or(QStringList{QStringLiteral("(the page did not answer)")});
 }

@@ -93,7 +93,7 @@ std::optional<ScriptedDialogs::Expected> ScriptedDialogs::take(Kind kind, const 
     return e;
 }
 
-MsgResult ScriptedDialogs::MsgBox(const QString& prompt, MsgButtons buttons, const QString& title, MsgIcon)
+MsgResult ScriptedDialogs::message(const QString& prompt, MsgButtons buttons, const QString& title, MsgIcon)
 {
     msgButtons_.push_back(buttons);
     const auto e = take(Kind::Msg, title.isEmpty() ? prompt : title + QStringLiteral(" | ") + prompt);
@@ -102,7 +102,7 @@ MsgResult ScriptedDialogs::MsgBox(const QString& prompt, MsgButtons buttons, con
     return e->msg;
 }
 
-std::optional<QString> ScriptedDialogs::InputBox(const QString& prompt, const QString& title, const QString&)
+std::optional<QString> ScriptedDialogs::inputText(const QString& prompt, const QString& title, const QString&)
 {
     const auto e = take(Kind::Input, title.isEmpty() ? prompt : title + QStringLiteral(" | ") + prompt);
     if (!e)
@@ -110,7 +110,7 @@ std::optional<QString> ScriptedDialogs::InputBox(const QString& prompt, const QS
     return e->text;
 }
 
-std::optional<QString> ScriptedDialogs::ShowOpen(const FileDialogRequest& request)
+std::optional<QString> ScriptedDialogs::getOpenFileName(const FileDialogRequest& request)
 {
     fileRequests_.push_back(request);
     const auto e = take(Kind::Open, request.title);
@@ -119,7 +119,7 @@ std::optional<QString> ScriptedDialogs::ShowOpen(const FileDialogRequest& reques
     return e->text;
 }
 
-std::optional<QString> ScriptedDialogs::ShowSave(const FileDialogRequest& request)
+std::optional<QString> ScriptedDialogs::getSaveFileName(const FileDialogRequest& request)
 {
     fileRequests_.push_back(request);
     const auto e = take(Kind::Save, request.title);
@@ -128,7 +128,7 @@ std::optional<QString> ScriptedDialogs::ShowSave(const FileDialogRequest& reques
     return e->text;
 }
 
-std::optional<FontChoice> ScriptedDialogs::ShowFont(const FontChoice& initial, bool fixedPitchOnly)
+std::optional<FontChoice> ScriptedDialogs::getFont(const FontChoice& initial, bool fixedPitchOnly)
 {
     lastFontInitial = initial;
     lastFontFixedPitch = fixedPitchOnly;
@@ -138,7 +138,7 @@ std::optional<FontChoice> ScriptedDialogs::ShowFont(const FontChoice& initial, b
     return e->font;
 }
 
-std::optional<QColor> ScriptedDialogs::ShowColor(const QColor& initial)
+std::optional<QColor> ScriptedDialogs::getColour(const QColor& initial)
 {
     const auto e = take(Kind::Colour, initial.name());
     if (!e)
@@ -146,7 +146,7 @@ std::optional<QColor> ScriptedDialogs::ShowColor(const QColor& initial)
     return e->colour;
 }
 
-bool ScriptedDialogs::ShowPrinter(QPrinter& printer, const PrinterRequest& request)
+bool ScriptedDialogs::setUpPrinter(QPrinter& printer, const PrinterRequest& request)
 {
     printerRequests_.push_back(request);
     const auto e = take(Kind::Printer, request.title);

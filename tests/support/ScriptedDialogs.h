@@ -31,13 +31,13 @@ public:
     const std::vector<MsgButtons>& msgButtons() const { return msgButtons_; }
     void clear();
 
-    MsgResult MsgBox(const QString& prompt, MsgButtons buttons, const QString& title, MsgIcon icon) override;
-    std::optional<QString> InputBox(const QString& prompt, const QString& title, const QString& defaultText) override;
-    std::optional<QString> ShowOpen(const FileDialogRequest& request) override;
-    std::optional<QString> ShowSave(const FileDialogRequest& request) override;
-    std::optional<FontChoice> ShowFont(const FontChoice& initial, bool fixedPitchOnly) override;
-    std::optional<QColor> ShowColor(const QColor& initial) override;
-    bool ShowPrinter(QPrinter& printer, const PrinterRequest& request) override;
+    MsgResult message(const QString& prompt, MsgButtons buttons, const QString& title, MsgIcon icon) override;
+    std::optional<QString> inputText(const QString& prompt, const QString& title, const QString& defaultText) override;
+    std::optional<QString> getOpenFileName(const FileDialogRequest& request) override;
+    std::optional<QString> getSaveFileName(const FileDialogRequest& request) override;
+    std::optional<FontChoice> getFont(const FontChoice& initial, bool fixedPitchOnly) override;
+    std::optional<QColor> getColour(const QColor& initial) override;
+    bool setUpPrinter(QPrinter& printer, const PrinterRequest& request) override;
 
     std::optional<FontChoice> lastFontInitial;
     bool lastFontFixedPitch = false;

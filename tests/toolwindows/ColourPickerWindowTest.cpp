@@ -157,18 +157,18 @@ TEST_F(ColourPickerWindowTest, TargetZeroColoursTheEditorsSelection)
 {
     startWithColours();
     RichEdit* ed = w().ws.currentEditor();
-    ed->SetText(QStringLiteral("abc def"));
-    ed->Select(4, 3);
+    ed->setText(QStringLiteral("abc def"));
+    ed->select(4, 3);
     QStringList delivered;
     if (!w().procs.defined(procedure::InsertColour)) {
         w().procs.define(procedure::InsertColour, std::function<void(const QString&)>([&](const QString& colour) {
                              delivered.append(colour);
-                             w().ws.currentEditor()->SetSelText(colour);
+                             w().ws.currentEditor()->replaceSelection(colour);
                          }));
     }
     w().procs.call(procedure::ShowColourPicker);
     picker().insertBasicColour(5);
-    EXPECT_TRUE(ed->Text().contains(QStringLiteral("#ffff00"))) << ed->Text().toStdString();
+    EXPECT_TRUE(ed->text().contains(QStringLiteral("#ffff00"))) << ed->text().toStdString();
     if (!delivered.isEmpty())
         EXPECT_EQ(delivered, QStringList{QStringLiteral("#ffff00")});
     EXPECT_FALSE(picker().isVisible());
@@ -449,21 +449,21 @@ TEST_F(ColourPickerWindowTest, ExtendedPaletteAndTheMixingPalette)
     EXPECT_EQ(backColour(shape), QColor(255, 0, 0));
     // Reaching white clears the mix; the value box keeps what it showed.
     picker().dropOnMixingPalette(swatch(QStringLiteral("#00FFFF")));
-    EXPECT_FALSE(picker().mix().hasColor);
+    EXPECT_FALSE(picker().mix().hasColour);
     EXPECT_EQ(backColour(shape), QColor(255, 255, 255));
     EXPECT_EQ(value(), QStringLiteral("#FF0000"));
     // A white swatch clears at once.
     picker().dropOnMixingPalette(swatch(QStringLiteral("#336699")));
     picker().dropOnMixingPalette(swatch(QStringLiteral("#FFFFFF")));
-    EXPECT_FALSE(picker().mix().hasColor);
+    EXPECT_FALSE(picker().mix().hasColour);
     EXPECT_EQ(value(), QStringLiteral("#336699"));
     // The mix survives a change of mode; CL clears it.
     picker().dropOnMixingPalette(swatch(QStringLiteral("#003300")));
     picker().chooseBasicMode();
     picker().chooseExtendedMode();
-    EXPECT_TRUE(picker().mix().hasColor);
+    EXPECT_TRUE(picker().mix().hasColour);
     picker().clearMixingPalette();
-    EXPECT_FALSE(picker().mix().hasColor);
+    EXPECT_FALSE(picker().mix().hasColour);
     EXPECT_EQ(backColour(shape), QColor(255, 255, 255));
     EXPECT_EQ(picker().controls.indexes(colour_picker::ExtendedSwatch).size(), 216u + 7 * 33);
 }

@@ -46,7 +46,7 @@ TEST(PickerColours, MixAddsChannelsUpToWhiteAndThenClears)
 {
     // Red 128 then red 144: the sum is capped at 255.
     MixDrop d = dropOnMix(Mix{}, QStringLiteral("#800000"));
-    EXPECT_TRUE(d.mix.hasColor);
+    EXPECT_TRUE(d.mix.hasColour);
     EXPECT_EQ(d.value, QStringLiteral("#800000"));
     d = dropOnMix(d.mix, QStringLiteral("#900000"));
     EXPECT_EQ(d.fill, QColor(255, 0, 0));
@@ -58,7 +58,7 @@ TEST(PickerColours, MixAddsChannelsUpToWhiteAndThenClears)
 
     // White at once: cleared, nothing for the value box.
     d = dropOnMix(Mix{}, QStringLiteral("#FFFFFF"));
-    EXPECT_FALSE(d.mix.hasColor);
+    EXPECT_FALSE(d.mix.hasColour);
     EXPECT_FALSE(d.value.has_value());
     EXPECT_EQ(d.fill, QColor(255, 255, 255));
 
@@ -67,7 +67,7 @@ TEST(PickerColours, MixAddsChannelsUpToWhiteAndThenClears)
     d = dropOnMix(d.mix, QStringLiteral("#00ff00"));
     EXPECT_EQ(d.value, QStringLiteral("#FFFF00"));
     d = dropOnMix(d.mix, QStringLiteral("#0000ff"));
-    EXPECT_FALSE(d.mix.hasColor);
+    EXPECT_FALSE(d.mix.hasColour);
     EXPECT_EQ(d.mix.red, 0);
     EXPECT_FALSE(d.value.has_value());
 }

@@ -203,12 +203,12 @@ TEST_F(TagDictionaryWindowTest, DoubleClickWrapsTheSelectionAndKeepsItsLineBreak
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
-        editor()->SetText(c.text);
-        editor()->Select(c.start, c.length);
+        editor()->setText(c.text);
+        editor()->select(c.start, c.length);
         Document& d = w().ws.current();
         const int before = d.undoPosition;
         dic().wrapSelectionInTags(c.label);
-        EXPECT_EQ(editor()->Text(), c.result);
+        EXPECT_EQ(editor()->text(), c.result);
         const bool inserts = c.label != 3;
         // The tag dictionary's snapshot is always taken, with the text before the change.
         EXPECT_EQ(d.undoPosition != before, inserts);
@@ -217,24 +217,24 @@ TEST_F(TagDictionaryWindowTest, DoubleClickWrapsTheSelectionAndKeepsItsLineBreak
     }
 
     // The inserted tags are painted; the caret stands after the start tag.
-    editor()->SetText(QStringLiteral("abc"));
-    editor()->Select(0, 3);
+    editor()->setText(QStringLiteral("abc"));
+    editor()->select(0, 3);
     dic().wrapSelectionInTags(0);
-    EXPECT_EQ(editor()->PaintAt(0), QColor(255, 0, 0));
-    EXPECT_EQ(editor()->PaintAt(7), QColor(255, 0, 0));
-    EXPECT_FALSE(editor()->PaintAt(4).isValid());
-    EXPECT_EQ(editor()->SelStart(), 3);
+    EXPECT_EQ(editor()->paintAt(0), QColor(255, 0, 0));
+    EXPECT_EQ(editor()->paintAt(7), QColor(255, 0, 0));
+    EXPECT_FALSE(editor()->paintAt(4).isValid());
+    EXPECT_EQ(editor()->selectionStart(), 3);
 }
 
 TEST_F(TagDictionaryWindowTest, DoubleClickOnAPreviewTabChangesNothing)
 {
     startWithTags();
-    editor()->SetText(QStringLiteral("abc"));
-    editor()->Select(0, 3);
+    editor()->setText(QStringLiteral("abc"));
+    editor()->select(0, 3);
     const int before = w().ws.current().undoPosition;
     w().ws.selectPreviewTab(0);
     dic().wrapSelectionInTags(0);
-    EXPECT_EQ(editor()->Text(), QStringLiteral("abc"));
+    EXPECT_EQ(editor()->text(), QStringLiteral("abc"));
     EXPECT_EQ(w().ws.current().undoPosition, before);
 }
 
@@ -267,11 +267,11 @@ TEST_F(TagDictionaryWindowTest, MissingDictionaryGivesItsMessageAndAnEmptyGrid)
     EXPECT_TRUE(dic().isVisible());
     for (int i = 0; i <= TagDictionaryWindow::LastTagIndex; ++i)
         EXPECT_EQ(label(i)->text(), QString()) << i;
-    editor()->SetText(QStringLiteral("abc"));
-    editor()->Select(0, 3);
+    editor()->setText(QStringLiteral("abc"));
+    editor()->select(0, 3);
     dic().showExplanation(0);
     dic().wrapSelectionInTags(0);
-    EXPECT_EQ(editor()->Text(), QStringLiteral("abc"));
+    EXPECT_EQ(editor()->text(), QStringLiteral("abc"));
 }
 
 TEST_F(TagDictionaryWindowTest, PasteAndCopyOfTheExplanationBox)
@@ -280,20 +280,20 @@ TEST_F(TagDictionaryWindowTest, PasteAndCopyOfTheExplanationBox)
     dic().showExplanation(0);
     QClipboard* clipboard = QApplication::clipboard();
     clipboard->setText(QStringLiteral("kept"));
-    editor()->SetText(QStringLiteral("one two"));
-    editor()->Select(4, 3);
+    editor()->setText(QStringLiteral("one two"));
+    editor()->select(4, 3);
 
     // Nothing selected in the box: the editor and the clipboard are left alone.
     dic().pasteSelectedExplanation();
-    EXPECT_EQ(editor()->Text(), QStringLiteral("one two"));
-    EXPECT_EQ(editor()->SelText(), QStringLiteral("two"));
+    EXPECT_EQ(editor()->text(), QStringLiteral("one two"));
+    EXPECT_EQ(editor()->selectedText(), QStringLiteral("two"));
     dic().copySelectedExplanation();
     EXPECT_EQ(clipboard->text(), QStringLiteral("kept"));
 
     // A selection goes into the editor without passing through the clipboard.
     selectInBox(QStringLiteral("</B>\n太字"));
     dic().pasteSelectedExplanation();
-    EXPECT_EQ(editor()->Text(), QStringLiteral("one </B>") + R + QStringLiteral("太字"));
+    EXPECT_EQ(editor()->text(), QStringLiteral("one </B>") + R + QStringLiteral("太字"));
     EXPECT_EQ(clipboard->text(), QStringLiteral("kept"));
     dic().copySelectedExplanation();
     EXPECT_EQ(clipboard->text(), QStringLiteral("</B>") + R + QStringLiteral("太字"));

@@ -16,8 +16,8 @@ TEST_F(TagLookupTest, TheSelectedTagIsFoundAndShownInTheDictionary)
     useShippedResource(QStringLiteral("tag.txt"));
     MainWindow& win = start();
     RichEdit* ed = win.ws.sourceEditor(0);
-    ed->SetText(QStringLiteral("x <td> y"));
-    ed->Select(2, 4);
+    ed->setText(QStringLiteral("x <td> y"));
+    ed->select(2, 4);
     win.commands.invoke(toolbar::TagDictionary);
     TagDictionaryWindow& dictionary = win.tagDictionary;
     EXPECT_TRUE(dictionary.isVisible());

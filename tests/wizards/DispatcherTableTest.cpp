@@ -96,10 +96,10 @@ protected:
     QString typeSomething()
     {
         ed()->setFocus();
-        ed()->SetSelStart(ed()->TextLength());
+        ed()->setSelectionStart(ed()->textLength());
         QTest::keyClicks(ed(), QStringLiteral("x"));
-        EXPECT_TRUE(ed()->CanUndo());
-        return ed()->Text();
+        EXPECT_TRUE(ed()->canUndo());
+        return ed()->text();
     }
 };
 
@@ -127,16 +127,16 @@ TEST_F(DispatcherTableTest, EveryIndexTakesItsSnapshotRunsItsBranchAndEmptiesThe
         const QString typed = typeSomething();
         d.press(button);
         EXPECT_EQ(newestSnapshot(), typed) << "the snapshot comes first";
-        EXPECT_FALSE(ed()->CanUndo());
+        EXPECT_FALSE(ed()->canUndo());
         switch (row.kind) {
         case Kind::Close:
             EXPECT_TRUE(panel->isHidden());
-            EXPECT_EQ(ed()->Text(), typed);
+            EXPECT_EQ(ed()->text(), typed);
             break;
         case Kind::None:
         case Kind::Foreign:
             EXPECT_FALSE(d.hasBranch(button));
-            EXPECT_EQ(ed()->Text(), typed);
+            EXPECT_EQ(ed()->text(), typed);
             break;
         case Kind::Execute:
         case Kind::Own:
@@ -148,13 +148,13 @@ TEST_F(DispatcherTableTest, EveryIndexTakesItsSnapshotRunsItsBranchAndEmptiesThe
 TEST_F(DispatcherTableTest, LinkTargetWithoutASelectionLeavesAtOnce)
 {
     start();
-    ed()->SetText(QStringLiteral("abc"));
+    ed()->setText(QStringLiteral("abc"));
     w().controls.get<QWidget>(mini_panel::Panel)->show();
     typeSomething();
     dialogs.expectMsg(QStringLiteral("クリックをする文字や画像を選択してください。"));
     w().dispatcher.press(ExecuteButton::ChooseLinkTarget);
     EXPECT_EQ(dialogs.fileRequests().size(), 0u) << "no dialog opens";
-    EXPECT_TRUE(ed()->CanUndo()) << "it leaves before the undo buffer is emptied";
+    EXPECT_TRUE(ed()->canUndo()) << "it leaves before the undo buffer is emptied";
     EXPECT_EQ(newestSnapshot(), QStringLiteral("abcx"));
     EXPECT_FALSE(w().controls.get<HolderPanel>(mini_panel::Panel)->shownByProgram());
 }
@@ -162,13 +162,13 @@ TEST_F(DispatcherTableTest, LinkTargetWithoutASelectionLeavesAtOnce)
 TEST_F(DispatcherTableTest, LinkTargetChoosesAFileAndInsertsTheLinkAtOnce)
 {
     start();
-    ed()->SetText(QStringLiteral("abc"));
+    ed()->setText(QStringLiteral("abc"));
     int linkPresses = 0;
     if (!w().dispatcher.hasBranch(ExecuteButton::InsertLink))
         w().dispatcher.setAction(ExecuteButton::InsertLink, [&] { ++linkPresses; });
     // Cancelled: nothing changes and the undo buffer is kept.
     ed()->setFocus();
-    ed()->Select(0, 3);
+    ed()->select(0, 3);
     dialogs.expectOpen(std::nullopt);
     w().dispatcher.press(ExecuteButton::ChooseLinkTarget);
     ASSERT_EQ(dialogs.fileRequests().size(), 1u);
@@ -176,13 +176,13 @@ TEST_F(DispatcherTableTest, LinkTargetChoosesAFileAndInsertsTheLinkAtOnce)
     EXPECT_EQ(dialogs.fileRequests()[0].filter, QStringLiteral("すべてのファイル (*.*)|*.*|"));
     EXPECT_TRUE(w().controls.get<QLineEdit>(link_panel::TargetBox)->text().isEmpty());
 
-    ed()->Select(0, 3);
+    ed()->select(0, 3);
     dialogs.expectOpen(temp.path() + QStringLiteral("/page.html"));
     w().dispatcher.press(ExecuteButton::ChooseLinkTarget);
     EXPECT_EQ(w().controls.get<QLineEdit>(link_panel::TargetBox)->text(), temp.path() + QStringLiteral("/page.html"));
-    EXPECT_FALSE(ed()->CanUndo());
+    EXPECT_FALSE(ed()->canUndo());
     if (linkPresses == 0)
-        EXPECT_NE(ed()->Text(), QStringLiteral("abc")) << "the link is inserted";
+        EXPECT_NE(ed()->text(), QStringLiteral("abc")) << "the link is inserted";
     else
         EXPECT_EQ(linkPresses, 1);
 }

@@ -13,7 +13,7 @@ protected:
     {
         ed()->setFocus();
         QTest::keyClicks(ed(), QStringLiteral("xy"));
-        ASSERT_TRUE(ed()->CanUndo());
+        ASSERT_TRUE(ed()->canUndo());
     }
     const QString& newestSnapshot() { return w().ws.current().undoRing[static_cast<size_t>(w().ws.current().undoPosition)].text; }
 };
@@ -23,12 +23,12 @@ TEST_F(DispatcherTest, SnapshotBranchThenTheEditorsUndoIsEmptied)
     start();
     QString seen;
     // Buttons that have no branch of their own.
-    w().dispatcher.setAction(ExecuteButton::UnusedLineLengthButton, [&] { seen = ed()->Text(); });
+    w().dispatcher.setAction(ExecuteButton::UnusedLineLengthButton, [&] { seen = ed()->text(); });
     typeSomething();
     w().dispatcher.press(ExecuteButton::UnusedLineLengthButton);
     EXPECT_EQ(seen, QStringLiteral("xy"));
     EXPECT_EQ(newestSnapshot(), QStringLiteral("xy")) << "the snapshot comes first";
-    EXPECT_FALSE(ed()->CanUndo());
+    EXPECT_FALSE(ed()->canUndo());
 }
 
 TEST_F(DispatcherTest, ABranchThatLeavesAtOnceKeepsTheEditorsUndo)
@@ -38,7 +38,7 @@ TEST_F(DispatcherTest, ABranchThatLeavesAtOnceKeepsTheEditorsUndo)
     typeSomething();
     w().dispatcher.press(ExecuteButton::UnusedIndentingPanelExecute);
     EXPECT_EQ(newestSnapshot(), QStringLiteral("xy"));
-    EXPECT_TRUE(ed()->CanUndo());
+    EXPECT_TRUE(ed()->canUndo());
 }
 
 TEST_F(DispatcherTest, IndexesWithoutABranchChangeOnlyTheUndoState)
@@ -46,11 +46,11 @@ TEST_F(DispatcherTest, IndexesWithoutABranchChangeOnlyTheUndoState)
     start();
     for (int index : {-1, 145, 1000}) {
         typeSomething();
-        const QString before = ed()->Text();
+        const QString before = ed()->text();
         w().dispatcher.press(static_cast<ExecuteButton>(index));
-        EXPECT_EQ(ed()->Text(), before);
+        EXPECT_EQ(ed()->text(), before);
         EXPECT_EQ(newestSnapshot(), before);
-        EXPECT_FALSE(ed()->CanUndo()) << index;
+        EXPECT_FALSE(ed()->canUndo()) << index;
     }
     EXPECT_THROW(w().dispatcher.setBranch(static_cast<ExecuteButton>(145), [] { return true; }), std::logic_error);
 }

@@ -30,15 +30,15 @@ protected:
     }
     void select(const QString& part)
     {
-        const int at = static_cast<int>(ed()->Text().indexOf(part));
+        const int at = static_cast<int>(ed()->text().indexOf(part));
         ASSERT_GE(at, 0) << part.toStdString();
-        ed()->Select(at, static_cast<int>(part.size()));
+        ed()->select(at, static_cast<int>(part.size()));
     }
     // A script's answer from the page shown in the browser.
     QVariant evaluate(WebBrowser* b, const QString& script)
     {
         auto answer = std::make_shared<std::optional<QVariant>>();
-        b->RunScript(script, [answer](const QVariant& v) { *answer = v; });
+        b->runScript(script, [answer](const QVariant& v) { *answer = v; });
         EXPECT_TRUE(waitUntil([&] { return answer->has_value(); }));
         return answer->value_or(QVariant());
     }
@@ -57,8 +57,8 @@ TEST_F(FivePanelPageTest, APageBuiltWithFivePanelsShowsWhatThePanelsSaid)
     set(body_colours_panel::BackgroundBox, QStringLiteral("#FFFFE0"));
     w().dispatcher.press(ExecuteButton::SetBodyColours);
     // Three lines of text typed into the body.
-    ed()->SetSelStart(static_cast<int>(ed()->Text().indexOf(QStringLiteral("</BODY>"))));
-    ed()->SetSelText(QStringLiteral("ようこそ\r\n赤い文字\r\nかくれた注釈\r\n"));
+    ed()->setSelectionStart(static_cast<int>(ed()->text().indexOf(QStringLiteral("</BODY>"))));
+    ed()->replaceSelection(QStringLiteral("ようこそ\r\n赤い文字\r\nかくれた注釈\r\n"));
     // A heading, a font colour and a comment over them.
     select(QStringLiteral("ようこそ"));
     set(heading_panel::LevelBox, QStringLiteral("1"));
@@ -69,16 +69,16 @@ TEST_F(FivePanelPageTest, APageBuiltWithFivePanelsShowsWhatThePanelsSaid)
     select(QStringLiteral("かくれた注釈\r\n"));
     w().dispatcher.press(ExecuteButton::InsertComment);
     // A table from the table panel's data, in front of the body's end.
-    ed()->SetSelStart(static_cast<int>(ed()->Text().indexOf(QStringLiteral("</BODY>"))));
+    ed()->setSelectionStart(static_cast<int>(ed()->text().indexOf(QStringLiteral("</BODY>"))));
     set(table_panel::DataBox, QStringLiteral("果物,値段\r\nりんご,100"));
     w().dispatcher.press(ExecuteButton::InsertTable);
 
     // The preview of the document.
-    w().ws.tabStrip().Select(2);
+    w().ws.tabStrip().setCurrentIndex(2);
     ASSERT_TRUE(waitUntil([this] { return !w().preview.previewDelay.isActive(); }));
     WebBrowser* b = w().ws.doc(0).browser;
     ASSERT_NE(b, nullptr);
-    ASSERT_TRUE(waitUntil([b] { return !b->isLoading() && b->LocationURL().endsWith(QStringLiteral("$$$000.html")); }));
+    ASSERT_TRUE(waitUntil([b] { return !b->isLoading() && b->url().endsWith(QStringLiteral("$$$000.html")); }));
     ASSERT_TRUE(waitUntil([&] { return evaluate(b, QStringLiteral("document.readyState")).toString() == QStringLiteral("complete"); }));
 
     const QString script = QStringLiteral(R"(JSON.stringify({

@@ -41,7 +41,7 @@ protected:
         Document& left = w().ws.doc(0);
         left.fileName = QStringLiteral("left.html");
         left.folder = leftFolder;
-        left.sourceEditor->SetText(LeftText);
+        left.sourceEditor->setText(LeftText);
         ASSERT_TRUE(w().ws.addDocument());
         Document& right = w().ws.doc(1);
         right.fileName = QStringLiteral("right.html");
@@ -49,7 +49,7 @@ protected:
         right.header = QStringLiteral("<HTML><HEAD><TITLE>右</TITLE></HEAD>\r\n<BODY>\r\n");
         right.footer = QStringLiteral("</BODY></HTML>");
         right.regions[1] = QStringLiteral("<P>たたんだ本文</P>");
-        right.sourceEditor->SetText(QStringLiteral("<P>右のページ</P>\r\n") + regionMarker(1) + CrLf);
+        right.sourceEditor->setText(QStringLiteral("<P>右のページ</P>\r\n") + regionMarker(1) + CrLf);
         rightWhole = expandedText(right);
         set(frames_wizard::FirstFileBox, QStringLiteral("left.html"));
         set(frames_wizard::SecondFileBox, QStringLiteral("right.html"));
@@ -69,14 +69,14 @@ TEST_F(FramesWizardTest, RunWritesTheThreePagesEachIntoItsDocumentsFolder)
     press(frames_wizard::RunButton);
     ASSERT_EQ(w().ws.documentCount(), 3) << "the frameset page goes into a new third document";
     const Document& frameset = w().ws.doc(2);
-    EXPECT_EQ(frameset.sourceEditor->Text(), pageOf({}));
+    EXPECT_EQ(frameset.sourceEditor->text(), pageOf({}));
     EXPECT_EQ(frameset.fileName, QStringLiteral("index.html"));
-    EXPECT_EQ(w().ws.tabStrip().Caption(5), QStringLiteral("index.html"));
+    EXPECT_EQ(w().ws.tabStrip().tabText(5), QStringLiteral("index.html"));
     EXPECT_TRUE(w().controls.get<QWidget>(frames_wizard::Panel)->isHidden());
 
     const QString leftWithBase = QStringLiteral("<HTML>\r\n<head>\r\n<TITLE>左</TITLE>\r\n") + BaseLine
         + QStringLiteral("</head>\r\n<BODY>\r\n<A HREF=\"a.html\">目次</A>\r\n</BODY>\r\n</HTML>");
-    EXPECT_EQ(w().ws.doc(0).sourceEditor->Text(), leftWithBase);
+    EXPECT_EQ(w().ws.doc(0).sourceEditor->text(), leftWithBase);
     EXPECT_EQ(readFile(leftFolder + QStringLiteral("/left.html")), cp932(leftWithBase));
     EXPECT_EQ(readFile(rightFolder + QStringLiteral("/right.html")), cp932(rightWhole)) << "the whole text, region and header included";
     EXPECT_EQ(readFile(frameset.folder + QStringLiteral("/index.html")), cp932(pageOf({})));
@@ -91,13 +91,13 @@ TEST_F(FramesWizardTest, UndoClosesExactlyTheDocumentTheRunAdded)
     ASSERT_EQ(w().ws.documentCount(), 3);
     press(frames_wizard::UndoButton);
     EXPECT_EQ(w().ws.documentCount(), 2);
-    EXPECT_EQ(w().ws.doc(0).sourceEditor->Text(), LeftText);
+    EXPECT_EQ(w().ws.doc(0).sourceEditor->text(), LeftText);
     EXPECT_EQ(expandedText(w().ws.doc(1)), rightWhole);
-    EXPECT_EQ(w().ws.tabStrip().SelectedIndex(), 1);
+    EXPECT_EQ(w().ws.tabStrip().currentIndex(), 1);
     // A second undo has nothing left to take back.
     press(frames_wizard::UndoButton);
     EXPECT_EQ(w().ws.documentCount(), 2);
-    EXPECT_EQ(w().ws.doc(0).sourceEditor->Text(), LeftText);
+    EXPECT_EQ(w().ws.doc(0).sourceEditor->text(), LeftText);
 }
 
 TEST_F(FramesWizardTest, AnEmptyThirdDocumentReceivesThePageAndUndoEmptiesIt)
@@ -105,15 +105,15 @@ TEST_F(FramesWizardTest, AnEmptyThirdDocumentReceivesThePageAndUndoEmptiesIt)
     twoPages();
     ASSERT_TRUE(w().ws.addDocument());
     ASSERT_TRUE(w().ws.addDocument());
-    w().ws.sourceEditor(3)->SetText(QStringLiteral("<P>四つ目</P>"));
+    w().ws.sourceEditor(3)->setText(QStringLiteral("<P>四つ目</P>"));
     press(frames_wizard::RunButton);
     ASSERT_EQ(w().ws.documentCount(), 4) << "no document is added";
-    EXPECT_EQ(w().ws.sourceEditor(2)->Text(), pageOf({}));
+    EXPECT_EQ(w().ws.sourceEditor(2)->text(), pageOf({}));
     press(frames_wizard::UndoButton);
     EXPECT_EQ(w().ws.documentCount(), 4);
-    EXPECT_TRUE(w().ws.sourceEditor(2)->Text().isEmpty());
+    EXPECT_TRUE(w().ws.sourceEditor(2)->text().isEmpty());
     EXPECT_EQ(w().ws.doc(2).fileName, QStringLiteral("$$$002.html"));
-    EXPECT_EQ(w().ws.sourceEditor(3)->Text(), QStringLiteral("<P>四つ目</P>")) << "nothing else";
+    EXPECT_EQ(w().ws.sourceEditor(3)->text(), QStringLiteral("<P>四つ目</P>")) << "nothing else";
 }
 
 TEST_F(FramesWizardTest, PagesWithOnlyTheirTemporaryNamesAreToBeSavedFirst)
@@ -148,8 +148,8 @@ TEST_F(FramesWizardTest, TheBorderWidthAndAFailedWriteAreReported)
     press(frames_wizard::RunButton);
     gen::FramesetInput in;
     in.borderWidth = QStringLiteral("1");
-    EXPECT_EQ(w().ws.sourceEditor(2)->Text(), pageOf(in));
-    EXPECT_TRUE(w().ws.sourceEditor(2)->Text().contains(QStringLiteral("BORDER=\"3\"")));
+    EXPECT_EQ(w().ws.sourceEditor(2)->text(), pageOf(in));
+    EXPECT_TRUE(w().ws.sourceEditor(2)->text().contains(QStringLiteral("BORDER=\"3\"")));
     press(frames_wizard::UndoButton);
 
     QDir(rightFolder).removeRecursively();

@@ -33,13 +33,13 @@ const QString Page = QStringLiteral("<HTML>\r\n<HEAD>\r\n<TITLE></TITLE>\r\n</HE
 // The runs of red text in an editor, in order.
 QStringList paintedRuns(RichEdit* ed)
 {
-    const QString text = ed->Text();
+    const QString text = ed->text();
     QStringList runs;
     QString run;
     for (int i = 0; i < text.size(); ++i) {
         // A line feed belongs to the line break that its carriage return starts.
         const int at = (text[i] == QLatin1Char('\n') && i > 0 && text[i - 1] == QLatin1Char('\r')) ? i - 1 : i;
-        if (ed->PaintAt(at) == QColor(255, 0, 0)) {
+        if (ed->paintAt(at) == QColor(255, 0, 0)) {
             run += text[i];
         } else if (!run.isEmpty()) {
             runs << run;
@@ -107,28 +107,28 @@ protected:
         SCOPED_TRACE(c.name);
         // The last character typed: something for the editor's own undo.
         ASSERT_TRUE(c.text.endsWith(QLatin1Char('>')));
-        ed()->SetText(c.text.chopped(1));
+        ed()->setText(c.text.chopped(1));
         ed()->setFocus();
-        ed()->SetSelStart(ed()->TextLength());
+        ed()->setSelectionStart(ed()->textLength());
         QTest::keyClicks(ed(), QStringLiteral(">"));
-        ASSERT_EQ(ed()->Text(), c.text);
-        ASSERT_TRUE(ed()->CanUndo());
+        ASSERT_EQ(ed()->text(), c.text);
+        ASSERT_TRUE(ed()->canUndo());
         gen::EditorState state = c.selected.isEmpty() ? editorWith(c.text, c.caretAt) : editorSelecting(c.text, c.selected);
         if (c.setup)
             c.setup(*this);
         ed()->setFocus();
-        ed()->Select(state.selStart, state.selLength);
-        state = editorWith(ed()->Text(), ed()->SelStart(), ed()->SelLength());
+        ed()->select(state.selStart, state.selLength);
+        state = editorWith(ed()->text(), ed()->selectionStart(), ed()->selectionLength());
         const gen::GeneratedEdit e = c.expected(state, folder());
         if (e.message)
             dialogs.expectMsg(e.message->text);
         w().dispatcher.press(c.button);
         const AppliedText a = applyEdit(state, e);
-        EXPECT_EQ(ed()->Text(), a.text);
-        EXPECT_EQ(ed()->SelStart(), a.selStart);
-        EXPECT_EQ(ed()->SelLength(), a.selLength);
+        EXPECT_EQ(ed()->text(), a.text);
+        EXPECT_EQ(ed()->selectionStart(), a.selStart);
+        EXPECT_EQ(ed()->selectionLength(), a.selLength);
         EXPECT_EQ(paintedRuns(ed()), referenceRuns(a));
-        EXPECT_FALSE(ed()->CanUndo());
+        EXPECT_FALSE(ed()->canUndo());
         if (e.changesText()) {
             const Document& d = w().ws.current();
             EXPECT_EQ(d.undoRing[static_cast<size_t>(d.undoPosition)].text, c.text) << "the snapshot holds the text before";
@@ -302,7 +302,7 @@ TEST_F(GeneratorButtonsTest, EveryExecuteButtonReadsItsPanelAndInsertsWhatItsGen
         {"font size", ExecuteButton::InsertFontSize, Page, "本文", 0, [](auto& t) { t.set(font_size_panel::SizeBox, "+2"); },
          [](const S& s, const QString&) { return gen::makeFontSize({s, "+2"}); }},
         {"font colour", ExecuteButton::InsertFontColour, Page, "本文", 0, [](auto& t) { t.set(font_colour_panel::ColourBox, "#123456"); },
-         [](const S& s, const QString&) { return gen::makeFontColor({s, "#123456"}); }},
+         [](const S& s, const QString&) { return gen::makeFontColour({s, "#123456"}); }},
         {"emphasis", ExecuteButton::InsertEmphasis, Page, "本文", 0, {}, [](const S& s, const QString&) { return gen::makeEm({s}); }},
         {"strong emphasis", ExecuteButton::InsertStrong, Page, "本文", 0, {}, [](const S& s, const QString&) { return gen::makeStrong({s}); }},
         {"font shape", ExecuteButton::InsertFontShape, Page, "本文\r\n", 0,
@@ -329,7 +329,7 @@ TEST_F(GeneratorButtonsTest, EveryExecuteButtonReadsItsPanelAndInsertsWhatItsGen
              t.set(body_colours_panel::TextColourBox, "#111111");
              t.set(body_colours_panel::BackgroundBox, "#EEEEEE");
          },
-         [](const S& s, const QString&) { return gen::makeBodyColors({s, "#111111", "#EEEEEE"}); }},
+         [](const S& s, const QString&) { return gen::makeBodyColours({s, "#111111", "#EEEEEE"}); }},
         {"margins", ExecuteButton::SetMargins, Page, "", 0,
          [](auto& t) {
              t.set(margins_panel::TopMarginBox, "7");
@@ -371,11 +371,11 @@ TEST_F(GeneratorButtonsTest, SomeResultsWordForWord)
                t.set(margins_panel::LeftMarginBox, "1.225");
            },
            [](const S& s, const QString&) { return gen::makeBodyMargins({s, "0.875", "1.225"}); }});
-    EXPECT_TRUE(ed()->Text().contains(QStringLiteral("<BODY leftmargin=\"   4\"  topmargin=\"   2\" >"))) << ed()->Text().toStdString();
+    EXPECT_TRUE(ed()->text().contains(QStringLiteral("<BODY leftmargin=\"   4\"  topmargin=\"   2\" >"))) << ed()->text().toStdString();
 
     // A comment over a selection that ends in a line break leaves the line break after it.
     check({"comment", ExecuteButton::InsertComment, Page, "二行目です\r\n", 0, {}, [](const S& s, const QString&) { return gen::makeComment({s}); }});
-    EXPECT_TRUE(ed()->Text().contains(QStringLiteral(" <!-- 二行目です --> \r\n</BODY>")));
+    EXPECT_TRUE(ed()->text().contains(QStringLiteral(" <!-- 二行目です --> \r\n</BODY>")));
 
     // The link's target is made relative to the document's folder.
     check({"link", ExecuteButton::InsertLink, Page, "本文", 0,
@@ -384,14 +384,14 @@ TEST_F(GeneratorButtonsTest, SomeResultsWordForWord)
                t.set(link_panel::TargetBox, t.folder() + QStringLiteral("/sub/page2.html"));
            },
            [](const S& s, const QString& f) { return gen::makeLinkButton({s, f + "/sub/page2.html", false, f}, true); }});
-    EXPECT_TRUE(ed()->Text().contains(QStringLiteral("見出しと <A href=\"sub/page2.html\" >本文 </A> ")));
+    EXPECT_TRUE(ed()->text().contains(QStringLiteral("見出しと <A href=\"sub/page2.html\" >本文 </A> ")));
 
     // With the focus in one of the panel's boxes, the title still goes into the document.
-    ed()->SetText(Page);
+    ed()->setText(Page);
     auto* box = w().controls.get<QLineEdit>(title_panel::TitleBox);
     box->setText(QStringLiteral("題名"));
     box->setFocus();
     w().dispatcher.press(ExecuteButton::InsertTitle);
-    EXPECT_TRUE(ed()->Text().contains(QStringLiteral("<TITLE>題名</TITLE>")));
+    EXPECT_TRUE(ed()->text().contains(QStringLiteral("<TITLE>題名</TITLE>")));
     EXPECT_EQ(box->text(), QStringLiteral("題名"));
 }

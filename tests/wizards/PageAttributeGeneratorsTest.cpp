@@ -37,7 +37,7 @@ TEST(TitleGenerator, WithoutAPlainTitleTagItAsksForTheSkeleton)
 TEST(BodyColorsGenerator, AttributesRightBehindTheTagName)
 {
     const gen::EditorState ed = editorWith("<body background=\"a.gif\">", 0, 0);
-    const gen::GeneratedEdit e = gen::makeBodyColors({ed, " #000000 ", "#FFFFFF"});
+    const gen::GeneratedEdit e = gen::makeBodyColours({ed, " #000000 ", "#FFFFFF"});
     const AppliedText a = applyEdit(ed, e);
     const QString attributes = " text=\"#000000\"  bgcolor=\"#FFFFFF\" ";
     EXPECT_EQ(a.text, "<body" + attributes + " background=\"a.gif\">");
@@ -45,7 +45,7 @@ TEST(BodyColorsGenerator, AttributesRightBehindTheTagName)
     EXPECT_EQ(a.selLength, attributes.size());
     EXPECT_EQ(e.hide, QList{ControlRef(body_colours_panel::Panel)});
 
-    const gen::GeneratedEdit missing = gen::makeBodyColors({editorWith("<HTML>"), "#000000", "#FFFFFF"});
+    const gen::GeneratedEdit missing = gen::makeBodyColours({editorWith("<HTML>"), "#000000", "#FFFFFF"});
     EXPECT_EQ(missing.message->text, QStringLiteral("<BODY>が有りません。"));
     EXPECT_EQ(missing.hide, (QList{ControlRef(body_colours_panel::Panel), miniPanel()}));
     EXPECT_FALSE(missing.changesText());

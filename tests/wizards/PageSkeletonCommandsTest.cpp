@@ -59,29 +59,29 @@ TEST_F(PageSkeletonCommandsTest, OnAnEmptyDocumentBothPagesComeWithoutAQuestion)
 {
     start();
     w().commands.invoke(easy_menu::InsertPageSkeleton);
-    EXPECT_EQ(ed()->Text(), skeleton());
-    EXPECT_EQ(ed()->SelStart(), 0);
-    EXPECT_EQ(ed()->SelLength(), 0);
-    EXPECT_FALSE(ed()->CanUndo());
+    EXPECT_EQ(ed()->text(), skeleton());
+    EXPECT_EQ(ed()->selectionStart(), 0);
+    EXPECT_EQ(ed()->selectionLength(), 0);
+    EXPECT_FALSE(ed()->canUndo());
     EXPECT_EQ(tempPage(), encodeText(skeleton() + CrLf, TextEncoding::Cp932, true).bytes) << "the preview's page, in code page 932";
 
-    ed()->SetText(QStringLiteral("   "));
+    ed()->setText(QStringLiteral("   "));
     w().commands.invoke(easy_menu::InsertSamplePage);
-    EXPECT_TRUE(ed()->Text().startsWith(samplePage()));
-    EXPECT_TRUE(ed()->Text().endsWith(QStringLiteral("編集の効率を飛躍的に高めます。<BR>\r\n</P>\r\n</BODY>\r\n</HTML>")));
-    EXPECT_EQ(tempPage(), encodeText(ed()->Text() + CrLf, TextEncoding::Cp932, true).bytes);
+    EXPECT_TRUE(ed()->text().startsWith(samplePage()));
+    EXPECT_TRUE(ed()->text().endsWith(QStringLiteral("編集の効率を飛躍的に高めます。<BR>\r\n</P>\r\n</BODY>\r\n</HTML>")));
+    EXPECT_EQ(tempPage(), encodeText(ed()->text() + CrLf, TextEncoding::Cp932, true).bytes);
 }
 
 TEST_F(PageSkeletonCommandsTest, OverAnExistingTextItAsksAndNoChangesNothing)
 {
     start();
-    ed()->SetText(QStringLiteral("\r\n"));
-    ed()->SetSelStart(2);
+    ed()->setText(QStringLiteral("\r\n"));
+    ed()->setSelectionStart(2);
     QFile::remove(w().ws.tempPagePath(0));
     dialogs.expectMsg(QStringLiteral("ソースが存在しますが上書きしますか?"), MsgResult::No);
     w().commands.invoke(easy_menu::InsertPageSkeleton);
-    EXPECT_EQ(ed()->Text(), QStringLiteral("\r\n"));
-    EXPECT_EQ(ed()->SelStart(), 2);
+    EXPECT_EQ(ed()->text(), QStringLiteral("\r\n"));
+    EXPECT_EQ(ed()->selectionStart(), 2);
     EXPECT_FALSE(QFile::exists(w().ws.tempPagePath(0))) << "no file is written";
 }
 
@@ -93,7 +93,7 @@ TEST_F(PageSkeletonCommandsTest, TheNewPageReplacesTheWholeDocumentAndOneUndoGiv
     d.header = QStringLiteral("<HTML><HEAD><TITLE>古い</TITLE></HEAD>\r\n<BODY>\r\n");
     d.footer = QStringLiteral("</BODY></HTML>");
     d.regions[1] = QStringLiteral("<P>たたんだ段落</P>");
-    ed()->SetText(QStringLiteral("<P>本文</P>\r\n") + regionMarker(1) + CrLf);
+    ed()->setText(QStringLiteral("<P>本文</P>\r\n") + regionMarker(1) + CrLf);
     const QString whole = expandedText(d);
 
     for (int item : {1, 0}) {
@@ -103,11 +103,11 @@ TEST_F(PageSkeletonCommandsTest, TheNewPageReplacesTheWholeDocumentAndOneUndoGiv
         EXPECT_TRUE(d.header.isEmpty());
         EXPECT_TRUE(d.footer.isEmpty());
         EXPECT_TRUE(d.regions[1].isEmpty());
-        EXPECT_FALSE(ed()->Text().contains(QStringLiteral("古い")));
-        EXPECT_EQ(fullText(d), ed()->Text()) << "nothing of the old page wraps the new one";
+        EXPECT_FALSE(ed()->text().contains(QStringLiteral("古い")));
+        EXPECT_EQ(fullText(d), ed()->text()) << "nothing of the old page wraps the new one";
         // The temporary page is the new page alone.
-        EXPECT_EQ(tempPage(), encodeText(ed()->Text() + CrLf, TextEncoding::Cp932, true).bytes);
+        EXPECT_EQ(tempPage(), encodeText(ed()->text() + CrLf, TextEncoding::Cp932, true).bytes);
         w().undo.stepBack();
-        EXPECT_EQ(ed()->Text(), whole) << "the whole old text, header, footer and region included";
+        EXPECT_EQ(ed()->text(), whole) << "the whole old text, header, footer and region included";
     }
 }

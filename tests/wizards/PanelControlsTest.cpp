@@ -107,7 +107,7 @@ TEST_F(PanelControlsTest, FileButtonsFillTheirBoxesAndCancellingLeavesThem)
         {2, background_image_panel::ChooseFileButton, background_image_panel::FileBox, "画像ファイルの設定", "画像ファイル (*.png *.jpg *.jpeg *.gif *.webp *.svg *.bmp)|*.png;*.jpg;*.jpeg;*.gif;*.webp;*.svg;*.bmp|すべてのファイル (*)|*"},
     };
     int inserted = 0;
-    w().wizards.pickers.InsertBgImage = [&] { ++inserted; };
+    w().wizards.pickers.insertBackgroundImage = [&] { ++inserted; };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.index);
         const QString path = temp.path() + QStringLiteral("/file") + QString::number(c.index);
@@ -267,22 +267,22 @@ TEST_F(PanelControlsTest, MiniPanelBlinkAndSearchModes)
     MiniPanel& mini = w().wizards.mini;
     RichEdit* ed = w().ws.currentEditor();
 
-    ed->SetText(QStringLiteral("abc"));
-    ed->Select(1, 1);
+    ed->setText(QStringLiteral("abc"));
+    ed->select(1, 1);
     get<QWidget>(mini_panel::Panel)->show();
     mini.mode = 21;
     click(mini_panel::RunButton);
-    EXPECT_EQ(ed->Text(), QStringLiteral("a <BLINK>b</BLINK> c"));
+    EXPECT_EQ(ed->text(), QStringLiteral("a <BLINK>b</BLINK> c"));
     EXPECT_FALSE(get<HolderPanel>(mini_panel::Panel)->shownByProgram());
 
     // Mode 30 is the search panel's one-at-a-time search.
-    ed->SetText(QStringLiteral("ab 検索 cd 検索"));
-    ed->SetSelStart(0);
+    ed->setText(QStringLiteral("ab 検索 cd 検索"));
+    ed->setSelectionStart(0);
     w().controls.get<QLineEdit>(search_panel::Word)->setText(QStringLiteral("検索"));
     mini.mode = 30;
     click(mini_panel::RunButton);
-    EXPECT_EQ(ed->SelStart(), 3);
-    EXPECT_EQ(ed->SelLength(), 2);
+    EXPECT_EQ(ed->selectionStart(), 3);
+    EXPECT_EQ(ed->selectionLength(), 2);
     click(mini_panel::RunButton);
-    EXPECT_EQ(ed->SelStart(), 9);
+    EXPECT_EQ(ed->selectionStart(), 9);
 }

@@ -149,10 +149,10 @@ protected:
 TEST_F(PanelMenusTest, EveryPanelOpensAtItsPlaceWithItsCaptionsAndExplanationAndAgainAfterADrag)
 {
     start();
-    ed()->SetText(QStringLiteral("abc\r\n"));
+    ed()->setText(QStringLiteral("abc\r\n"));
     for (const PanelCase& c : Panels) {
         SCOPED_TRACE(c.opener.key);
-        ed()->Select(0, 3);
+        ed()->select(0, 3);
         QWidget* panel = panelOf(c);
         ASSERT_FALSE(panel->isVisible());
         w().commands.invoke(c.opener);
@@ -209,15 +209,15 @@ TEST_F(PanelMenusTest, SelectFirstPromptsComeFirstOnlyWhileNothingIsSelected)
         {easy_menu::StrongEmphasisPanel, strong_panel::Explanation, "強調する文字を選択してください^_^;。\n", "選択された文字を強調します。"},
         {advanced_menu::ScrollText, marquee_panel::Explanation, "スクロールさせたい文字列を選択してください。 \n", "テキストをスクロールすることをマーキーと言います。 "},
     };
-    ed()->SetText(QStringLiteral("abc"));
+    ed()->setText(QStringLiteral("abc"));
     for (const Prompt& p : prompts) {
         SCOPED_TRACE(p.prompt);
-        ed()->SetSelStart(1);
+        ed()->setSelectionStart(1);
         w().commands.invoke(p.opener);
         const QString shown = get<QPlainTextEdit>(p.explanationBox)->toPlainText();
         EXPECT_TRUE(shown.startsWith(u(p.prompt) + u(p.first))) << shown.toStdString();
         // A selection from the very start of the text: no prompt.
-        ed()->Select(0, 1);
+        ed()->select(0, 1);
         w().commands.invoke(p.opener);
         EXPECT_TRUE(get<QPlainTextEdit>(p.explanationBox)->toPlainText().startsWith(u(p.first)));
     }
@@ -356,13 +356,13 @@ TEST_F(PanelMenusTest, ModeItemsAndOpenerSideEffects)
 TEST_F(PanelMenusTest, ParagraphOpenerKeepsTheSelectionAndFocusesTheEditor)
 {
     start();
-    ed()->SetText(QStringLiteral("one two three"));
-    ed()->Select(4, 3);
+    ed()->setText(QStringLiteral("one two three"));
+    ed()->select(4, 3);
     get<QLineEdit>(title_panel::TitleBox)->setFocus();
     w().commands.invoke(easy_menu::ParagraphPanel);
-    EXPECT_EQ(ed()->SelStart(), 4);
-    EXPECT_EQ(ed()->SelLength(), 3);
-    EXPECT_TRUE(ed()->HasFocus());
+    EXPECT_EQ(ed()->selectionStart(), 4);
+    EXPECT_EQ(ed()->selectionLength(), 3);
+    EXPECT_TRUE(ed()->editorHasFocus());
 }
 
 TEST_F(PanelMenusTest, MenusKeepTheirIndexesAndSeparators)
@@ -397,27 +397,27 @@ TEST_F(PanelMenusTest, EveryEasyItemTakesItsSnapshotAndEmptiesTheEditorsUndo)
         SCOPED_TRACE(i);
         ed()->setFocus();
         QTest::keyClicks(ed(), QStringLiteral("x"));
-        ASSERT_TRUE(ed()->CanUndo());
-        const QString typed = ed()->Text();
+        ASSERT_TRUE(ed()->canUndo());
+        const QString typed = ed()->text();
         if (i < 2)
             dialogs.expectMsg(QStringLiteral("ソースが存在しますが上書きしますか?"), MsgResult::No);
         w().commands.invoke(easy_menu::Menu, i);
         if (separators.contains(i)) {
             // A separator of the menu does nothing at all.
-            EXPECT_TRUE(ed()->CanUndo());
+            EXPECT_TRUE(ed()->canUndo());
             // The lesson player's direct call takes the snapshot and empties the undo buffer.
             w().wizards.easy.chooseItem(i);
         }
-        EXPECT_FALSE(ed()->CanUndo());
+        EXPECT_FALSE(ed()->canUndo());
         const Document& d = w().ws.doc(0);
         EXPECT_EQ(d.undoRing[static_cast<size_t>(d.undoPosition)].text, typed);
-        EXPECT_EQ(ed()->Text(), typed) << "opening a panel, or No to the question, never changes the document";
-        ed()->SetSelStart(ed()->TextLength());
+        EXPECT_EQ(ed()->text(), typed) << "opening a panel, or No to the question, never changes the document";
+        ed()->setSelectionStart(ed()->textLength());
     }
     // Outside 0 to 25: the same as a separator.
     QTest::keyClicks(ed(), QStringLiteral("y"));
     w().wizards.easy.chooseItem(26);
-    EXPECT_FALSE(ed()->CanUndo());
+    EXPECT_FALSE(ed()->canUndo());
 }
 
 TEST_F(PanelMenusTest, OpeningFromTheMenuSelectsTheSourceTab)

@@ -117,11 +117,11 @@ TEST_F(PanelViewsTest, TheTablePanelSwitchesBetweenItsExplanationAndItsData)
 TEST_F(PanelViewsTest, TheMiniPanelsButtonInsertsATitleUntilTheFramesWizardIsOpened)
 {
     start();
-    w().ws.currentEditor()->SetText(QStringLiteral("<HTML><HEAD><TITLE></TITLE></HEAD></HTML>"));
+    w().ws.currentEditor()->setText(QStringLiteral("<HTML><HEAD><TITLE></TITLE></HEAD></HTML>"));
     get<QLineEdit>(title_panel::TitleBox)->setText(QStringLiteral("題"));
     get<QPushButton>(mini_panel::RunButton)->click();
-    EXPECT_EQ(w().ws.currentEditor()->Text(), QStringLiteral("<HTML><HEAD><TITLE>題</TITLE></HEAD></HTML>"));
+    EXPECT_EQ(w().ws.currentEditor()->text(), QStringLiteral("<HTML><HEAD><TITLE>題</TITLE></HEAD></HTML>"));
     w().commands.invoke(advanced_menu::MakeFrames);
     get<QPushButton>(mini_panel::RunButton)->click();
-    EXPECT_EQ(w().ws.currentEditor()->Text(), QStringLiteral("<HTML><HEAD><TITLE>題</TITLE></HEAD></HTML>"));
+    EXPECT_EQ(w().ws.currentEditor()->text(), QStringLiteral("<HTML><HEAD><TITLE>題</TITLE></HEAD></HTML>"));
 }

@@ -21,7 +21,7 @@ TEST(TextStyleGenerators, PiecesAroundTheSelection)
         {gen::makeComment({ed}), " <!-- ", " --> ", {ControlRef(comment_panel::Panel)}},
         {gen::makeFontSize({ed, " +2"}), " <FONT size=\" +2\">", " </FONT> ", {ControlRef(font_size_panel::Panel)}},
         {gen::makeFontSize({ed, ""}), " <FONT size=\"\">", " </FONT> ", {ControlRef(font_size_panel::Panel)}},
-        {gen::makeFontColor({ed, "#FF0000 "}), " <FONT color=\"#FF0000 \">", " </FONT> ", {ControlRef(font_colour_panel::Panel)}},
+        {gen::makeFontColour({ed, "#FF0000 "}), " <FONT color=\"#FF0000 \">", " </FONT> ", {ControlRef(font_colour_panel::Panel)}},
         {gen::makeEm({ed}), " <EM> ", " </EM> ", {ControlRef(emphasis_panel::Panel)}},
         {gen::makeStrong({ed}), " <STRONG> ", " </STRONG> ", {ControlRef(strong_panel::Panel)}},
     };
@@ -49,7 +49,7 @@ TEST(TextStyleGenerators, NothingSelected)
         {gen::makeHeading({none, "3"}), "見出しの文字を選択してください。^_^;", {}, {}, false},
         {gen::makeComment({none}), "コメントにする文字を選択して下さい。^_^;", {}, {miniPanel()}, false},
         {gen::makeFontSize({none, "3"}), "大きさを変える文字を選択してください。^_^;", {miniPanel()}, {}, false},
-        {gen::makeFontColor({none, "#000000"}), "色を変えたい文字列を選択してください。^_^;", {miniPanel()}, {}, false},
+        {gen::makeFontColour({none, "#000000"}), "色を変えたい文字列を選択してください。^_^;", {miniPanel()}, {}, false},
         {gen::makeEm({none}), nullptr, {}, {}, true},
         {gen::makeStrong({none}), nullptr, {miniPanel()}, {}, true},
     };

@@ -133,8 +133,8 @@ TEST_F(PanelKitTest, TitleMouseIsReportedAndButtonsPressTheDispatcher)
     RichEdit* ed = win.ws.sourceEditor(0);
     ed->setFocus();
     QTest::keyClicks(ed, QStringLiteral("abc"));
-    ASSERT_TRUE(ed->CanUndo());
+    ASSERT_TRUE(ed->canUndo());
     button->click();
-    EXPECT_FALSE(ed->CanUndo());
+    EXPECT_FALSE(ed->canUndo());
     EXPECT_EQ(win.ws.doc(0).undoRing[static_cast<size_t>(win.ws.doc(0).undoPosition)].text, QStringLiteral("abc"));
 }

@@ -52,7 +52,7 @@ TEST_F(TempPagesTest, ALinkOrAFileOfSomeoneElsesIsNeverWrittenThrough)
     // A file named on the command line: the leftovers are not offered, so they stay someone else's.
     writeFile(data + QStringLiteral("/a.html"), "<P>a</P>\r\n");
     MainWindow& win = start(data + QStringLiteral("/a.html"));
-    win.ws.sourceEditor(0)->SetText(QStringLiteral("<P>typed</P>"));
+    win.ws.sourceEditor(0)->setText(QStringLiteral("<P>typed</P>"));
     win.ws.writeCurrentTempPage();
     EXPECT_EQ(readFile(temp.path() + QStringLiteral("/precious.html")), QByteArray("keep me"));
     EXPECT_EQ(readFile(page(1)), QByteArray("not the program's"));
@@ -109,8 +109,8 @@ TEST_F(TempPagesTest, APageFollowsTypingAndAStopWithoutQuittingLeavesItToRestore
     dialogs.expectMsg(QStringLiteral("前のデータｰが残っています、データｰを復活しますか?"), MsgResult::Yes);
     MainWindow& again = start();
     ASSERT_EQ(again.ws.documentCount(), 2);
-    EXPECT_EQ(again.ws.sourceEditor(0)->Text(), QStringLiteral("first\r\n"));
-    EXPECT_TRUE(again.ws.sourceEditor(1)->Text().startsWith(QStringLiteral("second")));
+    EXPECT_EQ(again.ws.sourceEditor(0)->text(), QStringLiteral("first\r\n"));
+    EXPECT_TRUE(again.ws.sourceEditor(1)->text().startsWith(QStringLiteral("second")));
     EXPECT_EQ(again.ws.doc(1).folder, elsewhere);
 }
 

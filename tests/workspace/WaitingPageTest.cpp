@@ -34,7 +34,7 @@ protected:
 TEST_F(WaitingPageTest, TheFilesBytesMakeThePageWhenItIsFirstNeeded)
 {
     MainWindow& win = start(file);
-    EXPECT_EQ(win.ws.currentEditor()->Text(), QStringLiteral("<P>日本語</P>\r\n<P>two</P>"));
+    EXPECT_EQ(win.ws.currentEditor()->text(), QStringLiteral("<P>日本語</P>\r\n<P>two</P>"));
     EXPECT_FALSE(win.ws.doc(0).modified);
     EXPECT_EQ(pagesAndLocks(), QStringList()) << "no page and no lock of the run yet";
     EXPECT_TRUE(win.state.settings.get(setting::PageFolders).isEmpty()) << "no folder to search after a crash";
@@ -54,14 +54,14 @@ TEST_F(WaitingPageTest, TheFilesBytesMakeThePageWhenItIsFirstNeeded)
 TEST_F(WaitingPageTest, AChangedTextOrFileGetsThePageFromTheText)
 {
     MainWindow& win = start(file);
-    win.ws.currentEditor()->SetSelStart(0);
-    win.ws.currentEditor()->SetSelText(QStringLiteral("<H1>new</H1>"));
+    win.ws.currentEditor()->setSelectionStart(0);
+    win.ws.currentEditor()->replaceSelection(QStringLiteral("<H1>new</H1>"));
     win.ws.writeCurrentTempPage();
     EXPECT_EQ(readFile(win.ws.tempPagePath(0)), QByteArray("<H1>new</H1><P>\x93\xfa\x96\x7b\x8c\xea</P>\r\n<P>two</P>\r\n"));
 
     // The file changes on the disk after it was read: the page shows what the editor holds.
     MainWindow& again = start(file);
-    ASSERT_EQ(again.ws.currentEditor()->Text(), QStringLiteral("<P>日本語</P>\r\n<P>two</P>"));
+    ASSERT_EQ(again.ws.currentEditor()->text(), QStringLiteral("<P>日本語</P>\r\n<P>two</P>"));
     writeFile(file, "<P>changed elsewhere</P>");
     again.ws.writeCurrentTempPage();
     EXPECT_EQ(readFile(again.ws.tempPagePath(0)), Bytes + "\r\n");

@@ -14,7 +14,7 @@ GeneratedEdit makeTitle(const TitleInput& in)
     return insertSelected(p + 7, in.title, {ControlRef(title_panel::Panel)});
 }
 
-GeneratedEdit makeBodyColors(const BodyColorsInput& in)
+GeneratedEdit makeBodyColours(const BodyColoursInput& in)
 {
     const int p = findTag(in.editor.text, QStringLiteral("<BODY"));
     if (p < 0)

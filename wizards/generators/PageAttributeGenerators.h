@@ -14,13 +14,13 @@ struct TitleInput {
 // The title panel (Frame(19)), ExecuteButton::InsertTitle; also the mini panel's execute button.
 GeneratedEdit makeTitle(const TitleInput& in);
 
-struct BodyColorsInput {
+struct BodyColoursInput {
     EditorState editor;
     QString textColour;       // body_colours_panel::TextColourBox
     QString backgroundColour; // body_colours_panel::BackgroundBox
 };
 // The body colours panel (Frame(21)), ExecuteButton::SetBodyColours.
-GeneratedEdit makeBodyColors(const BodyColorsInput& in);
+GeneratedEdit makeBodyColours(const BodyColoursInput& in);
 
 struct BodyMarginsInput {
     EditorState editor;

@@ -14,9 +14,9 @@ QString generatorContent();
 // A complete Transitional page around body, lines joined by CR LF, no line break after the last.
 QString WrapPage(const QString& body);
 
-// The page with an empty body that InsertPageSkeleton writes.
+// The page with an empty body that insertPageSkeleton writes.
 QString pageSkeletonText();
-// The page with the welcome paragraph that InsertSamplePage writes.
+// The page with the welcome paragraph that insertSamplePage writes.
 QString samplePageText();
 
 struct SkeletonInput {

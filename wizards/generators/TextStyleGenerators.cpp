@@ -31,7 +31,7 @@ GeneratedEdit makeFontSize(const FontSizeInput& in)
                          QStringLiteral(" </FONT> "), {ControlRef(font_size_panel::Panel)});
 }
 
-GeneratedEdit makeFontColor(const FontColorInput& in)
+GeneratedEdit makeFontColour(const FontColourInput& in)
 {
     if (in.editor.selLength == 0)
         return messageOnly(QStringLiteral("色を変えたい文字列を選択してください。") + FaceSweat, {miniPanel()});

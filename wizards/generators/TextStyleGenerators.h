@@ -27,12 +27,12 @@ struct FontSizeInput {
 // The font size panel (Frame(12)), ExecuteButton::InsertFontSize.
 GeneratedEdit makeFontSize(const FontSizeInput& in);
 
-struct FontColorInput {
+struct FontColourInput {
     EditorState editor;
     QString colour; // font_colour_panel::ColourBox
 };
 // The font colour panel (Frame(13)), ExecuteButton::InsertFontColour.
-GeneratedEdit makeFontColor(const FontColorInput& in);
+GeneratedEdit makeFontColour(const FontColourInput& in);
 
 struct EmphasisInput {
     EditorState editor;
