@@ -32,9 +32,9 @@ inline constexpr ControlId HeadingSizeBox{"auto-settings.heading-size"};
 inline constexpr ControlArrayId FrameLayoutOption{"auto-settings.frame-layout"};
 } // namespace auto_settings
 
-// The groups of the settings panel (the navigation group is declared with the wizards' ids, which
-// hide it).
+// The groups of the settings panel.
 namespace auto_settings {
+inline constexpr ControlId NavigationGroup{"auto-settings.navigation-group"};
 inline constexpr ControlId RuleColourGroup{"auto-settings.rule-colour-group"};
 inline constexpr ControlId BodyGroup{"auto-settings.body-group"};
 inline constexpr ControlId HeadingsGroup{"auto-settings.headings-group"};

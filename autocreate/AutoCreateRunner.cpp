@@ -6,6 +6,7 @@
 #include "autocreate/AutoCreateTexts.h"
 #include "autocreate/AutoSettingsPanel.h"
 #include "autocreate/PanelFields.h"
+#include "wizards/PanelSettings.h"
 #include "editor/Colouring.h"
 #include "editor/UndoRing.h"
 #include "platform/ControlRegistry.h"
@@ -18,9 +19,7 @@
 #include "workspace/DocumentFiles.h"
 #include "workspace/PathHelpers.h"
 #include "workspace/Workspace.h"
-#include "wizards/FramesWizardControls.h"
 #include "wizards/generators/GeneratorSupport.h"
-#include "wizards/EasyPanelInputs.h"
 
 #include <new>
 #include <optional>
@@ -182,24 +181,21 @@ void AutoCreateRunner::writePanelFields(const autocreate::AutoCreateOutcome& out
                                         const autocreate::AutoCreateSettings& settings,
                                         const autocreate::GeneratorEffects& effects)
 {
-    using autocreate::writeBox;
-    for (const gen::ControlRef& option : effects.options)
-        autocreate::selectOption(controls, option);
-    for (const gen::FieldWrite& field : effects.fields)
-        writeBox(controls, field.control, field.text);
-    writeBox(controls, ControlRef(title_panel::TitleBox), outcome.title);
-    writeBox(controls, ControlRef(body_colours_panel::TextColourBox), settings.textColour);
-    const bool frames = settings.frames != FrameLayout::None;
-    writeBox(controls, ControlRef(body_colours_panel::BackgroundBox), frames ? settings.navigationBackColour : settings.backColour);
-    if (frames) {
-        writeBox(controls, ControlRef(frames_wizard::SecondFileBox), outcome.names.body);
-        writeBox(controls, ControlRef(frames_wizard::FirstFileBox), outcome.names.navigation);
-        writeBox(controls, ControlRef(frames_wizard::FramesetFileBox), outcome.names.frameset);
-    }
+    panel::selectOptions(controls, effects.options);
+    panel::writeFields(controls, effects.fields);
+    panel::AutomaticRun run;
+    run.title = outcome.title;
+    run.textColour = settings.textColour;
+    run.frames = settings.frames != FrameLayout::None;
+    run.background = run.frames ? settings.navigationBackColour : settings.backColour;
+    run.bodyPage = outcome.names.body;
+    run.navigationPage = outcome.names.navigation;
+    run.framesetPage = outcome.names.frameset;
     if (settings.frames == FrameLayout::SideBySide)
-        autocreate::selectOption(controls, ControlRef(ControlRef(frames_wizard::Split, 0)));
+        run.sideBySide = true;
     else if (settings.frames == FrameLayout::TopBottom)
-        autocreate::selectOption(controls, ControlRef(ControlRef(frames_wizard::Split, 1)));
+        run.sideBySide = false;
+    panel::showAutomaticRun(controls, run);
 }
 
 void AutoCreateRunner::insertPageSkeleton()

@@ -6,7 +6,7 @@
 #include "wizards/generators/MediaGenerators.h"
 #include "wizards/generators/PageAttributeGenerators.h"
 #include "wizards/generators/PageSkeletons.h"
-#include "wizards/AdvancedPanelInputs.h"
+#include "wizards/PanelSettings.h"
 
 namespace autocreate {
 
@@ -118,11 +118,10 @@ AutoCreateGenerators realGenerators(const PanelInputs& panels, const QString& do
         gen::ImageInput in = panels.image;
         in.editor = editorWith(QString());
         in.documentFolder = documentFolder;
-        in.cssBuilderVisible = false;
         in.chosenFile = fileName;
         in.align = 1;
-        effects->options.append(ControlRef(ControlRef(image_panel::Alignment, 1)));
-        effects->fields.append({ControlRef(image_panel::ChosenFileBox), fileName});
+        effects->options.append(panel::insertedImageAlignment());
+        effects->fields.append(panel::insertedImageFile(fileName));
         return apply(effects, in.editor, gen::makeImage(in));
     };
     g.ruleTag = [panels, effects]() {
@@ -159,8 +158,8 @@ AutoCreateGenerators realGenerators(const PanelInputs& panels, const QString& do
         in.file = image;
         in.repeat = 0;
         in.documentFolder = documentFolder;
-        effects->options.append(ControlRef(ControlRef(background_image_panel::Repeat, 0)));
-        effects->fields.append({ControlRef(background_image_panel::FileBox), image});
+        effects->options.append(panel::insertedBackgroundImageRepeat());
+        effects->fields.append(panel::insertedBackgroundImageFile(image));
         return apply(effects, in.editor, gen::makeBgImage(in));
     };
     g.makeFrameset = [panels, effects](const FramesetRequest& request) {

@@ -3,9 +3,6 @@
 #include "platform/ControlRegistry.h"
 #include "wizards/PanelSettings.h"
 
-#include <QLineEdit>
-#include <QPlainTextEdit>
-#include <QRadioButton>
 
 namespace autocreate {
 
@@ -18,21 +15,6 @@ PanelInputs readPanelInputs(const ControlRegistry& controls)
     p.image = panel::imageSettings(controls);
     p.frames = panel::framesetSettings(controls);
     return p;
-}
-
-void writeBox(ControlRegistry& controls, const gen::ControlRef& box, const QString& text)
-{
-    QObject* control = controls.find(box);
-    if (auto* line = qobject_cast<QLineEdit*>(control))
-        line->setText(text);
-    else if (auto* multi = qobject_cast<QPlainTextEdit*>(control))
-        multi->setPlainText(text);
-}
-
-void selectOption(ControlRegistry& controls, const gen::ControlRef& option)
-{
-    if (auto* button = qobject_cast<QRadioButton*>(controls.find(option)))
-        button->setChecked(true);
 }
 
 } // namespace autocreate

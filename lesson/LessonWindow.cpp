@@ -11,6 +11,7 @@
 #include "platform/TabStrip.h"
 #include "platform/TextFile.h"
 #include "platform/Twips.h"
+#include "stylesheet/StylesheetControls.h"
 #include "stylesheet/StylesheetTools.h"
 #include "wizards/AdvancedPanelControls.h"
 #include "workspace/DocumentFiles.h"

@@ -96,6 +96,10 @@ MainWindow::MainWindow(ProgramState& programState, Dialogs& dialogs, QWidget* pa
     // While the lesson window is shown, its initialising clears the window without asking.
     files.quietClear = [this] { return lesson.quietClear(); };
     stylesheet.menu.lessonVisible = [this] { return lesson.isVisible(); };
+    // A frames wizard's option hides automatic creation's navigation settings.
+    connect(&wizards.options, &PanelOptions::framesOptionChosen, &autoSettings, [this] { autoSettings.showNavigationSettings(false); });
+    // The image panel's insert writes into the CSS builder while it is shown.
+    wizards.generators.styleTextTarget = &stylesheet.builder;
     // The editing commands: the file commands of the toolbar, the search and grammar panels'
     // buttons, and the preview that the direct search leaves.
     toolbar.openFile = [this] { fileMenu.openFile(); };

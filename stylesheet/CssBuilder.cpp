@@ -250,6 +250,11 @@ void CssBuilder::followTabs()
     });
 }
 
+bool CssBuilder::isBuilderShown() const
+{
+    return !frame_->isHidden();
+}
+
 QString CssBuilder::styleText() const
 {
     return fromBox(style_->toPlainText());

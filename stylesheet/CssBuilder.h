@@ -1,6 +1,7 @@
 #pragma once
 
 #include "stylesheet/CssDictionary.h"
+#include "wizards/StyleTextTarget.h"
 
 #include <QString>
 #include <optional>
@@ -27,7 +28,7 @@ class Workspace;
 // numeric panel `framesub(35)`, the font panel `framesub(32)`, the colour picker or the image
 // panel. The selector `Text(50)` is built in `framesub(30)` from its kind `OoptGif(4..7)` and the
 // element box `Combo2(0)`. Buttons 52, 124 to 143 are the builder's.
-class CssBuilder {
+class CssBuilder : public StyleTextTarget {
 public:
     CssBuilder(Workspace& workspace, PanelKit& panels, Dispatcher& dispatcher, Insertion& insertion, Procedures& procs);
 
@@ -55,8 +56,9 @@ public:
     bool wasVisible = false;
 
     // The style text with CR LF line breaks.
-    QString styleText() const;
-    void setStyleText(const QString& text);
+    QString styleText() const override;
+    void setStyleText(const QString& text) override;
+    bool isBuilderShown() const override;
 
 private:
     void build(PanelKit& panels);

@@ -21,6 +21,8 @@ inline constexpr CommandId ShowLesson{"stylesheet.show-lesson"};
 // The CSS builder's parts. Its panel and its style text box are declared with the wizards' ids
 // (wizards/AdvancedPanelControls.h), whose generators read them.
 namespace css_builder {
+inline constexpr ControlId Panel{"css-builder.panel"};
+inline constexpr ControlId StyleTextBox{"css-builder.style-text"};
 inline constexpr ControlId Title{"css-builder.title"};
 inline constexpr ControlId CategoryList{"css-builder.category-list"};
 inline constexpr ControlId PropertyList{"css-builder.property-list"};

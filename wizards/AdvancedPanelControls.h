@@ -99,15 +99,3 @@ inline constexpr ControlId Title{"document-info-panel.title"};
 inline constexpr ControlId Explanation{"document-info-panel.explanation"};
 } // namespace document_info_panel
 
-// The CSS builder's panel and its style text box, which the stylesheet builds; the generators read
-// them, and so does the lesson player.
-namespace css_builder {
-inline constexpr ControlId Panel{"css-builder.panel"};
-inline constexpr ControlId StyleTextBox{"css-builder.style-text"};
-} // namespace css_builder
-
-// The group of the automatic creation settings panel that sets the navigation frame's headings;
-// automatic creation builds it, the frame layout options hide it.
-namespace auto_settings {
-inline constexpr ControlId NavigationGroup{"auto-settings.navigation-group"};
-} // namespace auto_settings

@@ -168,14 +168,15 @@ void Generators::insertList()
 
 void Generators::insertImage()
 {
+    // While the stylesheet builder is shown, the picture goes into its style text.
+    if (styleTextTarget && styleTextTarget->isBuilderShown()) {
+        styleTextTarget->setStyleText(gen::styleTextWithImage(styleTextTarget->styleText(), text(image_panel::RelativePathBox)));
+        controls.get<QWidget>(image_panel::Panel)->hide();
+        return;
+    }
     gen::ImageInput in = panel::imageSettings(controls);
     in.editor = applier.editorState();
     in.documentFolder = documentFolder();
-    // While the stylesheet builder is shown, the picture goes into its style text.
-    auto* builder = qobject_cast<QWidget*>(controls.find(css_builder::Panel));
-    in.cssBuilderVisible = builder && !builder->isHidden();
-    if (in.cssBuilderVisible && controls.has(css_builder::StyleTextBox))
-        in.styleText = text(css_builder::StyleTextBox);
     in.chosenFile = text(image_panel::ChosenFileBox);
     in.relativePath = text(image_panel::RelativePathBox);
     applier.apply(gen::makeImage(in));

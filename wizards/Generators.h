@@ -2,6 +2,7 @@
 
 #include "platform/ControlRegistry.h"
 #include "wizards/EditApplier.h"
+#include "wizards/StyleTextTarget.h"
 
 #include <QString>
 #include <initializer_list>
@@ -26,6 +27,10 @@ public:
     // Fills the dispatcher's execute branches, the mini panel's modes, the background-image
     // button's insertion and the easy-creation menu's page skeletons.
     void connect(Dispatcher& dispatcher, MiniPanel& mini, Pickers& pickers, EasyMenu& easy);
+
+    // The CSS builder, which the image panel's insert writes into while it is shown; the shell
+    // sets it.
+    StyleTextTarget* styleTextTarget = nullptr;
 
     void insertLinkOrMailLink(); // a link or, while "リンク先" is hidden, a mail link
     void insertLink();

@@ -34,7 +34,7 @@ PanelOptions::PanelOptions(ControlRegistry& controlRegistry)
     };
     for (const auto& [options, count] : framesOptions) {
         for (int i = 0; i < count; ++i)
-            onSelected(ControlRef(options, i), [this] { hideAutomaticHeadingSettings(); });
+            onSelected(ControlRef(options, i), [this] { Q_EMIT framesOptionChosen(); });
     }
     onSelected(page_jump_panel::SourceOption, [this] { enableChosenJumpName(true); });
     onSelected(page_jump_panel::TargetOption, [this] { enableChosenJumpName(false); });
@@ -75,13 +75,6 @@ void PanelOptions::nameFramesForSplit(int split)
     controls.get<QLineEdit>(frames_wizard::FirstNameBox)->setText(names.first);
     controls.get<QLineEdit>(frames_wizard::SecondNameBox)->setText(names.second);
     controls.get<QLineEdit>(frames_wizard::TargetBox)->setText(names.target);
-}
-
-void PanelOptions::hideAutomaticHeadingSettings()
-{
-    // The settings panel of automatic creation is its own subsystem's; it may not be built.
-    if (auto* headings = qobject_cast<QWidget*>(controls.find(auto_settings::NavigationGroup)))
-        headings->hide();
 }
 
 void PanelOptions::enableChosenJumpName(bool source)

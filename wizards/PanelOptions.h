@@ -22,9 +22,12 @@ public:
     void showScriptChoices();
     // Frames wizard: the frame names and the link target follow the split direction.
     void nameFramesForSplit(int split);
-    // Any yes / no / auto option of the frames wizard: automatic creation's heading settings are
-    // shown only for its own left-and-right layout, so choosing one of these hides them.
-    void hideAutomaticHeadingSettings();
+    // Any yes / no / auto option of the frames wizard was chosen: automatic creation's heading
+    // settings are shown only for its own left-and-right layout, and hide on this signal.
+Q_SIGNALS:
+    void framesOptionChosen();
+
+public:
     // Jump panel: the name box of the chosen end of the jump (its source or its target) is the
     // one enabled.
     void enableChosenJumpName(bool source);

@@ -3,11 +3,13 @@
 #include "platform/ControlRegistry.h"
 #include "platform/LineEnds.h"
 #include "wizards/AdvancedPanelInputs.h"
+#include "wizards/EasyPanelInputs.h"
 #include "wizards/FramesWizardControls.h"
 
 #include <QAbstractButton>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QRadioButton>
 
 namespace panel {
 
@@ -111,6 +113,72 @@ gen::FramesetInput framesetSettings(const ControlRegistry& c)
     in.borderColour = box(BorderColourBox);
     in.borderWidth = box(BorderWidthBox);
     return in;
+}
+
+namespace {
+
+void writeBox(ControlRegistry& controls, ControlRef box, const QString& text)
+{
+    QObject* control = controls.find(box);
+    if (auto* line = qobject_cast<QLineEdit*>(control))
+        line->setText(text);
+    else if (auto* multi = qobject_cast<QPlainTextEdit*>(control))
+        multi->setPlainText(text);
+}
+
+// Its click runs as if the user chose it.
+void selectOption(ControlRegistry& controls, ControlRef option)
+{
+    if (auto* button = qobject_cast<QRadioButton*>(controls.find(option)))
+        button->setChecked(true);
+}
+
+} // namespace
+
+void writeFields(ControlRegistry& controls, const QList<gen::FieldWrite>& fields)
+{
+    for (const gen::FieldWrite& field : fields)
+        writeBox(controls, field.control, field.text);
+}
+
+void selectOptions(ControlRegistry& controls, const QList<gen::ControlRef>& options)
+{
+    for (const gen::ControlRef& option : options)
+        selectOption(controls, option);
+}
+
+gen::FieldWrite insertedImageFile(const QString& file)
+{
+    return {ControlRef(image_panel::ChosenFileBox), file};
+}
+
+gen::ControlRef insertedImageAlignment()
+{
+    return ControlRef(image_panel::Alignment, 1);
+}
+
+gen::FieldWrite insertedBackgroundImageFile(const QString& file)
+{
+    return {ControlRef(background_image_panel::FileBox), file};
+}
+
+gen::ControlRef insertedBackgroundImageRepeat()
+{
+    return ControlRef(background_image_panel::Repeat, 0);
+}
+
+void showAutomaticRun(ControlRegistry& controls, const AutomaticRun& run)
+{
+    writeBox(controls, ControlRef(title_panel::TitleBox), run.title);
+    writeBox(controls, ControlRef(body_colours_panel::TextColourBox), run.textColour);
+    writeBox(controls, ControlRef(body_colours_panel::BackgroundBox), run.background);
+    if (run.frames) {
+        writeBox(controls, ControlRef(frames_wizard::SecondFileBox), run.bodyPage);
+        writeBox(controls, ControlRef(frames_wizard::FirstFileBox), run.navigationPage);
+        writeBox(controls, ControlRef(frames_wizard::FramesetFileBox), run.framesetPage);
+    }
+    if (run.sideBySide)
+        selectOption(controls, ControlRef(frames_wizard::Split, *run.sideBySide ? 0 : 1));
 }
 
 } // namespace panel

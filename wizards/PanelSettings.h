@@ -9,6 +9,7 @@
 #include <QString>
 
 #include <initializer_list>
+#include <optional>
 
 #include "platform/ControlRegistry.h"
 
@@ -35,5 +36,32 @@ gen::TableInput tableSettings(const ControlRegistry& controls);
 gen::ImageInput imageSettings(const ControlRegistry& controls);
 // The frames wizard: every box and option of its panel.
 gen::FramesetInput framesetSettings(const ControlRegistry& controls);
+
+// ---- what automatic creation leaves in the panels ----
+// Automatic creation runs the panels' generators without their panels; afterwards the panels
+// show what the run used, as if the user had filled them in. A control that is not registered is
+// left alone.
+
+// The boxes the generators wrote, in order, and the options the run chose.
+void writeFields(ControlRegistry& controls, const QList<gen::FieldWrite>& fields);
+void selectOptions(ControlRegistry& controls, const QList<gen::ControlRef>& options);
+// What the image panel shows for a picture inserted by automatic creation: its file, aligned to
+// the middle; and the background image panel for a background: its file, repeated.
+gen::FieldWrite insertedImageFile(const QString& file);
+gen::ControlRef insertedImageAlignment();
+gen::FieldWrite insertedBackgroundImageFile(const QString& file);
+gen::ControlRef insertedBackgroundImageRepeat();
+// The page's title, its body colours and, for frames, the three pages' names and the split.
+struct AutomaticRun {
+    QString title;
+    QString textColour;
+    QString background;
+    bool frames = false;
+    QString bodyPage;
+    QString navigationPage;
+    QString framesetPage;
+    std::optional<bool> sideBySide; // no split chosen when empty
+};
+void showAutomaticRun(ControlRegistry& controls, const AutomaticRun& run);
 
 } // namespace panel

@@ -1,3 +1,4 @@
+#include "autocreate/AutoCreateControls.h"
 #include "editor/EditorControls.h"
 #include "platform/RichEdit.h"
 #include "wizards/EasyPanelControls.h"
@@ -203,11 +204,7 @@ TEST_F(PanelControlsTest, SplitDirectionRenamesTheFramesWhateverWasTyped)
 TEST_F(PanelControlsTest, FramesWizardOptionsHideAutomaticCreationsHeadingSettings)
 {
     start();
-    auto* headings = qobject_cast<QWidget*>(w().controls.find(auto_settings::NavigationGroup));
-    if (!headings) {
-        headings = new QGroupBox(w().centralWidget());
-        w().controls.add(auto_settings::NavigationGroup, headings);
-    }
+    auto* headings = w().controls.get<QWidget>(auto_settings::NavigationGroup);
     // The first frame's "Yes", the second frame's "No", the first border's "Yes", all borders' "Yes".
     const ControlRef options[] = {ControlRef(frames_wizard::FirstScrolling, 0), ControlRef(frames_wizard::SecondScrolling, 1),
                                   ControlRef(frames_wizard::FirstFixed, 0), ControlRef(frames_wizard::AllFixed, 0)};

@@ -115,17 +115,9 @@ TEST(ImageGenerator, MessagesAndTheStylesheetBuilder)
     EXPECT_EQ(gen::makeImage(huge).message->text, gen::tooLargeMessage());
 
     // While the stylesheet builder is shown, the url goes into its style text as image_panel::RelativePathBox holds it.
-    gen::ImageInput css = chosenImage();
-    css.cssBuilderVisible = true;
-    css.relativePath = "img/x.gif";
-    css.styleText = "background-image:url; list-style-image:url;";
-    gen::GeneratedEdit e = gen::makeImage(css);
-    EXPECT_FALSE(e.changesText());
-    EXPECT_FALSE(e.snapshot);
-    EXPECT_EQ(e.fields, (QList<gen::FieldWrite>{{ControlRef(css_builder::StyleTextBox), "background-image:url(img/x.gif); list-style-image:url(img/x.gif);"}}));
-    EXPECT_EQ(e.hide, QList{ControlRef(image_panel::Panel)});
-    css.styleText = "color:red; URL;";
-    EXPECT_EQ(gen::makeImage(css).fields.first().text, "color:red; URL;");
+    EXPECT_EQ(gen::styleTextWithImage("background-image:url; list-style-image:url;", "img/x.gif"),
+              "background-image:url(img/x.gif); list-style-image:url(img/x.gif);");
+    EXPECT_EQ(gen::styleTextWithImage("color:red; URL;", "img/x.gif"), "color:red; URL;");
 }
 
 } // namespace

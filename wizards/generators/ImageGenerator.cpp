@@ -34,16 +34,15 @@ void appendWhenNotZero(QString& tag, const char* name, const QString& box)
 
 } // namespace
 
+QString styleTextWithImage(const QString& styleText, const QString& relativePath)
+{
+    QString style = styleText;
+    style.replace(QStringLiteral("url;"), QStringLiteral("url(") + relativePath + QStringLiteral(");"));
+    return style;
+}
+
 GeneratedEdit makeImage(const ImageInput& in)
 {
-    if (in.cssBuilderVisible) {
-        GeneratedEdit e;
-        QString style = in.styleText;
-        style.replace(QStringLiteral("url;"), QStringLiteral("url(") + in.relativePath + QStringLiteral(");"));
-        e.fields = {{ControlRef(css_builder::StyleTextBox), style}};
-        e.hide = {ControlRef(image_panel::Panel)};
-        return e;
-    }
     if (textrules::trimBlanks(in.chosenFile).isEmpty())
         return messageOnly(QStringLiteral("画像が選択されていません。") + FaceSweat);
 

@@ -9,8 +9,6 @@ namespace gen {
 struct ImageInput {
     EditorState editor;
     QString documentFolder;
-    bool cssBuilderVisible = false; // the CSS builder shown: the url goes into its style text
-    QString styleText;              // the CSS builder's style text
     QString chosenFile;             // image_panel::ChosenFileBox
     QString relativePath;           // image_panel::RelativePathBox; receives the path as written
     // The size boxes by the label in front of them: 縦幅 is the height, 横幅 the width.
@@ -27,5 +25,9 @@ struct ImageInput {
 
 // The image panel (Frame(3)), ExecuteButton::InsertImage; also called by automatic creation and the lesson player.
 GeneratedEdit makeImage(const ImageInput& in);
+
+// While the CSS builder is shown, the image panel's insert goes into the builder's style text
+// instead: each "url;" becomes "url(" + relativePath + ");".
+QString styleTextWithImage(const QString& styleText, const QString& relativePath);
 
 } // namespace gen
