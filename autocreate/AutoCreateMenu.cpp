@@ -12,6 +12,7 @@ AutoCreateMenu::AutoCreateMenu(Settings& settings)
 
 void AutoCreateMenu::declareMenu(CommandRegistry& commands, AutoCreateRunner& runner, AutoSettingsPanel& panel)
 {
+    commands.addMenuBarMenu(auto_create_menu::Menu, QStringLiteral("自動作成"));
     CommandItem runOnOpening{0, QStringLiteral("自動作成自動実行")};
     runOnOpening.toggles = &autoRun;
     runOnOpening.id = auto_create_menu::RunOnOpening;

@@ -35,6 +35,7 @@ Edit2Menu::Edit2Menu(EditContext& context, ToolbarButtons& toolbarCommands, Gram
 
 void Edit2Menu::declareMenu()
 {
+    ctx.commands.addMenuBarMenu(edit2_menu::Menu, QStringLiteral("編集2(&G)"));
     // Tag insertions: an undo snapshot first, and afterwards the editor's own undo emptied.
     const auto framed = [this](std::function<void()> command) {
         return [this, command = std::move(command)] {

@@ -68,6 +68,7 @@ EditMenu::EditMenu(EditContext& context, PasteMode& pasteMode, SearchPanels& sea
 
 void EditMenu::declareMenu()
 {
+    ctx.commands.addMenuBarMenu(edit_menu::Menu, QStringLiteral("編集(&E)"));
     const auto item = [this](std::function<void()> command) {
         return [this, command = std::move(command)] { runFromMenu(command); };
     };

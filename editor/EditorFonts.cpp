@@ -26,6 +26,7 @@ EditorFonts::EditorFonts(Workspace& workspace, Colouring& colouring, ControlRegi
 
 void EditorFonts::declareMenu(CommandRegistry& commands)
 {
+    commands.addMenuBarMenu(font_menu::Menu, QStringLiteral("フォントの設定"));
     std::vector<CommandItem> items = {
         {0, QStringLiteral("エディターフォントの設定")},
         {1, QStringLiteral("フォントカラーＡ")},

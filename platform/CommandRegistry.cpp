@@ -4,6 +4,7 @@
 
 #include <QAction>
 #include <QMenu>
+#include <QMenuBar>
 #include <stdexcept>
 #include <string>
 
@@ -41,6 +42,15 @@ CommandRegistry::Menu& CommandRegistry::menuNamed(const QString& name)
 const CommandRegistry::Menu& CommandRegistry::menuNamed(const QString& name) const
 {
     return const_cast<CommandRegistry*>(this)->menuNamed(name);
+}
+
+QMenu* CommandRegistry::addMenuBarMenu(MenuId menu, const QString& caption)
+{
+    if (!menuBar_)
+        throw std::logic_error("menu " + keyOf(menu).toStdString() + " is declared before the menu bar is set");
+    QMenu* added = menuBar_->addMenu(caption);
+    addMenu(menu, added);
+    return added;
 }
 
 void CommandRegistry::addMenu(const QString& name, QMenu* menu, std::function<void(int)> menuHandler)

@@ -12,6 +12,7 @@ class BoolState;
 class IntState;
 class QAction;
 class QMenu;
+class QMenuBar;
 
 // The id of a menu or popup menu, declared once by the menu's owner:
 //     inline constexpr MenuId EditMenu{"edit"};
@@ -64,6 +65,10 @@ public:
     // Registers a menu; its items come from `define` and `add`. The menu's handler runs for an
     // item without a handler of its own, with the item's index.
     void addMenu(MenuId menu, QMenu* qmenu, std::function<void(int)> menuHandler = {}) { addMenu(keyOf(menu), qmenu, std::move(menuHandler)); }
+    // The window's menu bar, which the owners of its menus fill in the order they declare them.
+    void setMenuBar(QMenuBar* bar) { menuBar_ = bar; }
+    // A menu of that caption at the end of the menu bar, registered as addMenu registers one.
+    QMenu* addMenuBarMenu(MenuId menu, const QString& caption);
     // Appends the items of a table to a registered menu, in the table's order.
     void define(MenuId menu, const std::vector<CommandItem>& items) { define(keyOf(menu), items); }
     void add(MenuId menu, const CommandItem& item) { add(keyOf(menu), item); }
@@ -86,6 +91,7 @@ public:
     std::vector<int> indexes(MenuId menu) const { return indexes(keyOf(menu)); }
 
 private:
+    QMenuBar* menuBar_ = nullptr;
     // The table by a menu's key and an index, behind the typed forms above.
     void addMenu(const QString& name, QMenu* menu, std::function<void(int)> menuHandler = {});
     void define(const QString& menu, const std::vector<CommandItem>& items);

@@ -11,6 +11,7 @@ HelpMenu::HelpMenu(Settings& settings)
 
 void HelpMenu::declareMenu(CommandRegistry& commands, HelpPane& pane)
 {
+    menu_ = commands.addMenuBarMenu(help_menu::Menu, QStringLiteral("ヘルプ(&H)"));
     pane_ = &pane;
     std::vector<CommandItem> items;
     CommandItem index{0, QStringLiteral("ヘルプ")};

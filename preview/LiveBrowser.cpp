@@ -89,6 +89,7 @@ void LiveBrowser::build(PanelKit& panels)
 
 void LiveBrowser::declareMenu(CommandRegistry& commands, FavouritesList& favourites, LinkList& links)
 {
+    commands.addMenuBarMenu(browser_menu::Menu, QStringLiteral("ﾌﾞﾗｳｻﾞｰ(&O)"));
     favourites_ = &favourites;
     links_ = &links;
     const auto switchToBrowser = [this] {

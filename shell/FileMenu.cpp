@@ -47,6 +47,7 @@ FileMenu::FileMenu(Workspace& workspace, DocumentFiles& documentFiles, Projects&
 
 void FileMenu::declareMenu()
 {
+    commands.addMenuBarMenu(Menu, QStringLiteral("ﾌｧｲﾙ(&F)"));
     const auto blank = [this] { return textrules::trimBlanks(ws.currentEditor()->text()).isEmpty(); };
     // The rename and template panels come with their own commands and enable them.
     std::vector<CommandItem> items = {

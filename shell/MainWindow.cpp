@@ -1,9 +1,6 @@
 #include "shell/MainWindow.h"
 
-#include "autocreate/AutoCreateControls.h"
-#include "editor/EditorControls.h"
 #include "editor/EditorMenus.h"
-#include "preview/PreviewControls.h"
 #include "platform/Dialogs.h"
 #include "platform/RichEdit.h"
 #include "platform/TabStrip.h"
@@ -12,9 +9,7 @@
 #include "platform/WebBrowser.h"
 #include "shell/ShellMenus.h"
 #include "shell/WindowPlacement.h"
-#include "stylesheet/StylesheetControls.h"
 #include "wizards/EasyMenu.h"
-#include "wizards/EasyPanelControls.h"
 #include "workspace/PanelFitting.h"
 #include "workspace/PathHelpers.h"
 
@@ -124,17 +119,8 @@ MainWindow::~MainWindow()
 
 void MainWindow::createMenus()
 {
-    QMenuBar* bar = menuBar();
-    commands.addMenu(file_menu::Menu, bar->addMenu(QStringLiteral("ﾌｧｲﾙ(&F)")));
-    commands.addMenu(edit_menu::Menu, bar->addMenu(QStringLiteral("編集(&E)")));
-    commands.addMenu(edit2_menu::Menu, bar->addMenu(QStringLiteral("編集2(&G)")));
-    commands.addMenu(easy_menu::Menu, bar->addMenu(QStringLiteral("簡単作成(&K)")));
-    commands.addMenu(advanced_menu::Menu, bar->addMenu(QStringLiteral("ちょっと高度に(&L)")));
-    commands.addMenu(stylesheet_menu::Menu, bar->addMenu(QStringLiteral("スタイルシート(&S)")));
-    commands.addMenu(auto_create_menu::Menu, bar->addMenu(QStringLiteral("自動作成")));
-    commands.addMenu(font_menu::Menu, bar->addMenu(QStringLiteral("フォントの設定")));
-    commands.addMenu(browser_menu::Menu, bar->addMenu(QStringLiteral("ﾌﾞﾗｳｻﾞｰ(&O)")));
-    commands.addMenu(help_menu::Menu, bar->addMenu(QStringLiteral("ヘルプ(&H)")));
+    // Each owner puts its menu on the bar; the bar shows them in this order.
+    commands.setMenuBar(menuBar());
     fileMenu.declareMenu();
     editMenu.declareMenu();
     edit2.declareMenu();
@@ -146,7 +132,7 @@ void MainWindow::createMenus()
     fonts.declareMenu(commands);
     live.declareMenu(commands, favourites, links);
     help.declareMenu(commands, helpPane);
-    about.declareMenu(commands, commands.menu(help_menu::Menu));
+    about.declareMenu(commands, help.menu());
 }
 
 void MainWindow::load()
@@ -156,7 +142,7 @@ void MainWindow::load()
     placeWindow();
     help.helpInBrowserWindow.load();
     files.loadRecentFiles();
-    controls.get<QLineEdit>(indent_panel::LineLengthBox)->setText(settings.get(setting::Indent));
+    wizards.buttons.loadLineLength();
 
     int scheme = static_cast<int>(settings.get(setting::FontColor));
     if (scheme < 1 || scheme > 4)

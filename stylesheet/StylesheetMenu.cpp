@@ -112,6 +112,7 @@ const StylesheetMenu::Item StylesheetMenu::Items[] = {
 
 void StylesheetMenu::declareMenu(CommandRegistry& commands)
 {
+    commands.addMenuBarMenu(stylesheet_menu::Menu, QStringLiteral("スタイルシート(&S)"));
     std::vector<CommandItem> items;
     for (const Item& item : Items)
         items.push_back({.index = item.row, .caption = QString::fromUtf8(item.caption),

@@ -89,6 +89,11 @@ bool PanelButtons::chooseLinkTarget()
     return true;
 }
 
+void PanelButtons::loadLineLength()
+{
+    controls.get<QLineEdit>(indent_panel::LineLengthBox)->setText(ws.state.settings.get(setting::Indent));
+}
+
 void PanelButtons::storeLineLength()
 {
     ws.state.settings.set(setting::Indent, controls.get<QLineEdit>(indent_panel::LineLengthBox)->text());

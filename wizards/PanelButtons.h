@@ -15,6 +15,8 @@ public:
     bool chooseLinkTarget();
     // 53: the indent panel's line length is kept in the settings.
     void storeLineLength();
+    // At start: the indent panel's box shows the line length kept in the settings.
+    void loadLineLength();
 
 private:
     Workspace& ws;

@@ -32,6 +32,8 @@ Wizards::Wizards(Workspace& workspace, UndoRing& undo, Insertion& insertion, Col
 
 void Wizards::declareMenus(CommandRegistry& commands)
 {
+    commands.addMenuBarMenu(easy_menu::Menu, QStringLiteral("簡単作成(&K)"));
+    commands.addMenuBarMenu(advanced_menu::Menu, QStringLiteral("ちょっと高度に(&L)"));
     easy.declareMenu(commands);
     advanced.declareMenu(commands);
 }
