@@ -56,13 +56,11 @@ void ColourLookup::applyPickedColour(const QString& cs)
     if (c.kind == ColourInsertion::Replace) {
         select(ed, c.selection);
         ed->replaceSelection(c.replacement);
-        if (auto* box = qobject_cast<QLineEdit*>(ctx.controls.find(mini_panel::FirstColourBox)))
-            box->setText(c.replacement);
     } else {
         insertWrap(ctx.insert, ed, c.wrap);
     }
-    if (auto* panel = qobject_cast<QWidget*>(ctx.controls.find(mini_panel::Panel)))
-        panel->raise();
+    if (colourApplied)
+        colourApplied(c.kind == ColourInsertion::Replace ? c.replacement : QString());
 }
 
 void ColourLookup::lookUpSelectedTag()

@@ -3,6 +3,7 @@
 #include <QColor>
 #include <QString>
 #include <QStringList>
+#include <functional>
 #include <optional>
 
 struct EditContext;
@@ -31,6 +32,9 @@ public:
     // colour code or colour name, or wraps the selection in a FONT tag of that colour. Also the
     // procedure procedure::InsertColour.
     void applyPickedColour(const QString& cs);
+    // After a colour was applied: the colour code or name that replaced a selected one, empty
+    // when the selection was wrapped instead. The shell hands it to the mini panel.
+    std::function<void(const QString& replacement)> colourApplied;
     // The toolbar's tag button with text selected.
     void lookUpSelectedTag();
     void setTagDictionary(TagDictionaryAccess* dictionary) { tagDictionary_ = dictionary; }

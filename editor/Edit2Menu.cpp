@@ -109,10 +109,6 @@ void Edit2Menu::reindentHtml()
 
 void Edit2Menu::showLineLengthPanel()
 {
-    // The line-length panel belongs to the construct panels; without it there is nothing to open.
-    if (!ctx.controls.has(indent_panel::Panel))
-        return;
-    const ControlId explanation = ctx.controls.has(indent_panel::Explanation) ? indent_panel::Explanation : ControlId{};
-    panels.open(PanelPlace{.explanation = editmsg::LineLengthExplanation, .top = 2000, .left = 2200, .width = 4590,
-                           .height = 2955, .panel = indent_panel::Panel, .explanationBox = explanation});
+    if (openLineLengthPanel)
+        openLineLengthPanel();
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <functional>
+
 struct EditContext;
 class EditorFonts;
 class GrammarPanel;
@@ -21,6 +23,8 @@ public:
     // Re-indents the whole text of the current document.
     void reindentHtml();
     void showLineLengthPanel();
+    // Opens the indent panel for the line length; the wizards own it, and the shell fills this in.
+    std::function<void()> openLineLengthPanel;
 
 private:
     // Removes every tab; the caret keeps its place in the text without them.

@@ -47,7 +47,5 @@ inline const QString SearchPanelExplanation = QStringLiteral("テキストボッ
 inline const QString ReplacePanelExplanation = QStringLiteral("テキストボックスの中の文字を検索し置換します。")
     + QStringLiteral("「一つずつ置換」は「次を探す」で見つけた文字を一つずつ置換します。") + CrLf
     + QStringLiteral("「一斉置換」は見つかった文字を全て一度に置換します。");
-inline const QString LineLengthExplanation = QStringLiteral("一行の最大の文字数を入れます。") + CrLf
-    + QStringLiteral("半角は一文字は１、全角は２と数えます。");
 
 } // namespace editmsg

@@ -61,18 +61,3 @@ inline constexpr ControlId Title{"grammar-panel.title"};
 inline constexpr ControlId Message{"grammar-panel.message"};
 } // namespace grammar_panel
 
-// The indent panel over the editors (the characters to a line for the line breaks), which the
-// easy-creation panels build; the Edit menu opens it too.
-namespace indent_panel {
-inline constexpr ControlId Panel{"indent-panel.panel"};
-inline constexpr ControlId Title{"indent-panel.title"};
-inline constexpr ControlId Explanation{"indent-panel.explanation"};
-} // namespace indent_panel
-
-// The parts of the floating mini panel the editor reaches: the panel, its first colour box and
-// its body box. The wizards build the mini panel (wizards/MiniPanelControls.h holds the rest).
-namespace mini_panel {
-inline constexpr ControlId Panel{"mini-panel.panel"};
-inline constexpr ControlId FirstColourBox{"mini-panel.first-colour-box"};
-inline constexpr ControlId BodyBox{"mini-panel.body-box"};
-} // namespace mini_panel

@@ -140,12 +140,10 @@ void EditorFonts::chooseExplanationFont()
     FontChoice initial;
     initial.name = DefaultFontName;
     const auto chosen = ws.dlg.getFont(initial, true);
-    // The mini panel's body box (a plain text box) exists once the wizards have built the panel.
-    auto* box = qobject_cast<QPlainTextEdit*>(controls.find(mini_panel::BodyBox));
-    if (!chosen || !box)
+    if (!chosen || !explanationFontChosen)
         return;
     QFont font(chosen->name);
     font.setPointSizeF(chosen->size > 0 ? chosen->size : 12);
     font.setItalic(chosen->italic);
-    box->setFont(font);
+    explanationFontChosen(font);
 }

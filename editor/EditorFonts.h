@@ -1,5 +1,8 @@
 #pragma once
 
+#include <QFont>
+#include <functional>
+
 class Colouring;
 class CommandRegistry;
 class ControlRegistry;
@@ -17,8 +20,10 @@ public:
     void chooseEditorFont();
     // Colour scheme 1 to 4 (Ａ to Ｄ) for the current editor, stored; caret and scroll stay.
     void applyColourScheme(int scheme);
-    // Asks for the font of the lesson panel's explanation box.
+    // Asks for the font of the lesson panel's explanation box and hands it to
+    // explanationFontChosen, which the shell fills in with the panel's owner.
     void chooseExplanationFont();
+    std::function<void(const QFont&)> explanationFontChosen;
     void reapplyColourScheme();
     // The first editor's font from the settings.
     void applyStoredFont();

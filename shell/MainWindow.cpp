@@ -101,6 +101,10 @@ MainWindow::MainWindow(ProgramState& programState, Dialogs& dialogs, QWidget* pa
     toolbar.printText = [this] { fileMenu.printText(); };
     editMenu.stopPreviewTimer = [this] { preview.previewDelay.stop(); };
     colourLookup.setTagDictionary(&tagBridge);
+    // The editor's colour, font and line-length commands that end in the wizards' panels.
+    colourLookup.colourApplied = [this](const QString& replacement) { wizards.mini.takeAppliedColour(replacement); };
+    fonts.explanationFontChosen = [this](const QFont& font) { wizards.mini.setBodyFont(font); };
+    edit2.openLineLengthPanel = [this] { wizards.easy.showLineLengthPanel(); };
     // The mini panel's close box makes the next search start at the top.
     connect(&wizards.mini, &MiniPanel::closed, this, [this] { search.searchPosition = 0; });
     for (auto& [button, branch] : search.dispatcherBranches())

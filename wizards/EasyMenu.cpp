@@ -1,6 +1,5 @@
 #include "wizards/EasyMenu.h"
 
-#include "editor/EditorControls.h"
 #include "editor/UndoRing.h"
 #include "platform/CommandRegistry.h"
 #include "platform/RichEdit.h"
@@ -113,6 +112,12 @@ QString EasyMenu::selectFirst(const QString& prompt, const QString& explanation)
 }
 
 void EasyMenu::showLineBreakPanel() { open(indent_panel::Panel, paneltext::lineBreak()); }
+
+void EasyMenu::showLineLengthPanel()
+{
+    panels.open(PanelPlace{.explanation = paneltext::lineLength(), .top = 2000, .left = 2200, .width = 4590,
+                           .height = 2955, .panel = indent_panel::Panel, .explanationBox = indent_panel::Explanation});
+}
 void EasyMenu::showSpacePanel() { open(space_panel::Panel, paneltext::space()); }
 void EasyMenu::showTitlePanel() { open(title_panel::Panel, paneltext::title()); }
 void EasyMenu::showHeadingPanel() { open(heading_panel::Panel, paneltext::heading()); }

@@ -53,6 +53,8 @@ public:
     void insertPageSkeleton();
 
     void showLineBreakPanel();
+    // The same panel for the Edit-2 menu's line length, with its own explanation and place.
+    void showLineLengthPanel();
     void showSpacePanel();
     void showTitlePanel();
     void showHeadingPanel();

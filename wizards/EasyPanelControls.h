@@ -21,8 +21,12 @@ inline constexpr ControlId ClearDataButton{"table-panel.clear-data"};
 inline constexpr ControlId SampleRowsButton{"table-panel.sample-rows"};
 } // namespace table_panel
 
-// The indent panel: the number of characters to a line, kept in the settings.
+// The indent panel: the number of characters to a line, kept in the settings. The line-break
+// panel of the easy-creation menu and the Edit-2 menu's line length open it.
 namespace indent_panel {
+inline constexpr ControlId Panel{"indent-panel.panel"};
+inline constexpr ControlId Title{"indent-panel.title"};
+inline constexpr ControlId Explanation{"indent-panel.explanation"};
 inline constexpr ControlId LineLengthBox{"indent-panel.line-length"};
 // A list of lengths offered for the line length box; a click takes one.
 inline constexpr ControlId LineLengthChoices{"indent-panel.line-length-choices"};

@@ -1,6 +1,5 @@
 #include "wizards/EasyPanels.h"
 
-#include "editor/EditorControls.h"
 #include "platform/Twips.h"
 #include "wizards/EasyPanelControls.h"
 #include "wizards/PanelForm.h"

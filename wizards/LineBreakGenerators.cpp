@@ -1,7 +1,7 @@
 #include "wizards/LineBreakGenerators.h"
 #include "wizards/WizardProcedures.h"
 
-#include "editor/EditorControls.h"
+#include "wizards/EasyPanelControls.h"
 #include "editor/Insertion.h"
 #include "editor/TextTransforms.h"
 #include "platform/ControlRegistry.h"

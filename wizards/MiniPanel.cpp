@@ -35,6 +35,18 @@ MiniPanel::MiniPanel(Workspace& workspace, PanelKit& kit, ControlRegistry& contr
     build(kit);
 }
 
+void MiniPanel::takeAppliedColour(const QString& replacement)
+{
+    if (!replacement.isEmpty())
+        controls.get<QLineEdit>(mini_panel::FirstColourBox)->setText(replacement);
+    controls.get<QWidget>(mini_panel::Panel)->raise();
+}
+
+void MiniPanel::setBodyFont(const QFont& font)
+{
+    controls.get<QPlainTextEdit>(mini_panel::BodyBox)->setFont(font);
+}
+
 void MiniPanel::build(PanelKit& kit)
 {
     auto* panel = new HolderPanel(kit.host());

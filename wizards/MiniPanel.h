@@ -48,6 +48,11 @@ public:
     void chooseSecondColour();
     // The "×": hides the panel.
     void closePanel();
+    // A colour the editor applied: one that replaced a selected colour shows in the first box;
+    // the panel stays in front of the editor either way.
+    void takeAppliedColour(const QString& replacement);
+    // The font of the body box, chosen in the font menu.
+    void setBodyFont(const QFont& font);
 
 Q_SIGNALS:
     // The "×" was pressed: the next search starts at the top of the text.

@@ -1,11 +1,12 @@
 #pragma once
 
-#include "editor/EditorControls.h"
 #include "platform/ControlRegistry.h"
 
-// The controls of the floating mini panel. The panel itself, its first colour box and its body
-// box are declared with the editor's controls, which reaches them from its lower layer.
+// The controls of the floating mini panel.
 namespace mini_panel {
+inline constexpr ControlId Panel{"mini-panel.panel"};
+inline constexpr ControlId FirstColourBox{"mini-panel.first-colour-box"};
+inline constexpr ControlId BodyBox{"mini-panel.body-box"};
 inline constexpr ControlId Title{"mini-panel.title"};
 inline constexpr ControlId CloseBox{"mini-panel.close-box"};
 inline constexpr ControlId RunButton{"mini-panel.run"};

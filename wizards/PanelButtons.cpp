@@ -3,7 +3,6 @@
 #include "platform/ControlRegistry.h"
 #include "platform/Dialogs.h"
 #include "platform/RichEdit.h"
-#include "editor/EditorControls.h"
 #include "wizards/AdvancedPanelControls.h"
 #include "wizards/Dispatcher.h"
 #include "wizards/EasyPanelControls.h"

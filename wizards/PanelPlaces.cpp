@@ -1,6 +1,5 @@
 #include "wizards/PanelPlaces.h"
 
-#include "editor/EditorControls.h"
 #include "wizards/AdvancedPanelControls.h"
 #include "wizards/EasyPanelControls.h"
 

@@ -27,6 +27,11 @@ QString lines(std::initializer_list<const char*> text)
 
 // ---- easy-creation menu ----
 
+QString lineLength()
+{
+    return QStringLiteral("一行の最大の文字数を入れます。") + CrLf + QStringLiteral("半角は一文字は１、全角は２と数えます。");
+}
+
 QString lineBreak()
 {
     return lines({

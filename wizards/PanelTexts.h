@@ -12,6 +12,7 @@ QString imageFilesFilter();
 
 // ---- easy-creation menu ----
 QString lineBreak();       // the indent panel
+QString lineLength();      // the indent panel, opened from the Edit-2 menu
 QString space();           // the space panel
 QString title();           // the title panel
 QString heading();         // the heading panel

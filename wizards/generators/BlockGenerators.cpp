@@ -1,6 +1,5 @@
 #include "wizards/generators/BlockGenerators.h"
 
-#include "editor/EditorControls.h"
 #include "platform/SharedConstants.h"
 #include "wizards/EasyPanelControls.h"
 #include "wizards/generators/GeneratorSupport.h"
