@@ -1,6 +1,5 @@
 #include "autocreate/AutoSettingsPanel.h"
 #include "autocreate/AutoCreateControls.h"
-#include "wizards/AdvancedPanelControls.h"
 #include "wizards/WizardProcedures.h"
 
 #include "autocreate/AutoCreateTexts.h"
