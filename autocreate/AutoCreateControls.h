@@ -2,7 +2,6 @@
 
 #include "platform/CommandRegistry.h"
 #include "platform/ControlRegistry.h"
-#include "wizards/AutoSettingsColourControls.h"
 
 // The controls automatic creation owns, declared once; every registration, look-up and test goes
 // through these.
@@ -30,6 +29,17 @@ inline constexpr ControlId BodyFontSizeBox{"auto-settings.body-font-size"};
 inline constexpr ControlId HeadingSizeBox{"auto-settings.heading-size"};
 // No frames, side by side, one above the other.
 inline constexpr ControlArrayId FrameLayoutOption{"auto-settings.frame-layout"};
+// The colour boxes, and the colour buttons beside them that ask the colour picker for their colour.
+inline constexpr ControlId RuleColourBox{"auto-settings.rule-colour"};
+inline constexpr ControlId NavigationBackgroundBox{"auto-settings.navigation-background"};
+inline constexpr ControlId BodyTextColourBox{"auto-settings.body-text-colour"};
+inline constexpr ControlId BodyBackgroundBox{"auto-settings.body-background"};
+inline constexpr ControlId HeadingColourBox{"auto-settings.heading-colour"};
+inline constexpr ControlId RuleColourButton{"auto-settings.rule-colour-button"};
+inline constexpr ControlId NavigationBackgroundButton{"auto-settings.navigation-background-button"};
+inline constexpr ControlId BodyTextColourButton{"auto-settings.body-text-colour-button"};
+inline constexpr ControlId BodyBackgroundButton{"auto-settings.body-background-button"};
+inline constexpr ControlId HeadingColourButton{"auto-settings.heading-colour-button"};
 } // namespace auto_settings
 
 // The groups of the settings panel.

@@ -42,7 +42,7 @@ AutoCreateOutcome runAutoCreateSteps(const QString& text, const QString& textFil
     note(anchors.message);
     out.headings = std::move(anchors.headings);
 
-    t = removeDoubleCr(generators.setBodyColors(anchors.text, settings.textColour,
+    t = removeDoubleCr(generators.setBodyColours(anchors.text, settings.textColour,
                                                 settings.backColour));
     t = removeDoubleCr(autoItems(t, generators.makeList));
     t = removeDoubleCr(autoTables(t, generators.makeTable));
@@ -53,7 +53,7 @@ AutoCreateOutcome runAutoCreateSteps(const QString& text, const QString& textFil
     const FramePageTexts pages = autoFramePages(t, out.names, out.headings, out.backgrounds,
                                                 settings.navigationFontSize,
                                                 generators.insertBgImage);
-    const QString navigationPage = removeDoubleCr(generators.setBodyColors(
+    const QString navigationPage = removeDoubleCr(generators.setBodyColours(
         pages.navigation, settings.textColour, settings.navigationBackColour));
     const FramesetPages frameset = generators.makeFrameset(
         {out.names, settings.frames == FrameLayout::SideBySide, navigationPage});

@@ -50,7 +50,7 @@ struct AutoCreateGenerators {
     std::function<QString(const QString& page, const QString& title)> setTitle;
     std::function<QString(const QString& page, const QString& textColour,
                           const QString& backColour)>
-        setBodyColors;
+        setBodyColours;
     BlockGenerator makeList;
     BlockGenerator makeTable;
     BackgroundImageSetter insertBgImage;

@@ -1,5 +1,4 @@
 #include "autocreate/AutoCreateRunner.h"
-#include "wizards/WizardProcedures.h"
 
 #include "autocreate/AnchorLinks.h"
 #include "autocreate/AutoCreateMenu.h"
@@ -12,7 +11,6 @@
 #include "platform/ControlRegistry.h"
 #include "platform/Dialogs.h"
 #include "platform/FileMessages.h"
-#include "platform/Procedures.h"
 #include "platform/RichEdit.h"
 #include "platform/TextRules.h"
 #include "wizards/generators/PageSkeletons.h"
@@ -55,7 +53,7 @@ QString failureDetail(const std::exception& e)
 } // namespace
 
 AutoCreateRunner::AutoCreateRunner(Workspace& workspace, DocumentFiles& files, ControlRegistry& controlRegistry,
-                                   Procedures& procs, UndoRing& undoRing, Colouring& colouring, AutoCreateMenu& autoMenu,
+                                   UndoRing& undoRing, Colouring& colouring, AutoCreateMenu& autoMenu,
                                    AutoSettingsPanel& settingsPanel)
     : ws(workspace)
     , controls(controlRegistry)
@@ -64,8 +62,6 @@ AutoCreateRunner::AutoCreateRunner(Workspace& workspace, DocumentFiles& files, C
     , menu(autoMenu)
     , panel(settingsPanel)
 {
-    procs.define(procedure::RunAutoCreate, [this] { run(); });
-    procs.define(procedure::InsertPageSkeleton, [this] { insertPageSkeleton(); });
     // After the whole open has finished, so that it records the text file and not the page.
     connect(&files, &DocumentFiles::fileOpened, this, [this](int n) { textFileOpened(n); }, Qt::QueuedConnection);
 }

@@ -12,7 +12,6 @@ class AutoSettingsPanel;
 class Colouring;
 class ControlRegistry;
 class DocumentFiles;
-class Procedures;
 class RichEdit;
 class UndoRing;
 class Workspace;
@@ -27,8 +26,8 @@ class AutoCreateRunner : public QObject {
     Q_OBJECT
 
 public:
-    AutoCreateRunner(Workspace& workspace, DocumentFiles& files, ControlRegistry& controls, Procedures& procs,
-                     UndoRing& undo, Colouring& colouring, AutoCreateMenu& menu, AutoSettingsPanel& panel);
+    AutoCreateRunner(Workspace& workspace, DocumentFiles& files, ControlRegistry& controls, UndoRing& undo,
+                     Colouring& colouring, AutoCreateMenu& menu, AutoSettingsPanel& panel);
 
     // The menu item "自動作成実行" and the automatic run of a text file just opened.
     void run();

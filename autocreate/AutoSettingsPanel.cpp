@@ -1,10 +1,9 @@
 #include "autocreate/AutoSettingsPanel.h"
 #include "autocreate/AutoCreateControls.h"
-#include "wizards/WizardProcedures.h"
 
 #include "autocreate/AutoCreateTexts.h"
+#include "editor/ColourPicking.h"
 #include "platform/ControlRegistry.h"
-#include "platform/Procedures.h"
 #include "platform/Twips.h"
 #include "wizards/Dispatcher.h"
 #include "workspace/PanelKit.h"
@@ -22,14 +21,6 @@ using autocreate::FrameLayout;
 
 namespace {
 
-// The colour picker's target codes of the colour boxes; the picker delivers a colour to the box
-// of its code (toolwindows/ColourDelivery.cpp).
-constexpr int RuleColourCode = 26;
-constexpr int NavigationBackgroundCode = 23;
-constexpr int BodyTextColourCode = 20;
-constexpr int BodyBackgroundCode = 21;
-constexpr int HeadingColourCode = 18;
-
 // Columns of a row inside a group, in twips.
 constexpr int LabelLeft = 120;
 constexpr int LabelWidth = 1700;
@@ -40,10 +31,10 @@ constexpr int RowHeight = 330;
 
 } // namespace
 
-AutoSettingsPanel::AutoSettingsPanel(PanelKit& panelKit, Dispatcher& dispatcher, Procedures& procedures)
+AutoSettingsPanel::AutoSettingsPanel(PanelKit& panelKit, Dispatcher& dispatcher, ColourPicking& picker)
     : panels(panelKit)
     , controls(panelKit.controls)
-    , procs(procedures)
+    , colourPicker(picker)
 {
     QGroupBox* panel = panels.addPanel(auto_settings::Panel, QString());
     twips::SetGeometry(panel, 3500, 3000, 7155, 5895);
@@ -56,14 +47,14 @@ AutoSettingsPanel::AutoSettingsPanel(PanelKit& panelKit, Dispatcher& dispatcher,
 
     QGroupBox* rule = panels.addPanel(auto_settings::RuleColourGroup, QStringLiteral("タイトルを囲む罫線の色"), panel);
     twips::SetGeometry(rule, 50, 1100, 3450, 750);
-    colourRow(rule, QStringLiteral("罫線の色"), auto_settings::RuleColourBox, RuleColourCode, auto_settings::RuleColourButton, 300)->setText(QStringLiteral("#BBDDFF"));
+    colourRow(rule, QStringLiteral("罫線の色"), auto_settings::RuleColourBox, auto_settings::RuleColourButton, 300)->setText(QStringLiteral("#BBDDFF"));
 
     QGroupBox* navigation = panels.addPanel(auto_settings::NavigationGroup, QStringLiteral("見出し文全体の設定"), panel);
     navigation_ = navigation;
     twips::SetGeometry(navigation, 3600, 1100, 3450, 1150);
     box(navigation, QStringLiteral("文字の大きさ(絶対値)"), auto_settings::NavigationFontSizeBox, QStringLiteral("2"), 300);
-    colourRow(navigation, QStringLiteral("背景色"), auto_settings::NavigationBackgroundBox, NavigationBackgroundCode,
-              auto_settings::NavigationBackgroundButton, 700)->setText(QStringLiteral("#BBDDFF"));
+    colourRow(navigation, QStringLiteral("背景色"), auto_settings::NavigationBackgroundBox, auto_settings::NavigationBackgroundButton, 700)
+        ->setText(QStringLiteral("#BBDDFF"));
 
     auto* frames = new QGroupBox(QStringLiteral("フレーム"), panel);
     twips::SetGeometry(frames, 50, 1950, 3450, 700);
@@ -84,15 +75,13 @@ AutoSettingsPanel::AutoSettingsPanel(PanelKit& panelKit, Dispatcher& dispatcher,
     QGroupBox* body = panels.addPanel(auto_settings::BodyGroup, QStringLiteral("本文全体の設定"), panel);
     twips::SetGeometry(body, 50, 2750, 3450, 1550);
     box(body, QStringLiteral("大きさ(絶対値)"), auto_settings::BodyFontSizeBox, QStringLiteral("3"), 300);
-    colourRow(body, QStringLiteral("文字色"), auto_settings::BodyTextColourBox, BodyTextColourCode,
-              auto_settings::BodyTextColourButton, 700)->setText(QStringLiteral("#0000A0"));
-    colourRow(body, QStringLiteral("背景色"), auto_settings::BodyBackgroundBox, BodyBackgroundCode,
-              auto_settings::BodyBackgroundButton, 1100)->setText(QStringLiteral("#FFE8D0"));
+    colourRow(body, QStringLiteral("文字色"), auto_settings::BodyTextColourBox, auto_settings::BodyTextColourButton, 700)->setText(QStringLiteral("#0000A0"));
+    colourRow(body, QStringLiteral("背景色"), auto_settings::BodyBackgroundBox, auto_settings::BodyBackgroundButton, 1100)->setText(QStringLiteral("#FFE8D0"));
 
     QGroupBox* headings = panels.addPanel(auto_settings::HeadingsGroup, QStringLiteral("段落見出し文字の設定"), panel);
     twips::SetGeometry(headings, 3600, 2350, 3450, 1150);
     box(headings, QStringLiteral("大きさ(絶対値)"), auto_settings::HeadingSizeBox, QStringLiteral("3"), 300);
-    colourRow(headings, QString(), auto_settings::HeadingColourBox, HeadingColourCode, auto_settings::HeadingColourButton, 700)->setText(QStringLiteral("#0000BD"));
+    colourRow(headings, QString(), auto_settings::HeadingColourBox, auto_settings::HeadingColourButton, 700)->setText(QStringLiteral("#0000BD"));
 
     // The work list of the steps; the run keeps its lines elsewhere, so it stays empty and hidden.
     panels.add<QListWidget>(panel, auto_settings::WorkList)->hide();
@@ -112,15 +101,14 @@ QLineEdit* AutoSettingsPanel::box(QGroupBox* group, const QString& label, Contro
     return edit;
 }
 
-QLineEdit* AutoSettingsPanel::colourRow(QGroupBox* group, const QString& label, ControlId boxId, int boxCode,
-                                        ControlId button, int top)
+QLineEdit* AutoSettingsPanel::colourRow(QGroupBox* group, const QString& label, ControlId boxId, ControlId button, int top)
 {
     QLineEdit* edit = box(group, label, boxId, QString(), top);
     auto* pick = panels.add<QPushButton>(group, button);
     pick->setText(QStringLiteral("色"));
     pick->setAutoDefault(false);
     twips::SetGeometry(pick, ButtonLeft, top, 450, RowHeight);
-    connect(pick, &QPushButton::clicked, this, [this, boxCode] { pickColourFor(boxCode); });
+    connect(pick, &QPushButton::clicked, this, [this, boxId] { pickColourFor(boxId); });
     return edit;
 }
 
@@ -135,9 +123,11 @@ void AutoSettingsPanel::showNavigationSettings(bool sideBySide)
     navigation_->setVisible(sideBySide);
 }
 
-void AutoSettingsPanel::pickColourFor(int boxCode)
+void AutoSettingsPanel::pickColourFor(ControlId box)
 {
-    procs.call(procedure::OpenColourPickerFor, boxCode);
+    ColourRequest request;
+    request.deliver = [this, box](const PickedColour& colour) { controls.get<QLineEdit>(box)->setText(colour.chosen); };
+    colourPicker.pickColour(std::move(request));
 }
 
 QString AutoSettingsPanel::text(ControlId box) const

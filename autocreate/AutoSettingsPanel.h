@@ -5,10 +5,10 @@
 
 #include <QObject>
 
+class ColourPicking;
 class ControlRegistry;
 class Dispatcher;
 class PanelKit;
-class Procedures;
 class QGroupBox;
 class QLineEdit;
 class QRadioButton;
@@ -21,15 +21,15 @@ class AutoSettingsPanel : public QObject {
     Q_OBJECT
 
 public:
-    AutoSettingsPanel(PanelKit& panels, Dispatcher& dispatcher, Procedures& procs);
+    AutoSettingsPanel(PanelKit& panels, Dispatcher& dispatcher, ColourPicking& colourPicker);
 
     // The menu item "自動作成設定": the panel at its place, in front, with its explanation.
     void showPanel();
     // The frame layout was chosen: the navigation page's settings matter only for frames side by
     // side.
     void showNavigationSettings(bool sideBySide);
-    // A colour button: the colour picker for its box, named by the box's target code.
-    void pickColourFor(int boxCode);
+    // A colour button: the colour picker's next colour goes into its box.
+    void pickColourFor(ControlId box);
 
     // What a run reads from the panel.
     autocreate::AutoCreateSettings settings() const;
@@ -37,14 +37,14 @@ public:
     void hide();
 
 private:
-    // A colour box with its button, which opens the colour picker with the box's target code.
-    QLineEdit* colourRow(QGroupBox* group, const QString& label, ControlId box, int boxCode, ControlId button, int top);
+    // A colour box with its button, which asks the colour picker for the box's colour.
+    QLineEdit* colourRow(QGroupBox* group, const QString& label, ControlId box, ControlId button, int top);
     QLineEdit* box(QGroupBox* group, const QString& label, ControlId id, const QString& text, int top);
     QString text(ControlId box) const;
 
     PanelKit& panels;
     ControlRegistry& controls;
-    Procedures& procs;
+    ColourPicking& colourPicker;
     // The navigation page's settings, shown for frames side by side only.
     QWidget* navigation_ = nullptr;
 };

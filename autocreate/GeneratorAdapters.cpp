@@ -137,7 +137,7 @@ AutoCreateGenerators realGenerators(const PanelInputs& panels, const QString& do
         const gen::TitleInput in{editorWith(page), title};
         return apply(effects, in.editor, gen::makeTitle(in));
     };
-    g.setBodyColors = [effects](const QString& page, const QString& textColour,
+    g.setBodyColours = [effects](const QString& page, const QString& textColour,
                                 const QString& backColour) {
         const gen::BodyColoursInput in{editorWith(page), textColour, backColour};
         return apply(effects, in.editor, gen::makeBodyColours(in));

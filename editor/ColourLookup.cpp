@@ -1,35 +1,17 @@
 #include "editor/ColourLookup.h"
-#include "editor/EditorProcedures.h"
 
 #include "editor/ColourNames.h"
 #include "editor/EditApply.h"
 #include "editor/EditContext.h"
 #include "editor/EditMessages.h"
 #include "editor/UndoRing.h"
-#include "platform/ControlRegistry.h"
 #include "platform/Dialogs.h"
-#include "platform/Procedures.h"
 #include "platform/RichEdit.h"
 #include "workspace/Workspace.h"
-#include "editor/EditorControls.h"
-
-#include <QLineEdit>
-#include <QWidget>
 
 ColourLookup::ColourLookup(EditContext& context)
     : ctx(context)
 {
-    ctx.procs.define(procedure::InsertColour, std::function<void(const QString&)>([this](const QString& cs) { applyPickedColour(cs); }));
-}
-
-QColor ColourLookup::plainLabelColour()
-{
-    return QColor(0, 0, 128);
-}
-
-QColor ColourLookup::foundLabelColour()
-{
-    return QColor(255, 128, 0);
 }
 
 const QStringList& ColourLookup::colourNames()
@@ -61,26 +43,4 @@ void ColourLookup::applyPickedColour(const QString& cs)
     }
     if (colourApplied)
         colourApplied(c.kind == ColourInsertion::Replace ? c.replacement : QString());
-}
-
-void ColourLookup::lookUpSelectedTag()
-{
-    RichEdit* ed = ctx.ws.currentEditor();
-    if (ed->selectionLength() == 0)
-        return;
-    if (!tagDictionary_) {
-        // Until the dictionary window is built, its plain opening is all there is.
-        ctx.callIfDefined(procedure::ShowTagDictionary);
-        return;
-    }
-    const QStringList captions = tagDictionary_->tagCaptions();
-    for (int i = 0; i < captions.size(); ++i)
-        tagDictionary_->setLabelBackColour(i, plainLabelColour());
-    const int found = findTagCaption(ed->selectedText(), captions);
-    if (found < 0) {
-        ctx.ws.dlg.message(editmsg::TagNotInDictionary);
-        return;
-    }
-    tagDictionary_->showEntry(found);
-    tagDictionary_->setLabelBackColour(found, foundLabelColour());
 }

@@ -144,19 +144,3 @@ ColourInsertion colourInsertion(const QString& text, const Selection& selection,
     c.wrap.after = QStringLiteral(" </FONT> ");
     return c;
 }
-
-int findTagCaption(const QString& selectedText, const QStringList& captions)
-{
-    QString w = textrules::trimBlanks(selectedText);
-    if (w.startsWith(QLatin1Char('<')))
-        w.remove(0, 1);
-    if (w.endsWith(QLatin1Char('>')))
-        w.chop(1);
-    if (w.isEmpty())
-        return -1;
-    for (qsizetype i = 0; i < captions.size(); ++i) {
-        if (captions[i].contains(w, Qt::CaseInsensitive))
-            return static_cast<int>(i);
-    }
-    return -1;
-}

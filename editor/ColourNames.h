@@ -50,7 +50,3 @@ struct ColourInsertion {
 ColourInsertion colourInsertion(const QString& text, const Selection& selection, const QString& colour,
                                 const QStringList& names);
 
-// The tag dictionary entry for a selected tag name: the index of the first caption that holds the
-// name (one "<" in front and one ">" behind dropped, blanks around it trimmed), letter case
-// ignored; -1 when no caption does or the name is empty.
-int findTagCaption(const QString& selectedText, const QStringList& captions);

@@ -1,5 +1,4 @@
 #include "editor/Edit2Menu.h"
-#include "editor/EditorProcedures.h"
 
 #include "editor/Colouring.h"
 #include "editor/EditApply.h"
@@ -47,18 +46,18 @@ void Edit2Menu::declareMenu()
     const ItemActions actions = {
         {1, [this] {
              ctx.undo.takeSnapshot();
-             ctx.callIfDefined(procedure::InsertSpace);
+             Q_EMIT spaceRequested();
          }},
         {2, framed([this] { ctx.insert.insertLineBreakTag(); })},
-        {4, framed([this] { ctx.callIfDefined(procedure::InsertAlignedParagraph); })},
-        {5, framed([this] { ctx.callIfDefined(procedure::InsertAlignedDivision); })},
+        {4, framed([this] { Q_EMIT alignedParagraphRequested(); })},
+        {5, framed([this] { Q_EMIT alignedDivisionRequested(); })},
         {7, framed([this] { toolbar.changeFontSize(1); })},
         {8, framed([this] { toolbar.changeFontSize(2); })},
         {9, framed([this] { toolbar.setTextStyle(1); })},
-        {11, framed([this] { ctx.callIfDefined(procedure::ShowColourPicker); })},
-        {12, [this] { ctx.callIfDefined(procedure::ShowTagDictionary); }},
+        {11, framed([this] { Q_EMIT colourPickerRequested(); })},
+        {12, [this] { Q_EMIT tagDictionaryRequested(); }},
         {14, [this] { grammar.runCheck(); }},
-        {16, [this] { ctx.callIfDefined(procedure::ShowHelpPage, 10); }},
+        {16, [this] { Q_EMIT helpPageRequested(HelpPage::Regions); }},
         {17, [this] { regions.foldAllButSelection(); }},
         {18, [this] { regions.foldSelection(); }},
         {20, [this] { regions.unfoldAll(ctx.ws.currentIndex()); }},
@@ -109,6 +108,5 @@ void Edit2Menu::reindentHtml()
 
 void Edit2Menu::showLineLengthPanel()
 {
-    if (openLineLengthPanel)
-        openLineLengthPanel();
+    Q_EMIT lineLengthPanelRequested();
 }

@@ -1,6 +1,8 @@
 #pragma once
 
-#include <functional>
+#include "editor/HelpViewer.h"
+
+#include <QObject>
 
 struct EditContext;
 class EditorFonts;
@@ -10,8 +12,11 @@ class Regions;
 class ToolbarButtons;
 
 // The Edit-2 menu: function-key tag insertions and the document-wide tools (grammar
-// check, regions, header and footer, re-indenting).
-class Edit2Menu {
+// check, regions, header and footer, re-indenting). What the menu asks of the subsystems above
+// the editor it signals; the shell connects each request to the subsystem that does it.
+class Edit2Menu : public QObject {
+    Q_OBJECT
+
 public:
     Edit2Menu(EditContext& context, ToolbarButtons& toolbar, GrammarPanel& grammar, Regions& regions, EditorFonts& fonts,
               PanelKit& panels);
@@ -23,8 +28,17 @@ public:
     // Re-indents the whole text of the current document.
     void reindentHtml();
     void showLineLengthPanel();
-    // Opens the indent panel for the line length; the wizards own it, and the shell fills this in.
-    std::function<void()> openLineLengthPanel;
+
+Q_SIGNALS:
+    // The guided panels' non-breaking space, aligned paragraph and aligned division.
+    void spaceRequested();
+    void alignedParagraphRequested();
+    void alignedDivisionRequested();
+    void colourPickerRequested();
+    void tagDictionaryRequested();
+    void helpPageRequested(HelpPage page);
+    // The indent panel, which the wizards own, for the line length.
+    void lineLengthPanelRequested();
 
 private:
     // Removes every tab; the caret keeps its place in the text without them.

@@ -1,15 +1,9 @@
 #pragma once
 
-#include "platform/Procedures.h"
-
-#include <QString>
-#include <QVariant>
-
 class Colouring;
 class CommandRegistry;
 class ControlRegistry;
 class Insertion;
-class Procedures;
 class UndoRing;
 class Workspace;
 
@@ -22,11 +16,7 @@ struct EditContext {
     Colouring& colour;
     ControlRegistry& controls;
     CommandRegistry& commands;
-    Procedures& procs;
 
-    // Runs a procedure of a subsystem above the editor when that subsystem is built; false when
-    // nobody defined it.
-    bool callIfDefined(ProcedureId id, const QVariant& argument = QVariant()) const;
     // Empties the current editor's own undo buffer, so that the next undo takes the ring snapshot.
     void emptyUndoBuffer() const;
 };

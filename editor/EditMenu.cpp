@@ -1,6 +1,5 @@
 #include "editor/EditMenu.h"
 #include "editor/EditorControls.h"
-#include "editor/EditorProcedures.h"
 
 #include "editor/Colouring.h"
 #include "editor/EditApply.h"
@@ -16,7 +15,6 @@
 #include "platform/CommandRegistry.h"
 #include "platform/ControlRegistry.h"
 #include "platform/Dialogs.h"
-#include "platform/Procedures.h"
 #include "platform/RichEdit.h"
 #include "platform/TabStrip.h"
 #include "workspace/DocumentText.h"
@@ -63,7 +61,6 @@ EditMenu::EditMenu(EditContext& context, PasteMode& pasteMode, SearchPanels& sea
     , paste(pasteMode)
     , search(searchPanels)
 {
-    ctx.procs.define(procedure::SelectBody, [this] { selectBody(); });
 }
 
 void EditMenu::declareMenu()
@@ -85,18 +82,18 @@ void EditMenu::declareMenu()
         {10, item([this] { ctx.insert.insertLineBreakTag(); })},
         {11, item([this] { deleteLineBreakTags(); })},
         {12, item([this] { insertLineBreakTagsInSelection(); })},
-        {14, item([this] { ctx.callIfDefined(procedure::InsertSpace); })},
+        {14, item([this] { Q_EMIT spaceRequested(); })},
         {15, item([this] { deleteAllLineBreaks(); })},
         {17, item([this] { changeTagCase(1); })},
         {18, item([this] { changeTagCase(2); })},
         {20, item([this] { encodeSpecialCharacters(); })},
         {22, item([this] { ctx.colour.recolourCurrent(); })},
-        {24, item([this] { ctx.callIfDefined(procedure::InsertPageSkeleton); })},
+        {24, item([this] { Q_EMIT pageSkeletonRequested(); })},
         {26, item([this] { selectAll(); })},
         {27, item([this] { clearAllText(); })},
         // The direct search runs from the preview only.
         {29, [this] { runFromMenu([] {}, [this] { searchSelectedText(); }); }},
-        {31, item([this] { ctx.callIfDefined(procedure::ShowHelpPage, 8); })},
+        {31, item([this] { Q_EMIT helpPageRequested(HelpPage::EditMode); })},
     };
     ctx.commands.define(edit_menu::Menu, commandItems(editMenuItems(), actions));
 }
@@ -230,12 +227,10 @@ void EditMenu::searchSelectedText()
         return;
     }
     ctx.ws.selectSourceTab(ctx.ws.currentIndex());
-    if (stopPreviewTimer)
-        stopPreviewTimer();
+    Q_EMIT previewTimerStopRequested();
     ctx.controls.get<QLineEdit>(search_panel::Word)->setText(step.word);
     ctx.controls.get<QRadioButton>(search_panel::OneAtATime)->setChecked(true);
-    if (!ctx.callIfDefined(procedure::PressExecuteButton, buttonNumber(ExecuteButton::Search)))
-        search.searchForWord();
+    search.pressSearchButton();
     clipboard->clear();
 }
 

@@ -1,7 +1,9 @@
 #pragma once
 
 #include "editor/EditResult.h"
+#include "editor/HelpViewer.h"
 
+#include <QObject>
 #include <functional>
 #include <optional>
 
@@ -11,8 +13,11 @@ class SearchPanels;
 
 // The Edit menu `edit` and the commands behind it that the toolbar and the popup menus share:
 // undo, the clipboard, line-break marks, tag case, entities, clearing, selecting the body and
-// the direct search from the preview.
-class EditMenu {
+// the direct search from the preview. What the menu asks of the subsystems above the editor it
+// signals; the shell connects each request to the subsystem that does it.
+class EditMenu : public QObject {
+    Q_OBJECT
+
 public:
     EditMenu(EditContext& context, PasteMode& pasteMode, SearchPanels& search);
 
@@ -34,13 +39,18 @@ public:
     void clearAllText();
     void searchSelectedText();
     void deleteAllLineBreaks();
-    // Selects what lies inside the body (the whole text without one). Also the procedure
-    // procedure::SelectBody.
+    // Selects what lies inside the body (the whole text without one).
     void selectBody();
     void selectAll();
 
-    // Stops the pending display of the preview; the shell fills it in.
-    std::function<void()> stopPreviewTimer;
+Q_SIGNALS:
+    // The direct search leaves the preview: its pending display is stopped.
+    void previewTimerStopRequested();
+    // The guided panels' non-breaking space.
+    void spaceRequested();
+    // Automatic creation's page around a text that has none.
+    void pageSkeletonRequested();
+    void helpPageRequested(HelpPage page);
 
 private:
     // The rule of every Edit menu item: on the current document's source tab the command runs

@@ -26,9 +26,6 @@ inline const QString DirectSearchNotFound = QStringLiteral("検索文字が見�
 inline const QString BrowserPageNotWritten = QStringLiteral("ブラウザーで表示する一時ファイルが書き込めませんでした。フォルダーがあるか、書き込めるかを確かめてください。");
 inline const QString BrowserNotStarted = QStringLiteral("ブラウザーを起動できませんでした。");
 
-// The tag look-up when no dictionary entry holds the selected name (OK button).
-inline const QString TagNotInDictionary = QStringLiteral("選択された文字はタグ辞典には登録されていません。");
-
 // The grammar check.
 inline const QString KanaQuestion = QStringLiteral("半角カタカナがあります、全て置換しますか");
 inline const QString BracketMissing = QStringLiteral("<が有りません。");

@@ -97,7 +97,7 @@ void EditorFonts::applyColourScheme(int scheme)
     } else {
         colour.recolour(ed);
     }
-    ws.state.settings.set(setting::FontColor, scheme);
+    ws.state.settings.set(setting::ColourScheme, scheme);
     ed->setFirstVisibleLine(top);
     ed->setSelectionStart(caret);
     ed->setFirstVisibleLine(top);

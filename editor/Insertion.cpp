@@ -1,8 +1,6 @@
 #include "editor/Insertion.h"
-#include "editor/EditorProcedures.h"
 
 #include "editor/UndoRing.h"
-#include "platform/Procedures.h"
 #include "platform/RichEdit.h"
 #include "platform/TextFile.h"
 #include "platform/TextRules.h"
@@ -95,5 +93,5 @@ void Insertion::pasteClipboard()
 void Insertion::insertLineBreakTag()
 {
     undo.takeSnapshot();
-    procs.call(procedure::InsertLineBreak);
+    Q_EMIT lineBreakRequested();
 }

@@ -1,19 +1,20 @@
 #pragma once
 
 #include <QColor>
+#include <QObject>
 #include <QString>
 
-class Procedures;
 class UndoRing;
 class Workspace;
 
 // The primitives through which commands put text into the current document's editor.
-class Insertion {
+class Insertion : public QObject {
+    Q_OBJECT
+
 public:
-    Insertion(Workspace& workspace, UndoRing& undoRing, Procedures& procedures)
+    Insertion(Workspace& workspace, UndoRing& undoRing)
         : ws(workspace)
         , undo(undoRing)
-        , procs(procedures)
     {
     }
 
@@ -26,7 +27,8 @@ public:
     void insertAtCaret(QString& str1);
     // Pastes the clipboard's text into the control that has the focus, after a snapshot.
     void pasteClipboard();
-    // Inserts "<BR>" in front of the selection, after a snapshot (the generators' procedure::InsertLineBreak).
+    // Inserts "<BR>" in front of the selection, after a snapshot: the line-break generator of the
+    // guided panels does it (lineBreakRequested).
     void insertLineBreakTag();
 
     // The colour of inserted tags.
@@ -35,8 +37,10 @@ public:
     // True when the current document's file name ends in ".css" (any case).
     bool isStylesheetDocument() const;
 
+Q_SIGNALS:
+    void lineBreakRequested();
+
 private:
     Workspace& ws;
     UndoRing& undo;
-    Procedures& procs;
 };

@@ -1,5 +1,4 @@
 #include "editor/PopupMenus.h"
-#include "editor/EditorProcedures.h"
 
 #include "editor/Colouring.h"
 #include "editor/EditContext.h"
@@ -55,15 +54,15 @@ ItemActions PopupMenus::editorPopupActions()
         {7, [this] { regions.foldSelection(); }},
         {8, [this] { regions.unfoldAll(ctx.ws.currentIndex()); }},
         {10, [this] { ctx.colour.recolourCurrent(); }},
-        {12, [this] { ctx.callIfDefined(procedure::ShowCssBuilder); }},
-        {13, [this] { ctx.callIfDefined(procedure::ListStyleClasses); }},
+        {12, [this] { Q_EMIT cssBuilderRequested(); }},
+        {13, [this] { Q_EMIT styleClassListRequested(); }},
     };
 }
 
 ItemActions PopupMenus::stylePopupActions()
 {
     return {
-        {0, [this] { ctx.callIfDefined(procedure::ListStyleClasses); }},
+        {0, [this] { Q_EMIT styleClassListRequested(); }},
         {2, [this] { edit.undo(); }},
         {4, [this] { edit.cutSelection(); }},
         {5, [this] { edit.copySelection(); }},
@@ -83,5 +82,5 @@ void PopupMenus::onEditorMouseDown(int button)
         ctx.commands.menu(editor_popup::Menu)->popup(QCursor::pos());
         return;
     }
-    ctx.callIfDefined(procedure::HideStyleClasses);
+    Q_EMIT styleClassListDismissed();
 }

@@ -1,6 +1,5 @@
 #include "editor/SearchPanels.h"
 #include "editor/EditorControls.h"
-#include "editor/EditorProcedures.h"
 
 #include "editor/EditApply.h"
 #include "editor/EditContext.h"
@@ -10,7 +9,6 @@
 #include "editor/SearchReplace.h"
 #include "editor/Colouring.h"
 #include "platform/ControlRegistry.h"
-#include "platform/Procedures.h"
 #include "platform/RichEdit.h"
 #include "platform/Twips.h"
 #include "workspace/PanelKit.h"
@@ -36,7 +34,18 @@ SearchPanels::SearchPanels(EditContext& context, PanelKit& panelKit)
 {
     buildSearchPanel();
     buildReplacePanel();
-    ctx.procs.define(procedure::SearchText, [this] { searchForWord(); });
+}
+
+void SearchPanels::pressSearchButton()
+{
+    panels.press(ExecuteButton::Search);
+}
+
+void SearchPanels::searchEveryOccurrenceOf(const QString& word)
+{
+    box(search_panel::Word)->setText(word);
+    ctx.controls.get<QRadioButton>(search_panel::EveryOccurrence)->setChecked(true);
+    searchForWord();
 }
 
 void SearchPanels::buildSearchPanel()

@@ -27,9 +27,13 @@ public:
 
     void showSearchPanel();
     void showReplacePanel();
-    // The search panel's button: one search step, or the highlight of every occurrence. Also
-    // the procedure procedure::SearchText.
+    // The search panel's button: one search step, or the highlight of every occurrence.
     void searchForWord();
+    // Presses the search panel's button, as a click on it does.
+    void pressSearchButton();
+    // The word in the search box, every occurrence chosen, and the search run: every occurrence
+    // is painted.
+    void searchEveryOccurrenceOf(const QString& word);
     // Paints the whole text blue and every occurrence of st red; the last one stays selected.
     void searchFor(const QString& st);
     // Find next; false when there is nothing to find (the press then leaves at once).

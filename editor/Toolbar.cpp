@@ -1,7 +1,5 @@
 #include "editor/Toolbar.h"
-#include "editor/EditorProcedures.h"
 
-#include "editor/ColourLookup.h"
 #include "editor/EditApply.h"
 #include "editor/EditContext.h"
 #include "editor/EditMenu.h"
@@ -71,12 +69,11 @@ QIcon themeIcon(const char* name)
 
 } // namespace
 
-ToolbarButtons::ToolbarButtons(EditContext& context, QToolBar* bar, PasteMode& pasteMode, EditMenu& editMenu, ColourLookup& tagLookup,
-                 DocumentFiles& documentFiles)
+ToolbarButtons::ToolbarButtons(EditContext& context, QToolBar* bar, PasteMode& pasteMode, EditMenu& editMenu,
+                               DocumentFiles& documentFiles)
     : ctx(context)
     , paste(pasteMode)
     , edit(editMenu)
-    , lookup(tagLookup)
     , files(documentFiles)
     , buttons_(new QMenu(bar))
 {
@@ -88,13 +85,12 @@ ToolbarButtons::ToolbarButtons(EditContext& context, QToolBar* bar, PasteMode& p
             ctx.emptyUndoBuffer();
         };
     };
-    const auto upward = [this](ProcedureId id) { return [this, id] { ctx.callIfDefined(id); }; };
     actions_ = {
         {QStringLiteral("新規挿入"), [this] { ctx.ws.addDocument(); }},
-        {QStringLiteral("開く"), [this] { if (openFile) openFile(); }},
+        {QStringLiteral("開く"), [this] { Q_EMIT openFileRequested(); }},
         {QStringLiteral("閉じる"), [this] { files.closeDocument(); }},
         {QStringLiteral("上書き保存"), [this] { files.save(); }},
-        {QStringLiteral("印刷"), [this] { if (printText) printText(); }},
+        {QStringLiteral("印刷"), [this] { Q_EMIT printRequested(); }},
         {QStringLiteral("元に戻す"), [this] {
              paste.end();
              ctx.undo.stepBack();
@@ -108,29 +104,25 @@ ToolbarButtons::ToolbarButtons(EditContext& context, QToolBar* bar, PasteMode& p
         {QStringLiteral("検索"), [this] { edit.openSearchPanel(); }},
         {QStringLiteral("改行"), framed([this] { ctx.insert.insertLineBreakTag(); })},
         {QStringLiteral("タグ"), [this] {
-             if (ctx.ws.currentEditor()->selectionLength() != 0)
-                 lookup.lookUpSelectedTag();
-             else
-                 ctx.callIfDefined(procedure::ShowTagDictionary);
-             if (TagDictionaryAccess* dictionary = lookup.tagDictionary())
-                 dictionary->setOpen();
+             RichEdit* ed = ctx.ws.currentEditor();
+             Q_EMIT tagLookUpRequested(ed->selectionLength() != 0 ? ed->selectedText() : QString());
          }},
         {QStringLiteral("太字"), framed([this] { setTextStyle(1); })},
         {QStringLiteral("斜体"), framed([this] { setTextStyle(2); })},
         {QStringLiteral("下線"), framed([this] { setTextStyle(3); })},
-        {QStringLiteral("左揃え"), framed([this] { setAlignment(1); })},
-        {QStringLiteral("中央揃え"), framed([this] { setAlignment(2); })},
-        {QStringLiteral("右揃え"), framed([this] { setAlignment(3); })},
+        {QStringLiteral("左揃え"), framed([this] { alignAtCaret(1); })},
+        {QStringLiteral("中央揃え"), framed([this] { alignAtCaret(2); })},
+        {QStringLiteral("右揃え"), framed([this] { alignAtCaret(3); })},
         {QStringLiteral("文字大"), framed([this] { changeFontSize(1); })},
         {QStringLiteral("文字少"), framed([this] { changeFontSize(2); })},
         {QStringLiteral("色の設定"), [this] {
              // The selection stays in view while the picker has the focus; the colour comes later.
              ctx.ws.currentEditor()->setSelectionHidden(false);
-             ctx.callIfDefined(procedure::ShowColourPicker);
+             Q_EMIT colourPickerRequested();
              ctx.emptyUndoBuffer();
          }},
-        {QStringLiteral("画像"), framed(upward(procedure::OpenImagePanel))},
-        {QStringLiteral("音楽"), framed(upward(procedure::OpenBackgroundSoundPanel))},
+        {QStringLiteral("画像"), framed([this] { Q_EMIT imagePanelRequested(); })},
+        {QStringLiteral("音楽"), framed([this] { Q_EMIT backgroundSoundPanelRequested(); })},
         {QStringLiteral("ブラウザー"), [this] { showInBrowser(); }},
         {QStringLiteral("貼"), [this] { paste.toggle(); }},
     };
@@ -193,7 +185,7 @@ void ToolbarButtons::changeFontSize(int mode)
     wrapSelection(fontSizeWrap, mode);
 }
 
-void ToolbarButtons::setAlignment(int mode)
+void ToolbarButtons::alignAtCaret(int mode)
 {
     RichEdit* ed = ctx.ws.currentEditor();
     if (ed->selectionStart() == 0)

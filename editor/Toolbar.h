@@ -2,6 +2,7 @@
 
 #include "editor/EditResult.h"
 
+#include <QObject>
 #include <QString>
 #include <functional>
 #include <optional>
@@ -9,7 +10,6 @@
 #include <vector>
 
 struct EditContext;
-class ColourLookup;
 class DocumentFiles;
 class EditMenu;
 class PasteMode;
@@ -18,11 +18,13 @@ class QToolBar;
 
 // The main toolbar: document commands, undo and the clipboard, search, a few tag insertions, the
 // colour picker, the browser and the paste-mode switch. Its buttons are the items of the command
-// registry's menu `toolbar::Buttons` (editor/EditorMenus.h), in their order on the bar.
-class ToolbarButtons {
+// registry's menu `toolbar::Buttons` (editor/EditorMenus.h), in their order on the bar. What a
+// button asks of the subsystems above the editor it signals; the shell connects each request.
+class ToolbarButtons : public QObject {
+    Q_OBJECT
+
 public:
-    ToolbarButtons(EditContext& context, QToolBar* bar, PasteMode& pasteMode, EditMenu& editMenu, ColourLookup& lookup,
-            DocumentFiles& files);
+    ToolbarButtons(EditContext& context, QToolBar* bar, PasteMode& pasteMode, EditMenu& editMenu, DocumentFiles& files);
 
     // A button, by the key it carries.
     void pressButton(const QString& key);
@@ -32,13 +34,20 @@ public:
     // Mode 1 one size bigger, 2 one size smaller.
     void changeFontSize(int mode);
     // Mode 1 left, 2 centre, 3 right: the alignment attribute put at the caret.
-    void setAlignment(int mode);
+    void alignAtCaret(int mode);
     // Writes the current document's temporary page and opens it in the desktop's browser.
     void showInBrowser();
 
-    // The file commands of the shell; it fills them in.
-    std::function<void()> openFile;
-    std::function<void()> printText;
+Q_SIGNALS:
+    // The File menu's open and print.
+    void openFileRequested();
+    void printRequested();
+    // The tag dictionary: the selected text looked up in it, or, with nothing selected, the
+    // dictionary shown.
+    void tagLookUpRequested(const QString& selectedText);
+    void colourPickerRequested();
+    void imagePanelRequested();
+    void backgroundSoundPanelRequested();
 
 private:
     void declareButtons(QToolBar* bar);
@@ -48,7 +57,6 @@ private:
     EditContext& ctx;
     PasteMode& paste;
     EditMenu& edit;
-    ColourLookup& lookup;
     DocumentFiles& files;
     QMenu* buttons_;
     std::vector<std::pair<QString, std::function<void()>>> actions_;

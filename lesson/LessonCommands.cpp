@@ -1,6 +1,4 @@
 #include "lesson/LessonCommands.h"
-#include "stylesheet/StylesheetProcedures.h"
-#include "wizards/WizardProcedures.h"
 
 #include "editor/Colouring.h"
 #include "editor/EditorMenus.h"
@@ -9,7 +7,6 @@
 #include "platform/CommandRegistry.h"
 #include "platform/ControlRegistry.h"
 #include "platform/Dialogs.h"
-#include "platform/Procedures.h"
 #include "platform/RichEdit.h"
 #include "platform/SharedConstants.h"
 #include "platform/TabStrip.h"
@@ -22,6 +19,7 @@
 #include "wizards/AdvancedPanelControls.h"
 #include "toolwindows/ColourPickerWindow.h"
 #include "wizards/Dispatcher.h"
+#include "wizards/Generators.h"
 #include "wizards/EasyMenu.h"
 #include "workspace/DocumentFiles.h"
 #include "workspace/PanelKit.h"
@@ -164,7 +162,7 @@ LessonCommands::Outcome LessonCommands::run(const lesson::Command& c)
     case Word::Value: return chooseValue(a);
     case Word::ColourName: return basicColour(a);
     case Word::Image: return image(a);
-    case Word::InsertImage: ctx.procs.call(procedure::InsertImage); return Outcome::Front;
+    case Word::InsertImage: ctx.generators.insertImage(); return Outcome::Front;
     case Word::OkClick: ctx.dispatcher.press(ExecuteButton::MakeRuleWithSelector); return Outcome::Front;
     case Word::InsertStyle:
         ctx.dispatcher.press(ExecuteButton::InsertStyleText);
@@ -552,7 +550,7 @@ LessonCommands::Outcome LessonCommands::chooseValue(const QString& argument)
     const int row = findEntry(list, [&](const QString& entry) { return textrules::trimBlanks(entry).section(u' ', 0, 0) == wanted; });
     if (row >= 0) {
         choose(list, row);
-        ctx.procs.call(procedure::TakeChosenCssValue);
+        ctx.stylesheet.builder.writeChosenValue();
     }
     serveEvents();
     return Outcome::Front;

@@ -1,11 +1,9 @@
 #include "lesson/LessonWindow.h"
-#include "wizards/WizardProcedures.h"
 
 #include "lesson/LessonControls.h"
 #include "lesson/LessonTexts.h"
 #include "platform/Dialogs.h"
 #include "platform/LineEnds.h"
-#include "platform/Procedures.h"
 #include "platform/RichEdit.h"
 #include "platform/SharedConstants.h"
 #include "platform/TabStrip.h"
@@ -79,11 +77,17 @@ LessonWindow::LessonWindow(const LessonContext& context)
     });
 
     ctx.controls.add(lesson_window::Window, this);
-    ctx.procs.define(procedure::ShowLesson, std::function<void()>([this] { whenFree([this] { openLesson(); }); }));
-    ctx.procs.define(procedure::RaiseLesson, std::function<void()>([this] {
-        if (isVisible())
-            raise();
-    }));
+}
+
+void LessonWindow::openLessonWhenFree()
+{
+    whenFree([this] { openLesson(); });
+}
+
+void LessonWindow::raiseIfShown()
+{
+    if (isVisible())
+        raise();
 }
 
 LessonWindow::~LessonWindow() = default;

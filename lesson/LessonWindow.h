@@ -42,8 +42,12 @@ public:
     // The line at which the last step began; empty until the first step.
     QString stepMark;
 
-    // The stylesheet menu's lesson item (procedure::ShowLesson).
+    // Loads the lesson and shows the window.
     void openLesson();
+    // The stylesheet menu's lesson item: the lesson opens once a step under way is over.
+    void openLessonWhenFree();
+    // Comes to the front when it is shown (after the colour picker hid for the lesson).
+    void raiseIfShown();
     // Loads the script named by s from resource/ and shows the welcome text, which s receives.
     void loadScript(QString& s);
     // One step at lineNo.

@@ -24,11 +24,10 @@ void HelpMenu::declareMenu(CommandRegistry& commands, HelpPane& pane)
     ie.toggles = &helpInBrowserWindow;
     ie.id = help_menu::HelpInBrowserWindow;
     items.push_back(ie);
-    for (const HelpPage& page : helpPages()) {
-        items.push_back({page.number - 1, QStringLiteral("-")});
-        CommandItem shows{page.number, page.caption};
-        if (!page.file.isEmpty())
-            shows.handler = [this, n = page.number] { pane_->showHelpPage(n); };
+    for (const HelpPageEntry& entry : helpPages()) {
+        items.push_back({entry.menuIndex - 1, QStringLiteral("-")});
+        CommandItem shows{entry.menuIndex, entry.caption};
+        shows.handler = [this, page = entry.page] { pane_->showHelpPage(page); };
         items.push_back(shows);
     }
     commands.define(help_menu::Menu, items);

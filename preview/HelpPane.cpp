@@ -1,7 +1,5 @@
 #include "preview/HelpPane.h"
-#include "wizards/WizardProcedures.h"
 
-#include "platform/Procedures.h"
 #include "platform/StateValue.h"
 #include "platform/TabStrip.h"
 #include "platform/Twips.h"
@@ -51,22 +49,16 @@ QWidget* control(PanelKit& panels, ControlId id)
 
 } // namespace
 
-HelpPane::HelpPane(Workspace& workspace, PanelKit& panelKit, Dispatcher& dispatcher, Procedures& procs,
-                   const BoolState& inBrowserWindow)
+HelpPane::HelpPane(Workspace& workspace, PanelKit& panelKit, Dispatcher& dispatcher, const BoolState& inBrowserWindow)
     : ws(workspace)
     , panels(panelKit)
     , inBrowserWindow_(inBrowserWindow)
 {
     build();
-    procs.define(procedure::ShowHelpPage, std::function<void(int)>([this](int n) { showHelpPage(n); }));
-    dispatcher.setAction(ExecuteButton::ShowHelpContents, [this] { showHelpPage(4); });
+    dispatcher.setAction(ExecuteButton::ShowHelpContents, [this] { showHelpPage(HelpPage::Contents); });
     dispatcher.setAction(ExecuteButton::HelpPaneCloseBox, [this] {
         control(panels, help_pane::Panel)->hide();
-        // The colour picker, when it is open, comes back in front of the main window.
-        for (QWidget* w : QApplication::topLevelWidgets()) {
-            if (w->inherits("ColourPickerWindow") && w->isVisible())
-                w->raise();
-        }
+        Q_EMIT closed();
     });
 }
 
@@ -127,15 +119,15 @@ void HelpPane::placeBrowser()
     panels.controls.get<QWidget>(help_pane::Browser)->setGeometry(control(panels, help_pane::Explanation)->geometry());
 }
 
-void HelpPane::showHelpPage(int n)
+void HelpPane::layOut()
 {
     layoutPane();
-    if (n == 0)
-        return;
-    const QString file = helpPageFile(n);
-    if (file.isEmpty())
-        return;
-    showPage(helpPagePath(ws.state.programFolder, file));
+}
+
+void HelpPane::showHelpPage(HelpPage page)
+{
+    layoutPane();
+    showPage(helpPagePath(ws.state.programFolder, helpPageFile(page)));
 }
 
 void HelpPane::showHelpIndex()
@@ -170,7 +162,7 @@ void HelpPane::openWindow(const QUrl& page)
 
 void HelpPane::layoutOnResize()
 {
-    showHelpPage(0);
+    layoutPane();
     QWidget* frame = control(panels, help_pane::Panel);
     if (frame->isVisible()) {
         frame->raise();

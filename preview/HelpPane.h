@@ -1,6 +1,9 @@
 #pragma once
 
+#include "editor/HelpViewer.h"
+
 #include <QList>
+#include <QObject>
 #include <QPointer>
 #include <QString>
 #include <QUrl>
@@ -9,7 +12,6 @@
 class BoolState;
 class Dispatcher;
 class PanelKit;
-class Procedures;
 class WebBrowser;
 class Workspace;
 
@@ -18,15 +20,17 @@ class Workspace;
 // the explanation box and the browser over it. While the switch "help in a
 // browser window" is on, every page asked for opens in a browser window of its own instead
 // (800 x 600 at the top left of the screen).
-class HelpPane {
-public:
-    HelpPane(Workspace& workspace, PanelKit& panels, Dispatcher& dispatcher, Procedures& procs,
-             const BoolState& inBrowserWindow);
-    ~HelpPane();
+class HelpPane : public QObject, public HelpViewer {
+    Q_OBJECT
 
-    // 0 lays the pane out and leaves it as it is; a page number of the help menu lays it out and
-    // shows that page.
-    void showHelpPage(int n);
+public:
+    HelpPane(Workspace& workspace, PanelKit& panels, Dispatcher& dispatcher, const BoolState& inBrowserWindow);
+    ~HelpPane() override;
+
+    // Lays the pane out and shows the page.
+    void showHelpPage(HelpPage page) override;
+    // Lays the pane out and leaves it as it is, shown or hidden.
+    void layOut();
     // The page that stands in for the help file, shown as the help pages are.
     void showHelpIndex();
     // The main window's layout: the pane follows the tab strip, its browser too while it shows.
@@ -34,6 +38,10 @@ public:
 
     // The browser windows opened so far that are still open.
     QList<QWidget*> helpWindows() const;
+
+Q_SIGNALS:
+    // The pane's close box hid it.
+    void closed();
 
 private:
     void build();

@@ -1,9 +1,7 @@
 #include "preview/LinkList.h"
 #include "preview/PreviewControls.h"
-#include "editor/EditorControls.h"
-#include "wizards/WizardProcedures.h"
 
-#include "platform/Procedures.h"
+#include "editor/SearchPanels.h"
 #include "platform/RichEdit.h"
 #include "platform/TabStrip.h"
 #include "platform/Twips.h"
@@ -24,17 +22,16 @@
 #include <QRadioButton>
 #include <QUrl>
 
-LinkList::LinkList(Workspace& workspace, PanelKit& panelKit, Dispatcher& dispatcher, Procedures& procedures,
+LinkList::LinkList(Workspace& workspace, PanelKit& panelKit, Dispatcher& dispatcher, SearchPanels& searchPanels,
                    LiveBrowser& liveBrowser, PreviewTab& previewTab)
     : ws(workspace)
     , panels(panelKit)
-    , procs(procedures)
+    , search(searchPanels)
     , live(liveBrowser)
     , preview(previewTab)
 {
     build(panels);
     wireButtons(dispatcher);
-    procs.define(procedure::ShowLinkList, std::function<void()>([this] { showPanel(); }));
     preview.setLinkList(this);
 }
 
@@ -168,14 +165,14 @@ void LinkList::followChosenEntry()
     live.urlBox()->setEditText(target);
 }
 
+void LinkList::runChosenEntry()
+{
+    if (list_->currentItem())
+        Q_EMIT list_->itemClicked(list_->currentItem());
+}
+
 void LinkList::searchFor(const QString& link)
 {
     // The search panel marks every occurrence ("全て検索").
-    const ControlRegistry& controls = panels.controls;
-    if (controls.has(search_panel::Word))
-        controls.get<QLineEdit>(search_panel::Word)->setText(link);
-    if (controls.has(search_panel::EveryOccurrence))
-        controls.get<QRadioButton>(search_panel::EveryOccurrence)->setChecked(true);
-    if (procs.defined(procedure::SearchText))
-        procs.call(procedure::SearchText);
+    search.searchEveryOccurrenceOf(link);
 }

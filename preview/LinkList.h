@@ -7,7 +7,7 @@ class Dispatcher;
 class LiveBrowser;
 class PanelKit;
 class PreviewTab;
-class Procedures;
+class SearchPanels;
 class QLabel;
 class QLineEdit;
 class QListWidget;
@@ -20,8 +20,8 @@ class Workspace;
 // preview, or marks where it stands in the source while the source tab is shown.
 class LinkList {
 public:
-    LinkList(Workspace& workspace, PanelKit& panels, Dispatcher& dispatcher, Procedures& procs,
-             LiveBrowser& live, PreviewTab& preview);
+    LinkList(Workspace& workspace, PanelKit& panels, Dispatcher& dispatcher, SearchPanels& search, LiveBrowser& live,
+             PreviewTab& preview);
 
     // Lists the links when the URL box names another page than the list does, and shows the
     // panel. In browser mode an empty editor first receives the page's source, which arrives
@@ -30,6 +30,8 @@ public:
     void collectLinks();
     // A click on an entry of the list: the current entry is followed.
     void followChosenEntry();
+    // The chosen entry runs as a click on it does; nothing without a chosen entry.
+    void runChosenEntry();
     // The tab switch: the list follows the URL box while the panel is shown.
     void tabSwitched();
     bool panelVisible() const;
@@ -45,7 +47,7 @@ private:
 
     Workspace& ws;
     PanelKit& panels;
-    Procedures& procs;
+    SearchPanels& search;
     LiveBrowser& live;
     PreviewTab& preview;
     QWidget* frame_ = nullptr;

@@ -1,7 +1,6 @@
 #include "shell/ChosenListEntries.h"
 
 #include "platform/ControlRegistry.h"
-#include "preview/PreviewControls.h"
 #include "shell/ShellControls.h"
 
 #include <QListWidget>
@@ -18,17 +17,9 @@ void clickChosenEntry(QObject* control)
 
 } // namespace
 
-ChosenListEntries::ChosenListEntries(ControlRegistry& controlRegistry, Procedures& procs)
+ChosenListEntries::ChosenListEntries(ControlRegistry& controlRegistry)
     : controls(controlRegistry)
 {
-    procs.define(procedure::RunChosenLinkListEntry, [this] { runChosenLinkListEntry(); });
-    procs.define(procedure::RunChosenRenameEntry, [this] { runChosenRenameEntry(); });
-    procs.define(procedure::RunChosenTemplateEntry, [this] { runChosenTemplateEntry(); });
-}
-
-void ChosenListEntries::runChosenLinkListEntry()
-{
-    clickChosenEntry(controls.find(link_list::List));
 }
 
 void ChosenListEntries::runChosenRenameEntry()

@@ -38,45 +38,44 @@ MainWindow::MainWindow(ProgramState& programState, Dialogs& dialogs, QWidget* pa
     , statusText_(new QLabel(statusLine_))
     , ws(state, dlg, *documentTabs_)
     , files(ws)
-    , panels(controls, procs, ws, central_)
+    , panels(controls, ws, central_)
     , colour(ws)
     , undo(ws, colour)
-    , insert(ws, undo, procs)
+    , insert(ws, undo)
     , regions(ws, colour)
     , fonts(ws, colour, controls)
-    , editing{ws, undo, insert, colour, controls, commands, procs}
+    , editing{ws, undo, insert, colour, controls, commands}
     , pasteMode(editing)
     , colourLookup(editing)
     , search(editing, panels)
     , grammar(editing, panels, fonts)
     , editMenu(editing, pasteMode, search)
-    , toolbar(editing, toolBar_, pasteMode, editMenu, colourLookup, files)
+    , toolbar(editing, toolBar_, pasteMode, editMenu, files)
     , edit2(editing, toolbar, grammar, regions, fonts, panels)
     , popups(editing, editMenu, regions, central_)
-    , dispatcher(ws, undo, controls, procs)
-    , lineBreaks(ws, insert, controls, procs)
-    , wizards(ws, undo, insert, colour, panels, controls, procs, dispatcher)
-    , preview(ws)
+    , dispatcher(ws, undo, controls)
     , help(state.settings)
+    , helpPane(ws, panels, dispatcher, help.helpInBrowserWindow)
+    , colourPicker(ws, colourLookup, helpPane, controls, this)
+    , wizards(ws, undo, insert, colour, panels, controls, dispatcher, colourPicker, search)
+    , preview(ws)
     , live(ws, panels, preview, undo, colour)
     , favourites(ws, panels, dispatcher, live, preview)
-    , links(ws, panels, dispatcher, procs, live, preview)
-    , helpPane(ws, panels, dispatcher, procs, help.helpInBrowserWindow)
+    , links(ws, panels, dispatcher, search, live, preview)
     , about(dlg, this)
-    , stylesheet(ws, panels, dispatcher, undo, insert, colour, procs)
+    , stylesheet(ws, panels, dispatcher, undo, insert, colour, helpPane, colourPicker, wizards.advanced)
     , prep(ws)
     , autoCreate(state.settings)
-    , autoSettings(panels, dispatcher, procs)
-    , autoRunner(ws, files, controls, procs, undo, colour, autoCreate, autoSettings)
-    , colorPicker(ws, controls, procs, this)
-    , tagDictionary(ws, undo, insert, controls, procs, this)
-    , tagBridge(tagDictionary)
+    , autoSettings(panels, dispatcher, colourPicker)
+    , autoRunner(ws, files, controls, undo, colour, autoCreate, autoSettings)
+    , tagDictionary(ws, undo, insert, controls, this)
     , projects(ws, files)
     , fileMenu(ws, files, projects, autoCreate, colour, commands)
     , templates(ws, undo, fonts, panels, controls, dispatcher)
     , renaming(ws, panels, controls, dispatcher)
-    , chosenListEntries(controls, procs)
-    , lesson(LessonContext{ws, files, controls, commands, procs, dispatcher, colour, panels, stylesheet, colorPicker, this})
+    , chosenListEntries(controls)
+    , lesson(LessonContext{ws, files, controls, commands, dispatcher, wizards.generators, colour, panels, stylesheet,
+                           colourPicker, this})
 {
     setWindowTitle(QStringLiteral("HTMLペルモア"));
     setCentralWidget(central_);
@@ -84,34 +83,8 @@ MainWindow::MainWindow(ProgramState& programState, Dialogs& dialogs, QWidget* pa
     statusLine_->setSizeGripEnabled(false);
     statusLine_->addWidget(statusText_, 1);
     connect(&ws, &Workspace::statusTextChanged, statusText_, &QLabel::setText);
+    connectSubsystems();
     createMenus();
-
-    connect(documentTabs_, &TabStrip::tabClicked, this, [this] { preview.showSelectedTab(); });
-    connect(&ws, &Workspace::filesDropped, this, [this](int, const QStringList& paths) { fileMenu.openPath(paths.first()); });
-    // While the lesson window is shown, its initialising clears the window without asking.
-    files.quietClear = [this] { return lesson.quietClear(); };
-    stylesheet.menu.lessonVisible = [this] { return lesson.isVisible(); };
-    // A frames wizard's option hides automatic creation's navigation settings.
-    connect(&wizards.options, &PanelOptions::framesOptionChosen, &autoSettings, [this] { autoSettings.showNavigationSettings(false); });
-    // The image panel's insert writes into the CSS builder while it is shown.
-    wizards.generators.styleTextTarget = &stylesheet.builder;
-    // The editing commands: the file commands of the toolbar, the search and grammar panels'
-    // buttons, and the preview that the direct search leaves.
-    toolbar.openFile = [this] { fileMenu.openFile(); };
-    toolbar.printText = [this] { fileMenu.printText(); };
-    editMenu.stopPreviewTimer = [this] { preview.previewDelay.stop(); };
-    colourLookup.setTagDictionary(&tagBridge);
-    // The editor's colour, font and line-length commands that end in the wizards' panels.
-    colourLookup.colourApplied = [this](const QString& replacement) { wizards.mini.takeAppliedColour(replacement); };
-    fonts.explanationFontChosen = [this](const QFont& font) { wizards.mini.setBodyFont(font); };
-    edit2.openLineLengthPanel = [this] { wizards.easy.showLineLengthPanel(); };
-    // The mini panel's close box makes the next search start at the top.
-    connect(&wizards.mini, &MiniPanel::closed, this, [this] { search.searchPosition = 0; });
-    for (auto& [button, branch] : search.dispatcherBranches())
-        dispatcher.setBranch(button, branch);
-    for (auto& [button, branch] : grammar.dispatcherBranches())
-        dispatcher.setBranch(button, branch);
-    fileMenu.closeWindow = [this] { close(); };
 
     qApp->installEventFilter(this);
 }
@@ -148,7 +121,7 @@ void MainWindow::load()
     files.loadRecentFiles();
     wizards.buttons.loadLineLength();
 
-    int scheme = static_cast<int>(settings.get(setting::FontColor));
+    int scheme = static_cast<int>(settings.get(setting::ColourScheme));
     if (scheme < 1 || scheme > 4)
         scheme = 1;
     colour.scheme.set(scheme);

@@ -21,7 +21,6 @@
 #include "lesson/LessonWindow.h"
 #include "platform/CommandRegistry.h"
 #include "platform/ControlRegistry.h"
-#include "platform/Procedures.h"
 #include "preview/FavouritesList.h"
 #include "preview/HelpMenu.h"
 #include "preview/HelpPane.h"
@@ -34,12 +33,10 @@
 #include "toolwindows/AboutBox.h"
 #include "toolwindows/ColourPickerWindow.h"
 #include "toolwindows/TagDictionaryWindow.h"
-#include "toolwindows/TagDictionaryBridge.h"
 #include "shell/ChosenListEntries.h"
 #include "shell/Renaming.h"
 #include "shell/Templates.h"
 #include "wizards/Dispatcher.h"
-#include "wizards/LineBreakGenerators.h"
 #include "wizards/Wizards.h"
 #include "workspace/DocumentFiles.h"
 #include "workspace/ProgramState.h"
@@ -76,10 +73,9 @@ private:
     QLabel* statusText_;
 
 public:
-    // ---- registries: controls, menus and procedures by name ----
+    // ---- registries of the controls and menus by name ----
     ControlRegistry controls;
     CommandRegistry commands;
-    Procedures procs;
 
     // ---- subsystems, lowest layer first ----
     Workspace ws;
@@ -100,23 +96,21 @@ public:
     Edit2Menu edit2;
     PopupMenus popups;
     Dispatcher dispatcher;
-    LineBreakGenerators lineBreaks;
+    HelpMenu help;
+    HelpPane helpPane;
+    ColourPickerWindow colourPicker;
     Wizards wizards;
     PreviewTab preview;
-    HelpMenu help;
     LiveBrowser live;
     FavouritesList favourites;
     LinkList links;
-    HelpPane helpPane;
     AboutBoxOpener about;
     StylesheetTools stylesheet;
     TextPreparation prep;
     AutoCreateMenu autoCreate;
     AutoSettingsPanel autoSettings;
     AutoCreateRunner autoRunner;
-    ColourPickerWindow colorPicker;
     TagDictionaryWindow tagDictionary;
-    TagDictionaryBridge tagBridge;
     Projects projects;
     FileMenu fileMenu;
     Templates templates;
@@ -144,6 +138,9 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // The calls between the subsystems that run upwards or sideways: each request, signal and
+    // callback of a subsystem connected to the one that answers it (shell/SubsystemConnections.cpp).
+    void connectSubsystems();
     void createMenus();
     // The stored placement; without one, a window that shows the toolbar and every panel whole.
     void placeWindow();

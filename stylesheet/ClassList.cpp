@@ -1,10 +1,8 @@
 #include "stylesheet/ClassList.h"
-#include "wizards/WizardProcedures.h"
 
 #include "editor/Insertion.h"
 #include "editor/UndoRing.h"
 #include "platform/Dialogs.h"
-#include "platform/Procedures.h"
 #include "platform/RichEdit.h"
 #include "platform/TextFile.h"
 #include "platform/Twips.h"
@@ -18,7 +16,7 @@
 #include <QListWidget>
 #include <QSignalBlocker>
 
-ClassList::ClassList(Workspace& workspace, PanelKit& panels, UndoRing& undoRing, Insertion& insertion, Procedures& procs)
+ClassList::ClassList(Workspace& workspace, PanelKit& panels, UndoRing& undoRing, Insertion& insertion)
     : ws(workspace)
     , undo(undoRing)
     , insert(insertion)
@@ -26,8 +24,11 @@ ClassList::ClassList(Workspace& workspace, PanelKit& panels, UndoRing& undoRing,
     list_ = panels.add<QListWidget>(panels.host(), class_list::List);
     list_->hide();
     onEntryChosen(list_, [this] { applyChosenEntry(); });
-    procs.define(procedure::HideStyleClasses, [this] { list_->hide(); });
-    procs.define(procedure::ListStyleClasses, std::function<void()>([this] { showClassesOfPage(); }));
+}
+
+void ClassList::hideList()
+{
+    list_->hide();
 }
 
 void ClassList::showClassesOfPage()

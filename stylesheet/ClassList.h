@@ -4,7 +4,6 @@
 
 class Insertion;
 class PanelKit;
-class Procedures;
 class QListWidget;
 class UndoRing;
 class Workspace;
@@ -13,10 +12,11 @@ class Workspace;
 // editor was last right-clicked. Choosing an entry applies it to the editor's selection.
 class ClassList {
 public:
-    ClassList(Workspace& workspace, PanelKit& panels, UndoRing& undo, Insertion& insertion, Procedures& procs);
+    ClassList(Workspace& workspace, PanelKit& panels, UndoRing& undo, Insertion& insertion);
 
     // Fills the list with the current page's selectors and shows it at the last right click.
     void showClassesOfPage();
+    void hideList();
     // The chosen entry applied to the current editor's selection.
     void applyChosenEntry();
 

@@ -1,9 +1,9 @@
 #include "stylesheet/CssBuilder.h"
-#include "wizards/WizardProcedures.h"
 
+#include "editor/ColourPicking.h"
+#include "editor/HelpViewer.h"
 #include "editor/Insertion.h"
 #include "platform/Dialogs.h"
-#include "platform/Procedures.h"
 #include "platform/SharedConstants.h"
 #include "platform/TabStrip.h"
 #include "platform/TextFile.h"
@@ -13,8 +13,9 @@
 #include "stylesheet/PanelGeometry.h"
 #include "stylesheet/StyleRules.h"
 #include "stylesheet/StylesheetControls.h"
-#include "wizards/AdvancedPanelControls.h"
+#include "wizards/AdvancedMenu.h"
 #include "wizards/Dispatcher.h"
+#include "wizards/generators/ImageGenerator.h"
 #include "workspace/PanelKit.h"
 #include "workspace/Workspace.h"
 
@@ -75,20 +76,18 @@ int widthShowingWhole(const QListWidget* list, const QStringList& entries)
 
 } // namespace
 
-CssBuilder::CssBuilder(Workspace& workspace, PanelKit& panels, Dispatcher& dispatcher, Insertion& insertion, Procedures& procedures)
+CssBuilder::CssBuilder(Workspace& workspace, PanelKit& panels, Dispatcher& dispatcher, Insertion& insertion,
+                       HelpViewer& helpViewer, ColourPicking& picker, AdvancedMenu& imagePanelOpener)
     : ws(workspace)
     , controls(panels.controls)
     , insert(insertion)
-    , procs(procedures)
+    , help(helpViewer)
+    , colourPicker(picker)
+    , imagePanel(imagePanelOpener)
 {
     build(panels);
     wireButtons(dispatcher);
     followTabs();
-    procs.define(procedure::ShowCssBuilder, std::function<void()>([this] { showBuilder(); }));
-    procs.define(procedure::PutColourIntoCssBuilder, Procedures::Procedure([this](const QVariant& v) {
-                     const QStringList colour = v.toStringList();
-                     putPickedColour(colour.value(0), colour.value(1));
-                 }));
 }
 
 // ---- the panel ----
@@ -181,9 +180,7 @@ void CssBuilder::buildValuePanels(PanelKit& panels, QWidget* frame)
     // Two buttons lie outside the panel's visible area.
     panels.addExecuteButton(numberPanel_, ExecuteButton::UnusedCssValuePanelClose, QStringLiteral("閉じる"))->hide();
     panels.addExecuteButton(numberPanel_, ExecuteButton::InsertLineBreakMark, QStringLiteral("挿入"))->hide();
-    QObject::connect(number_, &QLineEdit::returnPressed, number_, [this] {
-        procs.call(procedure::PressExecuteButton, buttonNumber(ExecuteButton::PutValueIntoStyleText));
-    });
+    QObject::connect(number_, &QLineEdit::returnPressed, number_, [&panels] { panels.press(ExecuteButton::PutValueIntoStyleText); });
 }
 
 void CssBuilder::wireButtons(Dispatcher& dispatcher)
@@ -223,10 +220,7 @@ void CssBuilder::wireButtons(Dispatcher& dispatcher)
     dispatcher.setAction(ExecuteButton::ClearSelector, [this] { selector_->clear(); });
     dispatcher.setAction(ExecuteButton::PutValueIntoStyleText, [this] { numberTyped(); });
     dispatcher.setAction(ExecuteButton::InsertLineBreakMark, [this] { insert.insertLineBreakTag(); });
-    dispatcher.setAction(ExecuteButton::ShowCssBuilderHelp, [this] {
-        if (procs.defined(procedure::ShowHelpPage))
-            procs.call(procedure::ShowHelpPage, 14);
-    });
+    dispatcher.setAction(ExecuteButton::ShowCssBuilderHelp, [this] { help.showHelpPage(HelpPage::CssBuilder); });
 }
 
 // A preview tab hides the builder; the next source tab shows it again.
@@ -253,6 +247,14 @@ void CssBuilder::followTabs()
 bool CssBuilder::isBuilderShown() const
 {
     return !frame_->isHidden();
+}
+
+bool CssBuilder::takeImagePath(const QString& relativePath)
+{
+    if (!isBuilderShown())
+        return false;
+    setStyleText(gen::styleTextWithImage(styleText(), relativePath));
+    return true;
 }
 
 QString CssBuilder::styleText() const
@@ -423,19 +425,17 @@ void CssBuilder::openValueInput(QString& kind)
         unitLabel_->setText(kind);
         number_->setFocus();
         break;
-    case css::ValueInput::Colour:
+    case css::ValueInput::Colour: {
         colourNotation = kind;
-        procs.call(procedure::OpenColourPickerFor, 130);
+        // The picker hands back its value and name boxes; the lesson window comes back in front.
+        ColourRequest request;
+        request.deliver = [this](const PickedColour& colour) { putPickedColour(colour.value, colour.name); };
+        request.lessonWindow = ColourRequest::LessonWindow::ToFrontAfterHiding;
+        colourPicker.pickColour(std::move(request));
         break;
+    }
     case css::ValueInput::Url:
-        if (procs.defined(procedure::OpenImagePanel))
-            procs.call(procedure::OpenImagePanel);
-        // The image panel's own settings do not count for a url; its insert button must stay.
-        if (auto* settings = qobject_cast<QWidget*>(controls.find(image_panel::SettingsGroup))) {
-            auto* insertButton = qobject_cast<QWidget*>(controls.find(executeButton(ExecuteButton::InsertImage)));
-            if (!insertButton || !settings->isAncestorOf(insertButton))
-                settings->hide();
-        }
+        imagePanel.openImagePanelForUrl();
         break;
     case css::ValueInput::None:
         break;

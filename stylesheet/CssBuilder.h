@@ -1,16 +1,17 @@
 #pragma once
 
 #include "stylesheet/CssDictionary.h"
-#include "wizards/StyleTextTarget.h"
 
 #include <QString>
 #include <optional>
 
+class AdvancedMenu;
+class ColourPicking;
 class ControlRegistry;
 class Dispatcher;
+class HelpViewer;
 class Insertion;
 class PanelKit;
-class Procedures;
 class QComboBox;
 class QGroupBox;
 class QLabel;
@@ -28,9 +29,10 @@ class Workspace;
 // numeric panel `framesub(35)`, the font panel `framesub(32)`, the colour picker or the image
 // panel. The selector `Text(50)` is built in `framesub(30)` from its kind `OoptGif(4..7)` and the
 // element box `Combo2(0)`. Buttons 52, 124 to 143 are the builder's.
-class CssBuilder : public StyleTextTarget {
+class CssBuilder {
 public:
-    CssBuilder(Workspace& workspace, PanelKit& panels, Dispatcher& dispatcher, Insertion& insertion, Procedures& procs);
+    CssBuilder(Workspace& workspace, PanelKit& panels, Dispatcher& dispatcher, Insertion& insertion, HelpViewer& help,
+               ColourPicking& colourPicker, AdvancedMenu& imagePanelOpener);
 
     void showBuilder();
     // The chosen category's properties fill the property list.
@@ -56,9 +58,12 @@ public:
     bool wasVisible = false;
 
     // The style text with CR LF line breaks.
-    QString styleText() const override;
-    void setStyleText(const QString& text) override;
-    bool isBuilderShown() const override;
+    QString styleText() const;
+    void setStyleText(const QString& text);
+    bool isBuilderShown() const;
+    // The image panel's picture while the builder is shown: its relative path goes into the style
+    // text as a background image. False, and nothing changes, while the builder is hidden.
+    bool takeImagePath(const QString& relativePath);
 
 private:
     void build(PanelKit& panels);
@@ -74,7 +79,9 @@ private:
     Workspace& ws;
     ControlRegistry& controls;
     Insertion& insert;
-    Procedures& procs;
+    HelpViewer& help;
+    ColourPicking& colourPicker;
+    AdvancedMenu& imagePanel;
     // The property whose number placeholder the numeric panel fills.
     QString numberProperty_;
 

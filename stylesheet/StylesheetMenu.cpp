@@ -1,12 +1,11 @@
 #include "stylesheet/StylesheetMenu.h"
-#include "wizards/WizardProcedures.h"
 
 #include "editor/Colouring.h"
+#include "editor/HelpViewer.h"
 #include "editor/Insertion.h"
 #include "editor/UndoRing.h"
 #include "platform/CommandRegistry.h"
 #include "platform/Dialogs.h"
-#include "platform/Procedures.h"
 #include "platform/RichEdit.h"
 #include "platform/SharedConstants.h"
 #include "platform/TextRules.h"
@@ -47,13 +46,13 @@ void insertAt(RichEdit* ed, int at, const QString& text)
 } // namespace
 
 StylesheetMenu::StylesheetMenu(Workspace& workspace, PanelKit& panelKit, Dispatcher& dispatcher, UndoRing& undoRing,
-                               Insertion& insertion, Colouring& colouring, Procedures& procedures, CssBuilder& cssBuilder)
+                               Insertion& insertion, Colouring& colouring, HelpViewer& helpViewer, CssBuilder& cssBuilder)
     : ws(workspace)
     , panels(panelKit)
     , undo(undoRing)
     , insert(insertion)
     , colour(colouring)
-    , procs(procedures)
+    , help(helpViewer)
     , builder(cssBuilder)
 {
     build(panelKit);
@@ -130,7 +129,7 @@ void StylesheetMenu::runRow(int row)
 
 void StylesheetMenu::showCssHelp()
 {
-    callIfDefined(procedure::ShowHelpPage, 12);
+    help.showHelpPage(HelpPage::Stylesheets);
 }
 
 void StylesheetMenu::showCssBuilder()
@@ -140,13 +139,8 @@ void StylesheetMenu::showCssBuilder()
 
 void StylesheetMenu::showLesson()
 {
-    callIfDefined(procedure::ShowLesson);
-}
-
-void StylesheetMenu::callIfDefined(ProcedureId procedure, const QVariant& argument)
-{
-    if (procs.defined(procedure))
-        procs.call(procedure, argument);
+    if (openLessonWindow)
+        openLessonWindow();
 }
 
 // ---- the samples ----

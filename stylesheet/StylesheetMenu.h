@@ -1,11 +1,9 @@
 #pragma once
 
 #include "platform/CommandRegistry.h"
-#include "platform/Procedures.h"
 #include "workspace/Workspace.h"
 
 #include <QString>
-#include <QVariant>
 #include <functional>
 #include <optional>
 
@@ -13,9 +11,9 @@ class Colouring;
 class CommandRegistry;
 class CssBuilder;
 class Dispatcher;
+class HelpViewer;
 class Insertion;
 class PanelKit;
-class Procedures;
 class QLineEdit;
 class QWidget;
 class UndoRing;
@@ -27,7 +25,7 @@ class UndoRing;
 class StylesheetMenu {
 public:
     StylesheetMenu(Workspace& workspace, PanelKit& panels, Dispatcher& dispatcher, UndoRing& undo, Insertion& insertion,
-                   Colouring& colouring, Procedures& procs, CssBuilder& builder);
+                   Colouring& colouring, HelpViewer& help, CssBuilder& builder);
 
     // The items of the stylesheet menu, which the shell has created.
     void declareMenu(CommandRegistry& commands);
@@ -46,6 +44,8 @@ public:
 
     // True while the lesson window is shown: a new stylesheet is then not offered for linking.
     std::function<bool()> lessonVisible = [] { return false; };
+    // Opens the stylesheet lesson; the shell fills it in.
+    std::function<void()> openLessonWindow;
 
 private:
     void build(PanelKit& panels);
@@ -68,7 +68,6 @@ private:
     void insertPageStyle();
     void insertScopedSpan();
     void insertInlineStyle();
-    void callIfDefined(ProcedureId procedure, const QVariant& argument = QVariant());
     // The sample file's text; a message and nothing when it cannot be read.
     std::optional<QString> readSample(const QString& file);
     // A sample document lies beside the first document (the resource folder for that one).
@@ -79,7 +78,7 @@ private:
     UndoRing& undo;
     Insertion& insert;
     Colouring& colour;
-    Procedures& procs;
+    HelpViewer& help;
     CssBuilder& builder;
     QLineEdit* nameBox_ = nullptr;
     QLineEdit* linkBox_ = nullptr;

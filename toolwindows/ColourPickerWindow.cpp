@@ -1,10 +1,9 @@
 #include "toolwindows/ColourPickerWindow.h"
-#include "wizards/WizardProcedures.h"
 
-#include "platform/Procedures.h"
+#include "editor/ColourLookup.h"
+#include "editor/HelpViewer.h"
 #include "platform/Twips.h"
 #include "platform/TextRules.h"
-#include "toolwindows/ColourDelivery.h"
 #include "toolwindows/ColourPickerControls.h"
 #include "toolwindows/MouseRelay.h"
 #include "toolwindows/ScreenPlacement.h"
@@ -13,7 +12,6 @@
 
 #include <QButtonGroup>
 #include <QCheckBox>
-#include <QComboBox>
 #include <QDropEvent>
 #include <QGroupBox>
 #include <QLabel>
@@ -28,24 +26,6 @@
 
 namespace {
 
-// Writes a colour into a box of the main window, whatever kind of text box it is.
-bool setBoxText(QObject* box, const QString& text)
-{
-    if (auto* line = qobject_cast<QLineEdit*>(box)) {
-        line->setText(text);
-        return true;
-    }
-    if (auto* plain = qobject_cast<QPlainTextEdit*>(box)) {
-        plain->setPlainText(text);
-        return true;
-    }
-    if (auto* combo = qobject_cast<QComboBox*>(box)) {
-        combo->setEditText(text);
-        return true;
-    }
-    return false;
-}
-
 template <typename T>
 T* place(T* control, int left, int top, int width, int height)
 {
@@ -55,11 +35,12 @@ T* place(T* control, int left, int top, int width, int height)
 
 } // namespace
 
-ColourPickerWindow::ColourPickerWindow(Workspace& workspace, ControlRegistry& mainControls, Procedures& procs, QWidget* mainWindow)
+ColourPickerWindow::ColourPickerWindow(Workspace& workspace, ColourLookup& colourLookup, HelpViewer& help,
+                                       ControlRegistry& mainControls, QWidget* mainWindow)
     : QWidget(mainWindow, Qt::Tool)
     , ws(workspace)
-    , mainControls_(mainControls)
-    , procs_(procs)
+    , colourLookup_(colourLookup)
+    , help_(help)
     , mainWindow_(mainWindow)
 {
     setWindowTitle(QStringLiteral("カラーペルモア"));
@@ -79,9 +60,7 @@ ColourPickerWindow::ColourPickerWindow(Workspace& workspace, ControlRegistry& ma
     buildBottomBar();
     buildExplanationFrame();
 
-    mainControls_.add(colour_picker::Window, this);
-    procs_.define(procedure::OpenColourPickerFor, std::function<void(int)>([this](int code) { openFor(code); }));
-    procs_.define(procedure::ShowColourPicker, std::function<void()>([this] { showWithFocus(); }));
+    mainControls.add(colour_picker::Window, this);
 }
 
 ColourPickerWindow::~ColourPickerWindow() = default;
@@ -233,15 +212,15 @@ void ColourPickerWindow::load()
     chooseBasicMode();
 }
 
-void ColourPickerWindow::openFor(int code)
+void ColourPickerWindow::pickColour(ColourRequest request)
 {
     ensureLoaded();
     show();
     raise();
-    ColorTarget.set(code);
+    request_ = std::move(request);
 }
 
-void ColourPickerWindow::showWithFocus()
+void ColourPickerWindow::showPicker()
 {
     ensureLoaded();
     show();
@@ -255,10 +234,10 @@ void ColourPickerWindow::focusMainWindow()
         mainWindow_->activateWindow();
 }
 
-void ColourPickerWindow::bringLessonToFront()
+void ColourPickerWindow::raiseIfShown()
 {
-    if (procs_.defined(procedure::RaiseLesson))
-        procs_.call(procedure::RaiseLesson);
+    if (isVisible())
+        raise();
 }
 
 // ---- mode buttons ----
@@ -305,52 +284,31 @@ void ColourPickerWindow::chooseExtendedMode()
 
 // ---- delivery ----
 
-bool ColourPickerWindow::deliverTo(const picker::Delivery& d, const QString& chosen)
-{
-    switch (d.kind) {
-    case picker::DeliveryKind::Editor:
-        if (!procs_.defined(procedure::InsertColour))
-            return false;
-        procs_.call(procedure::InsertColour, chosen);
-        return true;
-    case picker::DeliveryKind::Stylesheet:
-        if (!procs_.defined(procedure::PutColourIntoCssBuilder))
-            return false;
-        procs_.call(procedure::PutColourIntoCssBuilder, QStringList{valueBox_->text(), nameBox_->text()});
-        return true;
-    case picker::DeliveryKind::Box:
-        break;
-    }
-    if (!d.box.valid() || !setBoxText(mainControls_.find(d.box), chosen))
-        return false;
-    for (ControlId box : d.cleared)
-        setBoxText(mainControls_.find(box), QString());
-    return true;
-}
-
 void ColourPickerWindow::insertChosenColour()
 {
     ensureLoaded();
-    QString chosen;
+    PickedColour colour{QString(), valueBox_->text(), nameBox_->text()};
     if (!insertByName_->isHidden() && insertByName_->isChecked() && !textrules::trimBlanks(nameBox_->text()).isEmpty())
-        chosen = nameBox_->text();
+        colour.chosen = nameBox_->text();
     else if (!textrules::trimBlanks(valueBox_->text()).isEmpty())
-        chosen = valueBox_->text();
+        colour.chosen = valueBox_->text();
     else
         return;
 
-    const picker::Delivery d = picker::deliveryFor(ColorTarget.value());
-    // A code whose destination does not exist delivers nothing and leaves the window as it is.
-    if (!deliverTo(d, chosen))
-        return;
-    if (d.lessonToFrontFirst)
-        bringLessonToFront();
+    // The request is done with before its delivery runs, which may ask for the next colour.
+    const std::optional<ColourRequest> request = std::exchange(request_, std::nullopt);
+    if (request)
+        request->deliver(colour);
+    else
+        colourLookup_.applyPickedColour(colour.chosen);
+    const ColourRequest::LessonWindow lesson = request ? request->lessonWindow : ColourRequest::LessonWindow::Stays;
+    if (lesson == ColourRequest::LessonWindow::ToFrontBeforeHiding)
+        Q_EMIT lessonWindowToFront();
     focusMainWindow();
-    ColorTarget.set(0);
     basicMode_->setChecked(true);
     hide();
-    if (d.lessonToFrontLast)
-        bringLessonToFront();
+    if (lesson == ColourRequest::LessonWindow::ToFrontAfterHiding)
+        Q_EMIT lessonWindowToFront();
 }
 
 // ---- buttons and menu ----
@@ -364,8 +322,7 @@ void ColourPickerWindow::closeWindow()
 
 void ColourPickerWindow::showHelpPage()
 {
-    if (procs_.defined(procedure::ShowHelpPage))
-        procs_.call(procedure::ShowHelpPage, 18);
+    help_.showHelpPage(HelpPage::ColourPicker);
     if (mainWindow_) {
         mainWindow_->raise();
         mainWindow_->activateWindow();

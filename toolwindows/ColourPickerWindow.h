@@ -1,16 +1,16 @@
 #pragma once
 
+#include "editor/ColourPicking.h"
 #include "platform/ControlRegistry.h"
-#include "platform/StateValue.h"
-#include "toolwindows/ColourDelivery.h"
 #include "toolwindows/ColourNames.h"
 #include "toolwindows/PickerColours.h"
 
 #include <QList>
 #include <QWidget>
-#include <functional>
+#include <optional>
 
-class Procedures;
+class ColourLookup;
+class HelpViewer;
 class QAction;
 class QButtonGroup;
 class QCheckBox;
@@ -26,35 +26,36 @@ class Workspace;
 
 // The colour picker "カラーペルモア": a tool window of the main window in which the user finds a
 // colour by name, among the sixteen basic colours and their sliders, or in the extended palette,
-// and sends it where the opener's target code points (ColorTarget). After a delivery the window
-// hides, the code goes back to 0 and the window returns to its basic colours.
+// and hands it to whoever asked for it (a panel's colour button, the CSS builder), or, when
+// nobody asked, puts it into the editor's selection. After a delivery the window hides, the
+// request is done with and the window returns to its basic colours.
 //
-// Its controls are registered in its own registry under the ids of ColourPickerControls.h; the
-// boxes it delivers to are looked up in the main window's registry. The window builds itself on
-// its first showing or on the first call of a handler.
-class ColourPickerWindow : public QWidget {
+// Its controls are registered in its own registry under the ids of ColourPickerControls.h. The
+// window builds itself on its first showing or on the first call of a handler.
+class ColourPickerWindow : public QWidget, public ColourPicking {
     Q_OBJECT
 
 public:
-    ColourPickerWindow(Workspace& workspace, ControlRegistry& mainControls, Procedures& procs, QWidget* mainWindow);
+    ColourPickerWindow(Workspace& workspace, ColourLookup& colourLookup, HelpViewer& help, ControlRegistry& mainControls,
+                       QWidget* mainWindow);
     ~ColourPickerWindow() override;
 
     // The window's own controls.
     ControlRegistry controls;
-    // Where the next colour goes: 0 the editor, 130 the stylesheet builder, any other code a
-    // colour box of the main window.
-    IntState ColorTarget;
 
-    // Shows the window in front with a target code (procedure::OpenColourPickerFor).
-    void openFor(int code);
-    // Shows the window and gives it the focus; the target stays (procedure::ShowColourPicker).
-    void showWithFocus();
+    void pickColour(ColourRequest request) override;
+    void showPicker() override;
+    // True while a request waits for its colour.
+    bool hasRequest() const { return request_.has_value(); }
+    // Comes back in front of the main window when it is shown.
+    void raiseIfShown();
 
     // ---- showing the modes and delivering ----
     // Places the window and shows its basic colours, once.
     void load();
     bool loaded() const { return loaded_; }
-    // Delivers the value box (or the name box, when insertion by name is chosen).
+    // Delivers the value box (or the name box, when insertion by name is chosen) to the request,
+    // or without one into the editor's selection.
     void insertChosenColour();
     void chooseNamesMode();
     void chooseBasicMode();
@@ -87,6 +88,10 @@ public:
     void clearMixingPalette();
     const picker::Mix& mix() const { return mix_; }
 
+Q_SIGNALS:
+    // A request asked for the lesson window in front as the picker hides.
+    void lessonWindowToFront();
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -113,15 +118,13 @@ private:
     static SwatchEvents basicSwatch() { return {&ColourPickerWindow::chooseBasicColour, &ColourPickerWindow::insertBasicColour, nullptr, false}; }
     static SwatchEvents extendedSwatch() { return {&ColourPickerWindow::chooseExtendedColour, nullptr, &ColourPickerWindow::chooseExtendedColour, true}; }
     void startSwatchDrag(int index);
-    // Writes the chosen text where the delivery says; false when that place does not exist.
-    bool deliverTo(const picker::Delivery& d, const QString& chosen);
-    void bringLessonToFront();
     void focusMainWindow();
 
     Workspace& ws;
-    ControlRegistry& mainControls_;
-    Procedures& procs_;
+    ColourLookup& colourLookup_;
+    HelpViewer& help_;
     QWidget* mainWindow_;
+    std::optional<ColourRequest> request_;
     bool loaded_ = false;
     bool loading_ = false;
 

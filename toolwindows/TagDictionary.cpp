@@ -63,3 +63,19 @@ QString fillColourCode(const QString& explanation, const QString& colour)
     filled.replace(star, 1, colour);
     return filled;
 }
+
+int findTagCaption(const QString& selectedText, const QStringList& captions)
+{
+    QString w = textrules::trimBlanks(selectedText);
+    if (w.startsWith(QLatin1Char('<')))
+        w.remove(0, 1);
+    if (w.endsWith(QLatin1Char('>')))
+        w.chop(1);
+    if (w.isEmpty())
+        return -1;
+    for (qsizetype i = 0; i < captions.size(); ++i) {
+        if (captions[i].contains(w, Qt::CaseInsensitive))
+            return static_cast<int>(i);
+    }
+    return -1;
+}

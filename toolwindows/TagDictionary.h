@@ -2,6 +2,7 @@
 
 #include <QList>
 #include <QString>
+#include <QStringList>
 #include <optional>
 
 // The tag dictionary file resource/tag.txt: a heading line, then one entry per label of the
@@ -40,3 +41,8 @@ inline const QString ColourCodeWord = QStringLiteral("rrggbb");
 // The explanation with its first "*" replaced by colour ("#" and six hexadecimal digits); an
 // explanation without "*" comes back unchanged.
 QString fillColourCode(const QString& explanation, const QString& colour);
+
+// The tag dictionary entry for a selected tag name: the index of the first caption that holds the
+// name (one "<" in front and one ">" behind dropped, blanks around it trimmed), letter case
+// ignored; -1 when no caption does or the name is empty.
+int findTagCaption(const QString& selectedText, const QStringList& captions);

@@ -1,10 +1,8 @@
 #include "toolwindows/TagDictionaryWindow.h"
-#include "wizards/WizardProcedures.h"
 
 #include "editor/Insertion.h"
 #include "editor/UndoRing.h"
 #include "platform/Dialogs.h"
-#include "platform/Procedures.h"
 #include "platform/RichEdit.h"
 #include "platform/SharedConstants.h"
 #include "platform/TabStrip.h"
@@ -125,10 +123,19 @@ int narrowestLabelWidth(const QList<BlankWrapLabel*>& labels, qsizetype lines)
     return low;
 }
 
+// A label's back colour, the palette's window colour that it fills its background with; its
+// text keeps its colour.
+void markLabel(QLabel* label, const QColor& colour)
+{
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::Window, colour);
+    label->setPalette(palette);
+}
+
 } // namespace
 
-TagDictionaryWindow::TagDictionaryWindow(Workspace& workspace, UndoRing& undoRing, Insertion& insertion, ControlRegistry& mainControls, Procedures& procs,
-               QWidget* mainWindow)
+TagDictionaryWindow::TagDictionaryWindow(Workspace& workspace, UndoRing& undoRing, Insertion& insertion, ControlRegistry& mainControls,
+                                         QWidget* mainWindow)
     : QWidget(mainWindow, Qt::Tool | Qt::WindowStaysOnTopHint)
     , ws(workspace)
     , undo(undoRing)
@@ -147,7 +154,7 @@ TagDictionaryWindow::TagDictionaryWindow(Workspace& workspace, UndoRing& undoRin
         l->setFont(font);
         l->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
         l->setCursor(Qt::PointingHandCursor);
-        setBackColour(l, QColor(0, 0, 128));
+        setBackColour(l, plainLabelColour());
         setForeColour(l, QColor(255, 255, 255));
         twips::SetGeometry(l, LabelsLeft, FirstRowTop, 1800, OneLineRowHeight);
         MouseRelay* relay = MouseRelay::watch(l);
@@ -179,10 +186,47 @@ TagDictionaryWindow::TagDictionaryWindow(Workspace& workspace, UndoRing& undoRin
 
     connect(&ws.tabStrip(), &TabStrip::tabClicked, this, [this] { followTab(); });
     mainControls.add(tag_dictionary::Window, this);
-    procs.define(procedure::ShowTagDictionary, std::function<void()>([this] { showDictionary(); }));
 }
 
 TagDictionaryWindow::~TagDictionaryWindow() = default;
+
+QColor TagDictionaryWindow::plainLabelColour()
+{
+    return QColor(0, 0, 128);
+}
+
+QColor TagDictionaryWindow::foundLabelColour()
+{
+    return QColor(255, 128, 0);
+}
+
+void TagDictionaryWindow::openForSelection(const QString& selectedText)
+{
+    if (selectedText.isEmpty())
+        showDictionary();
+    else
+        lookUpTag(selectedText);
+    isOpen.set(true);
+}
+
+void TagDictionaryWindow::lookUpTag(const QString& name)
+{
+    // The window is loaded, and stays hidden, while its labels are searched.
+    ensureLoaded();
+    QStringList captions;
+    for (QLabel* l : tagLabels_) {
+        markLabel(l, plainLabelColour());
+        captions << l->text();
+    }
+    const int found = findTagCaption(name, captions);
+    if (found < 0) {
+        ws.dlg.message(toolwindow_texts::TagNotInDictionary);
+        return;
+    }
+    showDictionary();
+    showExplanation(found);
+    markLabel(label(found), foundLabelColour());
+}
 
 QLabel* TagDictionaryWindow::label(int index) const
 {

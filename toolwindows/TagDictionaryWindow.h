@@ -5,13 +5,13 @@
 #include "toolwindows/TagDictionary.h"
 #include "toolwindows/TagDictionaryControls.h"
 
+#include <QColor>
 #include <QList>
 #include <QWidget>
 #include <array>
 
 class BlankWrapLabel;
 class Insertion;
-class Procedures;
 class QAction;
 class QGroupBox;
 class QLabel;
@@ -32,8 +32,8 @@ class TagDictionaryWindow : public QWidget {
     Q_OBJECT
 
 public:
-    TagDictionaryWindow(Workspace& workspace, UndoRing& undoRing, Insertion& insertion, ControlRegistry& mainControls, Procedures& procs,
-           QWidget* mainWindow);
+    TagDictionaryWindow(Workspace& workspace, UndoRing& undoRing, Insertion& insertion, ControlRegistry& mainControls,
+                        QWidget* mainWindow);
     ~TagDictionaryWindow() override;
 
     ControlRegistry controls;
@@ -45,8 +45,17 @@ public:
     // The explanations of the entries; entries past the file's last are empty.
     std::array<QString, 101> explanations;
 
-    // Shows the window, loading it first when it is not loaded (procedure::ShowTagDictionary).
+    // Shows the window, loading it first when it is not loaded.
     void showDictionary();
+    // The toolbar's tag button: the selected text looked up, or without one the window shown;
+    // either way the window counts as open.
+    void openForSelection(const QString& selectedText);
+    // Marks the label whose caption holds the tag name and shows its explanation in front; a
+    // name that no caption holds is told, and no label is marked.
+    void lookUpTag(const QString& name);
+    // Back colours of the labels: every label, and the one a look-up found.
+    static QColor plainLabelColour();
+    static QColor foundLabelColour();
     // Loads the window (its labels from tag.txt) without showing it.
     void ensureLoaded();
 

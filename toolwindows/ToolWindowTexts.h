@@ -11,5 +11,7 @@ QString colourPickerExplanation();
 QString basicColoursExplanation();
 // The tag dictionary's explanation box before a tag is clicked.
 QString tagDictionaryGreeting();
+// The tag look-up when no dictionary entry holds the selected name (OK button).
+inline const QString TagNotInDictionary = QStringLiteral("選択された文字はタグ辞典には登録されていません。");
 
 } // namespace toolwindow_texts

@@ -1,9 +1,7 @@
 #include "wizards/AdvancedMenu.h"
-#include "wizards/WizardProcedures.h"
 
 #include "platform/CommandRegistry.h"
 #include "platform/ControlRegistry.h"
-#include "platform/Procedures.h"
 #include "platform/RichEdit.h"
 #include "platform/Twips.h"
 #include "wizards/AdvancedPanelControls.h"
@@ -24,16 +22,14 @@
 #include <QPlainTextEdit>
 #include <QWidget>
 
-AdvancedMenu::AdvancedMenu(Workspace& workspace, PanelKit& panelKit, ControlRegistry& controlRegistry,
-                           Procedures& procs, MiniPanel& miniPanel, MovablePanels& movable)
+AdvancedMenu::AdvancedMenu(Workspace& workspace, PanelKit& panelKit, ControlRegistry& controlRegistry, MiniPanel& miniPanel,
+                           MovablePanels& movable)
     : ws(workspace)
     , panels(panelKit)
     , controls(controlRegistry)
     , mini(miniPanel)
     , drag(movable)
 {
-    procs.define(procedure::OpenImagePanel, [this] { openImagePanel(); });
-    procs.define(procedure::OpenBackgroundSoundPanel, [this] { openBackgroundSoundPanel(); });
     // The path follows the document while the panel is open: a save under a new name, another
     // document made current.
     QObject::connect(&ws, &Workspace::documentNamed, &ws, [this](int n) {
@@ -105,6 +101,15 @@ void AdvancedMenu::openImagePanel()
     controls.get<QWidget>(image_panel::SettingsGroup)->show();
     text->setPlainText(paneltext::image());
     showImageBasePath();
+}
+
+void AdvancedMenu::openImagePanelForUrl()
+{
+    openImagePanel();
+    // The image's own settings do not count for a url; the panel's insert button must stay.
+    auto* settings = controls.get<QWidget>(image_panel::SettingsGroup);
+    if (!settings->isAncestorOf(controls.get<QWidget>(executeButton(ExecuteButton::InsertImage))))
+        settings->hide();
 }
 
 void AdvancedMenu::showImageBasePath()

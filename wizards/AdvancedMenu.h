@@ -9,7 +9,6 @@ class ControlRegistry;
 class MiniPanel;
 class MovablePanels;
 class PanelKit;
-class Procedures;
 class Workspace;
 
 // The advanced menu and its items, by purpose.
@@ -37,14 +36,15 @@ inline constexpr CommandId Doctype{"advanced.doctype"};
 // touches the document or the undo state.
 class AdvancedMenu {
 public:
-    AdvancedMenu(Workspace& workspace, PanelKit& panels, ControlRegistry& controls, Procedures& procs,
-                 MiniPanel& mini, MovablePanels& drag);
+    AdvancedMenu(Workspace& workspace, PanelKit& panels, ControlRegistry& controls, MiniPanel& mini, MovablePanels& drag);
 
     // The items of the advanced menu with the separators between them, in their order.
     void declareMenu(CommandRegistry& commands);
 
     void openRulePanel();
     void openImagePanel();
+    // The image panel for a stylesheet's url: its own settings (size, border, alignment) hidden.
+    void openImagePanelForUrl();
     void openListPanel();
     void openLinkPanel();
     void openMailLinkPanel();

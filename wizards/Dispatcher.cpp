@@ -1,9 +1,7 @@
 #include "wizards/Dispatcher.h"
-#include "wizards/WizardProcedures.h"
 
 #include "editor/UndoRing.h"
 #include "platform/ControlRegistry.h"
-#include "platform/Procedures.h"
 #include "platform/RichEdit.h"
 #include "workspace/Workspace.h"
 
@@ -11,13 +9,11 @@
 #include <stdexcept>
 #include <string>
 
-Dispatcher::Dispatcher(Workspace& workspace, UndoRing& undoRing, ControlRegistry& controlRegistry, Procedures& procs)
+Dispatcher::Dispatcher(Workspace& workspace, UndoRing& undoRing, ControlRegistry& controlRegistry)
     : ws(workspace)
     , undo(undoRing)
     , controls(controlRegistry)
 {
-    procs.define(procedure::PressExecuteButton,
-                 std::function<void(int)>([this](int number) { press(static_cast<ExecuteButton>(number)); }));
 }
 
 bool Dispatcher::inRange(ExecuteButton button)

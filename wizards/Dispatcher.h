@@ -8,7 +8,6 @@
 #include <functional>
 
 class ControlRegistry;
-class Procedures;
 class UndoRing;
 class Workspace;
 
@@ -23,9 +22,9 @@ public:
     // A branch returns false when it leaves at once: the editor's undo buffer is then left alone.
     using Branch = std::function<bool()>;
 
-    Dispatcher(Workspace& workspace, UndoRing& undo, ControlRegistry& controls, Procedures& procs);
+    Dispatcher(Workspace& workspace, UndoRing& undo, ControlRegistry& controls);
 
-    // A press, by a click or by the program.
+    // A press, by a click or by the program (the shell hands it every PanelKit::executeButtonPressed).
     void press(ExecuteButton button);
     void setBranch(ExecuteButton button, Branch branch);
     // A branch that does its work and always finishes normally.

@@ -1,10 +1,9 @@
 #include "wizards/Generators.h"
-#include "wizards/WizardProcedures.h"
 
 #include "editor/Insertion.h"
+#include "editor/SearchPanels.h"
 #include "platform/ControlRegistry.h"
 #include "platform/LineEnds.h"
-#include "platform/Procedures.h"
 #include "wizards/Dispatcher.h"
 #include "wizards/EasyMenu.h"
 #include "wizards/AdvancedPanelControls.h"
@@ -33,22 +32,15 @@
 #include <QListWidget>
 #include <QPlainTextEdit>
 
-Generators::Generators(Workspace& workspace, ControlRegistry& controlRegistry, EditApplier& editApplier,
-                       Insertion& insertion, Procedures& procedures)
+Generators::Generators(Workspace& workspace, ControlRegistry& controlRegistry, EditApplier& editApplier, Insertion& insertion)
     : ws(workspace)
     , controls(controlRegistry)
     , applier(editApplier)
     , insert(insertion)
-    , procs(procedures)
 {
-    // The Edit-2 menu's space, paragraph and position commands, and the lesson player's image.
-    procs.define(procedure::InsertSpace, [this] { insertSpace(); });
-    procs.define(procedure::InsertAlignedParagraph, [this] { insertAlignedParagraph(); });
-    procs.define(procedure::InsertAlignedDivision, [this] { insertAlignedDivision(); });
-    procs.define(procedure::InsertImage, [this] { insertImage(); });
 }
 
-void Generators::connect(Dispatcher& dispatcher, MiniPanel& mini, Pickers& pickers, EasyMenu& easy)
+void Generators::connect(Dispatcher& dispatcher, MiniPanel& mini, Pickers& pickers, EasyMenu& easy, SearchPanels& search)
 {
     using Method = void (Generators::*)();
     struct Button {
@@ -108,10 +100,7 @@ void Generators::connect(Dispatcher& dispatcher, MiniPanel& mini, Pickers& picke
     for (const Mode& m : modes)
         mini.setGenerator(m.mode, [this, run = m.run] { (this->*run)(); });
     mini.setGenerator(2, [this] { insert.insertLineBreakTag(); });
-    mini.setGenerator(30, [this] {
-        if (procs.defined(procedure::SearchText))
-            procs.call(procedure::SearchText);
-    });
+    mini.setGenerator(30, [&search] { search.searchForWord(); });
 
     pickers.insertBackgroundImage = [this] { insertBackgroundImage(); };
     easy.makeSamplePage = [this] { insertSamplePage(); };
@@ -169,8 +158,7 @@ void Generators::insertList()
 void Generators::insertImage()
 {
     // While the stylesheet builder is shown, the picture goes into its style text.
-    if (styleTextTarget && styleTextTarget->isBuilderShown()) {
-        styleTextTarget->setStyleText(gen::styleTextWithImage(styleTextTarget->styleText(), text(image_panel::RelativePathBox)));
+    if (imageIntoStyleText && imageIntoStyleText(text(image_panel::RelativePathBox))) {
         controls.get<QWidget>(image_panel::Panel)->hide();
         return;
     }

@@ -2,9 +2,9 @@
 
 #include "platform/ControlRegistry.h"
 #include "wizards/EditApplier.h"
-#include "wizards/StyleTextTarget.h"
 
 #include <QString>
+#include <functional>
 #include <initializer_list>
 
 class ControlRegistry;
@@ -13,7 +13,7 @@ class EasyMenu;
 class Insertion;
 class MiniPanel;
 class Pickers;
-class Procedures;
+class SearchPanels;
 class Workspace;
 
 // The generators behind the panels' execute buttons: each reads its panel's inputs from the
@@ -21,16 +21,17 @@ class Workspace;
 // document.
 class Generators {
 public:
-    Generators(Workspace& workspace, ControlRegistry& controls, EditApplier& applier, Insertion& insertion,
-               Procedures& procs);
+    Generators(Workspace& workspace, ControlRegistry& controls, EditApplier& applier, Insertion& insertion);
 
-    // Fills the dispatcher's execute branches, the mini panel's modes, the background-image
-    // button's insertion and the easy-creation menu's page skeletons.
-    void connect(Dispatcher& dispatcher, MiniPanel& mini, Pickers& pickers, EasyMenu& easy);
+    // Fills the dispatcher's execute branches, the mini panel's modes (one of them the search
+    // panel's search), the background-image button's insertion and the easy-creation menu's page
+    // skeletons.
+    void connect(Dispatcher& dispatcher, MiniPanel& mini, Pickers& pickers, EasyMenu& easy, SearchPanels& search);
 
-    // The CSS builder, which the image panel's insert writes into while it is shown; the shell
-    // sets it.
-    StyleTextTarget* styleTextTarget = nullptr;
+    // While the CSS builder is shown, the image panel's insert puts the picture's relative path
+    // into the builder's style text instead of the page: this hands the path over and is true
+    // when the builder took it. The shell fills it in.
+    std::function<bool(const QString& relativePath)> imageIntoStyleText;
 
     void insertLinkOrMailLink(); // a link or, while "リンク先" is hidden, a mail link
     void insertLink();
@@ -76,5 +77,4 @@ private:
     ControlRegistry& controls;
     EditApplier& applier;
     Insertion& insert;
-    Procedures& procs;
 };

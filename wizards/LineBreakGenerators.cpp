@@ -1,23 +1,19 @@
 #include "wizards/LineBreakGenerators.h"
-#include "wizards/WizardProcedures.h"
 
 #include "wizards/EasyPanelControls.h"
 #include "editor/Insertion.h"
 #include "editor/TextTransforms.h"
 #include "platform/ControlRegistry.h"
-#include "platform/Procedures.h"
 #include "platform/RichEdit.h"
 #include "workspace/Workspace.h"
 
 #include <QWidget>
 
-LineBreakGenerators::LineBreakGenerators(Workspace& workspace, Insertion& insertion, ControlRegistry& controlRegistry,
-                                         Procedures& procs)
+LineBreakGenerators::LineBreakGenerators(Workspace& workspace, Insertion& insertion, ControlRegistry& controlRegistry)
     : ws(workspace)
     , insert(insertion)
     , controls(controlRegistry)
 {
-    procs.define(procedure::InsertLineBreak, [this] { insertLineBreak(); });
 }
 
 void LineBreakGenerators::insertLineBreak()

@@ -2,13 +2,12 @@
 
 class ControlRegistry;
 class Insertion;
-class Procedures;
 class Workspace;
 
 // Block-level generators: the line-break tag.
 class LineBreakGenerators {
 public:
-    LineBreakGenerators(Workspace& workspace, Insertion& insertion, ControlRegistry& controls, Procedures& procs);
+    LineBreakGenerators(Workspace& workspace, Insertion& insertion, ControlRegistry& controls);
 
     // Puts "<BR>" in front of the selection, the caret right behind it; nothing at position 0.
     void insertLineBreak();

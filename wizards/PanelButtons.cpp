@@ -11,6 +11,7 @@
 #include "wizards/MiniPanelControls.h"
 
 #include <QLineEdit>
+#include <QListWidget>
 
 namespace {
 
@@ -96,4 +97,14 @@ void PanelButtons::loadLineLength()
 void PanelButtons::storeLineLength()
 {
     ws.state.settings.set(setting::Indent, controls.get<QLineEdit>(indent_panel::LineLengthBox)->text());
+}
+
+void takeChosenLineLength(ControlRegistry& controls)
+{
+    auto* lengths = qobject_cast<QListWidget*>(controls.find(indent_panel::LineLengthChoices));
+    auto* box = qobject_cast<QLineEdit*>(controls.find(indent_panel::LineLengthBox));
+    if (!lengths || !lengths->currentItem() || !box)
+        return;
+    box->setText(lengths->currentItem()->text());
+    lengths->hide();
 }

@@ -23,3 +23,7 @@ private:
     ControlRegistry& controls;
     Dispatcher& dispatcher;
 };
+
+// The list offered for the indent panel's line length box: its chosen entry goes into the box and
+// the list hides. A list that does not exist and a list without a chosen entry do nothing.
+void takeChosenLineLength(ControlRegistry& controls);

@@ -1,10 +1,8 @@
 #include "wizards/Pickers.h"
-#include "wizards/WizardProcedures.h"
 
+#include "editor/ColourPicking.h"
 #include "platform/ControlRegistry.h"
 #include "platform/Dialogs.h"
-#include "platform/Procedures.h"
-#include "wizards/AutoSettingsColourControls.h"
 #include "wizards/EasyPanelControls.h"
 #include "wizards/PanelTexts.h"
 #include "workspace/Workspace.h"
@@ -19,22 +17,16 @@
 
 namespace {
 
-// The colour buttons beside the boxes, with the code of the box the colour picker fills. The ones
-// of automatic creation's settings panel are built after these buttons are connected; their
-// owner connects them.
+// The colour buttons beside the boxes of the font colour and body colours panels, with the box
+// each fills.
 struct ColourButton {
     ControlId button;
-    int code;
+    ControlId box;
 };
 constexpr ColourButton ColourButtons[] = {
-    {font_colour_panel::ColourButton, 7},
-    {body_colours_panel::TextColourButton, 9},
-    {body_colours_panel::BackgroundButton, 10},
-    {auto_settings::HeadingColourButton, 18},
-    {auto_settings::BodyBackgroundButton, 21},
-    {auto_settings::BodyTextColourButton, 20},
-    {auto_settings::RuleColourButton, 26},
-    {auto_settings::NavigationBackgroundButton, 23},
+    {font_colour_panel::ColourButton, font_colour_panel::ColourBox},
+    {body_colours_panel::TextColourButton, body_colours_panel::TextColourBox},
+    {body_colours_panel::BackgroundButton, body_colours_panel::BackgroundBox},
 };
 
 // The file buttons of the sound, movie and background image panels.
@@ -47,15 +39,11 @@ constexpr ControlId TableColourButtons[] = {table_panel::BorderColourButton, tab
 
 } // namespace
 
-Pickers::Pickers(Workspace& workspace, ControlRegistry& controlRegistry, Procedures& procedures)
+Pickers::Pickers(Workspace& workspace, ControlRegistry& controlRegistry, ColourPicking& colourPicker)
     : ws(workspace)
     , controls(controlRegistry)
-    , procs(procedures)
+    , picker(colourPicker)
 {
-    OpenColorPicker = [this](int code) {
-        if (procs.defined(procedure::OpenColourPickerFor))
-            procs.call(procedure::OpenColourPickerFor, code);
-    };
     connectButtons();
 }
 
@@ -65,7 +53,6 @@ void Pickers::connectButtons()
         if (auto* b = qobject_cast<QPushButton*>(controls.find(button)))
             connect(b, &QPushButton::clicked, this, std::move(handler));
     };
-    // The buttons of panels built so far.
     for (int i = 0; i < 3; ++i)
         onClick(FileButtons[i], [this, i] { chooseMediaFile(i); });
     for (const ColourButton& b : ColourButtons)
@@ -82,10 +69,16 @@ void Pickers::connectButtons()
         connect(b, &QPushButton::clicked, this, [this] { removeSelectedFont(); });
 }
 
-void Pickers::openPicker(int code)
+void Pickers::pickColourInto(ControlId box, QList<ControlId> emptied, ColourRequest::LessonWindow lessonWindow)
 {
-    if (OpenColorPicker)
-        OpenColorPicker(code);
+    ColourRequest request;
+    request.deliver = [this, box, emptied](const PickedColour& colour) {
+        controls.get<QLineEdit>(box)->setText(colour.chosen);
+        for (ControlId other : emptied)
+            controls.get<QLineEdit>(other)->clear();
+    };
+    request.lessonWindow = lessonWindow;
+    picker.pickColour(std::move(request));
 }
 
 void Pickers::pickColourOfButton(ControlId button)
@@ -93,9 +86,9 @@ void Pickers::pickColourOfButton(ControlId button)
     for (const ColourButton& b : ColourButtons) {
         if (b.button != button)
             continue;
-        openPicker(b.code);
+        pickColourInto(b.box);
         // The font colour stays empty until a colour is picked.
-        if (b.code == 7)
+        if (b.box == font_colour_panel::ColourBox)
             controls.get<QLineEdit>(font_colour_panel::ColourBox)->clear();
         return;
     }
@@ -129,32 +122,45 @@ void Pickers::chooseMediaFile(int button)
 
 void Pickers::pickMarqueeBackgroundColour()
 {
-    openPicker(100);
+    pickColourInto(marquee_panel::BackgroundBox, {}, ColourRequest::LessonWindow::ToFrontBeforeHiding);
 }
 
 void Pickers::pickRuleColour()
 {
     QWidget* mini = controls.get<QWidget>(mini_panel::Panel);
     mini->hide();
-    openPicker(101);
+    pickColourInto(rule_panel::ColourBox);
     mini->show();
 }
 
 void Pickers::pickCellBackgroundColour()
 {
-    openPicker(102);
-    if (procs.defined(procedure::ShowColourPicker))
-        procs.call(procedure::ShowColourPicker);
+    pickColourInto(table_panel::CellBackgroundBox);
+    picker.showPicker();
 }
 
 void Pickers::pickTableBorderColour(int box)
 {
-    openPicker(110 + box);
+    // The single border colour and the light and dark pair exclude each other: choosing one
+    // side empties the other.
+    switch (box) {
+    case 0:
+        pickColourInto(table_panel::BorderColourBox, {table_panel::LightColourBox, table_panel::DarkColourBox});
+        break;
+    case 1:
+        pickColourInto(table_panel::LightColourBox, {table_panel::BorderColourBox});
+        break;
+    case 2:
+        pickColourInto(table_panel::DarkColourBox, {table_panel::BorderColourBox});
+        break;
+    default:
+        break;
+    }
 }
 
 void Pickers::pickFrameBorderColour()
 {
-    openPicker(120);
+    pickColourInto(frames_wizard::BorderColourBox);
 }
 
 void Pickers::addChosenFont()

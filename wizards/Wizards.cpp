@@ -13,21 +13,22 @@ WizardPanelsBuilt::WizardPanelsBuilt(PanelKit& kit)
 }
 
 Wizards::Wizards(Workspace& workspace, UndoRing& undo, Insertion& insertion, Colouring& colouring, PanelKit& panels,
-                 ControlRegistry& controls, Procedures& procs, Dispatcher& dispatcher)
+                 ControlRegistry& controls, Dispatcher& dispatcher, ColourPicking& colourPicker, SearchPanels& search)
     : built_(panels)
     , mini(workspace, panels, controls)
     , movable(panels)
-    , pickers(workspace, controls, procs)
+    , pickers(workspace, controls, colourPicker)
     , options(controls)
     , buttons(workspace, controls, dispatcher)
     , easy(workspace, undo, panels)
-    , advanced(workspace, panels, controls, procs, mini, movable)
+    , advanced(workspace, panels, controls, mini, movable)
     , views(workspace, controls)
     , frames(workspace, colouring, controls)
     , applier(workspace, undo, insertion, colouring, controls)
-    , generators(workspace, controls, applier, insertion, procs)
+    , generators(workspace, controls, applier, insertion)
+    , lineBreaks(workspace, insertion, controls)
 {
-    generators.connect(dispatcher, mini, pickers, easy);
+    generators.connect(dispatcher, mini, pickers, easy, search);
 }
 
 void Wizards::declareMenus(CommandRegistry& commands)

@@ -5,6 +5,7 @@
 #include "wizards/EditApplier.h"
 #include "wizards/FramesWizard.h"
 #include "wizards/Generators.h"
+#include "wizards/LineBreakGenerators.h"
 #include "wizards/MiniPanel.h"
 #include "wizards/MovablePanels.h"
 #include "wizards/PanelButtons.h"
@@ -12,13 +13,14 @@
 #include "wizards/PanelViews.h"
 #include "wizards/Pickers.h"
 
+class ColourPicking;
 class Colouring;
 class CommandRegistry;
 class ControlRegistry;
 class Dispatcher;
 class Insertion;
 class PanelKit;
-class Procedures;
+class SearchPanels;
 class UndoRing;
 class Workspace;
 
@@ -34,7 +36,7 @@ struct WizardPanelsBuilt {
 class Wizards {
 public:
     Wizards(Workspace& workspace, UndoRing& undo, Insertion& insertion, Colouring& colouring, PanelKit& panels,
-            ControlRegistry& controls, Procedures& procs, Dispatcher& dispatcher);
+            ControlRegistry& controls, Dispatcher& dispatcher, ColourPicking& colourPicker, SearchPanels& search);
 
     // Declares the items of the easy-creation menu and the advanced menu (the shell creates the menus).
     void declareMenus(CommandRegistry& commands);
@@ -54,4 +56,5 @@ public:
     FramesWizard frames;
     EditApplier applier;
     Generators generators;
+    LineBreakGenerators lineBreaks;
 };

@@ -39,7 +39,7 @@ bool DocumentFiles::needsSaveQuestion(int n) const
 void DocumentFiles::clearAll()
 {
     // While a lesson plays, its commands initialise without a question.
-    if (!(quietClear && quietClear())) {
+    if (!(clearsWithoutAsking && clearsWithoutAsking())) {
         for (int i = 0; i < ws.documentCount(); ++i) {
             if (!ws.sourceEditor(i)->text().isEmpty()) {
                 if (ws.dlg.message(QStringLiteral("全て初期化していいですか？"), MsgButtons::YesNo) != MsgResult::Yes)

@@ -56,9 +56,9 @@ public:
     // Closes the document whose tab is selected, asking first to save its changes.
     void closeDocument();
     // Back to a single empty document; asks first when any document holds text, unless
-    // `quietClear` says a lesson is running.
+    // `clearsWithoutAsking` says a lesson is running.
     void clearAll();
-    std::function<bool()> quietClear;
+    std::function<bool()> clearsWithoutAsking;
 
     // ---- recent files ----
     // The recent files, newest first: at most six full paths; empty entries are unused.

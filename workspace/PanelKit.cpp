@@ -1,7 +1,5 @@
 #include "workspace/PanelKit.h"
-#include "workspace/WorkspaceProcedures.h"
 
-#include "platform/Procedures.h"
 #include "platform/TabStrip.h"
 #include "platform/Twips.h"
 #include "workspace/PanelFitting.h"
@@ -40,9 +38,8 @@ protected:
 
 } // namespace
 
-PanelKit::PanelKit(ControlRegistry& controlRegistry, Procedures& procs, Workspace& workspace, QWidget* host)
+PanelKit::PanelKit(ControlRegistry& controlRegistry, Workspace& workspace, QWidget* host)
     : controls(controlRegistry)
-    , procs_(procs)
     , ws_(workspace)
     , host_(host)
     , fitting_(new PanelFitting(host, workspace.tabStrip().displayArea(), this))
@@ -113,8 +110,7 @@ QPushButton* PanelKit::addExecuteButton(QWidget* parent, ExecuteButton button, c
 {
     auto* control = new QPushButton(caption, parent);
     control->setAutoDefault(false);
-    const int number = buttonNumber(button);
-    connect(control, &QPushButton::clicked, this, [this, number] { procs_.call(procedure::PressExecuteButton, number); });
+    connect(control, &QPushButton::clicked, this, [this, button] { press(button); });
     controls.add(executeButton(button), control);
     return control;
 }

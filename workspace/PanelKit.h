@@ -8,7 +8,6 @@
 #include <QString>
 
 class PanelFitting;
-class Procedures;
 class QGroupBox;
 class QLabel;
 class QPlainTextEdit;
@@ -52,7 +51,7 @@ class PanelKit : public QObject {
     Q_OBJECT
 
 public:
-    PanelKit(ControlRegistry& controls, Procedures& procs, Workspace& workspace, QWidget* host);
+    PanelKit(ControlRegistry& controls, Workspace& workspace, QWidget* host);
     ~PanelKit() override;
 
     ControlRegistry& controls;
@@ -65,9 +64,10 @@ public:
     QLabel* addTitle(QWidget* panel, ControlRef id, const QString& caption);
     // The read-only explanation box.
     QPlainTextEdit* addExplanation(QWidget* panel, ControlRef id);
-    // An execute button, registered as `executeButton(button)`: a click presses it through the
-    // dispatcher.
+    // An execute button, registered as `executeButton(button)`: a click presses it.
     QPushButton* addExecuteButton(QWidget* parent, ExecuteButton button, const QString& caption);
+    // Presses an execute button as a click on it does (executeButtonPressed).
+    void press(ExecuteButton button) { Q_EMIT executeButtonPressed(button); }
     // Any other control, registered under its id.
     template <typename T>
     T* add(QWidget* parent, ControlRef id)
@@ -86,6 +86,8 @@ public:
     PanelFitting& fitting() { return *fitting_; }
 
 Q_SIGNALS:
+    // An execute button was clicked or pressed by the program; the shell hands it to the dispatcher.
+    void executeButtonPressed(ExecuteButton button);
     // The mouse on a panel's title: pressed, moved, released (x and y in twips).
     void titlePressed(QWidget* panel, int x, int y);
     void titleMoved(QWidget* panel, int x, int y);
@@ -100,7 +102,6 @@ private:
     QPlainTextEdit* makeExplanation(QWidget* panel);
     void holdControls(QWidget* panel);
 
-    Procedures& procs_;
     Workspace& ws_;
     QWidget* host_;
     PanelFitting* fitting_;

@@ -42,7 +42,8 @@ inline constexpr FlagSetting HelpInBrowserWindow{"ie", false, "ON", "OFF"};
 // The recent-files list: "RemFile0" to "RemFile5", newest first.
 inline constexpr int RecentFileCount = 6;
 inline constexpr TextSetting Indent{"Indent", "50"};
-inline constexpr NumberSetting FontColor{"FontColor", 1, true};
+// The colour scheme of the editors, 1 to 4.
+inline constexpr NumberSetting ColourScheme{"FontColor", 1, true};
 inline constexpr FlagSetting AutoRun{"Auto", true, "1", "0"};
 inline constexpr TextSetting FontName{"FontName", ""};
 inline constexpr NumberSetting FontSize{"FontSize", 12, true};

@@ -2,7 +2,6 @@
 // that is opened, the settings panel, the in-page links and the Edit menu's skeleton.
 #include "autocreate/AutoCreateTexts.h"
 #include "autocreate/AutoCreateControls.h"
-#include "wizards/WizardProcedures.h"
 #include "autocreate/WholeRunCases.h"
 #include "platform/RichEdit.h"
 #include "platform/TabStrip.h"
@@ -11,6 +10,7 @@
 #include "platform/WebBrowser.h"
 #include "support/AppFixture.h"
 #include "support/BrowserWaits.h"
+#include "toolwindows/ColourPickerControls.h"
 #include "wizards/AdvancedPanelControls.h"
 #include "wizards/AdvancedPanelInputs.h"
 #include "wizards/EasyPanelInputs.h"
@@ -441,13 +441,20 @@ TEST_F(AutoCreateWindowTest, TheSettingsPanelShowsHidesAndKeepsItsValues)
     }
 
     // Each colour button opens the picker for its own box.
-    const ControlId buttons[] = {HeadingColourButton, BodyBackgroundButton, BodyTextColourButton, RuleColourButton,
-                                 NavigationBackgroundButton};
-    const int codes[] = {18, 21, 20, 26, 23};
-    for (int i = 0; i < 5; ++i) {
-        w().controls.get<QPushButton>(buttons[i])->click();
-        EXPECT_TRUE(w().colorPicker.isVisible());
-        EXPECT_EQ(w().colorPicker.ColorTarget.value(), codes[i]) << buttons[i].key;
+    const std::pair<ControlId, ControlId> buttons[] = {{HeadingColourButton, HeadingColourBox},
+                                                       {BodyBackgroundButton, BodyBackgroundBox},
+                                                       {BodyTextColourButton, BodyTextColourBox},
+                                                       {RuleColourButton, RuleColourBox},
+                                                       {NavigationBackgroundButton, NavigationBackgroundBox}};
+    int n = 0;
+    for (const auto& [button, colourBox] : buttons) {
+        w().controls.get<QPushButton>(button)->click();
+        EXPECT_TRUE(w().colourPicker.isVisible());
+        EXPECT_TRUE(w().colourPicker.hasRequest()) << button.key;
+        const QString colour = QStringLiteral("#12345") + QString::number(n++);
+        w().colourPicker.controls.get<QLineEdit>(colour_picker::ValueBox)->setText(colour);
+        w().colourPicker.insertChosenColour();
+        EXPECT_EQ(box(colourBox), colour) << button.key;
     }
 }
 
@@ -493,17 +500,17 @@ TEST_F(AutoCreateWindowTest, TheSkeletonWrapsOnlyATextWithoutPage)
     for (const auto& c : cases) {
         const QString text = QString::fromUtf8(c.text);
         ed->setText(text);
-        w().procs.call(procedure::InsertPageSkeleton);
+        w().autoRunner.insertPageSkeleton();
         EXPECT_EQ(ed->text(), c.wrapped ? gen::WrapPage(text) : text) << c.text;
     }
     // Undo gives the text back.
     ed->setText(QStringLiteral("plain"));
-    w().procs.call(procedure::InsertPageSkeleton);
+    w().autoRunner.insertPageSkeleton();
     w().undo.stepBack();
     EXPECT_EQ(ed->text(), QStringLiteral("plain"));
 
     // Nothing while the header is hidden.
     w().ws.current().header = QStringLiteral("<HTML><BODY>\r\n");
-    w().procs.call(procedure::InsertPageSkeleton);
+    w().autoRunner.insertPageSkeleton();
     EXPECT_EQ(ed->text(), QStringLiteral("plain"));
 }

@@ -46,7 +46,7 @@ inline QString setTitle(const QString& page, const QString& title)
     return insertBehind(page, QStringLiteral("<TITLE>"), title);
 }
 
-inline QString setBodyColors(const QString& page, const QString& text, const QString& back)
+inline QString setBodyColours(const QString& page, const QString& text, const QString& back)
 {
     return insertBehind(page, QStringLiteral("<BODY"),
                         QStringLiteral(" text=\"%1\" bgcolor=\"%2\"").arg(text, back));
@@ -96,7 +96,7 @@ inline autocreate::AutoCreateGenerators generators()
     g.ruleTag = rule;
     g.wrapPage = wrapPage;
     g.setTitle = setTitle;
-    g.setBodyColors = setBodyColors;
+    g.setBodyColours = setBodyColours;
     g.makeList = list;
     g.makeTable = table;
     g.insertBgImage = backgroundImage;

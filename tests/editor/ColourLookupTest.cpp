@@ -1,6 +1,5 @@
 #include "EditingFixture.h"
 #include "editor/EditorMenus.h"
-#include "wizards/WizardProcedures.h"
 
 #include "editor/EditApply.h"
 #include "platform/RichEdit.h"
@@ -9,7 +8,7 @@
 
 class ColourLookupTest : public EditingFixture {
 protected:
-    void getcolor(const QString& colour) { w().procs.call(procedure::InsertColour, colour); }
+    void getcolor(const QString& colour) { w().colourLookup.applyPickedColour(colour); }
 };
 
 TEST_F(ColourLookupTest, APickedColourReplacesACodeOrANameAndWrapsAnythingElse)

@@ -115,25 +115,3 @@ TEST(PickedColour, ReplacesACodeOrANameAndWrapsAnythingElse)
         EXPECT_EQ(r.marks, c.marks) << c.text;
     }
 }
-
-TEST(TagLookup, FindsTheFirstCaptionHoldingTheSelectedName)
-{
-    const QStringList captions = {u("A"), u("B"), u("TABLE"), u("TD"), u("FONT"), u("IMG")};
-    struct Case {
-        const char* selected;
-        int index;
-    } cases[] = {
-        {"<td>", 3},
-        {"  <img>  ", 5},
-        {"able", 2},   // a piece of a caption
-        {"font", 4},   // a whole caption, any case
-        {"<b>", 1},    // the first caption that holds it
-        {"nt", 4},     // the end of a caption
-        {"TABLES", -1},
-        {"xyz", -1},
-        {"<>", -1},    // nothing left to look up
-        {"   ", -1},
-    };
-    for (const auto& c : cases)
-        EXPECT_EQ(findTagCaption(u(c.selected), captions), c.index) << c.selected;
-}

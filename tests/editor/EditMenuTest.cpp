@@ -1,7 +1,6 @@
 #include "EditingFixture.h"
 #include "editor/EditorMenus.h"
 #include "editor/EditorControls.h"
-#include "wizards/WizardProcedures.h"
 
 #include "editor/EditApply.h"
 #include "editor/PasteMode.h"
@@ -215,7 +214,7 @@ TEST_F(EditMenuTest, LineBreakMarksKeepRegionMarkersWhole)
 TEST_F(EditMenuTest, SelectBodySelectsInsideTheBody)
 {
     setDocument("<html><body bgcolor=red>\r\nabc\r\n</body></html>«»");
-    w().procs.call(procedure::SelectBody);
+    w().editMenu.selectBody();
     EXPECT_EQ(selectionOf(ed()), (Selection{24, 7}));
     setDocument("</BODY><BODY>x«»");
     w().editMenu.selectBody();

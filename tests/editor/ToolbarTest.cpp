@@ -2,7 +2,6 @@
 #include "editor/EditorMenus.h"
 #include "editor/EditorControls.h"
 
-#include "editor/ColourLookup.h"
 #include "editor/EditApply.h"
 #include "editor/PasteMode.h"
 #include "platform/RichEdit.h"
@@ -18,23 +17,6 @@
 #include <QTest>
 #include <QToolBar>
 #include <QUrl>
-
-namespace {
-
-// A tag dictionary with a few entries.
-class FakeDictionary : public TagDictionaryAccess {
-public:
-    QStringList captions{QStringLiteral("<HTML>"), QStringLiteral("<TABLE>"), QStringLiteral("<TD>")};
-    QList<QColor> colours = QList<QColor>(3);
-    int shown = -1;
-    bool open = false;
-    QStringList tagCaptions() const override { return captions; }
-    void setLabelBackColour(int index, const QColor& colour) override { colours[index] = colour; }
-    void showEntry(int index) override { shown = index; }
-    void setOpen() override { open = true; }
-};
-
-} // namespace
 
 class ToolbarTest : public EditingFixture {};
 
@@ -121,34 +103,6 @@ TEST_F(ToolbarTest, SearchButtonOpensTheSearchPanelWithTheSelection)
     w().commands.invoke(toolbar::Search);
     EXPECT_TRUE(w().controls.get<QWidget>(search_panel::Panel)->isVisible());
     EXPECT_EQ(w().controls.get<QLineEdit>(search_panel::Word)->text(), QStringLiteral("検索"));
-}
-
-TEST_F(ToolbarTest, TagButtonLooksTheSelectionUpAndCountsTheDictionaryOpen)
-{
-    FakeDictionary dictionary;
-    w().colourLookup.setTagDictionary(&dictionary);
-    setDocument("x «<td>» y");
-    w().commands.invoke(toolbar::TagDictionary);
-    EXPECT_EQ(dictionary.shown, 2);
-    EXPECT_EQ(dictionary.colours, (QList<QColor>{ColourLookup::plainLabelColour(), ColourLookup::plainLabelColour(),
-                                                 ColourLookup::foundLabelColour()}));
-    EXPECT_TRUE(dictionary.open);
-
-    // A name no caption holds: the message, and the window stays hidden.
-    dictionary = FakeDictionary();
-    setDocument("«<blink>»");
-    dialogs.expectMsg(QStringLiteral("選択された文字はタグ辞典には登録されていません。"));
-    w().commands.invoke(toolbar::TagDictionary);
-    EXPECT_EQ(dictionary.shown, -1);
-    EXPECT_TRUE(dictionary.open);
-
-    // Without a selection only the window's own opening runs.
-    dictionary = FakeDictionary();
-    setDocument("ab«»");
-    w().commands.invoke(toolbar::TagDictionary);
-    EXPECT_EQ(dictionary.shown, -1);
-    EXPECT_TRUE(dictionary.open);
-    w().colourLookup.setTagDictionary(nullptr);
 }
 
 TEST_F(ToolbarTest, BrowserButtonWritesTheWholePageAndOpensIt)

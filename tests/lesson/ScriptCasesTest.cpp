@@ -104,7 +104,7 @@ TEST_F(LessonScriptCases, WordsAndNamesThatMatchNothingChangeNothing)
     EXPECT_EQ(style(), QString());
     EXPECT_EQ(elements->currentIndex(), element);
     EXPECT_EQ(line(css_builder::SelectorBox), u("ZZ"));
-    EXPECT_FALSE(w().colorPicker.isVisible());
+    EXPECT_FALSE(w().colourPicker.isVisible());
     // Steps without an explanation leave the one shown.
     EXPECT_EQ(lesson().explanation(), welcome);
 }

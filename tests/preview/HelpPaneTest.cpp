@@ -1,5 +1,4 @@
 #include "BrowsingFixture.h"
-#include "wizards/WizardProcedures.h"
 
 #include "platform/StateValue.h"
 #include "platform/TabStrip.h"
@@ -16,8 +15,8 @@ protected:
     void SetUp() override
     {
         BrowsingFixture::SetUp();
-        for (const HelpPage& page : helpPages())
-            writePage(QStringLiteral("resource/") + page.file, page.caption, QStringLiteral("<P>help</P>"));
+        for (const HelpPageEntry& entry : helpPages())
+            writePage(QStringLiteral("resource/") + entry.file, entry.caption, QStringLiteral("<P>help</P>"));
     }
 
     QWidget* pane() { return w().controls.get<QWidget>(help_pane::Panel); }
@@ -44,8 +43,8 @@ TEST_F(HelpPaneTest, EachHelpItemShowsItsPageInThePane)
 {
     MainWindow& win = start();
     std::vector<std::pair<int, QString>> items = {{0, HelpIndexPage}};
-    for (const HelpPage& page : helpPages())
-        items.emplace_back(page.number, page.file);
+    for (const HelpPageEntry& entry : helpPages())
+        items.emplace_back(entry.menuIndex, entry.file);
     for (const auto& [index, file] : items) {
         SCOPED_TRACE(file.toStdString());
         EXPECT_EQ(win.commands.action(help_menu::Menu, index)->text(),
@@ -65,10 +64,10 @@ TEST_F(HelpPaneTest, EachHelpItemShowsItsPageInThePane)
     EXPECT_FALSE(pane()->isVisible());
 }
 
-TEST_F(HelpPaneTest, PageZeroLaysThePaneOutAndLeavesItAsItIs)
+TEST_F(HelpPaneTest, LayingOutLeavesThePaneAsItIs)
 {
     MainWindow& win = start();
-    win.procs.call(procedure::ShowHelpPage, 0);
+    win.helpPane.layOut();
     EXPECT_FALSE(pane()->isVisible());
     expectLaidOut();
     // The window's layout does the same on every resize, shown or not.
@@ -77,14 +76,14 @@ TEST_F(HelpPaneTest, PageZeroLaysThePaneOutAndLeavesItAsItIs)
     EXPECT_FALSE(pane()->isVisible());
     expectLaidOut();
 
-    win.procs.call(procedure::ShowHelpPage, 10);
+    win.helpPane.showHelpPage(HelpPage::Regions);
     ASSERT_TRUE(waitForPage(paneBrowser(), pageUrl(QStringLiteral("region.html"))));
     win.resize(win.width() - 120, win.height() - 40);
     QApplication::processEvents();
     EXPECT_TRUE(pane()->isVisible());
     expectLaidOut();
     EXPECT_EQ(paneBrowser()->geometry(), win.controls.get<QWidget>(help_pane::Explanation)->geometry());
-    win.procs.call(procedure::ShowHelpPage, 0);
+    win.helpPane.layOut();
     EXPECT_TRUE(pane()->isVisible());
     EXPECT_EQ(QUrl(paneBrowser()->url()), pageUrl(QStringLiteral("region.html")));
 }
@@ -101,11 +100,11 @@ TEST_F(HelpPaneTest, WithTheSwitchOnEachPageOpensAWindowOfItsOwn)
     // Every page, from the menu and from the other callers, in a window of its own.
     std::vector<QString> files = {HelpIndexPage};
     win.commands.invoke(help_menu::ShowHelpIndex);
-    for (const HelpPage& page : helpPages()) {
-        win.commands.invoke(help_menu::Menu, page.number);
-        files.push_back(page.file);
+    for (const HelpPageEntry& entry : helpPages()) {
+        win.commands.invoke(help_menu::Menu, entry.menuIndex);
+        files.push_back(entry.file);
     }
-    win.procs.call(procedure::ShowHelpPage, 18);
+    win.helpPane.showHelpPage(HelpPage::ColourPicker);
     files.push_back(QStringLiteral("color.html"));
     const QList<QWidget*> windows = win.helpPane.helpWindows();
     ASSERT_EQ(static_cast<size_t>(windows.size()), files.size());
@@ -139,15 +138,14 @@ TEST(HelpPages, PathsJoinTheProgramFolderOnce)
     EXPECT_EQ(helpPagePath(QStringLiteral("/"), QStringLiteral("color.html")), QStringLiteral("/resource/color.html"));
     EXPECT_EQ(helpPagePath(QStringLiteral("/opt/pelmor/"), QStringLiteral("color.html")), QStringLiteral("/opt/pelmor/resource/color.html"));
     EXPECT_EQ(helpPagePath(QStringLiteral("/opt/pelmor"), QStringLiteral("color.html")), QStringLiteral("/opt/pelmor/resource/color.html"));
-    EXPECT_EQ(helpPageFile(3), QString());
-    EXPECT_EQ(helpPageFile(16), QStringLiteral("csshelpindex.html"));
+    EXPECT_EQ(helpPageFile(HelpPage::CssProperties), QStringLiteral("csshelpindex.html"));
 }
 
 TEST_F(HelpPaneTest, ClosingThePaneLeavesAnOpenColourPickerInFront)
 {
     MainWindow& win = start();
-    win.procs.call(procedure::ShowColourPicker);
-    win.procs.call(procedure::ShowHelpPage, 18);
+    win.colourPicker.showPicker();
+    win.helpPane.showHelpPage(HelpPage::ColourPicker);
     // The pane finds the picker by its class, among the windows of the program.
     QWidget* picker = nullptr;
     for (QWidget* w : QApplication::topLevelWidgets()) {

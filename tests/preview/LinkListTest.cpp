@@ -1,7 +1,6 @@
 #include "BrowsingFixture.h"
 #include "preview/PreviewControls.h"
 #include "editor/EditorControls.h"
-#include "wizards/WizardProcedures.h"
 
 #include "platform/RichEdit.h"
 #include "platform/TabStrip.h"
@@ -72,11 +71,11 @@ TEST_F(LinkListTest, TheListShowsTheTargetsOfThePageInTheUrlBox)
 
     // Shown again for the same address, the list is kept as it is.
     linkList()->addItem(QStringLiteral("marker"));
-    win.procs.call(procedure::ShowLinkList);
+    win.links.showPanel();
     EXPECT_EQ(linkList()->count(), PageLinks.size() + 1);
 
     for (ExecuteButton close : {ExecuteButton::CloseLinkListPanel, ExecuteButton::LinkListPanelCloseBox}) {
-        win.procs.call(procedure::ShowLinkList);
+        win.links.showPanel();
         press(close);
         EXPECT_FALSE(panel()->isVisible());
         EXPECT_EQ(linkList()->count(), 0);
@@ -128,18 +127,6 @@ TEST_F(LinkListTest, AClickInThePreviewFollowsTheLinkFromThePagesFolder)
 TEST_F(LinkListTest, AClickInTheSourceMarksWhereTheLinkStands)
 {
     MainWindow& win = start();
-    // The search panel's box, option and search, as far as the link list uses them.
-    QWidget* host = win.panels.host();
-    if (!win.controls.has(search_panel::Word))
-        win.panels.add<QLineEdit>(host, search_panel::Word);
-    if (!win.controls.has(search_panel::EveryOccurrence))
-        win.panels.add<QRadioButton>(host, search_panel::EveryOccurrence);
-    int searches = 0;
-    if (!win.procs.defined(procedure::SearchText))
-        win.procs.define(procedure::SearchText, std::function<void()>([&] { ++searches; }));
-    else
-        searches = -1;
-
     win.ws.sourceEditor(0)->setText(Page);
     win.commands.invoke(browser_menu::ListLinks);
     ASSERT_EQ(listed(), PageLinks);
@@ -147,8 +134,8 @@ TEST_F(LinkListTest, AClickInTheSourceMarksWhereTheLinkStands)
     clickEntry(1);
     EXPECT_EQ(win.controls.get<QLineEdit>(search_panel::Word)->text(), QStringLiteral("b.html"));
     EXPECT_TRUE(win.controls.get<QRadioButton>(search_panel::EveryOccurrence)->isChecked());
-    if (searches >= 0)
-        EXPECT_EQ(searches, 1);
+    // The search ran: the last occurrence is selected.
+    EXPECT_EQ(win.ws.sourceEditor(0)->selectedText(), QStringLiteral("b.html"));
     EXPECT_EQ(win.ws.doc(0).browser, nullptr) << "nothing is shown in a browser";
 }
 

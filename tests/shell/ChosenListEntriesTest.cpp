@@ -1,5 +1,4 @@
 #include "platform/ControlRegistry.h"
-#include "preview/PreviewControls.h"
 #include "shell/ChosenListEntries.h"
 #include "shell/ShellControls.h"
 
@@ -7,20 +6,17 @@
 #include <QStringList>
 #include <gtest/gtest.h>
 
-// The lists of other panels, with stand-ins for their controls.
+// The shell's own lists, with stand-ins for their controls.
 TEST(ChosenListEntries, RunTheOwnersClickOnTheChosenEntry)
 {
     ControlRegistry controls;
-    Procedures procs;
-    ChosenListEntries entries(controls, procs);
-    entries.runChosenLinkListEntry();
+    ChosenListEntries entries(controls);
     entries.runChosenRenameEntry();
     entries.runChosenTemplateEntry();
 
     QWidget host;
     QStringList clicked;
-    const std::pair<ControlId, const char*> lists[] = {
-        {link_list::List, "0"}, {rename_panel::NameList, "3"}, {template_panel::NameList, "5"}};
+    const std::pair<ControlId, const char*> lists[] = {{rename_panel::NameList, "3"}, {template_panel::NameList, "5"}};
     for (const auto& [id, label] : lists) {
         auto* list = new QListWidget(&host);
         controls.add(id, list);
@@ -29,12 +25,11 @@ TEST(ChosenListEntries, RunTheOwnersClickOnTheChosenEntry)
             clicked << QString::fromLatin1(label) + QStringLiteral(":") + item->text();
         });
     }
-    procs.call(procedure::RunChosenRenameEntry);
+    entries.runChosenRenameEntry();
     EXPECT_TRUE(clicked.isEmpty()) << "no entry chosen";
     controls.get<QListWidget>(rename_panel::NameList)->setCurrentRow(1);
     controls.get<QListWidget>(template_panel::NameList)->setCurrentRow(0);
-    for (ProcedureId runChosenEntry :
-         {procedure::RunChosenRenameEntry, procedure::RunChosenTemplateEntry, procedure::RunChosenLinkListEntry})
-        procs.call(runChosenEntry);
+    entries.runChosenRenameEntry();
+    entries.runChosenTemplateEntry();
     EXPECT_EQ(clicked, (QStringList{QStringLiteral("3:b"), QStringLiteral("5:a")}));
 }

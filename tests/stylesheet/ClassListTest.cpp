@@ -1,11 +1,6 @@
 #include "StylesheetFixture.h"
-#include "stylesheet/StylesheetProcedures.h"
-#include "wizards/WizardProcedures.h"
 #include "editor/Insertion.h"
-#include "platform/Procedures.h"
 #include "platform/Twips.h"
-#include "stylesheet/ListClicks.h"
-#include "wizards/EasyPanelControls.h"
 
 #include <QListWidget>
 #include <gtest/gtest.h>
@@ -32,7 +27,7 @@ protected:
         QDir().mkpath(path(u("web")));
         writeFile(path(u("web/Site.CSS")), Sheet);
     }
-    void list() { w().procs.call(procedure::ListStyleClasses); }
+    void list() { w().stylesheet.classes.showClassesOfPage(); }
     void choose(const QString& entry)
     {
         const QList<QListWidgetItem*> found = classes()->findItems(entry, Qt::MatchExactly);
@@ -137,25 +132,4 @@ TEST_F(ClassListTest, AClassNeedsATagAndAnEntryNeedsASelection)
     choose(u("SPAN style"));
     EXPECT_FALSE(classes()->isVisible());
     EXPECT_EQ(ed()->text(), u("<B class=\"red\">x</B>"));
-}
-
-// The list offered for the line length box, with stand-ins for the controls.
-TEST_F(ClassListTest, ListClicksFillTheLineLengthBox)
-{
-    start();
-    ControlRegistry controls;
-    Procedures procs;
-    ListClicks clicks(controls, procs, w().stylesheet.builder);
-    clicks.takeChosenLineLength();
-
-    QWidget host;
-    auto* lengths = new QListWidget(&host);
-    auto* length = new QLineEdit(&host);
-    controls.add(indent_panel::LineLengthChoices, lengths);
-    controls.add(indent_panel::LineLengthBox, length);
-    lengths->addItems({u("40"), u("60")});
-    lengths->setCurrentRow(1);
-    procs.call(procedure::TakeChosenLineLength);
-    EXPECT_EQ(length->text(), u("60"));
-    EXPECT_TRUE(lengths->isHidden());
 }

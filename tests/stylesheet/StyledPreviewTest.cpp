@@ -1,6 +1,4 @@
 #include "StylesheetFixture.h"
-#include "stylesheet/StylesheetProcedures.h"
-#include "wizards/WizardProcedures.h"
 #include "platform/WebBrowser.h"
 #include "support/BrowserWaits.h"
 
@@ -38,7 +36,7 @@ protected:
         choose(css_builder::CategoryList, category);
         choose(css_builder::PropertyList, property);
         choose(css_builder::ValueList, entry);
-        w().procs.call(procedure::TakeChosenCssValue);
+        w().stylesheet.builder.writeChosenValue();
     }
     void element(const QString& name)
     {
@@ -81,7 +79,7 @@ TEST_F(StyledPreviewTest, ARuleOfThePagesStyleBlockShowsInThePreview)
     const int inside = static_cast<int>(ed()->text().indexOf(u("<!--\r\n"))) + 6;
 
     value(u("色と背景"), u("color"), u("#rgb"));
-    w().colorPicker.insertBasicColour(6);
+    w().colourPicker.insertBasicColour(6);
     value(u("テキスト"), u("text-align"), u("center"));
     control<QRadioButton>(css_builder::SelectorKind, 0)->setChecked(true);
     element(u("H1"));

@@ -1,5 +1,4 @@
 #include "StylesheetFixture.h"
-#include "wizards/WizardProcedures.h"
 #include "editor/Insertion.h"
 #include "platform/Twips.h"
 #include "stylesheet/StyleInsertions.h"
@@ -286,13 +285,10 @@ TEST_F(StylesheetMenuTest, ScopedSpanAndInlineStyleAtTheSelection)
 TEST_F(StylesheetMenuTest, LessonItemOpensTheLessonWhenThereIsOne)
 {
     start();
-    if (!w().procs.defined(procedure::ShowLesson)) {
-        menu(stylesheet_menu::ShowLesson);
-        int shown = 0;
-        w().procs.define(procedure::ShowLesson, std::function<void()>([&] { ++shown; }));
-        menu(stylesheet_menu::ShowLesson);
-        EXPECT_EQ(shown, 1);
-    }
+    int shown = 0;
+    w().stylesheet.menu.openLessonWindow = [&] { ++shown; };
+    menu(stylesheet_menu::ShowLesson);
+    EXPECT_EQ(shown, 1);
     // Indexes without an item do nothing.
     w().stylesheet.menu.runRow(3);
     w().stylesheet.menu.runRow(20);

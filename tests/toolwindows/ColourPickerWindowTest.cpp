@@ -1,13 +1,12 @@
 #include "ToolWindowFixture.h"
-#include "wizards/WizardProcedures.h"
 
 #include "platform/RichEdit.h"
 #include "platform/Twips.h"
+#include "autocreate/AutoCreateControls.h"
 #include "toolwindows/ColourPickerControls.h"
 #include "toolwindows/ColourPickerWindow.h"
 #include "toolwindows/MouseRelay.h"
 #include "wizards/AdvancedPanelInputs.h"
-#include "wizards/AutoSettingsColourControls.h"
 #include "wizards/EasyPanelInputs.h"
 #include "wizards/FramesWizardControls.h"
 
@@ -15,6 +14,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QTest>
@@ -50,7 +50,7 @@ protected:
         copyResource(QStringLiteral("color2.txt"));
         return start();
     }
-    ColourPickerWindow& picker() { return w().colorPicker; }
+    ColourPickerWindow& picker() { return w().colourPicker; }
     template <typename T = QLineEdit>
     T* pc(ControlId id)
     {
@@ -67,137 +67,111 @@ protected:
         return picker().controls.get<T>(control);
     }
     QString value() { return pc(colour_picker::ValueBox)->text(); }
+    // A panel's colour button, which asks the picker for its box's colour.
+    void clickColourButton(ControlId button) { w().controls.get<QPushButton>(button)->click(); }
     QString name() { return pc(colour_picker::NameBox)->text(); }
 };
 
 } // namespace
 
-TEST_F(ColourPickerWindowTest, EveryTargetCodeDeliversIntoItsOwnBoxOnly)
+TEST_F(ColourPickerWindowTest, EveryColourButtonDeliversIntoItsOwnBoxOnly)
 {
     startWithColours();
-    // The boxes of the font colour, body colours and automatic creation's settings, by their codes.
-    const std::pair<int, ControlId> codedBoxes[] = {
-        {7, font_colour_panel::ColourBox},
-        {9, body_colours_panel::TextColourBox},
-        {10, body_colours_panel::BackgroundBox},
-        {18, auto_settings::HeadingColourBox},
-        {20, auto_settings::BodyTextColourBox},
-        {21, auto_settings::BodyBackgroundBox},
-        {23, auto_settings::NavigationBackgroundBox},
-        {26, auto_settings::RuleColourBox},
-    };
-    std::vector<ControlId> boxes = {
-        marquee_panel::BackgroundBox,   rule_panel::ColourBox,       table_panel::CellBackgroundBox,
-        table_panel::BorderColourBox,   table_panel::LightColourBox, table_panel::DarkColourBox,
-        frames_wizard::BorderColourBox,
-    };
-    for (const auto& [k, id] : codedBoxes)
-        boxes.push_back(id);
-    for (ControlId id : boxes)
-        box(id);
-
     struct Case {
-        int code;
+        ControlId button;
         ControlId target;
         std::vector<ControlId> emptied;
     };
-    std::vector<Case> cases = {
-        {100, marquee_panel::BackgroundBox, {}},
-        {101, rule_panel::ColourBox, {}},
-        {102, table_panel::CellBackgroundBox, {}},
-        {110, table_panel::BorderColourBox, {table_panel::LightColourBox, table_panel::DarkColourBox}},
-        {111, table_panel::LightColourBox, {table_panel::BorderColourBox}},
-        {112, table_panel::DarkColourBox, {table_panel::BorderColourBox}},
+    // The table's single border colour and its light and dark pair exclude each other.
+    const std::vector<Case> cases = {
+        {marquee_panel::BackgroundButton, marquee_panel::BackgroundBox, {}},
+        {rule_panel::ColourButton, rule_panel::ColourBox, {}},
+        {table_panel::CellBackgroundButton, table_panel::CellBackgroundBox, {}},
+        {table_panel::BorderColourButton, table_panel::BorderColourBox, {table_panel::LightColourBox, table_panel::DarkColourBox}},
+        {table_panel::LightColourButton, table_panel::LightColourBox, {table_panel::BorderColourBox}},
+        {table_panel::DarkColourButton, table_panel::DarkColourBox, {table_panel::BorderColourBox}},
+        {frames_wizard::BorderColourButton, frames_wizard::BorderColourBox, {}},
+        {font_colour_panel::ColourButton, font_colour_panel::ColourBox, {}},
+        {body_colours_panel::TextColourButton, body_colours_panel::TextColourBox, {}},
+        {body_colours_panel::BackgroundButton, body_colours_panel::BackgroundBox, {}},
+        {auto_settings::HeadingColourButton, auto_settings::HeadingColourBox, {}},
+        {auto_settings::BodyTextColourButton, auto_settings::BodyTextColourBox, {}},
+        {auto_settings::BodyBackgroundButton, auto_settings::BodyBackgroundBox, {}},
+        {auto_settings::NavigationBackgroundButton, auto_settings::NavigationBackgroundBox, {}},
+        {auto_settings::RuleColourButton, auto_settings::RuleColourBox, {}},
     };
-    for (int code = 120; code <= 129; ++code)
-        cases.push_back({code, frames_wizard::BorderColourBox, {}});
-    for (const auto& [k, id] : codedBoxes)
-        cases.push_back({k, id, {}});
+    std::vector<ControlId> boxes;
+    for (const Case& c : cases)
+        boxes.push_back(c.target);
 
-    const auto same = [](ControlId a, ControlId b) { return QByteArray(a.key) == QByteArray(b.key); };
     for (const Case& c : cases) {
-        SCOPED_TRACE(c.code);
+        SCOPED_TRACE(c.button.key);
         for (ControlId id : boxes)
             setBoxText(box(id), QStringLiteral("old"));
-        w().procs.call(procedure::OpenColourPickerFor, c.code);
+        w().controls.get<QPushButton>(c.button)->click();
         ASSERT_TRUE(picker().isVisible());
+        EXPECT_TRUE(picker().hasRequest());
         picker().chooseNamesMode();
         picker().chooseNamedColour(1);
         picker().insertNamedColour(1);
         for (ControlId id : boxes) {
             const QString now = boxText(box(id));
-            if (same(id, c.target))
+            if (id == c.target)
                 EXPECT_EQ(now, QStringLiteral("#FF0000")) << id.key;
-            else if (std::any_of(c.emptied.begin(), c.emptied.end(), [&](ControlId e) { return same(e, id); }))
+            else if (std::find(c.emptied.begin(), c.emptied.end(), id) != c.emptied.end())
                 EXPECT_EQ(now, QString()) << id.key;
             else
                 EXPECT_EQ(now, QStringLiteral("old")) << id.key;
         }
-        EXPECT_EQ(picker().ColorTarget.value(), 0);
+        EXPECT_FALSE(picker().hasRequest());
         EXPECT_FALSE(picker().isVisible());
         EXPECT_TRUE(pc<QRadioButton>(colour_picker::BasicMode)->isChecked());
         EXPECT_FALSE(pc<QGroupBox>(colour_picker::BasicFrame)->isHidden());
         EXPECT_TRUE(pc<QGroupBox>(colour_picker::NamesFrame)->isHidden());
     }
-
-    // A code without a box of its own delivers nothing and keeps the window and its code.
-    for (ControlId id : boxes)
-        setBoxText(box(id), QStringLiteral("old"));
-    for (int code : {999, -1}) {
-        w().procs.call(procedure::OpenColourPickerFor, code);
-        picker().insertBasicColour(3);
-        EXPECT_TRUE(picker().isVisible()) << code;
-        EXPECT_EQ(picker().ColorTarget.value(), code);
-        for (ControlId id : boxes)
-            EXPECT_EQ(boxText(box(id)), QStringLiteral("old")) << code;
-    }
 }
 
-TEST_F(ColourPickerWindowTest, TargetZeroColoursTheEditorsSelection)
+TEST_F(ColourPickerWindowTest, WithoutARequestTheColourGoesIntoTheEditorsSelection)
 {
     startWithColours();
     RichEdit* ed = w().ws.currentEditor();
     ed->setText(QStringLiteral("abc def"));
     ed->select(4, 3);
-    QStringList delivered;
-    if (!w().procs.defined(procedure::InsertColour)) {
-        w().procs.define(procedure::InsertColour, std::function<void(const QString&)>([&](const QString& colour) {
-                             delivered.append(colour);
-                             w().ws.currentEditor()->replaceSelection(colour);
-                         }));
-    }
-    w().procs.call(procedure::ShowColourPicker);
+    w().colourPicker.showPicker();
+    EXPECT_FALSE(picker().hasRequest());
     picker().insertBasicColour(5);
     EXPECT_TRUE(ed->text().contains(QStringLiteral("#ffff00"))) << ed->text().toStdString();
-    if (!delivered.isEmpty())
-        EXPECT_EQ(delivered, QStringList{QStringLiteral("#ffff00")});
     EXPECT_FALSE(picker().isVisible());
 }
 
-TEST_F(ColourPickerWindowTest, TargetOfTheStylesheetBuilderGetsValueAndName)
+TEST_F(ColourPickerWindowTest, ARequestGetsTheChosenTextAndBothBoxes)
 {
     startWithColours();
-    QList<QStringList> calls;
-    const bool standIn = !w().procs.defined(procedure::PutColourIntoCssBuilder);
-    if (standIn)
-        w().procs.define(procedure::PutColourIntoCssBuilder, Procedures::Procedure([&](const QVariant& v) { calls.append(v.toStringList()); }));
+    std::vector<PickedColour> delivered;
+    const auto request = [&] {
+        ColourRequest r;
+        r.deliver = [&](const PickedColour& colour) { delivered.push_back(colour); };
+        picker().pickColour(std::move(r));
+    };
 
-    // The name box counts only for whether anything is sent: the builder gets both boxes.
-    w().procs.call(procedure::OpenColourPickerFor, 130);
+    // The name box counts only for what is chosen: the request gets both boxes.
+    request();
     picker().composeFromSliders(0);
     picker().controls.get<QScrollBar>(colour_picker::ChannelSlider, 1)->setValue(16);
     picker().insertChosenColour();
-    w().procs.call(procedure::OpenColourPickerFor, 130);
+    request();
     picker().chooseNamesMode();
     picker().chooseNamedColour(0);
     pc<QCheckBox>(colour_picker::InsertByName)->setChecked(true);
     picker().insertChosenColour();
-    if (standIn) {
-        ASSERT_EQ(calls.size(), 2);
-        EXPECT_EQ(calls[0], (QStringList{QStringLiteral("#001000"), QString()}));
-        EXPECT_EQ(calls[1], (QStringList{QStringLiteral("#000080"), QStringLiteral("navy")}));
-    }
-    EXPECT_EQ(picker().ColorTarget.value(), 0);
+    ASSERT_EQ(delivered.size(), 2u);
+    EXPECT_EQ(delivered[0].chosen, QStringLiteral("#001000"));
+    EXPECT_EQ(delivered[0].value, QStringLiteral("#001000"));
+    EXPECT_EQ(delivered[0].name, QString());
+    EXPECT_EQ(delivered[1].chosen, QStringLiteral("navy"));
+    EXPECT_EQ(delivered[1].value, QStringLiteral("#000080"));
+    EXPECT_EQ(delivered[1].name, QStringLiteral("navy"));
+    EXPECT_FALSE(picker().hasRequest());
     EXPECT_FALSE(picker().isVisible());
 }
 
@@ -218,7 +192,7 @@ TEST_F(ColourPickerWindowTest, NameOrValueIsDeliveredAsTheCheckBoxSays)
         {"extended hides the check box", 3, true, "#003399"},
     };
     for (const Case& c : cases) {
-        w().procs.call(procedure::OpenColourPickerFor, 7);
+        clickColourButton(font_colour_panel::ColourButton);
         pc<QCheckBox>(colour_picker::InsertByName)->setChecked(c.byName);
         if (c.mode == 1) {
             pc<QRadioButton>(colour_picker::NamesMode)->setChecked(true);
@@ -242,14 +216,14 @@ TEST_F(ColourPickerWindowTest, NothingToDeliverKeepsTheWindowAndItsTarget)
     startWithColours();
     QObject* target = box(body_colours_panel::TextColourBox);
     setBoxText(target, QStringLiteral("old"));
-    w().procs.call(procedure::OpenColourPickerFor, 9);
+    clickColourButton(body_colours_panel::TextColourButton);
     picker().insertChosenColour();
     // A blank name does not count, even with insertion by name.
     pc<QCheckBox>(colour_picker::InsertByName)->setChecked(true);
     pc(colour_picker::NameBox)->setText(QStringLiteral("  "));
     picker().insertChosenColour();
     EXPECT_TRUE(picker().isVisible());
-    EXPECT_EQ(picker().ColorTarget.value(), 9);
+    EXPECT_TRUE(picker().hasRequest());
     EXPECT_EQ(boxText(target), QStringLiteral("old"));
 }
 
@@ -257,31 +231,31 @@ TEST_F(ColourPickerWindowTest, ClosingKeepsTheTargetForTheNextOpening)
 {
     startWithColours();
     QObject* target = box(auto_settings::BodyBackgroundBox);
-    w().procs.call(procedure::OpenColourPickerFor, 21);
+    clickColourButton(auto_settings::BodyBackgroundButton);
     pc<QRadioButton>(colour_picker::ExtendedMode)->setChecked(true);
     picker().closeWindow();
     EXPECT_FALSE(picker().isVisible());
     EXPECT_TRUE(pc<QRadioButton>(colour_picker::BasicMode)->isChecked());
-    EXPECT_EQ(picker().ColorTarget.value(), 21);
+    EXPECT_TRUE(picker().hasRequest());
 
     // The title bar's close box delivers nothing either.
-    w().procs.call(procedure::ShowColourPicker);
+    w().colourPicker.showPicker();
     EXPECT_TRUE(picker().isVisible());
     picker().close();
     EXPECT_FALSE(picker().isVisible());
-    EXPECT_EQ(picker().ColorTarget.value(), 21);
+    EXPECT_TRUE(picker().hasRequest());
 
     // The toolbar's colour command writes no target: the colour goes to the wizard's box.
-    w().procs.call(procedure::ShowColourPicker);
+    w().colourPicker.showPicker();
     picker().insertBasicColour(0);
     EXPECT_EQ(boxText(target), QStringLiteral("#000080"));
-    EXPECT_EQ(picker().ColorTarget.value(), 0);
+    EXPECT_FALSE(picker().hasRequest());
 }
 
 TEST_F(ColourPickerWindowTest, NamesModeShowsASwatchPerRecord)
 {
     startWithColours();
-    w().procs.call(procedure::ShowColourPicker);
+    w().colourPicker.showPicker();
     picker().chooseNamesMode();
     EXPECT_EQ(picker().controls.indexes(colour_picker::NameSwatch).size(), 13u);
     QLineEdit* navy = pc(colour_picker::NameSwatch, 0);
@@ -361,7 +335,7 @@ TEST_F(ColourPickerWindowTest, DamagedOrMissingColourNamesShowWhatWasRead)
 TEST_F(ColourPickerWindowTest, BasicColoursSlidersAndTheColourDialogAgree)
 {
     startWithColours();
-    w().procs.call(procedure::ShowColourPicker);
+    w().colourPicker.showPicker();
     EXPECT_EQ(twips::WindowWidth(&picker()), 6200);
     EXPECT_EQ(twips::WindowHeight(&picker()), 960 + 4290 + 800);
     EXPECT_EQ(picker().controls.indexes(colour_picker::BasicSwatch).size(), 16u);
@@ -401,10 +375,10 @@ TEST_F(ColourPickerWindowTest, BasicColoursSlidersAndTheColourDialogAgree)
 
     // A double click on the composed colour delivers it; the mode comes back as it was.
     QObject* target = box(body_colours_panel::BackgroundBox);
-    picker().ColorTarget.set(10);
+    clickColourButton(body_colours_panel::BackgroundButton);
     picker().insertComposedColour();
     EXPECT_EQ(boxText(target), QStringLiteral("#123456"));
-    w().procs.call(procedure::ShowColourPicker);
+    w().colourPicker.showPicker();
     EXPECT_EQ(picker().controls.indexes(colour_picker::BasicSwatch).size(), 16u);
     EXPECT_EQ(slider(1)->value(), 0x34);
 }
@@ -412,7 +386,7 @@ TEST_F(ColourPickerWindowTest, BasicColoursSlidersAndTheColourDialogAgree)
 TEST_F(ColourPickerWindowTest, ExtendedPaletteAndTheMixingPalette)
 {
     startWithColours();
-    w().procs.call(procedure::ShowColourPicker);
+    w().colourPicker.showPicker();
     picker().chooseBasicColour(0);
     pc<QRadioButton>(colour_picker::ExtendedMode)->setChecked(true);
     EXPECT_EQ(value(), QStringLiteral("#000000"));
@@ -509,7 +483,7 @@ TEST_F(ColourPickerWindowTest, MouseClicksReachTheSwatchHandlers)
 {
     startWithColours();
     QObject* target = box(auto_settings::HeadingColourBox);
-    w().procs.call(procedure::OpenColourPickerFor, 18);
+    clickColourButton(auto_settings::HeadingColourButton);
     QLineEdit* aqua = pc(colour_picker::BasicSwatch, 2);
     QTest::mouseClick(aqua, Qt::LeftButton);
     EXPECT_EQ(value(), QStringLiteral("#00ffff"));

@@ -173,3 +173,26 @@ TEST(ShippedTagFile, LookingUpATagNameFindsItsOwnLabel)
         }
     }
 }
+
+TEST(TagLookup, FindsTheFirstCaptionHoldingTheSelectedName)
+{
+    const QStringList captions = {QStringLiteral("A"),  QStringLiteral("B"),    QStringLiteral("TABLE"),
+                                  QStringLiteral("TD"), QStringLiteral("FONT"), QStringLiteral("IMG")};
+    struct Case {
+        const char* selected;
+        int index;
+    } cases[] = {
+        {"<td>", 3},
+        {"  <img>  ", 5},
+        {"able", 2},   // a piece of a caption
+        {"font", 4},   // a whole caption, any case
+        {"<b>", 1},    // the first caption that holds it
+        {"nt", 4},     // the end of a caption
+        {"TABLES", -1},
+        {"xyz", -1},
+        {"<>", -1},    // nothing left to look up
+        {"   ", -1},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(findTagCaption(QString::fromUtf8(c.selected), captions), c.index) << c.selected;
+}

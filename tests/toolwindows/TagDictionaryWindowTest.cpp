@@ -1,5 +1,4 @@
 #include "ToolWindowFixture.h"
-#include "wizards/WizardProcedures.h"
 
 #include "platform/RichEdit.h"
 #include "platform/TabStrip.h"
@@ -45,7 +44,7 @@ protected:
     {
         writeResource(QStringLiteral("tag.txt"), text);
         start();
-        w().procs.call(procedure::ShowTagDictionary);
+        w().tagDictionary.showDictionary();
         return w();
     }
     TagDictionaryWindow& dic() { return w().tagDictionary; }
@@ -102,7 +101,7 @@ TEST_F(TagDictionaryWindowTest, LabelsShowTheCaptionsInRowsOfFive)
     copyResource(QStringLiteral("tag.txt"));
     start();
     EXPECT_FALSE(dic().isVisible());
-    w().procs.call(procedure::ShowTagDictionary);
+    w().tagDictionary.showDictionary();
     EXPECT_TRUE(dic().isVisible());
     EXPECT_TRUE(dic().isOpen.value());
     EXPECT_EQ(dic().windowTitle(), QStringLiteral("タグの貼り付けと意味"));
@@ -143,7 +142,7 @@ TEST_F(TagDictionaryWindowTest, TheLayoutFollowsTheWindowsSize)
 {
     copyResource(QStringLiteral("tag.txt"));
     start();
-    w().procs.call(procedure::ShowTagDictionary);
+    w().tagDictionary.showDictionary();
     const QSize first = dic().size();
     const QRect room = dic().screen()->availableGeometry();
     struct Case {
@@ -253,7 +252,7 @@ TEST_F(TagDictionaryWindowTest, WindowHidesOnAPreviewTabWhileItIsOpen)
     w().ws.selectSourceTab(0);
     EXPECT_FALSE(dic().isVisible());
     writeResource(QStringLiteral("tag.txt"), QStringLiteral("見出し\n<U> </U>\n下線\n"));
-    w().procs.call(procedure::ShowTagDictionary);
+    w().tagDictionary.showDictionary();
     EXPECT_EQ(label(0)->text(), QStringLiteral("<U> </U>"));
     EXPECT_EQ(label(1)->text(), QString());
 }
@@ -262,7 +261,7 @@ TEST_F(TagDictionaryWindowTest, MissingDictionaryGivesItsMessageAndAnEmptyGrid)
 {
     start();
     dialogs.expectMsg(QStringLiteral("tag.txtが読めません"));
-    w().procs.call(procedure::ShowTagDictionary);
+    w().tagDictionary.showDictionary();
     EXPECT_EQ(dialogs.pending(), 0);
     EXPECT_TRUE(dic().isVisible());
     for (int i = 0; i <= TagDictionaryWindow::LastTagIndex; ++i)

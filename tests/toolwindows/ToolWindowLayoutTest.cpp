@@ -1,5 +1,4 @@
 #include "ToolWindowFixture.h"
-#include "wizards/WizardProcedures.h"
 
 #include "toolwindows/ColourPickerControls.h"
 #include "toolwindows/ColourPickerWindow.h"
@@ -93,8 +92,8 @@ TEST_F(ToolWindowLayout, EverySwatchOfEveryModeIsInsideTheWindow)
     copyResource(QStringLiteral("color2.txt"));
     copyResource(QStringLiteral("tag.txt"));
     start();
-    ColourPickerWindow& picker = w().colorPicker;
-    w().procs.call(procedure::ShowColourPicker);
+    ColourPickerWindow& picker = w().colourPicker;
+    w().colourPicker.showPicker();
     picker.chooseBasicColour(3);
     expectInside(picker, colour_picker::BasicSwatch, colour_picker::BasicFrame);
     saveShot(&picker, QStringLiteral("colour-basic"));
@@ -112,7 +111,7 @@ TEST_F(ToolWindowLayout, EverySwatchOfEveryModeIsInsideTheWindow)
     picker.showExplanation();
     saveShot(&picker, QStringLiteral("colour-explanation"));
 
-    w().procs.call(procedure::ShowTagDictionary);
+    w().tagDictionary.showDictionary();
     w().tagDictionary.showExplanation(7);
     saveShot(&w().tagDictionary, QStringLiteral("tag-dictionary"));
 }
@@ -123,8 +122,8 @@ TEST_F(ToolWindowLayout, EveryNameAndValueIsWholeInItsBoxAndNoBoxCoversItsNeighb
     copyResource(QStringLiteral("color2.txt"));
     copyResource(QStringLiteral("tag.txt"));
     start();
-    ColourPickerWindow& picker = w().colorPicker;
-    w().procs.call(procedure::ShowColourPicker);
+    ColourPickerWindow& picker = w().colourPicker;
+    w().colourPicker.showPicker();
 
     // The channel boxes at their widest values, beside their sliders, in their frame.
     for (int i = 0; i < 3; ++i)
@@ -163,7 +162,7 @@ TEST_F(ToolWindowLayout, EveryNameAndValueIsWholeInItsBoxAndNoBoxCoversItsNeighb
 
     // The tag dictionary's five columns keep clear of its grid's frame on both sides, as far
     // from the right edge as the first column is from the left.
-    w().procs.call(procedure::ShowTagDictionary);
+    w().tagDictionary.showDictionary();
     TagDictionaryWindow& tags = w().tagDictionary;
     const auto* grid = tags.controls.get<QWidget>(tag_dictionary::Grid);
     const int margin = tags.controls.get<QWidget>(tag_dictionary::TagLabel, 0)->x();

@@ -34,7 +34,7 @@ TEST(TitleGenerator, WithoutAPlainTitleTagItAsksForTheSkeleton)
     }
 }
 
-TEST(BodyColorsGenerator, AttributesRightBehindTheTagName)
+TEST(BodyColoursGenerator, AttributesRightBehindTheTagName)
 {
     const gen::EditorState ed = editorWith("<body background=\"a.gif\">", 0, 0);
     const gen::GeneratedEdit e = gen::makeBodyColours({ed, " #000000 ", "#FFFFFF"});

@@ -12,7 +12,7 @@
 #include "wizards/EasyPanelInputs.h"
 #include "wizards/FramesWizardControls.h"
 #include "wizards/MiniPanelControls.h"
-#include "wizards/AutoSettingsColourControls.h"
+#include "wizards/PanelButtons.h"
 
 #include <QCheckBox>
 #include <QGroupBox>
@@ -32,39 +32,11 @@ protected:
         return w().controls.get<T>(id);
     }
     void click(ControlId id) { get<QPushButton>(id)->click(); }
-    // The codes the colour buttons hand to the picker.
-    std::vector<int> codes;
-    void recordPickerCodes()
-    {
-        w().wizards.pickers.OpenColorPicker = [this](int code) { codes.push_back(code); };
-    }
 };
-
-TEST_F(PanelControlsTest, ColourButtonsOpenThePickerWithTheCodeOfTheirBox)
-{
-    start();
-    recordPickerCodes();
-    click(font_colour_panel::ColourButton);
-    click(body_colours_panel::TextColourButton);
-    click(body_colours_panel::BackgroundButton);
-    click(marquee_panel::BackgroundButton);
-    click(rule_panel::ColourButton);
-    click(table_panel::CellBackgroundButton);
-    for (ControlId button : {table_panel::BorderColourButton, table_panel::LightColourButton, table_panel::DarkColourButton})
-        click(button);
-    click(frames_wizard::BorderColourButton);
-    // The buttons of automatic creation's settings panel.
-    for (ControlId button : {auto_settings::HeadingColourButton, auto_settings::BodyBackgroundButton,
-                             auto_settings::BodyTextColourButton, auto_settings::RuleColourButton,
-                             auto_settings::NavigationBackgroundButton})
-        w().wizards.pickers.pickColourOfButton(button);
-    EXPECT_EQ(codes, (std::vector<int>{7, 9, 10, 100, 101, 102, 110, 111, 112, 120, 18, 21, 20, 26, 23}));
-}
 
 TEST_F(PanelControlsTest, FontColourButtonEmptiesItsBoxAndTheRuleColourShowsTheMiniPanelHolder)
 {
     start();
-    recordPickerCodes();
     get<QLineEdit>(font_colour_panel::ColourBox)->setText(QStringLiteral("#123456"));
     click(font_colour_panel::ColourButton);
     EXPECT_TRUE(get<QLineEdit>(font_colour_panel::ColourBox)->text().isEmpty()) << "empty even when no colour is picked";
@@ -82,14 +54,14 @@ TEST_F(PanelControlsTest, AColourButtonSendsThePickedColourToItsOwnBox)
 {
     start();
     click(marquee_panel::BackgroundButton); // the marquee's background colour
-    ColourPickerWindow& picker = w().colorPicker;
+    ColourPickerWindow& picker = w().colourPicker;
     EXPECT_TRUE(picker.isVisible());
-    EXPECT_EQ(picker.ColorTarget.value(), 100);
+    EXPECT_TRUE(picker.hasRequest());
     picker.controls.get<QLineEdit>(colour_picker::ValueBox)->setText(QStringLiteral("#123456")); // the value box
     picker.insertChosenColour();
     EXPECT_EQ(get<QLineEdit>(marquee_panel::BackgroundBox)->text(), QStringLiteral("#123456"));
     EXPECT_FALSE(picker.isVisible());
-    EXPECT_EQ(picker.ColorTarget.value(), 0);
+    EXPECT_FALSE(picker.hasRequest());
 }
 
 TEST_F(PanelControlsTest, FileButtonsFillTheirBoxesAndCancellingLeavesThem)
@@ -282,4 +254,24 @@ TEST_F(PanelControlsTest, MiniPanelBlinkAndSearchModes)
     EXPECT_EQ(ed->selectionLength(), 2);
     click(mini_panel::RunButton);
     EXPECT_EQ(ed->selectionStart(), 9);
+}
+
+// The list offered for the line length box, with stand-ins for the controls.
+TEST(LineLengthChoices, TheChosenEntryFillsTheLineLengthBox)
+{
+    ControlRegistry controls;
+    takeChosenLineLength(controls);
+
+    QWidget host;
+    auto* lengths = new QListWidget(&host);
+    auto* length = new QLineEdit(&host);
+    controls.add(indent_panel::LineLengthChoices, lengths);
+    controls.add(indent_panel::LineLengthBox, length);
+    lengths->addItems({QStringLiteral("40"), QStringLiteral("60")});
+    takeChosenLineLength(controls);
+    EXPECT_TRUE(length->text().isEmpty()) << "no entry chosen";
+    lengths->setCurrentRow(1);
+    takeChosenLineLength(controls);
+    EXPECT_EQ(length->text(), QStringLiteral("60"));
+    EXPECT_TRUE(lengths->isHidden());
 }

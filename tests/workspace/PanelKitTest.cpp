@@ -22,7 +22,7 @@ TEST_F(PanelKitTest, PanelsAreRegisteredHiddenAndOpenWhereTheirOpenerSays)
     static constexpr ControlId Explanation{"kit-test.opened-explanation"};
     // A registry of its own: every button index of the window has its owner.
     ControlRegistry controls;
-    PanelKit kit(controls, win.procs, win.ws, win.panels.host());
+    PanelKit kit(controls, win.ws, win.panels.host());
     QGroupBox* panel = kit.addPanel(Panel, QStringLiteral("試し"));
     kit.addTitle(panel, Title, QStringLiteral("試しの題"));
     kit.addExplanation(panel, Explanation);
@@ -50,7 +50,7 @@ TEST_F(PanelKitTest, PanelsNamedByIdOpenAndAreLaidOutByTheirIds)
     static constexpr ControlId Explanation{"kit-test.explanation"};
     static constexpr ControlId Close{"kit-test.close"};
     ControlRegistry controls;
-    PanelKit kit(controls, win.procs, win.ws, win.panels.host());
+    PanelKit kit(controls, win.ws, win.panels.host());
     QGroupBox* panel = kit.addPanel(Panel, QStringLiteral("試し"));
     QLabel* title = kit.addTitle(panel, Title, QStringLiteral("試しの題"));
     QPlainTextEdit* text = kit.addExplanation(panel, Explanation);
@@ -91,7 +91,7 @@ TEST_F(PanelKitTest, APanelOpenedWithoutATitleIsNotLaidOut)
     static constexpr ControlId Panel{"kit-test.other-panel"};
     static constexpr ControlId Explanation{"kit-test.other-explanation"};
     ControlRegistry controls;
-    PanelKit kit(controls, win.procs, win.ws, win.panels.host());
+    PanelKit kit(controls, win.ws, win.panels.host());
     QGroupBox* panel = kit.addPanel(Panel, QStringLiteral("試し"));
     kit.addExplanation(panel, Explanation);
     PanelPlace place;
@@ -111,7 +111,7 @@ TEST_F(PanelKitTest, TitleMouseIsReportedAndButtonsPressTheDispatcher)
 {
     MainWindow& win = start();
     ControlRegistry controls;
-    PanelKit kit(controls, win.procs, win.ws, win.panels.host());
+    PanelKit kit(controls, win.ws, win.panels.host());
     static constexpr ControlId Panel{"kit-test.dragged-panel"};
     static constexpr ControlId Title{"kit-test.dragged-title"};
     QGroupBox* panel = kit.addPanel(Panel, QStringLiteral("試し"));
@@ -129,7 +129,9 @@ TEST_F(PanelKitTest, TitleMouseIsReportedAndButtonsPressTheDispatcher)
     EXPECT_EQ(pressed.at(0).at(1).toInt(), twips::fromPixels(10));
     EXPECT_EQ(released.count(), 1);
 
-    // The button goes through the dispatcher: a snapshot and then an empty undo buffer.
+    // The button goes through the dispatcher, as the window's own buttons do: a snapshot and then
+    // an empty undo buffer.
+    QObject::connect(&kit, &PanelKit::executeButtonPressed, &kit, [&win](ExecuteButton b) { win.dispatcher.press(b); });
     RichEdit* ed = win.ws.sourceEditor(0);
     ed->setFocus();
     QTest::keyClicks(ed, QStringLiteral("abc"));

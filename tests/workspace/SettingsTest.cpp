@@ -19,7 +19,7 @@ TEST(TypedSettings, DefaultsWhenNothingIsStored)
     Settings s(store);
     EXPECT_EQ(s.get(setting::MainLeft), 500);
     EXPECT_EQ(s.get(setting::MainWidth), 12000);
-    EXPECT_EQ(s.get(setting::FontColor), 1);
+    EXPECT_EQ(s.get(setting::ColourScheme), 1);
     EXPECT_EQ(s.get(setting::FontSize), 12);
     EXPECT_EQ(s.get(setting::Indent), QStringLiteral("50"));
     EXPECT_EQ(s.get(setting::DataPath), QString());
@@ -35,7 +35,7 @@ TEST(TypedSettings, StoredTextsAreWrittenAndReadAsTheFileHasThem)
     SettingsStore store;
     Settings s(store);
     s.set(setting::MainLeft, 1234);
-    s.set(setting::FontColor, 2);
+    s.set(setting::ColourScheme, 2);
     s.set(setting::FontSize, 10.5);
     s.set(setting::AutoRun, false);
     s.set(setting::HelpInBrowserWindow, true);
@@ -55,5 +55,5 @@ TEST(TypedSettings, StoredTextsAreWrittenAndReadAsTheFileHasThem)
     store.setValue(QString(), QString(), QStringLiteral("FontColor"), QStringLiteral(" 3 "));
     EXPECT_FALSE(s.get(setting::AutoRun));
     EXPECT_TRUE(s.get(setting::FontBold));
-    EXPECT_EQ(s.get(setting::FontColor), 3);
+    EXPECT_EQ(s.get(setting::ColourScheme), 3);
 }
