@@ -95,7 +95,7 @@ void AutoCreateRunner::run()
 
     AutoCreatingScope running(ws.state);
     ws.selectSourceTab(n);
-    panel.hide();
+    panel.hidePanel();
     bool changed = false;
     try {
         auto effects = std::make_shared<autocreate::GeneratorEffects>();

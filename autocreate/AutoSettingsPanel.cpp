@@ -42,8 +42,8 @@ AutoSettingsPanel::AutoSettingsPanel(PanelKit& panelKit, Dispatcher& dispatcher,
     twips::SetGeometry(panels.addExecuteButton(panel, ExecuteButton::AutoSettingsPanelCloseBox, QStringLiteral("×")), 6775, 180, 330, 285);
     twips::SetGeometry(panels.addExplanation(panel, auto_settings::Explanation), 50, 550, 5500, 450);
     twips::SetGeometry(panels.addExecuteButton(panel, ExecuteButton::CloseAutoSettingsPanel, QStringLiteral("閉じる")), 5700, 550, 1300, 400);
-    dispatcher.setAction(ExecuteButton::CloseAutoSettingsPanel, [this] { hide(); });
-    dispatcher.setAction(ExecuteButton::AutoSettingsPanelCloseBox, [this] { hide(); });
+    dispatcher.setAction(ExecuteButton::CloseAutoSettingsPanel, [this] { hidePanel(); });
+    dispatcher.setAction(ExecuteButton::AutoSettingsPanelCloseBox, [this] { hidePanel(); });
 
     QGroupBox* rule = panels.addPanel(auto_settings::RuleColourGroup, QStringLiteral("タイトルを囲む罫線の色"), panel);
     twips::SetGeometry(rule, 50, 1100, 3450, 750);
@@ -52,7 +52,7 @@ AutoSettingsPanel::AutoSettingsPanel(PanelKit& panelKit, Dispatcher& dispatcher,
     QGroupBox* navigation = panels.addPanel(auto_settings::NavigationGroup, QStringLiteral("見出し文全体の設定"), panel);
     navigation_ = navigation;
     twips::SetGeometry(navigation, 3600, 1100, 3450, 1150);
-    box(navigation, QStringLiteral("文字の大きさ(絶対値)"), auto_settings::NavigationFontSizeBox, QStringLiteral("2"), 300);
+    addTextBox(navigation, QStringLiteral("文字の大きさ(絶対値)"), auto_settings::NavigationFontSizeBox, QStringLiteral("2"), 300);
     colourRow(navigation, QStringLiteral("背景色"), auto_settings::NavigationBackgroundBox, auto_settings::NavigationBackgroundButton, 700)
         ->setText(QStringLiteral("#BBDDFF"));
 
@@ -74,13 +74,13 @@ AutoSettingsPanel::AutoSettingsPanel(PanelKit& panelKit, Dispatcher& dispatcher,
 
     QGroupBox* body = panels.addPanel(auto_settings::BodyGroup, QStringLiteral("本文全体の設定"), panel);
     twips::SetGeometry(body, 50, 2750, 3450, 1550);
-    box(body, QStringLiteral("大きさ(絶対値)"), auto_settings::BodyFontSizeBox, QStringLiteral("3"), 300);
+    addTextBox(body, QStringLiteral("大きさ(絶対値)"), auto_settings::BodyFontSizeBox, QStringLiteral("3"), 300);
     colourRow(body, QStringLiteral("文字色"), auto_settings::BodyTextColourBox, auto_settings::BodyTextColourButton, 700)->setText(QStringLiteral("#0000A0"));
     colourRow(body, QStringLiteral("背景色"), auto_settings::BodyBackgroundBox, auto_settings::BodyBackgroundButton, 1100)->setText(QStringLiteral("#FFE8D0"));
 
     QGroupBox* headings = panels.addPanel(auto_settings::HeadingsGroup, QStringLiteral("段落見出し文字の設定"), panel);
     twips::SetGeometry(headings, 3600, 2350, 3450, 1150);
-    box(headings, QStringLiteral("大きさ(絶対値)"), auto_settings::HeadingSizeBox, QStringLiteral("3"), 300);
+    addTextBox(headings, QStringLiteral("大きさ(絶対値)"), auto_settings::HeadingSizeBox, QStringLiteral("3"), 300);
     colourRow(headings, QString(), auto_settings::HeadingColourBox, auto_settings::HeadingColourButton, 700)->setText(QStringLiteral("#0000BD"));
 
     // The work list of the steps; the run keeps its lines elsewhere, so it stays empty and hidden.
@@ -91,7 +91,7 @@ AutoSettingsPanel::AutoSettingsPanel(PanelKit& panelKit, Dispatcher& dispatcher,
         group->show();
 }
 
-QLineEdit* AutoSettingsPanel::box(QGroupBox* group, const QString& label, ControlId id, const QString& text, int top)
+QLineEdit* AutoSettingsPanel::addTextBox(QGroupBox* group, const QString& label, ControlId id, const QString& text, int top)
 {
     if (!label.isEmpty())
         twips::SetGeometry(new QLabel(label, group), LabelLeft, top, LabelWidth, RowHeight);
@@ -103,7 +103,7 @@ QLineEdit* AutoSettingsPanel::box(QGroupBox* group, const QString& label, Contro
 
 QLineEdit* AutoSettingsPanel::colourRow(QGroupBox* group, const QString& label, ControlId boxId, ControlId button, int top)
 {
-    QLineEdit* edit = box(group, label, boxId, QString(), top);
+    QLineEdit* edit = addTextBox(group, label, boxId, QString(), top);
     auto* pick = panels.add<QPushButton>(group, button);
     pick->setText(QStringLiteral("色"));
     pick->setAutoDefault(false);
@@ -114,7 +114,7 @@ QLineEdit* AutoSettingsPanel::colourRow(QGroupBox* group, const QString& label, 
 
 void AutoSettingsPanel::showPanel()
 {
-    panels.open(PanelPlace{.explanation = autotext::settingsExplanation(), .top = 3000, .left = 3500, .width = 7155,
+    panels.openPanel(PanelPlace{.explanation = autotext::settingsExplanation(), .top = 3000, .left = 3500, .width = 7155,
                            .height = 5895, .panel = auto_settings::Panel, .explanationBox = auto_settings::Explanation});
 }
 
@@ -162,7 +162,7 @@ autocreate::AutoCreateSettings AutoSettingsPanel::settings() const
     return s;
 }
 
-void AutoSettingsPanel::hide()
+void AutoSettingsPanel::hidePanel()
 {
     controls.get<QWidget>(auto_settings::Panel)->hide();
 }

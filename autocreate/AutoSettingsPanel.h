@@ -34,12 +34,12 @@ public:
     // What a run reads from the panel.
     autocreate::AutoCreateSettings settings() const;
     autocreate::FrameLayout frameLayout() const;
-    void hide();
+    void hidePanel();
 
 private:
     // A colour box with its button, which asks the colour picker for the box's colour.
     QLineEdit* colourRow(QGroupBox* group, const QString& label, ControlId box, ControlId button, int top);
-    QLineEdit* box(QGroupBox* group, const QString& label, ControlId id, const QString& text, int top);
+    QLineEdit* addTextBox(QGroupBox* group, const QString& label, ControlId id, const QString& text, int top);
     QString text(ControlId box) const;
 
     PanelKit& panels;

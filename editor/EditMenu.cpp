@@ -115,7 +115,7 @@ void EditMenu::runFromMenu(const std::function<void()>& command, const std::func
 
 void EditMenu::undo()
 {
-    paste.end();
+    paste.endPasteMode();
     ctx.undo.stepBack();
     RichEdit* ed = ctx.ws.currentEditor();
     ctx.colour.recolour(ed);
@@ -124,7 +124,7 @@ void EditMenu::undo()
 
 void EditMenu::cutSelection()
 {
-    paste.end();
+    paste.endPasteMode();
     RichEdit* ed = ctx.ws.currentEditor();
     if (ed->selectionLength() == 0)
         return;
@@ -137,7 +137,7 @@ void EditMenu::cutSelection()
 
 void EditMenu::copySelection()
 {
-    paste.end();
+    paste.endPasteMode();
     RichEdit* ed = ctx.ws.currentEditor();
     if (ed->selectionLength() == 0)
         return;

@@ -17,7 +17,7 @@ PasteMode::PasteMode(EditContext& context)
 {
     clipboardWatch.setInterval(100);
     connect(&clipboardWatch, &QTimer::timeout, this, &PasteMode::takeClipboardText);
-    connect(&On, &BoolState::changed, this, [this](bool on) {
+    connect(&active, &BoolState::changed, this, [this](bool on) {
         if (on)
             clipboardWatch.start();
         else
@@ -49,13 +49,13 @@ void PasteMode::applyTint(bool on)
 
 void PasteMode::toggle()
 {
-    On.toggle();
+    active.toggle();
     QApplication::clipboard()->clear();
 }
 
-void PasteMode::end()
+void PasteMode::endPasteMode()
 {
-    On.set(false);
+    active.set(false);
 }
 
 void PasteMode::takeClipboardText()

@@ -19,7 +19,7 @@ public:
     explicit PasteMode(EditContext& context);
 
     // On exactly while the clipboard is watched; the toolbar's "貼" shows it.
-    BoolState On{false};
+    BoolState active{false};
     // Watches the clipboard every 100 ms while paste mode is on.
     QTimer clipboardWatch;
 
@@ -29,7 +29,8 @@ public:
     // The toolbar's "貼": paste mode on or off; the clipboard is emptied in both cases, so that
     // only text copied afterwards is taken.
     void toggle();
-    void end();
+    // Paste mode off, as a command that changes the text on its own ends it.
+    void endPasteMode();
     // One look at the clipboard: new text is wrapped around the selection.
     void takeClipboardText();
 

@@ -43,7 +43,7 @@ void SearchPanels::pressSearchButton()
 
 void SearchPanels::searchEveryOccurrenceOf(const QString& word)
 {
-    box(search_panel::Word)->setText(word);
+    panelBox(search_panel::Word)->setText(word);
     ctx.controls.get<QRadioButton>(search_panel::EveryOccurrence)->setChecked(true);
     searchForWord();
 }
@@ -118,7 +118,7 @@ void SearchPanels::addOptions(QWidget* panel, std::initializer_list<std::pair<Co
     }
 }
 
-QLineEdit* SearchPanels::box(ControlId id) const
+QLineEdit* SearchPanels::panelBox(ControlId id) const
 {
     return ctx.controls.get<QLineEdit>(id);
 }
@@ -127,22 +127,22 @@ void SearchPanels::showSearchPanel()
 {
     RichEdit* ed = ctx.ws.currentEditor();
     if (ed->selectionLength() != 0)
-        box(search_panel::Word)->setText(ed->selectedText());
-    panels.open(PanelPlace{.explanation = editmsg::SearchPanelExplanation, .top = 1500, .left = 1500, .width = 5400,
+        panelBox(search_panel::Word)->setText(ed->selectedText());
+    panels.openPanel(PanelPlace{.explanation = editmsg::SearchPanelExplanation, .top = 1500, .left = 1500, .width = 5400,
                            .height = 4365, .panel = search_panel::Panel, .explanationBox = search_panel::Explanation});
 }
 
 void SearchPanels::showReplacePanel()
 {
     RichEdit* ed = ctx.ws.currentEditor();
-    QLineEdit* find = box(replace_panel::FindBox);
+    QLineEdit* find = panelBox(replace_panel::FindBox);
     find->clear();
-    box(replace_panel::ReplacementBox)->clear();
+    panelBox(replace_panel::ReplacementBox)->clear();
     if (ed->selectionLength() != 0)
         find->setText(ed->selectedText());
     ctx.controls.get<QRadioButton>(replace_panel::OneAtATime)->setChecked(true);
     chooseReplaceWay(false);
-    panels.open(PanelPlace{.explanation = editmsg::ReplacePanelExplanation, .top = 1500, .left = 1500, .width = 5520,
+    panels.openPanel(PanelPlace{.explanation = editmsg::ReplacePanelExplanation, .top = 1500, .left = 1500, .width = 5520,
                            .height = 5085, .panel = replace_panel::Panel, .explanationBox = replace_panel::Explanation});
 }
 
@@ -161,7 +161,7 @@ void SearchPanels::restartSearch()
 
 void SearchPanels::searchForWord()
 {
-    const QString w = box(search_panel::Word)->text();
+    const QString w = panelBox(search_panel::Word)->text();
     RichEdit* ed = ctx.ws.currentEditor();
     const QString t = ed->text();
     // A search may start at the very last character, so that a word there is found too.
@@ -194,7 +194,7 @@ void SearchPanels::searchFor(const QString& st)
 bool SearchPanels::findNext()
 {
     RichEdit* ed = ctx.ws.currentEditor();
-    const auto found = ::findNext(ed->text(), selectionOf(ed), box(replace_panel::FindBox)->text());
+    const auto found = ::findNext(ed->text(), selectionOf(ed), panelBox(replace_panel::FindBox)->text());
     if (!found)
         return false;
     select(ed, *found);
@@ -205,8 +205,8 @@ bool SearchPanels::replaceOne()
 {
     RichEdit* ed = ctx.ws.currentEditor();
     const QString t = ed->text();
-    const auto r = ::replaceOne(t, selectionOf(ed), box(replace_panel::FindBox)->text(),
-                              box(replace_panel::ReplacementBox)->text());
+    const auto r = ::replaceOne(t, selectionOf(ed), panelBox(replace_panel::FindBox)->text(),
+                              panelBox(replace_panel::ReplacementBox)->text());
     if (!r)
         return false;
     applyEdit(ed, t, *r);
@@ -215,11 +215,11 @@ bool SearchPanels::replaceOne()
 
 void SearchPanels::replaceAll()
 {
-    const QString find = box(replace_panel::FindBox)->text();
+    const QString find = panelBox(replace_panel::FindBox)->text();
     if (find.isEmpty() || !ctx.controls.get<QRadioButton>(replace_panel::AllAtOnce)->isChecked())
         return;
     RichEdit* ed = ctx.ws.currentEditor();
-    const auto r = ::replaceAll(ed->text(), selectionOf(ed), find, box(replace_panel::ReplacementBox)->text());
+    const auto r = ::replaceAll(ed->text(), selectionOf(ed), find, panelBox(replace_panel::ReplacementBox)->text());
     if (!r)
         return;
     // One new text, one recolour, and the view where it was.

@@ -56,7 +56,7 @@ private:
     void buildReplacePanel();
     // One option array's buttons side by side, one of them chosen at a time.
     void addOptions(QWidget* panel, std::initializer_list<std::pair<ControlId, const char*>> options, int top);
-    QLineEdit* box(ControlId id) const;
+    QLineEdit* panelBox(ControlId id) const;
     EditContext& ctx;
     PanelKit& panels;
 };

@@ -92,13 +92,13 @@ ToolbarButtons::ToolbarButtons(EditContext& context, QToolBar* bar, PasteMode& p
         {QStringLiteral("上書き保存"), [this] { files.save(); }},
         {QStringLiteral("印刷"), [this] { Q_EMIT printRequested(); }},
         {QStringLiteral("元に戻す"), [this] {
-             paste.end();
+             paste.endPasteMode();
              ctx.undo.stepBack();
          }},
         {QStringLiteral("切り取り"), [this] { edit.cutSelection(); }},
         {QStringLiteral("ｺﾋﾟｰ"), [this] { edit.copySelection(); }},
         {QStringLiteral("貼り付け"), [this] {
-             paste.end();
+             paste.endPasteMode();
              ctx.insert.pasteClipboard();
          }},
         {QStringLiteral("検索"), [this] { edit.openSearchPanel(); }},
@@ -148,7 +148,7 @@ void ToolbarButtons::declareButtons(QToolBar* bar)
     // The paste-mode button shows whether paste mode is on.
     QAction* pasteButton = ctx.commands.action(toolbar::PasteMode);
     pasteButton->setCheckable(true);
-    QObject::connect(&paste.On, &BoolState::changed, pasteButton, &QAction::setChecked);
+    QObject::connect(&paste.active, &BoolState::changed, pasteButton, &QAction::setChecked);
 }
 
 void ToolbarButtons::pressButton(const QString& key)

@@ -17,7 +17,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, size_t size)
         FUZZ_CHECK(found != nullptr, "a category is found by its name");
         FUZZ_CHECK(found->name.trimmed() == c.name.trimmed(), "the name finds a category of that name");
         for (const CssProperty& p : c.properties) {
-            const CssProperty* property = dictionary.property(p.name);
+            const CssProperty* property = dictionary.propertyNamed(p.name);
             FUZZ_CHECK(property != nullptr && property->name.trimmed() == p.name.trimmed(),
                        "a property is found by its name");
         }

@@ -149,7 +149,7 @@ LessonCommands::Outcome LessonCommands::run(const lesson::Command& c)
     case Word::Stop: return Outcome::EndsAtOnce;
     case Word::Explanation: window.showExplanation(c.text); return Outcome::Front;
     case Word::Init: return init(a);
-    case Word::Write: return write(c.text);
+    case Word::Write: return writeIntoEditor(c.text);
     case Word::InsertTab:
         return addOwnDocument([this] { ctx.ws.addDocument(lessonFolder(ctx.ws.state.programFolder)); });
     case Word::RenameTab: return renameTab();
@@ -182,15 +182,15 @@ LessonCommands::Outcome LessonCommands::run(const lesson::Command& c)
     case Word::ListShow: return listShow();
     case Word::ListSel: return listSel(a);
     case Word::ClassPick: return classPick(a);
-    case Word::StyleClear: setText(css_builder::StyleTextBox, QString()); return Outcome::Front;
+    case Word::StyleClear: setControlText(css_builder::StyleTextBox, QString()); return Outcome::Front;
     case Word::ColourNameWide: return namedColour(a);
-    case Word::ClassName: setText(css_builder::SelectorBox, QStringLiteral(".") + a); return Outcome::Front;
+    case Word::ClassName: setControlText(css_builder::SelectorBox, QStringLiteral(".") + a); return Outcome::Front;
     case Word::CaretToStylesheetEnd: return caretToStylesheetEnd();
     }
     return Outcome::Front;
 }
 
-void LessonCommands::setText(ControlId id, const QString& text)
+void LessonCommands::setControlText(ControlId id, const QString& text)
 {
     QObject* box = ctx.controls.find(id);
     if (auto* line = qobject_cast<QLineEdit*>(box))
@@ -289,7 +289,7 @@ LessonCommands::Outcome LessonCommands::init(const QString& argument)
     return Outcome::Front;
 }
 
-LessonCommands::Outcome LessonCommands::write(const QString& text)
+LessonCommands::Outcome LessonCommands::writeIntoEditor(const QString& text)
 {
     RichEdit* ed = ctx.ws.currentEditor();
     const int body = static_cast<int>(ed->text().indexOf(QStringLiteral("<BODY>")));
@@ -303,7 +303,7 @@ LessonCommands::Outcome LessonCommands::write(const QString& text)
 
 LessonCommands::Outcome LessonCommands::renameTab()
 {
-    setText(stylesheet_name_panel::NameBox, lesson_texts::stylesheetName());
+    setControlText(stylesheet_name_panel::NameBox, lesson_texts::stylesheetName());
     return addOwnDocument([this] { ctx.stylesheet.menu.createStylesheet(); });
 }
 
@@ -509,7 +509,7 @@ LessonCommands::Outcome LessonCommands::elementPick(const QString& argument)
     const int found = elements->findText(argument, Qt::MatchStartsWith);
     if (found >= 0)
         elements->setCurrentIndex(found);
-    setText(css_builder::SelectorBox, argument);
+    setControlText(css_builder::SelectorBox, argument);
     return Outcome::Front;
 }
 
@@ -571,8 +571,8 @@ LessonCommands::Outcome LessonCommands::fillNumber(const QString& argument, cons
 LessonCommands::Outcome LessonCommands::image(const QString& argument)
 {
     const QString folder = ctx.ws.doc(0).folder;
-    setText(image_panel::ChosenFileBox, folder + QStringLiteral("/0001.html"));
-    setText(image_panel::RelativePathBox, argument);
+    setControlText(image_panel::ChosenFileBox, folder + QStringLiteral("/0001.html"));
+    setControlText(image_panel::RelativePathBox, argument);
     // The picture goes beside the lesson's pages, so that the page shows it.
     const QString name = textrules::trimBlanks(argument);
     const QString source = ctx.ws.state.resourcePath(name);
@@ -602,7 +602,7 @@ LessonCommands::Outcome LessonCommands::basicColour(const QString& argument)
 {
     ColourPickerWindow& picker = ctx.picker;
     if (!picker.loaded())
-        picker.load();
+        picker.loadPicker();
     const QString wanted = textrules::trimBlanks(argument);
     for (int i = 0; i <= 15; ++i) {
         auto* box = qobject_cast<QLineEdit*>(picker.controls.find(colour_picker::BasicSwatch, i));

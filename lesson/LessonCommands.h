@@ -81,7 +81,7 @@ private:
     Outcome run(const lesson::Command& c);
 
     Outcome init(const QString& argument);
-    Outcome write(const QString& text);
+    Outcome writeIntoEditor(const QString& text);
     Outcome renameTab();
     // Runs what adds a document at the end; the document is the lesson's own.
     Outcome addOwnDocument(const std::function<void()>& add);
@@ -102,7 +102,7 @@ private:
     Outcome namedColour(const QString& argument);
     Outcome caretToStylesheetEnd();
     void showBuilder(bool show);
-    void setText(ControlId id, const QString& text);
+    void setControlText(ControlId id, const QString& text);
     // Before the lesson clears the window: when a document of the user's holds unsaved work, asks
     // once whether to initialise all and then about each such document as closing it would.
     // Then every document is the lesson's to clear; false when the user keeps them.

@@ -107,13 +107,13 @@ void LessonWindow::build()
     stepMarkBox->setReadOnly(true);
     controls.add(lesson_window::StepMark, stepMarkBox);
 
-    QPushButton* button = addButton(lesson_window::BackToStartButton, QStringLiteral("<<"), QStringLiteral("最初に戻す"), 760, 500);
+    QPushButton* button = addStepButton(lesson_window::BackToStartButton, QStringLiteral("<<"), QStringLiteral("最初に戻す"), 760, 500);
     connect(button, &QPushButton::clicked, this, [this] { goBackToStart(); });
-    button = addButton(lesson_window::StepBackButton, QStringLiteral("<"), QStringLiteral("１つ戻す"), 1300, 500);
+    button = addStepButton(lesson_window::StepBackButton, QStringLiteral("<"), QStringLiteral("１つ戻す"), 1300, 500);
     connect(button, &QPushButton::clicked, this, [this] { stepBack(); });
-    button = addButton(lesson_window::StepButton, QStringLiteral("▶"), QStringLiteral("ステップ実行"), 1840, 900);
+    button = addStepButton(lesson_window::StepButton, QStringLiteral("▶"), QStringLiteral("ステップ実行"), 1840, 900);
     connect(button, &QPushButton::clicked, this, [this] { stepForward(); });
-    button = addButton(lesson_window::RunToEndButton, QStringLiteral(">>"), QStringLiteral("最後まで実行"), 2780, 500);
+    button = addStepButton(lesson_window::RunToEndButton, QStringLiteral(">>"), QStringLiteral("最後まで実行"), 2780, 500);
     connect(button, &QPushButton::clicked, this, [this] { runToEnd(); });
 
     runToLabel = placed(new QLabel(QStringLiteral("ｽﾃｯﾌﾟまで実行"), this), 3340, 2420, 1500, 300);
@@ -122,7 +122,7 @@ void LessonWindow::build()
     controls.add(lesson_window::RunTo, runToBox);
 }
 
-QPushButton* LessonWindow::addButton(ControlId id, const QString& caption, const QString& tip, int left, int width)
+QPushButton* LessonWindow::addStepButton(ControlId id, const QString& caption, const QString& tip, int left, int width)
 {
     auto* button = placed(new QPushButton(caption, this), left, 2340, width, 450);
     button->setToolTip(tip);

@@ -82,7 +82,7 @@ protected:
 
 private:
     void build();
-    QPushButton* addButton(ControlId id, const QString& caption, const QString& tip, int left, int width);
+    QPushButton* addStepButton(ControlId id, const QString& caption, const QString& tip, int left, int width);
     // The steps of a run after the first, one an event-loop turn.
     void runNext();
     void goOn(const lesson::StepResult& result);

@@ -108,7 +108,7 @@ void FavouritesList::showPanel()
         ws.dlg.message(read.error);
         return;
     }
-    panels.open(PanelPlace{.explanation = favouritesExplanation(), .top = 1500, .left = 1500, .width = 5340,
+    panels.openPanel(PanelPlace{.explanation = favouritesExplanation(), .top = 1500, .left = 1500, .width = 5340,
                            .height = 4740, .panel = favourites_panel::Panel, .explanationBox = favourites_panel::Explanation});
     list_->clear();
     list_->addItems(read.entries);
@@ -139,7 +139,7 @@ void FavouritesList::loadEveryFavourite()
 void FavouritesList::openNext()
 {
     if (next_ >= entries_.size()) {
-        finish();
+        finishLoading();
         return;
     }
     url_ = entries_[next_];
@@ -155,7 +155,7 @@ void FavouritesList::openNext()
         ws.setCurrentIndex(target);
     } else if (!ws.addDocument()) {
         // The window holds no more documents; the user has been told.
-        finish();
+        finishLoading();
         return;
     }
     const int n = ws.currentIndex();
@@ -193,7 +193,7 @@ void FavouritesList::pageDone()
     QTimer::singleShot(0, this, [this] { openNext(); });
 }
 
-void FavouritesList::finish()
+void FavouritesList::finishLoading()
 {
     loading_ = false;
     const int last = ws.indexOf(target_);

@@ -43,7 +43,7 @@ private:
     void wireButtons(Dispatcher& dispatcher);
     void openNext();
     void pageDone();
-    void finish();
+    void finishLoading();
 
     Workspace& ws;
     PanelKit& panels;

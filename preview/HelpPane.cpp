@@ -84,7 +84,7 @@ void HelpPane::build()
     close->raise();
 }
 
-void HelpPane::layoutPane()
+void HelpPane::layOutPane()
 {
     QWidget* frame = control(panels, help_pane::Panel);
     QWidget* label = control(panels, help_pane::Title);
@@ -119,20 +119,15 @@ void HelpPane::placeBrowser()
     panels.controls.get<QWidget>(help_pane::Browser)->setGeometry(control(panels, help_pane::Explanation)->geometry());
 }
 
-void HelpPane::layOut()
-{
-    layoutPane();
-}
-
 void HelpPane::showHelpPage(HelpPage page)
 {
-    layoutPane();
+    layOutPane();
     showPage(helpPagePath(ws.state.programFolder, helpPageFile(page)));
 }
 
 void HelpPane::showHelpIndex()
 {
-    layoutPane();
+    layOutPane();
     showPage(helpPagePath(ws.state.programFolder, HelpIndexPage));
 }
 
@@ -162,7 +157,7 @@ void HelpPane::openWindow(const QUrl& page)
 
 void HelpPane::layoutOnResize()
 {
-    layoutPane();
+    layOutPane();
     QWidget* frame = control(panels, help_pane::Panel);
     if (frame->isVisible()) {
         frame->raise();

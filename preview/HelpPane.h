@@ -29,8 +29,8 @@ public:
 
     // Lays the pane out and shows the page.
     void showHelpPage(HelpPage page) override;
-    // Lays the pane out and leaves it as it is, shown or hidden.
-    void layOut();
+    // Lays the pane out over the tab strip and leaves it as it is, shown or hidden.
+    void layOutPane();
     // The page that stands in for the help file, shown as the help pages are.
     void showHelpIndex();
     // The main window's layout: the pane follows the tab strip, its browser too while it shows.
@@ -45,7 +45,6 @@ Q_SIGNALS:
 
 private:
     void build();
-    void layoutPane();
     void placeBrowser();
     void showPage(const QString& path);
     void openWindow(const QUrl& page);

@@ -116,7 +116,7 @@ void LinkList::listShown(std::function<void()> then)
         clearList();
         collectLinks();
     }
-    panels.open(PanelPlace{.top = 3000, .left = 3500, .width = 5550, .height = 5145, .panel = link_list::Panel});
+    panels.openPanel(PanelPlace{.top = 3000, .left = 3500, .width = 5550, .height = 5145, .panel = link_list::Panel});
     if (then)
         then();
 }

@@ -23,7 +23,7 @@ using namespace file_menu;
 
 namespace {
 
-CommandItem item(int index, const QString& caption, std::function<void()> handler, CommandId id,
+CommandItem fileItem(int index, const QString& caption, std::function<void()> handler, CommandId id,
                  const QKeySequence& shortcut = {})
 {
     CommandItem i{index, caption, shortcut, std::move(handler)};
@@ -51,25 +51,25 @@ void FileMenu::declareMenu()
     const auto blank = [this] { return textrules::trimBlanks(ws.currentEditor()->text()).isEmpty(); };
     // The rename and template panels come with their own commands and enable them.
     std::vector<CommandItem> items = {
-        item(0, QStringLiteral("現在のタブにファイルを開く(&O)"), [this] { openFile(); }, OpenInCurrentTab),
-        item(1, QStringLiteral("プロジェクトを開く"), [this] { projects.openProject(QString()); }, OpenProject),
+        fileItem(0, QStringLiteral("現在のタブにファイルを開く(&O)"), [this] { openFile(); }, OpenInCurrentTab),
+        fileItem(1, QStringLiteral("プロジェクトを開く"), [this] { projects.openProject(QString()); }, OpenProject),
         {2, QStringLiteral("-")},
-        item(3, QStringLiteral("新しいタブを挿入(&N)"), [this] { ws.addDocument(); }, NewTab, QKeySequence(Qt::CTRL | Qt::Key_N)),
-        item(4, QStringLiteral("新しいタブを挿入してファイルを開く"), [this] { openFileInNewTab(); }, OpenInNewTab),
+        fileItem(3, QStringLiteral("新しいタブを挿入(&N)"), [this] { ws.addDocument(); }, NewTab, QKeySequence(Qt::CTRL | Qt::Key_N)),
+        fileItem(4, QStringLiteral("新しいタブを挿入してファイルを開く"), [this] { openFileInNewTab(); }, OpenInNewTab),
         {5, QStringLiteral("-")},
-        item(6, QStringLiteral("ファイル名の変更"), {}, RenameFile),
+        fileItem(6, QStringLiteral("ファイル名の変更"), {}, RenameFile),
         {7, QStringLiteral("-")},
-        item(8, QStringLiteral("上書き保存(&S)"), [this, blank] { if (!blank()) files.save(); }, Save),
-        item(9, QStringLiteral("名前を付けて保存(&A)..."), [this] { files.saveAs(); }, SaveAs),
-        item(10, QStringLiteral("全てのファイルの保存"), [this] { files.saveAll(); }, SaveAll),
-        item(11, QStringLiteral("プロジェクトの保存"), [this] { projects.saveProject(); }, SaveProject),
+        fileItem(8, QStringLiteral("上書き保存(&S)"), [this, blank] { if (!blank()) files.save(); }, Save),
+        fileItem(9, QStringLiteral("名前を付けて保存(&A)..."), [this] { files.saveAs(); }, SaveAs),
+        fileItem(10, QStringLiteral("全てのファイルの保存"), [this] { files.saveAll(); }, SaveAll),
+        fileItem(11, QStringLiteral("プロジェクトの保存"), [this] { projects.saveProject(); }, SaveProject),
         {12, QStringLiteral("-")},
-        item(13, QStringLiteral("全て初期化"), [this] { files.clearAll(); }, ClearAll),
+        fileItem(13, QStringLiteral("全て初期化"), [this] { files.clearAll(); }, ClearAll),
         {14, QStringLiteral("-")},
-        item(15, QStringLiteral("テンプレートの保存"), {}, SaveTemplate),
-        item(16, QStringLiteral("テンプレートの呼び出し"), {}, InsertTemplate),
+        fileItem(15, QStringLiteral("テンプレートの保存"), {}, SaveTemplate),
+        fileItem(16, QStringLiteral("テンプレートの呼び出し"), {}, InsertTemplate),
         {17, QStringLiteral("-")},
-        item(18, QStringLiteral("印刷(&P)..."), [this, blank] { if (!blank()) printText(); }, Print),
+        fileItem(18, QStringLiteral("印刷(&P)..."), [this, blank] { if (!blank()) printText(); }, Print),
         {19, QStringLiteral("-")},
     };
     for (size_t i : {6, 15, 16})
@@ -95,7 +95,7 @@ void FileMenu::rebuildRecentItems()
     }
     if (any)
         commands.add(Menu, {index++, QStringLiteral("-")});
-    commands.add(Menu, item(index, QStringLiteral("終了"), [this] { quit(); }, Quit));
+    commands.add(Menu, fileItem(index, QStringLiteral("終了"), [this] { quit(); }, Quit));
 }
 
 void FileMenu::quit()

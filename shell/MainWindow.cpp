@@ -112,12 +112,12 @@ void MainWindow::createMenus()
     about.declareMenu(commands, help.menu());
 }
 
-void MainWindow::load()
+void MainWindow::loadWindow()
 {
     state.ini.readFile(state.iniPath());
     const Settings& settings = state.settings;
     placeWindow();
-    help.helpInBrowserWindow.load();
+    help.helpInBrowserWindow.loadStored();
     files.loadRecentFiles();
     wizards.buttons.loadLineLength();
 
@@ -125,7 +125,7 @@ void MainWindow::load()
     if (scheme < 1 || scheme > 4)
         scheme = 1;
     colour.scheme.set(scheme);
-    autoCreate.autoRun.load();
+    autoCreate.autoRun.loadStored();
     fonts.applyStoredFont();
 
     layOutWindow();

@@ -120,7 +120,7 @@ public:
 
     // ---- procedures of the window ----
     // Reads the settings and places the window, then prepares the first document.
-    void load();
+    void loadWindow();
     void layOutWindow();
     // The questions of quitting; false when the user said No to one of them.
     bool confirmQuitting();

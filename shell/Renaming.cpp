@@ -66,7 +66,7 @@ void Renaming::build(PanelKit& panels)
     twips::SetGeometry(panel, PanelLeft, PanelTop, PanelWidth, PanelHeight);
     PanelForm f(panels, panel);
     twips::SetGeometry(panels.addTitle(panel, Title, QStringLiteral("ファイル名を変更しよう")), 50, 180, PanelWidth - 100, 285);
-    f.button(ExecuteButton::RenamePanelCloseBox, QStringLiteral("×"), 50 + PanelWidth - 100 - 330, 180, 330, 285);
+    f.pushButton(ExecuteButton::RenamePanelCloseBox, QStringLiteral("×"), 50 + PanelWidth - 100 - 330, 180, 330, 285);
     twips::SetGeometry(panels.addExplanation(panel, Explanation), 50, 550, PanelWidth - 100, 1700);
     auto* list = panels.add<QListWidget>(panel, NameList);
     twips::SetGeometry(list, 50, 2350, PanelWidth - 100, 2300);

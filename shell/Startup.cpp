@@ -117,7 +117,7 @@ std::unique_ptr<Application> Main(const StartupOptions& options)
     app->window = std::make_unique<MainWindow>(state, dlg);
     if (auto* qt = dynamic_cast<QtDialogs*>(app->dialogs))
         qt->setParent(app->window.get());
-    app->window->load();
+    app->window->loadWindow();
     if (options.show)
         app->window->show();
 

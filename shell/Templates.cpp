@@ -214,14 +214,14 @@ void Templates::build(PanelKit& panels)
     twips::SetGeometry(panel, PanelLeft, PanelTop, PanelWidth, PanelHeight);
     PanelForm f(panels, panel);
     twips::SetGeometry(panels.addTitle(panel, Title, QStringLiteral("テンプレートを保存しよう")), 50, 180, PanelWidth - 100, 285);
-    f.button(ExecuteButton::TemplatePanelCloseBox, QStringLiteral("×"), 50 + PanelWidth - 100 - 330, 180, 330, 285);
+    f.pushButton(ExecuteButton::TemplatePanelCloseBox, QStringLiteral("×"), 50 + PanelWidth - 100 - 330, 180, 330, 285);
     twips::SetGeometry(panels.addExplanation(panel, Explanation), 50, 550, PanelWidth - 100, 1300);
     f.label(QStringLiteral("テンプレート名"), 50, 1980, 1400);
     twips::SetGeometry(panels.add<QLineEdit>(panel, NameBox), 1450, 1950, 1950, 330);
-    f.button(ExecuteButton::SaveTemplate, QStringLiteral("保存"), 3500, 1950, 850);
-    f.button(ExecuteButton::PasteTemplate, QStringLiteral("貼り付け"), 3500, 1950, 850);
-    f.button(ExecuteButton::DeleteTemplate, QStringLiteral("削除"), 4400, 1950, 850);
-    f.button(ExecuteButton::CloseTemplatePanel, QStringLiteral("閉じる"), 5300, 1950, 900);
+    f.pushButton(ExecuteButton::SaveTemplate, QStringLiteral("保存"), 3500, 1950, 850);
+    f.pushButton(ExecuteButton::PasteTemplate, QStringLiteral("貼り付け"), 3500, 1950, 850);
+    f.pushButton(ExecuteButton::DeleteTemplate, QStringLiteral("削除"), 4400, 1950, 850);
+    f.pushButton(ExecuteButton::CloseTemplatePanel, QStringLiteral("閉じる"), 5300, 1950, 900);
     f.label(QStringLiteral("リスト"), 50, 2380, 1900);
     f.label(QStringLiteral("テンプレートの内容"), 2050, 2380, 2500);
     auto* list = panels.add<QListWidget>(panel, NameList);
@@ -242,14 +242,14 @@ void Templates::declareCommands(CommandRegistry& commands)
     commands.action(file_menu::InsertTemplate)->setEnabled(true);
 }
 
-QString Templates::filePath() const
+QString Templates::templateFilePath() const
 {
     return ws.state.programFolder + QStringLiteral("/pelmor.ten");
 }
 
 std::optional<QString> Templates::readFile()
 {
-    const QString path = filePath();
+    const QString path = templateFilePath();
     if (!QFileInfo::exists(path))
         return QString();
     const TextReadResult r = readProgramFile(path);
@@ -263,9 +263,9 @@ std::optional<QString> Templates::readFile()
 
 bool Templates::writeFile(const QString& text)
 {
-    const TextWriteResult r = writeProgramFile(filePath(), text);
+    const TextWriteResult r = writeProgramFile(templateFilePath(), text);
     if (!r.ok)
-        ws.dlg.message(QStringLiteral("テンプレートのファイルに書き込めませんでした。テンプレートは前のままです。") + CrLf + filePath()
+        ws.dlg.message(QStringLiteral("テンプレートのファイルに書き込めませんでした。テンプレートは前のままです。") + CrLf + templateFilePath()
                       + (r.error.isEmpty() ? QString() : CrLf + r.error));
     return r.ok;
 }

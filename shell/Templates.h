@@ -77,7 +77,7 @@ public:
     // A name chosen in the name list: into the name box, and its body selected in the content box.
     void showChosenTemplate(int row);
 
-    QString filePath() const;
+    QString templateFilePath() const;
 
 private:
     void build(PanelKit& panels);

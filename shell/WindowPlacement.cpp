@@ -4,7 +4,7 @@
 
 namespace {
 
-int length(std::optional<int> stored, int designed, int needed, int available)
+int lengthOnScreen(std::optional<int> stored, int designed, int needed, int available)
 {
     if (stored)
         return *stored;
@@ -12,7 +12,7 @@ int length(std::optional<int> stored, int designed, int needed, int available)
     return available > 0 ? std::min(wanted, available) : wanted;
 }
 
-int start(std::optional<int> stored, int length, int availableStart, int available)
+int startOnScreen(std::optional<int> stored, int length, int availableStart, int available)
 {
     if (stored)
         return *stored;
@@ -25,8 +25,8 @@ QRect mainWindowGeometry(const MainWindowPlacement& p)
 {
     const int availableWidth = p.available.isValid() ? p.available.width() : 0;
     const int availableHeight = p.available.isValid() ? p.available.height() : 0;
-    const int width = length(p.width, p.designed.width(), p.needed.width(), availableWidth);
-    const int height = length(p.height, p.designed.height(), p.needed.height(), availableHeight);
-    return QRect(start(p.left, width, p.available.x(), availableWidth), start(p.top, height, p.available.y(), availableHeight), width,
-                 height);
+    const int width = lengthOnScreen(p.width, p.designed.width(), p.needed.width(), availableWidth);
+    const int height = lengthOnScreen(p.height, p.designed.height(), p.needed.height(), availableHeight);
+    return QRect(startOnScreen(p.left, width, p.available.x(), availableWidth),
+                 startOnScreen(p.top, height, p.available.y(), availableHeight), width, height);
 }

@@ -52,7 +52,7 @@ void setBox(QPlainTextEdit* box, const QString& text)
     box->setPlainText(s.replace(CrLf, QStringLiteral("\n")));
 }
 
-QLabel* caption(QWidget* parent, const QString& text, int left, int top, int width)
+QLabel* captionLabel(QWidget* parent, const QString& text, int left, int top, int width)
 {
     auto* label = new QLabel(text, parent);
     twips::SetGeometry(label, left, top, width, 285);
@@ -99,20 +99,20 @@ void CssBuilder::build(PanelKit& panels)
     placed(panels.addTitle(frame_, css_builder::Title, QStringLiteral("ＣＳＳ（スタイルシート）ビルダー")), 50, 180, 8675, 285);
     placed(panels.addExecuteButton(frame_, ExecuteButton::CssBuilderCloseBox, QStringLiteral("×")), 8395, 180, 330, 285);
 
-    caption(frame_, QStringLiteral("項目"), 100, 550, 2000);
-    propertiesCaption_ = caption(frame_, QStringLiteral("プロパティ"), 2200, 550, 2000);
-    valuesCaption_ = caption(frame_, QStringLiteral("値（ダブルクリックで入力）"), 4300, 550, 4350);
+    captionLabel(frame_, QStringLiteral("項目"), 100, 550, 2000);
+    propertiesCaption_ = captionLabel(frame_, QStringLiteral("プロパティ"), 2200, 550, 2000);
+    valuesCaption_ = captionLabel(frame_, QStringLiteral("値（ダブルクリックで入力）"), 4300, 550, 4350);
     categories_ = placed(panels.add<QListWidget>(frame_, css_builder::CategoryList), 100, 850, 2000, 2300);
     properties_ = placed(panels.add<QListWidget>(frame_, css_builder::PropertyList), 2200, 850, 2000, 2300);
     values_ = placed(panels.add<QListWidget>(frame_, css_builder::ValueList), 4300, 850, 4350, 2300);
-    caption(frame_, QStringLiteral("説明"), 100, 3200, 4150);
-    caption(frame_, QStringLiteral("例"), 4350, 3200, 4300);
+    captionLabel(frame_, QStringLiteral("説明"), 100, 3200, 4150);
+    captionLabel(frame_, QStringLiteral("例"), 4350, 3200, 4300);
     description_ = placed(panels.addExplanation(frame_, css_builder::Description), 100, 3500, 4150, 1350);
     example_ = placed(panels.addExplanation(frame_, css_builder::Example), 4350, 3500, 4300, 1350);
 
     buildSelectorPanel(panels, frame_);
 
-    caption(frame_, QStringLiteral("スタイル"), 100, 5950, 2000);
+    captionLabel(frame_, QStringLiteral("スタイル"), 100, 5950, 2000);
     style_ = placed(panels.add<QPlainTextEdit>(frame_, css_builder::StyleTextBox), 100, 6250, 6500, 1650);
     style_->setLineWrapMode(QPlainTextEdit::NoWrap);
     placed(panels.addExecuteButton(frame_, ExecuteButton::InsertStyleTextInline, QStringLiteral("ｲﾝﾗｲﾝ挿入")), 6700, 6250, 1950, 375);
@@ -352,7 +352,7 @@ void CssBuilder::listValuesOfChosenProperty()
         }
     }
     if (!property)
-        property = dictionary->property(name);
+        property = dictionary->propertyNamed(name);
     values_->clear();
     if (!property)
         return;

@@ -158,7 +158,7 @@ QStringList CssDictionary::propertyNames(const QString& categoryName) const
     return names;
 }
 
-const CssProperty* CssDictionary::property(const QString& name) const
+const CssProperty* CssDictionary::propertyNamed(const QString& name) const
 {
     const QString wanted = textrules::trimBlanks(name);
     for (const CssCategory& c : categories) {

@@ -39,7 +39,7 @@ struct CssDictionary {
     // The property names of the first category with this name; empty when there is none.
     QStringList propertyNames(const QString& categoryName) const;
     // The first property in the file with this name (trimmed), or null.
-    const CssProperty* property(const QString& name) const;
+    const CssProperty* propertyNamed(const QString& name) const;
 };
 
 CssDictionary parseCssDictionary(const QString& text);

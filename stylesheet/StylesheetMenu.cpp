@@ -216,13 +216,13 @@ void StylesheetMenu::showNamePanel()
             return;
         }
     }
-    panels.open(PanelPlace{.explanation = stylesheetNameExplanation(), .top = 1755, .left = 2000, .width = 4650, .height = 2715,
+    panels.openPanel(PanelPlace{.explanation = stylesheetNameExplanation(), .top = 1755, .left = 2000, .width = 4650, .height = 2715,
                            .panel = stylesheet_name_panel::Panel, .explanationBox = stylesheet_name_panel::Explanation});
 }
 
 void StylesheetMenu::showLinkPanel()
 {
-    panels.open(PanelPlace{.explanation = stylesheetLinkExplanation(), .top = 3000, .left = 3000, .width = 5250, .height = 3960,
+    panels.openPanel(PanelPlace{.explanation = stylesheetLinkExplanation(), .top = 3000, .left = 3000, .width = 5250, .height = 3960,
                            .panel = stylesheet_link_panel::Panel, .explanationBox = stylesheet_link_panel::Explanation});
     showStylesheetInLinkBox();
 }

@@ -139,7 +139,7 @@ void ColourPickerWindow::loadColourNames()
         setBackColour(swatch, picker::codeColour(record.hex));
         if (i > 0)
             twips::SetGeometry(swatch, w * (i % 10) + twips::Left(first), h * (i / 10) + twips::Top(first), w, h);
-        setPointSize(swatch, namePointSize(record.name, longNamePoints_));
+        setFontPoints(swatch, namePointSize(record.name, longNamePoints_));
         swatch->setCursorPosition(0);
     }
     layOut(nameFrameSize(column, h, count));
@@ -178,7 +178,7 @@ void ColourPickerWindow::buildBasicFrame()
     basicExplanation_->setWordWrap(true);
     basicExplanation_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     basicExplanation_->setTextFormat(Qt::PlainText);
-    setPointSize(basicExplanation_, 8);
+    setFontPoints(basicExplanation_, 8);
     controls.add(colour_picker::BasicExplanation, basicExplanation_);
 
     sliderFrame_ = new QGroupBox(basicFrame_);
@@ -346,7 +346,7 @@ void ColourPickerWindow::showExtendedPalette()
         twips::SetGeometry(swatch, left, top, w, h);
         swatch->setText(value);
         setBackColour(swatch, colour);
-        setPointSize(swatch, 7);
+        setFontPoints(swatch, 7);
     };
     int k = 0;
     for (const QString& code : read.codes) {

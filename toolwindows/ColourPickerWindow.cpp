@@ -27,7 +27,7 @@
 namespace {
 
 template <typename T>
-T* place(T* control, int left, int top, int width, int height)
+T* placeAt(T* control, int left, int top, int width, int height)
 {
     twips::SetGeometry(control, left, top, width, height);
     return control;
@@ -69,43 +69,43 @@ ColourPickerWindow::~ColourPickerWindow() = default;
 
 void ColourPickerWindow::buildBottomBar()
 {
-    bottomBar_ = place(new QGroupBox(client_), 0, 4290, 6045, 960);
+    bottomBar_ = placeAt(new QGroupBox(client_), 0, 4290, 6045, 960);
     controls.add(colour_picker::BottomBar, bottomBar_);
 
-    valueLabel_ = place(new QLabel(QStringLiteral("数値"), bottomBar_), 90, 135, 405, 300);
+    valueLabel_ = placeAt(new QLabel(QStringLiteral("数値"), bottomBar_), 90, 135, 405, 300);
     controls.add(colour_picker::ValueLabel, valueLabel_);
-    valueBox_ = place(new QLineEdit(bottomBar_), 495, 135, 1005, 330);
+    valueBox_ = placeAt(new QLineEdit(bottomBar_), 495, 135, 1005, 330);
     controls.add(colour_picker::ValueBox, valueBox_);
 
-    mixingPalette_ = place(new QFrame(bottomBar_), 1530, 135, 2220, 420);
+    mixingPalette_ = placeAt(new QFrame(bottomBar_), 1530, 135, 2220, 420);
     mixingPalette_->setFrameShape(QFrame::Panel);
     mixingPalette_->setFrameShadow(QFrame::Sunken);
     mixingPalette_->setAcceptDrops(true);
     mixingPalette_->installEventFilter(this);
     controls.add(colour_picker::MixingPalette, mixingPalette_);
-    clearMixButton_ = place(new QPushButton(QStringLiteral("CL"), mixingPalette_), 45, 45, 375, 285);
+    clearMixButton_ = placeAt(new QPushButton(QStringLiteral("CL"), mixingPalette_), 45, 45, 375, 285);
     clearMixButton_->setAutoDefault(false);
     connect(clearMixButton_, &QPushButton::clicked, this, [this] { clearMixingPalette(); });
     controls.add(colour_picker::ClearMixButton, clearMixButton_);
-    mixedColour_ = place(new QFrame(mixingPalette_), 450, 45, 735, 285);
+    mixedColour_ = placeAt(new QFrame(mixingPalette_), 450, 45, 735, 285);
     mixedColour_->setFrameShape(QFrame::Box);
     setBackColour(mixedColour_, QColor(255, 255, 255));
     controls.add(colour_picker::MixedColour, mixedColour_);
-    mixingPaletteLabel_ = place(new QLabel(QStringLiteral("混合パレット"), mixingPalette_), 1260, 90, 945, 255);
-    setPointSize(mixingPaletteLabel_, 8);
+    mixingPaletteLabel_ = placeAt(new QLabel(QStringLiteral("混合パレット"), mixingPalette_), 1260, 90, 945, 255);
+    setFontPoints(mixingPaletteLabel_, 8);
     controls.add(colour_picker::MixingPaletteLabel, mixingPaletteLabel_);
 
-    nameLabel_ = place(new QLabel(QStringLiteral("名前"), bottomBar_), 1575, 225, 360, 255);
+    nameLabel_ = placeAt(new QLabel(QStringLiteral("名前"), bottomBar_), 1575, 225, 360, 255);
     controls.add(colour_picker::NameLabel, nameLabel_);
-    nameBox_ = place(new QLineEdit(bottomBar_), 1935, 135, 1815, 375);
+    nameBox_ = placeAt(new QLineEdit(bottomBar_), 1935, 135, 1815, 375);
     controls.add(colour_picker::NameBox, nameBox_);
-    insertByName_ = place(new QCheckBox(QStringLiteral("名前で挿入する"), bottomBar_), 4140, 180, 1860, 300);
+    insertByName_ = placeAt(new QCheckBox(QStringLiteral("名前で挿入する"), bottomBar_), 4140, 180, 1860, 300);
     controls.add(colour_picker::InsertByName, insertByName_);
 
     modes_ = new QButtonGroup(this);
-    basicMode_ = place(new QRadioButton(QStringLiteral("基本色と合成"), bottomBar_), 90, 540, 1425, 270);
-    namesMode_ = place(new QRadioButton(QStringLiteral("色の名前"), bottomBar_), 1530, 540, 1065, 270);
-    extendedMode_ = place(new QRadioButton(QStringLiteral("拡張表示"), bottomBar_), 2610, 540, 1200, 270);
+    basicMode_ = placeAt(new QRadioButton(QStringLiteral("基本色と合成"), bottomBar_), 90, 540, 1425, 270);
+    namesMode_ = placeAt(new QRadioButton(QStringLiteral("色の名前"), bottomBar_), 1530, 540, 1065, 270);
+    extendedMode_ = placeAt(new QRadioButton(QStringLiteral("拡張表示"), bottomBar_), 2610, 540, 1200, 270);
     for (QRadioButton* option : {basicMode_, namesMode_, extendedMode_})
         modes_->addButton(option);
     basicMode_->setChecked(true);
@@ -117,7 +117,7 @@ void ColourPickerWindow::buildBottomBar()
     connect(extendedMode_, &QRadioButton::toggled, this, [this](bool on) { if (on) chooseExtendedMode(); });
 
     auto button = [this](ControlId id, const QString& caption, int left, int width, void (ColourPickerWindow::*handler)()) {
-        auto* b = place(new QPushButton(caption, bottomBar_), left, 510, width, 300);
+        auto* b = placeAt(new QPushButton(caption, bottomBar_), left, 510, width, 300);
         b->setAutoDefault(false);
         connect(b, &QPushButton::clicked, this, [this, handler] { (this->*handler)(); });
         controls.add(id, b);
@@ -134,12 +134,12 @@ void ColourPickerWindow::buildExplanationFrame()
     explanationFrame_->setAutoFillBackground(true);
     explanationFrame_->hide();
     controls.add(colour_picker::ExplanationFrame, explanationFrame_);
-    explanationText_ = place(new QLabel(explanationFrame_), 90, 240, 5820, 3930);
+    explanationText_ = placeAt(new QLabel(explanationFrame_), 90, 240, 5820, 3930);
     explanationText_->setWordWrap(true);
     explanationText_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     explanationText_->setTextFormat(Qt::PlainText);
     controls.add(colour_picker::ExplanationText, explanationText_);
-    explanationCloseButton_ = place(new QPushButton(QStringLiteral("閉じる"), explanationFrame_), 5040, 4275, 825, 285);
+    explanationCloseButton_ = placeAt(new QPushButton(QStringLiteral("閉じる"), explanationFrame_), 5040, 4275, 825, 285);
     explanationCloseButton_->setAutoDefault(false);
     connect(explanationCloseButton_, &QPushButton::clicked, this, [this] { hideExplanation(); });
     controls.add(colour_picker::ExplanationCloseButton, explanationCloseButton_);
@@ -196,10 +196,10 @@ void ColourPickerWindow::showOnly(const QList<QWidget*>& hide, const QList<QWidg
 void ColourPickerWindow::ensureLoaded()
 {
     if (!loaded_)
-        load();
+        loadPicker();
 }
 
-void ColourPickerWindow::load()
+void ColourPickerWindow::loadPicker()
 {
     if (loaded_)
         return;

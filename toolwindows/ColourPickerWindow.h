@@ -52,7 +52,7 @@ public:
 
     // ---- showing the modes and delivering ----
     // Places the window and shows its basic colours, once.
-    void load();
+    void loadPicker();
     bool loaded() const { return loaded_; }
     // Delivers the value box (or the name box, when insertion by name is chosen) to the request,
     // or without one into the editor's selection.

@@ -131,7 +131,7 @@ QColor foreColour(const QWidget* control)
     return control->palette().color(foreRole(control));
 }
 
-void setPointSize(QWidget* control, int points)
+void setFontPoints(QWidget* control, int points)
 {
     QFont f = control->font();
     f.setPointSize(points);

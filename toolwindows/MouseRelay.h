@@ -45,4 +45,4 @@ QColor backColour(const QWidget* control);
 void setForeColour(QWidget* control, const QColor& colour);
 QColor foreColour(const QWidget* control);
 // The size of a control's font, in points.
-void setPointSize(QWidget* control, int points);
+void setFontPoints(QWidget* control, int points);

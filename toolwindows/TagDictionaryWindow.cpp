@@ -240,10 +240,10 @@ QLabel* TagDictionaryWindow::label(int index) const
 void TagDictionaryWindow::ensureLoaded()
 {
     if (!loaded_)
-        load();
+        loadDictionary();
 }
 
-void TagDictionaryWindow::load()
+void TagDictionaryWindow::loadDictionary()
 {
     if (loaded_)
         return;

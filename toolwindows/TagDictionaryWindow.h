@@ -61,7 +61,7 @@ public:
 
     // ---- loading, the labels and the explanation box ----
     // Fills the explanation box with its greeting, places the labels and reads tag.txt into them.
-    void load();
+    void loadDictionary();
     // Marks the window closed and not loaded.
     void unload();
     bool loaded() const { return loaded_; }

@@ -78,12 +78,12 @@ void AdvancedMenu::declareMenu(CommandRegistry& commands)
     commands.define(advanced_menu::Menu, table);
 }
 
-void AdvancedMenu::open(ControlId panel, const QString& explanation)
+void AdvancedMenu::openWithExplanation(ControlId panel, const QString& explanation)
 {
-    panels.open(placeOf(panelRow(panel), explanation));
+    panels.openPanel(placeOf(panelRow(panel), explanation));
 }
 
-void AdvancedMenu::openRulePanel() { open(rule_panel::Panel, paneltext::rule()); }
+void AdvancedMenu::openRulePanel() { openWithExplanation(rule_panel::Panel, paneltext::rule()); }
 
 void AdvancedMenu::openImagePanel()
 {
@@ -92,7 +92,7 @@ void AdvancedMenu::openImagePanel()
     PanelPlace place = placeOf(row, QString());
     place.explanationBox = {};
     place.selectSourceTab = false;
-    panels.open(place);
+    panels.openPanel(place);
     // Always the explanation view, whatever an earlier preview of a picture left.
     auto* text = controls.get<QPlainTextEdit>(image_panel::Explanation);
     auto* picture = controls.get<QWidget>(image_panel::Picture);
@@ -122,7 +122,7 @@ void AdvancedMenu::showImageBasePath()
     box->setText(d.fileName.startsWith(QLatin1Char('/')) ? d.fileName : d.folder + QLatin1Char('/') + d.fileName);
 }
 
-void AdvancedMenu::openListPanel() { open(list_panel::Panel, paneltext::list()); }
+void AdvancedMenu::openListPanel() { openWithExplanation(list_panel::Panel, paneltext::list()); }
 
 void AdvancedMenu::setLinkMode(bool link)
 {
@@ -134,13 +134,13 @@ void AdvancedMenu::setLinkMode(bool link)
 
 void AdvancedMenu::openLinkPanel()
 {
-    open(link_panel::Panel, paneltext::link());
+    openWithExplanation(link_panel::Panel, paneltext::link());
     setLinkMode(true);
 }
 
 void AdvancedMenu::openMailLinkPanel()
 {
-    open(link_panel::Panel, paneltext::mailLink());
+    openWithExplanation(link_panel::Panel, paneltext::mailLink());
     setLinkMode(false);
 }
 
@@ -153,23 +153,23 @@ void AdvancedMenu::setJumpNames(const QString& source)
 void AdvancedMenu::openJumpInPagePanel()
 {
     setJumpNames(QStringLiteral("#JMP1"));
-    open(page_jump_panel::Panel, paneltext::jumpInPage());
+    openWithExplanation(page_jump_panel::Panel, paneltext::jumpInPage());
 }
 
 void AdvancedMenu::openJumpToPagePanel()
 {
     setJumpNames(QStringLiteral("URL#JMP1"));
-    open(page_jump_panel::Panel, paneltext::jumpToPage());
+    openWithExplanation(page_jump_panel::Panel, paneltext::jumpToPage());
 }
 
 void AdvancedMenu::openMarqueePanel()
 {
     const QString prompt = ws.currentEditor()->selectionLength() == 0 ? paneltext::marqueePrompt() : QString();
-    open(marquee_panel::Panel, prompt + paneltext::marquee());
+    openWithExplanation(marquee_panel::Panel, prompt + paneltext::marquee());
 }
 
-void AdvancedMenu::openTablePanel() { open(table_panel::Panel, paneltext::table()); }
-void AdvancedMenu::openMailFormPanel() { open(mail_form_panel::Panel, paneltext::mailForm()); }
+void AdvancedMenu::openTablePanel() { openWithExplanation(table_panel::Panel, paneltext::table()); }
+void AdvancedMenu::openMailFormPanel() { openWithExplanation(mail_form_panel::Panel, paneltext::mailForm()); }
 
 void AdvancedMenu::openFramesWizard()
 {
@@ -180,7 +180,7 @@ void AdvancedMenu::openFramesWizard()
     panel->show();
     panel->raise();
     controls.get<QWidget>(mini_panel::Panel)->hide();
-    drag.clear();
+    drag.endDrag();
     mini.mode = 31;
     controls.get<QLineEdit>(frames_wizard::FirstFileBox)->setText(fileNameOf(ws.doc(0).fileName));
     // With one document open the right page keeps its name.
@@ -188,8 +188,8 @@ void AdvancedMenu::openFramesWizard()
         controls.get<QLineEdit>(frames_wizard::SecondFileBox)->setText(fileNameOf(ws.doc(1).fileName));
 }
 
-void AdvancedMenu::openBackgroundSoundPanel() { open(background_sound_panel::Panel, paneltext::sound()); }
-void AdvancedMenu::openMoviePanel() { open(movie_panel::Panel, paneltext::movie()); }
-void AdvancedMenu::openBackgroundImagePanel() { open(background_image_panel::Panel, paneltext::backgroundImage()); }
-void AdvancedMenu::openDocumentInfoPanel() { open(document_info_panel::Panel, paneltext::documentInfo()); }
-void AdvancedMenu::openDoctypePanel() { open(doctype_panel::Panel, paneltext::doctype()); }
+void AdvancedMenu::openBackgroundSoundPanel() { openWithExplanation(background_sound_panel::Panel, paneltext::sound()); }
+void AdvancedMenu::openMoviePanel() { openWithExplanation(movie_panel::Panel, paneltext::movie()); }
+void AdvancedMenu::openBackgroundImagePanel() { openWithExplanation(background_image_panel::Panel, paneltext::backgroundImage()); }
+void AdvancedMenu::openDocumentInfoPanel() { openWithExplanation(document_info_panel::Panel, paneltext::documentInfo()); }
+void AdvancedMenu::openDoctypePanel() { openWithExplanation(doctype_panel::Panel, paneltext::doctype()); }

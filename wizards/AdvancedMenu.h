@@ -61,7 +61,7 @@ public:
     void openDoctypePanel();
 
 private:
-    void open(ControlId panel, const QString& explanation);
+    void openWithExplanation(ControlId panel, const QString& explanation);
     // The image panel's テキストパス: the path of the current document, which relative paths
     // are counted from.
     void showImageBasePath();

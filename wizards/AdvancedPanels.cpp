@@ -33,8 +33,8 @@ void linkPanel(PanelKit& kit)
                 newConstructPanel(kit, link_panel::Panel, QStringLiteral("リンク"), QStringLiteral("リンクの設定"),
                                   ExecuteButton::LinkPanelCloseBox));
     f.label(link_panel::TargetLabel, QStringLiteral("リンク先"), 50, 580, 1350);
-    f.box(link_panel::TargetBox, QString(), 1400, 550, 3900);
-    f.button(ExecuteButton::ChooseLinkTarget, QStringLiteral("リンク先"), 5400, 550, 1000);
+    f.textBox(link_panel::TargetBox, QString(), 1400, 550, 3900);
+    f.pushButton(ExecuteButton::ChooseLinkTarget, QStringLiteral("リンク先"), 5400, 550, 1000);
     f.check(link_panel::NewWindowCheck, QStringLiteral("別のウィンドウにリンクを表示"), false, 50, 980, 3700);
     f.executeAndClose(ExecuteButton::InsertLink, ExecuteButton::CloseLinkPanel, rightEdge(link_panel::Panel), 950);
     explanationFrom(f, link_panel::Panel, 1400);
@@ -46,24 +46,24 @@ void rulePanel(PanelKit& kit)
                 newConstructPanel(kit, rule_panel::Panel, QStringLiteral("罫線"), QStringLiteral("罫線を入れよう"),
                                   ExecuteButton::RulePanelCloseBox));
     f.label(QStringLiteral("線の太さ"), 50, 580, 850);
-    f.box(rule_panel::ThicknessBox, QStringLiteral("1"), 900, 550, 500);
+    f.textBox(rule_panel::ThicknessBox, QStringLiteral("1"), 900, 550, 500);
     f.label(QStringLiteral("mm"), 1430, 580, 350);
     f.label(QStringLiteral("線の色"), 1900, 580, 800);
-    f.box(rule_panel::ColourBox, QStringLiteral("#FF6FB7"), 2700, 550, 1000);
-    f.button(rule_panel::ColourButton, QStringLiteral("色"), 3750, 550, 450);
+    f.textBox(rule_panel::ColourBox, QStringLiteral("#FF6FB7"), 2700, 550, 1000);
+    f.pushButton(rule_panel::ColourButton, QStringLiteral("色"), 3750, 550, 450);
     f.label(QStringLiteral("線の長さ"), 50, 980, 850);
-    f.box(rule_panel::LengthMmBox, QString(), 900, 950, 500);
+    f.textBox(rule_panel::LengthMmBox, QString(), 900, 950, 500);
     f.label(QStringLiteral("mm"), 1430, 980, 350);
     f.label(QStringLiteral("線の長さ"), 1900, 980, 800);
-    f.box(rule_panel::LengthPercentBox, QStringLiteral("80"), 2700, 950, 500);
+    f.textBox(rule_panel::LengthPercentBox, QStringLiteral("80"), 2700, 950, 500);
     f.label(QStringLiteral("%"), 3230, 980, 300);
     f.check(rule_panel::ShadedCheck, QStringLiteral("影付き"), true, 50, 1380, 1000);
     QButtonGroup* g = f.group();
     f.option(g, ControlRef(rule_panel::Alignment, 0), QStringLiteral("左寄"), false, 1100, 1380, 750);
     f.option(g, ControlRef(rule_panel::Alignment, 1), QStringLiteral("センタリング"), true, 1850, 1380, 1500);
     f.option(g, ControlRef(rule_panel::Alignment, 2), QStringLiteral("右寄"), false, 3350, 1380, 750);
-    f.button(ExecuteButton::InsertRule, QStringLiteral("実行"), 4950, 550, 1000);
-    f.button(ExecuteButton::CloseRulePanel, QStringLiteral("閉じる"), 4950, 950, 1000);
+    f.pushButton(ExecuteButton::InsertRule, QStringLiteral("実行"), 4950, 550, 1000);
+    f.pushButton(ExecuteButton::CloseRulePanel, QStringLiteral("閉じる"), 4950, 950, 1000);
     explanationFrom(f, rule_panel::Panel, 1800);
 }
 
@@ -93,11 +93,11 @@ void imagePanel(PanelKit& kit)
                                   ExecuteButton::ImagePanelCloseBox));
     f.label(QStringLiteral("テキストパス"), 90, 600, 1100);
     f.label(image_panel::DocumentPathLabel, QString(), 1215, 600, 5805);
-    f.button(image_panel::ChooseFileButton, QStringLiteral("画像の選択"), 90, 1035, 1095, 375);
-    f.box(image_panel::ChosenFileBox, QString(), 1215, 1080, 5805);
+    f.pushButton(image_panel::ChooseFileButton, QStringLiteral("画像の選択"), 90, 1035, 1095, 375);
+    f.textBox(image_panel::ChosenFileBox, QString(), 1215, 1080, 5805);
     f.label(QStringLiteral("画像相対パス"), 90, 1560, 1100);
-    f.box(image_panel::RelativePathBox, QString(), 1215, 1530, 4400);
-    f.button(image_panel::ShowPictureButton, QStringLiteral("画像表示"), 5715, 1505, 1305, 375);
+    f.textBox(image_panel::RelativePathBox, QString(), 1215, 1530, 4400);
+    f.pushButton(image_panel::ShowPictureButton, QStringLiteral("画像表示"), 5715, 1505, 1305, 375);
 
     PanelForm s(kit, f.group(image_panel::SettingsGroup, QString(), 90, 1950, 6930, 2020));
     PanelForm align(kit, s.group(QStringLiteral("テキストとの並び"), 60, 60, 3600, 600));
@@ -106,31 +106,31 @@ void imagePanel(PanelKit& kit)
     for (int i = 0; i < 5; ++i)
         align.option(aligns, ControlRef(image_panel::Alignment, i), QString::fromUtf8(places[i]), i == 1, 120 + i * 690, 270, 650);
     PanelForm buttons(kit, s.group(image_panel::ButtonsGroup, QString(), 3800, 120, 3050, 540));
-    buttons.button(ExecuteButton::InsertImage, QStringLiteral("挿入"), 150, 110, 1200);
-    buttons.button(ExecuteButton::CloseImagePanel, QStringLiteral("閉じる"), 1550, 110, 1200);
+    buttons.pushButton(ExecuteButton::InsertImage, QStringLiteral("挿入"), 150, 110, 1200);
+    buttons.pushButton(ExecuteButton::CloseImagePanel, QStringLiteral("閉じる"), 1550, 110, 1200);
 
     s.label(QStringLiteral("画像の大きさ　(大きさを設定しないと、そのままの大きさで挿入されます）"), 60, 720, 6800);
     s.label(QStringLiteral("縦幅"), 60, 1060, 450);
-    s.box(image_panel::HeightPercentBox, QString(), 520, 1030, 500);
+    s.textBox(image_panel::HeightPercentBox, QString(), 520, 1030, 500);
     s.label(QStringLiteral("％"), 1040, 1060, 250);
     s.label(QStringLiteral("横幅"), 1330, 1060, 450);
-    s.box(image_panel::WidthPercentBox, QString(), 1790, 1030, 500);
+    s.textBox(image_panel::WidthPercentBox, QString(), 1790, 1030, 500);
     s.label(QStringLiteral("％"), 2310, 1060, 250);
     s.label(QStringLiteral("(　縦幅"), 2650, 1060, 700);
-    s.box(image_panel::HeightMmBox, QString(), 3360, 1030, 500);
+    s.textBox(image_panel::HeightMmBox, QString(), 3360, 1030, 500);
     s.label(QStringLiteral("mm"), 3880, 1060, 330);
     s.label(QStringLiteral("横幅"), 4250, 1060, 450);
-    s.box(image_panel::WidthMmBox, QString(), 4710, 1030, 500);
+    s.textBox(image_panel::WidthMmBox, QString(), 4710, 1030, 500);
     s.label(QStringLiteral("mm　)"), 5230, 1060, 600);
 
     // Spaces and the border are written into the element as typed: in dots.
     s.label(QStringLiteral("テキストとの間隔(ドット)"), 60, 1480, 2050);
     s.label(QStringLiteral("上下"), 2120, 1480, 400);
-    s.box(image_panel::VerticalSpaceBox, QString(), 2520, 1450, 450);
+    s.textBox(image_panel::VerticalSpaceBox, QString(), 2520, 1450, 450);
     s.label(QStringLiteral("左右"), 3030, 1480, 400);
-    s.box(image_panel::HorizontalSpaceBox, QString(), 3430, 1450, 450);
+    s.textBox(image_panel::HorizontalSpaceBox, QString(), 3430, 1450, 450);
     s.label(QStringLiteral("枠線の太さ(ドット)"), 4050, 1480, 1650);
-    s.box(image_panel::BorderBox, QString(), 5700, 1450, 450);
+    s.textBox(image_panel::BorderBox, QString(), 5700, 1450, 450);
 
     f.label(QStringLiteral("画像の代わりのテキスト"), 90, 4020, 2050);
     // The last row of inputs lies under the settings group, above the explanation box.
@@ -182,7 +182,7 @@ void marqueePanel(PanelKit& kit)
     int y = 1950;
     for (const Row& r : rows) {
         f.label(QString::fromUtf8(r.label), 50, y + 30, 1850);
-        f.box(r.box, QString::fromUtf8(r.text), 1900, y, 600);
+        f.textBox(r.box, QString::fromUtf8(r.text), 1900, y, 600);
         f.label(QString::fromUtf8(r.unit), 2550, y + 30, 1000);
         y += 400;
     }
@@ -197,20 +197,20 @@ void marqueePanel(PanelKit& kit)
     };
     for (const Size& size : sizes) {
         f.label(QString::fromUtf8(size.label), 50, y + 30, 1850);
-        f.box(size.mm, QString(), 1900, y, 550);
+        f.textBox(size.mm, QString(), 1900, y, 550);
         f.label(QStringLiteral("mm"), 2480, y + 30, 350);
-        f.box(size.percent, QString(), 2850, y, 550);
+        f.textBox(size.percent, QString(), 2850, y, 550);
         f.label(QStringLiteral("%"), 3430, y + 30, 300);
         y += 400;
     }
     f.check(marquee_panel::TrueSpeedCheck, QStringLiteral("truespeed"), false, 50, y + 30, 1400);
     f.label(QStringLiteral("背景色"), 1550, y + 30, 600);
-    f.box(marquee_panel::BackgroundBox, QStringLiteral("#FFFFFF"), 2150, y, 1000);
-    f.button(marquee_panel::BackgroundButton, QStringLiteral("色"), 3200, y, 450);
+    f.textBox(marquee_panel::BackgroundBox, QStringLiteral("#FFFFFF"), 2150, y, 1000);
+    f.pushButton(marquee_panel::BackgroundButton, QStringLiteral("色"), 3200, y, 450);
     y += 450;
     PanelForm run(kit, f.group(marquee_panel::RunGroup, QString(), 50, y, 1100, 460));
-    run.button(ExecuteButton::InsertMarquee, QStringLiteral("実行"), 50, 65, 1000);
-    f.button(ExecuteButton::CloseMarqueePanel, QStringLiteral("閉じる"), 1250, y + 65, 1000);
+    run.pushButton(ExecuteButton::InsertMarquee, QStringLiteral("実行"), 50, 65, 1000);
+    f.pushButton(ExecuteButton::CloseMarqueePanel, QStringLiteral("閉じる"), 1250, y + 65, 1000);
     explanationFrom(f, k, y + 550);
 }
 
@@ -220,7 +220,7 @@ void mailFormPanel(PanelKit& kit)
                 newConstructPanel(kit, mail_form_panel::Panel, QStringLiteral("フォーム"), QStringLiteral("入力フォームを作ろう"),
                                   ExecuteButton::MailFormPanelCloseBox));
     f.label(QStringLiteral("あなたのメールアドレス"), 50, 530, 2000);
-    f.box(mail_form_panel::AddressBox, QString(), 2050, 500, 2400);
+    f.textBox(mail_form_panel::AddressBox, QString(), 2050, 500, 2400);
     f.executeAndClose(ExecuteButton::InsertMailForm, ExecuteButton::CloseMailFormPanel, rightEdge(mail_form_panel::Panel), 500);
 }
 
@@ -230,10 +230,10 @@ void mediaPanel(PanelKit& kit, ControlId k, const QString& caption, const QStrin
                 const QString& secondText, const QString& unit, ExecuteButton execute, ExecuteButton close)
 {
     PanelForm f(kit, newConstructPanel(kit, k, caption, title, closeBox));
-    f.button(fileButton, buttonCaption, 50, 550, 1500);
-    f.box(fileBox, QString(), 1600, 550, rightEdge(k) - 1600);
+    f.pushButton(fileButton, buttonCaption, 50, 550, 1500);
+    f.textBox(fileBox, QString(), 1600, 550, rightEdge(k) - 1600);
     f.label(secondLabel, 50, 980, 1500);
-    f.box(secondBox, secondText, 1600, 950, unit.isEmpty() ? 2400 : 500);
+    f.textBox(secondBox, secondText, 1600, 950, unit.isEmpty() ? 2400 : 500);
     if (!unit.isEmpty())
         f.label(unit, 2150, 980, 400);
     f.executeAndClose(execute, close, rightEdge(k), 950);
@@ -247,8 +247,8 @@ void backgroundImagePanel(PanelKit& kit)
                 newConstructPanel(kit, k, QStringLiteral("バックグランドの画像"),
                                   QStringLiteral("バックグランドの画像を指定しよう"),
                                   ExecuteButton::BackgroundImagePanelCloseBox));
-    f.button(background_image_panel::ChooseFileButton, QStringLiteral("画像の選択"), 50, 550, 1200);
-    f.box(background_image_panel::FileBox, QString(), 1300, 550, rightEdge(k) - 1300);
+    f.pushButton(background_image_panel::ChooseFileButton, QStringLiteral("画像の選択"), 50, 550, 1200);
+    f.textBox(background_image_panel::FileBox, QString(), 1300, 550, rightEdge(k) - 1300);
     QButtonGroup* g = f.group();
     const char* const repeats[] = {"繰り返し縦横", "繰り返し無し", "繰り返し横", "繰り返し縦"};
     for (int i = 0; i < 4; ++i)
@@ -284,13 +284,13 @@ void jumpPanel(PanelKit& kit)
                                   ExecuteButton::PageJumpPanelCloseBox));
     QButtonGroup* g = f.group();
     f.option(g, page_jump_panel::SourceOption, QStringLiteral("ジャンプ元　名前"), true, 50, 580, 1950);
-    f.box(page_jump_panel::SourceNameBox, QStringLiteral("JMP1"), 2050, 550, 2000);
+    f.textBox(page_jump_panel::SourceNameBox, QStringLiteral("JMP1"), 2050, 550, 2000);
     f.option(g, page_jump_panel::TargetOption, QStringLiteral("ジャンプ先　名前"), false, 50, 980, 1950);
-    QLineEdit* target = f.box(page_jump_panel::TargetNameBox, QStringLiteral("JMP1"), 2050, 950, 2000);
+    QLineEdit* target = f.textBox(page_jump_panel::TargetNameBox, QStringLiteral("JMP1"), 2050, 950, 2000);
     // The name box of the option that is not chosen is disabled.
     target->setEnabled(false);
-    f.button(ExecuteButton::InsertPageJump, QStringLiteral("実行"), rightEdge(k) - 1000, 550, 1000);
-    f.button(ExecuteButton::ClosePageJumpPanel, QStringLiteral("閉じる"), rightEdge(k) - 1000, 950, 1000);
+    f.pushButton(ExecuteButton::InsertPageJump, QStringLiteral("実行"), rightEdge(k) - 1000, 550, 1000);
+    f.pushButton(ExecuteButton::ClosePageJumpPanel, QStringLiteral("閉じる"), rightEdge(k) - 1000, 950, 1000);
     explanationFrom(f, k, 1400);
 }
 
@@ -305,7 +305,7 @@ void documentInfoPanel(PanelKit& kit)
                                document_info_panel::DescriptionBox};
     for (int i = 0; i < 3; ++i) {
         f.label(QString::fromUtf8(labels[i]), 50, 580 + i * 400, 1200);
-        f.box(boxes[i], QString(), 1300, 550 + i * 400, rightEdge(k) - 1300);
+        f.textBox(boxes[i], QString(), 1300, 550 + i * 400, rightEdge(k) - 1300);
     }
     f.executeAndClose(ExecuteButton::InsertDocumentInfo, ExecuteButton::CloseDocumentInfoPanel, rightEdge(k), 1750);
     explanationFrom(f, k, 2200);

@@ -101,9 +101,9 @@ void EasyMenu::insertPageSkeleton()
         makePageSkeleton();
 }
 
-void EasyMenu::open(ControlId panel, const QString& explanation)
+void EasyMenu::openWithExplanation(ControlId panel, const QString& explanation)
 {
-    panels.open(placeOf(panelRow(panel), explanation));
+    panels.openPanel(placeOf(panelRow(panel), explanation));
 }
 
 QString EasyMenu::selectFirst(const QString& prompt, const QString& explanation) const
@@ -111,36 +111,36 @@ QString EasyMenu::selectFirst(const QString& prompt, const QString& explanation)
     return ws.currentEditor()->selectionLength() == 0 ? prompt + explanation : explanation;
 }
 
-void EasyMenu::showLineBreakPanel() { open(indent_panel::Panel, paneltext::lineBreak()); }
+void EasyMenu::showLineBreakPanel() { openWithExplanation(indent_panel::Panel, paneltext::lineBreak()); }
 
 void EasyMenu::showLineLengthPanel()
 {
-    panels.open(PanelPlace{.explanation = paneltext::lineLength(), .top = 2000, .left = 2200, .width = 4590,
+    panels.openPanel(PanelPlace{.explanation = paneltext::lineLength(), .top = 2000, .left = 2200, .width = 4590,
                            .height = 2955, .panel = indent_panel::Panel, .explanationBox = indent_panel::Explanation});
 }
-void EasyMenu::showSpacePanel() { open(space_panel::Panel, paneltext::space()); }
-void EasyMenu::showTitlePanel() { open(title_panel::Panel, paneltext::title()); }
-void EasyMenu::showHeadingPanel() { open(heading_panel::Panel, paneltext::heading()); }
-void EasyMenu::showBodyColoursPanel() { open(body_colours_panel::Panel, paneltext::bodyColours()); }
-void EasyMenu::showMarginsPanel() { open(margins_panel::Panel, paneltext::margins()); }
-void EasyMenu::showCommentPanel() { open(comment_panel::Panel, paneltext::comment()); }
+void EasyMenu::showSpacePanel() { openWithExplanation(space_panel::Panel, paneltext::space()); }
+void EasyMenu::showTitlePanel() { openWithExplanation(title_panel::Panel, paneltext::title()); }
+void EasyMenu::showHeadingPanel() { openWithExplanation(heading_panel::Panel, paneltext::heading()); }
+void EasyMenu::showBodyColoursPanel() { openWithExplanation(body_colours_panel::Panel, paneltext::bodyColours()); }
+void EasyMenu::showMarginsPanel() { openWithExplanation(margins_panel::Panel, paneltext::margins()); }
+void EasyMenu::showCommentPanel() { openWithExplanation(comment_panel::Panel, paneltext::comment()); }
 
 void EasyMenu::showParagraphPanel()
 {
     RichEdit* ed = ws.currentEditor();
     const int start = ed->selectionStart();
     const int length = ed->selectionLength();
-    open(paragraph_panel::Panel, paneltext::paragraph());
+    openWithExplanation(paragraph_panel::Panel, paneltext::paragraph());
     // The selection that the paragraph is for survives the opening.
     ed->setFocus();
     ed->select(start, length);
 }
 
-void EasyMenu::showPositionPanel() { open(position_panel::Panel, selectFirst(paneltext::positionPrompt(), paneltext::position())); }
-void EasyMenu::showPreformattedPanel() { open(preformatted_panel::Panel, selectFirst(paneltext::rawTextPrompt(), paneltext::rawText())); }
-void EasyMenu::showFontPanel() { open(font_panel::Panel, paneltext::font()); }
-void EasyMenu::showFontSizePanel() { open(font_size_panel::Panel, selectFirst(paneltext::fontSizePrompt(), paneltext::fontSize())); }
-void EasyMenu::showFontColourPanel() { open(font_colour_panel::Panel, paneltext::fontColour()); }
-void EasyMenu::showEmphasisPanel() { open(emphasis_panel::Panel, selectFirst(paneltext::emphasisPrompt(), paneltext::emphasis())); }
-void EasyMenu::showStrongPanel() { open(strong_panel::Panel, selectFirst(paneltext::strongEmphasisPrompt(), paneltext::strongEmphasis())); }
-void EasyMenu::showFontShapePanel() { open(font_shape_panel::Panel, paneltext::fontShape()); }
+void EasyMenu::showPositionPanel() { openWithExplanation(position_panel::Panel, selectFirst(paneltext::positionPrompt(), paneltext::blockPosition())); }
+void EasyMenu::showPreformattedPanel() { openWithExplanation(preformatted_panel::Panel, selectFirst(paneltext::rawTextPrompt(), paneltext::rawText())); }
+void EasyMenu::showFontPanel() { openWithExplanation(font_panel::Panel, paneltext::fontNames()); }
+void EasyMenu::showFontSizePanel() { openWithExplanation(font_size_panel::Panel, selectFirst(paneltext::fontSizePrompt(), paneltext::fontSize())); }
+void EasyMenu::showFontColourPanel() { openWithExplanation(font_colour_panel::Panel, paneltext::fontColour()); }
+void EasyMenu::showEmphasisPanel() { openWithExplanation(emphasis_panel::Panel, selectFirst(paneltext::emphasisPrompt(), paneltext::emphasis())); }
+void EasyMenu::showStrongPanel() { openWithExplanation(strong_panel::Panel, selectFirst(paneltext::strongEmphasisPrompt(), paneltext::strongEmphasis())); }
+void EasyMenu::showFontShapePanel() { openWithExplanation(font_shape_panel::Panel, paneltext::fontShape()); }

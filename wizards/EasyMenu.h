@@ -72,7 +72,7 @@ public:
     void showFontShapePanel();
 
 private:
-    void open(ControlId panel, const QString& explanation);
+    void openWithExplanation(ControlId panel, const QString& explanation);
     // The prompt in front of the explanation while nothing is selected.
     QString selectFirst(const QString& prompt, const QString& explanation) const;
     Workspace& ws;

@@ -31,7 +31,7 @@ void lineBreakPanel(PanelKit& kit)
                 newConstructPanel(kit, indent_panel::Panel, QStringLiteral("インデント"), QStringLiteral("インデントの文字数"),
                                   ExecuteButton::IndentPanelCloseBox));
     f.label(QStringLiteral("一行の文字数"), 50, BandTop + 30, 1200);
-    f.box(indent_panel::LineLengthBox, QStringLiteral("50"), 1300, BandTop, 700);
+    f.textBox(indent_panel::LineLengthBox, QStringLiteral("50"), 1300, BandTop, 700);
     f.label(QStringLiteral("文字"), 2050, BandTop + 30, 500);
     f.executeAndClose(std::nullopt, ExecuteButton::StoreIndentAndClose, bandRight(indent_panel::Panel), BandTop);
 }
@@ -49,7 +49,7 @@ void titlePanel(PanelKit& kit)
                 newConstructPanel(kit, title_panel::Panel, QStringLiteral("タイトル"), QStringLiteral("タイトルをいれよう"),
                                   ExecuteButton::TitlePanelCloseBox));
     f.label(QStringLiteral("タイトル"), 50, BandTop + 30, 700);
-    f.box(title_panel::TitleBox, QString(), 800, BandTop, 3550);
+    f.textBox(title_panel::TitleBox, QString(), 800, BandTop, 3550);
     f.executeAndClose(ExecuteButton::InsertTitle, ExecuteButton::CloseTitlePanel, bandRight(title_panel::Panel), BandTop);
 }
 
@@ -59,7 +59,7 @@ void headingPanel(PanelKit& kit)
                 newConstructPanel(kit, heading_panel::Panel, QStringLiteral("見出し"), QStringLiteral("見出しの文を設定しよう"),
                                   ExecuteButton::HeadingPanelCloseBox));
     f.label(QStringLiteral("文字の大きさ"), 50, BandTop + 30, 1100);
-    f.box(heading_panel::LevelBox, QStringLiteral("3"), 1150, BandTop, 500);
+    f.textBox(heading_panel::LevelBox, QStringLiteral("3"), 1150, BandTop, 500);
     f.spinner(heading_panel::LevelSpinner, 1, 6, 3, 1650, BandTop);
     f.executeAndClose(ExecuteButton::InsertHeading, ExecuteButton::CloseHeadingPanel, bandRight(heading_panel::Panel), BandTop);
 }
@@ -69,10 +69,10 @@ void bodyColoursPanel(PanelKit& kit)
     PanelForm f(kit,
                 newConstructPanel(kit, body_colours_panel::Panel, QStringLiteral("背景色"), QStringLiteral("背景色と文字の色を決めよう"),
                                   ExecuteButton::BodyColoursPanelCloseBox));
-    f.button(body_colours_panel::TextColourButton, QStringLiteral("文字色"), 50, BandTop, 700);
-    f.box(body_colours_panel::TextColourBox, QStringLiteral("#000000"), 770, BandTop, 950);
-    f.button(body_colours_panel::BackgroundButton, QStringLiteral("背景色"), 1790, BandTop, 700);
-    f.box(body_colours_panel::BackgroundBox, QStringLiteral("#FFFFFF"), 2510, BandTop, 950);
+    f.pushButton(body_colours_panel::TextColourButton, QStringLiteral("文字色"), 50, BandTop, 700);
+    f.textBox(body_colours_panel::TextColourBox, QStringLiteral("#000000"), 770, BandTop, 950);
+    f.pushButton(body_colours_panel::BackgroundButton, QStringLiteral("背景色"), 1790, BandTop, 700);
+    f.textBox(body_colours_panel::BackgroundBox, QStringLiteral("#FFFFFF"), 2510, BandTop, 950);
     f.executeAndClose(ExecuteButton::SetBodyColours, ExecuteButton::CloseBodyColoursPanel, bandRight(body_colours_panel::Panel), BandTop);
 }
 
@@ -82,10 +82,10 @@ void marginsPanel(PanelKit& kit)
                 newConstructPanel(kit, margins_panel::Panel, QStringLiteral("余白"), QStringLiteral("余白を設定"),
                                   ExecuteButton::MarginsPanelCloseBox));
     f.label(QStringLiteral("上の余白"), 50, BandTop + 30, 780);
-    f.box(margins_panel::TopMarginBox, QStringLiteral("10"), 830, BandTop, 450);
+    f.textBox(margins_panel::TopMarginBox, QStringLiteral("10"), 830, BandTop, 450);
     f.label(QStringLiteral("mm"), 1310, BandTop + 30, 320);
     f.label(QStringLiteral("左の余白"), 1650, BandTop + 30, 780);
-    f.box(margins_panel::LeftMarginBox, QStringLiteral("10"), 2430, BandTop, 450);
+    f.textBox(margins_panel::LeftMarginBox, QStringLiteral("10"), 2430, BandTop, 450);
     f.label(QStringLiteral("mm"), 2910, BandTop + 30, 320);
     f.executeAndClose(ExecuteButton::SetMargins, ExecuteButton::CloseMarginsPanel, bandRight(margins_panel::Panel), BandTop);
 }
@@ -111,8 +111,8 @@ void fontPanel(PanelKit& kit)
                                   ExecuteButton::FontPanelCloseBox));
     auto* list = kit.add<QListWidget>(f.container(), font_panel::FontList);
     twips::SetGeometry(list, 50, 550, 3000, 1500);
-    f.button(font_panel::AddFontButton, QStringLiteral("Fontの選択"), 3150, 550, 1400);
-    f.button(font_panel::RemoveFontButton, QStringLiteral("Fontの削除"), 3150, 950, 1400);
+    f.pushButton(font_panel::AddFontButton, QStringLiteral("Fontの選択"), 3150, 550, 1400);
+    f.pushButton(font_panel::RemoveFontButton, QStringLiteral("Fontの削除"), 3150, 950, 1400);
     f.executeAndClose(ExecuteButton::InsertFont, ExecuteButton::CloseFontPanel, row.width - 50, 550);
     f.explanation(row.explanation, 50, 2150, row.width - 100, row.height - 2250);
 }
@@ -125,7 +125,7 @@ void fontSizePanel(PanelKit& kit)
                 newConstructPanel(kit, panel, QStringLiteral("フォントの大きさ"),
                                   QStringLiteral("フォントの大きさを変えよう"), ExecuteButton::FontSizePanelCloseBox));
     f.label(QStringLiteral("フォントサイズ"), 50, 580, 1300);
-    f.box(font_size_panel::SizeBox, QStringLiteral("3"), 1400, 550, 500);
+    f.textBox(font_size_panel::SizeBox, QStringLiteral("3"), 1400, 550, 500);
     f.spinner(font_size_panel::SizeSpinner, 1, 7, 3, 1900, 550);
     f.executeAndClose(ExecuteButton::InsertFontSize, ExecuteButton::CloseFontSizePanel, row.width - 50, 550);
     QButtonGroup* g = f.group();
@@ -139,8 +139,8 @@ void fontColourPanel(PanelKit& kit)
     PanelForm f(kit,
                 newConstructPanel(kit, font_colour_panel::Panel, QStringLiteral("文字の色"), QStringLiteral("文字の色を部分的に変えよう"),
                                   ExecuteButton::FontColourPanelCloseBox));
-    f.box(font_colour_panel::ColourBox, QStringLiteral("#000000"), 50, BandTop, 1000);
-    f.button(font_colour_panel::ColourButton, QStringLiteral("色"), 1100, BandTop, 450);
+    f.textBox(font_colour_panel::ColourBox, QStringLiteral("#000000"), 50, BandTop, 1000);
+    f.pushButton(font_colour_panel::ColourButton, QStringLiteral("色"), 1100, BandTop, 450);
     f.executeAndClose(ExecuteButton::InsertFontColour, ExecuteButton::CloseFontColourPanel, bandRight(font_colour_panel::Panel), BandTop);
 }
 
@@ -160,8 +160,8 @@ void fontShapePanel(PanelKit& kit)
     QButtonGroup* g = t.group();
     t.option(g, font_shape_panel::SuperscriptOption, QStringLiteral("上付"), false, 100, 90, 900);
     t.option(g, font_shape_panel::SubscriptOption, QStringLiteral("下付"), true, 1100, 90, 900);
-    f.button(ExecuteButton::InsertFontShape, QStringLiteral("実行"), 50, 1550, 750);
-    f.button(ExecuteButton::CloseFontShapePanel, QStringLiteral("閉じる"), 880, 1550, 750);
+    f.pushButton(ExecuteButton::InsertFontShape, QStringLiteral("実行"), 50, 1550, 750);
+    f.pushButton(ExecuteButton::CloseFontShapePanel, QStringLiteral("閉じる"), 880, 1550, 750);
     f.explanation(row.explanation, 50, 2050, row.width - 100, row.height - 2150);
 }
 

@@ -30,7 +30,7 @@ gen::EditorState EditApplier::editorState() const
     return gen::EditorState{ed->text(), ed->selectionStart(), ed->selectionLength()};
 }
 
-void EditApplier::write(const gen::FieldWrite& field)
+void EditApplier::writeField(const gen::FieldWrite& field)
 {
     QObject* control = controls.find(field.control);
     if (auto* line = qobject_cast<QLineEdit*>(control))
@@ -44,7 +44,7 @@ void EditApplier::write(const gen::FieldWrite& field)
     // A box of a subsystem that is not built has nobody to read it.
 }
 
-void EditApplier::setVisible(const QList<gen::ControlRef>& refs, bool visible)
+void EditApplier::setControlsVisible(const QList<gen::ControlRef>& refs, bool visible)
 {
     for (const gen::ControlRef& r : refs) {
         if (auto* w = qobject_cast<QWidget*>(controls.find(r)))
@@ -73,11 +73,11 @@ bool EditApplier::apply(const gen::GeneratedEdit& e)
     if (e.snapshot)
         undo.takeSnapshot();
     for (const gen::FieldWrite& f : e.fields)
-        write(f);
-    setVisible(e.hide, false);
+        writeField(f);
+    setControlsVisible(e.hide, false);
     if (e.message)
         ask(*e.message);
-    setVisible(e.show, true);
+    setControlsVisible(e.show, true);
 
     if (e.selectFirst)
         ed->select(e.selectFirst->start, e.selectFirst->length);

@@ -20,8 +20,8 @@ public:
     bool apply(const gen::GeneratedEdit& edit);
 
 private:
-    void write(const gen::FieldWrite& field);
-    void setVisible(const QList<gen::ControlRef>& controls, bool visible);
+    void writeField(const gen::FieldWrite& field);
+    void setControlsVisible(const QList<gen::ControlRef>& controls, bool visible);
     Workspace& ws;
     UndoRing& undo;
     Insertion& insert;

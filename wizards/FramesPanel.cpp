@@ -33,10 +33,10 @@ void choices(PanelForm& g, ControlArrayId options, std::initializer_list<Choice>
 void margins(PanelForm& g, ControlId topBox, ControlId bottomBox)
 {
     g.label(QStringLiteral("上"), 90, 300, 250);
-    g.box(topBox, QStringLiteral("0"), 340, 250, 450, 300);
+    g.textBox(topBox, QStringLiteral("0"), 340, 250, 450, 300);
     g.label(QStringLiteral("mm"), 810, 300, 330);
     g.label(QStringLiteral("下"), 1250, 300, 250);
-    g.box(bottomBox, QStringLiteral("0"), 1500, 250, 450, 300);
+    g.textBox(bottomBox, QStringLiteral("0"), 1500, 250, 450, 300);
     g.label(QStringLiteral("mm"), 1970, 300, 330);
 }
 
@@ -49,26 +49,26 @@ void buildFramesPanel(PanelKit& kit)
     PanelForm f(kit, panel);
     twips::SetGeometry(kit.addTitle(panel, frames_wizard::Title, QStringLiteral("フレームの設定")),
                        210, 180, 6780, 285);
-    f.button(frames_wizard::CloseBox, QStringLiteral("×"), 6750, 180, 330, 285);
-    f.button(frames_wizard::RunButton, QStringLiteral("実行"), 5160, 600, 525, 350);
-    f.button(frames_wizard::CloseButton, QStringLiteral("閉る"), 6600, 600, 525, 350);
-    f.button(frames_wizard::UndoButton, QStringLiteral("戻す"), 5880, 600, 555, 350);
+    f.pushButton(frames_wizard::CloseBox, QStringLiteral("×"), 6750, 180, 330, 285);
+    f.pushButton(frames_wizard::RunButton, QStringLiteral("実行"), 5160, 600, 525, 350);
+    f.pushButton(frames_wizard::CloseButton, QStringLiteral("閉る"), 6600, 600, 525, 350);
+    f.pushButton(frames_wizard::UndoButton, QStringLiteral("戻す"), 5880, 600, 555, 350);
 
     PanelForm names(kit, f.group(frames_wizard::NamesGroup, QStringLiteral("ファイル名の設定"), 90, 495, 4995, 1650));
     names.label(frames_wizard::FramesetFileLabel, QStringLiteral("全体の名前"), 90, 405, 1000);
-    names.box(frames_wizard::FramesetFileBox, QStringLiteral("index.html"), 1125, 270, 2415, 375);
+    names.textBox(frames_wizard::FramesetFileBox, QStringLiteral("index.html"), 1125, 270, 2415, 375);
     names.label(frames_wizard::FirstFrameLabel, QStringLiteral("左又は上"), 135, 810, 950);
-    names.box(frames_wizard::FirstFileBox, QStringLiteral("left.html"), 1125, 720, 2415, 330);
-    names.box(frames_wizard::FirstNameBox, QStringLiteral("left"), 3645, 630, 1110, 375);
+    names.textBox(frames_wizard::FirstFileBox, QStringLiteral("left.html"), 1125, 720, 2415, 330);
+    names.textBox(frames_wizard::FirstNameBox, QStringLiteral("left"), 3645, 630, 1110, 375);
     names.label(frames_wizard::SecondFrameLabel, QStringLiteral("右又は下"), 90, 1215, 1000);
-    names.box(frames_wizard::SecondFileBox, QStringLiteral("right.html"), 1125, 1125, 2430, 375);
-    names.box(frames_wizard::SecondNameBox, QStringLiteral("right"), 3645, 1125, 1110, 375);
+    names.textBox(frames_wizard::SecondFileBox, QStringLiteral("right.html"), 1125, 1125, 2430, 375);
+    names.textBox(frames_wizard::SecondNameBox, QStringLiteral("right"), 3645, 1125, 1110, 375);
 
     PanelForm split(kit, f.group(frames_wizard::SplitGroup, QString(), 5175, 1080, 1935, 1050));
     QButtonGroup* splits = split.group();
     split.option(splits, ControlRef(frames_wizard::Split, 0), QStringLiteral("縦分割"), true, 90, 585, 975, 330);
     split.option(splits, ControlRef(frames_wizard::Split, 1), QStringLiteral("横分割"), false, 90, 225, 975, 375);
-    split.box(frames_wizard::FirstSizeBox, QStringLiteral("20"), 1080, 360, 465, 330);
+    split.textBox(frames_wizard::FirstSizeBox, QStringLiteral("20"), 1080, 360, 465, 330);
     split.label(frames_wizard::FirstSizeUnit, QStringLiteral("%"), 1560, 420, 300);
 
     PanelForm scrollA(kit, f.group(frames_wizard::FirstScrollingGroup, QStringLiteral("スクロール可能　A"), 90, 2250, 2430, 615));
@@ -89,15 +89,15 @@ void buildFramesPanel(PanelKit& kit)
 
     PanelForm target(kit, f.group(frames_wizard::TargetGroup, QStringLiteral("リンクターゲット"), 135, 3690, 2370, 645));
     target.check(frames_wizard::SetTargetCheck, QStringLiteral("設定"), true, 90, 225, 690, 330);
-    target.box(frames_wizard::TargetBox, QStringLiteral("right"), 1035, 225, 975, 330);
+    target.textBox(frames_wizard::TargetBox, QStringLiteral("right"), 1035, 225, 975, 330);
 
     PanelForm border(kit, f.group(frames_wizard::BorderGroup, QStringLiteral("境界線の設定"), 2610, 3690, 4500, 645));
     border.label(frames_wizard::BorderLabel, QStringLiteral("全体"), 45, 315, 520);
     border.check(frames_wizard::BordersCheck, QStringLiteral("境界線あり"), true, 585, 270, 1275, 285);
-    border.button(frames_wizard::BorderColourButton, QStringLiteral("色"), 1800, 225, 375, 300);
-    border.box(frames_wizard::BorderColourBox, QStringLiteral("#000000"), 2250, 210, 840, 330);
+    border.pushButton(frames_wizard::BorderColourButton, QStringLiteral("色"), 1800, 225, 375, 300);
+    border.textBox(frames_wizard::BorderColourBox, QStringLiteral("#000000"), 2250, 210, 840, 330);
     border.label(frames_wizard::BorderWidthLabel, QStringLiteral("幅"), 3150, 255, 250);
-    border.box(frames_wizard::BorderWidthBox, QString(), 3420, 210, 345, 330);
+    border.textBox(frames_wizard::BorderWidthBox, QString(), 3420, 210, 345, 330);
     border.label(frames_wizard::BorderWidthUnit, QStringLiteral("mm"), 3825, 255, 400);
 
     auto* text = kit.add<QPlainTextEdit>(panel, frames_wizard::Explanation);

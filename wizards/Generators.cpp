@@ -40,7 +40,7 @@ Generators::Generators(Workspace& workspace, ControlRegistry& controlRegistry, E
 {
 }
 
-void Generators::connect(Dispatcher& dispatcher, MiniPanel& mini, Pickers& pickers, EasyMenu& easy, SearchPanels& search)
+void Generators::serve(Dispatcher& dispatcher, MiniPanel& mini, Pickers& pickers, EasyMenu& easy, SearchPanels& search)
 {
     using Method = void (Generators::*)();
     struct Button {

@@ -23,10 +23,10 @@ class Generators {
 public:
     Generators(Workspace& workspace, ControlRegistry& controls, EditApplier& applier, Insertion& insertion);
 
-    // Fills the dispatcher's execute branches, the mini panel's modes (one of them the search
-    // panel's search), the background-image button's insertion and the easy-creation menu's page
-    // skeletons.
-    void connect(Dispatcher& dispatcher, MiniPanel& mini, Pickers& pickers, EasyMenu& easy, SearchPanels& search);
+    // Serves the panels: fills the dispatcher's execute branches, the mini panel's modes (one of
+    // them the search panel's search), the background-image button's insertion and the
+    // easy-creation menu's page skeletons.
+    void serve(Dispatcher& dispatcher, MiniPanel& mini, Pickers& pickers, EasyMenu& easy, SearchPanels& search);
 
     // While the CSS builder is shown, the image panel's insert puts the picture's relative path
     // into the builder's style text instead of the page: this hands the path over and is true

@@ -16,18 +16,6 @@
 #include <QPushButton>
 #include <QScrollBar>
 
-HolderPanel::HolderPanel(QWidget* parent)
-    : QGroupBox(parent)
-{
-    QGroupBox::setVisible(false);
-}
-
-void HolderPanel::setVisible(bool visible)
-{
-    shown_ = visible;
-    QGroupBox::setVisible(false);
-}
-
 MiniPanel::MiniPanel(Workspace& workspace, PanelKit& kit, ControlRegistry& controlRegistry)
     : ws(workspace)
     , controls(controlRegistry)
@@ -54,20 +42,20 @@ void MiniPanel::build(PanelKit& kit)
     twips::SetGeometry(panel, 13050, 2790, 1065, 555);
     PanelForm f(kit, panel);
     twips::SetGeometry(kit.addTitle(panel, mini_panel::Title, QString()), 180, 1260, 2175, 285);
-    connect(f.button(mini_panel::CloseBox, QStringLiteral("×"), 4725, 675, 330, 285), &QPushButton::clicked, this,
+    connect(f.pushButton(mini_panel::CloseBox, QStringLiteral("×"), 4725, 675, 330, 285), &QPushButton::clicked, this,
             &MiniPanel::closePanel);
-    connect(f.button(mini_panel::RunButton, QStringLiteral("実行"), 540, 855, 645, 330), &QPushButton::clicked, this,
+    connect(f.pushButton(mini_panel::RunButton, QStringLiteral("実行"), 540, 855, 645, 330), &QPushButton::clicked, this,
             &MiniPanel::runModeGenerator);
-    connect(f.button(mini_panel::FirstColourButton, QStringLiteral("Command13"), 1710, 180, 375, 375), &QPushButton::clicked,
+    connect(f.pushButton(mini_panel::FirstColourButton, QStringLiteral("Command13"), 1710, 180, 375, 375), &QPushButton::clicked,
             this, &MiniPanel::chooseFirstColour);
-    connect(f.button(mini_panel::SecondColourButton, QStringLiteral("Command14"), 1710, 585, 375, 330), &QPushButton::clicked,
+    connect(f.pushButton(mini_panel::SecondColourButton, QStringLiteral("Command14"), 1710, 585, 375, 330), &QPushButton::clicked,
             this, &MiniPanel::chooseSecondColour);
     f.label(mini_panel::FirstCaption, QStringLiteral("LBL1"), 180, 180, 1400);
     f.label(mini_panel::SecondCaption, QStringLiteral("LBL2"), 180, 585, 1400);
-    f.box(mini_panel::FirstColourBox, QString(), 2160, 180, 1200);
-    f.box(mini_panel::SecondColourBox, QString(), 2160, 585, 1200);
+    f.textBox(mini_panel::FirstColourBox, QString(), 2160, 180, 1200);
+    f.textBox(mini_panel::SecondColourBox, QString(), 2160, 585, 1200);
     twips::SetGeometry(kit.add<QPlainTextEdit>(panel, mini_panel::BodyBox), 180, 1600, 4800, 1500);
-    f.box(mini_panel::ValueBox, QString(), 3500, 180, 500);
+    f.textBox(mini_panel::ValueBox, QString(), 3500, 180, 500);
     f.spinner(mini_panel::ValueSpinner, 0, 100, 0, 4050, 180);
     auto* shape = kit.add<QFrame>(panel, mini_panel::Outline);
     shape->setFrameShape(QFrame::Box);

@@ -59,7 +59,7 @@ void MovablePanels::endThrottleTick()
     throttleTimer.stop();
 }
 
-void MovablePanels::clear()
+void MovablePanels::endDrag()
 {
     drag.dragging = false;
     drag.throttled = false;

@@ -42,5 +42,5 @@ public:
     void letGo();
     void endThrottleTick();
     // Ends a drag without waiting for the tick (the frames wizard's opener does so).
-    void clear();
+    void endDrag();
 };

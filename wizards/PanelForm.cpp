@@ -35,7 +35,7 @@ PanelForm::PanelForm(PanelKit& kit, QWidget* container)
 QLabel* PanelForm::titleBar(ControlRef id, const QString& caption, int width, ExecuteButton closeBox)
 {
     QLabel* title = placed(kit_.addTitle(container_, id, caption), 50, 180, width - 100, 285);
-    button(closeBox, QStringLiteral("×"), 50 + width - 100 - 330, 180, 330, 285);
+    pushButton(closeBox, QStringLiteral("×"), 50 + width - 100 - 330, 180, 330, 285);
     return title;
 }
 
@@ -51,19 +51,19 @@ QLabel* PanelForm::label(ControlRef id, const QString& caption, int left, int to
     return placed(l, left, top, width, height);
 }
 
-QLineEdit* PanelForm::box(ControlRef id, const QString& text, int left, int top, int width, int height)
+QLineEdit* PanelForm::textBox(ControlRef id, const QString& text, int left, int top, int width, int height)
 {
     QLineEdit* b = kit_.add<QLineEdit>(container_, id);
     b->setText(text);
     return placed(b, left, top, width, height);
 }
 
-QPushButton* PanelForm::button(ExecuteButton button, const QString& caption, int left, int top, int width, int height)
+QPushButton* PanelForm::pushButton(ExecuteButton button, const QString& caption, int left, int top, int width, int height)
 {
     return placed(kit_.addExecuteButton(container_, button, caption), left, top, width, height);
 }
 
-QPushButton* PanelForm::button(ControlRef id, const QString& caption, int left, int top, int width, int height)
+QPushButton* PanelForm::pushButton(ControlRef id, const QString& caption, int left, int top, int width, int height)
 {
     QPushButton* b = kit_.add<QPushButton>(container_, id);
     b->setText(caption);
@@ -128,9 +128,9 @@ void PanelForm::executeAndClose(std::optional<ExecuteButton> execute, ExecuteBut
 {
     constexpr int Width = 750;
     constexpr int Gap = 80;
-    button(close, QStringLiteral("閉じる"), right - Width, top, Width);
+    pushButton(close, QStringLiteral("閉じる"), right - Width, top, Width);
     if (execute)
-        button(*execute, executeCaption, right - 2 * Width - Gap, top, Width);
+        pushButton(*execute, executeCaption, right - 2 * Width - Gap, top, Width);
 }
 
 QGroupBox* newConstructPanel(PanelKit& kit, ControlId id, const QString& caption, const QString& title,

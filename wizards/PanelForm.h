@@ -35,10 +35,10 @@ public:
     QLabel* label(const QString& caption, int left, int top, int width, int height = 285);
     // A caption that procedures read or change.
     QLabel* label(ControlRef id, const QString& caption, int left, int top, int width, int height = 285);
-    QLineEdit* box(ControlRef id, const QString& text, int left, int top, int width, int height = 330);
+    QLineEdit* textBox(ControlRef id, const QString& text, int left, int top, int width, int height = 330);
     // An execute button: a click presses it through the dispatcher.
-    QPushButton* button(ExecuteButton button, const QString& caption, int left, int top, int width = 645, int height = 330);
-    QPushButton* button(ControlRef id, const QString& caption, int left, int top, int width, int height = 330);
+    QPushButton* pushButton(ExecuteButton button, const QString& caption, int left, int top, int width = 645, int height = 330);
+    QPushButton* pushButton(ControlRef id, const QString& caption, int left, int top, int width, int height = 330);
     QCheckBox* check(ControlRef id, const QString& caption, bool checked, int left, int top, int width, int height = 285);
     // An option button of a group of options that exclude each other.
     QRadioButton* option(QButtonGroup* group, ControlRef id, const QString& caption, bool selected, int left, int top,

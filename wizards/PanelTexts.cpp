@@ -117,7 +117,7 @@ QString paragraph()
     });
 }
 
-QString position()
+QString blockPosition()
 {
     return lines({
         "段落と同じように位置を設定しますが、後ろに一行空白を挿入しません。",
@@ -136,7 +136,7 @@ QString rawText()
     });
 }
 
-QString font()
+QString fontNames()
 {
     return lines({
         "選択された文字列のフォントを設定します。",

@@ -20,9 +20,9 @@ QString bodyColours();     // the body colours panel
 QString margins();         // the margins panel
 QString comment();         // the comment panel
 QString paragraph();       // the paragraph panel
-QString position();        // the position panel
+QString blockPosition();   // the position panel
 QString rawText();         // the preformatted text panel
-QString font();            // the font panel
+QString fontNames();       // the font panel
 QString fontSize();        // the font size panel
 QString fontColour();      // the font colour panel
 QString emphasis();        // the emphasis panel

@@ -30,7 +30,7 @@ void options(PanelForm& g, ControlArrayId array, const std::vector<std::pair<int
 void labelledBox(PanelForm& f, int top, const char* caption, ControlId box, const char* text, int width)
 {
     f.label(QString::fromUtf8(caption), 7000, top + 30, 2000);
-    f.box(box, QString::fromUtf8(text), 9000, top, width);
+    f.textBox(box, QString::fromUtf8(text), 9000, top, width);
 }
 
 } // namespace
@@ -49,14 +49,14 @@ void buildTablePanel(PanelKit& kit)
     twips::SetGeometry(data, 100, 550, 6750, 3350);
     data->setLineWrapMode(QPlainTextEdit::NoWrap);
     data->hide();
-    f.button(table_panel::ShowExplanationButton, QStringLiteral("解説の表示"), 315, 4005, 1410);
-    f.button(table_panel::ShowDataButton, QStringLiteral("テーブルの表示"), 1980, 4005, 1410);
-    f.button(table_panel::ClearDataButton, QStringLiteral("表のクリアー"), 3645, 4005, 1410);
-    f.button(table_panel::SampleRowsButton, QStringLiteral("サンプルの作成"), 5265, 4005, 1500);
+    f.pushButton(table_panel::ShowExplanationButton, QStringLiteral("解説の表示"), 315, 4005, 1410);
+    f.pushButton(table_panel::ShowDataButton, QStringLiteral("テーブルの表示"), 1980, 4005, 1410);
+    f.pushButton(table_panel::ClearDataButton, QStringLiteral("表のクリアー"), 3645, 4005, 1410);
+    f.pushButton(table_panel::SampleRowsButton, QStringLiteral("サンプルの作成"), 5265, 4005, 1500);
 
     // Left column: the caption, headings, position and the distance to the text.
     f.label(QStringLiteral("テーブルのタイトル"), 100, 4530, 1700);
-    f.box(table_panel::TitleBox, QString(), 1800, 4500, 3000);
+    f.textBox(table_panel::TitleBox, QString(), 1800, 4500, 3000);
     PanelForm caption(kit, f.group(QStringLiteral("位置"), 4900, 4400, 1950, 560));
     options(caption, table_panel::CaptionPosition, {{1, "上"}, {0, "下"}}, 1, 2, 850);
     PanelForm headings(kit, f.group(QString(), 100, 5000, 3350, 1250));
@@ -67,14 +67,14 @@ void buildTablePanel(PanelKit& kit)
     options(place, table_panel::Position, {{0, "左"}, {1, "中央"}, {2, "右"}}, 1, 3, 1050);
     // The two distances are written as typed: in dots.
     f.label(QStringLiteral("テーブルとテキストの縦方向の間隔"), 100, 6380, 3300);
-    f.box(table_panel::VerticalSpacingBox, QString(), 3450, 6350, 550);
+    f.textBox(table_panel::VerticalSpacingBox, QString(), 3450, 6350, 550);
     f.label(QStringLiteral("ドット"), 4050, 6380, 600);
     f.label(QStringLiteral("テーブルとテキストの横方向の間隔"), 100, 6780, 3300);
-    f.box(table_panel::HorizontalSpacingBox, QString(), 3450, 6750, 550);
+    f.textBox(table_panel::HorizontalSpacingBox, QString(), 3450, 6750, 550);
     f.label(QStringLiteral("ドット"), 4050, 6780, 600);
     PanelForm run(kit, f.group(table_panel::RunGroup, QString(), 100, 7230, 1200, 460));
-    run.button(ExecuteButton::InsertTable, QStringLiteral("実行"), 50, 65, 1100);
-    f.button(ExecuteButton::CloseTablePanel, QStringLiteral("閉じる"), 1450, 7295, 1100);
+    run.pushButton(ExecuteButton::InsertTable, QStringLiteral("実行"), 50, 65, 1100);
+    f.pushButton(ExecuteButton::CloseTablePanel, QStringLiteral("閉じる"), 1450, 7295, 1100);
 
     // Right column: borders, cells, size and rules.
     labelledBox(f, 550, "枠線の幅", table_panel::BorderWidthBox, "1", 500);
@@ -92,7 +92,7 @@ void buildTablePanel(PanelKit& kit)
     };
     for (int i = 0; i < 3; ++i) {
         labelledBox(f, 950 + i * 400, colours[i].caption, colours[i].box, colours[i].colour, 900);
-        f.button(colours[i].button, QStringLiteral("色"), 9950, 950 + i * 400, 450);
+        f.pushButton(colours[i].button, QStringLiteral("色"), 9950, 950 + i * 400, 450);
     }
     PanelForm frame(kit, f.group(QStringLiteral("外枠の表示方法"), 7000, 2150, 3430, 1650));
     options(frame, table_panel::Frame,
@@ -105,7 +105,7 @@ void buildTablePanel(PanelKit& kit)
     PanelForm down(kit, f.group(QStringLiteral("セル内のテキストの位置"), 7000, 4450, 3430, 560));
     options(down, table_panel::CellVerticalAlignment, {{0, "上"}, {1, "中央"}, {2, "下"}}, 1, 3, 1050);
     labelledBox(f, 5100, "セルの背景色", table_panel::CellBackgroundBox, "#CEFFCE", 900);
-    f.button(table_panel::CellBackgroundButton, QStringLiteral("色"), 9950, 5100, 450);
+    f.pushButton(table_panel::CellBackgroundButton, QStringLiteral("色"), 9950, 5100, 450);
     labelledBox(f, 5500, "テーブルの幅", table_panel::WidthBox, "", 600);
     f.label(QStringLiteral("mm"), 9650, 5530, 350);
     labelledBox(f, 5900, "テーブルの高さ", table_panel::HeightBox, "", 600);

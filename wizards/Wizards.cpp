@@ -28,7 +28,7 @@ Wizards::Wizards(Workspace& workspace, UndoRing& undo, Insertion& insertion, Col
     , generators(workspace, controls, applier, insertion)
     , lineBreaks(workspace, insertion, controls)
 {
-    generators.connect(dispatcher, mini, pickers, easy, search);
+    generators.serve(dispatcher, mini, pickers, easy, search);
 }
 
 void Wizards::declareMenus(CommandRegistry& commands)

@@ -115,7 +115,7 @@ QPushButton* PanelKit::addExecuteButton(QWidget* parent, ExecuteButton button, c
     return control;
 }
 
-void PanelKit::open(const PanelPlace& place)
+void PanelKit::openPanel(const PanelPlace& place)
 {
     if (place.selectSourceTab)
         ws_.selectSourceTab(ws_.currentIndex());

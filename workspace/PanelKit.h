@@ -79,7 +79,7 @@ public:
 
     // The panel opener: source tab, explanation text, place and size, shown in front, layout. A
     // panel opened smaller than its controls were placed for grows to hold them whole.
-    void open(const PanelPlace& place);
+    void openPanel(const PanelPlace& place);
 
     // The panels over the editors, in the order they were made.
     const QList<QGroupBox*>& panelsOverEditors() const { return overEditors_; }

@@ -11,7 +11,7 @@ SettingSwitch::SettingSwitch(Settings& settings, const FlagSetting& key)
     });
 }
 
-void SettingSwitch::load()
+void SettingSwitch::loadStored()
 {
     loading_ = true;
     set(settings_.get(key_));

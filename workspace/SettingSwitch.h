@@ -8,7 +8,7 @@
 class SettingSwitch : public BoolState {
 public:
     SettingSwitch(Settings& settings, const FlagSetting& key);
-    void load();
+    void loadStored();
 
 private:
     Settings& settings_;

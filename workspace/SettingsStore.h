@@ -40,7 +40,7 @@ public:
     int count() const { return static_cast<int>(entries_.size()); }
     // An empty entry for i outside 0..count()-1.
     const IniEntry& entry(int i) const;
-    void clear() { entries_.clear(); }
+    void removeAll() { entries_.clear(); }
 
 private:
     std::vector<IniEntry> entries_;

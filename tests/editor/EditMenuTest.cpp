@@ -138,10 +138,10 @@ TEST_F(EditMenuTest, UndoStepsBackThroughTheCommandsAndEndsPasteMode)
     setDocument("«<a>»");
     w().commands.invoke(edit_menu::TagsToUpperCase);
     ASSERT_EQ(ed()->text(), QStringLiteral("<A>"));
-    w().pasteMode.On.set(true);
+    w().pasteMode.active.set(true);
     w().commands.invoke(edit_menu::Undo);
     EXPECT_EQ(ed()->text(), QStringLiteral("<a>")) << "tag case can be undone";
-    EXPECT_FALSE(w().pasteMode.On.value());
+    EXPECT_FALSE(w().pasteMode.active.value());
 
     setDocument("«a\r\nb»");
     w().commands.invoke(edit_menu::InsertLineBreakMarks);

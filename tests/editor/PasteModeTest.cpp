@@ -35,7 +35,7 @@ TEST_F(PasteModeTest, TheButtonSwitchesTheModeItsCheckAndTheTimerAndEmptiesTheCl
     QAction* button = w().commands.action(toolbar::PasteMode);
     clipboard()->setText(QStringLiteral("<B>"));
     w().commands.invoke(toolbar::PasteMode);
-    EXPECT_TRUE(paste().On.value());
+    EXPECT_TRUE(paste().active.value());
     EXPECT_TRUE(button->isChecked());
     EXPECT_TRUE(paste().clipboardWatch.isActive());
     EXPECT_EQ(paste().clipboardWatch.interval(), 100);
@@ -43,7 +43,7 @@ TEST_F(PasteModeTest, TheButtonSwitchesTheModeItsCheckAndTheTimerAndEmptiesTheCl
 
     clipboard()->setText(QStringLiteral("<B>"));
     w().commands.invoke(toolbar::PasteMode);
-    EXPECT_FALSE(paste().On.value());
+    EXPECT_FALSE(paste().active.value());
     EXPECT_FALSE(button->isChecked());
     EXPECT_FALSE(paste().clipboardWatch.isActive());
     EXPECT_TRUE(clipboard()->text().isEmpty());
@@ -126,7 +126,7 @@ TEST_F(PasteModeTest, EveryEditorIsTintedAndGoesBackToItsOwnGround)
 
     // Undo, cut and copy end paste mode.
     w().commands.invoke(toolbar::Undo);
-    EXPECT_FALSE(w().pasteMode.On.value());
+    EXPECT_FALSE(w().pasteMode.active.value());
     for (int i = 0; i < 3; ++i)
         EXPECT_EQ(w().ws.sourceEditor(i)->backgroundColour(), Light) << i;
 }

@@ -67,7 +67,7 @@ TEST_F(HelpPaneTest, EachHelpItemShowsItsPageInThePane)
 TEST_F(HelpPaneTest, LayingOutLeavesThePaneAsItIs)
 {
     MainWindow& win = start();
-    win.helpPane.layOut();
+    win.helpPane.layOutPane();
     EXPECT_FALSE(pane()->isVisible());
     expectLaidOut();
     // The window's layout does the same on every resize, shown or not.
@@ -83,7 +83,7 @@ TEST_F(HelpPaneTest, LayingOutLeavesThePaneAsItIs)
     EXPECT_TRUE(pane()->isVisible());
     expectLaidOut();
     EXPECT_EQ(paneBrowser()->geometry(), win.controls.get<QWidget>(help_pane::Explanation)->geometry());
-    win.helpPane.layOut();
+    win.helpPane.layOutPane();
     EXPECT_TRUE(pane()->isVisible());
     EXPECT_EQ(QUrl(paneBrowser()->url()), pageUrl(QStringLiteral("region.html")));
 }

@@ -63,7 +63,7 @@ TEST(CssDictionary, ReadsCategoriesPropertiesValuesAndTexts)
     }));
     EXPECT_EQ(d.categoryNames(), (QStringList{QStringLiteral("フォント"), QStringLiteral("色")}));
     EXPECT_EQ(d.propertyNames(QStringLiteral(" フォント ")), QStringList{QStringLiteral("font-weight")});
-    const CssProperty* p = d.property(QStringLiteral("font-weight"));
+    const CssProperty* p = d.propertyNamed(QStringLiteral("font-weight"));
     ASSERT_NE(p, nullptr);
     EXPECT_EQ(p->values, (QStringList{QStringLiteral("bold 太字"), QStringLiteral("normal")}));
     EXPECT_EQ(p->description, QStringLiteral("文字の太さを") + R + QStringLiteral("決めます。"));
@@ -94,12 +94,12 @@ TEST(CssDictionary, LooksUpWholeHeadersOnly)
         "<S color>",
         "#FFFFFF",
     }));
-    ASSERT_NE(d.property(QStringLiteral("font")), nullptr);
-    EXPECT_EQ(d.property(QStringLiteral("font"))->values, QStringList{QStringLiteral("bold")});
-    EXPECT_EQ(d.property(QStringLiteral("font"))->description, QStringLiteral("まとめて決めます。"));
-    EXPECT_EQ(d.property(QStringLiteral("font-size"))->values, QStringList{QStringLiteral("pt")});
+    ASSERT_NE(d.propertyNamed(QStringLiteral("font")), nullptr);
+    EXPECT_EQ(d.propertyNamed(QStringLiteral("font"))->values, QStringList{QStringLiteral("bold")});
+    EXPECT_EQ(d.propertyNamed(QStringLiteral("font"))->description, QStringLiteral("まとめて決めます。"));
+    EXPECT_EQ(d.propertyNamed(QStringLiteral("font-size"))->values, QStringList{QStringLiteral("pt")});
     EXPECT_EQ(d.propertyNames(QStringLiteral("色")), QStringList{QStringLiteral("color")});
-    EXPECT_EQ(d.property(QStringLiteral("fon")), nullptr);
+    EXPECT_EQ(d.propertyNamed(QStringLiteral("fon")), nullptr);
 }
 
 TEST(CssDictionary, MissingBlocksAreNeverTakenFromTheNextProperty)
@@ -117,12 +117,12 @@ TEST(CssDictionary, MissingBlocksAreNeverTakenFromTheNextProperty)
         "DIV { height: 10px; }",
         "</例>",
     }));
-    const CssProperty* width = d.property(QStringLiteral("width"));
+    const CssProperty* width = d.propertyNamed(QStringLiteral("width"));
     ASSERT_NE(width, nullptr);
     EXPECT_EQ(width->values, QStringList{QStringLiteral("px")});
     EXPECT_FALSE(width->description.has_value());
     EXPECT_FALSE(width->example.has_value());
-    EXPECT_EQ(d.property(QStringLiteral("height"))->description, QStringLiteral("高さです。"));
+    EXPECT_EQ(d.propertyNamed(QStringLiteral("height"))->description, QStringLiteral("高さです。"));
 }
 
 TEST(CssDictionary, MarkersInsideTextsAreText)
@@ -143,8 +143,8 @@ TEST(CssDictionary, MarkersInsideTextsAreText)
     }));
     EXPECT_EQ(d.categoryNames(), QStringList{QStringLiteral("表")});
     EXPECT_EQ(d.propertyNames(QStringLiteral("表")), (QStringList{QStringLiteral("border-collapse"), QStringLiteral("caption-side")}));
-    EXPECT_EQ(d.property(QStringLiteral("border-collapse"))->example, QStringLiteral("<TABLE>") + R + QStringLiteral("<S x>"));
-    const CssProperty* side = d.property(QStringLiteral("caption-side"));
+    EXPECT_EQ(d.propertyNamed(QStringLiteral("border-collapse"))->example, QStringLiteral("<TABLE>") + R + QStringLiteral("<S x>"));
+    const CssProperty* side = d.propertyNamed(QStringLiteral("caption-side"));
     ASSERT_NE(side, nullptr);
     EXPECT_FALSE(side->description.has_value());
     EXPECT_EQ(side->values, QStringList{QStringLiteral("top")});
@@ -169,9 +169,9 @@ TEST(CssDictionary, CategoryHeadersAndValueLinesAtTheirEdges)
     // "<T>" names nothing, "<T" and one character name an empty category, the skipped
     // character is any one character; a property before any category belongs nowhere.
     EXPECT_EQ(d.categoryNames(), (QStringList{QString(), QStringLiteral("名前")}));
-    EXPECT_EQ(d.property(QStringLiteral("orphan")), nullptr);
+    EXPECT_EQ(d.propertyNamed(QStringLiteral("orphan")), nullptr);
     // Lines beginning with "<S" are never values; an empty line is an empty value.
-    EXPECT_EQ(d.property(QStringLiteral("margin"))->values, (QStringList{QStringLiteral("px"), QString()}));
+    EXPECT_EQ(d.propertyNamed(QStringLiteral("margin"))->values, (QStringList{QStringLiteral("px"), QString()}));
 }
 
 TEST(ShippedCssDictionary, EveryPropertyIsComplete)

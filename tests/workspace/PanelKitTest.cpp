@@ -30,7 +30,7 @@ TEST_F(PanelKitTest, PanelsAreRegisteredHiddenAndOpenWhereTheirOpenerSays)
     EXPECT_FALSE(panel->isVisible());
     EXPECT_EQ(controls.get<QGroupBox>(Panel), panel);
 
-    kit.open({.explanation = QStringLiteral("説明です。\r\n"), .top = 3000, .left = 3500, .width = 5000, .height = 3155,
+    kit.openPanel({.explanation = QStringLiteral("説明です。\r\n"), .top = 3000, .left = 3500, .width = 5000, .height = 3155,
               .selectSourceTab = false, .panel = Panel, .explanationBox = Explanation, .title = Title,
               .closeButton = executeButton(ExecuteButton::ShowHelpContents)});
     EXPECT_TRUE(panel->isVisible());
@@ -73,7 +73,7 @@ TEST_F(PanelKitTest, PanelsNamedByIdOpenAndAreLaidOutByTheirIds)
     place.left = 3500;
     place.width = 5000;
     place.height = 3155;
-    kit.open(place);
+    kit.openPanel(place);
     EXPECT_TRUE(panel->isVisible());
     EXPECT_EQ((std::vector<int>{twips::Left(panel), twips::Top(panel), twips::Width(panel), twips::Height(panel)}),
               (std::vector<int>{3500, 3000, 5000, 3155}));
@@ -100,7 +100,7 @@ TEST_F(PanelKitTest, APanelOpenedWithoutATitleIsNotLaidOut)
     place.explanation = QStringLiteral("索引の箱");
     place.width = 4000;
     place.height = 2000;
-    kit.open(place);
+    kit.openPanel(place);
     EXPECT_TRUE(panel->isVisible());
     auto* text = controls.get<QPlainTextEdit>(Explanation);
     EXPECT_EQ(text->toPlainText(), QStringLiteral("索引の箱"));

@@ -64,7 +64,7 @@ TEST(SettingsStoreTable, KeepsTheOrderOfFirstStoring)
     EXPECT_EQ(store.count(), 4);
     EXPECT_EQ(store.value(App, Section, "", "default"), "default");
 
-    store.clear();
+    store.removeAll();
     EXPECT_EQ(store.count(), 0);
     EXPECT_EQ(store.value(App, Section, "MainLeft", "none"), "none");
 }

@@ -11,7 +11,7 @@ namespace {
 
 // "name=" + the quoted size: pixels from the millimetre box, else the percent box + "%".
 // False when the millimetre box holds a number too large to write.
-bool size(QString& out, const char* name, const QString& mm, const QString& percent)
+bool sizeAttribute(QString& out, const char* name, const QString& mm, const QString& percent)
 {
     if (!textrules::trimBlanks(mm).isEmpty()) {
         const auto pixels = toPixels(mm, MmPerPixelMarquee);
@@ -38,7 +38,8 @@ GeneratedEdit makeMarquee(const MarqueeInput& in)
         return messageOnly(QStringLiteral("スクロールしたい文字列を選択して下さい。") + FaceSweat, {miniPanel()});
 
     QString width, height;
-    if (!size(width, "width=", in.widthMm, in.widthPercent) || !size(height, "height=", in.heightMm, in.heightPercent))
+    if (!sizeAttribute(width, "width=", in.widthMm, in.widthPercent)
+        || !sizeAttribute(height, "height=", in.heightMm, in.heightPercent))
         return messageOnly(tooLargeMessage());
     QString attributes = width;
     if (!height.isEmpty())
