@@ -20,7 +20,8 @@ struct ColourRequest {
     LessonWindow lessonWindow = LessonWindow::Stays;
 };
 
-// The colour picker as the editor and the panels reach it; the tool window implements it.
+// The colour picker as the panels' colour buttons and the CSS builder reach it; the tool window
+// implements it, and the editor's own colour commands ask for it by a signal.
 class ColourPicking {
 public:
     virtual ~ColourPicking() = default;

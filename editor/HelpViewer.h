@@ -13,7 +13,7 @@ enum class HelpPage {
 };
 
 // Shows a help page: the help pane of the preview subsystem implements it, and the shell hands it
-// to the editor's menus and to the tools that have a help button.
+// to the tools that have a help button. The editor's menus ask for their pages by a signal.
 class HelpViewer {
 public:
     virtual ~HelpViewer() = default;
