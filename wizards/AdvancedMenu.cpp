@@ -119,7 +119,10 @@ void AdvancedMenu::showImageBasePath()
     if (!box)
         return;
     const Document& d = ws.current();
-    box->setText(d.fileName.startsWith(QLatin1Char('/')) ? d.fileName : d.folder + QLatin1Char('/') + d.fileName);
+    const QString path = d.fileName.startsWith(QLatin1Char('/')) ? d.fileName : d.folder + QLatin1Char('/') + d.fileName;
+    box->setText(path);
+    // A path longer than the panel is wide shows whole in the tip.
+    box->setToolTip(path);
 }
 
 void AdvancedMenu::openListPanel() { openWithExplanation(list_panel::Panel, paneltext::list()); }

@@ -146,6 +146,7 @@ TEST_F(DocumentNamesTest, TheImagePanelCountsFromTheDocumentsPathAsItIsNow)
     dialogs.expectSave(site + QStringLiteral("/index.html"));
     w().commands.invoke(file_menu::SaveAs);
     EXPECT_EQ(basePath->text(), site + QStringLiteral("/index.html"));
+    EXPECT_EQ(basePath->toolTip(), basePath->text()) << "a path longer than the panel shows whole in the tip";
 
     // Another document made current, and back.
     ASSERT_TRUE(w().ws.addDocument());
