@@ -3,7 +3,6 @@
 #include "editor/ColourNames.h"
 #include "editor/EditApply.h"
 #include "editor/EditContext.h"
-#include "editor/EditMessages.h"
 #include "editor/UndoRing.h"
 #include "platform/Dialogs.h"
 #include "platform/RichEdit.h"

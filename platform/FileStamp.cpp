@@ -21,7 +21,5 @@ FileStamp fileStampOf(const QString& path)
 
 bool isSameFile(const QString& a, const QString& b)
 {
-    const FileStamp first = fileStampOf(a);
-    const FileStamp second = fileStampOf(b);
-    return first.exists && second.exists && first.device == second.device && first.inode == second.inode;
+    return fileStampOf(a).sameFileAs(fileStampOf(b));
 }

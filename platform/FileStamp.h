@@ -13,6 +13,11 @@ struct FileStamp {
     qint64 size = -1;
     qint64 modifiedNs = 0;
     bool operator==(const FileStamp&) const = default;
+    // Both stamps are of one existing file, whatever its size and time.
+    bool sameFileAs(const FileStamp& other) const
+    {
+        return exists && other.exists && device == other.device && inode == other.inode;
+    }
 };
 
 // The stamp of the file a path names (through symbolic links); `exists` is false when there is

@@ -139,12 +139,12 @@ bool FileMenu::openFile(QString* alreadyOpen)
         return false; // cancelled: the document stays as it was
 
     const QString path = *chosen;
-    if (ws.documentHoldingFile(path) >= 0) {
+    if (const int holder = ws.documentHoldingFile(path); holder >= 0) {
         // Shown where it is open; a new tab made for it is the caller's to take back.
         if (alreadyOpen)
             *alreadyOpen = path;
         else
-            files.showDocumentHolding(path);
+            ws.selectSourceTab(holder);
         return false;
     }
     const QString name = fileNameOf(path);

@@ -113,10 +113,11 @@ bool DocumentFiles::writeDocument(int n, const QString& path, const QString& fai
 bool DocumentFiles::mayOverwrite(int n, const QString& path)
 {
     const Document& d = ws.doc(n);
-    if (d.diskPath.isEmpty() || !isSameFile(d.diskPath, path))
+    if (d.diskPath.isEmpty())
         return true;
+    // A file that is gone, or another file than the one the document holds, is simply written.
     const FileStamp now = fileStampOf(path);
-    if (!now.exists || now == d.diskStamp)
+    if (!now.sameFileAs(fileStampOf(d.diskPath)) || now == d.diskStamp)
         return true;
     return ws.dlg.message(QStringLiteral("このファイルは、開いた後でほかのプログラムによって書き換えられています。上書きしますか？") + CrLf + path,
                          MsgButtons::YesNo)

@@ -87,10 +87,13 @@ int Workspace::indexOf(const RichEdit* editor) const
 
 int Workspace::documentHoldingFile(const QString& path) const
 {
+    const FileStamp wanted = fileStampOf(path);
+    if (!wanted.exists)
+        return -1;
     for (int i = 0; i < documentCount(); ++i) {
         const Document& d = doc(i);
         if (!d.diskPath.isEmpty() && QDir::cleanPath(d.diskPath) == QDir::cleanPath(filePathOf(d))
-            && isSameFile(d.diskPath, path))
+            && fileStampOf(d.diskPath).sameFileAs(wanted))
             return i;
     }
     return -1;
